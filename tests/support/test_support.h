@@ -1,0 +1,38 @@
+// Small aids shared by the test programs: scratch folders and fixture paths.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace gw::test {
+
+// A fresh, empty folder under the test program's scratch area, removed again on destruction.
+class ScratchDir {
+public:
+    explicit ScratchDir(const std::string& name);
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path operator/(const std::string& leaf) const { return m_path / leaf; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Full path of a fixture file below the test folder's data/ directory.
+#ifdef GW_TEST_DATA
+inline std::filesystem::path fixture(const std::string& relative)
+{
+    return std::filesystem::path(GW_TEST_DATA) / relative;
+}
+#endif
+
+// Whole contents of a file as bytes; empty when it cannot be read.
+std::string readBytes(const std::filesystem::path& file);
+
+// Writes bytes to a file, replacing it; creates missing parent folders.
+void writeBytes(const std::filesystem::path& file, const std::string& bytes);
+
+}  // namespace gw::test
