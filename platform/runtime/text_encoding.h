@@ -10,11 +10,12 @@ namespace gw {
 
 enum class TTextEncoding { Ansi, Utf8, Utf16LE, Utf16BE, Oem437, Oem850 };
 
-// Windows-1252 is the "ANSI code page" of this system. Units that the code page cannot hold
-// become '?'.
+// Windows-1252 is the "ANSI code page" of this system. Characters that the code page cannot hold
+// become one '?' each (a surrogate pair is one character).
 String AnsiToString(std::string_view bytes);
 std::string StringToAnsi(StringView text);
-// OEM code pages (437, 850) as the console and old text files use them.
+// OEM code pages (437, 850) as the console and old text files use them; any other number is
+// taken as Windows-1252.
 String OemToString(std::string_view bytes, int codePage);
 std::string StringToOem(StringView text, int codePage);
 
