@@ -11,6 +11,8 @@ namespace gw {
 // Years 1..9999. An impossible date raises EConvertError "Invalid argument to date encode".
 TDateTime EncodeDate(Word Year, Word Month, Word Day);
 bool TryEncodeDate(Word Year, Word Month, Word Day, TDateTime& Date);
+// Splits at the nearest millisecond, as DecodeTime does, so both agree on the day.
+// A value outside years 1..9999 (or NaN) decodes as 0/0/0.
 void DecodeDate(TDateTime Date, Word& Year, Word& Month, Word& Day);
 // Hour < 24, Min < 60, Sec < 60, MSec < 1000, else EConvertError "Invalid argument to time encode".
 TDateTime EncodeTime(Word Hour, Word Min, Word Sec, Word MSec);
@@ -25,18 +27,23 @@ TDateTime Date();
 String DateToStr(TDateTime Date);
 String TimeToStr(TDateTime Time);
 String DateTimeToStr(TDateTime DateTime);
-// Reads numbers in the order of ShortDateFormat, separated by DateSeparator; a missing year is the
-// current one, and a two-digit year follows TwoDigitYearCenturyWindow. EConvertError
-// "'<S>' is not a valid date" on failure.
+// Reads two or three numbers in the order of ShortDateFormat, separated by DateSeparator, blanks
+// allowed around them; a missing year is the current one, and a year written with one or two
+// digits follows TwoDigitYearCenturyWindow. EConvertError "'<S>' is not a valid date" on failure;
+// the Try form leaves Value alone then.
 TDateTime StrToDate(StringView S);
 bool TryStrToDate(StringView S, TDateTime& Value);
-// "h:n", "h:n:s" or "h:n:s.z", with an optional AM/PM suffix. EConvertError
-// "'<S>' is not a valid time" on failure.
+// "h:n", "h:n:s" or "h:n:s<DecimalSeparator>zzz", then optionally TimeAMString/TimePMString,
+// "AM"/"PM" or "A"/"P" (hours 1..12 then). EConvertError "'<S>' is not a valid time" on failure.
 TDateTime StrToTime(StringView S);
 bool TryStrToTime(StringView S, TDateTime& Value);
 
-// The runtime's picture codes: c d dd ddd dddd ddddd dddddd e? m mm mmm mmmm yy yyyy h hh n nn
-// s ss z zzz t tt am/pm a/p ampm / : "quoted" 'quoted'. An m right after h or hh means minutes.
+// The runtime's picture codes, case-insensitive: c (short date, then long time unless midnight),
+// d dd ddd dddd ddddd (short date) dddddd (long date), m mm mmm mmmm, yy yyyy, h hh, n nn, s ss,
+// z zzz, t (short time) tt (long time), am/pm a/p (as written) ampm (TimeAMString/TimePMString,
+// any of them makes h a 12-hour clock), / (DateSeparator), : (TimeSeparator), "quoted" and
+// 'quoted' text. An m after an h token means minutes ("hh:mm"). Anything else is copied.
+// An empty format is "c".
 String FormatDateTime(StringView Format, TDateTime DateTime);
 
 // Same day NumberOfMonths later (or earlier); the day is clipped to the target month's length.

@@ -53,6 +53,7 @@ GW_EXCEPTION(EZeroDivide, EMathError)
 GW_EXCEPTION(EAbort, Exception)
 GW_EXCEPTION(EOSError, Exception)
 GW_EXCEPTION(EXmlError, Exception)
+GW_EXCEPTION(EIniFileException, Exception)
 
 #undef GW_EXCEPTION
 

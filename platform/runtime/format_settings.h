@@ -9,7 +9,7 @@ namespace gw {
 
 // Separators, formats and names. The default is a neutral English set that does not depend on
 // the machine's locale, so that output and tests are the same everywhere:
-//   decimal '.', thousand ',', currency "$" in front (CurrencyFormat 0, NegCurrFormat 0 = "($1)"),
+//   decimal '.', thousand ',', currency "$" in front (CurrencyFormat 0, NegCurrFormat 1 = "-$1"),
 //   two currency decimals, date separator '/', time separator ':',
 //   ShortDateFormat "dd/mm/yyyy" (day first), LongDateFormat "dddd, d mmmm yyyy",
 //   ShortTimeFormat "hh:nn", LongTimeFormat "hh:nn:ss" (24-hour clock), AM/PM strings "AM"/"PM",
@@ -20,7 +20,7 @@ struct TFormatSettings {
     Char ThousandSeparator = u',';
     String CurrencyString = u"$";
     Byte CurrencyFormat = 0;  // 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $"
-    Byte NegCurrFormat = 0;   // 0 "($1)", 1 "-$1", 2 "$-1", 3 "$1-", ... as the runtime numbers them
+    Byte NegCurrFormat = 1;   // 0 "($1)", 1 "-$1", 2 "$-1", 3 "$1-" ... 15 "(1 $)", the system numbering
     Byte CurrencyDecimals = 2;
     Char DateSeparator = u'/';
     Char TimeSeparator = u':';
@@ -39,8 +39,9 @@ struct TFormatSettings {
     std::array<String, 7> LongDayNames{u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
                                        u"Thursday", u"Friday", u"Saturday"};
     Char ListSeparator = u',';
-    // Two-digit years read by StrToDate fall within this many years of the current year
-    // (0 = taken as written, year 24 stays year 24).
+    // A year StrToDate reads with one or two digits lands in the 100 years that start this many
+    // years before the current one (50: in 2026, "76" is 1976 and "75" is 2075); 0 puts it in
+    // the current century.
     Word TwoDigitYearCenturyWindow = 50;
 };
 

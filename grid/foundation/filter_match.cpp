@@ -1,0 +1,365 @@
+// Filter expressions, comparison terms and wildcard patterns.
+#include "grid/foundation/filter_match.h"
+
+#include "grid/foundation/date_utils.h"
+#include "grid/foundation/number_utils.h"
+#include "grid/foundation/text_utils.h"
+#include "platform/runtime/strings.h"
+#include "platform/runtime/unicode.h"
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gw {
+
+namespace {
+
+constexpr size_t kMaxOperand = 255;
+
+// The whole-text float reading of an invariant number: blanks around, one sign, digits with an
+// optional ".", an optional exponent. Anything else (and nothing at all) is not a number.
+std::optional<double> InvariantFloat(StringView Text)
+{
+    size_t i = 0, n = Text.size();
+    while (i < n && Text[i] == u' ')
+        ++i;
+    while (n > i && Text[n - 1] == u' ')
+        --n;
+    std::string ascii;
+    auto digits = [&] {
+        size_t count = 0;
+        while (i < n && Text[i] >= u'0' && Text[i] <= u'9') {
+            ascii += static_cast<char>(Text[i++]);
+            ++count;
+        }
+        return count;
+    };
+    if (i < n && (Text[i] == u'+' || Text[i] == u'-'))
+        ascii += static_cast<char>(Text[i++]);
+    size_t mantissa = digits();
+    if (i < n && Text[i] == u'.') {
+        ascii += '.';
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return std::nullopt;
+    if (i < n && (Text[i] == u'e' || Text[i] == u'E')) {
+        ascii += 'e';
+        ++i;
+        if (i < n && (Text[i] == u'+' || Text[i] == u'-'))
+            ascii += static_cast<char>(Text[i++]);
+        if (digits() == 0)
+            return std::nullopt;
+    }
+    if (i != n)
+        return std::nullopt;
+    return std::strtod(ascii.c_str(), nullptr);
+}
+
+std::optional<double> NumberOf(StringView Text)
+{
+    TDateTime ignored = 0;
+    if (ParseDateTimeText(Text, ignored))
+        return std::nullopt;  // a date is never read as a number
+    return InvariantFloat(NumberTextToInvariant(Text));
+}
+
+std::optional<TDateTime> DateOf(StringView Text)
+{
+    TDateTime value = 0;
+    if (ParseDateTimeText(Text, value))
+        return value;
+    return std::nullopt;
+}
+
+template <class T>
+bool Compares(const T& A, const T& B, bool Greater, bool Inclusive)
+{
+    if (Greater)
+        return Inclusive ? A >= B : A > B;
+    return Inclusive ? A <= B : A < B;
+}
+
+// The cell text against an operand: as numbers, else as dates, else by code unit over at most
+// 255 units.
+bool CompareWithOperand(StringView Text, StringView Operand, bool Greater, bool Inclusive)
+{
+    const auto textNumber = NumberOf(Text);
+    const auto operandNumber = NumberOf(Operand);
+    if (textNumber && operandNumber)
+        return Compares(*textNumber, *operandNumber, Greater, Inclusive);
+    const auto textDate = DateOf(Text);
+    const auto operandDate = DateOf(Operand);
+    if (textDate && operandDate)
+        return Compares(*textDate, *operandDate, Greater, Inclusive);
+    return Compares(Text.substr(0, kMaxOperand), Operand.substr(0, kMaxOperand), Greater,
+                    Inclusive);
+}
+
+struct TOperand {
+    String Text;
+    bool Inclusive = false;
+};
+
+// The operand after the first Sign. A greater-than operand keeps blanks inside quotes; a
+// less-than operand ends at any blank.
+TOperand ReadOperand(StringView Pattern, Char Sign)
+{
+    TOperand operand;
+    size_t i = Pattern.find(Sign) + 1;
+    if (i < Pattern.size() && Pattern[i] == u'=') {
+        operand.Inclusive = true;
+        ++i;
+    }
+    while (i < Pattern.size() && Pattern[i] == u' ')
+        ++i;
+    bool quoted = false;
+    for (; i < Pattern.size(); ++i) {
+        const Char c = Pattern[i];
+        if (c == u'"')
+            quoted = !quoted;
+        if (c == u' ' && (!quoted || Sign == u'<'))
+            break;
+        if ((c == u'&' || c == u'|') && !quoted)
+            break;
+        operand.Text += c;
+    }
+    if (!operand.Text.empty() && operand.Text.front() == u'"')
+        operand.Text.erase(0, 1);
+    if (!operand.Text.empty() && operand.Text.back() == u'"')
+        operand.Text.pop_back();
+    if (operand.Text.size() > kMaxOperand)
+        operand.Text.resize(kMaxOperand);
+    return operand;
+}
+
+// One term against one text. "*" tries the rest of the pattern, as a term of its own, against
+// every suffix of the text, from the empty one backwards; which suffixes match depends only on
+// the two positions, so each star group remembers how far it has looked and the highest suffix
+// that matched. Every (rest, suffix) pair is then tried at most once.
+class TTermMatcher {
+public:
+    TTermMatcher(StringView Pattern, StringView Text) : m_p(Pattern), m_t(Text)
+    {
+        const size_t n = m_p.size();
+        m_has.assign(n + 1, 0);
+        for (size_t i = n; i-- > 0;)
+            m_has[i] = m_has[i + 1] | FlagOf(m_p[i]);
+        m_groupAt.assign(n, -1);
+        for (size_t i = 0; i < n; ++i) {
+            if (m_p[i] != u'*' || (i > 0 && m_p[i - 1] == u'*'))
+                continue;
+            size_t rest = i;
+            while (rest < n && m_p[rest] == u'*')
+                ++rest;
+            m_groupAt[i] = static_cast<int>(m_groups.size());
+            m_groups.push_back({rest, m_t.size() + 1, std::nullopt});
+        }
+    }
+
+    bool Term(size_t Pi, size_t Ti)
+    {
+        const StringView p = m_p.substr(Pi);
+        const uint8_t has = m_has[Pi];
+        bool g = false, l = false, rg = true, rl = true;
+        if (has & kGreater) {
+            const TOperand op = ReadOperand(p, u'>');
+            rg = CompareWithOperand(m_t.substr(Ti), op.Text, true, op.Inclusive);
+            g = true;
+        }
+        if (has & kLess) {
+            const TOperand op = ReadOperand(p, u'<');
+            rl = CompareWithOperand(m_t.substr(Ti), op.Text, false, op.Inclusive);
+            l = true;
+        }
+        if (has & kBang) {
+            g = g || !(has & kGreater);
+            l = l || !(has & kLess);
+        }
+        if ((has & kCaret) && (g || l))
+            return rl || rg;
+        if ((has & kAmp) && g && l)
+            return rl && rg;
+        if ((has & kGreater) && rg)
+            return true;
+        if ((has & kLess) && rl)
+            return true;
+        return Wildcard(Pi, Ti);
+    }
+
+private:
+    static constexpr uint8_t kGreater = 1, kLess = 2, kBang = 4, kCaret = 8, kAmp = 16;
+
+    struct TStarGroup {
+        size_t Rest;                          // pattern index after the stars
+        size_t Lowest;                        // lowest text index tried so far
+        std::optional<size_t> HighestMatch;   // the first (highest) suffix that matched
+    };
+
+    static uint8_t FlagOf(Char C)
+    {
+        switch (C) {
+        case u'>': return kGreater;
+        case u'<': return kLess;
+        case u'!': return kBang;
+        case u'^': return kCaret;
+        case u'&': return kAmp;
+        default: return 0;
+        }
+    }
+
+    bool Wildcard(size_t Pi, size_t Ti)
+    {
+        const size_t np = m_p.size(), nt = m_t.size();
+        bool negate = false, matched = true;
+        size_t i = Pi, j = Ti;
+        while (matched && !(i == np && j == nt)) {
+            const Char c = i < np ? m_p[i] : 0;
+            if (i < np && c == u'!') {
+                negate = true;
+                ++i;
+            } else if (i < np && c == u'"') {
+                ++i;
+            } else if (i < np && c == u'*') {
+                matched = AnySuffixMatches(static_cast<size_t>(m_groupAt[i]), j);
+                break;
+            } else if (i < np && c == u'?') {
+                matched = j < nt;
+                ++i;
+                ++j;
+            } else {
+                matched = i < np && j < nt && m_t[j] == c;
+                ++i;
+                ++j;
+            }
+        }
+        return matched != negate;
+    }
+
+    // Whether the rest after star group G matches some suffix of the text starting at From or
+    // later.
+    bool AnySuffixMatches(size_t G, size_t From)
+    {
+        if (m_groups[G].HighestMatch)
+            return From <= *m_groups[G].HighestMatch;
+        while (m_groups[G].Lowest > From) {
+            const size_t k = --m_groups[G].Lowest;
+            if (Term(m_groups[G].Rest, k)) {
+                m_groups[G].HighestMatch = k;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    StringView m_p;
+    StringView m_t;
+    std::vector<uint8_t> m_has;      // flags of the characters from each pattern index on
+    std::vector<int> m_groupAt;      // star group starting at each pattern index, or -1
+    std::vector<TStarGroup> m_groups;
+};
+
+}  // namespace
+
+bool MatchFilterTerm(StringView Pattern, StringView CellText)
+{
+    TTermMatcher matcher(Pattern, CellText);
+    return matcher.Term(0, 0);
+}
+
+bool MatchFilterTermCased(StringView Term, StringView CellText, bool CaseSensitive)
+{
+    if (CaseSensitive)
+        return MatchFilterTerm(Term, CellText);
+    return MatchFilterTerm(UpperCaseKeepLength(Term), UpperCaseKeepLength(CellText));
+}
+
+String RemoveSpacesOutsideQuotes(StringView Text)
+{
+    String result;
+    bool quoted = false;
+    for (Char c : Text) {
+        if (c == u'"')
+            quoted = !quoted;
+        if (c != u' ' || quoted)
+            result += c;
+    }
+    return result;
+}
+
+Char FindFirstDelimiter(StringView Set, StringView Text, Integer& Position)
+{
+    bool quoted = false;
+    for (size_t i = 0; i < Text.size(); ++i) {
+        const Char c = Text[i];
+        if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && Set.find(c) != StringView::npos) {
+            Position = static_cast<Integer>(i + 1);
+            return c;
+        }
+    }
+    Position = -1;
+    return 0;
+}
+
+Integer FindClosingParenthesis(StringView Text)
+{
+    Integer open = 0, close = 0;
+    for (size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == u'(')
+            ++open;
+        else if (Text[i] == u')' && ++close == open)
+            return static_cast<Integer>(i + 1);
+    }
+    return 0;
+}
+
+namespace {
+
+bool Combine(Char Operator, bool Result, bool Value)
+{
+    switch (Operator) {
+    case 0: return Value;
+    case u'&': return Result && Value;
+    case u'(': return Result;  // the empty term between ")" and the next operator drops out
+    default: return Result || Value;
+    }
+}
+
+}  // namespace
+
+bool MatchFilterExpression(StringView Expression, StringView CellText, bool CaseSensitive)
+{
+    String rest = RemoveSpacesOutsideQuotes(Trim(Expression));
+    if (!rest.empty() && rest.front() == u'=')
+        rest.erase(0, 1);
+    bool result = true;
+    Char previous = 0;
+    Integer at = 0;
+    while (const Char found = FindFirstDelimiter(u"(;^&|", rest, at)) {
+        bool value = false;
+        Char delimiter = found;
+        if (rest.front() == u'(') {
+            const Integer close = FindClosingParenthesis(rest);
+            if (close == 0)
+                return false;  // a group that is never closed matches nothing
+            value = MatchFilterExpression(StringView(rest).substr(1, static_cast<size_t>(close) - 2),
+                                          CellText, CaseSensitive);
+            rest.erase(0, static_cast<size_t>(close));
+            delimiter = u'(';
+        } else {
+            value = MatchFilterTermCased(StringView(rest).substr(0, static_cast<size_t>(at) - 1),
+                                         CellText, CaseSensitive);
+            rest.erase(0, static_cast<size_t>(at));
+        }
+        result = Combine(previous, result, value);
+        previous = delimiter;
+    }
+    return Combine(previous, result, MatchFilterTermCased(rest, CellText, CaseSensitive));
+}
+
+}  // namespace gw

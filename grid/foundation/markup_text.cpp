@@ -1,0 +1,335 @@
+// Plain text, entities, CONTROL attributes and highlight tags of mark-up text.
+#include "grid/foundation/markup_text.h"
+
+#include "grid/foundation/markup_language.h"
+#include "grid/foundation/text_utils.h"
+#include "platform/runtime/strings.h"
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace gw {
+
+namespace {
+
+String ReplaceAll(StringView Text, StringView From, StringView To)
+{
+    return StringReplace(Text, From, To, rfReplaceAll);
+}
+
+}  // namespace
+
+String MarkupToPlainText(StringView Text)
+{
+    String s = StringReplace(Text, u"<BR>", u"\r\n", rfReplaceAll | rfIgnoreCase);
+    s = StringReplace(s, u"<HR>", u"\r\n", rfReplaceAll | rfIgnoreCase);
+    String result;
+    size_t from = 0;
+    while (from < s.size()) {
+        const size_t open = s.find(u'<', from);
+        const size_t close = open == String::npos ? String::npos : s.find(u'>', open);
+        if (close == String::npos) {
+            result.append(s, from);
+            break;
+        }
+        result.append(s, from, open - from);
+        from = close + 1;
+    }
+    return result;
+}
+
+String StripMarkupTags(StringView Text)
+{
+    String result;
+    while (true) {
+        const size_t open = Text.find(u'<');
+        const size_t close = Text.find(u'>');
+        if (open == StringView::npos || close == StringView::npos || close < open) {
+            result.append(Text);
+            return result;
+        }
+        result.append(Text.substr(0, open));
+        Text.remove_prefix(close + 1);
+    }
+}
+
+String UnescapeMarkup(StringView Text, bool UseTable)
+{
+    String s = ReplaceAll(Text, u"&lt;", u"<");
+    s = ReplaceAll(s, u"&gt;", u">");
+    s = ReplaceAll(s, u"&amp;", u"&");
+    s = ReplaceAll(s, u"&quot;", u"\"");
+    if (UseTable)
+        for (const TMarkupEntity& e : MarkupConversionEntities())
+            s = ReplaceAll(s, e.Name, StringView(&e.Character, 1));
+    return s;
+}
+
+String EscapeMarkup(StringView Text, bool UseTable)
+{
+    // One pass for "&": the inserted entities are never looked at again, and nothing the user
+    // wrote is mistaken for a marker.
+    String s = ReplaceAll(Text, u"&", u"&amp;");
+    s = ReplaceAll(s, u"\"", u"&quot;");
+    s = ReplaceAll(s, u"<", u"&lt;");
+    s = ReplaceAll(s, u">", u"&gt;");
+    if (UseTable)
+        for (const TMarkupEntity& e : MarkupConversionEntities())
+            s = ReplaceAll(s, StringView(&e.Character, 1), e.Name);
+    return s;
+}
+
+String SpacesToNbsp(StringView Text) { return ReplaceAll(Text, u" ", u"&nbsp;"); }
+
+namespace {
+
+String QuotedValueAfter(StringView Text, const String& Upper, StringView Name)
+{
+    const Integer at = Pos(Name, Upper);
+    if (at == 0)
+        return {};
+    const size_t open = Text.find(u'"', static_cast<size_t>(at) - 1 + Name.size());
+    if (open == StringView::npos)
+        return {};
+    const size_t close = Text.find(u'"', open + 1);
+    if (close == StringView::npos)
+        return {};
+    return String(Text.substr(open + 1, close - open - 1));
+}
+
+struct TControlElement {
+    size_t Less = 0;  // index of the element's "<"
+    size_t End = 0;   // index after its first ">" (the text's end when there is none)
+    TControlTag Tag;
+};
+
+// Calls Visit for each CONTROL element in order until it returns false.
+void ForEachControl(StringView Text, const std::function<bool(const TControlElement&)>& Visit)
+{
+    const String upper = UpperCaseKeepLength(Text);
+    size_t from = 0;
+    while (true) {
+        const size_t at = upper.find(u"<CONTROL ", from);
+        if (at == String::npos)
+            return;
+        const size_t close = Text.find(u'>', at + 1);
+        TControlElement element;
+        element.Less = at;
+        element.End = close == StringView::npos ? Text.size() : close + 1;
+        element.Tag = ParseControlTag(Text.substr(at + 1, element.End - at - 1));
+        if (!Visit(element))
+            return;
+        from = at + 1;
+    }
+}
+
+bool FindControl(StringView Text, StringView ID, TControlElement& Found)
+{
+    bool found = false;
+    ForEachControl(Text, [&](const TControlElement& e) {
+        if (e.Tag.ID != ID)
+            return true;
+        Found = e;
+        found = true;
+        return false;
+    });
+    return found;
+}
+
+String Quoted(StringView Value) { return u"\"" + String(Value) + u"\""; }
+
+}  // namespace
+
+TControlTag ParseControlTag(StringView AttributeText)
+{
+    const String upper = UpperCaseKeepLength(AttributeText);
+    TControlTag tag;
+    tag.Type = UpperCaseKeepLength(QuotedValueAfter(AttributeText, upper, u"TYPE="));
+    tag.Width = QuotedValueAfter(AttributeText, upper, u"WIDTH=");
+    tag.Height = QuotedValueAfter(AttributeText, upper, u"HEIGHT=");
+    tag.ID = QuotedValueAfter(AttributeText, upper, u"ID=");
+    tag.Value = UnescapeMarkup(QuotedValueAfter(AttributeText, upper, u"VALUE="), true);
+    tag.Prop = UnescapeMarkup(QuotedValueAfter(AttributeText, upper, u"PROP="), true);
+    tag.MaxLen = QuotedValueAfter(AttributeText, upper, u"MAXLEN=");
+    return tag;
+}
+
+bool HasControlTags(StringView Text) { return Pos(u"<CONTROL", UpperCaseKeepLength(Text)) > 0; }
+
+bool GetControlValue(StringView Text, StringView ID, String& Value)
+{
+    TControlElement e;
+    if (!FindControl(Text, ID, e))
+        return false;
+    Value = e.Tag.Value;
+    return true;
+}
+
+String GetControlProp(StringView Text, StringView ID)
+{
+    TControlElement e;
+    return FindControl(Text, ID, e) ? e.Tag.Prop : String();
+}
+
+Integer GetControlMaxLen(StringView Text, StringView ID)
+{
+    TControlElement e;
+    return FindControl(Text, ID, e) ? MarkupNumber(e.Tag.MaxLen) : 0;
+}
+
+String NextEditControlID(StringView Text, StringView ID)
+{
+    bool passed = ID.empty();
+    String result;
+    ForEachControl(Text, [&](const TControlElement& e) {
+        const String& type = e.Tag.Type;
+        if (passed && type != u"BUTTON" && type != u"CHECK" && type != u"RADIO") {
+            result = e.Tag.ID;
+            return false;
+        }
+        if (e.Tag.ID == ID)
+            passed = true;
+        return true;
+    });
+    return result;
+}
+
+bool SetControlTagValue(String& Text, StringView ID, StringView Value)
+{
+    TControlElement e;
+    if (!FindControl(Text, ID, e))
+        return false;
+    const TControlTag& t = e.Tag;
+    String element = u"CONTROL ID=" + Quoted(ID) + u" VALUE=" + Quoted(EscapeMarkup(Value, true)) +
+                     u" WIDTH=" + Quoted(t.Width) + u" TYPE=" + Quoted(t.Type);
+    if (!t.Prop.empty())
+        element += u" PROP=" + Quoted(EscapeMarkup(t.Prop, true));
+    if (!t.MaxLen.empty())
+        element += u" MAXLEN=" + Quoted(t.MaxLen);
+    if (!t.Height.empty())
+        element += u" HEIGHT=" + Quoted(t.Height);
+    element += u">";
+    Text = Text.substr(0, e.Less + 1) + element + Text.substr(e.End);
+    return true;
+}
+
+String ClearRadioControls(StringView Text)
+{
+    std::vector<String> radios;
+    ForEachControl(Text, [&](const TControlElement& e) {
+        if (e.Tag.Type == u"RADIO")
+            radios.push_back(e.Tag.ID);
+        return true;
+    });
+    String result(Text);
+    for (const String& id : radios)
+        SetControlTagValue(result, id, u"FALSE");
+    return result;
+}
+
+namespace {
+
+// Index in Text just after its K-th visible unit (outside tags), before any tag that follows;
+// 0 for K = 0 and the end of the text once K reaches the number of visible units.
+size_t PositionAfterVisible(StringView Text, size_t K)
+{
+    if (K == 0)
+        return 0;
+    size_t count = 0, at = Text.size();
+    bool inTag = false;
+    for (size_t i = 0; i < Text.size(); ++i) {
+        const Char c = Text[i];
+        if (inTag) {
+            inTag = c != u'>';
+        } else if (c == u'<') {
+            inTag = true;
+        } else if (++count == K) {
+            at = i + 1;
+        }
+    }
+    return count <= K ? Text.size() : at;
+}
+
+// For each gap between units (0 .. size), whether it lies inside an entity such as "&amp;",
+// after its "&" and up to its ";".
+std::vector<bool> GapsInsideEntities(StringView Text)
+{
+    std::vector<bool> inside(Text.size() + 1, false);
+    for (size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] != u'&')
+            continue;
+        size_t j = i + 1;
+        while (j < Text.size() && (Text[j] == u'#' || (Text[j] >= u'0' && Text[j] <= u'9') ||
+                                   ((Text[j] | 0x20) >= u'a' && (Text[j] | 0x20) <= u'z')))
+            ++j;
+        if (j == i + 1 || j >= Text.size() || Text[j] != u';')
+            continue;
+        for (size_t gap = i + 1; gap <= j; ++gap)
+            inside[gap] = true;
+        i = j;
+    }
+    return inside;
+}
+
+String EscapeBrackets(StringView Text)
+{
+    return ReplaceAll(ReplaceAll(Text, u"<", u"&lt;"), u">", u"&gt;");
+}
+
+}  // namespace
+
+String HighlightInMarkup(StringView Text, StringView SearchText, StringView Tag, bool CaseSensitive)
+{
+    String visible = StripMarkupTags(Text);
+    String search(SearchText);
+    String result(Text);
+    const bool strayBrackets = visible.find_first_of(u"<>") != String::npos;
+    if (Pos(search, Text) > 0 && strayBrackets) {
+        // Brackets that are not tags would swallow the inserted tags: mark the visible text,
+        // with its brackets as entities, instead.
+        visible = EscapeBrackets(visible);
+        search = EscapeBrackets(search);
+        result = visible;
+    }
+    const String haystack = CaseSensitive ? visible : UpperCaseKeepLength(visible);
+    const String needle = CaseSensitive ? search : UpperCaseKeepLength(search);
+    const String open = u"<" + String(Tag) + u">";
+    const String close = u"</" + String(Tag) + u">";
+    // A hit that starts or ends inside an entity would mark text nobody sees and split the
+    // entity, so that unescaping no longer restores the cell's text: such hits are passed over.
+    const std::vector<bool> insideEntity = GapsInsideEntities(haystack);
+    Integer from = 1;
+    size_t afterLastClose = 0;
+    while (true) {
+        const Integer f = PosEx(needle, haystack, from);
+        if (f == 0)
+            break;
+        const size_t first = static_cast<size_t>(f) - 1;
+        if (insideEntity[first] || insideEntity[first + needle.size()]) {
+            from = f + 1;
+            continue;
+        }
+        // A hit that touches the previous one opens after that one's closing tag.
+        const size_t openAt = std::max(PositionAfterVisible(result, first), afterLastClose);
+        result.insert(openAt, open);
+        const size_t closeAt = PositionAfterVisible(result, first + needle.size());
+        result.insert(closeAt, close);
+        afterLastClose = closeAt + close.size();
+        // The next search starts right after this hit, so hits that touch are all marked.
+        from = f + static_cast<Integer>(needle.size());
+    }
+    return result;
+}
+
+String RemoveMarkupHighlight(StringView Text, StringView Tag)
+{
+    // Only the tag pairs go: entities such as "&lt;" that the text held are its own and stay,
+    // so a highlight and its removal never turn text into mark-up.
+    const String open = u"<" + String(Tag) + u">";
+    const String close = u"</" + String(Tag) + u">";
+    const String s = StringReplace(Text, open, u"", rfReplaceAll | rfIgnoreCase);
+    return StringReplace(s, close, u"", rfReplaceAll | rfIgnoreCase);
+}
+
+}  // namespace gw

@@ -1,0 +1,659 @@
+// The canvas: state, clipping, lines and shapes with the platform's pixel rules.
+#include "platform/graphics/canvas_internal.h"
+
+#include "platform/graphics/graphic.h"
+#include "platform/runtime/exceptions.h"
+#include "platform/runtime/unicode.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace gw {
+
+using detail::FromPixel;
+using detail::Rgb;
+using detail::ToPixel;
+
+namespace detail {
+
+Pixels::Pixels(cairo_surface_t* s) : surface(s)
+{
+    if (!s) return;
+    cairo_surface_flush(s);
+    data = cairo_image_surface_get_data(s);
+    stride = cairo_image_surface_get_stride(s);
+    width = cairo_image_surface_get_width(s);
+    height = cairo_image_surface_get_height(s);
+    if (!data) width = height = 0;
+}
+
+void Pixels::MarkDirty() const
+{
+    if (surface) cairo_surface_mark_dirty(surface);
+}
+
+}  // namespace detail
+
+const TRegion& TCanvas::Impl::Clip(const TCanvas& canvas) const
+{
+    if (clipCache) return *clipCache;
+    TRegion r(Rect(0, 0, canvas.SurfaceWidth(), canvas.SurfaceHeight()));
+    if (deviceClip) r.Combine(r, *deviceClip, RGN_AND);
+    if (appClip) r.Combine(r, *appClip, RGN_AND);
+    clipCache = std::move(r);
+    return *clipCache;
+}
+
+cairo_t* TCanvas::Impl::NewContext(const TCanvas& canvas) const
+{
+    cairo_t* cr = cairo_create(canvas.Handle());
+    const TRegion& clip = Clip(canvas);
+    for (Integer i = 0; i < clip.RectCount(); ++i) {
+        TRect r = clip.RectAt(i);
+        cairo_rectangle(cr, r.Left, r.Top, r.Width(), r.Height());
+    }
+    cairo_clip(cr);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    return cr;
+}
+
+namespace {
+
+struct Context {
+    explicit Context(cairo_t* c) : cr(c) {}
+    ~Context() { cairo_destroy(cr); }
+    Context(const Context&) = delete;
+    Context& operator=(const Context&) = delete;
+    cairo_t* cr;
+};
+
+// Dash patterns of one-pixel pens, in pixels on / off.
+std::vector<int> DashPattern(TPenStyle style)
+{
+    switch (style) {
+    case psDash: return {18, 6};
+    case psDot: return {3, 3};
+    case psDashDot: return {9, 6, 3, 6};
+    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
+    default: return {};
+    }
+}
+
+// Writes pixels of a device-space shape through the clip with a pen mode.
+class Painter {
+public:
+    Painter(const TCanvas& canvas, const TRegion& clip) : px(canvas.Handle()), clip(clip)
+    {
+        single = clip.RectCount() == 1;
+        bounds = clip.Bounds();
+    }
+    ~Painter() { px.MarkDirty(); }
+    Painter(const Painter&) = delete;
+    Painter& operator=(const Painter&) = delete;
+
+    bool Visible(Integer x, Integer y) const
+    {
+        if (!PtInRect(bounds, {x, y})) return false;
+        return single || clip.Contains(x, y);
+    }
+    void Put(Integer x, Integer y, uint32_t rgb, TPenMode mode)
+    {
+        if (!Visible(x, y)) return;
+        uint32_t& p = px.Row(y)[x];
+        p = ToPixel(mode == pmCopy ? rgb : ApplyPenMode(mode, rgb, FromPixel(p)));
+    }
+    // Fills [x0, x1) of row y.
+    void Span(Integer x0, Integer x1, Integer y, uint32_t rgb, TPenMode mode, TBrushStyle style)
+    {
+        if (y < bounds.Top || y >= bounds.Bottom) return;
+        x0 = std::max(x0, bounds.Left);
+        x1 = std::min(x1, bounds.Right);
+        uint32_t* row = px.Row(y);
+        uint32_t solid = ToPixel(rgb);
+        for (Integer x = x0; x < x1; ++x) {
+            if (!single && !clip.Contains(x, y)) continue;
+            if (style != bsSolid && !HatchCovers(style, x, y)) continue;
+            row[x] = mode == pmCopy ? solid : ToPixel(ApplyPenMode(mode, rgb, FromPixel(row[x])));
+        }
+    }
+    void Fill(const TRect& r, uint32_t rgb, TPenMode mode, TBrushStyle style)
+    {
+        for (Integer y = std::max(r.Top, bounds.Top); y < std::min(r.Bottom, bounds.Bottom); ++y)
+            Span(r.Left, r.Right, y, rgb, mode, style);
+    }
+
+    detail::Pixels px;
+    const TRegion& clip;
+    bool single = true;
+    TRect bounds;
+};
+
+// A one-pixel line from (x0, y0) towards (x1, y1), the last point excluded, along the
+// pixels the platform's line algorithm picks. The dash phase carries over between segments.
+void BresenhamLine(Integer x0, Integer y0, Integer x1, Integer y1, bool includeLast,
+                   const std::function<void(Integer, Integer)>& plot)
+{
+    Integer dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
+    Integer sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    Integer steps = std::max(dx, dy);
+    if (dx >= dy) {
+        Integer err = 2 * dy - dx;
+        for (Integer i = 0; i < steps + (includeLast ? 1 : 0); ++i) {
+            plot(x0, y0);
+            if (err > 0 || (err == 0 && sx < 0)) {
+                y0 += sy;
+                err -= 2 * dx;
+            }
+            err += 2 * dy;
+            x0 += sx;
+        }
+    } else {
+        Integer err = 2 * dx - dy;
+        for (Integer i = 0; i < steps + (includeLast ? 1 : 0); ++i) {
+            plot(x0, y0);
+            if (err > 0 || (err == 0 && sy < 0)) {
+                x0 += sx;
+                err -= 2 * dy;
+            }
+            err += 2 * dx;
+            y0 += sy;
+        }
+    }
+}
+
+// Paints the pixels covered by a cairo path (built in device space) through a mask, so that
+// every pen mode and hatch works the same way. Skip, when given, excludes pixels.
+void PaintMask(const TCanvas& canvas, const TRegion& clip, const std::function<void(cairo_t*)>& build,
+               bool stroke, double lineWidth, uint32_t rgb, TPenMode mode, TBrushStyle style,
+               const std::function<bool(Integer, Integer)>& skip = nullptr)
+{
+    TRect b = clip.Bounds();
+    if (IsRectEmpty(b)) return;
+    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, b.Width(), b.Height());
+    {
+        Context c(cairo_create(mask));
+        cairo_set_antialias(c.cr, CAIRO_ANTIALIAS_NONE);
+        cairo_translate(c.cr, -b.Left, -b.Top);
+        build(c.cr);
+        if (stroke) {
+            cairo_set_line_width(c.cr, lineWidth);
+            cairo_set_line_cap(c.cr, CAIRO_LINE_CAP_ROUND);
+            cairo_set_line_join(c.cr, CAIRO_LINE_JOIN_ROUND);
+            cairo_stroke(c.cr);
+        } else {
+            cairo_set_fill_rule(c.cr, CAIRO_FILL_RULE_WINDING);
+            cairo_fill(c.cr);
+        }
+    }
+    cairo_surface_flush(mask);
+    const unsigned char* data = cairo_image_surface_get_data(mask);
+    Integer stride = cairo_image_surface_get_stride(mask);
+    Painter p(canvas, clip);
+    for (Integer y = 0; y < b.Height(); ++y) {
+        for (Integer x = 0; x < b.Width(); ++x) {
+            if (data[size_t(y) * stride + x] == 0) continue;
+            Integer dx = x + b.Left, dy = y + b.Top;
+            if (skip && skip(dx, dy)) continue;
+            if (style != bsSolid && !HatchCovers(style, dx, dy)) continue;
+            p.Put(dx, dy, rgb, mode);
+        }
+    }
+    cairo_surface_destroy(mask);
+}
+
+bool PenVisible(const TPen& pen) { return pen.Style() != psClear; }
+bool BrushVisible(const TBrush& brush) { return brush.Style() != bsClear; }
+
+}  // namespace
+
+TCanvas::TCanvas()
+    : m_font(std::make_unique<TFont>()), m_pen(std::make_unique<TPen>()), m_brush(std::make_unique<TBrush>()),
+      m_impl(std::make_unique<Impl>())
+{
+    m_brush->OnChange = [this](TObject*) { BrushChanged(); };
+}
+
+TCanvas::TCanvas(cairo_surface_t* Surface) : TCanvas() { SetHandle(Surface); }
+
+TCanvas::~TCanvas()
+{
+    if (m_surface) cairo_surface_destroy(m_surface);
+}
+
+void TCanvas::SetHandle(cairo_surface_t* Surface)
+{
+    if (Surface == m_surface) return;
+    if (Surface) cairo_surface_reference(Surface);
+    if (m_surface) cairo_surface_destroy(m_surface);
+    m_surface = Surface;
+    m_impl->ClipChanged();
+}
+
+Integer TCanvas::SurfaceWidth() const { return m_surface ? cairo_image_surface_get_width(m_surface) : 0; }
+Integer TCanvas::SurfaceHeight() const { return m_surface ? cairo_image_surface_get_height(m_surface) : 0; }
+
+void TCanvas::BrushChanged() { m_bkMode = m_brush->Style() == bsSolid ? OPAQUE : TRANSPARENT; }
+
+void TCanvas::Changing()
+{
+    if (OnChanging) OnChanging(this);
+}
+
+void TCanvas::Changed()
+{
+    if (OnChange) OnChange(this);
+}
+
+void TCanvas::BeginCall(const char*, std::initializer_list<Integer>) {}
+void TCanvas::EndCall() {}
+
+// ---- clipping -------------------------------------------------------------------------------
+
+void TCanvas::SetDeviceClip(const TRegion* Region)
+{
+    if (Region) m_impl->deviceClip = *Region;
+    else m_impl->deviceClip.reset();
+    m_impl->ClipChanged();
+}
+
+void TCanvas::SelectClipRgn(const TRegion* Region)
+{
+    if (Region) m_impl->appClip = *Region;
+    else m_impl->appClip.reset();
+    m_impl->ClipChanged();
+}
+
+void TCanvas::IntersectClipRect(const TRect& R)
+{
+    TRect d = R;
+    OffsetRect(d, m_origin.X, m_origin.Y);
+    TRegion r(d);
+    if (m_impl->appClip) r.Combine(*m_impl->appClip, r, RGN_AND);
+    m_impl->appClip = std::move(r);
+    m_impl->ClipChanged();
+}
+
+void TCanvas::ExcludeClipRect(const TRect& R)
+{
+    TRect d = R;
+    OffsetRect(d, m_origin.X, m_origin.Y);
+    TRegion base = m_impl->appClip ? *m_impl->appClip : TRegion(Rect(-0x3FFFFFFF, -0x3FFFFFFF, 0x3FFFFFFF, 0x3FFFFFFF));
+    base.Combine(base, TRegion(d), RGN_DIFF);
+    m_impl->appClip = std::move(base);
+    m_impl->ClipChanged();
+}
+
+bool TCanvas::GetClipRgn(TRegion& Region) const
+{
+    if (!m_impl->appClip) return false;
+    Region = *m_impl->appClip;
+    return true;
+}
+
+TRect TCanvas::ClipRect() const
+{
+    TRect r = m_impl->Clip(*this).Bounds();
+    OffsetRect(r, -m_origin.X, -m_origin.Y);
+    return r;
+}
+
+Integer TCanvas::SaveDC()
+{
+    Impl::Saved s{m_origin, m_impl->appClip, m_bkMode, CopyMode, m_penPos,
+                  std::make_unique<TFont>(), std::make_unique<TPen>(), std::make_unique<TBrush>()};
+    s.font->Assign(m_font.get());
+    s.pen->Assign(m_pen.get());
+    s.brush->Assign(m_brush.get());
+    m_impl->saved.push_back(std::move(s));
+    return static_cast<Integer>(m_impl->saved.size());
+}
+
+void TCanvas::RestoreDC(Integer Saved)
+{
+    auto& stack = m_impl->saved;
+    if (Saved < 0) Saved = static_cast<Integer>(stack.size()) + 1 + Saved;
+    if (Saved < 1 || Saved > static_cast<Integer>(stack.size())) return;
+    Impl::Saved s = std::move(stack[Saved - 1]);
+    stack.resize(Saved - 1);
+    m_origin = s.origin;
+    m_impl->appClip = std::move(s.appClip);
+    m_impl->ClipChanged();
+    m_font->Assign(s.font.get());
+    m_pen->Assign(s.pen.get());
+    m_brush->Assign(s.brush.get());
+    m_bkMode = s.bkMode;
+    CopyMode = s.copyMode;
+    m_penPos = s.penPos;
+}
+
+// ---- lines and shapes -----------------------------------------------------------------------
+
+void TCanvas::MoveTo(Integer X, Integer Y) { m_penPos = {X, Y}; }
+
+namespace {
+
+// Draws the polyline through the points with the canvas pen (device space), the last point
+// excluded as the platform does; closed adds the segment back to the first point.
+void StrokePoints(const TCanvas& canvas, std::vector<TPoint> pts, bool closed)
+{
+    const TPen& pen = *canvas.Pen();
+    if (!PenVisible(pen) || pts.empty()) return;
+    const TRegion& clip = canvas.Internals().Clip(canvas);
+    uint32_t rgb = Rgb(pen.Color());
+    if (closed) pts.push_back(pts.front());
+    if (pen.Width() > 1) {
+        PaintMask(canvas, clip, [&](cairo_t* cr) {
+            cairo_move_to(cr, pts[0].X + 0.5, pts[0].Y + 0.5);
+            for (size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].X + 0.5, pts[i].Y + 0.5);
+            if (closed) cairo_close_path(cr);
+        }, true, pen.Width(), rgb, pen.Mode(), bsSolid);
+        return;
+    }
+    auto dashes = DashPattern(pen.Style());
+    size_t dashIndex = 0;
+    int dashLeft = dashes.empty() ? 0 : dashes[0];
+    Painter p(canvas, clip);
+    auto plot = [&](Integer x, Integer y) {
+        bool on = dashes.empty() || dashIndex % 2 == 0;
+        if (on) p.Put(x, y, rgb, pen.Mode());
+        if (!dashes.empty() && --dashLeft == 0) {
+            dashIndex = (dashIndex + 1) % dashes.size();
+            dashLeft = dashes[dashIndex];
+        }
+    };
+    for (size_t i = 1; i < pts.size(); ++i)
+        BresenhamLine(pts[i - 1].X, pts[i - 1].Y, pts[i].X, pts[i].Y, false, plot);
+}
+
+std::vector<TPoint> ToDevice(std::span<const TPoint> pts, TPoint origin)
+{
+    std::vector<TPoint> out(pts.begin(), pts.end());
+    for (auto& p : out) {
+        p.X += origin.X;
+        p.Y += origin.Y;
+    }
+    return out;
+}
+
+}  // namespace
+
+void TCanvas::LineTo(Integer X, Integer Y)
+{
+    if (m_surface) {
+        Changing();
+        StrokePoints(*this, {{m_penPos.X + m_origin.X, m_penPos.Y + m_origin.Y}, {X + m_origin.X, Y + m_origin.Y}},
+                     false);
+        Changed();
+    }
+    m_penPos = {X, Y};
+}
+
+void TCanvas::Polyline(std::span<const TPoint> Points)
+{
+    if (!m_surface || Points.size() < 2) return;
+    Changing();
+    StrokePoints(*this, ToDevice(Points, m_origin), false);
+    Changed();
+}
+
+void TCanvas::Polygon(std::span<const TPoint> Points)
+{
+    if (!m_surface || Points.size() < 2) return;
+    Changing();
+    auto pts = ToDevice(Points, m_origin);
+    if (BrushVisible(*m_brush) && pts.size() >= 3) {
+        TRegion area = TRegion::FromPolygon(pts, ALTERNATE);
+        area.Combine(area, m_impl->Clip(*this), RGN_AND);
+        Painter p(*this, area);
+        for (Integer i = 0; i < area.RectCount(); ++i)
+            p.Fill(area.RectAt(i), Rgb(m_brush->Color()), m_pen->Mode(), m_brush->Style());
+    }
+    StrokePoints(*this, pts, true);
+    Changed();
+}
+
+void TCanvas::Rectangle(Integer X1, Integer Y1, Integer X2, Integer Y2)
+{
+    if (!m_surface) return;
+    Changing();
+    TRect r{X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y};
+    const TRegion& clip = m_impl->Clip(*this);
+    bool pen = PenVisible(*m_pen);
+    if (BrushVisible(*m_brush)) {
+        // With a pen the outline covers the outer ring; without one the area is a pixel smaller.
+        TRect inner = pen ? TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}
+                          : TRect{r.Left, r.Top, r.Right - 1, r.Bottom - 1};
+        Painter p(*this, clip);
+        p.Fill(inner, Rgb(m_brush->Color()), m_pen->Mode(), m_brush->Style());
+    }
+    if (pen && r.Right > r.Left && r.Bottom > r.Top) {
+        Integer w = m_pen->Width();
+        if (w > 1 && m_pen->Style() == psInsideFrame) {
+            Integer i = w / 2;
+            InflateRect(r, -i, -i);
+        }
+        StrokePoints(*this, {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}},
+                     true);
+    }
+    Changed();
+}
+
+namespace {
+
+// The closed outline of an ellipse or rounded rectangle through pixel centres (device space).
+void RoundedPath(cairo_t* cr, double l, double t, double r, double b, double rx, double ry)
+{
+    rx = std::min(rx, (r - l) / 2);
+    ry = std::min(ry, (b - t) / 2);
+    if (rx <= 0 || ry <= 0) {
+        cairo_rectangle(cr, l, t, r - l, b - t);
+        return;
+    }
+    auto corner = [&](double cx, double cy, double a0, double a1) {
+        cairo_save(cr);
+        cairo_translate(cr, cx, cy);
+        cairo_scale(cr, rx, ry);
+        cairo_arc(cr, 0, 0, 1, a0, a1);
+        cairo_restore(cr);
+    };
+    cairo_new_sub_path(cr);
+    corner(r - rx, t + ry, -M_PI / 2, 0);
+    corner(r - rx, b - ry, 0, M_PI / 2);
+    corner(l + rx, b - ry, M_PI / 2, M_PI);
+    corner(l + rx, t + ry, M_PI, 3 * M_PI / 2);
+    cairo_close_path(cr);
+}
+
+void PaintRounded(const TCanvas& canvas, TRect r, double rx, double ry)
+{
+    if (r.Right < r.Left) std::swap(r.Left, r.Right);
+    if (r.Bottom < r.Top) std::swap(r.Top, r.Bottom);
+    if (r.Right - r.Left < 1 || r.Bottom - r.Top < 1) return;
+    const TRegion& clip = canvas.Internals().Clip(canvas);
+    const TPen& pen = *canvas.Pen();
+    const TBrush& brush = *canvas.Brush();
+    double l = r.Left + 0.5, t = r.Top + 0.5, rr = r.Right - 0.5, bb = r.Bottom - 0.5;
+    auto outline = [&](cairo_t* cr) { RoundedPath(cr, l, t, rr, bb, rx, ry); };
+    // The outline's pixels, so that the fill leaves them to the pen (one pass per pixel).
+    std::vector<bool> ring;
+    TRect b = clip.Bounds();
+    Integer w = pen.Width();
+    if (PenVisible(pen) && !IsRectEmpty(b)) {
+        ring.assign(size_t(b.Width()) * b.Height(), false);
+        cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, b.Width(), b.Height());
+        {
+            Context c(cairo_create(mask));
+            cairo_set_antialias(c.cr, CAIRO_ANTIALIAS_NONE);
+            cairo_translate(c.cr, -b.Left, -b.Top);
+            outline(c.cr);
+            cairo_set_line_width(c.cr, w);
+            cairo_stroke(c.cr);
+        }
+        cairo_surface_flush(mask);
+        const unsigned char* d = cairo_image_surface_get_data(mask);
+        Integer stride = cairo_image_surface_get_stride(mask);
+        for (Integer y = 0; y < b.Height(); ++y)
+            for (Integer x = 0; x < b.Width(); ++x) ring[size_t(y) * b.Width() + x] = d[size_t(y) * stride + x] != 0;
+        cairo_surface_destroy(mask);
+    }
+    auto onRing = [&](Integer x, Integer y) {
+        return !ring.empty() && ring[size_t(y - b.Top) * b.Width() + (x - b.Left)];
+    };
+    if (BrushVisible(brush))
+        PaintMask(canvas, clip, outline, false, 1, Rgb(brush.Color()), pen.Mode(), brush.Style(), onRing);
+    if (!ring.empty()) {
+        Painter p(canvas, clip);
+        uint32_t rgb = Rgb(pen.Color());
+        for (Integer y = b.Top; y < b.Bottom; ++y)
+            for (Integer x = b.Left; x < b.Right; ++x)
+                if (onRing(x, y)) p.Put(x, y, rgb, pen.Mode());
+    }
+}
+
+}  // namespace
+
+void TCanvas::RoundRect(Integer X1, Integer Y1, Integer X2, Integer Y2, Integer X3, Integer Y3)
+{
+    if (!m_surface) return;
+    Changing();
+    PaintRounded(*this, {X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y}, X3 / 2.0, Y3 / 2.0);
+    Changed();
+}
+
+void TCanvas::Ellipse(Integer X1, Integer Y1, Integer X2, Integer Y2)
+{
+    if (!m_surface) return;
+    Changing();
+    PaintRounded(*this, {X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y}, 1e9, 1e9);
+    Changed();
+}
+
+void TCanvas::FillRect(const TRect& R)
+{
+    if (!m_surface || !BrushVisible(*m_brush)) return;
+    Changing();
+    TRect r = R;
+    OffsetRect(r, m_origin.X, m_origin.Y);
+    Painter p(*this, m_impl->Clip(*this));
+    p.Fill(r, Rgb(m_brush->Color()), pmCopy, m_brush->Style());
+    Changed();
+}
+
+void TCanvas::FrameRect(const TRect& R)
+{
+    if (!m_surface || IsRectEmpty(R)) return;
+    Changing();
+    TRect r = R;
+    OffsetRect(r, m_origin.X, m_origin.Y);
+    Painter p(*this, m_impl->Clip(*this));
+    uint32_t c = Rgb(m_brush->Color());
+    p.Fill({r.Left, r.Top, r.Right, r.Top + 1}, c, pmCopy, bsSolid);
+    p.Fill({r.Left, r.Bottom - 1, r.Right, r.Bottom}, c, pmCopy, bsSolid);
+    p.Fill({r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1}, c, pmCopy, bsSolid);
+    p.Fill({r.Right - 1, r.Top + 1, r.Right, r.Bottom - 1}, c, pmCopy, bsSolid);
+    Changed();
+}
+
+void TCanvas::DrawFocusRect(const TRect& R)
+{
+    if (!m_surface || IsRectEmpty(R)) return;
+    Changing();
+    TRect r = R;
+    OffsetRect(r, m_origin.X, m_origin.Y);
+    Painter p(*this, m_impl->Clip(*this));
+    // Every pixel of the outline with an even x + y is inverted; each pixel once.
+    auto dot = [&](Integer x, Integer y) {
+        if (((x + y) & 1) == 0) p.Put(x, y, 0xFFFFFF, pmXor);
+    };
+    for (Integer x = r.Left; x < r.Right; ++x) {
+        dot(x, r.Top);
+        if (r.Bottom - 1 > r.Top) dot(x, r.Bottom - 1);
+    }
+    for (Integer y = r.Top + 1; y < r.Bottom - 1; ++y) {
+        dot(r.Left, y);
+        if (r.Right - 1 > r.Left) dot(r.Right - 1, y);
+    }
+    Changed();
+}
+
+TColor TCanvas::Pixels(Integer X, Integer Y) const
+{
+    if (!m_surface) return clNone;
+    Integer x = X + m_origin.X, y = Y + m_origin.Y;
+    detail::Pixels px(m_surface);
+    if (!px.Inside(x, y) || !m_impl->Clip(*this).Contains(x, y)) return clNone;
+    return static_cast<TColor>(FromPixel(px.Row(y)[x]));
+}
+
+void TCanvas::SetPixel(Integer X, Integer Y, TColor Color)
+{
+    if (!m_surface) return;
+    Changing();
+    Painter p(*this, m_impl->Clip(*this));
+    p.Put(X + m_origin.X, Y + m_origin.Y, Rgb(Color), pmCopy);
+    Changed();
+}
+
+void TCanvas::FloodFill(Integer X, Integer Y, TColor Color, TFillStyle FillStyle)
+{
+    if (!m_surface) return;
+    Integer sx = X + m_origin.X, sy = Y + m_origin.Y;
+    const TRegion& clip = m_impl->Clip(*this);
+    if (!clip.Contains(sx, sy)) return;
+    Changing();
+    detail::Pixels px(m_surface);
+    uint32_t target = Rgb(Color);
+    auto inside = [&](Integer x, Integer y) {
+        uint32_t c = FromPixel(px.Row(y)[x]);
+        return FillStyle == fsBorder ? c != target : c == target;
+    };
+    if (inside(sx, sy)) {
+        // Decide the area first, then paint it, so the brush colour cannot confuse the test.
+        TRect b = clip.Bounds();
+        std::vector<uint8_t> seen(size_t(b.Width()) * b.Height(), 0);
+        auto idx = [&](Integer x, Integer y) { return size_t(y - b.Top) * b.Width() + (x - b.Left); };
+        std::vector<TPoint> stack{{sx, sy}};
+        while (!stack.empty()) {
+            TPoint pt = stack.back();
+            stack.pop_back();
+            if (!PtInRect(b, pt) || seen[idx(pt.X, pt.Y)] || !clip.Contains(pt.X, pt.Y) || !inside(pt.X, pt.Y))
+                continue;
+            seen[idx(pt.X, pt.Y)] = 1;
+            stack.push_back({pt.X + 1, pt.Y});
+            stack.push_back({pt.X - 1, pt.Y});
+            stack.push_back({pt.X, pt.Y + 1});
+            stack.push_back({pt.X, pt.Y - 1});
+        }
+        uint32_t rgb = Rgb(m_brush->Color());
+        for (Integer y = b.Top; y < b.Bottom; ++y)
+            for (Integer x = b.Left; x < b.Right; ++x)
+                if (seen[idx(x, y)] && HatchCovers(m_brush->Style() == bsClear ? bsSolid : m_brush->Style(), x, y))
+                    px.Row(y)[x] = ToPixel(rgb);
+        px.MarkDirty();
+    }
+    Changed();
+}
+
+// ---- device capabilities and export ---------------------------------------------------------
+
+Integer GetDeviceCaps(const TCanvas& Canvas, Integer Index)
+{
+    switch (Index) {
+    case HORZRES: return Canvas.SurfaceWidth();
+    case VERTRES: return Canvas.SurfaceHeight();
+    case BITSPIXEL: return 32;
+    case PLANES: return 1;
+    case LOGPIXELSX:
+    case LOGPIXELSY: return ScreenPixelsPerInch;
+    default: return 0;
+    }
+}
+
+void SaveSurfaceToPng(cairo_surface_t* Surface, const String& FileName)
+{
+    if (!Surface || cairo_surface_write_to_png(Surface, StringToUtf8(FileName).c_str()) != CAIRO_STATUS_SUCCESS)
+        throw EFCreateError(u"Cannot create file \"" + FileName + u"\"");
+}
+
+}  // namespace gw

@@ -1,0 +1,110 @@
+// Internal to the graphics library: pixel access, the canvas's private state and text shaping.
+#pragma once
+
+#include "platform/graphics/canvas.h"
+
+#include <cairo.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+typedef struct _PangoLayout PangoLayout;
+
+namespace gw::detail {
+
+// $00BBGGRR to cairo's native 0xAARRGGBB (opaque) and back.
+inline uint32_t ToPixel(uint32_t bgr)
+{
+    return 0xFF000000u | ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+}
+inline uint32_t FromPixel(uint32_t px)
+{
+    return ((px >> 16) & 0xFF) | (px & 0xFF00) | ((px & 0xFF) << 16);
+}
+// A colour as an RGB value (system colours resolved, clNone/clDefault as black).
+inline uint32_t Rgb(TColor c) { return static_cast<uint32_t>(ColorToRGB(c)) & 0xFFFFFF; }
+
+// Direct access to the pixels of an image surface (flushed on creation, marked dirty by
+// MarkDirty).
+struct Pixels {
+    explicit Pixels(cairo_surface_t* surface);
+    uint32_t* Row(Integer y) const { return reinterpret_cast<uint32_t*>(data + size_t(y) * stride); }
+    bool Inside(Integer x, Integer y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+    void MarkDirty() const;
+
+    cairo_surface_t* surface = nullptr;
+    unsigned char* data = nullptr;
+    Integer stride = 0;
+    Integer width = 0;
+    Integer height = 0;
+};
+
+// The families of the fonts installed (from the text engine's font map).
+std::vector<std::string> InstalledFamilies();
+
+// One font as laid out: family, pixel size and its metrics.
+struct FontFace {
+    String family;
+    double emPixels = 11;
+    Integer ascent = 0;
+    Integer descent = 0;
+    Integer externalLeading = 0;
+    Integer aveCharWidth = 0;
+    Integer maxCharWidth = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+};
+
+// The face a font resolves to (cached by its properties).
+const FontFace& FaceOf(const TFont& font);
+// Width of a single line of text in pixels.
+Integer MeasureText(const FontFace& face, StringView text);
+// Draws one line with the top of its cell at (x, y) (cairo user space); UnderlineAt is a
+// UTF-16 index to underline additionally (-1 none); Angle in tenths of a degree.
+void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,
+              Integer underlineAt = -1, Integer angle = 0);
+
+}  // namespace gw::detail
+
+namespace gw {
+
+struct TCanvas::Impl {
+    struct Saved {
+        TPoint origin;
+        std::optional<TRegion> appClip;
+        TBkMode bkMode;
+        TCopyMode copyMode;
+        TPoint penPos;
+        std::unique_ptr<TFont> font;
+        std::unique_ptr<TPen> pen;
+        std::unique_ptr<TBrush> brush;
+    };
+
+    std::optional<TRegion> deviceClip;
+    std::optional<TRegion> appClip;
+    std::vector<Saved> saved;
+
+    mutable std::optional<TRegion> clipCache;
+
+    // The effective clip in device pixels: surface bounds, device clip and program clip.
+    const TRegion& Clip(const TCanvas& canvas) const;
+    void ClipChanged() { clipCache.reset(); }
+    // A cairo context on the surface, clipped, without anti-aliasing, in device space.
+    cairo_t* NewContext(const TCanvas& canvas) const;
+};
+
+}  // namespace gw
+
+namespace gw::detail {
+
+// Copies Src (a rectangle of the source pixels, device space) onto Dest (logical rectangle of
+// the canvas), stretching by nearest pixel, through the clip, with a raster operation.
+// A transparent colour (>= 0) leaves destination pixels where the source has that colour;
+// useAlpha blends ARGB32 sources by their alpha instead.
+void Blit(TCanvas& canvas, const TRect& dest, const Pixels& source, const TRect& src, TCopyMode rop,
+          int64_t transparentColour, bool useAlpha);
+
+}  // namespace gw::detail

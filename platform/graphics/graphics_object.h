@@ -1,0 +1,28 @@
+// The common base of fonts, pens and brushes: a persistent object that tells its owner of changes.
+#pragma once
+
+#include "platform/runtime/component.h"
+#include "platform/runtime/types.h"
+
+namespace gw {
+
+class TGraphicsObject : public TPersistent {
+public:
+    String ClassName() const override { return u"TGraphicsObject"; }
+
+    // Raised after every change of a property (once per Assign).
+    TNotifyEvent OnChange;
+
+protected:
+    // Calls OnChange unless changes are being gathered by BeginUpdate.
+    void Changed();
+    // Assign sets several properties and reports them as one change.
+    void BeginUpdate() { ++m_updating; }
+    void EndUpdate();
+
+private:
+    Integer m_updating = 0;
+    bool m_pending = false;
+};
+
+}  // namespace gw

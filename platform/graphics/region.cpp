@@ -1,0 +1,124 @@
+// Regions over cairo's rectangle regions; polygons are turned into runs of pixels.
+#include "platform/graphics/region.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace gw {
+
+TRegion::TRegion() : m_region(cairo_region_create()) {}
+
+TRegion::TRegion(const TRect& R)
+{
+    if (IsRectEmpty(R)) {
+        m_region = cairo_region_create();
+    } else {
+        cairo_rectangle_int_t r{R.Left, R.Top, R.Width(), R.Height()};
+        m_region = cairo_region_create_rectangle(&r);
+    }
+}
+
+TRegion::TRegion(const TRegion& Other) : m_region(cairo_region_copy(Other.m_region)) {}
+
+TRegion::TRegion(TRegion&& Other) noexcept : m_region(std::exchange(Other.m_region, nullptr)) {}
+
+TRegion& TRegion::operator=(TRegion Other) noexcept
+{
+    std::swap(m_region, Other.m_region);
+    return *this;
+}
+
+TRegion::~TRegion()
+{
+    if (m_region) cairo_region_destroy(m_region);
+}
+
+TRegion TRegion::FromPolygon(std::span<const TPoint> Points, TPolyFillMode Mode)
+{
+    TRegion result;
+    if (Points.size() < 3) return result;
+    Integer top = Points[0].Y, bottom = Points[0].Y;
+    for (const auto& p : Points) {
+        top = std::min(top, p.Y);
+        bottom = std::max(bottom, p.Y);
+    }
+    struct Crossing {
+        double x;
+        int dir;
+    };
+    std::vector<Crossing> crossings;
+    for (Integer y = top; y < bottom; ++y) {
+        double sy = y + 0.5;
+        crossings.clear();
+        for (size_t i = 0; i < Points.size(); ++i) {
+            const TPoint& a = Points[i];
+            const TPoint& b = Points[(i + 1) % Points.size()];
+            if (a.Y == b.Y) continue;
+            bool down = b.Y > a.Y;
+            double y0 = down ? a.Y : b.Y, y1 = down ? b.Y : a.Y;
+            if (sy < y0 || sy >= y1) continue;
+            double x = a.X + (sy - a.Y) * double(b.X - a.X) / double(b.Y - a.Y);
+            crossings.push_back({x, down ? 1 : -1});
+        }
+        std::sort(crossings.begin(), crossings.end(), [](auto& l, auto& r) { return l.x < r.x; });
+        int winding = 0;
+        for (size_t i = 0; i + 1 < crossings.size(); ++i) {
+            winding += Mode == WINDING ? crossings[i].dir : 1;
+            bool inside = Mode == WINDING ? winding != 0 : (winding & 1) != 0;
+            if (!inside) continue;
+            // Pixels whose centre x + 0.5 lies in [x0, x1).
+            Integer x0 = static_cast<Integer>(std::ceil(crossings[i].x - 0.5));
+            Integer x1 = static_cast<Integer>(std::ceil(crossings[i + 1].x - 0.5));
+            if (x1 > x0) {
+                cairo_rectangle_int_t r{x0, y, x1 - x0, 1};
+                cairo_region_union_rectangle(result.m_region, &r);
+            }
+        }
+    }
+    return result;
+}
+
+void TRegion::Combine(const TRegion& A, const TRegion& B, TRegionCombine Op)
+{
+    cairo_region_t* r = cairo_region_copy(A.m_region);
+    switch (Op) {
+    case RGN_AND: cairo_region_intersect(r, B.m_region); break;
+    case RGN_OR: cairo_region_union(r, B.m_region); break;
+    case RGN_XOR: cairo_region_xor(r, B.m_region); break;
+    case RGN_DIFF: cairo_region_subtract(r, B.m_region); break;
+    case RGN_COPY: break;
+    }
+    cairo_region_destroy(m_region);
+    m_region = r;
+}
+
+void TRegion::Offset(Integer dx, Integer dy) { cairo_region_translate(m_region, dx, dy); }
+
+bool TRegion::Empty() const { return cairo_region_is_empty(m_region); }
+
+bool TRegion::Contains(Integer X, Integer Y) const { return cairo_region_contains_point(m_region, X, Y); }
+
+TRect TRegion::Bounds() const
+{
+    if (Empty()) return {};
+    cairo_rectangle_int_t r;
+    cairo_region_get_extents(m_region, &r);
+    return {r.x, r.y, r.x + r.width, r.y + r.height};
+}
+
+Integer TRegion::RectCount() const { return cairo_region_num_rectangles(m_region); }
+
+TRect TRegion::RectAt(Integer Index) const
+{
+    cairo_rectangle_int_t r;
+    cairo_region_get_rectangle(m_region, Index, &r);
+    return {r.x, r.y, r.x + r.width, r.y + r.height};
+}
+
+bool TRegion::operator==(const TRegion& Other) const { return cairo_region_equal(m_region, Other.m_region); }
+
+}  // namespace gw

@@ -1,0 +1,190 @@
+// Text through pango: one font map at 96 pixels per inch, no anti-aliasing, cached faces.
+#include "platform/graphics/canvas_internal.h"
+
+#include "platform/runtime/unicode.h"
+
+#include <pango/pangocairo.h>
+
+#include <cmath>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace gw::detail {
+
+namespace {
+
+cairo_font_options_t* FontOptions()
+{
+    static cairo_font_options_t* options = [] {
+        cairo_font_options_t* o = cairo_font_options_create();
+        cairo_font_options_set_antialias(o, CAIRO_ANTIALIAS_NONE);
+        cairo_font_options_set_hint_style(o, CAIRO_HINT_STYLE_FULL);
+        cairo_font_options_set_hint_metrics(o, CAIRO_HINT_METRICS_ON);
+        return o;
+    }();
+    return options;
+}
+
+// One pango context and layout per thread, on a font map of our own so that the process's
+// default settings do not change measurements.
+struct Engine {
+    Engine()
+    {
+        fontMap = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
+        pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(fontMap), 96.0);
+        context = pango_font_map_create_context(fontMap);
+        pango_cairo_context_set_font_options(context, FontOptions());
+        pango_cairo_context_set_resolution(context, 96.0);
+        layout = pango_layout_new(context);
+    }
+    ~Engine()
+    {
+        g_object_unref(layout);
+        g_object_unref(context);
+        g_object_unref(fontMap);
+    }
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    PangoFontMap* fontMap = nullptr;
+    PangoContext* context = nullptr;
+    PangoLayout* layout = nullptr;
+    std::map<std::string, FontFace> faces;
+    const FontFace* lastFace = nullptr;
+};
+
+Engine& TheEngine()
+{
+    thread_local Engine engine;
+    return engine;
+}
+
+struct Description {
+    explicit Description(const FontFace& face) : desc(pango_font_description_new())
+    {
+        auto family = StringToUtf8(face.family);
+        pango_font_description_set_family(desc, family.c_str());
+        pango_font_description_set_absolute_size(desc, face.emPixels * PANGO_SCALE);
+        pango_font_description_set_weight(desc, face.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+        pango_font_description_set_style(desc, face.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    }
+    ~Description() { pango_font_description_free(desc); }
+    Description(const Description&) = delete;
+    Description& operator=(const Description&) = delete;
+    PangoFontDescription* desc;
+};
+
+void Measure(Engine& engine, FontFace& face)
+{
+    Description d(face);
+    PangoFontMetrics* m = pango_context_get_metrics(engine.context, d.desc, nullptr);
+    face.ascent = PANGO_PIXELS_CEIL(pango_font_metrics_get_ascent(m));
+    face.descent = PANGO_PIXELS_CEIL(pango_font_metrics_get_descent(m));
+    Integer height = PANGO_PIXELS_CEIL(pango_font_metrics_get_height(m));
+    face.externalLeading = std::max(0, height - face.ascent - face.descent);
+    face.aveCharWidth = PANGO_PIXELS(pango_font_metrics_get_approximate_char_width(m));
+    face.maxCharWidth = PANGO_PIXELS(pango_font_metrics_get_approximate_digit_width(m)) * 2;
+    pango_font_metrics_unref(m);
+}
+
+// Sets the layout's font and text; returns the layout.
+PangoLayout* Prepare(const FontFace& face, StringView text, Integer underlineAt)
+{
+    Engine& engine = TheEngine();
+    if (engine.lastFace != &face) {
+        Description d(face);
+        pango_layout_set_font_description(engine.layout, d.desc);
+        engine.lastFace = &face;
+    }
+    auto utf8 = StringToUtf8(text);
+    pango_layout_set_text(engine.layout, utf8.data(), static_cast<int>(utf8.size()));
+    PangoAttrList* attrs = nullptr;
+    if (face.underline || face.strikeOut || underlineAt >= 0) {
+        attrs = pango_attr_list_new();
+        if (face.underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+        if (face.strikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+        if (underlineAt >= 0 && size_t(underlineAt) < text.size()) {
+            auto start = StringToUtf8(text.substr(0, underlineAt)).size();
+            auto len = StringToUtf8(text.substr(underlineAt, 1)).size();
+            PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
+            a->start_index = static_cast<guint>(start);
+            a->end_index = static_cast<guint>(start + len);
+            pango_attr_list_insert(attrs, a);
+        }
+    }
+    pango_layout_set_attributes(engine.layout, attrs);
+    if (attrs) pango_attr_list_unref(attrs);
+    return engine.layout;
+}
+
+}  // namespace
+
+std::vector<std::string> InstalledFamilies()
+{
+    PangoFontFamily** families = nullptr;
+    int count = 0;
+    pango_font_map_list_families(TheEngine().fontMap, &families, &count);
+    std::vector<std::string> out;
+    for (int i = 0; i < count; ++i) out.emplace_back(pango_font_family_get_name(families[i]));
+    g_free(families);
+    return out;
+}
+
+const FontFace& FaceOf(const TFont& font)
+{
+    Engine& engine = TheEngine();
+    String family = font.ResolvedFamily();
+    std::string key = StringToUtf8(family) + "|" + std::to_string(font.Height()) + "|" +
+                      std::to_string(font.Style());
+    if (auto it = engine.faces.find(key); it != engine.faces.end()) return it->second;
+    FontFace face;
+    face.family = family;
+    face.bold = font.Style() & fsBold;
+    face.italic = font.Style() & fsItalic;
+    face.underline = font.Style() & fsUnderline;
+    face.strikeOut = font.Style() & fsStrikeOut;
+    Integer h = font.Height();
+    face.emPixels = h < 0 ? -h : (h == 0 ? 11 : h);
+    Measure(engine, face);
+    if (h > 0 && face.ascent + face.descent > 0) {
+        // A positive height is the cell height: scale the em so ascent + descent match it.
+        face.emPixels = face.emPixels * h / (face.ascent + face.descent);
+        Measure(engine, face);
+    }
+    return engine.faces.emplace(key, face).first->second;
+}
+
+Integer MeasureText(const FontFace& face, StringView text)
+{
+    if (text.empty()) return 0;
+    PangoLayout* layout = Prepare(face, text, -1);
+    PangoRectangle logical;
+    pango_layout_get_pixel_extents(layout, nullptr, &logical);
+    return logical.width;
+}
+
+void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,
+              Integer underlineAt, Integer angle)
+{
+    if (text.empty()) return;
+    PangoLayout* layout = Prepare(face, text, underlineAt);
+    cairo_save(cr);
+    cairo_set_font_options(cr, FontOptions());
+    cairo_set_source_rgb(cr, (rgb & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, ((rgb >> 16) & 0xFF) / 255.0);
+    cairo_translate(cr, x, y);
+    if (angle != 0) cairo_rotate(cr, -angle * M_PI / 1800.0);
+    cairo_move_to(cr, 0, face.ascent);
+    pango_cairo_show_layout_line(cr, pango_layout_get_line_readonly(layout, 0));
+    cairo_restore(cr);
+}
+
+}  // namespace gw::detail
+
+// Fontconfig keeps a block from parsing its configuration that it never frees; the leak
+// checker of the sanitizer builds is told so here, where fontconfig is brought in. Weak, so
+// that a program with its own list wins.
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}

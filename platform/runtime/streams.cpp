@@ -1,0 +1,318 @@
+// TStream and its memory, string and file forms.
+#include "platform/runtime/streams.h"
+
+#include "platform/runtime/atomic_file.h"
+#include "platform/runtime/exceptions.h"
+#include "platform/runtime/files.h"
+#include "platform/runtime/unicode.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace gw {
+
+namespace {
+
+String DecodeUtf16(std::string_view b, bool bigEndian)
+{
+    String out;
+    out.reserve(b.size() / 2);
+    for (size_t i = 0; i + 1 < b.size(); i += 2) {
+        const auto hi = static_cast<unsigned char>(b[bigEndian ? i : i + 1]);
+        const auto lo = static_cast<unsigned char>(b[bigEndian ? i + 1 : i]);
+        out.push_back(static_cast<Char>((hi << 8) | lo));
+    }
+    return out;
+}
+
+}  // namespace
+
+String DecodeBytesAs(std::string_view b, TTextEncoding e)
+{
+    auto drop = [&](std::string_view m) {
+        if (b.substr(0, m.size()) == m)
+            b.remove_prefix(m.size());
+    };
+    switch (e) {
+    case TTextEncoding::Utf8:
+        drop("\xEF\xBB\xBF");
+        return Utf8ToString(b);
+    case TTextEncoding::Utf16LE:
+        drop("\xFF\xFE");
+        return DecodeUtf16(b, false);
+    case TTextEncoding::Utf16BE:
+        drop("\xFE\xFF");
+        return DecodeUtf16(b, true);
+    case TTextEncoding::Oem437:
+        return OemToString(b, 437);
+    case TTextEncoding::Oem850:
+        return OemToString(b, 850);
+    case TTextEncoding::Ansi:
+        break;
+    }
+    return AnsiToString(b);
+}
+
+// ---- TStream ----
+
+void TStream::ReadBuffer(void* Buffer, Integer Count)
+{
+    if (Count != 0 && Read(Buffer, Count) != Count)
+        throw EReadError(u"Stream read error");
+}
+
+void TStream::WriteBuffer(const void* Buffer, Integer Count)
+{
+    if (Count != 0 && Write(Buffer, Count) != Count)
+        throw EWriteError(u"Stream write error");
+}
+
+void TStream::WriteBuffer(std::string_view Bytes)
+{
+    // Large blocks go in pieces that fit the Integer count.
+    constexpr size_t chunk = 1 << 30;
+    for (size_t at = 0; at < Bytes.size(); at += chunk) {
+        const size_t n = std::min(chunk, Bytes.size() - at);
+        WriteBuffer(Bytes.data() + at, static_cast<Integer>(n));
+    }
+}
+
+Int64 TStream::CopyFrom(TStream* Source, Int64 Count)
+{
+    if (Count == 0) {
+        Source->SetPosition(0);
+        Count = Source->Size();
+    }
+    const Int64 total = Count;
+    char buffer[64 * 1024];
+    while (Count > 0) {
+        const auto n = static_cast<Integer>(std::min<Int64>(Count, sizeof buffer));
+        Source->ReadBuffer(buffer, n);
+        WriteBuffer(buffer, n);
+        Count -= n;
+    }
+    return total;
+}
+
+std::string TStream::ReadRest()
+{
+    const Int64 rest = std::max<Int64>(0, Size() - Position());
+    std::string bytes(static_cast<size_t>(rest), '\0');
+    size_t got = 0;
+    while (got < bytes.size()) {
+        const auto want = static_cast<Integer>(std::min<size_t>(bytes.size() - got, 1 << 30));
+        const Integer n = Read(bytes.data() + got, want);
+        if (n <= 0)
+            break;
+        got += static_cast<size_t>(n);
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
+// ---- TMemoryStream ----
+
+Integer TMemoryStream::Read(void* Buffer, Integer Count)
+{
+    if (Count <= 0 || m_position >= Size())
+        return 0;
+    const auto n = static_cast<Integer>(std::min<Int64>(Count, Size() - m_position));
+    std::memcpy(Buffer, m_data.data() + m_position, static_cast<size_t>(n));
+    m_position += n;
+    return n;
+}
+
+Integer TMemoryStream::Write(const void* Buffer, Integer Count)
+{
+    if (Count <= 0)
+        return 0;
+    const auto end = static_cast<size_t>(m_position) + static_cast<size_t>(Count);
+    if (end > m_data.size())
+        m_data.resize(end, '\0');
+    std::memcpy(m_data.data() + m_position, Buffer, static_cast<size_t>(Count));
+    m_position = static_cast<Int64>(end);
+    return Count;
+}
+
+Int64 TMemoryStream::Seek(Int64 Offset, TSeekOrigin Origin)
+{
+    Int64 base = 0;
+    if (Origin == soCurrent)
+        base = m_position;
+    else if (Origin == soEnd)
+        base = Size();
+    // Before the start is clamped; past the end is allowed and a later write fills the gap.
+    m_position = std::max<Int64>(0, base + Offset);
+    return m_position;
+}
+
+void TMemoryStream::SetSize(Int64 NewSize)
+{
+    m_data.resize(static_cast<size_t>(std::max<Int64>(0, NewSize)), '\0');
+    m_position = std::min(m_position, Size());
+}
+
+void TMemoryStream::Clear()
+{
+    m_data.clear();
+    m_position = 0;
+}
+
+void TMemoryStream::LoadFromStream(TStream* Stream)
+{
+    Stream->SetPosition(0);
+    m_data = Stream->ReadRest();
+    m_position = 0;
+}
+
+void TMemoryStream::SaveToStream(TStream* Stream) const
+{
+    Stream->WriteBuffer(m_data);
+}
+
+void TMemoryStream::LoadFromFile(const String& FileName)
+{
+    m_data = FileToBytes(FileName);
+    m_position = 0;
+}
+
+void TMemoryStream::SaveToFile(const String& FileName) const
+{
+    WriteFileAtomic(FileName, m_data);
+}
+
+// ---- TStringStream ----
+
+TStringStream::TStringStream(StringView Text, TTextEncoding Encoding) : m_encoding(Encoding)
+{
+    m_data = EncodeTextBytes(Text, Encoding, false);
+}
+
+TStringStream::TStringStream(std::string_view Bytes, TTextEncoding Encoding) : m_encoding(Encoding)
+{
+    m_data.assign(Bytes);
+}
+
+String TStringStream::DataString() const
+{
+    return DecodeBytesAs(m_data, m_encoding);
+}
+
+String TStringStream::ReadString(Integer Count)
+{
+    std::string bytes(static_cast<size_t>(std::max<Int64>(0, std::min<Int64>(Count, Size() - m_position))), '\0');
+    const Integer n = Read(bytes.data(), static_cast<Integer>(bytes.size()));
+    bytes.resize(static_cast<size_t>(n));
+    TStringStream piece(std::string_view(bytes), m_encoding);
+    return piece.DataString();
+}
+
+void TStringStream::WriteString(StringView Text)
+{
+    WriteBuffer(EncodeTextBytes(Text, m_encoding, false));
+}
+
+// ---- TFileStream ----
+
+namespace {
+
+String Reason(int error)
+{
+    return Utf8ToString(std::strerror(error));
+}
+
+}  // namespace
+
+TFileStream::TFileStream(const String& FileName, Word Mode) : m_fileName(FileName)
+{
+    const std::string path = StringToUtf8(FileName);
+    if ((Mode & 0xFF00) == fmCreate) {
+        m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (m_fd < 0)
+            throw EFCreateError(u"Cannot create file \"" + FileName + u"\". " + Reason(errno));
+        return;
+    }
+    int flags = O_RDONLY;
+    if ((Mode & 3) == fmOpenWrite)
+        flags = O_WRONLY;
+    else if ((Mode & 3) == fmOpenReadWrite)
+        flags = O_RDWR;
+    m_fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    if (m_fd >= 0) {
+        struct stat st {};
+        if (::fstat(m_fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+            ::close(m_fd);
+            m_fd = -1;
+            errno = EISDIR;
+        }
+    }
+    if (m_fd < 0)
+        throw EFOpenError(u"Cannot open file \"" + FileName + u"\". " + Reason(errno));
+}
+
+TFileStream::~TFileStream()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+Integer TFileStream::Read(void* Buffer, Integer Count)
+{
+    Integer total = 0;
+    auto* out = static_cast<char*>(Buffer);
+    while (total < Count) {
+        const ssize_t n = ::read(m_fd, out + total, static_cast<size_t>(Count - total));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        total += static_cast<Integer>(n);
+    }
+    return total;
+}
+
+Integer TFileStream::Write(const void* Buffer, Integer Count)
+{
+    Integer total = 0;
+    const auto* in = static_cast<const char*>(Buffer);
+    while (total < Count) {
+        const ssize_t n = ::write(m_fd, in + total, static_cast<size_t>(Count - total));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        total += static_cast<Integer>(n);
+    }
+    return total;
+}
+
+Int64 TFileStream::Seek(Int64 Offset, TSeekOrigin Origin)
+{
+    const int whence = Origin == soBeginning ? SEEK_SET : Origin == soCurrent ? SEEK_CUR : SEEK_END;
+    return static_cast<Int64>(::lseek(m_fd, static_cast<off_t>(Offset), whence));
+}
+
+Int64 TFileStream::Position() const
+{
+    return static_cast<Int64>(::lseek(m_fd, 0, SEEK_CUR));
+}
+
+Int64 TFileStream::Size() const
+{
+    struct stat st {};
+    return ::fstat(m_fd, &st) == 0 ? static_cast<Int64>(st.st_size) : 0;
+}
+
+void TFileStream::SetSize(Int64 NewSize)
+{
+    if (::ftruncate(m_fd, static_cast<off_t>(NewSize)) != 0)
+        throw EWriteError(u"Stream write error");
+    if (Position() > NewSize)
+        Seek(NewSize, soBeginning);
+}
+
+}  // namespace gw

@@ -1,0 +1,1328 @@
+// The window system's state and rules: one tree of windows, one queue, one focus, one capture.
+#include "platform/ui/window_system.h"
+
+#include "platform/runtime/exceptions.h"
+#include "platform/runtime/unicode.h"
+#include "platform/ui/backend.h"
+#include "platform/ui/system_metrics.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <unordered_map>
+
+namespace gw {
+
+namespace {
+
+struct TWindowRecord {
+    HWND Handle = 0;
+    HWND Parent = 0;  // WS_CHILD windows
+    HWND Owner = 0;   // top-level windows
+    std::vector<HWND> Children;  // top of the z-order first
+    Cardinal Style = 0;
+    Cardinal ExStyle = 0;
+    Cardinal ClassStyle = 0;
+    TRect Bounds;
+    String Text;
+    std::shared_ptr<const TWndProc> Proc;
+    bool Redraw = true;
+    bool HasUpdate = false;
+    bool UpdateErase = false;
+    TRect Update;
+    bool Destroying = false;
+};
+
+struct TTimerRecord {
+    HWND Wnd = 0;
+    uintptr_t Id = 0;
+    UINT Elapse = 0;
+    Cardinal Due = 0;
+};
+
+struct TInputEvent {
+    bool IsKey = true;
+    Word VirtKey = 0;
+    bool Down = false;
+    Char PacketChar = 0;
+    TMouseAction Action = TMouseAction::Move;
+    TPoint Point;
+    TMouseButton Button = mbLeft;
+    Integer WheelDelta = 0;
+};
+
+struct TLastClick {
+    bool Valid = false;
+    HWND Wnd = 0;
+    TMouseButton Button = mbLeft;
+    Cardinal Time = 0;
+    TPoint Point;
+};
+
+struct TState {
+    std::unordered_map<HWND, std::unique_ptr<TWindowRecord>> Windows;
+    std::vector<HWND> TopLevels;  // top of the z-order first
+    HWND NextHandle = 0x10;       // never reset: handles are not reused
+    std::mutex PostLock;
+    std::deque<TMsg> Posted;
+    std::deque<TInputEvent> Input;
+    std::vector<TTimerRecord> Timers;
+    std::vector<HWND> Invalid;
+    HWND Focus = 0;
+    HWND Active = 0;
+    HWND Capture = 0;
+    std::array<uint8_t, 256> Keys{};
+    TPoint Cursor;
+    TLastClick LastClick;
+    Cardinal MessageTime = 0;
+    Cardinal Paints = 0;
+    Cardinal Invalidations = 0;
+    std::thread::id UiThread = std::this_thread::get_id();
+};
+
+TState& S()
+{
+    static TState state;
+    return state;
+}
+
+TWindowRecord* Find(HWND Wnd)
+{
+    if (!Wnd) return nullptr;
+    auto& w = S().Windows;
+    auto it = w.find(Wnd);
+    return it == w.end() ? nullptr : it->second.get();
+}
+
+bool IsTopLevel(const TWindowRecord& r) { return r.Parent == 0; }
+
+std::vector<HWND>& SiblingList(const TWindowRecord& r)
+{
+    if (r.Parent) return Find(r.Parent)->Children;
+    return S().TopLevels;
+}
+
+// True when Wnd is Ancestor or lies inside it.
+bool IsWithin(HWND Wnd, HWND Ancestor)
+{
+    for (TWindowRecord* r = Find(Wnd); r; r = Find(r->Parent))
+        if (r->Handle == Ancestor) return true;
+    return false;
+}
+
+// Enabled itself and through all its ancestors.
+bool IsEnabledDeep(HWND Wnd)
+{
+    for (TWindowRecord* r = Find(Wnd); r; r = Find(r->Parent))
+        if (r->Style & WS_DISABLED) return false;
+    return Find(Wnd) != nullptr;
+}
+
+bool CanActivate(const TWindowRecord& r)
+{
+    return IsTopLevel(r) && !r.Destroying && (r.Style & WS_VISIBLE) && !(r.Style & WS_DISABLED) &&
+           !(r.ExStyle & WS_EX_NOACTIVATE);
+}
+
+// The offset of a window's client area within its top-level window's client area.
+TPoint OffsetInTopLevel(HWND Wnd)
+{
+    TPoint p;
+    for (TWindowRecord* r = Find(Wnd); r && r->Parent; r = Find(r->Parent)) {
+        p.X += r->Bounds.Left;
+        p.Y += r->Bounds.Top;
+    }
+    return p;
+}
+
+// The part of the window not cut off by its ancestors, in its own client coordinates.
+TRect VisibleClientRect(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return {};
+    TRect vis = Rect(0, 0, r->Bounds.Width(), r->Bounds.Height());
+    TPoint off;
+    for (TWindowRecord* c = r; c->Parent; c = Find(c->Parent)) {
+        off.X += c->Bounds.Left;
+        off.Y += c->Bounds.Top;
+        TWindowRecord* p = Find(c->Parent);
+        TRect pr = Rect(-off.X, -off.Y, -off.X + p->Bounds.Width(), -off.Y + p->Bounds.Height());
+        if (!IntersectRect(vis, vis, pr)) return {};
+    }
+    return vis;
+}
+
+void BringToTop(TWindowRecord& r)
+{
+    auto& list = SiblingList(r);
+    list.erase(std::find(list.begin(), list.end(), r.Handle));
+    auto pos = list.begin();
+    if (!(r.ExStyle & WS_EX_TOPMOST)) {
+        while (pos != list.end() && Find(*pos) && (Find(*pos)->ExStyle & WS_EX_TOPMOST)) ++pos;
+    }
+    list.insert(pos, r.Handle);
+}
+
+// The window to activate when Leaving stops being active: its owner, else the topmost one.
+HWND NextActivationCandidate(HWND Leaving)
+{
+    TWindowRecord* l = Find(Leaving);
+    if (l && l->Owner) {
+        TWindowRecord* o = Find(GetTopLevelWindow(l->Owner));
+        if (o && o->Handle != Leaving && CanActivate(*o)) return o->Handle;
+    }
+    for (HWND h : S().TopLevels) {
+        TWindowRecord* r = Find(h);
+        if (h != Leaving && r && CanActivate(*r)) return h;
+    }
+    return 0;
+}
+
+void CollectSubtree(HWND Wnd, std::vector<HWND>& Out)
+{
+    Out.push_back(Wnd);
+    if (TWindowRecord* r = Find(Wnd))
+        for (HWND c : r->Children) CollectSubtree(c, Out);
+}
+
+Cardinal Now() { return GetTickCountUI(); }
+
+bool IsDue(Cardinal Due, Cardinal NowTick) { return int32_t(NowTick - Due) >= 0; }
+
+WPARAM MouseKeyFlags()
+{
+    auto& k = S().Keys;
+    WPARAM f = 0;
+    if (k[VK_LBUTTON] & 0x80) f |= MK_LBUTTON;
+    if (k[VK_RBUTTON] & 0x80) f |= MK_RBUTTON;
+    if (k[VK_MBUTTON] & 0x80) f |= MK_MBUTTON;
+    if (k[VK_SHIFT] & 0x80) f |= MK_SHIFT;
+    if (k[VK_CONTROL] & 0x80) f |= MK_CONTROL;
+    return f;
+}
+
+void SetKeyDown(Word Vk, bool Down)
+{
+    auto& k = S().Keys;
+    if (Down) {
+        if (!(k[Vk] & 0x80)) k[Vk] ^= 0x01;
+        k[Vk] |= 0x80;
+    } else {
+        k[Vk] &= 0x7F;
+    }
+}
+
+// Left/right variants and the generic modifier keys move together.
+void UpdateKeyState(Word Vk, bool Down)
+{
+    SetKeyDown(Vk, Down);
+    auto pair = [&](Word generic, Word left, Word right) {
+        if (Vk == generic) SetKeyDown(left, Down);
+        if (Vk == left || Vk == right) SetKeyDown(generic, Down || (S().Keys[left == Vk ? right : left] & 0x80));
+    };
+    pair(VK_SHIFT, VK_LSHIFT, VK_RSHIFT);
+    pair(VK_CONTROL, VK_LCONTROL, VK_RCONTROL);
+    pair(VK_MENU, VK_LMENU, VK_RMENU);
+}
+
+bool KeyDown(Word Vk) { return (S().Keys[Vk] & 0x80) != 0; }
+
+// The character a key gives on the standard layout, 0 for none.
+Char CharOfKey(Word Vk)
+{
+    bool shift = KeyDown(VK_SHIFT);
+    bool ctrl = KeyDown(VK_CONTROL);
+    bool caps = (S().Keys[VK_CAPITAL] & 0x01) != 0;
+    if (Vk >= 'A' && Vk <= 'Z') {
+        if (ctrl) return Char(Vk - 'A' + 1);
+        return (shift != caps) ? Char(Vk) : Char(Vk - 'A' + 'a');
+    }
+    if (ctrl) {
+        if (Vk == VK_RETURN) return 10;
+        if (Vk == VK_BACK) return 127;
+        if (Vk == VK_ESCAPE) return 27;
+        return 0;
+    }
+    if (Vk >= '0' && Vk <= '9') {
+        static const char16_t shifted[] = u")!@#$%^&*(";
+        return shift ? shifted[Vk - '0'] : Char(Vk);
+    }
+    if (Vk >= VK_NUMPAD0 && Vk <= VK_NUMPAD0 + 9) return Char('0' + (Vk - VK_NUMPAD0));
+    switch (Vk) {
+    case VK_BACK: return 8;
+    case VK_TAB: return 9;
+    case VK_RETURN: return 13;
+    case VK_ESCAPE: return 27;
+    case VK_SPACE: return 32;
+    case VK_MULTIPLY: return u'*';
+    case VK_ADD: return u'+';
+    case VK_SUBTRACT: return u'-';
+    case VK_DECIMAL: return u'.';
+    case VK_DIVIDE: return u'/';
+    case VK_OEM_1: return shift ? u':' : u';';
+    case VK_OEM_PLUS: return shift ? u'+' : u'=';
+    case VK_OEM_COMMA: return shift ? u'<' : u',';
+    case VK_OEM_MINUS: return shift ? u'_' : u'-';
+    case VK_OEM_PERIOD: return shift ? u'>' : u'.';
+    case VK_OEM_2: return shift ? u'?' : u'/';
+    default: return 0;
+    }
+}
+
+bool ConvertKey(const TInputEvent& In, TMsg& M)
+{
+    bool wasDown = KeyDown(In.VirtKey);
+    if (In.VirtKey != VK_PACKET) UpdateKeyState(In.VirtKey, In.Down);
+    HWND target = S().Focus ? S().Focus : S().Active;
+    if (!target) return false;
+    bool alt = KeyDown(VK_MENU);
+    bool sys = (alt && !KeyDown(VK_CONTROL)) || In.VirtKey == VK_F10 || In.VirtKey == VK_MENU;
+    bool ext = false;
+    Word scan = ScanCodeOfKey(In.VirtKey, ext);
+    LPARAM data = 1 | (LPARAM(scan) << 16);
+    if (ext) data |= KF_EXTENDED_BIT;
+    if (alt) data |= KF_ALTDOWN_BIT;
+    if (In.Down ? wasDown : true) data |= KF_REPEAT_BIT;
+    if (!In.Down) data |= KF_UP_BIT;
+    M.hwnd = target;
+    M.message = In.Down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
+    M.wParam = In.VirtKey;
+    M.lParam = data;
+    M.packetChar = In.PacketChar;
+    return true;
+}
+
+UINT ButtonMessage(TMouseButton B, int Kind /*0 down, 1 up, 2 double*/)
+{
+    UINT base = B == mbLeft ? WM_LBUTTONDOWN : B == mbRight ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+    return base + UINT(Kind);
+}
+
+Word ButtonKey(TMouseButton B) { return B == mbLeft ? VK_LBUTTON : B == mbRight ? VK_RBUTTON : VK_MBUTTON; }
+
+bool ConvertMouse(const TInputEvent& In, TMsg& M)
+{
+    TState& s = S();
+    s.Cursor = In.Point;
+    if (In.Action == TMouseAction::Down) SetKeyDown(ButtonKey(In.Button), true);
+    if (In.Action == TMouseAction::Up) SetKeyDown(ButtonKey(In.Button), false);
+    if (In.Action == TMouseAction::Wheel) {
+        HWND target = s.Focus ? s.Focus : s.Active;
+        if (!target) return false;
+        M.hwnd = target;
+        M.message = WM_MOUSEWHEEL;
+        M.wParam = MakeWParam(Integer(MouseKeyFlags()), In.WheelDelta);
+        M.lParam = MakeLParam(In.Point.X, In.Point.Y);
+        return true;
+    }
+    HWND target = s.Capture ? s.Capture : WindowFromPoint(In.Point);
+    if (!target || !IsEnabledDeep(target)) return false;
+    UINT msg = WM_MOUSEMOVE;
+    if (In.Action == TMouseAction::Down) {
+        msg = ButtonMessage(In.Button, 0);
+        HWND top = GetTopLevelWindow(target);
+        if (top != s.Active && !s.Capture) {
+            LRESULT r = SendMessage(target, WM_MOUSEACTIVATE, top, MakeLParam(HTCLIENT, Integer(msg)));
+            if (r == MA_ACTIVATE || r == MA_ACTIVATEANDEAT) SetActiveWindow(top);
+            if (r == MA_ACTIVATEANDEAT || r == MA_NOACTIVATEANDEAT) return false;
+            if (!IsWindow(target) || !IsEnabledDeep(target)) return false;
+        }
+        TPoint cp = ScreenToClient(target, In.Point);
+        TLastClick& lc = s.LastClick;
+        Integer dx = GetSystemMetrics(SM_CXDOUBLECLK) / 2, dy = GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+        bool dbl = lc.Valid && lc.Wnd == target && lc.Button == In.Button &&
+                   (GetClassStyle(target) & CS_DBLCLKS) && Now() - lc.Time <= GetDoubleClickTime() &&
+                   std::abs(lc.Point.X - In.Point.X) <= dx && std::abs(lc.Point.Y - In.Point.Y) <= dy;
+        if (dbl) {
+            msg = ButtonMessage(In.Button, 2);
+            lc.Valid = false;
+        } else {
+            lc = {true, target, In.Button, Now(), In.Point};
+        }
+        (void)cp;
+    } else if (In.Action == TMouseAction::Up) {
+        msg = ButtonMessage(In.Button, 1);
+    }
+    if (msg != ButtonMessage(In.Button, 1)) {
+        SendMessage(target, WM_SETCURSOR, target, MakeLParam(HTCLIENT, Integer(msg)));
+        if (!IsWindow(target)) return false;
+    }
+    TPoint cp = ScreenToClient(target, In.Point);
+    M.hwnd = target;
+    M.message = msg;
+    M.wParam = MouseKeyFlags();
+    M.lParam = MakeLParam(cp.X, cp.Y);
+    return true;
+}
+
+bool TakePosted(TMsg& M)
+{
+    TState& s = S();
+    std::lock_guard<std::mutex> lock(s.PostLock);
+    if (s.Posted.empty()) return false;
+    M = s.Posted.front();
+    s.Posted.pop_front();
+    return true;
+}
+
+// The outermost invalid, paintable window of the first invalid tree; parents paint first.
+bool TakePaint(TMsg& M)
+{
+    auto& list = S().Invalid;
+    for (std::size_t i = 0; i < list.size();) {
+        TWindowRecord* r = Find(list[i]);
+        if (!r || !r->HasUpdate) {
+            list.erase(list.begin() + std::ptrdiff_t(i));
+            continue;
+        }
+        if (r->Redraw && IsWindowVisible(r->Handle)) {
+            HWND pick = r->Handle;
+            for (TWindowRecord* p = Find(r->Parent); p; p = Find(p->Parent))
+                if (p->HasUpdate && p->Redraw) pick = p->Handle;
+            M = TMsg{};
+            M.hwnd = pick;
+            M.message = WM_PAINT;
+            return true;
+        }
+        ++i;
+    }
+    return false;
+}
+
+bool TakeTimer(TMsg& M)
+{
+    TState& s = S();
+    Cardinal now = Now();
+    TTimerRecord* best = nullptr;
+    for (auto& t : s.Timers)
+        if (IsDue(t.Due, now) && (!best || int32_t(t.Due - best->Due) < 0)) best = &t;
+    if (!best) return false;
+    M = TMsg{};
+    M.hwnd = best->Wnd;
+    M.message = WM_TIMER;
+    M.wParam = best->Id;
+    best->Due = now + best->Elapse;
+    return true;
+}
+
+void NotifyBackendShown(TWindowRecord& r, bool Visible)
+{
+    if (IsTopLevel(r) && HasBackend()) Backend().WindowShown(r.Handle, Visible);
+}
+
+void InvalidateInParent(TWindowRecord& r)
+{
+    if (r.Parent) InvalidateRect(r.Parent, &r.Bounds, true);
+}
+
+// Focus held inside Wnd goes somewhere else when Wnd hides or goes away: a top-level window
+// hands the activation on first, a child window hands the focus to its parent.
+void MoveFocusOutOf(HWND Wnd)
+{
+    TState& s = S();
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return;
+    if (IsTopLevel(*r) && s.Active == Wnd) {
+        if (HWND next = NextActivationCandidate(Wnd)) {
+            SetActiveWindow(next);
+        } else {
+            s.Active = 0;
+            if (HasBackend()) Backend().WindowActivated(0);
+            SendMessage(Wnd, WM_ACTIVATE, WA_INACTIVE, 0);
+        }
+    }
+    if (!s.Focus || !IsWithin(s.Focus, Wnd)) return;
+    if (TWindowRecord* p = Find(Find(Wnd)->Parent)) SetFocus(p->Handle);
+    if (s.Focus && IsWithin(s.Focus, Wnd)) SetFocus(0);
+}
+
+}  // namespace
+
+// --- windows -----------------------------------------------------------------------------------
+
+HWND CreateWindow(const TCreateWindowParams& P)
+{
+    TState& s = S();
+    bool child = (P.Style & WS_CHILD) != 0;
+    if (child && !Find(P.Parent)) throw EInvalidOperation(u"Control has no parent window");
+    auto rec = std::make_unique<TWindowRecord>();
+    rec->Handle = s.NextHandle++;
+    rec->Style = P.Style;
+    rec->ExStyle = P.ExStyle;
+    rec->ClassStyle = P.ClassStyle;
+    rec->Bounds = P.Bounds;
+    rec->Text = P.Caption;
+    rec->Proc = std::make_shared<const TWndProc>(P.WndProc ? P.WndProc : TWndProc(DefWindowProc));
+    if (child) rec->Parent = P.Parent;
+    else rec->Owner = Find(P.Parent) ? P.Parent : 0;
+    HWND h = rec->Handle;
+    TWindowRecord& r = *rec;
+    s.Windows.emplace(h, std::move(rec));
+    SiblingList(r).insert(SiblingList(r).begin(), h);
+    BringToTop(r);
+    if (!child && HasBackend()) {
+        TNativeKind kind = (P.ExStyle & WS_EX_NOACTIVATE) ? TNativeKind::NonActivatingPopup
+                           : (P.Style & WS_POPUP)          ? TNativeKind::ActivatingPopup
+                                                           : TNativeKind::Normal;
+        Backend().WindowCreated(h, kind, r.Owner, r.Bounds);
+    }
+    SendMessage(h, WM_CREATE, 0, 0);
+    if (Find(h) && (Find(h)->Style & WS_VISIBLE)) {
+        InvalidateRect(h, nullptr, true);
+        NotifyBackendShown(*Find(h), true);
+    }
+    return h;
+}
+
+bool DestroyWindow(HWND Wnd)
+{
+    TState& s = S();
+    TWindowRecord* r = Find(Wnd);
+    if (!r || r->Destroying) return false;
+    // Owned windows go first, as they cannot outlive their owner.
+    std::vector<HWND> owned;
+    for (HWND t : s.TopLevels)
+        if (Find(t)->Owner == Wnd) owned.push_back(t);
+    for (HWND t : owned) DestroyWindow(t);
+    r = Find(Wnd);
+    if (!r || r->Destroying) return false;
+    if (s.Capture && IsWithin(s.Capture, Wnd)) ReleaseCapture();
+    MoveFocusOutOf(Wnd);
+    std::vector<HWND> tree;
+    CollectSubtree(Wnd, tree);
+    for (HWND h : tree)
+        if (TWindowRecord* x = Find(h)) x->Destroying = true;
+    if (s.Focus && IsWithin(s.Focus, Wnd)) s.Focus = 0;
+    if (s.Active == Wnd) s.Active = 0;
+    for (HWND h : tree) SendMessage(h, WM_DESTROY, 0, 0);
+    for (auto it = tree.rbegin(); it != tree.rend(); ++it) SendMessage(*it, WM_NCDESTROY, 0, 0);
+    r = Find(Wnd);
+    if (r->Parent) InvalidateInParent(*r);
+    auto& siblings = SiblingList(*r);
+    siblings.erase(std::find(siblings.begin(), siblings.end(), Wnd));
+    bool top = IsTopLevel(*r);
+    std::erase_if(s.Timers, [&](const TTimerRecord& t) {
+        return std::find(tree.begin(), tree.end(), t.Wnd) != tree.end();
+    });
+    if (s.LastClick.Valid && std::find(tree.begin(), tree.end(), s.LastClick.Wnd) != tree.end())
+        s.LastClick.Valid = false;
+    for (auto it = tree.rbegin(); it != tree.rend(); ++it) {
+        if (s.Focus == *it) s.Focus = 0;
+        if (s.Capture == *it) s.Capture = 0;
+        s.Windows.erase(*it);
+    }
+    for (auto& t : s.TopLevels)
+        if (Find(t)->Owner == Wnd) Find(t)->Owner = 0;
+    if (top && HasBackend()) Backend().WindowDestroyed(Wnd);
+    return true;
+}
+
+bool IsWindow(HWND Wnd) { return Find(Wnd) != nullptr; }
+
+HWND GetParent(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r ? r->Parent : 0;
+}
+
+HWND GetWindowOwner(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r ? r->Owner : 0;
+}
+
+HWND GetTopLevelWindow(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    while (r && r->Parent) r = Find(r->Parent);
+    return r ? r->Handle : 0;
+}
+
+bool IsChild(HWND Parent, HWND Wnd) { return Wnd != Parent && IsWithin(Wnd, Parent); }
+
+std::vector<HWND> GetChildWindows(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r ? r->Children : std::vector<HWND>{};
+}
+
+std::vector<HWND> GetTopLevelWindows() { return S().TopLevels; }
+
+HWND SetParent(HWND Wnd, HWND NewParent)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r || !(r->Style & WS_CHILD) || !Find(NewParent) || IsWithin(NewParent, Wnd)) return 0;
+    HWND old = r->Parent;
+    if (old == NewParent) return old;
+    InvalidateInParent(*r);
+    auto& siblings = SiblingList(*r);
+    siblings.erase(std::find(siblings.begin(), siblings.end(), Wnd));
+    r->Parent = NewParent;
+    Find(NewParent)->Children.insert(Find(NewParent)->Children.begin(), Wnd);
+    InvalidateInParent(*r);
+    return old;
+}
+
+void SetWindowZOrder(HWND Wnd, HWND InsertAfter)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return;
+    if (!InsertAfter) {
+        BringToTop(*r);
+    } else {
+        auto& list = SiblingList(*r);
+        auto it = std::find(list.begin(), list.end(), InsertAfter);
+        if (it == list.end() || InsertAfter == Wnd) return;
+        list.erase(std::find(list.begin(), list.end(), Wnd));
+        it = std::find(list.begin(), list.end(), InsertAfter);
+        list.insert(it + 1, Wnd);
+    }
+    if (r->Parent) InvalidateRect(Wnd, nullptr, true);
+}
+
+Cardinal GetWindowStyle(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r ? r->Style : 0;
+}
+
+void SetWindowStyle(HWND Wnd, Cardinal Style)
+{
+    if (TWindowRecord* r = Find(Wnd)) {
+        Cardinal keep = WS_VISIBLE | WS_DISABLED | WS_CHILD;
+        r->Style = (Style & ~keep) | (r->Style & keep);
+    }
+}
+
+Cardinal GetWindowExStyle(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r ? r->ExStyle : 0;
+}
+
+void SetWindowExStyle(HWND Wnd, Cardinal ExStyle)
+{
+    if (TWindowRecord* r = Find(Wnd)) r->ExStyle = ExStyle;
+}
+
+Cardinal GetClassStyle(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r ? r->ClassStyle : 0;
+}
+
+String GetWindowText(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r ? r->Text : String();
+}
+
+void SetWindowText(HWND Wnd, const String& Text)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r || r->Text == Text) return;
+    r->Text = Text;
+    if (IsTopLevel(*r) && HasBackend()) Backend().WindowCaptionChanged(Wnd, Text);
+}
+
+// --- procedures and messages --------------------------------------------------------------------
+
+LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return 0;
+    std::shared_ptr<const TWndProc> proc = r->Proc;
+    return (*proc)(Wnd, Msg, WParam, LParam);
+}
+
+bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    TState& s = S();
+    bool uiThread = std::this_thread::get_id() == s.UiThread;
+    if (Wnd && uiThread && !IsWindow(Wnd)) return false;
+    {
+        std::lock_guard<std::mutex> lock(s.PostLock);
+        TMsg m;
+        m.hwnd = Wnd;
+        m.message = Msg;
+        m.wParam = WParam;
+        m.lParam = LParam;
+        s.Posted.push_back(m);
+    }
+    if (!uiThread && HasBackend()) Backend().WakeUp();
+    return true;
+}
+
+void PostQuitMessage(Integer ExitCode) { PostMessage(0, WM_QUIT, WPARAM(ExitCode), 0); }
+
+LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return 0;
+    switch (Msg) {
+    case WM_SETCURSOR:
+        if (r->Parent && SendMessage(r->Parent, Msg, WParam, LParam)) return 1;
+        if (!r->Parent && HasBackend()) Backend().SetCursorShape(-2 /* arrow */);
+        return 0;
+    case WM_MOUSEACTIVATE:
+        if (r->Parent) {
+            if (LRESULT a = SendMessage(r->Parent, Msg, WParam, LParam)) return a;
+            return 0;
+        }
+        return (r->ExStyle & WS_EX_NOACTIVATE) ? MA_NOACTIVATE : MA_ACTIVATE;
+    case WM_MOUSEWHEEL:
+    case WM_CONTEXTMENU:
+        return r->Parent ? SendMessage(r->Parent, Msg, WParam, LParam) : 0;
+    case WM_ACTIVATE:
+        if ((WParam & 0xFFFF) != WA_INACTIVE && S().Active == Wnd && !IsWithin(S().Focus, Wnd))
+            SetFocus(Wnd);
+        return 0;
+    case WM_PAINT:
+        ValidateRect(Wnd, nullptr);
+        return 0;
+    case WM_CLOSE:
+        DestroyWindow(Wnd);
+        return 0;
+    case WM_CANCELMODE:
+        if (S().Capture == Wnd) ReleaseCapture();
+        return 0;
+    case WM_SETREDRAW:
+        r->Redraw = WParam != 0;
+        return 0;
+    case WM_SETTEXT:
+        SetWindowText(Wnd, LParam ? String(reinterpret_cast<const Char*>(LParam)) : String());
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+LRESULT CallWindowProc(const TWndProc& Proc, HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    return Proc ? Proc(Wnd, Msg, WParam, LParam) : DefWindowProc(Wnd, Msg, WParam, LParam);
+}
+
+TWndProc GetWindowProc(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r ? *r->Proc : TWndProc();
+}
+
+TWndProc SetWindowProc(HWND Wnd, TWndProc Proc)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return {};
+    TWndProc old = *r->Proc;
+    r->Proc = std::make_shared<const TWndProc>(Proc ? std::move(Proc) : TWndProc(DefWindowProc));
+    return old;
+}
+
+UINT RegisterWindowMessage(StringView Name)
+{
+    static std::mutex lock;
+    static std::map<String, UINT> names;
+    String key(Name);
+    for (Char& c : key)
+        if (c < 128) c = Char(std::toupper(int(c)));
+    std::lock_guard<std::mutex> guard(lock);
+    auto it = names.find(key);
+    if (it != names.end()) return it->second;
+    UINT id = RegisteredMessageBase + UINT(names.size());
+    names.emplace(key, id);
+    return id;
+}
+
+// --- the loop -------------------------------------------------------------------------------------
+
+bool PeekMessage(TMsg& M)
+{
+    TState& s = S();
+    for (;;) {
+        if (TakePosted(M)) {
+            if (M.hwnd && !IsWindow(M.hwnd)) continue;
+        } else if (!s.Input.empty()) {
+            TInputEvent in = s.Input.front();
+            s.Input.pop_front();
+            M = TMsg{};
+            if (!(in.IsKey ? ConvertKey(in, M) : ConvertMouse(in, M))) continue;
+        } else if (!TakePaint(M) && !TakeTimer(M)) {
+            return false;
+        }
+        M.time = Now();
+        M.pt = s.Cursor;
+        s.MessageTime = M.time;
+        return true;
+    }
+}
+
+bool TranslateMessage(const TMsg& M)
+{
+    if (M.message != WM_KEYDOWN && M.message != WM_SYSKEYDOWN) return false;
+    Char c = M.wParam == VK_PACKET ? M.packetChar : CharOfKey(Word(M.wParam));
+    if (!c) return false;
+    UINT msg = M.message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
+    return PostMessage(M.hwnd, msg, c, M.lParam);
+}
+
+LRESULT DispatchMessage(const TMsg& M)
+{
+    if (!M.hwnd) return 0;
+    if (M.message == WM_PAINT) {
+        ++S().Paints;
+        LRESULT r = SendMessage(M.hwnd, M.message, M.wParam, M.lParam);
+        // A handler that did not validate would otherwise be asked again for ever.
+        if (TWindowRecord* rec = Find(M.hwnd)) rec->HasUpdate = false;
+        return r;
+    }
+    return SendMessage(M.hwnd, M.message, M.wParam, M.lParam);
+}
+
+void WaitMessage()
+{
+    if (HasBackend()) Backend().WaitForEvents(NextTimerDue());
+}
+
+bool HasPendingMessages()
+{
+    TState& s = S();
+    std::lock_guard<std::mutex> lock(s.PostLock);
+    return !s.Posted.empty() || !s.Input.empty();
+}
+
+Cardinal GetMessageTime() { return S().MessageTime; }
+
+Cardinal GetTickCountUI()
+{
+    if (HasBackend()) return Backend().TickCount();
+    using namespace std::chrono;
+    return Cardinal(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+// --- visibility, enabling, geometry ----------------------------------------------------------------
+
+bool ShowWindow(HWND Wnd, bool Visible)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return false;
+    bool was = (r->Style & WS_VISIBLE) != 0;
+    if (was == Visible) return was;
+    SendMessage(Wnd, WM_SHOWWINDOW, Visible, 0);
+    r = Find(Wnd);
+    if (!r) return was;
+    if (Visible) {
+        r->Style |= WS_VISIBLE;
+        if (IsTopLevel(*r)) BringToTop(*r);
+        NotifyBackendShown(*r, true);
+        InvalidateRect(Wnd, nullptr, true);
+    } else {
+        r->Style &= ~WS_VISIBLE;
+        InvalidateInParent(*r);
+        if (S().Capture && IsWithin(S().Capture, Wnd)) ReleaseCapture();
+        MoveFocusOutOf(Wnd);
+        if ((r = Find(Wnd))) NotifyBackendShown(*r, false);
+    }
+    return was;
+}
+
+bool IsWindowVisible(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return false;
+    for (; r; r = Find(r->Parent))
+        if (!(r->Style & WS_VISIBLE)) return false;
+    return true;
+}
+
+bool EnableWindow(HWND Wnd, bool Enable)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return false;
+    bool wasDisabled = (r->Style & WS_DISABLED) != 0;
+    if (wasDisabled == !Enable) return wasDisabled;
+    if (!Enable) {
+        SendMessage(Wnd, WM_CANCELMODE, 0, 0);
+        if (!(r = Find(Wnd))) return wasDisabled;
+        r->Style |= WS_DISABLED;
+        if (S().Focus && IsWithin(S().Focus, Wnd)) SetFocus(0);
+        if (S().Capture && IsWithin(S().Capture, Wnd)) ReleaseCapture();
+    } else {
+        r->Style &= ~WS_DISABLED;
+    }
+    SendMessage(Wnd, WM_ENABLE, Enable, 0);
+    return wasDisabled;
+}
+
+bool IsWindowEnabled(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r && !(r->Style & WS_DISABLED);
+}
+
+void MoveWindow(HWND Wnd, const TRect& Bounds, bool Repaint)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r || r->Bounds == Bounds) return;
+    TRect old = r->Bounds;
+    if (Repaint) InvalidateInParent(*r);
+    r->Bounds = Bounds;
+    if (Repaint) {
+        InvalidateInParent(*r);
+        InvalidateRect(Wnd, nullptr, true);
+    }
+    if (IsTopLevel(*r) && HasBackend()) Backend().WindowMoved(Wnd, Bounds);
+    SendMessage(Wnd, WM_WINDOWPOSCHANGED, 0, 0);
+    if (old.TopLeft() != Bounds.TopLeft()) SendMessage(Wnd, WM_MOVE, 0, MakeLParam(Bounds.Left, Bounds.Top));
+    if (old.Width() != Bounds.Width() || old.Height() != Bounds.Height())
+        SendMessage(Wnd, WM_SIZE, 0, MakeLParam(Bounds.Width(), Bounds.Height()));
+}
+
+TRect GetWindowBounds(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r ? r->Bounds : TRect{};
+}
+
+TRect GetWindowRect(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return {};
+    TPoint p = ClientToScreen(Wnd, {0, 0});
+    return Bounds(p.X, p.Y, r->Bounds.Width(), r->Bounds.Height());
+}
+
+TRect GetClientRect(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r ? Rect(0, 0, r->Bounds.Width(), r->Bounds.Height()) : TRect{};
+}
+
+TPoint ClientToScreen(HWND Wnd, TPoint P)
+{
+    for (TWindowRecord* r = Find(Wnd); r; r = Find(r->Parent)) {
+        P.X += r->Bounds.Left;
+        P.Y += r->Bounds.Top;
+    }
+    return P;
+}
+
+TPoint ScreenToClient(HWND Wnd, TPoint P)
+{
+    TPoint o = ClientToScreen(Wnd, {0, 0});
+    return {P.X - o.X, P.Y - o.Y};
+}
+
+namespace {
+HWND ChildAt(TWindowRecord& r, TPoint P)
+{
+    for (HWND c : r.Children) {
+        TWindowRecord* cr = Find(c);
+        if (!cr || !(cr->Style & WS_VISIBLE) || (cr->Style & WS_DISABLED)) continue;
+        if ((cr->ExStyle & WS_EX_TRANSPARENT)) continue;
+        if (PtInRect(cr->Bounds, P))
+            return ChildAt(*cr, {P.X - cr->Bounds.Left, P.Y - cr->Bounds.Top});
+    }
+    return r.Handle;
+}
+}  // namespace
+
+HWND WindowFromPoint(TPoint P)
+{
+    for (HWND t : S().TopLevels) {
+        TWindowRecord* r = Find(t);
+        if (!r || !(r->Style & WS_VISIBLE) || !PtInRect(r->Bounds, P)) continue;
+        return ChildAt(*r, {P.X - r->Bounds.Left, P.Y - r->Bounds.Top});
+    }
+    return 0;
+}
+
+// --- focus, activation, capture ---------------------------------------------------------------------
+
+HWND SetFocus(HWND Wnd)
+{
+    TState& s = S();
+    HWND old = s.Focus;
+    if (!Wnd) {
+        if (!old) return 0;
+        s.Focus = 0;
+        SendMessage(old, WM_KILLFOCUS, 0, 0);
+        return old;
+    }
+    TWindowRecord* r = Find(Wnd);
+    if (!r || r->Destroying || !IsWindowVisible(Wnd) || !IsEnabledDeep(Wnd)) return 0;
+    HWND top = GetTopLevelWindow(Wnd);
+    if (Find(top)->ExStyle & WS_EX_NOACTIVATE) return 0;
+    if (top != s.Active) {
+        SetActiveWindow(top);
+        if (!IsWindow(Wnd) || s.Active != top) return 0;
+        old = s.Focus;
+    }
+    if (s.Focus == Wnd) return Wnd;
+    s.Focus = Wnd;
+    if (old && IsWindow(old)) {
+        SendMessage(old, WM_KILLFOCUS, Wnd, 0);
+        if (s.Focus != Wnd) return old;
+    }
+    SendMessage(Wnd, WM_SETFOCUS, old, 0);
+    return old;
+}
+
+HWND GetFocus() { return S().Focus; }
+
+HWND GetActiveWindow() { return S().Active; }
+
+HWND SetActiveWindow(HWND Wnd)
+{
+    TState& s = S();
+    HWND old = s.Active;
+    HWND top = GetTopLevelWindow(Wnd);
+    TWindowRecord* r = Find(top);
+    if (!r || !CanActivate(*r)) return 0;
+    if (top == old) return old;
+    s.Active = top;
+    BringToTop(*r);
+    if (old && IsWindow(old)) {
+        SendMessage(old, WM_ACTIVATE, WA_INACTIVE, LPARAM(top));
+        if (s.Active != top) return old;
+    }
+    if (HasBackend()) Backend().WindowActivated(top);
+    SendMessage(top, WM_ACTIVATE, WA_ACTIVE, LPARAM(old));
+    // The new window keeps the focus it set; the focus never stays behind in another window.
+    if (s.Active == top && s.Focus && !IsWithin(s.Focus, top)) SetFocus(top);
+    return old;
+}
+
+void NotifyActivated(HWND Wnd)
+{
+    if (Wnd) {
+        SetActiveWindow(Wnd);
+        return;
+    }
+    TState& s = S();
+    HWND old = s.Active;
+    if (!old) return;
+    s.Active = 0;
+    SendMessage(old, WM_ACTIVATE, WA_INACTIVE, 0);
+    if (s.Active == 0 && s.Focus) SetFocus(0);
+}
+
+HWND SetCapture(HWND Wnd)
+{
+    TState& s = S();
+    HWND old = s.Capture;
+    if (!IsWindow(Wnd) || old == Wnd) return old;
+    s.Capture = Wnd;
+    if (old && IsWindow(old)) SendMessage(old, WM_CAPTURECHANGED, 0, LPARAM(Wnd));
+    return old;
+}
+
+bool ReleaseCapture()
+{
+    TState& s = S();
+    HWND old = s.Capture;
+    if (!old) return true;
+    s.Capture = 0;
+    SendMessage(old, WM_CAPTURECHANGED, 0, 0);
+    return true;
+}
+
+HWND GetCapture() { return S().Capture; }
+
+// --- painting -----------------------------------------------------------------------------------------
+
+void InvalidateRect(HWND Wnd, const TRect* R, bool Erase)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r || r->Destroying) return;
+    TRect client = Rect(0, 0, r->Bounds.Width(), r->Bounds.Height());
+    TRect area = client;
+    if (R && !IntersectRect(area, *R, client)) return;
+    if (IsRectEmpty(area)) return;
+    ++S().Invalidations;
+    if (r->HasUpdate) {
+        UnionRect(r->Update, r->Update, area);
+    } else {
+        r->Update = area;
+        r->HasUpdate = true;
+        S().Invalid.push_back(Wnd);
+    }
+    r->UpdateErase = r->UpdateErase || Erase;
+}
+
+void ValidateRect(HWND Wnd, const TRect* R)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r || !r->HasUpdate) return;
+    // The update region is kept as one rectangle; validating a part that covers it empties it.
+    if (R) {
+        TRect covered;
+        UnionRect(covered, *R, r->Update);
+        if (!(covered == *R)) return;
+    }
+    r->HasUpdate = false;
+    r->UpdateErase = false;
+}
+
+bool GetUpdateRect(HWND Wnd, TRect& R)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r || !r->HasUpdate) {
+        R = {};
+        return false;
+    }
+    R = r->Update;
+    return true;
+}
+
+void UpdateWindow(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r || !IsWindowVisible(Wnd)) return;
+    if (r->HasUpdate && r->Redraw) {
+        ++S().Paints;
+        SendMessage(Wnd, WM_PAINT, 0, 0);
+        if ((r = Find(Wnd))) r->HasUpdate = false;
+    }
+    for (HWND c : GetChildWindows(Wnd)) UpdateWindow(c);
+}
+
+bool IsRedrawEnabled(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r && r->Redraw;
+}
+
+namespace {
+TWindowPixels PixelsFor(HWND Wnd, const TRect& Clip)
+{
+    TWindowPixels px;
+    if (!HasBackend() || !IsWindowVisible(Wnd)) return px;
+    TRect vis;
+    if (!IntersectRect(vis, VisibleClientRect(Wnd), Clip)) return px;
+    px.Surface = Backend().WindowSurface(GetTopLevelWindow(Wnd));
+    px.Origin = OffsetInTopLevel(Wnd);
+    px.Clip = vis;
+    OffsetRect(px.Clip, px.Origin.X, px.Origin.Y);
+    return px;
+}
+
+void Present(HWND Wnd, const TWindowPixels& Px)
+{
+    if (HasBackend() && Px.Surface) Backend().WindowPainted(GetTopLevelWindow(Wnd), Px.Clip);
+}
+}  // namespace
+
+void BeginPaint(HWND Wnd, TPaintStruct& PS)
+{
+    PS = TPaintStruct{};
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return;
+    PS.Paint = r->HasUpdate ? r->Update : GetClientRect(Wnd);
+    PS.Erase = r->HasUpdate && r->UpdateErase;
+    r->HasUpdate = false;
+    r->UpdateErase = false;
+    // Child windows are drawn over their parent, so whatever the parent repaints they repaint.
+    for (HWND c : r->Children) {
+        TWindowRecord* cr = Find(c);
+        TRect part;
+        if (cr && (cr->Style & WS_VISIBLE) && IntersectRect(part, cr->Bounds, PS.Paint)) {
+            OffsetRect(part, -cr->Bounds.Left, -cr->Bounds.Top);
+            InvalidateRect(c, &part, false);
+        }
+    }
+    PS.Pixels = PixelsFor(Wnd, PS.Paint);
+}
+
+void EndPaint(HWND Wnd, TPaintStruct& PS)
+{
+    Present(Wnd, PS.Pixels);
+    PS.Pixels = {};
+}
+
+TWindowPixels GetWindowPixels(HWND Wnd) { return PixelsFor(Wnd, GetClientRect(Wnd)); }
+
+void ReleaseWindowPixels(HWND Wnd, const TWindowPixels& Pixels) { Present(Wnd, Pixels); }
+
+Cardinal PaintCount() { return S().Paints; }
+Cardinal InvalidateCount() { return S().Invalidations; }
+
+// --- timers ------------------------------------------------------------------------------------------
+
+uintptr_t SetTimer(HWND Wnd, uintptr_t Id, UINT Elapse)
+{
+    if (!IsWindow(Wnd)) return 0;
+    Elapse = std::max<UINT>(Elapse, 1);
+    for (auto& t : S().Timers)
+        if (t.Wnd == Wnd && t.Id == Id) {
+            t.Elapse = Elapse;
+            t.Due = Now() + Elapse;
+            return Id;
+        }
+    S().Timers.push_back({Wnd, Id, Elapse, Now() + Elapse});
+    return Id;
+}
+
+bool KillTimer(HWND Wnd, uintptr_t Id)
+{
+    auto& timers = S().Timers;
+    auto before = timers.size();
+    std::erase_if(timers, [&](const TTimerRecord& t) { return t.Wnd == Wnd && t.Id == Id; });
+    return timers.size() != before;
+}
+
+Cardinal NextTimerDue()
+{
+    Cardinal now = Now();
+    Cardinal best = TBackend::Infinite;
+    for (auto& t : S().Timers) {
+        int32_t left = int32_t(t.Due - now);
+        Cardinal wait = left <= 0 ? 0 : Cardinal(left);
+        best = std::min(best, wait);
+    }
+    return best;
+}
+
+// --- keyboard and mouse -------------------------------------------------------------------------------
+
+int16_t GetKeyState(Integer VirtKey)
+{
+    uint8_t k = S().Keys[Byte(VirtKey)];
+    return int16_t(((k & 0x80) ? 0xFF80 : 0) | (k & 0x01));
+}
+
+int16_t GetAsyncKeyState(Integer VirtKey) { return int16_t(GetKeyState(VirtKey) & 0x8000); }
+
+TShiftState KeyboardStateToShiftState()
+{
+    TShiftState s = 0;
+    if (KeyDown(VK_SHIFT)) s |= ssShift;
+    if (KeyDown(VK_CONTROL)) s |= ssCtrl;
+    if (KeyDown(VK_MENU)) s |= ssAlt;
+    if (KeyDown(VK_LBUTTON)) s |= ssLeft;
+    if (KeyDown(VK_RBUTTON)) s |= ssRight;
+    if (KeyDown(VK_MBUTTON)) s |= ssMiddle;
+    return s;
+}
+
+TShiftState KeyDataToShiftState(LPARAM KeyData)
+{
+    TShiftState s = 0;
+    if (KeyDown(VK_SHIFT)) s |= ssShift;
+    if (KeyDown(VK_CONTROL)) s |= ssCtrl;
+    if (KeyData & KF_ALTDOWN_BIT) s |= ssAlt;
+    return s;
+}
+
+TPoint GetCursorPos() { return S().Cursor; }
+void SetCursorPos(TPoint P) { S().Cursor = P; }
+
+Word ScanCodeOfKey(Word Vk, bool& Extended)
+{
+    Extended = false;
+    static const char* letters = "\x1E\x30\x2E\x20\x12\x21\x22\x23\x17\x24\x25\x26\x32\x31\x18\x19\x10\x13\x1F\x14\x16\x2F\x11\x2D\x15\x2C";
+    if (Vk >= 'A' && Vk <= 'Z') return Word(Byte(letters[Vk - 'A']));
+    if (Vk >= '1' && Vk <= '9') return Word(Vk - '1' + 0x02);
+    if (Vk == '0') return 0x0B;
+    if (Vk >= VK_F1 && Vk <= VK_F10) return Word(0x3B + (Vk - VK_F1));
+    static const Byte numpad[] = {0x52, 0x4F, 0x50, 0x51, 0x4B, 0x4C, 0x4D, 0x47, 0x48, 0x49};
+    if (Vk >= VK_NUMPAD0 && Vk <= VK_NUMPAD0 + 9) return numpad[Vk - VK_NUMPAD0];
+    auto ext = [&](Word code) {
+        Extended = true;
+        return code;
+    };
+    switch (Vk) {
+    case VK_ESCAPE: return 0x01;
+    case VK_OEM_MINUS: return 0x0C;
+    case VK_OEM_PLUS: return 0x0D;
+    case VK_BACK: return 0x0E;
+    case VK_TAB: return 0x0F;
+    case VK_RETURN: return 0x1C;
+    case VK_CONTROL: case VK_LCONTROL: return 0x1D;
+    case VK_RCONTROL: return ext(0x1D);
+    case VK_OEM_1: return 0x27;
+    case VK_SHIFT: case VK_LSHIFT: return 0x2A;
+    case VK_OEM_COMMA: return 0x33;
+    case VK_OEM_PERIOD: return 0x34;
+    case VK_OEM_2: return 0x35;
+    case VK_RSHIFT: return 0x36;
+    case VK_MULTIPLY: return 0x37;
+    case VK_MENU: case VK_LMENU: return 0x38;
+    case VK_RMENU: return ext(0x38);
+    case VK_SPACE: return 0x39;
+    case VK_CAPITAL: return 0x3A;
+    case VK_NUMLOCK: return 0x45;
+    case VK_SCROLL: return 0x46;
+    case VK_SUBTRACT: return 0x4A;
+    case VK_ADD: return 0x4E;
+    case VK_DECIMAL: return 0x53;
+    case VK_F11: return 0x57;
+    case VK_F12: return 0x58;
+    case VK_DIVIDE: return ext(0x35);
+    case VK_HOME: return ext(0x47);
+    case VK_UP: return ext(0x48);
+    case VK_PRIOR: return ext(0x49);
+    case VK_LEFT: return ext(0x4B);
+    case VK_RIGHT: return ext(0x4D);
+    case VK_END: return ext(0x4F);
+    case VK_DOWN: return ext(0x50);
+    case VK_NEXT: return ext(0x51);
+    case VK_INSERT: return ext(0x52);
+    case VK_DELETE: return ext(0x53);
+    case VK_APPS: return ext(0x5D);
+    default: return 0;
+    }
+}
+
+void InjectKey(Word VirtKey, bool Down, Char PacketChar)
+{
+    TInputEvent e;
+    e.IsKey = true;
+    e.VirtKey = VirtKey;
+    e.Down = Down;
+    e.PacketChar = PacketChar;
+    S().Input.push_back(e);
+}
+
+void InjectMouse(TMouseAction Action, TPoint ScreenPoint, TMouseButton Button, Integer WheelDelta)
+{
+    TInputEvent e;
+    e.IsKey = false;
+    e.Action = Action;
+    e.Point = ScreenPoint;
+    e.Button = Button;
+    e.WheelDelta = WheelDelta;
+    S().Input.push_back(e);
+}
+
+// --- lifetime -----------------------------------------------------------------------------------------
+
+void ResetWindowSystem()
+{
+    TState& s = S();
+    while (!s.TopLevels.empty()) {
+        HWND h = s.TopLevels.back();
+        if (!DestroyWindow(h)) s.TopLevels.pop_back();
+    }
+    s.Windows.clear();
+    {
+        std::lock_guard<std::mutex> lock(s.PostLock);
+        s.Posted.clear();
+    }
+    s.Input.clear();
+    s.Timers.clear();
+    s.Invalid.clear();
+    s.Focus = s.Active = s.Capture = 0;
+    s.Keys.fill(0);
+    s.Cursor = {};
+    s.LastClick = {};
+    s.MessageTime = 0;
+    s.UiThread = std::this_thread::get_id();
+}
+
+Cardinal WindowCount() { return Cardinal(S().Windows.size()); }
+
+}  // namespace gw

@@ -1,0 +1,223 @@
+// The window system: window tree, procedures, the queue, focus, activation, capture, timers,
+// invalidation and input, on one user-interface thread, the same on every back end.
+#pragma once
+
+#include "platform/graphics/geometry.h"
+#include "platform/ui/messages.h"
+
+#include <cairo.h>
+
+#include <functional>
+#include <vector>
+
+namespace gw {
+
+// A window procedure. Subclassing replaces it with SetWindowProc and calls the previous one
+// through CallWindowProc.
+using TWndProc = std::function<LRESULT(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)>;
+
+// Window style bits.
+enum : Cardinal {
+    WS_POPUP = 0x80000000,
+    WS_CHILD = 0x40000000,
+    WS_VISIBLE = 0x10000000,
+    WS_DISABLED = 0x08000000,
+    WS_CLIPSIBLINGS = 0x04000000,
+    WS_CLIPCHILDREN = 0x02000000,
+    WS_CAPTION = 0x00C00000,
+    WS_BORDER = 0x00800000,
+    WS_VSCROLL = 0x00200000,
+    WS_HSCROLL = 0x00100000,
+    WS_TABSTOP = 0x00010000,
+};
+enum : Cardinal {
+    WS_EX_TOPMOST = 0x00000008,
+    WS_EX_TRANSPARENT = 0x00000020,
+    WS_EX_TOOLWINDOW = 0x00000080,
+    WS_EX_NOACTIVATE = 0x08000000,
+};
+// Class style bits.
+enum : Cardinal { CS_DBLCLKS = 0x0008, CS_SAVEBITS = 0x0800, CS_DROPSHADOW = 0x00020000 };
+
+struct TCreateWindowParams {
+    String Caption;
+    Cardinal Style = 0;
+    Cardinal ExStyle = 0;
+    Cardinal ClassStyle = CS_DBLCLKS;
+    // Relative to the parent's client area for child windows, screen coordinates otherwise.
+    TRect Bounds;
+    // The parent of a WS_CHILD window; the owner of a top-level one (0 = none).
+    HWND Parent = 0;
+    // The class procedure; DefWindowProc when empty.
+    TWndProc WndProc;
+};
+
+// A message as the queue hands it out.
+struct TMsg {
+    HWND hwnd = 0;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    Cardinal time = 0;
+    TPoint pt;
+    // The character of a VK_PACKET key (text typed without a key of its own).
+    Char packetChar = 0;
+};
+
+// --- windows -------------------------------------------------------------------------------
+HWND CreateWindow(const TCreateWindowParams& Params);
+// Sends WM_DESTROY to the window and then to its descendants, frees them all; false for a
+// handle that is not (or no longer) a window.
+bool DestroyWindow(HWND Wnd);
+bool IsWindow(HWND Wnd);
+HWND GetParent(HWND Wnd);
+// The owner of a top-level window.
+HWND GetWindowOwner(HWND Wnd);
+// The top-level window that holds Wnd (Wnd itself for a top-level window).
+HWND GetTopLevelWindow(HWND Wnd);
+bool IsChild(HWND Parent, HWND Wnd);
+// Child windows from the top of the z-order down.
+std::vector<HWND> GetChildWindows(HWND Wnd);
+// Top-level windows from the top of the z-order down.
+std::vector<HWND> GetTopLevelWindows();
+HWND SetParent(HWND Wnd, HWND NewParent);
+// Moves the window to the top (InsertAfter 0) or just below InsertAfter among its siblings.
+void SetWindowZOrder(HWND Wnd, HWND InsertAfter);
+Cardinal GetWindowStyle(HWND Wnd);
+void SetWindowStyle(HWND Wnd, Cardinal Style);
+Cardinal GetWindowExStyle(HWND Wnd);
+void SetWindowExStyle(HWND Wnd, Cardinal ExStyle);
+Cardinal GetClassStyle(HWND Wnd);
+String GetWindowText(HWND Wnd);
+void SetWindowText(HWND Wnd, const String& Text);
+
+// --- procedures and messages ---------------------------------------------------------------
+LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+// Appends to the queue; safe from any thread. False when Wnd is not a window (0 posts a
+// message for the thread itself, which the loop hands out with hwnd 0).
+bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+void PostQuitMessage(Integer ExitCode);
+LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
+LRESULT CallWindowProc(const TWndProc& Proc, HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
+TWndProc GetWindowProc(HWND Wnd);
+// Installs a new procedure and returns the one it replaces.
+TWndProc SetWindowProc(HWND Wnd, TWndProc Proc);
+// A stable number at or above $C000, equal for equal names (ignoring case).
+UINT RegisterWindowMessage(StringView Name);
+
+// --- the loop --------------------------------------------------------------------------------
+// Takes the next message: posted messages first in first out, then input, then paint of an
+// invalid window, then a due timer. False when there is none.
+bool PeekMessage(TMsg& Msg);
+// Posts the WM_CHAR (WM_SYSCHAR with Alt) a key-down produces.
+bool TranslateMessage(const TMsg& Msg);
+LRESULT DispatchMessage(const TMsg& Msg);
+// Asks the back end to wait until something may have arrived.
+void WaitMessage();
+// True while the queue holds posted messages or input.
+bool HasPendingMessages();
+// The time and position of the message last taken from the queue.
+Cardinal GetMessageTime();
+// Milliseconds of the back end's clock.
+Cardinal GetTickCountUI();
+
+// --- visibility, enabling, geometry ----------------------------------------------------------
+// Shows or hides; hiding a window that holds the focus moves the focus to its parent at once.
+bool ShowWindow(HWND Wnd, bool Visible);
+// The window and all its ancestors are visible.
+bool IsWindowVisible(HWND Wnd);
+// Disabling a window holding the focus sends WM_CANCELMODE and leaves the focus on nothing.
+bool EnableWindow(HWND Wnd, bool Enable);
+bool IsWindowEnabled(HWND Wnd);
+// Bounds relative to the parent's client area (screen for top-level windows); sends
+// WM_WINDOWPOSCHANGED, WM_MOVE and WM_SIZE as they apply.
+void MoveWindow(HWND Wnd, const TRect& Bounds, bool Repaint = true);
+TRect GetWindowBounds(HWND Wnd);
+TRect GetWindowRect(HWND Wnd);  // screen coordinates
+TRect GetClientRect(HWND Wnd);  // (0, 0, width, height)
+TPoint ClientToScreen(HWND Wnd, TPoint P);
+TPoint ScreenToClient(HWND Wnd, TPoint P);
+// The topmost visible window under a screen point; disabled child windows are transparent.
+HWND WindowFromPoint(TPoint ScreenPoint);
+
+// --- focus, activation, capture --------------------------------------------------------------
+// Returns the previous focus window; no change (0 returned) when Wnd is hidden, disabled,
+// destroyed or inside a non-activating window. SetFocus(0) leaves the focus on nothing.
+HWND SetFocus(HWND Wnd);
+HWND GetFocus();
+HWND GetActiveWindow();
+HWND SetActiveWindow(HWND Wnd);
+// For displays that activate windows themselves: Wnd (0 = another application) became active.
+void NotifyActivated(HWND Wnd);
+HWND SetCapture(HWND Wnd);
+bool ReleaseCapture();
+HWND GetCapture();
+
+// --- painting ----------------------------------------------------------------------------------
+// Rect is in client coordinates; nullptr = the whole client area.
+void InvalidateRect(HWND Wnd, const TRect* Rect, bool Erase);
+void ValidateRect(HWND Wnd, const TRect* Rect);
+// The bounding rectangle of the update region; false when the window is valid.
+bool GetUpdateRect(HWND Wnd, TRect& Rect);
+// Paints the window at once when it is invalid (and then its invalid children).
+void UpdateWindow(HWND Wnd);
+bool IsRedrawEnabled(HWND Wnd);
+
+// Where a window's pixels are: a surface, the device position of the client's (0, 0), and the
+// device rectangle that may be drawn (the window's visible part, cut to what is painted).
+struct TWindowPixels {
+    cairo_surface_t* Surface = nullptr;  // nullptr: hidden or no pixels
+    TPoint Origin;
+    TRect Clip;
+};
+
+struct TPaintStruct {
+    TRect Paint;          // the rectangle to paint, client coordinates
+    bool Erase = false;   // the background needs erasing first
+    TWindowPixels Pixels;
+};
+// Validates the window and says where to paint; EndPaint shows the result.
+void BeginPaint(HWND Wnd, TPaintStruct& PS);
+void EndPaint(HWND Wnd, TPaintStruct& PS);
+// The window's pixels outside a paint, for drawing at once; ReleaseWindowPixels shows them.
+TWindowPixels GetWindowPixels(HWND Wnd);
+void ReleaseWindowPixels(HWND Wnd, const TWindowPixels& Pixels);
+// Counters for tests: paints dispatched and invalidations recorded since the start.
+Cardinal PaintCount();
+Cardinal InvalidateCount();
+
+// --- timers --------------------------------------------------------------------------------------
+// Starts or re-arms the timer (Wnd, Id); WM_TIMER reaches Wnd when due and the queue holds
+// nothing else. Returns Id (0 for a window that does not exist).
+uintptr_t SetTimer(HWND Wnd, uintptr_t Id, UINT Elapse);
+bool KillTimer(HWND Wnd, uintptr_t Id);
+// Milliseconds until the next timer is due (0 when one is due); Infinite when none runs.
+Cardinal NextTimerDue();
+
+// --- keyboard and mouse --------------------------------------------------------------------------
+// High bit (negative) = down, low bit = toggled.
+int16_t GetKeyState(Integer VirtKey);
+int16_t GetAsyncKeyState(Integer VirtKey);
+// Shift, Ctrl and Alt as the key-state table has them now.
+TShiftState KeyboardStateToShiftState();
+TShiftState KeyDataToShiftState(LPARAM KeyData);
+TPoint GetCursorPos();
+void SetCursorPos(TPoint P);
+// The set-1 scan code and the extended flag of a virtual key.
+Word ScanCodeOfKey(Word VirtKey, bool& Extended);
+
+constexpr Word VK_PACKET = 0xE7;
+
+// Input from the back end or the test harness; handled in queue order.
+void InjectKey(Word VirtKey, bool Down, Char PacketChar = 0);
+enum class TMouseAction { Move, Down, Up, Wheel };
+void InjectMouse(TMouseAction Action, TPoint ScreenPoint, TMouseButton Button = mbLeft,
+                 Integer WheelDelta = 0);
+
+// --- lifetime ----------------------------------------------------------------------------------
+// Destroys every window and forgets queue, timers and key state: the start of a fresh session
+// (tests). Registered message numbers stay, as names registered once keep their number.
+void ResetWindowSystem();
+Cardinal WindowCount();
+
+}  // namespace gw

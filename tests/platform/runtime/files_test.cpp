@@ -1,0 +1,129 @@
+// File and folder helpers: name parts, creation and removal, and FindFirst/FindNext with masks.
+#include "platform/runtime/files.h"
+
+#include "platform/runtime/exceptions.h"
+#include "platform/runtime/unicode.h"
+#include "tests/support/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace gw {
+namespace {
+
+String Path(const std::filesystem::path& p)
+{
+    return Utf8ToString(p.string());
+}
+
+TEST(Files, NameParts)
+{
+    struct Case {
+        String name, path, dir, file, ext, changed;
+    };
+    const Case cases[] = {
+        {u"/etc/gw/Slaves.CSV", u"/etc/gw/", u"/etc/gw", u"Slaves.CSV", u".CSV", u"/etc/gw/Slaves.xml"},
+        {u"table", u"", u"", u"table", u"", u"table.xml"},
+        {u"a.b/c", u"a.b/", u"a.b", u"c", u"", u"a.b/c.xml"},
+        {u"dir/", u"dir/", u"dir", u"", u"", u"dir/.xml"},
+        {u"/x.tar.gz", u"/", u"/", u"x.tar.gz", u".gz", u"/x.tar.xml"},
+    };
+    for (const auto& c : cases) {
+        const std::string n = StringToUtf8(c.name);
+        EXPECT_EQ(ExtractFilePath(c.name), c.path) << n;
+        EXPECT_EQ(ExtractFileDir(c.name), c.dir) << n;
+        EXPECT_EQ(ExtractFileName(c.name), c.file) << n;
+        EXPECT_EQ(ExtractFileExt(c.name), c.ext) << n;
+        EXPECT_EQ(ChangeFileExt(c.name, u".xml"), c.changed) << n;
+    }
+    EXPECT_EQ(IncludeTrailingPathDelimiter(u"/a"), u"/a/");
+    EXPECT_EQ(IncludeTrailingPathDelimiter(u"/a/"), u"/a/");
+    EXPECT_EQ(ExcludeTrailingPathDelimiter(u"/a/"), u"/a");
+    EXPECT_EQ(ExcludeTrailingPathDelimiter(u"/a"), u"/a");
+}
+
+TEST(Files, CreateRenameAndDelete)
+{
+    test::ScratchDir dir("files_ops");
+    const String deep = Path(dir / "a" / "b" / "c");
+    EXPECT_TRUE(ForceDirectories(deep));
+    EXPECT_TRUE(DirectoryExists(deep));
+    EXPECT_FALSE(FileExists(deep)) << "a folder is not a file";
+    EXPECT_THROW(ForceDirectories(u""), EInOutError);
+    EXPECT_FALSE(CreateDir(deep)) << "already there";
+
+    const String one = Path(dir / "one.txt");
+    const String two = Path(dir / "two.txt");
+    test::writeBytes(dir / "one.txt", "1");
+    test::writeBytes(dir / "two.txt", "2");
+    EXPECT_FALSE(RenameFile(one, two)) << "never replaces an existing file";
+    EXPECT_EQ(test::readBytes(dir / "two.txt"), "2");
+    EXPECT_TRUE(DeleteFile(two));
+    EXPECT_TRUE(RenameFile(one, two));
+    EXPECT_FALSE(FileExists(one));
+    EXPECT_EQ(FileToBytes(two), "1");
+    EXPECT_FALSE(DeleteFile(deep)) << "DeleteFile does not remove folders";
+    EXPECT_FALSE(RemoveDir(Path(dir / "a"))) << "not empty";
+    EXPECT_TRUE(RemoveDir(deep));
+    try {
+        FileToBytes(one);
+        FAIL();
+    } catch (const EFOpenError& e) {
+        EXPECT_EQ(e.Message(), u"Cannot open file \"" + one + u"\". No such file or directory");
+    }
+}
+
+TEST(Files, ExeDirIsTheFolderOfTheRunningProgram)
+{
+    const String dir = ExeDir();
+    ASSERT_FALSE(dir.empty());
+    EXPECT_EQ(dir.back(), PathDelim);
+    EXPECT_TRUE(FileExists(dir + u"test_platform_runtime"));
+}
+
+std::vector<String> Find(const String& path, Integer attr)
+{
+    std::vector<String> names;
+    TSearchRec rec;
+    for (Integer rc = FindFirst(path, attr, rec); rc == 0; rc = FindNext(rec))
+        names.push_back(rec.Name + ((rec.Attr & faDirectory) ? u"/" : u""));
+    FindClose(rec);
+    return names;
+}
+
+TEST(Files, FindFirstMatchesMasksWithoutCaseAndFiltersByAttribute)
+{
+    test::ScratchDir dir("files_find");
+    for (const char* f : {"Table1.XML", "table2.xml", "notes.txt", "README", ".hidden.xml"})
+        test::writeBytes(dir / f, "12345");
+    std::filesystem::create_directory(dir / "Sub.xml");
+    const String base = IncludeTrailingPathDelimiter(Path(dir.path()));
+
+    using Names = std::vector<String>;
+    struct Case {
+        String mask;
+        Integer attr;
+        Names names;
+    };
+    const Case cases[] = {
+        {u"*.xml", faArchive, {u"Table1.XML", u"table2.xml"}},
+        {u"*.XML", faDirectory, {u"Sub.xml/", u"Table1.XML", u"table2.xml"}},
+        {u"*.xml", faAnyFile, {u".hidden.xml", u"Sub.xml/", u"Table1.XML", u"table2.xml"}},
+        {u"TABLE?.*", 0, {u"Table1.XML", u"table2.xml"}},
+        {u"*.*", 0, {u"notes.txt", u"README", u"Table1.XML", u"table2.xml"}},
+        {u"readme.*", 0, {u"README"}},
+        {u"*.csv", faAnyFile, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Find(base + c.mask, c.attr), c.names) << StringToUtf8(c.mask);
+
+    TSearchRec rec;
+    ASSERT_EQ(FindFirst(base + u"notes.TXT", 0, rec), 0);
+    EXPECT_EQ(rec.Size, 5);
+    EXPECT_GT(rec.TimeStamp, 40000.0);
+    EXPECT_EQ(FindNext(rec), 18);
+    EXPECT_EQ(FindFirst(base + u"*.csv", 0, rec), 2);
+    EXPECT_EQ(FindFirst(base + u"nowhere/*", 0, rec), 3);
+}
+
+}  // namespace
+}  // namespace gw
