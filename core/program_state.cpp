@@ -25,7 +25,7 @@ std::vector<String> List_Conf_Folders(const String& Projects_Dir)
 {
     std::vector<String> names;
     TSearchRec rec;
-    if (FindFirst(Under(Projects_Dir, u"*"), faDirectory, rec) == 0) {
+    if (!Projects_Dir.empty() && FindFirst(Under(Projects_Dir, u"*"), faDirectory, rec) == 0) {
         do {
             if ((rec.Attr & faDirectory) != 0 && !rec.Name.empty() && rec.Name.front() != u'.')
                 names.push_back(rec.Name);

@@ -4,7 +4,6 @@
 #include "platform/runtime/convert.h"
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/files.h"
-#include "platform/runtime/strings.h"
 #include "platform/runtime/text_encoding.h"
 
 namespace gw {
@@ -32,16 +31,23 @@ void ForEachLine(StringView Content, F&& Each)
         Each(Content.substr(start));
 }
 
+// Blanks and control characters off both ends, without copying.
+StringView TrimView(StringView S)
+{
+    while (!S.empty() && S.front() <= u' ')
+        S.remove_prefix(1);
+    while (!S.empty() && S.back() <= u' ')
+        S.remove_suffix(1);
+    return S;
+}
+
 // The pilcrow keeps blanks a trimmed line would lose: a leading one is dropped, and the text
 // ends before the next one.
-String StripPilcrows(String Text)
+StringView StripPilcrows(StringView Text)
 {
     if (!Text.empty() && Text.front() == Pilcrow)
-        Text.erase(0, 1);
-    const size_t end = Text.find(Pilcrow);
-    if (end != String::npos)
-        Text.resize(end);
-    return Text;
+        Text.remove_prefix(1);
+    return Text.substr(0, Text.find(Pilcrow));
 }
 
 }  // namespace
@@ -54,21 +60,23 @@ void TTextTable::Build_Default_Texts()
 
 bool TTextTable::Parse_Lang_Line(StringView Line, Integer Max_Num_Str, Integer& Number, String& Text)
 {
-    const String line = Trim(Line);
-    if (line.rfind(u"STR", 0) != 0)
+    const StringView line = TrimView(Line);
+    if (!line.starts_with(u"STR"))
         return false;
-    // The number runs from the fourth character to two before the first "="; the character
-    // just before "=" is the separator and is dropped whatever it is.
-    const Integer p = Pos(u"=", line);
-    if (!TryStrToInt(Trim(Copy(line, 4, p - 5)), Number) || Number < 0 || Number >= Max_Num_Str)
+    // The number runs from after "STR" to two before the first "="; the character just before
+    // "=" is the separator and is dropped whatever it is.
+    const size_t equals = line.find(u'=');
+    if (equals == StringView::npos || equals < 5)
         return false;
-    String text = Trim(Copy(line, p + 1, static_cast<Integer>(line.size())));
+    if (!TryStrToInt(TrimView(line.substr(3, equals - 4)), Number) || Number < 0 || Number >= Max_Num_Str)
+        return false;
+    StringView text = TrimView(line.substr(equals + 1));
     const size_t comment = text.find(Comment_Mark);
-    if (comment != String::npos)
-        text = Trim(StringView(text).substr(0, comment));
+    if (comment != StringView::npos)
+        text = TrimView(text.substr(0, comment));
     if (text.empty())
         return false;
-    Text = StripPilcrows(std::move(text));
+    Text.assign(StripPilcrows(text));
     return true;
 }
 

@@ -1,5 +1,6 @@
-// The base of a cell checker: the object a string grid consults to correct cell texts and to
-// mark errors in them. The base does neither; descendants override the four operations.
+// The base of a cell checker, which a string grid consults to correct and mark cell texts.
+//
+// The base does neither; descendants override the four operations.
 #pragma once
 
 #include "platform/runtime/component.h"

@@ -194,7 +194,12 @@ String CollapseDoubledChar(Char C, StringView Text)
 
 void QuoteMultiLineCsv(String& Text)
 {
-    Text = u"\"" + ReplaceAll(Text, u"\r\n", u"\x0B") + u"\"";
+    const String inner = ReplaceAll(Text, u"\r\n", u"\x0B");
+    Text.clear();
+    Text.reserve(inner.size() + 2);
+    Text += u'"';
+    Text += inner;
+    Text += u'"';
 }
 
 void UnquoteMultiLineCsv(String& Text)

@@ -1,5 +1,7 @@
-// Conversions of cell text where it leaves or enters the grid: cell text kinds, the wide-text
-// encoding, line-break escapes, CSV quoting and the HTML clipboard wrapper.
+// Conversions of cell text where it leaves or enters the grid (files, CSV, HTML clipboard).
+//
+// Cell text kinds, the wide-text encoding, line-break escapes, CSV quoting and the CF_HTML
+// wrapper.
 #pragma once
 
 #include "platform/runtime/types.h"

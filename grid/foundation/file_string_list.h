@@ -1,6 +1,7 @@
-// A string list read and written like a sequential text file, for the grid's text import and
-// export: load or save the whole list, and in between read line by line or build lines piece by
-// piece.
+// A string list read and written like a sequential text file, for the grid's text import/export.
+//
+// The list is loaded or saved whole; in between it is read line by line, or lines are built up
+// bit by bit.
 #pragma once
 
 #include "platform/runtime/string_list.h"

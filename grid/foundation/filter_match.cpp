@@ -5,9 +5,9 @@
 #include "grid/foundation/number_utils.h"
 #include "grid/foundation/text_utils.h"
 #include "platform/runtime/strings.h"
-#include "platform/runtime/unicode.h"
 
-#include <cstdlib>
+#include <charconv>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,7 +56,17 @@ std::optional<double> InvariantFloat(StringView Text)
     }
     if (i != n)
         return std::nullopt;
-    return std::strtod(ascii.c_str(), nullptr);
+    // from_chars reads the same whatever the C locale says about decimal points; it takes no
+    // "+", and leaves a value out of double's range to the caller.
+    const bool negative = ascii[0] == '-';
+    const size_t skip = ascii[0] == '+' ? 1 : 0;
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii.data() + skip, ascii.data() + ascii.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        const bool tiny = ascii.find("e-") != std::string::npos;
+        value = tiny ? 0.0 : (negative ? -HUGE_VAL : HUGE_VAL);
+    }
+    return value;
 }
 
 std::optional<double> NumberOf(StringView Text)
@@ -137,9 +147,12 @@ TOperand ReadOperand(StringView Pattern, Char Sign)
 }
 
 // One term against one text. "*" tries the rest of the pattern, as a term of its own, against
-// every suffix of the text, from the empty one backwards; which suffixes match depends only on
-// the two positions, so each star group remembers how far it has looked and the highest suffix
-// that matched. Every (rest, suffix) pair is then tried at most once.
+// every suffix of the text from the current position on, from the empty one backwards, and
+// succeeds at the first match. Whether the rest after a star group matches some suffix starting
+// at j or later depends on j alone, and holds exactly for every j up to the highest start that
+// matches; so each group is summed up by that highest start. The groups are settled from the
+// last to the first, each needing only the next one's, which makes the whole match proportional
+// to pattern length times text length, without recursion however many stars the pattern holds.
 class TTermMatcher {
 public:
     TTermMatcher(StringView Pattern, StringView Text) : m_p(Pattern), m_t(Text)
@@ -156,11 +169,91 @@ public:
             while (rest < n && m_p[rest] == u'*')
                 ++rest;
             m_groupAt[i] = static_cast<int>(m_groups.size());
-            m_groups.push_back({rest, m_t.size() + 1, std::nullopt});
+            m_groups.push_back({rest, std::nullopt});
         }
     }
 
-    bool Term(size_t Pi, size_t Ti)
+    bool Match()
+    {
+        for (size_t g = m_groups.size(); g-- > 0;)
+            m_groups[g].HighestMatch =
+                IsPlain(m_groups[g].Rest) ? HighestPlainMatch(g) : HighestMatch(g);
+        return Term(0, 0);
+    }
+
+private:
+    static constexpr uint8_t kGreater = 1, kLess = 2, kBang = 4, kCaret = 8, kAmp = 16;
+
+    struct TStarGroup {
+        size_t Rest;                         // pattern index after the stars
+        std::optional<size_t> HighestMatch;  // the highest text index whose suffix the rest matches
+    };
+
+    static uint8_t FlagOf(Char C)
+    {
+        switch (C) {
+        case u'>': return kGreater;
+        case u'<': return kLess;
+        case u'!': return kBang;
+        case u'^': return kCaret;
+        case u'&': return kAmp;
+        default: return 0;
+        }
+    }
+
+    // The rest after a group holds no comparison and no negation: its term is its wildcard match.
+    bool IsPlain(size_t Rest) const { return (m_has[Rest] & (kGreater | kLess | kBang)) == 0; }
+
+    std::optional<size_t> HighestMatch(size_t G) const
+    {
+        for (size_t k = m_t.size() + 1; k-- > 0;)
+            if (Term(m_groups[G].Rest, k))
+                return k;
+        return std::nullopt;
+    }
+
+    // A plain rest is its literal stretch (with "?" and ignored quotes) up to the next star
+    // group, then that group: it matches at k when the stretch does and the next group accepts
+    // what follows, so the search starts no later than the next group's highest start allows.
+    std::optional<size_t> HighestPlainMatch(size_t G) const
+    {
+        const size_t rest = m_groups[G].Rest;
+        size_t end = rest, length = 0;
+        while (end < m_p.size() && m_p[end] != u'*')
+            length += m_p[end++] != u'"';
+        size_t limit = m_t.size();  // the stretch must end here (at the text's end without a group)
+        if (end < m_p.size()) {
+            const auto& next = m_groups[static_cast<size_t>(m_groupAt[end])].HighestMatch;
+            if (!next)
+                return std::nullopt;
+            limit = *next;
+        }
+        if (limit < length)
+            return std::nullopt;
+        if (end == m_p.size()) {  // the last stretch can only sit at the very end
+            const size_t k = m_t.size() - length;
+            return StretchMatches(rest, end, k) ? std::optional<size_t>(k) : std::nullopt;
+        }
+        for (size_t k = limit - length + 1; k-- > 0;)
+            if (StretchMatches(rest, end, k))
+                return k;
+        return std::nullopt;
+    }
+
+    bool StretchMatches(size_t From, size_t To, size_t At) const
+    {
+        for (size_t i = From, j = At; i < To; ++i) {
+            const Char c = m_p[i];
+            if (c == u'"')
+                continue;
+            if (c != u'?' && m_t[j] != c)
+                return false;
+            ++j;
+        }
+        return true;
+    }
+
+    bool Term(size_t Pi, size_t Ti) const
     {
         const StringView p = m_p.substr(Pi);
         const uint8_t has = m_has[Pi];
@@ -190,28 +283,7 @@ public:
         return Wildcard(Pi, Ti);
     }
 
-private:
-    static constexpr uint8_t kGreater = 1, kLess = 2, kBang = 4, kCaret = 8, kAmp = 16;
-
-    struct TStarGroup {
-        size_t Rest;                          // pattern index after the stars
-        size_t Lowest;                        // lowest text index tried so far
-        std::optional<size_t> HighestMatch;   // the first (highest) suffix that matched
-    };
-
-    static uint8_t FlagOf(Char C)
-    {
-        switch (C) {
-        case u'>': return kGreater;
-        case u'<': return kLess;
-        case u'!': return kBang;
-        case u'^': return kCaret;
-        case u'&': return kAmp;
-        default: return 0;
-        }
-    }
-
-    bool Wildcard(size_t Pi, size_t Ti)
+    bool Wildcard(size_t Pi, size_t Ti) const
     {
         const size_t np = m_p.size(), nt = m_t.size();
         bool negate = false, matched = true;
@@ -224,7 +296,9 @@ private:
             } else if (i < np && c == u'"') {
                 ++i;
             } else if (i < np && c == u'*') {
-                matched = AnySuffixMatches(static_cast<size_t>(m_groupAt[i]), j);
+                // Some suffix from j on matches the rest exactly when j is at most the highest.
+                const auto& highest = m_groups[static_cast<size_t>(m_groupAt[i])].HighestMatch;
+                matched = highest && j <= *highest;
                 break;
             } else if (i < np && c == u'?') {
                 matched = j < nt;
@@ -239,26 +313,10 @@ private:
         return matched != negate;
     }
 
-    // Whether the rest after star group G matches some suffix of the text starting at From or
-    // later.
-    bool AnySuffixMatches(size_t G, size_t From)
-    {
-        if (m_groups[G].HighestMatch)
-            return From <= *m_groups[G].HighestMatch;
-        while (m_groups[G].Lowest > From) {
-            const size_t k = --m_groups[G].Lowest;
-            if (Term(m_groups[G].Rest, k)) {
-                m_groups[G].HighestMatch = k;
-                return true;
-            }
-        }
-        return false;
-    }
-
     StringView m_p;
     StringView m_t;
-    std::vector<uint8_t> m_has;      // flags of the characters from each pattern index on
-    std::vector<int> m_groupAt;      // star group starting at each pattern index, or -1
+    std::vector<uint8_t> m_has;    // flags of the characters from each pattern index on
+    std::vector<int> m_groupAt;    // star group starting at each pattern index, or -1
     std::vector<TStarGroup> m_groups;
 };
 
@@ -267,7 +325,7 @@ private:
 bool MatchFilterTerm(StringView Pattern, StringView CellText)
 {
     TTermMatcher matcher(Pattern, CellText);
-    return matcher.Term(0, 0);
+    return matcher.Match();
 }
 
 bool MatchFilterTermCased(StringView Term, StringView CellText, bool CaseSensitive)

@@ -1,7 +1,9 @@
-// The matcher of filter conditions and wildcard searches: expressions of terms joined by
-// "&" (and), "|", ";" and "^" (or), grouped by parentheses, evaluated left to right; a term is a
-// comparison (">", ">=", "<", "<=") of numbers, dates or texts, or a pattern with "*", "?" and
-// the negation "!". Double quotes make operators and blanks text.
+// The matcher of the grid's filter conditions and wildcard searches.
+//
+// An expression is terms joined by "&" (and), "|", ";" and "^" (or), grouped by parentheses and
+// evaluated left to right; a term is a comparison (">", ">=", "<", "<=") of numbers, dates or
+// texts, or a pattern with "*", "?" and the negation "!". Double quotes make operators and
+// blanks text.
 #pragma once
 
 #include "platform/runtime/types.h"

@@ -175,14 +175,32 @@ TMarkupTag RecognizeMarkupTag(StringView Tag)
     return RecognizeOpening(t, at(1), at(2));
 }
 
+namespace {
+
+// First position of Name in the upper-cased tag outside quoted values, so that a value holding
+// text such as "TYPE=" is never taken for an attribute of its own.
+size_t FindAttributeName(StringView UpperTag, StringView UpperName)
+{
+    bool quoted = false;
+    for (size_t i = 0; i + UpperName.size() <= UpperTag.size(); ++i) {
+        if (!quoted && UpperTag.substr(i, UpperName.size()) == UpperName)
+            return i;
+        if (UpperTag[i] == u'"')
+            quoted = !quoted;
+    }
+    return StringView::npos;
+}
+
+}  // namespace
+
 bool GetMarkupAttribute(StringView Tag, StringView Name, String& Value)
 {
-    const String upper = UpperCaseKeepLength(Tag);
-    const Integer at = Pos(UpperCaseKeepLength(Name), upper);
-    if (at == 0)
+    const String upperName = UpperCaseKeepLength(Name);
+    const size_t at = FindAttributeName(UpperCaseKeepLength(Tag), upperName);
+    if (at == StringView::npos || Name.empty())
         return false;
     Value.clear();
-    const size_t open = Tag.find(u'"', static_cast<size_t>(at) - 1 + Name.size());
+    const size_t open = Tag.find(u'"', at + Name.size());
     if (open == StringView::npos)
         return true;
     const size_t close = Tag.find(u'"', open + 1);
@@ -279,6 +297,23 @@ Integer MarkupFontSize(Integer Size)
     if (Size >= 1 && Size <= 5)
         return 6 + 2 * Size;
     return Size;
+}
+
+namespace {
+
+TMarkupHighlightColors& HighlightColors()
+{
+    static TMarkupHighlightColors colors;
+    return colors;
+}
+
+}  // namespace
+
+TMarkupHighlightColors MarkupHighlightColors() { return HighlightColors(); }
+
+void SetMarkupHighlightColors(TColor Background, TColor Text)
+{
+    HighlightColors() = {Background, Text};
 }
 
 std::span<const TMarkupEntity> MarkupRendererEntities() { return kRendererEntities; }

@@ -1,5 +1,6 @@
-// The cell mark-up language as data: tag recognition, attribute values, numbers, colours, font
-// sizes and the two entity tables. Lenient by design: nothing here reports an error.
+// The cell mark-up language as data: tags, attribute values, numbers, colours and entities.
+//
+// Lenient by design: nothing here reports an error.
 #pragma once
 
 #include "platform/graphics/colour.h"
@@ -35,9 +36,10 @@ enum class TMarkupTag {
 // Tag is the text from "<" up to and including its ">".
 TMarkupTag RecognizeMarkupTag(StringView Tag);
 
-// The value of attribute Name: the first occurrence of Name in the upper-cased tag, the value
-// between the next double quote and the one after it, taken from Tag as passed (callers pass the
-// upper-cased tag where the language reads values in upper case). False when Name is absent.
+// The value of attribute Name: the first occurrence of Name in the upper-cased tag outside
+// quoted values, the value between the next double quote and the one after it, taken from Tag as
+// passed (callers pass the upper-cased tag where the language reads values in upper case). False
+// when Name is absent.
 bool GetMarkupAttribute(StringView Tag, StringView Name, String& Value);
 
 // Leading-digit reading: blanks skipped, "$", "x" or "0x" for hexadecimal, stop at the first
@@ -54,6 +56,15 @@ bool MarkupBodyColor(StringView Value, TColor& Color);
 bool MarkupColorByName(StringView Name, TColor& Color);
 // FONT SIZE: 1..5 are 8, 10, 12, 14 and 16 points, any other number is the size in points.
 Integer MarkupFontSize(Integer Size);
+
+// The two program-wide colours of "<HI>" text: background and font. They start as the system
+// highlight colours, resolved when drawn. Read and set on the user-interface thread.
+struct TMarkupHighlightColors {
+    TColor Background = clHighlight;
+    TColor Text = clHighlightText;
+};
+TMarkupHighlightColors MarkupHighlightColors();
+void SetMarkupHighlightColors(TColor Background, TColor Text);
 
 struct TMarkupEntity {
     const char16_t* Name;  // with "&" and ";"

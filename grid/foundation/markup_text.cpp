@@ -5,8 +5,8 @@
 #include "grid/foundation/text_utils.h"
 #include "platform/runtime/strings.h"
 
-#include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 namespace gw {
@@ -16,6 +16,14 @@ namespace {
 String ReplaceAll(StringView Text, StringView From, StringView To)
 {
     return StringReplace(Text, From, To, rfReplaceAll);
+}
+
+String Cat(std::initializer_list<StringView> Parts)
+{
+    String result;
+    for (StringView part : Parts)
+        result += part;
+    return result;
 }
 
 }  // namespace
@@ -84,18 +92,11 @@ String SpacesToNbsp(StringView Text) { return ReplaceAll(Text, u" ", u"&nbsp;");
 
 namespace {
 
-String QuotedValueAfter(StringView Text, const String& Upper, StringView Name)
+String AttributeValue(StringView AttributeText, StringView Name)
 {
-    const Integer at = Pos(Name, Upper);
-    if (at == 0)
-        return {};
-    const size_t open = Text.find(u'"', static_cast<size_t>(at) - 1 + Name.size());
-    if (open == StringView::npos)
-        return {};
-    const size_t close = Text.find(u'"', open + 1);
-    if (close == StringView::npos)
-        return {};
-    return String(Text.substr(open + 1, close - open - 1));
+    String value;
+    GetMarkupAttribute(AttributeText, Name, value);
+    return value;
 }
 
 struct TControlElement {
@@ -137,21 +138,20 @@ bool FindControl(StringView Text, StringView ID, TControlElement& Found)
     return found;
 }
 
-String Quoted(StringView Value) { return u"\"" + String(Value) + u"\""; }
+String Quoted(StringView Value) { return Cat({u"\"", Value, u"\""}); }
 
 }  // namespace
 
 TControlTag ParseControlTag(StringView AttributeText)
 {
-    const String upper = UpperCaseKeepLength(AttributeText);
     TControlTag tag;
-    tag.Type = UpperCaseKeepLength(QuotedValueAfter(AttributeText, upper, u"TYPE="));
-    tag.Width = QuotedValueAfter(AttributeText, upper, u"WIDTH=");
-    tag.Height = QuotedValueAfter(AttributeText, upper, u"HEIGHT=");
-    tag.ID = QuotedValueAfter(AttributeText, upper, u"ID=");
-    tag.Value = UnescapeMarkup(QuotedValueAfter(AttributeText, upper, u"VALUE="), true);
-    tag.Prop = UnescapeMarkup(QuotedValueAfter(AttributeText, upper, u"PROP="), true);
-    tag.MaxLen = QuotedValueAfter(AttributeText, upper, u"MAXLEN=");
+    tag.Type = UpperCaseKeepLength(AttributeValue(AttributeText, u"TYPE="));
+    tag.Width = AttributeValue(AttributeText, u"WIDTH=");
+    tag.Height = AttributeValue(AttributeText, u"HEIGHT=");
+    tag.ID = AttributeValue(AttributeText, u"ID=");
+    tag.Value = UnescapeMarkup(AttributeValue(AttributeText, u"VALUE="), true);
+    tag.Prop = UnescapeMarkup(AttributeValue(AttributeText, u"PROP="), true);
+    tag.MaxLen = AttributeValue(AttributeText, u"MAXLEN=");
     return tag;
 }
 
@@ -201,14 +201,14 @@ bool SetControlTagValue(String& Text, StringView ID, StringView Value)
     if (!FindControl(Text, ID, e))
         return false;
     const TControlTag& t = e.Tag;
-    String element = u"CONTROL ID=" + Quoted(ID) + u" VALUE=" + Quoted(EscapeMarkup(Value, true)) +
-                     u" WIDTH=" + Quoted(t.Width) + u" TYPE=" + Quoted(t.Type);
+    String element = Cat({u"CONTROL ID=", Quoted(ID), u" VALUE=", Quoted(EscapeMarkup(Value, true)),
+                          u" WIDTH=", Quoted(t.Width), u" TYPE=", Quoted(t.Type)});
     if (!t.Prop.empty())
-        element += u" PROP=" + Quoted(EscapeMarkup(t.Prop, true));
+        element += Cat({u" PROP=", Quoted(EscapeMarkup(t.Prop, true))});
     if (!t.MaxLen.empty())
-        element += u" MAXLEN=" + Quoted(t.MaxLen);
+        element += Cat({u" MAXLEN=", Quoted(t.MaxLen)});
     if (!t.Height.empty())
-        element += u" HEIGHT=" + Quoted(t.Height);
+        element += Cat({u" HEIGHT=", Quoted(t.Height)});
     element += u">";
     Text = Text.substr(0, e.Less + 1) + element + Text.substr(e.End);
     return true;
@@ -230,25 +230,61 @@ String ClearRadioControls(StringView Text)
 
 namespace {
 
-// Index in Text just after its K-th visible unit (outside tags), before any tag that follows;
-// 0 for K = 0 and the end of the text once K reaches the number of visible units.
-size_t PositionAfterVisible(StringView Text, size_t K)
+struct THit {
+    size_t Start;  // visible units before the hit
+    size_t End;    // visible units up to its end
+};
+
+// Inserts the tag pair around each hit, counted in visible units (outside tags). A tag goes
+// right after the visible unit it follows, before any tag there, except that tags after the
+// last visible unit go at the very end; a hit touching the previous one opens after that one's
+// closing tag. One walk over the text, however many hits.
+String InsertHighlightTags(StringView Text, const std::vector<THit>& Hits, StringView Open,
+                           StringView Close)
 {
-    if (K == 0)
-        return 0;
-    size_t count = 0, at = Text.size();
+    size_t total = 0;
     bool inTag = false;
-    for (size_t i = 0; i < Text.size(); ++i) {
-        const Char c = Text[i];
-        if (inTag) {
+    for (Char c : Text) {
+        if (inTag)
             inTag = c != u'>';
-        } else if (c == u'<') {
+        else if (c == u'<')
             inTag = true;
-        } else if (++count == K) {
-            at = i + 1;
-        }
+        else
+            ++total;
     }
-    return count <= K ? Text.size() : at;
+    String result;
+    result.reserve(Text.size() + Hits.size() * (Open.size() + Close.size()));
+    size_t opened = 0, closed = 0;
+    auto tagsAt = [&](size_t boundary) {
+        while (closed < opened && Hits[closed].End == boundary) {
+            result += Close;
+            ++closed;
+        }
+        while (opened < Hits.size() && Hits[opened].Start == boundary) {
+            result += Open;
+            ++opened;
+        }
+    };
+    tagsAt(0);
+    size_t count = 0;
+    inTag = false;
+    for (Char c : Text) {
+        result += c;
+        if (inTag)
+            inTag = c != u'>';
+        else if (c == u'<')
+            inTag = true;
+        else if (++count < total)
+            tagsAt(count);
+    }
+    for (; closed < Hits.size(); ++closed) {
+        if (opened == closed) {
+            result += Open;
+            ++opened;
+        }
+        result += Close;
+    }
+    return result;
 }
 
 // For each gap between units (0 .. size), whether it lies inside an entity such as "&amp;",
@@ -283,51 +319,41 @@ String HighlightInMarkup(StringView Text, StringView SearchText, StringView Tag,
 {
     String visible = StripMarkupTags(Text);
     String search(SearchText);
-    String result(Text);
+    String marked(Text);
     const bool strayBrackets = visible.find_first_of(u"<>") != String::npos;
     if (Pos(search, Text) > 0 && strayBrackets) {
         // Brackets that are not tags would swallow the inserted tags: mark the visible text,
         // with its brackets as entities, instead.
         visible = EscapeBrackets(visible);
         search = EscapeBrackets(search);
-        result = visible;
+        marked = visible;
     }
     const String haystack = CaseSensitive ? visible : UpperCaseKeepLength(visible);
     const String needle = CaseSensitive ? search : UpperCaseKeepLength(search);
-    const String open = u"<" + String(Tag) + u">";
-    const String close = u"</" + String(Tag) + u">";
     // A hit that starts or ends inside an entity would mark text nobody sees and split the
     // entity, so that unescaping no longer restores the cell's text: such hits are passed over.
     const std::vector<bool> insideEntity = GapsInsideEntities(haystack);
+    std::vector<THit> hits;
     Integer from = 1;
-    size_t afterLastClose = 0;
-    while (true) {
-        const Integer f = PosEx(needle, haystack, from);
-        if (f == 0)
-            break;
+    while (const Integer f = PosEx(needle, haystack, from)) {
         const size_t first = static_cast<size_t>(f) - 1;
         if (insideEntity[first] || insideEntity[first + needle.size()]) {
             from = f + 1;
             continue;
         }
-        // A hit that touches the previous one opens after that one's closing tag.
-        const size_t openAt = std::max(PositionAfterVisible(result, first), afterLastClose);
-        result.insert(openAt, open);
-        const size_t closeAt = PositionAfterVisible(result, first + needle.size());
-        result.insert(closeAt, close);
-        afterLastClose = closeAt + close.size();
+        hits.push_back({first, first + needle.size()});
         // The next search starts right after this hit, so hits that touch are all marked.
         from = f + static_cast<Integer>(needle.size());
     }
-    return result;
+    return InsertHighlightTags(marked, hits, Cat({u"<", Tag, u">"}), Cat({u"</", Tag, u">"}));
 }
 
 String RemoveMarkupHighlight(StringView Text, StringView Tag)
 {
     // Only the tag pairs go: entities such as "&lt;" that the text held are its own and stay,
     // so a highlight and its removal never turn text into mark-up.
-    const String open = u"<" + String(Tag) + u">";
-    const String close = u"</" + String(Tag) + u">";
+    const String open = Cat({u"<", Tag, u">"});
+    const String close = Cat({u"</", Tag, u">"});
     const String s = StringReplace(Text, open, u"", rfReplaceAll | rfIgnoreCase);
     return StringReplace(s, close, u"", rfReplaceAll | rfIgnoreCase);
 }

@@ -1,5 +1,4 @@
-// Operations on mark-up text that draw nothing: plain text, entity escaping, the attributes of
-// embedded CONTROL elements, and wrapping search hits in a highlight tag and removing it again.
+// Operations on mark-up text that draw nothing: plain text, entities, CONTROLs, highlighting.
 #pragma once
 
 #include "platform/runtime/types.h"

@@ -104,7 +104,9 @@ String CleanNumberText(StringView Text)
         else
             break;
     }
-    return negative ? u"-" + result : result;
+    if (negative)
+        result.insert(result.begin(), u'-');
+    return result;
 }
 
 String NumberTextToInvariant(StringView Text)

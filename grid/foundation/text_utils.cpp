@@ -98,26 +98,19 @@ bool EndsAt(StringView Text, size_t End, StringView Tail)
     return End >= Tail.size() && Text.substr(End - Tail.size(), Tail.size()) == Tail;
 }
 
-// Whether the unit after 1-based position I starts a new capital, judged on the text as
-// converted so far (the units after I are still as the caller wrote them).
-bool CapitaliseAfter(const String& S, size_t I)
-{
-    if (I == 2 && S.substr(0, 2) == u"Mc")
-        return true;
-    const Integer mc = Pos(u" Mc", S);
-    if (I > 2 && mc > 0 && static_cast<size_t>(mc) + 2 == I)
-        return true;
-    const size_t n = S.size();
-    return I + 2 >= n && (EndsAt(S, I, u" I") || EndsAt(S, I, u" II"));
-}
-
 }  // namespace
 
+// After each unit the next one is capitalised again: after "Mc" at the start, after the first
+// " Mc" of the text (only the first one counts), and after " I" or " II" near the end, so that
+// roman numerals stay upper case. The units before the current one are already converted, so an
+// earlier " Mc" can only lie among them.
 String ProperCaseText(StringView Text)
 {
     String s(Text);
+    const size_t n = s.size();
     bool capitalise = true;
-    for (size_t i = 1; i <= s.size(); ++i) {
+    bool mcSeen = false;
+    for (size_t i = 1; i <= n; ++i) {
         Char& c = s[i - 1];
         if (IsWordBreakChar(c)) {
             capitalise = true;
@@ -128,7 +121,13 @@ String ProperCaseText(StringView Text)
                 c = mapped[0];
             capitalise = false;
         }
-        if (CapitaliseAfter(s, i))
+        if (i == 2 && s.compare(0, 2, u"Mc") == 0)
+            capitalise = true;
+        if (EndsAt(s, i, u" Mc")) {
+            capitalise = capitalise || !mcSeen;
+            mcSeen = true;
+        }
+        if (i + 2 >= n && (EndsAt(s, i, u" I") || EndsAt(s, i, u" II")))
             capitalise = true;
     }
     return s;

@@ -1,5 +1,4 @@
-// Free text routines of the grid library: locale separators, integer helpers, searching,
-// splitting, proper case, OEM conversion and the automatic linking of web addresses.
+// Free text routines of the grid library: separators, integers, searching, case, OEM, links.
 #pragma once
 
 #include "platform/runtime/types.h"

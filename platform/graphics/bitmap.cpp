@@ -33,6 +33,8 @@ void TBitmap::Recreate(Integer AWidth, Integer AHeight, bool keep)
 {
     AWidth = std::max(0, AWidth);
     AHeight = std::max(0, AHeight);
+    if (int64_t(AWidth) * AHeight > (int64_t(1) << 28) || AWidth > 32767 || AHeight > 32767)
+        throw EOutOfResources(u"Out of system resources");
     cairo_surface_t* fresh = cairo_image_surface_create(FormatFor(m_pixelFormat), AWidth, AHeight);
     if (cairo_surface_status(fresh) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(fresh);

@@ -93,6 +93,7 @@ Header ReadHeader(std::string_view b, size_t& dataOffset)
         h.height = -h.height;
     }
     if (h.width <= 0 || h.height <= 0 || h.width > 32767 || h.height > 32767) Invalid();
+    if (int64_t(h.width) * h.height > (int64_t(1) << 26)) Invalid();
     if (h.bpp != 1 && h.bpp != 4 && h.bpp != 8 && h.bpp != 16 && h.bpp != 24 && h.bpp != 32) Invalid();
     if (h.compression == 1 && h.bpp != 8) Invalid();
     if (h.compression == 2 && h.bpp != 4) Invalid();
@@ -222,12 +223,12 @@ void TBitmap::LoadFromBytes(std::string_view b)
     if (offset >= b.size()) Invalid();
     TPixelFormat format = h.bpp == 1 ? pf1bit : h.bpp == 4 ? pf4bit : h.bpp == 8 ? pf8bit
                         : h.bpp == 16 ? pf16bit : h.bpp == 24 ? pf24bit : pf32bit;
-    TBitmap fresh(h.width, h.height, format);
-    detail::Pixels px(fresh.Surface());
     size_t stride = ((size_t(h.width) * h.bpp + 31) / 32) * 4;
     std::vector<uint8_t> rle;
     if (h.compression == 1 || h.compression == 2) rle = DecodeRle(b, offset, h);
     else if (offset + stride * h.height > b.size()) Invalid();
+    TBitmap fresh(h.width, h.height, format);
+    detail::Pixels px(fresh.Surface());
     bool anyAlpha = false;
     for (int32_t row = 0; row < h.height; ++row) {
         int32_t y = h.topDown ? row : h.height - 1 - row;

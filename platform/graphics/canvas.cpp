@@ -2,6 +2,7 @@
 #include "platform/graphics/canvas_internal.h"
 
 #include "platform/graphics/graphic.h"
+#include "platform/runtime/atomic_file.h"
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/unicode.h"
 
@@ -342,7 +343,12 @@ void StrokePoints(const TCanvas& canvas, std::vector<TPoint> pts, bool closed)
     const TRegion& clip = canvas.Internals().Clip(canvas);
     uint32_t rgb = Rgb(pen.Color());
     if (closed) pts.push_back(pts.front());
-    if (pen.Width() > 1) {
+    // Wide pens, and lines so long that stepping along them would take long, go through the
+    // rasteriser, which only visits the clip's pixels.
+    bool huge = false;
+    for (size_t i = 1; i < pts.size(); ++i)
+        huge = huge || std::max(std::abs(int64_t(pts[i].X) - pts[i - 1].X), std::abs(int64_t(pts[i].Y) - pts[i - 1].Y)) > 65536;
+    if (pen.Width() > 1 || huge) {
         PaintMask(canvas, clip, [&](cairo_t* cr) {
             cairo_move_to(cr, pts[0].X + 0.5, pts[0].Y + 0.5);
             for (size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].X + 0.5, pts[i].Y + 0.5);
@@ -403,7 +409,8 @@ void TCanvas::Polygon(std::span<const TPoint> Points)
     Changing();
     auto pts = ToDevice(Points, m_origin);
     if (BrushVisible(*m_brush) && pts.size() >= 3) {
-        TRegion area = TRegion::FromPolygon(pts, ALTERNATE);
+        TRect limit = m_impl->Clip(*this).Bounds();
+        TRegion area = TRegion::FromPolygon(pts, ALTERNATE, &limit);
         area.Combine(area, m_impl->Clip(*this), RGN_AND);
         Painter p(*this, area);
         for (Integer i = 0; i < area.RectCount(); ++i)
@@ -417,7 +424,8 @@ void TCanvas::Rectangle(Integer X1, Integer Y1, Integer X2, Integer Y2)
 {
     if (!m_surface) return;
     Changing();
-    TRect r{X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y};
+    TRect r{std::min(X1, X2) + m_origin.X, std::min(Y1, Y2) + m_origin.Y, std::max(X1, X2) + m_origin.X,
+            std::max(Y1, Y2) + m_origin.Y};
     const TRegion& clip = m_impl->Clip(*this);
     bool pen = PenVisible(*m_pen);
     if (BrushVisible(*m_brush)) {
@@ -652,8 +660,14 @@ Integer GetDeviceCaps(const TCanvas& Canvas, Integer Index)
 
 void SaveSurfaceToPng(cairo_surface_t* Surface, const String& FileName)
 {
-    if (!Surface || cairo_surface_write_to_png(Surface, StringToUtf8(FileName).c_str()) != CAIRO_STATUS_SUCCESS)
-        throw EFCreateError(u"Cannot create file \"" + FileName + u"\"");
+    std::string bytes;
+    auto append = [](void* closure, const unsigned char* data, unsigned int length) {
+        static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+        return CAIRO_STATUS_SUCCESS;
+    };
+    if (!Surface || cairo_surface_write_to_png_stream(Surface, append, &bytes) != CAIRO_STATUS_SUCCESS)
+        throw EFCreateError(u"Cannot create file \"" + FileName + u"\". The surface cannot be written as PNG");
+    WriteFileAtomic(FileName, bytes);
 }
 
 }  // namespace gw

@@ -167,7 +167,8 @@ public:
     TColor Pixels(Integer X, Integer Y) const;
     virtual void SetPixel(Integer X, Integer Y, TColor Color);
 
-    // Text. TextOut draws at (X, Y) as the top-left of the text cell and moves nothing.
+    // Text. TextOut draws with (X, Y) as the top-left of the text cell; the pen position moves
+    // to the end of the text.
     virtual void TextOut(Integer X, Integer Y, StringView Text);
     // Clipped to R; with a brush that is not clear, R is filled first.
     virtual void TextRect(const TRect& R, Integer X, Integer Y, StringView Text);

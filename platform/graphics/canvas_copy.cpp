@@ -87,13 +87,17 @@ void Blit(TCanvas& canvas, const TRect& dest, const Pixels& source, const TRect&
 void TCanvas::Draw(Integer X, Integer Y, TGraphic* Graphic)
 {
     if (!Graphic || Graphic->Empty()) return;
+    Changing();
     Graphic->Draw(*this, Bounds(X, Y, Graphic->Width(), Graphic->Height()));
+    Changed();
 }
 
 void TCanvas::StretchDraw(const TRect& R, TGraphic* Graphic)
 {
     if (!Graphic || Graphic->Empty()) return;
+    Changing();
     Graphic->Draw(*this, R);
+    Changed();
 }
 
 void TCanvas::CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect)

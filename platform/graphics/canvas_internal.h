@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,11 +57,16 @@ struct FontFace {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
+    // Widths of the characters below U+0300, -1 until measured.
+    mutable std::array<Integer, 0x300> advances;
+    FontFace() { advances.fill(-1); }
 };
 
 // The face a font resolves to (cached by its properties).
 const FontFace& FaceOf(const TFont& font);
-// Width of a single line of text in pixels.
+// Width of a single line of text as pango shapes it.
+Integer ShapedWidth(const FontFace& face, StringView text);
+// Width of a single line of text in pixels (per character where that gives the same).
 Integer MeasureText(const FontFace& face, StringView text);
 // Draws one line with the top of its cell at (x, y) (cairo user space); UnderlineAt is a
 // UTF-16 index to underline additionally (-1 none); Angle in tenths of a degree.
@@ -88,6 +94,18 @@ struct TCanvas::Impl {
     std::vector<Saved> saved;
 
     mutable std::optional<TRegion> clipCache;
+    mutable const detail::FontFace* face = nullptr;
+    mutable Integer faceChange = -1;
+
+    // The face of the canvas font, looked up again only after the font changed.
+    const detail::FontFace& Face(const TFont& font) const
+    {
+        if (!face || faceChange != font.ChangeCount()) {
+            face = &detail::FaceOf(font);
+            faceChange = font.ChangeCount();
+        }
+        return *face;
+    }
 
     // The effective clip in device pixels: surface bounds, device clip and program clip.
     const TRegion& Clip(const TCanvas& canvas) const;

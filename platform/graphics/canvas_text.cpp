@@ -176,11 +176,11 @@ Line PathEllipsis(Line line, Integer width, const Typesetter& ts)
 
 // ---- measurement ----------------------------------------------------------------------------
 
-Integer TCanvas::TextWidth(StringView Text) const { return MeasureText(FaceOf(*m_font), Text); }
+Integer TCanvas::TextWidth(StringView Text) const { return MeasureText(m_impl->Face(*m_font), Text); }
 
 Integer TCanvas::TextHeight(StringView) const
 {
-    const FontFace& f = FaceOf(*m_font);
+    const FontFace& f = m_impl->Face(*m_font);
     return f.ascent + f.descent;
 }
 
@@ -188,7 +188,7 @@ TSize TCanvas::TextExtent(StringView Text) const { return {TextWidth(Text), Text
 
 TTextMetric TCanvas::GetTextMetrics() const
 {
-    const FontFace& f = FaceOf(*m_font);
+    const FontFace& f = m_impl->Face(*m_font);
     TTextMetric m;
     m.tmAscent = f.ascent;
     m.tmDescent = f.descent;
@@ -204,9 +204,10 @@ TTextMetric TCanvas::GetTextMetrics() const
 
 void TCanvas::TextOut(Integer X, Integer Y, StringView Text)
 {
+    m_penPos = {X + TextWidth(Text), Y};
     if (!m_surface) return;
     Changing();
-    const FontFace& face = FaceOf(*m_font);
+    const FontFace& face = m_impl->Face(*m_font);
     Context c(m_impl->NewContext(*this));
     cairo_translate(c.cr, m_origin.X, m_origin.Y);
     if (m_bkMode == OPAQUE && m_font->Orientation() == 0) {
@@ -223,7 +224,7 @@ void TCanvas::TextRect(const TRect& R, Integer X, Integer Y, StringView Text)
 {
     if (!m_surface) return;
     Changing();
-    const FontFace& face = FaceOf(*m_font);
+    const FontFace& face = m_impl->Face(*m_font);
     Context c(m_impl->NewContext(*this));
     cairo_translate(c.cr, m_origin.X, m_origin.Y);
     cairo_rectangle(c.cr, R.Left, R.Top, std::max(0, R.Width()), std::max(0, R.Height()));
@@ -239,7 +240,7 @@ void TCanvas::TextRect(const TRect& R, Integer X, Integer Y, StringView Text)
 
 std::vector<TTextLine> TCanvas::LayoutText(StringView Text, const TRect& R, Cardinal Format) const
 {
-    const FontFace& face = FaceOf(*m_font);
+    const FontFace& face = m_impl->Face(*m_font);
     Typesetter ts(face, Format & DT_EXPANDTABS);
     Integer lineHeight = face.ascent + face.descent + ((Format & DT_EXTERNALLEADING) ? face.externalLeading : 0);
     bool single = Format & DT_SINGLELINE;
@@ -247,11 +248,13 @@ std::vector<TTextLine> TCanvas::LayoutText(StringView Text, const TRect& R, Card
     Line all = (Format & DT_NOPREFIX) ? Line{String(Text), -1} : StripPrefix(Text, Format & DT_HIDEPREFIX);
     std::vector<Line> lines;
     if (single) {
-        Line l = all;
-        l.text.erase(std::remove_if(l.text.begin(), l.text.end(), [](Char c) { return c == u'\r' || c == u'\n'; }),
-                     l.text.end());
-        l.underline = StripPrefix(Text, Format & DT_HIDEPREFIX).underline;
-        if ((Format & DT_NOPREFIX) || l.underline >= static_cast<Integer>(l.text.size())) l.underline = -1;
+        // Line breaks do not break a single line; they are left out.
+        Line l;
+        for (size_t i = 0; i < all.text.size(); ++i) {
+            if (all.text[i] == u'\r' || all.text[i] == u'\n') continue;
+            if (static_cast<Integer>(i) == all.underline) l.underline = static_cast<Integer>(l.text.size());
+            l.text += all.text[i];
+        }
         lines.push_back(l);
     } else {
         for (const Line& para : SplitLines(all)) {
@@ -286,7 +289,7 @@ std::vector<TTextLine> TCanvas::LayoutText(StringView Text, const TRect& R, Card
 
 Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
 {
-    const FontFace& face = FaceOf(*m_font);
+    const FontFace& face = m_impl->Face(*m_font);
     Typesetter ts(face, Format & DT_EXPANDTABS);
     Integer lineHeight = face.ascent + face.descent + ((Format & DT_EXTERNALLEADING) ? face.externalLeading : 0);
     bool single = Format & DT_SINGLELINE;

@@ -1,4 +1,4 @@
-// Fonts and the substitution of the design's face names by installed families.
+// Fonts and the substitution of the program's face names by installed families.
 #include "platform/graphics/font.h"
 
 #include "platform/graphics/canvas_internal.h"

@@ -190,7 +190,7 @@ void TGIFImage::LoadFromBytes(std::string_view Bytes)
         px.MarkDirty();
         frames.push_back(std::move(f));
     }
-    if (frames.empty() || sw == 0 || sh == 0) Invalid();
+    if (frames.empty() || sw == 0 || sh == 0 || int64_t(sw) * sh > (int64_t(1) << 26)) Invalid();
     m_data = std::string(Bytes);
     m_screenWidth = sw;
     m_screenHeight = sh;

@@ -60,6 +60,10 @@ TPicture::~TPicture() = default;
 
 void TPicture::Changed()
 {
+    // Changes made to the graphic itself (drawing on a bitmap's canvas) reach the picture too.
+    if (m_graphic) m_graphic->OnChange = [this](TObject*) {
+        if (OnChange) OnChange(this);
+    };
     if (OnChange) OnChange(this);
 }
 

@@ -42,7 +42,20 @@ void TDecodedGraphic::Draw(TCanvas& Canvas, const TRect& R)
     m_image->Draw(Canvas, R);
 }
 
-std::unique_ptr<TBitmap> TDecodedGraphic::ToBitmap() const { return m_image->ToBitmap(); }
+std::unique_ptr<TBitmap> TDecodedGraphic::ToBitmap() const
+{
+    // A picture without transparent pixels becomes an ordinary 24-bit bitmap.
+    auto bmp = m_image->ToBitmap();
+    detail::Pixels px(bmp->Surface());
+    bool opaque = true;
+    for (Integer y = 0; y < px.height && opaque; ++y)
+        for (Integer x = 0; x < px.width && opaque; ++x) opaque = (px.Row(y)[x] >> 24) == 0xFF;
+    if (opaque) {
+        bmp->SetPixelFormat(pf24bit);
+        bmp->AlphaFormat = afIgnored;
+    }
+    return bmp;
+}
 
 void TDecodedGraphic::Assign(TPersistent* Source)
 {
@@ -152,7 +165,7 @@ bool DecodeJpeg(std::string_view bytes, std::vector<uint8_t>& rgb, int& width, i
     jpeg_start_decompress(&info);
     width = static_cast<int>(info.output_width);
     height = static_cast<int>(info.output_height);
-    if (uint64_t(width) * uint64_t(height) > (uint64_t(1) << 28)) {
+    if (uint64_t(width) * uint64_t(height) > (uint64_t(1) << 26)) {
         std::strncpy(message, "image too large", JMSG_LENGTH_MAX);
         jpeg_destroy_decompress(&info);
         return false;

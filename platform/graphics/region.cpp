@@ -37,7 +37,7 @@ TRegion::~TRegion()
     if (m_region) cairo_region_destroy(m_region);
 }
 
-TRegion TRegion::FromPolygon(std::span<const TPoint> Points, TPolyFillMode Mode)
+TRegion TRegion::FromPolygon(std::span<const TPoint> Points, TPolyFillMode Mode, const TRect* Limit)
 {
     TRegion result;
     if (Points.size() < 3) return result;
@@ -46,6 +46,10 @@ TRegion TRegion::FromPolygon(std::span<const TPoint> Points, TPolyFillMode Mode)
         top = std::min(top, p.Y);
         bottom = std::max(bottom, p.Y);
     }
+    // Rows and columns are kept to a range whose pixels can exist.
+    TRect range = Limit ? *Limit : TRect{-(1 << 24), -(1 << 24), 1 << 24, 1 << 24};
+    top = std::max(top, range.Top);
+    bottom = std::min(bottom, range.Bottom);
     struct Crossing {
         double x;
         int dir;
@@ -71,8 +75,11 @@ TRegion TRegion::FromPolygon(std::span<const TPoint> Points, TPolyFillMode Mode)
             bool inside = Mode == WINDING ? winding != 0 : (winding & 1) != 0;
             if (!inside) continue;
             // Pixels whose centre x + 0.5 lies in [x0, x1).
-            Integer x0 = static_cast<Integer>(std::ceil(crossings[i].x - 0.5));
-            Integer x1 = static_cast<Integer>(std::ceil(crossings[i + 1].x - 0.5));
+            auto column = [&](double x) {
+                return static_cast<Integer>(std::clamp(std::ceil(x - 0.5), double(range.Left), double(range.Right)));
+            };
+            Integer x0 = column(crossings[i].x);
+            Integer x1 = column(crossings[i + 1].x);
             if (x1 > x0) {
                 cairo_rectangle_int_t r{x0, y, x1 - x0, 1};
                 cairo_region_union_rectangle(result.m_region, &r);

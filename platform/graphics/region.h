@@ -23,8 +23,8 @@ public:
     ~TRegion();
 
     // The pixels whose centres lie inside the polygon under the fill mode (edges on the right
-    // and bottom excluded, as for rectangles).
-    static TRegion FromPolygon(std::span<const TPoint> Points, TPolyFillMode Mode);
+    // and bottom excluded, as for rectangles); only those inside Limit when one is given.
+    static TRegion FromPolygon(std::span<const TPoint> Points, TPolyFillMode Mode, const TRect* Limit = nullptr);
 
     // Result of Combine(A, B, Op) into this region (RGN_COPY copies A).
     void Combine(const TRegion& A, const TRegion& B, TRegionCombine Op);

@@ -99,22 +99,22 @@ PangoLayout* Prepare(const FontFace& face, StringView text, Integer underlineAt)
     }
     auto utf8 = StringToUtf8(text);
     pango_layout_set_text(engine.layout, utf8.data(), static_cast<int>(utf8.size()));
-    PangoAttrList* attrs = nullptr;
-    if (face.underline || face.strikeOut || underlineAt >= 0) {
-        attrs = pango_attr_list_new();
-        if (face.underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-        if (face.strikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
-        if (underlineAt >= 0 && size_t(underlineAt) < text.size()) {
-            auto start = StringToUtf8(text.substr(0, underlineAt)).size();
-            auto len = StringToUtf8(text.substr(underlineAt, 1)).size();
-            PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
-            a->start_index = static_cast<guint>(start);
-            a->end_index = static_cast<guint>(start + len);
-            pango_attr_list_insert(attrs, a);
-        }
+    // Kerning and ligatures are off so that a text is as wide as the sum of its characters,
+    // which lets measurement work per character (see MeasureText).
+    PangoAttrList* attrs = pango_attr_list_new();
+    pango_attr_list_insert(attrs, pango_attr_font_features_new("kern 0, liga 0, clig 0"));
+    if (face.underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (face.strikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+    if (underlineAt >= 0 && size_t(underlineAt) < text.size()) {
+        auto start = StringToUtf8(text.substr(0, underlineAt)).size();
+        auto len = StringToUtf8(text.substr(underlineAt, 1)).size();
+        PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
+        a->start_index = static_cast<guint>(start);
+        a->end_index = static_cast<guint>(start + len);
+        pango_attr_list_insert(attrs, a);
     }
     pango_layout_set_attributes(engine.layout, attrs);
-    if (attrs) pango_attr_list_unref(attrs);
+    pango_attr_list_unref(attrs);
     return engine.layout;
 }
 
@@ -155,13 +155,27 @@ const FontFace& FaceOf(const TFont& font)
     return engine.faces.emplace(key, face).first->second;
 }
 
-Integer MeasureText(const FontFace& face, StringView text)
+Integer ShapedWidth(const FontFace& face, StringView text)
 {
     if (text.empty()) return 0;
     PangoLayout* layout = Prepare(face, text, -1);
     PangoRectangle logical;
     pango_layout_get_pixel_extents(layout, nullptr, &logical);
     return logical.width;
+}
+
+Integer MeasureText(const FontFace& face, StringView text)
+{
+    // Simple characters (below the combining marks, printable) add up their cached widths;
+    // anything else is shaped as a whole.
+    Integer width = 0;
+    for (Char c : text) {
+        if (c < 0x20 || c >= 0x300) return ShapedWidth(face, text);
+        Integer& w = face.advances[c];
+        if (w < 0) w = ShapedWidth(face, StringView(&c, 1));
+        width += w;
+    }
+    return width;
 }
 
 void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,

@@ -6,6 +6,7 @@
 #include "platform/runtime/strings.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace gw {
 
@@ -63,12 +64,13 @@ TComponent::~TComponent()
     Destroying();
     NotifyFreeListNoThrow();
     DestroyComponents();
-    if (m_owner != nullptr) {
+    if (TComponent* owner = m_owner) {
         try {
-            m_owner->RemoveComponent(this);
+            owner->RemoveComponent(this);
         } catch (...) {
             // A notification handler failed; the component is going away regardless.
-            m_owner->Remove(this);
+            if (m_owner == owner)
+                owner->Remove(this);
         }
     }
 }
@@ -244,11 +246,23 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation)
 {
     if (Operation == opRemove && AComponent != nullptr)
         RemoveFreeNotification(AComponent);
-    // A copy: a handler may free or insert components while the news travels.
+    // A copy: a handler may free or insert components while the news travels. Every owned
+    // component hears it even when one handler fails, so that none keeps a dangling reference;
+    // the first failure is raised afterwards.
     const std::vector<TComponent*> children = m_components;
-    for (TComponent* c : children)
-        if (std::find(m_components.begin(), m_components.end(), c) != m_components.end())
+    std::exception_ptr failure;
+    for (TComponent* c : children) {
+        if (std::find(m_components.begin(), m_components.end(), c) == m_components.end())
+            continue;
+        try {
             c->Notification(AComponent, Operation);
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
+        }
+    }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 }  // namespace gw

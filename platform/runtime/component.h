@@ -96,7 +96,9 @@ public:
 protected:
     // Told of insertion into or removal from the owner and of freed components this one
     // registered with; passes the news on to the owned components. Overrides clear their
-    // references to AComponent on opRemove and call the inherited one.
+    // references to AComponent on opRemove and call the inherited one. AComponent may be under
+    // construction (opInsert comes from TComponent's constructor) or destruction, so only its
+    // address and TComponent's own members are safe to use.
     virtual void Notification(TComponent* AComponent, TOperation Operation);
     // Called once loading has finished; clears csLoading.
     virtual void Loaded();

@@ -11,6 +11,10 @@ namespace gw {
 
 namespace {
 
+// Widths and precisions beyond this are refused as a bad format: format texts come from language
+// files, and "%999999999d" would otherwise ask for gigabytes of padding.
+constexpr Int64 Max_Width = 0xFFFF;
+
 // Walks one format string, taking arguments in order or by index.
 class Formatter {
 public:
@@ -109,6 +113,8 @@ private:
             if (precision < 0)
                 precision = 0;
         }
+        if (width > Max_Width || precision > Max_Width)
+            invalid();
         const Char type = peek();
         ++m_pos;
         String text = convert(type, precision);

@@ -14,6 +14,7 @@
 namespace gw {
 
 class TWinControl;
+class TControl;
 class TCustomForm;
 class TCanvas;
 
@@ -180,6 +181,9 @@ public:
     // --- actions --------------------------------------------------------------------------------
     virtual void Click();
     virtual void DblClick();
+    // A push button (not a radio button): a focused push button acts on Enter itself, so a
+    // form's default button leaves the key to it.
+    virtual bool IsPushButton() const { return false; }
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

@@ -85,6 +85,7 @@ void TWinControl::WndProc(TMessage& M)
         // Controls take the focus on a press; the press goes on only when they got it.
         if ((M.Msg == WM_LBUTTONDOWN || M.Msg == WM_LBUTTONDBLCLK) && m_tabStop && !Focused() &&
             !(ComponentState() & csDesigning)) {
+            SendCancelMode();
             if (CanFocus()) SetFocus();
             if (!Focused()) return;
         }
@@ -590,8 +591,11 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) const
 
 bool TWinControl::CanFocus() const
 {
-    for (const TControl* c = this; c; c = c->Parent())
+    // Up to the form: a control on a form not shown yet can still be chosen to take the focus.
+    for (const TControl* c = this; c; c = c->Parent()) {
+        if (c != this && dynamic_cast<const TCustomForm*>(c)) break;
         if (!c->Visible() || !c->Enabled()) return false;
+    }
     return true;
 }
 

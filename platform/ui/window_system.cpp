@@ -74,6 +74,9 @@ struct TState {
     std::vector<TTimerRecord> Timers;
     std::vector<HWND> Invalid;
     HWND Focus = 0;
+    // The window told WM_SETFOCUS and not yet WM_KILLFOCUS, and the one being told it lost it.
+    HWND Announced = 0;
+    HWND Losing = 0;
     HWND Active = 0;
     HWND Capture = 0;
     std::array<uint8_t, 256> Keys{};
@@ -85,7 +88,7 @@ struct TState {
     std::thread::id UiThread = std::this_thread::get_id();
 };
 
-TState& S()
+TState& State()
 {
     static TState state;
     return state;
@@ -94,7 +97,7 @@ TState& S()
 TWindowRecord* Find(HWND Wnd)
 {
     if (!Wnd) return nullptr;
-    auto& w = S().Windows;
+    auto& w = State().Windows;
     auto it = w.find(Wnd);
     return it == w.end() ? nullptr : it->second.get();
 }
@@ -104,7 +107,7 @@ bool IsTopLevel(const TWindowRecord& r) { return r.Parent == 0; }
 std::vector<HWND>& SiblingList(const TWindowRecord& r)
 {
     if (r.Parent) return Find(r.Parent)->Children;
-    return S().TopLevels;
+    return State().TopLevels;
 }
 
 // True when Wnd is Ancestor or lies inside it.
@@ -176,7 +179,7 @@ HWND NextActivationCandidate(HWND Leaving)
         TWindowRecord* o = Find(GetTopLevelWindow(l->Owner));
         if (o && o->Handle != Leaving && CanActivate(*o)) return o->Handle;
     }
-    for (HWND h : S().TopLevels) {
+    for (HWND h : State().TopLevels) {
         TWindowRecord* r = Find(h);
         if (h != Leaving && r && CanActivate(*r)) return h;
     }
@@ -196,7 +199,7 @@ bool IsDue(Cardinal Due, Cardinal NowTick) { return int32_t(NowTick - Due) >= 0;
 
 WPARAM MouseKeyFlags()
 {
-    auto& k = S().Keys;
+    auto& k = State().Keys;
     WPARAM f = 0;
     if (k[VK_LBUTTON] & 0x80) f |= MK_LBUTTON;
     if (k[VK_RBUTTON] & 0x80) f |= MK_RBUTTON;
@@ -208,7 +211,7 @@ WPARAM MouseKeyFlags()
 
 void SetKeyDown(Word Vk, bool Down)
 {
-    auto& k = S().Keys;
+    auto& k = State().Keys;
     if (Down) {
         if (!(k[Vk] & 0x80)) k[Vk] ^= 0x01;
         k[Vk] |= 0x80;
@@ -223,21 +226,21 @@ void UpdateKeyState(Word Vk, bool Down)
     SetKeyDown(Vk, Down);
     auto pair = [&](Word generic, Word left, Word right) {
         if (Vk == generic) SetKeyDown(left, Down);
-        if (Vk == left || Vk == right) SetKeyDown(generic, Down || (S().Keys[left == Vk ? right : left] & 0x80));
+        if (Vk == left || Vk == right) SetKeyDown(generic, Down || (State().Keys[left == Vk ? right : left] & 0x80));
     };
     pair(VK_SHIFT, VK_LSHIFT, VK_RSHIFT);
     pair(VK_CONTROL, VK_LCONTROL, VK_RCONTROL);
     pair(VK_MENU, VK_LMENU, VK_RMENU);
 }
 
-bool KeyDown(Word Vk) { return (S().Keys[Vk] & 0x80) != 0; }
+bool KeyDown(Word Vk) { return (State().Keys[Vk] & 0x80) != 0; }
 
 // The character a key gives on the standard layout, 0 for none.
 Char CharOfKey(Word Vk)
 {
     bool shift = KeyDown(VK_SHIFT);
     bool ctrl = KeyDown(VK_CONTROL);
-    bool caps = (S().Keys[VK_CAPITAL] & 0x01) != 0;
+    bool caps = (State().Keys[VK_CAPITAL] & 0x01) != 0;
     if (Vk >= 'A' && Vk <= 'Z') {
         if (ctrl) return Char(Vk - 'A' + 1);
         return (shift != caps) ? Char(Vk) : Char(Vk - 'A' + 'a');
@@ -278,7 +281,7 @@ bool ConvertKey(const TInputEvent& In, TMsg& M)
 {
     bool wasDown = KeyDown(In.VirtKey);
     if (In.VirtKey != VK_PACKET) UpdateKeyState(In.VirtKey, In.Down);
-    HWND target = S().Focus ? S().Focus : S().Active;
+    HWND target = State().Focus ? State().Focus : State().Active;
     if (!target) return false;
     bool alt = KeyDown(VK_MENU);
     bool sys = (alt && !KeyDown(VK_CONTROL)) || In.VirtKey == VK_F10 || In.VirtKey == VK_MENU;
@@ -307,7 +310,7 @@ Word ButtonKey(TMouseButton B) { return B == mbLeft ? VK_LBUTTON : B == mbRight 
 
 bool ConvertMouse(const TInputEvent& In, TMsg& M)
 {
-    TState& s = S();
+    TState& s = State();
     s.Cursor = In.Point;
     if (In.Action == TMouseAction::Down) SetKeyDown(ButtonKey(In.Button), true);
     if (In.Action == TMouseAction::Up) SetKeyDown(ButtonKey(In.Button), false);
@@ -362,7 +365,7 @@ bool ConvertMouse(const TInputEvent& In, TMsg& M)
 
 bool TakePosted(TMsg& M)
 {
-    TState& s = S();
+    TState& s = State();
     std::lock_guard<std::mutex> lock(s.PostLock);
     if (s.Posted.empty()) return false;
     M = s.Posted.front();
@@ -373,7 +376,7 @@ bool TakePosted(TMsg& M)
 // The outermost invalid, paintable window of the first invalid tree; parents paint first.
 bool TakePaint(TMsg& M)
 {
-    auto& list = S().Invalid;
+    auto& list = State().Invalid;
     for (std::size_t i = 0; i < list.size();) {
         TWindowRecord* r = Find(list[i]);
         if (!r || !r->HasUpdate) {
@@ -396,7 +399,7 @@ bool TakePaint(TMsg& M)
 
 bool TakeTimer(TMsg& M)
 {
-    TState& s = S();
+    TState& s = State();
     Cardinal now = Now();
     TTimerRecord* best = nullptr;
     for (auto& t : s.Timers)
@@ -424,7 +427,7 @@ void InvalidateInParent(TWindowRecord& r)
 // hands the activation on first, a child window hands the focus to its parent.
 void MoveFocusOutOf(HWND Wnd)
 {
-    TState& s = S();
+    TState& s = State();
     TWindowRecord* r = Find(Wnd);
     if (!r) return;
     if (IsTopLevel(*r) && s.Active == Wnd) {
@@ -447,7 +450,7 @@ void MoveFocusOutOf(HWND Wnd)
 
 HWND CreateWindow(const TCreateWindowParams& P)
 {
-    TState& s = S();
+    TState& s = State();
     bool child = (P.Style & WS_CHILD) != 0;
     if (child && !Find(P.Parent)) throw EInvalidOperation(u"Control has no parent window");
     auto rec = std::make_unique<TWindowRecord>();
@@ -481,7 +484,7 @@ HWND CreateWindow(const TCreateWindowParams& P)
 
 bool DestroyWindow(HWND Wnd)
 {
-    TState& s = S();
+    TState& s = State();
     TWindowRecord* r = Find(Wnd);
     if (!r || r->Destroying) return false;
     // Owned windows go first, as they cannot outlive their owner.
@@ -498,6 +501,7 @@ bool DestroyWindow(HWND Wnd)
     for (HWND h : tree)
         if (TWindowRecord* x = Find(h)) x->Destroying = true;
     if (s.Focus && IsWithin(s.Focus, Wnd)) s.Focus = 0;
+    if (s.Announced && IsWithin(s.Announced, Wnd)) s.Announced = 0;
     if (s.Active == Wnd) s.Active = 0;
     for (HWND h : tree) SendMessage(h, WM_DESTROY, 0, 0);
     for (auto it = tree.rbegin(); it != tree.rend(); ++it) SendMessage(*it, WM_NCDESTROY, 0, 0);
@@ -513,6 +517,7 @@ bool DestroyWindow(HWND Wnd)
         s.LastClick.Valid = false;
     for (auto it = tree.rbegin(); it != tree.rend(); ++it) {
         if (s.Focus == *it) s.Focus = 0;
+        if (s.Announced == *it) s.Announced = 0;
         if (s.Capture == *it) s.Capture = 0;
         s.Windows.erase(*it);
     }
@@ -551,7 +556,7 @@ std::vector<HWND> GetChildWindows(HWND Wnd)
     return r ? r->Children : std::vector<HWND>{};
 }
 
-std::vector<HWND> GetTopLevelWindows() { return S().TopLevels; }
+std::vector<HWND> GetTopLevelWindows() { return State().TopLevels; }
 
 HWND SetParent(HWND Wnd, HWND NewParent)
 {
@@ -642,7 +647,7 @@ LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
 
 bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
 {
-    TState& s = S();
+    TState& s = State();
     bool uiThread = std::this_thread::get_id() == s.UiThread;
     if (Wnd && uiThread && !IsWindow(Wnd)) return false;
     {
@@ -679,7 +684,7 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
     case WM_CONTEXTMENU:
         return r->Parent ? SendMessage(r->Parent, Msg, WParam, LParam) : 0;
     case WM_ACTIVATE:
-        if ((WParam & 0xFFFF) != WA_INACTIVE && S().Active == Wnd && !IsWithin(S().Focus, Wnd))
+        if ((WParam & 0xFFFF) != WA_INACTIVE && State().Active == Wnd && !IsWithin(State().Focus, Wnd))
             SetFocus(Wnd);
         return 0;
     case WM_PAINT:
@@ -689,7 +694,7 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
         DestroyWindow(Wnd);
         return 0;
     case WM_CANCELMODE:
-        if (S().Capture == Wnd) ReleaseCapture();
+        if (State().Capture == Wnd) ReleaseCapture();
         return 0;
     case WM_SETREDRAW:
         r->Redraw = WParam != 0;
@@ -741,7 +746,7 @@ UINT RegisterWindowMessage(StringView Name)
 
 bool PeekMessage(TMsg& M)
 {
-    TState& s = S();
+    TState& s = State();
     for (;;) {
         if (TakePosted(M)) {
             if (M.hwnd && !IsWindow(M.hwnd)) continue;
@@ -773,7 +778,7 @@ LRESULT DispatchMessage(const TMsg& M)
 {
     if (!M.hwnd) return 0;
     if (M.message == WM_PAINT) {
-        ++S().Paints;
+        ++State().Paints;
         LRESULT r = SendMessage(M.hwnd, M.message, M.wParam, M.lParam);
         // A handler that did not validate would otherwise be asked again for ever.
         if (TWindowRecord* rec = Find(M.hwnd)) rec->HasUpdate = false;
@@ -789,12 +794,12 @@ void WaitMessage()
 
 bool HasPendingMessages()
 {
-    TState& s = S();
+    TState& s = State();
     std::lock_guard<std::mutex> lock(s.PostLock);
     return !s.Posted.empty() || !s.Input.empty();
 }
 
-Cardinal GetMessageTime() { return S().MessageTime; }
+Cardinal GetMessageTime() { return State().MessageTime; }
 
 Cardinal GetTickCountUI()
 {
@@ -822,7 +827,7 @@ bool ShowWindow(HWND Wnd, bool Visible)
     } else {
         r->Style &= ~WS_VISIBLE;
         InvalidateInParent(*r);
-        if (S().Capture && IsWithin(S().Capture, Wnd)) ReleaseCapture();
+        if (State().Capture && IsWithin(State().Capture, Wnd)) ReleaseCapture();
         MoveFocusOutOf(Wnd);
         if ((r = Find(Wnd))) NotifyBackendShown(*r, false);
     }
@@ -848,8 +853,8 @@ bool EnableWindow(HWND Wnd, bool Enable)
         SendMessage(Wnd, WM_CANCELMODE, 0, 0);
         if (!(r = Find(Wnd))) return wasDisabled;
         r->Style |= WS_DISABLED;
-        if (S().Focus && IsWithin(S().Focus, Wnd)) SetFocus(0);
-        if (S().Capture && IsWithin(S().Capture, Wnd)) ReleaseCapture();
+        if (State().Focus && IsWithin(State().Focus, Wnd)) SetFocus(0);
+        if (State().Capture && IsWithin(State().Capture, Wnd)) ReleaseCapture();
     } else {
         r->Style &= ~WS_DISABLED;
     }
@@ -932,7 +937,7 @@ HWND ChildAt(TWindowRecord& r, TPoint P)
 
 HWND WindowFromPoint(TPoint P)
 {
-    for (HWND t : S().TopLevels) {
+    for (HWND t : State().TopLevels) {
         TWindowRecord* r = Find(t);
         if (!r || !(r->Style & WS_VISIBLE) || !PtInRect(r->Bounds, P)) continue;
         return ChildAt(*r, {P.X - r->Bounds.Left, P.Y - r->Bounds.Top});
@@ -944,40 +949,46 @@ HWND WindowFromPoint(TPoint P)
 
 HWND SetFocus(HWND Wnd)
 {
-    TState& s = S();
+    TState& s = State();
     HWND old = s.Focus;
-    if (!Wnd) {
-        if (!old) return 0;
-        s.Focus = 0;
-        SendMessage(old, WM_KILLFOCUS, 0, 0);
-        return old;
+    if (Wnd) {
+        TWindowRecord* r = Find(Wnd);
+        if (!r || r->Destroying || !IsWindowVisible(Wnd) || !IsEnabledDeep(Wnd)) return 0;
+        HWND top = GetTopLevelWindow(Wnd);
+        if (Find(top)->ExStyle & WS_EX_NOACTIVATE) return 0;
+        if (top != s.Active) {
+            SetActiveWindow(top);
+            if (!IsWindow(Wnd) || s.Active != top) return 0;
+            old = s.Focus;
+        }
+        if (s.Focus == Wnd && s.Announced == Wnd) return Wnd;
+    } else if (!old && !s.Announced) {
+        return 0;
     }
-    TWindowRecord* r = Find(Wnd);
-    if (!r || r->Destroying || !IsWindowVisible(Wnd) || !IsEnabledDeep(Wnd)) return 0;
-    HWND top = GetTopLevelWindow(Wnd);
-    if (Find(top)->ExStyle & WS_EX_NOACTIVATE) return 0;
-    if (top != s.Active) {
-        SetActiveWindow(top);
-        if (!IsWindow(Wnd) || s.Active != top) return 0;
-        old = s.Focus;
-    }
-    if (s.Focus == Wnd) return Wnd;
     s.Focus = Wnd;
-    if (old && IsWindow(old)) {
-        SendMessage(old, WM_KILLFOCUS, Wnd, 0);
-        if (s.Focus != Wnd) return old;
+    // Only a window that was told it has the focus is told it lost it; a window that got the
+    // focus and lost it again inside another's WM_KILLFOCUS hears nothing.
+    HWND loser = s.Announced;
+    if (loser && loser != Wnd && IsWindow(loser)) {
+        s.Announced = 0;
+        s.Losing = loser;
+        SendMessage(loser, WM_KILLFOCUS, Wnd, 0);
+        s.Losing = 0;
+        if (s.Focus != Wnd || (Wnd && s.Announced == Wnd)) return old;
     }
-    SendMessage(Wnd, WM_SETFOCUS, old, 0);
+    if (!Wnd) return old;
+    s.Announced = Wnd;
+    SendMessage(Wnd, WM_SETFOCUS, loser ? loser : s.Losing, 0);
     return old;
 }
 
-HWND GetFocus() { return S().Focus; }
+HWND GetFocus() { return State().Focus; }
 
-HWND GetActiveWindow() { return S().Active; }
+HWND GetActiveWindow() { return State().Active; }
 
 HWND SetActiveWindow(HWND Wnd)
 {
-    TState& s = S();
+    TState& s = State();
     HWND old = s.Active;
     HWND top = GetTopLevelWindow(Wnd);
     TWindowRecord* r = Find(top);
@@ -1002,7 +1013,7 @@ void NotifyActivated(HWND Wnd)
         SetActiveWindow(Wnd);
         return;
     }
-    TState& s = S();
+    TState& s = State();
     HWND old = s.Active;
     if (!old) return;
     s.Active = 0;
@@ -1012,7 +1023,7 @@ void NotifyActivated(HWND Wnd)
 
 HWND SetCapture(HWND Wnd)
 {
-    TState& s = S();
+    TState& s = State();
     HWND old = s.Capture;
     if (!IsWindow(Wnd) || old == Wnd) return old;
     s.Capture = Wnd;
@@ -1022,7 +1033,7 @@ HWND SetCapture(HWND Wnd)
 
 bool ReleaseCapture()
 {
-    TState& s = S();
+    TState& s = State();
     HWND old = s.Capture;
     if (!old) return true;
     s.Capture = 0;
@@ -1030,7 +1041,7 @@ bool ReleaseCapture()
     return true;
 }
 
-HWND GetCapture() { return S().Capture; }
+HWND GetCapture() { return State().Capture; }
 
 // --- painting -----------------------------------------------------------------------------------------
 
@@ -1042,13 +1053,13 @@ void InvalidateRect(HWND Wnd, const TRect* R, bool Erase)
     TRect area = client;
     if (R && !IntersectRect(area, *R, client)) return;
     if (IsRectEmpty(area)) return;
-    ++S().Invalidations;
+    ++State().Invalidations;
     if (r->HasUpdate) {
         UnionRect(r->Update, r->Update, area);
     } else {
         r->Update = area;
         r->HasUpdate = true;
-        S().Invalid.push_back(Wnd);
+        State().Invalid.push_back(Wnd);
     }
     r->UpdateErase = r->UpdateErase || Erase;
 }
@@ -1083,7 +1094,7 @@ void UpdateWindow(HWND Wnd)
     TWindowRecord* r = Find(Wnd);
     if (!r || !IsWindowVisible(Wnd)) return;
     if (r->HasUpdate && r->Redraw) {
-        ++S().Paints;
+        ++State().Paints;
         SendMessage(Wnd, WM_PAINT, 0, 0);
         if ((r = Find(Wnd))) r->HasUpdate = false;
     }
@@ -1147,8 +1158,8 @@ TWindowPixels GetWindowPixels(HWND Wnd) { return PixelsFor(Wnd, GetClientRect(Wn
 
 void ReleaseWindowPixels(HWND Wnd, const TWindowPixels& Pixels) { Present(Wnd, Pixels); }
 
-Cardinal PaintCount() { return S().Paints; }
-Cardinal InvalidateCount() { return S().Invalidations; }
+Cardinal PaintCount() { return State().Paints; }
+Cardinal InvalidateCount() { return State().Invalidations; }
 
 // --- timers ------------------------------------------------------------------------------------------
 
@@ -1156,19 +1167,19 @@ uintptr_t SetTimer(HWND Wnd, uintptr_t Id, UINT Elapse)
 {
     if (!IsWindow(Wnd)) return 0;
     Elapse = std::max<UINT>(Elapse, 1);
-    for (auto& t : S().Timers)
+    for (auto& t : State().Timers)
         if (t.Wnd == Wnd && t.Id == Id) {
             t.Elapse = Elapse;
             t.Due = Now() + Elapse;
             return Id;
         }
-    S().Timers.push_back({Wnd, Id, Elapse, Now() + Elapse});
+    State().Timers.push_back({Wnd, Id, Elapse, Now() + Elapse});
     return Id;
 }
 
 bool KillTimer(HWND Wnd, uintptr_t Id)
 {
-    auto& timers = S().Timers;
+    auto& timers = State().Timers;
     auto before = timers.size();
     std::erase_if(timers, [&](const TTimerRecord& t) { return t.Wnd == Wnd && t.Id == Id; });
     return timers.size() != before;
@@ -1178,7 +1189,7 @@ Cardinal NextTimerDue()
 {
     Cardinal now = Now();
     Cardinal best = TBackend::Infinite;
-    for (auto& t : S().Timers) {
+    for (auto& t : State().Timers) {
         int32_t left = int32_t(t.Due - now);
         Cardinal wait = left <= 0 ? 0 : Cardinal(left);
         best = std::min(best, wait);
@@ -1190,7 +1201,7 @@ Cardinal NextTimerDue()
 
 int16_t GetKeyState(Integer VirtKey)
 {
-    uint8_t k = S().Keys[Byte(VirtKey)];
+    uint8_t k = State().Keys[Byte(VirtKey)];
     return int16_t(((k & 0x80) ? 0xFF80 : 0) | (k & 0x01));
 }
 
@@ -1217,8 +1228,8 @@ TShiftState KeyDataToShiftState(LPARAM KeyData)
     return s;
 }
 
-TPoint GetCursorPos() { return S().Cursor; }
-void SetCursorPos(TPoint P) { S().Cursor = P; }
+TPoint GetCursorPos() { return State().Cursor; }
+void SetCursorPos(TPoint P) { State().Cursor = P; }
 
 Word ScanCodeOfKey(Word Vk, bool& Extended)
 {
@@ -1284,7 +1295,7 @@ void InjectKey(Word VirtKey, bool Down, Char PacketChar)
     e.VirtKey = VirtKey;
     e.Down = Down;
     e.PacketChar = PacketChar;
-    S().Input.push_back(e);
+    State().Input.push_back(e);
 }
 
 void InjectMouse(TMouseAction Action, TPoint ScreenPoint, TMouseButton Button, Integer WheelDelta)
@@ -1295,14 +1306,14 @@ void InjectMouse(TMouseAction Action, TPoint ScreenPoint, TMouseButton Button, I
     e.Point = ScreenPoint;
     e.Button = Button;
     e.WheelDelta = WheelDelta;
-    S().Input.push_back(e);
+    State().Input.push_back(e);
 }
 
 // --- lifetime -----------------------------------------------------------------------------------------
 
 void ResetWindowSystem()
 {
-    TState& s = S();
+    TState& s = State();
     while (!s.TopLevels.empty()) {
         HWND h = s.TopLevels.back();
         if (!DestroyWindow(h)) s.TopLevels.pop_back();
@@ -1315,7 +1326,7 @@ void ResetWindowSystem()
     s.Input.clear();
     s.Timers.clear();
     s.Invalid.clear();
-    s.Focus = s.Active = s.Capture = 0;
+    s.Focus = s.Announced = s.Losing = s.Active = s.Capture = 0;
     s.Keys.fill(0);
     s.Cursor = {};
     s.LastClick = {};
@@ -1323,6 +1334,6 @@ void ResetWindowSystem()
     s.UiThread = std::this_thread::get_id();
 }
 
-Cardinal WindowCount() { return Cardinal(S().Windows.size()); }
+Cardinal WindowCount() { return Cardinal(State().Windows.size()); }
 
 }  // namespace gw

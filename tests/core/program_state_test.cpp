@@ -104,6 +104,7 @@ TEST_P(NewNameTest, RefusedNamesChangeNothing)
 {
     MakeFolder("Existing");
     MakeFolder("sub");
+    MakeFolder("\xC3\xA4rger");
     ASSERT_EQ(state.New_Project(u"Before"), TNewProjectResult::npCreated);
     const auto entriesBefore = std::distance(fs::recursive_directory_iterator(dir.path()), {});
 
@@ -119,6 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"Existing", TNewProjectResult::npExists},
                       NameCase{"EXISTING", TNewProjectResult::npExists},
                       NameCase{"existing", TNewProjectResult::npExists},
+                      NameCase{"\xC3\x84RGER", TNewProjectResult::npExists},
                       NameCase{"sub/nested", TNewProjectResult::npCannotCreate},
                       NameCase{"sub\\nested", TNewProjectResult::npCannotCreate},
                       NameCase{"../escaped", TNewProjectResult::npCannotCreate},

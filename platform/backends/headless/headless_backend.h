@@ -65,7 +65,6 @@ public:
     bool ClipboardHas(UINT Format) const override { return m_clipboard.count(Format) != 0; }
 
     // TClockSource
-    Cardinal TickCount(int) { return m_now; }
     void Sleep(Cardinal Milliseconds) override;
 
 private:

@@ -1,4 +1,4 @@
-// The base cell checker changes nothing, whatever its flags say.
+// Tests of the cell checker base, which changes nothing whatever its flags say.
 #include "grid/foundation/cell_checker.h"
 
 #include <gtest/gtest.h>

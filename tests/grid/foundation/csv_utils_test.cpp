@@ -1,5 +1,6 @@
-// Cell text kinds, wide text, line-break escapes, CSV quoting and the HTML clipboard wrapper,
-// whose offsets are checked by decoding the bytes it produces.
+// Tests of cell text kinds, wide text, line breaks, CSV quoting and the HTML clipboard wrapper.
+//
+// The wrapper's offsets are checked by decoding the bytes it produces.
 #include "grid/foundation/csv_utils.h"
 
 #include "platform/runtime/unicode.h"

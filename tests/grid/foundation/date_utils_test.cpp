@@ -1,5 +1,7 @@
-// Dates in cell text: values checked against python3 datetime (data/date_values.txt), failures
-// and the century rule of the short-date parsers from tables of cases.
+// Tests of dates in cell text, with values checked against python3's datetime.
+//
+// data/date_values.txt holds the reference values; failures and the century rule of the
+// short-date parsers come from tables of cases.
 #include "grid/foundation/date_utils.h"
 
 #include "platform/runtime/exceptions.h"

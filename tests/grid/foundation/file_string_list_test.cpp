@@ -1,4 +1,4 @@
-// The string list read and written like a sequential file.
+// Tests of the sequential string list: reading, writing and the file round trip.
 #include "grid/foundation/file_string_list.h"
 
 #include "platform/runtime/exceptions.h"

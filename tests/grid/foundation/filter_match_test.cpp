@@ -1,5 +1,7 @@
-// Filter expressions and wildcard patterns: the documented cases, the inner steps, and the
-// guarantees that a pathological pattern is fast and an unclosed "(" ends in a no-match.
+// Tests of filter expressions and wildcard patterns.
+//
+// The documented cases, the inner steps, agreement with plain backtracking, and the guarantees
+// that a pathological pattern is fast and an unclosed "(" ends in a no-match.
 #include "grid/foundation/filter_match.h"
 
 #include "platform/runtime/format_settings.h"
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <random>
 
 namespace gw {
 namespace {
@@ -77,6 +80,10 @@ TEST_F(FilterMatch, Expressions)
         {u"<10", u"10", true, false},
         {u"<=10", u"10", true, true},
         {u">5", u"abc", true, true},
+        {u">5", u"+6", true, true},
+        {u"<-5", u"-6e0", true, true},
+        {u">1e300", u"1e999", true, true},    // beyond double: still larger
+        {u"<1e-300", u"1e-999", true, true},  // below double: zero
         {u">1,000", u"999.5", true, false},
         {u">1,000", u"1,000.5", true, true},
         {u">5&<10", u"7", true, true},
@@ -150,8 +157,67 @@ TEST_F(FilterMatch, StarsTakeLinearTimeOnPathologicalInput)
     EXPECT_TRUE(MatchFilterTerm(u"*a*a*a*a*a", text));
     EXPECT_TRUE(MatchFilterTerm(u"*a*a*a*a*b", text + u"b"));
     EXPECT_FALSE(MatchFilterExpression(u"*a*a*a*a*a*a*a*a*a*b", text, false));
+    // Thousands of star groups neither recurse nor take quadratic time.
+    String manyStars;
+    for (int i = 0; i < 5000; ++i)
+        manyStars += u"*a";
+    EXPECT_FALSE(MatchFilterTerm(manyStars + u"*b", text));
+    EXPECT_TRUE(MatchFilterTerm(manyStars + u"*b", text + u"b"));
+    EXPECT_FALSE(MatchFilterTerm(manyStars + u"*b", String(4999, u'a') + u"b"));
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_LT(elapsed, std::chrono::seconds(5));
+}
+
+// The matching rules transcribed as plain backtracking, for patterns without comparisons.
+bool ReferenceTerm(StringView P, StringView T)
+{
+    const bool bang = P.find(u'!') != StringView::npos;
+    if (bang && (P.find(u'^') != StringView::npos || P.find(u'&') != StringView::npos))
+        return true;  // both sides count as evaluated and true
+    bool negate = false, matched = true;
+    size_t i = 0, j = 0;
+    while (matched && !(i == P.size() && j == T.size())) {
+        if (i < P.size() && P[i] == u'!') {
+            negate = true;
+            ++i;
+        } else if (i < P.size() && P[i] == u'"') {
+            ++i;
+        } else if (i < P.size() && P[i] == u'*') {
+            while (i < P.size() && P[i] == u'*')
+                ++i;
+            matched = false;
+            for (size_t k = T.size() + 1; k-- > j;)
+                if (ReferenceTerm(P.substr(i), T.substr(k))) {
+                    matched = true;
+                    break;
+                }
+            break;
+        } else if (i < P.size() && P[i] == u'?') {
+            matched = j < T.size();
+            ++i;
+            ++j;
+        } else {
+            matched = i < P.size() && j < T.size() && P[i] == T[j];
+            ++i;
+            ++j;
+        }
+    }
+    return matched != negate;
+}
+
+TEST_F(FilterMatch, AgreesWithPlainBacktrackingOnRandomPatterns)
+{
+    std::mt19937 random(2024);
+    const char16_t patternChars[] = u"ab*?*a!\"^&";
+    for (int round = 0; round < 20000; ++round) {
+        String pattern, text;
+        for (size_t n = random() % 9; n-- > 0;)
+            pattern += patternChars[random() % 10];
+        for (size_t n = random() % 9; n-- > 0;)
+            text += random() % 3 ? u'a' : u'b';
+        ASSERT_EQ(MatchFilterTerm(pattern, text), ReferenceTerm(pattern, text))
+            << "pattern '" << StringToUtf8(pattern) << "' text '" << StringToUtf8(text) << "'";
+    }
 }
 
 TEST_F(FilterMatch, StarRestIsATermOfItsOwn)

@@ -1,5 +1,7 @@
-// The mark-up language's data: tag recognition, attribute values, numbers, colours, font sizes,
-// and the entity tables checked against python3's html.entities (data/markup_entities.txt).
+// Tests of the mark-up language's data, with the entity tables checked against html.entities.
+//
+// Tag recognition, attribute values, numbers, colours, font sizes; data/markup_entities.txt comes
+// from python3's html.entities.
 #include "grid/foundation/markup_language.h"
 
 #include "platform/runtime/unicode.h"
@@ -57,6 +59,7 @@ TEST(MarkupLanguage, AttributeValues)
         {u"<FONT bgcolor=\"#00FF00\" color=\"clRed\">", u" COLOR", true, u"clRed"},
         {u"<FONT bgcolor=\"#00FF00\" color=\"clRed\">", u"COLOR", true, u"#00FF00"},  // first wins
         {u"<IMG src=\"a.png", u"SRC", true, u""},        // unterminated value
+        {u"<IMG alt=\"width=9\" width=\"20\">", u"WIDTH", true, u"20"},  // names inside values do not count
     };
     for (const auto& c : cases) {
         String value = u"unchanged";
@@ -105,6 +108,17 @@ TEST(MarkupLanguage, Colours)
     EXPECT_FALSE(MarkupBodyColor(u"yellow", body));
     EXPECT_EQ(MarkupColorNames().size(), 40u);
     EXPECT_EQ(static_cast<uint32_t>(MarkupNoColor), 0x1FFFFFFFu);
+}
+
+TEST(MarkupLanguage, HighlightColoursStartAsTheSystemHighlightAndCanBeSet)
+{
+    const TMarkupHighlightColors initial = MarkupHighlightColors();
+    EXPECT_EQ(static_cast<uint32_t>(initial.Background), 0xFF00000Du);
+    EXPECT_EQ(static_cast<uint32_t>(initial.Text), 0xFF00000Eu);
+    SetMarkupHighlightColors(TColorOf(0x00FFFF), TColorOf(0x000000));
+    EXPECT_EQ(static_cast<uint32_t>(MarkupHighlightColors().Background), 0x00FFFFu);
+    EXPECT_EQ(static_cast<uint32_t>(MarkupHighlightColors().Text), 0u);
+    SetMarkupHighlightColors(initial.Background, initial.Text);
 }
 
 TEST(MarkupLanguage, EntityTablesMatchHtmlEntities)

@@ -1,5 +1,6 @@
-// Mark-up text operations: plain text, escaping, CONTROL attributes and highlighting, with the
-// round trip that the grid's highlight and its removal must not change any text.
+// Tests of mark-up text operations, including the highlight round trip that must change nothing.
+//
+// Plain text, escaping, CONTROL attributes and highlighting.
 #include "grid/foundation/markup_text.h"
 
 #include "platform/runtime/unicode.h"
@@ -113,6 +114,15 @@ TEST(MarkupText, SetControlTagValueRewritesOneElement)
     EXPECT_EQ(value, u"say \"hi\" & \u00E9");
     EXPECT_EQ(text.substr(text.size() - 4), u" end");
 
+    // A value holding attribute-like text stays a value.
+    String tricky = u"<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"\" WIDTH=\"40\">";
+    ASSERT_TRUE(SetControlTagValue(tricky, u"e", u"type=check id=x width=1"));
+    const TControlTag parsed = ParseControlTag(tricky.substr(1));
+    EXPECT_EQ(parsed.Type, u"EDIT");
+    EXPECT_EQ(parsed.ID, u"e");
+    EXPECT_EQ(parsed.Width, u"40");
+    EXPECT_EQ(parsed.Value, u"type=check id=x width=1");
+
     String unchanged = kControls;
     EXPECT_FALSE(SetControlTagValue(unchanged, u"missing", u"x"));
     EXPECT_EQ(unchanged, kControls);
@@ -152,6 +162,15 @@ TEST(MarkupText, HighlightInMarkup)
     for (const auto& c : cases)
         EXPECT_EQ(HighlightInMarkup(c.text, c.search, u"HI", c.caseSensitive), c.result)
             << StringToUtf8(c.text) << " / " << StringToUtf8(c.search);
+}
+
+TEST(MarkupText, HighlightingManyHitsStaysFast)
+{
+    const String text = String(50000, u'a') + u"<b>x</b>";
+    const String marked = HighlightInMarkup(text, u"a", u"HI", true);
+    EXPECT_EQ(marked.size(), text.size() + 50000 * 9);
+    EXPECT_EQ(marked.substr(marked.size() - 18), u"<HI>a</HI><b>x</b>");
+    EXPECT_EQ(RemoveMarkupHighlight(marked, u"HI"), text);
 }
 
 TEST(MarkupText, RemoveMarkupHighlightRemovesOnlyTheTags)

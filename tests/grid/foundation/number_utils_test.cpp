@@ -1,5 +1,7 @@
-// Character tests and number text: Unicode number categories checked against python3's
-// unicodedata (data/number_categories.txt), classifiers and cleaners from tables of cases.
+// Tests of character tests and number text, with number characters checked against unicodedata.
+//
+// data/number_categories.txt lists python3's categories of every UTF-16 unit; classifiers and
+// cleaners come from tables of cases.
 #include "grid/foundation/number_utils.h"
 
 #include "platform/runtime/format_settings.h"

@@ -1,5 +1,7 @@
-// Locale accessors, integer helpers, searching, splitting, proper case, OEM conversion (against
-// iconv fixtures), URL linking and cell references.
+// Tests of the free text routines, with the OEM conversions checked against iconv fixtures.
+//
+// Locale accessors, integer helpers, searching, splitting, proper case, URL linking and cell
+// references.
 #include "grid/foundation/text_utils.h"
 
 #include "platform/runtime/format_settings.h"

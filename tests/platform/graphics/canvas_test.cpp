@@ -266,6 +266,25 @@ TEST(Canvas, PixelsOutsideTheSurfaceAndHatchedBrushes)
     EXPECT_EQ(c->BkMode(), OPAQUE);
 }
 
+TEST(Canvas, InvertedAndEnormousShapesAreSafe)
+{
+    auto bmp = WhiteBitmap(5, 5);
+    TCanvas* c = bmp->Canvas();
+    c->Brush()->SetColor(clRed);
+    c->Rectangle(4, 4, 0, 0);  // corners given the other way round
+    EXPECT_EQ(PixelMap(*bmp, kLegend), (Rows{"####.", "#rr#.", "#rr#.", "####.", "....."}));
+    // Coordinates far outside the surface only cost the visible pixels.
+    c->MoveTo(-2000000000, 2);
+    c->LineTo(2000000000, 2);
+    EXPECT_EQ(PixelMap(*bmp, kLegend)[2], "#####");
+    const TPoint huge[] = {{-1000000000, -1000000000}, {1000000000, -1000000000}, {0, 1000000000}};
+    c->Brush()->SetColor(clBlue);
+    c->Polygon(huge);
+    EXPECT_EQ(PixelMap(*bmp, kLegend)[0], "bbbbb");
+    c->Ellipse(-1000000000, -1000000000, 1000000000, 1000000000);
+    EXPECT_EQ(PixelMap(*bmp, kLegend)[4], "bbbbb");
+}
+
 TEST(Canvas, WithoutSurfaceNothingIsDrawnButTextMeasures)
 {
     TCanvas c;

@@ -21,12 +21,13 @@ public:
 
     String ClassName() const override { return u"TProbe"; }
 
-    void SetBuddy(TComponent* Value)
+    // A sibling under the same owner hears of removals without registering.
+    void SetBuddy(TComponent* Value, bool Register = true)
     {
         if (m_buddy != nullptr)
             m_buddy->RemoveFreeNotification(this);
         m_buddy = Value;
-        if (Value != nullptr)
+        if (Value != nullptr && Register)
             Value->FreeNotification(this);
     }
     TComponent* Buddy() const { return m_buddy; }
@@ -131,9 +132,35 @@ TEST(Component, SiblingsHearOfARemovedSibling)
     TProbe form(nullptr, u"form", &log);
     auto* label = new TProbe(&form, u"label", &log);
     auto* edit = new TProbe(&form, u"edit", &log);
-    label->SetBuddy(edit);
+    label->SetBuddy(edit, false);
     delete edit;
     EXPECT_EQ(label->Buddy(), nullptr);
+}
+
+TEST(Component, AFailingNotificationDoesNotEscapeADestructor)
+{
+    struct TGrumpy : TComponent {
+        using TComponent::TComponent;
+        void Notification(TComponent* AComponent, TOperation Operation) override
+        {
+            TComponent::Notification(AComponent, Operation);
+            if (Operation == opRemove)
+                throw EInvalidOperation(u"no");
+        }
+    };
+    Log log;
+    TComponent form(nullptr);
+    new TGrumpy(&form);
+    auto* doomed = new TComponent(&form);
+    auto* label = new TProbe(&form, u"label", &log);
+    label->SetBuddy(doomed, false);
+    auto* watched = new TComponent(nullptr);
+    auto* watcher = new TGrumpy(&form);
+    watched->FreeNotification(watcher);
+    delete doomed;    // the first sibling's handler throws while the owner passes the news on
+    EXPECT_EQ(label->Buddy(), nullptr) << "the later sibling still heard of it";
+    delete watched;   // the watcher's handler throws during free notification
+    EXPECT_EQ(form.ComponentCount(), 3);
 }
 
 TEST(Component, NamesAreIdentifiersUniqueWithoutCase)

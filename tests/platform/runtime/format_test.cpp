@@ -4,6 +4,7 @@
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/format_settings.h"
 #include "platform/runtime/unicode.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -127,6 +128,31 @@ TEST_F(FormatTest, BadFormatsRaiseTheRuntimeMessage)
             EXPECT_EQ(e.Message(), expected) << what;
         }
     }
+}
+
+}  // namespace
+}  // namespace gw
+
+namespace gw {
+namespace {
+
+// Format texts come from language files: a width or precision nobody can mean (found by fuzzing:
+// "%-*.f" with a huge argument asked for terabytes) is a bad format, not an allocation failure.
+TEST_F(FormatTest, HugeWidthsAndPrecisionsAreRefused)
+{
+    const std::string lines = test::readBytes(test::fixture("fuzz-regress-format-widths.txt"));
+    ASSERT_FALSE(lines.empty());
+    size_t start = 0;
+    while (start < lines.size()) {
+        const size_t end = lines.find('\n', start);
+        const String format = Utf8ToString(lines.substr(start, end - start));
+        start = end == std::string::npos ? lines.size() : end + 1;
+        const Int64 huge = Int64{1} << 40;
+        EXPECT_THROW(Format(format, {huge, huge, 1.5, huge}), EConvertError) << StringToUtf8(format);
+    }
+    // The largest width still allowed is honoured.
+    EXPECT_EQ(Format(u"%65535d", {7}).size(), 65535u);
+    EXPECT_EQ(Format(u"%*d", {3, 7}), u"  7");
 }
 
 }  // namespace

@@ -1,0 +1,271 @@
+// The test harness: injected input, pumping to idle, virtual time and scripted answers.
+#include "platform/backends/headless/harness.h"
+
+#include "platform/runtime/unicode.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+namespace gw {
+
+bool TEventLog::Contains(const std::string& Event) const
+{
+    return std::find(m_items.begin(), m_items.end(), Event) != m_items.end();
+}
+
+std::size_t TEventLog::Count(const std::string& Event) const
+{
+    return std::size_t(std::count(m_items.begin(), m_items.end(), Event));
+}
+
+std::string MessageName(UINT Msg)
+{
+    static const std::map<UINT, const char*> names = {
+        {WM_CREATE, "WM_CREATE"}, {WM_DESTROY, "WM_DESTROY"}, {WM_MOVE, "WM_MOVE"}, {WM_SIZE, "WM_SIZE"},
+        {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"}, {WM_KILLFOCUS, "WM_KILLFOCUS"},
+        {WM_ENABLE, "WM_ENABLE"}, {WM_SETREDRAW, "WM_SETREDRAW"}, {WM_PAINT, "WM_PAINT"}, {WM_CLOSE, "WM_CLOSE"},
+        {WM_ERASEBKGND, "WM_ERASEBKGND"}, {WM_SHOWWINDOW, "WM_SHOWWINDOW"}, {WM_CANCELMODE, "WM_CANCELMODE"},
+        {WM_SETCURSOR, "WM_SETCURSOR"}, {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"}, {WM_NOTIFY, "WM_NOTIFY"},
+        {WM_CONTEXTMENU, "WM_CONTEXTMENU"}, {WM_GETDLGCODE, "WM_GETDLGCODE"}, {WM_KEYDOWN, "WM_KEYDOWN"},
+        {WM_KEYUP, "WM_KEYUP"}, {WM_CHAR, "WM_CHAR"}, {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"}, {WM_SYSKEYUP, "WM_SYSKEYUP"},
+        {WM_SYSCHAR, "WM_SYSCHAR"}, {WM_COMMAND, "WM_COMMAND"}, {WM_TIMER, "WM_TIMER"},
+        {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"},
+        {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"}, {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"},
+        {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"}, {WM_MBUTTONDOWN, "WM_MBUTTONDOWN"}, {WM_MBUTTONUP, "WM_MBUTTONUP"},
+        {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"}, {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_USER, "WM_USER"},
+        {CM_ACTIVATE, "CM_ACTIVATE"}, {CM_DEACTIVATE, "CM_DEACTIVATE"}, {CM_CANCELMODE, "CM_CANCELMODE"},
+        {CM_DIALOGKEY, "CM_DIALOGKEY"}, {CM_DIALOGCHAR, "CM_DIALOGCHAR"}, {CM_FOCUSCHANGED, "CM_FOCUSCHANGED"},
+        {CM_ENABLEDCHANGED, "CM_ENABLEDCHANGED"}, {CM_VISIBLECHANGED, "CM_VISIBLECHANGED"},
+        {CM_MOUSEENTER, "CM_MOUSEENTER"}, {CM_MOUSELEAVE, "CM_MOUSELEAVE"}, {CM_ENTER, "CM_ENTER"},
+        {CM_EXIT, "CM_EXIT"}, {CM_WANTSPECIALKEY, "CM_WANTSPECIALKEY"}, {CM_CHILDKEY, "CM_CHILDKEY"},
+        {CM_HINTSHOW, "CM_HINTSHOW"}, {CM_MOUSEWHEEL, "CM_MOUSEWHEEL"}, {CM_RELEASE, "CM_RELEASE"},
+        {CN_COMMAND, "CN_COMMAND"}, {CN_NOTIFY, "CN_NOTIFY"}, {CN_KEYDOWN, "CN_KEYDOWN"}, {CN_CHAR, "CN_CHAR"},
+    };
+    auto it = names.find(Msg);
+    if (it != names.end()) return it->second;
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "$%04X", unsigned(Msg));
+    return buf;
+}
+
+THarness::THarness() : m_backend(std::make_unique<THeadlessBackend>())
+{
+    ResetWindowSystem();
+    InitializeUI();
+    Application->OnException = [](TObject*, const Exception&) { throw; };
+    m_backend->OnWait = [this] { return AnswerWait(); };
+}
+
+THarness::~THarness()
+{
+    m_backend->OnWait = nullptr;
+    FinalizeUI();
+}
+
+void THarness::ProcessMessages() { Application->ProcessMessages(); }
+
+void THarness::Advance(Cardinal Milliseconds)
+{
+    ProcessMessages();
+    Cardinal left = Milliseconds;
+    for (;;) {
+        Cardinal due = NextTimerDue();
+        if (due == TBackend::Infinite || due > left) {
+            m_backend->Advance(left);
+            ProcessMessages();
+            return;
+        }
+        m_backend->Advance(due);
+        left -= due;
+        ProcessMessages();
+    }
+}
+
+void THarness::KeyDown(Word Key)
+{
+    InjectKey(Key, true);
+    ProcessMessages();
+}
+
+void THarness::KeyUp(Word Key)
+{
+    InjectKey(Key, false);
+    ProcessMessages();
+}
+
+void THarness::InjectModifiers(TShiftState Shift, bool Down)
+{
+    if (Shift & ssCtrl) InjectKey(VK_CONTROL, Down);
+    if (Shift & ssShift) InjectKey(VK_SHIFT, Down);
+    if (Shift & ssAlt) InjectKey(VK_MENU, Down);
+}
+
+void THarness::Press(Word Key, TShiftState Shift)
+{
+    InjectModifiers(Shift, true);
+    InjectKey(Key, true);
+    InjectKey(Key, false);
+    InjectModifiers(Shift, false);
+    ProcessMessages();
+}
+
+void THarness::Type(const String& Text)
+{
+    static const std::u16string shiftedDigits = u")!@#$%^&*(";
+    struct TPunct {
+        Char Plain, Shifted;
+        Word Key;
+    };
+    static const TPunct punct[] = {{u';', u':', VK_OEM_1},     {u'=', u'+', VK_OEM_PLUS},
+                                   {u',', u'<', VK_OEM_COMMA}, {u'-', u'_', VK_OEM_MINUS},
+                                   {u'.', u'>', VK_OEM_PERIOD}, {u'/', u'?', VK_OEM_2}};
+    for (Char c : Text) {
+        Word key = 0;
+        TShiftState shift = 0;
+        if (c >= u'a' && c <= u'z') key = Word(c - u'a' + 'A');
+        else if (c >= u'A' && c <= u'Z') key = Word(c), shift = ssShift;
+        else if (c >= u'0' && c <= u'9') key = Word(c);
+        else if (c == u' ') key = VK_SPACE;
+        else if (c == u'\r' || c == u'\n') key = VK_RETURN;
+        else if (c == u'\t') key = VK_TAB;
+        else if (auto d = shiftedDigits.find(c); d != String::npos) key = Word('0' + d), shift = ssShift;
+        else
+            for (const TPunct& p : punct)
+                if (c == p.Plain || c == p.Shifted) key = p.Key, shift = c == p.Shifted ? ssShift : 0;
+        if (key) {
+            Press(key, shift);
+        } else {
+            InjectKey(VK_PACKET, true, c);
+            InjectKey(VK_PACKET, false, c);
+            ProcessMessages();
+        }
+    }
+}
+
+TPoint THarness::ScreenPoint(TControl* Control, TPoint P) const { return Control->ClientToScreen(P); }
+
+void THarness::MoveTo(TControl* Control, TPoint P)
+{
+    InjectMouse(TMouseAction::Move, ScreenPoint(Control, P));
+    ProcessMessages();
+}
+
+void THarness::MoveTo(TControl* Control) { MoveTo(Control, {Control->Width() / 2, Control->Height() / 2}); }
+
+void THarness::Click(TControl* Control, TMouseButton Button)
+{
+    Click(Control, {Control->Width() / 2, Control->Height() / 2}, Button);
+}
+
+void THarness::Click(TControl* Control, TPoint P, TMouseButton Button, TShiftState Shift)
+{
+    TPoint s = ScreenPoint(Control, P);
+    InjectModifiers(Shift, true);
+    InjectMouse(TMouseAction::Move, s);
+    InjectMouse(TMouseAction::Down, s, Button);
+    InjectMouse(TMouseAction::Up, s, Button);
+    InjectModifiers(Shift, false);
+    ProcessMessages();
+}
+
+void THarness::DoubleClick(TControl* Control)
+{
+    DoubleClick(Control, {Control->Width() / 2, Control->Height() / 2});
+}
+
+void THarness::DoubleClick(TControl* Control, TPoint P)
+{
+    TPoint s = ScreenPoint(Control, P);
+    InjectMouse(TMouseAction::Move, s);
+    InjectMouse(TMouseAction::Down, s);
+    InjectMouse(TMouseAction::Up, s);
+    InjectMouse(TMouseAction::Down, s);
+    InjectMouse(TMouseAction::Up, s);
+    ProcessMessages();
+}
+
+void THarness::MouseDown(TControl* Control, TPoint P, TMouseButton Button)
+{
+    TPoint s = ScreenPoint(Control, P);
+    InjectMouse(TMouseAction::Move, s);
+    InjectMouse(TMouseAction::Down, s, Button);
+    ProcessMessages();
+}
+
+void THarness::MouseUp(TControl* Control, TPoint P, TMouseButton Button)
+{
+    TPoint s = ScreenPoint(Control, P);
+    InjectMouse(TMouseAction::Move, s);
+    InjectMouse(TMouseAction::Up, s, Button);
+    ProcessMessages();
+}
+
+void THarness::Drag(TControl* Control, TPoint From, TPoint To)
+{
+    MouseDown(Control, From);
+    const int steps = 4;
+    for (int i = 1; i <= steps; ++i) {
+        TPoint p{From.X + (To.X - From.X) * i / steps, From.Y + (To.Y - From.Y) * i / steps};
+        InjectMouse(TMouseAction::Move, ScreenPoint(Control, p));
+    }
+    ProcessMessages();
+    MouseUp(Control, To);
+}
+
+void THarness::Wheel(TControl* Control, Integer Notches)
+{
+    TPoint s = ScreenPoint(Control, {Control->Width() / 2, Control->Height() / 2});
+    InjectMouse(TMouseAction::Move, s);
+    InjectMouse(TMouseAction::Wheel, s, mbLeft, Notches * WHEEL_DELTA);
+    ProcessMessages();
+}
+
+void THarness::AnswerMessage(const String& TextPart, TModalResult Answer)
+{
+    m_messageAnswers.push_back({TextPart, Answer});
+}
+
+void THarness::AnswerModal(const String& Match, std::function<void(TCustomForm& Form)> Action)
+{
+    m_modalAnswers.push_back({Match, std::move(Action)});
+}
+
+bool THarness::AnswerWait()
+{
+    TCustomForm* modal = Application ? Application->ModalForm() : nullptr;
+    if (!modal) return false;
+    if (auto* box = dynamic_cast<TMessageForm*>(modal)) {
+        if (box->Tag == 0) {
+            m_messagesShown.push_back(box->Message());
+            box->Tag = 1;
+        }
+        for (auto it = m_messageAnswers.begin(); it != m_messageAnswers.end(); ++it) {
+            if (box->Message().find(it->TextPart) == String::npos) continue;
+            TModalResult answer = it->Answer;
+            m_messageAnswers.erase(it);
+            if (!box->ClickButton(answer))
+                throw EInvalidOperation(u"The message box \"" + box->Message() + u"\" has no button for the answer");
+            return true;
+        }
+    }
+    for (auto it = m_modalAnswers.begin(); it != m_modalAnswers.end(); ++it) {
+        if (!it->Match.empty() && it->Match != modal->ClassName() && it->Match != modal->Caption()) continue;
+        auto action = std::move(it->Action);
+        m_modalAnswers.erase(it);
+        action(*modal);
+        return true;
+    }
+    if (auto* box = dynamic_cast<TMessageForm*>(modal))
+        throw EInvalidOperation(u"No answer for the message box \"" + box->Message() + u"\"");
+    throw EInvalidOperation(u"No answer for the modal form " + modal->ClassName() + u" \"" + modal->Caption() +
+                            u"\"");
+}
+
+void THarness::SavePng(TWinControl* Control, const String& FileName)
+{
+    ProcessMessages();
+    m_backend->SaveWindowToPng(Control->Handle(), FileName);
+}
+
+}  // namespace gw

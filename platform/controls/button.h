@@ -1,0 +1,72 @@
+// TButtonControl and TButton: push buttons with default and cancel keys and a modal result.
+#pragma once
+
+#include "platform/ui/forms.h"
+
+namespace gw {
+
+class TBasicAction;
+class TActionLink;
+
+// What buttons, check boxes and radio buttons share: the pressed look while the mouse or the
+// space bar holds them, activation on release inside, the accelerator of the caption.
+class TButtonControl : public TCustomControl {
+public:
+    explicit TButtonControl(TComponent* AOwner);
+    ~TButtonControl() override;
+    String ClassName() const override { return u"TButtonControl"; }
+
+    // The mouse or the space bar holds the button down.
+    bool Pressed() const { return m_pressed; }
+    // Connects an action: caption, enabled, visible, hint and the click follow it.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
+    void Click() override;
+
+protected:
+    // What a complete press does (a click, a toggle).
+    virtual void Activate() = 0;
+    void Dispatch(TMessage& Message) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyUp(Word& Key, TShiftState Shift) override;
+    void SetPressed(bool Value);
+    // Draws the caption in R (accelerator underlined), greyed when disabled.
+    void DrawCaption(TCanvas& Canvas, TRect R, Cardinal Flags) const;
+    // Programmatic state changes of check and radio boxes click unless this is set.
+    bool ClicksDisabled = false;
+
+private:
+    bool m_pressed = false;
+    bool m_tracking = false;
+    std::unique_ptr<TActionLink> m_actionLink;
+};
+
+class TButton : public TButtonControl {
+public:
+    explicit TButton(TComponent* AOwner);
+    String ClassName() const override { return u"TButton"; }
+
+    // Enter clicks the default button unless another button has the focus.
+    bool Default() const { return m_default; }
+    void SetDefault(bool Value);
+    // Escape clicks the cancel button.
+    bool Cancel = false;
+    // Clicking sets the form's ModalResult to this.
+    TModalResult ModalResult = mrNone;
+
+    void Click() override;
+
+protected:
+    void Activate() override { Click(); }
+    void Paint() override;
+    void Dispatch(TMessage& Message) override;
+
+private:
+    bool m_default = false;
+};
+
+}  // namespace gw

@@ -1,0 +1,307 @@
+// TCustomEdit and TEdit: the single-line (and, through the style, multi-line) text box.
+#include "platform/controls/edit.h"
+
+#include "platform/controls/message_beep.h"
+#include "platform/graphics/frame_controls.h"
+#include "platform/ui/window_system.h"
+
+#include <algorithm>
+
+namespace gw {
+
+TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner)
+{
+    SetBounds(0, 0, 121, 21);
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+    ControlStyle = csClickEvents | csSetCaption | csDoubleClicks | csCaptureMouse;
+    m_engine.OnChange = [this] {
+        SyncText();
+        NotifyParent(EN_CHANGE);
+    };
+    m_engine.OnInvalidate = [this] { Invalidate(); };
+    m_engine.OnBeep = [] { MessageBeep(0); };
+    m_engine.OnMaxText = [this] { NotifyParent(EN_MAXTEXT); };
+    m_engine.FormatRect = DefaultFormatRect();
+    UpdateFont();
+    ApplyStyle(EditStyle());
+}
+
+void TCustomEdit::UpdateFont() { m_engine.Measure().SetFont(Font()); }
+
+TRect TCustomEdit::DefaultFormatRect() const
+{
+    const Integer b = m_borderStyle == bsSingle ? 2 : 0;
+    return Rect(b + 1, b + 1, std::max(b + 1, Width() - b - 1), std::max(b + 1, Height() - b));
+}
+
+Cardinal TCustomEdit::EditStyle() const
+{
+    static const Cardinal alignments[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
+    Cardinal style = ES_AUTOHSCROLL | ES_AUTOVSCROLL | alignments[m_alignment];
+    if (m_borderStyle == bsSingle)
+        style |= WS_BORDER;
+    if (m_passwordChar != 0)
+        style |= ES_PASSWORD;
+    if (m_readOnly)
+        style |= ES_READONLY;
+    if (!m_engine.HideSelection)
+        style |= ES_NOHIDESEL;
+    if (CharCase() == ecUpperCase)
+        style |= ES_UPPERCASE;
+    else if (CharCase() == ecLowerCase)
+        style |= ES_LOWERCASE;
+    return style;
+}
+
+void TCustomEdit::CreateParams(TCreateParams& Params)
+{
+    TWinControl::CreateParams(Params);
+    Params.Style |= EditStyle();
+}
+
+void TCustomEdit::StyleChanged()
+{
+    if (HandleAllocated())
+        RecreateWnd();
+    else
+        ApplyStyle(EditStyle());
+    Invalidate();
+}
+
+void TCustomEdit::ApplyStyle(Cardinal Style)
+{
+    m_multiline = (Style & ES_MULTILINE) != 0;
+    m_engine.Multiline = m_multiline;
+    m_engine.Buffer.Multiline = m_multiline;
+    m_engine.WordWrap = m_multiline && !(Style & ES_AUTOHSCROLL);
+    m_engine.ReadOnly = (Style & ES_READONLY) != 0;
+    m_engine.HideSelection = !(Style & ES_NOHIDESEL);
+    m_engine.Alignment = (Style & ES_RIGHT) ? taRightJustify : (Style & ES_CENTER) ? taCenter : taLeftJustify;
+    if (Style & ES_PASSWORD)
+        m_engine.PasswordChar = m_passwordChar != 0 ? m_passwordChar : u'*';
+    else
+        m_engine.PasswordChar = 0;
+    if (Style & ES_UPPERCASE)
+        m_engine.Buffer.SetCharCase(ecUpperCase);
+    else if (Style & ES_LOWERCASE)
+        m_engine.Buffer.SetCharCase(ecLowerCase);
+}
+
+void TCustomEdit::CreateWnd()
+{
+    TWinControl::CreateWnd();
+    ApplyStyle(GetWindowStyle(HandleIfAllocated()));
+    m_customRect = false;
+    m_engine.FormatRect = DefaultFormatRect();
+    m_engine.ScrollCaret();
+}
+
+void TCustomEdit::NotifyParent(Word Code)
+{
+    const HWND h = HandleIfAllocated();
+    const HWND parent = h ? GetParent(h) : 0;
+    if (parent)
+        SendMessage(parent, WM_COMMAND, MakeWParam(0, Code), LPARAM(h));
+    else
+        Perform(CN_COMMAND, MakeWParam(0, Code), LPARAM(h));
+}
+
+void TCustomEdit::SyncText()
+{
+    m_syncing = true;
+    try {
+        TWinControl::SetText(TextForEditText(m_engine.Buffer.Text()));
+    } catch (...) {
+        m_syncing = false;
+        throw;
+    }
+    m_syncing = false;
+}
+
+void TCustomEdit::SetText(const String& Value)
+{
+    if (m_syncing) {
+        TWinControl::SetText(Value);
+        return;
+    }
+    if (Value == Text() && EditTextFor(Value) == m_engine.Buffer.Text())
+        return;
+    Perform(WM_SETTEXT, 0, LPARAM(Value.c_str()));
+}
+
+void TCustomEdit::SetEditTextRaw(const String& Value)
+{
+    if (Value == m_engine.Buffer.Text())
+        return;
+    m_engine.SetText(Value);
+    SyncText();
+    NotifyParent(EN_CHANGE);
+}
+
+void TCustomEdit::Dispatch(TMessage& M)
+{
+    switch (M.Msg) {
+    case CN_COMMAND:
+        if (M.WParamHi() == EN_CHANGE)
+            Change();
+        return;
+    case CM_FONTCHANGED:
+        UpdateFont();
+        TWinControl::Dispatch(M);
+        return;
+    case WM_SIZE:
+        if (!m_customRect)
+            m_engine.FormatRect = DefaultFormatRect();
+        TWinControl::Dispatch(M);
+        return;
+    default: TWinControl::Dispatch(M); return;
+    }
+}
+
+void TCustomEdit::DefaultHandler(TMessage& M)
+{
+    switch (M.Msg) {
+    case WM_SETTEXT: {
+        const String value = M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String();
+        m_engine.SetText(EditTextFor(value));
+        SyncText();
+        NotifyParent(EN_CHANGE);
+        M.Result = 1;
+        return;
+    }
+    case WM_GETTEXTLENGTH: M.Result = m_engine.Buffer.Length(); return;
+    case WM_GETDLGCODE:
+        M.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL | (m_multiline ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
+        return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        Invalidate();
+        NotifyParent(M.Msg == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS);
+        TWinControl::DefaultHandler(M);
+        return;
+    case EM_SETRECT:
+    case EM_SETRECTNP:
+        m_customRect = M.LParam != 0;
+        if (!M.LParam) {
+            const TRect r = DefaultFormatRect();
+            TMessage m{M.Msg, 0, LPARAM(&r), 0};
+            m_engine.HandleMessage(m);
+            return;
+        }
+        break;
+    case EM_SETREADONLY:
+        m_readOnly = M.WParam != 0;
+        break;
+    case EM_SETPASSWORDCHAR:
+        m_passwordChar = Char(M.WParam);
+        break;
+    default: break;
+    }
+    if (m_engine.HandleMessage(M))
+        return;
+    TWinControl::DefaultHandler(M);
+}
+
+void TCustomEdit::Change()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TCustomEdit::DoEnter()
+{
+    if (AutoSelect && !(ControlState & csLButtonDown) && !m_multiline)
+        SelectAll();
+    TWinControl::DoEnter();
+}
+
+void TCustomEdit::PaintBorder(TCanvas& Canvas)
+{
+    if (m_borderStyle != bsSingle)
+        return;
+    TRect r = ClientRect();
+    DrawEdge(Canvas, r, EDGE_SUNKEN, BF_RECT);
+}
+
+void TCustomEdit::PaintWindow(TCanvas& Canvas)
+{
+    Canvas.Brush()->SetStyle(bsSolid);
+    Canvas.Brush()->SetColor(Color());
+    Canvas.FillRect(ClientRect());
+    TEditEngine::TPaintOptions o;
+    o.Text = Font()->Color();
+    o.Focused = Focused();
+    o.Enabled = Enabled();
+    m_engine.Paint(Canvas, o);
+    PaintBorder(Canvas);
+}
+
+void TCustomEdit::SetBorderStyle(TBorderStyle Value)
+{
+    if (Value == m_borderStyle)
+        return;
+    m_borderStyle = Value;
+    if (!m_customRect)
+        m_engine.FormatRect = DefaultFormatRect();
+    StyleChanged();
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase Value)
+{
+    if (Value == CharCase())
+        return;
+    m_engine.Buffer.SetCharCase(Value);
+    SyncText();
+    StyleChanged();
+}
+
+void TCustomEdit::SetHideSelection(bool Value)
+{
+    m_engine.HideSelection = Value;
+    Invalidate();
+}
+
+void TCustomEdit::SetMaxLength(Integer Value)
+{
+    Perform(EM_LIMITTEXT, WPARAM(std::max(0, Value)));
+}
+
+void TCustomEdit::SetPasswordChar(Char Value)
+{
+    if (Value == m_passwordChar)
+        return;
+    m_passwordChar = Value;
+    Perform(EM_SETPASSWORDCHAR, Value);
+    StyleChanged();
+}
+
+void TCustomEdit::SetReadOnly(bool Value)
+{
+    m_readOnly = Value;
+    Perform(EM_SETREADONLY, Value ? 1 : 0);
+}
+
+void TCustomEdit::SetAlignment(TAlignment Value)
+{
+    if (Value == m_alignment)
+        return;
+    m_alignment = Value;
+    StyleChanged();
+}
+
+void TCustomEdit::SetSelStart(Integer Value) { Perform(EM_SETSEL, WPARAM(Value), Value); }
+
+void TCustomEdit::SetSelLength(Integer Value)
+{
+    const Integer start = SelStart();
+    Perform(EM_SETSEL, WPARAM(start), start + std::max(0, Value));
+}
+
+void TCustomEdit::SetSelText(const String& Value)
+{
+    Perform(EM_REPLACESEL, 1, LPARAM(Value.c_str()));
+}
+
+}  // namespace gw

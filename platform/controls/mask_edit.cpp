@@ -1,0 +1,259 @@
+// TCustomMaskEdit and TMaskEdit: the edit box that takes its input through an edit mask.
+#include "platform/controls/mask_edit.h"
+
+#include "platform/controls/message_beep.h"
+#include "platform/ui/window_system.h"
+
+#include <algorithm>
+
+namespace gw {
+
+void TCustomMaskEdit::SetEditMask(const String& Value)
+{
+    // The characters typed so far move over to the new mask's input positions.
+    String typed;
+    if (m_mask.IsMasked()) {
+        for (Integer i = 0; i < m_mask.Length() && i < Integer(EditText().size()); ++i)
+            if (!m_mask.IsLiteral(i))
+                typed += EditText()[std::size_t(i)] == m_mask.BlankChar() ? u' ' : EditText()[std::size_t(i)];
+    }
+    const bool wasMasked = m_mask.IsMasked();
+    const String text = Text();
+    m_maskText = Value;
+    m_mask = TEditMask(Value);
+    m_engine.Buffer.MaxLength = m_mask.IsMasked() ? 0 : m_engine.Buffer.MaxLength;
+    String edit;
+    if (wasMasked && m_mask.IsMasked())
+        edit = m_mask.EditTextFromInput(typed);
+    else if (wasMasked)
+        edit = typed;
+    else
+        edit = EditTextFor(text);
+    m_engine.SetText(edit);
+    SyncText();
+    m_oldEditText = edit;
+    Invalidate();
+}
+
+String TCustomMaskEdit::EditTextFor(const String& Value) const
+{
+    return m_mask.IsMasked() ? m_mask.EditTextFromText(Value) : Value;
+}
+
+String TCustomMaskEdit::TextForEditText(const String& EditText) const
+{
+    return m_mask.IsMasked() ? m_mask.TextFromEditText(EditText) : EditText;
+}
+
+void TCustomMaskEdit::SetEditText(const String& Value)
+{
+    if (!m_mask.IsMasked()) {
+        SetText(Value);
+        return;
+    }
+    // Position by position; characters a position does not take leave it empty.
+    String edit = m_mask.EmptyEditText();
+    for (Integer i = 0; i < m_mask.Length() && i < Integer(Value.size()); ++i)
+        if (!m_mask.IsLiteral(i))
+            if (const Char c = m_mask.Accept(i, Value[std::size_t(i)]))
+                edit[std::size_t(i)] = c;
+    SetEditTextRaw(edit);
+}
+
+void TCustomMaskEdit::Reset()
+{
+    if (!m_engine.Modified)
+        return;
+    SetEditTextRaw(m_oldEditText);
+    m_engine.Modified = false;
+}
+
+void TCustomMaskEdit::ValidateEdit()
+{
+    if (!m_mask.IsMasked() || !m_engine.Modified)
+        return;
+    const Integer missing = m_mask.FirstMissing(EditText());
+    if (missing < 0)
+        return;
+    if (!Focused() && CanFocus())
+        SetFocus();
+    m_engine.SetSel(missing, missing);
+    throw EDBEditError(SMaskEditErr);
+}
+
+void TCustomMaskEdit::DoEnter()
+{
+    m_oldEditText = EditText();
+    TCustomEdit::DoEnter();
+}
+
+void TCustomMaskEdit::Dispatch(TMessage& M)
+{
+    if (M.Msg == CM_EXIT && m_mask.IsMasked()) {
+        ValidateEdit();
+        m_engine.Modified = false;
+    }
+    TCustomEdit::Dispatch(M);
+}
+
+void TCustomMaskEdit::KeyDown(Word& Key, TShiftState Shift)
+{
+    TCustomEdit::KeyDown(Key, Shift);
+    if (Key == VK_ESCAPE && m_mask.IsMasked() && m_engine.Modified && Shift == 0) {
+        Reset();
+        SelectAll();
+        Key = 0;
+    }
+}
+
+void TCustomMaskEdit::Replace(Integer Start, const String& S)
+{
+    TEditBuffer& b = m_engine.Buffer;
+    const Integer caret = b.Caret();
+    b.SetSel(Start, Start + Integer(S.size()));
+    b.ReplaceSel(S);
+    b.SetSel(caret, caret);
+}
+
+bool TCustomMaskEdit::ClearRange(Integer Start, Integer End)
+{
+    if (m_engine.ReadOnly) {
+        MessageBeep(0);
+        return false;
+    }
+    const String empty = m_mask.EmptyEditText();
+    Start = std::clamp(Start, 0, m_mask.Length());
+    End = std::clamp(End, Start, m_mask.Length());
+    if (End > Start)
+        Replace(Start, empty.substr(std::size_t(Start), std::size_t(End - Start)));
+    return true;
+}
+
+void TCustomMaskEdit::MaskedChar(Char C)
+{
+    TEditBuffer& b = m_engine.Buffer;
+    if (m_engine.ReadOnly) {
+        MessageBeep(0);
+        return;
+    }
+    Integer pos = b.SelStart();
+    const bool hadSelection = b.HasSelection();
+    const String before = b.Text();
+    // A literal typed where the mask has it just steps over it.
+    if (pos < m_mask.Length() && m_mask.IsLiteral(pos) && m_mask.Position(pos).Literal == C) {
+        m_engine.SetSel(pos + 1, pos + 1);
+        return;
+    }
+    const Integer p = m_mask.NextInput(pos);
+    const Char accepted = p >= 0 ? m_mask.Accept(p, C) : Char(0);
+    if (accepted == 0) {
+        // The next literal typed early: the positions before it stay empty.
+        for (Integer i = pos; i < m_mask.Length(); ++i) {
+            if (m_mask.IsLiteral(i) && m_mask.Position(i).Literal == C) {
+                m_engine.SetSel(i + 1, i + 1);
+                return;
+            }
+        }
+        MessageBeep(0);
+        return;
+    }
+    if (hadSelection)
+        ClearRange(b.SelStart(), b.SelEnd());
+    Replace(p, String(1, accepted));
+    const Integer next = m_mask.NextInput(p + 1);
+    b.SetSel(next < 0 ? m_mask.Length() : next, next < 0 ? m_mask.Length() : next);
+    if (b.Text() != before)
+        m_engine.TextChanged();
+    else
+        m_engine.SetSel(b.Caret(), b.Caret());
+}
+
+void TCustomMaskEdit::MaskedPaste(const String& S)
+{
+    for (Char c : S) {
+        if (c == u'\r' || c == u'\n')
+            break;
+        const Integer caret = m_engine.Buffer.SelStart();
+        MaskedChar(c);
+        if (m_engine.Buffer.SelStart() == caret)
+            break;  // refused: the rest would land in the wrong places
+    }
+}
+
+void TCustomMaskEdit::DefaultHandler(TMessage& M)
+{
+    if (!m_mask.IsMasked()) {
+        TCustomEdit::DefaultHandler(M);
+        return;
+    }
+    TEditBuffer& b = m_engine.Buffer;
+    switch (M.Msg) {
+    case WM_CHAR: {
+        const Char c = Char(M.WParam);
+        if (c == 8) {
+            const String before = b.Text();
+            if (b.HasSelection()) {
+                const Integer start = b.SelStart();
+                if (ClearRange(start, b.SelEnd()))
+                    b.SetSel(start, start);
+            } else if (const Integer p = m_mask.PrevInput(b.Caret() - 1); p >= 0) {
+                if (ClearRange(p, p + 1))
+                    b.SetSel(p, p);
+            }
+            if (b.Text() != before)
+                m_engine.TextChanged();
+            else
+                m_engine.SetSel(b.SelStart(), b.SelEnd());
+            return;
+        }
+        if (c >= 32 && c != 0x7F) {
+            MaskedChar(c);
+            return;
+        }
+        if (c == 0x16) {
+            M.Msg = WM_PASTE;
+            DefaultHandler(M);
+            return;
+        }
+        if (c == 0x18) {
+            M.Msg = WM_CUT;
+            DefaultHandler(M);
+            return;
+        }
+        break;  // copy, select all, undo: as the plain edit
+    }
+    case WM_KEYDOWN:
+        if (M.WParam == VK_DELETE && !(KeyboardStateToShiftState() & ssShift)) {
+            const String before = b.Text();
+            const Integer start = b.SelStart();
+            ClearRange(start, b.HasSelection() ? b.SelEnd() : start + 1);
+            if (b.Text() != before)
+                m_engine.TextChanged();
+            return;
+        }
+        break;
+    case WM_CUT:
+    case WM_CLEAR: {
+        if (M.Msg == WM_CUT && !m_engine.CopyToClipboard())
+            return;
+        const String before = b.Text();
+        const Integer start = b.SelStart();
+        if (ClearRange(start, b.SelEnd()))
+            b.SetSel(start, start);
+        if (b.Text() != before)
+            m_engine.TextChanged();
+        return;
+    }
+    case WM_PASTE:
+        if (ClipboardHasText())
+            MaskedPaste(ClipboardText());
+        return;
+    case EM_REPLACESEL:
+        MaskedPaste(M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
+        return;
+    default: break;
+    }
+    TCustomEdit::DefaultHandler(M);
+}
+
+}  // namespace gw

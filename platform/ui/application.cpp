@@ -1,0 +1,423 @@
+// TApplication, TScreen, TMouse: the loop with key pre-translation, exceptions, hints, the screen.
+#include "platform/ui/application.h"
+
+#include "platform/runtime/files.h"
+#include "platform/runtime/unicode.h"
+#include "platform/ui/backend.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/hint_window.h"
+#include "platform/ui/system_metrics.h"
+
+#include <filesystem>
+#include <memory>
+
+namespace gw {
+
+TApplication* Application = nullptr;
+TScreen* Screen = nullptr;
+TMouse* Mouse = nullptr;
+
+namespace {
+constexpr uintptr_t HintShowTimer = 1;
+constexpr uintptr_t HintHideTimer = 2;
+
+std::unique_ptr<TScreen>& ScreenInstance()
+{
+    static std::unique_ptr<TScreen> p;
+    return p;
+}
+std::unique_ptr<TApplication>& ApplicationInstance()
+{
+    static std::unique_ptr<TApplication> p;
+    return p;
+}
+std::unique_ptr<TMouse>& MouseInstance()
+{
+    static std::unique_ptr<TMouse> p;
+    return p;
+}
+}  // namespace
+
+void InitializeUI()
+{
+    if (!Screen) {
+        ScreenInstance() = std::make_unique<TScreen>(nullptr);
+        Screen = ScreenInstance().get();
+    }
+    if (!Mouse) {
+        MouseInstance() = std::make_unique<TMouse>();
+        Mouse = MouseInstance().get();
+    }
+    if (!Application) {
+        ApplicationInstance() = std::make_unique<TApplication>(nullptr);
+        Application = ApplicationInstance().get();
+    }
+}
+
+void FinalizeUI()
+{
+    // The application frees the forms it owns; forms made without it go after.
+    ApplicationInstance().reset();
+    Application = nullptr;
+    while (Screen && Screen->FormCount() > 0) delete Screen->Forms(Screen->FormCount() - 1);
+    ScreenInstance().reset();
+    Screen = nullptr;
+    MouseInstance().reset();
+    Mouse = nullptr;
+    ResetWindowSystem();
+}
+
+HWND AllocateHWnd(TWndProc Proc)
+{
+    TCreateWindowParams p;
+    p.Style = WS_POPUP;
+    p.ExStyle = WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW;
+    p.WndProc = std::move(Proc);
+    return CreateWindow(p);
+}
+
+void DeallocateHWnd(HWND Wnd)
+{
+    if (IsWindow(Wnd)) {
+        SetWindowProc(Wnd, DefWindowProc);
+        DestroyWindow(Wnd);
+    }
+}
+
+String GetShortHint(const String& Hint)
+{
+    auto bar = Hint.find(u'|');
+    return bar == String::npos ? Hint : Hint.substr(0, bar);
+}
+
+String GetLongHint(const String& Hint)
+{
+    auto bar = Hint.find(u'|');
+    return bar == String::npos ? Hint : Hint.substr(bar + 1);
+}
+
+void HandleControlException(TObject* Sender)
+{
+    if (Application) {
+        Application->HandleException(Sender);
+        return;
+    }
+    // Without an application there is nobody to tell; the handler's failure ends here.
+}
+
+void ControlDestroying(TControl* Control)
+{
+    if (Application) Application->ControlDestroying(Control);
+    if (Screen) Screen->ControlDestroying(Control);
+}
+
+// --- TApplication -------------------------------------------------------------------------------------
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
+{
+    m_window = AllocateHWnd([this](HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+        return AppWndProc(Wnd, Msg, WParam, LParam);
+    });
+}
+
+TApplication::~TApplication()
+{
+    Destroying();
+    CancelHint();
+    DestroyComponents();
+    DeallocateHWnd(m_window);
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation != opRemove) return;
+    if (AComponent == m_mainForm) m_mainForm = nullptr;
+    if (AComponent == m_hintWindow) m_hintWindow = nullptr;
+}
+
+void TApplication::ControlDestroying(TControl* Control)
+{
+    if (m_mouseControl == Control) m_mouseControl = nullptr;
+    if (m_hintControl == Control) CancelHint();
+    if (Control == m_mainForm) m_mainForm = nullptr;
+    if (Control == m_hintWindow) m_hintWindow = nullptr;
+    std::erase(m_modalForms, Control);
+}
+
+String TApplication::ExeName() const
+{
+    std::error_code ec;
+    auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? String() : Utf8ToString(p.string());
+}
+
+void TApplication::Run()
+{
+    if (m_mainForm) m_mainForm->Show();
+    while (!m_terminated) HandleMessage();
+}
+
+void TApplication::Terminate()
+{
+    m_terminated = true;
+    PostQuitMessage(0);
+}
+
+void TApplication::ProcessMessages()
+{
+    while (ProcessMessage()) {
+    }
+}
+
+void TApplication::HandleMessage()
+{
+    if (!ProcessMessage()) Idle();
+}
+
+void TApplication::Idle()
+{
+    bool done = true;
+    if (OnIdle) OnIdle(this, done);
+    if (done) WaitMessage();
+}
+
+bool TApplication::ProcessMessage()
+{
+    TMsg msg;
+    if (!PeekMessage(msg)) return false;
+    if (msg.message == WM_QUIT) {
+        m_terminated = true;
+        return true;
+    }
+    bool handled = false;
+    if (OnMessage) OnMessage(msg, handled);
+    if (!handled && !IsKeyMsg(msg)) {
+        TranslateMessage(msg);
+        DispatchMessage(msg);
+    }
+    if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) AfterMouseMessage(msg);
+    return true;
+}
+
+bool TApplication::IsKeyMsg(TMsg& Msg)
+{
+    if (Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST || !Msg.hwnd) return false;
+    TWinControl* c = nullptr;
+    for (HWND h = Msg.hwnd; h && !c; h = GetParent(h)) c = FindControl(h);
+    if (!c) return false;
+    return c->Perform(CN_BASE + Msg.message, Msg.wParam, Msg.lParam) != 0;
+}
+
+void TApplication::ModalFinished(TCustomForm* Form) { std::erase(m_modalForms, Form); }
+
+void TApplication::HandleException(TObject* Sender)
+{
+    if (!std::current_exception()) return;
+    try {
+        throw;
+    } catch (const EAbort&) {
+        // The silent exception: the operation ends, nobody is told.
+    } catch (const Exception& e) {
+        if (OnException) OnException(Sender, e);
+        else ShowException(e);
+    } catch (const std::exception& e) {
+        Exception wrapped(Utf8ToString(e.what()));
+        if (OnException) OnException(Sender, wrapped);
+        else ShowException(wrapped);
+    }
+}
+
+void TApplication::ShowException(const Exception& E)
+{
+    String msg = E.Message();
+    if (!msg.empty() && msg.back() > u'.') msg += u'.';
+    MessageBox(msg, Title, MB_OK | MB_ICONERROR);
+}
+
+Integer TApplication::MessageBox(const String& Text, const String& Caption, Cardinal Flags)
+{
+    TMsgDlgButtons buttons = mbOK;
+    switch (Flags & 0x0F) {
+    case MB_OKCANCEL: buttons = mbOKCancel; break;
+    case MB_ABORTRETRYIGNORE: buttons = mbAbortRetryIgnore; break;
+    case MB_YESNOCANCEL: buttons = mbYesNoCancel; break;
+    case MB_YESNO: buttons = mbYesNo; break;
+    case MB_RETRYCANCEL: buttons = mbRetry | mbCancel; break;
+    default: break;
+    }
+    TMsgDlgType type = mtCustom;
+    switch (Flags & 0xF0) {
+    case MB_ICONERROR: type = mtError; break;
+    case MB_ICONQUESTION: type = mtConfirmation; break;
+    case MB_ICONWARNING: type = mtWarning; break;
+    case MB_ICONINFORMATION: type = mtInformation; break;
+    default: break;
+    }
+    std::unique_ptr<TMessageForm> form(new TMessageForm(this, Text, type, buttons, TMsgDlgBtn(0)));
+    form->SetCaption(Caption);
+    return form->ShowModal();
+}
+
+void TApplication::AfterMouseMessage(const TMsg& Msg)
+{
+    TPoint pos = GetCursorPos();
+    TControl* under = nullptr;
+    if (TWinControl* w = FindControl(WindowFromPoint(pos))) {
+        TControl* g = w->ControlAtPos(w->ScreenToClient(pos), false);
+        under = g ? g : w;
+    }
+    if (under != m_mouseControl) {
+        TControl* old = m_mouseControl;
+        m_mouseControl = under;
+        CancelHint();
+        if (old) old->Perform(CM_MOUSELEAVE, 0, 0);
+        if (under && m_mouseControl == under) under->Perform(CM_MOUSEENTER, 0, 0);
+        if (under && m_mouseControl == under && ShowHint && under->ShowHint() && !GetShortHint(under->Hint).empty())
+            SetTimer(m_window, HintShowTimer, HintPause);
+    }
+    if (Msg.message != WM_MOUSEMOVE) CancelHint();
+}
+
+void TApplication::CancelHint()
+{
+    if (IsWindow(m_window)) {
+        KillTimer(m_window, HintShowTimer);
+        KillTimer(m_window, HintHideTimer);
+    }
+    if (m_hintWindow) m_hintWindow->ReleaseHandle();
+    m_hintControl = nullptr;
+}
+
+void TApplication::ActivateHint()
+{
+    TControl* c = m_mouseControl;
+    if (!c || !ShowHint || !c->ShowHint()) return;
+    THintInfo info;
+    TPoint cursor = GetCursorPos();
+    info.HintControl = c;
+    info.CursorPos = c->ScreenToClient(cursor);
+    info.CursorRect = c->ClientRect();
+    info.HintPos = {cursor.X, cursor.Y + 20};
+    info.HintMaxWidth = Screen ? Screen->Width() : 1920;
+    info.HintColor = HintColor;
+    info.HideTimeout = Integer(HintHidePause);
+    info.HintStr = GetShortHint(c->Hint);
+    if (c->Perform(CM_HINTSHOW, 0, LPARAM(&info)) != 0 || info.HintStr.empty()) return;
+    if (!m_hintWindow) m_hintWindow = new THintWindow(this);
+    m_hintWindow->SetColor(info.HintColor);
+    TRect r = m_hintWindow->CalcHintRect(info.HintMaxWidth, info.HintStr);
+    OffsetRect(r, info.HintPos.X, info.HintPos.Y);
+    m_hintWindow->ActivateHint(r, info.HintStr);
+    m_hintControl = c;
+    if (info.HideTimeout > 0) SetTimer(m_window, HintHideTimer, UINT(info.HideTimeout));
+}
+
+LRESULT TApplication::AppWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    if (Msg == WM_TIMER) {
+        KillTimer(Wnd, WParam);
+        try {
+            if (WParam == HintShowTimer) ActivateHint();
+            else if (WParam == HintHideTimer) CancelHint();
+        } catch (...) {
+            HandleException(this);
+        }
+        return 0;
+    }
+    return DefWindowProc(Wnd, Msg, WParam, LParam);
+}
+
+// --- TScreen --------------------------------------------------------------------------------------------
+
+TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {}
+
+void TScreen::SetCursor(TCursor Value)
+{
+    m_cursor = Value;
+    if (!HasBackend()) return;
+    if (Value != crDefault) {
+        Backend().SetCursorShape(Value);
+        return;
+    }
+    HWND under = WindowFromPoint(GetCursorPos());
+    if (under) SendMessage(under, WM_SETCURSOR, under, MakeLParam(HTCLIENT, WM_MOUSEMOVE));
+    else Backend().SetCursorShape(crArrow);
+}
+
+Integer TScreen::Cursors(Integer Index) const
+{
+    for (auto& [i, h] : m_cursors)
+        if (i == Index) return h;
+    return Index;
+}
+
+void TScreen::SetCursors(Integer Index, Integer Handle)
+{
+    for (auto& entry : m_cursors)
+        if (entry.first == Index) {
+            entry.second = Handle;
+            return;
+        }
+    m_cursors.emplace_back(Index, Handle);
+}
+
+Integer TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }
+Integer TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+TRect TScreen::DesktopRect() const { return Rect(0, 0, Width(), Height()); }
+
+TRect TScreen::WorkAreaRect() const
+{
+    return HasBackend() ? Backend().WorkAreaRect() : Rect(0, 0, Width(), Height());
+}
+
+TMonitor TScreen::Monitors(Integer Index) const
+{
+    TMonitor m;
+    m.MonitorNum = Index;
+    m.BoundsRect = DesktopRect();
+    m.WorkareaRect = WorkAreaRect();
+    m.Primary = Index == 0;
+    return m;
+}
+
+void TScreen::AddForm(TCustomForm* Form) { m_forms.push_back(Form); }
+
+void TScreen::RemoveForm(TCustomForm* Form)
+{
+    std::erase(m_forms, Form);
+    if (m_activeForm == Form) {
+        m_activeForm = nullptr;
+        m_activeControl = nullptr;
+    }
+}
+
+void TScreen::FormActivated(TCustomForm* Form)
+{
+    if (m_activeForm == Form) return;
+    m_activeForm = Form;
+    m_activeControl = Form->ActiveControl();
+    // The most recently active form comes first.
+    std::erase(m_forms, Form);
+    m_forms.insert(m_forms.begin(), Form);
+    if (OnActiveFormChange) OnActiveFormChange(this);
+}
+
+void TScreen::FocusChanged(TCustomForm* Form, TWinControl* Control)
+{
+    bool formChanged = m_activeForm != Form;
+    m_activeForm = Form;
+    bool controlChanged = m_activeControl != Control;
+    m_activeControl = Control;
+    if (formChanged && OnActiveFormChange) OnActiveFormChange(this);
+    if (controlChanged && OnActiveControlChange) OnActiveControlChange(this);
+}
+
+void TScreen::ControlDestroying(TControl* Control)
+{
+    if (m_activeControl == Control) m_activeControl = nullptr;
+}
+
+Integer TMouse::WheelScrollLines() const { return ::gw::WheelScrollLines(); }
+
+}  // namespace gw

@@ -1,0 +1,26 @@
+// THintWindow: the small non-activating pop-up that shows a control's hint.
+#pragma once
+
+#include "platform/ui/win_control.h"
+
+namespace gw {
+
+class THintWindow : public TCustomControl {
+public:
+    explicit THintWindow(TComponent* AOwner);
+    String ClassName() const override { return u"THintWindow"; }
+
+    // Shows Hint in Rect (screen coordinates) without taking activation or the focus.
+    virtual void ActivateHint(const TRect& Rect, const String& Hint);
+    void ReleaseHandle();
+    // The size the text needs within MaxWidth, at the origin.
+    virtual TRect CalcHintRect(Integer MaxWidth, const String& Hint);
+    bool IsShowing() const;
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void Paint() override;
+    void Dispatch(TMessage& Message) override;
+};
+
+}  // namespace gw

@@ -1,0 +1,255 @@
+// Text measurement and DrawText layout against the installed fonts.
+#include "pixel_map.h"
+
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_internal.h"
+
+#include "platform/runtime/unicode.h"
+
+#include <gtest/gtest.h>
+
+namespace gw {
+namespace {
+
+std::vector<String> Texts(const std::vector<TTextLine>& lines)
+{
+    std::vector<String> out;
+    for (const auto& l : lines) out.push_back(l.Text);
+    return out;
+}
+
+class DrawTextTest : public ::testing::Test {
+protected:
+    TCanvas canvas;  // no surface: layout and measurement only
+    Integer lineHeight = canvas.TextHeight(u"Ag");
+};
+
+TEST_F(DrawTextTest, MeasurementIsFixedByTheSubstitutedFaces)
+{
+    // The default font (Tahoma 8) is DejaVu Sans at 11 pixels.
+    EXPECT_EQ(canvas.TextHeight(u"x"), 14);
+    EXPECT_EQ(canvas.TextWidth(u"Hello"), 28);
+    EXPECT_EQ(canvas.TextWidth(u""), 0);
+    EXPECT_EQ(canvas.TextExtent(u"Hello"), (TSize{28, 14}));
+    canvas.Font()->SetName(u"Arial");
+    canvas.Font()->SetSize(10);
+    EXPECT_EQ(canvas.TextWidth(u"Hello"), 29);
+    EXPECT_EQ(canvas.TextHeight(u"x"), 15);
+    canvas.Font()->SetStyle(fsBold);
+    EXPECT_GT(canvas.TextWidth(u"Hello"), 29);
+    // A positive height is the cell height.
+    canvas.Font()->SetHeight(20);
+    EXPECT_EQ(canvas.TextHeight(u"x"), 20);
+}
+
+TEST_F(DrawTextTest, MeasuringByCharacterAgreesWithShapingTheWholeText)
+{
+    const char16_t* texts[] = {u"Hello world", u"AVAWAY To", u"fi fl ffi", u"Gateway 12 (COM3)", u"1234567890.,;"};
+    const std::pair<const char16_t*, TFontStyles> fonts[] = {
+        {u"Tahoma", 0}, {u"Tahoma", fsBold}, {u"Arial", fsItalic}, {u"Courier New", 0}, {u"Times New Roman", 0}};
+    for (const auto& [name, style] : fonts) {
+        canvas.Font()->SetName(name);
+        canvas.Font()->SetStyle(style);
+        for (const char16_t* t : texts) {
+            const detail::FontFace& face = detail::FaceOf(*canvas.Font());
+            EXPECT_EQ(detail::MeasureText(face, t), detail::ShapedWidth(face, t)) << StringToUtf8(t);
+            TRect r = Rect(0, 0, 1000, 100);
+            auto lines = canvas.LayoutText(t, r, DT_SINGLELINE | DT_NOPREFIX);
+            // The pixels drawn span what was measured: draw and find the last inked column.
+            auto bmp = test::WhiteBitmap(400, 30);
+            bmp->Canvas()->SetFont(canvas.Font());
+            bmp->Canvas()->Brush()->SetStyle(bsClear);
+            bmp->Canvas()->TextOut(0, 0, t);
+            Integer last = -1;
+            for (Integer y = 0; y < 30; ++y)
+                for (Integer x = 0; x < 400; ++x)
+                    if (bmp->PixelColor(x, y) != clWhite) last = std::max(last, x);
+            EXPECT_LE(last, lines[0].Width + 1) << StringToUtf8(t);
+            EXPECT_GE(last, lines[0].Width - 4) << StringToUtf8(t);
+        }
+    }
+}
+
+TEST_F(DrawTextTest, CalcRectMeasuresWithoutDrawing)
+{
+    TRect r = Rect(10, 20, 1000, 20);
+    EXPECT_EQ(canvas.DrawText(u"Hello", r, DT_CALCRECT | DT_SINGLELINE), lineHeight);
+    EXPECT_EQ(r, Rect(10, 20, 10 + canvas.TextWidth(u"Hello"), 20 + lineHeight));
+
+    // Word break in 40 pixels: two lines; the rectangle takes the widest one.
+    r = Rect(0, 0, 40, 0);
+    EXPECT_EQ(canvas.DrawText(u"Hello world", r, DT_CALCRECT | DT_WORDBREAK), 2 * lineHeight);
+    EXPECT_EQ(r.Bottom, 2 * lineHeight);
+    EXPECT_EQ(r.Right, std::max(canvas.TextWidth(u"Hello"), canvas.TextWidth(u"world")));
+
+    // Line breaks count without word break; an empty text is one line high.
+    r = Rect(0, 0, 100, 0);
+    EXPECT_EQ(canvas.DrawText(u"a\r\nb\nc", r, DT_CALCRECT), 3 * lineHeight);
+    r = Rect(0, 0, 100, 0);
+    EXPECT_EQ(canvas.DrawText(u"", r, DT_CALCRECT), lineHeight);
+    EXPECT_EQ(r.Right, 0);
+}
+
+TEST_F(DrawTextTest, WordBreakKeepsLongWordsWholeUnlessInEditControlLook)
+{
+    TRect r = Rect(0, 0, 40, 200);
+    EXPECT_EQ(Texts(canvas.LayoutText(u"Hello world again", r, DT_WORDBREAK)),
+              (std::vector<String>{u"Hello", u"world", u"again"}));
+    EXPECT_EQ(Texts(canvas.LayoutText(u"a b c d e f", Rect(0, 0, 1000, 0), DT_WORDBREAK)),
+              (std::vector<String>{u"a b c d e f"}));
+    auto whole = canvas.LayoutText(u"Unbreakablewordhere x", r, DT_WORDBREAK);
+    ASSERT_EQ(whole.size(), 2u);
+    EXPECT_EQ(whole[0].Text, u"Unbreakablewordhere");
+    EXPECT_GT(whole[0].Width, 40);
+    auto broken = canvas.LayoutText(u"Unbreakablewordhere", r, DT_WORDBREAK | DT_EDITCONTROL);
+    ASSERT_GT(broken.size(), 1u);
+    String joined;
+    for (const auto& l : broken) {
+        EXPECT_LE(l.Width, 40);
+        joined += l.Text;
+    }
+    EXPECT_EQ(joined, u"Unbreakablewordhere");
+    // Single-line ignores word break and line breaks.
+    EXPECT_EQ(Texts(canvas.LayoutText(u"Hello\r\nworld", r, DT_SINGLELINE | DT_WORDBREAK)),
+              (std::vector<String>{u"Helloworld"}));
+}
+
+TEST_F(DrawTextTest, EllipsesShortenToTheWidth)
+{
+    Integer w = canvas.TextWidth(u"Hello w...");
+    auto end = canvas.LayoutText(u"Hello world", Rect(0, 0, w, 20), DT_SINGLELINE | DT_END_ELLIPSIS);
+    EXPECT_EQ(end[0].Text, u"Hello w...");
+    EXPECT_LE(end[0].Width, w);
+    // Fitting text is left alone; with no room at all only the ellipsis remains.
+    EXPECT_EQ(canvas.LayoutText(u"Hi", Rect(0, 0, 100, 20), DT_END_ELLIPSIS)[0].Text, u"Hi");
+    EXPECT_EQ(canvas.LayoutText(u"Hello", Rect(0, 0, 2, 20), DT_END_ELLIPSIS)[0].Text, u"...");
+
+    auto path = canvas.LayoutText(u"C:\\Program Files\\Gateway\\config.xml", Rect(0, 0, 120, 20),
+                                  DT_SINGLELINE | DT_PATH_ELLIPSIS);
+    const String& p = path[0].Text;
+    EXPECT_LE(path[0].Width, 120);
+    EXPECT_TRUE(p.ends_with(u"...\\config.xml")) << StringToUtf8(p);
+    EXPECT_TRUE(p.starts_with(u"C:\\"));
+
+    // Edit-control look: only whole lines, the last one shown ends in an ellipsis.
+    auto cut = canvas.LayoutText(u"one two three four five six", Rect(0, 0, 60, 2 * lineHeight + 3),
+                                 DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS);
+    ASSERT_EQ(cut.size(), 2u);
+    EXPECT_TRUE(cut[1].Text.ends_with(u"...")) << StringToUtf8(cut[1].Text);
+}
+
+TEST_F(DrawTextTest, AcceleratorPrefixes)
+{
+    struct Case {
+        const char16_t* text;
+        Cardinal flags;
+        const char16_t* shown;
+        Integer underline;
+    };
+    const Case cases[] = {
+        {u"&File", 0, u"File", 0},
+        {u"Save &as", 0, u"Save as", 5},
+        {u"A&&B", 0, u"A&B", -1},
+        {u"&File", DT_HIDEPREFIX, u"File", -1},
+        {u"&File", DT_NOPREFIX, u"&File", -1},
+        {u"End&", 0, u"End", -1},
+        {u"x\r\n&y", DT_SINGLELINE, u"xy", 1},
+    };
+    for (const auto& c : cases) {
+        auto lines = canvas.LayoutText(c.text, Rect(0, 0, 500, 50), c.flags | DT_SINGLELINE);
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].Text, c.shown);
+        EXPECT_EQ(lines[0].Underline, c.underline) << StringToUtf8(c.text);
+    }
+}
+
+TEST_F(DrawTextTest, TabsExpandToEightAverageCharacters)
+{
+    Integer ave = canvas.GetTextMetrics().tmAveCharWidth;
+    auto lines = canvas.LayoutText(u"a\tb", Rect(0, 0, 500, 50), DT_SINGLELINE | DT_EXPANDTABS);
+    EXPECT_EQ(lines[0].Width, 8 * ave + canvas.TextWidth(u"b"));
+}
+
+TEST(DrawTextPixels, AlignmentVerticalCentreUnderlineAndClip)
+{
+    auto bmp = test::WhiteBitmap(100, 40);
+    TCanvas* c = bmp->Canvas();
+    c->Brush()->SetStyle(bsClear);
+    TRect r = Rect(0, 0, 100, 40);
+    Integer h = c->TextHeight(u"W");
+    Integer ret = c->DrawText(u"W", r, DT_SINGLELINE | DT_RIGHT | DT_VCENTER);
+    EXPECT_EQ(ret, (40 - h) / 2 + h);
+    // Ink only in the right-hand part and the middle rows.
+    Integer w = c->TextWidth(u"W");
+    for (Integer y = 0; y < 40; ++y)
+        for (Integer x = 0; x < 100; ++x)
+            if (bmp->PixelColor(x, y) != clWhite) {
+                EXPECT_GE(x, 100 - w);
+                EXPECT_GE(y, (40 - h) / 2);
+                EXPECT_LT(y, (40 - h) / 2 + h);
+            }
+
+    // The accelerator adds an underline: more ink than the hidden one.
+    auto count = [](const TBitmap& b) {
+        int n = 0;
+        for (Integer y = 0; y < b.Height(); ++y)
+            for (Integer x = 0; x < b.Width(); ++x) n += b.PixelColor(x, y) != clWhite;
+        return n;
+    };
+    auto shown = test::WhiteBitmap(60, 20), hidden = test::WhiteBitmap(60, 20);
+    TRect a = Rect(0, 0, 60, 20), b = a;
+    shown->Canvas()->DrawText(u"&Mm", a, DT_SINGLELINE);
+    hidden->Canvas()->DrawText(u"&Mm", b, DT_SINGLELINE | DT_HIDEPREFIX);
+    EXPECT_GT(count(*shown), count(*hidden));
+
+    // Text is clipped to the rectangle unless NOCLIP; opaque mode fills behind it.
+    auto clip = test::WhiteBitmap(60, 20);
+    clip->Canvas()->Brush()->SetColor(clRed);
+    TRect small = Rect(0, 0, 10, 20);
+    clip->Canvas()->DrawText(u"Hello", small, DT_SINGLELINE);
+    for (Integer y = 0; y < 20; ++y)
+        for (Integer x = 10; x < 60; ++x) EXPECT_EQ(clip->PixelColor(x, y), clWhite);
+    EXPECT_EQ(clip->PixelColor(0, 0), clRed);
+
+    // Drawing is repeatable pixel for pixel.
+    auto again = test::WhiteBitmap(60, 20);
+    again->Canvas()->Brush()->SetColor(clRed);
+    small = Rect(0, 0, 10, 20);
+    again->Canvas()->DrawText(u"Hello", small, DT_SINGLELINE);
+    EXPECT_EQ(test::PixelMap(*again, {{clWhite, '.'}, {clRed, 'r'}, {clBlack, '#'}}),
+              test::PixelMap(*clip, {{clWhite, '.'}, {clRed, 'r'}, {clBlack, '#'}}));
+}
+
+TEST(TextOutPixels, OpaqueTransparentAndRectClipping)
+{
+    auto bmp = test::WhiteBitmap(60, 20);
+    TCanvas* c = bmp->Canvas();
+    c->Font()->SetColor(clBlue);
+    c->Brush()->SetColor(clLime);
+    c->TextOut(2, 2, u"Hi");
+    EXPECT_EQ(c->PenPos(), Point(2 + c->TextWidth(u"Hi"), 2));
+    EXPECT_EQ(bmp->PixelColor(2, 2), clLime);  // opaque background cell
+    bool blue = false;
+    for (Integer y = 0; y < 20; ++y)
+        for (Integer x = 0; x < 60; ++x) {
+            TColor p = bmp->PixelColor(x, y);
+            EXPECT_TRUE(p == clWhite || p == clLime || p == clBlue);  // no anti-aliasing
+            blue = blue || p == clBlue;
+        }
+    EXPECT_TRUE(blue);
+    auto t = test::WhiteBitmap(30, 20);
+    t->Canvas()->Brush()->SetStyle(bsClear);
+    t->Canvas()->TextOut(0, 0, u"Hi");
+    EXPECT_EQ(t->PixelColor(0, 0), clWhite);
+
+    auto r = test::WhiteBitmap(30, 20);
+    r->Canvas()->Brush()->SetColor(clRed);
+    r->Canvas()->TextRect(Rect(5, 5, 10, 10), 0, 0, u"WWWW");
+    EXPECT_EQ(r->PixelColor(5, 5), clRed);
+    EXPECT_EQ(r->PixelColor(4, 4), clWhite);
+    EXPECT_EQ(r->PixelColor(10, 10), clWhite);
+    EXPECT_EQ(r->PixelColor(1, 1), clWhite);
+}
+
+}  // namespace
+}  // namespace gw
