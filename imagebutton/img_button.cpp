@@ -248,7 +248,11 @@ void TImgButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, In
 
 void TImgButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
-    if (bDown) Click();
+    if (bDown) {
+        // The click ends a press a key may have started too; its release clicks no more.
+        FPressKey = 0;
+        Click();
+    }
     bDown = false;
     Repaint();
     TCustomControl::MouseUp(Button, Shift, X, Y);
@@ -294,6 +298,7 @@ void TImgButton::CMMouseEnter(TMessage& M)
     if (!Enabled() || !Visible() || !ParentShowing()) return;
     bCursorOnButton = true;
     // A fade still running would otherwise dim the face under the pointer.
+    StopFade();
     FHotTrackStep = 8;
     Repaint();
     if (OnMouseEnter) OnMouseEnter(this);
@@ -353,7 +358,7 @@ void TImgButton::CNKeyUp(TMessage& M)
     if (key == VK_RETURN || key == VK_SPACE) {
         // Only the release of the press this button saw clicks: Enter that closed a dialog on
         // its press must not click the button that gets the focus back.
-        if (true) {
+        if (FPressKey == key) {
             FPressKey = 0;
             Click();
         }

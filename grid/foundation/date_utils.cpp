@@ -148,7 +148,9 @@ bool SplitShortDate(StringView Text, std::array<StringView, 3>& Parts)
 // stays as it is (adding 1900 to it made 2023 into 3923 and years from 8100 on invalid).
 Integer WindowedYear(StringView YearText, Integer Year)
 {
-    if (Trim(YearText).size() > 2)
+    const auto digits = std::count_if(YearText.begin(), YearText.end(),
+                                      [](Char c) { return c >= u'0' && c <= u'9'; });
+    if (digits > 2)
         return Year;
     return Year <= 25 ? Year + 2000 : Year + 1900;
 }

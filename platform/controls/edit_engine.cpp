@@ -58,7 +58,8 @@ String TEditEngine::DisplayText() const
 const TEditLayout& TEditEngine::Layout() const
 {
     const Integer width = FormatRect.Width();
-    if (!m_layoutValid || m_layoutText != Buffer.Text() || m_layoutWidth != width ||
+    const Integer flags = (Multiline ? 1 : 0) | (WordWrap ? 2 : 0) | (Integer(PasswordChar) << 2);
+    if (!m_layoutValid || m_layoutFlags != flags || m_layoutText != Buffer.Text() || m_layoutWidth != width ||
         m_layoutFont != m_measure->Font()->ChangeCount()) {
         TCanvas* canvas = m_measure.get();
         m_layout = TEditLayout(DisplayText(), Multiline, Multiline && WordWrap, width,
@@ -66,6 +67,7 @@ const TEditLayout& TEditEngine::Layout() const
         m_layoutText = Buffer.Text();
         m_layoutWidth = width;
         m_layoutFont = m_measure->Font()->ChangeCount();
+        m_layoutFlags = flags;
         m_layoutValid = true;
     }
     return m_layout;

@@ -103,6 +103,7 @@ private:
     mutable String m_layoutText;
     mutable Integer m_layoutWidth = -1;
     mutable Integer m_layoutFont = -1;
+    mutable Integer m_layoutFlags = -1;
     Integer m_topLine = 0;
     Integer m_scrollX = 0;
     Integer m_desiredX = -1;  // kept across Up/Down moves

@@ -268,6 +268,7 @@ void TCustomRadioGroup::UpdateButtons()
         while (ButtonCount() > m_items->Count()) {
             TRadioButton* b = m_buttons.back();
             m_buttons.pop_back();
+            b->SetParent(nullptr);
             delete b;
         }
         while (ButtonCount() < m_items->Count()) {

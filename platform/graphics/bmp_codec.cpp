@@ -216,6 +216,44 @@ std::vector<TColor> PaletteFor(const TBitmap& bmp, uint32_t bpp)
 
 }  // namespace
 
+namespace {
+
+// The palette index of pixel x in a row of an indexed file.
+uint32_t IndexAt(const Header& h, const uint8_t* in, int32_t x)
+{
+    if (h.bpp == 8) return in[x];
+    if (h.bpp == 4) return (x & 1) ? in[x / 2] & 0x0F : in[x / 2] >> 4;
+    return (in[x / 8] >> (7 - (x & 7))) & 1;
+}
+
+// The colour ($00BBGGRR) and alpha of pixel x in a row of a 16, 24 or 32-bit file.
+uint32_t DirectPixel(const Header& h, const uint8_t* in, int32_t x, uint32_t& alpha)
+{
+    alpha = 255;
+    if (h.bpp == 24) return in[x * 3 + 2] | (in[x * 3 + 1] << 8) | (uint32_t(in[x * 3]) << 16);
+    uint32_t v = h.bpp == 16 ? uint32_t(in[x * 2] | (in[x * 2 + 1] << 8))
+                             : uint32_t(in[x * 4] | (in[x * 4 + 1] << 8) | (in[x * 4 + 2] << 16) |
+                                        (uint32_t(in[x * 4 + 3]) << 24));
+    if (h.bpp == 32 && h.masks[3]) alpha = Channel(v, h.masks[3]);
+    return Channel(v, h.masks[0]) | (Channel(v, h.masks[1]) << 8) | (Channel(v, h.masks[2]) << 16);
+}
+
+// A 32-bit file whose alpha is zero everywhere has none: its pixels are opaque. Otherwise
+// the surface keeps them premultiplied, as cairo wants.
+void SettleAlpha(const detail::Pixels& px, bool anyAlpha)
+{
+    for (Integer y = 0; y < px.height; ++y) {
+        uint32_t* out = px.Row(y);
+        for (Integer x = 0; x < px.width; ++x) {
+            uint32_t p = out[x], a = anyAlpha ? p >> 24 : 255;
+            auto ch = [&](int s) { return (((p >> s) & 0xFF) * a / 255) << s; };
+            out[x] = (a << 24) | ch(16) | ch(8) | ch(0);
+        }
+    }
+}
+
+}  // namespace
+
 void TBitmap::LoadFromBytes(std::string_view b)
 {
     size_t offset = 0;
@@ -224,59 +262,34 @@ void TBitmap::LoadFromBytes(std::string_view b)
     TPixelFormat format = h.bpp == 1 ? pf1bit : h.bpp == 4 ? pf4bit : h.bpp == 8 ? pf8bit
                         : h.bpp == 16 ? pf16bit : h.bpp == 24 ? pf24bit : pf32bit;
     size_t stride = ((size_t(h.width) * h.bpp + 31) / 32) * 4;
+    bool compressed = h.compression == 1 || h.compression == 2;
     std::vector<uint8_t> rle;
-    if (h.compression == 1 || h.compression == 2) rle = DecodeRle(b, offset, h);
+    if (compressed) rle = DecodeRle(b, offset, h);
     else if (offset + stride * h.height > b.size()) Invalid();
     TBitmap fresh(h.width, h.height, format);
     detail::Pixels px(fresh.Surface());
     bool anyAlpha = false;
     for (int32_t row = 0; row < h.height; ++row) {
-        int32_t y = h.topDown ? row : h.height - 1 - row;
-        uint32_t* out = px.Row(y);
-        const uint8_t* in = reinterpret_cast<const uint8_t*>(b.data()) + offset + stride * row;
+        uint32_t* out = px.Row(h.topDown ? row : h.height - 1 - row);
+        const uint8_t* in = compressed ? nullptr : reinterpret_cast<const uint8_t*>(b.data()) + offset + stride * row;
         for (int32_t x = 0; x < h.width; ++x) {
             uint32_t colour = 0, alpha = 255;
-            if (!rle.empty() || h.bpp <= 8) {
-                uint32_t i;
-                if (!rle.empty()) i = rle[size_t(row) * h.width + x];
-                else if (h.bpp == 8) i = in[x];
-                else if (h.bpp == 4) i = (x & 1) ? in[x / 2] & 0x0F : in[x / 2] >> 4;
-                else i = (in[x / 8] >> (7 - (x & 7))) & 1;
+            if (compressed || h.bpp <= 8) {
+                uint32_t i = compressed ? rle[size_t(row) * h.width + x] : IndexAt(h, in, x);
                 colour = i < h.palette.size() ? h.palette[i] : 0;
             } else {
-                uint32_t v = h.bpp == 16 ? uint32_t(in[x * 2] | (in[x * 2 + 1] << 8))
-                           : h.bpp == 24 ? uint32_t(in[x * 3] | (in[x * 3 + 1] << 8) | (in[x * 3 + 2] << 16))
-                                         : uint32_t(in[x * 4] | (in[x * 4 + 1] << 8) | (in[x * 4 + 2] << 16) |
-                                                    (uint32_t(in[x * 4 + 3]) << 24));
-                if (h.bpp == 24) {
-                    colour = ((v >> 16) & 0xFF) | (v & 0xFF00) | ((v & 0xFF) << 16);
-                } else {
-                    colour = Channel(v, h.masks[0]) | (Channel(v, h.masks[1]) << 8) | (Channel(v, h.masks[2]) << 16);
-                    if (h.bpp == 32 && h.masks[3]) {
-                        alpha = Channel(v, h.masks[3]);
-                        anyAlpha = anyAlpha || alpha != 0;
-                    }
-                }
+                colour = DirectPixel(h, in, x, alpha);
+                anyAlpha = anyAlpha || alpha != 0;
             }
             out[x] = (detail::ToPixel(colour) & 0xFFFFFF) | (alpha << 24);
         }
     }
     if (h.bpp == 32) {
-        // All-zero alpha means the file has none: the pixels are opaque. Otherwise the
-        // surface keeps them premultiplied.
-        for (int32_t y = 0; y < h.height; ++y) {
-            uint32_t* out = px.Row(y);
-            for (int32_t x = 0; x < h.width; ++x) {
-                uint32_t p = out[x], a = anyAlpha ? p >> 24 : 255;
-                auto ch = [&](int s) { return (((p >> s) & 0xFF) * a / 255) << s; };
-                out[x] = (a << 24) | ch(16) | ch(8) | ch(0);
-            }
-        }
-        fresh.AlphaFormat = anyAlpha ? afDefined : afIgnored;
+        SettleAlpha(px, anyAlpha && h.masks[3] != 0);
+        fresh.AlphaFormat = anyAlpha && h.masks[3] != 0 ? afDefined : afIgnored;
     }
     px.MarkDirty();
-    std::vector<TColor> palette(h.palette.begin(), h.palette.end());
-    fresh.SetPalette(std::move(palette));
+    fresh.SetPalette(std::vector<TColor>(h.palette.begin(), h.palette.end()));
     bool transparent = Transparent();
     Assign(&fresh);
     SetTransparent(transparent);

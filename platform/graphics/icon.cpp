@@ -55,6 +55,7 @@ void TIcon::LoadFromBytes(std::string_view Bytes)
         int32_t h = h2 / 2;
         if (w <= 0 || h <= 0 || w > 1024 || h > 1024) Invalid();
         uint32_t hsize = Get(image, 0, 4);
+        if (hsize < 40 || hsize > image.size()) Invalid();
         size_t paletteBytes = bpp <= 8 ? size_t(colours ? colours : 1u << bpp) * 4 : 0;
         size_t xorStride = ((size_t(w) * bpp + 31) / 32) * 4;
         size_t maskStride = ((size_t(w) + 31) / 32) * 4;

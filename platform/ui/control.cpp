@@ -243,7 +243,7 @@ void TControl::AnchorToParent(const TRect& ParentClient)
 
 void TControl::RequestAlign()
 {
-    if (m_parent && (m_align != alNone) && !m_parent->m_aligning) m_parent->Realign();
+    if (m_parent && (m_align != alNone) && !m_parent->m_aligning) m_parent->Realign(this);
 }
 
 void TControl::ChangeScale(Integer M, Integer D)

@@ -405,8 +405,10 @@ void TWinControl::UpdateShowing()
 
 void TWinControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
 {
+    Integer w = Width(), h = Height();
     TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
-    if (m_handle) MoveWindow(m_handle, BoundsRect());
+    if (m_handle) MoveWindow(m_handle, BoundsRect());  // WM_SIZE realigns the children
+    else if (w != Width() || h != Height()) Realign();
 }
 
 TPoint TWinControl::ClientOrigin() const
@@ -450,7 +452,7 @@ void TWinControl::InsertControl(TControl* Control)
     if (auto* w = dynamic_cast<TWinControl*>(Control); w && m_handle) w->CreateHandle();
     Control->Invalidate();
     Perform(CM_CONTROLCHANGE, WPARAM(Control), 1);
-    Realign();
+    Realign(Control);
 }
 
 void TWinControl::RemoveControl(TControl* Control)
@@ -492,20 +494,20 @@ void TWinControl::EnableAlign()
     if (m_alignLevel > 0 && --m_alignLevel == 0) Realign();
 }
 
-void TWinControl::Realign()
+void TWinControl::Realign(TControl* AControl)
 {
     if (m_alignLevel > 0 || m_aligning || IsDestroying()) return;
-    AlignChildren();
+    AlignChildren(AControl);
 }
 
-void TWinControl::AlignChildren()
+void TWinControl::AlignChildren(TControl* AControl)
 {
     TRect r = ClientRect();
     AdjustClientRect(r);
-    AlignControls(nullptr, r);
+    AlignControls(AControl, r);
 }
 
-void TWinControl::AlignControls(TControl* /*AControl*/, TRect& R)
+void TWinControl::AlignControls(TControl* AControl, TRect& R)
 {
     m_aligning = true;
     try {
@@ -513,15 +515,18 @@ void TWinControl::AlignControls(TControl* /*AControl*/, TRect& R)
             std::vector<TControl*> list;
             for (TControl* c : m_controls)
                 if (c->Align() == a && c->Visible()) list.push_back(c);
-            std::stable_sort(list.begin(), list.end(), [a](TControl* x, TControl* y) {
+            auto key = [a, AControl](TControl* c) {
+                Integer pos = 0;
                 switch (a) {
-                case alTop: return x->Top() < y->Top();
-                case alBottom: return x->Top() + x->Height() > y->Top() + y->Height();
-                case alLeft: return x->Left() < y->Left();
-                case alRight: return x->Left() + x->Width() > y->Left() + y->Width();
-                default: return false;
+                case alTop: pos = c->Top(); break;
+                case alBottom: pos = -(c->Top() + c->Height()); break;
+                case alLeft: pos = c->Left(); break;
+                case alRight: pos = -(c->Left() + c->Width()); break;
+                default: break;
                 }
-            });
+                return std::pair<Integer, bool>(pos, c != AControl);
+            };
+            std::stable_sort(list.begin(), list.end(), [&](TControl* x, TControl* y) { return key(x) < key(y); });
             return list;
         };
         for (TControl* c : take(alTop)) {

@@ -53,7 +53,9 @@ public:
     void Broadcast(TMessage& Message);
     void DisableAlign() { ++m_alignLevel; }
     void EnableAlign();
-    void Realign();
+    // Positions the aligned and anchored children; AControl, just moved or inserted, goes
+    // first among those of its alignment at the same place.
+    void Realign(TControl* AControl = nullptr);
 
     // --- focus and tab order ---------------------------------------------------------------------
     bool TabStop() const { return m_tabStop; }
@@ -132,7 +134,7 @@ private:
     void RemoveControl(TControl* Control);
     void UpdateShowing();
     LRESULT MainWndProc(UINT Msg, WPARAM WParam, LPARAM LParam);
-    void AlignChildren();
+    void AlignChildren(TControl* AControl);
 
     HWND m_handle = 0;
     HWND m_parentWindow = 0;

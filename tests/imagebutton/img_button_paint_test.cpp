@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 
 namespace gw {
 namespace {
@@ -20,6 +21,8 @@ struct PresetCase {
     TColor Face, Light, Shadow, WhenDown, HotTrack, Font;
     bool Flat, Modern, Quicken;
 };
+
+void PrintTo(const PresetCase& c, std::ostream* os) { *os << "style " << c.Style; }
 
 class ImgColorPresets : public ::testing::TestWithParam<PresetCase> {};
 

@@ -319,6 +319,10 @@ TEST_F(ImgButtonTest, ReleaseWithoutItsOwnPressDoesNotClick)
     EXPECT_TRUE(h.Log.Items().empty());
     h.KeyUp(VK_SPACE);
     EXPECT_EQ(h.Log.Take(), (Events{"a click"}));
+    h.KeyDown(VK_SPACE);
+    h.Click(a);  // the mouse finishes the press the key started
+    h.KeyUp(VK_SPACE);
+    EXPECT_EQ(h.Log.Take(), (Events{"a click"}));
 }
 
 TEST_F(ImgButtonTest, AcceleratorOfTheCaptionClicks)
@@ -557,6 +561,35 @@ TEST_F(ImgButtonTest, PaintShowsHotColourAndFocusRectangle)
     b->PaintTo(*bmp.Canvas(), 0, 0);
     for (Integer y = 4; y < 19; ++y)
         ASSERT_EQ(bmp.PixelColor(4, y), b->Color()) << "a shape button shows no focus rectangle";
+}
+
+TEST_F(ImgButtonTest, HotTrackFontWhileHotOrFocused)
+{
+    TForm* form = NewForm();
+    TImgButton* b = NewButton(form, "", Rect(10, 10, 110, 33));
+    b->SetCaption(u"WWWW");
+    b->HotTrackFont()->SetColor(clRed);
+    b->UseHotTrackFont = true;
+    auto* edit = new TFakeEdit(form, form, Rect(10, 50, 110, 70));
+    form->Show();
+    edit->SetFocus();
+    auto redPixels = [&] {
+        TBitmap bmp(100, 23);
+        b->PaintTo(*bmp.Canvas(), 0, 0);
+        Integer n = 0;
+        for (Integer y = 0; y < 23; ++y)
+            for (Integer x = 0; x < 100; ++x) n += bmp.PixelColor(x, y) == clRed;
+        return n;
+    };
+    EXPECT_EQ(redPixels(), 0);
+    b->Perform(CM_MOUSEENTER);
+    EXPECT_GT(redPixels(), 10);
+    b->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(redPixels(), 0);
+    b->SetFocus();
+    EXPECT_GT(redPixels(), 10);
+    b->UseHotTrackFont = false;
+    EXPECT_EQ(redPixels(), 0);
 }
 
 TEST_F(ImgButtonTest, FocusedOldStyleIsFramedInBlack)

@@ -106,6 +106,7 @@ TEST_F(DateUtils, ShortDatesWindowOnlyShortYears)
     EXPECT_EQ(ParseShortDateUS(u"1/1/8100"), 2264506.0);
     EXPECT_EQ(ParseShortDateEU(u"1.1.25"), ParseShortDateEU(u"1.1.2025"));
     EXPECT_EQ(ParseShortDateEU(u"1.1.26"), ParseShortDateEU(u"1.1.1926"));
+    EXPECT_EQ(ParseShortDateEU(u"1.1. +7"), ParseShortDateEU(u"1.1.2007"));  // digits decide
     EXPECT_LT(ParseShortDateEU(u"31.12.1999"), ParseShortDateEU(u"1.1.2000"));
     const char16_t* zero[] = {u"", u"31122023", u"1.2/2023", u"a.1.2023", u"1.1.", u"1.1.2023 "};
     for (const char16_t* text : zero)

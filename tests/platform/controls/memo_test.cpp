@@ -88,14 +88,14 @@ TEST_F(MemoTest, WordWrapBreaksLongLinesWithoutChangingTheText)
 
 TEST_F(MemoTest, UpAndDownMoveBetweenLinesKeepingTheColumn)
 {
-    memo->SetText(u"abcdef\r\nxy\r\nlong line");
+    memo->SetText(u"aaaaaa\r\naa\r\naaaaaaaaa");
     memo->SetCaretPos({4, 0});
     h.Press(VK_DOWN);
     EXPECT_EQ(memo->CaretPos(), (TPoint{2, 1}));
     h.Press(VK_DOWN);
     EXPECT_EQ(memo->CaretPos(), (TPoint{4, 2})) << "the column of the first line is kept";
     h.Press(VK_UP, ssShift);
-    EXPECT_EQ(memo->SelText(), u"xy\r\nlong");
+    EXPECT_EQ(memo->SelText(), u"\r\naaaa");
     EXPECT_EQ(memo->Perform(EM_LINEFROMCHAR, 9), 1);
     EXPECT_EQ(memo->Perform(EM_LINEINDEX, 2), 12);
 }

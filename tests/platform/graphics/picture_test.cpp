@@ -376,6 +376,12 @@ TEST(Icon, BitmapIconWithMaskAndWrittenIconReadBack)
         for (Integer x = 0; x < 7; ++x)
             EXPECT_EQ(target->PixelColor(x, y), pattern.At(x, y) == clWhite ? clLime : pattern.At(x, y));
     EXPECT_THROW(icon.LoadFromBytes(std::string("\0\0\1\0\0\0", 6)), EInvalidGraphic);
+    // An entry whose image header is too short is refused, not read past.
+    std::string bytes = test::readBytes(ico);
+    uint32_t offset = uint8_t(bytes[18]) | (uint8_t(bytes[19]) << 8);
+    bytes[offset] = 8;
+    EXPECT_THROW(icon.LoadFromBytes(bytes), EInvalidGraphic);
+    EXPECT_EQ(icon.Width(), 7);  // the icon loaded before is kept
 }
 
 }  // namespace
