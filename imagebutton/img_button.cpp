@@ -204,6 +204,16 @@ void TImgButton::CreateParams(TCreateParams& Params)
     Params.ExStyle = TransparentExStyle();
 }
 
+void TImgButton::DestroyWnd()
+{
+    // The fade timer goes with the window; the face is not left half faded.
+    if (FFading) {
+        StopFade();
+        FHotTrackStep = 0;
+    }
+    TCustomControl::DestroyWnd();
+}
+
 // --- clicking ----------------------------------------------------------------------------------
 
 void TImgButton::Click()

@@ -88,6 +88,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) override;
+    void DestroyWnd() override;
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;

@@ -157,21 +157,17 @@ TPlacement Place(TCanvas& C, const TImgButtonFace& F, Integer gw, Integer gh, In
     r.TextLeft = p + 4;
     r.GlyphTop = (H - gh) / 2 + p;
     const Integer t4 = r.Caption.empty() ? 0 : tw + 4;
+    // With word wrap the glyph keeps to its side of the text; otherwise it follows the
+    // alignment, next to the caption's measured width.
     if (F.Layout == blGlyphLeft) {
         if (gw > 0) r.TextLeft += gw + 4;
         r.GlyphLeft = p + 4;
-        if (!F.WordWrap) switch (F.Alignment) {
-            case taLeftJustify: r.GlyphLeft = p + 4; break;
-            case taRightJustify: r.GlyphLeft = W - 4 - gw - t4 + p; break;
-            case taCenter: r.GlyphLeft = (W - gw) / 2 + p - t4 / 2; break;
-            }
+        if (!F.WordWrap && F.Alignment == taRightJustify) r.GlyphLeft = W - 4 - gw - t4 + p;
+        if (!F.WordWrap && F.Alignment == taCenter) r.GlyphLeft = (W - gw) / 2 + p - t4 / 2;
     } else {
         r.GlyphLeft = r.TextLeft + t4;
-        if (!F.WordWrap) switch (F.Alignment) {
-            case taLeftJustify: r.GlyphLeft = r.TextLeft + t4; break;
-            case taRightJustify: r.GlyphLeft = W - 4 - gw + p; break;
-            case taCenter: r.GlyphLeft = (W - gw) / 2 + p + t4 / 2; break;
-            }
+        if (!F.WordWrap && F.Alignment == taRightJustify) r.GlyphLeft = W - 4 - gw + p;
+        if (!F.WordWrap && F.Alignment == taCenter) r.GlyphLeft = (W - gw) / 2 + p + t4 / 2;
     }
     return r;
 }

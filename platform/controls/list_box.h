@@ -100,10 +100,10 @@ public:
     TMeasureItemEvent OnMeasureItem;
 
     // The list keeps the selection on the same items (called by its items).
-    void ItemInserted(Integer Index);
-    void ItemDeleted(Integer Index);
-    void ItemsCleared();
-    void ItemsChanged();
+    virtual void ItemInserted(Integer Index);
+    virtual void ItemDeleted(Integer Index);
+    virtual void ItemsCleared();
+    virtual void ItemsChanged();
 
 protected:
     void PaintWindow(TCanvas& Canvas) override;
@@ -171,15 +171,20 @@ protected:
     void DrawItemText(TCanvas& Canvas, Integer Index, TRect Rect, TOwnerDrawState State) override;
     void MouseDownOnItem(Integer Index, TShiftState Shift, TPoint P) override;
 
+public:
+    void ItemInserted(Integer Index) override;
+    void ItemDeleted(Integer Index) override;
+    void ItemsCleared() override;
+    void ItemsChanged() override;
+
 private:
     void Toggle(Integer Index);
     struct TCheckItem {
         TCheckBoxState State = cbUnchecked;
         bool Enabled = true;
     };
-    // Kept by item text position; resized lazily to the item count.
-    mutable std::vector<TCheckItem> m_checks;
-    TCheckItem& CheckItem(Integer Index) const;
+    // One per item, moved with the items.
+    std::vector<TCheckItem> m_checks;
 };
 
 }  // namespace gw

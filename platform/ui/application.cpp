@@ -2,6 +2,7 @@
 #include "platform/ui/application.h"
 
 #include "platform/runtime/files.h"
+#include "platform/runtime/resources.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/dialogs.h"
@@ -94,6 +95,33 @@ String GetLongHint(const String& Hint)
 {
     auto bar = Hint.find(u'|');
     return bar == String::npos ? Hint : Hint.substr(bar + 1);
+}
+
+namespace {
+std::vector<const TResource*>& LoadedCursors()
+{
+    static std::vector<const TResource*> list;
+    return list;
+}
+constexpr Integer FirstCursorHandle = 1000;
+}  // namespace
+
+Integer LoadCursorFromResource(StringView Name)
+{
+    const TResource* r = FindResource(Name, u"CURSOR");
+    if (!r) return 0;
+    auto& list = LoadedCursors();
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (list[i] == r) return FirstCursorHandle + Integer(i);
+    list.push_back(r);
+    return FirstCursorHandle + Integer(list.size()) - 1;
+}
+
+const TResource* CursorResource(Integer Handle)
+{
+    auto& list = LoadedCursors();
+    Integer i = Handle - FirstCursorHandle;
+    return i >= 0 && i < Integer(list.size()) ? list[std::size_t(i)] : nullptr;
 }
 
 void HandleControlException(TObject* Sender)
@@ -337,7 +365,7 @@ void TScreen::SetCursor(TCursor Value)
     m_cursor = Value;
     if (!HasBackend()) return;
     if (Value != crDefault) {
-        Backend().SetCursorShape(Value);
+        Backend().SetCursorShape(Cursors(Value));
         return;
     }
     HWND under = WindowFromPoint(GetCursorPos());

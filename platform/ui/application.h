@@ -185,6 +185,12 @@ void DeallocateHWnd(HWND Wnd);
 String GetShortHint(const String& Hint);
 String GetLongHint(const String& Hint);
 
+// A cursor shape from the program's CURSOR resources (by name or "#number"): a handle to
+// register with Screen->SetCursors; 0 when there is no such resource.
+Integer LoadCursorFromResource(StringView Name);
+// The resource behind a handle LoadCursorFromResource gave, nullptr for stock cursors.
+const struct TResource* CursorResource(Integer Handle);
+
 // Used by the library inside a catch block of a message handler.
 void HandleControlException(TObject* Sender);
 void ControlDestroying(TControl* Control);

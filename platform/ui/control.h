@@ -68,6 +68,7 @@ using TMouseEvent =
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, Integer X, Integer Y)>;
 using TKeyEvent = std::function<void(TObject* Sender, Word& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, Char& Key)>;
+using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, Integer WheelDelta,
                                             TPoint MousePos, bool& Handled)>;
 
@@ -194,6 +195,8 @@ public:
     TNotifyEvent OnMouseLeave;
     TMouseWheelEvent OnMouseWheel;
     TNotifyEvent OnResize;
+    // The context-menu request (right button released, or the menu key); Handled stops it.
+    TContextPopupEvent OnContextPopup;
 
 protected:
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);

@@ -130,6 +130,7 @@ void TWinControl::Dispatch(TMessage& M)
     case CM_FOCUSCHANGED: Broadcast(M); return;
     case WM_COMMAND:
     case WM_NOTIFY: WMCommandNotify(M); return;
+    case WM_CONTEXTMENU: WMContextMenu(M); return;
     case WM_SIZE:
         DefaultHandler(M);
         Realign();
@@ -182,6 +183,25 @@ void TWinControl::WMCommandNotify(TMessage& M)
     else if (M.LParam) from = reinterpret_cast<const NMHDR*>(M.LParam)->hwndFrom;
     if (TWinControl* child = FindControl(from); child && child != this) {
         M.Result = child->Perform(CN_BASE + M.Msg, M.WParam, M.LParam);
+        return;
+    }
+    DefaultHandler(M);
+}
+
+void TWinControl::WMContextMenu(TMessage& M)
+{
+    // The request names the screen point (-1, -1 from the keyboard: the control's centre).
+    TPoint screen{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+    TPoint p = screen.X == -1 && screen.Y == -1 ? TPoint{Width() / 2, Height() / 2} : ScreenToClient(screen);
+    TControl* target = ControlAtPos(p, false);
+    if (!target) target = this;
+    bool handled = false;
+    if (target->OnContextPopup) {
+        TPoint local = target == this ? p : TPoint{p.X - target->Left(), p.Y - target->Top()};
+        target->OnContextPopup(target, local, handled);
+    }
+    if (handled) {
+        M.Result = 1;
         return;
     }
     DefaultHandler(M);
@@ -720,7 +740,7 @@ void TWinControl::WMSetCursor(TMessage& M)
 {
     TCursor screen = Screen ? Screen->Cursor() : crDefault;
     if (screen != crDefault) {
-        if (HasBackend()) Backend().SetCursorShape(screen);
+        if (HasBackend()) Backend().SetCursorShape(Screen->Cursors(screen));
         M.Result = 1;
         return;
     }
@@ -729,7 +749,7 @@ void TWinControl::WMSetCursor(TMessage& M)
         TCursor cur = c ? c->Cursor() : Cursor();
         if (c && cur == crDefault) cur = Cursor();
         if (cur != crDefault) {
-            if (HasBackend()) Backend().SetCursorShape(cur);
+            if (HasBackend()) Backend().SetCursorShape(Screen ? Screen->Cursors(cur) : cur);
             M.Result = 1;
             return;
         }

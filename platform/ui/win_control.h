@@ -124,6 +124,7 @@ protected:
     virtual void CMDialogKey(TMessage& Message);
     virtual void CMDialogChar(TMessage& Message);
     virtual void WMCommandNotify(TMessage& Message);
+    virtual void WMContextMenu(TMessage& Message);
 
     void SetZOrder(bool TopMost) override;
 

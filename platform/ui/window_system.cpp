@@ -34,6 +34,8 @@ struct TWindowRecord {
     bool Redraw = true;
     bool HasUpdate = false;
     bool UpdateErase = false;
+    // The frame needs WM_NCPAINT after the next paint (an invalid area reached the edge).
+    bool FrameDirty = false;
     TRect Update;
     bool Destroying = false;
 };
@@ -50,6 +52,9 @@ struct TInputEvent {
     Word VirtKey = 0;
     bool Down = false;
     Char PacketChar = 0;
+    bool HasScan = false;  // ScanCode and Extended come from the display
+    Word ScanCode = 0;
+    bool Extended = false;
     TMouseAction Action = TMouseAction::Move;
     TPoint Point;
     TMouseButton Button = mbLeft;
@@ -287,6 +292,10 @@ bool ConvertKey(const TInputEvent& In, TMsg& M)
     bool sys = (alt && !KeyDown(VK_CONTROL)) || In.VirtKey == VK_F10 || In.VirtKey == VK_MENU;
     bool ext = false;
     Word scan = ScanCodeOfKey(In.VirtKey, ext);
+    if (In.HasScan) {
+        scan = In.ScanCode;
+        ext = In.Extended;
+    }
     LPARAM data = 1 | (LPARAM(scan) << 16);
     if (ext) data |= KF_EXTENDED_BIT;
     if (alt) data |= KF_ALTDOWN_BIT;
@@ -361,6 +370,16 @@ bool ConvertMouse(const TInputEvent& In, TMsg& M)
     M.wParam = MouseKeyFlags();
     M.lParam = MakeLParam(cp.X, cp.Y);
     return true;
+}
+
+// Windows here have no frame outside the client area: a frame is drawn over the client's edge,
+// so WM_NCPAINT follows the client's paint whenever that paint reached the edge.
+void PaintFrame(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r || !r->FrameDirty) return;
+    r->FrameDirty = false;
+    SendMessage(Wnd, WM_NCPAINT, 1, 0);
 }
 
 bool TakePosted(TMsg& M)
@@ -683,6 +702,15 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
     case WM_MOUSEWHEEL:
     case WM_CONTEXTMENU:
         return r->Parent ? SendMessage(r->Parent, Msg, WParam, LParam) : 0;
+    case WM_RBUTTONUP: {
+        TPoint p = ClientToScreen(Wnd, {GetXLParam(LParam), GetYLParam(LParam)});
+        SendMessage(Wnd, WM_CONTEXTMENU, Wnd, MakeLParam(p.X, p.Y));
+        return 0;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (WParam == VK_APPS) SendMessage(Wnd, WM_CONTEXTMENU, Wnd, MakeLParam(-1, -1));
+        return 0;
     case WM_ACTIVATE:
         if ((WParam & 0xFFFF) != WA_INACTIVE && State().Active == Wnd && !IsWithin(State().Focus, Wnd))
             SetFocus(Wnd);
@@ -768,7 +796,8 @@ bool PeekMessage(TMsg& M)
 bool TranslateMessage(const TMsg& M)
 {
     if (M.message != WM_KEYDOWN && M.message != WM_SYSKEYDOWN) return false;
-    Char c = M.wParam == VK_PACKET ? M.packetChar : CharOfKey(Word(M.wParam));
+    // A display's layout may give another character than the standard one.
+    Char c = (M.wParam == VK_PACKET || M.packetChar) ? M.packetChar : CharOfKey(Word(M.wParam));
     if (!c) return false;
     UINT msg = M.message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
     return PostMessage(M.hwnd, msg, c, M.lParam);
@@ -782,6 +811,7 @@ LRESULT DispatchMessage(const TMsg& M)
         LRESULT r = SendMessage(M.hwnd, M.message, M.wParam, M.lParam);
         // A handler that did not validate would otherwise be asked again for ever.
         if (TWindowRecord* rec = Find(M.hwnd)) rec->HasUpdate = false;
+        PaintFrame(M.hwnd);
         return r;
     }
     return SendMessage(M.hwnd, M.message, M.wParam, M.lParam);
@@ -1062,6 +1092,8 @@ void InvalidateRect(HWND Wnd, const TRect* R, bool Erase)
         State().Invalid.push_back(Wnd);
     }
     r->UpdateErase = r->UpdateErase || Erase;
+    if (area.Left == 0 || area.Top == 0 || area.Right == client.Right || area.Bottom == client.Bottom)
+        r->FrameDirty = true;
 }
 
 void ValidateRect(HWND Wnd, const TRect* R)
@@ -1097,6 +1129,7 @@ void UpdateWindow(HWND Wnd)
         ++State().Paints;
         SendMessage(Wnd, WM_PAINT, 0, 0);
         if ((r = Find(Wnd))) r->HasUpdate = false;
+        PaintFrame(Wnd);
     }
     for (HWND c : GetChildWindows(Wnd)) UpdateWindow(c);
 }
@@ -1295,6 +1328,19 @@ void InjectKey(Word VirtKey, bool Down, Char PacketChar)
     e.VirtKey = VirtKey;
     e.Down = Down;
     e.PacketChar = PacketChar;
+    State().Input.push_back(e);
+}
+
+void InjectKeyEx(Word VirtKey, bool Down, Word ScanCode, bool Extended, Char LayoutChar)
+{
+    TInputEvent e;
+    e.IsKey = true;
+    e.VirtKey = VirtKey;
+    e.Down = Down;
+    e.PacketChar = LayoutChar;
+    e.HasScan = true;
+    e.ScanCode = ScanCode;
+    e.Extended = Extended;
     State().Input.push_back(e);
 }
 

@@ -210,6 +210,9 @@ constexpr Word VK_PACKET = 0xE7;
 
 // Input from the back end or the test harness; handled in queue order.
 void InjectKey(Word VirtKey, bool Down, Char PacketChar = 0);
+// Key input from a display that knows the key's set-1 scan code (keypad keys differ from the
+// main keys there) and the character its keyboard layout gives (0 = as the standard layout has it).
+void InjectKeyEx(Word VirtKey, bool Down, Word ScanCode, bool Extended, Char LayoutChar);
 enum class TMouseAction { Move, Down, Up, Wheel };
 void InjectMouse(TMouseAction Action, TPoint ScreenPoint, TMouseButton Button = mbLeft,
                  Integer WheelDelta = 0);

@@ -238,6 +238,8 @@ TEST_F(ImgButtonTest, MouseClickRunsOnClickAndSetsTheModalResult)
     EXPECT_EQ(form->ModalResult, mrOk);
     EXPECT_FALSE(ok->IsDown());
     EXPECT_TRUE(ok->Focused());
+    h.DoubleClick(ok);
+    EXPECT_EQ(h.Log.Take(), (Events{"ok click", "ok click"})) << "each press of a double click clicks";
 }
 
 TEST_F(ImgButtonTest, PressInsideReleaseOutsideStillClicks)
@@ -514,6 +516,21 @@ TEST_F(ImgButtonHotTrack, EnteringDuringTheFadeStopsIt)
     EXPECT_FALSE(b->Fading());
     h.Advance(300);
     EXPECT_EQ(b->HotTrackStep(), 8) << "the face stays hot under the pointer";
+}
+
+TEST_F(ImgButtonHotTrack, RecreatedWindowEndsTheFade)
+{
+    b->SetSlowDecease(true);
+    h.MoveTo(b);
+    h.MoveTo(form, {300, 150});
+    h.Advance(60);
+    b->RecreateWnd();
+    EXPECT_FALSE(b->Fading());
+    EXPECT_EQ(b->HotTrackStep(), 0);
+    h.MoveTo(b);
+    h.MoveTo(form, {300, 150});
+    h.Advance(240);
+    EXPECT_EQ(b->HotTrackStep(), 0) << "the fade runs on the new window";
 }
 
 TEST_F(ImgButtonHotTrack, SwitchingTheFadeOffEndsIt)

@@ -123,6 +123,22 @@ TEST_F(Painting, UpdatePaintsAtOnceAndARepaintedParentRepaintsItsChildren)
     EXPECT_EQ(PixelAt(Surface(), 30, 20), clRed) << "the child is drawn over the parent's background";
 }
 
+TEST_F(Painting, TheFramePaintsAfterTheClientWhenThePaintReachedTheEdge)
+{
+    TWndMethod old = red->WindowProc;
+    red->WindowProc = [&, old](TMessage& M) {
+        if (M.Msg == WM_PAINT || M.Msg == WM_NCPAINT) h.Log.Add(MessageName(M.Msg));
+        old(M);
+    };
+    red->Invalidate();
+    h.ProcessMessages();
+    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"WM_PAINT", "WM_NCPAINT"}));
+    TRect inner = Rect(10, 10, 20, 20);
+    InvalidateRect(red->Handle(), &inner, false);
+    h.ProcessMessages();
+    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"WM_PAINT"}));
+}
+
 TEST_F(Painting, PaintToDrawsTheWholeControlIntoACanvas)
 {
     std::shared_ptr<cairo_surface_t> s(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 200, 150), cairo_surface_destroy);
