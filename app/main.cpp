@@ -1,8 +1,66 @@
-// Program entry of the configurator.
-#include <cstdio>
+// Program entry of the configurator: the application on the GTK back end, its first window.
+#include "app/start_form.h"
+#include "platform/backends/gtk/gtk_backend.h"
+#include "platform/runtime/unicode.h"
+#include "platform/ui/application.h"
 
-int main()
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+#ifdef GW_EVENT_LOG_OPTION
+// The test build writes what reached the handlers to the file named by --event-log.
+std::unique_ptr<std::ofstream> OpenEventLog(int argc, char** argv)
 {
-    std::puts("GW52818 configurator: the main window is not built yet.");
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--event-log") == 0) {
+            auto log = std::make_unique<std::ofstream>(argv[i + 1], std::ios::trunc);
+            if (!*log) std::fprintf(stderr, "configurator: cannot write the event log %s\n", argv[i + 1]);
+            return log;
+        }
+    return nullptr;
+}
+#endif
+
+int Run([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
+{
+    using namespace gw;
+    TGtkBackend display;
+    InitializeUI();
+    Application->Title = u"Configurator CF52818";
+    TStartForm* form = nullptr;
+    Application->CreateForm(form);
+#ifdef GW_EVENT_LOG_OPTION
+    auto log = OpenEventLog(argc, argv);
+    if (log && *log) {
+        form->OnTrace = [&log](const std::string& Line) { *log << Line << std::endl; };
+        form->OnActivate = [&log, form](TObject*) {
+            TRect r = GetWindowRect(form->Handle());
+            *log << "active " << r.Left << ' ' << r.Top << ' ' << r.Width() << ' ' << r.Height() << std::endl;
+        };
+    }
+#endif
+    Application->Run();
+    FinalizeUI();
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (!gw::TGtkBackend::DisplayAvailable()) {
+        std::fprintf(stderr, "configurator: no display to open (DISPLAY is not set or does not answer); "
+                             "run it without one as: xvfb-run -a configurator\n");
+        return 2;
+    }
+    try {
+        return Run(argc, argv);
+    } catch (const gw::Exception& e) {
+        std::fprintf(stderr, "configurator: %s\n", gw::StringToUtf8(e.Message()).c_str());
+        return 1;
+    }
 }

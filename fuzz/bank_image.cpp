@@ -19,6 +19,14 @@ std::string Utf8(StringView s)
     return std::string(s.begin(), s.end());  // the file names are plain ASCII
 }
 
+Cardinal Get32(const std::vector<Byte>& image, std::size_t offset)
+{
+    Cardinal value = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        value |= static_cast<Cardinal>(image[offset + i]) << (8 * i);
+    return value;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -50,10 +58,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (bank.Image().size() != Bank_Image_Size)
         Fail("an image of the wrong size");
-    Cardinal count = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        count |= static_cast<Cardinal>(bank.Block()[boSlave_Count + i]) << (8 * i);
-    if (count > Bank_Slave_Count)
+    const auto& image = bank.Image();
+    if (Get32(image, boSlave_Count) > Bank_Slave_Count)
         Fail("more slaves counted than the table holds");
+    Cardinal sum = 0;
+    for (std::size_t i = 0; i < boChecksum; ++i)
+        sum += image[i];
+    if (Get32(image, boChecksum) != sum)
+        Fail("the block's checksum does not match its bytes");
     return 0;
 }

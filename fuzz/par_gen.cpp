@@ -43,7 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // OK in the window writes what it shows; reading that back shows the same.
     const String saved = ScratchFolder::File("ParGen-saved.xml");
     Write_ParGen(doc, saved, texts);
-    if (Read_ParGen_Window(doc, saved) != texts)
-        Fail("the window's values do not survive a save");
+    const TParGenTexts again = Read_ParGen_Window(doc, saved);
+    for (int i = 0; i < ParGen_Count; ++i)
+        if (gw::fuzz::XmlLineEnds(texts[i]) != again[i])
+            Fail("the window's values do not survive a save (line ends aside)");
     return 0;
 }

@@ -97,6 +97,9 @@ enum : UINT {
 };
 constexpr LRESULT CB_ERR = -1;
 
+// Combo box notifications beyond those of messages.h.
+enum : Word { CBN_EDITUPDATE = 6, CBN_SELENDOK = 9, CBN_SELENDCANCEL = 10 };
+
 // List box messages.
 enum : UINT {
     LB_GETCURSEL = 0x0188,

@@ -61,13 +61,7 @@ cairo_t* TCanvas::Impl::NewContext(const TCanvas& canvas) const
 
 namespace {
 
-struct Context {
-    explicit Context(cairo_t* c) : cr(c) {}
-    ~Context() { cairo_destroy(cr); }
-    Context(const Context&) = delete;
-    Context& operator=(const Context&) = delete;
-    cairo_t* cr;
-};
+using detail::Context;
 
 // Dash patterns of one-pixel pens, in pixels on / off.
 std::vector<int> DashPattern(TPenStyle style)

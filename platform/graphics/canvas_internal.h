@@ -25,6 +25,11 @@ inline uint32_t FromPixel(uint32_t px)
 }
 // A colour as an RGB value (system colours resolved, clNone/clDefault as black).
 inline uint32_t Rgb(TColor c) { return static_cast<uint32_t>(ColorToRGB(c)) & 0xFFFFFF; }
+// Makes an RGB value ($00BBGGRR) the solid source of a cairo context.
+inline void SetSourceRgb(cairo_t* cr, uint32_t rgb)
+{
+    cairo_set_source_rgb(cr, (rgb & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, ((rgb >> 16) & 0xFF) / 255.0);
+}
 
 // Direct access to the pixels of an image surface (flushed on creation, marked dirty by
 // MarkDirty).
@@ -39,6 +44,15 @@ struct Pixels {
     Integer stride = 0;
     Integer width = 0;
     Integer height = 0;
+};
+
+// Owns a cairo context for one drawing operation.
+struct Context {
+    explicit Context(cairo_t* c) : cr(c) {}
+    ~Context() { cairo_destroy(cr); }
+    Context(const Context&) = delete;
+    Context& operator=(const Context&) = delete;
+    cairo_t* cr;
 };
 
 // The families of the fonts installed (from the text engine's font map).

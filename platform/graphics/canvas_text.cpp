@@ -12,13 +12,7 @@ using detail::Rgb;
 
 namespace {
 
-struct Context {
-    explicit Context(cairo_t* c) : cr(c) {}
-    ~Context() { cairo_destroy(cr); }
-    Context(const Context&) = delete;
-    Context& operator=(const Context&) = delete;
-    cairo_t* cr;
-};
+using detail::Context;
 
 struct Line {
     String text;
@@ -211,8 +205,7 @@ void TCanvas::TextOut(Integer X, Integer Y, StringView Text)
     Context c(m_impl->NewContext(*this));
     cairo_translate(c.cr, m_origin.X, m_origin.Y);
     if (m_bkMode == OPAQUE && m_font->Orientation() == 0) {
-        uint32_t bk = Rgb(m_brush->Color());
-        cairo_set_source_rgb(c.cr, (bk & 0xFF) / 255.0, ((bk >> 8) & 0xFF) / 255.0, ((bk >> 16) & 0xFF) / 255.0);
+        detail::SetSourceRgb(c.cr, Rgb(m_brush->Color()));
         cairo_rectangle(c.cr, X, Y, MeasureText(face, Text), face.ascent + face.descent);
         cairo_fill(c.cr);
     }
@@ -230,8 +223,7 @@ void TCanvas::TextRect(const TRect& R, Integer X, Integer Y, StringView Text)
     cairo_rectangle(c.cr, R.Left, R.Top, std::max(0, R.Width()), std::max(0, R.Height()));
     cairo_clip(c.cr);
     if (m_brush->Style() != bsClear) {
-        uint32_t bk = Rgb(m_brush->Color());
-        cairo_set_source_rgb(c.cr, (bk & 0xFF) / 255.0, ((bk >> 8) & 0xFF) / 255.0, ((bk >> 16) & 0xFF) / 255.0);
+        detail::SetSourceRgb(c.cr, Rgb(m_brush->Color()));
         cairo_paint(c.cr);
     }
     detail::ShowText(c.cr, face, Rgb(m_font->Color()), X, Y, Text, -1, m_font->Orientation());
@@ -324,7 +316,7 @@ Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
         if (Format & DT_CENTER) x = R.Left + (width - lines[i].Width) / 2;
         else if (Format & DT_RIGHT) x = R.Right - lines[i].Width;
         if (m_bkMode == OPAQUE && lines[i].Width > 0) {
-            cairo_set_source_rgb(c.cr, (bk & 0xFF) / 255.0, ((bk >> 8) & 0xFF) / 255.0, ((bk >> 16) & 0xFF) / 255.0);
+            detail::SetSourceRgb(c.cr, bk);
             cairo_rectangle(c.cr, x, y, lines[i].Width, lineHeight);
             cairo_fill(c.cr);
         }

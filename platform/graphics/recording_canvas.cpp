@@ -6,6 +6,26 @@
 
 namespace gw {
 
+namespace {
+// A rectangle's edges, then any further arguments.
+std::vector<Integer> Edges(const TRect& R, std::initializer_list<Integer> More = {})
+{
+    std::vector<Integer> out{R.Left, R.Top, R.Right, R.Bottom};
+    out.insert(out.end(), More);
+    return out;
+}
+
+std::vector<Integer> Flatten(std::span<const TPoint> Points)
+{
+    std::vector<Integer> out;
+    for (const auto& p : Points) {
+        out.push_back(p.X);
+        out.push_back(p.Y);
+    }
+    return out;
+}
+}  // namespace
+
 std::string TCanvasCall::ToString() const
 {
     std::string s = Name + "(";
@@ -53,163 +73,115 @@ void TRecordingCanvas::EndCall() { --m_depth; }
 
 void TRecordingCanvas::SelectClipRgn(const TRegion* Region)
 {
-    TRect b = Region ? Region->Bounds() : TRect{};
-    Enter("SelectClipRgn", Region ? std::vector<Integer>{b.Left, b.Top, b.Right, b.Bottom} : std::vector<Integer>{});
-    Depth d(m_depth);
-    TCanvas::SelectClipRgn(Region);
+    Record("SelectClipRgn", Region ? Edges(Region->Bounds()) : std::vector<Integer>{}, {},
+           [&] { TCanvas::SelectClipRgn(Region); });
 }
 
 void TRecordingCanvas::IntersectClipRect(const TRect& R)
 {
-    Enter("IntersectClipRect", {R.Left, R.Top, R.Right, R.Bottom});
-    Depth d(m_depth);
-    TCanvas::IntersectClipRect(R);
+    Record("IntersectClipRect", Edges(R), {}, [&] { TCanvas::IntersectClipRect(R); });
 }
 
 void TRecordingCanvas::ExcludeClipRect(const TRect& R)
 {
-    Enter("ExcludeClipRect", {R.Left, R.Top, R.Right, R.Bottom});
-    Depth d(m_depth);
-    TCanvas::ExcludeClipRect(R);
+    Record("ExcludeClipRect", Edges(R), {}, [&] { TCanvas::ExcludeClipRect(R); });
 }
 
 void TRecordingCanvas::MoveTo(Integer X, Integer Y)
 {
-    Enter("MoveTo", {X, Y});
-    Depth d(m_depth);
-    TCanvas::MoveTo(X, Y);
+    Record("MoveTo", {X, Y}, {}, [&] { TCanvas::MoveTo(X, Y); });
 }
 
 void TRecordingCanvas::LineTo(Integer X, Integer Y)
 {
-    Enter("LineTo", {X, Y});
-    Depth d(m_depth);
-    TCanvas::LineTo(X, Y);
+    Record("LineTo", {X, Y}, {}, [&] { TCanvas::LineTo(X, Y); });
 }
-
-namespace {
-std::vector<Integer> Flatten(std::span<const TPoint> Points)
-{
-    std::vector<Integer> out;
-    for (const auto& p : Points) {
-        out.push_back(p.X);
-        out.push_back(p.Y);
-    }
-    return out;
-}
-}  // namespace
 
 void TRecordingCanvas::Polyline(std::span<const TPoint> Points)
 {
-    Enter("Polyline", Flatten(Points));
-    Depth d(m_depth);
-    TCanvas::Polyline(Points);
+    Record("Polyline", Flatten(Points), {}, [&] { TCanvas::Polyline(Points); });
 }
 
 void TRecordingCanvas::Polygon(std::span<const TPoint> Points)
 {
-    Enter("Polygon", Flatten(Points));
-    Depth d(m_depth);
-    TCanvas::Polygon(Points);
+    Record("Polygon", Flatten(Points), {}, [&] { TCanvas::Polygon(Points); });
 }
 
 void TRecordingCanvas::Rectangle(Integer X1, Integer Y1, Integer X2, Integer Y2)
 {
-    Enter("Rectangle", {X1, Y1, X2, Y2});
-    Depth d(m_depth);
-    TCanvas::Rectangle(X1, Y1, X2, Y2);
+    Record("Rectangle", {X1, Y1, X2, Y2}, {}, [&] { TCanvas::Rectangle(X1, Y1, X2, Y2); });
 }
 
 void TRecordingCanvas::RoundRect(Integer X1, Integer Y1, Integer X2, Integer Y2, Integer X3, Integer Y3)
 {
-    Enter("RoundRect", {X1, Y1, X2, Y2, X3, Y3});
-    Depth d(m_depth);
-    TCanvas::RoundRect(X1, Y1, X2, Y2, X3, Y3);
+    Record("RoundRect", {X1, Y1, X2, Y2, X3, Y3}, {},
+           [&] { TCanvas::RoundRect(X1, Y1, X2, Y2, X3, Y3); });
 }
 
 void TRecordingCanvas::Ellipse(Integer X1, Integer Y1, Integer X2, Integer Y2)
 {
-    Enter("Ellipse", {X1, Y1, X2, Y2});
-    Depth d(m_depth);
-    TCanvas::Ellipse(X1, Y1, X2, Y2);
+    Record("Ellipse", {X1, Y1, X2, Y2}, {}, [&] { TCanvas::Ellipse(X1, Y1, X2, Y2); });
 }
 
 void TRecordingCanvas::FillRect(const TRect& R)
 {
-    Enter("FillRect", {R.Left, R.Top, R.Right, R.Bottom});
-    Depth d(m_depth);
-    TCanvas::FillRect(R);
+    Record("FillRect", Edges(R), {}, [&] { TCanvas::FillRect(R); });
 }
 
 void TRecordingCanvas::FrameRect(const TRect& R)
 {
-    Enter("FrameRect", {R.Left, R.Top, R.Right, R.Bottom});
-    Depth d(m_depth);
-    TCanvas::FrameRect(R);
+    Record("FrameRect", Edges(R), {}, [&] { TCanvas::FrameRect(R); });
 }
 
 void TRecordingCanvas::DrawFocusRect(const TRect& R)
 {
-    Enter("DrawFocusRect", {R.Left, R.Top, R.Right, R.Bottom});
-    Depth d(m_depth);
-    TCanvas::DrawFocusRect(R);
+    Record("DrawFocusRect", Edges(R), {}, [&] { TCanvas::DrawFocusRect(R); });
 }
 
 void TRecordingCanvas::FloodFill(Integer X, Integer Y, TColor Color, TFillStyle FillStyle)
 {
-    Enter("FloodFill", {X, Y, Color, Integer(FillStyle)});
-    Depth d(m_depth);
-    TCanvas::FloodFill(X, Y, Color, FillStyle);
+    Record("FloodFill", {X, Y, Color, Integer(FillStyle)}, {},
+           [&] { TCanvas::FloodFill(X, Y, Color, FillStyle); });
 }
 
 void TRecordingCanvas::SetPixel(Integer X, Integer Y, TColor Color)
 {
-    Enter("SetPixel", {X, Y, Color});
-    Depth d(m_depth);
-    TCanvas::SetPixel(X, Y, Color);
+    Record("SetPixel", {X, Y, Color}, {}, [&] { TCanvas::SetPixel(X, Y, Color); });
 }
 
 void TRecordingCanvas::TextOut(Integer X, Integer Y, StringView Text)
 {
-    Enter("TextOut", {X, Y}, Text);
-    Depth d(m_depth);
-    TCanvas::TextOut(X, Y, Text);
+    Record("TextOut", {X, Y}, Text, [&] { TCanvas::TextOut(X, Y, Text); });
 }
 
 void TRecordingCanvas::TextRect(const TRect& R, Integer X, Integer Y, StringView Text)
 {
-    Enter("TextRect", {R.Left, R.Top, R.Right, R.Bottom, X, Y}, Text);
-    Depth d(m_depth);
-    TCanvas::TextRect(R, X, Y, Text);
+    Record("TextRect", Edges(R, {X, Y}), Text, [&] { TCanvas::TextRect(R, X, Y, Text); });
 }
 
 Integer TRecordingCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
 {
-    Enter("DrawText", {R.Left, R.Top, R.Right, R.Bottom, Integer(Format)}, Text);
-    Depth d(m_depth);
-    return TCanvas::DrawText(Text, R, Format);
+    return Record("DrawText", Edges(R, {Integer(Format)}), Text,
+                  [&] { return TCanvas::DrawText(Text, R, Format); });
 }
 
 void TRecordingCanvas::Draw(Integer X, Integer Y, TGraphic* Graphic)
 {
-    Enter("Draw", {X, Y}, Graphic ? Graphic->ClassName() : u"nil");
-    Depth d(m_depth);
-    TCanvas::Draw(X, Y, Graphic);
+    Record("Draw", {X, Y}, Graphic ? Graphic->ClassName() : u"nil", [&] { TCanvas::Draw(X, Y, Graphic); });
 }
 
 void TRecordingCanvas::StretchDraw(const TRect& R, TGraphic* Graphic)
 {
-    Enter("StretchDraw", {R.Left, R.Top, R.Right, R.Bottom}, Graphic ? Graphic->ClassName() : u"nil");
-    Depth d(m_depth);
-    TCanvas::StretchDraw(R, Graphic);
+    Record("StretchDraw", Edges(R), Graphic ? Graphic->ClassName() : u"nil",
+           [&] { TCanvas::StretchDraw(R, Graphic); });
 }
 
 void TRecordingCanvas::CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect)
 {
-    Enter("CopyRect", {Dest.Left, Dest.Top, Dest.Right, Dest.Bottom, SourceRect.Left, SourceRect.Top,
-                       SourceRect.Right, SourceRect.Bottom, Integer(CopyMode)});
-    Depth d(m_depth);
-    TCanvas::CopyRect(Dest, Source, SourceRect);
+    std::vector<Integer> args = Edges(Dest);
+    for (Integer v : Edges(SourceRect, {Integer(CopyMode)}))
+        args.push_back(v);
+    Record("CopyRect", std::move(args), {}, [&] { TCanvas::CopyRect(Dest, Source, SourceRect); });
 }
 
 }  // namespace gw

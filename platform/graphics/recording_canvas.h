@@ -70,6 +70,15 @@ private:
     // Logs a call unless it is part of a call already logged; the depth marks nesting.
     bool Enter(const char* Name, std::vector<Integer> Args, StringView Text = {});
 
+    // Logs the call (when outermost), then makes it with every call inside it unlogged.
+    template <typename F>
+    auto Record(const char* Name, std::vector<Integer> Args, StringView Text, F&& Call)
+    {
+        Enter(Name, std::move(Args), Text);
+        Depth d(m_depth);
+        return Call();
+    }
+
     struct Depth {
         explicit Depth(Integer& d) : d(d) { ++d; }
         ~Depth() { --d; }

@@ -185,7 +185,7 @@ void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double 
     PangoLayout* layout = Prepare(face, text, underlineAt);
     cairo_save(cr);
     cairo_set_font_options(cr, FontOptions());
-    cairo_set_source_rgb(cr, (rgb & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, ((rgb >> 16) & 0xFF) / 255.0);
+    SetSourceRgb(cr, rgb);
     cairo_translate(cr, x, y);
     if (angle != 0) cairo_rotate(cr, -angle * M_PI / 1800.0);
     cairo_move_to(cr, 0, face.ascent);

@@ -225,6 +225,23 @@ String Reason(int error)
     return Utf8ToString(std::strerror(error));
 }
 
+// Repeats Step (one read or write at an offset, answering the bytes moved) until Count bytes
+// have moved, the end is reached or an error other than an interruption occurs.
+template <typename F>
+Integer Transfer(Integer Count, F&& Step)
+{
+    Integer total = 0;
+    while (total < Count) {
+        const ssize_t n = Step(total);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        total += static_cast<Integer>(n);
+    }
+    return total;
+}
+
 }  // namespace
 
 TFileStream::TFileStream(const String& FileName, Word Mode) : m_fileName(FileName)
@@ -262,32 +279,14 @@ TFileStream::~TFileStream()
 
 Integer TFileStream::Read(void* Buffer, Integer Count)
 {
-    Integer total = 0;
     auto* out = static_cast<char*>(Buffer);
-    while (total < Count) {
-        const ssize_t n = ::read(m_fd, out + total, static_cast<size_t>(Count - total));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        total += static_cast<Integer>(n);
-    }
-    return total;
+    return Transfer(Count, [&](Integer done) { return ::read(m_fd, out + done, static_cast<size_t>(Count - done)); });
 }
 
 Integer TFileStream::Write(const void* Buffer, Integer Count)
 {
-    Integer total = 0;
     const auto* in = static_cast<const char*>(Buffer);
-    while (total < Count) {
-        const ssize_t n = ::write(m_fd, in + total, static_cast<size_t>(Count - total));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        total += static_cast<Integer>(n);
-    }
-    return total;
+    return Transfer(Count, [&](Integer done) { return ::write(m_fd, in + done, static_cast<size_t>(Count - done)); });
 }
 
 Int64 TFileStream::Seek(Int64 Offset, TSeekOrigin Origin)

@@ -7,6 +7,7 @@
 #include "platform/ui/backend.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/hint_window.h"
+#include "platform/ui/synchronize.h"
 #include "platform/ui/system_metrics.h"
 
 #include <filesystem>
@@ -52,11 +53,13 @@ void InitializeUI()
     if (!Application) {
         ApplicationInstance() = std::make_unique<TApplication>(nullptr);
         Application = ApplicationInstance().get();
+        StartWorkQueue();
     }
 }
 
 void FinalizeUI()
 {
+    StopWorkQueue();
     // The application frees the forms it owns; forms made without it go after.
     ApplicationInstance().reset();
     Application = nullptr;
@@ -171,6 +174,14 @@ void TApplication::ControlDestroying(TControl* Control)
     if (Control == m_mainForm) m_mainForm = nullptr;
     if (Control == m_hintWindow) m_hintWindow = nullptr;
     std::erase(m_modalForms, Control);
+    std::erase(m_releasing, Control);
+}
+
+void TApplication::ReleaseForm(TCustomForm* Form)
+{
+    if (std::find(m_releasing.begin(), m_releasing.end(), Form) != m_releasing.end()) return;
+    m_releasing.push_back(Form);
+    PostMessage(m_window, CM_RELEASE, 0, LPARAM(Form));
 }
 
 String TApplication::ExeName() const
@@ -343,6 +354,16 @@ void TApplication::ActivateHint()
 
 LRESULT TApplication::AppWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
 {
+    if (Msg == CM_RELEASE) {
+        // Only a form still waiting is freed: one destroyed meanwhile left the list.
+        auto* form = reinterpret_cast<TCustomForm*>(LParam);
+        auto it = std::find(m_releasing.begin(), m_releasing.end(), form);
+        if (it != m_releasing.end()) {
+            m_releasing.erase(it);
+            delete form;
+        }
+        return 0;
+    }
     if (Msg == WM_TIMER) {
         KillTimer(Wnd, WParam);
         try {

@@ -94,6 +94,8 @@ public:
 
     // Internal: a control goes away; references to it are dropped.
     void ControlDestroying(TControl* Control);
+    // Internal: frees the form once the messages queued now have been handled.
+    void ReleaseForm(TCustomForm* Form);
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -108,6 +110,7 @@ private:
     TCustomForm* m_mainForm = nullptr;
     bool m_terminated = false;
     std::vector<TCustomForm*> m_modalForms;
+    std::vector<TCustomForm*> m_releasing;
     TControl* m_mouseControl = nullptr;
     TControl* m_hintControl = nullptr;
     THintWindow* m_hintWindow = nullptr;

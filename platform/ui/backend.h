@@ -7,8 +7,12 @@
 #include <cairo.h>
 
 #include <string>
+#include <vector>
 
 namespace gw {
+
+struct TFileDialogRequest;
+struct TMenuEntry;
 
 // How a top-level window behaves towards activation.
 enum class TNativeKind {
@@ -34,6 +38,9 @@ public:
     virtual void WaitForEvents(Cardinal TimeoutMs) = 0;
     // Thread-safe: make a waiting WaitForEvents return.
     virtual void WakeUp() = 0;
+    // Called whenever the loop looks at the queue: a real display collects the input that has
+    // arrived meanwhile, so that a program busy with messages still sees input and repaints.
+    virtual void PollEvents() {}
 
     // Top-level windows. Bounds are screen coordinates of the client area.
     virtual void WindowCreated(HWND Wnd, TNativeKind Kind, HWND Owner, const TRect& Bounds) = 0;
@@ -55,6 +62,12 @@ public:
 
     virtual TRect ScreenRect() const = 0;
     virtual TRect WorkAreaRect() const = 0;
+
+    // The common file dialog, modal: true with Request.FileName (and FilterIndex) filled when
+    // the user chose a file, false on cancel.
+    virtual bool RunFileDialog(TFileDialogRequest& Request) = 0;
+    // A pop-up menu at a screen point, modal: the command of the item chosen, 0 when none.
+    virtual UINT RunPopupMenu(const std::vector<TMenuEntry>& Items, TPoint ScreenPoint, HWND Owner) = 0;
 
     // The clipboard: whole contents replaced at once, one byte string per format number.
     virtual void ClipboardClear() = 0;

@@ -4,6 +4,7 @@
 #include "platform/runtime/exceptions.h"
 #include "platform/ui/application.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/menus.h"
 #include "platform/ui/win_control.h"
 
 #include <cstdlib>
@@ -251,10 +252,12 @@ void TControl::ChangeScale(Integer M, Integer D)
     if (M == D) return;
     SetBounds(MulDivRound(m_left, M, D), MulDivRound(m_top, M, D), MulDivRound(m_width, M, D),
               MulDivRound(m_height, M, D));
-    if (!m_parentFont) {
+    if (!m_parentFont || !m_parent) {
+        bool wasParentFont = m_parentFont;
         m_settingParentFont = true;
         m_font->SetHeight(MulDivRound(m_font->Height(), M, D));
         m_settingParentFont = false;
+        m_parentFont = wasParentFont;
     }
 }
 
@@ -367,6 +370,20 @@ void TControl::SetCursor(TCursor Value)
     Perform(CM_CURSORCHANGED, 0, 0);
 }
 
+void TControl::SetPopupMenu(TPopupMenu* Value)
+{
+    if (m_popupMenu == Value) return;
+    if (m_popupMenu) m_popupMenu->RemoveFreeNotification(this);
+    m_popupMenu = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == m_popupMenu) m_popupMenu = nullptr;
+}
+
 bool TControl::MouseCapture() const { return GetCaptureControl() == this; }
 
 void TControl::SetMouseCapture(bool Value)
@@ -460,6 +477,11 @@ void TControl::WMMouseButton(TMessage& M, TMouseButton Button, int Kind)
     Integer x = GetXLParam(M.LParam), y = GetYLParam(M.LParam);
     if (Kind == 1) {
         DefaultHandler(M);
+        // A windowless control asks its parent, which finds it again under the point.
+        if (Button == mbRight && m_parent && !dynamic_cast<TWinControl*>(this) && m_parent->HandleAllocated()) {
+            TPoint s = ClientToScreen({x, y});
+            m_parent->Perform(WM_CONTEXTMENU, m_parent->HandleIfAllocated(), MakeLParam(s.X, s.Y));
+        }
         if (Button == mbLeft && (ControlStyle & csCaptureMouse)) SetMouseCapture(false);
         if (Button == mbLeft && (ControlState & csClicked)) {
             ControlState &= ~csClicked;

@@ -17,6 +17,7 @@ class TWinControl;
 class TControl;
 class TCustomForm;
 class TCanvas;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 
@@ -164,6 +165,9 @@ public:
     void SetParentShowHint(bool Value);
     TCursor Cursor() const { return m_cursor; }
     void SetCursor(TCursor Value);
+    // The menu shown on a context-menu request nobody handled (not owned).
+    TPopupMenu* PopupMenu() const { return m_popupMenu; }
+    void SetPopupMenu(TPopupMenu* Value);
     TControlStyle ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
     TControlState ControlState = 0;
     bool MouseCapture() const;
@@ -199,6 +203,7 @@ public:
     TContextPopupEvent OnContextPopup;
 
 protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
     virtual void MouseMove(TShiftState Shift, Integer X, Integer Y);
@@ -245,6 +250,7 @@ private:
     bool m_showHint = false;
     bool m_parentShowHint = true;
     TCursor m_cursor = crDefault;
+    TPopupMenu* m_popupMenu = nullptr;
     bool m_settingParentFont = false;
 };
 

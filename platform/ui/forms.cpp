@@ -91,7 +91,6 @@ void TCustomForm::Dispatch(TMessage& M)
         }
         return;
     case WM_CLOSE: Close(); return;
-    case CM_RELEASE: delete this; return;
     case CM_VISIBLECHANGED: ShowWindowNow(Visible()); return;
     default: TWinControl::Dispatch(M); return;
     }
@@ -189,7 +188,10 @@ void TCustomForm::Close()
     else Hide();
 }
 
-void TCustomForm::Release() { PostMessage(Handle(), CM_RELEASE, 0, 0); }
+void TCustomForm::Release()
+{
+    if (Application) Application->ReleaseForm(this);
+}
 
 TModalResult TCustomForm::ShowModal()
 {
@@ -242,6 +244,14 @@ TModalResult TCustomForm::ShowModal()
 }
 
 // --- focus -------------------------------------------------------------------------------------------
+
+void TCustomForm::ChangeScale(Integer M, Integer D)
+{
+    if (M == D || D == 0) return;
+    Integer left = Left(), top = Top();
+    TWinControl::ChangeScale(M, D);
+    SetBounds(left, top, Width(), Height());
+}
 
 bool TCustomForm::CanFocus() const { return Visible() && Enabled(); }
 

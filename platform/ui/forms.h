@@ -74,6 +74,8 @@ public:
     void FocusControl(TWinControl* Control);
     void SetFocus() override;
     bool CanFocus() const override;
+    // A form keeps its place: its children and its client size scale.
+    void ChangeScale(Integer M, Integer D) override;
     // The focus reaches Control: CM_EXIT and CM_ENTER along the way, CM_FOCUSCHANGED; false
     // when a handler moved the focus elsewhere meanwhile.
     bool SetFocusedControl(TWinControl* Control);

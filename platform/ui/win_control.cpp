@@ -6,6 +6,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/menus.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -131,6 +132,20 @@ void TWinControl::Dispatch(TMessage& M)
     case WM_COMMAND:
     case WM_NOTIFY: WMCommandNotify(M); return;
     case WM_CONTEXTMENU: WMContextMenu(M); return;
+    case WM_WINDOWPOSCHANGED: {
+        // The display moved or sized the window itself (a person dragging its frame).
+        TRect b = GetWindowBounds(m_handle);
+        if (!(b == BoundsRect())) {
+            bool resized = b.Width() != Width() || b.Height() != Height();
+            m_left = b.Left;
+            m_top = b.Top;
+            m_width = b.Width();
+            m_height = b.Height();
+            if (resized) Resize();
+        }
+        DefaultHandler(M);
+        return;
+    }
     case WM_SIZE:
         DefaultHandler(M);
         Realign();
@@ -196,9 +211,17 @@ void TWinControl::WMContextMenu(TMessage& M)
     TControl* target = ControlAtPos(p, false);
     if (!target) target = this;
     bool handled = false;
-    if (target->OnContextPopup) {
-        TPoint local = target == this ? p : TPoint{p.X - target->Left(), p.Y - target->Top()};
-        target->OnContextPopup(target, local, handled);
+    if (target != this && target->OnContextPopup)
+        target->OnContextPopup(target, TPoint{p.X - target->Left(), p.Y - target->Top()}, handled);
+    if (!handled && OnContextPopup) OnContextPopup(this, p, handled);
+    if (!handled) {
+        TControl* owner = target->PopupMenu() ? target : PopupMenu() ? this : nullptr;
+        if (owner && owner->PopupMenu()->AutoPopup) {
+            TPoint at = ClientToScreen(p);
+            owner->PopupMenu()->PopupComponent = owner;
+            owner->PopupMenu()->Popup(at.X, at.Y);
+            handled = true;
+        }
     }
     if (handled) {
         M.Result = 1;
@@ -429,6 +452,20 @@ void TWinControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer
     TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     if (m_handle) MoveWindow(m_handle, BoundsRect());  // WM_SIZE realigns the children
     else if (w != Width() || h != Height()) Realign();
+}
+
+void TWinControl::ChangeScale(Integer M, Integer D)
+{
+    if (M == D) return;
+    DisableAlign();
+    try {
+        for (TControl* c : std::vector<TControl*>(m_controls)) c->ChangeScale(M, D);
+        TControl::ChangeScale(M, D);
+    } catch (...) {
+        EnableAlign();
+        throw;
+    }
+    EnableAlign();
 }
 
 TPoint TWinControl::ClientOrigin() const

@@ -82,6 +82,8 @@ public:
     bool DoubleBuffered = false;
 
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+    // Scales the children, then the control itself.
+    void ChangeScale(Integer M, Integer D) override;
     TPoint ClientOrigin() const override;
     void SetEnabled(bool Value) override;
     void SetText(const String& Value) override;

@@ -755,19 +755,40 @@ TWndProc SetWindowProc(HWND Wnd, TWndProc Proc)
     return old;
 }
 
+namespace {
+struct TRegisteredNames {
+    std::mutex Lock;
+    std::map<String, UINT> Numbers;  // by name in upper case
+    std::vector<String> Names;       // by number - RegisteredMessageBase, as first given
+};
+TRegisteredNames& RegisteredNames()
+{
+    static TRegisteredNames names;
+    return names;
+}
+}  // namespace
+
 UINT RegisterWindowMessage(StringView Name)
 {
-    static std::mutex lock;
-    static std::map<String, UINT> names;
+    TRegisteredNames& r = RegisteredNames();
     String key(Name);
     for (Char& c : key)
         if (c < 128) c = Char(std::toupper(int(c)));
-    std::lock_guard<std::mutex> guard(lock);
-    auto it = names.find(key);
-    if (it != names.end()) return it->second;
-    UINT id = RegisteredMessageBase + UINT(names.size());
-    names.emplace(key, id);
+    std::lock_guard<std::mutex> guard(r.Lock);
+    auto it = r.Numbers.find(key);
+    if (it != r.Numbers.end()) return it->second;
+    UINT id = RegisteredMessageBase + UINT(r.Numbers.size());
+    r.Numbers.emplace(key, id);
+    r.Names.emplace_back(Name);
     return id;
+}
+
+String RegisteredMessageName(UINT Msg)
+{
+    TRegisteredNames& r = RegisteredNames();
+    std::lock_guard<std::mutex> guard(r.Lock);
+    if (Msg < RegisteredMessageBase || Msg - RegisteredMessageBase >= r.Names.size()) return {};
+    return r.Names[Msg - RegisteredMessageBase];
 }
 
 // --- the loop -------------------------------------------------------------------------------------
@@ -775,6 +796,7 @@ UINT RegisterWindowMessage(StringView Name)
 bool PeekMessage(TMsg& M)
 {
     TState& s = State();
+    if (HasBackend()) Backend().PollEvents();
     for (;;) {
         if (TakePosted(M)) {
             if (M.hwnd && !IsWindow(M.hwnd)) continue;
@@ -957,7 +979,6 @@ HWND ChildAt(TWindowRecord& r, TPoint P)
     for (HWND c : r.Children) {
         TWindowRecord* cr = Find(c);
         if (!cr || !(cr->Style & WS_VISIBLE) || (cr->Style & WS_DISABLED)) continue;
-        if ((cr->ExStyle & WS_EX_TRANSPARENT)) continue;
         if (PtInRect(cr->Bounds, P))
             return ChildAt(*cr, {P.X - cr->Bounds.Left, P.Y - cr->Bounds.Top});
     }

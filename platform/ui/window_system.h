@@ -104,6 +104,8 @@ TWndProc GetWindowProc(HWND Wnd);
 TWndProc SetWindowProc(HWND Wnd, TWndProc Proc);
 // A stable number at or above $C000, equal for equal names (ignoring case).
 UINT RegisterWindowMessage(StringView Name);
+// The name a registered number was given (as first registered); empty for other numbers.
+String RegisteredMessageName(UINT Msg);
 
 // --- the loop --------------------------------------------------------------------------------
 // Takes the next message: posted messages first in first out, then input, then paint of an

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 
 namespace gw::test {
 namespace {
@@ -17,18 +15,6 @@ namespace {
 String Path(const std::filesystem::path& p)
 {
     return Utf8ToString(p.string());
-}
-
-std::string Python(const std::filesystem::path& file, const std::string& script)
-{
-    const std::string command = "python3 -c \"import sys, xml.dom.minidom as m; d = m.parse(sys.argv[1]); " +
-                                script + "\" '" + file.string() + "' 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    char buffer[512];
-    while (pipe && fgets(buffer, sizeof buffer, pipe.get()))
-        out += buffer;
-    return out;
 }
 
 // Order, name, window default and image default (-1: the builder does not read it).
@@ -83,7 +69,7 @@ TEST(ParGenFile, WrittenFileHasRootCommentAndTheElementsInOrder)
     std::string expected = "[(1, 'Par_Gen'), (8, 'SW_VERSION = 1.001')]\n";
     for (const ElementCase& e : kTable)
         expected += std::string(e.name) + "=" + e.window + "\n";
-    EXPECT_EQ(Python(dir / "ParGen.xml",
+    EXPECT_EQ(pythonDom(dir / "ParGen.xml",
                      "print([(n.nodeType, n.nodeName if n.nodeType == 1 else n.data) for n in d.childNodes]); "
                      "[print(e.tagName + '=' + ''.join(t.data for t in e.childNodes)) "
                      "for e in d.documentElement.childNodes if e.nodeType == 1]"),

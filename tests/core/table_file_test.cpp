@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 #include <vector>
 
 namespace gw::test {
@@ -37,19 +35,6 @@ TStringTable SlavesGrid(const std::vector<std::vector<const char*>>& rows)
 std::vector<const char*> FullRow(const char* enable, const char* ip, const char* mnemonic)
 {
     return {enable, ip, "1", "10", "2", "20", "1000", "1", "100", "1", "101", "Default", "4", mnemonic};
-}
-
-// Runs Python's own XML reader over a file and returns what it prints.
-std::string PythonDom(const std::filesystem::path& file, const std::string& script)
-{
-    const std::string command = "python3 -c \"import sys, xml.dom.minidom as m; d = m.parse(sys.argv[1]); " +
-                                script + "\" '" + file.string() + "' 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    char buffer[256];
-    while (pipe && fgets(buffer, sizeof buffer, pipe.get()))
-        out += buffer;
-    return out;
 }
 
 TEST(TableFile, SlavesRoundTripKeepsEveryCellAndResetsTheRest)
@@ -92,7 +77,7 @@ TEST(TableFile, RowsAfterAGapInTheKeyColumnAreKept)
     TXMLDocument doc;
     Write_Slaves_File(doc, file, SlavesGrid(rows));
 
-    EXPECT_EQ(PythonDom(dir / "EtherNetIP_Master_Rules.xml",
+    EXPECT_EQ(pythonDom(dir / "EtherNetIP_Master_Rules.xml",
                         "print(' '.join(r.getAttribute('IP_Address') for r in d.getElementsByTagName('row')))"),
               "10.0.0.1 10.0.0.2 10.0.0.4 10.0.0.5 10.0.0.7 10.0.0.8 10.0.0.9 10.0.0.10\n");
 
@@ -109,7 +94,7 @@ TEST(TableFile, SlavesRowsCarryTheirAttributesInColumnOrder)
     ScratchDir dir("core-table-order");
     TXMLDocument doc;
     Write_Slaves_File(doc, Path(dir / "s.xml"), SlavesGrid({FullRow("Y", "1.2.3.4", "m")}));
-    EXPECT_EQ(PythonDom(dir / "s.xml",
+    EXPECT_EQ(pythonDom(dir / "s.xml",
                         "print(' '.join(d.getElementsByTagName('row')[0].attributes.keys()))"),
               "Enable IP_Address Start_Input Num_Input Start_Output Num_Output Time_Poll Instance_T_O "
               "Connection_Point_T_O Instance_O_T Connection_Point_O_T Dim_Header_T_O Dim_Header_O_T Mnemonic\n");
@@ -123,7 +108,7 @@ TEST(TableFile, CellsAreWrittenUntrimmed)
     row[scNum_Input - 1] = " 12 ";
     TXMLDocument doc;
     Write_Slaves_File(doc, file, SlavesGrid({row}));
-    EXPECT_EQ(PythonDom(dir / "t.xml",
+    EXPECT_EQ(pythonDom(dir / "t.xml",
                         "r = d.getElementsByTagName('row')[0]; "
                         "print(repr([r.getAttribute(a) for a in ('IP_Address', 'Num_Input', 'Mnemonic')]))"),
               "[' 10.0.0.1 ', ' 12 ', '  two  words  ']\n");
@@ -164,7 +149,7 @@ TEST(TableFile, VersionCommentFollowsTheRootAtDocumentLevel)
     TXMLDocument doc;
     Write_Slaves_File(doc, Path(dir / "s.xml"), SlavesGrid({FullRow("Y", "1.2.3.4", "")}));
     EXPECT_EQ(readBytes(dir / "s.xml").rfind("<EtherNetIP_Master_Access", 0), 0u) << "root first";
-    EXPECT_EQ(PythonDom(dir / "s.xml",
+    EXPECT_EQ(pythonDom(dir / "s.xml",
                         "print([(n.nodeType, n.nodeName, n.nodeValue) for n in d.childNodes]); "
                         "print(len(d.documentElement.getElementsByTagName('row')))"),
               "[(1, 'EtherNetIP_Master_Access', None), (8, '#comment', 'SW_VERSION = 1.009')]\n1\n");
@@ -193,7 +178,7 @@ TEST(TableFile, SeveralTablesGoUnderTheirElementsInOrder)
     TXMLDocument doc;
     const TCellTable* out[] = {&first, &second};
     Write_Table_File(doc, file, layout, out);
-    EXPECT_EQ(PythonDom(dir / "two.xml",
+    EXPECT_EQ(pythonDom(dir / "two.xml",
                         "r = d.documentElement; "
                         "print([(t.tagName, [(x.getAttribute('Name'), x.getAttribute('Value')) "
                         "for x in t.getElementsByTagName('row')]) for t in r.childNodes if t.nodeType == 1])"),

@@ -1,11 +1,12 @@
 // Scratch folders and fixture access for the test programs.
 #include "tests/support/test_support.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <cstdlib>
+#include <sys/wait.h>
 #include <unistd.h>
-
 
 namespace gw::test {
 
@@ -44,6 +45,30 @@ void writeBytes(const fs::path& file, const std::string& bytes)
         fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+std::string runCommand(const std::string& command, int* exitCode)
+{
+    std::string out;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) {
+        if (exitCode)
+            *exitCode = -1;
+        return out;
+    }
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe))
+        out += buffer;
+    const int status = pclose(pipe);
+    if (exitCode)
+        *exitCode = status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return out;
+}
+
+std::string pythonDom(const fs::path& file, const std::string& script)
+{
+    return runCommand("python3 -c \"import sys, xml.dom.minidom as m; d = m.parse(sys.argv[1]); " + script +
+                      "\" '" + file.string() + "'");
 }
 
 }  // namespace gw::test

@@ -1,4 +1,4 @@
-// Small aids shared by the test programs: scratch folders and fixture paths.
+// Small aids shared by the test programs: scratch folders, fixture paths, outside programs.
 #pragma once
 
 #include <filesystem>
@@ -34,5 +34,13 @@ std::string readBytes(const std::filesystem::path& file);
 
 // Writes bytes to a file, replacing it; creates missing parent folders.
 void writeBytes(const std::filesystem::path& file, const std::string& bytes);
+
+// Runs a shell command and returns what it wrote to standard output and error; *exitCode
+// receives its exit status (-1 when it could not run or did not exit normally).
+std::string runCommand(const std::string& command, int* exitCode = nullptr);
+
+// Reads a file with an independent XML reader, Python's xml.dom.minidom: the script sees the
+// parsed document as d; returns what it prints (or Python's error).
+std::string pythonDom(const std::filesystem::path& file, const std::string& script);
 
 }  // namespace gw::test

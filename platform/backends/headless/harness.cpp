@@ -55,11 +55,52 @@ THarness::THarness() : m_backend(std::make_unique<THeadlessBackend>())
     InitializeUI();
     Application->OnException = [](TObject*, const Exception&) { throw; };
     m_backend->OnWait = [this] { return AnswerWait(); };
+    m_backend->OnFileDialog = [this](TFileDialogRequest& R) {
+        m_fileDialogs.push_back(R);
+        if (m_fileAnswers.empty())
+            throw EInvalidOperation(u"No answer for the file dialog \"" + R.Title + u"\"");
+        String answer = m_fileAnswers.front();
+        m_fileAnswers.pop_front();
+        if (answer.empty()) return false;
+        R.FileName = answer;
+        return true;
+    };
+    m_backend->OnPopupMenu = [this](const std::vector<TMenuEntry>& Items, TPoint) -> UINT {
+        m_menus.push_back(Items);
+        if (m_menuAnswers.empty()) throw EInvalidOperation(u"No answer for the pop-up menu");
+        String answer = m_menuAnswers.front();
+        m_menuAnswers.pop_front();
+        if (answer.empty()) return 0;
+        auto plain = [](String c) {
+            std::erase(c, u'&');
+            return c;
+        };
+        const std::vector<TMenuEntry>* level = &Items;
+        std::size_t start = 0;
+        for (;;) {
+            std::size_t bar = answer.find(u'|', start);
+            String part = answer.substr(start, bar == String::npos ? String::npos : bar - start);
+            auto it = std::find_if(level->begin(), level->end(), [&](const TMenuEntry& e) { return plain(e.Caption) == part; });
+            if (it == level->end()) throw EInvalidOperation(u"The pop-up menu has no item \"" + part + u"\"");
+            if (bar == String::npos) {
+                if (!it->Enabled) throw EInvalidOperation(u"The menu item \"" + part + u"\" is disabled");
+                return it->Command;
+            }
+            level = &it->Items;
+            start = bar + 1;
+        }
+    };
 }
+
+void THarness::AnswerFileDialog(const String& FileName) { m_fileAnswers.push_back(FileName); }
+
+void THarness::AnswerPopupMenu(const String& Caption) { m_menuAnswers.push_back(Caption); }
 
 THarness::~THarness()
 {
     m_backend->OnWait = nullptr;
+    m_backend->OnFileDialog = nullptr;
+    m_backend->OnPopupMenu = nullptr;
     FinalizeUI();
 }
 

@@ -83,10 +83,18 @@ public:
     // The next modal form whose class name or caption is Match (empty: any) is handed to Action,
     // which can drive it and set its ModalResult.
     void AnswerModal(const String& Match, std::function<void(TCustomForm& Form)> Action);
+    // The next file dialog is answered with FileName (a full name), or cancelled when empty.
+    void AnswerFileDialog(const String& FileName);
+    // The next pop-up menu is answered by choosing the item with that caption ('&' ignored;
+    // "Sub|Item" reaches into a submenu), or cancelled when empty.
+    void AnswerPopupMenu(const String& Caption);
+    // The file dialogs and pop-up menus shown so far.
+    const std::vector<TFileDialogRequest>& FileDialogsShown() const { return m_fileDialogs; }
+    const std::vector<std::vector<TMenuEntry>>& MenusShown() const { return m_menus; }
     // Every message box text shown so far.
     const std::vector<String>& MessagesShown() const { return m_messagesShown; }
     // Answers still waiting for their box or form.
-    std::size_t PendingAnswers() const { return m_messageAnswers.size() + m_modalAnswers.size(); }
+    std::size_t PendingAnswers() const { return m_messageAnswers.size() + m_modalAnswers.size() + m_fileAnswers.size() + m_menuAnswers.size(); }
 
     // --- pictures and counters ---------------------------------------------------------------------
     void SavePng(TWinControl* Control, const String& FileName);
@@ -112,6 +120,10 @@ private:
     std::deque<TMessageAnswer> m_messageAnswers;
     std::deque<TModalAnswer> m_modalAnswers;
     std::vector<String> m_messagesShown;
+    std::deque<String> m_fileAnswers;
+    std::deque<String> m_menuAnswers;
+    std::vector<TFileDialogRequest> m_fileDialogs;
+    std::vector<std::vector<TMenuEntry>> m_menus;
 };
 
 }  // namespace gw

@@ -103,6 +103,18 @@ bool THeadlessBackend::ClipboardGet(UINT Format, std::string& Data) const
     return true;
 }
 
+bool THeadlessBackend::RunFileDialog(TFileDialogRequest& Request)
+{
+    if (!OnFileDialog) throw EInvalidOperation(u"No answer for the file dialog \"" + Request.Title + u"\"");
+    return OnFileDialog(Request);
+}
+
+UINT THeadlessBackend::RunPopupMenu(const std::vector<TMenuEntry>& Items, TPoint ScreenPoint, HWND /*Owner*/)
+{
+    if (!OnPopupMenu) throw EInvalidOperation(u"No answer for the pop-up menu");
+    return OnPopupMenu(Items, ScreenPoint);
+}
+
 void THeadlessBackend::Sleep(Cardinal Milliseconds)
 {
     // Sleeping on the user-interface thread passes virtual time; worker threads really wait,

@@ -4,6 +4,8 @@
 
 #include "platform/runtime/clock.h"
 #include "platform/ui/backend.h"
+#include "platform/ui/file_dialogs.h"
+#include "platform/ui/menus.h"
 
 #include <atomic>
 #include <functional>
@@ -27,6 +29,9 @@ public:
     // Called when the program waits (a modal loop with nothing queued): answers scripted input
     // and returns true, or returns false when it has nothing, and the wait raises.
     std::function<bool()> OnWait;
+    // Answer file dialogs and pop-up menus; without them both raise, as nobody could answer.
+    std::function<bool(TFileDialogRequest& Request)> OnFileDialog;
+    std::function<UINT(const std::vector<TMenuEntry>& Items, TPoint ScreenPoint)> OnPopupMenu;
 
     // What the display shows of a top-level window.
     struct TNativeWindow {
@@ -63,6 +68,8 @@ public:
     void ClipboardSet(UINT Format, const std::string& Data) override { m_clipboard[Format] = Data; }
     bool ClipboardGet(UINT Format, std::string& Data) const override;
     bool ClipboardHas(UINT Format) const override { return m_clipboard.count(Format) != 0; }
+    bool RunFileDialog(TFileDialogRequest& Request) override;
+    UINT RunPopupMenu(const std::vector<TMenuEntry>& Items, TPoint ScreenPoint, HWND Owner) override;
 
     // TClockSource
     void Sleep(Cardinal Milliseconds) override;

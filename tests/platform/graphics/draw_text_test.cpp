@@ -220,6 +220,74 @@ TEST(DrawTextPixels, AlignmentVerticalCentreUnderlineAndClip)
               test::PixelMap(*clip, {{clWhite, '.'}, {clRed, 'r'}, {clBlack, '#'}}));
 }
 
+// The box that holds every pixel of ink on a white bitmap; empty when there is none.
+TRect InkBounds(const TBitmap& bmp)
+{
+    TRect ink = Rect(bmp.Width(), bmp.Height(), 0, 0);
+    for (Integer y = 0; y < bmp.Height(); ++y)
+        for (Integer x = 0; x < bmp.Width(); ++x)
+            if (bmp.PixelColor(x, y) != clWhite)
+                ink = Rect(std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1),
+                           std::max(ink.Bottom, y + 1));
+    return ink;
+}
+
+TEST(DrawTextPixels, SingleLinePlacementFollowsTheAlignmentFlags)
+{
+    // A 100 x 40 box at (10, 5); the one line "W" is w wide and h high.
+    TCanvas measure;
+    const Integer w = measure.TextWidth(u"W");
+    const Integer h = measure.TextHeight(u"W");
+    struct Case {
+        const char* name;
+        Cardinal flags;
+        Integer left, top;  // where the line's cell must start
+        Integer result;     // DrawText's answer
+    };
+    const Case cases[] = {
+        {"left top", DT_LEFT | DT_TOP, 10, 5, h},
+        {"centre", DT_CENTER | DT_VCENTER, 10 + (100 - w) / 2, 5 + (40 - h) / 2, (40 - h) / 2 + h},
+        {"right bottom", DT_RIGHT | DT_BOTTOM, 110 - w, 45 - h, 40},
+        {"centre top", DT_CENTER, 10 + (100 - w) / 2, 5, h},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto bmp = test::WhiteBitmap(120, 50);
+        bmp->Canvas()->Brush()->SetStyle(bsClear);
+        TRect r = Rect(10, 5, 110, 45);
+        EXPECT_EQ(bmp->Canvas()->DrawText(u"W", r, DT_SINGLELINE | c.flags), c.result);
+        const TRect ink = InkBounds(*bmp);
+        ASSERT_LT(ink.Left, ink.Right) << "nothing drawn";
+        EXPECT_GE(ink.Left, c.left);
+        EXPECT_LE(ink.Right, c.left + w);
+        EXPECT_GE(ink.Top, c.top);
+        EXPECT_LE(ink.Bottom, c.top + h);
+        // The glyph fills most of its cell, so a wrong offset cannot hide inside the slack.
+        EXPECT_LE(ink.Left - c.left, 2);
+        EXPECT_GE(ink.Right, c.left + w - 2);
+    }
+}
+
+TEST(DrawTextPixels, NoClipDrawsBeyondTheRectangleAndExternalLeadingSpacesLines)
+{
+    auto bmp = test::WhiteBitmap(80, 20);
+    TRect small = Rect(0, 0, 10, 20);
+    bmp->Canvas()->Brush()->SetStyle(bsClear);
+    bmp->Canvas()->DrawText(u"Hello", small, DT_SINGLELINE | DT_NOCLIP);
+    EXPECT_GT(InkBounds(*bmp).Right, 20);
+
+    // Arial at 20 points (Liberation Sans here) asks for a pixel between lines, as on Windows.
+    TCanvas c;
+    c.Font()->SetName(u"Arial");
+    c.Font()->SetSize(20);
+    const TTextMetric m = c.GetTextMetrics();
+    ASSERT_GT(m.tmExternalLeading, 0);
+    TRect r = Rect(0, 0, 100, 0);
+    EXPECT_EQ(c.DrawText(u"a\nb", r, DT_CALCRECT | DT_EXTERNALLEADING), 2 * (m.tmHeight + m.tmExternalLeading));
+    r = Rect(0, 0, 100, 0);
+    EXPECT_EQ(c.DrawText(u"a\nb", r, DT_CALCRECT), 2 * m.tmHeight);
+}
+
 TEST(TextOutPixels, OpaqueTransparentAndRectClipping)
 {
     auto bmp = test::WhiteBitmap(60, 20);

@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <memory>
 #include <string>
 
 #ifdef GW_ETHERNET_UPDATE_EXE
@@ -23,14 +19,9 @@ struct RunResult {
 
 RunResult RunStandIn(const fs::path& updateFile)
 {
-    std::string command = std::string("'") + GW_ETHERNET_UPDATE_EXE + "' '" + updateFile.string() + "' 2>&1";
     RunResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return result;
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe)) result.output += buffer;
-    int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.output = runCommand(std::string("'") + GW_ETHERNET_UPDATE_EXE + "' '" + updateFile.string() + "'",
+                                         &result.exitCode);
     return result;
 }
 

@@ -76,6 +76,33 @@ TEST_F(Layout, ClientSizeScalingAndParentFontAndColour)
     EXPECT_EQ(c->Color(), clYellow);
     c->ChangeScale(3, 2);
     EXPECT_EQ(c->BoundsRect(), Rect(15, 30, 165, 60));
+    form->SetBounds(40, 50, 200, 100);
+    form->ScaleBy(2, 1);
+    EXPECT_EQ(form->BoundsRect(), Rect(40, 50, 440, 250)) << "a form keeps its place and grows";
+    EXPECT_EQ(c->BoundsRect(), Rect(30, 60, 330, 120)) << "its children scale with it";
+    EXPECT_EQ(c->Font()->Height(), -34) << "a font of its own scales too (-11, -17, -34)";
+    EXPECT_EQ(form->Font()->Height(), -22);
+}
+
+TEST_F(Layout, TheControlFollowsAWindowTheDisplayResized)
+{
+    TWinControl* client = Child(form, Rect(0, 0, 10, 10), alClient);
+    int resizes = 0;
+    form->OnResize = [&](TObject*) { ++resizes; };
+    form->Show();
+    MoveWindow(form->Handle(), Rect(50, 60, 650, 460));
+    EXPECT_EQ(form->BoundsRect(), Rect(50, 60, 650, 460));
+    EXPECT_EQ(client->BoundsRect(), Rect(0, 0, 600, 400));
+    EXPECT_EQ(resizes, 1);
+}
+
+TEST_F(Layout, PositionPlacesTheFormWhenFirstShown)
+{
+    form->Position = poScreenCenter;
+    form->SetBounds(0, 0, 400, 300);
+    form->Show();
+    EXPECT_EQ(form->BoundsRect(), Bounds(760, 370, 400, 300)) << "centred in the work area above the task bar";
+    EXPECT_EQ(Screen->WorkAreaRect(), Rect(0, 0, 1920, 1040));
 }
 
 TEST_F(Layout, TheWindowFollowsTheControl)

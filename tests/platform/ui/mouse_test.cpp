@@ -3,6 +3,7 @@
 #include "test_controls.h"
 
 #include "platform/ui/hint_window.h"
+#include "platform/runtime/resources.h"
 #include "platform/ui/system_metrics.h"
 
 #include <gtest/gtest.h>
@@ -224,6 +225,46 @@ TEST_F(MouseInput, ControlCursorsAndTheScreenCursor)
     EXPECT_EQ(h.Display().CursorShape(), crHourGlass) << "the screen cursor overrides the controls'";
     Screen->SetCursor(crDefault);
     EXPECT_EQ(h.Display().CursorShape(), crHandPoint);
+}
+
+TEST_F(MouseInput, TheRightButtonAsksForAContextMenuUpThePanels)
+{
+    auto* panel = new TLogControl(form, form, h.Log, "panel", Rect(100, 10, 300, 200));
+    auto* inner = new TLogControl(form, panel, h.Log, "inner", Rect(10, 10, 80, 30));
+    auto* label = new TGraphicControl(form);
+    label->SetBounds(10, 50, 50, 20);
+    label->SetParent(panel);
+    std::vector<TPoint> asked;
+    panel->OnContextPopup = [&](TObject*, TPoint P, bool& Handled) {
+        asked.push_back(P);
+        Handled = true;
+    };
+    label->OnContextPopup = [&](TObject*, TPoint P, bool&) { h.Log.Add("label " + std::to_string(P.X)); };
+    h.Click(inner, {5, 5}, mbRight);
+    ASSERT_EQ(asked.size(), 1u) << "the inner control leaves it to its parent";
+    EXPECT_EQ(asked[0], (TPoint{15, 15}));
+    h.Click(label, {7, 7}, mbRight);
+    EXPECT_TRUE(h.Log.Contains("label 7"));
+    EXPECT_EQ(asked.size(), 2u);
+    inner->SetFocus();
+    h.Press(VK_APPS);
+    EXPECT_EQ(asked.size(), 3u) << "the menu key asks too";
+}
+
+TEST_F(MouseInput, CursorsFromResources)
+{
+    static const unsigned char bytes[] = {0, 0, 2, 0};
+    RegisterResource("grabhand", "CURSOR", bytes, sizeof bytes);
+    Integer handle = LoadCursorFromResource(u"GrabHand");
+    ASSERT_NE(handle, 0);
+    EXPECT_EQ(LoadCursorFromResource(u"GRABHAND"), handle);
+    EXPECT_EQ(CursorResource(handle)->Data.size(), sizeof bytes);
+    EXPECT_EQ(LoadCursorFromResource(u"nosuchcursor"), 0);
+    const TCursor crGrab = 5;
+    Screen->SetCursors(crGrab, handle);
+    b->SetCursor(crGrab);
+    h.MoveTo(b);
+    EXPECT_EQ(h.Display().CursorShape(), handle);
 }
 
 TEST(Metrics, ThePlatformsFixedMetricsAndOneScreen)

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 #include <vector>
 
 namespace gw::test {
@@ -96,18 +94,11 @@ TEST(XmlDocument, CommentFollowsRootForAnIndependentReader)
     auto file = dir / "ParGen.xml";
     doc.SaveToFile(P(file));
 
-    std::string command =
-        "python3 -c \"import sys, xml.dom.minidom as m; d = m.parse(sys.argv[1]); "
-        "k = [n for n in d.childNodes]; "
-        "print(len(k), k[0].nodeName, k[1].nodeType == k[1].COMMENT_NODE, repr(k[1].data), "
-        "k[0].getElementsByTagName('row')[0].getAttribute('Mnemonic') == "
-        "'line1\\nline2\\ttab \\\"q\\\" <&> \\u00e9')\" '" +
-        file.string() + "' 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    ASSERT_TRUE(pipe) << "cannot run python3";
-    std::string out;
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe.get())) out += buffer;
+    const std::string out = test::pythonDom(
+        file, "k = [n for n in d.childNodes]; "
+              "print(len(k), k[0].nodeName, k[1].nodeType == k[1].COMMENT_NODE, repr(k[1].data), "
+              "k[0].getElementsByTagName('row')[0].getAttribute('Mnemonic') == "
+              "'line1\\nline2\\ttab \\\"q\\\" <&> \\u00e9')");
     EXPECT_EQ(out, "2 Par_Gen True 'SW_VERSION = 1.001' True\n");
 }
 

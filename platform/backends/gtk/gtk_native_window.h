@@ -1,0 +1,31 @@
+// What the GTK back end keeps of one top-level window: the GTK window, its drawing area and the
+// pixels the window system paints.
+#pragma once
+
+#include "platform/backends/gtk/gtk_backend.h"
+
+#include <gtk/gtk.h>
+
+#include <memory>
+
+namespace gw {
+
+struct TGtkSurfaceDeleter {
+    void operator()(cairo_surface_t* S) const { cairo_surface_destroy(S); }
+};
+using TSurfacePtr = std::unique_ptr<cairo_surface_t, TGtkSurfaceDeleter>;
+
+struct TGtkBackend::TNative {
+    TGtkBackend* Self = nullptr;
+    HWND Wnd = 0;
+    TNativeKind Kind = TNativeKind::Normal;
+    HWND Owner = 0;
+    TRect Bounds;
+    String Caption;
+    bool Visible = false;
+    TSurfacePtr Surface;
+    GtkWidget* Window = nullptr;  // made when first shown
+    GtkWidget* Area = nullptr;
+};
+
+}  // namespace gw

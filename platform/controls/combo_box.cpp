@@ -1,0 +1,682 @@
+// TCustomComboBox and TComboBox: an edit (or a fixed field) with a pop-up list of items.
+#include "platform/controls/combo_box.h"
+
+#include "platform/controls/message_beep.h"
+#include "platform/graphics/frame_controls.h"
+#include "platform/runtime/strings.h"
+#include "platform/ui/backend.h"
+#include "platform/ui/system_metrics.h"
+#include "platform/ui/window_system.h"
+
+#include <algorithm>
+
+namespace gw {
+
+// --- TComboListPopup ----------------------------------------------------------------------------
+
+TComboListPopup::TComboListPopup(TCustomComboBox& Combo) : TCustomListBox(&Combo), m_combo(Combo)
+{
+    SetVisible(false);
+    SetTabStop(false);
+    SetBorderStyle(bsNone);
+    ShowFocusRect = false;
+    ControlStyle &= ~Cardinal(csCaptureMouse);  // the combo box holds the capture
+}
+
+void TComboListPopup::CreateParams(TCreateParams& Params)
+{
+    TCustomListBox::CreateParams(Params);
+    Params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
+    Params.Style &= ~Cardinal(WS_TABSTOP);
+}
+
+void TComboListPopup::Highlight(Integer Index)
+{
+    m_itemIndex = (Index >= 0 && Index < Count()) ? Index : -1;
+    if (m_itemIndex >= 0)
+        ScrollIntoView(m_itemIndex);
+    Invalidate();
+}
+
+void TComboListPopup::DrawItem(TCanvas& Canvas, Integer Index, TRect Rect, TOwnerDrawState State)
+{
+    const TComboBoxStyle style = m_combo.Style();
+    if ((style == csOwnerDrawFixed || style == csOwnerDrawVariable) && m_combo.OnDrawItem) {
+        Canvas.Brush()->SetStyle(bsSolid);
+        Canvas.Brush()->SetColor((State & odSelected) ? clHighlight : Color());
+        Canvas.Font()->Assign(m_combo.Font());
+        Canvas.Font()->SetColor((State & odSelected) ? clHighlightText : m_combo.Font()->Color());
+        m_combo.OnDrawItem(&m_combo, Index, Rect, State);
+        return;
+    }
+    TCustomListBox::DrawItem(Canvas, Index, Rect, State);
+}
+
+void TComboListPopup::PaintWindow(TCanvas& Canvas)
+{
+    // The items sit inside a one-pixel black frame, drawn over the list's own painting.
+    TCustomListBox::PaintWindow(Canvas);
+    Canvas.Brush()->SetStyle(bsSolid);
+    Canvas.Brush()->SetColor(clWindowFrame);
+    Canvas.FrameRect(ClientRect());
+}
+
+// --- TCustomComboBox -------------------------------------------------------------------------------
+
+bool GetComboBoxInfo(HWND Combo, TComboBoxInfo* Info)
+{
+    auto* combo = dynamic_cast<TCustomComboBox*>(FindControl(Combo));
+    if (!combo || !Info)
+        return false;
+    Info->rcItem = combo->FieldRect();
+    Info->rcButton = combo->ButtonRect();
+    Info->stateButton = combo->DroppedDown() ? STATE_SYSTEM_PRESSED : 0;
+    Info->hwndCombo = Combo;
+    Info->hwndItem = Combo;
+    Info->hwndList = combo->ListPopup()->HandleIfAllocated();
+    return true;
+}
+
+TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TWinControl(AOwner)
+{
+    m_list = new TComboListPopup(*this);
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+    ControlStyle = csSetCaption | csDoubleClicks | csFixedHeight;
+    m_engine.Measure().SetFont(Font());
+    m_engine.OnChange = [this] {
+        SyncText();
+        NotifyParent(CBN_EDITCHANGE);
+    };
+    m_engine.OnInvalidate = [this] { Invalidate(); };
+    m_engine.OnBeep = [] { MessageBeep(0); };
+    SetBounds(0, 0, 145, 21);
+}
+
+TCustomComboBox::~TCustomComboBox() = default;
+
+Integer TCustomComboBox::FieldHeight() const
+{
+    if (m_fieldHeight > 0)
+        return m_fieldHeight;
+    TCanvas measure;
+    measure.SetFont(Font());
+    return measure.TextHeight(u"Wg") + 2;
+}
+
+void TCustomComboBox::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer /*AHeight*/)
+{
+    // The height follows the selection field, as the platform's combo boxes do.
+    TWinControl::SetBounds(ALeft, ATop, AWidth, FieldHeight() + 6);
+    UpdateEditRect();
+}
+
+TRect TCustomComboBox::ButtonRect() const
+{
+    const Integer w = GetSystemMetrics(SM_CXVSCROLL);
+    return Rect(Width() - 2 - w, 2, Width() - 2, Height() - 2);
+}
+
+TRect TCustomComboBox::FieldRect() const { return Rect(3, 3, ButtonRect().Left - 1, Height() - 3); }
+
+void TCustomComboBox::UpdateEditRect()
+{
+    TRect r = FieldRect();
+    r.Left = 4;
+    m_engine.FormatRect = r;
+    m_engine.ScrollCaret();
+}
+
+void TCustomComboBox::CreateWnd()
+{
+    TWinControl::CreateWnd();
+    UpdateEditRect();
+}
+
+void TCustomComboBox::SetStyle(TComboBoxStyle Value)
+{
+    if (Value == m_style)
+        return;
+    m_style = Value;
+    if (!HasEdit())
+        SyncText();
+    Invalidate();
+}
+
+void TCustomComboBox::SetItemHeight(Integer Value)
+{
+    m_list->SetItemHeight(Value);
+}
+
+void TCustomComboBox::SyncText()
+{
+    m_syncing = true;
+    const Integer i = ItemIndex();
+    const String text = HasEdit() ? m_engine.Buffer.Text() : (i >= 0 ? Items()->Strings(i) : String());
+    try {
+        TWinControl::SetText(text);
+    } catch (...) {
+        m_syncing = false;
+        throw;
+    }
+    m_syncing = false;
+}
+
+void TCustomComboBox::SetText(const String& Value)
+{
+    if (m_syncing) {
+        TWinControl::SetText(Value);
+        return;
+    }
+    if (HasEdit()) {
+        if (Value == m_engine.Buffer.Text())
+            return;
+        m_engine.SetText(Value);
+        SyncText();
+        return;
+    }
+    m_list->SetItemIndex(Items()->IndexOf(Value));
+    SyncText();
+    Invalidate();
+}
+
+void TCustomComboBox::SetItemIndex(Integer Value)
+{
+    m_list->SetItemIndex(Value);
+    if (HasEdit()) {
+        m_engine.SetText(ItemIndex() >= 0 ? Items()->Strings(ItemIndex()) : String());
+        if (Focused())
+            m_engine.SetSel(0, -1);
+    }
+    SyncText();
+    Invalidate();
+}
+
+void TCustomComboBox::Clear()
+{
+    Items()->Clear();
+    m_engine.SetText(u"");
+    SyncText();
+}
+
+void TCustomComboBox::NotifyParent(Word Code)
+{
+    const HWND h = HandleIfAllocated();
+    const HWND parent = h ? GetParent(h) : 0;
+    if (parent)
+        SendMessage(parent, WM_COMMAND, MakeWParam(0, Code), LPARAM(h));
+    else
+        Perform(CN_COMMAND, MakeWParam(0, Code), LPARAM(h));
+}
+
+void TCustomComboBox::Change()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TCustomComboBox::Select()
+{
+    if (OnSelect)
+        OnSelect(this);
+    else
+        Change();
+}
+
+void TCustomComboBox::DropDown()
+{
+    if (OnDropDown)
+        OnDropDown(this);
+}
+
+void TCustomComboBox::CloseUp()
+{
+    if (OnCloseUp)
+        OnCloseUp(this);
+}
+
+void TCustomComboBox::UserSelect(Integer Index)
+{
+    if (Items()->Count() == 0)
+        return;
+    Index = std::clamp(Index, 0, Items()->Count() - 1);
+    const bool changed = Index != ItemIndex();
+    m_list->Highlight(Index);
+    m_savedIndex = Index;
+    if (HasEdit()) {
+        m_engine.SetText(Items()->Strings(Index));
+        m_engine.SetSel(0, -1);
+    }
+    SyncText();
+    Invalidate();
+    if (changed)
+        NotifyParent(CBN_SELCHANGE);
+}
+
+void TCustomComboBox::OpenList()
+{
+    if (m_dropped || !HandleAllocated() || !Enabled())
+        return;
+    NotifyParent(CBN_DROPDOWN);  // the handler may fill the items
+    if (m_dropped || !HandleAllocated())
+        return;
+    m_savedIndex = ItemIndex();
+    const Integer rows = std::clamp(Items()->Count(), 1, std::max(1, DropDownCount));
+    const Integer height = rows * m_list->ItemHeight() + 2;
+    const Integer width = std::max(Width(), m_droppedWidth);
+    const TPoint below = ClientToScreen({0, Height()});
+    TRect r = Bounds(below.X, below.Y, width, height);
+    const TRect work = HasBackend() ? Backend().WorkAreaRect() : Rect(0, 0, 1 << 15, 1 << 15);
+    if (r.Bottom > work.Bottom) {
+        const TPoint above = ClientToScreen({0, 0});
+        r = Bounds(below.X, above.Y - height, width, height);
+    }
+    m_list->SetParentWindow(GetTopLevelWindow(Handle()));
+    m_list->SetBoundsRect(r);
+    m_list->HandleNeeded();
+    m_list->SetTopIndex(0);
+    m_list->Highlight(m_savedIndex);
+    m_list->SetVisible(true);
+    ShowWindow(m_list->Handle(), true);
+    m_dropped = true;
+    m_inListClick = false;
+    SetCapture(Handle());
+    Invalidate();
+}
+
+void TCustomComboBox::CloseList(bool Accept)
+{
+    if (!m_dropped)
+        return;
+    m_dropped = false;
+    m_tracking = false;
+    m_list->SetVisible(false);
+    if (GetCapture() == HandleIfAllocated())
+        ReleaseCapture();
+    const Integer chosen = m_list->ItemIndex();
+    m_list->Highlight(m_savedIndex);
+    Invalidate();
+    NotifyParent(Accept ? CBN_SELENDOK : CBN_SELENDCANCEL);
+    NotifyParent(CBN_CLOSEUP);
+    if (Accept && chosen >= 0)
+        UserSelect(chosen);
+}
+
+void TCustomComboBox::SetDroppedDown(bool Value)
+{
+    if (Value)
+        OpenList();
+    else
+        CloseList(true);
+}
+
+void TCustomComboBox::TypeToSelect(Char C)
+{
+    const Cardinal now = GetTickCountUI();
+    if (now - m_searchTime > 1000)
+        m_search.clear();
+    m_searchTime = now;
+    const bool repeat = m_search.size() == 1 && m_search[0] == C;
+    if (!repeat)
+        m_search += C;
+    const Integer n = Items()->Count();
+    const Integer current = m_dropped ? m_list->ItemIndex() : ItemIndex();
+    const Integer start = repeat || m_search.size() == 1 ? current + 1 : std::max(0, current);
+    for (Integer k = 0; k < n; ++k) {
+        const Integer i = (start + k) % n;
+        if (StartsText(m_search, Items()->Strings(i))) {
+            UserSelect(i);
+            return;
+        }
+    }
+}
+
+void TCustomComboBox::KeyDownDefault(Word Key, TShiftState Shift, TMessage& M)
+{
+    const bool alt = (Shift & ssAlt) != 0;
+    if (Key == VK_F4 && !alt) {
+        m_dropped ? CloseList(true) : OpenList();
+        return;
+    }
+    if (alt && (Key == VK_DOWN || Key == VK_UP)) {
+        m_dropped ? CloseList(true) : OpenList();
+        return;
+    }
+    if (m_dropped) {
+        const Integer cur = m_list->ItemIndex();
+        const Integer page = std::max(1, m_list->VisibleCount() - 1);
+        switch (Key) {
+        case VK_RETURN: CloseList(true); return;
+        case VK_ESCAPE: CloseList(false); return;
+        case VK_UP: UserSelect(cur < 0 ? 0 : cur - 1); return;
+        case VK_DOWN: UserSelect(cur < 0 ? 0 : cur + 1); return;
+        case VK_PRIOR: UserSelect(cur - page); return;
+        case VK_NEXT: UserSelect(cur + page); return;
+        case VK_HOME:
+            if (!HasEdit()) UserSelect(0);
+            else m_engine.HandleMessage(M);
+            return;
+        case VK_END:
+            if (!HasEdit()) UserSelect(Items()->Count() - 1);
+            else m_engine.HandleMessage(M);
+            return;
+        default: break;
+        }
+    } else {
+        const Integer cur = ItemIndex();
+        switch (Key) {
+        case VK_UP: UserSelect(cur < 0 ? 0 : cur - 1); return;
+        case VK_DOWN: UserSelect(cur < 0 ? 0 : cur + 1); return;
+        default: break;
+        }
+        if (!HasEdit()) {
+            switch (Key) {
+            case VK_LEFT: UserSelect(ItemIndex() < 0 ? 0 : ItemIndex() - 1); return;
+            case VK_RIGHT: UserSelect(ItemIndex() < 0 ? 0 : ItemIndex() + 1); return;
+            case VK_HOME: UserSelect(0); return;
+            case VK_END: UserSelect(Items()->Count() - 1); return;
+            case VK_PRIOR: UserSelect(ItemIndex() - std::max(1, DropDownCount - 1)); return;
+            case VK_NEXT: UserSelect(ItemIndex() + std::max(1, DropDownCount - 1)); return;
+            default: return;
+            }
+        }
+    }
+    if (HasEdit())
+        m_engine.HandleMessage(M);
+}
+
+TPoint TCustomComboBox::ToList(TPoint Client) const
+{
+    const TPoint screen = ClientToScreen(Client);
+    return m_list->ScreenToClient(screen);
+}
+
+void TCustomComboBox::MouseDownDropped(TPoint Client)
+{
+    const TPoint p = ToList(Client);
+    if (PtInRect(m_list->ClientRect(), p)) {
+        m_inListClick = true;
+        const Integer i = m_list->ItemAtPos(p, true);
+        if (i >= 0)
+            m_list->Highlight(i);
+        else {
+            TMessage m{WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(p.X, p.Y), 0};  // its scroll bar
+            m_list->DefaultHandler(m);
+        }
+        return;
+    }
+    // A press outside the list closes it; on the button it does nothing more.
+    CloseList(false);
+}
+
+void TCustomComboBox::Dispatch(TMessage& M)
+{
+    switch (M.Msg) {
+    case CN_COMMAND:
+        switch (M.WParamHi()) {
+        case CBN_SELCHANGE:
+            Click();
+            Select();
+            break;
+        case CBN_EDITCHANGE: Change(); break;
+        case CBN_DROPDOWN: DropDown(); break;
+        case CBN_CLOSEUP: CloseUp(); break;
+        case CBN_DBLCLK: DblClick(); break;
+        default: break;
+        }
+        return;
+    case CM_FONTCHANGED:
+        m_engine.Measure().SetFont(Font());
+        SetBounds(Left(), Top(), Width(), Height());
+        TWinControl::Dispatch(M);
+        return;
+    case WM_MOUSEWHEEL: {
+        const Integer delta = int16_t(M.WParamHi());
+        if (m_dropped)
+            m_list->SetTopIndex(m_list->TopIndex() - delta / WHEEL_DELTA * WheelScrollLines());
+        else if (delta != 0 && Items()->Count() > 0) {
+            // One item per notch, towards the end for a notch towards the user.
+            const Integer steps = std::max(1, std::abs(delta) / WHEEL_DELTA);
+            const Integer target = ItemIndex() < 0 ? 0 : ItemIndex() + (delta < 0 ? steps : -steps);
+            UserSelect(std::clamp(target, 0, Items()->Count() - 1));
+        }
+        M.Result = 1;
+        return;
+    }
+    default: TWinControl::Dispatch(M); return;
+    }
+}
+
+void TCustomComboBox::DefaultHandler(TMessage& M)
+{
+    switch (M.Msg) {
+    case WM_GETDLGCODE:
+        M.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (m_dropped ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
+        return;
+    case WM_SETFOCUS:
+        if (HasEdit())
+            m_engine.SetSel(0, -1);
+        Invalidate();
+        return;
+    case WM_KILLFOCUS:
+        CloseList(false);
+        Invalidate();
+        return;
+    case WM_CAPTURECHANGED:
+        if (m_dropped && HWND(M.LParam) != HandleIfAllocated())
+            CloseList(false);
+        return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        KeyDownDefault(Word(M.WParam), KeyboardStateToShiftState(), M);
+        return;
+    case WM_CHAR:
+        if (!HasEdit()) {
+            if (M.WParam > 32 && AutoComplete)
+                TypeToSelect(Char(M.WParam));
+            return;
+        }
+        if (M.WParam == 13 || M.WParam == 27 || M.WParam == 9)
+            return;
+        m_engine.HandleMessage(M);
+        return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        if (m_dropped) {
+            MouseDownDropped(p);
+            return;
+        }
+        if (!HasEdit() || PtInRect(ButtonRect(), p)) {
+            OpenList();
+            m_tracking = true;
+            return;
+        }
+        m_engine.HandleMessage(M);
+        return;
+    }
+    case WM_MOUSEMOVE: {
+        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        if (m_dropped) {
+            const TPoint lp = ToList(p);
+            const Integer i = m_list->ItemAtPos(lp, true);
+            if (i >= 0 && PtInRect(m_list->ClientRect(), lp))
+                m_list->Highlight(i);
+            return;
+        }
+        if (HasEdit())
+            m_engine.HandleMessage(M);
+        return;
+    }
+    case WM_LBUTTONUP: {
+        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        if (m_dropped) {
+            const TPoint lp = ToList(p);
+            const bool inList = PtInRect(m_list->ClientRect(), lp) && m_list->ItemAtPos(lp, true) >= 0;
+            if (inList && (m_tracking || m_inListClick))
+                CloseList(true);
+            m_tracking = false;
+            m_inListClick = false;
+            return;
+        }
+        if (HasEdit())
+            m_engine.HandleMessage(M);
+        return;
+    }
+    case CB_GETCURSEL: M.Result = ItemIndex(); return;
+    case CB_SETCURSEL:
+        SetItemIndex(Integer(int32_t(M.WParam)));
+        M.Result = ItemIndex() >= 0 ? ItemIndex() : CB_ERR;
+        return;
+    case CB_GETCOUNT: M.Result = Items()->Count(); return;
+    case CB_GETLBTEXTLEN:
+    case CB_GETLBTEXT: {
+        const Integer i = Integer(int32_t(M.WParam));
+        if (i < 0 || i >= Items()->Count()) {
+            M.Result = CB_ERR;
+            return;
+        }
+        const String s = Items()->Strings(i);
+        if (M.Msg == CB_GETLBTEXT && M.LParam) {
+            Char* out = reinterpret_cast<Char*>(M.LParam);
+            std::copy(s.begin(), s.end(), out);
+            out[s.size()] = 0;
+        }
+        M.Result = LRESULT(s.size());
+        return;
+    }
+    case CB_ADDSTRING:
+        M.Result = Items()->Add(M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
+        return;
+    case CB_INSERTSTRING: {
+        const Integer i = Integer(int32_t(M.WParam));
+        Items()->Insert(i < 0 ? Items()->Count() : i, M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
+        M.Result = i < 0 ? Items()->Count() - 1 : i;
+        return;
+    }
+    case CB_DELETESTRING: {
+        const Integer i = Integer(int32_t(M.WParam));
+        if (i < 0 || i >= Items()->Count()) {
+            M.Result = CB_ERR;
+            return;
+        }
+        Items()->Delete(i);
+        M.Result = Items()->Count();
+        return;
+    }
+    case CB_RESETCONTENT: Clear(); return;
+    case CB_FINDSTRING:
+    case CB_FINDSTRINGEXACT:
+    case CB_SELECTSTRING: {
+        const String s = M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String();
+        const Integer n = Items()->Count();
+        const Integer start = Integer(int32_t(M.WParam)) + 1;
+        M.Result = CB_ERR;
+        for (Integer k = 0; k < n; ++k) {
+            const Integer i = (std::max(0, start) + k) % n;
+            const String item = Items()->Strings(i);
+            if (M.Msg == CB_FINDSTRINGEXACT ? SameText(item, s) : StartsText(s, item)) {
+                M.Result = i;
+                break;
+            }
+        }
+        if (M.Msg == CB_SELECTSTRING && M.Result != CB_ERR)
+            SetItemIndex(Integer(M.Result));
+        return;
+    }
+    case CB_SHOWDROPDOWN: M.WParam ? OpenList() : CloseList(true); M.Result = 1; return;
+    case CB_GETDROPPEDSTATE: M.Result = m_dropped ? 1 : 0; return;
+    case CB_SETITEMHEIGHT:
+        if (int32_t(M.WParam) == -1) {
+            m_fieldHeight = std::max(0, Integer(M.LParam));
+            SetBounds(Left(), Top(), Width(), Height());
+        } else {
+            m_list->SetItemHeight(Integer(M.LParam));
+        }
+        Invalidate();
+        return;
+    case CB_GETITEMHEIGHT: M.Result = int32_t(M.WParam) == -1 ? FieldHeight() : m_list->ItemHeight(); return;
+    case CB_SETDROPPEDWIDTH:
+        m_droppedWidth = std::max(0, Integer(M.WParam));
+        M.Result = std::max(m_droppedWidth, Width());
+        return;
+    case CB_GETDROPPEDWIDTH: M.Result = std::max(m_droppedWidth, Width()); return;
+    case CB_LIMITTEXT: m_engine.Buffer.MaxLength = Integer(M.WParam); M.Result = 1; return;
+    case CB_GETEDITSEL: {
+        TMessage m{EM_GETSEL, M.WParam, M.LParam, 0};
+        m_engine.HandleMessage(m);
+        M.Result = m.Result;
+        return;
+    }
+    case CB_SETEDITSEL:
+        m_engine.SetSel(int16_t(M.LParam & 0xFFFF), int16_t((M.LParam >> 16) & 0xFFFF));
+        M.Result = 1;
+        return;
+    case WM_SETTEXT:
+        SetText(M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
+        M.Result = 1;
+        return;
+    case WM_GETTEXTLENGTH: M.Result = LRESULT(Text().size()); return;
+    default: break;
+    }
+    if (HasEdit() && M.Msg >= EM_GETSEL && M.Msg <= EM_CHARFROMPOS && m_engine.HandleMessage(M))
+        return;
+    if (HasEdit() && (M.Msg == WM_CUT || M.Msg == WM_COPY || M.Msg == WM_PASTE || M.Msg == WM_CLEAR || M.Msg == WM_UNDO) &&
+        m_engine.HandleMessage(M))
+        return;
+    TWinControl::DefaultHandler(M);
+}
+
+void TCustomComboBox::PaintWindow(TCanvas& Canvas)
+{
+    Canvas.Brush()->SetStyle(bsSolid);
+    Canvas.Brush()->SetColor(Enabled() ? Color() : clBtnFace);
+    Canvas.FillRect(ClientRect());
+    const bool focused = Focused();
+    if (HasEdit()) {
+        TEditEngine::TPaintOptions o;
+        o.Text = Font()->Color();
+        o.Focused = focused;
+        o.Enabled = Enabled();
+        m_engine.Paint(Canvas, o);
+    } else {
+        const TRect field = FieldRect();
+        const bool highlight = focused && !m_dropped;
+        const Integer i = ItemIndex();
+        TOwnerDrawState state = odComboBoxEdit;
+        if (highlight)
+            state |= odSelected | odFocused;
+        if (!Enabled())
+            state |= odDisabled;
+        Canvas.Brush()->SetColor(highlight ? clHighlight : (Enabled() ? Color() : clBtnFace));
+        Canvas.Font()->Assign(Font());
+        Canvas.Font()->SetColor(!Enabled() ? clGrayText : highlight ? clHighlightText : Font()->Color());
+        if ((m_style == csOwnerDrawFixed || m_style == csOwnerDrawVariable) && OnDrawItem) {
+            OnDrawItem(this, i, field, state);
+        } else {
+            Canvas.FillRect(field);
+            if (i >= 0) {
+                const Integer saved = Canvas.SaveDC();
+                Canvas.IntersectClipRect(field);
+                Canvas.Brush()->SetStyle(bsClear);
+                Canvas.TextOut(field.Left + 1, field.Top + (field.Height() - Canvas.TextHeight(u"Wg")) / 2,
+                               Items()->Strings(i));
+                Canvas.RestoreDC(saved);
+            }
+        }
+        if (highlight)
+            Canvas.DrawFocusRect(field);
+    }
+    TRect button = ButtonRect();
+    Cardinal state = DFCS_SCROLLCOMBOBOX;
+    if (m_dropped)
+        state |= DFCS_PUSHED | DFCS_FLAT;
+    if (!Enabled())
+        state |= DFCS_INACTIVE;
+    DrawFrameControl(Canvas, button, DFC_SCROLL, state);
+    TRect r = ClientRect();
+    DrawEdge(Canvas, r, EDGE_SUNKEN, BF_RECT);
+}
+
+}  // namespace gw

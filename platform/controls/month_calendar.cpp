@@ -1,0 +1,258 @@
+// TMonthCalendar: one month of days to choose a date from, alone or dropped from a picker.
+#include "platform/controls/month_calendar.h"
+
+#include "platform/controls/date_time_fields.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/frame_controls.h"
+#include "platform/runtime/datetime.h"
+#include "platform/runtime/format_settings.h"
+#include "platform/ui/window_system.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace gw {
+
+TMonthCalendar::TMonthCalendar(TComponent* AOwner) : TWinControl(AOwner)
+{
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+    ControlStyle = csSetCaption | csDoubleClicks | csOpaque;
+    const TSize s = PreferredSize();
+    SetBounds(0, 0, s.cx, s.cy);
+    SetDate(std::floor(gw::Date()));
+}
+
+Integer TMonthCalendar::CellWidth() const
+{
+    TCanvas c;
+    c.SetFont(Font());
+    return c.TextWidth(u"Wed") + 8;
+}
+
+Integer TMonthCalendar::CellHeight() const
+{
+    TCanvas c;
+    c.SetFont(Font());
+    return c.TextHeight(u"Wg") + 3;
+}
+
+Integer TMonthCalendar::HeaderHeight() const { return CellHeight() + 6; }
+
+TSize TMonthCalendar::PreferredSize() const
+{
+    return {7 * CellWidth() + 6, HeaderHeight() + 7 * CellHeight() + 6};
+}
+
+void TMonthCalendar::ShowMonth(Word Year, Word Month)
+{
+    m_viewYear = std::clamp<Word>(Year, 1, 9999);
+    m_viewMonth = std::clamp<Word>(Month, 1, 12);
+    Invalidate();
+}
+
+void TMonthCalendar::SetDate(TDateTime Value)
+{
+    Value = std::floor(Value);
+    if (Value < std::floor(m_minDate))
+        throw EDateTimeError(u"Date is less than minimum of " + DateToStr(m_minDate));
+    if (Value > std::floor(m_maxDate))
+        throw EDateTimeError(u"Date exceeds maximum of " + DateToStr(m_maxDate));
+    m_date = Value;
+    Word y, m, d;
+    DecodeDate(Value, y, m, d);
+    ShowMonth(y, m);
+}
+
+void TMonthCalendar::SetMinDate(TDateTime Value)
+{
+    m_minDate = Value;
+    if (m_date < std::floor(Value))
+        SetDate(Value);
+}
+
+void TMonthCalendar::SetMaxDate(TDateTime Value)
+{
+    m_maxDate = Value;
+    if (m_date > std::floor(Value))
+        SetDate(Value);
+}
+
+TDateTime TMonthCalendar::FirstShown() const
+{
+    const TDateTime first = EncodeDate(m_viewYear, m_viewMonth, 1);
+    return first - (DayOfWeek(first) - 1);  // back to the Sunday before (or on) the first
+}
+
+TRect TMonthCalendar::DayRect(TDateTime Day) const
+{
+    const Integer index = Integer(std::floor(Day) - FirstShown());
+    if (index < 0 || index >= 42)
+        return Rect(0, 0, 0, 0);
+    const Integer x = 3 + (index % 7) * CellWidth();
+    const Integer y = 3 + HeaderHeight() + (1 + index / 7) * CellHeight();
+    return Rect(x, y, x + CellWidth(), y + CellHeight());
+}
+
+TRect TMonthCalendar::PrevArrowRect() const
+{
+    const Integer s = HeaderHeight() - 4;
+    return Rect(5, 5, 5 + s, 5 + s - 2);
+}
+
+TRect TMonthCalendar::NextArrowRect() const
+{
+    const Integer s = HeaderHeight() - 4;
+    return Rect(Width() - 5 - s, 5, Width() - 5, 5 + s - 2);
+}
+
+bool TMonthCalendar::DateAtPos(TPoint P, TDateTime& Day) const
+{
+    const Integer top = 3 + HeaderHeight() + CellHeight();
+    if (P.Y < top || P.X < 3)
+        return false;
+    const Integer col = (P.X - 3) / CellWidth();
+    const Integer row = (P.Y - top) / CellHeight();
+    if (col > 6 || row > 5)
+        return false;
+    Day = FirstShown() + row * 7 + col;
+    return true;
+}
+
+void TMonthCalendar::Notify(UINT Code)
+{
+    if (OnNotify) {
+        OnNotify(Code);
+        return;
+    }
+    const HWND h = HandleIfAllocated();
+    TNMDateTimeChange n;
+    n.hdr = {h, 0, Code};
+    n.st = m_date;
+    const HWND parent = h ? GetParent(h) : 0;
+    if (parent)
+        SendMessage(parent, WM_NOTIFY, 0, LPARAM(&n));
+    else
+        Perform(CN_NOTIFY, 0, LPARAM(&n));
+}
+
+void TMonthCalendar::UserSelect(TDateTime Day, bool Click)
+{
+    Day = std::clamp(std::floor(Day), std::floor(m_minDate), std::floor(m_maxDate));
+    const bool changed = Day != m_date;
+    m_date = Day;
+    Word y, m, d;
+    DecodeDate(Day, y, m, d);
+    ShowMonth(y, m);
+    if (changed)
+        Notify(MCN_SELCHANGE);
+    if (Click)
+        Notify(MCN_SELECT);
+}
+
+void TMonthCalendar::Dispatch(TMessage& M)
+{
+    if (M.Msg == CN_NOTIFY && M.LParam) {
+        const UINT code = reinterpret_cast<const NMHDR*>(M.LParam)->code;
+        if (code == MCN_SELCHANGE && OnChange)
+            OnChange(this);
+        else if (code == MCN_SELECT && OnClick)
+            OnClick(this);
+        return;
+    }
+    TWinControl::Dispatch(M);
+}
+
+void TMonthCalendar::DefaultHandler(TMessage& M)
+{
+    switch (M.Msg) {
+    case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS; return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: Invalidate(); break;
+    case WM_LBUTTONDOWN: {
+        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        TDateTime day = 0;
+        if (PtInRect(PrevArrowRect(), p))
+            ShowMonth(m_viewMonth == 1 ? m_viewYear - 1 : m_viewYear, m_viewMonth == 1 ? 12 : m_viewMonth - 1);
+        else if (PtInRect(NextArrowRect(), p))
+            ShowMonth(m_viewMonth == 12 ? m_viewYear + 1 : m_viewYear, m_viewMonth == 12 ? 1 : m_viewMonth + 1);
+        else if (DateAtPos(p, day))
+            UserSelect(day, true);
+        return;
+    }
+    case WM_KEYDOWN:
+        switch (M.WParam) {
+        case VK_LEFT: UserSelect(m_date - 1, false); return;
+        case VK_RIGHT: UserSelect(m_date + 1, false); return;
+        case VK_UP: UserSelect(m_date - 7, false); return;
+        case VK_DOWN: UserSelect(m_date + 7, false); return;
+        case VK_PRIOR: UserSelect(IncMonth(m_date, -1), false); return;
+        case VK_NEXT: UserSelect(IncMonth(m_date, 1), false); return;
+        case VK_HOME: UserSelect(EncodeDate(m_viewYear, m_viewMonth, 1), false); return;
+        case VK_END:
+            UserSelect(EncodeDate(m_viewYear, m_viewMonth, DaysInMonth(m_viewYear, m_viewMonth)), false);
+            return;
+        default: break;
+        }
+        break;
+    default: break;
+    }
+    TWinControl::DefaultHandler(M);
+}
+
+void TMonthCalendar::PaintWindow(TCanvas& Canvas)
+{
+    Canvas.Brush()->SetStyle(bsSolid);
+    Canvas.Brush()->SetColor(Color());
+    Canvas.FillRect(ClientRect());
+    Canvas.Font()->Assign(Font());
+    // Header: month and year between the arrows.
+    const TRect header = Rect(3, 3, Width() - 3, 3 + HeaderHeight());
+    Canvas.Brush()->SetColor(clActiveCaption);
+    Canvas.FillRect(header);
+    TRect prev = PrevArrowRect(), next = NextArrowRect();
+    DrawFrameControl(Canvas, prev, DFC_SCROLL, DFCS_SCROLLLEFT);
+    DrawFrameControl(Canvas, next, DFC_SCROLL, DFCS_SCROLLRIGHT);
+    Canvas.Brush()->SetStyle(bsClear);
+    Canvas.Font()->SetColor(clCaptionText);
+    TRect title = header;
+    const String caption = FormatSettings.LongMonthNames[std::size_t(m_viewMonth - 1)] + u" " +
+                           FormatDateTime(u"yyyy", EncodeDate(m_viewYear, m_viewMonth, 1));
+    Canvas.DrawText(caption, title, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // Day names.
+    Canvas.Font()->SetColor(clWindowText);
+    const Integer namesTop = 3 + HeaderHeight();
+    for (Integer i = 0; i < 7; ++i) {
+        TRect r = Rect(3 + i * CellWidth(), namesTop, 3 + (i + 1) * CellWidth(), namesTop + CellHeight());
+        Canvas.DrawText(FormatSettings.ShortDayNames[std::size_t(i)], r, DT_CENTER | DT_SINGLELINE);
+    }
+    Canvas.Pen()->SetColor(clBtnShadow);
+    Canvas.MoveTo(3, namesTop + CellHeight() - 1);
+    Canvas.LineTo(Width() - 3, namesTop + CellHeight() - 1);
+    // Days: the month's own in the text colour, the neighbours' grey, the chosen one marked.
+    const TDateTime first = FirstShown();
+    for (Integer i = 0; i < 42; ++i) {
+        const TDateTime day = first + i;
+        Word y, m, d;
+        DecodeDate(day, y, m, d);
+        TRect r = DayRect(day);
+        const bool chosen = day == m_date;
+        if (chosen) {
+            Canvas.Brush()->SetStyle(bsSolid);
+            Canvas.Brush()->SetColor(Focused() ? clHighlight : clBtnFace);
+            Canvas.FillRect(r);
+            Canvas.Brush()->SetStyle(bsClear);
+        }
+        const bool outside = m != m_viewMonth || day < std::floor(m_minDate) || day > std::floor(m_maxDate);
+        Canvas.Font()->SetColor(chosen && Focused() ? clHighlightText : outside ? clGrayText : clWindowText);
+        String text;
+        for (Integer v = d; v > 0; v /= 10)
+            text.insert(text.begin(), Char(u'0' + v % 10));
+        Canvas.DrawText(text, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    TRect frame = ClientRect();
+    DrawEdge(Canvas, frame, EDGE_SUNKEN, BF_RECT);
+}
+
+}  // namespace gw

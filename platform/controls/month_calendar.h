@@ -1,0 +1,81 @@
+// TMonthCalendar: one month of days to choose a date from, alone or dropped from a picker.
+#pragma once
+
+#include "platform/controls/edit_messages.h"
+#include "platform/runtime/exceptions.h"
+#include "platform/ui/win_control.h"
+
+namespace gw {
+
+// Raised for dates outside a control's range.
+class EDateTimeError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// What DTN_DATETIMECHANGE and the calendar notifications carry (lParam points to it).
+struct TNMDateTimeChange {
+    NMHDR hdr;
+    Cardinal dwFlags = 0;  // GDT_VALID, or GDT_NONE when the picker's box is unchecked
+    TDateTime st = 0;
+};
+constexpr Cardinal GDT_VALID = 0;
+constexpr Cardinal GDT_NONE = 1;
+
+// The calendar: a header with the month and arrows to the months around it, the day names and
+// six weeks of days (Sunday first). Clicking a day or moving with the keys selects it and
+// notifies MCN_SELCHANGE (OnChange); a click on a day also notifies MCN_SELECT (OnClick).
+class TMonthCalendar : public TWinControl {
+public:
+    explicit TMonthCalendar(TComponent* AOwner);
+    String ClassName() const override { return u"TMonthCalendar"; }
+
+    void Dispatch(TMessage& Message) override;
+    void DefaultHandler(TMessage& Message) override;
+
+    TDateTime Date() const { return m_date; }
+    // Raises EDateTimeError outside [MinDate, MaxDate]; shows the month of the date.
+    void SetDate(TDateTime Value);
+    TDateTime MinDate() const { return m_minDate; }
+    void SetMinDate(TDateTime Value);
+    TDateTime MaxDate() const { return m_maxDate; }
+    void SetMaxDate(TDateTime Value);
+    // The month shown.
+    Word ViewYear() const { return m_viewYear; }
+    Word ViewMonth() const { return m_viewMonth; }
+    void ShowMonth(Word Year, Word Month);
+
+    // Layout for tests and the picker.
+    TRect DayRect(TDateTime Day) const;
+    TRect PrevArrowRect() const;
+    TRect NextArrowRect() const;
+    // The day under a client point; false for the header and the day names.
+    bool DateAtPos(TPoint P, TDateTime& Day) const;
+    // The size that shows the whole month in the current font.
+    TSize PreferredSize() const;
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnClick;
+    // Called instead of the WM_NOTIFY to a parent when the calendar has none (the pop-up of a
+    // picker): the code (MCN_SELCHANGE or MCN_SELECT).
+    std::function<void(UINT Code)> OnNotify;
+
+protected:
+    void PaintWindow(TCanvas& Canvas) override;
+
+private:
+    TDateTime FirstShown() const;
+    Integer CellWidth() const;
+    Integer CellHeight() const;
+    Integer HeaderHeight() const;
+    void UserSelect(TDateTime Day, bool Click);
+    void Notify(UINT Code);
+
+    TDateTime m_date = 0;
+    TDateTime m_minDate = -693593.0;
+    TDateTime m_maxDate = 2958465.0;
+    Word m_viewYear = 1899;
+    Word m_viewMonth = 12;
+};
+
+}  // namespace gw

@@ -1,0 +1,116 @@
+// TScrollBar and the geometry of scroll bars: arrows, track and thumb, and the scroll codes.
+#pragma once
+
+#include "platform/ui/win_control.h"
+
+namespace gw {
+
+// Scroll requests (low word of WM_HSCROLL / WM_VSCROLL; the high word carries the thumb
+// position for SB_THUMBPOSITION and SB_THUMBTRACK).
+enum : Word {
+    SB_LINEUP = 0,
+    SB_LINELEFT = 0,
+    SB_LINEDOWN = 1,
+    SB_LINERIGHT = 1,
+    SB_PAGEUP = 2,
+    SB_PAGELEFT = 2,
+    SB_PAGEDOWN = 3,
+    SB_PAGERIGHT = 3,
+    SB_THUMBPOSITION = 4,
+    SB_THUMBTRACK = 5,
+    SB_TOP = 6,
+    SB_LEFT = 6,
+    SB_BOTTOM = 7,
+    SB_RIGHT = 7,
+    SB_ENDSCROLL = 8,
+};
+// The scroll messages a parent reflects to a scroll bar control.
+constexpr UINT CN_HSCROLL = UINT(CN_BASE) + UINT(WM_HSCROLL);
+constexpr UINT CN_VSCROLL = UINT(CN_BASE) + UINT(WM_VSCROLL);
+
+enum TScrollBarKind { sbHorizontal, sbVertical };
+enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+
+// The parts of a bar, from the start (left or top) to the end.
+enum class TScrollBarPart { None, StartArrow, StartPage, Thumb, EndPage, EndArrow };
+
+// Where the parts of a scroll bar lie along its length, for a range Min..Max with PageSize.
+struct TScrollBarLayout {
+    Integer Length = 0;     // along the bar
+    Integer Thickness = 17; // across; also the arrow buttons' length
+    Integer Min = 0;
+    Integer Max = 100;
+    Integer PageSize = 0;
+    Integer Position = 0;
+
+    // The highest position (the page's top when the page ends at Max).
+    Integer MaxPosition() const;
+    Integer ArrowLength() const;
+    Integer TrackStart() const { return ArrowLength(); }
+    Integer TrackEnd() const { return Length - ArrowLength(); }
+    Integer ThumbLength() const;
+    Integer ThumbStart() const;
+    // The part at an offset along the bar.
+    TScrollBarPart PartAt(Integer Offset) const;
+    // The position that puts the thumb's start at ThumbStartOffset.
+    Integer PositionAt(Integer ThumbStartOffset) const;
+};
+
+// Draws a bar in R (arrows, track, thumb) in the classic look.
+void DrawScrollBar(TCanvas& Canvas, const TRect& R, TScrollBarKind Kind, const TScrollBarLayout& Layout,
+                   bool Enabled, TScrollBarPart PressedPart = TScrollBarPart::None);
+
+using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, Integer& ScrollPos)>;
+
+class TScrollBar : public TCustomControl {
+public:
+    explicit TScrollBar(TComponent* AOwner);
+    String ClassName() const override { return u"TScrollBar"; }
+
+    TScrollBarKind Kind() const { return m_kind; }
+    // Swaps width and height when the kind changes.
+    void SetKind(TScrollBarKind Value);
+    Integer Min() const { return m_min; }
+    Integer Max() const { return m_max; }
+    Integer Position() const { return m_position; }
+    Integer PageSize() const { return m_pageSize; }
+    void SetMin(Integer Value) { SetParams(m_position, Value, m_max); }
+    void SetMax(Integer Value) { SetParams(m_position, m_min, Value); }
+    // Clamped to the range; a change raises OnChange.
+    void SetPosition(Integer Value) { SetParams(Value, m_min, m_max); }
+    void SetPageSize(Integer Value);
+    // EInvalidOperation when Max < Min.
+    void SetParams(Integer APosition, Integer AMin, Integer AMax);
+    Integer SmallChange = 1;
+    Integer LargeChange = 1;
+
+    TScrollBarLayout Layout() const;
+
+    TNotifyEvent OnChange;
+    // Each scroll request, before the position changes; the handler may alter ScrollPos.
+    TScrollEvent OnScroll;
+
+protected:
+    void Paint() override;
+    void Dispatch(TMessage& Message) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    // A scroll request as WM_HSCROLL / WM_VSCROLL carry it.
+    void DoScroll(Word Code, Integer ThumbPos);
+    virtual void Change();
+
+private:
+    Integer Along(Integer X, Integer Y) const { return m_kind == sbHorizontal ? X : Y; }
+
+    TScrollBarKind m_kind = sbHorizontal;
+    Integer m_min = 0;
+    Integer m_max = 100;
+    Integer m_position = 0;
+    Integer m_pageSize = 0;
+    TScrollBarPart m_pressed = TScrollBarPart::None;
+    Integer m_dragOffset = 0;
+};
+
+}  // namespace gw
