@@ -75,8 +75,8 @@ public:
     void SetItemHeight(Integer Value);
     Integer MaxLength() const { return m_engine.Buffer.MaxLength; }
     void SetMaxLength(Integer Value) { m_engine.Buffer.MaxLength = std::max(0, Value); }
+    // Typing in the list style selects the item the typed letters begin.
     bool AutoComplete = true;
-    bool AutoDropDown = false;
     Integer SelStart() const { return m_engine.Buffer.SelStart(); }
     void SetSelStart(Integer Value) { m_engine.SetSel(Value, Value); }
     Integer SelLength() const { return m_engine.Buffer.SelLength(); }
@@ -93,8 +93,8 @@ public:
     TNotifyEvent OnSelect;
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
+    // Paints the field and the list's items in the owner-draw styles.
     TDrawItemEvent OnDrawItem;
-    TMeasureItemEvent OnMeasureItem;
 
 protected:
     void CreateWnd() override;

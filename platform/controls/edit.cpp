@@ -18,6 +18,7 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner)
     ControlStyle = csClickEvents | csSetCaption | csDoubleClicks | csCaptureMouse;
     m_engine.OnChange = [this] {
         SyncText();
+        EditTextChanged();
         NotifyParent(EN_CHANGE);
     };
     m_engine.OnInvalidate = [this] { Invalidate(); };
@@ -137,6 +138,7 @@ void TCustomEdit::SetEditTextRaw(const String& Value)
         return;
     m_engine.SetText(Value);
     SyncText();
+    EditTextChanged();
     NotifyParent(EN_CHANGE);
 }
 
@@ -167,6 +169,7 @@ void TCustomEdit::DefaultHandler(TMessage& M)
         const String value = M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String();
         m_engine.SetText(EditTextFor(value));
         SyncText();
+        EditTextChanged();
         NotifyParent(EN_CHANGE);
         M.Result = 1;
         return;

@@ -89,6 +89,8 @@ protected:
     virtual String TextForEditText(const String& EditText) const { return EditText; }
     // Writes the buffer as WM_SETTEXT does, bypassing EditTextFor.
     void SetEditTextRaw(const String& Value);
+    // After every change of the buffer (typed, pasted, set), before EN_CHANGE goes out.
+    virtual void EditTextChanged() {}
     // EN_* to the parent, reflected back as CN_COMMAND (directly without a parent window).
     void NotifyParent(Word Code);
     void UpdateFont();

@@ -3,7 +3,7 @@
 #include "platform/controls/edit_engine.h"
 
 #include "platform/controls/edit_messages.h"
-#include "platform/ui/backend.h"
+#include "platform/ui/clipboard.h"
 #include "platform/ui/window_system.h"
 
 #include <algorithm>
@@ -12,37 +12,18 @@ namespace gw {
 
 namespace {
 
-constexpr UINT CF_UNICODETEXT = 13;
-
 bool Has(TShiftState S, TShiftStateBit B) { return (S & B) != 0; }
 
 }  // namespace
 
-bool ClipboardHasText() { return HasBackend() && Backend().ClipboardHas(CF_UNICODETEXT); }
-
-String ClipboardText()
+bool ClipboardHasText()
 {
-    std::string bytes;
-    if (!HasBackend() || !Backend().ClipboardGet(CF_UNICODETEXT, bytes))
-        return {};
-    String s;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        s += Char(uint8_t(bytes[i]) | (uint8_t(bytes[i + 1]) << 8));
-    return s;
+    return Clipboard()->HasFormat(CF_UNICODETEXT) || Clipboard()->HasFormat(CF_TEXT);
 }
 
-void SetClipboardText(const String& Text)
-{
-    if (!HasBackend())
-        return;
-    std::string bytes;
-    for (Char c : Text) {
-        bytes += char(c & 0xFF);
-        bytes += char(c >> 8);
-    }
-    Backend().ClipboardClear();
-    Backend().ClipboardSet(CF_UNICODETEXT, bytes);
-}
+String ClipboardText() { return Clipboard()->AsText(); }
+
+void SetClipboardText(const String& Text) { Clipboard()->SetAsText(Text); }
 
 TEditEngine::TEditEngine() : m_measure(std::make_unique<TCanvas>()) {}
 
@@ -372,8 +353,6 @@ void TEditEngine::MouseDown(TPoint P, bool Extend, bool Double)
     Buffer.MoveCaret(pos, Extend);
     m_desiredX = -1;
     m_dragging = true;
-    if (OnCapture)
-        OnCapture(true);
     SelMoved();
 }
 
@@ -399,11 +378,7 @@ bool TEditEngine::HandleMessage(TMessage& M)
         }
         return true;
     case WM_LBUTTONUP:
-        if (m_dragging) {
-            m_dragging = false;
-            if (OnCapture)
-                OnCapture(false);
-        }
+        m_dragging = false;
         return true;
     case WM_CAPTURECHANGED:
         m_dragging = false;

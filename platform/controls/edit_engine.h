@@ -39,13 +39,12 @@ public:
     TCanvas& Measure() { return *m_measure; }
 
     // Host hooks: text changed by input (EN_CHANGE), selection moved, repaint, refused input,
-    // mouse capture, the length limit reached.
+    // the length limit reached.
     std::function<void()> OnChange;
     std::function<void()> OnSelChange;
     std::function<void()> OnInvalidate;
     std::function<void()> OnBeep;
     std::function<void()> OnMaxText;
-    std::function<void(bool)> OnCapture;
 
     // The native message handling: true when the message belongs to the edit and was handled
     // (M.Result set). Keys arrive here after the control's own key events.
@@ -110,7 +109,7 @@ private:
     bool m_dragging = false;
 };
 
-// The clipboard's text (empty when it holds none) and a full replacement of it.
+// The clipboard's text as the edit controls use it (over the program's clipboard).
 bool ClipboardHasText();
 String ClipboardText();
 void SetClipboardText(const String& Text);

@@ -465,7 +465,8 @@ void TCustomListBox::DrawItemText(TCanvas& Canvas, Integer Index, TRect Rect, TO
 void TCustomListBox::DrawItem(TCanvas& Canvas, Integer Index, TRect Rect, TOwnerDrawState State)
 {
     Canvas.Brush()->SetStyle(bsSolid);
-    Canvas.Brush()->SetColor((State & odSelected) ? clHighlight : Color());
+    // A disabled list keeps its selection visible, without the highlight colour.
+    Canvas.Brush()->SetColor((State & odSelected) ? ((State & odDisabled) ? clBtnFace : clHighlight) : Color());
     Canvas.Font()->Assign(Font());
     Canvas.Font()->SetColor((State & odDisabled) ? clGrayText : (State & odSelected) ? clHighlightText : Font()->Color());
     if (m_style != lbStandard && OnDrawItem) {

@@ -25,7 +25,6 @@ using TOwnerDrawState = Cardinal;
 
 class TWinControl;
 using TDrawItemEvent = std::function<void(TWinControl* Control, Integer Index, TRect Rect, TOwnerDrawState State)>;
-using TMeasureItemEvent = std::function<void(TWinControl* Control, Integer Index, Integer& Height)>;
 
 class TCustomListBox;
 
@@ -96,8 +95,8 @@ public:
     // Items that fit in the client area.
     Integer VisibleCount() const;
 
+    // Paints the items in the owner-draw styles (all items are ItemHeight high).
     TDrawItemEvent OnDrawItem;
-    TMeasureItemEvent OnMeasureItem;
 
     // The list keeps the selection on the same items (called by its items).
     virtual void ItemInserted(Integer Index);

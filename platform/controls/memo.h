@@ -59,6 +59,8 @@ public:
     void SetCaretPos(TPoint Value);
 
 protected:
+    // A descendant with a richer line list puts its own in place (constructor only).
+    void ReplaceLines(std::unique_ptr<TMemoStrings> Lines) { m_lines = std::move(Lines); }
     Cardinal EditStyle() const override;
     void ApplyStyle(Cardinal Style) override;
     TRect DefaultFormatRect() const override;

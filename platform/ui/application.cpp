@@ -6,6 +6,7 @@
 #include "platform/runtime/unicode.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/drag.h"
 #include "platform/ui/hint_window.h"
 #include "platform/ui/synchronize.h"
 #include "platform/ui/system_metrics.h"
@@ -138,6 +139,7 @@ void HandleControlException(TObject* Sender)
 
 void ControlDestroying(TControl* Control)
 {
+    DragControlDestroying(Control);
     if (Application) Application->ControlDestroying(Control);
     if (Screen) Screen->ControlDestroying(Control);
 }
@@ -264,6 +266,10 @@ void TApplication::HandleException(TObject* Sender)
         Exception wrapped(Utf8ToString(e.what()));
         if (OnException) OnException(Sender, wrapped);
         else ShowException(wrapped);
+    } catch (...) {
+        Exception wrapped(u"Unknown error");
+        if (OnException) OnException(Sender, wrapped);
+        else ShowException(wrapped);
     }
 }
 
@@ -300,12 +306,7 @@ Integer TApplication::MessageBox(const String& Text, const String& Caption, Card
 
 void TApplication::AfterMouseMessage(const TMsg& Msg)
 {
-    TPoint pos = GetCursorPos();
-    TControl* under = nullptr;
-    if (TWinControl* w = FindControl(WindowFromPoint(pos))) {
-        TControl* g = w->ControlAtPos(w->ScreenToClient(pos), false);
-        under = g ? g : w;
-    }
+    TControl* under = FindDragTarget(GetCursorPos(), false);
     if (under != m_mouseControl) {
         TControl* old = m_mouseControl;
         m_mouseControl = under;

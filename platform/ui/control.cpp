@@ -96,6 +96,11 @@ LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam)
 
 void TControl::WndProc(TMessage& M)
 {
+    if ((M.Msg == WM_LBUTTONDOWN || M.Msg == WM_LBUTTONDBLCLK) && DragMode == dmAutomatic &&
+        !(ComponentState() & csDesigning)) {
+        BeginDrag(false);
+        return;
+    }
     if (M.Msg == WM_LBUTTONDOWN || M.Msg == WM_LBUTTONDBLCLK) ControlState |= csLButtonDown;
     else if (M.Msg == WM_LBUTTONUP) ControlState &= ~csLButtonDown;
     Dispatch(M);
@@ -423,6 +428,32 @@ void TControl::SetZOrder(bool TopMost)
     if (TopMost) list.push_back(this);
     else list.insert(list.begin(), this);
     Invalidate();
+}
+
+void TControl::EndDrag(bool Drop)
+{
+    if (Dragging()) FinishDrag(Drop);
+}
+
+void TControl::DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept)
+{
+    Accept = static_cast<bool>(OnDragOver);
+    if (OnDragOver) OnDragOver(this, Source, X, Y, State, Accept);
+}
+
+void TControl::DragDrop(TObject* Source, Integer X, Integer Y)
+{
+    if (OnDragDrop) OnDragDrop(this, Source, X, Y);
+}
+
+void TControl::DoStartDrag(TObject*& DragObject)
+{
+    if (OnStartDrag) OnStartDrag(this, DragObject);
+}
+
+void TControl::DoEndDrag(TObject* Target, Integer X, Integer Y)
+{
+    if (OnEndDrag) OnEndDrag(this, Target, X, Y);
 }
 
 void TControl::Click()

@@ -6,6 +6,7 @@
 #include "platform/graphics/geometry.h"
 #include "platform/runtime/component.h"
 #include "platform/ui/cursors.h"
+#include "platform/ui/drag.h"
 #include "platform/ui/messages.h"
 
 #include <functional>
@@ -182,6 +183,25 @@ public:
     virtual void Update();
     void BringToFront() { SetZOrder(true); }
     void SendToBack() { SetZOrder(false); }
+
+    // --- dragging ------------------------------------------------------------------------------
+    // dmAutomatic starts a drag on a left-button press (past the mouse's drag threshold).
+    TDragMode DragMode = dmManual;
+    TCursor DragCursor = crDrag;
+    // Runs the drag session (a nested loop) and returns when it has ended.
+    void BeginDrag(bool Immediate, Integer Threshold = -1) { RunDrag(this, Immediate, Threshold); }
+    void EndDrag(bool Drop);
+    bool Dragging() const { return DragControl() == this; }
+    // A drag passes over this control: Accept says whether a drop would be taken. The default
+    // accepts exactly when OnDragOver is assigned and leaves it the last word.
+    virtual void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept);
+    virtual void DragDrop(TObject* Source, Integer X, Integer Y);
+    virtual void DoStartDrag(TObject*& DragObject);
+    virtual void DoEndDrag(TObject* Target, Integer X, Integer Y);
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
 
     // --- actions --------------------------------------------------------------------------------
     virtual void Click();

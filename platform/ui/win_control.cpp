@@ -150,13 +150,6 @@ void TWinControl::Dispatch(TMessage& M)
         DefaultHandler(M);
         Realign();
         return;
-    case WM_CAPTURECHANGED:
-        if (HWND(M.LParam) != m_handle) {
-            TControl* cap = GetCaptureControl();
-            (void)cap;
-        }
-        DefaultHandler(M);
-        return;
     case CM_ENABLEDCHANGED:
         if (HandleAllocated()) EnableWindow(m_handle, Enabled());
         Invalidate();

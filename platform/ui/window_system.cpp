@@ -59,6 +59,7 @@ struct TInputEvent {
     TPoint Point;
     TMouseButton Button = mbLeft;
     Integer WheelDelta = 0;
+    Cardinal Time = 0;  // when the display saw it, on the tick clock; 0 = when taken
 };
 
 struct TLastClick {
@@ -344,19 +345,19 @@ bool ConvertMouse(const TInputEvent& In, TMsg& M)
             if (r == MA_ACTIVATEANDEAT || r == MA_NOACTIVATEANDEAT) return false;
             if (!IsWindow(target) || !IsEnabledDeep(target)) return false;
         }
-        TPoint cp = ScreenToClient(target, In.Point);
         TLastClick& lc = s.LastClick;
+        // A program busy between two presses takes them together: their own times decide.
+        Cardinal pressTime = In.Time ? In.Time : Now();
         Integer dx = GetSystemMetrics(SM_CXDOUBLECLK) / 2, dy = GetSystemMetrics(SM_CYDOUBLECLK) / 2;
         bool dbl = lc.Valid && lc.Wnd == target && lc.Button == In.Button &&
-                   (GetClassStyle(target) & CS_DBLCLKS) && Now() - lc.Time <= GetDoubleClickTime() &&
+                   (GetClassStyle(target) & CS_DBLCLKS) && pressTime - lc.Time <= GetDoubleClickTime() &&
                    std::abs(lc.Point.X - In.Point.X) <= dx && std::abs(lc.Point.Y - In.Point.Y) <= dy;
         if (dbl) {
             msg = ButtonMessage(In.Button, 2);
             lc.Valid = false;
         } else {
-            lc = {true, target, In.Button, Now(), In.Point};
+            lc = {true, target, In.Button, pressTime, In.Point};
         }
-        (void)cp;
     } else if (In.Action == TMouseAction::Up) {
         msg = ButtonMessage(In.Button, 1);
     }
@@ -458,8 +459,9 @@ void MoveFocusOutOf(HWND Wnd)
             SendMessage(Wnd, WM_ACTIVATE, WA_INACTIVE, 0);
         }
     }
-    if (!s.Focus || !IsWithin(s.Focus, Wnd)) return;
-    if (TWindowRecord* p = Find(Find(Wnd)->Parent)) SetFocus(p->Handle);
+    r = Find(Wnd);  // activation handlers may have destroyed it
+    if (!r || !s.Focus || !IsWithin(s.Focus, Wnd)) return;
+    if (TWindowRecord* p = Find(r->Parent)) SetFocus(p->Handle);
     if (s.Focus && IsWithin(s.Focus, Wnd)) SetFocus(0);
 }
 
@@ -472,6 +474,7 @@ HWND CreateWindow(const TCreateWindowParams& P)
     TState& s = State();
     bool child = (P.Style & WS_CHILD) != 0;
     if (child && !Find(P.Parent)) throw EInvalidOperation(u"Control has no parent window");
+    if (child && Find(P.Parent)->Destroying) throw EInvalidOperation(u"The parent window is being destroyed");
     auto rec = std::make_unique<TWindowRecord>();
     rec->Handle = s.NextHandle++;
     rec->Style = P.Style;
@@ -1365,7 +1368,7 @@ void InjectKeyEx(Word VirtKey, bool Down, Word ScanCode, bool Extended, Char Lay
     State().Input.push_back(e);
 }
 
-void InjectMouse(TMouseAction Action, TPoint ScreenPoint, TMouseButton Button, Integer WheelDelta)
+void InjectMouse(TMouseAction Action, TPoint ScreenPoint, TMouseButton Button, Integer WheelDelta, Cardinal Time)
 {
     TInputEvent e;
     e.IsKey = false;
@@ -1373,6 +1376,7 @@ void InjectMouse(TMouseAction Action, TPoint ScreenPoint, TMouseButton Button, I
     e.Point = ScreenPoint;
     e.Button = Button;
     e.WheelDelta = WheelDelta;
+    e.Time = Time;
     State().Input.push_back(e);
 }
 

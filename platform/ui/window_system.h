@@ -216,8 +216,10 @@ void InjectKey(Word VirtKey, bool Down, Char PacketChar = 0);
 // main keys there) and the character its keyboard layout gives (0 = as the standard layout has it).
 void InjectKeyEx(Word VirtKey, bool Down, Word ScanCode, bool Extended, Char LayoutChar);
 enum class TMouseAction { Move, Down, Up, Wheel };
+// Time: when the display saw the event, on the tick clock (0 = when the loop takes it); a
+// double click is judged by the times of the presses.
 void InjectMouse(TMouseAction Action, TPoint ScreenPoint, TMouseButton Button = mbLeft,
-                 Integer WheelDelta = 0);
+                 Integer WheelDelta = 0, Cardinal Time = 0);
 
 // --- lifetime ----------------------------------------------------------------------------------
 // Destroys every window and forgets queue, timers and key state: the start of a fresh session

@@ -67,11 +67,12 @@ bool CanHoldChildren(pugi::xml_node node)
     return node.type() == pugi::node_element || node.type() == pugi::node_document;
 }
 
-bool HasDocumentElement(pugi::xml_node document)
+int DocumentElementCount(pugi::xml_node document)
 {
+    int elements = 0;
     for (pugi::xml_node n = document.first_child(); n; n = n.next_sibling())
-        if (n.type() == pugi::node_element) return true;
-    return false;
+        if (n.type() == pugi::node_element) ++elements;
+    return elements;
 }
 
 // 1-based line and column of a byte offset, for error messages.
@@ -94,10 +95,7 @@ std::string Position(std::string_view bytes, ptrdiff_t offset)
 // so it is refused like any other malformed file. (Loose text beside the root it drops.)
 const char* DocumentLevelFault(pugi::xml_node document)
 {
-    int elements = 0;
-    for (pugi::xml_node n = document.first_child(); n; n = n.next_sibling())
-        if (n.type() == pugi::node_element) ++elements;
-    if (elements > 1) return "Only one top level element is allowed";
+    if (DocumentElementCount(document) > 1) return "Only one top level element is allowed";
     return nullptr;
 }
 
@@ -268,7 +266,7 @@ TXMLNode TXMLNode::AddChild(StringView name)
     pugi::xml_node node = Wrap(m_node);
     if (!CanHoldChildren(node)) throw EXmlError(u"This node cannot hold child elements");
     std::string key = CheckedName(name, "element");
-    if (node.type() == pugi::node_document && HasDocumentElement(node))
+    if (node.type() == pugi::node_document && DocumentElementCount(node) > 0)
         throw EXmlError(u"Only one top level element is allowed");
     Touch();
     return TXMLNode(node.append_child(key.c_str()).internal_object());

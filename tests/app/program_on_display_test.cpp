@@ -37,9 +37,8 @@ protected:
             std::vector<std::string>{GW_CONFIGURATOR_EXE, "--event-log", m_log}, m_x.Display(), m_dir.path().string() + "/output.txt");
         ASSERT_TRUE(m_program->Started());
         // The window is there when xdotool finds it by its title and the form says it is active.
-        int found = RunTool({"xdotool", "search", "--sync", "--onlyvisible", "--name", "Configurator CF52818"},
-                            m_x.Display(), WaitMs);
-        ASSERT_EQ(found, 0) << "the program's window did not appear; its output:\n" << Output();
+        ASSERT_TRUE(WaitForWindow("Configurator CF52818")) << "the program's window did not appear; its output:\n"
+                                                            << Output();
         ASSERT_TRUE(WaitForLine("active ", m_activeLine)) << Output();
         std::istringstream in(m_activeLine.substr(7));
         in >> m_client.Left >> m_client.Top >> m_width >> m_height;
@@ -51,6 +50,17 @@ protected:
     {
         std::ifstream in(m_dir.path().string() + "/output.txt");
         return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    // Asks xdotool for a visible window with that title until there is one, or the program ended.
+    bool WaitForWindow(const std::string& Title)
+    {
+        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(WaitMs);
+        while (std::chrono::steady_clock::now() < end && m_program->Running()) {
+            if (RunTool({"xdotool", "search", "--onlyvisible", "--name", Title}, m_x.Display(), 5000) == 0) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return false;
     }
 
     // Waits for a log line starting with Prefix.

@@ -75,7 +75,8 @@ struct TGtkCallbacks {
         TMouseButton b = mbLeft;
         if (!MouseButtonOfGdk(E->button, b)) return FALSE;
         n->Self->SyncModifiers(E->state);
-        InjectMouse(E->type == GDK_BUTTON_PRESS ? TMouseAction::Down : TMouseAction::Up, ScreenPoint(n, E->x, E->y), b);
+        InjectMouse(E->type == GDK_BUTTON_PRESS ? TMouseAction::Down : TMouseAction::Up, ScreenPoint(n, E->x, E->y), b,
+                    0, n->Self->EventTick(E->time));
         n->Self->Arrived();
         return TRUE;
     }
@@ -440,6 +441,22 @@ void TGtkBackend::CheckDeactivation()
     // go there.
     ReleaseHeldModifiers();
     if (GetActiveWindow()) NotifyActivated(0);
+}
+
+// --- event times -------------------------------------------------------------------------------------------
+
+Cardinal TGtkBackend::EventTick(uint32_t EventTime)
+{
+    Cardinal now = TickCount();
+    if (EventTime == GDK_CURRENT_TIME) return now;
+    int32_t offset = int32_t(now - EventTime);
+    if (!m_haveTimeOffset || offset < m_timeOffset) {
+        m_timeOffset = offset;
+        m_haveTimeOffset = true;
+    }
+    Cardinal t = EventTime + Cardinal(m_timeOffset);
+    if (int32_t(t - now) > 0) t = now;
+    return t ? t : 1;  // 0 would mean "when taken"
 }
 
 // --- modifiers ---------------------------------------------------------------------------------------------

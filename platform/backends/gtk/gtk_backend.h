@@ -41,6 +41,8 @@ public:
     cairo_surface_t* WindowSurface(HWND Wnd) override;
     void WindowPainted(HWND Wnd, const TRect& Area) override;
     void SetCursorShape(Integer Cursor) override;
+    bool RunFileDialog(TFileDialogRequest& Request) override;
+    UINT RunPopupMenu(const std::vector<TMenuEntry>& Items, TPoint ScreenPoint, HWND Owner) override;
     TRect ScreenRect() const override;
     TRect WorkAreaRect() const override;
     void ClipboardClear() override;
@@ -74,6 +76,9 @@ private:
     // when an event shows them up (GDK modifier State bits).
     void SyncModifiers(unsigned State);
     void ReleaseHeldModifiers();
+    // An X event's time on the tick clock: the smallest delay seen between the server's time
+    // and ours gives the offset of the two clocks.
+    Cardinal EventTick(uint32_t EventTime);
     void ApplyCursor(TNative& N);
     void FreeCursors();
     void ReleaseClipboard();
@@ -87,6 +92,8 @@ private:
     HWND m_presenting = 0;
     Cardinal m_presentingSince = 0;
     double m_smoothScroll = 0;
+    bool m_haveTimeOffset = false;
+    int32_t m_timeOffset = 0;
     bool m_shiftDown = false, m_ctrlDown = false, m_altDown = false;
     unsigned m_deactivationCheck = 0;  // GLib source id
     Cardinal m_lastPoll = 0;

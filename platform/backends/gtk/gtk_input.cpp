@@ -107,6 +107,9 @@ TKeyTranslation TranslateGdkKey(unsigned Keyval, bool Ctrl)
         return t;
     }
     t.ScanCode = ScanCodeOfKey(t.VirtKey, t.Extended);
+    // The right-hand modifiers report the generic key, told apart by their scan code data.
+    if (Keyval == GDK_KEY_Control_R || Keyval == GDK_KEY_Alt_R) t.Extended = true;
+    if (Keyval == GDK_KEY_Shift_R) t.ScanCode = 0x36;
     if (!Ctrl) t.Character = c;
     return t;
 }

@@ -242,16 +242,18 @@ void THarness::MouseUp(TControl* Control, TPoint P, TMouseButton Button)
     ProcessMessages();
 }
 
-void THarness::Drag(TControl* Control, TPoint From, TPoint To)
+void THarness::Drag(TControl* Control, TPoint From, TPoint To) { Drag(Control, From, Control, To); }
+
+void THarness::Drag(TControl* Source, TPoint From, TControl* Target, TPoint To)
 {
-    MouseDown(Control, From);
+    TPoint a = ScreenPoint(Source, From), b = ScreenPoint(Target, To);
+    InjectMouse(TMouseAction::Move, a);
+    InjectMouse(TMouseAction::Down, a);
     const int steps = 4;
-    for (int i = 1; i <= steps; ++i) {
-        TPoint p{From.X + (To.X - From.X) * i / steps, From.Y + (To.Y - From.Y) * i / steps};
-        InjectMouse(TMouseAction::Move, ScreenPoint(Control, p));
-    }
+    for (int i = 1; i <= steps; ++i)
+        InjectMouse(TMouseAction::Move, {a.X + (b.X - a.X) * i / steps, a.Y + (b.Y - a.Y) * i / steps});
+    InjectMouse(TMouseAction::Up, b);
     ProcessMessages();
-    MouseUp(Control, To);
 }
 
 void THarness::Wheel(TControl* Control, Integer Notches)

@@ -73,7 +73,10 @@ public:
     void DoubleClick(TControl* Control, TPoint P);
     void MouseDown(TControl* Control, TPoint P, TMouseButton Button = mbLeft);
     void MouseUp(TControl* Control, TPoint P, TMouseButton Button = mbLeft);
+    // Press at From, move in steps to To, release: all queued first, so that a drag's own loop
+    // sees them as a person's hand would give them.
     void Drag(TControl* Control, TPoint From, TPoint To);
+    void Drag(TControl* Source, TPoint From, TControl* Target, TPoint To);
     // Notches of the wheel over the control (positive = away from the user).
     void Wheel(TControl* Control, Integer Notches);
 

@@ -67,6 +67,29 @@ TEST_F(ComboTest, ClickOnTheButtonOpensAndAClickOnAnItemChooses)
     EXPECT_EQ(h.Log.Take(), (Events{"dropdown", "closeup", "click", "change blue"}));
 }
 
+TEST_F(ComboTest, TheParentSeesTheNotificationsInOrder)
+{
+    std::vector<Word> codes;
+    TWndMethod old = form->WindowProc;
+    form->WindowProc = [&, old](TMessage& M) {
+        if (M.Msg == WM_COMMAND && HWND(M.LParam) == combo->Handle()) codes.push_back(M.WParamHi());
+        old(M);
+    };
+    h.Press(VK_F4);
+    h.Press(VK_DOWN);
+    h.Press(VK_RETURN);
+    EXPECT_EQ(codes, (std::vector<Word>{CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
+    codes.clear();
+    h.Press(VK_F4);
+    h.Click(combo, ListItem(3));
+    EXPECT_EQ(codes, (std::vector<Word>{CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+    codes.clear();
+    h.Press(VK_F4);
+    h.Press(VK_ESCAPE);
+    EXPECT_EQ(codes, (std::vector<Word>{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
+    form->WindowProc = old;
+}
+
 TEST_F(ComboTest, KeysOpenAndCloseTheList)
 {
     struct Case { Word key; TShiftState shift; };

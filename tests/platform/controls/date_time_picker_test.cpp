@@ -209,7 +209,9 @@ TEST(MonthCalendar, ClicksSelectDaysAndTheArrowsTurnMonths)
     EXPECT_EQ(clicks, 1);
     TDateTime at = 0;
     EXPECT_FALSE(cal->DateAtPos({10, 5}, at));
-    EXPECT_THROW(cal->SetMaxDate(EncodeDate(2023, 1, 1)), EDateTimeError);
+    cal->SetMaxDate(EncodeDate(2023, 1, 1));
+    EXPECT_EQ(cal->Date(), EncodeDate(2023, 1, 1)) << "the date moves into the new range";
+    EXPECT_THROW(cal->SetDate(EncodeDate(2023, 1, 2)), EDateTimeError);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Harness tests of TMemo: lines as a string list, Enter and Tab handling, word wrap, line
 // navigation and scrolling.
+#include "platform/controls/mask_edit.h"
 #include "platform/controls/memo.h"
 
 #include "platform/backends/headless/harness.h"
@@ -114,6 +115,54 @@ TEST_F(MemoTest, TheCaretLineStaysVisibleAndTheScrollBarScrolls)
     EXPECT_EQ(memo->TopLine(), top - 1);
     h.Wheel(memo, 1);
     EXPECT_LT(memo->TopLine(), top - 1);
+}
+
+// The grid's text editor: a masked edit made multi-line through its window style, which shows
+// one line of a cell, takes line breaks, and wraps only when asked to.
+class TMultiLineEditor : public TCustomMaskEdit {
+public:
+    explicit TMultiLineEditor(TComponent* AOwner) : TCustomMaskEdit(AOwner) {}
+    bool Wrap = false;
+    bool RightAligned = false;
+
+protected:
+    void CreateParams(TCreateParams& Params) override
+    {
+        TCustomMaskEdit::CreateParams(Params);
+        Params.Style |= ES_MULTILINE | ES_WANTRETURN;
+        if (Wrap) Params.Style &= ~Cardinal(ES_AUTOHSCROLL);
+        if (RightAligned) Params.Style |= ES_RIGHT;
+    }
+};
+
+TEST(MultiLineStyle, TheWindowStyleMakesAMaskEditMultiLine)
+{
+    THarness h;
+    auto* form = new TForm(Application);
+    form->SetBounds(100, 100, 300, 200);
+    auto* editor = new TMultiLineEditor(form);
+    editor->SetParent(form);
+    editor->SetBounds(10, 10, 80, 20);
+    editor->SetBorderStyle(bsNone);
+    form->Show();
+    editor->SetFocus();
+    EXPECT_EQ(editor->Perform(WM_GETDLGCODE) & DLGC_WANTALLKEYS, DLGC_WANTALLKEYS) << "Enter and Escape reach it";
+    h.Type(u"one two three four");
+    EXPECT_EQ(editor->Perform(EM_GETLINECOUNT), 1) << "without wrapping it scrolls sideways";
+    h.Press(VK_RETURN);
+    h.Type(u"x");
+    EXPECT_EQ(editor->Text(), u"one two three four\r\nx");
+    EXPECT_EQ(editor->Perform(EM_LINEFROMCHAR, WPARAM(-1)), 1);
+    editor->Wrap = true;
+    editor->RightAligned = true;
+    editor->SetSelStart(2);
+    editor->RecreateWnd();
+    EXPECT_GT(editor->Perform(EM_GETLINECOUNT), 2) << "without ES_AUTOHSCROLL the words wrap";
+    EXPECT_EQ(editor->Text(), u"one two three four\r\nx") << "the text survives the new window";
+    EXPECT_EQ(editor->SelStart(), 2);
+    const TRect r = Rect(3, 3, 78, 20);
+    editor->Perform(EM_SETRECTNP, 0, LPARAM(&r));
+    EXPECT_LE(GetXLParam(editor->Perform(EM_POSFROMCHAR, 0)), 78);
 }
 
 }  // namespace

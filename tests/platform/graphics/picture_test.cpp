@@ -356,6 +356,52 @@ TEST(Picture, DetectsTheFormatAndConvertsToBitmap)
     EXPECT_THROW(p.LoadFromFile(u"/nonexistent/file.bmp"), EFOpenError);
 }
 
+// Pictures come from files a user picks: a damaged one of any format is refused (or, where the
+// damage leaves a readable picture, read), and never read past its end or crashes the program.
+TEST(Picture, DamagedFilesOfEveryFormatAreRefusedWithoutHarm)
+{
+    TBitmap pattern;
+    pattern.LoadFromFile(Fixture("pattern24.bmp"));
+    TPngImage png;
+    png.Assign(&pattern);
+    TIcon icon;
+    icon.Assign(&pattern);
+    std::vector<std::pair<std::string, std::string>> sources = {{"png", png.SaveToBytes()},
+                                                                {"ico", icon.SaveToBytes()}};
+    for (const char* file : {"pattern24.bmp", "pattern8rle.bmp", "pattern4rle.bmp", "mono1.bmp", "photo.jpg",
+                             "anim.gif", "busy_interlaced.gif", "trans.gif"})
+        sources.emplace_back(file, test::readBytes(test::fixture(file)));
+
+    for (const auto& [name, good] : sources) {
+        ASSERT_GT(good.size(), 40u) << name;
+        std::vector<std::string> damaged;
+        for (size_t cut : {size_t{8}, good.size() / 4, good.size() / 2, good.size() - 1})
+            damaged.push_back(good.substr(0, cut));
+        // Single bytes spoilt across the header and the data.
+        for (size_t at : {size_t{6}, size_t{10}, size_t{14}, size_t{18}, size_t{22}, size_t{26}, good.size() / 3,
+                          good.size() / 2, good.size() - 8})
+            for (char value : {'\x00', '\xFF', '\x7F'}) {
+                std::string bytes = good;
+                bytes[at] = value;
+                damaged.push_back(bytes);
+            }
+        for (size_t i = 0; i < damaged.size(); ++i) {
+            SCOPED_TRACE(name + " variant " + std::to_string(i));
+            TPicture picture;
+            try {
+                picture.LoadFromBytes(damaged[i]);
+            } catch (const EInvalidGraphic&) {
+                continue;
+            }
+            // Read after all: it must be a usable picture.
+            ASSERT_NE(picture.Graphic(), nullptr);
+            auto target = test::WhiteBitmap(40, 40);
+            target->Canvas()->Draw(0, 0, picture.Graphic());
+            EXPECT_GE(picture.Bitmap()->Width(), 0);
+        }
+    }
+}
+
 TEST(Icon, BitmapIconWithMaskAndWrittenIconReadBack)
 {
     // An icon made by ImageMagick from the pattern with white made transparent.

@@ -20,8 +20,8 @@ struct RunResult {
 RunResult RunStandIn(const fs::path& updateFile)
 {
     RunResult result;
-    result.output = runCommand(std::string("'") + GW_ETHERNET_UPDATE_EXE + "' '" + updateFile.string() + "'",
-                                         &result.exitCode);
+    result.output =
+        runCommand(std::string("'") + GW_ETHERNET_UPDATE_EXE + "' '" + updateFile.string() + "'", &result.exitCode);
     return result;
 }
 

@@ -203,6 +203,28 @@ TEST_F(Forms, ShowHideCloseAndActivationEvents)
     EXPECT_EQ(GetActiveWindow(), main->Handle());
 }
 
+TEST_F(Forms, TheScreenKnowsTheActiveFormAndControl)
+{
+    int formChanges = 0, controlChanges = 0;
+    Screen->OnActiveFormChange = [&](TObject*) { ++formChanges; };
+    Screen->OnActiveControlChange = [&](TObject*) { ++controlChanges; };
+    EXPECT_EQ(Screen->ActiveForm(), main);
+    EXPECT_EQ(Screen->ActiveControl(), a);
+    b->SetFocus();
+    EXPECT_EQ(Screen->ActiveControl(), b);
+    TForm* other = MakeForm(Application, Rect(600, 100, 800, 300));
+    auto* c = new TLogControl(other, other, h.Log, "c");
+    other->Show();
+    EXPECT_EQ(Screen->ActiveForm(), other);
+    EXPECT_EQ(Screen->ActiveControl(), c);
+    EXPECT_EQ(Screen->Forms(0), other) << "the most recently active form comes first";
+    EXPECT_EQ(Screen->FormCount(), 2);
+    EXPECT_EQ(formChanges, 1);
+    EXPECT_EQ(controlChanges, 2);
+    main->Show();
+    EXPECT_EQ(Screen->ActiveControl(), b) << "each form keeps its own active control";
+}
+
 TEST_F(Forms, ApplicationFormsMainFormAndTerminate)
 {
     EXPECT_EQ(Application->MainForm(), nullptr);

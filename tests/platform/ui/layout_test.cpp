@@ -105,6 +105,26 @@ TEST_F(Layout, PositionPlacesTheFormWhenFirstShown)
     EXPECT_EQ(Screen->WorkAreaRect(), Rect(0, 0, 1920, 1040));
 }
 
+TEST_F(Layout, RecreatingAWindowKeepsChildrenAndFocus)
+{
+    TWinControl* panel = Child(form, Rect(10, 10, 200, 100));
+    auto* inner = new TCustomControl(form);
+    inner->SetBounds(5, 5, 50, 20);
+    inner->SetTabStop(true);
+    inner->SetParent(panel);
+    form->Show();
+    panel->SetTabStop(true);
+    panel->SetFocus();
+    HWND oldPanel = panel->Handle(), oldInner = inner->Handle();
+    panel->RecreateWnd();
+    EXPECT_NE(panel->Handle(), oldPanel);
+    EXPECT_NE(inner->Handle(), oldInner);
+    EXPECT_FALSE(IsWindow(oldInner));
+    EXPECT_EQ(GetParent(inner->Handle()), panel->Handle());
+    EXPECT_EQ(GetFocus(), panel->Handle());
+    EXPECT_EQ(FindControl(panel->Handle()), panel);
+}
+
 TEST_F(Layout, TheWindowFollowsTheControl)
 {
     TWinControl* c = Child(form, Rect(10, 20, 110, 40));

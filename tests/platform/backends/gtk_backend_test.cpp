@@ -1,0 +1,307 @@
+// The GTK back end on a private Xvfb, in this process: pixels reach the screen, X input comes in
+// as the platform's messages, waits wake for timers and posts, the display's moves and focus
+// reach the window system, the clipboard and the modal menu and file dialog work.
+#include "platform/backends/gtk/gtk_backend.h"
+#include "platform/runtime/unicode.h"
+#include "platform/ui/clipboard.h"
+#include "platform/ui/file_dialogs.h"
+#include "platform/ui/menus.h"
+#include "platform/ui/window_system.h"
+#include "tests/platform/backends/x_session.h"
+#include "tests/support/test_support.h"
+
+#include <gtk/gtk.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <thread>
+
+namespace gw::test {
+namespace {
+
+// One server for the whole program: GTK opens its display once per process.
+TXvfb& Server()
+{
+    static TXvfb server;
+    return server;
+}
+
+struct TRecord {
+    UINT Msg;
+    WPARAM WParam;
+    LPARAM LParam;
+};
+
+class GtkBackendOnXvfb : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* tool : {"Xvfb", "xdotool", "import"})
+            if (!ToolAvailable(tool)) GTEST_SKIP() << tool << " is not installed (tools/setup.sh installs it)";
+        ASSERT_TRUE(Server().Ok()) << "Xvfb did not start";
+        setenv("DISPLAY", Server().Display().c_str(), 1);
+        unsetenv("WAYLAND_DISPLAY");
+        // The file chooser keeps its settings; here in memory, not in a session bus.
+        setenv("GSETTINGS_BACKEND", "memory", 1);
+        ResetWindowSystem();
+        m_display = std::make_unique<TGtkBackend>();
+    }
+
+    void TearDown() override
+    {
+        ResetWindowSystem();
+        m_display.reset();
+    }
+
+    // A visible top-level window painted in Colour (0xRRGGBB), recording its input messages.
+    HWND MakeWindow(const String& Title, TRect Bounds, uint32_t Colour)
+    {
+        TCreateWindowParams p;
+        p.Caption = Title;
+        p.Style = WS_CAPTION | WS_VISIBLE;
+        p.Bounds = Bounds;
+        p.WndProc = [this, Colour](HWND Wnd, UINT Msg, WPARAM W, LPARAM L) -> LRESULT {
+            if (Msg == WM_PAINT) {
+                TPaintStruct ps;
+                BeginPaint(Wnd, ps);
+                if (ps.Pixels.Surface) {
+                    cairo_t* cr = cairo_create(ps.Pixels.Surface);
+                    cairo_set_source_rgb(cr, ((Colour >> 16) & 0xFF) / 255.0, ((Colour >> 8) & 0xFF) / 255.0,
+                                         (Colour & 0xFF) / 255.0);
+                    cairo_paint(cr);
+                    cairo_destroy(cr);
+                }
+                EndPaint(Wnd, ps);
+                return 0;
+            }
+            if ((Msg >= WM_KEYFIRST && Msg <= WM_KEYLAST) || (Msg >= WM_MOUSEFIRST && Msg <= WM_MOUSELAST &&
+                                                              Msg != WM_MOUSEMOVE) ||
+                Msg == WM_TIMER || Msg == WM_USER || Msg == WM_ACTIVATE)
+                m_log.push_back({Msg, W, L});
+            return DefWindowProc(Wnd, Msg, W, L);
+        };
+        HWND h = CreateWindow(p);
+        SetActiveWindow(h);
+        return h;
+    }
+
+    // Handles messages until Done says so or TimeoutMs passed.
+    bool PumpUntil(const std::function<bool()>& Done, int TimeoutMs = 10000)
+    {
+        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(TimeoutMs);
+        for (;;) {
+            TMsg m;
+            while (PeekMessage(m)) {
+                TranslateMessage(m);
+                DispatchMessage(m);
+            }
+            if (Done()) return true;
+            if (std::chrono::steady_clock::now() >= end) return false;
+            m_display->WaitForEvents(std::min<Cardinal>(NextTimerDue(), 50));
+        }
+    }
+
+    std::vector<TRecord> Messages(UINT First, UINT Last) const
+    {
+        std::vector<TRecord> r;
+        for (auto& m : m_log)
+            if (m.Msg >= First && m.Msg <= Last) r.push_back(m);
+        return r;
+    }
+
+    // Waits until the window's colour is on the screen.
+    bool ShownOnScreen(TPoint P, uint32_t Colour)
+    {
+        ScratchDir dir("gtk-backend-shot");
+        return PumpUntil([&] {
+            TImage shot = Screenshot(Server().Display(), (dir / "screen.png").string());
+            return shot && PixelAt(shot.get(), P.X, P.Y) == Colour;
+        });
+    }
+
+    int Xdotool(std::vector<std::string> Args)
+    {
+        Args.insert(Args.begin(), "xdotool");
+        return RunTool(Args, Server().Display());
+    }
+
+    std::unique_ptr<TGtkBackend> m_display;
+    std::vector<TRecord> m_log;
+};
+
+TEST_F(GtkBackendOnXvfb, ScreenIsTheServersAndPixelsReachIt)
+{
+    EXPECT_EQ(m_display->ScreenRect(), Rect(0, 0, 1280, 1024));
+    MakeWindow(u"Pixels", Bounds(100, 120, 200, 100), 0x20A040);
+    EXPECT_TRUE(ShownOnScreen({100, 120}, 0x20A040));
+    EXPECT_TRUE(ShownOnScreen({299, 219}, 0x20A040));
+}
+
+TEST_F(GtkBackendOnXvfb, KeysCarryScanCodesAndTheKeypadIsToldApart)
+{
+    MakeWindow(u"Keys", Bounds(100, 100, 200, 100), 0xFFFFFF);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    ASSERT_EQ(Xdotool({"key", "Home", "KP_Home", "Return", "KP_Enter", "a"}), 0);
+    ASSERT_TRUE(PumpUntil([&] { return Messages(WM_CHAR, WM_CHAR).size() >= 3; }));
+    auto downs = Messages(WM_KEYDOWN, WM_KEYDOWN);
+    ASSERT_EQ(downs.size(), 5u);
+    struct TExpected {
+        Word Vk;
+        Word Scan;
+        bool Extended;
+    } expected[] = {{VK_HOME, 0x47, true}, {VK_HOME, 0x47, false}, {VK_RETURN, 0x1C, false},
+                    {VK_RETURN, 0x1C, true}, {'A', 0x1E, false}};
+    for (std::size_t i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(downs[i].WParam, expected[i].Vk);
+        EXPECT_EQ((downs[i].LParam >> 16) & 0xFF, expected[i].Scan);
+        EXPECT_EQ((downs[i].LParam & KF_EXTENDED_BIT) != 0, expected[i].Extended);
+    }
+    auto chars = Messages(WM_CHAR, WM_CHAR);
+    EXPECT_EQ(chars[0].WParam, 13u);
+    EXPECT_EQ(chars[1].WParam, 13u);
+    EXPECT_EQ(chars[2].WParam, WPARAM(u'a'));
+}
+
+TEST_F(GtkBackendOnXvfb, DoubleClicksComeFromThePlatformsRule)
+{
+    MakeWindow(u"Clicks", Bounds(100, 100, 200, 100), 0xFFFFFF);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    ASSERT_EQ(Xdotool({"mousemove", "150", "150", "click", "--repeat", "2", "--delay", "60", "1"}), 0);
+    ASSERT_TRUE(PumpUntil([&] { return Messages(WM_LBUTTONDOWN, WM_MBUTTONDBLCLK).size() >= 4; }));
+    std::vector<UINT> got;
+    for (auto& m : Messages(WM_LBUTTONDOWN, WM_MBUTTONDBLCLK)) got.push_back(m.Msg);
+    EXPECT_EQ(got, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
+    // The click's point is in client coordinates.
+    EXPECT_EQ(m_log.back().LParam, MakeLParam(50, 50));
+
+    // Two clicks further apart than the double-click time stay two clicks, even when the program
+    // was busy (here: not looking) and takes both presses together.
+    m_log.clear();
+    ASSERT_EQ(Xdotool({"click", "--repeat", "2", "--delay", "700", "1"}), 0);
+    ASSERT_TRUE(PumpUntil([&] { return Messages(WM_LBUTTONDOWN, WM_MBUTTONDBLCLK).size() >= 4; }));
+    EXPECT_EQ(Messages(WM_LBUTTONDBLCLK, WM_LBUTTONDBLCLK).size(), 0u);
+}
+
+TEST_F(GtkBackendOnXvfb, WheelNotchesAre120)
+{
+    MakeWindow(u"Wheel", Bounds(100, 100, 200, 100), 0xFFFFFF);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    ASSERT_EQ(Xdotool({"mousemove", "150", "150", "click", "4", "click", "5", "click", "5"}), 0);
+    ASSERT_TRUE(PumpUntil([&] { return Messages(WM_MOUSEWHEEL, WM_MOUSEWHEEL).size() >= 3; }));
+    auto wheel = Messages(WM_MOUSEWHEEL, WM_MOUSEWHEEL);
+    EXPECT_EQ(int16_t(wheel[0].WParam >> 16), 120);
+    EXPECT_EQ(int16_t(wheel[1].WParam >> 16), -120);
+    EXPECT_EQ(int16_t(wheel[2].WParam >> 16), -120);
+}
+
+TEST_F(GtkBackendOnXvfb, WaitsEndForTimersAndForPostsFromOtherThreads)
+{
+    HWND w = MakeWindow(u"Time", Bounds(100, 100, 100, 100), 0xFFFFFF);
+    Cardinal start = GetTickCountUI();
+    SetTimer(w, 7, 40);
+    ASSERT_TRUE(PumpUntil([&] { return !Messages(WM_TIMER, WM_TIMER).empty(); }));
+    EXPECT_GE(GetTickCountUI() - start, 35u);
+    KillTimer(w, 7);
+
+    // Nothing pending: the wait would last its whole timeout unless the post wakes it.
+    PumpUntil([] { return false; }, 200);
+    std::thread poster([w] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        PostMessage(w, WM_USER, 42, 0);
+    });
+    auto before = std::chrono::steady_clock::now();
+    m_display->WaitForEvents(8000);
+    auto waited = std::chrono::steady_clock::now() - before;
+    poster.join();
+    EXPECT_LT(waited, std::chrono::milliseconds(4000));
+    ASSERT_TRUE(PumpUntil([&] { return !Messages(WM_USER, WM_USER).empty(); }, 2000));
+    EXPECT_EQ(Messages(WM_USER, WM_USER)[0].WParam, 42u);
+}
+
+TEST_F(GtkBackendOnXvfb, MovesAndActivationByTheDisplayReachTheWindowSystem)
+{
+    HWND a = MakeWindow(u"First window", Bounds(100, 100, 200, 100), 0xFFFFFF);
+    HWND b = MakeWindow(u"Second window", Bounds(400, 100, 200, 100), 0xFFFFFF);
+    SetActiveWindow(a);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    ASSERT_TRUE(ShownOnScreen({450, 150}, 0xFFFFFF));
+
+    ScratchDir ids("gtk-backend-ids");
+    std::string idFile = (ids / "id.txt").string();
+    ASSERT_EQ(RunTool({"xdotool", "search", "--name", "Second window"}, Server().Display(), 10000, idFile), 0);
+    std::string id = ReadLines(idFile).at(0);
+
+    ASSERT_EQ(Xdotool({"windowmove", id, "500", "300"}), 0);
+    EXPECT_TRUE(PumpUntil([&] { return GetWindowRect(b).TopLeft() == TPoint{500, 300}; }));
+    EXPECT_EQ(GetWindowRect(b).Width(), 200);
+
+    ASSERT_EQ(Xdotool({"windowfocus", "--sync", id}), 0);
+    EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == b; }));
+}
+
+TEST_F(GtkBackendOnXvfb, ClipboardTextAndNamedFormatsAsGtkTargets)
+{
+    MakeWindow(u"Clipboard", Bounds(100, 100, 100, 100), 0xFFFFFF);
+    Clipboard()->SetAsText(u"Gr\u00FC\u00DFe");
+    EXPECT_EQ(Clipboard()->AsText(), u"Gr\u00FC\u00DFe");
+    GtkClipboard* cb = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
+    gchar* text = gtk_clipboard_wait_for_text(cb);
+    ASSERT_NE(text, nullptr);
+    EXPECT_STREQ(text, "Gr\xC3\xBC\xC3\x9F" "e");
+    g_free(text);
+
+    UINT format = RegisterClipboardFormat(u"GW Grid Cells");
+    Clipboard()->SetBuffer(format, std::string("a\0b", 3));
+    GtkSelectionData* sel = gtk_clipboard_wait_for_contents(cb, gdk_atom_intern("GW Grid Cells", FALSE));
+    ASSERT_NE(sel, nullptr);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(gtk_selection_data_get_data(sel)),
+                          std::size_t(gtk_selection_data_get_length(sel))),
+              std::string("a\0b", 3));
+    gtk_selection_data_free(sel);
+    EXPECT_FALSE(Clipboard()->HasFormat(CF_UNICODETEXT));
+
+    // Another owner takes the clipboard over: its text is what the program reads.
+    gtk_clipboard_set_text(cb, "from elsewhere", -1);
+    EXPECT_TRUE(Clipboard()->HasFormat(CF_UNICODETEXT));
+    EXPECT_EQ(Clipboard()->AsText(), u"from elsewhere");
+    EXPECT_FALSE(Clipboard()->HasFormat(format));
+}
+
+TEST_F(GtkBackendOnXvfb, PopupMenuReturnsTheChosenCommand)
+{
+    HWND w = MakeWindow(u"Menu", Bounds(100, 100, 300, 200), 0xFFFFFF);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    std::vector<TMenuEntry> items(4);
+    items[0].Caption = u"&Cut";
+    items[0].Command = 11;
+    items[1].Caption = u"-";
+    items[2].Caption = u"&Copy";
+    items[2].Command = 12;
+    items[3].Caption = u"&Paste";
+    items[3].Command = 13;
+    // Keys for the menu once it is up; Escape later in case it never took them.
+    TChildProcess keys({"xdotool", "sleep", "0.7", "key", "Down", "Down", "Return"}, Server().Display(), "/dev/null");
+    TChildProcess escape({"xdotool", "sleep", "8", "key", "Escape"}, Server().Display(), "/dev/null");
+    UINT chosen = TrackPopupMenu(items, TPM_RETURNCMD, {160, 160}, w);
+    EXPECT_EQ(chosen, 12u);
+}
+
+TEST_F(GtkBackendOnXvfb, SaveDialogReturnsTheNameTheUserAccepts)
+{
+    MakeWindow(u"Dialog", Bounds(100, 100, 300, 200), 0xFFFFFF);
+    ScratchDir dir("gtk-backend-dialog");
+    TChildProcess keys({"xdotool", "sleep", "1.5", "key", "Return"}, Server().Display(), "/dev/null");
+    TChildProcess escape({"xdotool", "sleep", "12", "key", "Escape"}, Server().Display(), "/dev/null");
+    TSaveDialog d(nullptr);
+    d.Title = u"Save the configuration";
+    d.InitialDir = Utf8ToString(dir.path().string());
+    d.FileName = u"gateway.xml";
+    d.Filter = u"Configurations (*.xml)|*.xml|All files|*.*";
+    ASSERT_TRUE(d.Execute());
+    EXPECT_EQ(d.FileName, Utf8ToString((dir / "gateway.xml").string()));
+    EXPECT_EQ(d.FilterIndex, 1);
+}
+
+}  // namespace
+}  // namespace gw::test

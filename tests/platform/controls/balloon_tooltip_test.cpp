@@ -1,0 +1,144 @@
+// The tooltip control: tools, the text asked on demand, delays, title and icon, subclassing.
+#include "platform/controls/balloon_tooltip.h"
+#include "std_controls_harness.h"
+
+namespace gw::test {
+namespace {
+
+// A control that answers the tooltip's text requests, as the grid does for the cell under the mouse.
+class TTipOwner : public TCustomControl {
+public:
+    explicit TTipOwner(TComponent* AOwner) : TCustomControl(AOwner) {}
+    String Answer = u"cell text";
+    int Requests = 0;
+    std::vector<UINT> Codes;
+
+protected:
+    void Dispatch(TMessage& M) override
+    {
+        if (M.Msg == WM_NOTIFY) {
+            auto* h = reinterpret_cast<NMHDR*>(M.LParam);
+            Codes.push_back(h->code);
+            if (h->code == TTN_GETDISPINFOW) {
+                ++Requests;
+                reinterpret_cast<NMTTDISPINFOW*>(M.LParam)->lpszText = Answer.c_str();
+            }
+            return;
+        }
+        TCustomControl::Dispatch(M);
+    }
+};
+
+class BalloonToolTipTest : public StdControlsTest {
+protected:
+    void Build()
+    {
+        owner = new TTipOwner(form);
+        owner->SetParent(form);
+        owner->SetBounds(10, 10, 200, 100);
+        ShowForm();
+        tip = CreateToolTipWindow(owner->Handle(), TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_BALLOON);
+        SetToolTipTopmost(tip);
+        TToolInfo ti;
+        ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        ti.hwnd = owner->Handle();
+        ti.uId = owner->Handle();
+        ti.rect = owner->ClientRect();
+        ti.lpszText = LPSTR_TEXTCALLBACKW;
+        ASSERT_EQ(SendMessage(tip, TTM_ADDTOOLW, 0, LPARAM(&ti)), 1);
+        String title = u"ToolTipText";
+        SendMessage(tip, TTM_SETTITLEW, TTI_ERROR, LPARAM(title.c_str()));
+    }
+    TToolTipInfo Info()
+    {
+        TToolTipInfo i;
+        EXPECT_TRUE(GetToolTipInfo(tip, i));
+        return i;
+    }
+    void MoveTo(TPoint P)
+    {
+        InjectMouse(TMouseAction::Move, owner->ClientToScreen(P));
+        Pump();
+    }
+
+    TTipOwner* owner = nullptr;
+    HWND tip = 0;
+};
+
+TEST_F(BalloonToolTipTest, ShowsTheOwnersTextAfterTheInitialDelayAndPopsLater)
+{
+    Build();
+    SendMessage(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 200);
+    SendMessage(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, 3000);
+    SendMessage(tip, TTM_SETDELAYTIME, TTDT_RESHOW, -1);
+    EXPECT_EQ(Info().ReshowDelay, 100) << "-1 restores the control's own delay";
+    MoveTo({50, 50});
+    EXPECT_FALSE(Info().Visible);
+    backend.Advance(199);
+    Pump();
+    EXPECT_FALSE(Info().Visible);
+    backend.Advance(1);
+    Pump();
+    TToolTipInfo shown = Info();
+    ASSERT_TRUE(shown.Visible);
+    EXPECT_EQ(shown.Text, u"cell text");
+    EXPECT_EQ(shown.Title, u"ToolTipText");
+    EXPECT_EQ(shown.Icon, TTI_ERROR);
+    EXPECT_EQ(owner->Requests, 1);
+    EXPECT_TRUE(IsWindowVisible(tip));
+    // The balloon's stem is at the mouse.
+    TPoint mouse = owner->ClientToScreen({50, 50});
+    EXPECT_EQ(shown.Bounds.Top, mouse.Y);
+    backend.Advance(3000);
+    Pump();
+    EXPECT_FALSE(Info().Visible);
+    EXPECT_NE(std::find(owner->Codes.begin(), owner->Codes.end(), TTN_POP), owner->Codes.end());
+}
+
+TEST_F(BalloonToolTipTest, EmptyTextShowsNothingAndAPressHides)
+{
+    Build();
+    owner->Answer.clear();
+    MoveTo({20, 20});
+    backend.Advance(600);
+    Pump();
+    EXPECT_FALSE(Info().Visible);
+    owner->Answer = u"again";
+    MoveTo({21, 20});
+    backend.Advance(300);
+    Pump();
+    MoveTo({22, 20});  // moving on within the tool does not restart the wait
+    backend.Advance(300);
+    Pump();
+    ASSERT_TRUE(Info().Visible);
+    EXPECT_EQ(Info().Text, u"again");
+    InjectMouse(TMouseAction::Down, owner->ClientToScreen({22, 20}));
+    InjectMouse(TMouseAction::Up, owner->ClientToScreen({22, 20}));
+    Pump();
+    EXPECT_FALSE(Info().Visible);
+}
+
+TEST_F(BalloonToolTipTest, InactiveAndDestroyedTooltipsLeaveTheOwnerAlone)
+{
+    Build();
+    SendMessage(tip, TTM_ACTIVATE, 0, 0);
+    MoveTo({40, 40});
+    backend.Advance(1000);
+    Pump();
+    EXPECT_FALSE(Info().Visible);
+    EXPECT_EQ(SendMessage(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    // Destroyed: the owner's window works on without it.
+    DestroyWindow(tip);
+    TToolTipInfo gone;
+    EXPECT_FALSE(GetToolTipInfo(tip, gone));
+    MoveTo({45, 45});
+    backend.Advance(1000);
+    Pump();
+    int clicks = 0;
+    owner->OnClick = [&](TObject*) { ++clicks; };
+    ClickCentre(owner);
+    EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace
+}  // namespace gw::test
