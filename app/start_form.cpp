@@ -1,8 +1,8 @@
 // The start window: a banner, a note that the main window is still to come, a name field and
-// a button that ends the program.
+// the image button that ends the program.
 #include "app/start_form.h"
 
-#include "platform/controls/button.h"
+#include "imagebutton/img_button.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/label.h"
 #include "platform/controls/panel.h"
@@ -41,11 +41,11 @@ TStartForm::TStartForm(TComponent* AOwner) : TForm(AOwner)
     };
     NameEdit->OnChange = [this](TObject*) { Trace("text NameEdit " + StringToUtf8(NameEdit->Text())); };
 
-    CloseButton = new TButton(this);
+    CloseButton = new TImgButton(this);
     CloseButton->SetName(u"CloseButton");
     CloseButton->SetParent(this);
     CloseButton->SetBounds(FormClientWidth - 100, FormClientHeight - 40, 84, 25);
-    CloseButton->SetCaption(u"Close");
+    CloseButton->SetKind(bkClose);
     CloseButton->Cancel = true;
     // The button holds the focus first, so that the first picture has no blinking caret.
     CloseButton->SetTabOrder(0);

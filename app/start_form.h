@@ -12,7 +12,7 @@ namespace gw {
 class TPanel;
 class TLabel;
 class TEdit;
-class TButton;
+class TImgButton;
 
 class TStartForm : public TForm {
 public:
@@ -22,7 +22,7 @@ public:
     TPanel* Banner = nullptr;
     TLabel* Note = nullptr;
     TEdit* NameEdit = nullptr;
-    TButton* CloseButton = nullptr;
+    TImgButton* CloseButton = nullptr;
 
     // Told of clicks and typed characters, one line each ("click NameEdit", "char NameEdit a");
     // the program's test build writes them to its event log.

@@ -84,6 +84,13 @@ std::array<Byte, 4> RowAddress(const TXMLNode& Row, Integer RowNo)
     return bytes;
 }
 
+// An empty folder means no configuration is open; its "bin" would otherwise be the root's.
+void CheckConfDir(const String& ConfDir)
+{
+    if (ConfDir.empty())
+        throw EInvalidOperation(u"No configuration is open");
+}
+
 TSlaveRecord ReadSlave(const TXMLNode& Row, Integer RowNo)
 {
     TSlaveRecord record;
@@ -221,6 +228,7 @@ void TBankImage::Build_Bank(TXMLDocument& Doc, const String& ConfDir)
 {
     // Nothing of an earlier build may survive a failed one and be saved in its place.
     m_image.clear();
+    CheckConfDir(ConfDir);
     const String dir = IncludeTrailingPathDelimiter(ConfDir);
     Init_Bank();
     Clear_Slave_Table();
@@ -233,6 +241,7 @@ void TBankImage::Build_Bank(TXMLDocument& Doc, const String& ConfDir)
 
 void TBankImage::Save_Bank(const String& ConfDir) const
 {
+    CheckConfDir(ConfDir);
     if (m_image.size() != Bank_Image_Size)
         throw EInvalidOperation(u"No configuration image has been built");
     const String binDir = IncludeTrailingPathDelimiter(ConfDir) + u"bin";

@@ -77,12 +77,13 @@ String Bank_File_Path(const String& ConfDir);
 class TBankImage {
 public:
     // Builds the image of the configuration in ConfDir, loading its ParGen.xml and slaves file
-    // into Doc. A file that is not well-formed raises EXmlError and an unusable slave address
-    // EBankAddressError; either way no image is left to save.
+    // into Doc. A file that is not well-formed raises EXmlError, an unusable slave address
+    // EBankAddressError and an empty ConfDir (no configuration open) EInvalidOperation; in each
+    // case no image is left to save.
     void Build_Bank(TXMLDocument& Doc, const String& ConfDir);
     // Writes the image to ConfDir/bin/bank.bin whole or not at all, creating bin when missing.
     // Raises EFCreateError / EWriteError when the folder or the file cannot be written, and
-    // EInvalidOperation when no image has been built.
+    // EInvalidOperation when no image has been built or ConfDir is empty.
     void Save_Bank(const String& ConfDir) const;
 
     // The steps of Build_Bank.

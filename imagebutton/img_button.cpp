@@ -3,6 +3,7 @@
 
 #include "imagebutton/img_color_presets.h"
 #include "platform/runtime/strings.h"
+#include "platform/ui/menus.h"
 #include "platform/ui/window_system.h"
 
 namespace gw {
@@ -230,6 +231,11 @@ void TImgButton::PerformClick()
     if (OnClick) OnClick(this);
     if (FModalResult != mrNone)
         if (TCustomForm* form = GetParentForm(this)) form->ModalResult = FModalResult;
+    if (TPopupMenu* menu = PopupMenu()) {
+        // The menu drops down from the button's bottom-left corner.
+        const TPoint at = ClientToScreen(Point(0, Height()));
+        menu->Popup(at.X, at.Y);
+    }
 }
 
 void TImgButton::LoadGlyphFromImageList(const TImageList* Images, Integer Index)
@@ -422,6 +428,7 @@ void TImgButton::DrawFace(TCanvas& Canvas, Integer W, Integer H, TColor Light, b
     f.Enabled = Enabled();
     f.Flat = FFlat;
     f.WordWrap = FWordWrap;
+    f.HasPopupMenu = PopupMenu() != nullptr;
     f.Style = FStyle;
     f.Color = Color();
     f.ColorWhenDown = ColorWhenDown;

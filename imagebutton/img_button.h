@@ -70,8 +70,8 @@ public:
     // --- actions ---------------------------------------------------------------------------
     // Presses the button and runs the click action.
     void Click() override;
-    // The click action: OnClick and the form's modal result, only while the button is
-    // visible, enabled and pressed.
+    // The click action: OnClick, the form's modal result and the pop-up menu under the button,
+    // only while the button is visible, enabled and pressed.
     void PerformClick();
     // The glyph becomes image Index of the list on a magenta ground, one image.
     void LoadGlyphFromImageList(const TImageList* Images, Integer Index);

@@ -1,6 +1,7 @@
 // Tables and small readers of the cell mark-up language.
 #include "grid/foundation/markup_language.h"
 
+#include "grid/foundation/number_utils.h"
 #include "grid/foundation/text_utils.h"
 #include "platform/runtime/convert.h"
 #include "platform/runtime/strings.h"
@@ -83,13 +84,6 @@ bool IsDecimalDigit(Char C) { return C >= u'0' && C <= u'9'; }
 bool IsHexDigit(Char C)
 {
     return IsDecimalDigit(C) || (C >= u'A' && C <= u'F') || (C >= u'a' && C <= u'f');
-}
-
-Integer HexValue(Char C)
-{
-    if (IsDecimalDigit(C))
-        return C - u'0';
-    return (C | 0x20) - u'a' + 10;
 }
 
 constexpr TMarkupEntity kRendererEntities[] = {
@@ -232,7 +226,7 @@ Integer MarkupNumber(StringView Value)
         if (base == 10 ? !IsDecimalDigit(c) : !IsHexDigit(c))
             break;
         if (result <= INT32_MAX)  // saturate instead of overflowing on absurd lengths
-            result = result * base + HexValue(c);
+            result = result * base + HexDigitValue(c);
     }
     return static_cast<Integer>(result > INT32_MAX ? INT32_MAX : result);
 }
@@ -255,7 +249,7 @@ namespace {
 TColor HexColor(StringView Value)
 {
     // "#RRGGBB": a missing or bad digit counts as 0, since mark-up never reports errors.
-    auto digit = [&](size_t i) { return i < Value.size() && IsHexDigit(Value[i]) ? HexValue(Value[i]) : 0; };
+    auto digit = [&](size_t i) { return i < Value.size() ? HexDigitValue(Value[i]) : 0; };
     const uint32_t red = static_cast<uint32_t>(digit(1) * 16 + digit(2));
     const uint32_t green = static_cast<uint32_t>(digit(3) * 16 + digit(4));
     const uint32_t blue = static_cast<uint32_t>(digit(5) * 16 + digit(6));

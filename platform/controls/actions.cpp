@@ -230,12 +230,18 @@ void TActionLink::Change() {}
 void TControlActionLink::SetAction(TBasicAction* Value)
 {
     TActionLink::SetAction(Value);
-    TCustomAction* a = CustomAction();
-    if (!a || !m_client) return;
-    if (!a->Caption().empty()) m_client->SetCaption(a->Caption());
-    m_client->SetEnabled(a->Enabled());
-    m_client->SetVisible(a->Visible());
-    if (!a->Hint().empty()) m_client->Hint = a->Hint();
+    if (TCustomAction* a = CustomAction(); a && m_client) {
+        if (!a->Caption().empty()) m_client->SetCaption(a->Caption());
+        m_client->SetEnabled(a->Enabled());
+        m_client->SetVisible(a->Visible());
+        if (!a->Hint().empty()) m_client->Hint = a->Hint();
+    }
+    if (OnActionChange) OnActionChange(Value);
+}
+
+void TControlActionLink::Change()
+{
+    if (OnActionChange) OnActionChange(Action());
 }
 
 bool TControlActionLink::Execute(TComponent* Target)

@@ -11,6 +11,7 @@ namespace gw {
 class TBasicActionLink;
 class TActionList;
 class TControl;
+class TImageList;
 
 class TBasicAction : public TComponent {
 public:
@@ -129,6 +130,8 @@ public:
     Integer ActionCount() const { return Integer(m_actions.size()); }
     TContainedAction* Actions(Integer Index) const { return m_actions.at(std::size_t(Index)); }
     Integer IndexOf(const TContainedAction* Action) const;
+    // The pictures of the actions (ImageIndex), not owned.
+    TImageList* Images = nullptr;
     // Runs before the action's own OnExecute; setting Handled stops it there.
     TActionEvent OnExecute;
     TActionEvent OnUpdate;
@@ -168,6 +171,10 @@ public:
     // Takes the action and copies its caption, enabled, hint and visible to the control.
     void SetAction(TBasicAction* Value) override;
     bool Execute(TComponent* Target = nullptr) override;
+    // The action was set or changed: for what a control takes beyond the common properties
+    // (a picture from the action list's images, a checked state).
+    std::function<void(TBasicAction* Action)> OnActionChange;
+    void Change() override;
 
     bool IsCaptionLinked() const override;
     bool IsEnabledLinked() const override;

@@ -33,6 +33,8 @@ TCategoryPanel::TCategoryPanel(TComponent* AOwner) : TCustomPanel(AOwner)
 TCategoryPanel::~TCategoryPanel()
 {
     if (TCategoryPanelGroup* g = PanelGroup(); g && g->m_lastMoved == this) g->m_lastMoved = nullptr;
+    // Taken out of the window first, so the panel's lists hold no freed surface.
+    m_surface->SetParent(nullptr);
     DestroyComponents();
 }
 

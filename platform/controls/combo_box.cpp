@@ -86,6 +86,15 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TWinControl(AOwner)
     ControlStyle = csSetCaption | csDoubleClicks | csFixedHeight;
     m_engine.Measure().SetFont(Font());
     m_engine.OnChange = [this] {
+        // Typing leaves no item selected; with the list open, the first item the text begins
+        // is highlighted instead.
+        const String& text = m_engine.Buffer.Text();
+        Integer match = -1;
+        if (m_dropped && !text.empty())
+            for (Integer i = 0; i < Items()->Count() && match < 0; ++i)
+                if (StartsText(text, Items()->Strings(i)))
+                    match = i;
+        m_list->Highlight(match);
         SyncText();
         NotifyParent(CBN_EDITCHANGE);
     };
@@ -276,7 +285,13 @@ void TCustomComboBox::OpenList()
     m_list->SetBoundsRect(r);
     m_list->HandleNeeded();
     m_list->SetTopIndex(0);
-    m_list->Highlight(m_savedIndex);
+    // With an edit, the list opens on the first item the text begins.
+    Integer highlight = m_savedIndex;
+    if (HasEdit() && highlight < 0 && !m_engine.Buffer.Text().empty())
+        for (Integer i = 0; i < Items()->Count() && highlight < 0; ++i)
+            if (StartsText(m_engine.Buffer.Text(), Items()->Strings(i)))
+                highlight = i;
+    m_list->Highlight(highlight);
     m_list->SetVisible(true);
     ShowWindow(m_list->Handle(), true);
     m_dropped = true;

@@ -34,7 +34,8 @@ void TCustomEdit::UpdateFont() { m_engine.Measure().SetFont(Font()); }
 TRect TCustomEdit::DefaultFormatRect() const
 {
     const Integer b = m_borderStyle == bsSingle ? 2 : 0;
-    return Rect(b + 1, b + 1, std::max(b + 1, Width() - b - 1), std::max(b + 1, Height() - b));
+    const TRect c = ClientRect();
+    return Rect(b + 1, b + 1, std::max(b + 1, c.Right - b - 1), std::max(b + 1, c.Bottom - b));
 }
 
 Cardinal TCustomEdit::EditStyle() const

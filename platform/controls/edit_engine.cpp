@@ -87,6 +87,20 @@ void TEditEngine::SetTopLine(Integer Line)
         if (OnInvalidate)
             OnInvalidate();
     }
+    if (OnScrolled)
+        OnScrolled();
+}
+
+void TEditEngine::SetScrollX(Integer X)
+{
+    const Integer sx = std::clamp(X, 0, std::max(0, Layout().MaxLineWidth() - FormatRect.Width() + 2));
+    if (sx != m_scrollX) {
+        m_scrollX = sx;
+        if (OnInvalidate)
+            OnInvalidate();
+    }
+    if (OnScrolled)
+        OnScrolled();
 }
 
 void TEditEngine::ScrollCaret()
@@ -99,19 +113,17 @@ void TEditEngine::ScrollCaret()
         top = line;
     else if (line >= top + VisibleLines())
         top = line - VisibleLines() + 1;
-    Integer sx = m_scrollX;
-    if (!(Multiline && WordWrap) && Alignment == taLeftJustify) {
+    Integer sx = 0;
+    const Integer width = std::max(1, FormatRect.Width() - 1);
+    // Text that fits is not scrolled (and keeps its alignment); longer text scrolls sideways
+    // whatever its alignment, so that the caret stays in sight.
+    if (!(Multiline && WordWrap) && l.MaxLineWidth() > width) {
+        sx = m_scrollX;
         const Integer x = l.XOfChar(caret);
-        const Integer width = std::max(1, FormatRect.Width() - 1);
         if (x < sx)
             sx = std::max(0, x - width / 4);
         else if (x > sx + width)
             sx = x - width + width / 4;
-        // No scrolling beyond the text once it fits.
-        if (l.MaxLineWidth() <= width)
-            sx = 0;
-    } else {
-        sx = 0;
     }
     if (top != m_topLine || sx != m_scrollX) {
         m_topLine = top;
@@ -119,6 +131,8 @@ void TEditEngine::ScrollCaret()
         if (OnInvalidate)
             OnInvalidate();
     }
+    if (OnScrolled)
+        OnScrolled();
 }
 
 void TEditEngine::TextChanged()
@@ -151,6 +165,8 @@ void TEditEngine::SetText(StringView Value)
     InvalidateLayout();
     if (OnInvalidate)
         OnInvalidate();
+    if (OnScrolled)
+        OnScrolled();
 }
 
 bool TEditEngine::InsertText(StringView S, bool CanUndo)

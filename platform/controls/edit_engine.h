@@ -45,6 +45,8 @@ public:
     std::function<void()> OnInvalidate;
     std::function<void()> OnBeep;
     std::function<void()> OnMaxText;
+    // The scroll position or the extent of the text may have changed (scroll bars follow).
+    std::function<void()> OnScrolled;
 
     // The native message handling: true when the message belongs to the edit and was handled
     // (M.Result set). Keys arrive here after the control's own key events.
@@ -74,6 +76,7 @@ public:
     Integer TopLine() const { return m_topLine; }
     Integer ScrollX() const { return m_scrollX; }
     void SetTopLine(Integer Line);
+    void SetScrollX(Integer X);
     // Scrolls so that the caret is inside the format rectangle.
     void ScrollCaret();
 

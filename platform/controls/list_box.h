@@ -1,6 +1,7 @@
 // TCustomListBox, TListBox and TCheckListBox: lists of items with single or multiple selection.
 #pragma once
 
+#include "platform/controls/check_box.h"
 #include "platform/controls/edit.h"
 #include "platform/runtime/string_list.h"
 
@@ -145,8 +146,6 @@ public:
     explicit TListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
     String ClassName() const override { return u"TListBox"; }
 };
-
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 // A list box with a check box before every item. A click on the box or Space toggles it
 // (through the grayed state with AllowGrayed) and raises OnClickCheck.

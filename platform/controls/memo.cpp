@@ -1,7 +1,6 @@
 // TCustomMemo and TMemo: the multi-line edit with its lines as a string list and scroll bars.
 #include "platform/controls/memo.h"
 
-#include "platform/graphics/frame_controls.h"
 #include "platform/ui/system_metrics.h"
 #include "platform/ui/window_system.h"
 
@@ -89,6 +88,7 @@ TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner), m_lines(std:
 {
     SetBounds(0, 0, 185, 89);
     AutoSelect = false;
+    m_engine.OnScrolled = [this] { UpdateScrollBars(); };
     ApplyStyle(EditStyle());
 }
 
@@ -117,28 +117,57 @@ void TCustomMemo::ApplyStyle(Cardinal Style)
         m_engine.FormatRect = DefaultFormatRect();
 }
 
-TRect TCustomMemo::VScrollRect() const
+void TCustomMemo::CreateWnd()
 {
-    const Integer b = BorderStyle() == bsSingle ? 2 : 0;
-    const Integer w = GetSystemMetrics(SM_CXVSCROLL);
-    return Rect(Width() - b - w, b, Width() - b, Height() - b - (HasHScroll() ? GetSystemMetrics(SM_CYHSCROLL) : 0));
+    TCustomEdit::CreateWnd();
+    UpdateScrollBars();
 }
 
-TRect TCustomMemo::HScrollRect() const
+void TCustomMemo::UpdateScrollBars()
 {
-    const Integer b = BorderStyle() == bsSingle ? 2 : 0;
-    const Integer h = GetSystemMetrics(SM_CYHSCROLL);
-    return Rect(b, Height() - b - h, Width() - b - (HasVScroll() ? GetSystemMetrics(SM_CXVSCROLL) : 0), Height() - b);
+    const HWND h = HandleIfAllocated();
+    if (!h)
+        return;
+    if (HasVScroll()) {
+        TScrollInfo si;
+        si.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+        si.nMax = std::max(0, m_engine.Layout().LineCount() - 1);
+        si.nPage = UINT(std::max(1, m_engine.FormatRect.Height() / m_engine.LineHeight()));
+        si.nPos = m_engine.TopLine();
+        SetScrollInfo(h, SB_VERT, si);
+    }
+    if (HasHScroll()) {
+        TScrollInfo si;
+        si.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+        si.nMax = std::max(0, m_engine.Layout().MaxLineWidth());
+        si.nPage = UINT(std::max(1, m_engine.FormatRect.Width()));
+        si.nPos = m_engine.ScrollX();
+        SetScrollInfo(h, SB_HORZ, si);
+    }
 }
 
-TRect TCustomMemo::DefaultFormatRect() const
+void TCustomMemo::Scroll(bool Vertical, Word Code, Integer Thumb)
 {
-    TRect r = TCustomEdit::DefaultFormatRect();
-    if (HasVScroll())
-        r.Right = std::max(r.Left, VScrollRect().Left - 1);
-    if (HasHScroll())
-        r.Bottom = std::max(r.Top, HScrollRect().Top);
-    return r;
+    const Integer page = Vertical ? std::max(1, m_engine.FormatRect.Height() / m_engine.LineHeight())
+                                  : std::max(1, m_engine.FormatRect.Width() * 3 / 4);
+    const Integer line = Vertical ? 1 : std::max(1, m_engine.Measure().TextWidth(u"W"));
+    const Integer pos = Vertical ? m_engine.TopLine() : m_engine.ScrollX();
+    Integer target = pos;
+    switch (Code) {
+    case SB_LINEUP: target = pos - line; break;
+    case SB_LINEDOWN: target = pos + line; break;
+    case SB_PAGEUP: target = pos - page; break;
+    case SB_PAGEDOWN: target = pos + page; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: target = Thumb; break;
+    case SB_TOP: target = 0; break;
+    case SB_BOTTOM: target = 1 << 30; break;
+    default: return;
+    }
+    if (Vertical)
+        m_engine.SetTopLine(std::min(target, std::max(0, m_engine.Layout().LineCount() - page)));
+    else
+        m_engine.SetScrollX(target);
 }
 
 void TCustomMemo::SetScrollBars(TScrollStyle Value)
@@ -206,6 +235,10 @@ void TCustomMemo::SetCaretPos(TPoint Value)
 
 void TCustomMemo::Dispatch(TMessage& M)
 {
+    if (M.Msg == WM_VSCROLL || M.Msg == WM_HSCROLL) {
+        Scroll(M.Msg == WM_VSCROLL, M.WParamLo(), int16_t(M.WParamHi()));
+        return;
+    }
     if (M.Msg == WM_MOUSEWHEEL) {
         const Integer delta = int16_t(M.WParamHi());
         m_engine.SetTopLine(m_engine.TopLine() - delta / WHEEL_DELTA * WheelScrollLines());
@@ -213,23 +246,6 @@ void TCustomMemo::Dispatch(TMessage& M)
         return;
     }
     TCustomEdit::Dispatch(M);
-}
-
-bool TCustomMemo::ScrollBarClick(TPoint P)
-{
-    if (!HasVScroll() || !PtInRect(VScrollRect(), P))
-        return false;
-    const TRect r = VScrollRect();
-    const Integer arrow = std::min(GetSystemMetrics(SM_CYVSCROLL), r.Height() / 2);
-    if (P.Y < r.Top + arrow)
-        m_engine.SetTopLine(m_engine.TopLine() - 1);
-    else if (P.Y >= r.Bottom - arrow)
-        m_engine.SetTopLine(m_engine.TopLine() + 1);
-    else {
-        const Integer page = std::max(1, m_engine.FormatRect.Height() / m_engine.LineHeight());
-        m_engine.SetTopLine(m_engine.TopLine() + (P.Y < (r.Top + r.Bottom) / 2 ? -page : page));
-    }
-    return true;
 }
 
 void TCustomMemo::DefaultHandler(TMessage& M)
@@ -244,55 +260,9 @@ void TCustomMemo::DefaultHandler(TMessage& M)
         if (!m_wantReturns)
             M.Result &= ~LRESULT(DLGC_WANTALLKEYS);
         return;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        if (ScrollBarClick({GetXLParam(M.LParam), GetYLParam(M.LParam)}))
-            return;
-        break;
     default: break;
     }
     TCustomEdit::DefaultHandler(M);
-}
-
-void TCustomMemo::PaintScrollBars(TCanvas& Canvas)
-{
-    auto bar = [&](TRect r, bool Vertical) {
-        Canvas.Brush()->SetStyle(bsSolid);
-        Canvas.Brush()->SetColor(clScrollBar);
-        Canvas.FillRect(r);
-        const Integer size = Vertical ? std::min(r.Width(), r.Height() / 2) : std::min(r.Height(), r.Width() / 2);
-        TRect a = Vertical ? Rect(r.Left, r.Top, r.Right, r.Top + size) : Rect(r.Left, r.Top, r.Left + size, r.Bottom);
-        TRect b = Vertical ? Rect(r.Left, r.Bottom - size, r.Right, r.Bottom) : Rect(r.Right - size, r.Top, r.Right, r.Bottom);
-        const Cardinal off = Enabled() ? 0 : DFCS_INACTIVE;
-        DrawFrameControl(Canvas, a, DFC_SCROLL, (Vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | off);
-        DrawFrameControl(Canvas, b, DFC_SCROLL, (Vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | off);
-        if (!Vertical)
-            return;
-        // The thumb shows the visible part of the lines.
-        const Integer lines = std::max(1, m_engine.Layout().LineCount());
-        const Integer visible = std::max(1, m_engine.FormatRect.Height() / m_engine.LineHeight());
-        if (lines <= visible || !Enabled())
-            return;
-        const Integer track = r.Height() - 2 * size;
-        const Integer thumb = std::max(8, track * visible / lines);
-        const Integer top = r.Top + size + (track - thumb) * m_engine.TopLine() / std::max(1, lines - visible);
-        TRect t = Rect(r.Left, top, r.Right, std::min(top + thumb, r.Bottom - size));
-        DrawEdge(Canvas, t, EDGE_RAISED, BF_RECT | BF_MIDDLE);
-    };
-    if (HasVScroll())
-        bar(VScrollRect(), true);
-    if (HasHScroll())
-        bar(HScrollRect(), false);
-    if (HasVScroll() && HasHScroll()) {
-        Canvas.Brush()->SetColor(clBtnFace);
-        Canvas.FillRect(Rect(VScrollRect().Left, HScrollRect().Top, VScrollRect().Right, HScrollRect().Bottom));
-    }
-}
-
-void TCustomMemo::PaintWindow(TCanvas& Canvas)
-{
-    TCustomEdit::PaintWindow(Canvas);
-    PaintScrollBars(Canvas);
 }
 
 }  // namespace gw

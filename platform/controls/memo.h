@@ -63,17 +63,15 @@ protected:
     void ReplaceLines(std::unique_ptr<TMemoStrings> Lines) { m_lines = std::move(Lines); }
     Cardinal EditStyle() const override;
     void ApplyStyle(Cardinal Style) override;
-    TRect DefaultFormatRect() const override;
-    void PaintWindow(TCanvas& Canvas) override;
+    void CreateWnd() override;
     void KeyPress(Char& Key) override;
 
 private:
-    TRect VScrollRect() const;
-    TRect HScrollRect() const;
     bool HasVScroll() const { return m_scrollBars == ssVertical || m_scrollBars == ssBoth; }
     bool HasHScroll() const { return m_scrollBars == ssHorizontal || m_scrollBars == ssBoth; }
-    void PaintScrollBars(TCanvas& Canvas);
-    bool ScrollBarClick(TPoint P);
+    // The window's scroll bars show the lines and the width of the text.
+    void UpdateScrollBars();
+    void Scroll(bool Vertical, Word Code, Integer Thumb);
 
     std::unique_ptr<TMemoStrings> m_lines;
     TScrollStyle m_scrollBars = ssNone;

@@ -230,6 +230,9 @@ TCustomRadioGroup::TCustomRadioGroup(TComponent* AOwner)
 TCustomRadioGroup::~TCustomRadioGroup()
 {
     m_items->OnChange = nullptr;
+    // Taken out of the window first, so the group's lists hold no freed button.
+    for (TRadioButton* b : m_buttons) b->SetParent(nullptr);
+    m_buttons.clear();
     DestroyComponents();
 }
 

@@ -5,25 +5,7 @@
 
 namespace gw {
 
-// Scroll requests (low word of WM_HSCROLL / WM_VSCROLL; the high word carries the thumb
-// position for SB_THUMBPOSITION and SB_THUMBTRACK).
-enum : Word {
-    SB_LINEUP = 0,
-    SB_LINELEFT = 0,
-    SB_LINEDOWN = 1,
-    SB_LINERIGHT = 1,
-    SB_PAGEUP = 2,
-    SB_PAGELEFT = 2,
-    SB_PAGEDOWN = 3,
-    SB_PAGERIGHT = 3,
-    SB_THUMBPOSITION = 4,
-    SB_THUMBTRACK = 5,
-    SB_TOP = 6,
-    SB_LEFT = 6,
-    SB_BOTTOM = 7,
-    SB_RIGHT = 7,
-    SB_ENDSCROLL = 8,
-};
+// The SB_* scroll requests are the window system's (window_system.h).
 // The scroll messages a parent reflects to a scroll bar control.
 constexpr UINT CN_HSCROLL = UINT(CN_BASE) + UINT(WM_HSCROLL);
 constexpr UINT CN_VSCROLL = UINT(CN_BASE) + UINT(WM_VSCROLL);

@@ -214,6 +214,11 @@ void TScrollingWinControl::AlignControls(TControl* AControl, TRect& R)
     UpdateScrollBars();
 }
 
+void TScrollingWinControl::AdjustClientRect(TRect& R) const
+{
+    OffsetRect(R, -m_horz->m_position, -m_vert->m_position);
+}
+
 void TScrollingWinControl::PaintWindow(TCanvas& Canvas)
 {
     TRect v = VertBarRect(), h = HorzBarRect();

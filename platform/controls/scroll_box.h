@@ -72,12 +72,13 @@ protected:
     void Dispatch(TMessage& Message) override;
     void PaintWindow(TCanvas& Canvas) override;
     void AlignControls(TControl* AControl, TRect& Rect) override;
+    // Aligned children move with the scroll position too.
+    void AdjustClientRect(TRect& Rect) const override;
+    virtual void Scrolled() {}
+
 public:
     // The extent of the contents (the auto ranges).
     virtual TSize ContentExtent() const;
-
-protected:
-    virtual void Scrolled() {}
 
 private:
     friend class TControlScrollBar;

@@ -29,13 +29,13 @@ void TTrackBar::SetRange(Integer AMin, Integer AMax)
     SetPosition(p);
 }
 
-void TTrackBar::SetPosition(Integer Value)
+void TTrackBar::MoveTo(Integer Value, bool Notify)
 {
     Value = std::clamp(Value, m_min, m_max);
     if (m_position == Value) return;
     m_position = Value;
     Invalidate();
-    if (OnChange) OnChange(this);
+    if (Notify && OnChange) OnChange(this);
 }
 
 void TTrackBar::SetOrientation(TTrackBarOrientation Value)
@@ -170,16 +170,16 @@ void TTrackBar::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
     }
     // A click beside the thumb moves a page towards the click.
     Integer at = PositionAt(X, Y);
-    if (at > m_position) SetPosition(std::min(at, m_position + PageSize));
-    else if (at < m_position) SetPosition(std::max(at, m_position - PageSize));
+    if (at > m_position) MoveTo(std::min(at, m_position + PageSize), true);
+    else if (at < m_position) MoveTo(std::max(at, m_position - PageSize), true);
 }
 
 void TTrackBar::MouseMove(TShiftState Shift, Integer X, Integer Y)
 {
     TCustomControl::MouseMove(Shift, X, Y);
     if (!m_dragging) return;
-    if (m_orientation == trHorizontal) SetPosition(PositionAt(X - m_dragOffset, Y));
-    else SetPosition(PositionAt(X, Y - m_dragOffset));
+    if (m_orientation == trHorizontal) MoveTo(PositionAt(X - m_dragOffset, Y), true);
+    else MoveTo(PositionAt(X, Y - m_dragOffset), true);
 }
 
 void TTrackBar::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
@@ -193,13 +193,13 @@ void TTrackBar::KeyDown(Word& Key, TShiftState Shift)
     TCustomControl::KeyDown(Key, Shift);
     switch (Key) {
     case VK_LEFT:
-    case VK_UP: SetPosition(m_position - LineSize); break;
+    case VK_UP: MoveTo(m_position - LineSize, true); break;
     case VK_RIGHT:
-    case VK_DOWN: SetPosition(m_position + LineSize); break;
-    case VK_PRIOR: SetPosition(m_position - PageSize); break;
-    case VK_NEXT: SetPosition(m_position + PageSize); break;
-    case VK_HOME: SetPosition(m_min); break;
-    case VK_END: SetPosition(m_max); break;
+    case VK_DOWN: MoveTo(m_position + LineSize, true); break;
+    case VK_PRIOR: MoveTo(m_position - PageSize, true); break;
+    case VK_NEXT: MoveTo(m_position + PageSize, true); break;
+    case VK_HOME: MoveTo(m_min, true); break;
+    case VK_END: MoveTo(m_max, true); break;
     default: return;
     }
     Key = 0;

@@ -19,10 +19,17 @@ public:
     Integer Position() const { return m_position; }
     // Max below Min is taken as Min; the position stays inside the range.
     void SetRange(Integer AMin, Integer AMax);
-    void SetMin(Integer Value) { SetRange(Value, std::max(Value, m_max)); }
-    void SetMax(Integer Value) { SetRange(std::min(m_min, Value), Value); }
-    // A change raises OnChange.
-    void SetPosition(Integer Value);
+    // A Min above Max (a Max below Min) is ignored, as the platform's track bar does.
+    void SetMin(Integer Value)
+    {
+        if (Value <= m_max) SetRange(Value, m_max);
+    }
+    void SetMax(Integer Value)
+    {
+        if (Value >= m_min) SetRange(m_min, Value);
+    }
+    // Clamped to the range. Only the user's moves (keys, mouse) raise OnChange.
+    void SetPosition(Integer Value) { MoveTo(Value, false); }
     Integer LineSize = 1;
     Integer PageSize = 2;
     // A tick every Frequency positions (tsAuto).
@@ -55,6 +62,8 @@ protected:
     void KeyDown(Word& Key, TShiftState Shift) override;
 
 private:
+    void MoveTo(Integer Value, bool Notify);
+
     Integer m_min = 0;
     Integer m_max = 10;
     Integer m_position = 0;

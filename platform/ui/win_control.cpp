@@ -7,6 +7,7 @@
 #include "platform/ui/backend.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/system_metrics.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -445,6 +446,18 @@ void TWinControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer
     TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     if (m_handle) MoveWindow(m_handle, BoundsRect());  // WM_SIZE realigns the children
     else if (w != Width() || h != Height()) Realign();
+}
+
+TRect TWinControl::ClientRect() const
+{
+    // From the control's own size: while SetBounds runs, the window still has the old one.
+    TRect r = TControl::ClientRect();
+    if (!m_handle) return r;
+    Cardinal style = GetWindowStyle(m_handle);
+    Integer bar = GetSystemMetrics(SM_CXVSCROLL);
+    if (style & WS_VSCROLL) r.Right = std::max(0, r.Right - bar);
+    if (style & WS_HSCROLL) r.Bottom = std::max(0, r.Bottom - bar);
+    return r;
 }
 
 void TWinControl::ChangeScale(Integer M, Integer D)

@@ -82,6 +82,8 @@ public:
     bool DoubleBuffered = false;
 
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+    // The window's client area (less its scroll bars) once it has a window.
+    TRect ClientRect() const override;
     // Scales the children, then the control itself.
     void ChangeScale(Integer M, Integer D) override;
     TPoint ClientOrigin() const override;

@@ -132,11 +132,12 @@ bool IsWindowVisible(HWND Wnd);
 bool EnableWindow(HWND Wnd, bool Enable);
 bool IsWindowEnabled(HWND Wnd);
 // Bounds relative to the parent's client area (screen for top-level windows); sends
-// WM_WINDOWPOSCHANGED, WM_MOVE and WM_SIZE as they apply.
+// WM_WINDOWPOSCHANGED, WM_MOVE and WM_SIZE (with the client size) as they apply.
 void MoveWindow(HWND Wnd, const TRect& Bounds, bool Repaint = true);
 TRect GetWindowBounds(HWND Wnd);
 TRect GetWindowRect(HWND Wnd);  // screen coordinates
-TRect GetClientRect(HWND Wnd);  // (0, 0, width, height)
+// (0, 0, width, height) less the window's scroll bars.
+TRect GetClientRect(HWND Wnd);
 TPoint ClientToScreen(HWND Wnd, TPoint P);
 TPoint ScreenToClient(HWND Wnd, TPoint P);
 // The topmost visible window under a screen point; disabled child windows are transparent.
@@ -187,6 +188,50 @@ void ReleaseWindowPixels(HWND Wnd, const TWindowPixels& Pixels);
 // Counters for tests: paints dispatched and invalidations recorded since the start.
 Cardinal PaintCount();
 Cardinal InvalidateCount();
+
+// --- window scroll bars ------------------------------------------------------------------------
+// A window with WS_VSCROLL / WS_HSCROLL has a bar along its right / bottom edge, outside its
+// client area. Clicks on it send WM_VSCROLL / WM_HSCROLL (lParam 0) with the SB_* code in the
+// low word of wParam and, for SB_THUMBTRACK and SB_THUMBPOSITION, the position in the high word.
+enum : Integer { SB_HORZ = 0, SB_VERT = 1, SB_CTL = 2, SB_BOTH = 3 };
+enum : Word {
+    SB_LINEUP = 0,
+    SB_LINELEFT = 0,
+    SB_LINEDOWN = 1,
+    SB_LINERIGHT = 1,
+    SB_PAGEUP = 2,
+    SB_PAGELEFT = 2,
+    SB_PAGEDOWN = 3,
+    SB_PAGERIGHT = 3,
+    SB_THUMBPOSITION = 4,
+    SB_THUMBTRACK = 5,
+    SB_TOP = 6,
+    SB_LEFT = 6,
+    SB_BOTTOM = 7,
+    SB_RIGHT = 7,
+    SB_ENDSCROLL = 8,
+};
+enum : UINT { SIF_RANGE = 0x1, SIF_PAGE = 0x2, SIF_POS = 0x4, SIF_DISABLENOSCROLL = 0x8, SIF_TRACKPOS = 0x10, SIF_ALL = 0x17 };
+
+struct TScrollInfo {
+    UINT fMask = SIF_ALL;
+    Integer nMin = 0;
+    Integer nMax = 0;
+    UINT nPage = 0;
+    Integer nPos = 0;
+    Integer nTrackPos = 0;
+};
+
+// Sets the parts named by fMask; the page is kept within the range and the position within
+// Min .. Max - Page + 1. Returns the new position.
+Integer SetScrollInfo(HWND Wnd, Integer Bar, const TScrollInfo& Info, bool Redraw = true);
+bool GetScrollInfo(HWND Wnd, Integer Bar, TScrollInfo& Info);
+Integer SetScrollPos(HWND Wnd, Integer Bar, Integer Pos, bool Redraw = true);
+Integer GetScrollPos(HWND Wnd, Integer Bar);
+bool SetScrollRange(HWND Wnd, Integer Bar, Integer Min, Integer Max, bool Redraw = true);
+bool GetScrollRange(HWND Wnd, Integer Bar, Integer& Min, Integer& Max);
+// Shows or hides the bar (its style bit); the client area changes and WM_SIZE tells it.
+bool ShowScrollBar(HWND Wnd, Integer Bar, bool Show);
 
 // --- timers --------------------------------------------------------------------------------------
 // Starts or re-arms the timer (Wnd, Id); WM_TIMER reaches Wnd when due and the queue holds

@@ -2,7 +2,7 @@
 // paints, and a person's clicks and keys (sent with xdotool) reach the handlers.
 #include "app/start_form.h"
 #include "platform/backends/headless/harness.h"
-#include "platform/controls/button.h"
+#include "imagebutton/img_button.h"
 #include "platform/controls/edit.h"
 #include "platform/graphics/colour.h"
 #include "platform/runtime/unicode.h"

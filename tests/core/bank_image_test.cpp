@@ -316,6 +316,19 @@ TEST(BankImage, SaveReportsAFolderOrFileThatCannotBeWritten)
     EXPECT_THROW(TBankImage().Save_Bank(Path(conf.path())), EInvalidOperation);
 }
 
+TEST(BankImage, WithoutAnOpenConfigurationNothingIsBuiltOrSaved)
+{
+    // An empty folder would make the image /bin/bank.bin and the files /ParGen.xml and so on.
+    ScratchDir conf("core-bank-none-open");
+    TXMLDocument doc;
+    TBankImage bank;
+    bank.Build_Bank(doc, Path(conf.path()));
+    ASSERT_EQ(bank.Image().size(), 2368u);
+    EXPECT_THROW(bank.Save_Bank(u""), EInvalidOperation);
+    EXPECT_THROW(bank.Build_Bank(doc, u""), EInvalidOperation);
+    EXPECT_TRUE(bank.Image().empty());
+}
+
 TEST(BankImage, AnUnusableAddressInAnEnabledRowStopsTheBuild)
 {
     struct Case {

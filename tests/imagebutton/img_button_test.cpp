@@ -2,6 +2,7 @@
 #include "imagebutton/img_button.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/runtime/unicode.h"
+#include "platform/ui/menus.h"
 
 #include <gtest/gtest.h>
 
@@ -240,6 +241,38 @@ TEST_F(ImgButtonTest, MouseClickRunsOnClickAndSetsTheModalResult)
     EXPECT_TRUE(ok->Focused());
     h.DoubleClick(ok);
     EXPECT_EQ(h.Log.Take(), (Events{"ok click", "ok click"})) << "each press of a double click clicks";
+}
+
+// A pop-up menu that records where it was asked to show instead of showing.
+class TRecordingMenu : public TPopupMenu {
+public:
+    using TPopupMenu::TPopupMenu;
+    void Popup(Integer X, Integer Y) override { Shown.push_back({X, Y}); }
+    std::vector<TPoint> Shown;
+};
+
+TEST_F(ImgButtonTest, ClickDropsThePopupMenuFromTheBottomLeftCornerAndShowsTheArrow)
+{
+    TForm* form = NewForm();
+    TImgButton* b = NewButton(form, "b", Rect(10, 10, 110, 33));
+    auto* menu = new TRecordingMenu(form);
+    form->Show();
+    auto arrowPixel = [&] {
+        TBitmap bmp(100, 23);
+        b->PaintTo(*bmp.Canvas(), 0, 0);
+        return bmp.PixelColor(89, 10);  // the arrow's top-left pixel at (W - 11, H div 2 - 1)
+    };
+    EXPECT_NE(arrowPixel(), clBlack);
+    b->SetPopupMenu(menu);
+    EXPECT_EQ(arrowPixel(), clBlack);
+    h.Click(b);
+    EXPECT_EQ(h.Log.Take(), (Events{"b click"}));
+    ASSERT_EQ(menu->Shown.size(), 1u);
+    EXPECT_EQ(menu->Shown[0], b->ClientToScreen(Point(0, 23)));
+    EXPECT_GT(menu->Shown[0].Y, 100 + 10 + 23 - 1) << "a screen position, not a client one";
+    b->SetEnabled(false);
+    b->Click();
+    EXPECT_EQ(menu->Shown.size(), 1u) << "a disabled button opens no menu";
 }
 
 TEST_F(ImgButtonTest, PressInsideReleaseOutsideStillClicks)

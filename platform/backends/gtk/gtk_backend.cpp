@@ -89,6 +89,25 @@ struct TGtkCallbacks {
         return TRUE;
     }
 
+    static gboolean Leave(GtkWidget*, GdkEventCrossing* E, gpointer Data)
+    {
+        auto* n = static_cast<TNative*>(Data);
+        // Leaving for a window of its own, or while a button holds the mouse, is no leaving.
+        const unsigned buttons = GDK_BUTTON1_MASK | GDK_BUTTON2_MASK | GDK_BUTTON3_MASK;
+        if (E->mode != GDK_CROSSING_NORMAL || E->detail == GDK_NOTIFY_INFERIOR || (E->state & buttons)) return FALSE;
+        // The window system learns of the mouse only from mouse messages: one more move, from
+        // where the pointer went, lets it tell the control under the mouse that it left.
+        HWND wnd = n->Wnd;
+        TPoint screen = ScreenPoint(n, E->x, E->y);
+        TPoint local{Integer(std::floor(E->x)), Integer(std::floor(E->y))};
+        n->Self->Defer([wnd, screen, local] {
+            if (!IsWindow(wnd)) return;
+            SetCursorPos(screen);
+            PostMessage(wnd, WM_MOUSEMOVE, 0, MakeLParam(local.X, local.Y));
+        });
+        return FALSE;
+    }
+
     static gboolean Scroll(GtkWidget*, GdkEventScroll* E, gpointer Data)
     {
         auto* n = static_cast<TNative*>(Data);
@@ -104,6 +123,7 @@ struct TGtkCallbacks {
     {
         auto* n = static_cast<TNative*>(Data);
         bool down = E->type == GDK_KEY_PRESS;
+        fprintf(stderr, "DEBUG gtk key %u down %d wnd %lx\n", E->keyval, down, (unsigned long)n->Wnd);
         TKeyTranslation t = TranslateGdkKey(E->keyval, (E->state & GDK_CONTROL_MASK) != 0);
         if (!t.VirtKey) return TRUE;
         n->Self->SyncModifiers(E->state);
@@ -115,6 +135,7 @@ struct TGtkCallbacks {
     static gboolean FocusIn(GtkWidget*, GdkEventFocus*, gpointer Data)
     {
         auto* n = static_cast<TNative*>(Data);
+        fprintf(stderr, "DEBUG focus in %lx\n", (unsigned long)n->Wnd);
         HWND wnd = n->Wnd;
         TGtkBackend* self = n->Self;
         self->Defer([self, wnd] { self->NativeFocusIn(wnd); });
@@ -318,6 +339,7 @@ void TGtkBackend::Realize(TNative& N)
     g_signal_connect(N.Area, "button-release-event", G_CALLBACK(TGtkCallbacks::Button), &N);
     g_signal_connect(N.Area, "motion-notify-event", G_CALLBACK(TGtkCallbacks::Motion), &N);
     g_signal_connect(N.Area, "scroll-event", G_CALLBACK(TGtkCallbacks::Scroll), &N);
+    g_signal_connect(N.Area, "leave-notify-event", G_CALLBACK(TGtkCallbacks::Leave), &N);
     g_signal_connect(N.Window, "key-press-event", G_CALLBACK(TGtkCallbacks::Key), &N);
     g_signal_connect(N.Window, "key-release-event", G_CALLBACK(TGtkCallbacks::Key), &N);
     g_signal_connect(N.Window, "focus-in-event", G_CALLBACK(TGtkCallbacks::FocusIn), &N);

@@ -1,5 +1,7 @@
 // The GTK back end's mouse pointer: stock shapes by their CSS names, cursor resources decoded
 // from their .cur data with the hot spot the file gives.
+#include "platform/backends/gtk/gtk_cursors.h"
+
 #include "platform/backends/gtk/gtk_backend.h"
 #include "platform/backends/gtk/gtk_native_window.h"
 
@@ -15,9 +17,6 @@
 
 namespace gw {
 
-namespace {
-
-// The names of the shapes every cursor theme has; nullptr for the default arrow.
 const char* StockCursorName(Integer Cursor)
 {
     switch (Cursor) {
@@ -45,35 +44,52 @@ const char* StockCursorName(Integer Cursor)
     }
 }
 
+namespace {
+
 uint16_t Word16(std::string_view D, std::size_t At)
 {
     return At + 2 <= D.size() ? uint16_t(Byte(D[At]) | (Byte(D[At + 1]) << 8)) : 0;
 }
 
-// A cursor resource: the picture as TIcon decodes it, the hot spot from the first entry.
-GdkCursor* ResourceCursor(GdkDisplay* Display, const TResource& Res)
-{
-    TIcon icon;
-    try {
-        icon.LoadFromBytes(Res.Data);
-    } catch (const Exception&) {
-        return nullptr;  // a damaged resource shows the arrow
-    }
-    cairo_surface_t* s = icon.Image().Surface();
-    if (!s) return nullptr;
-    return gdk_cursor_new_from_surface(Display, s, Word16(Res.Data, 6 + 4), Word16(Res.Data, 6 + 6));
-}
-
 GdkCursor* MakeCursor(GdkDisplay* Display, Integer Cursor)
 {
     if (Cursor > 0) {
-        if (const TResource* res = CursorResource(Cursor)) return ResourceCursor(Display, *res);
+        if (const TResource* res = CursorResource(Cursor)) {
+            TCursorPicture p = DecodeCursorPicture(res->Data);
+            // A damaged resource shows the arrow.
+            return p.Surface ? gdk_cursor_new_from_surface(Display, p.Surface.get(), p.HotX, p.HotY) : nullptr;
+        }
     }
     const char* name = StockCursorName(Cursor);
     return name ? gdk_cursor_new_from_name(Display, name) : nullptr;
 }
 
 }  // namespace
+
+TCursorPicture DecodeCursorPicture(std::string_view Data)
+{
+    TCursorPicture p;
+    TIcon icon;
+    try {
+        icon.LoadFromBytes(Data);
+    } catch (const Exception&) {
+        return p;
+    }
+    cairo_surface_t* s = icon.Image().Surface();
+    if (!s) return p;
+    // The picture is copied: the icon goes, the cursor may live on.
+    Integer w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    cairo_t* cr = cairo_create(copy);
+    cairo_set_source_surface(cr, s, 0, 0);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    p.Surface.reset(copy, cairo_surface_destroy);
+    p.HotX = Word16(Data, 6 + 4);
+    p.HotY = Word16(Data, 6 + 6);
+    return p;
+}
 
 void TGtkBackend::SetCursorShape(Integer Cursor)
 {

@@ -6,6 +6,7 @@
 
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/format_settings.h"
+#include "tests/grid/foundation/format_settings_fixture.h"
 #include "platform/runtime/unicode.h"
 #include "tests/support/test_support.h"
 
@@ -18,16 +19,14 @@
 namespace gw {
 namespace {
 
-class DateUtils : public ::testing::Test {
+class DateUtils : public test::FormatSettingsTest {
 protected:
-    void TearDown() override { FormatSettings = m_saved; }
     void DayMonthYear()
     {
         FormatSettings.ShortDateFormat = u"dd/MM/yyyy";
         FormatSettings.DateSeparator = u'/';
         FormatSettings.TimeSeparator = u':';
     }
-    TFormatSettings m_saved = FormatSettings;
 };
 
 std::vector<std::vector<std::string>> ReadCases()

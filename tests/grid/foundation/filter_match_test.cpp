@@ -5,6 +5,7 @@
 #include "grid/foundation/filter_match.h"
 
 #include "platform/runtime/format_settings.h"
+#include "tests/grid/foundation/format_settings_fixture.h"
 #include "platform/runtime/unicode.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@
 namespace gw {
 namespace {
 
-class FilterMatch : public ::testing::Test {
+class FilterMatch : public test::FormatSettingsTest {
 protected:
     void SetUp() override
     {
@@ -24,8 +25,6 @@ protected:
         FormatSettings.DecimalSeparator = u'.';
         FormatSettings.ThousandSeparator = u',';
     }
-    void TearDown() override { FormatSettings = m_saved; }
-    TFormatSettings m_saved = FormatSettings;
 };
 
 struct Case {
@@ -120,6 +119,23 @@ TEST_F(FilterMatch, Expressions)
         {u"a|(b", u"a", true, false},
         {u"((a)", u"a", true, false},
         {u"(", u"", true, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MatchFilterExpression(c.condition, c.text, c.caseSensitive), c.matches)
+            << "condition '" << StringToUtf8(c.condition) << "' text '" << StringToUtf8(c.text) << "'";
+}
+
+TEST_F(FilterMatch, NumbersFollowTheLocaleSeparators)
+{
+    // With a decimal comma the operand and the cell text still compare as numbers: as texts
+    // "10" would sort before "9,5".
+    FormatSettings.DecimalSeparator = u',';
+    FormatSettings.ThousandSeparator = u'.';
+    const Case cases[] = {
+        {u">9,5", u"10", true, true},
+        {u">9,5", u"9,25", true, false},
+        {u"<1.000", u"999,5", true, true},
+        {u">=2,5", u"2,50", true, true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MatchFilterExpression(c.condition, c.text, c.caseSensitive), c.matches)

@@ -5,6 +5,7 @@
 #include "grid/foundation/number_utils.h"
 
 #include "platform/runtime/format_settings.h"
+#include "tests/grid/foundation/format_settings_fixture.h"
 #include "platform/runtime/unicode.h"
 #include "tests/support/test_support.h"
 
@@ -16,12 +17,7 @@
 namespace gw {
 namespace {
 
-// Restores the program-wide settings after a test that changes them.
-class NumberUtils : public ::testing::Test {
-protected:
-    void TearDown() override { FormatSettings = m_saved; }
-    TFormatSettings m_saved = FormatSettings;
-};
+using NumberUtils = test::FormatSettingsTest;
 
 TEST(NumberChars, EveryUtf16UnitFollowsTheUnicodeNumberCategories)
 {

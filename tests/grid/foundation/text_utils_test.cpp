@@ -5,6 +5,7 @@
 #include "grid/foundation/text_utils.h"
 
 #include "platform/runtime/format_settings.h"
+#include "tests/grid/foundation/format_settings_fixture.h"
 #include "platform/runtime/string_list.h"
 #include "platform/runtime/text_encoding.h"
 #include "platform/runtime/unicode.h"
@@ -15,11 +16,7 @@
 namespace gw {
 namespace {
 
-class TextUtils : public ::testing::Test {
-protected:
-    void TearDown() override { FormatSettings = m_saved; }
-    TFormatSettings m_saved = FormatSettings;
-};
+using TextUtils = test::FormatSettingsTest;
 
 TEST_F(TextUtils, LocaleValuesAreReadAtEveryCall)
 {

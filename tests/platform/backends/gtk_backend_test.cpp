@@ -2,7 +2,12 @@
 // as the platform's messages, waits wake for timers and posts, the display's moves and focus
 // reach the window system, the clipboard and the modal menu and file dialog work.
 #include "platform/backends/gtk/gtk_backend.h"
+#include "platform/backends/gtk/gtk_cursors.h"
+#include "platform/runtime/resources.h"
 #include "platform/runtime/unicode.h"
+#include "platform/ui/application.h"
+#include "platform/ui/cursors.h"
+#include "platform/ui/forms.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/file_dialogs.h"
 #include "platform/ui/menus.h"
@@ -15,6 +20,9 @@
 
 #include <functional>
 #include <thread>
+
+// From gdk/gdkx.h, whose X11 macros would clash with the test framework's names.
+extern "C" unsigned long gdk_x11_window_get_xid(GdkWindow* Window);
 
 namespace gw::test {
 namespace {
@@ -49,6 +57,7 @@ protected:
 
     void TearDown() override
     {
+        FinalizeUI();
         ResetWindowSystem();
         m_display.reset();
     }
@@ -85,15 +94,34 @@ protected:
         return h;
     }
 
+    // A pop-up owned by Owner: activating (a drop-down) or not (a hint).
+    HWND MakePopup(HWND Owner, TRect Bounds, bool Activating)
+    {
+        TCreateWindowParams p;
+        p.Style = WS_POPUP | WS_VISIBLE;
+        p.ExStyle = Activating ? Cardinal(0) : Cardinal(WS_EX_NOACTIVATE);
+        p.Parent = Owner;
+        p.Bounds = Bounds;
+        p.WndProc = [this](HWND Wnd, UINT Msg, WPARAM W, LPARAM L) -> LRESULT {
+            if (Msg == WM_ACTIVATE || Msg == WM_KEYDOWN) m_popupLog.push_back({Msg, W, L});
+            return DefWindowProc(Wnd, Msg, W, L);
+        };
+        return CreateWindow(p);
+    }
+
     // Handles messages until Done says so or TimeoutMs passed.
     bool PumpUntil(const std::function<bool()>& Done, int TimeoutMs = 10000)
     {
         auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(TimeoutMs);
         for (;;) {
-            TMsg m;
-            while (PeekMessage(m)) {
-                TranslateMessage(m);
-                DispatchMessage(m);
+            if (Application) {
+                Application->ProcessMessages();
+            } else {
+                TMsg m;
+                while (PeekMessage(m)) {
+                    TranslateMessage(m);
+                    DispatchMessage(m);
+                }
             }
             if (Done()) return true;
             if (std::chrono::steady_clock::now() >= end) return false;
@@ -127,7 +155,39 @@ protected:
 
     std::unique_ptr<TGtkBackend> m_display;
     std::vector<TRecord> m_log;
+    std::vector<TRecord> m_popupLog;
 };
+
+// The GTK window showing a window system window, by its title.
+GtkWidget* GtkWindowTitled(const char* Title)
+{
+    GList* all = gtk_window_list_toplevels();
+    GtkWidget* found = nullptr;
+    for (GList* l = all; l; l = l->next) {
+        const char* t = gtk_window_get_title(GTK_WINDOW(l->data));
+        if (t && std::strcmp(t, Title) == 0) found = GTK_WIDGET(l->data);
+    }
+    g_list_free(all);
+    return found;
+}
+
+// A 16 x 16 cursor file, 32 bits per pixel, hot spot (3, 5).
+std::string CursorFile()
+{
+    std::string f;
+    auto put = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) f += char((v >> (8 * i)) & 0xFF);
+    };
+    const uint32_t image = 40 + 16 * 16 * 4 + 16 * 4;
+    put(0, 2), put(2, 2), put(1, 2);                                      // a cursor file, one image
+    put(16, 1), put(16, 1), put(0, 1), put(0, 1), put(3, 2), put(5, 2);  // 16 x 16, hot spot
+    put(image, 4), put(22, 4);
+    put(40, 4), put(16, 4), put(32, 4), put(1, 2), put(32, 2);           // the image's header
+    for (int i = 0; i < 6; ++i) put(0, 4);
+    for (int i = 0; i < 16 * 16; ++i) put(0xFF000000u | (i % 16 < 8 ? 0x0000FF : 0xFFFFFF), 4);
+    for (int i = 0; i < 16; ++i) put(0, 4);  // the mask: every pixel shown
+    return f;
+}
 
 TEST_F(GtkBackendOnXvfb, ScreenIsTheServersAndPixelsReachIt)
 {
@@ -238,6 +298,17 @@ TEST_F(GtkBackendOnXvfb, MovesAndActivationByTheDisplayReachTheWindowSystem)
 
     ASSERT_EQ(Xdotool({"windowfocus", "--sync", id}), 0);
     EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == b; }));
+
+    // The focus goes to a window that is not ours: the program has no active window any more,
+    // and the window that was active hears so.
+    m_log.clear();
+    std::string root = std::to_string(gdk_x11_window_get_xid(gdk_get_default_root_window()));
+    ASSERT_EQ(Xdotool({"windowfocus", root}), 0);
+    EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == 0; }));
+    auto activations = Messages(WM_ACTIVATE, WM_ACTIVATE);
+    ASSERT_EQ(activations.size(), 1u);
+    EXPECT_EQ(activations[0].WParam & 0xFFFF, WPARAM(WA_INACTIVE));
+    EXPECT_EQ(activations[0].LParam, 0);
 }
 
 TEST_F(GtkBackendOnXvfb, ClipboardTextAndNamedFormatsAsGtkTargets)
@@ -301,6 +372,133 @@ TEST_F(GtkBackendOnXvfb, SaveDialogReturnsTheNameTheUserAccepts)
     ASSERT_TRUE(d.Execute());
     EXPECT_EQ(d.FileName, Utf8ToString((dir / "gateway.xml").string()));
     EXPECT_EQ(d.FilterIndex, 1);
+}
+
+TEST_F(GtkBackendOnXvfb, DropDownTakesActivationButTheOwnerKeepsTheDisplaysFocus)
+{
+    HWND form = MakeWindow(u"Owner form", Bounds(100, 100, 300, 200), 0xFFFFFF);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    HWND drop = MakePopup(form, Bounds(120, 140, 100, 60), true);
+    SetActiveWindow(drop);
+    SetFocus(drop);
+    // The owner's GTK window keeps the focus; that must not take the activation back.
+    PumpUntil([] { return false; }, 400);
+    ASSERT_EQ(GetActiveWindow(), drop);
+    // Keys typed reach the drop-down, which has the window system's focus.
+    ASSERT_EQ(Xdotool({"key", "Down"}), 0);
+    ASSERT_TRUE(PumpUntil([&] { return !m_popupLog.empty() && m_popupLog.back().Msg == WM_KEYDOWN; }));
+
+    // A press on the form outside it: the drop-down hears it loses the activation to the form,
+    // before the form hears of the press.
+    m_log.clear();
+    m_popupLog.clear();
+    ASSERT_EQ(Xdotool({"mousemove", "350", "250", "click", "1"}), 0);
+    ASSERT_TRUE(PumpUntil([&] { return !Messages(WM_LBUTTONUP, WM_LBUTTONUP).empty(); }));
+    ASSERT_FALSE(m_popupLog.empty());
+    EXPECT_EQ(m_popupLog[0].Msg, UINT(WM_ACTIVATE));
+    EXPECT_EQ(m_popupLog[0].WParam & 0xFFFF, WPARAM(WA_INACTIVE));
+    EXPECT_EQ(HWND(m_popupLog[0].LParam), form);
+    EXPECT_EQ(GetActiveWindow(), form);
+}
+
+TEST_F(GtkBackendOnXvfb, HintNeverTakesTheActivation)
+{
+    HWND form = MakeWindow(u"Hinted form", Bounds(100, 100, 300, 200), 0xFFFFFF);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    HWND hint = MakePopup(form, Bounds(200, 320, 120, 20), false);
+    PumpUntil([] { return false; }, 400);
+    EXPECT_TRUE(IsWindowVisible(hint));
+    EXPECT_EQ(GetActiveWindow(), form);
+    EXPECT_TRUE(m_popupLog.empty());
+}
+
+TEST(GtkCursors, CursorResourcePictureAndHotSpot)
+{
+    TCursorPicture p = DecodeCursorPicture(CursorFile());
+    ASSERT_TRUE(p.Surface);
+    EXPECT_EQ(cairo_image_surface_get_width(p.Surface.get()), 16);
+    EXPECT_EQ(cairo_image_surface_get_height(p.Surface.get()), 16);
+    EXPECT_EQ(p.HotX, 3);
+    EXPECT_EQ(p.HotY, 5);
+    EXPECT_EQ(PixelAt(p.Surface.get(), 2, 2), 0x0000FFu);
+    EXPECT_EQ(PixelAt(p.Surface.get(), 12, 9), 0xFFFFFFu);
+    EXPECT_FALSE(DecodeCursorPicture("not a cursor").Surface);
+}
+
+TEST(GtkCursors, StockShapesHaveThemeNames)
+{
+    EXPECT_STREQ(StockCursorName(crIBeam), "text");
+    EXPECT_STREQ(StockCursorName(crHandPoint), "pointer");
+    EXPECT_STREQ(StockCursorName(crSizeWE), "ew-resize");
+    EXPECT_STREQ(StockCursorName(crHourGlass), "wait");
+    EXPECT_STREQ(StockCursorName(crNoDrop), "not-allowed");
+    EXPECT_EQ(StockCursorName(crArrow), nullptr);
+}
+
+TEST_F(GtkBackendOnXvfb, CursorShapeFollowsTheWindowSystem)
+{
+    static const std::string data = CursorFile();
+    RegisterResource("GWTESTCURSOR", "CURSOR", reinterpret_cast<const unsigned char*>(data.data()), data.size());
+    Integer handle = LoadCursorFromResource(u"GWTESTCURSOR");
+    ASSERT_NE(handle, 0);
+
+    MakeWindow(u"Cursors", Bounds(100, 100, 200, 100), 0xFFFFFF);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    GtkWidget* w = GtkWindowTitled("Cursors");
+    ASSERT_NE(w, nullptr);
+    GdkWindow* area = gtk_widget_get_window(gtk_bin_get_child(GTK_BIN(w)));
+
+    m_display->SetCursorShape(crIBeam);
+    GdkCursor* beam = gdk_window_get_cursor(area);
+    EXPECT_NE(beam, nullptr);
+    m_display->SetCursorShape(handle);
+    EXPECT_NE(gdk_window_get_cursor(area), nullptr);
+    EXPECT_NE(gdk_window_get_cursor(area), beam);
+    m_display->SetCursorShape(crArrow);
+    EXPECT_EQ(gdk_window_get_cursor(area), nullptr);
+}
+
+TEST_F(GtkBackendOnXvfb, LeavingTheWindowTellsTheControlUnderTheMouse)
+{
+    InitializeUI();
+    auto* form = new TForm(Application);
+    form->SetCaption(u"Leaving");
+    form->SetBounds(100, 100, 300, 200);
+    int enters = 0, leaves = 0;
+    form->OnMouseEnter = [&](TObject*) { ++enters; };
+    form->OnMouseLeave = [&](TObject*) { ++leaves; };
+    form->Show();
+    PumpUntil([] { return false; }, 300);
+    ASSERT_EQ(Xdotool({"mousemove", "200", "200"}), 0);
+    ASSERT_TRUE(PumpUntil([&] { return Application->MouseControl() == form; }));
+    ASSERT_EQ(Xdotool({"mousemove", "900", "700"}), 0);
+    EXPECT_TRUE(PumpUntil([&] { return Application->MouseControl() == nullptr; }));
+    EXPECT_EQ(GetCursorPos(), (TPoint{900, 700}));
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(leaves, 1);
+}
+
+TEST_F(GtkBackendOnXvfb, MessageBoxRunsItsModalLoopOnTheDisplay)
+{
+    InitializeUI();
+    auto* form = new TForm(Application);
+    form->SetCaption(u"Main");
+    form->SetBounds(100, 100, 300, 200);
+    form->Show();
+    PumpUntil([] { return false; }, 300);
+    // Enter answers the box's default button, as a person would.
+    TChildProcess keys({"xdotool", "sleep", "1", "key", "Return"}, Server().Display(), "/dev/null");
+    TChildProcess escape({"xdotool", "sleep", "10", "key", "Escape"}, Server().Display(), "/dev/null");
+    Application->OnMessage = [](TMsg& M, bool&) {
+        if (M.message != WM_PAINT && M.message != WM_TIMER && M.message != WM_MOUSEMOVE)
+            fprintf(stderr, "DEBUG msg %x wnd %lx w %lx focus %lx active %lx\n", M.message, (unsigned long)M.hwnd, (unsigned long)M.wParam, (unsigned long)GetFocus(), (unsigned long)GetActiveWindow());
+    };
+    auto before = std::chrono::steady_clock::now();
+    Integer answer = Application->MessageBox(u"Save the changes?", u"Configurator", MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(answer, IDYES);
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(9));
+    EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+    EXPECT_EQ(GetActiveWindow(), form->Handle());
 }
 
 }  // namespace

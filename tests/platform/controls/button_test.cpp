@@ -103,6 +103,21 @@ TEST_F(ButtonTest, ActionGivesCaptionStateAndClick)
     ClickCentre(b);
 }
 
+TEST(Actions, LinkReportsActionChanges)
+{
+    TAction a(nullptr);
+    TControl client(nullptr);
+    TControlActionLink link(&client);
+    std::vector<TBasicAction*> seen;
+    link.OnActionChange = [&](TBasicAction* Action) { seen.push_back(Action); };
+    link.SetAction(&a);
+    a.SetImageIndex(3);
+    EXPECT_EQ(seen, (std::vector<TBasicAction*>{&a, &a}));
+    link.SetAction(nullptr);
+    a.SetImageIndex(4);
+    EXPECT_EQ(seen.size(), 3u) << "a link without the action hears nothing more";
+}
+
 TEST(Actions, CheckedGroupAndAutoCheck)
 {
     TActionList list(nullptr);

@@ -153,10 +153,17 @@ TEST_F(ComboTest, TypingInTheListStyleSelectsByPrefix)
 
 TEST_F(ComboTest, TypingInTheEditStyleChangesTheTextNotTheItem)
 {
+    combo->SetItemIndex(1);
+    combo->SelectAll();
     h.Type(u"gr");
     EXPECT_EQ(combo->Text(), u"gr");
     EXPECT_EQ(combo->ItemIndex(), -1);
     EXPECT_EQ(h.Log.Take(), (Events{"change g", "change gr"}));
+    h.Press(VK_F4);
+    EXPECT_EQ(combo->ListPopup()->ItemIndex(), 1) << "the open list follows the typed text";
+    h.Type(u"x");
+    EXPECT_EQ(combo->ListPopup()->ItemIndex(), -1);
+    h.Press(VK_ESCAPE);
     const LRESULT pos = combo->Perform(EM_POSFROMCHAR, 1);
     EXPECT_EQ(combo->Perform(EM_CHARFROMPOS, 0, MakeLParam(GetXLParam(pos) + 1, GetYLParam(pos) + 2)) & 0xFFFF, 1);
 }

@@ -229,11 +229,16 @@ TEST_F(EditTest, LongTextScrollsToKeepTheCaretVisible)
     EXPECT_EQ(GetXLParam(edit->Perform(EM_POSFROMCHAR, 0)), 3);
 }
 
-TEST_F(EditTest, RightAlignedTextEndsAtTheRightEdge)
+TEST_F(EditTest, RightAlignedTextEndsAtTheRightEdgeAndLongTextStillScrolls)
 {
     edit->SetAlignment(taRightJustify);
     edit->SetText(u"42");
     EXPECT_GT(GetXLParam(edit->Perform(EM_POSFROMCHAR, 0)), 100);
+    edit->SetText(String(60, u'9'));
+    edit->SetSelStart(60);
+    const Integer last = GetXLParam(edit->Perform(EM_POSFROMCHAR, 59));
+    EXPECT_GT(last, 0);
+    EXPECT_LT(last, edit->Width());
 }
 
 }  // namespace

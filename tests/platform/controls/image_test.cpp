@@ -1,5 +1,6 @@
 // Images: placement of the picture (stretch, proportional, centre), auto-size and clicks.
 #include "platform/controls/image.h"
+#include "platform/controls/panel.h"
 #include "platform/graphics/bitmap.h"
 #include "std_controls_harness.h"
 
@@ -58,6 +59,40 @@ TEST_F(ImageTest, AutoSizeAndClick)
     // An empty picture paints nothing and does not fail.
     img->Picture()->SetGraphic(nullptr);
     form->Repaint();
+}
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST_F(ImageTest, TransparentPictureLetsTheParentShow)
+{
+    auto* p = new TPanel(form);
+    p->SetParent(form);
+    p->SetBounds(0, 0, 60, 60);
+    p->SetBevelOuter(bvNone);
+    p->SetColor(clWhite);
+    auto* img = new TImage(form);
+    img->SetParent(p);
+    img->SetBounds(10, 10, 20, 20);
+    TBitmap pic(20, 20);
+    pic.Canvas()->Brush()->SetColor(clFuchsia);  // the bottom-left pixel's colour is the see-through one
+    pic.Canvas()->FillRect(Rect(0, 0, 20, 20));
+    pic.Canvas()->Brush()->SetColor(clGreen);
+    pic.Canvas()->FillRect(Rect(5, 5, 15, 15));
+    img->Picture()->SetGraphic(&pic);
+    auto pixel = [&](Integer X, Integer Y) {
+        TBitmap b(60, 60);
+        p->PaintTo(*b.Canvas(), 0, 0);
+        return b.PixelColor(X, Y);
+    };
+    ShowForm();
+    EXPECT_EQ(pixel(11, 11), clFuchsia);
+    img->SetTransparent(true);
+    EXPECT_EQ(pixel(11, 11), clWhite);
+    EXPECT_EQ(pixel(20, 20), clGreen);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // Labels: auto-size measurement, wrapping, accelerators to FocusControl, link captions and clicks.
+#include "platform/controls/accelerator.h"
 #include "platform/controls/button.h"
+#include "platform/controls/panel.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/controls/label.h"
 #include "platform/graphics/canvas.h"
 #include "platform/runtime/unicode.h"
@@ -183,10 +186,18 @@ TEST_F(LabelTest, LinkClickReportsTheLink)
     EXPECT_EQ(clicked[0].first, u"http://host/Home/download/download.asp#GW52818");
     EXPECT_EQ(clicked[0].second, sltURL);
 
-    // Enter on the focused label opens its link too; a disabled label reports nothing.
+    // Enter on the focused label opens its link, not the dialog's default button; a disabled
+    // label reports nothing.
+    auto* ok = new TButton(form);
+    ok->SetParent(form);
+    ok->SetBounds(10, 100, 75, 25);
+    ok->SetDefault(true);
+    int okClicks = 0;
+    ok->OnClick = [&](TObject*) { ++okClicks; };
     ll->SetFocus();
     Key(VK_RETURN);
     EXPECT_EQ(clicked.size(), 2u);
+    EXPECT_EQ(okClicks, 0);
     ll->SetEnabled(false);
     Click(ll, (links[0].Left + links[0].Right) / 2, ll->Height() / 2);
     EXPECT_EQ(clicked.size(), 2u);
@@ -205,6 +216,88 @@ TEST_F(LabelTest, LinkLabelShowsHandOverLinksOnly)
     InjectMouse(TMouseAction::Move, ll->ClientToScreen({1, 3}));
     Pump();
     EXPECT_EQ(ll->Cursor(), crDefault);
+}
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST(Accelerator, HotkeysOfCaptions)
+{
+    struct Case {
+        const char16_t* caption;
+        Char hotkey;
+        const char16_t* shown;
+    };
+    const Case cases[] = {
+        {u"&File", u'F', u"File"},        {u"Save &as", u'a', u"Save as"}, {u"R&&D", 0, u"R&D"},
+        {u"R&&&D", u'D', u"R&D"},         {u"No key", 0, u"No key"},      {u"Trailing&", 0, u"Trailing"},
+        {u"&&&&", 0, u"&&"},              {u"", 0, u""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GetHotkeyChar(c.caption), c.hotkey) << StringToUtf8(c.caption);
+        EXPECT_EQ(StripHotkey(c.caption), c.shown) << StringToUtf8(c.caption);
+    }
+    EXPECT_TRUE(IsAccel(Word('A'), u"Save &as"));
+    EXPECT_TRUE(IsAccel(Word('a'), u"Save &As"));
+    EXPECT_FALSE(IsAccel(Word('S'), u"Save &as"));
+    EXPECT_FALSE(IsAccel(Word('D'), u"R&&D"));
+    EXPECT_TRUE(IsAccel(Word(u'\u00E9'), u"&\u00C9t\u00E9")) << "letters beyond ASCII, case-blind";
+}
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+class LabelPaintTest : public StdControlsTest {
+protected:
+    // The first and last rows of the label holding text pixels (not the background).
+    std::pair<Integer, Integer> InkRows(TPanel* P, TLabel* L)
+    {
+        TBitmap b(P->Width(), P->Height());
+        P->PaintTo(*b.Canvas(), 0, 0);
+        Integer first = -1, last = -1;
+        for (Integer y = L->Top(); y < L->Top() + L->Height(); ++y)
+            for (Integer x = L->Left(); x < L->Left() + L->Width(); ++x)
+                if (b.PixelColor(x, y) == clBlack) {
+                    if (first < 0) first = y - L->Top();
+                    last = y - L->Top();
+                    break;
+                }
+        return {first, last};
+    }
+};
+
+TEST_F(LabelPaintTest, LayoutPlacesTheTextVertically)
+{
+    auto* p = new TPanel(form);
+    p->SetParent(form);
+    p->SetBounds(0, 0, 200, 100);
+    p->SetBevelOuter(bvNone);
+    p->SetColor(clWhite);
+    auto* l = new TLabel(form);
+    l->SetParent(p);
+    l->SetAutoSize(false);
+    l->SetBounds(10, 10, 150, 60);
+    l->Font()->SetColor(clBlack);
+    l->SetCaption(u"Ethernet");
+    ShowForm();
+    auto top = InkRows(p, l);
+    l->SetLayout(tlCenter);
+    auto centre = InkRows(p, l);
+    l->SetLayout(tlBottom);
+    auto bottom = InkRows(p, l);
+    ASSERT_GE(top.first, 0);
+    EXPECT_LT(top.first, 8);
+    EXPECT_GT(bottom.second, 50);
+    EXPECT_NEAR((centre.first + centre.second) / 2, 30, 4);
+    // Disabled text is drawn in the shadow colour, not the font's.
+    l->SetEnabled(false);
+    EXPECT_EQ(InkRows(p, l).first, -1);
 }
 
 }  // namespace

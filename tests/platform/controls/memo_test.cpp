@@ -4,6 +4,7 @@
 #include "platform/controls/memo.h"
 
 #include "platform/backends/headless/harness.h"
+#include "platform/ui/window_system.h"
 
 #include <gtest/gtest.h>
 
@@ -110,9 +111,16 @@ TEST_F(MemoTest, TheCaretLineStaysVisibleAndTheScrollBarScrolls)
     h.Press(VK_END, ssCtrl);
     EXPECT_GT(memo->TopLine(), 0);
     const Integer top = memo->TopLine();
+    TScrollInfo si;
+    ASSERT_TRUE(GetScrollInfo(memo->Handle(), SB_VERT, si));
+    EXPECT_EQ(si.nPos, top);
+    EXPECT_EQ(si.nMax, 29) << "thirty lines, numbered from 0";
     const TRect client = memo->ClientRect();
-    h.Click(memo, {client.Right - 5, client.Top + 5});  // the up arrow
+    EXPECT_LT(client.Right, memo->Width()) << "the bar lies outside the client area";
+    h.Click(memo, {client.Right + 3, client.Top + 3});  // the up arrow
     EXPECT_EQ(memo->TopLine(), top - 1);
+    ASSERT_TRUE(GetScrollInfo(memo->Handle(), SB_VERT, si));
+    EXPECT_EQ(si.nPos, top - 1);
     h.Wheel(memo, 1);
     EXPECT_LT(memo->TopLine(), top - 1);
 }

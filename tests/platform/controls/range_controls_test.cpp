@@ -54,6 +54,17 @@ TEST_F(RangeControlsTest, TrackBarKeysClicksAndTicks)
     InjectMouse(TMouseAction::Up, t->ClientToScreen({t->PixelOf(3), grab.Y}));
     Pump();
     EXPECT_EQ(t->Position(), 3);
+    // The program's moves raise no OnChange; a Min above Max is ignored.
+    int before = changes;
+    t->SetPosition(9);
+    t->SetPosition(99);
+    EXPECT_EQ(t->Position(), 10);
+    EXPECT_EQ(changes, before);
+    t->SetMin(20);
+    EXPECT_EQ(t->Min(), 0);
+    t->SetMax(5);
+    EXPECT_EQ(t->Position(), 5) << "a smaller range takes the position with it";
+    t->SetMax(10);
     t->Frequency = 5;
     EXPECT_EQ(t->Ticks(), (std::vector<Integer>{0, 5, 10}));
     t->TickStyle = tsManual;

@@ -118,12 +118,18 @@ TEST_F(ScrollBarTest, ScrollBoxScrollsItsChildren)
     auto* child = new TPanel(form);
     child->SetParent(box);
     child->SetBounds(10, 250, 50, 50);  // extent 300 high
+    auto* strip = new TPanel(form);
+    strip->SetParent(box);
+    strip->SetHeight(30);
+    strip->SetAlign(alTop);
     EXPECT_TRUE(box->VertScrollBar()->IsScrollBarVisible());
     EXPECT_FALSE(box->HorzScrollBar()->IsScrollBarVisible());
     EXPECT_EQ(box->VertScrollBar()->Range(), 300);
     EXPECT_EQ(box->ClientRect().Width(), 200 - 17);
     box->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
     EXPECT_EQ(child->Top(), 242);
+    EXPECT_EQ(strip->Top(), -8) << "aligned children scroll as well";
+    EXPECT_EQ(strip->Width(), 200 - 17);
     box->Perform(WM_VSCROLL, SB_BOTTOM, 0);
     EXPECT_EQ(box->VertScrollBar()->Position(), 200);
     EXPECT_EQ(child->Top(), 50);

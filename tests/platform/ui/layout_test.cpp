@@ -84,6 +84,16 @@ TEST_F(Layout, ClientSizeScalingAndParentFontAndColour)
     EXPECT_EQ(form->Font()->Height(), -22);
 }
 
+TEST_F(Layout, TheClientSizeIsNewAlreadyWhileTheBoundsChange)
+{
+    TWinControl* c = Child(form, Rect(10, 10, 110, 60));
+    form->Show();
+    Integer seen = 0;
+    c->OnResize = [&](TObject*) { seen = c->ClientWidth(); };
+    c->SetWidth(150);
+    EXPECT_EQ(seen, 150) << "handlers of the resize see the new size, not the window's old one";
+}
+
 TEST_F(Layout, TheControlFollowsAWindowTheDisplayResized)
 {
     TWinControl* client = Child(form, Rect(0, 0, 10, 10), alClient);

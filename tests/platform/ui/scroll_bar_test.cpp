@@ -1,0 +1,154 @@
+// Window scroll bars: the client area they leave, clamped scroll information, and the scroll
+// messages a press, a page click and a thumb drag send.
+#include "test_controls.h"
+
+#include "platform/graphics/canvas.h"
+
+#include <gtest/gtest.h>
+
+namespace gw::test {
+namespace {
+
+// Scrolls like a list would: lines of 1, pages of the page size, the thumb where it is taken.
+class TScroller : public TCustomControl {
+public:
+    TScroller(TComponent* AOwner, TWinControl* AParent, TEventLog& Log) : TCustomControl(AOwner), m_log(Log)
+    {
+        SetBounds(10, 10, 200, 100);
+        SetParent(AParent);
+    }
+
+protected:
+    void CreateParams(TCreateParams& P) override
+    {
+        TCustomControl::CreateParams(P);
+        P.Style |= WS_VSCROLL;
+    }
+    void Dispatch(TMessage& M) override
+    {
+        if (M.Msg == WM_VSCROLL) {
+            static const char* codes[] = {"line up", "line down", "page up", "page down", "thumb position",
+                                          "thumb track", "top", "bottom", "end"};
+            Word code = M.WParamLo();
+            std::string e = codes[code];
+            if (code == SB_THUMBTRACK || code == SB_THUMBPOSITION) e += " " + std::to_string(M.WParamHi());
+            m_log.Add(e);
+            Integer pos = GetScrollPos(Handle(), SB_VERT);
+            if (code == SB_LINEDOWN) SetScrollPos(Handle(), SB_VERT, pos + 1);
+            if (code == SB_PAGEDOWN) SetScrollPos(Handle(), SB_VERT, pos + 10);
+            if (code == SB_THUMBPOSITION) SetScrollPos(Handle(), SB_VERT, M.WParamHi());
+            return;
+        }
+        if (M.Msg == WM_SIZE) m_log.Add("size " + std::to_string(M.LParamLo()) + "x" + std::to_string(M.LParamHi()));
+        TCustomControl::Dispatch(M);
+    }
+
+private:
+    TEventLog& m_log;
+};
+
+class ScrollBars : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = MakeForm(Application);
+        s = new TScroller(form, form, h.Log);
+        form->Show();
+        TScrollInfo i;
+        i.nMin = 0;
+        i.nMax = 99;
+        i.nPage = 10;
+        i.nPos = 0;
+        SetScrollInfo(s->Handle(), SB_VERT, i);
+        h.ProcessMessages();
+        h.Log.Clear();
+    }
+    TColor Pixel(Integer X, Integer Y)
+    {
+        TPoint p = s->ClientToScreen({X, Y});
+        TPoint f = form->ClientToScreen({0, 0});
+        cairo_surface_t* surface = h.Display().NativeWindow(form->Handle())->Surface.get();
+        cairo_surface_flush(surface);
+        auto* row = cairo_image_surface_get_data(surface) + (p.Y - f.Y) * cairo_image_surface_get_stride(surface);
+        uint32_t v = reinterpret_cast<const uint32_t*>(row)[p.X - f.X];
+        return RGB(Byte(v >> 16), Byte(v >> 8), Byte(v));
+    }
+
+    THarness h;
+    TForm* form = nullptr;
+    TScroller* s = nullptr;
+};
+
+TEST_F(ScrollBars, TheBarsTakeTheirRoomFromTheClientArea)
+{
+    EXPECT_EQ(s->ClientRect(), Rect(0, 0, 183, 100));
+    auto* fill = new TCustomControl(form);
+    fill->SetAlign(alClient);
+    fill->SetParent(s);
+    EXPECT_EQ(fill->BoundsRect(), Rect(0, 0, 183, 100));
+    ShowScrollBar(s->Handle(), SB_HORZ, true);
+    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"size 183x83"}));
+    EXPECT_EQ(fill->BoundsRect(), Rect(0, 0, 183, 83));
+    EXPECT_EQ(WindowFromPoint(s->ClientToScreen({190, 50})), s->Handle()) << "the bar belongs to the window";
+}
+
+TEST_F(ScrollBars, ScrollInformationIsClamped)
+{
+    EXPECT_EQ(SetScrollPos(s->Handle(), SB_VERT, 95), 0);
+    EXPECT_EQ(GetScrollPos(s->Handle(), SB_VERT), 90) << "the last page is the last position";
+    SetScrollPos(s->Handle(), SB_VERT, -5);
+    EXPECT_EQ(GetScrollPos(s->Handle(), SB_VERT), 0);
+    TScrollInfo i;
+    i.fMask = SIF_PAGE;
+    i.nPage = 500;
+    SetScrollInfo(s->Handle(), SB_VERT, i);
+    TScrollInfo out;
+    ASSERT_TRUE(GetScrollInfo(s->Handle(), SB_VERT, out));
+    EXPECT_EQ(out.nPage, 100u) << "a page is never larger than the range";
+    Integer mn = 1, mx = 1;
+    EXPECT_TRUE(GetScrollRange(s->Handle(), SB_VERT, mn, mx));
+    EXPECT_EQ(mn, 0);
+    EXPECT_EQ(mx, 99);
+}
+
+TEST_F(ScrollBars, ArrowsAndTrackScrollByLinesAndPages)
+{
+    h.Click(s, {190, 95});
+    h.Click(s, {190, 60});
+    h.Click(s, {190, 5});
+    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"line down", "end", "page down", "end", "line up", "end"}));
+    EXPECT_EQ(GetScrollPos(s->Handle(), SB_VERT), 11);
+}
+
+TEST_F(ScrollBars, DraggingTheThumbTracksAndEndsWithItsPosition)
+{
+    // 100 pixels: arrows of 17, a track of 66, a thumb of 8 (10 of 100) at the top of it.
+    h.Drag(s, {190, 20}, {190, 60});
+    std::vector<std::string> e = h.Log.Take();
+    ASSERT_GE(e.size(), 3u);
+    EXPECT_EQ(e[0].substr(0, 11), "thumb track");
+    EXPECT_EQ(e[e.size() - 2], "thumb position 62");
+    EXPECT_EQ(e.back(), "end");
+    EXPECT_EQ(GetScrollPos(s->Handle(), SB_VERT), 62);
+}
+
+TEST_F(ScrollBars, ABarWithNothingToScrollIsDisabled)
+{
+    TScrollInfo i;
+    i.fMask = SIF_PAGE;
+    i.nPage = 100;
+    SetScrollInfo(s->Handle(), SB_VERT, i);
+    h.Click(s, {190, 95});
+    EXPECT_TRUE(h.Log.Items().empty());
+}
+
+TEST_F(ScrollBars, TheBarIsPaintedOutsideTheClient)
+{
+    s->Repaint();
+    h.ProcessMessages();
+    EXPECT_EQ(Pixel(190, 60), ColorToRGB(clScrollBar)) << "the track";
+    EXPECT_EQ(Pixel(190, 20), ColorToRGB(clBtnFace)) << "the thumb";
+}
+
+}  // namespace
+}  // namespace gw::test
