@@ -181,6 +181,7 @@ void TCustomEdit::DefaultHandler(TMessage& M)
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+        m_caretHides = 0;
         Invalidate();
         NotifyParent(M.Msg == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS);
         TWinControl::DefaultHandler(M);
@@ -238,8 +239,40 @@ void TCustomEdit::PaintWindow(TCanvas& Canvas)
     o.Text = Font()->Color();
     o.Focused = Focused();
     o.Enabled = Enabled();
+    o.Caret = CaretVisible();
     m_engine.Paint(Canvas, o);
     PaintBorder(Canvas);
+}
+
+void TCustomEdit::HideCaretOnce()
+{
+    ++m_caretHides;
+    Invalidate();
+}
+
+void TCustomEdit::ShowCaretOnce()
+{
+    if (m_caretHides > 0)
+        --m_caretHides;
+    Invalidate();
+}
+
+bool HideCaret(HWND Wnd)
+{
+    auto* edit = dynamic_cast<TCustomEdit*>(FindControl(Wnd));
+    if (!edit)
+        return false;
+    edit->HideCaretOnce();
+    return true;
+}
+
+bool ShowCaret(HWND Wnd)
+{
+    auto* edit = dynamic_cast<TCustomEdit*>(FindControl(Wnd));
+    if (!edit)
+        return false;
+    edit->ShowCaretOnce();
+    return true;
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle Value)

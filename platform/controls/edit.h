@@ -66,6 +66,12 @@ public:
 
     TNotifyEvent OnChange;
 
+    // The caret is hidden while hides outnumber shows; the edit makes a new, shown caret
+    // whenever it gets the focus (HideCaret / ShowCaret below act on this).
+    void HideCaretOnce();
+    void ShowCaretOnce();
+    bool CaretVisible() const { return m_caretHides == 0; }
+
 protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
@@ -110,7 +116,12 @@ private:
     TAlignment m_alignment = taLeftJustify;
     bool m_syncing = false;
     bool m_customRect = false;
+    Integer m_caretHides = 0;
 };
+
+// The system's caret calls for the edit controls: false when Wnd is no edit control.
+bool HideCaret(HWND Wnd);
+bool ShowCaret(HWND Wnd);
 
 class TEdit : public TCustomEdit {
 public:

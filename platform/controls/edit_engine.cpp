@@ -519,7 +519,7 @@ void TEditEngine::Paint(TCanvas& Canvas, const TPaintOptions& O) const
         if (a < b)
             Canvas.TextOut(x1, y, StringView(text).substr(std::size_t(a - line.Start), std::size_t(b - a)));
     }
-    if (O.Focused && O.Enabled && !Buffer.HasSelection()) {
+    if (O.Focused && O.Enabled && O.Caret && !Buffer.HasSelection()) {
         const TPoint c = PosFromChar(Buffer.Caret());
         Canvas.Pen()->SetColor(clWindowText);
         Canvas.Pen()->SetWidth(1);

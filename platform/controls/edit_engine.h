@@ -84,6 +84,7 @@ public:
         TColor Text = clWindowText;
         bool Focused = false;
         bool Enabled = true;
+        bool Caret = true;
     };
     void Paint(TCanvas& Canvas, const TPaintOptions& Options) const;
 

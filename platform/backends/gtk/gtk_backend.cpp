@@ -123,7 +123,6 @@ struct TGtkCallbacks {
     {
         auto* n = static_cast<TNative*>(Data);
         bool down = E->type == GDK_KEY_PRESS;
-        fprintf(stderr, "DEBUG gtk key %u down %d wnd %lx\n", E->keyval, down, (unsigned long)n->Wnd);
         TKeyTranslation t = TranslateGdkKey(E->keyval, (E->state & GDK_CONTROL_MASK) != 0);
         if (!t.VirtKey) return TRUE;
         n->Self->SyncModifiers(E->state);
@@ -135,7 +134,6 @@ struct TGtkCallbacks {
     static gboolean FocusIn(GtkWidget*, GdkEventFocus*, gpointer Data)
     {
         auto* n = static_cast<TNative*>(Data);
-        fprintf(stderr, "DEBUG focus in %lx\n", (unsigned long)n->Wnd);
         HWND wnd = n->Wnd;
         TGtkBackend* self = n->Self;
         self->Defer([self, wnd] { self->NativeFocusIn(wnd); });

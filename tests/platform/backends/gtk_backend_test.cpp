@@ -362,7 +362,9 @@ TEST_F(GtkBackendOnXvfb, SaveDialogReturnsTheNameTheUserAccepts)
 {
     MakeWindow(u"Dialog", Bounds(100, 100, 300, 200), 0xFFFFFF);
     ScratchDir dir("gtk-backend-dialog");
-    TChildProcess keys({"xdotool", "sleep", "1.5", "key", "Return"}, Server().Display(), "/dev/null");
+    TChildProcess keys({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Save the configuration$",
+                        "windowfocus", "--sync", "sleep", "0.5", "key", "Return"},
+                       Server().Display(), "/dev/null");
     TChildProcess escape({"xdotool", "sleep", "12", "key", "Escape"}, Server().Display(), "/dev/null");
     TSaveDialog d(nullptr);
     d.Title = u"Save the configuration";
@@ -486,13 +488,11 @@ TEST_F(GtkBackendOnXvfb, MessageBoxRunsItsModalLoopOnTheDisplay)
     form->SetBounds(100, 100, 300, 200);
     form->Show();
     PumpUntil([] { return false; }, 300);
-    // Enter answers the box's default button, as a person would.
-    TChildProcess keys({"xdotool", "sleep", "1", "key", "Return"}, Server().Display(), "/dev/null");
+    // Enter answers the box's default button, as a person would, once the box is up.
+    TChildProcess keys({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Configurator$", "windowfocus",
+                        "--sync", "key", "Return"},
+                       Server().Display(), "/dev/null");
     TChildProcess escape({"xdotool", "sleep", "10", "key", "Escape"}, Server().Display(), "/dev/null");
-    Application->OnMessage = [](TMsg& M, bool&) {
-        if (M.message != WM_PAINT && M.message != WM_TIMER && M.message != WM_MOUSEMOVE)
-            fprintf(stderr, "DEBUG msg %x wnd %lx w %lx focus %lx active %lx\n", M.message, (unsigned long)M.hwnd, (unsigned long)M.wParam, (unsigned long)GetFocus(), (unsigned long)GetActiveWindow());
-    };
     auto before = std::chrono::steady_clock::now();
     Integer answer = Application->MessageBox(u"Save the changes?", u"Configurator", MB_YESNO | MB_ICONQUESTION);
     EXPECT_EQ(answer, IDYES);

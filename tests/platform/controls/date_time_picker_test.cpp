@@ -139,6 +139,28 @@ TEST_F(PickerTest, TheCheckBoxTogglesAndGreysTheValue)
     EXPECT_EQ(h.Log.Count("change 15/03/2024"), 2u);
 }
 
+TEST_F(PickerTest, TheParentIsToldOfEveryChangeAndOfAnUncheckedBox)
+{
+    std::vector<std::pair<UINT, Cardinal>> seen;
+    TWndMethod old = form->WindowProc;
+    form->WindowProc = [&, old](TMessage& M) {
+        if (M.Msg == WM_NOTIFY) {
+            const auto* n = reinterpret_cast<const TNMDateTimeChange*>(M.LParam);
+            if (n->hdr.hwndFrom == picker->Handle()) seen.push_back({n->hdr.code, n->dwFlags});
+        }
+        old(M);
+    };
+    picker->SetShowCheckbox(true);
+    h.Press(VK_UP);
+    h.Press(VK_SPACE);
+    h.Press(VK_F4);
+    h.Press(VK_ESCAPE);
+    using P = std::pair<UINT, Cardinal>;
+    EXPECT_EQ(seen, (std::vector<P>{{DTN_DATETIMECHANGE, GDT_VALID}, {DTN_DATETIMECHANGE, GDT_NONE},
+                                    {DTN_DROPDOWN, GDT_NONE}, {DTN_CLOSEUP, GDT_NONE}}));
+    form->WindowProc = old;
+}
+
 TEST_F(PickerTest, MinAndMaxBoundEditingAndRefuseProgramValues)
 {
     picker->SetMaxDate(EncodeDate(2024, 3, 20));

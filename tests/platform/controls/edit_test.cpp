@@ -219,6 +219,21 @@ TEST_F(EditTest, EditMessagesOfTheGridEditor)
     EXPECT_EQ(edit->MaxLength(), 2);
 }
 
+TEST_F(EditTest, HiddenCaretCountsAndComesBackWithTheFocus)
+{
+    EXPECT_TRUE(HideCaret(edit->Handle()));
+    EXPECT_TRUE(HideCaret(edit->Handle()));
+    EXPECT_TRUE(ShowCaret(edit->Handle()));
+    EXPECT_FALSE(edit->CaretVisible());
+    EXPECT_TRUE(ShowCaret(edit->Handle()));
+    EXPECT_TRUE(edit->CaretVisible());
+    HideCaret(edit->Handle());
+    other->SetFocus();
+    edit->SetFocus();
+    EXPECT_TRUE(edit->CaretVisible());
+    EXPECT_FALSE(HideCaret(form->Handle()));
+}
+
 TEST_F(EditTest, LongTextScrollsToKeepTheCaretVisible)
 {
     edit->SetText(String(60, u'm'));

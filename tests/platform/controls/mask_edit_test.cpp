@@ -147,6 +147,16 @@ TEST_F(MaskEditTest, EscapeAbandonsTheChanges)
     EXPECT_FALSE(edit->Modified());
 }
 
+TEST_F(MaskEditTest, UndoTakesBackTheLastCharacter)
+{
+    edit->SetEditMask(u"000;1;_");
+    edit->SetSelStart(0);
+    h.Type(u"12");
+    h.Press('Z', ssCtrl);
+    EXPECT_EQ(edit->EditText(), u"1__");
+    EXPECT_EQ(edit->Text(), u"1  ");
+}
+
 TEST_F(MaskEditTest, WithoutAMaskItIsThePlainEdit)
 {
     h.Type(u"free text");
