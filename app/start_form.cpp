@@ -46,6 +46,7 @@ TStartForm::TStartForm(TComponent* AOwner) : TForm(AOwner)
     CloseButton->SetParent(this);
     CloseButton->SetBounds(FormClientWidth - 100, FormClientHeight - 40, 84, 25);
     CloseButton->SetKind(bkClose);
+    CloseButton->SetCaption(u"Close");
     CloseButton->Cancel = true;
     // The button holds the focus first, so that the first picture has no blinking caret.
     CloseButton->SetTabOrder(0);

@@ -89,10 +89,10 @@ private:
 String MessageDlgCaption(TMsgDlgType DlgType)
 {
     switch (DlgType) {
-    case mtWarning: return u"Warnung";
-    case mtError: return u"Fehler";
+    case mtWarning: return u"Warning";
+    case mtError: return u"Error";
     case mtInformation: return u"Information";
-    case mtConfirmation: return u"Bestätigen";
+    case mtConfirmation: return u"Confirm";
     default: return Application ? Application->Title : String();
     }
 }
@@ -117,17 +117,17 @@ TModalResult ModalResultOf(TMsgDlgBtn Button)
 String ButtonCaptionOf(TMsgDlgBtn Button)
 {
     switch (Button) {
-    case mbYes: return u"&Ja";
-    case mbNo: return u"&Nein";
+    case mbYes: return u"&Yes";
+    case mbNo: return u"&No";
     case mbOK: return u"OK";
-    case mbCancel: return u"Abbrechen";
-    case mbAbort: return u"&Abbrechen";
-    case mbRetry: return u"&Wiederholen";
-    case mbIgnore: return u"&Ignorieren";
-    case mbAll: return u"&Alle";
-    case mbNoToAll: return u"N&ein für alle";
-    case mbYesToAll: return u"J&a für alle";
-    case mbHelp: return u"&Hilfe";
+    case mbCancel: return u"Cancel";
+    case mbAbort: return u"&Abort";
+    case mbRetry: return u"&Retry";
+    case mbIgnore: return u"&Ignore";
+    case mbAll: return u"&All";
+    case mbNoToAll: return u"N&o to All";
+    case mbYesToAll: return u"Yes to &All";
+    case mbHelp: return u"&Help";
     default: return {};
     }
 }

@@ -57,7 +57,7 @@ private:
     TRect m_textRect;
 };
 
-// The caption of a message box of that type ("Warnung", "Fehler", ...).
+// The caption of a message box of that type ("Warning", "Error", ...).
 String MessageDlgCaption(TMsgDlgType DlgType);
 // The modal result and caption of a button.
 TModalResult ModalResultOf(TMsgDlgBtn Button);

@@ -43,6 +43,9 @@ TWinControl::~TWinControl()
         delete c;
     }
     DestroyHandle();
+    // Leave the parent while still a TWinControl: past this point the parent could no longer
+    // tell a windowed child and would keep it in its tab list.
+    if (Parent()) Parent()->RemoveControl(this);
 }
 
 // --- messages ---------------------------------------------------------------------------------

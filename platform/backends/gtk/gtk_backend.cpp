@@ -15,7 +15,8 @@ namespace gw {
 
 namespace {
 
-// A window the display never showed keeps a white picture, as a fresh window does.
+// A window's pixels: white where nothing was painted yet, as a fresh window shows; the old
+// picture is kept where the new size still holds it.
 TSurfacePtr NewSurface(Integer Width, Integer Height, cairo_surface_t* Old)
 {
     TSurfacePtr s(cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(1, Width), std::max(1, Height)));
@@ -45,7 +46,6 @@ bool GtkOpened()
 }
 
 }  // namespace
-
 
 // The GTK signal handlers: they only record input and defer the rest.
 struct TGtkCallbacks {
@@ -214,7 +214,7 @@ TGtkBackend::~TGtkBackend()
     FreeCursors();
     if (HasBackend() && &Backend() == this) SetBackend(nullptr);
     // What GTK still holds for the windows goes now, not at some later iteration.
-    while (g_main_context_iteration(nullptr, FALSE)) {
+    for (int i = 0; i < 100 && g_main_context_iteration(nullptr, FALSE); ++i) {
     }
 }
 

@@ -233,3 +233,22 @@ TEST_F(Focus, ANonActivatingPopUpNeverTakesActivationOrFocus)
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// A windowed child freed while still parented must leave its parent's tab order, or the next
+// Tab walks a freed control.
+TEST_F(Focus, FreedWindowedChildLeavesTheTabOrder)
+{
+    delete b;
+    b = nullptr;
+    std::vector<TWinControl*> order;
+    form->GetTabOrderList(order);
+    EXPECT_EQ(order, (std::vector<TWinControl*>{a, c}));
+    h.Press(VK_TAB);
+    EXPECT_EQ(form->ActiveControl(), c);
+}
+
+}  // namespace
+}  // namespace gw::test

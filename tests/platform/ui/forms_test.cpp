@@ -158,7 +158,7 @@ TEST_F(Forms, MessageBoxKeysAndButtons)
     }
     TMessageForm* box = CreateMessageDialog(u"Text", mtError, mbYesNoCancel, mbNo);
     EXPECT_EQ(box->ButtonResults(), (std::vector<TModalResult>{mrYes, mrNo, mrCancel}));
-    EXPECT_EQ(box->Caption(), u"Fehler");
+    EXPECT_EQ(box->Caption(), u"Error");
     delete box;
     h.AnswerMessage(u"Really", mrYes);
     EXPECT_EQ(Application->MessageBox(u"Really quit?", u"Gateway", MB_YESNO | MB_ICONQUESTION), IDYES);
