@@ -28,13 +28,20 @@ std::unique_ptr<std::ofstream> OpenEventLog(int argc, char** argv)
 int Run([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
 {
     using namespace gw;
+#ifdef GW_EVENT_LOG_OPTION
+    // Opened first, so that it outlives the forms that write to it.
+    auto log = OpenEventLog(argc, argv);
+#endif
     TGtkBackend display;
-    InitializeUI();
+    // Forms and windows go before the display does, however the run ends.
+    struct TUiSession {
+        TUiSession() { InitializeUI(); }
+        ~TUiSession() { FinalizeUI(); }
+    } session;
     Application->Title = u"Configurator CF52818";
     TStartForm* form = nullptr;
     Application->CreateForm(form);
 #ifdef GW_EVENT_LOG_OPTION
-    auto log = OpenEventLog(argc, argv);
     if (log && *log) {
         form->OnTrace = [&log](const std::string& Line) { *log << Line << std::endl; };
         form->OnActivate = [&log, form](TObject*) {
@@ -44,7 +51,6 @@ int Run([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
     }
 #endif
     Application->Run();
-    FinalizeUI();
     return 0;
 }
 

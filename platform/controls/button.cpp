@@ -161,7 +161,7 @@ void TButton::Dispatch(TMessage& M)
         Word key = Word(M.WParam);
         TCustomForm* form = GetParentForm(this);
         TWinControl* active = form ? form->ActiveControl() : nullptr;
-        bool enter = key == VK_RETURN && (Focused() || (m_default && !dynamic_cast<TButton*>(active)));
+        bool enter = key == VK_RETURN && (Focused() || (m_default && !(active && active->IsPushButton())));
         bool escape = key == VK_ESCAPE && Cancel;
         if ((enter || escape) && KeyboardStateToShiftState() == 0 && CanFocus()) {
             Click();
@@ -183,7 +183,7 @@ void TButton::Paint()
     TRect r = ClientRect();
     TCustomForm* form = GetParentForm(this);
     TWinControl* active = form ? form->ActiveControl() : nullptr;
-    bool framed = Focused() || (m_default && !dynamic_cast<TButton*>(active));
+    bool framed = Focused() || (m_default && !(active && active->IsPushButton()));
     c.Brush()->SetColor(Color());
     c.Brush()->SetStyle(bsSolid);
     c.FillRect(r);

@@ -59,6 +59,7 @@ public:
     TModalResult ModalResult = mrNone;
 
     void Click() override;
+    bool IsPushButton() const override { return true; }
 
 protected:
     void Activate() override { Click(); }

@@ -96,7 +96,8 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TWinControl(AOwner)
                     match = i;
         m_list->Highlight(match);
         SyncText();
-        NotifyParent(CBN_EDITCHANGE);
+        if (!m_completing)
+            NotifyParent(CBN_EDITCHANGE);
     };
     m_engine.OnInvalidate = [this] { Invalidate(); };
     m_engine.OnBeep = [] { MessageBeep(0); };
@@ -160,16 +161,10 @@ void TCustomComboBox::SetItemHeight(Integer Value)
 
 void TCustomComboBox::SyncText()
 {
-    m_syncing = true;
     const Integer i = ItemIndex();
     const String text = HasEdit() ? m_engine.Buffer.Text() : (i >= 0 ? Items()->Strings(i) : String());
-    try {
-        TWinControl::SetText(text);
-    } catch (...) {
-        m_syncing = false;
-        throw;
-    }
-    m_syncing = false;
+    TFlagRaised syncing(m_syncing);
+    TWinControl::SetText(text);
 }
 
 void TCustomComboBox::SetText(const String& Value)
@@ -209,15 +204,7 @@ void TCustomComboBox::Clear()
     SyncText();
 }
 
-void TCustomComboBox::NotifyParent(Word Code)
-{
-    const HWND h = HandleIfAllocated();
-    const HWND parent = h ? GetParent(h) : 0;
-    if (parent)
-        SendMessage(parent, WM_COMMAND, MakeWParam(0, Code), LPARAM(h));
-    else
-        Perform(CN_COMMAND, MakeWParam(0, Code), LPARAM(h));
-}
+void TCustomComboBox::NotifyParent(Word Code) { NotifyParentCommand(*this, Code); }
 
 void TCustomComboBox::Change()
 {
@@ -328,23 +315,42 @@ void TCustomComboBox::SetDroppedDown(bool Value)
 
 void TCustomComboBox::TypeToSelect(Char C)
 {
-    const Cardinal now = GetTickCountUI();
-    if (now - m_searchTime > 1000)
-        m_search.clear();
-    m_searchTime = now;
-    const bool repeat = m_search.size() == 1 && m_search[0] == C;
-    if (!repeat)
-        m_search += C;
-    const Integer n = Items()->Count();
-    const Integer current = m_dropped ? m_list->ItemIndex() : ItemIndex();
-    const Integer start = repeat || m_search.size() == 1 ? current + 1 : std::max(0, current);
-    for (Integer k = 0; k < n; ++k) {
-        const Integer i = (start + k) % n;
-        if (StartsText(m_search, Items()->Strings(i))) {
-            UserSelect(i);
-            return;
+    const Integer i = m_search.Next(C, *Items(), m_dropped ? m_list->ItemIndex() : ItemIndex());
+    if (i >= 0)
+        UserSelect(i);
+}
+
+bool TCustomComboBox::CompleteTyping(Char C)
+{
+    const String before = m_engine.Buffer.Text();
+    const Integer start = SelStart();
+    // Only typing at the end completes; half a surrogate pair is no letter to match.
+    if ((C >= 0xD800 && C <= 0xDFFF) || start + SelLength() != Integer(before.size()))
+        return false;
+    const String typed = before.substr(0, std::size_t(start)) + C;
+    const Integer limit = m_engine.Buffer.MaxLength;
+    for (Integer i = 0; i < Items()->Count(); ++i) {
+        const String item = Items()->Strings(i);
+        if (!StartsText(typed, item) || (limit > 0 && Integer(item.size()) > limit))
+            continue;
+        // The typed letters stay as typed; the rest of the item is selected, so that further
+        // typing replaces it. The parent hears of a new item, else of a new text, once.
+        const bool changed = i != ItemIndex();
+        {
+            TFlagRaised quiet(m_completing);
+            if (!m_engine.InsertText(String(1, C) + item.substr(typed.size()), true))
+                return false;
         }
+        m_engine.SetSel(Integer(typed.size()), -1);
+        m_list->Highlight(i);
+        SyncText();
+        if (changed)
+            NotifyParent(CBN_SELCHANGE);
+        else if (m_engine.Buffer.Text() != before)
+            NotifyParent(CBN_EDITCHANGE);
+        return true;
     }
+    return false;
 }
 
 void TCustomComboBox::KeyDownDefault(Word Key, TShiftState Shift, TMessage& M)
@@ -493,6 +499,8 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
             return;
         }
         if (M.WParam == 13 || M.WParam == 27 || M.WParam == 9)
+            return;
+        if (M.WParam >= 32 && AutoComplete && CompleteTyping(Char(M.WParam)))
             return;
         m_engine.HandleMessage(M);
         return;

@@ -75,7 +75,8 @@ public:
     void SetItemHeight(Integer Value);
     Integer MaxLength() const { return m_engine.Buffer.MaxLength; }
     void SetMaxLength(Integer Value) { m_engine.Buffer.MaxLength = std::max(0, Value); }
-    // Typing in the list style selects the item the typed letters begin.
+    // Typing in the list style selects the item the typed letters begin; typing at the end of
+    // the edit field completes the text to the first item it begins and selects that item.
     bool AutoComplete = true;
     Integer SelStart() const { return m_engine.Buffer.SelStart(); }
     void SetSelStart(Integer Value) { m_engine.SetSel(Value, Value); }
@@ -120,6 +121,9 @@ private:
     Integer FieldHeight() const;
     void KeyDownDefault(Word Key, TShiftState Shift, TMessage& M);
     void TypeToSelect(Char C);
+    // Types C into the edit field completed to the first item the text begins; false (nothing
+    // done) when the text would not end up as an item's beginning.
+    bool CompleteTyping(Char C);
     void MouseDownDropped(TPoint Client);
     TPoint ToList(TPoint Client) const;
 
@@ -131,8 +135,8 @@ private:
     Integer m_savedIndex = -1;
     Integer m_droppedWidth = 0;
     Integer m_fieldHeight = 0;  // 0: from the font
-    String m_search;
-    Cardinal m_searchTime = 0;
+    TTypeToSelect m_search;
+    bool m_completing = false;  // CompleteTyping reports its change itself
     bool m_syncing = false;
 };
 

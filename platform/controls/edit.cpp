@@ -65,10 +65,24 @@ void TCustomEdit::CreateParams(TCreateParams& Params)
 
 void TCustomEdit::StyleChanged()
 {
-    if (HandleAllocated())
-        RecreateWnd();
-    else
+    // The window takes the new style in place: a new window would move the focus out and back,
+    // and with it run the leaving and entering work (mask validation, select-all) for nothing.
+    // Scroll bars change the window's frame, which only a new window gets.
+    if (const HWND h = HandleIfAllocated()) {
+        TCreateParams params;
+        CreateParams(params);
+        if ((GetWindowStyle(h) ^ params.Style) & (WS_HSCROLL | WS_VSCROLL)) {
+            RecreateWnd();
+        } else {
+            SetWindowStyle(h, params.Style);
+            ApplyStyle(params.Style);
+            if (!m_customRect)
+                m_engine.FormatRect = DefaultFormatRect();
+            m_engine.ScrollCaret();
+        }
+    } else {
         ApplyStyle(EditStyle());
+    }
     Invalidate();
 }
 
@@ -100,26 +114,22 @@ void TCustomEdit::CreateWnd()
     m_engine.ScrollCaret();
 }
 
-void TCustomEdit::NotifyParent(Word Code)
+void NotifyParentCommand(TWinControl& Control, Word Code)
 {
-    const HWND h = HandleIfAllocated();
+    const HWND h = Control.HandleIfAllocated();
     const HWND parent = h ? GetParent(h) : 0;
     if (parent)
         SendMessage(parent, WM_COMMAND, MakeWParam(0, Code), LPARAM(h));
     else
-        Perform(CN_COMMAND, MakeWParam(0, Code), LPARAM(h));
+        Control.Perform(CN_COMMAND, MakeWParam(0, Code), LPARAM(h));
 }
+
+void TCustomEdit::NotifyParent(Word Code) { NotifyParentCommand(*this, Code); }
 
 void TCustomEdit::SyncText()
 {
-    m_syncing = true;
-    try {
-        TWinControl::SetText(TextForEditText(m_engine.Buffer.Text()));
-    } catch (...) {
-        m_syncing = false;
-        throw;
-    }
-    m_syncing = false;
+    TFlagRaised syncing(m_syncing);
+    TWinControl::SetText(TextForEditText(m_engine.Buffer.Text()));
 }
 
 void TCustomEdit::SetText(const String& Value)

@@ -10,6 +10,22 @@ namespace gw {
 // bsNone and bsSingle of the form border styles are the edit's border styles.
 using TBorderStyle = TFormBorderStyle;
 
+// Raises a flag for as long as it lives, also when an exception leaves the scope.
+class TFlagRaised {
+public:
+    explicit TFlagRaised(bool& Flag) : m_flag(Flag) { m_flag = true; }
+    ~TFlagRaised() { m_flag = false; }
+    TFlagRaised(const TFlagRaised&) = delete;
+    TFlagRaised& operator=(const TFlagRaised&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+// Tells the control's parent window of a change (WM_COMMAND with Code, as the standard controls
+// do); a control without a parent window has it reflected to itself (CN_COMMAND).
+void NotifyParentCommand(TWinControl& Control, Word Code);
+
 // The edit box. The text, caret and selection live in the window's native part (DefaultHandler,
 // reached by every message a descendant passes on), so that descendants change the behaviour
 // the way they would with a system edit: by handling messages before it, or by window styles

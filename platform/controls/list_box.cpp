@@ -291,15 +291,7 @@ void TCustomListBox::ScrollIntoView(Integer Index)
         SetTopIndex(Index - VisibleCount() + 1);
 }
 
-void TCustomListBox::NotifyParent(Word Code)
-{
-    const HWND h = HandleIfAllocated();
-    const HWND parent = h ? GetParent(h) : 0;
-    if (parent)
-        SendMessage(parent, WM_COMMAND, MakeWParam(0, Code), LPARAM(h));
-    else
-        Perform(CN_COMMAND, MakeWParam(0, Code), LPARAM(h));
-}
+void TCustomListBox::NotifyParent(Word Code) { NotifyParentCommand(*this, Code); }
 
 void TCustomListBox::UserSelect(Integer Index, TShiftState Shift)
 {
@@ -333,25 +325,30 @@ void TCustomListBox::UserSelect(Integer Index, TShiftState Shift)
         NotifyParent(LBN_SELCHANGE);
 }
 
-void TCustomListBox::TypeToSelect(Char C)
+Integer TTypeToSelect::Next(Char C, const TStrings& Items, Integer Current)
 {
     const Cardinal now = GetTickCountUI();
-    if (now - m_searchTime > 1000)
+    if (now - m_time > 1000)
         m_search.clear();
-    m_searchTime = now;
-    // The same letter again steps through the items starting with it.
+    m_time = now;
     const bool repeat = m_search.size() == 1 && m_search[0] == C;
     if (!repeat)
         m_search += C;
-    const Integer n = Count();
-    const Integer start = repeat || m_search.size() == 1 ? m_itemIndex + 1 : std::max(0, m_itemIndex);
+    const Integer n = Items.Count();
+    const Integer start = repeat || m_search.size() == 1 ? Current + 1 : std::max(0, Current);
     for (Integer k = 0; k < n; ++k) {
         const Integer i = (start + k) % n;
-        if (StartsText(m_search, m_items->Strings(i))) {
-            UserSelect(i, 0);
-            return;
-        }
+        if (StartsText(m_search, Items.Strings(i)))
+            return i;
     }
+    return -1;
+}
+
+void TCustomListBox::TypeToSelect(Char C)
+{
+    const Integer i = m_search.Next(C, *m_items, m_itemIndex);
+    if (i >= 0)
+        UserSelect(i, 0);
 }
 
 void TCustomListBox::MouseDownOnItem(Integer Index, TShiftState Shift, TPoint /*P*/) { UserSelect(Index, Shift); }

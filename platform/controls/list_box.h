@@ -54,6 +54,18 @@ private:
 // selection, the selected) item; Selected holds the marks of a multiple selection. OnClick
 // fires for every selection change the user makes, by mouse or by keyboard (through the
 // LBN_SELCHANGE notification), never for changes made by the program.
+// Type-to-select of lists: letters typed within a second of each other build a prefix; the same
+// letter again steps through the items starting with it.
+class TTypeToSelect {
+public:
+    // The item the letter C leads to from Current, -1 when none matches.
+    Integer Next(Char C, const TStrings& Items, Integer Current);
+
+private:
+    String m_search;
+    Cardinal m_time = 0;
+};
+
 class TCustomListBox : public TWinControl {
 public:
     explicit TCustomListBox(TComponent* AOwner);
@@ -137,8 +149,7 @@ private:
     TListBoxStyle m_style = lbStandard;
     Integer m_itemHeight = 0;  // 0: from the font
     TBorderStyle m_borderStyle = bsSingle;
-    String m_search;
-    Cardinal m_searchTime = 0;
+    TTypeToSelect m_search;
 };
 
 class TListBox : public TCustomListBox {

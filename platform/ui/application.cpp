@@ -11,6 +11,7 @@
 #include "platform/ui/synchronize.h"
 #include "platform/ui/system_metrics.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -23,6 +24,17 @@ TMouse* Mouse = nullptr;
 namespace {
 constexpr uintptr_t HintShowTimer = 1;
 constexpr uintptr_t HintHideTimer = 2;
+
+// The whole hint stays on the screen: moved left from the right edge, and above the cursor
+// rather than over it from the bottom edge (a hint under the mouse would end itself).
+TRect KeepHintOnScreen(TRect R, const TRect& Screen, TPoint Cursor)
+{
+    if (R.Right > Screen.Right) OffsetRect(R, Screen.Right - R.Right, 0);
+    if (R.Left < Screen.Left) OffsetRect(R, Screen.Left - R.Left, 0);
+    if (R.Bottom > Screen.Bottom) OffsetRect(R, 0, std::min(Screen.Bottom, Cursor.Y) - R.Bottom);
+    if (R.Top < Screen.Top) OffsetRect(R, 0, Screen.Top - R.Top);
+    return R;
+}
 
 std::unique_ptr<TScreen>& ScreenInstance()
 {
@@ -313,10 +325,20 @@ void TApplication::AfterMouseMessage(const TMsg& Msg)
         CancelHint();
         if (old) old->Perform(CM_MOUSELEAVE, 0, 0);
         if (under && m_mouseControl == under) under->Perform(CM_MOUSEENTER, 0, 0);
-        if (under && m_mouseControl == under && ShowHint && under->ShowHint() && !GetShortHint(under->Hint).empty())
-            SetTimer(m_window, HintShowTimer, HintPause);
+        if (m_mouseControl == under) StartHintPause(under);
+    } else if (Msg.message == WM_MOUSEMOVE && !(m_hintControl && PtInRect(m_hintRect, GetCursorPos()))) {
+        // Moving on over the same control: the pause counts from the last move, and a hint that
+        // was cancelled (a grid's cell hint) or is left behind comes back for the new place.
+        CancelHint();
+        StartHintPause(under);
     }
     if (Msg.message != WM_MOUSEMOVE) CancelHint();
+}
+
+void TApplication::StartHintPause(TControl* Control)
+{
+    // The text may come from CM_HINTSHOW alone (cell hints), so an empty Hint still waits.
+    if (Control && ShowHint && Control->ShowHint()) SetTimer(m_window, HintShowTimer, HintPause);
 }
 
 void TApplication::CancelHint()
@@ -344,13 +366,31 @@ void TApplication::ActivateHint()
     info.HideTimeout = Integer(HintHidePause);
     info.HintStr = GetShortHint(c->Hint);
     if (c->Perform(CM_HINTSHOW, 0, LPARAM(&info)) != 0 || info.HintStr.empty()) return;
-    if (!m_hintWindow) m_hintWindow = new THintWindow(this);
-    m_hintWindow->SetColor(info.HintColor);
-    TRect r = m_hintWindow->CalcHintRect(info.HintMaxWidth, info.HintStr);
+    THintWindow* window = HintWindowOf(info.HintWindowClass ? info.HintWindowClass : HintWindowClass);
+    window->SetColor(info.HintColor);
+    TRect r = window->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
     OffsetRect(r, info.HintPos.X, info.HintPos.Y);
-    m_hintWindow->ActivateHint(r, info.HintStr);
+    window->ActivateHintData(KeepHintOnScreen(r, Screen ? Screen->DesktopRect() : Rect(0, 0, 1920, 1080), cursor),
+                             info.HintStr, info.HintData);
     m_hintControl = c;
+    TPoint a = c->ClientToScreen(info.CursorRect.TopLeft()), b = c->ClientToScreen(info.CursorRect.BottomRight());
+    m_hintRect = Rect(a.X, a.Y, b.X, b.Y);
     if (info.HideTimeout > 0) SetTimer(m_window, HintHideTimer, UINT(info.HideTimeout));
+}
+
+THintWindow* TApplication::HintWindowOf(THintWindowClass Class)
+{
+    if (!Class) Class = &MakeHintWindow<THintWindow>;
+    // One hint window at a time: a hint of another class replaces it.
+    if (m_hintWindow && m_hintClass != Class) {
+        delete m_hintWindow;
+        m_hintWindow = nullptr;
+    }
+    if (!m_hintWindow) {
+        m_hintWindow = Class(this);
+        m_hintClass = Class;
+    }
+    return m_hintWindow;
 }
 
 LRESULT TApplication::AppWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
@@ -369,7 +409,8 @@ LRESULT TApplication::AppWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LPara
         KillTimer(Wnd, WParam);
         try {
             if (WParam == HintShowTimer) ActivateHint();
-            else if (WParam == HintHideTimer) CancelHint();
+            // Hidden, but remembered: resting on, the mouse does not bring it back.
+            else if (WParam == HintHideTimer && m_hintWindow) m_hintWindow->ReleaseHandle();
         } catch (...) {
             HandleException(this);
         }

@@ -83,6 +83,8 @@ public:
     Cardinal HintPause = 500;
     Cardinal HintHidePause = 2500;
     TColor HintColor = clInfoBk;
+    // The window class of every hint whose CM_HINTSHOW handler names none (nullptr: THintWindow).
+    THintWindowClass HintWindowClass = nullptr;
     void CancelHint();
     THintWindow* HintWindow() const { return m_hintWindow; }
     // The control under the mouse as the enter/leave messages have it.
@@ -104,7 +106,9 @@ private:
     bool IsKeyMsg(TMsg& Msg);
     void Idle();
     void AfterMouseMessage(const TMsg& Msg);
+    void StartHintPause(TControl* Control);
     void ActivateHint();
+    THintWindow* HintWindowOf(THintWindowClass Class);
     LRESULT AppWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
 
     TCustomForm* m_mainForm = nullptr;
@@ -112,8 +116,11 @@ private:
     std::vector<TCustomForm*> m_modalForms;
     std::vector<TCustomForm*> m_releasing;
     TControl* m_mouseControl = nullptr;
+    // The control whose hint was shown last, and the screen area it stays valid in.
     TControl* m_hintControl = nullptr;
+    TRect m_hintRect;
     THintWindow* m_hintWindow = nullptr;
+    THintWindowClass m_hintClass = nullptr;
     HWND m_window = 0;
 };
 

@@ -14,6 +14,13 @@ namespace gw {
 namespace {
 TControl* g_captureControl = nullptr;
 
+bool RaiseWheelStep(const TMouseWheelUpDownEvent& Event, TObject* Sender, TShiftState Shift, TPoint MousePos)
+{
+    bool handled = false;
+    if (Event) Event(Sender, Shift, MousePos, handled);
+    return handled;
+}
+
 Integer MulDivRound(Integer Value, Integer M, Integer D)
 {
     if (D == 0) return Value;
@@ -485,7 +492,25 @@ bool TControl::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MouseP
 {
     bool handled = false;
     if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+    if (handled) return true;
+    // Whole notches become steps; a part of one (a fine-grained wheel) waits for the rest.
+    m_wheelAccumulator += WheelDelta;
+    while (std::abs(m_wheelAccumulator) >= WHEEL_DELTA) {
+        bool down = m_wheelAccumulator < 0;
+        m_wheelAccumulator += down ? WHEEL_DELTA : -WHEEL_DELTA;
+        handled = down ? DoMouseWheelDown(Shift, MousePos) : DoMouseWheelUp(Shift, MousePos);
+    }
     return handled;
+}
+
+bool TControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
+{
+    return RaiseWheelStep(OnMouseWheelDown, this, Shift, MousePos);
+}
+
+bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
+{
+    return RaiseWheelStep(OnMouseWheelUp, this, Shift, MousePos);
 }
 
 void TControl::Resize()
@@ -538,7 +563,13 @@ void TControl::WMMouseMove(TMessage& M)
 
 void TControl::WMMouseWheel(TMessage& M)
 {
-    M.Result = Perform(CM_MOUSEWHEEL, M.WParam, M.LParam);
+    // The wheel goes to the focus window; one its window passed up unhandled has been offered
+    // to the handlers up here already, by the focused control's CM_MOUSEWHEEL.
+    auto* self = dynamic_cast<TWinControl*>(this);
+    HWND focus = GetFocus();
+    bool passedUp = self && self->HandleAllocated() && focus != self->HandleIfAllocated() &&
+                    IsChild(self->HandleIfAllocated(), focus);
+    if (!passedUp) M.Result = Perform(CM_MOUSEWHEEL, M.WParam, M.LParam);
     if (M.Result == 0) DefaultHandler(M);
 }
 

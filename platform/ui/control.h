@@ -19,6 +19,15 @@ class TControl;
 class TCustomForm;
 class TCanvas;
 class TPopupMenu;
+class THintWindow;
+
+// Makes the window a hint is shown in: MakeHintWindow<THintWindow> or of a subclass.
+using THintWindowClass = THintWindow* (*)(TComponent* AOwner);
+template <class T>
+THintWindow* MakeHintWindow(TComponent* AOwner)
+{
+    return new T(AOwner);
+}
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 
@@ -73,6 +82,7 @@ using TKeyPressEvent = std::function<void(TObject* Sender, Char& Key)>;
 using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, Integer WheelDelta,
                                             TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
 // What CM_HINTSHOW carries (lParam points to it); a handler may change the hint shown.
 struct THintInfo {
@@ -85,6 +95,9 @@ struct THintInfo {
     Integer ReshowTimeout = 0;
     Integer HideTimeout = 0;
     String HintStr;
+    // The window class for this hint (nullptr: the application's), and data handed to it.
+    THintWindowClass HintWindowClass = nullptr;
+    void* HintData = nullptr;
 };
 
 class TControl : public TComponent {
@@ -218,6 +231,9 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TMouseWheelEvent OnMouseWheel;
+    // One notch towards the user (down) or away from the user (up), when OnMouseWheel left it.
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
     TNotifyEvent OnResize;
     // The context-menu request (right button released, or the menu key); Handled stops it.
     TContextPopupEvent OnContextPopup;
@@ -227,8 +243,11 @@ protected:
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
     virtual void MouseMove(TShiftState Shift, Integer X, Integer Y);
-    // OnMouseWheel; true when handled.
+    // OnMouseWheel, then the down or up step for each whole notch; true when handled.
     virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
+    // OnMouseWheelDown / OnMouseWheelUp; true when handled.
+    virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
     virtual void Resize();
     virtual void SetZOrder(bool TopMost);
     // The parent realigns its children after a change of this one's bounds or alignment.
@@ -271,6 +290,8 @@ private:
     bool m_parentShowHint = true;
     TCursor m_cursor = crDefault;
     TPopupMenu* m_popupMenu = nullptr;
+    // The part of a wheel notch not yet turned into a down or up step.
+    Integer m_wheelAccumulator = 0;
     bool m_settingParentFont = false;
 };
 

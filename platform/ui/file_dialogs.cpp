@@ -13,6 +13,19 @@ String NormalisedExtension(String Ext)
     while (!Ext.empty() && (Ext.front() == u'*' || Ext.front() == u'.')) Ext.erase(0, 1);
     return Ext;
 }
+
+// The extension a chosen name without one gets: none without a default extension; otherwise
+// the one the chosen filter names ("*.csv"), as the display follows the file type the user
+// picked, and the default one when the filter names no single extension ("*.*").
+String AddedExtension(const String& Filter, Integer FilterIndex, const String& DefaultExt)
+{
+    if (DefaultExt.empty()) return {};
+    String first = FilterPatterns(Filter, FilterIndex);
+    first = first.substr(0, first.find(u';'));
+    if (first.size() > 2 && first.starts_with(u"*.") && first.find_first_of(u"*?", 2) == String::npos)
+        return first.substr(2);
+    return DefaultExt;
+}
 }  // namespace
 
 String FilterPatterns(const String& Filter, Integer Index)
@@ -52,8 +65,8 @@ bool TOpenDialog::Run(bool Save)
     bool chosen = Backend().RunFileDialog(r);
     if (active && IsWindow(active) && IsWindowVisible(active)) SetActiveWindow(active);
     if (!chosen) return false;
-    if (!r.DefaultExt.empty() && ExtractFileExt(ExtractFileName(r.FileName)).empty())
-        r.FileName += u"." + r.DefaultExt;
+    String ext = AddedExtension(r.Filter, r.FilterIndex, r.DefaultExt);
+    if (!ext.empty() && ExtractFileExt(ExtractFileName(r.FileName)).empty()) r.FileName += u"." + ext;
     FileName = r.FileName;
     FilterIndex = r.FilterIndex;
     Files = r.Files.empty() ? std::vector<String>{FileName} : r.Files;

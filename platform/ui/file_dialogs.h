@@ -54,7 +54,8 @@ public:
     Integer FilterIndex = 1;
     String InitialDir;
     // Added (with a dot) to a chosen name that has no extension; "*.ext", ".ext" and "ext"
-    // all mean the same.
+    // all mean the same. While it is set, a chosen filter naming one extension ("*.csv") gives
+    // that extension instead.
     String DefaultExt;
     String Title;
     TOpenOptions Options = ofHideReadOnly | ofEnableSizing;

@@ -78,6 +78,9 @@ void TCustomForm::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case WM_ACTIVATE:
+        // A form being freed can still be handed the activation (its own pop-up going away
+        // first); it must not register with the screen again nor raise its events.
+        if (IsDestroying()) return;
         if ((M.WParam & 0xFFFF) != WA_INACTIVE) {
             m_active = true;
             m_formState |= fsActivated;
@@ -303,7 +306,8 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control)
         return m_focusCount == generation && GetFocus() == Control->HandleIfAllocated();
     };
     if (!m_focusedControl) m_focusedControl = this;
-    if (m_focusedControl == Control) return true;
+    // The focus coming back to the same control (from a pop-up, another form) walks nothing,
+    // but the form's controls still hear where the focus is.
     while (m_focusedControl && !m_focusedControl->ContainsControl(Control)) {
         TWinControl* c = m_focusedControl;
         m_focusedControl = c->Parent();

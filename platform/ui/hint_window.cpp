@@ -30,7 +30,7 @@ void THintWindow::Dispatch(TMessage& M)
     TCustomControl::Dispatch(M);
 }
 
-TRect THintWindow::CalcHintRect(Integer MaxWidth, const String& Hint)
+TRect THintWindow::CalcHintRect(Integer MaxWidth, const String& Hint, void* /*Data*/)
 {
     TRect r = Rect(0, 0, MaxWidth, 0);
     Canvas()->Font()->Assign(Font());
@@ -49,6 +49,8 @@ void THintWindow::ActivateHint(const TRect& R, const String& Hint)
     ShowWindow(h, true);
     Invalidate();
 }
+
+void THintWindow::ActivateHintData(const TRect& R, const String& Hint, void* /*Data*/) { ActivateHint(R, Hint); }
 
 void THintWindow::ReleaseHandle()
 {

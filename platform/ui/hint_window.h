@@ -12,9 +12,11 @@ public:
 
     // Shows Hint in Rect (screen coordinates) without taking activation or the focus.
     virtual void ActivateHint(const TRect& Rect, const String& Hint);
+    // As ActivateHint, for a hint whose CM_HINTSHOW handler gave data for its window.
+    virtual void ActivateHintData(const TRect& Rect, const String& Hint, void* Data);
     void ReleaseHandle();
     // The size the text needs within MaxWidth, at the origin.
-    virtual TRect CalcHintRect(Integer MaxWidth, const String& Hint);
+    virtual TRect CalcHintRect(Integer MaxWidth, const String& Hint, void* Data);
     bool IsShowing() const;
 
 protected:

@@ -43,6 +43,14 @@ void TMenuItem::Click()
     if (OnClick) OnClick(this);
 }
 
+void TMenuItem::SetChecked(bool Value)
+{
+    Checked = Value;
+    if (!Value || !RadioItem || !m_parent) return;
+    for (TMenuItem* i : m_parent->m_items)
+        if (i != this && i->RadioItem && i->GroupIndex == GroupIndex) i->Checked = false;
+}
+
 void TMenuItem::Add(TMenuItem* Item)
 {
     if (Item->m_parent) Item->m_parent->Remove(Item);
@@ -71,9 +79,10 @@ std::vector<TMenuEntry> TMenuItem::Entries() const
         if (!i->Visible) continue;
         TMenuEntry e;
         e.Caption = i->Caption;
-        e.Command = i->Command();
+        e.Command = i->IsLine() ? 0 : i->Command();
         e.Enabled = i->Enabled;
         e.Checked = i->Checked;
+        e.RadioItem = i->RadioItem;
         e.Items = i->Entries();
         list.push_back(std::move(e));
     }
@@ -87,7 +96,7 @@ TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner)
         if (Msg != WM_COMMAND) return DefWindowProc(Wnd, Msg, W, L);
         try {
             TMenuItem* item = m_items->FindCommand(UINT(W & 0xFFFF));
-            if (item && item->Enabled) item->Click();
+            if (item && item->Enabled && !item->IsLine()) item->Click();
         } catch (...) {
             HandleControlException(this);
         }

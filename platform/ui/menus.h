@@ -15,6 +15,7 @@ struct TMenuEntry {
     UINT Command = 0;
     bool Enabled = true;
     bool Checked = false;
+    bool RadioItem = false;  // a checked radio item shows a round mark
     std::vector<TMenuEntry> Items;  // a submenu
 };
 
@@ -36,6 +37,13 @@ public:
     bool Enabled = true;
     bool Checked = false;
     bool Visible = true;
+    // Checked radio items are exclusive among the siblings with the same GroupIndex.
+    bool RadioItem = false;
+    Byte GroupIndex = 0;
+    // Sets Checked; checking a radio item unchecks the other radio items of its group.
+    void SetChecked(bool Value);
+    // A separator line: never chosen.
+    bool IsLine() const { return Caption == u"-"; }
     // The number the menu reports when this item is chosen; unique in the program.
     UINT Command() const { return m_command; }
     TNotifyEvent OnClick;

@@ -278,37 +278,40 @@ void TWinControl::Broadcast(TMessage& M)
     }
 }
 
-bool TWinControl::DoKeyDown(TMessage& M)
+bool TWinControl::DoKey(TMessage& M, bool (TWinControl::*Preview)(TMessage&), const std::function<void(WPARAM&)>& Handle)
 {
     TCustomForm* form = GetParentForm(this);
-    if (form && form != this && form->KeyPreview && form->DoKeyDown(M)) return true;
+    if (form && form != this && form->KeyPreview && (form->*Preview)(M)) return true;
     if (ControlStyle & csNoStdEvents) return false;
-    Word key = Word(M.WParam);
-    KeyDown(key, KeyDataToShiftState(M.LParam));
-    M.WParam = key;
-    return key == 0;
+    Handle(M.WParam);
+    return M.WParam == 0;
+}
+
+bool TWinControl::DoKeyDown(TMessage& M)
+{
+    return DoKey(M, &TWinControl::DoKeyDown, [&](WPARAM& K) {
+        Word key = Word(K);
+        KeyDown(key, KeyDataToShiftState(M.LParam));
+        K = key;
+    });
 }
 
 bool TWinControl::DoKeyUp(TMessage& M)
 {
-    TCustomForm* form = GetParentForm(this);
-    if (form && form != this && form->KeyPreview && form->DoKeyUp(M)) return true;
-    if (ControlStyle & csNoStdEvents) return false;
-    Word key = Word(M.WParam);
-    KeyUp(key, KeyDataToShiftState(M.LParam));
-    M.WParam = key;
-    return key == 0;
+    return DoKey(M, &TWinControl::DoKeyUp, [&](WPARAM& K) {
+        Word key = Word(K);
+        KeyUp(key, KeyDataToShiftState(M.LParam));
+        K = key;
+    });
 }
 
 bool TWinControl::DoKeyPress(TMessage& M)
 {
-    TCustomForm* form = GetParentForm(this);
-    if (form && form != this && form->KeyPreview && form->DoKeyPress(M)) return true;
-    if (ControlStyle & csNoStdEvents) return false;
-    Char ch = Char(M.WParam);
-    KeyPress(ch);
-    M.WParam = ch;
-    return ch == 0;
+    return DoKey(M, &TWinControl::DoKeyPress, [&](WPARAM& K) {
+        Char ch = Char(K);
+        KeyPress(ch);
+        K = ch;
+    });
 }
 
 void TWinControl::KeyDown(Word& Key, TShiftState Shift)
@@ -347,6 +350,8 @@ void TWinControl::CreateParams(TCreateParams& P)
     if (Visible()) P.Style |= WS_VISIBLE;
     if (!Enabled()) P.Style |= WS_DISABLED;
     if (m_tabStop) P.Style |= WS_TABSTOP;
+    // Without double clicks a quick second press is a press of its own.
+    if (!(ControlStyle & csDoubleClicks)) P.ClassStyle &= ~CS_DBLCLKS;
     P.Bounds = BoundsRect();
     P.WndParent = Parent() ? Parent()->Handle() : m_parentWindow;
 }

@@ -119,6 +119,8 @@ protected:
     bool DoKeyDown(TMessage& Message);
     bool DoKeyUp(TMessage& Message);
     bool DoKeyPress(TMessage& Message);
+    // The step the three share: the form's preview (Preview on the form), then Handle on the key.
+    bool DoKey(TMessage& Message, bool (TWinControl::*Preview)(TMessage&), const std::function<void(WPARAM&)>& Handle);
 
     virtual void WMPaint(TMessage& Message);
     virtual void WMEraseBkgnd(TMessage& Message);

@@ -39,6 +39,9 @@ struct TWindowRecord {
     bool FrameDirty = false;
     TScrollInfo Scroll[2];  // SB_HORZ, SB_VERT
     TRect Update;
+    // Times BeginPaint or ValidateRect emptied the update region: a paint handler that did is
+    // known to have painted, and what it invalidated meanwhile stays for the next paint.
+    Cardinal Validations = 0;
     bool Destroying = false;
 };
 
@@ -609,6 +612,19 @@ void PaintFrame(HWND Wnd)
     SendMessage(Wnd, WM_NCPAINT, 1, 0);
 }
 
+// WM_PAINT, then the frame. A handler that never validated would be asked again for ever, so
+// its update region goes; one that validated keeps what it invalidated while painting.
+LRESULT SendPaint(HWND Wnd, WPARAM WParam = 0, LPARAM LParam = 0)
+{
+    ++State().Paints;
+    TWindowRecord* r = Find(Wnd);
+    Cardinal validations = r ? r->Validations : 0;
+    LRESULT result = SendMessage(Wnd, WM_PAINT, WParam, LParam);
+    if ((r = Find(Wnd)) && r->Validations == validations) r->HasUpdate = false;
+    PaintFrame(Wnd);
+    return result;
+}
+
 bool TakePosted(TMsg& M)
 {
     TState& s = State();
@@ -1060,14 +1076,7 @@ bool TranslateMessage(const TMsg& M)
 LRESULT DispatchMessage(const TMsg& M)
 {
     if (!M.hwnd) return 0;
-    if (M.message == WM_PAINT) {
-        ++State().Paints;
-        LRESULT r = SendMessage(M.hwnd, M.message, M.wParam, M.lParam);
-        // A handler that did not validate would otherwise be asked again for ever.
-        if (TWindowRecord* rec = Find(M.hwnd)) rec->HasUpdate = false;
-        PaintFrame(M.hwnd);
-        return r;
-    }
+    if (M.message == WM_PAINT) return SendPaint(M.hwnd, M.wParam, M.lParam);
     return SendMessage(M.hwnd, M.message, M.wParam, M.lParam);
 }
 
@@ -1364,6 +1373,7 @@ void ValidateRect(HWND Wnd, const TRect* R)
     }
     r->HasUpdate = false;
     r->UpdateErase = false;
+    ++r->Validations;
 }
 
 bool GetUpdateRect(HWND Wnd, TRect& R)
@@ -1381,12 +1391,7 @@ void UpdateWindow(HWND Wnd)
 {
     TWindowRecord* r = Find(Wnd);
     if (!r || !IsWindowVisible(Wnd)) return;
-    if (r->HasUpdate && r->Redraw) {
-        ++State().Paints;
-        SendMessage(Wnd, WM_PAINT, 0, 0);
-        if ((r = Find(Wnd))) r->HasUpdate = false;
-        PaintFrame(Wnd);
-    }
+    if (r->HasUpdate && r->Redraw) SendPaint(Wnd);
     for (HWND c : GetChildWindows(Wnd)) UpdateWindow(c);
 }
 
@@ -1425,6 +1430,7 @@ void BeginPaint(HWND Wnd, TPaintStruct& PS)
     PS.Erase = r->HasUpdate && r->UpdateErase;
     r->HasUpdate = false;
     r->UpdateErase = false;
+    ++r->Validations;
     // Child windows are drawn over their parent, so whatever the parent repaints they repaint.
     for (HWND c : r->Children) {
         TWindowRecord* cr = Find(c);
@@ -1670,15 +1676,11 @@ void InjectKey(Word VirtKey, bool Down, Char PacketChar)
 
 void InjectKeyEx(Word VirtKey, bool Down, Word ScanCode, bool Extended, Char LayoutChar)
 {
-    TInputEvent e;
-    e.IsKey = true;
-    e.VirtKey = VirtKey;
-    e.Down = Down;
-    e.PacketChar = LayoutChar;
+    InjectKey(VirtKey, Down, LayoutChar);
+    TInputEvent& e = State().Input.back();
     e.HasScan = true;
     e.ScanCode = ScanCode;
     e.Extended = Extended;
-    State().Input.push_back(e);
 }
 
 void InjectMouse(TMouseAction Action, TPoint ScreenPoint, TMouseButton Button, Integer WheelDelta, Cardinal Time)

@@ -75,7 +75,15 @@ struct TGtkCallbacks {
         TMouseButton b = mbLeft;
         if (!MouseButtonOfGdk(E->button, b)) return FALSE;
         n->Self->SyncModifiers(E->state);
-        InjectMouse(E->type == GDK_BUTTON_PRESS ? TMouseAction::Down : TMouseAction::Up, ScreenPoint(n, E->x, E->y), b,
+        TPoint at = ScreenPoint(n, E->x, E->y);
+        if (E->type == GDK_BUTTON_PRESS && n->PointerGrabbed && !WindowFromPoint(at) && !GetCapture()) {
+            // A press outside every window of ours while a drop-down is up: the program loses
+            // the activation (towards none), and the pointer is free again at once.
+            n->Self->UngrabPointer(*n);
+            n->Self->Defer([] { NotifyActivated(0); });
+            return TRUE;
+        }
+        InjectMouse(E->type == GDK_BUTTON_PRESS ? TMouseAction::Down : TMouseAction::Up, at, b,
                     0, n->Self->EventTick(E->time));
         n->Self->Arrived();
         return TRUE;
@@ -349,9 +357,27 @@ void TGtkBackend::Realize(TNative& N)
     ApplyCursor(N);
 }
 
+void TGtkBackend::GrabPointer(TNative& N)
+{
+    GdkWindow* w = N.Area ? gtk_widget_get_window(N.Area) : nullptr;
+    if (!w || N.PointerGrabbed) return;
+    GdkSeat* seat = gdk_display_get_default_seat(gdk_window_get_display(w));
+    // Owner events: presses on our other windows still go to them as usual.
+    N.PointerGrabbed = gdk_seat_grab(seat, w, GDK_SEAT_CAPABILITY_ALL_POINTING, TRUE, nullptr, nullptr, nullptr,
+                                     nullptr) == GDK_GRAB_SUCCESS;
+}
+
+void TGtkBackend::UngrabPointer(TNative& N)
+{
+    if (!N.PointerGrabbed) return;
+    N.PointerGrabbed = false;
+    if (GdkDisplay* d = gdk_display_get_default()) gdk_seat_ungrab(gdk_display_get_default_seat(d));
+}
+
 void TGtkBackend::Unrealize(TNative& N)
 {
     if (!N.Window) return;
+    UngrabPointer(N);
     g_signal_handlers_disconnect_by_data(N.Window, &N);
     g_signal_handlers_disconnect_by_data(N.Area, &N);
     gtk_widget_destroy(N.Window);
@@ -369,7 +395,9 @@ void TGtkBackend::WindowShown(HWND Wnd, bool Visible)
         gtk_window_move(GTK_WINDOW(n->Window), n->Bounds.Left, n->Bounds.Top);
         gtk_window_resize(GTK_WINDOW(n->Window), std::max(1, n->Bounds.Width()), std::max(1, n->Bounds.Height()));
         gtk_widget_show_all(n->Window);
+        if (n->Kind == TNativeKind::ActivatingPopup) GrabPointer(*n);
     } else if (n->Window) {
+        UngrabPointer(*n);
         gtk_widget_hide(n->Window);
     }
 }

@@ -60,6 +60,8 @@ private:
     TNative* Find(HWND Wnd) const;
     void Realize(TNative& N);
     void Unrealize(TNative& N);
+    void GrabPointer(TNative& N);
+    void UngrabPointer(TNative& N);
     // Something for the window system arrived: a waiting WaitForEvents returns.
     void Arrived() { m_arrived = true; }
     // Work that runs the program's handlers is never done inside a GTK callback: it waits

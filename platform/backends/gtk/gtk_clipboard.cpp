@@ -79,9 +79,11 @@ void TGtkBackend::OfferClipboard()
         }
     }
     if (text) gtk_target_list_add_text_targets(list, CF_UNICODETEXT);
+    // An empty clipboard is still ours: one private target that gives nothing.
+    if (m_clipboard.empty()) gtk_target_list_add(list, gdk_atom_intern_static_string("GW_EMPTY_CLIPBOARD"), 0, 0);
     gint count = 0;
     GtkTargetEntry* table = gtk_target_table_new_from_list(list, &count);
-    // An empty offer still takes the clipboard over: cleared means empty for every program.
+    // Clearing takes the clipboard over too: cleared means empty for every program.
     m_clipboardOwned = gtk_clipboard_set_with_data(SystemClipboard(), table, guint(count), TClipboardOffer::Get,
                                                    TClipboardOffer::Clear, this) != FALSE;
     gtk_target_table_free(table, count);

@@ -36,7 +36,7 @@ std::vector<std::pair<String, std::vector<String>>> FilterPairs(const String& Fi
             std::size_t semi = p.find(u';', s);
             String one = p.substr(s, semi == String::npos ? String::npos : semi - s);
             // "*.*" means every file, with or without an extension.
-            if (one == u"*.*") one = u"*";
+            if (one == u"*.*") one.resize(1);
             if (!one.empty()) patterns.push_back(one);
             if (semi == String::npos) break;
             s = semi + 1;
@@ -61,11 +61,11 @@ std::string MnemonicCaption(const String& Caption)
         Char c = Caption[i];
         if (c == u'&' && i + 1 < Caption.size()) {
             ++i;
-            out += Caption[i] == u'&' ? String(u"&") : String(u"_") + Caption[i];
-        } else if (c == u'_') {
-            out += u"__";
+            if (Caption[i] != u'&') out.push_back(u'_');
+            out.push_back(Caption[i]);
         } else {
-            out += c;
+            if (c == u'_') out.push_back(u'_');
+            out.push_back(c);
         }
     }
     return Utf8(out);
@@ -97,7 +97,10 @@ GtkWidget* BuildMenu(const std::vector<TMenuEntry>& Items, TMenuRun& Run)
         } else {
             item = e.Checked ? gtk_check_menu_item_new_with_mnemonic(MnemonicCaption(e.Caption).c_str())
                              : gtk_menu_item_new_with_mnemonic(MnemonicCaption(e.Caption).c_str());
-            if (e.Checked) gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(item), TRUE);
+            if (e.Checked) {
+                gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(item), TRUE);
+                gtk_check_menu_item_set_draw_as_radio(GTK_CHECK_MENU_ITEM(item), e.RadioItem);
+            }
             gtk_widget_set_sensitive(item, e.Enabled);
             if (!e.Items.empty()) {
                 gtk_menu_item_set_submenu(GTK_MENU_ITEM(item), BuildMenu(e.Items, Run));

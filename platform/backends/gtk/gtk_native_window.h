@@ -26,6 +26,8 @@ struct TGtkBackend::TNative {
     TSurfacePtr Surface;
     GtkWidget* Window = nullptr;  // made when first shown
     GtkWidget* Area = nullptr;
+    // A shown drop-down holds the pointer, so that a press outside every window of ours is seen.
+    bool PointerGrabbed = false;
 };
 
 }  // namespace gw

@@ -192,6 +192,8 @@ std::string CursorFile()
 TEST_F(GtkBackendOnXvfb, ScreenIsTheServersAndPixelsReachIt)
 {
     EXPECT_EQ(m_display->ScreenRect(), Rect(0, 0, 1280, 1024));
+    // No window manager reserves a panel on Xvfb: the work area is the whole screen.
+    EXPECT_EQ(m_display->WorkAreaRect(), Rect(0, 0, 1280, 1024));
     MakeWindow(u"Pixels", Bounds(100, 120, 200, 100), 0x20A040);
     EXPECT_TRUE(ShownOnScreen({100, 120}, 0x20A040));
     EXPECT_TRUE(ShownOnScreen({299, 219}, 0x20A040));
@@ -282,10 +284,10 @@ TEST_F(GtkBackendOnXvfb, WaitsEndForTimersAndForPostsFromOtherThreads)
 TEST_F(GtkBackendOnXvfb, MovesAndActivationByTheDisplayReachTheWindowSystem)
 {
     HWND a = MakeWindow(u"First window", Bounds(100, 100, 200, 100), 0xFFFFFF);
-    HWND b = MakeWindow(u"Second window", Bounds(400, 100, 200, 100), 0xFFFFFF);
+    HWND b = MakeWindow(u"Second window", Bounds(400, 100, 200, 100), 0x3060C0);
     SetActiveWindow(a);
     ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
-    ASSERT_TRUE(ShownOnScreen({450, 150}, 0xFFFFFF));
+    ASSERT_TRUE(ShownOnScreen({450, 150}, 0x3060C0));
 
     ScratchDir ids("gtk-backend-ids");
     std::string idFile = (ids / "id.txt").string();
@@ -295,6 +297,10 @@ TEST_F(GtkBackendOnXvfb, MovesAndActivationByTheDisplayReachTheWindowSystem)
     ASSERT_EQ(Xdotool({"windowmove", id, "500", "300"}), 0);
     EXPECT_TRUE(PumpUntil([&] { return GetWindowRect(b).TopLeft() == TPoint{500, 300}; }));
     EXPECT_EQ(GetWindowRect(b).Width(), 200);
+    // Sized by the display: the window system follows, and the new part is painted.
+    ASSERT_EQ(Xdotool({"windowsize", id, "260", "140"}), 0);
+    EXPECT_TRUE(PumpUntil([&] { return GetWindowRect(b) == Bounds(500, 300, 260, 140); }));
+    EXPECT_TRUE(ShownOnScreen({500 + 250, 300 + 130}, 0x3060C0));
 
     ASSERT_EQ(Xdotool({"windowfocus", "--sync", id}), 0);
     EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == b; }));
@@ -337,6 +343,11 @@ TEST_F(GtkBackendOnXvfb, ClipboardTextAndNamedFormatsAsGtkTargets)
     EXPECT_TRUE(Clipboard()->HasFormat(CF_UNICODETEXT));
     EXPECT_EQ(Clipboard()->AsText(), u"from elsewhere");
     EXPECT_FALSE(Clipboard()->HasFormat(format));
+
+    // Clearing empties it for every program, the other owner's text included.
+    Clipboard()->Clear();
+    EXPECT_FALSE(Clipboard()->HasFormat(CF_UNICODETEXT));
+    EXPECT_FALSE(gtk_clipboard_wait_is_text_available(cb));
 }
 
 TEST_F(GtkBackendOnXvfb, PopupMenuReturnsTheChosenCommand)
@@ -401,6 +412,27 @@ TEST_F(GtkBackendOnXvfb, DropDownTakesActivationButTheOwnerKeepsTheDisplaysFocus
     EXPECT_EQ(m_popupLog[0].WParam & 0xFFFF, WPARAM(WA_INACTIVE));
     EXPECT_EQ(HWND(m_popupLog[0].LParam), form);
     EXPECT_EQ(GetActiveWindow(), form);
+}
+
+TEST_F(GtkBackendOnXvfb, PressOutsideEveryWindowDeactivatesTheDropDown)
+{
+    HWND form = MakeWindow(u"Owner form", Bounds(100, 100, 300, 200), 0xFFFFFF);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    HWND drop = MakePopup(form, Bounds(120, 140, 100, 60), true);
+    SetActiveWindow(drop);
+    PumpUntil([] { return false; }, 300);
+    ASSERT_EQ(GetActiveWindow(), drop);
+    // On the bare screen: no window manager changes the focus, the drop-down must still hear.
+    ASSERT_EQ(Xdotool({"mousemove", "1000", "800", "click", "1"}), 0);
+    ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == 0; }));
+    ASSERT_FALSE(m_popupLog.empty());
+    EXPECT_EQ(m_popupLog.back().Msg, UINT(WM_ACTIVATE));
+    EXPECT_EQ(m_popupLog.back().WParam & 0xFFFF, WPARAM(WA_INACTIVE));
+    EXPECT_EQ(m_popupLog.back().LParam, 0);
+    // The pointer is free again: a press on the form reaches it.
+    m_log.clear();
+    ASSERT_EQ(Xdotool({"mousemove", "350", "250", "click", "1"}), 0);
+    EXPECT_TRUE(PumpUntil([&] { return !Messages(WM_LBUTTONUP, WM_LBUTTONUP).empty(); }));
 }
 
 TEST_F(GtkBackendOnXvfb, HintNeverTakesTheActivation)

@@ -118,6 +118,27 @@ TEST_F(BalloonToolTipTest, EmptyTextShowsNothingAndAPressHides)
     EXPECT_FALSE(Info().Visible);
 }
 
+TEST_F(BalloonToolTipTest, TheOwnerRefreshesAndPopsTheBalloon)
+{
+    Build();
+    MoveTo({50, 50});
+    backend.Advance(600);
+    Pump();
+    ASSERT_TRUE(Info().Visible);
+    // The mouse reached another cell: the owner asks for the new text, then closes the balloon.
+    owner->Answer = u"next cell";
+    SendMessage(tip, TTM_UPDATE, 0, 0);
+    EXPECT_EQ(Info().Text, u"next cell");
+    EXPECT_EQ(owner->Requests, 2);
+    SendMessage(tip, TTM_POP, 0, 0);
+    EXPECT_FALSE(Info().Visible);
+    EXPECT_FALSE(IsWindowVisible(tip));
+    String title = u"Title";
+    SendMessage(tip, TTM_SETTITLEW, 7, LPARAM(title.c_str()));
+    EXPECT_EQ(Info().Icon, TTI_NONE) << "an unknown icon shows none";
+    EXPECT_EQ(SendMessage(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 5000);
+}
+
 TEST_F(BalloonToolTipTest, InactiveAndDestroyedTooltipsLeaveTheOwnerAlone)
 {
     Build();

@@ -8,6 +8,13 @@ namespace {
 
 class ButtonTest : public StdControlsTest {};
 
+// A push button of another family (as the image button is): it handles Enter itself.
+class TOtherPushButton : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    bool IsPushButton() const override { return true; }
+};
+
 TEST_F(ButtonTest, ClickAndSpaceClickOnce)
 {
     auto* b = new TButton(form);
@@ -64,6 +71,22 @@ TEST_F(ButtonTest, DefaultAndCancelKeysInAModalForm)
         InjectKey(VK_RETURN, false);
     });
     EXPECT_EQ(form->ShowModal(), mrCancel);
+
+    // A focused push button of any kind keeps Enter from the default button.
+    auto* other = new TOtherPushButton(form);
+    other->SetParent(form);
+    other->SetTabStop(true);
+    other->SetBounds(100, 50, 50, 20);
+    script.push_back([&] {
+        other->SetFocus();
+        InjectKey(VK_RETURN, true);
+        InjectKey(VK_RETURN, false);
+    });
+    script.push_back([&] {
+        InjectKey(VK_ESCAPE, true);
+        InjectKey(VK_ESCAPE, false);
+    });
+    EXPECT_EQ(form->ShowModal(), mrCancel) << "Enter on the other push button did not close the form";
 }
 
 TEST_F(ButtonTest, ActionGivesCaptionStateAndClick)

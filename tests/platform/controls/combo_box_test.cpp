@@ -87,6 +87,9 @@ TEST_F(ComboTest, TheParentSeesTheNotificationsInOrder)
     h.Press(VK_F4);
     h.Press(VK_ESCAPE);
     EXPECT_EQ(codes, (std::vector<Word>{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
+    codes.clear();
+    h.Type(u"q");
+    EXPECT_EQ(codes, (std::vector<Word>{CBN_EDITCHANGE})) << "typing in the edit field";
     form->WindowProc = old;
 }
 
@@ -151,8 +154,39 @@ TEST_F(ComboTest, TypingInTheListStyleSelectsByPrefix)
     EXPECT_EQ(combo->Text(), u"white");
 }
 
+TEST_F(ComboTest, TypingAtTheEndCompletesToTheFirstItemItBegins)
+{
+    combo->SetText(u"");
+    h.Log.Clear();
+    h.Type(u"B");
+    EXPECT_EQ(combo->Text(), u"Blue") << "the typed letter stays as typed";
+    EXPECT_EQ(combo->SelStart(), 1);
+    EXPECT_EQ(combo->SelLength(), 3) << "the completion is selected";
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    EXPECT_EQ(h.Log.Take(), (Events{"click", "change Blue"}));
+    h.Type(u"l");
+    EXPECT_EQ(combo->Text(), u"Blue");
+    EXPECT_TRUE(h.Log.Take().empty()) << "the same item and text: nothing to report";
+    h.Type(u"a");
+    EXPECT_EQ(combo->Text(), u"Black");
+    EXPECT_EQ(combo->ItemIndex(), 3);
+    EXPECT_EQ(h.Log.Take(), (Events{"click", "change Black"}));
+    h.Type(u"z");
+    EXPECT_EQ(combo->Text(), u"Blaz") << "no item begins so: the selection is replaced";
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(h.Log.Take(), (Events{"change Blaz"}));
+    h.Press(VK_BACK);
+    EXPECT_EQ(combo->Text(), u"Bla") << "deleting never completes";
+    // Typing inside the text does not complete.
+    combo->SetText(u"gn");
+    combo->SetSelStart(1);
+    h.Type(u"r");
+    EXPECT_EQ(combo->Text(), u"grn");
+}
+
 TEST_F(ComboTest, TypingInTheEditStyleChangesTheTextNotTheItem)
 {
+    combo->AutoComplete = false;
     combo->SetItemIndex(1);
     combo->SelectAll();
     h.Type(u"gr");

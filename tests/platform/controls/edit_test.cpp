@@ -2,6 +2,7 @@
 // key events and the edit messages other controls send.
 #include "platform/controls/edit.h"
 #include "platform/controls/message_beep.h"
+#include "edit_fixture.h"
 
 #include "platform/backends/headless/harness.h"
 
@@ -10,30 +11,7 @@
 namespace gw::test {
 namespace {
 
-class EditTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        form = new TForm(Application);
-        form->SetBounds(100, 100, 300, 200);
-        edit = new TEdit(form);
-        edit->SetParent(form);
-        edit->SetBounds(10, 10, 150, 21);
-        other = new TEdit(form);
-        other->SetParent(form);
-        other->SetBounds(10, 40, 150, 21);
-        edit->OnChange = [this](TObject*) { ++changes; };
-        form->Show();
-        edit->SetFocus();
-        h.ProcessMessages();
-    }
-
-    THarness h;
-    TForm* form = nullptr;
-    TEdit* edit = nullptr;
-    TEdit* other = nullptr;
-    int changes = 0;
-};
+class EditTest : public EditFixture<TEdit> {};
 
 TEST_F(EditTest, TypingInsertsAtTheCaretWithOneChangePerCharacter)
 {
@@ -242,6 +220,11 @@ TEST_F(EditTest, LongTextScrollsToKeepTheCaretVisible)
     EXPECT_LT(GetXLParam(last), edit->Width());
     edit->SetSelStart(0);
     EXPECT_EQ(GetXLParam(edit->Perform(EM_POSFROMCHAR, 0)), 3);
+    edit->SetBorderStyle(bsNone);
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_EQ(edit->SelLength(), 0) << "re-creating the window is no new entry";
+    EXPECT_EQ(GetXLParam(edit->Perform(EM_POSFROMCHAR, 0)), 1) << "without the border the text moves out";
+    EXPECT_FALSE(GetWindowStyle(edit->Handle()) & WS_BORDER);
 }
 
 TEST_F(EditTest, RightAlignedTextEndsAtTheRightEdgeAndLongTextStillScrolls)

@@ -83,16 +83,11 @@ TEST_F(ImageTest, TransparentPictureLetsTheParentShow)
     pic.Canvas()->Brush()->SetColor(clGreen);
     pic.Canvas()->FillRect(Rect(5, 5, 15, 15));
     img->Picture()->SetGraphic(&pic);
-    auto pixel = [&](Integer X, Integer Y) {
-        TBitmap b(60, 60);
-        p->PaintTo(*b.Canvas(), 0, 0);
-        return b.PixelColor(X, Y);
-    };
     ShowForm();
-    EXPECT_EQ(pixel(11, 11), clFuchsia);
+    EXPECT_EQ(PixelAt(p, 11, 11), clFuchsia);
     img->SetTransparent(true);
-    EXPECT_EQ(pixel(11, 11), clWhite);
-    EXPECT_EQ(pixel(20, 20), clGreen);
+    EXPECT_EQ(PixelAt(p, 11, 11), clWhite);
+    EXPECT_EQ(PixelAt(p, 20, 20), clGreen);
 }
 
 }  // namespace

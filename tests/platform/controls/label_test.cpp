@@ -255,6 +255,20 @@ namespace {
 
 class LabelPaintTest : public StdControlsTest {
 protected:
+    // A fixed-size label at (10, 10), 150 x 60, on a white panel.
+    void SetUp() override
+    {
+        StdControlsTest::SetUp();
+        p = new TPanel(form);
+        p->SetParent(form);
+        p->SetBounds(0, 0, 200, 100);
+        p->SetBevelOuter(bvNone);
+        p->SetColor(clWhite);
+        l = new TLabel(form);
+        l->SetParent(p);
+        l->SetAutoSize(false);
+        l->SetBounds(10, 10, 150, 60);
+    }
     // The first and last rows of the label holding text pixels (not the background).
     std::pair<Integer, Integer> InkRows(TPanel* P, TLabel* L)
     {
@@ -270,19 +284,13 @@ protected:
                 }
         return {first, last};
     }
+
+    TPanel* p = nullptr;
+    TLabel* l = nullptr;
 };
 
 TEST_F(LabelPaintTest, LayoutPlacesTheTextVertically)
 {
-    auto* p = new TPanel(form);
-    p->SetParent(form);
-    p->SetBounds(0, 0, 200, 100);
-    p->SetBevelOuter(bvNone);
-    p->SetColor(clWhite);
-    auto* l = new TLabel(form);
-    l->SetParent(p);
-    l->SetAutoSize(false);
-    l->SetBounds(10, 10, 150, 60);
     l->Font()->SetColor(clBlack);
     l->SetCaption(u"Ethernet");
     ShowForm();
@@ -298,6 +306,18 @@ TEST_F(LabelPaintTest, LayoutPlacesTheTextVertically)
     // Disabled text is drawn in the shadow colour, not the font's.
     l->SetEnabled(false);
     EXPECT_EQ(InkRows(p, l).first, -1);
+}
+
+TEST_F(LabelPaintTest, AnOpaqueLabelFillsItsColourAndATransparentOneShowsTheParent)
+{
+    l->SetColor(clRed);
+    l->SetCaption(u"x");
+    ShowForm();
+    // (150, 60) is inside the label, away from its text.
+    l->SetTransparent(false);
+    EXPECT_EQ(PixelAt(p, 150, 60), clRed);
+    l->SetTransparent(true);
+    EXPECT_EQ(PixelAt(p, 150, 60), clWhite);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ TEST(EditMask, AcceptsCharactersByPositionKind)
     const Case cases[] = {
         {u"L", u'a', u'a'}, {u"L", u'1', 0},
         {u"A", u'7', u'7'}, {u"A", u'-', 0},
+        {u"a", u'z', u'z'}, {u"a", u'-', 0}, {u"l", u'1', 0}, {u"c", u'%', u'%'},
         {u"C", u'-', u'-'}, {u"0", u'5', u'5'}, {u"0", u'x', 0},
         {u"9", u'x', 0},   {u"#", u'+', u'+'}, {u"#", u'x', 0},
         {u">l", u'a', u'A'}, {u"<L", u'Q', u'q'}, {u"><l", u'q', u'q'},

@@ -2,6 +2,7 @@
 // EditText, validation on leaving and Escape.
 #include "platform/controls/mask_edit.h"
 #include "platform/controls/message_beep.h"
+#include "edit_fixture.h"
 
 #include "platform/backends/headless/harness.h"
 
@@ -10,30 +11,7 @@
 namespace gw::test {
 namespace {
 
-class MaskEditTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        form = new TForm(Application);
-        form->SetBounds(100, 100, 300, 200);
-        edit = new TMaskEdit(form);
-        edit->SetParent(form);
-        edit->SetBounds(10, 10, 150, 21);
-        other = new TEdit(form);
-        other->SetParent(form);
-        other->SetBounds(10, 40, 150, 21);
-        edit->OnChange = [this](TObject*) { ++changes; };
-        form->Show();
-        edit->SetFocus();
-        h.ProcessMessages();
-    }
-
-    THarness h;
-    TForm* form = nullptr;
-    TMaskEdit* edit = nullptr;
-    TEdit* other = nullptr;
-    int changes = 0;
-};
+class MaskEditTest : public EditFixture<TMaskEdit> {};
 
 TEST_F(MaskEditTest, TypingFillsInputPositionsAndSkipsLiterals)
 {
@@ -124,6 +102,23 @@ TEST_F(MaskEditTest, LeavingWithARequiredPositionEmptyRaisesAndKeepsTheFocus)
     other->SetFocus();
     EXPECT_TRUE(other->Focused());
     EXPECT_EQ(edit->Text(), u"12-  ");
+}
+
+TEST_F(MaskEditTest, ChangingTheLookOfTheFocusedEditIsNoLeaving)
+{
+    edit->SetEditMask(u"00-99;1;_");
+    edit->SetSelStart(0);
+    h.Type(u"1");
+    int exits = 0;
+    edit->OnExit = [&](TObject*) { ++exits; };
+    EXPECT_NO_THROW(edit->SetBorderStyle(bsNone)) << "a half-filled mask is not validated";
+    EXPECT_NO_THROW(edit->SetAlignment(taRightJustify));
+    EXPECT_NO_THROW(edit->SetCharCase(ecUpperCase));
+    EXPECT_TRUE(edit->Focused());
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(edit->SelStart(), 1);
+    EXPECT_EQ(edit->SelLength(), 0);
+    EXPECT_EQ(edit->EditText(), u"1_-__");
 }
 
 TEST_F(MaskEditTest, UntouchedEmptyFieldMayBeLeft)

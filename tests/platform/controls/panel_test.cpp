@@ -1,5 +1,6 @@
 // Panels, group boxes and radio groups: client areas, aligned children, the radio choice.
 #include "platform/controls/panel.h"
+#include "platform/graphics/bitmap.h"
 #include "std_controls_harness.h"
 
 namespace gw::test {
@@ -145,6 +146,45 @@ TEST_F(PanelTest, RadioGroupChoiceAndClicks)
     rg->Items()->Delete(2);
     EXPECT_EQ(rg->ButtonCount(), 2);
     EXPECT_EQ(rg->ItemIndex(), -1);
+}
+
+TEST_F(PanelTest, TheCaptionFollowsTheAlignment)
+{
+    auto* p = new TPanel(form);
+    p->SetParent(form);
+    p->SetBounds(0, 0, 200, 40);
+    p->SetBevelOuter(bvNone);
+    p->SetColor(clWhite);
+    p->Font()->SetColor(clBlack);
+    p->SetCaption(u"Modbus");
+    ShowForm();
+    // The first and last columns with ink.
+    auto ink = [&] {
+        TBitmap b(p->Width(), p->Height());
+        p->PaintTo(*b.Canvas(), 0, 0);
+        Integer first = -1, last = -1;
+        for (Integer x = 0; x < p->Width(); ++x)
+            for (Integer y = 0; y < p->Height(); ++y)
+                if (b.PixelColor(x, y) == clBlack) {
+                    if (first < 0) first = x;
+                    last = x;
+                    break;
+                }
+        return std::pair{first, last};
+    };
+    p->SetAlignment(taLeftJustify);
+    auto left = ink();
+    p->SetAlignment(taCenter);
+    auto centre = ink();
+    p->SetAlignment(taRightJustify);
+    auto right = ink();
+    ASSERT_GE(left.first, 0);
+    EXPECT_LT(left.first, 10);
+    EXPECT_NEAR((centre.first + centre.second) / 2, 100, 3);
+    EXPECT_GT(right.second, 189);
+    EXPECT_EQ(right.second - right.first, left.second - left.first) << "the same text, moved";
+    p->SetShowCaption(false);
+    EXPECT_EQ(ink().first, -1);
 }
 
 }  // namespace

@@ -8,16 +8,7 @@
 namespace gw::test {
 namespace {
 
-class ShapeTest : public StdControlsTest {
-protected:
-    // The panel painted into a bitmap of its size.
-    TColor PixelAt(TPanel* Panel, Integer X, Integer Y)
-    {
-        TBitmap b(Panel->Width(), Panel->Height());
-        Panel->PaintTo(*b.Canvas(), 0, 0);
-        return b.PixelColor(X, Y);
-    }
-};
+class ShapeTest : public StdControlsTest {};
 
 TEST_F(ShapeTest, LineAndFrameStayInsideTheirBounds)
 {
@@ -51,6 +42,43 @@ TEST_F(ShapeTest, LineAndFrameStayInsideTheirBounds)
     EXPECT_EQ(PixelAt(p, 120, 10), clBlue);
     EXPECT_EQ(PixelAt(p, 122, 25), clBlue);
     EXPECT_EQ(PixelAt(p, 160, 25), clWhite);
+}
+
+TEST_F(ShapeTest, RoundedShapesLeaveTheCornersAndSquaresKeepTheCentre)
+{
+    auto* p = new TPanel(form);
+    p->SetParent(form);
+    p->SetBounds(0, 0, 200, 100);
+    p->SetBevelOuter(bvNone);
+    p->SetColor(clWhite);
+    auto* shape = new TShape(form);
+    shape->SetParent(p);
+    shape->SetBounds(20, 20, 80, 40);  // centre (60, 40)
+    shape->Pen()->SetColor(clBlue);
+    shape->Brush()->SetColor(clYellow);
+    ShowForm();
+    struct Case {
+        TShapeType Type;
+        TColor Corner;      // the bounds' top left pixel
+        TColor NearLeft;    // (25, 40): inside the bounds, left of a centred square or circle
+        TPoint Edge;        // a point on the outline
+    } cases[] = {
+        {stRectangle, clBlue, clYellow, {20, 40}},
+        {stRoundRect, clWhite, clYellow, {20, 40}},
+        {stEllipse, clWhite, clYellow, {60, 20}},
+        {stSquare, clWhite, clWhite, {40, 40}},
+        {stCircle, clWhite, clWhite, {40, 40}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.Type));
+        shape->SetShape(c.Type);
+        EXPECT_EQ(PixelAt(p, 20, 20), c.Corner);
+        EXPECT_EQ(PixelAt(p, 25, 40), c.NearLeft);
+        EXPECT_EQ(PixelAt(p, 60, 40), clYellow) << "the brush fills the inside";
+        TColor edge = PixelAt(p, c.Edge.X, c.Edge.Y);
+        EXPECT_NE(edge, clWhite);
+        EXPECT_NE(edge, clYellow) << "the pen draws the outline";
+    }
 }
 
 TEST_F(ShapeTest, BevelLinesUseShadowAndHighlight)

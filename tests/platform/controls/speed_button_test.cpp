@@ -102,5 +102,30 @@ TEST_F(SpeedButtonTest, GlyphImagesAndLayout)
     EXPECT_LT(text.Right, glyph.X);
 }
 
+TEST_F(SpeedButtonTest, AFlatButtonShowsItsEdgeOnlyUnderTheMouseOrWhenDown)
+{
+    auto* p = new TPanel(form);
+    p->SetParent(form);
+    p->SetBounds(0, 0, 200, 60);
+    p->SetBevelOuter(bvNone);
+    auto* b = Make(p, 1, 10);
+    b->SetFlat(true);
+    ShowForm();
+    const TColor face = ColorToRGB(b->Color());
+    auto corner = [&] { return PixelAt(p, b->Left(), b->Top()); };
+    EXPECT_EQ(corner(), face) << "no edge at rest";
+    InjectMouse(TMouseAction::Move, b->ClientToScreen({5, 5}));
+    Pump();
+    EXPECT_NE(corner(), face) << "an edge under the mouse";
+    InjectMouse(TMouseAction::Move, p->ClientToScreen({150, 40}));
+    Pump();
+    EXPECT_EQ(corner(), face);
+    b->SetDown(true);
+    EXPECT_NE(corner(), face) << "a down button shows its sunken edge";
+    b->SetFlat(false);
+    b->SetDown(false);
+    EXPECT_NE(corner(), face) << "a normal button always has its frame";
+}
+
 }  // namespace
 }  // namespace gw::test

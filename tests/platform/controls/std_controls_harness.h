@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/ui/application.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/window_system.h"
@@ -57,6 +58,14 @@ protected:
         InjectMouse(TMouseAction::Down, p, Button);
         InjectMouse(TMouseAction::Up, p, Button);
         Pump();
+    }
+
+    // The colour of a client pixel of the control as it paints (with its children).
+    static TColor PixelAt(TWinControl* Control, Integer X, Integer Y)
+    {
+        TBitmap b(Control->Width(), Control->Height());
+        Control->PaintTo(*b.Canvas(), 0, 0);
+        return b.PixelColor(X, Y);
     }
 
     static void ClickCentre(TControl* Control)

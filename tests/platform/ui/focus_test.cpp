@@ -103,6 +103,26 @@ TEST_F(Focus, MovingBetweenAControlAndItsChildEditorEntersOnlyTheEditor)
         << "enter outermost first";
 }
 
+TEST_F(Focus, TheFocusChangeNoticeFollowsTheEnterAndReachesNestedControls)
+{
+    auto* panel = new TLogControl(form, form, h.Log, "panel", Rect(100, 10, 300, 200));
+    auto* inner = new TLogControl(form, panel, h.Log, "inner", Rect(10, 10, 80, 30));
+    LPARAM told = 0;
+    Hook(inner, [&](TMessage& M) {
+        if (M.Msg == CM_FOCUSCHANGED) told = M.LParam;
+    });
+    for (auto* x : {a, b, c, panel, inner}) x->Watched = {CM_ENTER, CM_EXIT, CM_FOCUSCHANGED};
+    b->SetFocus();
+    EXPECT_EQ(h.Log.Take(), (Events{"a CM_EXIT", "b CM_ENTER", "a CM_FOCUSCHANGED", "b CM_FOCUSCHANGED",
+                                    "c CM_FOCUSCHANGED", "panel CM_FOCUSCHANGED", "inner CM_FOCUSCHANGED"}));
+    EXPECT_EQ(told, LPARAM(b)) << "the notice names the control that has the focus now";
+    h.AnswerMessage(u"Go on", mrOk);
+    MessageDlg(u"Go on", mtInformation, mbOK);
+    EXPECT_EQ(h.Log.Take(), (Events{"a CM_FOCUSCHANGED", "b CM_FOCUSCHANGED", "c CM_FOCUSCHANGED",
+                                    "panel CM_FOCUSCHANGED", "inner CM_FOCUSCHANGED"}))
+        << "the focus back from another form: no exit or enter, but the notice";
+}
+
 TEST_F(Focus, NoChangeForHiddenDisabledOrDestroyedWindows)
 {
     HWND bh = b->Handle();
@@ -194,14 +214,22 @@ private:
     TEventLog& m_log;
 };
 
+// A drop-down of the form, shown, with the focus on the list in it.
+TDropDown* ShowDropDown(TForm* Form, TEventLog& Log, TLogControl*& List)
+{
+    auto* drop = new TDropDown(Form, Log);
+    drop->SetParentWindow(Form->Handle());
+    drop->SetBoundsRect(Rect(150, 300, 350, 400));
+    List = new TLogControl(drop, drop, Log, "list", Rect(0, 0, 200, 100));
+    drop->Show();
+    List->SetFocus();
+    return drop;
+}
+
 TEST_F(Focus, APopUpTakesTheFocusWithoutExitAndGivesItBackWithoutEnter)
 {
-    auto* drop = new TDropDown(form, h.Log);
-    drop->SetParentWindow(form->Handle());
-    drop->SetBoundsRect(Rect(150, 300, 350, 400));
-    auto* list = new TLogControl(drop, drop, h.Log, "list", Rect(0, 0, 200, 100));
-    drop->Show();
-    list->SetFocus();
+    TLogControl* list = nullptr;
+    TDropDown* drop = ShowDropDown(form, h.Log, list);
     EXPECT_EQ(h.Log.Take(), (Events{"a WM_KILLFOCUS", "list WM_SETFOCUS", "list CM_ENTER"}));
     EXPECT_EQ(form->ActiveControl(), a);
 
@@ -211,6 +239,34 @@ TEST_F(Focus, APopUpTakesTheFocusWithoutExitAndGivesItBackWithoutEnter)
         << "the pop-up hears of the press before the window pressed on";
     EXPECT_FALSE(drop->Showing());
     EXPECT_EQ(GetActiveWindow(), form->Handle());
+}
+
+TEST_F(Focus, APopUpCanStayOpenWhileADialogOfItsOwnIsShown)
+{
+    TLogControl* list = nullptr;
+    TDropDown* drop = ShowDropDown(form, h.Log, list);
+    h.Log.Clear();
+    h.AnswerMessage(u"Delete the entry", mrYes);
+    drop->BlockClose = true;
+    EXPECT_EQ(MessageDlg(u"Delete the entry?", mtConfirmation, mbYesNo), mrYes);
+    drop->BlockClose = false;
+    EXPECT_EQ(h.Log.Take(), (Events{"list WM_KILLFOCUS", "dropdown deactivated towards other", "list WM_SETFOCUS"}))
+        << "told of the dialog's activation, and given the focus back without enter";
+    EXPECT_TRUE(drop->Showing());
+    EXPECT_EQ(GetActiveWindow(), drop->Handle());
+    EXPECT_EQ(GetFocus(), list->Handle());
+    EXPECT_EQ(form->ActiveControl(), a) << "the form underneath kept its own active control";
+}
+
+TEST_F(Focus, FreeingAFormWhosePopUpIsActiveLeavesNothingOnTheScreen)
+{
+    TLogControl* list = nullptr;
+    ShowDropDown(form, h.Log, list);
+    delete form;  // the pop-up goes first and hands the activation back to the form going away
+    form = nullptr;
+    EXPECT_EQ(Screen->FormCount(), 0);
+    EXPECT_EQ(Screen->ActiveForm(), nullptr);
+    EXPECT_EQ(GetActiveWindow(), HWND(0));
 }
 
 TEST_F(Focus, ANonActivatingPopUpNeverTakesActivationOrFocus)

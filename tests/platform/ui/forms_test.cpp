@@ -249,7 +249,7 @@ public:
 protected:
     void Dispatch(TMessage& M) override
     {
-        if (M.Msg == CN_COMMAND && M.WParamHi() == EN_CHANGE) {
+        if ((M.Msg == CN_COMMAND && M.WParamHi() == EN_CHANGE) || M.Msg == CN_NOTIFY) {
             if (OnChange) OnChange(this);
             return;
         }
@@ -267,13 +267,17 @@ TEST_F(Forms, AChildNotificationIsReflectedOnceByTheParentsDefaultHandling)
     edit->OnChange = [&](TObject*) { ++changes; };
     edit->Change();
     EXPECT_EQ(changes, 1);
+    NMHDR notice{edit->Handle(), 1, 0};
+    SendMessage(panel->Handle(), WM_NOTIFY, 1, LPARAM(&notice));
+    EXPECT_EQ(changes, 2) << "a WM_NOTIFY comes back as CN_NOTIFY the same way";
     TWndMethod old = panel->WindowProc;
     panel->WindowProc = [old](TMessage& M) {
-        if (M.Msg == WM_COMMAND) return;  // handled without the default: no reflection
+        if (M.Msg == WM_COMMAND || M.Msg == WM_NOTIFY) return;  // handled without the default: no reflection
         old(M);
     };
     edit->Change();
-    EXPECT_EQ(changes, 1);
+    SendMessage(panel->Handle(), WM_NOTIFY, 1, LPARAM(&notice));
+    EXPECT_EQ(changes, 2);
 }
 
 TEST_F(Forms, ATimerTicksWhileEnabled)

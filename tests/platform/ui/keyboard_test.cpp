@@ -80,6 +80,16 @@ TEST_F(Keyboard, KeyPreviewGivesTheFormTheKeyFirst)
     EXPECT_EQ(h.Log.Take(), (Events{"a WM_KEYDOWN 113", "form keydown", "a keydown"}));
     h.KeyDown(VK_F3);
     EXPECT_EQ(h.Log.Take(), (Events{"a WM_KEYDOWN 114", "form keydown"})) << "a key the form clears stops there";
+    form->OnKeyPress = [&](TObject*, Char& Key) {
+        h.Log.Add("form keypress");
+        if (Key == u'q') Key = 0;
+    };
+    form->OnKeyUp = [&](TObject*, Word&, TShiftState) { h.Log.Add("form keyup"); };
+    a->OnKeyPress = [&](TObject*, Char& Key) { h.Log.Add(std::string("a keypress ") + char(Key)); };
+    a->Watched.clear();
+    h.Type(u"pq");
+    EXPECT_EQ(h.Log.Take(), (Events{"form keydown", "a keydown", "form keypress", "a keypress p", "form keyup",
+                                    "form keydown", "a keydown", "form keypress", "form keyup"}));
 }
 
 TEST_F(Keyboard, KeyDataCarriesTheScanCode)
@@ -162,6 +172,15 @@ TEST_F(Keyboard, CharactersAControlDoesNotWantAreOfferedToTheFormFirst)
     h.Press('X', ssAlt);
     EXPECT_EQ(h.Log.Take(), (Events{"a CM_DIALOGCHAR", "b CM_DIALOGCHAR", "c CM_DIALOGCHAR", "a WM_SYSCHAR x"}))
         << "Alt makes system keys and characters, offered as accelerators";
+    a->DlgCode = 0;
+    TWndMethod old = b->WindowProc;
+    b->WindowProc = [old](TMessage& M) {
+        old(M);
+        if (M.Msg == CM_DIALOGCHAR && M.WParam == u'x') M.Result = 1;  // b's accelerator
+    };
+    h.Press('X');
+    EXPECT_EQ(h.Log.Take(), (Events{"a WM_KEYDOWN 88", "a CM_DIALOGCHAR", "b CM_DIALOGCHAR", "a WM_KEYUP 88"}))
+        << "a character taken as an accelerator goes no further";
 }
 
 TEST_F(Keyboard, TheChildKeyNoticeGoesUpTheParentsAndCanSwallowTheKey)

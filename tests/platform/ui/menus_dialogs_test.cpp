@@ -85,6 +85,9 @@ TEST_F(MenusAndDialogs, AControlsPopupMenuAnswersTheRightButton)
     h.Click(a, {5, 5}, mbRight);
     EXPECT_TRUE(h.Log.Contains("click Delete"));
     EXPECT_EQ(menu->PopupComponent, a);
+    menu->AutoPopup = false;
+    h.Click(a, {5, 5}, mbRight);
+    EXPECT_EQ(h.MenusShown().size(), 1u) << "without AutoPopup the program shows the menu itself";
     delete menu;
     EXPECT_EQ(a->PopupMenu(), nullptr) << "a freed menu is forgotten";
 }
@@ -96,6 +99,99 @@ TEST_F(MenusAndDialogs, DisabledItemsAndUnansweredMenusFail)
     h.AnswerPopupMenu(u"Off");
     EXPECT_THROW(menu->Popup(0, 0), EInvalidOperation);
     EXPECT_THROW(menu->Popup(0, 0), EInvalidOperation) << "no answer left";
+}
+
+TEST_F(MenusAndDialogs, SeparatorsAreNeverChosenAndRadioItemsAreExclusive)
+{
+    auto* menu = new TPopupMenu(form);
+    Item(menu->Items(), u"Copy");
+    Item(menu->Items(), u"-");
+    TMenuItem* units = Item(menu->Items(), u"Units");
+    TMenuItem* grid = Item(menu->Items(), u"Grid");
+    grid->Checked = true;
+    std::vector<TMenuItem*> radio;
+    for (const char16_t* c : {u"cm", u"mm", u"inch", u"Metric"}) {
+        TMenuItem* r = Item(units, c);
+        r->RadioItem = true;
+        r->GroupIndex = 1;
+        r->OnClick = [this, r](TObject*) {
+            r->SetChecked(true);
+            h.Log.Add("click " + StringToUtf8(r->Caption));
+        };
+        radio.push_back(r);
+    }
+    radio[3]->GroupIndex = 2;  // a group of its own
+    radio[3]->Checked = true;
+    radio[0]->SetChecked(true);
+
+    h.AnswerPopupMenu(u"-");
+    menu->Popup(10, 10);
+    h.ProcessMessages();
+    EXPECT_TRUE(h.Log.Items().empty()) << "a separator does nothing";
+    const std::vector<TMenuEntry>& shown = h.MenusShown().back();
+    EXPECT_EQ(shown[1].Command, 0u);
+    EXPECT_TRUE(shown[2].Items[0].RadioItem && shown[2].Items[0].Checked);
+    EXPECT_FALSE(shown[3].RadioItem);
+
+    h.AnswerPopupMenu(u"Units|inch");
+    menu->Popup(10, 10);
+    h.ProcessMessages();
+    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"click inch"}));
+    std::vector<bool> checked;
+    for (TMenuItem* r : radio) checked.push_back(r->Checked);
+    EXPECT_EQ(checked, (std::vector<bool>{false, false, true, true})) << "only the same group is unchecked";
+    EXPECT_TRUE(grid->Checked) << "check items are no radio items";
+    radio[2]->SetChecked(false);
+    EXPECT_FALSE(radio[0]->Checked || radio[1]->Checked || radio[2]->Checked);
+}
+
+TEST_F(MenusAndDialogs, OnPopupPreparesTheItemsBeforeTheMenuShows)
+{
+    auto* menu = new TPopupMenu(form);
+    Item(menu->Items(), u"Cut");
+    TMenuItem* paste = Item(menu->Items(), u"Paste");
+    std::size_t shownBefore = 99;
+    menu->OnPopup = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, menu);
+        shownBefore = h.MenusShown().size();
+        paste->Enabled = false;
+    };
+    h.AnswerPopupMenu(u"Cut");
+    menu->Popup(10, 10);
+    h.ProcessMessages();
+    EXPECT_EQ(shownBefore, 0u);
+    ASSERT_EQ(h.MenusShown().size(), 1u);
+    EXPECT_FALSE(h.MenusShown()[0][1].Enabled) << "the menu shows what OnPopup left";
+    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"click Cut"}));
+}
+
+TEST_F(MenusAndDialogs, TheChosenFilterOrTheDefaultExtensionCompletesTheName)
+{
+    struct Case {
+        const char16_t* DefaultExt;
+        Integer FilterIndex;
+        const char16_t* Answer;
+        const char16_t* Expected;
+    } cases[] = {
+        {u"*.mib", 1, u"/c/plant", u"/c/plant.mib"},
+        {u"mib", 2, u"/c/plant", u"/c/plant.csv"},    // the file type picked wins
+        {u".mib", 3, u"/c/plant", u"/c/plant.mib"},   // "*.*" names no extension
+        {u"", 2, u"/c/plant", u"/c/plant"},           // no default extension: nothing added
+        {u"mib", 2, u"/c/plant.txt", u"/c/plant.txt"},
+        {u"mib", 1, u"/c.d/plant", u"/c.d/plant.mib"},  // a dot in the folder is no extension
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(StringToUtf8(c.Answer) + " " + StringToUtf8(c.DefaultExt) + " " + std::to_string(c.FilterIndex));
+        TSaveDialog save(nullptr);
+        save.Filter = u"Management Information Base (*.mib)|*.mib|CSV (*.csv)|*.csv;*.txt|All files (*.*)|*.*";
+        save.FilterIndex = c.FilterIndex;
+        save.DefaultExt = c.DefaultExt;
+        h.AnswerFileDialog(c.Answer);
+        ASSERT_TRUE(save.Execute());
+        EXPECT_EQ(save.FileName, c.Expected);
+        EXPECT_EQ(save.FilterIndex, c.FilterIndex);
+        EXPECT_EQ(h.FileDialogsShown().back().FilterIndex, c.FilterIndex);
+    }
 }
 
 TEST_F(MenusAndDialogs, ASaveDialogReturnsTheChosenNameWithTheDefaultExtension)
@@ -129,9 +225,17 @@ TEST_F(MenusAndDialogs, AnOpenDialogWithoutAnAnswerFails)
 {
     TOpenDialog open(nullptr);
     EXPECT_THROW(open.Execute(), EInvalidOperation);
+    open.Title = u"Open a configuration";
+    open.FileName = u"/data/old.csv";
+    open.Options |= ofFileMustExist;
     h.AnswerFileDialog(u"/data/in.csv");
     EXPECT_TRUE(open.Execute());
-    EXPECT_FALSE(h.FileDialogsShown().back().Save);
+    const TFileDialogRequest& r = h.FileDialogsShown().back();
+    EXPECT_FALSE(r.Save);
+    EXPECT_EQ(r.Title, u"Open a configuration");
+    EXPECT_EQ(r.FileName, u"/data/old.csv") << "the proposed name goes to the display";
+    EXPECT_TRUE(r.Options & ofFileMustExist);
+    EXPECT_EQ(open.FileName, u"/data/in.csv");
     EXPECT_EQ(open.Files, (std::vector<String>{u"/data/in.csv"}));
 }
 

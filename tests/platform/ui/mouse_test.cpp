@@ -72,6 +72,28 @@ TEST_F(MouseInput, ASecondPressSoonAndCloseBecomesADoubleClick)
     EXPECT_EQ(dbl, 1);
 }
 
+TEST_F(MouseInput, AWindowWithoutTheDoubleClickStyleGetsASecondPress)
+{
+    b->ControlStyle &= ~csDoubleClicks;
+    b->RecreateWnd();
+    b->Watched = {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK};
+    a->Watched.clear();
+    h.DoubleClick(b);
+    EXPECT_EQ(h.Log.Take(), (Events{"b WM_LBUTTONDOWN", "b WM_LBUTTONDOWN"}));
+    EXPECT_FALSE(GetClassStyle(b->Handle()) & CS_DBLCLKS);
+    EXPECT_TRUE(GetClassStyle(a->Handle()) & CS_DBLCLKS);
+}
+
+TEST_F(MouseInput, EachMoveAndPressAsksForTheCursorFirst)
+{
+    a->Watched = {WM_SETCURSOR, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP};
+    h.MoveTo(a);
+    h.Click(a, {3, 3});
+    EXPECT_EQ(h.Log.Take(), (Events{"a WM_SETCURSOR", "a WM_MOUSEMOVE", "a WM_SETCURSOR", "a WM_MOUSEMOVE",
+                                    "a WM_SETCURSOR", "a WM_LBUTTONDOWN", "a WM_LBUTTONUP"}))
+        << "the release asks nothing";
+}
+
 TEST_F(MouseInput, APressOnAnotherControlCancelsTheActiveControlsModeFirst)
 {
     LPARAM sender = 0;
@@ -161,6 +183,120 @@ TEST_F(MouseInput, AHintShowsAfterThePauseAndHidesAgain)
     EXPECT_FALSE(Application->HintWindow()->IsShowing()) << "leaving the control ends the hint";
 }
 
+TEST_F(MouseInput, AHintWaitsForRestAndComesBackForANewPlace)
+{
+    a->Hint = u"Short";
+    a->SetShowHint(true);
+    a->Watched = {CM_HINTSHOW};
+    TWndMethod old = a->WindowProc;
+    a->WindowProc = [old](TMessage& M) {
+        old(M);
+        if (M.Msg == CM_HINTSHOW) {  // one hint per 40 pixels, like cells
+            auto* info = reinterpret_cast<THintInfo*>(M.LParam);
+            Integer left = info->CursorPos.X / 40 * 40;
+            info->CursorRect = Rect(left, 0, left + 40, 24);
+        }
+    };
+    auto showing = [&] { return Application->HintWindow() && Application->HintWindow()->IsShowing(); };
+    h.MoveTo(a, {5, 5});
+    h.Advance(300);
+    h.MoveTo(a, {6, 5});
+    h.Advance(300);
+    EXPECT_FALSE(showing()) << "the pause counts from the last move";
+    h.Advance(200);
+    EXPECT_TRUE(showing());
+    h.MoveTo(a, {30, 5});
+    EXPECT_TRUE(showing()) << "still inside the area the hint was given for";
+    h.MoveTo(a, {50, 5});
+    EXPECT_FALSE(showing()) << "outside it the hint goes";
+    h.Advance(500);
+    EXPECT_TRUE(showing()) << "and comes back for the new place";
+    Application->CancelHint();  // as a grid does when the cell under the mouse changes
+    h.MoveTo(a, {52, 5});
+    h.Advance(500);
+    EXPECT_TRUE(showing());
+    EXPECT_EQ(h.Log.Count("a CM_HINTSHOW"), 3u);
+    h.Advance(2500);
+    EXPECT_FALSE(showing());
+    h.MoveTo(a, {53, 5});
+    h.Advance(1000);
+    EXPECT_FALSE(showing()) << "a hint that timed out stays away while the mouse stays in its area";
+}
+
+TEST_F(MouseInput, AHintTextMayComeFromTheHandlerAloneAndStaysOnTheScreen)
+{
+    form->SetBounds(1850, 1030, 60, 60);  // in the bottom right corner
+    a->SetBounds(0, 0, 50, 50);
+    b->Hide();
+    a->SetShowHint(true);  // no Hint text of its own
+    TWndMethod old = a->WindowProc;
+    a->WindowProc = [old](TMessage& M) {
+        if (M.Msg == CM_HINTSHOW) {
+            reinterpret_cast<THintInfo*>(M.LParam)->HintStr = u"A cell text far too long for the corner";
+            return;
+        }
+        old(M);
+    };
+    h.MoveTo(a, {5, 40});
+    h.Advance(500);
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    ASSERT_TRUE(Application->HintWindow()->IsShowing());
+    TRect r = GetWindowRect(Application->HintWindow()->Handle());
+    TPoint cursor = GetCursorPos();
+    EXPECT_LE(r.Right, 1920) << "moved left from the screen's right edge";
+    EXPECT_LE(r.Bottom, cursor.Y) << "above the cursor rather than below the screen or over the mouse";
+    EXPECT_GT(r.Width(), 0);
+    h.MoveTo(a, {6, 40});
+    EXPECT_TRUE(Application->HintWindow()->IsShowing());
+}
+
+// A hint window of its own that keeps the data its hint carried.
+class TDataHintWindow : public THintWindow {
+public:
+    using THintWindow::THintWindow;
+    String ClassName() const override { return u"TDataHintWindow"; }
+    void ActivateHintData(const TRect& R, const String& Hint, void* Data) override
+    {
+        Given = Data;
+        THintWindow::ActivateHintData(R, Hint, Data);
+    }
+    void* Given = nullptr;
+};
+
+TEST_F(MouseInput, AHintCanAskForAWindowClassOfItsOwnWithData)
+{
+    int cellData = 7;
+    bool own = true;
+    a->Hint = u"plain";
+    a->SetShowHint(true);
+    TWndMethod old = a->WindowProc;
+    a->WindowProc = [&, old](TMessage& M) {
+        old(M);
+        if (M.Msg == CM_HINTSHOW && own) {
+            auto* info = reinterpret_cast<THintInfo*>(M.LParam);
+            info->HintWindowClass = &MakeHintWindow<TDataHintWindow>;
+            info->HintData = &cellData;
+        }
+    };
+    auto showAgain = [&](Integer X) {
+        Application->CancelHint();
+        h.MoveTo(a, {X, 3});
+        h.Advance(500);
+    };
+    showAgain(2);
+    auto* own1 = dynamic_cast<TDataHintWindow*>(Application->HintWindow());
+    ASSERT_NE(own1, nullptr);
+    EXPECT_EQ(own1->Given, &cellData);
+    EXPECT_TRUE(own1->IsShowing());
+    own = false;
+    showAgain(3);
+    EXPECT_EQ(dynamic_cast<TDataHintWindow*>(Application->HintWindow()), nullptr) << "the next hint is a plain one";
+    EXPECT_TRUE(Application->HintWindow()->IsShowing());
+    Application->HintWindowClass = &MakeHintWindow<TDataHintWindow>;
+    showAgain(4);
+    EXPECT_NE(dynamic_cast<TDataHintWindow*>(Application->HintWindow()), nullptr) << "the application's class";
+}
+
 TEST_F(MouseInput, AHintShowHandlerCanChangeOrRefuseTheHint)
 {
     a->Hint = u"plain";
@@ -199,6 +335,48 @@ TEST_F(MouseInput, TheWheelGoesToTheFocusAndUpTheParentsToTheForm)
     h.Wheel(b, -2);  // over another control: the focus still gets it
     EXPECT_EQ(h.Log.Take(), (Events{"inner -240", "form -240"}));
     EXPECT_EQ(gw::Mouse->WheelScrollLines(), 3);
+}
+
+TEST_F(MouseInput, AnUnhandledWheelIsOfferedToEachControlOnce)
+{
+    auto* panel = new TLogControl(form, form, h.Log, "panel", Rect(100, 10, 300, 200));
+    auto* inner = new TLogControl(form, panel, h.Log, "inner", Rect(10, 10, 80, 30));
+    inner->SetFocus();
+    for (auto* x : {a, b, panel, inner}) x->Watched.clear();
+    auto log = [&](TControl* c, const std::string& name) {
+        c->OnMouseWheel = [&, name](TObject*, TShiftState, Integer, TPoint, bool&) { h.Log.Add(name); };
+    };
+    log(inner, "inner");
+    log(panel, "panel");
+    log(form, "form");
+    h.Log.Clear();
+    h.Wheel(inner, 1);
+    EXPECT_EQ(h.Log.Take(), (Events{"inner", "panel", "form"}));
+}
+
+TEST_F(MouseInput, AWheelNobodyTookComesInWholeNotchesDownAndUp)
+{
+    for (auto* x : {a, b}) x->Watched.clear();
+    auto step = [&](const std::string& Name) {
+        return [&, Name](TObject*, TShiftState, TPoint, bool& Handled) {
+            h.Log.Add(Name);
+            Handled = true;
+        };
+    };
+    a->OnMouseWheelDown = step("down");
+    a->OnMouseWheelUp = step("up");
+    h.Wheel(a, -2);
+    EXPECT_EQ(h.Log.Take(), (Events{"down", "down"})) << "towards the user is down";
+    TPoint p = a->ClientToScreen({5, 5});
+    InjectMouse(TMouseAction::Wheel, p, mbLeft, 60);
+    h.ProcessMessages();
+    EXPECT_TRUE(h.Log.Items().empty()) << "half a notch waits";
+    InjectMouse(TMouseAction::Wheel, p, mbLeft, 60);
+    h.ProcessMessages();
+    EXPECT_EQ(h.Log.Take(), (Events{"up"}));
+    a->OnMouseWheel = [](TObject*, TShiftState, Integer, TPoint, bool& Handled) { Handled = true; };
+    h.Wheel(a, 1);
+    EXPECT_TRUE(h.Log.Items().empty()) << "OnMouseWheel took it first";
 }
 
 TEST_F(MouseInput, DisabledChildWindowsAreTransparent)

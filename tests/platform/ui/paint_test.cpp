@@ -19,11 +19,16 @@ public:
         SetParent(AParent);
     }
     int Paints = 0;
+    bool InvalidateWhilePainting = false;
 
 protected:
     void Paint() override
     {
         ++Paints;
+        if (InvalidateWhilePainting) {
+            InvalidateWhilePainting = false;
+            Invalidate();
+        }
         Canvas()->Brush()->SetColor(m_fill);
         Canvas()->FillRect(ClientRect());
     }
@@ -96,6 +101,23 @@ TEST_F(Painting, InvalidationsGatherIntoOnePaintWhenTheQueueIsEmpty)
     EXPECT_EQ(red->Paints, before) << "nothing paints before the loop runs";
     h.ProcessMessages();
     EXPECT_EQ(red->Paints, before + 1);
+}
+
+TEST_F(Painting, WhatAPaintInvalidatesIsPaintedNextAndANonValidatingHandlerOnce)
+{
+    int before = red->Paints;
+    red->InvalidateWhilePainting = true;
+    red->Invalidate();
+    h.ProcessMessages();
+    EXPECT_EQ(red->Paints, before + 2);
+    int raw = 0;
+    TCreateWindowParams p;
+    p.Style = WS_VISIBLE;
+    p.Bounds = Rect(400, 400, 450, 450);
+    p.WndProc = [&](HWND, UINT Msg, WPARAM, LPARAM) -> LRESULT { return Msg == WM_PAINT ? ++raw, 0 : 0; };
+    CreateWindow(p);
+    h.ProcessMessages();
+    EXPECT_EQ(raw, 1) << "a procedure that never validates is not asked again and again";
 }
 
 TEST_F(Painting, SetRedrawStopsAndResumesPainting)
