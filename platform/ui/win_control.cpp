@@ -435,6 +435,9 @@ void TWinControl::RecreateWnd()
 {
     if (!m_handle) return;
     bool focused = Focused();
+    // A rebuilt window is the same control: the focus rests on nothing meanwhile instead of
+    // passing through the parent, so the form sees no exit and no enter for it.
+    if (focused) ::gw::SetFocus(0);
     DestroyHandle();
     Handle();
     if (focused && CanFocus()) ::gw::SetFocus(m_handle);

@@ -308,3 +308,24 @@ TEST_F(Focus, FreedWindowedChildLeavesTheTabOrder)
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// Rebuilding the focused control's window (a style change does it) is no leaving: the focus
+// comes back to the new window without CM_EXIT or CM_ENTER.
+TEST_F(Focus, RecreatingTheFocusedWindowIsNoExitAndEnter)
+{
+    const HWND old = a->Handle();
+    a->RecreateWnd();
+    h.ProcessMessages();
+    const Events e = h.Log.Take();
+    EXPECT_EQ(std::count(e.begin(), e.end(), "a CM_EXIT"), 0);
+    EXPECT_EQ(std::count(e.begin(), e.end(), "a CM_ENTER"), 0);
+    EXPECT_NE(a->Handle(), old);
+    EXPECT_EQ(GetFocus(), a->Handle());
+    EXPECT_EQ(form->ActiveControl(), a);
+}
+
+}  // namespace
+}  // namespace gw::test
