@@ -69,8 +69,13 @@ std::optional<double> InvariantFloat(StringView Text)
     return value;
 }
 
+// Texts longer than a comparison operand are neither numbers nor dates: a "*" before a
+// comparison tries every tail of the cell, and reading each long tail would make the match
+// quadratic in the cell's length.
 std::optional<double> NumberOf(StringView Text)
 {
+    if (Text.size() > kMaxOperand)
+        return std::nullopt;
     TDateTime ignored = 0;
     if (ParseDateTimeText(Text, ignored))
         return std::nullopt;  // a date is never read as a number
@@ -79,6 +84,8 @@ std::optional<double> NumberOf(StringView Text)
 
 std::optional<TDateTime> DateOf(StringView Text)
 {
+    if (Text.size() > kMaxOperand)
+        return std::nullopt;
     TDateTime value = 0;
     if (ParseDateTimeText(Text, value))
         return value;

@@ -114,10 +114,15 @@ void ForEachControl(StringView Text, const std::function<bool(const TControlElem
         const size_t at = upper.find(u"<CONTROL ", from);
         if (at == String::npos)
             return;
-        const size_t close = Text.find(u'>', at + 1);
+        // An element ends at its ">"; one left open ends before the next "<", so that a text of
+        // many unterminated elements is not re-read to its end once per element.
+        const size_t stop = Text.find_first_of(u"<>", at + 1);
         TControlElement element;
         element.Less = at;
-        element.End = close == StringView::npos ? Text.size() : close + 1;
+        if (stop == StringView::npos)
+            element.End = Text.size();
+        else
+            element.End = Text[stop] == u'>' ? stop + 1 : stop;
         element.Tag = ParseControlTag(Text.substr(at + 1, element.End - at - 1));
         if (!Visit(element))
             return;

@@ -184,6 +184,19 @@ TEST_F(FilterMatch, StarsTakeLinearTimeOnPathologicalInput)
     EXPECT_LT(elapsed, std::chrono::seconds(5));
 }
 
+// A comparison after a star is tried on every tail of the cell; long tails are not read as
+// numbers or dates, so a long cell stays linear (the fuzzer's input: "*a*>5" and 16,000
+// blanks took over ten seconds).
+TEST_F(FilterMatch, ComparisonAfterAStarStaysLinearOnLongCells)
+{
+    const String blanks(16000, u' ');
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(MatchFilterExpression(u"*a*>5", blanks, false));
+    EXPECT_TRUE(MatchFilterExpression(u"*a*>5", blanks + u"a 7", false));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::seconds(2));
+}
+
 // The matching rules transcribed as plain backtracking, for patterns without comparisons.
 bool ReferenceTerm(StringView P, StringView T)
 {

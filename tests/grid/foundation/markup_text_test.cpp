@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace gw {
 namespace {
 
@@ -98,6 +100,22 @@ TEST(MarkupText, ControlQueries)
     EXPECT_EQ(NextEditControlID(kControls, u"c"), u"k");
     EXPECT_EQ(NextEditControlID(kControls, u"k"), u"");  // the last edit element
     EXPECT_EQ(NextEditControlID(u"plain", u""), u"");
+}
+
+// An element left without ">" ends before the next "<": many of them in one text are each read
+// once (the fuzzer's input of 600 such elements took over ten seconds per query).
+TEST(MarkupText, UnterminatedControlsEndAtTheNextElement)
+{
+    String open;
+    for (int i = 0; i < 600; ++i)
+        open += u"<CONTROL TYPE=\"EDIT\" ID=\"e" + String(1, static_cast<Char>(u'a' + i % 26)) + u"\" ";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(NextEditControlID(open, u""), u"ea");
+    EXPECT_EQ(GetControlProp(open, u"zz"), u"");
+    EXPECT_EQ(ClearRadioControls(open), open);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    // A well-formed element after an open one is still found whole.
+    EXPECT_EQ(GetControlProp(u"<CONTROL ID=\"a\" <CONTROL ID=\"b\" PROP=\"P2\">", u"b"), u"P2");
 }
 
 TEST(MarkupText, SetControlTagValueRewritesOneElement)
