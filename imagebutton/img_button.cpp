@@ -2,6 +2,7 @@
 #include "imagebutton/img_button.h"
 
 #include "imagebutton/img_color_presets.h"
+#include "platform/controls/actions.h"
 #include "platform/runtime/strings.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/window_system.h"
@@ -221,7 +222,38 @@ void TImgButton::Click()
 {
     bDown = true;
     PerformClick();
+    // The base control's click: the button's own OnClick has run, so an action runs here.
+    if (FActionLink && FActionLink->Execute(this)) return;
     TCustomControl::Click();
+}
+
+TBasicAction* TImgButton::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+
+void TImgButton::SetAction(TBasicAction* Value)
+{
+    if (!Value) {
+        FActionLink.reset();
+        return;
+    }
+    if (!FActionLink) {
+        FActionLink = std::make_unique<TControlActionLink>(this);
+        FActionLink->OnActionChange = [this](TBasicAction* Sender) { ActionChange(Sender); };
+    }
+    FActionLink->SetAction(Value);
+}
+
+void TImgButton::ActionChange(TBasicAction* Sender)
+{
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action || !FGlyph->Empty()) return;
+    if (TActionList* list = action->ActionList(); list && list->Images)
+        LoadGlyphFromImageList(list->Images, action->ImageIndex());
+}
+
+void TImgButton::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && FActionLink && AComponent == FActionLink->Action()) FActionLink.reset();
 }
 
 void TImgButton::PerformClick()

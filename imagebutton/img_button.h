@@ -12,6 +12,9 @@
 
 namespace gw {
 
+class TBasicAction;
+class TControlActionLink;
+
 class TImgButton : public TCustomControl {
 public:
     explicit TImgButton(TComponent* AOwner);
@@ -75,6 +78,10 @@ public:
     void PerformClick();
     // The glyph becomes image Index of the list on a magenta ground, one image.
     void LoadGlyphFromImageList(const TImageList* Images, Integer Index);
+    // The base control's action: caption, enabled, hint and visible follow it, a click runs it,
+    // and a button without a glyph takes the action's picture from its action list.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
     bool IsPushButton() const override { return true; }
 
     // --- state -------------------------------------------------------------------------------
@@ -87,6 +94,8 @@ public:
     void Dispatch(TMessage& Message) override;
 
 protected:
+    virtual void ActionChange(TBasicAction* Sender);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     void CreateParams(TCreateParams& Params) override;
     void DestroyWnd() override;
     void Paint() override;
@@ -116,6 +125,7 @@ private:
     bool FWordWrap = false;
     std::unique_ptr<TBitmap> FGlyph = std::make_unique<TBitmap>();
     std::unique_ptr<TFont> FHTFont = std::make_unique<TFont>();
+    std::unique_ptr<TControlActionLink> FActionLink;
     TImgButtonKind FKind = bkCustom;
     TImgButtonLayout FLayout = blGlyphLeft;
     TColor FLightColor = clWhite;

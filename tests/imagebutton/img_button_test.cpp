@@ -1,5 +1,6 @@
 // TImgButton on forms: presets, glyphs, mouse, keys, dialog keys, hot tracking and its fade.
 #include "imagebutton/img_button.h"
+#include "platform/controls/actions.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/menus.h"
@@ -224,6 +225,50 @@ TEST_F(ImgButtonTest, ImageListGlyphOnMagenta)
     EXPECT_EQ(b.Glyph()->PixelColor(0, 7), clFuchsia);
     b.LoadGlyphFromImageList(&list, 1);  // outside the list: nothing changes
     EXPECT_EQ(b.Glyph()->PixelColor(3, 3), clLime);
+}
+
+// An assigned action gives the caption, runs on a click after the button's own OnClick, and
+// lends a glyph-less button its picture from the action list; a button with a glyph keeps it.
+TEST_F(ImgButtonTest, ActionGivesCaptionPictureAndClick)
+{
+    TForm* form = NewForm();
+    TImgButton* go = NewButton(form, "go", Rect(10, 10, 110, 33));
+    TImgButton* kept = NewButton(form, "kept", Rect(10, 40, 110, 63));
+    kept->SetKind(bkOK);
+    TImageList images;
+    images.SetWidth(8);
+    images.SetHeight(8);
+    TBitmap picture(8, 8);
+    for (TColor colour : {clRed, clBlue}) {
+        picture.Canvas()->Brush()->SetColor(colour);
+        picture.Canvas()->FillRect(Rect(0, 0, 8, 8));
+        images.Add(&picture, nullptr);
+    }
+    TActionList list(form);
+    list.Images = &images;
+    auto* action = new TAction(form);
+    action->SetActionList(&list);
+    action->SetCaption(u"Go");
+    action->SetImageIndex(1);
+    int executed = 0;
+    action->OnExecute = [&](TObject*) { ++executed; };
+
+    go->SetAction(action);
+    kept->SetAction(action);
+    EXPECT_EQ(go->Caption(), u"Go");
+    EXPECT_EQ(go->NumGlyphs(), 1);
+    EXPECT_EQ(go->Glyph()->PixelColor(4, 4), clBlue);
+    EXPECT_EQ(kept->NumGlyphs(), 2) << "a button with a glyph keeps its own";
+
+    form->Show();
+    h.Click(go);
+    EXPECT_EQ(h.Log.Take(), (Events{"go click"}));
+    EXPECT_EQ(executed, 1);
+
+    delete action;
+    EXPECT_EQ(go->Action(), nullptr);
+    h.Click(go);
+    EXPECT_EQ(executed, 1);
 }
 
 // --- clicking ------------------------------------------------------------------------------------
