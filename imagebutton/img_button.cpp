@@ -2,7 +2,6 @@
 #include "imagebutton/img_button.h"
 
 #include "imagebutton/img_color_presets.h"
-#include "platform/controls/actions.h"
 #include "platform/runtime/strings.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/window_system.h"
@@ -223,23 +222,8 @@ void TImgButton::Click()
     bDown = true;
     PerformClick();
     // The base control's click: the button's own OnClick has run, so an action runs here.
-    if (FActionLink && FActionLink->Execute(this)) return;
+    if (FAction.Execute(this)) return;
     TCustomControl::Click();
-}
-
-TBasicAction* TImgButton::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
-
-void TImgButton::SetAction(TBasicAction* Value)
-{
-    if (!Value) {
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink) {
-        FActionLink = std::make_unique<TControlActionLink>(this);
-        FActionLink->OnActionChange = [this](TBasicAction* Sender) { ActionChange(Sender); };
-    }
-    FActionLink->SetAction(Value);
 }
 
 void TImgButton::ActionChange(TBasicAction* Sender)
@@ -253,7 +237,7 @@ void TImgButton::ActionChange(TBasicAction* Sender)
 void TImgButton::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomControl::Notification(AComponent, Operation);
-    if (Operation == opRemove && FActionLink && AComponent == FActionLink->Action()) FActionLink.reset();
+    FAction.Notification(AComponent, Operation);
 }
 
 void TImgButton::PerformClick()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "imagebutton/img_button_paint.h"
+#include "platform/controls/actions.h"
 #include "platform/graphics/image_list.h"
 #include "platform/ui/alignment.h"
 #include "platform/ui/forms.h"
@@ -12,8 +13,6 @@
 
 namespace gw {
 
-class TBasicAction;
-class TControlActionLink;
 
 class TImgButton : public TCustomControl {
 public:
@@ -80,8 +79,8 @@ public:
     void LoadGlyphFromImageList(const TImageList* Images, Integer Index);
     // The base control's action: caption, enabled, hint and visible follow it, a click runs it,
     // and a button without a glyph takes the action's picture from its action list.
-    TBasicAction* Action() const;
-    void SetAction(TBasicAction* Value);
+    TBasicAction* Action() const { return FAction.Action(); }
+    void SetAction(TBasicAction* Value) { FAction.SetAction(Value); }
     bool IsPushButton() const override { return true; }
 
     // --- state -------------------------------------------------------------------------------
@@ -125,7 +124,7 @@ private:
     bool FWordWrap = false;
     std::unique_ptr<TBitmap> FGlyph = std::make_unique<TBitmap>();
     std::unique_ptr<TFont> FHTFont = std::make_unique<TFont>();
-    std::unique_ptr<TControlActionLink> FActionLink;
+    TControlAction FAction{this, [this](TBasicAction* Sender) { ActionChange(Sender); }};
     TImgButtonKind FKind = bkCustom;
     TImgButtonLayout FLayout = blGlyphLeft;
     TColor FLightColor = clWhite;

@@ -274,4 +274,22 @@ void TControlActionLink::SetEnabled(bool Value) { m_client->SetEnabled(Value); }
 void TControlActionLink::SetHint(const String& Value) { m_client->Hint = Value; }
 void TControlActionLink::SetVisible(bool Value) { m_client->SetVisible(Value); }
 
+void TControlAction::SetAction(TBasicAction* Value)
+{
+    if (!Value) {
+        m_link.reset();
+        return;
+    }
+    if (!m_link) {
+        m_link = std::make_unique<TControlActionLink>(m_client);
+        m_link->OnActionChange = m_onChange;
+    }
+    m_link->SetAction(Value);
+}
+
+void TControlAction::Notification(TComponent* AComponent, TOperation Operation)
+{
+    if (Operation == opRemove && m_link && AComponent == m_link->Action()) m_link.reset();
+}
+
 }  // namespace gw

@@ -4,6 +4,7 @@
 #include "platform/runtime/component.h"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace gw {
@@ -187,6 +188,24 @@ public:
 
 protected:
     TControl* m_client;
+};
+
+// A control's hold on its action: the link is made on the first assignment and dropped when
+// the action is cleared or freed (the control passes its removal notices here).
+class TControlAction {
+public:
+    explicit TControlAction(TControl* Client, std::function<void(TBasicAction*)> OnChange = {})
+        : m_client(Client), m_onChange(std::move(OnChange)) {}
+    TBasicAction* Action() const { return m_link ? m_link->Action() : nullptr; }
+    void SetAction(TBasicAction* Value);
+    void Notification(TComponent* AComponent, TOperation Operation);
+    // Runs the action on the control's click; false when there is none or it did not run.
+    bool Execute(TComponent* Target) { return m_link && m_link->Execute(Target); }
+
+private:
+    TControl* m_client;
+    std::function<void(TBasicAction*)> m_onChange;
+    std::unique_ptr<TControlActionLink> m_link;
 };
 
 }  // namespace gw

@@ -18,28 +18,16 @@ TButtonControl::TButtonControl(TComponent* AOwner) : TCustomControl(AOwner)
 
 TButtonControl::~TButtonControl() = default;
 
-TBasicAction* TButtonControl::Action() const { return m_actionLink ? m_actionLink->Action() : nullptr; }
-
-void TButtonControl::SetAction(TBasicAction* Value)
-{
-    if (!Value) {
-        m_actionLink.reset();
-        return;
-    }
-    if (!m_actionLink) m_actionLink = std::make_unique<TControlActionLink>(this);
-    m_actionLink->SetAction(Value);
-}
-
 void TButtonControl::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomControl::Notification(AComponent, Operation);
-    if (Operation == opRemove && m_actionLink && AComponent == m_actionLink->Action()) m_actionLink.reset();
+    m_action.Notification(AComponent, Operation);
 }
 
 void TButtonControl::Click()
 {
     // The action runs unless the control has a handler of its own.
-    if (m_actionLink && !OnClick && m_actionLink->Execute(this)) return;
+    if (!OnClick && m_action.Execute(this)) return;
     TCustomControl::Click();
 }
 

@@ -1,12 +1,10 @@
 // TButtonControl and TButton: push buttons with default and cancel keys and a modal result.
 #pragma once
 
+#include "platform/controls/actions.h"
 #include "platform/ui/forms.h"
 
 namespace gw {
-
-class TBasicAction;
-class TActionLink;
 
 // What buttons, check boxes and radio buttons share: the pressed look while the mouse or the
 // space bar holds them, activation on release inside, the accelerator of the caption.
@@ -19,8 +17,8 @@ public:
     // The mouse or the space bar holds the button down.
     bool Pressed() const { return m_pressed; }
     // Connects an action: caption, enabled, visible, hint and the click follow it.
-    TBasicAction* Action() const;
-    void SetAction(TBasicAction* Value);
+    TBasicAction* Action() const { return m_action.Action(); }
+    void SetAction(TBasicAction* Value) { m_action.SetAction(Value); }
     void Click() override;
 
 protected:
@@ -42,7 +40,7 @@ protected:
 private:
     bool m_pressed = false;
     bool m_tracking = false;
-    std::unique_ptr<TActionLink> m_actionLink;
+    TControlAction m_action{this};
 };
 
 class TButton : public TButtonControl {
