@@ -59,8 +59,9 @@ int Run([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
 int main(int argc, char** argv)
 {
     if (!gw::TGtkBackend::DisplayAvailable()) {
-        std::fprintf(stderr, "configurator: no display to open (DISPLAY is not set or does not answer); "
-                             "run it without one as: xvfb-run -a configurator\n");
+        std::fprintf(stderr,
+                     "configurator: no display to open (DISPLAY is not set or does not answer); "
+                     "run it without one as: xvfb-run -a configurator\n");
         return 2;
     }
     try {

@@ -36,9 +36,7 @@ TStartForm::TStartForm(TComponent* AOwner) : TForm(AOwner)
     NameEdit->SetParent(this);
     NameEdit->SetBounds(16, 96, 260, 23);
     NameEdit->OnClick = [this](TObject*) { Trace("click NameEdit"); };
-    NameEdit->OnKeyPress = [this](TObject*, Char& Key) {
-        Trace("char NameEdit " + StringToUtf8(String(1, Key)));
-    };
+    NameEdit->OnKeyPress = [this](TObject*, Char& Key) { Trace("char NameEdit " + StringToUtf8(String(1, Key))); };
     NameEdit->OnChange = [this](TObject*) { Trace("text NameEdit " + StringToUtf8(NameEdit->Text())); };
 
     CloseButton = new TImgButton(this);

@@ -80,8 +80,7 @@ void BM_SaveTableFile2000(benchmark::State& state)
     const TStringTable table = FilledTable(2000);
     const TCellTable* tables[] = {&table};
     TXMLDocument doc;
-    for (auto _ : state)
-        Write_Table_File(doc, dir.File("table.xml"), Slaves_File_Layout(), tables);
+    for (auto _ : state) Write_Table_File(doc, dir.File("table.xml"), Slaves_File_Layout(), tables);
 }
 BENCHMARK(BM_SaveTableFile2000)->Unit(benchmark::kMillisecond);
 

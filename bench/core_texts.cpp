@@ -18,7 +18,8 @@ public:
     {
         m_path = std::filesystem::temp_directory_path() / "bench_core_texts.lng";
         std::ofstream out(m_path, std::ios::binary);
-        out << "\xEF\xBB\xBF" << "Bench language /#/ heading\r\n";
+        out << "\xEF\xBB\xBF"
+            << "Bench language /#/ heading\r\n";
         for (int n = 0; n < gw::Text_Count; ++n)
             out << "STR" << n << " = Translated text number " << n << " \xC3\xA4\xC3\xB6 /#/ note\r\n";
     }
@@ -46,8 +47,7 @@ void BM_BuildAndLoadLanguageFile(benchmark::State& state)
     gw::TTextTable table;
     for (auto _ : state) {
         table.Build_Default_Texts();
-        if (!table.Load_Lang_File(name))
-            state.SkipWithError("language file not readable");
+        if (!table.Load_Lang_File(name)) state.SkipWithError("language file not readable");
         benchmark::DoNotOptimize(table.Text(2399).data());
     }
 }

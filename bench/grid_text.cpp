@@ -21,8 +21,8 @@ const std::vector<String>& CellTexts()
 {
     static const std::vector<String> cells = [] {
         std::mt19937 random(42);
-        const char16_t* words[] = {u"Apple", u"banana", u"Gateway", u"Modbus", u"BACnet", u"analog",
-                                   u"input", u"Temperature", u"aaaaaaab", u"Zone"};
+        const char16_t* words[] = {u"Apple",  u"banana", u"Gateway",     u"Modbus",   u"BACnet",
+                                   u"analog", u"input",  u"Temperature", u"aaaaaaab", u"Zone"};
         std::vector<String> out;
         out.reserve(kCells);
         for (size_t i = 0; i < kCells; ++i) {
@@ -47,8 +47,7 @@ void MatchAll(benchmark::State& state, const char16_t* condition, bool caseSensi
     const auto& cells = CellTexts();
     for (auto _ : state) {
         size_t hits = 0;
-        for (const String& cell : cells)
-            hits += gw::MatchFilterExpression(condition, cell, caseSensitive);
+        for (const String& cell : cells) hits += gw::MatchFilterExpression(condition, cell, caseSensitive);
         benchmark::DoNotOptimize(hits);
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * cells.size()));
@@ -73,8 +72,7 @@ BENCHMARK(BM_Filter_Mixed)->Unit(benchmark::kMillisecond);
 void BM_Wildcard_LongRunOfA(benchmark::State& state)
 {
     const String text(static_cast<size_t>(state.range(0)), u'a');
-    for (auto _ : state)
-        benchmark::DoNotOptimize(gw::MatchFilterTerm(u"*a*a*a*a*b", text));
+    for (auto _ : state) benchmark::DoNotOptimize(gw::MatchFilterTerm(u"*a*a*a*a*b", text));
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_Wildcard_LongRunOfA)->RangeMultiplier(10)->Range(100, 100000)->Complexity();
@@ -83,8 +81,7 @@ BENCHMARK(BM_Wildcard_LongRunOfA)->RangeMultiplier(10)->Range(100, 100000)->Comp
 void BM_Wildcard_LongRunOfA_TrailingStar(benchmark::State& state)
 {
     const String text(static_cast<size_t>(state.range(0)), u'a');
-    for (auto _ : state)
-        benchmark::DoNotOptimize(gw::MatchFilterTerm(u"*a*a*a*a*b*", text));
+    for (auto _ : state) benchmark::DoNotOptimize(gw::MatchFilterTerm(u"*a*a*a*a*b*", text));
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_Wildcard_LongRunOfA_TrailingStar)->RangeMultiplier(10)->Range(100, 100000)->Complexity();
@@ -96,8 +93,7 @@ std::vector<String> CsvFields()
     fields.reserve(kCells);
     for (size_t i = 0; i < kCells; ++i) {
         String f = u"Point \"" + String(1, static_cast<char16_t>(u'A' + random() % 26)) + u"\" value";
-        if (random() % 3 == 0)
-            f += u"\r\nsecond line";
+        if (random() % 3 == 0) f += u"\r\nsecond line";
         fields.push_back(f);
     }
     return fields;

@@ -41,8 +41,7 @@ void BM_TStringListSort(benchmark::State& state)
         gw::TStringList list;
         list.SetCaseSensitive(caseSensitive);
         list.BeginUpdate();
-        for (const auto& w : Data())
-            list.Add(w);
+        for (const auto& w : Data()) list.Add(w);
         list.EndUpdate();
         state.ResumeTiming();
         list.Sort();

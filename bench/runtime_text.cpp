@@ -25,8 +25,7 @@ void BM_TryStrToIntRejects(benchmark::State& state)
 {
     const String bad = u"12345x";
     Integer v = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(TryStrToInt(bad, v));
+    for (auto _ : state) benchmark::DoNotOptimize(TryStrToInt(bad, v));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_TryStrToIntRejects);
@@ -34,8 +33,7 @@ BENCHMARK(BM_TryStrToIntRejects);
 void BM_FormatIntegers(benchmark::State& state)
 {
     Integer row = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(Format(u"R%dC%d", {row++, 7}));
+    for (auto _ : state) benchmark::DoNotOptimize(Format(u"R%dC%d", {row++, 7}));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_FormatIntegers);

@@ -17,10 +17,8 @@
 namespace gw {
 
 EBankAddressError::EBankAddressError(Integer Row, String Address)
-    : Exception(u"Error row " + IntToStr(Row) +
-                u"!! IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"),
-      m_row(Row),
-      m_address(std::move(Address))
+    : Exception(u"Error row " + IntToStr(Row) + u"!! IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"),
+      m_row(Row), m_address(std::move(Address))
 {
 }
 
@@ -44,8 +42,7 @@ std::array<Byte, 4> Octets(const TParGenNumbers& Numbers, int First)
 Integer RowNumber(const TXMLNode& Row, TSlaveColumn Column, Integer Default)
 {
     String text;
-    if (!Row.TryGetAttribute(Slave_Attribute(Column), text))
-        return Default;
+    if (!Row.TryGetAttribute(Slave_Attribute(Column), text)) return Default;
     return StrToIntDef(text, Default);
 }
 
@@ -66,8 +63,7 @@ Cardinal HeaderSize(const TXMLNode& Row, TSlaveColumn Column, Integer DefaultSiz
 {
     String text = u"Default";
     Row.TryGetAttribute(Slave_Attribute(Column), text);
-    if (UpperCase(text) == u"DEFAULT")
-        return static_cast<Cardinal>(DefaultSize);
+    if (UpperCase(text) == u"DEFAULT") return static_cast<Cardinal>(DefaultSize);
     return static_cast<Cardinal>(StrToIntDef(text, NotNumber) & 7);
 }
 
@@ -76,19 +72,16 @@ Cardinal HeaderSize(const TXMLNode& Row, TSlaveColumn Column, Integer DefaultSiz
 std::array<Byte, 4> RowAddress(const TXMLNode& Row, Integer RowNo)
 {
     String text;
-    if (!Row.TryGetAttribute(Slave_Attribute(scIP_Address), text))
-        return kNoAddress;
+    if (!Row.TryGetAttribute(Slave_Attribute(scIP_Address), text)) return kNoAddress;
     std::array<Byte, 4> bytes{};
-    if (Split_IP_Bytes(text, bytes[0], bytes[1], bytes[2], bytes[3]))
-        throw EBankAddressError(RowNo, text);
+    if (Split_IP_Bytes(text, bytes[0], bytes[1], bytes[2], bytes[3])) throw EBankAddressError(RowNo, text);
     return bytes;
 }
 
 // An empty folder means no configuration is open; its "bin" would otherwise be the root's.
 void CheckConfDir(const String& ConfDir)
 {
-    if (ConfDir.empty())
-        throw EInvalidOperation(u"No configuration is open");
+    if (ConfDir.empty()) throw EInvalidOperation(u"No configuration is open");
 }
 
 TSlaveRecord ReadSlave(const TXMLNode& Row, Integer RowNo)
@@ -112,8 +105,7 @@ TSlaveRecord ReadSlave(const TXMLNode& Row, Integer RowNo)
 
 void TBankImage::Put32(std::size_t Offset, Cardinal Value)
 {
-    for (int i = 0; i < 4; ++i)
-        m_block[Offset + i] = static_cast<Byte>(Value >> (8 * i));
+    for (int i = 0; i < 4; ++i) m_block[Offset + i] = static_cast<Byte>(Value >> (8 * i));
 }
 
 void TBankImage::Put16(std::size_t Offset, Word Value)
@@ -124,8 +116,7 @@ void TBankImage::Put16(std::size_t Offset, Word Value)
 
 void TBankImage::PutBytes(std::size_t Offset, const std::array<Byte, 4>& Bytes)
 {
-    for (int i = 0; i < 4; ++i)
-        m_block[Offset + i] = Bytes[i];
+    for (int i = 0; i < 4; ++i) m_block[Offset + i] = Bytes[i];
 }
 
 void TBankImage::Append16(Word Value)
@@ -136,8 +127,7 @@ void TBankImage::Append16(Word Value)
 
 void TBankImage::Append32(Cardinal Value)
 {
-    for (int i = 0; i < 4; ++i)
-        m_image.push_back(static_cast<Byte>(Value >> (8 * i)));
+    for (int i = 0; i < 4; ++i) m_image.push_back(static_cast<Byte>(Value >> (8 * i)));
 }
 
 void TBankImage::Init_Bank()
@@ -154,15 +144,11 @@ void TBankImage::Init_Bank()
     Put32(0x03C, 9600);
 }
 
-void TBankImage::Clear_Slave_Table()
-{
-    m_slaves.fill(TSlaveRecord{});
-}
+void TBankImage::Clear_Slave_Table() { m_slaves.fill(TSlaveRecord{}); }
 
 void TBankImage::Load_ParGen_Bank(TXMLDocument& Doc, const String& FileName)
 {
-    if (!FileExists(FileName))
-        return;
+    if (!FileExists(FileName)) return;
     const TParGenNumbers n = Read_ParGen_Image(Doc, FileName);
     PutBytes(boMaster_IP, Octets(n, pgMaster_IP1));
     PutBytes(boMaster_SM, Octets(n, pgMaster_SM1));
@@ -187,8 +173,7 @@ void TBankImage::Load_Slaves_Bank(TXMLDocument& Doc, const String& FileName)
         // never writes, are left out of the image, its count and its totals.
         for (TXMLNode row = Doc.FirstNode().FirstChild(); row && count < Bank_Slave_Count;
              row = row.NextSibling(), ++rowNo) {
-            if (!RowEnabled(row))
-                continue;
+            if (!RowEnabled(row)) continue;
             TSlaveRecord record = ReadSlave(row, rowNo);
             record.Input_Offset = static_cast<Word>(inputSum);
             inputSum += record.Num_Input;
@@ -214,9 +199,8 @@ std::size_t TBankImage::Put_Slave_Table()
 {
     for (const TSlaveRecord& r : m_slaves) {
         m_image.insert(m_image.end(), r.IP_Address.begin(), r.IP_Address.end());
-        for (Word w : {r.Start_Input, r.Num_Input, r.Input_Offset, r.Start_Output, r.Num_Output,
-                       r.Output_Offset, r.Instance_T_O, r.Connection_Point_T_O, r.Instance_O_T,
-                       r.Connection_Point_O_T})
+        for (Word w : {r.Start_Input, r.Num_Input, r.Input_Offset, r.Start_Output, r.Num_Output, r.Output_Offset,
+                       r.Instance_T_O, r.Connection_Point_T_O, r.Instance_O_T, r.Connection_Point_O_T})
             Append16(w);
         Append32(r.Time_Poll);
         Append32(r.Dim_Header);
@@ -242,11 +226,9 @@ void TBankImage::Build_Bank(TXMLDocument& Doc, const String& ConfDir)
 void TBankImage::Save_Bank(const String& ConfDir) const
 {
     CheckConfDir(ConfDir);
-    if (m_image.size() != Bank_Image_Size)
-        throw EInvalidOperation(u"No configuration image has been built");
+    if (m_image.size() != Bank_Image_Size) throw EInvalidOperation(u"No configuration image has been built");
     const String binDir = IncludeTrailingPathDelimiter(ConfDir) + u"bin";
-    if (!ForceDirectories(binDir))
-        throw EFCreateError(u"Cannot create folder " + binDir);
+    if (!ForceDirectories(binDir)) throw EFCreateError(u"Cannot create folder " + binDir);
     WriteFileAtomic(Bank_File_Path(ConfDir),
                     std::string_view(reinterpret_cast<const char*>(m_image.data()), m_image.size()));
 }

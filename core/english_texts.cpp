@@ -767,7 +767,8 @@ constinit const std::array<StringView, Text_Count> English_Texts = {
     u"Enable/disable the possibility to set Operational State on Startup",  // 759
     u"Network Start at Start-up. Delay (seconds)",  // 760
     u"Enable/disable the Possibility to Send the Broadcast Start Remote Node Command",  // 761
-    u"Insert the Time from Start of Device Before to send the Broadcast Start Remote Node Command, Expressed in Seconds",  // 762
+    u"Insert the Time from Start of Device Before to send the Broadcast Start Remote Node Command, Expressed in "
+    u"Seconds",  // 762
     u"SDO Client TimeOut (1/10 millisecons)",  // 763
     u"Insert the TimeOut for the CLient SDO Requests",  // 764
     u"Error CANopen!! ID Device must be between 1 and 127",  // 765
@@ -1281,10 +1282,14 @@ constinit const std::array<StringView, Text_Count> English_Texts = {
     u"!! [SNMP Write] Num Bits/Bytes must be between 1 and 64 bits",  // 1273
     u"!! [SNMP Write] Num Bits/Bytes must be between 1 and 16 bytes",  // 1274
     u"Are you sure to delete the Row number ",  // 1275
-    u"!! [SNMP Read] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")",  // 1276
-    u"!! [SNMP Read] Description is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\"). First character must be a letter and must be lowercase",  // 1277
-    u"!! [SNMP Write] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")",  // 1278
-    u"!! [SNMP Write] Descrtiption is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\"). First character must be a letter and must be lowercase",  // 1279
+    u"!! [SNMP Read] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
+    u"\"0\"..\"9\")",  // 1276
+    u"!! [SNMP Read] Description is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\"). "
+    u"First character must be a letter and must be lowercase",  // 1277
+    u"!! [SNMP Write] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
+    u"\"0\"..\"9\")",  // 1278
+    u"!! [SNMP Write] Descrtiption is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
+    u"\"0\"..\"9\"). First character must be a letter and must be lowercase",  // 1279
     u"Error!! The Descriptions must be all differents",  // 1280
     u"Conversion",  // 1281
     u"Conversion",  // 1282

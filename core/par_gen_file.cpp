@@ -14,10 +14,7 @@ constexpr TParGenElement Octet(StringView Name, StringView Window, Integer Image
     return {Name, pkOctet, Window, true, Image};
 }
 
-constexpr TParGenElement Flag(StringView Name, bool ImageReads)
-{
-    return {Name, pkFlag, u"0", ImageReads, 0};
-}
+constexpr TParGenElement Flag(StringView Name, bool ImageReads) { return {Name, pkFlag, u"0", ImageReads, 0}; }
 
 constexpr std::array<TParGenElement, ParGen_Count> kElements = {{
     Octet(u"EtherNetIP_Master_IP1", u"192", 192),
@@ -56,17 +53,13 @@ constexpr std::array<TParGenElement, ParGen_Count> kElements = {{
     {u"Ethernet_UDP_Port", pkPort, u"10001", true, 10001},
 }};
 
-String FlagText(StringView Text)
-{
-    return Text == u"1" ? u"1" : u"0";
-}
+String FlagText(StringView Text) { return Text == u"1" ? u"1" : u"0"; }
 
 // The root of the file as every reader takes it (the document's first node), or a null node
 // when the file does not exist. A file that is not well-formed raises EXmlError.
 TXMLNode LoadRoot(TXMLDocument& Doc, const String& FileName)
 {
-    if (!FileExists(FileName))
-        return {};
+    if (!FileExists(FileName)) return {};
     Doc.LoadFromFile(FileName);
     return Doc.FirstNode();
 }
@@ -80,31 +73,23 @@ bool ElementText(const TXMLNode& Root, StringView Name, String& Text)
 Integer ImageValue(const TXMLNode& Root, const TParGenElement& Element)
 {
     String text;
-    if (!ElementText(Root, Element.Name, text))
-        return Element.ImageDefault;
+    if (!ElementText(Root, Element.Name, text)) return Element.ImageDefault;
     switch (Element.Kind) {
-    case pkFlag:
-        return text == u"1" ? 1 : 0;
-    case pkPort:
-        return StrToIntDef(text, Element.ImageDefault) & 0xFFFF;
-    case pkOctet:
-        break;
+    case pkFlag: return text == u"1" ? 1 : 0;
+    case pkPort: return StrToIntDef(text, Element.ImageDefault) & 0xFFFF;
+    case pkOctet: break;
     }
     return StrToIntDef(text, Element.ImageDefault) & 0xFF;
 }
 
 }  // namespace
 
-const std::array<TParGenElement, ParGen_Count>& ParGen_Elements()
-{
-    return kElements;
-}
+const std::array<TParGenElement, ParGen_Count>& ParGen_Elements() { return kElements; }
 
 TParGenTexts ParGen_Window_Defaults()
 {
     TParGenTexts texts;
-    for (int i = 0; i < ParGen_Count; ++i)
-        texts[i] = String(kElements[i].WindowDefault);
+    for (int i = 0; i < ParGen_Count; ++i) texts[i] = String(kElements[i].WindowDefault);
     return texts;
 }
 
@@ -131,8 +116,7 @@ TParGenTexts Read_ParGen_Window(TXMLDocument& Doc, const String& FileName)
     const TXMLNode root = LoadRoot(Doc, FileName);
     for (int i = 0; i < ParGen_Count; ++i) {
         String text;
-        if (i == pgMaster_Port || !ElementText(root, kElements[i].Name, text))
-            continue;
+        if (i == pgMaster_Port || !ElementText(root, kElements[i].Name, text)) continue;
         texts[i] = kElements[i].Kind == pkFlag ? FlagText(text) : text;
     }
     return texts;
@@ -143,16 +127,14 @@ TParGenNumbers Read_ParGen_Image(TXMLDocument& Doc, const String& FileName)
     TParGenNumbers numbers{};
     const TXMLNode root = LoadRoot(Doc, FileName);
     for (int i = 0; i < ParGen_Count; ++i)
-        if (kElements[i].ImageReads)
-            numbers[i] = ImageValue(root, kElements[i]);
+        if (kElements[i].ImageReads) numbers[i] = ImageValue(root, kElements[i]);
     return numbers;
 }
 
 bool Read_ParGen_Key(TXMLDocument& Doc, const String& FileName, StringView Name, String& Value)
 {
     String text;
-    if (!ElementText(LoadRoot(Doc, FileName), Name, text))
-        return false;
+    if (!ElementText(LoadRoot(Doc, FileName), Name, text)) return false;
     Value = text;
     return true;
 }

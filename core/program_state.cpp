@@ -15,10 +15,7 @@ namespace {
 // Characters that a folder name cannot hold on Windows or here, besides control characters.
 constexpr StringView Refused_Chars = u"/\\:*?\"<>|";
 
-String Under(const String& Folder, StringView Leaf)
-{
-    return Folder + PathDelim + String(Leaf);
-}
+String Under(const String& Folder, StringView Leaf) { return Folder + PathDelim + String(Leaf); }
 
 // Every configuration folder under Projects_Dir: directories only, hidden ones left out.
 std::vector<String> List_Conf_Folders(const String& Projects_Dir)
@@ -40,10 +37,9 @@ std::vector<String> List_Conf_Folders(const String& Projects_Dir)
 String Find_Conf_Folder(const String& Projects_Dir, const String& Name)
 {
     const std::vector<String> names = List_Conf_Folders(Projects_Dir);
-    if (std::find(names.begin(), names.end(), Name) != names.end())
-        return Name;
-    const auto same = std::find_if(names.begin(), names.end(),
-                                   [&Name](const String& n) { return AnsiSameText(n, Name); });
+    if (std::find(names.begin(), names.end(), Name) != names.end()) return Name;
+    const auto same =
+        std::find_if(names.begin(), names.end(), [&Name](const String& n) { return AnsiSameText(n, Name); });
     return same == names.end() ? String() : *same;
 }
 
@@ -51,18 +47,15 @@ String Find_Conf_Folder(const String& Projects_Dir, const String& Name)
 
 bool Is_Valid_Conf_Name(StringView Name)
 {
-    if (Name.empty() || Name.front() == u'.' || Name.back() == u'.' || Name.back() == u' ')
-        return false;
-    return std::none_of(Name.begin(), Name.end(), [](Char c) {
-        return c < u' ' || Refused_Chars.find(c) != StringView::npos;
-    });
+    if (Name.empty() || Name.front() == u'.' || Name.back() == u'.' || Name.back() == u' ') return false;
+    return std::none_of(Name.begin(), Name.end(),
+                        [](Char c) { return c < u' ' || Refused_Chars.find(c) != StringView::npos; });
 }
 
 Integer Search_Open_Conf(const std::vector<String>& SL, StringView snc)
 {
     for (size_t i = 0; i < SL.size(); ++i)
-        if (AnsiSameText(SL[i], snc))
-            return static_cast<Integer>(i);
+        if (AnsiSameText(SL[i], snc)) return static_cast<Integer>(i);
     return -1;
 }
 
@@ -77,8 +70,7 @@ void TProgramState::Set_Folders(const String& ExeFolder)
 void TProgramState::Create_Folders() const
 {
     for (const String* dir : {&Master_Dir, &Projects_Dir, &Language_Dir})
-        if (!dir->empty() && !DirectoryExists(*dir))
-            ForceDirectories(*dir);
+        if (!dir->empty() && !DirectoryExists(*dir)) ForceDirectories(*dir);
 }
 
 void TProgramState::Set_Files()
@@ -109,17 +101,13 @@ void TProgramState::Reopen_Last_Configuration()
 
 TNewProjectResult TProgramState::New_Project(const String& Name)
 {
-    if (Name.empty())
-        return TNewProjectResult::npEmptyName;
+    if (Name.empty()) return TNewProjectResult::npEmptyName;
     // A name that is no plain folder name would create a folder elsewhere or none at all.
-    if (!Is_Valid_Conf_Name(Name) || Projects_Dir.empty())
-        return TNewProjectResult::npCannotCreate;
+    if (!Is_Valid_Conf_Name(Name) || Projects_Dir.empty()) return TNewProjectResult::npCannotCreate;
     // Letter case aside, so that configurations stay portable to systems that ignore it.
-    if (!Find_Conf_Folder(Projects_Dir, Name).empty())
-        return TNewProjectResult::npExists;
+    if (!Find_Conf_Folder(Projects_Dir, Name).empty()) return TNewProjectResult::npExists;
     const String folder = Under(Projects_Dir, Name);
-    if (!CreateDir(folder))
-        return TNewProjectResult::npCannotCreate;
+    if (!CreateDir(folder)) return TNewProjectResult::npCannotCreate;
     ForceDirectories(Under(folder, u"bin"));
     Opened_Conf_Name = Name;
     Opened_Conf_Dir = folder;
@@ -137,8 +125,7 @@ std::vector<String> TProgramState::Load_Existing_Configuration() const
 
 String TProgramState::Current_Conf_Folder_Name() const
 {
-    if (!Conf_Opened())
-        return String();
+    if (!Conf_Opened()) return String();
     return Copy(Opened_Conf_Dir, static_cast<Integer>(Projects_Dir.size()) + 2,
                 static_cast<Integer>(Opened_Conf_Dir.size()));
 }
@@ -146,8 +133,7 @@ String TProgramState::Current_Conf_Folder_Name() const
 Integer TProgramState::Open_Preselection(const std::vector<String>& SL) const
 {
     const Integer found = Search_Open_Conf(SL, Current_Conf_Folder_Name());
-    if (found >= 0)
-        return found;
+    if (found >= 0) return found;
     return SL.empty() ? -1 : 0;
 }
 
@@ -160,9 +146,6 @@ void TProgramState::Open_Project(const String& Name_Conf)
     Set_Files();
 }
 
-void TProgramState::Load_Language()
-{
-    gw::Load_Language(SL_Lang, Language_Dir, Language_Name);
-}
+void TProgramState::Load_Language() { gw::Load_Language(SL_Lang, Language_Dir, Language_Name); }
 
 }  // namespace gw

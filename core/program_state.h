@@ -13,8 +13,8 @@ namespace gw {
 enum class TNewProjectResult : Integer {
     npCreated = 0,
     npCannotCreate = 105,  // "Error! Name project is not valid"
-    npExists = 106,        // "... because directory already exists"
-    npEmptyName = 107,     // "Error! Name Project is not valid"
+    npExists = 106,  // "... because directory already exists"
+    npEmptyName = 107,  // "Error! Name Project is not valid"
 };
 
 // Values the program starts with when the settings file does not say otherwise.

@@ -12,35 +12,22 @@ namespace {
 constexpr StringView Root_Name = u"Conf_Settings";
 constexpr StringView Switch_Group = u"lastinternet";
 
-String Settings_Path(const TProgramState& State)
-{
-    return State.Exe_Dir + PathDelim + String(Settings_File_Name);
-}
+String Settings_Path(const TProgramState& State) { return State.Exe_Dir + PathDelim + String(Settings_File_Name); }
 
 // The text of Root/Group/Value, or Default when any step is missing or not plain text.
 String Read_Value(TXMLNode Root, StringView Group, StringView Value, const String& Default)
 {
     String text;
-    if (Root.FindChild(Group).FindChild(Value).TryGetText(text))
-        return text;
+    if (Root.FindChild(Group).FindChild(Value).TryGetText(text)) return text;
     return Default;
 }
 
 // A switch is on exactly when its text is "1".
-bool Read_Switch(TXMLNode Root, StringView Value)
-{
-    return Read_Value(Root, Switch_Group, Value, String()) == u"1";
-}
+bool Read_Switch(TXMLNode Root, StringView Value) { return Read_Value(Root, Switch_Group, Value, String()) == u"1"; }
 
-void Add_Value(TXMLNode Parent, StringView Name, StringView Text)
-{
-    Parent.AddChild(Name).SetText(Text);
-}
+void Add_Value(TXMLNode Parent, StringView Name, StringView Text) { Parent.AddChild(Name).SetText(Text); }
 
-StringView Switch_Text(bool On)
-{
-    return On ? u"1" : u"0";
-}
+StringView Switch_Text(bool On) { return On ? u"1" : u"0"; }
 
 }  // namespace
 
@@ -50,11 +37,9 @@ void Read_Setting(TProgramState& State, TXMLDocument& XML1)
     TXMLNode root;
     const String fileName = Settings_Path(State);
     String error;
-    if (FileExists(fileName) && XML1.TryLoadFromFile(fileName, error))
-        root = XML1.FirstNode();
+    if (FileExists(fileName) && XML1.TryLoadFromFile(fileName, error)) root = XML1.FirstNode();
     // A declaration, comment or anything else first is no root: every value takes its default.
-    if (!root.IsElement())
-        root = TXMLNode();
+    if (!root.IsElement()) root = TXMLNode();
     State.Opened_Conf_Name = Read_Value(root, u"lastproj", u"projectname", String());
     State.Device_IP_Address = Read_Value(root, u"lastipadd", u"ipaddress", String(Default_Device_IP_Address));
     State.Language_Name = Read_Value(root, u"lastlang", u"language", String(Default_Language_Name));

@@ -12,43 +12,27 @@
 namespace gw {
 
 TStringTable::TStringTable(Integer ColCount, Integer RowCount)
-    : m_colCount(ColCount < 0 ? 0 : ColCount),
-      m_rowCount(RowCount < 0 ? 0 : RowCount),
+    : m_colCount(ColCount < 0 ? 0 : ColCount), m_rowCount(RowCount < 0 ? 0 : RowCount),
       m_cells(static_cast<std::size_t>(m_colCount) * static_cast<std::size_t>(m_rowCount))
 {
 }
 
 std::size_t TStringTable::Index(Integer ACol, Integer ARow) const
 {
-    if (ACol < 0 || ACol >= m_colCount)
-        throw EListError(u"Column index out of bounds (" + IntToStr(ACol) + u")");
-    if (ARow < 0 || ARow >= m_rowCount)
-        throw EListError(u"Row index out of bounds (" + IntToStr(ARow) + u")");
-    return static_cast<std::size_t>(ARow) * static_cast<std::size_t>(m_colCount) +
-           static_cast<std::size_t>(ACol);
+    if (ACol < 0 || ACol >= m_colCount) throw EListError(u"Column index out of bounds (" + IntToStr(ACol) + u")");
+    if (ARow < 0 || ARow >= m_rowCount) throw EListError(u"Row index out of bounds (" + IntToStr(ARow) + u")");
+    return static_cast<std::size_t>(ARow) * static_cast<std::size_t>(m_colCount) + static_cast<std::size_t>(ACol);
 }
 
-String TStringTable::GetCellEx(Integer ACol, Integer ARow) const
-{
-    return m_cells[Index(ACol, ARow)];
-}
+String TStringTable::GetCellEx(Integer ACol, Integer ARow) const { return m_cells[Index(ACol, ARow)]; }
 
-void TStringTable::SetCellEx(Integer ACol, Integer ARow, const String& Value)
-{
-    m_cells[Index(ACol, ARow)] = Value;
-}
+void TStringTable::SetCellEx(Integer ACol, Integer ARow, const String& Value) { m_cells[Index(ACol, ARow)] = Value; }
 
-String Table_Version_Comment(StringView Version)
-{
-    return u"SW_VERSION = " + String(Version);
-}
+String Table_Version_Comment(StringView Version) { return u"SW_VERSION = " + String(Version); }
 
 namespace {
 
-Integer DataColumn(std::size_t Index)
-{
-    return static_cast<Integer>(Index) + 1;
-}
+Integer DataColumn(std::size_t Index) { return static_cast<Integer>(Index) + 1; }
 
 void CheckTableCount(const TTableFileLayout& Layout, std::size_t Count)
 {
@@ -60,8 +44,7 @@ void CheckTableCount(const TTableFileLayout& Layout, std::size_t Count)
 void WriteRows(TXMLNode Parent, const TTableLayout& Layout, const TCellTable& Table)
 {
     for (Integer row = 1; row < Table.RowCount(); ++row) {
-        if (Trim(Table.GetCellEx(Layout.KeyColumn, row)).empty())
-            continue;
+        if (Trim(Table.GetCellEx(Layout.KeyColumn, row)).empty()) continue;
         TXMLNode element = Parent.AddChild(Table_Row_Element);
         for (std::size_t c = 0; c < Layout.Columns.size(); ++c)
             element.SetAttribute(Layout.Columns[c].Attribute, Table.GetCellEx(DataColumn(c), row));
@@ -71,13 +54,11 @@ void WriteRows(TXMLNode Parent, const TTableLayout& Layout, const TCellTable& Ta
 void ReadRows(const TXMLNode& Parent, const TTableLayout& Layout, TCellTable& Table)
 {
     Integer row = 1;
-    for (TXMLNode child = Parent.FirstChild(); child && row < Table.RowCount();
-         child = child.NextSibling(), ++row) {
+    for (TXMLNode child = Parent.FirstChild(); child && row < Table.RowCount(); child = child.NextSibling(), ++row) {
         for (std::size_t c = 0; c < Layout.Columns.size(); ++c) {
             const TTableColumn& column = Layout.Columns[c];
             String value;
-            if (!child.TryGetAttribute(column.Attribute, value))
-                value = column.ReaderDefault;
+            if (!child.TryGetAttribute(column.Attribute, value)) value = column.ReaderDefault;
             Table.SetCellEx(DataColumn(c), row, value);
         }
     }
@@ -90,8 +71,7 @@ void Reset_Table(TCellTable& Table, const TTableLayout& Layout)
     for (Integer row = 1; row < Table.RowCount(); ++row) {
         Table.SetCellEx(0, row, IntToStr(row));
         for (std::size_t c = 0; c < Layout.Columns.size(); ++c)
-            Table.SetCellEx(DataColumn(c), row,
-                            Layout.Columns[c].IsEnable ? String(Table_Check_True) : String());
+            Table.SetCellEx(DataColumn(c), row, Layout.Columns[c].IsEnable ? String(Table_Check_True) : String());
     }
 }
 
@@ -114,10 +94,8 @@ void Read_Table_File(TXMLDocument& Doc, const String& FileName, const TTableFile
                      std::span<TCellTable* const> Tables)
 {
     CheckTableCount(Layout, Tables.size());
-    for (std::size_t t = 0; t < Tables.size(); ++t)
-        Reset_Table(*Tables[t], Layout.Tables[t]);
-    if (!FileExists(FileName))
-        return;
+    for (std::size_t t = 0; t < Tables.size(); ++t) Reset_Table(*Tables[t], Layout.Tables[t]);
+    if (!FileExists(FileName)) return;
     Doc.LoadFromFile(FileName);
     const TXMLNode root = Doc.FirstNode();
     for (std::size_t t = 0; t < Tables.size(); ++t) {

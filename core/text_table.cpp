@@ -20,24 +20,19 @@ void ForEachLine(StringView Content, F&& Each)
     size_t start = 0;
     for (size_t i = 0; i < Content.size(); ++i) {
         const Char c = Content[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
+        if (c != u'\r' && c != u'\n') continue;
         Each(Content.substr(start, i - start));
-        if (c == u'\r' && i + 1 < Content.size() && Content[i + 1] == u'\n')
-            ++i;
+        if (c == u'\r' && i + 1 < Content.size() && Content[i + 1] == u'\n') ++i;
         start = i + 1;
     }
-    if (start < Content.size())
-        Each(Content.substr(start));
+    if (start < Content.size()) Each(Content.substr(start));
 }
 
 // Blanks and control characters off both ends, without copying.
 StringView TrimView(StringView S)
 {
-    while (!S.empty() && S.front() <= u' ')
-        S.remove_prefix(1);
-    while (!S.empty() && S.back() <= u' ')
-        S.remove_suffix(1);
+    while (!S.empty() && S.front() <= u' ') S.remove_prefix(1);
+    while (!S.empty() && S.back() <= u' ') S.remove_suffix(1);
     return S;
 }
 
@@ -45,8 +40,7 @@ StringView TrimView(StringView S)
 // ends before the next one.
 StringView StripPilcrows(StringView Text)
 {
-    if (!Text.empty() && Text.front() == Pilcrow)
-        Text.remove_prefix(1);
+    if (!Text.empty() && Text.front() == Pilcrow) Text.remove_prefix(1);
     return Text.substr(0, Text.find(Pilcrow));
 }
 
@@ -61,21 +55,16 @@ void TTextTable::Build_Default_Texts()
 bool TTextTable::Parse_Lang_Line(StringView Line, Integer Max_Num_Str, Integer& Number, String& Text)
 {
     const StringView line = TrimView(Line);
-    if (!line.starts_with(u"STR"))
-        return false;
+    if (!line.starts_with(u"STR")) return false;
     // The number runs from after "STR" to two before the first "="; the character just before
     // "=" is the separator and is dropped whatever it is.
     const size_t equals = line.find(u'=');
-    if (equals == StringView::npos || equals < 5)
-        return false;
-    if (!TryStrToInt(TrimView(line.substr(3, equals - 4)), Number) || Number < 0 || Number >= Max_Num_Str)
-        return false;
+    if (equals == StringView::npos || equals < 5) return false;
+    if (!TryStrToInt(TrimView(line.substr(3, equals - 4)), Number) || Number < 0 || Number >= Max_Num_Str) return false;
     StringView text = TrimView(line.substr(equals + 1));
     const size_t comment = text.find(Comment_Mark);
-    if (comment != StringView::npos)
-        text = TrimView(text.substr(0, comment));
-    if (text.empty())
-        return false;
+    if (comment != StringView::npos) text = TrimView(text.substr(0, comment));
+    if (text.empty()) return false;
     Text.assign(StripPilcrows(text));
     return true;
 }
@@ -119,8 +108,7 @@ void Load_Language(TTextTable& Table, const String& Language_Dir, String& Langua
     }
     Language_Name = u"English";
     const String english = Language_Dir + PathDelim + u"English.lng";
-    if (FileExists(english))
-        Table.Load_Lang_File(english);
+    if (FileExists(english)) Table.Load_Lang_File(english);
 }
 
 }  // namespace gw

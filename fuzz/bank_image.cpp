@@ -22,8 +22,7 @@ std::string Utf8(StringView s)
 Cardinal Get32(const std::vector<Byte>& image, std::size_t offset)
 {
     Cardinal value = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        value |= static_cast<Cardinal>(image[offset + i]) << (8 * i);
+    for (std::size_t i = 0; i < 4; ++i) value |= static_cast<Cardinal>(image[offset + i]) << (8 * i);
     return value;
 }
 
@@ -52,19 +51,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         refused = true;
     }
     if (refused) {
-        if (!bank.Image().empty())
-            Fail("a refused build left an image to save");
+        if (!bank.Image().empty()) Fail("a refused build left an image to save");
         return 0;
     }
-    if (bank.Image().size() != Bank_Image_Size)
-        Fail("an image of the wrong size");
+    if (bank.Image().size() != Bank_Image_Size) Fail("an image of the wrong size");
     const auto& image = bank.Image();
-    if (Get32(image, boSlave_Count) > Bank_Slave_Count)
-        Fail("more slaves counted than the table holds");
+    if (Get32(image, boSlave_Count) > Bank_Slave_Count) Fail("more slaves counted than the table holds");
     Cardinal sum = 0;
-    for (std::size_t i = 0; i < boChecksum; ++i)
-        sum += image[i];
-    if (Get32(image, boChecksum) != sum)
-        Fail("the block's checksum does not match its bytes");
+    for (std::size_t i = 0; i < boChecksum; ++i) sum += image[i];
+    if (Get32(image, boChecksum) != sum) Fail("the block's checksum does not match its bytes");
     return 0;
 }

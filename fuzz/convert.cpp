@@ -17,11 +17,9 @@ void CheckIntegers(StringView s)
 {
     Integer i = 0;
     if (TryStrToInt(s, i)) {
-        if (StrToInt(s) != i || StrToIntDef(s, i ^ 1) != i)
-            Fail("StrToInt disagrees with TryStrToInt");
+        if (StrToInt(s) != i || StrToIntDef(s, i ^ 1) != i) Fail("StrToInt disagrees with TryStrToInt");
         Integer back = 0;
-        if (!TryStrToInt(IntToStr(i), back) || back != i)
-            Fail("IntToStr does not read back");
+        if (!TryStrToInt(IntToStr(i), back) || back != i) Fail("IntToStr does not read back");
     } else {
         try {
             StrToInt(s);
@@ -31,11 +29,9 @@ void CheckIntegers(StringView s)
     }
     Int64 l = 0;
     if (TryStrToInt64(s, l)) {
-        if (StrToInt64(s) != l)
-            Fail("StrToInt64 disagrees with TryStrToInt64");
+        if (StrToInt64(s) != l) Fail("StrToInt64 disagrees with TryStrToInt64");
         Int64 back = 0;
-        if (!TryStrToInt64(IntToStr(l), back) || back != l)
-            Fail("IntToStr does not read back (Int64)");
+        if (!TryStrToInt64(IntToStr(l), back) || back != l) Fail("IntToStr does not read back (Int64)");
         IntToHex(l, static_cast<Integer>(l & 31));
     } else if (TryStrToInt(s, i)) {
         Fail("an Integer that is no Int64");
@@ -53,20 +49,16 @@ void CheckFloats(StringView s)
         }
         return;
     }
-    if (!std::isfinite(d))
-        Fail("TryStrToFloat gave an infinity or NaN");
-    if (StrToFloat(s) != d)
-        Fail("StrToFloat disagrees with TryStrToFloat");
+    if (!std::isfinite(d)) Fail("TryStrToFloat gave an infinity or NaN");
+    if (StrToFloat(s) != d) Fail("StrToFloat disagrees with TryStrToFloat");
     const String shown = FloatToStr(d);
     double back = 0;
-    if (std::fabs(d) < 1e300 && !TryStrToFloat(shown, back))
-        Fail("FloatToStr does not read back");
+    if (std::fabs(d) < 1e300 && !TryStrToFloat(shown, back)) Fail("FloatToStr does not read back");
     try {
         Round(d);
         Trunc(d);
     } catch (const EMathError&) {
-        if (std::fabs(d) < 9e18)
-            Fail("Round/Trunc refused a value in range");
+        if (std::fabs(d) < 9e18) Fail("Round/Trunc refused a value in range");
     }
 }
 
@@ -74,20 +66,16 @@ void CheckDates(StringView s)
 {
     TDateTime date = -7e9;
     if (TryStrToDate(s, date)) {
-        if (StrToDate(s) != date)
-            Fail("StrToDate disagrees with TryStrToDate");
+        if (StrToDate(s) != date) Fail("StrToDate disagrees with TryStrToDate");
         TDateTime back = 0;
-        if (!TryStrToDate(DateToStr(date), back) || back != date)
-            Fail("DateToStr does not read back");
+        if (!TryStrToDate(DateToStr(date), back) || back != date) Fail("DateToStr does not read back");
     } else if (date != -7e9) {
         Fail("TryStrToDate changed the value on failure");
     }
     TDateTime time = -7e9;
     if (TryStrToTime(s, time)) {
-        if (!(time >= 0 && time < 1))
-            Fail("a time outside one day");
-        if (StrToTime(s) != time)
-            Fail("StrToTime disagrees with TryStrToTime");
+        if (!(time >= 0 && time < 1)) Fail("a time outside one day");
+        if (StrToTime(s) != time) Fail("StrToTime disagrees with TryStrToTime");
         TimeToStr(time);
     }
 }

@@ -15,8 +15,7 @@ using gw::fuzz::Fail;
 size_t HeaderNumber(const std::string& html, const std::string& key)
 {
     const size_t at = html.find(key);
-    if (at == std::string::npos)
-        Fail("a clipboard header line is missing");
+    if (at == std::string::npos) Fail("a clipboard header line is missing");
     return std::stoul(html.substr(at + key.size(), 10));
 }
 
@@ -28,7 +27,8 @@ void CheckClipboard(StringView text)
     const size_t end = HeaderNumber(html, "EndFragment:");
     if (start > end || end > html.size() || html.substr(start, end - start) != StringToUtf8(text))
         Fail("the clipboard fragment offsets do not cut the fragment");
-    if (HeaderNumber(html, "EndHTML:") != html.size() || html.compare(HeaderNumber(html, "StartHTML:"), 9, "<!DOCTYPE") != 0)
+    if (HeaderNumber(html, "EndHTML:") != html.size() ||
+        html.compare(HeaderNumber(html, "StartHTML:"), 9, "<!DOCTYPE") != 0)
         Fail("the clipboard document offsets are wrong");
 }
 
@@ -40,8 +40,7 @@ void CheckLineBreaks(StringView text)
     String source(text);
     String line;
     ExtractFirstLine(source, true, line);
-    if (line.size() + source.size() > text.size())
-        Fail("ExtractFirstLine made text");
+    if (line.size() + source.size() > text.size()) Fail("ExtractFirstLine made text");
     source = String(text);
     ExtractFirstLine(source, false, line);
     CountLines(text, true);
@@ -58,17 +57,14 @@ void CheckLineBreaks(StringView text)
 void CheckQuotes(StringView text)
 {
     EscapeDoubleQuotes(text);
-    if (!text.empty())
-        CollapseDoubledChar(text[0], text);
+    if (!text.empty()) CollapseDoubledChar(text[0], text);
     String quoted(text);
     QuoteMultiLineCsv(quoted);
     UnquoteMultiLineCsv(quoted);
     Integer position = -7;
     const Integer found = FindUnpairedQuote(u'"', text, position);
-    if (found < 0 || found > static_cast<Integer>(text.size()))
-        Fail("FindUnpairedQuote outside the text");
-    if (CountUnpairedQuotes(u'"', text) < 0 || CountCharInText(u'"', text) < 0)
-        Fail("a negative count");
+    if (found < 0 || found > static_cast<Integer>(text.size())) Fail("FindUnpairedQuote outside the text");
+    if (CountUnpairedQuotes(u'"', text) < 0 || CountCharInText(u'"', text) < 0) Fail("a negative count");
 }
 
 }  // namespace
@@ -78,8 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const String text = gw::fuzz::FuzzText(gw::fuzz::Bytes(data, size));
     ClassifyCellText(text, true);
     ClassifyCellText(text, false);
-    if (DecodeWideCellText(EncodeWideCellText(text)) != text)
-        Fail("wide cell text does not decode back");
+    if (DecodeWideCellText(EncodeWideCellText(text)) != text) Fail("wide cell text does not decode back");
     DecodeWideCellText(text);
     CheckLineBreaks(text);
     CheckQuotes(text);

@@ -23,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     RemoveSpacesOutsideQuotes(expression);
     Integer position = -7;
     const Char found = FindFirstDelimiter(u"&|;^", expression, position);
-    if (found != 0 && (position < 1 || position > static_cast<Integer>(expression.size()) ||
-                       expression[static_cast<size_t>(position - 1)] != found))
+    if (found != 0 &&
+        (position < 1 || position > static_cast<Integer>(expression.size()) ||
+         expression[static_cast<size_t>(position - 1)] != found))
         Fail("FindFirstDelimiter points elsewhere");
     const Integer closing = FindClosingParenthesis(expression);
     if (closing < 0 || closing > static_cast<Integer>(expression.size()))

@@ -16,10 +16,7 @@
 
 namespace gw::fuzz {
 
-inline std::string_view Bytes(const uint8_t* data, size_t size)
-{
-    return {reinterpret_cast<const char*>(data), size};
-}
+inline std::string_view Bytes(const uint8_t* data, size_t size) { return {reinterpret_cast<const char*>(data), size}; }
 
 // Lenient UTF-8: well-formed sequences decode as usual, three-byte forms of surrogates give the
 // lone surrogate unit, and every other byte stands for the Latin-1 character of its value, so
@@ -72,8 +69,7 @@ inline std::string_view SplitAtNul(std::string_view& bytes, bool* found = nullpt
 {
     const size_t nul = bytes.find('\0');
     const std::string_view head = bytes.substr(0, nul);
-    if (found)
-        *found = nul != std::string_view::npos;
+    if (found) *found = nul != std::string_view::npos;
     bytes = nul == std::string_view::npos ? std::string_view() : bytes.substr(nul + 1);
     return head;
 }
@@ -142,8 +138,7 @@ inline String XmlLineEnds(StringView text)
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == u'\r') {
             out.push_back(u'\n');
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
+            if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
         } else {
             out.push_back(text[i]);
         }

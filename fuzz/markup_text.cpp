@@ -31,8 +31,7 @@ bool HoldsTag(StringView text)
 {
     String upper(text);
     for (Char& c : upper)
-        if (c >= u'a' && c <= u'z')
-            c = static_cast<Char>(c - 32);
+        if (c >= u'a' && c <= u'z') c = static_cast<Char>(c - 32);
     return upper.find(u"<HL>") != String::npos || upper.find(u"</HL>") != String::npos;
 }
 

@@ -35,8 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int i = 0; i < ParGen_Count; ++i) {
         const TParGenElement& element = ParGen_Elements()[i];
         const Integer limit = element.Kind == pkOctet ? 0xFF : element.Kind == pkPort ? 0xFFFF : 1;
-        if (numbers[i] < 0 || numbers[i] > limit)
-            Fail("an image value outside its field");
+        if (numbers[i] < 0 || numbers[i] > limit) Fail("an image value outside its field");
     }
     String value;
     Read_ParGen_Key(doc, file, ParGen_PROFINET_NAME_STA, value);

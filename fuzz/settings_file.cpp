@@ -17,10 +17,9 @@ bool SameSettings(const TProgramState& a, const TProgramState& b)
 {
     using gw::fuzz::XmlLineEnds;
     return XmlLineEnds(a.Opened_Conf_Name) == b.Opened_Conf_Name &&
-           XmlLineEnds(a.Device_IP_Address) == b.Device_IP_Address &&
-           XmlLineEnds(a.Language_Name) == b.Language_Name && a.Internet_Enabled == b.Internet_Enabled &&
-           a.Update_Enabled == b.Update_Enabled && a.Jump_Field_Enabled == b.Jump_Field_Enabled &&
-           a.Auto_Size_Enabled == b.Auto_Size_Enabled;
+        XmlLineEnds(a.Device_IP_Address) == b.Device_IP_Address && XmlLineEnds(a.Language_Name) == b.Language_Name &&
+        a.Internet_Enabled == b.Internet_Enabled && a.Update_Enabled == b.Update_Enabled &&
+        a.Jump_Field_Enabled == b.Jump_Field_Enabled && a.Auto_Size_Enabled == b.Auto_Size_Enabled;
 }
 
 }  // namespace
@@ -37,7 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // At the end of a run the program saves what it read; the next start reads the same.
     Save_Setting(state, doc);
     Read_Setting(again, doc);
-    if (!SameSettings(state, again))
-        Fail("the settings do not survive a save");
+    if (!SameSettings(state, again)) Fail("the settings do not survive a save");
     return 0;
 }

@@ -12,11 +12,9 @@ using gw::fuzz::Fail;
 
 bool SameItems(const TStringList& a, const TStringList& b)
 {
-    if (a.Count() != b.Count())
-        return false;
+    if (a.Count() != b.Count()) return false;
     for (Integer i = 0; i < a.Count(); ++i)
-        if (a.Get(i) != b.Get(i))
-            return false;
+        if (a.Get(i) != b.Get(i)) return false;
     return true;
 }
 
@@ -33,8 +31,7 @@ void CheckDelimited(StringView text, Char delimiter, Char quote, bool strict)
     again.QuoteChar = quote;
     again.StrictDelimiter = strict;
     again.SetDelimitedText(list.DelimitedText());
-    if (!SameItems(list, again))
-        Fail("DelimitedText does not read back");
+    if (!SameItems(list, again)) Fail("DelimitedText does not read back");
 }
 
 void CheckText(StringView text)
@@ -43,12 +40,10 @@ void CheckText(StringView text)
     list.SetText(text);
     TStringList again;
     again.SetText(list.Text());
-    if (!SameItems(list, again))
-        Fail("Text does not read back");
+    if (!SameItems(list, again)) Fail("Text does not read back");
     list.SetCommaText(text);
     again.SetCommaText(list.CommaText());
-    if (!SameItems(list, again))
-        Fail("CommaText does not read back");
+    if (!SameItems(list, again)) Fail("CommaText does not read back");
     list.Values(u"a");
     list.IndexOfName(u"a");
     list.SetSorted(true);
@@ -67,8 +62,7 @@ void CheckStream(std::string_view bytes)
     saved.Seek(0, soBeginning);
     TStringList again;
     again.LoadFromStream(&saved);
-    if (!SameItems(list, again))
-        Fail("a loaded list does not save and load back");
+    if (!SameItems(list, again)) Fail("a loaded list does not save and load back");
 }
 
 }  // namespace
@@ -83,8 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // skipped as a blank, and as delimiter too when not strict.)
     if (text.size() >= 2 && text[0] != text[1] && text[1] > u' ') {
         const StringView rest = StringView(text).substr(2);
-        if (text[0] > u' ')
-            CheckDelimited(rest, text[0], text[1], false);
+        if (text[0] > u' ') CheckDelimited(rest, text[0], text[1], false);
         CheckDelimited(rest, text[0], text[1], true);
     }
     CheckStream(bytes);

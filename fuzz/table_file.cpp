@@ -17,11 +17,10 @@ using gw::fuzz::ScratchFolder;
 // A file with two tables under named elements, as the windows with two grids store them.
 const TTableFileLayout& TwoTableLayout()
 {
-    static const TTableFileLayout layout{
-        u"Two_Tables",
-        u"1.000",
-        {{u"First", 1, {{u"Key", u""}, {u"Enable", u"N", true}, {u"Name", u"-"}}},
-         {u"Second", 2, {{u"Enable", u"N", true}, {u"Key", u""}}}}};
+    static const TTableFileLayout layout{u"Two_Tables",
+                                         u"1.000",
+                                         {{u"First", 1, {{u"Key", u""}, {u"Enable", u"N", true}, {u"Name", u"-"}}},
+                                          {u"Second", 2, {{u"Enable", u"N", true}, {u"Key", u""}}}}};
     return layout;
 }
 
@@ -41,11 +40,9 @@ void CheckSlaves(const String& file)
     Read_Slaves_File(doc, saved, again);
     Integer row = 1;
     for (Integer r = 1; r < grid.RowCount(); ++r) {
-        if (Trim(grid.GetCellEx(scIP_Address, r)).empty())
-            continue;
+        if (Trim(grid.GetCellEx(scIP_Address, r)).empty()) continue;
         for (Integer c = 1; c < Slaves_Col_Count; ++c)
-            if (grid.GetCellEx(c, r) != again.GetCellEx(c, row))
-                Fail("a slave row does not survive a save");
+            if (grid.GetCellEx(c, r) != again.GetCellEx(c, row)) Fail("a slave row does not survive a save");
         ++row;
     }
 }

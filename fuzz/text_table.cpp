@@ -14,8 +14,7 @@ using gw::fuzz::ScratchFolder;
 __attribute__((no_sanitize("coverage"))) bool SpansLines(const String& text)
 {
     for (const Char c : text)
-        if (c == u'\r' || c == u'\n')
-            return true;
+        if (c == u'\r' || c == u'\n') return true;
     return false;
 }
 
@@ -27,12 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ScratchFolder::Write(ScratchFolder::Path() / "Fuzz.lng", gw::fuzz::Bytes(data, size));
     String name = u"Fuzz";
     Load_Language(table, ScratchFolder::ToString(ScratchFolder::Path()), name);
-    if (name != u"Fuzz")
-        Fail("an existing language file was not taken");
-    if (table.Count() != Text_Count)
-        Fail("the table lost its size");
+    if (name != u"Fuzz") Fail("an existing language file was not taken");
+    if (table.Count() != Text_Count) Fail("the table lost its size");
     for (Integer i = 0; i < table.Count(); ++i)
-        if (SpansLines(table[i]))
-            Fail("a text spans lines");
+        if (SpansLines(table[i])) Fail("a text spans lines");
     return 0;
 }

@@ -11,9 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const gw::String text = gw::Utf8ToString(bytes);
     const std::string back = gw::StringToUtf8(text);
     // Valid input must survive the round trip unchanged; the re-encoded form is always valid.
-    if (gw::IsValidUtf8(bytes) && back != bytes)
-        std::abort();
-    if (!gw::IsValidUtf8(back))
-        std::abort();
+    if (gw::IsValidUtf8(bytes) && back != bytes) std::abort();
+    if (!gw::IsValidUtf8(back)) std::abort();
     return 0;
 }

@@ -28,15 +28,12 @@ void Walk(TXMLNode root)
             node.Parent().FindChild(name).IsNull())
             Fail("FindChild misses an element that is there");
         if (TXMLNode child = node.FirstChild()) {
-            if (child.Parent() != node)
-                Fail("a child does not know its parent");
+            if (child.Parent() != node) Fail("a child does not know its parent");
             node = child;
             continue;
         }
-        while (node && node != root && !node.NextSibling())
-            node = node.Parent();
-        if (!node || node == root)
-            break;
+        while (node && node != root && !node.NextSibling()) node = node.Parent();
+        if (!node || node == root) break;
         node = node.NextSibling();
     }
 }
@@ -49,8 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         doc.LoadFromBytes(gw::fuzz::Bytes(data, size));
     } catch (const EXmlError&) {
-        if (!doc.IsEmpty())
-            Fail("a failed load left nodes behind");
+        if (!doc.IsEmpty()) Fail("a failed load left nodes behind");
         return 0;
     }
     Walk(doc.Node());

@@ -460,8 +460,7 @@ void TImgButton::DrawFace(TCanvas& Canvas, Integer W, Integer H, TColor Light, b
 
 void TImgButton::Paint()
 {
-    if ((!Visible() && !(ComponentState() & csDesigning)) || (ComponentState() & csLoading) || IsDestroying())
-        return;
+    if ((!Visible() && !(ComponentState() & csDesigning)) || (ComponentState() & csLoading) || IsDestroying()) return;
     const Integer W = Width(), H = Height();
     const bool focused = Focused();
     const bool hot = bCursorOnButton || focused;

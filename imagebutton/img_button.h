@@ -13,7 +13,6 @@
 
 namespace gw {
 
-
 class TImgButton : public TCustomControl {
 public:
     explicit TImgButton(TComponent* AOwner);

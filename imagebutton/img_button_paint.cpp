@@ -70,8 +70,10 @@ void DrawFrame(TCanvas& C, const TImgButtonFace& F, TColor Face, bool Down)
         if (!framed) return;
         if (F.Style == bsOld) {
             pen.SetColor(F.ShadowColor);
-            if (Down) Line(C, {{1, H - 3}, {1, 1}, {W - 2, 1}});
-            else Line(C, {{W - 2, 0}, {W - 2, H - 2}, {0, H - 2}});
+            if (Down)
+                Line(C, {{1, H - 3}, {1, 1}, {W - 2, 1}});
+            else
+                Line(C, {{W - 2, 0}, {W - 2, H - 2}, {0, H - 2}});
             pen.SetColor(Down ? cl3DDkShadow : F.LightColor);
             Line(C, {{0, H - 1}, {0, 0}, {W - 1, 0}});
             pen.SetColor(Down ? F.LightColor : cl3DDkShadow);

@@ -10,7 +10,7 @@ namespace gw {
 // style switches are reset first; a value without a preset (lcsCustom, or above lcsQuicken)
 // leaves the colour outputs as they were.
 void GetImgColorStylePreset(Integer Style, TColor& FaceColor, TColor& LightColor, TColor& ShadowColor,
-                            TColor& ColorWhenDown, TColor& HotTrackColor, TColor& FontColor, bool& Flat,
-                            bool& Modern, bool& Quicken);
+                            TColor& ColorWhenDown, TColor& HotTrackColor, TColor& FontColor, bool& Flat, bool& Modern,
+                            bool& Quicken);
 
 }  // namespace gw

@@ -25,22 +25,16 @@ bool Contains(StringView Text, Char C) { return Text.find(C) != StringView::npos
 TCellTextKind ClassifyCellText(StringView Text, bool MarkupEnabled)
 {
     const String s = String(Text) + u' ';
-    if (s.size() < 2)
-        return ctkPlain;
-    if (s[0] == u'=')
-        return ctkFormula;
+    if (s.size() < 2) return ctkPlain;
+    if (s[0] == u'=') return ctkFormula;
     if (s[0] == u'|' && s[1] == u'\\') {
-        if (s.size() > 4 && s[3] == u'=' && s[4] == 0)
-            return ctkFormula;  // a wide-encoded formula
+        if (s.size() > 4 && s[3] == u'=' && s[4] == 0) return ctkFormula;  // a wide-encoded formula
         return ctkWideEncoded;
     }
-    if (s[0] == u'{' && s[1] == u'\\')
-        return ctkRichText;
-    if (!MarkupEnabled)
-        return ctkPlain;
+    if (s[0] == u'{' && s[1] == u'\\') return ctkRichText;
+    if (!MarkupEnabled) return ctkPlain;
     for (StringView mark : {u"</", u"<B", u"<I", u"<C"})
-        if (Text.find(mark) != StringView::npos)
-            return ctkMarkup;
+        if (Text.find(mark) != StringView::npos) return ctkMarkup;
     return ctkPlain;
 }
 
@@ -57,8 +51,7 @@ String EncodeWideCellText(StringView Text)
 
 String DecodeWideCellText(StringView Text)
 {
-    if (Text.substr(0, 2) != u"|\\")
-        return String(Text);
+    if (Text.substr(0, 2) != u"|\\") return String(Text);
     String result;
     for (size_t i = 2; i + 1 < Text.size(); i += 2)
         result += static_cast<Char>((Text[i] * 256u + Text[i + 1]) & 0xFFFFu);
@@ -67,8 +60,7 @@ String DecodeWideCellText(StringView Text)
 
 String EncodeCellLineBreaks(StringView Text)
 {
-    if (!Contains(Text, CR))
-        return String(Text);
+    if (!Contains(Text, CR)) return String(Text);
     String result(Text);
     for (Char& c : result) {
         if (c == CR)
@@ -91,8 +83,7 @@ void ExtractFirstLine(String& Source, bool KeepRest, String& Line)
     }
     Line = Source.substr(0, cr);
     size_t restStart = cr + 1;
-    if (restStart < Source.size() && Source[restStart] == LF)
-        ++restStart;
+    if (restStart < Source.size() && Source[restStart] == LF) ++restStart;
     if (KeepRest)
         Source.erase(0, restStart);
     else
@@ -101,8 +92,7 @@ void ExtractFirstLine(String& Source, bool KeepRest, String& Line)
 
 String DecodeCellLineBreaks(StringView Text, bool MultiLine)
 {
-    if (!Contains(Text, 8))
-        return String(Text);
+    if (!Contains(Text, 8)) return String(Text);
     String result(Text);
     for (Char& c : result) {
         if (c == 9)
@@ -112,8 +102,7 @@ String DecodeCellLineBreaks(StringView Text, bool MultiLine)
         else if (c == 1)
             c = 0;
     }
-    if (MultiLine)
-        return result;
+    if (MultiLine) return result;
     String line;
     ExtractFirstLine(result, false, line);
     return line;
@@ -121,15 +110,13 @@ String DecodeCellLineBreaks(StringView Text, bool MultiLine)
 
 Integer CountLines(StringView Text, bool MultiLine)
 {
-    if (!MultiLine)
-        return 1;
+    if (!MultiLine) return 1;
     return 1 + CountCharInText(CR, Text);
 }
 
 String LineBreaksToBR(StringView Text)
 {
-    if (!Contains(Text, CR))
-        return String(Text);
+    if (!Contains(Text, CR)) return String(Text);
     return ReplaceAll(Text, u"\r", u"<br>");
 }
 
@@ -171,8 +158,7 @@ String CRToLF(StringView Text)
 {
     String result(Text);
     for (Char& c : result)
-        if (c == CR)
-            c = LF;
+        if (c == CR) c = LF;
     return result;
 }
 
@@ -186,8 +172,7 @@ String CollapseDoubledChar(Char C, StringView Text)
     result.reserve(Text.size());
     for (size_t i = 0; i < Text.size(); ++i) {
         result += Text[i];
-        if (Text[i] == C && i + 1 < Text.size() && Text[i + 1] == C)
-            ++i;
+        if (Text[i] == C && i + 1 < Text.size() && Text[i + 1] == C) ++i;
     }
     return result;
 }
@@ -204,8 +189,7 @@ void QuoteMultiLineCsv(String& Text)
 
 void UnquoteMultiLineCsv(String& Text)
 {
-    if (Contains(Text, 11))
-        Text = ReplaceAll(Text, u"\x0B", u"\r\n");
+    if (Contains(Text, 11)) Text = ReplaceAll(Text, u"\x0B", u"\r\n");
 }
 
 Integer FindUnpairedQuote(Char Quote, StringView Text, Integer& Position)
@@ -243,8 +227,7 @@ Integer CountCharInText(Char C, StringView Text)
 {
     Integer count = 0;
     for (Char c : Text)
-        if (c == C)
-            ++count;
+        if (c == C) ++count;
     return count;
 }
 
@@ -263,8 +246,7 @@ std::string WrapClipboardHtml(StringView Fragment)
 {
     // The fragment is sent as UTF-8 and declared so; every offset is a byte offset of the final
     // bytes, as the format requires, so no character is lost and the receiver cuts exactly.
-    static constexpr std::string_view kDocType =
-        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">";
+    static constexpr std::string_view kDocType = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">";
     static constexpr std::string_view kHead =
         "<html><head><META http-equiv=Content-Type content=\"text/html; charset=utf-8\"></head>"
         "<body><!--StartFragment-->";
@@ -282,8 +264,7 @@ std::string WrapClipboardHtml(StringView Fragment)
         result += HeaderLine("EndHTML:", endFragment + kTail.size());
         result += HeaderLine("StartFragment:", startFragment);
         result += HeaderLine("EndFragment:", endFragment);
-        if (result.size() == headerSize)
-            break;
+        if (result.size() == headerSize) break;
         headerSize = result.size();
     }
     result += kDocType;

@@ -22,7 +22,6 @@ bool IsDateLike(StringView Text);
 
 // The next member of a date series whose first two members differed by the given steps; see the
 // rules in the source. A date that does not exist raises EConvertError.
-TDateTime IncrementDate(int16_t YearStep, int16_t MonthStep, int16_t DayStep, TDateTime Date,
-                        TDateTime FullStep);
+TDateTime IncrementDate(int16_t YearStep, int16_t MonthStep, int16_t DayStep, TDateTime Date, TDateTime FullStep);
 
 }  // namespace gw

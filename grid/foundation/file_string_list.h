@@ -23,8 +23,8 @@ public:
     void WriteLn(const String& s);
 
 private:
-    Integer fp = 0;    // the next line to read
-    String cache;      // written since the last completed line
+    Integer fp = 0;  // the next line to read
+    String cache;  // written since the last completed line
 };
 
 }  // namespace gw

@@ -23,10 +23,8 @@ constexpr size_t kMaxOperand = 255;
 std::optional<double> InvariantFloat(StringView Text)
 {
     size_t i = 0, n = Text.size();
-    while (i < n && Text[i] == u' ')
-        ++i;
-    while (n > i && Text[n - 1] == u' ')
-        --n;
+    while (i < n && Text[i] == u' ') ++i;
+    while (n > i && Text[n - 1] == u' ') --n;
     std::string ascii;
     auto digits = [&] {
         size_t count = 0;
@@ -36,26 +34,21 @@ std::optional<double> InvariantFloat(StringView Text)
         }
         return count;
     };
-    if (i < n && (Text[i] == u'+' || Text[i] == u'-'))
-        ascii += static_cast<char>(Text[i++]);
+    if (i < n && (Text[i] == u'+' || Text[i] == u'-')) ascii += static_cast<char>(Text[i++]);
     size_t mantissa = digits();
     if (i < n && Text[i] == u'.') {
         ascii += '.';
         ++i;
         mantissa += digits();
     }
-    if (mantissa == 0)
-        return std::nullopt;
+    if (mantissa == 0) return std::nullopt;
     if (i < n && (Text[i] == u'e' || Text[i] == u'E')) {
         ascii += 'e';
         ++i;
-        if (i < n && (Text[i] == u'+' || Text[i] == u'-'))
-            ascii += static_cast<char>(Text[i++]);
-        if (digits() == 0)
-            return std::nullopt;
+        if (i < n && (Text[i] == u'+' || Text[i] == u'-')) ascii += static_cast<char>(Text[i++]);
+        if (digits() == 0) return std::nullopt;
     }
-    if (i != n)
-        return std::nullopt;
+    if (i != n) return std::nullopt;
     // from_chars reads the same whatever the C locale says about decimal points; it takes no
     // "+", and leaves a value out of double's range to the caller.
     const bool negative = ascii[0] == '-';
@@ -74,29 +67,24 @@ std::optional<double> InvariantFloat(StringView Text)
 // quadratic in the cell's length.
 std::optional<double> NumberOf(StringView Text)
 {
-    if (Text.size() > kMaxOperand)
-        return std::nullopt;
+    if (Text.size() > kMaxOperand) return std::nullopt;
     TDateTime ignored = 0;
-    if (ParseDateTimeText(Text, ignored))
-        return std::nullopt;  // a date is never read as a number
+    if (ParseDateTimeText(Text, ignored)) return std::nullopt;  // a date is never read as a number
     return InvariantFloat(NumberTextToInvariant(Text));
 }
 
 std::optional<TDateTime> DateOf(StringView Text)
 {
-    if (Text.size() > kMaxOperand)
-        return std::nullopt;
+    if (Text.size() > kMaxOperand) return std::nullopt;
     TDateTime value = 0;
-    if (ParseDateTimeText(Text, value))
-        return value;
+    if (ParseDateTimeText(Text, value)) return value;
     return std::nullopt;
 }
 
 template <class T>
 bool Compares(const T& A, const T& B, bool Greater, bool Inclusive)
 {
-    if (Greater)
-        return Inclusive ? A >= B : A > B;
+    if (Greater) return Inclusive ? A >= B : A > B;
     return Inclusive ? A <= B : A < B;
 }
 
@@ -106,14 +94,11 @@ bool CompareWithOperand(StringView Text, StringView Operand, bool Greater, bool 
 {
     const auto textNumber = NumberOf(Text);
     const auto operandNumber = NumberOf(Operand);
-    if (textNumber && operandNumber)
-        return Compares(*textNumber, *operandNumber, Greater, Inclusive);
+    if (textNumber && operandNumber) return Compares(*textNumber, *operandNumber, Greater, Inclusive);
     const auto textDate = DateOf(Text);
     const auto operandDate = DateOf(Operand);
-    if (textDate && operandDate)
-        return Compares(*textDate, *operandDate, Greater, Inclusive);
-    return Compares(Text.substr(0, kMaxOperand), Operand.substr(0, kMaxOperand), Greater,
-                    Inclusive);
+    if (textDate && operandDate) return Compares(*textDate, *operandDate, Greater, Inclusive);
+    return Compares(Text.substr(0, kMaxOperand), Operand.substr(0, kMaxOperand), Greater, Inclusive);
 }
 
 struct TOperand {
@@ -131,25 +116,18 @@ TOperand ReadOperand(StringView Pattern, Char Sign)
         operand.Inclusive = true;
         ++i;
     }
-    while (i < Pattern.size() && Pattern[i] == u' ')
-        ++i;
+    while (i < Pattern.size() && Pattern[i] == u' ') ++i;
     bool quoted = false;
     for (; i < Pattern.size(); ++i) {
         const Char c = Pattern[i];
-        if (c == u'"')
-            quoted = !quoted;
-        if (c == u' ' && (!quoted || Sign == u'<'))
-            break;
-        if ((c == u'&' || c == u'|') && !quoted)
-            break;
+        if (c == u'"') quoted = !quoted;
+        if (c == u' ' && (!quoted || Sign == u'<')) break;
+        if ((c == u'&' || c == u'|') && !quoted) break;
         operand.Text += c;
     }
-    if (!operand.Text.empty() && operand.Text.front() == u'"')
-        operand.Text.erase(0, 1);
-    if (!operand.Text.empty() && operand.Text.back() == u'"')
-        operand.Text.pop_back();
-    if (operand.Text.size() > kMaxOperand)
-        operand.Text.resize(kMaxOperand);
+    if (!operand.Text.empty() && operand.Text.front() == u'"') operand.Text.erase(0, 1);
+    if (!operand.Text.empty() && operand.Text.back() == u'"') operand.Text.pop_back();
+    if (operand.Text.size() > kMaxOperand) operand.Text.resize(kMaxOperand);
     return operand;
 }
 
@@ -166,15 +144,12 @@ public:
     {
         const size_t n = m_p.size();
         m_has.assign(n + 1, 0);
-        for (size_t i = n; i-- > 0;)
-            m_has[i] = m_has[i + 1] | FlagOf(m_p[i]);
+        for (size_t i = n; i-- > 0;) m_has[i] = m_has[i + 1] | FlagOf(m_p[i]);
         m_groupAt.assign(n, -1);
         for (size_t i = 0; i < n; ++i) {
-            if (m_p[i] != u'*' || (i > 0 && m_p[i - 1] == u'*'))
-                continue;
+            if (m_p[i] != u'*' || (i > 0 && m_p[i - 1] == u'*')) continue;
             size_t rest = i;
-            while (rest < n && m_p[rest] == u'*')
-                ++rest;
+            while (rest < n && m_p[rest] == u'*') ++rest;
             m_groupAt[i] = static_cast<int>(m_groups.size());
             m_groups.push_back({rest, std::nullopt});
         }
@@ -183,8 +158,7 @@ public:
     bool Match()
     {
         for (size_t g = m_groups.size(); g-- > 0;)
-            m_groups[g].HighestMatch =
-                IsPlain(m_groups[g].Rest) ? HighestPlainMatch(g) : HighestMatch(g);
+            m_groups[g].HighestMatch = IsPlain(m_groups[g].Rest) ? HighestPlainMatch(g) : HighestMatch(g);
         return Term(0, 0);
     }
 
@@ -192,7 +166,7 @@ private:
     static constexpr uint8_t kGreater = 1, kLess = 2, kBang = 4, kCaret = 8, kAmp = 16;
 
     struct TStarGroup {
-        size_t Rest;                         // pattern index after the stars
+        size_t Rest;  // pattern index after the stars
         std::optional<size_t> HighestMatch;  // the highest text index whose suffix the rest matches
     };
 
@@ -214,8 +188,7 @@ private:
     std::optional<size_t> HighestMatch(size_t G) const
     {
         for (size_t k = m_t.size() + 1; k-- > 0;)
-            if (Term(m_groups[G].Rest, k))
-                return k;
+            if (Term(m_groups[G].Rest, k)) return k;
         return std::nullopt;
     }
 
@@ -226,24 +199,20 @@ private:
     {
         const size_t rest = m_groups[G].Rest;
         size_t end = rest, length = 0;
-        while (end < m_p.size() && m_p[end] != u'*')
-            length += m_p[end++] != u'"';
+        while (end < m_p.size() && m_p[end] != u'*') length += m_p[end++] != u'"';
         size_t limit = m_t.size();  // the stretch must end here (at the text's end without a group)
         if (end < m_p.size()) {
             const auto& next = m_groups[static_cast<size_t>(m_groupAt[end])].HighestMatch;
-            if (!next)
-                return std::nullopt;
+            if (!next) return std::nullopt;
             limit = *next;
         }
-        if (limit < length)
-            return std::nullopt;
+        if (limit < length) return std::nullopt;
         if (end == m_p.size()) {  // the last stretch can only sit at the very end
             const size_t k = m_t.size() - length;
             return StretchMatches(rest, end, k) ? std::optional<size_t>(k) : std::nullopt;
         }
         for (size_t k = limit - length + 1; k-- > 0;)
-            if (StretchMatches(rest, end, k))
-                return k;
+            if (StretchMatches(rest, end, k)) return k;
         return std::nullopt;
     }
 
@@ -251,10 +220,8 @@ private:
     {
         for (size_t i = From, j = At; i < To; ++i) {
             const Char c = m_p[i];
-            if (c == u'"')
-                continue;
-            if (c != u'?' && m_t[j] != c)
-                return false;
+            if (c == u'"') continue;
+            if (c != u'?' && m_t[j] != c) return false;
             ++j;
         }
         return true;
@@ -279,14 +246,10 @@ private:
             g = g || !(has & kGreater);
             l = l || !(has & kLess);
         }
-        if ((has & kCaret) && (g || l))
-            return rl || rg;
-        if ((has & kAmp) && g && l)
-            return rl && rg;
-        if ((has & kGreater) && rg)
-            return true;
-        if ((has & kLess) && rl)
-            return true;
+        if ((has & kCaret) && (g || l)) return rl || rg;
+        if ((has & kAmp) && g && l) return rl && rg;
+        if ((has & kGreater) && rg) return true;
+        if ((has & kLess) && rl) return true;
         return Wildcard(Pi, Ti);
     }
 
@@ -322,8 +285,8 @@ private:
 
     StringView m_p;
     StringView m_t;
-    std::vector<uint8_t> m_has;    // flags of the characters from each pattern index on
-    std::vector<int> m_groupAt;    // star group starting at each pattern index, or -1
+    std::vector<uint8_t> m_has;  // flags of the characters from each pattern index on
+    std::vector<int> m_groupAt;  // star group starting at each pattern index, or -1
     std::vector<TStarGroup> m_groups;
 };
 
@@ -337,8 +300,7 @@ bool MatchFilterTerm(StringView Pattern, StringView CellText)
 
 bool MatchFilterTermCased(StringView Term, StringView CellText, bool CaseSensitive)
 {
-    if (CaseSensitive)
-        return MatchFilterTerm(Term, CellText);
+    if (CaseSensitive) return MatchFilterTerm(Term, CellText);
     return MatchFilterTerm(UpperCaseKeepLength(Term), UpperCaseKeepLength(CellText));
 }
 
@@ -347,10 +309,8 @@ String RemoveSpacesOutsideQuotes(StringView Text)
     String result;
     bool quoted = false;
     for (Char c : Text) {
-        if (c == u'"')
-            quoted = !quoted;
-        if (c != u' ' || quoted)
-            result += c;
+        if (c == u'"') quoted = !quoted;
+        if (c != u' ' || quoted) result += c;
     }
     return result;
 }
@@ -400,8 +360,7 @@ bool Combine(Char Operator, bool Result, bool Value)
 bool MatchFilterExpression(StringView Expression, StringView CellText, bool CaseSensitive)
 {
     String rest = RemoveSpacesOutsideQuotes(Trim(Expression));
-    if (!rest.empty() && rest.front() == u'=')
-        rest.erase(0, 1);
+    if (!rest.empty() && rest.front() == u'=') rest.erase(0, 1);
     bool result = true;
     Char previous = 0;
     Integer at = 0;
@@ -410,15 +369,14 @@ bool MatchFilterExpression(StringView Expression, StringView CellText, bool Case
         Char delimiter = found;
         if (rest.front() == u'(') {
             const Integer close = FindClosingParenthesis(rest);
-            if (close == 0)
-                return false;  // a group that is never closed matches nothing
-            value = MatchFilterExpression(StringView(rest).substr(1, static_cast<size_t>(close) - 2),
-                                          CellText, CaseSensitive);
+            if (close == 0) return false;  // a group that is never closed matches nothing
+            value = MatchFilterExpression(StringView(rest).substr(1, static_cast<size_t>(close) - 2), CellText,
+                                          CaseSensitive);
             rest.erase(0, static_cast<size_t>(close));
             delimiter = u'(';
         } else {
-            value = MatchFilterTermCased(StringView(rest).substr(0, static_cast<size_t>(at) - 1),
-                                         CellText, CaseSensitive);
+            value =
+                MatchFilterTermCased(StringView(rest).substr(0, static_cast<size_t>(at) - 1), CellText, CaseSensitive);
             rest.erase(0, static_cast<size_t>(at));
         }
         result = Combine(previous, result, value);

@@ -20,8 +20,7 @@ TMarkupTag RecognizeClosing(Char First, Char Second)
     case u'U': return Second == u'>' ? TMarkupTag::mtUnderlineOff : TMarkupTag::mtListClose;
     case u'L': return TMarkupTag::mtListItemOff;
     case u'S':
-        if (Second == u'H')
-            return TMarkupTag::mtShadowOff;
+        if (Second == u'H') return TMarkupTag::mtShadowOff;
         return Second == u'U' ? TMarkupTag::mtSubSupOff : TMarkupTag::mtStrikeOff;
     case u'F': return TMarkupTag::mtFontOff;
     case u'A': return TMarkupTag::mtAnchorOff;
@@ -55,21 +54,16 @@ TMarkupTag RecognizeOpening(const String& Tag, Char First, Char Second)
     case u'U': return Second == u'>' ? TMarkupTag::mtUnderline : TMarkupTag::mtListOpen;
     case u'L': return TMarkupTag::mtListItem;
     case u'S':
-        if (Second == u'>')
-            return TMarkupTag::mtStrike;
-        if (Second == u'H')
-            return TMarkupTag::mtShadow;
-        if (Tag.starts_with(u"<SUB>"))
-            return TMarkupTag::mtSubscript;
-        if (Tag.starts_with(u"<SUP>"))
-            return TMarkupTag::mtSuperscript;
+        if (Second == u'>') return TMarkupTag::mtStrike;
+        if (Second == u'H') return TMarkupTag::mtShadow;
+        if (Tag.starts_with(u"<SUB>")) return TMarkupTag::mtSubscript;
+        if (Tag.starts_with(u"<SUP>")) return TMarkupTag::mtSuperscript;
         return TMarkupTag::mtUnknown;
     case u'F': return TMarkupTag::mtFont;
     case u'A': return TMarkupTag::mtAnchor;
     case u'P': return TMarkupTag::mtParagraph;
     case u'H':
-        if (Second == u'R')
-            return TMarkupTag::mtRule;
+        if (Second == u'R') return TMarkupTag::mtRule;
         return Second == u'I' ? TMarkupTag::mtHighlight : TMarkupTag::mtUnknown;
     case u'E': return TMarkupTag::mtError;
     case u'R': return TMarkupTag::mtRotate;
@@ -81,34 +75,27 @@ TMarkupTag RecognizeOpening(const String& Tag, Char First, Char Second)
 
 bool IsDecimalDigit(Char C) { return C >= u'0' && C <= u'9'; }
 
-bool IsHexDigit(Char C)
-{
-    return IsDecimalDigit(C) || (C >= u'A' && C <= u'F') || (C >= u'a' && C <= u'f');
-}
+bool IsHexDigit(Char C) { return IsDecimalDigit(C) || (C >= u'A' && C <= u'F') || (C >= u'a' && C <= u'f'); }
 
 constexpr TMarkupEntity kRendererEntities[] = {
-    {u"&amp;", u'&'},     {u"&quot;", u'"'},    {u"&sect;", u'\u00A7'}, {u"&permil;", u'\u2030'},
-    {u"&reg;", u'\u00AE'}, {u"&copy;", u'\u00A9'}, {u"&para;", u'\u00B6'}, {u"&trade;", u'\u2122'},
-    {u"&euro;", u'\u20AC'}, {u"&nbsp;", u'\u00A0'}, {u"&lt;", u'<'},       {u"&gt;", u'>'},
+    {u"&amp;", u'&'},       {u"&quot;", u'"'},      {u"&sect;", u'\u00A7'}, {u"&permil;", u'\u2030'},
+    {u"&reg;", u'\u00AE'},  {u"&copy;", u'\u00A9'}, {u"&para;", u'\u00B6'}, {u"&trade;", u'\u2122'},
+    {u"&euro;", u'\u20AC'}, {u"&nbsp;", u'\u00A0'}, {u"&lt;", u'<'},        {u"&gt;", u'>'},
 };
 
 constexpr TMarkupEntity kConversionEntities[] = {
-    {u"&eacute;", u'\u00E9'}, {u"&egrave;", u'\u00E8'}, {u"&euml;", u'\u00EB'},
-    {u"&ecirc;", u'\u00EA'},  {u"&oacute;", u'\u00F3'}, {u"&ograve;", u'\u00F2'},
-    {u"&ouml;", u'\u00F6'},   {u"&ocirc;", u'\u00F4'},  {u"&iacute;", u'\u00ED'},
-    {u"&igrave;", u'\u00EC'}, {u"&iuml;", u'\u00EF'},   {u"&icirc;", u'\u00EE'},
-    {u"&uacute;", u'\u00FA'}, {u"&ugrave;", u'\u00F9'}, {u"&uuml;", u'\u00FC'},
-    {u"&ucirc;", u'\u00FB'},  {u"&aacute;", u'\u00E1'}, {u"&agrave;", u'\u00E0'},
-    {u"&auml;", u'\u00E4'},   {u"&acirc;", u'\u00E2'},  {u"&Eacute;", u'\u00C9'},
-    {u"&Egrave;", u'\u00C8'}, {u"&Euml;", u'\u00CB'},   {u"&Ecirc;", u'\u00CA'},
-    {u"&Oacute;", u'\u00D3'}, {u"&Ograve;", u'\u00D2'}, {u"&Ouml;", u'\u00D6'},
-    {u"&Ocirc;", u'\u00D4'},  {u"&Iacute;", u'\u00CD'}, {u"&Igrave;", u'\u00CC'},
-    {u"&Iuml;", u'\u00CF'},   {u"&Icirc;", u'\u00CE'},  {u"&Uacute;", u'\u00DA'},
-    {u"&Ugrave;", u'\u00D9'}, {u"&Uuml;", u'\u00DC'},   {u"&Ucirc;", u'\u00DB'},
-    {u"&Aacute;", u'\u00C1'}, {u"&Agrave;", u'\u00C0'}, {u"&Auml;", u'\u00C4'},
-    {u"&Acirc;", u'\u00C2'},  {u"&ccedil;", u'\u00E7'}, {u"&Ccedil;", u'\u00C7'},
-    {u"&oslash;", u'\u00F8'}, {u"&Oslash;", u'\u00D8'}, {u"&aring;", u'\u00E5'},
-    {u"&Aring;", u'\u00C5'},  {u"&copy;", u'\u00A9'},   {u"&reg;", u'\u00AE'},
+    {u"&eacute;", u'\u00E9'}, {u"&egrave;", u'\u00E8'}, {u"&euml;", u'\u00EB'},   {u"&ecirc;", u'\u00EA'},
+    {u"&oacute;", u'\u00F3'}, {u"&ograve;", u'\u00F2'}, {u"&ouml;", u'\u00F6'},   {u"&ocirc;", u'\u00F4'},
+    {u"&iacute;", u'\u00ED'}, {u"&igrave;", u'\u00EC'}, {u"&iuml;", u'\u00EF'},   {u"&icirc;", u'\u00EE'},
+    {u"&uacute;", u'\u00FA'}, {u"&ugrave;", u'\u00F9'}, {u"&uuml;", u'\u00FC'},   {u"&ucirc;", u'\u00FB'},
+    {u"&aacute;", u'\u00E1'}, {u"&agrave;", u'\u00E0'}, {u"&auml;", u'\u00E4'},   {u"&acirc;", u'\u00E2'},
+    {u"&Eacute;", u'\u00C9'}, {u"&Egrave;", u'\u00C8'}, {u"&Euml;", u'\u00CB'},   {u"&Ecirc;", u'\u00CA'},
+    {u"&Oacute;", u'\u00D3'}, {u"&Ograve;", u'\u00D2'}, {u"&Ouml;", u'\u00D6'},   {u"&Ocirc;", u'\u00D4'},
+    {u"&Iacute;", u'\u00CD'}, {u"&Igrave;", u'\u00CC'}, {u"&Iuml;", u'\u00CF'},   {u"&Icirc;", u'\u00CE'},
+    {u"&Uacute;", u'\u00DA'}, {u"&Ugrave;", u'\u00D9'}, {u"&Uuml;", u'\u00DC'},   {u"&Ucirc;", u'\u00DB'},
+    {u"&Aacute;", u'\u00C1'}, {u"&Agrave;", u'\u00C0'}, {u"&Auml;", u'\u00C4'},   {u"&Acirc;", u'\u00C2'},
+    {u"&ccedil;", u'\u00E7'}, {u"&Ccedil;", u'\u00C7'}, {u"&oslash;", u'\u00F8'}, {u"&Oslash;", u'\u00D8'},
+    {u"&aring;", u'\u00E5'},  {u"&Aring;", u'\u00C5'},  {u"&copy;", u'\u00A9'},   {u"&reg;", u'\u00AE'},
     {u"&euro;", u'\u20AC'},   {u"&laquo;", u'\u00AB'},  {u"&raquo;", u'\u00BB'},
 };
 static_assert(std::size(kConversionEntities) == 51);
@@ -162,10 +149,8 @@ TMarkupTag RecognizeMarkupTag(StringView Tag)
 {
     const String t = UpperCaseKeepLength(Tag);
     auto at = [&](size_t i) -> Char { return i < t.size() ? t[i] : Char(0); };
-    if (at(0) != u'<')
-        return TMarkupTag::mtUnknown;
-    if (at(1) == u'/' && t.size() >= 4)
-        return RecognizeClosing(at(2), at(3));
+    if (at(0) != u'<') return TMarkupTag::mtUnknown;
+    if (at(1) == u'/' && t.size() >= 4) return RecognizeClosing(at(2), at(3));
     return RecognizeOpening(t, at(1), at(2));
 }
 
@@ -177,10 +162,8 @@ size_t FindAttributeName(StringView UpperTag, StringView UpperName)
 {
     bool quoted = false;
     for (size_t i = 0; i + UpperName.size() <= UpperTag.size(); ++i) {
-        if (!quoted && UpperTag.substr(i, UpperName.size()) == UpperName)
-            return i;
-        if (UpperTag[i] == u'"')
-            quoted = !quoted;
+        if (!quoted && UpperTag.substr(i, UpperName.size()) == UpperName) return i;
+        if (UpperTag[i] == u'"') quoted = !quoted;
     }
     return StringView::npos;
 }
@@ -191,15 +174,12 @@ bool GetMarkupAttribute(StringView Tag, StringView Name, String& Value)
 {
     const String upperName = UpperCaseKeepLength(Name);
     const size_t at = FindAttributeName(UpperCaseKeepLength(Tag), upperName);
-    if (at == StringView::npos || Name.empty())
-        return false;
+    if (at == StringView::npos || Name.empty()) return false;
     Value.clear();
     const size_t open = Tag.find(u'"', at + Name.size());
-    if (open == StringView::npos)
-        return true;
+    if (open == StringView::npos) return true;
     const size_t close = Tag.find(u'"', open + 1);
-    if (close == StringView::npos)
-        return true;
+    if (close == StringView::npos) return true;
     Value = String(Tag.substr(open + 1, close - open - 1));
     return true;
 }
@@ -207,11 +187,9 @@ bool GetMarkupAttribute(StringView Tag, StringView Name, String& Value)
 Integer MarkupNumber(StringView Value)
 {
     Integer whole = 0;
-    if (TryStrToInt(Value, whole))
-        return whole;
+    if (TryStrToInt(Value, whole)) return whole;
     size_t i = 0;
-    while (i < Value.size() && Value[i] == u' ')
-        ++i;
+    while (i < Value.size() && Value[i] == u' ') ++i;
     int base = 10;
     if (i < Value.size() && (Value[i] == u'$' || Value[i] == u'x' || Value[i] == u'X')) {
         base = 16;
@@ -223,8 +201,7 @@ Integer MarkupNumber(StringView Value)
     int64_t result = 0;
     for (; i < Value.size(); ++i) {
         const Char c = Value[i];
-        if (base == 10 ? !IsDecimalDigit(c) : !IsHexDigit(c))
-            break;
+        if (base == 10 ? !IsDecimalDigit(c) : !IsHexDigit(c)) break;
         if (result <= INT32_MAX)  // saturate instead of overflowing on absurd lengths
             result = result * base + HexDigitValue(c);
     }
@@ -267,8 +244,7 @@ TColor NamedColor(StringView Value)
 
 TColor MarkupColor(StringView Value)
 {
-    if (!Value.empty() && Value.front() == u'#')
-        return HexColor(Value);
+    if (!Value.empty() && Value.front() == u'#') return HexColor(Value);
     return NamedColor(Value);
 }
 
@@ -288,8 +264,7 @@ bool MarkupBodyColor(StringView Value, TColor& Color)
 
 Integer MarkupFontSize(Integer Size)
 {
-    if (Size >= 1 && Size <= 5)
-        return 6 + 2 * Size;
+    if (Size >= 1 && Size <= 5) return 6 + 2 * Size;
     return Size;
 }
 
@@ -305,10 +280,7 @@ TMarkupHighlightColors& HighlightColors()
 
 TMarkupHighlightColors MarkupHighlightColors() { return HighlightColors(); }
 
-void SetMarkupHighlightColors(TColor Background, TColor Text)
-{
-    HighlightColors() = {Background, Text};
-}
+void SetMarkupHighlightColors(TColor Background, TColor Text) { HighlightColors() = {Background, Text}; }
 
 std::span<const TMarkupEntity> MarkupRendererEntities() { return kRendererEntities; }
 std::span<const TMarkupEntity> MarkupConversionEntities() { return kConversionEntities; }

@@ -21,8 +21,7 @@ String ReplaceAll(StringView Text, StringView From, StringView To)
 String Cat(std::initializer_list<StringView> Parts)
 {
     String result;
-    for (StringView part : Parts)
-        result += part;
+    for (StringView part : Parts) result += part;
     return result;
 }
 
@@ -101,7 +100,7 @@ String AttributeValue(StringView AttributeText, StringView Name)
 
 struct TControlElement {
     size_t Less = 0;  // index of the element's "<"
-    size_t End = 0;   // index after its first ">" (the text's end when there is none)
+    size_t End = 0;  // index after its first ">" (the text's end when there is none)
     TControlTag Tag;
 };
 
@@ -112,8 +111,7 @@ void ForEachControl(StringView Text, const std::function<bool(const TControlElem
     size_t from = 0;
     while (true) {
         const size_t at = upper.find(u"<CONTROL ", from);
-        if (at == String::npos)
-            return;
+        if (at == String::npos) return;
         // An element ends at its ">"; one left open ends before the next "<", so that a text of
         // many unterminated elements is not re-read to its end once per element.
         const size_t stop = Text.find_first_of(u"<>", at + 1);
@@ -124,8 +122,7 @@ void ForEachControl(StringView Text, const std::function<bool(const TControlElem
         else
             element.End = Text[stop] == u'>' ? stop + 1 : stop;
         element.Tag = ParseControlTag(Text.substr(at + 1, element.End - at - 1));
-        if (!Visit(element))
-            return;
+        if (!Visit(element)) return;
         from = at + 1;
     }
 }
@@ -134,8 +131,7 @@ bool FindControl(StringView Text, StringView ID, TControlElement& Found)
 {
     bool found = false;
     ForEachControl(Text, [&](const TControlElement& e) {
-        if (e.Tag.ID != ID)
-            return true;
+        if (e.Tag.ID != ID) return true;
         Found = e;
         found = true;
         return false;
@@ -165,8 +161,7 @@ bool HasControlTags(StringView Text) { return Pos(u"<CONTROL", UpperCaseKeepLeng
 bool GetControlValue(StringView Text, StringView ID, String& Value)
 {
     TControlElement e;
-    if (!FindControl(Text, ID, e))
-        return false;
+    if (!FindControl(Text, ID, e)) return false;
     Value = e.Tag.Value;
     return true;
 }
@@ -193,8 +188,7 @@ String NextEditControlID(StringView Text, StringView ID)
             result = e.Tag.ID;
             return false;
         }
-        if (e.Tag.ID == ID)
-            passed = true;
+        if (e.Tag.ID == ID) passed = true;
         return true;
     });
     return result;
@@ -203,17 +197,13 @@ String NextEditControlID(StringView Text, StringView ID)
 bool SetControlTagValue(String& Text, StringView ID, StringView Value)
 {
     TControlElement e;
-    if (!FindControl(Text, ID, e))
-        return false;
+    if (!FindControl(Text, ID, e)) return false;
     const TControlTag& t = e.Tag;
-    String element = Cat({u"CONTROL ID=", Quoted(ID), u" VALUE=", Quoted(EscapeMarkup(Value, true)),
-                          u" WIDTH=", Quoted(t.Width), u" TYPE=", Quoted(t.Type)});
-    if (!t.Prop.empty())
-        element += Cat({u" PROP=", Quoted(EscapeMarkup(t.Prop, true))});
-    if (!t.MaxLen.empty())
-        element += Cat({u" MAXLEN=", Quoted(t.MaxLen)});
-    if (!t.Height.empty())
-        element += Cat({u" HEIGHT=", Quoted(t.Height)});
+    String element = Cat({u"CONTROL ID=", Quoted(ID), u" VALUE=", Quoted(EscapeMarkup(Value, true)), u" WIDTH=",
+                          Quoted(t.Width), u" TYPE=", Quoted(t.Type)});
+    if (!t.Prop.empty()) element += Cat({u" PROP=", Quoted(EscapeMarkup(t.Prop, true))});
+    if (!t.MaxLen.empty()) element += Cat({u" MAXLEN=", Quoted(t.MaxLen)});
+    if (!t.Height.empty()) element += Cat({u" HEIGHT=", Quoted(t.Height)});
     element += u">";
     Text = Text.substr(0, e.Less + 1) + element + Text.substr(e.End);
     return true;
@@ -223,13 +213,11 @@ String ClearRadioControls(StringView Text)
 {
     std::vector<String> radios;
     ForEachControl(Text, [&](const TControlElement& e) {
-        if (e.Tag.Type == u"RADIO")
-            radios.push_back(e.Tag.ID);
+        if (e.Tag.Type == u"RADIO") radios.push_back(e.Tag.ID);
         return true;
     });
     String result(Text);
-    for (const String& id : radios)
-        SetControlTagValue(result, id, u"FALSE");
+    for (const String& id : radios) SetControlTagValue(result, id, u"FALSE");
     return result;
 }
 
@@ -237,15 +225,14 @@ namespace {
 
 struct THit {
     size_t Start;  // visible units before the hit
-    size_t End;    // visible units up to its end
+    size_t End;  // visible units up to its end
 };
 
 // Inserts the tag pair around each hit, counted in visible units (outside tags). A tag goes
 // right after the visible unit it follows, before any tag there, except that tags after the
 // last visible unit go at the very end; a hit touching the previous one opens after that one's
 // closing tag. One walk over the text, however many hits.
-String InsertHighlightTags(StringView Text, const std::vector<THit>& Hits, StringView Open,
-                           StringView Close)
+String InsertHighlightTags(StringView Text, const std::vector<THit>& Hits, StringView Open, StringView Close)
 {
     size_t total = 0;
     bool inTag = false;
@@ -298,25 +285,20 @@ std::vector<bool> GapsInsideEntities(StringView Text)
 {
     std::vector<bool> inside(Text.size() + 1, false);
     for (size_t i = 0; i < Text.size(); ++i) {
-        if (Text[i] != u'&')
-            continue;
+        if (Text[i] != u'&') continue;
         size_t j = i + 1;
-        while (j < Text.size() && (Text[j] == u'#' || (Text[j] >= u'0' && Text[j] <= u'9') ||
-                                   ((Text[j] | 0x20) >= u'a' && (Text[j] | 0x20) <= u'z')))
+        while (j < Text.size() &&
+               (Text[j] == u'#' || (Text[j] >= u'0' && Text[j] <= u'9') ||
+                ((Text[j] | 0x20) >= u'a' && (Text[j] | 0x20) <= u'z')))
             ++j;
-        if (j == i + 1 || j >= Text.size() || Text[j] != u';')
-            continue;
-        for (size_t gap = i + 1; gap <= j; ++gap)
-            inside[gap] = true;
+        if (j == i + 1 || j >= Text.size() || Text[j] != u';') continue;
+        for (size_t gap = i + 1; gap <= j; ++gap) inside[gap] = true;
         i = j;
     }
     return inside;
 }
 
-String EscapeBrackets(StringView Text)
-{
-    return ReplaceAll(ReplaceAll(Text, u"<", u"&lt;"), u">", u"&gt;");
-}
+String EscapeBrackets(StringView Text) { return ReplaceAll(ReplaceAll(Text, u"<", u"&lt;"), u">", u"&gt;"); }
 
 }  // namespace
 

@@ -21,13 +21,10 @@ Integer IntMin(Integer A, Integer B) { return A < B ? A : B; }
 
 Integer ClampToLimits(Integer Value, Integer Lower, Integer Upper)
 {
-    if (Lower == Upper)
-        return Value;
+    if (Lower == Upper) return Value;
     Integer result = Value;
-    if (Lower > 0 && Value < Lower)
-        result = Lower;
-    if (Upper > 0 && Value > Upper)
-        result = Upper;
+    if (Lower > 0 && Value < Lower) result = Lower;
+    if (Upper > 0 && Value > Upper) result = Upper;
     return result;
 }
 
@@ -40,8 +37,7 @@ Integer FirstCharPos(Char C, StringView Text)
 Integer FindCharPos(Char C, StringView Text, Integer& Position)
 {
     const Integer at = FirstCharPos(C, Text);
-    if (at > 0)
-        Position = at;
+    if (at > 0) Position = at;
     return at;
 }
 
@@ -54,8 +50,7 @@ Integer FindTextPos(StringView SubText, StringView Text, Integer& Position)
 String UpperCaseKeepLength(StringView Text)
 {
     String upper = AnsiUpperCase(Text);
-    if (upper.size() == Text.size())
-        return upper;
+    if (upper.size() == Text.size()) return upper;
     upper.clear();
     for (Char c : Text) {  // a mapping that grows the text is not taken
         const String one = AnsiUpperCase(StringView(&c, 1));
@@ -64,18 +59,14 @@ String UpperCaseKeepLength(StringView Text)
     return upper;
 }
 
-Integer PosInUpperCase(StringView SubText, StringView Text)
-{
-    return Pos(SubText, UpperCaseKeepLength(Text));
-}
+Integer PosInUpperCase(StringView SubText, StringView Text) { return Pos(SubText, UpperCaseKeepLength(Text)); }
 
 Integer WideTextPos(StringView SubText, StringView Text) { return Pos(SubText, Text); }
 
 String TakeDelimitedField(String& Source, Char Delimiter)
 {
     const size_t at = Source.find(Delimiter);
-    if (at == String::npos)
-        return {};
+    if (at == String::npos) return {};
     String field = Source.substr(0, at);
     Source.erase(0, at + 1);
     return field;
@@ -84,8 +75,7 @@ String TakeDelimitedField(String& Source, Char Delimiter)
 String ConcatLines(const TStrings& Lines)
 {
     String result;
-    for (Integer i = 0; i < Lines.Count(); ++i)
-        result += Lines.Get(i);
+    for (Integer i = 0; i < Lines.Count(); ++i) result += Lines.Get(i);
     return result;
 }
 
@@ -115,20 +105,17 @@ String ProperCaseText(StringView Text)
         if (IsWordBreakChar(c)) {
             capitalise = true;
         } else {
-            const String mapped = capitalise ? UpperCaseKeepLength(StringView(&c, 1))
-                                             : AnsiLowerCase(StringView(&c, 1));
-            if (mapped.size() == 1)
-                c = mapped[0];
+            const String mapped =
+                capitalise ? UpperCaseKeepLength(StringView(&c, 1)) : AnsiLowerCase(StringView(&c, 1));
+            if (mapped.size() == 1) c = mapped[0];
             capitalise = false;
         }
-        if (i == 2 && s.compare(0, 2, u"Mc") == 0)
-            capitalise = true;
+        if (i == 2 && s.compare(0, 2, u"Mc") == 0) capitalise = true;
         if (EndsAt(s, i, u" Mc")) {
             capitalise = capitalise || !mcSeen;
             mcSeen = true;
         }
-        if (i + 2 >= n && (EndsAt(s, i, u" I") || EndsAt(s, i, u" II")))
-            capitalise = true;
+        if (i + 2 >= n && (EndsAt(s, i, u" I") || EndsAt(s, i, u" II"))) capitalise = true;
     }
     return s;
 }
@@ -164,14 +151,21 @@ namespace {
 
 bool IsAddressChar(Char C)
 {
-    if ((C >= u'0' && C <= u'9') || (C >= u'A' && C <= u'Z') || (C >= u'a' && C <= u'z'))
-        return true;
+    if ((C >= u'0' && C <= u'9') || (C >= u'A' && C <= u'Z') || (C >= u'a' && C <= u'z')) return true;
     switch (C) {
-    case u'%': case u'(': case u')': case u'-': case u'.': case u'/': case u':': case u'@':
-    case u'\\': case u'_': case u'{': case u'}':
-        return true;
-    default:
-        return false;
+    case u'%':
+    case u'(':
+    case u')':
+    case u'-':
+    case u'.':
+    case u'/':
+    case u':':
+    case u'@':
+    case u'\\':
+    case u'_':
+    case u'{':
+    case u'}': return true;
+    default: return false;
     }
 }
 
@@ -179,8 +173,7 @@ bool IsAddressChar(Char C)
 
 Integer AutoLinkURL(StringView Text, StringView Prefix, String& OutText)
 {
-    if (Pos(Prefix, UpperCaseKeepLength(Text)) == 0)
-        return 0;
+    if (Pos(Prefix, UpperCaseKeepLength(Text)) == 0) return 0;
     String escaped = StringReplace(Text, u"<", u"&lt;", rfReplaceAll);
     escaped = StringReplace(escaped, u">", u"&gt;", rfReplaceAll);
     const Integer p = Pos(Prefix, UpperCaseKeepLength(escaped));
@@ -190,25 +183,20 @@ Integer AutoLinkURL(StringView Text, StringView Prefix, String& OutText)
     }
     const size_t start = static_cast<size_t>(p) - 1;
     size_t end = start;
-    while (end < escaped.size() && IsAddressChar(escaped[end]))
-        ++end;
+    while (end < escaped.size() && IsAddressChar(escaped[end])) ++end;
     const String address = escaped.substr(start, end - start);
-    OutText = escaped.substr(0, start) + u"<a href=\"" + address + u"\">" + address + u"</a>" +
-              escaped.substr(end);
+    OutText = escaped.substr(0, start) + u"<a href=\"" + address + u"\">" + address + u"</a>" + escaped.substr(end);
     return 1;
 }
 
 bool ParseRowColReference(StringView Text, Integer& ACol, Integer& ARow)
 {
     const String s = UpperCaseKeepLength(Text);
-    if (s.size() < 4 || s[0] != u'R')
-        return false;
+    if (s.size() < 4 || s[0] != u'R') return false;
     const size_t c = s.find(u'C', 1);
-    if (c == String::npos)
-        return false;
+    if (c == String::npos) return false;
     Integer row = 0, col = 0;
-    if (!TryStrToInt(StringView(s).substr(1, c - 1), row) ||
-        !TryStrToInt(StringView(s).substr(c + 1), col))
+    if (!TryStrToInt(StringView(s).substr(1, c - 1), row) || !TryStrToInt(StringView(s).substr(c + 1), col))
         return false;
     ACol = col;
     ARow = row;

@@ -244,10 +244,7 @@ void TControlActionLink::Change()
     if (OnActionChange) OnActionChange(Action());
 }
 
-bool TControlActionLink::Execute(TComponent* Target)
-{
-    return TActionLink::Execute(Target ? Target : m_client);
-}
+bool TControlActionLink::Execute(TComponent* Target) { return TActionLink::Execute(Target ? Target : m_client); }
 
 bool TControlActionLink::IsCaptionLinked() const
 {

@@ -195,7 +195,9 @@ protected:
 class TControlAction {
 public:
     explicit TControlAction(TControl* Client, std::function<void(TBasicAction*)> OnChange = {})
-        : m_client(Client), m_onChange(std::move(OnChange)) {}
+        : m_client(Client), m_onChange(std::move(OnChange))
+    {
+    }
     TBasicAction* Action() const { return m_link ? m_link->Action() : nullptr; }
     void SetAction(TBasicAction* Value);
     void Notification(TComponent* AComponent, TOperation Operation);

@@ -36,10 +36,10 @@ struct TToolTip {
     TToolTipInfo State;
     std::vector<TTool> Tools;
     std::vector<THook> Hooks;
-    Integer Current = -1;   // the tool under the mouse
-    TPoint Cursor;          // screen
-    Integer TrackTool = -1; // tracking mode
-    bool Waiting = false;   // the initial (or reshow) delay runs
+    Integer Current = -1;  // the tool under the mouse
+    TPoint Cursor;  // screen
+    Integer TrackTool = -1;  // tracking mode
+    bool Waiting = false;  // the initial (or reshow) delay runs
 };
 
 std::map<HWND, std::shared_ptr<TToolTip>>& Registry()
@@ -187,8 +187,10 @@ void Paint(TToolTip& T)
             c.Font()->SetColor(T.State.Icon == TTI_WARNING ? clBlack : clWhite);
             c.Brush()->SetStyle(bsClear);
             TRect mark = Bounds(Padding, Padding + dy, IconSize, IconSize);
-            c.DrawText(T.State.Icon == TTI_ERROR ? u"x" : T.State.Icon == TTI_WARNING ? u"!" : u"i", mark,
-                       DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            c.DrawText(T.State.Icon == TTI_ERROR         ? u"x"
+                           : T.State.Icon == TTI_WARNING ? u"!"
+                                                         : u"i",
+                       mark, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         }
         c.Brush()->SetStyle(bsClear);
         c.Font()->SetColor(clInfoText);
@@ -301,7 +303,8 @@ LRESULT ToolTipProc(const std::shared_ptr<TToolTip>& T, HWND Wnd, UINT Msg, WPAR
             const TToolInfo& key = *reinterpret_cast<const TToolInfo*>(LP);
             for (TTool& x : t.Tools)
                 if (SameTool(x.Info, key)) {
-                    if (Msg == TTM_NEWTOOLRECTW) x.Info.rect = key.rect;
+                    if (Msg == TTM_NEWTOOLRECTW)
+                        x.Info.rect = key.rect;
                     else {
                         x.Callback = key.lpszText == LPSTR_TEXTCALLBACKW;
                         x.Text = x.Callback || !key.lpszText ? String() : String(key.lpszText);

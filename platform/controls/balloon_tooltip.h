@@ -10,7 +10,13 @@
 namespace gw {
 
 // Tooltip styles.
-enum : Cardinal { TTS_ALWAYSTIP = 0x01, TTS_NOPREFIX = 0x02, TTS_NOANIMATE = 0x10, TTS_NOFADE = 0x20, TTS_BALLOON = 0x40 };
+enum : Cardinal {
+    TTS_ALWAYSTIP = 0x01,
+    TTS_NOPREFIX = 0x02,
+    TTS_NOANIMATE = 0x10,
+    TTS_NOFADE = 0x20,
+    TTS_BALLOON = 0x40
+};
 // Tool flags.
 enum : Cardinal {
     TTF_IDISHWND = 0x0001,
@@ -54,9 +60,9 @@ inline const Char* const LPSTR_TEXTCALLBACKW = reinterpret_cast<const Char*>(int
 struct TToolInfo {
     Cardinal cbSize = 48;
     Cardinal uFlags = 0;
-    HWND hwnd = 0;         // the window that gets the notifications
-    uintptr_t uId = 0;     // with TTF_IDISHWND: the tool's window
-    TRect rect;            // the tool's area in hwnd's client coordinates (without TTF_IDISHWND)
+    HWND hwnd = 0;  // the window that gets the notifications
+    uintptr_t uId = 0;  // with TTF_IDISHWND: the tool's window
+    TRect rect;  // the tool's area in hwnd's client coordinates (without TTF_IDISHWND)
     uintptr_t hinst = 0;
     const Char* lpszText = nullptr;  // text, or LPSTR_TEXTCALLBACKW
     LPARAM lParam = 0;
@@ -85,8 +91,8 @@ struct TToolTipInfo {
     bool Visible = false;
     String Title;
     WPARAM Icon = TTI_NONE;
-    String Text;          // the text shown last
-    TRect Bounds;         // screen, while visible
+    String Text;  // the text shown last
+    TRect Bounds;  // screen, while visible
     Integer InitialDelay = 500;
     Integer AutoPopDelay = 5000;
     Integer ReshowDelay = 100;

@@ -22,8 +22,8 @@ void LayoutBox(const TRect& Client, TAlignment Alignment, TRect& Box, TRect& Tex
     }
 }
 
-void PaintBoxAndCaption(TCanvas& C, TButtonControl& Control, const TRect& Box, const TRect& Text,
-                        Cardinal State, bool Focused, const std::function<void(TRect, Cardinal)>& DrawCaption)
+void PaintBoxAndCaption(TCanvas& C, TButtonControl& Control, const TRect& Box, const TRect& Text, Cardinal State,
+                        bool Focused, const std::function<void(TRect, Cardinal)>& DrawCaption)
 {
     C.Brush()->SetColor(Control.Color());
     C.Brush()->SetStyle(bsSolid);

@@ -33,8 +33,7 @@ void TComboListPopup::CreateParams(TCreateParams& Params)
 void TComboListPopup::Highlight(Integer Index)
 {
     m_itemIndex = (Index >= 0 && Index < Count()) ? Index : -1;
-    if (m_itemIndex >= 0)
-        ScrollIntoView(m_itemIndex);
+    if (m_itemIndex >= 0) ScrollIntoView(m_itemIndex);
     Invalidate();
 }
 
@@ -66,8 +65,7 @@ void TComboListPopup::PaintWindow(TCanvas& Canvas)
 bool GetComboBoxInfo(HWND Combo, TComboBoxInfo* Info)
 {
     auto* combo = dynamic_cast<TCustomComboBox*>(FindControl(Combo));
-    if (!combo || !Info)
-        return false;
+    if (!combo || !Info) return false;
     Info->rcItem = combo->FieldRect();
     Info->rcButton = combo->ButtonRect();
     Info->stateButton = combo->DroppedDown() ? STATE_SYSTEM_PRESSED : 0;
@@ -92,12 +90,10 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TWinControl(AOwner)
         Integer match = -1;
         if (m_dropped && !text.empty())
             for (Integer i = 0; i < Items()->Count() && match < 0; ++i)
-                if (StartsText(text, Items()->Strings(i)))
-                    match = i;
+                if (StartsText(text, Items()->Strings(i))) match = i;
         m_list->Highlight(match);
         SyncText();
-        if (!m_completing)
-            NotifyParent(CBN_EDITCHANGE);
+        if (!m_completing) NotifyParent(CBN_EDITCHANGE);
     };
     m_engine.OnInvalidate = [this] { Invalidate(); };
     m_engine.OnBeep = [] { MessageBeep(0); };
@@ -108,8 +104,7 @@ TCustomComboBox::~TCustomComboBox() = default;
 
 Integer TCustomComboBox::FieldHeight() const
 {
-    if (m_fieldHeight > 0)
-        return m_fieldHeight;
+    if (m_fieldHeight > 0) return m_fieldHeight;
     TCanvas measure;
     measure.SetFont(Font());
     return measure.TextHeight(u"Wg") + 2;
@@ -146,18 +141,13 @@ void TCustomComboBox::CreateWnd()
 
 void TCustomComboBox::SetStyle(TComboBoxStyle Value)
 {
-    if (Value == m_style)
-        return;
+    if (Value == m_style) return;
     m_style = Value;
-    if (!HasEdit())
-        SyncText();
+    if (!HasEdit()) SyncText();
     Invalidate();
 }
 
-void TCustomComboBox::SetItemHeight(Integer Value)
-{
-    m_list->SetItemHeight(Value);
-}
+void TCustomComboBox::SetItemHeight(Integer Value) { m_list->SetItemHeight(Value); }
 
 void TCustomComboBox::SyncText()
 {
@@ -174,8 +164,7 @@ void TCustomComboBox::SetText(const String& Value)
         return;
     }
     if (HasEdit()) {
-        if (Value == m_engine.Buffer.Text())
-            return;
+        if (Value == m_engine.Buffer.Text()) return;
         m_engine.SetText(Value);
         SyncText();
         return;
@@ -190,8 +179,7 @@ void TCustomComboBox::SetItemIndex(Integer Value)
     m_list->SetItemIndex(Value);
     if (HasEdit()) {
         m_engine.SetText(ItemIndex() >= 0 ? Items()->Strings(ItemIndex()) : String());
-        if (Focused())
-            m_engine.SetSel(0, -1);
+        if (Focused()) m_engine.SetSel(0, -1);
     }
     SyncText();
     Invalidate();
@@ -208,8 +196,7 @@ void TCustomComboBox::NotifyParent(Word Code) { NotifyParentCommand(*this, Code)
 
 void TCustomComboBox::Change()
 {
-    if (OnChange)
-        OnChange(this);
+    if (OnChange) OnChange(this);
 }
 
 void TCustomComboBox::Select()
@@ -222,20 +209,17 @@ void TCustomComboBox::Select()
 
 void TCustomComboBox::DropDown()
 {
-    if (OnDropDown)
-        OnDropDown(this);
+    if (OnDropDown) OnDropDown(this);
 }
 
 void TCustomComboBox::CloseUp()
 {
-    if (OnCloseUp)
-        OnCloseUp(this);
+    if (OnCloseUp) OnCloseUp(this);
 }
 
 void TCustomComboBox::UserSelect(Integer Index)
 {
-    if (Items()->Count() == 0)
-        return;
+    if (Items()->Count() == 0) return;
     Index = std::clamp(Index, 0, Items()->Count() - 1);
     const bool changed = Index != ItemIndex();
     m_list->Highlight(Index);
@@ -246,17 +230,14 @@ void TCustomComboBox::UserSelect(Integer Index)
     }
     SyncText();
     Invalidate();
-    if (changed)
-        NotifyParent(CBN_SELCHANGE);
+    if (changed) NotifyParent(CBN_SELCHANGE);
 }
 
 void TCustomComboBox::OpenList()
 {
-    if (m_dropped || !HandleAllocated() || !Enabled())
-        return;
+    if (m_dropped || !HandleAllocated() || !Enabled()) return;
     NotifyParent(CBN_DROPDOWN);  // the handler may fill the items
-    if (m_dropped || !HandleAllocated())
-        return;
+    if (m_dropped || !HandleAllocated()) return;
     m_savedIndex = ItemIndex();
     const Integer rows = std::clamp(Items()->Count(), 1, std::max(1, DropDownCount));
     const Integer height = rows * m_list->ItemHeight() + 2;
@@ -276,8 +257,7 @@ void TCustomComboBox::OpenList()
     Integer highlight = m_savedIndex;
     if (HasEdit() && highlight < 0 && !m_engine.Buffer.Text().empty())
         for (Integer i = 0; i < Items()->Count() && highlight < 0; ++i)
-            if (StartsText(m_engine.Buffer.Text(), Items()->Strings(i)))
-                highlight = i;
+            if (StartsText(m_engine.Buffer.Text(), Items()->Strings(i))) highlight = i;
     m_list->Highlight(highlight);
     m_list->SetVisible(true);
     ShowWindow(m_list->Handle(), true);
@@ -289,20 +269,17 @@ void TCustomComboBox::OpenList()
 
 void TCustomComboBox::CloseList(bool Accept)
 {
-    if (!m_dropped)
-        return;
+    if (!m_dropped) return;
     m_dropped = false;
     m_tracking = false;
     m_list->SetVisible(false);
-    if (GetCapture() == HandleIfAllocated())
-        ReleaseCapture();
+    if (GetCapture() == HandleIfAllocated()) ReleaseCapture();
     const Integer chosen = m_list->ItemIndex();
     m_list->Highlight(m_savedIndex);
     Invalidate();
     NotifyParent(Accept ? CBN_SELENDOK : CBN_SELENDCANCEL);
     NotifyParent(CBN_CLOSEUP);
-    if (Accept && chosen >= 0)
-        UserSelect(chosen);
+    if (Accept && chosen >= 0) UserSelect(chosen);
 }
 
 void TCustomComboBox::SetDroppedDown(bool Value)
@@ -316,8 +293,7 @@ void TCustomComboBox::SetDroppedDown(bool Value)
 void TCustomComboBox::TypeToSelect(Char C)
 {
     const Integer i = m_search.Next(C, *Items(), m_dropped ? m_list->ItemIndex() : ItemIndex());
-    if (i >= 0)
-        UserSelect(i);
+    if (i >= 0) UserSelect(i);
 }
 
 bool TCustomComboBox::CompleteTyping(Char C)
@@ -325,21 +301,18 @@ bool TCustomComboBox::CompleteTyping(Char C)
     const String before = m_engine.Buffer.Text();
     const Integer start = SelStart();
     // Only typing at the end completes; half a surrogate pair is no letter to match.
-    if ((C >= 0xD800 && C <= 0xDFFF) || start + SelLength() != Integer(before.size()))
-        return false;
+    if ((C >= 0xD800 && C <= 0xDFFF) || start + SelLength() != Integer(before.size())) return false;
     const String typed = before.substr(0, std::size_t(start)) + C;
     const Integer limit = m_engine.Buffer.MaxLength;
     for (Integer i = 0; i < Items()->Count(); ++i) {
         const String item = Items()->Strings(i);
-        if (!StartsText(typed, item) || (limit > 0 && Integer(item.size()) > limit))
-            continue;
+        if (!StartsText(typed, item) || (limit > 0 && Integer(item.size()) > limit)) continue;
         // The typed letters stay as typed; the rest of the item is selected, so that further
         // typing replaces it. The parent hears of a new item, else of a new text, once.
         const bool changed = i != ItemIndex();
         {
             TFlagRaised quiet(m_completing);
-            if (!m_engine.InsertText(String(1, C) + item.substr(typed.size()), true))
-                return false;
+            if (!m_engine.InsertText(String(1, C) + item.substr(typed.size()), true)) return false;
         }
         m_engine.SetSel(Integer(typed.size()), -1);
         m_list->Highlight(i);
@@ -375,12 +348,16 @@ void TCustomComboBox::KeyDownDefault(Word Key, TShiftState Shift, TMessage& M)
         case VK_PRIOR: UserSelect(cur - page); return;
         case VK_NEXT: UserSelect(cur + page); return;
         case VK_HOME:
-            if (!HasEdit()) UserSelect(0);
-            else m_engine.HandleMessage(M);
+            if (!HasEdit())
+                UserSelect(0);
+            else
+                m_engine.HandleMessage(M);
             return;
         case VK_END:
-            if (!HasEdit()) UserSelect(Items()->Count() - 1);
-            else m_engine.HandleMessage(M);
+            if (!HasEdit())
+                UserSelect(Items()->Count() - 1);
+            else
+                m_engine.HandleMessage(M);
             return;
         default: break;
         }
@@ -403,8 +380,7 @@ void TCustomComboBox::KeyDownDefault(Word Key, TShiftState Shift, TMessage& M)
             }
         }
     }
-    if (HasEdit())
-        m_engine.HandleMessage(M);
+    if (HasEdit()) m_engine.HandleMessage(M);
 }
 
 TPoint TCustomComboBox::ToList(TPoint Client) const
@@ -476,8 +452,7 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         M.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (m_dropped ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
         return;
     case WM_SETFOCUS:
-        if (HasEdit())
-            m_engine.SetSel(0, -1);
+        if (HasEdit()) m_engine.SetSel(0, -1);
         Invalidate();
         return;
     case WM_KILLFOCUS:
@@ -485,23 +460,17 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         Invalidate();
         return;
     case WM_CAPTURECHANGED:
-        if (m_dropped && HWND(M.LParam) != HandleIfAllocated())
-            CloseList(false);
+        if (m_dropped && HWND(M.LParam) != HandleIfAllocated()) CloseList(false);
         return;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        KeyDownDefault(Word(M.WParam), KeyboardStateToShiftState(), M);
-        return;
+    case WM_SYSKEYDOWN: KeyDownDefault(Word(M.WParam), KeyboardStateToShiftState(), M); return;
     case WM_CHAR:
         if (!HasEdit()) {
-            if (M.WParam > 32 && AutoComplete)
-                TypeToSelect(Char(M.WParam));
+            if (M.WParam > 32 && AutoComplete) TypeToSelect(Char(M.WParam));
             return;
         }
-        if (M.WParam == 13 || M.WParam == 27 || M.WParam == 9)
-            return;
-        if (M.WParam >= 32 && AutoComplete && CompleteTyping(Char(M.WParam)))
-            return;
+        if (M.WParam == 13 || M.WParam == 27 || M.WParam == 9) return;
+        if (M.WParam >= 32 && AutoComplete && CompleteTyping(Char(M.WParam))) return;
         m_engine.HandleMessage(M);
         return;
     case WM_LBUTTONDOWN:
@@ -524,12 +493,10 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         if (m_dropped) {
             const TPoint lp = ToList(p);
             const Integer i = m_list->ItemAtPos(lp, true);
-            if (i >= 0 && PtInRect(m_list->ClientRect(), lp))
-                m_list->Highlight(i);
+            if (i >= 0 && PtInRect(m_list->ClientRect(), lp)) m_list->Highlight(i);
             return;
         }
-        if (HasEdit())
-            m_engine.HandleMessage(M);
+        if (HasEdit()) m_engine.HandleMessage(M);
         return;
     }
     case WM_LBUTTONUP: {
@@ -537,14 +504,12 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         if (m_dropped) {
             const TPoint lp = ToList(p);
             const bool inList = PtInRect(m_list->ClientRect(), lp) && m_list->ItemAtPos(lp, true) >= 0;
-            if (inList && (m_tracking || m_inListClick))
-                CloseList(true);
+            if (inList && (m_tracking || m_inListClick)) CloseList(true);
             m_tracking = false;
             m_inListClick = false;
             return;
         }
-        if (HasEdit())
-            m_engine.HandleMessage(M);
+        if (HasEdit()) m_engine.HandleMessage(M);
         return;
     }
     case CB_GETCURSEL: M.Result = ItemIndex(); return;
@@ -574,7 +539,8 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         return;
     case CB_INSERTSTRING: {
         const Integer i = Integer(int32_t(M.WParam));
-        Items()->Insert(i < 0 ? Items()->Count() : i, M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
+        Items()->Insert(i < 0 ? Items()->Count() : i,
+                        M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
         M.Result = i < 0 ? Items()->Count() - 1 : i;
         return;
     }
@@ -604,11 +570,13 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
                 break;
             }
         }
-        if (M.Msg == CB_SELECTSTRING && M.Result != CB_ERR)
-            SetItemIndex(Integer(M.Result));
+        if (M.Msg == CB_SELECTSTRING && M.Result != CB_ERR) SetItemIndex(Integer(M.Result));
         return;
     }
-    case CB_SHOWDROPDOWN: M.WParam ? OpenList() : CloseList(true); M.Result = 1; return;
+    case CB_SHOWDROPDOWN:
+        M.WParam ? OpenList() : CloseList(true);
+        M.Result = 1;
+        return;
     case CB_GETDROPPEDSTATE: M.Result = m_dropped ? 1 : 0; return;
     case CB_SETITEMHEIGHT:
         if (int32_t(M.WParam) == -1) {
@@ -625,7 +593,10 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         M.Result = std::max(m_droppedWidth, Width());
         return;
     case CB_GETDROPPEDWIDTH: M.Result = std::max(m_droppedWidth, Width()); return;
-    case CB_LIMITTEXT: m_engine.Buffer.MaxLength = Integer(M.WParam); M.Result = 1; return;
+    case CB_LIMITTEXT:
+        m_engine.Buffer.MaxLength = Integer(M.WParam);
+        M.Result = 1;
+        return;
     case CB_GETEDITSEL: {
         TMessage m{EM_GETSEL, M.WParam, M.LParam, 0};
         m_engine.HandleMessage(m);
@@ -643,9 +614,9 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
     case WM_GETTEXTLENGTH: M.Result = LRESULT(Text().size()); return;
     default: break;
     }
-    if (HasEdit() && M.Msg >= EM_GETSEL && M.Msg <= EM_CHARFROMPOS && m_engine.HandleMessage(M))
-        return;
-    if (HasEdit() && (M.Msg == WM_CUT || M.Msg == WM_COPY || M.Msg == WM_PASTE || M.Msg == WM_CLEAR || M.Msg == WM_UNDO) &&
+    if (HasEdit() && M.Msg >= EM_GETSEL && M.Msg <= EM_CHARFROMPOS && m_engine.HandleMessage(M)) return;
+    if (HasEdit() &&
+        (M.Msg == WM_CUT || M.Msg == WM_COPY || M.Msg == WM_PASTE || M.Msg == WM_CLEAR || M.Msg == WM_UNDO) &&
         m_engine.HandleMessage(M))
         return;
     TWinControl::DefaultHandler(M);
@@ -668,10 +639,8 @@ void TCustomComboBox::PaintWindow(TCanvas& Canvas)
         const bool highlight = focused && !m_dropped;
         const Integer i = ItemIndex();
         TOwnerDrawState state = odComboBoxEdit;
-        if (highlight)
-            state |= odSelected | odFocused;
-        if (!Enabled())
-            state |= odDisabled;
+        if (highlight) state |= odSelected | odFocused;
+        if (!Enabled()) state |= odDisabled;
         Canvas.Brush()->SetColor(highlight ? clHighlight : (Enabled() ? Color() : clBtnFace));
         Canvas.Font()->Assign(Font());
         Canvas.Font()->SetColor(!Enabled() ? clGrayText : highlight ? clHighlightText : Font()->Color());
@@ -688,15 +657,12 @@ void TCustomComboBox::PaintWindow(TCanvas& Canvas)
                 Canvas.RestoreDC(saved);
             }
         }
-        if (highlight)
-            Canvas.DrawFocusRect(field);
+        if (highlight) Canvas.DrawFocusRect(field);
     }
     TRect button = ButtonRect();
     Cardinal state = DFCS_SCROLLCOMBOBOX;
-    if (m_dropped)
-        state |= DFCS_PUSHED | DFCS_FLAT;
-    if (!Enabled())
-        state |= DFCS_INACTIVE;
+    if (m_dropped) state |= DFCS_PUSHED | DFCS_FLAT;
+    if (!Enabled()) state |= DFCS_INACTIVE;
     DrawFrameControl(Canvas, button, DFC_SCROLL, state);
     TRect r = ClientRect();
     DrawEdge(Canvas, r, EDGE_SUNKEN, BF_RECT);

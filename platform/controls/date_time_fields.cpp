@@ -13,8 +13,7 @@ namespace gw {
 Word DaysInMonth(Word Year, Word Month)
 {
     static const Word days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (Month < 1 || Month > 12)
-        return 30;
+    if (Month < 1 || Month > 12) return 30;
     return Month == 2 && IsLeapYear(Year) ? 29 : days[Month - 1];
 }
 
@@ -36,8 +35,7 @@ TDateTime Join(const TParts& P)
 {
     TDateTime d = 0, t = 0;
     const Word day = std::min(P.Day, DaysInMonth(P.Year, P.Month));
-    if (!TryEncodeDate(P.Year, P.Month, day, d))
-        return NAN;
+    if (!TryEncodeDate(P.Year, P.Month, day, d)) return NAN;
     TryEncodeTime(P.Hour, P.Minute, P.Second, P.MSec, t);
     return d >= 0 ? d + t : d - t;
 }
@@ -51,10 +49,8 @@ Integer Wrap(Integer V, Integer Lo, Integer Hi)
 String Pad(Integer V, Integer Width)
 {
     String s;
-    for (Integer v = V; v > 0 || s.empty(); v /= 10)
-        s.insert(s.begin(), Char(u'0' + v % 10));
-    while (Integer(s.size()) < Width)
-        s.insert(s.begin(), u'0');
+    for (Integer v = V; v > 0 || s.empty(); v /= 10) s.insert(s.begin(), Char(u'0' + v % 10));
+    while (Integer(s.size()) < Width) s.insert(s.begin(), u'0');
     return s;
 }
 
@@ -63,14 +59,13 @@ String Pad(Integer V, Integer Width)
 TDateTimeFields::TDateTimeFields(StringView Format)
 {
     std::size_t i = 0;
-    auto add = [&](TDateField Kind, StringView Picture) {
-        m_spans.push_back({Kind, String(Picture), 0, 0});
-    };
+    auto add = [&](TDateField Kind, StringView Picture) { m_spans.push_back({Kind, String(Picture), 0, 0}); };
     while (i < Format.size()) {
         const Char c = Format[i];
         const Char lc = Char(std::tolower(int(c < 128 ? c : 0)));
         std::size_t run = 1;
-        while (i + run < Format.size() && Char(std::tolower(int(Format[i + run] < 128 ? Format[i + run] : 0))) == lc && lc != 0)
+        while (i + run < Format.size() && Char(std::tolower(int(Format[i + run] < 128 ? Format[i + run] : 0))) == lc &&
+               lc != 0)
             ++run;
         const StringView pic = Format.substr(i, run);
         if (c == u'"' || c == u'\'') {
@@ -101,8 +96,7 @@ TDateTimeFields::TDateTimeFields(StringView Format)
     // An m right after an h means minutes; h with am/pm is the 12-hour clock.
     bool hourSeen = false, ampm = false;
     for (auto& s : m_spans) {
-        if (s.Kind == TDateField::AmPm)
-            ampm = true;
+        if (s.Kind == TDateField::AmPm) ampm = true;
         if (s.Kind == TDateField::Hour)
             hourSeen = true;
         else if (s.Kind == TDateField::Month && hourSeen) {
@@ -114,8 +108,7 @@ TDateTimeFields::TDateTimeFields(StringView Format)
     }
     if (ampm)
         for (auto& s : m_spans)
-            if (s.Kind == TDateField::Hour)
-                s.Kind = TDateField::Hour12;
+            if (s.Kind == TDateField::Hour) s.Kind = TDateField::Hour12;
 }
 
 String TDateTimeFields::Render(TDateTime Value)
@@ -159,8 +152,7 @@ std::vector<Integer> TDateTimeFields::EditableSpans() const
 {
     std::vector<Integer> r;
     for (Integer i = 0; i < Integer(m_spans.size()); ++i)
-        if (m_spans[std::size_t(i)].Kind != TDateField::Literal)
-            r.push_back(i);
+        if (m_spans[std::size_t(i)].Kind != TDateField::Literal) r.push_back(i);
     return r;
 }
 
@@ -169,7 +161,9 @@ Integer TDateTimeFields::SpanAt(Integer Position) const
     Integer best = -1, bestDistance = 1 << 30;
     for (Integer i : EditableSpans()) {
         const auto& s = m_spans[std::size_t(i)];
-        const Integer d = Position < s.Start ? s.Start - Position : Position >= s.Start + s.Length ? Position - (s.Start + s.Length) + 1 : 0;
+        const Integer d = Position < s.Start ? s.Start - Position
+            : Position >= s.Start + s.Length ? Position - (s.Start + s.Length) + 1
+                                             : 0;
         if (d < bestDistance) {
             best = i;
             bestDistance = d;
@@ -178,15 +172,11 @@ Integer TDateTimeFields::SpanAt(Integer Position) const
     return best;
 }
 
-TDateTime TDateTimeFields::Clamp(TDateTime Value) const
-{
-    return std::clamp(Value, MinDate, MaxDate);
-}
+TDateTime TDateTimeFields::Clamp(TDateTime Value) const { return std::clamp(Value, MinDate, MaxDate); }
 
 TDateTime TDateTimeFields::Step(TDateTime Value, Integer Span, Integer Delta) const
 {
-    if (Span < 0 || Span >= Integer(m_spans.size()))
-        return Value;
+    if (Span < 0 || Span >= Integer(m_spans.size())) return Value;
     TParts p = Split(Value);
     switch (m_spans[std::size_t(Span)].Kind) {
     case TDateField::Day: p.Day = Word(Wrap(p.Day + Delta, 1, DaysInMonth(p.Year, p.Month))); break;
@@ -206,8 +196,7 @@ TDateTime TDateTimeFields::Step(TDateTime Value, Integer Span, Integer Delta) co
 
 TDateTime TDateTimeFields::Extreme(TDateTime Value, Integer Span, bool Highest) const
 {
-    if (Span < 0 || Span >= Integer(m_spans.size()))
-        return Value;
+    if (Span < 0 || Span >= Integer(m_spans.size())) return Value;
     TParts p = Split(Value);
     switch (m_spans[std::size_t(Span)].Kind) {
     case TDateField::Day: p.Day = Highest ? DaysInMonth(p.Year, p.Month) : 1; break;
@@ -226,15 +215,13 @@ TDateTime TDateTimeFields::Extreme(TDateTime Value, Integer Span, bool Highest) 
 TDateTime TDateTimeFields::TypeDigit(TDateTime Value, Integer Span, Char Digit, String& Pending, bool& Complete) const
 {
     Complete = false;
-    if (Span < 0 || Span >= Integer(m_spans.size()) || Digit < u'0' || Digit > u'9')
-        return Value;
+    if (Span < 0 || Span >= Integer(m_spans.size()) || Digit < u'0' || Digit > u'9') return Value;
     const TDateField kind = m_spans[std::size_t(Span)].Kind;
     const bool fourDigits = kind == TDateField::Year && m_spans[std::size_t(Span)].Picture.size() > 2;
     const Integer maxDigits = fourDigits ? 4 : 2;
     Pending += Digit;
     Integer n = 0;
-    for (Char c : Pending)
-        n = n * 10 + (c - u'0');
+    for (Char c : Pending) n = n * 10 + (c - u'0');
     TParts p = Split(Value);
     Integer highest = 99;
     switch (kind) {
@@ -256,10 +243,16 @@ TDateTime TDateTimeFields::TypeDigit(TDateTime Value, Integer Span, Char Digit, 
     Complete = Integer(Pending.size()) >= maxDigits || n * 10 > highest;
     const Integer v = n;
     switch (kind) {
-    case TDateField::Day: if (v >= 1) p.Day = Word(v); break;
-    case TDateField::Month: if (v >= 1) p.Month = Word(v); break;
+    case TDateField::Day:
+        if (v >= 1) p.Day = Word(v);
+        break;
+    case TDateField::Month:
+        if (v >= 1) p.Month = Word(v);
+        break;
     case TDateField::Hour: p.Hour = Word(v); break;
-    case TDateField::Hour12: if (v >= 1) p.Hour = Word((v % 12) + (p.Hour >= 12 ? 12 : 0)); break;
+    case TDateField::Hour12:
+        if (v >= 1) p.Hour = Word((v % 12) + (p.Hour >= 12 ? 12 : 0));
+        break;
     case TDateField::Minute: p.Minute = Word(v); break;
     case TDateField::Second: p.Second = Word(v); break;
     case TDateField::Year:
@@ -270,8 +263,7 @@ TDateTime TDateTimeFields::TypeDigit(TDateTime Value, Integer Span, Char Digit, 
         break;
     default: break;
     }
-    if (Complete)
-        Pending.clear();
+    if (Complete) Pending.clear();
     const TDateTime r = Join(p);
     return std::isnan(r) ? Value : Clamp(r);
 }

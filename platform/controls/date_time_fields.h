@@ -11,8 +11,8 @@ enum class TDateField : uint8_t { Literal, Day, Month, MonthName, Year, Hour, Ho
 
 struct TDateFieldSpan {
     TDateField Kind = TDateField::Literal;
-    String Picture;      // the format characters ("dd", "mmm", "/")
-    Integer Start = 0;   // position in the shown text
+    String Picture;  // the format characters ("dd", "mmm", "/")
+    Integer Start = 0;  // position in the shown text
     Integer Length = 0;
 };
 

@@ -48,9 +48,9 @@ void TDateTimePicker::RebuildFields()
 {
     String format = m_format;
     if (format.empty())
-        format = m_kind == dtkTime ? FormatSettings.LongTimeFormat
-                 : m_dateFormat == dfLong ? FormatSettings.LongDateFormat
-                                          : FormatSettings.ShortDateFormat;
+        format = m_kind == dtkTime   ? FormatSettings.LongTimeFormat
+            : m_dateFormat == dfLong ? FormatSettings.LongDateFormat
+                                     : FormatSettings.ShortDateFormat;
     m_fields = std::make_unique<TDateTimeFields>(format);
     m_fields->MinDate = m_minDate;
     m_fields->MaxDate = m_maxDate;
@@ -68,8 +68,7 @@ TDateTime TDateTimePicker::Clamp(TDateTime Value) const { return std::clamp(Valu
 
 void TDateTimePicker::SetDateTime(TDateTime Value)
 {
-    if (std::isnan(Value))
-        throw EDateTimeError(u"Invalid date");
+    if (std::isnan(Value)) throw EDateTimeError(u"Invalid date");
     const bool byDay = m_kind == dtkDate;
     if ((byDay ? std::floor(Value) < std::floor(m_minDate) : Value < m_minDate))
         throw EDateTimeError(u"Date is less than minimum of " + DateToStr(m_minDate));
@@ -86,17 +85,13 @@ void TDateTimePicker::SetDate(TDateTime Value) { SetDateTime(std::floor(Value) +
 
 TDateTime TDateTimePicker::Time() const { return m_value - std::floor(m_value); }
 
-void TDateTimePicker::SetTime(TDateTime Value)
-{
-    SetDateTime(std::floor(m_value) + (Value - std::floor(Value)));
-}
+void TDateTimePicker::SetTime(TDateTime Value) { SetDateTime(std::floor(m_value) + (Value - std::floor(Value))); }
 
 void TDateTimePicker::SetMinDate(TDateTime Value)
 {
     m_minDate = Value;
     m_calendar->SetMinDate(Value);
-    if (m_value < Value)
-        m_value = Value;
+    if (m_value < Value) m_value = Value;
     RebuildFields();
 }
 
@@ -104,8 +99,7 @@ void TDateTimePicker::SetMaxDate(TDateTime Value)
 {
     m_maxDate = Value;
     m_calendar->SetMaxDate(Value);
-    if (m_value > Value)
-        m_value = Value;
+    if (m_value > Value) m_value = Value;
     RebuildFields();
 }
 
@@ -165,8 +159,7 @@ TRect TDateTimePicker::FieldRect(Integer Span) const
 {
     m_fields->Render(m_value);
     const auto& spans = m_fields->Spans();
-    if (Span < 0 || Span >= Integer(spans.size()))
-        return Rect(0, 0, 0, 0);
+    if (Span < 0 || Span >= Integer(spans.size())) return Rect(0, 0, 0, 0);
     TCanvas c;
     c.SetFont(Font());
     const String text = m_fields->Render(m_value);
@@ -194,15 +187,13 @@ void TDateTimePicker::NotifyParent(UINT Code)
 
 void TDateTimePicker::Change()
 {
-    if (OnChange)
-        OnChange(this);
+    if (OnChange) OnChange(this);
 }
 
 void TDateTimePicker::UserChange(TDateTime Value)
 {
     Value = Clamp(Value);
-    if (Value == m_value)
-        return;
+    if (Value == m_value) return;
     m_value = Value;
     Invalidate();
     NotifyParent(DTN_DATETIMECHANGE);
@@ -211,8 +202,7 @@ void TDateTimePicker::UserChange(TDateTime Value)
 void TDateTimePicker::MoveField(Integer Delta)
 {
     const auto editable = m_fields->EditableSpans();
-    if (editable.empty())
-        return;
+    if (editable.empty()) return;
     auto it = std::find(editable.begin(), editable.end(), m_field);
     Integer pos = it == editable.end() ? 0 : Integer(it - editable.begin());
     pos = std::clamp(pos + Delta, 0, Integer(editable.size()) - 1);
@@ -223,8 +213,7 @@ void TDateTimePicker::MoveField(Integer Delta)
 
 void TDateTimePicker::OpenCalendar()
 {
-    if (m_dropped || !HandleAllocated() || !Enabled() || !HasButton())
-        return;
+    if (m_dropped || !HandleAllocated() || !Enabled() || !HasButton()) return;
     NotifyParent(DTN_DROPDOWN);
     m_calendar->SetMinDate(m_minDate);
     m_calendar->SetMaxDate(m_maxDate);
@@ -233,10 +222,8 @@ void TDateTimePicker::OpenCalendar()
     const TPoint below = ClientToScreen({0, Height()});
     TRect r = Bounds(below.X + Width() - size.cx, below.Y, size.cx, size.cy);
     const TRect work = HasBackend() ? Backend().WorkAreaRect() : Rect(0, 0, 1 << 15, 1 << 15);
-    if (r.Bottom > work.Bottom)
-        r = Bounds(r.Left, ClientToScreen({0, 0}).Y - size.cy, size.cx, size.cy);
-    if (r.Left < work.Left)
-        r = Bounds(work.Left, r.Top, size.cx, size.cy);
+    if (r.Bottom > work.Bottom) r = Bounds(r.Left, ClientToScreen({0, 0}).Y - size.cy, size.cx, size.cy);
+    if (r.Left < work.Left) r = Bounds(work.Left, r.Top, size.cx, size.cy);
     m_calendar->SetParentWindow(GetTopLevelWindow(Handle()));
     m_calendar->SetBoundsRect(r);
     m_calendar->HandleNeeded();
@@ -249,20 +236,17 @@ void TDateTimePicker::OpenCalendar()
 
 void TDateTimePicker::CloseCalendar()
 {
-    if (!m_dropped)
-        return;
+    if (!m_dropped) return;
     m_dropped = false;
     m_calendar->SetVisible(false);
-    if (GetCapture() == HandleIfAllocated())
-        ReleaseCapture();
+    if (GetCapture() == HandleIfAllocated()) ReleaseCapture();
     Invalidate();
     NotifyParent(DTN_CLOSEUP);
 }
 
 void TDateTimePicker::CalendarNotify(UINT Code)
 {
-    if (Code != MCN_SELECT)
-        return;
+    if (Code != MCN_SELECT) return;
     // The day chosen, with the time of day kept.
     const TDateTime day = m_calendar->Date();
     UserChange(day + (m_value - std::floor(m_value)));
@@ -290,8 +274,7 @@ void TDateTimePicker::Dispatch(TMessage& M)
     }
     if (M.Msg == WM_MOUSEWHEEL && !m_dropped) {
         const Integer delta = int16_t(M.WParamHi());
-        if (delta != 0 && m_checked)
-            UserChange(m_fields->Step(m_value, m_field, delta > 0 ? 1 : -1));
+        if (delta != 0 && m_checked) UserChange(m_fields->Step(m_value, m_field, delta > 0 ? 1 : -1));
         M.Result = 1;
         return;
     }
@@ -306,14 +289,12 @@ void TDateTimePicker::DefaultHandler(TMessage& M)
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        if (M.Msg == WM_KILLFOCUS)
-            CloseCalendar();
+        if (M.Msg == WM_KILLFOCUS) CloseCalendar();
         m_pending.clear();
         Invalidate();
         return;
     case WM_CAPTURECHANGED:
-        if (m_dropped && HWND(M.LParam) != HandleIfAllocated())
-            CloseCalendar();
+        if (m_dropped && HWND(M.LParam) != HandleIfAllocated()) CloseCalendar();
         return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
@@ -353,21 +334,18 @@ void TDateTimePicker::DefaultHandler(TMessage& M)
     }
     case WM_CHAR: {
         const Char c = Char(M.WParam);
-        if (m_dropped)
-            return;
+        if (m_dropped) return;
         if (c == u' ' && m_showCheckbox) {
             m_checked = !m_checked;
             Invalidate();
             NotifyParent(DTN_DATETIMECHANGE);
             return;
         }
-        if (!m_checked)
-            return;
+        if (!m_checked) return;
         if (c >= u'0' && c <= u'9') {
             bool complete = false;
             UserChange(m_fields->TypeDigit(m_value, m_field, c, m_pending, complete));
-            if (complete)
-                MoveField(1);
+            if (complete) MoveField(1);
             return;
         }
         if (c == FormatSettings.DateSeparator || c == FormatSettings.TimeSeparator || c == u'/' || c == u':' ||
@@ -375,8 +353,7 @@ void TDateTimePicker::DefaultHandler(TMessage& M)
             MoveField(1);
             return;
         }
-        if (c >= 32)
-            MessageBeep(0);
+        if (c >= 32) MessageBeep(0);
         return;
     }
     case WM_LBUTTONDOWN:
@@ -455,7 +432,8 @@ void TDateTimePicker::PaintWindow(TCanvas& Canvas)
     TRect button = ButtonRect();
     if (HasButton()) {
         DrawFrameControl(Canvas, button, DFC_SCROLL,
-                         DFCS_SCROLLCOMBOBOX | (m_dropped ? DFCS_PUSHED | DFCS_FLAT : 0) | (Enabled() ? 0 : DFCS_INACTIVE));
+                         DFCS_SCROLLCOMBOBOX | (m_dropped ? DFCS_PUSHED | DFCS_FLAT : 0) |
+                             (Enabled() ? 0 : DFCS_INACTIVE));
     } else {
         const Integer mid = (button.Top + button.Bottom) / 2;
         TRect up = Rect(button.Left, button.Top, button.Right, mid);

@@ -42,14 +42,10 @@ Cardinal TCustomEdit::EditStyle() const
 {
     static const Cardinal alignments[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
     Cardinal style = ES_AUTOHSCROLL | ES_AUTOVSCROLL | alignments[m_alignment];
-    if (m_borderStyle == bsSingle)
-        style |= WS_BORDER;
-    if (m_passwordChar != 0)
-        style |= ES_PASSWORD;
-    if (m_readOnly)
-        style |= ES_READONLY;
-    if (!m_engine.HideSelection)
-        style |= ES_NOHIDESEL;
+    if (m_borderStyle == bsSingle) style |= WS_BORDER;
+    if (m_passwordChar != 0) style |= ES_PASSWORD;
+    if (m_readOnly) style |= ES_READONLY;
+    if (!m_engine.HideSelection) style |= ES_NOHIDESEL;
     if (CharCase() == ecUpperCase)
         style |= ES_UPPERCASE;
     else if (CharCase() == ecLowerCase)
@@ -76,8 +72,7 @@ void TCustomEdit::StyleChanged()
         } else {
             SetWindowStyle(h, params.Style);
             ApplyStyle(params.Style);
-            if (!m_customRect)
-                m_engine.FormatRect = DefaultFormatRect();
+            if (!m_customRect) m_engine.FormatRect = DefaultFormatRect();
             m_engine.ScrollCaret();
         }
     } else {
@@ -138,15 +133,13 @@ void TCustomEdit::SetText(const String& Value)
         TWinControl::SetText(Value);
         return;
     }
-    if (Value == Text() && EditTextFor(Value) == m_engine.Buffer.Text())
-        return;
+    if (Value == Text() && EditTextFor(Value) == m_engine.Buffer.Text()) return;
     Perform(WM_SETTEXT, 0, LPARAM(Value.c_str()));
 }
 
 void TCustomEdit::SetEditTextRaw(const String& Value)
 {
-    if (Value == m_engine.Buffer.Text())
-        return;
+    if (Value == m_engine.Buffer.Text()) return;
     m_engine.SetText(Value);
     SyncText();
     EditTextChanged();
@@ -157,16 +150,14 @@ void TCustomEdit::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CN_COMMAND:
-        if (M.WParamHi() == EN_CHANGE)
-            Change();
+        if (M.WParamHi() == EN_CHANGE) Change();
         return;
     case CM_FONTCHANGED:
         UpdateFont();
         TWinControl::Dispatch(M);
         return;
     case WM_SIZE:
-        if (!m_customRect)
-            m_engine.FormatRect = DefaultFormatRect();
+        if (!m_customRect) m_engine.FormatRect = DefaultFormatRect();
         TWinControl::Dispatch(M);
         return;
     default: TWinControl::Dispatch(M); return;
@@ -187,7 +178,8 @@ void TCustomEdit::DefaultHandler(TMessage& M)
     }
     case WM_GETTEXTLENGTH: M.Result = m_engine.Buffer.Length(); return;
     case WM_GETDLGCODE:
-        M.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL | (m_multiline ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
+        M.Result =
+            DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL | (m_multiline ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -206,36 +198,28 @@ void TCustomEdit::DefaultHandler(TMessage& M)
             return;
         }
         break;
-    case EM_SETREADONLY:
-        m_readOnly = M.WParam != 0;
-        break;
-    case EM_SETPASSWORDCHAR:
-        m_passwordChar = Char(M.WParam);
-        break;
+    case EM_SETREADONLY: m_readOnly = M.WParam != 0; break;
+    case EM_SETPASSWORDCHAR: m_passwordChar = Char(M.WParam); break;
     default: break;
     }
-    if (m_engine.HandleMessage(M))
-        return;
+    if (m_engine.HandleMessage(M)) return;
     TWinControl::DefaultHandler(M);
 }
 
 void TCustomEdit::Change()
 {
-    if (OnChange)
-        OnChange(this);
+    if (OnChange) OnChange(this);
 }
 
 void TCustomEdit::DoEnter()
 {
-    if (AutoSelect && !(ControlState & csLButtonDown) && !m_multiline)
-        SelectAll();
+    if (AutoSelect && !(ControlState & csLButtonDown) && !m_multiline) SelectAll();
     TWinControl::DoEnter();
 }
 
 void TCustomEdit::PaintBorder(TCanvas& Canvas)
 {
-    if (m_borderStyle != bsSingle)
-        return;
+    if (m_borderStyle != bsSingle) return;
     TRect r = ClientRect();
     DrawEdge(Canvas, r, EDGE_SUNKEN, BF_RECT);
 }
@@ -262,16 +246,14 @@ void TCustomEdit::HideCaretOnce()
 
 void TCustomEdit::ShowCaretOnce()
 {
-    if (m_caretHides > 0)
-        --m_caretHides;
+    if (m_caretHides > 0) --m_caretHides;
     Invalidate();
 }
 
 bool HideCaret(HWND Wnd)
 {
     auto* edit = dynamic_cast<TCustomEdit*>(FindControl(Wnd));
-    if (!edit)
-        return false;
+    if (!edit) return false;
     edit->HideCaretOnce();
     return true;
 }
@@ -279,26 +261,22 @@ bool HideCaret(HWND Wnd)
 bool ShowCaret(HWND Wnd)
 {
     auto* edit = dynamic_cast<TCustomEdit*>(FindControl(Wnd));
-    if (!edit)
-        return false;
+    if (!edit) return false;
     edit->ShowCaretOnce();
     return true;
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle Value)
 {
-    if (Value == m_borderStyle)
-        return;
+    if (Value == m_borderStyle) return;
     m_borderStyle = Value;
-    if (!m_customRect)
-        m_engine.FormatRect = DefaultFormatRect();
+    if (!m_customRect) m_engine.FormatRect = DefaultFormatRect();
     StyleChanged();
 }
 
 void TCustomEdit::SetCharCase(TEditCharCase Value)
 {
-    if (Value == CharCase())
-        return;
+    if (Value == CharCase()) return;
     m_engine.Buffer.SetCharCase(Value);
     SyncText();
     StyleChanged();
@@ -310,15 +288,11 @@ void TCustomEdit::SetHideSelection(bool Value)
     Invalidate();
 }
 
-void TCustomEdit::SetMaxLength(Integer Value)
-{
-    Perform(EM_LIMITTEXT, WPARAM(std::max(0, Value)));
-}
+void TCustomEdit::SetMaxLength(Integer Value) { Perform(EM_LIMITTEXT, WPARAM(std::max(0, Value))); }
 
 void TCustomEdit::SetPasswordChar(Char Value)
 {
-    if (Value == m_passwordChar)
-        return;
+    if (Value == m_passwordChar) return;
     m_passwordChar = Value;
     Perform(EM_SETPASSWORDCHAR, Value);
     StyleChanged();
@@ -332,8 +306,7 @@ void TCustomEdit::SetReadOnly(bool Value)
 
 void TCustomEdit::SetAlignment(TAlignment Value)
 {
-    if (Value == m_alignment)
-        return;
+    if (Value == m_alignment) return;
     m_alignment = Value;
     StyleChanged();
 }
@@ -346,9 +319,6 @@ void TCustomEdit::SetSelLength(Integer Value)
     Perform(EM_SETSEL, WPARAM(start), start + std::max(0, Value));
 }
 
-void TCustomEdit::SetSelText(const String& Value)
-{
-    Perform(EM_REPLACESEL, 1, LPARAM(Value.c_str()));
-}
+void TCustomEdit::SetSelText(const String& Value) { Perform(EM_REPLACESEL, 1, LPARAM(Value.c_str())); }
 
 }  // namespace gw

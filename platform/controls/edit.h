@@ -125,7 +125,6 @@ protected:
     void SyncText();
 
 private:
-
     TBorderStyle m_borderStyle = bsSingle;
     Char m_passwordChar = 0;
     bool m_readOnly = false;

@@ -14,10 +14,7 @@ bool IsLowSurrogate(Char C) { return C >= 0xDC00 && C <= 0xDFFF; }
 
 }  // namespace
 
-bool IsEditWordBreak(Char C)
-{
-    return C == u' ' || C == u'\t' || C == u'\r' || C == u'\n';
-}
+bool IsEditWordBreak(Char C) { return C == u' ' || C == u'\t' || C == u'\r' || C == u'\n'; }
 
 void TEditBuffer::SetText(StringView Value)
 {
@@ -26,10 +23,7 @@ void TEditBuffer::SetText(StringView Value)
     EmptyUndoBuffer();
 }
 
-String TEditBuffer::SelText() const
-{
-    return m_text.substr(std::size_t(SelStart()), std::size_t(SelLength()));
-}
+String TEditBuffer::SelText() const { return m_text.substr(std::size_t(SelStart()), std::size_t(SelLength())); }
 
 Integer TEditBuffer::ClampPosition(Integer Position) const
 {
@@ -37,8 +31,7 @@ Integer TEditBuffer::ClampPosition(Integer Position) const
     if (Position > 0 && Position < Length()) {
         const Char before = m_text[std::size_t(Position - 1)];
         const Char after = m_text[std::size_t(Position)];
-        if ((IsHighSurrogate(before) && IsLowSurrogate(after)) || (before == u'\r' && after == u'\n'))
-            --Position;
+        if ((IsHighSurrogate(before) && IsLowSurrogate(after)) || (before == u'\r' && after == u'\n')) --Position;
     }
     return Position;
 }
@@ -50,8 +43,7 @@ void TEditBuffer::SetSel(Integer Start, Integer End)
         m_anchor = m_caret;
         return;
     }
-    if (End < 0)
-        End = Length();
+    if (End < 0) End = Length();
     m_anchor = ClampPosition(Start);
     m_caret = ClampPosition(End);
 }
@@ -60,19 +52,15 @@ void TEditBuffer::MoveCaret(Integer Position, bool Extend)
 {
     m_typing = false;
     m_caret = ClampPosition(Position);
-    if (!Extend)
-        m_anchor = m_caret;
+    if (!Extend) m_anchor = m_caret;
 }
 
 String TEditBuffer::ConvertCase(StringView S) const
 {
     switch (m_charCase) {
-    case ecUpperCase:
-        return AnsiUpperCase(S);
-    case ecLowerCase:
-        return AnsiLowerCase(S);
-    default:
-        return String(S);
+    case ecUpperCase: return AnsiUpperCase(S);
+    case ecLowerCase: return AnsiLowerCase(S);
+    default: return String(S);
     }
 }
 
@@ -81,16 +69,14 @@ String TEditBuffer::Normalize(StringView S) const
     String result = ConvertCase(S);
     if (!Multiline) {
         const auto cut = result.find_first_of(u"\r\n");
-        if (cut != String::npos)
-            result.resize(cut);
+        if (cut != String::npos) result.resize(cut);
     }
     return result;
 }
 
 void TEditBuffer::SetCharCase(TEditCharCase Value)
 {
-    if (Value == m_charCase)
-        return;
+    if (Value == m_charCase) return;
     m_charCase = Value;
     m_text = ConvertCase(m_text);
 }
@@ -111,15 +97,12 @@ bool TEditBuffer::ReplaceSel(StringView S, bool CanUndo)
         if (Integer(insert.size()) > room) {
             std::size_t keep = std::size_t(room);
             // Never keep half of a surrogate pair or of a CR LF.
-            if (keep > 0 && (IsHighSurrogate(insert[keep - 1]) || insert[keep - 1] == u'\r'))
-                --keep;
+            if (keep > 0 && (IsHighSurrogate(insert[keep - 1]) || insert[keep - 1] == u'\r')) --keep;
             insert.resize(keep);
         }
     }
-    if (insert.empty() && !HasSelection())
-        return false;
-    if (CanUndo)
-        SaveUndo();
+    if (insert.empty() && !HasSelection()) return false;
+    if (CanUndo) SaveUndo();
     m_typing = false;
     const Integer start = SelStart();
     m_text.replace(std::size_t(start), std::size_t(SelLength()), insert);
@@ -130,12 +113,9 @@ bool TEditBuffer::ReplaceSel(StringView S, bool CanUndo)
 bool TEditBuffer::TypeChar(Char C)
 {
     const String insert = Normalize(StringView(&C, 1));
-    if (insert.empty())
-        return false;
-    if (MaxLength > 0 && Length() - SelLength() + Integer(insert.size()) > MaxLength)
-        return false;
-    if (!m_typing || HasSelection())
-        SaveUndo();
+    if (insert.empty()) return false;
+    if (MaxLength > 0 && Length() - SelLength() + Integer(insert.size()) > MaxLength) return false;
+    if (!m_typing || HasSelection()) SaveUndo();
     const Integer start = SelStart();
     m_text.replace(std::size_t(start), std::size_t(SelLength()), insert);
     m_caret = m_anchor = start + Integer(insert.size());
@@ -146,8 +126,7 @@ bool TEditBuffer::TypeChar(Char C)
 bool TEditBuffer::DeleteBackward(bool Word)
 {
     if (!HasSelection()) {
-        if (m_caret == 0)
-            return false;
+        if (m_caret == 0) return false;
         m_anchor = m_caret;
         // ClampPosition steps back over the whole of a surrogate pair or a CR LF.
         m_caret = Word ? PrevWordStart(m_caret) : ClampPosition(m_caret - 1);
@@ -158,8 +137,7 @@ bool TEditBuffer::DeleteBackward(bool Word)
 bool TEditBuffer::DeleteForward(bool Word)
 {
     if (!HasSelection()) {
-        if (m_caret >= Length())
-            return false;
+        if (m_caret >= Length()) return false;
         m_anchor = m_caret;
         Integer next = m_caret + 1;
         if (!Word && next < Length()) {
@@ -176,28 +154,23 @@ bool TEditBuffer::DeleteForward(bool Word)
 Integer TEditBuffer::PrevWordStart(Integer Position) const
 {
     Integer p = std::clamp(Position, 0, Length());
-    while (p > 0 && IsEditWordBreak(m_text[std::size_t(p - 1)]))
-        --p;
-    while (p > 0 && !IsEditWordBreak(m_text[std::size_t(p - 1)]))
-        --p;
+    while (p > 0 && IsEditWordBreak(m_text[std::size_t(p - 1)])) --p;
+    while (p > 0 && !IsEditWordBreak(m_text[std::size_t(p - 1)])) --p;
     return p;
 }
 
 Integer TEditBuffer::NextWordStart(Integer Position) const
 {
     Integer p = std::clamp(Position, 0, Length());
-    while (p < Length() && !IsEditWordBreak(m_text[std::size_t(p)]))
-        ++p;
-    while (p < Length() && IsEditWordBreak(m_text[std::size_t(p)]))
-        ++p;
+    while (p < Length() && !IsEditWordBreak(m_text[std::size_t(p)])) ++p;
+    while (p < Length() && IsEditWordBreak(m_text[std::size_t(p)])) ++p;
     return p;
 }
 
 void TEditBuffer::SelectWordAt(Integer Position)
 {
     Integer p = std::clamp(Position, 0, Length());
-    if (p == Length() && p > 0)
-        --p;
+    if (p == Length() && p > 0) --p;
     if (p >= Length()) {
         SetSel(p, p);
         return;
@@ -208,23 +181,18 @@ void TEditBuffer::SelectWordAt(Integer Position)
         // On blanks: the blanks themselves (not across a line break).
         while (start > 0 && (m_text[std::size_t(start - 1)] == u' ' || m_text[std::size_t(start - 1)] == u'\t'))
             --start;
-        while (end < Length() && (m_text[std::size_t(end)] == u' ' || m_text[std::size_t(end)] == u'\t'))
-            ++end;
+        while (end < Length() && (m_text[std::size_t(end)] == u' ' || m_text[std::size_t(end)] == u'\t')) ++end;
     } else {
-        while (start > 0 && !IsEditWordBreak(m_text[std::size_t(start - 1)]))
-            --start;
-        while (end < Length() && !IsEditWordBreak(m_text[std::size_t(end)]))
-            ++end;
-        while (end < Length() && (m_text[std::size_t(end)] == u' ' || m_text[std::size_t(end)] == u'\t'))
-            ++end;
+        while (start > 0 && !IsEditWordBreak(m_text[std::size_t(start - 1)])) --start;
+        while (end < Length() && !IsEditWordBreak(m_text[std::size_t(end)])) ++end;
+        while (end < Length() && (m_text[std::size_t(end)] == u' ' || m_text[std::size_t(end)] == u'\t')) ++end;
     }
     SetSel(start, end);
 }
 
 bool TEditBuffer::Undo()
 {
-    if (!m_hasUndo)
-        return false;
+    if (!m_hasUndo) return false;
     std::swap(m_text, m_undoText);
     std::swap(m_caret, m_undoCaret);
     std::swap(m_anchor, m_undoAnchor);

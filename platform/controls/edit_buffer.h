@@ -54,7 +54,11 @@ public:
     // One undo step; undoing again redoes.
     bool CanUndo() const { return m_hasUndo; }
     bool Undo();
-    void EmptyUndoBuffer() { m_hasUndo = false; m_typing = false; }
+    void EmptyUndoBuffer()
+    {
+        m_hasUndo = false;
+        m_typing = false;
+    }
 
     // Maximum length in UTF-16 units; 0 means no limit. Lowering it does not cut the text.
     Integer MaxLength = 0;

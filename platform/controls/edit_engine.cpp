@@ -16,10 +16,7 @@ bool Has(TShiftState S, TShiftStateBit B) { return (S & B) != 0; }
 
 }  // namespace
 
-bool ClipboardHasText()
-{
-    return Clipboard()->HasFormat(CF_UNICODETEXT) || Clipboard()->HasFormat(CF_TEXT);
-}
+bool ClipboardHasText() { return Clipboard()->HasFormat(CF_UNICODETEXT) || Clipboard()->HasFormat(CF_TEXT); }
 
 String ClipboardText() { return Clipboard()->AsText(); }
 
@@ -31,8 +28,7 @@ Integer TEditEngine::LineHeight() const { return std::max(1, m_measure->TextHeig
 
 String TEditEngine::DisplayText() const
 {
-    if (PasswordChar != 0 && !Multiline)
-        return String(std::size_t(Buffer.Length()), PasswordChar);
+    if (PasswordChar != 0 && !Multiline) return String(std::size_t(Buffer.Length()), PasswordChar);
     return Buffer.Text();
 }
 
@@ -72,8 +68,7 @@ TPoint TEditEngine::PosFromChar(Integer Position) const
 Integer TEditEngine::CharFromPos(TPoint P) const
 {
     const TEditLayout& l = Layout();
-    const Integer line = std::clamp(m_topLine + (P.Y - FormatRect.Top) / LineHeight() -
-                                        (P.Y < FormatRect.Top ? 1 : 0),
+    const Integer line = std::clamp(m_topLine + (P.Y - FormatRect.Top) / LineHeight() - (P.Y < FormatRect.Top ? 1 : 0),
                                     0, l.LineCount() - 1);
     const Integer origin = PosFromChar(l.Line(line).Start).X;
     return l.CharFromX(line, P.X - origin);
@@ -84,11 +79,9 @@ void TEditEngine::SetTopLine(Integer Line)
     const Integer top = std::clamp(Line, 0, std::max(0, Layout().LineCount() - 1));
     if (top != m_topLine) {
         m_topLine = top;
-        if (OnInvalidate)
-            OnInvalidate();
+        if (OnInvalidate) OnInvalidate();
     }
-    if (OnScrolled)
-        OnScrolled();
+    if (OnScrolled) OnScrolled();
 }
 
 void TEditEngine::SetScrollX(Integer X)
@@ -96,11 +89,9 @@ void TEditEngine::SetScrollX(Integer X)
     const Integer sx = std::clamp(X, 0, std::max(0, Layout().MaxLineWidth() - FormatRect.Width() + 2));
     if (sx != m_scrollX) {
         m_scrollX = sx;
-        if (OnInvalidate)
-            OnInvalidate();
+        if (OnInvalidate) OnInvalidate();
     }
-    if (OnScrolled)
-        OnScrolled();
+    if (OnScrolled) OnScrolled();
 }
 
 void TEditEngine::ScrollCaret()
@@ -128,11 +119,9 @@ void TEditEngine::ScrollCaret()
     if (top != m_topLine || sx != m_scrollX) {
         m_topLine = top;
         m_scrollX = sx;
-        if (OnInvalidate)
-            OnInvalidate();
+        if (OnInvalidate) OnInvalidate();
     }
-    if (OnScrolled)
-        OnScrolled();
+    if (OnScrolled) OnScrolled();
 }
 
 void TEditEngine::TextChanged()
@@ -141,19 +130,15 @@ void TEditEngine::TextChanged()
     InvalidateLayout();
     m_desiredX = -1;
     ScrollCaret();
-    if (OnInvalidate)
-        OnInvalidate();
-    if (OnChange)
-        OnChange();
+    if (OnInvalidate) OnInvalidate();
+    if (OnChange) OnChange();
 }
 
 void TEditEngine::SelMoved()
 {
     ScrollCaret();
-    if (OnInvalidate)
-        OnInvalidate();
-    if (OnSelChange)
-        OnSelChange();
+    if (OnInvalidate) OnInvalidate();
+    if (OnSelChange) OnSelChange();
 }
 
 void TEditEngine::SetText(StringView Value)
@@ -163,25 +148,20 @@ void TEditEngine::SetText(StringView Value)
     m_topLine = 0;
     m_scrollX = 0;
     InvalidateLayout();
-    if (OnInvalidate)
-        OnInvalidate();
-    if (OnScrolled)
-        OnScrolled();
+    if (OnInvalidate) OnInvalidate();
+    if (OnScrolled) OnScrolled();
 }
 
 bool TEditEngine::InsertText(StringView S, bool CanUndo)
 {
     if (ReadOnly) {
-        if (OnBeep)
-            OnBeep();
+        if (OnBeep) OnBeep();
         return false;
     }
     const Integer wanted = Integer(Buffer.Normalize(S).size());
     const Integer room = Buffer.MaxLength > 0 ? Buffer.MaxLength - (Buffer.Length() - Buffer.SelLength()) : wanted;
-    if (!Buffer.ReplaceSel(S, CanUndo))
-        return false;
-    if (wanted > room && OnMaxText)
-        OnMaxText();
+    if (!Buffer.ReplaceSel(S, CanUndo)) return false;
+    if (wanted > room && OnMaxText) OnMaxText();
     TextChanged();
     return true;
 }
@@ -195,37 +175,32 @@ void TEditEngine::SetSel(Integer Start, Integer End)
 
 bool TEditEngine::CopyToClipboard()
 {
-    if (!Buffer.HasSelection() || (PasswordChar != 0 && !Multiline))
-        return false;
+    if (!Buffer.HasSelection() || (PasswordChar != 0 && !Multiline)) return false;
     SetClipboardText(Buffer.SelText());
     return true;
 }
 
 bool TEditEngine::CutToClipboard()
 {
-    if (ReadOnly || !CopyToClipboard())
-        return false;
+    if (ReadOnly || !CopyToClipboard()) return false;
     return Clear();
 }
 
 bool TEditEngine::PasteFromClipboard()
 {
-    if (!ClipboardHasText())
-        return false;
+    if (!ClipboardHasText()) return false;
     return InsertText(ClipboardText());
 }
 
 bool TEditEngine::Clear()
 {
-    if (!Buffer.HasSelection())
-        return false;
+    if (!Buffer.HasSelection()) return false;
     return InsertText(u"");
 }
 
 bool TEditEngine::Undo()
 {
-    if (ReadOnly || !Buffer.Undo())
-        return false;
+    if (ReadOnly || !Buffer.Undo()) return false;
     TextChanged();
     return true;
 }
@@ -248,10 +223,8 @@ void TEditEngine::KeyDownDefault(Word Key, TShiftState Shift, TMessage& M)
         SelMoved();
     };
     auto vertical = [&](Integer Lines) {
-        if (!Multiline)
-            return;
-        if (m_desiredX < 0)
-            m_desiredX = PosFromChar(caret).X;
+        if (!Multiline) return;
+        if (m_desiredX < 0) m_desiredX = PosFromChar(caret).X;
         const Integer target = std::clamp(line + Lines, 0, l.LineCount() - 1);
         const Integer y = FormatRect.Top + (target - m_topLine) * LineHeight();
         const Integer keep = m_desiredX;
@@ -273,8 +246,7 @@ void TEditEngine::KeyDownDefault(Word Key, TShiftState Shift, TMessage& M)
             moveTo(Buffer.SelEnd());
         } else {
             Integer next = caret + 1;
-            if (next < Buffer.Length() && Buffer.ClampPosition(next) != next)
-                ++next;
+            if (next < Buffer.Length() && Buffer.ClampPosition(next) != next) ++next;
             moveTo(ctrl ? Buffer.NextWordStart(caret) : next);
         }
         m_desiredX = -1;
@@ -295,8 +267,7 @@ void TEditEngine::KeyDownDefault(Word Key, TShiftState Shift, TMessage& M)
         if (shift)
             CutToClipboard();
         else if (ReadOnly) {
-            if (OnBeep)
-                OnBeep();
+            if (OnBeep) OnBeep();
         } else if (Buffer.DeleteForward(ctrl))
             TextChanged();
         break;
@@ -323,37 +294,30 @@ bool TEditEngine::CharDefault(Char C)
     case 8:
     case 0x7F:
         if (ReadOnly) {
-            if (OnBeep)
-                OnBeep();
+            if (OnBeep) OnBeep();
         } else if (Buffer.DeleteBackward(C == 0x7F)) {
             TextChanged();
         }
         return true;
     case 13:
     case 10:
-        if (Multiline && WantReturns)
-            InsertText(u"\r\n");
+        if (Multiline && WantReturns) InsertText(u"\r\n");
         return true;
     case 9:
-        if (Multiline && WantTabs)
-            InsertText(u"\t");
+        if (Multiline && WantTabs) InsertText(u"\t");
         return true;
     default: break;
     }
-    if (C < 32)
-        return true;
+    if (C < 32) return true;
     if (ReadOnly) {
-        if (OnBeep)
-            OnBeep();
+        if (OnBeep) OnBeep();
         return true;
     }
     if (Buffer.TypeChar(C)) {
         TextChanged();
     } else {
-        if (OnMaxText)
-            OnMaxText();
-        if (OnBeep)
-            OnBeep();
+        if (OnMaxText) OnMaxText();
+        if (OnBeep) OnBeep();
     }
     return true;
 }
@@ -375,17 +339,14 @@ void TEditEngine::MouseDown(TPoint P, bool Extend, bool Double)
 bool TEditEngine::HandleMessage(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_KEYDOWN:
-        KeyDownDefault(Word(M.WParam), KeyboardStateToShiftState(), M);
-        return true;
+    case WM_KEYDOWN: KeyDownDefault(Word(M.WParam), KeyboardStateToShiftState(), M); return true;
     case WM_CHAR:
         CharDefault(Char(M.WParam));
         M.Result = 0;
         return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        MouseDown({GetXLParam(M.LParam), GetYLParam(M.LParam)}, (M.WParam & MK_SHIFT) != 0,
-                  M.Msg == WM_LBUTTONDBLCLK);
+        MouseDown({GetXLParam(M.LParam), GetYLParam(M.LParam)}, (M.WParam & MK_SHIFT) != 0, M.Msg == WM_LBUTTONDBLCLK);
         return true;
     case WM_MOUSEMOVE:
         if (m_dragging && (M.WParam & MK_LBUTTON)) {
@@ -393,12 +354,8 @@ bool TEditEngine::HandleMessage(TMessage& M)
             SelMoved();
         }
         return true;
-    case WM_LBUTTONUP:
-        m_dragging = false;
-        return true;
-    case WM_CAPTURECHANGED:
-        m_dragging = false;
-        return false;
+    case WM_LBUTTONUP: m_dragging = false; return true;
+    case WM_CAPTURECHANGED: m_dragging = false; return false;
     case WM_CUT: CutToClipboard(); return true;
     case WM_COPY: CopyToClipboard(); return true;
     case WM_PASTE: PasteFromClipboard(); return true;
@@ -493,22 +450,19 @@ void TEditEngine::Paint(TCanvas& Canvas, const TPaintOptions& O) const
     const TColor textColour = O.Enabled ? O.Text : clGrayText;
     for (Integer i = m_topLine; i < l.LineCount(); ++i) {
         const Integer y = FormatRect.Top + (i - m_topLine) * lh;
-        if (y >= FormatRect.Bottom)
-            break;
+        if (y >= FormatRect.Bottom) break;
         const TEditLine& line = l.Line(i);
         const String text = l.LineText(i);
         const TPoint origin = PosFromChar(line.Start);
         Canvas.Brush()->SetStyle(bsClear);
         Canvas.Font()->SetColor(textColour);
         Canvas.TextOut(origin.X, y, text);
-        if (!showSel)
-            continue;
+        if (!showSel) continue;
         const Integer a = std::max(Buffer.SelStart(), line.Start);
         const Integer b = std::min(Buffer.SelEnd(), line.Start + line.Length);
         const bool breakSelected = Buffer.SelEnd() > line.Start + line.Length && line.BreakLength > 0 &&
-                                   Buffer.SelStart() <= line.Start + line.Length;
-        if (a >= b && !breakSelected)
-            continue;
+            Buffer.SelStart() <= line.Start + line.Length;
+        if (a >= b && !breakSelected) continue;
         const Integer x1 = PosFromChar(a).X;
         const Integer x2 = a < b ? PosFromChar(b).X : x1;
         Canvas.Brush()->SetStyle(bsSolid);
@@ -516,8 +470,7 @@ void TEditEngine::Paint(TCanvas& Canvas, const TPaintOptions& O) const
         Canvas.FillRect(Rect(x1, y, x2 + (breakSelected ? 4 : 0), y + lh));
         Canvas.Brush()->SetStyle(bsClear);
         Canvas.Font()->SetColor(O.Focused ? clHighlightText : clWindowText);
-        if (a < b)
-            Canvas.TextOut(x1, y, StringView(text).substr(std::size_t(a - line.Start), std::size_t(b - a)));
+        if (a < b) Canvas.TextOut(x1, y, StringView(text).substr(std::size_t(a - line.Start), std::size_t(b - a)));
     }
     if (O.Focused && O.Enabled && O.Caret && !Buffer.HasSelection()) {
         const TPoint c = PosFromChar(Buffer.Caret());

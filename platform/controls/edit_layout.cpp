@@ -16,8 +16,7 @@ TEditLayout::TEditLayout(StringView Text, bool Multiline, bool WordWrap, Integer
     Integer start = 0;
     for (Integer i = 0; i < n; ++i) {
         const Char c = m_text[std::size_t(i)];
-        if (c != u'\r' && c != u'\n')
-            continue;
+        if (c != u'\r' && c != u'\n') continue;
         const Integer brk = (c == u'\r' && i + 1 < n && m_text[std::size_t(i + 1)] == u'\n') ? 2 : 1;
         AddHardLine(start, i - start, brk, WordWrap, WrapWidth);
         i += brk - 1;
@@ -38,22 +37,18 @@ void TEditLayout::AddHardLine(Integer Start, Integer Length, Integer BreakLength
     while (m_measure(text.substr(std::size_t(pos), std::size_t(end - pos))) > WrapWidth) {
         // The longest prefix that fits.
         Integer fit = pos;
-        while (fit < end && m_measure(text.substr(std::size_t(pos), std::size_t(fit + 1 - pos))) <= WrapWidth)
-            ++fit;
+        while (fit < end && m_measure(text.substr(std::size_t(pos), std::size_t(fit + 1 - pos))) <= WrapWidth) ++fit;
         // Break after the last blank of the prefix plus the blanks that follow it.
         Integer brk = fit;
-        while (brk > pos && text[std::size_t(brk)] != u' ' && text[std::size_t(brk)] != u'\t')
-            --brk;
+        while (brk > pos && text[std::size_t(brk)] != u' ' && text[std::size_t(brk)] != u'\t') --brk;
         if (brk > pos || text[std::size_t(pos)] == u' ') {
-            while (brk < end && (text[std::size_t(brk)] == u' ' || text[std::size_t(brk)] == u'\t'))
-                ++brk;
+            while (brk < end && (text[std::size_t(brk)] == u' ' || text[std::size_t(brk)] == u'\t')) ++brk;
         } else {
             brk = std::max(fit, pos + 1);  // a word wider than the line is cut inside
             if (brk < end && brk > pos + 1 && text[std::size_t(brk)] >= 0xDC00 && text[std::size_t(brk)] <= 0xDFFF)
                 --brk;
         }
-        if (brk >= end)
-            break;
+        if (brk >= end) break;
         m_lines.push_back({pos, brk - pos, 0});
         pos = brk;
     }
@@ -69,8 +64,7 @@ String TEditLayout::LineText(Integer Index) const
 Integer TEditLayout::LineFromChar(Integer Position) const
 {
     for (Integer i = LineCount() - 1; i > 0; --i)
-        if (Position >= m_lines[std::size_t(i)].Start)
-            return i;
+        if (Position >= m_lines[std::size_t(i)].Start) return i;
     return 0;
 }
 
@@ -78,22 +72,19 @@ Integer TEditLayout::XOfChar(Integer Position) const
 {
     const TEditLine& l = Line(LineFromChar(Position));
     const Integer count = std::clamp(Position - l.Start, 0, l.Length);
-    if (count == 0 || !m_measure)
-        return 0;
+    if (count == 0 || !m_measure) return 0;
     return m_measure(StringView(m_text).substr(std::size_t(l.Start), std::size_t(count)));
 }
 
 Integer TEditLayout::CharFromX(Integer LineIndex, Integer X) const
 {
     const TEditLine& l = Line(std::clamp(LineIndex, 0, LineCount() - 1));
-    if (X <= 0 || !m_measure)
-        return l.Start;
+    if (X <= 0 || !m_measure) return l.Start;
     const StringView text(m_text);
     Integer prev = 0;
     for (Integer i = 1; i <= l.Length; ++i) {
         const Char c = text[std::size_t(l.Start + i - 1)];
-        if (c >= 0xD800 && c <= 0xDBFF && i < l.Length)
-            continue;  // inside a surrogate pair
+        if (c >= 0xD800 && c <= 0xDBFF && i < l.Length) continue;  // inside a surrogate pair
         const Integer w = m_measure(text.substr(std::size_t(l.Start), std::size_t(i)));
         if (X < w) {
             // Nearer to the left or the right edge of this character?
@@ -111,10 +102,8 @@ Integer TEditLayout::CharFromX(Integer LineIndex, Integer X) const
 Integer TEditLayout::MaxLineWidth() const
 {
     Integer widest = 0;
-    if (!m_measure)
-        return 0;
-    for (Integer i = 0; i < LineCount(); ++i)
-        widest = std::max(widest, m_measure(LineText(i)));
+    if (!m_measure) return 0;
+    for (Integer i = 0; i < LineCount(); ++i) widest = std::max(widest, m_measure(LineText(i)));
     return widest;
 }
 

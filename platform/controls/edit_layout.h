@@ -12,8 +12,8 @@ namespace gw {
 using TTextMeasure = std::function<Integer(StringView Text)>;
 
 struct TEditLine {
-    Integer Start = 0;        // first character
-    Integer Length = 0;       // characters shown, without the line break
+    Integer Start = 0;  // first character
+    Integer Length = 0;  // characters shown, without the line break
     Integer BreakLength = 0;  // 2 for CR LF, 1 for a lone CR or LF, 0 for a soft break or the end
 };
 

@@ -38,10 +38,8 @@ TEditMask::TEditMask(StringView Mask)
         fields.push_back(Mask.substr(start));
         picture = fields[0];
     }
-    if (fields.size() > 1 && !fields[1].empty())
-        m_saveLiterals = fields[1][0] != u'0';
-    if (fields.size() > 2 && !fields[2].empty())
-        m_blank = fields[2][0];
+    if (fields.size() > 1 && !fields[1].empty()) m_saveLiterals = fields[1][0] != u'0';
+    if (fields.size() > 2 && !fields[2].empty()) m_blank = fields[2][0];
 
     TMaskCase mode = TMaskCase::None;
     for (std::size_t i = 0; i < picture.size(); ++i) {
@@ -49,9 +47,7 @@ TEditMask::TEditMask(StringView Mask)
         TMaskPosition p;
         p.Case = mode;
         switch (c) {
-        case u'!':
-            m_leadingBlanks = true;
-            continue;
+        case u'!': m_leadingBlanks = true; continue;
         case u'>':
             if (i + 1 < picture.size() && picture[i + 1] == u'<') {
                 mode = TMaskCase::None;
@@ -69,17 +65,28 @@ TEditMask::TEditMask(StringView Mask)
             }
             continue;
         case u'\\':
-            if (i + 1 >= picture.size())
-                continue;
+            if (i + 1 >= picture.size()) continue;
             p.Literal = picture[++i];
             break;
-        case u'L': p.Kind = TMaskKind::Letter; p.Required = true; break;
+        case u'L':
+            p.Kind = TMaskKind::Letter;
+            p.Required = true;
+            break;
         case u'l': p.Kind = TMaskKind::Letter; break;
-        case u'A': p.Kind = TMaskKind::AlphaNumeric; p.Required = true; break;
+        case u'A':
+            p.Kind = TMaskKind::AlphaNumeric;
+            p.Required = true;
+            break;
         case u'a': p.Kind = TMaskKind::AlphaNumeric; break;
-        case u'C': p.Kind = TMaskKind::AnyChar; p.Required = true; break;
+        case u'C':
+            p.Kind = TMaskKind::AnyChar;
+            p.Required = true;
+            break;
         case u'c': p.Kind = TMaskKind::AnyChar; break;
-        case u'0': p.Kind = TMaskKind::Digit; p.Required = true; break;
+        case u'0':
+            p.Kind = TMaskKind::Digit;
+            p.Required = true;
+            break;
         case u'9': p.Kind = TMaskKind::Digit; break;
         case u'#': p.Kind = TMaskKind::DigitOrSign; break;
         case u':': p.Literal = FormatSettings.TimeSeparator; break;
@@ -93,8 +100,7 @@ TEditMask::TEditMask(StringView Mask)
 
 Char TEditMask::Accept(Integer Index, Char C) const
 {
-    if (Index < 0 || Index >= Length())
-        return 0;
+    if (Index < 0 || Index >= Length()) return 0;
     const TMaskPosition& p = Position(Index);
     bool ok = false;
     switch (p.Kind) {
@@ -105,49 +111,41 @@ Char TEditMask::Accept(Integer Index, Char C) const
     case TMaskKind::Digit: ok = IsDigit(C); break;
     case TMaskKind::DigitOrSign: ok = IsDigit(C) || C == u'+' || C == u'-'; break;
     }
-    if (!ok)
-        return 0;
-    if (p.Case == TMaskCase::Upper)
-        return AnsiUpperCase(StringView(&C, 1))[0];
-    if (p.Case == TMaskCase::Lower)
-        return AnsiLowerCase(StringView(&C, 1))[0];
+    if (!ok) return 0;
+    if (p.Case == TMaskCase::Upper) return AnsiUpperCase(StringView(&C, 1))[0];
+    if (p.Case == TMaskCase::Lower) return AnsiLowerCase(StringView(&C, 1))[0];
     return C;
 }
 
 String TEditMask::EmptyEditText() const
 {
     String s;
-    for (const TMaskPosition& p : m_positions)
-        s += p.Kind == TMaskKind::Literal ? p.Literal : m_blank;
+    for (const TMaskPosition& p : m_positions) s += p.Kind == TMaskKind::Literal ? p.Literal : m_blank;
     return s;
 }
 
 Integer TEditMask::NextInput(Integer Index) const
 {
     for (Integer i = std::max(Index, 0); i < Length(); ++i)
-        if (!IsLiteral(i))
-            return i;
+        if (!IsLiteral(i)) return i;
     return -1;
 }
 
 Integer TEditMask::PrevInput(Integer Index) const
 {
     for (Integer i = std::min(Index, Length() - 1); i >= 0; --i)
-        if (!IsLiteral(i))
-            return i;
+        if (!IsLiteral(i)) return i;
     return -1;
 }
 
 String TEditMask::TextFromEditText(StringView EditText) const
 {
-    if (!IsMasked())
-        return String(EditText);
+    if (!IsMasked()) return String(EditText);
     String s;
     for (Integer i = 0; i < Length(); ++i) {
         const Char c = i < Integer(EditText.size()) ? EditText[std::size_t(i)] : m_blank;
         if (IsLiteral(i)) {
-            if (m_saveLiterals)
-                s += Position(i).Literal;
+            if (m_saveLiterals) s += Position(i).Literal;
         } else {
             s += c == m_blank ? u' ' : c;
         }
@@ -157,8 +155,7 @@ String TEditMask::TextFromEditText(StringView EditText) const
 
 String TEditMask::EditTextFromText(StringView Value) const
 {
-    if (!IsMasked())
-        return String(Value);
+    if (!IsMasked()) return String(Value);
     String edit = EmptyEditText();
     // The characters meant for input positions, in order.
     String chars;
@@ -168,8 +165,7 @@ String TEditMask::EditTextFromText(StringView Value) const
         std::size_t v = 0;
         for (Integer i = 0; i < Length() && v < Value.size(); ++i) {
             if (IsLiteral(i)) {
-                if (Value[v] == Position(i).Literal)
-                    ++v;
+                if (Value[v] == Position(i).Literal) ++v;
                 continue;
             }
             chars += Value[v++];
@@ -184,22 +180,19 @@ String TEditMask::EditTextFromInput(StringView chars) const
 {
     String edit = EmptyEditText();
     Integer inputs = 0;
-    for (Integer i = 0; i < Length(); ++i)
-        inputs += IsLiteral(i) ? 0 : 1;
+    for (Integer i = 0; i < Length(); ++i) inputs += IsLiteral(i) ? 0 : 1;
     // With leading blanks, a short value fills the last positions.
     Integer skip = (m_leadingBlanks && Integer(chars.size()) < inputs) ? inputs - Integer(chars.size()) : 0;
     std::size_t k = 0;
     for (Integer i = 0; i < Length() && k < chars.size(); ++i) {
-        if (IsLiteral(i))
-            continue;
+        if (IsLiteral(i)) continue;
         if (skip > 0) {
             --skip;
             continue;
         }
         const Char c = chars[k++];
         const Char accepted = c == u' ' ? 0 : Accept(i, c);
-        if (accepted != 0)
-            edit[std::size_t(i)] = accepted;
+        if (accepted != 0) edit[std::size_t(i)] = accepted;
     }
     return edit;
 }
@@ -208,11 +201,9 @@ Integer TEditMask::FirstMissing(StringView EditText) const
 {
     for (Integer i = 0; i < Length(); ++i) {
         const TMaskPosition& p = Position(i);
-        if (p.Kind == TMaskKind::Literal || !p.Required)
-            continue;
+        if (p.Kind == TMaskKind::Literal || !p.Required) continue;
         const Char c = i < Integer(EditText.size()) ? EditText[std::size_t(i)] : m_blank;
-        if (c == m_blank || c == u' ' || Accept(i, c) == 0)
-            return i;
+        if (c == m_blank || c == u' ' || Accept(i, c) == 0) return i;
     }
     return -1;
 }
@@ -220,11 +211,9 @@ Integer TEditMask::FirstMissing(StringView EditText) const
 bool TEditMask::IsEmpty(StringView EditText) const
 {
     for (Integer i = 0; i < Length(); ++i) {
-        if (IsLiteral(i))
-            continue;
+        if (IsLiteral(i)) continue;
         const Char c = i < Integer(EditText.size()) ? EditText[std::size_t(i)] : m_blank;
-        if (c != m_blank && c != u' ')
-            return false;
+        if (c != m_blank && c != u' ') return false;
     }
     return true;
 }

@@ -19,11 +19,11 @@ namespace gw {
 // The third field is the character shown in empty positions ('_' by default).
 enum class TMaskKind : uint8_t {
     Literal,
-    Letter,         // L / l
-    AlphaNumeric,   // A / a
-    AnyChar,        // C / c
-    Digit,          // 0 / 9
-    DigitOrSign,    // #
+    Letter,  // L / l
+    AlphaNumeric,  // A / a
+    AnyChar,  // C / c
+    Digit,  // 0 / 9
+    DigitOrSign,  // #
 };
 
 enum class TMaskCase : uint8_t { None, Upper, Lower };

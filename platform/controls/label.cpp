@@ -50,8 +50,10 @@ void TCustomLabel::SetTransparent(bool Value)
 {
     if (m_transparent == Value) return;
     m_transparent = Value;
-    if (Value) ControlStyle &= ~csOpaque;
-    else ControlStyle |= csOpaque;
+    if (Value)
+        ControlStyle &= ~csOpaque;
+    else
+        ControlStyle |= csOpaque;
     Invalidate();
 }
 
@@ -87,8 +89,10 @@ Cardinal TCustomLabel::DrawFlags() const
 {
     Cardinal f = DT_EXPANDTABS;
     if (m_wordWrap) f |= DT_WORDBREAK;
-    if (m_alignment == taRightJustify) f |= DT_RIGHT;
-    else if (m_alignment == taCenter) f |= DT_CENTER;
+    if (m_alignment == taRightJustify)
+        f |= DT_RIGHT;
+    else if (m_alignment == taCenter)
+        f |= DT_CENTER;
     return f;
 }
 
@@ -226,8 +230,10 @@ String AttributeOf(StringView Tag, StringView Name)
 void AppendText(std::vector<TLinkSegment>& Out, StringView Text)
 {
     if (Text.empty()) return;
-    if (!Out.empty() && !Out.back().IsLink) Out.back().Text += Text;
-    else Out.push_back({String(Text), false, String(), sltURL});
+    if (!Out.empty() && !Out.back().IsLink)
+        Out.back().Text += Text;
+    else
+        Out.push_back({String(Text), false, String(), sltURL});
 }
 
 }  // namespace
@@ -239,7 +245,7 @@ std::vector<TLinkSegment> ParseLinkCaption(StringView Caption)
     while (i < Caption.size()) {
         std::size_t lt = Caption.find(u'<', i);
         bool opening = lt != StringView::npos && StartsWithNoCase(Caption, lt, u"<a") && lt + 2 < Caption.size() &&
-                       (Caption[lt + 2] == u'>' || Caption[lt + 2] == u' ');
+            (Caption[lt + 2] == u'>' || Caption[lt + 2] == u' ');
         std::size_t gt = opening ? Caption.find(u'>', lt) : StringView::npos;
         if (lt == StringView::npos || !opening || gt == StringView::npos) {
             // Not an anchor: the text up to and including this '<' is plain.
@@ -295,8 +301,10 @@ std::vector<TLinkLabel::TRun> TLinkLabel::LayoutRuns()
         total += w;
     }
     Integer dx = 0;
-    if (Alignment == taRightJustify) dx = ClientWidth() - total;
-    else if (Alignment == taCenter) dx = (ClientWidth() - total) / 2;
+    if (Alignment == taRightJustify)
+        dx = ClientWidth() - total;
+    else if (Alignment == taCenter)
+        dx = (ClientWidth() - total) / 2;
     for (TRun& r : runs) OffsetRect(r.Bounds, dx, 0);
     return runs;
 }

@@ -33,8 +33,7 @@ void TListBoxStrings::Clear()
         throw;
     }
     --m_depth;
-    if (m_depth == 0)
-        m_owner.ItemsCleared();
+    if (m_depth == 0) m_owner.ItemsCleared();
 }
 
 void TListBoxStrings::Delete(Integer Index)
@@ -47,8 +46,7 @@ void TListBoxStrings::Delete(Integer Index)
         throw;
     }
     --m_depth;
-    if (m_depth == 0)
-        m_owner.ItemDeleted(Index);
+    if (m_depth == 0) m_owner.ItemDeleted(Index);
 }
 
 void TListBoxStrings::InsertObject(Integer Index, const String& S, TObject* AObject)
@@ -62,8 +60,7 @@ void TListBoxStrings::InsertObject(Integer Index, const String& S, TObject* AObj
         throw;
     }
     --m_depth;
-    if (m_depth == 0 && Count() > before)
-        m_owner.ItemInserted(Index);
+    if (m_depth == 0 && Count() > before) m_owner.ItemInserted(Index);
 }
 
 Integer TListBoxStrings::AddObject(const String& S, TObject* AObject)
@@ -78,16 +75,14 @@ Integer TListBoxStrings::AddObject(const String& S, TObject* AObject)
         throw;
     }
     --m_depth;
-    if (m_depth == 0 && Count() > before)
-        m_owner.ItemInserted(index);
+    if (m_depth == 0 && Count() > before) m_owner.ItemInserted(index);
     return index;
 }
 
 void TListBoxStrings::Changed()
 {
     TStringList::Changed();
-    if (m_depth == 0)
-        m_owner.ItemsChanged();
+    if (m_depth == 0) m_owner.ItemsChanged();
 }
 
 // --- TCustomListBox ----------------------------------------------------------------------------------
@@ -108,15 +103,13 @@ void TCustomListBox::ItemInserted(Integer Index)
 {
     Index = std::clamp(Index, 0, Integer(m_selected.size()));
     m_selected.insert(m_selected.begin() + Index, false);
-    if (m_itemIndex >= Index)
-        ++m_itemIndex;
+    if (m_itemIndex >= Index) ++m_itemIndex;
     Invalidate();
 }
 
 void TCustomListBox::ItemDeleted(Integer Index)
 {
-    if (Index >= 0 && Index < Integer(m_selected.size()))
-        m_selected.erase(m_selected.begin() + Index);
+    if (Index >= 0 && Index < Integer(m_selected.size())) m_selected.erase(m_selected.begin() + Index);
     if (m_itemIndex == Index)
         m_itemIndex = -1;
     else if (m_itemIndex > Index)
@@ -137,16 +130,14 @@ void TCustomListBox::ItemsCleared()
 void TCustomListBox::ItemsChanged()
 {
     m_selected.resize(std::size_t(Count()), false);
-    if (m_itemIndex >= Count())
-        m_itemIndex = -1;
+    if (m_itemIndex >= Count()) m_itemIndex = -1;
     m_topIndex = std::clamp(m_topIndex, 0, std::max(0, Count() - 1));
     Invalidate();
 }
 
 Integer TCustomListBox::ItemHeight() const
 {
-    if (m_itemHeight > 0)
-        return m_itemHeight;
+    if (m_itemHeight > 0) return m_itemHeight;
     TCanvas measure;
     measure.SetFont(Font());
     return measure.TextHeight(u"Wg") + 1;
@@ -174,8 +165,7 @@ void TCustomListBox::SetMultiSelect(bool Value)
 {
     m_multiSelect = Value;
     std::fill(m_selected.begin(), m_selected.end(), false);
-    if (!Value && m_itemIndex >= 0)
-        m_selected[std::size_t(m_itemIndex)] = true;
+    if (!Value && m_itemIndex >= 0) m_selected[std::size_t(m_itemIndex)] = true;
     Invalidate();
 }
 
@@ -183,8 +173,7 @@ TRect TCustomListBox::ItemsArea() const
 {
     const Integer b = m_borderStyle == bsSingle ? 2 : 0;
     TRect r = Rect(b, b, Width() - b, Height() - b);
-    if (HasScrollBar())
-        r.Right -= GetSystemMetrics(SM_CXVSCROLL);
+    if (HasScrollBar()) r.Right -= GetSystemMetrics(SM_CXVSCROLL);
     return r;
 }
 
@@ -206,25 +195,21 @@ Integer TCustomListBox::ItemAtPos(TPoint Pos, bool Existing) const
     const TRect a = ItemsArea();
     if (Pos.Y >= a.Top && Pos.X >= a.Left && Pos.X < a.Right) {
         const Integer i = m_topIndex + (Pos.Y - a.Top) / std::max(1, ItemHeight());
-        if (i < Count())
-            return i;
+        if (i < Count()) return i;
     }
     return Existing ? -1 : Count();
 }
 
 bool TCustomListBox::Selected(Integer Index) const
 {
-    if (Index < 0 || Index >= Count())
-        ListIndexError(Index);
-    if (!m_multiSelect)
-        return Index == m_itemIndex;
+    if (Index < 0 || Index >= Count()) ListIndexError(Index);
+    if (!m_multiSelect) return Index == m_itemIndex;
     return Index < Integer(m_selected.size()) && m_selected[std::size_t(Index)];
 }
 
 void TCustomListBox::SetSelected(Integer Index, bool Value)
 {
-    if (Index < 0 || Index >= Count())
-        ListIndexError(Index);
+    if (Index < 0 || Index >= Count()) ListIndexError(Index);
     m_selected.resize(std::size_t(Count()), false);
     if (!m_multiSelect) {
         if (Value)
@@ -239,46 +224,40 @@ void TCustomListBox::SetSelected(Integer Index, bool Value)
 
 Integer TCustomListBox::SelCount() const
 {
-    if (!m_multiSelect)
-        return -1;  // as the class library answers for a single-selection list
+    if (!m_multiSelect) return -1;  // as the class library answers for a single-selection list
     return Integer(std::count(m_selected.begin(), m_selected.end(), true));
 }
 
 void TCustomListBox::ClearSelection()
 {
     std::fill(m_selected.begin(), m_selected.end(), false);
-    if (!m_multiSelect)
-        m_itemIndex = -1;
+    if (!m_multiSelect) m_itemIndex = -1;
     Invalidate();
 }
 
 void TCustomListBox::SelectAll()
 {
-    if (!m_multiSelect)
-        return;
+    if (!m_multiSelect) return;
     m_selected.assign(std::size_t(Count()), true);
     Invalidate();
 }
 
 void TCustomListBox::SetItemIndex(Integer Value)
 {
-    if (Value < -1 || Value >= Count())
-        Value = -1;
+    if (Value < -1 || Value >= Count()) Value = -1;
     m_itemIndex = Value;
     if (m_multiSelect && Value >= 0) {
         m_selected.resize(std::size_t(Count()), false);
         m_selected[std::size_t(Value)] = true;
     }
-    if (Value >= 0)
-        ScrollIntoView(Value);
+    if (Value >= 0) ScrollIntoView(Value);
     Invalidate();
 }
 
 void TCustomListBox::SetTopIndex(Integer Value)
 {
     const Integer top = std::clamp(Value, 0, std::max(0, Count() - VisibleCount()));
-    if (top == m_topIndex)
-        return;
+    if (top == m_topIndex) return;
     m_topIndex = top;
     Invalidate();
 }
@@ -295,16 +274,14 @@ void TCustomListBox::NotifyParent(Word Code) { NotifyParentCommand(*this, Code);
 
 void TCustomListBox::UserSelect(Integer Index, TShiftState Shift)
 {
-    if (Count() == 0)
-        return;
+    if (Count() == 0) return;
     Index = std::clamp(Index, 0, Count() - 1);
     m_selected.resize(std::size_t(Count()), false);
     const Integer old = m_itemIndex;
     const std::vector<bool> oldMarks = m_selected;
     if (m_multiSelect) {
         if (ExtendedSelect && (Shift & ssShift) && m_anchor >= 0) {
-            if (!(Shift & ssCtrl))
-                std::fill(m_selected.begin(), m_selected.end(), false);
+            if (!(Shift & ssCtrl)) std::fill(m_selected.begin(), m_selected.end(), false);
             for (Integer i = std::min(m_anchor, Index); i <= std::max(m_anchor, Index); ++i)
                 m_selected[std::size_t(i)] = true;
         } else if ((Shift & ssCtrl) || !ExtendedSelect) {
@@ -321,25 +298,21 @@ void TCustomListBox::UserSelect(Integer Index, TShiftState Shift)
     m_itemIndex = Index;
     ScrollIntoView(Index);
     Invalidate();
-    if (old != m_itemIndex || oldMarks != m_selected)
-        NotifyParent(LBN_SELCHANGE);
+    if (old != m_itemIndex || oldMarks != m_selected) NotifyParent(LBN_SELCHANGE);
 }
 
 Integer TTypeToSelect::Next(Char C, const TStrings& Items, Integer Current)
 {
     const Cardinal now = GetTickCountUI();
-    if (now - m_time > 1000)
-        m_search.clear();
+    if (now - m_time > 1000) m_search.clear();
     m_time = now;
     const bool repeat = m_search.size() == 1 && m_search[0] == C;
-    if (!repeat)
-        m_search += C;
+    if (!repeat) m_search += C;
     const Integer n = Items.Count();
     const Integer start = repeat || m_search.size() == 1 ? Current + 1 : std::max(0, Current);
     for (Integer k = 0; k < n; ++k) {
         const Integer i = (start + k) % n;
-        if (StartsText(m_search, Items.Strings(i)))
-            return i;
+        if (StartsText(m_search, Items.Strings(i))) return i;
     }
     return -1;
 }
@@ -347,19 +320,16 @@ Integer TTypeToSelect::Next(Char C, const TStrings& Items, Integer Current)
 void TCustomListBox::TypeToSelect(Char C)
 {
     const Integer i = m_search.Next(C, *m_items, m_itemIndex);
-    if (i >= 0)
-        UserSelect(i, 0);
+    if (i >= 0) UserSelect(i, 0);
 }
 
 void TCustomListBox::MouseDownOnItem(Integer Index, TShiftState Shift, TPoint /*P*/) { UserSelect(Index, Shift); }
 
 bool TCustomListBox::ScrollBarClick(TPoint P)
 {
-    if (!HasScrollBar())
-        return false;
+    if (!HasScrollBar()) return false;
     const TRect a = ItemsArea();
-    if (P.X < a.Right)
-        return false;
+    if (P.X < a.Right) return false;
     const Integer arrow = GetSystemMetrics(SM_CYVSCROLL);
     if (P.Y < a.Top + arrow)
         SetTopIndex(m_topIndex - 1);
@@ -396,8 +366,7 @@ void TCustomListBox::DefaultHandler(TMessage& M)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
-        if (ScrollBarClick(p))
-            return;
+        if (ScrollBarClick(p)) return;
         const Integer i = ItemAtPos(p, true);
         if (i >= 0) {
             if (M.Msg == WM_LBUTTONDBLCLK) {
@@ -411,8 +380,7 @@ void TCustomListBox::DefaultHandler(TMessage& M)
     case WM_MOUSEMOVE:
         if ((M.WParam & MK_LBUTTON) && GetCapture() == HandleIfAllocated() && !m_multiSelect) {
             const Integer i = ItemAtPos({GetXLParam(M.LParam), GetYLParam(M.LParam)}, true);
-            if (i >= 0 && i != m_itemIndex)
-                UserSelect(i, 0);
+            if (i >= 0 && i != m_itemIndex) UserSelect(i, 0);
         }
         return;
     case WM_KEYDOWN: {
@@ -433,11 +401,13 @@ void TCustomListBox::DefaultHandler(TMessage& M)
         break;
     }
     case WM_CHAR:
-        if (M.WParam > 32)
-            TypeToSelect(Char(M.WParam));
+        if (M.WParam > 32) TypeToSelect(Char(M.WParam));
         return;
     case LB_GETCURSEL: M.Result = m_itemIndex; return;
-    case LB_SETCURSEL: SetItemIndex(Integer(int32_t(M.WParam))); M.Result = m_itemIndex; return;
+    case LB_SETCURSEL:
+        SetItemIndex(Integer(int32_t(M.WParam)));
+        M.Result = m_itemIndex;
+        return;
     case LB_GETTOPINDEX: M.Result = m_topIndex; return;
     case LB_SETTOPINDEX: SetTopIndex(Integer(M.WParam)); return;
     case LB_GETCOUNT: M.Result = Count(); return;
@@ -465,7 +435,9 @@ void TCustomListBox::DrawItem(TCanvas& Canvas, Integer Index, TRect Rect, TOwner
     // A disabled list keeps its selection visible, without the highlight colour.
     Canvas.Brush()->SetColor((State & odSelected) ? ((State & odDisabled) ? clBtnFace : clHighlight) : Color());
     Canvas.Font()->Assign(Font());
-    Canvas.Font()->SetColor((State & odDisabled) ? clGrayText : (State & odSelected) ? clHighlightText : Font()->Color());
+    Canvas.Font()->SetColor((State & odDisabled)       ? clGrayText
+                                : (State & odSelected) ? clHighlightText
+                                                       : Font()->Color());
     if (m_style != lbStandard && OnDrawItem) {
         OnDrawItem(this, Index, Rect, State);
         return;
@@ -485,18 +457,13 @@ void TCustomListBox::PaintWindow(TCanvas& Canvas)
     const bool focused = Focused();
     for (Integer i = m_topIndex; i < Count(); ++i) {
         const TRect r = ItemRect(i);
-        if (r.Top >= area.Bottom)
-            break;
+        if (r.Top >= area.Bottom) break;
         TOwnerDrawState state = 0;
-        if (Selected(i))
-            state |= odSelected;
-        if (!Enabled())
-            state |= odDisabled;
-        if (focused && i == m_itemIndex)
-            state |= odFocused;
+        if (Selected(i)) state |= odSelected;
+        if (!Enabled()) state |= odDisabled;
+        if (focused && i == m_itemIndex) state |= odFocused;
         DrawItem(Canvas, i, r, state);
-        if ((state & odFocused) && ShowFocusRect)
-            Canvas.DrawFocusRect(r);
+        if ((state & odFocused) && ShowFocusRect) Canvas.DrawFocusRect(r);
     }
     Canvas.RestoreDC(saved);
     if (HasScrollBar()) {
@@ -534,8 +501,7 @@ void TCheckListBox::ItemInserted(Integer Index)
 
 void TCheckListBox::ItemDeleted(Integer Index)
 {
-    if (Index >= 0 && Index < Integer(m_checks.size()))
-        m_checks.erase(m_checks.begin() + Index);
+    if (Index >= 0 && Index < Integer(m_checks.size())) m_checks.erase(m_checks.begin() + Index);
     TCustomListBox::ItemDeleted(Index);
 }
 
@@ -553,15 +519,13 @@ void TCheckListBox::ItemsChanged()
 
 TCheckBoxState TCheckListBox::State(Integer Index) const
 {
-    if (Index < 0 || Index >= Count())
-        ListIndexError(Index);
+    if (Index < 0 || Index >= Count()) ListIndexError(Index);
     return Index < Integer(m_checks.size()) ? m_checks[std::size_t(Index)].State : cbUnchecked;
 }
 
 void TCheckListBox::SetState(Integer Index, TCheckBoxState Value)
 {
-    if (Index < 0 || Index >= Count())
-        ListIndexError(Index);
+    if (Index < 0 || Index >= Count()) ListIndexError(Index);
     m_checks.resize(std::size_t(Count()));
     m_checks[std::size_t(Index)].State = Value;
     Invalidate();
@@ -574,8 +538,7 @@ bool TCheckListBox::ItemEnabled(Integer Index) const
 
 void TCheckListBox::SetItemEnabled(Integer Index, bool Value)
 {
-    if (Index < 0 || Index >= Count())
-        ListIndexError(Index);
+    if (Index < 0 || Index >= Count()) ListIndexError(Index);
     m_checks.resize(std::size_t(Count()));
     m_checks[std::size_t(Index)].Enabled = Value;
     Invalidate();
@@ -583,8 +546,7 @@ void TCheckListBox::SetItemEnabled(Integer Index, bool Value)
 
 void TCheckListBox::Toggle(Integer Index)
 {
-    if (Index < 0 || Index >= Count() || !ItemEnabled(Index))
-        return;
+    if (Index < 0 || Index >= Count() || !ItemEnabled(Index)) return;
     TCheckBoxState next = cbUnchecked;
     switch (State(Index)) {
     case cbUnchecked: next = cbChecked; break;
@@ -592,15 +554,13 @@ void TCheckListBox::Toggle(Integer Index)
     case cbGrayed: next = cbUnchecked; break;
     }
     SetState(Index, next);
-    if (OnClickCheck)
-        OnClickCheck(this);
+    if (OnClickCheck) OnClickCheck(this);
 }
 
 void TCheckListBox::MouseDownOnItem(Integer Index, TShiftState Shift, TPoint P)
 {
     TCustomListBox::MouseDownOnItem(Index, Shift, P);
-    if (P.X < ItemRect(Index).Left + CheckWidth + 2)
-        Toggle(Index);
+    if (P.X < ItemRect(Index).Left + CheckWidth + 2) Toggle(Index);
 }
 
 void TCheckListBox::DefaultHandler(TMessage& M)
@@ -622,14 +582,12 @@ void TCheckListBox::DrawItemText(TCanvas& Canvas, Integer Index, TRect Rect, TOw
         flags |= DFCS_CHECKED;
     else if (s == cbGrayed)
         flags |= DFCS_CHECKED | DFCS_INACTIVE;
-    if (!ItemEnabled(Index) || !Enabled())
-        flags |= DFCS_INACTIVE;
+    if (!ItemEnabled(Index) || !Enabled()) flags |= DFCS_INACTIVE;
     // The box keeps the window colour behind it, as the platform draws it.
     Canvas.Brush()->SetColor(Color());
     Canvas.FillRect(gw::Rect(Rect.Left, Rect.Top, Rect.Left + CheckWidth + 3, Rect.Bottom));
     DrawFrameControl(Canvas, box, DFC_BUTTON, flags);
-    if (!ItemEnabled(Index))
-        Canvas.Font()->SetColor(clGrayText);
+    if (!ItemEnabled(Index)) Canvas.Font()->SetColor(clGrayText);
     TRect text = Rect;
     text.Left += CheckWidth + 3;
     TCustomListBox::DrawItemText(Canvas, Index, text, State);

@@ -16,8 +16,10 @@ Integer TListItem::Index() const { return m_owner ? m_owner->IndexOf(this) : -1;
 void TListItem::SetSelected(bool Value)
 {
     if (m_selected == Value) return;
-    if (m_owner) m_owner->SelectionChanged(this, Value);
-    else m_selected = Value;
+    if (m_owner)
+        m_owner->SelectionChanged(this, Value);
+    else
+        m_selected = Value;
 }
 
 // --- TListView ---------------------------------------------------------------------------------------------
@@ -86,8 +88,10 @@ TListItem* TListView::Selected() const
 
 void TListView::SetSelected(TListItem* Item)
 {
-    if (Item) Item->SetSelected(true);
-    else if (TListItem* s = Selected()) s->SetSelected(false);
+    if (Item)
+        Item->SetSelected(true);
+    else if (TListItem* s = Selected())
+        s->SetSelected(false);
 }
 
 Integer TListView::ItemIndex() const
@@ -96,10 +100,7 @@ Integer TListView::ItemIndex() const
     return s ? IndexOf(s) : -1;
 }
 
-void TListView::SetItemIndex(Integer Value)
-{
-    SetSelected(Value >= 0 && Value < ItemCount() ? Items(Value) : nullptr);
-}
+void TListView::SetItemIndex(Integer Value) { SetSelected(Value >= 0 && Value < ItemCount() ? Items(Value) : nullptr); }
 
 void TListView::SelectionChanged(TListItem* Item, bool Value)
 {
@@ -139,8 +140,10 @@ Integer TListView::VisibleRowCount() const
 void TListView::MakeVisible(Integer Index)
 {
     if (Index < 0) return;
-    if (Index < m_topIndex) m_topIndex = Index;
-    else if (Index >= m_topIndex + VisibleRowCount()) m_topIndex = Index - VisibleRowCount() + 1;
+    if (Index < m_topIndex)
+        m_topIndex = Index;
+    else if (Index >= m_topIndex + VisibleRowCount())
+        m_topIndex = Index - VisibleRowCount() + 1;
 }
 
 TRect TListView::ItemRect(Integer Index) const
@@ -206,11 +209,12 @@ void TListView::Paint()
         c.Font()->SetColor(text);
         Integer cx = 2;
         for (std::size_t k = 0; k < m_columns.size(); ++k) {
-            String s = k == 0 ? item->Caption
-                              : (Integer(k) - 1 < item->SubItems()->Count() ? item->SubItems()->Strings(Integer(k) - 1) : String());
+            String s = k == 0
+                ? item->Caption
+                : (Integer(k) - 1 < item->SubItems()->Count() ? item->SubItems()->Strings(Integer(k) - 1) : String());
             TRect cell = Rect(cx + 4, row.Top, cx + m_columns[k]->Width - 4, row.Bottom);
             Cardinal align = m_columns[k]->Alignment == taRightJustify ? DT_RIGHT
-                             : m_columns[k]->Alignment == taCenter     ? DT_CENTER
+                : m_columns[k]->Alignment == taCenter                  ? DT_CENTER
                                                                        : DT_LEFT;
             c.DrawText(s, cell, align | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
             cx += m_columns[k]->Width;

@@ -55,28 +55,23 @@ void TCustomMaskEdit::SetEditText(const String& Value)
     String edit = m_mask.EmptyEditText();
     for (Integer i = 0; i < m_mask.Length() && i < Integer(Value.size()); ++i)
         if (!m_mask.IsLiteral(i))
-            if (const Char c = m_mask.Accept(i, Value[std::size_t(i)]))
-                edit[std::size_t(i)] = c;
+            if (const Char c = m_mask.Accept(i, Value[std::size_t(i)])) edit[std::size_t(i)] = c;
     SetEditTextRaw(edit);
 }
 
 void TCustomMaskEdit::Reset()
 {
-    if (!m_engine.Modified)
-        return;
+    if (!m_engine.Modified) return;
     SetEditTextRaw(m_oldEditText);
     m_engine.Modified = false;
 }
 
 void TCustomMaskEdit::ValidateEdit()
 {
-    if (!m_mask.IsMasked() || !m_engine.Modified)
-        return;
+    if (!m_mask.IsMasked() || !m_engine.Modified) return;
     const Integer missing = m_mask.FirstMissing(EditText());
-    if (missing < 0)
-        return;
-    if (!Focused() && CanFocus())
-        SetFocus();
+    if (missing < 0) return;
+    if (!Focused() && CanFocus()) SetFocus();
     m_engine.SetSel(missing, missing);
     throw EDBEditError(SMaskEditErr);
 }
@@ -124,8 +119,7 @@ bool TCustomMaskEdit::ClearRange(Integer Start, Integer End)
     const String empty = m_mask.EmptyEditText();
     Start = std::clamp(Start, 0, m_mask.Length());
     End = std::clamp(End, Start, m_mask.Length());
-    if (End > Start)
-        Replace(Start, empty.substr(std::size_t(Start), std::size_t(End - Start)));
+    if (End > Start) Replace(Start, empty.substr(std::size_t(Start), std::size_t(End - Start)));
     return true;
 }
 
@@ -157,8 +151,7 @@ void TCustomMaskEdit::MaskedChar(Char C)
         MessageBeep(0);
         return;
     }
-    if (hadSelection)
-        ClearRange(b.SelStart(), b.SelEnd());
+    if (hadSelection) ClearRange(b.SelStart(), b.SelEnd());
     Replace(p, String(1, accepted));
     const Integer next = m_mask.NextInput(p + 1);
     b.SetSel(next < 0 ? m_mask.Length() : next, next < 0 ? m_mask.Length() : next);
@@ -171,12 +164,10 @@ void TCustomMaskEdit::MaskedChar(Char C)
 void TCustomMaskEdit::MaskedPaste(const String& S)
 {
     for (Char c : S) {
-        if (c == u'\r' || c == u'\n')
-            break;
+        if (c == u'\r' || c == u'\n') break;
         const Integer caret = m_engine.Buffer.SelStart();
         MaskedChar(c);
-        if (m_engine.Buffer.SelStart() == caret)
-            break;  // refused: the rest would land in the wrong places
+        if (m_engine.Buffer.SelStart() == caret) break;  // refused: the rest would land in the wrong places
     }
 }
 
@@ -194,11 +185,9 @@ void TCustomMaskEdit::DefaultHandler(TMessage& M)
             const String before = b.Text();
             if (b.HasSelection()) {
                 const Integer start = b.SelStart();
-                if (ClearRange(start, b.SelEnd()))
-                    b.SetSel(start, start);
+                if (ClearRange(start, b.SelEnd())) b.SetSel(start, start);
             } else if (const Integer p = m_mask.PrevInput(b.Caret() - 1); p >= 0) {
-                if (ClearRange(p, p + 1))
-                    b.SetSel(p, p);
+                if (ClearRange(p, p + 1)) b.SetSel(p, p);
             }
             if (b.Text() != before)
                 m_engine.TextChanged();
@@ -227,30 +216,23 @@ void TCustomMaskEdit::DefaultHandler(TMessage& M)
             const String before = b.Text();
             const Integer start = b.SelStart();
             ClearRange(start, b.HasSelection() ? b.SelEnd() : start + 1);
-            if (b.Text() != before)
-                m_engine.TextChanged();
+            if (b.Text() != before) m_engine.TextChanged();
             return;
         }
         break;
     case WM_CUT:
     case WM_CLEAR: {
-        if (M.Msg == WM_CUT && !m_engine.CopyToClipboard())
-            return;
+        if (M.Msg == WM_CUT && !m_engine.CopyToClipboard()) return;
         const String before = b.Text();
         const Integer start = b.SelStart();
-        if (ClearRange(start, b.SelEnd()))
-            b.SetSel(start, start);
-        if (b.Text() != before)
-            m_engine.TextChanged();
+        if (ClearRange(start, b.SelEnd())) b.SetSel(start, start);
+        if (b.Text() != before) m_engine.TextChanged();
         return;
     }
     case WM_PASTE:
-        if (ClipboardHasText())
-            MaskedPaste(ClipboardText());
+        if (ClipboardHasText()) MaskedPaste(ClipboardText());
         return;
-    case EM_REPLACESEL:
-        MaskedPaste(M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
-        return;
+    case EM_REPLACESEL: MaskedPaste(M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String()); return;
     default: break;
     }
     TCustomEdit::DefaultHandler(M);

@@ -16,15 +16,12 @@ std::vector<String> TMemoStrings::Split() const
     const String& t = m_memo.Text();
     std::size_t start = 0;
     for (std::size_t i = 0; i < t.size(); ++i) {
-        if (t[i] != u'\r' && t[i] != u'\n')
-            continue;
+        if (t[i] != u'\r' && t[i] != u'\n') continue;
         lines.push_back(t.substr(start, i - start));
-        if (t[i] == u'\r' && i + 1 < t.size() && t[i + 1] == u'\n')
-            ++i;
+        if (t[i] == u'\r' && i + 1 < t.size() && t[i + 1] == u'\n') ++i;
         start = i + 1;
     }
-    if (start < t.size())
-        lines.push_back(t.substr(start));
+    if (start < t.size()) lines.push_back(t.substr(start));
     return lines;
 }
 
@@ -32,8 +29,7 @@ void TMemoStrings::Join(const std::vector<String>& Lines)
 {
     String t;
     for (std::size_t i = 0; i < Lines.size(); ++i) {
-        if (i > 0)
-            t += u"\r\n";
+        if (i > 0) t += u"\r\n";
         t += Lines[i];
     }
     m_memo.SetText(t);
@@ -44,16 +40,14 @@ Integer TMemoStrings::Count() const { return Integer(Split().size()); }
 String TMemoStrings::Get(Integer Index) const
 {
     const auto lines = Split();
-    if (Index < 0 || Index >= Integer(lines.size()))
-        IndexError(Index);
+    if (Index < 0 || Index >= Integer(lines.size())) IndexError(Index);
     return lines[std::size_t(Index)];
 }
 
 void TMemoStrings::Put(Integer Index, const String& S)
 {
     auto lines = Split();
-    if (Index < 0 || Index >= Integer(lines.size()))
-        IndexError(Index);
+    if (Index < 0 || Index >= Integer(lines.size())) IndexError(Index);
     lines[std::size_t(Index)] = S;
     Join(lines);
 }
@@ -63,8 +57,7 @@ void TMemoStrings::Clear() { m_memo.SetText(u""); }
 void TMemoStrings::Delete(Integer Index)
 {
     auto lines = Split();
-    if (Index < 0 || Index >= Integer(lines.size()))
-        IndexError(Index);
+    if (Index < 0 || Index >= Integer(lines.size())) IndexError(Index);
     lines.erase(lines.begin() + Index);
     Join(lines);
 }
@@ -72,8 +65,7 @@ void TMemoStrings::Delete(Integer Index)
 void TMemoStrings::Insert(Integer Index, const String& S)
 {
     auto lines = Split();
-    if (Index < 0 || Index > Integer(lines.size()))
-        IndexError(Index);
+    if (Index < 0 || Index > Integer(lines.size())) IndexError(Index);
     lines.insert(lines.begin() + Index, S);
     Join(lines);
 }
@@ -97,14 +89,10 @@ TCustomMemo::~TCustomMemo() = default;
 Cardinal TCustomMemo::EditStyle() const
 {
     Cardinal style = TCustomEdit::EditStyle() | ES_MULTILINE;
-    if (m_wordWrapProp)
-        style &= ~Cardinal(ES_AUTOHSCROLL);
-    if (m_wantReturns)
-        style |= ES_WANTRETURN;
-    if (HasVScroll())
-        style |= WS_VSCROLL;
-    if (HasHScroll())
-        style |= WS_HSCROLL;
+    if (m_wordWrapProp) style &= ~Cardinal(ES_AUTOHSCROLL);
+    if (m_wantReturns) style |= ES_WANTRETURN;
+    if (HasVScroll()) style |= WS_VSCROLL;
+    if (HasHScroll()) style |= WS_HSCROLL;
     return style;
 }
 
@@ -113,8 +101,7 @@ void TCustomMemo::ApplyStyle(Cardinal Style)
     TCustomEdit::ApplyStyle(Style);
     m_engine.WantTabs = m_wantTabs;
     m_engine.WantReturns = true;  // an Enter that reaches the memo is a line break
-    if (!CustomFormatRect())
-        m_engine.FormatRect = DefaultFormatRect();
+    if (!CustomFormatRect()) m_engine.FormatRect = DefaultFormatRect();
 }
 
 void TCustomMemo::CreateWnd()
@@ -126,8 +113,7 @@ void TCustomMemo::CreateWnd()
 void TCustomMemo::UpdateScrollBars()
 {
     const HWND h = HandleIfAllocated();
-    if (!h)
-        return;
+    if (!h) return;
     if (HasVScroll()) {
         TScrollInfo si;
         si.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
@@ -172,16 +158,14 @@ void TCustomMemo::Scroll(bool Vertical, Word Code, Integer Thumb)
 
 void TCustomMemo::SetScrollBars(TScrollStyle Value)
 {
-    if (Value == m_scrollBars)
-        return;
+    if (Value == m_scrollBars) return;
     m_scrollBars = Value;
     StyleChanged();
 }
 
 void TCustomMemo::SetWordWrap(bool Value)
 {
-    if (Value == m_wordWrapProp)
-        return;
+    if (Value == m_wordWrapProp) return;
     m_wordWrapProp = Value;
     StyleChanged();
 }
@@ -197,10 +181,8 @@ void TCustomMemo::SetWantTabs(bool Value)
 void TCustomMemo::KeyPress(Char& Key)
 {
     TCustomEdit::KeyPress(Key);
-    if (Key == u'\r' && !m_wantReturns)
-        Key = 0;
-    if (Key == u'\t' && !m_wantTabs)
-        Key = 0;
+    if (Key == u'\r' && !m_wantReturns) Key = 0;
+    if (Key == u'\t' && !m_wantTabs) Key = 0;
 }
 
 TPoint TCustomMemo::CaretPos() const
@@ -209,7 +191,8 @@ TPoint TCustomMemo::CaretPos() const
     const Integer caret = m_engine.Buffer.Caret();
     Integer line = 0, lineStart = 0;
     for (Integer i = 0; i < caret; ++i) {
-        if (t[std::size_t(i)] == u'\n' || (t[std::size_t(i)] == u'\r' && (i + 1 >= Integer(t.size()) || t[std::size_t(i + 1)] != u'\n'))) {
+        if (t[std::size_t(i)] == u'\n' ||
+            (t[std::size_t(i)] == u'\r' && (i + 1 >= Integer(t.size()) || t[std::size_t(i + 1)] != u'\n'))) {
             ++line;
             lineStart = i + 1;
         }
@@ -222,13 +205,13 @@ void TCustomMemo::SetCaretPos(TPoint Value)
     const String& t = m_engine.Buffer.Text();
     Integer line = 0, pos = 0;
     while (line < Value.Y && pos < Integer(t.size())) {
-        if (t[std::size_t(pos)] == u'\n' || (t[std::size_t(pos)] == u'\r' && (pos + 1 >= Integer(t.size()) || t[std::size_t(pos + 1)] != u'\n')))
+        if (t[std::size_t(pos)] == u'\n' ||
+            (t[std::size_t(pos)] == u'\r' && (pos + 1 >= Integer(t.size()) || t[std::size_t(pos + 1)] != u'\n')))
             ++line;
         ++pos;
     }
     Integer end = pos;
-    while (end < Integer(t.size()) && t[std::size_t(end)] != u'\r' && t[std::size_t(end)] != u'\n')
-        ++end;
+    while (end < Integer(t.size()) && t[std::size_t(end)] != u'\r' && t[std::size_t(end)] != u'\n') ++end;
     const Integer p = std::min(pos + std::max(0, Value.X), end);
     Perform(EM_SETSEL, WPARAM(p), p);
 }
@@ -257,8 +240,7 @@ void TCustomMemo::DefaultHandler(TMessage& M)
             M.Result |= DLGC_WANTTAB;
         else
             M.Result &= ~LRESULT(DLGC_WANTTAB);
-        if (!m_wantReturns)
-            M.Result &= ~LRESULT(DLGC_WANTALLKEYS);
+        if (!m_wantReturns) M.Result &= ~LRESULT(DLGC_WANTALLKEYS);
         return;
     default: break;
     }

@@ -40,10 +40,7 @@ Integer TMonthCalendar::CellHeight() const
 
 Integer TMonthCalendar::HeaderHeight() const { return CellHeight() + 6; }
 
-TSize TMonthCalendar::PreferredSize() const
-{
-    return {7 * CellWidth() + 6, HeaderHeight() + 7 * CellHeight() + 6};
-}
+TSize TMonthCalendar::PreferredSize() const { return {7 * CellWidth() + 6, HeaderHeight() + 7 * CellHeight() + 6}; }
 
 void TMonthCalendar::ShowMonth(Word Year, Word Month)
 {
@@ -55,10 +52,8 @@ void TMonthCalendar::ShowMonth(Word Year, Word Month)
 void TMonthCalendar::SetDate(TDateTime Value)
 {
     Value = std::floor(Value);
-    if (Value < std::floor(m_minDate))
-        throw EDateTimeError(u"Date is less than minimum of " + DateToStr(m_minDate));
-    if (Value > std::floor(m_maxDate))
-        throw EDateTimeError(u"Date exceeds maximum of " + DateToStr(m_maxDate));
+    if (Value < std::floor(m_minDate)) throw EDateTimeError(u"Date is less than minimum of " + DateToStr(m_minDate));
+    if (Value > std::floor(m_maxDate)) throw EDateTimeError(u"Date exceeds maximum of " + DateToStr(m_maxDate));
     m_date = Value;
     Word y, m, d;
     DecodeDate(Value, y, m, d);
@@ -68,15 +63,13 @@ void TMonthCalendar::SetDate(TDateTime Value)
 void TMonthCalendar::SetMinDate(TDateTime Value)
 {
     m_minDate = Value;
-    if (m_date < std::floor(Value))
-        SetDate(Value);
+    if (m_date < std::floor(Value)) SetDate(Value);
 }
 
 void TMonthCalendar::SetMaxDate(TDateTime Value)
 {
     m_maxDate = Value;
-    if (m_date > std::floor(Value))
-        SetDate(Value);
+    if (m_date > std::floor(Value)) SetDate(Value);
 }
 
 TDateTime TMonthCalendar::FirstShown() const
@@ -88,8 +81,7 @@ TDateTime TMonthCalendar::FirstShown() const
 TRect TMonthCalendar::DayRect(TDateTime Day) const
 {
     const Integer index = Integer(std::floor(Day) - FirstShown());
-    if (index < 0 || index >= 42)
-        return Rect(0, 0, 0, 0);
+    if (index < 0 || index >= 42) return Rect(0, 0, 0, 0);
     const Integer x = 3 + (index % 7) * CellWidth();
     const Integer y = 3 + HeaderHeight() + (1 + index / 7) * CellHeight();
     return Rect(x, y, x + CellWidth(), y + CellHeight());
@@ -110,12 +102,10 @@ TRect TMonthCalendar::NextArrowRect() const
 bool TMonthCalendar::DateAtPos(TPoint P, TDateTime& Day) const
 {
     const Integer top = 3 + HeaderHeight() + CellHeight();
-    if (P.Y < top || P.X < 3)
-        return false;
+    if (P.Y < top || P.X < 3) return false;
     const Integer col = (P.X - 3) / CellWidth();
     const Integer row = (P.Y - top) / CellHeight();
-    if (col > 6 || row > 5)
-        return false;
+    if (col > 6 || row > 5) return false;
     Day = FirstShown() + row * 7 + col;
     return true;
 }
@@ -145,10 +135,8 @@ void TMonthCalendar::UserSelect(TDateTime Day, bool Click)
     Word y, m, d;
     DecodeDate(Day, y, m, d);
     ShowMonth(y, m);
-    if (changed)
-        Notify(MCN_SELCHANGE);
-    if (Click)
-        Notify(MCN_SELECT);
+    if (changed) Notify(MCN_SELCHANGE);
+    if (Click) Notify(MCN_SELECT);
 }
 
 void TMonthCalendar::Dispatch(TMessage& M)
@@ -218,7 +206,7 @@ void TMonthCalendar::PaintWindow(TCanvas& Canvas)
     Canvas.Font()->SetColor(clCaptionText);
     TRect title = header;
     const String caption = FormatSettings.LongMonthNames[std::size_t(m_viewMonth - 1)] + u" " +
-                           FormatDateTime(u"yyyy", EncodeDate(m_viewYear, m_viewMonth, 1));
+        FormatDateTime(u"yyyy", EncodeDate(m_viewYear, m_viewMonth, 1));
     Canvas.DrawText(caption, title, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     // Day names.
     Canvas.Font()->SetColor(clWindowText);
@@ -247,8 +235,7 @@ void TMonthCalendar::PaintWindow(TCanvas& Canvas)
         const bool outside = m != m_viewMonth || day < std::floor(m_minDate) || day > std::floor(m_maxDate);
         Canvas.Font()->SetColor(chosen && Focused() ? clHighlightText : outside ? clGrayText : clWindowText);
         String text;
-        for (Integer v = d; v > 0; v /= 10)
-            text.insert(text.begin(), Char(u'0' + v % 10));
+        for (Integer v = d; v > 0; v /= 10) text.insert(text.begin(), Char(u'0' + v % 10));
         Canvas.DrawText(text, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     TRect frame = ClientRect();

@@ -131,8 +131,10 @@ void TCustomPanel::Paint()
     c.FillRect(r);
     if (!m_showCaption || Caption().empty()) return;
     Cardinal flags = DT_SINGLELINE | DT_VCENTER;
-    if (m_alignment == taCenter) flags |= DT_CENTER;
-    else if (m_alignment == taRightJustify) flags |= DT_RIGHT;
+    if (m_alignment == taCenter)
+        flags |= DT_CENTER;
+    else if (m_alignment == taRightJustify)
+        flags |= DT_RIGHT;
     c.Font()->Assign(Font());
     c.Brush()->SetStyle(bsClear);
     if (!Enabled()) c.Font()->SetColor(clGrayText);
@@ -304,8 +306,8 @@ void TCustomRadioGroup::ArrangeButtons()
     Integer buttonHeight = std::max(1, space / perColumn);
     Integer topMargin = textHeight + 1 + (space % perColumn) / 2;
     for (Integer i = 0; i < count; ++i)
-        m_buttons[std::size_t(i)]->SetBounds((i / perColumn) * buttonWidth + 8, (i % perColumn) * buttonHeight + topMargin,
-                                             buttonWidth, buttonHeight);
+        m_buttons[std::size_t(i)]->SetBounds((i / perColumn) * buttonWidth + 8,
+                                             (i % perColumn) * buttonHeight + topMargin, buttonWidth, buttonHeight);
 }
 
 void TCustomRadioGroup::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)

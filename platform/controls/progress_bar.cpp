@@ -56,8 +56,10 @@ TRect TProgressBar::FilledRect() const
     TRect r = ClientRect();
     InflateRect(r, -2, -2);
     Integer span = std::max(1, m_max - m_min);
-    if (m_orientation == pbHorizontal) r.Right = r.Left + Integer(int64_t(r.Width()) * (m_position - m_min) / span);
-    else r.Top = r.Bottom - Integer(int64_t(r.Height()) * (m_position - m_min) / span);
+    if (m_orientation == pbHorizontal)
+        r.Right = r.Left + Integer(int64_t(r.Width()) * (m_position - m_min) / span);
+    else
+        r.Top = r.Bottom - Integer(int64_t(r.Height()) * (m_position - m_min) / span);
     return r;
 }
 

@@ -22,13 +22,10 @@ enum : Cardinal { fStyle = 1, fColor = 2, fSize = 4, fOffset = 8 };
 
 TCharFormat TTextAttributes::Get() const
 {
-    if (m_default)
-        return m_edit.m_default;
+    if (m_default) return m_edit.m_default;
     const TEditBuffer& b = m_edit.m_engine.Buffer;
-    if (b.HasSelection())
-        return m_edit.FormatAt(b.SelStart());
-    if (m_edit.m_hasInsertFormat)
-        return m_edit.m_insertFormat;
+    if (b.HasSelection()) return m_edit.FormatAt(b.SelStart());
+    if (m_edit.m_hasInsertFormat) return m_edit.m_insertFormat;
     return m_edit.FormatAt(b.Caret() - 1);
 }
 
@@ -133,8 +130,7 @@ void TCustomRichEdit::CreateWnd()
 
 TCharFormat TCustomRichEdit::FormatAt(Integer Position) const
 {
-    if (m_formats.empty())
-        return m_default;
+    if (m_formats.empty()) return m_default;
     return m_formats[std::size_t(std::clamp(Position, 0, Integer(m_formats.size()) - 1))];
 }
 
@@ -167,19 +163,20 @@ void TCustomRichEdit::EditTextChanged()
         // Splice the formats where the text changed: the common ends keep theirs.
         const std::size_t oldLen = m_shadow.size(), newLen = now.size();
         std::size_t prefix = 0;
-        while (prefix < oldLen && prefix < newLen && m_shadow[prefix] == now[prefix])
-            ++prefix;
+        while (prefix < oldLen && prefix < newLen && m_shadow[prefix] == now[prefix]) ++prefix;
         std::size_t suffix = 0;
         while (suffix < oldLen - prefix && suffix < newLen - prefix &&
                m_shadow[oldLen - 1 - suffix] == now[newLen - 1 - suffix])
             ++suffix;
         m_formats.resize(oldLen, m_default);
-        const TCharFormat insert = m_hasInsertFormat ? m_insertFormat : prefix > 0 ? m_formats[prefix - 1]
-                                                                   : !m_formats.empty() ? m_formats[0] : m_default;
-        m_formats.erase(m_formats.begin() + std::ptrdiff_t(prefix), m_formats.begin() + std::ptrdiff_t(oldLen - suffix));
+        const TCharFormat insert = m_hasInsertFormat ? m_insertFormat
+            : prefix > 0                             ? m_formats[prefix - 1]
+            : !m_formats.empty()                     ? m_formats[0]
+                                                     : m_default;
+        m_formats.erase(m_formats.begin() + std::ptrdiff_t(prefix),
+                        m_formats.begin() + std::ptrdiff_t(oldLen - suffix));
         m_formats.insert(m_formats.begin() + std::ptrdiff_t(prefix), newLen - prefix - suffix, insert);
-        if (newLen - prefix - suffix > 0)
-            m_hasInsertFormat = false;
+        if (newLen - prefix - suffix > 0) m_hasInsertFormat = false;
     }
     m_shadow = now;
     CheckSelChange();
@@ -227,11 +224,9 @@ void TCustomRichEdit::SendNotify(NMHDR& Header)
 void TCustomRichEdit::CheckSelChange()
 {
     const TCharRange sel{m_engine.Buffer.SelStart(), m_engine.Buffer.SelEnd()};
-    if (sel.cpMin == m_lastSel.cpMin && sel.cpMax == m_lastSel.cpMax)
-        return;
+    if (sel.cpMin == m_lastSel.cpMin && sel.cpMax == m_lastSel.cpMax) return;
     m_lastSel = sel;
-    if (!(m_eventMask & ENM_SELCHANGE))
-        return;
+    if (!(m_eventMask & ENM_SELCHANGE)) return;
     TSelChange n;
     n.nmhdr.code = EN_SELCHANGE;
     n.chrg = sel;
@@ -252,8 +247,7 @@ Integer TCustomRichEdit::LineHeightOf(Integer Start, Integer End) const
     SelectFormat(c, m_default);
     Integer h = c.TextHeight(u"Wg");
     for (Integer i = Start; i < End && i < Integer(m_formats.size()); ++i) {
-        if (i > Start && m_formats[std::size_t(i)] == m_formats[std::size_t(i - 1)])
-            continue;
+        if (i > Start && m_formats[std::size_t(i)] == m_formats[std::size_t(i - 1)]) continue;
         SelectFormat(c, m_formats[std::size_t(i)]);
         h = std::max(h, c.TextHeight(u"Wg") + std::abs(m_formats[std::size_t(i)].Offset) / TwipsPerPixel);
     }
@@ -268,22 +262,19 @@ TSize TCustomRichEdit::ContentSize() const
     std::size_t start = 0;
     while (true) {
         std::size_t end = t.find_first_of(u"\r\n", start);
-        if (end == String::npos)
-            end = t.size();
+        if (end == String::npos) end = t.size();
         Integer w = 0;
         for (std::size_t i = start; i < end;) {
             std::size_t j = i + 1;
             const TCharFormat f = FormatAt(Integer(i));
-            while (j < end && FormatAt(Integer(j)) == f)
-                ++j;
+            while (j < end && FormatAt(Integer(j)) == f) ++j;
             SelectFormat(c, f);
             w += c.TextWidth(StringView(t).substr(i, j - i));
             i = j;
         }
         width = std::max(width, w);
         height += LineHeightOf(Integer(start), Integer(end));
-        if (end >= t.size())
-            break;
+        if (end >= t.size()) break;
         start = end + ((t[end] == u'\r' && end + 1 < t.size() && t[end + 1] == u'\n') ? 2 : 1);
     }
     return {width, height};
@@ -294,11 +285,9 @@ void TCustomRichEdit::CheckResize(bool Force)
     const TSize content = ContentSize();
     const TRect fr = m_engine.FormatRect;
     const TSize size{content.cx + fr.Left + (Width() - fr.Right), content.cy + fr.Top + (Height() - fr.Bottom)};
-    if (!Force && size.cx == m_lastSize.cx && size.cy == m_lastSize.cy)
-        return;
+    if (!Force && size.cx == m_lastSize.cx && size.cy == m_lastSize.cy) return;
     m_lastSize = size;
-    if (!(m_eventMask & ENM_REQUESTRESIZE))
-        return;
+    if (!(m_eventMask & ENM_REQUESTRESIZE)) return;
     TReqResize n;
     n.nmhdr.code = EN_REQUESTRESIZE;
     n.rc = Rect(0, 0, size.cx, size.cy);
@@ -308,8 +297,7 @@ void TCustomRichEdit::CheckResize(bool Force)
 Integer TCustomRichEdit::DrawRange(TCanvas& Canvas, const TRect& R, Integer First, Integer Last) const
 {
     const String& t = m_engine.Buffer.Text();
-    if (Last < 0 || Last > Integer(t.size()))
-        Last = Integer(t.size());
+    if (Last < 0 || Last > Integer(t.size())) Last = Integer(t.size());
     First = std::clamp(First, 0, Last);
     const Integer saved = Canvas.SaveDC();
     Canvas.IntersectClipRect(R);
@@ -318,18 +306,15 @@ Integer TCustomRichEdit::DrawRange(TCanvas& Canvas, const TRect& R, Integer Firs
     Integer pos = First;
     while (pos <= Last) {
         Integer end = pos;
-        while (end < Last && t[std::size_t(end)] != u'\r' && t[std::size_t(end)] != u'\n')
-            ++end;
+        while (end < Last && t[std::size_t(end)] != u'\r' && t[std::size_t(end)] != u'\n') ++end;
         const Integer lh = LineHeightOf(pos, end);
-        if (y + lh > R.Bottom && y > R.Top)
-            break;
+        if (y + lh > R.Bottom && y > R.Top) break;
         // The runs of one format share a baseline at the bottom of the line.
         Integer x = R.Left;
         for (Integer i = pos; i < end;) {
             Integer j = i + 1;
             const TCharFormat f = FormatAt(i);
-            while (j < end && FormatAt(j) == f)
-                ++j;
+            while (j < end && FormatAt(j) == f) ++j;
             SelectFormat(Canvas, f);
             const StringView run = StringView(t).substr(std::size_t(i), std::size_t(j - i));
             const Integer h = Canvas.TextHeight(u"Wg");
@@ -342,7 +327,8 @@ Integer TCustomRichEdit::DrawRange(TCanvas& Canvas, const TRect& R, Integer Firs
             pos = Last + 1;
             break;
         }
-        pos = end + ((t[std::size_t(end)] == u'\r' && end + 1 < Integer(t.size()) && t[std::size_t(end) + 1] == u'\n') ? 2 : 1);
+        pos = end +
+            ((t[std::size_t(end)] == u'\r' && end + 1 < Integer(t.size()) && t[std::size_t(end) + 1] == u'\n') ? 2 : 1);
     }
     Canvas.RestoreDC(saved);
     return std::min(pos, Last);
@@ -362,8 +348,7 @@ void TCustomRichEdit::PaintWindow(TCanvas& Canvas)
         for (Integer i = 0; i < l.LineCount(); ++i) {
             const TEditLine& line = l.Line(i);
             const Integer a = std::max(b.SelStart(), line.Start), e = std::min(b.SelEnd(), line.Start + line.Length);
-            if (a >= e)
-                continue;
+            if (a >= e) continue;
             const TPoint p1 = m_engine.PosFromChar(a), p2 = m_engine.PosFromChar(e);
             Canvas.FillRect(Rect(p1.X, p1.Y, p2.X, p1.Y + m_engine.LineHeight()));
         }
@@ -396,8 +381,7 @@ void TCustomRichEdit::Dispatch(TMessage& M)
         }
         return;
     }
-    if (M.Msg == CM_FONTCHANGED)
-        m_default = DefaultFormat();
+    if (M.Msg == CM_FONTCHANGED) m_default = DefaultFormat();
     TCustomMemo::Dispatch(M);
 }
 
@@ -458,10 +442,11 @@ void TCustomRichEdit::DefaultHandler(TMessage& M)
             }
         }
         const Cardinal none = 0;
-        cf.dwEffects = ((f.Style & fsBold) ? Cardinal(CFE_BOLD) : none) | ((f.Style & fsItalic) ? Cardinal(CFE_ITALIC) : none) |
-                       ((f.Style & fsUnderline) ? Cardinal(CFE_UNDERLINE) : none) |
-                       ((f.Style & fsStrikeOut) ? Cardinal(CFE_STRIKEOUT) : none) |
-                       (f.Color == clWindowText ? Cardinal(CFE_AUTOCOLOR) : none);
+        cf.dwEffects = ((f.Style & fsBold) ? Cardinal(CFE_BOLD) : none) |
+            ((f.Style & fsItalic) ? Cardinal(CFE_ITALIC) : none) |
+            ((f.Style & fsUnderline) ? Cardinal(CFE_UNDERLINE) : none) |
+            ((f.Style & fsStrikeOut) ? Cardinal(CFE_STRIKEOUT) : none) |
+            (f.Color == clWindowText ? Cardinal(CFE_AUTOCOLOR) : none);
         cf.yHeight = f.Size * 20;
         cf.yOffset = f.Offset;
         cf.crTextColor = f.Color == clWindowText ? 0 : f.Color;

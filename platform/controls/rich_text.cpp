@@ -24,8 +24,8 @@ Char Ansi(unsigned char B)
 
 struct TReadState {
     TCharFormat Format;
-    bool Skip = false;     // inside a destination that holds no text
-    Integer UcSkip = 1;    // characters after \uN that stand in for it
+    bool Skip = false;  // inside a destination that holds no text
+    Integer UcSkip = 1;  // characters after \uN that stand in for it
 };
 
 class TRtfReader {
@@ -60,8 +60,7 @@ public:
                 continue;
             }
             ++m_pos;
-            if (c == '\r' || c == '\n')
-                continue;
+            if (c == '\r' || c == '\n') continue;
             Emit(Ansi(static_cast<unsigned char>(c)));
         }
         // A final paragraph mark ends the document rather than starting an empty line.
@@ -75,8 +74,7 @@ public:
 private:
     void Emit(Char C)
     {
-        if (m_state.Skip)
-            return;
+        if (m_state.Skip) return;
         m_out.Text += C;
         m_out.Formats.push_back(m_state.Format);
         m_lastWasPar = false;
@@ -85,8 +83,7 @@ private:
     void ControlWord(bool FirstInGroup)
     {
         ++m_pos;  // the backslash
-        if (m_pos >= m_rtf.size())
-            return;
+        if (m_pos >= m_rtf.size()) return;
         const char c = m_rtf[m_pos];
         if (!std::isalpha(static_cast<unsigned char>(c))) {
             ++m_pos;
@@ -112,16 +109,13 @@ private:
             return;
         }
         std::string word;
-        while (m_pos < m_rtf.size() && std::isalpha(static_cast<unsigned char>(m_rtf[m_pos])))
-            word += m_rtf[m_pos++];
+        while (m_pos < m_rtf.size() && std::isalpha(static_cast<unsigned char>(m_rtf[m_pos]))) word += m_rtf[m_pos++];
         bool hasParam = false;
         long param = 0;
         {
             const std::size_t start = m_pos;
-            if (m_pos < m_rtf.size() && m_rtf[m_pos] == '-')
-                ++m_pos;
-            while (m_pos < m_rtf.size() && std::isdigit(static_cast<unsigned char>(m_rtf[m_pos])))
-                ++m_pos;
+            if (m_pos < m_rtf.size() && m_rtf[m_pos] == '-') ++m_pos;
+            while (m_pos < m_rtf.size() && std::isdigit(static_cast<unsigned char>(m_rtf[m_pos]))) ++m_pos;
             if (m_pos > start && !(m_pos == start + 1 && m_rtf[start] == '-')) {
                 hasParam = true;
                 param = std::strtol(std::string(m_rtf.substr(start, m_pos - start)).c_str(), nullptr, 10);
@@ -129,8 +123,7 @@ private:
                 m_pos = start;
             }
         }
-        if (m_pos < m_rtf.size() && m_rtf[m_pos] == ' ')
-            ++m_pos;  // the delimiter belongs to the word
+        if (m_pos < m_rtf.size() && m_rtf[m_pos] == ' ') ++m_pos;  // the delimiter belongs to the word
         Apply(word, hasParam, param, FirstInGroup);
     }
 
@@ -146,9 +139,10 @@ private:
         TCharFormat& f = m_state.Format;
         const bool on = !HasParam || P != 0;
         auto style = [&](TFontStyles bit, bool value) { f.Style = value ? (f.Style | bit) : (f.Style & ~bit); };
-        if (FirstInGroup && (W == "fonttbl" || W == "stylesheet" || W == "info" || W == "pict" || W == "object" ||
-                             W == "header" || W == "footer" || W == "listtable" || W == "listoverridetable" ||
-                             W == "generator" || W == "themedata" || W == "latentstyles")) {
+        if (FirstInGroup &&
+            (W == "fonttbl" || W == "stylesheet" || W == "info" || W == "pict" || W == "object" || W == "header" ||
+             W == "footer" || W == "listtable" || W == "listoverridetable" || W == "generator" || W == "themedata" ||
+             W == "latentstyles")) {
             m_state.Skip = true;
             return;
         }
@@ -156,33 +150,56 @@ private:
             ReadColorTable();
             return;
         }
-        if (W == "par" || W == "line") Par();
-        else if (W == "tab") Emit(u'\t');
-        else if (W == "b") style(fsBold, on);
-        else if (W == "i") style(fsItalic, on);
-        else if (W == "ul") style(fsUnderline, on);
-        else if (W == "ulnone") style(fsUnderline, false);
-        else if (W == "strike") style(fsStrikeOut, on);
-        else if (W == "cf") f.Color = (HasParam && P > 0 && std::size_t(P) <= m_colors.size()) ? m_colors[std::size_t(P - 1)] : m_default.Color;
-        else if (W == "fs") f.Size = HasParam && P > 0 ? Integer((P + 1) / 2) : m_default.Size;
-        else if (W == "up") f.Offset = HasParam ? Integer(P * 10) : 60;   // half-points to twips
-        else if (W == "dn") f.Offset = -(HasParam ? Integer(P * 10) : 60);
-        else if (W == "super") f.Offset = 40;
-        else if (W == "sub") f.Offset = -40;
-        else if (W == "nosupersub") f.Offset = 0;
-        else if (W == "plain") f = m_default;
-        else if (W == "uc") m_state.UcSkip = HasParam ? Integer(P) : 1;
+        if (W == "par" || W == "line")
+            Par();
+        else if (W == "tab")
+            Emit(u'\t');
+        else if (W == "b")
+            style(fsBold, on);
+        else if (W == "i")
+            style(fsItalic, on);
+        else if (W == "ul")
+            style(fsUnderline, on);
+        else if (W == "ulnone")
+            style(fsUnderline, false);
+        else if (W == "strike")
+            style(fsStrikeOut, on);
+        else if (W == "cf")
+            f.Color = (HasParam && P > 0 && std::size_t(P) <= m_colors.size()) ? m_colors[std::size_t(P - 1)]
+                                                                               : m_default.Color;
+        else if (W == "fs")
+            f.Size = HasParam && P > 0 ? Integer((P + 1) / 2) : m_default.Size;
+        else if (W == "up")
+            f.Offset = HasParam ? Integer(P * 10) : 60;  // half-points to twips
+        else if (W == "dn")
+            f.Offset = -(HasParam ? Integer(P * 10) : 60);
+        else if (W == "super")
+            f.Offset = 40;
+        else if (W == "sub")
+            f.Offset = -40;
+        else if (W == "nosupersub")
+            f.Offset = 0;
+        else if (W == "plain")
+            f = m_default;
+        else if (W == "uc")
+            m_state.UcSkip = HasParam ? Integer(P) : 1;
         else if (W == "u" && HasParam) {
             Emit(Char(P < 0 ? P + 65536 : P));
             SkipFallback();
-        }
-        else if (W == "emdash") Emit(0x2014);
-        else if (W == "endash") Emit(0x2013);
-        else if (W == "lquote") Emit(0x2018);
-        else if (W == "rquote") Emit(0x2019);
-        else if (W == "ldblquote") Emit(0x201C);
-        else if (W == "rdblquote") Emit(0x201D);
-        else if (W == "bullet") Emit(0x2022);
+        } else if (W == "emdash")
+            Emit(0x2014);
+        else if (W == "endash")
+            Emit(0x2013);
+        else if (W == "lquote")
+            Emit(0x2018);
+        else if (W == "rquote")
+            Emit(0x2019);
+        else if (W == "ldblquote")
+            Emit(0x201C);
+        else if (W == "rdblquote")
+            Emit(0x201D);
+        else if (W == "bullet")
+            Emit(0x2022);
     }
 
     // Skips the characters that stand in for a \uN character in older readers.
@@ -191,20 +208,18 @@ private:
         Integer n = m_state.UcSkip;
         while (n > 0 && m_pos < m_rtf.size()) {
             const char c = m_rtf[m_pos];
-            if (c == '{' || c == '}')
-                break;
+            if (c == '{' || c == '}') break;
             if (c == '\\') {
                 if (m_pos + 1 < m_rtf.size() && m_rtf[m_pos + 1] == '\'') {
                     m_pos += 4;
                 } else {
                     // Another control word counts as one character.
                     ++m_pos;
-                    while (m_pos < m_rtf.size() && std::isalpha(static_cast<unsigned char>(m_rtf[m_pos])))
+                    while (m_pos < m_rtf.size() && std::isalpha(static_cast<unsigned char>(m_rtf[m_pos]))) ++m_pos;
+                    while (m_pos < m_rtf.size() &&
+                           (std::isdigit(static_cast<unsigned char>(m_rtf[m_pos])) || m_rtf[m_pos] == '-'))
                         ++m_pos;
-                    while (m_pos < m_rtf.size() && (std::isdigit(static_cast<unsigned char>(m_rtf[m_pos])) || m_rtf[m_pos] == '-'))
-                        ++m_pos;
-                    if (m_pos < m_rtf.size() && m_rtf[m_pos] == ' ')
-                        ++m_pos;
+                    if (m_pos < m_rtf.size() && m_rtf[m_pos] == ' ') ++m_pos;
                 }
             } else {
                 ++m_pos;
@@ -221,8 +236,7 @@ private:
         while (m_pos < m_rtf.size() && m_rtf[m_pos] != '}') {
             const char c = m_rtf[m_pos];
             if (c == ';') {
-                if (!first || any)
-                    m_colors.push_back(RGB(Byte(r), Byte(g), Byte(b)));
+                if (!first || any) m_colors.push_back(RGB(Byte(r), Byte(g), Byte(b)));
                 first = false;
                 r = g = b = 0;
                 any = false;
@@ -235,14 +249,16 @@ private:
                 while (m_pos < m_rtf.size() && std::isalpha(static_cast<unsigned char>(m_rtf[m_pos])))
                     w += m_rtf[m_pos++];
                 const std::size_t start = m_pos;
-                while (m_pos < m_rtf.size() && std::isdigit(static_cast<unsigned char>(m_rtf[m_pos])))
-                    ++m_pos;
-                const Integer v = m_pos > start ? std::atoi(std::string(m_rtf.substr(start, m_pos - start)).c_str()) : 0;
-                if (m_pos < m_rtf.size() && m_rtf[m_pos] == ' ')
-                    ++m_pos;
-                if (w == "red") r = v, any = true;
-                else if (w == "green") g = v, any = true;
-                else if (w == "blue") b = v, any = true;
+                while (m_pos < m_rtf.size() && std::isdigit(static_cast<unsigned char>(m_rtf[m_pos]))) ++m_pos;
+                const Integer v =
+                    m_pos > start ? std::atoi(std::string(m_rtf.substr(start, m_pos - start)).c_str()) : 0;
+                if (m_pos < m_rtf.size() && m_rtf[m_pos] == ' ') ++m_pos;
+                if (w == "red")
+                    r = v, any = true;
+                else if (w == "green")
+                    g = v, any = true;
+                else if (w == "blue")
+                    b = v, any = true;
                 continue;
             }
             ++m_pos;
@@ -265,15 +281,11 @@ private:
 bool IsRtf(std::string_view Bytes)
 {
     std::size_t i = 0;
-    while (i < Bytes.size() && (Bytes[i] == ' ' || Bytes[i] == '\r' || Bytes[i] == '\n' || Bytes[i] == '\t'))
-        ++i;
+    while (i < Bytes.size() && (Bytes[i] == ' ' || Bytes[i] == '\r' || Bytes[i] == '\n' || Bytes[i] == '\t')) ++i;
     return Bytes.substr(i, 5) == "{\\rtf";
 }
 
-TRichText ReadRtf(std::string_view Rtf, const TCharFormat& Default)
-{
-    return TRtfReader(Rtf, Default).Read();
-}
+TRichText ReadRtf(std::string_view Rtf, const TCharFormat& Default) { return TRtfReader(Rtf, Default).Read(); }
 
 std::string WriteRtf(const TRichText& Text, const String& FontName)
 {
@@ -283,15 +295,14 @@ std::string WriteRtf(const TRichText& Text, const String& FontName)
         if (f.Color != clWindowText && std::find(colors.begin(), colors.end(), f.Color) == colors.end())
             colors.push_back(f.Color);
     std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil ";
-    for (Char c : FontName)
-        out += (c < 128 && c != '{' && c != '}' && c != '\\' && c != ';') ? char(c) : '?';
+    for (Char c : FontName) out += (c < 128 && c != '{' && c != '}' && c != '\\' && c != ';') ? char(c) : '?';
     out += ";}}";
     if (!colors.empty()) {
         out += "{\\colortbl ;";
         for (TColor c : colors) {
             const uint32_t rgb = uint32_t(ColorToRGB(c));
             out += "\\red" + std::to_string(rgb & 0xFF) + "\\green" + std::to_string((rgb >> 8) & 0xFF) + "\\blue" +
-                   std::to_string((rgb >> 16) & 0xFF) + ";";
+                std::to_string((rgb >> 16) & 0xFF) + ";";
         }
         out += "}";
     }
@@ -308,21 +319,24 @@ std::string WriteRtf(const TRichText& Text, const String& FontName)
     for (std::size_t i = 0; i < Text.Text.size(); ++i) {
         const Char c = Text.Text[i];
         const TCharFormat& f = i < Text.Formats.size() ? Text.Formats[i] : none;
-        if (c == u'\n' && i > 0 && Text.Text[i - 1] == u'\r')
-            continue;
+        if (c == u'\n' && i > 0 && Text.Text[i - 1] == u'\r') continue;
         if ((f.Style & fsBold) != (cur.Style & fsBold)) word((f.Style & fsBold) ? "\\b" : "\\b0");
         if ((f.Style & fsItalic) != (cur.Style & fsItalic)) word((f.Style & fsItalic) ? "\\i" : "\\i0");
         if ((f.Style & fsUnderline) != (cur.Style & fsUnderline)) word((f.Style & fsUnderline) ? "\\ul" : "\\ulnone");
-        if ((f.Style & fsStrikeOut) != (cur.Style & fsStrikeOut)) word((f.Style & fsStrikeOut) ? "\\strike" : "\\strike0");
+        if ((f.Style & fsStrikeOut) != (cur.Style & fsStrikeOut))
+            word((f.Style & fsStrikeOut) ? "\\strike" : "\\strike0");
         if (f.Color != cur.Color) {
             const auto it = std::find(colors.begin(), colors.end(), f.Color);
             word("\\cf" + std::to_string(it == colors.end() ? 0 : (it - colors.begin()) + 1));
         }
         if (f.Size != cur.Size) word("\\fs" + std::to_string(f.Size * 2));
         if (f.Offset != cur.Offset) {
-            if (f.Offset == 0) word("\\up0");
-            else if (f.Offset > 0) word("\\up" + std::to_string(f.Offset / 10));
-            else word("\\dn" + std::to_string(-f.Offset / 10));
+            if (f.Offset == 0)
+                word("\\up0");
+            else if (f.Offset > 0)
+                word("\\up" + std::to_string(f.Offset / 10));
+            else
+                word("\\dn" + std::to_string(-f.Offset / 10));
         }
         cur = f;
         if (c == u'\r' || c == u'\n') {
@@ -330,8 +344,7 @@ std::string WriteRtf(const TRichText& Text, const String& FontName)
             pendingSpace = false;
             continue;
         }
-        if (pendingSpace && (c == u' ' || std::isalnum(c < 128 ? int(c) : 0) || c == u'-'))
-            out += ' ';
+        if (pendingSpace && (c == u' ' || std::isalnum(c < 128 ? int(c) : 0) || c == u'-')) out += ' ';
         pendingSpace = false;
         if (c == u'\\' || c == u'{' || c == u'}') {
             out += '\\';

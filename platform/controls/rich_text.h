@@ -14,8 +14,8 @@ namespace gw {
 struct TCharFormat {
     TFontStyles Style = 0;
     TColor Color = clWindowText;  // clWindowText: the automatic colour
-    Integer Size = 8;             // points
-    Integer Offset = 0;           // vertical offset in twips: positive raises (superscript)
+    Integer Size = 8;  // points
+    Integer Offset = 0;  // vertical offset in twips: positive raises (superscript)
 
     bool operator==(const TCharFormat&) const = default;
 };

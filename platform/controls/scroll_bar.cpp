@@ -60,7 +60,8 @@ void DrawScrollBar(TCanvas& C, const TRect& R, TScrollBarKind Kind, const TScrol
 {
     bool horz = Kind == sbHorizontal;
     auto span = [&](Integer From, Integer To) {
-        return horz ? Rect(R.Left + From, R.Top, R.Left + To, R.Bottom) : Rect(R.Left, R.Top + From, R.Right, R.Top + To);
+        return horz ? Rect(R.Left + From, R.Top, R.Left + To, R.Bottom)
+                    : Rect(R.Left, R.Top + From, R.Right, R.Top + To);
     };
     C.Brush()->SetStyle(bsSolid);
     C.Brush()->SetColor(clScrollBar);
@@ -73,7 +74,7 @@ void DrawScrollBar(TCanvas& C, const TRect& R, TScrollBarKind Kind, const TScrol
     DrawFrameControl(C, a2, DFC_SCROLL, (horz ? DFCS_SCROLLRIGHT : DFCS_SCROLLDOWN) | inactive | p2);
     if (Pressed == TScrollBarPart::StartPage || Pressed == TScrollBarPart::EndPage) {
         TRect page = Pressed == TScrollBarPart::StartPage ? span(L.TrackStart(), L.ThumbStart())
-                                                           : span(L.ThumbStart() + L.ThumbLength(), L.TrackEnd());
+                                                          : span(L.ThumbStart() + L.ThumbLength(), L.TrackEnd());
         C.Brush()->SetColor(clBtnShadow);
         C.FillRect(page);
     }
@@ -149,14 +150,38 @@ void TScrollBar::DoScroll(Word Code, Integer ThumbPos)
     Integer pos = m_position;
     TScrollCode code = scEndScroll;
     switch (Code) {
-    case SB_LINEUP: pos -= SmallChange; code = scLineUp; break;
-    case SB_LINEDOWN: pos += SmallChange; code = scLineDown; break;
-    case SB_PAGEUP: pos -= LargeChange; code = scPageUp; break;
-    case SB_PAGEDOWN: pos += LargeChange; code = scPageDown; break;
-    case SB_THUMBPOSITION: pos = ThumbPos; code = scPosition; break;
-    case SB_THUMBTRACK: pos = ThumbPos; code = scTrack; break;
-    case SB_TOP: pos = m_min; code = scTop; break;
-    case SB_BOTTOM: pos = m_max; code = scBottom; break;
+    case SB_LINEUP:
+        pos -= SmallChange;
+        code = scLineUp;
+        break;
+    case SB_LINEDOWN:
+        pos += SmallChange;
+        code = scLineDown;
+        break;
+    case SB_PAGEUP:
+        pos -= LargeChange;
+        code = scPageUp;
+        break;
+    case SB_PAGEDOWN:
+        pos += LargeChange;
+        code = scPageDown;
+        break;
+    case SB_THUMBPOSITION:
+        pos = ThumbPos;
+        code = scPosition;
+        break;
+    case SB_THUMBTRACK:
+        pos = ThumbPos;
+        code = scTrack;
+        break;
+    case SB_TOP:
+        pos = m_min;
+        code = scTop;
+        break;
+    case SB_BOTTOM:
+        pos = m_max;
+        code = scBottom;
+        break;
     case SB_ENDSCROLL: code = scEndScroll; break;
     default: return;
     }
@@ -171,9 +196,7 @@ void TScrollBar::Dispatch(TMessage& M)
     case WM_HSCROLL:
     case WM_VSCROLL:
     case CN_HSCROLL:
-    case CN_VSCROLL:
-        DoScroll(M.WParamLo(), int16_t(M.WParamHi()));
-        return;
+    case CN_VSCROLL: DoScroll(M.WParamLo(), int16_t(M.WParamHi())); return;
     case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS; return;
     case WM_CANCELMODE:
     case CM_CANCELMODE:
@@ -188,10 +211,7 @@ void TScrollBar::Dispatch(TMessage& M)
     }
 }
 
-void TScrollBar::Paint()
-{
-    DrawScrollBar(*Canvas(), ClientRect(), m_kind, Layout(), Enabled(), m_pressed);
-}
+void TScrollBar::Paint() { DrawScrollBar(*Canvas(), ClientRect(), m_kind, Layout(), Enabled(), m_pressed); }
 
 void TScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {

@@ -18,8 +18,8 @@ enum class TScrollBarPart { None, StartArrow, StartPage, Thumb, EndPage, EndArro
 
 // Where the parts of a scroll bar lie along its length, for a range Min..Max with PageSize.
 struct TScrollBarLayout {
-    Integer Length = 0;     // along the bar
-    Integer Thickness = 17; // across; also the arrow buttons' length
+    Integer Length = 0;  // along the bar
+    Integer Thickness = 17;  // across; also the arrow buttons' length
     Integer Min = 0;
     Integer Max = 100;
     Integer PageSize = 0;
@@ -39,8 +39,8 @@ struct TScrollBarLayout {
 };
 
 // Draws a bar in R (arrows, track, thumb) in the classic look.
-void DrawScrollBar(TCanvas& Canvas, const TRect& R, TScrollBarKind Kind, const TScrollBarLayout& Layout,
-                   bool Enabled, TScrollBarPart PressedPart = TScrollBarPart::None);
+void DrawScrollBar(TCanvas& Canvas, const TRect& R, TScrollBarKind Kind, const TScrollBarLayout& Layout, bool Enabled,
+                   TScrollBarPart PressedPart = TScrollBarPart::None);
 
 using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, Integer& ScrollPos)>;
 

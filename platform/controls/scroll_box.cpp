@@ -71,8 +71,10 @@ void TControlScrollBar::SetPosition(Integer Value)
     if (Value == m_position) return;
     Integer delta = m_position - Value;
     m_position = Value;
-    if (m_kind == sbHorizontal) m_control->ScrollBy(delta, 0);
-    else m_control->ScrollBy(0, delta);
+    if (m_kind == sbHorizontal)
+        m_control->ScrollBy(delta, 0);
+    else
+        m_control->ScrollBy(0, delta);
     m_control->Invalidate();
     m_control->Scrolled();
 }
@@ -109,8 +111,7 @@ TScrollBarLayout TControlScrollBar::Layout(const TRect& Bar) const
 // --- TScrollingWinControl --------------------------------------------------------------------------------
 
 TScrollingWinControl::TScrollingWinControl(TComponent* AOwner)
-    : TWinControl(AOwner),
-      m_horz(std::make_unique<TControlScrollBar>(this, sbHorizontal)),
+    : TWinControl(AOwner), m_horz(std::make_unique<TControlScrollBar>(this, sbHorizontal)),
       m_vert(std::make_unique<TControlScrollBar>(this, sbVertical))
 {
     ControlStyle |= csAcceptsControls;
@@ -200,12 +201,16 @@ void TScrollingWinControl::ScrollInView(TControl* AControl)
 {
     if (!AControl || AControl->Parent() != this) return;
     TRect c = ClientRect();
-    if (AControl->Top() < 0) m_vert->SetPosition(m_vert->m_position + AControl->Top());
+    if (AControl->Top() < 0)
+        m_vert->SetPosition(m_vert->m_position + AControl->Top());
     else if (AControl->Top() + AControl->Height() > c.Bottom)
-        m_vert->SetPosition(m_vert->m_position + std::min(AControl->Top(), AControl->Top() + AControl->Height() - c.Bottom));
-    if (AControl->Left() < 0) m_horz->SetPosition(m_horz->m_position + AControl->Left());
+        m_vert->SetPosition(m_vert->m_position +
+                            std::min(AControl->Top(), AControl->Top() + AControl->Height() - c.Bottom));
+    if (AControl->Left() < 0)
+        m_horz->SetPosition(m_horz->m_position + AControl->Left());
     else if (AControl->Left() + AControl->Width() > c.Right)
-        m_horz->SetPosition(m_horz->m_position + std::min(AControl->Left(), AControl->Left() + AControl->Width() - c.Right));
+        m_horz->SetPosition(m_horz->m_position +
+                            std::min(AControl->Left(), AControl->Left() + AControl->Width() - c.Right));
 }
 
 void TScrollingWinControl::AlignControls(TControl* AControl, TRect& R)
@@ -214,10 +219,7 @@ void TScrollingWinControl::AlignControls(TControl* AControl, TRect& R)
     UpdateScrollBars();
 }
 
-void TScrollingWinControl::AdjustClientRect(TRect& R) const
-{
-    OffsetRect(R, -m_horz->m_position, -m_vert->m_position);
-}
+void TScrollingWinControl::AdjustClientRect(TRect& R) const { OffsetRect(R, -m_horz->m_position, -m_vert->m_position); }
 
 void TScrollingWinControl::PaintWindow(TCanvas& Canvas)
 {

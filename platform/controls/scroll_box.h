@@ -4,8 +4,8 @@
 // client area shrinks by them, so aligned children never lie under a bar.
 #pragma once
 
-#include "platform/controls/scroll_bar.h"
 #include "platform/controls/panel.h"
+#include "platform/controls/scroll_bar.h"
 
 namespace gw {
 

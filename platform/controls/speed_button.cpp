@@ -61,8 +61,10 @@ void TSpeedButton::SetFlat(bool Value)
 
 void TSpeedButton::SetGlyph(TBitmap* Value)
 {
-    if (Value) m_glyph->Assign(Value);
-    else m_glyph->SetSize(0, 0);
+    if (Value)
+        m_glyph->Assign(Value);
+    else
+        m_glyph->SetSize(0, 0);
     // A glyph holding several images of its height side by side says how many it has.
     if (Value && Value->Height() > 0 && Value->Width() % Value->Height() == 0) {
         Integer n = Value->Width() / Value->Height();

@@ -9,7 +9,7 @@ namespace gw {
 
 namespace {
 constexpr Integer ThumbLong = 20;  // across the channel
-constexpr Integer ThumbShort = 10; // along the channel
+constexpr Integer ThumbShort = 10;  // along the channel
 constexpr Integer Inset = 8;
 }  // namespace
 
@@ -165,21 +165,26 @@ void TTrackBar::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Int
     TRect thumb = ThumbRect();
     if (PtInRect(thumb, {X, Y})) {
         m_dragging = true;
-        m_dragOffset = m_orientation == trHorizontal ? X - (thumb.Left + thumb.Right) / 2 : Y - (thumb.Top + thumb.Bottom) / 2;
+        m_dragOffset =
+            m_orientation == trHorizontal ? X - (thumb.Left + thumb.Right) / 2 : Y - (thumb.Top + thumb.Bottom) / 2;
         return;
     }
     // A click beside the thumb moves a page towards the click.
     Integer at = PositionAt(X, Y);
-    if (at > m_position) MoveTo(std::min(at, m_position + PageSize), true);
-    else if (at < m_position) MoveTo(std::max(at, m_position - PageSize), true);
+    if (at > m_position)
+        MoveTo(std::min(at, m_position + PageSize), true);
+    else if (at < m_position)
+        MoveTo(std::max(at, m_position - PageSize), true);
 }
 
 void TTrackBar::MouseMove(TShiftState Shift, Integer X, Integer Y)
 {
     TCustomControl::MouseMove(Shift, X, Y);
     if (!m_dragging) return;
-    if (m_orientation == trHorizontal) MoveTo(PositionAt(X - m_dragOffset, Y), true);
-    else MoveTo(PositionAt(X, Y - m_dragOffset), true);
+    if (m_orientation == trHorizontal)
+        MoveTo(PositionAt(X - m_dragOffset, Y), true);
+    else
+        MoveTo(PositionAt(X, Y - m_dragOffset), true);
 }
 
 void TTrackBar::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)

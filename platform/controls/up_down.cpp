@@ -13,7 +13,8 @@ String WithThousands(Integer Value)
     String digits = IntToStr(Value < 0 ? -int64_t(Value) : Value);
     String out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0 && FormatSettings.ThousandSeparator) out += FormatSettings.ThousandSeparator;
+        if (i > 0 && (digits.size() - i) % 3 == 0 && FormatSettings.ThousandSeparator)
+            out += FormatSettings.ThousandSeparator;
         out += digits[i];
     }
     return Value < 0 ? u"-" + out : out;
@@ -79,8 +80,10 @@ void TUpDown::PlaceBesideAssociate()
     if (!m_associate) return;
     if (m_associate->Parent() && m_associate->Parent() != Parent()) SetParent(m_associate->Parent());
     Integer w = Width();
-    if (AlignButton == udRight) SetBounds(m_associate->Left() + m_associate->Width(), m_associate->Top(), w, m_associate->Height());
-    else SetBounds(m_associate->Left() - w, m_associate->Top(), w, m_associate->Height());
+    if (AlignButton == udRight)
+        SetBounds(m_associate->Left() + m_associate->Width(), m_associate->Top(), w, m_associate->Height());
+    else
+        SetBounds(m_associate->Left() - w, m_associate->Top(), w, m_associate->Height());
 }
 
 void TUpDown::UpdateAssociate()
@@ -108,8 +111,10 @@ void TUpDown::Step(TUDBtnType Button)
     Integer dir = (Button == btNext) == (m_max >= m_min) ? 1 : -1;
     Integer lo = std::min(m_min, m_max), hi = std::max(m_min, m_max);
     Integer next = m_position + dir * Increment;
-    if (next > hi) next = Wrap ? lo : hi;
-    else if (next < lo) next = Wrap ? hi : lo;
+    if (next > hi)
+        next = Wrap ? lo : hi;
+    else if (next < lo)
+        next = Wrap ? hi : lo;
     SetPosition(next);
     if (OnClick) OnClick(this, Button);
 }

@@ -98,8 +98,10 @@ void TBitmap::SetTransparentMode(TTransparentMode Value)
 {
     if (Value == m_transparentMode) return;
     m_transparentMode = Value;
-    if (Value == tmAuto) m_transparentColor = clDefault;
-    else m_transparentColor = TransparentColor();
+    if (Value == tmAuto)
+        m_transparentColor = clDefault;
+    else
+        m_transparentColor = TransparentColor();
     Changed();
 }
 

@@ -55,7 +55,7 @@ struct Header {
     uint32_t bpp = 0;
     uint32_t compression = 0;
     uint32_t masks[4] = {0, 0, 0, 0};  // red, green, blue, alpha
-    std::vector<uint32_t> palette;     // $00BBGGRR
+    std::vector<uint32_t> palette;  // $00BBGGRR
 };
 
 Header ReadHeader(std::string_view b, size_t& dataOffset)
@@ -204,8 +204,8 @@ std::vector<TColor> PaletteFor(const TBitmap& bmp, uint32_t bpp)
     }
     if (bpp == 1) return {clBlack, clWhite};
     if (bpp == 4)
-        return {clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple, clTeal, clGray,
-                clSilver, clRed, clLime, clYellow, clBlue, clFuchsia, clAqua, clWhite};
+        return {clBlack,  clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clGray,
+                clSilver, clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
     std::vector<TColor> cube;
     for (int r = 0; r < 6; ++r)
         for (int g = 0; g < 6; ++g)
@@ -231,9 +231,9 @@ uint32_t DirectPixel(const Header& h, const uint8_t* in, int32_t x, uint32_t& al
 {
     alpha = 255;
     if (h.bpp == 24) return in[x * 3 + 2] | (in[x * 3 + 1] << 8) | (uint32_t(in[x * 3]) << 16);
-    uint32_t v = h.bpp == 16 ? uint32_t(in[x * 2] | (in[x * 2 + 1] << 8))
-                             : uint32_t(in[x * 4] | (in[x * 4 + 1] << 8) | (in[x * 4 + 2] << 16) |
-                                        (uint32_t(in[x * 4 + 3]) << 24));
+    uint32_t v = h.bpp == 16
+        ? uint32_t(in[x * 2] | (in[x * 2 + 1] << 8))
+        : uint32_t(in[x * 4] | (in[x * 4 + 1] << 8) | (in[x * 4 + 2] << 16) | (uint32_t(in[x * 4 + 3]) << 24));
     if (h.bpp == 32 && h.masks[3]) alpha = Channel(v, h.masks[3]);
     return Channel(v, h.masks[0]) | (Channel(v, h.masks[1]) << 8) | (Channel(v, h.masks[2]) << 16);
 }
@@ -259,13 +259,19 @@ void TBitmap::LoadFromBytes(std::string_view b)
     size_t offset = 0;
     Header h = ReadHeader(b, offset);
     if (offset >= b.size()) Invalid();
-    TPixelFormat format = h.bpp == 1 ? pf1bit : h.bpp == 4 ? pf4bit : h.bpp == 8 ? pf8bit
-                        : h.bpp == 16 ? pf16bit : h.bpp == 24 ? pf24bit : pf32bit;
+    TPixelFormat format = h.bpp == 1 ? pf1bit
+        : h.bpp == 4                 ? pf4bit
+        : h.bpp == 8                 ? pf8bit
+        : h.bpp == 16                ? pf16bit
+        : h.bpp == 24                ? pf24bit
+                                     : pf32bit;
     size_t stride = ((size_t(h.width) * h.bpp + 31) / 32) * 4;
     bool compressed = h.compression == 1 || h.compression == 2;
     std::vector<uint8_t> rle;
-    if (compressed) rle = DecodeRle(b, offset, h);
-    else if (offset + stride * h.height > b.size()) Invalid();
+    if (compressed)
+        rle = DecodeRle(b, offset, h);
+    else if (offset + stride * h.height > b.size())
+        Invalid();
     TBitmap fresh(h.width, h.height, format);
     detail::Pixels px(fresh.Surface());
     bool anyAlpha = false;
@@ -297,8 +303,12 @@ void TBitmap::LoadFromBytes(std::string_view b)
 
 std::string TBitmap::SaveToBytes() const
 {
-    uint32_t bpp = m_pixelFormat == pf1bit ? 1 : m_pixelFormat == pf4bit ? 4 : m_pixelFormat == pf8bit ? 8
-                 : (m_pixelFormat == pf15bit || m_pixelFormat == pf16bit) ? 16 : m_pixelFormat == pf32bit ? 32 : 24;
+    uint32_t bpp = m_pixelFormat == pf1bit                       ? 1
+        : m_pixelFormat == pf4bit                                ? 4
+        : m_pixelFormat == pf8bit                                ? 8
+        : (m_pixelFormat == pf15bit || m_pixelFormat == pf16bit) ? 16
+        : m_pixelFormat == pf32bit                               ? 32
+                                                                 : 24;
     std::vector<TColor> palette = bpp <= 8 ? PaletteFor(*this, bpp) : std::vector<TColor>{};
     size_t stride = ((size_t(m_width) * bpp + 31) / 32) * 4;
     size_t paletteBytes = palette.size() * 4;
@@ -352,9 +362,12 @@ std::string TBitmap::SaveToBytes() const
                 row[x * 2 + 1] = char(v >> 8);
             } else {
                 uint32_t i = NearestIndex(palette, c, cache);
-                if (bpp == 8) row[x] = char(i);
-                else if (bpp == 4) row[x / 2] = char(uint8_t(row[x / 2]) | ((x & 1) ? i : i << 4));
-                else row[x / 8] = char(uint8_t(row[x / 8]) | (i << (7 - (x & 7))));
+                if (bpp == 8)
+                    row[x] = char(i);
+                else if (bpp == 4)
+                    row[x / 2] = char(uint8_t(row[x / 2]) | ((x & 1) ? i : i << 4));
+                else
+                    row[x / 8] = char(uint8_t(row[x / 8]) | (i << (7 - (x & 7))));
             }
         }
         s += row;

@@ -159,8 +159,8 @@ void BresenhamLine(Integer x0, Integer y0, Integer x1, Integer y1, bool includeL
 
 // Paints the pixels covered by a cairo path (built in device space) through a mask, so that
 // every pen mode and hatch works the same way. Skip, when given, excludes pixels.
-void PaintMask(const TCanvas& canvas, const TRegion& clip, const std::function<void(cairo_t*)>& build,
-               bool stroke, double lineWidth, uint32_t rgb, TPenMode mode, TBrushStyle style,
+void PaintMask(const TCanvas& canvas, const TRegion& clip, const std::function<void(cairo_t*)>& build, bool stroke,
+               double lineWidth, uint32_t rgb, TPenMode mode, TBrushStyle style,
                const std::function<bool(Integer, Integer)>& skip = nullptr)
 {
     TRect b = clip.Bounds();
@@ -247,15 +247,19 @@ void TCanvas::EndCall() {}
 
 void TCanvas::SetDeviceClip(const TRegion* Region)
 {
-    if (Region) m_impl->deviceClip = *Region;
-    else m_impl->deviceClip.reset();
+    if (Region)
+        m_impl->deviceClip = *Region;
+    else
+        m_impl->deviceClip.reset();
     m_impl->ClipChanged();
 }
 
 void TCanvas::SelectClipRgn(const TRegion* Region)
 {
-    if (Region) m_impl->appClip = *Region;
-    else m_impl->appClip.reset();
+    if (Region)
+        m_impl->appClip = *Region;
+    else
+        m_impl->appClip.reset();
     m_impl->ClipChanged();
 }
 
@@ -295,8 +299,14 @@ TRect TCanvas::ClipRect() const
 
 Integer TCanvas::SaveDC()
 {
-    Impl::Saved s{m_origin, m_impl->appClip, m_bkMode, CopyMode, m_penPos,
-                  std::make_unique<TFont>(), std::make_unique<TPen>(), std::make_unique<TBrush>()};
+    Impl::Saved s{m_origin,
+                  m_impl->appClip,
+                  m_bkMode,
+                  CopyMode,
+                  m_penPos,
+                  std::make_unique<TFont>(),
+                  std::make_unique<TPen>(),
+                  std::make_unique<TBrush>()};
     s.font->Assign(m_font.get());
     s.pen->Assign(m_pen.get());
     s.brush->Assign(m_brush.get());
@@ -341,13 +351,17 @@ void StrokePoints(const TCanvas& canvas, std::vector<TPoint> pts, bool closed)
     // rasteriser, which only visits the clip's pixels.
     bool huge = false;
     for (size_t i = 1; i < pts.size(); ++i)
-        huge = huge || std::max(std::abs(int64_t(pts[i].X) - pts[i - 1].X), std::abs(int64_t(pts[i].Y) - pts[i - 1].Y)) > 65536;
+        huge = huge ||
+            std::max(std::abs(int64_t(pts[i].X) - pts[i - 1].X), std::abs(int64_t(pts[i].Y) - pts[i - 1].Y)) > 65536;
     if (pen.Width() > 1 || huge) {
-        PaintMask(canvas, clip, [&](cairo_t* cr) {
-            cairo_move_to(cr, pts[0].X + 0.5, pts[0].Y + 0.5);
-            for (size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].X + 0.5, pts[i].Y + 0.5);
-            if (closed) cairo_close_path(cr);
-        }, true, pen.Width(), rgb, pen.Mode(), bsSolid);
+        PaintMask(
+            canvas, clip,
+            [&](cairo_t* cr) {
+                cairo_move_to(cr, pts[0].X + 0.5, pts[0].Y + 0.5);
+                for (size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].X + 0.5, pts[i].Y + 0.5);
+                if (closed) cairo_close_path(cr);
+            },
+            true, pen.Width(), rgb, pen.Mode(), bsSolid);
         return;
     }
     auto dashes = DashPattern(pen.Style());
@@ -362,8 +376,7 @@ void StrokePoints(const TCanvas& canvas, std::vector<TPoint> pts, bool closed)
             dashLeft = dashes[dashIndex];
         }
     };
-    for (size_t i = 1; i < pts.size(); ++i)
-        BresenhamLine(pts[i - 1].X, pts[i - 1].Y, pts[i].X, pts[i].Y, false, plot);
+    for (size_t i = 1; i < pts.size(); ++i) BresenhamLine(pts[i - 1].X, pts[i - 1].Y, pts[i].X, pts[i].Y, false, plot);
 }
 
 std::vector<TPoint> ToDevice(std::span<const TPoint> pts, TPoint origin)
@@ -435,8 +448,8 @@ void TCanvas::Rectangle(Integer X1, Integer Y1, Integer X2, Integer Y2)
             Integer i = w / 2;
             InflateRect(r, -i, -i);
         }
-        StrokePoints(*this, {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}},
-                     true);
+        StrokePoints(
+            *this, {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}}, true);
     }
     Changed();
 }

@@ -49,17 +49,17 @@ constexpr Cardinal DT_HIDEPREFIX = 0x100000;
 using TCopyMode = Cardinal;
 constexpr TCopyMode cmBlackness = 0x00000042;
 constexpr TCopyMode cmDstInvert = 0x00550009;
-constexpr TCopyMode cmMergeCopy = 0x00C000CA;   // S and P
+constexpr TCopyMode cmMergeCopy = 0x00C000CA;  // S and P
 constexpr TCopyMode cmMergePaint = 0x00BB0226;  // not S or D
 constexpr TCopyMode cmNotSrcCopy = 0x00330008;  // not S
-constexpr TCopyMode cmNotSrcErase = 0x001100A6; // not (S or D)
-constexpr TCopyMode cmPatCopy = 0x00F00021;     // P
-constexpr TCopyMode cmPatInvert = 0x005A0049;   // P xor D
-constexpr TCopyMode cmSrcAnd = 0x008800C6;      // S and D
-constexpr TCopyMode cmSrcCopy = 0x00CC0020;     // S
-constexpr TCopyMode cmSrcErase = 0x00440328;    // S and not D
-constexpr TCopyMode cmSrcInvert = 0x00660046;   // S xor D
-constexpr TCopyMode cmSrcPaint = 0x00EE0086;    // S or D
+constexpr TCopyMode cmNotSrcErase = 0x001100A6;  // not (S or D)
+constexpr TCopyMode cmPatCopy = 0x00F00021;  // P
+constexpr TCopyMode cmPatInvert = 0x005A0049;  // P xor D
+constexpr TCopyMode cmSrcAnd = 0x008800C6;  // S and D
+constexpr TCopyMode cmSrcCopy = 0x00CC0020;  // S
+constexpr TCopyMode cmSrcErase = 0x00440328;  // S and not D
+constexpr TCopyMode cmSrcInvert = 0x00660046;  // S xor D
+constexpr TCopyMode cmSrcPaint = 0x00EE0086;  // S or D
 constexpr TCopyMode cmWhiteness = 0x00FF0062;
 constexpr TCopyMode SRCCOPY = cmSrcCopy;
 constexpr TCopyMode SRCAND = cmSrcAnd;
@@ -77,7 +77,7 @@ enum TBkMode { TRANSPARENT = 1, OPAQUE = 2 };
 enum TDeviceCap { HORZRES = 8, VERTRES = 10, BITSPIXEL = 12, PLANES = 14, LOGPIXELSX = 88, LOGPIXELSY = 90 };
 
 struct TTextMetric {
-    Integer tmHeight = 0;           // ascent + descent
+    Integer tmHeight = 0;  // ascent + descent
     Integer tmAscent = 0;
     Integer tmDescent = 0;
     Integer tmInternalLeading = 0;  // cell height minus em height
@@ -130,7 +130,11 @@ public:
     // Logical (0, 0) lies at device pixel Origin.
     TPoint Origin() const { return m_origin; }
     void SetOrigin(TPoint Value) { m_origin = Value; }
-    void MoveOrigin(Integer dx, Integer dy) { m_origin.X += dx; m_origin.Y += dy; }
+    void MoveOrigin(Integer dx, Integer dy)
+    {
+        m_origin.X += dx;
+        m_origin.Y += dy;
+    }
 
     // Clipping. The device clip is the back end's (a window's visible part), in device pixels;
     // the clip region is the program's, in device pixels too, as the platform keeps it; the
@@ -188,7 +192,10 @@ public:
     virtual void CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect);
 
     void Lock() { ++m_lockCount; }
-    void Unlock() { if (m_lockCount > 0) --m_lockCount; }
+    void Unlock()
+    {
+        if (m_lockCount > 0) --m_lockCount;
+    }
     Integer LockCount() const { return m_lockCount; }
 
     TNotifyEvent OnChange;
@@ -225,14 +232,13 @@ private:
 Integer GetDeviceCaps(const TCanvas& Canvas, Integer Index);
 // Copies W x H pixels from (XSrc, YSrc) of Source to (X, Y) of Dest with raster operation Rop
 // (the destination canvas's brush is the pattern).
-void BitBlt(TCanvas& Dest, Integer X, Integer Y, Integer W, Integer H, TCanvas& Source, Integer XSrc,
-            Integer YSrc, TCopyMode Rop);
+void BitBlt(TCanvas& Dest, Integer X, Integer Y, Integer W, Integer H, TCanvas& Source, Integer XSrc, Integer YSrc,
+            TCopyMode Rop);
 
 // Scope that marks a composite drawing call on a canvas (see TCanvas::BeginCall).
 class TCanvasCallScope {
 public:
-    TCanvasCallScope(TCanvas& Canvas, const char* Name, std::initializer_list<Integer> Args)
-        : m_canvas(Canvas)
+    TCanvasCallScope(TCanvas& Canvas, const char* Name, std::initializer_list<Integer> Args) : m_canvas(Canvas)
     {
         m_canvas.BeginCall(Name, Args);
     }

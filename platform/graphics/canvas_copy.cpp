@@ -76,7 +76,8 @@ void Blit(TCanvas& canvas, const TRect& dest, const Pixels& source, const TRect&
                     continue;
                 }
             }
-            row[tx] = rop == cmSrcCopy ? (s | 0xFF000000u) : ToPixel(ApplyRasterOp(rop, sc, FromPixel(row[tx]), pattern));
+            row[tx] =
+                rop == cmSrcCopy ? (s | 0xFF000000u) : ToPixel(ApplyRasterOp(rop, sc, FromPixel(row[tx]), pattern));
         }
     }
     target.MarkDirty();

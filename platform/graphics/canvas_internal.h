@@ -19,10 +19,7 @@ inline uint32_t ToPixel(uint32_t bgr)
 {
     return 0xFF000000u | ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
 }
-inline uint32_t FromPixel(uint32_t px)
-{
-    return ((px >> 16) & 0xFF) | (px & 0xFF00) | ((px & 0xFF) << 16);
-}
+inline uint32_t FromPixel(uint32_t px) { return ((px >> 16) & 0xFF) | (px & 0xFF00) | ((px & 0xFF) << 16); }
 // A colour as an RGB value (system colours resolved, clNone/clDefault as black).
 inline uint32_t Rgb(TColor c) { return static_cast<uint32_t>(ColorToRGB(c)) & 0xFFFFFF; }
 // Makes an RGB value ($00BBGGRR) the solid source of a cairo context.

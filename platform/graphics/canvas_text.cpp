@@ -82,7 +82,8 @@ std::vector<Line> SplitLines(const Line& all)
             lines.emplace_back();
             continue;
         }
-        if (static_cast<Integer>(i) == all.underline) lines.back().underline = static_cast<Integer>(lines.back().text.size());
+        if (static_cast<Integer>(i) == all.underline)
+            lines.back().underline = static_cast<Integer>(lines.back().text.size());
         lines.back().text += c;
     }
     return lines;
@@ -269,7 +270,8 @@ std::vector<TTextLine> TCanvas::LayoutText(StringView Text, const TRect& R, Card
         }
     }
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (Format & DT_PATH_ELLIPSIS) lines[i] = PathEllipsis(lines[i], width, ts);
+        if (Format & DT_PATH_ELLIPSIS)
+            lines[i] = PathEllipsis(lines[i], width, ts);
         else if (Format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS))
             lines[i] = EndEllipsis(lines[i], width, ts, cutLines && i + 1 == lines.size());
     }
@@ -297,8 +299,10 @@ Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
     }
 
     Integer y = R.Top;
-    if (single && (Format & DT_VCENTER)) y = R.Top + (R.Height() - lineHeight) / 2;
-    else if (single && (Format & DT_BOTTOM)) y = R.Bottom - lineHeight;
+    if (single && (Format & DT_VCENTER))
+        y = R.Top + (R.Height() - lineHeight) / 2;
+    else if (single && (Format & DT_BOTTOM))
+        y = R.Bottom - lineHeight;
     Integer result = (single && (Format & (DT_VCENTER | DT_BOTTOM))) ? y + textHeight - R.Top : textHeight;
     if (!m_surface) return result;
 
@@ -313,8 +317,10 @@ Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
     uint32_t bk = Rgb(m_brush->Color());
     for (size_t i = 0; i < lines.size(); ++i, y += lineHeight) {
         Integer x = R.Left;
-        if (Format & DT_CENTER) x = R.Left + (width - lines[i].Width) / 2;
-        else if (Format & DT_RIGHT) x = R.Right - lines[i].Width;
+        if (Format & DT_CENTER)
+            x = R.Left + (width - lines[i].Width) / 2;
+        else if (Format & DT_RIGHT)
+            x = R.Right - lines[i].Width;
         if (m_bkMode == OPAQUE && lines[i].Width > 0) {
             detail::SetSourceRgb(c.cr, bk);
             cairo_rectangle(c.cr, x, y, lines[i].Width, lineHeight);
@@ -323,7 +329,8 @@ Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
         const TTextLine& l = lines[i];
         ts.ForSegments(l.Text, [&](StringView seg, Integer start, Integer segX) {
             Integer u = (l.Underline >= start && l.Underline < start + static_cast<Integer>(seg.size()))
-                            ? l.Underline - start : -1;
+                ? l.Underline - start
+                : -1;
             detail::ShowText(c.cr, face, textColour, x + segX, y, seg, u, 0);
         });
     }

@@ -4,7 +4,6 @@
 #include "platform/graphics/canvas_internal.h"
 #include "platform/runtime/unicode.h"
 
-
 #include <algorithm>
 #include <cmath>
 #include <map>

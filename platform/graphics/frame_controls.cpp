@@ -96,11 +96,15 @@ void CheckBox(TCanvas& canvas, const TRect& R, Cardinal state)
     TRect box = CenteredSquare(R, std::min<Integer>(13, std::min(R.Width(), R.Height())));
     bool inactive = state & DFCS_INACTIVE;
     bool threeState = state & DFCS_BUTTON3STATE;
-    TColor inside = (inactive || (state & DFCS_PUSHED) || (threeState && (state & DFCS_CHECKED))) ? clBtnFace : clWindow;
+    TColor inside =
+        (inactive || (state & DFCS_PUSHED) || (threeState && (state & DFCS_CHECKED))) ? clBtnFace : clWindow;
     TRect r = box;
-    if (state & DFCS_MONO) EdgeInto(canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_MONO | BF_ADJUST);
-    else if (state & DFCS_FLAT) EdgeInto(canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_FLAT | BF_ADJUST);
-    else EdgeInto(canvas, r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    if (state & DFCS_MONO)
+        EdgeInto(canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_MONO | BF_ADJUST);
+    else if (state & DFCS_FLAT)
+        EdgeInto(canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_FLAT | BF_ADJUST);
+    else
+        EdgeInto(canvas, r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     Filler f(canvas);
     f.Fill(r, inside);
     if (!(state & DFCS_CHECKED)) return;
@@ -126,11 +130,15 @@ void RadioButton(TCanvas& canvas, const TRect& R, Cardinal state)
             bool topLeft = x + y < box.Width() - 1;
             TColor colour;
             if (d >= outer) continue;
-            if (d >= outer - 1) colour = flat ? ((state & DFCS_MONO) ? clWindowFrame : clBtnShadow)
-                                              : (topLeft ? clBtnShadow : clBtnHighlight);
-            else if (d >= outer - 2 && !flat) colour = topLeft ? cl3DDkShadow : cl3DLight;
-            else if ((state & DFCS_CHECKED) && d < outer / 3) colour = inactive ? clBtnShadow : clWindowText;
-            else colour = inside;
+            if (d >= outer - 1)
+                colour = flat ? ((state & DFCS_MONO) ? clWindowFrame : clBtnShadow)
+                              : (topLeft ? clBtnShadow : clBtnHighlight);
+            else if (d >= outer - 2 && !flat)
+                colour = topLeft ? cl3DDkShadow : cl3DLight;
+            else if ((state & DFCS_CHECKED) && d < outer / 3)
+                colour = inactive ? clBtnShadow : clWindowText;
+            else
+                colour = inside;
             f.Pixel(box.Left + x, box.Top + y, colour);
         }
 }
@@ -139,11 +147,15 @@ void PushButton(TCanvas& canvas, TRect& R, Cardinal state)
 {
     TRect r = R;
     bool down = state & (DFCS_PUSHED | DFCS_CHECKED);
-    if (state & DFCS_MONO) EdgeInto(canvas, r, BDR_RAISEDOUTER, BF_RECT | BF_MONO | BF_MIDDLE | BF_ADJUST);
-    else if (state & DFCS_FLAT) EdgeInto(canvas, r, down ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
-                                         BF_RECT | BF_MIDDLE | BF_ADJUST | (down ? BF_FLAT : 0));
-    else if (down) EdgeInto(canvas, r, EDGE_SUNKEN, BF_RECT | BF_MIDDLE | BF_SOFT | BF_ADJUST);
-    else EdgeInto(canvas, r, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_SOFT | BF_ADJUST);
+    if (state & DFCS_MONO)
+        EdgeInto(canvas, r, BDR_RAISEDOUTER, BF_RECT | BF_MONO | BF_MIDDLE | BF_ADJUST);
+    else if (state & DFCS_FLAT)
+        EdgeInto(canvas, r, down ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
+                 BF_RECT | BF_MIDDLE | BF_ADJUST | (down ? BF_FLAT : 0));
+    else if (down)
+        EdgeInto(canvas, r, EDGE_SUNKEN, BF_RECT | BF_MIDDLE | BF_SOFT | BF_ADJUST);
+    else
+        EdgeInto(canvas, r, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_SOFT | BF_ADJUST);
     if ((state & DFCS_CHECKED) && !(state & DFCS_PUSHED)) {
         // A latched button shows a dither of highlight over the face.
         Filler f(canvas);
@@ -175,9 +187,12 @@ void ScrollButton(TCanvas& canvas, const TRect& R, Cardinal state)
     Cardinal part = state & 0xFF;
     TRect r = R;
     bool down = state & DFCS_PUSHED;
-    if (down) EdgeInto(canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_FLAT | BF_MIDDLE);
-    else if (state & DFCS_FLAT) EdgeInto(canvas, r, BDR_RAISEDOUTER, BF_RECT | BF_FLAT | BF_MIDDLE);
-    else EdgeInto(canvas, r, EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE);
+    if (down)
+        EdgeInto(canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_FLAT | BF_MIDDLE);
+    else if (state & DFCS_FLAT)
+        EdgeInto(canvas, r, BDR_RAISEDOUTER, BF_RECT | BF_FLAT | BF_MIDDLE);
+    else
+        EdgeInto(canvas, r, EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE);
     Filler f(canvas);
     Integer shift = down ? 1 : 0;
     if (part == DFCS_SCROLLCOMBOBOX) part = DFCS_SCROLLDOWN;
@@ -204,9 +219,12 @@ bool DrawFrameControl(TCanvas& Canvas, TRect& R, Cardinal Type, Cardinal State)
                           {R.Left, R.Top, R.Right, R.Bottom, Integer(Type), Integer(State)});
     if (Type == DFC_BUTTON) {
         Cardinal part = State & 0xFF;
-        if (part & DFCS_BUTTONPUSH) PushButton(Canvas, R, State);
-        else if (part & DFCS_BUTTONRADIO) RadioButton(Canvas, R, State);
-        else CheckBox(Canvas, R, State);
+        if (part & DFCS_BUTTONPUSH)
+            PushButton(Canvas, R, State);
+        else if (part & DFCS_BUTTONRADIO)
+            RadioButton(Canvas, R, State);
+        else
+            CheckBox(Canvas, R, State);
         return true;
     }
     if (Type == DFC_SCROLL) {

@@ -67,8 +67,7 @@ inline void OffsetRect(TRect& R, Integer dx, Integer dy)
 // The common part; an empty result is (0, 0, 0, 0) and gives false.
 inline bool IntersectRect(TRect& Dest, const TRect& A, const TRect& B)
 {
-    TRect r{std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right),
-            std::min(A.Bottom, B.Bottom)};
+    TRect r{std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right), std::min(A.Bottom, B.Bottom)};
     if (IsRectEmpty(r)) {
         Dest = {};
         return false;

@@ -210,8 +210,9 @@ void TGIFImage::SetFrame(Integer Index)
     std::vector<uint32_t> saved;
     for (Integer k = 0; k <= Index; ++k) {
         const TGIFFrame& f = m_frames[k];
-        if (f.Disposal == 3) saved.assign(reinterpret_cast<uint32_t*>(px.data),
-                                          reinterpret_cast<uint32_t*>(px.data + size_t(px.stride) * px.height));
+        if (f.Disposal == 3)
+            saved.assign(reinterpret_cast<uint32_t*>(px.data),
+                         reinterpret_cast<uint32_t*>(px.data + size_t(px.stride) * px.height));
         detail::Pixels fp(f.Pixels->Surface());
         for (Integer y = 0; y < f.Height; ++y)
             for (Integer x = 0; x < f.Width; ++x) {

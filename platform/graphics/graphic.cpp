@@ -61,9 +61,10 @@ TPicture::~TPicture() = default;
 void TPicture::Changed()
 {
     // Changes made to the graphic itself (drawing on a bitmap's canvas) reach the picture too.
-    if (m_graphic) m_graphic->OnChange = [this](TObject*) {
-        if (OnChange) OnChange(this);
-    };
+    if (m_graphic)
+        m_graphic->OnChange = [this](TObject*) {
+            if (OnChange) OnChange(this);
+        };
     if (OnChange) OnChange(this);
 }
 
@@ -88,12 +89,17 @@ void TPicture::SetGraphic(TGraphic* Value)
 {
     std::unique_ptr<TGraphic> copy;
     if (Value) {
-        if (dynamic_cast<TJPEGImage*>(Value)) copy = std::make_unique<TJPEGImage>();
-        else if (dynamic_cast<TPngImage*>(Value)) copy = std::make_unique<TPngImage>();
-        else if (dynamic_cast<TGIFImage*>(Value) || dynamic_cast<TIcon*>(Value)) copy = CreateGraphicFor(Value->SaveToBytes());
+        if (dynamic_cast<TJPEGImage*>(Value))
+            copy = std::make_unique<TJPEGImage>();
+        else if (dynamic_cast<TPngImage*>(Value))
+            copy = std::make_unique<TPngImage>();
+        else if (dynamic_cast<TGIFImage*>(Value) || dynamic_cast<TIcon*>(Value))
+            copy = CreateGraphicFor(Value->SaveToBytes());
         if (!copy) copy = std::make_unique<TBitmap>();
-        if (dynamic_cast<TGIFImage*>(copy.get()) || dynamic_cast<TIcon*>(copy.get())) copy->LoadFromBytes(Value->SaveToBytes());
-        else copy->Assign(Value);
+        if (dynamic_cast<TGIFImage*>(copy.get()) || dynamic_cast<TIcon*>(copy.get()))
+            copy->LoadFromBytes(Value->SaveToBytes());
+        else
+            copy->Assign(Value);
     }
     m_graphic = std::move(copy);
     Changed();

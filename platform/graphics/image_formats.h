@@ -55,8 +55,8 @@ struct TGIFFrame {
     Integer Top = 0;
     Integer Width = 0;
     Integer Height = 0;
-    Integer Delay = 0;         // hundredths of a second
-    Integer Disposal = 0;      // 0..7 as stored
+    Integer Delay = 0;  // hundredths of a second
+    Integer Disposal = 0;  // 0..7 as stored
     bool HasTransparency = false;
     Integer TransparentIndex = -1;
     bool Interlaced = false;

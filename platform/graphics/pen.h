@@ -10,22 +10,22 @@ enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psIns
 
 // How the pen colour P meets the pixel D already there.
 enum TPenMode {
-    pmBlack,        // 0
-    pmWhite,        // 1
-    pmNop,          // D
-    pmNot,          // not D
-    pmCopy,         // P
-    pmNotCopy,      // not P
+    pmBlack,  // 0
+    pmWhite,  // 1
+    pmNop,  // D
+    pmNot,  // not D
+    pmCopy,  // P
+    pmNotCopy,  // not P
     pmMergePenNot,  // P or not D
-    pmMaskPenNot,   // P and not D
+    pmMaskPenNot,  // P and not D
     pmMergeNotPen,  // not P or D
-    pmMaskNotPen,   // not P and D
-    pmMerge,        // P or D
-    pmNotMerge,     // not (P or D)
-    pmMask,         // P and D
-    pmNotMask,      // not (P and D)
-    pmXor,          // P xor D
-    pmNotXor,       // not (P xor D)
+    pmMaskNotPen,  // not P and D
+    pmMerge,  // P or D
+    pmNotMerge,  // not (P or D)
+    pmMask,  // P and D
+    pmNotMask,  // not (P and D)
+    pmXor,  // P xor D
+    pmNotXor,  // not (P xor D)
 };
 
 // The RGB result of a pen mode for one pixel (colours as $00BBGGRR, no system colours).

@@ -114,8 +114,7 @@ void TRecordingCanvas::Rectangle(Integer X1, Integer Y1, Integer X2, Integer Y2)
 
 void TRecordingCanvas::RoundRect(Integer X1, Integer Y1, Integer X2, Integer Y2, Integer X3, Integer Y3)
 {
-    Record("RoundRect", {X1, Y1, X2, Y2, X3, Y3}, {},
-           [&] { TCanvas::RoundRect(X1, Y1, X2, Y2, X3, Y3); });
+    Record("RoundRect", {X1, Y1, X2, Y2, X3, Y3}, {}, [&] { TCanvas::RoundRect(X1, Y1, X2, Y2, X3, Y3); });
 }
 
 void TRecordingCanvas::Ellipse(Integer X1, Integer Y1, Integer X2, Integer Y2)
@@ -140,8 +139,7 @@ void TRecordingCanvas::DrawFocusRect(const TRect& R)
 
 void TRecordingCanvas::FloodFill(Integer X, Integer Y, TColor Color, TFillStyle FillStyle)
 {
-    Record("FloodFill", {X, Y, Color, Integer(FillStyle)}, {},
-           [&] { TCanvas::FloodFill(X, Y, Color, FillStyle); });
+    Record("FloodFill", {X, Y, Color, Integer(FillStyle)}, {}, [&] { TCanvas::FloodFill(X, Y, Color, FillStyle); });
 }
 
 void TRecordingCanvas::SetPixel(Integer X, Integer Y, TColor Color)
@@ -161,8 +159,7 @@ void TRecordingCanvas::TextRect(const TRect& R, Integer X, Integer Y, StringView
 
 Integer TRecordingCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
 {
-    return Record("DrawText", Edges(R, {Integer(Format)}), Text,
-                  [&] { return TCanvas::DrawText(Text, R, Format); });
+    return Record("DrawText", Edges(R, {Integer(Format)}), Text, [&] { return TCanvas::DrawText(Text, R, Format); });
 }
 
 void TRecordingCanvas::Draw(Integer X, Integer Y, TGraphic* Graphic)
@@ -172,15 +169,13 @@ void TRecordingCanvas::Draw(Integer X, Integer Y, TGraphic* Graphic)
 
 void TRecordingCanvas::StretchDraw(const TRect& R, TGraphic* Graphic)
 {
-    Record("StretchDraw", Edges(R), Graphic ? Graphic->ClassName() : u"nil",
-           [&] { TCanvas::StretchDraw(R, Graphic); });
+    Record("StretchDraw", Edges(R), Graphic ? Graphic->ClassName() : u"nil", [&] { TCanvas::StretchDraw(R, Graphic); });
 }
 
 void TRecordingCanvas::CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRect)
 {
     std::vector<Integer> args = Edges(Dest);
-    for (Integer v : Edges(SourceRect, {Integer(CopyMode)}))
-        args.push_back(v);
+    for (Integer v : Edges(SourceRect, {Integer(CopyMode)})) args.push_back(v);
     Record("CopyRect", std::move(args), {}, [&] { TCanvas::CopyRect(Dest, Source, SourceRect); });
 }
 

@@ -135,8 +135,7 @@ const FontFace& FaceOf(const TFont& font)
 {
     Engine& engine = TheEngine();
     String family = font.ResolvedFamily();
-    std::string key = StringToUtf8(family) + "|" + std::to_string(font.Height()) + "|" +
-                      std::to_string(font.Style());
+    std::string key = StringToUtf8(family) + "|" + std::to_string(font.Height()) + "|" + std::to_string(font.Style());
     if (auto it = engine.faces.find(key); it != engine.faces.end()) return it->second;
     FontFace face;
     face.family = family;
@@ -178,8 +177,8 @@ Integer MeasureText(const FontFace& face, StringView text)
     return width;
 }
 
-void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,
-              Integer underlineAt, Integer angle)
+void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text, Integer underlineAt,
+              Integer angle)
 {
     if (text.empty()) return;
     PangoLayout* layout = Prepare(face, text, underlineAt);
@@ -198,7 +197,4 @@ void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double 
 // Fontconfig keeps a block from parsing its configuration that it never frees; the leak
 // checker of the sanitizer builds is told so here, where fontconfig is brought in. Weak, so
 // that a program with its own list wins.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }

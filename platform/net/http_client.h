@@ -10,10 +10,10 @@ namespace gw {
 
 // What came back from one request.
 struct THttpResponse {
-    bool Ok = false;         // a 2xx answer arrived whole within the limits
+    bool Ok = false;  // a 2xx answer arrived whole within the limits
     int32_t StatusCode = 0;  // 0 when no answer arrived at all
-    std::string Body;        // the bytes of the body (also of an error answer)
-    String Error;            // why the request is not Ok; empty when it is
+    std::string Body;  // the bytes of the body (also of an error answer)
+    String Error;  // why the request is not Ok; empty when it is
 
     // The body as text: UTF-8 when it is valid UTF-8 (or has a byte-order mark), else Windows-1252.
     String Text() const;

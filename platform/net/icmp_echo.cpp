@@ -57,8 +57,8 @@ Socket OpenSocket()
     int rawError = errno;
     throw EIcmpError(S("Cannot open an ICMP socket: an unprivileged ICMP datagram socket was refused (" +
                        Errno(datagramError) +
-                       "; the group must be in net.ipv4.ping_group_range) and so was a raw socket (" +
-                       Errno(rawError) + "; it needs CAP_NET_RAW)"));
+                       "; the group must be in net.ipv4.ping_group_range) and so was a raw socket (" + Errno(rawError) +
+                       "; it needs CAP_NET_RAW)"));
 }
 
 uint16_t Checksum(const uint8_t* data, size_t size)
@@ -162,8 +162,8 @@ TReplyStatus TIcmpEcho::Ping(std::string_view Payload)
     target.sin_family = AF_INET;
     target.sin_addr.s_addr = htonl(address);
     auto start = std::chrono::steady_clock::now();
-    if (::sendto(socket.fd(), request.data(), request.size(), 0, reinterpret_cast<sockaddr*>(&target),
-                 sizeof target) < 0)
+    if (::sendto(socket.fd(), request.data(), request.size(), 0, reinterpret_cast<sockaddr*>(&target), sizeof target) <
+        0)
         throw EIcmpError(u"Cannot send an echo request to " + Host + u": " + S(Errno(errno)));
 
     m_reply = TReplyStatus{};
@@ -179,7 +179,8 @@ TReplyStatus TIcmpEcho::Ping(std::string_view Payload)
         if (ready <= 0) break;
         sockaddr_in from{};
         socklen_t fromSize = sizeof from;
-        ssize_t got = ::recvfrom(socket.fd(), buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
+        ssize_t got =
+            ::recvfrom(socket.fd(), buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
         if (got < 0) continue;
         const uint8_t* icmp = nullptr;
         size_t icmpSize = 0;
@@ -189,16 +190,16 @@ TReplyStatus TIcmpEcho::Ping(std::string_view Payload)
         // A raw socket sees every ICMP message of the machine, our own request on loopback too;
         // the kernel sets the identifier of a datagram socket itself and filters for it.
         bool ours = icmp[0] == ICMP_ECHOREPLY && gotSequence == sequence &&
-                    (socket.kind() == TIcmpSocketKind::Datagram || gotId == id) &&
-                    from.sin_addr.s_addr == target.sin_addr.s_addr;
+            (socket.kind() == TIcmpSocketKind::Datagram || gotId == id) &&
+            from.sin_addr.s_addr == target.sin_addr.s_addr;
         if (!ours) continue;
         m_reply.ReplyStatusType = rsEcho;
         m_reply.BytesReceived = static_cast<int32_t>(icmpSize - kHeaderSize);
         char text[INET_ADDRSTRLEN] = {};
         ::inet_ntop(AF_INET, &from.sin_addr, text, sizeof text);
         m_reply.FromIpAddress = S(text);
-        m_reply.MsRoundTrip = static_cast<Cardinal>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                                        std::chrono::steady_clock::now() - start).count());
+        m_reply.MsRoundTrip = static_cast<Cardinal>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
         break;
     }
     if (OnReply) OnReply(this, m_reply);

@@ -82,17 +82,20 @@ void TProcess::Start(const String& Path, const String& WorkDir, bool /*Hidden*/)
     pid_t pid = -1;
     int error = ::posix_spawn(&pid, path.c_str(), spawn.actions(), spawn.attr(), argv, environ);
     if (error != 0)
-        throw EProcessError(u"Cannot start \"" + Path + u"\"" +
-                            (dir.empty() ? String() : u" in \"" + WorkDir + u"\"") + u": " + Reason(error));
+        throw EProcessError(u"Cannot start \"" + Path + u"\"" + (dir.empty() ? String() : u" in \"" + WorkDir + u"\"") +
+                            u": " + Reason(error));
     m_pid = pid;
 }
 
 void TProcess::Collect(int status)
 {
     m_ended = true;
-    if (WIFEXITED(status)) m_exitCode = WEXITSTATUS(status);
-    else if (WIFSIGNALED(status)) m_exitCode = 128 + WTERMSIG(status);
-    else m_exitCode = -1;
+    if (WIFEXITED(status))
+        m_exitCode = WEXITSTATUS(status);
+    else if (WIFSIGNALED(status))
+        m_exitCode = 128 + WTERMSIG(status);
+    else
+        m_exitCode = -1;
 }
 
 bool TProcess::HasEnded()
@@ -101,7 +104,8 @@ bool TProcess::HasEnded()
     if (m_ended) return true;
     int status = 0;
     pid_t got = ::waitpid(m_pid, &status, WNOHANG);
-    if (got == m_pid) Collect(status);
+    if (got == m_pid)
+        Collect(status);
     else if (got < 0 && errno == ECHILD) {  // collected elsewhere: it has ended, code unknown
         m_ended = true;
         m_exitCode = -1;
@@ -119,13 +123,14 @@ void TProcess::Terminate()
 {
     if (m_pid <= 0 || HasEnded()) return;
     ::kill(-m_pid, SIGKILL);  // the whole group it leads
-    ::kill(m_pid, SIGKILL);   // and the child itself, should it have left the group
+    ::kill(m_pid, SIGKILL);  // and the child itself, should it have left the group
     int status = 0;
     pid_t got;
     do {
         got = ::waitpid(m_pid, &status, 0);
     } while (got < 0 && errno == EINTR);
-    if (got == m_pid) Collect(status);
+    if (got == m_pid)
+        Collect(status);
     else {
         m_ended = true;
         m_exitCode = -1;

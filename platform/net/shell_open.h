@@ -12,8 +12,8 @@ namespace gw {
 // run a program: only web and mail links and existing documents are handed on.
 enum class TShellTarget {
     Refused,  // anything else: commands, other schemes, missing or executable files
-    Url,      // http:, https:, mailto:
-    File      // an existing local file or folder that is not a program
+    Url,  // http:, https:, mailto:
+    File  // an existing local file or folder that is not a program
 };
 
 // Classifies Target; for Url and File, Argument receives what the opener gets (the URL as it

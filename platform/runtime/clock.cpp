@@ -16,10 +16,7 @@ public:
         const auto since = std::chrono::steady_clock::now().time_since_epoch();
         return static_cast<Cardinal>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
     }
-    void Sleep(Cardinal Milliseconds) override
-    {
-        std::this_thread::sleep_for(std::chrono::milliseconds(Milliseconds));
-    }
+    void Sleep(Cardinal Milliseconds) override { std::this_thread::sleep_for(std::chrono::milliseconds(Milliseconds)); }
 };
 
 TSystemClock g_system;
@@ -27,24 +24,12 @@ std::atomic<TClockSource*> g_source{&g_system};
 
 }  // namespace
 
-void SetClockSource(TClockSource* Source)
-{
-    g_source = Source != nullptr ? Source : &g_system;
-}
+void SetClockSource(TClockSource* Source) { g_source = Source != nullptr ? Source : &g_system; }
 
-TClockSource* ClockSource()
-{
-    return g_source.load();
-}
+TClockSource* ClockSource() { return g_source.load(); }
 
-Cardinal GetTickCount()
-{
-    return g_source.load()->TickCount();
-}
+Cardinal GetTickCount() { return g_source.load()->TickCount(); }
 
-void Sleep(Cardinal Milliseconds)
-{
-    g_source.load()->Sleep(Milliseconds);
-}
+void Sleep(Cardinal Milliseconds) { g_source.load()->Sleep(Milliseconds); }
 
 }  // namespace gw

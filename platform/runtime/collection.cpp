@@ -10,50 +10,37 @@ namespace gw {
 
 // ---- TCollectionItem ----
 
-TCollectionItem::TCollectionItem(TCollection* Collection)
-{
-    SetCollection(Collection);
-}
+TCollectionItem::TCollectionItem(TCollection* Collection) { SetCollection(Collection); }
 
 TCollectionItem::~TCollectionItem()
 {
-    if (m_collection != nullptr)
-        m_collection->RemoveItem(this);
+    if (m_collection != nullptr) m_collection->RemoveItem(this);
 }
 
-TPersistent* TCollectionItem::GetOwner() const
-{
-    return m_collection;
-}
+TPersistent* TCollectionItem::GetOwner() const { return m_collection; }
 
 void TCollectionItem::SetCollection(TCollection* Value)
 {
-    if (Value == m_collection)
-        return;
-    if (m_collection != nullptr)
-        m_collection->RemoveItem(this);
-    if (Value != nullptr)
-        Value->InsertItem(this);
+    if (Value == m_collection) return;
+    if (m_collection != nullptr) m_collection->RemoveItem(this);
+    if (Value != nullptr) Value->InsertItem(this);
 }
 
 Integer TCollectionItem::Index() const
 {
-    if (m_collection == nullptr)
-        return -1;
+    if (m_collection == nullptr) return -1;
     const auto& items = m_collection->m_items;
     return static_cast<Integer>(std::find(items.begin(), items.end(), this) - items.begin());
 }
 
 void TCollectionItem::SetIndex(Integer Value)
 {
-    if (m_collection != nullptr && Value != Index())
-        m_collection->MoveItem(this, Value);
+    if (m_collection != nullptr && Value != Index()) m_collection->MoveItem(this, Value);
 }
 
 void TCollectionItem::Changed(bool AllItems)
 {
-    if (m_collection != nullptr && m_collection->m_updateCount == 0)
-        m_collection->Update(AllItems ? nullptr : this);
+    if (m_collection != nullptr && m_collection->m_updateCount == 0) m_collection->Update(AllItems ? nullptr : this);
 }
 
 // ---- TCollection ----
@@ -73,8 +60,7 @@ TCollection::~TCollection()
 
 void TCollection::CheckIndex(Integer Index) const
 {
-    if (Index < 0 || Index >= Count())
-        throw EListError(u"List index out of bounds (" + IntToStr(Index) + u")");
+    if (Index < 0 || Index >= Count()) throw EListError(u"List index out of bounds (" + IntToStr(Index) + u")");
 }
 
 TCollectionItem* TCollection::Add()
@@ -85,8 +71,7 @@ TCollectionItem* TCollection::Add()
 
 TCollectionItem* TCollection::Insert(Integer Index)
 {
-    if (Index < 0 || Index > Count())
-        throw EListError(u"List index out of bounds (" + IntToStr(Index) + u")");
+    if (Index < 0 || Index > Count()) throw EListError(u"List index out of bounds (" + IntToStr(Index) + u")");
     BeginUpdate();
     TCollectionItem* item = nullptr;
     try {
@@ -109,19 +94,16 @@ void TCollection::Delete(Integer Index)
 
 void TCollection::Clear()
 {
-    if (m_items.empty())
-        return;
+    if (m_items.empty()) return;
     BeginUpdate();
-    while (!m_items.empty())
-        Delete(Count() - 1);
+    while (!m_items.empty()) Delete(Count() - 1);
     EndUpdate();
 }
 
 TCollectionItem* TCollection::FindItemID(Integer ID) const
 {
     for (TCollectionItem* item : m_items)
-        if (item->m_id == ID)
-            return item;
+        if (item->m_id == ID) return item;
     return nullptr;
 }
 
@@ -133,8 +115,7 @@ TCollectionItem* TCollection::Items(Integer Index) const
 
 void TCollection::Assign(TPersistent* Source)
 {
-    if (Source == this)
-        return;
+    if (Source == this) return;
     auto* source = dynamic_cast<TCollection*>(Source);
     if (source == nullptr) {
         TPersistent::Assign(Source);
@@ -143,8 +124,7 @@ void TCollection::Assign(TPersistent* Source)
     BeginUpdate();
     try {
         Clear();
-        for (TCollectionItem* item : source->m_items)
-            Add()->Assign(item);
+        for (TCollectionItem* item : source->m_items) Add()->Assign(item);
     } catch (...) {
         EndUpdate();
         throw;
@@ -152,27 +132,21 @@ void TCollection::Assign(TPersistent* Source)
     EndUpdate();
 }
 
-void TCollection::BeginUpdate()
-{
-    ++m_updateCount;
-}
+void TCollection::BeginUpdate() { ++m_updateCount; }
 
 void TCollection::EndUpdate()
 {
-    if (m_updateCount > 0 && --m_updateCount == 0)
-        Changed();
+    if (m_updateCount > 0 && --m_updateCount == 0) Changed();
 }
 
 void TCollection::Changed()
 {
-    if (m_updateCount == 0)
-        Update(nullptr);
+    if (m_updateCount == 0) Update(nullptr);
 }
 
 void TCollection::Update(TCollectionItem* Item)
 {
-    if (OnUpdate)
-        OnUpdate(this, Item);
+    if (OnUpdate) OnUpdate(this, Item);
 }
 
 void TCollection::InsertItem(TCollectionItem* Item)
@@ -188,8 +162,7 @@ void TCollection::RemoveItem(TCollectionItem* Item)
 {
     Notify(Item, cnExtracting);
     auto it = std::find(m_items.begin(), m_items.end(), Item);
-    if (it != m_items.end())
-        m_items.erase(it);
+    if (it != m_items.end()) m_items.erase(it);
     Item->m_collection = nullptr;
     Changed();
 }
@@ -198,8 +171,7 @@ void TCollection::MoveItem(TCollectionItem* Item, Integer NewIndex)
 {
     CheckIndex(NewIndex);
     auto it = std::find(m_items.begin(), m_items.end(), Item);
-    if (it == m_items.end())
-        return;
+    if (it == m_items.end()) return;
     m_items.erase(it);
     m_items.insert(m_items.begin() + NewIndex, Item);
     Changed();

@@ -55,16 +55,12 @@ struct TimeStamp {
 };
 
 // Far beyond year 9999 either way (and NaN): no calendar date.
-bool outOfRange(TDateTime value)
-{
-    return !std::isfinite(value) || std::fabs(value) > 3.0e6;
-}
+bool outOfRange(TDateTime value) { return !std::isfinite(value) || std::fabs(value) > 3.0e6; }
 
 TimeStamp split(TDateTime value)
 {
     TimeStamp ts;
-    if (outOfRange(value))
-        return ts;
+    if (outOfRange(value)) return ts;
     const Int64 total = std::llround(value * kMSecsPerDay);
     ts.days = total / kMSecsPerDay;
     ts.msecs = (total < 0 ? -total : total) % kMSecsPerDay;
@@ -72,15 +68,9 @@ TimeStamp split(TDateTime value)
 }
 
 // Before the epoch the fraction still counts forward from midnight.
-TDateTime combine(TDateTime date, TDateTime time)
-{
-    return date < 0 ? date - time : date + time;
-}
+TDateTime combine(TDateTime date, TDateTime time) { return date < 0 ? date - time : date + time; }
 
-TDateTime timeOf(TDateTime value)
-{
-    return static_cast<double>(split(value).msecs) / kMSecsPerDay;
-}
+TDateTime timeOf(TDateTime value) { return static_cast<double>(split(value).msecs) / kMSecsPerDay; }
 
 // ---- FormatDateTime ---------------------------------------------------------------------
 
@@ -93,16 +83,14 @@ struct Parts {
 String number(Int64 value, size_t width)
 {
     std::string s = std::to_string(value);
-    if (s.size() < width)
-        s.insert(0, width - s.size(), '0');
+    if (s.size() < width) s.insert(0, width - s.size(), '0');
     return String(s.begin(), s.end());
 }
 
 size_t runLength(StringView f, size_t i, Char upperLetter)
 {
     size_t n = 0;
-    while (i + n < f.size() && UpCase(f[i + n]) == upperLetter)
-        ++n;
+    while (i + n < f.size() && UpCase(f[i + n]) == upperLetter) ++n;
     return n;
 }
 
@@ -132,8 +120,7 @@ public:
 
     void write(StringView f, int depth)
     {
-        if (depth > 2)
-            return;  // formats naming formats: two levels are all that make sense
+        if (depth > 2) return;  // formats naming formats: two levels are all that make sense
         const bool twelve = usesTwelveHours(f);
         bool afterHour = false;
         for (size_t i = 0; i < f.size();) {
@@ -148,8 +135,9 @@ public:
                 i = end + 1;
                 continue;
             }
-            if (u == u'A' && (startsWithNoCase(f, i, u"am/pm") || startsWithNoCase(f, i, u"a/p") ||
-                              startsWithNoCase(f, i, u"ampm"))) {
+            if (u == u'A' &&
+                (startsWithNoCase(f, i, u"am/pm") || startsWithNoCase(f, i, u"a/p") ||
+                 startsWithNoCase(f, i, u"ampm"))) {
                 i += ampm(f, i);
                 continue;
             }
@@ -181,8 +169,7 @@ public:
                 break;
             case u'H': {
                 Word h = m_p.hour;
-                if (twelve)
-                    h = h % 12 == 0 ? 12 : h % 12;
+                if (twelve) h = h % 12 == 0 ? 12 : h % 12;
                 m_out += number(h, n >= 2 ? 2 : 1);
                 i += std::min<size_t>(n, 2);
                 hourToken = true;
@@ -228,24 +215,12 @@ private:
     {
         const auto& fs = FormatSettings;
         switch (std::min<size_t>(n, 6)) {
-        case 1:
-            m_out += number(m_p.day, 1);
-            break;
-        case 2:
-            m_out += number(m_p.day, 2);
-            break;
-        case 3:
-            m_out += fs.ShortDayNames[m_p.dayOfWeek - 1];
-            break;
-        case 4:
-            m_out += fs.LongDayNames[m_p.dayOfWeek - 1];
-            break;
-        case 5:
-            write(fs.ShortDateFormat, depth + 1);
-            break;
-        default:
-            write(fs.LongDateFormat, depth + 1);
-            break;
+        case 1: m_out += number(m_p.day, 1); break;
+        case 2: m_out += number(m_p.day, 2); break;
+        case 3: m_out += fs.ShortDayNames[m_p.dayOfWeek - 1]; break;
+        case 4: m_out += fs.LongDayNames[m_p.dayOfWeek - 1]; break;
+        case 5: write(fs.ShortDateFormat, depth + 1); break;
+        default: write(fs.LongDateFormat, depth + 1); break;
         }
     }
 
@@ -257,18 +232,10 @@ private:
             return;
         }
         switch (std::min<size_t>(n, 4)) {
-        case 1:
-            m_out += number(m_p.month, 1);
-            break;
-        case 2:
-            m_out += number(m_p.month, 2);
-            break;
-        case 3:
-            m_out += fs.ShortMonthNames[m_p.month - 1];
-            break;
-        default:
-            m_out += fs.LongMonthNames[m_p.month - 1];
-            break;
+        case 1: m_out += number(m_p.month, 1); break;
+        case 2: m_out += number(m_p.month, 2); break;
+        case 3: m_out += fs.ShortMonthNames[m_p.month - 1]; break;
+        default: m_out += fs.LongMonthNames[m_p.month - 1]; break;
         }
     }
 
@@ -302,21 +269,18 @@ public:
 
     void skipBlanks()
     {
-        while (m_i < m_s.size() && m_s[m_i] == u' ')
-            ++m_i;
+        while (m_i < m_s.size() && m_s[m_i] == u' ') ++m_i;
     }
     bool atEnd() const { return m_i >= m_s.size(); }
     bool take(Char c)
     {
-        if (atEnd() || m_s[m_i] != c)
-            return false;
+        if (atEnd() || m_s[m_i] != c) return false;
         ++m_i;
         return true;
     }
     bool takeText(StringView word)
     {
-        if (word.empty() || !startsWithNoCase(m_s, m_i, word))
-            return false;
+        if (word.empty() || !startsWithNoCase(m_s, m_i, word)) return false;
         m_i += word.size();
         return true;
     }
@@ -326,8 +290,7 @@ public:
         value = 0;
         digits = 0;
         while (!atEnd() && m_s[m_i] >= u'0' && m_s[m_i] <= u'9') {
-            if (++digits > 4)
-                return false;
+            if (++digits > 4) return false;
             value = static_cast<Word>(value * 10 + (m_s[m_i++] - u'0'));
         }
         return digits > 0;
@@ -343,10 +306,8 @@ std::u16string dateOrder()
 {
     const String f = UpperCase(FormatSettings.ShortDateFormat);
     const size_t d = f.find(u'D'), m = f.find(u'M'), y = f.find(u'Y');
-    if (y != String::npos && y < m && y < d)
-        return u"YMD";
-    if (m != String::npos && d != String::npos && m < d)
-        return u"MDY";
+    if (y != String::npos && y < m && y < d) return u"YMD";
+    if (m != String::npos && d != String::npos && m < d) return u"MDY";
     return u"DMY";
 }
 
@@ -359,13 +320,11 @@ Word currentYear()
 
 Word expandYear(Word year, size_t digits)
 {
-    if (digits > 2)
-        return year;
+    if (digits > 2) return year;
     const Word window = FormatSettings.TwoDigitYearCenturyWindow;
     const int century = static_cast<int>(currentYear()) - window;
     int y = year + century / 100 * 100;
-    if (window > 0 && y < century)
-        y += 100;
+    if (window > 0 && y < century) y += 100;
     return static_cast<Word>(y);
 }
 
@@ -377,15 +336,12 @@ bool scanDate(StringView s, TDateTime& value)
     int count = 0;
     in.skipBlanks();
     for (; count < 3; ++count) {
-        if (!in.number(n[count], digits[count]))
-            return false;
-        if (count == 2 || !in.take(FormatSettings.DateSeparator))
-            break;
+        if (!in.number(n[count], digits[count])) return false;
+        if (count == 2 || !in.take(FormatSettings.DateSeparator)) break;
     }
     ++count;
     in.skipBlanks();
-    if (!in.atEnd() || count < 2)
-        return false;
+    if (!in.atEnd() || count < 2) return false;
     const std::u16string order = dateOrder();
     Word y = 0, m = 0, d = 0;
     if (count == 2) {  // no year: the current one
@@ -413,16 +369,12 @@ bool scanTime(StringView s, TDateTime& value)
     Word h = 0, m = 0, sec = 0, ms = 0;
     size_t digits = 0;
     in.skipBlanks();
-    if (!in.number(h, digits) || !in.take(fs.TimeSeparator) || !in.number(m, digits))
-        return false;
+    if (!in.number(h, digits) || !in.take(fs.TimeSeparator) || !in.number(m, digits)) return false;
     if (in.take(fs.TimeSeparator)) {
-        if (!in.number(sec, digits))
-            return false;
+        if (!in.number(sec, digits)) return false;
         if (in.take(fs.DecimalSeparator)) {
-            if (!in.number(ms, digits) || digits > 3)
-                return false;
-            for (; digits < 3; ++digits)
-                ms = static_cast<Word>(ms * 10);
+            if (!in.number(ms, digits) || digits > 3) return false;
+            for (; digits < 3; ++digits) ms = static_cast<Word>(ms * 10);
         }
     }
     in.skipBlanks();
@@ -432,11 +384,9 @@ bool scanTime(StringView s, TDateTime& value)
     else if (in.takeText(fs.TimePMString) || in.takeText(u"PM") || in.takeText(u"P"))
         half = 2;
     in.skipBlanks();
-    if (!in.atEnd())
-        return false;
+    if (!in.atEnd()) return false;
     if (half != 0) {
-        if (h == 0 || h > 12)
-            return false;
+        if (h == 0 || h > 12) return false;
         h = static_cast<Word>(h % 12 + (half == 2 ? 12 : 0));
     }
     return TryEncodeTime(h, m, sec, ms, value);
@@ -444,15 +394,11 @@ bool scanTime(StringView s, TDateTime& value)
 
 }  // namespace
 
-bool IsLeapYear(Word Year)
-{
-    return Year % 4 == 0 && (Year % 100 != 0 || Year % 400 == 0);
-}
+bool IsLeapYear(Word Year) { return Year % 4 == 0 && (Year % 100 != 0 || Year % 400 == 0); }
 
 bool TryEncodeDate(Word Year, Word Month, Word Day, TDateTime& Date)
 {
-    if (Year < 1 || Year > 9999 || Month < 1 || Month > 12 || Day < 1 || Day > daysInMonth(Year, Month))
-        return false;
+    if (Year < 1 || Year > 9999 || Month < 1 || Month > 12 || Day < 1 || Day > daysInMonth(Year, Month)) return false;
     Date = static_cast<double>(daysFromCivil(Year, Month, Day) - kEpochShift);
     return true;
 }
@@ -460,8 +406,7 @@ bool TryEncodeDate(Word Year, Word Month, Word Day, TDateTime& Date)
 TDateTime EncodeDate(Word Year, Word Month, Word Day)
 {
     TDateTime d = 0;
-    if (!TryEncodeDate(Year, Month, Day, d))
-        throw EConvertError(u"Invalid argument to date encode");
+    if (!TryEncodeDate(Year, Month, Day, d)) throw EConvertError(u"Invalid argument to date encode");
     return d;
 }
 
@@ -482,8 +427,7 @@ void DecodeDate(TDateTime Date, Word& Year, Word& Month, Word& Day)
 
 bool TryEncodeTime(Word Hour, Word Min, Word Sec, Word MSec, TDateTime& Time)
 {
-    if (Hour >= 24 || Min >= 60 || Sec >= 60 || MSec >= 1000)
-        return false;
+    if (Hour >= 24 || Min >= 60 || Sec >= 60 || MSec >= 1000) return false;
     const Int64 ms = ((Hour * 60 + Min) * 60 + Sec) * Int64{1000} + MSec;
     Time = static_cast<double>(ms) / kMSecsPerDay;
     return true;
@@ -492,8 +436,7 @@ bool TryEncodeTime(Word Hour, Word Min, Word Sec, Word MSec, TDateTime& Time)
 TDateTime EncodeTime(Word Hour, Word Min, Word Sec, Word MSec)
 {
     TDateTime t = 0;
-    if (!TryEncodeTime(Hour, Min, Sec, MSec, t))
-        throw EConvertError(u"Invalid argument to time encode");
+    if (!TryEncodeTime(Hour, Min, Sec, MSec, t)) throw EConvertError(u"Invalid argument to time encode");
     return t;
 }
 
@@ -517,14 +460,11 @@ TDateTime Now()
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
     return EncodeDate(static_cast<Word>(local.tm_year + 1900), static_cast<Word>(local.tm_mon + 1),
                       static_cast<Word>(local.tm_mday)) +
-           EncodeTime(static_cast<Word>(local.tm_hour), static_cast<Word>(local.tm_min),
-                      static_cast<Word>(std::min(local.tm_sec, 59)), static_cast<Word>(ms < 0 ? 0 : ms));
+        EncodeTime(static_cast<Word>(local.tm_hour), static_cast<Word>(local.tm_min),
+                   static_cast<Word>(std::min(local.tm_sec, 59)), static_cast<Word>(ms < 0 ? 0 : ms));
 }
 
-TDateTime Date()
-{
-    return std::floor(Now());
-}
+TDateTime Date() { return std::floor(Now()); }
 
 String FormatDateTime(StringView Format, TDateTime DateTime)
 {
@@ -538,26 +478,16 @@ String FormatDateTime(StringView Format, TDateTime DateTime)
     return writer.text();
 }
 
-String DateToStr(TDateTime Date)
-{
-    return FormatDateTime(u"ddddd", Date);
-}
+String DateToStr(TDateTime Date) { return FormatDateTime(u"ddddd", Date); }
 
-String TimeToStr(TDateTime Time)
-{
-    return FormatDateTime(u"tt", Time);
-}
+String TimeToStr(TDateTime Time) { return FormatDateTime(u"tt", Time); }
 
-String DateTimeToStr(TDateTime DateTime)
-{
-    return FormatDateTime(u"c", DateTime);
-}
+String DateTimeToStr(TDateTime DateTime) { return FormatDateTime(u"c", DateTime); }
 
 bool TryStrToDate(StringView S, TDateTime& Value)
 {
     TDateTime v = 0;
-    if (!scanDate(S, v))
-        return false;
+    if (!scanDate(S, v)) return false;
     Value = v;
     return true;
 }
@@ -565,16 +495,14 @@ bool TryStrToDate(StringView S, TDateTime& Value)
 TDateTime StrToDate(StringView S)
 {
     TDateTime v = 0;
-    if (!scanDate(S, v))
-        throw EConvertError(u"'" + String(S) + u"' is not a valid date");
+    if (!scanDate(S, v)) throw EConvertError(u"'" + String(S) + u"' is not a valid date");
     return v;
 }
 
 bool TryStrToTime(StringView S, TDateTime& Value)
 {
     TDateTime v = 0;
-    if (!scanTime(S, v))
-        return false;
+    if (!scanTime(S, v)) return false;
     Value = v;
     return true;
 }
@@ -582,8 +510,7 @@ bool TryStrToTime(StringView S, TDateTime& Value)
 TDateTime StrToTime(StringView S)
 {
     TDateTime v = 0;
-    if (!scanTime(S, v))
-        throw EConvertError(u"'" + String(S) + u"' is not a valid time");
+    if (!scanTime(S, v)) throw EConvertError(u"'" + String(S) + u"' is not a valid time");
     return v;
 }
 
@@ -593,8 +520,7 @@ TDateTime IncMonth(TDateTime Date, Integer NumberOfMonths)
     DecodeDate(Date, y, m, d);
     const Int64 months = static_cast<Int64>(y) * 12 + (m - 1) + NumberOfMonths;
     const Int64 year = months >= 0 ? months / 12 : -1;
-    if (year < 1 || year > 9999)
-        throw EConvertError(u"Invalid argument to date encode");
+    if (year < 1 || year > 9999) throw EConvertError(u"Invalid argument to date encode");
     const Word newMonth = static_cast<Word>(months % 12 + 1);
     const Word newDay = std::min(d, daysInMonth(static_cast<Word>(year), newMonth));
     return combine(EncodeDate(static_cast<Word>(year), newMonth, newDay), timeOf(Date));

@@ -13,9 +13,6 @@ void Exception::SetMessage(String message)
     m_utf8 = StringToUtf8(m_message);
 }
 
-void Abort()
-{
-    throw EAbort(String());
-}
+void Abort() { throw EAbort(String()); }
 
 }  // namespace gw

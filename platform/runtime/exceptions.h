@@ -22,10 +22,10 @@ private:
     std::string m_utf8;
 };
 
-#define GW_EXCEPTION(Name, Base)                      \
-    class Name : public Base {                        \
-    public:                                           \
-        using Base::Base;                             \
+#define GW_EXCEPTION(Name, Base)                                                                                       \
+    class Name : public Base {                                                                                         \
+    public:                                                                                                            \
+        using Base::Base;                                                                                              \
     };
 
 GW_EXCEPTION(EConvertError, Exception)

@@ -19,20 +19,11 @@ namespace gw {
 
 namespace {
 
-std::string Native(const String& name)
-{
-    return StringToUtf8(name);
-}
+std::string Native(const String& name) { return StringToUtf8(name); }
 
-bool StatOf(const String& name, struct stat& st)
-{
-    return !name.empty() && ::stat(Native(name).c_str(), &st) == 0;
-}
+bool StatOf(const String& name, struct stat& st) { return !name.empty() && ::stat(Native(name).c_str(), &st) == 0; }
 
-size_t LastDelim(StringView s)
-{
-    return s.rfind(PathDelim);
-}
+size_t LastDelim(StringView s) { return s.rfind(PathDelim); }
 
 }  // namespace
 
@@ -50,33 +41,22 @@ bool DirectoryExists(const String& Directory)
 
 bool ForceDirectories(const String& Dir)
 {
-    if (Dir.empty())
-        throw EInOutError(u"Unable to create directory");
+    if (Dir.empty()) throw EInOutError(u"Unable to create directory");
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(Native(Dir)), ec);
     return DirectoryExists(Dir);
 }
 
-bool CreateDir(const String& Dir)
-{
-    return !Dir.empty() && ::mkdir(Native(Dir).c_str(), 0777) == 0;
-}
+bool CreateDir(const String& Dir) { return !Dir.empty() && ::mkdir(Native(Dir).c_str(), 0777) == 0; }
 
-bool RemoveDir(const String& Dir)
-{
-    return !Dir.empty() && ::rmdir(Native(Dir).c_str()) == 0;
-}
+bool RemoveDir(const String& Dir) { return !Dir.empty() && ::rmdir(Native(Dir).c_str()) == 0; }
 
-bool DeleteFile(const String& FileName)
-{
-    return FileExists(FileName) && ::unlink(Native(FileName).c_str()) == 0;
-}
+bool DeleteFile(const String& FileName) { return FileExists(FileName) && ::unlink(Native(FileName).c_str()) == 0; }
 
 bool RenameFile(const String& OldName, const String& NewName)
 {
     struct stat st {};
-    if (OldName.empty() || NewName.empty() || ::lstat(Native(NewName).c_str(), &st) == 0)
-        return false;
+    if (OldName.empty() || NewName.empty() || ::lstat(Native(NewName).c_str(), &st) == 0) return false;
     return ::rename(Native(OldName).c_str(), Native(NewName).c_str()) == 0;
 }
 
@@ -89,8 +69,7 @@ String ExtractFilePath(StringView FileName)
 String ExtractFileDir(StringView FileName)
 {
     const size_t at = LastDelim(FileName);
-    if (at == StringView::npos)
-        return String();
+    if (at == StringView::npos) return String();
     return String(FileName.substr(0, at == 0 ? 1 : at));
 }
 
@@ -103,8 +82,7 @@ String ExtractFileName(StringView FileName)
 String ExtractFileExt(StringView FileName)
 {
     const size_t at = FileName.find_last_of(u"./");
-    if (at == StringView::npos || FileName[at] != u'.')
-        return String();
+    if (at == StringView::npos || FileName[at] != u'.') return String();
     return String(FileName.substr(at));
 }
 
@@ -118,16 +96,14 @@ String ChangeFileExt(StringView FileName, StringView Extension)
 String IncludeTrailingPathDelimiter(StringView S)
 {
     String r(S);
-    if (r.empty() || r.back() != PathDelim)
-        r += PathDelim;
+    if (r.empty() || r.back() != PathDelim) r += PathDelim;
     return r;
 }
 
 String ExcludeTrailingPathDelimiter(StringView S)
 {
     String r(S);
-    if (!r.empty() && r.back() == PathDelim)
-        r.pop_back();
+    if (!r.empty() && r.back() == PathDelim) r.pop_back();
     return r;
 }
 
@@ -135,8 +111,7 @@ String ExeDir()
 {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return IncludeTrailingPathDelimiter(Utf8ToString(std::filesystem::current_path().string()));
+    if (ec) return IncludeTrailingPathDelimiter(Utf8ToString(std::filesystem::current_path().string()));
     return IncludeTrailingPathDelimiter(Utf8ToString(exe.parent_path().string()));
 }
 
@@ -154,19 +129,14 @@ std::string FileToBytes(const String& FileName)
         char buffer[64 * 1024];
         for (;;) {
             const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                error = errno;
-            if (n <= 0)
-                break;
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) error = errno;
+            if (n <= 0) break;
             bytes.append(buffer, static_cast<size_t>(n));
         }
     }
-    if (fd >= 0)
-        ::close(fd);
-    if (error != 0)
-        throw EFOpenError(u"Cannot open file \"" + FileName + u"\". " + Utf8ToString(std::strerror(error)));
+    if (fd >= 0) ::close(fd);
+    if (error != 0) throw EFOpenError(u"Cannot open file \"" + FileName + u"\". " + Utf8ToString(std::strerror(error)));
     return bytes;
 }
 
@@ -195,8 +165,7 @@ bool Glob(StringView name, StringView mask)
             return false;
         }
     }
-    while (m < mask.size() && mask[m] == u'*')
-        ++m;
+    while (m < mask.size() && mask[m] == u'*') ++m;
     return m == mask.size();
 }
 
@@ -214,8 +183,7 @@ bool MatchesMask(StringView Name, StringView Mask)
 {
     const String name = AnsiUpperCase(Name);
     const String mask = AnsiUpperCase(Mask);
-    if (Glob(name, mask))
-        return true;
+    if (Glob(name, mask)) return true;
     // "name.*" also finds a name without extension, as the system's own search does.
     if (mask.size() >= 2 && mask.ends_with(u".*") && name.find(u'.') == String::npos)
         return Glob(name, StringView(mask).substr(0, mask.size() - 2));
@@ -230,33 +198,27 @@ Integer FindFirst(const String& Path, Integer Attr, TSearchRec& F)
     const String mask = ExtractFileName(Path);
     const std::string dirName = folder.empty() ? std::string(".") : Native(folder);
     DIR* dir = ::opendir(dirName.c_str());
-    if (dir == nullptr)
-        return kPathNotFound;
+    if (dir == nullptr) return kPathNotFound;
     std::vector<TSearchRec> found;
     while (const dirent* entry = ::readdir(dir)) {
         const String name = Utf8ToString(entry->d_name);
-        if (name == u"." || name == u".." || mask.empty() || !MatchesMask(name, mask))
-            continue;
+        if (name == u"." || name == u".." || mask.empty() || !MatchesMask(name, mask)) continue;
         const std::string full = dirName + "/" + entry->d_name;
         struct stat st {};
         struct stat lst {};
-        if (::lstat(full.c_str(), &lst) != 0)
-            continue;
+        if (::lstat(full.c_str(), &lst) != 0) continue;
         const bool link = S_ISLNK(lst.st_mode);
-        if (::stat(full.c_str(), &st) != 0)
-            st = lst;
+        if (::stat(full.c_str(), &st) != 0) st = lst;
         TSearchRec rec;
         rec.Name = name;
         rec.Size = S_ISDIR(st.st_mode) ? 0 : static_cast<Int64>(st.st_size);
         rec.TimeStamp = ToDateTime(st.st_mtime);
         rec.Attr = (S_ISDIR(st.st_mode) ? faDirectory : 0) | (name[0] == u'.' ? faHidden : 0) |
-                   ((st.st_mode & S_IWUSR) ? 0 : faReadOnly) | (link ? faSymLink : 0);
-        if ((rec.Attr & F.ExcludeAttr) == 0)
-            found.push_back(std::move(rec));
+            ((st.st_mode & S_IWUSR) ? 0 : faReadOnly) | (link ? faSymLink : 0);
+        if ((rec.Attr & F.ExcludeAttr) == 0) found.push_back(std::move(rec));
     }
     ::closedir(dir);
-    if (found.empty())
-        return kFileNotFound;
+    if (found.empty()) return kFileNotFound;
     // Name order, last first, so that FindNext takes from the back.
     std::sort(found.begin(), found.end(), [](const TSearchRec& a, const TSearchRec& b) {
         const Integer c = AnsiCompareText(a.Name, b.Name);
@@ -268,8 +230,7 @@ Integer FindFirst(const String& Path, Integer Attr, TSearchRec& F)
 
 Integer FindNext(TSearchRec& F)
 {
-    if (F.Pending.empty())
-        return kNoMoreFiles;
+    if (F.Pending.empty()) return kNoMoreFiles;
     TSearchRec next = std::move(F.Pending.back());
     F.Pending.pop_back();
     next.Pending = std::move(F.Pending);

@@ -27,8 +27,7 @@ public:
         while (i < m_fmt.size()) {
             const size_t pct = m_fmt.find(u'%', i);
             out.append(m_fmt.substr(i, pct == StringView::npos ? StringView::npos : pct - i));
-            if (pct == StringView::npos)
-                break;
+            if (pct == StringView::npos) break;
             m_pos = pct + 1;
             out += specifier();
             i = m_pos;
@@ -42,30 +41,24 @@ private:
         throw EConvertError(u"Format '" + String(m_fmt) + u"' invalid or incompatible with argument");
     }
 
-    [[noreturn]] void missing() const
-    {
-        throw EConvertError(u"No argument for format '" + String(m_fmt) + u"'");
-    }
+    [[noreturn]] void missing() const { throw EConvertError(u"No argument for format '" + String(m_fmt) + u"'"); }
 
     Char peek() const
     {
-        if (m_pos >= m_fmt.size())
-            invalid();
+        if (m_pos >= m_fmt.size()) invalid();
         return m_fmt[m_pos];
     }
 
     const TVarRec::Value& nextArg()
     {
-        if (m_argIndex >= m_args.size())
-            missing();
+        if (m_argIndex >= m_args.size()) missing();
         return m_args.begin()[m_argIndex++].value();
     }
 
     Int64 intArg()
     {
         const auto& v = nextArg();
-        if (!std::holds_alternative<Int64>(v))
-            invalid();
+        if (!std::holds_alternative<Int64>(v)) invalid();
         return std::get<Int64>(v);
     }
 
@@ -79,8 +72,7 @@ private:
         Int64 n = -1;
         while (peek() >= u'0' && peek() <= u'9') {
             n = (n < 0 ? 0 : n) * 10 + (m_fmt[m_pos++] - u'0');
-            if (n > 0x7FFFFFFF)
-                invalid();
+            if (n > 0x7FFFFFFF) invalid();
         }
         return n;
     }
@@ -94,8 +86,7 @@ private:
         Int64 width = number();
         if (peek() == u':') {
             ++m_pos;
-            if (width < 0)
-                invalid();
+            if (width < 0) invalid();
             m_argIndex = static_cast<size_t>(width);
             width = -1;
         }
@@ -104,17 +95,14 @@ private:
             left = true;
             ++m_pos;
         }
-        if (width < 0)
-            width = number();
+        if (width < 0) width = number();
         Int64 precision = -1;
         if (peek() == u'.') {
             ++m_pos;
             precision = number();
-            if (precision < 0)
-                precision = 0;
+            if (precision < 0) precision = 0;
         }
-        if (width > Max_Width || precision > Max_Width)
-            invalid();
+        if (width > Max_Width || precision > Max_Width) invalid();
         const Char type = peek();
         ++m_pos;
         String text = convert(type, precision);
@@ -135,16 +123,14 @@ private:
     // Negative values that fit 32 bits show as the 32-bit pattern, as the runtime's Integer does.
     static uint64_t unsignedPattern(Int64 v)
     {
-        if (v < 0 && v >= INT32_MIN)
-            return static_cast<uint32_t>(v);
+        if (v < 0 && v >= INT32_MIN) return static_cast<uint32_t>(v);
         return static_cast<uint64_t>(v);
     }
 
     double floatArg()
     {
         const auto& v = nextArg();
-        if (!std::holds_alternative<double>(v))
-            invalid();
+        if (!std::holds_alternative<double>(v)) invalid();
         return std::get<double>(v);
     }
 
@@ -162,43 +148,33 @@ private:
             return v < 0 ? u"-" + digits : digits;
         }
         case u'u':
-        case u'U':
-            return minDigits(utf16(std::to_string(unsignedPattern(intArg()))), precision);
+        case u'U': return minDigits(utf16(std::to_string(unsignedPattern(intArg()))), precision);
         case u'x':
-        case u'X':
-            return minDigits(IntToHex(static_cast<Int64>(unsignedPattern(intArg())), 0), precision);
+        case u'X': return minDigits(IntToHex(static_cast<Int64>(unsignedPattern(intArg())), 0), precision);
         case u's':
         case u'S': {
             const auto& v = nextArg();
-            if (!std::holds_alternative<String>(v))
-                invalid();
+            if (!std::holds_alternative<String>(v)) invalid();
             const String& s = std::get<String>(v);
             return precision >= 0 ? s.substr(0, static_cast<size_t>(precision)) : s;
         }
         case u'f':
-        case u'F':
-            return FloatToStrF(floatArg(), ffFixed, 18, prec(2));
+        case u'F': return FloatToStrF(floatArg(), ffFixed, 18, prec(2));
         case u'e':
-        case u'E':
-            return FloatToStrF(floatArg(), ffExponent, prec(15), 3);
+        case u'E': return FloatToStrF(floatArg(), ffExponent, prec(15), 3);
         case u'g':
-        case u'G':
-            return FloatToStrF(floatArg(), ffGeneral, prec(15), 0);
+        case u'G': return FloatToStrF(floatArg(), ffGeneral, prec(15), 0);
         case u'n':
-        case u'N':
-            return FloatToStrF(floatArg(), ffNumber, 18, prec(2));
+        case u'N': return FloatToStrF(floatArg(), ffNumber, 18, prec(2));
         case u'm':
-        case u'M':
-            return FloatToStrF(floatArg(), ffCurrency, 18, prec(FormatSettings.CurrencyDecimals));
+        case u'M': return FloatToStrF(floatArg(), ffCurrency, 18, prec(FormatSettings.CurrencyDecimals));
         case u'p':
         case u'P': {
             const auto& v = nextArg();
-            if (!std::holds_alternative<const void*>(v))
-                invalid();
+            if (!std::holds_alternative<const void*>(v)) invalid();
             return IntToHex(static_cast<Int64>(reinterpret_cast<uintptr_t>(std::get<const void*>(v))), 16);
         }
-        default:
-            invalid();
+        default: invalid();
         }
     }
 
@@ -212,9 +188,6 @@ private:
 
 }  // namespace
 
-String Format(StringView Fmt, std::initializer_list<TVarRec> Args)
-{
-    return Formatter(Fmt, Args).run();
-}
+String Format(StringView Fmt, std::initializer_list<TVarRec> Args) { return Formatter(Fmt, Args).run(); }
 
 }  // namespace gw

@@ -20,7 +20,7 @@ struct TFormatSettings {
     Char ThousandSeparator = u',';
     String CurrencyString = u"$";
     Byte CurrencyFormat = 0;  // 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $"
-    Byte NegCurrFormat = 1;   // 0 "($1)", 1 "-$1", 2 "$-1", 3 "$1-" ... 15 "(1 $)", the system numbering
+    Byte NegCurrFormat = 1;  // 0 "($1)", 1 "-$1", 2 "$-1", 3 "$1-" ... 15 "(1 $)", the system numbering
     Byte CurrencyDecimals = 2;
     Char DateSeparator = u'/';
     Char TimeSeparator = u':';
@@ -32,9 +32,8 @@ struct TFormatSettings {
     String TimePMString = u"PM";
     std::array<String, 12> ShortMonthNames{u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
                                            u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
-    std::array<String, 12> LongMonthNames{u"January", u"February", u"March",     u"April",
-                                          u"May",     u"June",     u"July",      u"August",
-                                          u"September", u"October", u"November", u"December"};
+    std::array<String, 12> LongMonthNames{u"January", u"February", u"March",     u"April",   u"May",      u"June",
+                                          u"July",    u"August",   u"September", u"October", u"November", u"December"};
     std::array<String, 7> ShortDayNames{u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
     std::array<String, 7> LongDayNames{u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
                                        u"Thursday", u"Friday", u"Saturday"};

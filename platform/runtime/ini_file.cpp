@@ -92,7 +92,8 @@ public:
             const String trimmed = Trim(text);
             if (!trimmed.empty() && trimmed[0] == u'[') {
                 const size_t close = trimmed.find(u']');
-                sections.push_back({Trim(StringView(trimmed).substr(1, close == String::npos ? String::npos : close - 1)), {}});
+                sections.push_back(
+                    {Trim(StringView(trimmed).substr(1, close == String::npos ? String::npos : close - 1)), {}});
                 target = &sections.back().lines;
                 continue;
             }
@@ -113,8 +114,7 @@ public:
         out.BeginUpdate();
         out.Clear();
         auto put = [&](const std::vector<Line>& lines) {
-            for (const Line& l : lines)
-                out.Add(l.isValue && l.raw.empty() ? l.key + u"=" + l.value : l.raw);
+            for (const Line& l : lines) out.Add(l.isValue && l.raw.empty() ? l.key + u"=" + l.value : l.raw);
         };
         put(preamble);
         for (const Section& s : sections) {
@@ -127,16 +127,14 @@ public:
     Section* Find(StringView name)
     {
         for (Section& s : sections)
-            if (AnsiCompareText(s.name, name) == 0)
-                return &s;
+            if (AnsiCompareText(s.name, name) == 0) return &s;
         return nullptr;
     }
 
     static Line* FindKey(Section& s, StringView key)
     {
         for (Line& l : s.lines)
-            if (l.isValue && AnsiCompareText(l.key, key) == 0)
-                return &l;
+            if (l.isValue && AnsiCompareText(l.key, key) == 0) return &l;
         return nullptr;
     }
 
@@ -146,8 +144,7 @@ public:
         if (s == nullptr) {
             // A blank line between sections, as the files are usually laid out.
             std::vector<Line>& last = sections.empty() ? preamble : sections.back().lines;
-            if (!last.empty() && (last.back().isValue || !Trim(last.back().raw).empty()))
-                last.push_back(Line{});
+            if (!last.empty() && (last.back().isValue || !Trim(last.back().raw).empty())) last.push_back(Line{});
             sections.push_back({String(section), {}});
             s = &sections.back();
         }
@@ -172,8 +169,7 @@ TMemIniFile::~TMemIniFile() = default;
 void TMemIniFile::Rename(const String& FileName, bool Reload)
 {
     SetFileName(FileName);
-    if (!Reload)
-        return;
+    if (!Reload) return;
     m_data = std::make_unique<TIniData>();
     if (FileExists(FileName)) {
         m_data->io.LoadFromFile(FileName);
@@ -184,8 +180,7 @@ void TMemIniFile::Rename(const String& FileName, bool Reload)
 String TMemIniFile::ReadString(StringView Section, StringView Ident, StringView Default)
 {
     if (TIniData::Section* s = m_data->Find(Section))
-        if (const TIniData::Line* l = TIniData::FindKey(*s, Ident))
-            return l->value;
+        if (const TIniData::Line* l = TIniData::FindKey(*s, Ident)) return l->value;
     return String(Default);
 }
 
@@ -200,8 +195,7 @@ void TMemIniFile::ReadSection(StringView Section, TStrings* Strings)
     Strings->Clear();
     if (TIniData::Section* s = m_data->Find(Section))
         for (const TIniData::Line& l : s->lines)
-            if (l.isValue)
-                Strings->Add(l.key);
+            if (l.isValue) Strings->Add(l.key);
     Strings->EndUpdate();
 }
 
@@ -209,8 +203,7 @@ void TMemIniFile::ReadSections(TStrings* Strings)
 {
     Strings->BeginUpdate();
     Strings->Clear();
-    for (const TIniData::Section& s : m_data->sections)
-        Strings->Add(s.name);
+    for (const TIniData::Section& s : m_data->sections) Strings->Add(s.name);
     Strings->EndUpdate();
 }
 
@@ -220,8 +213,7 @@ void TMemIniFile::ReadSectionValues(StringView Section, TStrings* Strings)
     Strings->Clear();
     if (TIniData::Section* s = m_data->Find(Section))
         for (const TIniData::Line& l : s->lines)
-            if (l.isValue)
-                Strings->Add(l.key + u"=" + l.value);
+            if (l.isValue) Strings->Add(l.key + u"=" + l.value);
     Strings->EndUpdate();
 }
 
@@ -237,11 +229,10 @@ void TMemIniFile::DeleteKey(StringView Section, StringView Ident)
 {
     if (TIniData::Section* s = m_data->Find(Section)) {
         auto& lines = s->lines;
-        lines.erase(std::remove_if(lines.begin(), lines.end(),
-                                   [&](const TIniData::Line& l) {
-                                       return l.isValue && AnsiCompareText(l.key, Ident) == 0;
-                                   }),
-                    lines.end());
+        lines.erase(
+            std::remove_if(lines.begin(), lines.end(),
+                           [&](const TIniData::Line& l) { return l.isValue && AnsiCompareText(l.key, Ident) == 0; }),
+            lines.end());
     }
 }
 
@@ -257,15 +248,9 @@ void TMemIniFile::Clear()
     m_data->sections.clear();
 }
 
-void TMemIniFile::GetStrings(TStrings* List) const
-{
-    m_data->Render(*List);
-}
+void TMemIniFile::GetStrings(TStrings* List) const { m_data->Render(*List); }
 
-void TMemIniFile::SetStrings(const TStrings* List)
-{
-    m_data->Parse(*List);
-}
+void TMemIniFile::SetStrings(const TStrings* List) { m_data->Parse(*List); }
 
 // ---- TIniFile ----
 
@@ -276,11 +261,9 @@ TIniFile::~TIniFile() = default;
 TIniFile::Stamp TIniFile::StampOf(const String& FileName)
 {
     struct stat st {};
-    if (::stat(StringToUtf8(FileName).c_str(), &st) != 0)
-        return {};
+    if (::stat(StringToUtf8(FileName).c_str(), &st) != 0) return {};
     return {true, static_cast<Int64>(st.st_size),
-            static_cast<Int64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-            static_cast<Int64>(st.st_ino)};
+            static_cast<Int64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, static_cast<Int64>(st.st_ino)};
 }
 
 TMemIniFile& TIniFile::Fresh()
@@ -309,8 +292,7 @@ String TIniFile::ReadString(StringView Section, StringView Ident, StringView Def
 {
     const String none(1, Char(0));
     String value = Fresh().ReadString(Section, Ident, none);
-    if (value == none)
-        return String(Default);
+    if (value == none) return String(Default);
     if (value.size() >= 2 && (value[0] == u'"' || value[0] == u'\'') && value.back() == value[0])
         value = value.substr(1, value.size() - 2);
     return value;
@@ -322,20 +304,11 @@ void TIniFile::WriteString(StringView Section, StringView Ident, StringView Valu
     Store();
 }
 
-void TIniFile::ReadSection(StringView Section, TStrings* Strings)
-{
-    Fresh().ReadSection(Section, Strings);
-}
+void TIniFile::ReadSection(StringView Section, TStrings* Strings) { Fresh().ReadSection(Section, Strings); }
 
-void TIniFile::ReadSections(TStrings* Strings)
-{
-    Fresh().ReadSections(Strings);
-}
+void TIniFile::ReadSections(TStrings* Strings) { Fresh().ReadSections(Strings); }
 
-void TIniFile::ReadSectionValues(StringView Section, TStrings* Strings)
-{
-    Fresh().ReadSectionValues(Section, Strings);
-}
+void TIniFile::ReadSectionValues(StringView Section, TStrings* Strings) { Fresh().ReadSectionValues(Section, Strings); }
 
 void TIniFile::EraseSection(StringView Section)
 {

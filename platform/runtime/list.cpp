@@ -8,32 +8,25 @@
 
 namespace gw {
 
-void TList::IndexError(Integer Index)
-{
-    throw EListError(u"List index out of bounds (" + IntToStr(Index) + u")");
-}
+void TList::IndexError(Integer Index) { throw EListError(u"List index out of bounds (" + IntToStr(Index) + u")"); }
 
 void TList::CheckIndex(Integer Index) const
 {
-    if (Index < 0 || Index >= Count())
-        IndexError(Index);
+    if (Index < 0 || Index >= Count()) IndexError(Index);
 }
 
 Integer TList::Add(void* Item)
 {
     m_items.push_back(Item);
-    if (Item != nullptr)
-        Notify(Item, lnAdded);
+    if (Item != nullptr) Notify(Item, lnAdded);
     return Count() - 1;
 }
 
 void TList::Insert(Integer Index, void* Item)
 {
-    if (Index < 0 || Index > Count())
-        IndexError(Index);
+    if (Index < 0 || Index > Count()) IndexError(Index);
     m_items.insert(m_items.begin() + Index, Item);
-    if (Item != nullptr)
-        Notify(Item, lnAdded);
+    if (Item != nullptr) Notify(Item, lnAdded);
 }
 
 void TList::Delete(Integer Index)
@@ -41,23 +34,20 @@ void TList::Delete(Integer Index)
     CheckIndex(Index);
     void* item = m_items[static_cast<size_t>(Index)];
     m_items.erase(m_items.begin() + Index);
-    if (item != nullptr)
-        Notify(item, lnDeleted);
+    if (item != nullptr) Notify(item, lnDeleted);
 }
 
 Integer TList::Remove(void* Item)
 {
     const Integer index = IndexOf(Item);
-    if (index >= 0)
-        Delete(index);
+    if (index >= 0) Delete(index);
     return index;
 }
 
 void* TList::Extract(void* Item)
 {
     const Integer index = IndexOf(Item);
-    if (index < 0)
-        return nullptr;
+    if (index < 0) return nullptr;
     m_items.erase(m_items.begin() + index);
     Notify(Item, lnExtracted);
     return Item;
@@ -78,8 +68,7 @@ void TList::Exchange(Integer Index1, Integer Index2)
 
 void TList::Move(Integer CurIndex, Integer NewIndex)
 {
-    if (CurIndex == NewIndex)
-        return;
+    if (CurIndex == NewIndex) return;
     CheckIndex(CurIndex);
     CheckIndex(NewIndex);
     void* item = m_items[static_cast<size_t>(CurIndex)];
@@ -87,15 +76,11 @@ void TList::Move(Integer CurIndex, Integer NewIndex)
     m_items.insert(m_items.begin() + NewIndex, item);
 }
 
-void TList::Pack()
-{
-    m_items.erase(std::remove(m_items.begin(), m_items.end(), nullptr), m_items.end());
-}
+void TList::Pack() { m_items.erase(std::remove(m_items.begin(), m_items.end(), nullptr), m_items.end()); }
 
 void TList::Sort(const TListSortCompare& Compare)
 {
-    std::stable_sort(m_items.begin(), m_items.end(),
-                     [&](void* a, void* b) { return Compare(a, b) < 0; });
+    std::stable_sort(m_items.begin(), m_items.end(), [&](void* a, void* b) { return Compare(a, b) < 0; });
 }
 
 Integer TList::IndexOf(const void* Item) const
@@ -106,18 +91,15 @@ Integer TList::IndexOf(const void* Item) const
 
 void TList::SetCount(Integer NewCount)
 {
-    if (NewCount < 0)
-        throw EListError(u"List count out of bounds (" + IntToStr(NewCount) + u")");
+    if (NewCount < 0) throw EListError(u"List count out of bounds (" + IntToStr(NewCount) + u")");
     // Dropped from the end one by one, so that a Notify that frees sees a consistent list.
-    while (Count() > NewCount)
-        Delete(Count() - 1);
+    while (Count() > NewCount) Delete(Count() - 1);
     m_items.resize(static_cast<size_t>(NewCount), nullptr);
 }
 
 void TList::SetCapacity(Integer NewCapacity)
 {
-    if (NewCapacity < Count())
-        throw EListError(u"List capacity out of bounds (" + IntToStr(NewCapacity) + u")");
+    if (NewCapacity < Count()) throw EListError(u"List capacity out of bounds (" + IntToStr(NewCapacity) + u")");
     m_items.reserve(static_cast<size_t>(NewCapacity));
 }
 
@@ -131,29 +113,19 @@ void TList::SetItems(Integer Index, void* Item)
 {
     CheckIndex(Index);
     void* old = m_items[static_cast<size_t>(Index)];
-    if (old == Item)
-        return;
+    if (old == Item) return;
     m_items[static_cast<size_t>(Index)] = Item;
-    if (old != nullptr)
-        Notify(old, lnDeleted);
-    if (Item != nullptr)
-        Notify(Item, lnAdded);
+    if (old != nullptr) Notify(old, lnDeleted);
+    if (Item != nullptr) Notify(Item, lnAdded);
 }
 
-TObjectList::~TObjectList()
-{
-    Clear();
-}
+TObjectList::~TObjectList() { Clear(); }
 
-void TObjectList::SetItems(Integer Index, TObject* AObject)
-{
-    TList::SetItems(Index, AObject);
-}
+void TObjectList::SetItems(Integer Index, TObject* AObject) { TList::SetItems(Index, AObject); }
 
 void TObjectList::Notify(void* Ptr, TListNotification Action)
 {
-    if (OwnsObjects && Action == lnDeleted)
-        delete static_cast<TObject*>(Ptr);
+    if (OwnsObjects && Action == lnDeleted) delete static_cast<TObject*>(Ptr);
 }
 
 }  // namespace gw

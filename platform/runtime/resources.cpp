@@ -23,21 +23,18 @@ std::vector<std::unique_ptr<TResource>>& Table()
 
 bool IsNumber(StringView s)
 {
-    return !s.empty() && s.size() <= 9 && std::all_of(s.begin(), s.end(), [](Char c) { return c >= u'0' && c <= u'9'; });
+    return !s.empty() && s.size() <= 9 &&
+        std::all_of(s.begin(), s.end(), [](Char c) { return c >= u'0' && c <= u'9'; });
 }
 
 Integer ToNumber(StringView s)
 {
     Integer n = 0;
-    for (Char c : s)
-        n = n * 10 + (c - u'0');
+    for (Char c : s) n = n * 10 + (c - u'0');
     return n;
 }
 
-bool TypeMatches(const TResource& r, StringView Type)
-{
-    return Type.empty() || CompareText(r.Type, Type) == 0;
-}
+bool TypeMatches(const TResource& r, StringView Type) { return Type.empty() || CompareText(r.Type, Type) == 0; }
 
 }  // namespace
 
@@ -55,36 +52,30 @@ void RegisterResource(const char* FileBaseName, const char* Type, const unsigned
     const bool known = std::any_of(table.begin(), table.end(), [&](const auto& t) {
         return t->Name == r->Name && t->Id == r->Id && t->Type == r->Type;
     });
-    if (!known)
-        table.push_back(std::move(r));
+    if (!known) table.push_back(std::move(r));
 }
 
 const TResource* FindResource(Integer Id, StringView Type)
 {
     for (const auto& r : Table())
-        if (r->Id >= 0 && r->Id == Id && TypeMatches(*r, Type))
-            return r.get();
+        if (r->Id >= 0 && r->Id == Id && TypeMatches(*r, Type)) return r.get();
     return nullptr;
 }
 
 const TResource* FindResource(StringView Name, StringView Type)
 {
     StringView number = Name;
-    if (!number.empty() && number[0] == u'#')
-        number.remove_prefix(1);
-    if (IsNumber(number))
-        return FindResource(ToNumber(number), Type);
+    if (!number.empty() && number[0] == u'#') number.remove_prefix(1);
+    if (IsNumber(number)) return FindResource(ToNumber(number), Type);
     for (const auto& r : Table())
-        if (r->Id < 0 && CompareText(r->Name, Name) == 0 && TypeMatches(*r, Type))
-            return r.get();
+        if (r->Id < 0 && CompareText(r->Name, Name) == 0 && TypeMatches(*r, Type)) return r.get();
     return nullptr;
 }
 
 const TResource& LoadResource(StringView Name, StringView Type)
 {
     const TResource* r = FindResource(Name, Type);
-    if (r == nullptr)
-        throw EResNotFound(u"Resource " + String(Name) + u" not found");
+    if (r == nullptr) throw EResNotFound(u"Resource " + String(Name) + u" not found");
     return *r;
 }
 

@@ -12,9 +12,9 @@
 namespace gw {
 
 struct TResource {
-    String Name;        // upper case; empty for a numbered resource
-    Integer Id = -1;    // the number of a numbered resource, otherwise -1
-    String Type;        // "BITMAP", "CURSOR", "ICON", "RCDATA"
+    String Name;  // upper case; empty for a numbered resource
+    Integer Id = -1;  // the number of a numbered resource, otherwise -1
+    String Type;  // "BITMAP", "CURSOR", "ICON", "RCDATA"
     std::string_view Data;
 };
 
@@ -26,7 +26,6 @@ const TResource* FindResource(Integer Id, StringView Type);
 const TResource& LoadResource(StringView Name, StringView Type);
 
 // Called by the generated registration code.
-void RegisterResource(const char* FileBaseName, const char* Type, const unsigned char* Data,
-                      std::size_t Size);
+void RegisterResource(const char* FileBaseName, const char* Type, const unsigned char* Data, std::size_t Size);
 
 }  // namespace gw

@@ -34,25 +34,15 @@ String DecodeUtf16(std::string_view b, bool bigEndian)
 String DecodeBytesAs(std::string_view b, TTextEncoding e)
 {
     auto drop = [&](std::string_view m) {
-        if (b.substr(0, m.size()) == m)
-            b.remove_prefix(m.size());
+        if (b.substr(0, m.size()) == m) b.remove_prefix(m.size());
     };
     switch (e) {
-    case TTextEncoding::Utf8:
-        drop("\xEF\xBB\xBF");
-        return Utf8ToString(b);
-    case TTextEncoding::Utf16LE:
-        drop("\xFF\xFE");
-        return DecodeUtf16(b, false);
-    case TTextEncoding::Utf16BE:
-        drop("\xFE\xFF");
-        return DecodeUtf16(b, true);
-    case TTextEncoding::Oem437:
-        return OemToString(b, 437);
-    case TTextEncoding::Oem850:
-        return OemToString(b, 850);
-    case TTextEncoding::Ansi:
-        break;
+    case TTextEncoding::Utf8: drop("\xEF\xBB\xBF"); return Utf8ToString(b);
+    case TTextEncoding::Utf16LE: drop("\xFF\xFE"); return DecodeUtf16(b, false);
+    case TTextEncoding::Utf16BE: drop("\xFE\xFF"); return DecodeUtf16(b, true);
+    case TTextEncoding::Oem437: return OemToString(b, 437);
+    case TTextEncoding::Oem850: return OemToString(b, 850);
+    case TTextEncoding::Ansi: break;
     }
     return AnsiToString(b);
 }
@@ -61,14 +51,12 @@ String DecodeBytesAs(std::string_view b, TTextEncoding e)
 
 void TStream::ReadBuffer(void* Buffer, Integer Count)
 {
-    if (Count != 0 && Read(Buffer, Count) != Count)
-        throw EReadError(u"Stream read error");
+    if (Count != 0 && Read(Buffer, Count) != Count) throw EReadError(u"Stream read error");
 }
 
 void TStream::WriteBuffer(const void* Buffer, Integer Count)
 {
-    if (Count != 0 && Write(Buffer, Count) != Count)
-        throw EWriteError(u"Stream write error");
+    if (Count != 0 && Write(Buffer, Count) != Count) throw EWriteError(u"Stream write error");
 }
 
 void TStream::WriteBuffer(std::string_view Bytes)
@@ -106,8 +94,7 @@ std::string TStream::ReadRest()
     while (got < bytes.size()) {
         const auto want = static_cast<Integer>(std::min<size_t>(bytes.size() - got, 1 << 30));
         const Integer n = Read(bytes.data() + got, want);
-        if (n <= 0)
-            break;
+        if (n <= 0) break;
         got += static_cast<size_t>(n);
     }
     bytes.resize(got);
@@ -118,8 +105,7 @@ std::string TStream::ReadRest()
 
 Integer TMemoryStream::Read(void* Buffer, Integer Count)
 {
-    if (Count <= 0 || m_position >= Size())
-        return 0;
+    if (Count <= 0 || m_position >= Size()) return 0;
     const auto n = static_cast<Integer>(std::min<Int64>(Count, Size() - m_position));
     std::memcpy(Buffer, m_data.data() + m_position, static_cast<size_t>(n));
     m_position += n;
@@ -128,11 +114,9 @@ Integer TMemoryStream::Read(void* Buffer, Integer Count)
 
 Integer TMemoryStream::Write(const void* Buffer, Integer Count)
 {
-    if (Count <= 0)
-        return 0;
+    if (Count <= 0) return 0;
     const auto end = static_cast<size_t>(m_position) + static_cast<size_t>(Count);
-    if (end > m_data.size())
-        m_data.resize(end, '\0');
+    if (end > m_data.size()) m_data.resize(end, '\0');
     std::memcpy(m_data.data() + m_position, Buffer, static_cast<size_t>(Count));
     m_position = static_cast<Int64>(end);
     return Count;
@@ -169,10 +153,7 @@ void TMemoryStream::LoadFromStream(TStream* Stream)
     m_position = 0;
 }
 
-void TMemoryStream::SaveToStream(TStream* Stream) const
-{
-    Stream->WriteBuffer(m_data);
-}
+void TMemoryStream::SaveToStream(TStream* Stream) const { Stream->WriteBuffer(m_data); }
 
 void TMemoryStream::LoadFromFile(const String& FileName)
 {
@@ -180,10 +161,7 @@ void TMemoryStream::LoadFromFile(const String& FileName)
     m_position = 0;
 }
 
-void TMemoryStream::SaveToFile(const String& FileName) const
-{
-    WriteFileAtomic(FileName, m_data);
-}
+void TMemoryStream::SaveToFile(const String& FileName) const { WriteFileAtomic(FileName, m_data); }
 
 // ---- TStringStream ----
 
@@ -197,10 +175,7 @@ TStringStream::TStringStream(std::string_view Bytes, TTextEncoding Encoding) : m
     m_data.assign(Bytes);
 }
 
-String TStringStream::DataString() const
-{
-    return DecodeBytesAs(m_data, m_encoding);
-}
+String TStringStream::DataString() const { return DecodeBytesAs(m_data, m_encoding); }
 
 String TStringStream::ReadString(Integer Count)
 {
@@ -211,19 +186,13 @@ String TStringStream::ReadString(Integer Count)
     return piece.DataString();
 }
 
-void TStringStream::WriteString(StringView Text)
-{
-    WriteBuffer(EncodeTextBytes(Text, m_encoding, false));
-}
+void TStringStream::WriteString(StringView Text) { WriteBuffer(EncodeTextBytes(Text, m_encoding, false)); }
 
 // ---- TFileStream ----
 
 namespace {
 
-String Reason(int error)
-{
-    return Utf8ToString(std::strerror(error));
-}
+String Reason(int error) { return Utf8ToString(std::strerror(error)); }
 
 // Repeats Step (one read or write at an offset, answering the bytes moved) until Count bytes
 // have moved, the end is reached or an error other than an interruption occurs.
@@ -233,10 +202,8 @@ Integer Transfer(Integer Count, F&& Step)
     Integer total = 0;
     while (total < Count) {
         const ssize_t n = Step(total);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
         total += static_cast<Integer>(n);
     }
     return total;
@@ -249,8 +216,7 @@ TFileStream::TFileStream(const String& FileName, Word Mode) : m_fileName(FileNam
     const std::string path = StringToUtf8(FileName);
     if ((Mode & 0xFF00) == fmCreate) {
         m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (m_fd < 0)
-            throw EFCreateError(u"Cannot create file \"" + FileName + u"\". " + Reason(errno));
+        if (m_fd < 0) throw EFCreateError(u"Cannot create file \"" + FileName + u"\". " + Reason(errno));
         return;
     }
     int flags = O_RDONLY;
@@ -267,14 +233,12 @@ TFileStream::TFileStream(const String& FileName, Word Mode) : m_fileName(FileNam
             errno = EISDIR;
         }
     }
-    if (m_fd < 0)
-        throw EFOpenError(u"Cannot open file \"" + FileName + u"\". " + Reason(errno));
+    if (m_fd < 0) throw EFOpenError(u"Cannot open file \"" + FileName + u"\". " + Reason(errno));
 }
 
 TFileStream::~TFileStream()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (m_fd >= 0) ::close(m_fd);
 }
 
 Integer TFileStream::Read(void* Buffer, Integer Count)
@@ -295,10 +259,7 @@ Int64 TFileStream::Seek(Int64 Offset, TSeekOrigin Origin)
     return static_cast<Int64>(::lseek(m_fd, static_cast<off_t>(Offset), whence));
 }
 
-Int64 TFileStream::Position() const
-{
-    return static_cast<Int64>(::lseek(m_fd, 0, SEEK_CUR));
-}
+Int64 TFileStream::Position() const { return static_cast<Int64>(::lseek(m_fd, 0, SEEK_CUR)); }
 
 Int64 TFileStream::Size() const
 {
@@ -308,10 +269,8 @@ Int64 TFileStream::Size() const
 
 void TFileStream::SetSize(Int64 NewSize)
 {
-    if (::ftruncate(m_fd, static_cast<off_t>(NewSize)) != 0)
-        throw EWriteError(u"Stream write error");
-    if (Position() > NewSize)
-        Seek(NewSize, soBeginning);
+    if (::ftruncate(m_fd, static_cast<off_t>(NewSize)) != 0) throw EWriteError(u"Stream write error");
+    if (Position() > NewSize) Seek(NewSize, soBeginning);
 }
 
 }  // namespace gw

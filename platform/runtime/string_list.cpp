@@ -16,10 +16,7 @@ namespace gw {
 
 namespace {
 
-[[noreturn]] void SortedListError()
-{
-    throw EStringListError(u"Operation not allowed on sorted list");
-}
+[[noreturn]] void SortedListError() { throw EStringListError(u"Operation not allowed on sorted list"); }
 
 bool HasBom(std::string_view b)
 {
@@ -29,8 +26,7 @@ bool HasBom(std::string_view b)
 
 bool FitsSingleByte(StringView text, TTextEncoding e)
 {
-    if (e == TTextEncoding::Ansi)
-        return AnsiToString(StringToAnsi(text)) == text;
+    if (e == TTextEncoding::Ansi) return AnsiToString(StringToAnsi(text)) == text;
     const int cp = e == TTextEncoding::Oem437 ? 437 : 850;
     return OemToString(StringToOem(text, cp), cp) == text;
 }
@@ -51,8 +47,7 @@ void TStrings::IndexError(Integer Index)
 
 void TStrings::CheckIndex(Integer Index) const
 {
-    if (Index < 0 || Index >= Count())
-        IndexError(Index);
+    if (Index < 0 || Index >= Count()) IndexError(Index);
 }
 
 void TStrings::Put(Integer Index, const String& S)
@@ -69,10 +64,7 @@ void TStrings::Put(Integer Index, const String& S)
     EndUpdate();
 }
 
-TObject* TStrings::GetObject(Integer /*Index*/) const
-{
-    return nullptr;
-}
+TObject* TStrings::GetObject(Integer /*Index*/) const { return nullptr; }
 
 void TStrings::PutObject(Integer /*Index*/, TObject* /*AObject*/) {}
 
@@ -98,13 +90,11 @@ Integer TStrings::AddObject(const String& S, TObject* AObject)
 
 void TStrings::AddStrings(const TStrings* Strings)
 {
-    if (Strings == nullptr)
-        return;
+    if (Strings == nullptr) return;
     const Integer n = Strings->Count();
     BeginUpdate();
     try {
-        for (Integer i = 0; i < n; ++i)
-            AddObject(Strings->Get(i), Strings->GetObject(i));
+        for (Integer i = 0; i < n; ++i) AddObject(Strings->Get(i), Strings->GetObject(i));
     } catch (...) {
         EndUpdate();
         throw;
@@ -128,8 +118,7 @@ void TStrings::Exchange(Integer Index1, Integer Index2)
 
 void TStrings::Move(Integer CurIndex, Integer NewIndex)
 {
-    if (CurIndex == NewIndex)
-        return;
+    if (CurIndex == NewIndex) return;
     CheckIndex(CurIndex);
     CheckIndex(NewIndex);
     const String s = Get(CurIndex);
@@ -140,17 +129,13 @@ void TStrings::Move(Integer CurIndex, Integer NewIndex)
     EndUpdate();
 }
 
-Integer TStrings::CompareStrings(StringView S1, StringView S2) const
-{
-    return AnsiCompareText(S1, S2);
-}
+Integer TStrings::CompareStrings(StringView S1, StringView S2) const { return AnsiCompareText(S1, S2); }
 
 Integer TStrings::IndexOf(StringView S) const
 {
     const Integer n = Count();
     for (Integer i = 0; i < n; ++i)
-        if (CompareStrings(Get(i), S) == 0)
-            return i;
+        if (CompareStrings(Get(i), S) == 0) return i;
     return -1;
 }
 
@@ -160,8 +145,7 @@ Integer TStrings::IndexOfName(StringView Name) const
     for (Integer i = 0; i < n; ++i) {
         const String s = Get(i);
         const size_t sep = s.find(NameValueSeparator);
-        if (sep != String::npos && CompareStrings(StringView(s).substr(0, sep), Name) == 0)
-            return i;
+        if (sep != String::npos && CompareStrings(StringView(s).substr(0, sep), Name) == 0) return i;
     }
     return -1;
 }
@@ -170,18 +154,15 @@ Integer TStrings::IndexOfObject(const TObject* AObject) const
 {
     const Integer n = Count();
     for (Integer i = 0; i < n; ++i)
-        if (GetObject(i) == AObject)
-            return i;
+        if (GetObject(i) == AObject) return i;
     return -1;
 }
 
 bool TStrings::Equals(const TStrings* Strings) const
 {
-    if (Strings == nullptr || Strings->Count() != Count())
-        return false;
+    if (Strings == nullptr || Strings->Count() != Count()) return false;
     for (Integer i = 0; i < Count(); ++i)
-        if (Get(i) != Strings->Get(i))
-            return false;
+        if (Get(i) != Strings->Get(i)) return false;
     return true;
 }
 
@@ -222,47 +203,32 @@ String TStrings::ValueFromIndex(Integer Index) const
 void TStrings::SetValueFromIndex(Integer Index, const String& Value)
 {
     if (!Value.empty()) {
-        if (Index < 0)
-            Index = Add(String());
+        if (Index < 0) Index = Add(String());
         Put(Index, Names(Index) + NameValueSeparator + Value);
     } else if (Index >= 0) {
         Delete(Index);
     }
 }
 
-String TStrings::DelimitedText() const
-{
-    return JoinDelimited(Delimiter, QuoteChar);
-}
+String TStrings::DelimitedText() const { return JoinDelimited(Delimiter, QuoteChar); }
 
-void TStrings::SetDelimitedText(StringView Value)
-{
-    SplitDelimited(Value, Delimiter, QuoteChar);
-}
+void TStrings::SetDelimitedText(StringView Value) { SplitDelimited(Value, Delimiter, QuoteChar); }
 
-String TStrings::CommaText() const
-{
-    return JoinDelimited(u',', u'"');
-}
+String TStrings::CommaText() const { return JoinDelimited(u',', u'"'); }
 
-void TStrings::SetCommaText(StringView Value)
-{
-    SplitDelimited(Value, u',', u'"');
-}
+void TStrings::SetCommaText(StringView Value) { SplitDelimited(Value, u',', u'"'); }
 
 String TStrings::JoinDelimited(Char Delim, Char Quote) const
 {
     const Integer n = Count();
-    if (n == 1 && Get(0).empty())
-        return String(2, Quote);
+    if (n == 1 && Get(0).empty()) return String(2, Quote);
     String result;
     for (Integer i = 0; i < n; ++i) {
         const String s = Get(i);
         const bool quote = std::any_of(s.begin(), s.end(), [&](Char c) {
             return c == Quote || c == Delim || c == 0 || (!StrictDelimiter && c <= u' ');
         });
-        if (i > 0)
-            result += Delim;
+        if (i > 0) result += Delim;
         result += quote ? AnsiQuotedStr(s, Quote) : s;
     }
     return result;
@@ -274,8 +240,7 @@ void TStrings::SplitDelimited(StringView Value, Char Delim, Char Quote)
     size_t p = 0;
     auto skipBlanks = [&] {
         if (!StrictDelimiter)
-            while (p < n && Value[p] <= u' ')
-                ++p;
+            while (p < n && Value[p] <= u' ') ++p;
     };
     BeginUpdate();
     try {
@@ -297,16 +262,14 @@ void TStrings::SplitDelimited(StringView Value, Char Delim, Char Quote)
                 }
             } else {
                 const size_t start = p;
-                while (p < n && Value[p] != Delim && (StrictDelimiter || Value[p] > u' '))
-                    ++p;
+                while (p < n && Value[p] != Delim && (StrictDelimiter || Value[p] > u' ')) ++p;
                 item.assign(Value.substr(start, p - start));
             }
             Add(item);
             skipBlanks();
             if (p < n && Value[p] == Delim) {
                 ++p;
-                if (p == n)
-                    Add(String());
+                if (p == n) Add(String());
                 skipBlanks();
             }
         }
@@ -364,23 +327,19 @@ void TStrings::SetText(StringView Value)
 
 void TStrings::BeginUpdate()
 {
-    if (m_updateCount == 0)
-        SetUpdateState(true);
+    if (m_updateCount == 0) SetUpdateState(true);
     ++m_updateCount;
 }
 
 void TStrings::EndUpdate()
 {
-    if (m_updateCount == 0)
-        return;
-    if (--m_updateCount == 0)
-        SetUpdateState(false);
+    if (m_updateCount == 0) return;
+    if (--m_updateCount == 0) SetUpdateState(false);
 }
 
 void TStrings::Assign(TPersistent* Source)
 {
-    if (Source == this)
-        return;
+    if (Source == this) return;
     if (auto* source = dynamic_cast<TStrings*>(Source)) {
         BeginUpdate();
         try {
@@ -414,8 +373,7 @@ void TStrings::LoadBytes(std::string_view Bytes, std::optional<TTextEncoding> En
 std::string TStrings::SaveBytes(std::optional<TTextEncoding> Encoding, bool WriteBOM) const
 {
     const String text = Text();
-    if (Encoding)
-        return EncodeTextBytes(text, *Encoding, WriteBOM);
+    if (Encoding) return EncodeTextBytes(text, *Encoding, WriteBOM);
     TTextEncoding e = m_encoding.value_or(TTextEncoding::Ansi);
     bool bom = m_encoding ? m_hadBom : false;
     // A single-byte code page would turn what it cannot hold into '?': keep every character.
@@ -426,40 +384,25 @@ std::string TStrings::SaveBytes(std::optional<TTextEncoding> Encoding, bool Writ
     return EncodeTextBytes(text, e, bom);
 }
 
-void TStrings::LoadFromFile(const String& FileName)
-{
-    LoadBytes(FileToBytes(FileName), std::nullopt);
-}
+void TStrings::LoadFromFile(const String& FileName) { LoadBytes(FileToBytes(FileName), std::nullopt); }
 
 void TStrings::LoadFromFile(const String& FileName, TTextEncoding Encoding)
 {
     LoadBytes(FileToBytes(FileName), Encoding);
 }
 
-void TStrings::SaveToFile(const String& FileName) const
-{
-    WriteFileAtomic(FileName, SaveBytes(std::nullopt, false));
-}
+void TStrings::SaveToFile(const String& FileName) const { WriteFileAtomic(FileName, SaveBytes(std::nullopt, false)); }
 
 void TStrings::SaveToFile(const String& FileName, TTextEncoding Encoding, bool WriteBOM) const
 {
     WriteFileAtomic(FileName, SaveBytes(Encoding, WriteBOM));
 }
 
-void TStrings::LoadFromStream(TStream* Stream)
-{
-    LoadBytes(Stream->ReadRest(), std::nullopt);
-}
+void TStrings::LoadFromStream(TStream* Stream) { LoadBytes(Stream->ReadRest(), std::nullopt); }
 
-void TStrings::LoadFromStream(TStream* Stream, TTextEncoding Encoding)
-{
-    LoadBytes(Stream->ReadRest(), Encoding);
-}
+void TStrings::LoadFromStream(TStream* Stream, TTextEncoding Encoding) { LoadBytes(Stream->ReadRest(), Encoding); }
 
-void TStrings::SaveToStream(TStream* Stream) const
-{
-    Stream->WriteBuffer(SaveBytes(std::nullopt, false));
-}
+void TStrings::SaveToStream(TStream* Stream) const { Stream->WriteBuffer(SaveBytes(std::nullopt, false)); }
 
 void TStrings::SaveToStream(TStream* Stream, TTextEncoding Encoding, bool WriteBOM) const
 {
@@ -470,14 +413,12 @@ void TStrings::SaveToStream(TStream* Stream, TTextEncoding Encoding, bool WriteB
 
 void TStringList::Changed()
 {
-    if (UpdateCount() == 0 && OnChange)
-        OnChange(this);
+    if (UpdateCount() == 0 && OnChange) OnChange(this);
 }
 
 void TStringList::Changing()
 {
-    if (UpdateCount() == 0 && OnChanging)
-        OnChanging(this);
+    if (UpdateCount() == 0 && OnChanging) OnChanging(this);
 }
 
 void TStringList::SetUpdateState(bool Updating)
@@ -501,8 +442,7 @@ String TStringList::Get(Integer Index) const
 
 void TStringList::Put(Integer Index, const String& S)
 {
-    if (m_sorted)
-        SortedListError();
+    if (m_sorted) SortedListError();
     CheckIndex(Index);
     Changing();
     m_items[static_cast<size_t>(Index)].Text = S;
@@ -525,8 +465,7 @@ void TStringList::PutObject(Integer Index, TObject* AObject)
 
 void TStringList::Clear()
 {
-    if (m_items.empty())
-        return;
+    if (m_items.empty()) return;
     Changing();
     m_items.clear();
     Changed();
@@ -540,17 +479,12 @@ void TStringList::Delete(Integer Index)
     Changed();
 }
 
-void TStringList::Insert(Integer Index, const String& S)
-{
-    InsertObject(Index, S, nullptr);
-}
+void TStringList::Insert(Integer Index, const String& S) { InsertObject(Index, S, nullptr); }
 
 void TStringList::InsertObject(Integer Index, const String& S, TObject* AObject)
 {
-    if (m_sorted)
-        SortedListError();
-    if (Index < 0 || Index > Count())
-        IndexError(Index);
+    if (m_sorted) SortedListError();
+    if (Index < 0 || Index > Count()) IndexError(Index);
     InsertItem(Index, S, AObject);
 }
 
@@ -561,19 +495,14 @@ void TStringList::InsertItem(Integer Index, const String& S, TObject* AObject)
     Changed();
 }
 
-Integer TStringList::Add(const String& S)
-{
-    return AddObject(S, nullptr);
-}
+Integer TStringList::Add(const String& S) { return AddObject(S, nullptr); }
 
 Integer TStringList::AddObject(const String& S, TObject* AObject)
 {
     Integer index = Count();
     if (m_sorted && Find(S, index)) {
-        if (Duplicates == dupIgnore)
-            return index;
-        if (Duplicates == dupError)
-            throw EStringListError(u"String list does not allow duplicates");
+        if (Duplicates == dupIgnore) return index;
+        if (Duplicates == dupError) throw EStringListError(u"String list does not allow duplicates");
     }
     InsertItem(index, S, AObject);
     return index;
@@ -595,10 +524,8 @@ void TStringList::ExchangeItems(Integer Index1, Integer Index2)
 
 void TStringList::Move(Integer CurIndex, Integer NewIndex)
 {
-    if (CurIndex == NewIndex)
-        return;
-    if (m_sorted)
-        SortedListError();
+    if (CurIndex == NewIndex) return;
+    if (m_sorted) SortedListError();
     CheckIndex(CurIndex);
     CheckIndex(NewIndex);
     Changing();
@@ -610,8 +537,7 @@ void TStringList::Move(Integer CurIndex, Integer NewIndex)
 
 Integer TStringList::IndexOf(StringView S) const
 {
-    if (!m_sorted)
-        return TStrings::IndexOf(S);
+    if (!m_sorted) return TStrings::IndexOf(S);
     Integer index = 0;
     return Find(S, index) ? index : -1;
 }
@@ -633,8 +559,7 @@ bool TStringList::Find(StringView S, Integer& Index) const
 
 void TStringList::Sort()
 {
-    if (m_sorted || m_items.size() < 2)
-        return;
+    if (m_sorted || m_items.size() < 2) return;
     Changing();
     std::stable_sort(m_items.begin(), m_items.end(),
                      [this](const Item& a, const Item& b) { return CompareStrings(a.Text, b.Text) < 0; });
@@ -643,35 +568,29 @@ void TStringList::Sort()
 
 void TStringList::CustomSort(const TStringListSortCompare& Compare)
 {
-    if (m_sorted || m_items.size() < 2)
-        return;
+    if (m_sorted || m_items.size() < 2) return;
     // The comparer speaks in positions, so the positions are sorted and the items moved after.
     std::vector<Integer> order(m_items.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](Integer a, Integer b) { return Compare(this, a, b) < 0; });
+    std::stable_sort(order.begin(), order.end(), [&](Integer a, Integer b) { return Compare(this, a, b) < 0; });
     Changing();
     std::vector<Item> sorted;
     sorted.reserve(m_items.size());
-    for (Integer i : order)
-        sorted.push_back(std::move(m_items[static_cast<size_t>(i)]));
+    for (Integer i : order) sorted.push_back(std::move(m_items[static_cast<size_t>(i)]));
     m_items = std::move(sorted);
     Changed();
 }
 
 void TStringList::SetSorted(bool Value)
 {
-    if (Value == m_sorted)
-        return;
-    if (Value)
-        Sort();
+    if (Value == m_sorted) return;
+    if (Value) Sort();
     m_sorted = Value;
 }
 
 void TStringList::SetCaseSensitive(bool Value)
 {
-    if (Value == m_caseSensitive)
-        return;
+    if (Value == m_caseSensitive) return;
     m_caseSensitive = Value;
     if (m_sorted) {
         m_sorted = false;

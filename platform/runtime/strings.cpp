@@ -21,20 +21,16 @@ locale_t unicodeLocale()
 char32_t mapCase(char32_t c, bool upper)
 {
     if (c < 0x80) {
-        if (upper && c >= 'a' && c <= 'z')
-            return c - 32;
-        if (!upper && c >= 'A' && c <= 'Z')
-            return c + 32;
+        if (upper && c >= 'a' && c <= 'z') return c - 32;
+        if (!upper && c >= 'A' && c <= 'Z') return c + 32;
         return c;
     }
     if (const locale_t loc = unicodeLocale()) {
         return upper ? static_cast<char32_t>(towupper_l(static_cast<wint_t>(c), loc))
                      : static_cast<char32_t>(towlower_l(static_cast<wint_t>(c), loc));
     }
-    if (upper && c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return c - 32;
-    if (!upper && c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return c + 32;
+    if (upper && c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+    if (!upper && c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
     return c;
 }
 
@@ -59,8 +55,7 @@ String mapString(StringView s, bool upper)
             continue;
         }
         const char32_t m = mapCase(c, upper);
-        if (m < 0x10000 && !(m >= 0xD800 && m <= 0xDFFF))
-            out[i] = static_cast<Char>(m);
+        if (m < 0x10000 && !(m >= 0xD800 && m <= 0xDFFF)) out[i] = static_cast<Char>(m);
     }
     return out;
 }
@@ -70,19 +65,17 @@ Char asciiLower(Char c) { return (c >= u'A' && c <= u'Z') ? static_cast<Char>(c 
 // Base letter of the accented Latin-1 lower-case letters, for the first level of collation.
 Char stripAccent(Char c)
 {
-    if (c < 0xE0 || c > 0xFF)
-        return c;
-    static constexpr char16_t kBase[32] = {
-        u'a', u'a', u'a', u'a', u'a', u'a', 0xE6, u'c', u'e', u'e', u'e', u'e', u'i', u'i', u'i', u'i',
-        0xF0, u'n', u'o', u'o', u'o', u'o', u'o', 0xF7, u'o', u'u', u'u', u'u', u'u', u'y', 0xFE, u'y'};
+    if (c < 0xE0 || c > 0xFF) return c;
+    static constexpr char16_t kBase[32] = {u'a', u'a', u'a', u'a', u'a', u'a', 0xE6, u'c', u'e', u'e', u'e',
+                                           u'e', u'i', u'i', u'i', u'i', 0xF0, u'n', u'o', u'o', u'o', u'o',
+                                           u'o', 0xF7, u'o', u'u', u'u', u'u', u'u', u'y', 0xFE, u'y'};
     return kBase[c - 0xE0];
 }
 
 // Case mapping of one UTF-16 unit (surrogates map to themselves), without allocation.
 Char unitCase(Char c, bool upper)
 {
-    if (c < 0x80 || (c >= 0xD800 && c <= 0xDFFF))
-        return static_cast<Char>(mapCase(c, upper));
+    if (c < 0x80 || (c >= 0xD800 && c <= 0xDFFF)) return static_cast<Char>(mapCase(c, upper));
     const char32_t m = mapCase(c, upper);
     return m < 0x10000 ? static_cast<Char>(m) : c;
 }
@@ -95,8 +88,7 @@ int compareBy(StringView a, StringView b, Key key)
     for (size_t i = 0; i < n; ++i) {
         const Char x = key(a[i]);
         const Char y = key(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
+        if (x != y) return x < y ? -1 : 1;
     }
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
@@ -106,48 +98,37 @@ int compareBy(StringView a, StringView b, Key key)
 Integer collate(StringView s1, StringView s2, bool withCase)
 {
     const auto lower = [](Char c) { return unitCase(c, false); };
-    if (const int c = compareBy(s1, s2, [&](Char c) { return stripAccent(lower(c)); }))
-        return c;
-    if (const int c = compareBy(s1, s2, lower))
-        return c;
-    if (!withCase)
-        return 0;
+    if (const int c = compareBy(s1, s2, [&](Char c) { return stripAccent(lower(c)); })) return c;
+    if (const int c = compareBy(s1, s2, lower)) return c;
+    if (!withCase) return 0;
     // Same letters: at the first case difference the lower-case one sorts first.
     for (size_t i = 0; i < s1.size() && i < s2.size(); ++i) {
-        if (s1[i] != s2[i])
-            return s1[i] == lower(s1[i]) ? -1 : 1;
+        if (s1[i] != s2[i]) return s1[i] == lower(s1[i]) ? -1 : 1;
     }
     return 0;
 }
 
 }  // namespace
 
-Integer Pos(StringView Sub, StringView S)
-{
-    return PosEx(Sub, S, 1);
-}
+Integer Pos(StringView Sub, StringView S) { return PosEx(Sub, S, 1); }
 
 Integer PosEx(StringView Sub, StringView S, Integer Offset)
 {
-    if (Sub.empty() || Offset < 1 || static_cast<size_t>(Offset) > S.size())
-        return 0;
+    if (Sub.empty() || Offset < 1 || static_cast<size_t>(Offset) > S.size()) return 0;
     const size_t at = S.find(Sub, static_cast<size_t>(Offset - 1));
     return at == StringView::npos ? 0 : static_cast<Integer>(at + 1);
 }
 
 String Copy(StringView S, Integer Index, Integer Count)
 {
-    if (Index < 1)
-        Index = 1;
-    if (Count <= 0 || static_cast<size_t>(Index) > S.size())
-        return String();
+    if (Index < 1) Index = 1;
+    if (Count <= 0 || static_cast<size_t>(Index) > S.size()) return String();
     return String(S.substr(static_cast<size_t>(Index - 1), static_cast<size_t>(Count)));
 }
 
 void Delete(String& S, Integer Index, Integer Count)
 {
-    if (Index < 1 || Count <= 0 || static_cast<size_t>(Index) > S.size())
-        return;
+    if (Index < 1 || Count <= 0 || static_cast<size_t>(Index) > S.size()) return;
     S.erase(static_cast<size_t>(Index - 1), static_cast<size_t>(Count));
 }
 
@@ -161,8 +142,7 @@ String UpperCase(StringView S)
 {
     String out(S);
     for (Char& c : out) {
-        if (c >= u'a' && c <= u'z')
-            c = static_cast<Char>(c - 32);
+        if (c >= u'a' && c <= u'z') c = static_cast<Char>(c - 32);
     }
     return out;
 }
@@ -170,51 +150,35 @@ String UpperCase(StringView S)
 String LowerCase(StringView S)
 {
     String out(S);
-    for (Char& c : out)
-        c = asciiLower(c);
+    for (Char& c : out) c = asciiLower(c);
     return out;
 }
 
-String AnsiUpperCase(StringView S)
-{
-    return mapString(S, true);
-}
+String AnsiUpperCase(StringView S) { return mapString(S, true); }
 
-String AnsiLowerCase(StringView S)
-{
-    return mapString(S, false);
-}
+String AnsiLowerCase(StringView S) { return mapString(S, false); }
 
-Char UpCase(Char C)
-{
-    return (C >= u'a' && C <= u'z') ? static_cast<Char>(C - 32) : C;
-}
+Char UpCase(Char C) { return (C >= u'a' && C <= u'z') ? static_cast<Char>(C - 32) : C; }
 
-String Trim(StringView S)
-{
-    return TrimRight(TrimLeft(S));
-}
+String Trim(StringView S) { return TrimRight(TrimLeft(S)); }
 
 String TrimLeft(StringView S)
 {
     size_t i = 0;
-    while (i < S.size() && S[i] <= u' ')
-        ++i;
+    while (i < S.size() && S[i] <= u' ') ++i;
     return String(S.substr(i));
 }
 
 String TrimRight(StringView S)
 {
     size_t n = S.size();
-    while (n > 0 && S[n - 1] <= u' ')
-        --n;
+    while (n > 0 && S[n - 1] <= u' ') --n;
     return String(S.substr(0, n));
 }
 
 String StringReplace(StringView S, StringView OldPattern, StringView NewPattern, TReplaceFlags Flags)
 {
-    if (OldPattern.empty())
-        return String(S);
+    if (OldPattern.empty()) return String(S);
     const bool ignoreCase = (Flags & rfIgnoreCase) != 0;
     // Case mapping keeps lengths, so positions found in the folded copy hold in S.
     const String hay = ignoreCase ? AnsiUpperCase(S) : String(S);
@@ -223,13 +187,11 @@ String StringReplace(StringView S, StringView OldPattern, StringView NewPattern,
     size_t from = 0;
     while (true) {
         const size_t at = hay.find(needle, from);
-        if (at == String::npos)
-            break;
+        if (at == String::npos) break;
         out.append(S.substr(from, at - from));
         out.append(NewPattern);
         from = at + needle.size();
-        if ((Flags & rfReplaceAll) == 0)
-            break;
+        if ((Flags & rfReplaceAll) == 0) break;
     }
     out.append(S.substr(from));
     return out;
@@ -239,8 +201,7 @@ Integer CompareStr(StringView S1, StringView S2)
 {
     const size_t n = std::min(S1.size(), S2.size());
     for (size_t i = 0; i < n; ++i) {
-        if (S1[i] != S2[i])
-            return static_cast<Integer>(S1[i]) - static_cast<Integer>(S2[i]);
+        if (S1[i] != S2[i]) return static_cast<Integer>(S1[i]) - static_cast<Integer>(S2[i]);
     }
     return static_cast<Integer>(S1.size()) - static_cast<Integer>(S2.size());
 }
@@ -251,42 +212,27 @@ Integer CompareText(StringView S1, StringView S2)
     for (size_t i = 0; i < n; ++i) {
         const Char a = asciiLower(S1[i]);
         const Char b = asciiLower(S2[i]);
-        if (a != b)
-            return static_cast<Integer>(a) - static_cast<Integer>(b);
+        if (a != b) return static_cast<Integer>(a) - static_cast<Integer>(b);
     }
     return static_cast<Integer>(S1.size()) - static_cast<Integer>(S2.size());
 }
 
-bool SameText(StringView S1, StringView S2)
-{
-    return S1.size() == S2.size() && CompareText(S1, S2) == 0;
-}
+bool SameText(StringView S1, StringView S2) { return S1.size() == S2.size() && CompareText(S1, S2) == 0; }
 
-Integer AnsiCompareStr(StringView S1, StringView S2)
-{
-    return collate(S1, S2, true);
-}
+Integer AnsiCompareStr(StringView S1, StringView S2) { return collate(S1, S2, true); }
 
-Integer AnsiCompareText(StringView S1, StringView S2)
-{
-    return collate(S1, S2, false);
-}
+Integer AnsiCompareText(StringView S1, StringView S2) { return collate(S1, S2, false); }
 
 bool AnsiSameText(StringView S1, StringView S2)
 {
-    if (S1.size() != S2.size())
-        return false;
+    if (S1.size() != S2.size()) return false;
     for (size_t i = 0; i < S1.size(); ++i) {
-        if (S1[i] != S2[i] && unitCase(S1[i], true) != unitCase(S2[i], true))
-            return false;
+        if (S1[i] != S2[i] && unitCase(S1[i], true) != unitCase(S2[i], true)) return false;
     }
     return true;
 }
 
-bool AnsiSameStr(StringView S1, StringView S2)
-{
-    return S1 == S2;
-}
+bool AnsiSameStr(StringView S1, StringView S2) { return S1 == S2; }
 
 bool StartsText(StringView SubText, StringView Text)
 {
@@ -295,14 +241,10 @@ bool StartsText(StringView SubText, StringView Text)
 
 bool EndsText(StringView SubText, StringView Text)
 {
-    return SubText.size() <= Text.size() &&
-           AnsiSameText(SubText, Text.substr(Text.size() - SubText.size()));
+    return SubText.size() <= Text.size() && AnsiSameText(SubText, Text.substr(Text.size() - SubText.size()));
 }
 
-String QuotedStr(StringView S)
-{
-    return AnsiQuotedStr(S, u'\'');
-}
+String QuotedStr(StringView S) { return AnsiQuotedStr(S, u'\''); }
 
 String AnsiQuotedStr(StringView S, Char Quote)
 {
@@ -311,8 +253,7 @@ String AnsiQuotedStr(StringView S, Char Quote)
     out += Quote;
     for (const Char c : S) {
         out += c;
-        if (c == Quote)
-            out += Quote;
+        if (c == Quote) out += Quote;
     }
     out += Quote;
     return out;
@@ -320,8 +261,7 @@ String AnsiQuotedStr(StringView S, Char Quote)
 
 String AnsiDequotedStr(StringView S, Char Quote)
 {
-    if (S.empty() || S[0] != Quote)
-        return String(S);
+    if (S.empty() || S[0] != Quote) return String(S);
     String out;
     for (size_t i = 1; i < S.size(); ++i) {
         if (S[i] != Quote) {
@@ -336,15 +276,11 @@ String AnsiDequotedStr(StringView S, Char Quote)
     return String(S);  // no closing quote: not a quoted string
 }
 
-String StringOfChar(Char C, Integer Count)
-{
-    return Count > 0 ? String(static_cast<size_t>(Count), C) : String();
-}
+String StringOfChar(Char C, Integer Count) { return Count > 0 ? String(static_cast<size_t>(Count), C) : String(); }
 
 bool IsDelimiter(StringView Delimiters, StringView S, Integer Index)
 {
-    if (Index < 1 || static_cast<size_t>(Index) > S.size())
-        return false;
+    if (Index < 1 || static_cast<size_t>(Index) > S.size()) return false;
     return Delimiters.find(S[static_cast<size_t>(Index - 1)]) != StringView::npos;
 }
 

@@ -26,16 +26,13 @@ size_t decodeOne(std::string_view bytes, size_t i, char32_t& cp)
     } else {
         return 0;
     }
-    if (i + len > bytes.size())
-        return 0;
+    if (i + len > bytes.size()) return 0;
     for (size_t k = 1; k < len; ++k) {
         const auto b = static_cast<unsigned char>(bytes[i + k]);
-        if ((b & 0xC0) != 0x80)
-            return 0;
+        if ((b & 0xC0) != 0x80) return 0;
         cp = (cp << 6) | (b & 0x3F);
     }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
     return len;
 }
 
@@ -90,8 +87,7 @@ std::string StringToUtf8(StringView text)
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {
@@ -107,8 +103,7 @@ bool IsValidUtf8(std::string_view bytes)
     for (size_t i = 0; i < bytes.size();) {
         char32_t cp;
         const size_t used = decodeOne(bytes, i, cp);
-        if (used == 0)
-            return false;
+        if (used == 0) return false;
         i += used;
     }
     return true;

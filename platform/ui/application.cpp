@@ -160,9 +160,8 @@ void ControlDestroying(TControl* Control)
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
 {
-    m_window = AllocateHWnd([this](HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
-        return AppWndProc(Wnd, Msg, WParam, LParam);
-    });
+    m_window = AllocateHWnd(
+        [this](HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) { return AppWndProc(Wnd, Msg, WParam, LParam); });
 }
 
 TApplication::~TApplication()
@@ -219,8 +218,7 @@ void TApplication::Terminate()
 
 void TApplication::ProcessMessages()
 {
-    while (ProcessMessage()) {
-    }
+    while (ProcessMessage()) {}
 }
 
 void TApplication::HandleMessage()
@@ -272,16 +270,22 @@ void TApplication::HandleException(TObject* Sender)
     } catch (const EAbort&) {
         // The silent exception: the operation ends, nobody is told.
     } catch (const Exception& e) {
-        if (OnException) OnException(Sender, e);
-        else ShowException(e);
+        if (OnException)
+            OnException(Sender, e);
+        else
+            ShowException(e);
     } catch (const std::exception& e) {
         Exception wrapped(Utf8ToString(e.what()));
-        if (OnException) OnException(Sender, wrapped);
-        else ShowException(wrapped);
+        if (OnException)
+            OnException(Sender, wrapped);
+        else
+            ShowException(wrapped);
     } catch (...) {
         Exception wrapped(u"Unknown error");
-        if (OnException) OnException(Sender, wrapped);
-        else ShowException(wrapped);
+        if (OnException)
+            OnException(Sender, wrapped);
+        else
+            ShowException(wrapped);
     }
 }
 
@@ -410,7 +414,8 @@ LRESULT TApplication::AppWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LPara
         try {
             if (WParam == HintShowTimer) ActivateHint();
             // Hidden, but remembered: resting on, the mouse does not bring it back.
-            else if (WParam == HintHideTimer && m_hintWindow) m_hintWindow->ReleaseHandle();
+            else if (WParam == HintHideTimer && m_hintWindow)
+                m_hintWindow->ReleaseHandle();
         } catch (...) {
             HandleException(this);
         }
@@ -432,8 +437,10 @@ void TScreen::SetCursor(TCursor Value)
         return;
     }
     HWND under = WindowFromPoint(GetCursorPos());
-    if (under) SendMessage(under, WM_SETCURSOR, under, MakeLParam(HTCLIENT, WM_MOUSEMOVE));
-    else Backend().SetCursorShape(crArrow);
+    if (under)
+        SendMessage(under, WM_SETCURSOR, under, MakeLParam(HTCLIENT, WM_MOUSEMOVE));
+    else
+        Backend().SetCursorShape(crArrow);
 }
 
 Integer TScreen::Cursors(Integer Index) const
@@ -457,10 +464,7 @@ Integer TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }
 Integer TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }
 TRect TScreen::DesktopRect() const { return Rect(0, 0, Width(), Height()); }
 
-TRect TScreen::WorkAreaRect() const
-{
-    return HasBackend() ? Backend().WorkAreaRect() : Rect(0, 0, Width(), Height());
-}
+TRect TScreen::WorkAreaRect() const { return HasBackend() ? Backend().WorkAreaRect() : Rect(0, 0, Width(), Height()); }
 
 TMonitor TScreen::Monitors(Integer Index) const
 {

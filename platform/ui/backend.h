@@ -16,8 +16,8 @@ struct TMenuEntry;
 
 // How a top-level window behaves towards activation.
 enum class TNativeKind {
-    Normal,              // a form: activates, takes the focus
-    ActivatingPopup,     // a drop-down: frameless, owned, takes activation and the focus
+    Normal,  // a form: activates, takes the focus
+    ActivatingPopup,  // a drop-down: frameless, owned, takes activation and the focus
     NonActivatingPopup,  // drag images and hints: never activated, never focused
 };
 

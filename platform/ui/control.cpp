@@ -108,8 +108,10 @@ void TControl::WndProc(TMessage& M)
         BeginDrag(false);
         return;
     }
-    if (M.Msg == WM_LBUTTONDOWN || M.Msg == WM_LBUTTONDBLCLK) ControlState |= csLButtonDown;
-    else if (M.Msg == WM_LBUTTONUP) ControlState &= ~csLButtonDown;
+    if (M.Msg == WM_LBUTTONDOWN || M.Msg == WM_LBUTTONDBLCLK)
+        ControlState |= csLButtonDown;
+    else if (M.Msg == WM_LBUTTONUP)
+        ControlState &= ~csLButtonDown;
     Dispatch(M);
 }
 
@@ -244,9 +246,12 @@ void TControl::AnchorToParent(const TRect& ParentClient)
     auto axis = [](Integer pos, Integer size, Integer delta, bool near, bool far, Integer& newPos, Integer& newSize) {
         newPos = pos;
         newSize = size;
-        if (near && far) newSize = size + delta;
-        else if (far) newPos = pos + delta;
-        else if (!near) newPos = pos + delta / 2;
+        if (near && far)
+            newSize = size + delta;
+        else if (far)
+            newPos = pos + delta;
+        else if (!near)
+            newPos = pos + delta / 2;
     };
     Integer l, w, t, h;
     axis(b.Left, b.Width(), dw, m_anchors & akLeft, m_anchors & akRight, l, w);
@@ -432,8 +437,10 @@ void TControl::SetZOrder(bool TopMost)
     auto it = std::find(list.begin(), list.end(), this);
     if (it == list.end()) return;
     list.erase(it);
-    if (TopMost) list.push_back(this);
-    else list.insert(list.begin(), this);
+    if (TopMost)
+        list.push_back(this);
+    else
+        list.insert(list.begin(), this);
     Invalidate();
 }
 
@@ -568,7 +575,7 @@ void TControl::WMMouseWheel(TMessage& M)
     auto* self = dynamic_cast<TWinControl*>(this);
     HWND focus = GetFocus();
     bool passedUp = self && self->HandleAllocated() && focus != self->HandleIfAllocated() &&
-                    IsChild(self->HandleIfAllocated(), focus);
+        IsChild(self->HandleIfAllocated(), focus);
     if (!passedUp) M.Result = Perform(CM_MOUSEWHEEL, M.WParam, M.LParam);
     if (M.Result == 0) DefaultHandler(M);
 }
@@ -578,8 +585,10 @@ void TControl::CMMouseWheel(TMessage& M)
     TShiftState shift = KeysToShiftState(M.WParam & 0xFFFF);
     Integer delta = int16_t(M.WParamHi());
     TPoint pos{GetXLParam(M.LParam), GetYLParam(M.LParam)};
-    if (DoMouseWheel(shift, delta, pos)) M.Result = 1;
-    else if (m_parent) M.Result = m_parent->Perform(CM_MOUSEWHEEL, M.WParam, M.LParam);
+    if (DoMouseWheel(shift, delta, pos))
+        M.Result = 1;
+    else if (m_parent)
+        M.Result = m_parent->Perform(CM_MOUSEWHEEL, M.WParam, M.LParam);
 }
 
 }  // namespace gw

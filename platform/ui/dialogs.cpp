@@ -133,8 +133,8 @@ String ButtonCaptionOf(TMsgDlgBtn Button)
 }
 
 namespace {
-constexpr TMsgDlgBtn ButtonOrder[] = {mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore,
-                                      mbAll, mbNoToAll, mbYesToAll, mbHelp};
+constexpr TMsgDlgBtn ButtonOrder[] = {mbYes,    mbNo,  mbOK,      mbCancel,   mbAbort, mbRetry,
+                                      mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp};
 constexpr Integer Margin = 12;
 constexpr Integer Gap = 8;
 constexpr Integer IconSize = 32;
@@ -150,8 +150,7 @@ TMessageForm::TMessageForm(TComponent* AOwner, const String& Msg, TMsgDlgType Dl
     SetCaption(MessageDlgCaption(DlgType));
     if (Buttons == 0) Buttons = mbOK;
     TMsgDlgBtn cancel = (Buttons & mbCancel) ? mbCancel : (Buttons & mbNo) ? mbNo : mbOK;
-    if (!(Buttons & DefaultButton))
-        DefaultButton = (Buttons & mbOK) ? mbOK : (Buttons & mbYes) ? mbYes : mbRetry;
+    if (!(Buttons & DefaultButton)) DefaultButton = (Buttons & mbOK) ? mbOK : (Buttons & mbYes) ? mbYes : mbRetry;
     for (TMsgDlgBtn b : ButtonOrder) {
         if (!(Buttons & b)) continue;
         auto* button = new TMessageButton(this, ModalResultOf(b), ButtonCaptionOf(b));

@@ -187,8 +187,10 @@ void TCustomForm::Close()
     DoClose(action);
     if (action == caNone) return;
     if (Application && Application->MainForm() == this) Application->Terminate();
-    if (action == caFree) Release();
-    else Hide();
+    if (action == caFree)
+        Release();
+    else
+        Hide();
 }
 
 void TCustomForm::Release()
@@ -236,7 +238,8 @@ TModalResult TCustomForm::ShowModal()
             ModalResult = mrCancel;
         } else if (ModalResult != mrNone) {
             TCloseAction action = caHide;
-            if (!CloseQuery()) ModalResult = mrNone;
+            if (!CloseQuery())
+                ModalResult = mrNone;
             else {
                 DoClose(action);
                 if (action == caNone) ModalResult = mrNone;

@@ -1,8 +1,8 @@
 // Pop-up menus: menu items with commands and click events, and the modal tracking of a menu.
 #pragma once
 
-#include "platform/runtime/component.h"
 #include "platform/graphics/geometry.h"
+#include "platform/runtime/component.h"
 #include "platform/ui/messages.h"
 
 #include <vector>

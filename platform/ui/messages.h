@@ -29,10 +29,12 @@ struct TMessage {
     Word LParamHi() const { return Word((uintptr_t(LParam) >> 16) & 0xFFFF); }
 };
 
-constexpr LPARAM MakeLParam(int32_t lo, int32_t hi) {
+constexpr LPARAM MakeLParam(int32_t lo, int32_t hi)
+{
     return LPARAM(int32_t(uint32_t(lo & 0xFFFF) | (uint32_t(hi & 0xFFFF) << 16)));
 }
-constexpr WPARAM MakeWParam(int32_t lo, int32_t hi) {
+constexpr WPARAM MakeWParam(int32_t lo, int32_t hi)
+{
     return WPARAM(uint32_t(lo & 0xFFFF) | (uint32_t(hi & 0xFFFF) << 16));
 }
 // Mouse positions travel as two signed 16-bit halves.

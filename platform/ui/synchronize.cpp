@@ -51,8 +51,10 @@ void RunQueued()
         try {
             w->Run();
         } catch (...) {
-            if (w->Wait) w->Error = std::current_exception();
-            else HandleControlException(nullptr);
+            if (w->Wait)
+                w->Error = std::current_exception();
+            else
+                HandleControlException(nullptr);
         }
         {
             std::lock_guard<std::mutex> lock(q.Lock);

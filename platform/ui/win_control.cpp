@@ -81,8 +81,10 @@ void TWinControl::WndProc(TMessage& M)
         TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
         TControl* target = nullptr;
         TControl* cap = GetCaptureControl();
-        if (cap && cap->Parent() == this && !dynamic_cast<TWinControl*>(cap)) target = cap;
-        else if (!cap || cap == this) target = ControlAtPos(p, false);
+        if (cap && cap->Parent() == this && !dynamic_cast<TWinControl*>(cap))
+            target = cap;
+        else if (!cap || cap == this)
+            target = ControlAtPos(p, false);
         if (target && !dynamic_cast<TWinControl*>(target)) {
             M.Result = target->Perform(M.Msg, M.WParam, MakeLParam(p.X - target->Left(), p.Y - target->Top()));
             return;
@@ -158,9 +160,7 @@ void TWinControl::Dispatch(TMessage& M)
         if (HandleAllocated()) EnableWindow(m_handle, Enabled());
         Invalidate();
         return;
-    case CM_VISIBLECHANGED:
-        UpdateShowing();
-        return;
+    case CM_VISIBLECHANGED: UpdateShowing(); return;
     case CM_COLORCHANGED: {
         Invalidate();
         TMessage m{CM_PARENTCOLORCHANGED, 0, 0, 0};
@@ -191,8 +191,10 @@ void TWinControl::WMCommandNotify(TMessage& M)
 {
     // The parent's default handling reflects a child's notification back to that child.
     HWND from = 0;
-    if (M.Msg == WM_COMMAND) from = HWND(M.LParam);
-    else if (M.LParam) from = reinterpret_cast<const NMHDR*>(M.LParam)->hwndFrom;
+    if (M.Msg == WM_COMMAND)
+        from = HWND(M.LParam);
+    else if (M.LParam)
+        from = reinterpret_cast<const NMHDR*>(M.LParam)->hwndFrom;
     if (TWinControl* child = FindControl(from); child && child != this) {
         M.Result = child->Perform(CN_BASE + M.Msg, M.WParam, M.LParam);
         return;
@@ -278,7 +280,8 @@ void TWinControl::Broadcast(TMessage& M)
     }
 }
 
-bool TWinControl::DoKey(TMessage& M, bool (TWinControl::*Preview)(TMessage&), const std::function<void(WPARAM&)>& Handle)
+bool TWinControl::DoKey(TMessage& M, bool (TWinControl::*Preview)(TMessage&),
+                        const std::function<void(WPARAM&)>& Handle)
 {
     TCustomForm* form = GetParentForm(this);
     if (form && form != this && form->KeyPreview && (form->*Preview)(M)) return true;
@@ -345,8 +348,10 @@ void TWinControl::CreateParams(TCreateParams& P)
 {
     P.Caption = Text();
     P.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    if (Parent()) P.Style |= WS_CHILD;
-    else P.Style |= WS_POPUP;
+    if (Parent())
+        P.Style |= WS_CHILD;
+    else
+        P.Style |= WS_POPUP;
     if (Visible()) P.Style |= WS_VISIBLE;
     if (!Enabled()) P.Style |= WS_DISABLED;
     if (m_tabStop) P.Style |= WS_TABSTOP;
@@ -455,8 +460,10 @@ void TWinControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer
 {
     Integer w = Width(), h = Height();
     TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
-    if (m_handle) MoveWindow(m_handle, BoundsRect());  // WM_SIZE realigns the children
-    else if (w != Width() || h != Height()) Realign();
+    if (m_handle)
+        MoveWindow(m_handle, BoundsRect());  // WM_SIZE realigns the children
+    else if (w != Width() || h != Height())
+        Realign();
 }
 
 TRect TWinControl::ClientRect() const
@@ -703,8 +710,7 @@ TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForwar
     do {
         i = GoForward ? (i + 1) % n : (i + n - 1) % n;
         TWinControl* c = list[std::size_t(i)];
-        if (c->CanFocus() && (!CheckTabStop || c->TabStop()) && (!CheckParent || c->Parent() == this))
-            return c;
+        if (c->CanFocus() && (!CheckTabStop || c->TabStop()) && (!CheckParent || c->Parent() == this)) return c;
     } while (i != start);
     return nullptr;
 }
@@ -764,9 +770,10 @@ void TWinControl::WMPaint(TMessage& M)
         canvas.SetOrigin(ps.Pixels.Origin);
         if (DoubleBuffered) {
             TRect client = ClientRect();
-            std::shared_ptr<cairo_surface_t> buffer(
-                cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(1, client.Width()), std::max(1, client.Height())),
-                cairo_surface_destroy);
+            std::shared_ptr<cairo_surface_t> buffer(cairo_image_surface_create(CAIRO_FORMAT_RGB24,
+                                                                               std::max(1, client.Width()),
+                                                                               std::max(1, client.Height())),
+                                                    cairo_surface_destroy);
             TCanvas memory(buffer.get());
             Perform(WM_ERASEBKGND, WPARAM(&memory), 0);
             Perform(WM_PAINT, WPARAM(&memory), 0);

@@ -69,8 +69,7 @@ public:
     // Raises EInvalidOperation "Cannot focus a disabled or invisible window" when it cannot.
     virtual void SetFocus();
     // The next (or previous) tab stop after CurControl among this control's descendants.
-    TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop,
-                                 bool CheckParent) const;
+    TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop, bool CheckParent) const;
     void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
 
     // --- painting --------------------------------------------------------------------------------
@@ -145,7 +144,7 @@ private:
 
     HWND m_handle = 0;
     HWND m_parentWindow = 0;
-    std::vector<TControl*> m_controls;    // all children, z-order bottom first
+    std::vector<TControl*> m_controls;  // all children, z-order bottom first
     std::vector<TWinControl*> m_tabList;  // windowed children in tab order
     bool m_tabStop = false;
     Integer m_alignLevel = 0;

@@ -24,7 +24,7 @@ namespace {
 struct TWindowRecord {
     HWND Handle = 0;
     HWND Parent = 0;  // WS_CHILD windows
-    HWND Owner = 0;   // top-level windows
+    HWND Owner = 0;  // top-level windows
     std::vector<HWND> Children;  // top of the z-order first
     Cardinal Style = 0;
     Cardinal ExStyle = 0;
@@ -86,7 +86,7 @@ struct TLastClick {
 struct TState {
     std::unordered_map<HWND, std::unique_ptr<TWindowRecord>> Windows;
     std::vector<HWND> TopLevels;  // top of the z-order first
-    HWND NextHandle = 0x10;       // never reset: handles are not reused
+    HWND NextHandle = 0x10;  // never reset: handles are not reused
     std::mutex PostLock;
     std::deque<TMsg> Posted;
     std::deque<TInputEvent> Input;
@@ -166,7 +166,8 @@ TBarGeometry GeometryOf(const TWindowRecord& r, Integer Bar, Integer Pos)
     g.Span = MaxScrollPos(i) - i.nMin;
     if (track < 8 || range <= 0 || g.Span <= 0) return g;
     g.HasThumb = true;
-    g.ThumbLength = i.nPage > 0 ? std::max<Integer>(8, Integer(int64_t(track) * i.nPage / range)) : std::min(BarSize(), track);
+    g.ThumbLength =
+        i.nPage > 0 ? std::max<Integer>(8, Integer(int64_t(track) * i.nPage / range)) : std::min(BarSize(), track);
     g.ThumbLength = std::min(g.ThumbLength, track);
     g.ThumbStart = g.Arrow + Integer(int64_t(Pos - i.nMin) * (track - g.ThumbLength) / g.Span);
     return g;
@@ -206,7 +207,7 @@ bool IsEnabledDeep(HWND Wnd)
 bool CanActivate(const TWindowRecord& r)
 {
     return IsTopLevel(r) && !r.Destroying && (r.Style & WS_VISIBLE) && !(r.Style & WS_DISABLED) &&
-           !(r.ExStyle & WS_EX_NOACTIVATE);
+        !(r.ExStyle & WS_EX_NOACTIVATE);
 }
 
 // The offset of a window's client area within its top-level window's client area.
@@ -421,7 +422,8 @@ bool ConvertMouse(const TInputEvent& In, TMsg& M)
         msg = ButtonMessage(In.Button, 0);
         HWND top = GetTopLevelWindow(target);
         if (top != s.Active && !s.Capture) {
-            LRESULT r = SendMessage(target, WM_MOUSEACTIVATE, top, MakeLParam(bar >= 0 ? HTCAPTION : HTCLIENT, Integer(msg)));
+            LRESULT r =
+                SendMessage(target, WM_MOUSEACTIVATE, top, MakeLParam(bar >= 0 ? HTCAPTION : HTCLIENT, Integer(msg)));
             if (r == MA_ACTIVATE || r == MA_ACTIVATEANDEAT) SetActiveWindow(top);
             if (r == MA_ACTIVATEANDEAT || r == MA_NOACTIVATEANDEAT) return false;
             if (!IsWindow(target) || !IsEnabledDeep(target)) return false;
@@ -434,9 +436,9 @@ bool ConvertMouse(const TInputEvent& In, TMsg& M)
         // A program busy between two presses takes them together: their own times decide.
         Cardinal pressTime = In.Time ? In.Time : Now();
         Integer dx = GetSystemMetrics(SM_CXDOUBLECLK) / 2, dy = GetSystemMetrics(SM_CYDOUBLECLK) / 2;
-        bool dbl = lc.Valid && lc.Wnd == target && lc.Button == In.Button &&
-                   (GetClassStyle(target) & CS_DBLCLKS) && pressTime - lc.Time <= GetDoubleClickTime() &&
-                   std::abs(lc.Point.X - In.Point.X) <= dx && std::abs(lc.Point.Y - In.Point.Y) <= dy;
+        bool dbl = lc.Valid && lc.Wnd == target && lc.Button == In.Button && (GetClassStyle(target) & CS_DBLCLKS) &&
+            pressTime - lc.Time <= GetDoubleClickTime() && std::abs(lc.Point.X - In.Point.X) <= dx &&
+            std::abs(lc.Point.Y - In.Point.Y) <= dy;
         if (dbl) {
             msg = ButtonMessage(In.Button, 2);
             lc.Valid = false;
@@ -555,10 +557,14 @@ void PressBar(HWND Wnd, Integer Bar, TPoint P)
     Integer along = Bar == SB_VERT ? P.Y - rect.Top : P.X - rect.Left;
     TBarTrack& t = State().Track;
     t = TBarTrack{Wnd, Bar, false, 0};
-    if (along < g.Arrow) SendScroll(Wnd, Bar, SB_LINEUP);
-    else if (along >= g.Length - g.Arrow) SendScroll(Wnd, Bar, SB_LINEDOWN);
-    else if (along < g.ThumbStart) SendScroll(Wnd, Bar, SB_PAGEUP);
-    else if (along >= g.ThumbStart + g.ThumbLength) SendScroll(Wnd, Bar, SB_PAGEDOWN);
+    if (along < g.Arrow)
+        SendScroll(Wnd, Bar, SB_LINEUP);
+    else if (along >= g.Length - g.Arrow)
+        SendScroll(Wnd, Bar, SB_LINEDOWN);
+    else if (along < g.ThumbStart)
+        SendScroll(Wnd, Bar, SB_PAGEUP);
+    else if (along >= g.ThumbStart + g.ThumbLength)
+        SendScroll(Wnd, Bar, SB_PAGEDOWN);
     else {
         t.Thumb = true;
         t.Grab = along - g.ThumbStart;
@@ -725,8 +731,10 @@ HWND CreateWindow(const TCreateWindowParams& P)
     rec->Bounds = P.Bounds;
     rec->Text = P.Caption;
     rec->Proc = std::make_shared<const TWndProc>(P.WndProc ? P.WndProc : TWndProc(DefWindowProc));
-    if (child) rec->Parent = P.Parent;
-    else rec->Owner = Find(P.Parent) ? P.Parent : 0;
+    if (child)
+        rec->Parent = P.Parent;
+    else
+        rec->Owner = Find(P.Parent) ? P.Parent : 0;
     HWND h = rec->Handle;
     TWindowRecord& r = *rec;
     s.Windows.emplace(h, std::move(rec));
@@ -734,8 +742,8 @@ HWND CreateWindow(const TCreateWindowParams& P)
     BringToTop(r);
     if (!child && HasBackend()) {
         TNativeKind kind = (P.ExStyle & WS_EX_NOACTIVATE) ? TNativeKind::NonActivatingPopup
-                           : (P.Style & WS_POPUP)          ? TNativeKind::ActivatingPopup
-                                                           : TNativeKind::Normal;
+            : (P.Style & WS_POPUP)                        ? TNativeKind::ActivatingPopup
+                                                          : TNativeKind::Normal;
         Backend().WindowCreated(h, kind, r.Owner, r.Bounds);
     }
     SendMessage(h, WM_CREATE, 0, 0);
@@ -774,9 +782,8 @@ bool DestroyWindow(HWND Wnd)
     auto& siblings = SiblingList(*r);
     siblings.erase(std::find(siblings.begin(), siblings.end(), Wnd));
     bool top = IsTopLevel(*r);
-    std::erase_if(s.Timers, [&](const TTimerRecord& t) {
-        return std::find(tree.begin(), tree.end(), t.Wnd) != tree.end();
-    });
+    std::erase_if(s.Timers,
+                  [&](const TTimerRecord& t) { return std::find(tree.begin(), tree.end(), t.Wnd) != tree.end(); });
     if (s.LastClick.Valid && std::find(tree.begin(), tree.end(), s.LastClick.Wnd) != tree.end())
         s.LastClick.Valid = false;
     for (auto it = tree.rbegin(); it != tree.rend(); ++it) {
@@ -945,8 +952,7 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
         }
         return (r->ExStyle & WS_EX_NOACTIVATE) ? MA_NOACTIVATE : MA_ACTIVATE;
     case WM_MOUSEWHEEL:
-    case WM_CONTEXTMENU:
-        return r->Parent ? SendMessage(r->Parent, Msg, WParam, LParam) : 0;
+    case WM_CONTEXTMENU: return r->Parent ? SendMessage(r->Parent, Msg, WParam, LParam) : 0;
     case WM_RBUTTONUP: {
         TPoint p = ClientToScreen(Wnd, {GetXLParam(LParam), GetYLParam(LParam)});
         SendMessage(Wnd, WM_CONTEXTMENU, Wnd, MakeLParam(p.X, p.Y));
@@ -957,29 +963,17 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
         if (WParam == VK_APPS) SendMessage(Wnd, WM_CONTEXTMENU, Wnd, MakeLParam(-1, -1));
         return 0;
     case WM_ACTIVATE:
-        if ((WParam & 0xFFFF) != WA_INACTIVE && State().Active == Wnd && !IsWithin(State().Focus, Wnd))
-            SetFocus(Wnd);
+        if ((WParam & 0xFFFF) != WA_INACTIVE && State().Active == Wnd && !IsWithin(State().Focus, Wnd)) SetFocus(Wnd);
         return 0;
-    case WM_PAINT:
-        ValidateRect(Wnd, nullptr);
-        return 0;
-    case WM_CLOSE:
-        DestroyWindow(Wnd);
-        return 0;
+    case WM_PAINT: ValidateRect(Wnd, nullptr); return 0;
+    case WM_CLOSE: DestroyWindow(Wnd); return 0;
     case WM_CANCELMODE:
         if (State().Capture == Wnd) ReleaseCapture();
         return 0;
-    case WM_SETREDRAW:
-        r->Redraw = WParam != 0;
-        return 0;
-    case WM_NCPAINT:
-        DrawScrollBars(Wnd);
-        return 0;
-    case WM_SETTEXT:
-        SetWindowText(Wnd, LParam ? String(reinterpret_cast<const Char*>(LParam)) : String());
-        return 1;
-    default:
-        return 0;
+    case WM_SETREDRAW: r->Redraw = WParam != 0; return 0;
+    case WM_NCPAINT: DrawScrollBars(Wnd); return 0;
+    case WM_SETTEXT: SetWindowText(Wnd, LParam ? String(reinterpret_cast<const Char*>(LParam)) : String()); return 1;
+    default: return 0;
     }
 }
 
@@ -1007,7 +1001,7 @@ namespace {
 struct TRegisteredNames {
     std::mutex Lock;
     std::map<String, UINT> Numbers;  // by name in upper case
-    std::vector<String> Names;       // by number - RegisteredMessageBase, as first given
+    std::vector<String> Names;  // by number - RegisteredMessageBase, as first given
 };
 TRegisteredNames& RegisteredNames()
 {
@@ -1223,8 +1217,7 @@ HWND ChildAt(TWindowRecord& r, TPoint P)
     for (HWND c : r.Children) {
         TWindowRecord* cr = Find(c);
         if (!cr || !(cr->Style & WS_VISIBLE) || (cr->Style & WS_DISABLED)) continue;
-        if (PtInRect(cr->Bounds, P))
-            return ChildAt(*cr, {P.X - cr->Bounds.Left, P.Y - cr->Bounds.Top});
+        if (PtInRect(cr->Bounds, P)) return ChildAt(*cr, {P.X - cr->Bounds.Left, P.Y - cr->Bounds.Top});
     }
     return r.Handle;
 }
@@ -1527,7 +1520,10 @@ bool ShowScrollBar(HWND Wnd, Integer Bar, bool Show)
 {
     TWindowRecord* r = Find(Wnd);
     if (!r) return false;
-    Cardinal bits = Bar == SB_VERT ? WS_VSCROLL : Bar == SB_HORZ ? WS_HSCROLL : Bar == SB_BOTH ? (WS_VSCROLL | WS_HSCROLL) : 0;
+    Cardinal bits = Bar == SB_VERT ? WS_VSCROLL
+        : Bar == SB_HORZ           ? WS_HSCROLL
+        : Bar == SB_BOTH           ? (WS_VSCROLL | WS_HSCROLL)
+                                   : 0;
     Cardinal style = Show ? (r->Style | bits) : (r->Style & ~bits);
     if (style == r->Style) return true;
     r->Style = style;
@@ -1610,7 +1606,8 @@ void SetCursorPos(TPoint P) { State().Cursor = P; }
 Word ScanCodeOfKey(Word Vk, bool& Extended)
 {
     Extended = false;
-    static const char* letters = "\x1E\x30\x2E\x20\x12\x21\x22\x23\x17\x24\x25\x26\x32\x31\x18\x19\x10\x13\x1F\x14\x16\x2F\x11\x2D\x15\x2C";
+    static const char* letters =
+        "\x1E\x30\x2E\x20\x12\x21\x22\x23\x17\x24\x25\x26\x32\x31\x18\x19\x10\x13\x1F\x14\x16\x2F\x11\x2D\x15\x2C";
     if (Vk >= 'A' && Vk <= 'Z') return Word(Byte(letters[Vk - 'A']));
     if (Vk >= '1' && Vk <= '9') return Word(Vk - '1' + 0x02);
     if (Vk == '0') return 0x0B;
@@ -1628,16 +1625,19 @@ Word ScanCodeOfKey(Word Vk, bool& Extended)
     case VK_BACK: return 0x0E;
     case VK_TAB: return 0x0F;
     case VK_RETURN: return 0x1C;
-    case VK_CONTROL: case VK_LCONTROL: return 0x1D;
+    case VK_CONTROL:
+    case VK_LCONTROL: return 0x1D;
     case VK_RCONTROL: return ext(0x1D);
     case VK_OEM_1: return 0x27;
-    case VK_SHIFT: case VK_LSHIFT: return 0x2A;
+    case VK_SHIFT:
+    case VK_LSHIFT: return 0x2A;
     case VK_OEM_COMMA: return 0x33;
     case VK_OEM_PERIOD: return 0x34;
     case VK_OEM_2: return 0x35;
     case VK_RSHIFT: return 0x36;
     case VK_MULTIPLY: return 0x37;
-    case VK_MENU: case VK_LMENU: return 0x38;
+    case VK_MENU:
+    case VK_LMENU: return 0x38;
     case VK_RMENU: return ext(0x38);
     case VK_SPACE: return 0x39;
     case VK_CAPITAL: return 0x3A;

@@ -175,8 +175,8 @@ struct TWindowPixels {
 };
 
 struct TPaintStruct {
-    TRect Paint;          // the rectangle to paint, client coordinates
-    bool Erase = false;   // the background needs erasing first
+    TRect Paint;  // the rectangle to paint, client coordinates
+    bool Erase = false;  // the background needs erasing first
     TWindowPixels Pixels;
 };
 // Validates the window and says where to paint; EndPaint shows the result.
@@ -211,7 +211,14 @@ enum : Word {
     SB_RIGHT = 7,
     SB_ENDSCROLL = 8,
 };
-enum : UINT { SIF_RANGE = 0x1, SIF_PAGE = 0x2, SIF_POS = 0x4, SIF_DISABLENOSCROLL = 0x8, SIF_TRACKPOS = 0x10, SIF_ALL = 0x17 };
+enum : UINT {
+    SIF_RANGE = 0x1,
+    SIF_PAGE = 0x2,
+    SIF_POS = 0x4,
+    SIF_DISABLENOSCROLL = 0x8,
+    SIF_TRACKPOS = 0x10,
+    SIF_ALL = 0x17
+};
 
 struct TScrollInfo {
     UINT fMask = SIF_ALL;
@@ -263,8 +270,8 @@ void InjectKeyEx(Word VirtKey, bool Down, Word ScanCode, bool Extended, Char Lay
 enum class TMouseAction { Move, Down, Up, Wheel };
 // Time: when the display saw the event, on the tick clock (0 = when the loop takes it); a
 // double click is judged by the times of the presses.
-void InjectMouse(TMouseAction Action, TPoint ScreenPoint, TMouseButton Button = mbLeft,
-                 Integer WheelDelta = 0, Cardinal Time = 0);
+void InjectMouse(TMouseAction Action, TPoint ScreenPoint, TMouseButton Button = mbLeft, Integer WheelDelta = 0,
+                 Cardinal Time = 0);
 
 // --- lifetime ----------------------------------------------------------------------------------
 // Destroys every window and forgets queue, timers and key state: the start of a fresh session

@@ -19,9 +19,8 @@ namespace {
 // Comments, processing instructions, the declaration and the doctype are kept so that the first
 // node of a document is what the file really starts with. A blank-only value that is the only
 // child of its element is kept too: it is data, not indentation.
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration |
-                                   pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype |
-                                   pugi::parse_ws_pcdata_single;
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments |
+    pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
 
 // Positional access remembers the last child it found so that walking 0, 1, 2 ... is linear.
 // Every structural change moves the generation on, which makes a remembered child stale.
@@ -47,10 +46,7 @@ bool IsNameStart(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || u >= 0x80;
 }
 
-bool IsNameChar(char c)
-{
-    return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
-}
+bool IsNameChar(char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
 
 // Element and attribute names go out verbatim, so a bad one would make the file unreadable.
 std::string CheckedName(StringView name, const char* what)
@@ -101,10 +97,7 @@ const char* DocumentLevelFault(pugi::xml_node document)
 
 struct StringWriter : pugi::xml_writer {
     std::string out;
-    void write(const void* data, size_t size) override
-    {
-        out.append(static_cast<const char*>(data), size);
-    }
+    void write(const void* data, size_t size) override { out.append(static_cast<const char*>(data), size); }
 };
 
 }  // namespace
@@ -142,15 +135,9 @@ String TXMLNode::NodeName() const
 
 TXMLNode TXMLNode::Parent() const { return TXMLNode(Wrap(m_node).parent().internal_object()); }
 
-TXMLNode TXMLNode::FirstChild() const
-{
-    return TXMLNode(Wrap(m_node).first_child().internal_object());
-}
+TXMLNode TXMLNode::FirstChild() const { return TXMLNode(Wrap(m_node).first_child().internal_object()); }
 
-TXMLNode TXMLNode::NextSibling() const
-{
-    return TXMLNode(Wrap(m_node).next_sibling().internal_object());
-}
+TXMLNode TXMLNode::NextSibling() const { return TXMLNode(Wrap(m_node).next_sibling().internal_object()); }
 
 int32_t TXMLNode::ChildCount() const
 {
@@ -194,9 +181,7 @@ bool TXMLNode::TryGetText(String& text) const
     case pugi::node_cdata:
     case pugi::node_comment:
     case pugi::node_pi:
-    case pugi::node_doctype:
-        text = Utf8ToString(node.value());
-        return true;
+    case pugi::node_doctype: text = Utf8ToString(node.value()); return true;
     case pugi::node_element: break;
     default: return false;
     }
@@ -300,8 +285,7 @@ void TXMLDocument::Clear()
 
 namespace {
 
-void Parse(pugi::xml_document& doc, std::string_view bytes, pugi::xml_encoding encoding,
-           const std::string& source)
+void Parse(pugi::xml_document& doc, std::string_view bytes, pugi::xml_encoding encoding, const std::string& source)
 {
     Touch();
     doc.reset();
@@ -336,15 +320,9 @@ void TXMLDocument::LoadFromFile(const String& FileName)
     Parse(*m_doc, bytes, pugi::encoding_auto, path);
 }
 
-void TXMLDocument::LoadFromString(StringView xml)
-{
-    Parse(*m_doc, Utf8(xml), pugi::encoding_utf8, std::string());
-}
+void TXMLDocument::LoadFromString(StringView xml) { Parse(*m_doc, Utf8(xml), pugi::encoding_utf8, std::string()); }
 
-void TXMLDocument::LoadFromBytes(std::string_view bytes)
-{
-    Parse(*m_doc, bytes, pugi::encoding_auto, std::string());
-}
+void TXMLDocument::LoadFromBytes(std::string_view bytes) { Parse(*m_doc, bytes, pugi::encoding_auto, std::string()); }
 
 bool TXMLDocument::TryLoadFromFile(const String& FileName, String& Error)
 {
@@ -360,10 +338,7 @@ bool TXMLDocument::TryLoadFromFile(const String& FileName, String& Error)
 
 TXMLNode TXMLDocument::FirstNode() const { return TXMLNode(m_doc->first_child().internal_object()); }
 
-TXMLNode TXMLDocument::DocumentElement() const
-{
-    return TXMLNode(m_doc->document_element().internal_object());
-}
+TXMLNode TXMLDocument::DocumentElement() const { return TXMLNode(m_doc->document_element().internal_object()); }
 
 TXMLNode TXMLDocument::Node() const { return TXMLNode(m_doc->internal_object()); }
 

@@ -1,8 +1,8 @@
 // The real program on a private Xvfb: its window appears, paints what the headless back end
 // paints, and a person's clicks and keys (sent with xdotool) reach the handlers.
 #include "app/start_form.h"
-#include "platform/backends/headless/harness.h"
 #include "imagebutton/img_button.h"
+#include "platform/backends/headless/harness.h"
 #include "platform/controls/edit.h"
 #include "platform/graphics/colour.h"
 #include "platform/runtime/unicode.h"
@@ -33,12 +33,12 @@ protected:
             if (!ToolAvailable(tool)) GTEST_SKIP() << tool << " is not installed (tools/setup.sh installs it)";
         ASSERT_TRUE(m_x.Ok()) << "Xvfb did not start";
         m_log = m_dir.path().string() + "/events.log";
-        m_program = std::make_unique<TChildProcess>(
-            std::vector<std::string>{GW_CONFIGURATOR_EXE, "--event-log", m_log}, m_x.Display(), m_dir.path().string() + "/output.txt");
+        m_program = std::make_unique<TChildProcess>(std::vector<std::string>{GW_CONFIGURATOR_EXE, "--event-log", m_log},
+                                                    m_x.Display(), m_dir.path().string() + "/output.txt");
         ASSERT_TRUE(m_program->Started());
         // The window is there when xdotool finds it by its title and the form says it is active.
         ASSERT_TRUE(WaitForWindow("Configurator CF52818")) << "the program's window did not appear; its output:\n"
-                                                            << Output();
+                                                           << Output();
         ASSERT_TRUE(WaitForLine("active ", m_activeLine)) << Output();
         std::istringstream in(m_activeLine.substr(7));
         in >> m_client.Left >> m_client.Top >> m_width >> m_height;
@@ -101,8 +101,9 @@ protected:
 
     void Click(TPoint P)
     {
-        ASSERT_EQ(RunTool({"xdotool", "mousemove", std::to_string(P.X), std::to_string(P.Y), "click", "1"}, m_x.Display()),
-                  0);
+        ASSERT_EQ(
+            RunTool({"xdotool", "mousemove", std::to_string(P.X), std::to_string(P.Y), "click", "1"}, m_x.Display()),
+            0);
     }
 
     TXvfb m_x;
@@ -190,8 +191,8 @@ TEST_F(ProgramOnDisplay, ClickAndTypedKeysReachTheirHandlers)
 
     // The Close button ends the program, cleanly.
     EXPECT_EQ(m_program->WaitExit(WaitMs), 0) << Output();
-    std::vector<std::string> expected = {"click NameEdit", "char NameEdit a", "text NameEdit a", "char NameEdit !",
-                                         "text NameEdit a!", "click CloseButton"};
+    std::vector<std::string> expected = {"click NameEdit",  "char NameEdit a",  "text NameEdit a",
+                                         "char NameEdit !", "text NameEdit a!", "click CloseButton"};
     std::vector<std::string> got;
     for (auto& l : ReadLines(m_log))
         if (l.rfind("active ", 0) != 0) got.push_back(l);

@@ -103,8 +103,7 @@ TEST(AddressChecks, CheckIpAddressTable)
     for (const IpCase& c : cases) {
         String p[4] = {u"?", u"?", u"?", u"?"};
         EXPECT_EQ(Check_IP_Address(S(c.text), p[0], p[1], p[2], p[3]), c.valid) << c.text;
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(p[i], S(c.parts[i])) << c.text << " part " << i + 1;
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(p[i], S(c.parts[i])) << c.text << " part " << i + 1;
     }
 }
 
@@ -134,8 +133,7 @@ TEST(AddressChecks, SplitIpBytesTable)
     for (const SplitCase& c : cases) {
         Byte b[4] = {7, 7, 7, 7};
         EXPECT_EQ(Split_IP_Bytes(S(c.text), b[0], b[1], b[2], b[3]), c.error) << c.text;
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(b[i], c.bytes[i]) << '"' << c.text << "\" byte " << i + 1;
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(b[i], c.bytes[i]) << '"' << c.text << "\" byte " << i + 1;
     }
 }
 
@@ -148,9 +146,24 @@ TEST(AddressChecks, IntegerRuleInsideAddresses)
         int value;  // -1: not a number
     };
     const Case cases[] = {
-        {"7", 7},     {"007", 7},    {"+7", 7},      {" 7", 7},      {"$ff", 255},  {"$FF", 255},
-        {"0x1F", 31}, {"0X1f", 31},  {"-0", 0},      {"", -1},       {"$", -1},     {"0x", -1},
-        {"7a", -1},   {"1e2", -1},   {"1_0", -1},    {"+-1", -1},    {"--1", -1},   {"7.0", -1},
+        {"7", 7},
+        {"007", 7},
+        {"+7", 7},
+        {" 7", 7},
+        {"$ff", 255},
+        {"$FF", 255},
+        {"0x1F", 31},
+        {"0X1f", 31},
+        {"-0", 0},
+        {"", -1},
+        {"$", -1},
+        {"0x", -1},
+        {"7a", -1},
+        {"1e2", -1},
+        {"1_0", -1},
+        {"+-1", -1},
+        {"--1", -1},
+        {"7.0", -1},
         {"\xD9\xA3", -1},  // an Arabic-Indic digit is no decimal digit
         {"4294967303", -1},  // would wrap to 7 in 32 bits
         {"0x100000007", -1},
@@ -173,14 +186,13 @@ TEST(AddressChecks, IntegerRuleInsideAddresses)
 TEST(AddressChecks, ComPortsAreNumberedByFamilyAndListedWhenPresentOrHeld)
 {
     ScratchDir dev("core-address-ports");
-    for (const char* name : {"ttyS0", "ttyS1", "ttyS10", "ttyS2", "ttyUSB0", "ttyACM0", "ttyX1",
-                             "tty0", "ttySx", "console"})
+    for (const char* name :
+         {"ttyS0", "ttyS1", "ttyS10", "ttyS2", "ttyUSB0", "ttyACM0", "ttyX1", "tty0", "ttySx", "console"})
         writeBytes(dev / name, "");
     // Numbering: ttyS0=1, ttyS1=2, ttyS2=3, ttyS10=4, ttyUSB0=5, ttyACM0=6.
     std::map<std::string, TPortProbe> probes = {
-        {"ttyS0", TPortProbe::ppFree},  {"ttyS1", TPortProbe::ppAbsent},
-        {"ttyS2", TPortProbe::ppHeld},  {"ttyS10", TPortProbe::ppAbsent},
-        {"ttyUSB0", TPortProbe::ppFree}, {"ttyACM0", TPortProbe::ppHeld},
+        {"ttyS0", TPortProbe::ppFree},    {"ttyS1", TPortProbe::ppAbsent}, {"ttyS2", TPortProbe::ppHeld},
+        {"ttyS10", TPortProbe::ppAbsent}, {"ttyUSB0", TPortProbe::ppFree}, {"ttyACM0", TPortProbe::ppHeld},
     };
     std::vector<std::string> probed;
     const auto prober = [&](const String& device) {
@@ -191,8 +203,7 @@ TEST(AddressChecks, ComPortsAreNumberedByFamilyAndListedWhenPresentOrHeld)
     };
     const std::vector<String> ports = List_COM_Ports(Utf8ToString(dev.path().string()), prober);
     EXPECT_EQ(ports, (std::vector<String>{u"1", u"3", u"5", u"6"}));
-    EXPECT_EQ(probed, (std::vector<std::string>{"ttyS0", "ttyS1", "ttyS2", "ttyS10", "ttyUSB0",
-                                                "ttyACM0"}));
+    EXPECT_EQ(probed, (std::vector<std::string>{"ttyS0", "ttyS1", "ttyS2", "ttyS10", "ttyUSB0", "ttyACM0"}));
 }
 
 TEST(AddressChecks, ComPortsOfAMissingFolderAreNone)

@@ -18,24 +18,17 @@
 namespace gw::test {
 namespace {
 
-String Path(const std::filesystem::path& p)
-{
-    return Utf8ToString(p.string());
-}
+String Path(const std::filesystem::path& p) { return Utf8ToString(p.string()); }
 
 Cardinal Le(const std::vector<Byte>& image, std::size_t offset, int width)
 {
     Cardinal value = 0;
-    for (int i = width - 1; i >= 0; --i)
-        value = (value << 8) | image.at(offset + i);
+    for (int i = width - 1; i >= 0; --i) value = (value << 8) | image.at(offset + i);
     return value;
 }
 
 // Four address bytes as the little-endian word they make, first octet lowest.
-constexpr Cardinal Ip(Cardinal a, Cardinal b, Cardinal c, Cardinal d)
-{
-    return a | (b << 8) | (c << 16) | (d << 24);
-}
+constexpr Cardinal Ip(Cardinal a, Cardinal b, Cardinal c, Cardinal d) { return a | (b << 8) | (c << 16) | (d << 24); }
 
 struct Field {
     std::size_t offset;
@@ -66,10 +59,7 @@ std::string Slaves(const std::string& rows)
     return "<EtherNetIP_Master_Access>" + rows + "</EtherNetIP_Master_Access><!--SW_VERSION = 1.009-->";
 }
 
-std::string Row(const std::string& attributes)
-{
-    return "<row " + attributes + "/>";
-}
+std::string Row(const std::string& attributes) { return "<row " + attributes + "/>"; }
 
 std::string FullRow(const char* enable, const char* ip, int numIn, int numOut)
 {
@@ -82,15 +72,14 @@ std::string FullRow(const char* enable, const char* ip, int numIn, int numOut)
 std::string TwelveRows()
 {
     std::string rows;
-    for (int i = 1; i <= 12; ++i)
-        rows += FullRow("Y", ("10.0.1." + std::to_string(i)).c_str(), i, 1);
+    for (int i = 1; i <= 12; ++i) rows += FullRow("Y", ("10.0.1." + std::to_string(i)).c_str(), i, 1);
     return rows;
 }
 
 // The fields every image of this model has whatever the files hold.
 const std::vector<Field> kFixed = {
-    {0x000, 4, 250000}, {0x004, 4, 0}, {0x008, 4, 0}, {0x00C, 4, 9600}, {0x034, 2, 10000},
-    {0x03C, 4, 9600},   {0x27C, 4, 0x68800},
+    {0x000, 4, 250000}, {0x004, 4, 0},    {0x008, 4, 0},       {0x00C, 4, 9600},
+    {0x034, 2, 10000},  {0x03C, 4, 9600}, {0x27C, 4, 0x68800},
 };
 
 // Fixed checksums, derived by hand from the tables of block defaults (all multi-byte fields
@@ -142,32 +131,67 @@ const char* const kGatewaysOff =
 const std::vector<BankCase>& Cases()
 {
     static const std::vector<BankCase> cases = {
-        {"no files at all", nullptr, "",
-         {{0x028, 4, Ip(192, 168, 2, 205)}, {0x02C, 4, Ip(255, 255, 255, 0)}, {0x030, 4, Ip(255, 255, 255, 255)},
-          {0x036, 2, 10001}, {0x038, 2, 10001}, {0x068, 2, 0}, {0x074, 4, 0}, {0x078, 4, 0},
-          {0x130, 4, 0}, {0x134, 4, 0}, {0x138, 4, 0}, {0x278, 4, 0}},
-         {}, kChecksumNoFiles},
-        {"window defaults, no slaves", kWindowDefaults, "",
-         {{0x028, 4, Ip(192, 168, 0, 10)}, {0x02C, 4, Ip(255, 255, 255, 0)}, {0x030, 4, Ip(255, 255, 255, 255)},
-          {0x036, 2, 10001}, {0x038, 2, 0}, {0x068, 2, 10001}, {0x130, 4, Ip(192, 168, 0, 5)},
-          {0x134, 4, Ip(255, 255, 255, 0)}, {0x138, 4, Ip(255, 255, 255, 255)}, {0x278, 4, 0}},
-         {}, kChecksumWindowDefaults},
-        {"gateway flags on", kGatewaysOn, "",
-         {{0x130, 4, Ip(10, 1, 2, 3)}, {0x134, 4, Ip(255, 255, 255, 128)}, {0x138, 4, Ip(10, 1, 2, 254)},
+        {"no files at all",
+         nullptr,
+         "",
+         {{0x028, 4, Ip(192, 168, 2, 205)},
+          {0x02C, 4, Ip(255, 255, 255, 0)},
+          {0x030, 4, Ip(255, 255, 255, 255)},
+          {0x036, 2, 10001},
+          {0x038, 2, 10001},
+          {0x068, 2, 0},
+          {0x074, 4, 0},
+          {0x078, 4, 0},
+          {0x130, 4, 0},
+          {0x134, 4, 0},
+          {0x138, 4, 0},
+          {0x278, 4, 0}},
+         {},
+         kChecksumNoFiles},
+        {"window defaults, no slaves",
+         kWindowDefaults,
+         "",
+         {{0x028, 4, Ip(192, 168, 0, 10)},
+          {0x02C, 4, Ip(255, 255, 255, 0)},
+          {0x030, 4, Ip(255, 255, 255, 255)},
+          {0x036, 2, 10001},
+          {0x038, 2, 0},
+          {0x068, 2, 10001},
+          {0x130, 4, Ip(192, 168, 0, 5)},
+          {0x134, 4, Ip(255, 255, 255, 0)},
+          {0x138, 4, Ip(255, 255, 255, 255)},
+          {0x278, 4, 0}},
+         {},
+         kChecksumWindowDefaults},
+        {"gateway flags on",
+         kGatewaysOn,
+         "",
+         {{0x130, 4, Ip(10, 1, 2, 3)},
+          {0x134, 4, Ip(255, 255, 255, 128)},
+          {0x138, 4, Ip(10, 1, 2, 254)},
           {0x028, 4, Ip(172, 16, 5, 6)},  // no Ethernet_IP4: the builder's own default 6
-          {0x02C, 4, Ip(255, 255, 255, 0)}, {0x030, 4, Ip(172, 16, 5, 1)},
-          {0x036, 2, 8080}, {0x038, 2, 0}, {0x068, 2, 502}},
-         {}, std::nullopt},
-        {"gateway flags off", kGatewaysOff, "",
-         {{0x138, 4, Ip(255, 255, 255, 255)}, {0x030, 4, Ip(255, 255, 255, 255)},
-          {0x028, 4, Ip(192, 168, 0, 77)}, {0x036, 2, 70001 & 0xFFFF}, {0x068, 2, 10001}},
-         {}, std::nullopt},
-        {"three enabled slaves, disabled rows between, missing attributes", nullptr,
-         Slaves(FullRow("Y", "10.0.0.1", 10, 5) +
-                FullRow("N", "10.0.0.99", 99, 99) +
+          {0x02C, 4, Ip(255, 255, 255, 0)},
+          {0x030, 4, Ip(172, 16, 5, 1)},
+          {0x036, 2, 8080},
+          {0x038, 2, 0},
+          {0x068, 2, 502}},
+         {},
+         std::nullopt},
+        {"gateway flags off",
+         kGatewaysOff,
+         "",
+         {{0x138, 4, Ip(255, 255, 255, 255)},
+          {0x030, 4, Ip(255, 255, 255, 255)},
+          {0x028, 4, Ip(192, 168, 0, 77)},
+          {0x036, 2, 70001 & 0xFFFF},
+          {0x068, 2, 10001}},
+         {},
+         std::nullopt},
+        {"three enabled slaves, disabled rows between, missing attributes",
+         nullptr,
+         Slaves(FullRow("Y", "10.0.0.1", 10, 5) + FullRow("N", "10.0.0.99", 99, 99) +
                 Row("Enable=\" y \" IP_Address=\"10.0.0.2\" Num_Input=\"20\" Num_Output=\"7\"") +
-                FullRow("YES", "10.0.0.98", 98, 98) +
-                Row("IP_Address=\"10.0.0.97\" Num_Input=\"97\"") +
+                FullRow("YES", "10.0.0.98", 98, 98) + Row("IP_Address=\"10.0.0.97\" Num_Input=\"97\"") +
                 Row("Enable=\"Y\" Start_Input=\"0x10\" Num_Input=\"30\" Num_Output=\"$1\" Time_Poll=\"100000000\" "
                     "Instance_T_O=\"70000\" Dim_Header_T_O=\"3\" Dim_Header_O_T=\"default\"")),
          {{0x074, 4, 60}, {0x078, 4, 13}, {0x278, 4, 3}, {0x038, 2, 10001}},
@@ -175,7 +199,8 @@ const std::vector<BankCase>& Cases()
           {Ip(10, 0, 0, 2), 0, 20, 10, 0, 7, 5, 1, 100, 1, 101, 1000, 0x20},
           {Ip(255, 255, 255, 255), 16, 30, 30, 0, 1, 12, 70000 & 0xFFFF, 100, 1, 101, 100000000, 0x23}},
          std::nullopt},
-        {"numeric and odd header sizes", nullptr,
+        {"numeric and odd header sizes",
+         nullptr,
          Slaves(Row("Enable=\"Y\" IP_Address=\"1.2.3.4\" Dim_Header_T_O=\"9\" Dim_Header_O_T=\"9\"") +
                 Row("Enable=\"Y\" IP_Address=\"1.2.3.5\" Dim_Header_T_O=\"abc\" Dim_Header_O_T=\"abc\"") +
                 Row("Enable=\"Y\" IP_Address=\"1.2.3.6\" Dim_Header_T_O=\"7\" Dim_Header_O_T=\"0\"")),
@@ -184,7 +209,9 @@ const std::vector<BankCase>& Cases()
           {Ip(1, 2, 3, 5), 0, 0, 0, 0, 0, 0, 1, 100, 1, 101, 1000, 0x20},
           {Ip(1, 2, 3, 6), 0, 0, 0, 0, 0, 0, 1, 100, 1, 101, 1000, 0x07}},
          std::nullopt},
-        {"more than ten enabled rows fill ten records", kWindowDefaults, Slaves(TwelveRows()),
+        {"more than ten enabled rows fill ten records",
+         kWindowDefaults,
+         Slaves(TwelveRows()),
          {{0x278, 4, 10}, {0x074, 4, 55}, {0x078, 4, 10}},
          {{Ip(10, 0, 1, 1), 2, 1, 0, 3, 1, 0, 101, 102, 103, 104, 250, 0x20},
           {Ip(10, 0, 1, 2), 2, 2, 1, 3, 1, 1, 101, 102, 103, 104, 250, 0x20},
@@ -209,14 +236,10 @@ void WriteConfiguration(const ScratchDir& conf, const BankCase& c)
     } else if (c.parGen) {
         writeBytes(conf / "ParGen.xml", c.parGen);
     }
-    if (!c.slaves.empty())
-        writeBytes(conf / "EtherNetIP_Master_Rules.xml", c.slaves);
+    if (!c.slaves.empty()) writeBytes(conf / "EtherNetIP_Master_Rules.xml", c.slaves);
 }
 
-std::vector<Byte> Bytes(const std::string& s)
-{
-    return std::vector<Byte>(s.begin(), s.end());
-}
+std::vector<Byte> Bytes(const std::string& s) { return std::vector<Byte>(s.begin(), s.end()); }
 
 TEST(BankImage, ImagesOfSmallConfigurations)
 {
@@ -292,7 +315,8 @@ TEST(BankImage, SaveReportsAFolderOrFileThatCannotBeWritten)
     if (::geteuid() != 0) {
         std::filesystem::remove(conf / "bin");
         std::filesystem::create_directory(conf / "bin");
-        std::filesystem::permissions(conf / "bin", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(conf / "bin",
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
         EXPECT_THROW(bank.Save_Bank(Path(conf.path())), EFCreateError);
         std::filesystem::permissions(conf / "bin", std::filesystem::perms::owner_all);
         std::filesystem::remove(conf / "bin");
@@ -361,8 +385,7 @@ TEST(BankImage, AnUnusableAddressInAnEnabledRowStopsTheBuild)
             } catch (const EBankAddressError& e) {
                 EXPECT_EQ(e.Row(), 3);
                 EXPECT_EQ(e.Address(), Utf8ToString(c.address));
-                EXPECT_EQ(e.Message(),
-                          u"Error row 3!! IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)");
+                EXPECT_EQ(e.Message(), u"Error row 3!! IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)");
             }
             EXPECT_TRUE(bank.Image().empty());
             EXPECT_THROW(bank.Save_Bank(Path(conf.path())), EInvalidOperation);

@@ -8,14 +8,10 @@
 
 #include <gtest/gtest.h>
 
-
 namespace gw::test {
 namespace {
 
-String Path(const std::filesystem::path& p)
-{
-    return Utf8ToString(p.string());
-}
+String Path(const std::filesystem::path& p) { return Utf8ToString(p.string()); }
 
 // Order, name, window default and image default (-1: the builder does not read it).
 struct ElementCase {
@@ -25,23 +21,40 @@ struct ElementCase {
 };
 
 const ElementCase kTable[ParGen_Count] = {
-    {"EtherNetIP_Master_IP1", "192", 192},   {"EtherNetIP_Master_IP2", "168", 168},
-    {"EtherNetIP_Master_IP3", "0", 0},       {"EtherNetIP_Master_IP4", "5", 5},
-    {"EtherNetIP_Master_SM1", "255", 255},   {"EtherNetIP_Master_SM2", "255", 255},
-    {"EtherNetIP_Master_SM3", "255", 255},   {"EtherNetIP_Master_SM4", "0", 0},
-    {"EtherNetIP_Master_GAT1", "192", 192},  {"EtherNetIP_Master_GAT2", "168", 168},
-    {"EtherNetIP_Master_GAT3", "0", 0},      {"EtherNetIP_Master_GAT4", "1", 1},
-    {"EtherNetIP_Master_EN_GAT", "0", 0},    {"EtherNetIP_Master_Port", "44818", -1},
-    {"Ethernet_IP1", "192", 192},            {"Ethernet_IP2", "168", 168},
-    {"Ethernet_IP3", "0", 0},                {"Ethernet_IP4", "10", 6},
-    {"Ethernet_SM1", "255", 255},            {"Ethernet_SM2", "255", 255},
-    {"Ethernet_SM3", "255", 255},            {"Ethernet_SM4", "0", 0},
-    {"Ethernet_GAT1", "192", 192},           {"Ethernet_GAT2", "168", 168},
-    {"Ethernet_GAT3", "0", 0},               {"Ethernet_GAT4", "1", 1},
-    {"Ethernet_EN_GAT", "0", 0},             {"Ethernet_DNS1", "8", -1},
-    {"Ethernet_DNS2", "8", -1},              {"Ethernet_DNS3", "8", -1},
-    {"Ethernet_DNS4", "8", -1},              {"Ethernet_EN_DNS", "0", -1},
-    {"Ethernet_TCP_Port", "10001", 10001},   {"Ethernet_UDP_Port", "10001", 10001},
+    {"EtherNetIP_Master_IP1", "192", 192},
+    {"EtherNetIP_Master_IP2", "168", 168},
+    {"EtherNetIP_Master_IP3", "0", 0},
+    {"EtherNetIP_Master_IP4", "5", 5},
+    {"EtherNetIP_Master_SM1", "255", 255},
+    {"EtherNetIP_Master_SM2", "255", 255},
+    {"EtherNetIP_Master_SM3", "255", 255},
+    {"EtherNetIP_Master_SM4", "0", 0},
+    {"EtherNetIP_Master_GAT1", "192", 192},
+    {"EtherNetIP_Master_GAT2", "168", 168},
+    {"EtherNetIP_Master_GAT3", "0", 0},
+    {"EtherNetIP_Master_GAT4", "1", 1},
+    {"EtherNetIP_Master_EN_GAT", "0", 0},
+    {"EtherNetIP_Master_Port", "44818", -1},
+    {"Ethernet_IP1", "192", 192},
+    {"Ethernet_IP2", "168", 168},
+    {"Ethernet_IP3", "0", 0},
+    {"Ethernet_IP4", "10", 6},
+    {"Ethernet_SM1", "255", 255},
+    {"Ethernet_SM2", "255", 255},
+    {"Ethernet_SM3", "255", 255},
+    {"Ethernet_SM4", "0", 0},
+    {"Ethernet_GAT1", "192", 192},
+    {"Ethernet_GAT2", "168", 168},
+    {"Ethernet_GAT3", "0", 0},
+    {"Ethernet_GAT4", "1", 1},
+    {"Ethernet_EN_GAT", "0", 0},
+    {"Ethernet_DNS1", "8", -1},
+    {"Ethernet_DNS2", "8", -1},
+    {"Ethernet_DNS3", "8", -1},
+    {"Ethernet_DNS4", "8", -1},
+    {"Ethernet_EN_DNS", "0", -1},
+    {"Ethernet_TCP_Port", "10001", 10001},
+    {"Ethernet_UDP_Port", "10001", 10001},
 };
 
 TEST(ParGenFile, ElementTableAndBothReadersDefaultsWithoutAFile)
@@ -67,12 +80,11 @@ TEST(ParGenFile, WrittenFileHasRootCommentAndTheElementsInOrder)
     EXPECT_EQ(bytes.rfind("<Par_Gen>", 0), 0u) << "no declaration, root first";
 
     std::string expected = "[(1, 'Par_Gen'), (8, 'SW_VERSION = 1.001')]\n";
-    for (const ElementCase& e : kTable)
-        expected += std::string(e.name) + "=" + e.window + "\n";
+    for (const ElementCase& e : kTable) expected += std::string(e.name) + "=" + e.window + "\n";
     EXPECT_EQ(pythonDom(dir / "ParGen.xml",
-                     "print([(n.nodeType, n.nodeName if n.nodeType == 1 else n.data) for n in d.childNodes]); "
-                     "[print(e.tagName + '=' + ''.join(t.data for t in e.childNodes)) "
-                     "for e in d.documentElement.childNodes if e.nodeType == 1]"),
+                        "print([(n.nodeType, n.nodeName if n.nodeType == 1 else n.data) for n in d.childNodes]); "
+                        "[print(e.tagName + '=' + ''.join(t.data for t in e.childNodes)) "
+                        "for e in d.documentElement.childNodes if e.nodeType == 1]"),
               expected);
     EXPECT_EQ(bytes.find("PROFINET_"), std::string::npos);
     EXPECT_EQ(bytes.find("BACnet_"), std::string::npos);
@@ -87,8 +99,7 @@ TEST(ParGenFile, WindowRoundTripFixesTheMasterPortAndNormalisesFlags)
     ScratchDir dir("core-pargen-roundtrip");
     const String file = Path(dir / "ParGen.xml");
     TParGenTexts values;
-    for (int i = 0; i < ParGen_Count; ++i)
-        values[i] = u"v" + Utf8ToString(std::to_string(i));
+    for (int i = 0; i < ParGen_Count; ++i) values[i] = u"v" + Utf8ToString(std::to_string(i));
     values[pgMaster_EN_GAT] = u"1";
     values[pgEthernet_EN_GAT] = u"yes";
     values[pgEthernet_EN_DNS] = u"1";
@@ -122,16 +133,16 @@ TEST(ParGenFile, ReadersTakeTheirOwnDefaultsElementByElement)
         {pgMaster_IP1, "10", 10},
         {pgMaster_IP2, "0x14", 0x14},
         {pgMaster_IP3, "$1E", 0x1E},
-        {pgMaster_IP4, "300", 300 & 0xFF},          // the builder keeps the low 8 bits
-        {pgMaster_SM1, "", 255},                    // present but empty
-        {pgMaster_SM2, "abc", 255},                 // not a number
-        {pgMaster_SM3, "255", 255},                 // more than text: a failed read
-        {pgMaster_SM4, "0", 0},                     // missing
-        {pgMaster_EN_GAT, "0", 0},                  // "true" is not set
-        {pgMaster_Port, "44818", 0},                // fixed; the builder never reads it
+        {pgMaster_IP4, "300", 300 & 0xFF},  // the builder keeps the low 8 bits
+        {pgMaster_SM1, "", 255},  // present but empty
+        {pgMaster_SM2, "abc", 255},  // not a number
+        {pgMaster_SM3, "255", 255},  // more than text: a failed read
+        {pgMaster_SM4, "0", 0},  // missing
+        {pgMaster_EN_GAT, "0", 0},  // "true" is not set
+        {pgMaster_Port, "44818", 0},  // fixed; the builder never reads it
         {pgEthernet_IP1, "-1", 0xFF},
-        {pgEthernet_IP4, "10", 6},                  // missing: the readers differ on purpose
-        {pgEthernet_EN_GAT, "0", 0},                // " 1" is not set
+        {pgEthernet_IP4, "10", 6},  // missing: the readers differ on purpose
+        {pgEthernet_EN_GAT, "0", 0},  // " 1" is not set
         {pgEthernet_EN_DNS, "1", 0},
         {pgEthernet_DNS1, "not checked", 0},
         {pgEthernet_DNS2, "8", 0},

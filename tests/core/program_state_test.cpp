@@ -11,10 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-String PathOf(const fs::path& p)
-{
-    return Utf8ToString(p.string());
-}
+String PathOf(const fs::path& p) { return Utf8ToString(p.string()); }
 
 class ProgramStateTest : public ::testing::Test {
 protected:
@@ -68,8 +65,7 @@ TEST_F(ProgramStateTest, FoldersLieBesideTheExecutable)
     EXPECT_EQ(state.Master_Dir, exe + u"/MASTER");
     EXPECT_EQ(state.Projects_Dir, exe + u"/PROJECTS");
     EXPECT_EQ(state.Language_Dir, exe + u"/LANGUAGE");
-    for (const char* sub : {"MASTER", "PROJECTS", "LANGUAGE"})
-        EXPECT_TRUE(fs::is_directory(dir / sub)) << sub;
+    for (const char* sub : {"MASTER", "PROJECTS", "LANGUAGE"}) EXPECT_TRUE(fs::is_directory(dir / sub)) << sub;
     EXPECT_EQ(state.SW_Code, u"CF52818");
     EXPECT_EQ(state.Main_Title.back(), u' ');
 }
@@ -93,10 +89,7 @@ struct NameCase {
     TNewProjectResult result;
 };
 
-void PrintTo(const NameCase& c, std::ostream* os)
-{
-    *os << '"' << c.name << '"';
-}
+void PrintTo(const NameCase& c, std::ostream* os) { *os << '"' << c.name << '"'; }
 
 class NewNameTest : public ProgramStateTest, public ::testing::WithParamInterface<NameCase> {};
 
@@ -116,28 +109,21 @@ TEST_P(NewNameTest, RefusedNamesChangeNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Names, NewNameTest,
-    ::testing::Values(NameCase{"", TNewProjectResult::npEmptyName},
-                      NameCase{"Existing", TNewProjectResult::npExists},
-                      NameCase{"EXISTING", TNewProjectResult::npExists},
-                      NameCase{"existing", TNewProjectResult::npExists},
-                      NameCase{"\xC3\x84RGER", TNewProjectResult::npExists},
-                      NameCase{"sub/nested", TNewProjectResult::npCannotCreate},
-                      NameCase{"sub\\nested", TNewProjectResult::npCannotCreate},
-                      NameCase{"../escaped", TNewProjectResult::npCannotCreate},
-                      NameCase{"/tmp/absolute", TNewProjectResult::npCannotCreate},
-                      NameCase{".", TNewProjectResult::npCannotCreate},
-                      NameCase{"..", TNewProjectResult::npCannotCreate},
-                      NameCase{".hidden", TNewProjectResult::npCannotCreate},
-                      NameCase{"trailing ", TNewProjectResult::npCannotCreate},
-                      NameCase{"trailing.", TNewProjectResult::npCannotCreate},
-                      NameCase{"a:b", TNewProjectResult::npCannotCreate},
-                      NameCase{"a*b", TNewProjectResult::npCannotCreate},
-                      NameCase{"a?b", TNewProjectResult::npCannotCreate},
-                      NameCase{"a\"b", TNewProjectResult::npCannotCreate},
-                      NameCase{"a<b", TNewProjectResult::npCannotCreate},
-                      NameCase{"a>b", TNewProjectResult::npCannotCreate},
-                      NameCase{"a|b", TNewProjectResult::npCannotCreate},
-                      NameCase{"tab\tin", TNewProjectResult::npCannotCreate}));
+    ::testing::Values(
+        NameCase{"", TNewProjectResult::npEmptyName}, NameCase{"Existing", TNewProjectResult::npExists},
+        NameCase{"EXISTING", TNewProjectResult::npExists}, NameCase{"existing", TNewProjectResult::npExists},
+        NameCase{"\xC3\x84RGER", TNewProjectResult::npExists},
+        NameCase{"sub/nested", TNewProjectResult::npCannotCreate},
+        NameCase{"sub\\nested", TNewProjectResult::npCannotCreate},
+        NameCase{"../escaped", TNewProjectResult::npCannotCreate},
+        NameCase{"/tmp/absolute", TNewProjectResult::npCannotCreate}, NameCase{".", TNewProjectResult::npCannotCreate},
+        NameCase{"..", TNewProjectResult::npCannotCreate}, NameCase{".hidden", TNewProjectResult::npCannotCreate},
+        NameCase{"trailing ", TNewProjectResult::npCannotCreate},
+        NameCase{"trailing.", TNewProjectResult::npCannotCreate}, NameCase{"a:b", TNewProjectResult::npCannotCreate},
+        NameCase{"a*b", TNewProjectResult::npCannotCreate}, NameCase{"a?b", TNewProjectResult::npCannotCreate},
+        NameCase{"a\"b", TNewProjectResult::npCannotCreate}, NameCase{"a<b", TNewProjectResult::npCannotCreate},
+        NameCase{"a>b", TNewProjectResult::npCannotCreate}, NameCase{"a|b", TNewProjectResult::npCannotCreate},
+        NameCase{"tab\tin", TNewProjectResult::npCannotCreate}));
 
 TEST_F(ProgramStateTest, NewConfigurationWithoutProjectsFolderIsRefused)
 {
@@ -149,16 +135,14 @@ TEST_F(ProgramStateTest, NewConfigurationWithoutProjectsFolderIsRefused)
 
 TEST_F(ProgramStateTest, OpenListsConfigurationsSortedWithoutHiddenEntries)
 {
-    for (const char* name : {"gamma", "Alpha", ".hidden", "beta"})
-        MakeFolder(name);
+    for (const char* name : {"gamma", "Alpha", ".hidden", "beta"}) MakeFolder(name);
     writeBytes(Projects() / "file.txt", "x");
     EXPECT_EQ(state.Load_Existing_Configuration(), (std::vector<String>{u"Alpha", u"beta", u"gamma"}));
 }
 
 TEST_F(ProgramStateTest, OpenPreselectsTheOpenConfigurationLetterCaseAside)
 {
-    for (const char* name : {"Alpha", "beta"})
-        MakeFolder(name);
+    for (const char* name : {"Alpha", "beta"}) MakeFolder(name);
     const std::vector<String> list = state.Load_Existing_Configuration();
     EXPECT_EQ(state.Open_Preselection(list), 0);
     state.Opened_Conf_Dir = state.Projects_Dir + u"/BETA";
@@ -190,10 +174,7 @@ struct ReopenCase {
     const char* folder;  // nullptr: no configuration open
 };
 
-void PrintTo(const ReopenCase& c, std::ostream* os)
-{
-    *os << '"' << c.stored << '"';
-}
+void PrintTo(const ReopenCase& c, std::ostream* os) { *os << '"' << c.stored << '"'; }
 
 class ReopenTest : public ProgramStateTest, public ::testing::WithParamInterface<ReopenCase> {};
 
@@ -213,8 +194,7 @@ TEST_P(ReopenTest, LastConfigurationReopensOnlyFromItsFolder)
 INSTANTIATE_TEST_SUITE_P(Stored, ReopenTest,
                          ::testing::Values(ReopenCase{"beta", "beta"}, ReopenCase{"BETA", "beta"},
                                            ReopenCase{"", nullptr}, ReopenCase{"deleted", nullptr},
-                                           ReopenCase{"beta/inner", nullptr},
-                                           ReopenCase{"../PROJECTS/beta", nullptr},
+                                           ReopenCase{"beta/inner", nullptr}, ReopenCase{"../PROJECTS/beta", nullptr},
                                            ReopenCase{".", nullptr}));
 
 }  // namespace

@@ -95,21 +95,16 @@ struct DamagedCase {
     bool internet, update, jump, autoSize;
 };
 
-void PrintTo(const DamagedCase& c, std::ostream* os)
-{
-    *os << c.label;
-}
+void PrintTo(const DamagedCase& c, std::ostream* os) { *os << c.label; }
 
-class DamagedSettingsTest : public SettingsFileTest,
-                            public ::testing::WithParamInterface<DamagedCase> {};
+class DamagedSettingsTest : public SettingsFileTest, public ::testing::WithParamInterface<DamagedCase> {};
 
 constexpr const char16_t* Ip = u"192.168.2.205";
 
 TEST_P(DamagedSettingsTest, EachDamagedValueTakesItsDefault)
 {
     const DamagedCase& c = GetParam();
-    if (c.content)
-        writeBytes(File(), c.content);
+    if (c.content) writeBytes(File(), c.content);
     state.Opened_Conf_Name = u"before";
     state.Internet_Enabled = true;
     Read_Setting(state, xml);
@@ -122,45 +117,46 @@ TEST_P(DamagedSettingsTest, EachDamagedValueTakesItsDefault)
     EXPECT_EQ(state.Auto_Size_Enabled, c.autoSize);
 }
 
-#define ALL_SWITCHES                                                                            \
-    "<lastinternet><enable_internet>1</enable_internet><enable_update>1</enable_update>"        \
-    "<enable_jump_field_tables>1</enable_jump_field_tables>"                                    \
+#define ALL_SWITCHES                                                                                                   \
+    "<lastinternet><enable_internet>1</enable_internet><enable_update>1</enable_update>"                               \
+    "<enable_jump_field_tables>1</enable_jump_field_tables>"                                                           \
     "<Double_Click_Auto_Size>1</Double_Click_Auto_Size></lastinternet>"
-#define FULL_BODY                                                                               \
-    "<lastproj><projectname>P1</projectname></lastproj>"                                        \
-    "<lastipadd><ipaddress>10.1.1.1</ipaddress></lastipadd>"                                    \
+#define FULL_BODY                                                                                                      \
+    "<lastproj><projectname>P1</projectname></lastproj>"                                                               \
+    "<lastipadd><ipaddress>10.1.1.1</ipaddress></lastipadd>"                                                           \
     "<lastlang><language>Deutsch</language></lastlang>" ALL_SWITCHES
 
 INSTANTIATE_TEST_SUITE_P(
     Files, DamagedSettingsTest,
     ::testing::Values(
         DamagedCase{"missing", nullptr, u"", Ip, u"English", false, false, false, false},
-        DamagedCase{"complete", "<Conf_Settings>" FULL_BODY "</Conf_Settings>", u"P1", u"10.1.1.1",
-                    u"Deutsch", true, true, true, true},
-        DamagedCase{"any_root_name", "<Other>" FULL_BODY "</Other>", u"P1", u"10.1.1.1", u"Deutsch",
-                    true, true, true, true},
-        DamagedCase{"not_well_formed", "<Conf_Settings>" FULL_BODY, u"", Ip, u"English", false,
-                    false, false, false},
+        DamagedCase{"complete", "<Conf_Settings>" FULL_BODY "</Conf_Settings>", u"P1", u"10.1.1.1", u"Deutsch", true,
+                    true, true, true},
+        DamagedCase{"any_root_name", "<Other>" FULL_BODY "</Other>", u"P1", u"10.1.1.1", u"Deutsch", true, true, true,
+                    true},
+        DamagedCase{"not_well_formed", "<Conf_Settings>" FULL_BODY, u"", Ip, u"English", false, false, false, false},
         DamagedCase{"empty_file", "", u"", Ip, u"English", false, false, false, false},
-        DamagedCase{"declaration_first", "<?xml version=\"1.0\"?><Conf_Settings>" FULL_BODY
-                    "</Conf_Settings>", u"", Ip, u"English", false, false, false, false},
-        DamagedCase{"comment_first", "<!-- x --><Conf_Settings>" FULL_BODY "</Conf_Settings>", u"",
-                    Ip, u"English", false, false, false, false},
+        DamagedCase{"declaration_first", "<?xml version=\"1.0\"?><Conf_Settings>" FULL_BODY "</Conf_Settings>", u"", Ip,
+                    u"English", false, false, false, false},
+        DamagedCase{"comment_first", "<!-- x --><Conf_Settings>" FULL_BODY "</Conf_Settings>", u"", Ip, u"English",
+                    false, false, false, false},
         DamagedCase{"address_group_missing",
                     "<Conf_Settings><lastproj><projectname>P1</projectname></lastproj>"
                     "<lastlang><language>Deutsch</language></lastlang>" ALL_SWITCHES "</Conf_Settings>",
                     u"P1", Ip, u"Deutsch", true, true, true, true},
         DamagedCase{"switch_group_missing",
-                    "<Conf_Settings><lastlang><language>Deutsch</language></lastlang></Conf_Settings>",
-                    u"", Ip, u"Deutsch", false, false, false, false},
+                    "<Conf_Settings><lastlang><language>Deutsch</language></lastlang></Conf_Settings>", u"", Ip,
+                    u"Deutsch", false, false, false, false},
         DamagedCase{"update_value_missing",
                     "<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
-                    "</lastinternet></Conf_Settings>", u"", Ip, u"English", true, false, false, false},
+                    "</lastinternet></Conf_Settings>",
+                    u"", Ip, u"English", true, false, false, false},
         DamagedCase{"switch_texts_not_exactly_1",
                     "<Conf_Settings><lastinternet><enable_internet>1 </enable_internet>"
                     "<enable_update>true</enable_update><enable_jump_field_tables>01"
                     "</enable_jump_field_tables><Double_Click_Auto_Size> 1</Double_Click_Auto_Size>"
-                    "</lastinternet></Conf_Settings>", u"", Ip, u"English", false, false, false, false},
+                    "</lastinternet></Conf_Settings>",
+                    u"", Ip, u"English", false, false, false, false},
         DamagedCase{"names_are_case_sensitive",
                     "<Conf_Settings><LastLang><language>Deutsch</language></LastLang><lastinternet>"
                     "<double_click_auto_size>1</double_click_auto_size></lastinternet></Conf_Settings>",

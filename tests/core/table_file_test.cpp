@@ -16,10 +16,7 @@
 namespace gw::test {
 namespace {
 
-String Path(const std::filesystem::path& p)
-{
-    return Utf8ToString(p.string());
-}
+String Path(const std::filesystem::path& p) { return Utf8ToString(p.string()); }
 
 // A slaves grid (header row + 10 data rows, 15 columns) with the given data rows filled.
 TStringTable SlavesGrid(const std::vector<std::vector<const char*>>& rows)
@@ -41,9 +38,9 @@ TEST(TableFile, SlavesRoundTripKeepsEveryCellAndResetsTheRest)
 {
     ScratchDir dir("core-table-roundtrip");
     const String file = Path(dir / "EtherNetIP_Master_Rules.xml");
-    const TStringTable written = SlavesGrid({FullRow("Y", "192.168.1.10", "first"),
-                                             FullRow("N", "192.168.1.11", "zweite \xC3\xA4\xE2\x82\xAC"),
-                                             FullRow("Y", "192.168.1.12", "<&\"'>")});
+    const TStringTable written =
+        SlavesGrid({FullRow("Y", "192.168.1.10", "first"), FullRow("N", "192.168.1.11", "zweite \xC3\xA4\xE2\x82\xAC"),
+                    FullRow("Y", "192.168.1.12", "<&\"'>")});
     TXMLDocument doc;
     Write_Slaves_File(doc, file, written);
 
@@ -69,10 +66,9 @@ TEST(TableFile, RowsAfterAGapInTheKeyColumnAreKept)
     // Row 3 has no address (as the Insert Row button leaves it), even though it is disabled and
     // holds other cells; rows 4-10 are filled. Row 6's key is blanks only.
     std::vector<std::vector<const char*>> rows;
-    const char* ips[] = {"10.0.0.1", "10.0.0.2", "", "10.0.0.4", "10.0.0.5", "   ",
-                         "10.0.0.7", "10.0.0.8", "10.0.0.9", "10.0.0.10"};
-    for (const char* ip : ips)
-        rows.push_back(FullRow("Y", ip, ip));
+    const char* ips[] = {"10.0.0.1", "10.0.0.2", "",         "10.0.0.4", "10.0.0.5",
+                         "   ",      "10.0.0.7", "10.0.0.8", "10.0.0.9", "10.0.0.10"};
+    for (const char* ip : ips) rows.push_back(FullRow("Y", ip, ip));
     rows[2][0] = "N";
     TXMLDocument doc;
     Write_Slaves_File(doc, file, SlavesGrid(rows));
@@ -83,8 +79,8 @@ TEST(TableFile, RowsAfterAGapInTheKeyColumnAreKept)
 
     TStringTable read(Slaves_Col_Count, Slaves_Data_Rows + 1);
     Read_Slaves_File(doc, file, read);
-    const char* expected[] = {"10.0.0.1", "10.0.0.2", "10.0.0.4", "10.0.0.5", "10.0.0.7",
-                              "10.0.0.8", "10.0.0.9", "10.0.0.10", "", ""};
+    const char* expected[] = {"10.0.0.1", "10.0.0.2", "10.0.0.4",  "10.0.0.5", "10.0.0.7",
+                              "10.0.0.8", "10.0.0.9", "10.0.0.10", "",         ""};
     for (Integer row = 1; row <= Slaves_Data_Rows; ++row)
         EXPECT_EQ(read.GetCellEx(scIP_Address, row), S(expected[row - 1])) << row;
 }
@@ -94,8 +90,7 @@ TEST(TableFile, SlavesRowsCarryTheirAttributesInColumnOrder)
     ScratchDir dir("core-table-order");
     TXMLDocument doc;
     Write_Slaves_File(doc, Path(dir / "s.xml"), SlavesGrid({FullRow("Y", "1.2.3.4", "m")}));
-    EXPECT_EQ(pythonDom(dir / "s.xml",
-                        "print(' '.join(d.getElementsByTagName('row')[0].attributes.keys()))"),
+    EXPECT_EQ(pythonDom(dir / "s.xml", "print(' '.join(d.getElementsByTagName('row')[0].attributes.keys()))"),
               "Enable IP_Address Start_Input Num_Input Start_Output Num_Output Time_Poll Instance_T_O "
               "Connection_Point_T_O Instance_O_T Connection_Point_O_T Dim_Header_T_O Dim_Header_O_T Mnemonic\n");
 }
@@ -129,15 +124,28 @@ TEST(TableFile, MissingAttributesTakeTheirColumnDefaults)
         const char* text;
     };
     const Expect cases[] = {
-        {1, scEnable, "Y"},           {1, scTime_Poll, "500"},         {1, scDim_Header_O_T, "3"},
-        {1, scMnemonic, "full"},      {2, scEnable, "N"},              {2, scIP_Address, "10.0.0.2"},
-        {2, scNum_Input, "20"},       {2, scStart_Input, ""},          {2, scDim_Header_T_O, "Default"},
-        {2, scDim_Header_O_T, "Default"}, {2, scMnemonic, ""},
+        {1, scEnable, "Y"},
+        {1, scTime_Poll, "500"},
+        {1, scDim_Header_O_T, "3"},
+        {1, scMnemonic, "full"},
+        {2, scEnable, "N"},
+        {2, scIP_Address, "10.0.0.2"},
+        {2, scNum_Input, "20"},
+        {2, scStart_Input, ""},
+        {2, scDim_Header_T_O, "Default"},
+        {2, scDim_Header_O_T, "Default"},
+        {2, scMnemonic, ""},
         // The comment is a child of the root too: its row takes every default.
-        {3, scEnable, "N"},           {3, scIP_Address, ""},           {3, scDim_Header_T_O, "Default"},
-        {4, scEnable, "N"},           {4, scIP_Address, " 10.0.0.3 "}, {4, scMnemonic, "  keep blanks  "},
+        {3, scEnable, "N"},
+        {3, scIP_Address, ""},
+        {3, scDim_Header_T_O, "Default"},
+        {4, scEnable, "N"},
+        {4, scIP_Address, " 10.0.0.3 "},
+        {4, scMnemonic, "  keep blanks  "},
         // Past the file: reset only.
-        {5, 0, "5"},                  {5, scEnable, "Y"},              {5, scDim_Header_T_O, ""},
+        {5, 0, "5"},
+        {5, scEnable, "Y"},
+        {5, scDim_Header_T_O, ""},
     };
     for (const Expect& e : cases)
         EXPECT_EQ(read.GetCellEx(e.col, e.row), S(e.text)) << "row " << e.row << " col " << e.col;
@@ -215,8 +223,7 @@ TEST(TableFile, MoreRowsThanTheGridAreIgnored)
 {
     ScratchDir dir("core-table-overflow");
     std::string xml = "<EtherNetIP_Master_Access>";
-    for (int i = 1; i <= 14; ++i)
-        xml += "<row IP_Address=\"10.0.0." + std::to_string(i) + "\"/>";
+    for (int i = 1; i <= 14; ++i) xml += "<row IP_Address=\"10.0.0." + std::to_string(i) + "\"/>";
     writeBytes(dir / "s.xml", xml + "</EtherNetIP_Master_Access>");
     TStringTable read(Slaves_Col_Count, Slaves_Data_Rows + 1);
     TXMLDocument doc;

@@ -12,10 +12,7 @@
 namespace gw::test {
 namespace {
 
-String PathOf(const std::filesystem::path& p)
-{
-    return Utf8ToString(p.string());
-}
+String PathOf(const std::filesystem::path& p) { return Utf8ToString(p.string()); }
 
 TEST(TextTableTest, BuiltInTableHoldsTheEnglishTextsAsWritten)
 {
@@ -32,16 +29,15 @@ TEST(TextTableTest, BuiltInTableHoldsTheEnglishTextsAsWritten)
     EXPECT_EQ(table[831], u"Error row ");
     EXPECT_EQ(table[105], u"Error! Name project is not valid");
     EXPECT_EQ(table[1926], u"Description for the M-Bus meter (defined in the section \u201CM-Bus\u201D)");
-    EXPECT_EQ(table[1276], u"!! [SNMP Read] Community Name is not correct (allowed characters are "
-                           u"\"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")");
+    EXPECT_EQ(table[1276],
+              u"!! [SNMP Read] Community Name is not correct (allowed characters are "
+              u"\"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")");
     EXPECT_EQ(table[2315], u"Error!! No Valid Connection found");
     EXPECT_EQ(table[1931], u" ");
-    for (Integer n : {304, 305, 316})
-        EXPECT_EQ(table[n].back(), u' ') << n;
+    for (Integer n : {304, 305, 316}) EXPECT_EQ(table[n].back(), u' ') << n;
     const auto blanks = std::count(English_Texts.begin(), English_Texts.end(), StringView(u" "));
     EXPECT_EQ(blanks, 1076);
-    EXPECT_TRUE(std::none_of(English_Texts.begin(), English_Texts.end(),
-                             [](StringView t) { return t.empty(); }));
+    EXPECT_TRUE(std::none_of(English_Texts.begin(), English_Texts.end(), [](StringView t) { return t.empty(); }));
 }
 
 TEST(TextTableTest, LookupOutsideTheTableRaises)
@@ -53,14 +49,11 @@ TEST(TextTableTest, LookupOutsideTheTableRaises)
 
 struct LineCase {
     const char* line;
-    Integer number;      // -1: the line changes nothing
+    Integer number;  // -1: the line changes nothing
     const char16_t* text;
 };
 
-void PrintTo(const LineCase& c, std::ostream* os)
-{
-    *os << '"' << c.line << '"';
-}
+void PrintTo(const LineCase& c, std::ostream* os) { *os << '"' << c.line << '"'; }
 
 class LangLineTest : public ::testing::TestWithParam<LineCase> {};
 
@@ -78,30 +71,19 @@ TEST_P(LangLineTest, OneLineSetsAtMostOneText)
 INSTANTIATE_TEST_SUITE_P(
     Lines, LangLineTest,
     ::testing::Values(
-        LineCase{"STR15 = New Configuration X", 15, u"New Configuration X"},
-        LineCase{"STR0 = First", 0, u"First"},
-        LineCase{"STR2399 = Last", 2399, u"Last"},
-        LineCase{"STR2400 = Beyond", -1, nullptr},
+        LineCase{"STR15 = New Configuration X", 15, u"New Configuration X"}, LineCase{"STR0 = First", 0, u"First"},
+        LineCase{"STR2399 = Last", 2399, u"Last"}, LineCase{"STR2400 = Beyond", -1, nullptr},
         LineCase{"STR-1 = Negative", -1, nullptr},
         // The character before "=" is always dropped, so without a separator "12" reads as 1.
-        LineCase{"STR12=Hello", 1, u"Hello"},
-        LineCase{"   STR12   =   Hello world   ", 12, u"Hello world"},
-        LineCase{"\tSTR12 = Tabbed\t", 12, u"Tabbed"},
-        LineCase{"STR12 = a = b", 12, u"a = b"},
-        LineCase{"STR$1F = Hex", 31, u"Hex"},
-        LineCase{"STR0x1F = Hex", 31, u"Hex"},
-        LineCase{"STRab = Not a number", -1, nullptr},
-        LineCase{"STR = No number", -1, nullptr},
-        LineCase{"STR12 without equals", -1, nullptr},
-        LineCase{"STR12 = ", -1, nullptr},
-        LineCase{"str12 = lower case", -1, nullptr},
-        LineCase{"Heading STR12 = x", -1, nullptr},
-        LineCase{"STR12 = Text /#/ a note", 12, u"Text"},
-        LineCase{"STR12 = /#/ only a note", -1, nullptr},
-        LineCase{"STR12 = \xC2\xB6 word \xC2\xB6", 12, u" word "},
-        LineCase{"STR12 = Text \xC2\xB6 tail", 12, u"Text "},
-        LineCase{"STR12 = \xC2\xB6 lead", 12, u" lead"},
-        LineCase{"STR12 = \xC2\xB6", 12, u""},
+        LineCase{"STR12=Hello", 1, u"Hello"}, LineCase{"   STR12   =   Hello world   ", 12, u"Hello world"},
+        LineCase{"\tSTR12 = Tabbed\t", 12, u"Tabbed"}, LineCase{"STR12 = a = b", 12, u"a = b"},
+        LineCase{"STR$1F = Hex", 31, u"Hex"}, LineCase{"STR0x1F = Hex", 31, u"Hex"},
+        LineCase{"STRab = Not a number", -1, nullptr}, LineCase{"STR = No number", -1, nullptr},
+        LineCase{"STR12 without equals", -1, nullptr}, LineCase{"STR12 = ", -1, nullptr},
+        LineCase{"str12 = lower case", -1, nullptr}, LineCase{"Heading STR12 = x", -1, nullptr},
+        LineCase{"STR12 = Text /#/ a note", 12, u"Text"}, LineCase{"STR12 = /#/ only a note", -1, nullptr},
+        LineCase{"STR12 = \xC2\xB6 word \xC2\xB6", 12, u" word "}, LineCase{"STR12 = Text \xC2\xB6 tail", 12, u"Text "},
+        LineCase{"STR12 = \xC2\xB6 lead", 12, u" lead"}, LineCase{"STR12 = \xC2\xB6", 12, u""},
         LineCase{"STR12 = \xC2\xB6\xC2\xB6", 12, u""},
         LineCase{"STR12 = \xC2\xB6 kept \xC2\xB6 /#/ note", 12, u" kept "}));
 
@@ -129,9 +111,8 @@ TEST_P(LangEncodingTest, EveryEncodingGivesTheSameTexts)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, LangEncodingTest,
-                         ::testing::Values("text_table_utf8_bom.lng", "text_table_utf8.lng",
-                                           "text_table_utf16le.lng", "text_table_utf16be.lng",
-                                           "text_table_cp1252.lng"));
+                         ::testing::Values("text_table_utf8_bom.lng", "text_table_utf8.lng", "text_table_utf16le.lng",
+                                           "text_table_utf16be.lng", "text_table_cp1252.lng"));
 
 TEST(TextTableTest, UnreadableFileLeavesTheTextsAsTheyWere)
 {
@@ -175,8 +156,7 @@ TEST_F(LanguageChainTest, WithoutFilesTheBuiltInTextsStay)
     String name = u"Deleted";
     Load_Language(table, langDir, name);
     EXPECT_EQ(name, u"English");
-    for (Integer n = 0; n < table.Count(); ++n)
-        ASSERT_EQ(table[n], English_Texts[size_t(n)]) << n;
+    for (Integer n = 0; n < table.Count(); ++n) ASSERT_EQ(table[n], English_Texts[size_t(n)]) << n;
 }
 
 TEST_F(LanguageChainTest, SwitchingBackRebuildsTheEnglishTexts)

@@ -215,8 +215,8 @@ struct FrameCase {
 TEST(ImgButtonFace, FlatFramesOnlyWhileHotOrPressed)
 {
     const FrameCase cases[] = {
-        {true, false, false, false, true},  {true, true, false, false, false}, {true, true, true, false, true},
-        {true, true, false, true, true},    {false, false, false, false, true}, {false, true, true, true, false},
+        {true, false, false, false, true}, {true, true, false, false, false},  {true, true, true, false, true},
+        {true, true, false, true, true},   {false, false, false, false, true}, {false, true, true, true, false},
     };
     for (TImgButtonStyle style : {bsNormal, bsEncarta, bsOld})
         for (const FrameCase& k : cases) {
@@ -239,10 +239,12 @@ TEST(ImgButtonFace, OldStyleLinesUpAndDown)
     DrawImgButtonFace(up, f);
     f.Down = true;
     DrawImgButtonFace(down, f);
-    EXPECT_EQ(Lines(up), (Log{"MoveTo(48,0)", "LineTo(48,18)", "LineTo(0,18)", "MoveTo(0,19)", "LineTo(0,0)",
-                              "LineTo(49,0)", "LineTo(49,19)", "LineTo(-1,19)"}));
-    EXPECT_EQ(Lines(down), (Log{"MoveTo(1,17)", "LineTo(1,1)", "LineTo(48,1)", "MoveTo(0,19)", "LineTo(0,0)",
-                                "LineTo(49,0)", "LineTo(49,19)", "LineTo(-1,19)"}));
+    EXPECT_EQ(Lines(up),
+              (Log{"MoveTo(48,0)", "LineTo(48,18)", "LineTo(0,18)", "MoveTo(0,19)", "LineTo(0,0)", "LineTo(49,0)",
+                   "LineTo(49,19)", "LineTo(-1,19)"}));
+    EXPECT_EQ(Lines(down),
+              (Log{"MoveTo(1,17)", "LineTo(1,1)", "LineTo(48,1)", "MoveTo(0,19)", "LineTo(0,0)", "LineTo(49,0)",
+                   "LineTo(49,19)", "LineTo(-1,19)"}));
     auto pens = [](const TRecordingCanvas& c) {
         std::vector<TColor> v;
         for (const TCanvasCall& call : c.Calls())
@@ -262,7 +264,7 @@ TEST(ImgButtonFace, ModernFillsTwoGradientsAndARoundedFrame)
     auto fills = Named(c, "FillRect");
     ASSERT_EQ(fills.size(), 64u);
     EXPECT_EQ(fills[0]->ToString(), "FillRect(2,2,58,3)");  // 2 .. 24 div 4 + 1
-    EXPECT_EQ(fills[0]->BrushColor, clGray);                // from the light colour
+    EXPECT_EQ(fills[0]->BrushColor, clGray);  // from the light colour
     EXPECT_EQ(fills[32]->ToString(), "FillRect(2,7,58,8)");  // 7 .. 23, bands of 1
     EXPECT_EQ(fills[32]->BrushColor, 0xEDF7F8);
     auto rect = Named(c, "Rectangle"), round = Named(c, "RoundRect");
@@ -324,7 +326,7 @@ TEST(ImgButtonFace, DisabledEncartaDrawsUnpressedWithSecondImageAndGreyCaption)
     f.Caption = u"Off";
     DrawImgButtonFace(c, f);
     EXPECT_EQ(c.Calls()[0].BrushColor, 0xEDF7F8);  // not the pressed colour
-    EXPECT_EQ(c.Calls()[2].PenColor, clGray);      // light top-left: unpressed
+    EXPECT_EQ(c.Calls()[2].PenColor, clGray);  // light top-left: unpressed
     auto texts = Named(c, "DrawText");
     EXPECT_EQ(texts[1]->FontColor, clGray);
     EXPECT_EQ(texts[1]->FontStyle, 0);
@@ -344,7 +346,7 @@ struct GlyphCase {
 TEST(ImgButtonFace, GlyphImageByState)
 {
     const GlyphCase cases[] = {
-        {1, false, false, clRed}, {2, true, false, clRed},  {2, false, true, clRed}, {3, false, true, clBlue},
+        {1, false, false, clRed}, {2, true, false, clRed},    {2, false, true, clRed},  {3, false, true, clBlue},
         {3, true, false, clRed},  {4, true, false, clYellow}, {4, false, true, clBlue}, {4, true, true, clBlue},
     };
     auto glyph4 = Strip({clRed, clLime, clBlue, clYellow});
@@ -404,9 +406,9 @@ TEST(ImgButtonFace, GlyphAndCaptionPlacement)
 {
     const Integer W = 120, H = 60, gw = 10, gh = 10;
     const LayoutCase cases[] = {
-        {blGlyphLeft, taCenter, false},    {blGlyphLeft, taLeftJustify, false}, {blGlyphLeft, taRightJustify, true},
-        {blGlyphRight, taCenter, false},   {blGlyphRight, taLeftJustify, true}, {blGlyphRight, taRightJustify, false},
-        {blGlyphTop, taCenter, false},     {blGlyphTop, taLeftJustify, true},   {blGlyphBottom, taRightJustify, false},
+        {blGlyphLeft, taCenter, false},  {blGlyphLeft, taLeftJustify, false}, {blGlyphLeft, taRightJustify, true},
+        {blGlyphRight, taCenter, false}, {blGlyphRight, taLeftJustify, true}, {blGlyphRight, taRightJustify, false},
+        {blGlyphTop, taCenter, false},   {blGlyphTop, taLeftJustify, true},   {blGlyphBottom, taRightJustify, false},
         {blGlyphBottom, taCenter, true},
     };
     auto glyph = Strip({clRed});
@@ -432,28 +434,32 @@ TEST(ImgButtonFace, GlyphAndCaptionPlacement)
             const Integer top = (H - th - gh - 4) / 2;
             gt = k.Layout == blGlyphTop ? top + p : top + th + p;
             tt = k.Layout == blGlyphTop ? top + gh + p : top + p;
-            gl = k.Alignment == taLeftJustify ? p + 4 : k.Alignment == taRightJustify ? W - gw - 4 + p : (W - gw) / 2 + p;
+            gl = k.Alignment == taLeftJustify   ? p + 4
+                : k.Alignment == taRightJustify ? W - gw - 4 + p
+                                                : (W - gw) / 2 + p;
         } else {
             tt = (H - th) / 2 + p;
             gt = (H - gh) / 2 + p;
             if (k.Layout == blGlyphLeft) {
                 tl += gw + 4;
-                gl = k.Alignment == taLeftJustify    ? p + 4
-                     : k.Alignment == taRightJustify ? W - 4 - gw - t4 + p
-                                                     : (W - gw) / 2 + p - t4 / 2;
+                gl = k.Alignment == taLeftJustify   ? p + 4
+                    : k.Alignment == taRightJustify ? W - 4 - gw - t4 + p
+                                                    : (W - gw) / 2 + p - t4 / 2;
             } else {
-                gl = k.Alignment == taLeftJustify    ? tl + t4
-                     : k.Alignment == taRightJustify ? W - 4 - gw + p
-                                                     : (W - gw) / 2 + p + t4 / 2;
+                gl = k.Alignment == taLeftJustify   ? tl + t4
+                    : k.Alignment == taRightJustify ? W - 4 - gw + p
+                                                    : (W - gw) / 2 + p + t4 / 2;
             }
         }
         auto texts = Named(c, "DrawText");
         auto draws = Named(c, "Draw");
         ASSERT_EQ(texts.size(), 3u);  // measure, draw, and ours
         ASSERT_EQ(draws.size(), 1u);
-        EXPECT_EQ(texts[1]->Args, (std::vector<Integer>{tl, tt, tl + v, tt + th, Integer(ImgCaptionFormat(k.Alignment))}))
+        EXPECT_EQ(texts[1]->Args,
+                  (std::vector<Integer>{tl, tt, tl + v, tt + th, Integer(ImgCaptionFormat(k.Alignment))}))
             << "layout " << k.Layout << " alignment " << k.Alignment;
-        EXPECT_EQ(draws[0]->Args, (std::vector<Integer>{gl, gt})) << "layout " << k.Layout << " alignment " << k.Alignment;
+        EXPECT_EQ(draws[0]->Args, (std::vector<Integer>{gl, gt}))
+            << "layout " << k.Layout << " alignment " << k.Alignment;
     }
 }
 

@@ -1,7 +1,7 @@
 // TImgButton on forms: presets, glyphs, mouse, keys, dialog keys, hot tracking and its fade.
 #include "imagebutton/img_button.h"
-#include "platform/controls/actions.h"
 #include "platform/backends/headless/harness.h"
+#include "platform/controls/actions.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/menus.h"
 
@@ -91,8 +91,8 @@ struct KindCase {
 TEST_F(ImgButtonTest, KindPresets)
 {
     const KindCase cases[] = {
-        {bkOK, 1, u"OK", 18},           {bkCancel, 2, u"Abbrechen", 18},   {bkHelp, 0, u"Hilfe", 18},
-        {bkYes, 6, u"Ja", 18},          {bkNo, 7, u"Nein", 18},            {bkClose, 0, u"Schlie\u00DFen", 18},
+        {bkOK, 1, u"OK", 18},           {bkCancel, 2, u"Abbrechen", 18},  {bkHelp, 0, u"Hilfe", 18},
+        {bkYes, 6, u"Ja", 18},          {bkNo, 7, u"Nein", 18},           {bkClose, 0, u"Schlie\u00DFen", 18},
         {bkAbort, 3, u"Abbrechen", 18}, {bkRetry, 4, u"Wiederholen", 18}, {bkIgnore, 5, u"Ignorieren", 18},
         {bkAll, 12, u"Alle", 19},
     };
@@ -455,7 +455,9 @@ TEST_F(ImgButtonTest, DialogKeyRouting)
         auto* radio = new TFakeRadio(form, form, Rect(10, 80, 110, 100));
         form->Show();
         std::string focus = k.Focus;
-        TWinControl* target = focus == "edit" ? static_cast<TWinControl*>(edit) : focus == "other" ? static_cast<TWinControl*>(other) : radio;
+        TWinControl* target = focus == "edit" ? static_cast<TWinControl*>(edit)
+            : focus == "other"                ? static_cast<TWinControl*>(other)
+                                              : radio;
         target->SetFocus();
         h.ProcessMessages();
         h.Press(k.Key, k.Shift);
@@ -711,10 +713,10 @@ TEST_F(ImgButtonTest, WritesAPictureOfEveryStyleAndState)
         TImgColorStyle Preset;
         TImgButtonKind Kind;
     };
-    const Look looks[] = {{bsNormal, lcsDefault, bkOK},    {bsEncarta, lcsCustom, bkCancel},
-                          {bsModern, lcsGold, bkYes},      {bsModern, lcsAqua, bkNo},
-                          {bsOld, lcsCustom, bkRetry},     {bsShape, lcsCustom, bkHelp},
-                          {bsQuicken, lcsQuicken, bkAll},  {bsNormal, lcsUltraFlatXP, bkClose}};
+    const Look looks[] = {{bsNormal, lcsDefault, bkOK},   {bsEncarta, lcsCustom, bkCancel},
+                          {bsModern, lcsGold, bkYes},     {bsModern, lcsAqua, bkNo},
+                          {bsOld, lcsCustom, bkRetry},    {bsShape, lcsCustom, bkHelp},
+                          {bsQuicken, lcsQuicken, bkAll}, {bsNormal, lcsUltraFlatXP, bkClose}};
     const Integer cw = 110, ch = 31, cols = 5;
     const Integer rows = Integer(std::size(looks)) + 2;
     TBitmap sheet(cols * cw + 10, rows * ch + 10);
@@ -723,7 +725,9 @@ TEST_F(ImgButtonTest, WritesAPictureOfEveryStyleAndState)
 
     TForm* form = NewForm(Rect(0, 0, 600, 400));
     form->Show();
-    auto place = [&](TImgButton* b, Integer row, Integer col) { b->PaintTo(*sheet.Canvas(), 5 + col * cw, 5 + row * ch); };
+    auto place = [&](TImgButton* b, Integer row, Integer col) {
+        b->PaintTo(*sheet.Canvas(), 5 + col * cw, 5 + row * ch);
+    };
     Integer row = 0;
     for (const Look& l : looks) {
         TImgButton* b = NewButton(form, "", Rect(10, 10, 110, 33));

@@ -41,8 +41,7 @@ std::string readBytes(const fs::path& file)
 
 void writeBytes(const fs::path& file, const std::string& bytes)
 {
-    if (file.has_parent_path())
-        fs::create_directories(file.parent_path());
+    if (file.has_parent_path()) fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << bytes;
 }
@@ -52,23 +51,20 @@ std::string runCommand(const std::string& command, int* exitCode)
     std::string out;
     FILE* pipe = popen((command + " 2>&1").c_str(), "r");
     if (!pipe) {
-        if (exitCode)
-            *exitCode = -1;
+        if (exitCode) *exitCode = -1;
         return out;
     }
     char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe))
-        out += buffer;
+    while (fgets(buffer, sizeof buffer, pipe)) out += buffer;
     const int status = pclose(pipe);
-    if (exitCode)
-        *exitCode = status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (exitCode) *exitCode = status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return out;
 }
 
 std::string pythonDom(const fs::path& file, const std::string& script)
 {
-    return runCommand("python3 -c \"import sys, xml.dom.minidom as m; d = m.parse(sys.argv[1]); " + script +
-                      "\" '" + file.string() + "'");
+    return runCommand("python3 -c \"import sys, xml.dom.minidom as m; d = m.parse(sys.argv[1]); " + script + "\" '" +
+                      file.string() + "'");
 }
 
 }  // namespace gw::test

@@ -31,8 +31,7 @@ std::string U8(const String& text) { return gw::StringToUtf8(text); }
 std::string Path(const TXMLNode& node)
 {
     std::string path;
-    for (TXMLNode n = node; n && n.NodeType() == gw::ntElement; n = n.Parent())
-        path = "/" + U8(n.NodeName()) + path;
+    for (TXMLNode n = node; n && n.NodeType() == gw::ntElement; n = n.Parent()) path = "/" + U8(n.NodeName()) + path;
     return path;
 }
 
@@ -54,8 +53,7 @@ unsigned long Number(const TXMLNode& parent, const char* name, unsigned long max
     if (digits.empty() || digits.size() > 8 || digits.find_first_not_of(allowed) != std::string::npos)
         throw ContentError{Path(parent) + "/" + name + " \"" + text + "\" is not a number"};
     unsigned long value = std::stoul(digits, nullptr, hex ? 16 : 10);
-    if (value > max)
-        throw ContentError{Path(parent) + "/" + name + " " + text + " is above " + std::to_string(max)};
+    if (value > max) throw ContentError{Path(parent) + "/" + name + " " + text + " is above " + std::to_string(max)};
     return value;
 }
 
@@ -88,7 +86,8 @@ Operation ReadOperation(const TXMLNode& node)
     Operation op;
     op.bank = Number(node, "Ope_Bank_Type", 255);
     if (op.bank != 1 && op.bank != 2)
-        throw ContentError{Path(node) + "/Ope_Bank_Type " + std::to_string(op.bank) + " is neither 1 (firmware) nor 2 (configuration)"};
+        throw ContentError{Path(node) + "/Ope_Bank_Type " + std::to_string(op.bank) +
+                           " is neither 1 (firmware) nor 2 (configuration)"};
     op.kind = op.bank == 1 ? "firmware" : "configuration image";
     op.file = Text(node, "Ope_FileName");
     op.size = FileSize(op.file, op.kind);
@@ -124,7 +123,8 @@ int Run(const String& fileName)
     std::string title = Text(root, "Title");
     std::string address = Text(root, "IP_Address_Dev");
     uint32_t ip = 0;
-    if (!gw::ParseIPv4(gw::S(address), ip)) throw ContentError{"IP_Address_Dev \"" + address + "\" is not an IPv4 address"};
+    if (!gw::ParseIPv4(gw::S(address), ip))
+        throw ContentError{"IP_Address_Dev \"" + address + "\" is not an IPv4 address"};
     unsigned long appPort = Number(root, "Application_Port", 65535);
     unsigned long bootPort = Number(root, "Boot_Port", 65535);
     unsigned long bootPortSec = Number(root, "Boot_Port_Sec", 65535);
@@ -148,7 +148,8 @@ int Run(const String& fileName)
         const Operation& op = steps[i];
         std::printf("Step %zu: %s \"%s\" (%lld bytes) to address %s, bank %lu, read back %s, then %s\n", i + 1,
                     op.kind.c_str(), op.file.c_str(), op.size, op.startAddress.c_str(), op.bank,
-                    op.readBack ? "yes" : "no", op.startApplication ? "start the application" : "stay in the boot loader");
+                    op.readBack ? "yes" : "no",
+                    op.startApplication ? "start the application" : "stay in the boot loader");
     }
     std::printf("Nothing was sent: this program is a stand-in for the update program.\n");
     return 0;

@@ -83,8 +83,8 @@ struct TGtkCallbacks {
             n->Self->Defer([] { NotifyActivated(0); });
             return TRUE;
         }
-        InjectMouse(E->type == GDK_BUTTON_PRESS ? TMouseAction::Down : TMouseAction::Up, at, b,
-                    0, n->Self->EventTick(E->time));
+        InjectMouse(E->type == GDK_BUTTON_PRESS ? TMouseAction::Down : TMouseAction::Up, at, b, 0,
+                    n->Self->EventTick(E->time));
         n->Self->Arrived();
         return TRUE;
     }
@@ -154,8 +154,7 @@ struct TGtkCallbacks {
         TGtkBackend* self = n->Self;
         // Focus moving between two of our windows goes out of one and into the other: only
         // when none of ours has it a moment later did the program lose the activation.
-        if (!self->m_deactivationCheck)
-            self->m_deactivationCheck = g_timeout_add(120, DeactivationDue, self);
+        if (!self->m_deactivationCheck) self->m_deactivationCheck = g_timeout_add(120, DeactivationDue, self);
         return FALSE;
     }
 
@@ -209,7 +208,8 @@ bool TGtkBackend::DisplayAvailable() { return GtkOpened() && gdk_display_get_def
 TGtkBackend::TGtkBackend()
 {
     if (!DisplayAvailable())
-        throw EInvalidOperation(u"Cannot open the display (neither DISPLAY nor WAYLAND_DISPLAY names one that answers)");
+        throw EInvalidOperation(
+            u"Cannot open the display (neither DISPLAY nor WAYLAND_DISPLAY names one that answers)");
     SetBackend(this);
 }
 
@@ -222,8 +222,7 @@ TGtkBackend::~TGtkBackend()
     FreeCursors();
     if (HasBackend() && &Backend() == this) SetBackend(nullptr);
     // What GTK still holds for the windows goes now, not at some later iteration.
-    for (int i = 0; i < 100 && g_main_context_iteration(nullptr, FALSE); ++i) {
-    }
+    for (int i = 0; i < 100 && g_main_context_iteration(nullptr, FALSE); ++i) {}
 }
 
 TGtkBackend::TNative* TGtkBackend::Find(HWND Wnd) const
@@ -267,8 +266,7 @@ void TGtkBackend::WaitForEvents(Cardinal TimeoutMs)
     } guard{timer, fired};
     while (!m_arrived && !fired && !m_wakeRequested.exchange(false)) g_main_context_iteration(nullptr, TRUE);
     // A few more rounds hand over what arrived together (a press and its motion, a redraw).
-    for (int i = 0; i < 32 && g_main_context_iteration(nullptr, FALSE); ++i) {
-    }
+    for (int i = 0; i < 32 && g_main_context_iteration(nullptr, FALSE); ++i) {}
     m_lastPoll = TickCount();
     RunDeferred();
 }
@@ -279,8 +277,7 @@ void TGtkBackend::PollEvents()
     if (now - m_lastPoll < 5 && !m_wakeRequested.load()) return;
     m_lastPoll = now;
     m_wakeRequested = false;
-    for (int i = 0; i < 32 && g_main_context_iteration(nullptr, FALSE); ++i) {
-    }
+    for (int i = 0; i < 32 && g_main_context_iteration(nullptr, FALSE); ++i) {}
     RunDeferred();
 }
 
@@ -327,8 +324,8 @@ void TGtkBackend::Realize(TNative& N)
     if (ex & WS_EX_TOOLWINDOW) gtk_window_set_skip_taskbar_hint(w, TRUE);
     if (ex & WS_EX_TOPMOST) gtk_window_set_keep_above(w, TRUE);
     if (popup) {
-        gtk_window_set_type_hint(w, N.Kind == TNativeKind::NonActivatingPopup ? GDK_WINDOW_TYPE_HINT_TOOLTIP
-                                                                             : GDK_WINDOW_TYPE_HINT_COMBO);
+        gtk_window_set_type_hint(
+            w, N.Kind == TNativeKind::NonActivatingPopup ? GDK_WINDOW_TYPE_HINT_TOOLTIP : GDK_WINDOW_TYPE_HINT_COMBO);
         gtk_window_set_accept_focus(w, FALSE);
     }
     if (TNative* owner = Find(GetTopLevelWindow(N.Owner)); owner && owner->Window)
@@ -337,8 +334,9 @@ void TGtkBackend::Realize(TNative& N)
     gtk_window_move(w, N.Bounds.Left, N.Bounds.Top);
 
     N.Area = gtk_drawing_area_new();
-    gtk_widget_add_events(N.Area, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK |
-                                      GDK_SCROLL_MASK | GDK_ENTER_NOTIFY_MASK | GDK_LEAVE_NOTIFY_MASK);
+    gtk_widget_add_events(N.Area,
+                          GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK | GDK_SCROLL_MASK |
+                              GDK_ENTER_NOTIFY_MASK | GDK_LEAVE_NOTIFY_MASK);
     gtk_container_add(GTK_CONTAINER(N.Window), N.Area);
     g_signal_connect(N.Area, "draw", G_CALLBACK(TGtkCallbacks::Draw), &N);
     g_signal_connect(N.Area, "button-press-event", G_CALLBACK(TGtkCallbacks::Button), &N);

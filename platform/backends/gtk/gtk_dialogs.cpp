@@ -121,10 +121,9 @@ bool TGtkBackend::RunFileDialog(TFileDialogRequest& R)
     TNative* owner = Find(FocusHolder(GetTopLevelWindow(R.Owner)));
     GtkWindow* parent = owner && owner->Window ? GTK_WINDOW(owner->Window) : nullptr;
     String title = !R.Title.empty() ? R.Title : R.Save ? String(u"Save As") : String(u"Open");
-    GtkWidget* d = gtk_file_chooser_dialog_new(Utf8(title).c_str(), parent,
-                                               R.Save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,
-                                               "_Cancel", GTK_RESPONSE_CANCEL, R.Save ? "_Save" : "_Open",
-                                               GTK_RESPONSE_ACCEPT, nullptr);
+    GtkWidget* d = gtk_file_chooser_dialog_new(
+        Utf8(title).c_str(), parent, R.Save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN, "_Cancel",
+        GTK_RESPONSE_CANCEL, R.Save ? "_Save" : "_Open", GTK_RESPONSE_ACCEPT, nullptr);
     GtkFileChooser* fc = GTK_FILE_CHOOSER(d);
     gtk_dialog_set_default_response(GTK_DIALOG(d), GTK_RESPONSE_ACCEPT);
     gtk_file_chooser_set_local_only(fc, TRUE);
@@ -150,8 +149,10 @@ bool TGtkBackend::RunFileDialog(TFileDialogRequest& R)
     }
     if (!folder.empty()) gtk_file_chooser_set_current_folder(fc, Utf8(folder).c_str());
     if (!name.empty()) {
-        if (R.Save) gtk_file_chooser_set_current_name(fc, Utf8(name).c_str());
-        else if (!R.FileName.empty()) gtk_file_chooser_set_filename(fc, Utf8(R.FileName).c_str());
+        if (R.Save)
+            gtk_file_chooser_set_current_name(fc, Utf8(name).c_str());
+        else if (!R.FileName.empty())
+            gtk_file_chooser_set_filename(fc, Utf8(R.FileName).c_str());
     }
 
     bool chosen = gtk_dialog_run(GTK_DIALOG(d)) == GTK_RESPONSE_ACCEPT;

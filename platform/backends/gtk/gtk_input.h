@@ -6,7 +6,7 @@
 namespace gw {
 
 struct TKeyTranslation {
-    Word VirtKey = 0;   // 0: a key the platform has no code for (ignored)
+    Word VirtKey = 0;  // 0: a key the platform has no code for (ignored)
     Word ScanCode = 0;  // set-1 scan code; keypad keys keep their own codes
     bool Extended = false;
     // The character the key gives on the user's layout; 0 leaves it to the platform's table

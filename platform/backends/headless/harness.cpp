@@ -22,25 +22,67 @@ std::size_t TEventLog::Count(const std::string& Event) const
 std::string MessageName(UINT Msg)
 {
     static const std::map<UINT, const char*> names = {
-        {WM_CREATE, "WM_CREATE"}, {WM_DESTROY, "WM_DESTROY"}, {WM_MOVE, "WM_MOVE"}, {WM_SIZE, "WM_SIZE"},
-        {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"}, {WM_KILLFOCUS, "WM_KILLFOCUS"},
-        {WM_ENABLE, "WM_ENABLE"}, {WM_SETREDRAW, "WM_SETREDRAW"}, {WM_PAINT, "WM_PAINT"}, {WM_CLOSE, "WM_CLOSE"},
-        {WM_ERASEBKGND, "WM_ERASEBKGND"}, {WM_SHOWWINDOW, "WM_SHOWWINDOW"}, {WM_CANCELMODE, "WM_CANCELMODE"},
-        {WM_SETCURSOR, "WM_SETCURSOR"}, {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"}, {WM_NOTIFY, "WM_NOTIFY"},
-        {WM_CONTEXTMENU, "WM_CONTEXTMENU"}, {WM_GETDLGCODE, "WM_GETDLGCODE"}, {WM_KEYDOWN, "WM_KEYDOWN"},
-        {WM_KEYUP, "WM_KEYUP"}, {WM_CHAR, "WM_CHAR"}, {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"}, {WM_SYSKEYUP, "WM_SYSKEYUP"},
-        {WM_SYSCHAR, "WM_SYSCHAR"}, {WM_COMMAND, "WM_COMMAND"}, {WM_TIMER, "WM_TIMER"},
-        {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"},
-        {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"}, {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"},
-        {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"}, {WM_MBUTTONDOWN, "WM_MBUTTONDOWN"}, {WM_MBUTTONUP, "WM_MBUTTONUP"},
-        {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"}, {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_USER, "WM_USER"},
-        {WM_NCPAINT, "WM_NCPAINT"}, {CM_ACTIVATE, "CM_ACTIVATE"}, {CM_DEACTIVATE, "CM_DEACTIVATE"}, {CM_CANCELMODE, "CM_CANCELMODE"},
-        {CM_DIALOGKEY, "CM_DIALOGKEY"}, {CM_DIALOGCHAR, "CM_DIALOGCHAR"}, {CM_FOCUSCHANGED, "CM_FOCUSCHANGED"},
-        {CM_ENABLEDCHANGED, "CM_ENABLEDCHANGED"}, {CM_VISIBLECHANGED, "CM_VISIBLECHANGED"},
-        {CM_MOUSEENTER, "CM_MOUSEENTER"}, {CM_MOUSELEAVE, "CM_MOUSELEAVE"}, {CM_ENTER, "CM_ENTER"},
-        {CM_EXIT, "CM_EXIT"}, {CM_WANTSPECIALKEY, "CM_WANTSPECIALKEY"}, {CM_CHILDKEY, "CM_CHILDKEY"},
-        {CM_HINTSHOW, "CM_HINTSHOW"}, {CM_MOUSEWHEEL, "CM_MOUSEWHEEL"}, {CM_RELEASE, "CM_RELEASE"},
-        {CN_COMMAND, "CN_COMMAND"}, {CN_NOTIFY, "CN_NOTIFY"}, {CN_KEYDOWN, "CN_KEYDOWN"}, {CN_CHAR, "CN_CHAR"},
+        {WM_CREATE, "WM_CREATE"},
+        {WM_DESTROY, "WM_DESTROY"},
+        {WM_MOVE, "WM_MOVE"},
+        {WM_SIZE, "WM_SIZE"},
+        {WM_ACTIVATE, "WM_ACTIVATE"},
+        {WM_SETFOCUS, "WM_SETFOCUS"},
+        {WM_KILLFOCUS, "WM_KILLFOCUS"},
+        {WM_ENABLE, "WM_ENABLE"},
+        {WM_SETREDRAW, "WM_SETREDRAW"},
+        {WM_PAINT, "WM_PAINT"},
+        {WM_CLOSE, "WM_CLOSE"},
+        {WM_ERASEBKGND, "WM_ERASEBKGND"},
+        {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+        {WM_CANCELMODE, "WM_CANCELMODE"},
+        {WM_SETCURSOR, "WM_SETCURSOR"},
+        {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
+        {WM_NOTIFY, "WM_NOTIFY"},
+        {WM_CONTEXTMENU, "WM_CONTEXTMENU"},
+        {WM_GETDLGCODE, "WM_GETDLGCODE"},
+        {WM_KEYDOWN, "WM_KEYDOWN"},
+        {WM_KEYUP, "WM_KEYUP"},
+        {WM_CHAR, "WM_CHAR"},
+        {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
+        {WM_SYSKEYUP, "WM_SYSKEYUP"},
+        {WM_SYSCHAR, "WM_SYSCHAR"},
+        {WM_COMMAND, "WM_COMMAND"},
+        {WM_TIMER, "WM_TIMER"},
+        {WM_MOUSEMOVE, "WM_MOUSEMOVE"},
+        {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+        {WM_LBUTTONUP, "WM_LBUTTONUP"},
+        {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+        {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
+        {WM_RBUTTONUP, "WM_RBUTTONUP"},
+        {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"},
+        {WM_MBUTTONDOWN, "WM_MBUTTONDOWN"},
+        {WM_MBUTTONUP, "WM_MBUTTONUP"},
+        {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"},
+        {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
+        {WM_USER, "WM_USER"},
+        {WM_NCPAINT, "WM_NCPAINT"},
+        {CM_ACTIVATE, "CM_ACTIVATE"},
+        {CM_DEACTIVATE, "CM_DEACTIVATE"},
+        {CM_CANCELMODE, "CM_CANCELMODE"},
+        {CM_DIALOGKEY, "CM_DIALOGKEY"},
+        {CM_DIALOGCHAR, "CM_DIALOGCHAR"},
+        {CM_FOCUSCHANGED, "CM_FOCUSCHANGED"},
+        {CM_ENABLEDCHANGED, "CM_ENABLEDCHANGED"},
+        {CM_VISIBLECHANGED, "CM_VISIBLECHANGED"},
+        {CM_MOUSEENTER, "CM_MOUSEENTER"},
+        {CM_MOUSELEAVE, "CM_MOUSELEAVE"},
+        {CM_ENTER, "CM_ENTER"},
+        {CM_EXIT, "CM_EXIT"},
+        {CM_WANTSPECIALKEY, "CM_WANTSPECIALKEY"},
+        {CM_CHILDKEY, "CM_CHILDKEY"},
+        {CM_HINTSHOW, "CM_HINTSHOW"},
+        {CM_MOUSEWHEEL, "CM_MOUSEWHEEL"},
+        {CM_RELEASE, "CM_RELEASE"},
+        {CN_COMMAND, "CN_COMMAND"},
+        {CN_NOTIFY, "CN_NOTIFY"},
+        {CN_KEYDOWN, "CN_KEYDOWN"},
+        {CN_CHAR, "CN_CHAR"},
     };
     auto it = names.find(Msg);
     if (it != names.end()) return it->second;
@@ -57,8 +99,7 @@ THarness::THarness() : m_backend(std::make_unique<THeadlessBackend>())
     m_backend->OnWait = [this] { return AnswerWait(); };
     m_backend->OnFileDialog = [this](TFileDialogRequest& R) {
         m_fileDialogs.push_back(R);
-        if (m_fileAnswers.empty())
-            throw EInvalidOperation(u"No answer for the file dialog \"" + R.Title + u"\"");
+        if (m_fileAnswers.empty()) throw EInvalidOperation(u"No answer for the file dialog \"" + R.Title + u"\"");
         String answer = m_fileAnswers.front();
         m_fileAnswers.pop_front();
         if (answer.empty()) return false;
@@ -80,7 +121,8 @@ THarness::THarness() : m_backend(std::make_unique<THeadlessBackend>())
         for (;;) {
             std::size_t bar = answer.find(u'|', start);
             String part = answer.substr(start, bar == String::npos ? String::npos : bar - start);
-            auto it = std::find_if(level->begin(), level->end(), [&](const TMenuEntry& e) { return plain(e.Caption) == part; });
+            auto it = std::find_if(level->begin(), level->end(),
+                                   [&](const TMenuEntry& e) { return plain(e.Caption) == part; });
             if (it == level->end()) throw EInvalidOperation(u"The pop-up menu has no item \"" + part + u"\"");
             if (bar == String::npos) {
                 if (!it->Enabled) throw EInvalidOperation(u"The menu item \"" + part + u"\" is disabled");
@@ -158,19 +200,25 @@ void THarness::Type(const String& Text)
         Char Plain, Shifted;
         Word Key;
     };
-    static const TPunct punct[] = {{u';', u':', VK_OEM_1},     {u'=', u'+', VK_OEM_PLUS},
-                                   {u',', u'<', VK_OEM_COMMA}, {u'-', u'_', VK_OEM_MINUS},
-                                   {u'.', u'>', VK_OEM_PERIOD}, {u'/', u'?', VK_OEM_2}};
+    static const TPunct punct[] = {{u';', u':', VK_OEM_1},     {u'=', u'+', VK_OEM_PLUS},   {u',', u'<', VK_OEM_COMMA},
+                                   {u'-', u'_', VK_OEM_MINUS}, {u'.', u'>', VK_OEM_PERIOD}, {u'/', u'?', VK_OEM_2}};
     for (Char c : Text) {
         Word key = 0;
         TShiftState shift = 0;
-        if (c >= u'a' && c <= u'z') key = Word(c - u'a' + 'A');
-        else if (c >= u'A' && c <= u'Z') key = Word(c), shift = ssShift;
-        else if (c >= u'0' && c <= u'9') key = Word(c);
-        else if (c == u' ') key = VK_SPACE;
-        else if (c == u'\r' || c == u'\n') key = VK_RETURN;
-        else if (c == u'\t') key = VK_TAB;
-        else if (auto d = shiftedDigits.find(c); d != String::npos) key = Word('0' + d), shift = ssShift;
+        if (c >= u'a' && c <= u'z')
+            key = Word(c - u'a' + 'A');
+        else if (c >= u'A' && c <= u'Z')
+            key = Word(c), shift = ssShift;
+        else if (c >= u'0' && c <= u'9')
+            key = Word(c);
+        else if (c == u' ')
+            key = VK_SPACE;
+        else if (c == u'\r' || c == u'\n')
+            key = VK_RETURN;
+        else if (c == u'\t')
+            key = VK_TAB;
+        else if (auto d = shiftedDigits.find(c); d != String::npos)
+            key = Word('0' + d), shift = ssShift;
         else
             for (const TPunct& p : punct)
                 if (c == p.Plain || c == p.Shifted) key = p.Key, shift = c == p.Shifted ? ssShift : 0;
@@ -210,10 +258,7 @@ void THarness::Click(TControl* Control, TPoint P, TMouseButton Button, TShiftSta
     ProcessMessages();
 }
 
-void THarness::DoubleClick(TControl* Control)
-{
-    DoubleClick(Control, {Control->Width() / 2, Control->Height() / 2});
-}
+void THarness::DoubleClick(TControl* Control) { DoubleClick(Control, {Control->Width() / 2, Control->Height() / 2}); }
 
 void THarness::DoubleClick(TControl* Control, TPoint P)
 {
@@ -301,8 +346,7 @@ bool THarness::AnswerWait()
     }
     if (auto* box = dynamic_cast<TMessageForm*>(modal))
         throw EInvalidOperation(u"No answer for the message box \"" + box->Message() + u"\"");
-    throw EInvalidOperation(u"No answer for the modal form " + modal->ClassName() + u" \"" + modal->Caption() +
-                            u"\"");
+    throw EInvalidOperation(u"No answer for the modal form " + modal->ClassName() + u" \"" + modal->Caption() + u"\"");
 }
 
 void THarness::SavePng(TWinControl* Control, const String& FileName)

@@ -97,7 +97,10 @@ public:
     // Every message box text shown so far.
     const std::vector<String>& MessagesShown() const { return m_messagesShown; }
     // Answers still waiting for their box or form.
-    std::size_t PendingAnswers() const { return m_messageAnswers.size() + m_modalAnswers.size() + m_fileAnswers.size() + m_menuAnswers.size(); }
+    std::size_t PendingAnswers() const
+    {
+        return m_messageAnswers.size() + m_modalAnswers.size() + m_fileAnswers.size() + m_menuAnswers.size();
+    }
 
     // --- pictures and counters ---------------------------------------------------------------------
     void SavePng(TWinControl* Control, const String& FileName);

@@ -119,8 +119,10 @@ void THeadlessBackend::Sleep(Cardinal Milliseconds)
 {
     // Sleeping on the user-interface thread passes virtual time; worker threads really wait,
     // as their ticks must not race the tests' clock.
-    if (std::this_thread::get_id() == m_uiThread) m_now += Milliseconds;
-    else std::this_thread::sleep_for(std::chrono::milliseconds(Milliseconds));
+    if (std::this_thread::get_id() == m_uiThread)
+        m_now += Milliseconds;
+    else
+        std::this_thread::sleep_for(std::chrono::milliseconds(Milliseconds));
 }
 
 void THeadlessBackend::SaveWindowToPng(HWND Wnd, const String& FileName)

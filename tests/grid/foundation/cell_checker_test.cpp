@@ -10,8 +10,8 @@ TEST(CellChecker, BaseLeavesTextsUnchangedWithEveryFlagOn)
 {
     TComponent owner(nullptr);
     auto* checker = new TExtStringGridCheck(&owner);
-    EXPECT_FALSE(checker->GotoCell || checker->AutoCorrect || checker->AutoMarkError ||
-                 checker->UseCorrect || checker->UseMarkError);
+    EXPECT_FALSE(checker->GotoCell || checker->AutoCorrect || checker->AutoMarkError || checker->UseCorrect ||
+                 checker->UseMarkError);
     checker->GotoCell = checker->AutoCorrect = checker->AutoMarkError = true;
     checker->UseCorrect = checker->UseMarkError = true;
     checker->StartCheck();

@@ -38,15 +38,13 @@ TEST(CsvText, ClassifyCellText)
         {EncodeWideCellText(u"=A1"), true, ctkFormula},
         {EncodeWideCellText(u"\u3D00"), true, ctkWideEncoded},  // "=" as a high byte is no formula
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ClassifyCellText(c.text, c.markup), c.kind) << StringToUtf8(c.text);
+    for (const auto& c : cases) EXPECT_EQ(ClassifyCellText(c.text, c.markup), c.kind) << StringToUtf8(c.text);
 }
 
 TEST(CsvText, WideTextRoundTripsEveryUnit)
 {
     String all;
-    for (unsigned u = 0; u < 0x10000; u += 7)
-        all += static_cast<Char>(u);
+    for (unsigned u = 0; u < 0x10000; u += 7) all += static_cast<Char>(u);
     all += Units({0, 0xFFFF, 0x0100, 0x00FF});
     const String encoded = EncodeWideCellText(all);
     EXPECT_EQ(encoded.size(), 2 + 2 * all.size());
@@ -79,12 +77,8 @@ TEST(CsvText, ExtractFirstLineAndCount)
         String line, rest;
     };
     const Case cases[] = {
-        {u"a\r\nb", true, u"a", u"b"},
-        {u"a\r\rb", true, u"a", u"\rb"},
-        {u"a\r\nb", false, u"a", u""},
-        {u"abc", true, u"abc", u""},
-        {u"\r\n", true, u"", u""},
-        {u"a\n\rb", true, u"a\n", u"b"},
+        {u"a\r\nb", true, u"a", u"b"}, {u"a\r\rb", true, u"a", u"\rb"}, {u"a\r\nb", false, u"a", u""},
+        {u"abc", true, u"abc", u""},   {u"\r\n", true, u"", u""},       {u"a\n\rb", true, u"a\n", u"b"},
     };
     for (const auto& c : cases) {
         String source = c.source, line = u"old";
@@ -119,15 +113,12 @@ TEST(CsvText, QuotesAndFields)
 {
     EXPECT_EQ(EscapeDoubleQuotes(u"a\"b\"\""), u"a\"\"b\"\"\"\"");
     const std::pair<const char16_t*, const char16_t*> collapse[] = {
-        {u"\"\"\"", u"\"\""}, {u"a\"\"b", u"a\"b"}, {u"a\"b", u"a\"b"}, {u"ab", u"ab"},
-        {u"\"\"\"\"", u"\"\""},
+        {u"\"\"\"", u"\"\""}, {u"a\"\"b", u"a\"b"}, {u"a\"b", u"a\"b"}, {u"ab", u"ab"}, {u"\"\"\"\"", u"\"\""},
     };
-    for (const auto& [in, out] : collapse)
-        EXPECT_EQ(CollapseDoubledChar(u'"', in), out) << StringToUtf8(in);
+    for (const auto& [in, out] : collapse) EXPECT_EQ(CollapseDoubledChar(u'"', in), out) << StringToUtf8(in);
     String field = u"line 1\r\nline 2";
     QuoteMultiLineCsv(field);
-    EXPECT_EQ(field, Units({u'"', u'l', u'i', u'n', u'e', u' ', u'1', 11, u'l', u'i', u'n', u'e', u' ',
-                            u'2', u'"'}));
+    EXPECT_EQ(field, Units({u'"', u'l', u'i', u'n', u'e', u' ', u'1', 11, u'l', u'i', u'n', u'e', u' ', u'2', u'"'}));
     UnquoteMultiLineCsv(field);
     EXPECT_EQ(field, u"\"line 1\r\nline 2\"");
 
@@ -136,8 +127,8 @@ TEST(CsvText, QuotesAndFields)
         Integer position;
     };
     const Case unpaired[] = {
-        {u"a\"\"b\"c", 5}, {u"ab\"\"", 4}, {u"", 0}, {u"abc", 0}, {u"\"", 1},
-        {u"\"\"x", 0}, {u"\"\"\"x", 3}, {u"x\"", 2}, {u"\"x", 1},
+        {u"a\"\"b\"c", 5}, {u"ab\"\"", 4},  {u"", 0},    {u"abc", 0}, {u"\"", 1},
+        {u"\"\"x", 0},     {u"\"\"\"x", 3}, {u"x\"", 2}, {u"\"x", 1},
     };
     for (const auto& c : unpaired) {
         Integer at = 77;

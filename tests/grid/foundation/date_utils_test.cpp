@@ -6,8 +6,8 @@
 
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/format_settings.h"
-#include "tests/grid/foundation/format_settings_fixture.h"
 #include "platform/runtime/unicode.h"
+#include "tests/grid/foundation/format_settings_fixture.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -35,12 +35,10 @@ std::vector<std::vector<std::string>> ReadCases()
     EXPECT_TRUE(in) << "missing fixture";
     std::vector<std::vector<std::string>> rows;
     for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
+        if (line.empty() || line[0] == '#') continue;
         std::vector<std::string> fields;
         std::istringstream split(line);
-        for (std::string f; std::getline(split, f, '|');)
-            fields.push_back(f);
+        for (std::string f; std::getline(split, f, '|');) fields.push_back(f);
         rows.push_back(fields);
     }
     return rows;
@@ -65,8 +63,8 @@ TEST_F(DateUtils, ValuesAgreeWithPythonDatetime)
         } else if (row[0] == "inc") {
             int y = 0, m = 0, d = 0, full = 0;
             ASSERT_EQ(std::sscanf(row[1].c_str(), "%d,%d,%d,%d", &y, &m, &d, &full), 4);
-            EXPECT_NEAR(IncrementDate(static_cast<int16_t>(y), static_cast<int16_t>(m),
-                                      static_cast<int16_t>(d), std::stod(row[2]), full),
+            EXPECT_NEAR(IncrementDate(static_cast<int16_t>(y), static_cast<int16_t>(m), static_cast<int16_t>(d),
+                                      std::stod(row[2]), full),
                         expected, 1e-9);
         }
         ++checked;
@@ -78,10 +76,24 @@ TEST_F(DateUtils, ParseDateTimeTextRejects)
 {
     DayMonthYear();
     const char16_t* rejected[] = {
-        u"30/02/2023", u"32/01/2023", u"1/1",        u"1/13/2023",   u"31/04/2023",
-        u"29/02/2023", u"a/1/2023",   u"1/1/2023x",  u"1/1/2023 24:00", u"1/1/2023 12:60",
-        u"1/1/2023 12:00:61", u"1/1/2023 12:00:60", u"1/1/0", u"1/1/10000", u"-1/1/2023",
-        u"1/1/65537", u"", u"1/1/2023 a:1",
+        u"30/02/2023",
+        u"32/01/2023",
+        u"1/1",
+        u"1/13/2023",
+        u"31/04/2023",
+        u"29/02/2023",
+        u"a/1/2023",
+        u"1/1/2023x",
+        u"1/1/2023 24:00",
+        u"1/1/2023 12:60",
+        u"1/1/2023 12:00:61",
+        u"1/1/2023 12:00:60",
+        u"1/1/0",
+        u"1/1/10000",
+        u"-1/1/2023",
+        u"1/1/65537",
+        u"",
+        u"1/1/2023 a:1",
     };
     for (const char16_t* text : rejected) {
         TDateTime value = 123.0;
@@ -108,12 +120,9 @@ TEST_F(DateUtils, ShortDatesWindowOnlyShortYears)
     EXPECT_EQ(ParseShortDateEU(u"1.1. +7"), ParseShortDateEU(u"1.1.2007"));  // digits decide
     EXPECT_LT(ParseShortDateEU(u"31.12.1999"), ParseShortDateEU(u"1.1.2000"));
     const char16_t* zero[] = {u"", u"31122023", u"1.2/2023", u"a.1.2023", u"1.1.", u"1.1.2023 "};
-    for (const char16_t* text : zero)
-        EXPECT_EQ(ParseShortDateEU(text), 0.0) << StringToUtf8(text);
-    const char16_t* impossible[] = {u"31.4.2023", u"29.2.2023", u"1.13.2023", u"0.1.2023",
-                                    u"1.1.10000"};
-    for (const char16_t* text : impossible)
-        EXPECT_THROW(ParseShortDateEU(text), EConvertError) << StringToUtf8(text);
+    for (const char16_t* text : zero) EXPECT_EQ(ParseShortDateEU(text), 0.0) << StringToUtf8(text);
+    const char16_t* impossible[] = {u"31.4.2023", u"29.2.2023", u"1.13.2023", u"0.1.2023", u"1.1.10000"};
+    for (const char16_t* text : impossible) EXPECT_THROW(ParseShortDateEU(text), EConvertError) << StringToUtf8(text);
     EXPECT_THROW(ParseShortDateUS(u"13/1/2023"), EConvertError);
 }
 
@@ -121,11 +130,9 @@ TEST_F(DateUtils, IsDateLike)
 {
     DayMonthYear();
     const std::pair<const char16_t*, bool> cases[] = {
-        {u"1/2/3", true}, {u"/1/2", false}, {u"1//2", false}, {u"1/2", false},
-        {u"ab/cd/", true}, {u"", false},
+        {u"1/2/3", true}, {u"/1/2", false}, {u"1//2", false}, {u"1/2", false}, {u"ab/cd/", true}, {u"", false},
     };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(IsDateLike(text), expected) << StringToUtf8(text);
+    for (const auto& [text, expected] : cases) EXPECT_EQ(IsDateLike(text), expected) << StringToUtf8(text);
 }
 
 TEST_F(DateUtils, IncrementDateFailures)

@@ -5,8 +5,8 @@
 #include "grid/foundation/filter_match.h"
 
 #include "platform/runtime/format_settings.h"
-#include "tests/grid/foundation/format_settings_fixture.h"
 #include "platform/runtime/unicode.h"
+#include "tests/grid/foundation/format_settings_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +81,7 @@ TEST_F(FilterMatch, Expressions)
         {u">5", u"abc", true, true},
         {u">5", u"+6", true, true},
         {u"<-5", u"-6e0", true, true},
-        {u">1e300", u"1e999", true, true},    // beyond double: still larger
+        {u">1e300", u"1e999", true, true},  // beyond double: still larger
         {u"<1e-300", u"1e-999", true, true},  // below double: zero
         {u">1,000", u"999.5", true, false},
         {u">1,000", u"1,000.5", true, true},
@@ -175,8 +175,7 @@ TEST_F(FilterMatch, StarsTakeLinearTimeOnPathologicalInput)
     EXPECT_FALSE(MatchFilterExpression(u"*a*a*a*a*a*a*a*a*a*b", text, false));
     // Thousands of star groups neither recurse nor take quadratic time.
     String manyStars;
-    for (int i = 0; i < 5000; ++i)
-        manyStars += u"*a";
+    for (int i = 0; i < 5000; ++i) manyStars += u"*a";
     EXPECT_FALSE(MatchFilterTerm(manyStars + u"*b", text));
     EXPECT_TRUE(MatchFilterTerm(manyStars + u"*b", text + u"b"));
     EXPECT_FALSE(MatchFilterTerm(manyStars + u"*b", String(4999, u'a') + u"b"));
@@ -212,8 +211,7 @@ bool ReferenceTerm(StringView P, StringView T)
         } else if (i < P.size() && P[i] == u'"') {
             ++i;
         } else if (i < P.size() && P[i] == u'*') {
-            while (i < P.size() && P[i] == u'*')
-                ++i;
+            while (i < P.size() && P[i] == u'*') ++i;
             matched = false;
             for (size_t k = T.size() + 1; k-- > j;)
                 if (ReferenceTerm(P.substr(i), T.substr(k))) {
@@ -240,10 +238,8 @@ TEST_F(FilterMatch, AgreesWithPlainBacktrackingOnRandomPatterns)
     const char16_t patternChars[] = u"ab*?*a!\"^&";
     for (int round = 0; round < 20000; ++round) {
         String pattern, text;
-        for (size_t n = random() % 9; n-- > 0;)
-            pattern += patternChars[random() % 10];
-        for (size_t n = random() % 9; n-- > 0;)
-            text += random() % 3 ? u'a' : u'b';
+        for (size_t n = random() % 9; n-- > 0;) pattern += patternChars[random() % 10];
+        for (size_t n = random() % 9; n-- > 0;) text += random() % 3 ? u'a' : u'b';
         ASSERT_EQ(MatchFilterTerm(pattern, text), ReferenceTerm(pattern, text))
             << "pattern '" << StringToUtf8(pattern) << "' text '" << StringToUtf8(text) << "'";
     }
@@ -252,8 +248,8 @@ TEST_F(FilterMatch, AgreesWithPlainBacktrackingOnRandomPatterns)
 TEST_F(FilterMatch, StarRestIsATermOfItsOwn)
 {
     // After "*" the rest is matched as a whole term against each suffix, from the empty one on.
-    EXPECT_TRUE(MatchFilterTerm(u"*!x", u"x"));     // the empty suffix is not "x"
-    EXPECT_TRUE(MatchFilterTerm(u"a*<5", u"a3"));   // "<5" holds for the empty suffix
+    EXPECT_TRUE(MatchFilterTerm(u"*!x", u"x"));  // the empty suffix is not "x"
+    EXPECT_TRUE(MatchFilterTerm(u"a*<5", u"a3"));  // "<5" holds for the empty suffix
     EXPECT_FALSE(MatchFilterTerm(u"x*<5", u"a3"));  // but the "x" must still match first
 }
 

@@ -19,28 +19,59 @@ TEST(MarkupLanguage, TagsAreRecognisedByTheirFirstLetters)
 {
     using T = TMarkupTag;
     const std::pair<const char16_t*, TMarkupTag> cases[] = {
-        {u"<B>", T::mtBold},           {u"<b>", T::mtBold},         {u"</B>", T::mtBoldOff},
-        {u"</BLINK>", T::mtFontColorOff}, {u"</BODY>", T::mtFontColorOff},
-        {u"<BR>", T::mtBreak},         {u"<br/>", T::mtBreak},      {u"<BLINK>", T::mtBlink},
-        {u"<BODY bgcolor=\"#FF0000\">", T::mtBody}, {u"<BIG>", T::mtUnknown},
-        {u"<I>", T::mtItalic},         {u"</I>", T::mtItalicOff},   {u"<IND x=\"5\">", T::mtIndent},
-        {u"<IMG src=\"a\">", T::mtImage}, {u"<U>", T::mtUnderline}, {u"</U>", T::mtUnderlineOff},
-        {u"<UL>", T::mtListOpen},      {u"<ULIST>", T::mtListOpen}, {u"</UL>", T::mtListClose},
-        {u"<LI>", T::mtListItem},      {u"</LI>", T::mtListItemOff},
-        {u"<S>", T::mtStrike},         {u"</S>", T::mtStrikeOff},   {u"<SHAD>", T::mtShadow},
-        {u"</SHAD>", T::mtShadowOff},  {u"<sub>", T::mtSubscript},  {u"<SUP>", T::mtSuperscript},
-        {u"</SUB>", T::mtSubSupOff},   {u"</SUP>", T::mtSubSupOff}, {u"<SPAN>", T::mtUnknown},
-        {u"<FONT color=\"clRed\">", T::mtFont}, {u"</FONT>", T::mtFontOff},
-        {u"<A href=\"x\">", T::mtAnchor}, {u"<ABBR>", T::mtAnchor}, {u"</ABBR>", T::mtAnchorOff},
-        {u"<P align=\"right\">", T::mtParagraph}, {u"</P>", T::mtParagraphOff},
-        {u"<HR>", T::mtRule},          {u"<HI>", T::mtHighlight},   {u"</HI>", T::mtHighlightOff},
-        {u"<H1>", T::mtUnknown},       {u"<E>", T::mtError},        {u"</E>", T::mtErrorOff},
-        {u"<R a=\"90\">", T::mtRotate}, {u"</R>", T::mtRotateOff},  {u"<Z>", T::mtHidden},
-        {u"</Z>", T::mtHiddenOff},     {u"<CONTROL type=\"edit\">", T::mtControl},
-        {u"<X>", T::mtUnknown},        {u"</>", T::mtUnknown},      {u"<>", T::mtUnknown},
+        {u"<B>", T::mtBold},
+        {u"<b>", T::mtBold},
+        {u"</B>", T::mtBoldOff},
+        {u"</BLINK>", T::mtFontColorOff},
+        {u"</BODY>", T::mtFontColorOff},
+        {u"<BR>", T::mtBreak},
+        {u"<br/>", T::mtBreak},
+        {u"<BLINK>", T::mtBlink},
+        {u"<BODY bgcolor=\"#FF0000\">", T::mtBody},
+        {u"<BIG>", T::mtUnknown},
+        {u"<I>", T::mtItalic},
+        {u"</I>", T::mtItalicOff},
+        {u"<IND x=\"5\">", T::mtIndent},
+        {u"<IMG src=\"a\">", T::mtImage},
+        {u"<U>", T::mtUnderline},
+        {u"</U>", T::mtUnderlineOff},
+        {u"<UL>", T::mtListOpen},
+        {u"<ULIST>", T::mtListOpen},
+        {u"</UL>", T::mtListClose},
+        {u"<LI>", T::mtListItem},
+        {u"</LI>", T::mtListItemOff},
+        {u"<S>", T::mtStrike},
+        {u"</S>", T::mtStrikeOff},
+        {u"<SHAD>", T::mtShadow},
+        {u"</SHAD>", T::mtShadowOff},
+        {u"<sub>", T::mtSubscript},
+        {u"<SUP>", T::mtSuperscript},
+        {u"</SUB>", T::mtSubSupOff},
+        {u"</SUP>", T::mtSubSupOff},
+        {u"<SPAN>", T::mtUnknown},
+        {u"<FONT color=\"clRed\">", T::mtFont},
+        {u"</FONT>", T::mtFontOff},
+        {u"<A href=\"x\">", T::mtAnchor},
+        {u"<ABBR>", T::mtAnchor},
+        {u"</ABBR>", T::mtAnchorOff},
+        {u"<P align=\"right\">", T::mtParagraph},
+        {u"</P>", T::mtParagraphOff},
+        {u"<HR>", T::mtRule},
+        {u"<HI>", T::mtHighlight},
+        {u"</HI>", T::mtHighlightOff},
+        {u"<H1>", T::mtUnknown},
+        {u"<E>", T::mtError},
+        {u"</E>", T::mtErrorOff},
+        {u"<R a=\"90\">", T::mtRotate},
+        {u"</R>", T::mtRotateOff},
+        {u"<Z>", T::mtHidden},
+        {u"</Z>", T::mtHiddenOff},
+        {u"<CONTROL type=\"edit\">", T::mtControl},
+        {u"<X>", T::mtUnknown},
+        {u"</>", T::mtUnknown},
+        {u"<>", T::mtUnknown},
     };
-    for (const auto& [tag, expected] : cases)
-        EXPECT_EQ(RecognizeMarkupTag(tag), expected) << StringToUtf8(tag);
+    for (const auto& [tag, expected] : cases) EXPECT_EQ(RecognizeMarkupTag(tag), expected) << StringToUtf8(tag);
 }
 
 TEST(MarkupLanguage, AttributeValues)
@@ -54,11 +85,11 @@ TEST(MarkupLanguage, AttributeValues)
     const Case cases[] = {
         {u"<A href=\"Http://X\" title=\"T\">", u"HREF", true, u"Http://X"},
         {u"<A href=\"x\" title=\"Some Title\">", u"TITLE", true, u"Some Title"},
-        {u"<FONT size=3>", u"SIZE", true, u""},          // no quotes: no value
+        {u"<FONT size=3>", u"SIZE", true, u""},  // no quotes: no value
         {u"<FONT face=\"a\">", u"COLOR", false, u""},
         {u"<FONT bgcolor=\"#00FF00\" color=\"clRed\">", u" COLOR", true, u"clRed"},
         {u"<FONT bgcolor=\"#00FF00\" color=\"clRed\">", u"COLOR", true, u"#00FF00"},  // first wins
-        {u"<IMG src=\"a.png", u"SRC", true, u""},        // unterminated value
+        {u"<IMG src=\"a.png", u"SRC", true, u""},  // unterminated value
         {u"<IMG alt=\"width=9\" width=\"20\">", u"WIDTH", true, u"20"},  // names inside values do not count
     };
     for (const auto& c : cases) {
@@ -74,29 +105,42 @@ TEST(MarkupLanguage, AttributeValues)
 TEST(MarkupLanguage, NumbersAndFontSizes)
 {
     const std::pair<const char16_t*, Integer> numbers[] = {
-        {u"12", 12},  {u"  12px", 12}, {u"$1F", 31}, {u"x10", 16}, {u"0x10", 16},
-        {u"-5", -5},  {u"-5px", 0},    {u"", 0},     {u"abc", 0},  {u"7.5", 7},
+        {u"12", 12},
+        {u"  12px", 12},
+        {u"$1F", 31},
+        {u"x10", 16},
+        {u"0x10", 16},
+        {u"-5", -5},
+        {u"-5px", 0},
+        {u"", 0},
+        {u"abc", 0},
+        {u"7.5", 7},
         {u"99999999999", 2147483647},
     };
-    for (const auto& [text, expected] : numbers)
-        EXPECT_EQ(MarkupNumber(text), expected) << StringToUtf8(text);
+    for (const auto& [text, expected] : numbers) EXPECT_EQ(MarkupNumber(text), expected) << StringToUtf8(text);
     Integer n = 0;
     EXPECT_TRUE(MarkupStrictNumber(u"40", n));
     EXPECT_EQ(n, 40);
     EXPECT_FALSE(MarkupStrictNumber(u"40px", n));
-    const std::pair<Integer, Integer> sizes[] = {{1, 8}, {2, 10}, {3, 12}, {4, 14}, {5, 16},
-                                                 {7, 7}, {0, 0},  {24, 24}};
-    for (const auto& [size, points] : sizes)
-        EXPECT_EQ(MarkupFontSize(size), points) << size;
+    const std::pair<Integer, Integer> sizes[] = {{1, 8}, {2, 10}, {3, 12}, {4, 14}, {5, 16}, {7, 7}, {0, 0}, {24, 24}};
+    for (const auto& [size, points] : sizes) EXPECT_EQ(MarkupFontSize(size), points) << size;
 }
 
 TEST(MarkupLanguage, Colours)
 {
     const std::pair<const char16_t*, uint32_t> cases[] = {
-        {u"#FF0000", 0x0000FF}, {u"#ff0000", 0x0000FF}, {u"#010203", 0x030201},
-        {u"clRed", 0x0000FF},   {u"CLRED", 0x0000FF},   {u"red", 0x000000},
-        {u"clNavy", 0x800000},  {u"clBtnFace", 0xFF00000F}, {u"clInfoBk", 0xFF000018},
-        {u"cl3DDkShadow", 0xFF000015}, {u"", 0},         {u"#12", 0x000012},
+        {u"#FF0000", 0x0000FF},
+        {u"#ff0000", 0x0000FF},
+        {u"#010203", 0x030201},
+        {u"clRed", 0x0000FF},
+        {u"CLRED", 0x0000FF},
+        {u"red", 0x000000},
+        {u"clNavy", 0x800000},
+        {u"clBtnFace", 0xFF00000F},
+        {u"clInfoBk", 0xFF000018},
+        {u"cl3DDkShadow", 0xFF000015},
+        {u"", 0},
+        {u"#12", 0x000012},
     };
     for (const auto& [value, expected] : cases)
         EXPECT_EQ(static_cast<uint32_t>(MarkupColor(value)), expected) << StringToUtf8(value);
@@ -127,8 +171,7 @@ TEST(MarkupLanguage, EntityTablesMatchHtmlEntities)
     ASSERT_TRUE(in) << "missing fixture";
     size_t conversion = 0, renderer = 0;
     for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
+        if (line.empty() || line[0] == '#') continue;
         std::istringstream fields(line);
         std::string table, name, hex;
         fields >> table >> name >> hex;

@@ -15,19 +15,21 @@ namespace {
 TEST(MarkupText, PlainAndVisibleText)
 {
     const std::pair<const char16_t*, const char16_t*> plain[] = {
-        {u"a<BR>b", u"a\r\nb"},  {u"a<br>b<Hr>c", u"a\r\nb\r\nc"}, {u"x<B>y</B>", u"xy"},
-        {u"a<b", u"a<b"},        {u"a<b>c<d", u"ac<d"},           {u"a>b<i>c", u"a>bc"},
+        {u"a<BR>b", u"a\r\nb"},
+        {u"a<br>b<Hr>c", u"a\r\nb\r\nc"},
+        {u"x<B>y</B>", u"xy"},
+        {u"a<b", u"a<b"},
+        {u"a<b>c<d", u"ac<d"},
+        {u"a>b<i>c", u"a>bc"},
         {u"", u""},
     };
-    for (const auto& [in, out] : plain)
-        EXPECT_EQ(MarkupToPlainText(in), out) << StringToUtf8(in);
+    for (const auto& [in, out] : plain) EXPECT_EQ(MarkupToPlainText(in), out) << StringToUtf8(in);
     const std::pair<const char16_t*, const char16_t*> visible[] = {
-        {u"a<BR>b", u"ab"},     {u"ab<i>cd</i>", u"abcd"}, {u"a<b", u"a<b"},
-        {u"a>b<i>c", u"a>b<i>c"},  // a ">" before the next "<": the rest stays as it is
+        {u"a<BR>b", u"ab"},        {u"ab<i>cd</i>", u"abcd"},
+        {u"a<b", u"a<b"},          {u"a>b<i>c", u"a>b<i>c"},  // a ">" before the next "<": the rest stays as it is
         {u"<b>x</b>y>z", u"xy>z"},
     };
-    for (const auto& [in, out] : visible)
-        EXPECT_EQ(StripMarkupTags(in), out) << StringToUtf8(in);
+    for (const auto& [in, out] : visible) EXPECT_EQ(StripMarkupTags(in), out) << StringToUtf8(in);
 }
 
 TEST(MarkupText, EscapeAndUnescape)
@@ -58,9 +60,9 @@ TEST(MarkupText, EscapeAndUnescape)
 
 TEST(MarkupText, ParseControlTag)
 {
-    const TControlTag t = ParseControlTag(
-        u"CONTROL type=\"edit\" id=\"Name\" value=\"a &quot;b&quot; &eacute;\" width=\"80\" "
-        u"height=\"20\" prop=\"p&amp;q\" maxlen=\"12\">");
+    const TControlTag t =
+        ParseControlTag(u"CONTROL type=\"edit\" id=\"Name\" value=\"a &quot;b&quot; &eacute;\" width=\"80\" "
+                        u"height=\"20\" prop=\"p&amp;q\" maxlen=\"12\">");
     EXPECT_EQ(t.Type, u"EDIT");
     EXPECT_EQ(t.ID, u"Name");
     EXPECT_EQ(t.Value, u"a \"b\" \u00E9");
@@ -73,13 +75,12 @@ TEST(MarkupText, ParseControlTag)
     EXPECT_EQ(empty.Type, u"");
 }
 
-const String kControls =
-    u"Name: <control type=\"edit\" id=\"n\" value=\"Bob\" width=\"80\" prop=\"P1\" maxlen=\"20\" "
-    u"height=\"30\"> "
-    u"<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"16\"> "
-    u"<CONTROL TYPE=\"RADIO\" ID=\"r1\" VALUE=\"TRUE\" WIDTH=\"16\">"
-    u"<CONTROL TYPE=\"RADIO\" ID=\"r2\" VALUE=\"true\" WIDTH=\"16\">"
-    u"<CONTROL TYPE=\"COMBO\" ID=\"k\" VALUE=\"x\" WIDTH=\"50\"> end";
+const String kControls = u"Name: <control type=\"edit\" id=\"n\" value=\"Bob\" width=\"80\" prop=\"P1\" maxlen=\"20\" "
+                         u"height=\"30\"> "
+                         u"<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"16\"> "
+                         u"<CONTROL TYPE=\"RADIO\" ID=\"r1\" VALUE=\"TRUE\" WIDTH=\"16\">"
+                         u"<CONTROL TYPE=\"RADIO\" ID=\"r2\" VALUE=\"true\" WIDTH=\"16\">"
+                         u"<CONTROL TYPE=\"COMBO\" ID=\"k\" VALUE=\"x\" WIDTH=\"50\"> end";
 
 TEST(MarkupText, ControlQueries)
 {
@@ -123,9 +124,8 @@ TEST(MarkupText, SetControlTagValueRewritesOneElement)
     String text = kControls;
     EXPECT_TRUE(SetControlTagValue(text, u"n", u"say \"hi\" & \u00E9"));
     EXPECT_EQ(text.substr(0, 7), u"Name: <");
-    const String expected =
-        u"Name: <CONTROL ID=\"n\" VALUE=\"say &quot;hi&quot; &amp; &eacute;\" WIDTH=\"80\" "
-        u"TYPE=\"EDIT\" PROP=\"P1\" MAXLEN=\"20\" HEIGHT=\"30\"> <CONTROL TYPE=\"CHECK\"";
+    const String expected = u"Name: <CONTROL ID=\"n\" VALUE=\"say &quot;hi&quot; &amp; &eacute;\" WIDTH=\"80\" "
+                            u"TYPE=\"EDIT\" PROP=\"P1\" MAXLEN=\"20\" HEIGHT=\"30\"> <CONTROL TYPE=\"CHECK\"";
     EXPECT_EQ(text.substr(0, expected.size()), expected);
     String value;
     ASSERT_TRUE(GetControlValue(text, u"n", value));
@@ -203,15 +203,14 @@ TEST(MarkupText, HighlightRoundTripLeavesEveryTextAsItWas)
     // What the grid does: escape the cell text and the search text, highlight; later unescape
     // and remove the highlight. The cell must come back unchanged, also when it held entities
     // or a text that looks like an internal marker.
-    const char16_t* texts[] = {u"plain", u"<b>x</b>", u"a&lt;b", u"x*amp;y", u"a & b \"q\" <x>",
-                               u"x&ltamp;", u"&amp;", u"AMP&amp"};
-    const char16_t* searches[] = {u"a", u"x", u"b", u"amp", u"<", u"&", u"zz", u"lt", u"t;", u"quot",
-                                  u"p;", u";"};
+    const char16_t* texts[] = {u"plain",           u"<b>x</b>", u"a&lt;b", u"x*amp;y",
+                               u"a & b \"q\" <x>", u"x&ltamp;", u"&amp;",  u"AMP&amp"};
+    const char16_t* searches[] = {u"a", u"x", u"b", u"amp", u"<", u"&", u"zz", u"lt", u"t;", u"quot", u"p;", u";"};
     for (const char16_t* text : texts) {
         for (const char16_t* search : searches) {
             for (bool caseSensitive : {true, false}) {
-                const String marked = HighlightInMarkup(EscapeMarkup(text, false),
-                                                        EscapeMarkup(search, false), u"hi", caseSensitive);
+                const String marked =
+                    HighlightInMarkup(EscapeMarkup(text, false), EscapeMarkup(search, false), u"hi", caseSensitive);
                 const String back = RemoveMarkupHighlight(UnescapeMarkup(marked, false), u"hi");
                 EXPECT_EQ(back, text) << StringToUtf8(text) << " / " << StringToUtf8(search);
             }

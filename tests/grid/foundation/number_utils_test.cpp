@@ -5,8 +5,8 @@
 #include "grid/foundation/number_utils.h"
 
 #include "platform/runtime/format_settings.h"
-#include "tests/grid/foundation/format_settings_fixture.h"
 #include "platform/runtime/unicode.h"
+#include "tests/grid/foundation/format_settings_fixture.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +26,7 @@ TEST(NumberChars, EveryUtf16UnitFollowsTheUnicodeNumberCategories)
     std::string category(0x10000, '?');
     std::vector<std::pair<unsigned, std::string>> runs;
     for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
+        if (line.empty() || line[0] == '#') continue;
         std::istringstream fields(line);
         std::string unit, cat;
         fields >> unit >> cat;
@@ -48,18 +47,16 @@ TEST(NumberChars, EveryUtf16UnitFollowsTheUnicodeNumberCategories)
 
 TEST(NumberChars, AsciiDigitsOnlyAndThePartTests)
 {
-    for (unsigned c = 0; c < 0x80; ++c)
-        EXPECT_EQ(IsNumberChar(static_cast<Char>(c)), c >= '0' && c <= '9') << c;
+    for (unsigned c = 0; c < 0x80; ++c) EXPECT_EQ(IsNumberChar(static_cast<Char>(c)), c >= '0' && c <= '9') << c;
     struct Case {
         Char c;
         bool part, signedPart, plain, orMinus;
     };
     const Case cases[] = {
-        {u'5', true, true, true, true},     {u'\u00BD', true, true, true, true},
-        {u',', true, true, false, false},   {u'.', true, true, true, false},
-        {u'e', true, true, true, false},    {u'E', true, true, true, false},
-        {u'-', false, true, true, true},    {u'+', false, true, true, false},
-        {u'$', false, false, false, false}, {u' ', false, false, false, false},
+        {u'5', true, true, true, true},     {u'\u00BD', true, true, true, true}, {u',', true, true, false, false},
+        {u'.', true, true, true, false},    {u'e', true, true, true, false},     {u'E', true, true, true, false},
+        {u'-', false, true, true, true},    {u'+', false, true, true, false},    {u'$', false, false, false, false},
+        {u' ', false, false, false, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsNumberPartChar(c.c), c.part) << static_cast<int>(c.c);
@@ -67,11 +64,9 @@ TEST(NumberChars, AsciiDigitsOnlyAndThePartTests)
         EXPECT_EQ(IsPlainNumberChar(c.c), c.plain) << static_cast<int>(c.c);
         EXPECT_EQ(IsNumberOrMinusChar(c.c), c.orMinus) << static_cast<int>(c.c);
     }
-    for (Char c : {u' ', u'\'', u',', u'-', u'.'})
-        EXPECT_TRUE(IsWordBreakChar(c));
+    for (Char c : {u' ', u'\'', u',', u'-', u'.'}) EXPECT_TRUE(IsWordBreakChar(c));
     EXPECT_FALSE(IsWordBreakChar(u'_'));
-    for (Char c : {u',', u'-', u';'})
-        EXPECT_TRUE(IsRangeSeparator(c));
+    for (Char c : {u',', u'-', u';'}) EXPECT_TRUE(IsRangeSeparator(c));
     EXPECT_FALSE(IsRangeSeparator(u'.'));
 }
 
@@ -86,20 +81,14 @@ TEST_F(NumberUtils, PartTestsFollowTheLocaleSeparators)
 
 TEST_F(NumberUtils, CleanNumberText)
 {
-    const std::pair<const char16_t*, const char16_t*> cases[] = {
-        {u"", u""},
-        {u"$ 1,234.50", u"1234.50"},
-        {u"(12)", u"-12"},
-        {u"-7 kg", u"-7"},
-        {u"(1,234.5)", u"-1234.5"},
-        {u"$", u""},
-        {u"+3e5", u"3e5"},
-        {u"EUR 12.5", u"E"},  // "E" is an exponent letter: kept, and the scan stops at "U"
-        {u"abc", u""},
-        {u"12abc34", u"12"},
-    };
-    for (const auto& [in, out] : cases)
-        EXPECT_EQ(CleanNumberText(in), out) << StringToUtf8(in);
+    const std::pair<const char16_t*, const char16_t*> cases[] =
+        {
+            {u"", u""},        {u"$ 1,234.50", u"1234.50"}, {u"(12)", u"-12"},
+            {u"-7 kg", u"-7"}, {u"(1,234.5)", u"-1234.5"},  {u"$", u""},
+            {u"+3e5", u"3e5"}, {u"EUR 12.5", u"E"},  // "E" is an exponent letter: kept, and the scan stops at "U"
+            {u"abc", u""},     {u"12abc34", u"12"},
+        };
+    for (const auto& [in, out] : cases) EXPECT_EQ(CleanNumberText(in), out) << StringToUtf8(in);
     FormatSettings.DecimalSeparator = u',';
     FormatSettings.ThousandSeparator = u'.';
     EXPECT_EQ(CleanNumberText(u"€ 1.234,5"), u"1234.5");
@@ -109,27 +98,30 @@ TEST_F(NumberUtils, CleanNumberText)
 
 TEST_F(NumberUtils, ClassifyNumberTextGridSet)
 {
-    const std::pair<const char16_t*, TNumberTextClass> cases[] = {
-        {u"", ntNotANumber},       {u"42", ntInteger},         {u"-42", ntInteger},
-        {u"-", ntInteger},         {u"1,234.5", ntDecimal},    {u"1,234,567", ntDecimal},
-        {u"1,23,456", ntNotANumber}, {u"12,34,567", ntNotANumber}, {u"1.5.6", ntNotANumber},
-        {u"+5", ntNotANumber},     {u"1e5", ntScientific},     {u"1.5E3", ntScientific},
-        {u"-1e-5", ntScientific},  {u"1e", ntNotANumber},      {u"e5", ntNotANumber},
-        {u"1e5e6", ntNotANumber},  {u"1-2", ntNotANumber},     {u"--1", ntNotANumber},
-        {u"\u0663\u0664", ntInteger},  // Arabic-Indic digits are number characters
-        {u"1e+5", ntScientific},   {u"1e5-", ntNotANumber},    {u"1,5e3", ntNotANumber},
-    };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(ClassifyNumberText(text), expected) << StringToUtf8(text);
+    const std::pair<const char16_t*, TNumberTextClass> cases[] =
+        {
+            {u"", ntNotANumber},          {u"42", ntInteger},
+            {u"-42", ntInteger},          {u"-", ntInteger},
+            {u"1,234.5", ntDecimal},      {u"1,234,567", ntDecimal},
+            {u"1,23,456", ntNotANumber},  {u"12,34,567", ntNotANumber},
+            {u"1.5.6", ntNotANumber},     {u"+5", ntNotANumber},
+            {u"1e5", ntScientific},       {u"1.5E3", ntScientific},
+            {u"-1e-5", ntScientific},     {u"1e", ntNotANumber},
+            {u"e5", ntNotANumber},        {u"1e5e6", ntNotANumber},
+            {u"1-2", ntNotANumber},       {u"--1", ntNotANumber},
+            {u"\u0663\u0664", ntInteger},  // Arabic-Indic digits are number characters
+            {u"1e+5", ntScientific},      {u"1e5-", ntNotANumber},
+            {u"1,5e3", ntNotANumber},
+        };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(ClassifyNumberText(text), expected) << StringToUtf8(text);
 }
 
 TEST_F(NumberUtils, ClassifyNumberTextDropDownSet)
 {
     const std::pair<const char16_t*, TNumberTextClass> cases[] = {
-        {u"", ntNotANumber},   {u"1-2", ntInteger},     {u"FF", ntHexadecimal},
-        {u"-1a", ntHexadecimal}, {u"1.5", ntDecimal},   {u"1.5.5", ntNotANumber},
-        {u"1,234", ntDecimal}, {u",123", ntNotANumber}, {u"1,2,3", ntNotANumber},
-        {u"1g", ntNotANumber}, {u"--1", ntNotANumber},  {u"1,234,567", ntDecimal},
+        {u"", ntNotANumber},      {u"1-2", ntInteger},      {u"FF", ntHexadecimal}, {u"-1a", ntHexadecimal},
+        {u"1.5", ntDecimal},      {u"1.5.5", ntNotANumber}, {u"1,234", ntDecimal},  {u",123", ntNotANumber},
+        {u"1,2,3", ntNotANumber}, {u"1g", ntNotANumber},    {u"--1", ntNotANumber}, {u"1,234,567", ntDecimal},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(ExtDropDown::ClassifyNumberText(text), expected) << StringToUtf8(text);

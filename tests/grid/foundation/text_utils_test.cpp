@@ -5,10 +5,10 @@
 #include "grid/foundation/text_utils.h"
 
 #include "platform/runtime/format_settings.h"
-#include "tests/grid/foundation/format_settings_fixture.h"
 #include "platform/runtime/string_list.h"
 #include "platform/runtime/text_encoding.h"
 #include "platform/runtime/unicode.h"
+#include "tests/grid/foundation/format_settings_fixture.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -39,12 +39,11 @@ TEST(TextIntegers, ClampAndMinMax)
         Integer value, lower, upper, expected;
     };
     const Case cases[] = {
-        {5, 0, 0, 5},   {5, 10, 10, 5},  {5, 10, 0, 10}, {50, 10, 40, 40},
+        {5, 0, 0, 5},    {5, 10, 10, 5},    {5, 10, 0, 10},   {50, 10, 40, 40},
         {50, 0, 40, 40}, {-5, -10, -1, -5}, {20, 10, 40, 20}, {5, 10, 40, 10},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ClampToLimits(c.value, c.lower, c.upper), c.expected)
-            << c.value << " " << c.lower << " " << c.upper;
+        EXPECT_EQ(ClampToLimits(c.value, c.lower, c.upper), c.expected) << c.value << " " << c.lower << " " << c.upper;
     EXPECT_EQ(IntMax(-3, 2), 2);
     EXPECT_EQ(IntMin(-3, 2), -3);
     struct Rect {
@@ -112,8 +111,7 @@ TEST(TextCase, ProperCaseText)
         {u"ivan", u"Ivan"},
         {u"i", u"I"},
     };
-    for (const auto& [in, out] : cases)
-        EXPECT_EQ(ProperCaseText(in), out) << StringToUtf8(in);
+    for (const auto& [in, out] : cases) EXPECT_EQ(ProperCaseText(in), out) << StringToUtf8(in);
     EXPECT_EQ(MatchCaseText(u"Straße é", true), u"Straße é");
     EXPECT_EQ(MatchCaseText(u"abc é", false), u"ABC É");
 }
@@ -179,10 +177,8 @@ TEST(TextUrl, AutoLinkURL)
     const Case cases[] = {
         {u"go to http://example.com/a?q=1 now", 1,
          u"go to <a href=\"http://example.com/a\">http://example.com/a</a>?q=1 now"},
-        {u"<b>HTTP://X.ORG</b>", 1,
-         u"&lt;b&gt;<a href=\"HTTP://X.ORG\">HTTP://X.ORG</a>&lt;/b&gt;"},
-        {u"a http://x.org and http://y.org", 1,
-         u"a <a href=\"http://x.org\">http://x.org</a> and http://y.org"},
+        {u"<b>HTTP://X.ORG</b>", 1, u"&lt;b&gt;<a href=\"HTTP://X.ORG\">HTTP://X.ORG</a>&lt;/b&gt;"},
+        {u"a http://x.org and http://y.org", 1, u"a <a href=\"http://x.org\">http://x.org</a> and http://y.org"},
         {u"Http://x.org/\u00E9t\u00E9", 1, u"<a href=\"Http://x.org/\">Http://x.org/</a>\u00E9t\u00E9"},
         {u"<b>no link</b>", 0, u"untouched"},
     };
@@ -201,8 +197,8 @@ TEST(TextReference, ParseRowColReference)
         Integer col, row;
     };
     const Case cases[] = {
-        {u"r12c3", true, 3, 12}, {u"R0C0", true, 0, 0},  {u"R1C", false, -1, -1},
-        {u"RC12", false, -1, -1}, {u"R5C7X", false, -1, -1}, {u"X1C1", false, -1, -1},
+        {u"r12c3", true, 3, 12},   {u"R0C0", true, 0, 0},     {u"R1C", false, -1, -1},
+        {u"RC12", false, -1, -1},  {u"R5C7X", false, -1, -1}, {u"X1C1", false, -1, -1},
         {u"R-2C-3", true, -3, -2}, {u"R1 C2", false, -1, -1}, {u"R 1C 2", true, 2, 1},
     };
     for (const auto& c : cases) {

@@ -6,17 +6,17 @@
 #include "platform/runtime/resources.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/application.h"
-#include "platform/ui/cursors.h"
-#include "platform/ui/forms.h"
 #include "platform/ui/clipboard.h"
+#include "platform/ui/cursors.h"
 #include "platform/ui/file_dialogs.h"
+#include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/window_system.h"
 #include "tests/platform/backends/x_session.h"
 #include "tests/support/test_support.h"
 
-#include <gtk/gtk.h>
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 
 #include <functional>
 #include <thread>
@@ -83,9 +83,9 @@ protected:
                 EndPaint(Wnd, ps);
                 return 0;
             }
-            if ((Msg >= WM_KEYFIRST && Msg <= WM_KEYLAST) || (Msg >= WM_MOUSEFIRST && Msg <= WM_MOUSELAST &&
-                                                              Msg != WM_MOUSEMOVE) ||
-                Msg == WM_TIMER || Msg == WM_USER || Msg == WM_ACTIVATE)
+            if ((Msg >= WM_KEYFIRST && Msg <= WM_KEYLAST) ||
+                (Msg >= WM_MOUSEFIRST && Msg <= WM_MOUSELAST && Msg != WM_MOUSEMOVE) || Msg == WM_TIMER ||
+                Msg == WM_USER || Msg == WM_ACTIVATE)
                 m_log.push_back({Msg, W, L});
             return DefWindowProc(Wnd, Msg, W, L);
         };
@@ -179,10 +179,10 @@ std::string CursorFile()
         for (int i = 0; i < bytes; ++i) f += char((v >> (8 * i)) & 0xFF);
     };
     const uint32_t image = 40 + 16 * 16 * 4 + 16 * 4;
-    put(0, 2), put(2, 2), put(1, 2);                                      // a cursor file, one image
+    put(0, 2), put(2, 2), put(1, 2);  // a cursor file, one image
     put(16, 1), put(16, 1), put(0, 1), put(0, 1), put(3, 2), put(5, 2);  // 16 x 16, hot spot
     put(image, 4), put(22, 4);
-    put(40, 4), put(16, 4), put(32, 4), put(1, 2), put(32, 2);           // the image's header
+    put(40, 4), put(16, 4), put(32, 4), put(1, 2), put(32, 2);  // the image's header
     for (int i = 0; i < 6; ++i) put(0, 4);
     for (int i = 0; i < 16 * 16; ++i) put(0xFF000000u | (i % 16 < 8 ? 0x0000FF : 0xFFFFFF), 4);
     for (int i = 0; i < 16; ++i) put(0, 4);  // the mask: every pixel shown
@@ -211,8 +211,11 @@ TEST_F(GtkBackendOnXvfb, KeysCarryScanCodesAndTheKeypadIsToldApart)
         Word Vk;
         Word Scan;
         bool Extended;
-    } expected[] = {{VK_HOME, 0x47, true}, {VK_HOME, 0x47, false}, {VK_RETURN, 0x1C, false},
-                    {VK_RETURN, 0x1C, true}, {'A', 0x1E, false}};
+    } expected[] = {{VK_HOME, 0x47, true},
+                    {VK_HOME, 0x47, false},
+                    {VK_RETURN, 0x1C, false},
+                    {VK_RETURN, 0x1C, true},
+                    {'A', 0x1E, false}};
     for (std::size_t i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(downs[i].WParam, expected[i].Vk);
@@ -325,7 +328,9 @@ TEST_F(GtkBackendOnXvfb, ClipboardTextAndNamedFormatsAsGtkTargets)
     GtkClipboard* cb = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
     gchar* text = gtk_clipboard_wait_for_text(cb);
     ASSERT_NE(text, nullptr);
-    EXPECT_STREQ(text, "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_STREQ(text,
+                 "Gr\xC3\xBC\xC3\x9F"
+                 "e");
     g_free(text);
 
     UINT format = RegisterClipboardFormat(u"GW Grid Cells");

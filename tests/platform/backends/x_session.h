@@ -42,7 +42,8 @@ public:
     {
         std::vector<std::string> env;
         for (char** e = environ; *e; ++e)
-            if (std::strncmp(*e, "DISPLAY=", 8) != 0 && std::strncmp(*e, "WAYLAND_DISPLAY=", 16) != 0) env.emplace_back(*e);
+            if (std::strncmp(*e, "DISPLAY=", 8) != 0 && std::strncmp(*e, "WAYLAND_DISPLAY=", 16) != 0)
+                env.emplace_back(*e);
         if (!Display.empty()) env.push_back("DISPLAY=" + Display);
         std::vector<char*> argv, envp;
         for (auto& a : Args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -126,10 +127,10 @@ public:
         if (pipe(fds) != 0) return;
         std::string screen = std::to_string(Width) + "x" + std::to_string(Height) + "x24";
         // The child's end of the pipe lands on descriptor 3, where -displayfd writes the number.
-        m_server = std::make_unique<TChildProcess>(
-            std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen", "0", screen, "-nolisten", "tcp", "-br",
-                                     "-noreset"},
-            "", "/dev/null", fds[1]);
+        m_server =
+            std::make_unique<TChildProcess>(std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen", "0", screen,
+                                                                     "-nolisten", "tcp", "-br", "-noreset"},
+                                            "", "/dev/null", fds[1]);
         close(fds[1]);
         std::string number;
         auto end = std::chrono::steady_clock::now() + std::chrono::seconds(15);

@@ -21,8 +21,7 @@ protected:
         combo = new TComboBox(form);
         combo->SetParent(form);
         combo->SetBounds(10, 10, 150, 21);
-        for (const char16_t* s : {u"red", u"green", u"blue", u"black", u"white"})
-            combo->Items()->Add(s);
+        for (const char16_t* s : {u"red", u"green", u"blue", u"black", u"white"}) combo->Items()->Add(s);
         edit = new TEdit(form);
         edit->SetParent(form);
         edit->SetBounds(10, 200, 100, 21);
@@ -95,7 +94,10 @@ TEST_F(ComboTest, TheParentSeesTheNotificationsInOrder)
 
 TEST_F(ComboTest, KeysOpenAndCloseTheList)
 {
-    struct Case { Word key; TShiftState shift; };
+    struct Case {
+        Word key;
+        TShiftState shift;
+    };
     const Case openers[] = {{VK_DOWN, ssAlt}, {VK_F4, 0}, {VK_UP, ssAlt}};
     for (const Case& c : openers) {
         h.Press(c.key, c.shift);

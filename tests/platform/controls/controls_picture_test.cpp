@@ -31,8 +31,7 @@ bool AreaHas(TCanvas& C, TRect R, TColor Colour)
     const TColor want = ColorToRGB(Colour);
     for (Integer y = R.Top; y < R.Bottom; ++y)
         for (Integer x = R.Left; x < R.Right; ++x)
-            if (C.Pixels(x, y) == want)
-                return true;
+            if (C.Pixels(x, y) == want) return true;
     return false;
 }
 
@@ -66,8 +65,7 @@ TEST(ControlsPicture, EveryControlInEveryState)
     place(list);
     list->SetStyle(csDropDownList);
     for (auto* c : {combo, list})
-        for (const char16_t* s : {u"Modbus TCP", u"IEC 104", u"DNP3", u"Profibus"})
-            c->Items()->Add(s);
+        for (const char16_t* s : {u"Modbus TCP", u"IEC 104", u"DNP3", u"Profibus"}) c->Items()->Add(s);
     combo->SetItemIndex(0);
     list->SetItemIndex(1);
     auto* listBox = new TListBox(form);
@@ -75,8 +73,7 @@ TEST(ControlsPicture, EveryControlInEveryState)
     auto* checks = new TCheckListBox(form);
     place(checks, 60);
     for (auto* l : std::vector<TCustomListBox*>{listBox, checks})
-        for (const char16_t* s : {u"COM1", u"COM2", u"COM3", u"COM4", u"COM5"})
-            l->Items()->Add(s);
+        for (const char16_t* s : {u"COM1", u"COM2", u"COM3", u"COM4", u"COM5"}) l->Items()->Add(s);
     listBox->SetItemIndex(1);
     checks->SetChecked(0, true);
     checks->SetItemIndex(2);
@@ -107,14 +104,12 @@ TEST(ControlsPicture, EveryControlInEveryState)
     canvas.Brush()->SetColor(clBtnFace);
     canvas.FillRect(Rect(0, 0, 5 * ColumnWidth, rows * RowHeight + Margin));
     const char16_t* titles[] = {u"normal", u"focused", u"disabled", u"dropped down"};
-    for (Integer col = 0; col < 4; ++col)
-        canvas.TextOut(Margin + col * ColumnWidth, 0, titles[col]);
+    for (Integer col = 0; col < 4; ++col) canvas.TextOut(Margin + col * ColumnWidth, 0, titles[col]);
 
     auto cell = [&](Integer Row, Integer Col) { return TPoint{Margin + Col * ColumnWidth, 16 + Row * RowHeight}; };
     for (Integer row = 0; row < rows; ++row) {
         TWinControl* c = controls[std::size_t(row)];
-        for (auto* other : controls)
-            other->SetVisible(other == c);
+        for (auto* other : controls) other->SetVisible(other == c);
         // Normal: the focus is on the sink, so none of ours has it.
         sink->SetFocus();
         h.ProcessMessages();
@@ -149,7 +144,8 @@ TEST(ControlsPicture, EveryControlInEveryState)
             ASSERT_TRUE(cb->DroppedDown());
             cb->PaintTo(canvas, p.X, p.Y);
             cb->ListPopup()->PaintTo(canvas, p.X, p.Y + cb->Height());
-            EXPECT_TRUE(AreaHas(canvas, Bounds(p.X, p.Y + cb->Height(), cb->ListPopup()->Width(), cb->ListPopup()->Height()),
+            EXPECT_TRUE(AreaHas(canvas,
+                                Bounds(p.X, p.Y + cb->Height(), cb->ListPopup()->Width(), cb->ListPopup()->Height()),
                                 clHighlight))
                 << "the open list marks its item";
             cb->SetDroppedDown(false);
@@ -162,8 +158,7 @@ TEST(ControlsPicture, EveryControlInEveryState)
             h.Press(VK_ESCAPE);
         }
     }
-    for (auto* other : controls)
-        other->SetVisible(true);
+    for (auto* other : controls) other->SetVisible(true);
     const std::filesystem::path file = std::filesystem::current_path() / "text_controls_states.png";
     SaveSurfaceToPng(surface.get(), Utf8ToString(file.string()));
     EXPECT_TRUE(std::filesystem::exists(file));

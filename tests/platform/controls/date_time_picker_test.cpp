@@ -31,16 +31,20 @@ TEST(DateTimeFields, SteppingWrapsInsideTheFieldAndClipsTheDay)
     TDateTimeFields f(u"dd/mm/yyyy");
     f.Render(0);
     const auto e = f.EditableSpans();
-    struct Case { TDateTime from; Integer field; Integer delta; TDateTime to; };
+    struct Case {
+        TDateTime from;
+        Integer field;
+        Integer delta;
+        TDateTime to;
+    };
     const Case cases[] = {
         {EncodeDate(2024, 1, 31), 0, 1, EncodeDate(2024, 1, 1)},
         {EncodeDate(2024, 1, 1), 0, -1, EncodeDate(2024, 1, 31)},
-        {EncodeDate(2024, 1, 31), 1, 1, EncodeDate(2024, 2, 29)},   // day clipped
-        {EncodeDate(2024, 12, 5), 1, 1, EncodeDate(2024, 1, 5)},     // month wraps, year stays
+        {EncodeDate(2024, 1, 31), 1, 1, EncodeDate(2024, 2, 29)},  // day clipped
+        {EncodeDate(2024, 12, 5), 1, 1, EncodeDate(2024, 1, 5)},  // month wraps, year stays
         {EncodeDate(2024, 2, 29), 2, 1, EncodeDate(2025, 2, 28)},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(f.Step(c.from, e[std::size_t(c.field)], c.delta), c.to);
+    for (const Case& c : cases) EXPECT_EQ(f.Step(c.from, e[std::size_t(c.field)], c.delta), c.to);
     f.MaxDate = EncodeDate(2024, 6, 30);
     EXPECT_EQ(f.Step(EncodeDate(2024, 6, 30), e[2], 1), EncodeDate(2024, 6, 30)) << "clamped to the maximum";
 }
@@ -62,8 +66,7 @@ TEST(DateTimeFields, DigitsFillAFieldAndReportWhenItIsFull)
     v = f.TypeDigit(v, e[1], u'4', pending, complete);
     EXPECT_TRUE(complete) << "no month starts with 4 and has two digits";
     EXPECT_EQ(v, EncodeDate(2024, 4, 27));
-    for (Char c : String(u"1999"))
-        v = f.TypeDigit(v, e[2], c, pending, complete);
+    for (Char c : String(u"1999")) v = f.TypeDigit(v, e[2], c, pending, complete);
     EXPECT_TRUE(complete);
     EXPECT_EQ(v, EncodeDate(1999, 4, 27));
 }
@@ -156,8 +159,11 @@ TEST_F(PickerTest, TheParentIsToldOfEveryChangeAndOfAnUncheckedBox)
     h.Press(VK_F4);
     h.Press(VK_ESCAPE);
     using P = std::pair<UINT, Cardinal>;
-    EXPECT_EQ(seen, (std::vector<P>{{DTN_DATETIMECHANGE, GDT_VALID}, {DTN_DATETIMECHANGE, GDT_NONE},
-                                    {DTN_DROPDOWN, GDT_NONE}, {DTN_CLOSEUP, GDT_NONE}}));
+    EXPECT_EQ(seen,
+              (std::vector<P>{{DTN_DATETIMECHANGE, GDT_VALID},
+                              {DTN_DATETIMECHANGE, GDT_NONE},
+                              {DTN_DROPDOWN, GDT_NONE},
+                              {DTN_CLOSEUP, GDT_NONE}}));
     form->WindowProc = old;
 }
 

@@ -27,13 +27,15 @@ TEST(EditBuffer, TypingReplacesTheSelectionAndMovesTheCaret)
 
 TEST(EditBuffer, SetSelFollowsTheEditMessageRules)
 {
-    struct Case { Integer start, end, selStart, selLength, caret; };
+    struct Case {
+        Integer start, end, selStart, selLength, caret;
+    };
     const Case cases[] = {
-        {2, 4, 2, 2, 4},    // anchor 2, caret 4
-        {4, 2, 2, 2, 2},    // reversed: caret at the start
-        {0, -1, 0, 6, 6},   // -1 = to the end
-        {3, 99, 3, 3, 6},   // clamped
-        {-1, 0, 6, 0, 6},   // -1 start: selection removed, caret kept (was 6)
+        {2, 4, 2, 2, 4},  // anchor 2, caret 4
+        {4, 2, 2, 2, 2},  // reversed: caret at the start
+        {0, -1, 0, 6, 6},  // -1 = to the end
+        {3, 99, 3, 3, 6},  // clamped
+        {-1, 0, 6, 0, 6},  // -1 start: selection removed, caret kept (was 6)
     };
     TEditBuffer b;
     b.SetText(u"abcdef");
@@ -101,8 +103,7 @@ TEST(EditBuffer, TypingInARowIsOneUndoStepAndUndoTwiceRedoes)
     TEditBuffer b;
     b.SetText(u"x");
     b.MoveCaret(1, false);
-    for (Char c : String(u"abc"))
-        b.TypeChar(c);
+    for (Char c : String(u"abc")) b.TypeChar(c);
     EXPECT_TRUE(b.CanUndo());
     EXPECT_TRUE(b.Undo());
     EXPECT_EQ(b.Text(), u"x");
@@ -118,15 +119,21 @@ TEST(EditBuffer, TypingInARowIsOneUndoStepAndUndoTwiceRedoes)
 
 TEST(EditBuffer, DeletionTakesWholePairsAndWords)
 {
-    struct Case { const char16_t* text; Integer caret; bool forward; bool word; const char16_t* expect; };
+    struct Case {
+        const char16_t* text;
+        Integer caret;
+        bool forward;
+        bool word;
+        const char16_t* expect;
+    };
     const Case cases[] = {
-        {u"ab\r\ncd", 4, false, false, u"abcd"},        // backspace over CR LF
-        {u"ab\r\ncd", 2, true, false, u"abcd"},         // delete CR LF
-        {u"a\U0001F600b", 3, false, false, u"ab"},      // surrogate pair as one
+        {u"ab\r\ncd", 4, false, false, u"abcd"},  // backspace over CR LF
+        {u"ab\r\ncd", 2, true, false, u"abcd"},  // delete CR LF
+        {u"a\U0001F600b", 3, false, false, u"ab"},  // surrogate pair as one
         {u"a\U0001F600b", 1, true, false, u"ab"},
         {u"one two three", 7, false, true, u"one  three"},  // Ctrl+Backspace
-        {u"one two three", 4, true, true, u"one three"},    // Ctrl+Delete
-        {u"abc", 0, false, false, u"abc"},               // nothing before the caret
+        {u"one two three", 4, true, true, u"one three"},  // Ctrl+Delete
+        {u"abc", 0, false, false, u"abc"},  // nothing before the caret
     };
     for (const Case& c : cases) {
         TEditBuffer b;

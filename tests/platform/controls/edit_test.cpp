@@ -1,8 +1,8 @@
 // Harness tests of TEdit: typing, selection by keys and mouse, clipboard, limits, undo, OnChange,
 // key events and the edit messages other controls send.
+#include "edit_fixture.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/message_beep.h"
-#include "edit_fixture.h"
 
 #include "platform/backends/headless/harness.h"
 
@@ -36,18 +36,21 @@ TEST_F(EditTest, ProgramTextChangesFireOnceAndOnlyWhenDifferent)
 
 TEST_F(EditTest, ShiftSelectionByKeys)
 {
-    struct Case { Word key; TShiftState shift; Integer selStart, selLength; };
+    struct Case {
+        Word key;
+        TShiftState shift;
+        Integer selStart, selLength;
+    };
     const Case cases[] = {
-        {VK_LEFT, ssShift, 9, 2},            // caret 11 -> 9 keeps the anchor
+        {VK_LEFT, ssShift, 9, 2},  // caret 11 -> 9 keeps the anchor
         {VK_HOME, ssShift, 0, 11},
-        {VK_LEFT, ssShift | ssCtrl, 6, 5},   // back to the start of "world"
+        {VK_LEFT, ssShift | ssCtrl, 6, 5},  // back to the start of "world"
         {VK_RIGHT, 0, 11, 0},
     };
     for (const Case& c : cases) {
         edit->SetText(u"hello world");
         edit->SetSelStart(11);
-        if (c.key == VK_LEFT && c.shift == ssShift)
-            h.Press(VK_LEFT, ssShift);
+        if (c.key == VK_LEFT && c.shift == ssShift) h.Press(VK_LEFT, ssShift);
         h.Press(c.key, c.shift);
         EXPECT_EQ(edit->SelStart(), c.selStart) << int(c.key);
         EXPECT_EQ(edit->SelLength(), c.selLength) << int(c.key);

@@ -21,11 +21,9 @@ TEST_F(ImageTest, DestRectFollowsTheOptions)
         TRect expected;
     };
     const Case cases[] = {
-        {false, false, false, Rect(0, 0, 40, 20)},
-        {false, false, true, Rect(30, 15, 70, 35)},
-        {true, false, false, Rect(0, 0, 100, 50)},
-        {true, true, false, Rect(0, 0, 100, 50)},   // same ratio: fills
-        {false, true, false, Rect(0, 0, 40, 20)},   // proportional alone never enlarges
+        {false, false, false, Rect(0, 0, 40, 20)}, {false, false, true, Rect(30, 15, 70, 35)},
+        {true, false, false, Rect(0, 0, 100, 50)}, {true, true, false, Rect(0, 0, 100, 50)},  // same ratio: fills
+        {false, true, false, Rect(0, 0, 40, 20)},  // proportional alone never enlarges
     };
     for (const Case& c : cases) {
         img->SetStretch(c.stretch);

@@ -1,9 +1,9 @@
 // Labels: auto-size measurement, wrapping, accelerators to FocusControl, link captions and clicks.
 #include "platform/controls/accelerator.h"
 #include "platform/controls/button.h"
+#include "platform/controls/label.h"
 #include "platform/controls/panel.h"
 #include "platform/graphics/bitmap.h"
-#include "platform/controls/label.h"
 #include "platform/graphics/canvas.h"
 #include "platform/runtime/unicode.h"
 #include "std_controls_harness.h"
@@ -232,9 +232,8 @@ TEST(Accelerator, HotkeysOfCaptions)
         const char16_t* shown;
     };
     const Case cases[] = {
-        {u"&File", u'F', u"File"},        {u"Save &as", u'a', u"Save as"}, {u"R&&D", 0, u"R&D"},
-        {u"R&&&D", u'D', u"R&D"},         {u"No key", 0, u"No key"},      {u"Trailing&", 0, u"Trailing"},
-        {u"&&&&", 0, u"&&"},              {u"", 0, u""},
+        {u"&File", u'F', u"File"}, {u"Save &as", u'a', u"Save as"}, {u"R&&D", 0, u"R&D"}, {u"R&&&D", u'D', u"R&D"},
+        {u"No key", 0, u"No key"}, {u"Trailing&", 0, u"Trailing"},  {u"&&&&", 0, u"&&"},  {u"", 0, u""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(GetHotkeyChar(c.caption), c.hotkey) << StringToUtf8(c.caption);

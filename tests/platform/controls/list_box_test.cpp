@@ -43,7 +43,10 @@ TEST_F(ListBoxTest, ClickAndKeysSelectAndRaiseOnClickButTheProgramDoesNot)
     h.Click(list, ItemCentre(2));
     EXPECT_EQ(list->ItemIndex(), 2);
     EXPECT_EQ(clicks, 1);
-    struct Case { Word key; Integer index; };
+    struct Case {
+        Word key;
+        Integer index;
+    };
     const Case cases[] = {{VK_DOWN, 3}, {VK_UP, 2}, {VK_END, 10}, {VK_HOME, 0}, {VK_NEXT, list->VisibleCount() - 1}};
     for (const Case& c : cases) {
         h.Press(c.key);

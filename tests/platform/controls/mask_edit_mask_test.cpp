@@ -22,14 +22,16 @@ TEST(EditMask, ParsesPictureFieldsAndSwitches)
 
 TEST(EditMask, AcceptsCharactersByPositionKind)
 {
-    struct Case { const char16_t* mask; Char in; Char out; };
+    struct Case {
+        const char16_t* mask;
+        Char in;
+        Char out;
+    };
     const Case cases[] = {
-        {u"L", u'a', u'a'}, {u"L", u'1', 0},
-        {u"A", u'7', u'7'}, {u"A", u'-', 0},
-        {u"a", u'z', u'z'}, {u"a", u'-', 0}, {u"l", u'1', 0}, {u"c", u'%', u'%'},
-        {u"C", u'-', u'-'}, {u"0", u'5', u'5'}, {u"0", u'x', 0},
-        {u"9", u'x', 0},   {u"#", u'+', u'+'}, {u"#", u'x', 0},
-        {u">l", u'a', u'A'}, {u"<L", u'Q', u'q'}, {u"><l", u'q', u'q'},
+        {u"L", u'a', u'a'},  {u"L", u'1', 0},      {u"A", u'7', u'7'}, {u"A", u'-', 0},    {u"a", u'z', u'z'},
+        {u"a", u'-', 0},     {u"l", u'1', 0},      {u"c", u'%', u'%'}, {u"C", u'-', u'-'}, {u"0", u'5', u'5'},
+        {u"0", u'x', 0},     {u"9", u'x', 0},      {u"#", u'+', u'+'}, {u"#", u'x', 0},    {u">l", u'a', u'A'},
+        {u"<L", u'Q', u'q'}, {u"><l", u'q', u'q'},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(TEditMask(cases[i].mask).Accept(0, cases[i].in), cases[i].out) << "case " << i;
@@ -51,13 +53,18 @@ TEST(EditMask, SeparatorsFollowTheRegionalSettings)
 
 TEST(EditMask, TextAndEditTextAcrossTheSaveLiteralsSwitch)
 {
-    struct Case { const char16_t* mask; const char16_t* value; const char16_t* edit; const char16_t* text; };
+    struct Case {
+        const char16_t* mask;
+        const char16_t* value;
+        const char16_t* edit;
+        const char16_t* text;
+    };
     const Case cases[] = {
         {u"000-000;1;_", u"123-456", u"123-456", u"123-456"},
         {u"000-000;0;_", u"123456", u"123-456", u"123456"},
         {u"000-000;0;_", u"12", u"12_-___", u"12    "},
-        {u"!999;0;_", u"7", u"__7", u"  7"},              // leading blanks
-        {u"LL00;1;_", u"ab1x", u"ab1_", u"ab1 "},         // x is no digit: left empty
+        {u"!999;0;_", u"7", u"__7", u"  7"},  // leading blanks
+        {u"LL00;1;_", u"ab1x", u"ab1_", u"ab1 "},  // x is no digit: left empty
         {u"(000) 000;1;_", u"(555) 123", u"(555) 123", u"(555) 123"},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {

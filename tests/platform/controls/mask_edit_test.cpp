@@ -1,8 +1,8 @@
 // Harness tests of TMaskEdit: masks accepting and refusing input, literals, Text versus
 // EditText, validation on leaving and Escape.
+#include "edit_fixture.h"
 #include "platform/controls/mask_edit.h"
 #include "platform/controls/message_beep.h"
-#include "edit_fixture.h"
 
 #include "platform/backends/headless/harness.h"
 
@@ -28,13 +28,15 @@ TEST_F(MaskEditTest, TypingFillsInputPositionsAndSkipsLiterals)
 
 TEST_F(MaskEditTest, RefusedCharactersBeepAndChangeNothing)
 {
-    struct Case { const char16_t* mask; const char16_t* typed; const char16_t* edit; Cardinal beeps; };
+    struct Case {
+        const char16_t* mask;
+        const char16_t* typed;
+        const char16_t* edit;
+        Cardinal beeps;
+    };
     const Case cases[] = {
-        {u"00;1;_", u"a1", u"1_", 1},
-        {u"LL;1;_", u"a1b", u"ab", 1},
-        {u">LL;1;_", u"ab", u"AB", 0},
-        {u"##;1;_", u"-5", u"-5", 0},
-        {u"0;1;_", u"12", u"1", 1},  // no position left
+        {u"00;1;_", u"a1", u"1_", 1}, {u"LL;1;_", u"a1b", u"ab", 1}, {u">LL;1;_", u"ab", u"AB", 0},
+        {u"##;1;_", u"-5", u"-5", 0}, {u"0;1;_", u"12", u"1", 1},  // no position left
     };
     for (const Case& c : cases) {
         edit->SetEditMask(c.mask);

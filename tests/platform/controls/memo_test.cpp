@@ -105,8 +105,7 @@ TEST_F(MemoTest, UpAndDownMoveBetweenLinesKeepingTheColumn)
 TEST_F(MemoTest, TheCaretLineStaysVisibleAndTheScrollBarScrolls)
 {
     memo->SetScrollBars(ssVertical);
-    for (int i = 0; i < 30; ++i)
-        memo->Lines()->Add(u"line");
+    for (int i = 0; i < 30; ++i) memo->Lines()->Add(u"line");
     memo->SetSelStart(memo->Text().size());
     h.Press(VK_END, ssCtrl);
     EXPECT_GT(memo->TopLine(), 0);

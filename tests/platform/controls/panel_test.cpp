@@ -17,7 +17,7 @@ TEST_F(PanelTest, AlignedChildrenFillTheAreaInsideBevelsAndBorder)
         Integer inset;
     };
     const Case cases[] = {
-        {bvNone, bvNone, 1, 0, bsNone, 0},   {bvRaised, bvNone, 1, 0, bsNone, 1},
+        {bvNone, bvNone, 1, 0, bsNone, 0},      {bvRaised, bvNone, 1, 0, bsNone, 1},
         {bvRaised, bvLowered, 2, 0, bsNone, 4}, {bvLowered, bvNone, 1, 3, bsNone, 4},
         {bvNone, bvNone, 1, 0, bsSingle, 1},
     };

@@ -29,22 +29,19 @@ TEST(RichText, RoundTripOfTheSubset)
     t.Formats[17] = Fmt(0, clWindowText, 8, 40);  // the 2 raised
     const std::string rtf = WriteRtf(t, u"Tahoma");
     EXPECT_TRUE(IsRtf(rtf));
-    for (unsigned char c : rtf)
-        EXPECT_LT(c, 128) << "RTF is written in 7-bit ASCII";
+    for (unsigned char c : rtf) EXPECT_LT(c, 128) << "RTF is written in 7-bit ASCII";
     const TRichText back = ReadRtf(rtf, plain);
     EXPECT_EQ(back.Text, t.Text);
     ASSERT_EQ(back.Formats.size(), t.Formats.size());
-    for (std::size_t i = 0; i < t.Formats.size(); ++i)
-        EXPECT_EQ(back.Formats[i], t.Formats[i]) << "character " << i;
+    for (std::size_t i = 0; i < t.Formats.size(); ++i) EXPECT_EQ(back.Formats[i], t.Formats[i]) << "character " << i;
 }
 
 TEST(RichText, ReadsForeignDocumentsAndSkipsWhatItDoesNotKnow)
 {
-    const std::string rtf =
-        "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl ;\\red0\\green0\\blue255;}"
-        "{\\*\\generator Some Writer;}{\\info{\\title T}}"
-        "\\pard\\f0\\fs20 Hello \\cf1\\b blue\\b0\\cf0  \\'e9t\\'e9\\par "
-        "\\u8364?uro{\\i  it}\\line end\\par}";
+    const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl ;\\red0\\green0\\blue255;}"
+                            "{\\*\\generator Some Writer;}{\\info{\\title T}}"
+                            "\\pard\\f0\\fs20 Hello \\cf1\\b blue\\b0\\cf0  \\'e9t\\'e9\\par "
+                            "\\u8364?uro{\\i  it}\\line end\\par}";
     const TRichText t = ReadRtf(rtf, Fmt(0));
     EXPECT_EQ(t.Text, u"Hello blue \u00e9t\u00e9\r\n\u20acuro it\r\nend");
     EXPECT_EQ(t.Formats[6], Fmt(fsBold, RGB(0, 0, 255), 10));

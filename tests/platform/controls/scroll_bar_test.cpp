@@ -53,8 +53,8 @@ TEST_F(ScrollBarTest, ScrollMessagesMoveThePosition)
         TScrollCode scroll;
     };
     const Case cases[] = {
-        {SB_LINEDOWN, 0, 52, scLineDown}, {SB_LINEUP, 0, 50, scLineUp},     {SB_PAGEDOWN, 0, 70, scPageDown},
-        {SB_PAGEUP, 0, 50, scPageUp},     {SB_THUMBTRACK, 33, 33, scTrack}, {SB_THUMBPOSITION, 40, 40, scPosition},
+        {SB_LINEDOWN, 0, 52, scLineDown}, {SB_LINEUP, 0, 50, scLineUp},      {SB_PAGEDOWN, 0, 70, scPageDown},
+        {SB_PAGEUP, 0, 50, scPageUp},     {SB_THUMBTRACK, 33, 33, scTrack},  {SB_THUMBPOSITION, 40, 40, scPosition},
         {SB_BOTTOM, 0, 100, scBottom},    {SB_LINEDOWN, 0, 100, scLineDown}, {SB_TOP, 0, 0, scTop},
         {SB_PAGEUP, 0, 0, scPageUp},      {SB_ENDSCROLL, 0, 0, scEndScroll},
     };

@@ -59,14 +59,12 @@ TEST_F(ShapeTest, RoundedShapesLeaveTheCornersAndSquaresKeepTheCentre)
     ShowForm();
     struct Case {
         TShapeType Type;
-        TColor Corner;      // the bounds' top left pixel
-        TColor NearLeft;    // (25, 40): inside the bounds, left of a centred square or circle
-        TPoint Edge;        // a point on the outline
+        TColor Corner;  // the bounds' top left pixel
+        TColor NearLeft;  // (25, 40): inside the bounds, left of a centred square or circle
+        TPoint Edge;  // a point on the outline
     } cases[] = {
-        {stRectangle, clBlue, clYellow, {20, 40}},
-        {stRoundRect, clWhite, clYellow, {20, 40}},
-        {stEllipse, clWhite, clYellow, {60, 20}},
-        {stSquare, clWhite, clWhite, {40, 40}},
+        {stRectangle, clBlue, clYellow, {20, 40}}, {stRoundRect, clWhite, clYellow, {20, 40}},
+        {stEllipse, clWhite, clYellow, {60, 20}},  {stSquare, clWhite, clWhite, {40, 40}},
         {stCircle, clWhite, clWhite, {40, 40}},
     };
     for (const Case& c : cases) {

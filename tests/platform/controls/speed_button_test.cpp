@@ -1,6 +1,6 @@
 // Speed buttons: groups with exclusive down state, AllowAllUp, ungrouped buttons, glyph images.
-#include "platform/controls/speed_button.h"
 #include "platform/controls/panel.h"
+#include "platform/controls/speed_button.h"
 #include "std_controls_harness.h"
 
 namespace gw::test {

@@ -68,10 +68,7 @@ protected:
         return b.PixelColor(X, Y);
     }
 
-    static void ClickCentre(TControl* Control)
-    {
-        Click(Control, Control->Width() / 2, Control->Height() / 2);
-    }
+    static void ClickCentre(TControl* Control) { Click(Control, Control->Width() / 2, Control->Height() / 2); }
 
     static void Wheel(TControl* Control, Integer X, Integer Y, Integer Delta)
     {

@@ -12,7 +12,7 @@ using test::PixelMap;
 using test::WhiteBitmap;
 using Rows = std::vector<std::string>;
 
-const std::map<TColor, char> kLegend = {{clWhite, '.'}, {clBlack, '#'}, {clRed, 'r'}, {clBlue, 'b'},
+const std::map<TColor, char> kLegend = {{clWhite, '.'}, {clBlack, '#'},  {clRed, 'r'},   {clBlue, 'b'},
                                         {clLime, 'g'},  {0xFFFF00, 'a'}, {0x00FFFF, 'y'}};
 
 TEST(Canvas, RectangleOutlinesItsEdgePixelsAndFillsTheInside)

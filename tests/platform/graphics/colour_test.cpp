@@ -18,10 +18,18 @@ TEST(Colour, SystemColoursResolveToTheClassicPalette)
         TColor rgb;
     };
     const Case cases[] = {
-        {clBtnFace, RGB(212, 208, 200)},   {clBtnShadow, RGB(128, 128, 128)}, {clBtnHighlight, clWhite},
-        {cl3DDkShadow, RGB(64, 64, 64)},   {cl3DLight, RGB(212, 208, 200)},  {clWindow, clWhite},
-        {clWindowText, clBlack},           {clHighlight, RGB(10, 36, 106)},  {clHighlightText, clWhite},
-        {clGrayText, RGB(128, 128, 128)},  {clInfoBk, RGB(255, 255, 225)},   {clInfoText, clBlack},
+        {clBtnFace, RGB(212, 208, 200)},
+        {clBtnShadow, RGB(128, 128, 128)},
+        {clBtnHighlight, clWhite},
+        {cl3DDkShadow, RGB(64, 64, 64)},
+        {cl3DLight, RGB(212, 208, 200)},
+        {clWindow, clWhite},
+        {clWindowText, clBlack},
+        {clHighlight, RGB(10, 36, 106)},
+        {clHighlightText, clWhite},
+        {clGrayText, RGB(128, 128, 128)},
+        {clInfoBk, RGB(255, 255, 225)},
+        {clInfoText, clBlack},
         {clActiveCaption, RGB(10, 36, 106)},
     };
     for (const auto& c : cases) EXPECT_EQ(ColorToRGB(c.colour), c.rgb) << std::hex << c.colour;
@@ -36,9 +44,9 @@ TEST(Colour, SystemColoursResolveToTheClassicPalette)
 TEST(Colour, NamesRoundTripAndUnknownValuesUseHex)
 {
     const std::pair<TColor, const char*> cases[] = {
-        {clRed, "clRed"},         {clSkyBlue, "clSkyBlue"}, {clMoneyGreen, "clMoneyGreen"}, {clCream, "clCream"},
-        {clMedGray, "clMedGray"}, {clBtnFace, "clBtnFace"}, {clNone, "clNone"},             {clDefault, "clDefault"},
-        {cl3DDkShadow, "cl3DDkShadow"},
+        {clRed, "clRed"},     {clSkyBlue, "clSkyBlue"}, {clMoneyGreen, "clMoneyGreen"},
+        {clCream, "clCream"}, {clMedGray, "clMedGray"}, {clBtnFace, "clBtnFace"},
+        {clNone, "clNone"},   {clDefault, "clDefault"}, {cl3DDkShadow, "cl3DDkShadow"},
     };
     for (const auto& [colour, name] : cases) {
         EXPECT_EQ(ColorToString(colour), S(name));
@@ -96,10 +104,14 @@ TEST(Font, ChangesAreReportedAndAssignCopiesEverythingAsOneChange)
 TEST(Font, FacesResolveToInstalledFamiliesDeterministically)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"Verdana", "DejaVu Sans"},           {"Tahoma", "DejaVu Sans"},
-        {"MS Sans Serif", "DejaVu Sans"},     {"Segoe UI", "DejaVu Sans"},
-        {"Arial", "Liberation Sans"},         {"Times New Roman", "Liberation Serif"},
-        {"Courier New", "Liberation Mono"},   {"No Such Face 123", "DejaVu Sans"},
+        {"Verdana", "DejaVu Sans"},
+        {"Tahoma", "DejaVu Sans"},
+        {"MS Sans Serif", "DejaVu Sans"},
+        {"Segoe UI", "DejaVu Sans"},
+        {"Arial", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"},
+        {"Courier New", "Liberation Mono"},
+        {"No Such Face 123", "DejaVu Sans"},
         {"dejavu sans mono", "DejaVu Sans Mono"},
     };
     for (const auto& [name, family] : cases) EXPECT_EQ(ResolveFontFamily(S(name)), S(family)) << name;

@@ -242,7 +242,7 @@ TEST(DrawTextPixels, SingleLinePlacementFollowsTheAlignmentFlags)
         const char* name;
         Cardinal flags;
         Integer left, top;  // where the line's cell must start
-        Integer result;     // DrawText's answer
+        Integer result;  // DrawText's answer
     };
     const Case cases[] = {
         {"left top", DT_LEFT | DT_TOP, 10, 5, h},

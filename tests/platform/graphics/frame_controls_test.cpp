@@ -15,9 +15,12 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-const std::map<TColor, char> kLegend = {
-    {clWhite, 'W'}, {ColorToRGB(cl3DLight), 'L'}, {ColorToRGB(cl3DDkShadow), 'D'}, {ColorToRGB(clBtnShadow), 'S'},
-    {clBlack, '#'}, {clRed, '.'}};
+const std::map<TColor, char> kLegend = {{clWhite, 'W'},
+                                        {ColorToRGB(cl3DLight), 'L'},
+                                        {ColorToRGB(cl3DDkShadow), 'D'},
+                                        {ColorToRGB(clBtnShadow), 'S'},
+                                        {clBlack, '#'},
+                                        {clRed, '.'}};
 
 std::unique_ptr<TBitmap> RedBitmap(Integer w, Integer h)
 {
@@ -122,8 +125,9 @@ TEST(RecordingCanvas, LogsOutermostCallsWithArgumentsAndState)
     DrawEdge(c, r, EDGE_RAISED, BF_RECT);
     TRect t = Rect(0, 0, 50, 20);
     c.DrawText(u"Hi", t, DT_SINGLELINE);
-    EXPECT_EQ(c.Log(), (std::vector<std::string>{"Rectangle(0,0,4,4)", "MoveTo(1,2)", "LineTo(3,4)",
-                                                  "DrawEdge(0,0,10,10,5,15)", "DrawText(0,0,50,20,32) \"Hi\""}));
+    EXPECT_EQ(c.Log(),
+              (std::vector<std::string>{"Rectangle(0,0,4,4)", "MoveTo(1,2)", "LineTo(3,4)", "DrawEdge(0,0,10,10,5,15)",
+                                        "DrawText(0,0,50,20,32) \"Hi\""}));
     EXPECT_EQ(c.Calls()[0].BrushColor, clRed);
     EXPECT_EQ(c.Calls()[2].PenColor, clBlue);
 
@@ -147,20 +151,29 @@ TEST(FrameControls, PictureOfEveryStateForAPersonToLookAt)
         Integer w, h;
     };
     const Control controls[] = {
-        {"push", DFC_BUTTON, DFCS_BUTTONPUSH, 40, 20}, {"check", DFC_BUTTON, DFCS_BUTTONCHECK, 13, 13},
+        {"push", DFC_BUTTON, DFCS_BUTTONPUSH, 40, 20},
+        {"check", DFC_BUTTON, DFCS_BUTTONCHECK, 13, 13},
         {"3state", DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_BUTTON3STATE, 13, 13},
-        {"radio", DFC_BUTTON, DFCS_BUTTONRADIO, 12, 12}, {"up", DFC_SCROLL, DFCS_SCROLLUP, 16, 16},
-        {"down", DFC_SCROLL, DFCS_SCROLLDOWN, 16, 16}, {"left", DFC_SCROLL, DFCS_SCROLLLEFT, 16, 16},
-        {"right", DFC_SCROLL, DFCS_SCROLLRIGHT, 16, 16}, {"combo", DFC_SCROLL, DFCS_SCROLLCOMBOBOX, 17, 20},
+        {"radio", DFC_BUTTON, DFCS_BUTTONRADIO, 12, 12},
+        {"up", DFC_SCROLL, DFCS_SCROLLUP, 16, 16},
+        {"down", DFC_SCROLL, DFCS_SCROLLDOWN, 16, 16},
+        {"left", DFC_SCROLL, DFCS_SCROLLLEFT, 16, 16},
+        {"right", DFC_SCROLL, DFCS_SCROLLRIGHT, 16, 16},
+        {"combo", DFC_SCROLL, DFCS_SCROLLCOMBOBOX, 17, 20},
     };
-    const std::pair<const char*, Cardinal> states[] = {
-        {"normal", 0}, {"pushed", DFCS_PUSHED}, {"checked", DFCS_CHECKED}, {"inactive", DFCS_INACTIVE},
-        {"inact+chk", DFCS_INACTIVE | DFCS_CHECKED}, {"flat", DFCS_FLAT}, {"flat+chk", DFCS_FLAT | DFCS_CHECKED},
-        {"hot", DFCS_HOT}, {"mono", DFCS_MONO}};
-    const std::pair<const char*, Cardinal> edges[] = {
-        {"raised", EDGE_RAISED}, {"sunken", EDGE_SUNKEN}, {"etched", EDGE_ETCHED}, {"bump", EDGE_BUMP},
-        {"r.outer", BDR_RAISEDOUTER}, {"r.inner", BDR_RAISEDINNER}, {"s.outer", BDR_SUNKENOUTER},
-        {"s.inner", BDR_SUNKENINNER}};
+    const std::pair<const char*, Cardinal> states[] = {{"normal", 0},
+                                                       {"pushed", DFCS_PUSHED},
+                                                       {"checked", DFCS_CHECKED},
+                                                       {"inactive", DFCS_INACTIVE},
+                                                       {"inact+chk", DFCS_INACTIVE | DFCS_CHECKED},
+                                                       {"flat", DFCS_FLAT},
+                                                       {"flat+chk", DFCS_FLAT | DFCS_CHECKED},
+                                                       {"hot", DFCS_HOT},
+                                                       {"mono", DFCS_MONO}};
+    const std::pair<const char*, Cardinal> edges[] = {{"raised", EDGE_RAISED},      {"sunken", EDGE_SUNKEN},
+                                                      {"etched", EDGE_ETCHED},      {"bump", EDGE_BUMP},
+                                                      {"r.outer", BDR_RAISEDOUTER}, {"r.inner", BDR_RAISEDINNER},
+                                                      {"s.outer", BDR_SUNKENOUTER}, {"s.inner", BDR_SUNKENINNER}};
     const Integer cell = 64, top = 20, left = 60;
     TBitmap bmp(left + cell * 9, top + cell * 11);
     TCanvas* c = bmp.Canvas();

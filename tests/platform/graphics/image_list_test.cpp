@@ -9,8 +9,12 @@
 namespace gw {
 namespace {
 
-const std::map<TColor, char> kLegend = {{clWhite, '.'}, {clRed, 'r'}, {clBlue, 'b'}, {clFuchsia, 'f'},
-                                        {ColorToRGB(clBtnShadow), 'S'}, {ColorToRGB(clBtnHighlight), '.'}};
+const std::map<TColor, char> kLegend = {{clWhite, '.'},
+                                        {clRed, 'r'},
+                                        {clBlue, 'b'},
+                                        {clFuchsia, 'f'},
+                                        {ColorToRGB(clBtnShadow), 'S'},
+                                        {ColorToRGB(clBtnHighlight), '.'}};
 
 // A strip of two 3 x 2 images: red with a fuchsia key pixel, and blue.
 std::unique_ptr<TBitmap> Strip()

@@ -60,10 +60,14 @@ TEST(Bmp, EveryDepthDecodesToTheSourcePixels)
         TPixelFormat format;
     };
     const Case cases[] = {
-        {"mono1.bmp", &mono, pf1bit},           {"pattern4.bmp", &pattern, pf4bit},
-        {"pattern4rle.bmp", &pattern, pf4bit},  {"pattern8.bmp", &pattern, pf8bit},
-        {"pattern8rle.bmp", &pattern, pf8bit},  {"pattern24.bmp", &pattern, pf24bit},
-        {"pattern24topdown.bmp", &pattern, pf24bit}, {"pattern32.bmp", &pattern, pf32bit},
+        {"mono1.bmp", &mono, pf1bit},
+        {"pattern4.bmp", &pattern, pf4bit},
+        {"pattern4rle.bmp", &pattern, pf4bit},
+        {"pattern8.bmp", &pattern, pf8bit},
+        {"pattern8rle.bmp", &pattern, pf8bit},
+        {"pattern24.bmp", &pattern, pf24bit},
+        {"pattern24topdown.bmp", &pattern, pf24bit},
+        {"pattern32.bmp", &pattern, pf32bit},
     };
     for (const auto& c : cases) {
         TBitmap bmp;
@@ -118,7 +122,10 @@ TEST(Bmp, DamagedDataIsRefusedWithoutHarm)
 {
     std::string good = test::readBytes(test::fixture("pattern24.bmp"));
     const std::string cases[] = {
-        "", "BM", "XX" + good.substr(2), good.substr(0, 60),
+        "",
+        "BM",
+        "XX" + good.substr(2),
+        good.substr(0, 60),
         good.substr(0, 18) + std::string("\xFF\xFF\xFF\x7F", 4) + good.substr(22),  // absurd width
     };
     for (const auto& bytes : cases) {
@@ -195,8 +202,8 @@ TEST(Bitmap, StretchCopyRectAndRasterOperations)
     src.Canvas()->SetPixel(1, 0, clBlue);
     auto dst = test::WhiteBitmap(4, 2);
     dst->Canvas()->StretchDraw(Rect(0, 0, 4, 2), &src);
-    const std::map<TColor, char> legend{{clWhite, '.'}, {clRed, 'r'}, {clBlue, 'b'}, {clBlack, '#'},
-                                        {0x00FFFF, 'y'}, {0xFFFF00, 'c'}};
+    const std::map<TColor, char> legend{{clWhite, '.'}, {clRed, 'r'},    {clBlue, 'b'},
+                                        {clBlack, '#'}, {0x00FFFF, 'y'}, {0xFFFF00, 'c'}};
     EXPECT_EQ(test::PixelMap(*dst, legend), (std::vector<std::string>{"rrbb", "rrbb"}));
 
     struct Case {
@@ -205,9 +212,9 @@ TEST(Bitmap, StretchCopyRectAndRasterOperations)
         TColor expect;
     };
     const Case cases[] = {
-        {SRCCOPY, clWhite, clRed},        {SRCAND, clYellow, RGB(255, 0, 0)}, {SRCPAINT, clBlue, clFuchsia},
-        {SRCINVERT, clWhite, clAqua},     {DSTINVERT, clWhite, clBlack},       {cmBlackness, clWhite, clBlack},
-        {cmWhiteness, clBlack, clWhite},  {cmNotSrcCopy, clWhite, clAqua},
+        {SRCCOPY, clWhite, clRed},       {SRCAND, clYellow, RGB(255, 0, 0)}, {SRCPAINT, clBlue, clFuchsia},
+        {SRCINVERT, clWhite, clAqua},    {DSTINVERT, clWhite, clBlack},      {cmBlackness, clWhite, clBlack},
+        {cmWhiteness, clBlack, clWhite}, {cmNotSrcCopy, clWhite, clAqua},
     };
     for (const auto& c : cases) {
         TBitmap d(1, 1);
@@ -268,7 +275,7 @@ TEST(Jpeg, DecodeMatchesDjpegAndEncodingAtQuality90IsClose)
         for (Integer x = 0; x < source.w; ++x) {
             TColor a = again.Image().PixelColor(x, y), b = source.At(x, y);
             total += std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
-                     std::abs(GetBValue(a) - GetBValue(b));
+                std::abs(GetBValue(a) - GetBValue(b));
         }
     EXPECT_LT(double(total) / (source.w * source.h * 3), 6.0);
 
@@ -408,7 +415,7 @@ TEST(Icon, BitmapIconWithMaskAndWrittenIconReadBack)
     test::ScratchDir dir("icon");
     auto ico = dir / "pattern.ico";
     std::string cmd = "convert '" + test::fixture("trans.gif").string() + "' -define icon:format=bmp '" + ico.string() +
-                      "' 2>/dev/null";
+        "' 2>/dev/null";
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     TIcon icon;
     icon.LoadFromFile(Utf8ToString(ico.string()));

@@ -31,10 +31,11 @@ std::string Operation(const std::string& file, const std::string& start, const s
     std::string op = "<Operation><Ope_Protection_Enabled/><Ope_GoToBoot_Before>0</Ope_GoToBoot_Before>"
                      "<Ope_GoToApp_Before>0</Ope_GoToApp_Before><Ope_IP_Address/><Ope_Port>2008</Ope_Port>"
                      "<Ope_Port_Sec>2007</Ope_Port_Sec><Ope_Erase_Memory>0</Ope_Erase_Memory>"
-                     "<Ope_FileName>" + file + "</Ope_FileName><Ope_Start_Address>" + start +
-                     "</Ope_Start_Address><Ope_Memory_Type>0</Ope_Memory_Type><Ope_Bank_Type>" + bank +
-                     "</Ope_Bank_Type><Ope_Read_Back>1</Ope_Read_Back><Ope_Write_CSS>" + css +
-                     "</Ope_Write_CSS><Ope_Address_CSS>0x78100</Ope_Address_CSS><Ope_Command_CSS>0x0B</Ope_Command_CSS>";
+                     "<Ope_FileName>" +
+        file + "</Ope_FileName><Ope_Start_Address>" + start +
+        "</Ope_Start_Address><Ope_Memory_Type>0</Ope_Memory_Type><Ope_Bank_Type>" + bank +
+        "</Ope_Bank_Type><Ope_Read_Back>1</Ope_Read_Back><Ope_Write_CSS>" + css +
+        "</Ope_Write_CSS><Ope_Address_CSS>0x78100</Ope_Address_CSS><Ope_Command_CSS>0x0B</Ope_Command_CSS>";
     if (internalData)
         op += "<Ope_Write_Internal_Data>0</Ope_Write_Internal_Data><Ope_WID_Address>0x78200</Ope_WID_Address>"
               "<Ope_WID_Command>0x0B</Ope_WID_Command><Ope_WID_Data>0x00, 0x00, 0x00, 0x01</Ope_WID_Data>";
@@ -45,11 +46,14 @@ std::string Operation(const std::string& file, const std::string& start, const s
 std::string UpdateFile(const fs::path& firmware, const fs::path& image, const std::string& address = "192.168.002.205")
 {
     return "<Ethernet_Update>\n<Version>1000</Version><Title>QuordaGate - CF52818 Ethernet Update</Title>"
-           "<IP_Address_Dev>" + address + "</IP_Address_Dev><Application_Port>10000</Application_Port>"
-           "<Boot_Port>2008</Boot_Port><Boot_Port_Sec>2007</Boot_Port_Sec>"
-           "<Address_Protection>0x78000</Address_Protection><Protections><Protection>0x5E1</Protection></Protections>"
-           "<Operations>" + Operation(firmware.string(), "0x8000", "1", "1", false, "0") +
-           Operation(image.string(), "0x68000", "2", "0", true, "1") + "</Operations></Ethernet_Update>";
+           "<IP_Address_Dev>" +
+        address +
+        "</IP_Address_Dev><Application_Port>10000</Application_Port>"
+        "<Boot_Port>2008</Boot_Port><Boot_Port_Sec>2007</Boot_Port_Sec>"
+        "<Address_Protection>0x78000</Address_Protection><Protections><Protection>0x5E1</Protection></Protections>"
+        "<Operations>" +
+        Operation(firmware.string(), "0x8000", "1", "1", false, "0") +
+        Operation(image.string(), "0x68000", "2", "0", true, "1") + "</Operations></Ethernet_Update>";
 }
 
 class EthernetUpdate : public ::testing::Test {
@@ -72,9 +76,11 @@ TEST_F(EthernetUpdate, AcceptsAWellFormedFileAndTellsWhatItWouldSend)
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_NE(run.output.find("Device 192.168.2.205"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("Step 1: firmware \"" + firmware.string() + "\" (5000 bytes) to address 0x8000"),
-              std::string::npos) << run.output;
+              std::string::npos)
+        << run.output;
     EXPECT_NE(run.output.find("Step 2: configuration image \"" + image.string() + "\" (2368 bytes) to address 0x68000"),
-              std::string::npos) << run.output;
+              std::string::npos)
+        << run.output;
     EXPECT_NE(run.output.find("Nothing was sent"), std::string::npos) << run.output;
 }
 
@@ -92,7 +98,8 @@ TEST_F(EthernetUpdate, RejectsBadFilesWithAClearMessage)
     writeBytes(longImage, std::string(2369, '\0'));
     std::string good = UpdateFile(firmware, image);
     std::string noProtections = good;
-    noProtections.erase(noProtections.find("<Protections>"), std::string("<Protections><Protection>0x5E1</Protection></Protections>").size());
+    noProtections.erase(noProtections.find("<Protections>"),
+                        std::string("<Protections><Protection>0x5E1</Protection></Protections>").size());
     const Case cases[] = {
         {"missing image", UpdateFile(firmware, dir / "Conf 1" / "bin" / "none.bin"), 1,
          "configuration image file \"" + (dir / "Conf 1" / "bin" / "none.bin").string() + "\" does not exist"},
@@ -104,12 +111,15 @@ TEST_F(EthernetUpdate, RejectsBadFilesWithAClearMessage)
         {"not xml", "firmware please", 2, "cannot read the update file"},
         {"no file", "", 2, "cannot read the update file"},
         {"other root", "<Update/>", 1, "does not start with the element Ethernet_Update"},
-        {"bad address", UpdateFile(firmware, image, "192.168.2"), 1, "IP_Address_Dev \"192.168.2\" is not an IPv4 address"},
+        {"bad address", UpdateFile(firmware, image, "192.168.2"), 1,
+         "IP_Address_Dev \"192.168.2\" is not an IPv4 address"},
         {"missing element", noProtections, 1, "/Ethernet_Update/Protections is missing"},
-        {"no steps", "<Ethernet_Update><Version>1000</Version><Title>t</Title><IP_Address_Dev>1.2.3.4</IP_Address_Dev>"
-                     "<Application_Port>10000</Application_Port><Boot_Port>2008</Boot_Port><Boot_Port_Sec>2007</Boot_Port_Sec>"
-                     "<Address_Protection>0x78000</Address_Protection><Protections><Protection>0x5E1</Protection>"
-                     "</Protections><Operations/></Ethernet_Update>", 1, "holds no Operation"},
+        {"no steps",
+         "<Ethernet_Update><Version>1000</Version><Title>t</Title><IP_Address_Dev>1.2.3.4</IP_Address_Dev>"
+         "<Application_Port>10000</Application_Port><Boot_Port>2008</Boot_Port><Boot_Port_Sec>2007</Boot_Port_Sec>"
+         "<Address_Protection>0x78000</Address_Protection><Protections><Protection>0x5E1</Protection>"
+         "</Protections><Operations/></Ethernet_Update>",
+         1, "holds no Operation"},
     };
     for (const auto& c : cases) {
         fs::remove(file);

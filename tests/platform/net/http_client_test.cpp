@@ -107,8 +107,7 @@ private:
             m_request.append(buffer, static_cast<size_t>(got));
         }
         if (m_silent) {
-            while (WaitReadable(client.get()) && ::recv(client.get(), buffer, sizeof buffer, 0) > 0) {
-            }
+            while (WaitReadable(client.get()) && ::recv(client.get(), buffer, sizeof buffer, 0) > 0) {}
             return;
         }
         ::send(client.get(), m_answer.data(), m_answer.size(), MSG_NOSIGNAL);
@@ -126,7 +125,7 @@ private:
 std::string Answer(const std::string& status, const std::string& body)
 {
     return "HTTP/1.0 " + status + "\r\nContent-Type: text/html\r\nContent-Length: " + std::to_string(body.size()) +
-           "\r\n\r\n" + body;
+        "\r\n\r\n" + body;
 }
 
 TEST(HttpClient, SendsTheVersionCheckRequestAndReadsTheAnswer)

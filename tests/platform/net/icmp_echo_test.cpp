@@ -20,7 +20,7 @@ TEST(IcmpEcho, AddressesAreFourDecimalOctets)
     const Case cases[] = {
         {u"127.0.0.1", true, 0x7F000001},
         {u"192.168.002.205", true, 0xC0A802CD},  // leading zeros as typed, still decimal
-        {u"010.008.0.9", true, 0x0A080009},      // not octal
+        {u"010.008.0.9", true, 0x0A080009},  // not octal
         {u"255.255.255.255", true, 0xFFFFFFFF},
         {u"", false, 0},
         {u"localhost", false, 0},
@@ -85,8 +85,8 @@ TEST_F(IcmpEchoLoopback, LoopbackEchoesThePayload)
     };
     const Case cases[] = {
         {"127.0.0.1", 1024, 9},  // the address text as data, as the device check sends it
-        {"", 1024, 1024},        // no payload: filler of the packet size
-        {"127.0.0.1", 4, 4},     // cut to the packet size
+        {"", 1024, 1024},  // no payload: filler of the packet size
+        {"127.0.0.1", 4, 4},  // cut to the packet size
         {std::string(3000, 'z'), 4000, 3000},
     };
     for (const auto& c : cases) {

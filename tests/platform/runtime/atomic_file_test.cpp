@@ -12,10 +12,7 @@
 namespace gw {
 namespace {
 
-String Path(const std::filesystem::path& p)
-{
-    return Utf8ToString(p.string());
-}
+String Path(const std::filesystem::path& p) { return Utf8ToString(p.string()); }
 
 size_t EntriesIn(const std::filesystem::path& dir)
 {

@@ -30,10 +30,7 @@ public:
     static inline int freed = 0;
 };
 
-TColumnItem* Column(TCollection& c, Integer i)
-{
-    return static_cast<TColumnItem*>(c.Items(i));
-}
+TColumnItem* Column(TCollection& c, Integer i) { return static_cast<TColumnItem*>(c.Items(i)); }
 
 TEST(Collection, AddsItemsOfItsClassAndOwnsThem)
 {

@@ -24,11 +24,9 @@ public:
     // A sibling under the same owner hears of removals without registering.
     void SetBuddy(TComponent* Value, bool Register = true)
     {
-        if (m_buddy != nullptr)
-            m_buddy->RemoveFreeNotification(this);
+        if (m_buddy != nullptr) m_buddy->RemoveFreeNotification(this);
         m_buddy = Value;
-        if (Value != nullptr && Register)
-            Value->FreeNotification(this);
+        if (Value != nullptr && Register) Value->FreeNotification(this);
     }
     TComponent* Buddy() const { return m_buddy; }
     int Loads = 0;
@@ -144,8 +142,7 @@ TEST(Component, AFailingNotificationDoesNotEscapeADestructor)
         void Notification(TComponent* AComponent, TOperation Operation) override
         {
             TComponent::Notification(AComponent, Operation);
-            if (Operation == opRemove)
-                throw EInvalidOperation(u"no");
+            if (Operation == opRemove) throw EInvalidOperation(u"no");
         }
     };
     Log log;
@@ -157,9 +154,9 @@ TEST(Component, AFailingNotificationDoesNotEscapeADestructor)
     auto* watched = new TComponent(nullptr);
     auto* watcher = new TGrumpy(&form);
     watched->FreeNotification(watcher);
-    delete doomed;    // the first sibling's handler throws while the owner passes the news on
+    delete doomed;  // the first sibling's handler throws while the owner passes the news on
     EXPECT_EQ(label->Buddy(), nullptr) << "the later sibling still heard of it";
-    delete watched;   // the watcher's handler throws during free notification
+    delete watched;  // the watcher's handler throws during free notification
     EXPECT_EQ(form.ComponentCount(), 3);
 }
 
@@ -250,8 +247,8 @@ TEST(Persistent, AssignCopiesKnownClassesAndRejectsOthers)
         TPersistent* source;
         const char16_t* message;
     };
-    for (const Case& k : {Case{&c, u"Cannot assign a TComponent to a TPoint2"},
-                          Case{nullptr, u"Cannot assign a nil to a TPoint2"}}) {
+    for (const Case& k :
+         {Case{&c, u"Cannot assign a TComponent to a TPoint2"}, Case{nullptr, u"Cannot assign a nil to a TPoint2"}}) {
         try {
             a.Assign(k.source);
             FAIL();

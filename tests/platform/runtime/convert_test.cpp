@@ -40,19 +40,19 @@ TEST(Convert, StrToIntFollowsTheIntegerRule)
         {u"-$10", true, -16},
         {u"0x1f", true, 31},
         {u"0X1F", true, 31},
-        {u"x1F", false, 0},                    // only "$" and "0x" introduce hexadecimal
+        {u"x1F", false, 0},  // only "$" and "0x" introduce hexadecimal
         {u"X1f", false, 0},
         {u"2147483647", true, 2147483647},
         {u"-2147483648", true, -2147483647 - 1},
         {u"$7FFFFFFF", true, 2147483647},
-        {u"$FFFFFFFF", true, -1},              // a full 32-bit pattern
+        {u"$FFFFFFFF", true, -1},  // a full 32-bit pattern
         {u"-$80000000", true, -2147483647 - 1},
-        {u"2147483648", false, 0},             // one past the range is an error, not a wrap
+        {u"2147483648", false, 0},  // one past the range is an error, not a wrap
         {u"-2147483649", false, 0},
         {u"99999999999", false, 0},
         {u"$100000000", false, 0},
         {u"-$80000001", false, 0},
-        {u"12 ", false, 0},                    // nothing after the digits
+        {u"12 ", false, 0},  // nothing after the digits
         {u"12a", false, 0},
         {u"1e3", false, 0},
         {u"1.0", false, 0},
@@ -68,7 +68,7 @@ TEST(Convert, StrToIntFollowsTheIntegerRule)
         {u"$-5", false, 0},
         {u"00x12", false, 0},
         {u"#12", false, 0},
-        {u"\uFF11", false, 0},                 // a full-width digit is not a digit here
+        {u"\uFF11", false, 0},  // a full-width digit is not a digit here
     };
     for (const auto& c : cases) {
         const std::string what = StringToUtf8(c.text);
@@ -132,24 +132,13 @@ TEST_F(ConvertTest, StrToFloatUsesTheDecimalSeparator)
         double value;
     };
     const Case dot[] = {
-        {u"1.5", true, 1.5},
-        {u" -1.5 ", true, -1.5},
-        {u"+.5", true, 0.5},
-        {u"5.", true, 5},
-        {u"1e3", true, 1000},
-        {u"1.25E-2", true, 0.0125},
-        {u"0.1", true, 0.1},
-        {u"1e-400", true, 0},        // underflow reads as zero
-        {u"1e400", false, 0},        // overflow is an error
-        {u"1,5", false, 0},
-        {u"1,000.5", false, 0},
-        {u".", false, 0},
-        {u"", false, 0},
-        {u"1e", false, 0},
-        {u"e5", false, 0},
-        {u"1.5x", false, 0},
-        {u"--1", false, 0},
-        {u"INF", false, 0},
+        {u"1.5", true, 1.5},  {u" -1.5 ", true, -1.5}, {u"+.5", true, 0.5},
+        {u"5.", true, 5},     {u"1e3", true, 1000},    {u"1.25E-2", true, 0.0125},
+        {u"0.1", true, 0.1},  {u"1e-400", true, 0},  // underflow reads as zero
+        {u"1e400", false, 0},  // overflow is an error
+        {u"1,5", false, 0},   {u"1,000.5", false, 0},  {u".", false, 0},
+        {u"", false, 0},      {u"1e", false, 0},       {u"e5", false, 0},
+        {u"1.5x", false, 0},  {u"--1", false, 0},      {u"INF", false, 0},
         {u"NAN", false, 0},
     };
     for (const auto& c : dot) {
@@ -192,8 +181,7 @@ TEST_F(ConvertTest, FloatToStrIsShortestUpToFifteenDigits)
         {-std::numeric_limits<double>::infinity(), u"-INF"},
         {std::nan(""), u"NAN"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FloatToStr(c.value), c.text) << c.value;
+    for (const auto& c : cases) EXPECT_EQ(FloatToStr(c.value), c.text) << c.value;
     FormatSettings.DecimalSeparator = u',';
     EXPECT_EQ(FloatToStr(1.5), u"1,5");
     EXPECT_EQ(FloatToStr(1.5e-7), u"1,5E-7");
@@ -215,10 +203,10 @@ TEST_F(ConvertTest, FloatToStrFFormats)
         {-0.000123, ffExponent, 3, 3, u"-1.23E-004"},
         {0, ffExponent, 3, 2, u"0.00E+00"},
         {1.5, ffFixed, 15, 2, u"1.50"},
-        {123.456, ffFixed, 4, 2, u"123.50"},      // precision limits the significant digits
-        {2.675, ffFixed, 15, 2, u"2.68"},         // halves as displayed round away from zero
+        {123.456, ffFixed, 4, 2, u"123.50"},  // precision limits the significant digits
+        {2.675, ffFixed, 15, 2, u"2.68"},  // halves as displayed round away from zero
         {0.125, ffFixed, 15, 2, u"0.13"},
-        {-0.001, ffFixed, 15, 2, u"0.00"},        // no "-0.00"
+        {-0.001, ffFixed, 15, 2, u"0.00"},  // no "-0.00"
         {0.5, ffFixed, 15, 0, u"1"},
         {1e20, ffFixed, 15, 2, u"1E20"},
         {1234567.891, ffNumber, 15, 2, u"1,234,567.89"},
@@ -227,8 +215,7 @@ TEST_F(ConvertTest, FloatToStrFFormats)
         {-1234.5, ffCurrency, 15, 2, u"-$1,234.50"},
         {1234.5, ffCurrency, 15, 2, u"$1,234.50"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FloatToStrF(c.value, c.format, c.precision, c.digits), c.text) << &c - cases;
+    for (const auto& c : cases) EXPECT_EQ(FloatToStrF(c.value, c.format, c.precision, c.digits), c.text) << &c - cases;
 
     FormatSettings.CurrencyString = u"EUR";
     FormatSettings.CurrencyFormat = 3;
@@ -264,8 +251,8 @@ TEST_F(ConvertTest, FormatFloatPictures)
         {u"00.0E+0", 12345, u"12.3E+3"},
         {u"0.00;(0.00);zero", -3.5, u"(3.50)"},
         {u"0.00;(0.00);zero", 0, u"zero"},
-        {u"0.00;(0.00);zero", 0.001, u"zero"},    // shows as zero, so it is the zero section
-        {u"0.00;;zero", -3.5, u"-3.50"},          // empty negative section: the positive one, signed
+        {u"0.00;(0.00);zero", 0.001, u"zero"},  // shows as zero, so it is the zero section
+        {u"0.00;;zero", -3.5, u"-3.50"},  // empty negative section: the positive one, signed
         {u"", 1.5, u"1.5"},
         {u"\"abc\"0", 5, u"abc5"},
         {u"'#'0", 5, u"#5"},
@@ -292,8 +279,11 @@ TEST(Convert, RoundHalvesToEvenTruncCutsTowardZero)
         Int64 rounded, truncated;
     };
     const Case cases[] = {
-        {0.5, 0, 0},   {1.5, 2, 1},   {2.5, 2, 2},     {-0.5, 0, 0}, {-1.5, -2, -1},
-        {-2.5, -2, -2}, {2.4999, 2, 2}, {2.5001, 3, 2}, {-2.7, -3, -2}, {1e15 + 0.5, 1000000000000000, 1000000000000000},
+        {0.5, 0, 0},    {1.5, 2, 1},
+        {2.5, 2, 2},    {-0.5, 0, 0},
+        {-1.5, -2, -1}, {-2.5, -2, -2},
+        {2.4999, 2, 2}, {2.5001, 3, 2},
+        {-2.7, -3, -2}, {1e15 + 0.5, 1000000000000000, 1000000000000000},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Round(c.value), c.rounded) << c.value;

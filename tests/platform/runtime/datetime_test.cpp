@@ -30,10 +30,9 @@ TEST(DateTime, EncodeAndDecodeMatchPythonSerials)
         Word dayOfWeek;  // 1 = Sunday
     };
     const Case cases[] = {
-        {1, 1, 1, -693593, 2},       {1582, 10, 15, -115858, 6}, {1899, 12, 29, -1, 6},
-        {1899, 12, 30, 0, 7},        {1899, 12, 31, 1, 1},       {1900, 2, 28, 60, 4},
-        {1900, 3, 1, 61, 5},         {1970, 1, 1, 25569, 5},     {2000, 2, 29, 36585, 3},
-        {2024, 2, 29, 45351, 5},     {2026, 12, 10, 46366, 5},   {9999, 12, 31, 2958465, 6},
+        {1, 1, 1, -693593, 2},   {1582, 10, 15, -115858, 6}, {1899, 12, 29, -1, 6},    {1899, 12, 30, 0, 7},
+        {1899, 12, 31, 1, 1},    {1900, 2, 28, 60, 4},       {1900, 3, 1, 61, 5},      {1970, 1, 1, 25569, 5},
+        {2000, 2, 29, 36585, 3}, {2024, 2, 29, 45351, 5},    {2026, 12, 10, 46366, 5}, {9999, 12, 31, 2958465, 6},
     };
     for (const auto& c : cases) {
         const TDateTime d = EncodeDate(c.y, c.m, c.d);
@@ -52,8 +51,8 @@ TEST(DateTime, ImpossibleDatesAndTimesRaise)
     struct Case {
         Word y, m, d;
     };
-    for (const auto& c : {Case{2023, 2, 29}, Case{1900, 2, 29}, Case{2024, 4, 31}, Case{2024, 13, 1},
-                          Case{2024, 0, 1}, Case{2024, 1, 0}, Case{0, 1, 1}, Case{10000, 1, 1}}) {
+    for (const auto& c : {Case{2023, 2, 29}, Case{1900, 2, 29}, Case{2024, 4, 31}, Case{2024, 13, 1}, Case{2024, 0, 1},
+                          Case{2024, 1, 0}, Case{0, 1, 1}, Case{10000, 1, 1}}) {
         TDateTime v = 123;
         EXPECT_FALSE(TryEncodeDate(c.y, c.m, c.d, v)) << c.y << "-" << c.m << "-" << c.d;
         EXPECT_EQ(v, 123);
@@ -127,14 +126,14 @@ TEST(DateTime, IncMonthClipsTheDay)
         Int64 to;
     };
     const Case cases[] = {
-        {45322, 1, 45351},   // 2024-01-31 -> 2024-02-29
-        {44957, 1, 44985},   // 2023-01-31 -> 2023-02-28
+        {45322, 1, 45351},  // 2024-01-31 -> 2024-02-29
+        {44957, 1, 44985},  // 2023-01-31 -> 2023-02-28
         {45382, -1, 45351},  // 2024-03-31 -> 2024-02-29
-        {45641, 1, 45672},   // 2024-12-15 -> 2025-01-15
+        {45641, 1, 45672},  // 2024-12-15 -> 2025-01-15
         {45306, -1, 45275},  // 2024-01-15 -> 2023-12-15
         {45351, 12, 45716},  // 2024-02-29 -> 2025-02-28
-        {45443, -17, 44926}, // 2024-05-31 -> 2022-12-31
-        {-29, 1, 2},         // 1899-12-01 -> 1900-01-01
+        {45443, -17, 44926},  // 2024-05-31 -> 2022-12-31
+        {-29, 1, 2},  // 1899-12-01 -> 1900-01-01
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IncMonth(static_cast<double>(c.from), c.months), static_cast<double>(c.to)) << c.from;
@@ -164,7 +163,7 @@ TEST_F(DateTimeTest, FormatDateTimePictures)
         {u"c", EncodeDate(2024, 2, 29), u"29/02/2024"},
         {u"", t, u"29/02/2024 13:05:09"},
         {u"t|tt", t, u"13:05|13:05:09"},
-        {u"hh:mm", t, u"13:05"},          // m after an hour means minutes
+        {u"hh:mm", t, u"13:05"},  // m after an hour means minutes
         {u"h:m d/m", t, u"13:5 29/2"},
         {u"h:nn am/pm", t, u"1:05 pm"},
         {u"h:nn AM/PM", morning, u"12:07 AM"},
@@ -175,8 +174,7 @@ TEST_F(DateTimeTest, FormatDateTimePictures)
         {u"yyyy\u00e9mm", t, u"2024\u00e902"},
         {u"dd/mm/yyyy", EncodeDate(1, 1, 1), u"01/01/0001"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatDateTime(c.format, c.value), c.text) << StringToUtf8(c.format);
+    for (const auto& c : cases) EXPECT_EQ(FormatDateTime(c.format, c.value), c.text) << StringToUtf8(c.format);
 
     EXPECT_EQ(DateToStr(t), u"29/02/2024");
     EXPECT_EQ(TimeToStr(t), u"13:05:09");
@@ -207,7 +205,7 @@ TEST_F(DateTimeTest, StrToDateReadsTheShortDateOrder)
         {u"dd/mm/yyyy", u" 1/2/2024 ", true, 2024, 2, 1},
         {u"m/d/yyyy", u"2/1/2024", true, 2024, 2, 1},
         {u"yyyy/mm/dd", u"2024/02/01", true, 2024, 2, 1},
-        {u"dd/mm/yyyy", u"2024/02/01", false, 0, 0, 0},   // the year read where the day goes
+        {u"dd/mm/yyyy", u"2024/02/01", false, 0, 0, 0},  // the year read where the day goes
         {u"dd/mm/yyyy", u"29/02/2023", false, 0, 0, 0},
         {u"dd/mm/yyyy", u"31/04/2024", false, 0, 0, 0},
         {u"dd/mm/yyyy", u"1/2/2024x", false, 0, 0, 0},
@@ -245,7 +243,8 @@ TEST_F(DateTimeTest, StrToDateFillsAndWindowsTheYear)
     const Word justInside = static_cast<Word>((thisYear - 50) % 100);
     const Word justOutside = static_cast<Word>((thisYear - 51) % 100);
     Word y = 0;
-    DecodeDate(StrToDate(u"1/1/" + String(justInside < 10 ? u"0" : u"") + Utf8ToString(std::to_string(justInside))), y, m, d);
+    DecodeDate(StrToDate(u"1/1/" + String(justInside < 10 ? u"0" : u"") + Utf8ToString(std::to_string(justInside))), y,
+               m, d);
     EXPECT_EQ(y, thisYear - 50);
     DecodeDate(StrToDate(u"1/1/" + Utf8ToString(std::to_string(justOutside))), y, m, d);
     EXPECT_EQ(y, thisYear + 49);
@@ -263,22 +262,14 @@ TEST_F(DateTimeTest, StrToTimeReadsClockTimes)
         Word h, m, s, ms;
     };
     const Case cases[] = {
-        {u"13:05", true, 13, 5, 0, 0},
-        {u" 13:05:09 ", true, 13, 5, 9, 0},
-        {u"13:05:09.5", true, 13, 5, 9, 500},
-        {u"13:05:09.042", true, 13, 5, 9, 42},
-        {u"1:05 PM", true, 13, 5, 0, 0},
-        {u"12:00 am", true, 0, 0, 0, 0},
-        {u"12:00 PM", true, 12, 0, 0, 0},
-        {u"11:59 p", true, 23, 59, 0, 0},
-        {u"13:05 PM", false, 0, 0, 0, 0},
-        {u"0:05 AM", false, 0, 0, 0, 0},
-        {u"24:00", false, 0, 0, 0, 0},
-        {u"12:60", false, 0, 0, 0, 0},
-        {u"12", false, 0, 0, 0, 0},
-        {u"12:", false, 0, 0, 0, 0},
-        {u"12:05x", false, 0, 0, 0, 0},
-        {u"", false, 0, 0, 0, 0},
+        {u"13:05", true, 13, 5, 0, 0},        {u" 13:05:09 ", true, 13, 5, 9, 0},
+        {u"13:05:09.5", true, 13, 5, 9, 500}, {u"13:05:09.042", true, 13, 5, 9, 42},
+        {u"1:05 PM", true, 13, 5, 0, 0},      {u"12:00 am", true, 0, 0, 0, 0},
+        {u"12:00 PM", true, 12, 0, 0, 0},     {u"11:59 p", true, 23, 59, 0, 0},
+        {u"13:05 PM", false, 0, 0, 0, 0},     {u"0:05 AM", false, 0, 0, 0, 0},
+        {u"24:00", false, 0, 0, 0, 0},        {u"12:60", false, 0, 0, 0, 0},
+        {u"12", false, 0, 0, 0, 0},           {u"12:", false, 0, 0, 0, 0},
+        {u"12:05x", false, 0, 0, 0, 0},       {u"", false, 0, 0, 0, 0},
     };
     for (const auto& c : cases) {
         TDateTime v = -1;

@@ -10,10 +10,7 @@
 namespace gw {
 namespace {
 
-String Path(const std::filesystem::path& p)
-{
-    return Utf8ToString(p.string());
-}
+String Path(const std::filesystem::path& p) { return Utf8ToString(p.string()); }
 
 TEST(Files, NameParts)
 {
@@ -113,8 +110,7 @@ TEST(Files, FindFirstMatchesMasksWithoutCaseAndFiltersByAttribute)
         {u"readme.*", 0, {u"README"}},
         {u"*.csv", faAnyFile, {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Find(base + c.mask, c.attr), c.names) << StringToUtf8(c.mask);
+    for (const auto& c : cases) EXPECT_EQ(Find(base + c.mask, c.attr), c.names) << StringToUtf8(c.mask);
 
     TSearchRec rec;
     ASSERT_EQ(FindFirst(base + u"notes.TXT", 0, rec), 0);

@@ -63,8 +63,7 @@ TEST_F(FormatTest, ConvertsEachArgumentKind)
         {Format(u"[%s]", {u'.'}), u"[.]"},
         {Format(u"[%s]", {static_cast<const Char*>(nullptr)}), u"[]"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.result, c.expected) << &c - cases;
+    for (const auto& c : cases) EXPECT_EQ(c.result, c.expected) << &c - cases;
 }
 
 TEST_F(FormatTest, StarsAndIndexesTakeArgumentsInOrder)
@@ -98,8 +97,8 @@ TEST_F(FormatTest, BadFormatsRaiseTheRuntimeMessage)
     const auto oneFloat = [](const char16_t* f) { return Format(f, {1.5}); };
     const auto oneString = [](const char16_t* f) { return Format(f, {u"s"}); };
     const Case cases[] = {
-        {u"%d", false, oneFloat},     // an integer conversion of a float
-        {u"%f", false, one},          // and the other way round, as the runtime insists
+        {u"%d", false, oneFloat},  // an integer conversion of a float
+        {u"%f", false, one},  // and the other way round, as the runtime insists
         {u"%s", false, one},
         {u"%d", false, oneString},
         {u"%d", false, [](const char16_t* f) { return Format(f, {u'x'}); }},
@@ -110,7 +109,7 @@ TEST_F(FormatTest, BadFormatsRaiseTheRuntimeMessage)
         {u"%5", false, one},
         {u"%-", false, one},
         {u"%.", false, one},
-        {u"%*d", false, oneFloat},    // width from a non-integer
+        {u"%*d", false, oneFloat},  // width from a non-integer
         {u"%99999999999d", false, one},
         {u"%d %d", true, one},
         {u"%2:d", true, one},

@@ -11,16 +11,12 @@
 namespace gw {
 namespace {
 
-String Path(const std::filesystem::path& p)
-{
-    return Utf8ToString(p.string());
-}
+String Path(const std::filesystem::path& p) { return Utf8ToString(p.string()); }
 
 std::vector<String> ItemsOf(const TStrings& list)
 {
     std::vector<String> items;
-    for (Integer i = 0; i < list.Count(); ++i)
-        items.push_back(list.Get(i));
+    for (Integer i = 0; i < list.Count(); ++i) items.push_back(list.Get(i));
     return items;
 }
 

@@ -8,10 +8,7 @@
 namespace gw {
 namespace {
 
-void* P(intptr_t v)
-{
-    return reinterpret_cast<void*>(v);
-}
+void* P(intptr_t v) { return reinterpret_cast<void*>(v); }
 
 TEST(List, EditsKeepOrderAndBadPositionsRaiseTheIndexError)
 {
@@ -19,8 +16,8 @@ TEST(List, EditsKeepOrderAndBadPositionsRaiseTheIndexError)
     list.Add(P(1));
     list.Add(P(2));
     list.Insert(0, P(3));  // 3 1 2
-    list.Move(0, 2);       // 1 2 3
-    list.Exchange(0, 1);   // 2 1 3
+    list.Move(0, 2);  // 1 2 3
+    list.Exchange(0, 1);  // 2 1 3
     list.Add(nullptr);
     list.Pack();
     EXPECT_EQ(list.List(), (std::vector<void*>{P(2), P(1), P(3)}));
@@ -52,8 +49,7 @@ TEST(List, EditsKeepOrderAndBadPositionsRaiseTheIndexError)
 TEST(List, SortIsStableWithTheCallersComparer)
 {
     TList list;
-    for (intptr_t v : {21, 10, 22, 11, 23})
-        list.Add(P(v));
+    for (intptr_t v : {21, 10, 22, 11, 23}) list.Add(P(v));
     // Compare by tens only: equal keys keep their order.
     list.Sort([](void* a, void* b) {
         return static_cast<Integer>(reinterpret_cast<intptr_t>(a) / 10 - reinterpret_cast<intptr_t>(b) / 10);

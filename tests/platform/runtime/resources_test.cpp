@@ -49,7 +49,6 @@ TEST_F(Resources, FoundByNameWithoutCaseOrByNumber)
     }
 }
 
-
 // The generator of gw_resources (cmake/gw.cmake in script mode) writes a byte array and a
 // registration per file, typed by extension, named by base name.
 TEST_F(Resources, GeneratorWritesArraysAndRegistrations)
@@ -60,9 +59,9 @@ TEST_F(Resources, GeneratorWritesArraysAndRegistrations)
     test::writeBytes(dir / "table.xml", "<a/>");
     const auto out = dir / "gen.cpp";
     const std::string gwCmake = test::fixture("../../../../cmake/gw.cmake").string();
-    const std::string command = "cmake -DGW_RESOURCE_OUTPUT=" + out.string() + " \"-DGW_RESOURCE_FILES=" +
-                                (dir / "Arrow.bmp").string() + "|" + (dir / "101.cur").string() + "|" +
-                                (dir / "table.xml").string() + "\" -DGW_RESOURCE_TARGET=demo -P " + gwCmake;
+    const std::string command = "cmake -DGW_RESOURCE_OUTPUT=" + out.string() +
+        " \"-DGW_RESOURCE_FILES=" + (dir / "Arrow.bmp").string() + "|" + (dir / "101.cur").string() + "|" +
+        (dir / "table.xml").string() + "\" -DGW_RESOURCE_TARGET=demo -P " + gwCmake;
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     const std::string text = test::readBytes(out);
     EXPECT_NE(text.find("0x42,0x4d,0x00,0xff,0};"), std::string::npos) << text;

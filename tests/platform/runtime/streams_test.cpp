@@ -10,10 +10,7 @@
 namespace gw {
 namespace {
 
-String Path(const std::filesystem::path& p)
-{
-    return Utf8ToString(p.string());
-}
+String Path(const std::filesystem::path& p) { return Utf8ToString(p.string()); }
 
 TEST(Streams, MemoryStreamReadsWritesAndSeeks)
 {
@@ -53,7 +50,9 @@ TEST(Streams, ReadBufferRaisesWhenTheStreamIsShort)
 TEST(Streams, StringStreamEncodesAndDecodes)
 {
     TStringStream s(u"Grüße");
-    EXPECT_EQ(s.Bytes(), "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_EQ(s.Bytes(),
+              "Gr\xC3\xBC\xC3\x9F"
+              "e");
     EXPECT_EQ(s.DataString(), u"Grüße");
     s.SetPosition(0);
     EXPECT_EQ(s.ReadString(4), u"Grü");

@@ -17,22 +17,17 @@ using Items = std::vector<String>;
 Items ItemsOf(const TStrings& list)
 {
     Items items;
-    for (Integer i = 0; i < list.Count(); ++i)
-        items.push_back(list.Get(i));
+    for (Integer i = 0; i < list.Count(); ++i) items.push_back(list.Get(i));
     return items;
 }
 
 void Fill(TStrings& list, const Items& items)
 {
     list.Clear();
-    for (const auto& s : items)
-        list.Add(s);
+    for (const auto& s : items) list.Add(s);
 }
 
-String Path(const std::filesystem::path& p)
-{
-    return Utf8ToString(p.string());
-}
+String Path(const std::filesystem::path& p) { return Utf8ToString(p.string()); }
 
 TEST(StringList, CommaTextRoundTripsQuotesBlanksAndEmptyItems)
 {
@@ -67,12 +62,8 @@ TEST(StringList, CommaTextReadingSplitsAtBlanksUnlessQuoted)
         Items items;
     };
     const Case cases[] = {
-        {u"a b,c", {u"a", u"b", u"c"}},
-        {u"  \"a b\" ,  c  ", {u"a b", u"c"}},
-        {u"a,,b", {u"a", u"", u"b"}},
-        {u"\"open", {u"open"}},
-        {u"\"a\"b,c", {u"a", u"b", u"c"}},
-        {u"   ", {}},
+        {u"a b,c", {u"a", u"b", u"c"}}, {u"  \"a b\" ,  c  ", {u"a b", u"c"}}, {u"a,,b", {u"a", u"", u"b"}},
+        {u"\"open", {u"open"}},         {u"\"a\"b,c", {u"a", u"b", u"c"}},     {u"   ", {}},
     };
     for (const auto& c : cases) {
         TStringList list;
@@ -111,8 +102,7 @@ TEST(StringList, SortedListsHonourDuplicatesAndCase)
 {
     TStringList list;
     list.SetSorted(true);
-    for (const char16_t* s : {u"pear", u"Apple", u"fig", u"apple"})
-        list.Add(s);
+    for (const char16_t* s : {u"pear", u"Apple", u"fig", u"apple"}) list.Add(s);
     EXPECT_EQ(ItemsOf(list), (Items{u"Apple", u"fig", u"pear"})) << "dupIgnore drops apple";
     EXPECT_EQ(list.Add(u"FIG"), 1);
 
@@ -335,10 +325,14 @@ TEST(StringList, NewListsAreSavedWithoutLosingCharacters)
     TStringList list;
     list.Add(u"Grüße €");
     list.SaveToFile(Path(dir / "ansi.txt"));
-    EXPECT_EQ(test::readBytes(dir / "ansi.txt"), "Gr\xFC\xDF" "e \x80\r\n");
+    EXPECT_EQ(test::readBytes(dir / "ansi.txt"),
+              "Gr\xFC\xDF"
+              "e \x80\r\n");
     list.Add(u"日本");
     list.SaveToFile(Path(dir / "wide.txt"));
-    EXPECT_EQ(test::readBytes(dir / "wide.txt"), "\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n");
+    EXPECT_EQ(test::readBytes(dir / "wide.txt"),
+              "\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F"
+              "e \xE2\x82\xAC\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n");
     TStringList back;
     back.LoadFromFile(Path(dir / "wide.txt"));
     EXPECT_TRUE(back.Equals(&list));

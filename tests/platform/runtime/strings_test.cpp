@@ -50,7 +50,8 @@ TEST(Strings, PlainCaseIsAsciiOnlyAnsiCaseIsUnicode)
 {
     EXPECT_EQ(UpperCase(u"abc\u00e9\u03b1z"), u"ABC\u00e9\u03b1Z");
     EXPECT_EQ(LowerCase(u"ABC\u00c9Z"), u"abc\u00c9z");
-    EXPECT_EQ(AnsiUpperCase(u"stra\u00dfe \u00e9t\u00e9 \u03b1\u03b2 \u0161"), u"STRA\u00dfE \u00c9T\u00c9 \u0391\u0392 \u0160");
+    EXPECT_EQ(AnsiUpperCase(u"stra\u00dfe \u00e9t\u00e9 \u03b1\u03b2 \u0161"),
+              u"STRA\u00dfE \u00c9T\u00c9 \u0391\u0392 \u0160");
     EXPECT_EQ(AnsiLowerCase(u"\u00c9COLE \u0160"), u"\u00e9cole \u0161");
     // Letters outside the basic plane keep their surrogate pairs intact.
     EXPECT_EQ(AnsiUpperCase(u"\U00010428x"), u"\U00010400X");
@@ -87,10 +88,7 @@ TEST(Strings, StringReplaceHonoursItsFlags)
         EXPECT_EQ(StringReplace(c.s, c.from, c.to, c.flags), c.result) << static_cast<int>(c.flags);
 }
 
-int sign(Integer v)
-{
-    return (v > 0) - (v < 0);
-}
+int sign(Integer v) { return (v > 0) - (v < 0); }
 
 TEST(Strings, ComparisonsOrdinalAndCollating)
 {
@@ -103,10 +101,10 @@ TEST(Strings, ComparisonsOrdinalAndCollating)
         {u"a", u"B", 1, -1, -1, -1},
         {u"a", u"A", 1, 0, -1, 0},
         {u"ab", u"abc", -1, -1, -1, -1},
-        {u"\u00e9", u"f", 1, 1, -1, -1},          // accented letters sort with their base letter
+        {u"\u00e9", u"f", 1, 1, -1, -1},  // accented letters sort with their base letter
         {u"e", u"\u00e9", -1, -1, -1, -1},
         {u"\u00e9a", u"eb", 1, 1, -1, -1},
-        {u"\u00c9", u"\u00e9", -1, -1, 1, 0},     // CompareText folds ASCII only
+        {u"\u00c9", u"\u00e9", -1, -1, 1, 0},  // CompareText folds ASCII only
     };
     for (const auto& c : cases) {
         const std::string what = std::to_string(&c - cases);
@@ -137,15 +135,16 @@ TEST(Strings, QuotingRoundTrips)
         const char16_t* plain;
         const char16_t* quoted;
     };
-    for (const auto& c : {Case{u"abc", u"'abc'"}, Case{u"it's", u"'it''s'"}, Case{u"", u"''"}, Case{u"''", u"''''''"}}) {
+    for (const auto& c :
+         {Case{u"abc", u"'abc'"}, Case{u"it's", u"'it''s'"}, Case{u"", u"''"}, Case{u"''", u"''''''"}}) {
         EXPECT_EQ(QuotedStr(c.plain), c.quoted);
         EXPECT_EQ(AnsiDequotedStr(c.quoted, u'\''), c.plain);
     }
     EXPECT_EQ(AnsiQuotedStr(u"say \"hi\"", u'"'), u"\"say \"\"hi\"\"\"");
     EXPECT_EQ(AnsiDequotedStr(u"\"a\"\"b\"", u'"'), u"a\"b");
-    EXPECT_EQ(AnsiDequotedStr(u"abc", u'\''), u"abc");       // not quoted
-    EXPECT_EQ(AnsiDequotedStr(u"'abc", u'\''), u"'abc");     // never closed
-    EXPECT_EQ(AnsiDequotedStr(u"'ab'cd", u'\''), u"ab");     // text after the closing quote dropped
+    EXPECT_EQ(AnsiDequotedStr(u"abc", u'\''), u"abc");  // not quoted
+    EXPECT_EQ(AnsiDequotedStr(u"'abc", u'\''), u"'abc");  // never closed
+    EXPECT_EQ(AnsiDequotedStr(u"'ab'cd", u'\''), u"ab");  // text after the closing quote dropped
 }
 
 TEST(Strings, SmallHelpers)

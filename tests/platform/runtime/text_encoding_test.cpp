@@ -42,7 +42,7 @@ TEST(TextEncoding, UnmappableCharactersBecomeOneQuestionMarkEach)
 {
     // U+4E2D is in none of the pages; the emoji is one character in two UTF-16 units.
     EXPECT_EQ(StringToAnsi(u"a\u4E2Db\U0001F600c"), "a?b?c");
-    EXPECT_EQ(StringToOem(u"\u20AC\u00E9", 437), "?\x82");   // no euro sign in 437
+    EXPECT_EQ(StringToOem(u"\u20AC\u00E9", 437), "?\x82");  // no euro sign in 437
     EXPECT_EQ(StringToOem(u"\u00C0\u00E9", 850), "\xB7\x82");
     // The five undefined Windows-1252 bytes come back unchanged through the C1 controls.
     const std::string undefined = "\x81\x8D\x8F\x90\x9D";
@@ -59,10 +59,8 @@ TEST(TextEncoding, DecodeTextBytesFollowsTheByteOrderMarkThenUtf8ThenAnsi)
         TTextEncoding expected;
     };
     const Case cases[] = {
-        {"sentence.utf8", TTextEncoding::Utf8},
-        {"sentence.utf8_bom", TTextEncoding::Utf8},
-        {"sentence.utf16le_bom", TTextEncoding::Utf16LE},
-        {"sentence.utf16be_bom", TTextEncoding::Utf16BE},
+        {"sentence.utf8", TTextEncoding::Utf8},           {"sentence.utf8_bom", TTextEncoding::Utf8},
+        {"sentence.utf16le_bom", TTextEncoding::Utf16LE}, {"sentence.utf16be_bom", TTextEncoding::Utf16BE},
         {"sentence.cp1252", TTextEncoding::Ansi},
     };
     for (const auto& c : cases) {
@@ -89,7 +87,10 @@ TEST(TextEncoding, ShortAndDamagedInputNeverLosesTheRest)
     EXPECT_EQ(DecodeTextBytes("", &detected), u"");
     EXPECT_EQ(detected, TTextEncoding::Utf8);
     // A UTF-16 file cut after an odd number of bytes keeps every whole unit and marks the tail.
-    EXPECT_EQ(DecodeTextBytes(std::string("\xFF\xFE" "A\0B", 5)), u"A\uFFFD");
+    EXPECT_EQ(DecodeTextBytes(std::string("\xFF\xFE"
+                                          "A\0B",
+                                          5)),
+              u"A\uFFFD");
     // A lone 0xEF 0xBB is not a mark: not UTF-8 either, so Windows-1252.
     EXPECT_EQ(DecodeTextBytes("\xEF\xBBx", &detected), u"\u00EF\u00BBx");
     EXPECT_EQ(detected, TTextEncoding::Ansi);

@@ -94,12 +94,12 @@ TEST_F(Focus, MovingBetweenAControlAndItsChildEditorEntersOnlyTheEditor)
     editor->SetFocus();
     h.Log.Clear();
     a->SetFocus();
-    EXPECT_EQ(h.Log.Take(), (Events{"editor WM_KILLFOCUS", "a WM_SETFOCUS", "editor CM_EXIT", "grid CM_EXIT",
-                                    "a CM_ENTER"}))
+    EXPECT_EQ(h.Log.Take(),
+              (Events{"editor WM_KILLFOCUS", "a WM_SETFOCUS", "editor CM_EXIT", "grid CM_EXIT", "a CM_ENTER"}))
         << "exit innermost first";
     editor->SetFocus();
-    EXPECT_EQ(h.Log.Take(), (Events{"a WM_KILLFOCUS", "editor WM_SETFOCUS", "a CM_EXIT", "grid CM_ENTER",
-                                    "editor CM_ENTER"}))
+    EXPECT_EQ(h.Log.Take(),
+              (Events{"a WM_KILLFOCUS", "editor WM_SETFOCUS", "a CM_EXIT", "grid CM_ENTER", "editor CM_ENTER"}))
         << "enter outermost first";
 }
 
@@ -113,13 +113,15 @@ TEST_F(Focus, TheFocusChangeNoticeFollowsTheEnterAndReachesNestedControls)
     });
     for (auto* x : {a, b, c, panel, inner}) x->Watched = {CM_ENTER, CM_EXIT, CM_FOCUSCHANGED};
     b->SetFocus();
-    EXPECT_EQ(h.Log.Take(), (Events{"a CM_EXIT", "b CM_ENTER", "a CM_FOCUSCHANGED", "b CM_FOCUSCHANGED",
-                                    "c CM_FOCUSCHANGED", "panel CM_FOCUSCHANGED", "inner CM_FOCUSCHANGED"}));
+    EXPECT_EQ(h.Log.Take(),
+              (Events{"a CM_EXIT", "b CM_ENTER", "a CM_FOCUSCHANGED", "b CM_FOCUSCHANGED", "c CM_FOCUSCHANGED",
+                      "panel CM_FOCUSCHANGED", "inner CM_FOCUSCHANGED"}));
     EXPECT_EQ(told, LPARAM(b)) << "the notice names the control that has the focus now";
     h.AnswerMessage(u"Go on", mrOk);
     MessageDlg(u"Go on", mtInformation, mbOK);
-    EXPECT_EQ(h.Log.Take(), (Events{"a CM_FOCUSCHANGED", "b CM_FOCUSCHANGED", "c CM_FOCUSCHANGED",
-                                    "panel CM_FOCUSCHANGED", "inner CM_FOCUSCHANGED"}))
+    EXPECT_EQ(h.Log.Take(),
+              (Events{"a CM_FOCUSCHANGED", "b CM_FOCUSCHANGED", "c CM_FOCUSCHANGED", "panel CM_FOCUSCHANGED",
+                      "inner CM_FOCUSCHANGED"}))
         << "the focus back from another form: no exit or enter, but the notice";
 }
 
@@ -234,8 +236,9 @@ TEST_F(Focus, APopUpTakesTheFocusWithoutExitAndGivesItBackWithoutEnter)
     EXPECT_EQ(form->ActiveControl(), a);
 
     h.Click(a);  // outside the pop-up
-    EXPECT_EQ(h.Log.Take(), (Events{"a CM_MOUSEENTER", "dropdown deactivated towards form", "list WM_KILLFOCUS",
-                                    "a WM_SETFOCUS", "a WM_LBUTTONDOWN", "a WM_LBUTTONUP", "a WM_CAPTURECHANGED"}))
+    EXPECT_EQ(h.Log.Take(),
+              (Events{"a CM_MOUSEENTER", "dropdown deactivated towards form", "list WM_KILLFOCUS", "a WM_SETFOCUS",
+                      "a WM_LBUTTONDOWN", "a WM_LBUTTONUP", "a WM_CAPTURECHANGED"}))
         << "the pop-up hears of the press before the window pressed on";
     EXPECT_FALSE(drop->Showing());
     EXPECT_EQ(GetActiveWindow(), form->Handle());

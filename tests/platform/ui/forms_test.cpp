@@ -67,7 +67,8 @@ TEST_F(Forms, AModalFormDrivenByAResponderReturnsItsResult)
     EXPECT_EQ(GetFocus(), b->Handle()) << "the focused control comes back";
     Events e = h.Log.Take();
     EXPECT_TRUE(std::count(e.begin(), e.end(), "ok click"));
-    EXPECT_EQ(std::count(e.begin(), e.end(), "b CM_ENTER"), 1) << "entered once, by the click, not again after the loop";
+    EXPECT_EQ(std::count(e.begin(), e.end(), "b CM_ENTER"), 1)
+        << "entered once, by the click, not again after the loop";
     EXPECT_EQ(h.PendingAnswers(), 0u);
 }
 
@@ -149,7 +150,7 @@ TEST_F(Forms, MessageBoxKeysAndButtons)
         TModalResult Expected;
     };
     const Case cases[] = {
-        {mbYesNoCancel, VK_ESCAPE, mrCancel}, {mbYesNo, VK_ESCAPE, mrNo}, {mbOK, VK_ESCAPE, mrOk},
+        {mbYesNoCancel, VK_ESCAPE, mrCancel}, {mbYesNo, VK_ESCAPE, mrNo},    {mbOK, VK_ESCAPE, mrOk},
         {mbYesNoCancel, VK_RETURN, mrYes},    {mbOKCancel, VK_RETURN, mrOk}, {mbYesNo, 'N', mrNo},
     };
     for (const Case& c : cases) {
@@ -192,8 +193,9 @@ TEST_F(Forms, ShowHideCloseAndActivationEvents)
     watch(f, "f");
     f->Show();
     f->Close();
-    EXPECT_EQ(h.Log.Take(), (Events{"f create", "f show", "main deactivate", "f activate", "f closequery", "f hide",
-                                    "f deactivate", "main activate"}));
+    EXPECT_EQ(h.Log.Take(),
+              (Events{"f create", "f show", "main deactivate", "f activate", "f closequery", "f hide", "f deactivate",
+                      "main activate"}));
     EXPECT_FALSE(f->Visible());
     f->OnClose = [&](TObject*, TCloseAction& A) { A = caFree; };
     f->Show();

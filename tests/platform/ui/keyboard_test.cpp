@@ -45,15 +45,17 @@ TEST_F(Keyboard, KeyDownThenCharacterThenKeyUp)
     EXPECT_EQ(h.Log.Take(),
               (Events{"a WM_KEYDOWN 16", "a WM_KEYDOWN 65", "a WM_CHAR A", "a WM_KEYUP 65", "a WM_KEYUP 16"}));
     h.Type(u"x1ä");
-    EXPECT_EQ(h.Log.Take(), (Events{"a WM_KEYDOWN 88", "a WM_CHAR x", "a WM_KEYUP 88", "a WM_KEYDOWN 49",
-                                    "a WM_CHAR 1", "a WM_KEYUP 49", "a WM_KEYDOWN 231", "a WM_CHAR \xE4",
-                                    "a WM_KEYUP 231"}));
+    EXPECT_EQ(h.Log.Take(),
+              (Events{"a WM_KEYDOWN 88", "a WM_CHAR x", "a WM_KEYUP 88", "a WM_KEYDOWN 49", "a WM_CHAR 1",
+                      "a WM_KEYUP 49", "a WM_KEYDOWN 231", "a WM_CHAR \xE4", "a WM_KEYUP 231"}));
 }
 
 TEST_F(Keyboard, TheKeyStateIsUpdatedBeforeAnyHandlerRuns)
 {
     std::vector<bool> shiftDown;
-    a->OnKeyDown = [&](TObject*, Word&, TShiftState s) { shiftDown.push_back(GetKeyState(VK_SHIFT) < 0 && (s & ssShift)); };
+    a->OnKeyDown = [&](TObject*, Word&, TShiftState s) {
+        shiftDown.push_back(GetKeyState(VK_SHIFT) < 0 && (s & ssShift));
+    };
     h.Press('Q', ssShift);
     EXPECT_EQ(shiftDown, (std::vector<bool>{true, true}));
     EXPECT_GE(GetKeyState(VK_SHIFT), 0);
@@ -88,8 +90,9 @@ TEST_F(Keyboard, KeyPreviewGivesTheFormTheKeyFirst)
     a->OnKeyPress = [&](TObject*, Char& Key) { h.Log.Add(std::string("a keypress ") + char(Key)); };
     a->Watched.clear();
     h.Type(u"pq");
-    EXPECT_EQ(h.Log.Take(), (Events{"form keydown", "a keydown", "form keypress", "a keypress p", "form keyup",
-                                    "form keydown", "a keydown", "form keypress", "form keyup"}));
+    EXPECT_EQ(h.Log.Take(),
+              (Events{"form keydown", "a keydown", "form keypress", "a keypress p", "form keyup", "form keydown",
+                      "a keydown", "form keypress", "form keyup"}));
 }
 
 TEST_F(Keyboard, KeyDataCarriesTheScanCode)
@@ -152,8 +155,8 @@ TEST_F(Keyboard, AControlThatClaimsAKeyGetsIt)
     h.Press(VK_TAB);
     h.Press(VK_DOWN);
     EXPECT_EQ(GetFocus(), a->Handle());
-    EXPECT_EQ(h.Log.Take(), (Events{"a WM_KEYDOWN 9", "a WM_CHAR \t", "a WM_KEYUP 9", "a WM_KEYDOWN 40",
-                                    "a WM_KEYUP 40"}));
+    EXPECT_EQ(h.Log.Take(),
+              (Events{"a WM_KEYDOWN 9", "a WM_CHAR \t", "a WM_KEYUP 9", "a WM_KEYDOWN 40", "a WM_KEYUP 40"}));
     a->DlgCode = DLGC_WANTCHARS;
     h.Press(VK_DOWN);
     EXPECT_EQ(GetFocus(), b->Handle()) << "arrows move the focus among siblings otherwise";
@@ -163,8 +166,9 @@ TEST_F(Keyboard, CharactersAControlDoesNotWantAreOfferedToTheFormFirst)
 {
     a->DlgCode = 0;
     h.Press('X');
-    EXPECT_EQ(h.Log.Take(), (Events{"a WM_KEYDOWN 88", "a CM_DIALOGCHAR", "b CM_DIALOGCHAR", "c CM_DIALOGCHAR", "a WM_CHAR x",
-                                    "a WM_KEYUP 88"}))
+    EXPECT_EQ(h.Log.Take(),
+              (Events{"a WM_KEYDOWN 88", "a CM_DIALOGCHAR", "b CM_DIALOGCHAR", "c CM_DIALOGCHAR", "a WM_CHAR x",
+                      "a WM_KEYUP 88"}))
         << "the form broadcasts the accelerator; nobody takes it, so the character goes on";
     a->DlgCode = DLGC_WANTCHARS;
     h.Press('X');

@@ -174,9 +174,9 @@ TEST_F(MenusAndDialogs, TheChosenFilterOrTheDefaultExtensionCompletesTheName)
         const char16_t* Expected;
     } cases[] = {
         {u"*.mib", 1, u"/c/plant", u"/c/plant.mib"},
-        {u"mib", 2, u"/c/plant", u"/c/plant.csv"},    // the file type picked wins
-        {u".mib", 3, u"/c/plant", u"/c/plant.mib"},   // "*.*" names no extension
-        {u"", 2, u"/c/plant", u"/c/plant"},           // no default extension: nothing added
+        {u"mib", 2, u"/c/plant", u"/c/plant.csv"},  // the file type picked wins
+        {u".mib", 3, u"/c/plant", u"/c/plant.mib"},  // "*.*" names no extension
+        {u"", 2, u"/c/plant", u"/c/plant"},  // no default extension: nothing added
         {u"mib", 2, u"/c/plant.txt", u"/c/plant.txt"},
         {u"mib", 1, u"/c.d/plant", u"/c.d/plant.mib"},  // a dot in the folder is no extension
     };

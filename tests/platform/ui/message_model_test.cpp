@@ -98,8 +98,7 @@ TEST(MessageModel, PostedMessagesRunAfterTheHandlerThatPostedThemFirstInFirstOut
     w = CreateWindow(p);
     PostMessage(w, WM_USER, 0, 0);
     h.ProcessMessages();
-    EXPECT_EQ(h.Log.Take(),
-              (std::vector<std::string>{"handler 0", "handler 0 done", "handler 1", "handler 2"}));
+    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"handler 0", "handler 0 done", "handler 1", "handler 2"}));
 }
 
 TEST(MessageModel, PostedMessagesReachHiddenAndDisabledWindowsButNotDestroyedOnes)

@@ -2,8 +2,8 @@
 // enter and leave, hints after a pause, the wheel, disabled windows being transparent, cursors.
 #include "test_controls.h"
 
-#include "platform/ui/hint_window.h"
 #include "platform/runtime/resources.h"
+#include "platform/ui/hint_window.h"
 #include "platform/ui/system_metrics.h"
 
 #include <gtest/gtest.h>
@@ -44,11 +44,8 @@ TEST_F(MouseInput, ASecondPressSoonAndCloseBecomesADoubleClick)
         bool Double;
     };
     const Case cases[] = {
-        {"at once, same place", 0, 0, true},
-        {"within 500 ms", 500, 0, true},
-        {"after 501 ms", 501, 0, false},
-        {"2 pixels away", 0, 2, true},
-        {"3 pixels away", 0, 3, false},
+        {"at once, same place", 0, 0, true}, {"within 500 ms", 500, 0, true}, {"after 501 ms", 501, 0, false},
+        {"2 pixels away", 0, 2, true},       {"3 pixels away", 0, 3, false},
     };
     for (const Case& k : cases) {
         h.Advance(1000);
@@ -61,8 +58,9 @@ TEST_F(MouseInput, ASecondPressSoonAndCloseBecomesADoubleClick)
         Press(a, {20 + k.Dx, 10});
         Release(a, {20 + k.Dx, 10});
         h.ProcessMessages();
-        Events expected = k.Double ? Events{"a WM_LBUTTONDOWN", "a WM_LBUTTONUP", "a WM_LBUTTONDBLCLK", "a WM_LBUTTONUP"}
-                                   : Events{"a WM_LBUTTONDOWN", "a WM_LBUTTONUP", "a WM_LBUTTONDOWN", "a WM_LBUTTONUP"};
+        Events expected = k.Double
+            ? Events{"a WM_LBUTTONDOWN", "a WM_LBUTTONUP", "a WM_LBUTTONDBLCLK", "a WM_LBUTTONUP"}
+            : Events{"a WM_LBUTTONDOWN", "a WM_LBUTTONUP", "a WM_LBUTTONDOWN", "a WM_LBUTTONUP"};
         EXPECT_EQ(h.Log.Take(), expected) << k.Name;
     }
     int dbl = 0;
@@ -89,8 +87,9 @@ TEST_F(MouseInput, EachMoveAndPressAsksForTheCursorFirst)
     a->Watched = {WM_SETCURSOR, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP};
     h.MoveTo(a);
     h.Click(a, {3, 3});
-    EXPECT_EQ(h.Log.Take(), (Events{"a WM_SETCURSOR", "a WM_MOUSEMOVE", "a WM_SETCURSOR", "a WM_MOUSEMOVE",
-                                    "a WM_SETCURSOR", "a WM_LBUTTONDOWN", "a WM_LBUTTONUP"}))
+    EXPECT_EQ(h.Log.Take(),
+              (Events{"a WM_SETCURSOR", "a WM_MOUSEMOVE", "a WM_SETCURSOR", "a WM_MOUSEMOVE", "a WM_SETCURSOR",
+                      "a WM_LBUTTONDOWN", "a WM_LBUTTONUP"}))
         << "the release asks nothing";
 }
 
@@ -105,8 +104,9 @@ TEST_F(MouseInput, APressOnAnotherControlCancelsTheActiveControlsModeFirst)
     a->Watched.insert(WM_KILLFOCUS);
     b->Watched.insert(WM_SETFOCUS);
     h.Click(b);
-    EXPECT_EQ(h.Log.Take(), (Events{"b WM_LBUTTONDOWN", "a CM_CANCELMODE", "a WM_KILLFOCUS", "b WM_SETFOCUS",
-                                    "b WM_LBUTTONUP", "b WM_CAPTURECHANGED"}));
+    EXPECT_EQ(h.Log.Take(),
+              (Events{"b WM_LBUTTONDOWN", "a CM_CANCELMODE", "a WM_KILLFOCUS", "b WM_SETFOCUS", "b WM_LBUTTONUP",
+                      "b WM_CAPTURECHANGED"}));
     EXPECT_EQ(sender, LPARAM(b));
     h.Click(b);
     EXPECT_FALSE(h.Log.Contains("a CM_CANCELMODE")) << "a press on the active control itself cancels nothing";
@@ -327,7 +327,9 @@ TEST_F(MouseInput, TheWheelGoesToTheFocusAndUpTheParentsToTheForm)
     auto* inner = new TLogControl(form, panel, h.Log, "inner", Rect(10, 10, 80, 30));
     inner->SetFocus();
     h.Log.Clear();
-    inner->OnMouseWheel = [&](TObject*, TShiftState, Integer D, TPoint, bool&) { h.Log.Add("inner " + std::to_string(D)); };
+    inner->OnMouseWheel = [&](TObject*, TShiftState, Integer D, TPoint, bool&) {
+        h.Log.Add("inner " + std::to_string(D));
+    };
     form->OnMouseWheel = [&](TObject*, TShiftState, Integer D, TPoint, bool& Handled) {
         h.Log.Add("form " + std::to_string(D));
         Handled = true;

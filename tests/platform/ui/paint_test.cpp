@@ -13,7 +13,8 @@ namespace {
 // Fills itself with one colour and counts its paints.
 class TFillControl : public TCustomControl {
 public:
-    TFillControl(TComponent* AOwner, TWinControl* AParent, TColor Fill, TRect Bounds) : TCustomControl(AOwner), m_fill(Fill)
+    TFillControl(TComponent* AOwner, TWinControl* AParent, TColor Fill, TRect Bounds)
+        : TCustomControl(AOwner), m_fill(Fill)
     {
         SetBoundsRect(Bounds);
         SetParent(AParent);
@@ -39,7 +40,8 @@ private:
 
 class TFillGraphic : public TGraphicControl {
 public:
-    TFillGraphic(TComponent* AOwner, TWinControl* AParent, TColor Fill, TRect Bounds) : TGraphicControl(AOwner), m_fill(Fill)
+    TFillGraphic(TComponent* AOwner, TWinControl* AParent, TColor Fill, TRect Bounds)
+        : TGraphicControl(AOwner), m_fill(Fill)
     {
         SetBoundsRect(Bounds);
         SetParent(AParent);

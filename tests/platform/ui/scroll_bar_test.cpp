@@ -27,8 +27,8 @@ protected:
     void Dispatch(TMessage& M) override
     {
         if (M.Msg == WM_VSCROLL) {
-            static const char* codes[] = {"line up", "line down", "page up", "page down", "thumb position",
-                                          "thumb track", "top", "bottom", "end"};
+            static const char* codes[] = {"line up",     "line down", "page up", "page down", "thumb position",
+                                          "thumb track", "top",       "bottom",  "end"};
             Word code = M.WParamLo();
             std::string e = codes[code];
             if (code == SB_THUMBTRACK || code == SB_THUMBPOSITION) e += " " + std::to_string(M.WParamHi());

@@ -24,9 +24,10 @@ public:
     }
     String ClassName() const override { return u"TLogControl"; }
 
-    std::set<UINT> Watched{WM_SETFOCUS, WM_KILLFOCUS, CM_ENTER,       CM_EXIT,     WM_KEYDOWN,      WM_KEYUP,
-                           WM_CHAR,     WM_SYSCHAR,   WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_CANCELMODE,
-                           CM_CANCELMODE, WM_CAPTURECHANGED, CM_MOUSEENTER, CM_MOUSELEAVE, WM_TIMER, WM_USER};
+    std::set<UINT> Watched{WM_SETFOCUS,      WM_KILLFOCUS,  CM_ENTER,      CM_EXIT,           WM_KEYDOWN,
+                           WM_KEYUP,         WM_CHAR,       WM_SYSCHAR,    WM_LBUTTONDOWN,    WM_LBUTTONUP,
+                           WM_LBUTTONDBLCLK, WM_CANCELMODE, CM_CANCELMODE, WM_CAPTURECHANGED, CM_MOUSEENTER,
+                           CM_MOUSELEAVE,    WM_TIMER,      WM_USER};
     // Answer of WM_GETDLGCODE, and the keys answered in CM_WANTSPECIALKEY.
     LRESULT DlgCode = 0;
     std::set<Word> SpecialKeys;

@@ -94,11 +94,12 @@ TEST(XmlDocument, CommentFollowsRootForAnIndependentReader)
     auto file = dir / "ParGen.xml";
     doc.SaveToFile(P(file));
 
-    const std::string out = test::pythonDom(
-        file, "k = [n for n in d.childNodes]; "
-              "print(len(k), k[0].nodeName, k[1].nodeType == k[1].COMMENT_NODE, repr(k[1].data), "
-              "k[0].getElementsByTagName('row')[0].getAttribute('Mnemonic') == "
-              "'line1\\nline2\\ttab \\\"q\\\" <&> \\u00e9')");
+    const std::string out =
+        test::pythonDom(file,
+                        "k = [n for n in d.childNodes]; "
+                        "print(len(k), k[0].nodeName, k[1].nodeType == k[1].COMMENT_NODE, repr(k[1].data), "
+                        "k[0].getElementsByTagName('row')[0].getAttribute('Mnemonic') == "
+                        "'line1\\nline2\\ttab \\\"q\\\" <&> \\u00e9')");
     EXPECT_EQ(out, "2 Par_Gen True 'SW_VERSION = 1.001' True\n");
 }
 
@@ -213,7 +214,8 @@ TEST(XmlDocument, FirstNodeIsWhateverTheFileStartsWith)
         const char* firstName;
     };
     const Case cases[] = {
-        {"<Conf_Settings><lastlang><language>Deutsch</language></lastlang></Conf_Settings>", ntElement, "Conf_Settings"},
+        {"<Conf_Settings><lastlang><language>Deutsch</language></lastlang></Conf_Settings>", ntElement,
+         "Conf_Settings"},
         {"<?xml version=\"1.0\"?>\n<Conf_Settings/>", ntProcessingInstr, "xml"},
         {"<!-- note -->\n<Conf_Settings/>", ntComment, "#comment"},
         {"<?style x?><Conf_Settings/>", ntProcessingInstr, "style"},
