@@ -28,15 +28,8 @@ TLabel* Caption_Label(TFAbout* Form, StringView Name, TPoint At, StringView Capt
 
 TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner)
 {
-    SetName(u"FAbout");
+    Style_Window(this, u"FAbout", Client_Width, Client_Height);
     SetCaption(u"About...");
-    SetBorderStyle(bsSingle);
-    BorderIcons = biSystemMenu;
-    Position = poScreenCenter;
-    SetColor(Configurator_Face_Color);
-    Font()->SetName(u"Verdana");
-    Font()->SetSize(8);
-    SetClientSize(Client_Width, Client_Height);
 
     Image2 = new TImage(this);
     Image2->SetName(u"Image2");

@@ -45,16 +45,21 @@ TLabel* New_Label(TComponent* Owner, TWinControl* Parent, StringView Name, TPoin
     return label;
 }
 
+void Style_Window(TForm* Form, StringView Name, Integer ClientWidth, Integer ClientHeight)
+{
+    Form->SetName(String(Name));
+    Form->SetBorderStyle(bsSingle);
+    Form->BorderIcons = biSystemMenu;
+    Form->Position = poScreenCenter;
+    Form->SetColor(Configurator_Face_Color);
+    Form->Font()->SetName(u"Verdana");
+    Form->Font()->SetSize(8);
+    Form->SetClientSize(ClientWidth, ClientHeight);
+}
+
 TLangForm::TLangForm(TComponent* AOwner, StringView Name, Integer ClientWidth, Integer ClientHeight) : TForm(AOwner)
 {
-    SetName(String(Name));
-    SetBorderStyle(bsSingle);
-    BorderIcons = biSystemMenu;
-    Position = poScreenCenter;
-    SetColor(Configurator_Face_Color);
-    Font()->SetName(u"Verdana");
-    Font()->SetSize(8);
-    SetClientSize(ClientWidth, ClientHeight);
+    Style_Window(this, Name, ClientWidth, ClientHeight);
 }
 
 void TLangForm::Build_Title(TPanel*& P_Title, TLabel*& L_SW_Code, TLabel*& L_SW_Desc)

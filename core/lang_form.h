@@ -22,6 +22,9 @@ const String& Lang(Integer Number);
 // An image button of the configurator's look on Parent, owned by Owner.
 TImgButton* New_Img_Button(TComponent* Owner, TWinControl* Parent, StringView Name, TRect Bounds,
                            TColor HotTrack = clYellow);
+// Gives a window the configurator's look: fixed size with that client area, system menu only,
+// the configurator's face and font, centred on the screen.
+void Style_Window(TForm* Form, StringView Name, Integer ClientWidth, Integer ClientHeight);
 // A label on Parent, owned by Owner.
 TLabel* New_Label(TComponent* Owner, TWinControl* Parent, StringView Name, TPoint At);
 

@@ -242,7 +242,9 @@ void TFSoftOptions::LangClick(Integer Slot)
         ProgramState.Load_Language();
     }
     if (FPlenatoreFirmWare) FPlenatoreFirmWare->Change_Language();
-    L_Sel_Lang->SetCaption(Lang(304) + Language_In_Use);
+    // The re-labelling reset the page label to page 1: the language line and the page shown
+    // come back in the new texts.
+    Update_Lang_Page(Show_Page);
 }
 
 void TFSoftOptions::Update_CheckBox()

@@ -52,6 +52,21 @@ inline TWindowFactories With_Stand_Ins(std::vector<std::string>& Log, bool Repla
     return windows;
 }
 
+// Answers the next modal window or message box: Seen receives its class name and, for a message
+// box, ": " and its text. The window is closed with Cancel, a message box with its first button.
+inline void Answer_Next_Modal(THarness& H, std::string& Seen)
+{
+    H.AnswerModal(u"", [&Seen](TCustomForm& Form) {
+        Seen = StringToUtf8(Form.ClassName());
+        if (auto* box = dynamic_cast<TMessageForm*>(&Form)) {
+            Seen += ": " + StringToUtf8(box->Message());
+            box->ClickButton(box->ButtonResults().front());
+            return;
+        }
+        Form.ModalResult = mrCancel;
+    });
+}
+
 class ProgramFixture : public ::testing::Test {
 protected:
     ProgramFixture()
@@ -91,21 +106,6 @@ protected:
     void Write_Language(const std::string& Name, const std::string& Lines) const
     {
         writeBytes(dir / "LANGUAGE" / (Name + ".lng"), Lines);
-    }
-
-    // What the next modal window or message box was: its class name and, for a message box,
-    // ": " and its text. The window is closed with Cancel (a message box with its button).
-    void Expect_Modal(std::string& Seen)
-    {
-        h.AnswerModal(u"", [&Seen](TCustomForm& Form) {
-            Seen = StringToUtf8(Form.ClassName());
-            if (auto* box = dynamic_cast<TMessageForm*>(&Form)) {
-                Seen += ": " + StringToUtf8(box->Message());
-                box->ClickButton(box->ButtonResults().front());
-                return;
-            }
-            Form.ModalResult = mrCancel;
-        });
     }
 
     ScratchDir dir{"core-program"};

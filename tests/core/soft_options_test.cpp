@@ -203,6 +203,22 @@ TEST_F(SoftOptionsTest, ALanguageClickLoadsItsTextsAtOnceAndOkStoresIt)
     EXPECT_NE(readBytes(dir / "Plenator.xml").find("<language>Deutsch</language>"), std::string::npos);
 }
 
+TEST_F(SoftOptionsTest, ALanguageClickOnALaterPageKeepsThatPageInTheNewTexts)
+{
+    for (const char* name : {"A", "B", "C", "D", "E", "F"}) Write_Language(name, "STR1 = x\n");
+    Write_Language("Zulu", "STR305 = Seite \nSTR306 = \xC2\xB6 von \xC2\xB6\n");
+    Start();
+    With_Options([this](TFSoftOptions& F) {
+        h.Click(F.Btn_Next);
+        ASSERT_EQ(F.L_L[0]->Caption(), u"Zulu");
+        h.AnswerMessage(u"to Zulu?", mrYes);
+        h.Click(F.L_L[0]);
+        EXPECT_EQ(F.L_Page_Lang->Caption(), u"Seite2 von 2");
+        EXPECT_EQ(F.L_Sel_Lang->Caption(), u"Selected Language : Zulu");
+        EXPECT_TRUE(F.L_L[0]->Visible());
+    });
+}
+
 TEST_F(SoftOptionsTest, ALanguageWhoseFileVanishedGivesEnglishTextsButIsStored)
 {
     Write_Language("Deutsch", "STR15 = Neue Konfiguration\n");

@@ -67,15 +67,7 @@ std::string Click_Once(TStepButton Button, bool With_Conf, bool Stand_Ins)
     main->Show();
     h.ProcessMessages();
     std::string seen;
-    h.AnswerModal(u"", [&seen](TCustomForm& Form) {
-        seen = StringToUtf8(Form.ClassName());
-        if (auto* box = dynamic_cast<TMessageForm*>(&Form)) {
-            seen += ": " + StringToUtf8(box->Message());
-            box->ClickButton(mrOk);
-        } else {
-            Form.ModalResult = mrCancel;
-        }
-    });
+    Answer_Next_Modal(h, seen);
     // The hidden buttons of this model are part of the program all the same.
     TImgButton* button = main->Step_Button(Button);
     if (button->Visible())
@@ -105,7 +97,7 @@ TEST_F(StepTest, UpdateDeviceWritesTheImageThenOpensTheUpdateWindow)
     Write_Settings("Plant");
     Start(With_Stand_Ins(log));
     std::string seen;
-    Expect_Modal(seen);
+    Answer_Next_Modal(h, seen);
     h.Click(main->Btn_CreateBin);
     EXPECT_EQ(seen, "TFBoot");
     EXPECT_EQ(readBytes(Conf("Plant") / "bin" / "bank.bin").size(), 2368u);
@@ -151,15 +143,7 @@ TEST_F(StepTest, UpdateDeviceStopsWithTheErrorAndOpensNothing)
         TFPlenatoreFirmWare* m = Create_Program({Path(each.path()), With_Stand_Ins(log)});
         m->Show();
         std::string seen;
-        harness.AnswerModal(u"", [&seen](TCustomForm& Form) {
-            seen = StringToUtf8(Form.ClassName());
-            if (auto* box = dynamic_cast<TMessageForm*>(&Form)) {
-                seen += ": " + StringToUtf8(box->Message());
-                box->ClickButton(mrOk);
-            } else {
-                Form.ModalResult = mrCancel;
-            }
-        });
+        Answer_Next_Modal(harness, seen);
         harness.Click(m->Btn_CreateBin);
         EXPECT_EQ(seen.rfind("TMessageForm: ", 0), 0u) << seen;  // a message, not the update window
         EXPECT_NE(seen.find(c.message), std::string::npos) << seen;
