@@ -1,6 +1,8 @@
-// Program entry of the configurator: the application on the GTK back end, its first window.
-#include "app/start_form.h"
+// Program entry of the configurator: the application on the GTK back end and its windows.
+#include "core/main_window.h"
+#include "core/program_state.h"
 #include "platform/backends/gtk/gtk_backend.h"
+#include "platform/controls/label.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/application.h"
 
@@ -12,7 +14,9 @@
 namespace {
 
 #ifdef GW_EVENT_LOG_OPTION
-// The test build writes what reached the handlers to the file named by --event-log.
+// The test build writes what the display tests wait for to the file named by --event-log: each
+// window that becomes active with its client rectangle on the screen, and the configuration
+// labels of the main window once it has started.
 std::unique_ptr<std::ofstream> OpenEventLog(int argc, char** argv)
 {
     for (int i = 1; i + 1 < argc; ++i)
@@ -22,6 +26,20 @@ std::unique_ptr<std::ofstream> OpenEventLog(int argc, char** argv)
             return log;
         }
     return nullptr;
+}
+
+void LogEvents(std::ofstream& Log, gw::TFPlenatoreFirmWare* Main)
+{
+    using namespace gw;
+    Log << "conf " << StringToUtf8(Main->L_Name_Conf->Caption()) << '|' << StringToUtf8(Main->L_Name_Conf_L2->Caption())
+        << std::endl;
+    Screen->OnActiveFormChange = [&Log](TObject*) {
+        TCustomForm* form = Screen->ActiveForm();
+        if (!form || !form->HandleAllocated()) return;
+        TRect r = GetWindowRect(form->Handle());
+        Log << "active " << StringToUtf8(form->ClassName()) << ' ' << r.Left << ' ' << r.Top << ' ' << r.Width() << ' '
+            << r.Height() << std::endl;
+    };
 }
 #endif
 
@@ -38,17 +56,12 @@ int Run([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
         TUiSession() { InitializeUI(); }
         ~TUiSession() { FinalizeUI(); }
     } session;
-    Application->Title = u"Configurator CF52818";
-    TStartForm* form = nullptr;
-    Application->CreateForm(form);
+    Application->Title = ProgramState.Main_Title;
+    TFPlenatoreFirmWare* main = Create_Program();
 #ifdef GW_EVENT_LOG_OPTION
-    if (log && *log) {
-        form->OnTrace = [&log](const std::string& Line) { *log << Line << std::endl; };
-        form->OnActivate = [&log, form](TObject*) {
-            TRect r = GetWindowRect(form->Handle());
-            *log << "active " << r.Left << ' ' << r.Top << ' ' << r.Width() << ' ' << r.Height() << std::endl;
-        };
-    }
+    if (log && *log) LogEvents(*log, main);
+#else
+    (void)main;
 #endif
     Application->Run();
     return 0;

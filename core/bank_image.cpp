@@ -171,7 +171,7 @@ void TBankImage::Load_Slaves_Bank(TXMLDocument& Doc, const String& FileName)
         Integer rowNo = 1;
         // The table holds ten records: enabled rows beyond the tenth, which the slaves window
         // never writes, are left out of the image, its count and its totals.
-        for (TXMLNode row = Doc.FirstNode().FirstChild(); row && count < Bank_Slave_Count;
+        for (TXMLNode row = Doc.DocumentElement().FirstChild(); row && count < Bank_Slave_Count;
              row = row.NextSibling(), ++rowNo) {
             if (!RowEnabled(row)) continue;
             TSlaveRecord record = ReadSlave(row, rowNo);

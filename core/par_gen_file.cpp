@@ -55,13 +55,14 @@ constexpr std::array<TParGenElement, ParGen_Count> kElements = {{
 
 String FlagText(StringView Text) { return Text == u"1" ? u"1" : u"0"; }
 
-// The root of the file as every reader takes it (the document's first node), or a null node
-// when the file does not exist. A file that is not well-formed raises EXmlError.
+// The root of the file as every reader takes it: the document element, whatever a hand-edited
+// file or another tool put before it; a null node when the file does not exist. A file that is
+// not well-formed raises EXmlError.
 TXMLNode LoadRoot(TXMLDocument& Doc, const String& FileName)
 {
     if (!FileExists(FileName)) return {};
     Doc.LoadFromFile(FileName);
-    return Doc.FirstNode();
+    return Doc.DocumentElement();
 }
 
 bool ElementText(const TXMLNode& Root, StringView Name, String& Text)

@@ -17,6 +17,13 @@ enum class TNewProjectResult : Integer {
     npEmptyName = 107,  // "Error! Name Project is not valid"
 };
 
+// The identity of the program built: configurator code, its version, the gateway model and the
+// code of its user manual.
+inline constexpr StringView Configurator_Code = u"CF52818";
+inline constexpr StringView Program_Version = u"1.001";
+inline constexpr StringView Gateway_Model = u"GW52818";
+inline constexpr StringView User_Manual_Code = u"UM52818";
+
 // Values the program starts with when the settings file does not say otherwise.
 inline constexpr StringView Default_Device_IP_Address = u"192.168.2.205";
 inline constexpr StringView Default_Language_Name = u"English";
@@ -33,7 +40,7 @@ struct TProgramState {
     String Opened_Conf_Dir;
 
     String Main_Title = u"QuordaGate - Configurator CF52818 - RarudUra/ZU Vidira / Ethernet ";
-    String SW_Code = u"CF52818";
+    String SW_Code = String(Configurator_Code);
     String SW_Desc = u"RarudUra/ZU Vidira / Ethernet - Converter";
 
     String Device_IP_Address = String(Default_Device_IP_Address);

@@ -37,9 +37,8 @@ void Read_Setting(TProgramState& State, TXMLDocument& XML1)
     TXMLNode root;
     const String fileName = Settings_Path(State);
     String error;
-    if (FileExists(fileName) && XML1.TryLoadFromFile(fileName, error)) root = XML1.FirstNode();
-    // A declaration, comment or anything else first is no root: every value takes its default.
-    if (!root.IsElement()) root = TXMLNode();
+    // The document element, also behind a declaration or comment of a hand-edited file.
+    if (FileExists(fileName) && XML1.TryLoadFromFile(fileName, error)) root = XML1.DocumentElement();
     State.Opened_Conf_Name = Read_Value(root, u"lastproj", u"projectname", String());
     State.Device_IP_Address = Read_Value(root, u"lastipadd", u"ipaddress", String(Default_Device_IP_Address));
     State.Language_Name = Read_Value(root, u"lastlang", u"language", String(Default_Language_Name));

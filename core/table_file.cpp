@@ -97,7 +97,8 @@ void Read_Table_File(TXMLDocument& Doc, const String& FileName, const TTableFile
     for (std::size_t t = 0; t < Tables.size(); ++t) Reset_Table(*Tables[t], Layout.Tables[t]);
     if (!FileExists(FileName)) return;
     Doc.LoadFromFile(FileName);
-    const TXMLNode root = Doc.FirstNode();
+    // The document element, also behind a declaration or comment that another tool wrote.
+    const TXMLNode root = Doc.DocumentElement();
     for (std::size_t t = 0; t < Tables.size(); ++t) {
         const TTableLayout& table = Layout.Tables[t];
         const TXMLNode parent = table.Element.empty() ? root : root.FindChild(table.Element);

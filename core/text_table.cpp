@@ -6,6 +6,8 @@
 #include "platform/runtime/files.h"
 #include "platform/runtime/text_encoding.h"
 
+#include <algorithm>
+
 namespace gw {
 
 namespace {
@@ -98,11 +100,18 @@ const String& TTextTable::Text(Integer Number) const
     return m_texts[static_cast<size_t>(Number)];
 }
 
+bool Is_Plain_Language_Name(StringView Name)
+{
+    if (Name.empty() || Name == u"." || Name == u"..") return false;
+    return std::none_of(Name.begin(), Name.end(), [](Char c) { return c < u' ' || c == u'/' || c == u'\\'; });
+}
+
 void Load_Language(TTextTable& Table, const String& Language_Dir, String& Language_Name)
 {
     Table.Build_Default_Texts();
     const String named = Language_Dir + PathDelim + Language_Name + u".lng";
-    if (FileExists(named)) {
+    // The name comes from the settings file: only a file inside LANGUAGE may be read for it.
+    if (Is_Plain_Language_Name(Language_Name) && FileExists(named)) {
         Table.Load_Lang_File(named);
         return;
     }

@@ -46,9 +46,13 @@ private:
     Integer m_maxNumStr = Text_Count;
 };
 
+// A language name that names a file inside the language folder: not empty, not "." or "..",
+// without a path separator or control character.
+bool Is_Plain_Language_Name(StringView Name);
+
 // Rebuilds the table, then overlays Language_Dir/<Language_Name>.lng; when that file is
-// missing, Language_Name becomes "English" and Language_Dir/English.lng is used when present;
-// without either the built-in texts stay.
+// missing or the name is no plain file name, Language_Name becomes "English" and
+// Language_Dir/English.lng is used when present; without either the built-in texts stay.
 void Load_Language(TTextTable& Table, const String& Language_Dir, String& Language_Name);
 
 }  // namespace gw

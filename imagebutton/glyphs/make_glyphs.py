@@ -75,20 +75,21 @@ def g18(): return Img(18,18)
 def check(i,c,dx=0,dy=0,r=1.3):
     i.line(3+dx,9+dy,7+dx,13+dy,c,r); i.line(7+dx,13+dy,15+dx,4+dy,c,r)
 
-ok=g18(); check(ok,GREEN)
-cancel=g18(); cancel.line(4,4,13.5,13.5,RED,1.4); cancel.line(13.5,4,4,13.5,RED,1.4)
-help_=g18(); help_.ring(9,6.5,2.6,4.6,BLUE,300,200); help_.line(9,10.5,9,12,BLUE,1.0); help_.disc(9,15,1.2,BLUE)
-yes=g18(); check(yes,LIME,0,0,1.4); check(yes,GREEN,0,0,0.8)
-no=g18(); no.ring(9,9,5,7.2,RED); no.line(4.5,4.5,13.5,13.5,RED,1.1)
-close=g18(); close.rect(4,2,14,17,NAVY); close.rect(5,3,13,16,TEAL); close.rect(10,9,12,11,YELLOW)
-abort=g18(); abort.poly([(6,1.5),(12,1.5),(16.5,6),(16.5,12),(12,16.5),(6,16.5),(1.5,12),(1.5,6)],RED); abort.rect(5,8,13,10,WHITE)
-retry=g18(); retry.ring(9,9.5,4.2,6.3,BLUE,110,20); retry.poly([(10,1),(16,4.5),(10,8)],BLUE)
-ignore=g18(); ignore.rect(13,4,15,14,NAVY); ignore.line(3,9,10,9,TEAL,1.2); ignore.poly([(8,4.5),(12.5,9),(8,13.5)],TEAL)
-all_=Img(18,19); check(all_,GREEN,-1,-1,1.1); check(all_,GREEN,1,3,1.1)
-arrow=Img(5,3); arrow.rect(0,0,5,1,BLACK); arrow.rect(1,1,4,2,BLACK); arrow.set(2,2,BLACK)
+if __name__ == "__main__":
+    ok=g18(); check(ok,GREEN)
+    cancel=g18(); cancel.line(4,4,13.5,13.5,RED,1.4); cancel.line(13.5,4,4,13.5,RED,1.4)
+    help_=g18(); help_.ring(9,6.5,2.6,4.6,BLUE,300,200); help_.line(9,10.5,9,12,BLUE,1.0); help_.disc(9,15,1.2,BLUE)
+    yes=g18(); check(yes,LIME,0,0,1.4); check(yes,GREEN,0,0,0.8)
+    no=g18(); no.ring(9,9,5,7.2,RED); no.line(4.5,4.5,13.5,13.5,RED,1.1)
+    close=g18(); close.rect(4,2,14,17,NAVY); close.rect(5,3,13,16,TEAL); close.rect(10,9,12,11,YELLOW)
+    abort=g18(); abort.poly([(6,1.5),(12,1.5),(16.5,6),(16.5,12),(12,16.5),(6,16.5),(1.5,12),(1.5,6)],RED); abort.rect(5,8,13,10,WHITE)
+    retry=g18(); retry.ring(9,9.5,4.2,6.3,BLUE,110,20); retry.poly([(10,1),(16,4.5),(10,8)],BLUE)
+    ignore=g18(); ignore.rect(13,4,15,14,NAVY); ignore.line(3,9,10,9,TEAL,1.2); ignore.poly([(8,4.5),(12.5,9),(8,13.5)],TEAL)
+    all_=Img(18,19); check(all_,GREEN,-1,-1,1.1); check(all_,GREEN,1,3,1.1)
+    arrow=Img(5,3); arrow.rect(0,0,5,1,BLACK); arrow.rect(1,1,4,2,BLACK); arrow.set(2,2,BLACK)
 
-out=os.path.dirname(os.path.abspath(__file__))
-for name,img in [('lbok',ok),('lbcancel',cancel),('lbhelp',help_),('lbyes',yes),('lbno',no),('lbclose',close),
-                 ('lbabort',abort),('lbretry',retry),('lbignore',ignore),('lball',all_)]:
-    save(strip([img,disabled(img)]),os.path.join(out,name+'.bmp'))
-save(arrow,os.path.join(out,'lbarrow.bmp'))
+    out=os.path.dirname(os.path.abspath(__file__))
+    for name,img in [('lbok',ok),('lbcancel',cancel),('lbhelp',help_),('lbyes',yes),('lbno',no),('lbclose',close),
+                     ('lbabort',abort),('lbretry',retry),('lbignore',ignore),('lball',all_)]:
+        save(strip([img,disabled(img)]),os.path.join(out,name+'.bmp'))
+    save(arrow,os.path.join(out,'lbarrow.bmp'))

@@ -1,9 +1,10 @@
-// The real program on a private Xvfb: its window appears, paints what the headless back end
-// paints, and a person's clicks and keys (sent with xdotool) reach the handlers.
-#include "app/start_form.h"
+// The real program on a private Xvfb: its main window appears and paints what the headless back
+// end paints, a person creates a configuration with mouse and keys (sent with xdotool), and the
+// program started again reopens it.
+#include "core/main_window.h"
+#include "core/program_state.h"
 #include "imagebutton/img_button.h"
 #include "platform/backends/headless/harness.h"
-#include "platform/controls/edit.h"
 #include "platform/graphics/colour.h"
 #include "platform/runtime/unicode.h"
 #include "tests/platform/backends/x_session.h"
@@ -16,6 +17,8 @@
 namespace gw::test {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr int WaitMs = 30000;
 
 // 0xRRGGBB of a TColor (0x00BBGGRR).
@@ -25,6 +28,12 @@ uint32_t Rgb(TColor C)
     return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
 }
 
+// A window as the program's event log reports it when it becomes active.
+struct TShownWindow {
+    std::string Class;
+    TRect Client;
+};
+
 class ProgramOnDisplay : public ::testing::Test {
 protected:
     void SetUp() override
@@ -32,25 +41,28 @@ protected:
         for (const char* tool : {"Xvfb", "xdotool", "import"})
             if (!ToolAvailable(tool)) GTEST_SKIP() << tool << " is not installed (tools/setup.sh installs it)";
         ASSERT_TRUE(m_x.Ok()) << "Xvfb did not start";
-        m_log = m_dir.path().string() + "/events.log";
-        m_program = std::make_unique<TChildProcess>(std::vector<std::string>{GW_CONFIGURATOR_EXE, "--event-log", m_log},
-                                                    m_x.Display(), m_dir.path().string() + "/output.txt");
-        ASSERT_TRUE(m_program->Started());
-        // The window is there when xdotool finds it by its title and the form says it is active.
-        ASSERT_TRUE(WaitForWindow("Configurator CF52818")) << "the program's window did not appear; its output:\n"
-                                                           << Output();
-        ASSERT_TRUE(WaitForLine("active ", m_activeLine)) << Output();
-        std::istringstream in(m_activeLine.substr(7));
-        in >> m_client.Left >> m_client.Top >> m_width >> m_height;
-        m_client.Right = m_client.Left + m_width;
-        m_client.Bottom = m_client.Top + m_height;
+        // The program keeps PROJECTS, LANGUAGE and its settings beside itself: a folder of its own.
+        m_exe = m_dir / "configurator";
+        std::error_code ec;
+        fs::create_hard_link(GW_CONFIGURATOR_EXE, m_exe, ec);
+        if (ec) fs::copy_file(GW_CONFIGURATOR_EXE, m_exe);
+        Launch();
     }
 
-    std::string Output() const
+    // Starts the program and waits until its main window is active on the screen.
+    void Launch()
     {
-        std::ifstream in(m_dir.path().string() + "/output.txt");
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        m_log = m_dir.path().string() + "/events-" + std::to_string(++m_runs) + ".log";
+        m_program = std::make_unique<TChildProcess>(std::vector<std::string>{m_exe.string(), "--event-log", m_log},
+                                                    m_x.Display(), m_dir.path().string() + "/output.txt");
+        ASSERT_TRUE(m_program->Started());
+        ASSERT_TRUE(WaitForWindow("Configurator CF52818")) << "the main window did not appear; output:\n" << Output();
+        TShownWindow main;
+        ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 1, main)) << Output();
+        m_main = main.Client;
     }
+
+    std::string Output() const { return readBytes(m_dir / "output.txt"); }
 
     // Asks xdotool for a visible window with that title until there is one, or the program ended.
     bool WaitForWindow(const std::string& Title)
@@ -63,13 +75,14 @@ protected:
         return false;
     }
 
-    // Waits for a log line starting with Prefix.
-    bool WaitForLine(const std::string& Prefix, std::string& Line)
+    // Waits for the Nth log line starting with Prefix (counting from 1).
+    bool WaitForLine(const std::string& Prefix, int Nth, std::string& Line)
     {
         auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(WaitMs);
         while (std::chrono::steady_clock::now() < end) {
+            int seen = 0;
             for (auto& l : ReadLines(m_log))
-                if (l.rfind(Prefix, 0) == 0) {
+                if (l.rfind(Prefix, 0) == 0 && ++seen == Nth) {
                     Line = l;
                     return true;
                 }
@@ -79,24 +92,39 @@ protected:
         return false;
     }
 
-    // A screenshot once the banner's colour shows at its place, the window having been drawn.
+    // Waits until the window of that class has become active for the Nth time.
+    bool WaitForActive(const std::string& Class, int Nth, TShownWindow& Window)
+    {
+        std::string line;
+        if (!WaitForLine("active " + Class + " ", Nth, line)) return false;
+        std::istringstream in(line.substr(8 + Class.size()));
+        Integer w = 0, h = 0;
+        in >> Window.Client.Left >> Window.Client.Top >> w >> h;
+        Window.Class = Class;
+        Window.Client.Right = Window.Client.Left + w;
+        Window.Client.Bottom = Window.Client.Top + h;
+        return true;
+    }
+
+    // A screenshot once the main window's face shows below its last step, the window drawn.
     TImage PaintedScreenshot(const std::string& File)
     {
         auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(WaitMs);
         while (std::chrono::steady_clock::now() < end) {
             TImage shot = Screenshot(m_x.Display(), File);
-            if (shot && PixelAt(shot.get(), m_client.Left + 4, m_client.Top + 4) == Rgb(TStartForm::BannerColor))
+            if (shot && PixelAt(shot.get(), m_main.Left + 300, m_main.Top + 350) == Rgb(Configurator_Face_Color) &&
+                PixelAt(shot.get(), m_main.Left + 20, m_main.Top + 295) != Rgb(Configurator_Face_Color))
                 return shot;
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
         return nullptr;
     }
 
-    // A point of a control of the same form built headless, on the program's screen.
-    TPoint OnScreen(TControl* Control, TForm* Form, TPoint P) const
+    // The screen point of a control's client point, from the same main window built headless.
+    TPoint OnScreen(TControl* Control, TPoint P) const
     {
-        TPoint s = Control->ClientToScreen(P), f = Form->ClientToScreen({0, 0});
-        return {m_client.Left + s.X - f.X, m_client.Top + s.Y - f.Y};
+        TPoint s = Control->ClientToScreen(P), f = GetParentForm(Control)->ClientToScreen({0, 0});
+        return {m_main.Left + s.X - f.X, m_main.Top + s.Y - f.Y};
     }
 
     void Click(TPoint P)
@@ -108,95 +136,85 @@ protected:
 
     TXvfb m_x;
     ScratchDir m_dir{"program-on-display"};
+    fs::path m_exe;
     std::string m_log;
+    int m_runs = 0;
     std::unique_ptr<TChildProcess> m_program;
-    std::string m_activeLine;
-    TRect m_client;
-    Integer m_width = 0, m_height = 0;
+    TRect m_main;
 };
 
-TEST_F(ProgramOnDisplay, ShowsTheStartFormCentredWithItsPicture)
+TEST_F(ProgramOnDisplay, TheMainWindowCentredWithItsStepsAsTheHeadlessBackEndPaintsIt)
 {
-    EXPECT_EQ(m_width, TStartForm::FormClientWidth);
-    EXPECT_EQ(m_height, TStartForm::FormClientHeight);
+    EXPECT_EQ(m_main.Width(), 694);
+    EXPECT_EQ(m_main.Height(), 396);
     // Centred on Xvfb's 1280 x 1024 screen (no window manager: no panel takes space).
-    EXPECT_EQ(m_client.Left, (1280 - m_width) / 2);
-    EXPECT_EQ(m_client.Top, (1024 - m_height) / 2);
+    EXPECT_EQ(m_main.Left, (1280 - 694) / 2);
+    EXPECT_EQ(m_main.Top, (1024 - 396) / 2);
+    fs::create_directories(GW_SCREENSHOT_DIR);
+    TImage shot = PaintedScreenshot(std::string(GW_SCREENSHOT_DIR) + "/configurator_main.png");
+    ASSERT_TRUE(shot) << "the main window never showed on the screen; output:\n" << Output();
+    // Start-up made its folders beside the program.
+    for (const char* folder : {"MASTER", "PROJECTS", "LANGUAGE"}) EXPECT_TRUE(fs::is_directory(m_dir / folder));
 
-    std::filesystem::create_directories(GW_SCREENSHOT_DIR);
-    std::string file = std::string(GW_SCREENSHOT_DIR) + "/configurator_start.png";
-    TImage shot = PaintedScreenshot(file);
-    ASSERT_TRUE(shot) << "the banner never showed on the screen; output:\n" << Output();
-    EXPECT_EQ(cairo_image_surface_get_width(shot.get()), 1280);
-    EXPECT_EQ(cairo_image_surface_get_height(shot.get()), 1024);
-
-    struct TProbe {
-        const char* What;
-        TPoint At;  // client coordinates of the form
-        uint32_t Rgb;
-    };
-    const TProbe probes[] = {
-        {"banner, left", {4, 4}, Rgb(TStartForm::BannerColor)},
-        {"banner, right", {TStartForm::FormClientWidth - 4, 44}, Rgb(TStartForm::BannerColor)},
-        {"form face below the note", {8, 150}, Rgb(clBtnFace)},
-        {"inside the name field", {250, 107}, Rgb(clWindow)},
-        {"right of the form: the black root window", {TStartForm::FormClientWidth + 2, 100}, 0x000000},
-        {"above the form: the black root window", {100, -2}, 0x000000},
-    };
-    for (const TProbe& p : probes)
-        EXPECT_EQ(PixelAt(shot.get(), m_client.Left + p.At.X, m_client.Top + p.At.Y), p.Rgb) << p.What;
-}
-
-TEST_F(ProgramOnDisplay, PaintsTheSamePixelsAsTheHeadlessBackEnd)
-{
-    TImage shot = PaintedScreenshot(m_dir.path().string() + "/screen.png");
-    ASSERT_TRUE(shot) << Output();
-
+    // The same window, in the same folder, on the headless back end.
     THarness h;
-    TStartForm* form = nullptr;
-    Application->CreateForm(form);
+    TFPlenatoreFirmWare* form = Create_Program({Utf8ToString(m_dir.path().string())});
     form->Show();
     h.ProcessMessages();
     cairo_surface_t* headless = h.Display().WindowSurface(form->Handle());
     ASSERT_NE(headless, nullptr);
-    ASSERT_EQ(cairo_image_surface_get_width(headless), m_width);
-    ASSERT_EQ(cairo_image_surface_get_height(headless), m_height);
-
+    ASSERT_EQ(cairo_image_surface_get_width(headless), m_main.Width());
+    ASSERT_EQ(cairo_image_surface_get_height(headless), m_main.Height());
     int differing = 0;
     TPoint first{-1, -1};
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
-            if (PixelAt(headless, x, y) != PixelAt(shot.get(), m_client.Left + x, m_client.Top + y)) {
+    for (int y = 0; y < m_main.Height(); ++y)
+        for (int x = 0; x < m_main.Width(); ++x)
+            if (PixelAt(headless, x, y) != PixelAt(shot.get(), m_main.Left + x, m_main.Top + y)) {
                 if (differing++ == 0) first = {x, y};
             }
     EXPECT_EQ(differing, 0) << "first difference at " << first.X << ", " << first.Y;
     if (differing) h.SavePng(form, Utf8ToString(m_dir.path().string() + "/headless.png"));
 }
 
-TEST_F(ProgramOnDisplay, ClickAndTypedKeysReachTheirHandlers)
+TEST_F(ProgramOnDisplay, ANewConfigurationMadeWithMouseAndKeysIsReopenedAfterARestart)
 {
     ASSERT_TRUE(PaintedScreenshot(m_dir.path().string() + "/screen.png")) << Output();
-    // The controls' places, from the same form built headless.
-    THarness h;
-    TStartForm* form = nullptr;
-    Application->CreateForm(form);
-
-    Click(OnScreen(form->NameEdit, form, {20, 10}));
     std::string line;
-    ASSERT_TRUE(WaitForLine("click NameEdit", line)) << Output();
-    // A letter and a shifted digit: the character comes from the key with Shift held.
-    ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "40", "a!"}, m_x.Display()), 0);
-    ASSERT_TRUE(WaitForLine("text NameEdit a!", line)) << Output();
-    Click(OnScreen(form->CloseButton, form, {40, 12}));
+    ASSERT_TRUE(WaitForLine("conf ", 1, line));
+    EXPECT_EQ(line, "conf None Configuration Opened |Use Step1 to open or create new configuration");
 
-    // The Close button ends the program, cleanly.
+    // The buttons' places, from the same window built headless.
+    TPoint newButton, closeButton;
+    {
+        THarness h;
+        TFPlenatoreFirmWare* form = Create_Program({Utf8ToString(m_dir.path().string())});
+        newButton = OnScreen(form->Btn_New, {40, 18});
+        closeButton = OnScreen(form->Btn_Close, {25, 25});
+    }
+    Click(newButton);
+    TShownWindow dialog;
+    ASSERT_TRUE(WaitForActive("TFNew_Project", 1, dialog)) << Output();
+    EXPECT_EQ(dialog.Client.Width(), 331);
+    EXPECT_EQ(dialog.Client.Height(), 162);
+    // The name field has the focus: type and confirm with Enter.
+    ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "40", "Anlage 1"}, m_x.Display()), 0);
+    fs::create_directories(GW_SCREENSHOT_DIR);
+    Screenshot(m_x.Display(), std::string(GW_SCREENSHOT_DIR) + "/configurator_new_dialog.png");
+    ASSERT_EQ(RunTool({"xdotool", "key", "Return"}, m_x.Display()), 0);
+    TShownWindow back;
+    ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 2, back)) << Output();
+    EXPECT_TRUE(fs::is_directory(m_dir / "PROJECTS" / "Anlage 1" / "bin"));
+    Screenshot(m_x.Display(), std::string(GW_SCREENSHOT_DIR) + "/configurator_new_configuration.png");
+
+    // Closing keeps the configuration in the settings file and ends the program cleanly.
+    Click(closeButton);
     EXPECT_EQ(m_program->WaitExit(WaitMs), 0) << Output();
-    std::vector<std::string> expected = {"click NameEdit",  "char NameEdit a",  "text NameEdit a",
-                                         "char NameEdit !", "text NameEdit a!", "click CloseButton"};
-    std::vector<std::string> got;
-    for (auto& l : ReadLines(m_log))
-        if (l.rfind("active ", 0) != 0) got.push_back(l);
-    EXPECT_EQ(got, expected);
+    EXPECT_NE(readBytes(m_dir / "Plenator.xml").find("<projectname>Anlage 1</projectname>"), std::string::npos);
+
+    Launch();
+    ASSERT_TRUE(WaitForLine("conf ", 1, line));
+    EXPECT_EQ(line, "conf Opened Configuration of the Converter : |Anlage 1");
+    EXPECT_TRUE(PaintedScreenshot(std::string(GW_SCREENSHOT_DIR) + "/configurator_reopened.png")) << Output();
 }
 
 }  // namespace

@@ -286,6 +286,22 @@ TEST(BankImage, ImagesOfSmallConfigurations)
     }
 }
 
+TEST(BankImage, FilesWithADeclarationOrCommentBeforeTheRootAreRead)
+{
+    // Such files used to read as empty: default addresses, no slaves, and success reported.
+    ScratchDir conf("core-bank-prolog");
+    writeBytes(conf / "ParGen.xml", std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n") + kGatewaysOn);
+    writeBytes(conf / "EtherNetIP_Master_Rules.xml",
+               "<!-- edited by hand -->" + Slaves(FullRow("Y", "10.0.0.1", 10, 5)));
+    TXMLDocument doc;
+    TBankImage bank;
+    bank.Build_Bank(doc, Path(conf.path()));
+    ASSERT_EQ(bank.Image().size(), 2368u);
+    EXPECT_EQ(Le(bank.Image(), 0x028, 4), Ip(172, 16, 5, 6));
+    EXPECT_EQ(Le(bank.Image(), 0x278, 4), 1u);
+    EXPECT_EQ(Le(bank.Image(), 0x800, 4), Ip(10, 0, 0, 1));
+}
+
 TEST(BankImage, ABuildRewritesEverythingFromTheFiles)
 {
     ScratchDir conf("core-bank-rebuild");

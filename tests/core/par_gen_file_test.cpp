@@ -158,13 +158,17 @@ TEST(ParGenFile, ReadersTakeTheirOwnDefaultsElementByElement)
     EXPECT_EQ(name, u"station-7");
 }
 
-TEST(ParGenFile, ADocumentWhoseFirstNodeIsNotTheRootGivesDefaults)
+TEST(ParGenFile, TheRootIsTheDocumentElementWhateverComesBeforeIt)
 {
     ScratchDir dir("core-pargen-comment-first");
-    writeBytes(dir / "ParGen.xml", "<!--x--><Par_Gen><Ethernet_IP4>99</Ethernet_IP4></Par_Gen>");
-    TXMLDocument doc;
-    EXPECT_EQ(Read_ParGen_Window(doc, Path(dir / "ParGen.xml"))[pgEthernet_IP4], u"10");
-    EXPECT_EQ(Read_ParGen_Image(doc, Path(dir / "ParGen.xml"))[pgEthernet_IP4], 6);
+    for (const char* prolog : {"<!--x-->", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", "<?tool a?><!--x-->"}) {
+        writeBytes(dir / "ParGen.xml", std::string(prolog) + "<Par_Gen><Ethernet_IP4>99</Ethernet_IP4></Par_Gen>");
+        TXMLDocument doc;
+        EXPECT_EQ(Read_ParGen_Window(doc, Path(dir / "ParGen.xml"))[pgEthernet_IP4], u"99") << prolog;
+        EXPECT_EQ(Read_ParGen_Image(doc, Path(dir / "ParGen.xml"))[pgEthernet_IP4], 99) << prolog;
+        String value;
+        EXPECT_TRUE(Read_ParGen_Key(doc, Path(dir / "ParGen.xml"), u"Ethernet_IP4", value)) << prolog;
+    }
 }
 
 TEST(ParGenFile, AFileThatIsNotWellFormedStopsTheReader)

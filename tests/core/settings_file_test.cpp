@@ -136,10 +136,14 @@ INSTANTIATE_TEST_SUITE_P(
                     true},
         DamagedCase{"not_well_formed", "<Conf_Settings>" FULL_BODY, u"", Ip, u"English", false, false, false, false},
         DamagedCase{"empty_file", "", u"", Ip, u"English", false, false, false, false},
-        DamagedCase{"declaration_first", "<?xml version=\"1.0\"?><Conf_Settings>" FULL_BODY "</Conf_Settings>", u"", Ip,
-                    u"English", false, false, false, false},
-        DamagedCase{"comment_first", "<!-- x --><Conf_Settings>" FULL_BODY "</Conf_Settings>", u"", Ip, u"English",
-                    false, false, false, false},
+        // A hand-edited file or another tool's may put these before the root; the values count.
+        DamagedCase{"declaration_first", "<?xml version=\"1.0\"?><Conf_Settings>" FULL_BODY "</Conf_Settings>", u"P1",
+                    u"10.1.1.1", u"Deutsch", true, true, true, true},
+        DamagedCase{"comment_first", "<!-- x --><Conf_Settings>" FULL_BODY "</Conf_Settings>", u"P1", u"10.1.1.1",
+                    u"Deutsch", true, true, true, true},
+        DamagedCase{"instruction_first", "<?editor x?>\n<Conf_Settings>" FULL_BODY "</Conf_Settings><!-- y -->", u"P1",
+                    u"10.1.1.1", u"Deutsch", true, true, true, true},
+        DamagedCase{"comments_only", "<!-- x --><!-- y -->", u"", Ip, u"English", false, false, false, false},
         DamagedCase{"address_group_missing",
                     "<Conf_Settings><lastproj><projectname>P1</projectname></lastproj>"
                     "<lastlang><language>Deutsch</language></lastlang>" ALL_SWITCHES "</Conf_Settings>",

@@ -219,6 +219,21 @@ TEST(TableFile, AMissingTableElementLeavesItsTableReset)
     EXPECT_EQ(second.GetCellEx(3, 1), u"0");
 }
 
+TEST(TableFile, TheRootIsTheDocumentElementWhateverComesBeforeIt)
+{
+    ScratchDir dir("core-table-prolog");
+    for (const char* prolog : {"<?xml version=\"1.0\"?>\n", "<!-- from another tool -->", "<?pi x?><!--c-->"}) {
+        writeBytes(dir / "s.xml",
+                   std::string(prolog) +
+                       "<EtherNetIP_Master_Access><row Enable=\"Y\" IP_Address=\"10.0.0.9\"/>"
+                       "</EtherNetIP_Master_Access><!--SW_VERSION = 1.009-->");
+        TStringTable read(Slaves_Col_Count, Slaves_Data_Rows + 1);
+        TXMLDocument doc;
+        Read_Slaves_File(doc, Path(dir / "s.xml"), read);
+        EXPECT_EQ(read.GetCellEx(scIP_Address, 1), u"10.0.0.9") << prolog;
+    }
+}
+
 TEST(TableFile, MoreRowsThanTheGridAreIgnored)
 {
     ScratchDir dir("core-table-overflow");

@@ -171,5 +171,32 @@ TEST_F(LanguageChainTest, SwitchingBackRebuildsTheEnglishTexts)
     EXPECT_EQ(table[2399], u" ");
 }
 
+TEST_F(LanguageChainTest, ANameThatLeavesTheLanguageFolderFallsBackToEnglish)
+{
+    // The layout: <scratch>/secret.lng and <scratch>/LANGUAGE/{English,..x}.lng.
+    writeBytes(dir / "secret.lng", "STR15 = secret\n");
+    writeBytes(dir / "sub" / "inner.lng", "STR15 = inner\n");
+    writeBytes(dir / "LANGUAGE" / "English.lng", "STR15 = English file\n");
+    writeBytes(dir / "LANGUAGE" / "..x.lng", "STR15 = dots inside a name\n");
+    const String folder = PathOf(dir / "LANGUAGE");
+    struct Case {
+        const char16_t* name;
+        const char16_t* text15;
+        const char16_t* nameAfter;
+    };
+    const Case cases[] = {
+        {u"../secret", u"English file", u"English"},    {u"..\\secret", u"English file", u"English"},
+        {u"../sub/inner", u"English file", u"English"}, {u"", u"English file", u"English"},
+        {u"..", u"English file", u"English"},           {u"English\n", u"English file", u"English"},
+        {u"..x", u"dots inside a name", u"..x"},  // a plain name that merely starts with dots
+    };
+    for (const Case& c : cases) {
+        String name = c.name;
+        Load_Language(table, folder, name);
+        EXPECT_EQ(table[15], c.text15) << StringToUtf8(c.name);
+        EXPECT_EQ(name, c.nameAfter) << StringToUtf8(c.name);
+    }
+}
+
 }  // namespace
 }  // namespace gw::test
