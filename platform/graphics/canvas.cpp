@@ -46,18 +46,35 @@ const TRegion& TCanvas::Impl::Clip(const TCanvas& canvas) const
     return *clipCache;
 }
 
-cairo_t* TCanvas::Impl::NewContext(const TCanvas& canvas) const
+cairo_t* TCanvas::Impl::Cairo(const TCanvas& canvas) const
 {
-    cairo_t* cr = cairo_create(canvas.Handle());
-    const TRegion& clip = Clip(canvas);
+    if (!cr) {
+        cr = cairo_create(canvas.Handle());
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    }
+    return cr;
+}
+
+void TCanvas::Impl::DropContext()
+{
+    if (cr) cairo_destroy(cr);
+    cr = nullptr;
+}
+
+namespace detail {
+
+DrawScope::DrawScope(const TCanvas& canvas) : cr(canvas.Internals().Cairo(canvas))
+{
+    cairo_save(cr);
+    const TRegion& clip = canvas.Internals().Clip(canvas);
     for (Integer i = 0; i < clip.RectCount(); ++i) {
         TRect r = clip.RectAt(i);
         cairo_rectangle(cr, r.Left, r.Top, r.Width(), r.Height());
     }
     cairo_clip(cr);
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    return cr;
 }
+
+}  // namespace detail
 
 namespace {
 
@@ -98,36 +115,46 @@ public:
         uint32_t& p = px.Row(y)[x];
         p = ToPixel(mode == pmCopy ? rgb : ApplyPenMode(mode, rgb, FromPixel(p)));
     }
-    // Fills [x0, x1) of row y.
-    void Span(Integer x0, Integer x1, Integer y, uint32_t rgb, TPenMode mode, TBrushStyle style)
-    {
-        if (y < bounds.Top || y >= bounds.Bottom) return;
-        x0 = std::max(x0, bounds.Left);
-        x1 = std::min(x1, bounds.Right);
-        uint32_t* row = px.Row(y);
-        uint32_t solid = ToPixel(rgb);
-        for (Integer x = x0; x < x1; ++x) {
-            if (!single && !clip.Contains(x, y)) continue;
-            if (style != bsSolid && !HatchCovers(style, x, y)) continue;
-            row[x] = mode == pmCopy ? solid : ToPixel(ApplyPenMode(mode, rgb, FromPixel(row[x])));
-        }
-    }
+    // Fills r through the clip, one clip rectangle at a time.
     void Fill(const TRect& r, uint32_t rgb, TPenMode mode, TBrushStyle style)
     {
-        for (Integer y = std::max(r.Top, bounds.Top); y < std::min(r.Bottom, bounds.Bottom); ++y)
-            Span(r.Left, r.Right, y, rgb, mode, style);
+        TRect part;
+        if (single) {
+            if (IntersectRect(part, r, bounds)) FillInside(part, rgb, mode, style);
+            return;
+        }
+        for (Integer i = 0; i < clip.RectCount(); ++i)
+            if (IntersectRect(part, r, clip.RectAt(i))) FillInside(part, rgb, mode, style);
     }
 
     detail::Pixels px;
     const TRegion& clip;
     bool single = true;
     TRect bounds;
+
+private:
+    // Fills r, which lies inside the clip: solid copies as spans, the rest pixel by pixel.
+    void FillInside(const TRect& r, uint32_t rgb, TPenMode mode, TBrushStyle style)
+    {
+        uint32_t solid = ToPixel(rgb);
+        for (Integer y = r.Top; y < r.Bottom; ++y) {
+            uint32_t* row = px.Row(y);
+            if (mode == pmCopy && style == bsSolid) {
+                std::fill(row + r.Left, row + r.Right, solid);
+                continue;
+            }
+            for (Integer x = r.Left; x < r.Right; ++x) {
+                if (style != bsSolid && !HatchCovers(style, x, y)) continue;
+                row[x] = mode == pmCopy ? solid : ToPixel(ApplyPenMode(mode, rgb, FromPixel(row[x])));
+            }
+        }
+    }
 };
 
 // A one-pixel line from (x0, y0) towards (x1, y1), the last point excluded, along the
 // pixels the platform's line algorithm picks. The dash phase carries over between segments.
-void BresenhamLine(Integer x0, Integer y0, Integer x1, Integer y1, bool includeLast,
-                   const std::function<void(Integer, Integer)>& plot)
+template <class Plot>
+void BresenhamLine(Integer x0, Integer y0, Integer x1, Integer y1, bool includeLast, Plot&& plot)
 {
     Integer dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
     Integer sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
@@ -220,6 +247,7 @@ void TCanvas::SetHandle(cairo_surface_t* Surface)
 {
     if (Surface == m_surface) return;
     if (Surface) cairo_surface_reference(Surface);
+    m_impl->DropContext();
     if (m_surface) cairo_surface_destroy(m_surface);
     m_surface = Surface;
     m_impl->ClipChanged();
@@ -340,19 +368,19 @@ namespace {
 
 // Draws the polyline through the points with the canvas pen (device space), the last point
 // excluded as the platform does; closed adds the segment back to the first point.
-void StrokePoints(const TCanvas& canvas, std::vector<TPoint> pts, bool closed)
+void StrokePoints(const TCanvas& canvas, std::span<const TPoint> pts, bool closed)
 {
     const TPen& pen = *canvas.Pen();
     if (!PenVisible(pen) || pts.empty()) return;
     const TRegion& clip = canvas.Internals().Clip(canvas);
     uint32_t rgb = Rgb(pen.Color());
-    if (closed) pts.push_back(pts.front());
+    size_t segments = closed ? pts.size() : pts.size() - 1;
+    auto end = [&](size_t i) { return pts[(i + 1) % pts.size()]; };
     // Wide pens, and lines so long that stepping along them would take long, go through the
     // rasteriser, which only visits the clip's pixels.
     bool huge = false;
-    for (size_t i = 1; i < pts.size(); ++i)
-        huge = huge ||
-            std::max(std::abs(int64_t(pts[i].X) - pts[i - 1].X), std::abs(int64_t(pts[i].Y) - pts[i - 1].Y)) > 65536;
+    for (size_t i = 0; i < segments; ++i)
+        huge = huge || std::max(std::abs(int64_t(end(i).X) - pts[i].X), std::abs(int64_t(end(i).Y) - pts[i].Y)) > 65536;
     if (pen.Width() > 1 || huge) {
         PaintMask(
             canvas, clip,
@@ -376,7 +404,18 @@ void StrokePoints(const TCanvas& canvas, std::vector<TPoint> pts, bool closed)
             dashLeft = dashes[dashIndex];
         }
     };
-    for (size_t i = 1; i < pts.size(); ++i) BresenhamLine(pts[i - 1].X, pts[i - 1].Y, pts[i].X, pts[i].Y, false, plot);
+    for (size_t i = 0; i < segments; ++i) {
+        TPoint a = pts[i], b = end(i);
+        // Solid horizontal and vertical segments are spans.
+        if (dashes.empty() && (a.X == b.X || a.Y == b.Y)) {
+            TRect span = a.Y == b.Y
+                ? (a.X < b.X ? TRect{a.X, a.Y, b.X, a.Y + 1} : TRect{b.X + 1, a.Y, a.X + 1, a.Y + 1})
+                : (a.Y < b.Y ? TRect{a.X, a.Y, a.X + 1, b.Y} : TRect{a.X, b.Y + 1, a.X + 1, a.Y + 1});
+            p.Fill(span, rgb, pen.Mode(), bsSolid);
+            continue;
+        }
+        BresenhamLine(a.X, a.Y, b.X, b.Y, false, plot);
+    }
 }
 
 std::vector<TPoint> ToDevice(std::span<const TPoint> pts, TPoint origin)
@@ -395,8 +434,8 @@ void TCanvas::LineTo(Integer X, Integer Y)
 {
     if (m_surface) {
         Changing();
-        StrokePoints(*this, {{m_penPos.X + m_origin.X, m_penPos.Y + m_origin.Y}, {X + m_origin.X, Y + m_origin.Y}},
-                     false);
+        const TPoint ends[] = {{m_penPos.X + m_origin.X, m_penPos.Y + m_origin.Y}, {X + m_origin.X, Y + m_origin.Y}};
+        StrokePoints(*this, ends, false);
         Changed();
     }
     m_penPos = {X, Y};
@@ -448,8 +487,9 @@ void TCanvas::Rectangle(Integer X1, Integer Y1, Integer X2, Integer Y2)
             Integer i = w / 2;
             InflateRect(r, -i, -i);
         }
-        StrokePoints(
-            *this, {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}}, true);
+        const TPoint corners[] = {
+            {r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
+        StrokePoints(*this, corners, true);
     }
     Changed();
 }

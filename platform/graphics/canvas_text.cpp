@@ -12,8 +12,6 @@ using detail::Rgb;
 
 namespace {
 
-using detail::Context;
-
 struct Line {
     String text;
     Integer underline = -1;  // index of the accelerator character in text, -1 none
@@ -26,6 +24,10 @@ public:
     {
         m_tabWidth = std::max(1, 8 * face.aveCharWidth);
     }
+
+    // True when the width of s is that of its characters added up (no tabs, simple text).
+    bool PerCharacter(StringView s) const { return detail::IsSimpleText(s); }
+    Integer CharWidth(Char c) const { return detail::CharWidth(m_face, c); }
 
     Integer Width(StringView s) const
     {
@@ -149,6 +151,13 @@ Line EndEllipsis(Line line, Integer width, const Typesetter& ts, bool always = f
 {
     if (!always && ts.Width(line.text) <= width) return line;
     String base = line.text;
+    if (ts.PerCharacter(base)) {
+        // The longest start that fits beside the ellipsis, from the widths added up once.
+        Integer room = width - ts.Width(kEllipsis), used = 0;
+        size_t keep = 0;
+        while (keep < base.size() && used + ts.CharWidth(base[keep]) <= room) used += ts.CharWidth(base[keep++]);
+        base.resize(keep);
+    }
     while (!base.empty() && ts.Width(base + kEllipsis) > width) base.pop_back();
     Line out{base + kEllipsis, line.underline < static_cast<Integer>(base.size()) ? line.underline : -1};
     return out;
@@ -203,7 +212,7 @@ void TCanvas::TextOut(Integer X, Integer Y, StringView Text)
     if (!m_surface) return;
     Changing();
     const FontFace& face = m_impl->Face(*m_font);
-    Context c(m_impl->NewContext(*this));
+    detail::DrawScope c(*this);
     cairo_translate(c.cr, m_origin.X, m_origin.Y);
     if (m_bkMode == OPAQUE && m_font->Orientation() == 0) {
         detail::SetSourceRgb(c.cr, Rgb(m_brush->Color()));
@@ -219,7 +228,7 @@ void TCanvas::TextRect(const TRect& R, Integer X, Integer Y, StringView Text)
     if (!m_surface) return;
     Changing();
     const FontFace& face = m_impl->Face(*m_font);
-    Context c(m_impl->NewContext(*this));
+    detail::DrawScope c(*this);
     cairo_translate(c.cr, m_origin.X, m_origin.Y);
     cairo_rectangle(c.cr, R.Left, R.Top, std::max(0, R.Width()), std::max(0, R.Height()));
     cairo_clip(c.cr);
@@ -307,7 +316,7 @@ Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
     if (!m_surface) return result;
 
     Changing();
-    Context c(m_impl->NewContext(*this));
+    detail::DrawScope c(*this);
     cairo_translate(c.cr, m_origin.X, m_origin.Y);
     if (!(Format & DT_NOCLIP)) {
         cairo_rectangle(c.cr, R.Left, R.Top, std::max(0, R.Width()), std::max(0, R.Height()));

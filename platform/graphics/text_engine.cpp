@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace gw::detail {
 
@@ -52,6 +53,7 @@ struct Engine {
     PangoLayout* layout = nullptr;
     std::map<std::string, FontFace> faces;
     const FontFace* lastFace = nullptr;
+    PangoAttrList* lastAttributes = nullptr;
 };
 
 Engine& TheEngine()
@@ -88,6 +90,17 @@ void Measure(Engine& engine, FontFace& face)
     pango_font_metrics_unref(m);
 }
 
+// Kerning and ligatures are off so that a text is as wide as the sum of its characters,
+// which lets measurement work per character (see MeasureText).
+std::shared_ptr<PangoAttrList> FaceAttributes(const FontFace& face)
+{
+    PangoAttrList* attrs = pango_attr_list_new();
+    pango_attr_list_insert(attrs, pango_attr_font_features_new("kern 0, liga 0, clig 0"));
+    if (face.underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (face.strikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+    return {attrs, pango_attr_list_unref};
+}
+
 // Sets the layout's font and text; returns the layout.
 PangoLayout* Prepare(const FontFace& face, StringView text, Integer underlineAt)
 {
@@ -99,24 +112,57 @@ PangoLayout* Prepare(const FontFace& face, StringView text, Integer underlineAt)
     }
     auto utf8 = StringToUtf8(text);
     pango_layout_set_text(engine.layout, utf8.data(), static_cast<int>(utf8.size()));
-    // Kerning and ligatures are off so that a text is as wide as the sum of its characters,
-    // which lets measurement work per character (see MeasureText).
-    PangoAttrList* attrs = pango_attr_list_new();
-    pango_attr_list_insert(attrs, pango_attr_font_features_new("kern 0, liga 0, clig 0"));
-    if (face.underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (face.strikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
     if (underlineAt >= 0 && size_t(underlineAt) < text.size()) {
+        PangoAttrList* attrs = pango_attr_list_copy(face.attributes.get());
         auto start = StringToUtf8(text.substr(0, underlineAt)).size();
         auto len = StringToUtf8(text.substr(underlineAt, 1)).size();
         PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
         a->start_index = static_cast<guint>(start);
         a->end_index = static_cast<guint>(start + len);
         pango_attr_list_insert(attrs, a);
+        pango_layout_set_attributes(engine.layout, attrs);
+        pango_attr_list_unref(attrs);
+        engine.lastAttributes = nullptr;
+    } else if (engine.lastAttributes != face.attributes.get()) {
+        pango_layout_set_attributes(engine.layout, face.attributes.get());
+        engine.lastAttributes = face.attributes.get();
     }
-    pango_layout_set_attributes(engine.layout, attrs);
-    pango_attr_list_unref(attrs);
     return engine.layout;
 }
+
+// The glyphs of the layout's first line as pango would draw them; not drawable when a glyph
+// is missing (pango draws a box for it).
+GlyphRun RunOfLayout(PangoLayout* layout)
+{
+    GlyphRun run;
+    PangoRectangle logical;
+    pango_layout_get_pixel_extents(layout, nullptr, &logical);
+    run.width = logical.width;
+    PangoLayoutLine* line = pango_layout_get_line_readonly(layout, 0);
+    int x = 0;
+    for (GSList* l = line->runs; l; l = l->next) {
+        auto* item = static_cast<PangoLayoutRun*>(l->data);
+        const PangoGlyphString* g = item->glyphs;
+        GlyphRun::Piece piece;
+        piece.font =
+            cairo_scaled_font_reference(pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(item->item->analysis.font)));
+        piece.first = run.glyphs.size();
+        for (int i = 0; i < g->num_glyphs; ++i) {
+            const PangoGlyphInfo& gi = g->glyphs[i];
+            if (gi.glyph & PANGO_GLYPH_UNKNOWN_FLAG) run.drawable = false;
+            if (gi.glyph != PANGO_GLYPH_EMPTY)
+                run.glyphs.push_back({gi.glyph, double(x + gi.geometry.x_offset) / PANGO_SCALE,
+                                      double(gi.geometry.y_offset) / PANGO_SCALE});
+            x += gi.geometry.width;
+        }
+        piece.count = run.glyphs.size() - piece.first;
+        run.pieces.push_back(piece);
+    }
+    return run;
+}
+
+// Texts kept per face before the cache starts anew (a grid's visible cells many times over).
+constexpr size_t kRunsPerFace = 16384;
 
 }  // namespace
 
@@ -151,7 +197,26 @@ const FontFace& FaceOf(const TFont& font)
         face.emPixels = face.emPixels * h / (face.ascent + face.descent);
         Measure(engine, face);
     }
-    return engine.faces.emplace(key, face).first->second;
+    face.attributes = FaceAttributes(face);
+    return engine.faces.emplace(key, std::move(face)).first->second;
+}
+
+GlyphRun::~GlyphRun()
+{
+    for (const Piece& p : pieces) cairo_scaled_font_destroy(p.font);
+}
+
+GlyphRun::GlyphRun(GlyphRun&& other) noexcept
+    : glyphs(std::move(other.glyphs)), pieces(std::exchange(other.pieces, {})), width(other.width),
+      drawable(other.drawable)
+{
+}
+
+bool IsSimpleText(StringView text)
+{
+    for (Char c : text)
+        if (c < 0x20 || c >= 0x300) return false;
+    return true;
 }
 
 Integer ShapedWidth(const FontFace& face, StringView text)
@@ -163,17 +228,26 @@ Integer ShapedWidth(const FontFace& face, StringView text)
     return logical.width;
 }
 
+const GlyphRun& ShapedRun(const FontFace& face, StringView text)
+{
+    if (auto it = face.runs.find(text); it != face.runs.end()) return it->second;
+    if (face.runs.size() >= kRunsPerFace) face.runs.clear();
+    if (text.empty()) return face.runs.emplace(String(text), GlyphRun()).first->second;
+    return face.runs.emplace(String(text), RunOfLayout(Prepare(face, text, -1))).first->second;
+}
+
+Integer CharWidth(const FontFace& face, Char c)
+{
+    Integer& w = face.advances[c];
+    if (w < 0) w = ShapedWidth(face, StringView(&c, 1));
+    return w;
+}
+
 Integer MeasureText(const FontFace& face, StringView text)
 {
-    // Simple characters (below the combining marks, printable) add up their cached widths;
-    // anything else is shaped as a whole.
+    if (!IsSimpleText(text)) return ShapedRun(face, text).width;
     Integer width = 0;
-    for (Char c : text) {
-        if (c < 0x20 || c >= 0x300) return ShapedWidth(face, text);
-        Integer& w = face.advances[c];
-        if (w < 0) w = ShapedWidth(face, StringView(&c, 1));
-        width += w;
-    }
+    for (Char c : text) width += CharWidth(face, c);
     return width;
 }
 
@@ -181,10 +255,28 @@ void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double 
               Integer angle)
 {
     if (text.empty()) return;
+    SetSourceRgb(cr, rgb);
+    // Texts of simple characters are drawn from the glyphs shaped before; pango draws the rest
+    // and everything it decorates.
+    if (angle == 0 && underlineAt < 0 && !face.underline && !face.strikeOut && IsSimpleText(text)) {
+        const GlyphRun& run = ShapedRun(face, text);
+        if (run.drawable) {
+            thread_local std::vector<cairo_glyph_t> placed;
+            placed.resize(run.glyphs.size());
+            double baseline = y + face.ascent;
+            for (size_t i = 0; i < placed.size(); ++i)
+                placed[i] = {run.glyphs[i].index, x + run.glyphs[i].x, baseline + run.glyphs[i].y};
+            for (const GlyphRun::Piece& p : run.pieces) {
+                if (p.count == 0) continue;
+                cairo_set_scaled_font(cr, p.font);
+                cairo_show_glyphs(cr, placed.data() + p.first, static_cast<int>(p.count));
+            }
+            return;
+        }
+    }
     PangoLayout* layout = Prepare(face, text, underlineAt);
     cairo_save(cr);
     cairo_set_font_options(cr, FontOptions());
-    SetSourceRgb(cr, rgb);
     cairo_translate(cr, x, y);
     if (angle != 0) cairo_rotate(cr, -angle * M_PI / 1800.0);
     cairo_move_to(cr, 0, face.ascent);
