@@ -152,7 +152,9 @@ private:
 };
 
 // A one-pixel line from (x0, y0) towards (x1, y1), the last point excluded, along the
-// pixels the platform's line algorithm picks. The dash phase carries over between segments.
+// pixels the platform's line algorithm picks: the nearest to the exact line in the minor axis,
+// a tie going to the smaller coordinate whichever way the line runs. The dash phase carries
+// over between segments.
 template <class Plot>
 void BresenhamLine(Integer x0, Integer y0, Integer x1, Integer y1, bool includeLast, Plot&& plot)
 {
@@ -163,7 +165,7 @@ void BresenhamLine(Integer x0, Integer y0, Integer x1, Integer y1, bool includeL
         Integer err = 2 * dy - dx;
         for (Integer i = 0; i < steps + (includeLast ? 1 : 0); ++i) {
             plot(x0, y0);
-            if (err > 0 || (err == 0 && sx < 0)) {
+            if (err > 0 || (err == 0 && sy < 0)) {
                 y0 += sy;
                 err -= 2 * dx;
             }
@@ -174,7 +176,7 @@ void BresenhamLine(Integer x0, Integer y0, Integer x1, Integer y1, bool includeL
         Integer err = 2 * dx - dy;
         for (Integer i = 0; i < steps + (includeLast ? 1 : 0); ++i) {
             plot(x0, y0);
-            if (err > 0 || (err == 0 && sy < 0)) {
+            if (err > 0 || (err == 0 && sx < 0)) {
                 x0 += sx;
                 err -= 2 * dy;
             }
@@ -395,10 +397,16 @@ void StrokePoints(const TCanvas& canvas, std::span<const TPoint> pts, bool close
     auto dashes = DashPattern(pen.Style());
     size_t dashIndex = 0;
     int dashLeft = dashes.empty() ? 0 : dashes[0];
+    // In opaque mode the gaps of a styled pen take the background colour.
+    bool opaqueGaps = canvas.BkMode() == OPAQUE;
+    uint32_t gap = Rgb(canvas.Brush()->Color());
     Painter p(canvas, clip);
     auto plot = [&](Integer x, Integer y) {
         bool on = dashes.empty() || dashIndex % 2 == 0;
-        if (on) p.Put(x, y, rgb, pen.Mode());
+        if (on)
+            p.Put(x, y, rgb, pen.Mode());
+        else if (opaqueGaps)
+            p.Put(x, y, gap, pen.Mode());
         if (!dashes.empty() && --dashLeft == 0) {
             dashIndex = (dashIndex + 1) % dashes.size();
             dashLeft = dashes[dashIndex];
@@ -520,6 +528,29 @@ void RoundedPath(cairo_t* cr, double l, double t, double r, double b, double rx,
     cairo_close_path(cr);
 }
 
+// The pixels of a one-pixel outline are one step wide, as the platform's: where the rasterised
+// stroke turns a corner outwards (a pixel with outline neighbours both across and along, on
+// the sides towards the centre), that corner pixel is left out.
+void ThinOutline(std::vector<uint8_t>& ring, const TRect& area, double cx, double cy)
+{
+    auto at = [&](Integer x, Integer y) -> uint8_t {
+        if (!PtInRect(area, {x, y})) return 0;
+        return ring[size_t(y - area.Top) * area.Width() + (x - area.Left)];
+    };
+    std::vector<size_t> corners;
+    for (Integer y = area.Top; y < area.Bottom; ++y)
+        for (Integer x = area.Left; x < area.Right; ++x) {
+            if (!at(x, y)) continue;
+            Integer sx = x + 0.5 < cx ? 1 : (x + 0.5 > cx ? -1 : 0);
+            Integer sy = y + 0.5 < cy ? 1 : (y + 0.5 > cy ? -1 : 0);
+            if (sx != 0 && sy != 0 && at(x + sx, y) && at(x, y + sy))
+                corners.push_back(size_t(y - area.Top) * area.Width() + (x - area.Left));
+        }
+    for (size_t i : corners) ring[i] = 0;
+}
+
+// Ellipses and rounded rectangles. Without a pen the brush covers the outline's pixels too, so
+// the shape has the same size either way.
 void PaintRounded(const TCanvas& canvas, TRect r, double rx, double ry)
 {
     if (r.Right < r.Left) std::swap(r.Left, r.Right);
@@ -528,19 +559,23 @@ void PaintRounded(const TCanvas& canvas, TRect r, double rx, double ry)
     const TRegion& clip = canvas.Internals().Clip(canvas);
     const TPen& pen = *canvas.Pen();
     const TBrush& brush = *canvas.Brush();
+    bool hasPen = PenVisible(pen);
     double l = r.Left + 0.5, t = r.Top + 0.5, rr = r.Right - 0.5, bb = r.Bottom - 0.5;
     auto outline = [&](cairo_t* cr) { RoundedPath(cr, l, t, rr, bb, rx, ry); };
-    // The outline's pixels, so that the fill leaves them to the pen (one pass per pixel).
-    std::vector<bool> ring;
-    TRect b = clip.Bounds();
-    Integer w = pen.Width();
-    if (PenVisible(pen) && !IsRectEmpty(b)) {
-        ring.assign(size_t(b.Width()) * b.Height(), false);
-        cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, b.Width(), b.Height());
+    // The outline's pixels, so that the fill leaves them to the pen (one pass per pixel); they
+    // are worked out a pixel beyond the clip so that thinning sees their neighbours.
+    Integer w = hasPen ? pen.Width() : 1;
+    TRect near = clip.Bounds(), box = r, area;
+    InflateRect(near, 1, 1);
+    InflateRect(box, w, w);
+    std::vector<uint8_t> ring;
+    if (!IsRectEmpty(clip.Bounds()) && IntersectRect(area, near, box)) {
+        ring.assign(size_t(area.Width()) * area.Height(), 0);
+        cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, area.Width(), area.Height());
         {
             Context c(cairo_create(mask));
             cairo_set_antialias(c.cr, CAIRO_ANTIALIAS_NONE);
-            cairo_translate(c.cr, -b.Left, -b.Top);
+            cairo_translate(c.cr, -area.Left, -area.Top);
             outline(c.cr);
             cairo_set_line_width(c.cr, w);
             cairo_stroke(c.cr);
@@ -548,22 +583,26 @@ void PaintRounded(const TCanvas& canvas, TRect r, double rx, double ry)
         cairo_surface_flush(mask);
         const unsigned char* d = cairo_image_surface_get_data(mask);
         Integer stride = cairo_image_surface_get_stride(mask);
-        for (Integer y = 0; y < b.Height(); ++y)
-            for (Integer x = 0; x < b.Width(); ++x) ring[size_t(y) * b.Width() + x] = d[size_t(y) * stride + x] != 0;
+        for (Integer y = 0; y < area.Height(); ++y)
+            for (Integer x = 0; x < area.Width(); ++x)
+                ring[size_t(y) * area.Width() + x] = d[size_t(y) * stride + x] != 0;
         cairo_surface_destroy(mask);
+        if (w == 1) ThinOutline(ring, area, (r.Left + r.Right) / 2.0, (r.Top + r.Bottom) / 2.0);
     }
     auto onRing = [&](Integer x, Integer y) {
-        return !ring.empty() && ring[size_t(y - b.Top) * b.Width() + (x - b.Left)];
+        return PtInRect(area, {x, y}) && ring[size_t(y - area.Top) * area.Width() + (x - area.Left)];
     };
     if (BrushVisible(brush))
         PaintMask(canvas, clip, outline, false, 1, Rgb(brush.Color()), pen.Mode(), brush.Style(), onRing);
-    if (!ring.empty()) {
-        Painter p(canvas, clip);
-        uint32_t rgb = Rgb(pen.Color());
-        for (Integer y = b.Top; y < b.Bottom; ++y)
-            for (Integer x = b.Left; x < b.Right; ++x)
-                if (onRing(x, y)) p.Put(x, y, rgb, pen.Mode());
-    }
+    if (ring.empty() || (!hasPen && !BrushVisible(brush))) return;
+    Painter p(canvas, clip);
+    uint32_t rgb = Rgb(hasPen ? pen.Color() : brush.Color());
+    for (Integer y = area.Top; y < area.Bottom; ++y)
+        for (Integer x = area.Left; x < area.Right; ++x) {
+            if (!onRing(x, y)) continue;
+            if (!hasPen && brush.Style() != bsSolid && !HatchCovers(brush.Style(), x, y)) continue;
+            p.Put(x, y, rgb, pen.Mode());
+        }
 }
 
 }  // namespace

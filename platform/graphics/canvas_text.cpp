@@ -259,7 +259,10 @@ std::vector<TTextLine> TCanvas::LayoutText(StringView Text, const TRect& R, Card
         }
         lines.push_back(l);
     } else {
-        for (const Line& para : SplitLines(all)) {
+        std::vector<Line> paragraphs = SplitLines(all);
+        // A final line break ends the last line; it starts none.
+        if (paragraphs.size() > 1 && paragraphs.back().text.empty()) paragraphs.pop_back();
+        for (const Line& para : paragraphs) {
             if (Format & DT_WORDBREAK) {
                 for (Line& l : WrapLine(para, width, ts, Format & DT_EDITCONTROL)) lines.push_back(std::move(l));
             } else {
@@ -302,8 +305,10 @@ Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
     for (const TTextLine& l : lines) maxWidth = std::max(maxWidth, l.Width);
     Integer textHeight = lineHeight * static_cast<Integer>(lines.size());
     if (Format & DT_CALCRECT) {
+        // An empty text needs no room on several lines, yet the height returned is a line's.
+        bool none = Text.empty() && !single;
         R.Right = R.Left + maxWidth;
-        R.Bottom = R.Top + textHeight;
+        R.Bottom = R.Top + (none ? 0 : textHeight);
         return textHeight;
     }
 

@@ -3,6 +3,7 @@
 
 #include "platform/runtime/unicode.h"
 
+#include <hb-ot.h>
 #include <pango/pangocairo.h>
 
 #include <cmath>
@@ -77,12 +78,55 @@ struct Description {
     PangoFontDescription* desc;
 };
 
-void Measure(Engine& engine, FontFace& face)
+// A font's design ascent and descent (above and below the baseline) in font units, as the
+// platform sizes text by: the OS/2 table's clipping ascent and descent, else the horizontal
+// header's; zero when the font cannot be loaded.
+struct DesignMetrics {
+    double ascent = 0;
+    double descent = 0;
+    double unitsPerEm = 0;
+};
+
+DesignMetrics DesignOf(Engine& engine, const PangoFontDescription* desc)
+{
+    DesignMetrics out;
+    PangoFont* font = pango_font_map_load_font(engine.fontMap, engine.context, desc);
+    if (!font) return out;
+    hb_face_t* face = hb_font_get_face(pango_font_get_hb_font(font));
+    hb_font_t* unscaled = hb_font_create(face);  // in font units
+    hb_position_t ascent = 0, descent = 0;
+    if (hb_ot_metrics_get_position(unscaled, HB_OT_METRICS_TAG_HORIZONTAL_CLIPPING_ASCENT, &ascent) &&
+        hb_ot_metrics_get_position(unscaled, HB_OT_METRICS_TAG_HORIZONTAL_CLIPPING_DESCENT, &descent)) {
+        out.ascent = std::abs(ascent);
+        out.descent = std::abs(descent);
+    } else {
+        hb_font_extents_t e{};
+        hb_font_get_h_extents(unscaled, &e);
+        out.ascent = std::abs(e.ascender);
+        out.descent = std::abs(e.descender);
+    }
+    out.unitsPerEm = hb_face_get_upem(face);
+    hb_font_destroy(unscaled);
+    g_object_unref(font);
+    return out;
+}
+
+// Rounded to the nearest pixel, halves up.
+Integer RoundPixels(double v) { return static_cast<Integer>(std::floor(v + 0.5)); }
+
+// Ascent and descent are the design values scaled to the em and rounded each, as the platform
+// does (a 13-pixel DejaVu Sans is 12 + 3, where rounding up would give 13 + 4).
+void Measure(Engine& engine, FontFace& face, const DesignMetrics& design)
 {
     Description d(face);
     PangoFontMetrics* m = pango_context_get_metrics(engine.context, d.desc, nullptr);
-    face.ascent = PANGO_PIXELS_CEIL(pango_font_metrics_get_ascent(m));
-    face.descent = PANGO_PIXELS_CEIL(pango_font_metrics_get_descent(m));
+    if (design.unitsPerEm > 0) {
+        face.ascent = RoundPixels(design.ascent * face.emPixels / design.unitsPerEm);
+        face.descent = RoundPixels(design.descent * face.emPixels / design.unitsPerEm);
+    } else {
+        face.ascent = PANGO_PIXELS_CEIL(pango_font_metrics_get_ascent(m));
+        face.descent = PANGO_PIXELS_CEIL(pango_font_metrics_get_descent(m));
+    }
     Integer height = PANGO_PIXELS_CEIL(pango_font_metrics_get_height(m));
     face.externalLeading = std::max(0, height - face.ascent - face.descent);
     face.aveCharWidth = PANGO_PIXELS(pango_font_metrics_get_approximate_char_width(m));
@@ -191,11 +235,19 @@ const FontFace& FaceOf(const TFont& font)
     face.strikeOut = font.Style() & fsStrikeOut;
     Integer h = font.Height();
     face.emPixels = h < 0 ? -h : (h == 0 ? 11 : h);
-    Measure(engine, face);
-    if (h > 0 && face.ascent + face.descent > 0) {
-        // A positive height is the cell height: scale the em so ascent + descent match it.
+    DesignMetrics design;
+    {
+        Description d(face);
+        design = DesignOf(engine, d.desc);
+    }
+    // A positive height is the cell height: the em is what makes the design ascent and descent
+    // together that tall.
+    if (h > 0 && design.ascent + design.descent > 0)
+        face.emPixels = h * design.unitsPerEm / (design.ascent + design.descent);
+    Measure(engine, face, design);
+    if (h > 0 && design.unitsPerEm <= 0 && face.ascent + face.descent > 0) {
         face.emPixels = face.emPixels * h / (face.ascent + face.descent);
-        Measure(engine, face);
+        Measure(engine, face, design);
     }
     face.attributes = FaceAttributes(face);
     return engine.faces.emplace(key, std::move(face)).first->second;
