@@ -124,6 +124,9 @@ const GlyphRun& ShapedRun(const FontFace& face, StringView text);
 // UTF-16 index to underline additionally (-1 none); Angle in tenths of a degree.
 void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,
               Integer underlineAt = -1, Integer angle = 0);
+// The same through a pango layout, whatever the text: what ShowText falls back to.
+void ShowTextWithPango(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,
+                       Integer underlineAt = -1, Integer angle = 0);
 
 }  // namespace gw::detail
 

@@ -326,8 +326,16 @@ void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double 
             return;
         }
     }
+    ShowTextWithPango(cr, face, rgb, x, y, text, underlineAt, angle);
+}
+
+void ShowTextWithPango(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,
+                       Integer underlineAt, Integer angle)
+{
+    if (text.empty()) return;
     PangoLayout* layout = Prepare(face, text, underlineAt);
     cairo_save(cr);
+    SetSourceRgb(cr, rgb);
     cairo_set_font_options(cr, FontOptions());
     cairo_translate(cr, x, y);
     if (angle != 0) cairo_rotate(cr, -angle * M_PI / 1800.0);
