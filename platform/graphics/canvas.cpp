@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
 
 namespace gw {
@@ -63,15 +64,24 @@ void TCanvas::Impl::DropContext()
 
 namespace detail {
 
-DrawScope::DrawScope(const TCanvas& canvas) : cr(canvas.Internals().Cairo(canvas))
+DrawScope::DrawScope(const TCanvas& canvas, const std::optional<TRect>& within) : cr(canvas.Internals().Cairo(canvas))
 {
     cairo_save(cr);
     const TRegion& clip = canvas.Internals().Clip(canvas);
-    for (Integer i = 0; i < clip.RectCount(); ++i) {
-        TRect r = clip.RectAt(i);
-        cairo_rectangle(cr, r.Left, r.Top, r.Width(), r.Height());
+    auto add = [&](const TRect& r) { cairo_rectangle(cr, r.Left, r.Top, r.Width(), r.Height()); };
+    TRect part;
+    if (within && clip.RectCount() == 1) {
+        // One rectangle for both: cairo clips fastest to a single box.
+        if (IntersectRect(part, *within, clip.RectAt(0))) add(part);
+        cairo_clip(cr);
+        return;
     }
+    for (Integer i = 0; i < clip.RectCount(); ++i) add(clip.RectAt(i));
     cairo_clip(cr);
+    if (within) {
+        add(*within);
+        cairo_clip(cr);
+    }
 }
 
 }  // namespace detail
@@ -137,10 +147,15 @@ private:
     void FillInside(const TRect& r, uint32_t rgb, TPenMode mode, TBrushStyle style)
     {
         uint32_t solid = ToPixel(rgb);
+        // White and black (four equal bytes) go through memset, the fastest fill there is.
+        bool bytewise = (solid & 0xFF) * 0x01010101u == solid;
         for (Integer y = r.Top; y < r.Bottom; ++y) {
             uint32_t* row = px.Row(y);
             if (mode == pmCopy && style == bsSolid) {
-                std::fill(row + r.Left, row + r.Right, solid);
+                if (bytewise)
+                    std::memset(row + r.Left, int(solid & 0xFF), size_t(r.Right - r.Left) * 4);
+                else
+                    std::fill(row + r.Left, row + r.Right, solid);
                 continue;
             }
             for (Integer x = r.Left; x < r.Right; ++x) {

@@ -196,7 +196,8 @@ namespace gw::detail {
 // device space; what the operation changes in its state is undone when the scope ends.
 class DrawScope {
 public:
-    explicit DrawScope(const TCanvas& canvas);
+    // Within, when given, narrows the clip to a device rectangle as well.
+    explicit DrawScope(const TCanvas& canvas, const std::optional<TRect>& within = std::nullopt);
     ~DrawScope() { cairo_restore(cr); }
     DrawScope(const DrawScope&) = delete;
     DrawScope& operator=(const DrawScope&) = delete;

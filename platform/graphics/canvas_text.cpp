@@ -2,6 +2,7 @@
 #include "platform/graphics/canvas_internal.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace gw {
 
@@ -206,6 +207,18 @@ TTextMetric TCanvas::GetTextMetrics() const
 
 // ---- drawing --------------------------------------------------------------------------------
 
+namespace {
+
+// R in device pixels, empty when R is inverted.
+TRect DeviceRect(const TRect& R, TPoint origin)
+{
+    TRect d{R.Left, R.Top, R.Left + std::max(0, R.Width()), R.Top + std::max(0, R.Height())};
+    OffsetRect(d, origin.X, origin.Y);
+    return d;
+}
+
+}  // namespace
+
 void TCanvas::TextOut(Integer X, Integer Y, StringView Text)
 {
     m_penPos = {X + TextWidth(Text), Y};
@@ -228,10 +241,8 @@ void TCanvas::TextRect(const TRect& R, Integer X, Integer Y, StringView Text)
     if (!m_surface) return;
     Changing();
     const FontFace& face = m_impl->Face(*m_font);
-    detail::DrawScope c(*this);
+    detail::DrawScope c(*this, DeviceRect(R, m_origin));
     cairo_translate(c.cr, m_origin.X, m_origin.Y);
-    cairo_rectangle(c.cr, R.Left, R.Top, std::max(0, R.Width()), std::max(0, R.Height()));
-    cairo_clip(c.cr);
     if (m_brush->Style() != bsClear) {
         detail::SetSourceRgb(c.cr, Rgb(m_brush->Color()));
         cairo_paint(c.cr);
@@ -321,12 +332,10 @@ Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
     if (!m_surface) return result;
 
     Changing();
-    detail::DrawScope c(*this);
+    std::optional<TRect> within;
+    if (!(Format & DT_NOCLIP)) within = DeviceRect(R, m_origin);
+    detail::DrawScope c(*this, within);
     cairo_translate(c.cr, m_origin.X, m_origin.Y);
-    if (!(Format & DT_NOCLIP)) {
-        cairo_rectangle(c.cr, R.Left, R.Top, std::max(0, R.Width()), std::max(0, R.Height()));
-        cairo_clip(c.cr);
-    }
     uint32_t textColour = Rgb(m_font->Color());
     uint32_t bk = Rgb(m_brush->Color());
     for (size_t i = 0; i < lines.size(); ++i, y += lineHeight) {
