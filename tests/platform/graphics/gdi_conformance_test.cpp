@@ -162,8 +162,9 @@ void Replay(TCanvas& c, const std::string& command)
 
 void PrintTo(const GdiCase& c, std::ostream* os) { *os << c.name; }
 
-// Ellipses whose outline the canvas does not yet step exactly as the platform: the rasterised
-// outline is thinned to one step, which matches most sizes but not these.
+// Shapes whose curve the canvas does not yet step exactly as the platform (GW_GDI_ALL=1 shows
+// them): the rasterised outline is thinned to single steps, which matches the platform for most
+// sizes but not for boxes of two pixels, nor every step of a wide ellipse or small corner.
 const std::set<std::string> kOutlinesStillApart = {"ellipse_no_pen_wide", "ellipse_no_pen_small", "ellipse_pen_small",
                                                    "roundrect_pen_wide_corner"};
 
@@ -172,7 +173,8 @@ class GdiPicture : public testing::TestWithParam<GdiCase> {};
 TEST_P(GdiPicture, CanvasDrawsThePlatformsPixels)
 {
     const GdiCase& gdi = GetParam();
-    if (kOutlinesStillApart.count(gdi.name)) GTEST_SKIP() << "outline steps still differ from the platform's";
+    if (kOutlinesStillApart.count(gdi.name) && !std::getenv("GW_GDI_ALL"))
+        GTEST_SKIP() << "outline steps still differ from the platform's";
     TBitmap bmp(gdi.width, gdi.height);
     TCanvas& c = *bmp.Canvas();
     c.Brush()->SetColor(clWhite);
