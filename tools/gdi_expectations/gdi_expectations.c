@@ -15,7 +15,7 @@
 static const struct {
     char letter;
     COLORREF colour;
-} kColours[] = {{'.', RGB(255, 255, 255)}, {'#', RGB(0, 0, 0)}, {'r', RGB(255, 0, 0)},
+} kColours[] = {{'.', RGB(255, 255, 255)}, {'#', RGB(0, 0, 0)},   {'r', RGB(255, 0, 0)},
                 {'g', RGB(0, 255, 0)},     {'b', RGB(0, 0, 255)}, {'y', RGB(255, 255, 0)}};
 
 /* Distinct system colours, so that every pixel of a frame control tells its role. */
@@ -151,8 +151,8 @@ static void Run(struct Picture* p, char* line, FILE* out)
     if (!strcmp(cmd, "pen")) {
         int width = 1;
         sscanf(rest, "%63s %d %63s", a, &width, b);
-        HPEN pen = PenStyleOf(a) == PS_NULL ? (HPEN)GetStockObject(NULL_PEN)
-                                            : CreatePen(PenStyleOf(a), width, ColourOf(b[0]));
+        HPEN pen =
+            PenStyleOf(a) == PS_NULL ? (HPEN)GetStockObject(NULL_PEN) : CreatePen(PenStyleOf(a), width, ColourOf(b[0]));
         DeleteObject(SelectObject(p->dc, pen));
     } else if (!strcmp(cmd, "brush")) {
         sscanf(rest, "%63s", a);
