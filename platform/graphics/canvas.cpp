@@ -543,6 +543,103 @@ void RoundedPath(cairo_t* cr, double l, double t, double r, double b, double rx,
     cairo_close_path(cr);
 }
 
+// A quarter of the one-pixel outline of an ellipse filling a box of w x h pixels, stepped as
+// the platform steps it: offsets from the centre in half pixels, from the top towards the right
+// side. Flatter than 45 degrees it moves across and goes down a row when the curve passes at or
+// inside the midpoint between rows; steeper, it moves down and out a column when the curve
+// passes outside the midpoint between columns. Exact in integers.
+std::vector<std::pair<int64_t, int64_t>> QuarterEllipse(Integer w, Integer h)
+{
+    int64_t a = w - 1, b = h - 1;  // the axes in half pixels
+    std::vector<int64_t> xs, ys;
+    for (int64_t x = a % 2; x <= a; x += 2) xs.push_back(x);
+    for (int64_t y = b % 2; y <= b; y += 2) ys.push_back(y);
+    // Negative inside the ellipse, zero on it.
+    auto side = [&](int64_t x, int64_t y) -> int64_t {
+        if (a == 0 || b == 0) return -1;
+        return x * x * b * b + y * y * a * a - a * a * b * b;
+    };
+    size_t xi = 0, yi = ys.size() - 1;
+    std::vector<std::pair<int64_t, int64_t>> points{{xs[xi], ys[yi]}};
+    for (;;) {
+        if (b * b * xs[xi] <= a * a * ys[yi]) {
+            if (xi + 1 >= xs.size()) {
+                if (yi == 0) break;
+                --yi;
+            } else {
+                if (yi > 0 && side(xs[xi + 1], (ys[yi] + ys[yi - 1]) / 2) >= 0) --yi;
+                ++xi;
+            }
+        } else {
+            if (yi == 0) break;
+            if (xi + 1 < xs.size() && side((xs[xi] + xs[xi + 1]) / 2, ys[yi - 1]) < 0) ++xi;
+            --yi;
+        }
+        points.push_back({xs[xi], ys[yi]});
+    }
+    return points;
+}
+
+// Ellipses and rounded rectangles with a one-pixel pen or none, pixel by pixel as the platform
+// draws them: the corners are quarters of a corner-sized ellipse, joined by straight edges.
+// Without a pen the brush covers the outline's pixels too, so the shape is as large as with
+// one, except that boxes of one or two pixels lose their last row and column. False when the
+// shape is not one of these (a wide pen) or too large to be worth stepping.
+bool PaintStepped(const TCanvas& canvas, TRect r, Integer cornerW, Integer cornerH)
+{
+    const TPen& pen = *canvas.Pen();
+    const TBrush& brush = *canvas.Brush();
+    bool hasPen = PenVisible(pen);
+    if (hasPen && pen.Width() > 1) return false;
+    if (r.Right < r.Left) std::swap(r.Left, r.Right);
+    if (r.Bottom < r.Top) std::swap(r.Top, r.Bottom);
+    if (int64_t(r.Right) - r.Left > 2048 || int64_t(r.Bottom) - r.Top > 2048) return false;
+    if (!hasPen && !BrushVisible(brush)) return true;
+    if (!hasPen && (r.Width() <= 2 || r.Height() <= 2)) {
+        --r.Right;
+        --r.Bottom;
+    }
+    Integer w = r.Width(), h = r.Height();
+    if (w < 1 || h < 1) return true;
+    Integer cw = std::clamp(cornerW, Integer(1), w), ch = std::clamp(cornerH, Integer(1), h);
+    int64_t a = cw - 1, b = ch - 1;
+    std::vector<uint8_t> outline(size_t(w) * h, 0);
+    auto mark = [&](Integer i, Integer j) { outline[size_t(j) * w + i] = 1; };
+    // Column and row of a quarter point mirrored to a side, the corner ellipse stretched to
+    // the box.
+    auto column = [&](int64_t x, int sx) { return Integer((a + sx * x) / 2 + (sx > 0 ? w - cw : 0)); };
+    auto row = [&](int64_t y, int sy) { return Integer((b + sy * y) / 2 + (sy > 0 ? h - ch : 0)); };
+    for (auto [x, y] : QuarterEllipse(cw, ch)) {
+        for (int sx : {-1, 1})
+            for (int sy : {-1, 1}) mark(column(x, sx), row(y, sy));
+        // The straight edges, from the innermost points of the corners.
+        if (x == a % 2)
+            for (int sy : {-1, 1})
+                for (Integer i = column(x, -1); i <= column(x, 1); ++i) mark(i, row(y, sy));
+        if (y == b % 2)
+            for (int sx : {-1, 1})
+                for (Integer j = row(y, -1); j <= row(y, 1); ++j) mark(column(x, sx), j);
+    }
+    Painter p(canvas, canvas.Internals().Clip(canvas));
+    uint32_t penRgb = Rgb(pen.Color()), brushRgb = Rgb(brush.Color());
+    bool fills = BrushVisible(brush);
+    for (Integer j = 0; j < h; ++j) {
+        const uint8_t* line = &outline[size_t(j) * w];
+        Integer first = 0, last = w - 1;
+        while (first < w && !line[first]) ++first;
+        while (last > first && !line[last]) --last;
+        for (Integer i = first; i <= last; ++i) {
+            Integer x = r.Left + i, y = r.Top + j;
+            if (line[i] && hasPen) {
+                p.Put(x, y, penRgb, pen.Mode());
+            } else if (fills && (brush.Style() == bsSolid || HatchCovers(brush.Style(), x, y))) {
+                p.Put(x, y, brushRgb, pen.Mode());
+            }
+        }
+    }
+    return true;
+}
+
 // The pixels of a one-pixel outline are one step wide, as the platform's: where the rasterised
 // stroke turns a corner outwards (a pixel with outline neighbours both across and along, on
 // the sides towards the centre), that corner pixel is left out.
@@ -564,8 +661,9 @@ void ThinOutline(std::vector<uint8_t>& ring, const TRect& area, double cx, doubl
     for (size_t i : corners) ring[i] = 0;
 }
 
-// Ellipses and rounded rectangles. Without a pen the brush covers the outline's pixels too, so
-// the shape has the same size either way.
+// Ellipses and rounded rectangles with a wide pen, or too large to step, through the
+// rasteriser. Without a pen the brush covers the outline's pixels too, so the shape has the
+// same size either way.
 void PaintRounded(const TCanvas& canvas, TRect r, double rx, double ry)
 {
     if (r.Right < r.Left) std::swap(r.Left, r.Right);
@@ -626,7 +724,8 @@ void TCanvas::RoundRect(Integer X1, Integer Y1, Integer X2, Integer Y2, Integer 
 {
     if (!m_surface) return;
     Changing();
-    PaintRounded(*this, {X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y}, X3 / 2.0, Y3 / 2.0);
+    TRect r{X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y};
+    if (!PaintStepped(*this, r, X3, Y3)) PaintRounded(*this, r, X3 / 2.0, Y3 / 2.0);
     Changed();
 }
 
@@ -634,7 +733,8 @@ void TCanvas::Ellipse(Integer X1, Integer Y1, Integer X2, Integer Y2)
 {
     if (!m_surface) return;
     Changing();
-    PaintRounded(*this, {X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y}, 1e9, 1e9);
+    TRect r{X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y};
+    if (!PaintStepped(*this, r, std::abs(X2 - X1), std::abs(Y2 - Y1))) PaintRounded(*this, r, 1e9, 1e9);
     Changed();
 }
 
