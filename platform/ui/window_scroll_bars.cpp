@@ -1,7 +1,9 @@
 // Window scroll bars: the bars of WS_VSCROLL / WS_HSCROLL windows, their scroll information,
 // their drawing and the scroll messages a press or a thumb drag sends.
-#include "platform/graphics/colour.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/region.h"
 #include "platform/ui/backend.h"
+#include "platform/ui/scroll_bar_painter.h"
 #include "platform/ui/system_metrics.h"
 #include "platform/ui/window_system_state.h"
 
@@ -22,35 +24,9 @@ TRect BarRect(const TWindowRecord& r, Integer Bar)
     return {};
 }
 
-struct TBarGeometry {
-    Integer Length = 0;  // along the bar
-    Integer Arrow = 0;
-    bool HasThumb = false;
-    Integer ThumbStart = 0;
-    Integer ThumbLength = 0;
-    Integer Span = 0;  // positions the thumb can take, less one
-};
+namespace {
 
 Integer MaxScrollPos(const TScrollInfo& i) { return i.nMax - std::max<Integer>(Integer(i.nPage) - 1, 0); }
-
-TBarGeometry GeometryOf(const TWindowRecord& r, Integer Bar, Integer Pos)
-{
-    TBarGeometry g;
-    TRect rect = BarRect(r, Bar);
-    g.Length = Bar == SB_VERT ? rect.Height() : rect.Width();
-    g.Arrow = std::min(BarSize(), g.Length / 2);
-    const TScrollInfo& i = r.Scroll[Bar];
-    Integer track = g.Length - 2 * g.Arrow;
-    Integer range = i.nMax - i.nMin + 1;
-    g.Span = MaxScrollPos(i) - i.nMin;
-    if (track < 8 || range <= 0 || g.Span <= 0) return g;
-    g.HasThumb = true;
-    g.ThumbLength =
-        i.nPage > 0 ? std::max<Integer>(8, Integer(int64_t(track) * i.nPage / range)) : std::min(BarSize(), track);
-    g.ThumbLength = std::min(g.ThumbLength, track);
-    g.ThumbStart = g.Arrow + Integer(int64_t(Pos - i.nMin) * (track - g.ThumbLength) / g.Span);
-    return g;
-}
 
 void ClampScroll(TScrollInfo& i)
 {
@@ -61,40 +37,37 @@ void ClampScroll(TScrollInfo& i)
     i.nTrackPos = std::clamp(i.nTrackPos, i.nMin, std::max(i.nMin, MaxScrollPos(i)));
 }
 
-void SetRgb(cairo_t* Cr, TColor Color)
+TScrollBarKind KindOf(Integer Bar) { return Bar == SB_VERT ? sbVertical : sbHorizontal; }
+
+// The bar's layout with the thumb at Pos (the position, or the tracked one during a drag).
+TScrollBarLayout LayoutOf(const TWindowRecord& r, Integer Bar, Integer Pos)
 {
-    TColor c = ColorToRGB(Color);
-    cairo_set_source_rgb(Cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
+    TRect rect = BarRect(r, Bar);
+    const TScrollInfo& i = r.Scroll[Bar];
+    TScrollBarLayout l;
+    l.Length = Bar == SB_VERT ? rect.Height() : rect.Width();
+    l.Thickness = BarSize();
+    l.Min = i.nMin;
+    l.Max = i.nMax;
+    l.PageSize = Integer(i.nPage);
+    l.Position = Pos;
+    return l;
 }
 
-void FillBox(cairo_t* Cr, const TRect& R, TColor Fill, bool Raised)
+// The offset of a window point along a bar.
+Integer AlongBar(const TWindowRecord& r, Integer Bar, TPoint P)
 {
-    SetRgb(Cr, Fill);
-    cairo_rectangle(Cr, R.Left, R.Top, R.Width(), R.Height());
-    cairo_fill(Cr);
-    if (!Raised || R.Width() < 2 || R.Height() < 2) return;
-    SetRgb(Cr, clBtnShadow);
-    cairo_rectangle(Cr, R.Left, R.Bottom - 1, R.Width(), 1);
-    cairo_rectangle(Cr, R.Right - 1, R.Top, 1, R.Height());
-    cairo_fill(Cr);
+    TRect rect = BarRect(r, Bar);
+    return Bar == SB_VERT ? P.Y - rect.Top : P.X - rect.Left;
 }
 
-void DrawArrow(cairo_t* Cr, const TRect& R, int Direction /*0 up, 1 down, 2 left, 3 right*/, bool Enabled)
+void SendScroll(HWND Wnd, Integer Bar, Word Code, Integer Pos = 0)
 {
-    FillBox(Cr, R, clBtnFace, true);
-    SetRgb(Cr, Enabled ? clBtnText : clGrayText);
-    double cx = R.Left + R.Width() / 2, cy = R.Top + R.Height() / 2;
-    switch (Direction) {
-    case 0: cairo_move_to(Cr, cx - 4, cy + 2), cairo_line_to(Cr, cx + 4, cy + 2), cairo_line_to(Cr, cx, cy - 2); break;
-    case 1: cairo_move_to(Cr, cx - 4, cy - 2), cairo_line_to(Cr, cx + 4, cy - 2), cairo_line_to(Cr, cx, cy + 2); break;
-    case 2: cairo_move_to(Cr, cx + 2, cy - 4), cairo_line_to(Cr, cx + 2, cy + 4), cairo_line_to(Cr, cx - 2, cy); break;
-    default: cairo_move_to(Cr, cx - 2, cy - 4), cairo_line_to(Cr, cx - 2, cy + 4), cairo_line_to(Cr, cx + 2, cy); break;
-    }
-    cairo_close_path(Cr);
-    cairo_fill(Cr);
+    SendMessage(Wnd, Bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MakeWParam(Code, Pos), 0);
 }
 
-// Draws the window's scroll bars (and the corner between two) straight onto its pixels.
+}  // namespace
+
 void DrawScrollBars(HWND Wnd)
 {
     TWindowRecord* r = Find(Wnd);
@@ -104,38 +77,31 @@ void DrawScrollBars(HWND Wnd)
     TRect vis = VisibleClientRect(Wnd, true);
     if (!surface || IsRectEmpty(vis)) return;
     TPoint off = OffsetInTopLevel(Wnd);
-    cairo_t* cr = cairo_create(surface);
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    cairo_translate(cr, off.X, off.Y);
-    cairo_rectangle(cr, vis.Left, vis.Top, vis.Width(), vis.Height());
-    cairo_clip(cr);
+    TRect shown = vis;
+    OffsetRect(shown, off.X, off.Y);
+    TCanvas canvas(surface);
+    TRegion clip(shown);
+    canvas.SetDeviceClip(&clip);
+    canvas.SetOrigin(off);
+    const TScrollBarPaint& paint = r->ScrollBarPaint ? r->ScrollBarPaint : TScrollBarPaint(DrawScrollBar);
+    const TBarTrack& t = State().Track;
     for (Integer bar : {SB_HORZ, SB_VERT}) {
         TRect rect = BarRect(*r, bar);
         if (IsRectEmpty(rect)) continue;
         const TScrollInfo& i = r->Scroll[bar];
-        bool tracking = State().Track.Wnd == Wnd && State().Track.Bar == bar && State().Track.Thumb;
-        TBarGeometry g = GeometryOf(*r, bar, tracking ? i.nTrackPos : i.nPos);
-        FillBox(cr, rect, clScrollBar, false);
-        bool vert = bar == SB_VERT;
-        auto part = [&](Integer From, Integer Length) {
-            return vert ? Bounds(rect.Left, rect.Top + From, rect.Width(), Length)
-                        : Bounds(rect.Left + From, rect.Top, Length, rect.Height());
-        };
-        DrawArrow(cr, part(0, g.Arrow), vert ? 0 : 2, g.HasThumb);
-        DrawArrow(cr, part(g.Length - g.Arrow, g.Arrow), vert ? 1 : 3, g.HasThumb);
-        if (g.HasThumb) FillBox(cr, part(g.ThumbStart, g.ThumbLength), clBtnFace, true);
+        bool tracking = t.Wnd == Wnd && t.Bar == bar && t.Thumb;
+        paint(canvas, rect, KindOf(bar), LayoutOf(*r, bar, tracking ? i.nTrackPos : i.nPos), true,
+              tracking ? TScrollBarPart::Thumb : TScrollBarPart::None);
     }
     if ((r->Style & WS_VSCROLL) && (r->Style & WS_HSCROLL)) {
         TRect c = ClientOf(*r);
-        FillBox(cr, Rect(c.Right, c.Bottom, r->Bounds.Width(), r->Bounds.Height()), clBtnFace, false);
+        canvas.Brush()->SetStyle(bsSolid);
+        canvas.Brush()->SetColor(clBtnFace);
+        canvas.FillRect(Rect(c.Right, c.Bottom, r->Bounds.Width(), r->Bounds.Height()));
     }
-    cairo_destroy(cr);
-    TRect shown = vis;
-    OffsetRect(shown, off.X, off.Y);
     Backend().WindowPainted(top, shown);
 }
 
-// The scroll bar under a point in window coordinates, -1 for none.
 Integer BarAt(const TWindowRecord& r, TPoint P)
 {
     for (Integer bar : {SB_VERT, SB_HORZ})
@@ -143,37 +109,27 @@ Integer BarAt(const TWindowRecord& r, TPoint P)
     return -1;
 }
 
-void SendScroll(HWND Wnd, Integer Bar, Word Code, Integer Pos = 0)
-{
-    SendMessage(Wnd, Bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MakeWParam(Code, Pos), 0);
-}
-
-// A left press on a scroll bar: an arrow scrolls a line, the track a page, the thumb is taken.
+// An arrow scrolls a line, the track a page, the thumb is taken; a bar with nothing to scroll
+// takes no press.
 void PressBar(HWND Wnd, Integer Bar, TPoint P)
 {
     TWindowRecord* r = Find(Wnd);
-    TBarGeometry g = GeometryOf(*r, Bar, r->Scroll[Bar].nPos);
-    if (!g.HasThumb) return;  // a bar with nothing to scroll is disabled
-    TRect rect = BarRect(*r, Bar);
-    Integer along = Bar == SB_VERT ? P.Y - rect.Top : P.X - rect.Left;
+    TScrollBarLayout l = LayoutOf(*r, Bar, r->Scroll[Bar].nPos);
+    Integer along = AlongBar(*r, Bar, P);
     TBarTrack& t = State().Track;
-    t = TBarTrack{Wnd, Bar, false, 0};
-    if (along < g.Arrow)
-        SendScroll(Wnd, Bar, SB_LINEUP);
-    else if (along >= g.Length - g.Arrow)
-        SendScroll(Wnd, Bar, SB_LINEDOWN);
-    else if (along < g.ThumbStart)
-        SendScroll(Wnd, Bar, SB_PAGEUP);
-    else if (along >= g.ThumbStart + g.ThumbLength)
-        SendScroll(Wnd, Bar, SB_PAGEDOWN);
-    else {
-        t.Thumb = true;
-        t.Grab = along - g.ThumbStart;
-        if ((r = Find(Wnd))) r->Scroll[Bar].nTrackPos = r->Scroll[Bar].nPos;
+    switch (l.PartAt(along)) {
+    case TScrollBarPart::None: return;
+    case TScrollBarPart::StartArrow: t = TBarTrack{Wnd, Bar, false, 0}, SendScroll(Wnd, Bar, SB_LINEUP); return;
+    case TScrollBarPart::EndArrow: t = TBarTrack{Wnd, Bar, false, 0}, SendScroll(Wnd, Bar, SB_LINEDOWN); return;
+    case TScrollBarPart::StartPage: t = TBarTrack{Wnd, Bar, false, 0}, SendScroll(Wnd, Bar, SB_PAGEUP); return;
+    case TScrollBarPart::EndPage: t = TBarTrack{Wnd, Bar, false, 0}, SendScroll(Wnd, Bar, SB_PAGEDOWN); return;
+    case TScrollBarPart::Thumb:
+        t = TBarTrack{Wnd, Bar, true, along - l.ThumbStart()};
+        r->Scroll[Bar].nTrackPos = r->Scroll[Bar].nPos;
+        return;
     }
 }
 
-// Mouse input while a scroll bar is held; true when it was taken.
 bool TrackBar(const TInputEvent& In)
 {
     TState& s = State();
@@ -184,14 +140,9 @@ bool TrackBar(const TInputEvent& In)
         return false;
     }
     if (In.Action == TMouseAction::Move && t.Thumb) {
-        TRect rect = BarRect(*r, t.Bar);
-        TPoint p = ScreenToClient(t.Wnd, In.Point);
-        TBarGeometry g = GeometryOf(*r, t.Bar, r->Scroll[t.Bar].nPos);
-        Integer along = (t.Bar == SB_VERT ? p.Y - rect.Top : p.X - rect.Left) - t.Grab;
-        Integer track = g.Length - 2 * g.Arrow - g.ThumbLength;
         TScrollInfo& i = r->Scroll[t.Bar];
-        Integer pos = i.nMin + (track > 0 ? Integer(int64_t(along - g.Arrow) * g.Span / track) : 0);
-        pos = std::clamp(pos, i.nMin, std::max(i.nMin, MaxScrollPos(i)));
+        TScrollBarLayout l = LayoutOf(*r, t.Bar, i.nPos);
+        Integer pos = l.PositionAt(AlongBar(*r, t.Bar, ScreenToClient(t.Wnd, In.Point)) - t.Grab);
         if (pos != i.nTrackPos) {
             i.nTrackPos = pos;
             SendScroll(t.Wnd, t.Bar, SB_THUMBTRACK, pos);
@@ -278,6 +229,14 @@ bool GetScrollRange(HWND Wnd, Integer Bar, Integer& Min, Integer& Max)
     Min = i.nMin;
     Max = i.nMax;
     return true;
+}
+
+void SetScrollBarPainter(HWND Wnd, TScrollBarPaint Paint)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return;
+    r->ScrollBarPaint = std::move(Paint);
+    DrawScrollBars(Wnd);
 }
 
 bool ShowScrollBar(HWND Wnd, Integer Bar, bool Show)

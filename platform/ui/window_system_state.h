@@ -30,6 +30,7 @@ struct TWindowRecord {
     // The frame needs WM_NCPAINT after the next paint (an invalid area reached the edge).
     bool FrameDirty = false;
     TScrollInfo Scroll[2];  // SB_HORZ, SB_VERT
+    TScrollBarPaint ScrollBarPaint;  // empty: the classic painter
     TRect Update;
     // Times BeginPaint or ValidateRect emptied the update region: a paint handler that did is
     // known to have painted, and what it invalidated meanwhile stays for the next paint.
