@@ -428,21 +428,15 @@ void TCustomComboBox::Dispatch(TMessage& M)
         SetBounds(Left(), Top(), Width(), Height());
         TWinControl::Dispatch(M);
         return;
-    case WM_MOUSEWHEEL: {
-        const Integer delta = int16_t(M.WParamHi());
-        if (m_dropped)
-            m_list->SetTopIndex(m_list->TopIndex() - delta / WHEEL_DELTA * WheelScrollLines());
-        else if (delta != 0 && Items()->Count() > 0) {
-            // One item per notch, towards the end for a notch towards the user.
-            const Integer steps = std::max(1, std::abs(delta) / WHEEL_DELTA);
-            const Integer target = ItemIndex() < 0 ? 0 : ItemIndex() + (delta < 0 ? steps : -steps);
-            UserSelect(std::clamp(target, 0, Items()->Count() - 1));
-        }
+    case WM_MOUSEWHEEL:
+        // An open list is a mode of its own: it scrolls, nothing else hears the wheel.
+        if (!m_dropped) break;
+        m_list->SetTopIndex(m_list->TopIndex() - int16_t(M.WParamHi()) / WHEEL_DELTA * WheelScrollLines());
         M.Result = 1;
         return;
+    default: break;
     }
-    default: TWinControl::Dispatch(M); return;
-    }
+    TWinControl::Dispatch(M);
 }
 
 void TCustomComboBox::DefaultHandler(TMessage& M)
@@ -459,6 +453,18 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         CloseList(false);
         Invalidate();
         return;
+    case WM_MOUSEWHEEL: {
+        // The combo's own wheel behaviour, reached only when no OnMouseWheel up to the form took
+        // it: one item per notch, towards the end for a notch towards the user.
+        const Integer delta = int16_t(M.WParamHi());
+        if (delta != 0 && Items()->Count() > 0) {
+            const Integer steps = std::max(1, std::abs(delta) / WHEEL_DELTA);
+            const Integer target = ItemIndex() < 0 ? 0 : ItemIndex() + (delta < 0 ? steps : -steps);
+            UserSelect(std::clamp(target, 0, Items()->Count() - 1));
+        }
+        M.Result = 1;
+        return;
+    }
     case WM_CAPTURECHANGED:
         if (m_dropped && HWND(M.LParam) != HandleIfAllocated()) CloseList(false);
         return;

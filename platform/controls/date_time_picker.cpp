@@ -272,12 +272,6 @@ void TDateTimePicker::Dispatch(TMessage& M)
         }
         return;
     }
-    if (M.Msg == WM_MOUSEWHEEL && !m_dropped) {
-        const Integer delta = int16_t(M.WParamHi());
-        if (delta != 0 && m_checked) UserChange(m_fields->Step(m_value, m_field, delta > 0 ? 1 : -1));
-        M.Result = 1;
-        return;
-    }
     TWinControl::Dispatch(M);
 }
 
@@ -287,6 +281,15 @@ void TDateTimePicker::DefaultHandler(TMessage& M)
     case WM_GETDLGCODE:
         M.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (m_dropped ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
         return;
+    case WM_MOUSEWHEEL: {
+        // The picker's own wheel behaviour (a step of the field), reached only when no
+        // OnMouseWheel up to the form took it.
+        if (m_dropped) break;
+        const Integer delta = int16_t(M.WParamHi());
+        if (delta != 0 && m_checked) UserChange(m_fields->Step(m_value, m_field, delta > 0 ? 1 : -1));
+        M.Result = 1;
+        return;
+    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         if (M.Msg == WM_KILLFOCUS) CloseCalendar();

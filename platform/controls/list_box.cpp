@@ -349,10 +349,6 @@ void TCustomListBox::Dispatch(TMessage& M)
         else if (M.WParamHi() == LBN_DBLCLK)
             DblClick();
         return;
-    case WM_MOUSEWHEEL:
-        SetTopIndex(m_topIndex - int16_t(M.WParamHi()) / WHEEL_DELTA * WheelScrollLines());
-        M.Result = 1;
-        return;
     default: TWinControl::Dispatch(M); return;
     }
 }
@@ -361,6 +357,11 @@ void TCustomListBox::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
     case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
+    case WM_MOUSEWHEEL:
+        // The list's own wheel behaviour: reached only when no OnMouseWheel up to the form took it.
+        SetTopIndex(m_topIndex - int16_t(M.WParamHi()) / WHEEL_DELTA * WheelScrollLines());
+        M.Result = 1;
+        return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: Invalidate(); break;
     case WM_LBUTTONDOWN:

@@ -222,12 +222,6 @@ void TCustomMemo::Dispatch(TMessage& M)
         Scroll(M.Msg == WM_VSCROLL, M.WParamLo(), int16_t(M.WParamHi()));
         return;
     }
-    if (M.Msg == WM_MOUSEWHEEL) {
-        const Integer delta = int16_t(M.WParamHi());
-        m_engine.SetTopLine(m_engine.TopLine() - delta / WHEEL_DELTA * WheelScrollLines());
-        M.Result = 1;
-        return;
-    }
     TCustomEdit::Dispatch(M);
 }
 
@@ -242,6 +236,13 @@ void TCustomMemo::DefaultHandler(TMessage& M)
             M.Result &= ~LRESULT(DLGC_WANTTAB);
         if (!m_wantReturns) M.Result &= ~LRESULT(DLGC_WANTALLKEYS);
         return;
+    case WM_MOUSEWHEEL: {
+        // The memo's own wheel behaviour: reached only when no OnMouseWheel up to the form took it.
+        const Integer delta = int16_t(M.WParamHi());
+        m_engine.SetTopLine(m_engine.TopLine() - delta / WHEEL_DELTA * WheelScrollLines());
+        M.Result = 1;
+        return;
+    }
     default: break;
     }
     TCustomEdit::DefaultHandler(M);
