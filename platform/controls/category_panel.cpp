@@ -2,6 +2,7 @@
 #include "platform/controls/category_panel.h"
 
 #include "platform/graphics/canvas.h"
+#include "platform/runtime/scope.h"
 
 #include <algorithm>
 
@@ -75,14 +76,9 @@ void TCategoryPanel::SetCollapsed(bool Value)
 {
     if (m_collapsed == Value) return;
     m_collapsed = Value;
+    TScopeExit set{[this] { m_settingHeight = false; }};
     m_settingHeight = true;
-    try {
-        SetBounds(Left(), Top(), Width(), Value ? HeaderHeight() : m_expandedHeight);
-    } catch (...) {
-        m_settingHeight = false;
-        throw;
-    }
-    m_settingHeight = false;
+    SetBounds(Left(), Top(), Width(), Value ? HeaderHeight() : m_expandedHeight);
     m_surface->SetVisible(!Value);
     Invalidate();
     if (Value && OnCollapse) OnCollapse(this);
@@ -240,25 +236,20 @@ TSize TCategoryPanelGroup::ContentExtent() const
 void TCategoryPanelGroup::AlignControls(TControl* /*AControl*/, TRect& /*R*/)
 {
     if (m_layingOut) return;
+    TScopeExit done{[this] { m_layingOut = false; }};
     m_layingOut = true;
-    try {
-        // Stacked from the top, shifted by the scroll position, as wide as the client area.
-        UpdateScrollBars();
-        Integer y = -VertScrollBar()->Position();
-        Integer width = ClientRect().Width();
-        for (TCategoryPanel* p : Panels()) {
-            if (!p->Visible()) continue;
-            p->m_settingHeight = true;
-            p->SetBounds(0, y, width, p->Height());
-            p->m_settingHeight = false;
-            y += p->Height();
-        }
-        m_lastMoved = nullptr;
-    } catch (...) {
-        m_layingOut = false;
-        throw;
+    // Stacked from the top, shifted by the scroll position, as wide as the client area.
+    UpdateScrollBars();
+    Integer y = -VertScrollBar()->Position();
+    Integer width = ClientRect().Width();
+    for (TCategoryPanel* p : Panels()) {
+        if (!p->Visible()) continue;
+        p->m_settingHeight = true;
+        p->SetBounds(0, y, width, p->Height());
+        p->m_settingHeight = false;
+        y += p->Height();
     }
-    m_layingOut = false;
+    m_lastMoved = nullptr;
     UpdateScrollBars();
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/controls/accelerator.h"
 #include "platform/graphics/canvas.h"
+#include "platform/runtime/scope.h"
 #include "platform/runtime/strings.h"
 
 namespace gw {
@@ -128,14 +129,8 @@ void TCustomLabel::AdjustBounds()
     TRect r = MeasureText();
     Integer x = Left();
     if (m_alignment == taRightJustify) x += Width() - r.Right;  // the right edge stays put
-    m_adjusting = true;
-    try {
-        SetBounds(x, Top(), r.Right, r.Bottom);
-    } catch (...) {
-        m_adjusting = false;
-        throw;
-    }
-    m_adjusting = false;
+    TTemporaryChange adjusting(m_adjusting, true);
+    SetBounds(x, Top(), r.Right, r.Bottom);
 }
 
 void TCustomLabel::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)

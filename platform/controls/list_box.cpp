@@ -3,6 +3,7 @@
 
 #include "platform/graphics/frame_controls.h"
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/scope.h"
 #include "platform/runtime/strings.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/system_metrics.h"
@@ -25,56 +26,40 @@ namespace {
 
 void TListBoxStrings::Clear()
 {
-    ++m_depth;
-    try {
+    {
+        TTemporaryChange depth(m_depth, m_depth + 1);
         TStringList::Clear();
-    } catch (...) {
-        --m_depth;
-        throw;
     }
-    --m_depth;
     if (m_depth == 0) m_owner.ItemsCleared();
 }
 
 void TListBoxStrings::Delete(Integer Index)
 {
-    ++m_depth;
-    try {
+    {
+        TTemporaryChange depth(m_depth, m_depth + 1);
         TStringList::Delete(Index);
-    } catch (...) {
-        --m_depth;
-        throw;
     }
-    --m_depth;
     if (m_depth == 0) m_owner.ItemDeleted(Index);
 }
 
 void TListBoxStrings::InsertObject(Integer Index, const String& S, TObject* AObject)
 {
     const Integer before = Count();
-    ++m_depth;
-    try {
+    {
+        TTemporaryChange depth(m_depth, m_depth + 1);
         TStringList::InsertObject(Index, S, AObject);
-    } catch (...) {
-        --m_depth;
-        throw;
     }
-    --m_depth;
     if (m_depth == 0 && Count() > before) m_owner.ItemInserted(Index);
 }
 
 Integer TListBoxStrings::AddObject(const String& S, TObject* AObject)
 {
     const Integer before = Count();
-    ++m_depth;
     Integer index = -1;
-    try {
+    {
+        TTemporaryChange depth(m_depth, m_depth + 1);
         index = TStringList::AddObject(S, AObject);
-    } catch (...) {
-        --m_depth;
-        throw;
     }
-    --m_depth;
     if (m_depth == 0 && Count() > before) m_owner.ItemInserted(index);
     return index;
 }

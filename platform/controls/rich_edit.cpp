@@ -5,6 +5,7 @@
 #include "platform/graphics/frame_controls.h"
 #include "platform/runtime/atomic_file.h"
 #include "platform/runtime/files.h"
+#include "platform/runtime/scope.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/window_system.h"
 
@@ -195,14 +196,9 @@ std::string TCustomRichEdit::RtfText() const
 void TCustomRichEdit::SetRtfText(std::string_view Rtf)
 {
     const TRichText t = ReadRtf(Rtf, m_default);
+    TScopeExit loaded{[this] { m_loading = false; }};
     m_loading = true;
-    try {
-        Perform(WM_SETTEXT, 0, LPARAM(t.Text.c_str()));
-    } catch (...) {
-        m_loading = false;
-        throw;
-    }
-    m_loading = false;
+    Perform(WM_SETTEXT, 0, LPARAM(t.Text.c_str()));
     m_formats = t.Formats;
     m_formats.resize(m_engine.Buffer.Length(), m_default);
     m_hasInsertFormat = false;
@@ -395,14 +391,9 @@ void TCustomRichEdit::DefaultHandler(TMessage& M)
             M.Result = 1;
             return;
         }
+        TScopeExit reset{[this] { m_resetFormats = false; }};
         m_resetFormats = !m_loading;
-        try {
-            TCustomMemo::DefaultHandler(M);
-        } catch (...) {
-            m_resetFormats = false;
-            throw;
-        }
-        m_resetFormats = false;
+        TCustomMemo::DefaultHandler(M);
         return;
     }
     case EM_SETEVENTMASK: {

@@ -2,6 +2,7 @@
 #include "platform/controls/scroll_box.h"
 
 #include "platform/graphics/frame_controls.h"
+#include "platform/runtime/scope.h"
 #include "platform/ui/system_metrics.h"
 
 #include <algorithm>
@@ -168,16 +169,10 @@ TSize TScrollingWinControl::ContentExtent() const
 void TScrollingWinControl::UpdateScrollBars()
 {
     if (m_updating) return;
-    m_updating = true;
-    try {
-        // Positions beyond the new range come back.
-        m_horz->SetPosition(m_horz->m_position);
-        m_vert->SetPosition(m_vert->m_position);
-    } catch (...) {
-        m_updating = false;
-        throw;
-    }
-    m_updating = false;
+    TTemporaryChange updating(m_updating, true);
+    // Positions beyond the new range come back.
+    m_horz->SetPosition(m_horz->m_position);
+    m_vert->SetPosition(m_vert->m_position);
     Invalidate();
 }
 
@@ -185,16 +180,13 @@ void TScrollingWinControl::ScrollBy(Integer DeltaX, Integer DeltaY)
 {
     if (DeltaX == 0 && DeltaY == 0) return;
     DisableAlign();
-    try {
+    {
+        TScopeExit enable{[this] { EnableAlign(); }};
         for (Integer i = 0; i < ControlCount(); ++i) {
             TControl* c = Controls(i);
             if (c->Align() == alNone) c->SetBounds(c->Left() + DeltaX, c->Top() + DeltaY, c->Width(), c->Height());
         }
-    } catch (...) {
-        EnableAlign();
-        throw;
     }
-    EnableAlign();
 }
 
 void TScrollingWinControl::ScrollInView(TControl* AControl)

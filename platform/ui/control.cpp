@@ -2,6 +2,7 @@
 #include "platform/ui/control.h"
 
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/scope.h"
 #include "platform/ui/application.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
@@ -347,14 +348,9 @@ void TControl::FontChanged(TObject* /*Sender*/)
 void TControl::CMParentFontChanged(TMessage& /*M*/)
 {
     if (!m_parentFont || !m_parent) return;
+    TScopeExit settled{[this] { m_settingParentFont = false; }};
     m_settingParentFont = true;
-    try {
-        m_font->Assign(m_parent->Font());
-    } catch (...) {
-        m_settingParentFont = false;
-        throw;
-    }
-    m_settingParentFont = false;
+    m_font->Assign(m_parent->Font());
 }
 
 void TControl::SetShowHint(bool Value)

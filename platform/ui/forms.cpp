@@ -2,6 +2,7 @@
 #include "platform/ui/forms.h"
 
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/scope.h"
 #include "platform/ui/application.h"
 
 #include <algorithm>
@@ -116,13 +117,10 @@ void TCustomForm::ShowWindowNow(bool Visible)
         PlaceByPosition();
         HWND h = Handle();
         m_formState |= fsShowing;
-        try {
+        {
+            TScopeExit shown{[this] { m_formState &= ~fsShowing; }};
             DoShow();
-        } catch (...) {
-            m_formState &= ~fsShowing;
-            throw;
         }
-        m_formState &= ~fsShowing;
         ShowWindow(h, true);
         SetActiveWindow(h);
     } else if (HandleAllocated()) {

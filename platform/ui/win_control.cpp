@@ -3,6 +3,7 @@
 
 #include "platform/graphics/canvas.h"
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/scope.h"
 #include "platform/ui/application.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/forms.h"
@@ -401,13 +402,10 @@ void TWinControl::CreateHandle()
 {
     if (m_handle) return;
     ControlState |= csCreating;
-    try {
+    {
+        TScopeExit created{[this] { ControlState &= ~csCreating; }};
         CreateWnd();
-    } catch (...) {
-        ControlState &= ~csCreating;
-        throw;
     }
-    ControlState &= ~csCreating;
     // Windowed children come with their parent, in z-order.
     for (TControl* c : m_controls)
         if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
@@ -482,14 +480,11 @@ void TWinControl::ChangeScale(Integer M, Integer D)
 {
     if (M == D) return;
     DisableAlign();
-    try {
+    {
+        TScopeExit enable{[this] { EnableAlign(); }};
         for (TControl* c : std::vector<TControl*>(m_controls)) c->ChangeScale(M, D);
         TControl::ChangeScale(M, D);
-    } catch (...) {
-        EnableAlign();
-        throw;
     }
-    EnableAlign();
 }
 
 TPoint TWinControl::ClientOrigin() const
@@ -590,51 +585,46 @@ void TWinControl::AlignChildren(TControl* AControl)
 
 void TWinControl::AlignControls(TControl* AControl, TRect& R)
 {
+    TScopeExit done{[this] { m_aligning = false; }};
     m_aligning = true;
-    try {
-        auto take = [&](TAlign a) {
-            std::vector<TControl*> list;
-            for (TControl* c : m_controls)
-                if (c->Align() == a && c->Visible()) list.push_back(c);
-            auto key = [a, AControl](TControl* c) {
-                Integer pos = 0;
-                switch (a) {
-                case alTop: pos = c->Top(); break;
-                case alBottom: pos = -(c->Top() + c->Height()); break;
-                case alLeft: pos = c->Left(); break;
-                case alRight: pos = -(c->Left() + c->Width()); break;
-                default: break;
-                }
-                return std::pair<Integer, bool>(pos, c != AControl);
-            };
-            std::stable_sort(list.begin(), list.end(), [&](TControl* x, TControl* y) { return key(x) < key(y); });
-            return list;
-        };
-        for (TControl* c : take(alTop)) {
-            c->SetBounds(R.Left, R.Top, R.Width(), c->Height());
-            R.Top += c->Height();
-        }
-        for (TControl* c : take(alBottom)) {
-            c->SetBounds(R.Left, R.Bottom - c->Height(), R.Width(), c->Height());
-            R.Bottom -= c->Height();
-        }
-        for (TControl* c : take(alLeft)) {
-            c->SetBounds(R.Left, R.Top, c->Width(), R.Height());
-            R.Left += c->Width();
-        }
-        for (TControl* c : take(alRight)) {
-            c->SetBounds(R.Right - c->Width(), R.Top, c->Width(), R.Height());
-            R.Right -= c->Width();
-        }
-        for (TControl* c : take(alClient)) c->SetBounds(R.Left, R.Top, R.Width(), R.Height());
-        TRect client = ClientRect();
+    auto take = [&](TAlign a) {
+        std::vector<TControl*> list;
         for (TControl* c : m_controls)
-            if (c->Align() == alNone && c->Anchors() != (akLeft | akTop)) c->AnchorToParent(client);
-    } catch (...) {
-        m_aligning = false;
-        throw;
+            if (c->Align() == a && c->Visible()) list.push_back(c);
+        auto key = [a, AControl](TControl* c) {
+            Integer pos = 0;
+            switch (a) {
+            case alTop: pos = c->Top(); break;
+            case alBottom: pos = -(c->Top() + c->Height()); break;
+            case alLeft: pos = c->Left(); break;
+            case alRight: pos = -(c->Left() + c->Width()); break;
+            default: break;
+            }
+            return std::pair<Integer, bool>(pos, c != AControl);
+        };
+        std::stable_sort(list.begin(), list.end(), [&](TControl* x, TControl* y) { return key(x) < key(y); });
+        return list;
+    };
+    for (TControl* c : take(alTop)) {
+        c->SetBounds(R.Left, R.Top, R.Width(), c->Height());
+        R.Top += c->Height();
     }
-    m_aligning = false;
+    for (TControl* c : take(alBottom)) {
+        c->SetBounds(R.Left, R.Bottom - c->Height(), R.Width(), c->Height());
+        R.Bottom -= c->Height();
+    }
+    for (TControl* c : take(alLeft)) {
+        c->SetBounds(R.Left, R.Top, c->Width(), R.Height());
+        R.Left += c->Width();
+    }
+    for (TControl* c : take(alRight)) {
+        c->SetBounds(R.Right - c->Width(), R.Top, c->Width(), R.Height());
+        R.Right -= c->Width();
+    }
+    for (TControl* c : take(alClient)) c->SetBounds(R.Left, R.Top, R.Width(), R.Height());
+    TRect client = ClientRect();
+    for (TControl* c : m_controls)
+        if (c->Align() == alNone && c->Anchors() != (akLeft | akTop)) c->AnchorToParent(client);
 }
 
 // --- focus and tab order --------------------------------------------------------------------------
@@ -839,14 +829,8 @@ TGraphicControl::~TGraphicControl() = default;
 void TGraphicControl::Dispatch(TMessage& M)
 {
     if (M.Msg == WM_PAINT && M.WParam) {
-        m_canvas = reinterpret_cast<TCanvas*>(M.WParam);
-        try {
-            Paint();
-        } catch (...) {
-            m_canvas = nullptr;
-            throw;
-        }
-        m_canvas = nullptr;
+        TTemporaryChange<TCanvas*> canvas(m_canvas, reinterpret_cast<TCanvas*>(M.WParam));
+        Paint();
         return;
     }
     TControl::Dispatch(M);
@@ -870,13 +854,8 @@ void TCustomControl::PaintWindow(TCanvas& Canvas)
     m_canvas->SetDeviceClip(&device);
     m_canvas->Font()->Assign(Font());
     m_canvas->Brush()->SetColor(Color());
-    try {
-        Paint();
-    } catch (...) {
-        m_canvas->SetHandle(nullptr);
-        throw;
-    }
-    m_canvas->SetHandle(nullptr);
+    TScopeExit release{[this] { m_canvas->SetHandle(nullptr); }};
+    Paint();
     m_canvas->SetDeviceClip(nullptr);
 }
 
