@@ -141,8 +141,8 @@ void TCategoryPanel::Dispatch(TMessage& M)
     switch (M.Msg) {
     case CM_CONTROLCHANGE:
         // Controls put on the panel go onto its surface.
-        if (M.LParam == 1 && m_surface && reinterpret_cast<TControl*>(M.WParam) != m_surface) {
-            auto* child = reinterpret_cast<TControl*>(M.WParam);
+        if (TCMControlChange(M).Inserting && m_surface && TCMControlChange(M).Control != m_surface) {
+            TControl* child = TCMControlChange(M).Control;
             TCustomPanel::Dispatch(M);
             child->SetParent(m_surface);
             return;
@@ -257,7 +257,7 @@ void TCategoryPanelGroup::Dispatch(TMessage& M)
 {
     TScrollingWinControl::Dispatch(M);
     // A scroll moves the stack: lay it out again at the new position.
-    if (M.Msg == WM_VSCROLL || (M.Msg == WM_MOUSEMOVE && (M.WParam & MK_LBUTTON))) Realign();
+    if (M.Msg == WM_VSCROLL || (M.Msg == WM_MOUSEMOVE && TWMMouse(M).LeftDown())) Realign();
 }
 
 }  // namespace gw

@@ -411,7 +411,7 @@ void TCustomComboBox::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CN_COMMAND:
-        switch (M.WParamHi()) {
+        switch (TWMCommand(M).NotifyCode) {
         case CBN_SELCHANGE:
             Click();
             Select();
@@ -431,7 +431,7 @@ void TCustomComboBox::Dispatch(TMessage& M)
     case WM_MOUSEWHEEL:
         // An open list is a mode of its own: it scrolls, nothing else hears the wheel.
         if (!m_dropped) break;
-        m_list->SetTopIndex(m_list->TopIndex() - int16_t(M.WParamHi()) / WHEEL_DELTA * WheelScrollLines());
+        m_list->SetTopIndex(m_list->TopIndex() - TWMMouseWheel(M).WheelDelta / WHEEL_DELTA * WheelScrollLines());
         M.Result = 1;
         return;
     default: break;
@@ -456,7 +456,7 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
     case WM_MOUSEWHEEL: {
         // The combo's own wheel behaviour, reached only when no OnMouseWheel up to the form took
         // it: one item per notch, towards the end for a notch towards the user.
-        const Integer delta = int16_t(M.WParamHi());
+        const Integer delta = TWMMouseWheel(M).WheelDelta;
         if (delta != 0 && Items()->Count() > 0) {
             const Integer steps = std::max(1, std::abs(delta) / WHEEL_DELTA);
             const Integer target = ItemIndex() < 0 ? 0 : ItemIndex() + (delta < 0 ? steps : -steps);
@@ -466,22 +466,22 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         return;
     }
     case WM_CAPTURECHANGED:
-        if (m_dropped && HWND(M.LParam) != HandleIfAllocated()) CloseList(false);
+        if (m_dropped && TWMCaptureChanged(M).NewCapture != HandleIfAllocated()) CloseList(false);
         return;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: KeyDownDefault(Word(M.WParam), KeyboardStateToShiftState(), M); return;
+    case WM_SYSKEYDOWN: KeyDownDefault(TWMKey(M).Key, KeyboardStateToShiftState(), M); return;
     case WM_CHAR:
         if (!HasEdit()) {
-            if (M.WParam > 32 && AutoComplete) TypeToSelect(Char(M.WParam));
+            if (TWMChar(M).CharCode > 32 && AutoComplete) TypeToSelect(TWMChar(M).CharCode);
             return;
         }
         if (M.WParam == 13 || M.WParam == 27 || M.WParam == 9) return;
-        if (M.WParam >= 32 && AutoComplete && CompleteTyping(Char(M.WParam))) return;
+        if (TWMChar(M).CharCode >= 32 && AutoComplete && CompleteTyping(TWMChar(M).CharCode)) return;
         m_engine.HandleMessage(M);
         return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = LParamToPoint(M.LParam);
         if (m_dropped) {
             MouseDownDropped(p);
             return;
@@ -495,7 +495,7 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         return;
     }
     case WM_MOUSEMOVE: {
-        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = LParamToPoint(M.LParam);
         if (m_dropped) {
             const TPoint lp = ToList(p);
             const Integer i = m_list->ItemAtPos(lp, true);
@@ -506,7 +506,7 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         return;
     }
     case WM_LBUTTONUP: {
-        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = LParamToPoint(M.LParam);
         if (m_dropped) {
             const TPoint lp = ToList(p);
             const bool inList = PtInRect(m_list->ClientRect(), lp) && m_list->ItemAtPos(lp, true) >= 0;
@@ -540,13 +540,10 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         M.Result = LRESULT(s.size());
         return;
     }
-    case CB_ADDSTRING:
-        M.Result = Items()->Add(M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
-        return;
+    case CB_ADDSTRING: M.Result = Items()->Add(TWMText(M).Value()); return;
     case CB_INSERTSTRING: {
         const Integer i = Integer(int32_t(M.WParam));
-        Items()->Insert(i < 0 ? Items()->Count() : i,
-                        M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
+        Items()->Insert(i < 0 ? Items()->Count() : i, TWMText(M).Value());
         M.Result = i < 0 ? Items()->Count() - 1 : i;
         return;
     }
@@ -564,7 +561,7 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
     case CB_FINDSTRING:
     case CB_FINDSTRINGEXACT:
     case CB_SELECTSTRING: {
-        const String s = M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String();
+        const String s = TWMText(M).Value();
         const Integer n = Items()->Count();
         const Integer start = Integer(int32_t(M.WParam)) + 1;
         M.Result = CB_ERR;
@@ -614,7 +611,7 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         M.Result = 1;
         return;
     case WM_SETTEXT:
-        SetText(M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
+        SetText(TWMText(M).Value());
         M.Result = 1;
         return;
     case WM_GETTEXTLENGTH: M.Result = LRESULT(Text().size()); return;

@@ -170,7 +170,7 @@ void TCustomLabel::Dispatch(TMessage& M)
         AdjustBounds();
         return;
     case CM_DIALOGCHAR:
-        if (m_focusControl && Enabled() && m_showAccelChar && IsAccel(Word(M.WParam), Caption()) &&
+        if (m_focusControl && Enabled() && m_showAccelChar && IsAccel(TWMKey(M).Key, Caption()) &&
             m_focusControl->CanFocus()) {
             m_focusControl->SetFocus();
             M.Result = 1;

@@ -329,9 +329,9 @@ void TCustomListBox::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CN_COMMAND:
-        if (M.WParamHi() == LBN_SELCHANGE)
+        if (TWMCommand(M).NotifyCode == LBN_SELCHANGE)
             Click();
-        else if (M.WParamHi() == LBN_DBLCLK)
+        else if (TWMCommand(M).NotifyCode == LBN_DBLCLK)
             DblClick();
         return;
     default: TWinControl::Dispatch(M); return;
@@ -344,14 +344,14 @@ void TCustomListBox::DefaultHandler(TMessage& M)
     case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
     case WM_MOUSEWHEEL:
         // The list's own wheel behaviour: reached only when no OnMouseWheel up to the form took it.
-        SetTopIndex(m_topIndex - int16_t(M.WParamHi()) / WHEEL_DELTA * WheelScrollLines());
+        SetTopIndex(m_topIndex - TWMMouseWheel(M).WheelDelta / WHEEL_DELTA * WheelScrollLines());
         M.Result = 1;
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: Invalidate(); break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = LParamToPoint(M.LParam);
         if (ScrollBarClick(p)) return;
         const Integer i = ItemAtPos(p, true);
         if (i >= 0) {
@@ -359,13 +359,13 @@ void TCustomListBox::DefaultHandler(TMessage& M)
                 NotifyParent(LBN_DBLCLK);
                 return;
             }
-            MouseDownOnItem(i, KeysToShiftState(M.WParam), p);
+            MouseDownOnItem(i, TWMMouse(M).Shift(), p);
         }
         return;
     }
     case WM_MOUSEMOVE:
-        if ((M.WParam & MK_LBUTTON) && GetCapture() == HandleIfAllocated() && !m_multiSelect) {
-            const Integer i = ItemAtPos({GetXLParam(M.LParam), GetYLParam(M.LParam)}, true);
+        if (TWMMouse(M).LeftDown() && GetCapture() == HandleIfAllocated() && !m_multiSelect) {
+            const Integer i = ItemAtPos(LParamToPoint(M.LParam), true);
             if (i >= 0 && i != m_itemIndex) UserSelect(i, 0);
         }
         return;
@@ -387,7 +387,7 @@ void TCustomListBox::DefaultHandler(TMessage& M)
         break;
     }
     case WM_CHAR:
-        if (M.WParam > 32) TypeToSelect(Char(M.WParam));
+        if (TWMChar(M).CharCode > 32) TypeToSelect(TWMChar(M).CharCode);
         return;
     case LB_GETCURSEL: M.Result = m_itemIndex; return;
     case LB_SETCURSEL:
@@ -400,7 +400,7 @@ void TCustomListBox::DefaultHandler(TMessage& M)
     case LB_GETITEMHEIGHT: M.Result = ItemHeight(); return;
     case LB_SETITEMHEIGHT: SetItemHeight(Integer(M.LParam)); return;
     case LB_ITEMFROMPOINT: {
-        const Integer i = ItemAtPos({GetXLParam(M.LParam), GetYLParam(M.LParam)}, false);
+        const Integer i = ItemAtPos(LParamToPoint(M.LParam), false);
         M.Result = MakeLParam(std::min(i, std::max(0, Count() - 1)), i >= Count() ? 1 : 0);
         return;
     }

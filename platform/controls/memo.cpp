@@ -219,7 +219,7 @@ void TCustomMemo::SetCaretPos(TPoint Value)
 void TCustomMemo::Dispatch(TMessage& M)
 {
     if (M.Msg == WM_VSCROLL || M.Msg == WM_HSCROLL) {
-        Scroll(M.Msg == WM_VSCROLL, M.WParamLo(), int16_t(M.WParamHi()));
+        Scroll(M.Msg == WM_VSCROLL, TWMScroll(M).Code, TWMScroll(M).Pos);
         return;
     }
     TCustomEdit::Dispatch(M);
@@ -238,7 +238,7 @@ void TCustomMemo::DefaultHandler(TMessage& M)
         return;
     case WM_MOUSEWHEEL: {
         // The memo's own wheel behaviour: reached only when no OnMouseWheel up to the form took it.
-        const Integer delta = int16_t(M.WParamHi());
+        const Integer delta = TWMMouseWheel(M).WheelDelta;
         m_engine.SetTopLine(m_engine.TopLine() - delta / WHEEL_DELTA * WheelScrollLines());
         M.Result = 1;
         return;

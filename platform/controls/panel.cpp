@@ -203,7 +203,7 @@ void TCustomGroupBox::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CM_DIALOGCHAR:
-        if (IsAccel(Word(M.WParam), Caption()) && CanFocus()) {
+        if (IsAccel(TWMKey(M).Key, Caption()) && CanFocus()) {
             // The accelerator goes to the first control inside.
             if (TWinControl* first = FindNextControl(nullptr, true, true, false)) first->SetFocus();
             M.Result = 1;

@@ -368,11 +368,11 @@ void TCustomRichEdit::PaintWindow(TCanvas& Canvas)
 void TCustomRichEdit::Dispatch(TMessage& M)
 {
     if (M.Msg == CN_NOTIFY && M.LParam) {
-        const NMHDR* h = reinterpret_cast<const NMHDR*>(M.LParam);
+        const NMHDR* h = TWMNotify(M).Header;
         if (h->code == EN_SELCHANGE && OnSelectionChange)
             OnSelectionChange(this);
         else if (h->code == EN_REQUESTRESIZE && OnResizeRequest) {
-            TRect rc = reinterpret_cast<const TReqResize*>(M.LParam)->rc;
+            TRect rc = TWMNotify(M).Record<TReqResize>().rc;
             OnResizeRequest(this, rc);
         }
         return;
@@ -385,7 +385,7 @@ void TCustomRichEdit::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
     case WM_SETTEXT: {
-        const String value = M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String();
+        const String value = TWMText(M).Value();
         if (!m_loading && !PlainText && IsRtf(StringToUtf8(StringView(value).substr(0, 16)))) {
             SetRtfText(StringToUtf8(value));
             M.Result = 1;

@@ -117,7 +117,7 @@ void TScrollBar::Dispatch(TMessage& M)
     case WM_HSCROLL:
     case WM_VSCROLL:
     case CN_HSCROLL:
-    case CN_VSCROLL: DoScroll(M.WParamLo(), int16_t(M.WParamHi())); return;
+    case CN_VSCROLL: DoScroll(TWMScroll(M).Code, TWMScroll(M).Pos); return;
     case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS; return;
     case WM_CANCELMODE:
     case CM_CANCELMODE:

@@ -233,7 +233,7 @@ void TScrollingWinControl::PaintWindow(TCanvas& Canvas)
 
 void TScrollingWinControl::BarMouse(TMessage& M)
 {
-    TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+    TPoint p = LParamToPoint(M.LParam);
     if (M.Msg == WM_LBUTTONDOWN || M.Msg == WM_LBUTTONDBLCLK) {
         TRect v = VertBarRect(), h = HorzBarRect();
         TControlScrollBar* bar = PtInRect(v, p) ? m_vert.get() : PtInRect(h, p) ? m_horz.get() : nullptr;
@@ -274,11 +274,11 @@ void TScrollingWinControl::BarMouse(TMessage& M)
 void TScrollingWinControl::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_HSCROLL: m_horz->ScrollMessage(M.WParamLo(), int16_t(M.WParamHi())); return;
-    case WM_VSCROLL: m_vert->ScrollMessage(M.WParamLo(), int16_t(M.WParamHi())); return;
+    case WM_HSCROLL: m_horz->ScrollMessage(TWMScroll(M).Code, TWMScroll(M).Pos); return;
+    case WM_VSCROLL: m_vert->ScrollMessage(TWMScroll(M).Code, TWMScroll(M).Pos); return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        TPoint p = LParamToPoint(M.LParam);
         if (PtInRect(VertBarRect(), p) || PtInRect(HorzBarRect(), p)) {
             BarMouse(M);
             return;

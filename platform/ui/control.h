@@ -7,6 +7,7 @@
 #include "platform/runtime/component.h"
 #include "platform/ui/cursors.h"
 #include "platform/ui/drag.h"
+#include "platform/ui/message_records.h"
 #include "platform/ui/messages.h"
 
 #include <functional>
@@ -257,7 +258,7 @@ protected:
     void SendCancelMode();
     void InvalidateControl(bool IsVisible, bool IsOpaque);
 
-    virtual void WMMouseButton(TMessage& Message, TMouseButton Button, int Kind);
+    virtual void WMMouseButton(TMessage& Message, TMouseButton Button, TMouseButtonEvent Event);
     virtual void WMMouseMove(TMessage& Message);
     virtual void WMMouseWheel(TMessage& Message);
     virtual void CMMouseWheel(TMessage& Message);
@@ -299,7 +300,5 @@ TCustomForm* GetParentForm(const TControl* Control);
 // The control that has the mouse captured, nullptr when none.
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* Control);
-// Shift state of mouse message key flags.
-TShiftState KeysToShiftState(WPARAM Keys);
 
 }  // namespace gw

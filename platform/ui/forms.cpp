@@ -352,7 +352,7 @@ bool TCustomForm::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint Mou
 void TCustomForm::CMDialogKey(TMessage& M)
 {
     if (GetKeyState(VK_MENU) >= 0) {
-        Word key = Word(M.WParam);
+        Word key = TWMKey(M).Key;
         if (key == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
             SelectNext(m_activeControl, GetKeyState(VK_SHIFT) >= 0, true);
             M.Result = 1;

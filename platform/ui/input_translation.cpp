@@ -1,6 +1,7 @@
 // Input translation: the key-state table, the standard keyboard layout and scan codes, and the
 // conversion of the display's key and mouse input into messages (double clicks, activation on
 // a press, the cursor query).
+#include "platform/ui/message_records.h"
 #include "platform/ui/window_system_state.h"
 
 #include "platform/ui/system_metrics.h"
@@ -97,12 +98,6 @@ Char CharOfKey(Word Vk)
     }
 }
 
-UINT ButtonMessage(TMouseButton B, int Kind /*0 down, 1 up, 2 double*/)
-{
-    UINT base = B == mbLeft ? WM_LBUTTONDOWN : B == mbRight ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
-    return base + UINT(Kind);
-}
-
 Word ButtonKey(TMouseButton B) { return B == mbLeft ? VK_LBUTTON : B == mbRight ? VK_RBUTTON : VK_MBUTTON; }
 
 }  // namespace
@@ -159,7 +154,7 @@ bool ConvertMouse(const TInputEvent& In, TMsg& M)
     if (bar >= 0 && !(In.Action == TMouseAction::Down && In.Button == mbLeft)) return false;
     UINT msg = WM_MOUSEMOVE;
     if (In.Action == TMouseAction::Down) {
-        msg = ButtonMessage(In.Button, 0);
+        msg = ButtonMessage(In.Button, TMouseButtonEvent::Down);
         HWND top = GetTopLevelWindow(target);
         if (top != s.Active && !s.Capture) {
             LRESULT r =
@@ -180,15 +175,15 @@ bool ConvertMouse(const TInputEvent& In, TMsg& M)
             pressTime - lc.Time <= GetDoubleClickTime() && std::abs(lc.Point.X - In.Point.X) <= dx &&
             std::abs(lc.Point.Y - In.Point.Y) <= dy;
         if (dbl) {
-            msg = ButtonMessage(In.Button, 2);
+            msg = ButtonMessage(In.Button, TMouseButtonEvent::Double);
             lc.Valid = false;
         } else {
             lc = {true, target, In.Button, pressTime, In.Point};
         }
     } else if (In.Action == TMouseAction::Up) {
-        msg = ButtonMessage(In.Button, 1);
+        msg = ButtonMessage(In.Button, TMouseButtonEvent::Up);
     }
-    if (msg != ButtonMessage(In.Button, 1)) {
+    if (msg != ButtonMessage(In.Button, TMouseButtonEvent::Up)) {
         SendMessage(target, WM_SETCURSOR, target, MakeLParam(HTCLIENT, Integer(msg)));
         if (!IsWindow(target)) return false;
     }

@@ -79,7 +79,7 @@ void TWinControl::WndProc(TMessage& M)
     case WM_MBUTTONUP:
     case WM_MBUTTONDBLCLK: {
         // A windowless child under the mouse (or holding the capture) gets the message.
-        TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = TWMMouse(M).Pos;
         TControl* target = nullptr;
         TControl* cap = GetCaptureControl();
         if (cap && cap->Parent() == this && !dynamic_cast<TWinControl*>(cap))
@@ -87,7 +87,7 @@ void TWinControl::WndProc(TMessage& M)
         else if (!cap || cap == this)
             target = ControlAtPos(p, false);
         if (target && !dynamic_cast<TWinControl*>(target)) {
-            M.Result = target->Perform(M.Msg, M.WParam, MakeLParam(p.X - target->Left(), p.Y - target->Top()));
+            M.Result = target->Perform(M.Msg, M.WParam, PointToLParam({p.X - target->Left(), p.Y - target->Top()}));
             return;
         }
         // Controls take the focus on a press; the press goes on only when they got it.
@@ -195,7 +195,7 @@ void TWinControl::WMCommandNotify(TMessage& M)
     if (M.Msg == WM_COMMAND)
         from = HWND(M.LParam);
     else if (M.LParam)
-        from = reinterpret_cast<const NMHDR*>(M.LParam)->hwndFrom;
+        from = TWMNotify(M).Header->hwndFrom;
     if (TWinControl* child = FindControl(from); child && child != this) {
         M.Result = child->Perform(CN_BASE + M.Msg, M.WParam, M.LParam);
         return;
@@ -206,8 +206,8 @@ void TWinControl::WMCommandNotify(TMessage& M)
 void TWinControl::WMContextMenu(TMessage& M)
 {
     // The request names the screen point (-1, -1 from the keyboard: the control's centre).
-    TPoint screen{GetXLParam(M.LParam), GetYLParam(M.LParam)};
-    TPoint p = screen.X == -1 && screen.Y == -1 ? TPoint{Width() / 2, Height() / 2} : ScreenToClient(screen);
+    const TWMContextMenu request(M);
+    TPoint p = request.FromKeyboard() ? TPoint{Width() / 2, Height() / 2} : ScreenToClient(request.Pos);
     TControl* target = ControlAtPos(p, false);
     if (!target) target = this;
     bool handled = false;
@@ -233,7 +233,7 @@ void TWinControl::WMContextMenu(TMessage& M)
 void TWinControl::CNKeyDown(TMessage& M)
 {
     M.Result = 1;
-    Word key = Word(M.WParam);
+    Word key = TWMKey(M).Key;
     if (!(ComponentState() & csDesigning)) {
         if (Perform(CM_CHILDKEY, key, LPARAM(this)) != 0) return;
         LRESULT mask = 0;
@@ -295,7 +295,7 @@ bool TWinControl::DoKeyDown(TMessage& M)
 {
     return DoKey(M, &TWinControl::DoKeyDown, [&](WPARAM& K) {
         Word key = Word(K);
-        KeyDown(key, KeyDataToShiftState(M.LParam));
+        KeyDown(key, TWMKey(M).Shift());
         K = key;
     });
 }
@@ -304,7 +304,7 @@ bool TWinControl::DoKeyUp(TMessage& M)
 {
     return DoKey(M, &TWinControl::DoKeyUp, [&](WPARAM& K) {
         Word key = Word(K);
-        KeyUp(key, KeyDataToShiftState(M.LParam));
+        KeyUp(key, TWMKey(M).Shift());
         K = key;
     });
 }
@@ -746,7 +746,7 @@ void TWinControl::WMPaint(TMessage& M)
 {
     if (M.WParam) {
         // Painting into a given canvas (PaintTo, double buffering).
-        TCanvas& c = *reinterpret_cast<TCanvas*>(M.WParam);
+        TCanvas& c = *TWMPaint(M).Canvas;
         PaintWindow(c);
         PaintControls(c);
         return;
@@ -780,7 +780,7 @@ void TWinControl::WMPaint(TMessage& M)
 void TWinControl::WMEraseBkgnd(TMessage& M)
 {
     if (!M.WParam) return;
-    TCanvas& c = *reinterpret_cast<TCanvas*>(M.WParam);
+    TCanvas& c = *TWMPaint(M).Canvas;
     c.Brush()->SetColor(Color());
     c.Brush()->SetStyle(bsSolid);
     c.FillRect(ClientRect());
@@ -795,7 +795,7 @@ void TWinControl::WMSetCursor(TMessage& M)
         M.Result = 1;
         return;
     }
-    if (HWND(M.WParam) == m_handle && M.LParamLo() == HTCLIENT) {
+    if (TWMSetCursor(M).Wnd == m_handle && TWMSetCursor(M).HitTest == HTCLIENT) {
         TControl* c = ControlAtPos(ScreenToClient(GetCursorPos()), false);
         TCursor cur = c ? c->Cursor() : Cursor();
         if (c && cur == crDefault) cur = Cursor();
@@ -829,7 +829,7 @@ TGraphicControl::~TGraphicControl() = default;
 void TGraphicControl::Dispatch(TMessage& M)
 {
     if (M.Msg == WM_PAINT && M.WParam) {
-        TTemporaryChange<TCanvas*> canvas(m_canvas, reinterpret_cast<TCanvas*>(M.WParam));
+        TTemporaryChange<TCanvas*> canvas(m_canvas, TWMPaint(M).Canvas);
         Paint();
         return;
     }

@@ -1,6 +1,8 @@
 // Sending and posting messages, window procedures, the default procedure and registered
 // message numbers.
 #include "platform/ui/backend.h"
+#include "platform/ui/cursors.h"
+#include "platform/ui/message_records.h"
 #include "platform/ui/window_system_state.h"
 
 #include <map>
@@ -44,7 +46,7 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
     switch (Msg) {
     case WM_SETCURSOR:
         if (r->Parent && SendMessage(r->Parent, Msg, WParam, LParam)) return 1;
-        if (!r->Parent && HasBackend()) Backend().SetCursorShape(-2 /* arrow */);
+        if (!r->Parent && HasBackend()) Backend().SetCursorShape(crArrow);
         return 0;
     case WM_MOUSEACTIVATE:
         if (r->Parent) {
@@ -55,7 +57,7 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
     case WM_MOUSEWHEEL:
     case WM_CONTEXTMENU: return r->Parent ? SendMessage(r->Parent, Msg, WParam, LParam) : 0;
     case WM_RBUTTONUP: {
-        TPoint p = ClientToScreen(Wnd, {GetXLParam(LParam), GetYLParam(LParam)});
+        TPoint p = ClientToScreen(Wnd, LParamToPoint(LParam));
         SendMessage(Wnd, WM_CONTEXTMENU, Wnd, MakeLParam(p.X, p.Y));
         return 0;
     }
