@@ -98,10 +98,6 @@ void TButtonControl::Dispatch(TMessage& M)
         TCustomControl::Dispatch(M);
         Invalidate();
         return;
-    case WM_SETFOCUS:
-        TCustomControl::Dispatch(M);
-        Invalidate();
-        return;
     default: TCustomControl::Dispatch(M); return;
     }
 }
@@ -144,7 +140,6 @@ void TButton::Click()
 void TButton::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_GETDLGCODE: M.Result = DLGC_BUTTON | (m_default ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON); return;
     case CM_DIALOGKEY: {
         Word key = TWMKey(M).Key;
         TCustomForm* form = GetParentForm(this);

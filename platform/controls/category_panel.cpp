@@ -149,11 +149,6 @@ void TCategoryPanel::Dispatch(TMessage& M)
         }
         TCustomPanel::Dispatch(M);
         return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        TCustomPanel::Dispatch(M);
-        Invalidate();
-        return;
     default: TCustomPanel::Dispatch(M); return;
     }
 }

@@ -441,18 +441,12 @@ void TCustomComboBox::Dispatch(TMessage& M)
 
 void TCustomComboBox::DefaultHandler(TMessage& M)
 {
+    if (ComboMessage(M)) return;
     switch (M.Msg) {
-    case WM_GETDLGCODE:
-        M.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (m_dropped ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
-        return;
     case WM_SETFOCUS:
         if (HasEdit()) m_engine.SetSel(0, -1);
-        Invalidate();
         return;
-    case WM_KILLFOCUS:
-        CloseList(false);
-        Invalidate();
-        return;
+    case WM_KILLFOCUS: CloseList(false); return;
     case WM_MOUSEWHEEL: {
         // The combo's own wheel behaviour, reached only when no OnMouseWheel up to the form took
         // it: one item per notch, towards the end for a notch towards the user.
@@ -518,103 +512,6 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         if (HasEdit()) m_engine.HandleMessage(M);
         return;
     }
-    case CB_GETCURSEL: M.Result = ItemIndex(); return;
-    case CB_SETCURSEL:
-        SetItemIndex(Integer(int32_t(M.WParam)));
-        M.Result = ItemIndex() >= 0 ? ItemIndex() : CB_ERR;
-        return;
-    case CB_GETCOUNT: M.Result = Items()->Count(); return;
-    case CB_GETLBTEXTLEN:
-    case CB_GETLBTEXT: {
-        const Integer i = Integer(int32_t(M.WParam));
-        if (i < 0 || i >= Items()->Count()) {
-            M.Result = CB_ERR;
-            return;
-        }
-        const String s = Items()->Strings(i);
-        if (M.Msg == CB_GETLBTEXT && M.LParam) {
-            Char* out = reinterpret_cast<Char*>(M.LParam);
-            std::copy(s.begin(), s.end(), out);
-            out[s.size()] = 0;
-        }
-        M.Result = LRESULT(s.size());
-        return;
-    }
-    case CB_ADDSTRING: M.Result = Items()->Add(TWMText(M).Value()); return;
-    case CB_INSERTSTRING: {
-        const Integer i = Integer(int32_t(M.WParam));
-        Items()->Insert(i < 0 ? Items()->Count() : i, TWMText(M).Value());
-        M.Result = i < 0 ? Items()->Count() - 1 : i;
-        return;
-    }
-    case CB_DELETESTRING: {
-        const Integer i = Integer(int32_t(M.WParam));
-        if (i < 0 || i >= Items()->Count()) {
-            M.Result = CB_ERR;
-            return;
-        }
-        Items()->Delete(i);
-        M.Result = Items()->Count();
-        return;
-    }
-    case CB_RESETCONTENT: Clear(); return;
-    case CB_FINDSTRING:
-    case CB_FINDSTRINGEXACT:
-    case CB_SELECTSTRING: {
-        const String s = TWMText(M).Value();
-        const Integer n = Items()->Count();
-        const Integer start = Integer(int32_t(M.WParam)) + 1;
-        M.Result = CB_ERR;
-        for (Integer k = 0; k < n; ++k) {
-            const Integer i = (std::max(0, start) + k) % n;
-            const String item = Items()->Strings(i);
-            if (M.Msg == CB_FINDSTRINGEXACT ? SameText(item, s) : StartsText(s, item)) {
-                M.Result = i;
-                break;
-            }
-        }
-        if (M.Msg == CB_SELECTSTRING && M.Result != CB_ERR) SetItemIndex(Integer(M.Result));
-        return;
-    }
-    case CB_SHOWDROPDOWN:
-        M.WParam ? OpenList() : CloseList(true);
-        M.Result = 1;
-        return;
-    case CB_GETDROPPEDSTATE: M.Result = m_dropped ? 1 : 0; return;
-    case CB_SETITEMHEIGHT:
-        if (int32_t(M.WParam) == -1) {
-            m_fieldHeight = std::max(0, Integer(M.LParam));
-            SetBounds(Left(), Top(), Width(), Height());
-        } else {
-            m_list->SetItemHeight(Integer(M.LParam));
-        }
-        Invalidate();
-        return;
-    case CB_GETITEMHEIGHT: M.Result = int32_t(M.WParam) == -1 ? FieldHeight() : m_list->ItemHeight(); return;
-    case CB_SETDROPPEDWIDTH:
-        m_droppedWidth = std::max(0, Integer(M.WParam));
-        M.Result = std::max(m_droppedWidth, Width());
-        return;
-    case CB_GETDROPPEDWIDTH: M.Result = std::max(m_droppedWidth, Width()); return;
-    case CB_LIMITTEXT:
-        m_engine.Buffer.MaxLength = Integer(M.WParam);
-        M.Result = 1;
-        return;
-    case CB_GETEDITSEL: {
-        TMessage m{EM_GETSEL, M.WParam, M.LParam, 0};
-        m_engine.HandleMessage(m);
-        M.Result = m.Result;
-        return;
-    }
-    case CB_SETEDITSEL:
-        m_engine.SetSel(int16_t(M.LParam & 0xFFFF), int16_t((M.LParam >> 16) & 0xFFFF));
-        M.Result = 1;
-        return;
-    case WM_SETTEXT:
-        SetText(TWMText(M).Value());
-        M.Result = 1;
-        return;
-    case WM_GETTEXTLENGTH: M.Result = LRESULT(Text().size()); return;
     default: break;
     }
     if (HasEdit() && M.Msg >= EM_GETSEL && M.Msg <= EM_CHARFROMPOS && m_engine.HandleMessage(M)) return;

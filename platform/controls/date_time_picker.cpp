@@ -278,9 +278,6 @@ void TDateTimePicker::Dispatch(TMessage& M)
 void TDateTimePicker::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_GETDLGCODE:
-        M.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (m_dropped ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
-        return;
     case WM_MOUSEWHEEL: {
         // The picker's own wheel behaviour (a step of the field), reached only when no
         // OnMouseWheel up to the form took it.
@@ -294,7 +291,6 @@ void TDateTimePicker::DefaultHandler(TMessage& M)
     case WM_KILLFOCUS:
         if (M.Msg == WM_KILLFOCUS) CloseCalendar();
         m_pending.clear();
-        Invalidate();
         return;
     case WM_CAPTURECHANGED:
         if (m_dropped && TWMCaptureChanged(M).NewCapture != HandleIfAllocated()) CloseCalendar();

@@ -177,14 +177,9 @@ void TCustomEdit::DefaultHandler(TMessage& M)
         return;
     }
     case WM_GETTEXTLENGTH: M.Result = m_engine.Buffer.Length(); return;
-    case WM_GETDLGCODE:
-        M.Result =
-            DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL | (m_multiline ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
-        return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         m_caretHides = 0;
-        Invalidate();
         NotifyParent(M.Msg == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS);
         TWinControl::DefaultHandler(M);
         return;

@@ -380,15 +380,9 @@ void TLinkLabel::Dispatch(TMessage& M)
         TCustomControl::Dispatch(M);
         AdjustBounds();
         return;
-    case WM_GETDLGCODE: M.Result = DLGC_WANTCHARS; return;
     case CM_WANTSPECIALKEY:
         // Enter opens the focused link rather than pressing the dialog's default button.
         M.Result = M.WParam == VK_RETURN && !m_segments.empty() ? 1 : 0;
-        return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        TCustomControl::Dispatch(M);
-        Invalidate();
         return;
     default: TCustomControl::Dispatch(M); return;
     }

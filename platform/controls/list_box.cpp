@@ -341,14 +341,11 @@ void TCustomListBox::Dispatch(TMessage& M)
 void TCustomListBox::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
     case WM_MOUSEWHEEL:
         // The list's own wheel behaviour: reached only when no OnMouseWheel up to the form took it.
         SetTopIndex(m_topIndex - TWMMouseWheel(M).WheelDelta / WHEEL_DELTA * WheelScrollLines());
         M.Result = 1;
         return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: Invalidate(); break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         const TPoint p = LParamToPoint(M.LParam);

@@ -225,17 +225,20 @@ void TCustomMemo::Dispatch(TMessage& M)
     TCustomEdit::Dispatch(M);
 }
 
+LRESULT TCustomMemo::DialogCode() const
+{
+    LRESULT code = TCustomEdit::DialogCode();
+    if (m_wantTabs)
+        code |= DLGC_WANTTAB;
+    else
+        code &= ~LRESULT(DLGC_WANTTAB);
+    if (!m_wantReturns) code &= ~LRESULT(DLGC_WANTALLKEYS);
+    return code;
+}
+
 void TCustomMemo::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_GETDLGCODE:
-        TCustomEdit::DefaultHandler(M);
-        if (m_wantTabs)
-            M.Result |= DLGC_WANTTAB;
-        else
-            M.Result &= ~LRESULT(DLGC_WANTTAB);
-        if (!m_wantReturns) M.Result &= ~LRESULT(DLGC_WANTALLKEYS);
-        return;
     case WM_MOUSEWHEEL: {
         // The memo's own wheel behaviour: reached only when no OnMouseWheel up to the form took it.
         const Integer delta = TWMMouseWheel(M).WheelDelta;

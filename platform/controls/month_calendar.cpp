@@ -155,9 +155,6 @@ void TMonthCalendar::Dispatch(TMessage& M)
 void TMonthCalendar::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS; return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: Invalidate(); break;
     case WM_LBUTTONDOWN: {
         const TPoint p = LParamToPoint(M.LParam);
         TDateTime day = 0;

@@ -118,7 +118,6 @@ void TScrollBar::Dispatch(TMessage& M)
     case WM_VSCROLL:
     case CN_HSCROLL:
     case CN_VSCROLL: DoScroll(TWMScroll(M).Code, TWMScroll(M).Pos); return;
-    case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS; return;
     case WM_CANCELMODE:
     case CM_CANCELMODE:
         if (m_pressed != TScrollBarPart::None) {

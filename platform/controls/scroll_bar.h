@@ -46,6 +46,7 @@ public:
     TScrollEvent OnScroll;
 
 protected:
+    LRESULT DialogCode() const override { return DLGC_WANTARROWS; }
     void Paint() override;
     void Dispatch(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;

@@ -57,7 +57,7 @@ TControl* GetCaptureControl()
         return nullptr;
     }
     if (g_captureControl) {
-        auto* w = dynamic_cast<TWinControl*>(g_captureControl);
+        auto* w = WindowedControl(g_captureControl);
         HWND owner = w ? w->HandleIfAllocated()
                        : (g_captureControl->Parent() ? g_captureControl->Parent()->HandleIfAllocated() : 0);
         if (owner == cap) return g_captureControl;
@@ -72,7 +72,7 @@ void SetCaptureControl(TControl* Control)
         ReleaseCapture();
         return;
     }
-    auto* w = dynamic_cast<TWinControl*>(Control);
+    auto* w = WindowedControl(Control);
     if (!w) w = Control->Parent();
     if (!w) return;
     SetCapture(w->Handle());
@@ -408,7 +408,7 @@ void TControl::SetMouseCapture(bool Value)
 void TControl::InvalidateControl(bool IsVisible, bool /*IsOpaque*/)
 {
     if (!IsVisible || !m_parent || !m_parent->HandleAllocated()) return;
-    if (dynamic_cast<TWinControl*>(this)) return;  // a window repaints its own area
+    if (IsWindowed()) return;  // a window repaints its own area
     TRect r = BoundsRect();
     InvalidateRect(m_parent->HandleIfAllocated(), &r, true);
 }
@@ -538,7 +538,7 @@ void TControl::WMMouseButton(TMessage& M, TMouseButton Button, TMouseButtonEvent
     if (Event == TMouseButtonEvent::Up) {
         DefaultHandler(M);
         // A windowless control asks its parent, which finds it again under the point.
-        if (Button == mbRight && m_parent && !dynamic_cast<TWinControl*>(this) && m_parent->HandleAllocated()) {
+        if (Button == mbRight && m_parent && !IsWindowed() && m_parent->HandleAllocated()) {
             TPoint s = ClientToScreen({x, y});
             m_parent->Perform(WM_CONTEXTMENU, m_parent->HandleIfAllocated(), MakeLParam(s.X, s.Y));
         }
@@ -570,7 +570,7 @@ void TControl::WMMouseWheel(TMessage& M)
 {
     // The wheel goes to the focus window; one its window passed up unhandled has been offered
     // to the handlers up here already, by the focused control's CM_MOUSEWHEEL.
-    auto* self = dynamic_cast<TWinControl*>(this);
+    auto* self = WindowedControl(this);
     HWND focus = GetFocus();
     bool passedUp = self && self->HandleAllocated() && focus != self->HandleIfAllocated() &&
         IsChild(self->HandleIfAllocated(), focus);

@@ -219,6 +219,8 @@ public:
     // --- actions --------------------------------------------------------------------------------
     virtual void Click();
     virtual void DblClick();
+    // The control has a window of its own (a TWinControl).
+    virtual bool IsWindowed() const { return false; }
     // A push button (not a radio button): a focused push button acts on Enter itself, so a
     // form's default button leaves the key to it.
     virtual bool IsPushButton() const { return false; }

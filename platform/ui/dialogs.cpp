@@ -32,10 +32,10 @@ public:
     }
 
 protected:
+    LRESULT DialogCode() const override { return Default ? DLGC_BUTTON | DLGC_DEFPUSHBUTTON : DLGC_BUTTON; }
     void Dispatch(TMessage& M) override
     {
         switch (M.Msg) {
-        case WM_GETDLGCODE: M.Result = Default ? DLGC_BUTTON | DLGC_DEFPUSHBUTTON : DLGC_BUTTON; return;
         case CM_DIALOGKEY: {
             Word key = TWMKey(M).Key;
             bool focusedButton = dynamic_cast<TMessageButton*>(GetParentForm(this)->ActiveControl()) != nullptr;

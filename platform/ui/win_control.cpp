@@ -82,11 +82,11 @@ void TWinControl::WndProc(TMessage& M)
         const TPoint p = TWMMouse(M).Pos;
         TControl* target = nullptr;
         TControl* cap = GetCaptureControl();
-        if (cap && cap->Parent() == this && !dynamic_cast<TWinControl*>(cap))
+        if (cap && cap->Parent() == this && !cap->IsWindowed())
             target = cap;
         else if (!cap || cap == this)
             target = ControlAtPos(p, false);
-        if (target && !dynamic_cast<TWinControl*>(target)) {
+        if (target && !target->IsWindowed()) {
             M.Result = target->Perform(M.Msg, M.WParam, PointToLParam({p.X - target->Left(), p.Y - target->Top()}));
             return;
         }
@@ -110,6 +110,9 @@ void TWinControl::Dispatch(TMessage& M)
     case WM_PAINT: WMPaint(M); return;
     case WM_ERASEBKGND: WMEraseBkgnd(M); return;
     case WM_SETCURSOR: WMSetCursor(M); return;
+    case WM_GETDLGCODE: M.Result = DialogCode(); return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: WMFocusChanged(M); return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
         if (!DoKeyDown(M)) DefaultHandler(M);
@@ -181,6 +184,12 @@ void TWinControl::Dispatch(TMessage& M)
     }
     default: TControl::Dispatch(M); return;
     }
+}
+
+void TWinControl::WMFocusChanged(TMessage& M)
+{
+    DefaultHandler(M);
+    if (RepaintsOnFocusChange()) Invalidate();
 }
 
 void TWinControl::DefaultHandler(TMessage& M)
@@ -408,10 +417,10 @@ void TWinControl::CreateHandle()
     }
     // Windowed children come with their parent, in z-order.
     for (TControl* c : m_controls)
-        if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
+        if (auto* w = WindowedControl(c)) w->CreateHandle();
     // Windows are stacked in creation order (newest on top); keep the tab order's stacking.
     for (TControl* c : m_controls)
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->m_handle) SetWindowZOrder(w->m_handle, 0);
+        if (auto* w = WindowedControl(c); w && w->m_handle) SetWindowZOrder(w->m_handle, 0);
     Realign();
 }
 
@@ -420,7 +429,7 @@ void TWinControl::DestroyHandle()
     if (!m_handle) return;
     ControlState |= csDestroyingHandle;
     for (TControl* c : m_controls)
-        if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
+        if (auto* w = WindowedControl(c)) w->DestroyHandle();
     DestroyWnd();
     ControlState &= ~csDestroyingHandle;
 }
@@ -520,12 +529,12 @@ void TWinControl::InsertControl(TControl* Control)
 {
     Control->m_parent = this;
     m_controls.push_back(Control);
-    if (auto* w = dynamic_cast<TWinControl*>(Control)) m_tabList.push_back(w);
+    if (auto* w = WindowedControl(Control)) m_tabList.push_back(w);
     if (Control->ParentColor()) Control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     if (Control->ParentFont()) Control->Perform(CM_PARENTFONTCHANGED, 0, 0);
     if (Control->ParentShowHint()) Control->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
     Control->UpdateAnchorRules();
-    if (auto* w = dynamic_cast<TWinControl*>(Control); w && m_handle) w->CreateHandle();
+    if (auto* w = WindowedControl(Control); w && m_handle) w->CreateHandle();
     Control->Invalidate();
     Perform(CM_CONTROLCHANGE, WPARAM(Control), 1);
     Realign(Control);
@@ -534,7 +543,7 @@ void TWinControl::InsertControl(TControl* Control)
 void TWinControl::RemoveControl(TControl* Control)
 {
     Perform(CM_CONTROLCHANGE, WPARAM(Control), 0);
-    if (auto* w = dynamic_cast<TWinControl*>(Control)) {
+    if (auto* w = WindowedControl(Control)) {
         if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(w, true);
         w->DestroyHandle();
         std::erase(m_tabList, w);
@@ -557,7 +566,7 @@ TControl* TWinControl::ControlAtPos(TPoint P, bool AllowDisabled, bool AllowWinC
 {
     for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
         TControl* c = *it;
-        bool windowed = dynamic_cast<TWinControl*>(c) != nullptr;
+        bool windowed = c->IsWindowed();
         if (windowed && !AllowWinControls) continue;
         if (!c->Visible() || (!c->Enabled() && !AllowDisabled)) continue;
         if (PtInRect(c->BoundsRect(), P)) return c;
@@ -733,7 +742,7 @@ void TWinControl::PaintWindow(TCanvas& /*Canvas*/) {}
 void TWinControl::PaintControls(TCanvas& Canvas)
 {
     for (TControl* c : m_controls) {
-        if (dynamic_cast<TWinControl*>(c) || !c->Visible()) continue;
+        if (c->IsWindowed() || !c->Visible()) continue;
         Integer saved = Canvas.SaveDC();
         Canvas.MoveOrigin(c->Left(), c->Top());
         Canvas.IntersectClipRect(Rect(0, 0, c->Width(), c->Height()));
@@ -816,7 +825,7 @@ void TWinControl::PaintTo(TCanvas& Canvas, Integer X, Integer Y)
     Perform(WM_ERASEBKGND, WPARAM(&Canvas), 0);
     Perform(WM_PAINT, WPARAM(&Canvas), 0);
     for (TControl* c : m_controls)
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->Visible()) w->PaintTo(Canvas, w->Left(), w->Top());
+        if (auto* w = WindowedControl(c); w && w->Visible()) w->PaintTo(Canvas, w->Left(), w->Top());
     Canvas.RestoreDC(saved);
 }
 
