@@ -15,38 +15,6 @@
 
 namespace gw {
 
-namespace {
-
-String DecodeUtf16(std::string_view b, bool bigEndian)
-{
-    String out;
-    out.reserve(b.size() / 2);
-    for (size_t i = 0; i + 1 < b.size(); i += 2) {
-        const auto hi = static_cast<unsigned char>(b[bigEndian ? i : i + 1]);
-        const auto lo = static_cast<unsigned char>(b[bigEndian ? i + 1 : i]);
-        out.push_back(static_cast<Char>((hi << 8) | lo));
-    }
-    return out;
-}
-
-}  // namespace
-
-String DecodeBytesAs(std::string_view b, TTextEncoding e)
-{
-    auto drop = [&](std::string_view m) {
-        if (b.substr(0, m.size()) == m) b.remove_prefix(m.size());
-    };
-    switch (e) {
-    case TTextEncoding::Utf8: drop("\xEF\xBB\xBF"); return Utf8ToString(b);
-    case TTextEncoding::Utf16LE: drop("\xFF\xFE"); return DecodeUtf16(b, false);
-    case TTextEncoding::Utf16BE: drop("\xFE\xFF"); return DecodeUtf16(b, true);
-    case TTextEncoding::Oem437: return OemToString(b, 437);
-    case TTextEncoding::Oem850: return OemToString(b, 850);
-    case TTextEncoding::Ansi: break;
-    }
-    return AnsiToString(b);
-}
-
 // ---- TStream ----
 
 void TStream::ReadBuffer(void* Buffer, Integer Count)

@@ -10,9 +10,6 @@
 
 namespace gw {
 
-// Decodes bytes known to be in Encoding; a leading byte-order mark of that encoding is dropped.
-String DecodeBytesAs(std::string_view Bytes, TTextEncoding Encoding);
-
 enum TSeekOrigin { soBeginning, soCurrent, soEnd };
 
 // Read/Write move what they can and return the count; ReadBuffer/WriteBuffer insist on the

@@ -19,12 +19,6 @@ namespace {
 
 [[noreturn]] void SortedListError() { throw EStringListError(u"Operation not allowed on sorted list"); }
 
-bool HasBom(std::string_view b)
-{
-    auto starts = [&](std::string_view m) { return b.substr(0, m.size()) == m; };
-    return starts("\xEF\xBB\xBF") || starts("\xFF\xFE") || starts("\xFE\xFF");
-}
-
 bool FitsSingleByte(StringView text, TTextEncoding e)
 {
     if (e == TTextEncoding::Ansi) return AnsiToString(StringToAnsi(text)) == text;
@@ -326,9 +320,10 @@ void TStrings::Assign(TPersistent* Source)
 
 void TStrings::LoadBytes(std::string_view Bytes, std::optional<TTextEncoding> Encoding)
 {
+    const bool marked = ByteOrderMark(Bytes).has_value();
     String text;
     TTextEncoding used = TTextEncoding::Ansi;
-    if (Encoding && !HasBom(Bytes)) {
+    if (Encoding && !marked) {
         used = *Encoding;
         text = DecodeBytesAs(Bytes, used);
     } else {
@@ -336,7 +331,7 @@ void TStrings::LoadBytes(std::string_view Bytes, std::optional<TTextEncoding> En
     }
     SetText(text);
     m_encoding = used;
-    m_hadBom = HasBom(Bytes);
+    m_hadBom = marked;
 }
 
 std::string TStrings::SaveBytes(std::optional<TTextEncoding> Encoding, bool WriteBOM) const

@@ -233,6 +233,23 @@ TEST(StringList, TextUsesLineBreakAndReadsEveryLineEnd)
     EXPECT_EQ(ItemsOf(list), (Items{u"1", u"2\n3"}));
 }
 
+TEST(StringList, ACutUtf16FileEndsInAReplacementCharacterHoweverItIsLoaded)
+{
+    test::ScratchDir dir("string_list_cut_utf16");
+    const auto file = dir / "cut.txt";
+    test::writeBytes(file, std::string("\xFF\xFEO\0K\0!", 7));
+    TStringList detected;
+    detected.LoadFromFile(Path(file));
+    TStringList given;
+    given.LoadFromFile(Path(file), TTextEncoding::Utf16LE);
+    EXPECT_EQ(ItemsOf(detected), (Items{u"OK\uFFFD"}));
+    EXPECT_EQ(ItemsOf(given), ItemsOf(detected));
+
+    test::writeBytes(file, std::string("O\0K\0!", 5));
+    given.LoadFromFile(Path(file), TTextEncoding::Utf16LE);
+    EXPECT_EQ(ItemsOf(given), (Items{u"OK\uFFFD"})) << "no mark: the given encoding";
+}
+
 TEST(StringList, ChangeEventsAreHeldBackDuringAnUpdate)
 {
     TStringList list;
