@@ -160,8 +160,6 @@ void TStringStream::WriteString(StringView Text) { WriteBuffer(EncodeTextBytes(T
 
 namespace {
 
-String Reason(int error) { return Utf8ToString(std::strerror(error)); }
-
 // Repeats Step (one read or write at an offset, answering the bytes moved) until Count bytes
 // have moved, the end is reached or an error other than an interruption occurs.
 template <typename F>
@@ -181,10 +179,10 @@ Integer Transfer(Integer Count, F&& Step)
 
 TFileStream::TFileStream(const String& FileName, Word Mode) : m_fileName(FileName)
 {
-    const std::string path = StringToUtf8(FileName);
+    String reason;
     if ((Mode & 0xFF00) == fmCreate) {
-        m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (m_fd < 0) throw EFCreateError(u"Cannot create file \"" + FileName + u"\". " + Reason(errno));
+        m_fd = detail::OpenRegularFile(FileName, O_RDWR | O_CREAT | O_TRUNC, reason);
+        if (m_fd < 0) throw EFCreateError(u"Cannot create file \"" + FileName + u"\". " + reason);
         return;
     }
     int flags = O_RDONLY;
@@ -192,16 +190,8 @@ TFileStream::TFileStream(const String& FileName, Word Mode) : m_fileName(FileNam
         flags = O_WRONLY;
     else if ((Mode & 3) == fmOpenReadWrite)
         flags = O_RDWR;
-    m_fd = ::open(path.c_str(), flags | O_CLOEXEC);
-    if (m_fd >= 0) {
-        struct stat st {};
-        if (::fstat(m_fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-            ::close(m_fd);
-            m_fd = -1;
-            errno = EISDIR;
-        }
-    }
-    if (m_fd < 0) throw EFOpenError(u"Cannot open file \"" + FileName + u"\". " + Reason(errno));
+    m_fd = detail::OpenRegularFile(FileName, flags, reason);
+    if (m_fd < 0) throw EFOpenError(u"Cannot open file \"" + FileName + u"\". " + reason);
 }
 
 TFileStream::~TFileStream()

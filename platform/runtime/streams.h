@@ -100,7 +100,7 @@ constexpr Word fmShareDenyNone = 0x0040;
 
 // A stream on an open file. Opening failures raise EFOpenError
 // "Cannot open file \"<name>\". <reason>"; fmCreate failures EFCreateError
-// "Cannot create file \"<name>\". <reason>".
+// "Cannot create file \"<name>\". <reason>". Only regular files are opened (see FileToBytes).
 class TFileStream : public TStream {
 public:
     TFileStream(const String& FileName, Word Mode);

@@ -3,14 +3,12 @@
 
 #include "platform/runtime/atomic_file.h"
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/files.h"
 #include "platform/runtime/unicode.h"
 
 #include <pugixml.hpp>
 
 #include <atomic>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace gw {
 
@@ -308,16 +306,8 @@ void TXMLDocument::LoadFromFile(const String& FileName)
 {
     Touch();
     m_doc->reset();
-    std::string path = StringToUtf8(FileName);
-    std::error_code ec;
-    std::filesystem::path fsPath(path);
-    if (std::filesystem::is_directory(fsPath, ec))
-        throw EFOpenError(Utf8ToString("Cannot open file \"" + path + "\". It is a folder"));
-    std::ifstream in(fsPath, std::ios::binary);
-    if (!in) throw EFOpenError(Utf8ToString("Cannot open file \"" + path + "\". No such file or it cannot be read"));
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw EFOpenError(Utf8ToString("Cannot read file \"" + path + "\""));
-    Parse(*m_doc, bytes, pugi::encoding_auto, path);
+    const std::string bytes = FileToBytes(FileName);
+    Parse(*m_doc, bytes, pugi::encoding_auto, StringToUtf8(FileName));
 }
 
 void TXMLDocument::LoadFromString(StringView xml) { Parse(*m_doc, Utf8(xml), pugi::encoding_utf8, std::string()); }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace gw::test {
 
@@ -42,5 +44,14 @@ std::string runCommand(const std::string& command, int* exitCode = nullptr);
 // Reads a file with an independent XML reader, Python's xml.dom.minidom: the script sees the
 // parsed document as d; returns what it prints (or Python's error).
 std::string pythonDom(const std::filesystem::path& file, const std::string& script);
+
+// Runs Step on another thread and gives back what it returned or raised; a step still running
+// after Seconds (blocked, or reading without end) ends the test program with a message, as it
+// cannot be stopped otherwise.
+void WithinSeconds(int Seconds, const std::function<void()>& Step);
+
+// The files a user may pick by mistake in place of an input file: a FIFO nobody writes to, a
+// link to /dev/zero, a folder. Created in Dir; their paths in that order.
+std::vector<std::filesystem::path> makeBadInputFiles(const std::filesystem::path& dir);
 
 }  // namespace gw::test

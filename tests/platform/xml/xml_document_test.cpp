@@ -117,6 +117,20 @@ TEST(XmlDocument, MissingFileFailsCleanly)
     EXPECT_THROW(doc.LoadFromFile(P(dir.path())), EFOpenError);  // a folder is not a file
 }
 
+TEST(XmlDocument, AFifoALinkToADeviceOrAFolderIsRefusedAtOnce)
+{
+    ScratchDir dir("xml-bad-inputs");
+    for (const auto& file : makeBadInputFiles(dir.path())) {
+        SCOPED_TRACE(file.filename().string());
+        WithinSeconds(10, [&] {
+            TXMLDocument doc;
+            String error;
+            EXPECT_FALSE(doc.TryLoadFromFile(P(file), error));
+            EXPECT_EQ(error.rfind(u"Cannot open file \"" + P(file) + u"\". ", 0), 0u) << StringToUtf8(error);
+        });
+    }
+}
+
 struct MalformedCase {
     const char* name;
     std::string bytes;
