@@ -48,6 +48,10 @@ namespace detail {
 // Opens FileName with the open(2) Flags only when it is a regular file (or, with O_CREAT, does
 // not exist yet); otherwise answers -1 with the reason. The descriptor closes on exec.
 int OpenRegularFile(const String& FileName, int Flags, String& Reason);
+// A file that grows past the process's file-size limit would end the program with SIGXFSZ;
+// ignored, the write fails with EFBIG and is reported like any failed write. Every writer
+// calls this before it writes.
+void IgnoreFileSizeSignal();
 }  // namespace detail
 
 // File attributes of TSearchRec; on this platform a name starting with '.' is hidden.

@@ -179,6 +179,7 @@ Integer Transfer(Integer Count, F&& Step)
 
 TFileStream::TFileStream(const String& FileName, Word Mode) : m_fileName(FileName)
 {
+    detail::IgnoreFileSizeSignal();
     String reason;
     if ((Mode & 0xFF00) == fmCreate) {
         m_fd = detail::OpenRegularFile(FileName, O_RDWR | O_CREAT | O_TRUNC, reason);
