@@ -5,6 +5,7 @@
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/files.h"
 #include "platform/runtime/unicode.h"
+#include "platform/xml/xml_writer.h"
 
 #include <pugixml.hpp>
 
@@ -92,11 +93,6 @@ const char* DocumentLevelFault(pugi::xml_node document)
     if (DocumentElementCount(document) > 1) return "Only one top level element is allowed";
     return nullptr;
 }
-
-struct StringWriter : pugi::xml_writer {
-    std::string out;
-    void write(const void* data, size_t size) override { out.append(static_cast<const char*>(data), size); }
-};
 
 }  // namespace
 
@@ -338,9 +334,9 @@ TXMLNode TXMLDocument::AddComment(StringView text) { return Node().AddComment(te
 
 std::string TXMLDocument::SaveToUtf8() const
 {
-    StringWriter writer;
-    m_doc->save(writer, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
-    return writer.out;
+    std::string out;
+    detail::WriteXml(*m_doc, out);
+    return out;
 }
 
 String TXMLDocument::SaveToString() const { return Utf8ToString(SaveToUtf8()); }
