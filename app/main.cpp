@@ -1,5 +1,6 @@
 // Program entry of the configurator: the application on the GTK back end, its first window.
 #include "app/start_form.h"
+#include "dropdown/grid_drop_down_editors.h"
 #include "platform/backends/gtk/gtk_backend.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/application.h"
@@ -32,6 +33,8 @@ int Run([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
     // Opened first, so that it outlives the forms that write to it.
     auto log = OpenEventLog(argc, argv);
 #endif
+    // Said here, not by static initialisers: the linker would drop those with their object files.
+    RegisterGridDropDownEditors();
     TGtkBackend display;
     // Forms and windows go before the display does, however the run ends.
     struct TUiSession {

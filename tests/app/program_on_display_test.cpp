@@ -123,8 +123,7 @@ TEST_F(ProgramOnDisplay, ShowsTheStartFormCentredWithItsPicture)
     EXPECT_EQ(m_client.Left, (1280 - m_width) / 2);
     EXPECT_EQ(m_client.Top, (1024 - m_height) / 2);
 
-    std::filesystem::create_directories(GW_SCREENSHOT_DIR);
-    std::string file = std::string(GW_SCREENSHOT_DIR) + "/configurator_start.png";
+    const std::string file = picturePath("configurator_start.png").string();
     TImage shot = PaintedScreenshot(file);
     ASSERT_TRUE(shot) << "the banner never showed on the screen; output:\n" << Output();
     EXPECT_EQ(cairo_image_surface_get_width(shot.get()), 1280);
@@ -149,7 +148,7 @@ TEST_F(ProgramOnDisplay, ShowsTheStartFormCentredWithItsPicture)
 
 TEST_F(ProgramOnDisplay, PaintsTheSamePixelsAsTheHeadlessBackEnd)
 {
-    TImage shot = PaintedScreenshot(m_dir.path().string() + "/screen.png");
+    TImage shot = PaintedScreenshot(picturePath("configurator_pixels_screen.png").string());
     ASSERT_TRUE(shot) << Output();
 
     THarness h;
@@ -170,12 +169,12 @@ TEST_F(ProgramOnDisplay, PaintsTheSamePixelsAsTheHeadlessBackEnd)
                 if (differing++ == 0) first = {x, y};
             }
     EXPECT_EQ(differing, 0) << "first difference at " << first.X << ", " << first.Y;
-    if (differing) h.SavePng(form, Utf8ToString(m_dir.path().string() + "/headless.png"));
+    if (differing) h.SavePng(form, Utf8ToString(picturePath("configurator_pixels_headless.png").string()));
 }
 
 TEST_F(ProgramOnDisplay, ClickAndTypedKeysReachTheirHandlers)
 {
-    ASSERT_TRUE(PaintedScreenshot(m_dir.path().string() + "/screen.png")) << Output();
+    ASSERT_TRUE(PaintedScreenshot(picturePath("configurator_input_screen.png").string())) << Output();
     // The controls' places, from the same form built headless.
     THarness h;
     TStartForm* form = nullptr;

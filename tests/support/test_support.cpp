@@ -17,11 +17,15 @@ namespace gw::test {
 
 namespace fs = std::filesystem;
 
-static fs::path scratchRoot()
+namespace {
+
+fs::path scratchRoot()
 {
     const char* env = std::getenv("GW_TEST_SCRATCH");
     return env ? fs::path(env) : fs::temp_directory_path() / "gw-tests";
 }
+
+}  // namespace
 
 ScratchDir::ScratchDir(const std::string& name)
 {
@@ -36,6 +40,13 @@ ScratchDir::~ScratchDir()
     std::error_code ec;
     fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(m_path, ec);
+}
+
+fs::path picturePath(const std::string& name)
+{
+    const fs::path folder(GW_TEST_PICTURES);
+    fs::create_directories(folder);
+    return folder / name;
 }
 
 std::string readBytes(const fs::path& file)

@@ -31,6 +31,11 @@ inline std::filesystem::path fixture(const std::string& relative)
 }
 #endif
 
+// Where a test writes a picture (a PNG for a person to look at, a screenshot): the build's
+// pictures/ folder (build/test/pictures in the test command's build), created on first use.
+// Every test that writes a PNG puts it there under a name of its own.
+std::filesystem::path picturePath(const std::string& name);
+
 // Whole contents of a file as bytes; empty when it cannot be read.
 std::string readBytes(const std::filesystem::path& file);
 
