@@ -4,6 +4,7 @@
 #include "platform/controls/actions.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/menus.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -800,7 +801,7 @@ TEST_F(ImgButtonTest, WritesAPictureOfEveryStyleAndState)
             place(b, row, col);
             delete b;
         }
-    const std::filesystem::path file = std::filesystem::current_path() / "img_button_states.png";
+    const std::filesystem::path file = test::picturePath("img_button_states.png");
     SaveSurfaceToPng(sheet.Surface(), Utf8ToString(file.string()));
     EXPECT_TRUE(std::filesystem::file_size(file) > 1000);
     std::cout << "picture: " << file.string() << "\n";
