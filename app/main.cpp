@@ -1,6 +1,7 @@
 // Program entry of the configurator: the application on the GTK back end and its windows.
 #include "core/main_window.h"
 #include "core/program_state.h"
+#include "dropdown/grid_drop_down_editors.h"
 #include "platform/backends/gtk/gtk_backend.h"
 #include "platform/controls/label.h"
 #include "platform/runtime/unicode.h"
@@ -50,6 +51,8 @@ int Run([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
     // Opened first, so that it outlives the forms that write to it.
     auto log = OpenEventLog(argc, argv);
 #endif
+    // Said here, not by static initialisers: the linker would drop those with their object files.
+    RegisterGridDropDownEditors();
     TGtkBackend display;
     // Forms and windows go before the display does, however the run ends.
     struct TUiSession {

@@ -1,10 +1,40 @@
-# Helpers that give each source folder one library target and each test folder one test program.
+# Helpers that give the source folders their library targets, each test folder one test program,
+# and that keep every library's declared dependencies equal to what its files include.
 
-# gw_library(<target> DEPS <targets...>): every .cpp in the calling folder becomes <target>.
-# A folder without sources becomes an interface target so that dependants link to it already.
+# gw_library(<target> [DIRS <folders...>] [SOURCES <files...>] [DEPS <targets...>])
+# Every .cpp in the folders (relative to the calling folder; by default the calling folder
+# itself) becomes <target>: one library may span several folders, as a class whose member
+# functions lie in files of several concerns needs. SOURCES names the files instead of taking
+# every one. A library without sources becomes an interface target, so that dependants link to
+# it already. DEPS are what the library's own files include (other libraries) and the outside
+# packages it uses; gw_check_link_units compares the former with the includes.
 function(gw_library target)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(ARG "" "" "DIRS;SOURCES;DEPS" ${ARGN})
+  if(NOT ARG_DIRS)
+    set(ARG_DIRS .)
+  endif()
+  set(dirs "")
+  set(files "")
+  foreach(d ${ARG_DIRS})
+    get_filename_component(abs ${d} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${abs})
+    list(APPEND dirs ${rel})
+    set_property(GLOBAL PROPERTY GW_FOLDER_OWNER_${rel} ${target})
+    file(GLOB found CONFIGURE_DEPENDS ${abs}/*.cpp ${abs}/*.h)
+    list(APPEND files ${found})
+  endforeach()
+  if(ARG_SOURCES)
+    set(sources "")
+    foreach(f ${ARG_SOURCES})
+      get_filename_component(abs ${f} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+      list(APPEND sources ${abs})
+    endforeach()
+    list(FILTER files INCLUDE REGEX "\\.h$")
+    list(APPEND files ${sources})
+  else()
+    set(sources ${files})
+    list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  endif()
   if(sources)
     add_library(${target} STATIC ${sources})
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
@@ -14,20 +44,78 @@ function(gw_library target)
     target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${target} INTERFACE ${ARG_DEPS})
   endif()
+  set_property(GLOBAL APPEND PROPERTY GW_LIBRARIES ${target})
+  set_target_properties(${target} PROPERTIES GW_FOLDERS "${dirs}" GW_FILES "${files}" GW_DEPS "${ARG_DEPS}")
 endfunction()
 
-# gw_tests(<name> DIR <folder> LIBS <targets...>): every .cpp in <folder> becomes one GoogleTest
-# program, registered test by test with CTest. Fixtures lie in <folder>/data (GW_TEST_DATA);
-# scratch folders come from tests/support.
+# gw_included_libraries(<out> <files...>): the libraries whose folders the files include from.
+# A folder that belongs to no library is an error, unless it is among GW_EXTRA_FOLDERS.
+function(gw_included_libraries out)
+  set(libs "")
+  foreach(f ${ARGN})
+    file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]+\"")
+    foreach(line ${lines})
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]+\"([^\"]*)\".*$" "\\1" header "${line}")
+      get_filename_component(folder ${header} DIRECTORY)
+      get_property(owner GLOBAL PROPERTY GW_FOLDER_OWNER_${folder})
+      if(owner)
+        list(APPEND libs ${owner})
+      elseif(NOT folder IN_LIST GW_EXTRA_FOLDERS)
+        file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${f})
+        message(FATAL_ERROR "${rel} includes ${header}, from a folder of no library")
+      endif()
+    endforeach()
+  endforeach()
+  list(REMOVE_DUPLICATES libs)
+  set(${out} ${libs} PARENT_SCOPE)
+endfunction()
+
+# gw_check_link_units(): every library declares exactly the libraries its files include, no
+# more (a dependency it does not use) and no less (one it reaches only through another).
+function(gw_check_link_units)
+  get_property(all GLOBAL PROPERTY GW_LIBRARIES)
+  foreach(target ${all})
+    get_target_property(files ${target} GW_FILES)
+    get_target_property(declared ${target} GW_DEPS)
+    gw_included_libraries(used ${files})
+    list(REMOVE_ITEM used ${target})
+    set(ours "")
+    foreach(d ${declared})
+      if(d IN_LIST all)
+        list(APPEND ours ${d})
+      endif()
+    endforeach()
+    set(missing ${used})
+    set(unused ${ours})
+    if(ours)
+      list(REMOVE_ITEM missing ${ours})
+    endif()
+    if(used)
+      list(REMOVE_ITEM unused ${used})
+    endif()
+    if(missing OR unused)
+      message(FATAL_ERROR "${target}: declare the libraries its files include. Missing: ${missing}; not used: ${unused}")
+    endif()
+  endforeach()
+endfunction()
+
+# gw_tests(<name> DIR <folder> LIBS <targets...> [MAIN <library>]): every .cpp in <folder> becomes
+# one GoogleTest program, registered test by test with CTest. Fixtures lie in <folder>/data
+# (GW_TEST_DATA); scratch folders and the picture folder come from tests/support. MAIN replaces
+# GoogleTest's main with a library that brings its own (gw_testmain_grid: the grid's drop-down
+# editors registered first, as the program does).
 function(gw_tests name)
-  cmake_parse_arguments(ARG "" "DIR" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "DIR;MAIN" "LIBS" ${ARGN})
   set(dir ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_DIR})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT sources)
     return()
   endif()
+  if(NOT ARG_MAIN)
+    set(ARG_MAIN GTest::gtest_main)
+  endif()
   add_executable(test_${name} ${sources})
-  target_link_libraries(test_${name} PRIVATE ${ARG_LIBS} gw_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(test_${name} PRIVATE ${ARG_LIBS} gw_testsupport GTest::gtest GTest::gmock ${ARG_MAIN})
   target_compile_definitions(test_${name} PRIVATE
     GW_TEST_DATA="${dir}/data")
   gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)

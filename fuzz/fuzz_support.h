@@ -129,23 +129,6 @@ private:
     std::filesystem::path m_path;
 };
 
-// Text as an XML parser hands it back: CR LF and a lone CR become LF. The writer does not
-// escape a CR in element text, so a value holding one comes back with LF after a save.
-inline String XmlLineEnds(StringView text)
-{
-    String out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r') {
-            out.push_back(u'\n');
-            if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-        } else {
-            out.push_back(text[i]);
-        }
-    }
-    return out;
-}
-
 // Stops the run with a message when a property of the reader does not hold.
 [[noreturn]] inline void Fail(const char* what)
 {

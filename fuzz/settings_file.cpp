@@ -12,14 +12,13 @@ using namespace gw;
 using gw::fuzz::Fail;
 using gw::fuzz::ScratchFolder;
 
-// The same values, line ends aside (see XmlLineEnds).
+// The same values, every character included (a CR too).
 bool SameSettings(const TProgramState& a, const TProgramState& b)
 {
-    using gw::fuzz::XmlLineEnds;
-    return XmlLineEnds(a.Opened_Conf_Name) == b.Opened_Conf_Name &&
-        XmlLineEnds(a.Device_IP_Address) == b.Device_IP_Address && XmlLineEnds(a.Language_Name) == b.Language_Name &&
-        a.Internet_Enabled == b.Internet_Enabled && a.Update_Enabled == b.Update_Enabled &&
-        a.Jump_Field_Enabled == b.Jump_Field_Enabled && a.Auto_Size_Enabled == b.Auto_Size_Enabled;
+    return a.Opened_Conf_Name == b.Opened_Conf_Name && a.Device_IP_Address == b.Device_IP_Address &&
+        a.Language_Name == b.Language_Name && a.Internet_Enabled == b.Internet_Enabled &&
+        a.Update_Enabled == b.Update_Enabled && a.Jump_Field_Enabled == b.Jump_Field_Enabled &&
+        a.Auto_Size_Enabled == b.Auto_Size_Enabled;
 }
 
 }  // namespace

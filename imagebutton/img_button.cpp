@@ -221,9 +221,7 @@ void TImgButton::Click()
 {
     bDown = true;
     PerformClick();
-    // The base control's click: the button's own OnClick has run, so an action runs here.
-    if (FAction.Execute(this)) return;
-    TCustomControl::Click();
+    FAction.Execute(this);
 }
 
 void TImgButton::ActionChange(TBasicAction* Sender)

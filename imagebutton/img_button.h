@@ -63,13 +63,13 @@ public:
     void SetWordWrap(bool Value);
     void SetEnabled(bool Value) override;
 
-    // The button's own events (the base control's OnClick and OnMouseEnter stay unused).
-    TNotifyEvent OnClick;
-    TNotifyEvent OnMouseEnter;
+    // OnClick and OnMouseEnter are the base control's, run by the button's rules below;
+    // OnMouseExit runs when the mouse leaves an enabled, visible button.
     TNotifyEvent OnMouseExit;
 
     // --- actions ---------------------------------------------------------------------------
-    // Presses the button and runs the click action.
+    // Presses the button, runs the click action, then the assigned action (never the base
+    // control's click, which would run OnClick a second time).
     void Click() override;
     // The click action: OnClick, the form's modal result and the pop-up menu under the button,
     // only while the button is visible, enabled and pressed.

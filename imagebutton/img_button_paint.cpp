@@ -238,9 +238,15 @@ void DrawGlyphPart(TCanvas& Canvas, TBitmap* Glyph, Integer X, Integer Y, Intege
                    Integer PartWidth, Integer SourceY)
 {
     if (!Glyph || PartWidth <= 0 || PartHeight <= 0) return;
-    TBitmap part(PartWidth, PartHeight, Glyph->PixelFormat());
-    part.Canvas()->CopyRect(Rect(0, 0, PartWidth, PartHeight), Glyph->Canvas(),
-                            Rect(SourceX, SourceY, SourceX + PartWidth, SourceY + PartHeight));
+    // The part starts as the glyph itself, so that a part the glyph does not hold (the disabled
+    // image of a one-image glyph) shows the first image rather than nothing.
+    TBitmap part;
+    part.Assign(Glyph);
+    part.SetSize(PartWidth, PartHeight);
+    const TRect whole = Rect(0, 0, Glyph->Width(), Glyph->Height());
+    TRect at = whole;
+    OffsetRect(at, -SourceX, -SourceY);
+    part.Canvas()->CopyRect(at, Glyph->Canvas(), whole);
     part.SetTransparentMode(tmAuto);
     part.SetTransparent(true);
     Canvas.Draw(X, Y, &part);

@@ -9,8 +9,11 @@ namespace gw {
 
 // Writes Bytes to a new file beside FileName, flushes it to the disk and renames it over
 // FileName. On any failure the temporary file is removed, FileName keeps its old contents,
-// and EFCreateError "Cannot create file \"<name>\". <reason>" (the folder does not take new
-// files) or EWriteError "Cannot write file \"<name>\". <reason>" is raised. An existing
+// and EFCreateError "Cannot create file \"<name>\". <reason>" (a new file cannot be made there)
+// or EWriteError "Cannot write file \"<name>\". <reason>" is raised: also when the existing file
+// may not be written or is no regular file (refused as a write to it would be), when its
+// folder takes no new files (which saving needs), and when the file-size limit is exceeded.
+// A symbolic link is saved through: its target gets the contents, the link stays. An existing
 // file's permissions are kept.
 void WriteFileAtomic(const String& FileName, std::string_view Bytes);
 

@@ -3,6 +3,7 @@
 
 #include "platform/runtime/convert.h"
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/scope.h"
 
 #include <algorithm>
 
@@ -72,16 +73,9 @@ TCollectionItem* TCollection::Add()
 TCollectionItem* TCollection::Insert(Integer Index)
 {
     if (Index < 0 || Index > Count()) throw EListError(u"List index out of bounds (" + IntToStr(Index) + u")");
-    BeginUpdate();
-    TCollectionItem* item = nullptr;
-    try {
-        item = Add();
-        MoveItem(item, Index);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    const TUpdateScope update(*this);
+    TCollectionItem* item = Add();
+    MoveItem(item, Index);
     return item;
 }
 
@@ -95,9 +89,8 @@ void TCollection::Delete(Integer Index)
 void TCollection::Clear()
 {
     if (m_items.empty()) return;
-    BeginUpdate();
+    const TUpdateScope update(*this);
     while (!m_items.empty()) Delete(Count() - 1);
-    EndUpdate();
 }
 
 TCollectionItem* TCollection::FindItemID(Integer ID) const
@@ -121,15 +114,9 @@ void TCollection::Assign(TPersistent* Source)
         TPersistent::Assign(Source);
         return;
     }
-    BeginUpdate();
-    try {
-        Clear();
-        for (TCollectionItem* item : source->m_items) Add()->Assign(item);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    const TUpdateScope update(*this);
+    Clear();
+    for (TCollectionItem* item : source->m_items) Add()->Assign(item);
 }
 
 void TCollection::BeginUpdate() { ++m_updateCount; }

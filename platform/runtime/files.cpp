@@ -1,17 +1,21 @@
 // Files and folders: existence, creation, removal, file-name parts and FindFirst/FindNext.
 #include "platform/runtime/files.h"
 
+#include "platform/runtime/convert.h"
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/scope.h"
 #include "platform/runtime/strings.h"
 #include "platform/runtime/unicode.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,6 +28,8 @@ std::string Native(const String& name) { return StringToUtf8(name); }
 bool StatOf(const String& name, struct stat& st) { return !name.empty() && ::stat(Native(name).c_str(), &st) == 0; }
 
 size_t LastDelim(StringView s) { return s.rfind(PathDelim); }
+
+String TooLargeReason() { return u"It is larger than " + IntToStr(MaxReadFileSize >> 20) + u" MB"; }
 
 }  // namespace
 
@@ -115,28 +121,63 @@ String ExeDir()
     return IncludeTrailingPathDelimiter(Utf8ToString(exe.parent_path().string()));
 }
 
+namespace detail {
+
+int OpenRegularFile(const String& FileName, int Flags, String& Reason)
+{
+    const std::string path = Native(FileName);
+    auto fail = [&](const String& reason) {
+        Reason = reason;
+        return -1;
+    };
+    // Looked at before opening: opening a FIFO waits for its other end, and opening a device
+    // may act on it. A name that does not exist yet is left to open (and O_CREAT).
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        return fail(S_ISDIR(st.st_mode) ? Utf8ToString(std::strerror(EISDIR)) : u"It is not a regular file");
+    // Non-blocking for the open alone, in case the name was swapped for a FIFO meanwhile.
+    const int fd = ::open(path.c_str(), Flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+    if (fd < 0) return fail(Utf8ToString(std::strerror(errno)));
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return fail(u"It is not a regular file");
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+void IgnoreFileSizeSignal()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
+}
+
+}  // namespace detail
+
 std::string FileToBytes(const String& FileName)
 {
-    const int fd = ::open(Native(FileName).c_str(), O_RDONLY | O_CLOEXEC);
+    const auto fail = [&](const String& reason) -> std::string {
+        throw EFOpenError(u"Cannot open file \"" + FileName + u"\". " + reason);
+    };
+    String reason;
+    const int fd = detail::OpenRegularFile(FileName, O_RDONLY, reason);
+    if (fd < 0) return fail(reason);
+    const TScopeExit closeFile([fd] { ::close(fd); });
     struct stat st {};
-    int error = 0;
-    if (fd < 0)
-        error = errno;
-    else if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode))
-        error = EISDIR;
+    const bool tooLarge = ::fstat(fd, &st) == 0 && st.st_size > MaxReadFileSize;
     std::string bytes;
-    if (error == 0) {
+    int error = 0;
+    // The size is checked again while reading: the file may grow, or report no size at all.
+    while (!tooLarge && error == 0 && static_cast<Int64>(bytes.size()) <= MaxReadFileSize) {
         char buffer[64 * 1024];
-        for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) error = errno;
-            if (n <= 0) break;
-            bytes.append(buffer, static_cast<size_t>(n));
-        }
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) error = errno;
+        if (n <= 0) break;
+        bytes.append(buffer, static_cast<size_t>(n));
     }
-    if (fd >= 0) ::close(fd);
-    if (error != 0) throw EFOpenError(u"Cannot open file \"" + FileName + u"\". " + Utf8ToString(std::strerror(error)));
+    if (error != 0) return fail(Utf8ToString(std::strerror(error)));
+    if (tooLarge || static_cast<Int64>(bytes.size()) > MaxReadFileSize) return fail(TooLargeReason());
     return bytes;
 }
 

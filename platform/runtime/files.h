@@ -36,8 +36,23 @@ String ExcludeTrailingPathDelimiter(StringView S);
 
 // The folder of the running executable, with a trailing delimiter.
 String ExeDir();
+// The largest file a reader takes whole.
+constexpr Int64 MaxReadFileSize = Int64(1) << 30;
 // The whole file as bytes; EFOpenError "Cannot open file \"<name>\". <reason>" on failure.
+// Only regular files are read: a folder, a FIFO or a device (also behind a link) is refused
+// ("It is not a regular file") rather than waited on or read without end, and so is a file
+// larger than MaxReadFileSize ("It is larger than 1024 MB").
 std::string FileToBytes(const String& FileName);
+
+namespace detail {
+// Opens FileName with the open(2) Flags only when it is a regular file (or, with O_CREAT, does
+// not exist yet); otherwise answers -1 with the reason. The descriptor closes on exec.
+int OpenRegularFile(const String& FileName, int Flags, String& Reason);
+// A file that grows past the process's file-size limit would end the program with SIGXFSZ;
+// ignored, the write fails with EFBIG and is reported like any failed write. Every writer
+// calls this before it writes.
+void IgnoreFileSizeSignal();
+}  // namespace detail
 
 // File attributes of TSearchRec; on this platform a name starting with '.' is hidden.
 constexpr Integer faReadOnly = 0x01;

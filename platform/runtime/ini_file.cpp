@@ -4,6 +4,7 @@
 #include "platform/runtime/convert.h"
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/files.h"
+#include "platform/runtime/scope.h"
 #include "platform/runtime/string_list.h"
 #include "platform/runtime/strings.h"
 #include "platform/runtime/unicode.h"
@@ -111,7 +112,7 @@ public:
 
     void Render(TStrings& out) const
     {
-        out.BeginUpdate();
+        const TUpdateScope update(out);
         out.Clear();
         auto put = [&](const std::vector<Line>& lines) {
             for (const Line& l : lines) out.Add(l.isValue && l.raw.empty() ? l.key + u"=" + l.value : l.raw);
@@ -121,7 +122,6 @@ public:
             out.Add(u"[" + s.name + u"]");
             put(s.lines);
         }
-        out.EndUpdate();
     }
 
     Section* Find(StringView name)
@@ -191,30 +191,27 @@ void TMemIniFile::WriteString(StringView Section, StringView Ident, StringView V
 
 void TMemIniFile::ReadSection(StringView Section, TStrings* Strings)
 {
-    Strings->BeginUpdate();
+    const TUpdateScope update(*Strings);
     Strings->Clear();
     if (TIniData::Section* s = m_data->Find(Section))
         for (const TIniData::Line& l : s->lines)
             if (l.isValue) Strings->Add(l.key);
-    Strings->EndUpdate();
 }
 
 void TMemIniFile::ReadSections(TStrings* Strings)
 {
-    Strings->BeginUpdate();
+    const TUpdateScope update(*Strings);
     Strings->Clear();
     for (const TIniData::Section& s : m_data->sections) Strings->Add(s.name);
-    Strings->EndUpdate();
 }
 
 void TMemIniFile::ReadSectionValues(StringView Section, TStrings* Strings)
 {
-    Strings->BeginUpdate();
+    const TUpdateScope update(*Strings);
     Strings->Clear();
     if (TIniData::Section* s = m_data->Find(Section))
         for (const TIniData::Line& l : s->lines)
             if (l.isValue) Strings->Add(l.key + u"=" + l.value);
-    Strings->EndUpdate();
 }
 
 void TMemIniFile::EraseSection(StringView Section)

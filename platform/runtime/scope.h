@@ -1,4 +1,5 @@
 // Scope helpers: undo a change, end an update or run a step when a block is left, also by an exception.
+// Each must be a named object: a temporary would end at once (the compiler warns of one).
 #pragma once
 
 #include <exception>
@@ -12,7 +13,9 @@ namespace gw {
 template <class Step>
 class TScopeExit {
 public:
-    explicit TScopeExit(Step AStep) : m_step(std::move(AStep)), m_exceptions(std::uncaught_exceptions()) {}
+    [[nodiscard]] explicit TScopeExit(Step AStep) : m_step(std::move(AStep)), m_exceptions(std::uncaught_exceptions())
+    {
+    }
     TScopeExit(const TScopeExit&) = delete;
     TScopeExit& operator=(const TScopeExit&) = delete;
     ~TScopeExit() noexcept(false)
@@ -43,7 +46,7 @@ TScopeExit(Step) -> TScopeExit<Step>;
 template <class T>
 class TTemporaryChange {
 public:
-    TTemporaryChange(T& AVariable, T AValue) : m_variable(AVariable), m_saved(std::move(AVariable))
+    [[nodiscard]] TTemporaryChange(T& AVariable, T AValue) : m_variable(AVariable), m_saved(std::move(AVariable))
     {
         m_variable = std::move(AValue);
     }
@@ -60,7 +63,7 @@ private:
 template <class T>
 class TUpdateScope {
 public:
-    explicit TUpdateScope(T& ATarget) : m_end(Begin(ATarget)) {}
+    [[nodiscard]] explicit TUpdateScope(T& ATarget) : m_end(Begin(ATarget)) {}
 
 private:
     struct End {

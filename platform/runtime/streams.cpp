@@ -15,38 +15,6 @@
 
 namespace gw {
 
-namespace {
-
-String DecodeUtf16(std::string_view b, bool bigEndian)
-{
-    String out;
-    out.reserve(b.size() / 2);
-    for (size_t i = 0; i + 1 < b.size(); i += 2) {
-        const auto hi = static_cast<unsigned char>(b[bigEndian ? i : i + 1]);
-        const auto lo = static_cast<unsigned char>(b[bigEndian ? i + 1 : i]);
-        out.push_back(static_cast<Char>((hi << 8) | lo));
-    }
-    return out;
-}
-
-}  // namespace
-
-String DecodeBytesAs(std::string_view b, TTextEncoding e)
-{
-    auto drop = [&](std::string_view m) {
-        if (b.substr(0, m.size()) == m) b.remove_prefix(m.size());
-    };
-    switch (e) {
-    case TTextEncoding::Utf8: drop("\xEF\xBB\xBF"); return Utf8ToString(b);
-    case TTextEncoding::Utf16LE: drop("\xFF\xFE"); return DecodeUtf16(b, false);
-    case TTextEncoding::Utf16BE: drop("\xFE\xFF"); return DecodeUtf16(b, true);
-    case TTextEncoding::Oem437: return OemToString(b, 437);
-    case TTextEncoding::Oem850: return OemToString(b, 850);
-    case TTextEncoding::Ansi: break;
-    }
-    return AnsiToString(b);
-}
-
 // ---- TStream ----
 
 void TStream::ReadBuffer(void* Buffer, Integer Count)
@@ -192,8 +160,6 @@ void TStringStream::WriteString(StringView Text) { WriteBuffer(EncodeTextBytes(T
 
 namespace {
 
-String Reason(int error) { return Utf8ToString(std::strerror(error)); }
-
 // Repeats Step (one read or write at an offset, answering the bytes moved) until Count bytes
 // have moved, the end is reached or an error other than an interruption occurs.
 template <typename F>
@@ -213,10 +179,11 @@ Integer Transfer(Integer Count, F&& Step)
 
 TFileStream::TFileStream(const String& FileName, Word Mode) : m_fileName(FileName)
 {
-    const std::string path = StringToUtf8(FileName);
+    detail::IgnoreFileSizeSignal();
+    String reason;
     if ((Mode & 0xFF00) == fmCreate) {
-        m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (m_fd < 0) throw EFCreateError(u"Cannot create file \"" + FileName + u"\". " + Reason(errno));
+        m_fd = detail::OpenRegularFile(FileName, O_RDWR | O_CREAT | O_TRUNC, reason);
+        if (m_fd < 0) throw EFCreateError(u"Cannot create file \"" + FileName + u"\". " + reason);
         return;
     }
     int flags = O_RDONLY;
@@ -224,16 +191,8 @@ TFileStream::TFileStream(const String& FileName, Word Mode) : m_fileName(FileNam
         flags = O_WRONLY;
     else if ((Mode & 3) == fmOpenReadWrite)
         flags = O_RDWR;
-    m_fd = ::open(path.c_str(), flags | O_CLOEXEC);
-    if (m_fd >= 0) {
-        struct stat st {};
-        if (::fstat(m_fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-            ::close(m_fd);
-            m_fd = -1;
-            errno = EISDIR;
-        }
-    }
-    if (m_fd < 0) throw EFOpenError(u"Cannot open file \"" + FileName + u"\". " + Reason(errno));
+    m_fd = detail::OpenRegularFile(FileName, flags, reason);
+    if (m_fd < 0) throw EFOpenError(u"Cannot open file \"" + FileName + u"\". " + reason);
 }
 
 TFileStream::~TFileStream()

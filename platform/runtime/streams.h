@@ -10,9 +10,6 @@
 
 namespace gw {
 
-// Decodes bytes known to be in Encoding; a leading byte-order mark of that encoding is dropped.
-String DecodeBytesAs(std::string_view Bytes, TTextEncoding Encoding);
-
 enum TSeekOrigin { soBeginning, soCurrent, soEnd };
 
 // Read/Write move what they can and return the count; ReadBuffer/WriteBuffer insist on the
@@ -103,7 +100,7 @@ constexpr Word fmShareDenyNone = 0x0040;
 
 // A stream on an open file. Opening failures raise EFOpenError
 // "Cannot open file \"<name>\". <reason>"; fmCreate failures EFCreateError
-// "Cannot create file \"<name>\". <reason>".
+// "Cannot create file \"<name>\". <reason>". Only regular files are opened (see FileToBytes).
 class TFileStream : public TStream {
 public:
     TFileStream(const String& FileName, Word Mode);

@@ -5,6 +5,7 @@
 #include "platform/runtime/convert.h"
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/files.h"
+#include "platform/runtime/scope.h"
 #include "platform/runtime/streams.h"
 #include "platform/runtime/strings.h"
 #include "platform/runtime/unicode.h"
@@ -17,12 +18,6 @@ namespace gw {
 namespace {
 
 [[noreturn]] void SortedListError() { throw EStringListError(u"Operation not allowed on sorted list"); }
-
-bool HasBom(std::string_view b)
-{
-    auto starts = [&](std::string_view m) { return b.substr(0, m.size()) == m; };
-    return starts("\xEF\xBB\xBF") || starts("\xFF\xFE") || starts("\xFE\xFF");
-}
 
 bool FitsSingleByte(StringView text, TTextEncoding e)
 {
@@ -53,15 +48,9 @@ void TStrings::CheckIndex(Integer Index) const
 void TStrings::Put(Integer Index, const String& S)
 {
     TObject* object = GetObject(Index);
-    BeginUpdate();
-    try {
-        Delete(Index);
-        InsertObject(Index, S, object);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    const TUpdateScope update(*this);
+    Delete(Index);
+    InsertObject(Index, S, object);
 }
 
 TObject* TStrings::GetObject(Integer /*Index*/) const { return nullptr; }
@@ -92,14 +81,8 @@ void TStrings::AddStrings(const TStrings* Strings)
 {
     if (Strings == nullptr) return;
     const Integer n = Strings->Count();
-    BeginUpdate();
-    try {
-        for (Integer i = 0; i < n; ++i) AddObject(Strings->Get(i), Strings->GetObject(i));
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    const TUpdateScope update(*this);
+    for (Integer i = 0; i < n; ++i) AddObject(Strings->Get(i), Strings->GetObject(i));
 }
 
 void TStrings::Exchange(Integer Index1, Integer Index2)
@@ -108,12 +91,11 @@ void TStrings::Exchange(Integer Index1, Integer Index2)
     CheckIndex(Index2);
     const String s1 = Get(Index1);
     TObject* o1 = GetObject(Index1);
-    BeginUpdate();
+    const TUpdateScope update(*this);
     Put(Index1, Get(Index2));
     PutObject(Index1, GetObject(Index2));
     Put(Index2, s1);
     PutObject(Index2, o1);
-    EndUpdate();
 }
 
 void TStrings::Move(Integer CurIndex, Integer NewIndex)
@@ -123,10 +105,9 @@ void TStrings::Move(Integer CurIndex, Integer NewIndex)
     CheckIndex(NewIndex);
     const String s = Get(CurIndex);
     TObject* o = GetObject(CurIndex);
-    BeginUpdate();
+    const TUpdateScope update(*this);
     Delete(CurIndex);
     InsertObject(NewIndex, s, o);
-    EndUpdate();
 }
 
 Integer TStrings::CompareStrings(StringView S1, StringView S2) const { return AnsiCompareText(S1, S2); }
@@ -242,42 +223,36 @@ void TStrings::SplitDelimited(StringView Value, Char Delim, Char Quote)
         if (!StrictDelimiter)
             while (p < n && Value[p] <= u' ') ++p;
     };
-    BeginUpdate();
-    try {
-        Clear();
-        skipBlanks();
-        while (p < n) {
-            String item;
-            if (Value[p] == Quote) {
-                for (++p; p < n; ++p) {
-                    if (Value[p] != Quote) {
-                        item += Value[p];
-                    } else if (p + 1 < n && Value[p + 1] == Quote) {
-                        item += Quote;
-                        ++p;
-                    } else {
-                        ++p;
-                        break;
-                    }
+    const TUpdateScope update(*this);
+    Clear();
+    skipBlanks();
+    while (p < n) {
+        String item;
+        if (Value[p] == Quote) {
+            for (++p; p < n; ++p) {
+                if (Value[p] != Quote) {
+                    item += Value[p];
+                } else if (p + 1 < n && Value[p + 1] == Quote) {
+                    item += Quote;
+                    ++p;
+                } else {
+                    ++p;
+                    break;
                 }
-            } else {
-                const size_t start = p;
-                while (p < n && Value[p] != Delim && (StrictDelimiter || Value[p] > u' ')) ++p;
-                item.assign(Value.substr(start, p - start));
             }
-            Add(item);
-            skipBlanks();
-            if (p < n && Value[p] == Delim) {
-                ++p;
-                if (p == n) Add(String());
-                skipBlanks();
-            }
+        } else {
+            const size_t start = p;
+            while (p < n && Value[p] != Delim && (StrictDelimiter || Value[p] > u' ')) ++p;
+            item.assign(Value.substr(start, p - start));
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
+        Add(item);
+        skipBlanks();
+        if (p < n && Value[p] == Delim) {
+            ++p;
+            if (p == n) Add(String());
+            skipBlanks();
+        }
     }
-    EndUpdate();
 }
 
 String TStrings::Text() const
@@ -294,35 +269,29 @@ String TStrings::Text() const
 void TStrings::SetText(StringView Value)
 {
     const bool anyBreak = LineBreak.empty() || LineBreak == u"\r\n" || LineBreak == u"\n" || LineBreak == u"\r";
-    BeginUpdate();
-    try {
-        Clear();
-        size_t p = 0;
-        const size_t n = Value.size();
-        while (p < n) {
-            size_t end;
-            size_t next;
-            if (anyBreak) {
-                end = Value.find_first_of(u"\r\n", p);
-                if (end == StringView::npos)
-                    end = next = n;
-                else
-                    next = end + ((Value[end] == u'\r' && end + 1 < n && Value[end + 1] == u'\n') ? 2 : 1);
-            } else {
-                end = Value.find(LineBreak, p);
-                if (end == StringView::npos)
-                    end = next = n;
-                else
-                    next = end + LineBreak.size();
-            }
-            Add(String(Value.substr(p, end - p)));
-            p = next;
+    const TUpdateScope update(*this);
+    Clear();
+    size_t p = 0;
+    const size_t n = Value.size();
+    while (p < n) {
+        size_t end;
+        size_t next;
+        if (anyBreak) {
+            end = Value.find_first_of(u"\r\n", p);
+            if (end == StringView::npos)
+                end = next = n;
+            else
+                next = end + ((Value[end] == u'\r' && end + 1 < n && Value[end + 1] == u'\n') ? 2 : 1);
+        } else {
+            end = Value.find(LineBreak, p);
+            if (end == StringView::npos)
+                end = next = n;
+            else
+                next = end + LineBreak.size();
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
+        Add(String(Value.substr(p, end - p)));
+        p = next;
     }
-    EndUpdate();
 }
 
 void TStrings::BeginUpdate()
@@ -341,15 +310,9 @@ void TStrings::Assign(TPersistent* Source)
 {
     if (Source == this) return;
     if (auto* source = dynamic_cast<TStrings*>(Source)) {
-        BeginUpdate();
-        try {
-            Clear();
-            AddStrings(source);
-        } catch (...) {
-            EndUpdate();
-            throw;
-        }
-        EndUpdate();
+        const TUpdateScope update(*this);
+        Clear();
+        AddStrings(source);
         return;
     }
     TPersistent::Assign(Source);
@@ -357,9 +320,10 @@ void TStrings::Assign(TPersistent* Source)
 
 void TStrings::LoadBytes(std::string_view Bytes, std::optional<TTextEncoding> Encoding)
 {
+    const bool marked = ByteOrderMark(Bytes).has_value();
     String text;
     TTextEncoding used = TTextEncoding::Ansi;
-    if (Encoding && !HasBom(Bytes)) {
+    if (Encoding && !marked) {
         used = *Encoding;
         text = DecodeBytesAs(Bytes, used);
     } else {
@@ -367,7 +331,7 @@ void TStrings::LoadBytes(std::string_view Bytes, std::optional<TTextEncoding> En
     }
     SetText(text);
     m_encoding = used;
-    m_hadBom = HasBom(Bytes);
+    m_hadBom = marked;
 }
 
 std::string TStrings::SaveBytes(std::optional<TTextEncoding> Encoding, bool WriteBOM) const

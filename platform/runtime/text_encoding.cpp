@@ -125,11 +125,19 @@ std::string encodeUtf16(StringView text, bool bigEndian)
     return out;
 }
 
-bool startsWith(std::string_view bytes, std::string_view prefix) { return bytes.substr(0, prefix.size()) == prefix; }
-
 constexpr std::string_view kBomUtf8{"\xEF\xBB\xBF"};
 constexpr std::string_view kBomUtf16LE{"\xFF\xFE"};
 constexpr std::string_view kBomUtf16BE{"\xFE\xFF"};
+
+std::string_view MarkOf(TTextEncoding encoding)
+{
+    switch (encoding) {
+    case TTextEncoding::Utf8: return kBomUtf8;
+    case TTextEncoding::Utf16LE: return kBomUtf16LE;
+    case TTextEncoding::Utf16BE: return kBomUtf16BE;
+    default: return {};
+    }
+}
 
 }  // namespace
 
@@ -141,35 +149,45 @@ String OemToString(std::string_view bytes, int codePage) { return decodeSingleBy
 
 std::string StringToOem(StringView text, int codePage) { return encodeSingleByte(text, tableFor(codePage)); }
 
+std::optional<TTextEncoding> ByteOrderMark(std::string_view bytes)
+{
+    for (const TTextEncoding e : {TTextEncoding::Utf8, TTextEncoding::Utf16LE, TTextEncoding::Utf16BE})
+        if (bytes.starts_with(MarkOf(e))) return e;
+    return std::nullopt;
+}
+
+String DecodeBytesAs(std::string_view bytes, TTextEncoding encoding)
+{
+    const std::string_view mark = MarkOf(encoding);
+    if (!mark.empty() && bytes.starts_with(mark)) bytes.remove_prefix(mark.size());
+    switch (encoding) {
+    case TTextEncoding::Utf8: return Utf8ToString(bytes);
+    case TTextEncoding::Utf16LE: return decodeUtf16(bytes, false);
+    case TTextEncoding::Utf16BE: return decodeUtf16(bytes, true);
+    case TTextEncoding::Oem437: return OemToString(bytes, 437);
+    case TTextEncoding::Oem850: return OemToString(bytes, 850);
+    case TTextEncoding::Ansi: break;
+    }
+    return AnsiToString(bytes);
+}
+
 String DecodeTextBytes(std::string_view bytes, TTextEncoding* detected)
 {
     TTextEncoding found = TTextEncoding::Ansi;
-    String text;
-    if (startsWith(bytes, kBomUtf8)) {
+    if (const auto marked = ByteOrderMark(bytes))
+        found = *marked;
+    else if (IsValidUtf8(bytes))
         found = TTextEncoding::Utf8;
-        text = Utf8ToString(bytes.substr(kBomUtf8.size()));
-    } else if (startsWith(bytes, kBomUtf16LE)) {
-        found = TTextEncoding::Utf16LE;
-        text = decodeUtf16(bytes.substr(2), false);
-    } else if (startsWith(bytes, kBomUtf16BE)) {
-        found = TTextEncoding::Utf16BE;
-        text = decodeUtf16(bytes.substr(2), true);
-    } else if (IsValidUtf8(bytes)) {
-        found = TTextEncoding::Utf8;
-        text = Utf8ToString(bytes);
-    } else {
-        text = AnsiToString(bytes);
-    }
     if (detected) *detected = found;
-    return text;
+    return DecodeBytesAs(bytes, found);
 }
 
 std::string EncodeTextBytes(StringView text, TTextEncoding encoding, bool withBom)
 {
     switch (encoding) {
-    case TTextEncoding::Utf8: return (withBom ? std::string(kBomUtf8) : std::string()) + StringToUtf8(text);
-    case TTextEncoding::Utf16LE: return (withBom ? std::string(kBomUtf16LE) : std::string()) + encodeUtf16(text, false);
-    case TTextEncoding::Utf16BE: return (withBom ? std::string(kBomUtf16BE) : std::string()) + encodeUtf16(text, true);
+    case TTextEncoding::Utf8: return std::string(withBom ? kBomUtf8 : "") + StringToUtf8(text);
+    case TTextEncoding::Utf16LE: return std::string(withBom ? kBomUtf16LE : "") + encodeUtf16(text, false);
+    case TTextEncoding::Utf16BE: return std::string(withBom ? kBomUtf16BE : "") + encodeUtf16(text, true);
     case TTextEncoding::Oem437: return StringToOem(text, 437);
     case TTextEncoding::Oem850: return StringToOem(text, 850);
     case TTextEncoding::Ansi: break;

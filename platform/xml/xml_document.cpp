@@ -3,14 +3,13 @@
 
 #include "platform/runtime/atomic_file.h"
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/files.h"
 #include "platform/runtime/unicode.h"
+#include "platform/xml/xml_writer.h"
 
 #include <pugixml.hpp>
 
 #include <atomic>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace gw {
 
@@ -94,11 +93,6 @@ const char* DocumentLevelFault(pugi::xml_node document)
     if (DocumentElementCount(document) > 1) return "Only one top level element is allowed";
     return nullptr;
 }
-
-struct StringWriter : pugi::xml_writer {
-    std::string out;
-    void write(const void* data, size_t size) override { out.append(static_cast<const char*>(data), size); }
-};
 
 }  // namespace
 
@@ -308,16 +302,8 @@ void TXMLDocument::LoadFromFile(const String& FileName)
 {
     Touch();
     m_doc->reset();
-    std::string path = StringToUtf8(FileName);
-    std::error_code ec;
-    std::filesystem::path fsPath(path);
-    if (std::filesystem::is_directory(fsPath, ec))
-        throw EFOpenError(Utf8ToString("Cannot open file \"" + path + "\". It is a folder"));
-    std::ifstream in(fsPath, std::ios::binary);
-    if (!in) throw EFOpenError(Utf8ToString("Cannot open file \"" + path + "\". No such file or it cannot be read"));
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw EFOpenError(Utf8ToString("Cannot read file \"" + path + "\""));
-    Parse(*m_doc, bytes, pugi::encoding_auto, path);
+    const std::string bytes = FileToBytes(FileName);
+    Parse(*m_doc, bytes, pugi::encoding_auto, StringToUtf8(FileName));
 }
 
 void TXMLDocument::LoadFromString(StringView xml) { Parse(*m_doc, Utf8(xml), pugi::encoding_utf8, std::string()); }
@@ -348,9 +334,9 @@ TXMLNode TXMLDocument::AddComment(StringView text) { return Node().AddComment(te
 
 std::string TXMLDocument::SaveToUtf8() const
 {
-    StringWriter writer;
-    m_doc->save(writer, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
-    return writer.out;
+    std::string out;
+    detail::WriteXml(*m_doc, out);
+    return out;
 }
 
 String TXMLDocument::SaveToString() const { return Utf8ToString(SaveToUtf8()); }

@@ -85,8 +85,9 @@ private:
 
 // The document. Loading keeps the declaration, comments, processing instructions and doctype;
 // white space between elements is dropped. Saving writes no XML declaration, UTF-8 without a
-// byte-order mark, indented by two blanks; nodes are written in document order, so a root added
-// first stays the document's first node.
+// byte-order mark, indented by two blanks a level up to 32 levels (xml_writer.h); nodes are
+// written in document order, so a root added first stays the document's first node. Text comes
+// back as it was saved, a CR included.
 class TXMLDocument {
 public:
     TXMLDocument();

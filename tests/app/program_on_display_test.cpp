@@ -150,8 +150,7 @@ TEST_F(ProgramOnDisplay, TheMainWindowCentredWithItsStepsAsTheHeadlessBackEndPai
     // Centred on Xvfb's 1280 x 1024 screen (no window manager: no panel takes space).
     EXPECT_EQ(m_main.Left, (1280 - 694) / 2);
     EXPECT_EQ(m_main.Top, (1024 - 396) / 2);
-    fs::create_directories(GW_SCREENSHOT_DIR);
-    TImage shot = PaintedScreenshot(std::string(GW_SCREENSHOT_DIR) + "/configurator_main.png");
+    TImage shot = PaintedScreenshot(picturePath("configurator_main.png").string());
     ASSERT_TRUE(shot) << "the main window never showed on the screen; output:\n" << Output();
     // Start-up made its folders beside the program.
     for (const char* folder : {"MASTER", "PROJECTS", "LANGUAGE"}) EXPECT_TRUE(fs::is_directory(m_dir / folder));
@@ -198,13 +197,12 @@ TEST_F(ProgramOnDisplay, ANewConfigurationMadeWithMouseAndKeysIsReopenedAfterARe
     EXPECT_EQ(dialog.Client.Height(), 162);
     // The name field has the focus: type and confirm with Enter.
     ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "40", "Anlage 1"}, m_x.Display()), 0);
-    fs::create_directories(GW_SCREENSHOT_DIR);
-    Screenshot(m_x.Display(), std::string(GW_SCREENSHOT_DIR) + "/configurator_new_dialog.png");
+    Screenshot(m_x.Display(), picturePath("configurator_new_dialog.png").string());
     ASSERT_EQ(RunTool({"xdotool", "key", "Return"}, m_x.Display()), 0);
     TShownWindow back;
     ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 2, back)) << Output();
     EXPECT_TRUE(fs::is_directory(m_dir / "PROJECTS" / "Anlage 1" / "bin"));
-    Screenshot(m_x.Display(), std::string(GW_SCREENSHOT_DIR) + "/configurator_new_configuration.png");
+    Screenshot(m_x.Display(), picturePath("configurator_new_configuration.png").string());
 
     // Closing keeps the configuration in the settings file and ends the program cleanly.
     Click(closeButton);
@@ -214,7 +212,7 @@ TEST_F(ProgramOnDisplay, ANewConfigurationMadeWithMouseAndKeysIsReopenedAfterARe
     Launch();
     ASSERT_TRUE(WaitForLine("conf ", 1, line));
     EXPECT_EQ(line, "conf Opened Configuration of the Converter : |Anlage 1");
-    EXPECT_TRUE(PaintedScreenshot(std::string(GW_SCREENSHOT_DIR) + "/configurator_reopened.png")) << Output();
+    EXPECT_TRUE(PaintedScreenshot(picturePath("configurator_reopened.png").string())) << Output();
 }
 
 }  // namespace

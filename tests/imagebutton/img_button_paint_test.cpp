@@ -337,6 +337,26 @@ TEST(ImgButtonFace, DisabledEncartaDrawsUnpressedWithSecondImageAndGreyCaption)
     EXPECT_EQ(target.PixelColor(x, y + 9), 0xEDF7F8);  // the bottom-left colour is transparent
 }
 
+// Every button of the configurator has a one-image glyph: disabled, it shows that image.
+TEST(ImgButtonFace, ADisabledOneImageGlyphShowsItsImage)
+{
+    for (const TImgButtonStyle style : {bsNormal, bsShape}) {
+        auto glyph = Strip({clRed});
+        TBitmap target(100, 23);
+        TRecordingCanvas c(target.Surface());
+        TImgButtonFace f = Face(style);
+        f.Enabled = false;
+        f.Glyph = glyph.get();
+        f.NumGlyphs = 1;
+        DrawImgButtonFace(c, f);
+        auto draws = Named(c, "Draw");
+        ASSERT_EQ(draws.size(), 1u);
+        const Integer x = draws[0]->Args[0], y = draws[0]->Args[1];
+        EXPECT_EQ(target.PixelColor(x + 5, y + 5), clRed) << "style " << style;
+        EXPECT_NE(target.PixelColor(x, y + 9), clWhite) << "the bottom-left colour stays transparent";
+    }
+}
+
 struct GlyphCase {
     Integer NumGlyphs;
     bool Hot, Down;

@@ -4,6 +4,7 @@
 #include "platform/controls/actions.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/menus.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -272,6 +273,40 @@ TEST_F(ImgButtonTest, ActionGivesCaptionPictureAndClick)
 }
 
 // --- clicking ------------------------------------------------------------------------------------
+
+// The button's events are the base control's: a handler given through a TControl runs once a
+// click, and only by the button's rule (visible, enabled, pressed).
+TEST_F(ImgButtonTest, HandlersGivenThroughTheBaseControlRunOnceByTheButtonsRules)
+{
+    TForm* form = NewForm();
+    TImgButton* b = NewButton(form, "b", Rect(10, 10, 110, 33));
+    b->SetModalResult(mrOk);
+    TControl* control = b;
+    control->OnClick = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, b);
+        EXPECT_EQ(form->ModalResult, mrNone) << "OnClick runs before the modal result is set";
+        h.Log.Add("click");
+    };
+    control->OnMouseEnter = [this](TObject*) { h.Log.Add("enter"); };
+    form->Show();
+    h.MoveTo(form, {300, 150});
+    h.Log.Clear();
+
+    h.MoveTo(b);
+    h.Click(b);
+    EXPECT_EQ(h.Log.Take(), (Events{"enter", "click"}));
+    EXPECT_EQ(form->ModalResult, mrOk);
+
+    form->ModalResult = mrNone;
+    b->SetVisible(false);
+    b->Click();
+    EXPECT_EQ(h.Log.Take(), Events{}) << "an invisible button's click action does nothing";
+    b->SetVisible(true);
+    b->SetEnabled(false);
+    h.MoveTo(form, {300, 150});
+    h.MoveTo(b);
+    EXPECT_EQ(h.Log.Take(), Events{}) << "a disabled button is not entered";
+}
 
 TEST_F(ImgButtonTest, MouseClickRunsOnClickAndSetsTheModalResult)
 {
@@ -766,7 +801,7 @@ TEST_F(ImgButtonTest, WritesAPictureOfEveryStyleAndState)
             place(b, row, col);
             delete b;
         }
-    const std::filesystem::path file = std::filesystem::current_path() / "img_button_states.png";
+    const std::filesystem::path file = test::picturePath("img_button_states.png");
     SaveSurfaceToPng(sheet.Surface(), Utf8ToString(file.string()));
     EXPECT_TRUE(std::filesystem::file_size(file) > 1000);
     std::cout << "picture: " << file.string() << "\n";

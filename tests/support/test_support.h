@@ -2,7 +2,9 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace gw::test {
 
@@ -29,6 +31,11 @@ inline std::filesystem::path fixture(const std::string& relative)
 }
 #endif
 
+// Where a test writes a picture (a PNG for a person to look at, a screenshot): the build's
+// pictures/ folder (build/test/pictures in the test command's build), created on first use.
+// Every test that writes a PNG puts it there under a name of its own.
+std::filesystem::path picturePath(const std::string& name);
+
 // Whole contents of a file as bytes; empty when it cannot be read.
 std::string readBytes(const std::filesystem::path& file);
 
@@ -42,5 +49,14 @@ std::string runCommand(const std::string& command, int* exitCode = nullptr);
 // Reads a file with an independent XML reader, Python's xml.dom.minidom: the script sees the
 // parsed document as d; returns what it prints (or Python's error).
 std::string pythonDom(const std::filesystem::path& file, const std::string& script);
+
+// Runs Step on another thread and gives back what it returned or raised; a step still running
+// after Seconds (blocked, or reading without end) ends the test program with a message, as it
+// cannot be stopped otherwise.
+void WithinSeconds(int Seconds, const std::function<void()>& Step);
+
+// The files a user may pick by mistake in place of an input file: a FIFO nobody writes to, a
+// link to /dev/zero, a folder. Created in Dir; their paths in that order.
+std::vector<std::filesystem::path> makeBadInputFiles(const std::filesystem::path& dir);
 
 }  // namespace gw::test

@@ -6,7 +6,7 @@
 
 #include "platform/runtime/format_settings.h"
 #include "platform/runtime/unicode.h"
-#include "tests/grid/foundation/format_settings_fixture.h"
+#include "tests/support/format_settings.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -13,6 +13,7 @@
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/ui/application.h"
 #include "platform/ui/forms.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -205,7 +206,7 @@ TEST(PaintingPicture, EveryDrawingForAPersonToLookAt)
     Shapes(p);
     FinalizeUI();
 
-    const std::filesystem::path file = std::filesystem::current_path() / "grid_painting.png";
+    const std::filesystem::path file = picturePath("grid_painting.png");
     SaveSurfaceToPng(p.bitmap.Surface(), Utf8ToString(file.string()));
     ASSERT_TRUE(std::filesystem::exists(file));
     EXPECT_GT(std::filesystem::file_size(file), 10000u);

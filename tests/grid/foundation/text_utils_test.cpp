@@ -8,7 +8,7 @@
 #include "platform/runtime/string_list.h"
 #include "platform/runtime/text_encoding.h"
 #include "platform/runtime/unicode.h"
-#include "tests/grid/foundation/format_settings_fixture.h"
+#include "tests/support/format_settings.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>

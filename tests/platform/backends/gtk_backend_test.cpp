@@ -36,6 +36,13 @@ TXvfb& Server()
     return server;
 }
 
+// The screenshot of the running test, one name per test (they run side by side).
+std::string CurrentTestName()
+{
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::string("gtk_") + test->test_suite_name() + "." + test->name();
+}
+
 struct TRecord {
     UINT Msg;
     WPARAM WParam;
@@ -143,9 +150,9 @@ protected:
     // Waits until the window's colour is on the screen.
     bool ShownOnScreen(TPoint P, uint32_t Colour)
     {
-        ScratchDir dir("gtk-backend-shot");
+        const std::string file = picturePath(CurrentTestName() + ".png").string();
         return PumpUntil([&] {
-            TImage shot = Screenshot(Server().Display(), (dir / "screen.png").string());
+            TImage shot = Screenshot(Server().Display(), file);
             return shot && PixelAt(shot.get(), P.X, P.Y) == Colour;
         });
     }

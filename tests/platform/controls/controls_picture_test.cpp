@@ -13,6 +13,7 @@
 #include "platform/runtime/datetime.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/window_system.h"
+#include "tests/support/test_support.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -159,7 +160,7 @@ TEST(ControlsPicture, EveryControlInEveryState)
         }
     }
     for (auto* other : controls) other->SetVisible(true);
-    const std::filesystem::path file = std::filesystem::current_path() / "text_controls_states.png";
+    const std::filesystem::path file = picturePath("text_controls_states.png");
     SaveSurfaceToPng(surface.get(), Utf8ToString(file.string()));
     EXPECT_TRUE(std::filesystem::exists(file));
 }

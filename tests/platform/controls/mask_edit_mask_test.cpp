@@ -2,6 +2,7 @@
 #include "platform/controls/edit_mask.h"
 
 #include "platform/runtime/format_settings.h"
+#include "tests/support/format_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -44,11 +45,10 @@ TEST(EditMask, AcceptsCharactersByPositionKind)
 
 TEST(EditMask, SeparatorsFollowTheRegionalSettings)
 {
-    const TFormatSettings saved = FormatSettings;
+    const test::KeepFormatSettings keep;
     FormatSettings.DateSeparator = u'.';
     FormatSettings.TimeSeparator = u'-';
     EXPECT_EQ(TEditMask(u"00/00 00:00;1;_").EmptyEditText(), u"__.__ __-__");
-    FormatSettings = saved;
 }
 
 TEST(EditMask, TextAndEditTextAcrossTheSaveLiteralsSwitch)

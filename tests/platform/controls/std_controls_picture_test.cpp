@@ -14,6 +14,7 @@
 #include "platform/controls/up_down.h"
 #include "platform/runtime/unicode.h"
 #include "std_controls_harness.h"
+#include "tests/support/test_support.h"
 
 #include <filesystem>
 
@@ -177,7 +178,7 @@ TEST_F(StdControlsPicture, EveryControlInItsStates)
     ShowForm();
     ok->SetFocus();
     Pump();
-    const std::filesystem::path file = std::filesystem::current_path() / "standard_controls_states.png";
+    const std::filesystem::path file = picturePath("standard_controls_states.png");
     backend.SaveWindowToPng(form->Handle(), Utf8ToString(file.string()));
     ASSERT_TRUE(std::filesystem::exists(file));
     EXPECT_GT(std::filesystem::file_size(file), 2000u);
@@ -198,7 +199,7 @@ TEST_F(StdControlsPicture, EveryControlInItsStates)
     backend.Advance(600);
     Pump();
     ASSERT_TRUE(IsWindowVisible(tip));
-    const std::filesystem::path balloon = std::filesystem::current_path() / "standard_controls_balloon.png";
+    const std::filesystem::path balloon = picturePath("standard_controls_balloon.png");
     backend.SaveWindowToPng(tip, Utf8ToString(balloon.string()));
     EXPECT_TRUE(std::filesystem::exists(balloon));
 }

@@ -4,6 +4,7 @@
 #include "platform/graphics/frame_controls.h"
 #include "platform/graphics/recording_canvas.h"
 #include "platform/runtime/unicode.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -140,7 +141,7 @@ TEST(RecordingCanvas, LogsOutermostCallsWithArgumentsAndState)
     EXPECT_EQ(drawing.Log(), (std::vector<std::string>{"FillRect(0,0,2,2)"}));
 }
 
-// Writes frame_controls.png beside the test program: every control in every state and every
+// Writes frame_controls.png to the pictures folder: every control in every state and every
 // edge, for a person to look at.
 TEST(FrameControls, PictureOfEveryStateForAPersonToLookAt)
 {
@@ -203,7 +204,7 @@ TEST(FrameControls, PictureOfEveryStateForAPersonToLookAt)
     c->DrawFocusRect(Bounds(left + 8 * cell + 4, y + 20, 50, 24));
     c->Font()->SetOrientation(900);
     c->TextOut(left + 8 * cell + 20, y + 120, u"rotated");
-    auto file = std::filesystem::current_path() / "frame_controls.png";
+    auto file = test::picturePath("frame_controls.png");
     SaveSurfaceToPng(bmp.Surface(), Utf8ToString(file.string()));
     std::cout << "picture written to " << file.string() << "\n";
     EXPECT_TRUE(std::filesystem::file_size(file) > 1000);

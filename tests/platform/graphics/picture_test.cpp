@@ -241,8 +241,7 @@ TEST(Png, RoundTripKeepsPixelsAndSurfaceExportWorks)
     ExpectSamePixels(back.Image(), ReadPpm(test::readBytes(test::fixture("pattern.ppm"))), "png");
     EXPECT_THROW(back.LoadFromBytes("\x89PNG\r\n\x1a\nbroken"), EInvalidGraphic);
 
-    test::ScratchDir dir("png");
-    auto file = dir / "surface.png";
+    auto file = test::picturePath("picture_surface.png");
     SaveSurfaceToPng(bmp.Surface(), Utf8ToString(file.string()));
     TPicture picture;
     picture.LoadFromFile(Utf8ToString(file.string()));

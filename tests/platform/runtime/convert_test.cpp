@@ -4,6 +4,7 @@
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/format_settings.h"
 #include "platform/runtime/unicode.h"
+#include "tests/support/format_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,7 @@ namespace gw {
 namespace {
 
 // Restores the program-wide settings after a test that changes them.
-class ConvertTest : public ::testing::Test {
-protected:
-    void TearDown() override { FormatSettings = m_saved; }
-
-private:
-    TFormatSettings m_saved = FormatSettings;
-};
+using ConvertTest = test::FormatSettingsTest;
 
 struct IntCase {
     const char16_t* text;

@@ -4,6 +4,7 @@
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/format_settings.h"
 #include "platform/runtime/unicode.h"
+#include "tests/support/format_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +13,7 @@
 namespace gw {
 namespace {
 
-class DateTimeTest : public ::testing::Test {
-protected:
-    void TearDown() override { FormatSettings = m_saved; }
-
-private:
-    TFormatSettings m_saved = FormatSettings;
-};
+using DateTimeTest = test::FormatSettingsTest;
 
 // Serials and weekdays from Python:
 //   (date(y, m, d) - date(1899, 12, 30)).days   and   date(y, m, d).isoweekday() % 7 + 1

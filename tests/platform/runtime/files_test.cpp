@@ -2,10 +2,15 @@
 #include "platform/runtime/files.h"
 
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/ini_file.h"
+#include "platform/runtime/streams.h"
+#include "platform/runtime/string_list.h"
 #include "platform/runtime/unicode.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace gw {
 namespace {
@@ -67,6 +72,52 @@ TEST(Files, CreateRenameAndDelete)
     } catch (const EFOpenError& e) {
         EXPECT_EQ(e.Message(), u"Cannot open file \"" + one + u"\". No such file or directory");
     }
+}
+
+TEST(Files, ReadersTakeOnlyRegularFilesOfBoundedSize)
+{
+    test::ScratchDir dir("files_bad_inputs");
+    std::vector<std::filesystem::path> bad = test::makeBadInputFiles(dir.path());
+    const std::vector<String> reasons{u"It is not a regular file", u"It is not a regular file", u"Is a directory",
+                                      u"It is larger than 1024 MB"};
+    // Sparse: as large as the bound allows plus one byte, without taking the room.
+    const auto large = dir / "large.txt";
+    test::writeBytes(large, "x");
+    std::filesystem::resize_file(large, static_cast<std::uintmax_t>(MaxReadFileSize) + 1);
+    bad.push_back(large);
+
+    const std::pair<const char*, std::function<void(const String&)>> readers[] = {
+        {"FileToBytes", [](const String& n) { FileToBytes(n); }},
+        {"TStringList", [](const String& n) { TStringList().LoadFromFile(n); }},
+        {"TMemoryStream", [](const String& n) { TMemoryStream().LoadFromFile(n); }},
+        {"TMemIniFile", [](const String& n) { TMemIniFile ini(n); }},
+        {"TFileStream", [](const String& n) { TFileStream(n, fmOpenRead); }},
+    };
+    for (const auto& [reader, read] : readers) {
+        for (size_t i = 0; i < bad.size(); ++i) {
+            const String name = Path(bad[i]);
+            SCOPED_TRACE(std::string(reader) + " " + bad[i].filename().string());
+            // A stream reads in parts, so any size is fine; an INI file that is no file is empty.
+            if ((std::string(reader) == "TFileStream" && i == 3) || (std::string(reader) == "TMemIniFile" && i == 2))
+                continue;
+            test::WithinSeconds(10, [&] {
+                try {
+                    read(name);
+                    ADD_FAILURE() << "read without an error";
+                } catch (const EFOpenError& e) {
+                    EXPECT_EQ(e.Message(), u"Cannot open file \"" + name + u"\". " + reasons[i]);
+                }
+            });
+        }
+    }
+}
+
+TEST(Files, ReadersFollowLinksToRegularFiles)
+{
+    test::ScratchDir dir("files_link");
+    test::writeBytes(dir / "real.txt", "content");
+    std::filesystem::create_symlink(dir / "real.txt", dir / "link.txt");
+    EXPECT_EQ(FileToBytes(Path(dir / "link.txt")), "content");
 }
 
 TEST(Files, ExeDirIsTheFolderOfTheRunningProgram)

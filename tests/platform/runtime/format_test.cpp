@@ -4,6 +4,7 @@
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/format_settings.h"
 #include "platform/runtime/unicode.h"
+#include "tests/support/format_settings.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -11,13 +12,7 @@
 namespace gw {
 namespace {
 
-class FormatTest : public ::testing::Test {
-protected:
-    void TearDown() override { FormatSettings = m_saved; }
-
-private:
-    TFormatSettings m_saved = FormatSettings;
-};
+using FormatTest = test::FormatSettingsTest;
 
 TEST_F(FormatTest, ConvertsEachArgumentKind)
 {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace gw {
 namespace {
 
@@ -231,6 +233,23 @@ TEST(StringList, TextUsesLineBreakAndReadsEveryLineEnd)
     EXPECT_EQ(ItemsOf(list), (Items{u"1", u"2\n3"}));
 }
 
+TEST(StringList, ACutUtf16FileEndsInAReplacementCharacterHoweverItIsLoaded)
+{
+    test::ScratchDir dir("string_list_cut_utf16");
+    const auto file = dir / "cut.txt";
+    test::writeBytes(file, std::string("\xFF\xFEO\0K\0!", 7));
+    TStringList detected;
+    detected.LoadFromFile(Path(file));
+    TStringList given;
+    given.LoadFromFile(Path(file), TTextEncoding::Utf16LE);
+    EXPECT_EQ(ItemsOf(detected), (Items{u"OK\uFFFD"}));
+    EXPECT_EQ(ItemsOf(given), ItemsOf(detected));
+
+    test::writeBytes(file, std::string("O\0K\0!", 5));
+    given.LoadFromFile(Path(file), TTextEncoding::Utf16LE);
+    EXPECT_EQ(ItemsOf(given), (Items{u"OK\uFFFD"})) << "no mark: the given encoding";
+}
+
 TEST(StringList, ChangeEventsAreHeldBackDuringAnUpdate)
 {
     TStringList list;
@@ -363,6 +382,83 @@ TEST(StringList, StreamsAndMissingFiles)
         EXPECT_EQ(e.Message(), u"Cannot open file \"" + missing + u"\". No such file or directory");
     }
     EXPECT_EQ(list.Count(), 2) << "a failed load keeps the list";
+}
+
+}  // namespace
+}  // namespace gw
+
+namespace gw {
+namespace {
+
+// A list of texts whose insertions can be made to fail, as a list with limited room would; it
+// records when updating starts and ends.
+class TFailingStrings : public TStrings {
+public:
+    Integer Count() const override { return static_cast<Integer>(m_items.size()); }
+    String Get(Integer Index) const override
+    {
+        CheckIndex(Index);
+        return m_items[static_cast<size_t>(Index)];
+    }
+    void Clear() override { m_items.clear(); }
+    void Delete(Integer Index) override
+    {
+        CheckIndex(Index);
+        m_items.erase(m_items.begin() + Index);
+    }
+    void Insert(Integer Index, const String& S) override
+    {
+        if (FailInserts) throw EStringListError(u"No room");
+        m_items.insert(m_items.begin() + Index, S);
+    }
+
+    bool FailInserts = false;
+    std::vector<bool> UpdateStates;
+
+protected:
+    void SetUpdateState(bool Updating) override { UpdateStates.push_back(Updating); }
+
+private:
+    std::vector<String> m_items;
+};
+
+TEST(StringList, AFailedExchangeOrMoveEndsItsUpdate)
+{
+    const std::pair<const char*, std::function<void(TStrings&)>> operations[] = {
+        {"Exchange", [](TStrings& l) { l.Exchange(0, 2); }},
+        {"Move", [](TStrings& l) { l.Move(0, 2); }},
+        {"Put", [](TStrings& l) { l.Put(1, u"x"); }},
+        {"CommaText", [](TStrings& l) { l.SetCommaText(u"x,y"); }},
+    };
+    for (const auto& [name, operation] : operations) {
+        SCOPED_TRACE(name);
+        TFailingStrings list;
+        list.SetCommaText(u"a,b,c");
+        list.UpdateStates.clear();
+        list.FailInserts = true;
+        EXPECT_THROW(operation(list), EStringListError);
+        EXPECT_EQ(list.UpdateCount(), 0);
+        EXPECT_EQ(list.UpdateStates, (std::vector<bool>{true, false})) << "the update ended once";
+    }
+}
+
+TEST(StringList, ChangesAreReportedAgainAfterAFailedUpdate)
+{
+    // A sorted list refuses Put inside the base class's Exchange; the owner must still hear of
+    // the next change.
+    class TSortedView : public TStringList {
+    public:
+        void Exchange(Integer Index1, Integer Index2) override { TStrings::Exchange(Index1, Index2); }
+    };
+    TSortedView list;
+    list.SetCommaText(u"b,a");
+    list.SetSorted(true);
+    int changed = 0;
+    list.OnChange = [&](TObject*) { ++changed; };
+    EXPECT_THROW(list.Exchange(0, 1), EStringListError);
+    EXPECT_EQ(changed, 1) << "the end of the failed update is a change";
+    list.Add(u"c");
+    EXPECT_EQ(changed, 2);
 }
 
 }  // namespace

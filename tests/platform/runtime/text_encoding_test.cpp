@@ -96,5 +96,38 @@ TEST(TextEncoding, ShortAndDamagedInputNeverLosesTheRest)
     EXPECT_EQ(detected, TTextEncoding::Ansi);
 }
 
+TEST(TextEncoding, AnOddUtf16TailIsReportedWhetherTheEncodingIsDetectedOrGiven)
+{
+    struct Case {
+        std::string bytes;  // without a mark
+        TTextEncoding encoding;
+        const char* mark;
+    };
+    const Case cases[] = {
+        {std::string("A\0B", 3), TTextEncoding::Utf16LE, "\xFF\xFE"},
+        {std::string("\0AB", 3), TTextEncoding::Utf16BE, "\xFE\xFF"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mark);
+        const std::string marked = c.mark + c.bytes;
+        TTextEncoding detected = TTextEncoding::Ansi;
+        EXPECT_EQ(DecodeTextBytes(marked, &detected), u"A\uFFFD");
+        EXPECT_EQ(detected, c.encoding);
+        EXPECT_EQ(DecodeBytesAs(marked, c.encoding), u"A\uFFFD");
+        EXPECT_EQ(DecodeBytesAs(c.bytes, c.encoding), u"A\uFFFD");
+        EXPECT_EQ(DecodeBytesAs(c.bytes.substr(0, 2), c.encoding), u"A") << "an even length has no tail";
+    }
+}
+
+TEST(TextEncoding, ByteOrderMarkNamesTheEncodingItStartsWith)
+{
+    EXPECT_EQ(ByteOrderMark("\xEF\xBB\xBFx"), TTextEncoding::Utf8);
+    EXPECT_EQ(ByteOrderMark("\xFF\xFE"), TTextEncoding::Utf16LE);
+    EXPECT_EQ(ByteOrderMark("\xFE\xFFx"), TTextEncoding::Utf16BE);
+    EXPECT_EQ(ByteOrderMark("\xEF\xBB"), std::nullopt);
+    EXPECT_EQ(ByteOrderMark("x\xFF\xFE"), std::nullopt);
+    EXPECT_EQ(ByteOrderMark(""), std::nullopt);
+}
+
 }  // namespace
 }  // namespace gw

@@ -186,13 +186,14 @@ TEST_F(Painting, DoubleBufferingGivesTheSamePicture)
 
 TEST_F(Painting, AWindowsPictureIsWrittenAsPng)
 {
-    ScratchDir dir("ui_png");
-    h.SavePng(form, Utf8ToString((dir / "form.png").string()));
-    h.SavePng(red, Utf8ToString((dir / "red.png").string()));
-    std::string bytes = readBytes(dir / "red.png");
+    const auto formFile = picturePath("ui_window_form.png");
+    const auto redFile = picturePath("ui_window_red.png");
+    h.SavePng(form, Utf8ToString(formFile.string()));
+    h.SavePng(red, Utf8ToString(redFile.string()));
+    std::string bytes = readBytes(redFile);
     ASSERT_GT(bytes.size(), 8u);
     EXPECT_EQ(bytes.substr(1, 3), "PNG");
-    std::shared_ptr<cairo_surface_t> png(cairo_image_surface_create_from_png((dir / "red.png").string().c_str()),
+    std::shared_ptr<cairo_surface_t> png(cairo_image_surface_create_from_png(redFile.string().c_str()),
                                          cairo_surface_destroy);
     EXPECT_EQ(cairo_image_surface_get_width(png.get()), 50);
     EXPECT_EQ(PixelAt(png.get(), 25, 15), clRed);

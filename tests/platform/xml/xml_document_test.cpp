@@ -117,6 +117,20 @@ TEST(XmlDocument, MissingFileFailsCleanly)
     EXPECT_THROW(doc.LoadFromFile(P(dir.path())), EFOpenError);  // a folder is not a file
 }
 
+TEST(XmlDocument, AFifoALinkToADeviceOrAFolderIsRefusedAtOnce)
+{
+    ScratchDir dir("xml-bad-inputs");
+    for (const auto& file : makeBadInputFiles(dir.path())) {
+        SCOPED_TRACE(file.filename().string());
+        WithinSeconds(10, [&] {
+            TXMLDocument doc;
+            String error;
+            EXPECT_FALSE(doc.TryLoadFromFile(P(file), error));
+            EXPECT_EQ(error.rfind(u"Cannot open file \"" + P(file) + u"\". ", 0), 0u) << StringToUtf8(error);
+        });
+    }
+}
+
 struct MalformedCase {
     const char* name;
     std::string bytes;
@@ -198,12 +212,53 @@ TEST(XmlDocument, DeepNestingIsHandled)
     for (TXMLNode n = doc.FirstNode(); n; n = n.FirstChild()) ++levels;
     EXPECT_EQ(levels, depth);
 
-    // Written back indented (the size grows with the square of the depth, so less deep).
-    std::string shallower = closed.substr(0, 3000) + closed.substr(closed.size() - 4000);
-    doc.LoadFromBytes(shallower);
+    // Written back whole: the indentation stops growing, so the size grows with the depth alone.
+    const std::string saved = doc.SaveToUtf8();
+    const size_t perLevel = 2 * (2 * 32 + sizeof "</a>\n");
+    EXPECT_LT(saved.size(), depth * perLevel);
     TXMLDocument back;
-    back.LoadFromString(doc.SaveToString());
-    EXPECT_EQ(back.SaveToUtf8(), doc.SaveToUtf8());
+    back.LoadFromBytes(saved);
+    levels = 0;
+    for (TXMLNode n = back.FirstNode(); n; n = n.FirstChild()) ++levels;
+    EXPECT_EQ(levels, depth);
+}
+
+TEST(XmlDocument, IndentationStopsGrowingAt32Levels)
+{
+    std::string text;
+    for (int i = 0; i < 40; ++i) text += "<a" + std::to_string(i) + ">";
+    text += "x";
+    for (int i = 39; i >= 0; --i) text += "</a" + std::to_string(i) + ">";
+    TXMLDocument doc;
+    doc.LoadFromBytes(text);
+    const std::string saved = doc.SaveToUtf8();
+    for (const int level : {1, 31, 32, 33, 39}) {
+        const std::string tag = "<a" + std::to_string(level) + ">";
+        const size_t at = saved.find(tag);
+        ASSERT_NE(at, std::string::npos) << tag;
+        const size_t lineStart = saved.rfind('\n', at) + 1;
+        EXPECT_EQ(at - lineStart, 2u * std::min(level, 32)) << tag;
+    }
+}
+
+TEST(XmlDocument, ACarriageReturnInTextOrAttributeComesBack)
+{
+    ScratchDir dir("xml-cr");
+    TXMLDocument doc;
+    TXMLNode root = doc.AddChild(u"Par_Gen");
+    root.AddChild(u"Note").SetText(u"a\r\nb\rc\n");
+    root.SetAttribute(u"Title", u"x\r\ny\r");
+    doc.SaveToFile(P(dir / "cr.xml"));
+    EXPECT_EQ(readBytes(dir / "cr.xml").find('\r'), std::string::npos) << "written as references";
+    TXMLDocument back;
+    back.LoadFromFile(P(dir / "cr.xml"));
+    EXPECT_EQ(TextOf(back.FirstNode(), u"Note"), u"a\r\nb\rc\n");
+    EXPECT_EQ(AttributeOf(back.FirstNode(), u"Title"), u"x\r\ny\r");
+    // An independent reader sees the same characters.
+    EXPECT_EQ(pythonDom(dir / "cr.xml",
+                        "r = d.documentElement; print(repr(r.getAttribute('Title')), "
+                        "repr(r.getElementsByTagName('Note')[0].firstChild.data))"),
+              "'x\\r\\ny\\r' 'a\\r\\nb\\rc\\n'\n");
 }
 
 TEST(XmlDocument, FirstNodeIsWhateverTheFileStartsWith)
