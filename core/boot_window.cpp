@@ -295,9 +295,15 @@ void TFBoot::Btn_UpdateClick()
     bool answered = false;
     {
         // Execute stays off while the check runs: a second click would start a second update.
+        // The focus leaves it first (to Cancel, the one thing to do meanwhile) and comes back.
         TTemporaryChange checking(m_checking, true);
+        const bool had_focus = Btn_Update->Focused();
+        if (had_focus && Btn_Cancel->CanFocus()) Btn_Cancel->SetFocus();
         Btn_Update->SetEnabled(false);
-        TScopeExit enable([this] { Btn_Update->SetEnabled(true); });
+        TScopeExit enable([this, had_focus] {
+            Btn_Update->SetEnabled(true);
+            if (had_focus && ActiveControl() == Btn_Cancel && Btn_Update->CanFocus()) Btn_Update->SetFocus();
+        });
         answered = Send_Ping(address);
     }
     if (Check_Abandoned()) return;

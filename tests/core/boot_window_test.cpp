@@ -439,6 +439,20 @@ TEST_F(BootTest, ExecuteClickedAgainDuringTheCheckStartsNothingMore)
               (std::vector<std::string>{"try 1 execute off", "try 2 execute off", "update program", "execute on"}));
 }
 
+TEST_F(BootTest, ExecuteWorksAgainAfterAnUpdateWithTheFocusBackOnIt)
+{
+    With_Update_Window([&] {
+        pinger.Reset({{Answer}, {Answer}});
+        pinger.During = [&](size_t) { EXPECT_EQ(FBoot->ActiveControl(), FBoot->Btn_Cancel); };
+        h.Click(FBoot->Btn_Update);
+        EXPECT_TRUE(FBoot->Btn_Update->Focused());
+        h.Advance(1000);
+        pinger.Reset({{Answer}, {Answer}});
+        h.Click(FBoot->Btn_Update);
+    });
+    EXPECT_EQ(launched, (std::vector<std::string>{Program(), Program()}));
+}
+
 TEST_F(BootTest, CancellingDuringTheCheckEndsItWithoutAnUpdate)
 {
     const struct {
