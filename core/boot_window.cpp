@@ -39,6 +39,25 @@ constexpr Integer Ethernet_Caption = 1002;
 
 String Update_File_Path() { return ProgramState.Exe_Dir + PathDelim + String(Update_File_Name); }
 
+// A control of class T on Parent, owned by Owner, showing its hint.
+template <class T>
+T* New_Control(TComponent* Owner, TWinControl* Parent, StringView Name, TRect Bounds)
+{
+    auto* control = new T(Owner);
+    control->SetName(String(Name));
+    control->SetParent(Parent);
+    control->SetBoundsRect(Bounds);
+    control->SetShowHint(true);
+    return control;
+}
+
+TComboBox* New_List(TComponent* Owner, TWinControl* Parent, StringView Name, TRect Bounds)
+{
+    auto* combo = New_Control<TComboBox>(Owner, Parent, Name, Bounds);
+    combo->SetStyle(csDropDownList);
+    return combo;
+}
+
 }  // namespace
 
 TFBoot::TFBoot(TComponent* AOwner) : TLangForm(AOwner, u"FBoot", Client_Width, 230)
@@ -84,11 +103,7 @@ void TFBoot::Build_Address_Panel()
     L_IP_Address = New_Label(this, P_IP_Address, u"L_IP_Address", {16, 8});
     for (Integer k = 0; k < 4; ++k) {
         const Integer left = 16 + k * Octet_Step;
-        E_IP[k] = new TEdit(this);
-        E_IP[k]->SetName(u"E_IP" + IntToStr(k + 1));
-        E_IP[k]->SetParent(P_IP_Address);
-        E_IP[k]->SetBounds(left, 30, Octet_Width, 22);
-        E_IP[k]->SetShowHint(true);
+        E_IP[k] = New_Control<TEdit>(this, P_IP_Address, u"E_IP" + IntToStr(k + 1), Bounds(left, 30, Octet_Width, 22));
         E_IP[k]->SetTabOrder(k);
         E_IP[k]->OnKeyPress = [this, k](TObject*, Char& Key) { EditKeyPress(k, Key); };
         if (k == 3) break;
@@ -102,49 +117,28 @@ void TFBoot::Build_Search_Panel()
     // The device search of other models; this window never shows it.
     P_Eth_Search = New_Panel(u"P_Eth_Search", Search_Panel_Height);
     L_List_Device = New_Label(this, P_Eth_Search, u"L_List_Device", {16, 8});
-    LV_Device = new TListView(this);
-    LV_Device->SetName(u"LV_Device");
-    LV_Device->SetParent(P_Eth_Search);
-    LV_Device->SetBounds(16, 28, 300, 124);
+    LV_Device = New_Control<TListView>(this, P_Eth_Search, u"LV_Device", Bounds(16, 28, 300, 124));
     LV_Device->AddColumn(String(), 140);
     LV_Device->AddColumn(String(), 140);
-    LV_Device->SetShowHint(true);
     Btn_Search = New_Img_Button(this, P_Eth_Search, u"Btn_Search", Bounds(330, 28, 100, 28));
-    CB_Find_All = new TCheckBox(this);
-    CB_Find_All->SetName(u"CB_Find_All");
-    CB_Find_All->SetParent(P_Eth_Search);
-    CB_Find_All->SetBounds(16, 160, 300, 20);
-    CB_Find_All->SetShowHint(true);
+    CB_Find_All = New_Control<TCheckBox>(this, P_Eth_Search, u"CB_Find_All", Bounds(16, 160, 300, 20));
 }
 
 void TFBoot::Build_Options_Panel()
 {
     P_Options = New_Panel(u"P_Options", Options_Panel_Height);
     L_Update_Option = New_Label(this, P_Options, u"L_Update_Option", {16, 8});
-    CB_Update_Options = new TComboBox(this);
-    CB_Update_Options->SetName(u"CB_Update_Options");
-    CB_Update_Options->SetParent(P_Options);
-    CB_Update_Options->SetStyle(csDropDownList);
-    CB_Update_Options->SetBounds(16, 28, 220, 22);
-    CB_Update_Options->SetShowHint(true);
-    CB_Update_Option_Read_Back = new TCheckBox(this);
-    CB_Update_Option_Read_Back->SetName(u"CB_Update_Option_Read_Back");
-    CB_Update_Option_Read_Back->SetParent(P_Options);
-    CB_Update_Option_Read_Back->SetBounds(256, 30, 180, 20);
+    CB_Update_Options = New_List(this, P_Options, u"CB_Update_Options", Bounds(16, 28, 220, 22));
+    CB_Update_Option_Read_Back =
+        New_Control<TCheckBox>(this, P_Options, u"CB_Update_Option_Read_Back", Bounds(256, 30, 180, 20));
     CB_Update_Option_Read_Back->SetChecked(true);
-    CB_Update_Option_Read_Back->SetShowHint(true);
 }
 
 void TFBoot::Build_Serial_Panel()
 {
     P_Serial = New_Panel(u"P_Serial", Serial_Panel_Height);
     L_COM_Port = New_Label(this, P_Serial, u"L_COM_Port", {16, 8});
-    CB_COM_Port = new TComboBox(this);
-    CB_COM_Port->SetName(u"CB_COM_Port");
-    CB_COM_Port->SetParent(P_Serial);
-    CB_COM_Port->SetStyle(csDropDownList);
-    CB_COM_Port->SetBounds(16, 28, 120, 22);
-    CB_COM_Port->SetShowHint(true);
+    CB_COM_Port = New_List(this, P_Serial, u"CB_COM_Port", Bounds(16, 28, 120, 22));
     Btn_COM_List = New_Img_Button(this, P_Serial, u"Btn_COM_List", Bounds(146, 26, 32, 26));
     Btn_COM_List->SetKind(bkRetry);
     Btn_COM_List->SetModalResult(mrNone);
