@@ -45,7 +45,8 @@ public:
     void Create_New_Project();
     void Open_Project();
     void Show_Options();
-    // Builds bin/bank.bin of the open configuration and, when it is written, opens the update window.
+    // Builds bin/bank.bin of the open configuration and, when it is written, opens the update window
+    // in Ethernet mode.
     void Update_Device();
     // Shows a window modally; mrNone when this build does not have it.
     TModalResult Show_Window(TProgramWindow Window);

@@ -2,6 +2,7 @@
 #include "core/program_windows.h"
 
 #include "core/about_window.h"
+#include "core/boot_window.h"
 #include "core/main_window.h"
 #include "core/new_project_window.h"
 #include "core/open_conf_window.h"
@@ -58,7 +59,7 @@ const TWindowFactories& Program_Window_Factories()
         nullptr,  // pwParGen
         nullptr,  // pwEtherNetIP_Master_Access
         nullptr,  // pwProfinetFileName
-        nullptr,  // pwBoot
+        Create_Window<TFBoot, &FBoot>,  // pwBoot
         nullptr,  // pwSNMP_Trap_Access
         nullptr,  // pwReceiveCAN
         nullptr,  // pwTransmitCAN

@@ -6,23 +6,33 @@
 
 namespace gw {
 
-TStartResult Start_Program(const String& NomeSW, const String& Parameter, bool tipo, Cardinal LimitMs)
+TStartOutcome Start_Program(const String& NomeSW, const String& Parameter, bool tipo, Cardinal LimitMs)
 {
-    if (!Parameter.empty()) return TStartResult::srNotStarted;
+    TStartOutcome outcome;
+    if (!Parameter.empty()) {
+        outcome.Reason = u"Cannot start \"" + NomeSW + u"\" with parameters";
+        return outcome;
+    }
     // A program still running when this returns is reaped by the process object when it ends.
     TProcess process;
     try {
         process.Start(NomeSW, String(), tipo);
-    } catch (const EProcessError&) {
-        return TStartResult::srNotStarted;
+    } catch (const EProcessError& E) {
+        outcome.Reason = E.Message();
+        return outcome;
     }
     const Cardinal start = GetTickCount();
     while (!process.HasEnded()) {
         // Unsigned difference: a wrap of the tick count does no harm.
-        if (GetTickCount() - start >= LimitMs) return TStartResult::srTimedOut;
+        if (GetTickCount() - start >= LimitMs) {
+            outcome.Result = TStartResult::srTimedOut;
+            return outcome;
+        }
         Sleep(Start_Program_Poll_Ms);
     }
-    return TStartResult::srEnded;
+    outcome.Result = TStartResult::srEnded;
+    outcome.ExitCode = process.ExitCode();
+    return outcome;
 }
 
 }  // namespace gw

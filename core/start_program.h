@@ -16,11 +16,19 @@ enum class TStartResult {
     srTimedOut  // the limit passed; the program goes on alone and is reaped when it ends
 };
 
+struct TStartOutcome {
+    TStartResult Result = TStartResult::srNotStarted;
+    // The program's exit code once it ended (srEnded).
+    int32_t ExitCode = 0;
+    // Why it could not be started (srNotStarted).
+    String Reason;
+};
+
 // Starts the program NomeSW (hidden when tipo is true) and holds the calling thread until it
 // ends or LimitMs have passed. Parameters are refused for now: the process layer starts a
 // program without arguments, and dropping them would run the program with the wrong ones.
-// Reports nothing to the user; the caller goes on whatever happened.
-TStartResult Start_Program(const String& NomeSW, const String& Parameter, bool tipo,
-                           Cardinal LimitMs = Start_Program_Limit_Ms);
+// Shows nothing to the user; the caller decides what to say about the outcome.
+TStartOutcome Start_Program(const String& NomeSW, const String& Parameter, bool tipo,
+                            Cardinal LimitMs = Start_Program_Limit_Ms);
 
 }  // namespace gw

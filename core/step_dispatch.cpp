@@ -2,6 +2,7 @@
 #include "core/step_dispatch.h"
 
 #include "core/bank_image.h"
+#include "core/boot_window.h"
 #include "core/main_window.h"
 #include "core/open_conf_window.h"
 #include "core/program_state.h"
@@ -115,6 +116,7 @@ void TFPlenatoreFirmWare::Update_Device()
         Show_Error(E.Message());
         return;
     }
+    if (auto* boot = dynamic_cast<TFBoot*>(Windows[pwBoot])) boot->Form_Type = bmEthernet;
     Show_Window(pwBoot);
 }
 

@@ -16,12 +16,14 @@ public:
     using Exception::Exception;
 };
 
-enum TReplyStatusType { rsEcho, rsTimeOut, rsError };
+// rsErrorUnreachable: a router or the target's host said the address cannot be reached; such a
+// reply carries bytes (the quoted request), yet no answer from the device.
+enum TReplyStatusType { rsEcho, rsTimeOut, rsError, rsErrorUnreachable };
 
 // The outcome of one echo request.
 struct TReplyStatus {
     TReplyStatusType ReplyStatusType = rsTimeOut;
-    // Data bytes the echo reply carried back; 0 when no reply came within the time-out.
+    // Data bytes the reply carried back; 0 when no reply came within the time-out.
     int32_t BytesReceived = 0;
     String FromIpAddress;
     Cardinal MsRoundTrip = 0;
@@ -31,6 +33,14 @@ struct TReplyStatus {
 // How echo requests can be sent on this machine: an unprivileged ICMP datagram socket (allowed
 // when the process's group is in net.ipv4.ping_group_range) or a raw socket (needs CAP_NET_RAW).
 enum class TIcmpSocketKind { None, Datagram, Raw };
+
+// Sends one echo request carrying Data to Address (four octets, the first in the high byte) and
+// waits up to TimeoutMs for its reply; raises EIcmpError when the request cannot be sent.
+using TEchoSender = std::function<TReplyStatus(uint32_t Address, std::string_view Data, Cardinal TimeoutMs)>;
+
+// Installs another sender (tests script replies and their timing) and returns the one before;
+// an empty function restores the sockets.
+TEchoSender SetEchoSender(TEchoSender Sender);
 
 class TIcmpEcho : public TObject {
 public:

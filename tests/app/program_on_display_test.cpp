@@ -1,12 +1,18 @@
 // The real program on a private Xvfb: its main window appears and paints what the headless back
-// end paints, a person creates a configuration with mouse and keys (sent with xdotool), and the
-// program started again reopens it.
+// end paints, a person creates a configuration with mouse and keys (sent with xdotool), the
+// program started again reopens it, and one update runs from the step button to the update
+// program.
+#include "core/boot_window.h"
 #include "core/main_window.h"
+#include "core/par_gen_file.h"
 #include "core/program_state.h"
 #include "imagebutton/img_button.h"
 #include "platform/backends/headless/harness.h"
+#include "platform/controls/edit.h"
 #include "platform/graphics/colour.h"
+#include "platform/net/icmp_echo.h"
 #include "platform/runtime/unicode.h"
+#include "platform/xml/xml_document.h"
 #include "tests/platform/backends/x_session.h"
 #include "tests/support/test_support.h"
 
@@ -120,12 +126,27 @@ protected:
         return nullptr;
     }
 
-    // The screen point of a control's client point, from the same main window built headless.
-    TPoint OnScreen(TControl* Control, TPoint P) const
+    // The screen point of a control's client point, from the same window built headless, whose
+    // client area lies at Client on the screen (default: the main window's).
+    TPoint OnScreen(TControl* Control, TPoint P) const { return OnScreen(Control, P, m_main); }
+    static TPoint OnScreen(TControl* Control, TPoint P, const TRect& Client)
     {
         TPoint s = Control->ClientToScreen(P), f = GetParentForm(Control)->ClientToScreen({0, 0});
-        return {m_main.Left + s.X - f.X, m_main.Top + s.Y - f.Y};
+        return {Client.Left + s.X - f.X, Client.Top + s.Y - f.Y};
     }
+
+    // Waits until the program's output (the update program's included) holds Text.
+    bool WaitForOutput(const std::string& Text)
+    {
+        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(WaitMs);
+        while (std::chrono::steady_clock::now() < end) {
+            if (Output().find(Text) != std::string::npos) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    }
+
+    void Key(const std::string& Name) { ASSERT_EQ(RunTool({"xdotool", "key", Name}, m_x.Display()), 0); }
 
     void Click(TPoint P)
     {
@@ -213,6 +234,101 @@ TEST_F(ProgramOnDisplay, ANewConfigurationMadeWithMouseAndKeysIsReopenedAfterARe
     ASSERT_TRUE(WaitForLine("conf ", 1, line));
     EXPECT_EQ(line, "conf Opened Configuration of the Converter : |Anlage 1");
     EXPECT_TRUE(PaintedScreenshot(picturePath("configurator_reopened.png").string())) << Output();
+}
+
+TEST_F(ProgramOnDisplay, AnUpdateRunsFromTheStepButtonToTheUpdateProgram)
+{
+    if (TIcmpEcho::SocketKind() == TIcmpSocketKind::None)
+        GTEST_SKIP() << "NO ICMP SOCKET: neither an unprivileged ICMP datagram socket (net.ipv4.ping_group_range) "
+                        "nor a raw socket (CAP_NET_RAW) can be opened here, so the device check cannot reach 127.0.0.1";
+    // The update stand-in beside the program, as the update program would be, and the firmware
+    // placeholder in MASTER.
+    std::error_code ec;
+    fs::create_hard_link(GW_ETHERNET_UPDATE_EXE, m_dir / "Ethernet_Update", ec);
+    if (ec) fs::copy_file(GW_ETHERNET_UPDATE_EXE, m_dir / "Ethernet_Update");
+    fs::create_directories(m_dir / "MASTER");
+    fs::copy_file(GW_FIRMWARE_PLACEHOLDER, m_dir / "MASTER" / "Sim52818.sim");
+    ASSERT_TRUE(PaintedScreenshot(m_dir.path().string() + "/screen.png")) << Output();
+
+    // Where the buttons are, from the same windows built headless.
+    TPoint newButton, updateStep, closeButton, execute, cancel;
+    {
+        THarness h;
+        TFPlenatoreFirmWare* form = Create_Program({Utf8ToString(m_dir.path().string())});
+        newButton = OnScreen(form->Btn_New, {40, 18});
+        updateStep = OnScreen(form->Btn_CreateBin, {40, 18});
+        closeButton = OnScreen(form->Btn_Close, {25, 25});
+        FBoot->Show();  // laid out as the update step shows it
+        h.ProcessMessages();
+        execute = FBoot->Btn_Update->ClientToScreen({30, 10});
+        cancel = FBoot->Btn_Cancel->ClientToScreen({30, 10});
+        const TPoint origin = FBoot->ClientToScreen({0, 0});
+        execute = {execute.X - origin.X, execute.Y - origin.Y};
+        cancel = {cancel.X - origin.X, cancel.Y - origin.Y};
+    }
+
+    // A new configuration, made as a person makes it.
+    Click(newButton);
+    TShownWindow dialog;
+    ASSERT_TRUE(WaitForActive("TFNew_Project", 1, dialog)) << Output();
+    ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "40", "Anlage 1"}, m_x.Display()), 0);
+    Key("Return");
+    TShownWindow back;
+    ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 2, back)) << Output();
+    const fs::path conf = m_dir / "PROJECTS" / "Anlage 1";
+    ASSERT_TRUE(fs::is_directory(conf / "bin"));
+
+    // Its parameters saved. Until the parameters window is part of the program, the test writes
+    // ParGen.xml with the program's own writer.
+    TParGenTexts values = ParGen_Window_Defaults();
+    values[pgEthernet_IP1] = u"10";
+    values[pgEthernet_IP2] = u"1";
+    values[pgEthernet_IP3] = u"2";
+    values[pgEthernet_IP4] = u"3";
+    TXMLDocument doc;
+    Write_ParGen(doc, Utf8ToString((conf / "ParGen.xml").string()), values);
+
+    // "Update Device UDP": the image is built and the update window asks for the device.
+    Click(updateStep);
+    TShownWindow boot;
+    ASSERT_TRUE(WaitForActive("TFBoot", 1, boot)) << Output();
+    const std::string image = readBytes(conf / "bin" / "bank.bin");
+    ASSERT_EQ(image.size(), 2368u);
+    EXPECT_EQ(image.substr(0x28, 4), std::string("\x0A\x01\x02\x03", 4));  // the Ethernet address saved
+    // The first octet has the focus; the dots move from octet to octet.
+    ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "40", "127.0.0.1"}, m_x.Display()), 0);
+    fs::create_directories(GW_SCREENSHOT_DIR);
+    Screenshot(m_x.Display(), std::string(GW_SCREENSHOT_DIR) + "/configurator_update.png");
+    Click({boot.Client.Left + execute.X, boot.Client.Top + execute.Y});
+
+    // The device answered: the update file names the device, the firmware and the image, and the
+    // update program ran on it and ended well (no message follows).
+    ASSERT_TRUE(WaitForOutput("Nothing was sent: this program is a stand-in")) << Output();
+    const std::string update = readBytes(m_dir / "Ethernet_Update.xml");
+    EXPECT_NE(update.find("<IP_Address_Dev>127.0.0.1</IP_Address_Dev>"), std::string::npos) << update;
+    EXPECT_NE(update.find("<Ope_FileName>" + (m_dir / "MASTER" / "Sim52818.sim").string() + "</Ope_FileName>"),
+              std::string::npos)
+        << update;
+    EXPECT_NE(update.find("<Ope_FileName>" + (conf / "bin" / "bank.bin").string() + "</Ope_FileName>"),
+              std::string::npos)
+        << update;
+
+    // Without the firmware the update program refuses the file; its exit code is told.
+    fs::remove(m_dir / "MASTER" / "Sim52818.sim");
+    Click({boot.Client.Left + execute.X, boot.Client.Top + execute.Y});
+    TShownWindow box;
+    ASSERT_TRUE(WaitForActive("TMessageForm", 1, box)) << Output();
+    EXPECT_NE(Output().find("firmware file"), std::string::npos) << Output();
+    Screenshot(m_x.Display(), std::string(GW_SCREENSHOT_DIR) + "/configurator_update_error.png");
+    Key("Return");
+    ASSERT_TRUE(WaitForActive("TFBoot", 2, boot)) << Output();
+    Click({boot.Client.Left + cancel.X, boot.Client.Top + cancel.Y});
+    ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 3, back)) << Output();
+
+    // The address that answered is the last device address of the next start.
+    Click(closeButton);
+    EXPECT_EQ(m_program->WaitExit(WaitMs), 0) << Output();
+    EXPECT_NE(readBytes(m_dir / "Plenator.xml").find("<ipaddress>127.0.0.1</ipaddress>"), std::string::npos);
 }
 
 }  // namespace

@@ -47,7 +47,9 @@ TEST(StartProgram, AQuickProgramReturnsAtOnceAndLeavesNoZombie)
 {
     ScratchDir dir("core-start-quick");
     const auto start = Clock::now();
-    EXPECT_EQ(Start_Program(Utf8ToString(Script(dir, "exit 3").string()), u"", false), TStartResult::srEnded);
+    const TStartOutcome outcome = Start_Program(Utf8ToString(Script(dir, "exit 3").string()), u"", false);
+    EXPECT_EQ(outcome.Result, TStartResult::srEnded);
+    EXPECT_EQ(outcome.ExitCode, 3);
     EXPECT_LT(Ms_Since(start), 2000);
     const int pid = std::stoi(readBytes(dir / "pid"));
     EXPECT_EQ(State_Of(pid), 0) << "the child is still there";
@@ -61,7 +63,9 @@ TEST(StartProgram, WhatCannotStartReturnsAtOnce)
                             Utf8ToString(dir.path().string()), u""};
     for (const String& path : cases) {
         const auto start = Clock::now();
-        EXPECT_EQ(Start_Program(path, u"", false), TStartResult::srNotStarted) << StringToUtf8(path);
+        const TStartOutcome outcome = Start_Program(path, u"", false);
+        EXPECT_EQ(outcome.Result, TStartResult::srNotStarted) << StringToUtf8(path);
+        EXPECT_FALSE(outcome.Reason.empty()) << StringToUtf8(path);
         EXPECT_LT(Ms_Since(start), 1000);
     }
 }
@@ -69,7 +73,8 @@ TEST(StartProgram, WhatCannotStartReturnsAtOnce)
 TEST(StartProgram, ParametersAreRefusedRatherThanDropped)
 {
     ScratchDir dir("core-start-parameters");
-    EXPECT_EQ(Start_Program(Utf8ToString(Script(dir, "exit 0").string()), u"-x", true), TStartResult::srNotStarted);
+    EXPECT_EQ(Start_Program(Utf8ToString(Script(dir, "exit 0").string()), u"-x", true).Result,
+              TStartResult::srNotStarted);
     EXPECT_FALSE(std::filesystem::exists(dir / "pid"));
 }
 
@@ -77,7 +82,8 @@ TEST(StartProgram, AProgramPastTheLimitRunsOnAndIsReapedWhenItEnds)
 {
     ScratchDir dir("core-start-limit");
     const auto start = Clock::now();
-    EXPECT_EQ(Start_Program(Utf8ToString(Script(dir, "sleep 1").string()), u"", true, 200), TStartResult::srTimedOut);
+    EXPECT_EQ(Start_Program(Utf8ToString(Script(dir, "sleep 1").string()), u"", true, 200).Result,
+              TStartResult::srTimedOut);
     const long waited = Ms_Since(start);
     EXPECT_GE(waited, 200);
     EXPECT_LT(waited, 900);

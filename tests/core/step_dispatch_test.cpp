@@ -47,7 +47,7 @@ const DispatchCase Dispatch_Cases[] = {
     {sbSDO_Client_CANopen, Refused, "TFSet_SDO_Client_Access", Nothing},
     {sbSDO_Server_CANopen, Refused, "TFSet_SDO_Server_Access", Nothing},
     {sbCANopen_EDS, Refused, Nothing, Nothing},
-    {sbCreateBin, Refused, "TFBoot", Nothing},
+    {sbCreateBin, Refused, "TFBoot", "TFBoot"},
 };
 
 // Starts a program in its own folder, clicks the button and tells what it showed.
