@@ -186,7 +186,7 @@ void TMarkupRenderer::DrawControl(TPass& P, const TControlTag& Control, Integer 
     const Integer x = P.X(), b = P.Rect.Bottom, h = P.Line->Height;
     const TColor border = IsThemeActive() ? TColorOf(0xB99D7F) : TColorOf(0x808080);
     const bool checked = UpperCase(Control.Value) == u"TRUE";
-    const Cardinal valueFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    const Cardinal valueFormat = DT_SINGLELINE | DT_VCENTER;
     auto whiteBox = [&] {
         m_canvas.Brush()->SetColor(clWhite);
         m_canvas.Pen()->SetColor(border);
