@@ -85,36 +85,41 @@ String ShowHashTags(StringView Text)
 
 }  // namespace
 
-String PrepareMarkupText(StringView Text)
+StringView PrepareMarkupText(StringView Text, String& Storage)
 {
-    String s = Text.find(u'&') == StringView::npos ? String(Text) : ReplaceEntities(Text);
-    if (s.find(u"<#") != String::npos) s = ShowHashTags(s);
-    if (s.find_first_of(u"\r\n") != String::npos) {
-        String lines;
-        lines.reserve(s.size() + 8);
-        for (Char c : s) {
-            if (c == u'\r')
-                lines += u"<BR>";
-            else if (c != u'\n')
-                lines += c;
+    const bool entities = Text.find(u'&') != StringView::npos;
+    const bool hashTags = Text.find(u"<#") != StringView::npos;
+    const bool lineBreaks = Text.find_first_of(u"\r\n") != StringView::npos;
+    StringView s = Text;
+    if (entities || hashTags || lineBreaks) {
+        Storage = entities ? ReplaceEntities(Text) : String(Text);
+        if (hashTags) Storage = ShowHashTags(Storage);
+        if (lineBreaks) {
+            String lines;
+            lines.reserve(Storage.size() + 8);
+            for (Char c : Storage) {
+                if (c == u'\r')
+                    lines += u"<BR>";
+                else if (c != u'\n')
+                    lines += c;
+            }
+            Storage = std::move(lines);
         }
-        s = std::move(lines);
+        s = Storage;
     }
     // A "<" that no ">" follows ends the text.
     const size_t lastClose = s.rfind(u'>');
-    const size_t open = s.find(u'<', lastClose == String::npos ? 0 : lastClose + 1);
-    if (open != String::npos) s.resize(open);
-    return s;
+    const size_t open = s.find(u'<', lastClose == StringView::npos ? 0 : lastClose + 1);
+    return open == StringView::npos ? s : s.substr(0, open);
 }
 
 TMarkupRenderer::TMarkupRenderer(const TMarkupDrawArgs& Args, TMarkupDrawResult& Result)
-    : m_args(Args), m_result(Result), m_canvas(*Args.Canvas), m_savedFont(std::make_unique<TFont>())
+    : m_args(Args), m_result(Result), m_canvas(*Args.Canvas)
 {
     m_savedPenColor = m_canvas.Pen()->Color();
     m_savedPenWidth = m_canvas.Pen()->Width();
     m_savedBrushColor = m_canvas.Brush()->Color();
     m_savedBrushStyle = m_canvas.Brush()->Style();
-    m_savedFont->Assign(m_canvas.Font());
     const TFont& font = *m_canvas.Font();
     m_base = {font.Name(), font.Height(), font.Style(), font.Color(), font.Orientation()};
     m_background = m_savedBrushColor;
@@ -130,12 +135,12 @@ TMarkupRenderer::~TMarkupRenderer()
     m_canvas.Pen()->SetWidth(m_savedPenWidth);
     m_canvas.Brush()->SetColor(m_savedBrushColor);
     m_canvas.Brush()->SetStyle(m_savedBrushStyle);
-    m_canvas.Font()->Assign(m_savedFont.get());
+    ApplyFont(m_base);  // the only font properties a tag changes
 }
 
 void TMarkupRenderer::Run()
 {
-    m_text = PrepareMarkupText(m_args.Text);
+    m_text = PrepareMarkupText(m_args.Text, m_preparedText);
     TPassState measure;
     measure.Font = m_base;
     TPassState draw = measure;
@@ -144,7 +149,7 @@ void TMarkupRenderer::Run()
     size_t pos = 0;
     for (Integer line = 0; pos < m_text.size(); ++line) {
         const size_t start = pos;
-        ApplyFont(measure.Font);
+        ApplyFont(measure.Font, false);
         TLineMetrics metrics;
         metrics.GhHeight = TextHeight(u"gh");
         metrics.Height = metrics.GhHeight;
@@ -182,7 +187,7 @@ void TMarkupRenderer::Run()
     }
     m_result.AnchorCount = measure.AnchorCount;
     if (m_result.UsedHeight == 0) {
-        ApplyFont(m_base);
+        ApplyFont(m_base, false);
         m_result.UsedHeight = TextHeight(u"gh");
     }
 }
@@ -264,8 +269,8 @@ bool TMarkupRenderer::TextRun(TPass& P, size_t& Pos, size_t End)
 {
     TPassState& st = *P.State;
     TLineMetrics& line = *P.Line;
-    const String run = RunText(StringView(m_text).substr(Pos, End - Pos));
-    ApplyFont(st.Font);
+    const String run = RunText(m_text.substr(Pos, End - Pos));
+    ApplyFont(st.Font, P.Drawing());
     const Integer height = RunHeight(run);
     if (st.Subscript) line.SubDepth = std::max(line.SubDepth, height / 4);
     if (st.Superscript) line.SupHeight = std::max(line.SupHeight, height / 4);
@@ -384,19 +389,20 @@ void TMarkupRenderer::EndPass(TPass& P)
 void TMarkupRenderer::Tag(TPass& P, size_t& Pos)
 {
     const size_t close = m_text.find(u'>', Pos);  // always there: the text was cut before a "<" without one
-    const StringView tag = StringView(m_text).substr(Pos, close - Pos + 1);
+    const StringView tag = m_text.substr(Pos, close - Pos + 1);
     if (tag.size() >= 3) ActOnTag(P, tag);
     if (P.Overflow) return;
     Pos = close + 1;
 }
 
-void TMarkupRenderer::ApplyFont(const TMarkupFont& Font)
+// Measuring needs no colour: leaving it alone spares the canvas a new look-up of its face.
+void TMarkupRenderer::ApplyFont(const TMarkupFont& Font, bool WithColour)
 {
     TFont& f = *m_canvas.Font();
     f.SetName(Font.Name);
     f.SetHeight(Font.Height);
     f.SetStyle(Font.Style);
-    f.SetColor(Font.Color);
+    if (WithColour) f.SetColor(Font.Color);
     f.SetOrientation(Font.Orientation);
 }
 

@@ -85,9 +85,9 @@ void TMarkupRenderer::OnImage(TPass& P, StringView Upper)
 {
     TPassState& st = *P.State;
     String source, value;
-    GetMarkupAttribute(Upper, u"SRC", source);
-    const Integer width = GetMarkupAttribute(Upper, u"WIDTH", value) ? MarkupNumber(value) : 0;
-    const Integer height = GetMarkupAttribute(Upper, u"HEIGHT", value) ? MarkupNumber(value) : 0;
+    GetMarkupAttribute(Upper, Upper, u"SRC", source);
+    const Integer width = GetMarkupAttribute(Upper, Upper, u"WIDTH", value) ? MarkupNumber(value) : 0;
+    const Integer height = GetMarkupAttribute(Upper, Upper, u"HEIGHT", value) ? MarkupNumber(value) : 0;
     Integer elementWidth = 0, elementHeight = 0;
     TImageList* images = nullptr;
     Integer index = -1;
@@ -158,7 +158,7 @@ void TMarkupRenderer::OnControl(TPass& P, StringView Tag)
     const bool box = control.Type == u"CHECK" || control.Type == u"RADIO";
     Integer elementWidth = 0, elementHeight = 0;
     if (!control.Width.empty()) {
-        ApplyFont(P.State->Font);
+        ApplyFont(P.State->Font, P.Drawing());
         if (MarkupStrictNumber(control.Width, elementWidth)) elementHeight = TextHeight(u"gh") + 10;
         Integer height = 25;
         MarkupStrictNumber(control.Height, height);

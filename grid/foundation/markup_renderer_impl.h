@@ -98,8 +98,8 @@ struct TPass {
 THTMLPicture* FindMarkupPicture(const TMarkupDrawArgs& Args, StringView Source);
 
 // The text before layout: the nine entities everywhere, "<#...>" as text, line breaks as BR,
-// and nothing from a "<" that no ">" follows.
-String PrepareMarkupText(StringView Text);
+// and nothing from a "<" that no ">" follows. Storage holds the text when it had to change.
+StringView PrepareMarkupText(StringView Text, String& Storage);
 
 class TMarkupRenderer {
 public:
@@ -149,7 +149,7 @@ private:
     bool MouseOverElement(const TPass& P, Integer Width, Integer Height) const;
 
     // Canvas state.
-    void ApplyFont(const TMarkupFont& Font);
+    void ApplyFont(const TMarkupFont& Font, bool WithColour = true);
     void ApplyBrush(TColor Color);
     Integer TextHeight(StringView Text);
     Integer RunHeight(StringView Run);
@@ -160,7 +160,8 @@ private:
     const TMarkupDrawArgs& m_args;
     TMarkupDrawResult& m_result;
     TCanvas& m_canvas;
-    String m_text;
+    StringView m_text;
+    String m_preparedText;  // the text when preparing it changed it
     TMarkupFont m_base;  // the canvas font on entry
     TColor m_background = clWhite;  // the brush colour on entry
     Cardinal m_format = 0;  // of every text run
@@ -179,7 +180,6 @@ private:
     Integer m_savedPenWidth = 1;
     TColor m_savedBrushColor = clWhite;
     TBrushStyle m_savedBrushStyle = bsSolid;
-    std::unique_ptr<TFont> m_savedFont;
 };
 
 }  // namespace detail

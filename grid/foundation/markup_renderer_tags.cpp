@@ -120,10 +120,11 @@ void TMarkupRenderer::OnAnchor(TPass& P, StringView Tag)
     }
     if (!m_args.Selected && !(m_args.HoverMode && hovered && m_args.HoverFontColor != clNone))
         st.Font.Color = m_args.AnchorColor;
+    const String upper = UpperCaseKeepLength(Tag);
     String value;
     String title;
-    const bool hasTitle = GetMarkupAttribute(Tag, u"TITLE", title);
-    if (GetMarkupAttribute(Tag, u"HREF", value)) {
+    const bool hasTitle = GetMarkupAttribute(Tag, upper, u"TITLE", title);
+    if (GetMarkupAttribute(Tag, upper, u"HREF", value)) {
         st.AnchorValue = value;
         st.InAnchor = true;
         st.AnchorTitle = title;  // an anchor without TITLE has none, not the one before it
@@ -163,9 +164,9 @@ void TMarkupRenderer::OnBody(TPass& P, StringView Upper)
 {
     TPassState& st = *P.State;
     String value;
-    if (GetMarkupAttribute(Upper, u"BACKGROUND", value)) TileBackground(value);
+    if (GetMarkupAttribute(Upper, Upper, u"BACKGROUND", value)) TileBackground(value);
     TColor colour = clNone;
-    if (GetMarkupAttribute(Upper, u"BGCOLOR", value) && MarkupBodyColor(value, colour)) {
+    if (GetMarkupAttribute(Upper, Upper, u"BGCOLOR", value) && MarkupBodyColor(value, colour)) {
         ApplyBrush(colour);
         m_canvas.FillRect(m_args.Rect);
         st.BrushBeforeFont = st.Brush;
@@ -177,13 +178,14 @@ void TMarkupRenderer::OnFont(TPass& P, StringView Upper)
 {
     TPassState& st = *P.State;
     String value;
-    if (GetMarkupAttribute(Upper, u"FACE", value) && !value.empty()) st.Font.Name = value;
-    if (!m_args.Selected && GetMarkupAttribute(Upper, u" COLOR", value)) st.Font.Color = MarkupColor(value);
-    if (P.Drawing() && !m_args.Selected && GetMarkupAttribute(Upper, u"BGCOLOR", value)) {
+    if (GetMarkupAttribute(Upper, Upper, u"FACE", value) && !value.empty()) st.Font.Name = value;
+    if (!m_args.Selected && GetMarkupAttribute(Upper, Upper, u" COLOR", value)) st.Font.Color = MarkupColor(value);
+    if (P.Drawing() && !m_args.Selected && GetMarkupAttribute(Upper, Upper, u"BGCOLOR", value)) {
         st.BrushBeforeFont = st.Brush;
         st.Brush = MarkupColor(value);
     }
-    if (GetMarkupAttribute(Upper, u"SIZE", value)) st.Font.Height = HeightOfPoints(MarkupFontSize(MarkupNumber(value)));
+    if (GetMarkupAttribute(Upper, Upper, u"SIZE", value))
+        st.Font.Height = HeightOfPoints(MarkupFontSize(MarkupNumber(value)));
 }
 
 void TMarkupRenderer::OnFontOff(TPass& P)
@@ -201,7 +203,7 @@ void TMarkupRenderer::OnIndent(TPass& P, StringView Upper)
 {
     String value;
     Integer x = 0;
-    if (GetMarkupAttribute(Upper, u"X", value) && MarkupStrictNumber(value, x) && x > P.Used) P.Used = x;
+    if (GetMarkupAttribute(Upper, Upper, u"X", value) && MarkupStrictNumber(value, x) && x > P.Used) P.Used = x;
 }
 
 // A bullet at level n takes n × 12 pixels, drawn in the last 12; a second one on a line starts
@@ -229,7 +231,7 @@ void TMarkupRenderer::OnParagraph(TPass& P, StringView Upper)
 {
     TPassState& st = *P.State;
     String value;
-    if (GetMarkupAttribute(Upper, u"ALIGN", value)) {
+    if (GetMarkupAttribute(Upper, Upper, u"ALIGN", value)) {
         if (value.find(u"RIGHT") != String::npos)
             st.Alignment = 1;
         else if (value.find(u"LEFT") != String::npos)
@@ -237,8 +239,8 @@ void TMarkupRenderer::OnParagraph(TPass& P, StringView Upper)
         else if (value.find(u"CENTER") != String::npos)
             st.Alignment = 2;
     }
-    if (GetMarkupAttribute(Upper, u"INDENT", value)) st.Indent = MarkupNumber(value);
-    if (P.Drawing() && GetMarkupAttribute(Upper, u"BGCOLOR", value)) {
+    if (GetMarkupAttribute(Upper, Upper, u"INDENT", value)) st.Indent = MarkupNumber(value);
+    if (P.Drawing() && GetMarkupAttribute(Upper, Upper, u"BGCOLOR", value)) {
         st.ParagraphBackground = true;
         st.BrushBeforeParagraph = st.Brush;
         st.Brush = MarkupColor(value);
@@ -293,7 +295,7 @@ void TMarkupRenderer::OnRotate(TPass& P, StringView Upper, bool On)
         return;
     }
     String value;
-    const Integer degrees = GetMarkupAttribute(Upper, u"A", value) ? MarkupNumber(value) % 3600 : 0;
+    const Integer degrees = GetMarkupAttribute(Upper, Upper, u"A", value) ? MarkupNumber(value) % 3600 : 0;
     if (!st.Rotated) st.RotationBefore = st.Font.Orientation;
     st.Rotated = true;
     st.Font.Orientation = degrees * 10;

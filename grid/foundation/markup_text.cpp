@@ -63,6 +63,7 @@ String StripMarkupTags(StringView Text)
 
 String UnescapeMarkup(StringView Text, bool UseTable)
 {
+    if (Text.find(u'&') == StringView::npos) return String(Text);  // every entity starts with it
     String s = ReplaceAll(Text, u"&lt;", u"<");
     s = ReplaceAll(s, u"&gt;", u">");
     s = ReplaceAll(s, u"&amp;", u"&");
@@ -91,10 +92,10 @@ String SpacesToNbsp(StringView Text) { return ReplaceAll(Text, u" ", u"&nbsp;");
 
 namespace {
 
-String AttributeValue(StringView AttributeText, StringView Name)
+String AttributeValue(StringView AttributeText, StringView UpperText, StringView Name)
 {
     String value;
-    GetMarkupAttribute(AttributeText, Name, value);
+    GetMarkupAttribute(AttributeText, UpperText, Name, value);
     return value;
 }
 
@@ -150,14 +151,15 @@ String Quoted(StringView Value) { return Cat({u"\"", Value, u"\""}); }
 
 TControlTag ParseControlTag(StringView AttributeText)
 {
+    const String upper = UpperCaseKeepLength(AttributeText);
     TControlTag tag;
-    tag.Type = UpperCaseKeepLength(AttributeValue(AttributeText, u"TYPE="));
-    tag.Width = AttributeValue(AttributeText, u"WIDTH=");
-    tag.Height = AttributeValue(AttributeText, u"HEIGHT=");
-    tag.ID = AttributeValue(AttributeText, u"ID=");
-    tag.Value = UnescapeMarkup(AttributeValue(AttributeText, u"VALUE="), true);
-    tag.Prop = UnescapeMarkup(AttributeValue(AttributeText, u"PROP="), true);
-    tag.MaxLen = AttributeValue(AttributeText, u"MAXLEN=");
+    tag.Type = UpperCaseKeepLength(AttributeValue(AttributeText, upper, u"TYPE="));
+    tag.Width = AttributeValue(AttributeText, upper, u"WIDTH=");
+    tag.Height = AttributeValue(AttributeText, upper, u"HEIGHT=");
+    tag.ID = AttributeValue(AttributeText, upper, u"ID=");
+    tag.Value = UnescapeMarkup(AttributeValue(AttributeText, upper, u"VALUE="), true);
+    tag.Prop = UnescapeMarkup(AttributeValue(AttributeText, upper, u"PROP="), true);
+    tag.MaxLen = AttributeValue(AttributeText, upper, u"MAXLEN=");
     return tag;
 }
 
