@@ -21,6 +21,7 @@ namespace gw {
 namespace {
 
 constexpr Integer kLogPixels = 96;  // the pixels per inch a picture's size is given in
+constexpr std::uintmax_t kMaxFileSize = 64u << 20;
 
 [[noreturn]] void InvalidFormat() { throw EInvalidGraphic(u"Could not load image. Invalid format"); }
 
@@ -197,6 +198,15 @@ void THTMLPicture::LoadFromStream(TStream* Stream)
 
 void THTMLPicture::LoadFromFile(const String& FileName)
 {
+    // Only an ordinary file of picture size is read: a path in a cell text may name a device
+    // or a pipe, which would never end.
+    std::error_code error;
+    const std::filesystem::path path(StringToUtf8(FileName));
+    if (!std::filesystem::is_regular_file(path, error) || std::filesystem::file_size(path, error) > kMaxFileSize ||
+        error) {
+        Clear();
+        return;
+    }
     try {
         LoadFromBytes(ReadFileBytes(FileName));
     } catch (const Exception&) {

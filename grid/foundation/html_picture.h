@@ -44,7 +44,8 @@ public:
 
     // The whole stream (from its start); nullptr does nothing.
     void LoadFromStream(TStream* Stream);
-    // Never raises: a file that cannot be read or decoded leaves the picture empty.
+    // Never raises: a file that cannot be read or decoded, is no ordinary file or is larger than
+    // 64 MB leaves the picture empty.
     void LoadFromFile(const String& FileName);
     // The program's RCDATA resource of that name; nothing when there is none.
     void LoadFromResourceName(StringView Name);

@@ -238,6 +238,11 @@ TEST(HTMLPicture, LoadingFailuresAndSources)
     EXPECT_TRUE(picture.Empty());
     picture.LoadFromStream(nullptr);
     EXPECT_TRUE(picture.Empty());
+    // A device never ends: only ordinary files are read.
+    picture.LoadFromFile(u"/dev/zero");
+    EXPECT_TRUE(picture.Empty());
+    picture.LoadFromURL(u"FILE:///DEV/ZERO");
+    EXPECT_TRUE(picture.Empty());
 
     TMemoryStream stream;
     stream.WriteBuffer(test::readBytes(test::fixture("single.gif")));
