@@ -284,6 +284,10 @@ void THTMLPicture::Decode()
         m_decoded = std::move(graphic);
     } catch (const EInvalidGraphic&) {
         InvalidFormat();
+    } catch (const EOutOfResources&) {
+        throw EInvalidGraphic(u"Could not allocate memory for image");
+    } catch (const std::bad_alloc&) {
+        throw EInvalidGraphic(u"Could not allocate memory for image");
     }
 }
 

@@ -12,8 +12,9 @@ namespace gw {
 
 class TStream;
 
-// Decoding failures raise EInvalidGraphic with one of the messages below; loading from a file
-// or a "FILE://" URL never raises (the picture stays empty).
+// Decoding failures raise EInvalidGraphic, "Could not load image. Invalid format" or, for a
+// picture too large to hold, "Could not allocate memory for image"; loading from a file or a
+// "FILE://" URL never raises (the picture stays empty).
 //
 // A GIF's frames are its images, each with the graphic control extension before it (delay,
 // transparency, disposal); frame n (from 1) is decoded from the data with the frames before it

@@ -248,11 +248,15 @@ void TMarkupRenderer::TileBackground(StringView Source)
             height = picture->Height();
         }
     }
-    if (width <= 0 || height <= 0) return;
-    const TRect& area = m_args.Rect;
+    // Only the part that can show is tiled: a small picture over a tall rectangle would
+    // otherwise be drawn without end.
+    TRect area;
+    if (width <= 0 || height <= 0 || !IntersectRect(area, m_args.Rect, m_canvas.ClipRect())) return;
+    area.Left = m_args.Rect.Left + (area.Left - m_args.Rect.Left) / width * width;
+    area.Top = m_args.Rect.Top + (area.Top - m_args.Rect.Top) / height * height;
     const Integer saved = m_canvas.SaveDC();
     TScopeExit restore([&] { m_canvas.RestoreDC(saved); });
-    m_canvas.IntersectClipRect(area);
+    m_canvas.IntersectClipRect(m_args.Rect);
     for (Integer y = area.Top; y < area.Bottom; y += height)
         for (Integer x = area.Left; x < area.Right; x += width) {
             if (images)

@@ -169,6 +169,21 @@ TEST(HTMLPicture, TruncatedAndCraftedGifsStayInsideTheirData)
     }
 }
 
+// The fuzzer's GIF whose frame is wider than any surface can be: a decoding error that says so,
+// not an escaping platform error.
+TEST(HTMLPicture, AFrameTooLargeToHoldIsADecodingError)
+{
+    THTMLPicture picture;
+    try {
+        picture.LoadFromBytes(test::readBytes(test::fixture("fuzz-regress-gif-huge-frame.gif")));
+        ADD_FAILURE() << "no error";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_EQ(e.Message(), u"Could not allocate memory for image");
+    }
+    EXPECT_EQ(picture.Width(), 0);
+    for (int tick = 0; tick < 4; ++tick) picture.Step();  // frames that cannot be held show nothing
+}
+
 TEST(HTMLPicture, StepFollowsTheFrameDelays)
 {
     THTMLPicture picture;

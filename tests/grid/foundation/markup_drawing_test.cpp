@@ -6,6 +6,7 @@
 #include "grid/foundation/picture_container.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/image_list.h"
+#include "platform/graphics/recording_canvas.h"
 #include "platform/runtime/unicode.h"
 #include "tests/grid/foundation/markup_canvas_fixture.h"
 #include "tests/support/test_support.h"
@@ -177,13 +178,20 @@ TEST_F(MarkupDrawing, PicturesAtTheirPlaces)
     printing.Printing = true;
     printing.PrintScale = 2.5;
     ExpectDrawn({u"<IMG src=\"idx:0\">", {"StretchDraw(1,0,41,40) \"TBitmap\""}}, printing);
-    // BODY BACKGROUND tiles the picture over the whole rectangle, clipped to it.
-    Render(u"<BODY background=\"pic\">", Rect(0, 0, 25, 10), args);
-    const Calls tiled = Drawn();
-    EXPECT_EQ(tiled.front(), "IntersectClipRect(0,0,25,10)");
-    EXPECT_EQ(Calls(tiled.begin() + 1, tiled.end()),
-              (Calls{"Draw(0,0) \"THTMLPicture\"", "Draw(10,0) \"THTMLPicture\"", "Draw(20,0) \"THTMLPicture\"",
-                     "Draw(0,7) \"THTMLPicture\"", "Draw(10,7) \"THTMLPicture\"", "Draw(20,7) \"THTMLPicture\""}));
+    // BODY BACKGROUND tiles the picture over the whole rectangle, clipped to it, as far as the
+    // surface reaches.
+    TBitmap surface(40, 12);
+    TRecordingCanvas painted(surface.Surface());
+    painted.Font()->Assign(Canvas.Font());
+    DrawMarkupText({.Canvas = &painted,
+                    .Text = u"<BODY background=\"pic\">",
+                    .Rect = Rect(0, 0, 25, 40),
+                    .PictureContainer = &container});
+    EXPECT_EQ(painted.Log(),
+              (Calls{"IntersectClipRect(0,0,25,40)", "Draw(0,0) \"THTMLPicture\"", "Draw(10,0) \"THTMLPicture\"",
+                     "Draw(20,0) \"THTMLPicture\"", "Draw(0,7) \"THTMLPicture\"", "Draw(10,7) \"THTMLPicture\"",
+                     "Draw(20,7) \"THTMLPicture\""}));
+    EXPECT_EQ(surface.PixelColor(24, 11), clYellow);
 }
 
 TEST_F(MarkupDrawing, ControlsInTheClassicLook)
