@@ -22,6 +22,9 @@ namespace {
 
 constexpr Integer kLogPixels = 96;  // the pixels per inch a picture's size is given in
 constexpr std::uintmax_t kMaxFileSize = 64u << 20;
+constexpr Integer kMaxBitmapSide = 32767;  // the largest side of a bitmap's surface
+
+constexpr StringView kNoMemory = u"Could not allocate memory for image";
 
 [[noreturn]] void InvalidFormat() { throw EInvalidGraphic(u"Could not load image. Invalid format"); }
 
@@ -282,12 +285,13 @@ void THTMLPicture::Decode()
         if (!graphic) InvalidFormat();
         graphic->LoadFromBytes(m_data);
         m_decoded = std::move(graphic);
-    } catch (const EInvalidGraphic&) {
+    } catch (const EInvalidGraphic& e) {
+        if (e.Message() == kNoMemory) throw;
         InvalidFormat();
     } catch (const EOutOfResources&) {
-        throw EInvalidGraphic(u"Could not allocate memory for image");
+        throw EInvalidGraphic(String(kNoMemory));
     } catch (const std::bad_alloc&) {
-        throw EInvalidGraphic(u"Could not allocate memory for image");
+        throw EInvalidGraphic(String(kNoMemory));
     }
 }
 
@@ -306,6 +310,8 @@ void THTMLPicture::DecodeFrame()
         m_frameY = WordAt(m_data, frame.Descriptor + 3);
         m_frameWidth = WordAt(m_data, frame.Descriptor + 5);
         m_frameHeight = WordAt(m_data, frame.Descriptor + 7);
+        // Wider or higher than any bitmap can be: said before its data is decoded for nothing.
+        if (m_frameWidth > kMaxBitmapSide || m_frameHeight > kMaxBitmapSide) throw EInvalidGraphic(String(kNoMemory));
         copy.append(m_data, frame.Start, frame.End - frame.Start);
         copy += '\x3B';
     }
