@@ -312,6 +312,7 @@ void THTMLPicture::DecodeFrame()
         m_frameHeight = WordAt(m_data, frame.Descriptor + 7);
         // Wider or higher than any bitmap can be: said before its data is decoded for nothing.
         if (m_frameWidth > kMaxBitmapSide || m_frameHeight > kMaxBitmapSide) throw EInvalidGraphic(String(kNoMemory));
+        if (m_frameWidth == 0 || m_frameHeight == 0) return;  // a frame without pixels shows nothing
         copy.append(m_data, frame.Start, frame.End - frame.Start);
         copy += '\x3B';
     }

@@ -184,6 +184,18 @@ TEST(HTMLPicture, AFrameTooLargeToHoldIsADecodingError)
     for (int tick = 0; tick < 4; ++tick) picture.Step();  // frames that cannot be held show nothing
 }
 
+// The fuzzer's GIF with a frame of no width: the frame shows nothing.
+TEST(HTMLPicture, AFrameWithoutPixelsShowsNothing)
+{
+    THTMLPicture picture;
+    picture.LoadFromBytes(test::readBytes(test::fixture("fuzz-regress-gif-empty-frame.gif")));
+    EXPECT_FALSE(picture.Empty());
+    EXPECT_EQ(picture.Width() * picture.Height(), 0);
+    EXPECT_EQ(picture.ToBitmap()->Width() * picture.ToBitmap()->Height(), 0);
+    TBitmap target(8, 8);
+    target.Canvas()->Draw(0, 0, &picture);
+}
+
 TEST(HTMLPicture, StepFollowsTheFrameDelays)
 {
     THTMLPicture picture;
