@@ -296,16 +296,16 @@ void THTMLPicture::Decode()
 }
 
 // The data with the frames before the current one left out, up to the end of the current
-// frame's image: the decoder's first image is then this frame. A frame number outside the GIF
-// leaves every frame out (and the decoder finds no image); one below 1 keeps them all.
+// frame's image: the decoder's first image is then this frame. A frame number below 1 shows
+// the first frame, as the whole data would; one past the last leaves every frame out (and the
+// decoder finds no image).
 void THTMLPicture::DecodeFrame()
 {
     const std::vector<TFrameBlock>& frames = Frames();
     std::string copy = m_data.substr(0, frames.front().Start);
-    if (m_frame < 1) {
-        copy = m_data;
-    } else if (m_frame <= static_cast<Integer>(frames.size())) {
-        const TFrameBlock& frame = frames[static_cast<size_t>(m_frame) - 1];
+    const Integer n = std::max<Integer>(m_frame, 1);
+    if (n <= static_cast<Integer>(frames.size())) {
+        const TFrameBlock& frame = frames[static_cast<size_t>(n) - 1];
         m_frameX = WordAt(m_data, frame.Descriptor + 1);
         m_frameY = WordAt(m_data, frame.Descriptor + 3);
         m_frameWidth = WordAt(m_data, frame.Descriptor + 5);
