@@ -124,12 +124,13 @@ bool SplitShortDate(StringView Text, std::array<StringView, 3>& Parts)
     return false;
 }
 
-// Only a year written with one or two digits is moved into a century; a year written in full
-// stays as it is (adding 1900 to it made 2023 into 3923 and years from 8100 on invalid).
+// A year written in full (four digits or more) stays as it is (adding 1900 to it made 2023 into
+// 3923 and years from 8100 on invalid); a shorter one is moved into a century by its value, so
+// that "025" is 2025 like "25".
 Integer WindowedYear(StringView YearText, Integer Year)
 {
     const auto digits = std::count_if(YearText.begin(), YearText.end(), [](Char c) { return c >= u'0' && c <= u'9'; });
-    if (digits > 2) return Year;
+    if (digits >= 4) return Year;
     return Year <= 25 ? Year + 2000 : Year + 1900;
 }
 

@@ -6,6 +6,7 @@
 #include "grid/foundation/text_utils.h"
 #include "platform/runtime/strings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -357,32 +358,79 @@ bool Combine(Char Operator, bool Result, bool Value)
 
 }  // namespace
 
+namespace {
+
+// The partner ")" (0-based) of every "(" of the text, npos for one never closed: the position at
+// which FindClosingParenthesis, counting from that "(", finds the parentheses balanced.
+std::vector<size_t> ClosingPartners(StringView Text)
+{
+    std::vector<size_t> partner(Text.size(), StringView::npos);
+    std::vector<size_t> open;
+    for (size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == u'(') {
+            open.push_back(i);
+        } else if (Text[i] == u')' && !open.empty()) {
+            partner[open.back()] = i;
+            open.pop_back();
+        }
+    }
+    return partner;
+}
+
+String PreparedExpression(StringView Expression)
+{
+    String text = RemoveSpacesOutsideQuotes(Trim(Expression));
+    if (!text.empty() && text.front() == u'=') text.erase(0, 1);
+    return text;
+}
+
+}  // namespace
+
+// A group that is never closed runs to the end of the expression, so that what matched before
+// it still counts. Such groups are the expression's tail: they are kept as pending operators
+// and results, not evaluated by recursion, so however many of them a text holds the walk stays
+// flat and reads the expression once.
 bool MatchFilterExpression(StringView Expression, StringView CellText, bool CaseSensitive)
 {
-    String rest = RemoveSpacesOutsideQuotes(Trim(Expression));
-    if (!rest.empty() && rest.front() == u'=') rest.erase(0, 1);
+    const String text = PreparedExpression(Expression);
+    const std::vector<size_t> partner = ClosingPartners(text);
+    struct TOpenGroup {
+        Char Previous;
+        bool Result;
+    };
+    std::vector<TOpenGroup> openGroups;
     bool result = true;
     Char previous = 0;
-    Integer at = 0;
-    while (const Char found = FindFirstDelimiter(u"(;^&|", rest, at)) {
+    size_t at = 0;
+    Integer delimiterAt = 0;
+    while (const Char found = FindFirstDelimiter(u"(;^&|", StringView(text).substr(at), delimiterAt)) {
         bool value = false;
         Char delimiter = found;
-        if (rest.front() == u'(') {
-            const Integer close = FindClosingParenthesis(rest);
-            if (close == 0) return false;  // a group that is never closed matches nothing
-            value = MatchFilterExpression(StringView(rest).substr(1, static_cast<size_t>(close) - 2), CellText,
-                                          CaseSensitive);
-            rest.erase(0, static_cast<size_t>(close));
+        if (text[at] == u'(' && partner[at] == StringView::npos) {
+            openGroups.push_back({previous, result});
+            at += 1;
+            if (at < text.size() && text[at] == u'=') ++at;  // as the group's own expression would
+            result = true;
+            previous = 0;
+            continue;
+        }
+        if (text[at] == u'(') {
+            const size_t close = partner[at];
+            value = MatchFilterExpression(StringView(text).substr(at + 1, close - at - 1), CellText, CaseSensitive);
+            at = close + 1;
             delimiter = u'(';
         } else {
-            value =
-                MatchFilterTermCased(StringView(rest).substr(0, static_cast<size_t>(at) - 1), CellText, CaseSensitive);
-            rest.erase(0, static_cast<size_t>(at));
+            const size_t length = static_cast<size_t>(delimiterAt) - 1;
+            value = MatchFilterTermCased(StringView(text).substr(at, length), CellText, CaseSensitive);
+            at += length + 1;
         }
         result = Combine(previous, result, value);
         previous = delimiter;
     }
-    return Combine(previous, result, MatchFilterTermCased(rest, CellText, CaseSensitive));
+    bool value = Combine(previous, result, MatchFilterTermCased(StringView(text).substr(at), CellText, CaseSensitive));
+    for (auto group = openGroups.rbegin(); group != openGroups.rend(); ++group)
+        value = Combine(group->Previous, group->Result, value);
+    return value;
 }
 
 }  // namespace gw

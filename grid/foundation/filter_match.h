@@ -10,7 +10,7 @@
 
 namespace gw {
 
-// An expression with a "(" that is never closed matches nothing.
+// A "(" that is never closed opens a group that runs to the end of the expression.
 bool MatchFilterExpression(StringView Expression, StringView CellText, bool CaseSensitive);
 // MatchFilterTerm on both texts as given, or on both upper-cased when not CaseSensitive.
 bool MatchFilterTermCased(StringView Term, StringView CellText, bool CaseSensitive);

@@ -147,10 +147,11 @@ constexpr TMarkupColorName kColorNames[] = {
 
 TMarkupTag RecognizeMarkupTag(StringView Tag)
 {
-    const String t = UpperCaseKeepLength(Tag);
+    // Only the first five units decide ("<SUB>"), so only they are upper-cased.
+    const String t = UpperCaseKeepLength(Tag.substr(0, 5));
     auto at = [&](size_t i) -> Char { return i < t.size() ? t[i] : Char(0); };
     if (at(0) != u'<') return TMarkupTag::mtUnknown;
-    if (at(1) == u'/' && t.size() >= 4) return RecognizeClosing(at(2), at(3));
+    if (at(1) == u'/' && Tag.size() >= 4) return RecognizeClosing(at(2), at(3));
     return RecognizeOpening(t, at(1), at(2));
 }
 
@@ -172,8 +173,13 @@ size_t FindAttributeName(StringView UpperTag, StringView UpperName)
 
 bool GetMarkupAttribute(StringView Tag, StringView Name, String& Value)
 {
+    return GetMarkupAttribute(Tag, UpperCaseKeepLength(Tag), Name, Value);
+}
+
+bool GetMarkupAttribute(StringView Tag, StringView UpperTag, StringView Name, String& Value)
+{
     const String upperName = UpperCaseKeepLength(Name);
-    const size_t at = FindAttributeName(UpperCaseKeepLength(Tag), upperName);
+    const size_t at = FindAttributeName(UpperTag, upperName);
     if (at == StringView::npos || Name.empty()) return false;
     Value.clear();
     const size_t open = Tag.find(u'"', at + Name.size());

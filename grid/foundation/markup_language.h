@@ -66,6 +66,9 @@ TMarkupTag RecognizeMarkupTag(StringView Tag);
 // passed (callers pass the upper-cased tag where the language reads values in upper case). False
 // when Name is absent.
 bool GetMarkupAttribute(StringView Tag, StringView Name, String& Value);
+// The same with the tag's upper-cased form (UpperCaseKeepLength) given, for callers that read
+// several attributes of one tag.
+bool GetMarkupAttribute(StringView Tag, StringView UpperTag, StringView Name, String& Value);
 
 // Leading-digit reading: blanks skipped, "$", "x" or "0x" for hexadecimal, stop at the first
 // non-digit, 0 without digits; a value that is nothing but a number may carry a "-".

@@ -63,6 +63,7 @@ String StripMarkupTags(StringView Text)
 
 String UnescapeMarkup(StringView Text, bool UseTable)
 {
+    if (Text.find(u'&') == StringView::npos) return String(Text);  // every entity starts with it
     String s = ReplaceAll(Text, u"&lt;", u"<");
     s = ReplaceAll(s, u"&gt;", u">");
     s = ReplaceAll(s, u"&amp;", u"&");
@@ -91,10 +92,10 @@ String SpacesToNbsp(StringView Text) { return ReplaceAll(Text, u" ", u"&nbsp;");
 
 namespace {
 
-String AttributeValue(StringView AttributeText, StringView Name)
+String AttributeValue(StringView AttributeText, StringView UpperText, StringView Name)
 {
     String value;
-    GetMarkupAttribute(AttributeText, Name, value);
+    GetMarkupAttribute(AttributeText, UpperText, Name, value);
     return value;
 }
 
@@ -104,26 +105,31 @@ struct TControlElement {
     TControlTag Tag;
 };
 
-// Calls Visit for each CONTROL element in order until it returns false.
+// Calls Visit for each CONTROL element in order until it returns false. An element ends at the
+// first ">" after its "<", quoted values included, so a value holding "<" stays inside it; one
+// left without any ">" ends before the next "<". The search goes on after the element and
+// remembers when no ">" is left, so the walk reads the text once.
 void ForEachControl(StringView Text, const std::function<bool(const TControlElement&)>& Visit)
 {
     const String upper = UpperCaseKeepLength(Text);
     size_t from = 0;
+    bool greaterLeft = true;
     while (true) {
         const size_t at = upper.find(u"<CONTROL ", from);
         if (at == String::npos) return;
-        // An element ends at its ">"; one left open ends before the next "<", so that a text of
-        // many unterminated elements is not re-read to its end once per element.
-        const size_t stop = Text.find_first_of(u"<>", at + 1);
         TControlElement element;
         element.Less = at;
-        if (stop == StringView::npos)
-            element.End = Text.size();
-        else
-            element.End = Text[stop] == u'>' ? stop + 1 : stop;
+        const size_t greater = greaterLeft ? Text.find(u'>', at + 1) : StringView::npos;
+        greaterLeft = greater != StringView::npos;
+        if (greaterLeft) {
+            element.End = greater + 1;
+        } else {
+            const size_t next = Text.find(u'<', at + 1);
+            element.End = next == StringView::npos ? Text.size() : next;
+        }
         element.Tag = ParseControlTag(Text.substr(at + 1, element.End - at - 1));
         if (!Visit(element)) return;
-        from = at + 1;
+        from = element.End;
     }
 }
 
@@ -145,14 +151,15 @@ String Quoted(StringView Value) { return Cat({u"\"", Value, u"\""}); }
 
 TControlTag ParseControlTag(StringView AttributeText)
 {
+    const String upper = UpperCaseKeepLength(AttributeText);
     TControlTag tag;
-    tag.Type = UpperCaseKeepLength(AttributeValue(AttributeText, u"TYPE="));
-    tag.Width = AttributeValue(AttributeText, u"WIDTH=");
-    tag.Height = AttributeValue(AttributeText, u"HEIGHT=");
-    tag.ID = AttributeValue(AttributeText, u"ID=");
-    tag.Value = UnescapeMarkup(AttributeValue(AttributeText, u"VALUE="), true);
-    tag.Prop = UnescapeMarkup(AttributeValue(AttributeText, u"PROP="), true);
-    tag.MaxLen = AttributeValue(AttributeText, u"MAXLEN=");
+    tag.Type = UpperCaseKeepLength(AttributeValue(AttributeText, upper, u"TYPE="));
+    tag.Width = AttributeValue(AttributeText, upper, u"WIDTH=");
+    tag.Height = AttributeValue(AttributeText, upper, u"HEIGHT=");
+    tag.ID = AttributeValue(AttributeText, upper, u"ID=");
+    tag.Value = UnescapeMarkup(AttributeValue(AttributeText, upper, u"VALUE="), true);
+    tag.Prop = UnescapeMarkup(AttributeValue(AttributeText, upper, u"PROP="), true);
+    tag.MaxLen = AttributeValue(AttributeText, upper, u"MAXLEN=");
     return tag;
 }
 
@@ -194,30 +201,45 @@ String NextEditControlID(StringView Text, StringView ID)
     return result;
 }
 
+namespace {
+
+// The element written anew with Value: "CONTROL" and the attributes in their fixed order and
+// upper-case names, up to and including ">" (the "<" before it stays in the text).
+String RewrittenControl(const TControlTag& Tag, StringView Value)
+{
+    String element = Cat({u"CONTROL ID=", Quoted(Tag.ID), u" VALUE=", Quoted(EscapeMarkup(Value, true)), u" WIDTH=",
+                          Quoted(Tag.Width), u" TYPE=", Quoted(Tag.Type)});
+    if (!Tag.Prop.empty()) element += Cat({u" PROP=", Quoted(EscapeMarkup(Tag.Prop, true))});
+    if (!Tag.MaxLen.empty()) element += Cat({u" MAXLEN=", Quoted(Tag.MaxLen)});
+    if (!Tag.Height.empty()) element += Cat({u" HEIGHT=", Quoted(Tag.Height)});
+    element += u">";
+    return element;
+}
+
+}  // namespace
+
 bool SetControlTagValue(String& Text, StringView ID, StringView Value)
 {
     TControlElement e;
     if (!FindControl(Text, ID, e)) return false;
-    const TControlTag& t = e.Tag;
-    String element = Cat({u"CONTROL ID=", Quoted(ID), u" VALUE=", Quoted(EscapeMarkup(Value, true)), u" WIDTH=",
-                          Quoted(t.Width), u" TYPE=", Quoted(t.Type)});
-    if (!t.Prop.empty()) element += Cat({u" PROP=", Quoted(EscapeMarkup(t.Prop, true))});
-    if (!t.MaxLen.empty()) element += Cat({u" MAXLEN=", Quoted(t.MaxLen)});
-    if (!t.Height.empty()) element += Cat({u" HEIGHT=", Quoted(t.Height)});
-    element += u">";
-    Text = Text.substr(0, e.Less + 1) + element + Text.substr(e.End);
+    Text = Text.substr(0, e.Less + 1) + RewrittenControl(e.Tag, Value) + Text.substr(e.End);
     return true;
 }
 
+// Each RADIO element is rewritten where it stands, in one walk: rewriting by ID, one search per
+// element, took seconds on long texts.
 String ClearRadioControls(StringView Text)
 {
-    std::vector<String> radios;
+    String result;
+    size_t copied = 0;
     ForEachControl(Text, [&](const TControlElement& e) {
-        if (e.Tag.Type == u"RADIO") radios.push_back(e.Tag.ID);
+        if (e.Tag.Type != u"RADIO") return true;
+        result.append(Text.substr(copied, e.Less + 1 - copied));
+        result += RewrittenControl(e.Tag, u"FALSE");
+        copied = e.End;
         return true;
     });
-    String result(Text);
-    for (const String& id : radios) SetControlTagValue(result, id, u"FALSE");
+    result.append(Text.substr(copied));
     return result;
 }
 
@@ -337,12 +359,13 @@ String HighlightInMarkup(StringView Text, StringView SearchText, StringView Tag,
 
 String RemoveMarkupHighlight(StringView Text, StringView Tag)
 {
-    // Only the tag pairs go: entities such as "&lt;" that the text held are its own and stay,
-    // so a highlight and its removal never turn text into mark-up.
+    // The tag pairs go, and every "&lt;" and "&gt;" becomes a bracket again: the highlight of a
+    // text with stray brackets marks their entity form.
     const String open = Cat({u"<", Tag, u">"});
     const String close = Cat({u"</", Tag, u">"});
-    const String s = StringReplace(Text, open, u"", rfReplaceAll | rfIgnoreCase);
-    return StringReplace(s, close, u"", rfReplaceAll | rfIgnoreCase);
+    String s = StringReplace(Text, open, u"", rfReplaceAll | rfIgnoreCase);
+    s = StringReplace(s, close, u"", rfReplaceAll | rfIgnoreCase);
+    return ReplaceAll(ReplaceAll(s, u"&lt;", u"<"), u"&gt;", u">");
 }
 
 }  // namespace gw

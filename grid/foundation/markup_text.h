@@ -48,7 +48,8 @@ String ClearRadioControls(StringView Text);
 // Wraps every occurrence of SearchText in the visible text in "<Tag>" and "</Tag>" without
 // breaking existing tags.
 String HighlightInMarkup(StringView Text, StringView SearchText, StringView Tag, bool CaseSensitive);
-// Removes every "<Tag>" and "</Tag>" (any case) and nothing else, so entities the text held stay.
+// Removes every "<Tag>" and "</Tag>" (any case), then turns every "&lt;" and "&gt;" into "<"
+// and ">".
 String RemoveMarkupHighlight(StringView Text, StringView Tag);
 
 }  // namespace gw

@@ -117,7 +117,14 @@ TEST_F(DateUtils, ShortDatesWindowOnlyShortYears)
     EXPECT_EQ(ParseShortDateUS(u"1/1/8100"), 2264506.0);
     EXPECT_EQ(ParseShortDateEU(u"1.1.25"), ParseShortDateEU(u"1.1.2025"));
     EXPECT_EQ(ParseShortDateEU(u"1.1.26"), ParseShortDateEU(u"1.1.1926"));
-    EXPECT_EQ(ParseShortDateEU(u"1.1. +7"), ParseShortDateEU(u"1.1.2007"));  // digits decide
+    EXPECT_EQ(ParseShortDateEU(u"1.1. +7"), ParseShortDateEU(u"1.1.2007"));
+    // Shorter than four digits, a year is windowed by its value, leading zeros or not; four
+    // digits stay as typed.
+    EXPECT_EQ(ParseShortDateEU(u"1.1.025"), ParseShortDateEU(u"1.1.2025"));
+    EXPECT_EQ(ParseShortDateEU(u"1.1.099"), ParseShortDateEU(u"1.1.1999"));
+    EXPECT_EQ(ParseShortDateUS(u"1/1/007"), ParseShortDateUS(u"1/1/2007"));
+    EXPECT_EQ(ParseShortDateEU(u"1.1.0025"), -684827.0);  // 1 January of the year 25
+    EXPECT_EQ(ParseShortDateEU(u"1.1.100"), ParseShortDateEU(u"1.1.2000"));
     EXPECT_LT(ParseShortDateEU(u"31.12.1999"), ParseShortDateEU(u"1.1.2000"));
     const char16_t* zero[] = {u"", u"31122023", u"1.2/2023", u"a.1.2023", u"1.1.", u"1.1.2023 "};
     for (const char16_t* text : zero) EXPECT_EQ(ParseShortDateEU(text), 0.0) << StringToUtf8(text);
@@ -133,6 +140,39 @@ TEST_F(DateUtils, IsDateLike)
         {u"1/2/3", true}, {u"/1/2", false}, {u"1//2", false}, {u"1/2", false}, {u"ab/cd/", true}, {u"", false},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(IsDateLike(text), expected) << StringToUtf8(text);
+}
+
+// A locale with "." or "-" between the date parts and "." between hours and minutes (with ","
+// decimals and "." thousands, as in much of Europe).
+TEST_F(DateUtils, OtherSeparatorsFollowTheLocale)
+{
+    FormatSettings.DecimalSeparator = u',';
+    FormatSettings.ThousandSeparator = u'.';
+    FormatSettings.TimeSeparator = u'.';
+    for (const Char sep : {u'.', u'-'}) {
+        FormatSettings.DateSeparator = sep;
+        FormatSettings.ShortDateFormat = String(u"dd") + sep + u"mm" + sep + u"yyyy";
+        auto text = [&](const char16_t* pattern) {
+            String out = pattern;
+            for (Char& c : out)
+                if (c == u'|') c = sep;
+            return out;
+        };
+        const std::pair<String, bool> dateLike[] = {
+            {text(u"1|2|3"), true},
+            {text(u"|1|2"), false},
+            {text(u"1||2"), false},
+            {u"1/2/3", false},
+        };
+        for (const auto& [t, expected] : dateLike) EXPECT_EQ(IsDateLike(t), expected) << StringToUtf8(t);
+        TDateTime value = 0;
+        ASSERT_TRUE(ParseDateTimeText(text(u"31|12|2023 23.59.58"), value)) << static_cast<char>(sep);
+        EXPECT_DOUBLE_EQ(value, 45291.0 + (23 * 3600 + 59 * 60 + 58) / 86400.0);
+        ASSERT_TRUE(ParseDateTimeText(text(u"31|12|2023 12.30"), value));
+        EXPECT_DOUBLE_EQ(value, 45291.5 + 30 * 60 / 86400.0);
+        EXPECT_FALSE(ParseDateTimeText(text(u"31|12|2023 12:30"), value));  // ":" is no separator here
+        EXPECT_FALSE(ParseDateTimeText(u"31/12/2023", value));
+    }
 }
 
 TEST_F(DateUtils, IncrementDateFailures)

@@ -1,17 +1,19 @@
 // Tests of filter expressions and wildcard patterns.
 //
 // The documented cases, the inner steps, agreement with plain backtracking, and the guarantees
-// that a pathological pattern is fast and an unclosed "(" ends in a no-match.
+// that a pathological pattern is fast and an unclosed "(" runs to the end of the expression.
 #include "grid/foundation/filter_match.h"
 
 #include "platform/runtime/format_settings.h"
 #include "platform/runtime/unicode.h"
 #include "tests/support/format_settings.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <random>
+#include <string>
 
 namespace gw {
 namespace {
@@ -114,11 +116,30 @@ TEST_F(FilterMatch, Expressions)
         {u"\"a|b\"", u"a|b", true, true},
         {u"\"a&b\"|c", u"a&b", true, true},
         {u" a  b ", u"ab", true, true},
-        // a "(" that is never closed ends with no match
-        {u"(a*", u"abc", true, false},
-        {u"a|(b", u"a", true, false},
-        {u"((a)", u"a", true, false},
-        {u"(", u"", true, false},
+        // a "(" that is never closed opens a group that runs to the end: what matched before it
+        // still counts
+        {u"a*|(", u"abc", true, true},
+        {u"a*&(", u"abc", true, false},
+        {u"(a*", u"abc", true, true},
+        {u"(a*", u"xbc", true, false},
+        {u"a|(b", u"a", true, true},
+        {u"a|(b", u"c", true, false},
+        {u"x&(a|b", u"x", true, false},
+        {u"((a)", u"a", true, true},
+        {u"((a)|b", u"b", true, true},
+        {u"(", u"", true, true},
+        {u"(=a", u"a", true, true},
+        // comparisons joined inside one quoted term: "&" needs both, "^" either
+        {u"\">5&<10\"", u"7", true, true},
+        {u"\">5&<10\"", u"12", true, false},
+        {u"\">5&<10\"", u"3", true, false},
+        {u"\"<3^>8\"", u"9", true, true},
+        {u"\"<3^>8\"", u"1", true, true},
+        {u"\"<3^>8\"", u"5", true, false},
+        // a "<" operand ends at a blank even inside quotes: "b a" is compared with "b" alone
+        {u"<\"b c\"", u"b a", true, false},
+        {u"<\"b c\"", u"a z", true, true},
+        {u">\"b c\"", u"b a", true, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MatchFilterExpression(c.condition, c.text, c.caseSensitive), c.matches)
@@ -184,14 +205,23 @@ TEST_F(FilterMatch, StarsTakeLinearTimeOnPathologicalInput)
 }
 
 // A comparison after a star is tried on every tail of the cell; long tails are not read as
-// numbers or dates, so a long cell stays linear (the fuzzer's input: "*a*>5" and 16,000
-// blanks took over ten seconds).
+// numbers or dates, so a long cell stays linear (the fuzzer's input, kept as a fixture: "*a*>5"
+// and 16,000 blanks took over ten seconds).
 TEST_F(FilterMatch, ComparisonAfterAStarStaysLinearOnLongCells)
 {
-    const String blanks(16000, u' ');
+    std::string input = test::readBytes(test::fixture("fuzz-regress-filter-blanks.bin"));
+    const size_t nul = input.find('\0');
+    ASSERT_NE(nul, std::string::npos);
+    const String condition = Utf8ToString(input.substr(0, nul));
+    const String blanks = Utf8ToString(input.substr(nul + 1));
+    ASSERT_EQ(condition, u"*a*>5");
+    ASSERT_EQ(blanks, String(16000, u' '));
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(MatchFilterExpression(u"*a*>5", blanks, false));
-    EXPECT_TRUE(MatchFilterExpression(u"*a*>5", blanks + u"a 7", false));
+    EXPECT_FALSE(MatchFilterExpression(condition, blanks, false));
+    EXPECT_TRUE(MatchFilterExpression(condition, blanks + u"a 7", false));
+    // Groups never closed, however many, are neither recursed into nor re-read.
+    EXPECT_TRUE(MatchFilterExpression(u"a|" + String(60000, u'('), u"a", false));
+    EXPECT_FALSE(MatchFilterExpression(String(60000, u'(') + u"b", u"a", false));
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_LT(elapsed, std::chrono::seconds(2));
 }

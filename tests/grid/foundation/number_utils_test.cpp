@@ -127,6 +127,28 @@ TEST_F(NumberUtils, ClassifyNumberTextDropDownSet)
         EXPECT_EQ(ExtDropDown::ClassifyNumberText(text), expected) << StringToUtf8(text);
 }
 
+// With "," decimals and "." thousands the classifiers read the same texts the other way round.
+TEST_F(NumberUtils, ClassifiersUnderACommaDecimalLocale)
+{
+    FormatSettings.DecimalSeparator = u',';
+    FormatSettings.ThousandSeparator = u'.';
+    const std::pair<const char16_t*, TNumberTextClass> grid[] = {
+        {u"1.234,5", ntDecimal},  {u"1.234.567", ntDecimal},  {u"1.23.456", ntNotANumber},
+        {u"1,5", ntDecimal},      {u"1,5,6", ntNotANumber},   {u"1,5e3", ntScientific},
+        {u"1.5e3", ntNotANumber}, {u"-1,5e-3", ntScientific}, {u"42", ntInteger},
+    };
+    for (const auto& [text, expected] : grid) EXPECT_EQ(ClassifyNumberText(text), expected) << StringToUtf8(text);
+    const std::pair<const char16_t*, TNumberTextClass> dropDown[] = {
+        {u"1.234,5", ntDecimal},  {u".123", ntNotANumber},   {u"1,2,3", ntNotANumber},
+        {u"1.2.3", ntNotANumber}, {u"1.234.567", ntDecimal}, {u"1,5.5", ntDecimal},
+    };
+    for (const auto& [text, expected] : dropDown)
+        EXPECT_EQ(ExtDropDown::ClassifyNumberText(text), expected) << StringToUtf8(text);
+    EXPECT_TRUE(IsNumberPartChar(u'.'));
+    EXPECT_TRUE(IsNumberPartChar(u','));
+    EXPECT_EQ(CleanNumberText(u"-1.234,5"), u"-1234.5");
+}
+
 TEST(NumberConversions, HexDigitsAndColours)
 {
     EXPECT_EQ(HexDigitValue(u'7'), 7);

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 # Makes the reference fixtures of the grid foundation tests from sources outside the code:
-# python3's unicodedata, html.entities and datetime, and iconv for the code pages.
+# python3's unicodedata, html.entities and datetime, iconv for the code pages and ImageMagick
+# for the pictures.
 import html.entities as he
 import subprocess
 import unicodedata
@@ -88,8 +89,30 @@ def date_values():
     L += ["inc|%d,%d,%d,%d|%r|%r" % (y, m, d, full, serial(a), serial(e)) for (y, m, d), a, e in inc]
     open('date_values.txt', 'w').write("\n".join(L) + "\n")
 
+CONVERT = 'convert-im6.q16'  # ImageMagick itself (a plain "convert" may be another program)
+
+def pictures():
+    # An animation of three frames of different sizes, places, delays and disposals, and a copy
+    # with the application extension moved before the first graphic control extension (the
+    # order most other programs write); a one-frame GIF89a; a GIF87a without extensions; a JPEG.
+    subprocess.run([CONVERT, '-delay', '10', '-dispose', 'None', '-page', '8x6+0+0', '-size', '8x6', 'xc:red',
+                    '-delay', '25', '-dispose', 'Background', '-page', '8x6+2+1', '-size', '3x2', 'xc:blue',
+                    '-delay', '5', '-dispose', 'Previous', '-page', '8x6+4+2', '-size', '4x4', 'xc:lime',
+                    '-loop', '0', 'frames.gif'], check=True)
+    data = open('frames.gif', 'rb').read()
+    control = data.index(b'\x21\xf9\x04')
+    app = data.index(b'\x21\xff\x0bNETSCAPE2.0')
+    app_end = app + 3 + 11 + 1 + data[app + 14] + 1
+    assert control < app and data[app_end - 1] == 0
+    open('frames_app_first.gif', 'wb').write(data[:control] + data[app:app_end] + data[control:app] + data[app_end:])
+    subprocess.run([CONVERT, '-delay', '30', '-size', '10x7', 'xc:yellow', '-fill', 'black', '-draw', 'point 1,1',
+                    'single.gif'], check=True)
+    subprocess.run([CONVERT, '-size', '5x3', 'xc:navy', 'gif87:plain87.gif'], check=True)
+    subprocess.run([CONVERT, '-size', '24x16', 'gradient:red-blue', '-quality', '85', 'photo.jpg'], check=True)
+
 if __name__ == '__main__':
     number_categories()
     markup_entities()
     code_pages()
     date_values()
+    pictures()
