@@ -56,7 +56,6 @@ TSize MarkupInRectSize(StringView Text, Integer UsedWidth, Integer UsedHeight);
 
 // Draws (or with Draw false only measures) the mark-up text in R through the mark-up renderer
 // as MarkupInRectCall describes, pictures from Images; Size receives MarkupInRectSize.
-// Defined with the mark-up renderer (DrawMarkupText).
 void DrawMarkupTextInRect(TCanvas& Canvas, StringView Text, const TRect& R, TImageList* Images, bool Draw,
                           HWND ThemeWindow, TSize& Size);
 

@@ -146,7 +146,8 @@ void TBitmap::Assign(TPersistent* Source)
         m_pixelFormat = from->m_pixelFormat;
         Recreate(from->m_width, from->m_height, false);
         detail::Pixels src(from->m_surface), dst(m_surface);
-        for (Integer y = 0; y < m_height; ++y) std::memcpy(dst.Row(y), src.Row(y), size_t(m_width) * 4);
+        if (m_width > 0)
+            for (Integer y = 0; y < m_height; ++y) std::memcpy(dst.Row(y), src.Row(y), size_t(m_width) * 4);
         dst.MarkDirty();
         m_palette = from->m_palette;
         m_transparentColor = from->m_transparentColor;

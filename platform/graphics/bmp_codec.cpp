@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <map>
 
@@ -89,6 +90,8 @@ Header ReadHeader(std::string_view b, size_t& dataOffset)
         Invalid();
     }
     if (h.height < 0) {
+        // The lowest height has no positive counterpart: no picture is that tall anyway.
+        if (h.height == INT32_MIN) Invalid();
         h.topDown = true;
         h.height = -h.height;
     }

@@ -127,7 +127,7 @@ std::vector<uint8_t> Deinterlace(const std::vector<uint8_t>& in, int w, int h)
     static const int start[] = {0, 4, 2, 1}, step[] = {8, 8, 4, 2};
     for (int pass = 0; pass < 4; ++pass)
         for (int y = start[pass]; y < h; y += step[pass], ++row)
-            std::memcpy(out.data() + size_t(y) * w, in.data() + row * w, size_t(w));
+            if (w > 0) std::memcpy(out.data() + size_t(y) * w, in.data() + row * w, size_t(w));
     return out;
 }
 

@@ -4,6 +4,7 @@
 
 #include "grid/foundation/markup_language.h"
 #include "grid/foundation/picture_container.h"
+#include "grid/foundation/text_placement.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/image_list.h"
 #include "platform/graphics/recording_canvas.h"
@@ -305,6 +306,34 @@ TEST(MarkupGallery, CellsDrawnToAPicture)
     EXPECT_GT(count(2, clBlue), 10);  // the link
     EXPECT_GT(count(5, TColorOf(0xFFE8E0)), 5000);  // the paragraph's band, two lines of it
     EXPECT_GT(count(7, clRed), 10);  // the picture's first frame
+}
+
+// The drop-down controls' call: the whole text in the rectangle, selected (colour tags leave the
+// font alone), measured or drawn, with the renderer's size; an empty text reaches no renderer.
+using MarkupTextInRectDrawing = test::MarkupCanvasTest;
+
+TEST_F(MarkupTextInRectDrawing, DrawsOrMeasuresThroughTheRendererAndReportsItsSize)
+{
+    TSize size{-1, -1};
+    Canvas.ClearCalls();
+    DrawMarkupTextInRect(Canvas, u"", Rect(0, 0, 200, 40), nullptr, true, 0, size);
+    EXPECT_EQ(size, (TSize{0, 0}));
+    EXPECT_TRUE(Canvas.Calls().empty());
+
+    Canvas.ClearCalls();
+    DrawMarkupTextInRect(Canvas, u"ab <font color=\"clred\">cd</font>", Rect(10, 5, 200, 40), nullptr, true, 0, size);
+    EXPECT_EQ(size, (TSize{5 * CW, LH}));
+    EXPECT_EQ(Lines(), (Calls{"11:ab cd"}));
+    for (const TCanvasCall& c : Canvas.Calls()) {
+        if (c.Name == "DrawText") {
+            EXPECT_EQ(c.FontColor, clBlack) << "a selected text keeps its font colour";
+        }
+    }
+
+    Canvas.ClearCalls();
+    DrawMarkupTextInRect(Canvas, u"ab cd", Rect(10, 5, 200, 40), nullptr, false, 0, size);
+    EXPECT_EQ(size, (TSize{5 * CW, LH}));
+    EXPECT_TRUE(Lines().empty()) << "measuring draws nothing";
 }
 
 }  // namespace

@@ -127,6 +127,8 @@ TEST(Bmp, DamagedDataIsRefusedWithoutHarm)
         "XX" + good.substr(2),
         good.substr(0, 60),
         good.substr(0, 18) + std::string("\xFF\xFF\xFF\x7F", 4) + good.substr(22),  // absurd width
+        // the lowest height, top-down: negating it would overflow (found by fuzzing)
+        good.substr(0, 22) + std::string("\x00\x00\x00\x80", 4) + good.substr(26),
     };
     for (const auto& bytes : cases) {
         TBitmap bmp(3, 3);
