@@ -2,9 +2,11 @@
 // end paints, a person creates a configuration with mouse and keys (sent with xdotool), and the
 // program started again reopens it.
 #include "core/main_window.h"
+#include "core/par_gen_window.h"
 #include "core/program_state.h"
 #include "imagebutton/img_button.h"
 #include "platform/backends/headless/harness.h"
+#include "platform/controls/edit.h"
 #include "platform/graphics/colour.h"
 #include "platform/runtime/unicode.h"
 #include "tests/platform/backends/x_session.h"
@@ -215,6 +217,76 @@ TEST_F(ProgramOnDisplay, ANewConfigurationMadeWithMouseAndKeysIsReopenedAfterARe
     ASSERT_TRUE(WaitForLine("conf ", 1, line));
     EXPECT_EQ(line, "conf Opened Configuration of the Converter : |Anlage 1");
     EXPECT_TRUE(PaintedScreenshot(std::string(GW_SCREENSHOT_DIR) + "/configurator_reopened.png")) << Output();
+}
+
+TEST_F(ProgramOnDisplay, AnAddressTypedInTheParameterWindowIsSavedInParGen)
+{
+    ASSERT_TRUE(PaintedScreenshot(m_dir.path().string() + "/screen.png")) << Output();
+    // Where the buttons and fields are, from the same windows built headless: the main window's
+    // on the screen, the parameter window's from its own client origin.
+    TPoint newButton, setButton, ethernetIp4, masterIp1, okButton;
+    {
+        THarness h;
+        TFPlenatoreFirmWare* form = Create_Program({Utf8ToString(m_dir.path().string())});
+        newButton = OnScreen(form->Btn_New, {40, 18});
+        setButton = OnScreen(form->Btn_Prm_Gen, {40, 18});
+        FParGen->Show();
+        h.ProcessMessages();
+        const TPoint origin = FParGen->ClientToScreen({0, 0});
+        auto inWindow = [&](TControl* C, TPoint P) {
+            const TPoint s = C->ClientToScreen(P);
+            return TPoint{s.X - origin.X, s.Y - origin.Y};
+        };
+        ethernetIp4 = inWindow(FParGen->Field_Edit(pgEthernet_IP4), {30, 10});
+        masterIp1 = inWindow(FParGen->Field_Edit(pgMaster_IP1), {30, 10});
+        okButton = inWindow(FParGen->Btn_OK, {45, 14});
+    }
+    // A configuration to work on.
+    Click(newButton);
+    TShownWindow dialog;
+    ASSERT_TRUE(WaitForActive("TFNew_Project", 1, dialog)) << Output();
+    ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "40", "Plant"}, m_x.Display()), 0);
+    ASSERT_EQ(RunTool({"xdotool", "key", "Return"}, m_x.Display()), 0);
+    TShownWindow back;
+    ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 2, back)) << Output();
+
+    Click(setButton);
+    TShownWindow window;
+    ASSERT_TRUE(WaitForActive("TFParGen", 1, window)) << Output();
+    EXPECT_EQ(window.Client.Width(), 460);
+    EXPECT_EQ(window.Client.Height(), 700);
+    const TPoint at = window.Client.TopLeft();
+    auto onScreen = [&](TPoint P) { return TPoint{at.X + P.X, at.Y + P.Y}; };
+    auto retype = [&](TPoint Field, const std::string& Text) {
+        Click(onScreen(Field));
+        ASSERT_EQ(RunTool({"xdotool", "key", "End", "BackSpace", "BackSpace", "BackSpace"}, m_x.Display()), 0);
+        ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "40", Text}, m_x.Display()), 0);
+    };
+    retype(ethernetIp4, "77");
+    // The dots move along the master's octets.
+    retype(masterIp1, "10.20.30.40");
+    fs::create_directories(GW_SCREENSHOT_DIR);
+    const std::string geometry = "460x700+" + std::to_string(at.X) + "+" + std::to_string(at.Y);
+    EXPECT_EQ(RunTool({"import", "-window", "root", "-crop", geometry, "+repage",
+                       std::string(GW_SCREENSHOT_DIR) + "/configurator_par_gen.png"},
+                      m_x.Display(), 20000),
+              0);
+    Click(onScreen(okButton));
+    ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 3, back)) << Output();
+
+    // The file as another XML reader sees it.
+    const fs::path file = m_dir / "PROJECTS" / "Plant" / "ParGen.xml";
+    int rc = -1;
+    const std::string out = runCommand("xmllint --xpath 'concat(/Par_Gen/Ethernet_IP4, \" \", "
+                                       "/Par_Gen/EtherNetIP_Master_IP1, \".\", /Par_Gen/EtherNetIP_Master_IP2, \".\", "
+                                       "/Par_Gen/EtherNetIP_Master_IP3, \".\", /Par_Gen/EtherNetIP_Master_IP4, \" \", "
+                                       "count(/Par_Gen/*))' '" +
+                                           file.string() + "'",
+                                       &rc);
+    EXPECT_EQ(rc, 0) << out;
+    EXPECT_EQ(out, "77 10.20.30.40 34\n");
+    EXPECT_EQ(pythonDom(file, "print(d.documentElement.tagName, d.childNodes[1].data)"),
+              "Par_Gen SW_VERSION = 1.001\n");
 }
 
 }  // namespace

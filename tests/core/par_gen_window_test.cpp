@@ -653,5 +653,110 @@ TEST_F(ParGenWindowTest, EveryModelShowsItsNetworkPanelAboveTheMasterPanel)
     EXPECT_THROW(TFParGen(nullptr, 52800), ERangeError);
 }
 
+// Which of the named controls are shown.
+std::string Shown(const TFParGen* Form, std::initializer_list<const char*> Names)
+{
+    std::string r;
+    for (const char* n : Names) r += dynamic_cast<TControl*>(Form->FindComponent(S(n)))->Visible() ? '1' : '0';
+    return r;
+}
+
+TEST_F(ParGenWindowTest, TheSnmpRowsFollowVersionThreeAndTheSecurityLevel)
+{
+    TFParGen* snmp = Variant_Window(h, 52805);
+    TScopeExit free([snmp] { delete snmp; });
+    TCategoryPanel* panel = snmp->CP(nwSNMP_Agent);
+    auto control = [snmp](const char* Name) { return dynamic_cast<TControl*>(snmp->FindComponent(S(Name))); };
+    const std::initializer_list<const char*> rows = {"E_SNMP_Agent_User",      "L_SNMP_Agent_SecurityLevel",
+                                                     "E_SNMP_Agent_Authority", "CB_SNMP_Agent_AuthorityMode",
+                                                     "L_SNMP_Agent_Privacy",   "CB_SNMP_Agent_PrivacyMode"};
+    EXPECT_EQ(Shown(snmp, rows), "000000");
+    h.Click(snmp->CB_SNMP_Agent_Version3);
+    EXPECT_EQ(Shown(snmp, rows), "110000");
+    EXPECT_EQ(panel->Height(), Fitted_Height(snmp->CB_SNMP_Agent_SecurityLevel));
+    // The level chosen with the keyboard, as a person does.
+    snmp->CB_SNMP_Agent_SecurityLevel->SetFocus();
+    h.Press(VK_DOWN);
+    EXPECT_EQ(snmp->CB_SNMP_Agent_SecurityLevel->ItemIndex(), 1);
+    EXPECT_EQ(Shown(snmp, rows), "111100");
+    EXPECT_EQ(panel->Height(), Fitted_Height(control("CB_SNMP_Agent_AuthorityMode")));
+    h.Press(VK_DOWN);
+    EXPECT_EQ(Shown(snmp, rows), "111111");
+    EXPECT_EQ(panel->Height(), Fitted_Height(control("CB_SNMP_Agent_PrivacyMode")));
+    // The rows keep their places; only their visibility changes.
+    EXPECT_EQ(control("CB_SNMP_Agent_PrivacyMode")->Top(), 9 + 28 * 12);
+    h.Click(snmp->CB_SNMP_Agent_Version3);
+    EXPECT_EQ(Shown(snmp, rows), "000000");
+    EXPECT_EQ(panel->Height(), Fitted_Height(snmp->CB_SNMP_Agent_Version3));
+    // The master panel stays directly below.
+    EXPECT_EQ(snmp->CP(nwEtherNetIP_Master)->Top(), panel->Height());
+}
+
+TEST_F(ParGenWindowTest, TheBacnetRowsFollowTheType)
+{
+    TFParGen* bacnet = Variant_Window(h, 52822);
+    TScopeExit free([bacnet] { delete bacnet; });
+    auto control = [bacnet](const char* Name) { return dynamic_cast<TControl*>(bacnet->FindComponent(S(Name))); };
+    const std::initializer_list<const char*> rows = {
+        "E_BACnet_Slave_IP1", "E_BACnet_Slave_Port",    "E_BACnet_Slave_DeviceID",         "CB_BACnet_Slave_Baudrate",
+        "L_BACnet_Slave_MAC", "E_BACnet_Slave_Network", "CB_BACnet_Slave_Desc_Chars_Limit"};
+    TControl* box = control("CB_BACnet_Slave_Desc_Chars_Limit");
+    EXPECT_EQ(Shown(bacnet, rows), "1110001");
+    EXPECT_EQ(box->Top(), 9 + 28 * 7 + 2);  // one row below the device identifier
+    EXPECT_EQ(bacnet->CP(nwBACnet_Slave)->Height(), Fitted_Height(box));
+    bacnet->CB_BACnet_Slave_Type->SetFocus();
+    h.Press(VK_DOWN);
+    EXPECT_EQ(Shown(bacnet, rows), "0001111");
+    // The MS/TP rows stack from the IP row's place, 28 pixels apart; the box one row below.
+    EXPECT_EQ(control("CB_BACnet_Slave_Baudrate")->Top(), 9 + 28);
+    EXPECT_EQ(control("L_BACnet_Slave_MAC")->Top(), 9 + 28 * 4 + 3);
+    EXPECT_EQ(control("E_BACnet_Slave_Network")->Top(), 9 + 28 * 8);
+    EXPECT_EQ(box->Top(), 9 + 28 * 9 + 2);
+    EXPECT_EQ(bacnet->CP(nwBACnet_Slave)->Height(), Fitted_Height(box));
+    h.Press(VK_UP);
+    EXPECT_EQ(Shown(bacnet, rows), "1110001");
+    EXPECT_EQ(box->Top(), 9 + 28 * 7 + 2);
+}
+
+TEST_F(ParGenWindowTest, TheMqttUserRowsFollowTheWillFlag)
+{
+    TFParGen* mqtt = Variant_Window(h, 52826);
+    TScopeExit free([mqtt] { delete mqtt; });
+    auto control = [mqtt](const char* Name) { return dynamic_cast<TControl*>(mqtt->FindComponent(S(Name))); };
+    const std::initializer_list<const char*> will = {"E_MQTT_TopicWill", "L_MQTT_MessageWill", "CB_MQTT_RetainedWill",
+                                                     "CB_MQTT_QoSWill"};
+    struct Place {
+        const char* name;
+        Integer withoutWill;
+        Integer withWill;
+    };
+    const Place places[] = {
+        {"E_MQTT_UserName", 9 + 28 * 6, 9 + 28 * 10}, {"L_MQTT_UserName", 12 + 28 * 6, 12 + 28 * 10},
+        {"E_MQTT_Password", 9 + 28 * 7, 9 + 28 * 11}, {"L_MQTT_Password", 12 + 28 * 7, 12 + 28 * 11},
+        {"E_MQTT_SendTime", 9 + 28 * 8, 9 + 28 * 12}, {"L_MQTT_SendTime", 12 + 28 * 8, 12 + 28 * 12},
+    };
+    for (bool withWill : {false, true, false}) {
+        SCOPED_TRACE(withWill);
+        if (withWill != mqtt->CB_MQTT_WillFlag->Checked()) h.Click(mqtt->CB_MQTT_WillFlag);
+        EXPECT_EQ(Shown(mqtt, will), withWill ? "1111" : "0000");
+        for (const Place& p : places)
+            EXPECT_EQ(control(p.name)->Top(), withWill ? p.withWill : p.withoutWill) << p.name;
+        EXPECT_EQ(mqtt->CP(nwMQTT)->Height(), Fitted_Height(control("E_MQTT_SendTime")));
+    }
+    // Other senders leave the rows alone.
+    h.Click(control("CB_MQTT_CleanSession"));
+    EXPECT_EQ(control("E_MQTT_UserName")->Top(), 9 + 28 * 6);
+}
+
+TEST(ParGenWindow, CheckDeviceNameFindsAnyCharacterButAsciiLettersAndDigits)
+{
+    const std::pair<const char16_t*, bool> cases[] = {
+        {u"", false},   {u"abcXYZ019", false}, {u"Z", false},        {u"a", false}, {u"a b", true},
+        {u"a-b", true}, {u"a_b", true},        {u"\u00FCber", true}, {u"/", true},  {u":", true},
+        {u"@", true},   {u"[", true},          {u"`", true},         {u"{", true},  {u"station.1", true},
+    };
+    for (const auto& [text, found] : cases) EXPECT_EQ(TFParGen::Check_Device_Name(text), found) << StringToUtf8(text);
+}
+
 }  // namespace
 }  // namespace gw::test
