@@ -312,7 +312,7 @@ void TImgButton::Dispatch(TMessage& M)
         return;
     case CN_KEYUP: CNKeyUp(M); return;
     case WM_TIMER:
-        if (M.WParam == FadeTimerId) {
+        if (TWMTimer(M).TimerId == FadeTimerId) {
             HotTrackTick();
             return;
         }
@@ -375,7 +375,7 @@ void TImgButton::HotTrackTick()
 
 void TImgButton::CNKeyDown(TMessage& M)
 {
-    Word key = Word(M.WParam);
+    Word key = TWMKey(M).Key;
     if ((key == VK_RETURN || key == VK_SPACE) && Enabled() && Focused()) {
         bDown = true;
         FPressKey = key;
@@ -386,7 +386,7 @@ void TImgButton::CNKeyDown(TMessage& M)
 
 void TImgButton::CNKeyUp(TMessage& M)
 {
-    Word key = Word(M.WParam);
+    Word key = TWMKey(M).Key;
     if (key == VK_RETURN || key == VK_SPACE) {
         // Only the release of the press this button saw clicks: Enter that closed a dialog on
         // its press must not click the button that gets the focus back.
@@ -401,9 +401,9 @@ void TImgButton::CNKeyUp(TMessage& M)
 
 void TImgButton::CMDialogKey(TMessage& M)
 {
-    Word key = Word(M.WParam);
+    Word key = TWMKey(M).Key;
     bool mine = (key == VK_RETURN && Default) || (key == VK_ESCAPE && Cancel);
-    if (mine && KeyDataToShiftState(M.LParam) == 0 && Visible() && Enabled()) {
+    if (mine && TWMKey(M).Shift() == 0 && Visible() && Enabled()) {
         TCustomForm* form = FindOwnerForm(this);
         TWinControl* active = form ? form->ActiveControl() : nullptr;
         // A focused push button acts on Enter itself. Escape it does not take, so the Cancel
@@ -420,7 +420,7 @@ void TImgButton::CMDialogKey(TMessage& M)
 
 void TImgButton::CMDialogChar(TMessage& M)
 {
-    if (IsAccel(Word(M.WParam), Caption()) && Visible() && Enabled() && ParentShowing()) {
+    if (IsAccel(TWMKey(M).Key, Caption()) && Visible() && Enabled() && ParentShowing()) {
         bDown = true;
         Click();
         M.Result = 1;

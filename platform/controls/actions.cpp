@@ -1,6 +1,7 @@
 // Actions, action lists and the links that carry an action's state to its clients.
 #include "platform/controls/actions.h"
 
+#include "platform/runtime/scope.h"
 #include "platform/ui/control.h"
 
 #include <algorithm>
@@ -65,13 +66,13 @@ bool TBasicActionLink::Execute(TComponent* Target)
     if (!m_action) return false;
     m_action->ActionComponent = Target;
     bool handled = false;
-    try {
+    {
+        // The action may go while it runs (freed from its own handler).
+        TScopeExit done{[this] {
+            if (m_action) m_action->ActionComponent = nullptr;
+        }};
         handled = m_action->Execute();
-    } catch (...) {
-        if (m_action) m_action->ActionComponent = nullptr;
-        throw;
     }
-    if (m_action) m_action->ActionComponent = nullptr;
     return handled;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/region.h"
 #include "platform/ui/backend.h"
+#include "platform/ui/message_records.h"
 
 #include <map>
 #include <memory>
@@ -245,7 +246,7 @@ void Subclass(const std::shared_ptr<TToolTip>& T, HWND Wnd)
         if (*alive)
             if (auto t = weak.lock()) {
                 if (Msg == WM_MOUSEMOVE || Msg == WM_LBUTTONDOWN || Msg == WM_RBUTTONDOWN || Msg == WM_MBUTTONDOWN)
-                    Relay(*t, Msg, ClientToScreen(W, {GetXLParam(LP), GetYLParam(LP)}));
+                    Relay(*t, Msg, ClientToScreen(W, LParamToPoint(LP)));
             }
         return CallWindowProc(*previous, W, Msg, WP, LP);
     });
@@ -355,7 +356,7 @@ LRESULT ToolTipProc(const std::shared_ptr<TToolTip>& T, HWND Wnd, UINT Msg, WPAR
     case TTM_RELAYEVENT:
         if (LP) {
             const TMsg& m = *reinterpret_cast<const TMsg*>(LP);
-            Relay(t, m.message, m.hwnd ? ClientToScreen(m.hwnd, {GetXLParam(m.lParam), GetYLParam(m.lParam)}) : m.pt);
+            Relay(t, m.message, m.hwnd ? ClientToScreen(m.hwnd, LParamToPoint(m.lParam)) : m.pt);
         }
         return 0;
     case TTM_TRACKACTIVATE:
@@ -373,7 +374,7 @@ LRESULT ToolTipProc(const std::shared_ptr<TToolTip>& T, HWND Wnd, UINT Msg, WPAR
         }
         return 0;
     case TTM_TRACKPOSITION:
-        t.Cursor = {GetXLParam(LP), GetYLParam(LP)};
+        t.Cursor = LParamToPoint(LP);
         if (t.TrackTool >= 0 && t.State.Visible) Show(t, t.TrackTool, t.Cursor);
         return 0;
     case WM_TIMER:

@@ -85,7 +85,7 @@ void TButtonControl::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CM_DIALOGCHAR:
-        if (IsAccel(Word(M.WParam), Caption()) && CanFocus()) {
+        if (IsAccel(TWMKey(M).Key, Caption()) && CanFocus()) {
             SetFocus();
             if (Focused()) Activate();
             M.Result = 1;
@@ -95,10 +95,6 @@ void TButtonControl::Dispatch(TMessage& M)
     case CM_CANCELMODE:
         m_tracking = false;
         SetPressed(false);
-        TCustomControl::Dispatch(M);
-        Invalidate();
-        return;
-    case WM_SETFOCUS:
         TCustomControl::Dispatch(M);
         Invalidate();
         return;
@@ -144,9 +140,8 @@ void TButton::Click()
 void TButton::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_GETDLGCODE: M.Result = DLGC_BUTTON | (m_default ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON); return;
     case CM_DIALOGKEY: {
-        Word key = Word(M.WParam);
+        Word key = TWMKey(M).Key;
         TCustomForm* form = GetParentForm(this);
         TWinControl* active = form ? form->ActiveControl() : nullptr;
         bool enter = key == VK_RETURN && (Focused() || (m_default && !(active && active->IsPushButton())));

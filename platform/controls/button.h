@@ -22,6 +22,7 @@ public:
     void Click() override;
 
 protected:
+    bool RepaintsOnFocusChange() const override { return true; }
     // What a complete press does (a click, a toggle).
     virtual void Activate() = 0;
     void Dispatch(TMessage& Message) override;
@@ -60,6 +61,10 @@ public:
     bool IsPushButton() const override { return true; }
 
 protected:
+    LRESULT DialogCode() const override
+    {
+        return DLGC_BUTTON | (m_default ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    }
     void Activate() override { Click(); }
     void Paint() override;
     void Dispatch(TMessage& Message) override;

@@ -2,6 +2,7 @@
 #include "platform/controls/category_panel.h"
 
 #include "platform/graphics/canvas.h"
+#include "platform/runtime/scope.h"
 
 #include <algorithm>
 
@@ -75,14 +76,9 @@ void TCategoryPanel::SetCollapsed(bool Value)
 {
     if (m_collapsed == Value) return;
     m_collapsed = Value;
+    TScopeExit set{[this] { m_settingHeight = false; }};
     m_settingHeight = true;
-    try {
-        SetBounds(Left(), Top(), Width(), Value ? HeaderHeight() : m_expandedHeight);
-    } catch (...) {
-        m_settingHeight = false;
-        throw;
-    }
-    m_settingHeight = false;
+    SetBounds(Left(), Top(), Width(), Value ? HeaderHeight() : m_expandedHeight);
     m_surface->SetVisible(!Value);
     Invalidate();
     if (Value && OnCollapse) OnCollapse(this);
@@ -145,18 +141,13 @@ void TCategoryPanel::Dispatch(TMessage& M)
     switch (M.Msg) {
     case CM_CONTROLCHANGE:
         // Controls put on the panel go onto its surface.
-        if (M.LParam == 1 && m_surface && reinterpret_cast<TControl*>(M.WParam) != m_surface) {
-            auto* child = reinterpret_cast<TControl*>(M.WParam);
+        if (TCMControlChange(M).Inserting && m_surface && TCMControlChange(M).Control != m_surface) {
+            TControl* child = TCMControlChange(M).Control;
             TCustomPanel::Dispatch(M);
             child->SetParent(m_surface);
             return;
         }
         TCustomPanel::Dispatch(M);
-        return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        TCustomPanel::Dispatch(M);
-        Invalidate();
         return;
     default: TCustomPanel::Dispatch(M); return;
     }
@@ -240,25 +231,20 @@ TSize TCategoryPanelGroup::ContentExtent() const
 void TCategoryPanelGroup::AlignControls(TControl* /*AControl*/, TRect& /*R*/)
 {
     if (m_layingOut) return;
+    TScopeExit done{[this] { m_layingOut = false; }};
     m_layingOut = true;
-    try {
-        // Stacked from the top, shifted by the scroll position, as wide as the client area.
-        UpdateScrollBars();
-        Integer y = -VertScrollBar()->Position();
-        Integer width = ClientRect().Width();
-        for (TCategoryPanel* p : Panels()) {
-            if (!p->Visible()) continue;
-            p->m_settingHeight = true;
-            p->SetBounds(0, y, width, p->Height());
-            p->m_settingHeight = false;
-            y += p->Height();
-        }
-        m_lastMoved = nullptr;
-    } catch (...) {
-        m_layingOut = false;
-        throw;
+    // Stacked from the top, shifted by the scroll position, as wide as the client area.
+    UpdateScrollBars();
+    Integer y = -VertScrollBar()->Position();
+    Integer width = ClientRect().Width();
+    for (TCategoryPanel* p : Panels()) {
+        if (!p->Visible()) continue;
+        p->m_settingHeight = true;
+        p->SetBounds(0, y, width, p->Height());
+        p->m_settingHeight = false;
+        y += p->Height();
     }
-    m_layingOut = false;
+    m_lastMoved = nullptr;
     UpdateScrollBars();
 }
 
@@ -266,7 +252,7 @@ void TCategoryPanelGroup::Dispatch(TMessage& M)
 {
     TScrollingWinControl::Dispatch(M);
     // A scroll moves the stack: lay it out again at the new position.
-    if (M.Msg == WM_VSCROLL || (M.Msg == WM_MOUSEMOVE && (M.WParam & MK_LBUTTON))) Realign();
+    if (M.Msg == WM_VSCROLL || (M.Msg == WM_MOUSEMOVE && TWMMouse(M).LeftDown())) Realign();
 }
 
 }  // namespace gw

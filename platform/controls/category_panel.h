@@ -44,6 +44,7 @@ public:
     TNotifyEvent OnExpand;
 
 protected:
+    bool RepaintsOnFocusChange() const override { return true; }
     void Paint() override;
     void AdjustClientRect(TRect& Rect) const override;
     void Dispatch(TMessage& Message) override;

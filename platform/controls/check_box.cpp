@@ -92,15 +92,6 @@ void TCustomCheckBox::Paint()
                        [this](TRect R, Cardinal F) { DrawCaption(*Canvas(), R, F); });
 }
 
-void TCustomCheckBox::Dispatch(TMessage& M)
-{
-    if (M.Msg == WM_GETDLGCODE) {
-        M.Result = DLGC_BUTTON;
-        return;
-    }
-    TButtonControl::Dispatch(M);
-}
-
 // --- TRadioButton ----------------------------------------------------------------------------------
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner)
@@ -147,15 +138,6 @@ void TRadioButton::Paint()
     if (!Enabled()) s |= DFCS_INACTIVE;
     PaintBoxAndCaption(*Canvas(), *this, box, text, s, Focused(),
                        [this](TRect R, Cardinal F) { DrawCaption(*Canvas(), R, F); });
-}
-
-void TRadioButton::Dispatch(TMessage& M)
-{
-    if (M.Msg == WM_GETDLGCODE) {
-        M.Result = DLGC_BUTTON | DLGC_RADIOBUTTON | DLGC_WANTARROWS;
-        return;
-    }
-    TButtonControl::Dispatch(M);
 }
 
 void TRadioButton::KeyDown(Word& Key, TShiftState Shift)

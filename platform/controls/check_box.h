@@ -29,7 +29,7 @@ protected:
     virtual void Toggle();
     void Activate() override { Toggle(); }
     void Paint() override;
-    void Dispatch(TMessage& Message) override;
+    LRESULT DialogCode() const override { return DLGC_BUTTON; }
     // The box and the caption rectangles.
     void Layout(TRect& Box, TRect& Text) const;
     virtual Cardinal FrameState() const;
@@ -61,7 +61,7 @@ public:
 protected:
     void Activate() override { SetChecked(true); }
     void Paint() override;
-    void Dispatch(TMessage& Message) override;
+    LRESULT DialogCode() const override { return DLGC_BUTTON | DLGC_RADIOBUTTON | DLGC_WANTARROWS; }
     void KeyDown(Word& Key, TShiftState Shift) override;
 
 private:

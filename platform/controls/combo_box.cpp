@@ -411,7 +411,7 @@ void TCustomComboBox::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CN_COMMAND:
-        switch (M.WParamHi()) {
+        switch (TWMCommand(M).NotifyCode) {
         case CBN_SELCHANGE:
             Click();
             Select();
@@ -428,12 +428,30 @@ void TCustomComboBox::Dispatch(TMessage& M)
         SetBounds(Left(), Top(), Width(), Height());
         TWinControl::Dispatch(M);
         return;
+    case WM_MOUSEWHEEL:
+        // An open list is a mode of its own: it scrolls, nothing else hears the wheel.
+        if (!m_dropped) break;
+        m_list->SetTopIndex(m_list->TopIndex() - TWMMouseWheel(M).WheelDelta / WHEEL_DELTA * WheelScrollLines());
+        M.Result = 1;
+        return;
+    default: break;
+    }
+    TWinControl::Dispatch(M);
+}
+
+void TCustomComboBox::DefaultHandler(TMessage& M)
+{
+    if (ComboMessage(M)) return;
+    switch (M.Msg) {
+    case WM_SETFOCUS:
+        if (HasEdit()) m_engine.SetSel(0, -1);
+        return;
+    case WM_KILLFOCUS: CloseList(false); return;
     case WM_MOUSEWHEEL: {
-        const Integer delta = int16_t(M.WParamHi());
-        if (m_dropped)
-            m_list->SetTopIndex(m_list->TopIndex() - delta / WHEEL_DELTA * WheelScrollLines());
-        else if (delta != 0 && Items()->Count() > 0) {
-            // One item per notch, towards the end for a notch towards the user.
+        // The combo's own wheel behaviour, reached only when no OnMouseWheel up to the form took
+        // it: one item per notch, towards the end for a notch towards the user.
+        const Integer delta = TWMMouseWheel(M).WheelDelta;
+        if (delta != 0 && Items()->Count() > 0) {
             const Integer steps = std::max(1, std::abs(delta) / WHEEL_DELTA);
             const Integer target = ItemIndex() < 0 ? 0 : ItemIndex() + (delta < 0 ? steps : -steps);
             UserSelect(std::clamp(target, 0, Items()->Count() - 1));
@@ -441,41 +459,23 @@ void TCustomComboBox::Dispatch(TMessage& M)
         M.Result = 1;
         return;
     }
-    default: TWinControl::Dispatch(M); return;
-    }
-}
-
-void TCustomComboBox::DefaultHandler(TMessage& M)
-{
-    switch (M.Msg) {
-    case WM_GETDLGCODE:
-        M.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (m_dropped ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
-        return;
-    case WM_SETFOCUS:
-        if (HasEdit()) m_engine.SetSel(0, -1);
-        Invalidate();
-        return;
-    case WM_KILLFOCUS:
-        CloseList(false);
-        Invalidate();
-        return;
     case WM_CAPTURECHANGED:
-        if (m_dropped && HWND(M.LParam) != HandleIfAllocated()) CloseList(false);
+        if (m_dropped && TWMCaptureChanged(M).NewCapture != HandleIfAllocated()) CloseList(false);
         return;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: KeyDownDefault(Word(M.WParam), KeyboardStateToShiftState(), M); return;
+    case WM_SYSKEYDOWN: KeyDownDefault(TWMKey(M).Key, KeyboardStateToShiftState(), M); return;
     case WM_CHAR:
         if (!HasEdit()) {
-            if (M.WParam > 32 && AutoComplete) TypeToSelect(Char(M.WParam));
+            if (TWMChar(M).CharCode > 32 && AutoComplete) TypeToSelect(TWMChar(M).CharCode);
             return;
         }
         if (M.WParam == 13 || M.WParam == 27 || M.WParam == 9) return;
-        if (M.WParam >= 32 && AutoComplete && CompleteTyping(Char(M.WParam))) return;
+        if (TWMChar(M).CharCode >= 32 && AutoComplete && CompleteTyping(TWMChar(M).CharCode)) return;
         m_engine.HandleMessage(M);
         return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = LParamToPoint(M.LParam);
         if (m_dropped) {
             MouseDownDropped(p);
             return;
@@ -489,7 +489,7 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         return;
     }
     case WM_MOUSEMOVE: {
-        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = LParamToPoint(M.LParam);
         if (m_dropped) {
             const TPoint lp = ToList(p);
             const Integer i = m_list->ItemAtPos(lp, true);
@@ -500,7 +500,7 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         return;
     }
     case WM_LBUTTONUP: {
-        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = LParamToPoint(M.LParam);
         if (m_dropped) {
             const TPoint lp = ToList(p);
             const bool inList = PtInRect(m_list->ClientRect(), lp) && m_list->ItemAtPos(lp, true) >= 0;
@@ -512,106 +512,6 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
         if (HasEdit()) m_engine.HandleMessage(M);
         return;
     }
-    case CB_GETCURSEL: M.Result = ItemIndex(); return;
-    case CB_SETCURSEL:
-        SetItemIndex(Integer(int32_t(M.WParam)));
-        M.Result = ItemIndex() >= 0 ? ItemIndex() : CB_ERR;
-        return;
-    case CB_GETCOUNT: M.Result = Items()->Count(); return;
-    case CB_GETLBTEXTLEN:
-    case CB_GETLBTEXT: {
-        const Integer i = Integer(int32_t(M.WParam));
-        if (i < 0 || i >= Items()->Count()) {
-            M.Result = CB_ERR;
-            return;
-        }
-        const String s = Items()->Strings(i);
-        if (M.Msg == CB_GETLBTEXT && M.LParam) {
-            Char* out = reinterpret_cast<Char*>(M.LParam);
-            std::copy(s.begin(), s.end(), out);
-            out[s.size()] = 0;
-        }
-        M.Result = LRESULT(s.size());
-        return;
-    }
-    case CB_ADDSTRING:
-        M.Result = Items()->Add(M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
-        return;
-    case CB_INSERTSTRING: {
-        const Integer i = Integer(int32_t(M.WParam));
-        Items()->Insert(i < 0 ? Items()->Count() : i,
-                        M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
-        M.Result = i < 0 ? Items()->Count() - 1 : i;
-        return;
-    }
-    case CB_DELETESTRING: {
-        const Integer i = Integer(int32_t(M.WParam));
-        if (i < 0 || i >= Items()->Count()) {
-            M.Result = CB_ERR;
-            return;
-        }
-        Items()->Delete(i);
-        M.Result = Items()->Count();
-        return;
-    }
-    case CB_RESETCONTENT: Clear(); return;
-    case CB_FINDSTRING:
-    case CB_FINDSTRINGEXACT:
-    case CB_SELECTSTRING: {
-        const String s = M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String();
-        const Integer n = Items()->Count();
-        const Integer start = Integer(int32_t(M.WParam)) + 1;
-        M.Result = CB_ERR;
-        for (Integer k = 0; k < n; ++k) {
-            const Integer i = (std::max(0, start) + k) % n;
-            const String item = Items()->Strings(i);
-            if (M.Msg == CB_FINDSTRINGEXACT ? SameText(item, s) : StartsText(s, item)) {
-                M.Result = i;
-                break;
-            }
-        }
-        if (M.Msg == CB_SELECTSTRING && M.Result != CB_ERR) SetItemIndex(Integer(M.Result));
-        return;
-    }
-    case CB_SHOWDROPDOWN:
-        M.WParam ? OpenList() : CloseList(true);
-        M.Result = 1;
-        return;
-    case CB_GETDROPPEDSTATE: M.Result = m_dropped ? 1 : 0; return;
-    case CB_SETITEMHEIGHT:
-        if (int32_t(M.WParam) == -1) {
-            m_fieldHeight = std::max(0, Integer(M.LParam));
-            SetBounds(Left(), Top(), Width(), Height());
-        } else {
-            m_list->SetItemHeight(Integer(M.LParam));
-        }
-        Invalidate();
-        return;
-    case CB_GETITEMHEIGHT: M.Result = int32_t(M.WParam) == -1 ? FieldHeight() : m_list->ItemHeight(); return;
-    case CB_SETDROPPEDWIDTH:
-        m_droppedWidth = std::max(0, Integer(M.WParam));
-        M.Result = std::max(m_droppedWidth, Width());
-        return;
-    case CB_GETDROPPEDWIDTH: M.Result = std::max(m_droppedWidth, Width()); return;
-    case CB_LIMITTEXT:
-        m_engine.Buffer.MaxLength = Integer(M.WParam);
-        M.Result = 1;
-        return;
-    case CB_GETEDITSEL: {
-        TMessage m{EM_GETSEL, M.WParam, M.LParam, 0};
-        m_engine.HandleMessage(m);
-        M.Result = m.Result;
-        return;
-    }
-    case CB_SETEDITSEL:
-        m_engine.SetSel(int16_t(M.LParam & 0xFFFF), int16_t((M.LParam >> 16) & 0xFFFF));
-        M.Result = 1;
-        return;
-    case WM_SETTEXT:
-        SetText(M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String());
-        M.Result = 1;
-        return;
-    case WM_GETTEXTLENGTH: M.Result = LRESULT(Text().size()); return;
     default: break;
     }
     if (HasEdit() && M.Msg >= EM_GETSEL && M.Msg <= EM_CHARFROMPOS && m_engine.HandleMessage(M)) return;

@@ -56,6 +56,8 @@ public:
 
     void Dispatch(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
+    // The programmatic messages (combo_box_messages.cpp); false for any other message.
+    bool ComboMessage(TMessage& Message);
     void SetText(const String& Value) override;
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
 
@@ -98,6 +100,11 @@ public:
     TDrawItemEvent OnDrawItem;
 
 protected:
+    LRESULT DialogCode() const override
+    {
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (m_dropped ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
+    }
+    bool RepaintsOnFocusChange() const override { return true; }
     void CreateWnd() override;
     void PaintWindow(TCanvas& Canvas) override;
     virtual void Change();

@@ -260,7 +260,7 @@ void TDateTimePicker::CalendarNotify(UINT Code)
 void TDateTimePicker::Dispatch(TMessage& M)
 {
     if (M.Msg == CN_NOTIFY && M.LParam) {
-        switch (reinterpret_cast<const NMHDR*>(M.LParam)->code) {
+        switch (TWMNotify(M).Code()) {
         case DTN_DATETIMECHANGE: Change(); break;
         case DTN_DROPDOWN:
             if (OnDropDown) OnDropDown(this);
@@ -272,33 +272,32 @@ void TDateTimePicker::Dispatch(TMessage& M)
         }
         return;
     }
-    if (M.Msg == WM_MOUSEWHEEL && !m_dropped) {
-        const Integer delta = int16_t(M.WParamHi());
-        if (delta != 0 && m_checked) UserChange(m_fields->Step(m_value, m_field, delta > 0 ? 1 : -1));
-        M.Result = 1;
-        return;
-    }
     TWinControl::Dispatch(M);
 }
 
 void TDateTimePicker::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_GETDLGCODE:
-        M.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (m_dropped ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
+    case WM_MOUSEWHEEL: {
+        // The picker's own wheel behaviour (a step of the field), reached only when no
+        // OnMouseWheel up to the form took it.
+        if (m_dropped) break;
+        const Integer delta = TWMMouseWheel(M).WheelDelta;
+        if (delta != 0 && m_checked) UserChange(m_fields->Step(m_value, m_field, delta > 0 ? 1 : -1));
+        M.Result = 1;
         return;
+    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         if (M.Msg == WM_KILLFOCUS) CloseCalendar();
         m_pending.clear();
-        Invalidate();
         return;
     case WM_CAPTURECHANGED:
-        if (m_dropped && HWND(M.LParam) != HandleIfAllocated()) CloseCalendar();
+        if (m_dropped && TWMCaptureChanged(M).NewCapture != HandleIfAllocated()) CloseCalendar();
         return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
-        const Word key = Word(M.WParam);
+        const Word key = TWMKey(M).Key;
         const TShiftState shift = KeyboardStateToShiftState();
         if ((key == VK_F4 && !(shift & ssAlt)) || ((shift & ssAlt) && (key == VK_DOWN || key == VK_UP))) {
             m_dropped ? CloseCalendar() : OpenCalendar();
@@ -333,7 +332,7 @@ void TDateTimePicker::DefaultHandler(TMessage& M)
         break;
     }
     case WM_CHAR: {
-        const Char c = Char(M.WParam);
+        const Char c = TWMChar(M).CharCode;
         if (m_dropped) return;
         if (c == u' ' && m_showCheckbox) {
             m_checked = !m_checked;
@@ -358,7 +357,7 @@ void TDateTimePicker::DefaultHandler(TMessage& M)
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = LParamToPoint(M.LParam);
         if (m_dropped) {
             const TPoint cp = m_calendar->ScreenToClient(ClientToScreen(p));
             if (PtInRect(m_calendar->ClientRect(), cp)) {

@@ -82,6 +82,11 @@ public:
     TNotifyEvent OnCloseUp;
 
 protected:
+    LRESULT DialogCode() const override
+    {
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (m_dropped ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
+    }
+    bool RepaintsOnFocusChange() const override { return true; }
     void PaintWindow(TCanvas& Canvas) override;
     virtual void Change();
     void NotifyParent(UINT Code);

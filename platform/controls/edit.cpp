@@ -150,7 +150,7 @@ void TCustomEdit::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CN_COMMAND:
-        if (M.WParamHi() == EN_CHANGE) Change();
+        if (TWMCommand(M).NotifyCode == EN_CHANGE) Change();
         return;
     case CM_FONTCHANGED:
         UpdateFont();
@@ -168,7 +168,7 @@ void TCustomEdit::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
     case WM_SETTEXT: {
-        const String value = M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String();
+        const String value = TWMText(M).Value();
         m_engine.SetText(EditTextFor(value));
         SyncText();
         EditTextChanged();
@@ -177,14 +177,9 @@ void TCustomEdit::DefaultHandler(TMessage& M)
         return;
     }
     case WM_GETTEXTLENGTH: M.Result = m_engine.Buffer.Length(); return;
-    case WM_GETDLGCODE:
-        M.Result =
-            DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL | (m_multiline ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
-        return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         m_caretHides = 0;
-        Invalidate();
         NotifyParent(M.Msg == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS);
         TWinControl::DefaultHandler(M);
         return;
@@ -199,7 +194,7 @@ void TCustomEdit::DefaultHandler(TMessage& M)
         }
         break;
     case EM_SETREADONLY: m_readOnly = M.WParam != 0; break;
-    case EM_SETPASSWORDCHAR: m_passwordChar = Char(M.WParam); break;
+    case EM_SETPASSWORDCHAR: m_passwordChar = TWMChar(M).CharCode; break;
     default: break;
     }
     if (m_engine.HandleMessage(M)) return;

@@ -89,6 +89,12 @@ public:
     bool CaretVisible() const { return m_caretHides == 0; }
 
 protected:
+    LRESULT DialogCode() const override
+    {
+        return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL |
+            (m_multiline ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0));
+    }
+    bool RepaintsOnFocusChange() const override { return true; }
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     void PaintWindow(TCanvas& Canvas) override;

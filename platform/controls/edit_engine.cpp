@@ -4,6 +4,7 @@
 
 #include "platform/controls/edit_messages.h"
 #include "platform/ui/clipboard.h"
+#include "platform/ui/message_records.h"
 #include "platform/ui/window_system.h"
 
 #include <algorithm>
@@ -339,18 +340,18 @@ void TEditEngine::MouseDown(TPoint P, bool Extend, bool Double)
 bool TEditEngine::HandleMessage(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_KEYDOWN: KeyDownDefault(Word(M.WParam), KeyboardStateToShiftState(), M); return true;
+    case WM_KEYDOWN: KeyDownDefault(TWMKey(M).Key, KeyboardStateToShiftState(), M); return true;
     case WM_CHAR:
-        CharDefault(Char(M.WParam));
+        CharDefault(TWMChar(M).CharCode);
         M.Result = 0;
         return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        MouseDown({GetXLParam(M.LParam), GetYLParam(M.LParam)}, (M.WParam & MK_SHIFT) != 0, M.Msg == WM_LBUTTONDBLCLK);
+        MouseDown(LParamToPoint(M.LParam), (TWMMouse(M).Shift() & ssShift) != 0, M.Msg == WM_LBUTTONDBLCLK);
         return true;
     case WM_MOUSEMOVE:
-        if (m_dragging && (M.WParam & MK_LBUTTON)) {
-            Buffer.MoveCaret(CharFromPos({GetXLParam(M.LParam), GetYLParam(M.LParam)}), true);
+        if (m_dragging && TWMMouse(M).LeftDown()) {
+            Buffer.MoveCaret(CharFromPos(LParamToPoint(M.LParam)), true);
             SelMoved();
         }
         return true;
@@ -372,9 +373,7 @@ bool TEditEngine::HandleMessage(TMessage& M)
         return true;
     }
     case EM_SETSEL: SetSel(Integer(int32_t(M.WParam)), Integer(int32_t(M.LParam))); return true;
-    case EM_REPLACESEL:
-        InsertText(M.LParam ? StringView(reinterpret_cast<const Char*>(M.LParam)) : StringView(), M.WParam != 0);
-        return true;
+    case EM_REPLACESEL: InsertText(TWMText(M).View(), M.WParam != 0); return true;
     case EM_LIMITTEXT: Buffer.MaxLength = Integer(M.WParam); return true;
     case EM_GETLIMITTEXT: M.Result = Buffer.MaxLength > 0 ? Buffer.MaxLength : 0x7FFFFFFE; return true;
     case EM_GETRECT:
@@ -398,7 +397,7 @@ bool TEditEngine::HandleMessage(TMessage& M)
         return true;
     }
     case EM_CHARFROMPOS: {
-        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = LParamToPoint(M.LParam);
         const Integer i = CharFromPos(p);
         M.Result = MakeLParam(i, Layout().LineFromChar(i));
         return true;
@@ -430,7 +429,7 @@ bool TEditEngine::HandleMessage(TMessage& M)
         if (OnInvalidate) OnInvalidate();
         return true;
     case EM_SETPASSWORDCHAR:
-        PasswordChar = Char(M.WParam);
+        PasswordChar = TWMChar(M).CharCode;
         InvalidateLayout();
         if (OnInvalidate) OnInvalidate();
         return true;

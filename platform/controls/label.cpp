@@ -3,6 +3,7 @@
 
 #include "platform/controls/accelerator.h"
 #include "platform/graphics/canvas.h"
+#include "platform/runtime/scope.h"
 #include "platform/runtime/strings.h"
 
 namespace gw {
@@ -128,14 +129,8 @@ void TCustomLabel::AdjustBounds()
     TRect r = MeasureText();
     Integer x = Left();
     if (m_alignment == taRightJustify) x += Width() - r.Right;  // the right edge stays put
-    m_adjusting = true;
-    try {
-        SetBounds(x, Top(), r.Right, r.Bottom);
-    } catch (...) {
-        m_adjusting = false;
-        throw;
-    }
-    m_adjusting = false;
+    TTemporaryChange adjusting(m_adjusting, true);
+    SetBounds(x, Top(), r.Right, r.Bottom);
 }
 
 void TCustomLabel::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
@@ -175,7 +170,7 @@ void TCustomLabel::Dispatch(TMessage& M)
         AdjustBounds();
         return;
     case CM_DIALOGCHAR:
-        if (m_focusControl && Enabled() && m_showAccelChar && IsAccel(Word(M.WParam), Caption()) &&
+        if (m_focusControl && Enabled() && m_showAccelChar && IsAccel(TWMKey(M).Key, Caption()) &&
             m_focusControl->CanFocus()) {
             m_focusControl->SetFocus();
             M.Result = 1;
@@ -385,15 +380,9 @@ void TLinkLabel::Dispatch(TMessage& M)
         TCustomControl::Dispatch(M);
         AdjustBounds();
         return;
-    case WM_GETDLGCODE: M.Result = DLGC_WANTCHARS; return;
     case CM_WANTSPECIALKEY:
         // Enter opens the focused link rather than pressing the dialog's default button.
         M.Result = M.WParam == VK_RETURN && !m_segments.empty() ? 1 : 0;
-        return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        TCustomControl::Dispatch(M);
-        Invalidate();
         return;
     default: TCustomControl::Dispatch(M); return;
     }

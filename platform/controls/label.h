@@ -103,6 +103,8 @@ public:
     TSysLinkEvent OnLinkClick;
 
 protected:
+    LRESULT DialogCode() const override { return DLGC_WANTCHARS; }
+    bool RepaintsOnFocusChange() const override { return true; }
     void Paint() override;
     void Dispatch(TMessage& Message) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;

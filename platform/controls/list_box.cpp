@@ -3,6 +3,7 @@
 
 #include "platform/graphics/frame_controls.h"
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/scope.h"
 #include "platform/runtime/strings.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/system_metrics.h"
@@ -25,56 +26,40 @@ namespace {
 
 void TListBoxStrings::Clear()
 {
-    ++m_depth;
-    try {
+    {
+        TTemporaryChange depth(m_depth, m_depth + 1);
         TStringList::Clear();
-    } catch (...) {
-        --m_depth;
-        throw;
     }
-    --m_depth;
     if (m_depth == 0) m_owner.ItemsCleared();
 }
 
 void TListBoxStrings::Delete(Integer Index)
 {
-    ++m_depth;
-    try {
+    {
+        TTemporaryChange depth(m_depth, m_depth + 1);
         TStringList::Delete(Index);
-    } catch (...) {
-        --m_depth;
-        throw;
     }
-    --m_depth;
     if (m_depth == 0) m_owner.ItemDeleted(Index);
 }
 
 void TListBoxStrings::InsertObject(Integer Index, const String& S, TObject* AObject)
 {
     const Integer before = Count();
-    ++m_depth;
-    try {
+    {
+        TTemporaryChange depth(m_depth, m_depth + 1);
         TStringList::InsertObject(Index, S, AObject);
-    } catch (...) {
-        --m_depth;
-        throw;
     }
-    --m_depth;
     if (m_depth == 0 && Count() > before) m_owner.ItemInserted(Index);
 }
 
 Integer TListBoxStrings::AddObject(const String& S, TObject* AObject)
 {
     const Integer before = Count();
-    ++m_depth;
     Integer index = -1;
-    try {
+    {
+        TTemporaryChange depth(m_depth, m_depth + 1);
         index = TStringList::AddObject(S, AObject);
-    } catch (...) {
-        --m_depth;
-        throw;
     }
-    --m_depth;
     if (m_depth == 0 && Count() > before) m_owner.ItemInserted(index);
     return index;
 }
@@ -344,14 +329,10 @@ void TCustomListBox::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CN_COMMAND:
-        if (M.WParamHi() == LBN_SELCHANGE)
+        if (TWMCommand(M).NotifyCode == LBN_SELCHANGE)
             Click();
-        else if (M.WParamHi() == LBN_DBLCLK)
+        else if (TWMCommand(M).NotifyCode == LBN_DBLCLK)
             DblClick();
-        return;
-    case WM_MOUSEWHEEL:
-        SetTopIndex(m_topIndex - int16_t(M.WParamHi()) / WHEEL_DELTA * WheelScrollLines());
-        M.Result = 1;
         return;
     default: TWinControl::Dispatch(M); return;
     }
@@ -360,12 +341,14 @@ void TCustomListBox::Dispatch(TMessage& M)
 void TCustomListBox::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: Invalidate(); break;
+    case WM_MOUSEWHEEL:
+        // The list's own wheel behaviour: reached only when no OnMouseWheel up to the form took it.
+        SetTopIndex(m_topIndex - TWMMouseWheel(M).WheelDelta / WHEEL_DELTA * WheelScrollLines());
+        M.Result = 1;
+        return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = LParamToPoint(M.LParam);
         if (ScrollBarClick(p)) return;
         const Integer i = ItemAtPos(p, true);
         if (i >= 0) {
@@ -373,13 +356,13 @@ void TCustomListBox::DefaultHandler(TMessage& M)
                 NotifyParent(LBN_DBLCLK);
                 return;
             }
-            MouseDownOnItem(i, KeysToShiftState(M.WParam), p);
+            MouseDownOnItem(i, TWMMouse(M).Shift(), p);
         }
         return;
     }
     case WM_MOUSEMOVE:
-        if ((M.WParam & MK_LBUTTON) && GetCapture() == HandleIfAllocated() && !m_multiSelect) {
-            const Integer i = ItemAtPos({GetXLParam(M.LParam), GetYLParam(M.LParam)}, true);
+        if (TWMMouse(M).LeftDown() && GetCapture() == HandleIfAllocated() && !m_multiSelect) {
+            const Integer i = ItemAtPos(LParamToPoint(M.LParam), true);
             if (i >= 0 && i != m_itemIndex) UserSelect(i, 0);
         }
         return;
@@ -401,7 +384,7 @@ void TCustomListBox::DefaultHandler(TMessage& M)
         break;
     }
     case WM_CHAR:
-        if (M.WParam > 32) TypeToSelect(Char(M.WParam));
+        if (TWMChar(M).CharCode > 32) TypeToSelect(TWMChar(M).CharCode);
         return;
     case LB_GETCURSEL: M.Result = m_itemIndex; return;
     case LB_SETCURSEL:
@@ -414,7 +397,7 @@ void TCustomListBox::DefaultHandler(TMessage& M)
     case LB_GETITEMHEIGHT: M.Result = ItemHeight(); return;
     case LB_SETITEMHEIGHT: SetItemHeight(Integer(M.LParam)); return;
     case LB_ITEMFROMPOINT: {
-        const Integer i = ItemAtPos({GetXLParam(M.LParam), GetYLParam(M.LParam)}, false);
+        const Integer i = ItemAtPos(LParamToPoint(M.LParam), false);
         M.Result = MakeLParam(std::min(i, std::max(0, Count() - 1)), i >= Count() ? 1 : 0);
         return;
     }

@@ -118,6 +118,8 @@ public:
     virtual void ItemsChanged();
 
 protected:
+    LRESULT DialogCode() const override { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
+    bool RepaintsOnFocusChange() const override { return true; }
     void PaintWindow(TCanvas& Canvas) override;
     // Paints one item; the standard style draws the text, the owner-draw styles call OnDrawItem.
     virtual void DrawItem(TCanvas& Canvas, Integer Index, TRect Rect, TOwnerDrawState State);

@@ -233,19 +233,6 @@ void TListView::Paint()
     DrawEdge(c, frame, EDGE_SUNKEN, BF_RECT);
 }
 
-void TListView::Dispatch(TMessage& M)
-{
-    switch (M.Msg) {
-    case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS; return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        TCustomControl::Dispatch(M);
-        Invalidate();
-        return;
-    default: TCustomControl::Dispatch(M); return;
-    }
-}
-
 void TListView::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     if (Button == mbLeft || Button == mbRight) {

@@ -85,8 +85,9 @@ public:
     TLVSelectItemEvent OnSelectItem;
 
 protected:
+    LRESULT DialogCode() const override { return DLGC_WANTARROWS; }
+    bool RepaintsOnFocusChange() const override { return true; }
     void Paint() override;
-    void Dispatch(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
 

@@ -180,7 +180,7 @@ void TCustomMaskEdit::DefaultHandler(TMessage& M)
     TEditBuffer& b = m_engine.Buffer;
     switch (M.Msg) {
     case WM_CHAR: {
-        const Char c = Char(M.WParam);
+        const Char c = TWMChar(M).CharCode;
         if (c == 8) {
             const String before = b.Text();
             if (b.HasSelection()) {
@@ -232,7 +232,7 @@ void TCustomMaskEdit::DefaultHandler(TMessage& M)
     case WM_PASTE:
         if (ClipboardHasText()) MaskedPaste(ClipboardText());
         return;
-    case EM_REPLACESEL: MaskedPaste(M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String()); return;
+    case EM_REPLACESEL: MaskedPaste(TWMText(M).Value()); return;
     default: break;
     }
     TCustomEdit::DefaultHandler(M);

@@ -219,29 +219,33 @@ void TCustomMemo::SetCaretPos(TPoint Value)
 void TCustomMemo::Dispatch(TMessage& M)
 {
     if (M.Msg == WM_VSCROLL || M.Msg == WM_HSCROLL) {
-        Scroll(M.Msg == WM_VSCROLL, M.WParamLo(), int16_t(M.WParamHi()));
-        return;
-    }
-    if (M.Msg == WM_MOUSEWHEEL) {
-        const Integer delta = int16_t(M.WParamHi());
-        m_engine.SetTopLine(m_engine.TopLine() - delta / WHEEL_DELTA * WheelScrollLines());
-        M.Result = 1;
+        Scroll(M.Msg == WM_VSCROLL, TWMScroll(M).Code, TWMScroll(M).Pos);
         return;
     }
     TCustomEdit::Dispatch(M);
 }
 
+LRESULT TCustomMemo::DialogCode() const
+{
+    LRESULT code = TCustomEdit::DialogCode();
+    if (m_wantTabs)
+        code |= DLGC_WANTTAB;
+    else
+        code &= ~LRESULT(DLGC_WANTTAB);
+    if (!m_wantReturns) code &= ~LRESULT(DLGC_WANTALLKEYS);
+    return code;
+}
+
 void TCustomMemo::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_GETDLGCODE:
-        TCustomEdit::DefaultHandler(M);
-        if (m_wantTabs)
-            M.Result |= DLGC_WANTTAB;
-        else
-            M.Result &= ~LRESULT(DLGC_WANTTAB);
-        if (!m_wantReturns) M.Result &= ~LRESULT(DLGC_WANTALLKEYS);
+    case WM_MOUSEWHEEL: {
+        // The memo's own wheel behaviour: reached only when no OnMouseWheel up to the form took it.
+        const Integer delta = TWMMouseWheel(M).WheelDelta;
+        m_engine.SetTopLine(m_engine.TopLine() - delta / WHEEL_DELTA * WheelScrollLines());
+        M.Result = 1;
         return;
+    }
     default: break;
     }
     TCustomEdit::DefaultHandler(M);

@@ -43,6 +43,7 @@ public:
 
     void Dispatch(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
+    LRESULT DialogCode() const override;
 
     TStrings* Lines() const { return m_lines.get(); }
     void SetLines(TStrings* Value) { m_lines->Assign(Value); }

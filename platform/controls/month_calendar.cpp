@@ -142,7 +142,7 @@ void TMonthCalendar::UserSelect(TDateTime Day, bool Click)
 void TMonthCalendar::Dispatch(TMessage& M)
 {
     if (M.Msg == CN_NOTIFY && M.LParam) {
-        const UINT code = reinterpret_cast<const NMHDR*>(M.LParam)->code;
+        const UINT code = TWMNotify(M).Code();
         if (code == MCN_SELCHANGE && OnChange)
             OnChange(this);
         else if (code == MCN_SELECT && OnClick)
@@ -155,11 +155,8 @@ void TMonthCalendar::Dispatch(TMessage& M)
 void TMonthCalendar::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS; return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: Invalidate(); break;
     case WM_LBUTTONDOWN: {
-        const TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = LParamToPoint(M.LParam);
         TDateTime day = 0;
         if (PtInRect(PrevArrowRect(), p))
             ShowMonth(m_viewMonth == 1 ? m_viewYear - 1 : m_viewYear, m_viewMonth == 1 ? 12 : m_viewMonth - 1);

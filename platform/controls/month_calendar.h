@@ -61,6 +61,8 @@ public:
     std::function<void(UINT Code)> OnNotify;
 
 protected:
+    LRESULT DialogCode() const override { return DLGC_WANTARROWS; }
+    bool RepaintsOnFocusChange() const override { return true; }
     void PaintWindow(TCanvas& Canvas) override;
 
 private:

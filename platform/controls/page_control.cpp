@@ -304,7 +304,6 @@ void TPageControl::Paint()
 void TPageControl::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS; return;
     case CM_DIALOGKEY:
         if (M.WParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 &&
             (Focused() || (HandleAllocated() && IsChild(HandleIfAllocated(), GetFocus())))) {

@@ -76,6 +76,7 @@ public:
     TTabChangingEvent OnChanging;
 
 protected:
+    LRESULT DialogCode() const override { return DLGC_WANTARROWS; }
     void Paint() override;
     void AdjustClientRect(TRect& Rect) const override;
     void Dispatch(TMessage& Message) override;

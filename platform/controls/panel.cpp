@@ -3,6 +3,7 @@
 
 #include "platform/controls/accelerator.h"
 #include "platform/graphics/canvas.h"
+#include "platform/runtime/scope.h"
 
 namespace gw {
 
@@ -202,7 +203,7 @@ void TCustomGroupBox::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CM_DIALOGCHAR:
-        if (IsAccel(Word(M.WParam), Caption()) && CanFocus()) {
+        if (IsAccel(TWMKey(M).Key, Caption()) && CanFocus()) {
             // The accelerator goes to the first control inside.
             if (TWinControl* first = FindNextControl(nullptr, true, true, false)) first->SetFocus();
             M.Result = 1;
@@ -268,30 +269,25 @@ void TCustomRadioGroup::ButtonClick(TObject* Sender)
 
 void TCustomRadioGroup::UpdateButtons()
 {
+    TScopeExit done{[this] { m_updating = false; }};
     m_updating = true;
-    try {
-        while (ButtonCount() > m_items->Count()) {
-            TRadioButton* b = m_buttons.back();
-            m_buttons.pop_back();
-            b->SetParent(nullptr);
-            delete b;
-        }
-        while (ButtonCount() < m_items->Count()) {
-            auto* b = new TRadioButton(this);
-            b->OnClick = [this](TObject* Sender) { ButtonClick(Sender); };
-            b->SetParent(this);
-            m_buttons.push_back(b);
-        }
-        for (Integer i = 0; i < ButtonCount(); ++i) {
-            m_buttons[std::size_t(i)]->SetCaption(m_items->Strings(i));
-            m_buttons[std::size_t(i)]->SetChecked(i == m_itemIndex);
-        }
-        if (m_itemIndex >= ButtonCount()) m_itemIndex = -1;
-    } catch (...) {
-        m_updating = false;
-        throw;
+    while (ButtonCount() > m_items->Count()) {
+        TRadioButton* b = m_buttons.back();
+        m_buttons.pop_back();
+        b->SetParent(nullptr);
+        delete b;
     }
-    m_updating = false;
+    while (ButtonCount() < m_items->Count()) {
+        auto* b = new TRadioButton(this);
+        b->OnClick = [this](TObject* Sender) { ButtonClick(Sender); };
+        b->SetParent(this);
+        m_buttons.push_back(b);
+    }
+    for (Integer i = 0; i < ButtonCount(); ++i) {
+        m_buttons[std::size_t(i)]->SetCaption(m_items->Strings(i));
+        m_buttons[std::size_t(i)]->SetChecked(i == m_itemIndex);
+    }
+    if (m_itemIndex >= ButtonCount()) m_itemIndex = -1;
     ArrangeButtons();
 }
 

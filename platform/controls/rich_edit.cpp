@@ -5,6 +5,7 @@
 #include "platform/graphics/frame_controls.h"
 #include "platform/runtime/atomic_file.h"
 #include "platform/runtime/files.h"
+#include "platform/runtime/scope.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/window_system.h"
 
@@ -195,14 +196,9 @@ std::string TCustomRichEdit::RtfText() const
 void TCustomRichEdit::SetRtfText(std::string_view Rtf)
 {
     const TRichText t = ReadRtf(Rtf, m_default);
+    TScopeExit loaded{[this] { m_loading = false; }};
     m_loading = true;
-    try {
-        Perform(WM_SETTEXT, 0, LPARAM(t.Text.c_str()));
-    } catch (...) {
-        m_loading = false;
-        throw;
-    }
-    m_loading = false;
+    Perform(WM_SETTEXT, 0, LPARAM(t.Text.c_str()));
     m_formats = t.Formats;
     m_formats.resize(m_engine.Buffer.Length(), m_default);
     m_hasInsertFormat = false;
@@ -372,11 +368,11 @@ void TCustomRichEdit::PaintWindow(TCanvas& Canvas)
 void TCustomRichEdit::Dispatch(TMessage& M)
 {
     if (M.Msg == CN_NOTIFY && M.LParam) {
-        const NMHDR* h = reinterpret_cast<const NMHDR*>(M.LParam);
+        const NMHDR* h = TWMNotify(M).Header;
         if (h->code == EN_SELCHANGE && OnSelectionChange)
             OnSelectionChange(this);
         else if (h->code == EN_REQUESTRESIZE && OnResizeRequest) {
-            TRect rc = reinterpret_cast<const TReqResize*>(M.LParam)->rc;
+            TRect rc = TWMNotify(M).Record<TReqResize>().rc;
             OnResizeRequest(this, rc);
         }
         return;
@@ -389,20 +385,15 @@ void TCustomRichEdit::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
     case WM_SETTEXT: {
-        const String value = M.LParam ? String(reinterpret_cast<const Char*>(M.LParam)) : String();
+        const String value = TWMText(M).Value();
         if (!m_loading && !PlainText && IsRtf(StringToUtf8(StringView(value).substr(0, 16)))) {
             SetRtfText(StringToUtf8(value));
             M.Result = 1;
             return;
         }
+        TScopeExit reset{[this] { m_resetFormats = false; }};
         m_resetFormats = !m_loading;
-        try {
-            TCustomMemo::DefaultHandler(M);
-        } catch (...) {
-            m_resetFormats = false;
-            throw;
-        }
-        m_resetFormats = false;
+        TCustomMemo::DefaultHandler(M);
         return;
     }
     case EM_SETEVENTMASK: {

@@ -1,90 +1,11 @@
-// Scroll bars: the part geometry, the classic drawing and TScrollBar's requests and dragging.
+// TScrollBar: scroll requests, keys and dragging the thumb.
 #include "platform/controls/scroll_bar.h"
 
-#include "platform/graphics/frame_controls.h"
 #include "platform/runtime/exceptions.h"
 
 #include <algorithm>
 
 namespace gw {
-
-// --- TScrollBarLayout --------------------------------------------------------------------------------
-
-Integer TScrollBarLayout::MaxPosition() const { return std::max(Min, Max - std::max(PageSize - 1, 0)); }
-
-Integer TScrollBarLayout::ArrowLength() const { return std::min(Thickness, Length / 2); }
-
-Integer TScrollBarLayout::ThumbLength() const
-{
-    Integer track = TrackEnd() - TrackStart();
-    if (track <= 0) return 0;
-    Integer thumb = Thickness;
-    if (PageSize > 0 && Max >= Min) thumb = Integer(int64_t(track) * PageSize / (int64_t(Max) - Min + 1));
-    thumb = std::max(thumb, 8);
-    return thumb > track ? 0 : thumb;  // no room: no thumb
-}
-
-Integer TScrollBarLayout::ThumbStart() const
-{
-    Integer thumb = ThumbLength();
-    Integer span = MaxPosition() - Min;
-    Integer free = TrackEnd() - TrackStart() - thumb;
-    if (span <= 0 || free <= 0) return TrackStart();
-    Integer pos = std::clamp(Position, Min, MaxPosition());
-    return TrackStart() + Integer((int64_t(pos) - Min) * free / span);
-}
-
-TScrollBarPart TScrollBarLayout::PartAt(Integer Offset) const
-{
-    if (Offset < 0 || Offset >= Length) return TScrollBarPart::None;
-    if (Offset < TrackStart()) return TScrollBarPart::StartArrow;
-    if (Offset >= TrackEnd()) return TScrollBarPart::EndArrow;
-    Integer thumb = ThumbLength();
-    if (thumb == 0) return TScrollBarPart::None;
-    if (Offset < ThumbStart()) return TScrollBarPart::StartPage;
-    if (Offset < ThumbStart() + thumb) return TScrollBarPart::Thumb;
-    return TScrollBarPart::EndPage;
-}
-
-Integer TScrollBarLayout::PositionAt(Integer ThumbStartOffset) const
-{
-    Integer free = TrackEnd() - TrackStart() - ThumbLength();
-    Integer span = MaxPosition() - Min;
-    if (free <= 0 || span <= 0) return Min;
-    Integer off = std::clamp(ThumbStartOffset - TrackStart(), 0, free);
-    return Min + Integer((int64_t(off) * span + free / 2) / free);
-}
-
-void DrawScrollBar(TCanvas& C, const TRect& R, TScrollBarKind Kind, const TScrollBarLayout& L, bool Enabled,
-                   TScrollBarPart Pressed)
-{
-    bool horz = Kind == sbHorizontal;
-    auto span = [&](Integer From, Integer To) {
-        return horz ? Rect(R.Left + From, R.Top, R.Left + To, R.Bottom)
-                    : Rect(R.Left, R.Top + From, R.Right, R.Top + To);
-    };
-    C.Brush()->SetStyle(bsSolid);
-    C.Brush()->SetColor(clScrollBar);
-    C.FillRect(R);
-    Cardinal inactive = (!Enabled || L.ThumbLength() == 0) ? DFCS_INACTIVE : 0;
-    TRect a1 = span(0, L.TrackStart()), a2 = span(L.TrackEnd(), L.Length);
-    Cardinal p1 = Pressed == TScrollBarPart::StartArrow ? DFCS_PUSHED : 0;
-    Cardinal p2 = Pressed == TScrollBarPart::EndArrow ? DFCS_PUSHED : 0;
-    DrawFrameControl(C, a1, DFC_SCROLL, (horz ? DFCS_SCROLLLEFT : DFCS_SCROLLUP) | inactive | p1);
-    DrawFrameControl(C, a2, DFC_SCROLL, (horz ? DFCS_SCROLLRIGHT : DFCS_SCROLLDOWN) | inactive | p2);
-    if (Pressed == TScrollBarPart::StartPage || Pressed == TScrollBarPart::EndPage) {
-        TRect page = Pressed == TScrollBarPart::StartPage ? span(L.TrackStart(), L.ThumbStart())
-                                                          : span(L.ThumbStart() + L.ThumbLength(), L.TrackEnd());
-        C.Brush()->SetColor(clBtnShadow);
-        C.FillRect(page);
-    }
-    if (Enabled && L.ThumbLength() > 0) {
-        TRect thumb = span(L.ThumbStart(), L.ThumbStart() + L.ThumbLength());
-        C.Brush()->SetColor(clBtnFace);
-        C.FillRect(thumb);
-        DrawEdge(C, thumb, EDGE_RAISED, BF_RECT);
-    }
-}
 
 // --- TScrollBar --------------------------------------------------------------------------------------------
 
@@ -196,8 +117,7 @@ void TScrollBar::Dispatch(TMessage& M)
     case WM_HSCROLL:
     case WM_VSCROLL:
     case CN_HSCROLL:
-    case CN_VSCROLL: DoScroll(M.WParamLo(), int16_t(M.WParamHi())); return;
-    case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS; return;
+    case CN_VSCROLL: DoScroll(TWMScroll(M).Code, TWMScroll(M).Pos); return;
     case WM_CANCELMODE:
     case CM_CANCELMODE:
         if (m_pressed != TScrollBarPart::None) {

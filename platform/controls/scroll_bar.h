@@ -1,6 +1,9 @@
-// TScrollBar and the geometry of scroll bars: arrows, track and thumb, and the scroll codes.
+// TScrollBar: the scroll bar control, its scroll codes and events (the layout and the painter
+// are every scroll bar's, in platform/ui).
 #pragma once
 
+#include "platform/ui/scroll_bar_layout.h"
+#include "platform/ui/scroll_bar_painter.h"
 #include "platform/ui/win_control.h"
 
 namespace gw {
@@ -10,37 +13,7 @@ namespace gw {
 constexpr UINT CN_HSCROLL = UINT(CN_BASE) + UINT(WM_HSCROLL);
 constexpr UINT CN_VSCROLL = UINT(CN_BASE) + UINT(WM_VSCROLL);
 
-enum TScrollBarKind { sbHorizontal, sbVertical };
 enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
-
-// The parts of a bar, from the start (left or top) to the end.
-enum class TScrollBarPart { None, StartArrow, StartPage, Thumb, EndPage, EndArrow };
-
-// Where the parts of a scroll bar lie along its length, for a range Min..Max with PageSize.
-struct TScrollBarLayout {
-    Integer Length = 0;  // along the bar
-    Integer Thickness = 17;  // across; also the arrow buttons' length
-    Integer Min = 0;
-    Integer Max = 100;
-    Integer PageSize = 0;
-    Integer Position = 0;
-
-    // The highest position (the page's top when the page ends at Max).
-    Integer MaxPosition() const;
-    Integer ArrowLength() const;
-    Integer TrackStart() const { return ArrowLength(); }
-    Integer TrackEnd() const { return Length - ArrowLength(); }
-    Integer ThumbLength() const;
-    Integer ThumbStart() const;
-    // The part at an offset along the bar.
-    TScrollBarPart PartAt(Integer Offset) const;
-    // The position that puts the thumb's start at ThumbStartOffset.
-    Integer PositionAt(Integer ThumbStartOffset) const;
-};
-
-// Draws a bar in R (arrows, track, thumb) in the classic look.
-void DrawScrollBar(TCanvas& Canvas, const TRect& R, TScrollBarKind Kind, const TScrollBarLayout& Layout, bool Enabled,
-                   TScrollBarPart PressedPart = TScrollBarPart::None);
 
 using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, Integer& ScrollPos)>;
 
@@ -73,6 +46,7 @@ public:
     TScrollEvent OnScroll;
 
 protected:
+    LRESULT DialogCode() const override { return DLGC_WANTARROWS; }
     void Paint() override;
     void Dispatch(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;

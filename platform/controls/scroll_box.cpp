@@ -2,6 +2,7 @@
 #include "platform/controls/scroll_box.h"
 
 #include "platform/graphics/frame_controls.h"
+#include "platform/runtime/scope.h"
 #include "platform/ui/system_metrics.h"
 
 #include <algorithm>
@@ -168,16 +169,10 @@ TSize TScrollingWinControl::ContentExtent() const
 void TScrollingWinControl::UpdateScrollBars()
 {
     if (m_updating) return;
-    m_updating = true;
-    try {
-        // Positions beyond the new range come back.
-        m_horz->SetPosition(m_horz->m_position);
-        m_vert->SetPosition(m_vert->m_position);
-    } catch (...) {
-        m_updating = false;
-        throw;
-    }
-    m_updating = false;
+    TTemporaryChange updating(m_updating, true);
+    // Positions beyond the new range come back.
+    m_horz->SetPosition(m_horz->m_position);
+    m_vert->SetPosition(m_vert->m_position);
     Invalidate();
 }
 
@@ -185,16 +180,13 @@ void TScrollingWinControl::ScrollBy(Integer DeltaX, Integer DeltaY)
 {
     if (DeltaX == 0 && DeltaY == 0) return;
     DisableAlign();
-    try {
+    {
+        TScopeExit enable{[this] { EnableAlign(); }};
         for (Integer i = 0; i < ControlCount(); ++i) {
             TControl* c = Controls(i);
             if (c->Align() == alNone) c->SetBounds(c->Left() + DeltaX, c->Top() + DeltaY, c->Width(), c->Height());
         }
-    } catch (...) {
-        EnableAlign();
-        throw;
     }
-    EnableAlign();
 }
 
 void TScrollingWinControl::ScrollInView(TControl* AControl)
@@ -241,7 +233,7 @@ void TScrollingWinControl::PaintWindow(TCanvas& Canvas)
 
 void TScrollingWinControl::BarMouse(TMessage& M)
 {
-    TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+    TPoint p = LParamToPoint(M.LParam);
     if (M.Msg == WM_LBUTTONDOWN || M.Msg == WM_LBUTTONDBLCLK) {
         TRect v = VertBarRect(), h = HorzBarRect();
         TControlScrollBar* bar = PtInRect(v, p) ? m_vert.get() : PtInRect(h, p) ? m_horz.get() : nullptr;
@@ -282,11 +274,11 @@ void TScrollingWinControl::BarMouse(TMessage& M)
 void TScrollingWinControl::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_HSCROLL: m_horz->ScrollMessage(M.WParamLo(), int16_t(M.WParamHi())); return;
-    case WM_VSCROLL: m_vert->ScrollMessage(M.WParamLo(), int16_t(M.WParamHi())); return;
+    case WM_HSCROLL: m_horz->ScrollMessage(TWMScroll(M).Code, TWMScroll(M).Pos); return;
+    case WM_VSCROLL: m_vert->ScrollMessage(TWMScroll(M).Code, TWMScroll(M).Pos); return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        TPoint p = LParamToPoint(M.LParam);
         if (PtInRect(VertBarRect(), p) || PtInRect(HorzBarRect(), p)) {
             BarMouse(M);
             return;

@@ -150,8 +150,8 @@ void TSpeedButton::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CM_BUTTONPRESSED: {
-        auto* sender = reinterpret_cast<TSpeedButton*>(M.LParam);
-        if (Integer(M.WParam) == m_groupIndex && sender != this) {
+        auto* sender = static_cast<TSpeedButton*>(TCMButtonPressed(M).Control);
+        if (TCMButtonPressed(M).GroupIndex == m_groupIndex && sender != this) {
             if (sender->Down() && m_down) {
                 m_down = false;
                 m_state = bsUp;
@@ -162,7 +162,7 @@ void TSpeedButton::Dispatch(TMessage& M)
         return;
     }
     case CM_DIALOGCHAR:
-        if (IsAccel(Word(M.WParam), Caption()) && Enabled() && IsVisibleThroughParents()) {
+        if (IsAccel(TWMKey(M).Key, Caption()) && Enabled() && IsVisibleThroughParents()) {
             Click();
             M.Result = 1;
         }

@@ -145,19 +145,6 @@ void TTrackBar::Paint()
     }
 }
 
-void TTrackBar::Dispatch(TMessage& M)
-{
-    switch (M.Msg) {
-    case WM_GETDLGCODE: M.Result = DLGC_WANTARROWS; return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        TCustomControl::Dispatch(M);
-        Invalidate();
-        return;
-    default: TCustomControl::Dispatch(M); return;
-    }
-}
-
 void TTrackBar::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     TCustomControl::MouseDown(Button, Shift, X, Y);

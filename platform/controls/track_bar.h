@@ -54,8 +54,9 @@ public:
     TNotifyEvent OnChange;
 
 protected:
+    LRESULT DialogCode() const override { return DLGC_WANTARROWS; }
+    bool RepaintsOnFocusChange() const override { return true; }
     void Paint() override;
-    void Dispatch(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
 
 namespace gw {
@@ -46,18 +47,44 @@ const TRegion& TCanvas::Impl::Clip(const TCanvas& canvas) const
     return *clipCache;
 }
 
-cairo_t* TCanvas::Impl::NewContext(const TCanvas& canvas) const
+cairo_t* TCanvas::Impl::Cairo(const TCanvas& canvas) const
 {
-    cairo_t* cr = cairo_create(canvas.Handle());
-    const TRegion& clip = Clip(canvas);
-    for (Integer i = 0; i < clip.RectCount(); ++i) {
-        TRect r = clip.RectAt(i);
-        cairo_rectangle(cr, r.Left, r.Top, r.Width(), r.Height());
+    if (!cr) {
+        cr = cairo_create(canvas.Handle());
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     }
-    cairo_clip(cr);
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     return cr;
 }
+
+void TCanvas::Impl::DropContext()
+{
+    if (cr) cairo_destroy(cr);
+    cr = nullptr;
+}
+
+namespace detail {
+
+DrawScope::DrawScope(const TCanvas& canvas, const std::optional<TRect>& within) : cr(canvas.Internals().Cairo(canvas))
+{
+    cairo_save(cr);
+    const TRegion& clip = canvas.Internals().Clip(canvas);
+    auto add = [&](const TRect& r) { cairo_rectangle(cr, r.Left, r.Top, r.Width(), r.Height()); };
+    TRect part;
+    if (within && clip.RectCount() == 1) {
+        // One rectangle for both: cairo clips fastest to a single box.
+        if (IntersectRect(part, *within, clip.RectAt(0))) add(part);
+        cairo_clip(cr);
+        return;
+    }
+    for (Integer i = 0; i < clip.RectCount(); ++i) add(clip.RectAt(i));
+    cairo_clip(cr);
+    if (within) {
+        add(*within);
+        cairo_clip(cr);
+    }
+}
+
+}  // namespace detail
 
 namespace {
 
@@ -98,36 +125,53 @@ public:
         uint32_t& p = px.Row(y)[x];
         p = ToPixel(mode == pmCopy ? rgb : ApplyPenMode(mode, rgb, FromPixel(p)));
     }
-    // Fills [x0, x1) of row y.
-    void Span(Integer x0, Integer x1, Integer y, uint32_t rgb, TPenMode mode, TBrushStyle style)
-    {
-        if (y < bounds.Top || y >= bounds.Bottom) return;
-        x0 = std::max(x0, bounds.Left);
-        x1 = std::min(x1, bounds.Right);
-        uint32_t* row = px.Row(y);
-        uint32_t solid = ToPixel(rgb);
-        for (Integer x = x0; x < x1; ++x) {
-            if (!single && !clip.Contains(x, y)) continue;
-            if (style != bsSolid && !HatchCovers(style, x, y)) continue;
-            row[x] = mode == pmCopy ? solid : ToPixel(ApplyPenMode(mode, rgb, FromPixel(row[x])));
-        }
-    }
+    // Fills r through the clip, one clip rectangle at a time.
     void Fill(const TRect& r, uint32_t rgb, TPenMode mode, TBrushStyle style)
     {
-        for (Integer y = std::max(r.Top, bounds.Top); y < std::min(r.Bottom, bounds.Bottom); ++y)
-            Span(r.Left, r.Right, y, rgb, mode, style);
+        TRect part;
+        if (single) {
+            if (IntersectRect(part, r, bounds)) FillInside(part, rgb, mode, style);
+            return;
+        }
+        for (Integer i = 0; i < clip.RectCount(); ++i)
+            if (IntersectRect(part, r, clip.RectAt(i))) FillInside(part, rgb, mode, style);
     }
 
     detail::Pixels px;
     const TRegion& clip;
     bool single = true;
     TRect bounds;
+
+private:
+    // Fills r, which lies inside the clip: solid copies as spans, the rest pixel by pixel.
+    void FillInside(const TRect& r, uint32_t rgb, TPenMode mode, TBrushStyle style)
+    {
+        uint32_t solid = ToPixel(rgb);
+        // White and black (four equal bytes) go through memset, the fastest fill there is.
+        bool bytewise = (solid & 0xFF) * 0x01010101u == solid;
+        for (Integer y = r.Top; y < r.Bottom; ++y) {
+            uint32_t* row = px.Row(y);
+            if (mode == pmCopy && style == bsSolid) {
+                if (bytewise)
+                    std::memset(row + r.Left, int(solid & 0xFF), size_t(r.Right - r.Left) * 4);
+                else
+                    std::fill(row + r.Left, row + r.Right, solid);
+                continue;
+            }
+            for (Integer x = r.Left; x < r.Right; ++x) {
+                if (style != bsSolid && !HatchCovers(style, x, y)) continue;
+                row[x] = mode == pmCopy ? solid : ToPixel(ApplyPenMode(mode, rgb, FromPixel(row[x])));
+            }
+        }
+    }
 };
 
 // A one-pixel line from (x0, y0) towards (x1, y1), the last point excluded, along the
-// pixels the platform's line algorithm picks. The dash phase carries over between segments.
-void BresenhamLine(Integer x0, Integer y0, Integer x1, Integer y1, bool includeLast,
-                   const std::function<void(Integer, Integer)>& plot)
+// pixels the platform's line algorithm picks: the nearest to the exact line in the minor axis,
+// a tie going to the smaller coordinate whichever way the line runs. The dash phase carries
+// over between segments.
+template <class Plot>
+void BresenhamLine(Integer x0, Integer y0, Integer x1, Integer y1, bool includeLast, Plot&& plot)
 {
     Integer dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
     Integer sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
@@ -136,7 +180,7 @@ void BresenhamLine(Integer x0, Integer y0, Integer x1, Integer y1, bool includeL
         Integer err = 2 * dy - dx;
         for (Integer i = 0; i < steps + (includeLast ? 1 : 0); ++i) {
             plot(x0, y0);
-            if (err > 0 || (err == 0 && sx < 0)) {
+            if (err > 0 || (err == 0 && sy < 0)) {
                 y0 += sy;
                 err -= 2 * dx;
             }
@@ -147,7 +191,7 @@ void BresenhamLine(Integer x0, Integer y0, Integer x1, Integer y1, bool includeL
         Integer err = 2 * dx - dy;
         for (Integer i = 0; i < steps + (includeLast ? 1 : 0); ++i) {
             plot(x0, y0);
-            if (err > 0 || (err == 0 && sy < 0)) {
+            if (err > 0 || (err == 0 && sx < 0)) {
                 x0 += sx;
                 err -= 2 * dy;
             }
@@ -220,6 +264,7 @@ void TCanvas::SetHandle(cairo_surface_t* Surface)
 {
     if (Surface == m_surface) return;
     if (Surface) cairo_surface_reference(Surface);
+    m_impl->DropContext();
     if (m_surface) cairo_surface_destroy(m_surface);
     m_surface = Surface;
     m_impl->ClipChanged();
@@ -340,19 +385,19 @@ namespace {
 
 // Draws the polyline through the points with the canvas pen (device space), the last point
 // excluded as the platform does; closed adds the segment back to the first point.
-void StrokePoints(const TCanvas& canvas, std::vector<TPoint> pts, bool closed)
+void StrokePoints(const TCanvas& canvas, std::span<const TPoint> pts, bool closed)
 {
     const TPen& pen = *canvas.Pen();
     if (!PenVisible(pen) || pts.empty()) return;
     const TRegion& clip = canvas.Internals().Clip(canvas);
     uint32_t rgb = Rgb(pen.Color());
-    if (closed) pts.push_back(pts.front());
+    size_t segments = closed ? pts.size() : pts.size() - 1;
+    auto end = [&](size_t i) { return pts[(i + 1) % pts.size()]; };
     // Wide pens, and lines so long that stepping along them would take long, go through the
     // rasteriser, which only visits the clip's pixels.
     bool huge = false;
-    for (size_t i = 1; i < pts.size(); ++i)
-        huge = huge ||
-            std::max(std::abs(int64_t(pts[i].X) - pts[i - 1].X), std::abs(int64_t(pts[i].Y) - pts[i - 1].Y)) > 65536;
+    for (size_t i = 0; i < segments; ++i)
+        huge = huge || std::max(std::abs(int64_t(end(i).X) - pts[i].X), std::abs(int64_t(end(i).Y) - pts[i].Y)) > 65536;
     if (pen.Width() > 1 || huge) {
         PaintMask(
             canvas, clip,
@@ -367,16 +412,33 @@ void StrokePoints(const TCanvas& canvas, std::vector<TPoint> pts, bool closed)
     auto dashes = DashPattern(pen.Style());
     size_t dashIndex = 0;
     int dashLeft = dashes.empty() ? 0 : dashes[0];
+    // In opaque mode the gaps of a styled pen take the background colour.
+    bool opaqueGaps = canvas.BkMode() == OPAQUE;
+    uint32_t gap = Rgb(canvas.Brush()->Color());
     Painter p(canvas, clip);
     auto plot = [&](Integer x, Integer y) {
         bool on = dashes.empty() || dashIndex % 2 == 0;
-        if (on) p.Put(x, y, rgb, pen.Mode());
+        if (on)
+            p.Put(x, y, rgb, pen.Mode());
+        else if (opaqueGaps)
+            p.Put(x, y, gap, pen.Mode());
         if (!dashes.empty() && --dashLeft == 0) {
             dashIndex = (dashIndex + 1) % dashes.size();
             dashLeft = dashes[dashIndex];
         }
     };
-    for (size_t i = 1; i < pts.size(); ++i) BresenhamLine(pts[i - 1].X, pts[i - 1].Y, pts[i].X, pts[i].Y, false, plot);
+    for (size_t i = 0; i < segments; ++i) {
+        TPoint a = pts[i], b = end(i);
+        // Solid horizontal and vertical segments are spans.
+        if (dashes.empty() && (a.X == b.X || a.Y == b.Y)) {
+            TRect span = a.Y == b.Y
+                ? (a.X < b.X ? TRect{a.X, a.Y, b.X, a.Y + 1} : TRect{b.X + 1, a.Y, a.X + 1, a.Y + 1})
+                : (a.Y < b.Y ? TRect{a.X, a.Y, a.X + 1, b.Y} : TRect{a.X, b.Y + 1, a.X + 1, a.Y + 1});
+            p.Fill(span, rgb, pen.Mode(), bsSolid);
+            continue;
+        }
+        BresenhamLine(a.X, a.Y, b.X, b.Y, false, plot);
+    }
 }
 
 std::vector<TPoint> ToDevice(std::span<const TPoint> pts, TPoint origin)
@@ -395,8 +457,8 @@ void TCanvas::LineTo(Integer X, Integer Y)
 {
     if (m_surface) {
         Changing();
-        StrokePoints(*this, {{m_penPos.X + m_origin.X, m_penPos.Y + m_origin.Y}, {X + m_origin.X, Y + m_origin.Y}},
-                     false);
+        const TPoint ends[] = {{m_penPos.X + m_origin.X, m_penPos.Y + m_origin.Y}, {X + m_origin.X, Y + m_origin.Y}};
+        StrokePoints(*this, ends, false);
         Changed();
     }
     m_penPos = {X, Y};
@@ -448,8 +510,9 @@ void TCanvas::Rectangle(Integer X1, Integer Y1, Integer X2, Integer Y2)
             Integer i = w / 2;
             InflateRect(r, -i, -i);
         }
-        StrokePoints(
-            *this, {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}}, true);
+        const TPoint corners[] = {
+            {r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
+        StrokePoints(*this, corners, true);
     }
     Changed();
 }
@@ -480,6 +543,127 @@ void RoundedPath(cairo_t* cr, double l, double t, double r, double b, double rx,
     cairo_close_path(cr);
 }
 
+// A quarter of the one-pixel outline of an ellipse filling a box of w x h pixels, stepped as
+// the platform steps it: offsets from the centre in half pixels, from the top towards the right
+// side. Flatter than 45 degrees it moves across and goes down a row when the curve passes at or
+// inside the midpoint between rows; steeper, it moves down and out a column when the curve
+// passes outside the midpoint between columns. Exact in integers.
+std::vector<std::pair<int64_t, int64_t>> QuarterEllipse(Integer w, Integer h)
+{
+    int64_t a = w - 1, b = h - 1;  // the axes in half pixels
+    std::vector<int64_t> xs, ys;
+    for (int64_t x = a % 2; x <= a; x += 2) xs.push_back(x);
+    for (int64_t y = b % 2; y <= b; y += 2) ys.push_back(y);
+    // Negative inside the ellipse, zero on it.
+    auto side = [&](int64_t x, int64_t y) -> int64_t {
+        if (a == 0 || b == 0) return -1;
+        return x * x * b * b + y * y * a * a - a * a * b * b;
+    };
+    size_t xi = 0, yi = ys.size() - 1;
+    std::vector<std::pair<int64_t, int64_t>> points{{xs[xi], ys[yi]}};
+    for (;;) {
+        if (b * b * xs[xi] <= a * a * ys[yi]) {
+            if (xi + 1 >= xs.size()) {
+                if (yi == 0) break;
+                --yi;
+            } else {
+                if (yi > 0 && side(xs[xi + 1], (ys[yi] + ys[yi - 1]) / 2) >= 0) --yi;
+                ++xi;
+            }
+        } else {
+            if (yi == 0) break;
+            if (xi + 1 < xs.size() && side((xs[xi] + xs[xi + 1]) / 2, ys[yi - 1]) < 0) ++xi;
+            --yi;
+        }
+        points.push_back({xs[xi], ys[yi]});
+    }
+    return points;
+}
+
+// Ellipses and rounded rectangles with a one-pixel pen or none, pixel by pixel as the platform
+// draws them: the corners are quarters of a corner-sized ellipse, joined by straight edges.
+// Without a pen the brush covers the outline's pixels too, so the shape is as large as with
+// one, except that boxes of one or two pixels lose their last row and column. False when the
+// shape is not one of these (a wide pen) or too large to be worth stepping.
+bool PaintStepped(const TCanvas& canvas, TRect r, Integer cornerW, Integer cornerH)
+{
+    const TPen& pen = *canvas.Pen();
+    const TBrush& brush = *canvas.Brush();
+    bool hasPen = PenVisible(pen);
+    if (hasPen && pen.Width() > 1) return false;
+    if (r.Right < r.Left) std::swap(r.Left, r.Right);
+    if (r.Bottom < r.Top) std::swap(r.Top, r.Bottom);
+    if (int64_t(r.Right) - r.Left > 2048 || int64_t(r.Bottom) - r.Top > 2048) return false;
+    if (!hasPen && !BrushVisible(brush)) return true;
+    if (!hasPen && (r.Width() <= 2 || r.Height() <= 2)) {
+        --r.Right;
+        --r.Bottom;
+    }
+    Integer w = r.Width(), h = r.Height();
+    if (w < 1 || h < 1) return true;
+    Integer cw = std::clamp(cornerW, Integer(1), w), ch = std::clamp(cornerH, Integer(1), h);
+    int64_t a = cw - 1, b = ch - 1;
+    std::vector<uint8_t> outline(size_t(w) * h, 0);
+    auto mark = [&](Integer i, Integer j) { outline[size_t(j) * w + i] = 1; };
+    // Column and row of a quarter point mirrored to a side, the corner ellipse stretched to
+    // the box.
+    auto column = [&](int64_t x, int sx) { return Integer((a + sx * x) / 2 + (sx > 0 ? w - cw : 0)); };
+    auto row = [&](int64_t y, int sy) { return Integer((b + sy * y) / 2 + (sy > 0 ? h - ch : 0)); };
+    for (auto [x, y] : QuarterEllipse(cw, ch)) {
+        for (int sx : {-1, 1})
+            for (int sy : {-1, 1}) mark(column(x, sx), row(y, sy));
+        // The straight edges, from the innermost points of the corners.
+        if (x == a % 2)
+            for (int sy : {-1, 1})
+                for (Integer i = column(x, -1); i <= column(x, 1); ++i) mark(i, row(y, sy));
+        if (y == b % 2)
+            for (int sx : {-1, 1})
+                for (Integer j = row(y, -1); j <= row(y, 1); ++j) mark(column(x, sx), j);
+    }
+    Painter p(canvas, canvas.Internals().Clip(canvas));
+    uint32_t penRgb = Rgb(pen.Color()), brushRgb = Rgb(brush.Color());
+    bool fills = BrushVisible(brush);
+    for (Integer j = 0; j < h; ++j) {
+        const uint8_t* line = &outline[size_t(j) * w];
+        Integer first = 0, last = w - 1;
+        while (first < w && !line[first]) ++first;
+        while (last > first && !line[last]) --last;
+        for (Integer i = first; i <= last; ++i) {
+            Integer x = r.Left + i, y = r.Top + j;
+            if (line[i] && hasPen) {
+                p.Put(x, y, penRgb, pen.Mode());
+            } else if (fills && (brush.Style() == bsSolid || HatchCovers(brush.Style(), x, y))) {
+                p.Put(x, y, brushRgb, pen.Mode());
+            }
+        }
+    }
+    return true;
+}
+
+// The pixels of a one-pixel outline are one step wide, as the platform's: where the rasterised
+// stroke turns a corner outwards (a pixel with outline neighbours both across and along, on
+// the sides towards the centre), that corner pixel is left out.
+void ThinOutline(std::vector<uint8_t>& ring, const TRect& area, double cx, double cy)
+{
+    auto at = [&](Integer x, Integer y) -> uint8_t {
+        if (!PtInRect(area, {x, y})) return 0;
+        return ring[size_t(y - area.Top) * area.Width() + (x - area.Left)];
+    };
+    std::vector<size_t> corners;
+    for (Integer y = area.Top; y < area.Bottom; ++y)
+        for (Integer x = area.Left; x < area.Right; ++x) {
+            if (!at(x, y)) continue;
+            Integer sx = x + 0.5 < cx ? 1 : (x + 0.5 > cx ? -1 : 0);
+            Integer sy = y + 0.5 < cy ? 1 : (y + 0.5 > cy ? -1 : 0);
+            if (sx != 0 && sy != 0 && at(x + sx, y) && at(x, y + sy))
+                corners.push_back(size_t(y - area.Top) * area.Width() + (x - area.Left));
+        }
+    for (size_t i : corners) ring[i] = 0;
+}
+
+// Ellipses and rounded rectangles with a wide pen, or too large to step, through the
+// rasteriser. Without a pen the brush covers the outline's pixels too, so the shape has the
+// same size either way.
 void PaintRounded(const TCanvas& canvas, TRect r, double rx, double ry)
 {
     if (r.Right < r.Left) std::swap(r.Left, r.Right);
@@ -488,19 +672,23 @@ void PaintRounded(const TCanvas& canvas, TRect r, double rx, double ry)
     const TRegion& clip = canvas.Internals().Clip(canvas);
     const TPen& pen = *canvas.Pen();
     const TBrush& brush = *canvas.Brush();
+    bool hasPen = PenVisible(pen);
     double l = r.Left + 0.5, t = r.Top + 0.5, rr = r.Right - 0.5, bb = r.Bottom - 0.5;
     auto outline = [&](cairo_t* cr) { RoundedPath(cr, l, t, rr, bb, rx, ry); };
-    // The outline's pixels, so that the fill leaves them to the pen (one pass per pixel).
-    std::vector<bool> ring;
-    TRect b = clip.Bounds();
-    Integer w = pen.Width();
-    if (PenVisible(pen) && !IsRectEmpty(b)) {
-        ring.assign(size_t(b.Width()) * b.Height(), false);
-        cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, b.Width(), b.Height());
+    // The outline's pixels, so that the fill leaves them to the pen (one pass per pixel); they
+    // are worked out a pixel beyond the clip so that thinning sees their neighbours.
+    Integer w = hasPen ? pen.Width() : 1;
+    TRect near = clip.Bounds(), box = r, area;
+    InflateRect(near, 1, 1);
+    InflateRect(box, w, w);
+    std::vector<uint8_t> ring;
+    if (!IsRectEmpty(clip.Bounds()) && IntersectRect(area, near, box)) {
+        ring.assign(size_t(area.Width()) * area.Height(), 0);
+        cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, area.Width(), area.Height());
         {
             Context c(cairo_create(mask));
             cairo_set_antialias(c.cr, CAIRO_ANTIALIAS_NONE);
-            cairo_translate(c.cr, -b.Left, -b.Top);
+            cairo_translate(c.cr, -area.Left, -area.Top);
             outline(c.cr);
             cairo_set_line_width(c.cr, w);
             cairo_stroke(c.cr);
@@ -508,22 +696,26 @@ void PaintRounded(const TCanvas& canvas, TRect r, double rx, double ry)
         cairo_surface_flush(mask);
         const unsigned char* d = cairo_image_surface_get_data(mask);
         Integer stride = cairo_image_surface_get_stride(mask);
-        for (Integer y = 0; y < b.Height(); ++y)
-            for (Integer x = 0; x < b.Width(); ++x) ring[size_t(y) * b.Width() + x] = d[size_t(y) * stride + x] != 0;
+        for (Integer y = 0; y < area.Height(); ++y)
+            for (Integer x = 0; x < area.Width(); ++x)
+                ring[size_t(y) * area.Width() + x] = d[size_t(y) * stride + x] != 0;
         cairo_surface_destroy(mask);
+        if (w == 1) ThinOutline(ring, area, (r.Left + r.Right) / 2.0, (r.Top + r.Bottom) / 2.0);
     }
     auto onRing = [&](Integer x, Integer y) {
-        return !ring.empty() && ring[size_t(y - b.Top) * b.Width() + (x - b.Left)];
+        return PtInRect(area, {x, y}) && ring[size_t(y - area.Top) * area.Width() + (x - area.Left)];
     };
     if (BrushVisible(brush))
         PaintMask(canvas, clip, outline, false, 1, Rgb(brush.Color()), pen.Mode(), brush.Style(), onRing);
-    if (!ring.empty()) {
-        Painter p(canvas, clip);
-        uint32_t rgb = Rgb(pen.Color());
-        for (Integer y = b.Top; y < b.Bottom; ++y)
-            for (Integer x = b.Left; x < b.Right; ++x)
-                if (onRing(x, y)) p.Put(x, y, rgb, pen.Mode());
-    }
+    if (ring.empty() || (!hasPen && !BrushVisible(brush))) return;
+    Painter p(canvas, clip);
+    uint32_t rgb = Rgb(hasPen ? pen.Color() : brush.Color());
+    for (Integer y = area.Top; y < area.Bottom; ++y)
+        for (Integer x = area.Left; x < area.Right; ++x) {
+            if (!onRing(x, y)) continue;
+            if (!hasPen && brush.Style() != bsSolid && !HatchCovers(brush.Style(), x, y)) continue;
+            p.Put(x, y, rgb, pen.Mode());
+        }
 }
 
 }  // namespace
@@ -532,7 +724,8 @@ void TCanvas::RoundRect(Integer X1, Integer Y1, Integer X2, Integer Y2, Integer 
 {
     if (!m_surface) return;
     Changing();
-    PaintRounded(*this, {X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y}, X3 / 2.0, Y3 / 2.0);
+    TRect r{X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y};
+    if (!PaintStepped(*this, r, X3, Y3)) PaintRounded(*this, r, X3 / 2.0, Y3 / 2.0);
     Changed();
 }
 
@@ -540,7 +733,8 @@ void TCanvas::Ellipse(Integer X1, Integer Y1, Integer X2, Integer Y2)
 {
     if (!m_surface) return;
     Changing();
-    PaintRounded(*this, {X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y}, 1e9, 1e9);
+    TRect r{X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y};
+    if (!PaintStepped(*this, r, std::abs(X2 - X1), std::abs(Y2 - Y1))) PaintRounded(*this, r, 1e9, 1e9);
     Changed();
 }
 

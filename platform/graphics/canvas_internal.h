@@ -6,11 +6,13 @@
 #include <cairo.h>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
-typedef struct _PangoLayout PangoLayout;
+typedef struct _PangoAttrList PangoAttrList;
 
 namespace gw::detail {
 
@@ -43,7 +45,7 @@ struct Pixels {
     Integer height = 0;
 };
 
-// Owns a cairo context for one drawing operation.
+// Owns a cairo context (of a mask or a scratch surface).
 struct Context {
     explicit Context(cairo_t* c) : cr(c) {}
     ~Context() { cairo_destroy(cr); }
@@ -54,6 +56,33 @@ struct Context {
 
 // The families of the fonts installed (from the text engine's font map).
 std::vector<std::string> InstalledFamilies();
+
+// A text as pango shaped it once: its glyphs (x from the start of the text, y from the
+// baseline) in pieces of one font each, and its width.
+struct GlyphRun {
+    struct Piece {
+        cairo_scaled_font_t* font = nullptr;  // referenced by the run
+        size_t first = 0;
+        size_t count = 0;
+    };
+    GlyphRun() = default;
+    ~GlyphRun();
+    GlyphRun(GlyphRun&& other) noexcept;
+    GlyphRun& operator=(GlyphRun&&) = delete;
+    GlyphRun(const GlyphRun&) = delete;
+
+    std::vector<cairo_glyph_t> glyphs;
+    std::vector<Piece> pieces;
+    Integer width = 0;
+    // False when only pango can draw the text (a character it has no glyph for).
+    bool drawable = true;
+};
+
+// Hashes texts and their views alike, so that a view finds its text without a copy.
+struct TextHash {
+    using is_transparent = void;
+    size_t operator()(StringView s) const { return std::hash<StringView>()(s); }
+};
 
 // One font as laid out: family, pixel size and its metrics.
 struct FontFace {
@@ -70,19 +99,34 @@ struct FontFace {
     bool strikeOut = false;
     // Widths of the characters below U+0300, -1 until measured.
     mutable std::array<Integer, 0x300> advances;
+    // The layout attributes of the face (features, underline, strike-out), built once.
+    std::shared_ptr<PangoAttrList> attributes;
+    // Texts shaped in this face, by text.
+    mutable std::unordered_map<String, GlyphRun, TextHash, std::equal_to<>> runs;
     FontFace() { advances.fill(-1); }
 };
 
+// True when every character lies in U+0020..U+02FF: below the combining marks, where each
+// character is shaped on its own and a text is as wide as its characters together.
+bool IsSimpleText(StringView text);
 // The face a font resolves to (cached by its properties).
 const FontFace& FaceOf(const TFont& font);
 // Width of a single line of text as pango shapes it.
 Integer ShapedWidth(const FontFace& face, StringView text);
-// Width of a single line of text in pixels (per character where that gives the same).
+// Width of a single line of text in pixels: simple texts add up their characters' widths,
+// others are shaped once and kept with the face.
 Integer MeasureText(const FontFace& face, StringView text);
+// Width of one character below U+0300 (measured once per face).
+Integer CharWidth(const FontFace& face, Char c);
+// The text shaped in the face, kept for the next call.
+const GlyphRun& ShapedRun(const FontFace& face, StringView text);
 // Draws one line with the top of its cell at (x, y) (cairo user space); UnderlineAt is a
 // UTF-16 index to underline additionally (-1 none); Angle in tenths of a degree.
 void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,
               Integer underlineAt = -1, Integer angle = 0);
+// The same through a pango layout, whatever the text: what ShowText falls back to.
+void ShowTextWithPango(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,
+                       Integer underlineAt = -1, Integer angle = 0);
 
 }  // namespace gw::detail
 
@@ -100,6 +144,11 @@ struct TCanvas::Impl {
         std::unique_ptr<TBrush> brush;
     };
 
+    Impl() = default;
+    ~Impl() { DropContext(); }
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
+
     std::optional<TRegion> deviceClip;
     std::optional<TRegion> appClip;
     std::vector<Saved> saved;
@@ -107,27 +156,53 @@ struct TCanvas::Impl {
     mutable std::optional<TRegion> clipCache;
     mutable const detail::FontFace* face = nullptr;
     mutable Integer faceChange = -1;
+    // What the face was looked up by: a change of colour or angle keeps the face.
+    mutable String faceName;
+    mutable Integer faceHeight = 0;
+    mutable TFontStyles faceStyle = 0;
+    mutable TFontPitch facePitch = fpDefault;
 
-    // The face of the canvas font, looked up again only after the font changed.
+    // The face of the canvas font, looked up again only after its face, size or style changed.
     const detail::FontFace& Face(const TFont& font) const
     {
-        if (!face || faceChange != font.ChangeCount()) {
-            face = &detail::FaceOf(font);
-            faceChange = font.ChangeCount();
-        }
+        if (face && faceChange == font.ChangeCount()) return *face;
+        faceChange = font.ChangeCount();
+        if (face && faceName == font.Name() && faceHeight == font.Height() && faceStyle == font.Style() &&
+            facePitch == font.Pitch())
+            return *face;
+        face = &detail::FaceOf(font);
+        faceName = font.Name();
+        faceHeight = font.Height();
+        faceStyle = font.Style();
+        facePitch = font.Pitch();
         return *face;
     }
 
     // The effective clip in device pixels: surface bounds, device clip and program clip.
     const TRegion& Clip(const TCanvas& canvas) const;
     void ClipChanged() { clipCache.reset(); }
-    // A cairo context on the surface, clipped, without anti-aliasing, in device space.
-    cairo_t* NewContext(const TCanvas& canvas) const;
+    // The one cairo context of the canvas on its surface, made when first needed.
+    cairo_t* Cairo(const TCanvas& canvas) const;
+    void DropContext();
+
+    mutable cairo_t* cr = nullptr;
 };
 
 }  // namespace gw
 
 namespace gw::detail {
+
+// The canvas's cairo context for one drawing operation: clipped, without anti-aliasing, in
+// device space; what the operation changes in its state is undone when the scope ends.
+class DrawScope {
+public:
+    // Within, when given, narrows the clip to a device rectangle as well.
+    explicit DrawScope(const TCanvas& canvas, const std::optional<TRect>& within = std::nullopt);
+    ~DrawScope() { cairo_restore(cr); }
+    DrawScope(const DrawScope&) = delete;
+    DrawScope& operator=(const DrawScope&) = delete;
+    cairo_t* const cr;
+};
 
 // Copies Src (a rectangle of the source pixels, device space) onto Dest (logical rectangle of
 // the canvas), stretching by nearest pixel, through the clip, with a raster operation.

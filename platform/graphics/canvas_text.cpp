@@ -2,6 +2,7 @@
 #include "platform/graphics/canvas_internal.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace gw {
 
@@ -11,8 +12,6 @@ using detail::MeasureText;
 using detail::Rgb;
 
 namespace {
-
-using detail::Context;
 
 struct Line {
     String text;
@@ -26,6 +25,10 @@ public:
     {
         m_tabWidth = std::max(1, 8 * face.aveCharWidth);
     }
+
+    // True when the width of s is that of its characters added up (no tabs, simple text).
+    bool PerCharacter(StringView s) const { return detail::IsSimpleText(s); }
+    Integer CharWidth(Char c) const { return detail::CharWidth(m_face, c); }
 
     Integer Width(StringView s) const
     {
@@ -149,6 +152,13 @@ Line EndEllipsis(Line line, Integer width, const Typesetter& ts, bool always = f
 {
     if (!always && ts.Width(line.text) <= width) return line;
     String base = line.text;
+    if (ts.PerCharacter(base)) {
+        // The longest start that fits beside the ellipsis, from the widths added up once.
+        Integer room = width - ts.Width(kEllipsis), used = 0;
+        size_t keep = 0;
+        while (keep < base.size() && used + ts.CharWidth(base[keep]) <= room) used += ts.CharWidth(base[keep++]);
+        base.resize(keep);
+    }
     while (!base.empty() && ts.Width(base + kEllipsis) > width) base.pop_back();
     Line out{base + kEllipsis, line.underline < static_cast<Integer>(base.size()) ? line.underline : -1};
     return out;
@@ -197,13 +207,25 @@ TTextMetric TCanvas::GetTextMetrics() const
 
 // ---- drawing --------------------------------------------------------------------------------
 
+namespace {
+
+// R in device pixels, empty when R is inverted.
+TRect DeviceRect(const TRect& R, TPoint origin)
+{
+    TRect d{R.Left, R.Top, R.Left + std::max(0, R.Width()), R.Top + std::max(0, R.Height())};
+    OffsetRect(d, origin.X, origin.Y);
+    return d;
+}
+
+}  // namespace
+
 void TCanvas::TextOut(Integer X, Integer Y, StringView Text)
 {
     m_penPos = {X + TextWidth(Text), Y};
     if (!m_surface) return;
     Changing();
     const FontFace& face = m_impl->Face(*m_font);
-    Context c(m_impl->NewContext(*this));
+    detail::DrawScope c(*this);
     cairo_translate(c.cr, m_origin.X, m_origin.Y);
     if (m_bkMode == OPAQUE && m_font->Orientation() == 0) {
         detail::SetSourceRgb(c.cr, Rgb(m_brush->Color()));
@@ -219,10 +241,8 @@ void TCanvas::TextRect(const TRect& R, Integer X, Integer Y, StringView Text)
     if (!m_surface) return;
     Changing();
     const FontFace& face = m_impl->Face(*m_font);
-    Context c(m_impl->NewContext(*this));
+    detail::DrawScope c(*this, DeviceRect(R, m_origin));
     cairo_translate(c.cr, m_origin.X, m_origin.Y);
-    cairo_rectangle(c.cr, R.Left, R.Top, std::max(0, R.Width()), std::max(0, R.Height()));
-    cairo_clip(c.cr);
     if (m_brush->Style() != bsClear) {
         detail::SetSourceRgb(c.cr, Rgb(m_brush->Color()));
         cairo_paint(c.cr);
@@ -250,7 +270,10 @@ std::vector<TTextLine> TCanvas::LayoutText(StringView Text, const TRect& R, Card
         }
         lines.push_back(l);
     } else {
-        for (const Line& para : SplitLines(all)) {
+        std::vector<Line> paragraphs = SplitLines(all);
+        // A final line break ends the last line; it starts none.
+        if (paragraphs.size() > 1 && paragraphs.back().text.empty()) paragraphs.pop_back();
+        for (const Line& para : paragraphs) {
             if (Format & DT_WORDBREAK) {
                 for (Line& l : WrapLine(para, width, ts, Format & DT_EDITCONTROL)) lines.push_back(std::move(l));
             } else {
@@ -293,8 +316,10 @@ Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
     for (const TTextLine& l : lines) maxWidth = std::max(maxWidth, l.Width);
     Integer textHeight = lineHeight * static_cast<Integer>(lines.size());
     if (Format & DT_CALCRECT) {
+        // An empty text needs no room on several lines, yet the height returned is a line's.
+        bool none = Text.empty() && !single;
         R.Right = R.Left + maxWidth;
-        R.Bottom = R.Top + textHeight;
+        R.Bottom = R.Top + (none ? 0 : textHeight);
         return textHeight;
     }
 
@@ -307,12 +332,10 @@ Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
     if (!m_surface) return result;
 
     Changing();
-    Context c(m_impl->NewContext(*this));
+    std::optional<TRect> within;
+    if (!(Format & DT_NOCLIP)) within = DeviceRect(R, m_origin);
+    detail::DrawScope c(*this, within);
     cairo_translate(c.cr, m_origin.X, m_origin.Y);
-    if (!(Format & DT_NOCLIP)) {
-        cairo_rectangle(c.cr, R.Left, R.Top, std::max(0, R.Width()), std::max(0, R.Height()));
-        cairo_clip(c.cr);
-    }
     uint32_t textColour = Rgb(m_font->Color());
     uint32_t bk = Rgb(m_brush->Color());
     for (size_t i = 0; i < lines.size(); ++i, y += lineHeight) {

@@ -166,19 +166,26 @@ void PushButton(TCanvas& canvas, TRect& R, Cardinal state)
     if (state & DFCS_ADJUSTRECT) R = r;
 }
 
-// A filled triangle pointing in a direction, its apex row/column of one pixel.
+// A filled triangle pointing in a direction, its apex row/column of one pixel. Across its
+// direction it is centred on the middle pixel (the left one of two); along it, it sits a pixel
+// nearer the start for up and left arrows than for down and right ones.
 void Arrow(Filler& f, const TRect& r, Cardinal part, TColor colour, Integer shift)
 {
+    bool vertical = part == DFCS_SCROLLUP || part == DFCS_SCROLLDOWN || part == DFCS_SCROLLCOMBOBOX;
+    bool backwards = part == DFCS_SCROLLUP || part == DFCS_SCROLLLEFT;
     Integer size = std::min(r.Width(), r.Height());
     Integer h = std::max<Integer>(1, size / 4);
-    Integer cx = r.Left + (r.Width() - 1) / 2 + shift, cy = r.Top + (r.Height() - 1) / 2 + shift;
+    Integer alongStart = vertical ? r.Top : r.Left, alongLength = vertical ? r.Height() : r.Width();
+    Integer acrossStart = vertical ? r.Left : r.Top, acrossLength = vertical ? r.Width() : r.Height();
+    Integer first = alongStart + alongLength / 2 - h / 2 - (backwards ? 1 : 0) + shift;
+    Integer middle = acrossStart + (acrossLength - 1) / 2 + shift;
     for (Integer i = 0; i < h; ++i) {
-        Integer half = (part == DFCS_SCROLLUP || part == DFCS_SCROLLLEFT) ? i : h - 1 - i;
-        Integer offset = i - h / 2;
-        if (part == DFCS_SCROLLUP || part == DFCS_SCROLLDOWN || part == DFCS_SCROLLCOMBOBOX)
-            f.Fill({cx - half, cy + offset, cx + half + 1, cy + offset + 1}, colour);
+        Integer half = backwards ? i : h - 1 - i;
+        Integer at = first + i;
+        if (vertical)
+            f.Fill({middle - half, at, middle + half + 1, at + 1}, colour);
         else
-            f.Fill({cx + offset, cy - half, cx + offset + 1, cy + half + 1}, colour);
+            f.Fill({at, middle - half, at + 1, middle + half + 1}, colour);
     }
 }
 
@@ -187,12 +194,14 @@ void ScrollButton(TCanvas& canvas, const TRect& R, Cardinal state)
     Cardinal part = state & 0xFF;
     TRect r = R;
     bool down = state & DFCS_PUSHED;
-    if (down)
-        EdgeInto(canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_FLAT | BF_MIDDLE);
-    else if (state & DFCS_FLAT)
-        EdgeInto(canvas, r, BDR_RAISEDOUTER, BF_RECT | BF_FLAT | BF_MIDDLE);
+    // Unlike a push button, an arrow button that is up has the light colour outside and the
+    // highlight inside; pressed, it sinks as a push button does.
+    if (state & DFCS_FLAT)
+        EdgeInto(canvas, r, down ? BDR_SUNKENOUTER : BDR_RAISEDOUTER, BF_RECT | BF_FLAT | BF_MIDDLE);
+    else if (down)
+        EdgeInto(canvas, r, EDGE_SUNKEN, BF_RECT | BF_SOFT | BF_MIDDLE);
     else
-        EdgeInto(canvas, r, EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE);
+        EdgeInto(canvas, r, EDGE_RAISED, BF_RECT | BF_MIDDLE | ((state & DFCS_INACTIVE) ? BF_SOFT : 0));
     Filler f(canvas);
     Integer shift = down ? 1 : 0;
     if (part == DFCS_SCROLLCOMBOBOX) part = DFCS_SCROLLDOWN;

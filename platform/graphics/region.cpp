@@ -51,22 +51,27 @@ TRegion TRegion::FromPolygon(std::span<const TPoint> Points, TPolyFillMode Mode,
     top = std::max(top, range.Top);
     bottom = std::min(bottom, range.Bottom);
     struct Crossing {
-        double x;
+        Integer x;  // the first pixel at or right of the edge
         int dir;
     };
+    // The smallest integer at or above n / d (d > 0).
+    auto ceilDiv = [](int64_t n, int64_t d) { return n >= 0 ? (n + d - 1) / d : -((-n) / d); };
     std::vector<Crossing> crossings;
     for (Integer y = top; y < bottom; ++y) {
-        double sy = y + 0.5;
         crossings.clear();
         for (size_t i = 0; i < Points.size(); ++i) {
             const TPoint& a = Points[i];
             const TPoint& b = Points[(i + 1) % Points.size()];
             if (a.Y == b.Y) continue;
             bool down = b.Y > a.Y;
-            double y0 = down ? a.Y : b.Y, y1 = down ? b.Y : a.Y;
-            if (sy < y0 || sy >= y1) continue;
-            double x = a.X + (sy - a.Y) * double(b.X - a.X) / double(b.Y - a.Y);
-            crossings.push_back({x, down ? 1 : -1});
+            const TPoint& from = down ? a : b;
+            const TPoint& to = down ? b : a;
+            if (y < from.Y || y >= to.Y) continue;
+            // Exactly, in integers: x = from.X + (y - from.Y) * dx / dy, rounded up.
+            int64_t dy = int64_t(to.Y) - from.Y;
+            int64_t n = int64_t(from.X) * dy + (int64_t(y) - from.Y) * (int64_t(to.X) - from.X);
+            crossings.push_back(
+                {static_cast<Integer>(std::clamp<int64_t>(ceilDiv(n, dy), range.Left, range.Right)), down ? 1 : -1});
         }
         std::sort(crossings.begin(), crossings.end(), [](auto& l, auto& r) { return l.x < r.x; });
         int winding = 0;
@@ -74,12 +79,7 @@ TRegion TRegion::FromPolygon(std::span<const TPoint> Points, TPolyFillMode Mode,
             winding += Mode == WINDING ? crossings[i].dir : 1;
             bool inside = Mode == WINDING ? winding != 0 : (winding & 1) != 0;
             if (!inside) continue;
-            // Pixels whose centre x + 0.5 lies in [x0, x1).
-            auto column = [&](double x) {
-                return static_cast<Integer>(std::clamp(std::ceil(x - 0.5), double(range.Left), double(range.Right)));
-            };
-            Integer x0 = column(crossings[i].x);
-            Integer x1 = column(crossings[i + 1].x);
+            Integer x0 = crossings[i].x, x1 = crossings[i + 1].x;
             if (x1 > x0) {
                 cairo_rectangle_int_t r{x0, y, x1 - x0, 1};
                 cairo_region_union_rectangle(result.m_region, &r);

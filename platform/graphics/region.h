@@ -22,8 +22,9 @@ public:
     TRegion& operator=(TRegion Other) noexcept;
     ~TRegion();
 
-    // The pixels whose centres lie inside the polygon under the fill mode (edges on the right
-    // and bottom excluded, as for rectangles); only those inside Limit when one is given.
+    // The pixels whose top-left corners lie inside the polygon under the fill mode, edges on the
+    // left and top included, on the right and bottom excluded (as for rectangles); only those
+    // inside Limit when one is given.
     static TRegion FromPolygon(std::span<const TPoint> Points, TPolyFillMode Mode, const TRect* Limit = nullptr);
 
     // Result of Combine(A, B, Op) into this region (RGN_COPY copies A).

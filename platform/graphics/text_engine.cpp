@@ -3,12 +3,14 @@
 
 #include "platform/runtime/unicode.h"
 
+#include <hb-ot.h>
 #include <pango/pangocairo.h>
 
 #include <cmath>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace gw::detail {
 
@@ -52,6 +54,7 @@ struct Engine {
     PangoLayout* layout = nullptr;
     std::map<std::string, FontFace> faces;
     const FontFace* lastFace = nullptr;
+    PangoAttrList* lastAttributes = nullptr;
 };
 
 Engine& TheEngine()
@@ -75,17 +78,71 @@ struct Description {
     PangoFontDescription* desc;
 };
 
-void Measure(Engine& engine, FontFace& face)
+// A font's design ascent and descent (above and below the baseline) in font units, as the
+// platform sizes text by: the OS/2 table's clipping ascent and descent, else the horizontal
+// header's; zero when the font cannot be loaded.
+struct DesignMetrics {
+    double ascent = 0;
+    double descent = 0;
+    double unitsPerEm = 0;
+};
+
+DesignMetrics DesignOf(Engine& engine, const PangoFontDescription* desc)
+{
+    DesignMetrics out;
+    PangoFont* font = pango_font_map_load_font(engine.fontMap, engine.context, desc);
+    if (!font) return out;
+    hb_face_t* face = hb_font_get_face(pango_font_get_hb_font(font));
+    hb_font_t* unscaled = hb_font_create(face);  // in font units
+    hb_position_t ascent = 0, descent = 0;
+    if (hb_ot_metrics_get_position(unscaled, HB_OT_METRICS_TAG_HORIZONTAL_CLIPPING_ASCENT, &ascent) &&
+        hb_ot_metrics_get_position(unscaled, HB_OT_METRICS_TAG_HORIZONTAL_CLIPPING_DESCENT, &descent)) {
+        out.ascent = std::abs(ascent);
+        out.descent = std::abs(descent);
+    } else {
+        hb_font_extents_t e{};
+        hb_font_get_h_extents(unscaled, &e);
+        out.ascent = std::abs(e.ascender);
+        out.descent = std::abs(e.descender);
+    }
+    out.unitsPerEm = hb_face_get_upem(face);
+    hb_font_destroy(unscaled);
+    g_object_unref(font);
+    return out;
+}
+
+// Rounded to the nearest pixel, halves up.
+Integer RoundPixels(double v) { return static_cast<Integer>(std::floor(v + 0.5)); }
+
+// Ascent and descent are the design values scaled to the em and rounded each, as the platform
+// does (a 13-pixel DejaVu Sans is 12 + 3, where rounding up would give 13 + 4).
+void Measure(Engine& engine, FontFace& face, const DesignMetrics& design)
 {
     Description d(face);
     PangoFontMetrics* m = pango_context_get_metrics(engine.context, d.desc, nullptr);
-    face.ascent = PANGO_PIXELS_CEIL(pango_font_metrics_get_ascent(m));
-    face.descent = PANGO_PIXELS_CEIL(pango_font_metrics_get_descent(m));
+    if (design.unitsPerEm > 0) {
+        face.ascent = RoundPixels(design.ascent * face.emPixels / design.unitsPerEm);
+        face.descent = RoundPixels(design.descent * face.emPixels / design.unitsPerEm);
+    } else {
+        face.ascent = PANGO_PIXELS_CEIL(pango_font_metrics_get_ascent(m));
+        face.descent = PANGO_PIXELS_CEIL(pango_font_metrics_get_descent(m));
+    }
     Integer height = PANGO_PIXELS_CEIL(pango_font_metrics_get_height(m));
     face.externalLeading = std::max(0, height - face.ascent - face.descent);
     face.aveCharWidth = PANGO_PIXELS(pango_font_metrics_get_approximate_char_width(m));
     face.maxCharWidth = PANGO_PIXELS(pango_font_metrics_get_approximate_digit_width(m)) * 2;
     pango_font_metrics_unref(m);
+}
+
+// Kerning and ligatures are off so that a text is as wide as the sum of its characters,
+// which lets measurement work per character (see MeasureText).
+std::shared_ptr<PangoAttrList> FaceAttributes(const FontFace& face)
+{
+    PangoAttrList* attrs = pango_attr_list_new();
+    pango_attr_list_insert(attrs, pango_attr_font_features_new("kern 0, liga 0, clig 0"));
+    if (face.underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (face.strikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+    return {attrs, pango_attr_list_unref};
 }
 
 // Sets the layout's font and text; returns the layout.
@@ -99,24 +156,57 @@ PangoLayout* Prepare(const FontFace& face, StringView text, Integer underlineAt)
     }
     auto utf8 = StringToUtf8(text);
     pango_layout_set_text(engine.layout, utf8.data(), static_cast<int>(utf8.size()));
-    // Kerning and ligatures are off so that a text is as wide as the sum of its characters,
-    // which lets measurement work per character (see MeasureText).
-    PangoAttrList* attrs = pango_attr_list_new();
-    pango_attr_list_insert(attrs, pango_attr_font_features_new("kern 0, liga 0, clig 0"));
-    if (face.underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (face.strikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
     if (underlineAt >= 0 && size_t(underlineAt) < text.size()) {
+        PangoAttrList* attrs = pango_attr_list_copy(face.attributes.get());
         auto start = StringToUtf8(text.substr(0, underlineAt)).size();
         auto len = StringToUtf8(text.substr(underlineAt, 1)).size();
         PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
         a->start_index = static_cast<guint>(start);
         a->end_index = static_cast<guint>(start + len);
         pango_attr_list_insert(attrs, a);
+        pango_layout_set_attributes(engine.layout, attrs);
+        pango_attr_list_unref(attrs);
+        engine.lastAttributes = nullptr;
+    } else if (engine.lastAttributes != face.attributes.get()) {
+        pango_layout_set_attributes(engine.layout, face.attributes.get());
+        engine.lastAttributes = face.attributes.get();
     }
-    pango_layout_set_attributes(engine.layout, attrs);
-    pango_attr_list_unref(attrs);
     return engine.layout;
 }
+
+// The glyphs of the layout's first line as pango would draw them; not drawable when a glyph
+// is missing (pango draws a box for it).
+GlyphRun RunOfLayout(PangoLayout* layout)
+{
+    GlyphRun run;
+    PangoRectangle logical;
+    pango_layout_get_pixel_extents(layout, nullptr, &logical);
+    run.width = logical.width;
+    PangoLayoutLine* line = pango_layout_get_line_readonly(layout, 0);
+    int x = 0;
+    for (GSList* l = line->runs; l; l = l->next) {
+        auto* item = static_cast<PangoLayoutRun*>(l->data);
+        const PangoGlyphString* g = item->glyphs;
+        GlyphRun::Piece piece;
+        piece.font =
+            cairo_scaled_font_reference(pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(item->item->analysis.font)));
+        piece.first = run.glyphs.size();
+        for (int i = 0; i < g->num_glyphs; ++i) {
+            const PangoGlyphInfo& gi = g->glyphs[i];
+            if (gi.glyph & PANGO_GLYPH_UNKNOWN_FLAG) run.drawable = false;
+            if (gi.glyph != PANGO_GLYPH_EMPTY)
+                run.glyphs.push_back({gi.glyph, double(x + gi.geometry.x_offset) / PANGO_SCALE,
+                                      double(gi.geometry.y_offset) / PANGO_SCALE});
+            x += gi.geometry.width;
+        }
+        piece.count = run.glyphs.size() - piece.first;
+        run.pieces.push_back(piece);
+    }
+    return run;
+}
+
+// Texts kept per face before the cache starts anew (a grid's visible cells many times over).
+constexpr size_t kRunsPerFace = 16384;
 
 }  // namespace
 
@@ -145,13 +235,40 @@ const FontFace& FaceOf(const TFont& font)
     face.strikeOut = font.Style() & fsStrikeOut;
     Integer h = font.Height();
     face.emPixels = h < 0 ? -h : (h == 0 ? 11 : h);
-    Measure(engine, face);
-    if (h > 0 && face.ascent + face.descent > 0) {
-        // A positive height is the cell height: scale the em so ascent + descent match it.
-        face.emPixels = face.emPixels * h / (face.ascent + face.descent);
-        Measure(engine, face);
+    DesignMetrics design;
+    {
+        Description d(face);
+        design = DesignOf(engine, d.desc);
     }
-    return engine.faces.emplace(key, face).first->second;
+    // A positive height is the cell height: the em is what makes the design ascent and descent
+    // together that tall.
+    if (h > 0 && design.ascent + design.descent > 0)
+        face.emPixels = h * design.unitsPerEm / (design.ascent + design.descent);
+    Measure(engine, face, design);
+    if (h > 0 && design.unitsPerEm <= 0 && face.ascent + face.descent > 0) {
+        face.emPixels = face.emPixels * h / (face.ascent + face.descent);
+        Measure(engine, face, design);
+    }
+    face.attributes = FaceAttributes(face);
+    return engine.faces.emplace(key, std::move(face)).first->second;
+}
+
+GlyphRun::~GlyphRun()
+{
+    for (const Piece& p : pieces) cairo_scaled_font_destroy(p.font);
+}
+
+GlyphRun::GlyphRun(GlyphRun&& other) noexcept
+    : glyphs(std::move(other.glyphs)), pieces(std::exchange(other.pieces, {})), width(other.width),
+      drawable(other.drawable)
+{
+}
+
+bool IsSimpleText(StringView text)
+{
+    for (Char c : text)
+        if (c < 0x20 || c >= 0x300) return false;
+    return true;
 }
 
 Integer ShapedWidth(const FontFace& face, StringView text)
@@ -163,17 +280,26 @@ Integer ShapedWidth(const FontFace& face, StringView text)
     return logical.width;
 }
 
+const GlyphRun& ShapedRun(const FontFace& face, StringView text)
+{
+    if (auto it = face.runs.find(text); it != face.runs.end()) return it->second;
+    if (face.runs.size() >= kRunsPerFace) face.runs.clear();
+    if (text.empty()) return face.runs.emplace(String(text), GlyphRun()).first->second;
+    return face.runs.emplace(String(text), RunOfLayout(Prepare(face, text, -1))).first->second;
+}
+
+Integer CharWidth(const FontFace& face, Char c)
+{
+    Integer& w = face.advances[c];
+    if (w < 0) w = ShapedWidth(face, StringView(&c, 1));
+    return w;
+}
+
 Integer MeasureText(const FontFace& face, StringView text)
 {
-    // Simple characters (below the combining marks, printable) add up their cached widths;
-    // anything else is shaped as a whole.
+    if (!IsSimpleText(text)) return ShapedRun(face, text).width;
     Integer width = 0;
-    for (Char c : text) {
-        if (c < 0x20 || c >= 0x300) return ShapedWidth(face, text);
-        Integer& w = face.advances[c];
-        if (w < 0) w = ShapedWidth(face, StringView(&c, 1));
-        width += w;
-    }
+    for (Char c : text) width += CharWidth(face, c);
     return width;
 }
 
@@ -181,10 +307,36 @@ void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double 
               Integer angle)
 {
     if (text.empty()) return;
+    SetSourceRgb(cr, rgb);
+    // Texts of simple characters are drawn from the glyphs shaped before; pango draws the rest
+    // and everything it decorates.
+    if (angle == 0 && underlineAt < 0 && !face.underline && !face.strikeOut && IsSimpleText(text)) {
+        const GlyphRun& run = ShapedRun(face, text);
+        if (run.drawable) {
+            thread_local std::vector<cairo_glyph_t> placed;
+            placed.resize(run.glyphs.size());
+            double baseline = y + face.ascent;
+            for (size_t i = 0; i < placed.size(); ++i)
+                placed[i] = {run.glyphs[i].index, x + run.glyphs[i].x, baseline + run.glyphs[i].y};
+            for (const GlyphRun::Piece& p : run.pieces) {
+                if (p.count == 0) continue;
+                cairo_set_scaled_font(cr, p.font);
+                cairo_show_glyphs(cr, placed.data() + p.first, static_cast<int>(p.count));
+            }
+            return;
+        }
+    }
+    ShowTextWithPango(cr, face, rgb, x, y, text, underlineAt, angle);
+}
+
+void ShowTextWithPango(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,
+                       Integer underlineAt, Integer angle)
+{
+    if (text.empty()) return;
     PangoLayout* layout = Prepare(face, text, underlineAt);
     cairo_save(cr);
-    cairo_set_font_options(cr, FontOptions());
     SetSourceRgb(cr, rgb);
+    cairo_set_font_options(cr, FontOptions());
     cairo_translate(cr, x, y);
     if (angle != 0) cairo_rotate(cr, -angle * M_PI / 1800.0);
     cairo_move_to(cr, 0, face.ascent);

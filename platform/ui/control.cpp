@@ -2,6 +2,7 @@
 #include "platform/ui/control.h"
 
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/scope.h"
 #include "platform/ui/application.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
@@ -56,7 +57,7 @@ TControl* GetCaptureControl()
         return nullptr;
     }
     if (g_captureControl) {
-        auto* w = dynamic_cast<TWinControl*>(g_captureControl);
+        auto* w = WindowedControl(g_captureControl);
         HWND owner = w ? w->HandleIfAllocated()
                        : (g_captureControl->Parent() ? g_captureControl->Parent()->HandleIfAllocated() : 0);
         if (owner == cap) return g_captureControl;
@@ -71,7 +72,7 @@ void SetCaptureControl(TControl* Control)
         ReleaseCapture();
         return;
     }
-    auto* w = dynamic_cast<TWinControl*>(Control);
+    auto* w = WindowedControl(Control);
     if (!w) w = Control->Parent();
     if (!w) return;
     SetCapture(w->Handle());
@@ -118,15 +119,15 @@ void TControl::WndProc(TMessage& M)
 void TControl::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_LBUTTONDOWN: WMMouseButton(M, mbLeft, 0); break;
-    case WM_LBUTTONUP: WMMouseButton(M, mbLeft, 1); break;
-    case WM_LBUTTONDBLCLK: WMMouseButton(M, mbLeft, 2); break;
-    case WM_RBUTTONDOWN: WMMouseButton(M, mbRight, 0); break;
-    case WM_RBUTTONUP: WMMouseButton(M, mbRight, 1); break;
-    case WM_RBUTTONDBLCLK: WMMouseButton(M, mbRight, 2); break;
-    case WM_MBUTTONDOWN: WMMouseButton(M, mbMiddle, 0); break;
-    case WM_MBUTTONUP: WMMouseButton(M, mbMiddle, 1); break;
-    case WM_MBUTTONDBLCLK: WMMouseButton(M, mbMiddle, 2); break;
+    case WM_LBUTTONDOWN: WMMouseButton(M, mbLeft, TMouseButtonEvent::Down); break;
+    case WM_LBUTTONUP: WMMouseButton(M, mbLeft, TMouseButtonEvent::Up); break;
+    case WM_LBUTTONDBLCLK: WMMouseButton(M, mbLeft, TMouseButtonEvent::Double); break;
+    case WM_RBUTTONDOWN: WMMouseButton(M, mbRight, TMouseButtonEvent::Down); break;
+    case WM_RBUTTONUP: WMMouseButton(M, mbRight, TMouseButtonEvent::Up); break;
+    case WM_RBUTTONDBLCLK: WMMouseButton(M, mbRight, TMouseButtonEvent::Double); break;
+    case WM_MBUTTONDOWN: WMMouseButton(M, mbMiddle, TMouseButtonEvent::Down); break;
+    case WM_MBUTTONUP: WMMouseButton(M, mbMiddle, TMouseButtonEvent::Up); break;
+    case WM_MBUTTONDBLCLK: WMMouseButton(M, mbMiddle, TMouseButtonEvent::Double); break;
     case WM_MOUSEMOVE: WMMouseMove(M); break;
     case WM_MOUSEWHEEL: WMMouseWheel(M); break;
     case CM_MOUSEWHEEL: CMMouseWheel(M); break;
@@ -347,14 +348,9 @@ void TControl::FontChanged(TObject* /*Sender*/)
 void TControl::CMParentFontChanged(TMessage& /*M*/)
 {
     if (!m_parentFont || !m_parent) return;
+    TScopeExit settled{[this] { m_settingParentFont = false; }};
     m_settingParentFont = true;
-    try {
-        m_font->Assign(m_parent->Font());
-    } catch (...) {
-        m_settingParentFont = false;
-        throw;
-    }
-    m_settingParentFont = false;
+    m_font->Assign(m_parent->Font());
 }
 
 void TControl::SetShowHint(bool Value)
@@ -412,7 +408,7 @@ void TControl::SetMouseCapture(bool Value)
 void TControl::InvalidateControl(bool IsVisible, bool /*IsOpaque*/)
 {
     if (!IsVisible || !m_parent || !m_parent->HandleAllocated()) return;
-    if (dynamic_cast<TWinControl*>(this)) return;  // a window repaints its own area
+    if (IsWindowed()) return;  // a window repaints its own area
     TRect r = BoundsRect();
     InvalidateRect(m_parent->HandleIfAllocated(), &r, true);
 }
@@ -534,14 +530,15 @@ void TControl::SendCancelMode()
     }
 }
 
-void TControl::WMMouseButton(TMessage& M, TMouseButton Button, int Kind)
+void TControl::WMMouseButton(TMessage& M, TMouseButton Button, TMouseButtonEvent Event)
 {
-    TShiftState shift = KeysToShiftState(M.WParam);
-    Integer x = GetXLParam(M.LParam), y = GetYLParam(M.LParam);
-    if (Kind == 1) {
+    TShiftState shift = TWMMouse(M).Shift();
+    const TPoint pos = TWMMouse(M).Pos;
+    Integer x = pos.X, y = pos.Y;
+    if (Event == TMouseButtonEvent::Up) {
         DefaultHandler(M);
         // A windowless control asks its parent, which finds it again under the point.
-        if (Button == mbRight && m_parent && !dynamic_cast<TWinControl*>(this) && m_parent->HandleAllocated()) {
+        if (Button == mbRight && m_parent && !IsWindowed() && m_parent->HandleAllocated()) {
             TPoint s = ClientToScreen({x, y});
             m_parent->Perform(WM_CONTEXTMENU, m_parent->HandleIfAllocated(), MakeLParam(s.X, s.Y));
         }
@@ -556,23 +553,24 @@ void TControl::WMMouseButton(TMessage& M, TMouseButton Button, int Kind)
     SendCancelMode();
     DefaultHandler(M);
     if (Button == mbLeft && (ControlStyle & csCaptureMouse)) SetMouseCapture(true);
-    if (Kind == 0 && Button == mbLeft && (ControlStyle & csClickEvents)) ControlState |= csClicked;
-    if (Kind == 2 && Button == mbLeft && (ControlStyle & csClickEvents)) DblClick();
-    if (!(ControlStyle & csNoStdEvents)) MouseDown(Button, shift | (Kind == 2 ? ssDouble : 0), x, y);
+    if (Event == TMouseButtonEvent::Down && Button == mbLeft && (ControlStyle & csClickEvents))
+        ControlState |= csClicked;
+    if (Event == TMouseButtonEvent::Double && Button == mbLeft && (ControlStyle & csClickEvents)) DblClick();
+    if (!(ControlStyle & csNoStdEvents))
+        MouseDown(Button, shift | (Event == TMouseButtonEvent::Double ? ssDouble : 0), x, y);
 }
 
 void TControl::WMMouseMove(TMessage& M)
 {
     DefaultHandler(M);
-    if (!(ControlStyle & csNoStdEvents))
-        MouseMove(KeysToShiftState(M.WParam), GetXLParam(M.LParam), GetYLParam(M.LParam));
+    if (!(ControlStyle & csNoStdEvents)) MouseMove(TWMMouse(M).Shift(), TWMMouse(M).Pos.X, TWMMouse(M).Pos.Y);
 }
 
 void TControl::WMMouseWheel(TMessage& M)
 {
     // The wheel goes to the focus window; one its window passed up unhandled has been offered
     // to the handlers up here already, by the focused control's CM_MOUSEWHEEL.
-    auto* self = dynamic_cast<TWinControl*>(this);
+    auto* self = WindowedControl(this);
     HWND focus = GetFocus();
     bool passedUp = self && self->HandleAllocated() && focus != self->HandleIfAllocated() &&
         IsChild(self->HandleIfAllocated(), focus);
@@ -582,10 +580,8 @@ void TControl::WMMouseWheel(TMessage& M)
 
 void TControl::CMMouseWheel(TMessage& M)
 {
-    TShiftState shift = KeysToShiftState(M.WParam & 0xFFFF);
-    Integer delta = int16_t(M.WParamHi());
-    TPoint pos{GetXLParam(M.LParam), GetYLParam(M.LParam)};
-    if (DoMouseWheel(shift, delta, pos))
+    const TWMMouseWheel wheel(M);
+    if (DoMouseWheel(wheel.Shift(), wheel.WheelDelta, wheel.Pos))
         M.Result = 1;
     else if (m_parent)
         M.Result = m_parent->Perform(CM_MOUSEWHEEL, M.WParam, M.LParam);

@@ -7,6 +7,7 @@
 #include "platform/runtime/component.h"
 #include "platform/ui/cursors.h"
 #include "platform/ui/drag.h"
+#include "platform/ui/message_records.h"
 #include "platform/ui/messages.h"
 
 #include <functional>
@@ -218,6 +219,8 @@ public:
     // --- actions --------------------------------------------------------------------------------
     virtual void Click();
     virtual void DblClick();
+    // The control has a window of its own (a TWinControl).
+    virtual bool IsWindowed() const { return false; }
     // A push button (not a radio button): a focused push button acts on Enter itself, so a
     // form's default button leaves the key to it.
     virtual bool IsPushButton() const { return false; }
@@ -257,7 +260,7 @@ protected:
     void SendCancelMode();
     void InvalidateControl(bool IsVisible, bool IsOpaque);
 
-    virtual void WMMouseButton(TMessage& Message, TMouseButton Button, int Kind);
+    virtual void WMMouseButton(TMessage& Message, TMouseButton Button, TMouseButtonEvent Event);
     virtual void WMMouseMove(TMessage& Message);
     virtual void WMMouseWheel(TMessage& Message);
     virtual void CMMouseWheel(TMessage& Message);
@@ -299,7 +302,5 @@ TCustomForm* GetParentForm(const TControl* Control);
 // The control that has the mouse captured, nullptr when none.
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* Control);
-// Shift state of mouse message key flags.
-TShiftState KeysToShiftState(WPARAM Keys);
 
 }  // namespace gw

@@ -32,16 +32,16 @@ public:
     }
 
 protected:
+    LRESULT DialogCode() const override { return Default ? DLGC_BUTTON | DLGC_DEFPUSHBUTTON : DLGC_BUTTON; }
     void Dispatch(TMessage& M) override
     {
         switch (M.Msg) {
-        case WM_GETDLGCODE: M.Result = Default ? DLGC_BUTTON | DLGC_DEFPUSHBUTTON : DLGC_BUTTON; return;
         case CM_DIALOGKEY: {
-            Word key = Word(M.WParam);
+            Word key = TWMKey(M).Key;
             bool focusedButton = dynamic_cast<TMessageButton*>(GetParentForm(this)->ActiveControl()) != nullptr;
             bool enter = key == VK_RETURN && (Focused() || (Default && !focusedButton));
             bool escape = key == VK_ESCAPE && Cancel;
-            if ((enter || escape) && KeyDataToShiftState(M.LParam) == 0 && CanFocus()) {
+            if ((enter || escape) && TWMKey(M).Shift() == 0 && CanFocus()) {
                 Click();
                 M.Result = 1;
                 return;
@@ -49,7 +49,7 @@ protected:
             break;
         }
         case CM_DIALOGCHAR: {
-            Char c = Char(M.WParam);
+            Char c = TWMChar(M).CharCode;
             auto amp = Caption().find(u'&');
             if (amp != String::npos && amp + 1 < Caption().size() && CanFocus() &&
                 std::towupper(wint_t(Caption()[amp + 1])) == std::towupper(wint_t(c))) {

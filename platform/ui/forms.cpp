@@ -2,6 +2,7 @@
 #include "platform/ui/forms.h"
 
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/scope.h"
 #include "platform/ui/application.h"
 
 #include <algorithm>
@@ -116,13 +117,10 @@ void TCustomForm::ShowWindowNow(bool Visible)
         PlaceByPosition();
         HWND h = Handle();
         m_formState |= fsShowing;
-        try {
+        {
+            TScopeExit shown{[this] { m_formState &= ~fsShowing; }};
             DoShow();
-        } catch (...) {
-            m_formState &= ~fsShowing;
-            throw;
         }
-        m_formState &= ~fsShowing;
         ShowWindow(h, true);
         SetActiveWindow(h);
     } else if (HandleAllocated()) {
@@ -354,7 +352,7 @@ bool TCustomForm::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint Mou
 void TCustomForm::CMDialogKey(TMessage& M)
 {
     if (GetKeyState(VK_MENU) >= 0) {
-        Word key = Word(M.WParam);
+        Word key = TWMKey(M).Key;
         if (key == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
             SelectNext(m_activeControl, GetKeyState(VK_SHIFT) >= 0, true);
             M.Result = 1;

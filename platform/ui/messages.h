@@ -41,155 +41,164 @@ constexpr WPARAM MakeWParam(int32_t lo, int32_t hi)
 constexpr int32_t GetXLParam(LPARAM l) { return int16_t(l & 0xFFFF); }
 constexpr int32_t GetYLParam(LPARAM l) { return int16_t((uintptr_t(l) >> 16) & 0xFFFF); }
 
+// The one list of message numbers, as X(Name, Number): the enumerations below are made from it,
+// and so are the names the test harness prints (MessageName).
+#define GW_WINDOW_MESSAGES(X)                                                                                          \
+    X(WM_NULL, 0x0000)                                                                                                 \
+    X(WM_CREATE, 0x0001)                                                                                               \
+    X(WM_DESTROY, 0x0002)                                                                                              \
+    X(WM_MOVE, 0x0003)                                                                                                 \
+    X(WM_SIZE, 0x0005)                                                                                                 \
+    X(WM_ACTIVATE, 0x0006)                                                                                             \
+    X(WM_SETFOCUS, 0x0007)                                                                                             \
+    X(WM_KILLFOCUS, 0x0008)                                                                                            \
+    X(WM_ENABLE, 0x000A)                                                                                               \
+    X(WM_SETREDRAW, 0x000B)                                                                                            \
+    X(WM_SETTEXT, 0x000C)                                                                                              \
+    X(WM_GETTEXT, 0x000D)                                                                                              \
+    X(WM_GETTEXTLENGTH, 0x000E)                                                                                        \
+    X(WM_PAINT, 0x000F)                                                                                                \
+    X(WM_CLOSE, 0x0010)                                                                                                \
+    X(WM_QUIT, 0x0012)                                                                                                 \
+    X(WM_ERASEBKGND, 0x0014)                                                                                           \
+    X(WM_SHOWWINDOW, 0x0018)                                                                                           \
+    X(WM_ACTIVATEAPP, 0x001C)                                                                                          \
+    X(WM_CANCELMODE, 0x001F)                                                                                           \
+    X(WM_SETCURSOR, 0x0020)                                                                                            \
+    X(WM_MOUSEACTIVATE, 0x0021)                                                                                        \
+    X(WM_WINDOWPOSCHANGING, 0x0046)                                                                                    \
+    X(WM_WINDOWPOSCHANGED, 0x0047)                                                                                     \
+    X(WM_NOTIFY, 0x004E)                                                                                               \
+    X(WM_CONTEXTMENU, 0x007B)                                                                                          \
+    X(WM_NCDESTROY, 0x0082)                                                                                            \
+    X(WM_NCHITTEST, 0x0084)                                                                                            \
+    X(WM_NCPAINT, 0x0085)                                                                                              \
+    X(WM_GETDLGCODE, 0x0087)                                                                                           \
+    X(WM_KEYDOWN, 0x0100)                                                                                              \
+    X(WM_KEYUP, 0x0101)                                                                                                \
+    X(WM_CHAR, 0x0102)                                                                                                 \
+    X(WM_DEADCHAR, 0x0103)                                                                                             \
+    X(WM_SYSKEYDOWN, 0x0104)                                                                                           \
+    X(WM_SYSKEYUP, 0x0105)                                                                                             \
+    X(WM_SYSCHAR, 0x0106)                                                                                              \
+    X(WM_COMMAND, 0x0111)                                                                                              \
+    X(WM_SYSCOMMAND, 0x0112)                                                                                           \
+    X(WM_TIMER, 0x0113)                                                                                                \
+    X(WM_HSCROLL, 0x0114)                                                                                              \
+    X(WM_VSCROLL, 0x0115)                                                                                              \
+    X(WM_MOUSEMOVE, 0x0200)                                                                                            \
+    X(WM_LBUTTONDOWN, 0x0201)                                                                                          \
+    X(WM_LBUTTONUP, 0x0202)                                                                                            \
+    X(WM_LBUTTONDBLCLK, 0x0203)                                                                                        \
+    X(WM_RBUTTONDOWN, 0x0204)                                                                                          \
+    X(WM_RBUTTONUP, 0x0205)                                                                                            \
+    X(WM_RBUTTONDBLCLK, 0x0206)                                                                                        \
+    X(WM_MBUTTONDOWN, 0x0207)                                                                                          \
+    X(WM_MBUTTONUP, 0x0208)                                                                                            \
+    X(WM_MBUTTONDBLCLK, 0x0209)                                                                                        \
+    X(WM_MOUSEWHEEL, 0x020A)                                                                                           \
+    X(WM_CAPTURECHANGED, 0x0215)                                                                                       \
+    X(WM_CUT, 0x0300)                                                                                                  \
+    X(WM_COPY, 0x0301)                                                                                                 \
+    X(WM_PASTE, 0x0302)                                                                                                \
+    X(WM_CLEAR, 0x0303)                                                                                                \
+    X(WM_UNDO, 0x0304)                                                                                                 \
+    X(WM_THEMECHANGED, 0x031A)                                                                                         \
+    X(WM_USER, 0x0400)                                                                                                 \
+    X(WM_APP, 0x8000)
+
+#define GW_COMPONENT_MESSAGES(X)                                                                                       \
+    X(CM_ACTIVATE, CM_BASE + 0)                                                                                        \
+    X(CM_DEACTIVATE, CM_BASE + 1)                                                                                      \
+    X(CM_GOTFOCUS, CM_BASE + 2)                                                                                        \
+    X(CM_LOSTFOCUS, CM_BASE + 3)                                                                                       \
+    X(CM_CANCELMODE, CM_BASE + 4)                                                                                      \
+    X(CM_DIALOGKEY, CM_BASE + 5)                                                                                       \
+    X(CM_DIALOGCHAR, CM_BASE + 6)                                                                                      \
+    X(CM_FOCUSCHANGED, CM_BASE + 7)                                                                                    \
+    X(CM_PARENTFONTCHANGED, CM_BASE + 8)                                                                               \
+    X(CM_PARENTCOLORCHANGED, CM_BASE + 9)                                                                              \
+    X(CM_HITTEST, CM_BASE + 10)                                                                                        \
+    X(CM_VISIBLECHANGED, CM_BASE + 11)                                                                                 \
+    X(CM_ENABLEDCHANGED, CM_BASE + 12)                                                                                 \
+    X(CM_COLORCHANGED, CM_BASE + 13)                                                                                   \
+    X(CM_FONTCHANGED, CM_BASE + 14)                                                                                    \
+    X(CM_CURSORCHANGED, CM_BASE + 15)                                                                                  \
+    X(CM_CTL3DCHANGED, CM_BASE + 16)                                                                                   \
+    X(CM_PARENTCTL3DCHANGED, CM_BASE + 17)                                                                             \
+    X(CM_TEXTCHANGED, CM_BASE + 18)                                                                                    \
+    X(CM_MOUSEENTER, CM_BASE + 19)                                                                                     \
+    X(CM_MOUSELEAVE, CM_BASE + 20)                                                                                     \
+    X(CM_MENUCHANGED, CM_BASE + 21)                                                                                    \
+    X(CM_APPKEYDOWN, CM_BASE + 22)                                                                                     \
+    X(CM_APPSYSCOMMAND, CM_BASE + 23)                                                                                  \
+    X(CM_BUTTONPRESSED, CM_BASE + 24)                                                                                  \
+    X(CM_SHOWINGCHANGED, CM_BASE + 25)                                                                                 \
+    X(CM_ENTER, CM_BASE + 26)                                                                                          \
+    X(CM_EXIT, CM_BASE + 27)                                                                                           \
+    X(CM_DESIGNHITTEST, CM_BASE + 28)                                                                                  \
+    X(CM_ICONCHANGED, CM_BASE + 29)                                                                                    \
+    X(CM_WANTSPECIALKEY, CM_BASE + 30)                                                                                 \
+    X(CM_INVOKEHELP, CM_BASE + 31)                                                                                     \
+    X(CM_WINDOWHOOK, CM_BASE + 32)                                                                                     \
+    X(CM_RELEASE, CM_BASE + 33)                                                                                        \
+    X(CM_SHOWHINTCHANGED, CM_BASE + 34)                                                                                \
+    X(CM_PARENTSHOWHINTCHANGED, CM_BASE + 35)                                                                          \
+    X(CM_SYSCOLORCHANGE, CM_BASE + 36)                                                                                 \
+    X(CM_WININICHANGE, CM_BASE + 37)                                                                                   \
+    X(CM_FONTCHANGE, CM_BASE + 38)                                                                                     \
+    X(CM_TIMECHANGE, CM_BASE + 39)                                                                                     \
+    X(CM_TABSTOPCHANGED, CM_BASE + 40)                                                                                 \
+    X(CM_UIACTIVATE, CM_BASE + 41)                                                                                     \
+    X(CM_UIDEACTIVATE, CM_BASE + 42)                                                                                   \
+    X(CM_DOCWINDOWACTIVATE, CM_BASE + 43)                                                                              \
+    X(CM_CONTROLLISTCHANGE, CM_BASE + 44)                                                                              \
+    X(CM_GETDATALINK, CM_BASE + 45)                                                                                    \
+    X(CM_CHILDKEY, CM_BASE + 46)                                                                                       \
+    X(CM_DRAG, CM_BASE + 47)                                                                                           \
+    X(CM_HINTSHOW, CM_BASE + 48)                                                                                       \
+    X(CM_DIALOGHANDLE, CM_BASE + 49)                                                                                   \
+    X(CM_ISTOOLCONTROL, CM_BASE + 50)                                                                                  \
+    X(CM_RECREATEWND, CM_BASE + 51)                                                                                    \
+    X(CM_INVALIDATE, CM_BASE + 52)                                                                                     \
+    X(CM_SYSFONTCHANGED, CM_BASE + 53)                                                                                 \
+    X(CM_CONTROLCHANGE, CM_BASE + 54)                                                                                  \
+    X(CM_CHANGED, CM_BASE + 55)                                                                                        \
+    X(CM_BORDERCHANGED, CM_BASE + 59)                                                                                  \
+    X(CM_ACTIONUPDATE, CM_BASE + 63)                                                                                   \
+    X(CM_ACTIONEXECUTE, CM_BASE + 64)                                                                                  \
+    X(CM_HINTSHOWPAUSE, CM_BASE + 65)                                                                                  \
+    X(CM_MOUSEWHEEL, CM_BASE + 67)                                                                                     \
+    X(CM_ISSHORTCUT, CM_BASE + 68)                                                                                     \
+    X(CM_STYLECHANGED, CM_BASE + 81)
+
+#define GW_REFLECTED_MESSAGES(X)                                                                                       \
+    X(CN_COMMAND, CN_BASE + WM_COMMAND)                                                                                \
+    X(CN_NOTIFY, CN_BASE + WM_NOTIFY)                                                                                  \
+    X(CN_KEYDOWN, CN_BASE + WM_KEYDOWN)                                                                                \
+    X(CN_KEYUP, CN_BASE + WM_KEYUP)                                                                                    \
+    X(CN_CHAR, CN_BASE + WM_CHAR)                                                                                      \
+    X(CN_SYSKEYDOWN, CN_BASE + WM_SYSKEYDOWN)                                                                          \
+    X(CN_SYSCHAR, CN_BASE + WM_SYSCHAR)
+
+#define GW_MESSAGE_ENUMERATOR(Name, Number) Name = Number,
+
 // Window messages.
+enum : UINT { GW_WINDOW_MESSAGES(GW_MESSAGE_ENUMERATOR) };
 enum : UINT {
-    WM_NULL = 0x0000,
-    WM_CREATE = 0x0001,
-    WM_DESTROY = 0x0002,
-    WM_MOVE = 0x0003,
-    WM_SIZE = 0x0005,
-    WM_ACTIVATE = 0x0006,
-    WM_SETFOCUS = 0x0007,
-    WM_KILLFOCUS = 0x0008,
-    WM_ENABLE = 0x000A,
-    WM_SETREDRAW = 0x000B,
-    WM_SETTEXT = 0x000C,
-    WM_GETTEXT = 0x000D,
-    WM_GETTEXTLENGTH = 0x000E,
-    WM_PAINT = 0x000F,
-    WM_CLOSE = 0x0010,
-    WM_QUIT = 0x0012,
-    WM_ERASEBKGND = 0x0014,
-    WM_SHOWWINDOW = 0x0018,
-    WM_ACTIVATEAPP = 0x001C,
-    WM_CANCELMODE = 0x001F,
-    WM_SETCURSOR = 0x0020,
-    WM_MOUSEACTIVATE = 0x0021,
-    WM_WINDOWPOSCHANGING = 0x0046,
-    WM_WINDOWPOSCHANGED = 0x0047,
-    WM_NOTIFY = 0x004E,
-    WM_CONTEXTMENU = 0x007B,
-    WM_NCDESTROY = 0x0082,
-    WM_NCHITTEST = 0x0084,
-    WM_NCPAINT = 0x0085,
-    WM_GETDLGCODE = 0x0087,
-    WM_KEYDOWN = 0x0100,
-    WM_KEYUP = 0x0101,
-    WM_CHAR = 0x0102,
-    WM_DEADCHAR = 0x0103,
-    WM_SYSKEYDOWN = 0x0104,
-    WM_SYSKEYUP = 0x0105,
-    WM_SYSCHAR = 0x0106,
     WM_KEYFIRST = WM_KEYDOWN,
     WM_KEYLAST = 0x0108,
-    WM_COMMAND = 0x0111,
-    WM_SYSCOMMAND = 0x0112,
-    WM_TIMER = 0x0113,
-    WM_HSCROLL = 0x0114,
-    WM_VSCROLL = 0x0115,
-    WM_MOUSEMOVE = 0x0200,
-    WM_LBUTTONDOWN = 0x0201,
-    WM_LBUTTONUP = 0x0202,
-    WM_LBUTTONDBLCLK = 0x0203,
-    WM_RBUTTONDOWN = 0x0204,
-    WM_RBUTTONUP = 0x0205,
-    WM_RBUTTONDBLCLK = 0x0206,
-    WM_MBUTTONDOWN = 0x0207,
-    WM_MBUTTONUP = 0x0208,
-    WM_MBUTTONDBLCLK = 0x0209,
-    WM_MOUSEWHEEL = 0x020A,
     WM_MOUSEFIRST = WM_MOUSEMOVE,
     WM_MOUSELAST = WM_MOUSEWHEEL,
-    WM_CAPTURECHANGED = 0x0215,
-    WM_CUT = 0x0300,
-    WM_COPY = 0x0301,
-    WM_PASTE = 0x0302,
-    WM_CLEAR = 0x0303,
-    WM_UNDO = 0x0304,
-    WM_THEMECHANGED = 0x031A,
-    WM_USER = 0x0400,
-    WM_APP = 0x8000,
 };
 
 // Component messages of the class library.
-enum : UINT {
-    CM_BASE = 0xB000,
-    CM_ACTIVATE = CM_BASE + 0,
-    CM_DEACTIVATE = CM_BASE + 1,
-    CM_GOTFOCUS = CM_BASE + 2,
-    CM_LOSTFOCUS = CM_BASE + 3,
-    CM_CANCELMODE = CM_BASE + 4,
-    CM_DIALOGKEY = CM_BASE + 5,
-    CM_DIALOGCHAR = CM_BASE + 6,
-    CM_FOCUSCHANGED = CM_BASE + 7,
-    CM_PARENTFONTCHANGED = CM_BASE + 8,
-    CM_PARENTCOLORCHANGED = CM_BASE + 9,
-    CM_HITTEST = CM_BASE + 10,
-    CM_VISIBLECHANGED = CM_BASE + 11,
-    CM_ENABLEDCHANGED = CM_BASE + 12,
-    CM_COLORCHANGED = CM_BASE + 13,
-    CM_FONTCHANGED = CM_BASE + 14,
-    CM_CURSORCHANGED = CM_BASE + 15,
-    CM_CTL3DCHANGED = CM_BASE + 16,
-    CM_PARENTCTL3DCHANGED = CM_BASE + 17,
-    CM_TEXTCHANGED = CM_BASE + 18,
-    CM_MOUSEENTER = CM_BASE + 19,
-    CM_MOUSELEAVE = CM_BASE + 20,
-    CM_MENUCHANGED = CM_BASE + 21,
-    CM_APPKEYDOWN = CM_BASE + 22,
-    CM_APPSYSCOMMAND = CM_BASE + 23,
-    CM_BUTTONPRESSED = CM_BASE + 24,
-    CM_SHOWINGCHANGED = CM_BASE + 25,
-    CM_ENTER = CM_BASE + 26,
-    CM_EXIT = CM_BASE + 27,
-    CM_DESIGNHITTEST = CM_BASE + 28,
-    CM_ICONCHANGED = CM_BASE + 29,
-    CM_WANTSPECIALKEY = CM_BASE + 30,
-    CM_INVOKEHELP = CM_BASE + 31,
-    CM_WINDOWHOOK = CM_BASE + 32,
-    CM_RELEASE = CM_BASE + 33,
-    CM_SHOWHINTCHANGED = CM_BASE + 34,
-    CM_PARENTSHOWHINTCHANGED = CM_BASE + 35,
-    CM_SYSCOLORCHANGE = CM_BASE + 36,
-    CM_WININICHANGE = CM_BASE + 37,
-    CM_FONTCHANGE = CM_BASE + 38,
-    CM_TIMECHANGE = CM_BASE + 39,
-    CM_TABSTOPCHANGED = CM_BASE + 40,
-    CM_UIACTIVATE = CM_BASE + 41,
-    CM_UIDEACTIVATE = CM_BASE + 42,
-    CM_DOCWINDOWACTIVATE = CM_BASE + 43,
-    CM_CONTROLLISTCHANGE = CM_BASE + 44,
-    CM_GETDATALINK = CM_BASE + 45,
-    CM_CHILDKEY = CM_BASE + 46,
-    CM_DRAG = CM_BASE + 47,
-    CM_HINTSHOW = CM_BASE + 48,
-    CM_DIALOGHANDLE = CM_BASE + 49,
-    CM_ISTOOLCONTROL = CM_BASE + 50,
-    CM_RECREATEWND = CM_BASE + 51,
-    CM_INVALIDATE = CM_BASE + 52,
-    CM_SYSFONTCHANGED = CM_BASE + 53,
-    CM_CONTROLCHANGE = CM_BASE + 54,
-    CM_CHANGED = CM_BASE + 55,
-    CM_BORDERCHANGED = CM_BASE + 59,
-    CM_ACTIONUPDATE = CM_BASE + 63,
-    CM_ACTIONEXECUTE = CM_BASE + 64,
-    CM_HINTSHOWPAUSE = CM_BASE + 65,
-    CM_MOUSEWHEEL = CM_BASE + 67,
-    CM_ISSHORTCUT = CM_BASE + 68,
-    CM_STYLECHANGED = CM_BASE + 81,
-};
+enum : UINT { CM_BASE = 0xB000, GW_COMPONENT_MESSAGES(GW_MESSAGE_ENUMERATOR) };
 
 // Notifications a parent reflects back to the child that sent them.
-enum : UINT {
-    CN_BASE = 0xBC00,
-    CN_COMMAND = CN_BASE + WM_COMMAND,
-    CN_NOTIFY = CN_BASE + WM_NOTIFY,
-    CN_KEYDOWN = CN_BASE + WM_KEYDOWN,
-    CN_KEYUP = CN_BASE + WM_KEYUP,
-    CN_CHAR = CN_BASE + WM_CHAR,
-    CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN,
-    CN_SYSCHAR = CN_BASE + WM_SYSCHAR,
-};
+enum : UINT { CN_BASE = 0xBC00, GW_REFLECTED_MESSAGES(GW_MESSAGE_ENUMERATOR) };
+
+#undef GW_MESSAGE_ENUMERATOR
 
 // Numbers handed out by RegisterWindowMessage start here.
 constexpr UINT RegisteredMessageBase = 0xC000;

@@ -3,6 +3,7 @@
 
 #include "platform/graphics/canvas.h"
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/scope.h"
 #include "platform/ui/application.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/forms.h"
@@ -78,15 +79,15 @@ void TWinControl::WndProc(TMessage& M)
     case WM_MBUTTONUP:
     case WM_MBUTTONDBLCLK: {
         // A windowless child under the mouse (or holding the capture) gets the message.
-        TPoint p{GetXLParam(M.LParam), GetYLParam(M.LParam)};
+        const TPoint p = TWMMouse(M).Pos;
         TControl* target = nullptr;
         TControl* cap = GetCaptureControl();
-        if (cap && cap->Parent() == this && !dynamic_cast<TWinControl*>(cap))
+        if (cap && cap->Parent() == this && !cap->IsWindowed())
             target = cap;
         else if (!cap || cap == this)
             target = ControlAtPos(p, false);
-        if (target && !dynamic_cast<TWinControl*>(target)) {
-            M.Result = target->Perform(M.Msg, M.WParam, MakeLParam(p.X - target->Left(), p.Y - target->Top()));
+        if (target && !target->IsWindowed()) {
+            M.Result = target->Perform(M.Msg, M.WParam, PointToLParam({p.X - target->Left(), p.Y - target->Top()}));
             return;
         }
         // Controls take the focus on a press; the press goes on only when they got it.
@@ -109,6 +110,9 @@ void TWinControl::Dispatch(TMessage& M)
     case WM_PAINT: WMPaint(M); return;
     case WM_ERASEBKGND: WMEraseBkgnd(M); return;
     case WM_SETCURSOR: WMSetCursor(M); return;
+    case WM_GETDLGCODE: M.Result = DialogCode(); return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: WMFocusChanged(M); return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
         if (!DoKeyDown(M)) DefaultHandler(M);
@@ -182,6 +186,12 @@ void TWinControl::Dispatch(TMessage& M)
     }
 }
 
+void TWinControl::WMFocusChanged(TMessage& M)
+{
+    DefaultHandler(M);
+    if (RepaintsOnFocusChange()) Invalidate();
+}
+
 void TWinControl::DefaultHandler(TMessage& M)
 {
     if (m_handle) M.Result = DefWindowProc(m_handle, M.Msg, M.WParam, M.LParam);
@@ -194,7 +204,7 @@ void TWinControl::WMCommandNotify(TMessage& M)
     if (M.Msg == WM_COMMAND)
         from = HWND(M.LParam);
     else if (M.LParam)
-        from = reinterpret_cast<const NMHDR*>(M.LParam)->hwndFrom;
+        from = TWMNotify(M).Header->hwndFrom;
     if (TWinControl* child = FindControl(from); child && child != this) {
         M.Result = child->Perform(CN_BASE + M.Msg, M.WParam, M.LParam);
         return;
@@ -205,8 +215,8 @@ void TWinControl::WMCommandNotify(TMessage& M)
 void TWinControl::WMContextMenu(TMessage& M)
 {
     // The request names the screen point (-1, -1 from the keyboard: the control's centre).
-    TPoint screen{GetXLParam(M.LParam), GetYLParam(M.LParam)};
-    TPoint p = screen.X == -1 && screen.Y == -1 ? TPoint{Width() / 2, Height() / 2} : ScreenToClient(screen);
+    const TWMContextMenu request(M);
+    TPoint p = request.FromKeyboard() ? TPoint{Width() / 2, Height() / 2} : ScreenToClient(request.Pos);
     TControl* target = ControlAtPos(p, false);
     if (!target) target = this;
     bool handled = false;
@@ -232,7 +242,7 @@ void TWinControl::WMContextMenu(TMessage& M)
 void TWinControl::CNKeyDown(TMessage& M)
 {
     M.Result = 1;
-    Word key = Word(M.WParam);
+    Word key = TWMKey(M).Key;
     if (!(ComponentState() & csDesigning)) {
         if (Perform(CM_CHILDKEY, key, LPARAM(this)) != 0) return;
         LRESULT mask = 0;
@@ -294,7 +304,7 @@ bool TWinControl::DoKeyDown(TMessage& M)
 {
     return DoKey(M, &TWinControl::DoKeyDown, [&](WPARAM& K) {
         Word key = Word(K);
-        KeyDown(key, KeyDataToShiftState(M.LParam));
+        KeyDown(key, TWMKey(M).Shift());
         K = key;
     });
 }
@@ -303,7 +313,7 @@ bool TWinControl::DoKeyUp(TMessage& M)
 {
     return DoKey(M, &TWinControl::DoKeyUp, [&](WPARAM& K) {
         Word key = Word(K);
-        KeyUp(key, KeyDataToShiftState(M.LParam));
+        KeyUp(key, TWMKey(M).Shift());
         K = key;
     });
 }
@@ -401,19 +411,16 @@ void TWinControl::CreateHandle()
 {
     if (m_handle) return;
     ControlState |= csCreating;
-    try {
+    {
+        TScopeExit created{[this] { ControlState &= ~csCreating; }};
         CreateWnd();
-    } catch (...) {
-        ControlState &= ~csCreating;
-        throw;
     }
-    ControlState &= ~csCreating;
     // Windowed children come with their parent, in z-order.
     for (TControl* c : m_controls)
-        if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
+        if (auto* w = WindowedControl(c)) w->CreateHandle();
     // Windows are stacked in creation order (newest on top); keep the tab order's stacking.
     for (TControl* c : m_controls)
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->m_handle) SetWindowZOrder(w->m_handle, 0);
+        if (auto* w = WindowedControl(c); w && w->m_handle) SetWindowZOrder(w->m_handle, 0);
     Realign();
 }
 
@@ -422,7 +429,7 @@ void TWinControl::DestroyHandle()
     if (!m_handle) return;
     ControlState |= csDestroyingHandle;
     for (TControl* c : m_controls)
-        if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
+        if (auto* w = WindowedControl(c)) w->DestroyHandle();
     DestroyWnd();
     ControlState &= ~csDestroyingHandle;
 }
@@ -482,14 +489,11 @@ void TWinControl::ChangeScale(Integer M, Integer D)
 {
     if (M == D) return;
     DisableAlign();
-    try {
+    {
+        TScopeExit enable{[this] { EnableAlign(); }};
         for (TControl* c : std::vector<TControl*>(m_controls)) c->ChangeScale(M, D);
         TControl::ChangeScale(M, D);
-    } catch (...) {
-        EnableAlign();
-        throw;
     }
-    EnableAlign();
 }
 
 TPoint TWinControl::ClientOrigin() const
@@ -525,12 +529,12 @@ void TWinControl::InsertControl(TControl* Control)
 {
     Control->m_parent = this;
     m_controls.push_back(Control);
-    if (auto* w = dynamic_cast<TWinControl*>(Control)) m_tabList.push_back(w);
+    if (auto* w = WindowedControl(Control)) m_tabList.push_back(w);
     if (Control->ParentColor()) Control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     if (Control->ParentFont()) Control->Perform(CM_PARENTFONTCHANGED, 0, 0);
     if (Control->ParentShowHint()) Control->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
     Control->UpdateAnchorRules();
-    if (auto* w = dynamic_cast<TWinControl*>(Control); w && m_handle) w->CreateHandle();
+    if (auto* w = WindowedControl(Control); w && m_handle) w->CreateHandle();
     Control->Invalidate();
     Perform(CM_CONTROLCHANGE, WPARAM(Control), 1);
     Realign(Control);
@@ -539,7 +543,7 @@ void TWinControl::InsertControl(TControl* Control)
 void TWinControl::RemoveControl(TControl* Control)
 {
     Perform(CM_CONTROLCHANGE, WPARAM(Control), 0);
-    if (auto* w = dynamic_cast<TWinControl*>(Control)) {
+    if (auto* w = WindowedControl(Control)) {
         if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(w, true);
         w->DestroyHandle();
         std::erase(m_tabList, w);
@@ -562,7 +566,7 @@ TControl* TWinControl::ControlAtPos(TPoint P, bool AllowDisabled, bool AllowWinC
 {
     for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
         TControl* c = *it;
-        bool windowed = dynamic_cast<TWinControl*>(c) != nullptr;
+        bool windowed = c->IsWindowed();
         if (windowed && !AllowWinControls) continue;
         if (!c->Visible() || (!c->Enabled() && !AllowDisabled)) continue;
         if (PtInRect(c->BoundsRect(), P)) return c;
@@ -590,51 +594,46 @@ void TWinControl::AlignChildren(TControl* AControl)
 
 void TWinControl::AlignControls(TControl* AControl, TRect& R)
 {
+    TScopeExit done{[this] { m_aligning = false; }};
     m_aligning = true;
-    try {
-        auto take = [&](TAlign a) {
-            std::vector<TControl*> list;
-            for (TControl* c : m_controls)
-                if (c->Align() == a && c->Visible()) list.push_back(c);
-            auto key = [a, AControl](TControl* c) {
-                Integer pos = 0;
-                switch (a) {
-                case alTop: pos = c->Top(); break;
-                case alBottom: pos = -(c->Top() + c->Height()); break;
-                case alLeft: pos = c->Left(); break;
-                case alRight: pos = -(c->Left() + c->Width()); break;
-                default: break;
-                }
-                return std::pair<Integer, bool>(pos, c != AControl);
-            };
-            std::stable_sort(list.begin(), list.end(), [&](TControl* x, TControl* y) { return key(x) < key(y); });
-            return list;
-        };
-        for (TControl* c : take(alTop)) {
-            c->SetBounds(R.Left, R.Top, R.Width(), c->Height());
-            R.Top += c->Height();
-        }
-        for (TControl* c : take(alBottom)) {
-            c->SetBounds(R.Left, R.Bottom - c->Height(), R.Width(), c->Height());
-            R.Bottom -= c->Height();
-        }
-        for (TControl* c : take(alLeft)) {
-            c->SetBounds(R.Left, R.Top, c->Width(), R.Height());
-            R.Left += c->Width();
-        }
-        for (TControl* c : take(alRight)) {
-            c->SetBounds(R.Right - c->Width(), R.Top, c->Width(), R.Height());
-            R.Right -= c->Width();
-        }
-        for (TControl* c : take(alClient)) c->SetBounds(R.Left, R.Top, R.Width(), R.Height());
-        TRect client = ClientRect();
+    auto take = [&](TAlign a) {
+        std::vector<TControl*> list;
         for (TControl* c : m_controls)
-            if (c->Align() == alNone && c->Anchors() != (akLeft | akTop)) c->AnchorToParent(client);
-    } catch (...) {
-        m_aligning = false;
-        throw;
+            if (c->Align() == a && c->Visible()) list.push_back(c);
+        auto key = [a, AControl](TControl* c) {
+            Integer pos = 0;
+            switch (a) {
+            case alTop: pos = c->Top(); break;
+            case alBottom: pos = -(c->Top() + c->Height()); break;
+            case alLeft: pos = c->Left(); break;
+            case alRight: pos = -(c->Left() + c->Width()); break;
+            default: break;
+            }
+            return std::pair<Integer, bool>(pos, c != AControl);
+        };
+        std::stable_sort(list.begin(), list.end(), [&](TControl* x, TControl* y) { return key(x) < key(y); });
+        return list;
+    };
+    for (TControl* c : take(alTop)) {
+        c->SetBounds(R.Left, R.Top, R.Width(), c->Height());
+        R.Top += c->Height();
     }
-    m_aligning = false;
+    for (TControl* c : take(alBottom)) {
+        c->SetBounds(R.Left, R.Bottom - c->Height(), R.Width(), c->Height());
+        R.Bottom -= c->Height();
+    }
+    for (TControl* c : take(alLeft)) {
+        c->SetBounds(R.Left, R.Top, c->Width(), R.Height());
+        R.Left += c->Width();
+    }
+    for (TControl* c : take(alRight)) {
+        c->SetBounds(R.Right - c->Width(), R.Top, c->Width(), R.Height());
+        R.Right -= c->Width();
+    }
+    for (TControl* c : take(alClient)) c->SetBounds(R.Left, R.Top, R.Width(), R.Height());
+    TRect client = ClientRect();
+    for (TControl* c : m_controls)
+        if (c->Align() == alNone && c->Anchors() != (akLeft | akTop)) c->AnchorToParent(client);
 }
 
 // --- focus and tab order --------------------------------------------------------------------------
@@ -743,7 +742,7 @@ void TWinControl::PaintWindow(TCanvas& /*Canvas*/) {}
 void TWinControl::PaintControls(TCanvas& Canvas)
 {
     for (TControl* c : m_controls) {
-        if (dynamic_cast<TWinControl*>(c) || !c->Visible()) continue;
+        if (c->IsWindowed() || !c->Visible()) continue;
         Integer saved = Canvas.SaveDC();
         Canvas.MoveOrigin(c->Left(), c->Top());
         Canvas.IntersectClipRect(Rect(0, 0, c->Width(), c->Height()));
@@ -756,7 +755,7 @@ void TWinControl::WMPaint(TMessage& M)
 {
     if (M.WParam) {
         // Painting into a given canvas (PaintTo, double buffering).
-        TCanvas& c = *reinterpret_cast<TCanvas*>(M.WParam);
+        TCanvas& c = *TWMPaint(M).Canvas;
         PaintWindow(c);
         PaintControls(c);
         return;
@@ -790,7 +789,7 @@ void TWinControl::WMPaint(TMessage& M)
 void TWinControl::WMEraseBkgnd(TMessage& M)
 {
     if (!M.WParam) return;
-    TCanvas& c = *reinterpret_cast<TCanvas*>(M.WParam);
+    TCanvas& c = *TWMPaint(M).Canvas;
     c.Brush()->SetColor(Color());
     c.Brush()->SetStyle(bsSolid);
     c.FillRect(ClientRect());
@@ -805,7 +804,7 @@ void TWinControl::WMSetCursor(TMessage& M)
         M.Result = 1;
         return;
     }
-    if (HWND(M.WParam) == m_handle && M.LParamLo() == HTCLIENT) {
+    if (TWMSetCursor(M).Wnd == m_handle && TWMSetCursor(M).HitTest == HTCLIENT) {
         TControl* c = ControlAtPos(ScreenToClient(GetCursorPos()), false);
         TCursor cur = c ? c->Cursor() : Cursor();
         if (c && cur == crDefault) cur = Cursor();
@@ -826,7 +825,7 @@ void TWinControl::PaintTo(TCanvas& Canvas, Integer X, Integer Y)
     Perform(WM_ERASEBKGND, WPARAM(&Canvas), 0);
     Perform(WM_PAINT, WPARAM(&Canvas), 0);
     for (TControl* c : m_controls)
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->Visible()) w->PaintTo(Canvas, w->Left(), w->Top());
+        if (auto* w = WindowedControl(c); w && w->Visible()) w->PaintTo(Canvas, w->Left(), w->Top());
     Canvas.RestoreDC(saved);
 }
 
@@ -839,14 +838,8 @@ TGraphicControl::~TGraphicControl() = default;
 void TGraphicControl::Dispatch(TMessage& M)
 {
     if (M.Msg == WM_PAINT && M.WParam) {
-        m_canvas = reinterpret_cast<TCanvas*>(M.WParam);
-        try {
-            Paint();
-        } catch (...) {
-            m_canvas = nullptr;
-            throw;
-        }
-        m_canvas = nullptr;
+        TTemporaryChange<TCanvas*> canvas(m_canvas, TWMPaint(M).Canvas);
+        Paint();
         return;
     }
     TControl::Dispatch(M);
@@ -870,13 +863,8 @@ void TCustomControl::PaintWindow(TCanvas& Canvas)
     m_canvas->SetDeviceClip(&device);
     m_canvas->Font()->Assign(Font());
     m_canvas->Brush()->SetColor(Color());
-    try {
-        Paint();
-    } catch (...) {
-        m_canvas->SetHandle(nullptr);
-        throw;
-    }
-    m_canvas->SetHandle(nullptr);
+    TScopeExit release{[this] { m_canvas->SetHandle(nullptr); }};
+    Paint();
     m_canvas->SetDeviceClip(nullptr);
 }
 

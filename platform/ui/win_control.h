@@ -23,6 +23,7 @@ public:
     explicit TWinControl(TComponent* AOwner);
     ~TWinControl() override;
     String ClassName() const override { return u"TWinControl"; }
+    bool IsWindowed() const override { return true; }
 
     void WndProc(TMessage& Message) override;
     void Dispatch(TMessage& Message) override;
@@ -109,6 +110,13 @@ protected:
     virtual void AlignControls(TControl* AControl, TRect& Rect);
     virtual void AdjustClientRect(TRect& Rect) const { (void)Rect; }
 
+    // The keys the control handles itself: the answer to WM_GETDLGCODE (DLGC_*), none here.
+    virtual LRESULT DialogCode() const { return 0; }
+    // The control shows whether it has the focus: a focus change repaints it.
+    virtual bool RepaintsOnFocusChange() const { return false; }
+    // WM_SETFOCUS / WM_KILLFOCUS: the window's own handling, then the repaint if it shows focus.
+    void WMFocusChanged(TMessage& Message);
+
     virtual void DoEnter();
     virtual void DoExit();
     virtual void KeyDown(Word& Key, TShiftState Shift);
@@ -151,6 +159,12 @@ private:
     bool m_aligning = false;
     bool m_showing = false;
 };
+
+// The control as a windowed one, nullptr when it has no window of its own (or is nullptr).
+inline TWinControl* WindowedControl(TControl* Control)
+{
+    return Control && Control->IsWindowed() ? static_cast<TWinControl*>(Control) : nullptr;
+}
 
 // The control that owns a window, nullptr when none.
 TWinControl* FindControl(HWND Wnd);

@@ -4,6 +4,7 @@
 
 #include "platform/graphics/geometry.h"
 #include "platform/ui/messages.h"
+#include "platform/ui/scroll_bar_painter.h"
 
 #include <cairo.h>
 
@@ -237,6 +238,9 @@ Integer SetScrollPos(HWND Wnd, Integer Bar, Integer Pos, bool Redraw = true);
 Integer GetScrollPos(HWND Wnd, Integer Bar);
 bool SetScrollRange(HWND Wnd, Integer Bar, Integer Min, Integer Max, bool Redraw = true);
 bool GetScrollRange(HWND Wnd, Integer Bar, Integer& Min, Integer& Max);
+// The painter of the window's bars (nullptr: the classic DrawScrollBar); the layout stays the
+// one every scroll bar has (scroll_bar_layout.h), so an owner-drawn look changes only the paint.
+void SetScrollBarPainter(HWND Wnd, TScrollBarPaint Paint);
 // Shows or hides the bar (its style bit); the client area changes and WM_SIZE tells it.
 bool ShowScrollBar(HWND Wnd, Integer Bar, bool Show);
 

@@ -184,6 +184,21 @@ struct TGtkCallbacks {
         return FALSE;
     }
 
+    // Only a window destroyed by another client gets here: our own destruction disconnects us
+    // first. GTK frees the widgets after this; nothing of them may be used again, and the
+    // program hears the window's close.
+    static void Destroyed(GtkWidget*, gpointer Data)
+    {
+        auto* n = static_cast<TNative*>(Data);
+        n->Window = nullptr;
+        n->Area = nullptr;
+        n->PointerGrabbed = false;
+        n->Visible = false;
+        HWND wnd = n->Wnd;
+        TGtkBackend* self = n->Self;
+        self->Defer([self, wnd] { self->NativeWindowLost(wnd); });
+    }
+
     static gboolean Delete(GtkWidget*, GdkEvent*, gpointer Data)
     {
         auto* n = static_cast<TNative*>(Data);
@@ -310,6 +325,17 @@ void TGtkBackend::WindowDestroyed(HWND Wnd)
     if (m_presenting == Wnd) m_presenting = 0;
 }
 
+void TGtkBackend::NativeWindowLost(HWND Wnd)
+{
+    if (!IsWindow(Wnd)) return;
+    if (m_presenting == Wnd) m_presenting = 0;
+    // As the close box does, but at once: the window is gone from the screen already.
+    SendMessage(Wnd, WM_CLOSE, 0, 0);
+    // A window that stays (its close was refused) comes back on the screen.
+    if (IsWindow(Wnd) && IsWindowVisible(Wnd)) WindowShown(Wnd, true);
+    if (IsWindow(Wnd)) InvalidateRect(Wnd, nullptr, true);
+}
+
 void TGtkBackend::Realize(TNative& N)
 {
     if (N.Window) return;
@@ -350,6 +376,7 @@ void TGtkBackend::Realize(TNative& N)
     g_signal_connect(N.Window, "focus-out-event", G_CALLBACK(TGtkCallbacks::FocusOut), &N);
     g_signal_connect(N.Window, "configure-event", G_CALLBACK(TGtkCallbacks::Configure), &N);
     g_signal_connect(N.Window, "delete-event", G_CALLBACK(TGtkCallbacks::Delete), &N);
+    g_signal_connect(N.Window, "destroy", G_CALLBACK(TGtkCallbacks::Destroyed), &N);
     gtk_widget_realize(N.Window);
     gtk_widget_realize(N.Area);
     ApplyCursor(N);

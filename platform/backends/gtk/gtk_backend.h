@@ -70,6 +70,8 @@ private:
     void RunDeferred();
     void Iterate(bool MayBlock);
     void NativeFocusIn(HWND Wnd);
+    // Another client destroyed the native window of Wnd: the window is closed.
+    void NativeWindowLost(HWND Wnd);
     void CheckDeactivation();
     HWND FocusHolder(HWND Wnd) const;
     // Keys go in through here, so that the modifiers the display has down are known.

@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
 
+#include <dlfcn.h>
+
 #include <functional>
 #include <thread>
 
@@ -85,8 +87,9 @@ protected:
             }
             if ((Msg >= WM_KEYFIRST && Msg <= WM_KEYLAST) ||
                 (Msg >= WM_MOUSEFIRST && Msg <= WM_MOUSELAST && Msg != WM_MOUSEMOVE) || Msg == WM_TIMER ||
-                Msg == WM_USER || Msg == WM_ACTIVATE)
+                Msg == WM_USER || Msg == WM_ACTIVATE || Msg == WM_CLOSE)
                 m_log.push_back({Msg, W, L});
+            if (Msg == WM_CLOSE && m_refuseClose) return 0;
             return DefWindowProc(Wnd, Msg, W, L);
         };
         HWND h = CreateWindow(p);
@@ -154,6 +157,7 @@ protected:
     }
 
     std::unique_ptr<TGtkBackend> m_display;
+    bool m_refuseClose = false;
     std::vector<TRecord> m_log;
     std::vector<TRecord> m_popupLog;
 };
@@ -169,6 +173,27 @@ GtkWidget* GtkWindowTitled(const char* Title)
     }
     g_list_free(all);
     return found;
+}
+
+// Destroys the X window of a GTK window from a display connection of its own, as another program
+// would. Xlib is in the process already (GDK's); its header's macros would clash here too.
+bool DestroyFromAnotherClient(GtkWidget* Window, const std::string& Display)
+{
+    using TOpen = void* (*)(const char*);
+    using TDestroy = int (*)(void*, unsigned long);
+    using TSync = int (*)(void*, int);
+    using TClose = int (*)(void*);
+    auto open = reinterpret_cast<TOpen>(dlsym(RTLD_DEFAULT, "XOpenDisplay"));
+    auto destroy = reinterpret_cast<TDestroy>(dlsym(RTLD_DEFAULT, "XDestroyWindow"));
+    auto sync = reinterpret_cast<TSync>(dlsym(RTLD_DEFAULT, "XSync"));
+    auto close = reinterpret_cast<TClose>(dlsym(RTLD_DEFAULT, "XCloseDisplay"));
+    if (!open || !destroy || !sync || !close || !Window || !gtk_widget_get_window(Window)) return false;
+    void* other = open(Display.c_str());
+    if (!other) return false;
+    destroy(other, gdk_x11_window_get_xid(gtk_widget_get_window(Window)));
+    sync(other, 0);
+    close(other);
+    return true;
 }
 
 // A 16 x 16 cursor file, 32 bits per pixel, hot spot (3, 5).
@@ -197,6 +222,32 @@ TEST_F(GtkBackendOnXvfb, ScreenIsTheServersAndPixelsReachIt)
     MakeWindow(u"Pixels", Bounds(100, 120, 200, 100), 0x20A040);
     EXPECT_TRUE(ShownOnScreen({100, 120}, 0x20A040));
     EXPECT_TRUE(ShownOnScreen({299, 219}, 0x20A040));
+}
+
+TEST_F(GtkBackendOnXvfb, AWindowDestroyedByAnotherClientIsClosed)
+{
+    // Its close refused, the window comes back on the screen.
+    m_refuseClose = true;
+    HWND stays = MakeWindow(u"Stays", Bounds(100, 100, 200, 100), 0x20A040);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0x20A040));
+    GtkWidget* first = GtkWindowTitled("Stays");
+    ASSERT_TRUE(DestroyFromAnotherClient(first, Server().Display()));
+    ASSERT_TRUE(PumpUntil([&] { return !Messages(WM_CLOSE, WM_CLOSE).empty(); }));
+    EXPECT_TRUE(IsWindow(stays));
+    EXPECT_TRUE(ShownOnScreen({150, 150}, 0x20A040)) << "shown anew";
+    m_refuseClose = false;
+    DestroyWindow(stays);
+
+    // Closed as the close box would; the window system's window goes and nothing of the GTK
+    // window is touched again.
+    m_log.clear();
+    HWND goes = MakeWindow(u"Goes", Bounds(100, 100, 200, 100), 0x3060C0);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0x3060C0));
+    ASSERT_TRUE(DestroyFromAnotherClient(GtkWindowTitled("Goes"), Server().Display()));
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(goes); }));
+    EXPECT_EQ(Messages(WM_CLOSE, WM_CLOSE).size(), 1u);
+    EXPECT_EQ(GtkWindowTitled("Goes"), nullptr);
+    PumpUntil([] { return false; }, 300);
 }
 
 TEST_F(GtkBackendOnXvfb, KeysCarryScanCodesAndTheKeypadIsToldApart)

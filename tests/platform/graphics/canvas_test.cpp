@@ -182,7 +182,8 @@ TEST(Canvas, ClippingByRectanglesAndRegions)
     poly->Canvas()->SelectClipRgn(&region);
     poly->Canvas()->Brush()->SetColor(clBlue);
     poly->Canvas()->FillRect(Rect(0, 0, 6, 6));
-    EXPECT_EQ(PixelMap(*poly, kLegend), (Rows{"..b...", ".bbb..", "bbbbb.", "......", "......", "......"}));
+    // Pixels are inside when their top-left corner is (left and top edges in, right and bottom out).
+    EXPECT_EQ(PixelMap(*poly, kLegend), (Rows{"......", "..bb..", ".bbbb.", "......", "......", "......"}));
 }
 
 TEST(Canvas, RegionCombinations)

@@ -26,11 +26,11 @@ protected:
 
 TEST_F(DrawTextTest, MeasurementIsFixedByTheSubstitutedFaces)
 {
-    // The default font (Tahoma 8) is DejaVu Sans at 11 pixels.
-    EXPECT_EQ(canvas.TextHeight(u"x"), 14);
+    // The default font (Tahoma 8) is DejaVu Sans at 11 pixels: ascent 10, descent 3.
+    EXPECT_EQ(canvas.TextHeight(u"x"), 13);
     EXPECT_EQ(canvas.TextWidth(u"Hello"), 28);
     EXPECT_EQ(canvas.TextWidth(u""), 0);
-    EXPECT_EQ(canvas.TextExtent(u"Hello"), (TSize{28, 14}));
+    EXPECT_EQ(canvas.TextExtent(u"Hello"), (TSize{28, 13}));
     canvas.Font()->SetName(u"Arial");
     canvas.Font()->SetSize(10);
     EXPECT_EQ(canvas.TextWidth(u"Hello"), 29);
@@ -40,6 +40,48 @@ TEST_F(DrawTextTest, MeasurementIsFixedByTheSubstitutedFaces)
     // A positive height is the cell height.
     canvas.Font()->SetHeight(20);
     EXPECT_EQ(canvas.TextHeight(u"x"), 20);
+}
+
+// Texts below U+0300 are drawn from glyphs shaped once and kept; they must be the pixels pango
+// draws, for every face, at whole and odd positions, and a second draw (from the cache) too.
+TEST(TextRuns, CachedGlyphsDrawWhatPangoDraws)
+{
+    const char16_t* texts[] = {u"Hello world",
+                               u"AVAWAY To",
+                               u"fi fl ffi",
+                               u"caf\u00e9 na\u00efve Z\u00fcrich",
+                               u"\u0141\u00f3d\u017a \u0218tefan \u01c4",
+                               u"  (12,34) [x] {y} ~!@#$%^&*_+|"};
+    const std::pair<const char16_t*, Integer> fonts[] = {
+        {u"Tahoma", -11}, {u"Arial", -13}, {u"Times New Roman", 16}, {u"Courier New", -12}, {u"Verdana", -20}};
+    for (const auto& [name, height] : fonts) {
+        for (TFontStyles style : {TFontStyles(0), TFontStyles(fsBold | fsItalic)}) {
+            TFont font;
+            font.SetName(name);
+            font.SetHeight(height);
+            font.SetStyle(style);
+            const detail::FontFace& face = detail::FaceOf(font);
+            for (const char16_t* t : texts) {
+                ASSERT_TRUE(detail::IsSimpleText(t));
+                std::vector<std::unique_ptr<TBitmap>> pictures;
+                for (int way = 0; way < 3; ++way) {
+                    pictures.push_back(std::make_unique<TBitmap>(320, 40));
+                    cairo_t* cr = cairo_create(pictures.back()->Surface());
+                    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+                    if (way == 0)
+                        detail::ShowTextWithPango(cr, face, 0xFFFFFF, 3, 7, t);
+                    else
+                        detail::ShowText(cr, face, 0xFFFFFF, 3, 7, t);
+                    cairo_destroy(cr);
+                }
+                for (int way = 1; way < 3; ++way)
+                    for (Integer y = 0; y < 40; ++y)
+                        for (Integer x = 0; x < 320; ++x)
+                            ASSERT_EQ(pictures[size_t(way)]->PixelColor(x, y), pictures[0]->PixelColor(x, y))
+                                << StringToUtf8(name) << " " << StringToUtf8(t) << " at " << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST_F(DrawTextTest, MeasuringByCharacterAgreesWithShapingTheWholeText)
@@ -136,6 +178,26 @@ TEST_F(DrawTextTest, EllipsesShortenToTheWidth)
                                  DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS);
     ASSERT_EQ(cut.size(), 2u);
     EXPECT_TRUE(cut[1].Text.ends_with(u"...")) << StringToUtf8(cut[1].Text);
+}
+
+// At every width the end ellipsis keeps the longest start that fits beside "...", exact fits
+// included, for simple texts (found from added-up widths) and others (measured whole) alike.
+TEST_F(DrawTextTest, EndEllipsisKeepsTheLongestStartThatFitsAtEveryWidth)
+{
+    for (const char16_t* text : {u"Gateway 12 (COM3)", u"Wi\u0301ndow\u0300s \u65e5\u672c"}) {
+        String s = text;
+        Integer full = canvas.TextWidth(s);
+        for (Integer w = 0; w <= full + 1; ++w) {
+            String expected = s;
+            if (full > w) {
+                size_t keep = s.size();
+                while (keep > 0 && canvas.TextWidth(s.substr(0, keep) + u"...") > w) --keep;
+                expected = s.substr(0, keep) + u"...";
+            }
+            auto lines = canvas.LayoutText(s, Rect(0, 0, w, 20), DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+            ASSERT_EQ(lines[0].Text, expected) << "width " << w;
+        }
+    }
 }
 
 TEST_F(DrawTextTest, AcceleratorPrefixes)
@@ -313,10 +375,18 @@ TEST(TextOutPixels, OpaqueTransparentAndRectClipping)
     auto r = test::WhiteBitmap(30, 20);
     r->Canvas()->Brush()->SetColor(clRed);
     r->Canvas()->TextRect(Rect(5, 5, 10, 10), 0, 0, u"WWWW");
-    EXPECT_EQ(r->PixelColor(5, 5), clRed);
-    EXPECT_EQ(r->PixelColor(4, 4), clWhite);
-    EXPECT_EQ(r->PixelColor(10, 10), clWhite);
-    EXPECT_EQ(r->PixelColor(1, 1), clWhite);
+    // R is filled and the text drawn inside it only.
+    bool red = false;
+    for (Integer y = 0; y < 20; ++y)
+        for (Integer x = 0; x < 30; ++x) {
+            TColor p = r->PixelColor(x, y);
+            if (x < 5 || x >= 10 || y < 5 || y >= 10)
+                EXPECT_EQ(p, clWhite) << x << "," << y;
+            else
+                EXPECT_TRUE(p == clRed || p == clBlack) << x << "," << y;
+            red = red || p == clRed;
+        }
+    EXPECT_TRUE(red);
 }
 
 }  // namespace

@@ -23,6 +23,15 @@ HWND LoggingWindow(THarness& h, const std::string& Name, std::vector<UINT> Watch
     return CreateWindow(p);
 }
 
+TEST(MessageModel, EveryMessageOfTheListHasItsNameInTheHarness)
+{
+    EXPECT_EQ(MessageName(WM_WINDOWPOSCHANGED), "WM_WINDOWPOSCHANGED");
+    EXPECT_EQ(MessageName(CM_MOUSEWHEEL), "CM_MOUSEWHEEL");
+    EXPECT_EQ(MessageName(CN_SYSKEYDOWN), "CN_SYSKEYDOWN");
+    EXPECT_EQ(MessageName(WM_KEYFIRST), "WM_KEYDOWN") << "an alias is no message of its own";
+    EXPECT_EQ(MessageName(0x0123), "$0123");
+}
+
 TEST(MessageModel, SendIsSynchronousAndNestedAndReturnsTheResult)
 {
     THarness h;

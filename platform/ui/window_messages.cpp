@@ -1,0 +1,139 @@
+// Sending and posting messages, window procedures, the default procedure and registered
+// message numbers.
+#include "platform/ui/backend.h"
+#include "platform/ui/cursors.h"
+#include "platform/ui/message_records.h"
+#include "platform/ui/window_system_state.h"
+
+#include <map>
+
+namespace gw {
+
+using namespace detail;
+
+LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return 0;
+    std::shared_ptr<const TWndProc> proc = r->Proc;
+    return (*proc)(Wnd, Msg, WParam, LParam);
+}
+
+bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    TState& s = State();
+    bool uiThread = std::this_thread::get_id() == s.UiThread;
+    if (Wnd && uiThread && !IsWindow(Wnd)) return false;
+    {
+        std::lock_guard<std::mutex> lock(s.PostLock);
+        TMsg m;
+        m.hwnd = Wnd;
+        m.message = Msg;
+        m.wParam = WParam;
+        m.lParam = LParam;
+        s.Posted.push_back(m);
+    }
+    if (!uiThread && HasBackend()) Backend().WakeUp();
+    return true;
+}
+
+void PostQuitMessage(Integer ExitCode) { PostMessage(0, WM_QUIT, WPARAM(ExitCode), 0); }
+
+LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return 0;
+    switch (Msg) {
+    case WM_SETCURSOR:
+        if (r->Parent && SendMessage(r->Parent, Msg, WParam, LParam)) return 1;
+        if (!r->Parent && HasBackend()) Backend().SetCursorShape(crArrow);
+        return 0;
+    case WM_MOUSEACTIVATE:
+        if (r->Parent) {
+            if (LRESULT a = SendMessage(r->Parent, Msg, WParam, LParam)) return a;
+            return 0;
+        }
+        return (r->ExStyle & WS_EX_NOACTIVATE) ? MA_NOACTIVATE : MA_ACTIVATE;
+    case WM_MOUSEWHEEL:
+    case WM_CONTEXTMENU: return r->Parent ? SendMessage(r->Parent, Msg, WParam, LParam) : 0;
+    case WM_RBUTTONUP: {
+        TPoint p = ClientToScreen(Wnd, LParamToPoint(LParam));
+        SendMessage(Wnd, WM_CONTEXTMENU, Wnd, MakeLParam(p.X, p.Y));
+        return 0;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (WParam == VK_APPS) SendMessage(Wnd, WM_CONTEXTMENU, Wnd, MakeLParam(-1, -1));
+        return 0;
+    case WM_ACTIVATE:
+        if ((WParam & 0xFFFF) != WA_INACTIVE && State().Active == Wnd && !IsWithin(State().Focus, Wnd)) SetFocus(Wnd);
+        return 0;
+    case WM_PAINT: ValidateRect(Wnd, nullptr); return 0;
+    case WM_CLOSE: DestroyWindow(Wnd); return 0;
+    case WM_CANCELMODE:
+        if (State().Capture == Wnd) ReleaseCapture();
+        return 0;
+    case WM_SETREDRAW: r->Redraw = WParam != 0; return 0;
+    case WM_NCPAINT: DrawScrollBars(Wnd); return 0;
+    case WM_SETTEXT: SetWindowText(Wnd, LParam ? String(reinterpret_cast<const Char*>(LParam)) : String()); return 1;
+    default: return 0;
+    }
+}
+
+LRESULT CallWindowProc(const TWndProc& Proc, HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    return Proc ? Proc(Wnd, Msg, WParam, LParam) : DefWindowProc(Wnd, Msg, WParam, LParam);
+}
+
+TWndProc GetWindowProc(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r ? *r->Proc : TWndProc();
+}
+
+TWndProc SetWindowProc(HWND Wnd, TWndProc Proc)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return {};
+    TWndProc old = *r->Proc;
+    r->Proc = std::make_shared<const TWndProc>(Proc ? std::move(Proc) : TWndProc(DefWindowProc));
+    return old;
+}
+
+namespace {
+struct TRegisteredNames {
+    std::mutex Lock;
+    std::map<String, UINT> Numbers;  // by name in upper case
+    std::vector<String> Names;  // by number - RegisteredMessageBase, as first given
+};
+TRegisteredNames& RegisteredNames()
+{
+    static TRegisteredNames names;
+    return names;
+}
+}  // namespace
+
+UINT RegisterWindowMessage(StringView Name)
+{
+    TRegisteredNames& r = RegisteredNames();
+    String key(Name);
+    for (Char& c : key)
+        if (c < 128) c = Char(std::toupper(int(c)));
+    std::lock_guard<std::mutex> guard(r.Lock);
+    auto it = r.Numbers.find(key);
+    if (it != r.Numbers.end()) return it->second;
+    UINT id = RegisteredMessageBase + UINT(r.Numbers.size());
+    r.Numbers.emplace(key, id);
+    r.Names.emplace_back(Name);
+    return id;
+}
+
+String RegisteredMessageName(UINT Msg)
+{
+    TRegisteredNames& r = RegisteredNames();
+    std::lock_guard<std::mutex> guard(r.Lock);
+    if (Msg < RegisteredMessageBase || Msg - RegisteredMessageBase >= r.Names.size()) return {};
+    return r.Names[Msg - RegisteredMessageBase];
+}
+
+}  // namespace gw
