@@ -21,6 +21,8 @@
 namespace gw::test {
 namespace {
 
+TFParGen* Variant_Window(THarness& H, Integer Model);
+
 class ParGenWindowTest : public ProgramFixture {
 protected:
     // Starts the program with the configuration "Plant" open.
@@ -380,6 +382,23 @@ TEST_F(ParGenWindowTest, TheWheelOverThePanelsScrollsThemByTheSystemsLinesPerNot
         for (int i = 0; i < 20; ++i) h.Wheel(form->CPG, 1);
         EXPECT_EQ(bar->Position(), 0);
     });
+}
+
+TEST_F(ParGenWindowTest, TheWheelOverThePanelsScrollsThemEvenFromAFocusedComboBox)
+{
+    // A model whose panel has combo boxes: the window takes the wheel before the combo would
+    // change its choice.
+    TFParGen* serial = Variant_Window(h, 52817);
+    TScopeExit free([serial] { delete serial; });
+    serial->SetClientHeight(250);
+    h.ProcessMessages();
+    auto* baud = dynamic_cast<TComboBox*>(serial->FindComponent(u"CB_Serial_Baudrate"));
+    baud->SetFocus();
+    const Integer chosen = baud->ItemIndex();
+    h.Wheel(serial->CPG, -1);
+    EXPECT_EQ(serial->CPG->VertScrollBar()->Position(),
+              Mouse->WheelScrollLines() * serial->CPG->VertScrollBar()->Increment);
+    EXPECT_EQ(baud->ItemIndex(), chosen);
 }
 
 TEST_F(ParGenWindowTest, TheLayoutOfThisModel)
