@@ -6,6 +6,7 @@
 #include "core/main_window.h"
 #include "core/new_project_window.h"
 #include "core/open_conf_window.h"
+#include "core/par_gen_window.h"
 #include "core/soft_options_window.h"
 #include "platform/runtime/scope.h"
 #include "platform/ui/application.h"
@@ -56,7 +57,7 @@ const TWindowFactories& Program_Window_Factories()
         Create_Window<TFOpenConf, &FOpenConf>,  // pwOpenConf
         Create_Window<TFAbout, &FAbout>,  // pwAbout
         Create_Window<TFSoftOptions, &FSoftOptions>,  // pwSoftOptions
-        nullptr,  // pwParGen
+        Create_Window<TFParGen, &FParGen>,  // pwParGen
         nullptr,  // pwEtherNetIP_Master_Access
         nullptr,  // pwProfinetFileName
         Create_Window<TFBoot, &FBoot>,  // pwBoot

@@ -5,6 +5,7 @@
 #include "core/about_window.h"
 #include "core/new_project_window.h"
 #include "core/open_conf_window.h"
+#include "core/par_gen_window.h"
 #include "core/soft_options_window.h"
 #include "imagebutton/img_button.h"
 #include "platform/controls/image.h"
@@ -193,7 +194,8 @@ TEST_F(MainWindowTest, TheRealWindowsFollowALanguageChangeAndTheAboutWindowDoesN
     EXPECT_EQ(main->Window(pwNew_Project), FNew_Project);
     EXPECT_EQ(main->Window(pwOpenConf), FOpenConf);
     EXPECT_EQ(main->Window(pwSoftOptions), FSoftOptions);
-    EXPECT_EQ(main->Window(pwParGen), nullptr);
+    EXPECT_EQ(main->Window(pwParGen), FParGen);
+    EXPECT_EQ(FParGen->Caption(), u"Set Communication");  // the language file holds none of its texts
     EXPECT_EQ(Application->MainForm(), main);
 }
 

@@ -31,7 +31,7 @@ const DispatchCase Dispatch_Cases[] = {
     {sbClose, Closed, Closed, Closed},
     {sbInfo, "TFAbout", "TFAbout", "TFAbout"},
     {sbOpz, "TFSoftOptions", "TFSoftOptions", "TFSoftOptions"},
-    {sbPrm_Gen, Refused, "TFParGen", Nothing},
+    {sbPrm_Gen, Refused, "TFParGen", "TFParGen"},
     {sbEtherNetIP_Access, Refused, "TFEtherNetIP_Master_Access", Nothing},
     {sbPROFIBUS_GSD, Refused, Nothing, Nothing},
     {sbCAN_Rec_Frame, Refused, "TFReceiveCAN", Nothing},
