@@ -462,7 +462,10 @@ cairo_surface_t* TGtkBackend::ShownPixels(TNative& N)
 {
     if (!N.Layer) return N.Surface.get();
     if (!N.Shown) {
-        N.Shown = LayeredWindowPixels(*N.Layer, N.Surface.get(), N.Bounds.Width(), N.Bounds.Height());
+        TWindowLayer layer = *N.Layer;
+        // Nothing blends a constant opacity without compositing: what it paints shows as painted.
+        if (!N.RgbaVisual && layer.Alpha > 0) layer.Alpha = 255;
+        N.Shown = LayeredWindowPixels(layer, N.Surface.get(), N.Bounds.Width(), N.Bounds.Height());
         if (!N.RgbaVisual) N.Shown = OpaqueCopy(N.Shown.get());
     }
     return N.Shown.get();

@@ -6,8 +6,8 @@
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/canvas.h"
 #include "platform/runtime/convert.h"
-#include "platform/runtime/unicode.h"
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/unicode.h"
 #include "platform/ui/forms.h"
 #include "tests/support/test_support.h"
 
@@ -47,8 +47,7 @@ protected:
         c.Brush()->SetStyle(bsClear);
         for (Integer row = 0; row * CellHeight < Height(); ++row)
             for (Integer col = 0; col * CellWidth < Width(); ++col)
-                c.TextOut(col * CellWidth + 4, row * CellHeight + 3,
-                          u"R" + IntToStr(row) + u" C" + IntToStr(col));
+                c.TextOut(col * CellWidth + 4, row * CellHeight + 3, u"R" + IntToStr(row) + u" C" + IntToStr(col));
     }
 };
 
