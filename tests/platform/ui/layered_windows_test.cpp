@@ -450,7 +450,6 @@ protected:
     {
         TForm::CreateParams(P);
         P.Style = WS_POPUP | WS_DISABLED | WS_BORDER;
-        P.ExStyle |= WS_EX_LAYERED;
     }
 };
 
@@ -460,9 +459,13 @@ TEST_F(LayeredWindows, AFormThatCannotBeActivatedShowsTranslucentAndLeavesTheFoc
     image->SetBorderStyle(bsNone);
     image->SetBounds(150, 150, 40, 20);
     image->SetColor(clRed);
+    image->SetAlphaBlendValue(192);
+    image->SetAlphaBlend(true);
     image->Show();
-    ASSERT_TRUE(SetLayeredWindowAttributes(image->Handle(), 0, 192, LWA_ALPHA));
     h.ProcessMessages();
+    EXPECT_TRUE(GetWindowExStyle(image->Handle()) & WS_EX_LAYERED);
+    ASSERT_TRUE(Native(image->Handle()).Layer);
+    EXPECT_EQ(Native(image->Handle()).Layer->Alpha, 192);
     EXPECT_TRUE(h.Log.Take().empty()) << "the focused control hears nothing";
     EXPECT_EQ(GetActiveWindow(), form->Handle());
     EXPECT_EQ(GetFocus(), a->Handle());
@@ -473,6 +476,14 @@ TEST_F(LayeredWindows, AFormThatCannotBeActivatedShowsTranslucentAndLeavesTheFoc
     ClickAt({160, 160});
     EXPECT_EQ(GetActiveWindow(), form->Handle()) << "a click on it does not activate it";
     EXPECT_EQ(GetFocus(), a->Handle());
+
+    // The opacity follows the property; without alpha blending the form is opaque again.
+    image->SetAlphaBlendValue(64);
+    EXPECT_EQ(Native(image->Handle()).Layer->Alpha, 64);
+    image->SetAlphaBlend(false);
+    EXPECT_FALSE(GetWindowExStyle(image->Handle()) & WS_EX_LAYERED);
+    EXPECT_FALSE(Native(image->Handle()).Layer);
+    EXPECT_EQ(ScreenAt(160, 160), 0xFF0000u);
 }
 
 }  // namespace
