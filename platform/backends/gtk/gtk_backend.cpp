@@ -224,8 +224,10 @@ struct TGtkCallbacks {
         TRect b = Rect(x, y, x + E->width, y + E->height);
         if (b == n->Bounds) return FALSE;
         // The user or the window manager moved or sized the window: the window system follows.
-        if (b.Width() != n->Bounds.Width() || b.Height() != n->Bounds.Height())
+        if (b.Width() != n->Bounds.Width() || b.Height() != n->Bounds.Height()) {
             n->Surface = NewSurface(b.Width(), b.Height(), n->Surface.get());
+            n->Shown.reset();
+        }
         n->Bounds = b;
         HWND wnd = n->Wnd;
         n->Self->Defer([wnd, b] {
@@ -455,7 +457,11 @@ void TGtkBackend::Recreate(TNative& N)
     const bool visible = N.Visible;
     Unrealize(N);
     N.Visible = false;
-    if (visible) WindowShown(N.Wnd, true);
+    if (!visible) return;
+    WindowShown(N.Wnd, true);
+    // The display's focus went with the old GTK window: the active window takes it back.
+    const HWND active = GetActiveWindow();
+    if (active && FocusHolder(active) == N.Wnd) WindowActivated(active);
 }
 
 cairo_surface_t* TGtkBackend::ShownPixels(TNative& N)

@@ -674,6 +674,25 @@ TEST_F(GtkBackendOnXvfb, UnderACompositorALayeredWindowIsBlendedByItsAlpha)
     ASSERT_EQ(Xdotool({"mousemove", "155", "155"}), 0);
     EXPECT_EQ(XWindowUnderPointer(), XidOf(w));
 
+    // A window shown before it was made layered gets a GTK window with the RGBA visual anew,
+    // keeping the activation.
+    HWND form = MakeWindow(u"Translucent", Bounds(250, 150, 100, 100), 0x0000FF);
+    ASSERT_TRUE(ShownOnScreen({300, 200}, 0x0000FF));
+    SetWindowExStyle(form, GetWindowExStyle(form) | WS_EX_LAYERED);
+    ASSERT_TRUE(SetLayeredWindowAttributes(form, 0, 128, LWA_ALPHA));
+    ASSERT_TRUE(PumpUntil([&] {
+        GtkWidget* t = GtkWindowTitled("Translucent");
+        return t && gtk_widget_get_window(t) &&
+            gdk_window_get_visual(gtk_widget_get_window(t)) == gdk_screen_get_rgba_visual(gdk_screen_get_default());
+    }));
+    EXPECT_TRUE(PumpUntil([&] {
+        TImage shot = Screenshot(Server().Display(), file);
+        const uint32_t v = shot ? PixelAt(shot.get(), 300, 200) : 0;
+        return (v & 0xFF) == 0xFF && ((v >> 16) & 0xFF) >= 0x7E && ((v >> 16) & 0xFF) <= 0x80;
+    })) << "half blue over the white window below";
+    EXPECT_TRUE(PumpUntil([] { return gtk_window_is_active(GTK_WINDOW(GtkWindowTitled("Translucent"))); }));
+    EXPECT_EQ(GetActiveWindow(), form);
+
     compositor.Stop();
     EXPECT_TRUE(PumpUntil([] { return !TGtkBackend::Composited(); }));
 }
