@@ -8,7 +8,7 @@ PACKAGES=(
   libpugixml-dev libcairo2-dev libpango1.0-dev libgtk-3-dev
   libjpeg62-turbo-dev libjpeg-turbo-progs libcurl4-openssl-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xdotool imagemagick libxml2-utils python3 xdg-utils
+  xvfb xdotool xcompmgr imagemagick libxml2-utils python3 xdg-utils
   clang libclang-rt-14-dev
 )
 

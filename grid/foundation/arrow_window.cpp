@@ -36,6 +36,13 @@ void TArrowWindow::CreateParams(TCreateParams& Params)
     Params.Style = WS_POPUP;
 }
 
+void TArrowWindow::CreateWnd()
+{
+    TPanel::CreateWnd();
+    const TRegion shape = ArrowRegion();
+    SetWindowRgn(Handle(), &shape, true);
+}
+
 void TArrowWindow::Paint()
 {
     TCanvas& c = *Canvas();

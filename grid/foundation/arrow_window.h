@@ -30,6 +30,8 @@ public:
 protected:
     // Exactly WS_POPUP: no other style bit.
     void CreateParams(TCreateParams& Params) override;
+    // The window is cut to the arrow: it shows and takes the mouse only there.
+    void CreateWnd() override;
     // Fills the window in its colour.
     void Paint() override;
 

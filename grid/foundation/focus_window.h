@@ -1,8 +1,9 @@
 // The focus frame of a grid: a soft, semi-transparent rounded frame in a window of its own,
 // around the cell being edited, and the option that turns it on.
 //
-// The grid shows it as a layered window: FocusFrameBounds places the window around the cell,
-// CreateFocusFrameMask makes its image and FocusFrameRegion keeps it off the cell itself.
+// The frame is a layered window: FocusFrameBounds places it around the cell,
+// CreateFocusFrameMask makes its picture (ApplyAlphaMaskToWindow gives it to the window) and
+// FocusFrameRegion keeps it off the cell itself, for the eye and for the mouse.
 #pragma once
 
 #include "grid/foundation/alpha_mask.h"
@@ -27,6 +28,14 @@ public:
     explicit TGridFocusWindow(TComponent* AOwner);
     String ClassName() const override { return u"TGridFocusWindow"; }
 
+    // Shows the frame around a cell (screen coordinates): hidden, given the frame's picture and
+    // shape for the cell's size, placed and shown without activation; the focus stays where it
+    // is.
+    void ShowAround(const TRect& ScreenCell);
+    // Follows the cell (screen coordinates) while the frame is shown; a cell of another size
+    // gets a frame of its size.
+    void MoveAround(const TRect& ScreenCell);
+
 protected:
     // Exactly WS_POPUP | WS_DISABLED, extended WS_EX_TOPMOST | WS_EX_TOOLWINDOW.
     void CreateParams(TCreateParams& Params) override;
@@ -50,5 +59,10 @@ TRegion FocusFrameRegion(const TRect& CellRect);
 // The frame's image for a window of Width x Height: the colour under a blurred rounded outline,
 // with the frame's opacity.
 void CreateFocusFrameMask(TGridAlphaMask& Mask, Integer Width, Integer Height);
+
+// Makes Wnd a layered window showing the mask's pixels under its opacity: the window takes the
+// mask's size and keeps its place; true when the picture was taken. A mask of height 0 changes
+// nothing (false).
+bool ApplyAlphaMaskToWindow(HWND Wnd, TGridAlphaMask& Mask);
 
 }  // namespace gw

@@ -1,11 +1,13 @@
 // What a display must provide to the window system: native windows, time, waiting, clipboard.
 #pragma once
 
+#include "platform/graphics/colour.h"
 #include "platform/graphics/geometry.h"
 #include "platform/ui/messages.h"
 
 #include <cairo.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,24 @@ namespace gw {
 
 struct TFileDialogRequest;
 struct TMenuEntry;
+class TRegion;
+
+using TSurfaceRef = std::shared_ptr<cairo_surface_t>;
+
+// How a layered window shows (WS_EX_LAYERED; see UpdateLayeredWindow in window_system.h).
+struct TWindowLayer {
+    // The picture it was given: ARGB32, premultiplied, key and opacity applied, placed at the
+    // window's top-left (transparent beyond it). nullptr: the window shows what it paints,
+    // with Alpha over all of it and its pixels of Key (when HasKey) transparent.
+    TSurfaceRef Image;
+    Byte Alpha = 255;
+    bool HasKey = false;
+    TColor Key = 0;
+};
+
+// What a layered window shows: ARGB32 premultiplied, Width x Height, from its layer and the
+// pixels it painted (RGB24 or ARGB32; nullptr: nothing painted yet, white).
+TSurfaceRef LayeredWindowPixels(const TWindowLayer& Layer, cairo_surface_t* Painted, Integer Width, Integer Height);
 
 // How a top-level window behaves towards activation.
 enum class TNativeKind {
@@ -56,6 +76,12 @@ public:
     // into it and then reports the changed rectangle with WindowPainted.
     virtual cairo_surface_t* WindowSurface(HWND Wnd) = 0;
     virtual void WindowPainted(HWND Wnd, const TRect& Area) = 0;
+
+    // The window became layered, or its layer changed (nullptr: it is not layered any more);
+    // the display shows it so from now on.
+    virtual void WindowLayerChanged(HWND Wnd, const TWindowLayer* Layer) = 0;
+    // Where the window shows and takes the mouse, in window coordinates (nullptr: all of it).
+    virtual void WindowShapeChanged(HWND Wnd, const TRegion* Shape) = 0;
 
     // The shape shown for the mouse pointer (a TCursor value).
     virtual void SetCursorShape(Integer Cursor) = 0;

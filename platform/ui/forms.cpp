@@ -72,7 +72,41 @@ void TCustomForm::CreateParams(TCreateParams& P)
     if (m_borderStyle != bsNone) P.Style |= WS_CAPTION;
     if (FormStyle == fsStayOnTop) P.ExStyle |= WS_EX_TOPMOST;
     if (m_borderStyle == bsToolWindow || m_borderStyle == bsSizeToolWin) P.ExStyle |= WS_EX_TOOLWINDOW;
+    if (m_alphaBlend) P.ExStyle |= WS_EX_LAYERED;
     P.WndParent = ParentWindow();
+}
+
+void TCustomForm::CreateWnd()
+{
+    TWinControl::CreateWnd();
+    if (m_alphaBlend) ApplyAlphaBlend();
+}
+
+void TCustomForm::SetAlphaBlend(bool Value)
+{
+    if (m_alphaBlend == Value) return;
+    m_alphaBlend = Value;
+    ApplyAlphaBlend();
+}
+
+void TCustomForm::SetAlphaBlendValue(Byte Value)
+{
+    if (m_alphaBlendValue == Value) return;
+    m_alphaBlendValue = Value;
+    if (m_alphaBlend) ApplyAlphaBlend();
+}
+
+void TCustomForm::ApplyAlphaBlend()
+{
+    const HWND h = HandleIfAllocated();
+    if (!h) return;
+    const Cardinal ex = GetWindowExStyle(h);
+    if (!m_alphaBlend) {
+        SetWindowExStyle(h, ex & ~Cardinal(WS_EX_LAYERED));
+        return;
+    }
+    SetWindowExStyle(h, ex | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(h, 0, m_alphaBlendValue, LWA_ALPHA);
 }
 
 void TCustomForm::Dispatch(TMessage& M)

@@ -90,6 +90,12 @@ public:
     TPosition Position = poDesigned;
     TFormStyle FormStyle = fsNormal;
     bool KeyPreview = false;
+    // Translucency: with AlphaBlend the whole form is AlphaBlendValue / 255 opaque (a layered
+    // window given that opacity); each setter applies at once to a form that has its window.
+    bool AlphaBlend() const { return m_alphaBlend; }
+    void SetAlphaBlend(bool Value);
+    Byte AlphaBlendValue() const { return m_alphaBlendValue; }
+    void SetAlphaBlendValue(Byte Value);
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -103,6 +109,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
     virtual void DoShow();
     virtual void DoHide();
     virtual void DoClose(TCloseAction& Action);
@@ -117,6 +124,7 @@ protected:
 private:
     friend class TWinControl;
     void ShowWindowNow(bool Visible);
+    void ApplyAlphaBlend();
 
     TWinControl* m_activeControl = nullptr;
     TWinControl* m_focusedControl = nullptr;
@@ -125,6 +133,8 @@ private:
     bool m_placed = false;
     TFormState m_formState = 0;
     TFormBorderStyle m_borderStyle = bsSizeable;
+    bool m_alphaBlend = false;
+    Byte m_alphaBlendValue = 255;
     Integer m_focusCount = 0;
 };
 

@@ -2,6 +2,7 @@
 // invalidation and input, on one user-interface thread, the same on every back end.
 #pragma once
 
+#include "platform/graphics/colour.h"
 #include "platform/graphics/geometry.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/scroll_bar_painter.h"
@@ -12,6 +13,9 @@
 #include <vector>
 
 namespace gw {
+
+class TCanvas;
+class TRegion;
 
 // A window procedure. Subclassing replaces it with SetWindowProc and calls the previous one
 // through CallWindowProc.
@@ -35,6 +39,7 @@ enum : Cardinal {
     WS_EX_TOPMOST = 0x00000008,
     WS_EX_TRANSPARENT = 0x00000020,
     WS_EX_TOOLWINDOW = 0x00000080,
+    WS_EX_LAYERED = 0x00080000,
     WS_EX_NOACTIVATE = 0x08000000,
 };
 // Class style bits.
@@ -141,7 +146,8 @@ TRect GetWindowRect(HWND Wnd);  // screen coordinates
 TRect GetClientRect(HWND Wnd);
 TPoint ClientToScreen(HWND Wnd, TPoint P);
 TPoint ScreenToClient(HWND Wnd, TPoint P);
-// The topmost visible window under a screen point; disabled child windows are transparent.
+// The topmost visible window under a screen point; disabled child windows are transparent, and
+// so is a top-level window outside its shape and where a layered window lets the mouse through.
 HWND WindowFromPoint(TPoint ScreenPoint);
 
 // --- focus, activation, capture --------------------------------------------------------------
@@ -189,6 +195,45 @@ void ReleaseWindowPixels(HWND Wnd, const TWindowPixels& Pixels);
 // Counters for tests: paints dispatched and invalidations recorded since the start.
 Cardinal PaintCount();
 Cardinal InvalidateCount();
+
+// --- layered windows and shapes ------------------------------------------------------------
+// A top-level window with WS_EX_LAYERED is shown either from a picture it is given
+// (UpdateLayeredWindow: per-pixel alpha) or from what it paints, with a constant opacity and a
+// colour key over it (SetLayeredWindowAttributes); once given attributes it takes no picture
+// until WS_EX_LAYERED is cleared and set again. Until either call it shows what it paints.
+// The mouse falls through its pixels of alpha 0 and its keyed pixels, and through the whole
+// window when WS_EX_TRANSPARENT is set too.
+enum : Cardinal { ULW_COLORKEY = 0x1, ULW_ALPHA = 0x2, ULW_OPAQUE = 0x4 };
+enum : Cardinal { LWA_COLORKEY = 0x1, LWA_ALPHA = 0x2 };
+enum : Byte { AC_SRC_OVER = 0x00, AC_SRC_ALPHA = 0x01 };
+
+struct TBlendFunction {
+    Byte BlendOp = AC_SRC_OVER;
+    Byte BlendFlags = 0;
+    Byte SourceConstantAlpha = 255;
+    Byte AlphaFormat = AC_SRC_ALPHA;  // AC_SRC_ALPHA: the source's pixels carry alpha
+};
+
+// Gives a layered top-level window its picture: Size pixels of SourceDC from SourcePos (logical,
+// default (0, 0)), whose colours are premultiplied by their alpha. ULW_ALPHA applies Blend (the
+// pixels' alpha with AC_SRC_ALPHA, times SourceConstantAlpha / 255), ULW_COLORKEY makes pixels
+// of Key transparent, ULW_OPAQUE (or no flag) shows the pixels as they are. DestPos (screen)
+// and Size move and size the window; nullptr keeps them, and without SourceDC only the position
+// and the blend change, over the picture it has. DestDC is not used (the screen). False, with
+// nothing changed, for a child window, a window without WS_EX_LAYERED or with attributes, a
+// size of 0, a source rectangle outside the source's pixels, or unknown flags.
+bool UpdateLayeredWindow(HWND Wnd, TCanvas* DestDC, const TPoint* DestPos, const TSize* Size, TCanvas* SourceDC,
+                         const TPoint* SourcePos, TColor Key, const TBlendFunction* Blend, Cardinal Flags);
+// Shows a layered top-level window from what it paints: LWA_ALPHA with the opacity Alpha / 255,
+// LWA_COLORKEY with its pixels of Key transparent. False for a child window, a window without
+// WS_EX_LAYERED or unknown flags.
+bool SetLayeredWindowAttributes(HWND Wnd, TColor Key, Byte Alpha, Cardinal Flags);
+// Limits where a top-level window shows and takes the mouse to Region (window coordinates; the
+// window keeps a copy); nullptr gives it its whole rectangle again. Redraw shows the change at
+// once. False for a child window or a handle that is not a window.
+bool SetWindowRgn(HWND Wnd, const TRegion* Region, bool Redraw);
+// The shape SetWindowRgn gave; false when the window has none.
+bool GetWindowRgn(HWND Wnd, TRegion& Region);
 
 // --- window scroll bars ------------------------------------------------------------------------
 // A window with WS_VSCROLL / WS_HSCROLL has a bar along its right / bottom edge, outside its

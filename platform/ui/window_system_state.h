@@ -2,16 +2,35 @@
 // queue, input, focus, paint, scroll bars); internal to platform/ui's window_*.cpp files.
 #pragma once
 
+#include "platform/graphics/region.h"
+#include "platform/ui/backend.h"
 #include "platform/ui/window_system.h"
 
 #include <array>
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <unordered_map>
 
 namespace gw::detail {
+
+// How a layered window is shown (window_layers.cpp).
+enum class TLayerMode {
+    Painted,  // not layered, or layered and given nothing yet: what it paints
+    Picture,  // UpdateLayeredWindow: the picture in Look.Image
+    Attributes,  // SetLayeredWindowAttributes: what it paints, under Layer's opacity and key
+};
+
+// What UpdateLayeredWindow was given last, kept so that a call without a source changes the
+// blend over the same pixels.
+struct TLayerPicture {
+    TSurfaceRef Source;  // ARGB32 copy of the source's pixels, premultiplied as given
+    TColor Key = 0;
+    TBlendFunction Blend;
+    Cardinal Flags = 0;
+};
 
 struct TWindowRecord {
     HWND Handle = 0;
@@ -29,6 +48,11 @@ struct TWindowRecord {
     bool UpdateErase = false;
     // The frame needs WM_NCPAINT after the next paint (an invalid area reached the edge).
     bool FrameDirty = false;
+    // Where a top-level window shows and takes the mouse (SetWindowRgn), window coordinates.
+    std::optional<TRegion> Shape;
+    TLayerMode LayerMode = TLayerMode::Painted;
+    TLayerPicture Picture;
+    TWindowLayer Layer;  // what the display is told
     TScrollInfo Scroll[2];  // SB_HORZ, SB_VERT
     TScrollBarPaint ScrollBarPaint;  // empty: the classic painter
     TRect Update;
@@ -120,6 +144,12 @@ TPoint OffsetInTopLevel(HWND Wnd);
 TRect VisibleClientRect(HWND Wnd, bool WholeWindow = false);
 void BringToTop(TWindowRecord& r);
 void InvalidateInParent(TWindowRecord& r);
+
+// --- layered windows and shapes (window_layers.cpp) ---
+// Whether a point of the window (window coordinates, inside its rectangle) takes the mouse.
+bool TakesMouseAt(const TWindowRecord& r, TPoint P);
+// The extended style changed: clearing WS_EX_LAYERED ends the layer.
+void LayeredStyleChanged(TWindowRecord& r, Cardinal OldExStyle);
 
 // --- the queue (message_queue.cpp) ---
 Cardinal Now();

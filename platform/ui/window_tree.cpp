@@ -110,6 +110,16 @@ void CollectSubtree(HWND Wnd, std::vector<HWND>& Out)
         for (HWND c : r->Children) CollectSubtree(c, Out);
 }
 
+// How the display treats a new top-level window. A pop-up that cannot be activated - one with
+// WS_EX_NOACTIVATE, or one created disabled (a focus frame, a drag image) - is shown as an
+// overlay that never takes the display's focus or the pointer.
+TNativeKind NativeKindOf(Cardinal Style, Cardinal ExStyle)
+{
+    if (ExStyle & WS_EX_NOACTIVATE) return TNativeKind::NonActivatingPopup;
+    if (!(Style & WS_POPUP)) return TNativeKind::Normal;
+    return (Style & WS_DISABLED) ? TNativeKind::NonActivatingPopup : TNativeKind::ActivatingPopup;
+}
+
 void NotifyBackendShown(TWindowRecord& r, bool Visible)
 {
     if (IsTopLevel(r) && HasBackend()) Backend().WindowShown(r.Handle, Visible);
@@ -142,12 +152,7 @@ HWND CreateWindow(const TCreateWindowParams& P)
     s.Windows.emplace(h, std::move(rec));
     SiblingList(r).insert(SiblingList(r).begin(), h);
     BringToTop(r);
-    if (!child && HasBackend()) {
-        TNativeKind kind = (P.ExStyle & WS_EX_NOACTIVATE) ? TNativeKind::NonActivatingPopup
-            : (P.Style & WS_POPUP)                        ? TNativeKind::ActivatingPopup
-                                                          : TNativeKind::Normal;
-        Backend().WindowCreated(h, kind, r.Owner, r.Bounds);
-    }
+    if (!child && HasBackend()) Backend().WindowCreated(h, NativeKindOf(P.Style, P.ExStyle), r.Owner, r.Bounds);
     SendMessage(h, WM_CREATE, 0, 0);
     if (Find(h) && (Find(h)->Style & WS_VISIBLE)) {
         InvalidateRect(h, nullptr, true);
@@ -285,7 +290,11 @@ Cardinal GetWindowExStyle(HWND Wnd)
 
 void SetWindowExStyle(HWND Wnd, Cardinal ExStyle)
 {
-    if (TWindowRecord* r = Find(Wnd)) r->ExStyle = ExStyle;
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return;
+    const Cardinal old = r->ExStyle;
+    r->ExStyle = ExStyle;
+    LayeredStyleChanged(*r, old);
 }
 
 Cardinal GetClassStyle(HWND Wnd)
@@ -441,7 +450,9 @@ HWND WindowFromPoint(TPoint P)
     for (HWND t : State().TopLevels) {
         TWindowRecord* r = Find(t);
         if (!r || !(r->Style & WS_VISIBLE) || !PtInRect(r->Bounds, P)) continue;
-        return ChildAt(*r, {P.X - r->Bounds.Left, P.Y - r->Bounds.Top});
+        const TPoint local{P.X - r->Bounds.Left, P.Y - r->Bounds.Top};
+        if (!TakesMouseAt(*r, local)) continue;
+        return ChildAt(*r, local);
     }
     return 0;
 }

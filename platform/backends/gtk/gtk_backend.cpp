@@ -31,6 +31,55 @@ TSurfacePtr NewSurface(Integer Width, Integer Height, cairo_surface_t* Old)
     return s;
 }
 
+// The pixels of a surface whose alpha is above 0, as a region.
+TRegion AlphaRegion(cairo_surface_t* S)
+{
+    TRegion region;
+    cairo_surface_flush(S);
+    const unsigned char* data = cairo_image_surface_get_data(S);
+    const int w = cairo_image_surface_get_width(S), h = cairo_image_surface_get_height(S);
+    const int stride = cairo_image_surface_get_stride(S);
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(data + std::ptrdiff_t(y) * stride);
+        for (int x = 0; x < w;) {
+            if (!(row[x] >> 24)) {
+                ++x;
+                continue;
+            }
+            int end = x;
+            while (end < w && (row[end] >> 24)) ++end;
+            const cairo_rectangle_int_t run{x, y, end - x, 1};
+            cairo_region_union_rectangle(region.Handle(), &run);
+            x = end;
+        }
+    }
+    return region;
+}
+
+// Premultiplied pixels shown opaque: each colour as it is at full alpha.
+TSurfaceRef OpaqueCopy(cairo_surface_t* S)
+{
+    const int w = cairo_image_surface_get_width(S), h = cairo_image_surface_get_height(S);
+    TSurfaceRef out(cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h), cairo_surface_destroy);
+    cairo_surface_flush(S);
+    const unsigned char* from = cairo_image_surface_get_data(S);
+    unsigned char* to = cairo_image_surface_get_data(out.get());
+    const int fromStride = cairo_image_surface_get_stride(S), toStride = cairo_image_surface_get_stride(out.get());
+    for (int y = 0; y < h; ++y) {
+        const auto* in = reinterpret_cast<const uint32_t*>(from + std::ptrdiff_t(y) * fromStride);
+        auto* o = reinterpret_cast<uint32_t*>(to + std::ptrdiff_t(y) * toStride);
+        for (int x = 0; x < w; ++x) {
+            const uint32_t v = in[x], a = v >> 24;
+            uint32_t p = 0;
+            for (int shift = 0; a && shift < 24; shift += 8)
+                p |= std::min<uint32_t>(255, (((v >> shift) & 0xFF) * 255 + a / 2) / a) << shift;
+            o[x] = p;
+        }
+    }
+    cairo_surface_mark_dirty(out.get());
+    return out;
+}
+
 bool GtkOpened()
 {
     static const bool opened = [] {
@@ -59,8 +108,9 @@ struct TGtkCallbacks {
     static gboolean Draw(GtkWidget*, cairo_t* Cr, gpointer Data)
     {
         auto* n = static_cast<TNative*>(Data);
-        if (n->Surface) {
-            cairo_set_source_surface(Cr, n->Surface.get(), 0, 0);
+        cairo_surface_t* pixels = n->Layer ? n->Self->ShownPixels(*n) : n->Surface.get();
+        if (pixels) {
+            cairo_set_source_surface(Cr, pixels, 0, 0);
             cairo_set_operator(Cr, CAIRO_OPERATOR_SOURCE);
             cairo_paint(Cr);
         }
@@ -174,8 +224,10 @@ struct TGtkCallbacks {
         TRect b = Rect(x, y, x + E->width, y + E->height);
         if (b == n->Bounds) return FALSE;
         // The user or the window manager moved or sized the window: the window system follows.
-        if (b.Width() != n->Bounds.Width() || b.Height() != n->Bounds.Height())
+        if (b.Width() != n->Bounds.Width() || b.Height() != n->Bounds.Height()) {
             n->Surface = NewSurface(b.Width(), b.Height(), n->Surface.get());
+            n->Shown.reset();
+        }
         n->Bounds = b;
         HWND wnd = n->Wnd;
         n->Self->Defer([wnd, b] {
@@ -219,6 +271,12 @@ struct TGtkCallbacks {
 // --- lifetime ---------------------------------------------------------------------------------------
 
 bool TGtkBackend::DisplayAvailable() { return GtkOpened() && gdk_display_get_default() != nullptr; }
+
+bool TGtkBackend::Composited()
+{
+    GdkScreen* screen = gdk_screen_get_default();
+    return screen && gdk_screen_is_composited(screen) && gdk_screen_get_rgba_visual(screen);
+}
 
 TGtkBackend::TGtkBackend()
 {
@@ -350,10 +408,21 @@ void TGtkBackend::Realize(TNative& N)
     if (ex & WS_EX_TOOLWINDOW) gtk_window_set_skip_taskbar_hint(w, TRUE);
     if (ex & WS_EX_TOPMOST) gtk_window_set_keep_above(w, TRUE);
     if (popup) {
+        // A pop-up never takes the display's focus, not even when it appears: its owner keeps it
+        // (and passes keys on), or, for an overlay that cannot be activated, whoever had it.
         gtk_window_set_type_hint(
             w, N.Kind == TNativeKind::NonActivatingPopup ? GDK_WINDOW_TYPE_HINT_TOOLTIP : GDK_WINDOW_TYPE_HINT_COMBO);
         gtk_window_set_accept_focus(w, FALSE);
+        gtk_window_set_focus_on_map(w, FALSE);
     }
+    N.RgbaVisual = false;
+    if (N.Layer && Composited()) {
+        // The display blends the window's pixels by their alpha: the window needs an alpha channel.
+        gtk_widget_set_visual(N.Window, gdk_screen_get_rgba_visual(gdk_screen_get_default()));
+        gtk_widget_set_app_paintable(N.Window, TRUE);
+        N.RgbaVisual = true;
+    }
+    N.Shown.reset();
     if (TNative* owner = Find(GetTopLevelWindow(N.Owner)); owner && owner->Window)
         gtk_window_set_transient_for(w, GTK_WINDOW(owner->Window));
     gtk_window_set_default_size(w, std::max(1, N.Bounds.Width()), std::max(1, N.Bounds.Height()));
@@ -380,6 +449,51 @@ void TGtkBackend::Realize(TNative& N)
     gtk_widget_realize(N.Window);
     gtk_widget_realize(N.Area);
     ApplyCursor(N);
+    ApplyShape(N);
+}
+
+void TGtkBackend::Recreate(TNative& N)
+{
+    const bool visible = N.Visible;
+    Unrealize(N);
+    N.Visible = false;
+    if (!visible) return;
+    WindowShown(N.Wnd, true);
+    // The display's focus went with the old GTK window: the active window takes it back.
+    const HWND active = GetActiveWindow();
+    if (active && FocusHolder(active) == N.Wnd) WindowActivated(active);
+}
+
+cairo_surface_t* TGtkBackend::ShownPixels(TNative& N)
+{
+    if (!N.Layer) return N.Surface.get();
+    if (!N.Shown) {
+        TWindowLayer layer = *N.Layer;
+        // Nothing blends a constant opacity without compositing: what it paints shows as painted.
+        if (!N.RgbaVisual && layer.Alpha > 0) layer.Alpha = 255;
+        N.Shown = LayeredWindowPixels(layer, N.Surface.get(), N.Bounds.Width(), N.Bounds.Height());
+        if (!N.RgbaVisual) N.Shown = OpaqueCopy(N.Shown.get());
+    }
+    return N.Shown.get();
+}
+
+void TGtkBackend::ApplyShape(TNative& N)
+{
+    if (!N.Window) return;
+    const TRegion* shape = N.Shape ? &*N.Shape : nullptr;
+    std::optional<TRegion> seen;
+    if (N.Layer) {
+        // The mouse falls through what is transparent, as it does on a layered window; without
+        // compositing nothing else can show it transparent, so the window is cut to it too.
+        N.Shown.reset();
+        TSurfaceRef argb = LayeredWindowPixels(*N.Layer, N.Surface.get(), N.Bounds.Width(), N.Bounds.Height());
+        seen = AlphaRegion(argb.get());
+        if (shape) seen->Combine(*seen, *shape, RGN_AND);
+    }
+    const TRegion* input = seen ? &*seen : shape;
+    const TRegion* bounding = (seen && !N.RgbaVisual) ? &*seen : shape;
+    gtk_widget_shape_combine_region(N.Window, bounding ? bounding->Handle() : nullptr);
+    gtk_widget_input_shape_combine_region(N.Window, input ? input->Handle() : nullptr);
 }
 
 void TGtkBackend::GrabPointer(TNative& N)
@@ -420,7 +534,7 @@ void TGtkBackend::WindowShown(HWND Wnd, bool Visible)
         gtk_window_move(GTK_WINDOW(n->Window), n->Bounds.Left, n->Bounds.Top);
         gtk_window_resize(GTK_WINDOW(n->Window), std::max(1, n->Bounds.Width()), std::max(1, n->Bounds.Height()));
         gtk_widget_show_all(n->Window);
-        if (n->Kind == TNativeKind::ActivatingPopup) GrabPointer(*n);
+        if (n->Kind == TNativeKind::ActivatingPopup && GetActiveWindow() == Wnd) GrabPointer(*n);
     } else if (n->Window) {
         UngrabPointer(*n);
         gtk_widget_hide(n->Window);
@@ -434,6 +548,7 @@ void TGtkBackend::WindowMoved(HWND Wnd, const TRect& Bounds)
     bool resized = n->Bounds.Width() != Bounds.Width() || n->Bounds.Height() != Bounds.Height();
     n->Bounds = Bounds;
     if (resized && n->Surface) n->Surface = NewSurface(Bounds.Width(), Bounds.Height(), n->Surface.get());
+    if (resized && n->Layer) ApplyShape(*n);
     if (!n->Window) return;
     gtk_window_move(GTK_WINDOW(n->Window), Bounds.Left, Bounds.Top);
     if (resized) gtk_window_resize(GTK_WINDOW(n->Window), std::max(1, Bounds.Width()), std::max(1, Bounds.Height()));
@@ -460,7 +575,43 @@ void TGtkBackend::WindowPainted(HWND Wnd, const TRect& Area)
     TNative* n = Find(Wnd);
     if (!n || !n->Area) return;
     cairo_surface_flush(n->Surface.get());
+    if (n->Layer && !n->Layer->Image) {
+        // Shown from what it paints: the keyed pixels it painted are where it is transparent.
+        if (n->Layer->HasKey)
+            ApplyShape(*n);
+        else
+            n->Shown.reset();
+    }
     gtk_widget_queue_draw_area(n->Area, Area.Left, Area.Top, Area.Width(), Area.Height());
+}
+
+void TGtkBackend::WindowLayerChanged(HWND Wnd, const TWindowLayer* Layer)
+{
+    TNative* n = Find(Wnd);
+    if (!n) return;
+    if (Layer)
+        n->Layer = *Layer;
+    else
+        n->Layer.reset();
+    n->Shown.reset();
+    if (!n->Window) return;
+    if (n->Layer && !n->RgbaVisual && Composited()) {
+        Recreate(*n);
+        return;
+    }
+    ApplyShape(*n);
+    if (n->Area) gtk_widget_queue_draw(n->Area);
+}
+
+void TGtkBackend::WindowShapeChanged(HWND Wnd, const TRegion* Shape)
+{
+    TNative* n = Find(Wnd);
+    if (!n) return;
+    if (Shape)
+        n->Shape = *Shape;
+    else
+        n->Shape.reset();
+    ApplyShape(*n);
 }
 
 // --- activation ----------------------------------------------------------------------------------------
@@ -479,6 +630,11 @@ HWND TGtkBackend::FocusHolder(HWND Wnd) const
 
 void TGtkBackend::WindowActivated(HWND Wnd)
 {
+    // Only the active drop-down holds the pointer; an overlay shown meanwhile never does.
+    for (auto& [wnd, native] : m_windows)
+        if (wnd != Wnd) UngrabPointer(*native);
+    if (TNative* popup = Find(Wnd); popup && popup->Kind == TNativeKind::ActivatingPopup && popup->Visible)
+        GrabPointer(*popup);
     TNative* n = Find(FocusHolder(Wnd));
     if (!n || !n->Window || !n->Visible) return;
     if (gtk_window_is_active(GTK_WINDOW(n->Window))) return;

@@ -26,6 +26,10 @@ public:
 
     // True when a display can be opened (DISPLAY or WAYLAND_DISPLAY names one that answers).
     static bool DisplayAvailable();
+    // True when the display blends windows by their alpha (a compositing manager runs). Layered
+    // windows made meanwhile get an RGBA visual; without it their pixels of alpha above 0 show
+    // opaque and the window is cut to them, for the eye and for the mouse.
+    static bool Composited();
 
     // TBackend
     Cardinal TickCount() override;
@@ -40,6 +44,8 @@ public:
     void WindowCaptionChanged(HWND Wnd, const String& Caption) override;
     cairo_surface_t* WindowSurface(HWND Wnd) override;
     void WindowPainted(HWND Wnd, const TRect& Area) override;
+    void WindowLayerChanged(HWND Wnd, const TWindowLayer* Layer) override;
+    void WindowShapeChanged(HWND Wnd, const TRegion* Shape) override;
     void SetCursorShape(Integer Cursor) override;
     bool RunFileDialog(TFileDialogRequest& Request) override;
     UINT RunPopupMenu(const std::vector<TMenuEntry>& Items, TPoint ScreenPoint, HWND Owner) override;
@@ -59,6 +65,12 @@ private:
 
     TNative* Find(HWND Wnd) const;
     void Realize(TNative& N);
+    // Shows the window again with a new GTK window (another visual), as it was.
+    void Recreate(TNative& N);
+    // A layered window's pixels as they show (see TNative::Shown).
+    cairo_surface_t* ShownPixels(TNative& N);
+    // Gives the GTK window the shape and input shape of the window system's window.
+    void ApplyShape(TNative& N);
     void Unrealize(TNative& N);
     void GrabPointer(TNative& N);
     void UngrabPointer(TNative& N);

@@ -6,7 +6,10 @@
 
 #include <gtk/gtk.h>
 
+#include "platform/graphics/region.h"
+
 #include <memory>
+#include <optional>
 
 namespace gw {
 
@@ -26,8 +29,17 @@ struct TGtkBackend::TNative {
     TSurfacePtr Surface;
     GtkWidget* Window = nullptr;  // made when first shown
     GtkWidget* Area = nullptr;
-    // A shown drop-down holds the pointer, so that a press outside every window of ours is seen.
+    // An active drop-down holds the pointer, so that a press outside every window of ours is seen.
     bool PointerGrabbed = false;
+    // What the window system gave: where the window shows and takes the mouse (window
+    // coordinates; none: everywhere), and how a layered window shows.
+    std::optional<TRegion> Shape;
+    std::optional<TWindowLayer> Layer;
+    // The GTK window has the screen's RGBA visual: the display blends its pixels by their alpha.
+    bool RgbaVisual = false;
+    // A layered window's pixels as shown (ARGB32 premultiplied; RGB24 when the display does not
+    // composite), made when first drawn after a change.
+    TSurfaceRef Shown;
 };
 
 }  // namespace gw

@@ -95,6 +95,28 @@ void THeadlessBackend::WindowPainted(HWND Wnd, const TRect& /*Area*/)
     if (it != m_windows.end()) ++it->second.PaintedRects;
 }
 
+void THeadlessBackend::WindowLayerChanged(HWND Wnd, const TWindowLayer* Layer)
+{
+    auto it = m_windows.find(Wnd);
+    if (it == m_windows.end()) return;
+    ++it->second.LayerChanges;
+    if (Layer)
+        it->second.Layer = *Layer;
+    else
+        it->second.Layer.reset();
+}
+
+void THeadlessBackend::WindowShapeChanged(HWND Wnd, const TRegion* Shape)
+{
+    auto it = m_windows.find(Wnd);
+    if (it == m_windows.end()) return;
+    ++it->second.ShapeChanges;
+    if (Shape)
+        it->second.Shape = *Shape;
+    else
+        it->second.Shape.reset();
+}
+
 bool THeadlessBackend::ClipboardGet(UINT Format, std::string& Data) const
 {
     auto it = m_clipboard.find(Format);
@@ -145,6 +167,52 @@ void THeadlessBackend::SaveWindowToPng(HWND Wnd, const String& FileName)
     cairo_paint(cr);
     cairo_destroy(cr);
     SaveSurfaceToPng(part.get(), FileName);
+}
+
+}  // namespace gw
+
+namespace gw {
+
+TSurfaceRef THeadlessBackend::ComposeScreen(const TRect& Area)
+{
+    TSurfaceRef screen(
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(1, Area.Width()), std::max(1, Area.Height())),
+        cairo_surface_destroy);
+    cairo_t* cr = cairo_create(screen.get());
+    const TColor desktop = GetSysColor(COLOR_BACKGROUND);
+    cairo_set_source_rgb(cr, GetRValue(desktop) / 255.0, GetGValue(desktop) / 255.0, GetBValue(desktop) / 255.0);
+    cairo_paint(cr);
+    const std::vector<HWND> tops = GetTopLevelWindows();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+        auto native = m_windows.find(*it);
+        if (native == m_windows.end() || !native->second.Visible) continue;
+        UpdateWindow(*it);
+        const TNativeWindow& w = native->second;
+        const TRect b = w.Bounds;
+        cairo_surface_t* painted = WindowSurface(*it);
+        TSurfaceRef shown = w.Layer ? LayeredWindowPixels(*w.Layer, painted, b.Width(), b.Height()) : nullptr;
+        cairo_save(cr);
+        cairo_translate(cr, b.Left - Area.Left, b.Top - Area.Top);
+        if (w.Shape) {
+            for (Integer i = 0; i < w.Shape->RectCount(); ++i) {
+                const TRect part = w.Shape->RectAt(i);
+                cairo_rectangle(cr, part.Left, part.Top, part.Width(), part.Height());
+            }
+            cairo_clip(cr);
+        }
+        cairo_rectangle(cr, 0, 0, b.Width(), b.Height());
+        cairo_clip(cr);
+        cairo_set_source_surface(cr, shown ? shown.get() : painted, 0, 0);
+        cairo_paint(cr);
+        cairo_restore(cr);
+    }
+    cairo_destroy(cr);
+    return screen;
+}
+
+void THeadlessBackend::SaveScreenToPng(const TRect& Area, const String& FileName)
+{
+    SaveSurfaceToPng(ComposeScreen(Area).get(), FileName);
 }
 
 }  // namespace gw

@@ -2,6 +2,7 @@
 // in memory, and a hook that answers when the program waits for input no test will give.
 #pragma once
 
+#include "platform/graphics/region.h"
 #include "platform/runtime/clock.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/file_dialogs.h"
@@ -11,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <thread>
 
 namespace gw {
@@ -42,12 +44,23 @@ public:
         String Caption;
         std::shared_ptr<cairo_surface_t> Surface;
         Cardinal PaintedRects = 0;
+        // The last shape and layer the window system gave (none: the whole window, not
+        // layered), and how often each was given.
+        std::optional<TRegion> Shape;
+        std::optional<TWindowLayer> Layer;
+        Cardinal ShapeChanges = 0;
+        Cardinal LayerChanges = 0;
     };
     const TNativeWindow* NativeWindow(HWND Wnd) const;
     HWND ActiveNativeWindow() const { return m_active; }
     Integer CursorShape() const { return m_cursor; }
     // Writes the picture of a top-level window (or of the window holding a child) to a PNG.
     void SaveWindowToPng(HWND Wnd, const String& FileName);
+    // The screen as a person would see it within Area (screen coordinates, RGB24): the desktop,
+    // then every visible top-level window from the bottom of the z-order up, cut to its shape,
+    // layered windows blended by their alpha. Windows are painted first.
+    TSurfaceRef ComposeScreen(const TRect& Area);
+    void SaveScreenToPng(const TRect& Area, const String& FileName);
 
     // TBackend
     Cardinal TickCount() override { return m_now; }
@@ -61,6 +74,8 @@ public:
     void WindowCaptionChanged(HWND Wnd, const String& Caption) override;
     cairo_surface_t* WindowSurface(HWND Wnd) override;
     void WindowPainted(HWND Wnd, const TRect& Area) override;
+    void WindowLayerChanged(HWND Wnd, const TWindowLayer* Layer) override;
+    void WindowShapeChanged(HWND Wnd, const TRegion* Shape) override;
     void SetCursorShape(Integer Cursor) override { m_cursor = Cursor; }
     TRect ScreenRect() const override { return Rect(0, 0, 1920, 1080); }
     TRect WorkAreaRect() const override { return Rect(0, 0, 1920, 1040); }

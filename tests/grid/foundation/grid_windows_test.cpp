@@ -5,31 +5,115 @@
 #include "grid/foundation/focus_window.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/canvas.h"
+#include "platform/runtime/convert.h"
 #include "platform/runtime/exceptions.h"
+#include "platform/runtime/unicode.h"
 #include "platform/ui/forms.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace gw {
 namespace {
 
-// Stands in for the grid: a windowed control on a form.
+// Stands in for the grid: a windowed control painting cells of 64 x 20 pixels with their
+// row and column, grid lines between them.
+class TCellsStandIn : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    static constexpr Integer CellWidth = 64, CellHeight = 20;
+    TRect CellRect(Integer Col, Integer Row) const
+    {
+        return Bounds(Col * CellWidth, Row * CellHeight, CellWidth - 1, CellHeight - 1);
+    }
+
+protected:
+    void Paint() override
+    {
+        TCanvas& c = *Canvas();
+        c.Brush()->SetColor(clWhite);
+        c.FillRect(ClientRect());
+        c.Pen()->SetColor(clSilver);
+        for (Integer x = CellWidth - 1; x < Width(); x += CellWidth) {
+            c.MoveTo(x, 0);
+            c.LineTo(x, Height());
+        }
+        for (Integer y = CellHeight - 1; y < Height(); y += CellHeight) {
+            c.MoveTo(0, y);
+            c.LineTo(Width(), y);
+        }
+        c.Brush()->SetStyle(bsClear);
+        for (Integer row = 0; row * CellHeight < Height(); ++row)
+            for (Integer col = 0; col * CellWidth < Width(); ++col)
+                c.TextOut(col * CellWidth + 4, row * CellHeight + 3, u"R" + IntToStr(row) + u" C" + IntToStr(col));
+    }
+};
+
+// Stands in for the cell's editor: white with its text; logs its mouse presses and focus
+// changes as "<name> <message>".
+class TLoggedControl : public TCustomControl {
+public:
+    TLoggedControl(TComponent* AOwner, TEventLog& Log, std::string Name)
+        : TCustomControl(AOwner), m_log(Log), m_name(std::move(Name))
+    {
+        SetColor(clWhite);
+    }
+    void WndProc(TMessage& M) override
+    {
+        if (M.Msg == WM_LBUTTONDOWN || M.Msg == WM_SETFOCUS || M.Msg == WM_KILLFOCUS || M.Msg == WM_ACTIVATE)
+            m_log.Add(m_name + " " + MessageName(M.Msg));
+        TCustomControl::WndProc(M);
+    }
+    String EditText = u"R2 C1 edited";
+
+protected:
+    void Paint() override
+    {
+        Canvas()->Brush()->SetColor(clWhite);
+        Canvas()->FillRect(ClientRect());
+        Canvas()->TextOut(2, 1, EditText);
+    }
+
+private:
+    TEventLog& m_log;
+    std::string m_name;
+};
+
 class GridWindowsTest : public ::testing::Test {
 protected:
     GridWindowsTest()
     {
         form = new TForm(Application);
         form->SetBounds(100, 100, 400, 300);
-        grid = new TCustomControl(form);
+        grid = new TCellsStandIn(form);
         grid->SetBounds(10, 10, 300, 200);
         grid->SetParent(form);
         form->Show();
         h.ProcessMessages();
     }
 
+    // A pixel of the screen, 0xRRGGBB.
+    uint32_t ScreenAt(TPoint P)
+    {
+        h.ProcessMessages();
+        auto shot = h.Display().ComposeScreen(Rect(P.X, P.Y, P.X + 1, P.Y + 1));
+        cairo_surface_flush(shot.get());
+        uint32_t v;
+        std::memcpy(&v, cairo_image_surface_get_data(shot.get()), 4);
+        return v & 0xFFFFFF;
+    }
+    void ClickAt(TPoint P)
+    {
+        InjectMouse(TMouseAction::Down, P);
+        InjectMouse(TMouseAction::Up, P);
+        h.ProcessMessages();
+    }
+
     THarness h;
     TForm* form = nullptr;
-    TCustomControl* grid = nullptr;
+    TCellsStandIn* grid = nullptr;
 };
 
 // --- drop arrows ---------------------------------------------------------------------------------
@@ -76,7 +160,153 @@ TEST_F(GridWindowsTest, ArrowOutlinesPointTheirWay)
     }
 }
 
+TEST_F(GridWindowsTest, ArrowWindowsAreCutToTheirArrows)
+{
+    for (TArrowDirection d : {arrUp, arrDown, arrLeft, arrRight}) {
+        SCOPED_TRACE(int(d));
+        auto* arrow = new TArrowWindow(grid, d);
+        TRegion shape;
+        ASSERT_TRUE(GetWindowRgn(arrow->Handle(), shape));
+        EXPECT_TRUE(shape == arrow->ArrowRegion());
+        // Shown over the grid's first cell, as a drag shows it: lime on the arrow, the grid beside it.
+        const TPoint at = grid->ClientToScreen({20, 5});
+        arrow->SetBounds(at.X, at.Y, 11, 11);
+        arrow->Show();
+        h.ProcessMessages();
+        const TRect box = shape.Bounds();
+        for (Integer y = box.Top; y < box.Bottom; ++y)
+            for (Integer x = box.Left; x < box.Right; ++x) {
+                const TPoint p{at.X + x, at.Y + y};
+                const bool inside = shape.Contains(x, y);
+                EXPECT_EQ(WindowFromPoint(p), inside ? arrow->Handle() : grid->Handle()) << x << "," << y;
+                if (inside) {
+                    EXPECT_EQ(ScreenAt(p), 0x00FF00u) << x << "," << y;
+                }
+            }
+        EXPECT_EQ(ScreenAt({at.X + 10, at.Y + 10}), 0xFFFFFFu) << "the grid's white beside the arrow";
+        arrow->Hide();
+    }
+}
+
 // --- the focus frame -------------------------------------------------------------------------------
+
+// The frame around cell (1, 2) of the grid with an editor focused in it.
+class FocusFrameTest : public GridWindowsTest {
+protected:
+    FocusFrameTest()
+    {
+        editor = new TLoggedControl(grid, h.Log, "editor");
+        cell = grid->CellRect(1, 2);
+        editor->SetBoundsRect(Rect(cell.Left + 2, cell.Top + 2, cell.Right - 2, cell.Bottom - 2));
+        editor->SetParent(grid);
+        editor->SetFocus();
+        frame = new TGridFocusWindow(grid);
+        h.ProcessMessages();
+        h.Log.Clear();
+        screenCell = cell;
+        OffsetRect(screenCell, grid->ClientToScreen({0, 0}).X, grid->ClientToScreen({0, 0}).Y);
+    }
+
+    TLoggedControl* editor = nullptr;
+    TGridFocusWindow* frame = nullptr;
+    TRect cell, screenCell;
+};
+
+TEST_F(FocusFrameTest, ShownAroundTheCellWithoutTakingTheFocus)
+{
+    const uint32_t ringBefore = ScreenAt({screenCell.Left - 2, screenCell.Top + 10});
+    frame->ShowAround(screenCell);
+    h.ProcessMessages();
+    EXPECT_TRUE(h.Log.Take().empty()) << "no focus or activation message reaches the editor";
+    EXPECT_EQ(GetFocus(), editor->Handle());
+    EXPECT_EQ(GetActiveWindow(), form->Handle());
+    const HWND wnd = frame->Handle();
+    EXPECT_TRUE(IsWindowVisible(wnd));
+    EXPECT_EQ(GetTopLevelWindows().front(), wnd);
+    EXPECT_EQ(GetWindowRect(wnd), FocusFrameBounds(screenCell));
+    EXPECT_TRUE(GetWindowExStyle(wnd) & WS_EX_LAYERED);
+    TRegion shape;
+    ASSERT_TRUE(GetWindowRgn(wnd, shape));
+    EXPECT_TRUE(shape == FocusFrameRegion(screenCell));
+
+    // The picture is the frame's mask under the opacity 230.
+    TGridAlphaMask mask;
+    CreateFocusFrameMask(mask, frame->Width(), frame->Height());
+    const auto* native = h.Display().NativeWindow(wnd);
+    ASSERT_TRUE(native && native->Layer && native->Layer->Image);
+    cairo_surface_t* shown = native->Layer->Image.get();
+    cairo_surface_flush(shown);
+    const uint8_t* ring = cairo_image_surface_get_data(shown) + 4 * cairo_image_surface_get_stride(shown) + 30 * 4;
+    const uint8_t* masked = mask.ScanLine(4) + 30 * 4;
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(ring[i], (masked[i] * 230 + 127) / 255, 1) << i;
+
+    // On the screen: the cell as the grid painted it, the ring tinted towards the frame colour.
+    EXPECT_EQ(ScreenAt({screenCell.Left + 30, screenCell.Top + 1}), 0xFFFFFFu);
+    const uint32_t ring2 = ScreenAt({screenCell.Left - 2, screenCell.Top + 10});
+    EXPECT_NE(ring2, ringBefore);
+    EXPECT_GT(ring2 & 0xFF, (ring2 >> 16) & 0xFF) << "blue ($FD) above red ($97)";
+
+    // A click in the cell reaches the editor; one on the ring reaches nobody and moves nothing.
+    ClickAt({screenCell.Left + 30, screenCell.Top + 10});
+    EXPECT_EQ(h.Log.Take(), std::vector<std::string>{"editor WM_LBUTTONDOWN"});
+    ClickAt({screenCell.Left - 2, screenCell.Top + 10});
+    EXPECT_TRUE(h.Log.Take().empty());
+    EXPECT_EQ(GetFocus(), editor->Handle());
+    EXPECT_EQ(GetActiveWindow(), form->Handle());
+
+    frame->Hide();
+    EXPECT_EQ(ScreenAt({screenCell.Left - 2, screenCell.Top + 10}), ringBefore);
+    EXPECT_EQ(GetFocus(), editor->Handle());
+}
+
+TEST_F(FocusFrameTest, FollowsTheCellAndTakesItsSize)
+{
+    frame->MoveAround(screenCell);
+    EXPECT_FALSE(frame->Visible()) << "a hidden frame stays hidden";
+    frame->ShowAround(screenCell);
+    const auto* native = h.Display().NativeWindow(frame->Handle());
+    const Cardinal pictures = native->LayerChanges;
+
+    TRect moved = screenCell;
+    OffsetRect(moved, 0, TCellsStandIn::CellHeight);
+    frame->MoveAround(moved);
+    EXPECT_EQ(GetWindowRect(frame->Handle()), FocusFrameBounds(moved));
+    EXPECT_EQ(native->LayerChanges, pictures) << "same size: the same picture";
+
+    TRect wider = moved;
+    wider.Right += 40;
+    frame->MoveAround(wider);
+    EXPECT_EQ(GetWindowRect(frame->Handle()), FocusFrameBounds(wider));
+    EXPECT_GT(native->LayerChanges, pictures);
+    EXPECT_EQ(cairo_image_surface_get_width(native->Layer->Image.get()), wider.Width() + 9);
+    TRegion shape;
+    ASSERT_TRUE(GetWindowRgn(frame->Handle(), shape));
+    EXPECT_TRUE(shape == FocusFrameRegion(wider));
+    EXPECT_TRUE(frame->Visible());
+    EXPECT_EQ(GetFocus(), editor->Handle());
+}
+
+TEST_F(FocusFrameTest, PictureForAPerson)
+{
+    frame->ShowAround(screenCell);
+    h.ProcessMessages();
+    const TPoint origin = grid->ClientToScreen({0, 0});
+    h.Display().SaveScreenToPng(Bounds(origin.X, origin.Y, grid->Width(), 100),
+                                Utf8ToString(test::picturePath("focus_frame_over_cell.png").string()));
+    // Four times larger around the cell, pixel for pixel.
+    const TRect area = Rect(screenCell.Left - 12, screenCell.Top - 12, screenCell.Right + 12, screenCell.Bottom + 12);
+    auto shot = h.Display().ComposeScreen(area);
+    std::shared_ptr<cairo_surface_t> zoom(
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, area.Width() * 4, area.Height() * 4), cairo_surface_destroy);
+    cairo_t* cr = cairo_create(zoom.get());
+    cairo_scale(cr, 4, 4);
+    cairo_set_source_surface(cr, shot.get(), 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    SaveSurfaceToPng(zoom.get(), Utf8ToString(test::picturePath("focus_frame_over_cell_zoom.png").string()));
+    EXPECT_TRUE(std::filesystem::exists(test::picturePath("focus_frame_over_cell.png")));
+}
 
 TEST_F(GridWindowsTest, FocusWindowIsADisabledTopmostToolPopup)
 {

@@ -1,85 +1,63 @@
-// Tests of the optional layered-window calls: success without the platform's functions, the
-// arguments and results passed through when they are installed.
+// Tests of the grid's layered-window calls: they are the platform's, with every argument passed
+// on and the platform's answer given back.
 #include "grid/foundation/layered_window.h"
 
-#include "platform/graphics/recording_canvas.h"
+#include "platform/backends/headless/harness.h"
+#include "platform/graphics/bitmap.h"
 
 #include <gtest/gtest.h>
 
 namespace gw {
 namespace {
 
-class LayeredWindow : public ::testing::Test {
-protected:
-    void TearDown() override { InstallLayeredWindowFunctions({}); }
-};
-
-TEST_F(LayeredWindow, MissingFunctionsCountAsDoneAndDrawNothing)
+HWND MakePopup(Cardinal ExStyle)
 {
-    InstallLayeredWindowFunctions({});
-    TRecordingCanvas source;
-    const TPoint at{4, 4}, origin{0, 0};
-    const TSize size{30, 20};
-    const TBlendFunction blend;
-    EXPECT_TRUE(UpdateLayeredWindowIfPresent(42, nullptr, &at, &size, &source, &origin, clNone, &blend, ULW_ALPHA));
-    EXPECT_TRUE(SetLayeredWindowAttributesIfPresent(42, clRed, 128, LWA_ALPHA));
-    EXPECT_TRUE(source.Calls().empty());
-
-    // One installed, the other still missing.
-    TLayeredWindowFunctions only;
-    only.SetLayeredWindowAttributes = [](HWND, TColor, Byte, Cardinal) { return false; };
-    InstallLayeredWindowFunctions(only);
-    EXPECT_TRUE(UpdateLayeredWindowIfPresent(42, nullptr, &at, &size, &source, &origin, clNone, &blend, ULW_ALPHA));
-    EXPECT_FALSE(SetLayeredWindowAttributesIfPresent(42, clRed, 128, LWA_ALPHA));
+    TCreateWindowParams p;
+    p.Style = WS_POPUP | WS_VISIBLE;
+    p.ExStyle = ExStyle;
+    p.Bounds = Bounds(10, 10, 5, 5);
+    return CreateWindow(p);
 }
 
-TEST_F(LayeredWindow, InstalledFunctionsGetEveryArgumentAndGiveTheirResult)
+TEST(LayeredWindow, TheUpdateIsThePlatformsWithEveryArgument)
 {
-    struct Seen {
-        HWND wnd = 0;
-        TPoint dest, src;
-        TSize size;
-        TCanvas* source = nullptr;
-        TColor key = 0;
-        Byte alpha = 0;
-        Cardinal flags = 0;
-    } seen;
-    TLayeredWindowFunctions f;
-    f.UpdateLayeredWindow = [&](HWND Wnd, TCanvas* Dest, const TPoint* DestPos, const TSize* Size, TCanvas* Source,
-                                const TPoint* SourcePos, TColor Key, const TBlendFunction* Blend, Cardinal Flags) {
-        seen = {Wnd, *DestPos, *SourcePos, *Size, Source, Key, Blend->SourceConstantAlpha, Flags};
-        return Dest == nullptr;
-    };
-    f.SetLayeredWindowAttributes = [&](HWND Wnd, TColor Key, Byte Alpha, Cardinal Flags) {
-        seen = {};
-        seen.wnd = Wnd;
-        seen.key = Key;
-        seen.alpha = Alpha;
-        seen.flags = Flags;
-        return false;
-    };
-    InstallLayeredWindowFunctions(f);
-
-    TRecordingCanvas source;
-    const TPoint at{100, 50}, origin{1, 2};
-    const TSize size{39, 29};
+    THarness h;
+    HWND w = MakePopup(WS_EX_LAYERED);
+    TBitmap source(8, 6, pf32bit);
+    // Blue at half alpha from (2, 1) on, premultiplied.
+    for (Integer y = 0; y < 6; ++y)
+        for (Integer x = 0; x < 8; ++x)
+            if (x >= 2 && y >= 1) source.ScanLine(y)[x * 4] = 0x80, source.ScanLine(y)[x * 4 + 3] = 0x80;
+    const TPoint at{100, 50}, origin{2, 1};
+    const TSize size{6, 5};
     TBlendFunction blend;
     blend.SourceConstantAlpha = 230;
-    EXPECT_TRUE(UpdateLayeredWindowIfPresent(7, nullptr, &at, &size, &source, &origin, clBlue, &blend, ULW_ALPHA));
-    EXPECT_EQ(seen.wnd, 7u);
-    EXPECT_EQ(seen.dest, at);
-    EXPECT_EQ(seen.src, origin);
-    EXPECT_EQ(seen.size, size);
-    EXPECT_EQ(seen.source, &source);
-    EXPECT_EQ(seen.key, clBlue);
-    EXPECT_EQ(seen.alpha, 230);
-    EXPECT_EQ(seen.flags, ULW_ALPHA);
+    EXPECT_TRUE(
+        UpdateLayeredWindowIfPresent(w, nullptr, &at, &size, source.Canvas(), &origin, clNone, &blend, ULW_ALPHA));
+    EXPECT_EQ(GetWindowRect(w), Bounds(100, 50, 6, 5));
+    const auto* native = h.Display().NativeWindow(w);
+    ASSERT_TRUE(native->Layer && native->Layer->Image);
+    cairo_surface_t* shown = native->Layer->Image.get();
+    cairo_surface_flush(shown);
+    const uint32_t first = *reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(shown));
+    EXPECT_EQ(first, 0x73000073u) << "128 x 230 / 255 = 115 for alpha and blue";
 
-    EXPECT_FALSE(SetLayeredWindowAttributesIfPresent(9, clRed, 128, LWA_ALPHA | LWA_COLORKEY));
-    EXPECT_EQ(seen.wnd, 9u);
-    EXPECT_EQ(seen.key, clRed);
-    EXPECT_EQ(seen.alpha, 128);
-    EXPECT_EQ(seen.flags, LWA_ALPHA | LWA_COLORKEY);
+    // The platform's refusal comes back as it is.
+    EXPECT_FALSE(UpdateLayeredWindowIfPresent(MakePopup(0), nullptr, &at, &size, source.Canvas(), &origin, clNone,
+                                              &blend, ULW_ALPHA));
+}
+
+TEST(LayeredWindow, TheAttributesAreThePlatformsWithEveryArgument)
+{
+    THarness h;
+    HWND w = MakePopup(WS_EX_LAYERED);
+    EXPECT_TRUE(SetLayeredWindowAttributesIfPresent(w, clRed, 128, LWA_ALPHA | LWA_COLORKEY));
+    const auto* native = h.Display().NativeWindow(w);
+    ASSERT_TRUE(native->Layer);
+    EXPECT_EQ(native->Layer->Alpha, 128);
+    EXPECT_TRUE(native->Layer->HasKey);
+    EXPECT_EQ(native->Layer->Key, clRed);
+    EXPECT_FALSE(SetLayeredWindowAttributesIfPresent(MakePopup(0), clRed, 128, LWA_ALPHA));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // reach the window system, the clipboard and the modal menu and file dialog work.
 #include "platform/backends/gtk/gtk_backend.h"
 #include "platform/backends/gtk/gtk_cursors.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/region.h"
 #include "platform/runtime/resources.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/application.h"
@@ -137,6 +139,54 @@ protected:
             if (std::chrono::steady_clock::now() >= end) return false;
             m_display->WaitForEvents(std::min<Cardinal>(NextTimerDue(), 50));
         }
+    }
+
+    // A visible top-level window filled with Colour (0xRRGGBB), not recording anything.
+    HWND MakeOverlay(const String& Title, TRect Bounds, Cardinal Style, Cardinal ExStyle, uint32_t Colour)
+    {
+        TCreateWindowParams p;
+        p.Caption = Title;
+        p.Style = Style | WS_VISIBLE;
+        p.ExStyle = ExStyle;
+        p.Bounds = Bounds;
+        p.WndProc = [Colour](HWND Wnd, UINT Msg, WPARAM W, LPARAM L) -> LRESULT {
+            if (Msg != WM_PAINT) return DefWindowProc(Wnd, Msg, W, L);
+            TPaintStruct ps;
+            BeginPaint(Wnd, ps);
+            if (ps.Pixels.Surface) {
+                cairo_t* cr = cairo_create(ps.Pixels.Surface);
+                cairo_set_source_rgb(cr, ((Colour >> 16) & 0xFF) / 255.0, ((Colour >> 8) & 0xFF) / 255.0,
+                                     (Colour & 0xFF) / 255.0);
+                cairo_paint(cr);
+                cairo_destroy(cr);
+            }
+            EndPaint(Wnd, ps);
+            return 0;
+        };
+        return CreateWindow(p);
+    }
+
+    // The top-level X window the server finds under the pointer (input shapes included), asked
+    // on a connection of its own as another program would; its number.
+    std::string XWindowUnderPointer()
+    {
+        using TOpen = void* (*)(const char*);
+        using TRoot = unsigned long (*)(void*);
+        using TQuery = int (*)(void*, unsigned long, unsigned long*, unsigned long*, int*, int*, int*, int*, unsigned*);
+        using TClose = int (*)(void*);
+        auto open = reinterpret_cast<TOpen>(dlsym(RTLD_DEFAULT, "XOpenDisplay"));
+        auto root = reinterpret_cast<TRoot>(dlsym(RTLD_DEFAULT, "XDefaultRootWindow"));
+        auto query = reinterpret_cast<TQuery>(dlsym(RTLD_DEFAULT, "XQueryPointer"));
+        auto close = reinterpret_cast<TClose>(dlsym(RTLD_DEFAULT, "XCloseDisplay"));
+        if (!open || !root || !query || !close) return {};
+        void* other = open(Server().Display().c_str());
+        if (!other) return {};
+        unsigned long rootReturn = 0, child = 0;
+        int rx = 0, ry = 0, wx = 0, wy = 0;
+        unsigned mask = 0;
+        query(other, root(other), &rootReturn, &child, &rx, &ry, &wx, &wy, &mask);
+        close(other);
+        return std::to_string(child);
     }
 
     std::vector<TRecord> Messages(UINT First, UINT Last) const
@@ -507,6 +557,171 @@ TEST_F(GtkBackendOnXvfb, HintNeverTakesTheActivation)
     EXPECT_TRUE(IsWindowVisible(hint));
     EXPECT_EQ(GetActiveWindow(), form);
     EXPECT_TRUE(m_popupLog.empty());
+}
+
+// The X window number of a GTK window, as xdotool writes it.
+std::string XidOf(GtkWidget* Window)
+{
+    return Window && gtk_widget_get_window(Window)
+        ? std::to_string(gdk_x11_window_get_xid(gtk_widget_get_window(Window)))
+        : std::string();
+}
+
+// A 40 x 40 picture: the left 10 columns red at half alpha (premultiplied), the rest clear.
+void HalfRedStripe(TBitmap& Picture)
+{
+    Picture.SetPixelFormat(pf32bit);
+    Picture.SetSize(40, 40);
+    for (Integer y = 0; y < 40; ++y)
+        for (Integer x = 0; x < 10; ++x) {
+            uint8_t* p = Picture.ScanLine(y) + x * 4;
+            p[2] = 0x80;
+            p[3] = 0x80;
+        }
+}
+
+TEST_F(GtkBackendOnXvfb, AShapedWindowLetsClicksThroughOutsideItsRegion)
+{
+    MakeWindow(u"Under", Bounds(100, 100, 300, 200), 0xFFFFFF);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    HWND ring = MakeOverlay(u"Ring", Bounds(140, 140, 60, 60), WS_POPUP, WS_EX_NOACTIVATE, 0x3060C0);
+    TRegion shape;
+    shape.Combine(TRegion(Rect(0, 0, 60, 60)), TRegion(Rect(10, 10, 50, 50)), RGN_DIFF);
+    ASSERT_TRUE(SetWindowRgn(ring, &shape, true));
+    ASSERT_TRUE(ShownOnScreen({145, 145}, 0x3060C0));
+    EXPECT_TRUE(ShownOnScreen({170, 170}, 0xFFFFFF)) << "the window below shows through the hole";
+
+    // The server itself finds the window below in the hole, and the window system agrees.
+    ASSERT_EQ(Xdotool({"mousemove", "170", "170"}), 0);
+    EXPECT_EQ(XWindowUnderPointer(), XidOf(GtkWindowTitled("Under")));
+    ASSERT_EQ(Xdotool({"click", "1"}), 0);
+    ASSERT_TRUE(PumpUntil([&] { return !Messages(WM_LBUTTONUP, WM_LBUTTONUP).empty(); }));
+    EXPECT_EQ(Messages(WM_LBUTTONDOWN, WM_LBUTTONDOWN).at(0).LParam, MakeLParam(70, 70));
+    ASSERT_EQ(Xdotool({"mousemove", "145", "145"}), 0);
+    EXPECT_EQ(XWindowUnderPointer(), XidOf(GtkWindowTitled("Ring")));
+
+    // Without a shape the whole window shows again.
+    ASSERT_TRUE(SetWindowRgn(ring, nullptr, true));
+    EXPECT_TRUE(ShownOnScreen({170, 170}, 0x3060C0));
+}
+
+TEST_F(GtkBackendOnXvfb, WithoutACompositorALayeredWindowShowsItsVisiblePixelsOpaqueAndIsCutToThem)
+{
+    ASSERT_FALSE(TGtkBackend::Composited()) << "Xvfb alone does not composite";
+    MakeWindow(u"Under", Bounds(100, 100, 300, 200), 0xFFFFFF);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    HWND layered = MakeOverlay(u"Layered", Bounds(150, 150, 40, 40), WS_POPUP | WS_DISABLED,
+                               WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0x3060C0);
+    TBitmap picture;
+    HalfRedStripe(picture);
+    TBlendFunction blend;
+    ASSERT_TRUE(
+        UpdateLayeredWindow(layered, nullptr, nullptr, nullptr, picture.Canvas(), nullptr, 0, &blend, ULW_ALPHA));
+    // A shape cuts the bottom rows away on top of that.
+    TRegion top(Rect(0, 0, 40, 30));
+    ASSERT_TRUE(SetWindowRgn(layered, &top, true));
+
+    EXPECT_TRUE(ShownOnScreen({155, 155}, 0xFF0000)) << "red at half alpha shows opaque red";
+    EXPECT_TRUE(ShownOnScreen({175, 155}, 0xFFFFFF)) << "clear pixels: the window below";
+    EXPECT_TRUE(ShownOnScreen({155, 185}, 0xFFFFFF)) << "outside the shape: the window below";
+    GtkWidget* w = GtkWindowTitled("Layered");
+    ASSERT_NE(w, nullptr);
+    EXPECT_NE(gdk_window_get_visual(gtk_widget_get_window(w)), gdk_screen_get_rgba_visual(gdk_screen_get_default()));
+    ASSERT_EQ(Xdotool({"mousemove", "175", "155"}), 0);
+    EXPECT_EQ(XWindowUnderPointer(), XidOf(GtkWindowTitled("Under")));
+    ASSERT_EQ(Xdotool({"mousemove", "155", "155"}), 0);
+    EXPECT_EQ(XWindowUnderPointer(), XidOf(w));
+
+    // A window with only a constant opacity shows opaque and whole.
+    HWND faded = MakeOverlay(u"Faded", Bounds(250, 150, 40, 40), WS_POPUP | WS_DISABLED, WS_EX_LAYERED, 0x3060C0);
+    ASSERT_TRUE(SetLayeredWindowAttributes(faded, 0, 192, LWA_ALPHA));
+    EXPECT_TRUE(ShownOnScreen({255, 155}, 0x3060C0));
+    EXPECT_TRUE(ShownOnScreen({285, 185}, 0x3060C0));
+}
+
+TEST_F(GtkBackendOnXvfb, UnderACompositorALayeredWindowIsBlendedByItsAlpha)
+{
+    if (!ToolAvailable("xcompmgr")) GTEST_SKIP() << "xcompmgr is not installed (tools/setup.sh installs it)";
+    TChildProcess compositor({"xcompmgr", "-n"}, Server().Display(), "/dev/null");
+    ASSERT_TRUE(PumpUntil([] { return TGtkBackend::Composited(); }));
+    MakeWindow(u"Under", Bounds(100, 100, 300, 200), 0xFFFFFF);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    HWND layered = MakeOverlay(u"Layered", Bounds(150, 150, 40, 40), WS_POPUP | WS_DISABLED,
+                               WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0x3060C0);
+    TBitmap picture;
+    HalfRedStripe(picture);
+    TBlendFunction blend;
+    ASSERT_TRUE(
+        UpdateLayeredWindow(layered, nullptr, nullptr, nullptr, picture.Canvas(), nullptr, 0, &blend, ULW_ALPHA));
+    GtkWidget* w = GtkWindowTitled("Layered");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(gdk_window_get_visual(gtk_widget_get_window(w)), gdk_screen_get_rgba_visual(gdk_screen_get_default()))
+        << "an alpha channel the compositor blends by";
+    // Half red over white, as the compositor blends it; the clear part shows the window below.
+    const std::string file = picturePath(CurrentTestName() + ".png").string();
+    uint32_t blended = 0;
+    EXPECT_TRUE(PumpUntil([&] {
+        TImage shot = Screenshot(Server().Display(), file);
+        blended = shot ? PixelAt(shot.get(), 155, 155) : 0;
+        auto near = [](uint32_t V, uint32_t Want) { return V >= Want - 1 && V <= Want + 1; };
+        return (blended >> 16) == 0xFF && near((blended >> 8) & 0xFF, 0x7F) && near(blended & 0xFF, 0x7F);
+    })) << std::hex
+        << blended;
+    EXPECT_TRUE(ShownOnScreen({175, 155}, 0xFFFFFF));
+    // The mouse falls through the clear part only.
+    ASSERT_EQ(Xdotool({"mousemove", "175", "155"}), 0);
+    EXPECT_EQ(XWindowUnderPointer(), XidOf(GtkWindowTitled("Under")));
+    ASSERT_EQ(Xdotool({"mousemove", "155", "155"}), 0);
+    EXPECT_EQ(XWindowUnderPointer(), XidOf(w));
+
+    // A window shown before it was made layered gets a GTK window with the RGBA visual anew,
+    // keeping the activation.
+    HWND form = MakeWindow(u"Translucent", Bounds(250, 150, 100, 100), 0x0000FF);
+    ASSERT_TRUE(ShownOnScreen({300, 200}, 0x0000FF));
+    SetWindowExStyle(form, GetWindowExStyle(form) | WS_EX_LAYERED);
+    ASSERT_TRUE(SetLayeredWindowAttributes(form, 0, 128, LWA_ALPHA));
+    ASSERT_TRUE(PumpUntil([&] {
+        GtkWidget* t = GtkWindowTitled("Translucent");
+        return t && gtk_widget_get_window(t) &&
+            gdk_window_get_visual(gtk_widget_get_window(t)) == gdk_screen_get_rgba_visual(gdk_screen_get_default());
+    }));
+    EXPECT_TRUE(PumpUntil([&] {
+        TImage shot = Screenshot(Server().Display(), file);
+        const uint32_t v = shot ? PixelAt(shot.get(), 300, 200) : 0;
+        return (v & 0xFF) == 0xFF && ((v >> 16) & 0xFF) >= 0x7E && ((v >> 16) & 0xFF) <= 0x80;
+    })) << "half blue over the white window below";
+    EXPECT_TRUE(PumpUntil([] { return gtk_window_is_active(GTK_WINDOW(GtkWindowTitled("Translucent"))); }));
+    EXPECT_EQ(GetActiveWindow(), form);
+
+    compositor.Stop();
+    EXPECT_TRUE(PumpUntil([] { return !TGtkBackend::Composited(); }));
+}
+
+TEST_F(GtkBackendOnXvfb, AnOverlayTakesNeitherTheFocusNorThePointer)
+{
+    HWND form = MakeWindow(u"Edited form", Bounds(100, 100, 300, 200), 0xFFFFFF);
+    ASSERT_TRUE(ShownOnScreen({150, 150}, 0xFFFFFF));
+    ASSERT_TRUE(PumpUntil([&] { return gtk_window_is_active(GTK_WINDOW(GtkWindowTitled("Edited form"))); }));
+    m_log.clear();
+    // The grid's focus frame: a disabled, topmost tool pop-up.
+    HWND frame = MakeOverlay(u"Frame", Bounds(140, 140, 60, 30), WS_POPUP | WS_DISABLED,
+                             WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0x3060C0);
+    ASSERT_TRUE(ShownOnScreen({145, 145}, 0x3060C0));
+    PumpUntil([] { return false; }, 300);
+    GtkWindow* w = GTK_WINDOW(GtkWindowTitled("Frame"));
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(gtk_window_get_accept_focus(w));
+    EXPECT_FALSE(gtk_window_get_focus_on_map(w));
+    EXPECT_EQ(gtk_window_get_type_hint(w), GDK_WINDOW_TYPE_HINT_TOOLTIP);
+    GdkDisplay* display = gdk_display_get_default();
+    EXPECT_FALSE(gdk_display_device_is_grabbed(display, gdk_seat_get_pointer(gdk_display_get_default_seat(display))));
+    EXPECT_TRUE(gtk_window_is_active(GTK_WINDOW(GtkWindowTitled("Edited form"))));
+    EXPECT_EQ(GetActiveWindow(), form);
+    EXPECT_TRUE(Messages(WM_ACTIVATE, WM_ACTIVATE).empty());
+    EXPECT_TRUE(IsWindowVisible(frame));
+    // Keys still reach the form.
+    ASSERT_EQ(Xdotool({"key", "a"}), 0);
+    EXPECT_TRUE(PumpUntil([&] { return !Messages(WM_CHAR, WM_CHAR).empty(); }));
 }
 
 TEST(GtkCursors, CursorResourcePictureAndHotSpot)
