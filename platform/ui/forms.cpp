@@ -363,7 +363,11 @@ void TCustomForm::DefocusControl(TWinControl* Control, bool Removing)
 {
     if (Removing && m_focusedControl && Control->ContainsControl(m_focusedControl))
         m_focusedControl = Control->Parent();
-    if (m_activeControl && Control->ContainsControl(m_activeControl)) m_activeControl = nullptr;
+    if (m_activeControl && Control->ContainsControl(m_activeControl)) {
+        m_activeControl = nullptr;
+        // The focus rests on the form itself, as when no control is active.
+        if (m_active && !Removing) SetWindowFocus();
+    }
     if (Screen && Screen->ActiveControl() && Control->ContainsControl(Screen->ActiveControl()))
         Screen->FocusChanged(this, nullptr);
 }

@@ -161,6 +161,10 @@ void TWinControl::Dispatch(TMessage& M)
         Realign();
         return;
     case CM_ENABLEDCHANGED:
+        // A disabled control gives up the focus, and its form forgets it as the active control,
+        // so that a later click on it, enabled again, focuses it anew.
+        if (!Enabled() && Parent())
+            if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(this, false);
         if (HandleAllocated()) EnableWindow(m_handle, Enabled());
         Invalidate();
         return;
