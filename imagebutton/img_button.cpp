@@ -295,29 +295,38 @@ void TImgButton::Dispatch(TMessage& M)
     switch (M.Msg) {
     case CM_MOUSEENTER: CMMouseEnter(M); return;
     case CM_MOUSELEAVE: CMMouseLeave(M); return;
-    case CM_FOCUSCHANGED:
-        Invalidate();
-        TCustomControl::Dispatch(M);
-        return;
-    case WM_KILLFOCUS:
-        // A key press this button saw can no longer be released on it.
-        if (FPressKey) {
-            FPressKey = 0;
-            bDown = false;
-            Invalidate();
-        }
-        TCustomControl::Dispatch(M);
-        return;
+    case CM_FOCUSCHANGED: CMFocusChanged(M); return;
+    case WM_KILLFOCUS: WMKillFocus(M); return;
     case CN_KEYUP: CNKeyUp(M); return;
-    case WM_TIMER:
-        if (TWMTimer(M).TimerId == FadeTimerId) {
-            HotTrackTick();
-            return;
-        }
-        break;
-    default: break;
+    case WM_TIMER: WMTimer(M); return;
+    default: TCustomControl::Dispatch(M); return;
+    }
+}
+
+void TImgButton::CMFocusChanged(TMessage& M)
+{
+    // Hot (for the face) means under the mouse or focused.
+    Invalidate();
+    TCustomControl::Dispatch(M);
+}
+
+void TImgButton::WMKillFocus(TMessage& M)
+{
+    // A key press this button saw can no longer be released on it.
+    if (FPressKey) {
+        FPressKey = 0;
+        bDown = false;
+        Invalidate();
     }
     TCustomControl::Dispatch(M);
+}
+
+void TImgButton::WMTimer(TMessage& M)
+{
+    if (TWMTimer(M).TimerId == FadeTimerId)
+        HotTrackTick();
+    else
+        TCustomControl::Dispatch(M);
 }
 
 bool TImgButton::ParentShowing() const { return Parent() && Parent()->Showing(); }

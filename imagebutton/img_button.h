@@ -106,6 +106,9 @@ private:
 
     void CMMouseEnter(TMessage& Message);
     void CMMouseLeave(TMessage& Message);
+    void CMFocusChanged(TMessage& Message);
+    void WMKillFocus(TMessage& Message);
+    void WMTimer(TMessage& Message);
     void CNKeyDown(TMessage& Message) override;
     void CNKeyUp(TMessage& Message);
     void CMDialogKey(TMessage& Message) override;

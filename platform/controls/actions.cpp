@@ -123,15 +123,19 @@ Integer TActionList::IndexOf(const TContainedAction* Action) const
 
 // --- TCustomAction -------------------------------------------------------------------------------------
 
+namespace {
+
 // Each setter tells the links before storing, so that a link still sees the old value and can
 // tell whether its client follows the action.
 template <class T, class Fn>
-static void ForLinks(const std::vector<TBasicActionLink*>& Clients, Fn&& Apply)
+void ForLinks(const std::vector<TBasicActionLink*>& Clients, Fn&& Apply)
 {
     std::vector<TBasicActionLink*> list = Clients;
     for (TBasicActionLink* l : list)
         if (auto* link = dynamic_cast<T*>(l)) Apply(*link);
 }
+
+}  // namespace
 
 void TCustomAction::SetCaption(const String& Value)
 {

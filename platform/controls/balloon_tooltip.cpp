@@ -1,6 +1,8 @@
-// The tooltip window: tools, delays, the text asked from the owner, and the balloon drawing.
+// The tooltip window: showing and hiding the tip as the mouse and the timers say, the text asked
+// from the tool's window, and the balloon drawing. Its TTM_* requests: balloon_tooltip_messages.cpp.
 #include "platform/controls/balloon_tooltip.h"
 
+#include "platform/controls/balloon_tooltip_state.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/region.h"
 #include "platform/ui/backend.h"
@@ -12,36 +14,16 @@
 
 namespace gw {
 
+using detail::AutoPopTimer;
+using detail::InitialTimer;
+using detail::TTool;
+using detail::TToolTip;
+
 namespace {
 
-constexpr uintptr_t InitialTimer = 1;
-constexpr uintptr_t AutoPopTimer = 2;
 constexpr Integer Padding = 8;
 constexpr Integer StemHeight = 12;
 constexpr Integer IconSize = 16;
-
-struct TTool {
-    TToolInfo Info;
-    String Text;
-    bool Callback = false;
-};
-
-struct THook {
-    HWND Wnd = 0;
-    TWndProc Previous;
-    std::shared_ptr<bool> Alive;
-};
-
-struct TToolTip {
-    HWND Self = 0;
-    TToolTipInfo State;
-    std::vector<TTool> Tools;
-    std::vector<THook> Hooks;
-    Integer Current = -1;  // the tool under the mouse
-    TPoint Cursor;  // screen
-    Integer TrackTool = -1;  // tracking mode
-    bool Waiting = false;  // the initial (or reshow) delay runs
-};
 
 std::map<HWND, std::shared_ptr<TToolTip>>& Registry()
 {
@@ -59,8 +41,6 @@ TRect ToolScreenRect(const TTool& T)
     OffsetRect(r, o.X, o.Y);
     return r;
 }
-
-bool SameTool(const TToolInfo& A, const TToolInfo& B) { return A.hwnd == B.hwnd && A.uId == B.uId; }
 
 void Notify(TToolTip& T, const TTool& Tool, UINT Code)
 {
@@ -106,44 +86,73 @@ void Measure(const TToolTip& T, TCanvas& C, TRect& TitleRect, TRect& TextRect, T
     Size = {w + 2 * Padding, h + 2 * Padding};
 }
 
-void Hide(TToolTip& T)
+// Where a tip of Size shows for a point: below and right of it, a balloon's stem at it; kept on
+// the screen.
+TRect TipBounds(const TToolTip& T, const TTool& Tool, TPoint At, TSize Size)
 {
-    T.Waiting = false;
-    KillTimer(T.Self, InitialTimer);
-    KillTimer(T.Self, AutoPopTimer);
-    if (!T.State.Visible) return;
-    T.State.Visible = false;
-    ShowWindow(T.Self, false);
-    if (T.Current >= 0 && T.Current < Integer(T.Tools.size())) Notify(T, T.Tools[std::size_t(T.Current)], TTN_POP);
-}
-
-void Show(TToolTip& T, Integer ToolIndex, TPoint At)
-{
-    if (ToolIndex < 0 || ToolIndex >= Integer(T.Tools.size())) return;
-    TTool& tool = T.Tools[std::size_t(ToolIndex)];
-    String text = TextOf(T, tool);
-    if (text.empty()) return;  // nothing to say: no tip
-    T.State.Text = text;
-    TCanvas measure;
-    TRect title, body;
-    TSize size;
-    Measure(T, measure, title, body, size);
-    bool balloon = T.State.Style & TTS_BALLOON;
-    if (balloon) size.cy += StemHeight;
+    const bool balloon = T.State.Style & TTS_BALLOON;
     TRect screen = HasBackend() ? Backend().ScreenRect() : Rect(0, 0, 1920, 1080);
     Integer x = balloon ? At.X - 20 : At.X, y = balloon ? At.Y : At.Y + 20;
-    if (tool.Info.uFlags & TTF_CENTERTIP) x = At.X - size.cx / 2;
-    x = std::clamp(x, screen.Left, std::max(screen.Left, screen.Right - size.cx));
-    y = std::clamp(y, screen.Top, std::max(screen.Top, screen.Bottom - size.cy));
-    T.State.Bounds = Bounds(x, y, size.cx, size.cy);
-    MoveWindow(T.Self, T.State.Bounds, false);
-    ShowWindow(T.Self, true);
-    SetWindowZOrder(T.Self, 0);
-    InvalidateRect(T.Self, nullptr, true);
-    T.State.Visible = true;
-    Notify(T, tool, TTN_SHOW);
-    KillTimer(T.Self, InitialTimer);
-    if (!(tool.Info.uFlags & TTF_TRACK)) SetTimer(T.Self, AutoPopTimer, UINT(std::max(1, T.State.AutoPopDelay)));
+    if (Tool.Info.uFlags & TTF_CENTERTIP) x = At.X - Size.cx / 2;
+    x = std::clamp(x, screen.Left, std::max(screen.Left, screen.Right - Size.cx));
+    y = std::clamp(y, screen.Top, std::max(screen.Top, screen.Bottom - Size.cy));
+    return Bounds(x, y, Size.cx, Size.cy);
+}
+
+// The body, and a balloon's stem pointing up at the mouse, 20 pixels in from the left.
+void PaintFrame(const TToolTip& T, TCanvas& C, TRect Client)
+{
+    const bool balloon = T.State.Style & TTS_BALLOON;
+    TRect body = Client;
+    if (balloon) body.Top += StemHeight;
+    C.Brush()->SetColor(clInfoBk);
+    C.Brush()->SetStyle(bsSolid);
+    C.Pen()->SetColor(clInfoText);
+    if (!balloon) {
+        C.Rectangle(body);
+        return;
+    }
+    C.RoundRect(body.Left, body.Top, body.Right, body.Bottom, 12, 12);
+    TPoint stem[3] = {{14, StemHeight + 1}, {20, 0}, {30, StemHeight + 1}};
+    C.Polygon(stem);
+    C.Pen()->SetColor(clInfoBk);
+    C.MoveTo(15, StemHeight);
+    C.LineTo(30, StemHeight);
+}
+
+void PaintIcon(const TToolTip& T, TCanvas& C, Integer Dy)
+{
+    const WPARAM icon = T.State.Icon;
+    if (icon == TTI_NONE) return;
+    C.Brush()->SetColor(icon == TTI_ERROR ? clRed : icon == TTI_WARNING ? clYellow : clBlue);
+    C.Pen()->SetColor(clBlack);
+    C.Ellipse(Padding, Padding + Dy, Padding + IconSize, Padding + Dy + IconSize);
+    C.Font()->SetColor(icon == TTI_WARNING ? clBlack : clWhite);
+    C.Brush()->SetStyle(bsClear);
+    TRect mark = Bounds(Padding, Padding + Dy, IconSize, IconSize);
+    C.DrawText(icon == TTI_ERROR         ? u"x"
+                   : icon == TTI_WARNING ? u"!"
+                                         : u"i",
+               mark, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void PaintTexts(const TToolTip& T, TCanvas& C, Integer Dy)
+{
+    TCanvas measure;
+    TRect title, text;
+    TSize size;
+    Measure(T, measure, title, text, size);
+    OffsetRect(title, 0, Dy);
+    OffsetRect(text, 0, Dy);
+    C.Brush()->SetStyle(bsClear);
+    C.Font()->SetColor(clInfoText);
+    Cardinal flags = DT_NOPREFIX | (T.State.MaxTipWidth > 0 ? DT_WORDBREAK : 0);
+    if (!T.State.Title.empty()) {
+        C.Font()->SetStyle(fsBold);
+        C.DrawText(T.State.Title, title, flags);
+        C.Font()->SetStyle(0);
+    }
+    C.DrawText(T.State.Text, text, flags);
 }
 
 void Paint(TToolTip& T)
@@ -155,63 +164,102 @@ void Paint(TToolTip& T)
         TRegion clip(ps.Pixels.Clip);
         c.SetDeviceClip(&clip);
         c.SetOrigin(ps.Pixels.Origin);
-        TRect client = GetClientRect(T.Self);
-        bool balloon = T.State.Style & TTS_BALLOON;
-        TRect body = client;
-        if (balloon) body.Top += StemHeight;
-        c.Brush()->SetColor(clInfoBk);
-        c.Brush()->SetStyle(bsSolid);
-        c.Pen()->SetColor(clInfoText);
-        if (balloon) {
-            c.RoundRect(body.Left, body.Top, body.Right, body.Bottom, 12, 12);
-            // The stem points up at the mouse, 20 pixels in from the left.
-            TPoint stem[3] = {{14, StemHeight + 1}, {20, 0}, {30, StemHeight + 1}};
-            c.Polygon(stem);
-            c.Pen()->SetColor(clInfoBk);
-            c.MoveTo(15, StemHeight);
-            c.LineTo(30, StemHeight);
-        } else {
-            c.Rectangle(body);
-        }
-        TCanvas measure;
-        TRect title, text;
-        TSize size;
-        Measure(T, measure, title, text, size);
-        Integer dy = balloon ? StemHeight : 0;
-        OffsetRect(title, 0, dy);
-        OffsetRect(text, 0, dy);
-        if (T.State.Icon != TTI_NONE) {
-            TColor colour = T.State.Icon == TTI_ERROR ? clRed : T.State.Icon == TTI_WARNING ? clYellow : clBlue;
-            c.Brush()->SetColor(colour);
-            c.Pen()->SetColor(clBlack);
-            c.Ellipse(Padding, Padding + dy, Padding + IconSize, Padding + dy + IconSize);
-            c.Font()->SetColor(T.State.Icon == TTI_WARNING ? clBlack : clWhite);
-            c.Brush()->SetStyle(bsClear);
-            TRect mark = Bounds(Padding, Padding + dy, IconSize, IconSize);
-            c.DrawText(T.State.Icon == TTI_ERROR         ? u"x"
-                           : T.State.Icon == TTI_WARNING ? u"!"
-                                                         : u"i",
-                       mark, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        }
-        c.Brush()->SetStyle(bsClear);
-        c.Font()->SetColor(clInfoText);
-        Cardinal flags = DT_NOPREFIX | (T.State.MaxTipWidth > 0 ? DT_WORDBREAK : 0);
-        if (!T.State.Title.empty()) {
-            c.Font()->SetStyle(fsBold);
-            c.DrawText(T.State.Title, title, flags);
-            c.Font()->SetStyle(0);
-        }
-        c.DrawText(T.State.Text, text, flags);
+        const Integer dy = (T.State.Style & TTS_BALLOON) ? StemHeight : 0;
+        PaintFrame(T, c, GetClientRect(T.Self));
+        PaintIcon(T, c, dy);
+        PaintTexts(T, c, dy);
     }
     EndPaint(T.Self, ps);
 }
 
-// A mouse message over one of the tools' windows.
-void Relay(TToolTip& T, UINT Msg, TPoint Screen)
+void Unhook(TToolTip& T)
+{
+    for (detail::THook& h : T.Hooks) {
+        *h.Alive = false;
+        if (IsWindow(h.Wnd)) SetWindowProc(h.Wnd, h.Previous);
+    }
+    T.Hooks.clear();
+}
+
+void Tick(TToolTip& T, uintptr_t Timer)
+{
+    if (Timer == InitialTimer) {
+        KillTimer(T.Self, InitialTimer);
+        T.Waiting = false;
+        detail::ShowTip(T, T.Current, T.Cursor);
+    } else if (Timer == AutoPopTimer) {
+        detail::HideTip(T);
+    }
+}
+
+void Destroyed(TToolTip& T)
+{
+    Unhook(T);
+    KillTimer(T.Self, InitialTimer);
+    KillTimer(T.Self, AutoPopTimer);
+}
+
+LRESULT ToolTipProc(const std::shared_ptr<TToolTip>& T, HWND Wnd, UINT Msg, WPARAM WP, LPARAM LP)
+{
+    TMessage M{Msg, WP, LP, 0};
+    if (detail::ToolTipRequest(T, M)) return M.Result;
+    switch (Msg) {
+    case WM_TIMER: Tick(*T, TWMTimer(M).TimerId); return 0;
+    case WM_PAINT: Paint(*T); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    // The mouse on the tip itself: it gets out of the way.
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN: detail::HideTip(*T); return 0;
+    case WM_DESTROY: Destroyed(*T); return 0;
+    case WM_NCDESTROY: Registry().erase(Wnd); return 0;
+    default: return DefWindowProc(Wnd, Msg, WP, LP);
+    }
+}
+
+}  // namespace
+
+namespace detail {
+
+void HideTip(TToolTip& T)
+{
+    T.Waiting = false;
+    KillTimer(T.Self, InitialTimer);
+    KillTimer(T.Self, AutoPopTimer);
+    if (!T.State.Visible) return;
+    T.State.Visible = false;
+    ShowWindow(T.Self, false);
+    if (T.Current >= 0 && T.Current < Integer(T.Tools.size())) Notify(T, T.Tools[std::size_t(T.Current)], TTN_POP);
+}
+
+void ShowTip(TToolTip& T, Integer ToolIndex, TPoint At)
+{
+    if (ToolIndex < 0 || ToolIndex >= Integer(T.Tools.size())) return;
+    TTool& tool = T.Tools[std::size_t(ToolIndex)];
+    String text = TextOf(T, tool);
+    if (text.empty()) return;  // nothing to say: no tip
+    T.State.Text = text;
+    TCanvas measure;
+    TRect title, body;
+    TSize size;
+    Measure(T, measure, title, body, size);
+    if (T.State.Style & TTS_BALLOON) size.cy += StemHeight;
+    T.State.Bounds = TipBounds(T, tool, At, size);
+    MoveWindow(T.Self, T.State.Bounds, false);
+    ShowWindow(T.Self, true);
+    SetWindowZOrder(T.Self, 0);
+    InvalidateRect(T.Self, nullptr, true);
+    T.State.Visible = true;
+    Notify(T, tool, TTN_SHOW);
+    KillTimer(T.Self, InitialTimer);
+    if (!(tool.Info.uFlags & TTF_TRACK)) SetTimer(T.Self, AutoPopTimer, UINT(std::max(1, T.State.AutoPopDelay)));
+}
+
+void RelayMouse(TToolTip& T, UINT Msg, TPoint Screen)
 {
     if (!T.State.Active || T.TrackTool >= 0) return;
     if (Msg != WM_MOUSEMOVE) {
-        Hide(T);
+        HideTip(T);
         return;
     }
     Integer found = -1;
@@ -219,13 +267,14 @@ void Relay(TToolTip& T, UINT Msg, TPoint Screen)
         if (!(T.Tools[i].Info.uFlags & TTF_TRACK) && PtInRect(ToolScreenRect(T.Tools[i]), Screen)) found = Integer(i);
     T.Cursor = Screen;
     if (found < 0) {
-        Hide(T);
+        HideTip(T);
         T.Current = -1;
         return;
     }
     if (found == T.Current && (T.State.Visible || T.Waiting)) return;
+    // Moving on from a tip that shows waits the shorter reshow delay.
     bool wasVisible = T.State.Visible;
-    Hide(T);
+    HideTip(T);
     T.Current = found;
     T.Waiting = true;
     SetTimer(T.Self, InitialTimer, UINT(std::max(1, wasVisible ? T.State.ReshowDelay : T.State.InitialDelay)));
@@ -246,7 +295,7 @@ void Subclass(const std::shared_ptr<TToolTip>& T, HWND Wnd)
         if (*alive)
             if (auto t = weak.lock()) {
                 if (Msg == WM_MOUSEMOVE || Msg == WM_LBUTTONDOWN || Msg == WM_RBUTTONDOWN || Msg == WM_MBUTTONDOWN)
-                    Relay(*t, Msg, ClientToScreen(W, LParamToPoint(LP)));
+                    RelayMouse(*t, Msg, ClientToScreen(W, LParamToPoint(LP)));
             }
         return CallWindowProc(*previous, W, Msg, WP, LP);
     });
@@ -254,154 +303,7 @@ void Subclass(const std::shared_ptr<TToolTip>& T, HWND Wnd)
     T->Hooks.push_back(hook);
 }
 
-void Unhook(TToolTip& T)
-{
-    for (THook& h : T.Hooks) {
-        *h.Alive = false;
-        if (IsWindow(h.Wnd)) SetWindowProc(h.Wnd, h.Previous);
-    }
-    T.Hooks.clear();
-}
-
-LRESULT ToolTipProc(const std::shared_ptr<TToolTip>& T, HWND Wnd, UINT Msg, WPARAM WP, LPARAM LP)
-{
-    TToolTip& t = *T;
-    switch (Msg) {
-    case TTM_ACTIVATE:
-        t.State.Active = WP != 0;
-        if (!t.State.Active) Hide(t);
-        return 0;
-    case TTM_ADDTOOLW: {
-        if (!LP) return 0;
-        TTool tool;
-        tool.Info = *reinterpret_cast<const TToolInfo*>(LP);
-        tool.Callback = tool.Info.lpszText == LPSTR_TEXTCALLBACKW;
-        if (!tool.Callback && tool.Info.lpszText) tool.Text = tool.Info.lpszText;
-        tool.Info.lpszText = nullptr;  // the caller's buffer is not kept
-        for (TTool& existing : t.Tools)
-            if (SameTool(existing.Info, tool.Info)) {
-                existing = tool;
-                return 1;
-            }
-        t.Tools.push_back(tool);
-        t.State.ToolCount = Integer(t.Tools.size());
-        if (tool.Info.uFlags & TTF_SUBCLASS)
-            Subclass(T, (tool.Info.uFlags & TTF_IDISHWND) ? HWND(tool.Info.uId) : tool.Info.hwnd);
-        return 1;
-    }
-    case TTM_DELTOOLW:
-        if (LP) {
-            const TToolInfo& key = *reinterpret_cast<const TToolInfo*>(LP);
-            std::erase_if(t.Tools, [&](const TTool& x) { return SameTool(x.Info, key); });
-            t.State.ToolCount = Integer(t.Tools.size());
-            Hide(t);
-            t.Current = -1;
-        }
-        return 0;
-    case TTM_NEWTOOLRECTW:
-    case TTM_UPDATETIPTEXTW:
-        if (LP) {
-            const TToolInfo& key = *reinterpret_cast<const TToolInfo*>(LP);
-            for (TTool& x : t.Tools)
-                if (SameTool(x.Info, key)) {
-                    if (Msg == TTM_NEWTOOLRECTW)
-                        x.Info.rect = key.rect;
-                    else {
-                        x.Callback = key.lpszText == LPSTR_TEXTCALLBACKW;
-                        x.Text = x.Callback || !key.lpszText ? String() : String(key.lpszText);
-                    }
-                }
-        }
-        return 0;
-    case TTM_GETTOOLCOUNT: return LRESULT(t.Tools.size());
-    case TTM_SETTITLEW: {
-        String title = LP ? String(reinterpret_cast<const Char*>(LP)) : String();
-        if (title.size() > 99) title.resize(99);  // the platform keeps titles short
-        t.State.Title = title;
-        t.State.Icon = WP <= TTI_ERROR ? WP : TTI_NONE;
-        return 1;
-    }
-    case TTM_SETDELAYTIME: {
-        Integer ms = Integer(int32_t(LP & 0xFFFFFFFF));
-        bool reset = ms < 0;
-        switch (WP) {
-        case TTDT_INITIAL: t.State.InitialDelay = reset ? 500 : ms; break;
-        case TTDT_AUTOPOP: t.State.AutoPopDelay = reset ? 5000 : ms; break;
-        case TTDT_RESHOW: t.State.ReshowDelay = reset ? 100 : ms; break;
-        case TTDT_AUTOMATIC:
-            t.State.InitialDelay = reset ? 500 : ms;
-            t.State.AutoPopDelay = reset ? 5000 : ms * 10;
-            t.State.ReshowDelay = reset ? 100 : ms / 5;
-            break;
-        default: break;
-        }
-        return 0;
-    }
-    case TTM_GETDELAYTIME:
-        switch (WP) {
-        case TTDT_INITIAL: return t.State.InitialDelay;
-        case TTDT_AUTOPOP: return t.State.AutoPopDelay;
-        case TTDT_RESHOW: return t.State.ReshowDelay;
-        default: return t.State.InitialDelay;
-        }
-    case TTM_SETMAXTIPWIDTH: {
-        Integer previous = t.State.MaxTipWidth;
-        t.State.MaxTipWidth = Integer(int32_t(LP));
-        return previous;
-    }
-    case TTM_POP: Hide(t); return 0;
-    case TTM_UPDATE:
-        if (t.State.Visible && t.Current >= 0) Show(t, t.Current, t.Cursor);
-        return 0;
-    case TTM_RELAYEVENT:
-        if (LP) {
-            const TMsg& m = *reinterpret_cast<const TMsg*>(LP);
-            Relay(t, m.message, m.hwnd ? ClientToScreen(m.hwnd, LParamToPoint(m.lParam)) : m.pt);
-        }
-        return 0;
-    case TTM_TRACKACTIVATE:
-        if (WP && LP) {
-            const TToolInfo& key = *reinterpret_cast<const TToolInfo*>(LP);
-            for (std::size_t i = 0; i < t.Tools.size(); ++i)
-                if (SameTool(t.Tools[i].Info, key)) t.TrackTool = Integer(i);
-            if (t.TrackTool >= 0) {
-                t.Current = t.TrackTool;
-                Show(t, t.TrackTool, t.Cursor);
-            }
-        } else {
-            t.TrackTool = -1;
-            Hide(t);
-        }
-        return 0;
-    case TTM_TRACKPOSITION:
-        t.Cursor = LParamToPoint(LP);
-        if (t.TrackTool >= 0 && t.State.Visible) Show(t, t.TrackTool, t.Cursor);
-        return 0;
-    case WM_TIMER:
-        if (WP == InitialTimer) {
-            KillTimer(Wnd, InitialTimer);
-            t.Waiting = false;
-            Show(t, t.Current, t.Cursor);
-        } else if (WP == AutoPopTimer) {
-            Hide(t);
-        }
-        return 0;
-    case WM_PAINT: Paint(t); return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN: Hide(t); return 0;
-    case WM_DESTROY:
-        Unhook(t);
-        KillTimer(Wnd, InitialTimer);
-        KillTimer(Wnd, AutoPopTimer);
-        return 0;
-    case WM_NCDESTROY: Registry().erase(Wnd); return 0;
-    default: return DefWindowProc(Wnd, Msg, WP, LP);
-    }
-}
-
-}  // namespace
+}  // namespace detail
 
 HWND CreateToolTipWindow(HWND Parent, Cardinal Style)
 {

@@ -48,6 +48,20 @@ enum : UINT {
     TTM_UPDATETIPTEXTW = WM_USER + 57,
     TTM_GETTOOLCOUNT = WM_USER + 13,
 };
+// TTM_SETDELAYTIME and TTM_GETDELAYTIME: which delay (TTDT_*) and, to set, the milliseconds
+// (negative: that delay's default).
+struct TTMDelayTime {
+    explicit TTMDelayTime(const TMessage& M) : Kind(M.WParam), Milliseconds(Integer(int32_t(M.LParam))) {}
+    WPARAM Kind;
+    Integer Milliseconds;
+};
+// TTM_SETTITLEW: the icon (TTI_*) and the title, nullptr for none.
+struct TTMSetTitle {
+    explicit TTMSetTitle(const TMessage& M) : Icon(M.WParam), Title(reinterpret_cast<const Char*>(M.LParam)) {}
+    WPARAM Icon;
+    const Char* Title;
+};
+
 // Notifications to the tool's window (WM_NOTIFY).
 constexpr UINT TTN_FIRST = UINT(-520);
 constexpr UINT TTN_GETDISPINFOW = TTN_FIRST - 10;

@@ -84,22 +84,28 @@ void TButtonControl::KeyUp(Word& Key, TShiftState Shift)
 void TButtonControl::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CM_DIALOGCHAR:
-        if (IsAccel(TWMKey(M).Key, Caption()) && CanFocus()) {
-            SetFocus();
-            if (Focused()) Activate();
-            M.Result = 1;
-        }
-        return;
     case WM_KILLFOCUS:
-    case CM_CANCELMODE:
-        m_tracking = false;
-        SetPressed(false);
-        TCustomControl::Dispatch(M);
-        Invalidate();
-        return;
+    case CM_CANCELMODE: EndPress(M); return;
     default: TCustomControl::Dispatch(M); return;
     }
+}
+
+void TButtonControl::CMDialogChar(TMessage& M)
+{
+    // The accelerator focuses the button and acts as a press.
+    if (!IsAccel(TWMKey(M).Key, Caption()) || !CanFocus()) return;
+    SetFocus();
+    if (Focused()) Activate();
+    M.Result = 1;
+}
+
+void TButtonControl::EndPress(TMessage& M)
+{
+    // A press the focus or a cancel interrupted ends without acting.
+    m_tracking = false;
+    SetPressed(false);
+    TCustomControl::Dispatch(M);
+    Invalidate();
 }
 
 void TButtonControl::DrawCaption(TCanvas& Canvas, TRect R, Cardinal Flags) const
@@ -140,23 +146,29 @@ void TButton::Click()
 void TButton::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CM_DIALOGKEY: {
-        Word key = TWMKey(M).Key;
-        TCustomForm* form = GetParentForm(this);
-        TWinControl* active = form ? form->ActiveControl() : nullptr;
-        bool enter = key == VK_RETURN && (Focused() || (m_default && !(active && active->IsPushButton())));
-        bool escape = key == VK_ESCAPE && Cancel;
-        if ((enter || escape) && KeyboardStateToShiftState() == 0 && CanFocus()) {
-            Click();
-            M.Result = 1;
-        }
-        return;
-    }
-    case CM_FOCUSCHANGED:
-        Invalidate();  // the default frame follows the focus
-        TButtonControl::Dispatch(M);
-        return;
+    case CM_FOCUSCHANGED: CMFocusChanged(M); return;
     default: TButtonControl::Dispatch(M); return;
+    }
+}
+
+void TButton::CMFocusChanged(TMessage& M)
+{
+    Invalidate();  // the default frame follows the focus
+    TButtonControl::Dispatch(M);
+}
+
+void TButton::CMDialogKey(TMessage& M)
+{
+    // Enter for the focused button, or for the default one unless another push button has the
+    // focus; Escape for the cancel button.
+    const Word key = TWMKey(M).Key;
+    TCustomForm* form = GetParentForm(this);
+    TWinControl* active = form ? form->ActiveControl() : nullptr;
+    const bool enter = key == VK_RETURN && (Focused() || (m_default && !(active && active->IsPushButton())));
+    const bool escape = key == VK_ESCAPE && Cancel;
+    if ((enter || escape) && KeyboardStateToShiftState() == 0 && CanFocus()) {
+        Click();
+        M.Result = 1;
     }
 }
 

@@ -26,6 +26,7 @@ protected:
     // What a complete press does (a click, a toggle).
     virtual void Activate() = 0;
     void Dispatch(TMessage& Message) override;
+    void CMDialogChar(TMessage& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
@@ -39,6 +40,8 @@ protected:
     bool ClicksDisabled = false;
 
 private:
+    void EndPress(TMessage& M);
+
     bool m_pressed = false;
     bool m_tracking = false;
     TControlAction m_action{this};
@@ -68,8 +71,11 @@ protected:
     void Activate() override { Click(); }
     void Paint() override;
     void Dispatch(TMessage& Message) override;
+    void CMDialogKey(TMessage& Message) override;
 
 private:
+    void CMFocusChanged(TMessage& M);
+
     bool m_default = false;
 };
 

@@ -139,18 +139,17 @@ void TCategoryPanel::Paint()
 void TCategoryPanel::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CM_CONTROLCHANGE:
-        // Controls put on the panel go onto its surface.
-        if (TCMControlChange(M).Inserting && m_surface && TCMControlChange(M).Control != m_surface) {
-            TControl* child = TCMControlChange(M).Control;
-            TCustomPanel::Dispatch(M);
-            child->SetParent(m_surface);
-            return;
-        }
-        TCustomPanel::Dispatch(M);
-        return;
+    case CM_CONTROLCHANGE: CMControlChange(M); return;
     default: TCustomPanel::Dispatch(M); return;
     }
+}
+
+void TCategoryPanel::CMControlChange(TMessage& M)
+{
+    // Controls put on the panel go onto its surface.
+    const TCMControlChange change(M);
+    TCustomPanel::Dispatch(M);
+    if (change.Inserting && m_surface && change.Control != m_surface) change.Control->SetParent(m_surface);
 }
 
 void TCategoryPanel::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
@@ -250,9 +249,19 @@ void TCategoryPanelGroup::AlignControls(TControl* /*AControl*/, TRect& /*R*/)
 
 void TCategoryPanelGroup::Dispatch(TMessage& M)
 {
+    switch (M.Msg) {
+    case WM_VSCROLL:
+    case WM_MOUSEMOVE: ScrollThenLayOut(M); return;
+    default: TScrollingWinControl::Dispatch(M); return;
+    }
+}
+
+void TCategoryPanelGroup::ScrollThenLayOut(TMessage& M)
+{
+    // A scroll, or a drag of the scroll bar's thumb, moves the stack: lay it out again at the
+    // new position.
     TScrollingWinControl::Dispatch(M);
-    // A scroll moves the stack: lay it out again at the new position.
-    if (M.Msg == WM_VSCROLL || (M.Msg == WM_MOUSEMOVE && TWMMouse(M).LeftDown())) Realign();
+    if (M.Msg == WM_VSCROLL || TWMMouse(M).LeftDown()) Realign();
 }
 
 }  // namespace gw

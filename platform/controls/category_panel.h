@@ -53,6 +53,8 @@ protected:
 
 private:
     friend class TCategoryPanelGroup;
+    void CMControlChange(TMessage& M);
+
     TCategoryPanelSurface* m_surface = nullptr;
     bool m_collapsed = false;
     bool m_settingHeight = false;
@@ -82,6 +84,7 @@ protected:
 
 private:
     friend class TCategoryPanel;
+    void ScrollThenLayOut(TMessage& M);
     // The panel whose Top was set last wins a tie of Tops, so "put this one at the top" works.
     TCategoryPanel* m_lastMoved = nullptr;
     Integer m_headerHeight = 24;

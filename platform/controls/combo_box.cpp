@@ -241,7 +241,7 @@ void TCustomComboBox::OpenList()
     m_savedIndex = ItemIndex();
     const Integer rows = std::clamp(Items()->Count(), 1, std::max(1, DropDownCount));
     const Integer height = rows * m_list->ItemHeight() + 2;
-    const Integer width = std::max(Width(), m_droppedWidth);
+    const Integer width = ListWidth();
     const TPoint below = ClientToScreen({0, Height()});
     TRect r = Bounds(below.X, below.Y, width, height);
     const TRect work = HasBackend() ? Backend().WorkAreaRect() : Rect(0, 0, 1 << 15, 1 << 15);
@@ -326,67 +326,181 @@ bool TCustomComboBox::CompleteTyping(Char C)
     return false;
 }
 
-void TCustomComboBox::KeyDownDefault(Word Key, TShiftState Shift, TMessage& M)
+// --- input -------------------------------------------------------------------------------------
+
+void TCustomComboBox::Dispatch(TMessage& M)
 {
-    const bool alt = (Shift & ssAlt) != 0;
-    if (Key == VK_F4 && !alt) {
+    switch (M.Msg) {
+    case CN_COMMAND: CNCommand(M); return;
+    case CM_FONTCHANGED: CMFontChanged(M); return;
+    case WM_MOUSEWHEEL: WheelBeforeOffer(M); return;
+    default: TWinControl::Dispatch(M); return;
+    }
+}
+
+void TCustomComboBox::DefaultHandler(TMessage& M)
+{
+    if (ComboMessage(M)) return;
+    switch (M.Msg) {
+    case WM_SETFOCUS: NativeSetFocus(M); return;
+    case WM_KILLFOCUS: CloseList(false); return;
+    case WM_MOUSEWHEEL: NativeWheel(M); return;
+    case WM_CAPTURECHANGED: NativeCaptureChanged(M); return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: NativeKeyDown(M); return;
+    case WM_CHAR: NativeChar(M); return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: NativeMouseDown(M); return;
+    case WM_MOUSEMOVE: NativeMouseMove(M); return;
+    case WM_LBUTTONUP: NativeMouseUp(M); return;
+    default: TWinControl::DefaultHandler(M); return;
+    }
+}
+
+void TCustomComboBox::CNCommand(TMessage& M)
+{
+    switch (TWMCommand(M).NotifyCode) {
+    case CBN_SELCHANGE: SelChange(); return;
+    case CBN_EDITCHANGE: Change(); return;
+    case CBN_DROPDOWN: DropDown(); return;
+    case CBN_CLOSEUP: CloseUp(); return;
+    case CBN_DBLCLK: DblClick(); return;
+    default: return;
+    }
+}
+
+void TCustomComboBox::SelChange()
+{
+    Click();
+    Select();
+}
+
+void TCustomComboBox::CMFontChanged(TMessage& M)
+{
+    m_engine.Measure().SetFont(Font());
+    SetBounds(Left(), Top(), Width(), Height());
+    TWinControl::Dispatch(M);
+}
+
+void TCustomComboBox::WheelBeforeOffer(TMessage& M)
+{
+    // An open list is a mode of its own: it scrolls, nothing else hears the wheel.
+    if (!m_dropped) {
+        TWinControl::Dispatch(M);
+        return;
+    }
+    m_list->SetTopIndex(m_list->TopIndex() - TWMMouseWheel(M).WheelDelta / WHEEL_DELTA * WheelScrollLines());
+    M.Result = 1;
+}
+
+void TCustomComboBox::NativeSetFocus(TMessage& /*M*/)
+{
+    if (HasEdit()) m_engine.SetSel(0, -1);
+}
+
+void TCustomComboBox::NativeWheel(TMessage& M)
+{
+    // The combo's own wheel behaviour, reached only when no OnMouseWheel up to the form took
+    // it: one item per notch, towards the end for a notch towards the user.
+    const Integer delta = TWMMouseWheel(M).WheelDelta;
+    if (delta != 0 && Items()->Count() > 0) {
+        const Integer steps = std::max(1, std::abs(delta) / WHEEL_DELTA);
+        const Integer target = ItemIndex() < 0 ? 0 : ItemIndex() + (delta < 0 ? steps : -steps);
+        UserSelect(std::clamp(target, 0, Items()->Count() - 1));
+    }
+    M.Result = 1;
+}
+
+void TCustomComboBox::NativeCaptureChanged(TMessage& M)
+{
+    if (m_dropped && TWMCaptureChanged(M).NewCapture != HandleIfAllocated()) CloseList(false);
+}
+
+void TCustomComboBox::NativeKeyDown(TMessage& M)
+{
+    const Word key = TWMKey(M).Key;
+    const bool alt = (KeyboardStateToShiftState() & ssAlt) != 0;
+    if ((key == VK_F4 && !alt) || (alt && (key == VK_DOWN || key == VK_UP))) {
         m_dropped ? CloseList(true) : OpenList();
         return;
     }
-    if (alt && (Key == VK_DOWN || Key == VK_UP)) {
-        m_dropped ? CloseList(true) : OpenList();
-        return;
-    }
-    if (m_dropped) {
-        const Integer cur = m_list->ItemIndex();
-        const Integer page = std::max(1, m_list->VisibleCount() - 1);
-        switch (Key) {
-        case VK_RETURN: CloseList(true); return;
-        case VK_ESCAPE: CloseList(false); return;
-        case VK_UP: UserSelect(cur < 0 ? 0 : cur - 1); return;
-        case VK_DOWN: UserSelect(cur < 0 ? 0 : cur + 1); return;
-        case VK_PRIOR: UserSelect(cur - page); return;
-        case VK_NEXT: UserSelect(cur + page); return;
-        case VK_HOME:
-            if (!HasEdit())
-                UserSelect(0);
-            else
-                m_engine.HandleMessage(M);
-            return;
-        case VK_END:
-            if (!HasEdit())
-                UserSelect(Items()->Count() - 1);
-            else
-                m_engine.HandleMessage(M);
-            return;
-        default: break;
-        }
-    } else {
-        const Integer cur = ItemIndex();
-        switch (Key) {
-        case VK_UP: UserSelect(cur < 0 ? 0 : cur - 1); return;
-        case VK_DOWN: UserSelect(cur < 0 ? 0 : cur + 1); return;
-        default: break;
-        }
-        if (!HasEdit()) {
-            switch (Key) {
-            case VK_LEFT: UserSelect(ItemIndex() < 0 ? 0 : ItemIndex() - 1); return;
-            case VK_RIGHT: UserSelect(ItemIndex() < 0 ? 0 : ItemIndex() + 1); return;
-            case VK_HOME: UserSelect(0); return;
-            case VK_END: UserSelect(Items()->Count() - 1); return;
-            case VK_PRIOR: UserSelect(ItemIndex() - std::max(1, DropDownCount - 1)); return;
-            case VK_NEXT: UserSelect(ItemIndex() + std::max(1, DropDownCount - 1)); return;
-            default: return;
-            }
-        }
-    }
+    if (m_dropped ? KeyInOpenList(key) : KeyOnClosedList(key)) return;
     if (HasEdit()) m_engine.HandleMessage(M);
+}
+
+bool TCustomComboBox::KeyInOpenList(Word Key)
+{
+    const Integer cur = m_list->ItemIndex();
+    const Integer page = std::max(1, m_list->VisibleCount() - 1);
+    switch (Key) {
+    case VK_RETURN: CloseList(true); return true;
+    case VK_ESCAPE: CloseList(false); return true;
+    case VK_UP: UserSelect(cur < 0 ? 0 : cur - 1); return true;
+    case VK_DOWN: UserSelect(cur < 0 ? 0 : cur + 1); return true;
+    case VK_PRIOR: UserSelect(cur - page); return true;
+    case VK_NEXT: UserSelect(cur + page); return true;
+    case VK_HOME:
+    case VK_END:
+        if (HasEdit()) return false;  // they move the edit field's caret
+        UserSelect(Key == VK_HOME ? 0 : Items()->Count() - 1);
+        return true;
+    default: return false;
+    }
+}
+
+bool TCustomComboBox::KeyOnClosedList(Word Key)
+{
+    const Integer cur = ItemIndex();
+    if (Key == VK_UP || Key == VK_DOWN) {
+        UserSelect(cur < 0 ? 0 : cur + (Key == VK_UP ? -1 : 1));
+        return true;
+    }
+    if (HasEdit()) return false;
+    // Without an edit field the other moving keys step through the items too.
+    const Integer page = std::max(1, DropDownCount - 1);
+    switch (Key) {
+    case VK_LEFT: UserSelect(cur < 0 ? 0 : cur - 1); return true;
+    case VK_RIGHT: UserSelect(cur < 0 ? 0 : cur + 1); return true;
+    case VK_HOME: UserSelect(0); return true;
+    case VK_END: UserSelect(Items()->Count() - 1); return true;
+    case VK_PRIOR: UserSelect(cur - page); return true;
+    case VK_NEXT: UserSelect(cur + page); return true;
+    default: return true;
+    }
+}
+
+void TCustomComboBox::NativeChar(TMessage& M)
+{
+    const Char c = TWMChar(M).CharCode;
+    if (!HasEdit()) {
+        if (c > 32 && AutoComplete) TypeToSelect(c);
+        return;
+    }
+    // Enter, Escape and Tab type nothing into the field.
+    if (c == 13 || c == 27 || c == 9) return;
+    if (c >= 32 && AutoComplete && CompleteTyping(c)) return;
+    m_engine.HandleMessage(M);
 }
 
 TPoint TCustomComboBox::ToList(TPoint Client) const
 {
     const TPoint screen = ClientToScreen(Client);
     return m_list->ScreenToClient(screen);
+}
+
+void TCustomComboBox::NativeMouseDown(TMessage& M)
+{
+    const TPoint p = TWMMouse(M).Pos;
+    if (m_dropped) {
+        MouseDownDropped(p);
+        return;
+    }
+    if (!HasEdit() || PtInRect(ButtonRect(), p)) {
+        OpenList();
+        m_tracking = true;
+        return;
+    }
+    m_engine.HandleMessage(M);
 }
 
 void TCustomComboBox::MouseDownDropped(TPoint Client)
@@ -407,120 +521,42 @@ void TCustomComboBox::MouseDownDropped(TPoint Client)
     CloseList(false);
 }
 
-void TCustomComboBox::Dispatch(TMessage& M)
+void TCustomComboBox::NativeMouseMove(TMessage& M)
 {
-    switch (M.Msg) {
-    case CN_COMMAND:
-        switch (TWMCommand(M).NotifyCode) {
-        case CBN_SELCHANGE:
-            Click();
-            Select();
-            break;
-        case CBN_EDITCHANGE: Change(); break;
-        case CBN_DROPDOWN: DropDown(); break;
-        case CBN_CLOSEUP: CloseUp(); break;
-        case CBN_DBLCLK: DblClick(); break;
-        default: break;
-        }
+    if (m_dropped) {
+        MouseMoveDropped(TWMMouse(M).Pos);
         return;
-    case CM_FONTCHANGED:
-        m_engine.Measure().SetFont(Font());
-        SetBounds(Left(), Top(), Width(), Height());
-        TWinControl::Dispatch(M);
-        return;
-    case WM_MOUSEWHEEL:
-        // An open list is a mode of its own: it scrolls, nothing else hears the wheel.
-        if (!m_dropped) break;
-        m_list->SetTopIndex(m_list->TopIndex() - TWMMouseWheel(M).WheelDelta / WHEEL_DELTA * WheelScrollLines());
-        M.Result = 1;
-        return;
-    default: break;
     }
-    TWinControl::Dispatch(M);
+    if (HasEdit()) m_engine.HandleMessage(M);
 }
 
-void TCustomComboBox::DefaultHandler(TMessage& M)
+void TCustomComboBox::MouseMoveDropped(TPoint Client)
 {
-    if (ComboMessage(M)) return;
-    switch (M.Msg) {
-    case WM_SETFOCUS:
-        if (HasEdit()) m_engine.SetSel(0, -1);
-        return;
-    case WM_KILLFOCUS: CloseList(false); return;
-    case WM_MOUSEWHEEL: {
-        // The combo's own wheel behaviour, reached only when no OnMouseWheel up to the form took
-        // it: one item per notch, towards the end for a notch towards the user.
-        const Integer delta = TWMMouseWheel(M).WheelDelta;
-        if (delta != 0 && Items()->Count() > 0) {
-            const Integer steps = std::max(1, std::abs(delta) / WHEEL_DELTA);
-            const Integer target = ItemIndex() < 0 ? 0 : ItemIndex() + (delta < 0 ? steps : -steps);
-            UserSelect(std::clamp(target, 0, Items()->Count() - 1));
-        }
-        M.Result = 1;
-        return;
-    }
-    case WM_CAPTURECHANGED:
-        if (m_dropped && TWMCaptureChanged(M).NewCapture != HandleIfAllocated()) CloseList(false);
-        return;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: KeyDownDefault(TWMKey(M).Key, KeyboardStateToShiftState(), M); return;
-    case WM_CHAR:
-        if (!HasEdit()) {
-            if (TWMChar(M).CharCode > 32 && AutoComplete) TypeToSelect(TWMChar(M).CharCode);
-            return;
-        }
-        if (M.WParam == 13 || M.WParam == 27 || M.WParam == 9) return;
-        if (TWMChar(M).CharCode >= 32 && AutoComplete && CompleteTyping(TWMChar(M).CharCode)) return;
-        m_engine.HandleMessage(M);
-        return;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-        const TPoint p = LParamToPoint(M.LParam);
-        if (m_dropped) {
-            MouseDownDropped(p);
-            return;
-        }
-        if (!HasEdit() || PtInRect(ButtonRect(), p)) {
-            OpenList();
-            m_tracking = true;
-            return;
-        }
-        m_engine.HandleMessage(M);
-        return;
-    }
-    case WM_MOUSEMOVE: {
-        const TPoint p = LParamToPoint(M.LParam);
-        if (m_dropped) {
-            const TPoint lp = ToList(p);
-            const Integer i = m_list->ItemAtPos(lp, true);
-            if (i >= 0 && PtInRect(m_list->ClientRect(), lp)) m_list->Highlight(i);
-            return;
-        }
-        if (HasEdit()) m_engine.HandleMessage(M);
-        return;
-    }
-    case WM_LBUTTONUP: {
-        const TPoint p = LParamToPoint(M.LParam);
-        if (m_dropped) {
-            const TPoint lp = ToList(p);
-            const bool inList = PtInRect(m_list->ClientRect(), lp) && m_list->ItemAtPos(lp, true) >= 0;
-            if (inList && (m_tracking || m_inListClick)) CloseList(true);
-            m_tracking = false;
-            m_inListClick = false;
-            return;
-        }
-        if (HasEdit()) m_engine.HandleMessage(M);
-        return;
-    }
-    default: break;
-    }
-    if (HasEdit() && M.Msg >= EM_GETSEL && M.Msg <= EM_CHARFROMPOS && m_engine.HandleMessage(M)) return;
-    if (HasEdit() &&
-        (M.Msg == WM_CUT || M.Msg == WM_COPY || M.Msg == WM_PASTE || M.Msg == WM_CLEAR || M.Msg == WM_UNDO) &&
-        m_engine.HandleMessage(M))
-        return;
-    TWinControl::DefaultHandler(M);
+    const TPoint lp = ToList(Client);
+    const Integer i = m_list->ItemAtPos(lp, true);
+    if (i >= 0 && PtInRect(m_list->ClientRect(), lp)) m_list->Highlight(i);
 }
+
+void TCustomComboBox::NativeMouseUp(TMessage& M)
+{
+    if (m_dropped) {
+        MouseUpDropped(TWMMouse(M).Pos);
+        return;
+    }
+    if (HasEdit()) m_engine.HandleMessage(M);
+}
+
+void TCustomComboBox::MouseUpDropped(TPoint Client)
+{
+    // A release on an item the press or a drag from the field reached takes it.
+    const TPoint lp = ToList(Client);
+    const bool inList = PtInRect(m_list->ClientRect(), lp) && m_list->ItemAtPos(lp, true) >= 0;
+    if (inList && (m_tracking || m_inListClick)) CloseList(true);
+    m_tracking = false;
+    m_inListClick = false;
+}
+
+// --- painting -----------------------------------------------------------------------------------
 
 void TCustomComboBox::PaintWindow(TCanvas& Canvas)
 {

@@ -56,7 +56,8 @@ public:
 
     void Dispatch(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
-    // The programmatic messages (combo_box_messages.cpp); false for any other message.
+    // The programmatic messages (combo_box_messages.cpp): CB_*, the text, and the edit field's
+    // EM_* and clipboard messages; false for any other message.
     bool ComboMessage(TMessage& Message);
     void SetText(const String& Value) override;
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
@@ -126,13 +127,49 @@ private:
     void SyncText();
     void UpdateEditRect();
     Integer FieldHeight() const;
-    void KeyDownDefault(Word Key, TShiftState Shift, TMessage& M);
+    // The width of the list when it drops down: the combo's, or the dropped width if wider.
+    Integer ListWidth() const { return std::max(Width(), m_droppedWidth); }
     void TypeToSelect(Char C);
     // Types C into the edit field completed to the first item the text begins; false (nothing
     // done) when the text would not end up as an item's beginning.
     bool CompleteTyping(Char C);
-    void MouseDownDropped(TPoint Client);
     TPoint ToList(TPoint Client) const;
+
+    // Input: reflected notifications, focus, wheel, keys and mouse (combo_box.cpp).
+    void CNCommand(TMessage& M);
+    void SelChange();
+    void CMFontChanged(TMessage& M);
+    void WheelBeforeOffer(TMessage& M);
+    void NativeSetFocus(TMessage& M);
+    void NativeWheel(TMessage& M);
+    void NativeCaptureChanged(TMessage& M);
+    void NativeKeyDown(TMessage& M);
+    // Keys while the list is open, and while it is closed; false leaves the key to the field.
+    bool KeyInOpenList(Word Key);
+    bool KeyOnClosedList(Word Key);
+    void NativeChar(TMessage& M);
+    void NativeMouseDown(TMessage& M);
+    void NativeMouseMove(TMessage& M);
+    void NativeMouseUp(TMessage& M);
+    void MouseDownDropped(TPoint Client);
+    void MouseMoveDropped(TPoint Client);
+    void MouseUpDropped(TPoint Client);
+
+    // Programmatic messages (combo_box_messages.cpp).
+    bool EditFieldMessage(TMessage& M);
+    void CBSetCurSel(TMessage& M);
+    void CBGetLBText(TMessage& M);
+    void CBInsertString(TMessage& M);
+    void CBDeleteString(TMessage& M);
+    void CBFindString(TMessage& M);
+    void CBShowDropDown(TMessage& M);
+    void CBSetItemHeight(TMessage& M);
+    void CBGetItemHeight(TMessage& M);
+    void CBSetDroppedWidth(TMessage& M);
+    void CBLimitText(TMessage& M);
+    void CBGetEditSel(TMessage& M);
+    void CBSetEditSel(TMessage& M);
+    void WMSetText(TMessage& M);
 
     TComboListPopup* m_list = nullptr;  // owned (component owner)
     TComboBoxStyle m_style = csDropDown;

@@ -257,148 +257,205 @@ void TDateTimePicker::CalendarNotify(UINT Code)
     CloseCalendar();
 }
 
+// --- input -------------------------------------------------------------------------------------
+
 void TDateTimePicker::Dispatch(TMessage& M)
 {
-    if (M.Msg == CN_NOTIFY && M.LParam) {
-        switch (TWMNotify(M).Code()) {
-        case DTN_DATETIMECHANGE: Change(); break;
-        case DTN_DROPDOWN:
-            if (OnDropDown) OnDropDown(this);
-            break;
-        case DTN_CLOSEUP:
-            if (OnCloseUp) OnCloseUp(this);
-            break;
-        default: break;
-        }
-        return;
+    switch (M.Msg) {
+    case CN_NOTIFY: CNNotify(M); return;
+    default: TWinControl::Dispatch(M); return;
     }
-    TWinControl::Dispatch(M);
+}
+
+void TDateTimePicker::CNNotify(TMessage& M)
+{
+    switch (TWMNotify(M).Code()) {
+    case DTN_DATETIMECHANGE: Change(); return;
+    case DTN_DROPDOWN:
+        if (OnDropDown) OnDropDown(this);
+        return;
+    case DTN_CLOSEUP:
+        if (OnCloseUp) OnCloseUp(this);
+        return;
+    default: return;
+    }
 }
 
 void TDateTimePicker::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_MOUSEWHEEL: {
-        // The picker's own wheel behaviour (a step of the field), reached only when no
-        // OnMouseWheel up to the form took it.
-        if (m_dropped) break;
-        const Integer delta = TWMMouseWheel(M).WheelDelta;
-        if (delta != 0 && m_checked) UserChange(m_fields->Step(m_value, m_field, delta > 0 ? 1 : -1));
-        M.Result = 1;
-        return;
-    }
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        if (M.Msg == WM_KILLFOCUS) CloseCalendar();
-        m_pending.clear();
-        return;
-    case WM_CAPTURECHANGED:
-        if (m_dropped && TWMCaptureChanged(M).NewCapture != HandleIfAllocated()) CloseCalendar();
-        return;
+    case WM_MOUSEWHEEL: NativeWheel(M); return;
+    case WM_SETFOCUS: m_pending.clear(); return;
+    case WM_KILLFOCUS: NativeKillFocus(M); return;
+    case WM_CAPTURECHANGED: NativeCaptureChanged(M); return;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-        const Word key = TWMKey(M).Key;
-        const TShiftState shift = KeyboardStateToShiftState();
-        if ((key == VK_F4 && !(shift & ssAlt)) || ((shift & ssAlt) && (key == VK_DOWN || key == VK_UP))) {
-            m_dropped ? CloseCalendar() : OpenCalendar();
-            return;
-        }
-        if (m_dropped) {
-            if (key == VK_ESCAPE) {
-                CloseCalendar();
-            } else if (key == VK_RETURN) {
-                CalendarNotify(MCN_SELECT);
-            } else {
-                TMessage m{WM_KEYDOWN, M.WParam, M.LParam, 0};
-                m_calendar->DefaultHandler(m);
-            }
-            return;
-        }
-        switch (key) {
-        case VK_LEFT: MoveField(-1); return;
-        case VK_RIGHT: MoveField(1); return;
-        case VK_UP:
-        case VK_DOWN:
-            if (m_checked) UserChange(m_fields->Step(m_value, m_field, key == VK_UP ? 1 : -1));
-            m_pending.clear();
-            return;
-        case VK_HOME:
-        case VK_END:
-            if (m_checked) UserChange(m_fields->Extreme(m_value, m_field, key == VK_END));
-            m_pending.clear();
-            return;
-        default: break;
-        }
-        break;
-    }
-    case WM_CHAR: {
-        const Char c = TWMChar(M).CharCode;
-        if (m_dropped) return;
-        if (c == u' ' && m_showCheckbox) {
-            m_checked = !m_checked;
-            Invalidate();
-            NotifyParent(DTN_DATETIMECHANGE);
-            return;
-        }
-        if (!m_checked) return;
-        if (c >= u'0' && c <= u'9') {
-            bool complete = false;
-            UserChange(m_fields->TypeDigit(m_value, m_field, c, m_pending, complete));
-            if (complete) MoveField(1);
-            return;
-        }
-        if (c == FormatSettings.DateSeparator || c == FormatSettings.TimeSeparator || c == u'/' || c == u':' ||
-            c == u'.' || c == u'-') {
-            MoveField(1);
-            return;
-        }
-        if (c >= 32) MessageBeep(0);
-        return;
-    }
+    case WM_SYSKEYDOWN: NativeKeyDown(M); return;
+    case WM_CHAR: NativeChar(M); return;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-        const TPoint p = LParamToPoint(M.LParam);
-        if (m_dropped) {
-            const TPoint cp = m_calendar->ScreenToClient(ClientToScreen(p));
-            if (PtInRect(m_calendar->ClientRect(), cp)) {
-                TMessage m{WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(cp.X, cp.Y), 0};
-                m_calendar->DefaultHandler(m);
-            } else
-                CloseCalendar();
-            return;
-        }
-        if (m_showCheckbox && PtInRect(CheckboxRect(), p)) {
-            m_checked = !m_checked;
-            Invalidate();
-            NotifyParent(DTN_DATETIMECHANGE);
-            return;
-        }
-        if (HasButton() && PtInRect(ButtonRect(), p)) {
-            OpenCalendar();
-            return;
-        }
-        if (HasUpDown() && PtInRect(ButtonRect(), p)) {
-            if (m_checked) {
-                const TRect b = ButtonRect();
-                UserChange(m_fields->Step(m_value, m_field, p.Y < (b.Top + b.Bottom) / 2 ? 1 : -1));
-            }
-            return;
-        }
-        for (Integer i : m_fields->EditableSpans()) {
-            const TRect r = FieldRect(i);
-            if (p.X >= r.Left && p.X < r.Right) {
-                m_field = i;
-                m_pending.clear();
-                Invalidate();
-                return;
-            }
-        }
+    case WM_LBUTTONDBLCLK: NativeMouseDown(M); return;
+    default: TWinControl::DefaultHandler(M); return;
+    }
+}
+
+void TDateTimePicker::NativeWheel(TMessage& M)
+{
+    // The picker's own wheel behaviour (a step of the field), reached only when no
+    // OnMouseWheel up to the form took it. The open calendar does not take it.
+    if (m_dropped) {
+        TWinControl::DefaultHandler(M);
         return;
     }
-    default: break;
-    }
-    TWinControl::DefaultHandler(M);
+    const Integer delta = TWMMouseWheel(M).WheelDelta;
+    if (delta != 0) StepField(delta > 0 ? 1 : -1);
+    M.Result = 1;
 }
+
+void TDateTimePicker::NativeKillFocus(TMessage& /*M*/)
+{
+    CloseCalendar();
+    m_pending.clear();
+}
+
+void TDateTimePicker::NativeCaptureChanged(TMessage& M)
+{
+    if (m_dropped && TWMCaptureChanged(M).NewCapture != HandleIfAllocated()) CloseCalendar();
+}
+
+void TDateTimePicker::StepField(Integer Delta)
+{
+    if (m_checked) UserChange(m_fields->Step(m_value, m_field, Delta));
+}
+
+void TDateTimePicker::ToggleChecked()
+{
+    m_checked = !m_checked;
+    Invalidate();
+    NotifyParent(DTN_DATETIMECHANGE);
+}
+
+void TDateTimePicker::NativeKeyDown(TMessage& M)
+{
+    const Word key = TWMKey(M).Key;
+    const TShiftState shift = KeyboardStateToShiftState();
+    // F4, Alt+Down and Alt+Up drop the calendar down and close it again.
+    if ((key == VK_F4 && !(shift & ssAlt)) || ((shift & ssAlt) && (key == VK_DOWN || key == VK_UP))) {
+        m_dropped ? CloseCalendar() : OpenCalendar();
+        return;
+    }
+    if (m_dropped) {
+        KeyInCalendar(M);
+        return;
+    }
+    if (!KeyInField(key)) TWinControl::DefaultHandler(M);
+}
+
+void TDateTimePicker::KeyInCalendar(TMessage& M)
+{
+    switch (TWMKey(M).Key) {
+    case VK_ESCAPE: CloseCalendar(); return;
+    case VK_RETURN: CalendarNotify(MCN_SELECT); return;
+    default: {
+        TMessage m{WM_KEYDOWN, M.WParam, M.LParam, 0};
+        m_calendar->DefaultHandler(m);
+        return;
+    }
+    }
+}
+
+bool TDateTimePicker::KeyInField(Word Key)
+{
+    switch (Key) {
+    case VK_LEFT: MoveField(-1); return true;
+    case VK_RIGHT: MoveField(1); return true;
+    case VK_UP:
+    case VK_DOWN:
+        StepField(Key == VK_UP ? 1 : -1);
+        m_pending.clear();
+        return true;
+    case VK_HOME:
+    case VK_END:
+        if (m_checked) UserChange(m_fields->Extreme(m_value, m_field, Key == VK_END));
+        m_pending.clear();
+        return true;
+    default: return false;
+    }
+}
+
+void TDateTimePicker::NativeChar(TMessage& M)
+{
+    const Char c = TWMChar(M).CharCode;
+    if (m_dropped) return;
+    if (c == u' ' && m_showCheckbox) {
+        ToggleChecked();
+        return;
+    }
+    if (!m_checked) return;
+    if (c >= u'0' && c <= u'9') {
+        TypeDigit(c);
+        return;
+    }
+    if (c == FormatSettings.DateSeparator || c == FormatSettings.TimeSeparator || c == u'/' || c == u':' || c == u'.' ||
+        c == u'-') {
+        MoveField(1);
+        return;
+    }
+    if (c >= 32) MessageBeep(0);
+}
+
+void TDateTimePicker::TypeDigit(Char Digit)
+{
+    // A field full of digits hands on to the next.
+    bool complete = false;
+    UserChange(m_fields->TypeDigit(m_value, m_field, Digit, m_pending, complete));
+    if (complete) MoveField(1);
+}
+
+void TDateTimePicker::NativeMouseDown(TMessage& M)
+{
+    const TPoint p = TWMMouse(M).Pos;
+    if (m_dropped) {
+        MouseDownDropped(p);
+        return;
+    }
+    if (m_showCheckbox && PtInRect(CheckboxRect(), p)) {
+        ToggleChecked();
+        return;
+    }
+    if (PtInRect(ButtonRect(), p)) {
+        // The drop button, or the up-down arrows: the upper half steps up.
+        const TRect b = ButtonRect();
+        HasButton() ? OpenCalendar() : StepField(p.Y < (b.Top + b.Bottom) / 2 ? 1 : -1);
+        return;
+    }
+    SelectFieldAt(p);
+}
+
+void TDateTimePicker::MouseDownDropped(TPoint Client)
+{
+    // A press on the calendar goes to it; any other closes it.
+    const TPoint cp = m_calendar->ScreenToClient(ClientToScreen(Client));
+    if (!PtInRect(m_calendar->ClientRect(), cp)) {
+        CloseCalendar();
+        return;
+    }
+    TMessage m{WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(cp.X, cp.Y), 0};
+    m_calendar->DefaultHandler(m);
+}
+
+void TDateTimePicker::SelectFieldAt(TPoint Client)
+{
+    for (Integer i : m_fields->EditableSpans()) {
+        const TRect r = FieldRect(i);
+        if (Client.X >= r.Left && Client.X < r.Right) {
+            m_field = i;
+            m_pending.clear();
+            Invalidate();
+            return;
+        }
+    }
+}
+
+// --- painting -----------------------------------------------------------------------------------
 
 void TDateTimePicker::PaintWindow(TCanvas& Canvas)
 {

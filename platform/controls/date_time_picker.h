@@ -102,6 +102,24 @@ private:
     Integer TextLeft() const;
     TDateTime Clamp(TDateTime Value) const;
     void CalendarNotify(UINT Code);
+    // Steps the current field (while checked).
+    void StepField(Integer Delta);
+    void ToggleChecked();
+    void TypeDigit(Char Digit);
+    void SelectFieldAt(TPoint Client);
+
+    // Input: reflected notifications, focus, wheel, keys and mouse.
+    void CNNotify(TMessage& M);
+    void NativeWheel(TMessage& M);
+    void NativeKillFocus(TMessage& M);
+    void NativeCaptureChanged(TMessage& M);
+    void NativeKeyDown(TMessage& M);
+    void KeyInCalendar(TMessage& M);
+    // Keys on the fields; false for a key they do not take.
+    bool KeyInField(Word Key);
+    void NativeChar(TMessage& M);
+    void NativeMouseDown(TMessage& M);
+    void MouseDownDropped(TPoint Client);
 
     std::unique_ptr<TDateTimeFields> m_fields;
     TDropCalendar* m_calendar = nullptr;  // owned (component owner)

@@ -1,6 +1,7 @@
 // TCustomEdit and TEdit: the single-line (and, through the style, multi-line) text box.
 #include "platform/controls/edit.h"
 
+#include "platform/controls/control_message_records.h"
 #include "platform/controls/message_beep.h"
 #include "platform/graphics/frame_controls.h"
 #include "platform/ui/window_system.h"
@@ -149,56 +150,94 @@ void TCustomEdit::SetEditTextRaw(const String& Value)
 void TCustomEdit::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CN_COMMAND:
-        if (TWMCommand(M).NotifyCode == EN_CHANGE) Change();
-        return;
-    case CM_FONTCHANGED:
-        UpdateFont();
-        TWinControl::Dispatch(M);
-        return;
-    case WM_SIZE:
-        if (!m_customRect) m_engine.FormatRect = DefaultFormatRect();
-        TWinControl::Dispatch(M);
-        return;
+    case CN_COMMAND: CNCommand(M); return;
+    case CM_FONTCHANGED: CMFontChanged(M); return;
+    case WM_SIZE: WMSize(M); return;
     default: TWinControl::Dispatch(M); return;
     }
 }
 
+void TCustomEdit::CNCommand(TMessage& M)
+{
+    if (TWMCommand(M).NotifyCode == EN_CHANGE) Change();
+}
+
+void TCustomEdit::CMFontChanged(TMessage& M)
+{
+    UpdateFont();
+    TWinControl::Dispatch(M);
+}
+
+void TCustomEdit::WMSize(TMessage& M)
+{
+    // A rectangle of the edit's own follows the size; one set by EM_SETRECT stays.
+    if (!m_customRect) m_engine.FormatRect = DefaultFormatRect();
+    TWinControl::Dispatch(M);
+}
+
+// The native part: the text, the focus notifications and the style messages the control keeps
+// a copy of here; everything else is the edit engine's.
 void TCustomEdit::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_SETTEXT: {
-        const String value = TWMText(M).Value();
-        m_engine.SetText(EditTextFor(value));
-        SyncText();
-        EditTextChanged();
-        NotifyParent(EN_CHANGE);
-        M.Result = 1;
-        return;
-    }
+    case WM_SETTEXT: NativeSetText(M); return;
     case WM_GETTEXTLENGTH: M.Result = m_engine.Buffer.Length(); return;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        m_caretHides = 0;
-        NotifyParent(M.Msg == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS);
-        TWinControl::DefaultHandler(M);
-        return;
+    case WM_KILLFOCUS: NativeFocusChanged(M); return;
     case EM_SETRECT:
-    case EM_SETRECTNP:
-        m_customRect = M.LParam != 0;
-        if (!M.LParam) {
-            const TRect r = DefaultFormatRect();
-            TMessage m{M.Msg, 0, LPARAM(&r), 0};
-            m_engine.HandleMessage(m);
-            return;
-        }
-        break;
-    case EM_SETREADONLY: m_readOnly = M.WParam != 0; break;
-    case EM_SETPASSWORDCHAR: m_passwordChar = TWMChar(M).CharCode; break;
-    default: break;
+    case EM_SETRECTNP: EMSetRect(M); return;
+    case EM_SETREADONLY: EMSetReadOnly(M); return;
+    case EM_SETPASSWORDCHAR: EMSetPasswordChar(M); return;
+    default: EngineDefault(M); return;
     }
-    if (m_engine.HandleMessage(M)) return;
+}
+
+void TCustomEdit::EngineDefault(TMessage& M)
+{
+    if (!m_engine.HandleMessage(M)) TWinControl::DefaultHandler(M);
+}
+
+void TCustomEdit::NativeSetText(TMessage& M)
+{
+    m_engine.SetText(EditTextFor(TWMText(M).Value()));
+    SyncText();
+    EditTextChanged();
+    NotifyParent(EN_CHANGE);
+    M.Result = 1;
+}
+
+void TCustomEdit::NativeFocusChanged(TMessage& M)
+{
+    // A new focus brings a new, shown caret.
+    m_caretHides = 0;
+    NotifyParent(M.Msg == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS);
     TWinControl::DefaultHandler(M);
+}
+
+void TCustomEdit::EMSetRect(TMessage& M)
+{
+    // No rectangle: back to the edit's own.
+    const TRect* r = TWMRecord<const TRect>(M).Data;
+    m_customRect = r != nullptr;
+    if (r) {
+        EngineDefault(M);
+        return;
+    }
+    const TRect own = DefaultFormatRect();
+    TMessage m{M.Msg, 0, LPARAM(&own), 0};
+    m_engine.HandleMessage(m);
+}
+
+void TCustomEdit::EMSetReadOnly(TMessage& M)
+{
+    m_readOnly = TWMFlag(M).Value;
+    EngineDefault(M);
+}
+
+void TCustomEdit::EMSetPasswordChar(TMessage& M)
+{
+    m_passwordChar = TWMChar(M).CharCode;
+    EngineDefault(M);
 }
 
 void TCustomEdit::Change()

@@ -131,6 +131,17 @@ protected:
     void SyncText();
 
 private:
+    void CNCommand(TMessage& M);
+    void CMFontChanged(TMessage& M);
+    void WMSize(TMessage& M);
+    // The native part: text, focus and the styles kept here too; the rest to the engine.
+    void EngineDefault(TMessage& M);
+    void NativeSetText(TMessage& M);
+    void NativeFocusChanged(TMessage& M);
+    void EMSetRect(TMessage& M);
+    void EMSetReadOnly(TMessage& M);
+    void EMSetPasswordChar(TMessage& M);
+
     TBorderStyle m_borderStyle = bsSingle;
     Char m_passwordChar = 0;
     bool m_readOnly = false;

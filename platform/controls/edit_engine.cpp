@@ -15,6 +15,20 @@ namespace {
 
 bool Has(TShiftState S, TShiftStateBit B) { return (S & B) != 0; }
 
+// The characters of WM_CHAR the edit acts on rather than types.
+enum : Char {
+    CtrlA = 0x01,
+    CtrlC = 0x03,
+    CharBackspace = 0x08,
+    CharTab = 0x09,
+    CharLineFeed = 0x0A,
+    CharReturn = 0x0D,
+    CtrlV = 0x16,
+    CtrlX = 0x18,
+    CtrlZ = 0x1A,
+    CharCtrlBackspace = 0x7F,
+};
+
 }  // namespace
 
 bool ClipboardHasText() { return Clipboard()->HasFormat(CF_UNICODETEXT) || Clipboard()->HasFormat(CF_TEXT); }
@@ -80,7 +94,7 @@ void TEditEngine::SetTopLine(Integer Line)
     const Integer top = std::clamp(Line, 0, std::max(0, Layout().LineCount() - 1));
     if (top != m_topLine) {
         m_topLine = top;
-        if (OnInvalidate) OnInvalidate();
+        Invalidate();
     }
     if (OnScrolled) OnScrolled();
 }
@@ -90,7 +104,7 @@ void TEditEngine::SetScrollX(Integer X)
     const Integer sx = std::clamp(X, 0, std::max(0, Layout().MaxLineWidth() - FormatRect.Width() + 2));
     if (sx != m_scrollX) {
         m_scrollX = sx;
-        if (OnInvalidate) OnInvalidate();
+        Invalidate();
     }
     if (OnScrolled) OnScrolled();
 }
@@ -120,7 +134,7 @@ void TEditEngine::ScrollCaret()
     if (top != m_topLine || sx != m_scrollX) {
         m_topLine = top;
         m_scrollX = sx;
-        if (OnInvalidate) OnInvalidate();
+        Invalidate();
     }
     if (OnScrolled) OnScrolled();
 }
@@ -131,14 +145,14 @@ void TEditEngine::TextChanged()
     InvalidateLayout();
     m_desiredX = -1;
     ScrollCaret();
-    if (OnInvalidate) OnInvalidate();
+    Invalidate();
     if (OnChange) OnChange();
 }
 
 void TEditEngine::SelMoved()
 {
     ScrollCaret();
-    if (OnInvalidate) OnInvalidate();
+    Invalidate();
     if (OnSelChange) OnSelChange();
 }
 
@@ -149,14 +163,14 @@ void TEditEngine::SetText(StringView Value)
     m_topLine = 0;
     m_scrollX = 0;
     InvalidateLayout();
-    if (OnInvalidate) OnInvalidate();
+    Invalidate();
     if (OnScrolled) OnScrolled();
 }
 
 bool TEditEngine::InsertText(StringView S, bool CanUndo)
 {
     if (ReadOnly) {
-        if (OnBeep) OnBeep();
+        Beep();
         return false;
     }
     const Integer wanted = Integer(Buffer.Normalize(S).size());
@@ -212,231 +226,196 @@ Integer TEditEngine::LineStartAt(Integer Line) const
     return l.Line(std::clamp(Line, 0, l.LineCount() - 1)).Start;
 }
 
-void TEditEngine::KeyDownDefault(Word Key, TShiftState Shift, TMessage& M)
+// --- input ------------------------------------------------------------------------------------------
+
+bool TEditEngine::HandleMessage(TMessage& M) { return InputMessage(M) || EditMessage(M); }
+
+bool TEditEngine::InputMessage(TMessage& M)
 {
-    const bool shift = Has(Shift, ssShift);
-    const bool ctrl = Has(Shift, ssCtrl);
-    const TEditLayout& l = Layout();
-    const Integer caret = Buffer.Caret();
-    const Integer line = l.LineFromChar(caret);
-    auto moveTo = [&](Integer P) {
-        Buffer.MoveCaret(P, shift);
-        SelMoved();
-    };
-    auto vertical = [&](Integer Lines) {
-        if (!Multiline) return;
-        if (m_desiredX < 0) m_desiredX = PosFromChar(caret).X;
-        const Integer target = std::clamp(line + Lines, 0, l.LineCount() - 1);
-        const Integer y = FormatRect.Top + (target - m_topLine) * LineHeight();
-        const Integer keep = m_desiredX;
-        Buffer.MoveCaret(CharFromPos({m_desiredX, y}), shift);
-        SelMoved();
-        m_desiredX = keep;
-    };
-    M.Result = 0;
-    switch (Key) {
-    case VK_LEFT:
-        if (!shift && Buffer.HasSelection())
-            moveTo(Buffer.SelStart());
-        else
-            moveTo(ctrl ? Buffer.PrevWordStart(caret) : Buffer.ClampPosition(caret - 1));
-        m_desiredX = -1;
-        break;
-    case VK_RIGHT:
-        if (!shift && Buffer.HasSelection()) {
-            moveTo(Buffer.SelEnd());
-        } else {
-            Integer next = caret + 1;
-            if (next < Buffer.Length() && Buffer.ClampPosition(next) != next) ++next;
-            moveTo(ctrl ? Buffer.NextWordStart(caret) : next);
-        }
-        m_desiredX = -1;
-        break;
-    case VK_HOME:
-        moveTo(ctrl ? 0 : l.Line(line).Start);
-        m_desiredX = -1;
-        break;
-    case VK_END:
-        moveTo(ctrl ? Buffer.Length() : l.Line(line).Start + l.Line(line).Length);
-        m_desiredX = -1;
-        break;
-    case VK_UP: vertical(-1); break;
-    case VK_DOWN: vertical(1); break;
-    case VK_PRIOR: vertical(-VisibleLines()); break;
-    case VK_NEXT: vertical(VisibleLines()); break;
-    case VK_DELETE:
-        if (shift)
-            CutToClipboard();
-        else if (ReadOnly) {
-            if (OnBeep) OnBeep();
-        } else if (Buffer.DeleteForward(ctrl))
-            TextChanged();
-        break;
-    case VK_INSERT:
-        if (ctrl)
-            CopyToClipboard();
-        else if (shift)
-            PasteFromClipboard();
-        break;
-    default: break;
+    switch (M.Msg) {
+    case WM_KEYDOWN: WMKeyDown(M); return true;
+    case WM_CHAR: WMChar(M); return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: WMLButtonDown(M); return true;
+    case WM_MOUSEMOVE: WMMouseMove(M); return true;
+    case WM_LBUTTONUP: m_dragging = false; return true;
+    // The drag ends, and the control's own handling of the capture goes on.
+    case WM_CAPTURECHANGED: m_dragging = false; return false;
+    default: return false;
     }
 }
 
-bool TEditEngine::CharDefault(Char C)
+void TEditEngine::WMKeyDown(TMessage& M)
 {
-    switch (C) {
-    case 1:  // Ctrl+A
-        SetSel(0, -1);
-        return true;
-    case 3: CopyToClipboard(); return true;
-    case 0x16: PasteFromClipboard(); return true;
-    case 0x18: CutToClipboard(); return true;
-    case 0x1A: Undo(); return true;
-    case 8:
-    case 0x7F:
-        if (ReadOnly) {
-            if (OnBeep) OnBeep();
-        } else if (Buffer.DeleteBackward(C == 0x7F)) {
-            TextChanged();
-        }
-        return true;
-    case 13:
-    case 10:
-        if (Multiline && WantReturns) InsertText(u"\r\n");
-        return true;
-    case 9:
-        if (Multiline && WantTabs) InsertText(u"\t");
-        return true;
-    default: break;
+    M.Result = 0;
+    const TShiftState shift = KeyboardStateToShiftState();
+    switch (TWMKey(M).Key) {
+    case VK_LEFT: KeyLeft(shift); return;
+    case VK_RIGHT: KeyRight(shift); return;
+    case VK_HOME: KeyHome(shift); return;
+    case VK_END: KeyEnd(shift); return;
+    case VK_UP: MoveLines(-1, Has(shift, ssShift)); return;
+    case VK_DOWN: MoveLines(1, Has(shift, ssShift)); return;
+    case VK_PRIOR: MoveLines(-VisibleLines(), Has(shift, ssShift)); return;
+    case VK_NEXT: MoveLines(VisibleLines(), Has(shift, ssShift)); return;
+    case VK_DELETE: KeyDelete(shift); return;
+    case VK_INSERT: KeyInsert(shift); return;
+    default: return;
     }
-    if (C < 32) return true;
+}
+
+void TEditEngine::MoveCaretTo(Integer Position, bool Extend)
+{
+    Buffer.MoveCaret(Position, Extend);
+    SelMoved();
+    m_desiredX = -1;
+}
+
+void TEditEngine::KeyLeft(TShiftState Shift)
+{
+    const bool extend = Has(Shift, ssShift);
+    const Integer caret = Buffer.Caret();
+    if (!extend && Buffer.HasSelection())
+        MoveCaretTo(Buffer.SelStart(), false);
+    else
+        MoveCaretTo(Has(Shift, ssCtrl) ? Buffer.PrevWordStart(caret) : Buffer.ClampPosition(caret - 1), extend);
+}
+
+void TEditEngine::KeyRight(TShiftState Shift)
+{
+    const bool extend = Has(Shift, ssShift);
+    const Integer caret = Buffer.Caret();
+    if (!extend && Buffer.HasSelection()) {
+        MoveCaretTo(Buffer.SelEnd(), false);
+        return;
+    }
+    // A step never lands inside a surrogate pair.
+    Integer next = caret + 1;
+    if (next < Buffer.Length() && Buffer.ClampPosition(next) != next) ++next;
+    MoveCaretTo(Has(Shift, ssCtrl) ? Buffer.NextWordStart(caret) : next, extend);
+}
+
+void TEditEngine::KeyHome(TShiftState Shift)
+{
+    const TEditLine& line = Layout().Line(Layout().LineFromChar(Buffer.Caret()));
+    MoveCaretTo(Has(Shift, ssCtrl) ? 0 : line.Start, Has(Shift, ssShift));
+}
+
+void TEditEngine::KeyEnd(TShiftState Shift)
+{
+    const TEditLine& line = Layout().Line(Layout().LineFromChar(Buffer.Caret()));
+    MoveCaretTo(Has(Shift, ssCtrl) ? Buffer.Length() : line.Start + line.Length, Has(Shift, ssShift));
+}
+
+void TEditEngine::MoveLines(Integer Lines, bool Extend)
+{
+    if (!Multiline) return;
+    const TEditLayout& l = Layout();
+    const Integer caret = Buffer.Caret();
+    // The column the moves started from is kept across lines too short to reach it.
+    if (m_desiredX < 0) m_desiredX = PosFromChar(caret).X;
+    const Integer target = std::clamp(l.LineFromChar(caret) + Lines, 0, l.LineCount() - 1);
+    const Integer y = FormatRect.Top + (target - m_topLine) * LineHeight();
+    const Integer keep = m_desiredX;
+    Buffer.MoveCaret(CharFromPos({m_desiredX, y}), Extend);
+    SelMoved();
+    m_desiredX = keep;
+}
+
+void TEditEngine::KeyDelete(TShiftState Shift)
+{
+    if (Has(Shift, ssShift))
+        CutToClipboard();
+    else if (ReadOnly)
+        Beep();
+    else if (Buffer.DeleteForward(Has(Shift, ssCtrl)))
+        TextChanged();
+}
+
+void TEditEngine::KeyInsert(TShiftState Shift)
+{
+    if (Has(Shift, ssCtrl))
+        CopyToClipboard();
+    else if (Has(Shift, ssShift))
+        PasteFromClipboard();
+}
+
+void TEditEngine::WMChar(TMessage& M)
+{
+    M.Result = 0;
+    const Char c = TWMChar(M).CharCode;
+    switch (c) {
+    case CtrlA: SetSel(0, -1); return;
+    case CtrlC: CopyToClipboard(); return;
+    case CtrlV: PasteFromClipboard(); return;
+    case CtrlX: CutToClipboard(); return;
+    case CtrlZ: Undo(); return;
+    case CharBackspace:
+    case CharCtrlBackspace: TypeBackspace(c == CharCtrlBackspace); return;
+    case CharReturn:
+    case CharLineFeed: TypeBreak(); return;
+    case CharTab: TypeTab(); return;
+    default: TypeChar(c); return;
+    }
+}
+
+void TEditEngine::TypeBackspace(bool WholeWord)
+{
+    if (ReadOnly)
+        Beep();
+    else if (Buffer.DeleteBackward(WholeWord))
+        TextChanged();
+}
+
+void TEditEngine::TypeBreak()
+{
+    if (Multiline && WantReturns) InsertText(u"\r\n");
+}
+
+void TEditEngine::TypeTab()
+{
+    if (Multiline && WantTabs) InsertText(u"\t");
+}
+
+void TEditEngine::TypeChar(Char C)
+{
+    if (C < 32) return;  // other control characters type nothing
     if (ReadOnly) {
-        if (OnBeep) OnBeep();
-        return true;
+        Beep();
+        return;
     }
     if (Buffer.TypeChar(C)) {
         TextChanged();
-    } else {
-        if (OnMaxText) OnMaxText();
-        if (OnBeep) OnBeep();
+        return;
     }
-    return true;
+    if (OnMaxText) OnMaxText();
+    Beep();
 }
 
-void TEditEngine::MouseDown(TPoint P, bool Extend, bool Double)
+void TEditEngine::WMLButtonDown(TMessage& M)
 {
-    const Integer pos = CharFromPos(P);
-    if (Double) {
+    const TWMMouse mouse(M);
+    const Integer pos = CharFromPos(mouse.Pos);
+    if (M.Msg == WM_LBUTTONDBLCLK) {
         Buffer.SelectWordAt(pos);
         SelMoved();
         return;
     }
-    Buffer.MoveCaret(pos, Extend);
+    Buffer.MoveCaret(pos, Has(mouse.Shift(), ssShift));
     m_desiredX = -1;
     m_dragging = true;
     SelMoved();
 }
 
-bool TEditEngine::HandleMessage(TMessage& M)
+void TEditEngine::WMMouseMove(TMessage& M)
 {
-    switch (M.Msg) {
-    case WM_KEYDOWN: KeyDownDefault(TWMKey(M).Key, KeyboardStateToShiftState(), M); return true;
-    case WM_CHAR:
-        CharDefault(TWMChar(M).CharCode);
-        M.Result = 0;
-        return true;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        MouseDown(LParamToPoint(M.LParam), (TWMMouse(M).Shift() & ssShift) != 0, M.Msg == WM_LBUTTONDBLCLK);
-        return true;
-    case WM_MOUSEMOVE:
-        if (m_dragging && TWMMouse(M).LeftDown()) {
-            Buffer.MoveCaret(CharFromPos(LParamToPoint(M.LParam)), true);
-            SelMoved();
-        }
-        return true;
-    case WM_LBUTTONUP: m_dragging = false; return true;
-    case WM_CAPTURECHANGED: m_dragging = false; return false;
-    case WM_CUT: CutToClipboard(); return true;
-    case WM_COPY: CopyToClipboard(); return true;
-    case WM_PASTE: PasteFromClipboard(); return true;
-    case WM_CLEAR: Clear(); return true;
-    case WM_UNDO:
-    case EM_UNDO: M.Result = Undo() ? 1 : 0; return true;
-    case EM_CANUNDO: M.Result = Buffer.CanUndo() ? 1 : 0; return true;
-    case EM_EMPTYUNDOBUFFER: Buffer.EmptyUndoBuffer(); return true;
-    case EM_GETSEL: {
-        const Cardinal s = Cardinal(Buffer.SelStart()), e = Cardinal(Buffer.SelEnd());
-        if (M.WParam) *reinterpret_cast<Cardinal*>(M.WParam) = s;
-        if (M.LParam) *reinterpret_cast<Cardinal*>(M.LParam) = e;
-        M.Result = LRESULT(MakeLParam(Integer(s), Integer(e))) & 0xFFFFFFFF;
-        return true;
-    }
-    case EM_SETSEL: SetSel(Integer(int32_t(M.WParam)), Integer(int32_t(M.LParam))); return true;
-    case EM_REPLACESEL: InsertText(TWMText(M).View(), M.WParam != 0); return true;
-    case EM_LIMITTEXT: Buffer.MaxLength = Integer(M.WParam); return true;
-    case EM_GETLIMITTEXT: M.Result = Buffer.MaxLength > 0 ? Buffer.MaxLength : 0x7FFFFFFE; return true;
-    case EM_GETRECT:
-        if (M.LParam) *reinterpret_cast<TRect*>(M.LParam) = FormatRect;
-        return true;
-    case EM_SETRECT:
-    case EM_SETRECTNP:
-        if (M.LParam) FormatRect = *reinterpret_cast<const TRect*>(M.LParam);
-        InvalidateLayout();
-        ScrollCaret();
-        if (M.Msg == EM_SETRECT && OnInvalidate) OnInvalidate();
-        return true;
-    case EM_POSFROMCHAR: {
-        const Integer i = Integer(M.WParam);
-        if (i < 0 || i >= Buffer.Length()) {
-            M.Result = -1;
-            return true;
-        }
-        const TPoint p = PosFromChar(i);
-        M.Result = MakeLParam(p.X, p.Y);
-        return true;
-    }
-    case EM_CHARFROMPOS: {
-        const TPoint p = LParamToPoint(M.LParam);
-        const Integer i = CharFromPos(p);
-        M.Result = MakeLParam(i, Layout().LineFromChar(i));
-        return true;
-    }
-    case EM_LINEFROMCHAR: {
-        const Integer i = Integer(int32_t(M.WParam));
-        M.Result = Layout().LineFromChar(i < 0 ? Buffer.SelStart() : i);
-        return true;
-    }
-    case EM_LINEINDEX: {
-        Integer line = Integer(int32_t(M.WParam));
-        if (line < 0) line = Layout().LineFromChar(Buffer.Caret());
-        M.Result = line < Layout().LineCount() ? Layout().Line(line).Start : -1;
-        return true;
-    }
-    case EM_LINELENGTH: {
-        const Integer i = Integer(int32_t(M.WParam));
-        M.Result = Layout().Line(Layout().LineFromChar(i < 0 ? Buffer.Caret() : i)).Length;
-        return true;
-    }
-    case EM_GETLINECOUNT: M.Result = Layout().LineCount(); return true;
-    case EM_GETFIRSTVISIBLELINE: M.Result = m_topLine; return true;
-    case EM_SCROLLCARET: ScrollCaret(); return true;
-    case EM_GETMODIFY: M.Result = Modified ? 1 : 0; return true;
-    case EM_SETMODIFY: Modified = M.WParam != 0; return true;
-    case EM_SETREADONLY:
-        ReadOnly = M.WParam != 0;
-        M.Result = 1;
-        if (OnInvalidate) OnInvalidate();
-        return true;
-    case EM_SETPASSWORDCHAR:
-        PasswordChar = TWMChar(M).CharCode;
-        InvalidateLayout();
-        if (OnInvalidate) OnInvalidate();
-        return true;
-    case EM_GETPASSWORDCHAR: M.Result = PasswordChar; return true;
-    default: return false;
-    }
+    const TWMMouse mouse(M);
+    if (!m_dragging || !mouse.LeftDown()) return;
+    Buffer.MoveCaret(CharFromPos(mouse.Pos), true);
+    SelMoved();
 }
+
+// --- painting ---------------------------------------------------------------------------------------
 
 void TEditEngine::Paint(TCanvas& Canvas, const TPaintOptions& O) const
 {

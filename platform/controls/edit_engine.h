@@ -49,7 +49,8 @@ public:
     std::function<void()> OnScrolled;
 
     // The native message handling: true when the message belongs to the edit and was handled
-    // (M.Result set). Keys arrive here after the control's own key events.
+    // (M.Result set). Keys arrive here after the control's own key events. Input (keys, mouse)
+    // and the programmatic messages (EM_*, WM_CUT...) are handled apart.
     bool HandleMessage(TMessage& M);
 
     // Text set from outside (WM_SETTEXT): no undo, not modified, caret at 0.
@@ -93,9 +94,51 @@ public:
 
 private:
     void SelMoved();
-    void KeyDownDefault(Word Key, TShiftState Shift, TMessage& M);
-    bool CharDefault(Char C);
-    void MouseDown(TPoint P, bool Extend, bool Double);
+    void Invalidate() const
+    {
+        if (OnInvalidate) OnInvalidate();
+    }
+    void Beep() const
+    {
+        if (OnBeep) OnBeep();
+    }
+
+    // Keys, characters and the mouse (edit_engine.cpp).
+    bool InputMessage(TMessage& M);
+    void WMKeyDown(TMessage& M);
+    void WMChar(TMessage& M);
+    void WMLButtonDown(TMessage& M);
+    void WMMouseMove(TMessage& M);
+    void MoveCaretTo(Integer Position, bool Extend);
+    void KeyLeft(TShiftState Shift);
+    void KeyRight(TShiftState Shift);
+    void KeyHome(TShiftState Shift);
+    void KeyEnd(TShiftState Shift);
+    void MoveLines(Integer Lines, bool Extend);
+    void KeyDelete(TShiftState Shift);
+    void KeyInsert(TShiftState Shift);
+    void TypeBackspace(bool WholeWord);
+    void TypeBreak();
+    void TypeTab();
+    void TypeChar(Char C);
+
+    // What a program asks (edit_engine_messages.cpp).
+    bool EditMessage(TMessage& M);
+    void EMGetSel(TMessage& M);
+    void EMSetSel(TMessage& M);
+    void EMReplaceSel(TMessage& M);
+    void EMLimitText(TMessage& M);
+    void EMGetRect(TMessage& M);
+    void EMSetRect(TMessage& M);
+    void EMPosFromChar(TMessage& M);
+    void EMCharFromPos(TMessage& M);
+    void EMLineFromChar(TMessage& M);
+    void EMLineIndex(TMessage& M);
+    void EMLineLength(TMessage& M);
+    void EMSetModify(TMessage& M);
+    void EMSetReadOnly(TMessage& M);
+    void EMSetPasswordChar(TMessage& M);
+
     Integer LineStartAt(Integer Line) const;
     Integer VisibleLines() const;
     void InvalidateLayout() { m_layoutValid = false; }

@@ -165,18 +165,25 @@ void TCustomLabel::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CM_TEXTCHANGED:
-    case CM_FONTCHANGED:
-        Invalidate();
-        AdjustBounds();
-        return;
-    case CM_DIALOGCHAR:
-        if (m_focusControl && Enabled() && m_showAccelChar && IsAccel(TWMKey(M).Key, Caption()) &&
-            m_focusControl->CanFocus()) {
-            m_focusControl->SetFocus();
-            M.Result = 1;
-        }
-        return;
+    case CM_FONTCHANGED: CaptionChanged(M); return;
+    case CM_DIALOGCHAR: CMDialogChar(M); return;
     default: TGraphicControl::Dispatch(M); return;
+    }
+}
+
+void TCustomLabel::CaptionChanged(TMessage& /*M*/)
+{
+    Invalidate();
+    AdjustBounds();
+}
+
+void TCustomLabel::CMDialogChar(TMessage& M)
+{
+    // The accelerator of the caption focuses the control the label names.
+    if (m_focusControl && Enabled() && m_showAccelChar && IsAccel(TWMKey(M).Key, Caption()) &&
+        m_focusControl->CanFocus()) {
+        m_focusControl->SetFocus();
+        M.Result = 1;
     }
 }
 
@@ -370,22 +377,31 @@ void TLinkLabel::Paint()
 void TLinkLabel::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CM_TEXTCHANGED:
-        m_segments = ParseLinkCaption(Caption());
-        m_focusedLink = 0;
-        AdjustBounds();
-        Invalidate();
-        return;
-    case CM_FONTCHANGED:
-        TCustomControl::Dispatch(M);
-        AdjustBounds();
-        return;
-    case CM_WANTSPECIALKEY:
-        // Enter opens the focused link rather than pressing the dialog's default button.
-        M.Result = M.WParam == VK_RETURN && !m_segments.empty() ? 1 : 0;
-        return;
+    case CM_TEXTCHANGED: CMTextChanged(M); return;
+    case CM_FONTCHANGED: CMFontChanged(M); return;
+    case CM_WANTSPECIALKEY: CMWantSpecialKey(M); return;
     default: TCustomControl::Dispatch(M); return;
     }
+}
+
+void TLinkLabel::CMTextChanged(TMessage& /*M*/)
+{
+    m_segments = ParseLinkCaption(Caption());
+    m_focusedLink = 0;
+    AdjustBounds();
+    Invalidate();
+}
+
+void TLinkLabel::CMFontChanged(TMessage& M)
+{
+    TCustomControl::Dispatch(M);
+    AdjustBounds();
+}
+
+void TLinkLabel::CMWantSpecialKey(TMessage& M)
+{
+    // Enter opens the focused link rather than pressing the dialog's default button.
+    M.Result = TWMKey(M).Key == VK_RETURN && !m_segments.empty() ? 1 : 0;
 }
 
 void TLinkLabel::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)

@@ -47,6 +47,9 @@ protected:
     Cardinal DrawFlags() const;
 
 private:
+    void CaptionChanged(TMessage& M);
+    void CMDialogChar(TMessage& M);
+
     bool m_autoSize = true;
     bool m_wordWrap = false;
     TAlignment m_alignment = taLeftJustify;
@@ -118,6 +121,9 @@ private:
     };
     std::vector<TRun> LayoutRuns();
     void AdjustBounds();
+    void CMTextChanged(TMessage& M);
+    void CMFontChanged(TMessage& M);
+    void CMWantSpecialKey(TMessage& M);
 
     std::vector<TLinkSegment> m_segments;
     bool m_autoSize = true;

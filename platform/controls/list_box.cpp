@@ -325,86 +325,97 @@ bool TCustomListBox::ScrollBarClick(TPoint P)
     return true;
 }
 
+// --- input -------------------------------------------------------------------------------------
+
 void TCustomListBox::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CN_COMMAND:
-        if (TWMCommand(M).NotifyCode == LBN_SELCHANGE)
-            Click();
-        else if (TWMCommand(M).NotifyCode == LBN_DBLCLK)
-            DblClick();
-        return;
+    case CN_COMMAND: CNCommand(M); return;
     default: TWinControl::Dispatch(M); return;
+    }
+}
+
+void TCustomListBox::CNCommand(TMessage& M)
+{
+    switch (TWMCommand(M).NotifyCode) {
+    case LBN_SELCHANGE: Click(); return;
+    case LBN_DBLCLK: DblClick(); return;
+    default: return;
     }
 }
 
 void TCustomListBox::DefaultHandler(TMessage& M)
 {
+    if (ListMessage(M)) return;
     switch (M.Msg) {
-    case WM_MOUSEWHEEL:
-        // The list's own wheel behaviour: reached only when no OnMouseWheel up to the form took it.
-        SetTopIndex(m_topIndex - TWMMouseWheel(M).WheelDelta / WHEEL_DELTA * WheelScrollLines());
-        M.Result = 1;
-        return;
+    case WM_MOUSEWHEEL: NativeWheel(M); return;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-        const TPoint p = LParamToPoint(M.LParam);
-        if (ScrollBarClick(p)) return;
-        const Integer i = ItemAtPos(p, true);
-        if (i >= 0) {
-            if (M.Msg == WM_LBUTTONDBLCLK) {
-                NotifyParent(LBN_DBLCLK);
-                return;
-            }
-            MouseDownOnItem(i, TWMMouse(M).Shift(), p);
-        }
-        return;
+    case WM_LBUTTONDBLCLK: NativeMouseDown(M); return;
+    case WM_MOUSEMOVE: NativeMouseMove(M); return;
+    case WM_KEYDOWN: NativeKeyDown(M); return;
+    case WM_CHAR: NativeChar(M); return;
+    default: TWinControl::DefaultHandler(M); return;
     }
-    case WM_MOUSEMOVE:
-        if (TWMMouse(M).LeftDown() && GetCapture() == HandleIfAllocated() && !m_multiSelect) {
-            const Integer i = ItemAtPos(LParamToPoint(M.LParam), true);
-            if (i >= 0 && i != m_itemIndex) UserSelect(i, 0);
-        }
-        return;
-    case WM_KEYDOWN: {
-        const TShiftState shift = KeyboardStateToShiftState();
-        const Integer cur = std::max(m_itemIndex, 0);
-        switch (M.WParam) {
-        case VK_UP: UserSelect(m_itemIndex < 0 ? 0 : cur - 1, shift); return;
-        case VK_DOWN: UserSelect(m_itemIndex < 0 ? 0 : cur + 1, shift); return;
-        case VK_PRIOR: UserSelect(cur - VisibleCount() + 1, shift); return;
-        case VK_NEXT: UserSelect(cur + VisibleCount() - 1, shift); return;
-        case VK_HOME: UserSelect(0, shift); return;
-        case VK_END: UserSelect(Count() - 1, shift); return;
-        case VK_SPACE:
-            if (m_multiSelect && m_itemIndex >= 0) UserSelect(m_itemIndex, ssCtrl);
-            return;
-        default: break;
-        }
-        break;
-    }
-    case WM_CHAR:
-        if (TWMChar(M).CharCode > 32) TypeToSelect(TWMChar(M).CharCode);
-        return;
-    case LB_GETCURSEL: M.Result = m_itemIndex; return;
-    case LB_SETCURSEL:
-        SetItemIndex(Integer(int32_t(M.WParam)));
-        M.Result = m_itemIndex;
-        return;
-    case LB_GETTOPINDEX: M.Result = m_topIndex; return;
-    case LB_SETTOPINDEX: SetTopIndex(Integer(M.WParam)); return;
-    case LB_GETCOUNT: M.Result = Count(); return;
-    case LB_GETITEMHEIGHT: M.Result = ItemHeight(); return;
-    case LB_SETITEMHEIGHT: SetItemHeight(Integer(M.LParam)); return;
-    case LB_ITEMFROMPOINT: {
-        const Integer i = ItemAtPos(LParamToPoint(M.LParam), false);
-        M.Result = MakeLParam(std::min(i, std::max(0, Count() - 1)), i >= Count() ? 1 : 0);
-        return;
-    }
-    default: break;
-    }
-    TWinControl::DefaultHandler(M);
 }
+
+void TCustomListBox::NativeWheel(TMessage& M)
+{
+    // The list's own wheel behaviour: reached only when no OnMouseWheel up to the form took it.
+    SetTopIndex(m_topIndex - TWMMouseWheel(M).WheelDelta / WHEEL_DELTA * WheelScrollLines());
+    M.Result = 1;
+}
+
+void TCustomListBox::NativeMouseDown(TMessage& M)
+{
+    const TWMMouse mouse(M);
+    if (ScrollBarClick(mouse.Pos)) return;
+    const Integer i = ItemAtPos(mouse.Pos, true);
+    if (i < 0) return;
+    if (M.Msg == WM_LBUTTONDBLCLK)
+        NotifyParent(LBN_DBLCLK);
+    else
+        MouseDownOnItem(i, mouse.Shift(), mouse.Pos);
+}
+
+void TCustomListBox::NativeMouseMove(TMessage& M)
+{
+    // Dragging with the button down moves the selection of a single-selection list.
+    const TWMMouse mouse(M);
+    if (!mouse.LeftDown() || GetCapture() != HandleIfAllocated() || m_multiSelect) return;
+    const Integer i = ItemAtPos(mouse.Pos, true);
+    if (i >= 0 && i != m_itemIndex) UserSelect(i, 0);
+}
+
+void TCustomListBox::NativeKeyDown(TMessage& M)
+{
+    if (!KeyMoves(TWMKey(M).Key, KeyboardStateToShiftState())) TWinControl::DefaultHandler(M);
+}
+
+bool TCustomListBox::KeyMoves(Word Key, TShiftState Shift)
+{
+    const Integer cur = std::max(m_itemIndex, 0);
+    switch (Key) {
+    case VK_UP: UserSelect(m_itemIndex < 0 ? 0 : cur - 1, Shift); return true;
+    case VK_DOWN: UserSelect(m_itemIndex < 0 ? 0 : cur + 1, Shift); return true;
+    case VK_PRIOR: UserSelect(cur - VisibleCount() + 1, Shift); return true;
+    case VK_NEXT: UserSelect(cur + VisibleCount() - 1, Shift); return true;
+    case VK_HOME: UserSelect(0, Shift); return true;
+    case VK_END: UserSelect(Count() - 1, Shift); return true;
+    case VK_SPACE:
+        // Space marks or unmarks the current item of a multiple-selection list.
+        if (m_multiSelect && m_itemIndex >= 0) UserSelect(m_itemIndex, ssCtrl);
+        return true;
+    default: return false;
+    }
+}
+
+void TCustomListBox::NativeChar(TMessage& M)
+{
+    const Char c = TWMChar(M).CharCode;
+    if (c > 32) TypeToSelect(c);
+}
+
+// --- painting -----------------------------------------------------------------------------------
 
 void TCustomListBox::DrawItemText(TCanvas& Canvas, Integer Index, TRect Rect, TOwnerDrawState /*State*/)
 {
@@ -548,7 +559,8 @@ void TCheckListBox::MouseDownOnItem(Integer Index, TShiftState Shift, TPoint P)
 
 void TCheckListBox::DefaultHandler(TMessage& M)
 {
-    if (M.Msg == WM_CHAR && M.WParam == u' ') {
+    // Space toggles the current item's box.
+    if (M.Msg == WM_CHAR && TWMChar(M).CharCode == u' ') {
         Toggle(ItemIndex());
         return;
     }

@@ -147,6 +147,21 @@ protected:
 private:
     bool ScrollBarClick(TPoint P);
 
+    // Input: reflected notifications, wheel, mouse and keys (list_box.cpp).
+    void CNCommand(TMessage& M);
+    void NativeWheel(TMessage& M);
+    void NativeMouseDown(TMessage& M);
+    void NativeMouseMove(TMessage& M);
+    void NativeKeyDown(TMessage& M);
+    // The keys that move the selection; false for any other.
+    bool KeyMoves(Word Key, TShiftState Shift);
+    void NativeChar(TMessage& M);
+
+    // The programmatic messages, LB_* (list_box_messages.cpp); false for any other message.
+    bool ListMessage(TMessage& M);
+    void LBSetCurSel(TMessage& M);
+    void LBItemFromPoint(TMessage& M);
+
     bool m_multiSelect = false;
     TListBoxStyle m_style = lbStandard;
     Integer m_itemHeight = 0;  // 0: from the font

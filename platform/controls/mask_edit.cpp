@@ -84,7 +84,16 @@ void TCustomMaskEdit::DoEnter()
 
 void TCustomMaskEdit::Dispatch(TMessage& M)
 {
-    if (M.Msg == CM_EXIT && m_mask.IsMasked()) {
+    switch (M.Msg) {
+    case CM_EXIT: CMExit(M); return;
+    default: TCustomEdit::Dispatch(M); return;
+    }
+}
+
+void TCustomMaskEdit::CMExit(TMessage& M)
+{
+    // Leaving with a required position empty raises, and the focus stays.
+    if (m_mask.IsMasked()) {
         ValidateEdit();
         m_engine.Modified = false;
     }
@@ -123,6 +132,18 @@ bool TCustomMaskEdit::ClearRange(Integer Start, Integer End)
     return true;
 }
 
+bool TCustomMaskEdit::SkipToLiteral(Integer From, Char C)
+{
+    // The next literal typed early: the positions before it stay empty.
+    for (Integer i = From; i < m_mask.Length(); ++i) {
+        if (m_mask.IsLiteral(i) && m_mask.Position(i).Literal == C) {
+            m_engine.SetSel(i + 1, i + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
 void TCustomMaskEdit::MaskedChar(Char C)
 {
     TEditBuffer& b = m_engine.Buffer;
@@ -141,14 +162,7 @@ void TCustomMaskEdit::MaskedChar(Char C)
     const Integer p = m_mask.NextInput(pos);
     const Char accepted = p >= 0 ? m_mask.Accept(p, C) : Char(0);
     if (accepted == 0) {
-        // The next literal typed early: the positions before it stay empty.
-        for (Integer i = pos; i < m_mask.Length(); ++i) {
-            if (m_mask.IsLiteral(i) && m_mask.Position(i).Literal == C) {
-                m_engine.SetSel(i + 1, i + 1);
-                return;
-            }
-        }
-        MessageBeep(0);
+        if (!SkipToLiteral(pos, C)) MessageBeep(0);
         return;
     }
     if (hadSelection) ClearRange(b.SelStart(), b.SelEnd());
@@ -171,71 +185,95 @@ void TCustomMaskEdit::MaskedPaste(const String& S)
     }
 }
 
+// --- messages -------------------------------------------------------------------------------------
+
 void TCustomMaskEdit::DefaultHandler(TMessage& M)
 {
+    // Without a mask this is the plain edit.
     if (!m_mask.IsMasked()) {
         TCustomEdit::DefaultHandler(M);
         return;
     }
-    TEditBuffer& b = m_engine.Buffer;
     switch (M.Msg) {
-    case WM_CHAR: {
-        const Char c = TWMChar(M).CharCode;
-        if (c == 8) {
-            const String before = b.Text();
-            if (b.HasSelection()) {
-                const Integer start = b.SelStart();
-                if (ClearRange(start, b.SelEnd())) b.SetSel(start, start);
-            } else if (const Integer p = m_mask.PrevInput(b.Caret() - 1); p >= 0) {
-                if (ClearRange(p, p + 1)) b.SetSel(p, p);
-            }
-            if (b.Text() != before)
-                m_engine.TextChanged();
-            else
-                m_engine.SetSel(b.SelStart(), b.SelEnd());
-            return;
-        }
-        if (c >= 32 && c != 0x7F) {
-            MaskedChar(c);
-            return;
-        }
-        if (c == 0x16) {
-            M.Msg = WM_PASTE;
-            DefaultHandler(M);
-            return;
-        }
-        if (c == 0x18) {
-            M.Msg = WM_CUT;
-            DefaultHandler(M);
-            return;
-        }
-        break;  // copy, select all, undo: as the plain edit
+    case WM_CHAR: NativeChar(M); return;
+    case WM_KEYDOWN: NativeKeyDown(M); return;
+    case WM_CUT: MaskedCut(); return;
+    case WM_CLEAR: MaskedClear(); return;
+    case WM_PASTE: MaskedPasteClipboard(); return;
+    case EM_REPLACESEL: MaskedPaste(TWMText(M).Value()); return;
+    default: TCustomEdit::DefaultHandler(M); return;
     }
-    case WM_KEYDOWN:
-        if (M.WParam == VK_DELETE && !(KeyboardStateToShiftState() & ssShift)) {
-            const String before = b.Text();
-            const Integer start = b.SelStart();
-            ClearRange(start, b.HasSelection() ? b.SelEnd() : start + 1);
-            if (b.Text() != before) m_engine.TextChanged();
-            return;
-        }
-        break;
-    case WM_CUT:
-    case WM_CLEAR: {
-        if (M.Msg == WM_CUT && !m_engine.CopyToClipboard()) return;
-        const String before = b.Text();
+}
+
+void TCustomMaskEdit::CommitIfChanged(const String& Before)
+{
+    if (m_engine.Buffer.Text() != Before) m_engine.TextChanged();
+}
+
+void TCustomMaskEdit::NativeChar(TMessage& M)
+{
+    const Char c = TWMChar(M).CharCode;
+    if (c == 8)
+        MaskedBackspace();
+    else if (c >= 32 && c != 0x7F)
+        MaskedChar(c);
+    else if (c == 0x16)  // Ctrl+V
+        MaskedPasteClipboard();
+    else if (c == 0x18)  // Ctrl+X
+        MaskedCut();
+    else
+        TCustomEdit::DefaultHandler(M);  // copy, select all, undo: as the plain edit
+}
+
+void TCustomMaskEdit::MaskedBackspace()
+{
+    // Backspace empties the selection, or the input position before the caret, and moves
+    // the caret there; literals stay.
+    TEditBuffer& b = m_engine.Buffer;
+    const String before = b.Text();
+    if (b.HasSelection()) {
         const Integer start = b.SelStart();
         if (ClearRange(start, b.SelEnd())) b.SetSel(start, start);
-        if (b.Text() != before) m_engine.TextChanged();
+    } else if (const Integer p = m_mask.PrevInput(b.Caret() - 1); p >= 0) {
+        if (ClearRange(p, p + 1)) b.SetSel(p, p);
+    }
+    if (b.Text() != before)
+        m_engine.TextChanged();
+    else
+        m_engine.SetSel(b.SelStart(), b.SelEnd());
+}
+
+void TCustomMaskEdit::NativeKeyDown(TMessage& M)
+{
+    // Delete empties positions instead of pulling the text left; Shift+Delete cuts.
+    if (TWMKey(M).Key != VK_DELETE || (KeyboardStateToShiftState() & ssShift)) {
+        TCustomEdit::DefaultHandler(M);
         return;
     }
-    case WM_PASTE:
-        if (ClipboardHasText()) MaskedPaste(ClipboardText());
-        return;
-    case EM_REPLACESEL: MaskedPaste(TWMText(M).Value()); return;
-    default: break;
-    }
-    TCustomEdit::DefaultHandler(M);
+    TEditBuffer& b = m_engine.Buffer;
+    const String before = b.Text();
+    const Integer start = b.SelStart();
+    ClearRange(start, b.HasSelection() ? b.SelEnd() : start + 1);
+    CommitIfChanged(before);
+}
+
+void TCustomMaskEdit::MaskedCut()
+{
+    if (m_engine.CopyToClipboard()) MaskedClear();
+}
+
+void TCustomMaskEdit::MaskedClear()
+{
+    TEditBuffer& b = m_engine.Buffer;
+    const String before = b.Text();
+    const Integer start = b.SelStart();
+    if (ClearRange(start, b.SelEnd())) b.SetSel(start, start);
+    CommitIfChanged(before);
+}
+
+void TCustomMaskEdit::MaskedPasteClipboard()
+{
+    if (ClipboardHasText()) MaskedPaste(ClipboardText());
 }
 
 }  // namespace gw

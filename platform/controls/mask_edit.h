@@ -39,8 +39,21 @@ protected:
     void Dispatch(TMessage& Message) override;
 
 private:
+    void CMExit(TMessage& M);
+    // Keys and characters through the mask.
+    void NativeChar(TMessage& M);
+    void NativeKeyDown(TMessage& M);
     void MaskedChar(Char C);
+    // C is a literal of the mask at or after From: the caret moves past it; false when not.
+    bool SkipToLiteral(Integer From, Char C);
+    void MaskedBackspace();
+    // The clipboard and replacements through the mask.
+    void MaskedCut();
+    void MaskedClear();
+    void MaskedPasteClipboard();
     void MaskedPaste(const String& S);
+    // After a change of the buffer: the edit's change handling, when the text changed.
+    void CommitIfChanged(const String& Before);
     // Empties the input positions in [Start, End); false when read-only.
     bool ClearRange(Integer Start, Integer End);
     void Replace(Integer Start, const String& S);

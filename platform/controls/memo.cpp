@@ -218,11 +218,17 @@ void TCustomMemo::SetCaretPos(TPoint Value)
 
 void TCustomMemo::Dispatch(TMessage& M)
 {
-    if (M.Msg == WM_VSCROLL || M.Msg == WM_HSCROLL) {
-        Scroll(M.Msg == WM_VSCROLL, TWMScroll(M).Code, TWMScroll(M).Pos);
-        return;
+    switch (M.Msg) {
+    case WM_VSCROLL:
+    case WM_HSCROLL: WMScroll(M); return;
+    default: TCustomEdit::Dispatch(M); return;
     }
-    TCustomEdit::Dispatch(M);
+}
+
+void TCustomMemo::WMScroll(TMessage& M)
+{
+    const TWMScroll scroll(M);
+    Scroll(M.Msg == WM_VSCROLL, scroll.Code, scroll.Pos);
 }
 
 LRESULT TCustomMemo::DialogCode() const
@@ -239,16 +245,17 @@ LRESULT TCustomMemo::DialogCode() const
 void TCustomMemo::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_MOUSEWHEEL: {
-        // The memo's own wheel behaviour: reached only when no OnMouseWheel up to the form took it.
-        const Integer delta = TWMMouseWheel(M).WheelDelta;
-        m_engine.SetTopLine(m_engine.TopLine() - delta / WHEEL_DELTA * WheelScrollLines());
-        M.Result = 1;
-        return;
+    case WM_MOUSEWHEEL: NativeWheel(M); return;
+    default: TCustomEdit::DefaultHandler(M); return;
     }
-    default: break;
-    }
-    TCustomEdit::DefaultHandler(M);
+}
+
+void TCustomMemo::NativeWheel(TMessage& M)
+{
+    // The memo's own wheel behaviour: reached only when no OnMouseWheel up to the form took it.
+    const Integer delta = TWMMouseWheel(M).WheelDelta;
+    m_engine.SetTopLine(m_engine.TopLine() - delta / WHEEL_DELTA * WheelScrollLines());
+    M.Result = 1;
 }
 
 }  // namespace gw

@@ -73,6 +73,8 @@ private:
     // The window's scroll bars show the lines and the width of the text.
     void UpdateScrollBars();
     void Scroll(bool Vertical, Word Code, Integer Thumb);
+    void WMScroll(TMessage& M);
+    void NativeWheel(TMessage& M);
 
     std::unique_ptr<TMemoStrings> m_lines;
     TScrollStyle m_scrollBars = ssNone;

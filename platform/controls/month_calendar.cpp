@@ -141,49 +141,60 @@ void TMonthCalendar::UserSelect(TDateTime Day, bool Click)
 
 void TMonthCalendar::Dispatch(TMessage& M)
 {
-    if (M.Msg == CN_NOTIFY && M.LParam) {
-        const UINT code = TWMNotify(M).Code();
-        if (code == MCN_SELCHANGE && OnChange)
-            OnChange(this);
-        else if (code == MCN_SELECT && OnClick)
-            OnClick(this);
-        return;
+    switch (M.Msg) {
+    case CN_NOTIFY: CNNotify(M); return;
+    default: TWinControl::Dispatch(M); return;
     }
-    TWinControl::Dispatch(M);
+}
+
+void TMonthCalendar::CNNotify(TMessage& M)
+{
+    switch (TWMNotify(M).Code()) {
+    case MCN_SELCHANGE:
+        if (OnChange) OnChange(this);
+        return;
+    case MCN_SELECT:
+        if (OnClick) OnClick(this);
+        return;
+    default: return;
+    }
 }
 
 void TMonthCalendar::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_LBUTTONDOWN: {
-        const TPoint p = LParamToPoint(M.LParam);
-        TDateTime day = 0;
-        if (PtInRect(PrevArrowRect(), p))
-            ShowMonth(m_viewMonth == 1 ? m_viewYear - 1 : m_viewYear, m_viewMonth == 1 ? 12 : m_viewMonth - 1);
-        else if (PtInRect(NextArrowRect(), p))
-            ShowMonth(m_viewMonth == 12 ? m_viewYear + 1 : m_viewYear, m_viewMonth == 12 ? 1 : m_viewMonth + 1);
-        else if (DateAtPos(p, day))
-            UserSelect(day, true);
-        return;
+    case WM_LBUTTONDOWN: NativeMouseDown(M); return;
+    case WM_KEYDOWN: NativeKeyDown(M); return;
+    default: TWinControl::DefaultHandler(M); return;
     }
-    case WM_KEYDOWN:
-        switch (M.WParam) {
-        case VK_LEFT: UserSelect(m_date - 1, false); return;
-        case VK_RIGHT: UserSelect(m_date + 1, false); return;
-        case VK_UP: UserSelect(m_date - 7, false); return;
-        case VK_DOWN: UserSelect(m_date + 7, false); return;
-        case VK_PRIOR: UserSelect(IncMonth(m_date, -1), false); return;
-        case VK_NEXT: UserSelect(IncMonth(m_date, 1), false); return;
-        case VK_HOME: UserSelect(EncodeDate(m_viewYear, m_viewMonth, 1), false); return;
-        case VK_END:
-            UserSelect(EncodeDate(m_viewYear, m_viewMonth, DaysInMonth(m_viewYear, m_viewMonth)), false);
-            return;
-        default: break;
-        }
-        break;
-    default: break;
+}
+
+void TMonthCalendar::NativeMouseDown(TMessage& M)
+{
+    // The arrows page the months; a day is chosen.
+    const TPoint p = TWMMouse(M).Pos;
+    TDateTime day = 0;
+    if (PtInRect(PrevArrowRect(), p))
+        ShowMonth(m_viewMonth == 1 ? m_viewYear - 1 : m_viewYear, m_viewMonth == 1 ? 12 : m_viewMonth - 1);
+    else if (PtInRect(NextArrowRect(), p))
+        ShowMonth(m_viewMonth == 12 ? m_viewYear + 1 : m_viewYear, m_viewMonth == 12 ? 1 : m_viewMonth + 1);
+    else if (DateAtPos(p, day))
+        UserSelect(day, true);
+}
+
+void TMonthCalendar::NativeKeyDown(TMessage& M)
+{
+    switch (TWMKey(M).Key) {
+    case VK_LEFT: UserSelect(m_date - 1, false); return;
+    case VK_RIGHT: UserSelect(m_date + 1, false); return;
+    case VK_UP: UserSelect(m_date - 7, false); return;
+    case VK_DOWN: UserSelect(m_date + 7, false); return;
+    case VK_PRIOR: UserSelect(IncMonth(m_date, -1), false); return;
+    case VK_NEXT: UserSelect(IncMonth(m_date, 1), false); return;
+    case VK_HOME: UserSelect(EncodeDate(m_viewYear, m_viewMonth, 1), false); return;
+    case VK_END: UserSelect(EncodeDate(m_viewYear, m_viewMonth, DaysInMonth(m_viewYear, m_viewMonth)), false); return;
+    default: TWinControl::DefaultHandler(M); return;
     }
-    TWinControl::DefaultHandler(M);
 }
 
 void TMonthCalendar::PaintWindow(TCanvas& Canvas)

@@ -72,6 +72,10 @@ private:
     Integer HeaderHeight() const;
     void UserSelect(TDateTime Day, bool Click);
     void Notify(UINT Code);
+    void CNNotify(TMessage& M);
+    // A press on an arrow or a day; the keys that move the selected day.
+    void NativeMouseDown(TMessage& M);
+    void NativeKeyDown(TMessage& M);
 
     TDateTime m_date = 0;
     TDateTime m_minDate = -693593.0;

@@ -64,7 +64,16 @@ void TTabSheet::SetTabVisible(bool Value)
 
 void TTabSheet::Dispatch(TMessage& M)
 {
-    if (M.Msg == CM_TEXTCHANGED && m_pageControl) m_pageControl->Invalidate();
+    switch (M.Msg) {
+    case CM_TEXTCHANGED: CMTextChanged(M); return;
+    default: TCustomControl::Dispatch(M); return;
+    }
+}
+
+void TTabSheet::CMTextChanged(TMessage& M)
+{
+    // The caption is the tab's text.
+    if (m_pageControl) m_pageControl->Invalidate();
     TCustomControl::Dispatch(M);
 }
 
@@ -304,24 +313,31 @@ void TPageControl::Paint()
 void TPageControl::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CM_DIALOGKEY:
-        if (M.WParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 &&
-            (Focused() || (HandleAllocated() && IsChild(HandleIfAllocated(), GetFocus())))) {
-            SelectNextPage(GetKeyState(VK_SHIFT) >= 0);
-            M.Result = 1;
-            return;
-        }
-        TCustomControl::Dispatch(M);
-        return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-    case CM_FONTCHANGED:
-        TCustomControl::Dispatch(M);
-        Realign();
-        Invalidate();
-        return;
+    case CM_FONTCHANGED: RelayOut(M); return;
     default: TCustomControl::Dispatch(M); return;
     }
+}
+
+void TPageControl::CMDialogKey(TMessage& M)
+{
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages while the focus is in the control.
+    if (TWMKey(M).Key == VK_TAB && GetKeyState(VK_CONTROL) < 0 &&
+        (Focused() || (HandleAllocated() && IsChild(HandleIfAllocated(), GetFocus())))) {
+        SelectNextPage(GetKeyState(VK_SHIFT) >= 0);
+        M.Result = 1;
+        return;
+    }
+    TCustomControl::CMDialogKey(M);
+}
+
+void TPageControl::RelayOut(TMessage& M)
+{
+    // The tabs follow the font, and the focused tab's frame the focus.
+    TCustomControl::Dispatch(M);
+    Realign();
+    Invalidate();
 }
 
 void TPageControl::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)

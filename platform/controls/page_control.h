@@ -34,6 +34,8 @@ protected:
 
 private:
     friend class TPageControl;
+    void CMTextChanged(TMessage& M);
+
     TPageControl* m_pageControl = nullptr;
     bool m_tabVisible = true;
 };
@@ -80,6 +82,7 @@ protected:
     void Paint() override;
     void AdjustClientRect(TRect& Rect) const override;
     void Dispatch(TMessage& Message) override;
+    void CMDialogKey(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     virtual bool CanChange();
@@ -87,6 +90,7 @@ protected:
 
 private:
     friend class TTabSheet;
+    void RelayOut(TMessage& M);
     void InsertPage(TTabSheet* Page);
     void RemovePage(TTabSheet* Page);
     TTabSheet* TabSheet(Integer TabIndex) const;

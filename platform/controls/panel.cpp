@@ -145,11 +145,10 @@ void TCustomPanel::Paint()
 
 void TCustomPanel::Dispatch(TMessage& M)
 {
-    if (M.Msg == CM_TEXTCHANGED) {
-        Invalidate();
-        return;
+    switch (M.Msg) {
+    case CM_TEXTCHANGED: Invalidate(); return;
+    default: TCustomControl::Dispatch(M); return;
     }
-    TCustomControl::Dispatch(M);
 }
 
 // --- TCustomGroupBox ----------------------------------------------------------------------------------
@@ -202,23 +201,29 @@ void TCustomGroupBox::Paint()
 void TCustomGroupBox::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CM_DIALOGCHAR:
-        if (IsAccel(TWMKey(M).Key, Caption()) && CanFocus()) {
-            // The accelerator goes to the first control inside.
-            if (TWinControl* first = FindNextControl(nullptr, true, true, false)) first->SetFocus();
-            M.Result = 1;
-            return;
-        }
-        TCustomControl::Dispatch(M);
-        return;
     case CM_TEXTCHANGED:
-    case CM_FONTCHANGED:
-        TCustomControl::Dispatch(M);
-        Realign();
-        Invalidate();
-        return;
+    case CM_FONTCHANGED: CaptionChanged(M); return;
     default: TCustomControl::Dispatch(M); return;
     }
+}
+
+void TCustomGroupBox::CMDialogChar(TMessage& M)
+{
+    // The accelerator goes to the first control inside.
+    if (IsAccel(TWMKey(M).Key, Caption()) && CanFocus()) {
+        if (TWinControl* first = FindNextControl(nullptr, true, true, false)) first->SetFocus();
+        M.Result = 1;
+        return;
+    }
+    TCustomControl::CMDialogChar(M);
+}
+
+void TCustomGroupBox::CaptionChanged(TMessage& M)
+{
+    // The caption's height sets the room inside.
+    TCustomControl::Dispatch(M);
+    Realign();
+    Invalidate();
 }
 
 // --- TCustomRadioGroup --------------------------------------------------------------------------------
@@ -314,12 +319,16 @@ void TCustomRadioGroup::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, I
 
 void TCustomRadioGroup::Dispatch(TMessage& M)
 {
-    if (M.Msg == CM_FONTCHANGED) {
-        TCustomGroupBox::Dispatch(M);
-        ArrangeButtons();
-        return;
+    switch (M.Msg) {
+    case CM_FONTCHANGED: CMFontChanged(M); return;
+    default: TCustomGroupBox::Dispatch(M); return;
     }
+}
+
+void TCustomRadioGroup::CMFontChanged(TMessage& M)
+{
     TCustomGroupBox::Dispatch(M);
+    ArrangeButtons();
 }
 
 }  // namespace gw

@@ -69,7 +69,11 @@ protected:
     void Paint() override;
     void AdjustClientRect(TRect& Rect) const override;
     void Dispatch(TMessage& Message) override;
+    void CMDialogChar(TMessage& Message) override;
     Integer CaptionHeight() const;
+
+private:
+    void CaptionChanged(TMessage& M);
 };
 
 class TGroupBox : public TCustomGroupBox {
@@ -100,6 +104,7 @@ protected:
     void Dispatch(TMessage& Message) override;
 
 private:
+    void CMFontChanged(TMessage& M);
     void UpdateButtons();
     void ArrangeButtons();
     void ButtonClick(TObject* Sender);

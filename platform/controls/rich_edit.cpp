@@ -13,11 +13,7 @@
 
 namespace gw {
 
-namespace {
-
-enum : Cardinal { fStyle = 1, fColor = 2, fSize = 4, fOffset = 8 };
-
-}  // namespace
+using namespace detail;
 
 // --- TTextAttributes ------------------------------------------------------------------------------
 
@@ -365,140 +361,40 @@ void TCustomRichEdit::PaintWindow(TCanvas& Canvas)
     }
 }
 
+// --- messages -----------------------------------------------------------------------------------------
+
 void TCustomRichEdit::Dispatch(TMessage& M)
 {
-    if (M.Msg == CN_NOTIFY && M.LParam) {
-        const NMHDR* h = TWMNotify(M).Header;
-        if (h->code == EN_SELCHANGE && OnSelectionChange)
-            OnSelectionChange(this);
-        else if (h->code == EN_REQUESTRESIZE && OnResizeRequest) {
-            TRect rc = TWMNotify(M).Record<TReqResize>().rc;
-            OnResizeRequest(this, rc);
-        }
-        return;
+    switch (M.Msg) {
+    case CN_NOTIFY: CNNotify(M); return;
+    case CM_FONTCHANGED: CMFontChanged(M); return;
+    default: TCustomMemo::Dispatch(M); return;
     }
-    if (M.Msg == CM_FONTCHANGED) m_default = DefaultFormat();
+}
+
+void TCustomRichEdit::CNNotify(TMessage& M)
+{
+    switch (TWMNotify(M).Code()) {
+    case EN_SELCHANGE:
+        if (OnSelectionChange) OnSelectionChange(this);
+        return;
+    case EN_REQUESTRESIZE: RequestResize(TWMNotify(M).Record<TReqResize>()); return;
+    default: return;
+    }
+}
+
+void TCustomRichEdit::RequestResize(const TReqResize& Request)
+{
+    TRect rc = Request.rc;
+    if (OnResizeRequest) OnResizeRequest(this, rc);
+}
+
+void TCustomRichEdit::CMFontChanged(TMessage& M)
+{
+    m_default = DefaultFormat();
     TCustomMemo::Dispatch(M);
 }
 
-void TCustomRichEdit::DefaultHandler(TMessage& M)
-{
-    switch (M.Msg) {
-    case WM_SETTEXT: {
-        const String value = TWMText(M).Value();
-        if (!m_loading && !PlainText && IsRtf(StringToUtf8(StringView(value).substr(0, 16)))) {
-            SetRtfText(StringToUtf8(value));
-            M.Result = 1;
-            return;
-        }
-        TScopeExit reset{[this] { m_resetFormats = false; }};
-        m_resetFormats = !m_loading;
-        TCustomMemo::DefaultHandler(M);
-        return;
-    }
-    case EM_SETEVENTMASK: {
-        const Cardinal old = m_eventMask;
-        m_eventMask = Cardinal(M.LParam);
-        M.Result = LRESULT(old);
-        return;
-    }
-    case EM_GETEVENTMASK: M.Result = LRESULT(m_eventMask); return;
-    case EM_REQUESTRESIZE: CheckResize(true); return;
-    case EM_EXGETSEL:
-        if (M.LParam) *reinterpret_cast<TCharRange*>(M.LParam) = {m_engine.Buffer.SelStart(), m_engine.Buffer.SelEnd()};
-        return;
-    case EM_EXSETSEL:
-        if (M.LParam) {
-            const TCharRange r = *reinterpret_cast<const TCharRange*>(M.LParam);
-            m_engine.SetSel(r.cpMin, r.cpMax);
-        }
-        M.Result = m_engine.Buffer.SelEnd();
-        return;
-    case EM_GETCHARFORMAT: {
-        if (!M.LParam) return;
-        auto& cf = *reinterpret_cast<TCharFormatW*>(M.LParam);
-        const TEditBuffer& b = m_engine.Buffer;
-        TCharFormat f = M.WParam == SCF_DEFAULT ? m_default : SelAttributes()->Get();
-        cf.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_OFFSET | CFM_COLOR | CFM_SIZE;
-        if (M.WParam != SCF_DEFAULT && b.HasSelection()) {
-            // Attributes that differ inside the selection are left out of the mask.
-            for (Integer i = b.SelStart() + 1; i < b.SelEnd(); ++i) {
-                const TCharFormat g = FormatAt(i);
-                if ((g.Style & fsBold) != (f.Style & fsBold)) cf.dwMask &= ~Cardinal(CFM_BOLD);
-                if ((g.Style & fsItalic) != (f.Style & fsItalic)) cf.dwMask &= ~Cardinal(CFM_ITALIC);
-                if ((g.Style & fsUnderline) != (f.Style & fsUnderline)) cf.dwMask &= ~Cardinal(CFM_UNDERLINE);
-                if (g.Offset != f.Offset) cf.dwMask &= ~Cardinal(CFM_OFFSET);
-                if (g.Color != f.Color) cf.dwMask &= ~Cardinal(CFM_COLOR);
-                if (g.Size != f.Size) cf.dwMask &= ~Cardinal(CFM_SIZE);
-            }
-        }
-        const Cardinal none = 0;
-        cf.dwEffects = ((f.Style & fsBold) ? Cardinal(CFE_BOLD) : none) |
-            ((f.Style & fsItalic) ? Cardinal(CFE_ITALIC) : none) |
-            ((f.Style & fsUnderline) ? Cardinal(CFE_UNDERLINE) : none) |
-            ((f.Style & fsStrikeOut) ? Cardinal(CFE_STRIKEOUT) : none) |
-            (f.Color == clWindowText ? Cardinal(CFE_AUTOCOLOR) : none);
-        cf.yHeight = f.Size * 20;
-        cf.yOffset = f.Offset;
-        cf.crTextColor = f.Color == clWindowText ? 0 : f.Color;
-        M.Result = LRESULT(cf.dwMask);
-        return;
-    }
-    case EM_SETCHARFORMAT: {
-        if (!M.LParam) return;
-        const auto& cf = *reinterpret_cast<const TCharFormatW*>(M.LParam);
-        TCharFormat base = M.WParam == SCF_DEFAULT ? m_default : SelAttributes()->Get();
-        Cardinal fields = 0;
-        TFontStyles style = base.Style;
-        auto bit = [&](Cardinal mask, Cardinal effect, TFontStyles s) {
-            if (!(cf.dwMask & mask)) return;
-            style = (cf.dwEffects & effect) ? (style | s) : (style & ~s);
-            fields |= fStyle;
-        };
-        bit(CFM_BOLD, CFE_BOLD, fsBold);
-        bit(CFM_ITALIC, CFE_ITALIC, fsItalic);
-        bit(CFM_UNDERLINE, CFE_UNDERLINE, fsUnderline);
-        bit(CFM_STRIKEOUT, CFE_STRIKEOUT, fsStrikeOut);
-        TCharFormat value = base;
-        value.Style = style;
-        if (cf.dwMask & CFM_COLOR) {
-            value.Color = (cf.dwEffects & CFE_AUTOCOLOR) ? clWindowText : cf.crTextColor;
-            fields |= fColor;
-        }
-        if (cf.dwMask & CFM_SIZE) {
-            value.Size = std::max(1, cf.yHeight / 20);
-            fields |= fSize;
-        }
-        if (cf.dwMask & CFM_OFFSET) {
-            value.Offset = cf.yOffset;
-            fields |= fOffset;
-        }
-        if (M.WParam & SCF_ALL)
-            ApplyFormat(0, Integer(m_formats.size()), value, fields);
-        else if (M.WParam & SCF_SELECTION)
-            SelAttributes()->Set(value, fields);
-        else
-            DefAttributes()->Set(value, fields);
-        M.Result = 1;
-        return;
-    }
-    case EM_FORMATRANGE: {
-        if (!M.LParam) {
-            M.Result = 0;  // nothing is cached between calls
-            return;
-        }
-        const auto& fr = *reinterpret_cast<const TFormatRange*>(M.LParam);
-        const TRect px = Rect(fr.rc.Left / TwipsPerPixel, fr.rc.Top / TwipsPerPixel, fr.rc.Right / TwipsPerPixel,
-                              fr.rc.Bottom / TwipsPerPixel);
-        if (M.WParam && fr.hdc)
-            M.Result = DrawRange(*fr.hdc, px, fr.chrg.cpMin, fr.chrg.cpMax);
-        else
-            M.Result = fr.chrg.cpMax < 0 ? m_engine.Buffer.Length() : fr.chrg.cpMax;
-        return;
-    }
-    default: break;
-    }
-    TCustomMemo::DefaultHandler(M);
-}
+// DefaultHandler, the rich edit's own messages: rich_edit_messages.cpp.
 
 }  // namespace gw

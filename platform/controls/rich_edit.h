@@ -59,6 +59,29 @@ struct TFormatRange {
 };
 constexpr Integer TwipsPerPixel = 1440 / 96;
 
+// EM_GETCHARFORMAT / EM_SETCHARFORMAT: which format (SCF_*) and the caller's record.
+struct TEMCharFormat {
+    explicit TEMCharFormat(const TMessage& M) : Scope(M.WParam), Format(reinterpret_cast<TCharFormatW*>(M.LParam)) {}
+    WPARAM Scope;
+    TCharFormatW* Format;
+    bool OfDefault() const { return Scope == SCF_DEFAULT; }
+};
+// EM_FORMATRANGE: draw the range or only measure it, and the caller's record (nullptr: forget
+// what was cached, of which there is nothing).
+struct TEMFormatRange {
+    explicit TEMFormatRange(const TMessage& M)
+        : Render(M.WParam != 0), Range(reinterpret_cast<const TFormatRange*>(M.LParam))
+    {
+    }
+    bool Render;
+    const TFormatRange* Range;
+};
+
+namespace detail {
+// The fields of a character format a change sets.
+enum : Cardinal { fStyle = 1, fColor = 2, fSize = 4, fOffset = 8 };
+}  // namespace detail
+
 class TCustomRichEdit;
 
 // The format of the selection (or, without one, of the text typed next), read and written.
@@ -137,6 +160,20 @@ protected:
 private:
     friend class TTextAttributes;
     friend class TRichEditStrings;
+    // Reflected notifications and the font (rich_edit.cpp).
+    void CNNotify(TMessage& M);
+    void RequestResize(const TReqResize& Request);
+    void CMFontChanged(TMessage& M);
+    // The rich edit's own messages (rich_edit_messages.cpp).
+    void WMSetText(TMessage& M);
+    void EMSetEventMask(TMessage& M);
+    void EMExGetSel(TMessage& M);
+    void EMExSetSel(TMessage& M);
+    void EMGetCharFormat(TMessage& M);
+    void EMSetCharFormat(TMessage& M);
+    void EMFormatRange(TMessage& M);
+    // The attributes (CFM_*) that are the same for every selected character as for F.
+    Cardinal UniformFields(const TCharFormat& F) const;
     void ApplyFormat(Integer Start, Integer End, const TCharFormat& Value, Cardinal Fields);
     TCharFormat FormatAt(Integer Position) const;
     void CheckSelChange();

@@ -119,16 +119,19 @@ void TScrollBar::Dispatch(TMessage& M)
     case CN_HSCROLL:
     case CN_VSCROLL: DoScroll(TWMScroll(M).Code, TWMScroll(M).Pos); return;
     case WM_CANCELMODE:
-    case CM_CANCELMODE:
-        if (m_pressed != TScrollBarPart::None) {
-            m_pressed = TScrollBarPart::None;
-            SetMouseCapture(false);
-            Invalidate();
-        }
-        TCustomControl::Dispatch(M);
-        return;
+    case CM_CANCELMODE: CancelPress(M); return;
     default: TCustomControl::Dispatch(M); return;
     }
+}
+
+void TScrollBar::CancelPress(TMessage& M)
+{
+    if (m_pressed != TScrollBarPart::None) {
+        m_pressed = TScrollBarPart::None;
+        SetMouseCapture(false);
+        Invalidate();
+    }
+    TCustomControl::Dispatch(M);
 }
 
 void TScrollBar::Paint() { DrawScrollBar(*Canvas(), ClientRect(), m_kind, Layout(), Enabled(), m_pressed); }

@@ -59,6 +59,8 @@ protected:
 
 private:
     Integer Along(Integer X, Integer Y) const { return m_kind == sbHorizontal ? X : Y; }
+    // A press the mouse capture lost or a cancel ends.
+    void CancelPress(TMessage& M);
 
     TScrollBarKind m_kind = sbHorizontal;
     Integer m_min = 0;

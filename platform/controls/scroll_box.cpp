@@ -277,28 +277,37 @@ void TScrollingWinControl::Dispatch(TMessage& M)
     case WM_HSCROLL: m_horz->ScrollMessage(TWMScroll(M).Code, TWMScroll(M).Pos); return;
     case WM_VSCROLL: m_vert->ScrollMessage(TWMScroll(M).Code, TWMScroll(M).Pos); return;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-        TPoint p = LParamToPoint(M.LParam);
-        if (PtInRect(VertBarRect(), p) || PtInRect(HorzBarRect(), p)) {
-            BarMouse(M);
-            return;
-        }
-        break;
-    }
+    case WM_LBUTTONDBLCLK: WMMouseDown(M); return;
     case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-        if (m_dragBar) {
-            BarMouse(M);
-            return;
-        }
-        break;
+    case WM_LBUTTONUP: WMMouseDrag(M); return;
     case WM_CANCELMODE:
-    case WM_CAPTURECHANGED:
-        m_dragBar = nullptr;
-        m_dragPart = TScrollBarPart::None;
-        break;
-    default: break;
+    case WM_CAPTURECHANGED: WMEndDrag(M); return;
+    default: TWinControl::Dispatch(M); return;
     }
+}
+
+void TScrollingWinControl::WMMouseDown(TMessage& M)
+{
+    // A press on a bar the control paints itself is the bar's.
+    const TPoint p = TWMMouse(M).Pos;
+    if (PtInRect(VertBarRect(), p) || PtInRect(HorzBarRect(), p))
+        BarMouse(M);
+    else
+        TWinControl::Dispatch(M);
+}
+
+void TScrollingWinControl::WMMouseDrag(TMessage& M)
+{
+    if (m_dragBar)
+        BarMouse(M);
+    else
+        TWinControl::Dispatch(M);
+}
+
+void TScrollingWinControl::WMEndDrag(TMessage& M)
+{
+    m_dragBar = nullptr;
+    m_dragPart = TScrollBarPart::None;
     TWinControl::Dispatch(M);
 }
 

@@ -83,6 +83,9 @@ public:
 private:
     friend class TControlScrollBar;
     void BarMouse(TMessage& Message);
+    void WMMouseDown(TMessage& M);
+    void WMMouseDrag(TMessage& M);
+    void WMEndDrag(TMessage& M);
 
     std::unique_ptr<TControlScrollBar> m_horz;
     std::unique_ptr<TControlScrollBar> m_vert;

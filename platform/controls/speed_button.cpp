@@ -149,44 +149,58 @@ void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, In
 void TSpeedButton::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CM_BUTTONPRESSED: {
-        auto* sender = static_cast<TSpeedButton*>(TCMButtonPressed(M).Control);
-        if (TCMButtonPressed(M).GroupIndex == m_groupIndex && sender != this) {
-            if (sender->Down() && m_down) {
-                m_down = false;
-                m_state = bsUp;
-                Invalidate();
-            }
-            m_allowAllUp = sender->AllowAllUp();
-        }
-        return;
-    }
-    case CM_DIALOGCHAR:
-        if (IsAccel(TWMKey(M).Key, Caption()) && Enabled() && IsVisibleThroughParents()) {
-            Click();
-            M.Result = 1;
-        }
-        return;
-    case CM_MOUSEENTER:
-        if (!m_mouseInControl && Enabled() && !GetCapture()) {
-            m_mouseInControl = true;
-            if (m_flat) Invalidate();
-        }
-        TGraphicControl::Dispatch(M);
-        return;
-    case CM_MOUSELEAVE:
-        if (m_mouseInControl && Enabled() && !m_dragging) {
-            m_mouseInControl = false;
-            if (m_flat) Invalidate();
-        }
-        TGraphicControl::Dispatch(M);
-        return;
-    case CM_ENABLEDCHANGED:
-        if (!Enabled()) m_mouseInControl = false;
-        Invalidate();
-        return;
+    case CM_BUTTONPRESSED: CMButtonPressed(M); return;
+    case CM_DIALOGCHAR: CMDialogChar(M); return;
+    case CM_MOUSEENTER: CMMouseEnter(M); return;
+    case CM_MOUSELEAVE: CMMouseLeave(M); return;
+    case CM_ENABLEDCHANGED: CMEnabledChanged(M); return;
     default: TGraphicControl::Dispatch(M); return;
     }
+}
+
+void TSpeedButton::CMButtonPressed(TMessage& M)
+{
+    // Another button of the group went down: this one comes up.
+    const TCMButtonPressed pressed(M);
+    auto* sender = static_cast<TSpeedButton*>(pressed.Control);
+    if (pressed.GroupIndex != m_groupIndex || sender == this) return;
+    if (sender->Down() && m_down) {
+        m_down = false;
+        m_state = bsUp;
+        Invalidate();
+    }
+    m_allowAllUp = sender->AllowAllUp();
+}
+
+void TSpeedButton::CMDialogChar(TMessage& M)
+{
+    if (!IsAccel(TWMKey(M).Key, Caption()) || !Enabled() || !IsVisibleThroughParents()) return;
+    Click();
+    M.Result = 1;
+}
+
+void TSpeedButton::CMMouseEnter(TMessage& M)
+{
+    if (!m_mouseInControl && Enabled() && !GetCapture()) {
+        m_mouseInControl = true;
+        if (m_flat) Invalidate();
+    }
+    TGraphicControl::Dispatch(M);
+}
+
+void TSpeedButton::CMMouseLeave(TMessage& M)
+{
+    if (m_mouseInControl && Enabled() && !m_dragging) {
+        m_mouseInControl = false;
+        if (m_flat) Invalidate();
+    }
+    TGraphicControl::Dispatch(M);
+}
+
+void TSpeedButton::CMEnabledChanged(TMessage& /*M*/)
+{
+    if (!Enabled()) m_mouseInControl = false;
+    Invalidate();
 }
 
 Integer TSpeedButton::GlyphIndexFor(TButtonState State) const

@@ -65,6 +65,11 @@ protected:
 
 private:
     bool Inside(Integer X, Integer Y) const { return X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight(); }
+    void CMButtonPressed(TMessage& M);
+    void CMDialogChar(TMessage& M);
+    void CMMouseEnter(TMessage& M);
+    void CMMouseLeave(TMessage& M);
+    void CMEnabledChanged(TMessage& M);
 
     Integer m_groupIndex = 0;
     bool m_down = false;

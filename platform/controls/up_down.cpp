@@ -144,10 +144,17 @@ void TUpDown::Paint()
 
 void TUpDown::Dispatch(TMessage& M)
 {
-    if (M.Msg == WM_CANCELMODE || M.Msg == CM_CANCELMODE) {
-        m_pressed = -1;
-        Invalidate();
+    switch (M.Msg) {
+    case WM_CANCELMODE:
+    case CM_CANCELMODE: CancelPress(M); return;
+    default: TCustomControl::Dispatch(M); return;
     }
+}
+
+void TUpDown::CancelPress(TMessage& M)
+{
+    m_pressed = -1;
+    Invalidate();
     TCustomControl::Dispatch(M);
 }
 

@@ -51,6 +51,8 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
 
 private:
+    // A press the mouse capture lost or a cancel ends.
+    void CancelPress(TMessage& M);
     void UpdateAssociate();
     void PlaceBesideAssociate();
     // The position the associate's text holds now (it may have been typed).

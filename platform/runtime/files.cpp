@@ -31,6 +31,15 @@ size_t LastDelim(StringView s) { return s.rfind(PathDelim); }
 
 String TooLargeReason() { return u"It is larger than " + IntToStr(MaxReadFileSize >> 20) + u" MB"; }
 
+// Whether the program, as the user it runs as, is refused writing the file: the owner's write
+// bit says nothing for a file of another owner, a group's or others' bit, root or a read-only
+// mount. Only a refusal counts; a link to nothing is not read-only.
+bool RefusesWriting(const std::string& path)
+{
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0) return false;
+    return errno == EACCES || errno == EPERM || errno == EROFS || errno == ETXTBSY;
+}
+
 }  // namespace
 
 bool FileExists(const String& FileName)
@@ -255,7 +264,7 @@ Integer FindFirst(const String& Path, Integer Attr, TSearchRec& F)
         rec.Size = S_ISDIR(st.st_mode) ? 0 : static_cast<Int64>(st.st_size);
         rec.TimeStamp = ToDateTime(st.st_mtime);
         rec.Attr = (S_ISDIR(st.st_mode) ? faDirectory : 0) | (name[0] == u'.' ? faHidden : 0) |
-            ((st.st_mode & S_IWUSR) ? 0 : faReadOnly) | (link ? faSymLink : 0);
+            (RefusesWriting(full) ? faReadOnly : 0) | (link ? faSymLink : 0);
         if ((rec.Attr & F.ExcludeAttr) == 0) found.push_back(std::move(rec));
     }
     ::closedir(dir);

@@ -54,7 +54,8 @@ int OpenRegularFile(const String& FileName, int Flags, String& Reason);
 void IgnoreFileSizeSignal();
 }  // namespace detail
 
-// File attributes of TSearchRec; on this platform a name starting with '.' is hidden.
+// File attributes of TSearchRec; on this platform a name starting with '.' is hidden, and a file
+// is read-only when the user the program runs as may not write it (whoever owns it).
 constexpr Integer faReadOnly = 0x01;
 constexpr Integer faHidden = 0x02;
 constexpr Integer faSysFile = 0x04;

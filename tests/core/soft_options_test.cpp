@@ -16,6 +16,7 @@
 #include "platform/runtime/strings.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <functional>
@@ -128,11 +129,17 @@ TEST_F(SoftOptionsTest, OnlyLanguageFilesTheUserCanWriteAreListed)
     writeBytes(dir / "LANGUAGE" / "Upper.LNG", "STR1 = x\n");  // not a ".lng" file here
     writeBytes(dir / "LANGUAGE" / "Notes.txt", "x");
     std::filesystem::create_directories(dir / "LANGUAGE" / "Folder.lng");
+    // Everybody may write the others, nobody but root the locked one.
+    for (const char* name : {"Deutsch.lng", ".Hidden.lng"})
+        ASSERT_EQ(::chmod((dir / "LANGUAGE" / name).c_str(), 0666), 0);
     ASSERT_EQ(::chmod((dir / "LANGUAGE" / "Locked.lng").c_str(), 0444), 0);
     Start();
-    With_Options([](TFSoftOptions& F) {
-        EXPECT_EQ(F.SL_Languages, (std::vector<String>{u".Hidden.lng", u"Deutsch.lng"}));
-    });
+    // The user the program runs as decides, not the owner's write bit: root may write the file.
+    const std::vector<String> writable{u".Hidden.lng", u"Deutsch.lng"};
+    const std::vector<String> forRoot{u".Hidden.lng", u"Deutsch.lng", u"Locked.lng"};
+    const bool root = ::geteuid() == 0;
+    With_Options([&](TFSoftOptions& F) { EXPECT_EQ(F.SL_Languages, root ? forRoot : writable); });
+    if (root) AsUnprivileged([&] { With_Options([&](TFSoftOptions& F) { EXPECT_EQ(F.SL_Languages, writable); }); });
 }
 
 TEST_F(SoftOptionsTest, FlagsFromTheLanguageFolderWithTheDefaultFlagAsFallback)

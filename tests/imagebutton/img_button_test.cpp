@@ -6,9 +6,11 @@
 #include "platform/ui/menus.h"
 #include "tests/support/test_support.h"
 
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace gw {
 namespace {
@@ -554,6 +556,78 @@ TEST_F(ImgButtonTest, EnterClosingADialogDoesNotClickTheMainWindowButtonOnReleas
     EXPECT_EQ(h.Log.Take(), (Events{"new keyup 13"}));
     EXPECT_EQ(h.PendingAnswers(), 0u);
     EXPECT_FALSE(create->IsDown());
+}
+
+// The colour a person sees at a client point of a control: the pixel its form's window shows.
+TColor DrawnColour(THarness& h, TCustomForm* Form, TControl* Control, TPoint P)
+{
+    cairo_surface_t* surface = h.Display().WindowSurface(Form->Handle());
+    cairo_surface_flush(surface);
+    const TPoint window = h.Display().NativeWindow(Form->Handle())->Bounds.TopLeft();
+    const TPoint s = Control->ClientToScreen(P);
+    const auto* row =
+        cairo_image_surface_get_data(surface) + (s.Y - window.Y) * cairo_image_surface_get_stride(surface);
+    const uint32_t argb = reinterpret_cast<const uint32_t*>(row)[s.X - window.X];
+    return TColor(((argb >> 16) & 0xFF) | (argb & 0xFF00) | ((argb & 0xFF) << 16));
+}
+
+// The order of a click as the user sees it: the press shows the pressed colour; OnClick runs
+// with the button's state already back to normal but its face still drawn pressed (the repaint
+// follows the click), also while a modal window opened by the click runs; once the click has
+// returned the face is drawn normal. The same for the mouse and for Enter and Space.
+TEST_F(ImgButtonTest, ClickRunsWithTheStateNormalAndTheRepaintAfterIt)
+{
+    const TColor face = 0xEDF7F8, down = 0x0080FF;
+    TForm* form = NewForm();
+    TImgButton* b = NewButton(form, "", Rect(10, 10, 110, 33));
+    b->SetStyle(bsEncarta);
+    b->SetColor(face);
+    b->ColorWhenDown = down;
+    const TPoint facePoint{20, 11};  // inside the focus rectangle, away from the caption
+    auto drawn = [&] {
+        const TColor c = DrawnColour(h, form, b, facePoint);
+        return std::string(c == down ? "pressed" : c == face ? "normal" : "other " + std::to_string(c));
+    };
+    b->OnClick = [&](TObject*) {
+        h.Log.Add(std::string("click: ") + (b->IsDown() ? "down" : "up") + ", drawn " + drawn());
+        TForm* dialog = NewForm(Rect(150, 150, 450, 300));
+        dialog->SetCaption(u"Opened by the click");
+        dialog->ShowModal();
+        delete dialog;
+    };
+    form->Show();
+    h.ProcessMessages();
+    ASSERT_EQ(drawn(), "normal");
+
+    struct Gesture {
+        const char* name;
+        std::function<void()> press, release;
+    };
+    const Gesture gestures[] = {
+        {"mouse", [&] { h.MouseDown(b, facePoint); }, [&] { h.MouseUp(b, facePoint); }},
+        {"Enter", [&] { h.KeyDown(VK_RETURN); }, [&] { h.KeyUp(VK_RETURN); }},
+        {"Space", [&] { h.KeyDown(VK_SPACE); }, [&] { h.KeyUp(VK_SPACE); }},
+    };
+    for (const Gesture& g : gestures) {
+        b->SetFocus();
+        h.ProcessMessages();
+        h.AnswerModal(u"Opened by the click", [&](TCustomForm& Dialog) {
+            h.ProcessMessages();
+            h.Log.Add("modal: drawn " + drawn());
+            Dialog.ModalResult = mrCancel;
+        });
+        g.press();
+        h.ProcessMessages();
+        h.Log.Add(std::string("pressed: ") + (b->IsDown() ? "down" : "up") + ", drawn " + drawn());
+        g.release();
+        h.ProcessMessages();
+        h.Log.Add("released: drawn " + drawn());
+        EXPECT_EQ(h.Log.Take(),
+                  (Events{"pressed: down, drawn pressed", "click: up, drawn pressed", "modal: drawn pressed",
+                          "released: drawn normal"}))
+            << g.name;
+        EXPECT_EQ(h.PendingAnswers(), 0u) << g.name;
+    }
 }
 
 // --- hot tracking --------------------------------------------------------------------------------

@@ -1,6 +1,10 @@
 // Scratch folders and fixture access for the test programs.
 #include "tests/support/test_support.h"
 
+#include "platform/runtime/scope.h"
+
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -111,6 +115,14 @@ std::vector<fs::path> makeBadInputFiles(const fs::path& dir)
     fs::create_symlink("/dev/zero", zero);
     fs::create_directory(folder);
     return {fifo, zero, folder};
+}
+
+void AsUnprivileged(const std::function<void()>& Step)
+{
+    if (::geteuid() != 0) return Step();
+    ASSERT_EQ(::seteuid(65534), 0);
+    TScopeExit back([] { (void)::seteuid(0); });
+    Step();
 }
 
 }  // namespace gw::test

@@ -59,4 +59,8 @@ void WithinSeconds(int Seconds, const std::function<void()>& Step);
 // link to /dev/zero, a folder. Created in Dir; their paths in that order.
 std::vector<std::filesystem::path> makeBadInputFiles(const std::filesystem::path& dir);
 
+// Runs Step without the powers of root when the tests run as root (as user 65534, "nobody"), so
+// that permissions bind; as anyone else it just runs Step.
+void AsUnprivileged(const std::function<void()>& Step);
+
 }  // namespace gw::test

@@ -128,15 +128,6 @@ TEST(AtomicFile, SavesThroughSymbolicLinks)
     EXPECT_THROW(WriteFileAtomic(Path(dir / "loop.xml"), "x"), EFCreateError);
 }
 
-// Runs Step without the powers of root when the tests run as root, so that permissions bind.
-void AsUnprivileged(const std::function<void()>& Step)
-{
-    if (::geteuid() != 0) return Step();
-    ASSERT_EQ(::seteuid(65534), 0);
-    TScopeExit back([] { (void)::seteuid(0); });
-    Step();
-}
-
 TEST(AtomicFile, RefusesWhatAWriteToTheFileWouldRefuse)
 {
     test::ScratchDir dir("atomic_permissions");
@@ -146,7 +137,7 @@ TEST(AtomicFile, RefusesWhatAWriteToTheFileWouldRefuse)
     test::writeBytes(readOnly, "kept");
     fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     ::mkfifo((dir / "fifo.xml").c_str(), 0666);
-    AsUnprivileged([&] {
+    test::AsUnprivileged([&] {
         try {
             WriteFileAtomic(Path(readOnly), "replaced");
             ADD_FAILURE();
@@ -176,7 +167,7 @@ TEST(AtomicFile, AWritableFileInAFolderWithoutRoomForNewFilesSaysWhy)
     fs::permissions(folder,
                     fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::group_exec |
                         fs::perms::others_read | fs::perms::others_exec);
-    AsUnprivileged([&] {
+    test::AsUnprivileged([&] {
         try {
             WriteFileAtomic(Path(file), "new");
             ADD_FAILURE();

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <unistd.h>
 
 namespace gw {
 namespace {
@@ -170,6 +171,55 @@ TEST(Files, FindFirstMatchesMasksWithoutCaseAndFiltersByAttribute)
     EXPECT_EQ(FindNext(rec), 18);
     EXPECT_EQ(FindFirst(base + u"*.csv", 0, rec), 2);
     EXPECT_EQ(FindFirst(base + u"nowhere/*", 0, rec), 3);
+}
+
+// Whether FindFirst calls a file read-only, as the user the program runs as.
+bool ReadOnlyFound(const std::filesystem::path& File)
+{
+    TSearchRec rec;
+    const Integer rc = FindFirst(Utf8ToString(File.string()), 0, rec);
+    FindClose(rec);
+    EXPECT_EQ(rc, 0) << File;
+    return (rec.Attr & faReadOnly) != 0;
+}
+
+// Read-only means the program's user may not write the file, not that its owner's write bit is
+// clear: the options window offers only the language files it can write.
+TEST(Files, FindFirstCallsReadOnlyWhatTheUserMayNotWrite)
+{
+    test::ScratchDir dir("files_read_only");
+    namespace fs = std::filesystem;
+    using enum fs::perms;
+    fs::permissions(dir.path(), all);
+    struct Case {
+        const char* name;
+        fs::perms mode;
+        bool foreign;  // owned by user 65534, "nobody" (only when the tests run as root)
+        bool readOnlyForMe, readOnlyForNobody;
+    };
+    const bool root = ::geteuid() == 0;
+    const Case cases[] = {
+        {"Locked.lng", owner_read | group_read | others_read, false, !root, true},
+        {"Mine.lng", owner_read | owner_write | group_read | others_read, false, false, true},
+        {"WriteOnly.lng", owner_write, false, false, true},
+        {"OthersWrite.lng", owner_read | group_read | group_write | others_read | others_write, false, !root, false},
+        {"Theirs.lng", owner_read | owner_write | others_read, true, false, false},
+    };
+    for (const Case& c : cases) {
+        if (c.foreign && !root) continue;
+        test::writeBytes(dir / c.name, "x");
+        fs::permissions(dir / c.name, c.mode);
+        if (c.foreign) {
+            ASSERT_EQ(::chown((dir / c.name).c_str(), 65534, 65534), 0);
+        }
+        EXPECT_EQ(ReadOnlyFound(dir / c.name), c.readOnlyForMe) << c.name;
+    }
+    if (!root) return;
+    test::AsUnprivileged([&] {
+        for (const Case& c : cases) {
+            EXPECT_EQ(ReadOnlyFound(dir / c.name), c.readOnlyForNobody) << c.name << " as nobody";
+        }
+    });
 }
 
 }  // namespace
