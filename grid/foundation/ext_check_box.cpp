@@ -272,9 +272,10 @@ void TExtCheckBox::PaintCaption(TCanvas& C)
     C.DrawFocusRect(Rect(r.Left - 2, r.Top, r.Left + text.cx + 1, r.Top + text.cy + 1));
 }
 
-void TExtCheckBox::Paint()
+void TExtCheckBox::Paint() { DrawOn(*Canvas()); }
+
+void TExtCheckBox::DrawOn(TCanvas& c)
 {
-    TCanvas& c = *Canvas();
     c.Font()->Assign(Font());
     if (FTransparent) {
         if (!TransparentCaching) {

@@ -57,6 +57,8 @@ public:
 protected:
     bool RepaintsOnFocusChange() const override { return true; }
     void Paint() override;
+    // What Paint draws, on any canvas (the control's own only exists while it paints).
+    void DrawOn(TCanvas& Canvas);
     void Dispatch(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
