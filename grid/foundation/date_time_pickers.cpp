@@ -431,10 +431,9 @@ void TExtDateTimePicker::SetDateTime(TDateTime Value)
     m_knownDate = joined;
     CreateTimePicker();
     if (m_timePicker) m_timePicker->TDateTimePicker::SetDateTime(joined);
-    if (ShowCheckbox() && m_timePicker) {
-        m_timePicker->SetEnabled(Enabled() && Checked());
-        m_ignoreTimePickerCheck = m_timePicker->Enabled();
-    }
+    // The flag would keep the change notification of this date from touching the inner picker;
+    // the platform's picker sends none for a date set by the program, so it stays clear.
+    if (ShowCheckbox() && m_timePicker) m_timePicker->SetEnabled(Enabled() && Checked());
 }
 
 void TExtDateTimePicker::SetDate(TDateTime Value)

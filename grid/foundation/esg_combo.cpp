@@ -436,6 +436,8 @@ void TEsgCustomCombo::PaintWindow(TCanvas& Canvas)
     {
         const Integer saved = Canvas.SaveDC();
         if (Style() != csSimple) {
+            // The design's client area: inside the edge, which the button may not cross.
+            Canvas.IntersectClipRect(Rect(Edge, Edge, Width() - Edge, Height() - Edge));
             Canvas.Brush()->SetStyle(bsSolid);
             Canvas.Brush()->SetColor(Color());
             Canvas.FillRect(Rect(Edge, Edge, Width() - Edge, Height() - Edge));

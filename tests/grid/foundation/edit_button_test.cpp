@@ -48,8 +48,7 @@ TEST_F(EditButtonTest, TextAndUnitSplitAtTheFirstUnitThatEndsTheValue)
     // The list is m, mm, km: the first unit whose first occurrence ends the value wins.
     const Case cases[] = {
         {u"12mm", u"12", u"mm"},  // m occurs first but does not end the value
-        {u"12m", u"12", u"m"},
-        {u"3km", u"3k", u"m"},  // m comes before km in the list and ends the value
+        {u"12m", u"12", u"m"},   {u"3km", u"3k", u"m"},  // m comes before km in the list and ends the value
         {u"12in", u"3k", u"m"},  // no unit ends the value: nothing changes
         {u"mm5m", u"3k", u"m"},  // every unit occurs first elsewhere: nothing changes
     };

@@ -15,8 +15,8 @@ namespace {
 
 // Paints on a recording canvas what the box paints on its window.
 struct PaintProbe : TExtCheckBox {
-    using TExtCheckBox::TExtCheckBox;
     using TExtCheckBox::DrawOn;
+    using TExtCheckBox::TExtCheckBox;
 };
 
 class ExtCheckBoxTest : public ::testing::Test {
@@ -164,9 +164,10 @@ TEST_F(ExtCheckBoxTest, BoxAndCaptionAsPainted)
             if (call.Name == "DrawText") texts.push_back(call.ToString());
         }
         const TRect b = c.Box;
-        EXPECT_EQ(frames, std::vector<std::string>{"DrawFrameControl(" + std::to_string(b.Left) + "," +
-                                                   std::to_string(b.Top) + "," + std::to_string(b.Right) + "," +
-                                                   std::to_string(b.Bottom) + ",4," + std::to_string(c.Frame) + ")"});
+        EXPECT_EQ(frames,
+                  std::vector<std::string>{"DrawFrameControl(" + std::to_string(b.Left) + "," + std::to_string(b.Top) +
+                                           "," + std::to_string(b.Right) + "," + std::to_string(b.Bottom) + ",4," +
+                                           std::to_string(c.Frame) + ")"});
         EXPECT_EQ(box->CaptionRect(), c.Caption);
         EXPECT_EQ(texts.size(), c.Enabled ? 1u : 2u) << "a disabled caption is drawn twice, lit and grey";
     }

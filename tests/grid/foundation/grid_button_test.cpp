@@ -161,8 +161,9 @@ TEST_F(GridButtonTest, FacesAsPainted)
     form->PaintTo(flat, 0, 0);
     bool face = false;
     for (const TCanvasCall& c : flat.Calls())
-        face = face || (c.Name == "FillRect" && c.Args == std::vector<Integer>{1, 1, 39, 22} &&
-                        c.BrushColor == TColor(0xFF00000F));
+        face = face ||
+            (c.Name == "FillRect" && c.Args == std::vector<Integer>{1, 1, 39, 22} &&
+             c.BrushColor == TColor(0xFF00000F));
     EXPECT_TRUE(face);
     // A gradient from Color to ColorTo in 16 bands, outlined in BorderColor.
     b->SetColor(TColor(0x000000));
