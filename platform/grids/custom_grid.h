@@ -246,6 +246,8 @@ private:
     void WMSetCursor(TMessage& Message) override;
     void CancelMode();
     void StartSelecting();
+    // The scrolling item shown at a client position, held to those shown.
+    static Integer ShownItemAt(const TGridAxis& Axis, const TAxisView& V, Integer P);
     void SelectAt(Integer X, Integer Y);
     void SizingMoved(Integer X, Integer Y);
     void MovingMoved(Integer X, Integer Y);

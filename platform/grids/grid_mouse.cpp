@@ -28,11 +28,11 @@ TGridState TCustomGrid::CalcSizingState(Integer X, Integer Y, Integer& Index, In
     auto nearLine = [](const TGridAxis& Axis, const TAxisView& V, Integer P, Integer& I, Integer& Ofs) {
         const Integer last = V.LastPartial >= V.First ? V.LastPartial : V.Fixed - 1;
         for (Integer i = last; i >= 0; i = i == V.First ? V.Fixed - 1 : i - 1) {
-            const int64_t line = V.PixelOf(Axis, i) + Axis.Size(i);
-            if (line < P - SizingZone) return false;
-            if (line - P < SizingZone) {
+            const int64_t distance = P - (V.PixelOf(Axis, i) + Axis.Size(i));
+            if (distance >= SizingZone) return false;  // the lines further on lie left of this one
+            if (distance > -SizingZone) {
                 I = i;
-                Ofs = Integer(P - line);
+                Ofs = Integer(distance);
                 return true;
             }
         }
@@ -124,6 +124,14 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Int
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
+Integer TCustomGrid::ShownItemAt(const TGridAxis& Axis, const TAxisView& V, Integer P)
+{
+    if (V.LastPartial < V.First || P < V.FixedExtent) return V.First;
+    // Past the end the last item shown whole, so that it is seen.
+    if (P >= V.Client) return V.LastFull >= V.First ? V.LastFull : V.LastPartial;
+    return std::clamp(Axis.IndexAt(V.FirstStart + P - V.FixedExtent), V.First, V.LastPartial);
+}
+
 void TCustomGrid::StartSelecting()
 {
     m_gridState = gsSelecting;
@@ -135,14 +143,7 @@ void TCustomGrid::StartSelecting()
 // goRangeSelect the anchor stays where the press was.
 void TCustomGrid::SelectAt(Integer X, Integer Y)
 {
-    const TAxisView h = HorzView(), v = VertView();
-    auto at = [](const TGridAxis& Axis, const TAxisView& V, Integer P) {
-        if (V.LastPartial < V.First) return V.First;
-        if (P < V.FixedExtent) return V.First;
-        const Integer i = Axis.IndexAt(V.FirstStart + P - V.FixedExtent);
-        return std::clamp(i, V.First, V.LastPartial);
-    };
-    const Integer col = at(m_cols, h, X), row = at(m_rows, v, Y);
+    const Integer col = ShownItemAt(m_cols, HorzView(), X), row = ShownItemAt(m_rows, VertView(), Y);
     if (col == m_current.X && row == m_current.Y) return;
     MoveCurrent(col, row, !(m_options & goRangeSelect), false);
 }
@@ -201,12 +202,7 @@ void TCustomGrid::MovingMoved(Integer X, Integer Y)
     const bool columns = m_gridState == gsColMoving;
     const TAxisView view = columns ? HorzView() : VertView();
     const TGridAxis& axis = columns ? m_cols : m_rows;
-    const Integer p = columns ? X : Y;
-    Integer target;
-    if (view.LastPartial < view.First || p < view.FixedExtent)
-        target = view.First;
-    else
-        target = std::clamp(axis.IndexAt(view.FirstStart + p - view.FixedExtent), view.First, view.LastPartial);
+    const Integer target = ShownItemAt(axis, view, columns ? X : Y);
     if (target == m_movePos) return;
     const HWND h = HandleIfAllocated();
     TRect r = MovingMarkRect();
