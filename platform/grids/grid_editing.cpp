@@ -35,6 +35,8 @@ void TCustomGrid::SetEditorMode(bool Value)
 
 void TCustomGrid::ShowEditor()
 {
+    // A grid that edits no cell (or only whole rows) never enters editor mode.
+    if ((m_options & (goEditing | goRowSelect)) != goEditing) return;
     m_editorMode = true;
     UpdateEdit();
 }
