@@ -174,6 +174,7 @@ protected:
     LRESULT DialogCode() const override;
     bool RepaintsOnFocusChange() const override { return true; }
     void DoExit() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     // Where an axis shows: the fixed items from 0, then the scrolling ones from First.

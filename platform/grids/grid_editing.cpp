@@ -137,4 +137,16 @@ void TCustomGrid::DoExit()
     TCustomControl::DoExit();
 }
 
+// The editor going (freed with the grid's children, or by someone else) leaves no dangling
+// reference behind.
+void TCustomGrid::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == m_inplaceEdit) {
+        m_inplaceEdit = nullptr;
+        m_inplaceCell = {-1, -1};
+        m_editorMode = false;
+    }
+}
+
 }  // namespace gw

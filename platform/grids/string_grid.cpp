@@ -144,7 +144,7 @@ void TStringGrid::SetRows(Integer Index, TStrings* Value) { Rows(Index)->Assign(
 void TStringGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState)
 {
     if (DefaultDrawing()) {
-        const StringView text = m_cells.Text(ACol, ARow);
+        const StringView text = CellText(ACol, ARow);
         if (!text.empty()) {
             // The background is painted already.
             TCanvas& c = *Canvas();

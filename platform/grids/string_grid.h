@@ -20,6 +20,9 @@ public:
 
     // A negative column or row reads as empty; writing there raises EInvalidGridOperation.
     String Cells(Integer ACol, Integer ARow) const { return String(m_cells.Text(ACol, ARow)); }
+    // The text in place, without a copy: for reading many cells (painting, sorting, searching).
+    // Valid until that cell is written or its row or column moves.
+    StringView CellText(Integer ACol, Integer ARow) const { return m_cells.Text(ACol, ARow); }
     void SetCells(Integer ACol, Integer ARow, StringView Value);
     TObject* Objects(Integer ACol, Integer ARow) const { return m_cells.Object(ACol, ARow); }
     void SetObjects(Integer ACol, Integer ARow, TObject* Value);

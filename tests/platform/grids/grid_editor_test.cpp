@@ -264,6 +264,16 @@ TEST_F(GridEditorTest, CharactersOpenTheEditorOnlyWhereItCanShow)
     EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"get 1,1", "key \b"})) << "the grid sees the editor's keys";
 }
 
+TEST_F(GridEditorTest, TheGridMayGoWhileItsEditorIsOpen)
+{
+    h.Type(u"pending");
+    ASSERT_TRUE(EditorShown());
+    delete form;
+    form = nullptr;
+    h.ProcessMessages();
+    SUCCEED() << "nothing of the grid or its editor is touched after it went";
+}
+
 class TLimitedGrid : public TTestGrid {
 public:
     using TTestGrid::TTestGrid;
