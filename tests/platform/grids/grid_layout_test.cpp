@@ -129,3 +129,73 @@ TEST_F(GridLayoutTest, DefaultSizesGiveEveryItemTheNewSize)
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// A grid that tells which of its hooks ran.
+class THookedGrid : public TTestGrid {
+public:
+    using TTestGrid::TTestGrid;
+    std::vector<std::string> Calls;
+
+protected:
+    void SizeChanged(Integer OldColCount, Integer OldRowCount) override
+    {
+        Calls.push_back("size " + std::to_string(OldColCount) + "x" + std::to_string(OldRowCount));
+        TTestGrid::SizeChanged(OldColCount, OldRowCount);
+    }
+    void ColWidthsChanged() override
+    {
+        Calls.push_back("widths");
+        TTestGrid::ColWidthsChanged();
+    }
+    void RowHeightsChanged() override
+    {
+        Calls.push_back("heights");
+        TTestGrid::RowHeightsChanged();
+    }
+};
+
+TEST_F(GridTest, SizeHooksRunOncePerChange)
+{
+    auto* g = new THookedGrid(form);
+    g->SetParent(form);
+    g->SetColCount(7);
+    g->SetColCount(7);
+    g->SetRowCount(9);
+    g->SetColWidths(2, 30);
+    g->SetColWidths(2, 30);
+    g->SetDefaultRowHeight(20);
+    g->SetRowHeights(1, 5);
+    EXPECT_EQ(g->Calls, (std::vector<std::string>{"size 5x5", "size 7x5", "widths", "heights", "heights"}));
+}
+
+TEST_F(GridTest, InvalidatingCellsRowsAndColumnsTouchesOnlyWhatShows)
+{
+    grid->SetRowCount(100);
+    grid->SetTopRow(50);
+    const HWND h = grid->Handle();
+    auto invalidated = [&](const std::function<void()>& Step) {
+        UpdateWindow(h);
+        Step();
+        TRect r;
+        return GetUpdateRect(h, r) ? r : TRect{};
+    };
+    const TRect cell = grid->CellRect(2, 52);
+    EXPECT_EQ(invalidated([&] { grid->InvalidateCell(2, 52); }),
+              Rect(cell.Left, cell.Top, cell.Right + 1, cell.Bottom + 1))
+        << "the cell with its grid lines";
+    EXPECT_EQ(invalidated([&] { grid->InvalidateCell(2, 10); }), TRect{}) << "scrolled out: nothing";
+    const TRect row = invalidated([&] { grid->InvalidateRow(53); });
+    EXPECT_EQ(row.Left, 0);
+    EXPECT_EQ(row.Top, grid->CellRect(0, 53).Top);
+    EXPECT_EQ(row.Bottom - row.Top, 25);
+    const TRect col = invalidated([&] { grid->InvalidateCol(3); });
+    EXPECT_EQ(col.Top, 0) << "the header row too";
+    EXPECT_EQ(col.Bottom, grid->ClientHeight());
+    EXPECT_EQ(col.Left, grid->CellRect(3, 0).Left);
+}
+
+}  // namespace
+}  // namespace gw::test
