@@ -179,7 +179,13 @@ void TGridCellStore::SetText(Integer ACol, Integer ARow, StringView Value)
         return;
     }
     TRow* row = Row(ARow);
-    if (ACol >= row->Size()) row->Reserve(std::max(ACol + 1, ColumnHint));
+    if (ACol >= row->Size()) {
+        // Value may view a short text held in this row's cells, which growing moves.
+        const String kept(Value);
+        row->Reserve(std::max(ACol + 1, ColumnHint));
+        row->Text(ACol).Assign(kept);
+        return;
+    }
     row->Text(ACol).Assign(Value);
 }
 

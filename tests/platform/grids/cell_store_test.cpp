@@ -65,6 +65,10 @@ TEST(CellStore, CellsOutsideWhatWasWrittenAreEmptyAndWritingMakesRoom)
     EXPECT_EQ(s.Text(41, 100), u"");
     s.SetText(-1, 0, u"x");  // ignored
     EXPECT_EQ(s.Text(0, 0), u"");
+    // A cell written from a short text of its own row, which has to grow for it.
+    s.SetText(0, 5, u"ab");
+    s.SetText(30, 5, s.Text(0, 5));
+    EXPECT_EQ(s.Text(30, 5), u"ab");
 
     TObject a, b;
     s.SetObject(2, 3, &a);
