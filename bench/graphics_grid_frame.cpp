@@ -7,6 +7,7 @@
 // straight with cairo and glyphs shaped once beforehand, the floor the canvas is held to. The
 // canvas benchmark reports that floor measured in the same run as "cairo_ms" and the ratio as
 // "x_cairo". With GW_BENCH_PNG_DIR set, both pictures are written there.
+#include "bench/grid_rows.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/runtime/unicode.h"
 
@@ -16,13 +17,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -37,94 +32,9 @@ constexpr Integer kCols = 11;
 
 // ---- the generator's rows ----------------------------------------------------------------------
 
-std::filesystem::path FindGenerator()
-{
-    for (std::filesystem::path dir = GW_SOURCE_DIR; !dir.empty(); dir = dir.parent_path()) {
-        auto candidate = dir / "shared" / "bench" / "gen_grid_csv.py";
-        if (std::filesystem::exists(candidate)) return candidate;
-        if (dir == dir.parent_path()) break;
-    }
-    throw std::runtime_error("gen_grid_csv.py not found above " GW_SOURCE_DIR);
-}
-
-uint32_t Crc32(const std::string& bytes, uint32_t crc)
-{
-    crc = ~crc;
-    for (unsigned char b : bytes) {
-        crc ^= b;
-        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-// RFC 4180 records; a quoted field may hold commas, doubled quotes and line feeds.
-std::vector<std::vector<std::string>> ParseCsv(const std::string& s)
-{
-    std::vector<std::vector<std::string>> rows(1);
-    std::string field;
-    bool quoted = false;
-    for (size_t i = 0; i < s.size(); ++i) {
-        char c = s[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < s.size() && s[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            rows.back().push_back(std::move(field));
-            field.clear();
-        } else if (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n') {
-            rows.back().push_back(std::move(field));
-            field.clear();
-            rows.emplace_back();
-            ++i;
-        } else {
-            field += c;
-        }
-    }
-    if (rows.back().empty()) rows.pop_back();
-    return rows;
-}
-
-// The rows, generated into the temporary folder and checked against the generator's digest.
 const std::vector<std::vector<String>>& GridRows()
 {
-    static const std::vector<std::vector<String>> rows = [] {
-        auto out = std::filesystem::temp_directory_path() / "gw_bench_grid_frame.csv";
-        std::string cmd = "python3 '" + FindGenerator().string() + "' --rows " + std::to_string(kRows) + " --out '" +
-            out.string() + "' > /dev/null";
-        if (std::system(cmd.c_str()) != 0) throw std::runtime_error("the generator failed");
-        std::ifstream in(out, std::ios::binary);
-        std::stringstream all;
-        all << in.rdbuf();
-        auto records = ParseCsv(all.str());
-        std::ifstream metaFile(out.string() + ".meta");
-        std::map<std::string, std::string> meta;
-        for (std::string line; std::getline(metaFile, line);)
-            if (auto eq = line.find('='); eq != std::string::npos) meta[line.substr(0, eq)] = line.substr(eq + 1);
-        uint32_t crc = 0;
-        std::vector<std::vector<String>> cells;
-        for (const auto& record : records) {
-            std::string canonical;
-            cells.emplace_back();
-            for (const auto& field : record) {
-                canonical += field + '\x1f';
-                cells.back().push_back(Utf8ToString(field));
-            }
-            crc = Crc32(canonical + '\x1e', crc);
-        }
-        char digest[16];
-        std::snprintf(digest, sizeof digest, "%08x", crc);
-        if (records.size() != size_t(kRows) || meta["digest_file_order"] != digest)
-            throw std::runtime_error("the rows read do not match the generator's digest");
-        return cells;
-    }();
+    static const std::vector<std::vector<String>> rows = bench::GeneratorRows(kRows);
     return rows;
 }
 

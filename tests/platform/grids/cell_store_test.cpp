@@ -1,0 +1,147 @@
+// The cell store: compact texts of every length, objects beside them, a store without bounds,
+// and rows inserted, deleted and moved as a whole.
+#include "platform/grids/cell_store.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace gw::test {
+namespace {
+
+// The texts of columns 0..2 of rows 0..N-1, "" for empty.
+std::vector<std::vector<String>> Texts(const TGridCellStore& S, Integer Rows)
+{
+    std::vector<std::vector<String>> out;
+    for (Integer r = 0; r < Rows; ++r) {
+        out.emplace_back();
+        for (Integer c = 0; c < 3; ++c) out.back().emplace_back(S.Text(c, r));
+    }
+    return out;
+}
+
+TEST(CellText, HoldsTextsOfEveryLengthAndTakesBackItsOwnView)
+{
+    const String values[] = {u"",
+                             u"Y",
+                             u"12",
+                             u"abc",
+                             u"abcd",
+                             u"192.168.2.205",
+                             String(300, u'x'),
+                             u"n\u00E4\u00EFve \U0001F600",
+                             String(1, u'\0')};
+    TCellText t;
+    EXPECT_TRUE(t.Empty());
+    for (const String& v : values) {
+        t.Assign(v);
+        EXPECT_EQ(String(t.View()), v) << v.size() << " units";
+        EXPECT_EQ(t.Empty(), v.empty());
+    }
+    // A text set from its own view (same length in place, shorter, longer) stays whole.
+    for (const String v : {u"ab", u"abcdef"}) {
+        t.Assign(v);
+        t.Assign(t.View());
+        EXPECT_EQ(String(t.View()), v);
+        t.Assign(t.View().substr(1));
+        EXPECT_EQ(String(t.View()), v.substr(1));
+    }
+    TCellText moved(std::move(t));
+    EXPECT_EQ(String(moved.View()), u"bcdef");
+    EXPECT_TRUE(t.Empty());  // NOLINT(bugprone-use-after-move): a moved-from text is empty
+}
+
+TEST(CellStore, CellsOutsideWhatWasWrittenAreEmptyAndWritingMakesRoom)
+{
+    TGridCellStore s;
+    EXPECT_EQ(s.Text(5, 7), u"");
+    EXPECT_EQ(s.Object(-1, 3), nullptr);
+    s.SetText(4, 2, u"");  // emptying outside makes no row
+    EXPECT_EQ(s.RowExtent(), 0);
+    s.SetText(40, 100, u"far");
+    EXPECT_EQ(s.RowExtent(), 101);
+    EXPECT_EQ(s.Text(40, 100), u"far");
+    EXPECT_EQ(s.Text(41, 100), u"");
+    s.SetText(-1, 0, u"x");  // ignored
+    EXPECT_EQ(s.Text(0, 0), u"");
+    // A cell written from a short text of its own row, which has to grow for it.
+    s.SetText(0, 5, u"ab");
+    s.SetText(30, 5, s.Text(0, 5));
+    EXPECT_EQ(s.Text(30, 5), u"ab");
+
+    TObject a, b;
+    s.SetObject(2, 3, &a);
+    s.SetText(9, 3, u"grown after the object");  // the row grows with its objects
+    EXPECT_EQ(s.Object(2, 3), &a);
+    s.SetObject(2, 3, &b);
+    EXPECT_EQ(s.Object(2, 3), &b);
+    s.SetText(2, 3, u"text beside");
+    EXPECT_EQ(s.Object(2, 3), &b);
+    s.ClearRow(3);
+    EXPECT_EQ(s.Object(2, 3), nullptr);
+    EXPECT_EQ(s.Text(9, 3), u"");
+}
+
+TEST(CellStore, RowsMoveAsAWholeWithTheirObjects)
+{
+    TObject o;
+    auto make = [&] {
+        auto s = std::make_unique<TGridCellStore>();
+        for (Integer r = 0; r < 5; ++r)
+            for (Integer c = 0; c < 3; ++c)
+                s->SetText(c, r, String(1, char16_t(u'a' + r)) + String(1, char16_t(u'0' + c)));
+        s->SetObject(1, 2, &o);
+        return s;
+    };
+    using Rows = std::vector<std::vector<String>>;
+    const std::vector<String> a{u"a0", u"a1", u"a2"}, b{u"b0", u"b1", u"b2"}, c{u"c0", u"c1", u"c2"},
+        d{u"d0", u"d1", u"d2"}, e{u"e0", u"e1", u"e2"}, none{u"", u"", u""};
+    struct Case {
+        const char* What;
+        void (*Op)(TGridCellStore&);
+        Rows Expected;
+        Integer ObjectRow;  // where row c's object went
+    };
+    const Case cases[] = {
+        {"insert two at 1", [](TGridCellStore& s) { s.InsertRows(1, 2); }, {a, none, none, b, c, d, e}, 4},
+        {"insert below the rows: nothing to move", [](TGridCellStore& s) { s.InsertRows(9, 2); }, {a, b, c, d, e}, 2},
+        {"delete two at 1", [](TGridCellStore& s) { s.DeleteRows(1, 2); }, {a, d, e, none, none}, -1},
+        {"delete past the end", [](TGridCellStore& s) { s.DeleteRows(3, 10); }, {a, b, c, none, none}, 2},
+        {"move 0 to 3", [](TGridCellStore& s) { s.MoveRow(0, 3); }, {b, c, d, a, e}, 1},
+        {"move 4 to 1", [](TGridCellStore& s) { s.MoveRow(4, 1); }, {a, e, b, c, d}, 3},
+        {"move 2 beyond the rows", [](TGridCellStore& s) { s.MoveRow(2, 6); }, {a, b, d, e, none, none, c}, 6},
+        {"exchange 0 and 4", [](TGridCellStore& s) { s.ExchangeRows(0, 4); }, {e, b, c, d, a}, 2},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.What);
+        auto s = make();
+        k.Op(*s);
+        EXPECT_EQ(Texts(*s, Integer(k.Expected.size())), k.Expected);
+        for (Integer r = 0; r < 8; ++r) EXPECT_EQ(s->Object(1, r), r == k.ObjectRow ? &o : nullptr) << "row " << r;
+    }
+}
+
+TEST(CellStore, MovingAColumnMovesItInEveryRowThatReachesIt)
+{
+    TGridCellStore s;
+    TObject o;
+    s.SetText(0, 0, u"a");
+    s.SetText(1, 0, u"b");
+    s.SetText(2, 0, u"c");
+    s.SetObject(0, 0, &o);
+    s.SetText(0, 1, u"short row");  // reaches column 0 only
+    s.SetText(5, 3, u"far row");
+    s.MoveColumn(0, 2);
+    EXPECT_EQ(Texts(s, 2), (std::vector<std::vector<String>>{{u"b", u"c", u"a"}, {u"", u"", u"short row"}}));
+    EXPECT_EQ(s.Object(2, 0), &o);
+    EXPECT_EQ(s.Object(0, 0), nullptr);
+    EXPECT_EQ(s.Text(5, 3), u"far row") << "columns beyond the move stay";
+    s.MoveColumn(5, 0);
+    EXPECT_EQ(s.Text(0, 3), u"far row");
+    EXPECT_EQ(s.Text(0, 0), u"") << "row 0 had nothing in column 5";
+    EXPECT_EQ(s.Text(1, 0), u"b");
+}
+
+}  // namespace
+}  // namespace gw::test
