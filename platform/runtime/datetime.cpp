@@ -514,6 +514,25 @@ TDateTime StrToTime(StringView S)
     return v;
 }
 
+bool TryStrToDateTime(StringView S, TDateTime& Value)
+{
+    TDateTime v = 0;
+    if (scanDate(S, v) || scanTime(S, v)) {
+        Value = v;
+        return true;
+    }
+    // The date ends at one of the blanks: the first after which a time follows.
+    for (size_t i = 0; i < S.size(); ++i) {
+        if (S[i] != u' ') continue;
+        TDateTime date = 0, time = 0;
+        if (scanDate(S.substr(0, i), date) && scanTime(S.substr(i), time)) {
+            Value = combine(date, time);
+            return true;
+        }
+    }
+    return false;
+}
+
 TDateTime IncMonth(TDateTime Date, Integer NumberOfMonths)
 {
     Word y = 0, m = 0, d = 0;

@@ -37,6 +37,9 @@ bool TryStrToDate(StringView S, TDateTime& Value);
 // "AM"/"PM" or "A"/"P" (hours 1..12 then). EConvertError "'<S>' is not a valid time" on failure.
 TDateTime StrToTime(StringView S);
 bool TryStrToTime(StringView S, TDateTime& Value);
+// A date as TryStrToDate reads it, a time as TryStrToTime reads it, or a date, blanks and a time;
+// false (Value left alone) for anything else.
+bool TryStrToDateTime(StringView S, TDateTime& Value);
 
 // The runtime's picture codes, case-insensitive: c (short date, then long time unless midnight),
 // d dd ddd dddd ddddd (short date) dddddd (long date), m mm mmm mmmm, yy yyyy, h hh, n nn, s ss,

@@ -58,7 +58,7 @@ protected:
     THTMLSettings html;
     TPrintSettings print{&grid};
     TFilter filter{&grid};
-    TCollection hiddenRows{ItemClassOf<TGridItem>()};
+    TGridItem hidden{RealRow(0), THiddenRowKind::ByIndex, 0};
     TBackGround background{&grid};
     TGrouping grouping;
     TDragDropSettings dragDrop{&grid};
@@ -77,7 +77,6 @@ protected:
 std::vector<DefaultRow> SettingsDefaults::Rows()
 {
     const TFilterData& condition = *filter.Add();
-    const TGridItem& hidden = *static_cast<TGridItem*>(hiddenRows.Add());
     const auto font = [&](const TFont* f) { return S(f->Name() + u" " + Utf8ToString(std::to_string(f->Height()))); };
     const Value defaultFont = font(&platformFont);
     return {
@@ -167,10 +166,10 @@ std::vector<DefaultRow> SettingsDefaults::Rows()
         {"TPrintSettings.FixedCellsAlways", I(print.FixedCellsAlways), I(false)},
         {"TPrintSettings.BorderColor", I(print.BorderColor), I(0x000000)},
 
-        {"TGridItem.Idx", I(hidden.Idx), I(0)},
+        {"TGridItem.Idx", I(hidden.Idx().Value()), I(0)},
         {"TGridItem.Height", I(hidden.Height), I(0)},
-        {"TGridItem.Level", I(hidden.Level), I(0)},
-        {"TGridItem.Items", I(hidden.Items()->Count()), I(0)},
+        {"TGridItem.Level", I(hidden.Level()), I(0)},
+        {"TGridItem.Items", I(hidden.Items.Count()), I(0)},
 
         {"TFilterData.Column", I(condition.Column), I(0)},
         {"TFilterData.Condition", S(condition.Condition), S(u"")},

@@ -7,7 +7,6 @@
 #include "grid/model/filter.h"
 #include "grid/model/filter_drop_down.h"
 #include "grid/model/grid_change_notifier.h"
-#include "grid/model/grid_item.h"
 #include "grid/model/grouping.h"
 #include "grid/model/progress_appearance.h"
 #include "grid/model/show_modified.h"
@@ -487,22 +486,6 @@ TEST(FilterDropDown, AssignCopiesAllButAutoSize)
             {"GlyphActive", [](F& f) { f.GlyphActive()->SetSize(3, 3); },
              [](const F& a, const F& b) { return a.GlyphActive()->Width() == b.GlyphActive()->Width(); }, true},
         });
-}
-
-// --- TGridItem ---------------------------------------------------------------------------------
-
-TEST(GridItem, OwnsACopyOfTheRowsTexts)
-{
-    TCollection rows(ItemClassOf<TGridItem>());
-    auto* item = static_cast<TGridItem*>(rows.Add());
-    TStringList texts;
-    texts.Add(u"a");
-    texts.Add(u"b");
-    item->SetItems(&texts);
-    texts.Clear();
-    EXPECT_EQ(item->Items()->CommaText(), u"a,b");
-    rows.Delete(0);
-    EXPECT_EQ(rows.Count(), 0);
 }
 
 // --- TGridChangeNotifier -----------------------------------------------------------------------

@@ -282,6 +282,38 @@ TEST_F(DateTimeTest, StrToTimeReadsClockTimes)
     }
 }
 
+TEST_F(DateTimeTest, TryStrToDateTimeReadsADateATimeOrBoth)
+{
+    struct Case {
+        const char16_t* text;
+        bool ok;
+        TDateTime value;
+    };
+    const TDateTime day = EncodeDate(2020, 2, 1);
+    const TDateTime time = EncodeTime(10, 30, 0, 0);
+    const Case cases[] = {
+        {u"1/2/2020", true, day},
+        {u"10:30", true, time},
+        {u"1/2/2020 10:30", true, day + time},
+        {u" 1/2/2020   10:30 PM ", true, day + EncodeTime(22, 30, 0, 0)},
+        {u"1/2/2020 10", false, 0},
+        {u"1/2/2020 10:30 x", false, 0},
+        {u"10:30 1/2/2020", false, 0},
+        {u"1/2/2020T10:30", false, 0},
+        {u"31/2/2020 10:30", false, 0},
+        {u"", false, 0},
+    };
+    for (const auto& c : cases) {
+        TDateTime v = -1;
+        EXPECT_EQ(TryStrToDateTime(c.text, v), c.ok) << StringToUtf8(c.text);
+        EXPECT_EQ(v, c.ok ? c.value : -1) << StringToUtf8(c.text);
+    }
+    // A date before 1899-12-30 counts its time forward from midnight, as everywhere else.
+    TDateTime v = 0;
+    ASSERT_TRUE(TryStrToDateTime(u"29/12/1899 06:00", v));
+    EXPECT_EQ(v, -1.25);
+}
+
 TEST(DateTime, NowAndDateAgreeWithTheSystemClock)
 {
     const TDateTime now = Now();
