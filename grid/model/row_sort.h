@@ -29,7 +29,7 @@ void InsertionSortRun(std::vector<Integer>& Rows, size_t First, size_t Last, Com
     for (size_t i = First + 1; i < Last; ++i) {
         const Integer row = Rows[i];
         size_t j = i;
-        for (; j > First && Cmp(row, Rows[j - 1]) <= 0; --j) Rows[j] = Rows[j - 1];
+        for (; j > First && Cmp(row, Rows[j - 1]) < 0; --j) Rows[j] = Rows[j - 1];
         Rows[j] = row;
     }
 }
