@@ -3,6 +3,7 @@
 #include "core/main_window.h"
 
 #include "core/about_window.h"
+#include "core/boot_window.h"
 #include "core/new_project_window.h"
 #include "core/open_conf_window.h"
 #include "core/par_gen_window.h"
@@ -17,6 +18,7 @@
 #include "tests/support/loopback_http.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace gw::test {
 namespace {
@@ -181,7 +183,7 @@ TEST_F(MainWindowTest, TheRealWindowsFollowALanguageChangeAndTheAboutWindowDoesN
 {
     Write_Language("Deutsch",
                    "STR100 = Neue Konfiguration anlegen\nSTR200 = Konfiguration \xC3\xB6"
-                   "ffnen\nSTR300 = Optionen\n");
+                   "ffnen\nSTR300 = Optionen\nSTR400 = Kommunikation\nSTR1006 = IP-Adresse des Ger\xC3\xA4ts\n");
     Start();
     ProgramState.Language_Name = u"Deutsch";
     ProgramState.Load_Language();
@@ -195,7 +197,8 @@ TEST_F(MainWindowTest, TheRealWindowsFollowALanguageChangeAndTheAboutWindowDoesN
     EXPECT_EQ(main->Window(pwOpenConf), FOpenConf);
     EXPECT_EQ(main->Window(pwSoftOptions), FSoftOptions);
     EXPECT_EQ(main->Window(pwParGen), FParGen);
-    EXPECT_EQ(FParGen->Caption(), u"Set Communication");  // the language file holds none of its texts
+    EXPECT_EQ(FParGen->Caption(), u"Kommunikation");
+    EXPECT_EQ(FBoot->L_IP_Address->Caption(), u"IP-Adresse des Ger\u00E4ts");
     EXPECT_EQ(Application->MainForm(), main);
 }
 
@@ -217,6 +220,11 @@ TEST_F(MainWindowTest, TheTimerChecksAfterAMinuteThenEveryTwoHours)
                   S("http://" + newer.Host() + "/Home/download/download.asp#GW52818"));
         EXPECT_TRUE(main->Timer_Update->Enabled());
         EXPECT_EQ(main->Timer_Update->Interval(), 7200000u);
+        // The main window's own client asks, naming this program and no other.
+        const std::vector<std::string> lines = newer.RequestLines();
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines[0], "GET /home/download/GetversionSW.asp?nomesw=CF52818 HTTP/1.0");
+        EXPECT_NE(std::find(lines.begin(), lines.end(), "User-Agent: CF52818-Configurator/1.001"), lines.end());
     }
     main->LL_Update->ClickLink(0);
     ASSERT_EQ(opened.size(), 1u);
@@ -229,6 +237,25 @@ TEST_F(MainWindowTest, TheTimerChecksAfterAMinuteThenEveryTwoHours)
         h.Advance(1);
         EXPECT_FALSE(main->LL_Update->Visible());
         EXPECT_TRUE(main->Timer_Update->Enabled());
+    }
+    // A service that stops answering hides a link shown before, within the client's limit, and
+    // the checks go on.
+    {
+        Responder again(Answer("200 OK", "VER. 1.002"));
+        main->Web_Host = S(again.Host());
+        h.Advance(7200000);
+        ASSERT_TRUE(main->LL_Update->Visible());
+    }
+    {
+        Responder silent("", /*silent=*/true);
+        main->Web_Host = S(silent.Host());
+        main->HTTP1.TotalTimeoutMs = 300;
+        const auto start = std::chrono::steady_clock::now();
+        h.Advance(7200000);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+        EXPECT_FALSE(main->LL_Update->Visible());
+        EXPECT_TRUE(main->Timer_Update->Enabled());
+        EXPECT_EQ(main->Timer_Update->Interval(), 7200000u);
     }
 }
 
