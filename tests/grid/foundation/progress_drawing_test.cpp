@@ -378,6 +378,15 @@ TEST(DrawXPProgressBar, GradientPiecesMeetInTheMiddle)
     DrawXPProgressBar(c, Rect(0, 0, 20, 102), 50, look);
     const Rects across = RectsOf(c);
     EXPECT_EQ(across[1], Solid(1, 51, 3, 101, look.Level0ColorTo));
+
+    look.Vertical = false;  // the steps come from the look: 4 steps, 5 bands a half
+    look.Steps = 4;
+    c.ClearCalls();
+    DrawXPProgressBar(c, Rect(0, 0, 102, 20), 50, look);
+    const Rects few = RectsOf(c);
+    ASSERT_EQ(few.size(), 1u + 5 + 5 + 1);
+    EXPECT_EQ(few[2], Solid(1, 3, 51, 6, RGB(60, 0, 0)));  // 8 / 4 = 2 a band, 3 long, ColorTo first
+    EXPECT_EQ(few[5], Solid(1, 9, 51, 10, look.Level0Color));
 }
 
 TEST(DrawXPProgressBar, PercentageTextShowsTheValueAsGiven)
