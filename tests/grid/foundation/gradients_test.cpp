@@ -245,5 +245,42 @@ TEST_F(RoundedBox, GradientFills)
     EXPECT_EQ(At(5, 8), lowerTo);
 }
 
+TEST(RoundedGradientBox, GradientsOfSixteenSteps)
+{
+    const TColor fill = RGB(0, 0, 0), to = RGB(160, 0, 0), lower = RGB(0, 160, 0), lowerTo = RGB(0, 0, 160);
+    TRecordingCanvas c;
+    // Inner rectangle (2, 2, 17, 37): a span of 34 takes the 16 steps whole, 17 bands.
+    DrawRoundedGradientBox(c, fill, to, clNone, clNone, clWhite, clGray, clBlack, clSilver, clNone, Rect(0, 0, 20, 40),
+                           rbSingle);
+    Rects bands = RectsOf(c);
+    ASSERT_EQ(bands.size(), 17u);
+    EXPECT_EQ(bands[0], Solid(2, 2, 17, 5, fill));  // 34 / 16 = 2.125 a band, 3 long
+    EXPECT_EQ(bands[1], Solid(2, 4, 17, 7, RGB(10, 0, 0)));
+    EXPECT_EQ(bands[16], Solid(2, 36, 17, 37, to));
+
+    c.ClearCalls();  // two halves, (2, 2, 17, 19) and (2, 19, 17, 37), 17 bands each
+    DrawRoundedGradientBox(c, fill, to, lower, lowerTo, clWhite, clGray, clBlack, clSilver, clNone, Rect(0, 0, 20, 40),
+                           rbSingle);
+    bands = RectsOf(c);
+    ASSERT_EQ(bands.size(), 34u);
+    EXPECT_EQ(bands[0], Solid(2, 2, 17, 4, fill));
+    EXPECT_EQ(bands[16], Solid(2, 18, 17, 19, to));
+    EXPECT_EQ(bands[17], Solid(2, 19, 17, 21, lower));
+    EXPECT_EQ(bands[33], Solid(2, 36, 17, 37, lowerTo));
+}
+
+TEST(DrawMirrorGradientRect, OneHundredAndTwentyEightSteps)
+{
+    TRecordingCanvas c;
+    // 200 high: a span of 199 takes the 128 steps whole, 129 bands of Trunc(1.55 + 1) = 2.
+    DrawMirrorGradientRect(c, Rect(0, 0, 10, 200), RGB(0, 0, 0), RGB(128, 0, 0), clNone, clNone, true, clNone, false,
+                           true);
+    const Rects bands = RectsOf(c);
+    ASSERT_EQ(bands.size(), 129u);
+    EXPECT_EQ(bands[1], Solid(0, 1, 10, 3, RGB(1, 0, 0)));
+    EXPECT_EQ(bands[2], Solid(0, 3, 10, 5, RGB(2, 0, 0)));  // Trunc(3.109)
+    EXPECT_EQ(bands[128], Solid(0, 199, 10, 200, RGB(128, 0, 0)));
+}
+
 }  // namespace
 }  // namespace gw::test

@@ -31,23 +31,33 @@ void Customise(TBandAppearance& a)
     a.ButtonAlignment = baLeft;
 }
 
+// One property's value on a fresh appearance, as a number, and the default it must have.
+struct DefaultCase {
+    const char* name;
+    std::function<Int64(const TBandAppearance&)> value;
+    Int64 expected;
+};
+
 TEST(HeaderFooterAppearance, Defaults)
 {
     TComponent owner(nullptr);
     THeaderAppearance header(&owner);
     TFooterAppearance footer(&owner);
+    const DefaultCase shared[] = {
+        {"Color", [](const TBandAppearance& a) { return Int64(a.Color); }, 0xC0C0C0},
+        {"ColorTo", [](const TBandAppearance& a) { return Int64(a.ColorTo); }, 0xFFFFFF},
+        {"Caption empty", [](const TBandAppearance& a) { return Int64(a.Caption.size()); }, 0},
+        {"GradientDirection", [](const TBandAppearance& a) { return Int64(a.GradientDirection); }, gdVertical},
+        {"Visible", [](const TBandAppearance& a) { return Int64(a.Visible()); }, 1},
+        {"Height", [](const TBandAppearance& a) { return Int64(a.Height); }, 22},
+        {"BorderColor", [](const TBandAppearance& a) { return Int64(a.BorderColor); }, 0},
+        {"BorderWidth", [](const TBandAppearance& a) { return Int64(a.BorderWidth); }, 1},
+        {"ImageIndex", [](const TBandAppearance& a) { return Int64(a.ImageIndex); }, -1},
+        {"ButtonAlignment", [](const TBandAppearance& a) { return Int64(a.ButtonAlignment); }, baRight},
+    };
     for (TBandAppearance* a : {static_cast<TBandAppearance*>(&header), static_cast<TBandAppearance*>(&footer)}) {
         SCOPED_TRACE(StringToUtf8(a->ClassName()));
-        EXPECT_EQ(a->Color, TColor(0xC0C0C0));
-        EXPECT_EQ(a->ColorTo, TColor(0xFFFFFF));
-        EXPECT_EQ(a->Caption, u"");
-        EXPECT_EQ(a->GradientDirection, gdVertical);
-        EXPECT_TRUE(a->Visible());
-        EXPECT_EQ(a->Height, 22);
-        EXPECT_EQ(a->BorderColor, TColor(0));
-        EXPECT_EQ(a->BorderWidth, 1);
-        EXPECT_EQ(a->ImageIndex, -1);
-        EXPECT_EQ(a->ButtonAlignment, baRight);
+        for (const DefaultCase& k : shared) EXPECT_EQ(k.value(*a), k.expected) << k.name;
         EXPECT_EQ(a->GetOwner(), &owner);
     }
     EXPECT_TRUE(footer.SizeGrip);
@@ -56,7 +66,7 @@ TEST(HeaderFooterAppearance, Defaults)
     EXPECT_EQ(header.Buttons()->GetOwner(), &owner);
     EXPECT_EQ(footer.Buttons()->GetOwner(), &owner);
 
-    // The header names its font; the footer keeps the library's default font.
+    // The header names its font; the footer keeps the library's default font (Tahoma too here).
     EXPECT_EQ(header.Font()->Name(), u"Tahoma");
     TFont plain;
     EXPECT_EQ(footer.Font()->Name(), plain.Name());

@@ -11,6 +11,7 @@
 
 #include "painting_fixture.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/runtime/resources.h"
 #include "platform/ui/application.h"
 #include "platform/ui/forms.h"
 #include "tests/support/test_support.h"
@@ -36,7 +37,7 @@ public:
         C().TextOut(X, Y, Text);
     }
 
-    TBitmap bitmap{980, 760};
+    TBitmap bitmap{980, 690};
 };
 
 TColorTones Tones()
@@ -97,13 +98,18 @@ void Buttons(Picture& p)
 
 void BitmapsAndText(Picture& p, TWinControl& Owner)
 {
-    p.Label(10, 206, u"Transparent bitmap over yellow, drop-down variant cut to 10 x 10, triangle, text placement");
+    p.Label(10, 206,
+            u"Transparent bitmap over yellow, drop-down variant cut to 10 x 10, from a resource, triangle, text "
+            u"placement, mark-up in a rectangle");
     TBitmap glyph(16, 16);
     Clear(glyph, clFuchsia);
     DrawCellShape(*glyph.Canvas(), 1, 1, 14, 14, csDiamond, clTeal, clNavy);
     DrawTransparentBitmap(p.C(), &glyph, clYellow, Bounds(10, 222, 16, 16));
-    ExtDropDown::DrawTransparentBitmap(p.C(), &glyph, clYellow, Bounds(34, 222, 10, 10));
-    DrawSmallDownTriangle(p.C(), 60, 228, clBlack);
+    ExtDropDown::DrawTransparentBitmap(p.C(), &glyph, clYellow, Bounds(30, 222, 10, 10));
+    static const std::string bytes = glyph.SaveToBytes();
+    RegisterResource("GWPICTUREGLYPH", "BITMAP", reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    DrawResourceBitmap(p.C(), clAqua, Bounds(44, 222, 16, 16), u"GWPICTUREGLYPH");
+    DrawSmallDownTriangle(p.C(), 70, 228, clBlack);
 
     TImageList images;
     images.AddMasked(&glyph, clFuchsia);
@@ -121,6 +127,14 @@ void BitmapsAndText(Picture& p, TWinControl& Owner)
     p.C().Brush()->SetStyle(bsClear);
     p.C().TextOut(edit.Left + 3, edit.Top + 3, u"Gatway addres");  // where the edit places its text
     DrawErrorUnderline(Owner, p.C(), u"Gatway addres", edit, p.C().TextHeight(u"G") - 2, 0, 6);
+
+    const TRect markup = Bounds(810, 218, 160, 24);
+    FillRectColor(p.C(), markup, clWindow);
+    p.C().Font()->SetColor(clBlack);
+    p.C().Font()->SetHeight(-11);
+    TSize size;
+    DrawMarkupTextInRect(p.C(), u"<b>Bold</b>, <i>italic</i> and <a href=\"x\">a link</a>", markup, nullptr, true, 0,
+                         size);
 }
 
 void Progress(Picture& p)
@@ -134,28 +148,29 @@ void Progress(Picture& p)
     }
     DrawCellProgressBar(p.C(), Bounds(780, 266, 150, 22), TColor(0x008000), clWhite, clWhite, clBlack, 7, 2, 2, 0, 20,
                         u"%d of 20", clGray, false);
-    const Integer pies[] = {0, 10, 25, 50, 75, 99, 100};
-    for (Integer i = 0; i < 7; ++i) {
+    const Integer pies[] = {-5, 0, 1, 25, 50, 75, 99, 100, 150};
+    for (Integer i = 0; i < 9; ++i) {
         p.C().Brush()->SetColor(clWhite);
         DrawCellProgressPie(p.C(), Bounds(10 + 30 * i, 296, 20, 20), clLime, pies[i], false);
     }
     const Integer ranges[] = {-15, -5, 0, 3, 10};
     for (Integer i = 0; i < 5; ++i) {
-        FillRectColor(p.C(), Bounds(230 + 110 * i, 296, 104, 20), clWindow);
+        FillRectColor(p.C(), Bounds(290 + 110 * i, 296, 104, 20), clWindow);
         p.C().Font()->SetColor(clBlack);
-        DrawRangeIndicator(p.C(), Bounds(230 + 110 * i, 296, 104, 20), ranges[i], 10, true, clRed, clGreen);
+        DrawRangeIndicator(p.C(), Bounds(290 + 110 * i, 296, 104, 20), ranges[i], 10, true, clRed, clGreen);
     }
 }
 
 void XPBars(Picture& p)
 {
-    p.Label(10, 324, u"DrawXPProgressBar: smooth, stacked, blocks, plain, without text; at 0, 1, 20, 50, 99, 100, 150");
+    p.Label(10, 324,
+            u"DrawXPProgressBar: smooth, stacked, blocks, plain, without text; at -5, 0, 1, 20, 50, 99, 100, 150");
     TFont font;
     font.SetName(u"Tahoma");
     font.SetSize(8);
-    const Integer percents[] = {0, 1, 20, 50, 99, 100, 150};
+    const Integer percents[] = {-5, 0, 1, 20, 50, 99, 100, 150};
     for (Integer style = 0; style < 5; ++style)
-        for (Integer i = 0; i < 7; ++i) {
+        for (Integer i = 0; i < 8; ++i) {
             TProgressLook look;
             look.Font = &font;
             look.ShowBorder = true;
@@ -166,14 +181,24 @@ void XPBars(Picture& p)
             look.ShowPercentage = style != 4;
             DrawXPProgressBar(p.C(), Bounds(10 + 110 * i, 340 + 24 * style, 104, 20), percents[i], look);
         }
+}
+
+void VerticalXPBars(Picture& p)
+{
+    p.Label(10, 544, u"Vertical DrawXPProgressBar, smooth and in blocks, at -5, 0, 1, 20, 50, 99, 100, 150");
+    TFont font;
+    font.SetName(u"Tahoma");
+    font.SetSize(8);
     TProgressLook vertical;
     vertical.Font = &font;
     vertical.ShowBorder = true;
     vertical.Vertical = true;
-    for (Integer i = 0; i < 5; ++i) {
-        vertical.CompletionSmooth = i % 2 == 0;
-        DrawXPProgressBar(p.C(), Bounds(800 + 30 * i, 340, 24, 116), 20 + 20 * i, vertical);
-    }
+    const Integer percents[] = {-5, 0, 1, 20, 50, 99, 100, 150};
+    for (Integer smooth = 0; smooth < 2; ++smooth)
+        for (Integer i = 0; i < 8; ++i) {
+            vertical.CompletionSmooth = smooth == 0;
+            DrawXPProgressBar(p.C(), Bounds(10 + 30 * i + 250 * smooth, 560, 24, 116), percents[i], vertical);
+        }
 }
 
 void Shapes(Picture& p)
@@ -203,6 +228,7 @@ TEST(PaintingPicture, EveryDrawingForAPersonToLookAt)
     BitmapsAndText(p, *form);
     Progress(p);
     XPBars(p);
+    VerticalXPBars(p);
     Shapes(p);
     FinalizeUI();
 

@@ -93,6 +93,8 @@ TEST(DrawCellProgressPie, RadiiAndFill)
     const Case cases[] = {
         {0, {circle, up, radius, "LineTo(10,5)"}},  // the 12 o'clock radius twice, no fill
         {-10, {circle, up, radius, "LineTo(10,5)"}},
+        {1, {circle, up, radius, "LineTo(11,5)", fill}},  // 10.5 x sin 3.6 degrees = 0.66 -> 1
+        {99, {circle, up, radius, "LineTo(9,5)", fill}},
         {25, {circle, up, radius, "LineTo(20,15)", fill}},  // Round(10.5) = 10
         {50, {circle, up, radius, "LineTo(10,25)", fill}},
         {75, {circle, up, radius, "LineTo(0,15)", fill}},
@@ -149,6 +151,12 @@ TEST(DrawRangeIndicator, BarFromTheMiddle)
         {1, 3, {Solid(52, 2, 69, 18, pos)}},  // 16.67 -> 17
         {1, 4, {Solid(52, 2, 64, 18, pos)}},  // 12.5 -> 12
         {-1, 4, {Solid(40, 2, 52, 18, neg)}},  // -12.5 -> -12
+        {1, 100, {Solid(52, 2, 52, 18, pos)}},  // 0.5 -> 0: too small to show
+        {50, 100, {Solid(52, 2, 77, 18, pos)}},
+        {99, 100, {Solid(52, 2, 102, 18, pos)}},  // 49.5 -> 50
+        {100, 100, {Solid(52, 2, 102, 18, pos)}},
+        {-99, 100, {Solid(2, 2, 52, 18, neg)}},  // -49.5 -> -50
+        {3, 100, {Solid(52, 2, 54, 18, pos)}},  // 1.5 -> 2
         {5, 0, {}},  // no range: no bar
         {5, -3, {}},
     };
@@ -248,8 +256,10 @@ TEST(DrawXPProgressBar, StackedPiecesEndToEnd)
     const TColor l0 = look.Level0Color, l1 = look.Level1Color, l3 = look.Level3Color;
     const Case cases[] = {
         {0, {}},
+        {-5, {}},
         {1, {Piece(1, 1, 2, 19, l0)}},
         {50, {Piece(1, 1, 51, 19, l0)}},
+        {70, {Piece(1, 1, 71, 19, l0)}},  // the second piece starts at its level, with no pixels yet
         {80, {Piece(1, 1, 71, 19, l0), Piece(71, 1, 81, 19, l1)}},
         {95, {Piece(1, 1, 71, 19, l0), Piece(71, 1, 91, 19, l1), Piece(91, 1, 96, 19, l3)}},
         {99, {Piece(1, 1, 71, 19, l0), Piece(71, 1, 91, 19, l1), Piece(91, 1, 100, 19, l3)}},
@@ -303,11 +313,15 @@ TEST(DrawXPProgressBar, BlocksOfSevenWithGaps)
     const TColor l0 = look.Level0Color;
     const Case cases[] = {
         {0, {}},
+        {-5, {}},
         {1, {}},  // t = 1: nothing
         {2, blocks({{2, 3}}, l0)},  // t = 2: one block one pixel wide
         {9, blocks({{2, 10}}, l0)},
         {10, blocks({{2, 9}}, l0)},  // one full block, a remainder of 1 draws nothing
+        {11, blocks({{2, 9}, {11, 12}}, l0)},  // a remainder of 2: a 1-pixel block
+        {18, blocks({{2, 9}, {11, 18}}, l0)},  // exactly two blocks
         {20, blocks({{2, 9}, {11, 18}, {20, 21}}, l0)},  // two full blocks and a 1-pixel block
+        {26, blocks({{2, 9}, {11, 18}, {20, 27}}, l0)},  // a remainder of 8: a 7-pixel block
         {50, blocks({{2, 9}, {11, 18}, {20, 27}, {29, 36}, {38, 45}, {47, 51}}, l0)},
         {99, full99},
         {100, full100},
@@ -327,6 +341,13 @@ TEST(DrawXPProgressBar, VerticalBarsGrowFromTheBottom)
     TRecordingCanvas c;
     DrawXPProgressBar(c, Rect(0, 0, 20, 102), 30, look);
     EXPECT_EQ(Pieces(c), (Rects{Piece(1, 71, 19, 101, look.Level0Color)}));
+    // Outside the range the bar stays inside the cell: full, or nothing.
+    c.ClearCalls();
+    DrawXPProgressBar(c, Rect(0, 0, 20, 102), 150, look);
+    EXPECT_EQ(Pieces(c), (Rects{Piece(1, 1, 19, 101, look.Level3Color)}));
+    c.ClearCalls();
+    DrawXPProgressBar(c, Rect(0, 0, 20, 102), -5, look);
+    EXPECT_TRUE(Pieces(c).empty());
 
     look.CompletionSmooth = false;
     c.ClearCalls();
@@ -357,6 +378,15 @@ TEST(DrawXPProgressBar, GradientPiecesMeetInTheMiddle)
     DrawXPProgressBar(c, Rect(0, 0, 20, 102), 50, look);
     const Rects across = RectsOf(c);
     EXPECT_EQ(across[1], Solid(1, 51, 3, 101, look.Level0ColorTo));
+
+    look.Vertical = false;  // the steps come from the look: 4 steps, 5 bands a half
+    look.Steps = 4;
+    c.ClearCalls();
+    DrawXPProgressBar(c, Rect(0, 0, 102, 20), 50, look);
+    const Rects few = RectsOf(c);
+    ASSERT_EQ(few.size(), 1u + 5 + 5 + 1);
+    EXPECT_EQ(few[2], Solid(1, 3, 51, 6, RGB(60, 0, 0)));  // 8 / 4 = 2 a band, 3 long, ColorTo first
+    EXPECT_EQ(few[5], Solid(1, 9, 51, 10, look.Level0Color));
 }
 
 TEST(DrawXPProgressBar, PercentageTextShowsTheValueAsGiven)
