@@ -1,7 +1,9 @@
-// Fixed metrics of the platform's look, and the screen size from the back end.
+// Fixed metrics of the platform's look, the screen size from the back end and the wheel setting.
 #include "platform/ui/system_metrics.h"
 
 #include "platform/ui/backend.h"
+
+#include <utility>
 
 namespace gw {
 
@@ -39,6 +41,14 @@ Integer GetSystemMetrics(Integer Index)
 
 Cardinal GetDoubleClickTime() { return 500; }
 
-Integer WheelScrollLines() { return 3; }
+namespace {
+
+Integer Wheel_Scroll_Lines = 3;
+
+}  // namespace
+
+Integer WheelScrollLines() { return Wheel_Scroll_Lines; }
+
+Integer SetWheelScrollLines(Integer Lines) { return std::exchange(Wheel_Scroll_Lines, Lines); }
 
 }  // namespace gw

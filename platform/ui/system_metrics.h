@@ -37,7 +37,9 @@ enum TSystemMetric : Integer {
 Integer GetSystemMetrics(Integer Index);
 // Milliseconds between two presses that make a double click.
 Cardinal GetDoubleClickTime();
-// Lines scrolled per wheel notch.
+// Lines scrolled per wheel notch: the user's setting, 3 until it is changed.
 Integer WheelScrollLines();
+// Changes that setting (as the system's mouse settings do) and returns the one before.
+Integer SetWheelScrollLines(Integer Lines);
 
 }  // namespace gw

@@ -1,7 +1,7 @@
 // The real program on a private Xvfb: its main window appears and paints what the headless back
 // end paints, a person creates a configuration with mouse and keys (sent with xdotool), the
-// program started again reopens it, and one update runs from the step button to the update
-// program.
+// program started again reopens it, the parameter window saves what is typed into it, and one
+// update runs from the step button to the update program.
 #include "core/boot_window.h"
 #include "core/main_window.h"
 #include "core/par_gen_file.h"
@@ -13,7 +13,6 @@
 #include "platform/graphics/colour.h"
 #include "platform/net/icmp_echo.h"
 #include "platform/runtime/unicode.h"
-#include "platform/xml/xml_document.h"
 #include "tests/platform/backends/x_session.h"
 #include "tests/support/test_support.h"
 
@@ -34,6 +33,9 @@ uint32_t Rgb(TColor C)
     uint32_t v = uint32_t(ColorToRGB(C));
     return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
 }
+
+// The screen point of a point P in a window whose client area lies at Client on the screen.
+TPoint InClient(const TRect& Client, TPoint P) { return {Client.Left + P.X, Client.Top + P.Y}; }
 
 // A window as the program's event log reports it when it becomes active.
 struct TShownWindow {
@@ -132,11 +134,12 @@ protected:
 
     // The screen point of a control's client point, from the same window built headless, whose
     // client area lies at Client on the screen (default: the main window's).
-    TPoint OnScreen(TControl* Control, TPoint P) const { return OnScreen(Control, P, m_main); }
-    static TPoint OnScreen(TControl* Control, TPoint P, const TRect& Client)
+    TPoint OnScreen(TControl* Control, TPoint P) const { return InClient(m_main, InForm(Control, P)); }
+    // A control's client point in its form's client area.
+    static TPoint InForm(TControl* Control, TPoint P)
     {
         TPoint s = Control->ClientToScreen(P), f = GetParentForm(Control)->ClientToScreen({0, 0});
-        return {Client.Left + s.X - f.X, Client.Top + s.Y - f.Y};
+        return {s.X - f.X, s.Y - f.Y};
     }
 
     // Waits until the program's output (the update program's included) holds Text.
@@ -151,6 +154,33 @@ protected:
     }
 
     void Key(const std::string& Name) { ASSERT_EQ(RunTool({"xdotool", "key", Name}, m_x.Display()), 0); }
+
+    // Where the parameter window's fields and OK button are, from its client origin; asked of
+    // the window built headless (call it with the program created in a harness).
+    struct TParGenPoints {
+        std::array<TPoint, 4> EthernetIp;
+        TPoint MasterIp1, Ok;
+    };
+    static TParGenPoints ParGen_Points(THarness& H)
+    {
+        FParGen->Show();
+        H.ProcessMessages();
+        TParGenPoints points;
+        for (Integer k = 0; k < 4; ++k)
+            points.EthernetIp[k] = InForm(FParGen->Field_Edit(TParGenKey(pgEthernet_IP1 + k)), {30, 10});
+        points.MasterIp1 = InForm(FParGen->Field_Edit(pgMaster_IP1), {30, 10});
+        points.Ok = InForm(FParGen->Btn_OK, {45, 14});
+        FParGen->Hide();
+        return points;
+    }
+
+    // Clicks into a field of up to three characters, clears it and types Text.
+    void Retype(TPoint Field, const std::string& Text)
+    {
+        Click(Field);
+        ASSERT_EQ(RunTool({"xdotool", "key", "End", "BackSpace", "BackSpace", "BackSpace"}, m_x.Display()), 0);
+        ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "40", Text}, m_x.Display()), 0);
+    }
 
     void Click(TPoint P)
     {
@@ -265,20 +295,20 @@ TEST_F(ProgramOnDisplay, AnUpdateRunsFromTheStepButtonToTheUpdateProgram)
     ASSERT_TRUE(PaintedScreenshot(m_dir.path().string() + "/screen.png")) << Output();
 
     // Where the buttons are, from the same windows built headless.
-    TPoint newButton, updateStep, closeButton, execute, cancel;
+    TPoint newButton, setButton, updateStep, closeButton, execute, cancel;
+    TParGenPoints parGen;
     {
         THarness h;
         TFPlenatoreFirmWare* form = Create_Program({Utf8ToString(m_dir.path().string())});
         newButton = OnScreen(form->Btn_New, {40, 18});
+        setButton = OnScreen(form->Btn_Prm_Gen, {40, 18});
         updateStep = OnScreen(form->Btn_CreateBin, {40, 18});
         closeButton = OnScreen(form->Btn_Close, {25, 25});
+        parGen = ParGen_Points(h);
         FBoot->Show();  // laid out as the update step shows it
         h.ProcessMessages();
-        execute = FBoot->Btn_Update->ClientToScreen({30, 10});
-        cancel = FBoot->Btn_Cancel->ClientToScreen({30, 10});
-        const TPoint origin = FBoot->ClientToScreen({0, 0});
-        execute = {execute.X - origin.X, execute.Y - origin.Y};
-        cancel = {cancel.X - origin.X, cancel.Y - origin.Y};
+        execute = InForm(FBoot->Btn_Update, {30, 10});
+        cancel = InForm(FBoot->Btn_Cancel, {30, 10});
     }
 
     // A new configuration, made as a person makes it.
@@ -292,15 +322,15 @@ TEST_F(ProgramOnDisplay, AnUpdateRunsFromTheStepButtonToTheUpdateProgram)
     const fs::path conf = m_dir / "PROJECTS" / "Anlage 1";
     ASSERT_TRUE(fs::is_directory(conf / "bin"));
 
-    // Its parameters saved. Until the parameters window is part of the program, the test writes
-    // ParGen.xml with the program's own writer.
-    TParGenTexts values = ParGen_Window_Defaults();
-    values[pgEthernet_IP1] = u"10";
-    values[pgEthernet_IP2] = u"1";
-    values[pgEthernet_IP3] = u"2";
-    values[pgEthernet_IP4] = u"3";
-    TXMLDocument doc;
-    Write_ParGen(doc, Utf8ToString((conf / "ParGen.xml").string()), values);
+    // Its parameters saved: the gateway's Ethernet address typed into Set Communication.
+    Click(setButton);
+    TShownWindow parameters;
+    ASSERT_TRUE(WaitForActive("TFParGen", 1, parameters)) << Output();
+    const char* octets[] = {"10", "1", "2", "3"};
+    for (Integer k = 0; k < 4; ++k) Retype(InClient(parameters.Client, parGen.EthernetIp[k]), octets[k]);
+    Click(InClient(parameters.Client, parGen.Ok));
+    ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 3, back)) << Output();
+    ASSERT_TRUE(fs::exists(conf / "ParGen.xml"));
 
     // "Update Device UDP": the image is built and the update window asks for the device.
     Click(updateStep);
@@ -312,7 +342,7 @@ TEST_F(ProgramOnDisplay, AnUpdateRunsFromTheStepButtonToTheUpdateProgram)
     // The first octet has the focus; the dots move from octet to octet.
     ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "40", "127.0.0.1"}, m_x.Display()), 0);
     Screenshot(m_x.Display(), picturePath("configurator_update.png").string());
-    Click({boot.Client.Left + execute.X, boot.Client.Top + execute.Y});
+    Click(InClient(boot.Client, execute));
 
     // The device answered: the update file names the device, the firmware and the image, and the
     // update program ran on it and ended well (no message follows).
@@ -328,15 +358,15 @@ TEST_F(ProgramOnDisplay, AnUpdateRunsFromTheStepButtonToTheUpdateProgram)
 
     // Without the firmware the update program refuses the file; its exit code is told.
     fs::remove(m_dir / "MASTER" / "Sim52818.sim");
-    Click({boot.Client.Left + execute.X, boot.Client.Top + execute.Y});
+    Click(InClient(boot.Client, execute));
     TShownWindow box;
     ASSERT_TRUE(WaitForActive("TMessageForm", 1, box)) << Output();
     EXPECT_NE(Output().find("firmware file"), std::string::npos) << Output();
     Screenshot(m_x.Display(), picturePath("configurator_update_error.png").string());
     Key("Return");
     ASSERT_TRUE(WaitForActive("TFBoot", 2, boot)) << Output();
-    Click({boot.Client.Left + cancel.X, boot.Client.Top + cancel.Y});
-    ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 3, back)) << Output();
+    Click(InClient(boot.Client, cancel));
+    ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 4, back)) << Output();
 
     // The address that answered is the last device address of the next start.
     Click(closeButton);
@@ -349,22 +379,14 @@ TEST_F(ProgramOnDisplay, AnAddressTypedInTheParameterWindowIsSavedInParGen)
     ASSERT_TRUE(PaintedScreenshot(m_dir.path().string() + "/screen.png")) << Output();
     // Where the buttons and fields are, from the same windows built headless: the main window's
     // on the screen, the parameter window's from its own client origin.
-    TPoint newButton, setButton, ethernetIp4, masterIp1, okButton;
+    TPoint newButton, setButton;
+    TParGenPoints parGen;
     {
         THarness h;
         TFPlenatoreFirmWare* form = Create_Program({Utf8ToString(m_dir.path().string())});
         newButton = OnScreen(form->Btn_New, {40, 18});
         setButton = OnScreen(form->Btn_Prm_Gen, {40, 18});
-        FParGen->Show();
-        h.ProcessMessages();
-        const TPoint origin = FParGen->ClientToScreen({0, 0});
-        auto inWindow = [&](TControl* C, TPoint P) {
-            const TPoint s = C->ClientToScreen(P);
-            return TPoint{s.X - origin.X, s.Y - origin.Y};
-        };
-        ethernetIp4 = inWindow(FParGen->Field_Edit(pgEthernet_IP4), {30, 10});
-        masterIp1 = inWindow(FParGen->Field_Edit(pgMaster_IP1), {30, 10});
-        okButton = inWindow(FParGen->Btn_OK, {45, 14});
+        parGen = ParGen_Points(h);
     }
     // A configuration to work on.
     Click(newButton);
@@ -380,22 +402,16 @@ TEST_F(ProgramOnDisplay, AnAddressTypedInTheParameterWindowIsSavedInParGen)
     ASSERT_TRUE(WaitForActive("TFParGen", 1, window)) << Output();
     EXPECT_EQ(window.Client.Width(), 460);
     EXPECT_EQ(window.Client.Height(), 700);
-    const TPoint at = window.Client.TopLeft();
-    auto onScreen = [&](TPoint P) { return TPoint{at.X + P.X, at.Y + P.Y}; };
-    auto retype = [&](TPoint Field, const std::string& Text) {
-        Click(onScreen(Field));
-        ASSERT_EQ(RunTool({"xdotool", "key", "End", "BackSpace", "BackSpace", "BackSpace"}, m_x.Display()), 0);
-        ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "40", Text}, m_x.Display()), 0);
-    };
-    retype(ethernetIp4, "77");
+    Retype(InClient(window.Client, parGen.EthernetIp[3]), "77");
     // The dots move along the master's octets.
-    retype(masterIp1, "10.20.30.40");
-    const std::string geometry = "460x700+" + std::to_string(at.X) + "+" + std::to_string(at.Y);
+    Retype(InClient(window.Client, parGen.MasterIp1), "10.20.30.40");
+    const std::string geometry =
+        "460x700+" + std::to_string(window.Client.Left) + "+" + std::to_string(window.Client.Top);
     EXPECT_EQ(RunTool({"import", "-window", "root", "-crop", geometry, "+repage",
                        picturePath("configurator_par_gen.png").string()},
                       m_x.Display(), 20000),
               0);
-    Click(onScreen(okButton));
+    Click(InClient(window.Client, parGen.Ok));
     ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 3, back)) << Output();
 
     // The file as another XML reader sees it.

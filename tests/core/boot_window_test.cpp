@@ -3,6 +3,7 @@
 // mends as event orders, and one real echo to 127.0.0.1.
 #include "core/boot_window.h"
 
+#include "core/address_checks.h"
 #include "core/update_parameter_file.h"
 #include "imagebutton/img_button.h"
 #include "platform/controls/check_box.h"
@@ -210,6 +211,20 @@ TEST_F(BootTest, TheSerialModeLaysOutItsOwnPanelsAndTheNextShowingIsEthernetAgai
         EXPECT_EQ(f.ClientHeight(),
                   f.P_Title->Height() + f.P_Serial->Height() + f.P_Options->Height() + f.P_Button->Height());
         EXPECT_EQ(f.ActiveControl(), f.CB_COM_Port);
+        // The ports present, "COM" and each number, the first chosen; the list button lists anew.
+        std::vector<String> ports;
+        for (const String& n : List_COM_Ports()) ports.push_back(u"COM" + n);
+        const auto listed = [&f] {
+            std::vector<String> items;
+            for (Integer i = 0; i < f.CB_COM_Port->Items()->Count(); ++i)
+                items.push_back(f.CB_COM_Port->Items()->Strings(i));
+            return items;
+        };
+        EXPECT_EQ(listed(), ports);
+        EXPECT_EQ(f.CB_COM_Port->ItemIndex(), ports.empty() ? -1 : 0);
+        f.CB_COM_Port->Items()->Add(u"COM99");
+        h.Click(f.Btn_COM_List);
+        EXPECT_EQ(listed(), ports);
         // Execute only keeps the choices here: no check, nothing written or started.
         f.CB_Update_Options->SetItemIndex(uoFirmware);
         h.Click(f.Btn_Update);

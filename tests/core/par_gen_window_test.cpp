@@ -13,10 +13,12 @@
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/scope.h"
 #include "platform/ui/application.h"
+#include "platform/ui/system_metrics.h"
 #include "platform/xml/xml_document.h"
 #include "tests/core/program_fixture.h"
 #include "tests/support/test_support.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace gw::test {
@@ -383,6 +385,29 @@ TEST_F(ParGenWindowTest, TheWheelOverThePanelsScrollsThemByTheSystemsLinesPerNot
         for (int i = 0; i < 20; ++i) h.Wheel(form->CPG, 1);
         EXPECT_EQ(bar->Position(), 0);
     });
+}
+
+TEST_F(ParGenWindowTest, TheWheelScrollsAsManyLinesAsTheSystemSettingSays)
+{
+    const Integer before = WheelScrollLines();
+    TScopeExit restore([before] { SetWheelScrollLines(before); });
+    // Lines per notch; below 1 the wheel scrolls nothing (and is still taken by the window).
+    for (const Integer lines : {1, 2, 5, 0, -1}) {
+        SCOPED_TRACE(lines);
+        SetWheelScrollLines(lines);
+        Show([&] {
+            form->SetClientHeight(300);
+            h.ProcessMessages();
+            TControlScrollBar* bar = form->CPG->VertScrollBar();
+            ASSERT_GT(bar->ScrollPosMax(), 5 * bar->Increment);
+            Edit(pgEthernet_IP2)->SetFocus();
+            h.Wheel(form->CPG, -1);
+            EXPECT_EQ(bar->Position(), std::max(lines, 0) * bar->Increment);
+            h.Wheel(form->CPG, 1);
+            EXPECT_EQ(bar->Position(), 0);
+            form->SetClientHeight(TFParGen::Client_Height);
+        });
+    }
 }
 
 TEST_F(ParGenWindowTest, TheWheelOverThePanelsScrollsThemEvenFromAFocusedComboBox)
