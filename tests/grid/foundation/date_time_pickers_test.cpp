@@ -77,6 +77,46 @@ TEST_F(PickerTest, TheInnerPickersTimeReachesTheJoinedValue)
     EXPECT_EQ(events, (std::vector<std::string>{"change", "time"}));
 }
 
+TEST_F(PickerTest, DateAndTimeFieldsSteppedAndTyped)
+{
+    picker->SetFormat(u"dd/MM/yyyy");
+    const TDateTime day = EncodeDate(2024, 3, 14), time = EncodeTime(9, 5, 7, 0);
+    struct Case {
+        const char* Name;
+        bool InTime;  // the inner time picker, else the date picker
+        Integer Field;  // 0 first, counted with the right arrow
+        TDateTime Start;
+        Word Key;  // 0: Typed is typed instead
+        String Typed;
+        TDateTime Expected;
+    };
+    const Case cases[] = {
+        {"day up", false, 0, day + time, VK_UP, u"", EncodeDate(2024, 3, 15) + time},
+        {"month down", false, 1, day + time, VK_DOWN, u"", EncodeDate(2024, 2, 14) + time},
+        {"year up", false, 2, day + time, VK_UP, u"", EncodeDate(2025, 3, 14) + time},
+        {"day typed", false, 0, day + time, 0, u"21", EncodeDate(2024, 3, 21) + time},
+        {"year typed", false, 2, day + time, 0, u"2030", EncodeDate(2030, 3, 14) + time},
+        {"hour up", true, 0, day + time, VK_UP, u"", day + EncodeTime(10, 5, 7, 0)},
+        {"minute down", true, 1, day + time, VK_DOWN, u"", day + EncodeTime(9, 4, 7, 0)},
+        {"second up", true, 2, day + time, VK_UP, u"", day + EncodeTime(9, 5, 8, 0)},
+        {"hour down at midnight keeps the date", true, 0, day, VK_DOWN, u"", day + EncodeTime(23, 0, 0, 0)},
+        {"minute typed", true, 1, day + time, 0, u"42", day + EncodeTime(9, 42, 7, 0)},
+    };
+    for (const Case& c : cases) {
+        picker->SetDateTime(c.Start);
+        TWinControl* target = c.InTime ? static_cast<TWinControl*>(picker->TimePicker()) : picker;
+        target->SetFocus();
+        h.ProcessMessages();
+        for (Integer i = 0; i < 3; ++i) h.Press(VK_LEFT);  // Home would set the field to its least value
+        for (Integer i = 0; i < c.Field; ++i) h.Press(VK_RIGHT);
+        if (c.Key)
+            h.Press(c.Key);
+        else
+            h.Type(c.Typed);
+        EXPECT_DOUBLE_EQ(picker->DateTime(), c.Expected) << c.Name;
+    }
+}
+
 TEST_F(PickerTest, AutoTabMovesOnWhenADigitChangesAPart)
 {
     picker->SetFormat(u"dd/MM/yyyy");

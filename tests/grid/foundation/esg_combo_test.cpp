@@ -217,5 +217,42 @@ TEST_F(EsgComboTest, ColouredButtonAsPainted)
     EXPECT_TRUE(arrow);
 }
 
+TEST_F(EsgComboTest, TheButtonFaceFollowsThePointer)
+{
+    combo->ButtonColor = TColor(0x102030);
+    combo->ButtonColorHot = TColor(0x405060);
+    auto faceColours = [this] {
+        TRecordingCanvas c;
+        combo->PaintTo(c, 0, 0);
+        std::vector<TColor> out;
+        for (const TCanvasCall& call : c.Calls())
+            if (call.Name == "FillRect" && (call.BrushColor == TColor(0x102030) || call.BrushColor == TColor(0x405060)))
+                out.push_back(call.BrushColor);
+        return out;
+    };
+    h.MoveTo(combo, {10, 10});
+    EXPECT_TRUE(combo->MouseInControl());
+    EXPECT_FALSE(combo->ButtonHover()) << "over the text, not the button";
+    EXPECT_EQ(faceColours(), std::vector<TColor>{TColor(0x102030)});
+    h.MoveTo(combo, {combo->Width() - 5, 10});
+    EXPECT_TRUE(combo->ButtonHover());
+    EXPECT_EQ(faceColours(), std::vector<TColor>{TColor(0x405060)});
+    h.MoveTo(other, {5, 5});
+    EXPECT_FALSE(combo->ButtonHover()) << "leaving clears the hover";
+    EXPECT_FALSE(combo->MouseInControl());
+}
+
+TEST_F(EsgComboTest, FocusLabelMakesTheLabelBoldWhileFocused)
+{
+    combo->SetLabelCaption(u"Colour");
+    combo->FocusLabel = true;
+    combo->SetFocus();
+    h.ProcessMessages();
+    EXPECT_TRUE(combo->ComboLabel()->Font()->Style() & fsBold);
+    other->SetFocus();
+    h.ProcessMessages();
+    EXPECT_FALSE(combo->ComboLabel()->Font()->Style() & fsBold);
+}
+
 }  // namespace
 }  // namespace gw::test

@@ -73,6 +73,10 @@ TEST_F(SpinEditTest, KeysAndWheelStepUpToTheLimitsOfEachKind)
     };
     auto noon = [](TEsgSpinEdit& s) { s.MaxDateValue = 0.5; };
     auto noSeconds = [](TEsgSpinEdit& s) { s.ShowSeconds = false; };
+    auto dayShift = [](TEsgSpinEdit& s) {
+        s.MinDateValue = 0.25;
+        s.MaxDateValue = 0.75;
+    };
     const Case cases[] = {
         {"integer up at the top", sptNormal, none, u"100", 0, Up, u"100"},
         {"integer up below the top", sptNormal, none, u"99", 0, Up, u"100"},
@@ -87,6 +91,8 @@ TEST_F(SpinEditTest, KeysAndWheelStepUpToTheLimitsOfEachKind)
         {"float page down", sptFloat, none, u"5", 0, PageDown, u"4"},
         {"float down at the bottom", sptFloat, none, u"0.05", 0, Down, u"0"},
         {"float wheel down", sptFloat, none, u"2.5", 0, WheelDown, u"2.4"},
+        {"float wheel up at the top", sptFloat, none, u"99.95", 0, WheelUp, u"100"},
+        {"float wheel down at the bottom", sptFloat, none, u"0", 0, WheelDown, u"0"},
         {"date day up", sptDate, year2024, u"14/03/2024", 1, Up, u"15/03/2024"},
         {"date month up", sptDate, year2024, u"14/03/2024", 4, Up, u"14/04/2024"},
         {"date month caret right of the separator", sptDate, year2024, u"14/03/2024", 3, Down, u"14/02/2024"},
@@ -95,6 +101,8 @@ TEST_F(SpinEditTest, KeysAndWheelStepUpToTheLimitsOfEachKind)
         {"date month up clips the day", sptDate, year2024, u"31/01/2024", 3, Up, u"29/02/2024"},
         {"date wheel in the day", sptDate, year2024, u"14/03/2024", 0, WheelDown, u"13/03/2024"},
         {"date page keys step a part", sptDate, year2024, u"14/03/2024", 4, PageUp, u"14/04/2024"},
+        {"date wheel up in the year at the top", sptDate, year2024, u"14/03/2024", 9, WheelUp, u"31/12/2024"},
+        {"date wheel down in the month at the bottom", sptDate, year2024, u"14/01/2024", 4, WheelDown, u"01/01/2024"},
         {"date 29 February a year on", sptDate, none, u"29/02/2024", 7, Up, u"28/02/2025"},
         {"time hours up", sptTime, none, u"09:05:00", 0, Up, u"10:05:00"},
         {"time minutes up", sptTime, none, u"09:05:00", 3, Up, u"09:06:00"},
@@ -103,6 +111,11 @@ TEST_F(SpinEditTest, KeysAndWheelStepUpToTheLimitsOfEachKind)
         {"time minutes down round midnight", sptTime, none, u"00:00:00", 4, Down, u"23:59:00"},
         {"time hours up held at noon", sptTime, noon, u"11:30:00", 0, Up, u"12:00:00"},
         {"time wheel in the hours", sptTime, none, u"09:05:00", 1, WheelUp, u"10:05:00"},
+        {"time hours down held at the bottom", sptTime, dayShift, u"06:30:00", 0, Down, u"06:00:00"},
+        {"time wheel down at the bottom: no wrap past the limit", sptTime, dayShift, u"06:00:00", 0, WheelDown,
+         u"06:00:00"},
+        {"time wheel up in the seconds at the top", sptTime, dayShift, u"17:59:59", 7, WheelUp, u"18:00:00"},
+        {"time wheel up held at the top", sptTime, dayShift, u"18:00:00", 4, WheelUp, u"18:00:00"},
         {"time without seconds: minutes round midnight", sptTime, noSeconds, u"0:00", 2, Down, u"23:59"},
         {"time without seconds: caret at the end", sptTime, noSeconds, u"9:05", 4, Up, u"9:06"},
     };
