@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace gw::test {
 namespace {
 
@@ -172,6 +174,35 @@ TEST_F(PickerTest, FlatBorderAndMetroFrameAsPainted)
     esg->SetCtl3D(true);
     esg->SetMetroStyle(true);
     EXPECT_EQ(polylines(*esg), std::vector<std::string>{"FrameRect(0,0,150,24)"}) << "the metro frame";
+}
+
+TEST_F(PickerTest, TheLabelSitsBesideFollowsTheStateAndTellsItsClicks)
+{
+    picker->SetTop(50);
+    picker->SetLabelCaption(u"When");
+    TLabel* label = picker->PickerLabel();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Parent(), form);
+    picker->SetLabelPosition(lpTopLeft);
+    EXPECT_EQ((TPoint{label->Left(), label->Top()}), (TPoint{10, 50 - label->Height() - 4}));
+    picker->SetLabelMargin(8);
+    EXPECT_EQ(label->Top(), 50 - label->Height() - 8);
+    picker->SetLeft(30);
+    EXPECT_EQ(label->Left(), 30) << "it follows the control";
+    std::vector<std::string> events;
+    picker->OnLabelClick = [&](TObject*) { events.push_back("click"); };
+    picker->OnLabelDblClick = [&](TObject*) { events.push_back("double click"); };
+    h.Click(label);
+    h.DoubleClick(label);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), "click");
+    EXPECT_EQ(std::count(events.begin(), events.end(), "double click"), 1);
+    picker->SetEnabled(false);
+    EXPECT_FALSE(label->Enabled());
+    picker->SetLabelAlwaysEnabled(true);
+    EXPECT_TRUE(label->Enabled());
+    picker->SetVisible(false);
+    EXPECT_FALSE(label->Visible());
 }
 
 }  // namespace

@@ -254,5 +254,17 @@ TEST_F(EsgComboTest, FocusLabelMakesTheLabelBoldWhileFocused)
     EXPECT_FALSE(combo->ComboLabel()->Font()->Style() & fsBold);
 }
 
+TEST_F(EsgComboTest, AutoFocusTakesTheFocusOnEntryAndDropWidthWidensTheList)
+{
+    combo->AutoFocus = true;
+    h.MoveTo(combo, {10, 10});
+    EXPECT_EQ(form->ActiveControl(), combo);
+    combo->SetDropWidth(180);
+    h.Press(VK_F4);
+    ASSERT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(combo->ListPopup()->Width(), 180);
+    h.Press(VK_ESCAPE);
+}
+
 }  // namespace
 }  // namespace gw::test

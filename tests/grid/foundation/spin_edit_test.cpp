@@ -309,6 +309,37 @@ TEST_F(SpinEditTest, SwitchingKindsNormalisesAndLimitsTheText)
     EXPECT_EQ(spin->Text(), u"09:05:00");
 }
 
+TEST_F(SpinEditTest, SettingAValueLimitsAndFormatsItKeepingTheCaret)
+{
+    spin->SetSpinType(sptDate);
+    spin->MinDateValue = EncodeDate(2024, 1, 1);
+    spin->MaxDateValue = EncodeDate(2024, 12, 31);
+    Put(u"14/03/2024", 4);
+    spin->SetDateValue(EncodeDate(2025, 6, 1));
+    EXPECT_EQ(spin->Text(), u"31/12/2024");
+    EXPECT_EQ(spin->SelStart(), 4) << "the caret stays in the month";
+    EXPECT_DOUBLE_EQ(spin->DateValue(), EncodeDate(2024, 12, 31));
+    spin->MinDateValue = spin->MaxDateValue = 0;
+    spin->ShowSeconds = false;
+    spin->SetSpinType(sptTime);
+    spin->SetTimeValue(EncodeTime(9, 5, 30, 0));
+    EXPECT_EQ(spin->Text(), u"9:05");
+    EXPECT_DOUBLE_EQ(spin->TimeValue(), EncodeTime(9, 5, 0, 0));
+    spin->SetSpinType(sptFloat);
+    spin->SetPrecision(2);
+    const std::pair<double, const char16_t*> floats[] = {{2.5, u"2.50"}, {123.456, u"100.00"}, {-1, u"0.00"}};
+    for (auto [value, text] : floats) {
+        spin->SetFloatValue(value);
+        EXPECT_EQ(spin->Text(), text) << value;
+    }
+    spin->SetPrecision(0);
+    spin->SetFloatValue(2.25);
+    EXPECT_EQ(spin->Text(), u"2.25") << "the shortest form";
+    spin->SetSpinType(sptNormal);
+    spin->SetValue(-5);
+    EXPECT_EQ(spin->Text(), u"0");
+}
+
 TEST_F(SpinEditTest, LeavingWritesBackAValueBeyondTheLimits)
 {
     spin->SetText(u"");
