@@ -136,6 +136,30 @@ TEST_F(PickerTest, AutoTabMovesOnWhenADigitChangesAPart)
     EXPECT_EQ(form->ActiveControl(), picker->TimePicker()) << "the year changed: on to the time";
 }
 
+TEST_F(PickerTest, AutoTabInTheTimeMovesOnOnlyWhenTheDigitChangedIt)
+{
+    picker->SetDateTime(EncodeDate(2024, 3, 14) + EncodeTime(9, 0, 0, 0));
+    TCustomDateTimePicker* t = picker->TimePicker();
+    t->SetFocus();
+    h.ProcessMessages();
+    for (Integer i = 0; i < 3; ++i) h.Press(VK_LEFT);
+    h.Type(u"1");
+    EXPECT_EQ(t->CurrentField(), 0) << "without AutoTab the hour keeps the caret";
+    h.Press(VK_RIGHT);
+    picker->SetAutoTab(true);
+    h.Type(u"1");
+    EXPECT_EQ(t->DisplayText(), u"01:01:00");
+    EXPECT_EQ(t->CurrentField(), 4) << "the minute changed: on to the seconds";
+    h.Press(VK_LEFT);
+    h.Type(u"1");
+    EXPECT_EQ(t->DisplayText(), u"01:01:00");
+    EXPECT_EQ(t->CurrentField(), 2) << "the same minute again: no step";
+    h.Press(VK_LEFT);
+    h.Type(u"12");
+    EXPECT_EQ(t->DisplayText(), u"12:01:00");
+    EXPECT_EQ(t->CurrentField(), 2) << "a full hour moves on once, not twice";
+}
+
 TEST_F(PickerTest, UncheckingDisablesTheInnerTimePicker)
 {
     picker->SetShowCheckbox(true);
