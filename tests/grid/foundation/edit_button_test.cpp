@@ -81,6 +81,23 @@ TEST_F(EditButtonTest, TheButtonOffersTheUnitsAndTellsAChange)
     EXPECT_EQ(h.Log.Take(), std::vector<std::string>{"button"}) << "the unit it had: no change told";
 }
 
+TEST_F(EditButtonTest, APressDraggedOffTheButtonDoesNotClick)
+{
+    auto* plain = new TEsgEditBtn(form);
+    plain->SetParent(form);
+    plain->SetBounds(10, 100, 140, 24);
+    int clicks = 0;
+    plain->OnClickBtn = [&](TObject*) { ++clicks; };
+    TControl* button = plain->ButtonHost()->Button();
+    h.MouseDown(button, {3, 3});
+    h.MouseUp(button, {40, 3});
+    EXPECT_EQ(clicks, 0) << "released beside the button";
+    EXPECT_EQ(form->ActiveControl(), plain) << "the focus still goes to the edit";
+    h.MouseDown(button, {3, 3});
+    h.MouseUp(button, {button->Width() - 1, button->Height() - 1});
+    EXPECT_EQ(clicks, 1) << "released on its last pixel";
+}
+
 TEST_F(EditButtonTest, F4ClicksUnlessCtrlOrAltIsHeld)
 {
     auto* plain = new TEsgEditBtn(form);
