@@ -34,11 +34,21 @@ protected:
         h.ProcessMessages();
     }
     TControl* InnerButton() const { return edit->ButtonHost()->Button(); }
+    // An edit with a button and no units, counting its button's clicks in clicks.
+    TEsgEditBtn* AddPlain()
+    {
+        auto* plain = new TEsgEditBtn(form);
+        plain->SetParent(form);
+        plain->SetBounds(10, 100, 140, 24);
+        plain->OnClickBtn = [this](TObject*) { ++clicks; };
+        return plain;
+    }
 
     THarness h;
     TForm* form = nullptr;
     TEsgUnitEditBtn* edit = nullptr;
     TEdit* other = nullptr;
+    int clicks = 0;
 };
 
 TEST_F(EditButtonTest, TextAndUnitSplitAtTheFirstUnitThatEndsTheValue)
@@ -83,11 +93,7 @@ TEST_F(EditButtonTest, TheButtonOffersTheUnitsAndTellsAChange)
 
 TEST_F(EditButtonTest, APressDraggedOffTheButtonDoesNotClick)
 {
-    auto* plain = new TEsgEditBtn(form);
-    plain->SetParent(form);
-    plain->SetBounds(10, 100, 140, 24);
-    int clicks = 0;
-    plain->OnClickBtn = [&](TObject*) { ++clicks; };
+    TEsgEditBtn* plain = AddPlain();
     TControl* button = plain->ButtonHost()->Button();
     h.MouseDown(button, {3, 3});
     h.MouseUp(button, {40, 3});
@@ -100,11 +106,7 @@ TEST_F(EditButtonTest, APressDraggedOffTheButtonDoesNotClick)
 
 TEST_F(EditButtonTest, F4ClicksUnlessCtrlOrAltIsHeld)
 {
-    auto* plain = new TEsgEditBtn(form);
-    plain->SetParent(form);
-    plain->SetBounds(10, 100, 140, 24);
-    int clicks = 0;
-    plain->OnClickBtn = [&](TObject*) { ++clicks; };
+    TEsgEditBtn* plain = AddPlain();
     plain->SetFocus();
     h.Press(VK_F4);
     h.Press(VK_F4, ssCtrl);
@@ -117,11 +119,7 @@ TEST_F(EditButtonTest, F4ClicksUnlessCtrlOrAltIsHeld)
 
 TEST_F(EditButtonTest, WithTheEditorDisabledTypingIsIgnoredButTheButtonWorks)
 {
-    auto* plain = new TEsgEditBtn(form);
-    plain->SetParent(form);
-    plain->SetBounds(10, 100, 140, 24);
-    int clicks = 0;
-    plain->OnClickBtn = [&](TObject*) { ++clicks; };
+    TEsgEditBtn* plain = AddPlain();
     EXPECT_EQ(plain->Text(), u"0");
     plain->EditorEnabled = false;
     plain->SetFocus();
