@@ -379,6 +379,30 @@ TEST_F(SpinEditTest, HoldingAnArrowStepsOnPressThenRepeats)
     EXPECT_EQ(form->ActiveControl(), spin) << "the arrows hand the focus to the edit";
 }
 
+TEST_F(SpinEditTest, AFocusedArrowPairAnswersSpaceAndTheArrowKeys)
+{
+    Put(u"10", 0);
+    TEsgSpinButton* b = spin->Button();
+    b->SetTabStop(true);
+    b->SetFocus();
+    h.ProcessMessages();
+    EXPECT_TRUE(b->UpButton()->TimeBtnState & tbFocusRect) << "the focused arrow is marked";
+    h.Press(VK_SPACE);
+    EXPECT_EQ(spin->Text(), u"11") << "Space clicks the focused arrow";
+    h.Press(VK_DOWN);
+    EXPECT_EQ(spin->Text(), u"10");
+    EXPECT_EQ(b->FocusedButton(), b->DownButton());
+    EXPECT_TRUE(b->DownButton()->TimeBtnState & tbFocusRect);
+    EXPECT_FALSE(b->UpButton()->TimeBtnState & tbFocusRect) << "the mark moves with the focus";
+    h.Press(VK_SPACE);
+    EXPECT_EQ(spin->Text(), u"9");
+    h.Press(VK_UP);
+    EXPECT_EQ(spin->Text(), u"10");
+    other->SetFocus();
+    h.ProcessMessages();
+    EXPECT_FALSE(b->UpButton()->TimeBtnState & tbFocusRect) << "leaving clears the mark";
+}
+
 TEST_F(SpinEditTest, TheArrowsSitInsideTheRightEdge)
 {
     // A single border: inside it, one pixel short of its right and bottom edge.
