@@ -403,6 +403,22 @@ TEST_F(SpinEditTest, AFocusedArrowPairAnswersSpaceAndTheArrowKeys)
     EXPECT_FALSE(b->UpButton()->TimeBtnState & tbFocusRect) << "leaving clears the mark";
 }
 
+TEST_F(SpinEditTest, AnArrowTakesAGlyphAndGoesBackToItsOwnWithoutOne)
+{
+    TEsgSpinButton* b = spin->Button();
+    ASSERT_FALSE(b->UpGlyph()->Empty());
+    const Integer ownWidth = b->UpGlyph()->Width();
+    ASSERT_NE(ownWidth, 24);
+    TBitmap strip(24, 6);
+    b->SetUpGlyph(&strip);
+    b->SetUpNumGlyphs(2);
+    EXPECT_EQ(b->UpGlyph()->Width(), 24);
+    b->SetUpGlyph(nullptr);
+    EXPECT_EQ(b->UpGlyph()->Width(), ownWidth);
+    EXPECT_EQ(b->UpNumGlyphs(), 1);
+    EXPECT_FALSE(b->DownGlyph()->Empty());
+}
+
 TEST_F(SpinEditTest, TheArrowsSitInsideTheRightEdge)
 {
     // A single border: inside it, one pixel short of its right and bottom edge.
