@@ -80,7 +80,9 @@ TEsgEditButton::TEsgEditButton(TComponent* AOwner) : TWinControl(AOwner)
     ControlStyle = (ControlStyle & ~Cardinal(csAcceptsControls | csSetCaption)) | csOpaque;
     m_button = new TExtSpeedButton(this, this);
     m_button->SetParent(this);
-    m_button->OnMouseUp = [this](TObject*, TMouseButton Button, TShiftState, Integer, Integer) { BtnMouseUp(Button); };
+    m_button->OnMouseUp = [this](TObject*, TMouseButton Button, TShiftState, Integer X, Integer Y) {
+        BtnMouseUp(Button, {X, Y});
+    };
     SetBounds(0, 0, 20, 25);
 }
 
@@ -127,10 +129,10 @@ void TEsgEditButton::SetFlat(bool Value)
     m_button->Invalidate();
 }
 
-void TEsgEditButton::BtnMouseUp(TMouseButton Button)
+void TEsgEditButton::BtnMouseUp(TMouseButton Button, TPoint At)
 {
     if (Button != mbLeft) return;
-    if (OnClick) OnClick(this);
+    if (OnClick && PtInRect(m_button->ClientRect(), At)) OnClick(this);
     if (m_focusControl && m_focusControl->TabStop() && m_focusControl->CanFocus() && !m_focusControl->Focused())
         m_focusControl->SetFocus();
     else if (TabStop() && CanFocus())

@@ -72,7 +72,8 @@ protected:
 
 private:
     void AdjustSize();
-    void BtnMouseUp(TMouseButton Button);
+    // A left release over the button clicks; one dragged off it does not.
+    void BtnMouseUp(TMouseButton Button, TPoint At);
 
     TExtSpeedButton* m_button = nullptr;  // owned (component owner)
     TWinControl* m_focusControl = nullptr;

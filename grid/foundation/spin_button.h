@@ -63,6 +63,8 @@ public:
     void SetDirection(TSpinDirection Value);
     TWinControl* FocusControl() const { return m_focusControl; }
     void SetFocusControl(TWinControl* Value);
+    TBitmap* UpGlyph() const { return m_upButton->Glyph(); }
+    TBitmap* DownGlyph() const { return m_downButton->Glyph(); }
     // nullptr loads the arrow's default picture.
     void SetUpGlyph(TBitmap* Value);
     void SetDownGlyph(TBitmap* Value);

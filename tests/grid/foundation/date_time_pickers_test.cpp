@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace gw::test {
 namespace {
 
@@ -77,6 +79,46 @@ TEST_F(PickerTest, TheInnerPickersTimeReachesTheJoinedValue)
     EXPECT_EQ(events, (std::vector<std::string>{"change", "time"}));
 }
 
+TEST_F(PickerTest, DateAndTimeFieldsSteppedAndTyped)
+{
+    picker->SetFormat(u"dd/MM/yyyy");
+    const TDateTime day = EncodeDate(2024, 3, 14), time = EncodeTime(9, 5, 7, 0);
+    struct Case {
+        const char* Name;
+        bool InTime;  // the inner time picker, else the date picker
+        Integer Field;  // 0 first, counted with the right arrow
+        TDateTime Start;
+        Word Key;  // 0: Typed is typed instead
+        String Typed;
+        TDateTime Expected;
+    };
+    const Case cases[] = {
+        {"day up", false, 0, day + time, VK_UP, u"", EncodeDate(2024, 3, 15) + time},
+        {"month down", false, 1, day + time, VK_DOWN, u"", EncodeDate(2024, 2, 14) + time},
+        {"year up", false, 2, day + time, VK_UP, u"", EncodeDate(2025, 3, 14) + time},
+        {"day typed", false, 0, day + time, 0, u"21", EncodeDate(2024, 3, 21) + time},
+        {"year typed", false, 2, day + time, 0, u"2030", EncodeDate(2030, 3, 14) + time},
+        {"hour up", true, 0, day + time, VK_UP, u"", day + EncodeTime(10, 5, 7, 0)},
+        {"minute down", true, 1, day + time, VK_DOWN, u"", day + EncodeTime(9, 4, 7, 0)},
+        {"second up", true, 2, day + time, VK_UP, u"", day + EncodeTime(9, 5, 8, 0)},
+        {"hour down at midnight keeps the date", true, 0, day, VK_DOWN, u"", day + EncodeTime(23, 0, 0, 0)},
+        {"minute typed", true, 1, day + time, 0, u"42", day + EncodeTime(9, 42, 7, 0)},
+    };
+    for (const Case& c : cases) {
+        picker->SetDateTime(c.Start);
+        TWinControl* target = c.InTime ? static_cast<TWinControl*>(picker->TimePicker()) : picker;
+        target->SetFocus();
+        h.ProcessMessages();
+        for (Integer i = 0; i < 3; ++i) h.Press(VK_LEFT);  // Home would set the field to its least value
+        for (Integer i = 0; i < c.Field; ++i) h.Press(VK_RIGHT);
+        if (c.Key)
+            h.Press(c.Key);
+        else
+            h.Type(c.Typed);
+        EXPECT_DOUBLE_EQ(picker->DateTime(), c.Expected) << c.Name;
+    }
+}
+
 TEST_F(PickerTest, AutoTabMovesOnWhenADigitChangesAPart)
 {
     picker->SetFormat(u"dd/MM/yyyy");
@@ -92,6 +134,30 @@ TEST_F(PickerTest, AutoTabMovesOnWhenADigitChangesAPart)
     h.Type(u"2025");
     EXPECT_EQ(picker->DisplayText(), u"02/03/2025");
     EXPECT_EQ(form->ActiveControl(), picker->TimePicker()) << "the year changed: on to the time";
+}
+
+TEST_F(PickerTest, AutoTabInTheTimeMovesOnOnlyWhenTheDigitChangedIt)
+{
+    picker->SetDateTime(EncodeDate(2024, 3, 14) + EncodeTime(9, 0, 0, 0));
+    TCustomDateTimePicker* t = picker->TimePicker();
+    t->SetFocus();
+    h.ProcessMessages();
+    for (Integer i = 0; i < 3; ++i) h.Press(VK_LEFT);
+    h.Type(u"1");
+    EXPECT_EQ(t->CurrentField(), 0) << "without AutoTab the hour keeps the caret";
+    h.Press(VK_RIGHT);
+    picker->SetAutoTab(true);
+    h.Type(u"1");
+    EXPECT_EQ(t->DisplayText(), u"01:01:00");
+    EXPECT_EQ(t->CurrentField(), 4) << "the minute changed: on to the seconds";
+    h.Press(VK_LEFT);
+    h.Type(u"1");
+    EXPECT_EQ(t->DisplayText(), u"01:01:00");
+    EXPECT_EQ(t->CurrentField(), 2) << "the same minute again: no step";
+    h.Press(VK_LEFT);
+    h.Type(u"12");
+    EXPECT_EQ(t->DisplayText(), u"12:01:00");
+    EXPECT_EQ(t->CurrentField(), 2) << "a full hour moves on once, not twice";
 }
 
 TEST_F(PickerTest, UncheckingDisablesTheInnerTimePicker)
@@ -132,6 +198,35 @@ TEST_F(PickerTest, FlatBorderAndMetroFrameAsPainted)
     esg->SetCtl3D(true);
     esg->SetMetroStyle(true);
     EXPECT_EQ(polylines(*esg), std::vector<std::string>{"FrameRect(0,0,150,24)"}) << "the metro frame";
+}
+
+TEST_F(PickerTest, TheLabelSitsBesideFollowsTheStateAndTellsItsClicks)
+{
+    picker->SetTop(50);
+    picker->SetLabelCaption(u"When");
+    TLabel* label = picker->PickerLabel();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Parent(), form);
+    picker->SetLabelPosition(lpTopLeft);
+    EXPECT_EQ((TPoint{label->Left(), label->Top()}), (TPoint{10, 50 - label->Height() - 4}));
+    picker->SetLabelMargin(8);
+    EXPECT_EQ(label->Top(), 50 - label->Height() - 8);
+    picker->SetLeft(30);
+    EXPECT_EQ(label->Left(), 30) << "it follows the control";
+    std::vector<std::string> events;
+    picker->OnLabelClick = [&](TObject*) { events.push_back("click"); };
+    picker->OnLabelDblClick = [&](TObject*) { events.push_back("double click"); };
+    h.Click(label);
+    h.DoubleClick(label);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), "click");
+    EXPECT_EQ(std::count(events.begin(), events.end(), "double click"), 1);
+    picker->SetEnabled(false);
+    EXPECT_FALSE(label->Enabled());
+    picker->SetLabelAlwaysEnabled(true);
+    EXPECT_TRUE(label->Enabled());
+    picker->SetVisible(false);
+    EXPECT_FALSE(label->Visible());
 }
 
 }  // namespace

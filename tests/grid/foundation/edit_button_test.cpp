@@ -4,6 +4,7 @@
 
 #include "platform/backends/headless/harness.h"
 #include "platform/controls/edit.h"
+#include "platform/graphics/frame_controls.h"
 #include "platform/graphics/recording_canvas.h"
 
 #include <gtest/gtest.h>
@@ -33,11 +34,21 @@ protected:
         h.ProcessMessages();
     }
     TControl* InnerButton() const { return edit->ButtonHost()->Button(); }
+    // An edit with a button and no units, counting its button's clicks in clicks.
+    TEsgEditBtn* AddPlain()
+    {
+        auto* plain = new TEsgEditBtn(form);
+        plain->SetParent(form);
+        plain->SetBounds(10, 100, 140, 24);
+        plain->OnClickBtn = [this](TObject*) { ++clicks; };
+        return plain;
+    }
 
     THarness h;
     TForm* form = nullptr;
     TEsgUnitEditBtn* edit = nullptr;
     TEdit* other = nullptr;
+    int clicks = 0;
 };
 
 TEST_F(EditButtonTest, TextAndUnitSplitAtTheFirstUnitThatEndsTheValue)
@@ -80,13 +91,22 @@ TEST_F(EditButtonTest, TheButtonOffersTheUnitsAndTellsAChange)
     EXPECT_EQ(h.Log.Take(), std::vector<std::string>{"button"}) << "the unit it had: no change told";
 }
 
+TEST_F(EditButtonTest, APressDraggedOffTheButtonDoesNotClick)
+{
+    TEsgEditBtn* plain = AddPlain();
+    TControl* button = plain->ButtonHost()->Button();
+    h.MouseDown(button, {3, 3});
+    h.MouseUp(button, {40, 3});
+    EXPECT_EQ(clicks, 0) << "released beside the button";
+    EXPECT_EQ(form->ActiveControl(), plain) << "the focus still goes to the edit";
+    h.MouseDown(button, {3, 3});
+    h.MouseUp(button, {button->Width() - 1, button->Height() - 1});
+    EXPECT_EQ(clicks, 1) << "released on its last pixel";
+}
+
 TEST_F(EditButtonTest, F4ClicksUnlessCtrlOrAltIsHeld)
 {
-    auto* plain = new TEsgEditBtn(form);
-    plain->SetParent(form);
-    plain->SetBounds(10, 100, 140, 24);
-    int clicks = 0;
-    plain->OnClickBtn = [&](TObject*) { ++clicks; };
+    TEsgEditBtn* plain = AddPlain();
     plain->SetFocus();
     h.Press(VK_F4);
     h.Press(VK_F4, ssCtrl);
@@ -99,11 +119,7 @@ TEST_F(EditButtonTest, F4ClicksUnlessCtrlOrAltIsHeld)
 
 TEST_F(EditButtonTest, WithTheEditorDisabledTypingIsIgnoredButTheButtonWorks)
 {
-    auto* plain = new TEsgEditBtn(form);
-    plain->SetParent(form);
-    plain->SetBounds(10, 100, 140, 24);
-    int clicks = 0;
-    plain->OnClickBtn = [&](TObject*) { ++clicks; };
+    TEsgEditBtn* plain = AddPlain();
     EXPECT_EQ(plain->Text(), u"0");
     plain->EditorEnabled = false;
     plain->SetFocus();
@@ -129,21 +145,87 @@ TEST_F(EditButtonTest, LayoutKeepsRoomForButtonAndUnit)
     EXPECT_TRUE(edit->RightAlign()) << "a unit edit aligns its value right";
 }
 
-TEST_F(EditButtonTest, ColouredButtonAndUnitAsPainted)
+TEST_F(EditButtonTest, ButtonAndUnitAsPainted)
 {
     TEsgEditButton* host = edit->ButtonHost();
-    host->ButtonColor = TColor(0x112233);
     edit->SetUnitID(u"mm");
-    TRecordingCanvas c;
-    edit->PaintTo(c, 0, 0);
-    bool face = false, unit = false;
-    for (const TCanvasCall& call : c.Calls()) {
-        face = face || (call.Name == "FillRect" && call.BrushColor == TColor(0x112233));
-        unit = unit || (call.Name == "DrawText" && call.Text == u"mm");
+    host->SetButtonCaption(u"...");
+    const Integer w = host->Width(), hgt = host->Height();
+    auto paint = [&](TRecordingCanvas& C) { edit->PaintTo(C, 0, 0); };
+    // The unit: in the edit-control text style, in its rectangle left of the button.
+    {
+        TRecordingCanvas c;
+        paint(c);
+        std::vector<std::string> units;
+        for (const TCanvasCall& call : c.Calls())
+            if (call.Name == "DrawText" && call.Text == u"mm") units.push_back(call.ToString());
+        const TRect u = edit->UnitRect();
+        EXPECT_EQ(units,
+                  std::vector<std::string>{"DrawText(" + std::to_string(u.Left) + "," + std::to_string(u.Top) + "," +
+                                           std::to_string(u.Right) + "," + std::to_string(u.Bottom) + "," +
+                                           std::to_string(DT_EDITCONTROL) + ") \"mm\""});
     }
-    EXPECT_TRUE(face);
-    EXPECT_TRUE(unit);
-    EXPECT_TRUE(host->Flat()) << "a coloured button is flat";
+    // The button's face by look and state, and its caption black, one pixel on while down.
+    struct Case {
+        const char* Name;
+        TColor Colour;
+        bool Flat, Down, Hot;
+        std::string Face;
+        TColor FaceColour;
+        Integer CaptionShift;
+    };
+    auto call = [&](const char* Name, std::initializer_list<Cardinal> Rest) {
+        std::string out = std::string(Name) + "(0,0," + std::to_string(w) + "," + std::to_string(hgt);
+        for (Cardinal r : Rest) out += "," + std::to_string(r);
+        return out + ")";
+    };
+    const Cardinal push = DFCS_BUTTONPUSH | DFCS_ADJUSTRECT;
+    const Case cases[] = {
+        {"classic", clNone, false, false, false, call("DrawFrameControl", {DFC_BUTTON, push}), clNone, 0},
+        {"classic down", clNone, false, true, false, call("DrawFrameControl", {DFC_BUTTON, push | DFCS_PUSHED}), clNone,
+         1},
+        {"flat", clNone, true, false, false, call("DrawEdge", {BDR_RAISEDINNER, BF_RECT | BF_MIDDLE}), clNone, 0},
+        {"flat down", clNone, true, true, false, call("DrawEdge", {BDR_SUNKENOUTER, BF_RECT | BF_MIDDLE}), clNone, 1},
+        {"coloured", TColor(0x112233), false, false, false, call("FillRect", {}), TColor(0x112233), 0},
+        {"coloured hot", TColor(0x112233), false, false, true, call("FillRect", {}), TColor(0x445566), 0},
+        {"coloured down", TColor(0x112233), false, true, true, call("FillRect", {}), TColor(0x778899), 1},
+    };
+    std::vector<Integer> captionLefts;
+    for (const Case& c : cases) {
+        host->ButtonColor = c.Colour;
+        host->ButtonColorHot = TColor(0x445566);
+        host->ButtonColorDown = TColor(0x778899);
+        host->SetFlat(c.Flat);
+        if (c.Hot) h.MoveTo(host->Button(), {3, 3});
+        if (c.Down) h.MouseDown(host->Button(), {3, 3});
+        TRecordingCanvas canvas;
+        paint(canvas);
+        if (c.Down) {
+            h.AnswerPopupMenu(u"");  // the release clicks: the unit menu comes and is left
+            h.MouseUp(host->Button(), {3, 3});
+        }
+        h.MoveTo(other, {3, 3});
+        std::vector<std::string> faces;
+        TColor faceColour = clNone;
+        const TCanvasCall* caption = nullptr;
+        for (const TCanvasCall& call : canvas.Calls()) {
+            const std::string text = call.ToString();
+            // A coloured face is the fill in the state's colour (the host fills itself first).
+            if (text == c.Face && (c.Colour == clNone || call.BrushColor == c.FaceColour)) {
+                faces.push_back(text);
+                if (call.Name == "FillRect") faceColour = call.BrushColor;
+            }
+            if (call.Name == "DrawText" && call.Text == u"...") caption = &call;
+        }
+        EXPECT_EQ(faces.size(), 1u) << c.Name << ": " << c.Face;
+        EXPECT_EQ(faceColour, c.FaceColour) << c.Name;
+        ASSERT_NE(caption, nullptr) << c.Name;
+        EXPECT_EQ(caption->FontColor, clBlack) << c.Name;
+        captionLefts.push_back(caption->Args[0] - c.CaptionShift);
+    }
+    // The caption fills what the face leaves: the classic frame's interior, the flat edge's inside,
+    // the whole coloured button.
+    EXPECT_EQ(captionLefts, (std::vector<Integer>{2, 2, 1, 1, 0, 0, 0}));
 }
 
 }  // namespace

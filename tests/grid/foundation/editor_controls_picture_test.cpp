@@ -35,10 +35,12 @@ TEST(EditorControlsPicture, EveryControlInItsStates)
     auto* form = new TForm(Application);
     form->SetBounds(50, 50, 640, 420);
     form->SetColor(clBtnFace);
-    // Check boxes: unchecked, checked, grayed, disabled, box at the right.
+    // Check boxes: unchecked (focused), checked, grayed, disabled, box at the right.
     const TCheckBoxState states[] = {cbUnchecked, cbChecked, cbGrayed, cbChecked};
+    TExtCheckBox* firstBox = nullptr;
     for (Integer i = 0; i < 4; ++i) {
         auto* b = Place<TExtCheckBox>(form, 10, 10 + 24 * i, 120, 20);
+        if (!firstBox) firstBox = b;
         b->SetCaption(i == 3 ? u"Disabled" : u"Match &case");
         b->SetState(states[i]);
         b->SetEnabled(i != 3);
@@ -103,7 +105,45 @@ TEST(EditorControlsPicture, EveryControlInItsStates)
     ext->SetDateTime(EncodeDate(2024, 3, 14) + EncodeTime(18, 0, 0, 0));
     ext->SetLabelCaption(u"When");
     ext->SetLabelPosition(lpTopLeft);
+    // Further states, bottom rows: a focused box, a hot button, a rounded look with a glyph, disabled
+    // editors, a metro picker with its own button colours and an unchecked date picker.
+    auto* hot = Place<TExtGridButton>(form, 10, 350, 45, 23);
+    hot->SetCaption(u"Hot");
+    auto* rounded = Place<TExtGridButton>(form, 60, 350, 60, 23);
+    rounded->SetLook(0);
+    rounded->SetCaption(u"Go");
+    TBitmap glyph(10, 10);
+    glyph.Canvas()->Brush()->SetColor(clWhite);
+    glyph.Canvas()->FillRect(Rect(0, 0, 10, 10));
+    glyph.Canvas()->Brush()->SetColor(TColor(0x2080E0));
+    glyph.Canvas()->Ellipse(Rect(1, 1, 9, 9));
+    rounded->SetGlyph(&glyph);
+    auto* disabledSpin = Place<TEsgSpinEdit>(form, 320, 100, 140, 24);
+    disabledSpin->SetValue(42);
+    disabledSpin->SetEnabled(false);
+    auto* colouredBtn = Place<TEsgEditBtn>(form, 470, 100, 140, 24);
+    colouredBtn->ButtonHost()->ButtonColor = TColor(0xF0D0B0);
+    colouredBtn->SetButtonCaption(u"...");
+    auto* disabledCombo = Place<TEsgComboBox>(form, 230, 200, 120, 21);
+    disabledCombo->Items()->Add(u"Disabled");
+    disabledCombo->SetItemIndex(0);
+    disabledCombo->SetFlat(true);
+    disabledCombo->SetEnabled(false);
+    auto* metro = Place<TEsgDateTimePicker>(form, 390, 250, 180, 24);
+    metro->SetDateTime(EncodeDate(2024, 3, 14));
+    metro->SetMetroStyle(true);
+    metro->SetBorderColor(TColor(0xC08040));
+    metro->ButtonColor = TColor(0xF0D0B0);
+    metro->ButtonBorderColor = TColor(0xC08040);
+    metro->ButtonTextColor = clBlack;
+    auto* unchecked = Place<TExtDateTimePicker>(form, 390, 290, 220, 24);
+    unchecked->SetShowCheckbox(true);
+    unchecked->SetDateTime(EncodeDate(2024, 3, 14) + EncodeTime(7, 30, 0, 0));
+    unchecked->SetChecked(false);
     form->Show();
+    h.ProcessMessages();
+    firstBox->SetFocus();
+    h.MoveTo(hot, {10, 10});
     h.ProcessMessages();
     const auto path = picturePath("grid_foundation_editor_controls.png");
     h.SavePng(form, String(path.u16string()));

@@ -5,9 +5,12 @@
 
 #include "platform/backends/headless/harness.h"
 #include "platform/controls/edit.h"
+#include "platform/graphics/frame_controls.h"
 #include "platform/graphics/recording_canvas.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace gw::test {
 namespace {
@@ -195,6 +198,70 @@ TEST_F(EsgComboTest, FrameByBorderAndFocusBorderColour)
     EXPECT_EQ(Frames(*combo), std::vector<TColor>{}) << "the platform draws a Vista combo whatever Flat says";
 }
 
+// A colour as the display shows it, "bbggrr" in hexadecimal.
+std::string Hex(TColor Colour)
+{
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%06x", unsigned(ColorToRGB(Colour)));
+    return hex;
+}
+
+TEST(EsgFrame, EachRuleAsPainted)
+{
+    // A 100 x 21 combo with a 19-pixel button; what the frame draws, with the colour it draws in.
+    const TColor parent = TColor(0x00C0C0), window = TColor(0xFFFFFF), border = TColor(0x0000AA),
+                 focus = TColor(0x00AA00), line = TColor(0xAA0000);
+    struct Case {
+        const char* Name;
+        TEsgFrame Frame;
+        std::vector<std::string> Expected;
+    };
+    auto frame = [&](auto Change) {
+        TEsgFrame f;
+        f.ParentColor = parent;
+        f.Color = window;
+        f.ButtonWidth = 19;
+        Change(f);
+        return f;
+    };
+    const std::string edge =
+        "DrawEdge(0,0,100,21," + std::to_string(BDR_SUNKENOUTER) + "," + std::to_string(BF_RECT | BF_ADJUST) + ")";
+    const Case cases[] = {
+        {"themed and disabled", frame([](TEsgFrame& f) { f.ThemedDisabled = true; }), {"FrameRect(0,0,100,21) b99d7f"}},
+        {"border", frame([&](TEsgFrame& f) { f.BorderColor = border; }), {"FrameRect(0,0,100,21) 0000aa"}},
+        {"border and focus border, focused",
+         frame([&](TEsgFrame& f) {
+             f.BorderColor = border;
+             f.FocusBorderColor = focus;
+             f.Focused = true;
+         }),
+         {"FrameRect(0,0,100,21) 00aa00"}},
+        {"focus border, not focused", frame([&](TEsgFrame& f) { f.FocusBorderColor = focus; }), {}},
+        {"flat",
+         frame([](TEsgFrame&) {}),
+         {"FrameRect(0,0,100,21) 00c0c0", "FrameRect(1,1,80,20) 00c0c0", "FrameRect(2,2,79,19) ffffff"}},
+        {"flat and hot",
+         frame([](TEsgFrame& f) { f.Hot = true; }),
+         {edge, "FrameRect(1,1,99,20) " + Hex(clBtnFace), "FrameRect(2,2,98,19) ffffff"}},
+        {"flat with the line",
+         frame([&](TEsgFrame& f) { f.FlatLineColor = line; }),
+         {"FrameRect(0,0,100,21) 00c0c0", "FrameRect(1,1,80,20) 00c0c0", "FrameRect(2,2,79,19) ffffff", "MoveTo(0,20)",
+          "LineTo(59,20) aa0000"}},
+    };
+    for (const Case& c : cases) {
+        TRecordingCanvas canvas;
+        PaintEsgFrame(canvas, Rect(0, 0, 100, 21), c.Frame);
+        std::vector<std::string> drawn;
+        for (const TCanvasCall& call : canvas.Calls()) {
+            std::string text = call.ToString();
+            if (call.Name == "FrameRect") text += " " + Hex(call.BrushColor);
+            if (call.Name == "LineTo") text += " " + Hex(call.PenColor);
+            drawn.push_back(text);
+        }
+        EXPECT_EQ(drawn, c.Expected) << c.Name;
+    }
+}
+
 TEST_F(EsgComboTest, ColouredButtonAsPainted)
 {
     combo->ButtonColor = TColor(0x102030);
@@ -215,6 +282,55 @@ TEST_F(EsgComboTest, ColouredButtonAsPainted)
     }
     EXPECT_TRUE(filled);
     EXPECT_TRUE(arrow);
+}
+
+TEST_F(EsgComboTest, TheButtonFaceFollowsThePointer)
+{
+    combo->ButtonColor = TColor(0x102030);
+    combo->ButtonColorHot = TColor(0x405060);
+    auto faceColours = [this] {
+        TRecordingCanvas c;
+        combo->PaintTo(c, 0, 0);
+        std::vector<TColor> out;
+        for (const TCanvasCall& call : c.Calls())
+            if (call.Name == "FillRect" && (call.BrushColor == TColor(0x102030) || call.BrushColor == TColor(0x405060)))
+                out.push_back(call.BrushColor);
+        return out;
+    };
+    h.MoveTo(combo, {10, 10});
+    EXPECT_TRUE(combo->MouseInControl());
+    EXPECT_FALSE(combo->ButtonHover()) << "over the text, not the button";
+    EXPECT_EQ(faceColours(), std::vector<TColor>{TColor(0x102030)});
+    h.MoveTo(combo, {combo->Width() - 5, 10});
+    EXPECT_TRUE(combo->ButtonHover());
+    EXPECT_EQ(faceColours(), std::vector<TColor>{TColor(0x405060)});
+    h.MoveTo(other, {5, 5});
+    EXPECT_FALSE(combo->ButtonHover()) << "leaving clears the hover";
+    EXPECT_FALSE(combo->MouseInControl());
+}
+
+TEST_F(EsgComboTest, FocusLabelMakesTheLabelBoldWhileFocused)
+{
+    combo->SetLabelCaption(u"Colour");
+    combo->FocusLabel = true;
+    combo->SetFocus();
+    h.ProcessMessages();
+    EXPECT_TRUE(combo->ComboLabel()->Font()->Style() & fsBold);
+    other->SetFocus();
+    h.ProcessMessages();
+    EXPECT_FALSE(combo->ComboLabel()->Font()->Style() & fsBold);
+}
+
+TEST_F(EsgComboTest, AutoFocusTakesTheFocusOnEntryAndDropWidthWidensTheList)
+{
+    combo->AutoFocus = true;
+    h.MoveTo(combo, {10, 10});
+    EXPECT_EQ(form->ActiveControl(), combo);
+    combo->SetDropWidth(180);
+    h.Press(VK_F4);
+    ASSERT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(combo->ListPopup()->Width(), 180);
+    h.Press(VK_ESCAPE);
 }
 
 }  // namespace

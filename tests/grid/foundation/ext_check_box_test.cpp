@@ -173,5 +173,73 @@ TEST_F(ExtCheckBoxTest, BoxAndCaptionAsPainted)
     }
 }
 
+TEST_F(ExtCheckBoxTest, MouseEntryMakesTheBoxHotAndExitCools)
+{
+    h.MoveTo(box, {5, 5});
+    EXPECT_TRUE(box->Hot());
+    h.MoveTo(other, {5, 5});
+    EXPECT_FALSE(box->Hot());
+    // The themed state the hot box would show: disabled wins over pressed, pressed over hot.
+    struct Case {
+        TCheckBoxState State;
+        bool Enabled, Down, Hot;
+        Integer Expected;
+    };
+    const Case cases[] = {
+        {cbUnchecked, true, false, false, 1}, {cbUnchecked, true, false, true, 2}, {cbUnchecked, true, true, true, 3},
+        {cbUnchecked, false, true, true, 4},  {cbChecked, true, false, false, 5},  {cbChecked, true, false, true, 6},
+        {cbChecked, true, true, false, 7},    {cbChecked, false, false, false, 8}, {cbGrayed, true, false, false, 9},
+        {cbGrayed, true, false, true, 10},    {cbGrayed, true, true, true, 11},    {cbGrayed, false, false, true, 12},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CheckBoxThemeState(c.State, c.Enabled, c.Down, c.Hot), c.Expected) << c.Expected;
+}
+
+TEST_F(ExtCheckBoxTest, FocusRectangleEllipsisAndTransparencyAsPainted)
+{
+    auto paint = [this](TRecordingCanvas& C) { static_cast<PaintProbe*>(box)->DrawOn(C); };
+    auto named = [](const TRecordingCanvas& C, const char* Name) {
+        std::vector<TCanvasCall> out;
+        for (const TCanvasCall& call : C.Calls())
+            if (call.Name == Name) out.push_back(call);
+        return out;
+    };
+    other->SetFocus();
+    h.ProcessMessages();
+    TRecordingCanvas unfocused;
+    paint(unfocused);
+    EXPECT_TRUE(named(unfocused, "DrawFocusRect").empty());
+    ASSERT_EQ(named(unfocused, "DrawText").size(), 1u);
+    EXPECT_EQ(named(unfocused, "DrawText")[0].Args[4] & DT_END_ELLIPSIS, 0);
+    box->SetFocus();
+    h.ProcessMessages();
+    box->SetEllipsis(true);
+    TRecordingCanvas focused;
+    paint(focused);
+    TCanvas measure;
+    measure.SetFont(box->Font());
+    const TSize text = measure.TextExtent(box->Caption());
+    // From 2 pixels left of the caption (at 15, 4) to its width + 1, and its height + 1.
+    const auto rects = named(focused, "DrawFocusRect");
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_EQ(rects[0].Args, (std::vector<Integer>{13, 4, 15 + text.cx + 1, 4 + text.cy + 1}));
+    EXPECT_NE(named(focused, "DrawText")[0].Args[4] & DT_END_ELLIPSIS, 0);
+    // Transparent: the parent's background is painted under the box first.
+    form->SetColor(TColor(0x3366CC));
+    box->SetTransparent(true);
+    TRecordingCanvas transparent;
+    paint(transparent);
+    bool parentFill = false;
+    for (const TCanvasCall& call : transparent.Calls()) {
+        if (call.Name == "DrawFrameControl") break;
+        parentFill = parentFill || (call.Name == "FillRect" && call.BrushColor == TColor(0x3366CC));
+    }
+    EXPECT_TRUE(parentFill);
+    TRecordingCanvas opaque;
+    box->SetTransparent(false);
+    paint(opaque);
+    for (const TCanvasCall& call : opaque.Calls()) EXPECT_NE(call.BrushColor, TColor(0x3366CC)) << call.ToString();
+}
+
 }  // namespace
 }  // namespace gw::test

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace gw::test {
 namespace {
 
@@ -181,6 +183,89 @@ TEST_F(GridButtonTest, FacesAsPainted)
     const TCanvasCall& outline = gradient.Calls().back();
     EXPECT_EQ(outline.Name, "Rectangle");
     EXPECT_EQ(outline.PenColor, TColor(0x0000FF));
+}
+
+TEST_F(GridButtonTest, HotTrackingTellsEntryAndExitAndPaintsTheHotFace)
+{
+    TExtGridButton* b = Add(10);
+    b->OnMouseEnter = [this](TObject*) { h.Log.Add("enter"); };
+    b->OnMouseLeave = [this](TObject*) { h.Log.Add("leave"); };
+    auto hotFaces = [&] {
+        TRecordingCanvas c;
+        form->PaintTo(c, 0, 0);
+        std::vector<std::vector<Integer>> out;
+        for (const TCanvasCall& call : c.Calls())
+            if (call.Name == "Rectangle" && call.BrushColor == TColor(0xCAC7C7)) out.push_back(call.Args);
+        return out;
+    };
+    EXPECT_TRUE(hotFaces().empty());
+    h.MoveTo(b, {5, 5});
+    EXPECT_TRUE(b->MouseInControl());
+    // One pixel in (no border-down colour), the pen taking the face colour.
+    EXPECT_EQ(hotFaces(), (std::vector<std::vector<Integer>>{{1, 1, 39, 22}}));
+    h.MoveTo(b, {100, 5});
+    EXPECT_FALSE(b->MouseInControl());
+    EXPECT_TRUE(hotFaces().empty());
+    // The pointer's first move over the button runs the hot tracking, which tells the entry
+    // itself; the entry notice that follows raises OnMouseEnter again, as every entry notice does.
+    const std::vector<std::string> events = h.Log.Take();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), "enter");
+    EXPECT_EQ(events.back(), "leave");
+    EXPECT_EQ(std::count(events.begin(), events.end(), "leave"), 1);
+}
+
+TEST_F(GridButtonTest, ADoubleClickCountsOnlyWhileDown)
+{
+    TExtGridButton* b = Add(10, 1);
+    b->OnClick = nullptr;
+    b->OnDblClick = [this](TObject*) { h.Log.Add("double click"); };
+    b->Perform(WM_LBUTTONDBLCLK, 0, 0);
+    EXPECT_TRUE(h.Log.Items().empty()) << "up";
+    b->SetDown(true);
+    b->Perform(WM_LBUTTONDBLCLK, 0, 0);
+    EXPECT_EQ(h.Log.Take(), std::vector<std::string>{"double click"});
+}
+
+TEST_F(GridButtonTest, AnActionRunsOnClickAndLendsItsCaptionAndChecked)
+{
+    TExtGridButton* b = Add(10, 1);
+    b->OnClick = nullptr;
+    b->SetAllowAllUp(true);
+    b->SetCaption(u"Run");
+    TExtGridButton* own = Add(60, 2);
+    own->OnClick = nullptr;
+    auto* action = new TAction(form);
+    action->SetCaption(u"Run");
+    action->SetGroupIndex(1);
+    action->OnExecute = [this](TObject*) { h.Log.Add("execute"); };
+    b->SetAction(action);
+    own->SetAction(action);
+    own->SetCaption(u"Mine");
+    action->SetCaption(u"Go");
+    EXPECT_EQ(b->Caption(), u"Go");
+    EXPECT_EQ(own->Caption(), u"Mine") << "a caption of its own is not the action's";
+    action->SetChecked(true);
+    EXPECT_TRUE(b->Down());
+    EXPECT_FALSE(own->Down()) << "without AllowAllUp Checked is not linked";
+    h.Click(b);
+    EXPECT_EQ(h.Log.Take(), std::vector<std::string>{"execute"});
+    EXPECT_FALSE(b->Down()) << "AllowAllUp lets the click release it";
+}
+
+TEST_F(GridButtonTest, AGlyphWithoutCaptionIsDrawnAtTheOrigin)
+{
+    TExtGridButton* b = Add(10);
+    TBitmap glyph(8, 8);
+    glyph.Canvas()->Brush()->SetColor(clRed);
+    glyph.Canvas()->FillRect(Rect(0, 0, 8, 7));
+    b->SetGlyph(&glyph);
+    b->SetCaption(u"");
+    TBitmap shot(form->ClientWidth(), form->ClientHeight());
+    form->PaintTo(*shot.Canvas(), 0, 0);
+    // The button lies at (10, 10): its own origin, not the centre (16, 7) of a centred glyph.
+    EXPECT_EQ(shot.Canvas()->Pixels(10, 10), clRed) << "margin and spacing -1 with no caption";
+    EXPECT_NE(shot.Canvas()->Pixels(30, 20), clRed);
 }
 
 TEST(ButtonContentLayout, GlyphAndCaptionPlaces)

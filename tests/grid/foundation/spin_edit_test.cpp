@@ -73,6 +73,10 @@ TEST_F(SpinEditTest, KeysAndWheelStepUpToTheLimitsOfEachKind)
     };
     auto noon = [](TEsgSpinEdit& s) { s.MaxDateValue = 0.5; };
     auto noSeconds = [](TEsgSpinEdit& s) { s.ShowSeconds = false; };
+    auto dayShift = [](TEsgSpinEdit& s) {
+        s.MinDateValue = 0.25;
+        s.MaxDateValue = 0.75;
+    };
     const Case cases[] = {
         {"integer up at the top", sptNormal, none, u"100", 0, Up, u"100"},
         {"integer up below the top", sptNormal, none, u"99", 0, Up, u"100"},
@@ -87,6 +91,8 @@ TEST_F(SpinEditTest, KeysAndWheelStepUpToTheLimitsOfEachKind)
         {"float page down", sptFloat, none, u"5", 0, PageDown, u"4"},
         {"float down at the bottom", sptFloat, none, u"0.05", 0, Down, u"0"},
         {"float wheel down", sptFloat, none, u"2.5", 0, WheelDown, u"2.4"},
+        {"float wheel up at the top", sptFloat, none, u"99.95", 0, WheelUp, u"100"},
+        {"float wheel down at the bottom", sptFloat, none, u"0", 0, WheelDown, u"0"},
         {"date day up", sptDate, year2024, u"14/03/2024", 1, Up, u"15/03/2024"},
         {"date month up", sptDate, year2024, u"14/03/2024", 4, Up, u"14/04/2024"},
         {"date month caret right of the separator", sptDate, year2024, u"14/03/2024", 3, Down, u"14/02/2024"},
@@ -95,6 +101,8 @@ TEST_F(SpinEditTest, KeysAndWheelStepUpToTheLimitsOfEachKind)
         {"date month up clips the day", sptDate, year2024, u"31/01/2024", 3, Up, u"29/02/2024"},
         {"date wheel in the day", sptDate, year2024, u"14/03/2024", 0, WheelDown, u"13/03/2024"},
         {"date page keys step a part", sptDate, year2024, u"14/03/2024", 4, PageUp, u"14/04/2024"},
+        {"date wheel up in the year at the top", sptDate, year2024, u"14/03/2024", 9, WheelUp, u"31/12/2024"},
+        {"date wheel down in the month at the bottom", sptDate, year2024, u"14/01/2024", 4, WheelDown, u"01/01/2024"},
         {"date 29 February a year on", sptDate, none, u"29/02/2024", 7, Up, u"28/02/2025"},
         {"time hours up", sptTime, none, u"09:05:00", 0, Up, u"10:05:00"},
         {"time minutes up", sptTime, none, u"09:05:00", 3, Up, u"09:06:00"},
@@ -103,6 +111,11 @@ TEST_F(SpinEditTest, KeysAndWheelStepUpToTheLimitsOfEachKind)
         {"time minutes down round midnight", sptTime, none, u"00:00:00", 4, Down, u"23:59:00"},
         {"time hours up held at noon", sptTime, noon, u"11:30:00", 0, Up, u"12:00:00"},
         {"time wheel in the hours", sptTime, none, u"09:05:00", 1, WheelUp, u"10:05:00"},
+        {"time hours down held at the bottom", sptTime, dayShift, u"06:30:00", 0, Down, u"06:00:00"},
+        {"time wheel down at the bottom: no wrap past the limit", sptTime, dayShift, u"06:00:00", 0, WheelDown,
+         u"06:00:00"},
+        {"time wheel up in the seconds at the top", sptTime, dayShift, u"17:59:59", 7, WheelUp, u"18:00:00"},
+        {"time wheel up held at the top", sptTime, dayShift, u"18:00:00", 4, WheelUp, u"18:00:00"},
         {"time without seconds: minutes round midnight", sptTime, noSeconds, u"0:00", 2, Down, u"23:59"},
         {"time without seconds: caret at the end", sptTime, noSeconds, u"9:05", 4, Up, u"9:06"},
     };
@@ -296,6 +309,37 @@ TEST_F(SpinEditTest, SwitchingKindsNormalisesAndLimitsTheText)
     EXPECT_EQ(spin->Text(), u"09:05:00");
 }
 
+TEST_F(SpinEditTest, SettingAValueLimitsAndFormatsItKeepingTheCaret)
+{
+    spin->SetSpinType(sptDate);
+    spin->MinDateValue = EncodeDate(2024, 1, 1);
+    spin->MaxDateValue = EncodeDate(2024, 12, 31);
+    Put(u"14/03/2024", 4);
+    spin->SetDateValue(EncodeDate(2025, 6, 1));
+    EXPECT_EQ(spin->Text(), u"31/12/2024");
+    EXPECT_EQ(spin->SelStart(), 4) << "the caret stays in the month";
+    EXPECT_DOUBLE_EQ(spin->DateValue(), EncodeDate(2024, 12, 31));
+    spin->MinDateValue = spin->MaxDateValue = 0;
+    spin->ShowSeconds = false;
+    spin->SetSpinType(sptTime);
+    spin->SetTimeValue(EncodeTime(9, 5, 30, 0));
+    EXPECT_EQ(spin->Text(), u"9:05");
+    EXPECT_DOUBLE_EQ(spin->TimeValue(), EncodeTime(9, 5, 0, 0));
+    spin->SetSpinType(sptFloat);
+    spin->SetPrecision(2);
+    const std::pair<double, const char16_t*> floats[] = {{2.5, u"2.50"}, {123.456, u"100.00"}, {-1, u"0.00"}};
+    for (auto [value, text] : floats) {
+        spin->SetFloatValue(value);
+        EXPECT_EQ(spin->Text(), text) << value;
+    }
+    spin->SetPrecision(0);
+    spin->SetFloatValue(2.25);
+    EXPECT_EQ(spin->Text(), u"2.25") << "the shortest form";
+    spin->SetSpinType(sptNormal);
+    spin->SetValue(-5);
+    EXPECT_EQ(spin->Text(), u"0");
+}
+
 TEST_F(SpinEditTest, LeavingWritesBackAValueBeyondTheLimits)
 {
     spin->SetText(u"");
@@ -333,6 +377,46 @@ TEST_F(SpinEditTest, HoldingAnArrowStepsOnPressThenRepeats)
     h.Click(spin->Button()->DownButton());
     EXPECT_EQ(spin->Text(), u"13");
     EXPECT_EQ(form->ActiveControl(), spin) << "the arrows hand the focus to the edit";
+}
+
+TEST_F(SpinEditTest, AFocusedArrowPairAnswersSpaceAndTheArrowKeys)
+{
+    Put(u"10", 0);
+    TEsgSpinButton* b = spin->Button();
+    b->SetTabStop(true);
+    b->SetFocus();
+    h.ProcessMessages();
+    EXPECT_TRUE(b->UpButton()->TimeBtnState & tbFocusRect) << "the focused arrow is marked";
+    h.Press(VK_SPACE);
+    EXPECT_EQ(spin->Text(), u"11") << "Space clicks the focused arrow";
+    h.Press(VK_DOWN);
+    EXPECT_EQ(spin->Text(), u"10");
+    EXPECT_EQ(b->FocusedButton(), b->DownButton());
+    EXPECT_TRUE(b->DownButton()->TimeBtnState & tbFocusRect);
+    EXPECT_FALSE(b->UpButton()->TimeBtnState & tbFocusRect) << "the mark moves with the focus";
+    h.Press(VK_SPACE);
+    EXPECT_EQ(spin->Text(), u"9");
+    h.Press(VK_UP);
+    EXPECT_EQ(spin->Text(), u"10");
+    other->SetFocus();
+    h.ProcessMessages();
+    EXPECT_FALSE(b->UpButton()->TimeBtnState & tbFocusRect) << "leaving clears the mark";
+}
+
+TEST_F(SpinEditTest, AnArrowTakesAGlyphAndGoesBackToItsOwnWithoutOne)
+{
+    TEsgSpinButton* b = spin->Button();
+    ASSERT_FALSE(b->UpGlyph()->Empty());
+    const Integer ownWidth = b->UpGlyph()->Width();
+    ASSERT_NE(ownWidth, 24);
+    TBitmap strip(24, 6);
+    b->SetUpGlyph(&strip);
+    b->SetUpNumGlyphs(2);
+    EXPECT_EQ(b->UpGlyph()->Width(), 24);
+    b->SetUpGlyph(nullptr);
+    EXPECT_EQ(b->UpGlyph()->Width(), ownWidth);
+    EXPECT_EQ(b->UpNumGlyphs(), 1);
+    EXPECT_FALSE(b->DownGlyph()->Empty());
 }
 
 TEST_F(SpinEditTest, TheArrowsSitInsideTheRightEdge)
