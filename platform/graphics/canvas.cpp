@@ -545,12 +545,12 @@ void RoundedPath(cairo_t* cr, double l, double t, double r, double b, double rx,
 
 // A quarter of the one-pixel outline of an ellipse filling a box of w x h pixels, stepped as
 // the platform steps it: offsets from the centre in half pixels, from the top towards the right
-// side. Flatter than 45 degrees it moves across, and down a row too when that point lies nearer
-// the curve; steeper, it moves down, and out a column too when that point lies nearer. Nearer
-// is the smaller size of the ellipse's equation at the point (ties keep the row or column),
-// exact in integers. Against the platform on every ellipse up to 20 x 20 and rounded corners
-// up to 19 x 15 this matches five shapes in six; the rest differ by a pixel where the two
-// slopes meet or in boxes 3 or 4 wide.
+// side. Flatter than 45 degrees (45 itself counts as steep) it moves across, and down a row too
+// when that point lies nearer the curve; steeper, it moves down, and out a column too when that
+// point lies nearer. Nearer is the smaller size of the ellipse's equation at the point (ties keep
+// the row or column), exact in integers. Against the platform on every ellipse up to 20 x 20
+// and rounded corners up to 19 x 15 this matches seven shapes in eight; the rest are mostly
+// boxes 3 or 4 wide, which the platform draws shorter than their box.
 std::vector<std::pair<int64_t, int64_t>> QuarterEllipse(Integer w, Integer h)
 {
     int64_t a = w - 1, b = h - 1;  // the axes in half pixels
@@ -565,7 +565,7 @@ std::vector<std::pair<int64_t, int64_t>> QuarterEllipse(Integer w, Integer h)
     size_t xi = 0, yi = ys.size() - 1;
     std::vector<std::pair<int64_t, int64_t>> points{{xs[xi], ys[yi]}};
     for (;;) {
-        if (b * b * xs[xi] <= a * a * ys[yi]) {
+        if (yi == 0 || b * b * xs[xi] < a * a * ys[yi]) {
             if (xi + 1 >= xs.size()) {
                 if (yi == 0) break;
                 --yi;
