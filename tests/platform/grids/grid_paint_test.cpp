@@ -120,6 +120,32 @@ TEST_F(GridPaintTest, DrawStatesFollowTheSelectionTheFocusAndTheOptions)
     }
 }
 
+TEST_F(GridPaintTest, EachLineOptionDrawsItsOwnLinesOnly)
+{
+    auto middleRight = [this](Integer ACol, Integer ARow) {
+        const TRect r = grid->CellRect(ACol, ARow);
+        return TPoint{r.Right, (r.Top + r.Bottom) / 2};
+    };
+    auto middleBelow = [this](Integer ACol, Integer ARow) {
+        const TRect r = grid->CellRect(ACol, ARow);
+        return TPoint{(r.Left + r.Right) / 2, r.Bottom};
+    };
+    // The line right of a data cell, below it, right of a fixed cell and below a header.
+    const TPoint probes[] = {middleRight(2, 3), middleBelow(2, 3), middleRight(0, 3), middleBelow(2, 0)};
+    const TColor drawn[] = {clSilver, clSilver, clBlack, clBlack};
+    const TColor gap[] = {clWindow, clWindow, clBtnFace, clBtnFace};
+    const TGridOptions lines[] = {goVertLine, goHorzLine, goFixedVertLine, goFixedHorzLine};
+    for (size_t off = 0; off <= 4; ++off) {
+        SCOPED_TRACE(off);
+        TGridOptions options = goVertLine | goHorzLine | goFixedVertLine | goFixedHorzLine;
+        if (off < 4) options &= ~lines[off];
+        grid->SetOptions(options);
+        PaintAll();
+        for (size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(picture->PixelColor(probes[i].X, probes[i].Y), ColorToRGB(i == off ? gap[i] : drawn[i])) << i;
+    }
+}
+
 TEST_F(GridPaintTest, TheFocusRectangleShowsOnlyInAFocusedGrid)
 {
     grid->MoveColRow(3, 4, true, true);
