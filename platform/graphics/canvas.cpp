@@ -545,16 +545,19 @@ void RoundedPath(cairo_t* cr, double l, double t, double r, double b, double rx,
 
 // A quarter of the one-pixel outline of an ellipse filling a box of w x h pixels, stepped as
 // the platform steps it: offsets from the centre in half pixels, from the top towards the right
-// side. Flatter than 45 degrees it moves across and goes down a row when the curve passes at or
-// inside the midpoint between rows; steeper, it moves down and out a column when the curve
-// passes outside the midpoint between columns. Exact in integers.
+// side. Flatter than 45 degrees (45 itself counts as steep) it moves across, and down a row too
+// when that point lies nearer the curve; steeper, it moves down, and out a column too when that
+// point lies nearer. Nearer is the smaller size of the ellipse's equation at the point (ties keep
+// the row or column), exact in integers. Against the platform on every ellipse up to 20 x 20
+// and rounded corners up to 19 x 15 this matches seven shapes in eight; the rest are mostly
+// boxes 3 or 4 wide, which the platform draws shorter than their box.
 std::vector<std::pair<int64_t, int64_t>> QuarterEllipse(Integer w, Integer h)
 {
     int64_t a = w - 1, b = h - 1;  // the axes in half pixels
     std::vector<int64_t> xs, ys;
     for (int64_t x = a % 2; x <= a; x += 2) xs.push_back(x);
     for (int64_t y = b % 2; y <= b; y += 2) ys.push_back(y);
-    // Negative inside the ellipse, zero on it.
+    // The ellipse's equation: negative inside, zero on the curve.
     auto side = [&](int64_t x, int64_t y) -> int64_t {
         if (a == 0 || b == 0) return -1;
         return x * x * b * b + y * y * a * a - a * a * b * b;
@@ -562,17 +565,17 @@ std::vector<std::pair<int64_t, int64_t>> QuarterEllipse(Integer w, Integer h)
     size_t xi = 0, yi = ys.size() - 1;
     std::vector<std::pair<int64_t, int64_t>> points{{xs[xi], ys[yi]}};
     for (;;) {
-        if (b * b * xs[xi] <= a * a * ys[yi]) {
+        if (yi == 0 || b * b * xs[xi] < a * a * ys[yi]) {
             if (xi + 1 >= xs.size()) {
                 if (yi == 0) break;
                 --yi;
             } else {
-                if (yi > 0 && side(xs[xi + 1], (ys[yi] + ys[yi - 1]) / 2) >= 0) --yi;
+                if (yi > 0 && std::abs(side(xs[xi + 1], ys[yi - 1])) < std::abs(side(xs[xi + 1], ys[yi]))) --yi;
                 ++xi;
             }
         } else {
             if (yi == 0) break;
-            if (xi + 1 < xs.size() && side((xs[xi] + xs[xi + 1]) / 2, ys[yi - 1]) < 0) ++xi;
+            if (xi + 1 < xs.size() && std::abs(side(xs[xi + 1], ys[yi - 1])) < std::abs(side(xs[xi], ys[yi - 1]))) ++xi;
             --yi;
         }
         points.push_back({xs[xi], ys[yi]});
@@ -609,17 +612,18 @@ bool PaintStepped(const TCanvas& canvas, TRect r, Integer cornerW, Integer corne
     // the box.
     auto column = [&](int64_t x, int sx) { return Integer((a + sx * x) / 2 + (sx > 0 ? w - cw : 0)); };
     auto row = [&](int64_t y, int sy) { return Integer((b + sy * y) / 2 + (sy > 0 ? h - ch : 0)); };
-    for (auto [x, y] : QuarterEllipse(cw, ch)) {
+    const auto quarter = QuarterEllipse(cw, ch);
+    for (auto [x, y] : quarter)
         for (int sx : {-1, 1})
             for (int sy : {-1, 1}) mark(column(x, sx), row(y, sy));
-        // The straight edges, from the innermost points of the corners.
-        if (x == a % 2)
-            for (int sy : {-1, 1})
-                for (Integer i = column(x, -1); i <= column(x, 1); ++i) mark(i, row(y, sy));
-        if (y == b % 2)
-            for (int sx : {-1, 1})
-                for (Integer j = row(y, -1); j <= row(y, 1); ++j) mark(column(x, sx), j);
-    }
+    // The straight edges: across from the quarter's first point (the top of the curve), down
+    // from its last (the side; points before it on the same row lie inside it).
+    const auto [topX, topY] = quarter.front();
+    for (int sy : {-1, 1})
+        for (Integer i = column(topX, -1); i <= column(topX, 1); ++i) mark(i, row(topY, sy));
+    const auto [sideX, sideY] = quarter.back();
+    for (int sx : {-1, 1})
+        for (Integer j = row(sideY, -1); j <= row(sideY, 1); ++j) mark(column(sideX, sx), j);
     Painter p(canvas, canvas.Internals().Clip(canvas));
     uint32_t penRgb = Rgb(pen.Color()), brushRgb = Rgb(brush.Color());
     bool fills = BrushVisible(brush);

@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -162,18 +161,11 @@ void Replay(TCanvas& c, const std::string& command)
 
 void PrintTo(const GdiCase& c, std::ostream* os) { *os << c.name; }
 
-// Shapes whose curve the canvas does not yet step exactly as the platform (GW_GDI_ALL=1 shows
-// them): the ellipse stepping matches the platform for most sizes, not yet for every one (here
-// the 8 x 4 corner).
-const std::set<std::string> kOutlinesStillApart = {"roundrect_pen_wide_corner"};
-
 class GdiPicture : public testing::TestWithParam<GdiCase> {};
 
 TEST_P(GdiPicture, CanvasDrawsThePlatformsPixels)
 {
     const GdiCase& gdi = GetParam();
-    if (kOutlinesStillApart.count(gdi.name) && !std::getenv("GW_GDI_ALL"))
-        GTEST_SKIP() << "outline steps still differ from the platform's";
     TBitmap bmp(gdi.width, gdi.height);
     TCanvas& c = *bmp.Canvas();
     c.Brush()->SetColor(clWhite);

@@ -166,6 +166,18 @@ const TLifeCase LifeCases[] = {
      {3, 3},
      false,
      true},
+    {"with the editor always shown a click on another cell takes the editor there",
+     goAlwaysShowEditor,
+     [](G& t) {
+         t.H().Type(u"w");
+         t.H().Click(t.Grid(), t.CellCentreOf(3, 3));
+         EXPECT_EQ(t.Grid()->InplaceEditor()->BoundsRect(), t.Grid()->CellRect(3, 3));
+     },
+     {"select 3,3", "set 1,1 w", "get 3,3"},
+     u"w",
+     {3, 3},
+     true,
+     false},
     {"a click on the current cell opens the editor there",
      0,
      [](G& t) { t.H().Click(t.Grid(), t.CellCentreOf(1, 1)); },
