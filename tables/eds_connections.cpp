@@ -170,7 +170,8 @@ bool DecodeConnStr(StringView ConnStr, TConnList& List)
     conn.NumClass = 0;
     conn.ConnName = String(fields.Name);
     conn.HelpStr = String(fields.Help);
-    if (!DecodePath(Decode_Conn_Path(TrimView(PathText(fields.Rest))), conn)) return false;
+    const StringView pathText = TrimView(PathText(fields.Rest));
+    if (pathText.empty() || !DecodePath(Decode_Conn_Path(pathText), conn)) return false;
     conn.ConnIndex = static_cast<Integer>(List.size()) + 1;
     List.push_back(std::move(conn));
     return true;

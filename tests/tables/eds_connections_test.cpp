@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -290,6 +293,69 @@ TEST(EdsDecoder, FewerFieldsLeaveNoPathAndCommasInQuotesStillSeparate)
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].ConnName, u"b\"");
     EXPECT_EQ(list[0].HelpStr, u"\"help\"");
+}
+
+// The fastest of three reads of the lines, in seconds.
+double ReadSeconds(const TStringList& lines)
+{
+    double best = 1e9;
+    for (int i = 0; i < 3; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        const TConnList list = Read_Connection_Manager(lines);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+    }
+    return best;
+}
+
+TEST(EdsReader, TimeGrowsLinearlyWithTheFile)
+{
+    // Shapes that a reader with a quadratic step would show: one entry continued over many
+    // lines, one long line of fields, many entries, many comment lines.
+    struct TShape {
+        const char* What;
+        std::function<void(TStringList&, int)> Fill;
+    };
+    const std::vector<TShape> shapes = {
+        {"continued entry",
+         [](TStringList& l, int n) {
+             l.Add(u"[Connection Manager]");
+             l.Add(u"Connection1 = 0x0, 0x0,,,,,,,,,,, \"n\", \"h\", \"20 04 24 01 2C 64 2C 65");
+             for (int i = 0; i < n; ++i) l.Add(u" 2C 10 $ more");
+             l.Add(u"\";");
+         }},
+        {"long line",
+         [](TStringList& l, int n) {
+             l.Add(u"[Connection Manager]");
+             String line = u"Connection1 = 0x0, 0x0,,,,,,,,,,, \"n\", \"h\", \"20 04 24 01 2C 64 2C 65";
+             for (int i = 0; i < n; ++i) line += u" 2C 10 ,";
+             l.Add(line + u";");
+         }},
+        {"many entries",
+         [](TStringList& l, int n) {
+             l.Add(u"[Connection Manager]");
+             for (int i = 0; i < n / 8; ++i)
+                 l.Add(u"Connection1 = 0x0, 0x0,,,,,,,,,,, \"n\", \"h\", \"20 04 24 01 2C 64 2C 65\";");
+         }},
+        {"many sections",
+         [](TStringList& l, int n) {
+             for (int i = 0; i < n / 2; ++i) {
+                 l.Add(u"[Connection Manager] $ a comment");
+                 l.Add(u"[Other]");
+             }
+         }},
+    };
+    constexpr int kSmall = 10000;
+    for (const TShape& shape : shapes) {
+        SCOPED_TRACE(shape.What);
+        TStringList small;
+        TStringList large;
+        shape.Fill(small, kSmall);
+        shape.Fill(large, 4 * kSmall);
+        const double ratio = ReadSeconds(large) / std::max(ReadSeconds(small), 1e-6);
+        // Four times the input: about four times the time; a quadratic step gives sixteen.
+        EXPECT_LT(ratio, 9.0);
+    }
 }
 
 }  // namespace
