@@ -295,11 +295,11 @@ TEST(EdsDecoder, FewerFieldsLeaveNoPathAndCommasInQuotesStillSeparate)
     EXPECT_EQ(list[0].HelpStr, u"\"help\"");
 }
 
-// The fastest of three reads of the lines, in seconds.
+// The fastest of five reads of the lines, in seconds.
 double ReadSeconds(const TStringList& lines)
 {
     double best = 1e9;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 5; ++i) {
         const auto start = std::chrono::steady_clock::now();
         const TConnList list = Read_Connection_Manager(lines);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
@@ -345,16 +345,17 @@ TEST(EdsReader, TimeGrowsLinearlyWithTheFile)
              }
          }},
     };
-    constexpr int kSmall = 10000;
+    constexpr int kSmall = 4000;
     for (const TShape& shape : shapes) {
         SCOPED_TRACE(shape.What);
         TStringList small;
         TStringList large;
         shape.Fill(small, kSmall);
-        shape.Fill(large, 4 * kSmall);
+        shape.Fill(large, 8 * kSmall);
         const double ratio = ReadSeconds(large) / std::max(ReadSeconds(small), 1e-6);
-        // Four times the input: about four times the time; a quadratic step gives sixteen.
-        EXPECT_LT(ratio, 9.0);
+        // Eight times the input: about eight times the time; a quadratic step gives 64. The
+        // bound leaves room for a shared machine.
+        EXPECT_LT(ratio, 24.0);
     }
 }
 
