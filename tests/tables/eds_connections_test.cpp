@@ -295,11 +295,11 @@ TEST(EdsDecoder, FewerFieldsLeaveNoPathAndCommasInQuotesStillSeparate)
     EXPECT_EQ(list[0].HelpStr, u"\"help\"");
 }
 
-// The fastest of five reads of the lines, in seconds.
+// The fastest of seven reads of the lines, in seconds.
 double ReadSeconds(const TStringList& lines)
 {
     double best = 1e9;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 7; ++i) {
         const auto start = std::chrono::steady_clock::now();
         const TConnList list = Read_Connection_Manager(lines);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
@@ -345,17 +345,20 @@ TEST(EdsReader, TimeGrowsLinearlyWithTheFile)
              }
          }},
     };
-    constexpr int kSmall = 4000;
+    constexpr int kSmall = 2000;
     for (const TShape& shape : shapes) {
         SCOPED_TRACE(shape.What);
         TStringList small;
         TStringList large;
         shape.Fill(small, kSmall);
-        shape.Fill(large, 8 * kSmall);
-        const double ratio = ReadSeconds(large) / std::max(ReadSeconds(small), 1e-6);
-        // Eight times the input: about eight times the time; a quadratic step gives 64. The
-        // bound leaves room for a shared machine.
-        EXPECT_LT(ratio, 24.0);
+        shape.Fill(large, 16 * kSmall);
+        // A busy machine can stretch one measurement; a quadratic step stretches every one.
+        double ratio = 1e9;
+        for (int attempt = 0; attempt < 3 && ratio >= 64.0; ++attempt)
+            ratio = std::min(ratio, ReadSeconds(large) / std::max(ReadSeconds(small), 1e-6));
+        // Sixteen times the input: about sixteen times the time; a quadratic step gives 256.
+        // The bound leaves room for a busy shared machine.
+        EXPECT_LT(ratio, 64.0);
     }
 }
 
