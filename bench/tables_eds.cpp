@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -85,6 +86,31 @@ void BM_ReadConnections(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.Size()));
 }
 BENCHMARK(BM_ReadConnections)->Unit(benchmark::kMillisecond);
+
+// Both in turn on the same file, so that the allocator's and the cache's state is shared: the
+// ratio of reading and decoding to loading the lines alone.
+void BM_ReadAgainstLoad(benchmark::State& state)
+{
+    const EdsFile file(1 << 20);
+    using Clock = std::chrono::steady_clock;
+    Clock::duration load{};
+    Clock::duration read{};
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        {
+            TStringList lines;
+            lines.LoadFromFile(file.Name());
+            benchmark::DoNotOptimize(lines.Count());
+        }
+        const auto t1 = Clock::now();
+        benchmark::DoNotOptimize(Load_EDS_Connections(file.Name()).size());
+        const auto t2 = Clock::now();
+        load += t1 - t0;
+        read += t2 - t1;
+    }
+    state.counters["read_over_load"] = std::chrono::duration<double>(read) / std::chrono::duration<double>(load);
+}
+BENCHMARK(BM_ReadAgainstLoad)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // One entry continued over N lines: the reader's time against N.
 void BM_ContinuedEntry(benchmark::State& state)
