@@ -194,11 +194,13 @@ TConnList Read_Connection_Manager(const TStrings& Lines)
         const std::size_t dollar = text.find(u'$');
         if (dollar != StringView::npos) text = TrimView(text.substr(0, dollar));
         if (text.empty()) continue;
-        if (!inside) {
-            inside = text.find(kSection) != StringView::npos;
-        } else if (text.front() == u'[') {
+        if (inside && text.front() == u'[') {
             decodeEntry();
             inside = false;
+        }
+        // A section header right after the section starts it again, as any later one does.
+        if (!inside) {
+            inside = text.find(kSection) != StringView::npos;
         } else if (text.starts_with(kConnection)) {
             decodeEntry();
             const std::size_t equals = text.find(u'=');

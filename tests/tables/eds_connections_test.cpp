@@ -112,7 +112,7 @@ TEST(EdsReader, NoFileNoSectionOrNothingUsableGivesTheEmptyList)
     }
 }
 
-TEST(EdsReader, TheSectionLineMayCarryMoreAndEndsAtTheNextBracket)
+TEST(EdsReader, TheSectionLineMayCarryMoreEndsAtTheNextBracketAndMayFollowItself)
 {
     TStringList lines;
     for (const char* line : {
@@ -122,9 +122,14 @@ TEST(EdsReader, TheSectionLineMayCarryMoreAndEndsAtTheNextBracket)
              "\"\", \"20 04 24 01 2C 64 2C 65\";",
              "[Next]",
              "\"20 04 24 02 2C 64 2C 65\";",
+             "[Connection Manager]",
+             "Connection1 = 0x0, 0x0,,,,,,,,,,, \"second\", \"\", \"20 04 24 02 2C 64 2C 65\";",
+             "[Connection Manager]",
+             "Connection1 = 0x0, 0x0,,,,,,,,,,, \"third\", \"\", \"20 04 24 03 2C 64 2C 65\";",
          })
         lines.Add(S(line));
-    ExpectList(Read_Connection_Manager(lines), {{"\"first\"", 1, 100, 1, 101}});
+    ExpectList(Read_Connection_Manager(lines),
+               {{"\"first\"", 1, 100, 1, 101}, {"\"second\"", 2, 100, 2, 101}, {"\"third\"", 3, 100, 3, 101}});
 }
 
 // An entry with the given parameters and path, fields 3 to 12 empty.
