@@ -198,10 +198,23 @@ String TXMLNode::Text() const
     return text;
 }
 
+namespace {
+
+// A NUL cannot be stored in XML at all (not even as a reference): the value would be saved cut
+// short at it and read back as something else, so it is refused before the document changes.
+void CheckNoNul(StringView value, const char16_t* what)
+{
+    if (value.find(u'\0') != StringView::npos)
+        throw EXmlError(String(u"The ") + what + u" holds a NUL character, which an XML file cannot store");
+}
+
+}  // namespace
+
 void TXMLNode::SetText(StringView text)
 {
     pugi::xml_node node = Wrap(m_node);
     if (node.type() != pugi::node_element) throw EXmlError(u"Only an element can hold text");
+    CheckNoNul(text, u"text");
     Touch();
     node.remove_children();
     if (!text.empty()) node.append_child(pugi::node_pcdata).set_value(Utf8(text).c_str());
@@ -228,6 +241,7 @@ void TXMLNode::SetAttribute(StringView name, StringView value)
     pugi::xml_node node = Wrap(m_node);
     if (node.type() != pugi::node_element) throw EXmlError(u"Only an element has attributes");
     std::string key = CheckedName(name, "attribute");
+    CheckNoNul(value, u"attribute value");
     pugi::xml_attribute attribute = node.attribute(key.c_str());
     if (!attribute) attribute = node.append_attribute(key.c_str());
     attribute.set_value(Utf8(value).c_str());

@@ -62,7 +62,8 @@ public:
     bool TryGetText(String& text) const;
     // As TryGetText, raising EXmlError where it would answer false.
     String Text() const;
-    // Replaces every child of the element with one text node (none for empty text).
+    // Replaces every child of the element with one text node (none for empty text). Text or a
+    // value holding a NUL is refused with EXmlError (XML cannot store one).
     void SetText(StringView text);
 
     // Attribute by exact name: false when the node is not an element or has no such attribute.

@@ -423,6 +423,27 @@ TEST(XmlDocument, BuildingRefusesWhatWouldSpoilTheFile)
     EXPECT_NO_THROW(doc.AddChild(u"Root"));
 }
 
+// XML has no way to hold a NUL: a value holding one would be saved cut short and read back as
+// another value, so it is refused and what the node held stays.
+TEST(XmlDocument, AValueHoldingANulIsRefusedAndTheNodeKeepsItsValue)
+{
+    TXMLDocument doc;
+    TXMLNode root = doc.AddChild(u"Root");
+    root.SetAttribute(u"Enable", u"N");
+    TXMLNode cell = root.AddChild(u"Cell");
+    cell.SetText(u"old");
+    const String withNul(u"Y\u0001\0tail", 7);
+    EXPECT_THROW(root.SetAttribute(u"Enable", withNul), EXmlError);
+    EXPECT_THROW(root.SetAttribute(u"Other", String(u"\0", 1)), EXmlError);
+    EXPECT_THROW(cell.SetText(withNul), EXmlError);
+    String enable;
+    EXPECT_TRUE(root.TryGetAttribute(u"Enable", enable));
+    EXPECT_EQ(enable, u"N");
+    EXPECT_FALSE(root.HasAttribute(u"Other"));
+    EXPECT_EQ(cell.Text(), u"old");
+    EXPECT_NO_THROW(cell.SetText(u"Y\u0001"));  // other control characters are written as references
+}
+
 TEST(XmlDocument, NullNodeAnswersNothing)
 {
     TXMLNode none;
