@@ -10,24 +10,27 @@
 namespace gw::test {
 namespace {
 
-// A window whose procedure logs "proc <message>" for WM_USER and above and for WM_SIZE.
+// The messages the tests log: WM_USER and above, and the two a moved window is sent.
+bool Logged(UINT Msg) { return Msg >= WM_USER || Msg == WM_SIZE || Msg == WM_WINDOWPOSCHANGED; }
+
+// A window whose procedure logs "proc <message>" for the logged messages.
 HWND UserWindow(THarness& h)
 {
     TCreateWindowParams p;
     p.Style = WS_VISIBLE;
     p.Bounds = Rect(0, 0, 100, 100);
     p.WndProc = [&h](HWND Wnd, UINT Msg, WPARAM W, LPARAM L) -> LRESULT {
-        if (Msg >= WM_USER || Msg == WM_SIZE) h.Log.Add("proc " + MessageName(Msg));
+        if (Logged(Msg)) h.Log.Add("proc " + MessageName(Msg));
         return DefWindowProc(Wnd, Msg, W, L);
     };
     return CreateWindow(p);
 }
 
-// An observer logging "<name> <message> <wParam>" for WM_USER and above and for WM_SIZE.
+// An observer logging "<name> <message> <wParam>" for the logged messages.
 TSendMessageObserver Logger(THarness& h, const std::string& Name)
 {
     return [&h, Name](HWND, UINT Msg, WPARAM W, LPARAM) {
-        if (Msg >= WM_USER || Msg == WM_SIZE) h.Log.Add(Name + " " + MessageName(Msg) + " " + std::to_string(W));
+        if (Logged(Msg)) h.Log.Add(Name + " " + MessageName(Msg) + " " + std::to_string(W));
     };
 }
 
@@ -40,8 +43,11 @@ TEST(SendMessageObserver, ObserversSeeSentMessagesInOrderBeforeTheProcedure)
     SendMessage(w, WM_USER + 1, 7, 0);
     EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"first $0401 7", "second $0401 7", "proc $0401"}));
     MoveWindow(w, Rect(0, 0, 50, 60));
-    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"first WM_SIZE 0", "second WM_SIZE 0", "proc WM_SIZE"}))
-        << "what the window system sends itself is sent too";
+    EXPECT_EQ(
+        h.Log.Take(),
+        (std::vector<std::string>{"first WM_WINDOWPOSCHANGED 0", "second WM_WINDOWPOSCHANGED 0",
+                                  "proc WM_WINDOWPOSCHANGED", "first WM_SIZE 0", "second WM_SIZE 0", "proc WM_SIZE"}))
+        << "what the window system sends itself (here for a move) is sent too";
     EXPECT_EQ(SendMessage(12345, WM_USER, 1, 0), 0);
     EXPECT_TRUE(h.Log.Take().empty()) << "a send to no window reaches no observer";
 }
