@@ -105,9 +105,9 @@ void PaintFrame(const TToolTip& T, TCanvas& C, TRect Client)
     const bool balloon = T.State.Style & TTS_BALLOON;
     TRect body = Client;
     if (balloon) body.Top += StemHeight;
-    C.Brush()->SetColor(clInfoBk);
+    C.Brush()->SetColor(T.State.TipBkColor);
     C.Brush()->SetStyle(bsSolid);
-    C.Pen()->SetColor(clInfoText);
+    C.Pen()->SetColor(T.State.TipTextColor);
     if (!balloon) {
         C.Rectangle(body);
         return;
@@ -115,7 +115,7 @@ void PaintFrame(const TToolTip& T, TCanvas& C, TRect Client)
     C.RoundRect(body.Left, body.Top, body.Right, body.Bottom, 12, 12);
     TPoint stem[3] = {{14, StemHeight + 1}, {20, 0}, {30, StemHeight + 1}};
     C.Polygon(stem);
-    C.Pen()->SetColor(clInfoBk);
+    C.Pen()->SetColor(T.State.TipBkColor);
     C.MoveTo(15, StemHeight);
     C.LineTo(30, StemHeight);
 }
@@ -145,7 +145,7 @@ void PaintTexts(const TToolTip& T, TCanvas& C, Integer Dy)
     OffsetRect(title, 0, Dy);
     OffsetRect(text, 0, Dy);
     C.Brush()->SetStyle(bsClear);
-    C.Font()->SetColor(clInfoText);
+    C.Font()->SetColor(T.State.TipTextColor);
     Cardinal flags = DT_NOPREFIX | (T.State.MaxTipWidth > 0 ? DT_WORDBREAK : 0);
     if (!T.State.Title.empty()) {
         C.Font()->SetStyle(fsBold);

@@ -2,6 +2,7 @@
 // driven by TTM_* requests like the platform's tooltip class, balloon-shaped with TTS_BALLOON.
 #pragma once
 
+#include "platform/graphics/colour.h"
 #include "platform/graphics/geometry.h"
 #include "platform/ui/window_system.h"
 
@@ -37,6 +38,10 @@ enum : UINT {
     TTM_RELAYEVENT = WM_USER + 7,
     TTM_TRACKACTIVATE = WM_USER + 17,
     TTM_TRACKPOSITION = WM_USER + 18,
+    TTM_SETTIPBKCOLOR = WM_USER + 19,
+    TTM_SETTIPTEXTCOLOR = WM_USER + 20,
+    TTM_GETTIPBKCOLOR = WM_USER + 22,
+    TTM_GETTIPTEXTCOLOR = WM_USER + 23,
     TTM_GETDELAYTIME = WM_USER + 21,
     TTM_SETMAXTIPWIDTH = WM_USER + 24,
     TTM_POP = WM_USER + 28,
@@ -112,6 +117,10 @@ struct TToolTipInfo {
     Integer ReshowDelay = 100;
     Integer MaxTipWidth = -1;
     Integer ToolCount = 0;
+    // TTM_SETTIPBKCOLOR, TTM_SETTIPTEXTCOLOR (wParam, an RGB colour): the body's fill, and the
+    // texts and the outline.
+    TColor TipBkColor = clInfoBk;
+    TColor TipTextColor = clInfoText;
 };
 bool GetToolTipInfo(HWND ToolTip, TToolTipInfo& Info);
 

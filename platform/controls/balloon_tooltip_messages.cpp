@@ -108,6 +108,13 @@ LRESULT SetMaxTipWidth(TToolTip& T, Integer Width)
     return previous;
 }
 
+// A new colour shows at once on a tip that shows.
+void SetTipColor(TToolTip& T, TColor& Slot, TColor Value)
+{
+    Slot = Value;
+    if (T.State.Visible) InvalidateRect(T.Self, nullptr, true);
+}
+
 void UpdateTip(TToolTip& T)
 {
     if (T.State.Visible && T.Current >= 0) ShowTip(T, T.Current, T.Cursor);
@@ -155,6 +162,10 @@ bool ToolTipRequest(const std::shared_ptr<TToolTip>& T, TMessage& M)
     case TTM_SETDELAYTIME: SetDelayTime(t, TTMDelayTime(M)); return true;
     case TTM_GETDELAYTIME: M.Result = DelayTime(t, TTMDelayTime(M)); return true;
     case TTM_SETMAXTIPWIDTH: M.Result = SetMaxTipWidth(t, TWMLParamValue(M).AsInteger()); return true;
+    case TTM_SETTIPBKCOLOR: SetTipColor(t, t.State.TipBkColor, TWMColor(M).Colour); return true;
+    case TTM_SETTIPTEXTCOLOR: SetTipColor(t, t.State.TipTextColor, TWMColor(M).Colour); return true;
+    case TTM_GETTIPBKCOLOR: M.Result = LRESULT(ColorToRGB(t.State.TipBkColor)); return true;
+    case TTM_GETTIPTEXTCOLOR: M.Result = LRESULT(ColorToRGB(t.State.TipTextColor)); return true;
     case TTM_POP: HideTip(t); return true;
     case TTM_UPDATE: UpdateTip(t); return true;
     case TTM_RELAYEVENT: RelayEvent(t, TWMRecord<const TMsg>(M).Data); return true;

@@ -343,7 +343,7 @@ void TCustomComboBox::DefaultHandler(TMessage& M)
     if (ComboMessage(M)) return;
     switch (M.Msg) {
     case WM_SETFOCUS: NativeSetFocus(M); return;
-    case WM_KILLFOCUS: CloseList(false); return;
+    case WM_KILLFOCUS: NativeKillFocus(M); return;
     case WM_MOUSEWHEEL: NativeWheel(M); return;
     case WM_CAPTURECHANGED: NativeCaptureChanged(M); return;
     case WM_KEYDOWN:
@@ -416,8 +416,15 @@ void TCustomComboBox::NativeCaptureChanged(TMessage& M)
     if (m_dropped && TWMCaptureChanged(M).NewCapture != HandleIfAllocated()) CloseList(false);
 }
 
+void TCustomComboBox::NativeKillFocus(TMessage&)
+{
+    m_balloon.Hide();
+    CloseList(false);
+}
+
 void TCustomComboBox::NativeKeyDown(TMessage& M)
 {
+    m_balloon.Hide();
     const Word key = TWMKey(M).Key;
     const bool alt = (KeyboardStateToShiftState() & ssAlt) != 0;
     if ((key == VK_F4 && !alt) || (alt && (key == VK_DOWN || key == VK_UP))) {
@@ -471,6 +478,7 @@ bool TCustomComboBox::KeyOnClosedList(Word Key)
 
 void TCustomComboBox::NativeChar(TMessage& M)
 {
+    m_balloon.Hide();
     const Char c = TWMChar(M).CharCode;
     if (!HasEdit()) {
         if (c > 32 && AutoComplete) TypeToSelect(c);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/controls/edit.h"
+#include "platform/controls/edit_balloon.h"
 #include "platform/controls/list_box.h"
 
 namespace gw {
@@ -141,6 +142,7 @@ private:
     void CMFontChanged(TMessage& M);
     void WheelBeforeOffer(TMessage& M);
     void NativeSetFocus(TMessage& M);
+    void NativeKillFocus(TMessage& M);
     void NativeWheel(TMessage& M);
     void NativeCaptureChanged(TMessage& M);
     void NativeKeyDown(TMessage& M);
@@ -170,6 +172,7 @@ private:
     void CBGetEditSel(TMessage& M);
     void CBSetEditSel(TMessage& M);
     void WMSetText(TMessage& M);
+    void EMShowBalloonTip(TMessage& M);
 
     TComboListPopup* m_list = nullptr;  // owned (component owner)
     TComboBoxStyle m_style = csDropDown;
@@ -182,6 +185,7 @@ private:
     TTypeToSelect m_search;
     bool m_completing = false;  // CompleteTyping reports its change itself
     bool m_syncing = false;
+    TEditBalloon m_balloon;
 };
 
 class TComboBox : public TCustomComboBox {

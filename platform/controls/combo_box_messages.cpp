@@ -37,6 +37,8 @@ bool TCustomComboBox::ComboMessage(TMessage& M)
     case CB_SETEDITSEL: CBSetEditSel(M); return true;
     case WM_SETTEXT: WMSetText(M); return true;
     case WM_GETTEXTLENGTH: M.Result = LRESULT(Text().size()); return true;
+    case EM_SHOWBALLOONTIP: EMShowBalloonTip(M); return true;
+    case EM_HIDEBALLOONTIP: M.Result = m_balloon.Hide(); return true;
     default: return EditFieldMessage(M);
     }
 }
@@ -46,6 +48,16 @@ bool TCustomComboBox::EditFieldMessage(TMessage& M)
     const bool edit = (M.Msg >= EM_GETSEL && M.Msg <= EM_CHARFROMPOS) || M.Msg == WM_CUT || M.Msg == WM_COPY ||
         M.Msg == WM_PASTE || M.Msg == WM_CLEAR || M.Msg == WM_UNDO;
     return edit && HasEdit() && m_engine.HandleMessage(M);
+}
+
+// The edit part has no window, so the balloon sits on the combo: under the caret where there is
+// an edit part, at the field's left otherwise, along the field's bottom.
+void TCustomComboBox::EMShowBalloonTip(TMessage& M)
+{
+    const Integer bottom = std::min(FieldHeight() + 6, Height());
+    const TPoint caret = CaretBalloonStem(m_engine, {Width(), bottom});
+    const TPoint stem{HasEdit() ? caret.X : 0, bottom};
+    M.Result = m_balloon.Show(Handle(), TWMRecord<const TEditBalloonTip>(M).Data, stem) ? 1 : 0;
 }
 
 void TCustomComboBox::CBSetCurSel(TMessage& M)

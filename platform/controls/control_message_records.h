@@ -3,6 +3,7 @@
 // Range.Start instead of unpacking WParam and LParam themselves.
 #pragma once
 
+#include "platform/graphics/colour.h"
 #include "platform/graphics/geometry.h"
 #include "platform/ui/message_records.h"
 
@@ -26,6 +27,12 @@ struct TWMLParamValue {
     explicit TWMLParamValue(const TMessage& M) : Value(M.LParam) {}
     LPARAM Value;
     Integer AsInteger() const { return Integer(Value); }
+};
+
+// A colour in WParam, as an RGB value (TTM_SETTIPBKCOLOR, TTM_SETTIPTEXTCOLOR).
+struct TWMColor {
+    explicit TWMColor(const TMessage& M) : Colour(TColor(M.WParam & 0xFFFFFF)) {}
+    TColor Colour;
 };
 
 // A client point in LParam (EM_CHARFROMPOS, LB_ITEMFROMPOINT, TTM_TRACKPOSITION).

@@ -188,6 +188,11 @@ void TCustomEdit::DefaultHandler(TMessage& M)
     case EM_SETRECTNP: EMSetRect(M); return;
     case EM_SETREADONLY: EMSetReadOnly(M); return;
     case EM_SETPASSWORDCHAR: EMSetPasswordChar(M); return;
+    case EM_SHOWBALLOONTIP: EMShowBalloonTip(M); return;
+    case EM_HIDEBALLOONTIP: M.Result = m_balloon.Hide(); return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_CHAR: NativeKey(M); return;
     default: EngineDefault(M); return;
     }
 }
@@ -210,8 +215,22 @@ void TCustomEdit::NativeFocusChanged(TMessage& M)
 {
     // A new focus brings a new, shown caret.
     m_caretHides = 0;
+    if (M.Msg == WM_KILLFOCUS) m_balloon.Hide();
     NotifyParent(M.Msg == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS);
     TWinControl::DefaultHandler(M);
+}
+
+void TCustomEdit::NativeKey(TMessage& M)
+{
+    m_balloon.Hide();
+    EngineDefault(M);
+}
+
+void TCustomEdit::EMShowBalloonTip(TMessage& M)
+{
+    const TRect client = ClientRect();
+    const TPoint stem = CaretBalloonStem(m_engine, {client.Width(), client.Height()});
+    M.Result = m_balloon.Show(Handle(), TWMRecord<const TEditBalloonTip>(M).Data, stem) ? 1 : 0;
 }
 
 void TCustomEdit::EMSetRect(TMessage& M)

@@ -1,6 +1,7 @@
 // TCustomEdit and TEdit: the single-line (and, through the style, multi-line) text box.
 #pragma once
 
+#include "platform/controls/edit_balloon.h"
 #include "platform/controls/edit_engine.h"
 #include "platform/controls/edit_messages.h"
 #include "platform/ui/forms.h"
@@ -138,6 +139,9 @@ private:
     void EngineDefault(TMessage& M);
     void NativeSetText(TMessage& M);
     void NativeFocusChanged(TMessage& M);
+    // A key ends the balloon, then goes to the engine.
+    void NativeKey(TMessage& M);
+    void EMShowBalloonTip(TMessage& M);
     void EMSetRect(TMessage& M);
     void EMSetReadOnly(TMessage& M);
     void EMSetPasswordChar(TMessage& M);
@@ -149,6 +153,7 @@ private:
     bool m_syncing = false;
     bool m_customRect = false;
     Integer m_caretHides = 0;
+    TEditBalloon m_balloon;
 };
 
 // The system's caret calls for the edit controls: false when Wnd is no edit control.

@@ -40,6 +40,18 @@ enum : UINT {
     EM_REQUESTRESIZE = WM_USER + 65,
     EM_SETEVENTMASK = WM_USER + 69,
     EM_FORMATRANGE = WM_USER + 57,
+    // A balloon at the edit (lParam: a TEditBalloonTip), and its end.
+    EM_SHOWBALLOONTIP = 0x1503,
+    EM_HIDEBALLOONTIP = 0x1504,
+};
+
+// What EM_SHOWBALLOONTIP shows: a title, a text and the title's icon (TTI_NONE, TTI_INFO,
+// TTI_WARNING, TTI_ERROR); the texts are copied.
+struct TEditBalloonTip {
+    Cardinal cbStruct = sizeof(TEditBalloonTip);
+    const Char* pszTitle = nullptr;
+    const Char* pszText = nullptr;
+    Integer ttiIcon = 0;
 };
 
 // Edit styles (low word of the window style).

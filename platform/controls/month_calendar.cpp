@@ -4,6 +4,7 @@
 #include "platform/controls/date_time_fields.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/frame_controls.h"
+#include "platform/runtime/convert.h"
 #include "platform/runtime/datetime.h"
 #include "platform/runtime/format_settings.h"
 #include "platform/ui/window_system.h"
@@ -40,7 +41,65 @@ Integer TMonthCalendar::CellHeight() const
 
 Integer TMonthCalendar::HeaderHeight() const { return CellHeight() + 6; }
 
-TSize TMonthCalendar::PreferredSize() const { return {7 * CellWidth() + 6, HeaderHeight() + 7 * CellHeight() + 6}; }
+Integer TMonthCalendar::DaysLeft() const { return 3 + (m_weekNumbers ? CellWidth() : 0); }
+
+Integer TMonthCalendar::DaysBottom() const { return 3 + HeaderHeight() + 7 * CellHeight(); }
+
+String TMonthCalendar::TodayText() const { return u"Today: " + DateToStr(Today()); }
+
+Integer TMonthCalendar::TodayTextLeft() const { return m_showTodayCircle ? CellWidth() * 2 / 3 + 12 : 4; }
+
+TSize TMonthCalendar::PreferredSize() const
+{
+    Integer width = DaysLeft() + 7 * CellWidth() + 3;
+    Integer height = DaysBottom() + 3;
+    if (m_showToday) {
+        TCanvas c;
+        c.SetFont(Font());
+        c.Font()->SetStyle(Font()->Style() | fsBold);
+        width = std::max(width, 3 + TodayTextLeft() + c.TextWidth(TodayText()) + 4 + 3);
+        height += CellHeight() + 4;
+    }
+    return {width, height};
+}
+
+TDateTime TMonthCalendar::Today() const { return std::floor(m_today != 0 ? m_today : gw::Date()); }
+
+void TMonthCalendar::SetToday(TDateTime Value)
+{
+    m_today = Value;
+    Invalidate();
+}
+
+// A calendar at its preferred size keeps to it when an option changes what it shows; one given
+// another size keeps that.
+template <class F>
+void ChangeKeepingFit(TMonthCalendar& C, F Change)
+{
+    const TSize before = C.PreferredSize();
+    const bool fits = C.Width() == before.cx && C.Height() == before.cy;
+    Change();
+    const TSize after = C.PreferredSize();
+    if (fits) C.SetBounds(C.Left(), C.Top(), after.cx, after.cy);
+    C.Invalidate();
+}
+
+void TMonthCalendar::SetWeekNumbers(bool Value)
+{
+    if (Value != m_weekNumbers) ChangeKeepingFit(*this, [&] { m_weekNumbers = Value; });
+}
+
+void TMonthCalendar::SetShowToday(bool Value)
+{
+    if (Value != m_showToday) ChangeKeepingFit(*this, [&] { m_showToday = Value; });
+}
+
+void TMonthCalendar::SetShowTodayCircle(bool Value)
+{
+    if (Value == m_showTodayCircle) return;
+    m_showTodayCircle = Value;
+    Invalidate();
+}
 
 void TMonthCalendar::ShowMonth(Word Year, Word Month)
 {
@@ -82,7 +141,7 @@ TRect TMonthCalendar::DayRect(TDateTime Day) const
 {
     const Integer index = Integer(std::floor(Day) - FirstShown());
     if (index < 0 || index >= 42) return Rect(0, 0, 0, 0);
-    const Integer x = 3 + (index % 7) * CellWidth();
+    const Integer x = DaysLeft() + (index % 7) * CellWidth();
     const Integer y = 3 + HeaderHeight() + (1 + index / 7) * CellHeight();
     return Rect(x, y, x + CellWidth(), y + CellHeight());
 }
@@ -99,11 +158,26 @@ TRect TMonthCalendar::NextArrowRect() const
     return Rect(Width() - 5 - s, 5, Width() - 5, 5 + s - 2);
 }
 
+Word TMonthCalendar::RowWeekNumber(Integer Row) const { return WeekOfTheYear(FirstShown() + Row * 7 + 1); }
+
+TRect TMonthCalendar::WeekNumberRect(Integer Row) const
+{
+    if (!m_weekNumbers || Row < 0 || Row > 5) return Rect(0, 0, 0, 0);
+    const Integer y = 3 + HeaderHeight() + (1 + Row) * CellHeight();
+    return Rect(3, y, DaysLeft() - 2, y + CellHeight());
+}
+
+TRect TMonthCalendar::TodayRect() const
+{
+    if (!m_showToday) return Rect(0, 0, 0, 0);
+    return Rect(3, DaysBottom() + 2, Width() - 3, DaysBottom() + 2 + CellHeight());
+}
+
 bool TMonthCalendar::DateAtPos(TPoint P, TDateTime& Day) const
 {
     const Integer top = 3 + HeaderHeight() + CellHeight();
-    if (P.Y < top || P.X < 3) return false;
-    const Integer col = (P.X - 3) / CellWidth();
+    if (P.Y < top || P.X < DaysLeft()) return false;
+    const Integer col = (P.X - DaysLeft()) / CellWidth();
     const Integer row = (P.Y - top) / CellHeight();
     if (col > 6 || row > 5) return false;
     Day = FirstShown() + row * 7 + col;
@@ -180,6 +254,8 @@ void TMonthCalendar::NativeMouseDown(TMessage& M)
         ShowMonth(m_viewMonth == 12 ? m_viewYear + 1 : m_viewYear, m_viewMonth == 12 ? 1 : m_viewMonth + 1);
     else if (DateAtPos(p, day))
         UserSelect(day, true);
+    else if (PtInRect(TodayRect(), p))
+        UserSelect(Today(), true);
 }
 
 void TMonthCalendar::NativeKeyDown(TMessage& M)
@@ -220,11 +296,12 @@ void TMonthCalendar::PaintWindow(TCanvas& Canvas)
     Canvas.Font()->SetColor(clWindowText);
     const Integer namesTop = 3 + HeaderHeight();
     for (Integer i = 0; i < 7; ++i) {
-        TRect r = Rect(3 + i * CellWidth(), namesTop, 3 + (i + 1) * CellWidth(), namesTop + CellHeight());
+        TRect r =
+            Rect(DaysLeft() + i * CellWidth(), namesTop, DaysLeft() + (i + 1) * CellWidth(), namesTop + CellHeight());
         Canvas.DrawText(FormatSettings.ShortDayNames[std::size_t(i)], r, DT_CENTER | DT_SINGLELINE);
     }
     Canvas.Pen()->SetColor(clBtnShadow);
-    Canvas.MoveTo(3, namesTop + CellHeight() - 1);
+    Canvas.MoveTo(DaysLeft(), namesTop + CellHeight() - 1);
     Canvas.LineTo(Width() - 3, namesTop + CellHeight() - 1);
     // Days: the month's own in the text colour, the neighbours' grey, the chosen one marked.
     const TDateTime first = FirstShown();
@@ -246,8 +323,57 @@ void TMonthCalendar::PaintWindow(TCanvas& Canvas)
         for (Integer v = d; v > 0; v /= 10) text.insert(text.begin(), Char(u'0' + v % 10));
         Canvas.DrawText(text, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
+    PaintWeekNumbers(Canvas);
+    PaintToday(Canvas);
     TRect frame = ClientRect();
     DrawEdge(Canvas, frame, EDGE_SUNKEN, BF_RECT);
+}
+
+namespace {
+
+// The mark of today: a red rounded frame around a day cell, or before the today line.
+void TodayMark(TCanvas& Canvas, const TRect& R)
+{
+    Canvas.Brush()->SetStyle(bsClear);
+    Canvas.Pen()->SetColor(clRed);
+    Canvas.RoundRect(R.Left, R.Top, R.Right, R.Bottom, 6, 6);
+}
+
+}  // namespace
+
+void TMonthCalendar::PaintWeekNumbers(TCanvas& Canvas)
+{
+    if (!m_weekNumbers) return;
+    Canvas.Brush()->SetStyle(bsClear);
+    Canvas.Font()->SetColor(clGrayText);
+    for (Integer row = 0; row < 6; ++row) {
+        TRect r = WeekNumberRect(row);
+        Canvas.DrawText(IntToStr(RowWeekNumber(row)), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    // A line between the week numbers and the days.
+    Canvas.Pen()->SetColor(clBtnShadow);
+    const Integer x = DaysLeft() - 2;
+    Canvas.MoveTo(x, WeekNumberRect(0).Top);
+    Canvas.LineTo(x, WeekNumberRect(5).Bottom);
+}
+
+void TMonthCalendar::PaintToday(TCanvas& Canvas)
+{
+    const TDateTime today = Today();
+    if (m_showTodayCircle) {
+        const TRect day = DayRect(today);
+        if (!IsRectEmpty(day)) TodayMark(Canvas, day);
+    }
+    if (!m_showToday) return;
+    TRect line = TodayRect();
+    if (m_showTodayCircle)
+        TodayMark(Canvas, Rect(line.Left + 4, line.Top + 1, line.Left + 4 + CellWidth() * 2 / 3, line.Bottom - 1));
+    line.Left += TodayTextLeft();
+    Canvas.Brush()->SetStyle(bsClear);
+    Canvas.Font()->SetColor(clWindowText);
+    Canvas.Font()->SetStyle(Canvas.Font()->Style() | fsBold);
+    Canvas.DrawText(TodayText(), line, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    Canvas.Font()->SetStyle(Font()->Style());
 }
 
 }  // namespace gw

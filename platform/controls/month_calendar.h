@@ -23,8 +23,11 @@ constexpr Cardinal GDT_VALID = 0;
 constexpr Cardinal GDT_NONE = 1;
 
 // The calendar: a header with the month and arrows to the months around it, the day names and
-// six weeks of days (Sunday first). Clicking a day or moving with the keys selects it and
-// notifies MCN_SELCHANGE (OnChange); a click on a day also notifies MCN_SELECT (OnClick).
+// six weeks of days (Sunday first); with WeekNumbers a column of ISO 8601 week numbers before
+// them (each row numbered by its Monday), with ShowToday a line "Today: <date>" below them and
+// with ShowTodayCircle today's day circled (and the today line marked). Clicking a day or the
+// today line, or moving with the keys, selects the day and notifies MCN_SELCHANGE (OnChange);
+// a click also notifies MCN_SELECT (OnClick). Each option changes the preferred size.
 class TMonthCalendar : public TWinControl {
 public:
     explicit TMonthCalendar(TComponent* AOwner);
@@ -44,14 +47,29 @@ public:
     Word ViewYear() const { return m_viewYear; }
     Word ViewMonth() const { return m_viewMonth; }
     void ShowMonth(Word Year, Word Month);
+    bool WeekNumbers() const { return m_weekNumbers; }
+    void SetWeekNumbers(bool Value);
+    bool ShowToday() const { return m_showToday; }
+    void SetShowToday(bool Value);
+    bool ShowTodayCircle() const { return m_showTodayCircle; }
+    void SetShowTodayCircle(bool Value);
+    // The day the calendar calls today: the system's date until one is set (0 gives it back).
+    TDateTime Today() const;
+    void SetToday(TDateTime Value);
 
     // Layout for tests and the picker.
     TRect DayRect(TDateTime Day) const;
     TRect PrevArrowRect() const;
     TRect NextArrowRect() const;
+    // The week number of a row (0..5) and the cell it is drawn in (empty without WeekNumbers).
+    Word RowWeekNumber(Integer Row) const;
+    TRect WeekNumberRect(Integer Row) const;
+    // The today line (empty without ShowToday) and its text.
+    TRect TodayRect() const;
+    String TodayText() const;
     // The day under a client point; false for the header and the day names.
     bool DateAtPos(TPoint P, TDateTime& Day) const;
-    // The size that shows the whole month in the current font.
+    // The size that shows the whole month and what the options add, in the current font.
     TSize PreferredSize() const;
 
     TNotifyEvent OnChange;
@@ -70,6 +88,14 @@ private:
     Integer CellWidth() const;
     Integer CellHeight() const;
     Integer HeaderHeight() const;
+    // Where the day columns start: after the week numbers when they show.
+    Integer DaysLeft() const;
+    Integer DaysBottom() const;
+    // Where the today line's text starts, after the mark when there is one.
+    Integer TodayTextLeft() const;
+    void OptionChanged();
+    void PaintWeekNumbers(TCanvas& Canvas);
+    void PaintToday(TCanvas& Canvas);
     void UserSelect(TDateTime Day, bool Click);
     void Notify(UINT Code);
     void CNNotify(TMessage& M);
@@ -82,6 +108,10 @@ private:
     TDateTime m_maxDate = 2958465.0;
     Word m_viewYear = 1899;
     Word m_viewMonth = 12;
+    bool m_weekNumbers = false;
+    bool m_showToday = true;
+    bool m_showTodayCircle = true;
+    TDateTime m_today = 0;  // 0: the system's date
 };
 
 }  // namespace gw

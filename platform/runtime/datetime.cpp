@@ -552,4 +552,21 @@ Word DayOfWeek(TDateTime Date)
     return static_cast<Word>(((days % 7) + 13) % 7 + 1);
 }
 
+Word WeekOfTheYear(TDateTime Date, Word& Year)
+{
+    // The week is named after its Thursday: its year and its place among that year's Thursdays.
+    const Int64 days = split(Date).days;
+    const Integer mondayBased = (DayOfWeek(Date) + 5) % 7;  // Monday 0 .. Sunday 6
+    const TDateTime thursday = TDateTime(days - mondayBased + 3);
+    Word m, d;
+    DecodeDate(thursday, Year, m, d);
+    return static_cast<Word>((Int64(thursday) - Int64(EncodeDate(Year, 1, 1))) / 7 + 1);
+}
+
+Word WeekOfTheYear(TDateTime Date)
+{
+    Word year = 0;
+    return WeekOfTheYear(Date, year);
+}
+
 }  // namespace gw

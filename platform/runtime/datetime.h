@@ -53,6 +53,11 @@ String FormatDateTime(StringView Format, TDateTime DateTime);
 TDateTime IncMonth(TDateTime Date, Integer NumberOfMonths = 1);
 // 1 = Sunday .. 7 = Saturday.
 Word DayOfWeek(TDateTime Date);
+// The ISO 8601 week: weeks run Monday to Sunday and week 1 is the one holding the year's first
+// Thursday, so the first days of January may lie in the last week of the year before and the last
+// days of December in week 1 of the next; Year receives the year the week belongs to.
+Word WeekOfTheYear(TDateTime Date, Word& Year);
+Word WeekOfTheYear(TDateTime Date);
 bool IsLeapYear(Word Year);
 
 }  // namespace gw

@@ -5,6 +5,8 @@
 #include "platform/ui/backend.h"
 #include "platform/ui/window_system.h"
 
+#include <algorithm>
+
 namespace gw {
 
 namespace {
@@ -26,20 +28,59 @@ String AddedExtension(const String& Filter, Integer FilterIndex, const String& D
         return first.substr(2);
     return DefaultExt;
 }
+
+// The parts of S between separators (one part more than separators).
+std::vector<String> SplitString(const String& S, Char Separator)
+{
+    std::vector<String> parts;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t at = S.find(Separator, start);
+        parts.push_back(S.substr(start, at == String::npos ? String::npos : at - start));
+        if (at == String::npos) return parts;
+        start = at + 1;
+    }
+}
 }  // namespace
 
 String FilterPatterns(const String& Filter, Integer Index)
 {
-    Integer field = 0;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t bar = Filter.find(u'|', start);
-        String part = Filter.substr(start, bar == String::npos ? String::npos : bar - start);
-        if (field % 2 == 1 && field / 2 + 1 == Index) return part;
-        if (bar == String::npos) return {};
-        start = bar + 1;
-        ++field;
+    if (Index < 1) return {};
+    const std::vector<String> fields = SplitString(Filter, u'|');
+    const std::size_t at = 2 * std::size_t(Index - 1) + 1;
+    return at < fields.size() ? fields[at] : String();
+}
+
+std::vector<TFileFilterEntry> ParseFileFilter(const String& Filter)
+{
+    std::vector<TFileFilterEntry> entries;
+    std::vector<String> fields = SplitString(Filter, u'|');
+    for (std::size_t i = 0; i + 1 < fields.size(); i += 2) {
+        TFileFilterEntry e{fields[i], {}};
+        for (const String& one : SplitString(fields[i + 1], u';'))
+            if (!one.empty()) e.Patterns.push_back(one);
+        entries.push_back(std::move(e));
     }
+    return entries;
+}
+
+bool FilterEntryShows(const TFileFilterEntry& Entry, StringView FileName)
+{
+    return std::any_of(Entry.Patterns.begin(), Entry.Patterns.end(),
+                       [&](const String& p) { return MatchesMask(FileName, p); });
+}
+
+std::vector<String> FilesShownByFilter(const String& Folder, const String& Filter, Integer Index)
+{
+    const std::vector<TFileFilterEntry> entries = ParseFileFilter(Filter);
+    const bool named = Index >= 1 && std::size_t(Index) <= entries.size();
+    std::vector<String> shown;
+    TSearchRec f;
+    const String folder = Folder.empty() || Folder.ends_with(u'/') ? Folder : Folder + u"/";
+    for (Integer r = FindFirst(folder + u"*", 0, f); r == 0; r = FindNext(f))
+        if (!named || FilterEntryShows(entries[std::size_t(Index - 1)], f.Name)) shown.push_back(f.Name);
+    FindClose(f);
+    return shown;
 }
 
 bool TOpenDialog::Execute() { return Run(false); }

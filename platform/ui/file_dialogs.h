@@ -75,4 +75,19 @@ public:
 // The patterns of the filter's Index-th entry (1-based), "" when there is none.
 String FilterPatterns(const String& Filter, Integer Index);
 
+// One entry of a filter: what the dialog calls it and its patterns.
+struct TFileFilterEntry {
+    String Description;
+    std::vector<String> Patterns;
+};
+// The entries of "Description|pattern;pattern|Description|pattern", one per pair in order (so
+// that FilterIndex counts them), an entry without patterns included.
+std::vector<TFileFilterEntry> ParseFileFilter(const String& Filter);
+// Whether an entry shows a file name: one of its patterns matches it without case, as the
+// system's dialogs match ("*.eds" shows "DEVICE.EDS"; "*.*" shows every file).
+bool FilterEntryShows(const TFileFilterEntry& Entry, StringView FileName);
+// The ordinary files of Folder that the filter's Index-th entry shows (all of them when the
+// filter has no such entry), in name order: what a dialog opened there lists.
+std::vector<String> FilesShownByFilter(const String& Folder, const String& Filter, Integer Index);
+
 }  // namespace gw

@@ -76,7 +76,7 @@ LRESULT DispatchMessage(const TMsg& M)
 {
     if (!M.hwnd) return 0;
     if (M.message == WM_PAINT) return SendPaint(M.hwnd, M.wParam, M.lParam);
-    return SendMessage(M.hwnd, M.message, M.wParam, M.lParam);
+    return CallProcedure(M.hwnd, M.message, M.wParam, M.lParam);
 }
 
 void WaitMessage()

@@ -20,7 +20,7 @@ Integer TScrollBarLayout::ArrowLength() const { return std::max(0, std::min(Thic
 Integer TScrollBarLayout::ThumbLength() const
 {
     Integer track = TrackEnd() - TrackStart();
-    if (track <= 0 || !CanScroll()) return 0;
+    if (track <= 0 || !CanScroll() || BarOff()) return 0;
     Integer thumb = Thickness;
     if (PageSize > 0) thumb = MulDivNearest(track, PageSize, int64_t(Max) - Min + 1);
     thumb = std::max(thumb, MinThumb);
@@ -38,9 +38,9 @@ Integer TScrollBarLayout::ThumbStart() const
 
 TScrollBarPart TScrollBarLayout::PartAt(Integer Offset) const
 {
-    if (Offset < 0 || Offset >= Length || !CanScroll()) return TScrollBarPart::None;
-    if (Offset < TrackStart()) return TScrollBarPart::StartArrow;
-    if (Offset >= TrackEnd()) return TScrollBarPart::EndArrow;
+    if (Offset < 0 || Offset >= Length || !CanScroll() || BarOff()) return TScrollBarPart::None;
+    if (Offset < TrackStart()) return StartArrowOff ? TScrollBarPart::None : TScrollBarPart::StartArrow;
+    if (Offset >= TrackEnd()) return EndArrowOff ? TScrollBarPart::None : TScrollBarPart::EndArrow;
     Integer thumb = ThumbLength();
     if (thumb == 0) return TScrollBarPart::None;
     if (Offset < ThumbStart()) return TScrollBarPart::StartPage;

@@ -19,7 +19,9 @@ enum class TScrollBarPart { None, StartArrow, StartPage, Thumb, EndPage, EndArro
 // - a track too short for the thumb shows no thumb (the arrows still scroll), and a bar with
 //   nothing to scroll (MaxPosition at Min) shows none and takes no presses;
 // - positions and thumb offsets map onto each other linearly, rounded to the nearest, so a
-//   thumb dragged to where a position puts it gives that position back.
+//   thumb dragged to where a position puts it gives that position back;
+// - an arrow turned off (EnableScrollBar) is drawn inactive and takes no press; with both off
+//   the whole bar is off: no thumb and no presses, whatever it could scroll.
 struct TScrollBarLayout {
     static constexpr Integer MinThumb = 8;
 
@@ -29,11 +31,14 @@ struct TScrollBarLayout {
     Integer Max = 100;
     Integer PageSize = 0;
     Integer Position = 0;
+    bool StartArrowOff = false;
+    bool EndArrowOff = false;
 
     // The highest position (the page's top when the page ends at Max).
     Integer MaxPosition() const;
     // There is something to scroll: the bar is active.
     bool CanScroll() const { return MaxPosition() > Min; }
+    bool BarOff() const { return StartArrowOff && EndArrowOff; }
     Integer ArrowLength() const;
     Integer TrackStart() const { return ArrowLength(); }
     Integer TrackEnd() const { return Length - ArrowLength(); }

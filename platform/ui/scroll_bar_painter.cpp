@@ -20,8 +20,9 @@ void DrawScrollBar(TCanvas& C, const TRect& R, TScrollBarKind Kind, const TScrol
     TRect a1 = span(0, L.TrackStart()), a2 = span(L.TrackEnd(), L.Length);
     Cardinal p1 = Pressed == TScrollBarPart::StartArrow ? DFCS_PUSHED : 0;
     Cardinal p2 = Pressed == TScrollBarPart::EndArrow ? DFCS_PUSHED : 0;
-    DrawFrameControl(C, a1, DFC_SCROLL, (horz ? DFCS_SCROLLLEFT : DFCS_SCROLLUP) | inactive | p1);
-    DrawFrameControl(C, a2, DFC_SCROLL, (horz ? DFCS_SCROLLRIGHT : DFCS_SCROLLDOWN) | inactive | p2);
+    Cardinal off1 = L.StartArrowOff ? DFCS_INACTIVE : 0, off2 = L.EndArrowOff ? DFCS_INACTIVE : 0;
+    DrawFrameControl(C, a1, DFC_SCROLL, (horz ? DFCS_SCROLLLEFT : DFCS_SCROLLUP) | inactive | off1 | p1);
+    DrawFrameControl(C, a2, DFC_SCROLL, (horz ? DFCS_SCROLLRIGHT : DFCS_SCROLLDOWN) | inactive | off2 | p2);
     if (!Enabled || L.ThumbLength() == 0) return;
     if (Pressed == TScrollBarPart::StartPage || Pressed == TScrollBarPart::EndPage) {
         TRect page = Pressed == TScrollBarPart::StartPage ? span(L.TrackStart(), L.ThumbStart())

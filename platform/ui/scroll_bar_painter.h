@@ -15,7 +15,8 @@ using TScrollBarPaint = std::function<void(TCanvas& Canvas, const TRect& R, TScr
                                            const TScrollBarLayout& Layout, bool Enabled, TScrollBarPart Pressed)>;
 
 // The classic look: raised arrow buttons, the track in the scroll-bar colour, a raised thumb;
-// the pressed page darkened. A bar with nothing to scroll has inactive arrows and no thumb.
+// the pressed page darkened. A bar with nothing to scroll has inactive arrows and no thumb; an
+// arrow the layout has turned off is inactive.
 void DrawScrollBar(TCanvas& Canvas, const TRect& R, TScrollBarKind Kind, const TScrollBarLayout& Layout, bool Enabled,
                    TScrollBarPart PressedPart = TScrollBarPart::None);
 

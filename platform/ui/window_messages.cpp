@@ -5,19 +5,85 @@
 #include "platform/ui/message_records.h"
 #include "platform/ui/window_system_state.h"
 
+#include <algorithm>
 #include <map>
+#include <utility>
 
 namespace gw {
 
 using namespace detail;
 
-LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+namespace detail {
+
+LRESULT CallProcedure(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
 {
     TWindowRecord* r = Find(Wnd);
     if (!r) return 0;
     std::shared_ptr<const TWndProc> proc = r->Proc;
     return (*proc)(Wnd, Msg, WParam, LParam);
 }
+
+}  // namespace detail
+
+namespace {
+
+// Runs the observers registered when the send began, in order; ids rise along the list, so after
+// each call the next is the first with a higher id, whatever an observer added or removed.
+void NotifyObservers(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    const Cardinal end = State().NextObserverId;
+    Cardinal last = 0;
+    for (;;) {
+        const std::vector<TObserverRecord>& list = State().Observers;
+        auto next = std::find_if(list.begin(), list.end(), [last](const TObserverRecord& o) { return o.Id > last; });
+        if (next == list.end() || next->Id >= end) return;
+        last = next->Id;
+        std::shared_ptr<const TSendMessageObserver> keep = next->Observer;
+        (*keep)(Wnd, Msg, WParam, LParam);
+    }
+}
+
+}  // namespace
+
+LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    if (!Find(Wnd)) return 0;
+    if (!State().Observers.empty()) NotifyObservers(Wnd, Msg, WParam, LParam);
+    return CallProcedure(Wnd, Msg, WParam, LParam);
+}
+
+TSendMessageObservation::TSendMessageObservation(TSendMessageObserver Observer)
+{
+    if (!Observer) return;
+    TState& s = State();
+    m_id = s.NextObserverId++;
+    s.Observers.push_back({m_id, std::make_shared<const TSendMessageObserver>(std::move(Observer))});
+}
+
+TSendMessageObservation::TSendMessageObservation(TSendMessageObservation&& Other) noexcept
+    : m_id(std::exchange(Other.m_id, 0))
+{
+}
+
+TSendMessageObservation& TSendMessageObservation::operator=(TSendMessageObservation&& Other) noexcept
+{
+    if (this != &Other) {
+        Reset();
+        m_id = std::exchange(Other.m_id, 0);
+    }
+    return *this;
+}
+
+TSendMessageObservation::~TSendMessageObservation() { Reset(); }
+
+void TSendMessageObservation::Reset()
+{
+    if (!m_id) return;
+    std::erase_if(State().Observers, [this](const TObserverRecord& o) { return o.Id == m_id; });
+    m_id = 0;
+}
+
+Cardinal SendMessageObserverCount() { return Cardinal(State().Observers.size()); }
 
 bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
 {

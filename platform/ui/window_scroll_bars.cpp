@@ -51,6 +51,8 @@ TScrollBarLayout LayoutOf(const TWindowRecord& r, Integer Bar, Integer Pos)
     l.Max = i.nMax;
     l.PageSize = Integer(i.nPage);
     l.Position = Pos;
+    l.StartArrowOff = (r.ArrowsOff[Bar] & ESB_DISABLE_LTUP) != 0;
+    l.EndArrowOff = (r.ArrowsOff[Bar] & ESB_DISABLE_RTDN) != 0;
     return l;
 }
 
@@ -254,6 +256,27 @@ bool ShowScrollBar(HWND Wnd, Integer Bar, bool Show)
     TRect c = ClientOf(*r);
     SendMessage(Wnd, WM_SIZE, 0, MakeLParam(c.Width(), c.Height()));
     return true;
+}
+
+bool EnableScrollBar(HWND Wnd, Integer Bar, UINT Arrows)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r || Bar < SB_HORZ || Bar > SB_BOTH || Bar == SB_CTL) return false;
+    Arrows &= ESB_DISABLE_BOTH;
+    bool changed = false;
+    for (Integer b : {SB_HORZ, SB_VERT}) {
+        if (Bar != SB_BOTH && Bar != b) continue;
+        changed = changed || r->ArrowsOff[b] != Arrows;
+        r->ArrowsOff[b] = Arrows;
+    }
+    if (changed) DrawScrollBars(Wnd);
+    return changed;
+}
+
+UINT GetScrollBarArrowsOff(HWND Wnd, Integer Bar)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r && (Bar == SB_HORZ || Bar == SB_VERT) ? r->ArrowsOff[Bar] : ESB_ENABLE_BOTH;
 }
 
 }  // namespace gw

@@ -113,6 +113,34 @@ UINT RegisterWindowMessage(StringView Name);
 // The name a registered number was given (as first registered); empty for other numbers.
 String RegisteredMessageName(UINT Msg);
 
+// --- send-message observers --------------------------------------------------------------------
+// An observer sees every message sent to a window (SendMessage, and what the window system sends
+// itself) just before the window's procedure gets it; posted messages and input, which reach
+// their window through DispatchMessage, pass unseen. Observers run in the order they were added.
+// They outlive ResetWindowSystem: whoever added one removes it.
+using TSendMessageObserver = std::function<void(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)>;
+
+// Keeps an observer registered while it lives (empty when default-made or moved from).
+class TSendMessageObservation {
+public:
+    TSendMessageObservation() = default;
+    explicit TSendMessageObservation(TSendMessageObserver Observer);
+    TSendMessageObservation(TSendMessageObservation&& Other) noexcept;
+    TSendMessageObservation& operator=(TSendMessageObservation&& Other) noexcept;
+    TSendMessageObservation(const TSendMessageObservation&) = delete;
+    TSendMessageObservation& operator=(const TSendMessageObservation&) = delete;
+    ~TSendMessageObservation();
+
+    bool Active() const { return m_id != 0; }
+    // Removes the observer now (nothing when none is held).
+    void Reset();
+
+private:
+    Cardinal m_id = 0;
+};
+// The observers registered now.
+Cardinal SendMessageObserverCount();
+
 // --- the loop --------------------------------------------------------------------------------
 // Takes the next message: posted messages first in first out, then input, then paint of an
 // invalid window, then a due timer. False when there is none.
@@ -288,6 +316,24 @@ bool GetScrollRange(HWND Wnd, Integer Bar, Integer& Min, Integer& Max);
 void SetScrollBarPainter(HWND Wnd, TScrollBarPaint Paint);
 // Shows or hides the bar (its style bit); the client area changes and WM_SIZE tells it.
 bool ShowScrollBar(HWND Wnd, Integer Bar, bool Show);
+// What EnableScrollBar turns off: the left or up arrow, the right or down one, or both, which
+// turns the whole bar off (greyed arrows, no thumb, no presses).
+enum : UINT {
+    ESB_ENABLE_BOTH = 0x0,
+    ESB_DISABLE_LTUP = 0x1,
+    ESB_DISABLE_LEFT = 0x1,
+    ESB_DISABLE_UP = 0x1,
+    ESB_DISABLE_RTDN = 0x2,
+    ESB_DISABLE_RIGHT = 0x2,
+    ESB_DISABLE_DOWN = 0x2,
+    ESB_DISABLE_BOTH = 0x3,
+};
+// Turns off the arrows Arrows names on SB_HORZ, SB_VERT or SB_BOTH, and on the others; the state
+// holds, shown or hidden, whatever range is set, until the next call. False when nothing changed
+// (or Wnd is no window, or the bar is SB_CTL).
+bool EnableScrollBar(HWND Wnd, Integer Bar, UINT Arrows);
+// The ESB_* arrows turned off on SB_HORZ or SB_VERT.
+UINT GetScrollBarArrowsOff(HWND Wnd, Integer Bar);
 
 // --- timers --------------------------------------------------------------------------------------
 // Starts or re-arms the timer (Wnd, Id); WM_TIMER reaches Wnd when due and the queue holds

@@ -54,6 +54,7 @@ struct TWindowRecord {
     TLayerPicture Picture;
     TWindowLayer Layer;  // what the display is told
     TScrollInfo Scroll[2];  // SB_HORZ, SB_VERT
+    UINT ArrowsOff[2] = {ESB_ENABLE_BOTH, ESB_ENABLE_BOTH};  // EnableScrollBar, per bar
     TScrollBarPaint ScrollBarPaint;  // empty: the classic painter
     TRect Update;
     // Times BeginPaint or ValidateRect emptied the update region: a paint handler that did is
@@ -100,6 +101,13 @@ struct TLastClick {
     TPoint Point;
 };
 
+// A registered send-message observer; shared so that one removed while messages are being sent
+// stays alive until the send that runs it returns.
+struct TObserverRecord {
+    Cardinal Id = 0;
+    std::shared_ptr<const TSendMessageObserver> Observer;
+};
+
 struct TState {
     std::unordered_map<HWND, std::unique_ptr<TWindowRecord>> Windows;
     std::vector<HWND> TopLevels;  // top of the z-order first
@@ -123,6 +131,9 @@ struct TState {
     Cardinal Paints = 0;
     Cardinal Invalidations = 0;
     std::thread::id UiThread = std::this_thread::get_id();
+    // Not reset with the windows: they belong to whoever registered them.
+    std::vector<TObserverRecord> Observers;
+    Cardinal NextObserverId = 1;
 };
 
 TState& State();
@@ -144,6 +155,11 @@ TPoint OffsetInTopLevel(HWND Wnd);
 TRect VisibleClientRect(HWND Wnd, bool WholeWindow = false);
 void BringToTop(TWindowRecord& r);
 void InvalidateInParent(TWindowRecord& r);
+
+// --- messages (window_messages.cpp) ---
+// Hands a message to the window's procedure without telling the send-message observers (the
+// queue's dispatch of posted messages and input).
+LRESULT CallProcedure(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
 
 // --- layered windows and shapes (window_layers.cpp) ---
 // Whether a point of the window (window coordinates, inside its rectangle) takes the mouse.

@@ -1,6 +1,7 @@
 // The GTK back end's modal pieces of the display: the file chooser for the open and save
 // dialogs, and pop-up menus, each run in a nested GTK loop until the user decides.
 #include "platform/backends/gtk/gtk_backend.h"
+#include "platform/backends/gtk/gtk_file_filter.h"
 #include "platform/backends/gtk/gtk_native_window.h"
 
 #include "platform/runtime/unicode.h"
@@ -15,36 +16,6 @@ namespace gw {
 namespace {
 
 std::string Utf8(const String& S) { return StringToUtf8(S); }
-
-// "Text (*.a)|*.a;*.b|All|*.*" as pairs of description and patterns.
-std::vector<std::pair<String, std::vector<String>>> FilterPairs(const String& Filter)
-{
-    std::vector<String> fields;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t bar = Filter.find(u'|', start);
-        fields.push_back(Filter.substr(start, bar == String::npos ? String::npos : bar - start));
-        if (bar == String::npos) break;
-        start = bar + 1;
-    }
-    std::vector<std::pair<String, std::vector<String>>> pairs;
-    for (std::size_t i = 0; i + 1 < fields.size(); i += 2) {
-        std::vector<String> patterns;
-        std::size_t s = 0;
-        const String& p = fields[i + 1];
-        for (;;) {
-            std::size_t semi = p.find(u';', s);
-            String one = p.substr(s, semi == String::npos ? String::npos : semi - s);
-            // "*.*" means every file, with or without an extension.
-            if (one == u"*.*") one.resize(1);
-            if (!one.empty()) patterns.push_back(one);
-            if (semi == String::npos) break;
-            s = semi + 1;
-        }
-        if (!patterns.empty()) pairs.emplace_back(fields[i], patterns);
-    }
-    return pairs;
-}
 
 String FromGtkName(gchar* Name)
 {
@@ -131,10 +102,8 @@ bool TGtkBackend::RunFileDialog(TFileDialogRequest& R)
     if (R.Save && (R.Options & ofOverwritePrompt)) gtk_file_chooser_set_do_overwrite_confirmation(fc, TRUE);
 
     std::vector<GtkFileFilter*> filters;
-    for (auto& [name, patterns] : FilterPairs(R.Filter)) {
-        GtkFileFilter* f = gtk_file_filter_new();
-        gtk_file_filter_set_name(f, Utf8(name).c_str());
-        for (const String& p : patterns) gtk_file_filter_add_pattern(f, Utf8(p).c_str());
+    for (const TFileFilterEntry& entry : ParseFileFilter(R.Filter)) {
+        GtkFileFilter* f = NewFileChooserFilter(entry);
         gtk_file_chooser_add_filter(fc, f);
         filters.push_back(f);
     }

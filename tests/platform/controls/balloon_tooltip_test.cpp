@@ -1,5 +1,7 @@
 // The tooltip control: tools, the text asked on demand, delays, title and icon, subclassing.
 #include "platform/controls/balloon_tooltip.h"
+
+#include "platform/graphics/canvas.h"
 #include "std_controls_harness.h"
 
 namespace gw::test {
@@ -137,6 +139,41 @@ TEST_F(BalloonToolTipTest, TheOwnerRefreshesAndPopsTheBalloon)
     SendMessage(tip, TTM_SETTITLEW, 7, LPARAM(title.c_str()));
     EXPECT_EQ(Info().Icon, TTI_NONE) << "an unknown icon shows none";
     EXPECT_EQ(SendMessage(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 5000);
+}
+
+TEST_F(BalloonToolTipTest, TextAndBackgroundColoursAreKeptAnsweredAndPainted)
+{
+    Build();
+    String title = u"Colours";
+    SendMessage(tip, TTM_SETTITLEW, TTI_NONE, LPARAM(title.c_str()));  // an icon has colours of its own
+    EXPECT_EQ(SendMessage(tip, TTM_GETTIPBKCOLOR, 0, 0), LRESULT(ColorToRGB(clInfoBk))) << "the system's tip colours";
+    EXPECT_EQ(SendMessage(tip, TTM_GETTIPTEXTCOLOR, 0, 0), LRESULT(ColorToRGB(clInfoText)));
+    const TColor back = RGB(0x20, 0x60, 0xA0), text = RGB(0xF0, 0xE0, 0x10);
+    SendMessage(tip, TTM_SETTIPBKCOLOR, WPARAM(back), 0);
+    SendMessage(tip, TTM_SETTIPTEXTCOLOR, WPARAM(text), 0);
+    EXPECT_EQ(SendMessage(tip, TTM_GETTIPBKCOLOR, 0, 0), LRESULT(back));
+    EXPECT_EQ(SendMessage(tip, TTM_GETTIPTEXTCOLOR, 0, 0), LRESULT(text)) << "text and background are apart";
+    MoveTo({50, 50});
+    backend.Advance(600);
+    Pump();
+    ASSERT_TRUE(Info().Visible);
+    auto count = [&](TColor Colour) {
+        TCanvas c(backend.NativeWindow(tip)->Surface.get());
+        const TRect b = Info().Bounds;
+        Integer n = 0;
+        for (Integer y = 0; y < b.Height(); ++y)
+            for (Integer x = 0; x < b.Width(); ++x) n += c.Pixels(x, y) == ColorToRGB(Colour);
+        return n;
+    };
+    EXPECT_GT(count(back), Info().Bounds.Width() * 10) << "the body is filled with the background colour";
+    EXPECT_GT(count(text), 30) << "the outline and the texts take the text colour";
+    EXPECT_EQ(count(clInfoBk), 0);
+    EXPECT_EQ(count(clInfoText), 0);
+    // A change reaches a tip that shows.
+    SendMessage(tip, TTM_SETTIPBKCOLOR, WPARAM(RGB(0x10, 0x80, 0x10)), 0);
+    Pump();
+    EXPECT_EQ(count(back), 0);
+    EXPECT_GT(count(RGB(0x10, 0x80, 0x10)), Info().Bounds.Width() * 10);
 }
 
 TEST_F(BalloonToolTipTest, InactiveAndDestroyedTooltipsLeaveTheOwnerAlone)

@@ -113,6 +113,48 @@ TEST(DateTime, TimesSplitToTheMillisecond)
 }
 
 // Expected serials from Python: the same day n months on, clipped with calendar.monthrange.
+TEST(DateTime, WeekOfTheYearIsTheIsoWeekAsPythonCountsIt)
+{
+    // Expected values from Python's datetime.date.isocalendar(); the year's turn both ways.
+    struct Case {
+        Word y, m, d;
+        Word isoYear, week;
+    };
+    const Case cases[] = {
+        {1899, 12, 30, 1899, 52},  // Sat
+        {1900, 1, 1, 1900, 1},  // Mon
+        {2004, 12, 31, 2004, 53},  // Fri
+        {2005, 1, 1, 2004, 53},  // Sat
+        {2005, 1, 2, 2004, 53},  // Sun
+        {2005, 1, 3, 2005, 1},  // Mon
+        {2007, 12, 31, 2008, 1},  // Mon
+        {2008, 12, 28, 2008, 52},  // Sun
+        {2008, 12, 29, 2009, 1},  // Mon
+        {2009, 12, 31, 2009, 53},  // Thu
+        {2010, 1, 3, 2009, 53},  // Sun
+        {2010, 1, 4, 2010, 1},  // Mon
+        {2015, 12, 31, 2015, 53},  // Thu
+        {2016, 1, 3, 2015, 53},  // Sun
+        {2020, 12, 31, 2020, 53},  // Thu
+        {2021, 1, 3, 2020, 53},  // Sun
+        {2021, 1, 4, 2021, 1},  // Mon
+        {2024, 3, 15, 2024, 11},  // Fri
+        {2024, 12, 30, 2025, 1},  // Mon
+        {2026, 12, 10, 2026, 50},  // Thu
+        {2027, 1, 1, 2026, 53},  // Fri
+        {1, 1, 1, 1, 1},  // Mon
+        {9999, 12, 31, 9999, 52},  // Fri
+    };
+    for (const Case& c : cases) {
+        const TDateTime date = EncodeDate(c.y, c.m, c.d);
+        Word year = 0;
+        EXPECT_EQ(WeekOfTheYear(date, year), c.week) << c.y << "-" << c.m << "-" << c.d;
+        EXPECT_EQ(year, c.isoYear) << c.y << "-" << c.m << "-" << c.d;
+        const TDateTime evening = date < 0 ? date - 0.75 : date + 0.75;  // the time counts away from day 0
+        EXPECT_EQ(WeekOfTheYear(evening), c.week) << "the time of day does not count";
+    }
+}
+
 TEST(DateTime, IncMonthClipsTheDay)
 {
     struct Case {

@@ -82,6 +82,24 @@ TEST(ScrollBarLayout, PartsUnderAPoint)
     EXPECT_EQ(Bar(217, 0, 99, 100).PartAt(5), TScrollBarPart::None);
 }
 
+TEST(ScrollBarLayout, ArrowsTurnedOffTakeNoPressAndBothTurnTheBarOff)
+{
+    TScrollBarLayout l = Bar(217, 0, 99, 10, 45);
+    l.StartArrowOff = true;
+    EXPECT_EQ(l.PartAt(16), TScrollBarPart::None);
+    EXPECT_EQ(l.PartAt(17), TScrollBarPart::StartPage);
+    EXPECT_EQ(l.PartAt(200), TScrollBarPart::EndArrow);
+    EXPECT_EQ(l.ThumbLength(), 18) << "one arrow off keeps the thumb";
+    l = Bar(217, 0, 99, 10, 45);
+    l.EndArrowOff = true;
+    EXPECT_EQ(l.PartAt(16), TScrollBarPart::StartArrow);
+    EXPECT_EQ(l.PartAt(200), TScrollBarPart::None);
+    l.StartArrowOff = true;
+    EXPECT_TRUE(l.BarOff());
+    EXPECT_EQ(l.ThumbLength(), 0);
+    for (Integer offset : {0, 16, 17, 100, 199, 200, 216}) EXPECT_EQ(l.PartAt(offset), TScrollBarPart::None) << offset;
+}
+
 TEST(ScrollBarLayout, AWindowsOwnPainterGetsTheSharedLayout)
 {
     THarness h;

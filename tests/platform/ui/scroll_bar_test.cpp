@@ -73,6 +73,24 @@ protected:
         uint32_t v = reinterpret_cast<const uint32_t*>(row)[p.X - f.X];
         return RGB(Byte(v >> 16), Byte(v >> 8), Byte(v));
     }
+    // How many pixels of a colour a rectangle of the window holds.
+    Integer Count(const TRect& R, TColor Colour)
+    {
+        Integer n = 0;
+        for (Integer y = R.Top; y < R.Bottom; ++y)
+            for (Integer x = R.Left; x < R.Right; ++x) n += Pixel(x, y) == ColorToRGB(Colour);
+        return n;
+    }
+    // The glyph of an arrow button (inside its 2-pixel edge): in the text colour when active; in
+    // the shadow colour over a highlight echo when off.
+    std::string ArrowLook(const TRect& Button)
+    {
+        TRect R = Button;
+        InflateRect(R, -2, -2);
+        bool active = Count(R, clBtnText) > 0;
+        bool greyed = Count(R, clBtnShadow) > 4 && Count(R, clBtnHighlight) > 4;
+        return active && !greyed ? "active" : greyed && !active ? "greyed" : "mixed";
+    }
 
     THarness h;
     TForm* form = nullptr;
@@ -148,6 +166,80 @@ TEST_F(ScrollBars, TheBarIsPaintedOutsideTheClient)
     h.ProcessMessages();
     EXPECT_EQ(Pixel(190, 60), ColorToRGB(clScrollBar)) << "the track";
     EXPECT_EQ(Pixel(190, 20), ColorToRGB(clBtnFace)) << "the thumb";
+}
+
+TEST_F(ScrollBars, ABarTurnedOffShowsGreyedArrowsAndNoThumbAndTakesNoPress)
+{
+    const TRect up = Rect(183, 0, 200, 17), down = Rect(183, 83, 200, 100), track = Rect(184, 17, 199, 83);
+    ASSERT_EQ(ArrowLook(up), "active");
+    // The track and the thumb's face share a colour: the thumb shows by its raised edge.
+    ASSERT_GT(Count(track, clBtnHighlight), 10) << "the thumb shows before";
+    EXPECT_TRUE(EnableScrollBar(s->Handle(), SB_VERT, ESB_DISABLE_BOTH));
+    EXPECT_EQ(GetScrollBarArrowsOff(s->Handle(), SB_VERT), UINT(ESB_DISABLE_BOTH));
+    EXPECT_EQ(ArrowLook(up), "greyed");
+    EXPECT_EQ(ArrowLook(down), "greyed");
+    EXPECT_EQ(Count(track, clBtnHighlight), 0) << "no thumb";
+    EXPECT_EQ(Count(track, clScrollBar), track.Width() * track.Height());
+    h.Click(s, {190, 95});
+    h.Click(s, {190, 5});
+    h.Click(s, {190, 60});
+    h.Drag(s, {190, 20}, {190, 60});
+    EXPECT_TRUE(h.Log.Items().empty()) << "arrows, track and thumb take no press";
+    EXPECT_EQ(GetScrollPos(s->Handle(), SB_VERT), 0);
+    // The state holds through new scroll information and hiding, until turned on again.
+    SetScrollPos(s->Handle(), SB_VERT, 40);
+    ShowScrollBar(s->Handle(), SB_VERT, false);
+    ShowScrollBar(s->Handle(), SB_VERT, true);
+    h.ProcessMessages();
+    h.Log.Clear();
+    EXPECT_EQ(ArrowLook(down), "greyed");
+    EXPECT_EQ(Count(track, clBtnHighlight), 0);
+    EXPECT_TRUE(EnableScrollBar(s->Handle(), SB_VERT, ESB_ENABLE_BOTH));
+    EXPECT_EQ(ArrowLook(up), "active");
+    EXPECT_GT(Count(track, clBtnHighlight), 10);
+    h.Click(s, {190, 95});
+    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"line down", "end"}));
+}
+
+TEST_F(ScrollBars, OneArrowTurnedOffIsGreyedAndIgnoredWhileTheRestWorks)
+{
+    const TRect up = Rect(183, 0, 200, 17), down = Rect(183, 83, 200, 100);
+    struct TCase {
+        UINT Arrows;
+        const char* Up;
+        const char* Down;
+        std::vector<std::string> Clicks;  // up arrow, then down arrow
+    };
+    const TCase cases[] = {
+        {ESB_DISABLE_UP, "greyed", "active", {"line down", "end"}},
+        {ESB_DISABLE_DOWN, "active", "greyed", {"line up", "end"}},
+    };
+    for (const TCase& c : cases) {
+        SetScrollPos(s->Handle(), SB_VERT, 5);
+        EXPECT_TRUE(EnableScrollBar(s->Handle(), SB_VERT, c.Arrows));
+        EXPECT_EQ(ArrowLook(up), c.Up) << c.Arrows;
+        EXPECT_EQ(ArrowLook(down), c.Down) << c.Arrows;
+        h.Click(s, {190, 5});
+        h.Click(s, {190, 95});
+        EXPECT_EQ(h.Log.Take(), c.Clicks) << c.Arrows;
+        h.Click(s, {190, 70});
+        EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"page down", "end"})) << "the track still pages";
+    }
+}
+
+TEST_F(ScrollBars, EnableScrollBarAnswersWhetherItChangedSomething)
+{
+    HWND w = s->Handle();
+    EXPECT_FALSE(EnableScrollBar(w, SB_VERT, ESB_ENABLE_BOTH)) << "already on";
+    EXPECT_TRUE(EnableScrollBar(w, SB_BOTH, ESB_DISABLE_BOTH));
+    EXPECT_EQ(GetScrollBarArrowsOff(w, SB_HORZ), UINT(ESB_DISABLE_BOTH)) << "SB_BOTH reaches both bars";
+    EXPECT_EQ(GetScrollBarArrowsOff(w, SB_VERT), UINT(ESB_DISABLE_BOTH));
+    EXPECT_FALSE(EnableScrollBar(w, SB_VERT, ESB_DISABLE_BOTH));
+    EXPECT_TRUE(EnableScrollBar(w, SB_HORZ, ESB_DISABLE_LEFT));
+    EXPECT_EQ(GetScrollBarArrowsOff(w, SB_HORZ), UINT(ESB_DISABLE_LEFT));
+    EXPECT_EQ(GetScrollBarArrowsOff(w, SB_VERT), UINT(ESB_DISABLE_BOTH)) << "one bar leaves the other";
+    EXPECT_FALSE(EnableScrollBar(w, SB_CTL, ESB_ENABLE_BOTH));
+    EXPECT_FALSE(EnableScrollBar(12345, SB_VERT, ESB_DISABLE_BOTH));
 }
 
 }  // namespace
