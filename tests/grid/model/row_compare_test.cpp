@@ -3,18 +3,29 @@
 #include "grid/model/row_compare.h"
 
 #include "grid/model/row_sort.h"
+#include "grid/model/sort_settings.h"
 #include "platform/runtime/format_settings.h"
 #include "platform/runtime/unicode.h"
 #include "tests/support/format_settings.h"
 
-#include <gtest/gtest.h>
+#include "tests/support/test_support.h"
 
+#include <gtest/gtest.h>
+#include <unicode/ucol.h>
+
+#include <fstream>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace gw {
 namespace {
 
 using RowCompare = test::FormatSettingsTest;
+
+// The settings and the comparison share one vocabulary: the rule is filled from the settings.
+static_assert(std::is_same_v<decltype(TSortSettings::Direction), decltype(TCellSortRule::Direction)>);
+static_assert(std::is_same_v<decltype(TSortSettings::BlankPos), decltype(TCellSortRule::BlankPos)>);
 
 std::string Show(StringView A, StringView B) { return StringToUtf8(String(A) + u" | " + String(B)); }
 
@@ -35,8 +46,8 @@ TEST_F(RowCompare, AutoFormatDecidesOnTheFirstText)
         {u"12/1/2021", u"x/y", ssDate},  // B only needs the separator
         {u"1/2/2020 10:30", u"3/4/2021", ssDateTime},
         {u"123/4", u"5/6", ssAlphabetic},  // the separator lies past the third character
-        {u"1/", u"5/6", ssAlphabetic},     // nothing after the separator
-        {u"/1/2", u"5/6", ssAlphabetic},   // nor before it
+        {u"1/", u"5/6", ssAlphabetic},  // nothing after the separator
+        {u"/1/2", u"5/6", ssAlphabetic},  // nor before it
         {u"a/2", u"5/6", ssAlphabetic},
         {u"1/2/2020", u"2020", ssAlphabetic},
         {u"\u00B2/3/2020", u"1/2/3", ssDate},  // a superscript two is a number character
@@ -84,15 +95,15 @@ void ExpectCompares(std::initializer_list<TCompareCase> Cases)
 TEST_F(RowCompare, AutoFormatComparesByTheFormatFound)
 {
     ExpectCompares({
-        {ssAutomatic, u"0", u"x", 0},      // numeric: the word counts as 0
-        {ssAutomatic, u"x", u"0", 1},      // alphabetic
-        {ssAutomatic, u"7", u"abc", 1},    // numeric
-        {ssAutomatic, u"abc", u"7", 1},    // alphabetic
+        {ssAutomatic, u"0", u"x", 0},  // numeric: the word counts as 0
+        {ssAutomatic, u"x", u"0", 1},  // alphabetic
+        {ssAutomatic, u"7", u"abc", 1},  // numeric
+        {ssAutomatic, u"abc", u"7", 1},  // alphabetic
         {ssAutomatic, u"-5", u"abc", -1},  // numeric
-        {ssAutomatic, u"abc", u"-5", 1},   // alphabetic
+        {ssAutomatic, u"abc", u"-5", 1},  // alphabetic
         {ssAutomatic, u"1/2/2020", u"3/4/2021", -1},
         {ssAutomatic, u"12/1/2021", u"3/4/2020", 1},  // as text it would be below
-        {ssAutomatic, u"123/4", u"05/6", 1},           // as text; as dates 0 against a date
+        {ssAutomatic, u"123/4", u"05/6", 1},  // as text; as dates 0 against a date
         {ssAutomatic, u"9:15", u"10:30", -1},
         {ssAutomatic, u"1/2/2020 9:15", u"1/2/2020 10:30", -1},
         {ssAutomatic, u"$10", u"$9", -1},  // no number without the prefix: as text
@@ -138,9 +149,9 @@ TEST_F(RowCompare, TextsThatAreNoNumberCountAsZero)
         {ssNumeric, u"abc", u"", 0},
     });
     // The strict reading: each of these is no number, so it is below 5 and above -5.
-    for (const char16_t* text : {u"abc", u"inf", u"INF", u"nan", u"infinity", u"0x10", u"$10", u"1e", u"1e+",
-                                 u"12abc", u"12 ", u"1.2.3", u"--1", u"+-1", u".", u"-", u"e5", u"1,5",
-                                 u"\uFF11\uFF12", u"1e400", u"\u00B2"}) {
+    for (const char16_t* text :
+         {u"abc",   u"inf", u"INF", u"nan", u"infinity", u"0x10", u"$10", u"1e",           u"1e+",   u"12abc", u"12 ",
+          u"1.2.3", u"--1", u"+-1", u".",   u"-",        u"e5",   u"1,5", u"\uFF11\uFF12", u"1e400", u"\u00B2"}) {
         ExpectCompares({{ssNumeric, text, u"5", -1}, {ssNumeric, text, u"-5", 1}, {ssNumeric, u"5", text, 1}});
     }
 }
@@ -151,7 +162,7 @@ TEST_F(RowCompare, DatesAndTimesByTheLocaleReading)
         {ssDate, u"31/12/2020", u"1/1/2021", -1},
         {ssDate, u"1/2/2020 10:30", u"1/2/2020 9:15", 1},
         {ssDateTime, u"1/2/2020 10:30", u"1/2/2020", 1},
-        {ssDate, u"", u"1/1/1900", -1},   // empty: 0
+        {ssDate, u"", u"1/1/1900", -1},  // empty: 0
         {ssDate, u"x", u"1/1/1900", -1},  // no date: 0
         {ssDate, u"31/2/2020", u"", 0},
         {ssTime, u"9:15", u"10:30", -1},
@@ -195,7 +206,7 @@ TEST_F(RowCompare, TextFormats)
         {ssAlphabetic, u"", u"a", -1},
         {ssAlphabetic, u"\u00E9", u"f", 1},
         {ssAlphabetic, u"\uFF41", u"\U0001F600", 1},  // code units: a surrogate is below U+FF41
-        {ssHTML, u"<b>b</b>", u"a", 1},                 // as given, "<" would be below "a"
+        {ssHTML, u"<b>b</b>", u"a", 1},  // as given, "<" would be below "a"
         {ssHTML, u"<i>x</i>", u"x", 0},
         {ssAnsiAlphaCase, u"a", u"A", -1},
         {ssAnsiAlphaCase, u"A", u"b", -1},
@@ -314,26 +325,118 @@ TEST_F(RowCompare, TheGridAnswersForEventsPicturesAndCheckBoxes)
 // a small program over this list (tertiary strength for the comparison with case, secondary for
 // the one without, a stable sort keeping the list order of equal words) and kept here.
 const char16_t* const kWords[] = {
-    u"peach",  u"P\u00E9ch\u00E9", u"p\u00E9ch\u00E9", u"p\u00EAche", u"p\u00EAch\u00E9", u"Peach",
-    u"cote",   u"c\u00F4te",       u"cot\u00E9",       u"c\u00F4t\u00E9", u"Cote",        u"resume",
-    u"r\u00E9sum\u00E9", u"Resume", u"Zebra",          u"zebra",       u"apple",          u"\u00C4pfel",
-    u"apfel",  u"\u00D6l",         u"ol",              u"\u00F6l",     u"na\u00EFve",     u"naive",
-    u"Naive",  u"\u00E9cole",      u"Ecole",           u"eclair",      u"\u00E9clair",    u"\u00C1ngel",
-    u"angel",  u"Z\u00FCrich",     u"zurich",          u"Zurich",      u"\u00C9clair",    u"ANGEL",
+    u"peach",
+    u"P\u00E9ch\u00E9",
+    u"p\u00E9ch\u00E9",
+    u"p\u00EAche",
+    u"p\u00EAch\u00E9",
+    u"Peach",
+    u"cote",
+    u"c\u00F4te",
+    u"cot\u00E9",
+    u"c\u00F4t\u00E9",
+    u"Cote",
+    u"resume",
+    u"r\u00E9sum\u00E9",
+    u"Resume",
+    u"Zebra",
+    u"zebra",
+    u"apple",
+    u"\u00C4pfel",
+    u"apfel",
+    u"\u00D6l",
+    u"ol",
+    u"\u00F6l",
+    u"na\u00EFve",
+    u"naive",
+    u"Naive",
+    u"\u00E9cole",
+    u"Ecole",
+    u"eclair",
+    u"\u00E9clair",
+    u"\u00C1ngel",
+    u"angel",
+    u"Z\u00FCrich",
+    u"zurich",
+    u"Zurich",
+    u"\u00C9clair",
+    u"ANGEL",
 };
 const char16_t* const kWithCase[] = {
-    u"angel", u"ANGEL", u"\u00C1ngel", u"apfel", u"\u00C4pfel", u"apple", u"cote", u"Cote", u"cot\u00E9",
-    u"c\u00F4te", u"c\u00F4t\u00E9", u"eclair", u"\u00E9clair", u"\u00C9clair", u"Ecole", u"\u00E9cole",
-    u"naive", u"Naive", u"na\u00EFve", u"ol", u"\u00F6l", u"\u00D6l", u"peach", u"Peach", u"p\u00E9ch\u00E9",
-    u"P\u00E9ch\u00E9", u"p\u00EAche", u"p\u00EAch\u00E9", u"resume", u"Resume", u"r\u00E9sum\u00E9", u"zebra",
-    u"Zebra", u"zurich", u"Zurich", u"Z\u00FCrich",
+    u"angel",
+    u"ANGEL",
+    u"\u00C1ngel",
+    u"apfel",
+    u"\u00C4pfel",
+    u"apple",
+    u"cote",
+    u"Cote",
+    u"cot\u00E9",
+    u"c\u00F4te",
+    u"c\u00F4t\u00E9",
+    u"eclair",
+    u"\u00E9clair",
+    u"\u00C9clair",
+    u"Ecole",
+    u"\u00E9cole",
+    u"naive",
+    u"Naive",
+    u"na\u00EFve",
+    u"ol",
+    u"\u00F6l",
+    u"\u00D6l",
+    u"peach",
+    u"Peach",
+    u"p\u00E9ch\u00E9",
+    u"P\u00E9ch\u00E9",
+    u"p\u00EAche",
+    u"p\u00EAch\u00E9",
+    u"resume",
+    u"Resume",
+    u"r\u00E9sum\u00E9",
+    u"zebra",
+    u"Zebra",
+    u"zurich",
+    u"Zurich",
+    u"Z\u00FCrich",
 };
 const char16_t* const kWithoutCase[] = {
-    u"angel", u"ANGEL", u"\u00C1ngel", u"apfel", u"\u00C4pfel", u"apple", u"cote", u"Cote", u"cot\u00E9",
-    u"c\u00F4te", u"c\u00F4t\u00E9", u"eclair", u"\u00E9clair", u"\u00C9clair", u"Ecole", u"\u00E9cole",
-    u"naive", u"Naive", u"na\u00EFve", u"ol", u"\u00D6l", u"\u00F6l", u"peach", u"Peach", u"P\u00E9ch\u00E9",
-    u"p\u00E9ch\u00E9", u"p\u00EAche", u"p\u00EAch\u00E9", u"resume", u"Resume", u"r\u00E9sum\u00E9", u"Zebra",
-    u"zebra", u"zurich", u"Zurich", u"Z\u00FCrich",
+    u"angel",
+    u"ANGEL",
+    u"\u00C1ngel",
+    u"apfel",
+    u"\u00C4pfel",
+    u"apple",
+    u"cote",
+    u"Cote",
+    u"cot\u00E9",
+    u"c\u00F4te",
+    u"c\u00F4t\u00E9",
+    u"eclair",
+    u"\u00E9clair",
+    u"\u00C9clair",
+    u"Ecole",
+    u"\u00E9cole",
+    u"naive",
+    u"Naive",
+    u"na\u00EFve",
+    u"ol",
+    u"\u00D6l",
+    u"\u00F6l",
+    u"peach",
+    u"Peach",
+    u"P\u00E9ch\u00E9",
+    u"p\u00E9ch\u00E9",
+    u"p\u00EAche",
+    u"p\u00EAch\u00E9",
+    u"resume",
+    u"Resume",
+    u"r\u00E9sum\u00E9",
+    u"Zebra",
+    u"zebra",
+    u"zurich",
+    u"Zurich",
+    u"Z\u00FCrich",
 };
 
 template <size_t N>
@@ -350,8 +453,44 @@ std::vector<String> Sorted(TSortStyle Style, const char16_t* const (&Words)[N])
 TEST_F(RowCompare, LocaleOrderAgreesWithACollationTheCodeDoesNotUse)
 {
     EXPECT_EQ(Sorted(ssAnsiAlphaCase, kWords), std::vector<String>(std::begin(kWithCase), std::end(kWithCase)));
-    EXPECT_EQ(Sorted(ssAnsiAlphaNoCase, kWords),
-              std::vector<String>(std::begin(kWithoutCase), std::end(kWithoutCase)));
+    EXPECT_EQ(Sorted(ssAnsiAlphaNoCase, kWords), std::vector<String>(std::begin(kWithoutCase), std::end(kWithoutCase)));
+}
+
+// Every pair of many words against ICU's root collation, asked at run time: tertiary strength for
+// the comparison with case, secondary for the one without. The words are letters only (accented,
+// Greek, Nordic, in several cases); the order of punctuation is the platform's, no collation's.
+TEST_F(RowCompare, LocaleOrderOfEveryPairAgreesWithICU)
+{
+    std::vector<String> words;
+    std::ifstream in(test::fixture("collation_words.txt"));
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty()) words.push_back(Utf8ToString(line));
+    ASSERT_GT(words.size(), 400u);
+    using TCollator = std::unique_ptr<UCollator, decltype(&ucol_close)>;
+    const auto open = [](UColAttributeValue Strength) {
+        UErrorCode status = U_ZERO_ERROR;
+        TCollator collator(ucol_open("", &status), &ucol_close);
+        EXPECT_TRUE(U_SUCCESS(status));
+        ucol_setStrength(collator.get(), Strength);
+        return collator;
+    };
+    const TCollator withCase = open(UCOL_TERTIARY), withoutCase = open(UCOL_SECONDARY);
+    const auto icu = [](const TCollator& Collator, const String& A, const String& B) {
+        const auto* a = reinterpret_cast<const UChar*>(A.data());
+        const auto* b = reinterpret_cast<const UChar*>(B.data());
+        return static_cast<Integer>(
+            ucol_strcoll(Collator.get(), a, static_cast<int32_t>(A.size()), b, static_cast<int32_t>(B.size())));
+    };
+    const TCellSortRule caseRule{.Style = ssAnsiAlphaCase}, noCaseRule{.Style = ssAnsiAlphaNoCase};
+    int disagreements = 0;
+    for (const String& a : words) {
+        for (const String& b : words) {
+            const Integer expectCase = icu(withCase, a, b), expectNoCase = icu(withoutCase, a, b);
+            if (CompareCells(caseRule, a, b) == expectCase && CompareCells(noCaseRule, a, b) == expectNoCase) continue;
+            if (++disagreements <= 10) ADD_FAILURE() << Show(a, b) << ": ICU " << expectCase << " / " << expectNoCase;
+        }
+    }
+    EXPECT_EQ(disagreements, 0);
 }
 
 }  // namespace
