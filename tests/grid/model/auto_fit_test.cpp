@@ -33,6 +33,7 @@ TEST(AutoFit, WidthsAgainstPythonsRound)
         {{.Widths = {10, 30}, .Space = 100, .ScrollBar = 17, .Border = 4, .Lines = 2}, {19, 60}},
         {{.Widths = {10, 20, 30}, .Space = 100, .Lines = 10}, {18, 33, 49}},  // 10 left: 3 each, 1 more
         {{.Widths = {100, 100, 100}, .Space = 150, .Border = 2, .Lines = 3}, {50, 49, 49}},
+        {{.Widths = {10, 20, 30}, .Space = 61, .Lines = 3}, {10, 19, 32}},  // 3 left for 3 columns: not shared
         {{.Widths = {10, 20, 30}, .Space = 66}, {11, 22, 33}},
         {{.Widths = {7}, .Space = 100}, {100}},
         {{.Widths = {80}, .Space = 40, .Lines = 1}, {40}},  // one column: no share of the rest
