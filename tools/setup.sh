@@ -6,7 +6,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libpugixml-dev libcairo2-dev libpango1.0-dev libgtk-3-dev
-  libjpeg62-turbo-dev libjpeg-turbo-progs libcurl4-openssl-dev
+  libjpeg62-turbo-dev libjpeg-turbo-progs libcurl4-openssl-dev libicu-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xdotool xcompmgr imagemagick libxml2-utils python3 xdg-utils
   clang libclang-rt-14-dev

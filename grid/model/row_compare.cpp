@@ -5,11 +5,11 @@
 #include "grid/foundation/markup_text.h"
 #include "grid/foundation/number_utils.h"
 #include "grid/foundation/text_utils.h"
+#include "grid/model/cell_number.h"
 #include "platform/runtime/datetime.h"
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/strings.h"
 
-#include <charconv>
 #include <string>
 
 namespace gw {
@@ -92,68 +92,12 @@ String NumberText(StringView Text, const TCellSortRule& Rule, bool Financial)
     return text;
 }
 
-bool IsDigit(Char C) { return C >= u'0' && C <= u'9'; }
-
-// A decimal number and nothing else: leading blanks, an optional sign, digits with an optional
-// "." and fraction, an optional exponent. No "inf", "nan", hexadecimal or trailing text; a value
-// beyond the double range does not convert, one too small for it is 0.
-bool StrictTextToFloat(StringView Text, double& Value)
-{
-    size_t i = 0;
-    while (i < Text.size() && (Text[i] == u' ' || Text[i] == u'\t')) ++i;
-    std::string ascii;
-    if (i < Text.size() && (Text[i] == u'+' || Text[i] == u'-')) {
-        if (Text[i] == u'-') ascii += '-';
-        ++i;
-    }
-    Integer magnitude = 0;  // the decimal exponent of the leading digit, roughly
-    bool digits = false, leading = true;
-    for (bool fraction = false; i < Text.size(); ++i) {
-        if (IsDigit(Text[i])) {
-            digits = true;
-            if (Text[i] != u'0') leading = false;
-            if (!fraction && !leading) ++magnitude;
-            if (fraction && leading) --magnitude;
-        } else if (Text[i] == u'.' && !fraction) {
-            fraction = true;
-        } else {
-            break;
-        }
-        ascii += static_cast<char>(Text[i]);
-    }
-    if (!digits) return false;
-    Integer exponent = 0;
-    if (i < Text.size() && (Text[i] == u'e' || Text[i] == u'E')) {
-        ascii += 'e';
-        ++i;
-        const bool negative = i < Text.size() && Text[i] == u'-';
-        if (i < Text.size() && (Text[i] == u'+' || Text[i] == u'-')) ascii += static_cast<char>(Text[i++]);
-        if (i == Text.size() || !IsDigit(Text[i])) return false;
-        for (; i < Text.size() && IsDigit(Text[i]); ++i) {
-            ascii += static_cast<char>(Text[i]);
-            if (exponent < 100000) exponent = exponent * 10 + (Text[i] - u'0');
-        }
-        if (negative) exponent = -exponent;
-    }
-    if (i != Text.size()) return false;
-    double value = 0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        if (magnitude + exponent > 0) return false;
-        value = 0;
-    } else if (error != std::errc() || end != ascii.data() + ascii.size()) {
-        return false;
-    }
-    Value = value;
-    return true;
-}
-
 Integer CompareNumbers(StringView A, StringView B)
 {
     double a = 0, b = 0;
     // A text that does not convert counts as 0 (so two such texts are equal).
-    if (!StrictTextToFloat(A, a)) a = 0;
-    if (!StrictTextToFloat(B, b)) b = 0;
+    if (!TryStrictTextToFloat(A, a)) a = 0;
+    if (!TryStrictTextToFloat(B, b)) b = 0;
     return Sign(a, b);
 }
 

@@ -3,18 +3,28 @@
 #include "grid/model/row_compare.h"
 
 #include "grid/model/row_sort.h"
+#include "grid/model/sort_settings.h"
 #include "platform/runtime/format_settings.h"
 #include "platform/runtime/unicode.h"
 #include "tests/support/format_settings.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
+#include <unicode/ucol.h>
 
+#include <fstream>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace gw {
 namespace {
 
 using RowCompare = test::FormatSettingsTest;
+
+// The settings and the comparison share one vocabulary: the rule is filled from the settings.
+static_assert(std::is_same_v<decltype(TSortSettings::Direction), decltype(TCellSortRule::Direction)>);
+static_assert(std::is_same_v<decltype(TSortSettings::BlankPos), decltype(TCellSortRule::BlankPos)>);
 
 std::string Show(StringView A, StringView B) { return StringToUtf8(String(A) + u" | " + String(B)); }
 
@@ -352,6 +362,43 @@ TEST_F(RowCompare, LocaleOrderAgreesWithACollationTheCodeDoesNotUse)
     EXPECT_EQ(Sorted(ssAnsiAlphaCase, kWords), std::vector<String>(std::begin(kWithCase), std::end(kWithCase)));
     EXPECT_EQ(Sorted(ssAnsiAlphaNoCase, kWords),
               std::vector<String>(std::begin(kWithoutCase), std::end(kWithoutCase)));
+}
+
+// Every pair of many words against ICU's root collation, asked at run time: tertiary strength for
+// the comparison with case, secondary for the one without. The words are letters only (accented,
+// Greek, Nordic, in several cases); the order of punctuation is the platform's, no collation's.
+TEST_F(RowCompare, LocaleOrderOfEveryPairAgreesWithICU)
+{
+    std::vector<String> words;
+    std::ifstream in(test::fixture("collation_words.txt"));
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty()) words.push_back(Utf8ToString(line));
+    ASSERT_GT(words.size(), 400u);
+    using TCollator = std::unique_ptr<UCollator, decltype(&ucol_close)>;
+    const auto open = [](UColAttributeValue Strength) {
+        UErrorCode status = U_ZERO_ERROR;
+        TCollator collator(ucol_open("", &status), &ucol_close);
+        EXPECT_TRUE(U_SUCCESS(status));
+        ucol_setStrength(collator.get(), Strength);
+        return collator;
+    };
+    const TCollator withCase = open(UCOL_TERTIARY), withoutCase = open(UCOL_SECONDARY);
+    const auto icu = [](const TCollator& Collator, const String& A, const String& B) {
+        const auto* a = reinterpret_cast<const UChar*>(A.data());
+        const auto* b = reinterpret_cast<const UChar*>(B.data());
+        return static_cast<Integer>(
+            ucol_strcoll(Collator.get(), a, static_cast<int32_t>(A.size()), b, static_cast<int32_t>(B.size())));
+    };
+    const TCellSortRule caseRule{.Style = ssAnsiAlphaCase}, noCaseRule{.Style = ssAnsiAlphaNoCase};
+    int disagreements = 0;
+    for (const String& a : words) {
+        for (const String& b : words) {
+            const Integer expectCase = icu(withCase, a, b), expectNoCase = icu(withoutCase, a, b);
+            if (CompareCells(caseRule, a, b) == expectCase && CompareCells(noCaseRule, a, b) == expectNoCase) continue;
+            if (++disagreements <= 10) ADD_FAILURE() << Show(a, b) << ": ICU " << expectCase << " / " << expectNoCase;
+        }
+    }
+    EXPECT_EQ(disagreements, 0);
 }
 
 }  // namespace
