@@ -77,8 +77,12 @@ void TBaseGrid::GetDisplWideText(Integer ACol, Integer ARow, String& Value)
 
 TCellProperties* TBaseGrid::Props(Integer ACol, Integer ARow) const
 {
-    if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= RowCount()) return nullptr;
-    return static_cast<TCellProperties*>(CellStore().Object(ACol, ARow));
+    // Every text read and write asks: a grid without properties answers without a lookup, and
+    // the (virtual) range test runs only for a slot that holds some.
+    if (!FHasCellProps) return nullptr;
+    auto* props = static_cast<TCellProperties*>(CellStore().Object(ACol, ARow));
+    if (!props || ACol >= TotalColCount() || ARow >= RowCount()) return nullptr;
+    return props;
 }
 
 bool TBaseGrid::CellHasProperties(Integer ACol, Integer ARow) const { return Props(ACol, ARow) != nullptr; }
@@ -100,6 +104,7 @@ void TBaseGrid::SetGridObject(Integer ACol, Integer ARow, TCellProperties* Value
     if (ACol < 0 || ARow < 0) throw EInvalidGridOperation(u"SetGridObject: negative cell index");
     CellStore().ColumnHint = ColCount();
     CellStore().SetObject(ACol, ARow, Value);
+    if (Value) FHasCellProps = true;  // properties made for no grid or another one count too
 }
 
 TCellProperties* TBaseGrid::NewCellProperties(Integer ACol, Integer ARow)
