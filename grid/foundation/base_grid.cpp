@@ -241,6 +241,8 @@ void TBaseGrid::InsertRows(Integer At, Integer Count)
     if (At < 0 || At > RowCount())
         throw EInvalidGridOperation(u"InsertRows: row " + IntToStr(At) + u" outside the grid");
     if (Count <= 0) return;
+    if (Count > std::numeric_limits<Integer>::max() - RowCount())
+        throw EInvalidGridOperation(u"InsertRows: too many rows");
     CellStore().InsertRows(At, Count);
     SetRowCount(RowCount() + Count);
 }
@@ -250,6 +252,8 @@ void TBaseGrid::InsertCols(Integer At, Integer Count)
     if (At < 0 || At > TotalColCount())
         throw EInvalidGridOperation(u"InsertCols: column " + IntToStr(At) + u" outside the grid");
     if (Count <= 0) return;
+    if (Count > std::numeric_limits<Integer>::max() - ColCount())
+        throw EInvalidGridOperation(u"InsertCols: too many columns");
     CellStore().InsertColumns(At, Count);
     SetColCount(ColCount() + Count);
 }
@@ -282,7 +286,9 @@ void TBaseGrid::MergeCells(Integer ACol, Integer ARow, Integer SpanX, Integer Sp
 {
     if (SpanX >= 1 && SpanY >= 1) {
         CheckCell(ACol, ARow, "MergeCells");
-        CheckCell(ACol + SpanX - 1, ARow + SpanY - 1, "MergeCells");
+        // The last cell from the first one and the spans, which may be as large as they like.
+        CheckCell(Integer(std::min<int64_t>(int64_t(ACol) + SpanX - 1, TotalColCount())),
+                  Integer(std::min<int64_t>(int64_t(ARow) + SpanY - 1, RowCount())), "MergeCells");
     }
     ++FMergeCount;
     for (Integer c = ACol; c < ACol + SpanX; ++c)

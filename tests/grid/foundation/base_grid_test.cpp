@@ -3,6 +3,7 @@
 // and their queries, range refusals, geometry, the painting frame and the keys over merges.
 #include "grid/foundation/base_grid.h"
 #include "grid/foundation/csv_utils.h"
+#include "grid/foundation/gradients.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/runtime/unicode.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -243,6 +245,20 @@ TEST_F(BaseGridTest, SlotsFreeWhatTheyOwnAndEmptyingOnlyDropsIt)
     // (4, 4) is freed by the grid's end; the sanitizers see a leak or a double free.
 }
 
+TEST_F(BaseGridTest, PropertiesMadeElsewhereCountOnceStored)
+{
+    grid->SetGridCell(0, 0, u"base");
+    auto* props = new TCellProperties(nullptr, 0, 0);
+    props->IsBaseCell = false;
+    props->CellSpanX = 0;
+    props->CellSpanY = 0;
+    grid->SetGridObject(1, 1, props);  // an offset of (1, 1) from its base
+    props->CellSpanX = 1;
+    props->CellSpanY = 1;
+    EXPECT_TRUE(grid->CellHasProperties(1, 1));
+    EXPECT_EQ(grid->GetCellEx(1, 1), u"base") << "texts go through records the grid did not make";
+}
+
 TEST_F(BaseGridTest, EmptyRowAndColumnDropEveryReference)
 {
     Fill();
@@ -278,6 +294,7 @@ TEST_F(BaseGridTest, CellsOutsideTheGridAreRefused)
         {"MergeCells", [&] { grid->MergeCells(4, 3, 3, 1); }},
         {"MergeCells", [&] { grid->MergeCells(0, 4, 1, 2); }},
         {"MergeCells", [&] { grid->MergeCells(-1, 0, 2, 2); }},
+        {"MergeCells", [&] { grid->MergeCells(1, 1, std::numeric_limits<Integer>::max(), 1); }},
         {"SplitCells", [&] { grid->SplitCells(6, 4); }},
         {"SetObjectEx", [&] { grid->SetObjectEx(0, 9, nullptr); }},
     };
@@ -590,6 +607,36 @@ TEST_F(PaintTest, GridLinesAndNodes)
     grid->PaintCellExt(*bmp.Canvas(), 0, 1, Rect(0, 0, 40, 20), 0);
     EXPECT_EQ(bmp.Canvas()->Pixels(10, 19), clWhite) << "column 0 of a grid with nodes has no bottom line";
     EXPECT_EQ(bmp.Canvas()->Pixels(39, 10), TColor(0x0000FF));
+}
+
+TEST_F(PaintTest, SelectedCellsAreRoundedBoxPiecesByTheirPlaceInTheSelection)
+{
+    grid->SetOptions(goDrawFocusSelected | goRangeSelect);
+    grid->SetSelectionStyle(ssVista);
+    struct Case {
+        TGridRect Sel;
+        Integer Col;
+        TRoundedBoxKind Kind;
+    };
+    const Case cases[] = {
+        {{1, 1, 3, 1}, 1, rbLeftEnd},
+        {{1, 1, 3, 1}, 2, rbMiddle},
+        {{1, 1, 3, 1}, 3, rbRightEnd},
+        {{2, 0, 2, 3}, 2, rbSingle},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Col);
+        grid->SetSelection(c.Sel);
+        TBitmap want;
+        want.SetSize(240, 100);
+        // Without horizontal and vertical lines the box reaches one pixel further.
+        DrawRoundedGradientBox(*want.Canvas(), 0xFDF8F1, 0xFCEFD5, clNone, clNone, 0xFDFBF6, 0xFDF5E7, 0xFDDE99,
+                               0xFCEDCB, clWhite, Rect(0, 0, 41, 21), c.Kind);
+        grid->PaintCellExt(*bmp.Canvas(), c.Col, 1, Rect(0, 0, 40, 20), gdSelected);
+        for (Integer x : {0, 1, 2, 20, 37, 38, 39})
+            for (Integer y : {0, 1, 10, 17, 18})
+                EXPECT_EQ(bmp.Canvas()->Pixels(x, y), want.Canvas()->Pixels(x, y)) << x << "," << y;
+    }
 }
 
 TEST_F(PaintTest, ActiveRowWinsOverHoverRow)
