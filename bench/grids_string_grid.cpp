@@ -5,6 +5,7 @@
 // The BM_Cells_* benchmarks hold the string grid's cells against a plain vector of rows of
 // strings measured in the same run (goal: each within 1.5x): 10,000,000 cells set and read,
 // rows inserted and deleted in a store of 1,000,000, and the memory of 1,000,000 rows x 10.
+#include "bench/cell_figures.h"
 #include "bench/grid_rows.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/bitmap.h"
@@ -14,10 +15,8 @@
 #include "platform/ui/system_metrics.h"
 
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -26,7 +25,10 @@
 namespace {
 
 using namespace gw;
-using TRows = std::vector<std::vector<String>>;
+using bench::FloorSet;
+using bench::HeapInUse;
+using bench::Milliseconds;
+using bench::TRows;
 
 constexpr Integer kWidth = 1920, kHeight = 1080;
 constexpr std::size_t kMillion = 1'000'000;
@@ -37,13 +39,6 @@ const TRows& Rows()
 {
     static const TRows rows = bench::GeneratorRows(kMillion);
     return rows;
-}
-
-double Milliseconds(const std::function<void()>& Step)
-{
-    const auto start = std::chrono::steady_clock::now();
-    Step();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
 // The best of a few rounds of a few frames.
@@ -135,14 +130,6 @@ void BM_Grid_Viewport(benchmark::State& state)
 BENCHMARK(BM_Grid_Viewport)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // ---- the cells against a plain vector of rows of strings ----------------------------------------
-
-// The floor writes a cell as a grown vector of rows would.
-void FloorSet(TRows& Floor, std::size_t Col, std::size_t Row, const String& Text)
-{
-    if (Floor.size() <= Row) Floor.resize(Row + 1);
-    if (Floor[Row].size() <= Col) Floor[Row].resize(Col + 1);
-    Floor[Row][Col] = Text;
-}
 
 // Ten million cells set, read as texts (a copy each, as Cells gives them) and read in place (a
 // reference into the floor, a view into the store). The heap's state weighs on these figures, so
@@ -237,9 +224,6 @@ void BM_Cells_InsertDeleteRows(benchmark::State& state)
     state.counters["x_floor"] = storeMs / floorMs;
 }
 BENCHMARK(BM_Cells_InsertDeleteRows)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-// Bytes the heap gives out now.
-std::size_t HeapInUse() { return mallinfo2().uordblks; }
 
 void BM_Cells_Memory1M(benchmark::State& state)
 {

@@ -148,6 +148,30 @@ void TGridCellStore::TRow::Move(Integer From, Integer To)
     if (m_objects) rotate(m_objects);
 }
 
+void TGridCellStore::TRow::Insert(Integer At, Integer Count)
+{
+    if (At >= Size()) return;  // nothing stands there to move
+    const Integer old = Size();
+    Reserve(old + Count);
+    std::move_backward(m_texts + At, m_texts + old, m_texts + old + Count);
+    if (m_objects) {
+        std::copy_backward(m_objects + At, m_objects + old, m_objects + old + Count);
+        std::fill(m_objects + At, m_objects + At + Count, nullptr);
+    }
+}
+
+void TGridCellStore::TRow::Erase(Integer At, Integer Count)
+{
+    if (At >= Size()) return;
+    const Integer end = std::min(Size(), At + Count);
+    std::move(m_texts + end, m_texts + Size(), m_texts + At);
+    for (Integer i = Size() - (end - At); i < Size(); ++i) m_texts[i].Clear();
+    if (m_objects) {
+        std::copy(m_objects + end, m_objects + Size(), m_objects + At);
+        std::fill(m_objects + Size() - (end - At), m_objects + Size(), nullptr);
+    }
+}
+
 // --- TGridCellStore -------------------------------------------------------------------------------
 
 TGridCellStore::~TGridCellStore() = default;
@@ -243,6 +267,24 @@ void TGridCellStore::MoveColumn(Integer From, Integer To)
     // Only rows that reach into the moved range change.
     for (TRow& row : m_rows)
         if (row.Size() > low) row.Move(From, To);
+}
+
+void TGridCellStore::InsertColumns(Integer At, Integer Count)
+{
+    if (At < 0 || Count <= 0) return;
+    for (TRow& row : m_rows) row.Insert(At, Count);
+}
+
+void TGridCellStore::DeleteColumns(Integer At, Integer Count)
+{
+    if (At < 0 || Count <= 0) return;
+    for (TRow& row : m_rows) row.Erase(At, Count);
+}
+
+Integer TGridCellStore::ColumnExtent(Integer ARow) const
+{
+    const TRow* row = Row(ARow);
+    return row ? row->Size() : 0;
 }
 
 void TGridCellStore::ClearRow(Integer ARow)

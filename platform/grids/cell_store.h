@@ -76,6 +76,8 @@ public:
     Integer ColumnHint = 0;
     // One past the last row that may hold something.
     Integer RowExtent() const { return Integer(m_rows.size()); }
+    // One past the last cell of the row that may hold something.
+    Integer ColumnExtent(Integer ARow) const;
 
     // Count empty rows appear before row At; the rows from At on move down.
     void InsertRows(Integer At, Integer Count);
@@ -86,6 +88,10 @@ public:
     void ExchangeRows(Integer A, Integer B);
     // Column From is taken out of every row and put back at To.
     void MoveColumn(Integer From, Integer To);
+    // Count empty cells appear before column At in every row; the cells from At on move right.
+    void InsertColumns(Integer At, Integer Count);
+    // The cells of columns At .. At + Count - 1 go from every row; the cells after them move left.
+    void DeleteColumns(Integer At, Integer Count);
     void ClearRow(Integer ARow);
     void Clear() { m_rows.clear(); }
 
@@ -106,6 +112,8 @@ private:
         // Room for at least Count cells.
         void Reserve(Integer Count);
         void Move(Integer From, Integer To);
+        void Insert(Integer At, Integer Count);
+        void Erase(Integer At, Integer Count);
 
     private:
         void Release();

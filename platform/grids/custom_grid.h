@@ -88,6 +88,10 @@ public:
 
     // The cell's client rectangle (its grid lines excluded) when any of it is shown, else empty.
     TRect CellRect(Integer ACol, Integer ARow) const;
+    // Where a column (row) starts, measured from column (row) 0's start, grid lines included:
+    // the sum of the extents before it, found without walking them.
+    int64_t ColStart(Integer Index) const { return m_cols.Start(Index); }
+    int64_t RowStart(Integer Index) const { return m_rows.Start(Index); }
     // The cell under a client point; -1 for a column (row) outside the cells.
     void MouseToCell(Integer X, Integer Y, Integer& ACol, Integer& ARow) const;
     TGridCoord MouseCoord(Integer X, Integer Y) const;

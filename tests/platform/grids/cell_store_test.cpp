@@ -143,5 +143,57 @@ TEST(CellStore, MovingAColumnMovesItInEveryRowThatReachesIt)
     EXPECT_EQ(s.Text(1, 0), u"b");
 }
 
+TEST(CellStore, ColumnsInsertedAndDeletedInEveryRowWithTheirObjects)
+{
+    struct Case {
+        const char* Name;
+        void (TGridCellStore::*Op)(Integer, Integer);
+        Integer At, Count;
+        std::vector<std::vector<String>> Texts;
+        Integer ObjectCol;  // where row 1's object stands afterwards, -1 gone
+    };
+    const std::vector<Case> cases = {
+        {"insert at 1", &TGridCellStore::InsertColumns, 1, 1, {{u"a", u"", u"b"}, {u"d", u"", u"e"}, {}}, 2},
+        {"insert beyond a short row",
+         &TGridCellStore::InsertColumns,
+         2,
+         5,
+         {{u"a", u"b", u""}, {u"d", u"e", u""}, {}},
+         1},
+        {"delete 0..1", &TGridCellStore::DeleteColumns, 0, 2, {{u"c", u"", u""}, {u"", u"", u""}, {}}, -1},
+        {"delete past the end", &TGridCellStore::DeleteColumns, 1, 9, {{u"a", u"", u""}, {u"d", u"", u""}, {}}, -1},
+        {"delete none", &TGridCellStore::DeleteColumns, 1, 0, {{u"a", u"b", u"c"}, {u"d", u"e", u""}, {}}, 1},
+    };
+    TObject o;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TGridCellStore s;
+        s.SetText(0, 0, u"a");
+        s.SetText(1, 0, u"b");
+        s.SetText(2, 0, u"c");
+        s.SetText(0, 1, u"d");
+        s.SetText(1, 1, u"e");
+        s.SetObject(1, 1, &o);
+        (s.*c.Op)(c.At, c.Count);
+        std::vector<std::vector<String>> want = c.Texts;
+        want[2] = {u"", u"", u""};
+        EXPECT_EQ(Texts(s, 3), want);
+        for (Integer col = 0; col < 8; ++col) EXPECT_EQ(s.Object(col, 1), col == c.ObjectCol ? &o : nullptr) << col;
+    }
+}
+
+TEST(CellStore, ColumnExtentIsWhatARowMayHold)
+{
+    TGridCellStore s;
+    s.ColumnHint = 4;
+    EXPECT_EQ(s.ColumnExtent(0), 0);
+    s.SetText(1, 2, u"x");
+    EXPECT_EQ(s.ColumnExtent(2), 4) << "room for the hinted columns at once";
+    EXPECT_EQ(s.ColumnExtent(1), 0) << "a row that holds nothing";
+    s.SetText(6, 2, u"y");
+    EXPECT_GE(s.ColumnExtent(2), 7);
+    EXPECT_EQ(s.ColumnExtent(-1), 0);
+}
+
 }  // namespace
 }  // namespace gw::test
