@@ -118,7 +118,9 @@ std::vector<Integer> InverseColumnOrder(const std::vector<Integer>& Order, Integ
     for (size_t j = 0; j < Order.size(); ++j)
         if (Order[j] >= 0 && Order[j] < N) inverse.push_back(static_cast<Integer>(j));
     std::stable_sort(inverse.begin(), inverse.end(), [&](Integer a, Integer b) { return Order[a] < Order[b]; });
-    if (static_cast<Integer>(inverse.size()) < N) ListIndexError(static_cast<Integer>(inverse.size()));
+    // Every index must be there; a list of at most N entries is then a permutation.
+    for (Integer p = 0; p < N; ++p)
+        if (p >= static_cast<Integer>(inverse.size()) || Order[static_cast<size_t>(inverse[p])] != p) ListIndexError(p);
     inverse.resize(static_cast<size_t>(N));
     return inverse;
 }

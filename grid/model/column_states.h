@@ -13,13 +13,13 @@ namespace gw {
 struct TColumnStates {
     Integer ColCount = 0;
     // Widths by display index; the text pads them with DefaultColWidth up to ColCount.
-    std::vector<Integer> Widths;
+    std::vector<Integer> Widths = {};
     Integer DefaultColWidth = 64;
     // The column-order list: per display position the initial index of the column shown there;
     // empty until a column is first moved (the text then holds 0,1,...,N-1).
-    std::vector<Integer> ColumnOrder;
+    std::vector<Integer> ColumnOrder = {};
     // By real column index; a missing entry is a shown column.
-    std::vector<bool> Visible;
+    std::vector<bool> Visible = {};
 };
 
 String ColumnStatesToString(const TColumnStates& States);
@@ -31,12 +31,12 @@ String ColumnStatesToString(const TColumnStates& States);
 // 0.. by Widths; switch the stretch back.
 struct TColumnStatesText {
     Integer ColCount = 0;
-    std::vector<Integer> MoveOrder;
-    std::vector<Integer> ColumnOrder;
+    std::vector<Integer> MoveOrder = {};
+    std::vector<Integer> ColumnOrder = {};
     // Real indexes, highest first.
-    std::vector<Integer> Hidden;
+    std::vector<Integer> Hidden = {};
     // One per shown column.
-    std::vector<Integer> Widths;
+    std::vector<Integer> Widths = {};
 };
 
 // False for a text without "#": it changes nothing. Otherwise reads the text into Out or raises
@@ -47,8 +47,10 @@ struct TColumnStatesText {
 // when the order does not hold every index 0..N-1 or a field has too few items.
 bool ReadColumnStates(StringView Value, TColumnStatesText& Out);
 
-// For an order list L (display position -> initial index): per index p from 0 to N-1, every
-// position holding p, in order; the first N of those. The list-index error when fewer come.
+// For an order list L (display position -> initial index): per index p from 0 to N-1, the
+// position holding it. EStringListError "List index out of bounds (p)" when an index p is
+// missing: a list that does not hold every column (with a column twice, or a -1 left out) would
+// move columns onto each other.
 std::vector<Integer> InverseColumnOrder(const std::vector<Integer>& Order, Integer N);
 
 // Stored widths are 16-bit: a text outside that range counts as no integer.

@@ -33,8 +33,8 @@ void SaveColPositions(const TColumnSize& Size, const std::vector<Integer>& Colum
 // them all, calls ResetColumnOrder(MoveOrder) when it is not empty, hides the noted columns again
 // and takes Positions as its column-order list.
 struct TStoredColumnPositions {
-    std::vector<Integer> Positions;
-    std::vector<Integer> MoveOrder;
+    std::vector<Integer> Positions = {};
+    std::vector<Integer> MoveOrder = {};
 };
 // Nothing when "Pos0" is missing or -1. Positions that do not hold every index 0..N-1 raise the
 // list-index error before the grid changes anything.
