@@ -189,6 +189,18 @@ TEST_F(VisualProps, AMissingFontSizeStopsAfterTheKeysBeforeIt)
     EXPECT_EQ(props.BackGround.Top, before.BackGround.Top);
 }
 
+TEST_F(VisualProps, GridLinesAreReadRightAfterTheSearchFooter)
+{
+    // Written after the grouping, read before it: a bad grouping width stops after the lines.
+    test::writeBytes(file, GoldenWith("Grouping.HeaderLineWidth=2", "Grouping.HeaderLineWidth=wide"));
+    TVisualProps props;
+    EXPECT_THROW(LoadVisualProps(props, name), EConvertError);
+    EXPECT_EQ(props.SearchFooter.Color, 0x00F0E0D0);
+    EXPECT_EQ(props.GridFixedLineColor, clBtnShadow);
+    EXPECT_TRUE(props.Grouping.HeaderUnderline);
+    EXPECT_EQ(props.Grouping.SummaryLineWidth, TVisualProps{}.Grouping.SummaryLineWidth);
+}
+
 TEST_F(VisualProps, LooksAndOtherEnumerations)
 {
     const TVisualProps office = GoldenProps();
