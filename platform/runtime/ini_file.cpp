@@ -172,7 +172,7 @@ void TMemIniFile::Rename(const String& FileName, bool Reload)
     if (!Reload) return;
     m_data = std::make_unique<TIniData>();
     if (FileExists(FileName)) {
-        m_data->io.LoadFromFile(FileName);
+        m_data->io.LoadFromFile(FileName, TTextEncoding::Ansi);
         m_data->Parse(m_data->io);
     }
 }

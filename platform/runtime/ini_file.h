@@ -51,7 +51,8 @@ private:
 class TIniData;
 
 // The whole file in memory (comments and blank lines kept); nothing is written before
-// UpdateFile, which replaces the file whole or not at all. The file keeps its encoding.
+// UpdateFile, which replaces the file whole or not at all. The file keeps its encoding: a
+// byte-order mark decides it, and a file without one is Windows-1252 (as is a new file).
 class TMemIniFile : public TCustomIniFile {
 public:
     // Reads the file when it exists; a missing file is an empty one.

@@ -45,8 +45,8 @@ TEST_F(RowCompare, AutoFormatDecidesOnTheFirstText)
         {u"12/1/2021", u"x/y", ssDate},  // B only needs the separator
         {u"1/2/2020 10:30", u"3/4/2021", ssDateTime},
         {u"123/4", u"5/6", ssAlphabetic},  // the separator lies past the third character
-        {u"1/", u"5/6", ssAlphabetic},     // nothing after the separator
-        {u"/1/2", u"5/6", ssAlphabetic},   // nor before it
+        {u"1/", u"5/6", ssAlphabetic},  // nothing after the separator
+        {u"/1/2", u"5/6", ssAlphabetic},  // nor before it
         {u"a/2", u"5/6", ssAlphabetic},
         {u"1/2/2020", u"2020", ssAlphabetic},
         {u"\u00B2/3/2020", u"1/2/3", ssDate},  // a superscript two is a number character
@@ -94,15 +94,15 @@ void ExpectCompares(std::initializer_list<TCompareCase> Cases)
 TEST_F(RowCompare, AutoFormatComparesByTheFormatFound)
 {
     ExpectCompares({
-        {ssAutomatic, u"0", u"x", 0},      // numeric: the word counts as 0
-        {ssAutomatic, u"x", u"0", 1},      // alphabetic
-        {ssAutomatic, u"7", u"abc", 1},    // numeric
-        {ssAutomatic, u"abc", u"7", 1},    // alphabetic
+        {ssAutomatic, u"0", u"x", 0},  // numeric: the word counts as 0
+        {ssAutomatic, u"x", u"0", 1},  // alphabetic
+        {ssAutomatic, u"7", u"abc", 1},  // numeric
+        {ssAutomatic, u"abc", u"7", 1},  // alphabetic
         {ssAutomatic, u"-5", u"abc", -1},  // numeric
-        {ssAutomatic, u"abc", u"-5", 1},   // alphabetic
+        {ssAutomatic, u"abc", u"-5", 1},  // alphabetic
         {ssAutomatic, u"1/2/2020", u"3/4/2021", -1},
         {ssAutomatic, u"12/1/2021", u"3/4/2020", 1},  // as text it would be below
-        {ssAutomatic, u"123/4", u"05/6", 1},           // as text; as dates 0 against a date
+        {ssAutomatic, u"123/4", u"05/6", 1},  // as text; as dates 0 against a date
         {ssAutomatic, u"9:15", u"10:30", -1},
         {ssAutomatic, u"1/2/2020 9:15", u"1/2/2020 10:30", -1},
         {ssAutomatic, u"$10", u"$9", -1},  // no number without the prefix: as text
@@ -148,9 +148,9 @@ TEST_F(RowCompare, TextsThatAreNoNumberCountAsZero)
         {ssNumeric, u"abc", u"", 0},
     });
     // The strict reading: each of these is no number, so it is below 5 and above -5.
-    for (const char16_t* text : {u"abc", u"inf", u"INF", u"nan", u"infinity", u"0x10", u"$10", u"1e", u"1e+",
-                                 u"12abc", u"12 ", u"1.2.3", u"--1", u"+-1", u".", u"-", u"e5", u"1,5",
-                                 u"\uFF11\uFF12", u"1e400", u"\u00B2"}) {
+    for (const char16_t* text :
+         {u"abc",   u"inf", u"INF", u"nan", u"infinity", u"0x10", u"$10", u"1e",           u"1e+",   u"12abc", u"12 ",
+          u"1.2.3", u"--1", u"+-1", u".",   u"-",        u"e5",   u"1,5", u"\uFF11\uFF12", u"1e400", u"\u00B2"}) {
         ExpectCompares({{ssNumeric, text, u"5", -1}, {ssNumeric, text, u"-5", 1}, {ssNumeric, u"5", text, 1}});
     }
 }
@@ -161,7 +161,7 @@ TEST_F(RowCompare, DatesAndTimesByTheLocaleReading)
         {ssDate, u"31/12/2020", u"1/1/2021", -1},
         {ssDate, u"1/2/2020 10:30", u"1/2/2020 9:15", 1},
         {ssDateTime, u"1/2/2020 10:30", u"1/2/2020", 1},
-        {ssDate, u"", u"1/1/1900", -1},   // empty: 0
+        {ssDate, u"", u"1/1/1900", -1},  // empty: 0
         {ssDate, u"x", u"1/1/1900", -1},  // no date: 0
         {ssDate, u"31/2/2020", u"", 0},
         {ssTime, u"9:15", u"10:30", -1},
@@ -205,7 +205,7 @@ TEST_F(RowCompare, TextFormats)
         {ssAlphabetic, u"", u"a", -1},
         {ssAlphabetic, u"\u00E9", u"f", 1},
         {ssAlphabetic, u"\uFF41", u"\U0001F600", 1},  // code units: a surrogate is below U+FF41
-        {ssHTML, u"<b>b</b>", u"a", 1},                 // as given, "<" would be below "a"
+        {ssHTML, u"<b>b</b>", u"a", 1},  // as given, "<" would be below "a"
         {ssHTML, u"<i>x</i>", u"x", 0},
         {ssAnsiAlphaCase, u"a", u"A", -1},
         {ssAnsiAlphaCase, u"A", u"b", -1},
@@ -324,26 +324,118 @@ TEST_F(RowCompare, TheGridAnswersForEventsPicturesAndCheckBoxes)
 // a small program over this list (tertiary strength for the comparison with case, secondary for
 // the one without, a stable sort keeping the list order of equal words) and kept here.
 const char16_t* const kWords[] = {
-    u"peach",  u"P\u00E9ch\u00E9", u"p\u00E9ch\u00E9", u"p\u00EAche", u"p\u00EAch\u00E9", u"Peach",
-    u"cote",   u"c\u00F4te",       u"cot\u00E9",       u"c\u00F4t\u00E9", u"Cote",        u"resume",
-    u"r\u00E9sum\u00E9", u"Resume", u"Zebra",          u"zebra",       u"apple",          u"\u00C4pfel",
-    u"apfel",  u"\u00D6l",         u"ol",              u"\u00F6l",     u"na\u00EFve",     u"naive",
-    u"Naive",  u"\u00E9cole",      u"Ecole",           u"eclair",      u"\u00E9clair",    u"\u00C1ngel",
-    u"angel",  u"Z\u00FCrich",     u"zurich",          u"Zurich",      u"\u00C9clair",    u"ANGEL",
+    u"peach",
+    u"P\u00E9ch\u00E9",
+    u"p\u00E9ch\u00E9",
+    u"p\u00EAche",
+    u"p\u00EAch\u00E9",
+    u"Peach",
+    u"cote",
+    u"c\u00F4te",
+    u"cot\u00E9",
+    u"c\u00F4t\u00E9",
+    u"Cote",
+    u"resume",
+    u"r\u00E9sum\u00E9",
+    u"Resume",
+    u"Zebra",
+    u"zebra",
+    u"apple",
+    u"\u00C4pfel",
+    u"apfel",
+    u"\u00D6l",
+    u"ol",
+    u"\u00F6l",
+    u"na\u00EFve",
+    u"naive",
+    u"Naive",
+    u"\u00E9cole",
+    u"Ecole",
+    u"eclair",
+    u"\u00E9clair",
+    u"\u00C1ngel",
+    u"angel",
+    u"Z\u00FCrich",
+    u"zurich",
+    u"Zurich",
+    u"\u00C9clair",
+    u"ANGEL",
 };
 const char16_t* const kWithCase[] = {
-    u"angel", u"ANGEL", u"\u00C1ngel", u"apfel", u"\u00C4pfel", u"apple", u"cote", u"Cote", u"cot\u00E9",
-    u"c\u00F4te", u"c\u00F4t\u00E9", u"eclair", u"\u00E9clair", u"\u00C9clair", u"Ecole", u"\u00E9cole",
-    u"naive", u"Naive", u"na\u00EFve", u"ol", u"\u00F6l", u"\u00D6l", u"peach", u"Peach", u"p\u00E9ch\u00E9",
-    u"P\u00E9ch\u00E9", u"p\u00EAche", u"p\u00EAch\u00E9", u"resume", u"Resume", u"r\u00E9sum\u00E9", u"zebra",
-    u"Zebra", u"zurich", u"Zurich", u"Z\u00FCrich",
+    u"angel",
+    u"ANGEL",
+    u"\u00C1ngel",
+    u"apfel",
+    u"\u00C4pfel",
+    u"apple",
+    u"cote",
+    u"Cote",
+    u"cot\u00E9",
+    u"c\u00F4te",
+    u"c\u00F4t\u00E9",
+    u"eclair",
+    u"\u00E9clair",
+    u"\u00C9clair",
+    u"Ecole",
+    u"\u00E9cole",
+    u"naive",
+    u"Naive",
+    u"na\u00EFve",
+    u"ol",
+    u"\u00F6l",
+    u"\u00D6l",
+    u"peach",
+    u"Peach",
+    u"p\u00E9ch\u00E9",
+    u"P\u00E9ch\u00E9",
+    u"p\u00EAche",
+    u"p\u00EAch\u00E9",
+    u"resume",
+    u"Resume",
+    u"r\u00E9sum\u00E9",
+    u"zebra",
+    u"Zebra",
+    u"zurich",
+    u"Zurich",
+    u"Z\u00FCrich",
 };
 const char16_t* const kWithoutCase[] = {
-    u"angel", u"ANGEL", u"\u00C1ngel", u"apfel", u"\u00C4pfel", u"apple", u"cote", u"Cote", u"cot\u00E9",
-    u"c\u00F4te", u"c\u00F4t\u00E9", u"eclair", u"\u00E9clair", u"\u00C9clair", u"Ecole", u"\u00E9cole",
-    u"naive", u"Naive", u"na\u00EFve", u"ol", u"\u00D6l", u"\u00F6l", u"peach", u"Peach", u"P\u00E9ch\u00E9",
-    u"p\u00E9ch\u00E9", u"p\u00EAche", u"p\u00EAch\u00E9", u"resume", u"Resume", u"r\u00E9sum\u00E9", u"Zebra",
-    u"zebra", u"zurich", u"Zurich", u"Z\u00FCrich",
+    u"angel",
+    u"ANGEL",
+    u"\u00C1ngel",
+    u"apfel",
+    u"\u00C4pfel",
+    u"apple",
+    u"cote",
+    u"Cote",
+    u"cot\u00E9",
+    u"c\u00F4te",
+    u"c\u00F4t\u00E9",
+    u"eclair",
+    u"\u00E9clair",
+    u"\u00C9clair",
+    u"Ecole",
+    u"\u00E9cole",
+    u"naive",
+    u"Naive",
+    u"na\u00EFve",
+    u"ol",
+    u"\u00D6l",
+    u"\u00F6l",
+    u"peach",
+    u"Peach",
+    u"P\u00E9ch\u00E9",
+    u"p\u00E9ch\u00E9",
+    u"p\u00EAche",
+    u"p\u00EAch\u00E9",
+    u"resume",
+    u"Resume",
+    u"r\u00E9sum\u00E9",
+    u"Zebra",
+    u"zebra",
+    u"zurich",
+    u"Zurich",
+    u"Z\u00FCrich",
 };
 
 template <size_t N>
@@ -360,8 +452,7 @@ std::vector<String> Sorted(TSortStyle Style, const char16_t* const (&Words)[N])
 TEST_F(RowCompare, LocaleOrderAgreesWithACollationTheCodeDoesNotUse)
 {
     EXPECT_EQ(Sorted(ssAnsiAlphaCase, kWords), std::vector<String>(std::begin(kWithCase), std::end(kWithCase)));
-    EXPECT_EQ(Sorted(ssAnsiAlphaNoCase, kWords),
-              std::vector<String>(std::begin(kWithoutCase), std::end(kWithoutCase)));
+    EXPECT_EQ(Sorted(ssAnsiAlphaNoCase, kWords), std::vector<String>(std::begin(kWithoutCase), std::end(kWithoutCase)));
 }
 
 // Every pair of many words against ICU's root collation, asked at run time: tertiary strength for

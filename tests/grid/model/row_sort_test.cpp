@@ -99,7 +99,8 @@ TEST(RowSort, StaysInBoundsWhateverTheComparisonAnswers)
         {"always below", [](Integer, Integer) { return -1; }},
         {"always above", [](Integer, Integer) { return 1; }},
         {"huge answers", [&](Integer, Integer) { return random() % 2 ? INT32_MIN : INT32_MAX; }},
-        {"AutoFormat", [&](Integer a, Integer b) {
+        {"AutoFormat",
+         [&](Integer a, Integer b) {
              return CompareCells({.Style = ssAutomatic}, texts[static_cast<size_t>(a) % texts.size()],
                                  texts[static_cast<size_t>(b) % texts.size()]);
          }},
@@ -193,7 +194,8 @@ TEST(RowSort, RandomOrdersTakeRowsMinusCyclesExchanges)
 
 TEST(RowSort, AnOrderThatIsNoPermutationMovesNothing)
 {
-    for (const auto& order : {std::vector<Integer>{0, 0, 1}, std::vector<Integer>{0, 1, 3}, std::vector<Integer>{-1, 0, 1}}) {
+    for (const auto& order :
+         {std::vector<Integer>{0, 0, 1}, std::vector<Integer>{0, 1, 3}, std::vector<Integer>{-1, 0, 1}}) {
         TSwapLog log{0, {0, 1, 2}, {}};
         EXPECT_THROW(ApplyRowOrder(0, order, std::ref(log)), EListError);
         EXPECT_TRUE(log.Swaps.empty());

@@ -116,5 +116,18 @@ TEST(IniFile, KeepsTheEncodingOfTheFile)
     EXPECT_EQ(test::readBytes(file), std::string("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xF6\0\r\0\n\0", 22));
 }
 
+TEST(IniFile, WithoutAByteOrderMarkTheFileIsWindows1252)
+{
+    test::ScratchDir dir("ini_ansi");
+    const auto file = dir / "plain.ini";
+    // Bytes that would also be valid UTF-8 ("\xC3\xA9" is an e with acute there).
+    test::writeBytes(file, "[A]\r\nk=\xC3\xA9\r\n");
+    TMemIniFile ini(Path(file));
+    EXPECT_EQ(ini.ReadString(u"A", u"k", u""), u"\u00C3\u00A9");
+    ini.WriteString(u"A", u"e", u"\u00E9");
+    ini.UpdateFile();
+    EXPECT_EQ(test::readBytes(file), "[A]\r\nk=\xC3\xA9\r\ne=\xE9\r\n");
+}
+
 }  // namespace
 }  // namespace gw
