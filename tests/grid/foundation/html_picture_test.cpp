@@ -99,7 +99,10 @@ TEST(HTMLPicture, EachFrameIsDecodedOnItsOwn)
             for (Integer x = 0; x < pixels->Width(); ++x)
                 ASSERT_EQ(pixels->PixelColor(x, y), colours[n - 1]) << n << " " << x << "," << y;
     }
-    // A frame number past the last one has no image to show.
+    // A frame number below 1 shows the first frame; one past the last has no image to show.
+    picture.SetFrame(0);
+    EXPECT_EQ(picture.Width(), 8);
+    EXPECT_EQ(picture.ToBitmap()->PixelColor(0, 0), clRed);
     EXPECT_THROW(picture.SetFrame(4), EInvalidGraphic);
 }
 
