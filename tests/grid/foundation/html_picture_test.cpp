@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -33,11 +34,11 @@ struct TIdentified {
     std::string Dispose;
 };
 
-std::vector<TIdentified> Identify(const std::string& file)
+std::vector<TIdentified> Identify(const std::filesystem::path& file)
 {
     int status = -1;
-    const std::string out = test::runCommand(
-        "identify -format '%w %h %X %Y %T %W %H %D\\n' '" + test::fixture(file).string() + "'", &status);
+    const std::string out =
+        test::runCommand("identify -format '%w %h %X %Y %T %W %H %D\\n' '" + file.string() + "'", &status);
     EXPECT_EQ(status, 0) << out;
     std::vector<TIdentified> frames;
     std::istringstream lines(out);
@@ -62,7 +63,7 @@ TEST(HTMLPicture, GifFramesAgreeWithIdentify)
 {
     for (const char* file : {"frames.gif", "frames_app_first.gif", "single.gif", "plain87.gif"}) {
         SCOPED_TRACE(file);
-        const std::vector<TIdentified> expected = Identify(file);
+        const std::vector<TIdentified> expected = Identify(test::fixture(file));
         ASSERT_FALSE(expected.empty());
         THTMLPicture picture;
         picture.LoadFromFile(Fixture(file));
@@ -98,7 +99,10 @@ TEST(HTMLPicture, EachFrameIsDecodedOnItsOwn)
             for (Integer x = 0; x < pixels->Width(); ++x)
                 ASSERT_EQ(pixels->PixelColor(x, y), colours[n - 1]) << n << " " << x << "," << y;
     }
-    // A frame number past the last one has no image to show.
+    // A frame number below 1 shows the first frame; one past the last has no image to show.
+    picture.SetFrame(0);
+    EXPECT_EQ(picture.Width(), 8);
+    EXPECT_EQ(picture.ToBitmap()->PixelColor(0, 0), clRed);
     EXPECT_THROW(picture.SetFrame(4), EInvalidGraphic);
 }
 
@@ -136,6 +140,29 @@ TEST(HTMLPicture, JpegPixelsAgreeWithDjpeg)
                 {worst, std::abs(GetRValue(c) - p[0]), std::abs(GetGValue(c) - p[1]), std::abs(GetBValue(c) - p[2])});
         }
     EXPECT_LE(worst, 1);
+}
+
+// Bytes that look like a frame's header but lie inside another block (here a comment) are no
+// frame: the frames are found by walking the blocks, not by searching the bytes.
+TEST(HTMLPicture, FrameHeadersInsideOtherBlocksAreNoFrames)
+{
+    const std::string single = test::readBytes(test::fixture("single.gif"));
+    const size_t control = single.find("\x21\xF9\x04");
+    ASSERT_NE(control, std::string::npos);
+    const std::string lookalike("\x21\xF9\x04\x00\x0A\x00\x00\x00\x2C\x00\x00\x00\x00\x05\x00\x05\x00\x00", 18);
+    const std::string comment = std::string("\x21\xFE", 2) + char(lookalike.size()) + lookalike + '\0';
+    test::ScratchDir dir("html_picture_comment");
+    const auto file = dir / "comment.gif";
+    test::writeBytes(file, single.substr(0, control) + comment + single.substr(control));
+    const std::vector<TIdentified> expected = Identify(file);
+    ASSERT_EQ(expected.size(), 1u);
+    THTMLPicture picture;
+    picture.LoadFromFile(Utf8ToString(file.string()));
+    EXPECT_EQ(picture.FrameCount(), 1);
+    EXPECT_EQ(picture.Width(), expected[0].Width);
+    EXPECT_EQ(picture.Height(), expected[0].Height);
+    EXPECT_EQ(picture.GetFrameTime(1), expected[0].Delay);
+    EXPECT_EQ(picture.ToBitmap()->PixelColor(1, 1), clBlack);
 }
 
 // Every truncation of a GIF, and bytes that look like frame headers at the very end, load or

@@ -241,7 +241,8 @@ TEST_F(MarkupDrawing, TheCanvasIsGivenBackAsItWas)
 }
 
 // Cells as the configurator shows them, drawn on a real surface: markup_gallery.png in the
-// test's working folder is for a person to look at; the test checks that the marks are there.
+// pictures folder is for a person to look at (docs/ keeps a copy); the test checks that the
+// marks are there.
 TEST(MarkupGallery, CellsDrawnToAPicture)
 {
     TPictureContainer container(nullptr);
@@ -293,7 +294,7 @@ TEST(MarkupGallery, CellsDrawnToAPicture)
                         .WordWrap = true,
                         .PictureContainer = &container});
     }
-    const std::filesystem::path file = std::filesystem::current_path() / "markup_gallery.png";
+    const std::filesystem::path file = test::picturePath("markup_gallery.png");
     SaveSurfaceToPng(bitmap.Surface(), Utf8ToString(file.string()));
     EXPECT_TRUE(std::filesystem::exists(file));
     auto count = [&](size_t row, TColor colour) {
