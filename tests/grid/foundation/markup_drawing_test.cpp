@@ -293,7 +293,7 @@ TEST(MarkupGallery, CellsDrawnToAPicture)
                         .WordWrap = true,
                         .PictureContainer = &container});
     }
-    const std::filesystem::path file = std::filesystem::current_path() / "markup_gallery.png";
+    const std::filesystem::path file = test::picturePath("markup_gallery.png");
     SaveSurfaceToPng(bitmap.Surface(), Utf8ToString(file.string()));
     EXPECT_TRUE(std::filesystem::exists(file));
     auto count = [&](size_t row, TColor colour) {
