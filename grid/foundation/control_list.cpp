@@ -39,7 +39,7 @@ void TControlList::RemoveControl(Integer Index)
 bool TControlList::HasHandle(HWND Wnd) const
 {
     for (const auto& item : m_items) {
-        const auto* windowed = dynamic_cast<const TWinControl*>(item->Control());
+        const TWinControl* windowed = WindowedControl(item->Control());
         if (windowed && windowed->HandleAllocated() && windowed->HandleIfAllocated() == Wnd) return true;
     }
     return false;

@@ -294,7 +294,8 @@ void TEsgSpinEdit::KeyPress(Char& Key)
 void TEsgSpinEdit::CharMessage(TMessage& M)
 {
     // The keypad's decimal key has bit 6 of its scan code set (key data bit 22).
-    if (ExcelStyleDecimalSeparator && TWMChar(M).CharCode == u'.' && (M.LParam & (LPARAM(1) << 22)))
+    const TWMChar c(M);
+    if (ExcelStyleDecimalSeparator && c.CharCode == u'.' && (c.ScanCode() & 0x40))
         M.WParam = FormatSettings.DecimalSeparator;
     TCustomMaskEdit::Dispatch(M);
 }

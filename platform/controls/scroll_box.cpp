@@ -233,7 +233,7 @@ void TScrollingWinControl::PaintWindow(TCanvas& Canvas)
 
 void TScrollingWinControl::BarMouse(TMessage& M)
 {
-    TPoint p = LParamToPoint(M.LParam);
+    TPoint p = TWMMouse(M).Pos;
     if (M.Msg == WM_LBUTTONDOWN || M.Msg == WM_LBUTTONDBLCLK) {
         TRect v = VertBarRect(), h = HorzBarRect();
         TControlScrollBar* bar = PtInRect(v, p) ? m_vert.get() : PtInRect(h, p) ? m_horz.get() : nullptr;

@@ -401,7 +401,7 @@ LRESULT TApplication::AppWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LPara
 {
     if (Msg == CM_RELEASE) {
         // Only a form still waiting is freed: one destroyed meanwhile left the list.
-        auto* form = reinterpret_cast<TCustomForm*>(LParam);
+        TCustomForm* form = TCMRelease(TMessage{Msg, WParam, LParam, 0}).Form;
         auto it = std::find(m_releasing.begin(), m_releasing.end(), form);
         if (it != m_releasing.end()) {
             m_releasing.erase(it);
@@ -410,11 +410,12 @@ LRESULT TApplication::AppWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LPara
         return 0;
     }
     if (Msg == WM_TIMER) {
-        KillTimer(Wnd, WParam);
+        const uintptr_t timer = TWMTimer(TMessage{Msg, WParam, LParam, 0}).TimerId;
+        KillTimer(Wnd, timer);
         try {
-            if (WParam == HintShowTimer) ActivateHint();
+            if (timer == HintShowTimer) ActivateHint();
             // Hidden, but remembered: resting on, the mouse does not bring it back.
-            else if (WParam == HintHideTimer && m_hintWindow)
+            else if (timer == HintHideTimer && m_hintWindow)
                 m_hintWindow->ReleaseHandle();
         } catch (...) {
             HandleException(this);

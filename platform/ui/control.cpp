@@ -132,10 +132,10 @@ void TControl::Dispatch(TMessage& M)
     case WM_MOUSEWHEEL: WMMouseWheel(M); break;
     case CM_MOUSEWHEEL: CMMouseWheel(M); break;
     case CM_MOUSEENTER:
-        if (OnMouseEnter && M.LParam == 0) OnMouseEnter(this);
+        if (OnMouseEnter && !TCMMouseEnterLeave(M).Child) OnMouseEnter(this);
         break;
     case CM_MOUSELEAVE:
-        if (OnMouseLeave && M.LParam == 0) OnMouseLeave(this);
+        if (OnMouseLeave && !TCMMouseEnterLeave(M).Child) OnMouseLeave(this);
         break;
     case CM_ENABLEDCHANGED:
     case CM_COLORCHANGED:

@@ -60,7 +60,7 @@ protected:
             break;
         }
         case WM_KEYUP:
-            if (M.WParam == VK_SPACE) Click();
+            if (TWMKey(M).Key == VK_SPACE) Click();
             break;
         default: break;
         }

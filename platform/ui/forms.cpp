@@ -112,25 +112,28 @@ void TCustomForm::ApplyAlphaBlend()
 void TCustomForm::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_ACTIVATE:
-        // A form being freed can still be handed the activation (its own pop-up going away
-        // first); it must not register with the screen again nor raise its events.
-        if (IsDestroying()) return;
-        if ((M.WParam & 0xFFFF) != WA_INACTIVE) {
-            m_active = true;
-            m_formState |= fsActivated;
-            if (Screen) Screen->FormActivated(this);
-            if (!m_activeControl) m_activeControl = FindNextControl(nullptr, true, true, false);
-            SetWindowFocus();
-            Activate();
-        } else if (m_active) {
-            m_active = false;
-            Deactivate();
-        }
-        return;
+    case WM_ACTIVATE: ActivationChanged(TWMActivate(M)); return;
     case WM_CLOSE: Close(); return;
     case CM_VISIBLECHANGED: ShowWindowNow(Visible()); return;
     default: TWinControl::Dispatch(M); return;
+    }
+}
+
+void TCustomForm::ActivationChanged(const TWMActivate& A)
+{
+    // A form being freed can still be handed the activation (its own pop-up going away
+    // first); it must not register with the screen again nor raise its events.
+    if (IsDestroying()) return;
+    if (A.Active()) {
+        m_active = true;
+        m_formState |= fsActivated;
+        if (Screen) Screen->FormActivated(this);
+        if (!m_activeControl) m_activeControl = FindNextControl(nullptr, true, true, false);
+        SetWindowFocus();
+        Activate();
+    } else if (m_active) {
+        m_active = false;
+        Deactivate();
     }
 }
 

@@ -123,6 +123,8 @@ protected:
 
 private:
     friend class TWinControl;
+    // WM_ACTIVATE: the form's active state, its screen's active form and its events.
+    void ActivationChanged(const TWMActivate& Activation);
     void ShowWindowNow(bool Visible);
     void ApplyAlphaBlend();
 

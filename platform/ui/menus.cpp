@@ -95,7 +95,7 @@ TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner)
     m_window = AllocateHWnd([this](HWND Wnd, UINT Msg, WPARAM W, LPARAM L) -> LRESULT {
         if (Msg != WM_COMMAND) return DefWindowProc(Wnd, Msg, W, L);
         try {
-            TMenuItem* item = m_items->FindCommand(UINT(W & 0xFFFF));
+            TMenuItem* item = m_items->FindCommand(TWMCommand(TMessage{Msg, W, L, 0}).ItemId);
             if (item && item->Enabled && !item->IsLine()) item->Click();
         } catch (...) {
             HandleControlException(this);

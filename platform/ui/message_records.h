@@ -9,6 +9,7 @@ namespace gw {
 
 class TCanvas;
 class TControl;
+class TCustomForm;
 struct THintInfo;
 
 // Shift state of mouse message key flags (MK_*), with Alt from the key-state table.
@@ -64,6 +65,8 @@ struct TWMChar {
     explicit TWMChar(const TMessage& M) : CharCode(Char(M.WParam)), KeyData(M.LParam) {}
     Char CharCode;
     LPARAM KeyData;
+    // The key's scan code, from bits 16 to 23 of the key data.
+    Word ScanCode() const { return Word((KeyData >> 16) & 0xFF); }
 };
 
 // WM_HSCROLL / WM_VSCROLL and their reflections: the SB_* request and, for the thumb
@@ -180,6 +183,12 @@ struct TCMButtonPressed {
     }
     Integer GroupIndex;
     TControl* Control;
+};
+
+// CM_RELEASE: the form to free once the messages before it are handled.
+struct TCMRelease {
+    explicit TCMRelease(const TMessage& M) : Form(reinterpret_cast<TCustomForm*>(M.LParam)) {}
+    TCustomForm* Form;
 };
 
 // CM_HINTSHOW: the hint about to show, which a handler may change.

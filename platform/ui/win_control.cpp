@@ -114,26 +114,15 @@ void TWinControl::Dispatch(TMessage& M)
     case WM_SETFOCUS:
     case WM_KILLFOCUS: WMFocusChanged(M); return;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        if (!DoKeyDown(M)) DefaultHandler(M);
-        return;
+    case WM_SYSKEYDOWN: KeyMessage(M, &TWinControl::DoKeyDown); return;
     case WM_KEYUP:
-    case WM_SYSKEYUP:
-        if (!DoKeyUp(M)) DefaultHandler(M);
-        return;
-    case WM_CHAR:
-        if (!DoKeyPress(M)) DefaultHandler(M);
-        return;
+    case WM_SYSKEYUP: KeyMessage(M, &TWinControl::DoKeyUp); return;
+    case WM_CHAR: KeyMessage(M, &TWinControl::DoKeyPress); return;
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN: CNKeyDown(M); return;
     case CN_CHAR: CNChar(M); return;
-    case CN_SYSCHAR:
-        if (M.WParam != VK_SPACE)
-            if (TCustomForm* form = GetParentForm(this)) M.Result = form->Perform(CM_DIALOGCHAR, M.WParam, M.LParam);
-        return;
-    case CM_CHILDKEY:
-        if (Parent()) M.Result = Parent()->Perform(CM_CHILDKEY, M.WParam, M.LParam);
-        return;
+    case CN_SYSCHAR: SysCharToForm(M); return;
+    case CM_CHILDKEY: ChildKeyToParent(M); return;
     case CM_DIALOGKEY: CMDialogKey(M); return;
     case CM_DIALOGCHAR: CMDialogChar(M); return;
     case CM_ENTER: DoEnter(); return;
@@ -142,52 +131,70 @@ void TWinControl::Dispatch(TMessage& M)
     case WM_COMMAND:
     case WM_NOTIFY: WMCommandNotify(M); return;
     case WM_CONTEXTMENU: WMContextMenu(M); return;
-    case WM_WINDOWPOSCHANGED: {
-        // The display moved or sized the window itself (a person dragging its frame).
-        TRect b = GetWindowBounds(m_handle);
-        if (!(b == BoundsRect())) {
-            bool resized = b.Width() != Width() || b.Height() != Height();
-            m_left = b.Left;
-            m_top = b.Top;
-            m_width = b.Width();
-            m_height = b.Height();
-            if (resized) Resize();
-        }
-        DefaultHandler(M);
-        return;
-    }
-    case WM_SIZE:
-        DefaultHandler(M);
-        Realign();
-        return;
-    case CM_ENABLEDCHANGED:
-        // A disabled control gives up the focus, and its form forgets it as the active control,
-        // so that a later click on it, enabled again, focuses it anew.
-        if (!Enabled() && Parent())
-            if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(this, false);
-        if (HandleAllocated()) EnableWindow(m_handle, Enabled());
-        Invalidate();
-        return;
+    case WM_WINDOWPOSCHANGED: WindowMovedByDisplay(M); return;
+    case WM_SIZE: WindowSized(M); return;
+    case CM_ENABLEDCHANGED: EnabledChanged(); return;
     case CM_VISIBLECHANGED: UpdateShowing(); return;
-    case CM_COLORCHANGED: {
-        Invalidate();
-        TMessage m{CM_PARENTCOLORCHANGED, 0, 0, 0};
-        Broadcast(m);
-        return;
-    }
-    case CM_FONTCHANGED: {
-        Invalidate();
-        TMessage m{CM_PARENTFONTCHANGED, 0, 0, 0};
-        Broadcast(m);
-        return;
-    }
-    case CM_SHOWHINTCHANGED: {
-        TMessage m{CM_PARENTSHOWHINTCHANGED, 0, 0, 0};
-        Broadcast(m);
-        return;
-    }
+    case CM_COLORCHANGED: TellChildren(CM_PARENTCOLORCHANGED, true); return;
+    case CM_FONTCHANGED: TellChildren(CM_PARENTFONTCHANGED, true); return;
+    case CM_SHOWHINTCHANGED: TellChildren(CM_PARENTSHOWHINTCHANGED, false); return;
     default: TControl::Dispatch(M); return;
     }
+}
+
+void TWinControl::KeyMessage(TMessage& M, bool (TWinControl::*Handle)(TMessage&))
+{
+    if (!(this->*Handle)(M)) DefaultHandler(M);
+}
+
+void TWinControl::SysCharToForm(TMessage& M)
+{
+    // Alt with a character is a form's accelerator; Alt+Space is the window menu's.
+    if (TWMChar(M).CharCode == VK_SPACE) return;
+    if (TCustomForm* form = GetParentForm(this)) M.Result = form->Perform(CM_DIALOGCHAR, M.WParam, M.LParam);
+}
+
+void TWinControl::ChildKeyToParent(TMessage& M)
+{
+    if (Parent()) M.Result = Parent()->Perform(CM_CHILDKEY, M.WParam, M.LParam);
+}
+
+void TWinControl::WindowMovedByDisplay(TMessage& M)
+{
+    // The display moved or sized the window itself (a person dragging its frame).
+    TRect b = GetWindowBounds(m_handle);
+    if (!(b == BoundsRect())) {
+        bool resized = b.Width() != Width() || b.Height() != Height();
+        m_left = b.Left;
+        m_top = b.Top;
+        m_width = b.Width();
+        m_height = b.Height();
+        if (resized) Resize();
+    }
+    DefaultHandler(M);
+}
+
+void TWinControl::WindowSized(TMessage& M)
+{
+    DefaultHandler(M);
+    Realign();
+}
+
+void TWinControl::EnabledChanged()
+{
+    // A disabled control gives up the focus, and its form forgets it as the active control,
+    // so that a later click on it, enabled again, focuses it anew.
+    if (!Enabled() && Parent())
+        if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(this, false);
+    if (HandleAllocated()) EnableWindow(m_handle, Enabled());
+    Invalidate();
+}
+
+void TWinControl::TellChildren(UINT ParentMsg, bool Repaint)
+{
+    if (Repaint) Invalidate();
+    TMessage m{ParentMsg, 0, 0, 0};
+    Broadcast(m);
 }
 
 void TWinControl::WMFocusChanged(TMessage& M)
@@ -206,9 +213,9 @@ void TWinControl::WMCommandNotify(TMessage& M)
     // The parent's default handling reflects a child's notification back to that child.
     HWND from = 0;
     if (M.Msg == WM_COMMAND)
-        from = HWND(M.LParam);
-    else if (M.LParam)
-        from = TWMNotify(M).Header->hwndFrom;
+        from = TWMCommand(M).Ctl;
+    else if (const NMHDR* header = TWMNotify(M).Header)
+        from = header->hwndFrom;
     if (TWinControl* child = FindControl(from); child && child != this) {
         M.Result = child->Perform(CN_BASE + M.Msg, M.WParam, M.LParam);
         return;
@@ -757,11 +764,10 @@ void TWinControl::PaintControls(TCanvas& Canvas)
 
 void TWinControl::WMPaint(TMessage& M)
 {
-    if (M.WParam) {
+    if (TCanvas* given = TWMPaint(M).Canvas) {
         // Painting into a given canvas (PaintTo, double buffering).
-        TCanvas& c = *TWMPaint(M).Canvas;
-        PaintWindow(c);
-        PaintControls(c);
+        PaintWindow(*given);
+        PaintControls(*given);
         return;
     }
     TPaintStruct ps;
@@ -792,8 +798,9 @@ void TWinControl::WMPaint(TMessage& M)
 
 void TWinControl::WMEraseBkgnd(TMessage& M)
 {
-    if (!M.WParam) return;
-    TCanvas& c = *TWMPaint(M).Canvas;
+    TCanvas* given = TWMPaint(M).Canvas;
+    if (!given) return;
+    TCanvas& c = *given;
     c.Brush()->SetColor(Color());
     c.Brush()->SetStyle(bsSolid);
     c.FillRect(ClientRect());
@@ -841,7 +848,7 @@ TGraphicControl::~TGraphicControl() = default;
 
 void TGraphicControl::Dispatch(TMessage& M)
 {
-    if (M.Msg == WM_PAINT && M.WParam) {
+    if (M.Msg == WM_PAINT && TWMPaint(M).Canvas) {
         TTemporaryChange<TCanvas*> canvas(m_canvas, TWMPaint(M).Canvas);
         Paint();
         return;

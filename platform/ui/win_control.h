@@ -147,6 +147,15 @@ private:
     void InsertControl(TControl* Control);
     void RemoveControl(TControl* Control);
     void UpdateShowing();
+    // Dispatch's handlers of the messages every windowed control answers alike.
+    void KeyMessage(TMessage& Message, bool (TWinControl::*Handle)(TMessage&));
+    void SysCharToForm(TMessage& Message);
+    void ChildKeyToParent(TMessage& Message);
+    void WindowMovedByDisplay(TMessage& Message);
+    void WindowSized(TMessage& Message);
+    void EnabledChanged();
+    // A look the children may take from their parent changed: tell them (ParentMsg).
+    void TellChildren(UINT ParentMsg, bool Repaint);
     LRESULT MainWndProc(UINT Msg, WPARAM WParam, LPARAM LParam);
     void AlignChildren(TControl* AControl);
 

@@ -109,6 +109,7 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
 {
     TWindowRecord* r = Find(Wnd);
     if (!r) return 0;
+    const TMessage m{Msg, WParam, LParam, 0};
     switch (Msg) {
     case WM_SETCURSOR:
         if (r->Parent && SendMessage(r->Parent, Msg, WParam, LParam)) return 1;
@@ -123,16 +124,16 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
     case WM_MOUSEWHEEL:
     case WM_CONTEXTMENU: return r->Parent ? SendMessage(r->Parent, Msg, WParam, LParam) : 0;
     case WM_RBUTTONUP: {
-        TPoint p = ClientToScreen(Wnd, LParamToPoint(LParam));
+        TPoint p = ClientToScreen(Wnd, TWMMouse(m).Pos);
         SendMessage(Wnd, WM_CONTEXTMENU, Wnd, MakeLParam(p.X, p.Y));
         return 0;
     }
     case WM_KEYUP:
     case WM_SYSKEYUP:
-        if (WParam == VK_APPS) SendMessage(Wnd, WM_CONTEXTMENU, Wnd, MakeLParam(-1, -1));
+        if (TWMKey(m).Key == VK_APPS) SendMessage(Wnd, WM_CONTEXTMENU, Wnd, MakeLParam(-1, -1));
         return 0;
     case WM_ACTIVATE:
-        if ((WParam & 0xFFFF) != WA_INACTIVE && State().Active == Wnd && !IsWithin(State().Focus, Wnd)) SetFocus(Wnd);
+        if (TWMActivate(m).Active() && State().Active == Wnd && !IsWithin(State().Focus, Wnd)) SetFocus(Wnd);
         return 0;
     case WM_PAINT: ValidateRect(Wnd, nullptr); return 0;
     case WM_CLOSE: DestroyWindow(Wnd); return 0;
@@ -141,7 +142,7 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
         return 0;
     case WM_SETREDRAW: r->Redraw = WParam != 0; return 0;
     case WM_NCPAINT: DrawScrollBars(Wnd); return 0;
-    case WM_SETTEXT: SetWindowText(Wnd, LParam ? String(reinterpret_cast<const Char*>(LParam)) : String()); return 1;
+    case WM_SETTEXT: SetWindowText(Wnd, TWMText(m).Value()); return 1;
     default: return 0;
     }
 }

@@ -148,7 +148,7 @@ TEST_F(PickerTest, TheParentIsToldOfEveryChangeAndOfAnUncheckedBox)
     TWndMethod old = form->WindowProc;
     form->WindowProc = [&, old](TMessage& M) {
         if (M.Msg == WM_NOTIFY) {
-            const auto* n = reinterpret_cast<const TNMDateTimeChange*>(M.LParam);
+            const auto* n = &TWMNotify(M).Record<TNMDateTimeChange>();
             if (n->hdr.hwndFrom == picker->Handle()) seen.push_back({n->hdr.code, n->dwFlags});
         }
         old(M);

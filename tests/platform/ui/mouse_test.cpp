@@ -192,7 +192,7 @@ TEST_F(MouseInput, AHintWaitsForRestAndComesBackForANewPlace)
     a->WindowProc = [old](TMessage& M) {
         old(M);
         if (M.Msg == CM_HINTSHOW) {  // one hint per 40 pixels, like cells
-            auto* info = reinterpret_cast<THintInfo*>(M.LParam);
+            THintInfo* info = TCMHintShow(M).Info;
             Integer left = info->CursorPos.X / 40 * 40;
             info->CursorRect = Rect(left, 0, left + 40, 24);
         }
@@ -232,7 +232,7 @@ TEST_F(MouseInput, AHintTextMayComeFromTheHandlerAloneAndStaysOnTheScreen)
     TWndMethod old = a->WindowProc;
     a->WindowProc = [old](TMessage& M) {
         if (M.Msg == CM_HINTSHOW) {
-            reinterpret_cast<THintInfo*>(M.LParam)->HintStr = u"A cell text far too long for the corner";
+            TCMHintShow(M).Info->HintStr = u"A cell text far too long for the corner";
             return;
         }
         old(M);
@@ -273,7 +273,7 @@ TEST_F(MouseInput, AHintCanAskForAWindowClassOfItsOwnWithData)
     a->WindowProc = [&, old](TMessage& M) {
         old(M);
         if (M.Msg == CM_HINTSHOW && own) {
-            auto* info = reinterpret_cast<THintInfo*>(M.LParam);
+            THintInfo* info = TCMHintShow(M).Info;
             info->HintWindowClass = &MakeHintWindow<TDataHintWindow>;
             info->HintData = &cellData;
         }
@@ -305,7 +305,7 @@ TEST_F(MouseInput, AHintShowHandlerCanChangeOrRefuseTheHint)
     bool refuse = false;
     a->WindowProc = [&, old](TMessage& M) {
         if (M.Msg == CM_HINTSHOW) {
-            reinterpret_cast<THintInfo*>(M.LParam)->HintStr = u"cell text";
+            TCMHintShow(M).Info->HintStr = u"cell text";
             M.Result = refuse ? 1 : 0;
             return;
         }
