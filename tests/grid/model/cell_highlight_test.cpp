@@ -124,5 +124,23 @@ TEST(CellHighlight, HighlightThenRemoveLeavesEveryTextAsItWas)
     }
 }
 
+// A second highlight without a removal between takes the first one's tags as text; each removal
+// undoes one highlight, so two bring the typed text back.
+TEST(CellHighlight, EachRemovalUndoesOneHighlight)
+{
+    const String typed = u"a&b x";
+    String cell = typed;
+    const TCellMarker marker(TCellMark::Highlight, u"x", true);
+    ASSERT_TRUE(marker.Apply(cell));
+    const String once = cell;
+    ASSERT_TRUE(marker.Apply(cell));
+    EXPECT_EQ(cell, u"a&amp;amp;b &lt;hi&gt;<hi>x</hi>&lt;/hi&gt;");
+    ASSERT_TRUE(RemoveCellMark(cell, TCellMark::Highlight));
+    EXPECT_EQ(cell, once);
+    ASSERT_TRUE(RemoveCellMark(cell, TCellMark::Highlight));
+    EXPECT_EQ(cell, typed);
+    EXPECT_FALSE(RemoveCellMark(cell, TCellMark::Highlight));
+}
+
 }  // namespace
 }  // namespace gw
