@@ -11,12 +11,26 @@ namespace gw {
 
 namespace {
 
+Char AsciiLower(Char C) { return C >= u'A' && C <= u'Z' ? static_cast<Char>(C + 32) : C; }
+
 // The collating order the drop-down shows; texts it calls equal fall back to code units, so
-// only identical texts compare equal.
+// only identical texts compare equal. Collation looks at base letters first, so where the first
+// differing units are ASCII of different letters, or one text is a prefix of the other, that
+// place decides at once; only the rest needs the full comparison.
 bool ListsBefore(const String& A, const String& B)
 {
+    const auto [a, b] = std::mismatch(A.begin(), A.end(), B.begin(), B.end());
+    if (a == A.end() || b == B.end()) return A.size() < B.size();
+    if (*a < 0x80 && *b < 0x80 && AsciiLower(*a) != AsciiLower(*b)) return AsciiLower(*a) < AsciiLower(*b);
     if (const Integer c = AnsiCompareStr(A, B)) return c < 0;
     return A < B;
+}
+
+// Trims in place, copying only a text that has blanks to lose.
+void TrimInPlace(String& Text)
+{
+    if (!Text.empty() && Text.front() > u' ' && Text.back() > u' ') return;
+    Text = Trim(Text);
 }
 
 bool Contains(StringView Text, StringView Part, bool CaseSensitive)
@@ -29,7 +43,7 @@ bool Contains(StringView Text, StringView Part, bool CaseSensitive)
 
 std::vector<String> ColumnFilterValues(std::vector<String> Texts)
 {
-    for (auto& text : Texts) text = Trim(text);
+    for (auto& text : Texts) TrimInPlace(text);
     std::stable_sort(Texts.begin(), Texts.end(), ListsBefore);
     Texts.erase(std::unique(Texts.begin(), Texts.end()), Texts.end());
     return Texts;
