@@ -11,7 +11,8 @@ namespace gw {
 enum TFilterOperation : uint8_t { foSHORT, foNONE, foAND, foXOR, foOR };
 // Which text of a cell the condition tests.
 enum TFilterCells : uint8_t { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
-enum TFilterMethod : uint8_t { fmExpression, fmLiteral };
+// fmContains: the condition is plain text looked for anywhere in the cell (type-ahead narrowing).
+enum TFilterMethod : uint8_t { fmExpression, fmLiteral, fmContains };
 
 class TFilterData : public TCollectionItem {
 public:

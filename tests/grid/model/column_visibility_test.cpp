@@ -164,6 +164,9 @@ TEST(ColumnVisibility, RandomHiddenSetsMatchAPlainModel)
             ASSERT_EQ(real, RealCol(shown[static_cast<size_t>(d)])) << "round " << round << " d " << d;
             ASSERT_EQ(map.DisplColIndex(real), DispCol(d));
         }
+        // No current column stays none, whatever is hidden.
+        ASSERT_EQ(map.RealColIndex(DispCol(-1)), RealCol(-1));
+        ASSERT_EQ(map.DisplColIndex(RealCol(-1)), DispCol(-1));
         // Past the last column the conversion goes on one to one.
         EXPECT_EQ(map.RealColIndex(DispCol(static_cast<Integer>(shown.size()))), RealCol(total));
         for (Integer c = 0; c < total; ++c) {

@@ -422,6 +422,8 @@ public:
             const RealRow real = m_hidden.RealRowIndex(DispRow(d));
             if (d < 0) {
                 ASSERT_EQ(real, RealRow(d));
+                ASSERT_EQ(m_hidden.DisplRowIndex(RealRow(d)), DispRow(d));
+                ASSERT_FALSE(m_hidden.IsHiddenRow(RealRow(d)));
                 continue;
             }
             ASSERT_GT(real, previous);
