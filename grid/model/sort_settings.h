@@ -4,6 +4,7 @@
 #pragma once
 
 #include "grid/model/settings_grid.h"
+#include "grid/model/sort_style.h"
 #include "platform/graphics/colour.h"
 #include "platform/runtime/component.h"
 
@@ -13,9 +14,6 @@ namespace gw {
 
 class TBitmap;
 
-enum TSortDirection : uint8_t { sdAscending, sdDescending };
-// Where empty texts go with IgnoreBlanks, in both directions.
-enum TSortBlankPosition : uint8_t { blFirst, blLast };
 // The key held down to add a column to the indexed sort's list.
 enum TIndexSortKey : uint8_t { ikShift, ikCtrl };
 
