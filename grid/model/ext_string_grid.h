@@ -1056,6 +1056,8 @@ private:
     void FreeSettings();
     void FreeHiddenControls();
     void SearchFooterChanged();
+    // The last fixed column of the current row or the last fixed row above the current column.
+    bool IsActiveHeaderCell(Integer ACol, Integer ARow) const;
     // Reports a current row other than the one reported last (OnRowChanged), once per move.
     void ReportRowChange();
 

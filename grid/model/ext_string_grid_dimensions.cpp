@@ -122,7 +122,7 @@ void TExtStringGrid::SetCol(Integer Value)
 
 void TExtStringGrid::SetRowEx(Integer Value)
 {
-    if (Col() < 0 || Col() >= ColCount()) FocusCell(FixedCols(), Value);
+    if (Col() < 0 || Col() >= ColCount()) MoveColRow(FixedCols(), Value, true, true);
     TBaseGrid::SetRow(Value);
     ReportRowChange();
     if (m_mouseActions->DisjunctRowSelect()) UpdateRowSelectFromSelection(true);
@@ -138,6 +138,8 @@ void TExtStringGrid::ReportRowChange()
     FOldRowSel = row;
     if (OnRowChanged) OnRowChanged(this, old, row);
 }
+
+void TExtStringGrid::FocusCell(Integer ACol, Integer ARow) { MoveColRow(ACol, ARow, true, true); }
 
 void TExtStringGrid::SetTopRowEx(Integer Value)
 {

@@ -17,10 +17,6 @@ void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
     TBaseGrid::Notification(AComponent, Operation);
 }
 void TExtStringGrid::WndProc(TMessage& Message) { TBaseGrid::WndProc(Message); }
-void TExtStringGrid::GetCellDefaults(Integer ACol, Integer ARow, TFont& AFont, TBrush& ABrush, TCellLook& Look)
-{
-    TBaseGrid::GetCellDefaults(ACol, ARow, AFont, ABrush, Look);
-}
 void TExtStringGrid::CellChanged(Integer ACol, Integer ARow) { TBaseGrid::CellChanged(ACol, ARow); }
 bool TExtStringGrid::HasCustomBorders() const { return TBaseGrid::HasCustomBorders(); }
 void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
@@ -76,7 +72,6 @@ void TExtStringGrid::AssignCells(TPersistent* /*Source*/) { NotBuiltYet("AssignC
 TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet("FindParentForm"); }
 void TExtStringGrid::SetRowIndicator(TBitmap* /*Value*/) { NotBuiltYet("SetRowIndicator"); }
 void TExtStringGrid::SetProgressAppearance(TGridProgressAppearance* /*Value*/) { NotBuiltYet("SetProgressAppearance"); }
-void TExtStringGrid::RepaintRect(const TGridRect& /*R*/) { NotBuiltYet("RepaintRect"); }
 void TExtStringGrid::RepaintActiveHeaders(Integer /*OldCol*/, Integer /*OldRow*/, Integer /*NewCol*/,
                                           Integer /*NewRow*/)
 {
@@ -98,7 +93,6 @@ void TExtStringGrid::SetScrollColor(TColor /*Value*/) { NotBuiltYet("SetScrollCo
 void TExtStringGrid::SetScrollWidth(Integer /*Value*/) { NotBuiltYet("SetScrollWidth"); }
 Integer TExtStringGrid::GetRealCol() const { NotBuiltYet("GetRealCol"); }
 void TExtStringGrid::AppendRow() { NotBuiltYet("AppendRow"); }
-void TExtStringGrid::FocusCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("FocusCell"); }
 void TExtStringGrid::ScrollInView(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("ScrollInView"); }
 void TExtStringGrid::KeepLastRowAboveSearchPanel() { NotBuiltYet("KeepLastRowAboveSearchPanel"); }
 Integer TExtStringGrid::RealColIndex(Integer /*ACol*/) const { NotBuiltYet("RealColIndex"); }
@@ -319,7 +313,6 @@ void TExtStringGrid::ShowInplaceEdit() { NotBuiltYet("ShowInplaceEdit"); }
 void TExtStringGrid::HideInplaceEdit() { NotBuiltYet("HideInplaceEdit"); }
 bool TExtStringGrid::EditMode() const { NotBuiltYet("EditMode"); }
 bool TExtStringGrid::IsEditable(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsEditable"); }
-bool TExtStringGrid::IsPasswordCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsPasswordCell"); }
 void TExtStringGrid::BuildSearchFooter() { NotBuiltYet("BuildSearchFooter"); }
 void TExtStringGrid::ShowFocusWindow() { NotBuiltYet("ShowFocusWindow"); }
 void TExtStringGrid::HideFocusWindow() { NotBuiltYet("HideFocusWindow"); }
@@ -370,87 +363,10 @@ void TExtStringGrid::SearchBackwardClick(TObject* /*Sender*/) { NotBuiltYet("Sea
 void TExtStringGrid::SearchForwardClick(TObject* /*Sender*/) { NotBuiltYet("SearchForwardClick"); }
 void TExtStringGrid::SearchCloseClick(TObject* /*Sender*/) { NotBuiltYet("SearchCloseClick"); }
 void TExtStringGrid::SearchHighlightClick(TObject* /*Sender*/) { NotBuiltYet("SearchHighlightClick"); }
-void TExtStringGrid::DoGridHint(Integer /*ACol*/, Integer /*ARow*/, String& /*Hint*/, String& /*WideHint*/)
-{
-    NotBuiltYet("DoGridHint");
-}
-void TExtStringGrid::GetCellColor(Integer /*ACol*/, Integer /*ARow*/, TGridDrawState /*AState*/, TBrush* /*ABrush*/,
-                                  TFont* /*AFont*/)
-{
-    NotBuiltYet("GetCellColor");
-}
-void TExtStringGrid::GetCellPrintColor(Integer /*ACol*/, Integer /*ARow*/, TGridDrawState /*AState*/,
-                                       TBrush* /*ABrush*/, TFont* /*AFont*/)
-{
-    NotBuiltYet("GetCellPrintColor");
-}
-void TExtStringGrid::GetCellBorder(Integer /*ACol*/, Integer /*ARow*/, TPen* /*APen*/, TCellBorders& /*Borders*/)
-{
-    NotBuiltYet("GetCellBorder");
-}
-void TExtStringGrid::GetCellPrintBorder(Integer /*ACol*/, Integer /*ARow*/, TPen* /*APen*/, TCellBorders& /*Borders*/)
-{
-    NotBuiltYet("GetCellPrintBorder");
-}
-void TExtStringGrid::GetCellAlign(Integer /*ACol*/, Integer /*ARow*/, TAlignment& /*HAlign*/, TVAlignment& /*VAlign*/)
-{
-    NotBuiltYet("GetCellAlign");
-}
-void TExtStringGrid::GetSortFormat(Integer /*ACol*/, TSortStyle& /*AStyle*/, String& /*APrefix*/, String& /*ASuffix*/)
-{
-    NotBuiltYet("GetSortFormat");
-}
-bool TExtStringGrid::HasComboBox(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasComboBox"); }
-bool TExtStringGrid::HasSpinEdit(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasSpinEdit"); }
-void TExtStringGrid::QueryEditorType(Integer /*ACol*/, Integer /*ARow*/, TEditorType& /*AEditor*/)
-{
-    NotBuiltYet("QueryEditorType");
-}
-void TExtStringGrid::GetEditorType(Integer /*ACol*/, Integer /*ARow*/, TEditorType& /*AEditor*/)
-{
-    NotBuiltYet("GetEditorType");
-}
-bool TExtStringGrid::HasNoEditor(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasNoEditor"); }
-void TExtStringGrid::IsFixedCell(Integer /*ACol*/, Integer /*ARow*/, bool& /*IsFixed*/) { NotBuiltYet("IsFixedCell"); }
-void TExtStringGrid::CanEditCell(Integer /*ACol*/, Integer /*ARow*/, bool& /*CanEdit*/) { NotBuiltYet("CanEditCell"); }
-void TExtStringGrid::DoCanEditCell(Integer /*ACol*/, Integer /*ARow*/, bool& /*CanEdit*/)
-{
-    NotBuiltYet("DoCanEditCell");
-}
-void TExtStringGrid::DoIsPasswordCell(Integer /*ACol*/, Integer /*ARow*/, bool& /*IsPassword*/)
-{
-    NotBuiltYet("DoIsPasswordCell");
-}
-void TExtStringGrid::DoGetWordWrap(Integer /*ACol*/, Integer /*ARow*/, bool& /*WordWrap*/)
-{
-    NotBuiltYet("DoGetWordWrap");
-}
-void TExtStringGrid::GetCheckTrue(Integer /*ACol*/, Integer /*ARow*/, String& /*Value*/)
-{
-    NotBuiltYet("GetCheckTrue");
-}
-void TExtStringGrid::GetCheckFalse(Integer /*ACol*/, Integer /*ARow*/, String& /*Value*/)
-{
-    NotBuiltYet("GetCheckFalse");
-}
-void TExtStringGrid::DoGetCellCursor(Integer /*ACol*/, Integer /*ARow*/, Integer /*X*/, Integer /*Y*/)
-{
-    NotBuiltYet("DoGetCellCursor");
-}
-void TExtStringGrid::DoSearchFooterAction(const String& /*Value*/, Integer /*ACol*/, Integer /*ARow*/,
-                                          TSearchAction /*SearchAction*/)
-{
-    NotBuiltYet("DoSearchFooterAction");
-}
-void TExtStringGrid::DoButtonClick(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("DoButtonClick"); }
 void TExtStringGrid::DoExpandClick(Integer /*ACol*/, Integer /*ARow*/, bool /*Expanded*/)
 {
     NotBuiltYet("DoExpandClick");
 }
-void TExtStringGrid::DoComboCloseUp(Integer /*ARow*/, Integer /*ACol*/) { NotBuiltYet("DoComboCloseUp"); }
-void TExtStringGrid::DoComboDropDown(Integer /*ARow*/, Integer /*ACol*/) { NotBuiltYet("DoComboDropDown"); }
-void TExtStringGrid::DoCanAddRow(bool& /*CanAdd*/) { NotBuiltYet("DoCanAddRow"); }
-void TExtStringGrid::DoCanInsertRow(Integer /*ARow*/, bool& /*CanInsert*/) { NotBuiltYet("DoCanInsertRow"); }
 bool TExtStringGrid::DoRatingChange(Integer /*ACol*/, Integer /*ARow*/, Integer& /*NewRate*/)
 {
     NotBuiltYet("DoRatingChange");
@@ -510,31 +426,13 @@ void TExtStringGrid::SetCurrentCell(const String& /*Value*/) { NotBuiltYet("SetC
 String TExtStringGrid::GetCurrentCellText() { NotBuiltYet("GetCurrentCellText"); }
 void TExtStringGrid::SetCurrentCellEditText(const String& /*Value*/) { NotBuiltYet("SetCurrentCellEditText"); }
 String TExtStringGrid::GetFormattedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetFormattedCell"); }
-void TExtStringGrid::GetEvaluatedCell(Integer /*ACol*/, Integer /*ARow*/, String& /*Value*/)
-{
-    NotBuiltYet("GetEvaluatedCell");
-}
 String TExtStringGrid::GetExportCellText(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetExportCellText"); }
-void TExtStringGrid::SetLoadedCell(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
-{
-    NotBuiltYet("SetLoadedCell");
-}
 void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
 {
     NotBuiltYet("SetCellWithUndo");
 }
-void TExtStringGrid::DoFixedEdit(Integer /*ACol*/, Integer /*ARow*/, TGridFixedCellEditor& /*AEditor*/,
-                                 TStrings* /*Values*/)
-{
-    NotBuiltYet("DoFixedEdit");
-}
-void TExtStringGrid::DoSelectionChanged(Integer /*ALeft*/, Integer /*ATop*/, Integer /*ARight*/, Integer /*ABottom*/)
-{
-    NotBuiltYet("DoSelectionChanged");
-}
 void TExtStringGrid::AutoInsertRow(Integer /*ARow*/) { NotBuiltYet("AutoInsertRow"); }
 void TExtStringGrid::AutoDeleteRow(Integer /*ARow*/) { NotBuiltYet("AutoDeleteRow"); }
-void TExtStringGrid::DoFilterDone() { NotBuiltYet("DoFilterDone"); }
 void TExtStringGrid::NotifyCellsChanged(const TGridRect& /*R*/) { NotBuiltYet("NotifyCellsChanged"); }
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
 void TExtStringGrid::DeleteRowRange(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("DeleteRowRange"); }

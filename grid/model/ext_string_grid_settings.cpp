@@ -32,6 +32,14 @@ void TExtStringGrid::RepaintRow(Integer ARow) { InvalidateRow(ARow); }
 
 void TExtStringGrid::RepaintCol(Integer ACol) { InvalidateCol(ACol); }
 
+void TExtStringGrid::RepaintRect(const TGridRect& R)
+{
+    const Integer right = std::min(R.Right, ColCount() - 1);
+    const Integer bottom = std::min(R.Bottom, RowCount() - 1);
+    for (Integer r = std::max(R.Top, 0); r <= bottom; ++r)
+        for (Integer c = std::max(R.Left, 0); c <= right; ++c) InvalidateCell(c, r);
+}
+
 bool TExtStringGrid::HasParentWindow() const { return Parent() != nullptr; }
 
 TSortIndexList& TExtStringGrid::SortIndexes() { return *m_sortIndexes; }

@@ -523,6 +523,42 @@ TEST_F(ExtStringGridTest, MovingTheCurrentRowReportsOncePerMove)
     EXPECT_EQ(g.GetRowEx(), 3);
 }
 
+// FixedRowAlways keeps the first row a header even when it is the only row.
+TEST_F(ExtStringGridTest, FixedRowAlwaysKeepsTheHeaderRow)
+{
+    TTestGrid g(nullptr);
+    g.FixedRowAlways = true;
+    g.SetRowCount(1);
+    g.SetFixedRows(1);
+    EXPECT_EQ(g.TCustomGrid::FixedRows(), 0) << "the base grid needs a scrolling row";
+    EXPECT_EQ(g.FixedRows(), 1);
+    g.SetRowCount(5);
+    EXPECT_EQ(g.TCustomGrid::FixedRows(), 1) << "the first row is fixed again";
+    EXPECT_EQ(g.FMaxRowCount, 10) << "the largest count only grows";
+    g.SetRowCount(30);
+    EXPECT_EQ(g.FMaxRowCount, 30);
+}
+
+TEST_F(ExtStringGridTest, FixedSizesChangeOnlyTheFixedRowsAndColumns)
+{
+    TTestGrid g(nullptr);
+    g.SetRowHeights(3, 40);
+    g.SetFixedRowHeight(30);
+    EXPECT_EQ(g.RowHeights(0), 30);
+    EXPECT_EQ(g.RowHeights(1), 22);
+    EXPECT_EQ(g.RowHeights(3), 40);
+    g.SetFixedRowHeight(g.DefaultRowHeight());
+    EXPECT_EQ(g.RowHeights(0), 22);
+    EXPECT_EQ(g.RowHeights(3), 22) << "the default height resets every row";
+
+    g.SetColWidths(0, 30);
+    g.SetFixedColWidth(g.DefaultColWidth());
+    EXPECT_EQ(g.ColWidths(0), 30) << "the default width changes nothing";
+    g.SetFixedColWidth(50);
+    EXPECT_EQ(g.ColWidths(0), 50);
+    EXPECT_EQ(g.ColWidths(1), g.DefaultColWidth());
+}
+
 TEST_F(ExtStringGridTest, TopRowOutsideTheScrollingRowsIsIgnored)
 {
     TTestGrid g(nullptr);
