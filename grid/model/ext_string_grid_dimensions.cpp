@@ -169,4 +169,25 @@ Integer TExtStringGrid::AllRowCount() const { return RowCount() + NumHiddenRows(
 
 Integer TExtStringGrid::AllColCount() const { return TotalColCount(); }
 
+Integer TExtStringGrid::RealColIndex(Integer ACol) const
+{
+    return FColumnVisibility.RealColIndex(DispCol(ACol)).Value();
+}
+
+Integer TExtStringGrid::MapDisplToRealCol(Integer ACol) const { return RealColIndex(ACol); }
+
+Integer TExtStringGrid::MapRealToDisplCol(Integer ACol) const { return DisplColIndex(ACol); }
+
+Integer TExtStringGrid::RealRowIndex(Integer ARow) const { return FHiddenRows.RealRowIndex(DispRow(ARow)).Value(); }
+
+Integer TExtStringGrid::MapDisplToRealRow(Integer ARow) const { return RealRowIndex(ARow); }
+
+Integer TExtStringGrid::DisplRowIndex(Integer ARow) const { return FHiddenRows.DisplRowIndex(RealRow(ARow)).Value(); }
+
+Integer TExtStringGrid::MapRealToDisplRow(Integer ARow) const { return DisplRowIndex(ARow); }
+
+bool TExtStringGrid::IsHiddenColumn(Integer ACol) const { return FColumnVisibility.IsHiddenColumn(RealCol(ACol)); }
+
+bool TExtStringGrid::IsHiddenRow(Integer ARow) const { return FHiddenRows.IsHiddenRow(RealRow(ARow)); }
+
 }  // namespace gw

@@ -95,15 +95,6 @@ Integer TExtStringGrid::GetRealCol() const { NotBuiltYet("GetRealCol"); }
 void TExtStringGrid::AppendRow() { NotBuiltYet("AppendRow"); }
 void TExtStringGrid::ScrollInView(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("ScrollInView"); }
 void TExtStringGrid::KeepLastRowAboveSearchPanel() { NotBuiltYet("KeepLastRowAboveSearchPanel"); }
-Integer TExtStringGrid::RealColIndex(Integer /*ACol*/) const { NotBuiltYet("RealColIndex"); }
-Integer TExtStringGrid::MapDisplToRealCol(Integer /*ACol*/) const { NotBuiltYet("MapDisplToRealCol"); }
-Integer TExtStringGrid::MapRealToDisplCol(Integer /*ACol*/) const { NotBuiltYet("MapRealToDisplCol"); }
-Integer TExtStringGrid::RealRowIndex(Integer /*ARow*/) const { NotBuiltYet("RealRowIndex"); }
-Integer TExtStringGrid::DisplRowIndex(Integer /*ARow*/) const { NotBuiltYet("DisplRowIndex"); }
-Integer TExtStringGrid::MapDisplToRealRow(Integer /*ARow*/) const { NotBuiltYet("MapDisplToRealRow"); }
-Integer TExtStringGrid::MapRealToDisplRow(Integer /*ARow*/) const { NotBuiltYet("MapRealToDisplRow"); }
-bool TExtStringGrid::IsHiddenColumn(Integer /*ACol*/) const { NotBuiltYet("IsHiddenColumn"); }
-bool TExtStringGrid::IsHiddenRow(Integer /*ARow*/) const { NotBuiltYet("IsHiddenRow"); }
 void TExtStringGrid::HideColumn(Integer /*ColIndex*/) { NotBuiltYet("HideColumn"); }
 void TExtStringGrid::UnHideColumn(Integer /*ColIndex*/) { NotBuiltYet("UnHideColumn"); }
 void TExtStringGrid::UnHideColumnsAll() { NotBuiltYet("UnHideColumnsAll"); }
@@ -118,27 +109,6 @@ void TExtStringGrid::SetCellsEx(Integer /*ACol*/, Integer /*ARow*/, const String
 TObject* TExtStringGrid::RealRowGridObject(Integer /*ACol*/, Integer /*ARow*/) const
 {
     NotBuiltYet("RealRowGridObject");
-}
-String TExtStringGrid::GetStrippedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetStrippedCell"); }
-Integer TExtStringGrid::GetInts(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetInts"); }
-void TExtStringGrid::SetInts(Integer /*ACol*/, Integer /*ARow*/, Integer /*Value*/) { NotBuiltYet("SetInts"); }
-Integer TExtStringGrid::GetAllInts(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetAllInts"); }
-void TExtStringGrid::SetAllInts(Integer /*ACol*/, Integer /*ARow*/, Integer /*Value*/) { NotBuiltYet("SetAllInts"); }
-double TExtStringGrid::GetFloats(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetFloats"); }
-void TExtStringGrid::SetFloats(Integer /*ACol*/, Integer /*ARow*/, double /*Value*/) { NotBuiltYet("SetFloats"); }
-double TExtStringGrid::GetAllFloats(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetAllFloats"); }
-void TExtStringGrid::SetAllFloats(Integer /*ACol*/, Integer /*ARow*/, double /*Value*/) { NotBuiltYet("SetAllFloats"); }
-TDateTime TExtStringGrid::GetDates(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetDates"); }
-void TExtStringGrid::SetDates(Integer /*ACol*/, Integer /*ARow*/, TDateTime /*Value*/) { NotBuiltYet("SetDates"); }
-TDateTime TExtStringGrid::GetTimes(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetTimes"); }
-void TExtStringGrid::SetTimes(Integer /*ACol*/, Integer /*ARow*/, TDateTime /*Value*/) { NotBuiltYet("SetTimes"); }
-String TExtStringGrid::GetCtrlVal(Integer /*ACol*/, Integer /*ARow*/, const String& /*ID*/)
-{
-    NotBuiltYet("GetCtrlVal");
-}
-void TExtStringGrid::SetCtrlVal(Integer /*ACol*/, Integer /*ARow*/, const String& /*ID*/, const String& /*Value*/)
-{
-    NotBuiltYet("SetCtrlVal");
 }
 void TExtStringGrid::SplitColumnCells(Integer /*ColIndex*/) { NotBuiltYet("SplitColumnCells"); }
 void TExtStringGrid::MergeColumnCells(Integer /*ColIndex*/, bool /*MainMerge*/) { NotBuiltYet("MergeColumnCells"); }
@@ -420,7 +390,6 @@ void TExtStringGrid::CalcPrintGraphicSize(Integer /*ACol*/, Integer /*ARow*/, TP
 {
     NotBuiltYet("CalcPrintGraphicSize");
 }
-String TExtStringGrid::GetColumnFloatFormat(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetColumnFloatFormat"); }
 String TExtStringGrid::GetCurrentCell() { NotBuiltYet("GetCurrentCell"); }
 void TExtStringGrid::SetCurrentCell(const String& /*Value*/) { NotBuiltYet("SetCurrentCell"); }
 String TExtStringGrid::GetCurrentCellText() { NotBuiltYet("GetCurrentCellText"); }

@@ -318,10 +318,10 @@ TEST_F(ExtStringGridTest, AMemberNotBuiltYetSaysSoByName)
 {
     TTestGrid g(nullptr);
     try {
-        g.GetInts(1, 1);
+        g.Group(1);
         FAIL() << "no error";
     } catch (const ENotBuiltYet& e) {
-        EXPECT_EQ(StringToUtf8(e.Message()), "TExtStringGrid.GetInts is not built yet");
+        EXPECT_EQ(StringToUtf8(e.Message()), "TExtStringGrid.Group is not built yet");
     }
 }
 
