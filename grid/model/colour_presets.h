@@ -6,6 +6,7 @@
 // property's own setter may still convert, as ZEQGradientFrom turns system colours into RGB).
 #pragma once
 
+#include "grid/foundation/base_grid.h"
 #include "grid/foundation/theme_style.h"
 #include "grid/model/grid_look.h"
 #include "platform/graphics/colour.h"

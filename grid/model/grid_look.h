@@ -1,4 +1,5 @@
-// The look vocabulary of the string grid: how fixed cells are painted and how selected cells are.
+// The look vocabulary of the string grid: how fixed cells are painted (the look of selected cells,
+// TGridSelectionStyle, is the cell store's: grid/foundation/base_grid.h).
 #pragma once
 
 #include <cstdint>
@@ -18,9 +19,5 @@ enum TGridLook : uint8_t {
     glOffice2007,
     glCustom,
 };
-
-// The look of selected cells: a property of the cell store's grid, declared here until that grid
-// declares it.
-enum TGridSelectionStyle : uint8_t { ssDefault, ssVista, ssWin7, ssOffice2007 };
 
 }  // namespace gw

@@ -1,16 +1,5 @@
-// A rectangle of grid cells: first and last column and row, both ends included.
+// A rectangle of grid cells: first and last column and row, both ends included. The model uses
+// the class library grid's own rectangle, so that a selection passes without conversion.
 #pragma once
 
-#include "platform/runtime/types.h"
-
-namespace gw {
-
-struct TGridRect {
-    Integer Left = 0;
-    Integer Top = 0;
-    Integer Right = 0;
-    Integer Bottom = 0;
-    friend bool operator==(const TGridRect&, const TGridRect&) = default;
-};
-
-}  // namespace gw
+#include "platform/grids/grid_types.h"

@@ -57,7 +57,7 @@ enum TControlStyleBit : Cardinal {
     csNeedsBorderPaint = 1u << 17,
     csParentBackground = 1u << 18,
 };
-using TControlStyle = Cardinal;
+using TControlStyleSet = Cardinal;
 
 // TControl::ControlState bits.
 enum TControlStateBit : Cardinal {
@@ -182,7 +182,7 @@ public:
     // The menu shown on a context-menu request nobody handled (not owned).
     TPopupMenu* PopupMenu() const { return m_popupMenu; }
     void SetPopupMenu(TPopupMenu* Value);
-    TControlStyle ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+    TControlStyleSet ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
     TControlState ControlState = 0;
     bool MouseCapture() const;
     void SetMouseCapture(bool Value);

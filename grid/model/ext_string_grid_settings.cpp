@@ -1,0 +1,171 @@
+// The string grid's settings side: what its settings objects ask of it (repaints, the sort
+// lists, the fixed-cell gradient colours), its notifiers, the colour properties and the version.
+#include "grid/foundation/int_list.h"
+#include "grid/model/column_size.h"
+#include "grid/model/ext_string_grid.h"
+#include "grid/model/grid_change_notifier.h"
+#include "platform/graphics/font.h"
+#include "platform/runtime/convert.h"
+#include "platform/runtime/string_list.h"
+#include "platform/runtime/strings.h"
+#include "platform/ui/application.h"
+
+namespace gw {
+
+namespace {
+
+template <class T>
+bool Change(T& Field, T Value)
+{
+    if (Field == Value) return false;
+    Field = Value;
+    return true;
+}
+
+}  // namespace
+
+void TExtStringGrid::Repaint() { TBaseGrid::Repaint(); }
+
+void TExtStringGrid::RepaintCell(Integer ACol, Integer ARow) { TBaseGrid::RepaintCell(ACol, ARow); }
+
+void TExtStringGrid::RepaintRow(Integer ARow) { InvalidateRow(ARow); }
+
+void TExtStringGrid::RepaintCol(Integer ACol) { InvalidateCol(ACol); }
+
+void TExtStringGrid::RepaintRect(const TGridRect& R)
+{
+    const Integer right = std::min(R.Right, ColCount() - 1);
+    const Integer bottom = std::min(R.Bottom, RowCount() - 1);
+    for (Integer r = std::max(R.Top, 0); r <= bottom; ++r)
+        for (Integer c = std::max(R.Left, 0); c <= right; ++c) InvalidateCell(c, r);
+}
+
+bool TExtStringGrid::HasParentWindow() const { return Parent() != nullptr; }
+
+TSortIndexList& TExtStringGrid::SortIndexes() { return *m_sortIndexes; }
+
+void TExtStringGrid::RegisterNotifier(TGridChangeNotifier* ANotifier) { m_notifiers->RegisterNotifier(ANotifier); }
+
+void TExtStringGrid::UnRegisterNotifier(TGridChangeNotifier* ANotifier) { m_notifiers->UnRegisterNotifier(ANotifier); }
+
+void TExtStringGrid::SetFixedFont(TFont* Value)
+{
+    m_fixedFont->Assign(Value);
+    Invalidate();
+}
+
+void TExtStringGrid::SetActiveCellFont(TFont* Value) { m_activeCellFont->Assign(Value); }
+
+void TExtStringGrid::SetLookupItems(TStrings* Value)
+{
+    if (Value) m_lookupItems->Assign(Value);
+}
+
+void TExtStringGrid::SetActiveCellColor(TColor Value)
+{
+    if (Change(m_activeCellColor, Value)) Invalidate();
+}
+
+void TExtStringGrid::SetActiveCellColorTo(TColor Value)
+{
+    if (Change(m_activeCellColorTo, Value)) Invalidate();
+}
+
+void TExtStringGrid::SetActiveCellShow(bool Value)
+{
+    if (Change(m_activeCellShow, Value)) Invalidate();
+}
+
+void TExtStringGrid::SetSelectionColor(TColor Value)
+{
+    if (Change(m_selectionColor, Value)) Invalidate();
+}
+
+void TExtStringGrid::SetSelectionColorTo(TColor Value)
+{
+    if (Change(m_selectionColorTo, Value)) Invalidate();
+}
+
+void TExtStringGrid::SetSelectionTextColor(TColor Value)
+{
+    if (Change(m_selectionTextColor, Value)) Invalidate();
+}
+
+void TExtStringGrid::SetShowDesignHelper(bool Value)
+{
+    if (Change(m_showDesignHelper, Value)) Invalidate();
+}
+
+void TExtStringGrid::SetBorderColor(TColor Value)
+{
+    if (!Change(m_borderColor, Value)) return;
+    if (Parent() && Parent()->HandleAllocated()) PaintColoredBorder();
+}
+
+// The fixed-cell gradients painting reads: the ends are kept as RGB, the mirror colours as given.
+void TExtStringGrid::SetZEQGradientFrom(TColor Value)
+{
+    m_zeqGradientFrom = ColorToRGB(Value);
+    Invalidate();
+}
+
+void TExtStringGrid::SetZEQGradientTo(TColor Value)
+{
+    m_zeqGradientTo = ColorToRGB(Value);
+    Invalidate();
+}
+
+void TExtStringGrid::SetZEQGradientMirrorFrom(TColor Value)
+{
+    m_zeqGradientMirrorFrom = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetZEQGradientMirrorTo(TColor Value)
+{
+    m_zeqGradientMirrorTo = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::StretchColumnToClient(Integer ACol)
+{
+    if (ACol == -1) ACol = ColCount() - 1;
+    if (ACol >= ColCount()) throw EExtGridError(u"Stretch column index out of range");
+    if ((ComponentState() & csLoading) || FDestroying || (Application && Application->Terminated())) return;
+    if (!m_columnSize->Stretch()) return;
+    if (ColCount() == 1) {
+        SetColWidths(0, ClientWidth());
+        return;
+    }
+    Integer others = 0;
+    for (Integer c = 0; c < ColCount(); ++c)
+        if (c != ACol) others += ColWidths(c);
+    if (others < ClientWidth())
+        SetColWidths(ACol, ClientWidth() - others - 1);
+    else if (LeftCol() == FixedCols())
+        SetColWidths(ACol, DefaultColWidth());
+}
+
+Integer TExtStringGrid::GetVersionNr() const { return 0x06020103; }
+
+String TExtStringGrid::GetVersionString() const { return Version() + u" Sep, 2012"; }
+
+String TExtStringGrid::Version() const
+{
+    const auto vn = static_cast<Cardinal>(GetVersionNr());
+    String s;
+    for (Integer shift = 24; shift >= 0; shift -= 8) {
+        if (!s.empty()) s += u'.';
+        s += IntToStr(Integer((vn >> shift) & 0xFF));
+    }
+    return s;
+}
+
+Integer TExtStringGrid::ReadFileVersion(const String& FileName)
+{
+    // The only versioned file the grid asks about is the common-controls library, which this
+    // platform stands in for as version 6.0.
+    return SameText(FileName, u"comctl32.dll") ? 0x00060000 : -1;
+}
+
+}  // namespace gw
