@@ -98,27 +98,29 @@ void TMetroDateTimePicker::MouseEnterLeave(bool Enter)
     Invalidate();
 }
 
+void TMetroDateTimePicker::FocusEnterExit(bool Enter)
+{
+    if (Designing()) return;
+    m_hasFocus = Enter;
+    Invalidate();
+}
+
+void TMetroDateTimePicker::TrackButtonHover(Integer X)
+{
+    const bool hover = Width() - m_buttonWidth < X && X < Width();
+    if (hover == m_buttonHover) return;
+    m_buttonHover = hover;
+    Invalidate();
+}
+
 void TMetroDateTimePicker::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CM_ENTER:
-    case CM_EXIT:
-        if (!Designing()) {
-            m_hasFocus = M.Msg == CM_ENTER;
-            Invalidate();
-        }
-        break;
+    case CM_ENTER: FocusEnterExit(true); break;
+    case CM_EXIT: FocusEnterExit(false); break;
     case CM_MOUSEENTER: MouseEnterLeave(true); break;
     case CM_MOUSELEAVE: MouseEnterLeave(false); break;
-    case WM_MOUSEMOVE: {
-        const Integer x = TWMMouse(M).Pos.X;
-        const bool hover = Width() - m_buttonWidth < x && x < Width();
-        if (hover != m_buttonHover) {
-            m_buttonHover = hover;
-            Invalidate();
-        }
-        break;
-    }
+    case WM_MOUSEMOVE: TrackButtonHover(TWMMouse(M).Pos.X); break;
     default: break;
     }
     TDateTimePicker::Dispatch(M);
@@ -296,12 +298,16 @@ void TCustomDateTimePicker::ShiftFocus()
 
 void TCustomDateTimePicker::Dispatch(TMessage& M)
 {
-    if (M.Msg == DTPShiftFocusMessage()) {
-        ShiftFocus();
-        return;
-    }
+    // The shift message is registered at run time: no case label can name it.
+    if (M.Msg == DTPShiftFocusMessage()) return ShiftFocus();
+    if (M.Msg == WM_CHAR) return WMChar(M);
+    TMetroDateTimePicker::Dispatch(M);
+}
+
+void TCustomDateTimePicker::WMChar(TMessage& M)
+{
     const Char c = TWMChar(M).CharCode;
-    if (M.Msg == WM_CHAR && m_autoTab && c >= u'0' && c <= u'9') return DigitTyped(M);
+    if (m_autoTab && c >= u'0' && c <= u'9') return DigitTyped(M);
     TMetroDateTimePicker::Dispatch(M);
 }
 
@@ -539,37 +545,52 @@ void TExtDateTimePicker::DateChangeNotified(TMessage& M)
     }
 }
 
+void TExtDateTimePicker::CNNotify(TMessage& M)
+{
+    if (ShowCheckbox() && TWMNotify(M).Code() == DTN_DATETIMECHANGE)
+        DateChangeNotified(M);
+    else
+        TCustomDateTimePicker::Dispatch(M);
+    if (ShowCheckbox()) m_ignoreTimePickerCheck = false;
+}
+
+void TExtDateTimePicker::CMColorChanged(TMessage& M)
+{
+    TCustomDateTimePicker::Dispatch(M);
+    SyncTimePicker();
+}
+
+void TExtDateTimePicker::CMVisibleChanged(TMessage& M)
+{
+    TCustomDateTimePicker::Dispatch(M);
+    if (PickerLabel()) PickerLabel()->SetVisible(Visible());
+}
+
+void TExtDateTimePicker::WMFocusChanged(TMessage& M, bool Focused)
+{
+    TCustomDateTimePicker::Dispatch(M);
+    if (FocusLabel && !(ComponentState() & csLoading)) m_label.SetBold(Focused);
+}
+
+void TExtDateTimePicker::CMFontChanged(TMessage& M, bool FromParent)
+{
+    TCustomDateTimePicker::Dispatch(M);
+    // The label follows the parent's font; its own font change is the form being built.
+    if (PickerLabel() && ParentFont() && (FromParent || (ComponentState() & (csDesigning | csLoading))))
+        PickerLabel()->SetFont(Font());
+}
+
 void TExtDateTimePicker::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CN_NOTIFY:
-        if (ShowCheckbox() && M.LParam && TWMNotify(M).Code() == DTN_DATETIMECHANGE)
-            DateChangeNotified(M);
-        else
-            TCustomDateTimePicker::Dispatch(M);
-        if (ShowCheckbox()) m_ignoreTimePickerCheck = false;
-        return;
-    case CM_COLORCHANGED:
-        TCustomDateTimePicker::Dispatch(M);
-        SyncTimePicker();
-        return;
+    case CN_NOTIFY: CNNotify(M); return;
+    case CM_COLORCHANGED: CMColorChanged(M); return;
     case CM_VISIBLECHANGED:
-    case CM_SHOWINGCHANGED:
-        TCustomDateTimePicker::Dispatch(M);
-        if (PickerLabel()) PickerLabel()->SetVisible(Visible());
-        return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        TCustomDateTimePicker::Dispatch(M);
-        if (FocusLabel && !(ComponentState() & csLoading)) m_label.SetBold(M.Msg == WM_SETFOCUS);
-        return;
-    case CM_FONTCHANGED:
-    case CM_PARENTFONTCHANGED:
-        TCustomDateTimePicker::Dispatch(M);
-        if (PickerLabel() && ParentFont() &&
-            (M.Msg == CM_PARENTFONTCHANGED || (ComponentState() & (csDesigning | csLoading))))
-            PickerLabel()->SetFont(Font());
-        return;
+    case CM_SHOWINGCHANGED: CMVisibleChanged(M); return;
+    case WM_SETFOCUS: WMFocusChanged(M, true); return;
+    case WM_KILLFOCUS: WMFocusChanged(M, false); return;
+    case CM_FONTCHANGED: CMFontChanged(M, false); return;
+    case CM_PARENTFONTCHANGED: CMFontChanged(M, true); return;
     default: TCustomDateTimePicker::Dispatch(M); return;
     }
 }

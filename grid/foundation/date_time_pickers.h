@@ -80,6 +80,9 @@ private:
     void PaintFrame(TCanvas& Canvas);
     void PaintButtonSurround(TCanvas& Canvas);
     void MouseEnterLeave(bool Enter);
+    void FocusEnterExit(bool Enter);
+    // The drop-down button lights while the mouse is over it (X in client coordinates).
+    void TrackButtonHover(Integer X);
 
     Integer m_buttonWidth;
     bool m_buttonHover = false;
@@ -131,6 +134,7 @@ protected:
 
 private:
     void DigitTyped(TMessage& Message);
+    void WMChar(TMessage& Message);
 
     bool m_autoTab = false;
     Word m_hour = 0, m_minute = 0, m_second = 0, m_msec = 0;
@@ -216,6 +220,11 @@ private:
     void PlaceTimePicker();
     void PlaceLabel();
     void DateChangeNotified(TMessage& Message);
+    void CNNotify(TMessage& Message);
+    void CMColorChanged(TMessage& Message);
+    void CMVisibleChanged(TMessage& Message);
+    void WMFocusChanged(TMessage& Message, bool Focused);
+    void CMFontChanged(TMessage& Message, bool FromParent);
     void FocusTimePicker();
 
     TExtDateTimeKind m_kind = dkDateTime;

@@ -16,14 +16,17 @@ TExtSpeedButton::TExtSpeedButton(TComponent* AOwner, TEsgEditButton* Host) : TSp
 void TExtSpeedButton::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-        FHot = M.Msg == CM_MOUSEENTER;
-        Invalidate();
-        TSpeedButton::Dispatch(M);
-        return;
+    case CM_MOUSEENTER: CMMouseEnterLeave(M, true); return;
+    case CM_MOUSELEAVE: CMMouseEnterLeave(M, false); return;
     default: TSpeedButton::Dispatch(M); return;
     }
+}
+
+void TExtSpeedButton::CMMouseEnterLeave(TMessage& M, bool Enter)
+{
+    FHot = Enter;
+    Invalidate();
+    TSpeedButton::Dispatch(M);
 }
 
 void TExtSpeedButton::PaintFace(TCanvas& C, TRect& R, bool Down)
@@ -107,8 +110,16 @@ void TEsgEditButton::Loaded()
 
 void TEsgEditButton::Dispatch(TMessage& M)
 {
+    switch (M.Msg) {
+    case WM_SIZE: WMSize(M); return;
+    default: TWinControl::Dispatch(M); return;
+    }
+}
+
+void TEsgEditButton::WMSize(TMessage& M)
+{
     TWinControl::Dispatch(M);
-    if (M.Msg == WM_SIZE) AdjustSize();
+    AdjustSize();
 }
 
 void TEsgEditButton::SetFocusControl(TWinControl* Value)
@@ -244,15 +255,21 @@ void TEsgEditBtn::DoEnter()
 void TEsgEditBtn::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_CHAR:
-        if (EditorEnabled) TCustomMaskEdit::Dispatch(M);
-        return;
+    case WM_CHAR: WMChar(M); return;
     case WM_PASTE:
-    case WM_CUT:
-        if (EditorEnabled && !ReadOnly()) TCustomMaskEdit::Dispatch(M);
-        return;
+    case WM_CUT: WMCutPaste(M); return;
     default: TCustomMaskEdit::Dispatch(M); return;
     }
+}
+
+void TEsgEditBtn::WMChar(TMessage& M)
+{
+    if (EditorEnabled) TCustomMaskEdit::Dispatch(M);
+}
+
+void TEsgEditBtn::WMCutPaste(TMessage& M)
+{
+    if (EditorEnabled && !ReadOnly()) TCustomMaskEdit::Dispatch(M);
 }
 
 }  // namespace gw

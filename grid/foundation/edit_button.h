@@ -26,6 +26,7 @@ protected:
 
 private:
     void PaintFace(TCanvas& Canvas, TRect& R, bool Down);
+    void CMMouseEnterLeave(TMessage& Message, bool Enter);
 
     TEsgEditButton* m_host;
     bool FHot = false;
@@ -72,6 +73,7 @@ protected:
 
 private:
     void AdjustSize();
+    void WMSize(TMessage& Message);
     // A left release over the button clicks; one dragged off it does not.
     void BtnMouseUp(TMouseButton Button, TPoint At);
 
@@ -124,6 +126,9 @@ protected:
 
 private:
     void PlaceButton();
+    // Typing, cutting and pasting only where the text may be edited.
+    void WMChar(TMessage& Message);
+    void WMCutPaste(TMessage& Message);
 
     TEsgEditButton* m_host = nullptr;  // owned (component owner)
     bool m_rightAlign = false;

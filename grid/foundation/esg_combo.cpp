@@ -315,36 +315,57 @@ void TEsgCustomCombo::EnabledChanged()
     }
 }
 
+void TEsgCustomCombo::WMSetFocus(TMessage& M)
+{
+    TCustomComboBox::Dispatch(M);
+    FocusEnter();
+}
+
+void TEsgCustomCombo::WMKillFocus(TMessage& M)
+{
+    TCustomComboBox::Dispatch(M);
+    FocusExit();
+}
+
+void TEsgCustomCombo::ColorChanged()
+{
+    if (Loading()) m_loadedColor = Color();
+}
+
+void TEsgCustomCombo::CMVisibleChanged(TMessage& M)
+{
+    TCustomComboBox::Dispatch(M);
+    PlaceLabel();
+}
+
+void TEsgCustomCombo::CMFontChanged(TMessage& M)
+{
+    TCustomComboBox::Dispatch(M);
+    if ((Designing() || Loading()) && ParentFont() && ComboLabel()) ComboLabel()->SetFont(Font());
+}
+
+void TEsgCustomCombo::ParentFontChanged(TMessage& M)
+{
+    TCustomComboBox::Dispatch(M);
+    if (ParentFont() && ComboLabel()) ComboLabel()->SetFont(Font());
+    PlaceLabel();
+}
+
 void TEsgCustomCombo::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CM_ENTER: FocusEnter(); break;
     case CM_EXIT: FocusExit(); break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        TCustomComboBox::Dispatch(M);
-        M.Msg == WM_SETFOCUS ? FocusEnter() : FocusExit();
-        return;
+    case WM_SETFOCUS: WMSetFocus(M); return;
+    case WM_KILLFOCUS: WMKillFocus(M); return;
     case CM_MOUSEENTER: MouseEnter(); break;
     case CM_MOUSELEAVE: MouseLeave(); break;
     case WM_MOUSEMOVE: TrackButtonHover(TWMMouse(M).Pos.X); break;
     case CM_ENABLEDCHANGED: EnabledChanged(); break;
-    case CM_COLORCHANGED:
-        if (Loading()) m_loadedColor = Color();
-        break;
-    case CM_VISIBLECHANGED:
-        TCustomComboBox::Dispatch(M);
-        PlaceLabel();
-        return;
-    case CM_FONTCHANGED:
-        TCustomComboBox::Dispatch(M);
-        if ((Designing() || Loading()) && ParentFont() && ComboLabel()) ComboLabel()->SetFont(Font());
-        return;
-    case CM_PARENTFONTCHANGED:
-        TCustomComboBox::Dispatch(M);
-        if (ParentFont() && ComboLabel()) ComboLabel()->SetFont(Font());
-        PlaceLabel();
-        return;
+    case CM_COLORCHANGED: ColorChanged(); break;
+    case CM_VISIBLECHANGED: CMVisibleChanged(M); return;
+    case CM_FONTCHANGED: CMFontChanged(M); return;
+    case CM_PARENTFONTCHANGED: ParentFontChanged(M); return;
     default: break;
     }
     TCustomComboBox::Dispatch(M);

@@ -130,6 +130,14 @@ private:
     void TrackButtonHover(Integer X);
     void EnabledChanged();
     void LabelFontChanged();
+    // A colour set while loading is the one Loaded settles on.
+    void ColorChanged();
+    void WMSetFocus(TMessage& Message);
+    void WMKillFocus(TMessage& Message);
+    void CMVisibleChanged(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
+    // Not CMParentFontChanged: that is TControl's virtual handler, which the inherited table calls.
+    void ParentFontChanged(TMessage& Message);
 
     bool m_flat = false;
     bool m_etched = false;

@@ -185,19 +185,25 @@ void TExtCheckBox::CMMouseEnterLeave(TMessage& M, bool Enter)
     TCustomControl::Dispatch(M);
 }
 
+void TExtCheckBox::CMEnabledChanged(TMessage& M)
+{
+    TCustomControl::Dispatch(M);
+    Invalidate();
+}
+
+void TExtCheckBox::EraseBackground(TMessage& M)
+{
+    if (FTransparent) return;
+    TCustomControl::Dispatch(M);
+}
+
 void TExtCheckBox::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
     case CM_MOUSEENTER: CMMouseEnterLeave(M, true); return;
     case CM_MOUSELEAVE: CMMouseEnterLeave(M, false); return;
-    case CM_ENABLEDCHANGED:
-        TCustomControl::Dispatch(M);
-        Invalidate();
-        return;
-    case WM_ERASEBKGND:
-        if (FTransparent) return;
-        TCustomControl::Dispatch(M);
-        return;
+    case CM_ENABLEDCHANGED: CMEnabledChanged(M); return;
+    case WM_ERASEBKGND: EraseBackground(M); return;
     default: TCustomControl::Dispatch(M); return;
     }
 }

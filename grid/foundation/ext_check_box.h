@@ -74,6 +74,10 @@ private:
     void PaintBox(TCanvas& Canvas);
     void PaintCaption(TCanvas& Canvas);
     void CMMouseEnterLeave(TMessage& Message, bool Enter);
+    void CMEnabledChanged(TMessage& Message);
+    // A transparent box leaves its background to the parent. Not WMEraseBkgnd: that is
+    // TWinControl's virtual handler, which the inherited table calls.
+    void EraseBackground(TMessage& Message);
 
     bool FDown = false;
     TCheckBoxState FState = cbUnchecked;

@@ -548,6 +548,18 @@ void TExtGridButton::CMMouseLeave(TMessage& M)
     TGraphicControl::Dispatch(M);
 }
 
+void TExtGridButton::WMLButtonDblClk(TMessage& M)
+{
+    TGraphicControl::Dispatch(M);
+    if (FDown) DblClick();
+}
+
+void TExtGridButton::CMEnabledChanged()
+{
+    UpdateTracking();
+    Repaint();
+}
+
 void TExtGridButton::WndProc(TMessage& M)
 {
     if ((M.Msg == WM_THEMECHANGED || M.Msg == CM_BASE + 0x35) && FAutoThemeAdapt) AdaptLook();
@@ -557,18 +569,12 @@ void TExtGridButton::WndProc(TMessage& M)
 void TExtGridButton::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_LBUTTONDBLCLK:
-        TGraphicControl::Dispatch(M);
-        if (FDown) DblClick();
-        return;
+    case WM_LBUTTONDBLCLK: WMLButtonDblClk(M); return;
     case CM_BUTTONPRESSED: CMButtonPressed(M); return;
     case CM_DIALOGCHAR: CMDialogChar(M); return;
     case CM_MOUSEENTER: CMMouseEnter(M); return;
     case CM_MOUSELEAVE: CMMouseLeave(M); return;
-    case CM_ENABLEDCHANGED:
-        UpdateTracking();
-        Repaint();
-        return;
+    case CM_ENABLEDCHANGED: CMEnabledChanged(); return;
     case CM_FONTCHANGED:
     case CM_TEXTCHANGED:
     case CM_SYSCOLORCHANGE: Invalidate(); return;

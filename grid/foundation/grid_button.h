@@ -133,6 +133,9 @@ private:
     void CMButtonPressed(TMessage& Message);
     void CMDialogChar(TMessage& Message);
     void CMMouseEnter(TMessage& Message);
+    // A double click on a button that stays down raises OnDblClick.
+    void WMLButtonDblClk(TMessage& Message);
+    void CMEnabledChanged();
     void CMMouseLeave(TMessage& Message);
     void PaintFlatFace(TCanvas& Canvas, TRect& R);
     void PaintFace(TCanvas& Canvas, TRect& R);

@@ -69,14 +69,17 @@ void TExtTimerSpeedButton::TimerExpired()
 void TExtTimerSpeedButton::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-        m_mouseOver = M.Msg == CM_MOUSEENTER;
-        Invalidate();
-        TSpeedButton::Dispatch(M);
-        return;
+    case CM_MOUSEENTER: CMMouseEnterLeave(M, true); return;
+    case CM_MOUSELEAVE: CMMouseEnterLeave(M, false); return;
     default: TSpeedButton::Dispatch(M); return;
     }
+}
+
+void TExtTimerSpeedButton::CMMouseEnterLeave(TMessage& M, bool Enter)
+{
+    m_mouseOver = Enter;
+    Invalidate();
+    TSpeedButton::Dispatch(M);
 }
 
 void TExtTimerSpeedButton::PaintColoured(TCanvas& C)
@@ -289,20 +292,25 @@ void TEsgSpinButton::FocusChanged(bool Focused)
 void TEsgSpinButton::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        TWinControl::Dispatch(M);
-        FocusChanged(M.Msg == WM_SETFOCUS);
-        return;
-    case WM_SIZE: {
-        TWinControl::Dispatch(M);
-        Integer w = Width(), h = Height();
-        AdjustSize(w, h);
-        if (w != Width() || h != Height()) SetBounds(Left(), Top(), w, h);
-        return;
-    }
+    case WM_SETFOCUS: WMFocusChanged(M, true); return;
+    case WM_KILLFOCUS: WMFocusChanged(M, false); return;
+    case WM_SIZE: WMSize(M); return;
     default: TWinControl::Dispatch(M); return;
     }
+}
+
+void TEsgSpinButton::WMFocusChanged(TMessage& M, bool Focused)
+{
+    TWinControl::Dispatch(M);
+    FocusChanged(Focused);
+}
+
+void TEsgSpinButton::WMSize(TMessage& M)
+{
+    TWinControl::Dispatch(M);
+    Integer w = Width(), h = Height();
+    AdjustSize(w, h);
+    if (w != Width() || h != Height()) SetBounds(Left(), Top(), w, h);
 }
 
 void TEsgSpinButton::PaintWindow(TCanvas& Canvas)

@@ -40,6 +40,7 @@ protected:
 
 private:
     void TimerExpired();
+    void CMMouseEnterLeave(TMessage& Message, bool Enter);
     void PaintColoured(TCanvas& Canvas);
     void InvalidateParent();
 
@@ -107,6 +108,9 @@ private:
     void BtnMouseDown(TObject* Sender, TMouseButton Button);
     void BtnClick(TObject* Sender);
     void FocusChanged(bool Focused);
+    void WMFocusChanged(TMessage& Message, bool Focused);
+    // A size the arrows do not fit is raised to their minimum.
+    void WMSize(TMessage& Message);
 
     TExtTimerSpeedButton* m_upButton = nullptr;  // owned (component owner)
     TExtTimerSpeedButton* m_downButton = nullptr;

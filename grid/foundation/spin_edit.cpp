@@ -260,14 +260,14 @@ bool TEsgSpinEdit::IsValidChar(Char Key)
     return EditorEnabled || control;
 }
 
-bool TEsgSpinEdit::KeyDownMessage(TMessage& M)
+void TEsgSpinEdit::WMKeyDown(TMessage& M)
 {
     switch (TWMKey(M).Key) {
-    case VK_PRIOR: StepUp(true); return true;
-    case VK_NEXT: StepDown(true); return true;
-    case VK_UP: StepUp(false); return true;
-    case VK_DOWN: StepDown(false); return true;
-    default: return false;
+    case VK_PRIOR: StepUp(true); return;
+    case VK_NEXT: StepDown(true); return;
+    case VK_UP: StepUp(false); return;
+    case VK_DOWN: StepDown(false); return;
+    default: TCustomMaskEdit::Dispatch(M); return;
     }
 }
 
@@ -291,7 +291,7 @@ void TEsgSpinEdit::KeyPress(Char& Key)
     TCustomMaskEdit::KeyPress(Key);
 }
 
-void TEsgSpinEdit::CharMessage(TMessage& M)
+void TEsgSpinEdit::WMChar(TMessage& M)
 {
     // The keypad's decimal key has bit 6 of its scan code set (key data bit 22).
     const TWMChar c(M);
@@ -303,38 +303,44 @@ void TEsgSpinEdit::CharMessage(TMessage& M)
 void TEsgSpinEdit::Dispatch(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_KEYDOWN:
-        if (!KeyDownMessage(M)) TCustomMaskEdit::Dispatch(M);
-        return;
-    case WM_CHAR: CharMessage(M); return;
+    case WM_KEYDOWN: WMKeyDown(M); return;
+    case WM_CHAR: WMChar(M); return;
     case WM_PASTE:
-    case WM_CUT:
-        if (EditorEnabled && !ReadOnly()) TCustomMaskEdit::Dispatch(M);
-        return;
+    case WM_CUT: WMCutPaste(M); return;
     default: TCustomMaskEdit::Dispatch(M); return;
     }
+}
+
+void TEsgSpinEdit::WMCutPaste(TMessage& M)
+{
+    if (EditorEnabled && !ReadOnly()) TCustomMaskEdit::Dispatch(M);
+}
+
+void TEsgSpinEdit::NativeChar(TMessage& M)
+{
+    // The platform's edit pastes and cuts on these characters itself; as messages they pass
+    // the filter above.
+    if (TWMChar(M).CharCode == 0x16) return void(Perform(WM_PASTE));
+    if (TWMChar(M).CharCode == 0x18) return void(Perform(WM_CUT));
+    TCustomMaskEdit::DefaultHandler(M);
+}
+
+void TEsgSpinEdit::NativeWheel(TMessage& M)
+{
+    // The spin edit's own wheel: one step per notch, away from the user up.
+    const Integer delta = TWMMouseWheel(M).WheelDelta;
+    const Integer notches = std::max(1, std::abs(delta) / WHEEL_DELTA);
+    for (Integer i = 0; i < notches && delta != 0; ++i) delta > 0 ? StepUp(false) : StepDown(false);
+    M.Result = 1;
 }
 
 void TEsgSpinEdit::DefaultHandler(TMessage& M)
 {
     switch (M.Msg) {
-    case WM_CHAR:
-        // The platform's edit pastes and cuts on these characters itself; as messages they pass
-        // the filter above.
-        if (TWMChar(M).CharCode == 0x16) return void(Perform(WM_PASTE));
-        if (TWMChar(M).CharCode == 0x18) return void(Perform(WM_CUT));
-        break;
-    case WM_MOUSEWHEEL: {
-        // The spin edit's own wheel: one step per notch, away from the user up.
-        const Integer delta = TWMMouseWheel(M).WheelDelta;
-        const Integer notches = std::max(1, std::abs(delta) / WHEEL_DELTA);
-        for (Integer i = 0; i < notches && delta != 0; ++i) delta > 0 ? StepUp(false) : StepDown(false);
-        M.Result = 1;
-        return;
+    case WM_CHAR: NativeChar(M); return;
+    case WM_MOUSEWHEEL: NativeWheel(M); return;
+    default: TCustomMaskEdit::DefaultHandler(M); return;
     }
-    default: break;
-    }
-    TCustomMaskEdit::DefaultHandler(M);
 }
 
 void TEsgSpinEdit::DoEnter()

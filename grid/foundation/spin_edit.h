@@ -114,8 +114,14 @@ private:
     String TimeText(TDateTime Value) const;
     // Keeps the caret where it was while the text is rewritten.
     void SetTextKeepCaret(const String& Value);
-    bool KeyDownMessage(TMessage& Message);
-    void CharMessage(TMessage& Message);
+    // Page and arrow keys step the value; other keys go on to the edit.
+    void WMKeyDown(TMessage& Message);
+    void WMChar(TMessage& Message);
+    // Cut and paste only where the text may be edited.
+    void WMCutPaste(TMessage& Message);
+    // The edit's own behaviour (after the character filter): Ctrl+V / Ctrl+X as messages.
+    void NativeChar(TMessage& Message);
+    void NativeWheel(TMessage& Message);
     bool Reading() const { return (ComponentState() & csLoading) != 0; }
 
     TEsgSpinButton* m_button = nullptr;  // owned (component owner)

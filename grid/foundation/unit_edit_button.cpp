@@ -70,10 +70,17 @@ void TEsgUnitEditBtn::UnitChosen(Integer Command)
 
 void TEsgUnitEditBtn::Dispatch(TMessage& M)
 {
-    if (M.Msg == WM_COMMAND && TWMCommand(M).NotifyCode != EN_CHANGE && M.LParam == 0) {
-        UnitChosen(TWMCommand(M).ItemId);
-        return;
+    switch (M.Msg) {
+    case WM_COMMAND: WMCommand(M); return;
+    default: TEsgEditBtn::Dispatch(M); return;
     }
+}
+
+void TEsgUnitEditBtn::WMCommand(TMessage& M)
+{
+    // A menu's command carries no control window; the edit's own notifications pass on.
+    const TWMCommand c(M);
+    if (c.NotifyCode != EN_CHANGE && c.Ctl == 0) return UnitChosen(c.ItemId);
     TEsgEditBtn::Dispatch(M);
 }
 

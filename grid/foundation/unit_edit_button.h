@@ -42,6 +42,7 @@ protected:
 
 private:
     void UnitChosen(Integer Command);
+    void WMCommand(TMessage& Message);
 
     std::unique_ptr<TStringList> m_units = std::make_unique<TStringList>();
     String m_unitID;
