@@ -3,6 +3,8 @@
 
 #include "platform/graphics/canvas_internal.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace gw {
@@ -55,11 +57,14 @@ std::vector<uint32_t> ColourTable(Reader& r, int entries)
     return table;
 }
 
-// Decodes the LZW stream into count indices; a short stream leaves the rest 0.
+// Decodes the LZW stream into at most count indices; the caller treats the missing rest as
+// index 0. Only what the stream holds is produced, so a tiny stream declaring a huge frame
+// costs next to nothing here.
 std::vector<uint8_t> Lzw(const std::string& data, int minCodeSize, size_t count)
 {
     std::vector<uint8_t> out;
-    out.reserve(count);
+    // An LZW code yields at most 4096 indices: the data bounds the output.
+    out.reserve(std::min(count, (data.size() * 8 / size_t(minCodeSize + 1) + 1) * 4096));
     if (minCodeSize < 2 || minCodeSize > 8) Invalid();
     const int clear = 1 << minCodeSize, end = clear + 1;
     std::vector<uint16_t> prefix(4096);
@@ -116,12 +121,12 @@ std::vector<uint8_t> Lzw(const std::string& data, int minCodeSize, size_t count)
         }
         previous = in;
     }
-    out.resize(count, 0);
     return out;
 }
 
-std::vector<uint8_t> Deinterlace(const std::vector<uint8_t>& in, int w, int h)
+std::vector<uint8_t> Deinterlace(std::vector<uint8_t> in, int w, int h)
 {
+    in.resize(size_t(w) * h, 0);
     std::vector<uint8_t> out(in.size());
     size_t row = 0;
     static const int start[] = {0, 4, 2, 1}, step[] = {8, 8, 4, 2};
@@ -129,6 +134,27 @@ std::vector<uint8_t> Deinterlace(const std::vector<uint8_t>& in, int w, int h)
         for (int y = start[pass]; y < h; y += step[pass], ++row)
             if (w > 0) std::memcpy(out.data() + size_t(y) * w, in.data() + row * w, size_t(w));
     return out;
+}
+
+// Writes the frame's pixels from its colour indices; indices past the decoded ones are 0 and
+// are written a row at a time.
+void FillFrame(const TGIFFrame& f, const std::vector<uint32_t>& table, const std::vector<uint8_t>& idx)
+{
+    std::array<uint32_t, 256> colour{};
+    for (size_t i = 0; i < colour.size(); ++i) {
+        bool clear = f.HasTransparency && Integer(i) == f.TransparentIndex;
+        colour[i] = clear ? 0 : detail::ToPixel(i < table.size() ? table[i] : 0);
+    }
+    detail::Pixels px(f.Pixels->Surface());
+    const size_t width = size_t(px.width);
+    for (Integer y = 0; y < px.height; ++y) {
+        uint32_t* row = px.Row(y);
+        size_t from = size_t(y) * width;
+        size_t known = from < idx.size() ? std::min(width, idx.size() - from) : 0;
+        for (size_t x = 0; x < known; ++x) row[x] = colour[idx[from + x]];
+        std::fill(row + known, row + width, colour[0]);
+    }
+    px.MarkDirty();
 }
 
 }  // namespace
@@ -177,17 +203,10 @@ void TGIFImage::LoadFromBytes(std::string_view Bytes)
         size_t count = size_t(f.Width) * f.Height;
         if (count > (size_t(1) << 26)) Invalid();
         auto idx = Lzw(data, minCode, count);
-        if (f.Interlaced) idx = Deinterlace(idx, f.Width, f.Height);
+        if (f.Interlaced) idx = Deinterlace(std::move(idx), f.Width, f.Height);
         f.Pixels = std::make_shared<TBitmap>(f.Width, f.Height, pf32bit);
         f.Pixels->AlphaFormat = afDefined;
-        detail::Pixels px(f.Pixels->Surface());
-        for (Integer y = 0; y < f.Height; ++y)
-            for (Integer x = 0; x < f.Width; ++x) {
-                uint8_t i = idx[size_t(y) * f.Width + x];
-                bool clear = f.HasTransparency && i == f.TransparentIndex;
-                px.Row(y)[x] = clear ? 0 : detail::ToPixel(i < table.size() ? table[i] : 0);
-            }
-        px.MarkDirty();
+        FillFrame(f, table, idx);
         frames.push_back(std::move(f));
     }
     if (frames.empty() || sw == 0 || sh == 0 || int64_t(sw) * sh > (int64_t(1) << 26)) Invalid();
@@ -214,16 +233,20 @@ void TGIFImage::SetFrame(Integer Index)
             saved.assign(reinterpret_cast<uint32_t*>(px.data),
                          reinterpret_cast<uint32_t*>(px.data + size_t(px.stride) * px.height));
         detail::Pixels fp(f.Pixels->Surface());
-        for (Integer y = 0; y < f.Height; ++y)
-            for (Integer x = 0; x < f.Width; ++x) {
-                uint32_t p = fp.Row(y)[x];
-                if ((p >> 24) != 0 && px.Inside(f.Left + x, f.Top + y)) px.Row(f.Top + y)[f.Left + x] = p;
-            }
+        // The part of the frame on the screen, in frame coordinates.
+        const Integer x0 = std::max<Integer>(0, -f.Left);
+        const Integer x1 = std::max(x0, std::min<Integer>(f.Width, px.width - f.Left));
+        const Integer y0 = std::max<Integer>(0, -f.Top), y1 = std::min<Integer>(f.Height, px.height - f.Top);
+        for (Integer y = y0; y < y1; ++y) {
+            const uint32_t* from = fp.Row(y);
+            uint32_t* to = px.Row(f.Top + y) + f.Left;
+            for (Integer x = x0; x < x1; ++x)
+                if ((from[x] >> 24) != 0) to[x] = from[x];
+        }
         if (k == Index) break;
         if (f.Disposal == 2) {
-            for (Integer y = 0; y < f.Height; ++y)
-                for (Integer x = 0; x < f.Width; ++x)
-                    if (px.Inside(f.Left + x, f.Top + y)) px.Row(f.Top + y)[f.Left + x] = 0;
+            for (Integer y = y0; y < y1; ++y)
+                std::fill(px.Row(f.Top + y) + f.Left + x0, px.Row(f.Top + y) + f.Left + x1, 0u);
         } else if (f.Disposal == 3 && !saved.empty()) {
             std::memcpy(px.data, saved.data(), saved.size() * 4);
         }

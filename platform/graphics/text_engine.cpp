@@ -6,6 +6,7 @@
 #include <hb-ot.h>
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -205,6 +206,53 @@ GlyphRun RunOfLayout(PangoLayout* layout)
     return run;
 }
 
+// Pixel rows [top, bottom) that a decoration line of pango's placement covers: where pango's own
+// rectangle covers no pixel centre (lines thinner than a pixel, as drawn without anti-aliasing),
+// the one row at its rounded position, otherwise exactly the rows pango filled.
+std::pair<int, int> DecorationRows(double baseline, int position, int thickness)
+{
+    double top = baseline - double(position) / PANGO_SCALE;
+    double bottom = top + double(thickness) / PANGO_SCALE;
+    int first = int(std::floor(top + 0.5));
+    return {first, std::max(first + 1, int(std::floor(bottom + 0.5)))};
+}
+
+// Fills the underline and strike-out of each run of the line again, at least one pixel thick;
+// the origin is the line's left end, baseline is the baseline's offset from it.
+void ThickenDecorations(cairo_t* cr, PangoLayoutLine* line, double baseline)
+{
+    int x = 0;
+    for (GSList* l = line->runs; l; l = l->next) {
+        auto* run = static_cast<PangoLayoutRun*>(l->data);
+        const int width = pango_glyph_string_get_width(run->glyphs);
+        bool underline = false, strike = false;
+        for (GSList* a = run->item->analysis.extra_attrs; a; a = a->next) {
+            auto* attr = static_cast<PangoAttribute*>(a->data);
+            if (attr->klass->type == PANGO_ATTR_UNDERLINE)
+                underline = reinterpret_cast<PangoAttrInt*>(attr)->value != PANGO_UNDERLINE_NONE;
+            if (attr->klass->type == PANGO_ATTR_STRIKETHROUGH)
+                strike = reinterpret_cast<PangoAttrInt*>(attr)->value != 0;
+        }
+        if (underline || strike) {
+            PangoFontMetrics* m = pango_font_get_metrics(run->item->analysis.font, run->item->analysis.language);
+            const double left = std::floor(double(x) / PANGO_SCALE + 0.5);
+            const double right = std::floor(double(x + width) / PANGO_SCALE + 0.5);
+            auto fill = [&](std::pair<int, int> rows) {
+                cairo_rectangle(cr, left, rows.first, right - left, rows.second - rows.first);
+            };
+            if (underline)
+                fill(DecorationRows(baseline, pango_font_metrics_get_underline_position(m),
+                                    pango_font_metrics_get_underline_thickness(m)));
+            if (strike)
+                fill(DecorationRows(baseline, pango_font_metrics_get_strikethrough_position(m),
+                                    pango_font_metrics_get_strikethrough_thickness(m)));
+            pango_font_metrics_unref(m);
+        }
+        x += width;
+    }
+    cairo_fill(cr);
+}
+
 // Texts kept per face before the cache starts anew (a grid's visible cells many times over).
 constexpr size_t kRunsPerFace = 16384;
 
@@ -340,7 +388,9 @@ void ShowTextWithPango(cairo_t* cr, const FontFace& face, uint32_t rgb, double x
     cairo_translate(cr, x, y);
     if (angle != 0) cairo_rotate(cr, -angle * M_PI / 1800.0);
     cairo_move_to(cr, 0, face.ascent);
-    pango_cairo_show_layout_line(cr, pango_layout_get_line_readonly(layout, 0));
+    PangoLayoutLine* line = pango_layout_get_line_readonly(layout, 0);
+    pango_cairo_show_layout_line(cr, line);
+    if (angle == 0) ThickenDecorations(cr, line, face.ascent);
     cairo_restore(cr);
 }
 

@@ -350,6 +350,40 @@ TEST(DrawTextPixels, NoClipDrawsBeyondTheRectangleAndExternalLeadingSpacesLines)
     EXPECT_EQ(c.DrawText(u"a\nb", r, DT_CALCRECT), 2 * m.tmHeight);
 }
 
+// Drawn without anti-aliasing, pango's decoration lines of small fonts are thinner than a pixel;
+// they must still show as one full row in the text colour at their rounded place, for simple
+// texts and for texts shaped through pango alike.
+TEST(TextOutPixels, StrikeOutAndUnderlineAreOneFullRowAtEverySize)
+{
+    struct Case {
+        Integer pixels;
+        Integer strikeAboveBaseline;
+    };
+    const Case cases[] = {{8, 2}, {9, 2}, {11, 3}, {13, 3}};
+    for (const String& text : {String(u"Hello"), String(u"Hello\u0416")})
+        for (const Case& c : cases)
+            for (TFontStyles style : {TFontStyles(fsStrikeOut), TFontStyles(fsUnderline)}) {
+                SCOPED_TRACE(testing::Message() << c.pixels << " px, style " << int(style) << ", " << text.size());
+                auto bmp = test::WhiteBitmap(80, 30);
+                TCanvas* cv = bmp->Canvas();
+                cv->Font()->SetHeight(-c.pixels);
+                cv->Font()->SetStyle(style);
+                cv->Font()->SetColor(clBlue);
+                cv->TextOut(4, 5, text);
+                const Integer baseline = 5 + cv->GetTextMetrics().tmAscent;
+                const Integer width = cv->TextWidth(text);
+                std::vector<Integer> full;
+                for (Integer y = 0; y < 30; ++y) {
+                    Integer blue = 0;
+                    for (Integer x = 4; x < 4 + width; ++x) blue += bmp->PixelColor(x, y) == clBlue;
+                    if (blue == width) full.push_back(y);
+                }
+                const Integer row = style == fsStrikeOut ? baseline - c.strikeAboveBaseline : baseline;
+                EXPECT_EQ(full, std::vector<Integer>{row});
+                EXPECT_NE(bmp->PixelColor(4 + width, row), clBlue);  // no wider than the text
+            }
+}
+
 TEST(TextOutPixels, OpaqueTransparentAndRectClipping)
 {
     auto bmp = test::WhiteBitmap(60, 20);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -321,6 +322,28 @@ TEST(Gif, FramesPositionsDelaysDisposalAndTransparency)
     std::string bytes = test::readBytes(test::fixture("anim.gif"));
     EXPECT_THROW(gif.LoadFromBytes(bytes.substr(0, 20)), EInvalidGraphic);
     EXPECT_THROW(gif.LoadFromBytes("GIF89a"), EInvalidGraphic);
+}
+
+// A few dozen bytes may declare a frame of tens of millions of pixels with an LZW stream that
+// ends at once: decoding costs what the data holds, and the undecoded pixels take index 0.
+TEST(Gif, HugeFrameWithEmptyStreamDecodesQuickly)
+{
+    const std::string bytes("GIF89a\x38\x39\x61\x0a\x80\x00\x00"  // 14648 x 2657, two colours
+                            "\xff\x00\x00\x00\x00\xff"  // red, blue
+                            "\x2c\x00\x00\x00\x00\x38\x39\x61\x0a\x00"
+                            "\x02\x01\x2c\x00\x3b",  // clear code, end code, trailer
+                            34);
+    const auto start = std::chrono::steady_clock::now();
+    TGIFImage gif;
+    gif.LoadFromBytes(bytes);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::seconds(2));
+    ASSERT_EQ(gif.FrameCount(), 1);
+    EXPECT_EQ(gif.LogicalWidth(), 14648);
+    EXPECT_EQ(gif.LogicalHeight(), 2657);
+    EXPECT_EQ(gif.Image().PixelColor(0, 0), clRed);
+    EXPECT_EQ(gif.Image().PixelColor(14647, 2656), clRed);
+    EXPECT_EQ(gif.Image().PixelColor(7000, 1300), clRed);
 }
 
 TEST(Gif, LargeInterlacedPictureDecodesAsImageMagickDoes)
