@@ -15,6 +15,7 @@
 #include "grid/foundation/theme_style.h"
 #include "grid/model/cell_graphic.h"
 #include "grid/model/column_visibility.h"
+#include "grid/model/ext_grid_error.h"
 #include "grid/model/grid_look.h"
 #include "grid/model/hidden_rows.h"
 #include "grid/model/settings_grid.h"
@@ -98,12 +99,6 @@ class TGridGridDropDown;
 class TGridColorDropDown;
 class TGridImageDropDown;
 class TMetroScrollBar;
-
-// The grid's own errors ("Cell does not contain a float value", "Invalid row accessed").
-class EExtGridError : public Exception {
-public:
-    using Exception::Exception;
-};
 
 // Raised by a member whose behaviour is not built yet; the message names the member.
 class ENotBuiltYet : public Exception {
