@@ -1048,6 +1048,9 @@ private:
     void ReadEnvironment();
     void CreateHiddenControls();
     void SaveColSizesOnDestroy();
+    bool KeepsIdleScrollBar(Integer Bar) const override;
+    // One window scroll bar under a ScrollBarAlways setting (SB_VERT or SB_HORZ).
+    void ApplyAlwaysBar(Integer Bar, bool AllFit, bool Always);
     void FreeSettings();
     void FreeHiddenControls();
     void SearchFooterChanged();

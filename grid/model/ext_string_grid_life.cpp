@@ -387,10 +387,36 @@ void TExtStringGrid::Resize()
 
 void TExtStringGrid::ApplyScrollBarAlways(bool Force)
 {
-    if (ScrollBarAlways != saNone) NotBuiltYet("ApplyScrollBarAlways with ScrollBarAlways set");
-    if (!Force || !HandleAllocated()) return;
-    if (VisibleRowCount() + TBaseGrid::FixedRows() >= RowCount()) ShowScrollBar(Handle(), SB_VERT, false);
-    if (VisibleColCount() + TBaseGrid::FixedCols() >= ColCount()) ShowScrollBar(Handle(), SB_HORZ, false);
+    if (!HandleAllocated()) return;
+    const bool rowsFit = VisibleRowCount() + TBaseGrid::FixedRows() >= RowCount();
+    const bool colsFit = VisibleColCount() + TBaseGrid::FixedCols() >= ColCount();
+    if (ScrollBarAlways != saNone) {
+        // A bar named by ScrollBarAlways stays shown, greyed, while everything fits; the other
+        // is hidden then; a bar with something to scroll is enabled again.
+        ApplyAlwaysBar(SB_VERT, rowsFit, ScrollBarAlways == saVert || ScrollBarAlways == saBoth);
+        ApplyAlwaysBar(SB_HORZ, colsFit, ScrollBarAlways == saHorz || ScrollBarAlways == saBoth);
+        return;
+    }
+    if (!Force) return;
+    if (rowsFit) ShowScrollBar(Handle(), SB_VERT, false);
+    if (colsFit) ShowScrollBar(Handle(), SB_HORZ, false);
+}
+
+bool TExtStringGrid::KeepsIdleScrollBar(Integer Bar) const
+{
+    if (Bar == SB_VERT) return ScrollBarAlways == saVert || ScrollBarAlways == saBoth;
+    return ScrollBarAlways == saHorz || ScrollBarAlways == saBoth;
+}
+
+void TExtStringGrid::ApplyAlwaysBar(Integer Bar, bool AllFit, bool Always)
+{
+    if (!AllFit) {
+        EnableScrollBar(Handle(), Bar, ESB_ENABLE_BOTH);
+        return;
+    }
+    ShowScrollBar(Handle(), Bar, Always);
+    if (Always) SetScrollRange(Handle(), Bar, 0, 0, false);  // no thumb from an earlier range
+    EnableScrollBar(Handle(), Bar, ESB_DISABLE_BOTH);
 }
 
 TFont* TExtStringGrid::GetCellFont(Integer ACol, Integer ARow)

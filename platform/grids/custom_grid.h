@@ -121,6 +121,9 @@ protected:
     // After MoveColumn (MoveRow) moved the sizes, the current cell and the anchor.
     virtual void ColumnMoved(Integer FromIndex, Integer ToIndex);
     virtual void RowMoved(Integer FromIndex, Integer ToIndex);
+    // Whether a window scroll bar (SB_VERT or SB_HORZ) stays shown while it has nothing to
+    // scroll (a descendant that greys it instead of hiding it); by default it is hidden.
+    virtual bool KeepsIdleScrollBar(Integer /*Bar*/) const { return false; }
 
     // --- the editor's hooks ----------------------------------------------------------------------
     virtual TInplaceEdit* CreateEditor();

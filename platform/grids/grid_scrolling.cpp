@@ -101,7 +101,7 @@ void TCustomGrid::UpdateScrollRange()
     if (needH && !needV) needV = wantV && scrolls(m_rows, m_fixedRows, Height() - bar);
     for (auto [which, need] : {std::pair{SB_VERT, needV}, std::pair{SB_HORZ, needH}}) {
         if (need) SetScrollRange(h, which, 0, ScrollRange, false);
-        ShowScrollBar(h, which, need);
+        ShowScrollBar(h, which, need || KeepsIdleScrollBar(which));
     }
     // Where everything fits, nothing may stay scrolled out of reach.
     TGridCoord tl = m_topLeft;

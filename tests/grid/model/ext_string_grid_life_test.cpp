@@ -401,6 +401,76 @@ TEST_F(ExtStringGridTest, SetBoundsKeepsWholeRowsWithIntegralHeight)
     }
 }
 
+// ScrollBarAlways keeps the named bars shown but greyed while everything fits and hides the
+// others; a bar with something to scroll is shown by the base grid and enabled again.
+TEST_F(ExtStringGridTest, ScrollBarAlwaysShowsGreyedBarsWhileEverythingFits)
+{
+    struct Bar {
+        bool Visible;
+        UINT ArrowsOff;
+    };
+    struct Case {
+        const char* Name;
+        TScrollBarAlways Always;
+        bool RowsOverflow;
+        bool ColsOverflow;
+        Bar Vert;
+        Bar Horz;
+    };
+    const Bar shownGrey{true, ESB_DISABLE_BOTH}, hiddenGrey{false, ESB_DISABLE_BOTH}, live{true, ESB_ENABLE_BOTH},
+        hidden{false, ESB_ENABLE_BOTH};
+    const std::vector<Case> cases = {
+        {"none, all fits", saNone, false, false, hidden, hidden},
+        {"vertical, all fits", saVert, false, false, shownGrey, hiddenGrey},
+        {"horizontal, all fits", saHorz, false, false, hiddenGrey, shownGrey},
+        {"both, all fits", saBoth, false, false, shownGrey, shownGrey},
+        {"both, rows overflow", saBoth, true, false, live, shownGrey},
+        {"both, columns overflow", saBoth, false, true, shownGrey, live},
+        {"vertical, columns overflow", saVert, false, true, shownGrey, live},
+        {"none, both overflow", saNone, true, true, live, live},
+    };
+    for (const Case& c : cases) {
+        auto* form = new TForm(Application);
+        form->SetBounds(0, 0, 600, 500);
+        auto* g = new TTestGrid(form);
+        g->SetParent(form);
+        g->SetRowCount(c.RowsOverflow ? 100 : 5);
+        g->SetColCount(c.ColsOverflow ? 30 : 3);
+        form->Show();
+        h.ProcessMessages();
+        g->ScrollBarAlways = c.Always;
+        g->ApplyScrollBarAlways(false);
+        const Cardinal style = GetWindowStyle(g->Handle());
+        EXPECT_EQ((style & WS_VSCROLL) != 0, c.Vert.Visible) << c.Name;
+        EXPECT_EQ(GetScrollBarArrowsOff(g->Handle(), SB_VERT), c.Vert.ArrowsOff) << c.Name;
+        EXPECT_EQ((style & WS_HSCROLL) != 0, c.Horz.Visible) << c.Name;
+        EXPECT_EQ(GetScrollBarArrowsOff(g->Handle(), SB_HORZ), c.Horz.ArrowsOff) << c.Name;
+        delete form;
+    }
+}
+
+// A greyed bar comes back to life when rows are added, and greys again when they go.
+TEST_F(ExtStringGridTest, ScrollBarAlwaysFollowsTheRowCount)
+{
+    auto* form = new TForm(Application);
+    form->SetBounds(0, 0, 600, 500);
+    auto* g = new TTestGrid(form);
+    g->SetParent(form);
+    g->SetRowCount(5);
+    g->ScrollBarAlways = saVert;
+    form->Show();
+    h.ProcessMessages();
+    g->ApplyScrollBarAlways(false);
+    EXPECT_EQ(GetScrollBarArrowsOff(g->Handle(), SB_VERT), UINT(ESB_DISABLE_BOTH));
+    g->SetRowCount(200);
+    EXPECT_NE(GetWindowStyle(g->Handle()) & WS_VSCROLL, 0u);
+    EXPECT_EQ(GetScrollBarArrowsOff(g->Handle(), SB_VERT), UINT(ESB_ENABLE_BOTH));
+    g->SetRowCount(5);
+    EXPECT_NE(GetWindowStyle(g->Handle()) & WS_VSCROLL, 0u);
+    EXPECT_EQ(GetScrollBarArrowsOff(g->Handle(), SB_VERT), UINT(ESB_DISABLE_BOTH));
+    delete form;
+}
+
 TEST_F(ExtStringGridTest, SetBoundsLeavesTheHeightWhileUpdating)
 {
     TTestGrid g(nullptr);
