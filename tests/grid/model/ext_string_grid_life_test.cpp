@@ -28,6 +28,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/system_metrics.h"
 #include "platform/ui/window_system.h"
+#include "tests/grid/model/defaults_table.h"
 
 #include <gtest/gtest.h>
 
@@ -79,23 +80,7 @@ public:
     int Invalidates = 0;
 };
 
-using Value = std::variant<Int64, String>;
-
-struct DefaultRow {
-    const char* Name;
-    Value Actual;
-    Value Expected;
-};
-
-Value I(Int64 V) { return V; }
-Value S(const String& V) { return V; }
 Value P(TPoint V) { return Int64(V.X) * 100000 + V.Y; }
-
-std::string Show(const Value& V)
-{
-    if (const Int64* i = std::get_if<Int64>(&V)) return std::to_string(*i);
-    return '"' + StringToUtf8(std::get<String>(V)) + '"';
-}
 
 class ExtStringGridTest : public ::testing::Test {
 protected:

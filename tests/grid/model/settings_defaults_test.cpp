@@ -21,6 +21,7 @@
 #include "platform/graphics/font.h"
 #include "platform/runtime/string_list.h"
 #include "platform/runtime/unicode.h"
+#include "tests/grid/model/defaults_table.h"
 #include "tests/grid/model/fake_settings_grid.h"
 
 #include <gtest/gtest.h>
@@ -31,22 +32,11 @@
 namespace gw {
 namespace {
 
-using Value = std::variant<Int64, String>;
-
-struct DefaultRow {
-    const char* Name;
-    Value Actual;
-    Value Expected;
-};
-
-Value I(Int64 V) { return V; }
-Value S(const String& V) { return V; }
-
-std::string Show(const Value& V)
-{
-    if (const Int64* i = std::get_if<Int64>(&V)) return std::to_string(*i);
-    return '"' + StringToUtf8(std::get<String>(V)) + '"';
-}
+using test::DefaultRow;
+using test::Value;
+using test::I;
+using test::S;
+using test::Show;
 
 // Every setting of a new grid, built as the grid builds them.
 class SettingsDefaults : public ::testing::Test {
