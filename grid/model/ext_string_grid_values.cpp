@@ -2,13 +2,14 @@
 // values of mark-up control elements, converted to and from the cell text.
 #include "grid/foundation/markup_text.h"
 #include "grid/foundation/number_utils.h"
+#include "grid/model/cell_number.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/runtime/convert.h"
 #include "platform/runtime/datetime.h"
 #include "platform/runtime/format.h"
-#include "platform/runtime/format_settings.h"
-#include "platform/runtime/scope.h"
 #include "platform/runtime/strings.h"
+
+#include <algorithm>
 
 namespace gw {
 
@@ -24,20 +25,15 @@ Integer ParseInts(const String& Text)
     return value;
 }
 
-// The text is reduced first: its decimal point is "." whatever the locale's separator.
+// The value the calculations read (cell_number.h), except that a cell holding a word is no
+// number here: only a blank cell or a lone minus reads as zero.
 double ParseFloats(const String& Text)
 {
-    // The reduction drops what is no number ("abc" becomes ""): only a blank cell or a lone minus
-    // may read as zero.
     const String reduced = CleanNumberText(Text);
     const String trimmed = Trim(Text);
-    if (reduced.empty() && !trimmed.empty() && trimmed != u"-")
-        throw EExtGridError(u"Cell does not contain a float value");
-    const String clean = ZeroIfBlank(reduced);
-    const TTemporaryChange<Char> point(FormatSettings.DecimalSeparator, u'.');
-    double value = 0;
-    if (!TryStrToFloat(clean, value)) throw EExtGridError(u"Cell does not contain a float value");
-    return value;
+    const bool digits = std::any_of(reduced.begin(), reduced.end(), [](Char C) { return C >= u'0' && C <= u'9'; });
+    if (!digits && !trimmed.empty() && trimmed != u"-") throw EExtGridError(u"Cell does not contain a float value");
+    return CellTextToFloat(Text);
 }
 
 }  // namespace
