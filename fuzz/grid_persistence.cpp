@@ -48,7 +48,13 @@ void ColumnStatesText(const String& Text)
     for (Integer c : read.Hidden) states.Visible[static_cast<size_t>(c)] = false;
     TColumnStatesText again;
     if (!ReadColumnStates(ColumnStatesToString(states), again)) Fail("a written text without #");
-    if (again.Widths != read.Widths || again.Hidden != read.Hidden || again.ColumnOrder != read.ColumnOrder)
+    // A text without an order is written with the identity order 0..N-1, which means the same.
+    std::vector<Integer> readOrder = read.ColumnOrder;
+    if (readOrder.empty()) {
+        readOrder.resize(static_cast<size_t>(n));
+        for (Integer i = 0; i < n; ++i) readOrder[static_cast<size_t>(i)] = i;
+    }
+    if (again.Widths != read.Widths || again.Hidden != read.Hidden || again.ColumnOrder != readOrder)
         Fail("a written text reads back otherwise");
 }
 

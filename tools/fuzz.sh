@@ -4,6 +4,8 @@
 # Targets run side by side (GW_FUZZ_JOBS at a time, half the processors by default). Findings are
 # written to build/fuzz/findings/; a crash, leak, hang or sanitizer report fails the run. The
 # seeds run first, so an input kept in fuzz/corpus/<name>/ after a fix is a regression test.
+# GW_FUZZ_SEED fixes the fuzzer's random seed (the test run sets it so a landing gate does not
+# depend on luck); by hand it is left unset and every run explores afresh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-10}"
@@ -24,7 +26,7 @@ run_one() {
   # UBSan only reports and goes on unless told to stop; the fuzzer must see the report as a crash.
   if UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ASAN_OPTIONS=detect_leaks=1 \
        build/fuzz/fuzz/fuzz_"$t" "$work" $seeds \
-       -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+       ${GW_FUZZ_SEED:+-seed="$GW_FUZZ_SEED"} -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
        -artifact_prefix="build/fuzz/findings/$t-" -print_final_stats=1 >"$log" 2>&1; then
     echo 0 >"build/fuzz/findings/$t.status"
   else

@@ -11,7 +11,7 @@ filter="${1:-}"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGW_SANITIZE=ON -DGW_WERROR=ON >/dev/null
 cmake --build build/test
 if [ -z "$filter" ]; then
-  ./tools/fuzz.sh 10
+  GW_FUZZ_SEED=1 ./tools/fuzz.sh 10
 fi
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
