@@ -180,7 +180,7 @@ public:
     // Settings, dimensions, sizes and cells from another string grid; anything else is ignored.
     void Assign(TPersistent* Source) override;
     // Only the cells, through the cell stream.
-    void AssignCells(TPersistent* Source);
+    virtual void AssignCells(TPersistent* Source);
     void Loaded() override;
     void Invalidate() override;
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
@@ -734,6 +734,16 @@ public:
     // The grid unit's start-up and shut-down: each runs once however often it is called.
     static void StartUp();
     static void ShutDown();
+    // The grid whose focus frame is on screen, moved to its cell whenever a window moves; none
+    // is nullptr. A grid clears it when it hides its frame or is destroyed.
+    static TExtStringGrid* FocusFrameGrid();
+    static void SetFocusFrameGrid(TExtStringGrid* Grid);
+    // The date and time editors need common controls 4.70 or later (version as ReadFileVersion).
+    static bool SupportsDateEditors(Integer ComCtlVersion);
+    static bool DateEditorsAvailable();
+    // Registered at start-up: the cell-block clipboard format and the edit-done message.
+    static UINT CellClipboardFormat();
+    static UINT EditDoneMessage();
 
 protected:
     // ===== life cycle ===========================================================================
@@ -1047,7 +1057,15 @@ private:
     TForm* OwnerForm() const;
     void ReadEnvironment();
     void CreateHiddenControls();
+    // Assign's steps, in its order.
+    void AssignLook(const TExtStringGrid& Source);
+    void AssignSettingsObjects(const TExtStringGrid& Source);
+    void AssignDimensions(const TExtStringGrid& Source);
+    void AssignScrolling(const TExtStringGrid& Source);
+    // The check text an empty check-box cell is exported as (empty for other cells).
+    String ExportCheckText(Integer ACol, Integer ARow);
     void SaveColSizesOnDestroy();
+    void ForgetFocusFrame();
     bool KeepsIdleScrollBar(Integer Bar) const override;
     // One window scroll bar under a ScrollBarAlways setting (SB_VERT or SB_HORZ).
     void ApplyAlwaysBar(Integer Bar, bool AllFit, bool Always);

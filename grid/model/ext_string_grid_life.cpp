@@ -197,6 +197,7 @@ void TExtStringGrid::CreateHiddenControls()
 TExtStringGrid::~TExtStringGrid()
 {
     FDestroying = true;
+    ForgetFocusFrame();
     // No event handler runs while destroying.
     FVertMetroScroll = nullptr;
     FHorzMetroScroll = nullptr;
