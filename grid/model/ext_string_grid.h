@@ -27,6 +27,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace gw {
 
@@ -203,7 +205,7 @@ public:
     // ===== settings objects (owned; the setters copy into them) =================================
     TFocusHelper* FocusHelper() const { return m_focusHelper.get(); }
     TSearchFooter* SearchFooter() const { return m_searchFooter.get(); }
-    TFloatingFooter* FloatingFooter() const { return m_floatingFooter; }
+    TFloatingFooter* FloatingFooter() const { return m_floatingFooter.get(); }
     TPrintSettings* PrintSettings() const { return m_printSettings.get(); }
     THTMLSettings* HTMLSettings() const { return m_htmlSettings.get(); }
     TSortSettings* SortSettings() const { return m_sortSettings.get(); }
@@ -1008,6 +1010,9 @@ protected:
     std::array<Integer, 513> Indents{};
 
     // ===== owned sub-objects, in creation order =================================================
+    // The floating footer's settings and panel reach into the grid's footer row.
+    friend class TFloatingFooter;
+    friend class TFooterPanel;
     TFooterPanel* FFooterPanel = nullptr;
     TSearchPanel* SearchPanel = nullptr;
     std::unique_ptr<TFont> FCellFont;
@@ -1066,6 +1071,10 @@ private:
     String ExportCheckText(Integer ACol, Integer ARow);
     void SaveColSizesOnDestroy();
     void ForgetFocusFrame();
+    // The floating footer's row (texts and owned cell properties) while the row count changes.
+    using TFooterRow = std::vector<std::pair<String, std::unique_ptr<TCellProperties>>>;
+    TFooterRow TakeFooterRow();
+    void PutFooterRow(TFooterRow Row);
     bool KeepsIdleScrollBar(Integer Bar) const override;
     // One window scroll bar under a ScrollBarAlways setting (SB_VERT or SB_HORZ).
     void ApplyAlwaysBar(Integer Bar, bool AllFit, bool Always);
@@ -1079,8 +1088,7 @@ private:
 
     std::unique_ptr<TFocusHelper> m_focusHelper;
     std::unique_ptr<TSearchFooter> m_searchFooter;
-    // The footer room's settings object; none until that room adds its class.
-    TFloatingFooter* m_floatingFooter = nullptr;
+    std::unique_ptr<TFloatingFooter> m_floatingFooter;
     std::unique_ptr<TPrintSettings> m_printSettings;
     std::unique_ptr<THTMLSettings> m_htmlSettings;
     std::unique_ptr<TSortSettings> m_sortSettings;
