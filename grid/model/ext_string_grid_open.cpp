@@ -310,7 +310,6 @@ void TExtStringGrid::CellToRich(Integer /*ACol*/, Integer /*ARow*/, TExtRichEdit
 {
     NotBuiltYet("CellToRich");
 }
-void TExtStringGrid::DateEditorDropDown(TObject* /*Sender*/) { NotBuiltYet("DateEditorDropDown"); }
 void TExtStringGrid::SearchEditChanged(TObject* /*Sender*/, const String& /*Value*/)
 {
     NotBuiltYet("SearchEditChanged");

@@ -2,6 +2,7 @@
 // events for the current cell (Sender is the grid).
 #include "grid/foundation/date_time_pickers.h"
 #include "grid/foundation/mouse_actions.h"
+#include "grid/model/date_drop_options.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/controls/date_time_picker.h"
 #include "platform/runtime/datetime.h"
@@ -37,6 +38,22 @@ void TExtStringGrid::DateEditorCloseUp(TObject* /*Sender*/)
 {
     if (OnDatePickerCloseUp) OnDatePickerCloseUp(this, Row(), Col());
     if (m_mouseActions->DirectDateClose) HideInplaceEdit();
+}
+
+void TExtStringGrid::DateEditorDropDown(TObject* Sender)
+{
+    // The picker sizes its calendar to what the calendar needs after this notification, so the
+    // options set here are in the size.
+    if (auto* picker = dynamic_cast<TDateTimePicker*>(Sender)) {
+        static const TDateDropOptions defaults;
+        const auto* own = dynamic_cast<const TDateDropOptions*>(Sender);
+        const TDateDropOptions& options = own ? *own : defaults;
+        TMonthCalendar* calendar = picker->Calendar();
+        calendar->SetWeekNumbers(options.Weeknumbers());
+        calendar->SetShowToday(options.ShowToday());
+        calendar->SetShowTodayCircle(options.ShowTodayCircle());
+    }
+    if (OnDatePickerDropDown) OnDatePickerDropDown(this, Row(), Col());
 }
 
 }  // namespace gw

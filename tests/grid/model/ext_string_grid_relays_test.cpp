@@ -3,9 +3,11 @@
 // started, the common-controls threshold of the date editors, the registered names.
 #include "grid/foundation/date_time_pickers.h"
 #include "grid/foundation/mouse_actions.h"
+#include "grid/model/date_drop_options.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/controls/date_time_picker.h"
+#include "platform/controls/month_calendar.h"
 #include "platform/runtime/datetime.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/clipboard.h"
@@ -25,6 +27,7 @@ public:
     using TExtStringGrid::DateAndTimeEditorChange;
     using TExtStringGrid::DateEditorChange;
     using TExtStringGrid::DateEditorCloseUp;
+    using TExtStringGrid::DateEditorDropDown;
     using TExtStringGrid::GridButtonClick;
     using TExtStringGrid::TExtStringGrid;
     using TExtStringGrid::UnitChangedRelay;
@@ -113,6 +116,57 @@ TEST_F(ExtStringGridRelays, TheDateAndTimeEditorReportsItsWholeValue)
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(log.front(), "3,7 grid");
     EXPECT_NEAR(seen.front(), value, 1.0 / 86400 / 10) << "the date and the inner picker's time together";
+}
+
+// A date editor with its own calendar options: week numbers on, the today line off.
+class TOptionsPicker : public TDateTimePicker, public TDateDropOptions {
+public:
+    using TDateTimePicker::TDateTimePicker;
+    bool Weeknumbers() const override { return true; }
+    bool ShowToday() const override { return false; }
+};
+
+TEST_F(ExtStringGridRelays, TheDroppedCalendarTakesTheEditorsOptions)
+{
+    g.OnDatePickerDropDown = [&](TObject* S, Integer ARow, Integer ACol) {
+        log.push_back("dropdown row " + N(ARow) + " col " + N(ACol) + (S == &g ? " grid" : " other"));
+    };
+    TOptionsPicker own(nullptr);
+    g.DateEditorDropDown(&own);
+    EXPECT_TRUE(own.Calendar()->WeekNumbers());
+    EXPECT_FALSE(own.Calendar()->ShowToday());
+    EXPECT_TRUE(own.Calendar()->ShowTodayCircle());
+    // A picker without options of its own gets the editors' defaults.
+    TDateTimePicker plain(nullptr);
+    plain.Calendar()->SetWeekNumbers(true);
+    plain.Calendar()->SetShowToday(false);
+    plain.Calendar()->SetShowTodayCircle(false);
+    g.DateEditorDropDown(&plain);
+    EXPECT_FALSE(plain.Calendar()->WeekNumbers());
+    EXPECT_TRUE(plain.Calendar()->ShowToday());
+    EXPECT_TRUE(plain.Calendar()->ShowTodayCircle());
+    g.DateEditorDropDown(&sender);
+    EXPECT_EQ(log, std::vector<std::string>(3, "dropdown row 7 col 3 grid"));
+}
+
+// Dropped by the key, the calendar opens at the size its options need.
+TEST_F(ExtStringGridRelays, TheCalendarOpensAtTheSizeOfItsOptions)
+{
+    auto* form = new TForm(Application);
+    form->SetBounds(0, 0, 400, 300);
+    auto* picker = new TOptionsPicker(form);
+    picker->SetParent(form);
+    picker->SetBounds(10, 10, 150, 24);
+    picker->OnDropDown = [&](TObject* S) { g.DateEditorDropDown(S); };
+    form->Show();
+    h.ProcessMessages();
+    const TSize plainSize = picker->Calendar()->PreferredSize();
+    SendMessage(picker->Handle(), WM_KEYDOWN, VK_F4, 0);
+    ASSERT_TRUE(picker->DroppedDown());
+    EXPECT_TRUE(picker->Calendar()->WeekNumbers());
+    EXPECT_EQ(picker->Calendar()->Width(), picker->Calendar()->PreferredSize().cx);
+    EXPECT_GT(picker->Calendar()->Width(), plainSize.cx) << "the week numbers' column is in the size";
+    delete form;
 }
 
 // --- the grid unit -----------------------------------------------------------------------------
