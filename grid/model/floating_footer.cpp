@@ -89,6 +89,8 @@ TFooterPanel::TFooterPanel(TExtStringGrid* AGrid) : TCustomPanel(AGrid), FGrid(A
 {
     // A child of the grid from the start: shown before the grid has a window, a panel without
     // a parent would become a window of its own.
+    // Hidden as the footer is: no window until the footer is shown.
+    SetVisible(false);
     SetParent(AGrid);
     SetAlign(alBottom);
     SetHeight(0);
