@@ -134,6 +134,10 @@ void TExtStringGrid::CreateSettings()
     m_progressAppearance = std::make_unique<TGridProgressAppearance>();
     m_progressAppearance->OnChange = [this](TObject*) { Invalidate(); };
     m_syncGrid = std::make_unique<TSyncGrid>(this);
+    // The grid kept in step may go first: its going is heard (Notification) and forgotten.
+    m_syncGrid->OnGridChange = [this](TObject*) {
+        if (TExtStringGrid* other = m_syncGrid->Grid()) other->FreeNotification(this);
+    };
     // The hidden-row items are FHiddenRows, a member.
     m_filter = std::make_unique<TFilter>(this);
     m_balloon = std::make_unique<TBalloonSettings>();
@@ -456,6 +460,13 @@ void TExtStringGrid::FormResize(TObject* Sender)
         }
     }
     StretchColumnToClient(m_columnSize->StretchColumn);
+}
+
+void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
+{
+    if (Operation == opRemove && !FDestroying && m_syncGrid && AComponent == m_syncGrid->Grid())
+        m_syncGrid->SetGrid(nullptr);
+    TBaseGrid::Notification(AComponent, Operation);
 }
 
 bool TExtStringGrid::IsDesigning() const { return ComponentState() & csDesigning; }

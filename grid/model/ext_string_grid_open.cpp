@@ -12,10 +12,6 @@ void TExtStringGrid::NotBuiltYet(const char* Member)
 }
 
 // --- overrides of the base grid's hooks: the base grid's behaviour until their room builds them ---
-void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
-{
-    TBaseGrid::Notification(AComponent, Operation);
-}
 void TExtStringGrid::WndProc(TMessage& Message) { TBaseGrid::WndProc(Message); }
 void TExtStringGrid::CellChanged(Integer ACol, Integer ARow) { TBaseGrid::CellChanged(ACol, ARow); }
 bool TExtStringGrid::HasCustomBorders() const { return TBaseGrid::HasCustomBorders(); }

@@ -198,5 +198,27 @@ TEST_F(ExtStringGridAssign, AnotherSourceIsIgnoredWithoutError)
     EXPECT_TRUE(target.CellSources.empty());
 }
 
+// A grid kept in step that goes away is forgotten, also when it came through Assign.
+TEST_F(ExtStringGridAssign, AFreedSyncGridIsForgotten)
+{
+    auto* other = new TExtStringGrid(nullptr);
+    target.SyncGrid()->SetGrid(other);
+    delete other;
+    EXPECT_EQ(target.SyncGrid()->Grid(), nullptr);
+    auto* followed = new TExtStringGrid(nullptr);
+    source.SyncGrid()->SetGrid(followed);
+    target.Assign(&source);
+    ASSERT_EQ(target.SyncGrid()->Grid(), followed);
+    delete followed;
+    EXPECT_EQ(target.SyncGrid()->Grid(), nullptr);
+    EXPECT_EQ(source.SyncGrid()->Grid(), nullptr);
+    // The follower going first leaves nothing behind in the grid it followed.
+    auto* outliving = new TExtStringGrid(nullptr);
+    auto* follower = new TExtStringGrid(nullptr);
+    follower->SyncGrid()->SetGrid(outliving);
+    delete follower;
+    delete outliving;
+}
+
 }  // namespace
 }  // namespace gw::test
