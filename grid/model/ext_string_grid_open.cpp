@@ -71,7 +71,6 @@ void TExtStringGrid::RepaintActiveHeaders(Integer /*OldCol*/, Integer /*OldRow*/
 {
     NotBuiltYet("RepaintActiveHeaders");
 }
-void TExtStringGrid::StretchRightColumn() { NotBuiltYet("StretchRightColumn"); }
 bool TExtStringGrid::RegisterDropTarget() { NotBuiltYet("RegisterDropTarget"); }
 void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
