@@ -27,6 +27,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace gw {
 
@@ -180,7 +182,7 @@ public:
     // Settings, dimensions, sizes and cells from another string grid; anything else is ignored.
     void Assign(TPersistent* Source) override;
     // Only the cells, through the cell stream.
-    void AssignCells(TPersistent* Source);
+    virtual void AssignCells(TPersistent* Source);
     void Loaded() override;
     void Invalidate() override;
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
@@ -203,7 +205,7 @@ public:
     // ===== settings objects (owned; the setters copy into them) =================================
     TFocusHelper* FocusHelper() const { return m_focusHelper.get(); }
     TSearchFooter* SearchFooter() const { return m_searchFooter.get(); }
-    TFloatingFooter* FloatingFooter() const { return m_floatingFooter; }
+    TFloatingFooter* FloatingFooter() const { return m_floatingFooter.get(); }
     TPrintSettings* PrintSettings() const { return m_printSettings.get(); }
     THTMLSettings* HTMLSettings() const { return m_htmlSettings.get(); }
     TSortSettings* SortSettings() const { return m_sortSettings.get(); }
@@ -734,6 +736,16 @@ public:
     // The grid unit's start-up and shut-down: each runs once however often it is called.
     static void StartUp();
     static void ShutDown();
+    // The grid whose focus frame is on screen, moved to its cell whenever a window moves; none
+    // is nullptr. A grid clears it when it hides its frame or is destroyed.
+    static TExtStringGrid* FocusFrameGrid();
+    static void SetFocusFrameGrid(TExtStringGrid* Grid);
+    // The date and time editors need common controls 4.70 or later (version as ReadFileVersion).
+    static bool SupportsDateEditors(Integer ComCtlVersion);
+    static bool DateEditorsAvailable();
+    // Registered at start-up: the cell-block clipboard format and the edit-done message.
+    static UINT CellClipboardFormat();
+    static UINT EditDoneMessage();
 
 protected:
     // ===== life cycle ===========================================================================
@@ -998,6 +1010,9 @@ protected:
     std::array<Integer, 513> Indents{};
 
     // ===== owned sub-objects, in creation order =================================================
+    // The floating footer's settings and panel reach into the grid's footer row.
+    friend class TFloatingFooter;
+    friend class TFooterPanel;
     TFooterPanel* FFooterPanel = nullptr;
     TSearchPanel* SearchPanel = nullptr;
     std::unique_ptr<TFont> FCellFont;
@@ -1047,7 +1062,19 @@ private:
     TForm* OwnerForm() const;
     void ReadEnvironment();
     void CreateHiddenControls();
+    // Assign's steps, in its order.
+    void AssignLook(const TExtStringGrid& Source);
+    void AssignSettingsObjects(const TExtStringGrid& Source);
+    void AssignDimensions(const TExtStringGrid& Source);
+    void AssignScrolling(const TExtStringGrid& Source);
+    // The check text an empty check-box cell is exported as (empty for other cells).
+    String ExportCheckText(Integer ACol, Integer ARow);
     void SaveColSizesOnDestroy();
+    void ForgetFocusFrame();
+    // The floating footer's row (texts and owned cell properties) while the row count changes.
+    using TFooterRow = std::vector<std::pair<String, std::unique_ptr<TCellProperties>>>;
+    TFooterRow TakeFooterRow();
+    void PutFooterRow(TFooterRow Row);
     bool KeepsIdleScrollBar(Integer Bar) const override;
     // One window scroll bar under a ScrollBarAlways setting (SB_VERT or SB_HORZ).
     void ApplyAlwaysBar(Integer Bar, bool AllFit, bool Always);
@@ -1061,8 +1088,7 @@ private:
 
     std::unique_ptr<TFocusHelper> m_focusHelper;
     std::unique_ptr<TSearchFooter> m_searchFooter;
-    // The footer room's settings object; none until that room adds its class.
-    TFloatingFooter* m_floatingFooter = nullptr;
+    std::unique_ptr<TFloatingFooter> m_floatingFooter;
     std::unique_ptr<TPrintSettings> m_printSettings;
     std::unique_ptr<THTMLSettings> m_htmlSettings;
     std::unique_ptr<TSortSettings> m_sortSettings;

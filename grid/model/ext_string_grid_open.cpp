@@ -12,10 +12,6 @@ void TExtStringGrid::NotBuiltYet(const char* Member)
 }
 
 // --- overrides of the base grid's hooks: the base grid's behaviour until their room builds them ---
-void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
-{
-    TBaseGrid::Notification(AComponent, Operation);
-}
 void TExtStringGrid::WndProc(TMessage& Message) { TBaseGrid::WndProc(Message); }
 void TExtStringGrid::CellChanged(Integer ACol, Integer ARow) { TBaseGrid::CellChanged(ACol, ARow); }
 bool TExtStringGrid::HasCustomBorders() const { return TBaseGrid::HasCustomBorders(); }
@@ -67,8 +63,6 @@ void TExtStringGrid::DragOver(TObject* Source, Integer X, Integer Y, TDragState 
 }
 
 // --- not built yet ----------------------------------------------------------------------------
-void TExtStringGrid::Assign(TPersistent* /*Source*/) { NotBuiltYet("Assign"); }
-void TExtStringGrid::AssignCells(TPersistent* /*Source*/) { NotBuiltYet("AssignCells"); }
 TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet("FindParentForm"); }
 void TExtStringGrid::SetRowIndicator(TBitmap* /*Value*/) { NotBuiltYet("SetRowIndicator"); }
 void TExtStringGrid::SetProgressAppearance(TGridProgressAppearance* /*Value*/) { NotBuiltYet("SetProgressAppearance"); }
@@ -77,7 +71,6 @@ void TExtStringGrid::RepaintActiveHeaders(Integer /*OldCol*/, Integer /*OldRow*/
 {
     NotBuiltYet("RepaintActiveHeaders");
 }
-void TExtStringGrid::StretchRightColumn() { NotBuiltYet("StretchRightColumn"); }
 bool TExtStringGrid::RegisterDropTarget() { NotBuiltYet("RegisterDropTarget"); }
 void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
@@ -112,8 +105,6 @@ TObject* TExtStringGrid::RealRowGridObject(Integer /*ACol*/, Integer /*ARow*/) c
 }
 void TExtStringGrid::SplitColumnCells(Integer /*ColIndex*/) { NotBuiltYet("SplitColumnCells"); }
 void TExtStringGrid::MergeColumnCells(Integer /*ColIndex*/, bool /*MainMerge*/) { NotBuiltYet("MergeColumnCells"); }
-void TExtStringGrid::SplitAllColumnCells() { NotBuiltYet("SplitAllColumnCells"); }
-void TExtStringGrid::MergeAllColumnCells() { NotBuiltYet("MergeAllColumnCells"); }
 TCellGraphic* TExtStringGrid::CreateCellGraphic(Integer /*ACol*/, Integer /*ARow*/)
 {
     NotBuiltYet("CreateCellGraphic");
@@ -314,17 +305,6 @@ void TExtStringGrid::CellToRich(Integer /*ACol*/, Integer /*ARow*/, TExtRichEdit
 {
     NotBuiltYet("CellToRich");
 }
-void TExtStringGrid::StartUp() { NotBuiltYet("StartUp"); }
-void TExtStringGrid::ShutDown() { NotBuiltYet("ShutDown"); }
-void TExtStringGrid::DateAndTimeEditorChange(TObject* /*Sender*/) { NotBuiltYet("DateAndTimeEditorChange"); }
-void TExtStringGrid::DateEditorChange(TObject* /*Sender*/) { NotBuiltYet("DateEditorChange"); }
-void TExtStringGrid::DateEditorCloseUp(TObject* /*Sender*/) { NotBuiltYet("DateEditorCloseUp"); }
-void TExtStringGrid::DateEditorDropDown(TObject* /*Sender*/) { NotBuiltYet("DateEditorDropDown"); }
-void TExtStringGrid::GridButtonClick(TObject* /*Sender*/) { NotBuiltYet("GridButtonClick"); }
-void TExtStringGrid::UnitEditorChanged(TObject* /*Sender*/, const String& /*AUnit*/)
-{
-    NotBuiltYet("UnitEditorChanged");
-}
 void TExtStringGrid::SearchEditChanged(TObject* /*Sender*/, const String& /*Value*/)
 {
     NotBuiltYet("SearchEditChanged");
@@ -333,10 +313,6 @@ void TExtStringGrid::SearchBackwardClick(TObject* /*Sender*/) { NotBuiltYet("Sea
 void TExtStringGrid::SearchForwardClick(TObject* /*Sender*/) { NotBuiltYet("SearchForwardClick"); }
 void TExtStringGrid::SearchCloseClick(TObject* /*Sender*/) { NotBuiltYet("SearchCloseClick"); }
 void TExtStringGrid::SearchHighlightClick(TObject* /*Sender*/) { NotBuiltYet("SearchHighlightClick"); }
-void TExtStringGrid::DoExpandClick(Integer /*ACol*/, Integer /*ARow*/, bool /*Expanded*/)
-{
-    NotBuiltYet("DoExpandClick");
-}
 bool TExtStringGrid::DoRatingChange(Integer /*ACol*/, Integer /*ARow*/, Integer& /*NewRate*/)
 {
     NotBuiltYet("DoRatingChange");
@@ -395,13 +371,10 @@ void TExtStringGrid::SetCurrentCell(const String& /*Value*/) { NotBuiltYet("SetC
 String TExtStringGrid::GetCurrentCellText() { NotBuiltYet("GetCurrentCellText"); }
 void TExtStringGrid::SetCurrentCellEditText(const String& /*Value*/) { NotBuiltYet("SetCurrentCellEditText"); }
 String TExtStringGrid::GetFormattedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetFormattedCell"); }
-String TExtStringGrid::GetExportCellText(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetExportCellText"); }
 void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
 {
     NotBuiltYet("SetCellWithUndo");
 }
-void TExtStringGrid::AutoInsertRow(Integer /*ARow*/) { NotBuiltYet("AutoInsertRow"); }
-void TExtStringGrid::AutoDeleteRow(Integer /*ARow*/) { NotBuiltYet("AutoDeleteRow"); }
 void TExtStringGrid::NotifyCellsChanged(const TGridRect& /*R*/) { NotBuiltYet("NotifyCellsChanged"); }
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
 void TExtStringGrid::DeleteRowRange(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("DeleteRowRange"); }
