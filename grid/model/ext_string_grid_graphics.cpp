@@ -123,9 +123,11 @@ TCellGraphic* TExtStringGrid::CreateCellGraphic(Integer ACol, Integer ARow)
 {
     // The cell's own slot, never the shared row check box GetCellGraphic may answer with: the
     // old record is freed only once the new one is stored.
+    // Stored straight into the properties: no text is written around it, so a cell whose shown
+    // text differs from its stored one keeps both.
     TCellGraphic* old = OwnCellGraphic(ACol, ARow);
     auto record = std::make_unique<TCellGraphic>();
-    SetGraphicObjectEx(ACol, ARow, record.get());
+    GetCellProperties(ACol, ARow)->SetGraphicObject(record.get());
     delete old;
     if (NumHiddenColumns() > 0 && MapRealToDisplCol(ACol) != ACol) RepaintCell(MapRealToDisplCol(ACol), ARow);
     return record.release();
@@ -135,7 +137,7 @@ bool TExtStringGrid::RemoveCellGraphic(Integer ACol, Integer ARow)
 {
     TCellGraphic* g = OwnCellGraphic(ACol, ARow);
     if (!g) return false;
-    SetGraphicObjectEx(ACol, ARow, nullptr);
+    GetGridObject(ACol, ARow)->SetGraphicObject(nullptr);
     delete g;
     if (!(ComponentState() & csDestroying)) RepaintCell(ACol, ARow);
     return true;

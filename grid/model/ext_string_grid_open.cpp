@@ -131,13 +131,6 @@ TSize TExtStringGrid::GetCellTextSize(Integer /*ACol*/, Integer /*ARow*/, bool /
 {
     NotBuiltYet("GetCellTextSize");
 }
-void TExtStringGrid::HilightInGrid(bool /*CaseSensitive*/, const String& /*Text*/) { NotBuiltYet("HilightInGrid"); }
-void TExtStringGrid::HilightInCol(bool /*CaseSensitive*/, const String& /*Text*/, Integer /*ACol*/)
-{
-    NotBuiltYet("HilightInCol");
-}
-void TExtStringGrid::UnHilightInGrid() { NotBuiltYet("UnHilightInGrid"); }
-void TExtStringGrid::UnHilightInCol(Integer /*ACol*/) { NotBuiltYet("UnHilightInCol"); }
 bool TExtStringGrid::IsNode(Integer /*ARow*/) { NotBuiltYet("IsNode"); }
 Integer TExtStringGrid::GetNodeLevel(Integer /*ARow*/) { NotBuiltYet("GetNodeLevel"); }
 Integer TExtStringGrid::GetNodeSpan(Integer /*ARow*/) { NotBuiltYet("GetNodeSpan"); }
@@ -305,7 +298,6 @@ void TExtStringGrid::SetCurrentCell(const String& /*Value*/) { NotBuiltYet("SetC
 String TExtStringGrid::GetCurrentCellText() { NotBuiltYet("GetCurrentCellText"); }
 void TExtStringGrid::SetCurrentCellEditText(const String& /*Value*/) { NotBuiltYet("SetCurrentCellEditText"); }
 String TExtStringGrid::GetFormattedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetFormattedCell"); }
-String TExtStringGrid::GetExportCellText(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetExportCellText"); }
 void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
 {
     NotBuiltYet("SetCellWithUndo");
