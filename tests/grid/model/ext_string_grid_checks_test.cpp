@@ -24,6 +24,7 @@ class TCheckGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::ChangeCheckBoxState;
     using TExtStringGrid::GetCellGraphic;
+    using TExtStringGrid::GetCellType;
     using TExtStringGrid::TExtStringGrid;
     using TExtStringGrid::ToggleCellCheckBox;
     using TExtStringGrid::ToggleCellRadioButton;
@@ -390,6 +391,71 @@ TEST(CheckBoxPlace, TheSquareFollowsPlacementAndAlignment)
     EXPECT_FALSE(PointInCheckBox(box, 17, 10)) << "right edge excluded";
     EXPECT_FALSE(PointInCheckBox(box, 10, 17)) << "bottom edge excluded";
     EXPECT_FALSE(PointInCheckBox(box, 1, 10));
+}
+
+// A grid that gives every body cell of column 2 one shared virtual check box, as the column grid
+// does for its data check-box columns: no record is stored in those cells.
+class TVirtualCheckGrid : public TCheckGrid {
+public:
+    using TCheckGrid::TCheckGrid;
+    TCellGraphic* GetCellGraphic(Integer ACol, Integer ARow) override
+    {
+        if (ACol != 2 || ARow < FixedRows()) return TCheckGrid::GetCellGraphic(ACol, ARow);
+        m_virtual.CellType = ctVirtCheckBox;
+        return &m_virtual;
+    }
+    TCellType GetCellType(Integer ACol, Integer ARow) override
+    {
+        return ACol == 2 && ARow >= FixedRows() ? ctVirtCheckBox : TCheckGrid::GetCellType(ACol, ARow);
+    }
+
+private:
+    TCellGraphic m_virtual;
+};
+
+TEST(ExtStringGridVirtualChecks, ADataCheckBoxColumnWithoutStoredRecords)
+{
+    THarness h;
+    TVirtualCheckGrid g(nullptr);
+    TExtGridUndoRedo undo(nullptr);
+    g.SetUndoRedo(&undo);
+    std::vector<std::string> events;
+    g.OnCheckBoxChange = [&](TObject*, Integer ACol, Integer ARow, bool State) {
+        events.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + (State ? "+" : "-"));
+    };
+    g.SetRowCount(4);
+    g.SetCellEx(2, 1, u"Y");
+    g.SetCellEx(2, 2, u"N");
+    EXPECT_TRUE(g.HasCheckBox(2, 1));
+    EXPECT_TRUE(g.HasDataCheckBox(2, 3));
+    EXPECT_TRUE(g.HasControlGraphic(2, 3));
+    EXPECT_FALSE(g.HasCheckBox(2, 0)) << "the header row has none";
+    EXPECT_TRUE(g.IsChecked(2, 1));
+    EXPECT_FALSE(g.IsChecked(2, 3)) << "an empty cell reads unchecked";
+    EXPECT_TRUE(g.IsInCheckBox(2, 3, 0, 0));
+    EXPECT_EQ(g.GetCellGraphicSize(2, 3), (TPoint{g.ControlLook()->CheckSize(), g.ControlLook()->CheckSize()}));
+
+    EXPECT_TRUE(g.ToggleCellCheckBox(2, 1, true));
+    EXPECT_EQ(g.GetCellEx(2, 1), u"N");
+    EXPECT_TRUE(g.ToggleCellCheckBox(2, 3, true));
+    EXPECT_EQ(g.GetCellEx(2, 3), u"Y");
+    ASSERT_EQ(undo.Items().Count(), 2);
+    undo.Undo();
+    EXPECT_EQ(g.GetCellEx(2, 3), u"") << "the empty cell comes back empty, not N";
+    undo.Undo();
+    EXPECT_EQ(g.GetCellEx(2, 1), u"Y");
+
+    events.clear();
+    g.CheckAll(2);
+    EXPECT_EQ(events, (std::vector<std::string>{"2,2+", "2,3+"}));
+    EXPECT_EQ(g.GetCellEx(2, 2), u"Y");
+    TCheckBoxState state = cbUnchecked;
+    EXPECT_TRUE(g.GetCheckBoxState(2, 2, state));
+    EXPECT_EQ(state, cbChecked);
+    EXPECT_TRUE(g.SetCheckBoxState(2, 2, false));
+    EXPECT_EQ(g.GetCellEx(2, 2), u"N");
+    for (Integer r = 1; r < 4; ++r) EXPECT_EQ(g.GetGraphicObjectEx(2, r), nullptr) << "nothing stored";
+    g.SetUndoRedo(nullptr);
 }
 
 }  // namespace
