@@ -192,11 +192,15 @@ bool TExtStringGrid::ChangeCheckBoxState(Integer ACol, Integer ARow, bool Value)
     }
     if (IsTextCheckBox(g->CellType)) {
         String checkTrue;
-        String checkFalse;
         GetCheckTrue(ACol, ARow, checkTrue);
-        GetCheckFalse(ACol, ARow, checkFalse);
         const bool was = GetCellEx(ACol, ARow) == checkTrue;
-        SetCellEx(ACol, ARow, Value ? checkTrue : checkFalse);
+        if (Value) {
+            SetCellEx(ACol, ARow, checkTrue);
+        } else {
+            String checkFalse;
+            GetCheckFalse(ACol, ARow, checkFalse);
+            SetCellEx(ACol, ARow, checkFalse);
+        }
         if (was != Value) DoCheckBoxChange(ACol, ARow, Value);
         return true;
     }

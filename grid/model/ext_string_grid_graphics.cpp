@@ -9,6 +9,8 @@
 #include "platform/graphics/graphic.h"
 #include "platform/graphics/image_formats.h"
 
+#include <typeinfo>
+
 namespace gw {
 
 // --- lookup ------------------------------------------------------------------------------------
@@ -16,7 +18,10 @@ namespace gw {
 TCellGraphic* TExtStringGrid::OwnCellGraphic(Integer ACol, Integer ARow) const
 {
     if (ACol < 0 || ARow < 0) return nullptr;
-    return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+    TObject* slot = GetGraphicObjectEx(ACol, ARow);
+    // The exact class first: whole-column walks ask this of every cell.
+    if (!slot || typeid(*slot) == typeid(TCellGraphic)) return static_cast<TCellGraphic*>(slot);
+    return dynamic_cast<TCellGraphic*>(slot);
 }
 
 TCellGraphic* TExtStringGrid::GetCellGraphic(Integer ACol, Integer ARow)
