@@ -567,6 +567,17 @@ public:
     // The value the image sort orders a cell by: a number given to each bitmap or icon when the
     // grid first sees it, the image index of an image-list cell, else -1.
     Integer GetGraphicSortKey(Integer ACol, Integer ARow);
+    // The sort indicator's row holds the cell (a merged cell by its last row), shown on a grid with
+    // more than one normal row.
+    bool IsSortIndicatorCell(Integer ACol, Integer ARow);
+    // Web addresses: shown as links (URLShow), turned into links inside texts (URLShowInText),
+    // shown whole (URLFull). A change repaints the grid (URLFull only while URLShow is on).
+    bool URLShow() const { return m_urlShow; }
+    void SetURLShow(bool Value);
+    bool URLShowInText() const { return m_urlShowInText; }
+    void SetURLShowInText(bool Value);
+    bool URLFull() const { return m_urlFull; }
+    void SetURLFull(bool Value);
     // Check boxes (five kinds), radio buttons, radio groups, balloons and expand buttons.
     static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
     void AddCheckBox(Integer ACol, Integer ARow, bool State, bool Data);
@@ -1302,6 +1313,9 @@ private:
     std::unique_ptr<TCellGraphic> m_cellGraphic;
     // Sort keys of bitmaps and icons, numbered when first seen.
     std::unordered_map<const void*, Integer> m_graphicSortKeys;
+    bool m_urlShow = false;
+    bool m_urlShowInText = false;
+    bool m_urlFull = false;
     std::unique_ptr<TIntList> m_ignoreColumns;
     std::unique_ptr<TFilterDropDown> m_filterDropDown;
     std::unique_ptr<TStringList> m_filterList;

@@ -1,8 +1,10 @@
 // How much room a cell's graphic takes beside its text, on screen (the painter and the automatic
-// sizes ask) and in print, and the repaint of the active cell's headers.
+// sizes ask) and in print; what else the painter asks of a cell: the sort indicator's row, the
+// web-address settings; and the repaint of the active cell's headers.
 #include "grid/foundation/file_picture.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/sort_settings.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/image_formats.h"
@@ -191,6 +193,32 @@ TPoint TExtStringGrid::CalcPrintGraphicSize(Integer ACol, Integer ARow, Integer 
         if (IsCheckBoxType(g->CellType)) return {m_controlLook->CheckSize(), m_controlLook->CheckSize()};
         return {};
     }
+}
+
+bool TExtStringGrid::IsSortIndicatorCell(Integer ACol, Integer ARow)
+{
+    const Integer lastRow = ARow + CellSpan(ACol, ARow).Y;
+    return lastRow == m_sortSettings->Row() && m_sortSettings->Show() && RowCount() > FixedRows() + 1;
+}
+
+void TExtStringGrid::SetURLShow(bool Value)
+{
+    if (m_urlShow == Value) return;
+    m_urlShow = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetURLShowInText(bool Value)
+{
+    if (m_urlShowInText == Value) return;
+    m_urlShowInText = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetURLFull(bool Value)
+{
+    m_urlFull = Value;
+    if (m_urlShow) Invalidate();
 }
 
 void TExtStringGrid::RepaintActiveHeaders(Integer OldCol, Integer OldRow, Integer NewCol, Integer NewRow)

@@ -2,6 +2,7 @@
 // print, and the repaint of the active cell's headers. Text widths come from the grid's own canvas.
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/sort_settings.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
@@ -29,7 +30,13 @@ public:
         Repainted.push_back({ACol, ARow});
         TExtStringGrid::RepaintCell(ACol, ARow);
     }
+    void Invalidate() override
+    {
+        ++Invalidated;
+        TExtStringGrid::Invalidate();
+    }
     std::vector<TPoint> Repainted;
+    int Invalidated = 0;
 };
 
 class TPainter : public TPersistent, public ICellPainter {
@@ -210,6 +217,38 @@ TEST_F(ExtStringGridGraphicSize, ActiveHeadersOfTheOldThenTheNewCell)
     g.Repainted.clear();
     g.RepaintActiveHeaders(2, 3, 4, 5);
     EXPECT_EQ(g.Repainted, (std::vector<TPoint>{{2, 0}, {4, 0}}));
+}
+
+TEST_F(ExtStringGridGraphicSize, SortIndicatorRowAndWebAddressSettings)
+{
+    g.SetRowCount(2);
+    g.SortSettings()->SetShow(true);
+    g.SortSettings()->SetRow(0);
+    EXPECT_FALSE(g.IsSortIndicatorCell(1, 0)) << "one normal row: no indicator";
+    g.SetRowCount(4);
+    EXPECT_TRUE(g.IsSortIndicatorCell(1, 0));
+    EXPECT_FALSE(g.IsSortIndicatorCell(1, 1));
+    g.SetRowCount(5);
+    g.SetFixedRows(2);
+    g.SortSettings()->SetRow(1);
+    g.MergeCells(1, 0, 1, 2);
+    EXPECT_TRUE(g.IsSortIndicatorCell(1, 0)) << "a merged header counts by its last row";
+    EXPECT_FALSE(g.IsSortIndicatorCell(2, 0));
+    g.SortSettings()->SetShow(false);
+    EXPECT_FALSE(g.IsSortIndicatorCell(1, 1));
+
+    g.Invalidated = 0;
+    g.SetURLFull(true);
+    EXPECT_EQ(g.Invalidated, 0) << "full addresses repaint only while links show";
+    g.SetURLShow(true);
+    g.SetURLShow(true);
+    EXPECT_EQ(g.Invalidated, 1) << "only a new value repaints";
+    g.SetURLFull(false);
+    g.SetURLShowInText(true);
+    EXPECT_EQ(g.Invalidated, 3);
+    EXPECT_TRUE(g.URLShow());
+    EXPECT_TRUE(g.URLShowInText());
+    EXPECT_FALSE(g.URLFull());
 }
 
 }  // namespace
