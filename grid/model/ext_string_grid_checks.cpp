@@ -538,6 +538,12 @@ bool TExtStringGrid::ToggleExpand(Integer ACol, Integer ARow)
     return std::get<bool>(g->CellVar);
 }
 
+void TExtStringGrid::DoExpandClick(Integer ACol, Integer ARow, bool Expanded)
+{
+    if (OnExpandClick) OnExpandClick(this, ACol, ARow, Expanded);
+    SetRowHeights(ARow, GetExpandHeight(ACol, ARow, Expanded));
+}
+
 bool TExtStringGrid::GetExpandState(Integer ACol, Integer ARow)
 {
     const TCellGraphic* g = BaseCellGraphic(ACol, ARow);

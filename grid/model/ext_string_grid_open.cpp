@@ -266,10 +266,6 @@ void TExtStringGrid::SearchBackwardClick(TObject* /*Sender*/) { NotBuiltYet("Sea
 void TExtStringGrid::SearchForwardClick(TObject* /*Sender*/) { NotBuiltYet("SearchForwardClick"); }
 void TExtStringGrid::SearchCloseClick(TObject* /*Sender*/) { NotBuiltYet("SearchCloseClick"); }
 void TExtStringGrid::SearchHighlightClick(TObject* /*Sender*/) { NotBuiltYet("SearchHighlightClick"); }
-void TExtStringGrid::DoExpandClick(Integer /*ACol*/, Integer /*ARow*/, bool /*Expanded*/)
-{
-    NotBuiltYet("DoExpandClick");
-}
 void TExtStringGrid::DoCheckBoxClick(Integer /*ACol*/, Integer /*ARow*/, bool /*State*/)
 {
     NotBuiltYet("DoCheckBoxClick");

@@ -23,6 +23,7 @@ namespace {
 class TCheckGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::ChangeCheckBoxState;
+    using TExtStringGrid::DoExpandClick;
     using TExtStringGrid::GetCellGraphic;
     using TExtStringGrid::GetCellType;
     using TExtStringGrid::TExtStringGrid;
@@ -359,6 +360,23 @@ TEST_F(ExtStringGridChecks, ClickInACheckBoxCell)
     EXPECT_TRUE(g.IsInCheckBox(3, 1, 0, 0));
     EXPECT_FALSE(g.IsInCheckBox(2, 1, 0, 0));
     EXPECT_FALSE(g.IsInCheckBox(4, 1, 0, 0));
+}
+
+TEST_F(ExtStringGridChecks, AnExpandClickSetsTheRowHeightAfterTheEvent)
+{
+    g.SetRowHeights(2, 22);
+    g.AddExpand(1, 2, 70);
+    std::vector<Integer> heightsSeen;
+    g.OnExpandClick = [&](TObject*, Integer ACol, Integer ARow, bool Expanded) {
+        EXPECT_EQ(ACol, 1);
+        heightsSeen.push_back(g.RowHeights(ARow));
+        EXPECT_EQ(Expanded, heightsSeen.size() == 1);
+    };
+    g.DoExpandClick(1, 2, g.ToggleExpand(1, 2));
+    EXPECT_EQ(g.RowHeights(2), 70);
+    g.DoExpandClick(1, 2, g.ToggleExpand(1, 2));
+    EXPECT_EQ(g.RowHeights(2), 22) << "back to the height the row had when the button came";
+    EXPECT_EQ(heightsSeen, (std::vector<Integer>{22, 70})) << "the event comes before the new height";
 }
 
 TEST(CheckBoxPlace, TheSquareFollowsPlacementAndAlignment)
