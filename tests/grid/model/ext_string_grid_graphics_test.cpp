@@ -381,5 +381,46 @@ TEST_F(ExtStringGridGraphics, HooksFireTheirEvents)
     EXPECT_EQ(seen, (std::vector<std::string>{"2,3,255,clRed", "4,1,#6"}));
 }
 
+TEST_F(ExtStringGridGraphics, ControlsKeepTheirSettingsInTheRecord)
+{
+    g.AddProgressFormatted(1, 1, clBlue, clWhite, clSilver, clBlack, u"%d%%", 5, 50);
+    const TCellGraphic& p = *g.GetCellGraphic(1, 1);
+    EXPECT_EQ(p.CellType, ctProgress);
+    EXPECT_EQ(p.CellBitmapColor, clBlue);
+    EXPECT_EQ(p.CellIconColor, clSilver);
+    EXPECT_EQ(TColor(p.CellIndex), clWhite);
+    EXPECT_EQ(TColor(p.CellAngle), clBlack);
+    EXPECT_TRUE(p.CellBoolean) << "text colours given";
+    EXPECT_EQ(p.CellErrFrom, 5);
+    EXPECT_EQ(p.CellErrLen, 50);
+    EXPECT_EQ(p.CellText, u"%d%%");
+    g.AddProgress(1, 2, clBlue, clWhite);
+    EXPECT_EQ(g.GetCellGraphic(1, 2)->CellErrLen, 100);
+    EXPECT_FALSE(g.GetCellGraphic(1, 2)->CellBoolean);
+
+    g.AddProgressPie(2, 1, clRed, 30);
+    g.SetProgressPie(2, 1, 75);
+    EXPECT_EQ(g.GetCellGraphic(2, 1)->CellAngle, 75);
+    EXPECT_EQ(g.GetCellGraphic(2, 1)->CellHAlign, haBeforeText);
+    g.SetProgressPie(1, 2, 75);
+    EXPECT_EQ(g.GetCellGraphic(1, 2)->CellAngle, 0) << "not a pie: unchanged";
+
+    g.AddRangeIndicator(3, 1, 20, clRed, clGreen, true);
+    const TCellGraphic& r = *g.GetCellGraphic(3, 1);
+    EXPECT_EQ(r.CellIndex, 20);
+    EXPECT_EQ(r.CellBitmapColor, clRed);
+    EXPECT_EQ(r.CellIconColor, clGreen);
+    EXPECT_TRUE(r.CellBoolean);
+
+    g.AddRating(4, 1, 5, clYellow, clGray);
+    EXPECT_EQ(g.GetCellGraphic(4, 1)->CellAngle, 5);
+    EXPECT_EQ(TColor(g.GetCellGraphic(4, 1)->CellIndex), clYellow);
+    EXPECT_EQ(g.GetCellGraphic(4, 1)->CellBitmapColor, clGray);
+
+    g.AddExtProgress(1, 3, -10, 10);
+    EXPECT_EQ(g.GetCellGraphic(1, 3)->CellErrFrom, -10);
+    EXPECT_EQ(g.GetCellGraphic(1, 3)->CellErrLen, 10);
+}
+
 }  // namespace
 }  // namespace gw::test
