@@ -1,71 +1,47 @@
-// The text the grid writes for a cell when it is saved or exported: the stored or formatted
-// text, a check box's check text, mark-up and rich text reduced by the save settings, and the
-// last word to OnSaveCell.
+// The text the string grid writes for a cell when it is saved or exported.
 #include "grid/foundation/csv_utils.h"
 #include "grid/foundation/markup_text.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/controls/rich_text.h"
+#include "platform/runtime/unicode.h"
 
 #include <algorithm>
-#include <string>
 
 namespace gw {
 
 namespace {
 
-// The document as the bytes it was stored from (the cell keeps each byte as one unit).
-std::string RtfBytes(const String& Text)
-{
-    std::string bytes;
-    bytes.reserve(Text.size());
-    for (const Char c : Text) bytes.push_back(static_cast<char>(c < 256 ? c : '?'));
-    return bytes;
-}
-
-String WithoutLineBreaks(String Text)
-{
-    std::erase_if(Text, [](Char c) { return c == u'\r' || c == u'\n'; });
-    return Text;
-}
+// What the hidden rich edit would show of a rich-text cell: its plain text.
+String RichTextPlain(const String& Rtf) { return ReadRtf(StringToUtf8(Rtf), TCharFormat{}).Text; }
 
 }  // namespace
 
 String TExtStringGrid::GetExportCellText(Integer ACol, Integer ARow)
 {
     String text = SaveVirtCells ? GetFormattedCell(ACol, ARow) : GetGridCell(ACol, ARow);
-    if (text.empty()) text = ExportCheckText(ACol, ARow);
+    if (text.empty()) {
+        // An empty check box cell saves its state as the check texts.
+        const TCellType type = GetCellType(ACol, ARow);
+        if (type == ctCheckBox || type == ctTriStateCheckBox) {
+            TCheckBoxState state = cbUnchecked;
+            GetCheckBoxState(ACol, RealRowIndex(ARow), state);
+            state == cbChecked ? GetCheckTrue(ACol, ARow, text) : GetCheckFalse(ACol, ARow, text);
+        }
+    }
     switch (ClassifyCellText(text, true)) {
     case ctkMarkup:
         if (!SaveWithHTML) text = MarkupToPlainText(text);
         break;
     case ctkRichText:
-        // The plain text a rich edit shows for the document, its lines broken by CR LF.
-        text = SaveWithRTF ? WithoutLineBreaks(text) : ReadRtf(RtfBytes(text), TCharFormat{}).Text;
+        if (SaveWithRTF)
+            std::erase_if(text, [](Char c) { return c == u'\r' || c == u'\n'; });
+        else
+            text = RichTextPlain(text);
         break;
     default: break;
     }
     if (OnSaveCell) OnSaveCell(this, ACol, ARow, text);
     return text;
-}
-
-String TExtStringGrid::ExportCheckText(Integer ACol, Integer ARow)
-{
-    bool checked = false;
-    switch (GetCellType(ACol, ARow)) {
-    case ctCheckBox: GetCheckBoxState(ACol, RealRowIndex(ARow), checked); break;
-    case ctTriStateCheckBox: {
-        const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
-        checked = graphic && graphic->CellCheckBoxState == cbChecked;  // grayed counts as unchecked
-        break;
-    }
-    default: return String();
-    }
-    String value;
-    if (checked)
-        GetCheckTrue(ACol, ARow, value);
-    else
-        GetCheckFalse(ACol, ARow, value);
-    return value;
 }
 
 }  // namespace gw

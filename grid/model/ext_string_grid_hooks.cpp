@@ -221,16 +221,6 @@ void TExtStringGrid::DoButtonClick(Integer ACol, Integer ARow)
     if (OnButtonClick) OnButtonClick(this, ACol, ARow);
 }
 
-void TExtStringGrid::DoExpandClick(Integer ACol, Integer ARow, bool Expanded)
-{
-    if (OnExpandClick) OnExpandClick(this, ACol, ARow, Expanded);
-    // An expand cell keeps the row's height for each state: expanded in CellAngle, collapsed in
-    // CellIndex.
-    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
-    const Integer height = !graphic ? DefaultRowHeight() : Expanded ? graphic->CellAngle : graphic->CellIndex;
-    SetRowHeights(ARow, height);
-}
-
 void TExtStringGrid::DoComboCloseUp(Integer ARow, Integer ACol)
 {
     if (OnComboCloseUp) OnComboCloseUp(this, ARow, ACol);

@@ -66,11 +66,6 @@ void TExtStringGrid::DragOver(TObject* Source, Integer X, Integer Y, TDragState 
 TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet("FindParentForm"); }
 void TExtStringGrid::SetRowIndicator(TBitmap* /*Value*/) { NotBuiltYet("SetRowIndicator"); }
 void TExtStringGrid::SetProgressAppearance(TGridProgressAppearance* /*Value*/) { NotBuiltYet("SetProgressAppearance"); }
-void TExtStringGrid::RepaintActiveHeaders(Integer /*OldCol*/, Integer /*OldRow*/, Integer /*NewCol*/,
-                                          Integer /*NewRow*/)
-{
-    NotBuiltYet("RepaintActiveHeaders");
-}
 bool TExtStringGrid::RegisterDropTarget() { NotBuiltYet("RegisterDropTarget"); }
 void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
@@ -105,60 +100,6 @@ TObject* TExtStringGrid::RealRowGridObject(Integer /*ACol*/, Integer /*ARow*/) c
 }
 void TExtStringGrid::SplitColumnCells(Integer /*ColIndex*/) { NotBuiltYet("SplitColumnCells"); }
 void TExtStringGrid::MergeColumnCells(Integer /*ColIndex*/, bool /*MainMerge*/) { NotBuiltYet("MergeColumnCells"); }
-TCellGraphic* TExtStringGrid::CreateCellGraphic(Integer /*ACol*/, Integer /*ARow*/)
-{
-    NotBuiltYet("CreateCellGraphic");
-}
-bool TExtStringGrid::RemoveCellGraphic(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("RemoveCellGraphic"); }
-bool TExtStringGrid::HasControlGraphic(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasControlGraphic"); }
-bool TExtStringGrid::HasDataGraphic(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasDataGraphic"); }
-bool TExtStringGrid::HasCheckBox(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasCheckBox"); }
-bool TExtStringGrid::GetCheckBoxState(Integer /*ACol*/, Integer /*ARow*/, bool& /*State*/)
-{
-    NotBuiltYet("GetCheckBoxState");
-}
-bool TExtStringGrid::IsChecked(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsChecked"); }
-bool TExtStringGrid::HasRating(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasRating"); }
-bool TExtStringGrid::HasExpand(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasExpand"); }
-bool TExtStringGrid::ToggleExpand(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("ToggleExpand"); }
-bool TExtStringGrid::HasScrollBar(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasScrollBar"); }
-bool TExtStringGrid::HasAutoRangeScrollBar(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasAutoRangeScrollBar"); }
-void TExtStringGrid::SetScrollProp(Integer /*ACol*/, Integer /*ARow*/, TPoint /*Prop*/)
-{
-    NotBuiltYet("SetScrollProp");
-}
-bool TExtStringGrid::IsComment(Integer /*ACol*/, Integer /*ARow*/, String& /*Comment*/) { NotBuiltYet("IsComment"); }
-bool TExtStringGrid::IsInCheckBox(Integer /*ACol*/, Integer /*ARow*/, Integer /*X*/, Integer /*Y*/)
-{
-    NotBuiltYet("IsInCheckBox");
-}
-void TExtStringGrid::GetMarker(Integer /*ACol*/, Integer /*ARow*/, Integer& /*ErrLen*/, Integer& /*ErrPos*/)
-{
-    NotBuiltYet("GetMarker");
-}
-TStrings* TExtStringGrid::GetRadioStrings(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetRadioStrings"); }
-bool TExtStringGrid::GetRadioIdx(Integer /*ACol*/, Integer /*ARow*/, Integer& /*Index*/) { NotBuiltYet("GetRadioIdx"); }
-void TExtStringGrid::SetRadioIdx(Integer /*ACol*/, Integer /*ARow*/, Integer /*Index*/) { NotBuiltYet("SetRadioIdx"); }
-void TExtStringGrid::SelectNextRadioItem(Integer /*ACol*/, Integer /*ARow*/, bool /*Check*/)
-{
-    NotBuiltYet("SelectNextRadioItem");
-}
-void TExtStringGrid::SetRadioButtonColumnIndex(Integer /*ACol*/, Integer /*Index*/)
-{
-    NotBuiltYet("SetRadioButtonColumnIndex");
-}
-Integer TExtStringGrid::GetImageIdx(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetImageIdx"); }
-void TExtStringGrid::SetImageIdx(Integer /*ACol*/, Integer /*ARow*/, Integer /*Value*/) { NotBuiltYet("SetImageIdx"); }
-TColor TExtStringGrid::GetShapeColor(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetShapeColor"); }
-void TExtStringGrid::SetShapeColor(Integer /*ACol*/, Integer /*ARow*/, TColor /*Value*/)
-{
-    NotBuiltYet("SetShapeColor");
-}
-TIntList* TExtStringGrid::GetCellImages(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellImages"); }
-TPoint TExtStringGrid::GetCellGraphicSize(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellGraphicSize"); }
-TRect TExtStringGrid::CellButtonRect(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellButtonRect"); }
-TRect TExtStringGrid::CellExpandRect(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellExpandRect"); }
-void TExtStringGrid::PushButton(Integer /*ACol*/, Integer /*ARow*/, bool /*Down*/) { NotBuiltYet("PushButton"); }
 bool TExtStringGrid::IsSummary(Integer /*ARow*/) { NotBuiltYet("IsSummary"); }
 void TExtStringGrid::MarkSummaryRow(Integer /*ARow*/) { NotBuiltYet("MarkSummaryRow"); }
 bool TExtStringGrid::GetReadOnly(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetReadOnly"); }
@@ -181,14 +122,6 @@ TSize TExtStringGrid::GetCellTextSize(Integer /*ACol*/, Integer /*ARow*/, bool /
 {
     NotBuiltYet("GetCellTextSize");
 }
-bool TExtStringGrid::IsRotated(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsRotated"); }
-void TExtStringGrid::HilightInGrid(bool /*CaseSensitive*/, const String& /*Text*/) { NotBuiltYet("HilightInGrid"); }
-void TExtStringGrid::HilightInCol(bool /*CaseSensitive*/, const String& /*Text*/, Integer /*ACol*/)
-{
-    NotBuiltYet("HilightInCol");
-}
-void TExtStringGrid::UnHilightInGrid() { NotBuiltYet("UnHilightInGrid"); }
-void TExtStringGrid::UnHilightInCol(Integer /*ACol*/) { NotBuiltYet("UnHilightInCol"); }
 bool TExtStringGrid::IsNode(Integer /*ARow*/) { NotBuiltYet("IsNode"); }
 Integer TExtStringGrid::GetNodeLevel(Integer /*ARow*/) { NotBuiltYet("GetNodeLevel"); }
 Integer TExtStringGrid::GetNodeSpan(Integer /*ARow*/) { NotBuiltYet("GetNodeSpan"); }
@@ -313,25 +246,9 @@ void TExtStringGrid::SearchBackwardClick(TObject* /*Sender*/) { NotBuiltYet("Sea
 void TExtStringGrid::SearchForwardClick(TObject* /*Sender*/) { NotBuiltYet("SearchForwardClick"); }
 void TExtStringGrid::SearchCloseClick(TObject* /*Sender*/) { NotBuiltYet("SearchCloseClick"); }
 void TExtStringGrid::SearchHighlightClick(TObject* /*Sender*/) { NotBuiltYet("SearchHighlightClick"); }
-bool TExtStringGrid::DoRatingChange(Integer /*ACol*/, Integer /*ARow*/, Integer& /*NewRate*/)
-{
-    NotBuiltYet("DoRatingChange");
-}
-void TExtStringGrid::DoCheckBoxChange(Integer /*ACol*/, Integer /*ARow*/, bool /*State*/)
-{
-    NotBuiltYet("DoCheckBoxChange");
-}
 void TExtStringGrid::DoCheckBoxClick(Integer /*ACol*/, Integer /*ARow*/, bool /*State*/)
 {
     NotBuiltYet("DoCheckBoxClick");
-}
-void TExtStringGrid::DoColorSelect(Integer /*ACol*/, Integer /*ARow*/, TColor /*AColor*/)
-{
-    NotBuiltYet("DoColorSelect");
-}
-void TExtStringGrid::DoImageSelect(Integer /*ACol*/, Integer /*ARow*/, Integer /*AIndex*/)
-{
-    NotBuiltYet("DoImageSelect");
 }
 void TExtStringGrid::DoClickSort(Integer /*ACol*/) { NotBuiltYet("DoClickSort"); }
 void TExtStringGrid::DoEllipsClick(Integer /*ACol*/, Integer /*ARow*/, String& /*S*/) { NotBuiltYet("DoEllipsClick"); }
@@ -352,20 +269,6 @@ void TExtStringGrid::DoGetEditorProp(Integer /*ACol*/, Integer /*ARow*/) { NotBu
 void TExtStringGrid::PaintDesignHelper() { NotBuiltYet("PaintDesignHelper"); }
 void TExtStringGrid::DesignHelperClick(Integer /*Item*/) { NotBuiltYet("DesignHelperClick"); }
 Integer TExtStringGrid::DesignHelperHitTest(Integer /*X*/, Integer /*Y*/) { NotBuiltYet("DesignHelperHitTest"); }
-TCustomImageList* TExtStringGrid::GetCellImageList(Integer /*ACol*/, Integer /*ARow*/)
-{
-    NotBuiltYet("GetCellImageList");
-}
-TCellGraphic* TExtStringGrid::GetCellGraphic(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellGraphic"); }
-TCellType TExtStringGrid::GetCellType(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellType"); }
-void TExtStringGrid::CalcCellGraphicSize(Integer /*ACol*/, Integer /*ARow*/, TPoint& /*Size*/, Integer /*Reserve*/)
-{
-    NotBuiltYet("CalcCellGraphicSize");
-}
-void TExtStringGrid::CalcPrintGraphicSize(Integer /*ACol*/, Integer /*ARow*/, TPoint& /*Size*/)
-{
-    NotBuiltYet("CalcPrintGraphicSize");
-}
 String TExtStringGrid::GetCurrentCell() { NotBuiltYet("GetCurrentCell"); }
 void TExtStringGrid::SetCurrentCell(const String& /*Value*/) { NotBuiltYet("SetCurrentCell"); }
 String TExtStringGrid::GetCurrentCellText() { NotBuiltYet("GetCurrentCellText"); }
@@ -407,14 +310,6 @@ bool TExtStringGrid::CalcSizingState(Integer /*X*/, Integer /*Y*/) { NotBuiltYet
 void TExtStringGrid::WriteEditedCell(const String& /*Value*/) { NotBuiltYet("WriteEditedCell"); }
 void TExtStringGrid::AdjustSelectAllRect(TGridRect& /*R*/) { NotBuiltYet("AdjustSelectAllRect"); }
 void TExtStringGrid::RestoreCellCache() { NotBuiltYet("RestoreCellCache"); }
-void TExtStringGrid::ToggleCellCheckBox(Integer /*ACol*/, Integer /*ARow*/, bool /*Toggle*/)
-{
-    NotBuiltYet("ToggleCellCheckBox");
-}
-void TExtStringGrid::ToggleCellRadioButton(Integer /*ACol*/, Integer /*ARow*/, bool /*Toggle*/)
-{
-    NotBuiltYet("ToggleCellRadioButton");
-}
 void TExtStringGrid::WheelRowMoved() { NotBuiltYet("WheelRowMoved"); }
 void TExtStringGrid::CellSelectorClick(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellSelectorClick"); }
 bool TExtStringGrid::EditorFormulaMode() { NotBuiltYet("EditorFormulaMode"); }
