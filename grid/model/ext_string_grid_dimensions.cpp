@@ -15,7 +15,7 @@ void TExtStringGrid::SetRowCount(Integer Value)
     FMaxRowCount = std::max(FMaxRowCount, Value);
     FNormalRowCount = Value;
     // The footer panel and the floating footer row come with the footer room.
-    if (ScrollProportional) {
+    if (ScrollProportional()) {
         UpdateVertProportionalScroll();
         UpdateHorzProportionalScroll();
     }
@@ -29,7 +29,7 @@ void TExtStringGrid::SetColCount(Integer Value)
     if (FixedColAlways && ColCount() > FMinFixedCols) SetFixedCols(FMinFixedCols);
     FMaxColCount = std::max(FMaxColCount, Value);
     SetBounds(Left(), Top(), Width(), Height());
-    if (ScrollProportional) {
+    if (ScrollProportional()) {
         UpdateHorzProportionalScroll();
         UpdateVertProportionalScroll();
     }
