@@ -1181,6 +1181,8 @@ private:
     bool FIsFlat = false;
     bool FScrollLock = false;
     bool FScrollHintShow = false;
+    // A stretch is running.
+    bool FIsColChanging = false;
     THintWindow* m_scrollHintWindow = nullptr;
     std::unique_ptr<TTimer> FDragTmr;
     TDragScrollDirections FDragScrollDirection = 0;
