@@ -1096,6 +1096,8 @@ private:
     void HorzScroll(TMessage& Message);
     void VertScroll(TMessage& Message);
     bool CellScrollBarScrolled(TMessage& Message);
+    // The search footer shows and the last row ends above its panel.
+    bool LastRowAboveSearchPanel() const;
     TRect FixedBackGroundCellRect() const;
     void RepaintMovedBackGround(const TRect& Before, Word Code);
     void DragScrollTick(TObject* Sender);

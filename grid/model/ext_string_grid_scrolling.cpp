@@ -5,6 +5,7 @@
 // scroll_arithmetic.h's.
 #include "grid/foundation/arrow_window.h"
 #include "grid/foundation/navigation.h"
+#include "grid/foundation/search_footer.h"
 #include "grid/model/background.h"
 #include "grid/model/column_size.h"
 #include "grid/model/drag_scroll_options.h"
@@ -272,12 +273,31 @@ void TExtStringGrid::VertScroll(TMessage& Message)
     if (scroll.Code == SB_THUMBTRACK && ScrollSynch)
         SetTopRow(ScrollPositionToIndex(scroll.Pos, RowCount(), VisibleRowCount(), FixedRows()));
     const TRect background = FixedBackGroundCellRect();
+    // Over the search footer the last row stops above the panel: a step further is swallowed.
+    const bool footer = m_searchFooter->Visible();
+    const bool towardsEnd = scroll.Code == SB_ENDSCROLL || scroll.Code == SB_LINEDOWN;
+    if (footer && towardsEnd && LastRowAboveSearchPanel()) {
+        Message.Result = 0;
+        return;
+    }
     TBaseGrid::Dispatch(Message);
+    if (footer && RowCount() - VisibleRowCount() == TopRow()) {
+        if (scroll.Code == SB_LINEUP) SetTopRow(TopRow() - 1);
+        if (towardsEnd) KeepLastRowAboveSearchPanel();
+    }
     SyncFlatHorzScrollBar();
     SyncFlatVertScrollBar();
     if (EditorMode() && HasCheckBox(Col(), Row())) HideInplaceEdit();
     if (m_scrollProportional) UpdateVertProportionalScroll();
     RepaintMovedBackGround(background, scroll.Code);
+}
+
+bool TExtStringGrid::LastRowAboveSearchPanel() const
+{
+    if (!m_searchFooter->Visible() || TopRow() + VisibleRowCount() < RowCount() - 1) return false;
+    // The search room's panel is not made yet: until then it takes no height.
+    const Integer panelHeight = 0;
+    return CellRect(0, RowCount() - 1).Bottom < ClientHeight() - panelHeight + 2;
 }
 
 // A message from the scroll bar shown in a cell moves that bar, not the grid.

@@ -4,6 +4,7 @@
 // screen points, the keys the grid wants, scrolling a cell into view and the width hook.
 #include "grid/foundation/arrow_window.h"
 #include "grid/foundation/navigation.h"
+#include "grid/foundation/search_footer.h"
 #include "grid/model/column_size.h"
 #include "grid/model/drag_scroll_options.h"
 #include "grid/model/ext_string_grid.h"
@@ -158,6 +159,33 @@ TEST_F(ExtStringGridScrolling, TheProportionalThumbFollowsTheView)
     EXPECT_EQ(Info(SB_VERT).nPage, 0u);
     Scroll(WM_VSCROLL, SB_THUMBPOSITION, 127);
     EXPECT_GE(g->TopRow() + g->VisibleRowCount(), 999) << "the whole range of the base grid is back";
+}
+
+// With the search footer shown, a line down (or the end of a scroll) once the last row shows is
+// swallowed: neither the base grid nor the proportional update runs; before that the grid scrolls.
+TEST_F(ExtStringGridScrolling, TheSearchFooterSwallowsStepsPastTheLastRow)
+{
+    Make(100);
+    g->SearchFooter()->SetVisible(true);
+    g->SetScrollProportional(true);
+    Scroll(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(g->TopRow(), 2);
+    g->SetTopRow(100 - g->VisibleRowCount());
+    const Integer last = g->TopRow();
+    ASSERT_GE(last + g->VisibleRowCount(), 99);
+    const TScrollInfo before = Info(SB_VERT);
+    g->SetTopRow(1);  // the view moves without a scroll message: the thumb is not updated
+    g->SetTopRow(last);
+    SetScrollPos(g->Handle(), SB_VERT, 5, false);
+    for (const Word code : {Word(SB_LINEDOWN), Word(SB_ENDSCROLL)}) {
+        Scroll(WM_VSCROLL, code);
+        EXPECT_EQ(g->TopRow(), last) << code;
+        EXPECT_EQ(Info(SB_VERT).nPos, 5) << "no proportional update after a swallowed " << code;
+    }
+    g->SearchFooter()->SetVisible(false);
+    Scroll(WM_VSCROLL, SB_ENDSCROLL);
+    EXPECT_NE(Info(SB_VERT).nPos, 5);
+    EXPECT_EQ(before.nMax, Info(SB_VERT).nMax);
 }
 
 // Columns that fit hide the horizontal bar after a proportional update unless ScrollBarAlways
