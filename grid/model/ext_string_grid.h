@@ -1095,6 +1095,7 @@ private:
     void ReleaseScrollHint();
     void HorzScroll(TMessage& Message);
     void VertScroll(TMessage& Message);
+    void Resized(TMessage& Message);
     bool CellScrollBarScrolled(TMessage& Message);
     // The search footer shows and the last row ends above its panel.
     bool LastRowAboveSearchPanel() const;

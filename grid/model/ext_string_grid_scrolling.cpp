@@ -196,8 +196,18 @@ void TExtStringGrid::Dispatch(TMessage& Message)
     switch (Message.Msg) {
     case WM_HSCROLL: HorzScroll(Message); return;
     case WM_VSCROLL: VertScroll(Message); return;
+    case WM_SIZE: Resized(Message); return;
     default: TBaseGrid::Dispatch(Message); return;
     }
+}
+
+// The base grid lays its bars out again for the new size; the proportional thumbs follow.
+void TExtStringGrid::Resized(TMessage& Message)
+{
+    TBaseGrid::Dispatch(Message);
+    if (!m_scrollProportional) return;
+    UpdateVertProportionalScroll();
+    UpdateHorzProportionalScroll();
 }
 
 void TExtStringGrid::ShowScrollHint(bool Vertical, Integer Position)

@@ -155,6 +155,12 @@ TEST_F(ExtStringGridScrolling, TheProportionalThumbFollowsTheView)
     bar = expected();
     EXPECT_GT(bar.Position, 0);
     EXPECT_EQ(Info(SB_VERT).nPos, bar.Position);
+    // A new size lays the base grid's bars out again; the proportional thumb follows.
+    MoveWindow(g->Handle(), Rect(0, 0, 400, 300));
+    h.ProcessMessages();
+    bar = expected();
+    EXPECT_EQ(Info(SB_VERT).nMax, bar.Max);
+    EXPECT_EQ(Integer(Info(SB_VERT).nPage), bar.Page);
     g->SetScrollProportional(false);
     EXPECT_EQ(Info(SB_VERT).nPage, 0u);
     Scroll(WM_VSCROLL, SB_THUMBPOSITION, 127);
