@@ -121,6 +121,7 @@ TEST_F(ExtStringGridScrolling, ThumbTrackingShowsTheHintAndMovesWithScrollSynch)
     // The hint window showed the changed text in the hint colour, and is gone after the end.
     g->HintColor = clYellow;
     g->ScrollHints = shVertical;
+    SetCursorPos(TPoint{300, 200});
     Scroll(WM_VSCROLL, SB_THUMBTRACK, 127);
     THintWindow* hint = nullptr;
     for (Integer i = 0; i < g->ComponentCount(); ++i)
@@ -129,6 +130,7 @@ TEST_F(ExtStringGridScrolling, ThumbTrackingShowsTheHintAndMovesWithScrollSynch)
     EXPECT_TRUE(hint->IsShowing());
     EXPECT_EQ(hint->Text(), u"Row : 980 (last)");
     EXPECT_EQ(hint->Color(), clYellow);
+    EXPECT_EQ(TPoint(hint->Left(), hint->Top()), TPoint(310, 200)) << "10 pixels right of the mouse";
     Scroll(WM_VSCROLL, SB_ENDSCROLL);
     EXPECT_FALSE(hint->IsShowing());
 }
