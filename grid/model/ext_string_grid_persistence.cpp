@@ -52,7 +52,8 @@ String TExtStringGrid::ColumnStatesToString()
     for (Integer c = 0; c < ColCount(); ++c) states.Widths.push_back(ColWidths(c));
     states.DefaultColWidth = DefaultColWidth();
     for (Integer i = 0; i < m_columnOrder->Count(); ++i) states.ColumnOrder.push_back(m_columnOrder->GetInteger(i));
-    for (Integer c = 0; c < states.ColCount; ++c) states.Visible.push_back(!FColumnVisibility.IsHiddenColumn(RealCol(c)));
+    for (Integer c = 0; c < states.ColCount; ++c)
+        states.Visible.push_back(!FColumnVisibility.IsHiddenColumn(RealCol(c)));
     return ::gw::ColumnStatesToString(states);
 }
 
