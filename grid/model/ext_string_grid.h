@@ -107,6 +107,9 @@ class TGridGridDropDown;
 class TGridColorDropDown;
 class TGridImageDropDown;
 class TMetroScrollBar;
+class THintWindow;
+class TTimer;
+struct TVisualProps;
 
 // Raised by a member whose behaviour is not built yet; the message names the member.
 class ENotBuiltYet : public Exception {
@@ -119,6 +122,9 @@ using TCellBorders = uint8_t;
 enum TSearchAction : uint8_t { saFindFirst, saFindPrevious, saFindNext };
 enum TScrollBarAlways : uint8_t { saNone, saVert, saHorz, saBoth };
 enum TScrollType : uint8_t { ssNormal, ssFlat, ssEncarta, ssMetro };
+enum TScrollHintType : uint8_t { shNone, shVertical, shHorizontal, shBoth };
+enum TDragScrollDirection : uint8_t { dsdUp = 1u << 0, dsdDown = 1u << 1, dsdLeft = 1u << 2, dsdRight = 1u << 3 };
+using TDragScrollDirections = uint8_t;
 enum THintShowLargeTextPos : uint8_t { hpCell, hpMouse };
 enum TInvalidEntryIcon : uint8_t { ieNone, ieInfo, ieWarning, ieError };
 enum TFilterDropDownColumns : uint8_t { fdNormal, fdAll };
@@ -182,6 +188,13 @@ using TRatingChangeEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer& NewRate, bool& Allow)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& AUnit)>;
+// ARow is the column or row number the dragged thumb stands for.
+using TScrollHintEvent = std::function<void(TObject* Sender, Integer ARow, String& HintStr)>;
+using TDragScrollEvent = std::function<void(TObject* Sender, Integer TopRow, Integer LeftCol,
+                                            TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
+using TEndSizeEvent = std::function<void(TObject* Sender, Integer Index)>;
+using TScrollCellEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer Position, Integer Min, Integer Max)>;
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
 public:
@@ -291,6 +304,11 @@ public:
     void SetScrollColor(TColor Value);
     Integer ScrollWidth() const { return m_scrollWidth; }
     void SetScrollWidth(Integer Value);
+    bool ScrollProportional() const { return m_scrollProportional; }
+    void SetScrollProportional(bool Value);
+    // The colour of the four column-move arrows, read from the up arrow.
+    TColor ArrowColor() const;
+    void SetArrowColor(TColor Value);
     TColor SelectionColor() const { return m_selectionColor; }
     void SetSelectionColor(TColor Value);
     TColor SelectionColorTo() const { return m_selectionColorTo; }
@@ -760,8 +778,15 @@ public:
     void SaveRectToBinStream(const TGridRect& R, TStream* Stream);
     void SaveColSizes();
     void LoadColSizes();
-    void SaveColPositions();
-    void LoadColPositions();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    String ColumnStatesToString();
+    void StringToColumnStates(const String& Value);
+    void SaveVisualProps(const String& FileName);
+    void LoadVisualProps(const String& FileName);
+    // Key is the INI file's name (print settings never go to the registry).
+    void SavePrintSettings(const String& Key, const String& Section);
+    void LoadPrintSettings(const String& Key, const String& Section);
     void CellToRich(Integer ACol, Integer ARow, TExtRichEdit* Richeditor);
 
     // ===== published settings that only store ==================================================
@@ -836,9 +861,8 @@ public:
     bool AnchorHint = false;
     bool AutoNumAlign = false;
     bool AutoThemeAdapt = false;
-    bool ScrollProportional = false;
     bool ScrollSynch = false;
-    bool ScrollHints = false;
+    TScrollHintType ScrollHints = shNone;
     TScrollBarAlways ScrollBarAlways = saNone;
     bool Lookup = false;
     bool LookupCaseSensitive = false;
@@ -908,6 +932,11 @@ public:
     TNotifyEvent OnCreatedSearchFooter;
     TNotifyEvent OnCreatedFloatingFooter;
     TUnitChangedEvent OnUnitChanged;
+    TScrollHintEvent OnScrollHint;
+    TDragScrollEvent OnDragScroll;
+    TEndSizeEvent OnEndColumnSize;
+    TEndSizeEvent OnEndRowSize;
+    TScrollCellEvent OnScrollCell;
     TNotifyEvent OnRichEditSelectionChange;
 
     // ===== unit routines ========================================================================
@@ -932,6 +961,9 @@ protected:
     void CreateWnd() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WndProc(TMessage& Message) override;
+    // The scroll messages; everything else goes to the base grid.
+    void Dispatch(TMessage& Message) override;
+    LRESULT DialogCode() const override;
     virtual Integer GetVersionNr() const;
     virtual String GetVersionString() const;
     // Relays of the hidden editors and panels.
@@ -1215,6 +1247,9 @@ protected:
     TControlEdit* ControlEdit = nullptr;
     TControlCombo* ControlCombo = nullptr;
     TScrollBar* FCellScrollBar = nullptr;
+    // The cell the cell scroll bar is shown in.
+    Integer FScrollCol = -1;
+    Integer FScrollRow = -1;
     TScrollBar* FCellPaintScrollBar = nullptr;
     // Made on first use.
     TGridSpin* EditSpin = nullptr;
@@ -1258,6 +1293,27 @@ private:
     using TFooterRow = std::vector<std::pair<String, std::unique_ptr<TCellProperties>>>;
     TFooterRow TakeFooterRow();
     void PutFooterRow(TFooterRow Row);
+    // Scroll bars and scrolling.
+    void InitFlatScrollBars();
+    void UninitFlatScrollBars();
+    void SetFlatScrollProp(Integer Index, Integer Value);
+    void ApplyFlatScrollSettings();
+    void ShowScrollHint(bool Vertical, Integer Position);
+    void ReleaseScrollHint();
+    void HorzScroll(TMessage& Message);
+    void VertScroll(TMessage& Message);
+    void Resized(TMessage& Message);
+    bool CellScrollBarScrolled(TMessage& Message);
+    // The search footer shows and the last row ends above its panel.
+    bool LastRowAboveSearchPanel() const;
+    TRect FixedBackGroundCellRect() const;
+    void RepaintMovedBackGround(const TRect& Before, Word Code);
+    void DragScrollTick(TObject* Sender);
+    void FreeDragScrollTimer();
+    // Persistence: the visual properties as the grid holds them, and applied through the setters.
+    TVisualProps CurrentVisualProps() const;
+    void ApplyVisualProps(const TVisualProps& P);
+    void ReplaceColumnOrder(const std::vector<Integer>& Order);
     bool KeepsIdleScrollBar(Integer Bar) const override;
     // One window scroll bar under a ScrollBarAlways setting (SB_VERT or SB_HORZ).
     void ApplyAlwaysBar(Integer Bar, bool AllFit, bool Always);
@@ -1354,6 +1410,17 @@ private:
     TScrollType m_scrollType = ssNormal;
     TColor m_scrollColor = clNone;
     Integer m_scrollWidth = 0;
+    bool m_scrollProportional = false;
+    // Scroll bars and scrolling: flat bars initialised (never here: the platform has none), the
+    // proportional updates suspended, the thumb hint, the drag-scroll timer and its direction.
+    bool FIsFlat = false;
+    bool FScrollLock = false;
+    bool FScrollHintShow = false;
+    // A stretch is running.
+    bool FIsColChanging = false;
+    THintWindow* m_scrollHintWindow = nullptr;
+    std::unique_ptr<TTimer> FDragTmr;
+    TDragScrollDirections FDragScrollDirection = 0;
     bool m_showDesignHelper = true;
     TColor m_zeqGradientFrom = TColor(0xFFFFFF);
     TColor m_zeqGradientTo = clBtnFace;

@@ -94,7 +94,7 @@ void TExtStringGrid::AssignDimensions(const TExtStringGrid& Source)
 
 void TExtStringGrid::AssignScrolling(const TExtStringGrid& Source)
 {
-    ScrollProportional = Source.ScrollProportional;
+    SetScrollProportional(Source.ScrollProportional());
     ScrollSynch = Source.ScrollSynch;
     ScrollHints = Source.ScrollHints;
     ScrollBarAlways = Source.ScrollBarAlways;

@@ -21,7 +21,7 @@ void TExtStringGrid::SetRowCount(Integer Value)
     FMaxRowCount = std::max(FMaxRowCount, Value);
     FNormalRowCount = Value;
     FFooterPanel->Invalidate();
-    if (ScrollProportional) {
+    if (ScrollProportional()) {
         UpdateVertProportionalScroll();
         UpdateHorzProportionalScroll();
     }
@@ -61,7 +61,7 @@ void TExtStringGrid::SetColCount(Integer Value)
     if (FixedColAlways && ColCount() > FMinFixedCols) SetFixedCols(FMinFixedCols);
     FMaxColCount = std::max(FMaxColCount, Value);
     SetBounds(Left(), Top(), Width(), Height());
-    if (ScrollProportional) {
+    if (ScrollProportional()) {
         UpdateHorzProportionalScroll();
         UpdateVertProportionalScroll();
     }

@@ -37,6 +37,7 @@
 #include "platform/runtime/string_list.h"
 #include "platform/ui/application.h"
 #include "platform/ui/system_metrics.h"
+#include "platform/ui/timer.h"
 #include "platform/ui/window_system.h"
 
 namespace gw {
@@ -317,7 +318,10 @@ void TExtStringGrid::CreateWnd()
     wheelmsg = WM_MOUSEWHEEL;
     wheelscrl = WheelScrollLines();
     if (wheelscrl == -1) wheelscrl = VisibleRowCount();
-    if (m_scrollType != ssNormal && !(ComponentState() & csLoading)) NotBuiltYet("CreateWnd with flat scroll bars");
+    if (m_scrollType != ssNormal && !(ComponentState() & csLoading)) {
+        InitFlatScrollBars();
+        ApplyFlatScrollSettings();
+    }
 }
 
 void TExtStringGrid::Loaded()

@@ -57,10 +57,6 @@ bool TExtStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
 {
     return TBaseGrid::DoMouseWheelUp(Shift, MousePos);
 }
-void TExtStringGrid::DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept)
-{
-    TBaseGrid::DragOver(Source, X, Y, State, Accept);
-}
 
 // --- not built yet ----------------------------------------------------------------------------
 TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet("FindParentForm"); }
@@ -76,12 +72,8 @@ void TExtStringGrid::SetComponentStyle(TZEQStyle /*AStyle*/) { NotBuiltYet("SetC
 void TExtStringGrid::AdaptToOfficeTheme() { NotBuiltYet("AdaptToOfficeTheme"); }
 void TExtStringGrid::SetFlat(bool /*Value*/) { NotBuiltYet("SetFlat"); }
 void TExtStringGrid::PaintColoredBorder() { NotBuiltYet("PaintColoredBorder"); }
-void TExtStringGrid::SetScrollType(TScrollType /*Value*/) { NotBuiltYet("SetScrollType"); }
-void TExtStringGrid::SetScrollColor(TColor /*Value*/) { NotBuiltYet("SetScrollColor"); }
-void TExtStringGrid::SetScrollWidth(Integer /*Value*/) { NotBuiltYet("SetScrollWidth"); }
 Integer TExtStringGrid::GetRealCol() const { NotBuiltYet("GetRealCol"); }
 void TExtStringGrid::AppendRow() { NotBuiltYet("AppendRow"); }
-void TExtStringGrid::ScrollInView(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("ScrollInView"); }
 void TExtStringGrid::KeepLastRowAboveSearchPanel() { NotBuiltYet("KeepLastRowAboveSearchPanel"); }
 void TExtStringGrid::HideColumn(Integer /*ColIndex*/) { NotBuiltYet("HideColumn"); }
 void TExtStringGrid::UnHideColumn(Integer /*ColIndex*/) { NotBuiltYet("UnHideColumn"); }
@@ -179,11 +171,6 @@ double TExtStringGrid::ColumnStdDev(Integer /*ACol*/, Integer /*FromRow*/, Integ
     NotBuiltYet("ColumnStdDev");
 }
 void TExtStringGrid::UpdateFooter() { NotBuiltYet("UpdateFooter"); }
-void TExtStringGrid::SyncFlatVertScrollBar() { NotBuiltYet("SyncFlatVertScrollBar"); }
-void TExtStringGrid::SyncFlatHorzScrollBar() { NotBuiltYet("SyncFlatHorzScrollBar"); }
-void TExtStringGrid::ShowFlatScrollBar(Integer /*Bar*/, bool /*Show*/) { NotBuiltYet("ShowFlatScrollBar"); }
-void TExtStringGrid::UpdateVertProportionalScroll() { NotBuiltYet("UpdateVertProportionalScroll"); }
-void TExtStringGrid::UpdateHorzProportionalScroll() { NotBuiltYet("UpdateHorzProportionalScroll"); }
 void TExtStringGrid::SetSelection(const TGridRect& /*Value*/) { NotBuiltYet("SetSelection"); }
 void TExtStringGrid::ClearSelection() { NotBuiltYet("ClearSelection"); }
 void TExtStringGrid::ClearRowSelect() { NotBuiltYet("ClearRowSelect"); }
@@ -212,9 +199,7 @@ void TExtStringGrid::ShowFocusWindow() { NotBuiltYet("ShowFocusWindow"); }
 void TExtStringGrid::HideFocusWindow() { NotBuiltYet("HideFocusWindow"); }
 void TExtStringGrid::MoveFocusWindow() { NotBuiltYet("MoveFocusWindow"); }
 void TExtStringGrid::CellControlsUpdate(bool /*Force*/) { NotBuiltYet("CellControlsUpdate"); }
-bool TExtStringGrid::IsOnSizingEdge(TPoint /*MousePos*/) { NotBuiltYet("IsOnSizingEdge"); }
 bool TExtStringGrid::IsHoverFixedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsHoverFixedCell"); }
-void TExtStringGrid::ScreenToCell(TPoint /*P*/, Integer& /*ACol*/, Integer& /*ARow*/) { NotBuiltYet("ScreenToCell"); }
 void TExtStringGrid::Zoom(Integer /*Factor*/) { NotBuiltYet("Zoom"); }
 void TExtStringGrid::BalloonInit() { NotBuiltYet("BalloonInit"); }
 void TExtStringGrid::BalloonDone() { NotBuiltYet("BalloonDone"); }
@@ -230,10 +215,6 @@ void TExtStringGrid::SaveRectToBinStream(const TGridRect& /*R*/, TStream* /*Stre
 {
     NotBuiltYet("SaveRectToBinStream");
 }
-void TExtStringGrid::SaveColSizes() { NotBuiltYet("SaveColSizes"); }
-void TExtStringGrid::LoadColSizes() { NotBuiltYet("LoadColSizes"); }
-void TExtStringGrid::SaveColPositions() { NotBuiltYet("SaveColPositions"); }
-void TExtStringGrid::LoadColPositions() { NotBuiltYet("LoadColPositions"); }
 void TExtStringGrid::CellToRich(Integer /*ACol*/, Integer /*ARow*/, TExtRichEdit* /*Richeditor*/)
 {
     NotBuiltYet("CellToRich");
@@ -256,10 +237,6 @@ void TExtStringGrid::DoCellChanging(Integer /*OldRow*/, Integer /*OldCol*/, Inte
                                     bool& /*Allow*/)
 {
     NotBuiltYet("DoCellChanging");
-}
-void TExtStringGrid::DoScrollCell(Integer /*ACol*/, Integer /*ARow*/, Integer /*ScrollPosition*/)
-{
-    NotBuiltYet("DoScrollCell");
 }
 bool TExtStringGrid::CanShowFixedDropDown(Integer /*ACol*/) { NotBuiltYet("CanShowFixedDropDown"); }
 void TExtStringGrid::DoStartBlockFocus() { NotBuiltYet("DoStartBlockFocus"); }
@@ -291,8 +268,6 @@ void TExtStringGrid::QSortGroupIndexed() { NotBuiltYet("QSortGroupIndexed"); }
 void TExtStringGrid::QUnSort() { NotBuiltYet("QUnSort"); }
 void TExtStringGrid::SubGroup(Integer /*ColIndex*/) { NotBuiltYet("SubGroup"); }
 void TExtStringGrid::SubUnGroup() { NotBuiltYet("SubUnGroup"); }
-void TExtStringGrid::UpdateColSize(Integer /*ACol*/, Integer& /*AWidth*/) { NotBuiltYet("UpdateColSize"); }
-void TExtStringGrid::UpdateAutoColSize(Integer /*ACol*/, Integer& /*AWidth*/) { NotBuiltYet("UpdateAutoColSize"); }
 bool TExtStringGrid::GetColumnFilter(Integer /*ACol*/) { NotBuiltYet("GetColumnFilter"); }
 bool TExtStringGrid::RowMatchesFilter(Integer /*ARow*/) { NotBuiltYet("RowMatchesFilter"); }
 void TExtStringGrid::CalcFooter(Integer /*ACol*/) { NotBuiltYet("CalcFooter"); }

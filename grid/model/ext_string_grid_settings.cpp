@@ -4,8 +4,10 @@
 #include "grid/model/column_size.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/grid_change_notifier.h"
+#include "grid/model/scroll_arithmetic.h"
 #include "platform/graphics/font.h"
 #include "platform/runtime/convert.h"
+#include "platform/runtime/scope.h"
 #include "platform/runtime/string_list.h"
 #include "platform/runtime/strings.h"
 #include "platform/ui/application.h"
@@ -129,21 +131,21 @@ void TExtStringGrid::SetZEQGradientMirrorTo(TColor Value)
 
 void TExtStringGrid::StretchColumnToClient(Integer ACol)
 {
-    if (ACol == -1) ACol = ColCount() - 1;
-    if (ACol >= ColCount()) throw EExtGridError(u"Stretch column index out of range");
     if ((ComponentState() & csLoading) || FDestroying || (Application && Application->Terminated())) return;
-    if (!m_columnSize->Stretch()) return;
-    if (ColCount() == 1) {
-        SetColWidths(0, ClientWidth());
-        return;
-    }
-    Integer others = 0;
-    for (Integer c = 0; c < ColCount(); ++c)
-        if (c != ACol) others += ColWidths(c);
-    if (others < ClientWidth())
-        SetColWidths(ACol, ClientWidth() - others - 1);
-    else if (LeftCol() == FixedCols())
-        SetColWidths(ACol, DefaultColWidth());
+    // Any index outside the columns raises, -2 and below as well as ColCount and above.
+    ACol = StretchColumnIndex(ACol, ColCount());
+    if (ColCount() == 0 || !m_columnSize->Stretch() || FIsColChanging) return;
+    // The width set below reports a width change, which may stretch again.
+    TTemporaryChange stretching(FIsColChanging, true);
+    Int64 total = 0;
+    for (Integer c = 0; c < ColCount(); ++c) total += ColWidths(c);
+    const std::optional<Integer> width = StretchedWidth({.ColCount = ColCount(),
+                                                         .ColumnWidth = ColWidths(ACol),
+                                                         .TotalWidth = total,
+                                                         .ClientWidth = ClientWidth(),
+                                                         .NotScrolled = LeftCol() == FixedCols(),
+                                                         .DefaultColWidth = DefaultColWidth()});
+    if (width) SetColWidths(ACol, *width);
 }
 
 void TExtStringGrid::StretchRightColumn() { StretchColumnToClient(ColCount() - 1); }

@@ -1,6 +1,7 @@
 // The scroll bar, stretch and sizing-edge arithmetic of the string grid.
 #include "grid/model/scroll_arithmetic.h"
 
+#include "grid/model/ext_grid_error.h"
 #include "platform/runtime/convert.h"
 #include "platform/runtime/exceptions.h"
 
@@ -98,7 +99,7 @@ bool IsOnSizingEdge(const TSizingEdgeProbe& P)
 
 Integer StretchColumnIndex(Integer Index, Integer ColCount)
 {
-    if (Index >= ColCount || Index < -1) throw Exception(u"Stretch column index out of range");
+    if (Index >= ColCount || Index < -1) throw EExtGridError(u"Stretch column index out of range");
     return Index == -1 ? ColCount - 1 : Index;
 }
 

@@ -74,7 +74,7 @@ struct TSizingEdgeProbe {
 bool IsOnSizingEdge(const TSizingEdgeProbe& Probe);
 
 // The column a stretch widens: Index, or the last column for -1. Any other index outside the
-// columns raises Exception "Stretch column index out of range" (below -1 too: that column does
+// columns raises EExtGridError "Stretch column index out of range" (below -1 too: that column does
 // not exist).
 Integer StretchColumnIndex(Integer Index, Integer ColCount);
 

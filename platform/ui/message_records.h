@@ -72,9 +72,14 @@ struct TWMChar {
 // WM_HSCROLL / WM_VSCROLL and their reflections: the SB_* request and, for the thumb
 // requests, the position.
 struct TWMScroll {
-    explicit TWMScroll(const TMessage& M) : Code(M.WParamLo()), Pos(int16_t(M.WParamHi())) {}
+    explicit TWMScroll(const TMessage& M)
+        : Code(M.WParamLo()), Pos(int16_t(M.WParamHi())), ScrollBar(HWND(M.LParam))
+    {
+    }
     Word Code;
     Integer Pos;
+    // The scroll bar control that sent it; 0 for the window's own bars.
+    HWND ScrollBar;
 };
 
 // Messages that carry a text in LParam (WM_SETTEXT, EM_REPLACESEL, CB_ADDSTRING...): a

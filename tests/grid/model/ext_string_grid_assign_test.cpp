@@ -98,9 +98,9 @@ void MakeDistinct(TExtStringGrid& S)
     S.InvalidEntryText = u"Not a port";
     S.SetOptions(S.Options() | goRowSelect);
     S.ColumnHeaders()->SetText(u"Name\nPort\\nTCP");
-    S.ScrollProportional = true;
+    S.SetScrollProportional(true);
     S.ScrollSynch = true;
-    S.ScrollHints = true;
+    S.ScrollHints = shBoth;
     S.ScrollBarAlways = saVert;
     S.SetScrollBars(ssVertical);
 }
@@ -153,7 +153,7 @@ TEST_F(ExtStringGridAssign, EverySettingDimensionAndSizeIsCopied)
     EXPECT_TRUE(target.Options() & goRowSelect);
     EXPECT_EQ(StringToUtf8(target.ColumnHeaders()->Text()), StringToUtf8(source.ColumnHeaders()->Text()));
     EXPECT_EQ(StringToUtf8(target.Cells(1, 0)), "Port\rTCP") << "the copied headers are shown";
-    EXPECT_TRUE(target.ScrollProportional && target.ScrollSynch && target.ScrollHints);
+    EXPECT_TRUE(target.ScrollProportional() && target.ScrollSynch && target.ScrollHints == shBoth);
     EXPECT_EQ(target.ScrollBarAlways, saVert);
     EXPECT_EQ(target.ScrollBars(), ssVertical);
     EXPECT_EQ(target.ScrollType(), ssNormal);

@@ -29,6 +29,7 @@
 #include "platform/ui/system_metrics.h"
 #include "platform/ui/window_system.h"
 #include "tests/grid/model/defaults_table.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -539,6 +540,11 @@ TEST_F(ExtStringGridTest, AFailingSaveOfColumnSizesDoesNotEscapeTheDestructor)
     form->OnResize = [](TObject*) {};
     auto* g = new TTestGrid(form);
     g->ColumnSize()->Save = true;
+    // The widths go to an INI file in a folder that does not exist.
+    test::ScratchDir dir{"unsaved_widths"};
+    g->ColumnSize()->Location = clIniFile;
+    g->ColumnSize()->Key = Utf8ToString((dir / "missing" / "widths.ini").string());
+    g->ColumnSize()->Section = u"Widths";
 
     // Watches the focus window, which the destructor frees after the save.
     class TWatcher : public TComponent {
@@ -554,10 +560,10 @@ TEST_F(ExtStringGridTest, AFailingSaveOfColumnSizesDoesNotEscapeTheDestructor)
     } watcher;
     g->FFocusWindow->FreeNotification(&watcher);
 
-    // SaveColSizes is not built yet, so it raises as an unwritable place would.
     EXPECT_NO_THROW(delete g);
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors[0].find("TExtStringGrid: TExtStringGrid.SaveColSizes"), std::string::npos) << errors[0];
+    EXPECT_EQ(errors[0].rfind("TExtStringGrid: ", 0), 0u) << errors[0];
+    EXPECT_NE(errors[0].find("widths.ini"), std::string::npos) << errors[0];
     EXPECT_TRUE(watcher.Removed) << "releasing went on after the error";
     EXPECT_TRUE(form->OnResize) << "the form's handler was given back";
     delete form;

@@ -26,6 +26,9 @@ TEST(MessageRecords, SignedHalvesAndAbsentFields)
     TMessage scroll{WM_VSCROLL, MakeWParam(SB_THUMBTRACK, 40000), 0, 0};
     EXPECT_EQ(TWMScroll(scroll).Code, SB_THUMBTRACK);
     EXPECT_EQ(TWMScroll(scroll).Pos, 40000 - 65536) << "a 16-bit signed position, as the message has it";
+    EXPECT_EQ(TWMScroll(scroll).ScrollBar, HWND(0)) << "the window's own bar";
+    TMessage fromControl{WM_VSCROLL, MakeWParam(SB_LINEDOWN, 0), LPARAM(0x1234), 0};
+    EXPECT_EQ(TWMScroll(fromControl).ScrollBar, HWND(0x1234));
 
     TMessage none{WM_SETTEXT, 0, 0, 0};
     EXPECT_EQ(TWMText(none).Value(), u"");
