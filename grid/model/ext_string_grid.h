@@ -381,6 +381,24 @@ public:
     void UnHideColumn(Integer ColIndex);
     void UnHideColumnsAll();
     void HideRows(Integer FromRow, Integer ToRow);
+    void HideColumns(Integer FromCol, Integer ToCol);
+    void UnHideColumns(Integer FromCol, Integer ToCol);
+    Integer TotalRowCount() const;
+    void HideRow(Integer RowIndex);
+    void HideRowsEx(Integer FromRow, Integer ToRow);
+    // Hides the listed displayed rows (ascending) as one new filter level.
+    void HideRowList(const TIntList& RowList);
+    void UnHideRow(Integer RowIndex);
+    void UnHideRows(Integer FromRow, Integer ToRow);
+    void UnHideRowsAll();
+    void UnHideRowList();
+    // The cell range whole-grid exports store.
+    Integer SaveStartCol() const;
+    Integer SaveEndCol() const;
+    Integer SaveColCount() const;
+    Integer SaveStartRow() const;
+    Integer SaveEndRow() const;
+    Integer SaveRowCount() const;
     bool IsIgnoredColumn(Integer ACol) const;
     void SetColumnOrder();
     void ResetColumnOrder();
@@ -932,6 +950,15 @@ protected:
     // Hidden columns and rows, nodes, grouping, filter.
     TColumnVisibility FColumnVisibility;
     THiddenRows FHiddenRows;
+    // Moves the cells and heights of hidden rows out of the display and back, the display
+    // closing up and opening once per call.
+    void TakeRowsOut(const std::vector<THiddenRow>& Rows);
+    void PutRowsBack(std::vector<TShownRow> Rows);
+    void MoveDisplayedRow(Integer From, Integer To);
+    void CellControlsAfterRowChange();
+    void CloseEditorForLayoutChange();
+    bool SavesFixedCols() const;
+    bool SavesFixedRows() const;
     Integer FNumNodes = 0;
     bool FGrouped = false;
     Integer FGroupColumn = -1;

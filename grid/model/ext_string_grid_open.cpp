@@ -91,25 +91,10 @@ void TExtStringGrid::PaintColoredBorder() { NotBuiltYet("PaintColoredBorder"); }
 void TExtStringGrid::SetScrollType(TScrollType /*Value*/) { NotBuiltYet("SetScrollType"); }
 void TExtStringGrid::SetScrollColor(TColor /*Value*/) { NotBuiltYet("SetScrollColor"); }
 void TExtStringGrid::SetScrollWidth(Integer /*Value*/) { NotBuiltYet("SetScrollWidth"); }
-Integer TExtStringGrid::GetRealCol() const { NotBuiltYet("GetRealCol"); }
 void TExtStringGrid::AppendRow() { NotBuiltYet("AppendRow"); }
 void TExtStringGrid::ScrollInView(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("ScrollInView"); }
 void TExtStringGrid::KeepLastRowAboveSearchPanel() { NotBuiltYet("KeepLastRowAboveSearchPanel"); }
-void TExtStringGrid::HideColumn(Integer /*ColIndex*/) { NotBuiltYet("HideColumn"); }
-void TExtStringGrid::UnHideColumn(Integer /*ColIndex*/) { NotBuiltYet("UnHideColumn"); }
-void TExtStringGrid::UnHideColumnsAll() { NotBuiltYet("UnHideColumnsAll"); }
-void TExtStringGrid::HideRows(Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("HideRows"); }
-bool TExtStringGrid::IsIgnoredColumn(Integer /*ACol*/) const { NotBuiltYet("IsIgnoredColumn"); }
 void TExtStringGrid::ResetColumnOrder() { NotBuiltYet("ResetColumnOrder"); }
-String TExtStringGrid::GetCellsEx(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellsEx"); }
-void TExtStringGrid::SetCellsEx(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
-{
-    NotBuiltYet("SetCellsEx");
-}
-TObject* TExtStringGrid::RealRowGridObject(Integer /*ACol*/, Integer /*ARow*/) const
-{
-    NotBuiltYet("RealRowGridObject");
-}
 void TExtStringGrid::SplitColumnCells(Integer /*ColIndex*/) { NotBuiltYet("SplitColumnCells"); }
 void TExtStringGrid::MergeColumnCells(Integer /*ColIndex*/, bool /*MainMerge*/) { NotBuiltYet("MergeColumnCells"); }
 void TExtStringGrid::SplitAllColumnCells() { NotBuiltYet("SplitAllColumnCells"); }
@@ -236,7 +221,6 @@ void TExtStringGrid::MoveRows(Integer /*FromIndex*/, Integer /*ToIndex*/, Intege
 void TExtStringGrid::RemoveSelectedRows() { NotBuiltYet("RemoveSelectedRows"); }
 void TExtStringGrid::AutoSizeCol(Integer /*ACol*/) { NotBuiltYet("AutoSizeCol"); }
 void TExtStringGrid::AutoSizeColumns(bool /*DoFixedCols*/, Integer /*Padding*/) { NotBuiltYet("AutoSizeColumns"); }
-TGridRect TExtStringGrid::GetUsedCells() { NotBuiltYet("GetUsedCells"); }
 void TExtStringGrid::QSort() { NotBuiltYet("QSort"); }
 void TExtStringGrid::QSortIndexed() { NotBuiltYet("QSortIndexed"); }
 void TExtStringGrid::SetFilterActive(bool /*Value*/) { NotBuiltYet("SetFilterActive"); }
