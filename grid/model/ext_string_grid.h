@@ -43,6 +43,7 @@ class TCustomImageList;
 class TDragDropSettings;
 class TDragScrollOptions;
 class TFilter;
+class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
@@ -170,6 +171,11 @@ using TRatingChangeEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer& NewRate, bool& Allow)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& AUnit)>;
+using TCustomFilterEvent = std::function<void(TObject* Sender, Integer ARow, bool& AcceptRow)>;
+using TGridProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
+using TGetColumnFilterEvent = std::function<void(TObject* Sender, Integer Column, TStrings* Filter)>;
+using TFilterSelectEvent = std::function<void(TObject* Sender, Integer Column, Integer ItemIndex,
+                                              const String& FriendlyName, String& FilterCondition)>;
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
 public:
@@ -529,6 +535,12 @@ public:
     void SetFilterActive(bool Value);
     void RemoveAllFilters();
     void NarrowDown(const String& AText, Integer AColumn);
+    // Tests every normal row and hides the failing ones as one new filter level.
+    void ApplyFilter();
+    // Hides a displayed row that fails the filter.
+    void FilterRow(Integer ARow);
+    // Takes back the last filter level; true while more levels remain.
+    bool RemoveLastFilter();
 
     // ===== column calculations and the footer ===================================================
     double ColumnSum(Integer ACol, Integer FromRow, Integer ToRow);
@@ -730,6 +742,10 @@ public:
     TSelectionChangedEvent OnSelectionChanged;
     TAutoDeleteRowEvent OnAutoDeleteRow;
     TNotifyEvent OnFilterDone;
+    TCustomFilterEvent OnCustomFilter;
+    TGridProgressEvent OnFilterProgress;
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TFilterSelectEvent OnFilterSelect;
     TNotifyEvent OnPainted;
     TColumnSizeEvent OnColumnSize;
     TRowSizeEvent OnRowSize;
@@ -959,6 +975,19 @@ protected:
     void CloseEditorForLayoutChange();
     bool SavesFixedCols() const;
     bool SavesFixedRows() const;
+    // The fixed rows when the last filter was applied, given back when a level is taken back
+    // (-1: none applied yet); the text NarrowDown narrowed by last.
+    Integer FFilterFixedRows = -1;
+    String FNarrowDownText;
+    // The text a condition tests in a displayed row, trimmed and decoded.
+    String FilterCellText(const TFilterData& Condition, Integer ARow);
+    // Whether FilterList's entry was collected from the column (matched literally).
+    bool IsCollectedFilterEntry(Integer Index) const;
+    void SetNarrowingCondition(const String& Text, Integer AColumn);
+    void ShowFilterLevelAgain();
+    void RecalcFooter();
+    // The kind of the cell graphic in column 0 of a displayed row, ctEmpty without one.
+    TCellType RowGraphicType(Integer ARow) const;
     Integer FNumNodes = 0;
     bool FGrouped = false;
     Integer FGroupColumn = -1;

@@ -223,9 +223,6 @@ void TExtStringGrid::AutoSizeCol(Integer /*ACol*/) { NotBuiltYet("AutoSizeCol");
 void TExtStringGrid::AutoSizeColumns(bool /*DoFixedCols*/, Integer /*Padding*/) { NotBuiltYet("AutoSizeColumns"); }
 void TExtStringGrid::QSort() { NotBuiltYet("QSort"); }
 void TExtStringGrid::QSortIndexed() { NotBuiltYet("QSortIndexed"); }
-void TExtStringGrid::SetFilterActive(bool /*Value*/) { NotBuiltYet("SetFilterActive"); }
-void TExtStringGrid::RemoveAllFilters() { NotBuiltYet("RemoveAllFilters"); }
-void TExtStringGrid::NarrowDown(const String& /*AText*/, Integer /*AColumn*/) { NotBuiltYet("NarrowDown"); }
 double TExtStringGrid::ColumnSum(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnSum"); }
 double TExtStringGrid::ColumnAvg(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnAvg"); }
 double TExtStringGrid::ColumnMin(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnMin"); }
@@ -401,8 +398,6 @@ void TExtStringGrid::SubGroup(Integer /*ColIndex*/) { NotBuiltYet("SubGroup"); }
 void TExtStringGrid::SubUnGroup() { NotBuiltYet("SubUnGroup"); }
 void TExtStringGrid::UpdateColSize(Integer /*ACol*/, Integer& /*AWidth*/) { NotBuiltYet("UpdateColSize"); }
 void TExtStringGrid::UpdateAutoColSize(Integer /*ACol*/, Integer& /*AWidth*/) { NotBuiltYet("UpdateAutoColSize"); }
-bool TExtStringGrid::GetColumnFilter(Integer /*ACol*/) { NotBuiltYet("GetColumnFilter"); }
-bool TExtStringGrid::RowMatchesFilter(Integer /*ARow*/) { NotBuiltYet("RowMatchesFilter"); }
 void TExtStringGrid::CalcFooter(Integer /*ACol*/) { NotBuiltYet("CalcFooter"); }
 void TExtStringGrid::CalcFooterColumns(Integer /*ACol*/) { NotBuiltYet("CalcFooterColumns"); }
 void TExtStringGrid::ColumnCalcChanged() { NotBuiltYet("ColumnCalcChanged"); }
@@ -434,7 +429,6 @@ void TExtStringGrid::EditorKeyDownHook(Word& /*Key*/, TShiftState /*Shift*/) { N
 bool TExtStringGrid::EditorWantsTab() { NotBuiltYet("EditorWantsTab"); }
 void TExtStringGrid::GoToFirstRow() { NotBuiltYet("GoToFirstRow"); }
 bool TExtStringGrid::UseFormattedClipboard() { NotBuiltYet("UseFormattedClipboard"); }
-void TExtStringGrid::ApplyFilterListChoice(Integer /*ItemIndex*/) { NotBuiltYet("ApplyFilterListChoice"); }
 void TExtStringGrid::ApplyFilterCheckList(Integer /*ItemIndex*/) { NotBuiltYet("ApplyFilterCheckList"); }
 void TExtStringGrid::PasteStarting() { NotBuiltYet("PasteStarting"); }
 void TExtStringGrid::PasteFinished() { NotBuiltYet("PasteFinished"); }
