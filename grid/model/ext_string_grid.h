@@ -988,6 +988,11 @@ protected:
     void RecalcFooter();
     // The kind of the cell graphic in column 0 of a displayed row, ctEmpty without one.
     TCellType RowGraphicType(Integer ARow) const;
+    // The node of a displayed row (nullptr when it is none), the node level of its column 0,
+    // and the displayed row that ends its block.
+    TCellGraphic* NodeGraphic(Integer ARow) const;
+    Integer RowNodeLevel(Integer ARow) const;
+    Integer NodeBlockEnd(Integer ARow) const;
     Integer FNumNodes = 0;
     bool FGrouped = false;
     Integer FGroupColumn = -1;

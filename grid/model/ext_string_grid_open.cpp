@@ -23,8 +23,6 @@ void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
 {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
 }
-Integer TExtStringGrid::RowNodeIndent(Integer ARow) const { return TBaseGrid::RowNodeIndent(ARow); }
-bool TExtStringGrid::HasNodes() const { return TBaseGrid::HasNodes(); }
 void TExtStringGrid::HiddenLastRowChanged() { TBaseGrid::HiddenLastRowChanged(); }
 bool TExtStringGrid::IsFixed(Integer ACol, Integer ARow) const { return TBaseGrid::IsFixed(ACol, ARow); }
 void TExtStringGrid::Paint() { TBaseGrid::Paint(); }
@@ -153,7 +151,6 @@ TPoint TExtStringGrid::GetCellGraphicSize(Integer /*ACol*/, Integer /*ARow*/) { 
 TRect TExtStringGrid::CellButtonRect(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellButtonRect"); }
 TRect TExtStringGrid::CellExpandRect(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellExpandRect"); }
 void TExtStringGrid::PushButton(Integer /*ACol*/, Integer /*ARow*/, bool /*Down*/) { NotBuiltYet("PushButton"); }
-bool TExtStringGrid::IsSummary(Integer /*ARow*/) { NotBuiltYet("IsSummary"); }
 void TExtStringGrid::MarkSummaryRow(Integer /*ARow*/) { NotBuiltYet("MarkSummaryRow"); }
 bool TExtStringGrid::GetReadOnly(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetReadOnly"); }
 TAlignment TExtStringGrid::GetCellAlignment(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellAlignment"); }
@@ -183,17 +180,7 @@ void TExtStringGrid::HilightInCol(bool /*CaseSensitive*/, const String& /*Text*/
 }
 void TExtStringGrid::UnHilightInGrid() { NotBuiltYet("UnHilightInGrid"); }
 void TExtStringGrid::UnHilightInCol(Integer /*ACol*/) { NotBuiltYet("UnHilightInCol"); }
-bool TExtStringGrid::IsNode(Integer /*ARow*/) { NotBuiltYet("IsNode"); }
-Integer TExtStringGrid::GetNodeLevel(Integer /*ARow*/) { NotBuiltYet("GetNodeLevel"); }
-Integer TExtStringGrid::GetNodeSpan(Integer /*ARow*/) { NotBuiltYet("GetNodeSpan"); }
-bool TExtStringGrid::GetNodeState(Integer /*ARow*/) { NotBuiltYet("GetNodeState"); }
-Integer TExtStringGrid::GetParentRow(Integer /*ARow*/) { NotBuiltYet("GetParentRow"); }
-void TExtStringGrid::ExpandNode(Integer /*ARow*/) { NotBuiltYet("ExpandNode"); }
-void TExtStringGrid::ContractNode(Integer /*ARow*/) { NotBuiltYet("ContractNode"); }
-void TExtStringGrid::ExpandAll() { NotBuiltYet("ExpandAll"); }
-void TExtStringGrid::ContractAll() { NotBuiltYet("ContractAll"); }
 void TExtStringGrid::RemoveAllNodes() { NotBuiltYet("RemoveAllNodes"); }
-bool TExtStringGrid::IsOnNodeGlyph(Integer /*ARow*/, Integer /*X*/) { NotBuiltYet("IsOnNodeGlyph"); }
 void TExtStringGrid::Group(Integer /*ColIndex*/) { NotBuiltYet("Group"); }
 void TExtStringGrid::UnGroup() { NotBuiltYet("UnGroup"); }
 void TExtStringGrid::InsertNormalRow(Integer /*ARow*/) { NotBuiltYet("InsertNormalRow"); }
