@@ -993,6 +993,8 @@ protected:
     TCellGraphic* NodeGraphic(Integer ARow) const;
     Integer RowNodeLevel(Integer ARow) const;
     Integer NodeBlockEnd(Integer ARow) const;
+    // The cell controls follow a column (row) moved from From to To.
+    void MoveCellControls(bool Columns, Integer From, Integer To);
     Integer FNumNodes = 0;
     bool FGrouped = false;
     Integer FGroupColumn = -1;

@@ -61,7 +61,8 @@ String TExtStringGrid::FilterCellText(const TFilterData& Condition, Integer ARow
         for (Integer c = 0; c < ColCount(); ++c) text += GetGridCell(c, ARow) + u"\r\n";
         break;
     }
-    text = Trim(text);
+    // Most texts have nothing to trim: they keep their buffer.
+    if (!text.empty() && (text.front() <= u' ' || text.back() <= u' ')) text = Trim(text);
     if (text.find(u"|\\") != String::npos) text = DecodeWideCellText(text);
     return text;
 }

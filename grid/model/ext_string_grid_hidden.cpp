@@ -181,6 +181,7 @@ void TExtStringGrid::TakeRowsOut(const std::vector<THiddenRow>& Rows)
         TGridItem& item = *hidden.Item;
         item.Height = RowHeights(d);
         const Integer extent = store.ColumnExtent(d);
+        item.Items.SetCount(extent);
         for (Integer c = 0; c < extent; ++c) {
             item.Items.SetStrings(c, String(store.Text(c, d)));
             item.Items.SetObjects(c, std::unique_ptr<TCellProperties>(GetGridObject(c, d)));

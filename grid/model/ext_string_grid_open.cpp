@@ -90,7 +90,6 @@ void TExtStringGrid::SetScrollType(TScrollType /*Value*/) { NotBuiltYet("SetScro
 void TExtStringGrid::SetScrollColor(TColor /*Value*/) { NotBuiltYet("SetScrollColor"); }
 void TExtStringGrid::SetScrollWidth(Integer /*Value*/) { NotBuiltYet("SetScrollWidth"); }
 void TExtStringGrid::AppendRow() { NotBuiltYet("AppendRow"); }
-void TExtStringGrid::ScrollInView(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("ScrollInView"); }
 void TExtStringGrid::KeepLastRowAboveSearchPanel() { NotBuiltYet("KeepLastRowAboveSearchPanel"); }
 void TExtStringGrid::ResetColumnOrder() { NotBuiltYet("ResetColumnOrder"); }
 void TExtStringGrid::SplitColumnCells(Integer /*ColIndex*/) { NotBuiltYet("SplitColumnCells"); }
@@ -198,12 +197,6 @@ void TExtStringGrid::Clear() { NotBuiltYet("Clear"); }
 void TExtStringGrid::ClearRect(Integer /*ACol1*/, Integer /*ARow1*/, Integer /*ACol2*/, Integer /*ARow2*/)
 {
     NotBuiltYet("ClearRect");
-}
-void TExtStringGrid::MoveColumn(Integer /*FromIndex*/, Integer /*ToIndex*/) { NotBuiltYet("MoveColumn"); }
-void TExtStringGrid::MoveRow(Integer /*FromIndex*/, Integer /*ToIndex*/) { NotBuiltYet("MoveRow"); }
-void TExtStringGrid::MoveRows(Integer /*FromIndex*/, Integer /*ToIndex*/, Integer /*Count*/)
-{
-    NotBuiltYet("MoveRows");
 }
 void TExtStringGrid::RemoveSelectedRows() { NotBuiltYet("RemoveSelectedRows"); }
 void TExtStringGrid::AutoSizeCol(Integer /*ACol*/) { NotBuiltYet("AutoSizeCol"); }
