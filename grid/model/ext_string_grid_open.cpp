@@ -24,7 +24,6 @@ void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
     TBaseGrid::GetDisplText(ACol, ARow, Value);
 }
 void TExtStringGrid::HiddenLastRowChanged() { TBaseGrid::HiddenLastRowChanged(); }
-bool TExtStringGrid::IsFixed(Integer ACol, Integer ARow) const { return TBaseGrid::IsFixed(ACol, ARow); }
 void TExtStringGrid::Paint() { TBaseGrid::Paint(); }
 void TExtStringGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState)
 {
