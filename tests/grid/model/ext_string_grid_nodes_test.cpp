@@ -5,12 +5,15 @@
 #include "grid/model/cell_graphic.h"
 #include "grid/model/cell_node.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/filter.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/runtime/convert.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
 #include <vector>
 
 namespace gw::test {
@@ -218,6 +221,102 @@ TEST_F(ExtStringGridNodes, TheGlyphIsHitWithinItsPlaceForTheLevel)
     EXPECT_FALSE(g.IsOnNodeGlyph(1, 20));
     g.MouseActions()->PreciseNodeClick = false;
     EXPECT_TRUE(g.IsOnNodeGlyph(1, 500));
+}
+
+// Random contracting, expanding, hiding, filtering and narrowing over rows with texts, heights and
+// properties: every real row keeps them, shown in place or held hidden; showing all restores the
+// grid, which is destroyed with rows still hidden.
+TEST_F(ExtStringGridNodes, RandomOutlineAndFilterCallsKeepEveryRowInPlace)
+{
+    constexpr Integer kRows = 30;
+    Fill(kRows);
+    std::vector<TCellProperties*> props;
+    for (Integer r = 0; r < kRows; ++r) {
+        g.SetRowHeights(r, 20 + r);
+        props.push_back(g.GetCellProperties(2, r));
+    }
+    MakeNode(2, 6);
+    MakeNode(4, 2);
+    MakeNode(10, 0);
+    MakeNode(15, 6);
+    MakeNode(25, 3);
+    const std::vector<Integer> nodes = {2, 4, 10, 15, 25};
+    const auto check = [&](const std::string& Where) {
+        ASSERT_EQ(g.TotalRowCount(), kRows) << Where;
+        Integer shown = 0;
+        for (Integer r = 0; r < kRows; ++r) {
+            ASSERT_EQ(g.GetCellsEx(1, r), IntToStr(r)) << Where;
+            ASSERT_EQ(g.RealRowGridObject(2, r), props[static_cast<size_t>(r)]) << Where;
+            if (g.IsHiddenRow(r)) continue;
+            ASSERT_EQ(g.DisplRowIndex(r), shown++) << Where;
+            ASSERT_EQ(g.RowHeights(g.DisplRowIndex(r)), 20 + r) << Where;
+        }
+        ASSERT_EQ(shown, g.RowCount()) << Where;
+    };
+    TFilterData* condition = nullptr;
+    std::mt19937 random(2026);
+    const String digits = u"0123456789";
+    for (Integer step = 0; step < 400; ++step) {
+        const Integer node = nodes[random() % nodes.size()];
+        const Integer a = 1 + static_cast<Integer>(random() % (kRows - 1));
+        std::string what;
+        switch (random() % 10) {
+        case 0:
+            what = "contract";
+            g.ContractNode(node);
+            break;
+        case 1:
+            what = "expand";
+            g.ExpandNode(node);
+            break;
+        case 2:
+            what = "hide";
+            g.HideRows(a, std::min(a + 2, kRows - 1));
+            break;
+        case 3:
+            what = "unhide";
+            g.UnHideRows(a, kRows - 1);
+            break;
+        case 4:
+            what = "filter";
+            g.Filter()->Clear();  // narrowing puts its own condition there
+            condition = g.Filter()->Add();
+            condition->Column = 1;
+            condition->Condition = u"!*" + String(1, digits[random() % 10]) + u"*";
+            g.ApplyFilter();
+            break;
+        case 5:
+            what = "remove filter";
+            g.RemoveLastFilter();
+            break;
+        case 6:
+            what = "narrow";
+            g.NarrowDown(String(1 + random() % 2, digits[random() % 3]), 1);
+            break;
+        case 7:
+            what = "all contracted";
+            g.ContractAll();
+            break;
+        case 8:
+            what = "all expanded";
+            g.ExpandAll();
+            break;
+        default:
+            what = "show by index";
+            g.UnHideRowsAll();
+            break;
+        }
+        check("step " + std::to_string(step) + " " + what);
+        if (HasFatalFailure()) return;
+    }
+    g.NarrowDown(u"", 1);
+    g.RemoveAllFilters();
+    g.ExpandAll();
+    g.UnHideRowsAll();
+    EXPECT_EQ(g.RowCount(), kRows);
+    check("all shown");
+    g.ContractNode(15);
+    g.ApplyFilter();
 }
 
 }  // namespace
