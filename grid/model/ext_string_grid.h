@@ -502,6 +502,9 @@ public:
     void ExpandAll();
     void ContractAll();
     void RemoveAllNodes();
+    // Makes a row (real index) a node heading Span rows, itself included; 0: up to the next node.
+    void AddNode(Integer ARow, Integer Span);
+    void RemoveNode(Integer ARow);
     bool IsOnNodeGlyph(Integer ARow, Integer X);
     void Group(Integer ColIndex);
     void UnGroup();
@@ -993,8 +996,13 @@ protected:
     TCellGraphic* NodeGraphic(Integer ARow) const;
     Integer RowNodeLevel(Integer ARow) const;
     Integer NodeBlockEnd(Integer ARow) const;
-    // The cell controls follow a column (row) moved from From to To.
-    void MoveCellControls(bool Columns, Integer From, Integer To);
+    // Inserts one displayed row, the hidden rows at or after its place moving down with it.
+    void InsertDisplayedRowShiftingHidden(Integer ADisplRow);
+    // A node above a row inserted (removed) in its block grows (shrinks) by it.
+    void GrowNodeForChild(Integer ANode);
+    void ShrinkNodeForChild(Integer ANode);
+    // Moves every cell control to the cell Remap gives for its column and row, then places them.
+    void RemapCellControls(const std::function<void(Integer& X, Integer& Y)>& Remap);
     Integer FNumNodes = 0;
     bool FGrouped = false;
     Integer FGroupColumn = -1;

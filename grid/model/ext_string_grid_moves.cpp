@@ -23,7 +23,7 @@ Integer MovedIndex(Integer Index, Integer From, Integer To)
 
 }  // namespace
 
-void TExtStringGrid::MoveCellControls(bool Columns, Integer From, Integer To)
+void TExtStringGrid::RemapCellControls(const std::function<void(Integer& X, Integer& Y)>& Remap)
 {
     if (m_controlList->Count() == 0) return;
     struct TPlaced {
@@ -37,8 +37,7 @@ void TExtStringGrid::MoveCellControls(bool Columns, Integer From, Integer To)
     }
     m_controlList->Clear();
     for (TPlaced& p : placed) {
-        Integer& moved = Columns ? p.X : p.Y;
-        moved = MovedIndex(moved, From, To);
+        Remap(p.X, p.Y);
         m_controlList->AddControl(p.X, p.Y, p.Control);
     }
     CellControlsUpdate(false);
@@ -48,13 +47,13 @@ void TExtStringGrid::MoveColumn(Integer FromIndex, Integer ToIndex)
 {
     if (m_columnOrder->Count() == 0) SetColumnOrder();
     TBaseGrid::MoveColumn(FromIndex, ToIndex);
-    MoveCellControls(true, FromIndex, ToIndex);
+    RemapCellControls([&](Integer& X, Integer&) { X = MovedIndex(X, FromIndex, ToIndex); });
 }
 
 void TExtStringGrid::MoveRow(Integer FromIndex, Integer ToIndex)
 {
     TBaseGrid::MoveRow(FromIndex, ToIndex);
-    MoveCellControls(false, FromIndex, ToIndex);
+    RemapCellControls([&](Integer&, Integer& Y) { Y = MovedIndex(Y, FromIndex, ToIndex); });
 }
 
 void TExtStringGrid::MoveRows(Integer FromIndex, Integer ToIndex, Integer Count)

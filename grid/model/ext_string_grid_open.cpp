@@ -149,7 +149,6 @@ TPoint TExtStringGrid::GetCellGraphicSize(Integer /*ACol*/, Integer /*ARow*/) { 
 TRect TExtStringGrid::CellButtonRect(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellButtonRect"); }
 TRect TExtStringGrid::CellExpandRect(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellExpandRect"); }
 void TExtStringGrid::PushButton(Integer /*ACol*/, Integer /*ARow*/, bool /*Down*/) { NotBuiltYet("PushButton"); }
-void TExtStringGrid::MarkSummaryRow(Integer /*ARow*/) { NotBuiltYet("MarkSummaryRow"); }
 bool TExtStringGrid::GetReadOnly(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetReadOnly"); }
 TAlignment TExtStringGrid::GetCellAlignment(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellAlignment"); }
 TColor TExtStringGrid::GetColors(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetColors"); }
@@ -178,13 +177,8 @@ void TExtStringGrid::HilightInCol(bool /*CaseSensitive*/, const String& /*Text*/
 }
 void TExtStringGrid::UnHilightInGrid() { NotBuiltYet("UnHilightInGrid"); }
 void TExtStringGrid::UnHilightInCol(Integer /*ACol*/) { NotBuiltYet("UnHilightInCol"); }
-void TExtStringGrid::RemoveAllNodes() { NotBuiltYet("RemoveAllNodes"); }
 void TExtStringGrid::Group(Integer /*ColIndex*/) { NotBuiltYet("Group"); }
 void TExtStringGrid::UnGroup() { NotBuiltYet("UnGroup"); }
-void TExtStringGrid::InsertNormalRow(Integer /*ARow*/) { NotBuiltYet("InsertNormalRow"); }
-void TExtStringGrid::InsertChildRow(Integer /*ARow*/, Integer /*InsertAt*/) { NotBuiltYet("InsertChildRow"); }
-void TExtStringGrid::RemoveNormalRow(Integer /*ARow*/) { NotBuiltYet("RemoveNormalRow"); }
-void TExtStringGrid::RemoveChildRow(Integer /*ARow*/) { NotBuiltYet("RemoveChildRow"); }
 void TExtStringGrid::InsertRows(Integer /*ARow*/, Integer /*ACount*/, bool /*Update*/) { NotBuiltYet("InsertRows"); }
 void TExtStringGrid::RemoveRows(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("RemoveRows"); }
 void TExtStringGrid::RemoveRowsEx(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("RemoveRowsEx"); }

@@ -94,6 +94,14 @@ TEST_F(ExtStringGridNodes, ANodeAnswersItsLevelSpanAndState)
     EXPECT_FALSE(g.IsNode(5));
 }
 
+TEST_F(ExtStringGridNodes, RemovingAllNodesOfAGridWithoutNodesChangesNothing)
+{
+    Fill(5);
+    g.RemoveAllNodes();
+    EXPECT_EQ(Shown(), (Rows{1, 2, 3, 4}));
+    EXPECT_FALSE(g.HasNodes());
+}
+
 TEST_F(ExtStringGridNodes, ContractingHidesTheBlockAndExpandingShowsIt)
 {
     Fill(10);
