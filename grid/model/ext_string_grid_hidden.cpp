@@ -230,6 +230,9 @@ void TExtStringGrid::PutRowsBack(std::vector<TShownRow> Rows)
         }
     }
     m_showModified->Enabled = marking;
+    // Hiding every row below the fixed ones took the fixed rows down with the count; they are
+    // fixed again once rows below them are back.
+    if (TBaseGrid::FixedRows() < FMinFixedRows && FMinFixedRows < RowCount()) TBaseGrid::SetFixedRows(FMinFixedRows);
     CellControlsAfterRowChange();
     Invalidate();
 }

@@ -266,6 +266,22 @@ TEST_F(ExtStringGridHidden, HidingRowsExKeepsTheCurrentRowOnItsRow)
     ExpectEveryRowInPlace(12, "all back");
 }
 
+TEST_F(ExtStringGridHidden, TheFixedRowsStayFixedWhenEveryRowBelowThemWasHidden)
+{
+    Fill(4, 4);
+    g.SetFixedRows(1);
+    g.HideRows(1, 3);
+    EXPECT_EQ(g.RowCount(), 1);
+    g.UnHideRows(1, 3);
+    EXPECT_EQ(g.FixedRows(), 1);
+    ExpectEveryRowInPlace(4, "shown again");
+    TIntList all(0, 0);
+    for (Integer r = 1; r < 4; ++r) all.Add(r);
+    g.HideRowList(all);
+    g.UnHideRowList();
+    EXPECT_EQ(g.FixedRows(), 1);
+}
+
 // Random hiding and showing of every kind, one filter level open at a time, keeps every row in
 // its real place; showing all restores the grid; the grid is destroyed with rows still hidden.
 TEST_F(ExtStringGridHidden, RandomHidingKeepsEveryRowInItsRealPlace)

@@ -121,6 +121,21 @@ TEST_F(ExtStringGridNodes, ContractingHidesTheBlockAndExpandingShowsIt)
     EXPECT_EQ(g.RowCount(), 10);
 }
 
+TEST_F(ExtStringGridNodes, ExpandingKeepsRowSelectAndTheCurrentRow)
+{
+    Fill(10);
+    MakeNode(1, 4);
+    g.SetOptions(g.Options() | goRowSelect);
+    g.MouseActions()->SetDisjunctRowSelect(false);
+    g.ContractNode(1);
+    g.SetRow(3);  // real row 6
+    g.ExpandNode(1);
+    EXPECT_TRUE(g.Options() & goRowSelect);
+    EXPECT_FALSE(g.MouseActions()->DisjunctRowSelect());
+    EXPECT_EQ(g.Row(), 3) << "the current row stays where it was";
+    EXPECT_EQ(Shown(), (Rows{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+}
+
 TEST_F(ExtStringGridNodes, ASpanZeroNodeRunsToTheNextNode)
 {
     Fill(10);
