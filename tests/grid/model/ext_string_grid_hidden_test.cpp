@@ -6,6 +6,7 @@
 #include "platform/backends/headless/harness.h"
 #include "platform/runtime/convert.h"
 #include "platform/runtime/unicode.h"
+#include "tests/grid/model/labelled_cells.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,6 @@
 namespace gw::test {
 namespace {
 
-String CellText(Integer Col, Integer Row) { return IntToStr(Row) + u":" + IntToStr(Col); }
-
 class ExtStringGridHidden : public ::testing::Test {
 protected:
     THarness h;
@@ -27,11 +26,9 @@ protected:
     // properties; Props[r] is that cell's properties, to check identity after moves.
     void Fill(Integer Cols, Integer Rows)
     {
-        g.SetColCount(Cols);
-        g.SetRowCount(Rows);
+        FillLabelled(g, Cols, Rows);
         Props.clear();
         for (Integer r = 0; r < Rows; ++r) {
-            for (Integer c = 0; c < Cols; ++c) g.SetCellEx(c, r, CellText(c, r));
             g.SetRowHeights(r, 20 + r);
             Props.push_back(g.GetCellProperties(1, r));
         }

@@ -2,7 +2,7 @@
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/row_block_move.h"
 #include "platform/backends/headless/harness.h"
-#include "platform/runtime/convert.h"
+#include "tests/grid/model/labelled_cells.h"
 
 #include <gtest/gtest.h>
 
@@ -27,13 +27,7 @@ protected:
     THarness h;
     TExtStringGrid g{nullptr};
 
-    void Fill(Integer Cols, Integer Rows)
-    {
-        g.SetColCount(Cols);
-        g.SetRowCount(Rows);
-        for (Integer r = 0; r < Rows; ++r)
-            for (Integer c = 0; c < Cols; ++c) g.SetCellEx(c, r, IntToStr(r) + u":" + IntToStr(c));
-    }
+    void Fill(Integer Cols, Integer Rows) { FillLabelled(g, Cols, Rows); }
 };
 
 TEST_F(ExtStringGridMoves, ColumnsAndRowsMoveWithTheirCells)
