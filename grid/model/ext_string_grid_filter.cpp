@@ -116,8 +116,8 @@ void TExtStringGrid::SetFilterActive(bool Value)
 {
     if (Value != m_filterActive) {
         if (Value) {
-            if (Row() < 0 || Row() >= RowCount() || Col() < 0 || Col() >= ColCount())
-                FocusCell(FixedCols(), FixedRows());
+            const bool outside = Row() < 0 || Row() >= RowCount() || Col() < 0 || Col() >= ColCount();
+            if (outside && FixedRows() < RowCount() && FixedCols() < ColCount()) FocusCell(FixedCols(), FixedRows());
             BeginUpdate();
             try {
                 ApplyFilter();

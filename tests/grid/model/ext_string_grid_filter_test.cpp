@@ -87,6 +87,22 @@ TEST_F(ExtStringGridFilter, AConditionHidesTheFailingRowsUntilTheFilterGoesOff)
     EXPECT_EQ(g.GetCellEx(1, 0), u"header") << "the fixed row is never tested";
 }
 
+TEST_F(ExtStringGridFilter, AFilterThatHidesEveryRowGivesThemAndTheFixedRowBack)
+{
+    Fill({{u"a"}, {u"b"}});
+    AddCondition(1, u"z");
+    g.SetFilterActive(true);
+    EXPECT_EQ(g.RowCount(), 1);
+    g.SetFilterActive(false);
+    EXPECT_EQ(g.FixedRows(), 1);
+    EXPECT_EQ(Shown(), (Rows{1, 2}));
+    g.SetFilterActive(true);
+    EXPECT_TRUE(g.RemoveLastFilter()) << "the first level, emptied when the filter went off, remains";
+    EXPECT_FALSE(g.RemoveLastFilter());
+    EXPECT_EQ(g.FixedRows(), 1);
+    EXPECT_EQ(Shown(), (Rows{1, 2}));
+}
+
 TEST_F(ExtStringGridFilter, ConditionsJoinByTheirOperations)
 {
     Fill({{u"a", u"x"}, {u"a", u"y"}, {u"b", u"x"}, {u"b", u"y"}});
