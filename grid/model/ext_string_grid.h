@@ -171,6 +171,8 @@ using TRatingChangeEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer& NewRate, bool& Allow)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& AUnit)>;
+using TGroupCalcEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer FromRow, Integer ToRow, double& Res)>;
 using TCustomFilterEvent = std::function<void(TObject* Sender, Integer ARow, bool& AcceptRow)>;
 using TGridProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
 using TGetColumnFilterEvent = std::function<void(TObject* Sender, Integer Column, TStrings* Filter)>;
@@ -505,6 +507,17 @@ public:
     // Makes a row (real index) a node heading Span rows, itself included; 0: up to the next node.
     void AddNode(Integer ARow, Integer Span);
     void RemoveNode(Integer ARow);
+    // Per expanded group, into its header row (its summary row with Grouping.Summary): the
+    // calculation over its data rows. Contracted groups are left out.
+    void GroupSum(Integer ColIndex) { GroupCalc(ColIndex, 1); }
+    void GroupAvg(Integer ColIndex) { GroupCalc(ColIndex, 2); }
+    void GroupMin(Integer ColIndex) { GroupCalc(ColIndex, 3); }
+    void GroupMax(Integer ColIndex) { GroupCalc(ColIndex, 4); }
+    void GroupCount(Integer ColIndex) { GroupCalc(ColIndex, 5); }
+    void GroupCustomCalc(Integer ColIndex) { GroupCalc(ColIndex, 6); }
+    void GroupDistinct(Integer ColIndex) { GroupCalc(ColIndex, 7); }
+    void GroupStdDev(Integer ColIndex) { GroupCalc(ColIndex, 8); }
+    void GroupCalc(Integer ACol, Integer Method);
     bool IsOnNodeGlyph(Integer ARow, Integer X);
     void Group(Integer ColIndex);
     void UnGroup();
@@ -749,6 +762,7 @@ public:
     TGridProgressEvent OnFilterProgress;
     TGetColumnFilterEvent OnGetColumnFilter;
     TFilterSelectEvent OnFilterSelect;
+    TGroupCalcEvent OnGroupCalc;
     TNotifyEvent OnPainted;
     TColumnSizeEvent OnColumnSize;
     TRowSizeEvent OnRowSize;

@@ -6,6 +6,7 @@
 #include "grid/model/cell_node.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/filter.h"
+#include "grid/model/grouping.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/runtime/convert.h"
@@ -196,6 +197,45 @@ TEST_F(ExtStringGridNodes, AllNodesContractAndExpandAtOnceOutOfTheFiltersReach)
     g.ExpandAll();
     EXPECT_EQ(Shown(), (Rows{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
     for (Integer r : {1, 5, 6}) EXPECT_FALSE(g.GetNodeState(r)) << r;
+}
+
+TEST_F(ExtStringGridNodes, GroupCalculationsWriteEachExpandedGroupsValue)
+{
+    Fill(10);
+    MakeNode(1, 3);
+    MakeNode(4, 2);
+    MakeNode(6, 3);
+    g.ContractNode(6);
+    g.GroupCount(2);
+    EXPECT_EQ(g.GetCellEx(2, 1), u"2");
+    EXPECT_EQ(g.GetCellEx(2, 4), u"1");
+    EXPECT_EQ(g.GetCellEx(2, 6), u"") << "a contracted group is left out";
+
+    std::vector<std::pair<Integer, Integer>> ranges;
+    g.OnGroupCalc = [&](TObject*, Integer ACol, Integer FromRow, Integer ToRow, double& Res) {
+        EXPECT_EQ(ACol, 2);
+        ranges.push_back({FromRow, ToRow});
+        Res = FromRow + 0.5;
+    };
+    g.GroupCustomCalc(2);
+    EXPECT_EQ(ranges, (std::vector<std::pair<Integer, Integer>>{{2, 3}, {5, 5}}));
+    EXPECT_EQ(g.GetCellEx(2, 1), u"2.50");
+    EXPECT_EQ(g.GetCellEx(2, 4), u"5.50");
+    g.OnGroupCalc = nullptr;
+    g.GroupCustomCalc(2);
+    EXPECT_EQ(g.GetCellEx(2, 4), u"0.00");
+}
+
+TEST_F(ExtStringGridNodes, WithSummaryRowsTheValueGoesBelowTheGroup)
+{
+    Fill(9);  // header 1, data 2-3, summary 4; header 5, data 6, summary 7
+    MakeNode(1, 3);
+    MakeNode(5, 2);
+    g.Grouping()->Summary = true;
+    g.GroupCount(2);
+    EXPECT_EQ(g.GetCellEx(2, 1), u"");
+    EXPECT_EQ(g.GetCellEx(2, 4), u"2");
+    EXPECT_EQ(g.GetCellEx(2, 7), u"1");
 }
 
 TEST_F(ExtStringGridNodes, TheParentRowIsTheNodeWhoseBlockHoldsTheRow)
