@@ -14,6 +14,7 @@
 #include "platform/runtime/strings.h"
 
 #include <cmath>
+#include <utility>
 
 namespace gw {
 
@@ -72,13 +73,13 @@ bool TExtStringGrid::RowMatchesFilter(Integer ARow)
     bool result = true;
     for (Integer i = 0; i < m_filter->Count(); ++i) {
         const TFilterData& condition = *m_filter->Items(i);
-        const String text = FilterCellText(condition, ARow);
+        String text = FilterCellText(condition, ARow);
         bool match = false;
         if (condition.Data == fcRow)
             match = UpperCase(text).find(UpperCase(condition.Condition)) != String::npos;
         else
             match = FilterConditionMatches(condition.Condition, condition.Method, condition.CaseSensitive,
-                                           WithoutAffixes(text, condition));
+                                           WithoutAffixes(std::move(text), condition));
         result = Combine(condition.Operation, result, match);
         if (condition.Operation == foSHORT && !result) break;
     }

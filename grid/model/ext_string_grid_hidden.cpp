@@ -182,11 +182,14 @@ void TExtStringGrid::TakeRowsOut(const std::vector<THiddenRow>& Rows)
         item.Height = RowHeights(d);
         const Integer extent = store.ColumnExtent(d);
         item.Items.SetCount(extent);
+        // The emptied row keeps its room: it ends up below the display, where showing rows
+        // fills it again.
         for (Integer c = 0; c < extent; ++c) {
             item.Items.SetStrings(c, String(store.Text(c, d)));
             item.Items.SetObjects(c, std::unique_ptr<TCellProperties>(GetGridObject(c, d)));
+            store.SetText(c, d, StringView());
+            store.SetObject(c, d, nullptr);
         }
-        store.ClearRow(d);
     }
     // Close the display up: each shown row moves up to the next free place with its height;
     // the emptied rows end up below the new last row.
