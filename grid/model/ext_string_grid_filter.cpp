@@ -10,6 +10,7 @@
 #include "grid/model/column_filter_values.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/filter.h"
+#include "grid/model/floating_footer.h"
 #include "platform/runtime/string_list.h"
 #include "platform/runtime/strings.h"
 
@@ -101,7 +102,7 @@ void TExtStringGrid::ApplyFilter()
     TIntList failing(0, 0);
     int16_t progress = 0;
     for (Integer r = first; r <= last; ++r) {
-        const TCellType kind = RowGraphicType(r);
+        const TCellType kind = GetCellType(0, r);
         const bool structural = kind == ctNode || kind == ctSummary;
         if (!(FilterNormalCellsOnly && structural) && !RowMatchesFilter(r)) failing.Add(r);
         if (OnFilterProgress && total > 0) {
@@ -253,15 +254,8 @@ void TExtStringGrid::ApplyFilterListChoice(Integer ItemIndex)
 
 void TExtStringGrid::RecalcFooter()
 {
-    // Only a floating footer has anything to recalculate.
-    if (m_floatingFooter) CalcFooter(-1);
-}
-
-TCellType TExtStringGrid::RowGraphicType(Integer ARow) const
-{
-    if (ARow < 0) return ctEmpty;
-    const auto* graphic = dynamic_cast<const TCellGraphic*>(GetGraphicObjectEx(0, ARow));
-    return graphic ? graphic->CellType : ctEmpty;
+    // Only a visible floating footer has anything to recalculate.
+    if (m_floatingFooter->Visible()) CalcFooter(-1);
 }
 
 }  // namespace gw

@@ -7,6 +7,7 @@
 // rows it hides or shows.
 #include "grid/foundation/control_list.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/floating_footer.h"
 #include "grid/model/show_modified.h"
 #include "platform/runtime/convert.h"
 #include "platform/runtime/exceptions.h"
@@ -253,6 +254,14 @@ void TExtStringGrid::MoveDisplayedRow(Integer From, Integer To)
 void TExtStringGrid::CellControlsAfterRowChange()
 {
     if (m_controlList->Count() > 0) CellControlsUpdate(false);
+}
+
+// --- the hidden last row ---------------------------------------------------------------------------
+
+// The floating footer's panel shows the hidden last row.
+void TExtStringGrid::HiddenLastRowChanged()
+{
+    if (FFooterPanel) FFooterPanel->Invalidate();
 }
 
 // --- used cells and the save range ----------------------------------------------------------------

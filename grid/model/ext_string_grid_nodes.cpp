@@ -60,9 +60,9 @@ Integer TExtStringGrid::NodeBlockEnd(Integer ARow) const
     return r;
 }
 
-bool TExtStringGrid::IsNode(Integer ARow) { return NodeGraphic(ARow) != nullptr; }
+bool TExtStringGrid::IsNode(Integer ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctNode; }
 
-bool TExtStringGrid::IsSummary(Integer ARow) { return RowGraphicType(ARow) == ctSummary; }
+bool TExtStringGrid::IsSummary(Integer ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctSummary; }
 
 bool TExtStringGrid::GetNodeState(Integer ARow)
 {
