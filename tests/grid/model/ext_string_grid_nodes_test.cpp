@@ -95,6 +95,35 @@ TEST_F(ExtStringGridNodes, ANodeAnswersItsLevelSpanAndState)
     EXPECT_FALSE(g.IsNode(5));
 }
 
+TEST_F(ExtStringGridNodes, AddingANodeMarksItsBlockAndRemovingItUndoesThat)
+{
+    Fill(10);
+    g.SetCol(0);
+    g.AddNode(1, 4);
+    EXPECT_EQ(g.Col(), 1) << "the current column leaves the node column";
+    EXPECT_TRUE(g.IsNode(1));
+    EXPECT_EQ(g.GetNodeSpan(1), 4);
+    EXPECT_FALSE(g.GetNodeState(1));
+    EXPECT_EQ(g.GetNodeLevel(1), 1);
+    for (Integer r = 1; r <= 4; ++r) EXPECT_EQ(g.GetCellProperties(0, r)->NodeLevel, 1) << r;
+    EXPECT_EQ(g.GetParentRow(3), 1);
+    g.AddNode(2, 2);
+    EXPECT_EQ(g.GetNodeLevel(2), 2);
+    g.ContractNode(1);
+    g.RemoveNode(1);  // expanded first, then gone
+    EXPECT_FALSE(g.IsNode(1));
+    EXPECT_EQ(Shown(), (Rows{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(g.GetNodeLevel(2), 1);
+    EXPECT_TRUE(g.HasNodes());
+    g.MarkSummaryRow(6);
+    EXPECT_TRUE(g.IsSummary(6));
+    g.RemoveAllNodes();
+    EXPECT_FALSE(g.HasNodes());
+    EXPECT_FALSE(g.IsNode(2));
+    EXPECT_EQ(g.GetCellProperties(0, 2)->NodeLevel, 0);
+    EXPECT_TRUE(g.IsSummary(6)) << "summary rows are no nodes";
+}
+
 TEST_F(ExtStringGridNodes, RemovingAllNodesOfAGridWithoutNodesChangesNothing)
 {
     Fill(5);
