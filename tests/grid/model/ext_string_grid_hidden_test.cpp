@@ -279,6 +279,35 @@ TEST_F(ExtStringGridHidden, TheFixedRowsStayFixedWhenEveryRowBelowThemWasHidden)
     EXPECT_EQ(g.FixedRows(), 1);
 }
 
+// Check boxes address rows by their real index: a hidden row's box is read and set in its item.
+TEST_F(ExtStringGridHidden, CheckBoxStatesFollowRealRowsWhileRowsAreHidden)
+{
+    Fill(4, 8);
+    for (Integer r = 1; r < 8; ++r) g.AddCheckBox(3, r, r % 2 == 1, false);
+    g.AddCheckBox(2, 5, true, true);  // a data check box: its text holds the state
+    g.HideRows(2, 5);
+    struct Case {
+        Integer Col, Row;
+        bool Checked;
+    };
+    for (const Case& c : {Case{3, 1, true}, Case{3, 2, false}, Case{3, 3, true}, Case{3, 6, false}, Case{3, 7, true},
+                          Case{2, 5, true}}) {
+        bool state = !c.Checked;
+        EXPECT_TRUE(g.GetCheckBoxState(c.Col, c.Row, state)) << c.Col << "," << c.Row;
+        EXPECT_EQ(state, c.Checked) << c.Col << "," << c.Row;
+    }
+    EXPECT_TRUE(g.SetCheckBoxState(3, 2, true));  // hidden
+    EXPECT_TRUE(g.SetCheckBoxState(2, 5, false));  // hidden, data
+    EXPECT_TRUE(g.SetCheckBoxState(3, 7, false));  // shown, displayed row 3
+    EXPECT_EQ(g.GetCellsEx(2, 5), g.CheckFalse);
+    g.UnHideRowsAll();
+    for (const Case& c : {Case{3, 2, true}, Case{2, 5, false}, Case{3, 7, false}, Case{3, 6, false}}) {
+        bool state = !c.Checked;
+        EXPECT_TRUE(g.GetCheckBoxState(c.Col, c.Row, state));
+        EXPECT_EQ(state, c.Checked) << c.Col << "," << c.Row << " shown again";
+    }
+}
+
 // Random hiding and showing of every kind, one filter level open at a time, keeps every row in
 // its real place; showing all restores the grid; the grid is destroyed with rows still hidden.
 TEST_F(ExtStringGridHidden, RandomHidingKeepsEveryRowInItsRealPlace)
