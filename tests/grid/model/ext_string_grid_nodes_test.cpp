@@ -27,6 +27,7 @@ public:
     using TExtStringGrid::HasNodes;
     using TExtStringGrid::RowNodeIndent;
     using TExtStringGrid::TExtStringGrid;
+    using TExtStringGrid::ToggleCellCheckBox;
 };
 
 class ExtStringGridNodes : public ::testing::Test {
@@ -122,6 +123,23 @@ TEST_F(ExtStringGridNodes, AddingANodeMarksItsBlockAndRemovingItUndoesThat)
     EXPECT_FALSE(g.IsNode(2));
     EXPECT_EQ(g.GetCellProperties(0, 2)->NodeLevel, 0);
     EXPECT_TRUE(g.IsSummary(6)) << "summary rows are no nodes";
+}
+
+TEST_F(ExtStringGridNodes, AutoCheckGroupReachesTheRowsOfAContractedGroup)
+{
+    Fill(10);
+    g.AddNode(1, 4);
+    g.AddNode(5, 3);
+    for (Integer r = 1; r < 8; ++r) g.AddCheckBox(2, r, false, false);
+    g.Grouping()->AutoCheckGroup = true;
+    g.ContractNode(1);
+    ASSERT_TRUE(g.ToggleCellCheckBox(2, 1, false));
+    g.ExpandNode(1);
+    for (Integer r = 1; r <= 4; ++r) EXPECT_TRUE(g.IsChecked(2, r)) << r;
+    EXPECT_FALSE(g.IsChecked(2, 5)) << "the next group is left alone";
+    g.ContractNode(5);
+    ASSERT_TRUE(g.ToggleCellCheckBox(2, g.DisplRowIndex(5), false));
+    for (Integer r = 6; r <= 7; ++r) EXPECT_TRUE(g.IsChecked(2, r)) << r << ", hidden";
 }
 
 TEST_F(ExtStringGridNodes, RemovingAllNodesOfAGridWithoutNodesChangesNothing)
