@@ -47,6 +47,7 @@ class TCustomImageList;
 class TDragDropSettings;
 class TDragScrollOptions;
 class TFilter;
+class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
@@ -195,6 +196,13 @@ using TDragScrollEvent = std::function<void(TObject* Sender, Integer TopRow, Int
 using TEndSizeEvent = std::function<void(TObject* Sender, Integer Index)>;
 using TScrollCellEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer Position, Integer Min, Integer Max)>;
+using TGroupCalcEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer FromRow, Integer ToRow, double& Res)>;
+using TCustomFilterEvent = std::function<void(TObject* Sender, Integer ARow, bool& AcceptRow)>;
+using TGridProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
+using TGetColumnFilterEvent = std::function<void(TObject* Sender, Integer Column, TStrings* Filter)>;
+using TFilterSelectEvent = std::function<void(TObject* Sender, Integer Column, Integer ItemIndex,
+                                              const String& FriendlyName, String& FilterCondition)>;
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
 public:
@@ -411,6 +419,24 @@ public:
     void UnHideColumn(Integer ColIndex);
     void UnHideColumnsAll();
     void HideRows(Integer FromRow, Integer ToRow);
+    void HideColumns(Integer FromCol, Integer ToCol);
+    void UnHideColumns(Integer FromCol, Integer ToCol);
+    Integer TotalRowCount() const;
+    void HideRow(Integer RowIndex);
+    void HideRowsEx(Integer FromRow, Integer ToRow);
+    // Hides the listed displayed rows (ascending) as one new filter level.
+    void HideRowList(const TIntList& RowList);
+    void UnHideRow(Integer RowIndex);
+    void UnHideRows(Integer FromRow, Integer ToRow);
+    void UnHideRowsAll();
+    void UnHideRowList();
+    // The cell range whole-grid exports store.
+    Integer SaveStartCol() const;
+    Integer SaveEndCol() const;
+    Integer SaveColCount() const;
+    Integer SaveStartRow() const;
+    Integer SaveEndRow() const;
+    Integer SaveRowCount() const;
     bool IsIgnoredColumn(Integer ACol) const;
     void SetColumnOrder();
     void ResetColumnOrder();
@@ -674,6 +700,20 @@ public:
     void ExpandAll();
     void ContractAll();
     void RemoveAllNodes();
+    // Makes a row (real index) a node heading Span rows, itself included; 0: up to the next node.
+    void AddNode(Integer ARow, Integer Span);
+    void RemoveNode(Integer ARow);
+    // Per expanded group, into its header row (its summary row with Grouping.Summary): the
+    // calculation over its data rows. Contracted groups are left out.
+    void GroupSum(Integer ColIndex) { GroupCalc(ColIndex, 1); }
+    void GroupAvg(Integer ColIndex) { GroupCalc(ColIndex, 2); }
+    void GroupMin(Integer ColIndex) { GroupCalc(ColIndex, 3); }
+    void GroupMax(Integer ColIndex) { GroupCalc(ColIndex, 4); }
+    void GroupCount(Integer ColIndex) { GroupCalc(ColIndex, 5); }
+    void GroupCustomCalc(Integer ColIndex) { GroupCalc(ColIndex, 6); }
+    void GroupDistinct(Integer ColIndex) { GroupCalc(ColIndex, 7); }
+    void GroupStdDev(Integer ColIndex) { GroupCalc(ColIndex, 8); }
+    void GroupCalc(Integer ACol, Integer Method);
     bool IsOnNodeGlyph(Integer ARow, Integer X);
     void Group(Integer ColIndex);
     void UnGroup();
@@ -707,6 +747,12 @@ public:
     void SetFilterActive(bool Value);
     void RemoveAllFilters();
     void NarrowDown(const String& AText, Integer AColumn);
+    // Tests every normal row and hides the failing ones as one new filter level.
+    void ApplyFilter();
+    // Hides a displayed row that fails the filter.
+    void FilterRow(Integer ARow);
+    // Takes back the last filter level; true while more levels remain.
+    bool RemoveLastFilter();
 
     // ===== column calculations and the footer ===================================================
     double ColumnSum(Integer ACol, Integer FromRow, Integer ToRow);
@@ -915,6 +961,11 @@ public:
     TSelectionChangedEvent OnSelectionChanged;
     TAutoDeleteRowEvent OnAutoDeleteRow;
     TNotifyEvent OnFilterDone;
+    TCustomFilterEvent OnCustomFilter;
+    TGridProgressEvent OnFilterProgress;
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TFilterSelectEvent OnFilterSelect;
+    TGroupCalcEvent OnGroupCalc;
     TNotifyEvent OnPainted;
     TColumnSizeEvent OnColumnSize;
     TRowSizeEvent OnRowSize;
@@ -1161,6 +1212,38 @@ protected:
     // Hidden columns and rows, nodes, grouping, filter.
     TColumnVisibility FColumnVisibility;
     THiddenRows FHiddenRows;
+    // Moves the cells and heights of hidden rows out of the display and back, the display
+    // closing up and opening once per call.
+    void TakeRowsOut(const std::vector<THiddenRow>& Rows);
+    void PutRowsBack(std::vector<TShownRow> Rows);
+    void MoveDisplayedRow(Integer From, Integer To);
+    void CellControlsAfterRowChange();
+    void CloseEditorForLayoutChange();
+    bool SavesFixedCols() const;
+    bool SavesFixedRows() const;
+    // The fixed rows when the last filter was applied, given back when a level is taken back
+    // (-1: none applied yet); the text NarrowDown narrowed by last.
+    Integer FFilterFixedRows = -1;
+    String FNarrowDownText;
+    // The text a condition tests in a displayed row, trimmed and decoded.
+    String FilterCellText(const TFilterData& Condition, Integer ARow);
+    // Whether FilterList's entry was collected from the column (matched literally).
+    bool IsCollectedFilterEntry(Integer Index) const;
+    void SetNarrowingCondition(const String& Text, Integer AColumn);
+    void ShowFilterLevelAgain();
+    void RecalcFooter();
+    // The node of a displayed row (nullptr when it is none), the node level of its column 0,
+    // and the displayed row that ends its block.
+    TCellGraphic* NodeGraphic(Integer ARow) const;
+    Integer RowNodeLevel(Integer ARow) const;
+    Integer NodeBlockEnd(Integer ARow) const;
+    // Inserts one displayed row, the hidden rows at or after its place moving down with it.
+    void InsertDisplayedRowShiftingHidden(Integer ADisplRow);
+    // A node above a row inserted (removed) in its block grows (shrinks) by it.
+    void GrowNodeForChild(Integer ANode);
+    void ShrinkNodeForChild(Integer ANode);
+    // Moves every cell control to the cell Remap gives for its column and row, then places them.
+    void RemapCellControls(const std::function<void(Integer& X, Integer& Y)>& Remap);
     Integer FNumNodes = 0;
     bool FGrouped = false;
     Integer FGroupColumn = -1;

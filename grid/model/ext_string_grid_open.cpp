@@ -19,10 +19,6 @@ void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
 {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
 }
-Integer TExtStringGrid::RowNodeIndent(Integer ARow) const { return TBaseGrid::RowNodeIndent(ARow); }
-bool TExtStringGrid::HasNodes() const { return TBaseGrid::HasNodes(); }
-void TExtStringGrid::HiddenLastRowChanged() { TBaseGrid::HiddenLastRowChanged(); }
-bool TExtStringGrid::IsFixed(Integer ACol, Integer ARow) const { return TBaseGrid::IsFixed(ACol, ARow); }
 void TExtStringGrid::Paint() { TBaseGrid::Paint(); }
 void TExtStringGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState)
 {
@@ -72,28 +68,11 @@ void TExtStringGrid::SetComponentStyle(TZEQStyle /*AStyle*/) { NotBuiltYet("SetC
 void TExtStringGrid::AdaptToOfficeTheme() { NotBuiltYet("AdaptToOfficeTheme"); }
 void TExtStringGrid::SetFlat(bool /*Value*/) { NotBuiltYet("SetFlat"); }
 void TExtStringGrid::PaintColoredBorder() { NotBuiltYet("PaintColoredBorder"); }
-Integer TExtStringGrid::GetRealCol() const { NotBuiltYet("GetRealCol"); }
 void TExtStringGrid::AppendRow() { NotBuiltYet("AppendRow"); }
 void TExtStringGrid::KeepLastRowAboveSearchPanel() { NotBuiltYet("KeepLastRowAboveSearchPanel"); }
-void TExtStringGrid::HideColumn(Integer /*ColIndex*/) { NotBuiltYet("HideColumn"); }
-void TExtStringGrid::UnHideColumn(Integer /*ColIndex*/) { NotBuiltYet("UnHideColumn"); }
-void TExtStringGrid::UnHideColumnsAll() { NotBuiltYet("UnHideColumnsAll"); }
-void TExtStringGrid::HideRows(Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("HideRows"); }
-bool TExtStringGrid::IsIgnoredColumn(Integer /*ACol*/) const { NotBuiltYet("IsIgnoredColumn"); }
 void TExtStringGrid::ResetColumnOrder() { NotBuiltYet("ResetColumnOrder"); }
-String TExtStringGrid::GetCellsEx(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellsEx"); }
-void TExtStringGrid::SetCellsEx(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
-{
-    NotBuiltYet("SetCellsEx");
-}
-TObject* TExtStringGrid::RealRowGridObject(Integer /*ACol*/, Integer /*ARow*/) const
-{
-    NotBuiltYet("RealRowGridObject");
-}
 void TExtStringGrid::SplitColumnCells(Integer /*ColIndex*/) { NotBuiltYet("SplitColumnCells"); }
 void TExtStringGrid::MergeColumnCells(Integer /*ColIndex*/, bool /*MainMerge*/) { NotBuiltYet("MergeColumnCells"); }
-bool TExtStringGrid::IsSummary(Integer /*ARow*/) { NotBuiltYet("IsSummary"); }
-void TExtStringGrid::MarkSummaryRow(Integer /*ARow*/) { NotBuiltYet("MarkSummaryRow"); }
 bool TExtStringGrid::GetReadOnly(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetReadOnly"); }
 TAlignment TExtStringGrid::GetCellAlignment(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellAlignment"); }
 TColor TExtStringGrid::GetColors(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetColors"); }
@@ -114,23 +93,8 @@ TSize TExtStringGrid::GetCellTextSize(Integer /*ACol*/, Integer /*ARow*/, bool /
 {
     NotBuiltYet("GetCellTextSize");
 }
-bool TExtStringGrid::IsNode(Integer /*ARow*/) { NotBuiltYet("IsNode"); }
-Integer TExtStringGrid::GetNodeLevel(Integer /*ARow*/) { NotBuiltYet("GetNodeLevel"); }
-Integer TExtStringGrid::GetNodeSpan(Integer /*ARow*/) { NotBuiltYet("GetNodeSpan"); }
-bool TExtStringGrid::GetNodeState(Integer /*ARow*/) { NotBuiltYet("GetNodeState"); }
-Integer TExtStringGrid::GetParentRow(Integer /*ARow*/) { NotBuiltYet("GetParentRow"); }
-void TExtStringGrid::ExpandNode(Integer /*ARow*/) { NotBuiltYet("ExpandNode"); }
-void TExtStringGrid::ContractNode(Integer /*ARow*/) { NotBuiltYet("ContractNode"); }
-void TExtStringGrid::ExpandAll() { NotBuiltYet("ExpandAll"); }
-void TExtStringGrid::ContractAll() { NotBuiltYet("ContractAll"); }
-void TExtStringGrid::RemoveAllNodes() { NotBuiltYet("RemoveAllNodes"); }
-bool TExtStringGrid::IsOnNodeGlyph(Integer /*ARow*/, Integer /*X*/) { NotBuiltYet("IsOnNodeGlyph"); }
 void TExtStringGrid::Group(Integer /*ColIndex*/) { NotBuiltYet("Group"); }
 void TExtStringGrid::UnGroup() { NotBuiltYet("UnGroup"); }
-void TExtStringGrid::InsertNormalRow(Integer /*ARow*/) { NotBuiltYet("InsertNormalRow"); }
-void TExtStringGrid::InsertChildRow(Integer /*ARow*/, Integer /*InsertAt*/) { NotBuiltYet("InsertChildRow"); }
-void TExtStringGrid::RemoveNormalRow(Integer /*ARow*/) { NotBuiltYet("RemoveNormalRow"); }
-void TExtStringGrid::RemoveChildRow(Integer /*ARow*/) { NotBuiltYet("RemoveChildRow"); }
 void TExtStringGrid::InsertRows(Integer /*ARow*/, Integer /*ACount*/, bool /*Update*/) { NotBuiltYet("InsertRows"); }
 void TExtStringGrid::RemoveRows(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("RemoveRows"); }
 void TExtStringGrid::RemoveRowsEx(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("RemoveRowsEx"); }
@@ -143,21 +107,11 @@ void TExtStringGrid::ClearRect(Integer /*ACol1*/, Integer /*ARow1*/, Integer /*A
 {
     NotBuiltYet("ClearRect");
 }
-void TExtStringGrid::MoveColumn(Integer /*FromIndex*/, Integer /*ToIndex*/) { NotBuiltYet("MoveColumn"); }
-void TExtStringGrid::MoveRow(Integer /*FromIndex*/, Integer /*ToIndex*/) { NotBuiltYet("MoveRow"); }
-void TExtStringGrid::MoveRows(Integer /*FromIndex*/, Integer /*ToIndex*/, Integer /*Count*/)
-{
-    NotBuiltYet("MoveRows");
-}
 void TExtStringGrid::RemoveSelectedRows() { NotBuiltYet("RemoveSelectedRows"); }
 void TExtStringGrid::AutoSizeCol(Integer /*ACol*/) { NotBuiltYet("AutoSizeCol"); }
 void TExtStringGrid::AutoSizeColumns(bool /*DoFixedCols*/, Integer /*Padding*/) { NotBuiltYet("AutoSizeColumns"); }
-TGridRect TExtStringGrid::GetUsedCells() { NotBuiltYet("GetUsedCells"); }
 void TExtStringGrid::QSort() { NotBuiltYet("QSort"); }
 void TExtStringGrid::QSortIndexed() { NotBuiltYet("QSortIndexed"); }
-void TExtStringGrid::SetFilterActive(bool /*Value*/) { NotBuiltYet("SetFilterActive"); }
-void TExtStringGrid::RemoveAllFilters() { NotBuiltYet("RemoveAllFilters"); }
-void TExtStringGrid::NarrowDown(const String& /*AText*/, Integer /*AColumn*/) { NotBuiltYet("NarrowDown"); }
 double TExtStringGrid::ColumnSum(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnSum"); }
 double TExtStringGrid::ColumnAvg(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnAvg"); }
 double TExtStringGrid::ColumnMin(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnMin"); }
@@ -268,8 +222,6 @@ void TExtStringGrid::QSortGroupIndexed() { NotBuiltYet("QSortGroupIndexed"); }
 void TExtStringGrid::QUnSort() { NotBuiltYet("QUnSort"); }
 void TExtStringGrid::SubGroup(Integer /*ColIndex*/) { NotBuiltYet("SubGroup"); }
 void TExtStringGrid::SubUnGroup() { NotBuiltYet("SubUnGroup"); }
-bool TExtStringGrid::GetColumnFilter(Integer /*ACol*/) { NotBuiltYet("GetColumnFilter"); }
-bool TExtStringGrid::RowMatchesFilter(Integer /*ARow*/) { NotBuiltYet("RowMatchesFilter"); }
 void TExtStringGrid::CalcFooter(Integer /*ACol*/) { NotBuiltYet("CalcFooter"); }
 void TExtStringGrid::CalcFooterColumns(Integer /*ACol*/) { NotBuiltYet("CalcFooterColumns"); }
 void TExtStringGrid::ColumnCalcChanged() { NotBuiltYet("ColumnCalcChanged"); }
@@ -293,7 +245,6 @@ void TExtStringGrid::EditorKeyDownHook(Word& /*Key*/, TShiftState /*Shift*/) { N
 bool TExtStringGrid::EditorWantsTab() { NotBuiltYet("EditorWantsTab"); }
 void TExtStringGrid::GoToFirstRow() { NotBuiltYet("GoToFirstRow"); }
 bool TExtStringGrid::UseFormattedClipboard() { NotBuiltYet("UseFormattedClipboard"); }
-void TExtStringGrid::ApplyFilterListChoice(Integer /*ItemIndex*/) { NotBuiltYet("ApplyFilterListChoice"); }
 void TExtStringGrid::ApplyFilterCheckList(Integer /*ItemIndex*/) { NotBuiltYet("ApplyFilterCheckList"); }
 void TExtStringGrid::PasteStarting() { NotBuiltYet("PasteStarting"); }
 void TExtStringGrid::PasteFinished() { NotBuiltYet("PasteFinished"); }
