@@ -136,6 +136,9 @@ using TGridAlignEvent =
     std::function<void(TObject* Sender, Integer ARow, Integer ACol, TAlignment& HAlign, TVAlignment& VAlign)>;
 using TGridFormatEvent =
     std::function<void(TObject* Sender, Integer ACol, TSortStyle& AStyle, String& APrefix, String& ASuffix)>;
+// Sorting: the custom comparison of two texts, the raw comparison of two rows (Res as left).
+using TCustomCompareEvent = std::function<void(TObject* Sender, const String& str1, const String& str2, Integer& Res)>;
+using TRawCompareEvent = std::function<void(TObject* Sender, Integer ACol, Integer Row1, Integer Row2, Integer& Res)>;
 using THasComboEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& HasComboBox)>;
 using THasSpinEditEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& HasSpinEdit)>;
 using TGetEditorTypeEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, TEditorType& AEditor)>;
@@ -507,6 +510,26 @@ public:
     // ===== sorting and filtering ================================================================
     void QSort() override;
     void QSortIndexed() override;
+    // One column of two rows: -1, 0 or 1 (the events' answers as they are); Direction places blanks.
+    Integer CompareRowCells(Integer ACol, Integer ARow1, Integer ARow2, TSortDirection Direction);
+    // From ACol on, ties going to the next columns with SortSettings.Full (hidden columns too).
+    Integer CompareRowsFrom(Integer ACol, Integer ARow1, Integer ARow2);
+    // Along SortIndexes from entry Index, each entry in its own direction.
+    Integer CompareRowsIndexed(Integer Index, Integer ARow1, Integer ARow2);
+    void Sort(Integer Column, TSortDirection Direction);
+    void SortByColumn(Integer Col);
+    // Rows Left..Right by Col (or by SortIndexes), nothing else of the sort frame.
+    void QuickSort(Integer Col, Integer Left, Integer Right);
+    void QuickSortIndexed(Integer Left, Integer Right);
+    // Exchanges the two rows when they are out of order (ties going to the next columns).
+    bool SortLine(Integer Col, Integer ARow1, Integer ARow2);
+    // The sort cross-reference becomes 0 .. RowCount - 1.
+    void InitSortXRef();
+    // The work of the sorts: cell comparisons and row exchanges, never reset here.
+    Integer Compares = 0;
+    Integer Swaps = 0;
+    TCustomCompareEvent OnCustomCompare;
+    TRawCompareEvent OnRawCompare;
     bool FilterActive() const { return m_filterActive; }
     void SetFilterActive(bool Value);
     void RemoveAllFilters();
@@ -519,6 +542,15 @@ public:
     double ColumnMax(Integer ACol, Integer FromRow, Integer ToRow);
     double ColumnDistinct(Integer ACol, Integer FromRow, Integer ToRow);
     double ColumnStdDev(Integer ACol, Integer FromRow, Integer ToRow);
+    // Res of OnColumnCalc (OnGroupCalc), starting at 0; 0 without a handler.
+    double ColumnCustomCalc(Integer ACol, Integer FromRow, Integer ToRow);
+    double GroupCustomCalc(Integer ACol, Integer FromRow, Integer ToRow);
+    double RowSum(Integer ARow, Integer FromCol, Integer ToCol);
+    double RowAvg(Integer ARow, Integer FromCol, Integer ToCol);
+    double RowMin(Integer ARow, Integer FromCol, Integer ToCol);
+    double RowMax(Integer ARow, Integer FromCol, Integer ToCol);
+    std::function<void(TObject* Sender, Integer ACol, Integer FromRow, Integer ToRow, double& Res)> OnColumnCalc;
+    std::function<void(TObject* Sender, Integer ACol, Integer FromRow, Integer ToRow, double& Res)> OnGroupCalc;
     void UpdateFooter();
     void SyncFlatVertScrollBar();
     void SyncFlatHorzScrollBar();
@@ -858,6 +890,9 @@ protected:
     virtual void QSortGroup();
     virtual void QSortGroupIndexed();
     virtual void QUnSort();
+    // While a sort runs: the row holding the current row's data; the last plain sort's direction.
+    Integer SortRow = -1;
+    Integer SortDir = 0;
     virtual void SubGroup(Integer ColIndex);
     virtual void SubUnGroup();
     virtual void UpdateColSize(Integer ACol, Integer& AWidth);
@@ -1058,6 +1093,18 @@ private:
     bool IsActiveHeaderCell(Integer ACol, Integer ARow) const;
     // Reports a current row other than the one reported last (OnRowChanged), once per move.
     void ReportRowChange();
+    // The sorts' frame and steps (ext_string_grid_sort.cpp).
+    template <class Compare>
+    void SortRowsBy(Integer First, Integer Last, Compare Cmp);
+    template <class Body>
+    void RunSortFrame(Body SortBody);
+    void SortGroupRows(bool Indexed);
+    void RestoreRowAfterSort(Integer OldRow);
+    // The text a comparison reads; the stored one in place when nothing can change it.
+    StringView SortCellText(Integer ACol, Integer ARow, String& Buffer);
+    bool SortIgnoresColumn(Integer ACol) const;
+    // The calculations' reading of the cells (ext_string_grid_calc.cpp).
+    friend class TGridCalcCells;
 
     std::unique_ptr<TFocusHelper> m_focusHelper;
     std::unique_ptr<TSearchFooter> m_searchFooter;

@@ -237,23 +237,9 @@ void TExtStringGrid::RemoveSelectedRows() { NotBuiltYet("RemoveSelectedRows"); }
 void TExtStringGrid::AutoSizeCol(Integer /*ACol*/) { NotBuiltYet("AutoSizeCol"); }
 void TExtStringGrid::AutoSizeColumns(bool /*DoFixedCols*/, Integer /*Padding*/) { NotBuiltYet("AutoSizeColumns"); }
 TGridRect TExtStringGrid::GetUsedCells() { NotBuiltYet("GetUsedCells"); }
-void TExtStringGrid::QSort() { NotBuiltYet("QSort"); }
-void TExtStringGrid::QSortIndexed() { NotBuiltYet("QSortIndexed"); }
 void TExtStringGrid::SetFilterActive(bool /*Value*/) { NotBuiltYet("SetFilterActive"); }
 void TExtStringGrid::RemoveAllFilters() { NotBuiltYet("RemoveAllFilters"); }
 void TExtStringGrid::NarrowDown(const String& /*AText*/, Integer /*AColumn*/) { NotBuiltYet("NarrowDown"); }
-double TExtStringGrid::ColumnSum(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnSum"); }
-double TExtStringGrid::ColumnAvg(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnAvg"); }
-double TExtStringGrid::ColumnMin(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnMin"); }
-double TExtStringGrid::ColumnMax(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnMax"); }
-double TExtStringGrid::ColumnDistinct(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/)
-{
-    NotBuiltYet("ColumnDistinct");
-}
-double TExtStringGrid::ColumnStdDev(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/)
-{
-    NotBuiltYet("ColumnStdDev");
-}
 void TExtStringGrid::UpdateFooter() { NotBuiltYet("UpdateFooter"); }
 void TExtStringGrid::SyncFlatVertScrollBar() { NotBuiltYet("SyncFlatVertScrollBar"); }
 void TExtStringGrid::SyncFlatHorzScrollBar() { NotBuiltYet("SyncFlatHorzScrollBar"); }
@@ -405,14 +391,10 @@ void TExtStringGrid::AutoDeleteRow(Integer /*ARow*/) { NotBuiltYet("AutoDeleteRo
 void TExtStringGrid::NotifyCellsChanged(const TGridRect& /*R*/) { NotBuiltYet("NotifyCellsChanged"); }
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
 void TExtStringGrid::DeleteRowRange(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("DeleteRowRange"); }
-void TExtStringGrid::SortSwapRows(Integer /*ARow1*/, Integer /*ARow2*/) { NotBuiltYet("SortSwapRows"); }
 void TExtStringGrid::TrimRect(Integer /*ACol1*/, Integer /*ARow1*/, Integer /*ACol2*/, Integer /*ARow2*/)
 {
     NotBuiltYet("TrimRect");
 }
-void TExtStringGrid::QSortGroup() { NotBuiltYet("QSortGroup"); }
-void TExtStringGrid::QSortGroupIndexed() { NotBuiltYet("QSortGroupIndexed"); }
-void TExtStringGrid::QUnSort() { NotBuiltYet("QUnSort"); }
 void TExtStringGrid::SubGroup(Integer /*ColIndex*/) { NotBuiltYet("SubGroup"); }
 void TExtStringGrid::SubUnGroup() { NotBuiltYet("SubUnGroup"); }
 void TExtStringGrid::UpdateColSize(Integer /*ACol*/, Integer& /*AWidth*/) { NotBuiltYet("UpdateColSize"); }
