@@ -503,8 +503,39 @@ public:
     void MoveRow(Integer FromIndex, Integer ToIndex);
     void MoveRows(Integer FromIndex, Integer ToIndex, Integer Count);
     void RemoveSelectedRows();
-    void AutoSizeCol(Integer ACol);
+    // Widths and heights from the cells, within MinColWidth..MaxColWidth (MinRowHeight..
+    // MaxRowHeight); SizeGrowOnly never narrows or lowers. Padding is added after the fit.
+    void AutoSizeCol(Integer ACol, Integer Padding = 0);
     void AutoSizeColumns(bool DoFixedCols, Integer Padding);
+    void CalcAutoColWidth(Integer ACol, bool GrowOnly);
+    void AutoSizeRow(Integer ARow, Integer Padding = 0);
+    void CalcAutoRowHeight(Integer ARow, bool GrowOnly, Integer Padding);
+    void AutoSizeRows(bool DoFixedRows, Integer Padding);
+    void SetRowHeightForLines(Integer ARow, Integer Lines, Integer Padding);
+    Integer MaxLinesInRow(Integer ARow);
+    // Spreads the columns over the control's width in proportion to their widths.
+    void AutoFitColumns(bool DoFixedCells);
+    // The control's client area fitted to the columns, the rows, or both.
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    // Numbers the normal rows of a column (the normal columns of a row) from AutoNumberStart on.
+    void AutoNumberCol(Integer ACol);
+    void AutoNumberRow(Integer ARow);
+    // Exchange texts, objects and sizes; the sort column follows its column.
+    void SwapColumns(Integer ACol1, Integer ACol2);
+    void SwapRows(Integer ARow1, Integer ARow2);
+    // XYOffset on both sides of a cell, or only left and top with XYOffsetTopLeftOnly.
+    Integer TotalXOffset() const { return XYOffsetTopLeftOnly ? XYOffset.X : 2 * XYOffset.X; }
+    Integer TotalYOffset() const { return XYOffsetTopLeftOnly ? XYOffset.Y : 2 * XYOffset.Y; }
+    bool XYOffsetTopLeftOnly = false;
+    bool Multilinecells = false;
+    Integer AutoNumberStart = 0;
+    Integer AutoNumberOffset = 0;
+    TSortDirection AutoNumberDirection = sdAscending;
+    // Switched on outside loading, the columns are fitted to their cells at once.
+    bool AutoSize() const { return m_autoSize; }
+    void SetAutoSize(bool Value);
     TGridRect GetUsedCells();
 
     // ===== sorting and filtering ================================================================
@@ -620,7 +651,6 @@ public:
 
     // ===== published settings that only store ==================================================
     // Defaults as a new grid has them; the grid reads them where it acts.
-    bool AutoSize = false;
     bool IntegralHeight = false;
     TFormBorderStyle BorderStyle = bsSingle;
     TEditorType DefaultEditor = edNormal;
@@ -1103,6 +1133,8 @@ private:
     // The text a comparison reads; the stored one in place when nothing can change it.
     StringView SortCellText(Integer ACol, Integer ARow, String& Buffer);
     bool SortIgnoresColumn(Integer ACol) const;
+    // Exchanges two cells' stored texts and object slots (nothing read through display hooks).
+    void ExchangeStoredCells(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
     // The calculations' reading of the cells (ext_string_grid_calc.cpp).
     friend class TGridCalcCells;
 
@@ -1185,6 +1217,7 @@ private:
     TAlignment m_defaultAlignment = taLeftJustify;
     bool m_wordWrap = true;
     bool m_filterActive = false;
+    bool m_autoSize = false;
 };
 
 }  // namespace gw

@@ -234,8 +234,6 @@ void TExtStringGrid::MoveRows(Integer /*FromIndex*/, Integer /*ToIndex*/, Intege
     NotBuiltYet("MoveRows");
 }
 void TExtStringGrid::RemoveSelectedRows() { NotBuiltYet("RemoveSelectedRows"); }
-void TExtStringGrid::AutoSizeCol(Integer /*ACol*/) { NotBuiltYet("AutoSizeCol"); }
-void TExtStringGrid::AutoSizeColumns(bool /*DoFixedCols*/, Integer /*Padding*/) { NotBuiltYet("AutoSizeColumns"); }
 TGridRect TExtStringGrid::GetUsedCells() { NotBuiltYet("GetUsedCells"); }
 void TExtStringGrid::SetFilterActive(bool /*Value*/) { NotBuiltYet("SetFilterActive"); }
 void TExtStringGrid::RemoveAllFilters() { NotBuiltYet("RemoveAllFilters"); }
@@ -398,7 +396,6 @@ void TExtStringGrid::TrimRect(Integer /*ACol1*/, Integer /*ARow1*/, Integer /*AC
 void TExtStringGrid::SubGroup(Integer /*ColIndex*/) { NotBuiltYet("SubGroup"); }
 void TExtStringGrid::SubUnGroup() { NotBuiltYet("SubUnGroup"); }
 void TExtStringGrid::UpdateColSize(Integer /*ACol*/, Integer& /*AWidth*/) { NotBuiltYet("UpdateColSize"); }
-void TExtStringGrid::UpdateAutoColSize(Integer /*ACol*/, Integer& /*AWidth*/) { NotBuiltYet("UpdateAutoColSize"); }
 bool TExtStringGrid::GetColumnFilter(Integer /*ACol*/) { NotBuiltYet("GetColumnFilter"); }
 bool TExtStringGrid::RowMatchesFilter(Integer /*ARow*/) { NotBuiltYet("RowMatchesFilter"); }
 void TExtStringGrid::CalcFooter(Integer /*ACol*/) { NotBuiltYet("CalcFooter"); }

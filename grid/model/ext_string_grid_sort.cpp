@@ -181,13 +181,7 @@ void TExtStringGrid::SortSwapRows(Integer ARow1, Integer ARow2)
     if (m_sortSettings->SingleColumn) {
         // The stored texts and the slots themselves: no display text becomes a stored one, no
         // merged cell writes its base.
-        const Integer col = m_sortSettings->Column;
-        const String text = GetGridCell(col, ARow1);
-        TCellProperties* object = GetGridObject(col, ARow1);
-        SetGridCell(col, ARow1, CellText(col, ARow2));
-        SetGridObject(col, ARow1, GetGridObject(col, ARow2));
-        SetGridCell(col, ARow2, text);
-        SetGridObject(col, ARow2, object);
+        ExchangeStoredCells(m_sortSettings->Column, ARow1, m_sortSettings->Column, ARow2);
         return;
     }
     const Integer height = RowHeights(ARow1);
@@ -212,6 +206,16 @@ void TExtStringGrid::SortSwapRows(Integer ARow1, Integer ARow2)
         SortRow = ARow2;
     else if (SortRow == ARow2)
         SortRow = ARow1;
+}
+
+void TExtStringGrid::ExchangeStoredCells(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2)
+{
+    const String text = GetGridCell(ACol1, ARow1);
+    TCellProperties* object = GetGridObject(ACol1, ARow1);
+    SetGridCell(ACol1, ARow1, CellText(ACol2, ARow2));
+    SetGridObject(ACol1, ARow1, GetGridObject(ACol2, ARow2));
+    SetGridCell(ACol2, ARow2, text);
+    SetGridObject(ACol2, ARow2, object);
 }
 
 void TExtStringGrid::InitSortXRef()
