@@ -27,6 +27,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace gw {
 
@@ -139,6 +140,7 @@ using TGridFormatEvent =
 // Sorting: the custom comparison of two texts, the raw comparison of two rows (Res as left).
 using TCustomCompareEvent = std::function<void(TObject* Sender, const String& str1, const String& str2, Integer& Res)>;
 using TRawCompareEvent = std::function<void(TObject* Sender, Integer ACol, Integer Row1, Integer Row2, Integer& Res)>;
+using TCalcFooterEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value)>;
 using THasComboEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& HasComboBox)>;
 using THasSpinEditEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& HasSpinEdit)>;
 using TGetEditorTypeEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, TEditorType& AEditor)>;
@@ -582,6 +584,8 @@ public:
     double RowMax(Integer ARow, Integer FromCol, Integer ToCol);
     std::function<void(TObject* Sender, Integer ACol, Integer FromRow, Integer ToRow, double& Res)> OnColumnCalc;
     std::function<void(TObject* Sender, Integer ACol, Integer FromRow, Integer ToRow, double& Res)> OnGroupCalc;
+    // acCUSTOM footer cells: before the floating footer's own event.
+    TCalcFooterEvent OnCalcFooter;
     void UpdateFooter();
     void SyncFlatVertScrollBar();
     void SyncFlatHorzScrollBar();
@@ -933,6 +937,11 @@ protected:
     virtual void CalcFooter(Integer ACol);
     virtual void CalcFooterColumns(Integer ACol);
     virtual void ColumnCalcChanged();
+    // The footer row's calculated cells (column ACol, -1 for every column, hidden ones too): each
+    // column whose last-row cell carries a calculation type gets its value; the data rows include
+    // the hidden ones with CalculateHiddenRows. FooterEvent is the floating footer's OnCalcFooter,
+    // asked when the grid's own is not assigned.
+    void CalcFooterCells(Integer ACol, bool CalculateHiddenRows, const TCalcFooterEvent& FooterEvent);
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
     void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
@@ -1124,8 +1133,9 @@ private:
     // Reports a current row other than the one reported last (OnRowChanged), once per move.
     void ReportRowChange();
     // The sorts' frame and steps (ext_string_grid_sort.cpp).
+    // KeyCol: the column compared first, whose texts are read once when nothing can change them.
     template <class Compare>
-    void SortRowsBy(Integer First, Integer Last, Compare Cmp);
+    void SortRowsBy(Integer First, Integer Last, Integer KeyCol, Compare Cmp);
     template <class Body>
     void RunSortFrame(Body SortBody);
     void SortGroupRows(bool Indexed);
@@ -1137,6 +1147,7 @@ private:
     void ExchangeStoredCells(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
     // The calculations' reading of the cells (ext_string_grid_calc.cpp).
     friend class TGridCalcCells;
+    friend class TGridCellCompare;
 
     std::unique_ptr<TFocusHelper> m_focusHelper;
     std::unique_ptr<TSearchFooter> m_searchFooter;
@@ -1218,6 +1229,10 @@ private:
     bool m_wordWrap = true;
     bool m_filterActive = false;
     bool m_autoSize = false;
+    // While a sort orders its rows: the key column's texts of the rows from m_sortKeyFirst on.
+    std::vector<String> m_sortKeys;
+    Integer m_sortKeyCol = -1;
+    Integer m_sortKeyFirst = 0;
 };
 
 }  // namespace gw

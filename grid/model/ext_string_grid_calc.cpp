@@ -3,6 +3,7 @@
 #include "grid/foundation/markup_text.h"
 #include "grid/model/column_calc.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/footer_calc.h"
 
 namespace gw {
 
@@ -123,6 +124,35 @@ double TExtStringGrid::RowMin(Integer ARow, Integer FromCol, Integer ToCol)
 double TExtStringGrid::RowMax(Integer ARow, Integer FromCol, Integer ToCol)
 {
     return gw::RowMax(TGridCalcCells(*this), ARow, FromCol, ToCol);
+}
+
+void TExtStringGrid::CalcFooterCells(Integer ACol, bool CalculateHiddenRows, const TCalcFooterEvent& FooterEvent)
+{
+    const Integer footerRow = RowCount() - 1;
+    const TFooterGridRows rows{.RowCount = RowCount(),
+                               .FixedRows = FixedRows(),
+                               .HiddenRows = NumHiddenRows(),
+                               .CalculateHiddenRows = CalculateHiddenRows};
+    const TFooterCustomCalc custom = [&](Integer Col, Integer Row, String& Value) {
+        const TCalcFooterEvent& event = OnCalcFooter ? OnCalcFooter : FooterEvent;
+        if (!event) return false;
+        event(this, Col, Row, Value);
+        return true;
+    };
+    const TGridCalcCells cells(*this);
+    const Integer first = ACol < 0 ? 0 : ACol, last = ACol < 0 ? AllColCount() - 1 : ACol;
+    for (Integer c = first; c <= last; ++c) {
+        const TCellProperties* props = GetGridObject(c, footerRow);
+        if (!props || props->CalcType == acNONE) continue;
+        const TFooterValue value = CalcFooterValue(props->CalcType, c, rows, cells, custom);
+        switch (value.Kind) {
+        case TFooterValue::fvFloat: SetFloats(c, footerRow, value.Float); break;
+        case TFooterValue::fvCount: SetInts(c, footerRow, value.Count); break;
+        case TFooterValue::fvText: SetCellEx(c, footerRow, value.Text); break;
+        case TFooterValue::fvClear: SetCellEx(c, footerRow, u""); break;
+        case TFooterValue::fvLeave: break;
+        }
+    }
 }
 
 }  // namespace gw

@@ -26,13 +26,14 @@ bool IsCheckBoxType(TCellType Type)
     return Type == ctCheckBox || Type == ctDataCheckBox || Type == ctVirtCheckBox || Type == ctRowCheckBox;
 }
 
+}  // namespace
+
 // What the comparison of one column of two rows asks the grid beyond the texts. A cell without a
 // graphic holds no check box or picture, so it is answered without asking.
 class TGridCellCompare final : public TCellCompareGrid {
 public:
-    TGridCellCompare(TExtStringGrid& AGrid, Integer ACol, Integer ARow1, Integer ARow2,
-                     std::function<TCellType(Integer, Integer)> ATypeOf)
-        : m_grid(AGrid), m_col(ACol), m_row1(ARow1), m_row2(ARow2), m_typeOf(std::move(ATypeOf))
+    TGridCellCompare(TExtStringGrid& AGrid, Integer ACol, Integer ARow1, Integer ARow2)
+        : m_grid(AGrid), m_col(ACol), m_row1(ARow1), m_row2(ARow2)
     {
     }
     bool IsCheckBoxCell() const override { return IsCheckBoxType(TypeOf(m_row1)); }
@@ -60,7 +61,7 @@ private:
     TCellType TypeOf(Integer ARow) const
     {
         const TCellProperties* props = m_grid.GetGridObject(m_col, ARow);
-        return props && props->GraphicObject() ? m_typeOf(m_col, ARow) : ctNone;
+        return props && props->GraphicObject() ? m_grid.GetCellType(m_col, ARow) : ctNone;
     }
     bool Checked(Integer ARow) const
     {
@@ -80,8 +81,9 @@ private:
     Integer m_col;
     Integer m_row1;
     Integer m_row2;
-    std::function<TCellType(Integer, Integer)> m_typeOf;
 };
+
+namespace {
 
 // The texts and objects of column 0, kept while the rows move under NormalCellsOnly.
 class TColumnZeroCopy {
@@ -116,6 +118,8 @@ private:
 
 StringView TExtStringGrid::SortCellText(Integer ACol, Integer ARow, String& Buffer)
 {
+    if (ACol == m_sortKeyCol && ARow >= m_sortKeyFirst && ARow - m_sortKeyFirst < Integer(m_sortKeys.size()))
+        return m_sortKeys[size_t(ARow - m_sortKeyFirst)];
     const bool displayed = m_sortSettings->SortOnVirtualCells;
     if (!displayed || (!OnGetDisplText && !OnGetDisplWideText && !CellHasProperties(ACol, ARow)))
         return CellText(ACol, ARow);
@@ -141,7 +145,7 @@ Integer TExtStringGrid::CompareRowCells(Integer ACol, Integer ARow1, Integer ARo
     String bufferA, bufferB;
     const StringView a = SortCellText(ACol, ARow1, bufferA);
     const StringView b = SortCellText(ACol, ARow2, bufferB);
-    const TGridCellCompare grid(*this, ACol, ARow1, ARow2, [this](Integer C, Integer R) { return GetCellType(C, R); });
+    const TGridCellCompare grid(*this, ACol, ARow1, ARow2);
     return CompareCells(rule, a, b, grid);
 }
 
@@ -163,9 +167,25 @@ Integer TExtStringGrid::CompareRowsIndexed(Integer Index, Integer ARow1, Integer
 // --- moving rows ----------------------------------------------------------------------------------
 
 template <class Compare>
-void TExtStringGrid::SortRowsBy(Integer First, Integer Last, Compare Cmp)
+void TExtStringGrid::SortRowsBy(Integer First, Integer Last, Integer KeyCol, Compare Cmp)
 {
-    const std::vector<Integer> order = SortRowOrder(First, Last, Cmp);
+    // Without display hooks a cell's text is what the store holds: the key column is read once
+    // per row instead of twice per comparison (the rows do not move while the order is found).
+    std::vector<Integer> order;
+    {
+        TScopeExit dropKeys([this] {
+            std::vector<String>().swap(m_sortKeys);
+            m_sortKeyCol = -1;
+        });
+        if (KeyCol >= 0 && (!m_sortSettings->SortOnVirtualCells || (!OnGetDisplText && !OnGetDisplWideText))) {
+            String buffer;
+            m_sortKeys.reserve(size_t(std::max<Integer>(Last - First + 1, 0)));
+            for (Integer r = First; r <= Last; ++r) m_sortKeys.emplace_back(SortCellText(KeyCol, r, buffer));
+            m_sortKeyFirst = First;
+            m_sortKeyCol = KeyCol;
+        }
+        order = SortRowOrder(First, Last, Cmp);
+    }
     ApplyRowOrder(First, order, [this](Integer A, Integer B) { SortSwapRows(A, B); });
 }
 
@@ -261,7 +281,7 @@ void TExtStringGrid::QSort()
     const Integer oldRow = GetRowEx();
     RunSortFrame([&](Integer First, Integer Last) {
         SortDir = m_sortSettings->Direction == sdAscending ? 1 : -1;
-        SortRowsBy(First, Last, [&](Integer A, Integer B) { return SortDir * CompareRowsFrom(col, A, B); });
+        SortRowsBy(First, Last, col, [&](Integer A, Integer B) { return SortDir * CompareRowsFrom(col, A, B); });
         if (!m_mouseActions->DisjunctRowSelect()) RestoreRowAfterSort(oldRow);
         if (OnRowChanged && !m_navigation->MoveRowOnSort) OnRowChanged(this, oldRow, GetRowEx());
     });
@@ -314,7 +334,7 @@ void TExtStringGrid::QUnSort()
     TColumnZeroCopy columnZero(*this, m_sortSettings->NormalCellsOnly && FixedCols() > 0);
     TUpdateScope<TExtStringGrid> update(*this);
     TScopeExit restoreColumnZero([&] { columnZero.WriteBack(); });
-    SortRowsBy(0, RowCount() - 1, [&](Integer A, Integer B) {
+    SortRowsBy(0, RowCount() - 1, -1, [&](Integer A, Integer B) {
         const Integer a = entries[size_t(A)], b = entries[size_t(B)];
         return a < b ? -1 : (a > b ? 1 : 0);
     });
@@ -339,12 +359,13 @@ void TExtStringGrid::SortByColumn(Integer Col)
 void TExtStringGrid::QuickSort(Integer Col, Integer Left, Integer Right)
 {
     SortDir = m_sortSettings->Direction == sdAscending ? 1 : -1;
-    SortRowsBy(Left, Right, [&](Integer A, Integer B) { return SortDir * CompareRowsFrom(Col, A, B); });
+    SortRowsBy(Left, Right, Col, [&](Integer A, Integer B) { return SortDir * CompareRowsFrom(Col, A, B); });
 }
 
 void TExtStringGrid::QuickSortIndexed(Integer Left, Integer Right)
 {
-    SortRowsBy(Left, Right, [&](Integer A, Integer B) { return CompareRowsIndexed(0, A, B); });
+    const Integer keyCol = m_sortIndexes->Count() > 0 ? m_sortIndexes->GetSortColumns(0) : -1;
+    SortRowsBy(Left, Right, keyCol, [&](Integer A, Integer B) { return CompareRowsIndexed(0, A, B); });
 }
 
 bool TExtStringGrid::SortLine(Integer Col, Integer ARow1, Integer ARow2)
