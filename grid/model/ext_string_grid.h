@@ -514,6 +514,8 @@ public:
     void CalcAutoRowHeight(Integer ARow, bool GrowOnly, Integer Padding);
     void AutoSizeRows(bool DoFixedRows, Integer Padding);
     void SetRowHeightForLines(Integer ARow, Integer Lines, Integer Padding);
+    // Widths and heights from every cell at once; rows only grow.
+    void AutoSizeCells(bool DoFixedCells, Integer PaddingX, Integer PaddingY);
     Integer MaxLinesInRow(Integer ARow);
     // Spreads the columns over the control's width in proportion to their widths.
     void AutoFitColumns(bool DoFixedCells);

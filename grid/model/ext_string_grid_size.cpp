@@ -11,6 +11,7 @@
 #include "platform/controls/memo.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
+#include "platform/runtime/scope.h"
 #include "platform/ui/system_metrics.h"
 
 #include <algorithm>
@@ -180,6 +181,28 @@ void TExtStringGrid::AutoSizeRows(bool DoFixedRows, Integer Padding)
         }
     }
     ExportNotification(esExportDone, -1);
+}
+
+void TExtStringGrid::AutoSizeCells(bool DoFixedCells, Integer PaddingX, Integer PaddingY)
+{
+    TUpdateScope<TExtStringGrid> update(*this);
+    for (Integer c = DoFixedCells ? 0 : FixedCols(); c < ColCount(); ++c) {
+        Integer width = SizeGrowOnly ? ColWidths(c) : 0;
+        const Integer real = RealColIndex(c);
+        for (Integer r = DoFixedCells ? 0 : FixedRows(); r < RowCount(); ++r) {
+            const TSize text = GetCellTextSize(real, r, false, false);
+            const TCellProperties* props = GetGridObject(real, r);
+            const TPoint graphic = props && props->GraphicObject() ? GetCellGraphicSize(real, r) : TPoint{0, 0};
+            const Integer w = text.cx + graphic.X + PaddingX + XYOffset.X;
+            const Integer h = text.cy + graphic.Y + PaddingY + XYOffset.Y;
+            if (!IsXMergedCell(real, r) && w > width) {
+                width = w;
+                SetColWidths(c, ClampToLimits(w, MinColWidth, MaxColWidth));
+            }
+            if (!IsYMergedCell(real, r) && h > RowHeights(r))
+                SetRowHeights(r, ClampToLimits(h, MinRowHeight, MaxRowHeight));
+        }
+    }
 }
 
 // --- the control ----------------------------------------------------------------------------------
