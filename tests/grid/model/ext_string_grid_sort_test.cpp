@@ -344,5 +344,55 @@ TEST_F(ExtStringGridSort, SortLineExchangesRowsOutOfOrderOnly)
     EXPECT_EQ(g.GetGridCell(1, 1), u"1");
 }
 
+TEST_F(ExtStringGridSort, TheComparisonTakesItsRulesFromTheSettingsAndTheEvents)
+{
+    g.SetColCount(3);
+    g.SetRowCount(3);
+    struct Case {
+        const char* Name;
+        const char16_t* A;
+        const char16_t* B;
+        bool AutoFormat;
+        bool IgnoreCase;
+        TSortStyle Style;  // given by OnGetFormat unless ssAutomatic
+        const char16_t* Prefix;
+        Integer Expected;
+    };
+    const std::vector<Case> cases = {
+        {"plain texts by code unit", u"a", u"B", false, false, ssAutomatic, u"", 1},
+        {"IgnoreCase starts without case", u"a", u"B", false, true, ssAutomatic, u"", -1},
+        {"AutoFormat reads numbers", u"10", u"9", true, false, ssAutomatic, u"", 1},
+        {"AutoFormat reads a word alphabetically", u"abc", u"9", true, false, ssAutomatic, u"", 1},
+        {"the event's prefix goes", u"$10", u"$9", true, false, ssNumeric, u"$", 1},
+        {"mark-up stripped for ssHTML", u"<b>b</b>", u"a", true, false, ssHTML, u"", 1},
+        {"mark-up kept otherwise", u"<b>b</b>", u"a", true, false, ssAlphabetic, u"", -1},
+    };
+    for (const Case& c : cases) {
+        g.SetGridCell(1, 1, c.A);
+        g.SetGridCell(1, 2, c.B);
+        g.SortSettings()->AutoFormat = c.AutoFormat;
+        g.SortSettings()->IgnoreCase = c.IgnoreCase;
+        g.OnGetFormat = [&](TObject*, Integer ACol, TSortStyle& Style, String& Prefix, String&) {
+            EXPECT_EQ(ACol, 1);
+            if (c.Style != ssAutomatic) Style = c.Style;
+            Prefix = c.Prefix;
+        };
+        const Integer before = g.Compares;
+        EXPECT_EQ(g.CompareRowCells(1, 1, 2, sdAscending), c.Expected) << c.Name;
+        EXPECT_EQ(g.Compares, before + 1) << c.Name;
+    }
+    // The events get the first row's text first (custom) and the two rows (raw).
+    g.OnGetFormat = [](TObject*, Integer, TSortStyle& Style, String&, String&) { Style = ssCustom; };
+    g.OnCustomCompare = [](TObject*, const String& A, const String& B, Integer& Res) {
+        Res = A == u"<b>b</b>" && B == u"a" ? 7 : 0;
+    };
+    EXPECT_EQ(g.CompareRowCells(1, 1, 2, sdAscending), 7);
+    g.OnGetFormat = [](TObject*, Integer, TSortStyle& Style, String&, String&) { Style = ssRaw; };
+    g.OnRawCompare = [](TObject*, Integer ACol, Integer Row1, Integer Row2, Integer& Res) {
+        Res = ACol * 100 + Row1 * 10 + Row2;
+    };
+    EXPECT_EQ(g.CompareRowCells(1, 1, 2, sdAscending), 112);
+}
+
 }  // namespace
 }  // namespace gw::test
