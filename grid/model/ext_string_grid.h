@@ -1145,6 +1145,8 @@ private:
     // The text a comparison reads; the stored one in place when nothing can change it.
     StringView SortCellText(Integer ACol, Integer ARow, String& Buffer);
     bool SortIgnoresColumn(Integer ACol) const;
+    // EInvalidGridOperation "Grid index out of range" unless Index lies in 0 .. Count - 1.
+    static void CheckGridIndex(Integer Index, Integer Count);
     // Exchanges two cells' stored texts and object slots (nothing read through display hooks).
     void ExchangeStoredCells(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
     // The calculations' reading of the cells (ext_string_grid_calc.cpp).

@@ -253,6 +253,8 @@ void TExtStringGrid::AutoNumberRow(Integer ARow)
 
 void TExtStringGrid::SwapColumns(Integer ACol1, Integer ACol2)
 {
+    CheckGridIndex(ACol1, ColCount());
+    CheckGridIndex(ACol2, ColCount());
     for (Integer r = 0; r < RowCount(); ++r) ExchangeStoredCells(ACol1, r, ACol2, r);
     const Integer width = ColWidths(ACol1);
     SetColWidths(ACol1, ColWidths(ACol2));
@@ -265,6 +267,8 @@ void TExtStringGrid::SwapColumns(Integer ACol1, Integer ACol2)
 
 void TExtStringGrid::SwapRows(Integer ARow1, Integer ARow2)
 {
+    CheckGridIndex(ARow1, RowCount());
+    CheckGridIndex(ARow2, RowCount());
     CellStore().ExchangeRows(ARow1, ARow2);
     const Integer height = RowHeights(ARow1);
     SetRowHeights(ARow1, RowHeights(ARow2));

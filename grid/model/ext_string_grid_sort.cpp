@@ -166,9 +166,18 @@ Integer TExtStringGrid::CompareRowsIndexed(Integer Index, Integer ARow1, Integer
 
 // --- moving rows ----------------------------------------------------------------------------------
 
+void TExtStringGrid::CheckGridIndex(Integer Index, Integer Count)
+{
+    if (Index < 0 || Index >= Count) throw EInvalidGridOperation(u"Grid index out of range");
+}
+
 template <class Compare>
 void TExtStringGrid::SortRowsBy(Integer First, Integer Last, Integer KeyCol, Compare Cmp)
 {
+    if (Last < First) return;
+    // Rows outside the grid would be made in the store and then refused half-way.
+    CheckGridIndex(First, RowCount());
+    CheckGridIndex(Last, RowCount());
     // Without display hooks a cell's text is what the store holds: the key column is read once
     // per row instead of twice per comparison (the rows do not move while the order is found).
     std::vector<Integer> order;

@@ -195,6 +195,12 @@ TEST_F(ExtStringGridSize, SwapsExchangeCellsSizesAndTheSortColumn)
     EXPECT_EQ(g.GetGridCell(0, 2), u"c");
     EXPECT_EQ(g.GetGridObject(0, 1), props);
     EXPECT_EQ(g.RowHeights(2), 40);
+    // Outside the grid nothing moves: no row or column is made and left half-exchanged.
+    EXPECT_THROW(g.SwapRows(1, 3), EInvalidGridOperation);
+    EXPECT_THROW(g.SwapColumns(-1, 0), EInvalidGridOperation);
+    EXPECT_EQ(g.GetGridCell(0, 1), u"");
+    EXPECT_EQ(g.GetGridCell(0, 2), u"c");
+    EXPECT_EQ(g.GetGridCell(0, 3), u"");
 }
 
 }  // namespace

@@ -330,6 +330,21 @@ TEST_F(ExtStringGridSort, DisplayedTextsDecideUnlessSortingStoredOnes)
     EXPECT_EQ(Column(0), (std::vector<String>{u"", u"a", u"b", u"c"}));
 }
 
+TEST_F(ExtStringGridSort, QuickSortsStayInsideTheGrid)
+{
+    g.SetColCount(1);
+    g.SetRowCount(4);
+    const std::vector<const char16_t*> values = {u"d", u"c", u"b", u"a"};
+    for (Integer r = 0; r < 4; ++r) g.SetGridCell(0, r, values[size_t(r)]);
+    EXPECT_THROW(g.QuickSort(0, 1, 4), EInvalidGridOperation);
+    EXPECT_THROW(g.QuickSort(0, -1, 2), EInvalidGridOperation);
+    EXPECT_EQ(Column(0), (std::vector<String>{u"d", u"c", u"b", u"a"})) << "nothing moved";
+    g.QuickSort(0, 3, 2);
+    EXPECT_EQ(g.Compares, 0) << "an empty range is no range";
+    g.QuickSort(0, 1, 3);
+    EXPECT_EQ(Column(0), (std::vector<String>{u"d", u"a", u"b", u"c"})) << "only the rows asked";
+}
+
 TEST_F(ExtStringGridSort, SortLineExchangesRowsOutOfOrderOnly)
 {
     g.SetColCount(2);
