@@ -1149,7 +1149,7 @@ private:
     static void CheckGridIndex(Integer Index, Integer Count);
     // Exchanges two cells' stored texts and object slots (nothing read through display hooks).
     void ExchangeStoredCells(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
-    // The calculations' reading of the cells (ext_string_grid_calc.cpp).
+    // What the calculations and the comparison ask of the grid (ext_string_grid_calc.cpp, _sort.cpp).
     friend class TGridCalcCells;
     friend class TGridCellCompare;
 
