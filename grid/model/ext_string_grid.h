@@ -176,6 +176,15 @@ using TRatingChangeEvent =
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& AUnit)>;
 
+// A selection listener: told the column and row of each new current cell.
+class ITExtStringGridSelect {
+public:
+    virtual void SelectionChanged(Integer ACol, Integer ARow) = 0;
+
+protected:
+    ~ITExtStringGridSelect() = default;
+};
+
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
 public:
     // ===== life cycle ===========================================================================
@@ -250,6 +259,10 @@ public:
     // Change notifiers: listed once, never owned.
     void RegisterNotifier(TGridChangeNotifier* ANotifier);
     void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    // One selection listener at a time, never owned; unregistering clears it whatever is passed.
+    void RegisterSelListener(ITExtStringGridSelect* Listener) { FISelect = Listener; }
+    void UnRegisterSelListener(ITExtStringGridSelect* /*Listener*/) { FISelect = nullptr; }
+    ITExtStringGridSelect* SelListener() const { return FISelect; }
 
     // ===== what the settings objects ask (TSettingsGrid) ========================================
     void Repaint() override;
@@ -1233,6 +1246,7 @@ private:
     bool m_wordWrap = true;
     bool m_filterActive = false;
     bool m_autoSize = false;
+    ITExtStringGridSelect* FISelect = nullptr;
     // While a sort orders its rows: the key column's texts of the rows from m_sortKeyFirst on.
     std::vector<String> m_sortKeys;
     Integer m_sortKeyCol = -1;

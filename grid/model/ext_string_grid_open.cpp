@@ -70,8 +70,6 @@ void TExtStringGrid::DragOver(TObject* Source, Integer X, Integer Y, TDragState 
 void TExtStringGrid::Assign(TPersistent* /*Source*/) { NotBuiltYet("Assign"); }
 void TExtStringGrid::AssignCells(TPersistent* /*Source*/) { NotBuiltYet("AssignCells"); }
 TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet("FindParentForm"); }
-void TExtStringGrid::SetRowIndicator(TBitmap* /*Value*/) { NotBuiltYet("SetRowIndicator"); }
-void TExtStringGrid::SetProgressAppearance(TGridProgressAppearance* /*Value*/) { NotBuiltYet("SetProgressAppearance"); }
 void TExtStringGrid::RepaintActiveHeaders(Integer /*OldCol*/, Integer /*OldRow*/, Integer /*NewCol*/,
                                           Integer /*NewRow*/)
 {
