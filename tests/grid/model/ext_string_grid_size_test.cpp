@@ -100,10 +100,18 @@ TEST_F(ExtStringGridSize, AutoFitSpreadsTheColumnsOverTheControl)
     g.SetFixedCols(1);
     g.AutoFitColumns(true);
     EXPECT_EQ(Widths(), (std::vector<Integer>{134, 131, 131}));
+    // Rows beyond the view bring the vertical scroll bar's width out of the room.
+    const Integer sb = GetSystemMetrics(SM_CXVSCROLL);
+    g.SetRowCount(100);
+    SetWidths({100, 100, 100});
+    g.SetFixedCols(1);
+    g.AutoFitColumns(false);
+    EXPECT_EQ(g.ColWidths(1) + g.ColWidths(2), 400 - 100 - 4 - sb);
+    g.SetRowCount(2);
     g.ScrollBarAlways = saVert;
     SetWidths({10});
     g.AutoFitColumns(false);
-    EXPECT_EQ(g.ColWidths(0), 400 - GetSystemMetrics(SM_CXVSCROLL) - 5) << "one column";
+    EXPECT_EQ(g.ColWidths(0), 400 - sb - 5) << "one column";
 }
 
 TEST_F(ExtStringGridSize, RowsTakeTheirLinesHeight)

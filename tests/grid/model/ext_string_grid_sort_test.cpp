@@ -160,6 +160,19 @@ TEST_F(ExtStringGridSort, TheCrossReferenceFollowsEveryExchange)
     EXPECT_EQ(Column(0), (std::vector<String>{u"", u"d", u"b", u"a", u"c"}));
 }
 
+TEST_F(ExtStringGridSort, AnUnsortWithoutACrossReferenceForEveryRowMovesNothing)
+{
+    g.SetColCount(1);
+    g.SetRowCount(3);
+    g.InitSortXRef();
+    g.SetRowCount(5);
+    const std::vector<const char16_t*> values = {u"e", u"d", u"c", u"b", u"a"};
+    for (Integer r = 0; r < 5; ++r) g.SetGridCell(0, r, values[size_t(r)]);
+    EXPECT_THROW(g.QUnSort(), EListError);
+    EXPECT_EQ(Column(0), (std::vector<String>{u"e", u"d", u"c", u"b", u"a"}));
+    EXPECT_EQ(g.FUpdateCount, 0);
+}
+
 TEST_F(ExtStringGridSort, ARaisingComparisonLeavesTheFrameSound)
 {
     g.SetColCount(3);
