@@ -2,6 +2,7 @@
 #include "core/main_window.h"
 #include "core/program_state.h"
 #include "dropdown/grid_drop_down_editors.h"
+#include "grid/model/ext_string_grid.h"
 #include "platform/backends/gtk/gtk_backend.h"
 #include "platform/controls/label.h"
 #include "platform/runtime/unicode.h"
@@ -55,9 +56,18 @@ int Run([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
     RegisterGridDropDownEditors();
     TGtkBackend display;
     // Forms and windows go before the display does, however the run ends.
+    // The grid unit starts before the first window and shuts down after the last.
     struct TUiSession {
-        TUiSession() { InitializeUI(); }
-        ~TUiSession() { FinalizeUI(); }
+        TUiSession()
+        {
+            InitializeUI();
+            TExtStringGrid::StartUp();
+        }
+        ~TUiSession()
+        {
+            FinalizeUI();
+            TExtStringGrid::ShutDown();
+        }
     } session;
     Application->Title = ProgramState.Main_Title;
     TFPlenatoreFirmWare* main = Create_Program();

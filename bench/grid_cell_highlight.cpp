@@ -5,6 +5,7 @@
 // (nothing written), then the cell walk: each text read, marked, written back only when it
 // gained a tag pair, then each read and written back only when its tag was removed. It reports
 // the ratio of their thread CPU times.
+#include "bench/highlight_texts.h"
 #include "grid/foundation/markup_text.h"
 #include "grid/model/cell_highlight.h"
 #include "platform/runtime/unicode.h"
@@ -19,35 +20,9 @@ namespace {
 
 using namespace gw;
 
-constexpr size_t kCells = 100000;
-constexpr const char16_t* kSearch = u"needle";
-
-// Deterministic texts: names, addresses, values, some with "&" or quotes; every 100th holds the
-// search text.
-const std::vector<String>& CellTexts()
-{
-    static const std::vector<String> cells = [] {
-        const char* words[] = {"Modbus", "BACnet", "Gateway", "analog", "input", "Zone", "Slave", "Alarm"};
-        std::vector<String> out;
-        out.reserve(kCells);
-        for (size_t i = 0; i < kCells; ++i) {
-            const std::string n = std::to_string(i * 7919 % 100000);
-            const std::string w = words[i % 8];
-            std::string cell;
-            switch (i % 5) {
-            case 0: cell = w + " " + n; break;
-            case 1: cell = "192.168." + std::to_string(i % 256) + "." + std::to_string(i % 100); break;
-            case 2: cell = w + " & " + n; break;
-            case 3: cell = "\"" + w + "\" <" + n + ">"; break;
-            default: cell = n + ".50"; break;
-            }
-            if (i % 100 == 0) cell += " needle";
-            out.push_back(Utf8ToString(cell));
-        }
-        return out;
-    }();
-    return cells;
-}
+using bench::CellTexts;
+using bench::kCells;
+using bench::kSearch;
 
 double ThreadSeconds()
 {

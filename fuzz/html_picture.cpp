@@ -56,6 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     picture.FrameNext();
     picture.FramePrev();
-    picture.ToBitmap();
+    if (!decodedLarge) picture.ToBitmap();
     return 0;
 }

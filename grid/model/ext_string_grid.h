@@ -14,6 +14,7 @@
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/theme_style.h"
 #include "grid/model/cell_graphic.h"
+#include "grid/model/cell_highlight.h"
 #include "grid/model/column_visibility.h"
 #include "grid/model/ext_grid_error.h"
 #include "grid/model/grid_look.h"
@@ -27,7 +28,9 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
+#include <unordered_map>
 
 namespace gw {
 
@@ -69,6 +72,10 @@ class TSortSettings;
 class TStream;
 class TStringList;
 class TStrings;
+class TExtStringGridCheck;
+class TFilePicture;
+class TIcon;
+class TPicture;
 class TSyncGrid;
 // Classes of the editing, search and footer rooms, built by later changes; the grid keeps their
 // fields and their place in the create and destroy order.
@@ -171,6 +178,10 @@ using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, Integer ACol,
 using TMovedEvent = std::function<void(TObject* Sender, Integer FromIndex, Integer ToIndex)>;
 using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
 using TCanInsertRowEvent = std::function<void(TObject* Sender, Integer ARow, bool& CanInsert)>;
+using TCheckBoxChangeEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool State)>;
+using TColorSelectEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, TColor Color, const String& Value)>;
+using TImageSelectEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer Index)>;
 using TRatingChangeEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer& NewRate, bool& Allow)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
@@ -194,7 +205,7 @@ public:
     // Settings, dimensions, sizes and cells from another string grid; anything else is ignored.
     void Assign(TPersistent* Source) override;
     // Only the cells, through the cell stream.
-    void AssignCells(TPersistent* Source);
+    virtual void AssignCells(TPersistent* Source);
     void Loaded() override;
     void Invalidate() override;
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
@@ -217,7 +228,7 @@ public:
     // ===== settings objects (owned; the setters copy into them) =================================
     TFocusHelper* FocusHelper() const { return m_focusHelper.get(); }
     TSearchFooter* SearchFooter() const { return m_searchFooter.get(); }
-    TFloatingFooter* FloatingFooter() const { return m_floatingFooter; }
+    TFloatingFooter* FloatingFooter() const { return m_floatingFooter.get(); }
     TPrintSettings* PrintSettings() const { return m_printSettings.get(); }
     THTMLSettings* HTMLSettings() const { return m_htmlSettings.get(); }
     TSortSettings* SortSettings() const { return m_sortSettings.get(); }
@@ -441,6 +452,8 @@ public:
     bool HasControlGraphic(Integer ACol, Integer ARow);
     bool HasDataGraphic(Integer ACol, Integer ARow);
     bool HasCheckBox(Integer ACol, Integer ARow);
+    // By real row (hidden rows included); the tri-state form reports the three states, the
+    // Boolean form checked for a tri-state box exactly at cbChecked.
     bool GetCheckBoxState(Integer ACol, Integer ARow, bool& State);
     bool IsChecked(Integer ACol, Integer ARow);
     bool HasRating(Integer ACol, Integer ARow);
@@ -448,15 +461,17 @@ public:
     bool ToggleExpand(Integer ACol, Integer ARow);
     bool HasScrollBar(Integer ACol, Integer ARow);
     bool HasAutoRangeScrollBar(Integer ACol, Integer ARow);
+    // Prop: X the page size, Y the range.
     void SetScrollProp(Integer ACol, Integer ARow, TPoint Prop);
     bool IsComment(Integer ACol, Integer ARow, String& Comment);
     bool IsInCheckBox(Integer ACol, Integer ARow, Integer X, Integer Y);
-    void GetMarker(Integer ACol, Integer ARow, Integer& ErrLen, Integer& ErrPos);
+    void GetMarker(Integer ACol, Integer ARow, Integer& ErrPos, Integer& ErrLen);
     TStrings* GetRadioStrings(Integer ACol, Integer ARow);
     bool GetRadioIdx(Integer ACol, Integer ARow, Integer& Index);
-    void SetRadioIdx(Integer ACol, Integer ARow, Integer Index);
+    bool SetRadioIdx(Integer ACol, Integer ARow, Integer Index);
     void SelectNextRadioItem(Integer ACol, Integer ARow, bool Check);
     void SetRadioButtonColumnIndex(Integer ACol, Integer Index);
+    // The image index of a ctImageList cell while GridImages is set, else -1.
     Integer GetImageIdx(Integer ACol, Integer ARow);
     void SetImageIdx(Integer ACol, Integer ARow, Integer Value);
     TColor GetShapeColor(Integer ACol, Integer ARow);
@@ -484,6 +499,168 @@ public:
     void HilightInCol(bool CaseSensitive, const String& Text, Integer ACol);
     void UnHilightInGrid();
     void UnHilightInCol(Integer ACol);
+    // Attaching, reading and removing a cell's graphic, one family per kind. Add... borrows the
+    // caller's object, Create... makes one the cell owns; adding replaces the cell's graphic.
+    bool RemoveCellGraphicOfType(Integer ACol, Integer ARow, TCellType AType);
+    TBitmap* CreateBitmap(Integer ACol, Integer ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    void AddBitmap(Integer ACol, Integer ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* GetBitmap(Integer ACol, Integer ARow);
+    bool HasBitmap(Integer ACol, Integer ARow);
+    bool RemoveBitmap(Integer ACol, Integer ARow);
+    void AddInterfacedCell(Integer ACol, Integer ARow, TPersistent* AObject);
+    TPersistent* GetInterfacedCell(Integer ACol, Integer ARow);
+    bool RemoveInterfacedCell(Integer ACol, Integer ARow);
+    TPicture* CreatePicture(Integer ACol, Integer ARow, bool Transparent, TStretchMode StretchMode, Integer Padding,
+                            TCellHAlign hal, TCellVAlign val);
+    void AddPicture(Integer ACol, Integer ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                    Integer Padding, TCellHAlign hal, TCellVAlign val);
+    TPicture* GetPicture(Integer ACol, Integer ARow);
+    bool HasPicture(Integer ACol, Integer ARow);
+    bool RemovePicture(Integer ACol, Integer ARow);
+    TFilePicture* CreateFilePicture(Integer ACol, Integer ARow, bool Transparent, TStretchMode StretchMode,
+                                    Integer Padding, TCellHAlign hal, TCellVAlign val);
+    void AddFilePicture(Integer ACol, Integer ARow, TFilePicture* AFilePicture, bool Transparent,
+                        TStretchMode StretchMode, Integer Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(Integer ACol, Integer ARow);
+    bool RemoveFilePicture(Integer ACol, Integer ARow);
+    TIcon* CreateIcon(Integer ACol, Integer ARow, TCellHAlign hal, TCellVAlign val);
+    void AddIcon(Integer ACol, Integer ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    bool RemoveIcon(Integer ACol, Integer ARow);
+    void AddProgressPie(Integer ACol, Integer ARow, TColor Color, Integer Value);
+    void SetProgressPie(Integer ACol, Integer ARow, Integer Value);
+    bool RemoveProgressPie(Integer ACol, Integer ARow);
+    void AddExtProgress(Integer ACol, Integer ARow, Integer Min, Integer Max);
+    bool RemoveExtProgress(Integer ACol, Integer ARow);
+    void AddProgress(Integer ACol, Integer ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(Integer ACol, Integer ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                       TColor BKTextColor);
+    void AddProgressFormatted(Integer ACol, Integer ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const String& Fmt, Integer Min, Integer Max);
+    bool HasProgress(Integer ACol, Integer ARow);
+    bool RemoveProgress(Integer ACol, Integer ARow);
+    void AddRangeIndicator(Integer ACol, Integer ARow, Integer Range, TColor NegColor, TColor PosColor,
+                           bool ShowValue);
+    bool RemoveRangeIndicator(Integer ACol, Integer ARow);
+    void AddComment(Integer ACol, Integer ARow, const String& Comment);
+    void AddColorComment(Integer ACol, Integer ARow, const String& Comment, TColor Color);
+    String GetComment(Integer ACol, Integer ARow);
+    void SetComment(Integer ACol, Integer ARow, const String& Value);
+    bool RemoveComment(Integer ACol, Integer ARow);
+    void RemoveAllComments();
+    void AddShape(Integer ACol, Integer ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    bool RemoveShape(Integer ACol, Integer ARow);
+    void AddRating(Integer ACol, Integer ARow, Integer Scale, TColor FillColor, TColor EmptyColor);
+    bool RemoveRating(Integer ACol, Integer ARow);
+    void AddScrollBar(Integer ACol, Integer ARow, bool AutoRange);
+    bool RemoveScrollBar(Integer ACol, Integer ARow);
+    void SetScrollPosition(Integer ACol, Integer ARow, Integer Pos);
+    Integer GetScrollPosition(Integer ACol, Integer ARow);
+    TPoint GetScrollProp(Integer ACol, Integer ARow);
+    void AddButton(Integer ACol, Integer ARow, Integer bw, Integer bh, const String& Caption, TCellHAlign hal,
+                   TCellVAlign val);
+    void AddBitButton(Integer ACol, Integer ARow, Integer bw, Integer bh, const String& Caption, TBitmap* Glyph,
+                      TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitButton(Integer ACol, Integer ARow, Integer bw, Integer bh, const String& Caption,
+                             TCellHAlign hal, TCellVAlign val);
+    bool HasButton(Integer ACol, Integer ARow);
+    bool RemoveButton(Integer ACol, Integer ARow);
+    bool RemoveBitButton(Integer ACol, Integer ARow);
+    void RemoveAllButtons();
+    void SetButtonText(Integer ACol, Integer ARow, const String& Caption);
+    String GetButtonText(Integer ACol, Integer ARow);
+    void AddImageIdx(Integer ACol, Integer ARow, Integer Aidx, TCellHAlign hal, TCellVAlign val);
+    bool RemoveImageIdx(Integer ACol, Integer ARow);
+    void AddDataImage(Integer ACol, Integer ARow, Integer Aidx, TCellHAlign hal, TCellVAlign val);
+    bool HasDataImage(Integer ACol, Integer ARow);
+    bool RemoveDataImage(Integer ACol, Integer ARow);
+    void AddMultiImage(Integer ACol, Integer ARow, Integer Dir, TCellHAlign hal, TCellVAlign val);
+    bool RemoveMultiImage(Integer ACol, Integer ARow);
+    void AddRotated(Integer ACol, Integer ARow, int16_t AAngle, const String& S);
+    void SetRotated(Integer ACol, Integer ARow, int16_t AAngle);
+    bool IsRotated(Integer ACol, Integer ARow, Integer& AAngle);
+    bool RemoveRotated(Integer ACol, Integer ARow);
+    void AddMarker(Integer ACol, Integer ARow, Integer ErrPos, Integer ErrLen);
+    void RemoveMarker(Integer ACol, Integer ARow);
+    void RemoveAllMarkers();
+    // The value the image sort orders a cell by: a number given to each bitmap or icon when the
+    // grid first sees it, the image index of an image-list cell, else -1.
+    Integer GetGraphicSortKey(Integer ACol, Integer ARow);
+    // The sort indicator's row holds the cell (a merged cell by its last row), shown on a grid with
+    // more than one normal row.
+    bool IsSortIndicatorCell(Integer ACol, Integer ARow);
+    // Web addresses: shown as links (URLShow), turned into links inside texts (URLShowInText),
+    // shown whole (URLFull). A change repaints the grid (URLFull only while URLShow is on).
+    bool URLShow() const { return m_urlShow; }
+    void SetURLShow(bool Value);
+    bool URLShowInText() const { return m_urlShowInText; }
+    void SetURLShowInText(bool Value);
+    bool URLFull() const { return m_urlFull; }
+    void SetURLFull(bool Value);
+    // Check boxes (five kinds), radio buttons, radio groups, balloons and expand buttons.
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+    void AddCheckBox(Integer ACol, Integer ARow, bool State, bool Data);
+    void AddCheckBox(Integer ACol, Integer ARow, TCheckBoxState State);
+    void AddCheckBoxColumn(Integer ACol, bool DefaultState, bool DataCheckBox);
+    void AddTriStateCheckBoxColumn(Integer ACol, TCheckBoxState State);
+    void RemoveCheckBox(Integer ACol, Integer ARow);
+    void RemoveCheckBoxColumn(Integer ACol);
+    bool HasDataCheckBox(Integer ACol, Integer ARow);
+    bool GetCheckBoxState(Integer ACol, Integer ARow, TCheckBoxState& State);
+    bool SetCheckBoxState(Integer ACol, Integer ARow, TCheckBoxState State);
+    bool SetCheckBoxState(Integer ACol, Integer ARow, bool State);
+    void CheckAll(Integer ACol);
+    void UnCheckAll(Integer ACol);
+    bool ToggleCheckBox(Integer ACol, Integer ARow);
+    void AddRadioButton(Integer ACol, Integer ARow, bool State);
+    void RemoveRadioButton(Integer ACol, Integer ARow);
+    bool HasRadioButton(Integer ACol, Integer ARow);
+    bool IsRadioButtonChecked(Integer ACol, Integer ARow);
+    bool SetRadioButtonState(Integer ACol, Integer ARow, bool State);
+    void AddRadioButtonColumn(Integer ACol);
+    void RemoveRadioButtonColumn(Integer ACol);
+    Integer GetRadioButtonColumnIndex(Integer ACol);
+    void AddRadio(Integer ACol, Integer ARow, Integer DirRadio, Integer IdxRadio, TStrings* sl);
+    TStrings* CreateRadio(Integer ACol, Integer ARow, Integer DirRadio, Integer IdxRadio);
+    bool IsRadio(Integer ACol, Integer ARow);
+    bool RemoveRadio(Integer ACol, Integer ARow);
+    void AddBalloon(Integer ACol, Integer ARow, const String& Title, const String& Text, TBalloonIcon Icon);
+    void RemoveBalloon(Integer ACol, Integer ARow);
+    bool HasBalloon(Integer ACol, Integer ARow);
+    bool IsBalloon(Integer ACol, Integer ARow, String& Title, String& Text, TBalloonIcon& Icon);
+    void AddExpand(Integer ACol, Integer ARow, Integer ExpandedHeight);
+    bool RemoveExpand(Integer ACol, Integer ARow);
+    bool GetExpandState(Integer ACol, Integer ARow);
+    Integer GetExpandHeight(Integer ACol, Integer ARow, bool Expanded);
+    // Search highlights ("hi") and error marks ("e") in cell texts; DoFixed takes in the fixed
+    // cells. Only cells that gain (lose) a tag pair are written.
+    void HilightInCell(bool DoCase, Integer ACol, Integer ARow, const String& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, Integer ACol, const String& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, Integer ARow, const String& HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const String& HiText);
+    void MarkInCell(bool DoCase, Integer ACol, Integer ARow, const String& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, Integer ACol, const String& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, Integer ARow, const String& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const String& HiText);
+    void UnHilightInCell(Integer ACol, Integer ARow);
+    void UnHilightInCol(bool DoFixed, Integer ACol);
+    void UnHilightInRow(bool DoFixed, Integer ARow);
+    void UnHilightInGrid(bool DoFixed);
+    void UnMarkInCell(Integer ACol, Integer ARow);
+    void UnMarkInCol(bool DoFixed, Integer ACol);
+    void UnMarkInRow(bool DoFixed, Integer ARow);
+    void UnMarkInGrid(bool DoFixed);
+    // The cell checker's run over cells; true when no checked text changed.
+    bool CheckCell(Integer ACol, Integer ARow);
+    bool CheckCells(Integer FromCol, Integer FromRow, Integer ToCol, Integer ToRow);
+    bool CheckCol(bool DoFixed, Integer ACol);
+    bool CheckRow(bool DoFixed, Integer ARow);
+    bool CheckGrid(bool DoFixed);
+    // Fills of the normal cells (DoFixed: of every cell).
+    void TextFill(bool DoFixed, const String& Txt);
+    void FormatFill(bool DoFixed, const String& Fmt);
+    void RandomFill(bool DoFixed, Integer Rnd);
+    void LinearFill(bool DoFixed);
 
     // ===== outline nodes and grouping ===========================================================
     bool IsNode(Integer ARow);
@@ -753,6 +930,7 @@ public:
     Integer PrintPageTo = 1;
     Integer PrintNrOfPages = 0;
     TCustomImageList* GridImages = nullptr;
+    TExtStringGridCheck* CellChecker = nullptr;
     TColor ColorsDefault = clNone;
 
     // ===== events ===============================================================================
@@ -802,6 +980,9 @@ public:
     TCanAddRowEvent OnCanAddRow;
     TCanInsertRowEvent OnCanInsertRow;
     TRatingChangeEvent OnRatingChange;
+    TCheckBoxChangeEvent OnCheckBoxChange;
+    TColorSelectEvent OnColorSelect;
+    TImageSelectEvent OnImageSelect;
     TSearchEditChangeEvent OnSearchEditChange;
     TNotifyEvent OnSearchFooterClose;
     TNotifyEvent OnCreatedSearchFooter;
@@ -815,6 +996,16 @@ public:
     // The grid unit's start-up and shut-down: each runs once however often it is called.
     static void StartUp();
     static void ShutDown();
+    // The grid whose focus frame is on screen, moved to its cell whenever a window moves; none
+    // is nullptr. A grid clears it when it hides its frame or is destroyed.
+    static TExtStringGrid* FocusFrameGrid();
+    static void SetFocusFrameGrid(TExtStringGrid* Grid);
+    // The date and time editors need common controls 4.70 or later (version as ReadFileVersion).
+    static bool SupportsDateEditors(Integer ComCtlVersion);
+    static bool DateEditorsAvailable();
+    // Registered at start-up: the cell-block clipboard format and the edit-done message.
+    static UINT CellClipboardFormat();
+    static UINT EditDoneMessage();
 
 protected:
     // ===== life cycle ===========================================================================
@@ -876,6 +1067,7 @@ protected:
     virtual void DoCheckBoxChange(Integer ACol, Integer ARow, bool State);
     virtual void DoCheckBoxClick(Integer ACol, Integer ARow, bool State);
     virtual void DoColorSelect(Integer ACol, Integer ARow, TColor AColor);
+    virtual bool ChangeCheckBoxState(Integer ACol, Integer ARow, bool Value);
     virtual void DoImageSelect(Integer ACol, Integer ARow, Integer AIndex);
     virtual void DoClickSort(Integer ACol);
     virtual void DoEllipsClick(Integer ACol, Integer ARow, String& S);
@@ -905,8 +1097,11 @@ protected:
     virtual TCustomImageList* GetCellImageList(Integer ACol, Integer ARow);
     virtual TCellGraphic* GetCellGraphic(Integer ACol, Integer ARow);
     virtual TCellType GetCellType(Integer ACol, Integer ARow);
-    virtual void CalcCellGraphicSize(Integer ACol, Integer ARow, TPoint& Size, Integer Reserve);
-    virtual void CalcPrintGraphicSize(Integer ACol, Integer ARow, TPoint& Size);
+    // The room (width, height) the cell's graphic takes beside its text; Reserve is height kept
+    // free from a picture's area.
+    virtual TPoint CalcCellGraphicSize(Integer ACol, Integer ARow, Integer Reserve);
+    virtual TPoint CalcPrintGraphicSize(Integer ACol, Integer ARow, Integer AvailWidth, Integer AvailHeight,
+                                        double Scale);
     virtual String GetColumnFloatFormat(Integer ACol, Integer ARow);
 
     // ===== cell text ============================================================================
@@ -981,8 +1176,9 @@ protected:
     virtual void WriteEditedCell(const String& Value);
     virtual void AdjustSelectAllRect(TGridRect& R);
     virtual void RestoreCellCache();
-    virtual void ToggleCellCheckBox(Integer ACol, Integer ARow, bool Toggle);
-    virtual void ToggleCellRadioButton(Integer ACol, Integer ARow, bool Toggle);
+    // FromUser: asks CanEditCell first unless ControlLook.CheckAlwaysActive.
+    virtual bool ToggleCellCheckBox(Integer ACol, Integer ARow, bool FromUser);
+    virtual bool ToggleCellRadioButton(Integer ACol, Integer ARow, bool FromUser);
     virtual void WheelRowMoved();
     virtual void CellSelectorClick(Integer ACol, Integer ARow);
     virtual bool EditorFormulaMode();
@@ -1087,6 +1283,9 @@ protected:
     std::array<Integer, 513> Indents{};
 
     // ===== owned sub-objects, in creation order =================================================
+    // The floating footer's settings and panel reach into the grid's footer row.
+    friend class TFloatingFooter;
+    friend class TFooterPanel;
     TFooterPanel* FFooterPanel = nullptr;
     TSearchPanel* SearchPanel = nullptr;
     std::unique_ptr<TFont> FCellFont;
@@ -1136,7 +1335,17 @@ private:
     TForm* OwnerForm() const;
     void ReadEnvironment();
     void CreateHiddenControls();
+    // Assign's steps, in its order.
+    void AssignLook(const TExtStringGrid& Source);
+    void AssignSettingsObjects(const TExtStringGrid& Source);
+    void AssignDimensions(const TExtStringGrid& Source);
+    void AssignScrolling(const TExtStringGrid& Source);
     void SaveColSizesOnDestroy();
+    void ForgetFocusFrame();
+    // The floating footer's row (texts and owned cell properties) while the row count changes.
+    using TFooterRow = std::vector<std::pair<String, std::unique_ptr<TCellProperties>>>;
+    TFooterRow TakeFooterRow();
+    void PutFooterRow(TFooterRow Row);
     bool KeepsIdleScrollBar(Integer Bar) const override;
     // One window scroll bar under a ScrollBarAlways setting (SB_VERT or SB_HORZ).
     void ApplyAlwaysBar(Integer Bar, bool AllFit, bool Always);
@@ -1165,11 +1374,30 @@ private:
     // What the calculations and the comparison ask of the grid (ext_string_grid_calc.cpp, _sort.cpp).
     friend class TGridCalcCells;
     friend class TGridCellCompare;
+    // Cell graphics: the record of the cell's own slot; a type test on the base cell.
+    TCellGraphic* OwnCellGraphic(Integer ACol, Integer ARow) const;
+    bool HasCellTypeIn(Integer ACol, Integer ARow, std::initializer_list<TCellType> Types);
+    TCellGraphic* BaseCellGraphic(Integer ACol, Integer ARow);
+    // The record of a check box looked up by real row (hidden rows included).
+    TCellGraphic* RealRowCheckGraphic(Integer ACol, Integer ARow);
+    void CheckAddedCell(Integer ACol, Integer ARow) const;
+    // The first row the check box columns cover: 0 under CheckAllCheck, else the first normal row.
+    Integer FirstCheckRow() const;
+    void AutoCheckGroup(Integer ACol, Integer ARow, bool IsNodeRow, bool Contracted, Integer Span, Integer Parent,
+                        bool State);
+    void MarkCells(TCellMark Mark, bool DoCase, const String& Text, Integer FromCol, Integer FromRow, Integer ToCol,
+                   Integer ToRow);
+    void UnmarkCells(TCellMark Mark, Integer FromCol, Integer FromRow, Integer ToCol, Integer ToRow);
+    String MarkSourceText(Integer ACol, Integer ARow);
+    TGridRect NormalCells(bool DoFixed, Integer ExtraCols) const;
+    template <class Fill>
+    void FillCells(bool DoFixed, Fill&& Write);
+    TPoint CalcRadioSize(const TCellGraphic& G, bool Print);
+    TPoint ImageListSize(Integer ACol, Integer ARow);
 
     std::unique_ptr<TFocusHelper> m_focusHelper;
     std::unique_ptr<TSearchFooter> m_searchFooter;
-    // The footer room's settings object; none until that room adds its class.
-    TFloatingFooter* m_floatingFooter = nullptr;
+    std::unique_ptr<TFloatingFooter> m_floatingFooter;
     std::unique_ptr<TPrintSettings> m_printSettings;
     std::unique_ptr<THTMLSettings> m_htmlSettings;
     std::unique_ptr<TSortSettings> m_sortSettings;
@@ -1211,7 +1439,13 @@ private:
     std::unique_ptr<TShowModified> m_showModified;
     std::unique_ptr<TGridChangeNotifiers> m_notifiers;
     std::unique_ptr<TIntList> m_columnOrder;
+    // The shared row check box record of column 0 under HotmailRowSelect.
     std::unique_ptr<TCellGraphic> m_cellGraphic;
+    // Sort keys of bitmaps and icons, numbered when first seen.
+    std::unordered_map<const void*, Integer> m_graphicSortKeys;
+    bool m_urlShow = false;
+    bool m_urlShowInText = false;
+    bool m_urlFull = false;
     std::unique_ptr<TIntList> m_ignoreColumns;
     std::unique_ptr<TFilterDropDown> m_filterDropDown;
     std::unique_ptr<TStringList> m_filterList;

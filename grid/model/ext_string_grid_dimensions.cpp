@@ -4,23 +4,55 @@
 #include "grid/foundation/search_footer.h"
 #include "grid/foundation/sync_grid.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/floating_footer.h"
 
 namespace gw {
 
 void TExtStringGrid::SetRowCount(Integer Value)
 {
     if (FixedRowAlways && RowCount() == FixedRows() && FSelHidden) UnHideSelection();
+    // A visible footer's row stays the grid's last row: it is taken out before the count
+    // changes (a shrinking grid would free it) and put back at the new end.
+    const bool footerRowMoves = m_floatingFooter->Visible() && Value != RowCount() && RowCount() > 0;
+    TFooterRow footerRow;
+    if (footerRowMoves) footerRow = TakeFooterRow();
     TBaseGrid::SetRowCount(Value);
     if (FixedRowAlways && RowCount() > FMinFixedRows) SetFixedRows(FMinFixedRows);
     FMaxRowCount = std::max(FMaxRowCount, Value);
     FNormalRowCount = Value;
-    // The footer panel and the floating footer row come with the footer room.
+    FFooterPanel->Invalidate();
     if (ScrollProportional) {
         UpdateVertProportionalScroll();
         UpdateHorzProportionalScroll();
     }
     ApplyScrollBarAlways(false);
     if (ScrollType() != ssNormal) SyncFlatVertScrollBar();
+    if (footerRowMoves) {
+        PutFooterRow(std::move(footerRow));
+        CalcFooter(-1);
+    }
+}
+
+TExtStringGrid::TFooterRow TExtStringGrid::TakeFooterRow()
+{
+    TFooterRow row;
+    const Integer last = RowCount() - 1;
+    for (Integer c = 0; c < ColCount(); ++c) {
+        // The slot's properties travel with the row: taken out here, not freed.
+        row.emplace_back(GetGridCell(c, last), std::unique_ptr<TCellProperties>(GetGridObject(c, last)));
+        SetGridObject(c, last, nullptr);
+        SetGridCell(c, last, u"");
+    }
+    return row;
+}
+
+void TExtStringGrid::PutFooterRow(TFooterRow Row)
+{
+    const Integer last = RowCount() - 1;
+    for (Integer c = 0; c < std::min(Integer(Row.size()), ColCount()); ++c) {
+        SetGridCell(c, last, Row[std::size_t(c)].first);
+        if (Row[std::size_t(c)].second) SetCellProperties(c, last, Row[std::size_t(c)].second.release());
+    }
 }
 
 void TExtStringGrid::SetColCount(Integer Value)
@@ -77,7 +109,8 @@ void TExtStringGrid::SetDefaultRowHeight(Integer Value)
 {
     TBaseGrid::SetDefaultRowHeight(Value);
     if (IsDesigning()) m_fixedRowHeight = Value;
-    // The floating footer takes the height too once the footer room adds it.
+    m_floatingFooter->SetHeight(Value);
+    if (m_floatingFooter->Visible()) FFooterPanel->SetHeight(Value);
 }
 
 void TExtStringGrid::SetFixedRowHeight(Integer Value)

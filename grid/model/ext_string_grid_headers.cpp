@@ -1,6 +1,7 @@
 // The string grid's column and row headers (captions written into the first row and column) and
 // the per-column results of the print layout.
 #include "grid/foundation/csv_utils.h"
+#include "grid/foundation/int_list.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/runtime/string_list.h"
 
@@ -41,6 +42,18 @@ void TExtStringGrid::ShowRowHeaders()
 void TExtStringGrid::ClearRowHeaders()
 {
     for (Integer i = 0; i < RowCount(); ++i) SetCellEx(0, i, u"");
+}
+
+void TExtStringGrid::SplitAllColumnCells()
+{
+    for (Integer c = 0; c < ColCount(); ++c) SplitColumnCells(c);
+}
+
+void TExtStringGrid::MergeAllColumnCells()
+{
+    // The first listed column merges on its texts alone; each later one also follows the row
+    // spans the columns before it made.
+    for (Integer i = 0; i < m_mergedColumns->Count(); ++i) MergeColumnCells(m_mergedColumns->GetInteger(i), i == 0);
 }
 
 namespace {

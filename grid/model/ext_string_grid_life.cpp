@@ -21,6 +21,7 @@
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/filter.h"
 #include "grid/model/filter_drop_down.h"
+#include "grid/model/floating_footer.h"
 #include "grid/model/grid_change_notifier.h"
 #include "grid/model/grouping.h"
 #include "grid/model/html_settings.h"
@@ -67,13 +68,14 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
 
 void TExtStringGrid::CreateSettings()
 {
-    // FFooterPanel and SearchPanel come first; their classes come with the footer and search rooms.
+    FFooterPanel = new TFooterPanel(this);
+    // SearchPanel comes here; its class comes with the search room.
     FCellFont = std::make_unique<TFont>();
     m_focusHelper = std::make_unique<TFocusHelper>();
     const bool placedInDesigner = IsDesigning() && !(Owner() && (Owner()->ComponentState() & (csReading | csLoading)));
     m_searchFooter = std::make_unique<TSearchFooter>(this, placedInDesigner);
     m_searchFooter->OnChange = [this](TObject*) { SearchFooterChanged(); };
-    // FloatingFooter: its class comes with the footer room.
+    m_floatingFooter = std::make_unique<TFloatingFooter>(this);
     m_printSettings = std::make_unique<TPrintSettings>(this);
     m_htmlSettings = std::make_unique<THTMLSettings>();
     m_sortSettings = std::make_unique<TSortSettings>(this);
@@ -132,6 +134,10 @@ void TExtStringGrid::CreateSettings()
     m_progressAppearance = std::make_unique<TGridProgressAppearance>();
     m_progressAppearance->OnChange = [this](TObject*) { Invalidate(); };
     m_syncGrid = std::make_unique<TSyncGrid>(this);
+    // The grid kept in step may go first: its going is heard (Notification) and forgotten.
+    m_syncGrid->OnGridChange = [this](TObject*) {
+        if (TExtStringGrid* other = m_syncGrid->Grid()) other->FreeNotification(this);
+    };
     // The hidden-row items are FHiddenRows, a member.
     m_filter = std::make_unique<TFilter>(this);
     m_balloon = std::make_unique<TBalloonSettings>();
@@ -197,6 +203,7 @@ void TExtStringGrid::CreateHiddenControls()
 TExtStringGrid::~TExtStringGrid()
 {
     FDestroying = true;
+    ForgetFocusFrame();
     // No event handler runs while destroying.
     FVertMetroScroll = nullptr;
     FHorzMetroScroll = nullptr;
@@ -227,7 +234,7 @@ void TExtStringGrid::FreeSettings()
     m_focusHelper.reset();
     m_ignoreColumns.reset();
     m_progressAppearance.reset();
-    // The floating footer (the footer room's).
+    m_floatingFooter.reset();
     m_cellGraphic.reset();
     m_controlList.reset();
     m_sortedRows.reset();
@@ -263,7 +270,9 @@ void TExtStringGrid::FreeSettings()
     m_sortIndexes.reset();
     m_rowIndicator.reset();
     m_backGround.reset();
-    // Then the footer panel, the search panel (rooms to come), the search footer.
+    delete FFooterPanel;
+    FFooterPanel = nullptr;
+    // Then the search panel (a room to come) and the search footer.
     m_searchFooter.reset();
     m_balloon.reset();
     m_showModified.reset();
@@ -298,6 +307,8 @@ void TExtStringGrid::CreateWnd()
     if (!Parent()) return;
     // The metro scroll bars, the cell scroll bars and balloon hints belong to rooms to come.
     if (!IsDesigning() && m_balloon->Enable()) BalloonInit();
+    FFooterPanel->SetParent(this);
+    FFooterPanel->SetVisible(m_floatingFooter->Visible());
     if (m_columnSize->Save) LoadColSizes();
     FGridTimerID = SetTimer(Handle(), GridTimerIdentifier, GridTimerPeriod);
     if (IsDesigning() && !FLoaded) Font()->SetName(u"Tahoma");
@@ -359,7 +370,7 @@ void TExtStringGrid::Invalidate()
         return;
     }
     TBaseGrid::Invalidate();
-    // The floating footer's panel repaints with the grid once the footer room adds it.
+    if (!(ComponentState() & csLoading) && m_floatingFooter && m_floatingFooter->Visible()) FFooterPanel->Invalidate();
 }
 
 void TExtStringGrid::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
@@ -449,6 +460,13 @@ void TExtStringGrid::FormResize(TObject* Sender)
         }
     }
     StretchColumnToClient(m_columnSize->StretchColumn);
+}
+
+void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
+{
+    if (Operation == opRemove && !FDestroying && m_syncGrid && AComponent == m_syncGrid->Grid())
+        m_syncGrid->SetGrid(nullptr);
+    TBaseGrid::Notification(AComponent, Operation);
 }
 
 bool TExtStringGrid::IsDesigning() const { return ComponentState() & csDesigning; }

@@ -12,10 +12,6 @@ void TExtStringGrid::NotBuiltYet(const char* Member)
 }
 
 // --- overrides of the base grid's hooks: the base grid's behaviour until their room builds them ---
-void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
-{
-    TBaseGrid::Notification(AComponent, Operation);
-}
 void TExtStringGrid::WndProc(TMessage& Message) { TBaseGrid::WndProc(Message); }
 void TExtStringGrid::CellChanged(Integer ACol, Integer ARow) { TBaseGrid::CellChanged(ACol, ARow); }
 bool TExtStringGrid::HasCustomBorders() const { return TBaseGrid::HasCustomBorders(); }
@@ -67,15 +63,7 @@ void TExtStringGrid::DragOver(TObject* Source, Integer X, Integer Y, TDragState 
 }
 
 // --- not built yet ----------------------------------------------------------------------------
-void TExtStringGrid::Assign(TPersistent* /*Source*/) { NotBuiltYet("Assign"); }
-void TExtStringGrid::AssignCells(TPersistent* /*Source*/) { NotBuiltYet("AssignCells"); }
 TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet("FindParentForm"); }
-void TExtStringGrid::RepaintActiveHeaders(Integer /*OldCol*/, Integer /*OldRow*/, Integer /*NewCol*/,
-                                          Integer /*NewRow*/)
-{
-    NotBuiltYet("RepaintActiveHeaders");
-}
-void TExtStringGrid::StretchRightColumn() { NotBuiltYet("StretchRightColumn"); }
 bool TExtStringGrid::RegisterDropTarget() { NotBuiltYet("RegisterDropTarget"); }
 void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
@@ -110,62 +98,6 @@ TObject* TExtStringGrid::RealRowGridObject(Integer /*ACol*/, Integer /*ARow*/) c
 }
 void TExtStringGrid::SplitColumnCells(Integer /*ColIndex*/) { NotBuiltYet("SplitColumnCells"); }
 void TExtStringGrid::MergeColumnCells(Integer /*ColIndex*/, bool /*MainMerge*/) { NotBuiltYet("MergeColumnCells"); }
-void TExtStringGrid::SplitAllColumnCells() { NotBuiltYet("SplitAllColumnCells"); }
-void TExtStringGrid::MergeAllColumnCells() { NotBuiltYet("MergeAllColumnCells"); }
-TCellGraphic* TExtStringGrid::CreateCellGraphic(Integer /*ACol*/, Integer /*ARow*/)
-{
-    NotBuiltYet("CreateCellGraphic");
-}
-bool TExtStringGrid::RemoveCellGraphic(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("RemoveCellGraphic"); }
-bool TExtStringGrid::HasControlGraphic(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasControlGraphic"); }
-bool TExtStringGrid::HasDataGraphic(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasDataGraphic"); }
-bool TExtStringGrid::HasCheckBox(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasCheckBox"); }
-bool TExtStringGrid::GetCheckBoxState(Integer /*ACol*/, Integer /*ARow*/, bool& /*State*/)
-{
-    NotBuiltYet("GetCheckBoxState");
-}
-bool TExtStringGrid::IsChecked(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsChecked"); }
-bool TExtStringGrid::HasRating(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasRating"); }
-bool TExtStringGrid::HasExpand(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasExpand"); }
-bool TExtStringGrid::ToggleExpand(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("ToggleExpand"); }
-bool TExtStringGrid::HasScrollBar(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasScrollBar"); }
-bool TExtStringGrid::HasAutoRangeScrollBar(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("HasAutoRangeScrollBar"); }
-void TExtStringGrid::SetScrollProp(Integer /*ACol*/, Integer /*ARow*/, TPoint /*Prop*/)
-{
-    NotBuiltYet("SetScrollProp");
-}
-bool TExtStringGrid::IsComment(Integer /*ACol*/, Integer /*ARow*/, String& /*Comment*/) { NotBuiltYet("IsComment"); }
-bool TExtStringGrid::IsInCheckBox(Integer /*ACol*/, Integer /*ARow*/, Integer /*X*/, Integer /*Y*/)
-{
-    NotBuiltYet("IsInCheckBox");
-}
-void TExtStringGrid::GetMarker(Integer /*ACol*/, Integer /*ARow*/, Integer& /*ErrLen*/, Integer& /*ErrPos*/)
-{
-    NotBuiltYet("GetMarker");
-}
-TStrings* TExtStringGrid::GetRadioStrings(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetRadioStrings"); }
-bool TExtStringGrid::GetRadioIdx(Integer /*ACol*/, Integer /*ARow*/, Integer& /*Index*/) { NotBuiltYet("GetRadioIdx"); }
-void TExtStringGrid::SetRadioIdx(Integer /*ACol*/, Integer /*ARow*/, Integer /*Index*/) { NotBuiltYet("SetRadioIdx"); }
-void TExtStringGrid::SelectNextRadioItem(Integer /*ACol*/, Integer /*ARow*/, bool /*Check*/)
-{
-    NotBuiltYet("SelectNextRadioItem");
-}
-void TExtStringGrid::SetRadioButtonColumnIndex(Integer /*ACol*/, Integer /*Index*/)
-{
-    NotBuiltYet("SetRadioButtonColumnIndex");
-}
-Integer TExtStringGrid::GetImageIdx(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetImageIdx"); }
-void TExtStringGrid::SetImageIdx(Integer /*ACol*/, Integer /*ARow*/, Integer /*Value*/) { NotBuiltYet("SetImageIdx"); }
-TColor TExtStringGrid::GetShapeColor(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetShapeColor"); }
-void TExtStringGrid::SetShapeColor(Integer /*ACol*/, Integer /*ARow*/, TColor /*Value*/)
-{
-    NotBuiltYet("SetShapeColor");
-}
-TIntList* TExtStringGrid::GetCellImages(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellImages"); }
-TPoint TExtStringGrid::GetCellGraphicSize(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellGraphicSize"); }
-TRect TExtStringGrid::CellButtonRect(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellButtonRect"); }
-TRect TExtStringGrid::CellExpandRect(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellExpandRect"); }
-void TExtStringGrid::PushButton(Integer /*ACol*/, Integer /*ARow*/, bool /*Down*/) { NotBuiltYet("PushButton"); }
 bool TExtStringGrid::IsSummary(Integer /*ARow*/) { NotBuiltYet("IsSummary"); }
 void TExtStringGrid::MarkSummaryRow(Integer /*ARow*/) { NotBuiltYet("MarkSummaryRow"); }
 bool TExtStringGrid::GetReadOnly(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetReadOnly"); }
@@ -188,14 +120,6 @@ TSize TExtStringGrid::GetCellTextSize(Integer /*ACol*/, Integer /*ARow*/, bool /
 {
     NotBuiltYet("GetCellTextSize");
 }
-bool TExtStringGrid::IsRotated(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsRotated"); }
-void TExtStringGrid::HilightInGrid(bool /*CaseSensitive*/, const String& /*Text*/) { NotBuiltYet("HilightInGrid"); }
-void TExtStringGrid::HilightInCol(bool /*CaseSensitive*/, const String& /*Text*/, Integer /*ACol*/)
-{
-    NotBuiltYet("HilightInCol");
-}
-void TExtStringGrid::UnHilightInGrid() { NotBuiltYet("UnHilightInGrid"); }
-void TExtStringGrid::UnHilightInCol(Integer /*ACol*/) { NotBuiltYet("UnHilightInCol"); }
 bool TExtStringGrid::IsNode(Integer /*ARow*/) { NotBuiltYet("IsNode"); }
 Integer TExtStringGrid::GetNodeLevel(Integer /*ARow*/) { NotBuiltYet("GetNodeLevel"); }
 Integer TExtStringGrid::GetNodeSpan(Integer /*ARow*/) { NotBuiltYet("GetNodeSpan"); }
@@ -296,17 +220,6 @@ void TExtStringGrid::CellToRich(Integer /*ACol*/, Integer /*ARow*/, TExtRichEdit
 {
     NotBuiltYet("CellToRich");
 }
-void TExtStringGrid::StartUp() { NotBuiltYet("StartUp"); }
-void TExtStringGrid::ShutDown() { NotBuiltYet("ShutDown"); }
-void TExtStringGrid::DateAndTimeEditorChange(TObject* /*Sender*/) { NotBuiltYet("DateAndTimeEditorChange"); }
-void TExtStringGrid::DateEditorChange(TObject* /*Sender*/) { NotBuiltYet("DateEditorChange"); }
-void TExtStringGrid::DateEditorCloseUp(TObject* /*Sender*/) { NotBuiltYet("DateEditorCloseUp"); }
-void TExtStringGrid::DateEditorDropDown(TObject* /*Sender*/) { NotBuiltYet("DateEditorDropDown"); }
-void TExtStringGrid::GridButtonClick(TObject* /*Sender*/) { NotBuiltYet("GridButtonClick"); }
-void TExtStringGrid::UnitEditorChanged(TObject* /*Sender*/, const String& /*AUnit*/)
-{
-    NotBuiltYet("UnitEditorChanged");
-}
 void TExtStringGrid::SearchEditChanged(TObject* /*Sender*/, const String& /*Value*/)
 {
     NotBuiltYet("SearchEditChanged");
@@ -315,29 +228,9 @@ void TExtStringGrid::SearchBackwardClick(TObject* /*Sender*/) { NotBuiltYet("Sea
 void TExtStringGrid::SearchForwardClick(TObject* /*Sender*/) { NotBuiltYet("SearchForwardClick"); }
 void TExtStringGrid::SearchCloseClick(TObject* /*Sender*/) { NotBuiltYet("SearchCloseClick"); }
 void TExtStringGrid::SearchHighlightClick(TObject* /*Sender*/) { NotBuiltYet("SearchHighlightClick"); }
-void TExtStringGrid::DoExpandClick(Integer /*ACol*/, Integer /*ARow*/, bool /*Expanded*/)
-{
-    NotBuiltYet("DoExpandClick");
-}
-bool TExtStringGrid::DoRatingChange(Integer /*ACol*/, Integer /*ARow*/, Integer& /*NewRate*/)
-{
-    NotBuiltYet("DoRatingChange");
-}
-void TExtStringGrid::DoCheckBoxChange(Integer /*ACol*/, Integer /*ARow*/, bool /*State*/)
-{
-    NotBuiltYet("DoCheckBoxChange");
-}
 void TExtStringGrid::DoCheckBoxClick(Integer /*ACol*/, Integer /*ARow*/, bool /*State*/)
 {
     NotBuiltYet("DoCheckBoxClick");
-}
-void TExtStringGrid::DoColorSelect(Integer /*ACol*/, Integer /*ARow*/, TColor /*AColor*/)
-{
-    NotBuiltYet("DoColorSelect");
-}
-void TExtStringGrid::DoImageSelect(Integer /*ACol*/, Integer /*ARow*/, Integer /*AIndex*/)
-{
-    NotBuiltYet("DoImageSelect");
 }
 void TExtStringGrid::DoClickSort(Integer /*ACol*/) { NotBuiltYet("DoClickSort"); }
 void TExtStringGrid::DoEllipsClick(Integer /*ACol*/, Integer /*ARow*/, String& /*S*/) { NotBuiltYet("DoEllipsClick"); }
@@ -358,32 +251,15 @@ void TExtStringGrid::DoGetEditorProp(Integer /*ACol*/, Integer /*ARow*/) { NotBu
 void TExtStringGrid::PaintDesignHelper() { NotBuiltYet("PaintDesignHelper"); }
 void TExtStringGrid::DesignHelperClick(Integer /*Item*/) { NotBuiltYet("DesignHelperClick"); }
 Integer TExtStringGrid::DesignHelperHitTest(Integer /*X*/, Integer /*Y*/) { NotBuiltYet("DesignHelperHitTest"); }
-TCustomImageList* TExtStringGrid::GetCellImageList(Integer /*ACol*/, Integer /*ARow*/)
-{
-    NotBuiltYet("GetCellImageList");
-}
-TCellGraphic* TExtStringGrid::GetCellGraphic(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellGraphic"); }
-TCellType TExtStringGrid::GetCellType(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellType"); }
-void TExtStringGrid::CalcCellGraphicSize(Integer /*ACol*/, Integer /*ARow*/, TPoint& /*Size*/, Integer /*Reserve*/)
-{
-    NotBuiltYet("CalcCellGraphicSize");
-}
-void TExtStringGrid::CalcPrintGraphicSize(Integer /*ACol*/, Integer /*ARow*/, TPoint& /*Size*/)
-{
-    NotBuiltYet("CalcPrintGraphicSize");
-}
 String TExtStringGrid::GetCurrentCell() { NotBuiltYet("GetCurrentCell"); }
 void TExtStringGrid::SetCurrentCell(const String& /*Value*/) { NotBuiltYet("SetCurrentCell"); }
 String TExtStringGrid::GetCurrentCellText() { NotBuiltYet("GetCurrentCellText"); }
 void TExtStringGrid::SetCurrentCellEditText(const String& /*Value*/) { NotBuiltYet("SetCurrentCellEditText"); }
 String TExtStringGrid::GetFormattedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetFormattedCell"); }
-String TExtStringGrid::GetExportCellText(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetExportCellText"); }
 void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
 {
     NotBuiltYet("SetCellWithUndo");
 }
-void TExtStringGrid::AutoInsertRow(Integer /*ARow*/) { NotBuiltYet("AutoInsertRow"); }
-void TExtStringGrid::AutoDeleteRow(Integer /*ARow*/) { NotBuiltYet("AutoDeleteRow"); }
 void TExtStringGrid::NotifyCellsChanged(const TGridRect& /*R*/) { NotBuiltYet("NotifyCellsChanged"); }
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
 void TExtStringGrid::DeleteRowRange(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("DeleteRowRange"); }
@@ -411,14 +287,6 @@ bool TExtStringGrid::CalcSizingState(Integer /*X*/, Integer /*Y*/) { NotBuiltYet
 void TExtStringGrid::WriteEditedCell(const String& /*Value*/) { NotBuiltYet("WriteEditedCell"); }
 void TExtStringGrid::AdjustSelectAllRect(TGridRect& /*R*/) { NotBuiltYet("AdjustSelectAllRect"); }
 void TExtStringGrid::RestoreCellCache() { NotBuiltYet("RestoreCellCache"); }
-void TExtStringGrid::ToggleCellCheckBox(Integer /*ACol*/, Integer /*ARow*/, bool /*Toggle*/)
-{
-    NotBuiltYet("ToggleCellCheckBox");
-}
-void TExtStringGrid::ToggleCellRadioButton(Integer /*ACol*/, Integer /*ARow*/, bool /*Toggle*/)
-{
-    NotBuiltYet("ToggleCellRadioButton");
-}
 void TExtStringGrid::WheelRowMoved() { NotBuiltYet("WheelRowMoved"); }
 void TExtStringGrid::CellSelectorClick(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellSelectorClick"); }
 bool TExtStringGrid::EditorFormulaMode() { NotBuiltYet("EditorFormulaMode"); }

@@ -146,6 +146,8 @@ void TExtStringGrid::StretchColumnToClient(Integer ACol)
         SetColWidths(ACol, DefaultColWidth());
 }
 
+void TExtStringGrid::StretchRightColumn() { StretchColumnToClient(ColCount() - 1); }
+
 Integer TExtStringGrid::GetVersionNr() const { return 0x06020103; }
 
 String TExtStringGrid::GetVersionString() const { return Version() + u" Sep, 2012"; }

@@ -56,15 +56,13 @@ void TExtStringGrid::CalcAutoColWidth(Integer ACol, bool GrowOnly)
     Integer widest = 0;
     for (Integer r = first; r <= last; ++r) {
         if (IsXMergedCell(real, r)) continue;
-        const TCellProperties* props = GetGridObject(real, r);
-        const bool graphic = props && props->GraphicObject();
+        const TCellGraphic* graphic = GetCellGraphic(real, r);
         const Integer graphicWidth = graphic ? GetCellGraphicSize(real, r).X : 0;
         Integer w = graphicWidth + GetCellTextSize(real, r, false, false).cx;
         if (m_controlLook->DropDownAlwaysVisible() && HasComboBox(real, r)) w += 16;
         if (FilterDropDownAuto && r == FixedRows() - 1 && GetColumnFilter(ACol)) w += 12;
         if (sortIndicator && r == m_sortSettings->Row()) w += 10;
-        if (graphic && GetCellGraphic(real, r)->CellHAlign == haFull)
-            w = graphicWidth - ColumnLineMargin(GridLineWidth()) - XYOffset.X;
+        if (graphic && graphic->CellHAlign == haFull) w = graphicWidth - ColumnLineMargin(GridLineWidth()) - XYOffset.X;
         widest = std::max(widest, w);
     }
     Integer width = widest + TotalXOffset() + ColumnLineMargin(GridLineWidth());
@@ -127,12 +125,9 @@ void TExtStringGrid::CalcAutoRowHeight(Integer ARow, bool GrowOnly, Integer Padd
         if (IsYMergedCell(real, ARow) && !IsBaseCell(real, ARow)) continue;
         if (m_ignoreColumns->Count() > 0 && IsIgnoredColumn(real)) continue;
         const Integer text = GetCellTextSize(real, ARow, m_wordWrap, false).cy;
-        const TCellProperties* props = GetGridObject(real, ARow);
         Integer h = text;
-        if (props && props->GraphicObject()) {
-            TPoint size{0, 0};
-            CalcCellGraphicSize(real, ARow, size, Padding);
-            const TCellGraphic* graphic = GetCellGraphic(real, ARow);
+        if (const TCellGraphic* graphic = GetCellGraphic(real, ARow)) {
+            const TPoint size = CalcCellGraphicSize(real, ARow, Padding);
             Integer g = size.Y, t = text;
             if (graphic->CellVAlign == vaFull) g = text > 0 ? 0 : DefaultRowHeight();
             if ((graphic->CellType == ctDataCheckBox || graphic->CellType == ctVirtCheckBox) && g > 0) t = 0;
@@ -191,8 +186,7 @@ void TExtStringGrid::AutoSizeCells(bool DoFixedCells, Integer PaddingX, Integer 
         const Integer real = RealColIndex(c);
         for (Integer r = DoFixedCells ? 0 : FixedRows(); r < RowCount(); ++r) {
             const TSize text = GetCellTextSize(real, r, false, false);
-            const TCellProperties* props = GetGridObject(real, r);
-            const TPoint graphic = props && props->GraphicObject() ? GetCellGraphicSize(real, r) : TPoint{0, 0};
+            const TPoint graphic = GetCellGraphicSize(real, r);
             const Integer w = text.cx + graphic.X + PaddingX + XYOffset.X;
             const Integer h = text.cy + graphic.Y + PaddingY + XYOffset.Y;
             if (!IsXMergedCell(real, r) && w > width) {

@@ -28,8 +28,7 @@ bool IsCheckBoxType(TCellType Type)
 
 }  // namespace
 
-// What the comparison of one column of two rows asks the grid beyond the texts. A cell without a
-// graphic holds no check box or picture, so it is answered without asking.
+// What the comparison of one column of two rows asks the grid beyond the texts.
 class TGridCellCompare final : public TCellCompareGrid {
 public:
     TGridCellCompare(TExtStringGrid& AGrid, Integer ACol, Integer ARow1, Integer ARow2)
@@ -58,11 +57,7 @@ public:
     }
 
 private:
-    TCellType TypeOf(Integer ARow) const
-    {
-        const TCellProperties* props = m_grid.GetGridObject(m_col, ARow);
-        return props && props->GraphicObject() ? m_grid.GetCellType(m_col, ARow) : ctNone;
-    }
+    TCellType TypeOf(Integer ARow) const { return m_grid.GetCellType(m_col, ARow); }
     bool Checked(Integer ARow) const
     {
         bool state = false;

@@ -47,4 +47,11 @@ private:
     std::vector<std::unique_ptr<TBitmap>> m_images;
 };
 
+// The image list the grids take their cell images from (GridImages).
+class TCustomImageList : public TImageList {
+public:
+    using TImageList::TImageList;
+    String ClassName() const override { return u"TCustomImageList"; }
+};
+
 }  // namespace gw

@@ -8,6 +8,7 @@
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/string_list.h"
 #include "platform/runtime/unicode.h"
+#include "tests/grid/model/counted.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -22,16 +23,7 @@ namespace {
 
 // --- Counting fakes ----------------------------------------------------------------------------
 
-// An object of class Base that counts its own destruction.
-template <class Base>
-class Counted : public Base {
-public:
-    explicit Counted(int& Deaths) : m_deaths(Deaths) {}
-    ~Counted() override { ++m_deaths; }
-
-private:
-    int& m_deaths;
-};
+using test::Counted;
 
 // An object that paints its cell itself.
 class TPainter : public TPersistent, public ICellPainter {

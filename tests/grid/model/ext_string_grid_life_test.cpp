@@ -642,5 +642,23 @@ TEST_F(ExtStringGridTest, ThePrintLayoutsColumnEntriesOnlyForColumnsBelow512)
     }
 }
 
+// The last column takes the client width the others leave, with ColumnSize.Stretch on only.
+TEST_F(ExtStringGridTest, StretchRightColumnFillsTheClientWidth)
+{
+    auto* form = new TForm(Application);
+    auto* g = new TTestGrid(form);
+    g->SetParent(form);
+    g->SetColCount(4);
+    for (Integer c = 0; c < 4; ++c) g->SetColWidths(c, 50);
+    g->StretchRightColumn();
+    EXPECT_EQ(g->ColWidths(3), 50) << "without Stretch nothing changes";
+    g->ColumnSize()->SetStretch(true);
+    g->SetColWidths(3, 50);
+    g->StretchRightColumn();
+    EXPECT_EQ(g->ColWidths(3), g->ClientWidth() - 150 - 1);
+    EXPECT_EQ(g->ColWidths(2), 50);
+    delete form;
+}
+
 }  // namespace
 }  // namespace gw::test

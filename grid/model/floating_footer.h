@@ -1,0 +1,93 @@
+// TFloatingFooter: the settings of the strip docked under the grid's cells (the grid's
+// FloatingFooter), and TFooterPanel, the docked window that shows it.
+//
+// With the style fsFixedLastRow a visible footer makes the grid's last row a fixed footer row
+// the grid does not paint itself: the panel shows it.
+#pragma once
+
+#include "platform/controls/panel.h"
+#include "platform/runtime/component.h"
+
+#include <functional>
+
+namespace gw {
+
+class TExtStringGrid;
+
+enum TFooterStyle : uint8_t { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
+using TCalcFooterEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value)>;
+
+class TFloatingFooter : public TPersistent {
+public:
+    explicit TFloatingFooter(TExtStringGrid* AGrid) : FGrid(AGrid) {}
+    String ClassName() const override { return u"TFloatingFooter"; }
+    // From another floating footer only: CalculateHiddenRows, Color, Column, CustomTemplate,
+    // FooterStyle, Visible (through its setter), ShowHint. The border colour, the height, the
+    // calculation switch and the event stay.
+    void Assign(TPersistent* Source) override;
+    // Repaints the panel.
+    void Invalidate();
+
+    // None ($1FFFFFFF): no line along the top.
+    TColor BorderColor() const { return m_borderColor; }
+    void SetBorderColor(TColor Value);
+    bool CalculateHiddenRows = true;
+    TColor Color() const { return m_color; }
+    void SetColor(TColor Value);
+    // The column the preview styles show.
+    Integer Column() const { return m_column; }
+    void SetColumn(Integer Value);
+    // The mark-up of fsCustomPreview, "<#n>" standing for column n of the current row.
+    const String& CustomTemplate() const { return m_customTemplate; }
+    void SetCustomTemplate(const String& Value);
+    TFooterStyle FooterStyle() const { return m_footerStyle; }
+    void SetFooterStyle(TFooterStyle Value);
+    bool ShowHint() const { return m_showHint; }
+    void SetShowHint(bool Value);
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool Value);
+    TCalcFooterEvent OnCalcFooter;
+
+    // The panel's height is one less (the grid's last line is its top line).
+    Integer Height() const { return m_height; }
+    void SetHeight(Integer Value);
+    bool EnableCalculation = true;
+    // The panel's height while visible: one less than Height, never below 0.
+    Integer PanelHeight() const;
+
+private:
+    // Whether the grid's last row is the footer the panel paints.
+    bool HidesLastRow() const { return m_visible && m_footerStyle == fsFixedLastRow; }
+
+    TExtStringGrid* FGrid;
+    TColor m_borderColor = clNone;
+    TColor m_color = clBtnFace;
+    Integer m_column = 0;
+    String m_customTemplate;
+    TFooterStyle m_footerStyle = fsFixedLastRow;
+    bool m_showHint = false;
+    bool m_visible = false;
+    Integer m_height = 0;
+};
+
+// The docked window under the grid's cells (aligned to the bottom, no border), a child of the
+// grid.
+class TFooterPanel : public TCustomPanel {
+public:
+    explicit TFooterPanel(TExtStringGrid* AGrid);
+    String ClassName() const override { return u"TFooterPanel"; }
+
+    TExtStringGrid* Grid() const { return FGrid; }
+    // The column whose hint is shown, -1 for none.
+    Integer FLastHintX = -1;
+
+protected:
+    // The window takes the footer's panel height while it is visible (else 0); then the grid's
+    // OnCreatedFloatingFooter.
+    void CreateWnd() override;
+
+private:
+    TExtStringGrid* FGrid;
+};
+
+}  // namespace gw
