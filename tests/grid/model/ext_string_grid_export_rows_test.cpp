@@ -81,6 +81,7 @@ TEST_F(ExtStringGridExportRows, AnEmptyTriStateBoxExportsItsCheckText)
     g.SaveVirtCells = false;
     g.CellType = ctTriStateCheckBox;
     g.HasGraphic = true;
+    g.Graphic.CellType = ctTriStateCheckBox;
     g.CheckTrue = u"on";
     struct TCase {
         TCheckBoxState State;
