@@ -3,6 +3,7 @@
 #include "grid/foundation/markup_text.h"
 #include "grid/model/column_calc.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/floating_footer.h"
 #include "grid/model/footer_calc.h"
 
 namespace gw {
@@ -51,13 +52,12 @@ private:
 
 namespace {
 
-// The floating footer's class comes with its own room; until then no footer shows.
 TCalcGridRows CalcGridRowsOf(const TExtStringGrid& Grid)
 {
     return {.RowCount = Grid.RowCount(),
             .FixedRows = Grid.FixedRows(),
             .FixedFooters = Grid.FixedFooters(),
-            .FooterVisible = false};
+            .FooterVisible = Grid.FloatingFooter()->Visible()};
 }
 
 }  // namespace
@@ -125,6 +125,20 @@ double TExtStringGrid::RowMax(Integer ARow, Integer FromCol, Integer ToCol)
 {
     return gw::RowMax(TGridCalcCells(*this), ARow, FromCol, ToCol);
 }
+
+void TExtStringGrid::CalcFooter(Integer ACol) { CalcFooterColumns(ACol); }
+
+// Only a visible footer that shows the last row as its summary row, with its calculation on.
+void TExtStringGrid::CalcFooterColumns(Integer ACol)
+{
+    const TFloatingFooter& footer = *m_floatingFooter;
+    if (!footer.Visible() || footer.FooterStyle() != fsFixedLastRow || !footer.EnableCalculation) return;
+    CalcFooterCells(ACol, footer.CalculateHiddenRows, footer.OnCalcFooter);
+}
+
+void TExtStringGrid::ColumnCalcChanged() { CalcFooter(-1); }
+
+void TExtStringGrid::UpdateFooter() { FFooterPanel->Invalidate(); }
 
 void TExtStringGrid::CalcFooterCells(Integer ACol, bool CalculateHiddenRows, const TCalcFooterEvent& FooterEvent)
 {

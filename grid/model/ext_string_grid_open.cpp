@@ -160,7 +160,6 @@ TGridRect TExtStringGrid::GetUsedCells() { NotBuiltYet("GetUsedCells"); }
 void TExtStringGrid::SetFilterActive(bool /*Value*/) { NotBuiltYet("SetFilterActive"); }
 void TExtStringGrid::RemoveAllFilters() { NotBuiltYet("RemoveAllFilters"); }
 void TExtStringGrid::NarrowDown(const String& /*AText*/, Integer /*AColumn*/) { NotBuiltYet("NarrowDown"); }
-void TExtStringGrid::UpdateFooter() { NotBuiltYet("UpdateFooter"); }
 void TExtStringGrid::SyncFlatVertScrollBar() { NotBuiltYet("SyncFlatVertScrollBar"); }
 void TExtStringGrid::SyncFlatHorzScrollBar() { NotBuiltYet("SyncFlatHorzScrollBar"); }
 void TExtStringGrid::ShowFlatScrollBar(Integer /*Bar*/, bool /*Show*/) { NotBuiltYet("ShowFlatScrollBar"); }
@@ -272,9 +271,6 @@ void TExtStringGrid::SubUnGroup() { NotBuiltYet("SubUnGroup"); }
 void TExtStringGrid::UpdateColSize(Integer /*ACol*/, Integer& /*AWidth*/) { NotBuiltYet("UpdateColSize"); }
 bool TExtStringGrid::GetColumnFilter(Integer /*ACol*/) { NotBuiltYet("GetColumnFilter"); }
 bool TExtStringGrid::RowMatchesFilter(Integer /*ARow*/) { NotBuiltYet("RowMatchesFilter"); }
-void TExtStringGrid::CalcFooter(Integer /*ACol*/) { NotBuiltYet("CalcFooter"); }
-void TExtStringGrid::CalcFooterColumns(Integer /*ACol*/) { NotBuiltYet("CalcFooterColumns"); }
-void TExtStringGrid::ColumnCalcChanged() { NotBuiltYet("ColumnCalcChanged"); }
 void TExtStringGrid::RemoveRowRange(Integer /*ARow*/, Integer /*ACount*/, bool /*Flag*/)
 {
     NotBuiltYet("RemoveRowRange");

@@ -7,6 +7,7 @@
 // cross-reference in step. Rows are exchanged whole in the cell store, hidden columns included.
 #include "grid/foundation/navigation.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/floating_footer.h"
 #include "grid/model/row_compare.h"
 #include "grid/model/row_compare_columns.h"
 #include "grid/model/row_sort.h"
@@ -265,6 +266,7 @@ void TExtStringGrid::RunSortFrame(Body SortBody)
     TScopeExit restoreColumnZero([&] { columnZero.WriteBack(); });
     SortRow = GetRowEx();
     SortBody(FixedRows(), RowCount() - footers - 1);
+    if (m_floatingFooter->Visible()) UpdateFooter();
 }
 
 void TExtStringGrid::RestoreRowAfterSort(Integer OldRow)

@@ -1,6 +1,7 @@
 // The footer row's calculated cells: the calculation type in the footer cell's properties picks
 // the column function, COUNT, the custom events in their order, or leaves the cell.
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/floating_footer.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/runtime/convert.h"
 #include "tests/support/format_settings.h"
@@ -13,7 +14,9 @@ namespace {
 class FooterGrid : public TExtStringGrid {
 public:
     FooterGrid() : TExtStringGrid(nullptr) {}
+    using TExtStringGrid::CalcFooter;
     using TExtStringGrid::CalcFooterCells;
+    using TExtStringGrid::ColumnCalcChanged;
 };
 
 class ExtStringGridFooter : public FormatSettingsTest {
@@ -75,6 +78,43 @@ TEST_F(ExtStringGridFooter, TheGridsCustomEventComesBeforeTheFooters)
     g.OnCalcFooter = [](TObject* Sender, Integer, Integer, String& Value) { Value = Sender ? u"grid" : u"no sender"; };
     g.CalcFooterCells(1, false, footerEvent);
     EXPECT_EQ(g.GetGridCell(1, 5), u"grid");
+}
+
+TEST_F(ExtStringGridFooter, OnlyAVisibleSummaryFooterWithItsCalculationOnIsCalculated)
+{
+    Calc(1, acSUM);
+    TFloatingFooter& footer = *g.FloatingFooter();
+    g.CalcFooter(1);
+    EXPECT_EQ(g.GetGridCell(1, 5), u"old") << "a hidden footer";
+    footer.SetVisible(true);
+    footer.EnableCalculation = false;
+    g.CalcFooter(1);
+    EXPECT_EQ(g.GetGridCell(1, 5), u"old") << "calculation off";
+    footer.EnableCalculation = true;
+    footer.SetFooterStyle(fsColumnPreview);
+    g.CalcFooter(1);
+    EXPECT_EQ(g.GetGridCell(1, 5), u"old") << "a preview footer";
+    footer.SetFooterStyle(fsFixedLastRow);
+    g.ColumnCalcChanged();
+    EXPECT_EQ(g.GetGridCell(1, 5), u"10.00");
+    // The footer's own event answers acCUSTOM.
+    Calc(2, acCUSTOM);
+    footer.OnCalcFooter = [](TObject*, Integer, Integer, String& Value) { Value = u"from the footer"; };
+    g.CalcFooter(-1);
+    EXPECT_EQ(g.GetGridCell(2, 5), u"from the footer");
+}
+
+TEST_F(ExtStringGridFooter, ASortLeavesTheVisibleFootersRowLast)
+{
+    g.FloatingFooter()->SetVisible(true);
+    ASSERT_EQ(g.FixedFooters(), 1);
+    g.SetGridCell(1, 5, u"0");
+    g.Sort(1, sdAscending);
+    EXPECT_EQ(g.GetGridCell(1, 5), u"0");
+    EXPECT_EQ(g.GetGridCell(1, 1), u"1");
+    g.Sort(1, sdDescending);
+    EXPECT_EQ(g.GetGridCell(1, 1), u"4");
+    EXPECT_EQ(g.GetGridCell(1, 5), u"0");
 }
 
 }  // namespace
