@@ -422,5 +422,23 @@ TEST_F(ExtStringGridSort, TheComparisonTakesItsRulesFromTheSettingsAndTheEvents)
     EXPECT_EQ(g.CompareRowCells(1, 1, 2, sdAscending), 112);
 }
 
+TEST_F(ExtStringGridSort, CheckBoxCellsSortByTheirState)
+{
+    g.SetColCount(2);
+    g.SetRowCount(5);
+    g.SetFixedRows(1);
+    // Texts that would order the other way: the states decide, checked after unchecked.
+    const std::vector<std::pair<const char16_t*, bool>> rows = {
+        {u"a", true}, {u"b", false}, {u"c", true}, {u"d", false}};
+    for (Integer r = 1; r < 5; ++r) {
+        g.SetGridCell(0, r, rows[size_t(r - 1)].first);
+        g.AddCheckBox(1, r, rows[size_t(r - 1)].second, false);
+    }
+    g.SortSettings()->Full = false;
+    g.SortByColumn(1);
+    EXPECT_EQ(Column(0), (std::vector<String>{u"", u"b", u"d", u"a", u"c"}));
+    for (Integer r = 1; r < 5; ++r) EXPECT_EQ(g.IsChecked(1, r), r > 2) << "the boxes travel with their rows";
+}
+
 }  // namespace
 }  // namespace gw::test
