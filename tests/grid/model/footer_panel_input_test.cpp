@@ -1,0 +1,70 @@
+// The footer panel and the pointer: the column found by adding widths from the left edge (the
+// fixed columns, then from the first scrolled-in column), and a click passed on as the grid's.
+#include "grid/model/ext_string_grid.h"
+#include "grid/model/floating_footer.h"
+#include "platform/backends/headless/harness.h"
+#include "platform/ui/forms.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace gw::test {
+namespace {
+
+class TPanelGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::FFooterPanel;
+    using TExtStringGrid::TExtStringGrid;
+};
+
+class FooterPanelInput : public ::testing::Test {
+protected:
+    THarness h;
+};
+
+TEST_F(FooterPanelInput, TheColumnUnderThePointerCountsTheFixedColumnsThenTheScrolledOnes)
+{
+    TPanelGrid g(nullptr);
+    g.SetColCount(6);
+    g.SetFixedCols(1);
+    for (Integer c = 0; c < 6; ++c) g.SetColWidths(c, 40);
+    const TFooterPanel& panel = *g.FFooterPanel;
+    struct Case {
+        Integer LeftCol;
+        Integer X;
+        Integer Column;
+    };
+    for (const Case& c : {Case{1, 0, 0}, Case{1, 40, 0}, Case{1, 41, 1}, Case{1, 120, 2}, Case{3, 41, 3},
+                          Case{3, 121, 5}, Case{3, 161, -1}}) {
+        g.SetLeftCol(c.LeftCol);
+        EXPECT_EQ(panel.ColumnAt(c.X), c.Column) << "LeftCol " << c.LeftCol << ", x " << c.X;
+    }
+}
+
+TEST_F(FooterPanelInput, AClickIsTheGridsClickOnTheFooterRow)
+{
+    auto* form = new TForm(Application);
+    auto* grid = new TPanelGrid(form);
+    grid->SetColCount(3);
+    grid->SetRowCount(4);
+    for (Integer c = 0; c < 3; ++c) grid->SetColWidths(c, 50);
+    grid->FloatingFooter()->SetVisible(true);
+    grid->FloatingFooter()->SetHeight(26);
+    grid->SetParent(form);
+    form->Show();
+    grid->HandleNeeded();
+    grid->FFooterPanel->HandleNeeded();
+    std::vector<std::string> events;
+    grid->OnClick = [&](TObject* Sender) { events.push_back(Sender == grid ? "click" : "click elsewhere"); };
+    grid->OnClickCell = [&](TObject* Sender, Integer ARow, Integer ACol) {
+        events.push_back((Sender == grid ? "cell " : "cell elsewhere ") + std::to_string(ARow) + "," +
+                         std::to_string(ACol));
+    };
+    h.Click(grid->FFooterPanel, TPoint{75, 5});
+    EXPECT_EQ(events, (std::vector<std::string>{"click", "cell 3,1"}));
+    delete form;
+}
+
+}  // namespace
+}  // namespace gw::test
