@@ -91,8 +91,15 @@ protected:
     // After the panel's own handling: the grid's OnClick, then its OnClickCell on the footer row
     // and the column under the pointer (-1 for none).
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    // With the footer's hints on, moving to another column cancels the hint shown, so that the
+    // next one is asked for the new column.
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void Dispatch(TMessage& Message) override;
 
 private:
+    // The column's hint from the grid's OnGridHint; shown only with the footer's ShowHint.
+    void HintShow(TMessage& Message);
+    void PointerLeft(TMessage& Message);
     TExtStringGrid* FGrid;
 };
 

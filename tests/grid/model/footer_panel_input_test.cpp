@@ -3,7 +3,10 @@
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/floating_footer.h"
 #include "platform/backends/headless/harness.h"
+#include "platform/runtime/convert.h"
+#include "platform/ui/application.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/hint_window.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +66,46 @@ TEST_F(FooterPanelInput, AClickIsTheGridsClickOnTheFooterRow)
     };
     h.Click(grid->FFooterPanel, TPoint{75, 5});
     EXPECT_EQ(events, (std::vector<std::string>{"click", "cell 3,1"}));
+    delete form;
+}
+
+TEST_F(FooterPanelInput, HintsAreTheColumnsAndOnlyWithTheFootersShowHint)
+{
+    auto* form = new TForm(Application);
+    form->SetBounds(0, 0, 500, 400);
+    auto* grid = new TPanelGrid(form);
+    grid->SetColCount(3);
+    grid->SetRowCount(4);
+    for (Integer c = 0; c < 3; ++c) grid->SetColWidths(c, 50);
+    grid->FloatingFooter()->SetVisible(true);
+    grid->FloatingFooter()->SetHeight(26);
+    grid->SetParent(form);
+    form->Show();
+    grid->HandleNeeded();
+    TFooterPanel* panel = grid->FFooterPanel;
+    panel->HandleNeeded();
+    grid->OnGridHint = [](TObject*, Integer ARow, Integer ACol, String& HintStr) {
+        HintStr = u"row " + IntToStr(ARow) + u" column " + IntToStr(ACol);
+    };
+    auto showing = [] { return Application->HintWindow() && Application->HintWindow()->IsShowing(); };
+
+    grid->FloatingFooter()->SetShowHint(true);
+    h.MoveTo(panel, {75, 5});
+    h.Advance(600);
+    ASSERT_TRUE(showing());
+    EXPECT_EQ(Application->HintWindow()->Caption(), u"row 3 column 1");
+    EXPECT_EQ(panel->FLastHintX, 1);
+    h.MoveTo(panel, {20, 5});
+    EXPECT_FALSE(showing()) << "another column cancels the hint";
+    EXPECT_EQ(panel->FLastHintX, 0);
+    h.MoveTo(grid, {5, 5});
+    EXPECT_EQ(panel->FLastHintX, -1) << "leaving the panel forgets the column";
+
+    grid->FloatingFooter()->SetShowHint(false);
+    h.MoveTo(panel, {75, 5});
+    h.Advance(600);
+    EXPECT_FALSE(showing());
+    EXPECT_EQ(panel->FLastHintX, -1);
     delete form;
 }
 
