@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace gw::test {
@@ -24,6 +25,24 @@ public:
 class FooterPanelInput : public ::testing::Test {
 protected:
     THarness h;
+
+    // A shown form holding a grid of three 50-pixel columns and 4 rows with a visible footer.
+    static TPanelGrid* ShownGrid(std::unique_ptr<TForm>& Form)
+    {
+        Form.reset(new TForm(Application));
+        Form->SetBounds(0, 0, 500, 400);
+        auto* grid = new TPanelGrid(Form.get());
+        grid->SetColCount(3);
+        grid->SetRowCount(4);
+        for (Integer c = 0; c < 3; ++c) grid->SetColWidths(c, 50);
+        grid->FloatingFooter()->SetVisible(true);
+        grid->FloatingFooter()->SetHeight(26);
+        grid->SetParent(Form.get());
+        Form->Show();
+        grid->HandleNeeded();
+        grid->FFooterPanel->HandleNeeded();
+        return grid;
+    }
 };
 
 TEST_F(FooterPanelInput, TheColumnUnderThePointerCountsTheFixedColumnsThenTheScrolledOnes)
@@ -47,17 +66,8 @@ TEST_F(FooterPanelInput, TheColumnUnderThePointerCountsTheFixedColumnsThenTheScr
 
 TEST_F(FooterPanelInput, AClickIsTheGridsClickOnTheFooterRow)
 {
-    auto* form = new TForm(Application);
-    auto* grid = new TPanelGrid(form);
-    grid->SetColCount(3);
-    grid->SetRowCount(4);
-    for (Integer c = 0; c < 3; ++c) grid->SetColWidths(c, 50);
-    grid->FloatingFooter()->SetVisible(true);
-    grid->FloatingFooter()->SetHeight(26);
-    grid->SetParent(form);
-    form->Show();
-    grid->HandleNeeded();
-    grid->FFooterPanel->HandleNeeded();
+    std::unique_ptr<TForm> form;
+    TPanelGrid* grid = ShownGrid(form);
     std::vector<std::string> events;
     grid->OnClick = [&](TObject* Sender) { events.push_back(Sender == grid ? "click" : "click elsewhere"); };
     grid->OnClickCell = [&](TObject* Sender, Integer ARow, Integer ACol) {
@@ -66,24 +76,13 @@ TEST_F(FooterPanelInput, AClickIsTheGridsClickOnTheFooterRow)
     };
     h.Click(grid->FFooterPanel, TPoint{75, 5});
     EXPECT_EQ(events, (std::vector<std::string>{"click", "cell 3,1"}));
-    delete form;
 }
 
 TEST_F(FooterPanelInput, HintsAreTheColumnsAndOnlyWithTheFootersShowHint)
 {
-    auto* form = new TForm(Application);
-    form->SetBounds(0, 0, 500, 400);
-    auto* grid = new TPanelGrid(form);
-    grid->SetColCount(3);
-    grid->SetRowCount(4);
-    for (Integer c = 0; c < 3; ++c) grid->SetColWidths(c, 50);
-    grid->FloatingFooter()->SetVisible(true);
-    grid->FloatingFooter()->SetHeight(26);
-    grid->SetParent(form);
-    form->Show();
-    grid->HandleNeeded();
+    std::unique_ptr<TForm> form;
+    TPanelGrid* grid = ShownGrid(form);
     TFooterPanel* panel = grid->FFooterPanel;
-    panel->HandleNeeded();
     grid->OnGridHint = [](TObject*, Integer ARow, Integer ACol, String& HintStr) {
         HintStr = u"row " + IntToStr(ARow) + u" column " + IntToStr(ACol);
     };
@@ -106,7 +105,6 @@ TEST_F(FooterPanelInput, HintsAreTheColumnsAndOnlyWithTheFootersShowHint)
     h.Advance(600);
     EXPECT_FALSE(showing());
     EXPECT_EQ(panel->FLastHintX, -1);
-    delete form;
 }
 
 }  // namespace
