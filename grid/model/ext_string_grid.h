@@ -151,6 +151,10 @@ using TGridAlignEvent =
     std::function<void(TObject* Sender, Integer ARow, Integer ACol, TAlignment& HAlign, TVAlignment& VAlign)>;
 using TGridFormatEvent =
     std::function<void(TObject* Sender, Integer ACol, TSortStyle& AStyle, String& APrefix, String& ASuffix)>;
+// Sorting: the custom comparison of two texts, the raw comparison of two rows (Res as left).
+using TCustomCompareEvent = std::function<void(TObject* Sender, const String& str1, const String& str2, Integer& Res)>;
+using TRawCompareEvent = std::function<void(TObject* Sender, Integer ACol, Integer Row1, Integer Row2, Integer& Res)>;
+using TCalcFooterEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value)>;
 using THasComboEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& HasComboBox)>;
 using THasSpinEditEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& HasSpinEdit)>;
 using TGetEditorTypeEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, TEditorType& AEditor)>;
@@ -203,6 +207,15 @@ using TGridProgressEvent = std::function<void(TObject* Sender, int16_t Progress)
 using TGetColumnFilterEvent = std::function<void(TObject* Sender, Integer Column, TStrings* Filter)>;
 using TFilterSelectEvent = std::function<void(TObject* Sender, Integer Column, Integer ItemIndex,
                                               const String& FriendlyName, String& FilterCondition)>;
+
+// A selection listener: told the column and row of each new current cell.
+class ITExtStringGridSelect {
+public:
+    virtual void SelectionChanged(Integer ACol, Integer ARow) = 0;
+
+protected:
+    ~ITExtStringGridSelect() = default;
+};
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
 public:
@@ -278,6 +291,10 @@ public:
     // Change notifiers: listed once, never owned.
     void RegisterNotifier(TGridChangeNotifier* ANotifier);
     void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    // One selection listener at a time, never owned; unregistering clears it whatever is passed.
+    void RegisterSelListener(ITExtStringGridSelect* Listener) { FISelect = Listener; }
+    void UnRegisterSelListener(ITExtStringGridSelect* /*Listener*/) { FISelect = nullptr; }
+    ITExtStringGridSelect* SelListener() const { return FISelect; }
 
     // ===== what the settings objects ask (TSettingsGrid) ========================================
     void Repaint() override;
@@ -736,13 +753,66 @@ public:
     void MoveRow(Integer FromIndex, Integer ToIndex);
     void MoveRows(Integer FromIndex, Integer ToIndex, Integer Count);
     void RemoveSelectedRows();
-    void AutoSizeCol(Integer ACol);
+    // Widths and heights from the cells, within MinColWidth..MaxColWidth (MinRowHeight..
+    // MaxRowHeight); SizeGrowOnly never narrows or lowers. Padding is added after the fit.
+    void AutoSizeCol(Integer ACol, Integer Padding = 0);
     void AutoSizeColumns(bool DoFixedCols, Integer Padding);
+    void CalcAutoColWidth(Integer ACol, bool GrowOnly);
+    void AutoSizeRow(Integer ARow, Integer Padding = 0);
+    void CalcAutoRowHeight(Integer ARow, bool GrowOnly, Integer Padding);
+    void AutoSizeRows(bool DoFixedRows, Integer Padding);
+    void SetRowHeightForLines(Integer ARow, Integer Lines, Integer Padding);
+    // Widths and heights from every cell at once; rows only grow.
+    void AutoSizeCells(bool DoFixedCells, Integer PaddingX, Integer PaddingY);
+    Integer MaxLinesInRow(Integer ARow);
+    // Spreads the columns over the control's width in proportion to their widths.
+    void AutoFitColumns(bool DoFixedCells);
+    // The control's client area fitted to the columns, the rows, or both.
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    // Numbers the normal rows of a column (the normal columns of a row) from AutoNumberStart on.
+    void AutoNumberCol(Integer ACol);
+    void AutoNumberRow(Integer ARow);
+    // Exchange texts, objects and sizes; the sort column follows its column.
+    void SwapColumns(Integer ACol1, Integer ACol2);
+    void SwapRows(Integer ARow1, Integer ARow2);
+    // XYOffset on both sides of a cell, or only left and top with XYOffsetTopLeftOnly.
+    Integer TotalXOffset() const { return XYOffsetTopLeftOnly ? XYOffset.X : 2 * XYOffset.X; }
+    Integer TotalYOffset() const { return XYOffsetTopLeftOnly ? XYOffset.Y : 2 * XYOffset.Y; }
+    bool XYOffsetTopLeftOnly = false;
+    bool Multilinecells = false;
+    Integer AutoNumberStart = 0;
+    Integer AutoNumberOffset = 0;
+    TSortDirection AutoNumberDirection = sdAscending;
+    // Switched on outside loading, the columns are fitted to their cells at once.
+    bool AutoSize() const { return m_autoSize; }
+    void SetAutoSize(bool Value);
     TGridRect GetUsedCells();
 
     // ===== sorting and filtering ================================================================
     void QSort() override;
     void QSortIndexed() override;
+    // One column of two rows: -1, 0 or 1 (the events' answers as they are); Direction places blanks.
+    Integer CompareRowCells(Integer ACol, Integer ARow1, Integer ARow2, TSortDirection Direction);
+    // From ACol on, ties going to the next columns with SortSettings.Full (hidden columns too).
+    Integer CompareRowsFrom(Integer ACol, Integer ARow1, Integer ARow2);
+    // Along SortIndexes from entry Index, each entry in its own direction.
+    Integer CompareRowsIndexed(Integer Index, Integer ARow1, Integer ARow2);
+    void Sort(Integer Column, TSortDirection Direction);
+    void SortByColumn(Integer Col);
+    // Rows Left..Right by Col (or by SortIndexes), nothing else of the sort frame.
+    void QuickSort(Integer Col, Integer Left, Integer Right);
+    void QuickSortIndexed(Integer Left, Integer Right);
+    // Exchanges the two rows when they are out of order (ties going to the next columns).
+    bool SortLine(Integer Col, Integer ARow1, Integer ARow2);
+    // The sort cross-reference becomes 0 .. RowCount - 1.
+    void InitSortXRef();
+    // The work of the sorts: cell comparisons and row exchanges, never reset here.
+    Integer Compares = 0;
+    Integer Swaps = 0;
+    TCustomCompareEvent OnCustomCompare;
+    TRawCompareEvent OnRawCompare;
     bool FilterActive() const { return m_filterActive; }
     void SetFilterActive(bool Value);
     void RemoveAllFilters();
@@ -761,6 +831,17 @@ public:
     double ColumnMax(Integer ACol, Integer FromRow, Integer ToRow);
     double ColumnDistinct(Integer ACol, Integer FromRow, Integer ToRow);
     double ColumnStdDev(Integer ACol, Integer FromRow, Integer ToRow);
+    // Res of OnColumnCalc (OnGroupCalc), starting at 0; 0 without a handler.
+    double ColumnCustomCalc(Integer ACol, Integer FromRow, Integer ToRow);
+    double GroupCustomCalc(Integer ACol, Integer FromRow, Integer ToRow);
+    double RowSum(Integer ARow, Integer FromCol, Integer ToCol);
+    double RowAvg(Integer ARow, Integer FromCol, Integer ToCol);
+    double RowMin(Integer ARow, Integer FromCol, Integer ToCol);
+    double RowMax(Integer ARow, Integer FromCol, Integer ToCol);
+    std::function<void(TObject* Sender, Integer ACol, Integer FromRow, Integer ToRow, double& Res)> OnColumnCalc;
+    std::function<void(TObject* Sender, Integer ACol, Integer FromRow, Integer ToRow, double& Res)> OnGroupCalc;
+    // acCUSTOM footer cells: before the floating footer's own event.
+    TCalcFooterEvent OnCalcFooter;
     void UpdateFooter();
     void SyncFlatVertScrollBar();
     void SyncFlatHorzScrollBar();
@@ -837,7 +918,6 @@ public:
 
     // ===== published settings that only store ==================================================
     // Defaults as a new grid has them; the grid reads them where it acts.
-    bool AutoSize = false;
     bool IntegralHeight = false;
     TFormBorderStyle BorderStyle = bsSingle;
     TEditorType DefaultEditor = edNormal;
@@ -1137,6 +1217,9 @@ protected:
     virtual void QSortGroup();
     virtual void QSortGroupIndexed();
     virtual void QUnSort();
+    // While a sort runs: the row holding the current row's data; the last plain sort's direction.
+    Integer SortRow = -1;
+    Integer SortDir = 0;
     virtual void SubGroup(Integer ColIndex);
     virtual void SubUnGroup();
     virtual void UpdateColSize(Integer ACol, Integer& AWidth);
@@ -1147,6 +1230,11 @@ protected:
     virtual void CalcFooter(Integer ACol);
     virtual void CalcFooterColumns(Integer ACol);
     virtual void ColumnCalcChanged();
+    // The footer row's calculated cells (column ACol, -1 for every column, hidden ones too): each
+    // column whose last-row cell carries a calculation type gets its value; the data rows include
+    // the hidden ones with CalculateHiddenRows. FooterEvent is the floating footer's OnCalcFooter,
+    // asked when the grid's own is not assigned.
+    void CalcFooterCells(Integer ACol, bool CalculateHiddenRows, const TCalcFooterEvent& FooterEvent);
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
     void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
@@ -1407,6 +1495,24 @@ private:
     bool IsActiveHeaderCell(Integer ACol, Integer ARow) const;
     // Reports a current row other than the one reported last (OnRowChanged), once per move.
     void ReportRowChange();
+    // The sorts' frame and steps (ext_string_grid_sort.cpp).
+    // KeyCol: the column compared first, whose texts are read once when nothing can change them.
+    template <class Compare>
+    void SortRowsBy(Integer First, Integer Last, Integer KeyCol, Compare Cmp);
+    template <class Body>
+    void RunSortFrame(Body SortBody);
+    void SortGroupRows(bool Indexed);
+    void RestoreRowAfterSort(Integer OldRow);
+    // The text a comparison reads; the stored one in place when nothing can change it.
+    StringView SortCellText(Integer ACol, Integer ARow, String& Buffer);
+    bool SortIgnoresColumn(Integer ACol) const;
+    // EInvalidGridOperation "Grid index out of range" unless Index lies in 0 .. Count - 1.
+    static void CheckGridIndex(Integer Index, Integer Count);
+    // Exchanges two cells' stored texts and object slots (nothing read through display hooks).
+    void ExchangeStoredCells(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
+    // What the calculations and the comparison ask of the grid (ext_string_grid_calc.cpp, _sort.cpp).
+    friend class TGridCalcCells;
+    friend class TGridCellCompare;
     // Cell graphics: the record of the cell's own slot; a type test on the base cell.
     TCellGraphic* OwnCellGraphic(Integer ACol, Integer ARow) const;
     bool HasCellTypeIn(Integer ACol, Integer ARow, std::initializer_list<TCellType> Types);
@@ -1523,6 +1629,12 @@ private:
     TAlignment m_defaultAlignment = taLeftJustify;
     bool m_wordWrap = true;
     bool m_filterActive = false;
+    bool m_autoSize = false;
+    ITExtStringGridSelect* FISelect = nullptr;
+    // While a sort orders its rows: the key column's texts of the rows from m_sortKeyFirst on.
+    std::vector<String> m_sortKeys;
+    Integer m_sortKeyCol = -1;
+    Integer m_sortKeyFirst = 0;
 };
 
 }  // namespace gw

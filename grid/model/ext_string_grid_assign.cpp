@@ -48,7 +48,7 @@ void TExtStringGrid::AssignLook(const TExtStringGrid& Source)
     m_filterDropDown->Assign(Source.m_filterDropDown.get());
     AnchorHint = Source.AnchorHint;
     AutoNumAlign = Source.AutoNumAlign;
-    AutoSize = Source.AutoSize;  // the flag only: no columns are sized here
+    m_autoSize = Source.m_autoSize;  // the flag only: no columns are sized here
     AutoThemeAdapt = Source.AutoThemeAdapt;
     AutoFilterUpdate = Source.AutoFilterUpdate;
 }

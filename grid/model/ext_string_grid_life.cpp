@@ -334,7 +334,7 @@ void TExtStringGrid::Loaded()
         SetLook(glCustom);
         SetLook(glZEQ);
     }
-    if (AutoSize) AutoSizeColumns(false, 4);
+    if (AutoSize()) AutoSizeColumns(false, 4);
     if (m_columnSize->Save) LoadColSizes();
     FMinFixedRows = TBaseGrid::FixedRows();
     FMinFixedCols = TBaseGrid::FixedCols();

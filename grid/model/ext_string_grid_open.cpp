@@ -56,8 +56,6 @@ bool TExtStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
 
 // --- not built yet ----------------------------------------------------------------------------
 TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet("FindParentForm"); }
-void TExtStringGrid::SetRowIndicator(TBitmap* /*Value*/) { NotBuiltYet("SetRowIndicator"); }
-void TExtStringGrid::SetProgressAppearance(TGridProgressAppearance* /*Value*/) { NotBuiltYet("SetProgressAppearance"); }
 bool TExtStringGrid::RegisterDropTarget() { NotBuiltYet("RegisterDropTarget"); }
 void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
@@ -108,23 +106,6 @@ void TExtStringGrid::ClearRect(Integer /*ACol1*/, Integer /*ARow1*/, Integer /*A
     NotBuiltYet("ClearRect");
 }
 void TExtStringGrid::RemoveSelectedRows() { NotBuiltYet("RemoveSelectedRows"); }
-void TExtStringGrid::AutoSizeCol(Integer /*ACol*/) { NotBuiltYet("AutoSizeCol"); }
-void TExtStringGrid::AutoSizeColumns(bool /*DoFixedCols*/, Integer /*Padding*/) { NotBuiltYet("AutoSizeColumns"); }
-void TExtStringGrid::QSort() { NotBuiltYet("QSort"); }
-void TExtStringGrid::QSortIndexed() { NotBuiltYet("QSortIndexed"); }
-double TExtStringGrid::ColumnSum(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnSum"); }
-double TExtStringGrid::ColumnAvg(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnAvg"); }
-double TExtStringGrid::ColumnMin(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnMin"); }
-double TExtStringGrid::ColumnMax(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("ColumnMax"); }
-double TExtStringGrid::ColumnDistinct(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/)
-{
-    NotBuiltYet("ColumnDistinct");
-}
-double TExtStringGrid::ColumnStdDev(Integer /*ACol*/, Integer /*FromRow*/, Integer /*ToRow*/)
-{
-    NotBuiltYet("ColumnStdDev");
-}
-void TExtStringGrid::UpdateFooter() { NotBuiltYet("UpdateFooter"); }
 void TExtStringGrid::SetSelection(const TGridRect& /*Value*/) { NotBuiltYet("SetSelection"); }
 void TExtStringGrid::ClearSelection() { NotBuiltYet("ClearSelection"); }
 void TExtStringGrid::ClearRowSelect() { NotBuiltYet("ClearRowSelect"); }
@@ -212,19 +193,12 @@ void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const S
 void TExtStringGrid::NotifyCellsChanged(const TGridRect& /*R*/) { NotBuiltYet("NotifyCellsChanged"); }
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
 void TExtStringGrid::DeleteRowRange(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("DeleteRowRange"); }
-void TExtStringGrid::SortSwapRows(Integer /*ARow1*/, Integer /*ARow2*/) { NotBuiltYet("SortSwapRows"); }
 void TExtStringGrid::TrimRect(Integer /*ACol1*/, Integer /*ARow1*/, Integer /*ACol2*/, Integer /*ARow2*/)
 {
     NotBuiltYet("TrimRect");
 }
-void TExtStringGrid::QSortGroup() { NotBuiltYet("QSortGroup"); }
-void TExtStringGrid::QSortGroupIndexed() { NotBuiltYet("QSortGroupIndexed"); }
-void TExtStringGrid::QUnSort() { NotBuiltYet("QUnSort"); }
 void TExtStringGrid::SubGroup(Integer /*ColIndex*/) { NotBuiltYet("SubGroup"); }
 void TExtStringGrid::SubUnGroup() { NotBuiltYet("SubUnGroup"); }
-void TExtStringGrid::CalcFooter(Integer /*ACol*/) { NotBuiltYet("CalcFooter"); }
-void TExtStringGrid::CalcFooterColumns(Integer /*ACol*/) { NotBuiltYet("CalcFooterColumns"); }
-void TExtStringGrid::ColumnCalcChanged() { NotBuiltYet("ColumnCalcChanged"); }
 void TExtStringGrid::RemoveRowRange(Integer /*ARow*/, Integer /*ACount*/, bool /*Flag*/)
 {
     NotBuiltYet("RemoveRowRange");

@@ -80,13 +80,26 @@ public:
     TExtStringGrid* Grid() const { return FGrid; }
     // The column whose hint is shown, -1 for none.
     Integer FLastHintX = -1;
+    // The grid column under X: the widths are added from the left edge over the fixed columns,
+    // then from LeftCol on, until they reach X; -1 beyond the last column.
+    Integer ColumnAt(Integer X) const;
 
 protected:
     // The window takes the footer's panel height while it is visible (else 0); then the grid's
     // OnCreatedFloatingFooter.
     void CreateWnd() override;
+    // After the panel's own handling: the grid's OnClick, then its OnClickCell on the footer row
+    // and the column under the pointer (-1 for none).
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    // With the footer's hints on, moving to another column cancels the hint shown, so that the
+    // next one is asked for the new column.
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void Dispatch(TMessage& Message) override;
 
 private:
+    // The column's hint from the grid's OnGridHint; shown only with the footer's ShowHint.
+    void HintShow(TMessage& Message);
+    void PointerLeft(TMessage& Message);
     TExtStringGrid* FGrid;
 };
 

@@ -65,7 +65,8 @@ std::vector<Integer> SortRowOrder(Integer First, Integer Last, Compare Cmp)
     rows.resize(n);
     for (size_t k = 0; k < n; ++k) rows[k] = First + static_cast<Integer>(k);
     const size_t run = static_cast<size_t>(detail::kInsertionRun);
-    for (size_t first = 0; first < n; first += run) detail::InsertionSortRun(rows, first, std::min(first + run, n), Cmp);
+    for (size_t first = 0; first < n; first += run)
+        detail::InsertionSortRun(rows, first, std::min(first + run, n), Cmp);
     std::vector<Integer> other(n);
     for (size_t width = run; width < n; width *= 2) {
         for (size_t first = 0; first < n; first += 2 * width) {
@@ -105,6 +106,44 @@ Integer ApplyRowOrder(Integer First, const std::vector<Integer>& Order, Swap Swa
         }
     }
     return swaps;
+}
+
+// What a group sort asks of a row.
+struct TNodeRowInfo {
+    bool IsNode = false;
+    Integer Level = 0;
+    bool Expanded = false;
+    // The rows of the node, the node row included.
+    Integer Span = 0;
+};
+
+// Inclusive rows First..Last.
+struct TRowRange {
+    Integer First = 0;
+    Integer Last = -1;
+    bool operator==(const TRowRange&) const = default;
+};
+
+// The groups a group sort sorts among the rows First..Last: the child rows of every expanded node
+// at the deepest node level, for nodes with two children or more, cut at Last. Node rows, collapsed
+// groups and groups of higher levels are not in them.
+template <class NodeInfo>
+std::vector<TRowRange> DeepestNodeGroups(Integer First, Integer Last, NodeInfo Info)
+{
+    std::vector<TNodeRowInfo> rows;
+    Integer deepest = 0;
+    for (Integer r = First; r <= Last; ++r) {
+        rows.push_back(Info(r));
+        if (rows.back().IsNode) deepest = std::max(deepest, rows.back().Level);
+    }
+    std::vector<TRowRange> groups;
+    for (Integer r = First; r <= Last; ++r) {
+        const TNodeRowInfo& node = rows[static_cast<size_t>(r - First)];
+        if (!node.IsNode || !node.Expanded || node.Level != deepest || node.Span < 3) continue;
+        const Integer last = std::min(Last, r + node.Span - 1);
+        if (last > r + 1) groups.push_back({r + 1, last});
+    }
+    return groups;
 }
 
 }  // namespace gw

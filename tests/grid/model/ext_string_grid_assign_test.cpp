@@ -58,6 +58,12 @@ void MakeDistinct(TExtStringGrid& S)
     S.SetColCount(5);
     S.SetRowCount(3);
     S.SetFixedCols(0);
+    // AutoSize sizes the columns at once (here from no measured row); the widths below follow.
+    S.ColumnSize()->Rows = arFixed;
+    S.SetFixedRows(0);
+    S.SetAutoSize(true);
+    S.SetFixedRows(1);
+    S.ColumnSize()->Rows = arAll;
     S.SetDefaultColWidth(70);
     S.SetDefaultRowHeight(30);
     S.SetColWidths(1, 111);
@@ -73,7 +79,6 @@ void MakeDistinct(TExtStringGrid& S)
     S.FilterDropDown()->Height = 77;
     S.AnchorHint = true;
     S.AutoNumAlign = true;
-    S.AutoSize = true;
     S.AutoThemeAdapt = true;
     S.AutoFilterUpdate = false;
     S.MouseActions()->DirectDateClose = true;
@@ -127,7 +132,7 @@ TEST_F(ExtStringGridAssign, EverySettingDimensionAndSizeIsCopied)
     EXPECT_TRUE(target.ActiveRowShow());
     EXPECT_EQ(target.Align(), alBottom);
     EXPECT_EQ(target.FilterDropDown()->Height, 77);
-    EXPECT_TRUE(target.AnchorHint && target.AutoNumAlign && target.AutoSize && target.AutoThemeAdapt);
+    EXPECT_TRUE(target.AnchorHint && target.AutoNumAlign && target.AutoSize() && target.AutoThemeAdapt);
     EXPECT_FALSE(target.AutoFilterUpdate);
     EXPECT_TRUE(target.MouseActions()->DirectDateClose);
     EXPECT_TRUE(target.Navigation()->AlwaysEdit);

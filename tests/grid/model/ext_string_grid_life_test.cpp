@@ -103,7 +103,7 @@ TEST_F(ExtStringGridTest, ANewGridHasEveryDefault)
         {"RowHeights(0)", I(g.RowHeights(0)), I(22)},
         {"FixedRowHeight", I(g.FixedRowHeight()), I(22)},
         {"ScrollBars", I(g.ScrollBars()), I(ssBoth)},
-        {"AutoSize", I(g.AutoSize), I(false)},
+        {"AutoSize", I(g.AutoSize()), I(false)},
         {"DefaultEditor", I(g.DefaultEditor), I(edNormal)},
         {"DefaultAlignment", I(g.DefaultAlignment()), I(taLeftJustify)},
         {"DisabledFontColor", I(g.DisabledFontColor), I(0xC0C0C0)},

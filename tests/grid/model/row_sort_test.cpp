@@ -202,5 +202,28 @@ TEST(RowSort, AnOrderThatIsNoPermutationMovesNothing)
     }
 }
 
+TEST(RowSort, GroupSortsTakeTheChildrenOfExpandedNodesAtTheDeepestLevel)
+{
+    // Rows 1..12: a level-1 node over a level-2 node (expanded, 3 children), a collapsed level-2
+    // node, a level-2 node with one child, a level-2 node running past the last row, and a
+    // level-1 node whose children are never sorted (its level is not the deepest).
+    std::vector<TNodeRowInfo> rows(14);
+    rows[1] = {true, 1, true, 9};
+    rows[2] = {true, 2, true, 4};
+    rows[6] = {true, 2, false, 3};
+    rows[8] = {true, 2, true, 2};
+    rows[10] = {true, 2, true, 5};
+    rows[13] = {true, 1, true, 5};
+    const auto groups = DeepestNodeGroups(1, 12, [&](Integer R) { return rows[size_t(R)]; });
+    EXPECT_EQ(groups, (std::vector<TRowRange>{{3, 5}, {11, 12}})) << "cut at the last row";
+    EXPECT_TRUE(DeepestNodeGroups(1, 3, [](Integer) { return TNodeRowInfo{}; }).empty());
+    // Without nodes of level 2, the level-1 groups are the deepest.
+    std::vector<TNodeRowInfo> flat(6);
+    flat[0] = {true, 1, true, 3};
+    flat[3] = {true, 1, true, 3};
+    EXPECT_EQ(DeepestNodeGroups(0, 5, [&](Integer R) { return flat[size_t(R)]; }),
+              (std::vector<TRowRange>{{1, 2}, {4, 5}}));
+}
+
 }  // namespace
 }  // namespace gw
