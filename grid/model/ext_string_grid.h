@@ -839,7 +839,6 @@ public:
     double RowMin(Integer ARow, Integer FromCol, Integer ToCol);
     double RowMax(Integer ARow, Integer FromCol, Integer ToCol);
     std::function<void(TObject* Sender, Integer ACol, Integer FromRow, Integer ToRow, double& Res)> OnColumnCalc;
-    std::function<void(TObject* Sender, Integer ACol, Integer FromRow, Integer ToRow, double& Res)> OnGroupCalc;
     // acCUSTOM footer cells: before the floating footer's own event.
     TCalcFooterEvent OnCalcFooter;
     void UpdateFooter();

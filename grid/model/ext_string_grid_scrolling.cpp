@@ -432,33 +432,7 @@ LRESULT TExtStringGrid::DialogCode() const
 
 // --- scrolling a cell into view, the stretch, the width hooks --------------------------------
 
-void TExtStringGrid::ScrollInView(Integer ACol, Integer ARow)
-{
-    if (ACol >= ColCount() || ARow >= RowCount()) return;
-    Integer left = LeftCol();
-    Integer top = TopRow();
-    if (ACol < LeftCol() || ACol >= LeftCol() + VisibleColCount()) {
-        SetCol(ACol);
-        left = std::max(ACol - VisibleColCount() / 2, FixedCols());
-    }
-    if (ARow < TopRow() || ARow >= TopRow() + VisibleRowCount()) {
-        SetRowEx(ARow);
-        top = std::max(ARow - VisibleRowCount() / 2, FixedRows());
-    }
-    left = std::min(left, ColCount() - VisibleColCount() + 1);
-    if (FixedCols() + VisibleColCount() < ColCount()) SetLeftCol(left);
-    top = std::min(top, RowCount() - VisibleRowCount() + 1);
-    if (FixedRows() + VisibleRowCount() >= RowCount()) return;
-    SetTopRowEx(top);
-    // Keeping the row above the search panel comes with the panel (the search room).
-}
-
 void TExtStringGrid::UpdateColSize(Integer ACol, Integer& AWidth)
-{
-    if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
-}
-
-void TExtStringGrid::UpdateAutoColSize(Integer ACol, Integer& AWidth)
 {
     if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
 }
