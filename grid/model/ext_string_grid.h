@@ -170,6 +170,9 @@ using TRatingChangeEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer& NewRate, bool& Allow)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& AUnit)>;
+using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, Integer ARow, bool AState, bool& Allow)>;
+using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, Integer ARow)>;
+using TCellsChangedEvent = std::function<void(TObject* Sender, const TGridRect& R)>;
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
 public:
@@ -500,6 +503,33 @@ public:
     void MoveRow(Integer FromIndex, Integer ToIndex);
     void MoveRows(Integer FromIndex, Integer ToIndex, Integer Count);
     void RemoveSelectedRows();
+    // Removal by selection, check state and duplicates; hiding by selection.
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void RemoveCheckedRows(Integer CheckBoxColumn, bool RemoveChecked);
+    void RemoveDuplicates(Integer ACol, bool DoCase);
+    void AddRow();
+    void AddColumn();
+    void ClearNormalRows(Integer RowIndex, Integer RCount);
+    void ClearNormalCols(Integer ColIndex, Integer CCount);
+    void ClearNormalCells();
+    void ClearAll();
+    void TrimColumn(Integer ACol);
+    void TrimRow(Integer ARow);
+    void TrimAll();
+    void ColorRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2, TColor AColor);
+    void MergeRowCells(Integer RowIndex, bool MainMerge);
+    void SplitRowCells(Integer RowIndex);
+    void SplitAllCells();
+    void MergeCols(Integer ColIndex1, Integer ColIndex2, const String& Separator);
+    bool IsCell(const String& SubStr, Integer& ACol, Integer& ARow);
+    bool IsWideCell(Integer ACol, Integer ARow);
+    Integer ColumnPosition(Integer ACol) const;
+    Integer ColumnAtPosition(Integer ACol);
+    Integer ColumnByHeader(const String& AValue);
     void AutoSizeCol(Integer ACol);
     void AutoSizeColumns(bool DoFixedCols, Integer Padding);
     TGridRect GetUsedCells();
@@ -546,6 +576,32 @@ public:
     void UnHideSelection();
     bool IsSelected(Integer ACol, Integer ARow);
     String SelectedText();
+    void SelectCells(Integer FromCol, Integer FromRow, Integer ToCol, Integer ToRow);
+    void SelectRange(Integer FromCol, Integer ToCol, Integer FromRow, Integer ToRow);
+    void UnSelectRows(Integer RowIndex, Integer RCount);
+    void SelectCols(Integer ColIndex, Integer CCount);
+    void UnSelectCols(Integer ColIndex, Integer CCount);
+    Integer ColSelectCount();
+    // The selected non-fixed rows of disjunct row selection, in the order they were selected.
+    TIntList* SelectedRows() const { return m_selectedRows.get(); }
+    Integer ModifiedRowCount() const;
+    void ClearModifiedRows();
+    void SetRowEnabled(Integer ARow, bool Value);
+    bool GetSelectedCells(Integer ACol, Integer ARow);
+    void SetSelectedCells(Integer ACol, Integer ARow, bool Value);
+    TGridCoord SelectedCell(Integer Index) const;
+    Integer SelectedRow(Integer Index);
+    Integer SelectedCellsCount();
+    Integer SelectedRowCount();
+    Integer SelectedColCount();
+    void ClearSelectedCells();
+    void InvalidateCellRange(const TGridRect& ARect);
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+    void GotoCell(Integer ACol, Integer ARow);
+    void EditCell(Integer ACol, Integer ARow);
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+    TCellsChangedEvent OnCellsChanged;
 
     // ===== editing, keys, mouse, find (interaction) =============================================
     void ShowInplaceEdit();
@@ -1058,6 +1114,16 @@ private:
     bool IsActiveHeaderCell(Integer ACol, Integer ARow) const;
     // Reports a current row other than the one reported last (OnRowChanged), once per move.
     void ReportRowChange();
+    // Rows, columns and selection: the disjunct row flag as stored, the row a flag operation
+    // addresses, a row's cells moved whole onto another, and the clear of real-column spans.
+    bool StoredRowSelect(Integer ARow) const;
+    // The spans of the merge a cell is in, -1 and -1 outside any.
+    TPoint MergeSpan(Integer ACol, Integer ARow) const;
+    Integer SelectionRow(Integer ARow) const;
+    void MoveRowCells(Integer FromRow, Integer ToRow, bool WithHeight);
+    void EmptyRowCells(Integer ARow);
+    void ClearRealRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
+    void ClearCell(Integer RealColumn, Integer ARow, Integer DisplayedColumn);
 
     std::unique_ptr<TFocusHelper> m_focusHelper;
     std::unique_ptr<TSearchFooter> m_searchFooter;

@@ -100,7 +100,6 @@ void TExtStringGrid::UnHideColumn(Integer /*ColIndex*/) { NotBuiltYet("UnHideCol
 void TExtStringGrid::UnHideColumnsAll() { NotBuiltYet("UnHideColumnsAll"); }
 void TExtStringGrid::HideRows(Integer /*FromRow*/, Integer /*ToRow*/) { NotBuiltYet("HideRows"); }
 bool TExtStringGrid::IsIgnoredColumn(Integer /*ACol*/) const { NotBuiltYet("IsIgnoredColumn"); }
-void TExtStringGrid::ResetColumnOrder() { NotBuiltYet("ResetColumnOrder"); }
 String TExtStringGrid::GetCellsEx(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellsEx"); }
 void TExtStringGrid::SetCellsEx(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
 {
@@ -110,8 +109,6 @@ TObject* TExtStringGrid::RealRowGridObject(Integer /*ACol*/, Integer /*ARow*/) c
 {
     NotBuiltYet("RealRowGridObject");
 }
-void TExtStringGrid::SplitColumnCells(Integer /*ColIndex*/) { NotBuiltYet("SplitColumnCells"); }
-void TExtStringGrid::MergeColumnCells(Integer /*ColIndex*/, bool /*MainMerge*/) { NotBuiltYet("MergeColumnCells"); }
 void TExtStringGrid::SplitAllColumnCells() { NotBuiltYet("SplitAllColumnCells"); }
 void TExtStringGrid::MergeAllColumnCells() { NotBuiltYet("MergeAllColumnCells"); }
 TCellGraphic* TExtStringGrid::CreateCellGraphic(Integer /*ACol*/, Integer /*ARow*/)
@@ -172,20 +169,6 @@ bool TExtStringGrid::IsSummary(Integer /*ARow*/) { NotBuiltYet("IsSummary"); }
 void TExtStringGrid::MarkSummaryRow(Integer /*ARow*/) { NotBuiltYet("MarkSummaryRow"); }
 bool TExtStringGrid::GetReadOnly(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetReadOnly"); }
 TAlignment TExtStringGrid::GetCellAlignment(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellAlignment"); }
-TColor TExtStringGrid::GetColors(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetColors"); }
-void TExtStringGrid::SetColors(Integer /*ACol*/, Integer /*ARow*/, TColor /*Value*/) { NotBuiltYet("SetColors"); }
-void TExtStringGrid::SetColorsTo(Integer /*ACol*/, Integer /*ARow*/, TColor /*Value*/) { NotBuiltYet("SetColorsTo"); }
-void TExtStringGrid::SetFontColors(Integer /*ACol*/, Integer /*ARow*/, TColor /*Value*/)
-{
-    NotBuiltYet("SetFontColors");
-}
-void TExtStringGrid::SetRowColor(Integer /*ARow*/, TColor /*Value*/) { NotBuiltYet("SetRowColor"); }
-void TExtStringGrid::SetRowColorTo(Integer /*ARow*/, TColor /*Value*/) { NotBuiltYet("SetRowColorTo"); }
-void TExtStringGrid::SetRowFontColor(Integer /*ARow*/, TColor /*Value*/) { NotBuiltYet("SetRowFontColor"); }
-void TExtStringGrid::SetAlignments(Integer /*ACol*/, Integer /*ARow*/, TAlignment /*Value*/)
-{
-    NotBuiltYet("SetAlignments");
-}
 TSize TExtStringGrid::GetCellTextSize(Integer /*ACol*/, Integer /*ARow*/, bool /*VS*/, bool /*SB*/)
 {
     NotBuiltYet("GetCellTextSize");
@@ -215,25 +198,12 @@ void TExtStringGrid::InsertNormalRow(Integer /*ARow*/) { NotBuiltYet("InsertNorm
 void TExtStringGrid::InsertChildRow(Integer /*ARow*/, Integer /*InsertAt*/) { NotBuiltYet("InsertChildRow"); }
 void TExtStringGrid::RemoveNormalRow(Integer /*ARow*/) { NotBuiltYet("RemoveNormalRow"); }
 void TExtStringGrid::RemoveChildRow(Integer /*ARow*/) { NotBuiltYet("RemoveChildRow"); }
-void TExtStringGrid::InsertRows(Integer /*ARow*/, Integer /*ACount*/, bool /*Update*/) { NotBuiltYet("InsertRows"); }
-void TExtStringGrid::RemoveRows(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("RemoveRows"); }
-void TExtStringGrid::RemoveRowsEx(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("RemoveRowsEx"); }
-void TExtStringGrid::InsertCols(Integer /*ACol*/, Integer /*ACount*/) { NotBuiltYet("InsertCols"); }
-void TExtStringGrid::RemoveCols(Integer /*ACol*/, Integer /*ACount*/) { NotBuiltYet("RemoveCols"); }
-void TExtStringGrid::ClearRows(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("ClearRows"); }
-void TExtStringGrid::ClearCols(Integer /*ACol*/, Integer /*ACount*/) { NotBuiltYet("ClearCols"); }
-void TExtStringGrid::Clear() { NotBuiltYet("Clear"); }
-void TExtStringGrid::ClearRect(Integer /*ACol1*/, Integer /*ARow1*/, Integer /*ACol2*/, Integer /*ARow2*/)
-{
-    NotBuiltYet("ClearRect");
-}
 void TExtStringGrid::MoveColumn(Integer /*FromIndex*/, Integer /*ToIndex*/) { NotBuiltYet("MoveColumn"); }
 void TExtStringGrid::MoveRow(Integer /*FromIndex*/, Integer /*ToIndex*/) { NotBuiltYet("MoveRow"); }
 void TExtStringGrid::MoveRows(Integer /*FromIndex*/, Integer /*ToIndex*/, Integer /*Count*/)
 {
     NotBuiltYet("MoveRows");
 }
-void TExtStringGrid::RemoveSelectedRows() { NotBuiltYet("RemoveSelectedRows"); }
 void TExtStringGrid::AutoSizeCol(Integer /*ACol*/) { NotBuiltYet("AutoSizeCol"); }
 void TExtStringGrid::AutoSizeColumns(bool /*DoFixedCols*/, Integer /*Padding*/) { NotBuiltYet("AutoSizeColumns"); }
 TGridRect TExtStringGrid::GetUsedCells() { NotBuiltYet("GetUsedCells"); }
@@ -260,25 +230,8 @@ void TExtStringGrid::SyncFlatHorzScrollBar() { NotBuiltYet("SyncFlatHorzScrollBa
 void TExtStringGrid::ShowFlatScrollBar(Integer /*Bar*/, bool /*Show*/) { NotBuiltYet("ShowFlatScrollBar"); }
 void TExtStringGrid::UpdateVertProportionalScroll() { NotBuiltYet("UpdateVertProportionalScroll"); }
 void TExtStringGrid::UpdateHorzProportionalScroll() { NotBuiltYet("UpdateHorzProportionalScroll"); }
-void TExtStringGrid::SetSelection(const TGridRect& /*Value*/) { NotBuiltYet("SetSelection"); }
-void TExtStringGrid::ClearSelection() { NotBuiltYet("ClearSelection"); }
-void TExtStringGrid::ClearRowSelect() { NotBuiltYet("ClearRowSelect"); }
-void TExtStringGrid::SetRowSelect(Integer /*ARow*/, bool /*Value*/) { NotBuiltYet("SetRowSelect"); }
-bool TExtStringGrid::GetRowSelect(Integer /*ARow*/) { NotBuiltYet("GetRowSelect"); }
-void TExtStringGrid::ClearColSelect() { NotBuiltYet("ClearColSelect"); }
-void TExtStringGrid::SetColSelect(Integer /*ACol*/, bool /*Value*/) { NotBuiltYet("SetColSelect"); }
-bool TExtStringGrid::GetColSelect(Integer /*ACol*/) { NotBuiltYet("GetColSelect"); }
-Integer TExtStringGrid::RowSelectCount() { NotBuiltYet("RowSelectCount"); }
-void TExtStringGrid::SelectRows(Integer /*RowIndex*/, Integer /*RCount*/) { NotBuiltYet("SelectRows"); }
-void TExtStringGrid::UpdateRowSelectFromSelection(bool /*Value*/) { NotBuiltYet("UpdateRowSelectFromSelection"); }
-void TExtStringGrid::UpdateColSelectFromSelection(bool /*Value*/) { NotBuiltYet("UpdateColSelectFromSelection"); }
-bool TExtStringGrid::GetRowModified(Integer /*ARow*/) { NotBuiltYet("GetRowModified"); }
-void TExtStringGrid::SetRowModified(Integer /*ARow*/, bool /*Value*/) { NotBuiltYet("SetRowModified"); }
-bool TExtStringGrid::GetRowEnabled(Integer /*ARow*/) { NotBuiltYet("GetRowEnabled"); }
 void TExtStringGrid::HideSelection() { NotBuiltYet("HideSelection"); }
 void TExtStringGrid::UnHideSelection() { NotBuiltYet("UnHideSelection"); }
-bool TExtStringGrid::IsSelected(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsSelected"); }
-String TExtStringGrid::SelectedText() { NotBuiltYet("SelectedText"); }
 void TExtStringGrid::ShowInplaceEdit() { NotBuiltYet("ShowInplaceEdit"); }
 void TExtStringGrid::HideInplaceEdit() { NotBuiltYet("HideInplaceEdit"); }
 bool TExtStringGrid::EditMode() const { NotBuiltYet("EditMode"); }
@@ -402,14 +355,8 @@ void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const S
 }
 void TExtStringGrid::AutoInsertRow(Integer /*ARow*/) { NotBuiltYet("AutoInsertRow"); }
 void TExtStringGrid::AutoDeleteRow(Integer /*ARow*/) { NotBuiltYet("AutoDeleteRow"); }
-void TExtStringGrid::NotifyCellsChanged(const TGridRect& /*R*/) { NotBuiltYet("NotifyCellsChanged"); }
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
-void TExtStringGrid::DeleteRowRange(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("DeleteRowRange"); }
 void TExtStringGrid::SortSwapRows(Integer /*ARow1*/, Integer /*ARow2*/) { NotBuiltYet("SortSwapRows"); }
-void TExtStringGrid::TrimRect(Integer /*ACol1*/, Integer /*ARow1*/, Integer /*ACol2*/, Integer /*ARow2*/)
-{
-    NotBuiltYet("TrimRect");
-}
 void TExtStringGrid::QSortGroup() { NotBuiltYet("QSortGroup"); }
 void TExtStringGrid::QSortGroupIndexed() { NotBuiltYet("QSortGroupIndexed"); }
 void TExtStringGrid::QUnSort() { NotBuiltYet("QUnSort"); }
@@ -422,14 +369,6 @@ bool TExtStringGrid::RowMatchesFilter(Integer /*ARow*/) { NotBuiltYet("RowMatche
 void TExtStringGrid::CalcFooter(Integer /*ACol*/) { NotBuiltYet("CalcFooter"); }
 void TExtStringGrid::CalcFooterColumns(Integer /*ACol*/) { NotBuiltYet("CalcFooterColumns"); }
 void TExtStringGrid::ColumnCalcChanged() { NotBuiltYet("ColumnCalcChanged"); }
-void TExtStringGrid::RemoveRowRange(Integer /*ARow*/, Integer /*ACount*/, bool /*Flag*/)
-{
-    NotBuiltYet("RemoveRowRange");
-}
-void TExtStringGrid::InsertRowRange(Integer /*ARow*/, Integer /*ACount*/, bool /*Flag*/)
-{
-    NotBuiltYet("InsertRowRange");
-}
 bool TExtStringGrid::CalcSizingState(Integer /*X*/, Integer /*Y*/) { NotBuiltYet("CalcSizingState"); }
 void TExtStringGrid::WriteEditedCell(const String& /*Value*/) { NotBuiltYet("WriteEditedCell"); }
 void TExtStringGrid::AdjustSelectAllRect(TGridRect& /*R*/) { NotBuiltYet("AdjustSelectAllRect"); }

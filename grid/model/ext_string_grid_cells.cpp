@@ -1,0 +1,377 @@
+// The string grid's cell ranges: clearing, trimming, colouring, merging runs of equal texts and
+// splitting them, joining two columns, finding a cell; the per-cell and row-wide colours; the
+// column order record.
+#include "grid/foundation/csv_utils.h"
+#include "grid/foundation/int_list.h"
+#include "grid/foundation/mouse_actions.h"
+#include "grid/model/cell_graphic.h"
+#include "grid/model/ext_string_grid.h"
+#include "platform/runtime/list.h"
+#include "platform/runtime/strings.h"
+
+#include <algorithm>
+
+namespace gw {
+
+namespace {
+
+// A cell whose object others point at (a merge) or that lists a control keeps its object when
+// a row-wide colour is taken away; only the field changes.
+bool KeepsObject(const TCellProperties& Props)
+{
+    return Props.Control != nullptr || !Props.IsBaseCell || Props.CellSpanX != -1 || Props.CellSpanY != -1;
+}
+
+}  // namespace
+
+// --- clearing --------------------------------------------------------------------------------------
+
+void TExtStringGrid::ClearCell(Integer RealColumn, Integer ARow, Integer DisplayedColumn)
+{
+    if (!ClearTextOnly && CellHasProperties(RealColumn, ARow)) SetCellProperties(RealColumn, ARow, nullptr);
+    if (FDestroying || GetGridCell(RealColumn, ARow).empty()) return;
+    SetGridCell(RealColumn, ARow, u"");
+    RepaintCell(DisplayedColumn, ARow);
+}
+
+void TExtStringGrid::ClearRealRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2)
+{
+    for (Integer r = std::max(ARow1, 0); r <= ARow2; ++r)
+        for (Integer c = std::max(ACol1, 0); c <= ACol2; ++c) ClearCell(c, r, DisplColIndex(c));
+    if (ACol1 <= 0 && ARow1 <= 0 && ACol2 >= TotalColCount() - 1 && ARow2 >= RowCount() - 1) FHasCellProps = false;
+    if (!FDestroying) NotifyCellsChanged({ACol1, ARow1, ACol2, ARow2});
+}
+
+void TExtStringGrid::ClearRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2)
+{
+    if (!SaveHiddenCells) {
+        ClearRealRect(ACol1, ARow1, ACol2, ARow2);
+        return;
+    }
+    // A displayed rectangle: each displayed column reaches its real column.
+    for (Integer r = std::max(ARow1, 0); r <= ARow2; ++r)
+        for (Integer c = std::max(ACol1, 0); c <= ACol2; ++c) ClearCell(RealColIndex(c), r, c);
+    if (ACol1 <= 0 && ARow1 <= 0 && ACol2 >= ColCount() - 1 && ARow2 >= RowCount() - 1 && NumHiddenColumns() == 0)
+        FHasCellProps = false;
+    if (!FDestroying) NotifyCellsChanged({RealColIndex(ACol1), ARow1, RealColIndex(ACol2), ARow2});
+}
+
+void TExtStringGrid::ClearRows(Integer ARow, Integer ACount)
+{
+    if (RowCount() == 0 || ColCount() == 0 || ACount <= 0) return;
+    ClearRealRect(0, ARow, TotalColCount() - 1, ARow + ACount - 1);
+}
+
+void TExtStringGrid::ClearCols(Integer ACol, Integer ACount)
+{
+    if (RowCount() == 0 || ColCount() == 0 || ACount <= 0) return;
+    ClearRect(ACol, 0, ACol + ACount - 1, RowCount() - 1);
+}
+
+void TExtStringGrid::ClearNormalRows(Integer RowIndex, Integer RCount)
+{
+    if (RowCount() == 0 || ColCount() == 0 || RCount <= 0) return;
+    ClearRealRect(FixedCols(), RowIndex, TotalColCount() - FixedRightCols() - 1, RowIndex + RCount - 1);
+}
+
+void TExtStringGrid::ClearNormalCols(Integer ColIndex, Integer CCount)
+{
+    if (RowCount() == 0 || ColCount() == 0 || CCount <= 0) return;
+    ClearRect(ColIndex, FixedRows(), ColIndex + CCount - 1, RowCount() - FixedFooters() - 1);
+}
+
+void TExtStringGrid::ClearNormalCells()
+{
+    if (RowCount() == 0 || ColCount() == 0) return;
+    if (FixedCols() == 0 && FNumNodes > 0) RemoveAllNodes();
+    ClearRealRect(FixedCols(), FixedRows(), TotalColCount() - FixedRightCols() - 1, RowCount() - FixedFooters() - 1);
+}
+
+void TExtStringGrid::Clear()
+{
+    if (RowCount() == 0 || ColCount() == 0) return;
+    if (!FDestroying && FNumNodes > 0) RemoveAllNodes();
+    ClearRealRect(0, 0, TotalColCount() - 1, RowCount() - 1);
+    if (NumHiddenColumns() > 0) Invalidate();
+}
+
+void TExtStringGrid::ClearAll()
+{
+    Clear();
+    for (Integer i = 0; i < FHiddenRows.Count(); ++i) {
+        TGridItemCells& cells = FHiddenRows.Items(i).Items;
+        for (Integer c = 0; c < cells.Count(); ++c) cells.SetStrings(c, String());
+    }
+}
+
+void TExtStringGrid::ClearSelection()
+{
+    if (m_mouseActions->DisjunctRowSelect()) {
+        for (Integer r = FixedRows(); r < RowCount(); ++r)
+            if (StoredRowSelect(SelectionRow(r))) ClearRows(r, 1);
+        return;
+    }
+    if (m_mouseActions->DisjunctColSelect()) {
+        for (Integer c = FixedCols(); c < ColCount(); ++c)
+            if (GetColSelect(c)) ClearCols(c, 1);
+        return;
+    }
+    const TGridRect sel = Selection();
+    ClearRect(sel.Left, sel.Top, sel.Right, sel.Bottom);
+}
+
+// --- trimming and colouring --------------------------------------------------------------------------
+
+void TExtStringGrid::TrimRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2)
+{
+    for (Integer r = std::max(ARow1, 0); r <= ARow2; ++r)
+        for (Integer c = std::max(ACol1, 0); c <= ACol2; ++c) {
+            const Integer col = SaveHiddenCells ? RealColIndex(c) : c;
+            const String text = GetCellEx(col, r);
+            const String trimmed = Trim(text);
+            if (trimmed != text) SetCellEx(col, r, trimmed);
+        }
+}
+
+void TExtStringGrid::TrimColumn(Integer ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+
+void TExtStringGrid::TrimRow(Integer ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+
+void TExtStringGrid::TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+
+void TExtStringGrid::ColorRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2, TColor AColor)
+{
+    for (Integer r = ARow1; r <= ARow2; ++r)
+        for (Integer c = ACol1; c <= ACol2; ++c) SetColors(c, r, AColor);
+}
+
+TColor TExtStringGrid::GetColors(Integer ACol, Integer ARow)
+{
+    const TCellProperties* props = CellHasProperties(ACol, ARow) ? GetGridObject(ACol, ARow) : nullptr;
+    return props ? props->BrushColor() : clNone;
+}
+
+void TExtStringGrid::SetColors(Integer ACol, Integer ARow, TColor Value)
+{
+    GetCellProperties(ACol, ARow)->SetBrushColor(Value);
+}
+
+void TExtStringGrid::SetColorsTo(Integer ACol, Integer ARow, TColor Value)
+{
+    GetCellProperties(ACol, ARow)->SetBrushColorTo(Value);
+}
+
+void TExtStringGrid::SetFontColors(Integer ACol, Integer ARow, TColor Value)
+{
+    GetCellProperties(ACol, ARow)->FontColor = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+void TExtStringGrid::SetAlignments(Integer ACol, Integer ARow, TAlignment Value)
+{
+    GetCellProperties(ACol, ARow)->Alignment = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+void TExtStringGrid::SetRowColor(Integer ARow, TColor Value)
+{
+    for (Integer c = FixedCols(); c < AllColCount(); ++c) {
+        if (Value != clNone) {
+            GetCellProperties(c, ARow)->SetBrushColor(Value);
+            continue;
+        }
+        if (!CellHasProperties(c, ARow)) continue;
+        TCellProperties* props = GetGridObject(c, ARow);
+        const auto* graphic = dynamic_cast<const TCellGraphic*>(props->GraphicObject());
+        if (graphic && graphic->CellType == ctNone && !KeepsObject(*props))
+            FreeCellObject(c, ARow);
+        else
+            props->SetBrushColor(clNone);
+    }
+    RepaintRow(ARow);
+}
+
+void TExtStringGrid::SetRowColorTo(Integer ARow, TColor Value)
+{
+    for (Integer c = FixedCols(); c < AllColCount(); ++c) {
+        if (Value != clNone) {
+            GetCellProperties(c, ARow)->SetBrushColorTo(Value);
+            continue;
+        }
+        if (!CellHasProperties(c, ARow)) continue;
+        TCellProperties* props = GetGridObject(c, ARow);
+        if (KeepsObject(*props))
+            props->SetBrushColorTo(clNone);
+        else
+            FreeCellObject(c, ARow);
+    }
+    RepaintRow(ARow);
+}
+
+void TExtStringGrid::SetRowFontColor(Integer ARow, TColor Value)
+{
+    for (Integer c = FixedCols(); c < AllColCount(); ++c) {
+        if (Value != clNone) {
+            GetCellProperties(c, ARow)->FontColor = Value;
+            continue;
+        }
+        if (!CellHasProperties(c, ARow)) continue;
+        TCellProperties* props = GetGridObject(c, ARow);
+        if (props->BrushColor() == clNone && !KeepsObject(*props))
+            FreeCellObject(c, ARow);
+        else
+            props->FontColor = clNone;
+    }
+    RepaintRow(ARow);
+}
+
+// --- merging and splitting ---------------------------------------------------------------------------
+
+void TExtStringGrid::MergeColumnCells(Integer ColIndex, bool MainMerge)
+{
+    Integer start = FixedRows(), length = 1;
+    const Integer last = RowCount() - FixedFooters() - 1;
+    for (Integer r = FixedRows() + 1; r <= last; ++r) {
+        if (GetCellEx(ColIndex, r) == GetCellEx(ColIndex, r - 1) && (MainMerge || RowSpanIdentical(r, r - 1))) {
+            ++length;
+            continue;
+        }
+        if (length > 1) MergeCells(ColIndex, start, 1, length);
+        start = r;
+        length = 1;
+    }
+    if (length > 1) MergeCells(ColIndex, start, 1, length);
+}
+
+void TExtStringGrid::MergeRowCells(Integer RowIndex, bool MainMerge)
+{
+    Integer start = FixedCols(), length = 1;
+    const Integer last = ColCount() - FixedRightCols() - 1;
+    for (Integer c = FixedCols() + 1; c <= last; ++c) {
+        if (GetCellEx(c, RowIndex) == GetCellEx(c - 1, RowIndex) && (MainMerge || ColSpanIdentical(c, c - 1))) {
+            ++length;
+            continue;
+        }
+        if (length > 1) MergeCells(start, RowIndex, length, 1);
+        start = c;
+        length = 1;
+    }
+    if (length > 1) MergeCells(start, RowIndex, length, 1);
+}
+
+void TExtStringGrid::SplitColumnCells(Integer ColIndex)
+{
+    for (Integer r = 0; r < RowCount() - FixedFooters();) {
+        if (!IsYMergedCell(ColIndex, r)) {
+            ++r;
+            continue;
+        }
+        const TPoint base = BaseCell(ColIndex, r);
+        const Integer span = CellSpan(base.X, base.Y).Y;
+        SplitCells(ColIndex, r);
+        r = base.Y + span + 1;
+    }
+}
+
+void TExtStringGrid::SplitRowCells(Integer RowIndex)
+{
+    for (Integer c = 0; c < ColCount() - FixedRightCols();) {
+        if (!IsMergedCell(c, RowIndex)) {
+            ++c;
+            continue;
+        }
+        const TPoint base = BaseCell(c, RowIndex);
+        const Integer span = CellSpan(base.X, base.Y).X;
+        SplitCells(c, RowIndex);
+        c = base.X + span + 1;
+    }
+}
+
+void TExtStringGrid::SplitAllCells()
+{
+    for (Integer r = 0; r < RowCount(); ++r)
+        for (Integer c = 0; c < ColCount(); ++c)
+            if (IsMergedCell(c, r)) SplitCells(c, r);
+}
+
+void TExtStringGrid::MergeCols(Integer ColIndex1, Integer ColIndex2, const String& Separator)
+{
+    for (Integer r = FixedRows(); r < RowCount(); ++r)
+        SetCellEx(ColIndex1, r, Trim(GetCellEx(ColIndex1, r) + Separator + GetCellEx(ColIndex2, r)));
+    RemoveCols(ColIndex2, 1);
+}
+
+// --- finding -----------------------------------------------------------------------------------------
+
+bool TExtStringGrid::IsCell(const String& SubStr, Integer& ACol, Integer& ARow)
+{
+    for (Integer r = 0; r < RowCount(); ++r)
+        for (Integer c = 0; c < ColCount(); ++c)
+            if (GetGridCell(c, r) == SubStr) {
+                ACol = c;
+                ARow = r;
+                return true;
+            }
+    return false;
+}
+
+bool TExtStringGrid::IsWideCell(Integer ACol, Integer ARow)
+{
+    return ClassifyCellText(GetCellEx(ACol, ARow), false) == ctkWideEncoded;
+}
+
+// --- column order ------------------------------------------------------------------------------------
+
+Integer TExtStringGrid::ColumnPosition(Integer ACol) const
+{
+    if (m_columnOrder->Count() == 0) return ACol;
+    Integer result = ACol;
+    const Integer n = std::min(m_columnOrder->Count(), TotalColCount());
+    for (Integer p = 0; p < n; ++p)
+        if (m_columnOrder->GetInteger(p) == ACol) {
+            result = p;
+            break;
+        }
+    if (FGroupColumn != -1 && FGroupColumn <= ACol) --result;
+    return result;
+}
+
+Integer TExtStringGrid::ColumnAtPosition(Integer ACol)
+{
+    if (m_columnOrder->Count() == 0) SetColumnOrder();
+    // A position past the record answers as itself.
+    if (ACol < 0 || ACol >= m_columnOrder->Count()) return ACol;
+    Integer result = m_columnOrder->GetInteger(ACol);
+    if (FGroupColumn != -1 && FGroupColumn <= result) ++result;
+    return result;
+}
+
+void TExtStringGrid::ResetColumnOrder()
+{
+    if (NumHiddenColumns() > 0) UnHideColumnsAll();
+    if (m_columnOrder->Count() == 0) {
+        SetColumnOrder();
+        return;
+    }
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (Integer i = 0; i < ColCount() && i < m_columnOrder->Count(); ++i) {
+            const Integer target = m_columnOrder->GetInteger(i);
+            if (target >= i) continue;
+            MoveColumn(i, target);
+            moved = true;
+        }
+    }
+}
+
+Integer TExtStringGrid::ColumnByHeader(const String& AValue)
+{
+    const TGridItem* hidden = FHiddenRows.Find(RealRow(0));
+    for (Integer c = 0; c < TotalColCount(); ++c) {
+        const String header = hidden ? hidden->Items.Strings(c) : GetCellEx(c, DisplRowIndex(0));
+        if (header == AValue) return c;
+    }
+    return -1;
+}
+
+}  // namespace gw
