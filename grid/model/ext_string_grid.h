@@ -1120,7 +1120,7 @@ private:
     // The spans of the merge a cell is in, -1 and -1 outside any.
     TPoint MergeSpan(Integer ACol, Integer ARow) const;
     Integer SelectionRow(Integer ARow) const;
-    void MoveRowCells(Integer FromRow, Integer ToRow, bool WithHeight);
+    void MoveCurrentRow(Integer ARow);
     void EmptyRowCells(Integer ARow);
     void ClearRealRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
     void ClearCell(Integer RealColumn, Integer ARow, Integer DisplayedColumn);

@@ -89,6 +89,15 @@ void TExtStringGrid::NotifyCellsChanged(const TGridRect& R)
     if (m_floatingFooter) CalcFooter(-1);
 }
 
+// The current row moves without the row setter's resynchronisation of the disjunct row flags,
+// which a removal has just kept in step.
+void TExtStringGrid::MoveCurrentRow(Integer ARow)
+{
+    if (Row() == ARow || ARow < 0 || ARow >= RowCount()) return;
+    MoveColRow(Col(), ARow, true, false);
+    ReportRowChange();
+}
+
 // --- rows --------------------------------------------------------------------------------------------
 
 void TExtStringGrid::EmptyRowCells(Integer ARow)
@@ -124,10 +133,10 @@ void TExtStringGrid::RemoveRows(Integer ARow, Integer ACount)
         FMaxRowCount = std::max(FMaxRowCount - ACount, RowCount());
         const Integer lastNormal = RowCount() - FixedFooters() - 1;
         if (oldRow <= lastNormal) {
-            if (!m_mouseActions->DisjunctRowSelect() && Row() != oldRow) SetRowEx(oldRow);
+            if (!m_mouseActions->DisjunctRowSelect()) MoveCurrentRow(oldRow);
             SetTopRowEx(oldTop);
         } else if (lastNormal >= FixedRows()) {
-            if (Row() != lastNormal) SetRowEx(lastNormal);
+            MoveCurrentRow(lastNormal);
         } else {
             HideSelection();
         }
@@ -160,10 +169,10 @@ void TExtStringGrid::RemoveRowsEx(Integer ARow, Integer ACount)
         SetRowCount(newCount);
         FMaxRowCount = std::max(FMaxRowCount - ACount, RowCount());
         if (oldRow < RowCount()) {
-            if (Row() != oldRow) SetRowEx(oldRow);
+            MoveCurrentRow(oldRow);
             SetTopRowEx(oldTop);
         } else if (FixedRows() < RowCount()) {
-            SetRowEx(FixedRows());
+            MoveCurrentRow(FixedRows());
             SetTopRowEx(FixedRows());
         }
     }
@@ -213,10 +222,10 @@ void TExtStringGrid::RemoveRowRange(Integer ARow, Integer ACount, bool Flag)
         TBaseGrid::DeleteRows(ARow, ACount);
         FNormalRowCount = RowCount();
         if (oldRow < RowCount()) {
-            if (Row() != oldRow) SetRowEx(oldRow);
+            MoveCurrentRow(oldRow);
             SetTopRowEx(oldTop);
         } else if (FixedRows() < RowCount()) {
-            SetRowEx(RowCount() - 1);
+            MoveCurrentRow(RowCount() - 1);
         } else {
             HideSelection();
         }

@@ -1,0 +1,45 @@
+// A string grid for the row and column tests: its side structures open to the test, and rows and
+// columns hidden the way the hiding does it (cells and height into the hidden-row item, the column
+// out of the display), so the shape operations can be tested before the hiding room lands.
+#pragma once
+
+#include "grid/foundation/int_list.h"
+#include "grid/model/ext_string_grid.h"
+
+#include <memory>
+
+namespace gw::test {
+
+class TRowsGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::DeleteRowRange;
+    using TExtStringGrid::FColumnVisibility;
+    using TExtStringGrid::FHiddenRows;
+    using TExtStringGrid::FMaxRowCount;
+    using TExtStringGrid::FUseEnabledRows;
+    using TExtStringGrid::InsertRowRange;
+    using TExtStringGrid::RemoveRowRange;
+    using TExtStringGrid::TExtStringGrid;
+
+    void HideRowForTest(Integer Row)
+    {
+        const RealRow real(RealRowIndex(Row));
+        TGridItem* item = FHiddenRows.HideRows(real, real).at(0).Item;
+        item->Height = RowHeights(Row);
+        for (Integer c = 0; c < TotalColCount(); ++c) {
+            item->Items.SetStrings(c, GetGridCell(c, Row));
+            item->Items.SetObjects(c, std::unique_ptr<TCellProperties>(GetGridObject(c, Row)));
+            SetGridObject(c, Row, nullptr);
+        }
+        RemoveRowRange(Row, 1, false);
+    }
+
+    void HideColumnForTest(Integer Col)
+    {
+        FColumnVisibility.Hide(RealCol(RealColIndex(Col)), ColWidths(Col));
+        for (Integer c = Col; c + 1 < ColCount(); ++c) SetColWidths(c, ColWidths(c + 1));
+        SetColCount(ColCount() - 1);
+    }
+};
+
+}  // namespace gw::test
