@@ -14,6 +14,7 @@ class TRowsGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::DeleteRowRange;
     using TExtStringGrid::FColumnVisibility;
+    using TExtStringGrid::FGroupColumn;
     using TExtStringGrid::FHiddenRows;
     using TExtStringGrid::FMaxRowCount;
     using TExtStringGrid::FUseEnabledRows;
