@@ -1121,6 +1121,8 @@ private:
     TPoint MergeSpan(Integer ACol, Integer ARow) const;
     Integer SelectionRow(Integer ARow) const;
     void MoveCurrentRow(Integer ARow);
+    // The current cell by real column, or the base cell of the merge it lies in.
+    TPoint CurrentBaseCell() const;
     void EmptyRowCells(Integer ARow);
     void ClearRealRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
     void ClearCell(Integer RealColumn, Integer ARow, Integer DisplayedColumn);

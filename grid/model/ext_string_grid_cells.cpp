@@ -10,6 +10,7 @@
 #include "platform/runtime/strings.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace gw {
 
@@ -358,10 +359,47 @@ void TExtStringGrid::ResetColumnOrder()
         for (Integer i = 0; i < ColCount() && i < m_columnOrder->Count(); ++i) {
             const Integer target = m_columnOrder->GetInteger(i);
             if (target >= i) continue;
-            MoveColumn(i, target);
+            // Every column is shown now: the base grid's move, whose moved notification moves
+            // the record's entry with the column.
+            TBaseGrid::MoveColumn(i, target);
             moved = true;
         }
     }
+}
+
+void TExtStringGrid::ColumnMoved(Integer FromIndex, Integer ToIndex)
+{
+    const Integer realFrom = RealColIndex(FromIndex), realTo = RealColIndex(ToIndex);
+    // The record keeps which recorded column stands at each position.
+    if (realFrom < m_columnOrder->Count() && realTo < m_columnOrder->Count()) {
+        const Integer entry = m_columnOrder->GetInteger(realFrom);
+        m_columnOrder->Delete(realFrom);
+        m_columnOrder->Insert(realTo, entry);
+    }
+    if (NumHiddenColumns() == 0)
+        TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    else
+        TBaseGrid::ColumnMoved(realFrom, realTo);
+    // Hidden rows keep their cells outside the store: they move there.
+    for (Integer i = 0; i < FHiddenRows.Count(); ++i) {
+        TGridItemCells& cells = FHiddenRows.Items(i).Items;
+        if (std::max(realFrom, realTo) >= cells.Count()) cells.SetCount(std::max(realFrom, realTo) + 1);
+        String text = cells.ExtractString(realFrom);
+        std::unique_ptr<TCellProperties> object = cells.ExtractObject(realFrom);
+        const Integer step = realFrom < realTo ? 1 : -1;
+        for (Integer c = realFrom; c != realTo; c += step) {
+            cells.SetStrings(c, cells.ExtractString(c + step));
+            cells.SetObjects(c, cells.ExtractObject(c + step));
+        }
+        cells.SetStrings(realTo, std::move(text));
+        cells.SetObjects(realTo, std::move(object));
+    }
+}
+
+void TExtStringGrid::RowMoved(Integer FromIndex, Integer ToIndex)
+{
+    TBaseGrid::RowMoved(FromIndex, ToIndex);
+    if (OnRowMove) OnRowMove(this, FromIndex, ToIndex);
 }
 
 Integer TExtStringGrid::ColumnByHeader(const String& AValue)

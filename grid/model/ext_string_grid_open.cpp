@@ -34,8 +34,6 @@ void TExtStringGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TG
 }
 void TExtStringGrid::ColWidthsChanged() { TBaseGrid::ColWidthsChanged(); }
 void TExtStringGrid::RowHeightsChanged() { TBaseGrid::RowHeightsChanged(); }
-void TExtStringGrid::ColumnMoved(Integer FromIndex, Integer ToIndex) { TBaseGrid::ColumnMoved(FromIndex, ToIndex); }
-void TExtStringGrid::RowMoved(Integer FromIndex, Integer ToIndex) { TBaseGrid::RowMoved(FromIndex, ToIndex); }
 void TExtStringGrid::SizeChanged(Integer OldColCount, Integer OldRowCount)
 {
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
@@ -343,10 +341,6 @@ void TExtStringGrid::CalcPrintGraphicSize(Integer /*ACol*/, Integer /*ARow*/, TP
 {
     NotBuiltYet("CalcPrintGraphicSize");
 }
-String TExtStringGrid::GetCurrentCell() { NotBuiltYet("GetCurrentCell"); }
-void TExtStringGrid::SetCurrentCell(const String& /*Value*/) { NotBuiltYet("SetCurrentCell"); }
-String TExtStringGrid::GetCurrentCellText() { NotBuiltYet("GetCurrentCellText"); }
-void TExtStringGrid::SetCurrentCellEditText(const String& /*Value*/) { NotBuiltYet("SetCurrentCellEditText"); }
 String TExtStringGrid::GetFormattedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetFormattedCell"); }
 String TExtStringGrid::GetExportCellText(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetExportCellText"); }
 void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)

@@ -399,6 +399,36 @@ void TExtStringGrid::SwapCells(TGridCoord FromCell, TGridCoord ToCell)
     SetGridObject(ToCell.X, ToCell.Y, fromObject);
 }
 
+TPoint TExtStringGrid::CurrentBaseCell() const
+{
+    const TPoint cell{RealColIndex(Col()), Row()};
+    return IsMergedCell(cell.X, cell.Y) ? BaseCell(cell.X, cell.Y) : cell;
+}
+
+String TExtStringGrid::GetCurrentCell()
+{
+    const TPoint cell = CurrentBaseCell();
+    return GetGridCell(cell.X, cell.Y);
+}
+
+void TExtStringGrid::SetCurrentCell(const String& Value)
+{
+    const TPoint cell = CurrentBaseCell();
+    SetCellEx(cell.X, cell.Y, Value);
+}
+
+String TExtStringGrid::GetCurrentCellText()
+{
+    const TPoint cell = CurrentBaseCell();
+    return GetCellEx(cell.X, cell.Y);
+}
+
+void TExtStringGrid::SetCurrentCellEditText(const String& Value)
+{
+    const TPoint cell = CurrentBaseCell();
+    SetEditText(DisplColIndex(cell.X), cell.Y, Value);
+}
+
 void TExtStringGrid::GotoCell(Integer ACol, Integer ARow)
 {
     SetRowEx(ARow);

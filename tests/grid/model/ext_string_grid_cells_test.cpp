@@ -248,5 +248,38 @@ TEST_F(ExtStringGridCells, ColumnOrderAnswersForEveryColumn)
     EXPECT_EQ(g.ColumnAtPosition(1), 2);
 }
 
+TEST_F(ExtStringGridCells, AMovedColumnIsFollowedByTheRecordAndResetPutsItBack)
+{
+    g.SetColCount(3);
+    g.SetFixedCols(0);
+    g.SetColumnOrder();
+    g.HideRowForTest(2);
+    g.TBaseGrid::MoveColumn(0, 2);
+    EXPECT_EQ(g.ColumnPosition(0), 2);
+    EXPECT_EQ(g.ColumnAtPosition(0), 1);
+    EXPECT_EQ(g.GetGridCell(2, 1), u"01");
+    EXPECT_EQ(g.FHiddenRows.Items(0).Items.Strings(2), u"02") << "the hidden row's cells move too";
+    g.ResetColumnOrder();
+    for (Integer c = 0; c < 3; ++c) {
+        EXPECT_EQ(g.GetGridCell(c, 1), Utf8ToString(std::to_string(c) + "1"));
+        EXPECT_EQ(g.ColumnAtPosition(c), c);
+    }
+    EXPECT_EQ(g.FHiddenRows.Items(0).Items.Strings(0), u"02");
+}
+
+TEST_F(ExtStringGridCells, TheCurrentCellIsReadAndWrittenAtTheBaseOfItsMerge)
+{
+    g.SetCellEx(2, 2, u"<b>base</b>");
+    g.MergeCells(2, 2, 2, 2);
+    g.GotoCell(3, 3);
+    EXPECT_EQ(g.GetCurrentCell(), u"<b>base</b>");
+    g.SetCurrentCell(u"new");
+    EXPECT_EQ(g.GetGridCell(2, 2), u"new");
+    EXPECT_EQ(g.GetCurrentCellText(), u"new");
+    g.GotoCell(1, 1);
+    g.SetCurrentCellEditText(u"edited");
+    EXPECT_EQ(g.GetGridCell(1, 1), u"edited");
+}
+
 }  // namespace
 }  // namespace gw::test

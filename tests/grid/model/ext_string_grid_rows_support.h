@@ -18,8 +18,12 @@ public:
     using TExtStringGrid::FHiddenRows;
     using TExtStringGrid::FMaxRowCount;
     using TExtStringGrid::FUseEnabledRows;
+    using TExtStringGrid::GetCurrentCell;
+    using TExtStringGrid::GetCurrentCellText;
     using TExtStringGrid::InsertRowRange;
     using TExtStringGrid::RemoveRowRange;
+    using TExtStringGrid::SetCurrentCell;
+    using TExtStringGrid::SetCurrentCellEditText;
     using TExtStringGrid::TExtStringGrid;
 
     void HideRowForTest(Integer Row)
