@@ -5,6 +5,8 @@
 #include "grid/model/ext_string_grid.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/runtime/unicode.h"
+#include "platform/ui/application.h"
+#include "platform/ui/window_system.h"
 
 #include <gtest/gtest.h>
 
@@ -338,6 +340,33 @@ TEST_F(ExtStringGridSelection, GotoCellAndSelectRangeMoveTheCurrentCell)
     EXPECT_EQ(g.Row(), 4);
     EXPECT_EQ(g.Selection().Left, 1);
     EXPECT_EQ(g.Selection().Top, 3);
+}
+
+TEST(ExtStringGridRepaint, RepaintRectInvalidatesTheCellsBetweenItsCorners)
+{
+    THarness h;
+    auto* form = new TForm(Application);
+    form->SetBounds(0, 0, 500, 400);
+    auto* grid = new TExtStringGrid(form);
+    grid->SetParent(form);
+    grid->SetBounds(0, 0, 480, 380);
+    form->Show();
+    h.ProcessMessages();
+    struct Case {
+        TGridRect Cells;
+        bool Repaints;
+    };
+    for (const Case& c : std::vector<Case>{{{-1, 1, 2, 2}, false}, {{1, 1, 2, -3}, false}, {{1, 1, 2, 2}, true}}) {
+        const Cardinal before = h.Invalidations();
+        grid->RepaintRect(c.Cells);
+        EXPECT_EQ(h.Invalidations() > before, c.Repaints) << c.Cells.Left << "," << c.Cells.Bottom;
+    }
+    TRect update;
+    ASSERT_TRUE(GetUpdateRect(grid->Handle(), update));
+    TRect expected;
+    UnionRect(expected, grid->CellRect(1, 1), grid->CellRect(2, 2));
+    EXPECT_EQ(update, expected);
+    delete form;
 }
 
 }  // namespace
