@@ -463,6 +463,30 @@ public:
     void SetRowColorTo(Integer ARow, TColor Value);
     void SetRowFontColor(Integer ARow, TColor Value);
     void SetAlignments(Integer ACol, Integer ARow, TAlignment Value);
+    // The per-cell property arrays (real column, displayed row): a read of a cell without
+    // properties answers the fixed default and creates nothing, except WordWraps.
+    TColor GetColorsTo(Integer ACol, Integer ARow);
+    TColor GetFontColors(Integer ACol, Integer ARow);
+    TAlignment GetAlignments(Integer ACol, Integer ARow);
+    TCellGradientDirection GetGradients(Integer ACol, Integer ARow);
+    void SetGradients(Integer ACol, Integer ARow, TCellGradientDirection Value);
+    void SetReadOnly(Integer ACol, Integer ARow, bool Value);
+    bool GetWordWraps(Integer ACol, Integer ARow);
+    void SetWordWraps(Integer ACol, Integer ARow, bool Value);
+    TFontStyles GetFontStyles(Integer ACol, Integer ARow);
+    void SetFontStyles(Integer ACol, Integer ARow, TFontStyles Value);
+    String GetFontNames(Integer ACol, Integer ARow);
+    void SetFontNames(Integer ACol, Integer ARow, const String& Value);
+    Integer GetFontSizes(Integer ACol, Integer ARow);
+    void SetFontSizes(Integer ACol, Integer ARow, Integer Value);
+    TControl* GetCellControls(Integer ACol, Integer ARow);
+    void SetCellControls(Integer ACol, Integer ARow, TControl* AControl);
+    Integer CellControlCount() const;
+    // A hidden column's width when it was hidden; a shown column's width.
+    Integer GetAllColWidths(Integer ACol) const;
+    String GetOriginalCells(Integer ACol, Integer ARow);
+    void SetOriginalCells(Integer ACol, Integer ARow, const String& Value);
+    Integer LinesInCell(Integer ACol, Integer ARow);
     TSize GetCellTextSize(Integer ACol, Integer ARow, bool VS, bool SB);
     bool IsRotated(Integer ACol, Integer ARow);
     void HilightInGrid(bool CaseSensitive, const String& Text);
@@ -1123,6 +1147,8 @@ private:
     void MoveCurrentRow(Integer ARow);
     // The current cell by real column, or the base cell of the merge it lies in.
     TPoint CurrentBaseCell() const;
+    // The cell's properties when it has any; nothing is made.
+    TCellProperties* PropsOrNull(Integer ACol, Integer ARow) const;
     void EmptyRowCells(Integer ARow);
     void ClearRealRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
     void ClearCell(Integer RealColumn, Integer ARow, Integer DisplayedColumn);

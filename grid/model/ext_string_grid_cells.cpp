@@ -1,6 +1,7 @@
 // The string grid's cell ranges: clearing, trimming, colouring, merging runs of equal texts and
 // splitting them, joining two columns, finding a cell; the per-cell and row-wide colours; the
 // column order record.
+#include "grid/foundation/control_list.h"
 #include "grid/foundation/csv_utils.h"
 #include "grid/foundation/int_list.h"
 #include "grid/foundation/mouse_actions.h"
@@ -148,7 +149,7 @@ void TExtStringGrid::ColorRect(Integer ACol1, Integer ARow1, Integer ACol2, Inte
 
 TColor TExtStringGrid::GetColors(Integer ACol, Integer ARow)
 {
-    const TCellProperties* props = CellHasProperties(ACol, ARow) ? GetGridObject(ACol, ARow) : nullptr;
+    const TCellProperties* props = PropsOrNull(ACol, ARow);
     return props ? props->BrushColor() : clNone;
 }
 
@@ -173,6 +174,143 @@ void TExtStringGrid::SetAlignments(Integer ACol, Integer ARow, TAlignment Value)
     GetCellProperties(ACol, ARow)->Alignment = Value;
     RepaintCell(DisplColIndex(ACol), ARow);
 }
+
+TCellProperties* TExtStringGrid::PropsOrNull(Integer ACol, Integer ARow) const
+{
+    return CellHasProperties(ACol, ARow) ? GetGridObject(ACol, ARow) : nullptr;
+}
+
+TColor TExtStringGrid::GetColorsTo(Integer ACol, Integer ARow)
+{
+    const TCellProperties* props = PropsOrNull(ACol, ARow);
+    return props ? props->BrushColorTo() : clNone;
+}
+
+TColor TExtStringGrid::GetFontColors(Integer ACol, Integer ARow)
+{
+    const TCellProperties* props = PropsOrNull(ACol, ARow);
+    return props ? props->FontColor : clNone;
+}
+
+TAlignment TExtStringGrid::GetAlignments(Integer ACol, Integer ARow)
+{
+    const TCellProperties* props = PropsOrNull(ACol, ARow);
+    return props ? props->Alignment : taLeftJustify;
+}
+
+TCellGradientDirection TExtStringGrid::GetGradients(Integer ACol, Integer ARow)
+{
+    const TCellProperties* props = PropsOrNull(ACol, ARow);
+    return props ? props->GradientDirection : GradientVertical;
+}
+
+void TExtStringGrid::SetGradients(Integer ACol, Integer ARow, TCellGradientDirection Value)
+{
+    GetCellProperties(ACol, ARow)->GradientDirection = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+bool TExtStringGrid::GetReadOnly(Integer ACol, Integer ARow)
+{
+    const TCellProperties* props = PropsOrNull(ACol, ARow);
+    return props && props->ReadOnly;
+}
+
+void TExtStringGrid::SetReadOnly(Integer ACol, Integer ARow, bool Value)
+{
+    GetCellProperties(ACol, ARow)->ReadOnly = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+bool TExtStringGrid::GetWordWraps(Integer ACol, Integer ARow) { return GetCellProperties(ACol, ARow)->WordWrap(); }
+
+void TExtStringGrid::SetWordWraps(Integer ACol, Integer ARow, bool Value)
+{
+    GetCellProperties(ACol, ARow)->SetWordWrap(Value);
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+TFontStyles TExtStringGrid::GetFontStyles(Integer ACol, Integer ARow)
+{
+    const TCellProperties* props = PropsOrNull(ACol, ARow);
+    return props ? props->FontStyle : TFontStyles{};
+}
+
+void TExtStringGrid::SetFontStyles(Integer ACol, Integer ARow, TFontStyles Value)
+{
+    GetCellProperties(ACol, ARow)->FontStyle = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+String TExtStringGrid::GetFontNames(Integer ACol, Integer ARow)
+{
+    const TCellProperties* props = PropsOrNull(ACol, ARow);
+    return props ? props->FontName : String();
+}
+
+void TExtStringGrid::SetFontNames(Integer ACol, Integer ARow, const String& Value)
+{
+    GetCellProperties(ACol, ARow)->FontName = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+Integer TExtStringGrid::GetFontSizes(Integer ACol, Integer ARow)
+{
+    const TCellProperties* props = PropsOrNull(ACol, ARow);
+    return props ? props->FontSize : 0;
+}
+
+void TExtStringGrid::SetFontSizes(Integer ACol, Integer ARow, Integer Value)
+{
+    GetCellProperties(ACol, ARow)->FontSize = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+// --- cell controls -------------------------------------------------------------------------------------
+
+TControl* TExtStringGrid::GetCellControls(Integer ACol, Integer ARow)
+{
+    const TCellProperties* props = PropsOrNull(ACol, ARow);
+    return props ? props->Control : nullptr;
+}
+
+void TExtStringGrid::SetCellControls(Integer ACol, Integer ARow, TControl* AControl)
+{
+    const Integer real = RealRowIndex(ARow);
+    const Integer listed = m_controlList->ControlIndex(ACol, real);
+    if (!AControl) {
+        TCellProperties* props = PropsOrNull(ACol, ARow);
+        if (!props || !props->Control) return;
+        if (listed >= 0) m_controlList->RemoveControl(listed);
+        props->Control = nullptr;
+        return;
+    }
+    if (listed >= 0) m_controlList->RemoveControl(listed);
+    m_controlList->AddControl(ACol, real, AControl);
+    GetCellProperties(ACol, ARow)->Control = AControl;
+    AControl->SetParent(this);
+    const TRect r = CellRect(DisplColIndex(ACol), ARow);
+    AControl->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
+}
+
+Integer TExtStringGrid::CellControlCount() const { return m_controlList->Count(); }
+
+// --- other accessors -----------------------------------------------------------------------------------
+
+Integer TExtStringGrid::GetAllColWidths(Integer ACol) const
+{
+    if (IsHiddenColumn(ACol)) return FColumnVisibility.StoredWidth(RealCol(ACol));
+    return ColWidths(DisplColIndex(ACol));
+}
+
+String TExtStringGrid::GetOriginalCells(Integer ACol, Integer ARow) { return GetCellEx(ColumnPosition(ACol), ARow); }
+
+void TExtStringGrid::SetOriginalCells(Integer ACol, Integer ARow, const String& Value)
+{
+    SetCellEx(ColumnPosition(ACol), ARow, Value);
+}
+
+Integer TExtStringGrid::LinesInCell(Integer ACol, Integer ARow) { return CountLines(GetCellEx(ACol, ARow), true); }
 
 void TExtStringGrid::SetRowColor(Integer ARow, TColor Value)
 {

@@ -281,5 +281,87 @@ TEST_F(ExtStringGridCells, TheCurrentCellIsReadAndWrittenAtTheBaseOfItsMerge)
     EXPECT_EQ(g.GetGridCell(1, 1), u"edited");
 }
 
+TEST_F(ExtStringGridCells, PropertyArraysReadDefaultsWithoutCreatingAndKeepWhatIsWritten)
+{
+    struct Case {
+        const char* Name;
+        std::function<bool()> ReadsDefault;
+        std::function<void()> Write;
+        std::function<bool()> ReadsWritten;
+    };
+    const std::vector<Case> cases = {
+        {"Colors", [&] { return g.GetColors(2, 2) == clNone; }, [&] { g.SetColors(2, 2, clRed); },
+         [&] { return g.GetColors(2, 2) == clRed; }},
+        {"ColorsTo", [&] { return g.GetColorsTo(2, 2) == clNone; }, [&] { g.SetColorsTo(2, 2, clRed); },
+         [&] { return g.GetColorsTo(2, 2) == clRed; }},
+        {"FontColors", [&] { return g.GetFontColors(2, 2) == clNone; }, [&] { g.SetFontColors(2, 2, clBlue); },
+         [&] { return g.GetFontColors(2, 2) == clBlue; }},
+        {"Alignments", [&] { return g.GetAlignments(2, 2) == taLeftJustify; }, [&] { g.SetAlignments(2, 2, taCenter); },
+         [&] { return g.GetAlignments(2, 2) == taCenter; }},
+        {"Gradients", [&] { return g.GetGradients(2, 2) == GradientVertical; },
+         [&] { g.SetGradients(2, 2, GradientHorizontal); }, [&] { return g.GetGradients(2, 2) == GradientHorizontal; }},
+        {"ReadOnly", [&] { return !g.GetReadOnly(2, 2); }, [&] { g.SetReadOnly(2, 2, true); },
+         [&] { return g.GetReadOnly(2, 2); }},
+        {"FontStyles", [&] { return g.GetFontStyles(2, 2) == 0; }, [&] { g.SetFontStyles(2, 2, fsItalic); },
+         [&] { return g.GetFontStyles(2, 2) == fsItalic; }},
+        {"FontNames", [&] { return g.GetFontNames(2, 2).empty(); }, [&] { g.SetFontNames(2, 2, u"Courier"); },
+         [&] { return g.GetFontNames(2, 2) == u"Courier"; }},
+        {"FontSizes", [&] { return g.GetFontSizes(2, 2) == 0; }, [&] { g.SetFontSizes(2, 2, 14); },
+         [&] { return g.GetFontSizes(2, 2) == 14; }},
+    };
+    for (const Case& c : cases) {
+        g.SetCellProperties(2, 2, nullptr);
+        EXPECT_TRUE(c.ReadsDefault()) << c.Name;
+        EXPECT_EQ(g.GetGridObject(2, 2), nullptr) << c.Name << ": a read creates nothing";
+        c.Write();
+        EXPECT_TRUE(c.ReadsWritten()) << c.Name;
+    }
+    g.SetCellProperties(2, 2, nullptr);
+    g.SetWordWrap(false);
+    EXPECT_FALSE(g.GetWordWraps(2, 2));
+    EXPECT_NE(g.GetGridObject(2, 2), nullptr) << "WordWraps reads through new properties";
+    g.SetWordWraps(2, 2, true);
+    EXPECT_TRUE(g.GetWordWraps(2, 2));
+}
+
+TEST_F(ExtStringGridCells, ACellControlIsListedOnceAndClearedOnce)
+{
+    TButton button(nullptr);
+    TButton other(nullptr);
+    g.SetCellControls(2, 3, &button);
+    g.SetCellControls(2, 3, &other);
+    EXPECT_EQ(g.CellControlCount(), 1) << "a second control replaces the first";
+    EXPECT_EQ(g.GetCellControls(2, 3), &other);
+    EXPECT_EQ(other.Parent(), &g);
+    g.SetCellControls(2, 3, nullptr);
+    g.SetCellControls(2, 3, nullptr);
+    EXPECT_EQ(g.CellControlCount(), 0);
+    EXPECT_EQ(g.GetCellControls(2, 3), nullptr);
+    other.SetParent(nullptr);
+    button.SetParent(nullptr);
+}
+
+TEST_F(ExtStringGridCells, SmallAccessors)
+{
+    g.SetColWidths(2, 77);
+    g.HideColumnForTest(2);
+    EXPECT_EQ(g.GetAllColWidths(2), 77) << "the width the hidden column had";
+    EXPECT_EQ(g.GetAllColWidths(3), g.ColWidths(2));
+    g.SetCellEx(1, 2, u"one\r\ntwo\r\nthree");
+    EXPECT_EQ(g.LinesInCell(1, 2), 3);
+    EXPECT_EQ(g.LinesInCell(1, 3), 1);
+}
+
+TEST_F(ExtStringGridCells, OriginalCellsReadTheColumnWhereItStandsNow)
+{
+    g.SetFixedCols(0);
+    g.SetColumnOrder();
+    g.TBaseGrid::MoveColumn(0, 2);
+    EXPECT_EQ(g.GetOriginalCells(0, 1), u"01");
+    EXPECT_EQ(g.GetCellEx(2, 1), u"01");
+    g.SetOriginalCells(0, 1, u"x");
+    EXPECT_EQ(g.GetCellEx(2, 1), u"x");
+}
+
 }  // namespace
 }  // namespace gw::test
