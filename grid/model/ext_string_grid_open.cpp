@@ -362,7 +362,6 @@ bool TExtStringGrid::RowMatchesFilter(Integer /*ARow*/) { NotBuiltYet("RowMatche
 void TExtStringGrid::CalcFooter(Integer /*ACol*/) { NotBuiltYet("CalcFooter"); }
 void TExtStringGrid::CalcFooterColumns(Integer /*ACol*/) { NotBuiltYet("CalcFooterColumns"); }
 void TExtStringGrid::ColumnCalcChanged() { NotBuiltYet("ColumnCalcChanged"); }
-bool TExtStringGrid::CalcSizingState(Integer /*X*/, Integer /*Y*/) { NotBuiltYet("CalcSizingState"); }
 void TExtStringGrid::WriteEditedCell(const String& /*Value*/) { NotBuiltYet("WriteEditedCell"); }
 void TExtStringGrid::AdjustSelectAllRect(TGridRect& /*R*/) { NotBuiltYet("AdjustSelectAllRect"); }
 void TExtStringGrid::RestoreCellCache() { NotBuiltYet("RestoreCellCache"); }

@@ -429,6 +429,22 @@ void TExtStringGrid::SetCurrentCellEditText(const String& Value)
     SetEditText(DisplColIndex(cell.X), cell.Y, Value);
 }
 
+bool TExtStringGrid::CalcSizingState(Integer X, Integer Y)
+{
+    Integer index = 0, offset = 0;
+    const TGridState state = TBaseGrid::CalcSizingState(X, Y, index, offset);
+    if (state == gsNormal) return false;
+    Integer c = -1, r = -1;
+    bool allow = true;
+    // The cell left of the line: a column sized from a fixed row may be vetoed.
+    MouseToCell(X - 6, Y, c, r);
+    if (state == gsColSizing && r >= 0 && r < FixedRows() && c >= 0 && OnColumnSize) OnColumnSize(this, c, allow);
+    if (!allow) return false;
+    MouseToCell(X, Y - 6, c, r);
+    if (state == gsRowSizing && c >= 0 && c < FixedCols() && r >= 0 && OnRowSize) OnRowSize(this, r, allow);
+    return allow;
+}
+
 void TExtStringGrid::GotoCell(Integer ACol, Integer ARow)
 {
     SetRowEx(ARow);

@@ -19,6 +19,7 @@ namespace {
 // Records the rows it is asked to repaint.
 class TSpyGrid : public TExtStringGrid {
 public:
+    using TExtStringGrid::CalcSizingState;
     using TExtStringGrid::FUseEnabledRows;
     using TExtStringGrid::TExtStringGrid;
     std::vector<Integer> RepaintedRows;
@@ -366,6 +367,39 @@ TEST(ExtStringGridRepaint, RepaintRectInvalidatesTheCellsBetweenItsCorners)
     TRect expected;
     UnionRect(expected, grid->CellRect(1, 1), grid->CellRect(2, 2));
     EXPECT_EQ(update, expected);
+    delete form;
+}
+
+TEST(ExtStringGridSizing, ColumnAndRowSizingFromTheFixedCellsMayBeVetoed)
+{
+    THarness h;
+    auto* form = new TForm(Application);
+    form->SetBounds(0, 0, 500, 400);
+    auto* grid = new TSpyGrid(form);
+    grid->SetParent(form);
+    grid->SetBounds(0, 0, 480, 380);
+    grid->SetOptions(grid->Options() | goColSizing | goRowSizing);
+    form->Show();
+    h.ProcessMessages();
+    const Integer colLine = grid->CellRect(1, 0).Right + 1;
+    const Integer rowLine = grid->CellRect(0, 1).Bottom + 1;
+    std::vector<std::string> log;
+    bool allow = true;
+    grid->OnColumnSize = [&](TObject*, Integer ACol, bool& Allow) {
+        log.push_back("column " + std::to_string(ACol));
+        Allow = allow;
+    };
+    grid->OnRowSize = [&](TObject*, Integer ARow, bool& Allow) {
+        log.push_back("row " + std::to_string(ARow));
+        Allow = allow;
+    };
+    EXPECT_TRUE(grid->CalcSizingState(colLine, 5));
+    EXPECT_TRUE(grid->CalcSizingState(5, rowLine));
+    allow = false;
+    EXPECT_FALSE(grid->CalcSizingState(colLine, 5));
+    EXPECT_FALSE(grid->CalcSizingState(5, rowLine));
+    EXPECT_FALSE(grid->CalcSizingState(colLine + 30, rowLine + 30)) << "no line near: nothing to veto";
+    EXPECT_EQ(log, (std::vector<std::string>{"column 1", "row 1", "column 1", "row 1"}));
     delete form;
 }
 
