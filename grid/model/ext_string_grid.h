@@ -1145,6 +1145,7 @@ private:
     TPoint MergeSpan(Integer ACol, Integer ARow) const;
     Integer SelectionRow(Integer ARow) const;
     void MoveCurrentRow(Integer ARow);
+    void CopyRowHeight(Integer FromRow, Integer ToRow);
     // The current cell by real column, or the base cell of the merge it lies in.
     TPoint CurrentBaseCell() const;
     // The cell's properties when it has any; nothing is made.

@@ -98,6 +98,13 @@ void TExtStringGrid::MoveCurrentRow(Integer ARow)
     ReportRowChange();
 }
 
+// Most tables keep one height: only a differing height is written, which spares a large table
+// a resize per row.
+void TExtStringGrid::CopyRowHeight(Integer FromRow, Integer ToRow)
+{
+    if (RowHeights(ToRow) != RowHeights(FromRow)) SetRowHeights(ToRow, RowHeights(FromRow));
+}
+
 // --- rows --------------------------------------------------------------------------------------------
 
 void TExtStringGrid::EmptyRowCells(Integer ARow)
@@ -125,7 +132,7 @@ void TExtStringGrid::RemoveRows(Integer ARow, Integer ACount)
             RemoveFromSelectedRows(*m_selectedRows, ARow, ACount);
         }
         // Heights follow their rows; the store closes the gap in one step.
-        for (Integer r = ARow; r + ACount < RowCount(); ++r) SetRowHeights(r, RowHeights(r + ACount));
+        for (Integer r = ARow; r + ACount < RowCount(); ++r) CopyRowHeight(r + ACount, r);
         CellStore().DeleteRows(ARow, ACount);
         const Integer newCount = RowCount() - ACount;
         for (Integer r = newCount; r < CellStore().RowExtent(); ++r) EmptyRowCells(r);
@@ -246,8 +253,9 @@ void TExtStringGrid::InsertRowRange(Integer ARow, Integer ACount, bool Flag)
     const Integer realAt = RealRowIndex(ARow);
     CellStore().InsertRows(ARow, ACount);
     SetRowCount(RowCount() + ACount);
-    for (Integer r = RowCount() - 1; r >= ARow + ACount; --r) SetRowHeights(r, RowHeights(r - ACount));
-    for (Integer r = ARow; r < ARow + ACount; ++r) SetRowHeights(r, DefaultRowHeight());
+    for (Integer r = RowCount() - 1; r >= ARow + ACount; --r) CopyRowHeight(r - ACount, r);
+    for (Integer r = ARow; r < ARow + ACount; ++r)
+        if (RowHeights(r) != DefaultRowHeight()) SetRowHeights(r, DefaultRowHeight());
     if (m_showModified->Enabled) InsertEntries(*m_modifiedRows, ARow, ACount);
     if (FUseEnabledRows) InsertEntries(*m_enabledRows, ARow, ACount);
     // Hidden rows and row flags after the insert point move down with their rows, as the removals
