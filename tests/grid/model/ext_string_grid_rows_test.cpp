@@ -17,6 +17,13 @@
 namespace gw::test {
 namespace {
 
+std::vector<Integer> Entries(const TIntList& L)
+{
+    std::vector<Integer> v;
+    for (Integer i = 0; i < L.Count(); ++i) v.push_back(L.GetInteger(i));
+    return v;
+}
+
 class ExtStringGridRows : public ::testing::Test {
 protected:
     ExtStringGridRows()
@@ -141,6 +148,21 @@ TEST_F(ExtStringGridRows, InsertingMovesHiddenRowsFlagsAndHeightsDown)
     g.RemoveRows(3, 1);
     EXPECT_FALSE(g.GetRowModified(3));
     EXPECT_TRUE(g.GetRowModified(4)) << "old row 5's flag is row 4's";
+}
+
+TEST_F(ExtStringGridRows, APersistentSelectionNamesRealRowsAndOutlivesHiding)
+{
+    g.MouseActions()->SetDisjunctRowSelect(true);
+    g.MouseActions()->RowSelectPersistent = true;
+    g.HideRowForTest(3);
+    g.SelectRows(3, 2);  // displayed rows 3 and 4 are real rows 4 and 5
+    EXPECT_EQ(Entries(*g.SelectedRows()), (std::vector<Integer>{4, 5}));
+    EXPECT_TRUE(g.IsSelected(1, 3));
+    EXPECT_FALSE(g.GetRowSelect(3)) << "the hidden row itself is not selected";
+    EXPECT_EQ(g.SelectedText(), u"r4\r\nr5");
+    g.HideRowForTest(3);  // real row 4 hides: its flag stays with it
+    EXPECT_TRUE(g.GetRowSelect(4));
+    EXPECT_TRUE(g.IsSelected(1, 3)) << "displayed row 3 is real row 5 now";
 }
 
 TEST_F(ExtStringGridRows, AddRowAppendsAnEmptyRow)
