@@ -487,6 +487,13 @@ public:
     String GetOriginalCells(Integer ACol, Integer ARow);
     void SetOriginalCells(Integer ACol, Integer ARow, const String& Value);
     Integer LinesInCell(Integer ACol, Integer ARow);
+    // By real column and real row: a hidden row answers from its hidden-row item.
+    String GetAllGridCells(Integer ACol, Integer ARow);
+    void SetAllGridCells(Integer ACol, Integer ARow, const String& Value);
+    TObject* GetAllObjects(Integer ACol, Integer ARow);
+    void SetAllObjects(Integer ACol, Integer ARow, TObject* Value);
+    TCellProperties* GetAllGridObject(Integer ACol, Integer ARow);
+    TGridItemCells* HiddenRowTexts(Integer ARow);
     TSize GetCellTextSize(Integer ACol, Integer ARow, bool VS, bool SB);
     bool IsRotated(Integer ACol, Integer ARow);
     void HilightInGrid(bool CaseSensitive, const String& Text);

@@ -312,6 +312,57 @@ void TExtStringGrid::SetOriginalCells(Integer ACol, Integer ARow, const String& 
 
 Integer TExtStringGrid::LinesInCell(Integer ACol, Integer ARow) { return CountLines(GetCellEx(ACol, ARow), true); }
 
+TGridItemCells* TExtStringGrid::HiddenRowTexts(Integer ARow)
+{
+    TGridItem* item = ARow >= 0 ? FHiddenRows.Find(RealRow(ARow)) : nullptr;
+    return item ? &item->Items : nullptr;
+}
+
+String TExtStringGrid::GetAllGridCells(Integer ACol, Integer ARow)
+{
+    if (ACol < 0 || ARow < 0) return String();
+    if (const TGridItemCells* hidden = HiddenRowTexts(ARow)) return hidden->Strings(ACol);
+    return GetGridCell(ACol, DisplRowIndex(ARow));
+}
+
+void TExtStringGrid::SetAllGridCells(Integer ACol, Integer ARow, const String& Value)
+{
+    if (ACol < 0 || ARow < 0) return;
+    if (TGridItemCells* hidden = HiddenRowTexts(ARow)) {
+        // The hidden row's cells are not lengthened by this write.
+        if (ACol < hidden->Count()) hidden->SetStrings(ACol, Value);
+        return;
+    }
+    const Integer row = DisplRowIndex(ARow);
+    SetGridCell(ACol, row, Value);
+    if (DisplColIndex(ACol) != ACol) RepaintCell(DisplColIndex(ACol), row);
+}
+
+TCellProperties* TExtStringGrid::GetAllGridObject(Integer ACol, Integer ARow)
+{
+    if (ACol < 0 || ARow < 0) return nullptr;
+    if (const TGridItemCells* hidden = HiddenRowTexts(ARow)) return hidden->Objects(ACol);
+    return GetGridObject(ACol, DisplRowIndex(ARow));
+}
+
+TObject* TExtStringGrid::GetAllObjects(Integer ACol, Integer ARow)
+{
+    const TCellProperties* props = GetAllGridObject(ACol, ARow);
+    return props ? props->CellObject : nullptr;
+}
+
+void TExtStringGrid::SetAllObjects(Integer ACol, Integer ARow, TObject* Value)
+{
+    if (ACol < 0 || ARow < 0) return;
+    if (TGridItemCells* hidden = HiddenRowTexts(ARow)) {
+        // A hidden cell without properties gets them, owned by the item's slot as any other.
+        if (!hidden->Objects(ACol)) hidden->SetObjects(ACol, std::make_unique<TCellProperties>(this, ACol, ARow));
+        hidden->Objects(ACol)->CellObject = Value;
+        return;
+    }
+    SetObjectEx(ACol, DisplRowIndex(ARow), Value);
+}
+
 void TExtStringGrid::SetRowColor(Integer ARow, TColor Value)
 {
     for (Integer c = FixedCols(); c < AllColCount(); ++c) {

@@ -363,5 +363,35 @@ TEST_F(ExtStringGridCells, OriginalCellsReadTheColumnWhereItStandsNow)
     EXPECT_EQ(g.GetCellEx(2, 1), u"x");
 }
 
+TEST_F(ExtStringGridCells, RealRowAccessorsReadHiddenRowsFromTheirItems)
+{
+    g.HideColumnForTest(2);
+    g.HideRowForTest(3);
+    struct Case {
+        Integer Col, Row;
+        const char16_t* Expected;
+    };
+    for (const Case& c : std::vector<Case>{
+             {1, 3, u"13"}, {1, 4, u"14"}, {2, 4, u"24"}, {2, 3, u"23"}, {-1, 2, u""}, {1, -1, u""}, {1, 5, u"15"}})
+        EXPECT_EQ(g.GetAllGridCells(c.Col, c.Row), c.Expected) << c.Col << "," << c.Row;
+    EXPECT_EQ(g.HiddenRowTexts(4), nullptr);
+    ASSERT_NE(g.HiddenRowTexts(3), nullptr);
+
+    g.SetAllGridCells(1, 3, u"hidden");
+    g.SetAllGridCells(9, 3, u"beyond");
+    g.SetAllGridCells(2, 4, u"shown");
+    EXPECT_EQ(g.HiddenRowTexts(3)->Strings(1), u"hidden");
+    EXPECT_EQ(g.HiddenRowTexts(3)->Count(), 5) << "a hidden row is not lengthened";
+    EXPECT_EQ(g.GetGridCell(2, 3), u"shown");
+
+    TObject tag;
+    g.SetAllObjects(1, 3, &tag);
+    g.SetAllObjects(4, 4, &tag);
+    EXPECT_EQ(g.GetAllObjects(1, 3), &tag);
+    EXPECT_EQ(g.GetAllGridObject(1, 3), g.HiddenRowTexts(3)->Objects(1));
+    EXPECT_EQ(g.GetObjectEx(4, 3), &tag);
+    EXPECT_EQ(g.GetAllObjects(4, 5), nullptr);
+}
+
 }  // namespace
 }  // namespace gw::test
