@@ -479,6 +479,8 @@ public:
     void SetFontNames(Integer ACol, Integer ARow, const String& Value);
     Integer GetFontSizes(Integer ACol, Integer ARow);
     void SetFontSizes(Integer ACol, Integer ARow, Integer Value);
+    // Copies the font's name, size, style and colour into the cell's properties.
+    void SetFonts(Integer ACol, Integer ARow, TFont* Value);
     TControl* GetCellControls(Integer ACol, Integer ARow);
     void SetCellControls(Integer ACol, Integer ARow, TControl* AControl);
     Integer CellControlCount() const;

@@ -7,6 +7,7 @@
 #include "grid/foundation/mouse_actions.h"
 #include "grid/model/cell_graphic.h"
 #include "grid/model/ext_string_grid.h"
+#include "platform/graphics/font.h"
 #include "platform/runtime/list.h"
 #include "platform/runtime/strings.h"
 
@@ -264,6 +265,16 @@ void TExtStringGrid::SetFontSizes(Integer ACol, Integer ARow, Integer Value)
 {
     GetCellProperties(ACol, ARow)->FontSize = Value;
     RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+void TExtStringGrid::SetFonts(Integer ACol, Integer ARow, TFont* Value)
+{
+    TCellProperties* props = GetCellProperties(ACol, ARow);
+    props->FontName = Value->Name();
+    props->FontSize = Value->Size();
+    props->FontStyle = Value->Style();
+    props->FontColor = Value->Color();
+    if (FUpdateCount == 0) RepaintCell(DisplColIndex(ACol), ARow);
 }
 
 // --- cell controls -------------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "grid/model/cell_graphic.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/controls/button.h"
+#include "platform/graphics/font.h"
 #include "platform/runtime/unicode.h"
 #include "tests/grid/model/ext_string_grid_rows_support.h"
 
@@ -316,6 +317,17 @@ TEST_F(ExtStringGridCells, PropertyArraysReadDefaultsWithoutCreatingAndKeepWhatI
         c.Write();
         EXPECT_TRUE(c.ReadsWritten()) << c.Name;
     }
+    TFont font;
+    font.SetName(u"Courier");
+    font.SetSize(13);
+    font.SetStyle(fsBold);
+    font.SetColor(clMaroon);
+    g.SetFonts(3, 3, &font);
+    EXPECT_EQ(g.GetFontNames(3, 3), u"Courier");
+    EXPECT_EQ(g.GetFontSizes(3, 3), 13);
+    EXPECT_EQ(g.GetFontStyles(3, 3), fsBold);
+    EXPECT_EQ(g.GetFontColors(3, 3), clMaroon);
+
     g.SetCellProperties(2, 2, nullptr);
     g.SetWordWrap(false);
     EXPECT_FALSE(g.GetWordWraps(2, 2));
