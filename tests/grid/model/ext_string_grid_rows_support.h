@@ -7,8 +7,17 @@
 #include "grid/model/ext_string_grid.h"
 
 #include <memory>
+#include <vector>
 
 namespace gw::test {
+
+// The entries of an integer list, for comparing with a vector.
+inline std::vector<Integer> Entries(const TIntList& L)
+{
+    std::vector<Integer> v;
+    for (Integer i = 0; i < L.Count(); ++i) v.push_back(L.GetInteger(i));
+    return v;
+}
 
 class TRowsGrid : public TExtStringGrid {
 public:

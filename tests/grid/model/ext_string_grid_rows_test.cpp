@@ -17,13 +17,6 @@
 namespace gw::test {
 namespace {
 
-std::vector<Integer> Entries(const TIntList& L)
-{
-    std::vector<Integer> v;
-    for (Integer i = 0; i < L.Count(); ++i) v.push_back(L.GetInteger(i));
-    return v;
-}
-
 class ExtStringGridRows : public ::testing::Test {
 protected:
     ExtStringGridRows()

@@ -7,9 +7,11 @@
 #include "platform/runtime/unicode.h"
 #include "platform/ui/application.h"
 #include "platform/ui/window_system.h"
+#include "tests/grid/model/ext_string_grid_rows_support.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,13 +31,6 @@ public:
         TExtStringGrid::RepaintRow(ARow);
     }
 };
-
-std::vector<Integer> Entries(const TIntList& L)
-{
-    std::vector<Integer> v;
-    for (Integer i = 0; i < L.Count(); ++i) v.push_back(L.GetInteger(i));
-    return v;
-}
 
 class ExtStringGridSelection : public ::testing::Test {
 protected:
@@ -343,15 +338,24 @@ TEST_F(ExtStringGridSelection, GotoCellAndSelectRangeMoveTheCurrentCell)
     EXPECT_EQ(g.Selection().Top, 3);
 }
 
+// A grid on a shown form, for what needs a window.
+struct TShownGrid {
+    TShownGrid()
+    {
+        Form->SetBounds(0, 0, 500, 400);
+        Grid->SetParent(Form.get());
+        Grid->SetBounds(0, 0, 480, 380);
+        Form->Show();
+    }
+    std::unique_ptr<TForm> Form = std::make_unique<TForm>(Application);
+    TSpyGrid* Grid = new TSpyGrid(Form.get());
+};
+
 TEST(ExtStringGridRepaint, RepaintRectInvalidatesTheCellsBetweenItsCorners)
 {
     THarness h;
-    auto* form = new TForm(Application);
-    form->SetBounds(0, 0, 500, 400);
-    auto* grid = new TExtStringGrid(form);
-    grid->SetParent(form);
-    grid->SetBounds(0, 0, 480, 380);
-    form->Show();
+    TShownGrid shown;
+    TSpyGrid* grid = shown.Grid;
     h.ProcessMessages();
     struct Case {
         TGridRect Cells;
@@ -367,19 +371,14 @@ TEST(ExtStringGridRepaint, RepaintRectInvalidatesTheCellsBetweenItsCorners)
     TRect expected;
     UnionRect(expected, grid->CellRect(1, 1), grid->CellRect(2, 2));
     EXPECT_EQ(update, expected);
-    delete form;
 }
 
 TEST(ExtStringGridSizing, ColumnAndRowSizingFromTheFixedCellsMayBeVetoed)
 {
     THarness h;
-    auto* form = new TForm(Application);
-    form->SetBounds(0, 0, 500, 400);
-    auto* grid = new TSpyGrid(form);
-    grid->SetParent(form);
-    grid->SetBounds(0, 0, 480, 380);
+    TShownGrid shown;
+    TSpyGrid* grid = shown.Grid;
     grid->SetOptions(grid->Options() | goColSizing | goRowSizing);
-    form->Show();
     h.ProcessMessages();
     const Integer colLine = grid->CellRect(1, 0).Right + 1;
     const Integer rowLine = grid->CellRect(0, 1).Bottom + 1;
@@ -400,7 +399,6 @@ TEST(ExtStringGridSizing, ColumnAndRowSizingFromTheFixedCellsMayBeVetoed)
     EXPECT_FALSE(grid->CalcSizingState(5, rowLine));
     EXPECT_FALSE(grid->CalcSizingState(colLine + 30, rowLine + 30)) << "no line near: nothing to veto";
     EXPECT_EQ(log, (std::vector<std::string>{"column 1", "row 1", "column 1", "row 1"}));
-    delete form;
 }
 
 }  // namespace
