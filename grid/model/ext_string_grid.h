@@ -216,6 +216,9 @@ public:
 protected:
     ~ITExtStringGridSelect() = default;
 };
+using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, Integer ARow, bool AState, bool& Allow)>;
+using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, Integer ARow)>;
+using TCellsChangedEvent = std::function<void(TObject* Sender, const TGridRect& R)>;
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
 public:
@@ -537,6 +540,39 @@ public:
     void SetRowColorTo(Integer ARow, TColor Value);
     void SetRowFontColor(Integer ARow, TColor Value);
     void SetAlignments(Integer ACol, Integer ARow, TAlignment Value);
+    // The per-cell property arrays (real column, displayed row): a read of a cell without
+    // properties answers the fixed default and creates nothing, except WordWraps.
+    TColor GetColorsTo(Integer ACol, Integer ARow);
+    TColor GetFontColors(Integer ACol, Integer ARow);
+    TAlignment GetAlignments(Integer ACol, Integer ARow);
+    TCellGradientDirection GetGradients(Integer ACol, Integer ARow);
+    void SetGradients(Integer ACol, Integer ARow, TCellGradientDirection Value);
+    void SetReadOnly(Integer ACol, Integer ARow, bool Value);
+    bool GetWordWraps(Integer ACol, Integer ARow);
+    void SetWordWraps(Integer ACol, Integer ARow, bool Value);
+    TFontStyles GetFontStyles(Integer ACol, Integer ARow);
+    void SetFontStyles(Integer ACol, Integer ARow, TFontStyles Value);
+    String GetFontNames(Integer ACol, Integer ARow);
+    void SetFontNames(Integer ACol, Integer ARow, const String& Value);
+    Integer GetFontSizes(Integer ACol, Integer ARow);
+    void SetFontSizes(Integer ACol, Integer ARow, Integer Value);
+    // Copies the font's name, size, style and colour into the cell's properties.
+    void SetFonts(Integer ACol, Integer ARow, TFont* Value);
+    TControl* GetCellControls(Integer ACol, Integer ARow);
+    void SetCellControls(Integer ACol, Integer ARow, TControl* AControl);
+    Integer CellControlCount() const;
+    // A hidden column's width when it was hidden; a shown column's width.
+    Integer GetAllColWidths(Integer ACol) const;
+    String GetOriginalCells(Integer ACol, Integer ARow);
+    void SetOriginalCells(Integer ACol, Integer ARow, const String& Value);
+    Integer LinesInCell(Integer ACol, Integer ARow);
+    // By real column and real row: a hidden row answers from its hidden-row item.
+    String GetAllGridCells(Integer ACol, Integer ARow);
+    void SetAllGridCells(Integer ACol, Integer ARow, const String& Value);
+    TObject* GetAllObjects(Integer ACol, Integer ARow);
+    void SetAllObjects(Integer ACol, Integer ARow, TObject* Value);
+    TCellProperties* GetAllGridObject(Integer ACol, Integer ARow);
+    TGridItemCells* HiddenRowTexts(Integer ARow);
     TSize GetCellTextSize(Integer ACol, Integer ARow, bool VS, bool SB);
     bool IsRotated(Integer ACol, Integer ARow);
     void HilightInGrid(bool CaseSensitive, const String& Text);
@@ -756,6 +792,33 @@ public:
     // Widths and heights from the cells, within MinColWidth..MaxColWidth (MinRowHeight..
     // MaxRowHeight); SizeGrowOnly never narrows or lowers. Padding is added after the fit.
     void AutoSizeCol(Integer ACol, Integer Padding = 0);
+    // Removal by selection, check state and duplicates; hiding by selection.
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void RemoveCheckedRows(Integer CheckBoxColumn, bool RemoveChecked);
+    void RemoveDuplicates(Integer ACol, bool DoCase);
+    void AddRow();
+    void AddColumn();
+    void ClearNormalRows(Integer RowIndex, Integer RCount);
+    void ClearNormalCols(Integer ColIndex, Integer CCount);
+    void ClearNormalCells();
+    void ClearAll();
+    void TrimColumn(Integer ACol);
+    void TrimRow(Integer ARow);
+    void TrimAll();
+    void ColorRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2, TColor AColor);
+    void MergeRowCells(Integer RowIndex, bool MainMerge);
+    void SplitRowCells(Integer RowIndex);
+    void SplitAllCells();
+    void MergeCols(Integer ColIndex1, Integer ColIndex2, const String& Separator);
+    bool IsCell(const String& SubStr, Integer& ACol, Integer& ARow);
+    bool IsWideCell(Integer ACol, Integer ARow);
+    Integer ColumnPosition(Integer ACol) const;
+    Integer ColumnAtPosition(Integer ACol);
+    Integer ColumnByHeader(const String& AValue);
     void AutoSizeColumns(bool DoFixedCols, Integer Padding);
     void CalcAutoColWidth(Integer ACol, bool GrowOnly);
     void AutoSizeRow(Integer ARow, Integer Padding = 0);
@@ -868,6 +931,32 @@ public:
     void UnHideSelection();
     bool IsSelected(Integer ACol, Integer ARow);
     String SelectedText();
+    void SelectCells(Integer FromCol, Integer FromRow, Integer ToCol, Integer ToRow);
+    void SelectRange(Integer FromCol, Integer ToCol, Integer FromRow, Integer ToRow);
+    void UnSelectRows(Integer RowIndex, Integer RCount);
+    void SelectCols(Integer ColIndex, Integer CCount);
+    void UnSelectCols(Integer ColIndex, Integer CCount);
+    Integer ColSelectCount();
+    // The selected non-fixed rows of disjunct row selection, in the order they were selected.
+    TIntList* SelectedRows() const { return m_selectedRows.get(); }
+    Integer ModifiedRowCount() const;
+    void ClearModifiedRows();
+    void SetRowEnabled(Integer ARow, bool Value);
+    bool GetSelectedCells(Integer ACol, Integer ARow);
+    void SetSelectedCells(Integer ACol, Integer ARow, bool Value);
+    TGridCoord SelectedCell(Integer Index) const;
+    Integer SelectedRow(Integer Index);
+    Integer SelectedCellsCount();
+    Integer SelectedRowCount();
+    Integer SelectedColCount();
+    void ClearSelectedCells();
+    void InvalidateCellRange(const TGridRect& ARect);
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+    void GotoCell(Integer ACol, Integer ARow);
+    void EditCell(Integer ACol, Integer ARow);
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+    TCellsChangedEvent OnCellsChanged;
 
     // ===== editing, keys, mouse, find (interaction) =============================================
     void ShowInplaceEdit();
@@ -1532,6 +1621,21 @@ private:
     void FillCells(bool DoFixed, Fill&& Write);
     TPoint CalcRadioSize(const TCellGraphic& G, bool Print);
     TPoint ImageListSize(Integer ACol, Integer ARow);
+    // Rows, columns and selection: the disjunct row flag as stored, the row a flag operation
+    // addresses, a row's cells moved whole onto another, and the clear of real-column spans.
+    bool StoredRowSelect(Integer ARow) const;
+    // The spans of the merge a cell is in, -1 and -1 outside any.
+    TPoint MergeSpan(Integer ACol, Integer ARow) const;
+    Integer SelectionRow(Integer ARow) const;
+    void MoveCurrentRow(Integer ARow);
+    void CopyRowHeight(Integer FromRow, Integer ToRow);
+    // The current cell by real column, or the base cell of the merge it lies in.
+    TPoint CurrentBaseCell() const;
+    // The cell's properties when it has any; nothing is made.
+    TCellProperties* PropsOrNull(Integer ACol, Integer ARow) const;
+    void EmptyRowCells(Integer ARow);
+    void ClearRealRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
+    void ClearCell(Integer RealColumn, Integer ARow, Integer DisplayedColumn);
 
     std::unique_ptr<TFocusHelper> m_focusHelper;
     std::unique_ptr<TSearchFooter> m_searchFooter;

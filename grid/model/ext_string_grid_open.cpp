@@ -26,8 +26,6 @@ void TExtStringGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TG
 }
 void TExtStringGrid::ColWidthsChanged() { TBaseGrid::ColWidthsChanged(); }
 void TExtStringGrid::RowHeightsChanged() { TBaseGrid::RowHeightsChanged(); }
-void TExtStringGrid::ColumnMoved(Integer FromIndex, Integer ToIndex) { TBaseGrid::ColumnMoved(FromIndex, ToIndex); }
-void TExtStringGrid::RowMoved(Integer FromIndex, Integer ToIndex) { TBaseGrid::RowMoved(FromIndex, ToIndex); }
 void TExtStringGrid::SizeChanged(Integer OldColCount, Integer OldRowCount)
 {
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
@@ -68,63 +66,15 @@ void TExtStringGrid::SetFlat(bool /*Value*/) { NotBuiltYet("SetFlat"); }
 void TExtStringGrid::PaintColoredBorder() { NotBuiltYet("PaintColoredBorder"); }
 void TExtStringGrid::AppendRow() { NotBuiltYet("AppendRow"); }
 void TExtStringGrid::KeepLastRowAboveSearchPanel() { NotBuiltYet("KeepLastRowAboveSearchPanel"); }
-void TExtStringGrid::ResetColumnOrder() { NotBuiltYet("ResetColumnOrder"); }
-void TExtStringGrid::SplitColumnCells(Integer /*ColIndex*/) { NotBuiltYet("SplitColumnCells"); }
-void TExtStringGrid::MergeColumnCells(Integer /*ColIndex*/, bool /*MainMerge*/) { NotBuiltYet("MergeColumnCells"); }
-bool TExtStringGrid::GetReadOnly(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetReadOnly"); }
 TAlignment TExtStringGrid::GetCellAlignment(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellAlignment"); }
-TColor TExtStringGrid::GetColors(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetColors"); }
-void TExtStringGrid::SetColors(Integer /*ACol*/, Integer /*ARow*/, TColor /*Value*/) { NotBuiltYet("SetColors"); }
-void TExtStringGrid::SetColorsTo(Integer /*ACol*/, Integer /*ARow*/, TColor /*Value*/) { NotBuiltYet("SetColorsTo"); }
-void TExtStringGrid::SetFontColors(Integer /*ACol*/, Integer /*ARow*/, TColor /*Value*/)
-{
-    NotBuiltYet("SetFontColors");
-}
-void TExtStringGrid::SetRowColor(Integer /*ARow*/, TColor /*Value*/) { NotBuiltYet("SetRowColor"); }
-void TExtStringGrid::SetRowColorTo(Integer /*ARow*/, TColor /*Value*/) { NotBuiltYet("SetRowColorTo"); }
-void TExtStringGrid::SetRowFontColor(Integer /*ARow*/, TColor /*Value*/) { NotBuiltYet("SetRowFontColor"); }
-void TExtStringGrid::SetAlignments(Integer /*ACol*/, Integer /*ARow*/, TAlignment /*Value*/)
-{
-    NotBuiltYet("SetAlignments");
-}
 TSize TExtStringGrid::GetCellTextSize(Integer /*ACol*/, Integer /*ARow*/, bool /*VS*/, bool /*SB*/)
 {
     NotBuiltYet("GetCellTextSize");
 }
 void TExtStringGrid::Group(Integer /*ColIndex*/) { NotBuiltYet("Group"); }
 void TExtStringGrid::UnGroup() { NotBuiltYet("UnGroup"); }
-void TExtStringGrid::InsertRows(Integer /*ARow*/, Integer /*ACount*/, bool /*Update*/) { NotBuiltYet("InsertRows"); }
-void TExtStringGrid::RemoveRows(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("RemoveRows"); }
-void TExtStringGrid::RemoveRowsEx(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("RemoveRowsEx"); }
-void TExtStringGrid::InsertCols(Integer /*ACol*/, Integer /*ACount*/) { NotBuiltYet("InsertCols"); }
-void TExtStringGrid::RemoveCols(Integer /*ACol*/, Integer /*ACount*/) { NotBuiltYet("RemoveCols"); }
-void TExtStringGrid::ClearRows(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("ClearRows"); }
-void TExtStringGrid::ClearCols(Integer /*ACol*/, Integer /*ACount*/) { NotBuiltYet("ClearCols"); }
-void TExtStringGrid::Clear() { NotBuiltYet("Clear"); }
-void TExtStringGrid::ClearRect(Integer /*ACol1*/, Integer /*ARow1*/, Integer /*ACol2*/, Integer /*ARow2*/)
-{
-    NotBuiltYet("ClearRect");
-}
-void TExtStringGrid::RemoveSelectedRows() { NotBuiltYet("RemoveSelectedRows"); }
-void TExtStringGrid::SetSelection(const TGridRect& /*Value*/) { NotBuiltYet("SetSelection"); }
-void TExtStringGrid::ClearSelection() { NotBuiltYet("ClearSelection"); }
-void TExtStringGrid::ClearRowSelect() { NotBuiltYet("ClearRowSelect"); }
-void TExtStringGrid::SetRowSelect(Integer /*ARow*/, bool /*Value*/) { NotBuiltYet("SetRowSelect"); }
-bool TExtStringGrid::GetRowSelect(Integer /*ARow*/) { NotBuiltYet("GetRowSelect"); }
-void TExtStringGrid::ClearColSelect() { NotBuiltYet("ClearColSelect"); }
-void TExtStringGrid::SetColSelect(Integer /*ACol*/, bool /*Value*/) { NotBuiltYet("SetColSelect"); }
-bool TExtStringGrid::GetColSelect(Integer /*ACol*/) { NotBuiltYet("GetColSelect"); }
-Integer TExtStringGrid::RowSelectCount() { NotBuiltYet("RowSelectCount"); }
-void TExtStringGrid::SelectRows(Integer /*RowIndex*/, Integer /*RCount*/) { NotBuiltYet("SelectRows"); }
-void TExtStringGrid::UpdateRowSelectFromSelection(bool /*Value*/) { NotBuiltYet("UpdateRowSelectFromSelection"); }
-void TExtStringGrid::UpdateColSelectFromSelection(bool /*Value*/) { NotBuiltYet("UpdateColSelectFromSelection"); }
-bool TExtStringGrid::GetRowModified(Integer /*ARow*/) { NotBuiltYet("GetRowModified"); }
-void TExtStringGrid::SetRowModified(Integer /*ARow*/, bool /*Value*/) { NotBuiltYet("SetRowModified"); }
-bool TExtStringGrid::GetRowEnabled(Integer /*ARow*/) { NotBuiltYet("GetRowEnabled"); }
 void TExtStringGrid::HideSelection() { NotBuiltYet("HideSelection"); }
 void TExtStringGrid::UnHideSelection() { NotBuiltYet("UnHideSelection"); }
-bool TExtStringGrid::IsSelected(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsSelected"); }
-String TExtStringGrid::SelectedText() { NotBuiltYet("SelectedText"); }
 void TExtStringGrid::ShowInplaceEdit() { NotBuiltYet("ShowInplaceEdit"); }
 void TExtStringGrid::HideInplaceEdit() { NotBuiltYet("HideInplaceEdit"); }
 bool TExtStringGrid::EditMode() const { NotBuiltYet("EditMode"); }
@@ -181,33 +131,14 @@ void TExtStringGrid::DoGetEditorProp(Integer /*ACol*/, Integer /*ARow*/) { NotBu
 void TExtStringGrid::PaintDesignHelper() { NotBuiltYet("PaintDesignHelper"); }
 void TExtStringGrid::DesignHelperClick(Integer /*Item*/) { NotBuiltYet("DesignHelperClick"); }
 Integer TExtStringGrid::DesignHelperHitTest(Integer /*X*/, Integer /*Y*/) { NotBuiltYet("DesignHelperHitTest"); }
-String TExtStringGrid::GetCurrentCell() { NotBuiltYet("GetCurrentCell"); }
-void TExtStringGrid::SetCurrentCell(const String& /*Value*/) { NotBuiltYet("SetCurrentCell"); }
-String TExtStringGrid::GetCurrentCellText() { NotBuiltYet("GetCurrentCellText"); }
-void TExtStringGrid::SetCurrentCellEditText(const String& /*Value*/) { NotBuiltYet("SetCurrentCellEditText"); }
 String TExtStringGrid::GetFormattedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetFormattedCell"); }
 void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
 {
     NotBuiltYet("SetCellWithUndo");
 }
-void TExtStringGrid::NotifyCellsChanged(const TGridRect& /*R*/) { NotBuiltYet("NotifyCellsChanged"); }
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
-void TExtStringGrid::DeleteRowRange(Integer /*ARow*/, Integer /*ACount*/) { NotBuiltYet("DeleteRowRange"); }
-void TExtStringGrid::TrimRect(Integer /*ACol1*/, Integer /*ARow1*/, Integer /*ACol2*/, Integer /*ARow2*/)
-{
-    NotBuiltYet("TrimRect");
-}
 void TExtStringGrid::SubGroup(Integer /*ColIndex*/) { NotBuiltYet("SubGroup"); }
 void TExtStringGrid::SubUnGroup() { NotBuiltYet("SubUnGroup"); }
-void TExtStringGrid::RemoveRowRange(Integer /*ARow*/, Integer /*ACount*/, bool /*Flag*/)
-{
-    NotBuiltYet("RemoveRowRange");
-}
-void TExtStringGrid::InsertRowRange(Integer /*ARow*/, Integer /*ACount*/, bool /*Flag*/)
-{
-    NotBuiltYet("InsertRowRange");
-}
-bool TExtStringGrid::CalcSizingState(Integer /*X*/, Integer /*Y*/) { NotBuiltYet("CalcSizingState"); }
 void TExtStringGrid::WriteEditedCell(const String& /*Value*/) { NotBuiltYet("WriteEditedCell"); }
 void TExtStringGrid::AdjustSelectAllRect(TGridRect& /*R*/) { NotBuiltYet("AdjustSelectAllRect"); }
 void TExtStringGrid::RestoreCellCache() { NotBuiltYet("RestoreCellCache"); }

@@ -36,10 +36,17 @@ void TExtStringGrid::RepaintCol(Integer ACol) { InvalidateCol(ACol); }
 
 void TExtStringGrid::RepaintRect(const TGridRect& R)
 {
-    const Integer right = std::min(R.Right, ColCount() - 1);
-    const Integer bottom = std::min(R.Bottom, RowCount() - 1);
-    for (Integer r = std::max(R.Top, 0); r <= bottom; ++r)
-        for (Integer c = std::max(R.Left, 0); c <= right; ++c) InvalidateCell(c, r);
+    if (R.Left < 0 || R.Top < 0 || R.Right < 0 || R.Bottom < 0 || !HandleAllocated()) return;
+    const TRect first = CellRect(R.Left, R.Top);
+    const TRect last = CellRect(std::min(R.Right, VisibleColCount() + FixedCols()), R.Bottom);
+    // A corner outside the view: the rectangle between is not known, so all of it is repainted.
+    if (IsRectEmpty(first) || IsRectEmpty(last)) {
+        Invalidate();
+        return;
+    }
+    TRect all;
+    UnionRect(all, first, last);
+    ::gw::InvalidateRect(HandleIfAllocated(), &all, true);
 }
 
 bool TExtStringGrid::HasParentWindow() const { return Parent() != nullptr; }

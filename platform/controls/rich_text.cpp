@@ -118,7 +118,10 @@ private:
             while (m_pos < m_rtf.size() && std::isdigit(static_cast<unsigned char>(m_rtf[m_pos]))) ++m_pos;
             if (m_pos > start && !(m_pos == start + 1 && m_rtf[start] == '-')) {
                 hasParam = true;
-                param = std::strtol(std::string(m_rtf.substr(start, m_pos - start)).c_str(), nullptr, 10);
+                // Parameters are signed 16-bit numbers; a longer run of digits is held at the
+                // range's end, so that no arithmetic on it can overflow.
+                param = std::clamp(std::strtol(std::string(m_rtf.substr(start, m_pos - start)).c_str(), nullptr, 10),
+                                   -32768L, 32767L);
             } else {
                 m_pos = start;
             }

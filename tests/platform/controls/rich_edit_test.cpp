@@ -50,6 +50,9 @@ TEST(RichText, ReadsForeignDocumentsAndSkipsWhatItDoesNotKnow)
     EXPECT_EQ(t.Formats[Integer(t.Text.find(u"end"))].Style, 0) << "the group's italics ended with it";
     // Broken input ends where it ends, without failing.
     EXPECT_EQ(ReadRtf("{\\rtf1 abc{\\b de", Fmt(0)).Text, u"abcde");
+    // A parameter is a signed 16-bit number: longer runs of digits are held at its ends.
+    EXPECT_EQ(ReadRtf("{\\rtf1\\fs99999999999999999999999 x}", Fmt(0)).Formats[0].Size, 16384);
+    EXPECT_EQ(ReadRtf("{\\rtf1\\up-99999999999999999999999 x}", Fmt(0)).Formats[0].Offset, -327680);
 }
 
 class RichEditTest : public ::testing::Test {
