@@ -170,6 +170,15 @@ using TRatingChangeEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer& NewRate, bool& Allow)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& AUnit)>;
+using TGridGradientEvent =
+    std::function<void(TObject* Sender, Integer ARow, Integer ACol, TColor& Color, TColor& ColorTo,
+                       TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
+using TFloatFormatEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& IsFloat, String& FloatFormat)>;
+using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow,
+                                                TGridDrawState AState, TRect ARect, bool Printing)>;
+using TGridBorderPropEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, TPen* LeftPen,
+                                                TPen* TopPen, TPen* RightPen, TPen* BottomPen)>;
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
 public:
@@ -321,6 +330,32 @@ public:
     void SetActiveCellColorTo(TColor Value);
     bool ActiveCellShow() const { return m_activeCellShow; }
     void SetActiveCellShow(bool Value);
+
+    // ===== painting: a cell's looks and its painter (ext_string_grid_visual.cpp, _paint.cpp) =====
+    void GetVisualProperties(Integer ACol, Integer ARow, TGridDrawState& AState, bool Print, bool Select,
+                             bool Remap, TBrush& ABrush, TFont& AFont, TCellLook& Look) override;
+    // The font alone: fixed or normal font, the cell's own font, then GetCellColor.
+    void GetFontProperties(Integer ACol, Integer RCol, Integer ARow, TGridDrawState& AState, TFont& AFont,
+                           TBrush& ABrush, bool Remap);
+    void PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow, const TRect& ARect,
+                       TGridDrawState AState) override;
+    // Dotted XOR lines while a column or row is sized: drawn twice, they are gone.
+    void DrawColSizingLine(Integer X);
+    void DrawRowSizingLine(Integer Y);
+    void DrawSortIndicator(TCanvas& ACanvas, Integer ACol, Integer Y, Integer X);
+    bool SelectionColorMixer = false;
+    bool SelectionRectangle = false;
+    bool SelectionResizer = false;
+    bool Multilinecells = false;
+    bool EnhTextSize = false;
+    bool URLShow = false;
+    bool URLFull = false;
+    bool XYOffsetTopLeftOnly = false;
+    TGridGradientEvent OnGetCellGradient;
+    TFloatFormatEvent OnGetFloatFormat;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TGridBorderPropEvent OnGetCellBorderProp;
 
     // ===== dimensions and the current cell (displayed indexes) ==================================
     Integer RowCount() const { return TBaseGrid::RowCount(); }
@@ -1058,6 +1093,24 @@ private:
     bool IsActiveHeaderCell(Integer ACol, Integer ARow) const;
     // Reports a current row other than the one reported last (OnRowChanged), once per move.
     void ReportRowChange();
+    // Painting: the working values of one cell and the painter's steps.
+    struct TCellPaint;
+    void CellAlignment(Integer ACol, Integer ARow, TAlignment& HA, TVAlignment& VA);
+    bool PaintsSelected(Integer ACol, Integer ARow);
+    TCellGraphic* PaintedGraphic(Integer RealCol, Integer ARow);
+    void PaintFixedBackground(TCellPaint& P);
+    void PaintFixedEdges(TCellPaint& P);
+    void PaintAlwaysButtons(TCellPaint& P);
+    void PaintTreeLines(TCellPaint& P);
+    void DrawCellBody(TCellPaint& P);
+    void DrawCellText(TCellPaint& P, TRect R, String Text);
+    void DrawCellBorders(TCellPaint& P, TRect R);
+    void DrawCellGraphic(TCellPaint& P, TRect R);
+    void DrawCheckGlyph(TCanvas& ACanvas, const TRect& R, bool Checked, bool Enabled, bool Grayed);
+    void PaintFocusRect(TCellPaint& P);
+    bool IsSortIndicatorCell(Integer RealCol, Integer ARow);
+    void PaintBackgroundOutsideCells();
+    void DrawSizingLine(TPoint From, TPoint To);
 
     std::unique_ptr<TFocusHelper> m_focusHelper;
     std::unique_ptr<TSearchFooter> m_searchFooter;

@@ -27,11 +27,6 @@ Integer TExtStringGrid::RowNodeIndent(Integer ARow) const { return TBaseGrid::Ro
 bool TExtStringGrid::HasNodes() const { return TBaseGrid::HasNodes(); }
 void TExtStringGrid::HiddenLastRowChanged() { TBaseGrid::HiddenLastRowChanged(); }
 bool TExtStringGrid::IsFixed(Integer ACol, Integer ARow) const { return TBaseGrid::IsFixed(ACol, ARow); }
-void TExtStringGrid::Paint() { TBaseGrid::Paint(); }
-void TExtStringGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState)
-{
-    TBaseGrid::DrawCell(ACol, ARow, ARect, AState);
-}
 void TExtStringGrid::ColWidthsChanged() { TBaseGrid::ColWidthsChanged(); }
 void TExtStringGrid::RowHeightsChanged() { TBaseGrid::RowHeightsChanged(); }
 void TExtStringGrid::ColumnMoved(Integer FromIndex, Integer ToIndex) { TBaseGrid::ColumnMoved(FromIndex, ToIndex); }
@@ -81,13 +76,6 @@ void TExtStringGrid::StretchRightColumn() { NotBuiltYet("StretchRightColumn"); }
 bool TExtStringGrid::RegisterDropTarget() { NotBuiltYet("RegisterDropTarget"); }
 void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
-void TExtStringGrid::SetLook(TGridLook /*Value*/) { NotBuiltYet("SetLook"); }
-String TExtStringGrid::GetLookName(TGridLook /*Value*/) const { NotBuiltYet("GetLookName"); }
-void TExtStringGrid::SetStyle(TZEQStyle /*AStyle*/) { NotBuiltYet("SetStyle"); }
-void TExtStringGrid::SetComponentStyle(TZEQStyle /*AStyle*/) { NotBuiltYet("SetComponentStyle"); }
-void TExtStringGrid::AdaptToOfficeTheme() { NotBuiltYet("AdaptToOfficeTheme"); }
-void TExtStringGrid::SetFlat(bool /*Value*/) { NotBuiltYet("SetFlat"); }
-void TExtStringGrid::PaintColoredBorder() { NotBuiltYet("PaintColoredBorder"); }
 void TExtStringGrid::SetScrollType(TScrollType /*Value*/) { NotBuiltYet("SetScrollType"); }
 void TExtStringGrid::SetScrollColor(TColor /*Value*/) { NotBuiltYet("SetScrollColor"); }
 void TExtStringGrid::SetScrollWidth(Integer /*Value*/) { NotBuiltYet("SetScrollWidth"); }
@@ -171,7 +159,6 @@ void TExtStringGrid::PushButton(Integer /*ACol*/, Integer /*ARow*/, bool /*Down*
 bool TExtStringGrid::IsSummary(Integer /*ARow*/) { NotBuiltYet("IsSummary"); }
 void TExtStringGrid::MarkSummaryRow(Integer /*ARow*/) { NotBuiltYet("MarkSummaryRow"); }
 bool TExtStringGrid::GetReadOnly(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetReadOnly"); }
-TAlignment TExtStringGrid::GetCellAlignment(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellAlignment"); }
 TColor TExtStringGrid::GetColors(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetColors"); }
 void TExtStringGrid::SetColors(Integer /*ACol*/, Integer /*ARow*/, TColor /*Value*/) { NotBuiltYet("SetColors"); }
 void TExtStringGrid::SetColorsTo(Integer /*ACol*/, Integer /*ARow*/, TColor /*Value*/) { NotBuiltYet("SetColorsTo"); }
@@ -394,7 +381,6 @@ String TExtStringGrid::GetCurrentCell() { NotBuiltYet("GetCurrentCell"); }
 void TExtStringGrid::SetCurrentCell(const String& /*Value*/) { NotBuiltYet("SetCurrentCell"); }
 String TExtStringGrid::GetCurrentCellText() { NotBuiltYet("GetCurrentCellText"); }
 void TExtStringGrid::SetCurrentCellEditText(const String& /*Value*/) { NotBuiltYet("SetCurrentCellEditText"); }
-String TExtStringGrid::GetFormattedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetFormattedCell"); }
 String TExtStringGrid::GetExportCellText(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetExportCellText"); }
 void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
 {

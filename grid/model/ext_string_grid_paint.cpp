@@ -1,0 +1,551 @@
+// The string grid's cell painter: the looks of fixed cells, the modified mark, buttons that are
+// always shown, text (plain or mark-up), the selection rectangle, borders, the cell graphic, the
+// custom-draw events and the focus rectangle, one cell at a time, in that order.
+#include "grid/foundation/bitmap_drawing.h"
+#include "grid/foundation/cell_button_faces.h"
+#include "grid/foundation/colour_arithmetic.h"
+#include "grid/foundation/csv_utils.h"
+#include "grid/foundation/gradients.h"
+#include "grid/foundation/markup_renderer.h"
+#include "grid/foundation/mouse_actions.h"
+#include "grid/foundation/text_utils.h"
+#include "grid/model/background.h"
+#include "grid/model/control_look.h"
+#include "grid/model/ext_string_grid.h"
+#include "grid/model/show_modified.h"
+#include "grid/model/sort_settings.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/brush.h"
+#include "platform/graphics/font.h"
+#include "platform/graphics/pen.h"
+
+#include <algorithm>
+
+namespace gw {
+
+// What the painter's steps share about the cell being painted.
+struct TExtStringGrid::TCellPaint {
+    explicit TCellPaint(TCanvas& C) : Canvas(C) {}
+    TCanvas& Canvas;
+    Integer ACol = 0;
+    Integer ARow = 0;
+    Integer RealCol = 0;
+    Integer SelectRow = 0;
+    TRect R{};
+    TGridDrawState State = 0;
+    TCellLook Look;
+    TCellGraphic* Graphic = nullptr;
+    Integer GraphicW = 0;
+    Integer GraphicH = 0;
+    TCellHAlign GH = haLeft;
+    TCellVAlign GV = vaTop;
+    bool DrawText = true;
+    TColor SavedBrush = clNone;
+    TColor SavedFont = clNone;
+    bool FixedCell = false;
+    Integer TextWidth = 0;
+    Integer SortGlyphOffset = 0;
+    TColor URLColor = clNone;
+};
+
+namespace {
+
+bool IsCheckType(TCellType T)
+{
+    return T == ctCheckBox || T == ctDataCheckBox || T == ctVirtCheckBox || T == ctRowCheckBox ||
+        T == ctTriStateCheckBox;
+}
+
+// The fixed-cell looks whose header the grid paints itself, as a gradient.
+bool PaintsGradientHeader(TGridLook L)
+{
+    return L == glZEQ || L == glXP || L == glVista || L == glWin7 || L == glOffice2007;
+}
+
+Cardinal HorizontalFlag(TAlignment HA)
+{
+    if (HA == taRightJustify) return DT_RIGHT;
+    if (HA == taCenter) return DT_CENTER;
+    return DT_LEFT;
+}
+
+Cardinal VerticalFlag(TVAlignment VA)
+{
+    if (VA == vtaCenter) return DT_VCENTER;
+    if (VA == vtaBottom) return DT_BOTTOM;
+    return DT_TOP;
+}
+
+void Line(TCanvas& C, Integer X1, Integer Y1, Integer X2, Integer Y2)
+{
+    C.MoveTo(X1, Y1);
+    C.LineTo(X2, Y2);
+}
+
+}  // namespace
+
+void TExtStringGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState)
+{
+    const TRect r = ARect;
+    TBaseGrid::DrawCell(ACol, ARow, r, AState);
+}
+
+TCellGraphic* TExtStringGrid::PaintedGraphic(Integer RealCol, Integer ARow)
+{
+    // A graphic lives in the cell's properties; a plain cell has none to ask for.
+    return CellHasProperties(RealCol, ARow) ? GetCellGraphic(RealCol, ARow) : nullptr;
+}
+
+void TExtStringGrid::PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow, const TRect& ARect,
+                                   TGridDrawState AState)
+{
+    TCellPaint p(ACanvas);
+    p.ACol = ACol;
+    p.ARow = ARow;
+    p.R = ARect;
+    p.State = AState;
+    p.RealCol = MapDisplToRealCol(ACol);
+    p.SelectRow =
+        m_mouseActions->DisjunctRowSelect() && m_mouseActions->RowSelectPersistent ? MapDisplToRealRow(ARow) : ARow;
+    p.URLColor = URLColor;
+
+    // The visual properties, then the graphic's layout.
+    p.Look.WW = m_wordWrap;
+    GetVisualProperties(ACol, ARow, p.State, false, false, true, *ACanvas.Brush(), *ACanvas.Font(), p.Look);
+    p.Graphic = PaintedGraphic(p.RealCol, ARow);
+    if (p.Graphic) {
+        p.GH = p.Graphic->CellHAlign;
+        p.GV = p.Graphic->CellVAlign;
+        if (IsCheckType(p.Graphic->CellType)) {
+            p.GraphicW = p.GraphicH = m_controlLook->CheckSize();
+            p.DrawText = p.Graphic->CellType == ctCheckBox || p.Graphic->CellType == ctTriStateCheckBox;
+        } else if (p.Graphic->CellType == ctRadioButton) {
+            p.GraphicW = p.GraphicH = m_controlLook->RadioSize();
+        }
+    }
+    if ((p.State & gdSelected) && !(p.State & gdFocused) && m_selectionColor == clNone)
+        ACanvas.Brush()->SetColor(clHighlight);
+    if (FZoomFactor != 0) ACanvas.Font()->SetSize(ACanvas.Font()->Size() + FZoomFactor);
+    p.SavedBrush = ACanvas.Brush()->Color();
+    p.SavedFont = ACanvas.Font()->Color();
+    p.FixedCell = (IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows()) &&
+        !(HoverRow && ARow == FHoverRowIdx && (HoverRowCells & hcFixed));
+
+    if (p.FixedCell) PaintFixedBackground(p);
+    if (FLook == glListView && p.FixedCell && !FFlat) {
+        ACanvas.Brush()->SetColor(clBtnFace);
+        ACanvas.Pen()->SetColor(clWhite);
+        ACanvas.Rectangle(p.R);
+    }
+    if (ACol == 0 && m_showModified->Enabled && GetRowModified(RealRowIndex(ARow))) {
+        ACanvas.Brush()->SetColor(m_showModified->Color());
+        ACanvas.Pen()->SetColor(m_showModified->Color());
+        ACanvas.Rectangle(p.R.Right - 4, p.R.Top, p.R.Right, p.R.Bottom);
+    }
+    if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, &ACanvas, p.RealCol, ARow, p.State, p.R, false);
+
+    const Integer savedRight = p.R.Right;
+    if (!IsFixed(ACol, ARow)) PaintAlwaysButtons(p);
+    const bool customOnly = NoDefaultDraw && (OnDrawCell || OnCustomCellDraw);
+    if (!customOnly) DrawCellBody(p);
+    p.R.Right = savedRight;
+    ACanvas.Brush()->SetColor(p.SavedBrush);
+    ACanvas.Font()->SetColor(p.SavedFont);
+    InflateRect(p.R, 1, 1);
+    DrawCellBorders(p, p.R);
+    if (p.FixedCell && !FFlat) PaintFixedEdges(p);
+    if (HasNodes() && p.RealCol == 0) PaintTreeLines(p);
+    if (p.Graphic) {
+        TRect g = p.R;
+        if (p.FixedCell) ++g.Top;
+        DrawCellGraphic(p, g);
+    }
+    if (OnDrawCell) {
+        const TRect saved = p.R;
+        p.R.Left += 1;
+        p.R.Top += 1;
+        p.R.Right -= GridLineWidth();
+        p.R.Bottom -= GridLineWidth();
+        OnDrawCell(this, p.RealCol, ARow, p.R, p.State);
+        p.R = saved;
+    }
+    if (OnCustomCellDraw) OnCustomCellDraw(this, &ACanvas, p.RealCol, ARow, p.State, p.R, false);
+    PaintFocusRect(p);
+}
+
+void TExtStringGrid::PaintFixedBackground(TCellPaint& P)
+{
+    if (!PaintsGradientHeader(FLook)) return;
+    TCanvas& c = P.Canvas;
+    TRect r = P.R;
+    const bool hover = HoverFixedCells != hfNone && IsHoverFixedCell(P.ACol, P.ARow) &&
+        ((FHoverFixedX == P.ACol && FHoverFixedY == P.ARow && GridState() != gsColMoving) ||
+         (GridState() == gsColMoving && FHoverFixedX == P.ACol));
+    if (hover) {
+        ++r.Bottom;
+        const bool down = FMouseDown || GridState() == gsColMoving;
+        if (down)
+            DrawMirrorGradientRect(c, r, m_zeqGradientDownFrom, m_zeqGradientDownTo, m_zeqGradientDownMirrorFrom,
+                                   m_zeqGradientDownMirrorTo, true, m_zeqGradientDownBorder, false, true);
+        else
+            DrawMirrorGradientRect(c, r, m_zeqGradientHoverFrom, m_zeqGradientHoverTo, m_zeqGradientHoverMirrorFrom,
+                                   m_zeqGradientHoverMirrorTo, true, m_zeqGradientHoverBorder, false, true);
+        return;
+    }
+    if (m_activeCellShow && IsActiveHeaderCell(P.RealCol, P.ARow)) {
+        DrawGradientRect(c, m_activeCellColor, m_activeCellColorTo, 64, r, false);
+        return;
+    }
+    const TSortSettings& s = *m_sortSettings;
+    if (s.Column != -1 && s.HeaderColor() != clNone && s.Column == P.RealCol && P.ARow == FixedRows() - 1 &&
+        (P.ACol >= FixedCols() || s.FixedCols)) {
+        DrawMirrorGradientRect(c, r, s.HeaderColor(), s.HeaderColorTo(), s.HeaderMirrorColor(), s.HeaderMirrorColorTo(),
+                               true, clNone, true, true);
+        return;
+    }
+    if (FFlat) return;
+    DrawMirrorGradientRect(c, r, c.Brush()->Color(), P.Look.ColorTo, P.Look.MirrorColor, P.Look.MirrorColorTo, true,
+                           FLook == glVista ? clWhite : clNone, true, true);
+}
+
+void TExtStringGrid::PaintFixedEdges(TCellPaint& P)
+{
+    TCanvas& c = P.Canvas;
+    const TRect& r = P.R;
+    const TColor dark = HalveColor(FixedColor());
+    switch (FLook) {
+    case glClassic:
+    case glStandard:
+        // A raised edge: light at the left and top, dark at the right and bottom.
+        c.Pen()->SetColor(clWhite);
+        Line(c, r.Left, r.Bottom - 1, r.Left, r.Top);
+        c.LineTo(r.Right - 1, r.Top);
+        c.Pen()->SetColor(dark);
+        Line(c, r.Right - 1, r.Top, r.Right - 1, r.Bottom - 1);
+        c.LineTo(r.Left - 1, r.Bottom - 1);
+        break;
+    case glSoft:
+        c.Pen()->SetColor(dark);
+        Line(c, r.Right - 1, r.Top + 2, r.Right - 1, r.Bottom - 2);
+        break;
+    default: break;
+    }
+}
+
+void TExtStringGrid::PaintAlwaysButtons(TCellPaint& P)
+{
+    const TControlLook& look = *m_controlLook;
+    if (!look.DropDownAlwaysVisible() && !look.SpinButtonsAlwaysVisible()) return;
+    const TCellButtonLook buttonLook = look.FlatButton() ? TCellButtonLook::Flat : TCellButtonLook::Classic;
+    bool canEdit = true;
+    CanEditCell(RealColIndex(P.ACol), P.ARow, canEdit);
+    const TCellButtonState state = canEdit ? TCellButtonState::Normal : TCellButtonState::Disabled;
+    const TColorTones tones{};
+    if (look.DropDownAlwaysVisible() && HasComboBox(P.RealCol, P.ARow)) {
+        DrawComboDropButton(P.Canvas, HandleIfAllocated(), Rect(P.R.Left - 2, P.R.Top - 1, P.R.Right + 1, P.R.Bottom),
+                            buttonLook, state, tones);
+        P.R.Right -= 16;
+    }
+    if (look.SpinButtonsAlwaysVisible() && HasSpinEdit(P.RealCol, P.ARow)) {
+        DrawSpinButtons(P.Canvas, HandleIfAllocated(), P.R, buttonLook, state, tones);
+        P.R.Right -= 16;
+    }
+}
+
+void TExtStringGrid::PaintTreeLines(TCellPaint& /*P*/) {}
+
+void TExtStringGrid::DrawCellBody(TCellPaint& P)
+{
+    TCanvas& c = P.Canvas;
+    const bool rowSelected = (Options() & goRowSelect) && P.RealCol >= FixedCols() &&
+        P.RealCol < ColCount() - FFixedRightCols && GetRowSelect(P.SelectRow);
+    if (((P.State & gdSelected) || rowSelected) && !IsFixed(DisplColIndex(P.RealCol), P.SelectRow)) {
+        if (ShowSelection) {
+            if (m_selectionColor != clNone) c.Brush()->SetColor(m_selectionColor);
+            if (m_selectionTextColor != clNone && Enabled()) c.Font()->SetColor(m_selectionTextColor);
+            P.URLColor = m_selectionTextColor;
+        } else if (!Focused() || (P.Graphic && HasCheckBox(P.RealCol, P.ARow))) {
+            c.Brush()->SetColor(P.SavedBrush);
+            c.Font()->SetColor(P.SavedFont);
+            P.URLColor = URLColor;
+        }
+    }
+    String text = GetFormattedCell(P.RealCol, P.ARow);
+    if (IsPasswordCell(P.RealCol, P.ARow)) FillWithChar(text, PasswordChar);
+
+    if (SelectionRectangle && !IsFixed(P.ACol, P.ARow) && CellInGridRect(Selection(), P.ACol, P.ARow)) {
+        const TGridRect sel = Selection();
+        const Integer g = GridLineWidth();
+        const TRect& r = P.R;
+        c.Pen()->SetColor(SelectionRectangleColor);
+        c.Pen()->SetWidth(2);
+        if (P.ACol == sel.Left) Line(c, r.Left - g + 1, r.Bottom, r.Left - g + 1, r.Top - g);
+        if (P.ACol == sel.Right) Line(c, r.Right - 1, r.Bottom, r.Right - 1, r.Top - g);
+        const Integer right = P.ACol == sel.Right ? r.Right - 1 : r.Right;
+        if (P.ARow == sel.Top) Line(c, r.Left - g, r.Top - g + 1, right, r.Top - g + 1);
+        if (P.ARow == sel.Bottom) Line(c, r.Left - g, r.Bottom, right, r.Bottom);
+        if (SelectionResizer && P.ACol == sel.Right && P.ARow == sel.Bottom) {
+            const TColor saved = c.Brush()->Color();
+            const TRect cell = CellRect(P.ACol, P.ARow);
+            c.Brush()->SetColor(SelectionRectangleColor);
+            c.Rectangle(r.Right - 4, r.Bottom - 4, cell.Right, cell.Bottom);
+            c.Brush()->SetColor(saved);
+        }
+        c.Pen()->SetWidth(1);
+    }
+    if (P.DrawText) DrawCellText(P, P.R, std::move(text));
+}
+
+void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
+{
+    TCanvas& c = P.Canvas;
+    R.Left += XYOffset.X;
+    R.Top += XYOffset.Y;
+    if (!XYOffsetTopLeftOnly) R.Right -= XYOffset.X;
+    const TAlignment ha = P.Look.HA;
+    if (P.Graphic) {
+        if (ha == taLeftJustify && P.GH == haBeforeText) R.Left += P.GraphicW;
+        if (P.GH == haLeft) P.SortGlyphOffset = P.GraphicW;
+        if (P.GH == haAfterText) R.Right -= P.GraphicW;
+        if (ha != taLeftJustify && P.GH == haBeforeText) R.Left += P.GraphicW;
+        if (P.GV == vaAboveText) R.Top += P.GraphicH;
+        if (P.GV == vaUnderText) R.Bottom -= P.GraphicH;
+    }
+    if (P.RealCol == 0 && HasNodes() && !IsNode(P.ARow)) R.Left += RowNodeIndent(P.ARow);
+    const bool sortCell = IsSortIndicatorCell(P.RealCol, P.ARow);
+    const auto sortY = [&](const TRect& Cell) {
+        if (P.Look.VA == vtaCenter) return Cell.Top + (Cell.Bottom - Cell.Top) / 2;
+        if (P.Look.VA == vtaBottom) return Cell.Bottom - 8;
+        return Cell.Top + 8;
+    };
+
+    if (ClassifyCellText(Text, EnableHTML) == ctkMarkup) {
+        R.Left -= 1;
+        if (sortCell) R.Right -= 10;
+        TMarkupDrawArgs args;
+        args.Canvas = &c;
+        args.Text = Text;
+        args.Rect = R;
+        args.ShadowColor = TColor(0x808080);
+        args.AnchorColor = P.URLColor;
+        args.BlinkOn = !FGridBlink;
+        args.PictureCache = m_imageCache.get();
+        args.Selected = (P.State & gdSelected) != 0;
+        args.WordWrap = P.Look.WW;
+        P.TextWidth = DrawMarkupText(args).UsedWidth + 2;
+        if (sortCell) DrawSortIndicator(c, P.RealCol, sortY(P.R), R.Right + 2);
+        return;
+    }
+
+    if (ha == taCenter && sortCell) R.Left += 10;
+    const bool url = URLShow && IsURL(Text);
+    if (url) {
+        if (!URLFull) StripURLProtocol(Text);
+        c.Font()->SetStyle(c.Font()->Style() | fsUnderline);
+        c.Font()->SetColor(P.URLColor);
+    }
+    Cardinal flags = DT_EDITCONTROL;
+    if (CountLines(Text, Multilinecells) == 1 && !P.Look.WW) {
+        String rest = Text, first;
+        ExtractFirstLine(rest, false, first);
+        Text = first;
+        flags |= DT_SINGLELINE;
+        if (EnhTextSize) flags |= DT_END_ELLIPSIS;
+    }
+    if (P.Look.WW && !Multilinecells && EnhTextSize) flags |= DT_END_ELLIPSIS;
+    flags |= DT_EXPANDTABS | DT_NOPREFIX | HorizontalFlag(ha) | VerticalFlag(P.Look.VA);
+    flags |= (P.Look.WW || Multilinecells) ? (DT_WORDBREAK | DT_EDITCONTROL) : DT_SINGLELINE;
+    c.SetBkMode(TRANSPARENT);
+    if (P.Graphic && !Text.empty()) {
+        TRect m = R;
+        c.DrawText(Text, m, flags | DT_CALCRECT);
+        P.TextWidth = m.Right - m.Left + 2;
+    }
+    c.DrawText(Text, R, flags);
+    if (sortCell) {
+        const TRect cell = P.R;
+        const Integer q = std::max(0, std::min(cell.Right - cell.Left - 16, c.TextWidth(Text)));
+        Integer x = cell.Left + 8;
+        if (ha == taLeftJustify) x = cell.Left + q + P.SortGlyphOffset + 10;
+        if (ha == taRightJustify) x = cell.Right - q - 10;
+        const Integer pos = SortIndexes().FindIndex(P.RealCol);
+        if (pos < 1 || m_sortSettings->IndexShow) DrawSortIndicator(c, P.RealCol, sortY(cell), x);
+    }
+    if (url) c.Font()->SetStyle(c.Font()->Style() & ~fsUnderline);
+}
+
+bool TExtStringGrid::IsSortIndicatorCell(Integer RealCol, Integer ARow)
+{
+    const TSortSettings& s = *m_sortSettings;
+    if (!s.Show() || ARow != s.Row() || RowCount() <= FixedRows() + 1 || FixedRows() <= 0) return false;
+    if (RealCol < FixedCols() && !s.FixedCols) return false;
+    return RealCol == s.Column || SortIndexes().FindIndex(RealCol) >= 0;
+}
+
+void TExtStringGrid::DrawCellBorders(TCellPaint& P, TRect R)
+{
+    TCanvas& c = P.Canvas;
+    TPen saved;
+    saved.Assign(c.Pen());
+    TCellBorders borders = 0;
+    GetCellBorder(P.RealCol, P.ARow, c.Pen(), borders);
+    TPen left, top, right, bottom;
+    left.Assign(c.Pen());
+    top.Assign(c.Pen());
+    right.Assign(c.Pen());
+    bottom.Assign(c.Pen());
+    if (OnGetCellBorderProp) OnGetCellBorderProp(this, P.ARow, P.RealCol, &left, &top, &right, &bottom);
+    const Integer h = (c.Pen()->Width() + 1) / 2;
+    const Integer lx = (Options() & goVertLine) ? h : 0, ly = (Options() & goHorzLine) ? h : 0;
+    const Integer g = GridLineWidth();
+    R.Left += lx;
+    R.Bottom -= ly;
+    if (borders & cbLeft) {
+        c.SetPen(&left);
+        Line(c, std::max(0, R.Left), R.Top, std::max(0, R.Left), R.Bottom);
+    }
+    R.Right -= lx;
+    if (borders & cbRight) {
+        c.SetPen(&right);
+        Line(c, R.Right - 1, R.Top, R.Right - 1, R.Bottom);
+    }
+    if (borders & cbTop) {
+        c.SetPen(&top);
+        R.Top += ly;
+        const Integer y = g != 0 ? std::max(0, R.Top - g) : R.Top + 1;
+        Line(c, R.Left, y, R.Right, y);
+    }
+    if (borders & cbBottom) {
+        c.SetPen(&bottom);
+        Line(c, R.Left - g - 1, R.Bottom - 1, R.Right, R.Bottom - 1);
+    }
+    c.SetPen(&saved);
+}
+
+void TExtStringGrid::DrawCellGraphic(TCellPaint& P, TRect R)
+{
+    const TCellType type = P.Graphic->CellType;
+    if (!IsCheckType(type)) return;
+    TCanvas& c = P.Canvas;
+    const Integer w = P.GraphicW, hgt = P.GraphicH;
+    const Integer tw = P.TextWidth > 0 ? P.TextWidth + 2 : 0;
+    const bool besideText = type == ctCheckBox || type == ctTriStateCheckBox;
+    Integer l = R.Left + 1;
+    if (P.Look.HA == taRightJustify) l = (besideText ? R.Right - tw : R.Right) - w - 1;
+    if (P.Look.HA == taCenter)
+        l = besideText && tw >= 1 ? R.Left + std::max(0, R.Right - tw - R.Left) / 2 - w
+                                  : R.Left + std::max(0, R.Right - w - R.Left) / 2;
+    if (l < R.Left) l = R.Left + 1;
+    TCellVAlign va = P.GV;
+    if (P.Look.VA != VAlignment) va = P.Look.VA == vtaCenter ? vaCenter : P.Look.VA == vtaBottom ? vaBottom : vaTop;
+    Integer t = R.Top + 1;
+    if (va == vaBottom) t = R.Bottom - 1 - hgt;
+    if (va == vaCenter && hgt < R.Bottom - R.Top) t = R.Top + (R.Bottom - R.Top - hgt) / 2;
+    if (va == vaUnderText) t = R.Bottom - hgt;
+    bool enabled = true;
+    CanEditCell(P.RealCol, P.ARow, enabled);
+    bool checked = P.Graphic->CellBoolean;
+    bool grayed = P.Graphic->CellAngle > 0;
+    if (type == ctDataCheckBox || type == ctVirtCheckBox) {
+        String checkTrue;
+        GetCheckTrue(P.RealCol, P.ARow, checkTrue);
+        checked = GetCellEx(P.RealCol, P.ARow) == checkTrue;
+    }
+    if (type == ctTriStateCheckBox) {
+        checked = P.Graphic->CellCheckBoxState == cbChecked;
+        grayed = grayed || P.Graphic->CellCheckBoxState == cbGrayed;
+    }
+    DrawCheckGlyph(c, Bounds(l, t, w, hgt), checked, enabled, grayed);
+}
+
+void TExtStringGrid::PaintFocusRect(TCellPaint& P)
+{
+    if (HideFocusRect || !Focused() || (Options() & goRowSelect)) return;
+    if (Row() < FixedRows() || Col() < FixedCols()) return;
+    const TPoint base = BaseCell(P.ACol, P.ARow);
+    if (base.X != Col() || base.Y != Row()) return;
+    TRect r = P.R;
+    InflateRect(r, GridLineWidth() - 1, GridLineWidth() - 1);
+    --r.Right;
+    --r.Bottom;
+    P.Canvas.DrawFocusRect(r);
+}
+
+}  // namespace gw
+
+namespace gw {
+
+void TExtStringGrid::Paint()
+{
+    TCanvas& c = *Canvas();
+    c.Pen()->SetStyle(psSolid);
+    c.Brush()->SetStyle(bsSolid);
+    TBaseGrid::Paint();
+    if (FEditing) {
+        TColor pen = GridLineWidth() < 1 ? Color() : GridLineColor();
+        if (!(Options() & (goHorzLine | goVertLine))) pen = Color();
+        c.Pen()->SetColor(pen);
+        c.Brush()->SetStyle(bsClear);
+        c.Rectangle(CellRect(Col(), Row()));
+        c.Brush()->SetStyle(bsSolid);
+    }
+    c.Pen()->SetColor(clBlack);
+    const TBitmap* bitmap = m_backGround->Bitmap();
+    if ((bitmap && !bitmap->Empty()) || m_backGround->ColorTo() != clNone) PaintBackgroundOutsideCells();
+    if (OnPainted) OnPainted(this);
+}
+
+void TExtStringGrid::PaintBackgroundOutsideCells()
+{
+    const TBackGround& bg = *m_backGround;
+    const bool gradient = bg.Display() == bdGradientHorz || bg.Display() == bdGradientVert;
+    if (gradient && bg.ColorTo() == clNone) return;
+    const bool rowsBelow = TopRow() + VisibleRowCount() < RowCount();
+    const bool colsRight = LeftCol() + VisibleColCount() < ColCount();
+    if (rowsBelow && colsRight) return;
+    TRect client = ClientRect();
+    const Integer g = GridLineWidth();
+    TRect lastCol = CellRect(ColCount() - 1, TopRow());
+    InflateRect(lastCol, g, g);
+    TRect lastRow = CellRect(LeftCol(), RowCount() - 1);
+    InflateRect(lastRow, g, g);
+    const bool right = !colsRight && !IsRectEmpty(lastCol) && lastCol.Right < client.Right;
+    const bool below = !rowsBelow && !IsRectEmpty(lastRow) && lastRow.Bottom < client.Bottom;
+    if (!right && !below) return;
+    const TRect a = Rect(lastCol.Right, 0, client.Right, client.Bottom);
+    const TRect b = Rect(0, lastRow.Bottom, client.Right, client.Bottom);
+    TRegion region(right ? a : b);
+    if (right && below) region.Combine(TRegion(a), TRegion(b), RGN_OR);
+    TCanvas& c = *Canvas();
+    const Integer saved = c.SaveDC();
+    c.SelectClipRgn(&region);
+    TBitmap* bitmap = bg.Bitmap();
+    if (!(bitmap && !bitmap->Empty())) {
+        if (gradient) PaintGradientBands(c, bg.Color(), bg.ColorTo(), 128, client, bg.Display() == bdGradientHorz);
+    } else if (bg.Display() != bdTile) {
+        const TRect at = Bounds(bg.Left(), bg.Top(), bitmap->Width(), bitmap->Height());
+        TRect part;
+        if (IntersectRect(part, at, client)) {
+            c.SetBkMode(TRANSPARENT);
+            c.CopyRect(part, bitmap->Canvas(),
+                       Rect(part.Left - at.Left, part.Top - at.Top, part.Right - at.Left, part.Bottom - at.Top));
+        }
+    } else if (bg.Cells() != bcFixed) {
+        TRect r = client;
+        if (bg.Cells() == bcNormal) {
+            const TRect first = CellRect(FixedCols(), FixedRows());
+            r.Left = first.Left;
+            r.Top = first.Top;
+        }
+        r.Left += XYOffset.X;
+        r.Top += XYOffset.Y;
+        for (Integer y = r.Top - 1; y < r.Bottom; y += bitmap->Height())
+            for (Integer x = r.Left - 1; x < r.Right; x += bitmap->Width()) {
+                const Integer w = std::min(bitmap->Width(), r.Right - x), h = std::min(bitmap->Height(), r.Bottom - y);
+                c.CopyRect(Bounds(x, y, w, h), bitmap->Canvas(), Rect(0, 0, w, h));
+            }
+    }
+    c.RestoreDC(saved);
+}
+
+}  // namespace gw
