@@ -339,9 +339,10 @@ public:
                            TBrush& ABrush, bool Remap);
     void PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow, const TRect& ARect,
                        TGridDrawState AState) override;
-    // Dotted XOR lines while a column or row is sized: drawn twice, they are gone.
-    void DrawColSizingLine(Integer X);
-    void DrawRowSizingLine(Integer Y);
+    // Dotted XOR lines while a column or row is sized: drawn twice, they are gone. On the grid's
+    // canvas unless another is given.
+    void DrawColSizingLine(Integer X, TCanvas* ACanvas = nullptr);
+    void DrawRowSizingLine(Integer Y, TCanvas* ACanvas = nullptr);
     void DrawSortIndicator(TCanvas& ACanvas, Integer ACol, Integer Y, Integer X);
     bool SelectionColorMixer = false;
     bool SelectionRectangle = false;
@@ -1110,7 +1111,7 @@ private:
     void PaintFocusRect(TCellPaint& P);
     bool IsSortIndicatorCell(Integer RealCol, Integer ARow);
     void PaintBackgroundOutsideCells();
-    void DrawSizingLine(TPoint From, TPoint To);
+    void DrawSizingLine(TCanvas& ACanvas, TPoint From, TPoint To);
 
     std::unique_ptr<TFocusHelper> m_focusHelper;
     std::unique_ptr<TSearchFooter> m_searchFooter;

@@ -142,24 +142,26 @@ void TExtStringGrid::DrawSortIndicator(TCanvas& ACanvas, Integer ACol, Integer Y
     c.Pen()->SetColor(clBlack);
 }
 
-void TExtStringGrid::DrawColSizingLine(Integer X)
+void TExtStringGrid::DrawColSizingLine(Integer X, TCanvas* ACanvas)
 {
     const Integer bottom = std::max(Height(), CellRect(0, RowCount() - 1).Bottom);
-    DrawSizingLine(Point(X, 0), Point(X, bottom));
+    DrawSizingLine(ACanvas ? *ACanvas : *Canvas(), Point(X, 0), Point(X, bottom));
 }
 
-void TExtStringGrid::DrawRowSizingLine(Integer Y)
+void TExtStringGrid::DrawRowSizingLine(Integer Y, TCanvas* ACanvas)
 {
     const Integer right = std::max(Width(), CellRect(ColCount() - 1, 0).Right);
-    DrawSizingLine(Point(0, Y), Point(right, Y));
+    DrawSizingLine(ACanvas ? *ACanvas : *Canvas(), Point(0, Y), Point(right, Y));
 }
 
-void TExtStringGrid::DrawSizingLine(TPoint From, TPoint To)
+void TExtStringGrid::DrawSizingLine(TCanvas& ACanvas, TPoint From, TPoint To)
 {
-    TCanvas& c = *Canvas();
+    TCanvas& c = ACanvas;
     TPen saved;
     saved.Assign(c.Pen());
-    c.Pen()->SetColor(clBlack);
+    // XOR with black would change no pixel: white inverts what the line crosses, and a second
+    // line puts it back.
+    c.Pen()->SetColor(clWhite);
     c.Pen()->SetStyle(psDot);
     c.Pen()->SetMode(pmXor);
     c.Pen()->SetWidth(1);

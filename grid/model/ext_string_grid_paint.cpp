@@ -293,7 +293,12 @@ void TExtStringGrid::DrawCellBody(TCellPaint& P)
         }
         c.Pen()->SetWidth(1);
     }
-    if (P.DrawText) DrawCellText(P, P.R, std::move(text));
+    TRect textRect = P.R;
+    if (IsFixed(P.ACol, P.ARow)) {
+        textRect.Left += GridLineWidth();
+        textRect.Top += GridLineWidth();
+    }
+    if (P.DrawText) DrawCellText(P, textRect, std::move(text));
 }
 
 void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)

@@ -29,6 +29,7 @@ public:
     {
         auto* g = new TCellGraphic;
         g->CellType = Type;
+        delete GetGraphicObjectEx(ACol, ARow);
         SetGraphicObjectEx(ACol, ARow, g);
         return *g;
     }

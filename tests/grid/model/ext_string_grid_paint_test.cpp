@@ -1,0 +1,371 @@
+// The string grid's cell painter on the recording canvas: the calls it makes for text, fixed
+// cells, selection, borders, check boxes, the sort indicator and the focus rectangle, and the
+// order of its events.
+#include "grid/foundation/cell_properties.h"
+#include "grid/foundation/int_list.h"
+#include "grid/model/control_look.h"
+#include "grid/model/sort_settings.h"
+#include "platform/backends/headless/harness.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/brush.h"
+#include "platform/graphics/font.h"
+#include "platform/graphics/pen.h"
+#include "platform/graphics/recording_canvas.h"
+#include "platform/runtime/unicode.h"
+#include "tests/grid/model/paint_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace gw::test {
+namespace {
+
+class ExtStringGridPaint : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = new TForm(Application);
+        form->SetBounds(0, 0, 600, 400);
+        g = new TPaintGrid(form);
+        g->SetParent(form);
+        g->SetBounds(0, 0, 400, 250);
+        g->SetDefaultColWidth(60);
+        g->SetColor(clWhite);
+        g->Select(1, 1, 1, 1);
+    }
+    void TearDown() override { delete form; }
+    // The calls that painting one cell made.
+    std::vector<TCanvasCall> Paint(Integer ACol, Integer ARow, TGridDrawState State = 0)
+    {
+        canvas.ClearCalls();
+        g->PaintCell(canvas, ACol, ARow, g->CellRect(ACol, ARow), State);
+        return canvas.Calls();
+    }
+    static std::vector<TCanvasCall> Named(const std::vector<TCanvasCall>& Calls, const std::string& Name)
+    {
+        std::vector<TCanvasCall> out;
+        std::copy_if(Calls.begin(), Calls.end(), std::back_inserter(out),
+                     [&](const TCanvasCall& c) { return c.Name == Name; });
+        return out;
+    }
+    // The one DrawText call that drew (not measured) the cell's text.
+    static TCanvasCall TextCall(const std::vector<TCanvasCall>& Calls)
+    {
+        for (const TCanvasCall& c : Named(Calls, "DrawText"))
+            if (!(c.Args[4] & DT_CALCRECT)) return c;
+        ADD_FAILURE() << "no text drawn";
+        return {};
+    }
+    THarness h;
+    TForm* form = nullptr;
+    TPaintGrid* g = nullptr;
+    TRecordingCanvas canvas;
+};
+
+TEST_F(ExtStringGridPaint, PlainTextFlagsByWrapLinesEllipsisAndAlignment)
+{
+    struct Case {
+        const char* Name;
+        bool WW, Multi, Enh;
+        TAlignment HA;
+        TVAlignment VA;
+        const char16_t* Text;
+        Cardinal Flags;
+        const char16_t* Shown;
+    };
+    constexpr Cardinal base = DT_EDITCONTROL | DT_EXPANDTABS | DT_NOPREFIX;
+    const std::vector<Case> cases = {
+        {"wrapped", true, false, false, taLeftJustify, vtaTop, u"a b", base | DT_WORDBREAK, u"a b"},
+        {"wrapped with ellipsis", true, false, true, taLeftJustify, vtaTop, u"a b",
+         base | DT_WORDBREAK | DT_END_ELLIPSIS, u"a b"},
+        {"one line: only the first", false, false, false, taLeftJustify, vtaTop, u"one\r\ntwo", base | DT_SINGLELINE,
+         u"one"},
+        {"one line with ellipsis", false, false, true, taRightJustify, vtaCenter, u"x",
+         base | DT_SINGLELINE | DT_END_ELLIPSIS | DT_RIGHT | DT_VCENTER, u"x"},
+        {"multi-line cells keep their lines", false, true, false, taCenter, vtaBottom, u"one\r\ntwo",
+         base | DT_WORDBREAK | DT_CENTER | DT_BOTTOM, u"one\r\ntwo"},
+    };
+    for (const Case& c : cases) {
+        g->SetWordWrap(c.WW);
+        g->Multilinecells = c.Multi;
+        g->EnhTextSize = c.Enh;
+        g->SetDefaultAlignment(c.HA);
+        g->VAlignment = c.VA;
+        g->SetCells(2, 2, c.Text);
+        const TCanvasCall t = TextCall(Paint(2, 2));
+        EXPECT_EQ(Cardinal(t.Args[4]), c.Flags) << c.Name;
+        EXPECT_EQ(StringToUtf8(t.Text), StringToUtf8(c.Shown)) << c.Name;
+    }
+}
+
+TEST_F(ExtStringGridPaint, TextRectangleMovesInByTheOffsets)
+{
+    g->SetCells(2, 2, u"t");
+    const TRect cell = g->CellRect(2, 2);
+    const Integer lw = g->GridLineWidth();
+    TCanvasCall t = TextCall(Paint(2, 2));
+    EXPECT_EQ(t.Args[0], cell.Left + lw + 2);
+    EXPECT_EQ(t.Args[1], cell.Top + lw + 2);
+    EXPECT_EQ(t.Args[2], cell.Right - lw - 2);
+    g->XYOffsetTopLeftOnly = true;
+    g->XYOffset = Point(5, 4);
+    t = TextCall(Paint(2, 2));
+    EXPECT_EQ(t.Args[0], cell.Left + lw + 5);
+    EXPECT_EQ(t.Args[1], cell.Top + lw + 4);
+    EXPECT_EQ(t.Args[2], cell.Right - lw) << "the right edge keeps its place";
+}
+
+TEST_F(ExtStringGridPaint, PasswordCellsShowOneCharacterEach)
+{
+    g->SetCells(2, 2, u"secret");
+    g->OnIsPasswordCell = [](TObject*, Integer ARow, Integer, bool& P) { P = ARow == 2; };
+    g->PasswordChar = u'#';
+    EXPECT_EQ(TextCall(Paint(2, 2)).Text, u"######");
+    g->SetCells(2, 3, u"open");
+    EXPECT_EQ(TextCall(Paint(2, 3)).Text, u"open");
+}
+
+TEST_F(ExtStringGridPaint, SelectedCellsPaintTheirTextInTheSelectionColours)
+{
+    g->SetSelectionColor(TColor(0x0000FF));
+    g->SetSelectionTextColor(TColor(0x00FFFF));
+    g->Font()->SetColor(TColor(0x101010));
+    g->SetCells(2, 2, u"in");
+    g->SetCells(3, 3, u"out");
+    g->Select(2, 2, 2, 2);
+    EXPECT_EQ(TextCall(Paint(2, 2, gdSelected)).FontColor, TColor(0x00FFFF));
+    EXPECT_EQ(TextCall(Paint(3, 3)).FontColor, TColor(0x101010));
+    g->SetEnabled(false);
+    EXPECT_EQ(TextCall(Paint(2, 2, gdSelected)).FontColor, g->DisabledFontColor)
+        << "a disabled grid keeps the disabled font colour";
+}
+
+TEST_F(ExtStringGridPaint, EventsComeInTheirOrderWithTheCellsColumn)
+{
+    std::vector<std::string> log;
+    g->OnCustomCellBkgDraw = [&](TObject*, TCanvas*, Integer ACol, Integer ARow, TGridDrawState, TRect, bool P) {
+        log.push_back("bkg " + std::to_string(ACol) + "," + std::to_string(ARow) + (P ? " printing" : ""));
+    };
+    g->OnGetCellBorderProp = [&](TObject*, Integer ARow, Integer ACol, TPen*, TPen*, TPen*, TPen*) {
+        log.push_back("border " + std::to_string(ACol) + "," + std::to_string(ARow));
+    };
+    g->OnDrawCell = [&](TObject*, Integer ACol, Integer ARow, TRect, TGridDrawState) {
+        log.push_back("draw " + std::to_string(ACol) + "," + std::to_string(ARow));
+    };
+    g->OnCustomCellDraw = [&](TObject*, TCanvas*, Integer ACol, Integer ARow, TGridDrawState, TRect, bool) {
+        log.push_back("custom " + std::to_string(ACol) + "," + std::to_string(ARow));
+    };
+    g->SetCells(3, 2, u"x");
+    const auto calls = Paint(3, 2);
+    EXPECT_EQ(log, (std::vector<std::string>{"bkg 3,2", "border 3,2", "draw 3,2", "custom 3,2"}));
+    EXPECT_EQ(Named(calls, "DrawText").size(), 1u) << "the default drawing runs with the events";
+    g->NoDefaultDraw = true;
+    EXPECT_TRUE(Named(Paint(3, 2), "DrawText").empty()) << "NoDefaultDraw leaves the text to the events";
+}
+
+TEST_F(ExtStringGridPaint, BordersOfTheCellBorderHookAndTheirPens)
+{
+    g->OnGetCellBorder = [](TObject*, Integer ARow, Integer ACol, TPen* Pen, TCellBorders& B) {
+        if (ARow == 2 && ACol == 2) {
+            B = cbLeft | cbBottom;
+            Pen->SetColor(clRed);
+        }
+    };
+    g->OnGetCellBorderProp = [](TObject*, Integer, Integer, TPen*, TPen*, TPen*, TPen* Bottom) {
+        Bottom->SetColor(clBlue);
+    };
+    const TRect cell = g->CellRect(2, 2);
+    const auto calls = Paint(2, 2);
+    std::vector<std::string> lines;
+    for (size_t i = 0; i + 1 < calls.size(); ++i)
+        if (calls[i].Name == "MoveTo" && calls[i + 1].Name == "LineTo" &&
+            (calls[i + 1].PenColor == clRed || calls[i + 1].PenColor == clBlue))
+            lines.push_back((calls[i + 1].PenColor == clRed ? "red " : "blue ") + std::to_string(calls[i].Args[0]) +
+                            "," + std::to_string(calls[i].Args[1]) + "-" + std::to_string(calls[i + 1].Args[0]) + "," +
+                            std::to_string(calls[i + 1].Args[1]));
+    const Integer l = cell.Left + 1, b = cell.Bottom - 1;  // the body rectangle inflated by 1, moved by the lines
+    const std::vector<std::string> expected = {
+        "red " + std::to_string(l) + "," + std::to_string(cell.Top) + "-" + std::to_string(l) + "," + std::to_string(b),
+        "blue " + std::to_string(l - 2) + "," + std::to_string(b - 1) + "-" + std::to_string(cell.Right - 1) + "," +
+            std::to_string(b - 1),
+    };
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(Named(Paint(3, 3), "LineTo").size(), Named(Paint(3, 4), "LineTo").size());
+}
+
+TEST_F(ExtStringGridPaint, FocusRectangleOnlyOnTheFocusedCurrentCell)
+{
+    form->Show();
+    g->SetFocus();
+    h.ProcessMessages();
+    ASSERT_TRUE(g->Focused());
+    g->SetCol(2);
+    g->SetRowEx(3);
+    const TRect cell = g->CellRect(2, 3);
+    auto focus = Named(Paint(2, 3, gdFocused), "DrawFocusRect");
+    ASSERT_EQ(focus.size(), 1u);
+    // The body rectangle (inside the lines) inflated by 1 and grown by GridLineWidth - 1, less 1 at right and bottom.
+    EXPECT_EQ(focus[0].Args, (std::vector<Integer>{cell.Left, cell.Top, cell.Right - 1, cell.Bottom - 1}));
+    EXPECT_TRUE(Named(Paint(2, 2), "DrawFocusRect").empty());
+    g->HideFocusRect = true;
+    EXPECT_TRUE(Named(Paint(2, 3, gdFocused), "DrawFocusRect").empty());
+    g->HideFocusRect = false;
+    g->SetCol(0);
+    EXPECT_TRUE(Named(Paint(0, 3), "DrawFocusRect").empty()) << "a fixed current cell has none";
+}
+
+TEST_F(ExtStringGridPaint, FixedHeadersByLook)
+{
+    struct Case {
+        TGridLook Look;
+        bool Gradient;
+    };
+    const std::vector<Case> cases = {{glClassic, false}, {glStandard, false}, {glXP, true},
+                                     {glZEQ, true},      {glWin7, true},      {glListView, false}};
+    g->SetCells(2, 0, u"Head");
+    for (const Case& c : cases) {
+        g->FLook = c.Look;
+        const auto calls = Paint(2, 0);
+        // The header's own gradient, in bands across the body of the cell (one pixel less wide than
+        // the cell's background, which the base painter fills).
+        const TRect cell = g->CellRect(2, 0);
+        size_t bands = 0;
+        for (const TCanvasCall& k : Named(calls, "Rectangle"))
+            if (k.Args[2] == cell.Right - 1 && k.Args[3] - k.Args[1] <= 2) ++bands;
+        EXPECT_EQ(bands > 4, c.Gradient) << int(c.Look);
+        EXPECT_EQ(TextCall(calls).Text, u"Head");
+        EXPECT_EQ(TextCall(calls).FontStyle & fsBold, fsBold) << "fixed cells use the fixed font";
+    }
+}
+
+TEST_F(ExtStringGridPaint, CheckBoxesByKindState)
+{
+    g->ControlLook()->SetControlStyle(csBevel);
+    g->ControlLook()->SetCheckSize(15);
+    g->SetOptions(g->Options() | goEditing);
+    struct Case {
+        TCellType Type;
+        const char16_t* Text;
+        bool Boolean;
+        bool Ticked;
+        bool TextDrawn;
+    };
+    const std::vector<Case> cases = {
+        {ctCheckBox, u"label", true, true, true},   {ctCheckBox, u"label", false, false, true},
+        {ctDataCheckBox, u"Y", false, true, false}, {ctDataCheckBox, u"N", true, false, false},
+        {ctVirtCheckBox, u"Y", false, true, false}, {ctTriStateCheckBox, u"", false, false, true},
+    };
+    for (const Case& c : cases) {
+        g->SetCells(2, 2, c.Text);
+        TCellGraphic& gr = g->AddGraphic(2, 2, c.Type);
+        gr.CellBoolean = c.Boolean;
+        const auto calls = Paint(2, 2);
+        // The bevel look draws a box in the button face and, when checked, a tick of four lines.
+        const auto boxes = Named(calls, "Rectangle");
+        const bool box = std::any_of(boxes.begin(), boxes.end(), [](const TCanvasCall& k) {
+            return k.BrushColor == clBtnFace && k.Args[2] - k.Args[0] == 15 && k.Args[3] - k.Args[1] == 15;
+        });
+        EXPECT_TRUE(box) << int(c.Type);
+        size_t ticks = 0;
+        for (const TCanvasCall& k : calls)
+            if (k.Name == "LineTo" && k.PenColor == g->ControlLook()->Color()) ++ticks;
+        EXPECT_EQ(ticks == 4, c.Ticked) << int(c.Type) << " " << ticks;
+        bool drawn = false;
+        for (const TCanvasCall& k : Named(calls, "DrawText")) drawn = drawn || !(k.Args[4] & DT_CALCRECT);
+        EXPECT_EQ(drawn, c.TextDrawn) << int(c.Type);
+    }
+    // A grid that does not edit shows its check boxes disabled: shadowed box, grey tick.
+    g->SetOptions(g->Options() & ~goEditing);
+    g->AddGraphic(2, 2, ctCheckBox).CellBoolean = true;
+    const auto calls = Paint(2, 2);
+    const auto boxes = Named(calls, "Rectangle");
+    EXPECT_TRUE(
+        std::any_of(boxes.begin(), boxes.end(), [](const TCanvasCall& k) { return k.BrushColor == clBtnShadow; }));
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                            [](const TCanvasCall& k) { return k.Name == "LineTo" && k.PenColor == TColor(0x808080); }),
+              4);
+}
+
+TEST_F(ExtStringGridPaint, SortIndicatorPlacementAndModes)
+{
+    g->SortSettings()->SetShow(true);
+    g->SortSettings()->Column = 2;
+    g->SortSettings()->SetRow(0);
+    g->SetCells(2, 0, u"Name");
+    const TRect cell = g->CellRect(2, 0);
+    // An outline triangle of the ascending direction: its white base at the bottom.
+    const auto whiteLines = [&](const std::vector<TCanvasCall>& Calls) {
+        std::vector<TCanvasCall> out;
+        for (const TCanvasCall& k : Calls)
+            if (k.Name == "LineTo" && k.PenColor == clWhite) out.push_back(k);
+        return out;
+    };
+    struct Case {
+        TAlignment HA;
+        Integer X;  // the indicator's centre
+    };
+    for (const Case& c : std::vector<Case>{{taCenter, cell.Left + 8}, {taRightJustify, -1}}) {
+        g->SetDefaultAlignment(c.HA);
+        const auto calls = Paint(2, 0);
+        const auto white = whiteLines(calls);
+        ASSERT_EQ(white.size(), 2u) << int(c.HA);
+        const Integer centre = white[1].Args[0];  // the apex (X, Y - 4)
+        if (c.X >= 0) {
+            EXPECT_EQ(centre, c.X);
+        } else {
+            EXPECT_LT(centre, cell.Right - 10 - 4);
+        }
+        if (c.HA == taCenter) {
+            g->SortSettings()->SetShow(false);
+            EXPECT_EQ(TextCall(calls).Args[0], TextCall(Paint(2, 0)).Args[0] + 10) << "centred text moves right";
+            g->SortSettings()->SetShow(true);
+        }
+    }
+    EXPECT_TRUE(whiteLines(Paint(3, 0)).empty()) << "another column has no indicator";
+    g->SortSettings()->Direction = sdDescending;
+    const auto down = whiteLines(Paint(2, 0));
+    ASSERT_EQ(down.size(), 1u);
+    // Index mode: the second sort column shows its number 2.
+    g->SortSettings()->IndexShow = true;
+    g->SortIndexes().AddIndex(1, true);
+    g->SortIndexes().AddIndex(2, false);
+    g->SetCells(1, 0, u"First");
+    const auto numbered = Named(Paint(2, 0), "TextOut");
+    ASSERT_EQ(numbered.size(), 1u);
+    EXPECT_EQ(numbered[0].Text, u"2");
+    EXPECT_EQ(Named(Paint(1, 0), "TextOut").at(0).Text, u"1");
+}
+
+TEST_F(ExtStringGridPaint, ASizingLineDrawnTwiceLeavesThePixels)
+{
+    // A picture of painted cells, so that the line crosses text, lines and colours.
+    TBitmap bmp;
+    bmp.SetSize(g->Width(), g->Height());
+    g->SetCells(1, 1, u"Text under the line");
+    g->SetCells(1, 0, u"Head");
+    for (Integer r = 0; r < 5; ++r)
+        for (Integer c = 0; c < 4; ++c) g->PaintCell(*bmp.Canvas(), c, r, g->CellRect(c, r), 0);
+    const auto pixels = [&] {
+        std::vector<TColor> out;
+        for (Integer y = 0; y < bmp.Height(); ++y)
+            for (Integer x = 0; x < bmp.Width(); ++x) out.push_back(bmp.Canvas()->Pixels(x, y));
+        return out;
+    };
+    const std::vector<TColor> before = pixels();
+    g->DrawColSizingLine(70, bmp.Canvas());
+    g->DrawRowSizingLine(33, bmp.Canvas());
+    const std::vector<TColor> shown = pixels();
+    Integer changed = 0;
+    for (size_t i = 0; i < before.size(); ++i) changed += before[i] != shown[i];
+    EXPECT_GT(changed, g->Height() / 3) << "the lines show, dotted";
+    g->DrawColSizingLine(70, bmp.Canvas());
+    g->DrawRowSizingLine(33, bmp.Canvas());
+    EXPECT_TRUE(pixels() == before);
+    EXPECT_EQ(bmp.Canvas()->Pen()->Mode(), pmCopy) << "the pen is restored";
+}
+
+}  // namespace
+}  // namespace gw::test
