@@ -10,6 +10,7 @@
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/text_utils.h"
 #include "grid/model/background.h"
+#include "grid/model/cell_node.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/show_modified.h"
@@ -17,6 +18,7 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/brush.h"
 #include "platform/graphics/font.h"
+#include "platform/graphics/frame_controls.h"
 #include "platform/graphics/pen.h"
 
 #include <algorithm>
@@ -211,22 +213,47 @@ void TExtStringGrid::PaintFixedBackground(TCellPaint& P)
 void TExtStringGrid::PaintFixedEdges(TCellPaint& P)
 {
     TCanvas& c = P.Canvas;
-    const TRect& r = P.R;
+    TRect r = P.R;
     const TColor dark = HalveColor(FixedColor());
-    switch (FLook) {
-    case glClassic:
-    case glStandard:
-        // A raised edge: light at the left and top, dark at the right and bottom.
-        c.Pen()->SetColor(clWhite);
-        Line(c, r.Left, r.Bottom - 1, r.Left, r.Top);
-        c.LineTo(r.Right - 1, r.Top);
+    const bool horz = Options() & goFixedHorzLine, vert = Options() & goFixedVertLine;
+    const auto darkThenWhite = [&](Integer WhiteRight) {
         c.Pen()->SetColor(dark);
+        Line(c, r.Left, r.Bottom - 1, r.Right - 1, r.Bottom - 1);
+        c.Pen()->SetColor(clWhite);
+        Line(c, WhiteRight, r.Top + 1, r.Left + 1, r.Top + 1);
+        c.LineTo(r.Left + 1, r.Bottom - 1);
+    };
+    switch (FLook) {
+    case glClassic: {
+        ++r.Top;
+        ++r.Bottom;
+        ++r.Left;
+        TRect e = r;
+        DrawEdge(c, e, BDR_RAISEDINNER, BF_LEFT);
+        e = r;
+        DrawEdge(c, e, BDR_RAISEDINNER, BF_TOP);
+        e = r;
+        DrawEdge(c, e, EDGE_RAISED, BF_RIGHT | BF_BOTTOM);
+        c.Pen()->SetColor(clBlack);
         Line(c, r.Right - 1, r.Top, r.Right - 1, r.Bottom - 1);
         c.LineTo(r.Left - 1, r.Bottom - 1);
         break;
+    }
+    case glZEQ:
+    case glXP:
+        ++r.Bottom;
+        if (horz) darkThenWhite(r.Right - 2);
+        break;
     case glSoft:
-        c.Pen()->SetColor(dark);
-        Line(c, r.Right - 1, r.Top + 2, r.Right - 1, r.Bottom - 2);
+        ++r.Right;
+        ++r.Bottom;
+        if (horz) darkThenWhite(r.Right);
+        if (vert) {
+            c.Pen()->SetColor(dark);
+            Line(c, r.Right - 2, r.Top, r.Right - 2, r.Bottom - 1);
+            c.Pen()->SetColor(clWhite);
+            Line(c, r.Right - 1, r.Top, r.Right - 1, r.Bottom - 1);
+        }
         break;
     default: break;
     }
@@ -252,7 +279,40 @@ void TExtStringGrid::PaintAlwaysButtons(TCellPaint& P)
     }
 }
 
-void TExtStringGrid::PaintTreeLines(TCellPaint& /*P*/) {}
+void TExtStringGrid::PaintTreeLines(TCellPaint& P)
+{
+    const TCellNode& node = *m_cellNode;
+    if (P.ARow < FixedRows() || !node.ShowTree()) return;
+    TCanvas& c = P.Canvas;
+    TRect r = P.R;
+    c.Pen()->SetColor(node.TreeColor());
+    c.Pen()->SetWidth(1);
+    const Integer indent = node.NodeIndent();
+    r.Left = RowNodeIndent(P.ARow);
+    const Integer x = r.Left - indent + indent / 2 + 2;
+    const Integer mid = r.Top + (r.Bottom - r.Top) / 2;
+    const auto levelOf = [this](Integer ARow) {
+        return CellHasProperties(0, ARow) ? GetCellProperties(0, ARow)->NodeLevel : 0;
+    };
+    const Integer level = levelOf(P.ARow);
+    if (level > 0) Line(c, x, mid, node.ShowTreeFull() ? r.Right : r.Left + 4, mid);
+    const Integer span = GetNodeSpan(P.ARow);
+    if (span == 1) Line(c, x, r.Top, x, mid);
+    if (span == 2) Line(c, x, r.Top, x, r.Bottom + 4);
+    const bool lastRow = P.ARow >= RowCount() - 1;
+    for (Integer i = 1; i <= level; ++i) {
+        const Integer xi = x - indent * i;
+        Line(c, xi, r.Top, xi, mid);
+        if (lastRow) {
+            if (i < level) c.LineTo(x + indent - indent * i, mid);
+        } else if (levelOf(P.ARow + 1) != 0) {
+            c.LineTo(xi, r.Bottom + 4);
+        } else if (i < level) {
+            c.LineTo(x + indent - indent * i, mid);
+        }
+    }
+    c.Pen()->SetStyle(psSolid);
+}
 
 void TExtStringGrid::DrawCellBody(TCellPaint& P)
 {

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -241,6 +242,45 @@ TEST_F(ExtStringGridPaint, FixedHeadersByLook)
     }
 }
 
+TEST_F(ExtStringGridPaint, FixedCellEdgesByLook)
+{
+    // Cell (2, 0) spans x 120..180 and y 0..22; its body grown by one is (119, -1, 180, 21).
+    ASSERT_EQ(g->CellRect(2, 0), Rect(120, 0, 180, 22));
+    g->SetFixedColor(TColor(0x808080));
+    const std::string dark = "404040", white = "ffffff";
+    struct Case {
+        TGridLook Look;
+        std::vector<std::string> Lines;
+    };
+    const std::vector<Case> cases = {
+        {glXP, {dark + " 119,21-179,21", white + " 178,0-120,0", white + " 120,0-120,21"}},
+        {glZEQ, {dark + " 119,21-179,21", white + " 178,0-120,0", white + " 120,0-120,21"}},
+        {glSoft,
+         {dark + " 119,21-180,21", white + " 181,0-120,0", white + " 120,0-120,21", dark + " 179,-1-179,21",
+          white + " 180,-1-180,21"}},
+        {glStandard, {}},
+        {glWin7, {}},
+    };
+    for (const Case& c : cases) {
+        g->FLook = c.Look;
+        const auto calls = Paint(2, 0);
+        std::vector<std::string> lines;
+        TPoint at{};
+        for (const TCanvasCall& k : calls) {
+            if (k.Name == "MoveTo") at = Point(k.Args[0], k.Args[1]);
+            if (k.Name != "LineTo") continue;
+            const TPoint to = Point(k.Args[0], k.Args[1]);
+            char colour[16];
+            std::snprintf(colour, sizeof colour, "%06x", unsigned(k.PenColor));
+            if (k.PenColor == TColor(0x404040) || k.PenColor == clWhite)
+                lines.push_back(std::string(colour) + " " + std::to_string(at.X) + "," + std::to_string(at.Y) + "-" +
+                                std::to_string(to.X) + "," + std::to_string(to.Y));
+            at = to;
+        }
+        EXPECT_EQ(lines, c.Lines) << int(c.Look);
+    }
+}
+
 TEST_F(ExtStringGridPaint, CheckBoxesByKindState)
 {
     g->ControlLook()->SetControlStyle(csBevel);
@@ -291,6 +331,7 @@ TEST_F(ExtStringGridPaint, CheckBoxesByKindState)
 
 TEST_F(ExtStringGridPaint, SortIndicatorPlacementAndModes)
 {
+    g->FLook = glStandard;  // a look without white edges of its own
     g->SortSettings()->SetShow(true);
     g->SortSettings()->Column = 2;
     g->SortSettings()->SetRow(0);
