@@ -69,6 +69,7 @@ class TStream;
 class TStringList;
 class TStrings;
 class TSyncGrid;
+enum TControlStyle : uint8_t;
 // Classes of the editing, search and footer rooms, built by later changes; the grid keeps their
 // fields and their place in the create and destroy order.
 class TFooterPanel;
@@ -1106,8 +1107,20 @@ private:
     void DrawCellBody(TCellPaint& P);
     void DrawCellText(TCellPaint& P, TRect R, String Text);
     void DrawCellBorders(TCellPaint& P, TRect R);
+    void CellGraphicLayout(TCellPaint& P);
     void DrawCellGraphic(TCellPaint& P, TRect R);
+    void DrawCheckTypeGraphic(TCellPaint& P, const TRect& R);
+    void DrawRotatedText(TCellPaint& P, TRect R);
+    void DrawButtonGraphic(TCellPaint& P, TRect At, bool Enabled);
+    // The cell's value for a graphic: a text that is no number counts as 0.
+    double PaintedFloat(Integer RealCol, Integer ARow);
+    Integer PaintedInt(Integer RealCol, Integer ARow);
     void DrawCheckGlyph(TCanvas& ACanvas, const TRect& R, bool Checked, bool Enabled, bool Grayed);
+    // Count radio items with their captions (Items), the item Checked (0-based; -1: the item whose
+    // caption is the cell's text) drawn checked.
+    void DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, Integer Count, Integer Checked, bool Horizontal,
+                        bool Disabled, TStrings* Items, bool Selected, Integer ACol, Integer ARow,
+                        TControlStyle Style, double Scale, bool Upward);
     void PaintFocusRect(TCellPaint& P);
     bool IsSortIndicatorCell(Integer RealCol, Integer ARow);
     void PaintBackgroundOutsideCells();

@@ -11,13 +11,36 @@
 #include "platform/graphics/frame_controls.h"
 #include "platform/graphics/pen.h"
 #include "platform/runtime/convert.h"
+#include "platform/runtime/resources.h"
+#include "platform/runtime/string_list.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <map>
+#include <memory>
 
 namespace gw {
 
 namespace {
+
+// A glyph of the program's resources, loaded at its first use and kept; nullptr without one.
+const TBitmap* GridGlyph(StringView Name)
+{
+    static std::map<String, std::unique_ptr<TBitmap>, std::less<>> glyphs;
+    if (const auto it = glyphs.find(Name); it != glyphs.end()) return it->second.get();
+    std::unique_ptr<TBitmap> bitmap;
+    if (FindResource(Name, u"BITMAP")) {
+        bitmap = std::make_unique<TBitmap>();
+        bitmap->LoadFromResourceName(Name);
+    }
+    return glyphs.emplace(String(Name), std::move(bitmap)).first->second.get();
+}
+
+void DrawGlyph(TCanvas& C, StringView Name, Integer X, Integer Y)
+{
+    if (const TBitmap* g = GridGlyph(Name)) DrawTransparentBitmap(C, g, clNone, Bounds(X, Y, g->Width(), g->Height()));
+}
 
 // The bitmap resources of a check box: checked enabled, checked disabled, unchecked enabled,
 // unchecked disabled.
@@ -81,6 +104,119 @@ void TExtStringGrid::DrawCheckGlyph(TCanvas& ACanvas, const TRect& R, bool Check
         if (!Enabled) state |= DFCS_INACTIVE;
         DrawFrameControl(ACanvas, box, DFC_BUTTON, state);
     }
+    }
+}
+
+namespace {
+
+const char16_t* RadioResource(TControlStyle Style, bool Checked, bool Enabled)
+{
+    static constexpr std::array<const char16_t*, 4> winXP{u"ESGRAD05", u"ESGRAD07", u"ESGRAD06", u"ESGRAD08"};
+    static constexpr std::array<const char16_t*, 4> zeq{u"ESGRAD01", u"ESGRAD03", u"ESGRAD02", u"ESGRAD04"};
+    const size_t i = (Checked ? 0 : 2) + (Enabled ? 0 : 1);
+    return Style == csZEQ ? zeq[i] : winXP[i];
+}
+
+// Halves to even, as the runtime rounds.
+Integer RoundScaled(double Scale, Integer Size) { return Integer(std::nearbyint(Scale * Size)); }
+
+void DrawBevelRadio(TCanvas& C, Integer X, Integer Y, bool Checked, TColor DotColor)
+{
+    const TColor saved = C.Brush()->Color();
+    C.Brush()->SetColor(clBtnFace);
+    C.Pen()->SetColor(clBtnFace);
+    const std::array<TPoint, 4> diamond{Point(X + 2, Y + 8), Point(X + 8, Y + 2), Point(X + 14, Y + 8),
+                                        Point(X + 8, Y + 14)};
+    C.Polygon(diamond);
+    C.Pen()->SetColor(Checked ? TColor(0x808080) : clWhite);
+    Line(C, X + 8, Y + 14, X + 2, Y + 8);
+    C.LineTo(X + 8, Y + 2);
+    C.Pen()->SetColor(Checked ? clWhite : TColor(0x808080));
+    C.LineTo(X + 14, Y + 8);
+    C.LineTo(X + 8, Y + 14);
+    if (Checked) {
+        C.Brush()->SetColor(DotColor);
+        C.Pen()->SetColor(DotColor);
+        const std::array<TPoint, 4> dot{Point(X + 6, Y + 8), Point(X + 8, Y + 6), Point(X + 10, Y + 8),
+                                        Point(X + 8, Y + 10)};
+        C.Polygon(dot);
+    }
+    C.Brush()->SetColor(saved);
+}
+
+}  // namespace
+
+void TExtStringGrid::DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, Integer Count, Integer Checked, bool Horizontal,
+                                    bool Disabled, TStrings* Items, bool Selected, Integer ACol, Integer ARow,
+                                    TControlStyle Style, double Scale, bool Upward)
+{
+    const TControlLook& look = *m_controlLook;
+    if (look.NoDisabledCheckRadioLook() || look.RadioAlwaysActive) Disabled = false;
+    if (Style == csTheme) Style = csClassic;
+    TCanvas& c = ACanvas;
+    c.SetBkMode(TRANSPARENT);
+    const Integer d = Upward ? -1 : 1;
+    const Integer s = look.RadioSize();
+    const Integer hg = c.TextHeight(u"gh");
+    const Integer width = R.Right - R.Left, height = R.Bottom - R.Top;
+    const bool classic = Style == csClassic || Style == csFlat;
+    const bool bitmapStyle = Style == csWinXP || Style == csZEQ || Style == csGlyph;
+    Integer w = 0;
+    for (Integer i = 1; i <= Count; ++i) {
+        String caption;
+        const bool hasCaption = Items && Items->Count() >= i;
+        if (hasCaption) {
+            caption = Items->Strings(i - 1);
+            if (Selected && ShowSelection) c.Font()->SetColor(m_selectionTextColor);
+        }
+        const bool checked = Checked == -1 ? caption == GetCellEx(ACol, ARow) : i == Checked + 1;
+        Integer x = 0, y = 0;
+        TPoint at{};
+        if (classic) {
+            if (Horizontal) {
+                x = R.Left + 2 + (i - 1) * s + w;
+                y = R.Top + (height - s) / 2;
+                at = Point(x + RoundScaled(Scale, s), y - 2);
+            } else {
+                x = hasCaption ? R.Left + 2 : R.Left + (width - RoundScaled(Scale, s)) / 2;
+                y = R.Top + hg * (i - 1) * d + 2;
+                at = Point(x + RoundScaled(Scale, s + 4), y - 2);
+            }
+        } else {
+            const Integer h16 = std::max(16, hg);
+            if (Horizontal) {
+                x = R.Left + i * 16 - 14 + w;
+                y = R.Top + (height - 16) / 2;
+                at = Point(x + 16, bitmapStyle ? y + 1 : y - 2);
+            } else {
+                x = hasCaption ? R.Left + 2 : R.Left + (width - 16) / 2;
+                y = R.Top + h16 * (i - 1) * d + 2;
+                at = Point(bitmapStyle ? R.Left + 18 : R.Left + 20, bitmapStyle ? y + 1 : y - 2);
+            }
+        }
+        switch (Style) {
+        case csBevel: DrawBevelRadio(c, x, y, checked, look.Color()); break;
+        case csWinXP:
+        case csZEQ: DrawGlyph(c, RadioResource(Style, checked, !Disabled), x, y); break;
+        case csGlyph: {
+            TBitmap* g = checked ? look.RadioOnGlyph() : look.RadioOffGlyph();
+            if (g && !g->Empty()) DrawTransparentBitmap(c, g, clNone, Bounds(x, y, g->Width(), g->Height()));
+            break;
+        }
+        default: {
+            const Integer size = RoundScaled(Scale, look.ControlStyle() == csFlat ? s + 2 : s);
+            TRect box = Bounds(x, y, size, size);
+            Cardinal state = DFCS_BUTTONRADIO;
+            if (Style == csFlat) state |= DFCS_FLAT;
+            if (Disabled) state |= DFCS_INACTIVE;
+            if (checked) state |= DFCS_CHECKED;
+            DrawFrameControl(c, box, DFC_BUTTON, state);
+        }
+        }
+        if (hasCaption) {
+            c.TextOut(at.X, at.Y, caption);
+            if (Horizontal) w += c.TextWidth(caption);
+        }
     }
 }
 

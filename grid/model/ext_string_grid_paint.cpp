@@ -3,25 +3,33 @@
 // custom-draw events and the focus rectangle, one cell at a time, in that order.
 #include "grid/foundation/bitmap_drawing.h"
 #include "grid/foundation/cell_button_faces.h"
+#include "grid/foundation/cell_shapes.h"
 #include "grid/foundation/colour_arithmetic.h"
 #include "grid/foundation/csv_utils.h"
 #include "grid/foundation/gradients.h"
 #include "grid/foundation/markup_renderer.h"
 #include "grid/foundation/mouse_actions.h"
+#include "grid/foundation/progress_drawing.h"
 #include "grid/foundation/text_utils.h"
 #include "grid/model/background.h"
 #include "grid/model/cell_node.h"
+#include "grid/model/cell_paint_geometry.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/progress_appearance.h"
 #include "grid/model/show_modified.h"
 #include "grid/model/sort_settings.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/brush.h"
 #include "platform/graphics/font.h"
 #include "platform/graphics/frame_controls.h"
+#include "platform/graphics/image_formats.h"
 #include "platform/graphics/pen.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <variant>
 
 namespace gw {
 
@@ -51,12 +59,6 @@ struct TExtStringGrid::TCellPaint {
 };
 
 namespace {
-
-bool IsCheckType(TCellType T)
-{
-    return T == ctCheckBox || T == ctDataCheckBox || T == ctVirtCheckBox || T == ctRowCheckBox ||
-        T == ctTriStateCheckBox;
-}
 
 // The fixed-cell looks whose header the grid paints itself, as a gradient.
 bool PaintsGradientHeader(TGridLook L)
@@ -115,16 +117,7 @@ void TExtStringGrid::PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow,
     p.Look.WW = m_wordWrap;
     GetVisualProperties(ACol, ARow, p.State, false, false, true, *ACanvas.Brush(), *ACanvas.Font(), p.Look);
     p.Graphic = PaintedGraphic(p.RealCol, ARow);
-    if (p.Graphic) {
-        p.GH = p.Graphic->CellHAlign;
-        p.GV = p.Graphic->CellVAlign;
-        if (IsCheckType(p.Graphic->CellType)) {
-            p.GraphicW = p.GraphicH = m_controlLook->CheckSize();
-            p.DrawText = p.Graphic->CellType == ctCheckBox || p.Graphic->CellType == ctTriStateCheckBox;
-        } else if (p.Graphic->CellType == ctRadioButton) {
-            p.GraphicW = p.GraphicH = m_controlLook->RadioSize();
-        }
-    }
+    CellGraphicLayout(p);
     if ((p.State & gdSelected) && !(p.State & gdFocused) && m_selectionColor == clNone)
         ACanvas.Brush()->SetColor(clHighlight);
     if (FZoomFactor != 0) ACanvas.Font()->SetSize(ACanvas.Font()->Size() + FZoomFactor);
@@ -487,14 +480,205 @@ void TExtStringGrid::DrawCellBorders(TCellPaint& P, TRect R)
     c.SetPen(&saved);
 }
 
+void TExtStringGrid::CellGraphicLayout(TCellPaint& P)
+{
+    if (!P.Graphic) return;
+    const TCellGraphic& g = *P.Graphic;
+    P.GH = g.CellHAlign;
+    P.GV = g.CellVAlign;
+    const auto size = [&P](Integer W, Integer H) {
+        P.GraphicW = W;
+        P.GraphicH = H;
+    };
+    switch (g.CellType) {
+    case ctBitmap:
+        if (const TBitmap* b = g.Bitmap()) size(b->Width(), b->Height());
+        break;
+    case ctIcon:
+        if (const TIcon* i = g.CellIcon()) size(i->Width(), i->Height());
+        break;
+    case ctCheckBox:
+    case ctTriStateCheckBox: size(m_controlLook->CheckSize(), m_controlLook->CheckSize()); break;
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+        size(m_controlLook->CheckSize(), m_controlLook->CheckSize());
+        P.DrawText = false;
+        break;
+    case ctRotated:
+    case ctRadio:
+    case ctProgress:
+    case ctRangeIndicator:
+    case ctXPProgress:
+    case ctDataImage: P.DrawText = false; break;
+    case ctButton:
+    case ctBitButton: size(g.CellIndex & 0xFFFF, (g.CellIndex >> 16) & 0xFFFF); break;
+    case ctProgressPie: size(20, 20); break;
+    case ctInterface:
+        if (const ICellPainter* painter = g.Painter()) size(painter->GetWidth(), painter->GetHeight());
+        break;
+    case ctRadioButton: size(m_controlLook->RadioSize() + 4, m_controlLook->RadioSize() + 4); break;
+    case ctShape: {
+        const Integer side = RowHeights(P.ARow) - 2 * XYOffset.Y;
+        size(side, side);
+        break;
+    }
+    case ctRating:
+        size(g.CellAngle * 18, 16);
+        P.DrawText = false;
+        break;
+    default: break;
+    }
+    if (P.RealCol == 0 && HasNodes() && IsNode(P.ARow)) P.GraphicW = GetNodeLevel(P.ARow) * 12 + 4;
+}
+
+double TExtStringGrid::PaintedFloat(Integer RealCol, Integer ARow)
+{
+    // A text that is no number shows as 0: painting reports nothing.
+    try {
+        return GetFloats(RealCol, ARow);
+    } catch (const Exception&) {
+        return 0;
+    }
+}
+
+Integer TExtStringGrid::PaintedInt(Integer RealCol, Integer ARow)
+{
+    try {
+        return GetInts(RealCol, ARow);
+    } catch (const Exception&) {
+        return 0;
+    }
+}
+
 void TExtStringGrid::DrawCellGraphic(TCellPaint& P, TRect R)
 {
-    const TCellType type = P.Graphic->CellType;
-    if (!IsCheckType(type)) return;
+    TCellGraphic& gr = *P.Graphic;
+    const TCellType type = gr.CellType;
     TCanvas& c = P.Canvas;
-    const Integer w = P.GraphicW, hgt = P.GraphicH;
+    const TControlLook& look = *m_controlLook;
+    if (type != ctNode && type != ctProgress && type != ctRangeIndicator && type != ctXPProgress)
+        InflateRect(R, -(XYOffset.X - 1), -(XYOffset.Y - 1));
+    TRect at = PlaceCellGraphic(R, P.GraphicW, P.GraphicH, P.GH, P.GV, P.Look.HA, P.TextWidth);
+    bool enabled = true;
+    CanEditCell(P.RealCol, P.ARow, enabled);
+    switch (type) {
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctTriStateCheckBox:
+    case ctRadioButton: DrawCheckTypeGraphic(P, R); break;
+    case ctBitmap:
+        if (TBitmap* b = gr.Bitmap()) {
+            if (gr.CellTransparent)
+                DrawTransparentBitmap(c, b, clNone, Bounds(at.Left, at.Top, b->Width(), b->Height()));
+            else
+                c.Draw(at.Left, at.Top, b);
+        }
+        break;
+    case ctIcon:
+        if (TIcon* i = gr.CellIcon()) c.Draw(at.Left, at.Top, i);
+        break;
+    case ctRotated: DrawRotatedText(P, R); break;
+    case ctRadio:
+        DrawRadioGlyph(c, R, gr.CellAngle, gr.CellIndex, gr.CellBoolean, !enabled, gr.Strings(),
+                       (P.State & gdSelected) != 0, P.RealCol, P.ARow, look.ControlStyle(), 1.0, false);
+        break;
+    case ctProgress: {
+        InflateRect(R, -2, -2);
+        const TColor bar = gr.CellBitmapColor, back = gr.CellIconColor;
+        const TColor barText = gr.CellBoolean ? TColor(gr.CellIndex) : TColor(ColorToRGB(bar) ^ 0xFFFFFF);
+        const TColor backText = gr.CellBoolean ? TColor(gr.CellAngle) : TColor(ColorToRGB(back) ^ 0xFFFFFF);
+        DrawCellProgressBar(c, R, bar, barText, back, backText, PaintedFloat(P.RealCol, P.ARow), look.ProgressMarginX(),
+                            look.ProgressMarginY(), gr.CellErrFrom, gr.CellErrLen, gr.CellText,
+                            look.ProgressBorderColor(), false);
+        break;
+    }
+    case ctComment:
+        if (look.CommentColor() != clNone) {
+            const TColor colour = gr.CellAngle != Integer(clNone) ? TColor(gr.CellIndex) : look.CommentColor();
+            c.Pen()->SetColor(colour);
+            c.Brush()->SetColor(colour);
+            const Integer x = R.Right + XYOffset.X, y = R.Top - XYOffset.Y + 1;
+            const std::array<TPoint, 3> corner{Point(x - 8, y), Point(x - 3, y), Point(x - 3, y + 5)};
+            c.Polygon(corner);
+            c.Brush()->SetColor(Color());
+        }
+        break;
+    case ctButton:
+    case ctBitButton:
+    case ctExpand: DrawButtonGraphic(P, at, enabled || look.NoDisabledButtonLook()); break;
+    case ctProgressPie:
+        DrawCellProgressPie(c, Bounds(at.Left, at.Top, 20, 20), gr.CellBitmapColor, gr.CellAngle, false);
+        break;
+    case ctRangeIndicator:
+        InflateRect(R, -look.ProgressMarginX(), -look.ProgressMarginY());
+        DrawRangeIndicator(c, R, PaintedInt(P.RealCol, P.ARow), gr.CellIndex, gr.CellBoolean, gr.CellIconColor,
+                           gr.CellBitmapColor);
+        break;
+    case ctXPProgress: {
+        TProgressLook l;
+        const TGridProgressAppearance& a = *m_progressAppearance;
+        l.Level0Color = a.Level0Color();
+        l.Level0ColorTo = a.Level0ColorTo();
+        l.Level1Color = a.Level1Color();
+        l.Level1ColorTo = a.Level1ColorTo();
+        l.Level2Color = a.Level2Color();
+        l.Level2ColorTo = a.Level2ColorTo();
+        l.Level3Color = a.Level3Color();
+        l.Level3ColorTo = a.Level3ColorTo();
+        l.Level1Perc = a.Level1Perc();
+        l.Level2Perc = a.Level2Perc();
+        l.ShowBorder = a.ShowBorder();
+        l.BorderColor = a.BorderColor();
+        l.Stacked = a.Stacked();
+        l.ShowPercentage = a.ShowPercentage();
+        l.CompletionSmooth = a.CompletionSmooth();
+        l.ShowGradient = a.ShowGradient();
+        l.Font = Font();
+        l.CompleteFontColor = a.CompleteFontColor();
+        l.Steps = a.Steps();
+        l.UnCompleteColor = a.UnCompleteColor() == clNone ? c.Brush()->Color() : a.UnCompleteColor();
+        InflateRect(R, -look.ProgressMarginX(), -look.ProgressMarginY());
+        --R.Right;
+        --R.Bottom;
+        DrawXPProgressBar(c, R, XPProgressPercent(PaintedInt(P.RealCol, P.ARow), gr.CellErrFrom, gr.CellErrLen), l);
+        break;
+    }
+    case ctInterface:
+        if (ICellPainter* painter = gr.Painter())
+            painter->Draw(c, Rect(R.Left - 1, R.Top - 1, R.Right, R.Bottom), P.RealCol, P.ARow,
+                          (P.State & gdSelected) != 0, this);
+        break;
+    case ctShape:
+        DrawCellShape(c, at.Left, at.Top, at.Right - at.Left - 1, at.Bottom - at.Top - 1, TCellShape(gr.CellAngle),
+                      gr.CellBitmapColor, TColor(gr.CellIndex));
+        break;
+    case ctRating: {
+        const double rating = std::trunc(PaintedFloat(P.RealCol, P.ARow) * 2) / 2;
+        Integer x = at.Left;
+        for (Integer i = 0; i < gr.CellAngle; ++i, x += 18) {
+            const bool empty = i + 1 > rating;
+            const TColor colour = empty ? gr.CellBitmapColor : TColor(gr.CellIndex);
+            DrawCellShape(c, x, at.Top, 16, 16, csStar, colour, colour);
+            if (empty && i < rating)
+                DrawCellShape(c, x, at.Top, 16, 16, csHalfStar, TColor(gr.CellIndex), TColor(gr.CellIndex));
+        }
+        break;
+    }
+    default: break;
+    }
+}
+
+void TExtStringGrid::DrawCheckTypeGraphic(TCellPaint& P, const TRect& R)
+{
+    const TCellGraphic& gr = *P.Graphic;
+    const TCellType type = gr.CellType;
+    const Integer w = type == ctRadioButton ? m_controlLook->RadioSize() : P.GraphicW;
+    const Integer hgt = type == ctRadioButton ? m_controlLook->RadioSize() : P.GraphicH;
     const Integer tw = P.TextWidth > 0 ? P.TextWidth + 2 : 0;
-    const bool besideText = type == ctCheckBox || type == ctTriStateCheckBox;
+    const bool besideText = type == ctCheckBox || type == ctRadioButton || type == ctTriStateCheckBox;
     Integer l = R.Left + 1;
     if (P.Look.HA == taRightJustify) l = (besideText ? R.Right - tw : R.Right) - w - 1;
     if (P.Look.HA == taCenter)
@@ -503,24 +687,81 @@ void TExtStringGrid::DrawCellGraphic(TCellPaint& P, TRect R)
     if (l < R.Left) l = R.Left + 1;
     TCellVAlign va = P.GV;
     if (P.Look.VA != VAlignment) va = P.Look.VA == vtaCenter ? vaCenter : P.Look.VA == vtaBottom ? vaBottom : vaTop;
-    Integer t = R.Top + 1;
-    if (va == vaBottom) t = R.Bottom - 1 - hgt;
-    if (va == vaCenter && hgt < R.Bottom - R.Top) t = R.Top + (R.Bottom - R.Top - hgt) / 2;
-    if (va == vaUnderText) t = R.Bottom - hgt;
+    const Integer t = PlaceCellGraphic(R, w, hgt, haLeft, va, P.Look.HA, 0).Top;
     bool enabled = true;
     CanEditCell(P.RealCol, P.ARow, enabled);
-    bool checked = P.Graphic->CellBoolean;
-    bool grayed = P.Graphic->CellAngle > 0;
+    if (type == ctRadioButton) {
+        const TRect box = Bounds(l + XYOffset.X, t, w, hgt);
+        DrawRadioGlyph(P.Canvas, box, 1, gr.CellBoolean ? 0 : -2, false, !enabled, nullptr, false, P.RealCol, P.ARow,
+                       m_controlLook->ControlStyle(), 1.0, false);
+        return;
+    }
+    bool checked = gr.CellBoolean;
+    bool grayed = gr.CellAngle > 0;
     if (type == ctDataCheckBox || type == ctVirtCheckBox) {
         String checkTrue;
         GetCheckTrue(P.RealCol, P.ARow, checkTrue);
         checked = GetCellEx(P.RealCol, P.ARow) == checkTrue;
     }
     if (type == ctTriStateCheckBox) {
-        checked = P.Graphic->CellCheckBoxState == cbChecked;
-        grayed = grayed || P.Graphic->CellCheckBoxState == cbGrayed;
+        checked = gr.CellCheckBoxState == cbChecked;
+        grayed = grayed || gr.CellCheckBoxState == cbGrayed;
     }
-    DrawCheckGlyph(c, Bounds(l, t, w, hgt), checked, enabled, grayed);
+    DrawCheckGlyph(P.Canvas, Bounds(l, t, w, hgt), checked, enabled, grayed);
+}
+
+void TExtStringGrid::DrawRotatedText(TCellPaint& P, TRect R)
+{
+    TCanvas& c = P.Canvas;
+    const String text = GetCellEx(P.RealCol, P.ARow);
+    const Integer angle = P.Graphic->CellAngle;
+    const TSize extent = c.TextExtent(text);
+    InflateRect(R, -2, -2);
+    const TPoint origin = PlaceRotatedText(R, angle, extent, P.Look.HA, P.Look.VA);
+    TFont saved;
+    saved.Assign(c.Font());
+    c.Font()->SetOrientation(angle * 10);
+    InflateRect(R, -2, -2);
+    c.Brush()->SetStyle(bsClear);
+    c.TextRect(R, origin.X, origin.Y, text);
+    c.SetFont(&saved);
+    c.Brush()->SetStyle(bsSolid);
+    if (IsSortIndicatorCell(P.RealCol, P.ARow)) DrawSortIndicator(c, P.RealCol, R.Top + 8, R.Right - 10);
+}
+
+void TExtStringGrid::DrawButtonGraphic(TCellPaint& P, TRect At, bool Enabled)
+{
+    TCellGraphic& gr = *P.Graphic;
+    TCanvas& c = P.Canvas;
+    const TRect cell = P.R;
+    if (gr.CellType == ctExpand) At = Rect(cell.Right - 13, cell.Top, cell.Right, cell.Top + 13);
+    gr.CellValue = Point(At.Left - cell.Left, At.Top - cell.Top);
+    const TColor savedBrush = c.Brush()->Color();
+    TCellButtonState state = gr.CellBoolean ? TCellButtonState::Pressed : TCellButtonState::Normal;
+    if (!Enabled && gr.CellType != ctExpand) state = TCellButtonState::Disabled;
+    const TCellButtonLook look = m_controlLook->FlatButton() ? TCellButtonLook::Flat : TCellButtonLook::Classic;
+    DrawCellButtonFace(c, HandleIfAllocated(), At, look, state, TColorTones{});
+    if (gr.CellBoolean) OffsetRect(At, 1, 1);
+    if (gr.CellType == ctExpand) {
+        c.Pen()->SetColor(clBlack);
+        const Integer r = cell.Right, t = cell.Top;
+        const bool expanded = std::holds_alternative<bool>(gr.CellVar) && std::get<bool>(gr.CellVar);
+        if (!expanded) {
+            Line(c, r - 10, t + 8, r - 7, t + 5);
+            c.LineTo(r - 3, t + 9);
+        } else {
+            Line(c, r - 10, t + 5, r - 7, t + 8);
+            c.LineTo(r - 3, t + 4);
+        }
+    } else if (!gr.CellText.empty()) {
+        TRect text = At;
+        ++text.Left;
+        c.SetBkMode(TRANSPARENT);
+        const bool lines = gr.CellText.find(u'\r') != String::npos;
+        c.DrawText(gr.CellText, text,
+                   DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS | (lines ? DT_WORDBREAK : DT_SINGLELINE));
+    }
+    c.Brush()->SetColor(savedBrush);
 }
 
 void TExtStringGrid::PaintFocusRect(TCellPaint& P)
