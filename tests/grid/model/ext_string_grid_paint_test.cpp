@@ -11,6 +11,7 @@
 #include "platform/graphics/font.h"
 #include "platform/graphics/pen.h"
 #include "platform/graphics/recording_canvas.h"
+#include "platform/runtime/string_list.h"
 #include "platform/runtime/unicode.h"
 #include "tests/grid/model/paint_grid.h"
 
@@ -406,6 +407,135 @@ TEST_F(ExtStringGridPaint, ASizingLineDrawnTwiceLeavesThePixels)
     g->DrawRowSizingLine(33, bmp.Canvas());
     EXPECT_TRUE(pixels() == before);
     EXPECT_EQ(bmp.Canvas()->Pen()->Mode(), pmCopy) << "the pen is restored";
+}
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// A self-painting cell object: it records where it was asked to draw.
+class TSelfPainter : public TPersistent, public ICellPainter {
+public:
+    String ClassName() const override { return u"TSelfPainter"; }
+    void Draw(TCanvas&, const TRect& R, Integer ACol, Integer ARow, bool, TExtStringGrid*) override
+    {
+        Calls.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + " " + std::to_string(R.Left) + "," +
+                        std::to_string(R.Top));
+    }
+    Integer GetWidth() const override { return 10; }
+    Integer GetHeight() const override { return 10; }
+    bool IsBackground() const override { return false; }
+    std::vector<std::string> Calls;
+};
+
+class ExtStringGridGraphics : public ExtStringGridPaint {};
+
+TEST_F(ExtStringGridGraphics, ValueGraphicsOfTextThatIsNoNumberPaintAsZero)
+{
+    // Painting raises nothing, whatever the cell holds.
+    for (TCellType type : {ctProgress, ctRating, ctRangeIndicator, ctXPProgress, ctProgressPie}) {
+        for (const char16_t* text : {u"abc", u"1.2.3", u"", u"50"}) {
+            g->SetCells(2, 2, text);
+            TCellGraphic& gr = g->AddGraphic(2, 2, type);
+            gr.CellAngle = 5;
+            gr.CellErrLen = 100;
+            EXPECT_NO_THROW(Paint(2, 2)) << int(type) << " " << StringToUtf8(text);
+        }
+    }
+    // The XP bar of an empty range shows 0 %.
+    g->SetCells(2, 2, u"40");
+    TCellGraphic& xp = g->AddGraphic(2, 2, ctXPProgress);
+    xp.CellErrFrom = 0;
+    xp.CellErrLen = 0;
+    const auto texts = Named(Paint(2, 2), "TextOut");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].Text, u"0%");
+    xp.CellErrLen = 80;
+    EXPECT_EQ(Named(Paint(2, 2), "TextOut").at(0).Text, u"50%");
+}
+
+TEST_F(ExtStringGridGraphics, RatingsShowFullHalfAndEmptyStars)
+{
+    g->SetCells(2, 2, u"2.7");
+    TCellGraphic& gr = g->AddGraphic(2, 2, ctRating);
+    gr.CellAngle = 5;
+    gr.CellIndex = Integer(TColor(0x00D7FF));
+    gr.CellBitmapColor = TColor(0xC0C0C0);
+    const auto polygons = Named(Paint(2, 2), "Polygon");
+    std::vector<std::string> stars;
+    for (const TCanvasCall& k : polygons) stars.push_back(k.BrushColor == TColor(0x00D7FF) ? "full" : "empty");
+    // Two full stars, the third empty with a half star over it, two empty ones.
+    EXPECT_EQ(stars, (std::vector<std::string>{"full", "full", "empty", "full", "empty", "empty"}));
+    EXPECT_TRUE(Named(Paint(2, 2), "DrawText").empty()) << "a rating shows no text";
+}
+
+TEST_F(ExtStringGridGraphics, RadioGroupItemsSideBySideOrStacked)
+{
+    auto* items = new TStringList;
+    items->Add(u"one");
+    items->Add(u"two");
+    items->Add(u"three");
+    TCellGraphic& gr = g->AddGraphic(2, 2, ctRadio);
+    gr.AdoptCellBitmap(std::unique_ptr<TObject>(items));
+    gr.CellAngle = 3;
+    gr.CellIndex = 1;
+    g->ControlLook()->SetControlStyle(csBevel);
+    g->SetRowHeights(2, 60);
+    g->SetColWidths(2, 200);
+    const auto captions = [&] {
+        std::vector<std::string> out;
+        for (const TCanvasCall& k : Named(Paint(2, 2), "TextOut"))
+            out.push_back(StringToUtf8(k.Text) + "@" + std::to_string(k.Args[0]) + "," + std::to_string(k.Args[1]));
+        return out;
+    };
+    const TRect cell = g->CellRect(2, 2);
+    const Integer left = cell.Left + 1, top = cell.Top + 1;  // the body grown by one: the cell less its lines
+    TRecordingCanvas measure;
+    measure.SetFont(g->Font());
+    const Integer hg = std::max(16, measure.TextHeight(u"gh"));
+    // Stacked: one item per line of max(16, text height), captions 20 right of the cell's left.
+    const std::vector<std::string> stacked = {
+        "one@" + std::to_string(left + 20) + "," + std::to_string(top + 2 - 2),
+        "two@" + std::to_string(left + 20) + "," + std::to_string(top + hg + 2 - 2),
+        "three@" + std::to_string(left + 20) + "," + std::to_string(top + 2 * hg + 2 - 2),
+    };
+    EXPECT_EQ(captions(), stacked);
+    // Side by side: each glyph 16 further right plus the captions before it.
+    gr.CellBoolean = true;
+    const auto row = captions();
+    ASSERT_EQ(row.size(), 3u);
+    const Integer y = top + (cell.Bottom - cell.Top - 2 - 16) / 2 - 2;
+    const Integer w1 = measure.TextWidth(u"one"), w2 = measure.TextWidth(u"two");
+    EXPECT_EQ(row[0], "one@" + std::to_string(left + 2 + 16) + "," + std::to_string(y));
+    EXPECT_EQ(row[1], "two@" + std::to_string(left + 18 + w1 + 16) + "," + std::to_string(y));
+    EXPECT_EQ(row[2], "three@" + std::to_string(left + 34 + w1 + w2 + 16) + "," + std::to_string(y));
+}
+
+TEST_F(ExtStringGridGraphics, ButtonsRememberTheirPlaceAndSelfPaintingCellsDrawThemselves)
+{
+    g->SetOptions(g->Options() | goEditing);
+    TCellGraphic& b = g->AddGraphic(2, 2, ctButton);
+    b.CellIndex = (14 << 16) | 30;
+    b.CellText = u"Go";
+    b.CellHAlign = haRight;
+    const auto calls = Paint(2, 2);
+    const TRect cell = g->CellRect(2, 2);
+    // The body grown by one is the cell less its lines; deflated by XYOffset - 1; right-aligned.
+    EXPECT_EQ(b.CellValue.X, (cell.Right - 1 - 1) - 30 - cell.Left);
+    EXPECT_EQ(b.CellValue.Y, 1 + 1) << "one in from the body's top, one more for the graphic";
+    bool caption = false;
+    for (const TCanvasCall& k : Named(calls, "DrawText")) caption = caption || k.Text == u"Go";
+    EXPECT_TRUE(caption);
+
+    auto* painter = new TSelfPainter;
+    TCellGraphic& i = g->AddGraphic(3, 3, ctInterface);
+    i.AdoptCellBitmap(std::unique_ptr<TObject>(painter));
+    Paint(3, 3);
+    ASSERT_EQ(painter->Calls.size(), 1u);
+    const TRect c3 = g->CellRect(3, 3);
+    EXPECT_EQ(painter->Calls[0], "3,3 " + std::to_string(c3.Left + 1 - 1) + "," + std::to_string(c3.Top + 1 - 1));
 }
 
 }  // namespace
