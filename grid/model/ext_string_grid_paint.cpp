@@ -721,7 +721,6 @@ void TExtStringGrid::DrawRotatedText(TCellPaint& P, TRect R)
     TFont saved;
     saved.Assign(c.Font());
     c.Font()->SetOrientation(angle * 10);
-    InflateRect(R, -2, -2);
     c.Brush()->SetStyle(bsClear);
     c.TextRect(R, origin.X, origin.Y, text);
     c.SetFont(&saved);
