@@ -70,6 +70,9 @@ class TStringList;
 class TStrings;
 class TSyncGrid;
 enum TControlStyle : uint8_t;
+enum TXPColorScheme : uint8_t;
+enum class TCellButtonLook : Byte;
+struct TStyleColours;
 // Classes of the editing, search and footer rooms, built by later changes; the grid keeps their
 // fields and their place in the create and destroy order.
 class TFooterPanel;
@@ -276,6 +279,10 @@ public:
     String GetLookName(TGridLook Value) const;
     virtual void SetStyle(TZEQStyle AStyle);
     void SetComponentStyle(TZEQStyle AStyle);
+    // The fixed-cell colours of an XP colour scheme; the flat look of five colour tones.
+    void SetTheme(TXPColorScheme Scheme);
+    void SetColorTones(const TColorTones& ATones);
+    const TColorTones& ColorTones() const { return FTones; }
     void AdaptToOfficeTheme();
     void ApplyAppStyleColors();
     bool Flat() const { return FFlat; }
@@ -1097,12 +1104,16 @@ private:
     void ReportRowChange();
     // Painting: the working values of one cell and the painter's steps.
     struct TCellPaint;
+    TColorTones FTones;
+    TStyleColours StyleColours() const;
+    void SetStyleColours(const TStyleColours& S);
     void CellAlignment(Integer ACol, Integer ARow, TAlignment& HA, TVAlignment& VA);
     bool PaintsSelected(Integer ACol, Integer ARow);
     TCellGraphic* PaintedGraphic(Integer RealCol, Integer ARow);
     void PaintFixedBackground(TCellPaint& P);
     void PaintFixedEdges(TCellPaint& P);
     void PaintAlwaysButtons(TCellPaint& P);
+    TCellButtonLook ButtonLook() const;
     void PaintTreeLines(TCellPaint& P);
     void DrawCellBody(TCellPaint& P);
     void DrawCellText(TCellPaint& P, TRect R, String Text);

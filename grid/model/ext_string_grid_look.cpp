@@ -2,11 +2,17 @@
 // styles and the office theme they follow, the flat switch and the coloured window border.
 #include "grid/foundation/search_footer.h"
 #include "grid/foundation/theme_detection.h"
+#include "grid/model/cell_node.h"
 #include "grid/model/colour_presets.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/sort_settings.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/font.h"
 #include "platform/graphics/pen.h"
+#include "platform/runtime/resources.h"
+
+#include <memory>
 
 namespace gw {
 
@@ -101,7 +107,7 @@ String TExtStringGrid::GetLookName(TGridLook Value) const
     }
 }
 
-void TExtStringGrid::SetStyle(TZEQStyle AStyle)
+TStyleColours TExtStringGrid::StyleColours() const
 {
     TStyleColours g;
     g.Look = FLook;
@@ -118,41 +124,99 @@ void TExtStringGrid::SetStyle(TZEQStyle AStyle)
     g.SelectionStyle = SelectionStyle();
     g.GridLineColor = GridLineColor();
     g.GridFixedLineColor = GridFixedLineColor();
+    g.SortHeaderColor = m_sortSettings->HeaderColor();
+    g.SortHeaderColorTo = m_sortSettings->HeaderColorTo();
+    g.SortHeaderMirrorColor = m_sortSettings->HeaderMirrorColor();
+    g.SortHeaderMirrorColorTo = m_sortSettings->HeaderMirrorColorTo();
     g.SearchFooterColor = m_searchFooter->Color();
     g.SearchFooterColorTo = m_searchFooter->ColorTo();
-    const TStyleColours s = ApplyStyle(g, static_cast<TExtGridStyle>(AStyle));
+    g.LookGradientFrom = m_controlLook->FixedGradientFrom();
+    g.LookGradientTo = m_controlLook->FixedGradientTo();
+    return g;
+}
+
+void TExtStringGrid::SetStyleColours(const TStyleColours& S)
+{
+    m_controlLook->SetFixedGradientFrom(S.LookGradientFrom);
+    m_controlLook->SetFixedGradientTo(S.LookGradientTo);
+    FLook = S.Look;
+    SetZEQGradientFrom(S.Normal.From);
+    SetZEQGradientTo(S.Normal.To);
+    SetZEQGradientMirrorFrom(S.Normal.MirrorFrom);
+    SetZEQGradientMirrorTo(S.Normal.MirrorTo);
+    m_zeqGradientHoverFrom = S.Hover.From;
+    m_zeqGradientHoverTo = S.Hover.To;
+    m_zeqGradientHoverMirrorFrom = S.Hover.MirrorFrom;
+    m_zeqGradientHoverMirrorTo = S.Hover.MirrorTo;
+    m_zeqGradientHoverBorder = S.Hover.Border;
+    m_zeqGradientDownFrom = S.Down.From;
+    m_zeqGradientDownTo = S.Down.To;
+    m_zeqGradientDownMirrorFrom = S.Down.MirrorFrom;
+    m_zeqGradientDownMirrorTo = S.Down.MirrorTo;
+    m_zeqGradientDownBorder = S.Down.Border;
+    m_activeCellColor = S.ActiveCellColor;
+    m_activeCellColorTo = S.ActiveCellColorTo;
+    m_selectionColor = S.SelectionColor;
+    m_selectionColorTo = S.SelectionColorTo;
+    m_selectionTextColor = S.SelectionTextColor;
+    SetSelectionStyle(S.SelectionStyle);
+    SetGridLineColor(S.GridLineColor);
+    SetGridFixedLineColor(S.GridFixedLineColor);
+    m_sortSettings->SetHeaderColor(S.SortHeaderColor);
+    m_sortSettings->SetHeaderColorTo(S.SortHeaderColorTo);
+    m_sortSettings->SetHeaderMirrorColor(S.SortHeaderMirrorColor);
+    m_sortSettings->SetHeaderMirrorColorTo(S.SortHeaderMirrorColorTo);
+    m_searchFooter->SetColor(S.SearchFooterColor);
+    m_searchFooter->SetColorTo(S.SearchFooterColorTo);
+}
+
+void TExtStringGrid::SetStyle(TZEQStyle AStyle)
+{
+    const TStyleColours before = StyleColours();
     m_controlLook->Init();
-    m_controlLook->SetFixedGradientFrom(s.LookGradientFrom);
-    m_controlLook->SetFixedGradientTo(s.LookGradientTo);
-    FLook = s.Look;
-    SetZEQGradientFrom(s.Normal.From);
-    SetZEQGradientTo(s.Normal.To);
-    SetZEQGradientMirrorFrom(s.Normal.MirrorFrom);
-    SetZEQGradientMirrorTo(s.Normal.MirrorTo);
-    m_zeqGradientHoverFrom = s.Hover.From;
-    m_zeqGradientHoverTo = s.Hover.To;
-    m_zeqGradientHoverMirrorFrom = s.Hover.MirrorFrom;
-    m_zeqGradientHoverMirrorTo = s.Hover.MirrorTo;
-    m_zeqGradientHoverBorder = s.Hover.Border;
-    m_zeqGradientDownFrom = s.Down.From;
-    m_zeqGradientDownTo = s.Down.To;
-    m_zeqGradientDownMirrorFrom = s.Down.MirrorFrom;
-    m_zeqGradientDownMirrorTo = s.Down.MirrorTo;
-    m_zeqGradientDownBorder = s.Down.Border;
-    m_activeCellColor = s.ActiveCellColor;
-    m_activeCellColorTo = s.ActiveCellColorTo;
-    m_selectionColor = s.SelectionColor;
-    m_selectionColorTo = s.SelectionColorTo;
-    m_selectionTextColor = s.SelectionTextColor;
-    SetSelectionStyle(s.SelectionStyle);
-    SetGridLineColor(s.GridLineColor);
-    SetGridFixedLineColor(s.GridFixedLineColor);
-    m_sortSettings->SetHeaderColor(s.SortHeaderColor);
-    m_sortSettings->SetHeaderColorTo(s.SortHeaderColorTo);
-    m_sortSettings->SetHeaderMirrorColor(s.SortHeaderMirrorColor);
-    m_sortSettings->SetHeaderMirrorColorTo(s.SortHeaderMirrorColorTo);
-    m_searchFooter->SetColor(s.SearchFooterColor);
-    m_searchFooter->SetColorTo(s.SearchFooterColorTo);
+    TStyleColours reset = before;
+    // Re-initialising the control look sets the hover and pressed mirrors to none.
+    reset.Hover.MirrorFrom = reset.Hover.MirrorTo = reset.Down.MirrorFrom = reset.Down.MirrorTo = clNone;
+    SetStyleColours(ApplyStyle(reset, static_cast<TExtGridStyle>(AStyle)));
+    Invalidate();
+}
+
+void TExtStringGrid::SetTheme(TXPColorScheme Scheme) { SetStyleColours(ApplyTheme(StyleColours(), Scheme)); }
+
+void TExtStringGrid::SetColorTones(const TColorTones& ATones)
+{
+    FTones = ATones;
+    const TColorTonesLook t = ColorTonesLook(ATones);
+    FLook = glClassic;
+    FFlat = true;
+    m_scrollType = ssMetro;
+    SetFixedColor(t.FixedColor);
+    m_fixedFont->SetColor(t.FixedFontColor);
+    m_fixedFont->SetName(DefaultUIFontName());
+    SetColor(t.Color);
+    Font()->SetColor(t.FontColor);
+    Font()->SetName(DefaultUIFontName());
+    m_selectionColor = t.SelectionColor;
+    m_selectionTextColor = t.SelectionTextColor;
+    m_selectionColorTo = t.SelectionColorTo;
+    SetGridLineColor(t.GridLineColor);
+    SetGridFixedLineColor(t.GridFixedLineColor);
+    BorderStyle = bsNone;
+    TControlLook& look = *m_controlLook;
+    look.SetControlStyle(csGlyph);
+    const auto glyph = [](const char16_t* Name) {
+        auto b = std::make_unique<TBitmap>();
+        if (FindResource(Name, u"BITMAP")) b->LoadFromResourceName(Name);
+        return b;
+    };
+    look.SetCheckedGlyph(glyph(u"metrocheckon").get());
+    look.SetUnCheckedGlyph(glyph(u"metrocheckoff").get());
+    look.SetRadioOffGlyph(glyph(u"metroradiooff").get());
+    look.SetRadioOnGlyph(glyph(u"metroradioon").get());
+    look.SetFlatButton(true);
+    m_searchFooter->SetColor(t.SearchFooterColor);
+    m_searchFooter->SetColorTo(t.SearchFooterColorTo);
+    m_cellNode->SetNodeType(cnFlat);
     Invalidate();
 }
 

@@ -173,10 +173,6 @@ void TExtStringGrid::SetAlignments(Integer /*ACol*/, Integer /*ARow*/, TAlignmen
 {
     NotBuiltYet("SetAlignments");
 }
-TSize TExtStringGrid::GetCellTextSize(Integer /*ACol*/, Integer /*ARow*/, bool /*VS*/, bool /*SB*/)
-{
-    NotBuiltYet("GetCellTextSize");
-}
 bool TExtStringGrid::IsRotated(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsRotated"); }
 void TExtStringGrid::HilightInGrid(bool /*CaseSensitive*/, const String& /*Text*/) { NotBuiltYet("HilightInGrid"); }
 void TExtStringGrid::HilightInCol(bool /*CaseSensitive*/, const String& /*Text*/, Integer /*ACol*/)

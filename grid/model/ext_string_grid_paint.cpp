@@ -252,15 +252,22 @@ void TExtStringGrid::PaintFixedEdges(TCellPaint& P)
     }
 }
 
+TCellButtonLook TExtStringGrid::ButtonLook() const
+{
+    // Without visual styles the themed look is the classic one.
+    if (FFlat && FTones.Background.BrushColor != clNone) return TCellButtonLook::Custom;
+    return m_controlLook->FlatButton() ? TCellButtonLook::Flat : TCellButtonLook::Classic;
+}
+
 void TExtStringGrid::PaintAlwaysButtons(TCellPaint& P)
 {
     const TControlLook& look = *m_controlLook;
     if (!look.DropDownAlwaysVisible() && !look.SpinButtonsAlwaysVisible()) return;
-    const TCellButtonLook buttonLook = look.FlatButton() ? TCellButtonLook::Flat : TCellButtonLook::Classic;
+    const TCellButtonLook buttonLook = ButtonLook();
     bool canEdit = true;
     CanEditCell(RealColIndex(P.ACol), P.ARow, canEdit);
     const TCellButtonState state = canEdit ? TCellButtonState::Normal : TCellButtonState::Disabled;
-    const TColorTones tones{};
+    const TColorTones& tones = FTones;
     if (look.DropDownAlwaysVisible() && HasComboBox(P.RealCol, P.ARow)) {
         DrawComboDropButton(P.Canvas, HandleIfAllocated(), Rect(P.R.Left - 2, P.R.Top - 1, P.R.Right + 1, P.R.Bottom),
                             buttonLook, state, tones);
@@ -738,8 +745,7 @@ void TExtStringGrid::DrawButtonGraphic(TCellPaint& P, TRect At, bool Enabled)
     const TColor savedBrush = c.Brush()->Color();
     TCellButtonState state = gr.CellBoolean ? TCellButtonState::Pressed : TCellButtonState::Normal;
     if (!Enabled && gr.CellType != ctExpand) state = TCellButtonState::Disabled;
-    const TCellButtonLook look = m_controlLook->FlatButton() ? TCellButtonLook::Flat : TCellButtonLook::Classic;
-    DrawCellButtonFace(c, HandleIfAllocated(), At, look, state, TColorTones{});
+    DrawCellButtonFace(c, HandleIfAllocated(), At, ButtonLook(), state, FTones);
     if (gr.CellBoolean) OffsetRect(At, 1, 1);
     if (gr.CellType == ctExpand) {
         c.Pen()->SetColor(clBlack);

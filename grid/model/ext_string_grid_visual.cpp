@@ -3,10 +3,13 @@
 // alignment of a cell's text.
 #include "grid/foundation/bands.h"
 #include "grid/foundation/colour_arithmetic.h"
+#include "grid/foundation/csv_utils.h"
+#include "grid/foundation/markup_renderer.h"
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/number_utils.h"
 #include "grid/foundation/text_utils.h"
 #include "grid/model/cell_format.h"
+#include "grid/model/cell_paint_geometry.h"
 #include "grid/model/colour_mix.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/print_settings.h"
@@ -14,6 +17,8 @@
 #include "platform/graphics/font.h"
 #include "platform/runtime/format.h"
 #include "platform/runtime/strings.h"
+
+#include <algorithm>
 
 namespace gw {
 
@@ -206,6 +211,69 @@ void TExtStringGrid::CellAlignment(Integer ACol, Integer ARow, TAlignment& HA, T
     }
     if (CellHasProperties(ACol, ARow) && !formula) HA = GetCellProperties(ACol, ARow)->Alignment;
     GetCellAlign(ACol, ARow, HA, VA);
+}
+
+TSize TExtStringGrid::GetCellTextSize(Integer ACol, Integer ARow, bool VS, bool SB)
+{
+    String text = GetFormattedCell(ACol, ARow);
+    TCellTextKind kind = ClassifyCellText(text, EnableHTML);
+    TCanvas& c = *Canvas();
+    TGridDrawState state = 0;
+    GetFontProperties(ACol, ACol, ARow, state, *c.Font(), *c.Brush(), false);
+    const bool fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+    if (fixed && m_activeCellShow && (m_activeCellFont->Style() & fsBold))
+        c.Font()->SetStyle(c.Font()->Style() | fsBold);
+    if (FZoomFactor != 0) c.Font()->SetSize(c.Font()->Size() + FZoomFactor);
+    if (kind == ctkFormula) {
+        GetEvaluatedCell(ACol, ARow, text);
+        kind = ClassifyCellText(text, EnableHTML);
+    }
+    TRect r = CellRect(MapRealToDisplCol(ACol), ARow);
+    r.Left += XYOffset.X;
+    r.Top += XYOffset.Y;
+    if (!XYOffsetTopLeftOnly) {
+        r.Right -= XYOffset.X;
+        r.Bottom -= XYOffset.Y;
+    }
+    if (VS) r.Right -= 17;
+    if (kind == ctkMarkup) {
+        if (!SB) r.Right = 65535;
+        r.Bottom = 65535;
+        TMarkupDrawArgs args;
+        args.Canvas = &c;
+        args.Text = text;
+        args.Rect = r;
+        args.MeasureOnly = true;
+        args.AnchorColor = URLColor;
+        args.WordWrap = SB;
+        const TMarkupDrawResult m = DrawMarkupText(args);
+        return TSize{m.UsedWidth + 2, m.UsedHeight + 2};
+    }
+    const TCellGraphic* graphic = PaintedGraphic(ACol, ARow);
+    const bool rotated = graphic && graphic->CellType == ctRotated;
+    TSize size;
+    if (SB) {
+        InflateRect(r, -2, -2);
+        TRect m = r;
+        const Cardinal flags =
+            DT_CALCRECT | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS | (rotated ? DT_SINGLELINE : DT_WORDBREAK);
+        c.DrawText(text, m, flags);
+        size = TSize{r.Right - r.Left, m.Bottom - m.Top};
+    } else {
+        String rest = text;
+        Integer lines = 0;
+        Integer widest = 0;
+        do {
+            String line;
+            ExtractFirstLine(rest, true, line);
+            if (URLShow && !URLFull && kind == ctkPlain) StripURLProtocol(line);
+            widest = std::max(widest, c.TextWidth(line));
+            ++lines;
+        } while (!rest.empty());
+        size = TSize{widest, c.TextHeight(u"gh") * lines};
+    }
+    if (rotated) size = RotatedTextSize(size, graphic->CellAngle);
+    return size;
 }
 
 }  // namespace gw

@@ -4,11 +4,14 @@
 #include "grid/foundation/bands.h"
 #include "grid/foundation/cell_properties.h"
 #include "grid/foundation/mouse_actions.h"
+#include "grid/model/colour_presets.h"
 #include "grid/model/control_look.h"
 #include "grid/model/sort_settings.h"
 #include "platform/backends/headless/harness.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/graphics/brush.h"
 #include "platform/graphics/font.h"
+#include "platform/graphics/recording_canvas.h"
 #include "platform/runtime/unicode.h"
 #include "tests/grid/model/paint_grid.h"
 
@@ -301,6 +304,77 @@ TEST_F(ExtStringGridVisual, AStyleWritesItsPresetAndTheComponentStyleKeepsIt)
     g->SetStyle(tsCustom);
     EXPECT_EQ(g->SelectionColor(), clHighlight) << "every style starts from the default selection";
     EXPECT_EQ(g->SortSettings()->HeaderColor(), clNone);
+}
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST_F(ExtStringGridVisual, TextSizeOfLinesRotationAndWrapping)
+{
+    auto g = NewGrid();
+    g->SetCells(2, 2, u"ab\r\nthe longer line");
+    const auto measure = [&](StringView Text) {
+        TRecordingCanvas m;
+        m.SetFont(g->Font());
+        return TSize{m.TextWidth(Text), m.TextHeight(u"gh")};
+    };
+    const TSize line = measure(u"the longer line");
+    EXPECT_EQ(g->GetCellTextSize(2, 2, false, false), (TSize{line.cx, 2 * line.cy}));
+    // Turned by 90 degrees, width and height swap and each gains 12.
+    g->SetCells(3, 3, u"turned");
+    g->AddGraphic(3, 3, ctRotated).CellAngle = 90;
+    const TSize turned = measure(u"turned");
+    EXPECT_EQ(g->GetCellTextSize(3, 3, false, false), (TSize{turned.cy + 12, turned.cx + 12}));
+    // Wrapped in the cell's width: the width is the cell's less the offsets, 17 less for a scroll bar.
+    g->SetCells(2, 3, u"many words that wrap inside the cell");
+    const TRect cell = g->CellRect(2, 3);
+    const TSize wrapped = g->GetCellTextSize(2, 3, false, true);
+    EXPECT_EQ(wrapped.cx, cell.Right - cell.Left - 4 - 4);
+    EXPECT_GT(wrapped.cy, line.cy);
+    EXPECT_EQ(g->GetCellTextSize(2, 3, true, true).cx, cell.Right - cell.Left - 4 - 4 - 17);
+}
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST_F(ExtStringGridVisual, ThemesAndColourTones)
+{
+    auto g = NewGrid();
+    g->SetSelectionColor(clRed);
+    TStyleColours expected;
+    expected.Look = g->Look();
+    const TStyleColours blue = ApplyTheme(expected, xpBlue);
+    g->SetTheme(xpBlue);
+    EXPECT_EQ(g->ZEQGradientFrom(), ColorToRGB(blue.Normal.From));
+    EXPECT_EQ(g->ActiveCellColor(), blue.ActiveCellColor);
+    EXPECT_EQ(g->SelectionColor(), clRed) << "a theme leaves the selection";
+
+    TColorTones tones;
+    tones.Background = {TColor(0xFFFFFF), TColor(0xAAAAAA), TColor(0x111111)};
+    tones.Foreground = {TColor(0xF0F0F0), TColor(0x999999), TColor(0x222222)};
+    tones.Selected = {TColor(0xCC8844), TColor(0x884400), TColor(0xFFFFFF)};
+    tones.Hover = {TColor(0xEEDDCC), TColor(0x886644), TColor(0x000000)};
+    tones.Disabled = {TColor(0xDDDDDD), TColor(0xBBBBBB), TColor(0x777777)};
+    g->SetColorTones(tones);
+    const TColorTonesLook t = ColorTonesLook(tones);
+    EXPECT_EQ(g->Look(), glClassic);
+    EXPECT_TRUE(g->Flat());
+    EXPECT_EQ(g->ScrollType(), ssMetro);
+    EXPECT_EQ(g->FixedColor(), t.FixedColor);
+    EXPECT_EQ(g->Color(), TColor(0xFFFFFF));
+    EXPECT_EQ(g->SelectionColor(), TColor(0xCC8844));
+    EXPECT_EQ(g->SelectionTextColor(), TColor(0xFFFFFF));
+    EXPECT_EQ(g->GridLineColor(), TColor(0xE6E6E6));
+    EXPECT_EQ(g->ControlLook()->ControlStyle(), csGlyph);
+    ASSERT_NE(g->ControlLook()->CheckedGlyph(), nullptr);
+    EXPECT_FALSE(g->ControlLook()->CheckedGlyph()->Empty()) << "the metro glyphs come from the resources";
+    EXPECT_EQ(g->ColorTones(), tones);
 }
 
 }  // namespace
