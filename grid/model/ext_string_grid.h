@@ -1113,6 +1113,8 @@ private:
     void PaintFixedBackground(TCellPaint& P);
     void PaintFixedEdges(TCellPaint& P);
     void PaintAlwaysButtons(TCellPaint& P);
+    void PaintCellBackground(TCellPaint& P);
+    TColor OwnCellColor(Integer RealCol, Integer ARow);
     TCellButtonLook ButtonLook() const;
     void PaintTreeLines(TCellPaint& P);
     void DrawCellBody(TCellPaint& P);

@@ -252,6 +252,67 @@ void TExtStringGrid::PaintFixedEdges(TCellPaint& P)
     }
 }
 
+TColor TExtStringGrid::OwnCellColor(Integer RealCol, Integer ARow)
+{
+    // A colour of its own lives in the cell's properties; a plain cell has none.
+    return CellHasProperties(RealCol, ARow) ? GetColors(RealCol, ARow) : clNone;
+}
+
+void TExtStringGrid::PaintCellBackground(TCellPaint& P)
+{
+    const TBackGround& bg = *m_backGround;
+    TBitmap* bitmap = bg.Bitmap();
+    const bool hasBitmap = bitmap && !bitmap->Empty();
+    const bool gradient = bg.Display() == bdGradientHorz || bg.Display() == bdGradientVert;
+    if (!hasBitmap && !gradient) return;
+    const bool kindMatches = P.FixedCell ? bg.Cells() != bcNormal : bg.Cells() != bcFixed;
+    if (!kindMatches) return;
+    TCanvas& c = P.Canvas;
+    const bool selected = (P.State & gdSelected) != 0, focused = (P.State & gdFocused) != 0;
+    const Integer g = GridLineWidth();
+    if (hasBitmap && !(ShowSelection && selected) && OwnCellColor(P.RealCol, P.ARow) == clNone) {
+        TRect r = P.R;
+        r.Left -= g - 1;
+        r.Top -= g - 1;
+        if (bg.Display() == bdTile) {
+            // The cell's place in the tiled plane, from the sizes before it: no walk over the rows.
+            const Integer firstCol = bg.Cells() == bcNormal ? FixedCols() : 0;
+            const Integer firstRow = bg.Cells() == bcNormal ? FixedRows() : 0;
+            const Integer x0 =
+                Integer((ColStart(P.RealCol) - ColStart(std::min(firstCol, P.RealCol))) % bitmap->Width());
+            const Integer y0 = Integer((RowStart(P.ARow) - RowStart(std::min(firstRow, P.ARow))) % bitmap->Height());
+            for (Integer y = r.Top - 1, sy = y0; y < r.Bottom; y += bitmap->Height() - sy, sy = 0)
+                for (Integer x = r.Left - 1, sx = x0; x < r.Right; x += bitmap->Width() - sx, sx = 0) {
+                    const Integer w = std::min(bitmap->Width() - sx, r.Right - x);
+                    const Integer h = std::min(bitmap->Height() - sy, r.Bottom - y);
+                    c.CopyRect(Bounds(x, y, w, h), bitmap->Canvas(), Bounds(sx, sy, w, h));
+                }
+        } else {
+            const TRect at = Bounds(bg.Left(), bg.Top(), bitmap->Width(), bitmap->Height());
+            TRect part;
+            if (IntersectRect(part, at, r)) {
+                c.SetBkMode(TRANSPARENT);
+                c.CopyRect(part, bitmap->Canvas(),
+                           Rect(part.Left - at.Left, part.Top - at.Top, part.Right - at.Left, part.Bottom - at.Top));
+            }
+        }
+    }
+    if (!gradient) return;
+    const TCellType type = P.Graphic ? P.Graphic->CellType : ctEmpty;
+    const bool control =
+        type == ctCheckBox || type == ctDataCheckBox || type == ctRadio || type == ctButton || type == ctRadioButton;
+    const bool plain = ((!selected || focused) && (!focused || !(Options() & goDrawFocusSelected))) || !ShowSelection;
+    if (!plain || !(control || OwnCellColor(P.RealCol, P.ARow) == clNone)) return;
+    const TRect r = Rect(P.R.Left - 1, P.R.Top - g, P.R.Right, P.R.Bottom + g - 1);
+    const bool horz = bg.Display() == bdGradientHorz;
+    const Integer extent = horz ? Width() : Height();
+    const TColor from = BlendColors(bg.Color(), bg.ColorTo(), 0, extent, horz ? r.Left : r.Top);
+    const TColor to = BlendColors(bg.Color(), bg.ColorTo(), 0, extent, horz ? r.Right : r.Bottom);
+    c.Brush()->SetColor(to);
+    c.Pen()->SetColor(to);
+    PaintGradientBands(c, from, to, 128, r, horz);
+}
+
 TCellButtonLook TExtStringGrid::ButtonLook() const
 {
     // Without visual styles the themed look is the classic one.
@@ -333,6 +394,7 @@ void TExtStringGrid::DrawCellBody(TCellPaint& P)
     String text = GetFormattedCell(P.RealCol, P.ARow);
     if (IsPasswordCell(P.RealCol, P.ARow)) FillWithChar(text, PasswordChar);
 
+    PaintCellBackground(P);
     if (SelectionRectangle && !IsFixed(P.ACol, P.ARow) && CellInGridRect(Selection(), P.ACol, P.ARow)) {
         const TGridRect sel = Selection();
         const Integer g = GridLineWidth();

@@ -3,6 +3,7 @@
 // order of its events.
 #include "grid/foundation/cell_properties.h"
 #include "grid/foundation/int_list.h"
+#include "grid/model/background.h"
 #include "grid/model/control_look.h"
 #include "grid/model/sort_settings.h"
 #include "platform/backends/headless/harness.h"
@@ -536,6 +537,38 @@ TEST_F(ExtStringGridGraphics, ButtonsRememberTheirPlaceAndSelfPaintingCellsDrawT
     ASSERT_EQ(painter->Calls.size(), 1u);
     const TRect c3 = g->CellRect(3, 3);
     EXPECT_EQ(painter->Calls[0], "3,3 " + std::to_string(c3.Left + 1 - 1) + "," + std::to_string(c3.Top + 1 - 1));
+}
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST_F(ExtStringGridPaint, ATiledBackgroundContinuesAcrossCells)
+{
+    auto* tile = new TBitmap;
+    tile->SetSize(50, 16);
+    g->BackGround()->SetBitmap(tile);
+    delete tile;
+    g->BackGround()->SetDisplay(bdTile);
+    g->BackGround()->SetCells(bcNormal);
+    // Each cell's first tile starts where its left neighbour's plane left off: columns are 60
+    // wide from the first normal column at 60, rows 22 high from the first normal row at 22.
+    struct Case {
+        Integer Col, Row, SourceX, SourceY;
+    };
+    for (const Case& c : std::vector<Case>{{1, 2, 0, 6}, {2, 2, 10, 6}, {3, 2, 20, 6}, {2, 3, 10, 12}}) {
+        const auto copies = Named(Paint(c.Col, c.Row), "CopyRect");
+        ASSERT_FALSE(copies.empty());
+        EXPECT_EQ(copies[0].Args[4], c.SourceX) << c.Col << "," << c.Row;
+        EXPECT_EQ(copies[0].Args[5], c.SourceY) << c.Col << "," << c.Row;
+        const TRect cell = g->CellRect(c.Col, c.Row);
+        EXPECT_EQ(copies[0].Args[0], cell.Left) << "one left of the body";
+    }
+    EXPECT_TRUE(Named(Paint(2, 0), "CopyRect").empty()) << "fixed cells keep no background with bcNormal";
+    g->Select(2, 2, 2, 2);
+    EXPECT_TRUE(Named(Paint(2, 2, gdSelected), "CopyRect").empty()) << "a selected cell shows its selection";
 }
 
 }  // namespace
