@@ -12,9 +12,11 @@
 #include "platform/graphics/font.h"
 #include "platform/graphics/pen.h"
 #include "platform/graphics/recording_canvas.h"
+#include "platform/runtime/convert.h"
 #include "platform/runtime/string_list.h"
 #include "platform/runtime/unicode.h"
 #include "tests/grid/model/paint_grid.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -569,6 +571,55 @@ TEST_F(ExtStringGridPaint, ATiledBackgroundContinuesAcrossCells)
     EXPECT_TRUE(Named(Paint(2, 0), "CopyRect").empty()) << "fixed cells keep no background with bcNormal";
     g->Select(2, 2, 2, 2);
     EXPECT_TRUE(Named(Paint(2, 2, gdSelected), "CopyRect").empty()) << "a selected cell shows its selection";
+}
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST_F(ExtStringGridPaint, HeaderStatesPaintTheirOwnColours)
+{
+    // The header's own gradient is drawn in bands across the body (one pixel narrower than the cell).
+    const auto bodyBrushes = [&](Integer ACol, Integer ARow) {
+        std::vector<TColor> out;
+        const TRect cell = g->CellRect(ACol, ARow);
+        for (const TCanvasCall& k : Named(Paint(ACol, ARow), "Rectangle"))
+            if (k.Args[2] == cell.Right - 1) out.push_back(k.BrushColor);
+        return out;
+    };
+    const auto has = [](const std::vector<TColor>& Brushes, TColor C) {
+        return std::find(Brushes.begin(), Brushes.end(), C) != Brushes.end();
+    };
+    g->SetActiveCellShow(true);
+    g->SetActiveCellColor(TColor(0x3366CC));
+    g->SetCol(2);
+    g->SetRowEx(3);
+    EXPECT_TRUE(has(bodyBrushes(2, 0), TColor(0x3366CC))) << "the header above the current column";
+    EXPECT_TRUE(has(bodyBrushes(0, 3), TColor(0x3366CC))) << "the header left of the current row";
+    EXPECT_FALSE(has(bodyBrushes(3, 0), TColor(0x3366CC)));
+    g->SetActiveCellShow(false);
+    g->SortSettings()->Column = 3;
+    g->SortSettings()->SetHeaderColor(TColor(0x22AA22));
+    g->SortSettings()->SetHeaderColorTo(TColor(0x22AA22));
+    EXPECT_TRUE(has(bodyBrushes(3, 0), TColor(0x22AA22))) << "the sorted column's header";
+    EXPECT_FALSE(has(bodyBrushes(2, 0), TColor(0x22AA22)));
+    g->SetFlat(true);
+    EXPECT_TRUE(bodyBrushes(2, 0).empty()) << "a flat grid paints no header gradient";
+}
+
+TEST_F(ExtStringGridPaint, TheWindowPaintsThroughTheGrid)
+{
+    Integer painted = 0;
+    g->OnPainted = [&](TObject*) { ++painted; };
+    g->SetRowCount(4);
+    for (Integer r = 0; r < 4; ++r) g->SetCells(1, r, u"Row " + IntToStr(r));
+    g->AddGraphic(2, 2, ctCheckBox).CellBoolean = true;
+    form->Show();
+    h.ProcessMessages();
+    EXPECT_GE(painted, 1);
+    h.SavePng(form, Utf8ToString(picturePath("ext_string_grid_window.png").string()));
 }
 
 }  // namespace
