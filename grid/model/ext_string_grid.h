@@ -1110,6 +1110,8 @@ private:
     void CellAlignment(Integer ACol, Integer ARow, TAlignment& HA, TVAlignment& VA);
     bool PaintsSelected(Integer ACol, Integer ARow);
     TCellGraphic* PaintedGraphic(Integer RealCol, Integer ARow);
+    // The row indicator in column 0 of the current row; how far the cell's left edge moved.
+    Integer PaintRowIndicator(TCellPaint& P);
     void PaintFixedBackground(TCellPaint& P);
     void PaintFixedEdges(TCellPaint& P);
     void PaintAlwaysButtons(TCellPaint& P);

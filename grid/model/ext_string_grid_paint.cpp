@@ -127,6 +127,7 @@ void TExtStringGrid::PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow,
         !(HoverRow && ARow == FHoverRowIdx && (HoverRowCells & hcFixed));
 
     if (p.FixedCell) PaintFixedBackground(p);
+    const Integer indicator = PaintRowIndicator(p);
     if (FLook == glListView && p.FixedCell && !FFlat) {
         ACanvas.Brush()->SetColor(clBtnFace);
         ACanvas.Pen()->SetColor(clWhite);
@@ -148,6 +149,7 @@ void TExtStringGrid::PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow,
     ACanvas.Font()->SetColor(p.SavedFont);
     InflateRect(p.R, 1, 1);
     DrawCellBorders(p, p.R);
+    p.R.Left -= indicator;
     if (p.FixedCell && !FFlat) PaintFixedEdges(p);
     if (HasNodes() && p.RealCol == 0) PaintTreeLines(p);
     if (p.Graphic) {
@@ -166,6 +168,19 @@ void TExtStringGrid::PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow,
     }
     if (OnCustomCellDraw) OnCustomCellDraw(this, &ACanvas, p.RealCol, ARow, p.State, p.R, false);
     PaintFocusRect(p);
+}
+
+Integer TExtStringGrid::PaintRowIndicator(TCellPaint& P)
+{
+    TBitmap* b = m_rowIndicator.get();
+    if (P.RealCol != 0 || P.ARow != Row() || FixedCols() <= 0 || !b || b->Empty()) return 0;
+    if (RowCount() == FixedRows() && FixedRowAlways) return 0;
+    Integer y = P.R.Top;
+    if (VAlignment == vtaCenter) y = P.R.Top + (P.R.Bottom - P.R.Top - b->Height()) / 2;
+    if (VAlignment == vtaBottom) y = P.R.Bottom - b->Height();
+    DrawTransparentBitmap(P.Canvas, b, clNone, Bounds(P.R.Left + 2, y, b->Width(), b->Height()));
+    P.R.Left += b->Width() + 2;
+    return b->Width() + 2;
 }
 
 void TExtStringGrid::PaintFixedBackground(TCellPaint& P)

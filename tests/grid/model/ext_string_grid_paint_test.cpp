@@ -624,3 +624,38 @@ TEST_F(ExtStringGridPaint, TheWindowPaintsThroughTheGrid)
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST_F(ExtStringGridPaint, TheRowIndicatorMarksTheCurrentRow)
+{
+    g->RowIndicator()->SetSize(8, 8);
+    g->SetRowEx(3);
+    g->SetCells(0, 2, u"2");
+    g->SetCells(0, 3, u"3");
+    const Integer plain = TextCall(Paint(0, 2)).Args[0];
+    EXPECT_EQ(TextCall(Paint(0, 3)).Args[0], plain + 8 + 2) << "the text moves right of the indicator";
+    g->FixedRowAlways = true;
+    g->SetFixedCols(0);
+    EXPECT_EQ(TextCall(Paint(0, 3)).Args[0], TextCall(Paint(0, 2)).Args[0]) << "no fixed column, no indicator";
+}
+
+TEST_F(ExtStringGridPaint, MarkupCellsGoThroughTheRenderer)
+{
+    g->SetCells(2, 2, u"<b>bold</b> plain");
+    const auto calls = Paint(2, 2);
+    // The renderer draws each run in its own font; the tags themselves are never drawn.
+    std::vector<std::string> runs;
+    for (const TCanvasCall& k : Named(calls, "DrawText")) {
+        EXPECT_EQ(k.Text.find(u'<'), String::npos) << StringToUtf8(k.Text);
+        runs.push_back(StringToUtf8(k.Text) + ((k.FontStyle & fsBold) ? " bold" : ""));
+    }
+    ASSERT_FALSE(runs.empty());
+    EXPECT_EQ(runs[0], "bold bold");
+    g->EnableHTML = false;
+    EXPECT_EQ(TextCall(Paint(2, 2)).Text, u"<b>bold</b> plain") << "without HTML the tags are text";
+}
+
+}  // namespace
+}  // namespace gw::test
