@@ -12,6 +12,7 @@
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/string_list.h"
 #include "platform/ui/forms.h"
+#include "tests/grid/model/paint_grid.h"
 
 #include <memory>
 
@@ -19,31 +20,14 @@ namespace {
 
 using namespace gw;
 
-// The graphic of a cell is the one the input put there (the cell graphics room answers this in
-// the grid itself).
-class TFuzzGrid : public TExtStringGrid {
-public:
-    using TExtStringGrid::FLook;
-    using TExtStringGrid::TExtStringGrid;
-    TCellGraphic* GetCellGraphic(Integer ACol, Integer ARow) override
-    {
-        return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
-    }
-    TCellType GetCellType(Integer ACol, Integer ARow) override
-    {
-        const TCellGraphic* g = GetCellGraphic(ACol, ARow);
-        return g ? g->CellType : ctEmpty;
-    }
-};
-
 struct TWorld {
     THarness Harness;
     TForm* Form = new TForm(Application);
-    TFuzzGrid* Grid = nullptr;
+    test::TPaintGrid* Grid = nullptr;
     TBitmap Picture;
     TWorld()
     {
-        Grid = new TFuzzGrid(Form);
+        Grid = new test::TPaintGrid(Form);
         Grid->SetParent(Form);
         Grid->SetBounds(0, 0, 300, 200);
         Picture.SetSize(300, 200);
@@ -62,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 8) return 0;
     TWorld& w = World();
-    TFuzzGrid& g = *w.Grid;
+    test::TPaintGrid& g = *w.Grid;
     const uint8_t switches = data[0];
     const Integer row = 1 + data[1] % 4, col = (switches & 1) ? 0 : 1 + data[1] / 64;
     // The rest: the cell text, a NUL, the display format.
@@ -87,22 +71,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     g.SetCells(col, row, text);
     delete g.GetGraphicObjectEx(col, row);
     g.SetGraphicObjectEx(col, row, nullptr);
-    auto graphic = std::make_unique<TCellGraphic>();
-    graphic->CellType = TCellType(data[5] % 33);
-    graphic->CellHAlign = TCellHAlign(data[6] % 6);
-    graphic->CellVAlign = TCellVAlign((data[6] / 6) % 6);
-    graphic->CellBoolean = data[7] & 1;
-    graphic->CellAngle = int8_t(data[7]) * 3;
-    graphic->CellIndex = data[7] * 0x10101;
-    graphic->CellErrFrom = data[4] / 7;
-    graphic->CellErrLen = data[3] / 10;
-    graphic->CellText = format;
-    if (graphic->CellType == ctRadio) {
-        auto items = std::make_unique<TStringList>();
-        items->SetText(text);
-        graphic->AdoptCellBitmap(std::move(items));
+    if (switches & 64) {
+        TCellGraphic& graphic = g.AddGraphic(col, row, TCellType(data[5] % 33));
+        graphic.CellHAlign = TCellHAlign(data[6] % 6);
+        graphic.CellVAlign = TCellVAlign((data[6] / 6) % 6);
+        graphic.CellBoolean = data[7] & 1;
+        graphic.CellAngle = int8_t(data[7]) * 3;
+        graphic.CellIndex = data[7] * 0x10101;
+        graphic.CellErrFrom = data[4] / 7;
+        graphic.CellErrLen = data[3] / 10;
+        graphic.CellText = format;
+        if (graphic.CellType == ctRadio) {
+            auto items = std::make_unique<TStringList>();
+            items->SetText(text);
+            graphic.AdoptCellBitmap(std::move(items));
+        }
     }
-    if (switches & 64) g.SetGraphicObjectEx(col, row, graphic.release());
     try {
         g.PaintCell(*w.Picture.Canvas(), col, row, g.CellRect(col, row), (switches & 128) ? gdSelected : 0);
         g.PaintCell(*w.Picture.Canvas(), 2, 0, g.CellRect(2, 0), 0);

@@ -86,6 +86,28 @@ void Line(TCanvas& C, Integer X1, Integer Y1, Integer X2, Integer Y2)
     C.LineTo(X2, Y2);
 }
 
+// The part of Bitmap, placed with its top-left at At, that falls into R.
+void DrawBackgroundBitmap(TCanvas& C, TBitmap& Bitmap, TPoint At, const TRect& R)
+{
+    const TRect placed = Bounds(At.X, At.Y, Bitmap.Width(), Bitmap.Height());
+    TRect part;
+    if (!IntersectRect(part, placed, R)) return;
+    C.SetBkMode(TRANSPARENT);
+    C.CopyRect(part, Bitmap.Canvas(), Rect(part.Left - At.X, part.Top - At.Y, part.Right - At.X, part.Bottom - At.Y));
+}
+
+// R covered with copies of Bitmap row by row from one pixel left of and above its top-left, the
+// first tile starting at Offset inside the bitmap, every tile cut at R's right and bottom edges.
+void TileBackgroundBitmap(TCanvas& C, TBitmap& Bitmap, TPoint Offset, const TRect& R)
+{
+    for (Integer y = R.Top - 1, sy = Offset.Y; y < R.Bottom; y += Bitmap.Height() - sy, sy = 0)
+        for (Integer x = R.Left - 1, sx = Offset.X; x < R.Right; x += Bitmap.Width() - sx, sx = 0) {
+            const Integer w = std::min(Bitmap.Width() - sx, R.Right - x);
+            const Integer h = std::min(Bitmap.Height() - sy, R.Bottom - y);
+            C.CopyRect(Bounds(x, y, w, h), Bitmap.Canvas(), Bounds(sx, sy, w, h));
+        }
+}
+
 }  // namespace
 
 void TExtStringGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState)
@@ -296,20 +318,9 @@ void TExtStringGrid::PaintCellBackground(TCellPaint& P)
             const Integer x0 =
                 Integer((ColStart(P.RealCol) - ColStart(std::min(firstCol, P.RealCol))) % bitmap->Width());
             const Integer y0 = Integer((RowStart(P.ARow) - RowStart(std::min(firstRow, P.ARow))) % bitmap->Height());
-            for (Integer y = r.Top - 1, sy = y0; y < r.Bottom; y += bitmap->Height() - sy, sy = 0)
-                for (Integer x = r.Left - 1, sx = x0; x < r.Right; x += bitmap->Width() - sx, sx = 0) {
-                    const Integer w = std::min(bitmap->Width() - sx, r.Right - x);
-                    const Integer h = std::min(bitmap->Height() - sy, r.Bottom - y);
-                    c.CopyRect(Bounds(x, y, w, h), bitmap->Canvas(), Bounds(sx, sy, w, h));
-                }
+            TileBackgroundBitmap(c, *bitmap, Point(x0, y0), r);
         } else {
-            const TRect at = Bounds(bg.Left(), bg.Top(), bitmap->Width(), bitmap->Height());
-            TRect part;
-            if (IntersectRect(part, at, r)) {
-                c.SetBkMode(TRANSPARENT);
-                c.CopyRect(part, bitmap->Canvas(),
-                           Rect(part.Left - at.Left, part.Top - at.Top, part.Right - at.Left, part.Bottom - at.Top));
-            }
+            DrawBackgroundBitmap(c, *bitmap, Point(bg.Left(), bg.Top()), r);
         }
     }
     if (!gradient) return;
@@ -911,13 +922,7 @@ void TExtStringGrid::PaintBackgroundOutsideCells()
     if (!(bitmap && !bitmap->Empty())) {
         if (gradient) PaintGradientBands(c, bg.Color(), bg.ColorTo(), 128, client, bg.Display() == bdGradientHorz);
     } else if (bg.Display() != bdTile) {
-        const TRect at = Bounds(bg.Left(), bg.Top(), bitmap->Width(), bitmap->Height());
-        TRect part;
-        if (IntersectRect(part, at, client)) {
-            c.SetBkMode(TRANSPARENT);
-            c.CopyRect(part, bitmap->Canvas(),
-                       Rect(part.Left - at.Left, part.Top - at.Top, part.Right - at.Left, part.Bottom - at.Top));
-        }
+        DrawBackgroundBitmap(c, *bitmap, Point(bg.Left(), bg.Top()), client);
     } else if (bg.Cells() != bcFixed) {
         TRect r = client;
         if (bg.Cells() == bcNormal) {
@@ -927,11 +932,7 @@ void TExtStringGrid::PaintBackgroundOutsideCells()
         }
         r.Left += XYOffset.X;
         r.Top += XYOffset.Y;
-        for (Integer y = r.Top - 1; y < r.Bottom; y += bitmap->Height())
-            for (Integer x = r.Left - 1; x < r.Right; x += bitmap->Width()) {
-                const Integer w = std::min(bitmap->Width(), r.Right - x), h = std::min(bitmap->Height(), r.Bottom - y);
-                c.CopyRect(Bounds(x, y, w, h), bitmap->Canvas(), Rect(0, 0, w, h));
-            }
+        TileBackgroundBitmap(c, *bitmap, Point(0, 0), r);
     }
     c.RestoreDC(saved);
 }
