@@ -78,6 +78,10 @@ class TFilePicture;
 class TIcon;
 class TPicture;
 class TSyncGrid;
+enum TControlStyle : uint8_t;
+enum TXPColorScheme : uint8_t;
+enum class TCellButtonLook : Byte;
+struct TStyleColours;
 // Classes of the editing, search and footer rooms, built by later changes; the grid keeps their
 // fields and their place in the create and destroy order.
 class TFooterPanel;
@@ -219,6 +223,15 @@ protected:
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, Integer ARow, bool AState, bool& Allow)>;
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, Integer ARow)>;
 using TCellsChangedEvent = std::function<void(TObject* Sender, const TGridRect& R)>;
+using TGridGradientEvent =
+    std::function<void(TObject* Sender, Integer ARow, Integer ACol, TColor& Color, TColor& ColorTo,
+                       TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
+using TFloatFormatEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& IsFloat, String& FloatFormat)>;
+using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow,
+                                                TGridDrawState AState, TRect ARect, bool Printing)>;
+using TGridBorderPropEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, TPen* LeftPen,
+                                                TPen* TopPen, TPen* RightPen, TPen* BottomPen)>;
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
 public:
@@ -319,6 +332,10 @@ public:
     String GetLookName(TGridLook Value) const;
     virtual void SetStyle(TZEQStyle AStyle);
     void SetComponentStyle(TZEQStyle AStyle);
+    // The fixed-cell colours of an XP colour scheme; the flat look of five colour tones.
+    void SetTheme(TXPColorScheme Scheme);
+    void SetColorTones(const TColorTones& ATones);
+    const TColorTones& ColorTones() const { return FTones; }
     void AdaptToOfficeTheme();
     void ApplyAppStyleColors();
     bool Flat() const { return FFlat; }
@@ -379,6 +396,33 @@ public:
     void SetActiveCellColorTo(TColor Value);
     bool ActiveCellShow() const { return m_activeCellShow; }
     void SetActiveCellShow(bool Value);
+
+    // ===== painting: a cell's looks and its painter (ext_string_grid_visual.cpp, _paint.cpp) =====
+    void GetVisualProperties(Integer ACol, Integer ARow, TGridDrawState& AState, bool Print, bool Select,
+                             bool Remap, TBrush& ABrush, TFont& AFont, TCellLook& Look) override;
+    // The font alone: fixed or normal font, the cell's own font, then GetCellColor.
+    void GetFontProperties(Integer ACol, Integer RCol, Integer ARow, TGridDrawState& AState, TFont& AFont,
+                           TBrush& ABrush, bool Remap);
+    void PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow, const TRect& ARect,
+                       TGridDrawState AState) override;
+    // Dotted XOR lines while a column or row is sized: drawn twice, they are gone. On the grid's
+    // canvas unless another is given.
+    void DrawColSizingLine(Integer X, TCanvas* ACanvas = nullptr);
+    void DrawRowSizingLine(Integer Y, TCanvas* ACanvas = nullptr);
+    void DrawSortIndicator(TCanvas& ACanvas, Integer ACol, Integer Y, Integer X);
+    bool SelectionColorMixer = false;
+    bool SelectionRectangle = false;
+    bool SelectionResizer = false;
+    bool Multilinecells = false;
+    bool EnhTextSize = false;
+    bool URLShow = false;
+    bool URLFull = false;
+    bool XYOffsetTopLeftOnly = false;
+    TGridGradientEvent OnGetCellGradient;
+    TFloatFormatEvent OnGetFloatFormat;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TGridBorderPropEvent OnGetCellBorderProp;
 
     // ===== dimensions and the current cell (displayed indexes) ==================================
     Integer RowCount() const { return TBaseGrid::RowCount(); }
@@ -1636,6 +1680,44 @@ private:
     void EmptyRowCells(Integer ARow);
     void ClearRealRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
     void ClearCell(Integer RealColumn, Integer ARow, Integer DisplayedColumn);
+    // Painting: the working values of one cell and the painter's steps.
+    struct TCellPaint;
+    TColorTones FTones;
+    TStyleColours StyleColours() const;
+    void SetStyleColours(const TStyleColours& S);
+    void CellAlignment(Integer ACol, Integer ARow, TAlignment& HA, TVAlignment& VA);
+    bool PaintsSelected(Integer ACol, Integer ARow);
+    TCellGraphic* PaintedGraphic(Integer RealCol, Integer ARow);
+    // The row indicator in column 0 of the current row; how far the cell's left edge moved.
+    Integer PaintRowIndicator(TCellPaint& P);
+    void PaintFixedBackground(TCellPaint& P);
+    void PaintFixedEdges(TCellPaint& P);
+    void PaintAlwaysButtons(TCellPaint& P);
+    void PaintCellBackground(TCellPaint& P);
+    TColor OwnCellColor(Integer RealCol, Integer ARow);
+    TCellButtonLook ButtonLook() const;
+    void PaintTreeLines(TCellPaint& P);
+    void DrawCellBody(TCellPaint& P);
+    void DrawCellText(TCellPaint& P, TRect R, String Text);
+    void DrawCellBorders(TCellPaint& P, TRect R);
+    void CellGraphicLayout(TCellPaint& P);
+    void DrawCellGraphic(TCellPaint& P, TRect R);
+    void DrawCheckTypeGraphic(TCellPaint& P, const TRect& R);
+    void DrawRotatedText(TCellPaint& P, TRect R);
+    void DrawButtonGraphic(TCellPaint& P, TRect At, bool Enabled);
+    // The cell's value for a graphic: a text that is no number counts as 0.
+    double PaintedFloat(Integer RealCol, Integer ARow);
+    Integer PaintedInt(Integer RealCol, Integer ARow);
+    void DrawCheckGlyph(TCanvas& ACanvas, const TRect& R, bool Checked, bool Enabled, bool Grayed);
+    // Count radio items with their captions (Items), the item Checked (0-based; -1: the item whose
+    // caption is the cell's text) drawn checked.
+    void DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, Integer Count, Integer Checked, bool Horizontal,
+                        bool Disabled, TStrings* Items, bool Selected, Integer ACol, Integer ARow,
+                        TControlStyle Style, double Scale, bool Upward);
+    void PaintFocusRect(TCellPaint& P);
+    bool IsSortIndicatorCell(Integer RealCol, Integer ARow);
+    void PaintBackgroundOutsideCells();
+    void DrawSizingLine(TCanvas& ACanvas, TPoint From, TPoint To);
 
     std::unique_ptr<TFocusHelper> m_focusHelper;
     std::unique_ptr<TSearchFooter> m_searchFooter;

@@ -19,11 +19,6 @@ void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
 {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
 }
-void TExtStringGrid::Paint() { TBaseGrid::Paint(); }
-void TExtStringGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState)
-{
-    TBaseGrid::DrawCell(ACol, ARow, ARect, AState);
-}
 void TExtStringGrid::ColWidthsChanged() { TBaseGrid::ColWidthsChanged(); }
 void TExtStringGrid::RowHeightsChanged() { TBaseGrid::RowHeightsChanged(); }
 void TExtStringGrid::SizeChanged(Integer OldColCount, Integer OldRowCount)
@@ -57,19 +52,8 @@ TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet
 bool TExtStringGrid::RegisterDropTarget() { NotBuiltYet("RegisterDropTarget"); }
 void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
-void TExtStringGrid::SetLook(TGridLook /*Value*/) { NotBuiltYet("SetLook"); }
-String TExtStringGrid::GetLookName(TGridLook /*Value*/) const { NotBuiltYet("GetLookName"); }
-void TExtStringGrid::SetStyle(TZEQStyle /*AStyle*/) { NotBuiltYet("SetStyle"); }
-void TExtStringGrid::SetComponentStyle(TZEQStyle /*AStyle*/) { NotBuiltYet("SetComponentStyle"); }
-void TExtStringGrid::AdaptToOfficeTheme() { NotBuiltYet("AdaptToOfficeTheme"); }
-void TExtStringGrid::SetFlat(bool /*Value*/) { NotBuiltYet("SetFlat"); }
-void TExtStringGrid::PaintColoredBorder() { NotBuiltYet("PaintColoredBorder"); }
 void TExtStringGrid::AppendRow() { NotBuiltYet("AppendRow"); }
 void TExtStringGrid::KeepLastRowAboveSearchPanel() { NotBuiltYet("KeepLastRowAboveSearchPanel"); }
-TAlignment TExtStringGrid::GetCellAlignment(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetCellAlignment"); }
-TSize TExtStringGrid::GetCellTextSize(Integer /*ACol*/, Integer /*ARow*/, bool /*VS*/, bool /*SB*/)
-{
-    NotBuiltYet("GetCellTextSize");
 }
 void TExtStringGrid::Group(Integer /*ColIndex*/) { NotBuiltYet("Group"); }
 void TExtStringGrid::UnGroup() { NotBuiltYet("UnGroup"); }
@@ -131,7 +115,6 @@ void TExtStringGrid::DoGetEditorProp(Integer /*ACol*/, Integer /*ARow*/) { NotBu
 void TExtStringGrid::PaintDesignHelper() { NotBuiltYet("PaintDesignHelper"); }
 void TExtStringGrid::DesignHelperClick(Integer /*Item*/) { NotBuiltYet("DesignHelperClick"); }
 Integer TExtStringGrid::DesignHelperHitTest(Integer /*X*/, Integer /*Y*/) { NotBuiltYet("DesignHelperHitTest"); }
-String TExtStringGrid::GetFormattedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("GetFormattedCell"); }
 void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
 {
     NotBuiltYet("SetCellWithUndo");
