@@ -413,11 +413,7 @@ public:
     bool SelectionColorMixer = false;
     bool SelectionRectangle = false;
     bool SelectionResizer = false;
-    bool Multilinecells = false;
     bool EnhTextSize = false;
-    bool URLShow = false;
-    bool URLFull = false;
-    bool XYOffsetTopLeftOnly = false;
     TGridGradientEvent OnGetCellGradient;
     TFloatFormatEvent OnGetFloatFormat;
     TCustomCellDrawEvent OnCustomCellBkgDraw;
@@ -1715,7 +1711,8 @@ private:
                         bool Disabled, TStrings* Items, bool Selected, Integer ACol, Integer ARow,
                         TControlStyle Style, double Scale, bool Upward);
     void PaintFocusRect(TCellPaint& P);
-    bool IsSortIndicatorCell(Integer RealCol, Integer ARow);
+    // The sort indicator's own cells: the sort row's header of the sorted column(s).
+    bool ShowsSortIndicator(Integer RealCol, Integer ARow);
     void PaintBackgroundOutsideCells();
     void DrawSizingLine(TCanvas& ACanvas, TPoint From, TPoint To);
 

@@ -465,7 +465,7 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
         if (P.GV == vaUnderText) R.Bottom -= P.GraphicH;
     }
     if (P.RealCol == 0 && HasNodes() && !IsNode(P.ARow)) R.Left += RowNodeIndent(P.ARow);
-    const bool sortCell = IsSortIndicatorCell(P.RealCol, P.ARow);
+    const bool sortCell = ShowsSortIndicator(P.RealCol, P.ARow);
     const auto sortY = [&](const TRect& Cell) {
         if (P.Look.VA == vtaCenter) return Cell.Top + (Cell.Bottom - Cell.Top) / 2;
         if (P.Look.VA == vtaBottom) return Cell.Bottom - 8;
@@ -491,9 +491,9 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
     }
 
     if (ha == taCenter && sortCell) R.Left += 10;
-    const bool url = URLShow && IsURL(Text);
+    const bool url = URLShow() && IsURL(Text);
     if (url) {
-        if (!URLFull) StripURLProtocol(Text);
+        if (!URLFull()) StripURLProtocol(Text);
         c.Font()->SetStyle(c.Font()->Style() | fsUnderline);
         c.Font()->SetColor(P.URLColor);
     }
@@ -527,7 +527,7 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
     if (url) c.Font()->SetStyle(c.Font()->Style() & ~fsUnderline);
 }
 
-bool TExtStringGrid::IsSortIndicatorCell(Integer RealCol, Integer ARow)
+bool TExtStringGrid::ShowsSortIndicator(Integer RealCol, Integer ARow)
 {
     const TSortSettings& s = *m_sortSettings;
     if (!s.Show() || ARow != s.Row() || RowCount() <= FixedRows() + 1 || FixedRows() <= 0) return false;
@@ -820,7 +820,7 @@ void TExtStringGrid::DrawRotatedText(TCellPaint& P, TRect R)
     c.TextRect(R, origin.X, origin.Y, text);
     c.SetFont(&saved);
     c.Brush()->SetStyle(bsSolid);
-    if (IsSortIndicatorCell(P.RealCol, P.ARow)) DrawSortIndicator(c, P.RealCol, R.Top + 8, R.Right - 10);
+    if (ShowsSortIndicator(P.RealCol, P.ARow)) DrawSortIndicator(c, P.RealCol, R.Top + 8, R.Right - 10);
 }
 
 void TExtStringGrid::DrawButtonGraphic(TCellPaint& P, TRect At, bool Enabled)

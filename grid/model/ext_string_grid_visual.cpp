@@ -266,7 +266,7 @@ TSize TExtStringGrid::GetCellTextSize(Integer ACol, Integer ARow, bool VS, bool 
         do {
             String line;
             ExtractFirstLine(rest, true, line);
-            if (URLShow && !URLFull && kind == ctkPlain) StripURLProtocol(line);
+            if (URLShow() && !URLFull() && kind == ctkPlain) StripURLProtocol(line);
             widest = std::max(widest, c.TextWidth(line));
             ++lines;
         } while (!rest.empty());
