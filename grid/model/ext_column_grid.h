@@ -17,6 +17,10 @@ class TPopupMenu;
 
 using TColumnPopupEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, TPopupMenu* PopupMenu)>;
 using TAfterColumnMoved = std::function<void(TObject* Sender, Integer FromIndex, Integer ToIndex)>;
+using TFloatFormatEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& IsFloat, String& FloatFormat)>;
+using TFilterSelectEvent = std::function<void(TObject* Sender, Integer Column, Integer ItemIndex,
+                                              const String& FriendlyName, String& FilterCondition)>;
 
 class TExtColumnGrid : public TExtStringGrid {
 public:
@@ -46,9 +50,18 @@ public:
     void UnGroup();
     void ChangeScale(Integer M, Integer D) override;
 
+    // Column order in an INI file: "CP" + item index = the item's DefIdx. A file is taken only
+    // when its values are a permutation of the item indexes.
+    void SaveColumnPositions(const String& Key, const String& Section);
+    void LoadColumnPositions(const String& Key, const String& Section);
+    void SaveColPositions();
+    void LoadColPositions();
+
     bool AutoFilterDisplay = false;
     TColumnPopupEvent OnColumnPopup;
     TAfterColumnMoved OnAfterColumnMoved;
+    TFloatFormatEvent OnGetFloatFormat;
+    TFilterSelectEvent OnFilterSelect;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -76,6 +89,9 @@ protected:
     void UpdateAutoColSize(Integer ACol, Integer& AWidth) override;
     String GetEditMask(Integer ACol, Integer ARow) override;
     Integer GetEditLimit() override;
+    String GetFormattedCell(Integer ACol, Integer ARow) override;
+    bool GetColumnFilter(Integer ACol) override;
+    void ApplyFilterListChoice(Integer ItemIndex) override;
     void ColumnHeadersChanged() override;
     void AllCellsChanged() override;
     void ColWidthsChanged() override;
@@ -85,6 +101,8 @@ protected:
     // The column's part of GetCellType and GetCellGraphic, given the string grid's answer.
     TCellType ColumnCellType(Integer ACol, Integer ARow, TCellType GridType) const;
     TCellGraphic* ColumnCellGraphic(Integer ACol, Integer ARow, TCellGraphic* GridGraphic);
+    // The column's part of GetColumnFilter, after the string grid filled FilterList.
+    bool ColumnFilterList(Integer ACol);
     // The item of a real column, or nullptr outside the collection.
     TGridColumnItem* ItemOf(Integer ACol) const;
     // Column at least FixedCols and below the fixed right columns, row between the fixed rows and

@@ -3,12 +3,15 @@
 #include "grid/foundation/cell_properties.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_column_grid.h"
+#include "grid/model/filter.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/brush.h"
 #include "platform/graphics/font.h"
 #include "platform/graphics/pen.h"
 #include "platform/runtime/string_list.h"
 #include "platform/ui/menus.h"
+#include "tests/grid/model/python_ini.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +25,16 @@ namespace {
 
 class TColumnTestGrid : public TExtColumnGrid {
 public:
+    using TExtColumnGrid::ApplyFilterListChoice;
     using TExtColumnGrid::CanEditCell;
     using TExtColumnGrid::ColumnCellGraphic;
     using TExtColumnGrid::ColumnCellType;
+    using TExtColumnGrid::ColumnFilterList;
     using TExtColumnGrid::ColumnHeadersChanged;
     using TExtColumnGrid::ColumnMoved;
     using TExtColumnGrid::DoIsPasswordCell;
     using TExtColumnGrid::FColumnVisibility;
+    using TExtColumnGrid::FFilterCol;
     using TExtColumnGrid::GetCellAlign;
     using TExtColumnGrid::GetCellBorder;
     using TExtColumnGrid::GetCellColor;
@@ -39,6 +45,7 @@ public:
     using TExtColumnGrid::GetEditLimit;
     using TExtColumnGrid::GetEditMask;
     using TExtColumnGrid::GetEditorType;
+    using TExtColumnGrid::GetFormattedCell;
     using TExtColumnGrid::GetSortFormat;
     using TExtColumnGrid::GetVersionNr;
     using TExtColumnGrid::GetVersionString;
@@ -739,6 +746,138 @@ TEST_F(ExtColumnGrid, AFreedMenuIsForgotten)
     Item(0)->SetColumnPopup(menu.get());
     menu.reset();
     EXPECT_EQ(Item(0)->ColumnPopup(), nullptr);
+}
+
+// ---- filter lists ----
+
+TEST_F(ExtColumnGrid, FilterListShowsFriendlyNamesOnlyForColumnsWithAFilter)
+{
+    g.SetColCount(3);
+    Item(1)->Filter()->Add(u"Active=Y");
+    Item(1)->Filter()->Add(u"N");
+    Item(1)->Filter()->Add(u"a=b=c");
+    g.FilterList()->SetSorted(false);  // as GetColumnFilter leaves it before the string grid fills it
+    g.FilterList()->Add(u"old");
+    EXPECT_TRUE(g.ColumnFilterList(1));
+    EXPECT_EQ(g.FilterList()->Text(), u"Active\r\nN\r\na\r\n");
+    EXPECT_FALSE(g.ColumnFilterList(2));  // no Filter list
+    EXPECT_FALSE(g.ColumnFilterList(7));  // past the collection
+}
+
+TEST_F(ExtColumnGrid, AChosenFilterEntrySetsTheConditionAndHeader)
+{
+    struct Case {
+        const char* Entry;
+        bool Display;
+        const char16_t* Header;
+        const char16_t* Condition;
+    };
+    for (const Case c : {Case{"Active=Y", true, u"Active", u"Y"}, Case{"N", true, u"N", u"N"},
+                         Case{"Empty=", true, u"Empty", u""}, Case{"x=>5", false, u"", u">5"}}) {
+        g.SetColCount(1);
+        g.SetColCount(3);
+        g.SetRowCount(3);
+        g.SetFixedRows(1);
+        g.AutoFilterUpdate = false;  // leaves the filter engine out
+        g.Filter()->Clear();
+        g.AutoFilterDisplay = c.Display;
+        Item(2)->Filter()->Clear();
+        Item(2)->Filter()->Add(u"other=1");
+        Item(2)->Filter()->Add(Utf8ToString(c.Entry));
+        Item(2)->FilterCaseSensitive = true;
+        String friendly;
+        g.OnFilterSelect = [&](TObject*, Integer Col, Integer Index, const String& F, String&) {
+            if (Col == 2 && Index == 1) friendly = F;
+        };
+        g.FFilterCol = 2;
+        g.ApplyFilterListChoice(1);
+        EXPECT_EQ(g.FFilterCol, -1) << c.Entry;
+        EXPECT_EQ(Item(2)->Header(), String(c.Header)) << c.Entry;
+        EXPECT_EQ(friendly, Item(2)->Filter()->Strings(1).substr(0, friendly.size())) << c.Entry;
+        ASSERT_TRUE(g.Filter()->HasFilter(2)) << c.Entry;
+        EXPECT_EQ(g.Filter()->GetColFilter(2)->Condition, String(c.Condition)) << c.Entry;
+        EXPECT_TRUE(g.Filter()->GetColFilter(2)->CaseSensitive) << c.Entry;
+    }
+    // The handler may change the condition; an index outside the list changes nothing.
+    g.OnFilterSelect = [](TObject*, Integer, Integer, const String&, String& C) { C = u"changed"; };
+    g.FFilterCol = 2;
+    g.ApplyFilterListChoice(0);
+    EXPECT_EQ(g.Filter()->GetColFilter(2)->Condition, u"changed");
+    g.FFilterCol = 2;
+    g.ApplyFilterListChoice(5);
+    EXPECT_EQ(g.Filter()->GetColFilter(2)->Condition, u"changed");
+    EXPECT_EQ(g.FFilterCol, -1);
+}
+
+// ---- formatted cells ----
+
+TEST_F(ExtColumnGrid, FormattedCellsUseTheColumnsFloatFormatOnNumbersOnly)
+{
+    g.SetColCount(2);
+    g.SetRowCount(2);
+    Item(1)->SetFloatFormat(u"%.3f");
+    struct Case {
+        const char16_t* Text;
+        const char16_t* Shown;
+    };
+    for (const Case c :
+         {Case{u"1.5", u"1.500"}, Case{u"7", u"7.000"}, Case{u"1e3", u"1e3"}, Case{u"abc", u"abc"}, Case{u"", u""}}) {
+        g.SetGridCell(1, 1, c.Text);
+        EXPECT_EQ(g.GetFormattedCell(1, 1), String(c.Shown)) << StringToUtf8(c.Text);
+    }
+    g.SetGridCell(1, 1, u"2");
+    Item(1)->SetFloatFormat(u"%d");  // a direct caller gets the format's error
+    EXPECT_THROW(g.GetFormattedCell(1, 1), EConvertError);
+    Item(1)->SetFloatFormat(u"%.1f");
+    g.SetGridCell(1, 1, u"abc");
+    g.OnGetFloatFormat = [](TObject*, Integer, Integer, bool& IsFloat, String&) { IsFloat = true; };
+    EXPECT_THROW(g.GetFormattedCell(1, 1), Exception);  // "Cell does not contain a float value"
+    g.OnGetFloatFormat = [](TObject*, Integer, Integer, bool&, String& F) { F.clear(); };
+    g.SetGridCell(1, 1, u"3");
+    EXPECT_EQ(g.GetFormattedCell(1, 1), u"3");
+}
+
+// ---- column positions in an INI file ----
+
+TEST_F(ExtColumnGrid, ColumnPositionsAreWrittenAsAnIniFilePythonReads)
+{
+    ScratchDir dir("column_positions");
+    g.SetColCount(3);
+    Item(0)->DefIdx = 2;
+    Item(1)->DefIdx = 0;
+    Item(2)->DefIdx = 1;
+    const auto ini = dir / "cols.ini";
+    g.SaveColumnPositions(Utf8ToString(ini.string()), u"Order");
+    const auto values = ReadWithConfigParser(ini);
+    if (!values) GTEST_SKIP() << "python3 is missing";
+    using Values = std::map<std::pair<String, String>, String>;
+    EXPECT_EQ(*values, (Values{{{u"Order", u"CP0"}, u"2"}, {{u"Order", u"CP1"}, u"0"}, {{u"Order", u"CP2"}, u"1"}}));
+}
+
+TEST_F(ExtColumnGrid, AnIniFileThatIsNoPermutationChangesNothing)
+{
+    ScratchDir dir("column_positions_bad");
+    struct Case {
+        const char* Name;
+        const char* Text;
+    };
+    const std::vector<Case> cases = {
+        {"missing file", nullptr},
+        {"missing key", "[S]\nCP0=1\nCP1=0\n"},
+        {"duplicate value", "[S]\nCP0=1\nCP1=1\nCP2=0\n"},
+        {"out of range", "[S]\nCP0=0\nCP1=1\nCP2=3\n"},
+        {"negative", "[S]\nCP0=0\nCP1=-1\nCP2=2\n"},
+        {"not a number", "[S]\nCP0=0\nCP1=one\nCP2=2\n"},
+        {"other section", "[T]\nCP0=2\nCP1=1\nCP2=0\n"},
+    };
+    g.SetColCount(3);
+    for (const Case& c : cases) {
+        for (Integer i = 0; i < 3; ++i) Item(i)->DefIdx = 10 + i;
+        const auto file = dir / (std::string(c.Name) + ".ini");
+        if (c.Text != nullptr) writeBytes(file, c.Text);
+        g.LoadColumnPositions(Utf8ToString(file.string()), u"S");
+        for (Integer i = 0; i < 3; ++i) EXPECT_EQ(Item(i)->DefIdx, 10 + i) << c.Name;
+    }
 }
 
 }  // namespace
