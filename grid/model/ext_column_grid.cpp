@@ -4,10 +4,12 @@
 
 #include "grid/foundation/bands.h"
 #include "grid/foundation/cell_properties.h"
+#include "grid/model/column_stream.h"
 #include "grid/model/control_look.h"
 #include "platform/graphics/brush.h"
 #include "platform/runtime/convert.h"
 #include "platform/runtime/scope.h"
+#include "platform/runtime/streams.h"
 #include "platform/ui/menus.h"
 
 #include <algorithm>
@@ -207,6 +209,35 @@ String TExtColumnGrid::GetVersionString() const
     const Integer v = GetVersionNr();
     return IntToStr(v >> 24) + u"." + IntToStr((v >> 16) & 0xFF) + u"." + IntToStr((v >> 8) & 0xFF) + u"." +
         IntToStr(v & 0xFF) + u" Aug, 2012";
+}
+
+// ---- the column stream ----
+
+void TExtColumnGrid::SaveColumnsToStream(TStream* Stream) const
+{
+    Stream->WriteBuffer(WriteColumnStream(*FColumnCollection));
+}
+
+// Read into a spare collection first: only a whole, good stream replaces the columns. Every
+// property is taken (AssignAll), the three that Assign leaves out too.
+void TExtColumnGrid::LoadColumnsFromStream(TStream* Stream)
+{
+    const std::string bytes = Stream->ReadRest();
+    TGridColumnCollection spare(nullptr);
+    TComponent* const owner = Owner();
+    ReadColumnStream(bytes, spare, [owner](const String& Name) -> TComponent* {
+        return owner != nullptr ? owner->FindComponent(Name) : nullptr;
+    });
+    {
+        const TTemporaryChange guard(FColumnCollection->FNoRecursiveUpdate, true);
+        const TUpdateScope update(*FColumnCollection);
+        FColumnCollection->Clear();
+        for (Integer i = 0; i < spare.Count(); ++i) {
+            TGridColumnItem* item = FColumnCollection->Insert(FColumnCollection->Count());
+            item->AssignAll(*spare.Items(i));
+        }
+    }
+    Invalidate();
 }
 
 // ---- pop-up menus ----

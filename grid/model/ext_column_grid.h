@@ -56,6 +56,10 @@ public:
     void LoadColumnPositions(const String& Key, const String& Section);
     void SaveColPositions();
     void LoadColPositions();
+    // The column definitions (column_stream.h). A stream that cannot be read raises EReadError
+    // and leaves Columns as they were; ColCount is not changed by loading.
+    void SaveColumnsToStream(TStream* Stream) const;
+    void LoadColumnsFromStream(TStream* Stream);
 
     bool AutoFilterDisplay = false;
     TColumnPopupEvent OnColumnPopup;

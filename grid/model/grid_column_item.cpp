@@ -255,10 +255,12 @@ void TGridColumnItem::SetShowBands(bool Value)
     NotifyUpdate();
 }
 
+// An item of a collection without a grid (one being read from a stream) has its field alone.
 Integer TGridColumnItem::Width() const
 {
+    if (Collection() == nullptr) return 0;
     const TExtColumnGrid* grid = Grid();
-    return grid != nullptr ? grid->GetAllColWidths(Index()) : 0;
+    return grid != nullptr ? grid->GetAllColWidths(Index()) : m_width;
 }
 
 void TGridColumnItem::SetWidth(Integer Value)

@@ -8,6 +8,7 @@
 #include "platform/graphics/brush.h"
 #include "platform/graphics/font.h"
 #include "platform/graphics/pen.h"
+#include "platform/runtime/streams.h"
 #include "platform/runtime/string_list.h"
 #include "platform/ui/menus.h"
 #include "tests/grid/model/python_ini.h"
@@ -877,6 +878,55 @@ TEST_F(ExtColumnGrid, AnIniFileThatIsNoPermutationChangesNothing)
         if (c.Text != nullptr) writeBytes(file, c.Text);
         g.LoadColumnPositions(Utf8ToString(file.string()), u"S");
         for (Integer i = 0; i < 3; ++i) EXPECT_EQ(Item(i)->DefIdx, 10 + i) << c.Name;
+    }
+}
+
+// ---- the column stream ----
+
+TEST_F(ExtColumnGrid, TheColumnStreamCarriesEveryProperty)
+{
+    TComponent form(nullptr);
+    TPopupMenu* menu = new TPopupMenu(&form);
+    menu->SetName(u"ColMenu");
+    TColumnTestGrid source(&form);
+    TColumnTestGrid target(&form);
+    source.SetColCount(3);
+    target.SetColCount(3);
+    for (const TPropCase& c : PropCases()) c.Set(*source.Columns()->Items(1));
+    source.Columns()->Items(2)->SetColumnPopup(menu);
+    source.Columns()->Items(2)->CheckTrue = u"";  // not written: read back as the default
+    TMemoryStream stream;
+    source.SaveColumnsToStream(&stream);
+    stream.SetPosition(0);
+    target.LoadColumnsFromStream(&stream);
+    ASSERT_EQ(target.Columns()->Count(), 3);
+    for (const TPropCase& c : PropCases())
+        EXPECT_TRUE(c.Same(*target.Columns()->Items(1), *source.Columns()->Items(1))) << c.Name;
+    EXPECT_EQ(target.Columns()->Items(2)->ColumnPopup(), menu);
+    EXPECT_EQ(target.Columns()->Items(2)->CheckTrue, u"Y");
+    EXPECT_EQ(target.ColCount(), 3);
+}
+
+TEST_F(ExtColumnGrid, ABadColumnStreamRaisesAndLeavesTheColumns)
+{
+    g.SetColCount(2);
+    Item(1)->Name = u"kept";
+    TColumnTestGrid source(nullptr);
+    source.SetColCount(4);
+    source.Columns()->Items(3)->Name = u"new";
+    TMemoryStream good;
+    source.SaveColumnsToStream(&good);
+    const std::string bytes(good.Bytes());
+    std::vector<std::string> bad = {"", "junk", bytes + "x"};
+    for (size_t cut = 0; cut < bytes.size(); cut += 7) bad.push_back(bytes.substr(0, cut));
+    std::string huge = bytes;
+    huge[40] = '\x7F';  // the item count's high byte (after the 36-byte class name and the version)
+    bad.push_back(huge);
+    for (const std::string& b : bad) {
+        TStringStream stream{std::string_view(b)};
+        EXPECT_THROW(g.LoadColumnsFromStream(&stream), EReadError) << b.size();
+        ASSERT_EQ(g.Columns()->Count(), 2);
+        EXPECT_EQ(Item(1)->Name, u"kept");
     }
 }
 
