@@ -157,7 +157,10 @@ TProp FontProp(const char16_t* Name, TFont* (I::*Get)() const)
             [Get](I& i, TReader& r, auto&) {
                 TFont f;
                 f.SetName(r.Text());
-                f.SetSize(r.I32());
+                // A font size is a 16-bit quantity; anything larger is no font of a column.
+                const Integer size = r.I32();
+                if (size < -32768 || size > 32767) TReader::Fail();
+                f.SetSize(size);
                 f.SetColor(TColor(r.I32()));
                 f.SetStyle(r.U8());
                 (i.*Get)()->Assign(&f);
