@@ -228,6 +228,20 @@ TEST_F(ExtColumnGrid, AssignFromAnotherClassChangesNothing)
     EXPECT_EQ(it->Name, u"kept");
 }
 
+TEST_F(ExtColumnGrid, LoadingBuildsOneItemPerColumnAndRecordsTheOrder)
+{
+    g.BeginLoading();
+    g.SetColCount(15);
+    const Integer before = g.Invalidates;
+    g.Columns()->Add();  // while loading the collection leaves the grid alone
+    EXPECT_EQ(g.ColCount(), 15);
+    EXPECT_EQ(g.Invalidates, before);
+    g.Columns()->Delete(15);
+    g.EndLoading();
+    ASSERT_EQ(g.Columns()->Count(), 15);
+    for (Integer i = 0; i < 15; ++i) EXPECT_EQ(Item(i)->DefIdx, i) << i;
+}
+
 TEST_F(ExtColumnGrid, AddedItemGetsItsOwnDefaultIndex)
 {
     g.SetColCount(3);
