@@ -74,6 +74,7 @@ protected:
     virtual std::unique_ptr<TGridColumnCollection> CreateColumns();
 
     // ---- per-cell questions: the column first ----
+    void GetCellDefaults(Integer ACol, Integer ARow, TFont& AFont, TBrush& ABrush, TCellLook& Look) override;
     void GetCellColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) override;
     void GetCellBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders) override;
     void GetCellPrintBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders) override;

@@ -23,6 +23,28 @@ bool TExtColumnGrid::IsBodyCell(Integer ACol, Integer ARow) const
 
 bool TExtColumnGrid::IsLoading() const { return (ComponentState() & csLoading) != 0; }
 
+// A new cell's properties start from its column; inside the collection the string grid's rule
+// does not run.
+void TExtColumnGrid::GetCellDefaults(Integer ACol, Integer ARow, TFont& AFont, TBrush& ABrush, TCellLook& Look)
+{
+    const TGridColumnItem* item = ItemOf(ACol);
+    if (item == nullptr) {
+        TExtStringGrid::GetCellDefaults(ACol, ARow, AFont, ABrush, Look);
+        return;
+    }
+    AFont.Assign(item->Font());
+    ABrush.SetColor(item->Color());
+    Look.ColorTo = clNone;
+    Look.HA = ARow < FixedRows() ? item->HeaderAlignment() : item->Alignment();
+    Look.VA = VAlignment;
+    Look.WW = WordWrap();
+    Look.GD = GradientVertical;
+    if (IsFixed(ACol, ARow) || (item->ShowBands() && Bands()->Active())) {
+        ABrush.SetColor(clNone);
+        Look.ColorTo = clNone;
+    }
+}
+
 void TExtColumnGrid::GetCellColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont)
 {
     const TGridColumnItem* item = ItemOf(ACol);

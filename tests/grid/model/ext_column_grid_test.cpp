@@ -1,5 +1,6 @@
 // The column grid: its column items, the collection kept in step with the grid, and the per-cell
 // questions answered from the column first.
+#include "grid/foundation/bands.h"
 #include "grid/foundation/cell_properties.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_column_grid.h"
@@ -39,6 +40,7 @@ public:
     using TExtColumnGrid::GetCellAlign;
     using TExtColumnGrid::GetCellBorder;
     using TExtColumnGrid::GetCellColor;
+    using TExtColumnGrid::GetCellDefaults;
     using TExtColumnGrid::GetCellPrintBorder;
     using TExtColumnGrid::GetCheckFalse;
     using TExtColumnGrid::GetCheckTrue;
@@ -610,6 +612,42 @@ TEST_F(ColumnGridCells, ColoursFontsAlignmentBordersAndFormatsComeFromTheColumn)
     EXPECT_EQ(g.GetColumnFloatFormat(1, 2), u"%.2f");
     Item(1)->SetFloatFormat(u"%.4f");
     EXPECT_EQ(g.GetColumnFloatFormat(1, 2), u"%.4f");
+}
+
+TEST_F(ColumnGridCells, ANewCellsPropertiesStartFromItsColumn)
+{
+    Item(1)->SetColor(TColor(0x00AA00));
+    Item(1)->Font()->SetSize(17);
+    Item(1)->SetAlignment(taRightJustify);
+    Item(1)->SetHeaderAlignment(taCenter);
+    g.VAlignment = vtaBottom;
+    g.SetWordWrap(false);
+    // Whether the grid calls a header cell fixed is the string grid's IsFixed (not built yet):
+    // here only the body, with and without bands.
+    struct Case {
+        Integer Col, Row;
+        bool Bands;
+        TColor Brush;
+        TAlignment HA;
+    };
+    for (const Case c : {Case{1, 2, false, TColor(0x00AA00), taRightJustify},
+                         Case{1, 0, false, TColor(0x00AA00), taCenter}, Case{1, 2, true, clNone, taRightJustify}}) {
+        Item(1)->SetShowBands(c.Bands);
+        g.Bands()->SetActive(c.Bands);
+        TFont font;
+        TBrush brush;
+        TCellLook look;
+        look.ColorTo = clRed;
+        g.GetCellDefaults(c.Col, c.Row, font, brush, look);
+        EXPECT_EQ(brush.Color(), c.Brush) << c.Col << "," << c.Row;
+        EXPECT_EQ(look.HA, c.HA) << c.Col << "," << c.Row;
+        EXPECT_EQ(look.VA, vtaBottom);
+        EXPECT_FALSE(look.WW);
+        EXPECT_EQ(look.ColorTo, clNone);
+        EXPECT_EQ(font.Size(), 17);
+    }
+    g.Bands()->SetActive(false);
+    EXPECT_EQ(g.GetCellProperties(1, 3)->Alignment, taRightJustify);  // through the cell store
 }
 
 TEST_F(ColumnGridCells, FixedAndPasswordColumns)
