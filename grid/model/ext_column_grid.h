@@ -76,6 +76,7 @@ protected:
     // ---- per-cell questions: the column first ----
     void GetCellDefaults(Integer ACol, Integer ARow, TFont& AFont, TBrush& ABrush, TCellLook& Look) override;
     void GetCellColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) override;
+    void GetCellPrintColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) override;
     void GetCellBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders) override;
     void GetCellPrintBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders) override;
     void GetCellAlign(Integer ACol, Integer ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
@@ -114,6 +115,8 @@ protected:
     // the footer rows.
     bool IsBodyCell(Integer ACol, Integer ARow) const;
     bool IsLoading() const;
+    // GetCellPrintColor for a cell outside the fixed area.
+    void PrintColumnLook(const TGridColumnItem& Item, Integer ACol, Integer ARow, TBrush* ABrush, TFont* AFont);
     // Opens the column's pop-up menu for a click on a cell (real column index).
     void ColumnPopupClick(TMouseButton Button, Integer ACol, Integer ARow);
 

@@ -4,6 +4,7 @@
 #include "grid/foundation/cell_properties.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_column_grid.h"
+#include "grid/model/print_settings.h"
 #include "platform/graphics/brush.h"
 
 namespace gw {
@@ -62,6 +63,40 @@ void TExtColumnGrid::GetCellColor(Integer ACol, Integer ARow, TGridDrawState ASt
         }
     }
     TExtStringGrid::GetCellColor(ACol, ARow, AState, ABrush, AFont);
+}
+
+void TExtColumnGrid::GetCellPrintColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont)
+{
+    if (const TGridColumnItem* item = ItemOf(ACol)) {
+        const bool fixedArea = ACol < FixedCols() || ARow < FixedRows() ||
+            ACol >= ColCount() + NumHiddenColumns() - FixedRightCols() || ARow >= RowCount() - FixedFooters();
+        if (fixedArea)
+            AFont->Assign(PrintSettings()->FixedFont());
+        else
+            PrintColumnLook(*item, ACol, ARow, ABrush, AFont);
+    }
+    TExtStringGrid::GetCellPrintColor(ACol, ARow, AState, ABrush, AFont);
+}
+
+void TExtColumnGrid::PrintColumnLook(const TGridColumnItem& Item, Integer ACol, Integer ARow, TBrush* ABrush,
+                                     TFont* AFont)
+{
+    const TCellProperties* props = CellHasProperties(ACol, ARow) ? GetCellProperties(ACol, ARow) : nullptr;
+    if (Item.Fixed())
+        ABrush->SetColor(FixedColor());
+    else if (!(Item.ShowBands() && Bands()->Active() && Bands()->Print))
+        ABrush->SetColor(Item.PrintColor);
+    if (!Item.Fixed() && props != nullptr && props->BrushColor() != clNone) ABrush->SetColor(props->BrushColor());
+    if (!Item.PrintFontCustom) {
+        AFont->Assign(PrintSettings()->Font());
+        return;
+    }
+    AFont->Assign(Item.PrintFont());
+    if (props == nullptr) return;
+    if (props->FontColor != clNone) AFont->SetColor(props->FontColor);
+    if (props->FontStyle != 0) AFont->SetStyle(props->FontStyle);
+    if (props->FontSize != 0) AFont->SetSize(props->FontSize);
+    if (!props->FontName.empty()) AFont->SetName(props->FontName);
 }
 
 void TExtColumnGrid::GetCellBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders)

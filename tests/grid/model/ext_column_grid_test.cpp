@@ -5,6 +5,7 @@
 #include "grid/model/control_look.h"
 #include "grid/model/ext_column_grid.h"
 #include "grid/model/filter.h"
+#include "grid/model/print_settings.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/brush.h"
 #include "platform/graphics/font.h"
@@ -42,6 +43,7 @@ public:
     using TExtColumnGrid::GetCellColor;
     using TExtColumnGrid::GetCellDefaults;
     using TExtColumnGrid::GetCellPrintBorder;
+    using TExtColumnGrid::GetCellPrintColor;
     using TExtColumnGrid::GetCheckFalse;
     using TExtColumnGrid::GetCheckTrue;
     using TExtColumnGrid::GetColumnFloatFormat;
@@ -648,6 +650,42 @@ TEST_F(ColumnGridCells, ANewCellsPropertiesStartFromItsColumn)
     }
     g.Bands()->SetActive(false);
     EXPECT_EQ(g.GetCellProperties(1, 3)->Alignment, taRightJustify);  // through the cell store
+}
+
+TEST_F(ColumnGridCells, PrintColoursAndFonts)
+{
+    Item(1)->PrintColor = TColor(0x0000CC);
+    Item(1)->PrintFont()->SetSize(11);
+    g.PrintSettings()->FixedFont()->SetSize(7);
+    g.PrintSettings()->Font()->SetSize(9);
+    auto* props = new TCellProperties(nullptr, 1, 3);
+    props->SetBrushColor(TColor(0x00DD00));
+    props->FontColor = TColor(0x000033);
+    g.SetCellProperties(1, 3, props);
+    struct Case {
+        const char* Name;
+        Integer Col, Row;
+        TColor Brush;
+        Integer FontSize;
+    };
+    const auto check = [&](const Case& c) {
+        TBrush brush;
+        brush.SetColor(clWhite);
+        TFont font;
+        g.GetCellPrintColor(c.Col, c.Row, 0, &brush, &font);
+        EXPECT_EQ(brush.Color(), c.Brush) << c.Name;
+        EXPECT_EQ(font.Size(), c.FontSize) << c.Name;
+        return font.Color();
+    };
+    check({"body", 1, 2, TColor(0x0000CC), 11});
+    EXPECT_EQ(check({"own brush and font colour", 1, 3, TColor(0x00DD00), 11}), TColor(0x000033));
+    check({"header row: the fixed font", 1, 0, clWhite, 7});
+    check({"footer row", 1, 5, clWhite, 7});
+    Item(1)->PrintFontCustom = false;
+    check({"no custom print font", 1, 2, TColor(0x0000CC), 9});
+    Item(1)->SetFixed(true);
+    g.SetFixedColor(TColor(0x00EEEE));
+    check({"Fixed column: no cell brush", 1, 3, TColor(0x00EEEE), 9});
 }
 
 TEST_F(ColumnGridCells, FixedAndPasswordColumns)
