@@ -493,6 +493,13 @@ TEST_F(ColumnGridCells, EditorTypesAndComboBoxesOnlyInBodyCells)
     TEditorType editor = edNone;
     g.GetEditorType(2, 2, editor);
     EXPECT_EQ(g.ControlLook()->DropDownCount, 4);
+    // A column's FloatFormat becomes the grid's in any row, and stays.
+    g.FloatFormat = u"%.2f";
+    Item(3)->SetFloatFormat(u"%.1f");
+    g.GetEditorType(3, 0, editor);
+    EXPECT_EQ(g.FloatFormat, u"%.1f");
+    g.GetEditorType(1, 2, editor);
+    EXPECT_EQ(g.FloatFormat, u"%.1f");
 }
 
 TEST_F(ColumnGridCells, TheEventsSeeAndMayChangeTheColumnsAnswer)
