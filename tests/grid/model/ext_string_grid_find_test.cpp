@@ -196,3 +196,41 @@ TEST_F(ExtStringGridFind, SearchLooksUpAKeyAtTheStartOfTheSortColumn)
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// A tall grid in a short window: the go-to of Find also scrolls one row further, FindWide's not.
+TEST(ExtStringGridFindScroll, FindKeepsTheFoundRowOffTheBottomLineFindWideDoesNot)
+{
+    THarness h;
+    auto make = [](TExtStringGrid& g) {
+        g.SetBounds(0, 0, 300, 150);
+        g.SetColCount(3);
+        g.SetRowCount(60);
+        g.SetFixedRows(1);
+        g.SetFixedCols(1);
+        g.SetGridCell(1, 40, u"needle");
+    };
+    TExtStringGrid plain{nullptr};
+    make(plain);
+    ASSERT_GT(plain.VisibleRowCount(), 1);
+    ASSERT_LT(plain.VisibleRowCount() + 1, 60);
+    plain.SetRowEx(40);
+    const Integer scrolledTo = plain.TopRow();
+    ASSERT_GT(scrolledTo, 1);
+
+    TExtStringGrid found{nullptr};
+    make(found);
+    EXPECT_EQ(found.Find({-1, -1}, u"needle", FindParams(fnAutoGoto)), (TPoint{1, 40}));
+    EXPECT_EQ(found.Row(), 40);
+    EXPECT_EQ(found.TopRow(), scrolledTo + 1);
+
+    TExtStringGrid wide{nullptr};
+    make(wide);
+    EXPECT_EQ(wide.FindWide({-1, -1}, u"needle", FindParams(fnAutoGoto)), (TPoint{1, 40}));
+    EXPECT_EQ(wide.TopRow(), scrolledTo);
+}
+
+}  // namespace
+}  // namespace gw::test
