@@ -68,7 +68,10 @@ TPoint TExtStringGrid::RunFind(TPoint StartCell, const String& S, TFindParams Fi
         ColCount() == 0 || ColCount() == FixedCols() || RowCount() == 0 || RowCount() + NumHiddenRows() == FixedRows();
     if (!empty) {
         const bool rows = HasFindParam(FindParams, fnDirectionLeftRight);
-        auto skip = [&](Integer ACol, Integer /*ARow*/) { return rows && IgnoreColumns()->HasValue(ACol); };
+        // The column-by-column scan tests the ignored columns too.
+        TFindCellTest skip;
+        if (rows && IgnoreColumns()->Count() > 0)
+            skip = [this](Integer ACol, Integer /*ARow*/) { return IgnoreColumns()->HasValue(ACol); };
         auto test = [&](Integer ACol, Integer ARow) {
             ExportNotification(esExportNewRow, ARow);
             return FindCellMatches(ACol, ARow, FindParams);

@@ -14,14 +14,23 @@ String FindSearchCache(StringView S, TFindParams Params)
 
 bool FindTextMatches(StringView CellText, StringView SearchCache, TFindParams Params)
 {
-    String text = HasFindParam(Params, fnIgnoreHTMLTags) ? MarkupToPlainText(CellText) : String(CellText);
-    if (!HasFindParam(Params, fnMatchCase)) text = AnsiUpperCase(text);
+    // The cell text is copied only when it must change.
+    String owned;
+    StringView text = CellText;
+    if (HasFindParam(Params, fnIgnoreHTMLTags)) {
+        owned = MarkupToPlainText(text);
+        text = owned;
+    }
+    if (!HasFindParam(Params, fnMatchCase)) {
+        owned = AnsiUpperCase(text);
+        text = owned;
+    }
     if (SearchCache == u"\"\"") return text.empty();
     if (SearchCache.empty()) return false;
     if (HasFindParam(Params, fnMatchRegular))
         return MatchFilterExpression(SearchCache, text, HasFindParam(Params, fnMatchCase));
     const size_t at = text.find(SearchCache);
-    const bool found = HasFindParam(Params, fnMatchStart) ? at == 0 : at != String::npos;
+    const bool found = HasFindParam(Params, fnMatchStart) ? at == 0 : at != StringView::npos;
     return found && (!HasFindParam(Params, fnMatchFull) || text == SearchCache);
 }
 
