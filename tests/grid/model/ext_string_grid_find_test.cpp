@@ -234,3 +234,32 @@ TEST(ExtStringGridFindScroll, FindKeepsTheFoundRowOffTheBottomLineFindWideDoesNo
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// The export notifications of a run: start, one per tested cell with its row, and the end state.
+class TNotifiedGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::TExtStringGrid;
+    void ExportNotification(TGridExportState AState, Integer ARow) override { Seen.push_back({AState, ARow}); }
+    std::vector<std::pair<TGridExportState, Integer>> Seen;
+};
+
+TEST(ExtStringGridFindNotify, RunReportsStartEachTestedRowAndItsEnd)
+{
+    THarness h;
+    TNotifiedGrid g{nullptr};
+    g.SetColCount(3);
+    g.SetRowCount(3);
+    g.SetGridCell(2, 1, u"x");
+    EXPECT_EQ(g.FindFirst(u"x", FindParams(fnDirectionLeftRight)), (TPoint{2, 1}));
+    using S = std::vector<std::pair<TGridExportState, Integer>>;
+    EXPECT_EQ(g.Seen, (S{{esExportStart, -1}, {esExportNewRow, 1}, {esExportNewRow, 1}, {esExportFail, -1}}));
+    g.Seen.clear();
+    EXPECT_EQ(g.FindNext(), (TPoint{-1, -1}));
+    EXPECT_EQ(g.Seen, (S{{esExportStart, -1}, {esExportNewRow, 2}, {esExportNewRow, 2}, {esExportDone, -1}}));
+}
+
+}  // namespace
+}  // namespace gw::test
