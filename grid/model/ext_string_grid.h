@@ -17,6 +17,7 @@
 #include "grid/model/cell_highlight.h"
 #include "grid/model/column_visibility.h"
 #include "grid/model/ext_grid_error.h"
+#include "grid/model/grid_find.h"
 #include "grid/model/grid_look.h"
 #include "grid/model/hidden_rows.h"
 #include "grid/model/settings_grid.h"
@@ -1016,6 +1017,24 @@ public:
     void Zoom(Integer Factor);
     void BalloonInit();
     void BalloonDone();
+    // Find and replace: cells as (column, row), (-1, -1) for none; StartCell (-1, -1) starts at
+    // the range's beginning (its end when backward), any other cell continues after it.
+    TPoint Find(TPoint StartCell, const String& S, TFindParams FindParams);
+    // As Find, without scrolling the found row above the floating footer.
+    TPoint FindWide(TPoint StartCell, const String& S, TFindParams FindParams);
+    TPoint FindFirst(const String& S, TFindParams FindParams);
+    TPoint FindNext();
+    // Replaces OrigStr by NewStr, in any letter case, in every matching cell; the count of cells.
+    Integer Replace(const String& OrigStr, const String& NewStr, TFindParams FindParams);
+    // The first row whose sort-column text starts with the key S (compared as given), or -1.
+    Integer Search(const String& S);
+    bool FindBusy() const { return FFindBusy; }
+    TPoint SearchCell() const { return FSearchCell; }
+    String SearchCache() const { return FSearchCache; }
+    TFindParams LastFindParams() const { return FFindParams; }
+    // The column and row of fnFindInPresetCol and fnFindInPresetRow.
+    Integer FindCol = 0;
+    Integer FindRow = 0;
     TGridCombo* Combobox() const { return EditCombo; }
     TGridEditBtn* BtnEdit() const { return EditBtn; }
     TGridUnitEditBtn* BtnUnitEdit() const { return UnitEditBtn; }
@@ -1506,6 +1525,16 @@ protected:
     TEditorType EditControl = edNormal;
     String FNewCellText;
     String FCellCache;
+    // The last find run: its parameters, search text as compared, and match.
+    TFindParams FFindParams = 0;
+    String FSearchCache;
+    TPoint FSearchCell{-1, -1};
+    bool FFindBusy = false;
+    TPoint RunFind(TPoint StartCell, const String& S, TFindParams FindParams);
+    TGridRect FindRange(TFindParams FindParams) const;
+    bool FindCellMatches(Integer ACol, Integer ARow, TFindParams FindParams);
+    void GotoFoundCell(TPoint Cell, TFindParams FindParams);
+    void KeepFoundRowAboveFooter();
     TDateTime FOriginalDateTime = 0;
     Integer FTimerTicks = 0;
     TCursor FLoadedCursor = crDefault;
