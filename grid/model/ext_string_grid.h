@@ -25,6 +25,7 @@
 #include "platform/ui/forms.h"
 
 #include <array>
+#include <bitset>
 #include <functional>
 #include <memory>
 
@@ -170,8 +171,25 @@ using TRatingChangeEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer& NewRate, bool& Allow)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& AUnit)>;
+using TCellValidateEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value, bool& Valid)>;
+using TCellsChangedEvent = std::function<void(TObject* Sender, const TGridRect& R)>;
+using TCellNotifyEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow)>;
+using TAutoAdvanceEvent = std::function<void(TObject* Sender, Integer OldRow, Integer OldCol, Integer& NewRow,
+                                             Integer& NewCol, bool& Allow)>;
+using TCellChangingEvent =
+    std::function<void(TObject* Sender, Integer OldRow, Integer OldCol, Integer NewRow, Integer NewCol, bool& Allow)>;
+using TIndexChangingEvent = std::function<void(TObject* Sender, Integer OldIndex, Integer NewIndex, bool& Allow)>;
+using TAutoAddEvent = std::function<void(TObject* Sender, Integer AIndex)>;
+using TClipboardAllowEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TClipboardBeforePasteCellEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value, bool& Allow)>;
+using TClipboardAfterPasteCellEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& Value)>;
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
+    friend class TExtInplaceEdit;
+
 public:
     // ===== life cycle ===========================================================================
     explicit TExtStringGrid(TComponent* AOwner);
@@ -572,6 +590,41 @@ public:
     TInplaceEdit* NormalEdit();
     TExtRichEdit* RichEdit();
     TGridDateTimePicker* DateAndTimePicker();
+    // The edit life cycle (grid/interaction/): moving on after an edit, a special editor's end
+    // by a key, the end-of-edit report, and the settings and events of typing into a cell.
+    void AdvanceToNextCell(Integer ACol, Integer ARow, bool Force, bool AutoEdit, bool Forward, bool Repeated,
+                           bool EditAfter);
+    void DoneInplaceEdit(Word Key, TShiftState Shift);
+    void DoEditingDone(Integer ACol, Integer ARow);
+    bool IsEditableCell(Integer ACol, Integer ARow);
+    String OriginalCellValue() const { return FCellCache; }
+    // A validation changed a cell.
+    bool Modified = false;
+    bool AlwaysValidate = false;
+    // The text editor's length limit, 0 for none.
+    Integer MaxEditLength = 0;
+    bool ExcelStyleDecimalSeparator = false;
+    String ValidChars;
+    std::bitset<256> ValidCharSet;
+    String EditMask;
+    bool EditWithTags = false;
+    TCellValidateEvent OnCellValidate;
+    TCellsChangedEvent OnCellsChanged;
+    TNotifyEvent OnEditingDone;
+    TCellNotifyEvent OnEditCellDone;
+    TCellNotifyEvent OnGetEditorProp;
+    TCellValueEvent OnEllipsClick;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TCellChangingEvent OnCellChanging;
+    TIndexChangingEvent OnRowChanging;
+    TIndexChangingEvent OnColChanging;
+    TAutoAddEvent OnAutoAddRow;
+    TAutoAddEvent OnAutoInsertCol;
+    TClipboardAllowEvent OnClipboardCopy;
+    TClipboardAllowEvent OnClipboardCut;
+    TClipboardAllowEvent OnClipboardPaste;
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
 
     // ===== exchange: clipboard, streams, column persistence =====================================
     void CopySelectionToClipboard();
@@ -910,6 +963,35 @@ protected:
     virtual void SaveEditSnapshot();
     virtual bool ValidateCell(const String& NewValue);
     virtual bool ValidateCellWide(const String& NewValue);
+    // The edit life cycle's hooks of the base grid and its own steps (grid/interaction/).
+    void KeyPress(Char& Key) override;
+    String GetEditText(Integer ACol, Integer ARow) override;
+    void SetEditText(Integer ACol, Integer ARow, const String& Value) override;
+    String GetEditMask(Integer ACol, Integer ARow) override;
+    Integer GetEditLimit() override;
+    void DoEnter() override;
+    void DoExit() override;
+    // The alignment the text editor takes for a cell (the cell's horizontal alignment).
+    virtual TAlignment EditAlignment(Integer ACol, Integer ARow);
+    // The opening and the commit of a special editor, ACol a displayed column.
+    void OpenCellEditor(Integer ACol, Integer ARow);
+    void CloseCellEditor(Integer ACol, Integer ARow);
+    void TakeEditSnapshot(Integer ACol, Integer ARow);
+    // ValidateCell's steps for a value to judge: the handler, the records of the change, the store.
+    bool ValidateValue(Integer ARealCol, const String& NewValue);
+    void MarkEdited(Integer ARow);
+    void RefuseValue(Integer ARealCol, const String& NewValue, const String& Value);
+    void ShowRefusalBalloon();
+    // SelectCell's steps for a cell that may become current, and the advance's.
+    bool SelectEditableCell(Integer ACol, Integer ARow);
+    bool SwitchEditingFor(Integer ACol, Integer ARow);
+    bool AdvanceTarget(Integer ACol, Integer ARow, bool Forward, TGridCoord& Target);
+    void MoveAdvanced(Integer FromCol, Integer FromRow, Integer ACol, Integer ARow);
+    bool RowHasEditableCell(Integer ARow);
+    // The window messages of editing.
+    void WMGridEditDone(TMessage& Message);
+    void WMEditChange(TMessage& Message);
+    void WMChar(TMessage& Message);
 
     // ===== state other rooms read and write =====================================================
     // Environment, computed in the constructor and at CreateWnd.
@@ -979,6 +1061,30 @@ protected:
     String FNewCellText;
     String FCellCache;
     TDateTime FOriginalDateTime = 0;
+    // The edit life cycle's state (grid/interaction/).
+    bool FEditMode = false;
+    bool FValidating = false;
+    bool FShowEditProcess = false;
+    bool FNoEditChange = false;
+    bool FBlockKill = false;
+    bool FBlockFocus = false;
+    bool FEntered = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FLastValidation = true;
+    bool FModified = false;
+    bool FOldModifiedValue = false;
+    bool FDisableChange = false;
+    bool FForceSel = false;
+    Char FStartEditChar = 0;
+    Integer FOldCol = -1;
+    Integer FOldRow = -1;
+    Integer FAECol = -1;
+    Integer FAERow = -1;
+    Integer FAdvanceSteps = 0;
+    String FOldCellText;
+    String FEditText;
+    TWinControl* EditCtrl = nullptr;
     Integer FTimerTicks = 0;
     TCursor FLoadedCursor = crDefault;
     // Wheel: the message and the lines per notch chosen at CreateWnd.

@@ -16,7 +16,6 @@ void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
 {
     TBaseGrid::Notification(AComponent, Operation);
 }
-void TExtStringGrid::WndProc(TMessage& Message) { TBaseGrid::WndProc(Message); }
 void TExtStringGrid::CellChanged(Integer ACol, Integer ARow) { TBaseGrid::CellChanged(ACol, ARow); }
 bool TExtStringGrid::HasCustomBorders() const { return TBaseGrid::HasCustomBorders(); }
 void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
@@ -40,9 +39,6 @@ void TExtStringGrid::SizeChanged(Integer OldColCount, Integer OldRowCount)
 {
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
 }
-bool TExtStringGrid::SelectCell(Integer ACol, Integer ARow) { return TBaseGrid::SelectCell(ACol, ARow); }
-TInplaceEdit* TExtStringGrid::CreateEditor() { return TBaseGrid::CreateEditor(); }
-bool TExtStringGrid::CanEditShow() const { return TBaseGrid::CanEditShow(); }
 void TExtStringGrid::KeyDown(Word& Key, TShiftState Shift) { TBaseGrid::KeyDown(Key, Shift); }
 void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
@@ -279,10 +275,6 @@ void TExtStringGrid::HideSelection() { NotBuiltYet("HideSelection"); }
 void TExtStringGrid::UnHideSelection() { NotBuiltYet("UnHideSelection"); }
 bool TExtStringGrid::IsSelected(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsSelected"); }
 String TExtStringGrid::SelectedText() { NotBuiltYet("SelectedText"); }
-void TExtStringGrid::ShowInplaceEdit() { NotBuiltYet("ShowInplaceEdit"); }
-void TExtStringGrid::HideInplaceEdit() { NotBuiltYet("HideInplaceEdit"); }
-bool TExtStringGrid::EditMode() const { NotBuiltYet("EditMode"); }
-bool TExtStringGrid::IsEditable(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsEditable"); }
 void TExtStringGrid::BuildSearchFooter() { NotBuiltYet("BuildSearchFooter"); }
 void TExtStringGrid::ShowFocusWindow() { NotBuiltYet("ShowFocusWindow"); }
 void TExtStringGrid::HideFocusWindow() { NotBuiltYet("HideFocusWindow"); }
@@ -321,10 +313,6 @@ void TExtStringGrid::DateEditorChange(TObject* /*Sender*/) { NotBuiltYet("DateEd
 void TExtStringGrid::DateEditorCloseUp(TObject* /*Sender*/) { NotBuiltYet("DateEditorCloseUp"); }
 void TExtStringGrid::DateEditorDropDown(TObject* /*Sender*/) { NotBuiltYet("DateEditorDropDown"); }
 void TExtStringGrid::GridButtonClick(TObject* /*Sender*/) { NotBuiltYet("GridButtonClick"); }
-void TExtStringGrid::UnitEditorChanged(TObject* /*Sender*/, const String& /*AUnit*/)
-{
-    NotBuiltYet("UnitEditorChanged");
-}
 void TExtStringGrid::SearchEditChanged(TObject* /*Sender*/, const String& /*Value*/)
 {
     NotBuiltYet("SearchEditChanged");
@@ -358,12 +346,6 @@ void TExtStringGrid::DoImageSelect(Integer /*ACol*/, Integer /*ARow*/, Integer /
     NotBuiltYet("DoImageSelect");
 }
 void TExtStringGrid::DoClickSort(Integer /*ACol*/) { NotBuiltYet("DoClickSort"); }
-void TExtStringGrid::DoEllipsClick(Integer /*ACol*/, Integer /*ARow*/, String& /*S*/) { NotBuiltYet("DoEllipsClick"); }
-void TExtStringGrid::DoCellChanging(Integer /*OldRow*/, Integer /*OldCol*/, Integer /*NewRow*/, Integer /*NewCol*/,
-                                    bool& /*Allow*/)
-{
-    NotBuiltYet("DoCellChanging");
-}
 void TExtStringGrid::DoScrollCell(Integer /*ACol*/, Integer /*ARow*/, Integer /*ScrollPosition*/)
 {
     NotBuiltYet("DoScrollCell");
@@ -372,7 +354,6 @@ bool TExtStringGrid::CanShowFixedDropDown(Integer /*ACol*/) { NotBuiltYet("CanSh
 void TExtStringGrid::DoStartBlockFocus() { NotBuiltYet("DoStartBlockFocus"); }
 void TExtStringGrid::DoEndBlockFocus() { NotBuiltYet("DoEndBlockFocus"); }
 void TExtStringGrid::DoPrintGetPageNum(Integer /*APage*/, String& /*PageNumStr*/) { NotBuiltYet("DoPrintGetPageNum"); }
-void TExtStringGrid::DoGetEditorProp(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("DoGetEditorProp"); }
 void TExtStringGrid::PaintDesignHelper() { NotBuiltYet("PaintDesignHelper"); }
 void TExtStringGrid::DesignHelperClick(Integer /*Item*/) { NotBuiltYet("DesignHelperClick"); }
 Integer TExtStringGrid::DesignHelperHitTest(Integer /*X*/, Integer /*Y*/) { NotBuiltYet("DesignHelperHitTest"); }
@@ -431,9 +412,7 @@ void TExtStringGrid::InsertRowRange(Integer /*ARow*/, Integer /*ACount*/, bool /
     NotBuiltYet("InsertRowRange");
 }
 bool TExtStringGrid::CalcSizingState(Integer /*X*/, Integer /*Y*/) { NotBuiltYet("CalcSizingState"); }
-void TExtStringGrid::WriteEditedCell(const String& /*Value*/) { NotBuiltYet("WriteEditedCell"); }
 void TExtStringGrid::AdjustSelectAllRect(TGridRect& /*R*/) { NotBuiltYet("AdjustSelectAllRect"); }
-void TExtStringGrid::RestoreCellCache() { NotBuiltYet("RestoreCellCache"); }
 void TExtStringGrid::ToggleCellCheckBox(Integer /*ACol*/, Integer /*ARow*/, bool /*Toggle*/)
 {
     NotBuiltYet("ToggleCellCheckBox");
@@ -444,10 +423,7 @@ void TExtStringGrid::ToggleCellRadioButton(Integer /*ACol*/, Integer /*ARow*/, b
 }
 void TExtStringGrid::WheelRowMoved() { NotBuiltYet("WheelRowMoved"); }
 void TExtStringGrid::CellSelectorClick(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellSelectorClick"); }
-bool TExtStringGrid::EditorFormulaMode() { NotBuiltYet("EditorFormulaMode"); }
 void TExtStringGrid::AdjustClickSelection(TGridRect& /*R*/) { NotBuiltYet("AdjustClickSelection"); }
-void TExtStringGrid::EditorKeyDownHook(Word& /*Key*/, TShiftState /*Shift*/) { NotBuiltYet("EditorKeyDownHook"); }
-bool TExtStringGrid::EditorWantsTab() { NotBuiltYet("EditorWantsTab"); }
 void TExtStringGrid::GoToFirstRow() { NotBuiltYet("GoToFirstRow"); }
 bool TExtStringGrid::UseFormattedClipboard() { NotBuiltYet("UseFormattedClipboard"); }
 void TExtStringGrid::ApplyFilterListChoice(Integer /*ItemIndex*/) { NotBuiltYet("ApplyFilterListChoice"); }
@@ -455,8 +431,6 @@ void TExtStringGrid::ApplyFilterCheckList(Integer /*ItemIndex*/) { NotBuiltYet("
 void TExtStringGrid::PasteStarting() { NotBuiltYet("PasteStarting"); }
 void TExtStringGrid::PasteFinished() { NotBuiltYet("PasteFinished"); }
 void TExtStringGrid::MarkPastedRowsModified(const TGridRect& /*R*/) { NotBuiltYet("MarkPastedRowsModified"); }
-void TExtStringGrid::SaveEditSnapshot() { NotBuiltYet("SaveEditSnapshot"); }
-bool TExtStringGrid::ValidateCell(const String& /*NewValue*/) { NotBuiltYet("ValidateCell"); }
 bool TExtStringGrid::ValidateCellWide(const String& /*NewValue*/) { NotBuiltYet("ValidateCellWide"); }
 
 }  // namespace gw
