@@ -105,6 +105,14 @@ void TExtStringGrid::ShowRefusalBalloon()
     target->Perform(EM_SHOWBALLOONTIP, 0, LPARAM(&tip));
 }
 
+// A click (or a key's move) on a cell: the next edit is compared with the cell as it is now.
+void TExtStringGrid::Click()
+{
+    TBaseGrid::Click();
+    FEntered = false;
+    SaveEditSnapshot();
+}
+
 void TExtStringGrid::DoEnter()
 {
     if (FBlockFocus) return;

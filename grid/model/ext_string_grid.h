@@ -971,6 +971,7 @@ protected:
     Integer GetEditLimit() override;
     void DoEnter() override;
     void DoExit() override;
+    void Click() override;
     // The alignment the text editor takes for a cell (the cell's horizontal alignment).
     virtual TAlignment EditAlignment(Integer ACol, Integer ARow);
     // The opening and the commit of a special editor, ACol a displayed column.

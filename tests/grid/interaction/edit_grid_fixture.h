@@ -8,6 +8,7 @@
 #include "grid/model/ext_string_grid.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/controls/button.h"
+#include "platform/controls/edit_messages.h"
 #include "platform/runtime/convert.h"
 #include "platform/runtime/unicode.h"
 
@@ -18,6 +19,22 @@
 namespace gw::test {
 
 inline std::string Utf8(StringView S) { return StringToUtf8(S); }
+
+// The text editor, noting the balloons it is asked to show.
+class TBalloonNotingEdit : public TExtInplaceEdit {
+public:
+    using TExtInplaceEdit::TExtInplaceEdit;
+    std::vector<std::string> Balloons;  // "title|text|icon"
+    void Dispatch(TMessage& M) override
+    {
+        if (M.Msg == EM_SHOWBALLOONTIP) {
+            const auto* tip = reinterpret_cast<const TEditBalloonTip*>(M.LParam);
+            Balloons.push_back(StringToUtf8(tip->pszTitle) + "|" + StringToUtf8(tip->pszText) + "|" +
+                               std::to_string(tip->ttiIcon));
+        }
+        TExtInplaceEdit::Dispatch(M);
+    }
+};
 
 // The grid with its protected edit operations reachable. The members other rooms build are
 // reached through their stubs until those rooms land; until then the overrides below stand in
@@ -43,6 +60,7 @@ public:
     }
 
 protected:
+    TInplaceEdit* CreateEditor() override { return new TBalloonNotingEdit(this); }
     String GetCurrentCell() override
     {
         try {
@@ -161,7 +179,7 @@ protected:
         ok->OnClick = [this](TObject*) { h.Log.Add("ok click, cell holds " + Utf8(grid->GetCellEx(1, 1))); };
     }
 
-    TExtInplaceEdit* Editor() const { return dynamic_cast<TExtInplaceEdit*>(grid->InplaceEditor()); }
+    TBalloonNotingEdit* Editor() const { return dynamic_cast<TBalloonNotingEdit*>(grid->InplaceEditor()); }
     bool EditorShown() const { return Editor() && Editor()->Visible(); }
     TPoint CellCentre(Integer ACol, Integer ARow) const
     {
