@@ -972,6 +972,13 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void Click() override;
+    void TopLeftChanged() override;
+    void KeyUp(Word& Key, TShiftState Shift) override;
+    // An editor link's edit control asks through this first: with goTabs its dialog code also
+    // takes characters, Tab and the arrows; every other message goes to Saved, its own procedure.
+    void ControlDlgCodeFilter(TMessage& Message, const TWndMethod& Saved);
+    // The disjunct cell selection: one entry per cell, the row in the high 16 bits.
+    const TIntList& DisjunctCellList() const { return *m_selectedCells; }
     // The alignment the text editor takes for a cell (the cell's horizontal alignment).
     virtual TAlignment EditAlignment(Integer ACol, Integer ARow);
     // The opening and the commit of a special editor, ACol a displayed column.
@@ -993,6 +1000,9 @@ protected:
     void WMGridEditDone(TMessage& Message);
     void WMEditChange(TMessage& Message);
     void WMChar(TMessage& Message);
+    void WMSetCursorCell(TMessage& Message);
+    // The disjunct cell selection's entry of a cell.
+    void SelectDisjunctCell(Integer ACol, Integer ARow, bool Selected);
 
     // ===== state other rooms read and write =====================================================
     // Environment, computed in the constructor and at CreateWnd.
@@ -1085,6 +1095,7 @@ protected:
     Integer FAdvanceSteps = 0;
     String FOldCellText;
     String FEditText;
+    String SearchInc;
     TWinControl* EditCtrl = nullptr;
     Integer FTimerTicks = 0;
     TCursor FLoadedCursor = crDefault;

@@ -137,11 +137,15 @@ protected:
         other = new TButton(form);
         other->SetParent(form);
         other->SetBounds(134, 400, 110, 28);
+        BeforeShow();
         form->Show();
         grid->SetFocus();
         grid->FocusCell(1, 1);
         h.ProcessMessages();
     }
+
+    // Sizes and further controls are set before the form shows.
+    virtual void BeforeShow() {}
 
     // Enter moves on to the next cell, wrapping at the table's end (the tables' own Enter).
     void EnterMovesOn()
