@@ -35,6 +35,9 @@ bool TExtStringGrid::CanEditShow() const
     if (!can || FEditMode) return can;
     if (HoldsControlGraphic(self, base.X, base.Y, CellHasProperties(base.X, base.Y))) return false;
     self.FNoEditChange = true;
+    // An edit compares with the cell it edits: after a move that took no snapshot (one made by
+    // the program) the last one belongs to another cell, into which the value would go.
+    if (FOldCol != Col() || FOldRow != row) self.TakeEditSnapshot(Col(), row);
     self.FCellCache = self.GetCurrentCell();
     self.EditControl = DefaultEditor;
     self.GetEditorType(base.X, base.Y, self.EditControl);

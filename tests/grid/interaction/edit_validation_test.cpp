@@ -170,3 +170,23 @@ TEST_F(EditGridTest, WhileAValidationRunsNoEditorOpensAndANestedOneAnswersAtOnce
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST_F(EditGridTest, AnEditAfterAMoveByTheProgramValidatesTheCellItEdits)
+{
+    std::string validated;
+    grid->OnCellValidate = [&](TObject*, Integer c, Integer r, String& v, bool&) {
+        validated = std::to_string(c) + "," + std::to_string(r) + " " + Utf8(v);
+    };
+    grid->FocusCell(3, 2);  // no click, no key: no snapshot of its own
+    h.Type(u"5");
+    h.Press(VK_RETURN);
+    EXPECT_EQ(validated, "3,2 5");
+    EXPECT_EQ(grid->GetCellEx(3, 2), u"5");
+    EXPECT_EQ(grid->GetCellEx(1, 1), u"10.0.0.1") << "the cell of the older snapshot is untouched";
+}
+
+}  // namespace
+}  // namespace gw::test
