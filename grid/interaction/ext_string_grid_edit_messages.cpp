@@ -26,6 +26,8 @@ void TExtStringGrid::WndProc(TMessage& Message)
     switch (Message.Msg) {
     case WM_CHAR: WMChar(Message); return;
     case WM_SETCURSOR: WMSetCursorCell(Message); return;
+    case WM_KILLFOCUS: WMKillFocus(Message); return;
+    case WM_SETFOCUS: WMSetFocus(Message); return;
     case WM_COMMAND:
         if (TWMCommand(Message).NotifyCode == EN_CHANGE && TWMCommand(Message).Ctl != HandleIfAllocated()) {
             WMEditChange(Message);

@@ -7,6 +7,7 @@
 #include "grid/foundation/navigation.h"
 #include "grid/foundation/sync_grid.h"
 #include "grid/model/ext_string_grid.h"
+#include "platform/grids/inplace_edit.h"
 #include "platform/ui/message_records.h"
 #include "platform/ui/window_system.h"
 
@@ -120,6 +121,49 @@ void TExtStringGrid::ControlDlgCodeFilter(TMessage& Message, const TWndMethod& S
         return;
     }
     if (Saved) Saved(Message);
+}
+
+}  // namespace gw
+
+namespace gw {
+
+// While a commit holds the focus guard the grid behaves as if it kept the focus.
+void TExtStringGrid::WMKillFocus(TMessage& Message)
+{
+    if (FBlockKill) {
+        Message.Result = 1;
+        return;
+    }
+    TBaseGrid::WndProc(Message);
+    const Integer real = RealColIndex(Col());
+    if (IsMergedCell(real, GetRowEx())) RepaintCell(Col(), GetRowEx());
+    if (FCtrlDown) {
+        FCtrlDown = false;
+        RepaintCell(Col(), GetRowEx());
+    }
+}
+
+// With AlwaysEdit the text editor comes back with the focus, unless the focus comes from it.
+void TExtStringGrid::WMSetFocus(TMessage& Message)
+{
+    const HWND from = TWMFocus(Message).Other;
+    TBaseGrid::WndProc(Message);
+    const Integer row = GetRowEx();
+    const Integer real = RealColIndex(Col());
+    if (CellHasProperties(real, row) && HasControlGraphic(real, row)) return;
+    const bool inView = Col() >= LeftCol() && Col() < LeftCol() + VisibleColCount() && row >= TopRow() &&
+        row < TopRow() + VisibleRowCount();
+    if (InplaceEditor() && Navigation()->AlwaysEdit && EditControl == edNormal &&
+        from != InplaceEditor()->HandleIfAllocated() && GridState() == gsNormal) {
+        bool canEdit = true;
+        CanEditCell(real, row, canEdit);
+        if (inView && canEdit) {
+            ShowInplaceEdit();
+            Message.Result = 0;
+            return;
+        }
+    }
+    if (IsMergedCell(real, row)) RepaintCell(Col(), row);
 }
 
 }  // namespace gw

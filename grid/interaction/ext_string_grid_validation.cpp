@@ -19,6 +19,7 @@ void TExtStringGrid::TakeEditSnapshot(Integer ACol, Integer ARow)
     FOldCol = ACol;
     FOldRow = ARow;
     FOldCellText = GetGridCell(RealColIndex(ACol), ARow);
+    FOldCellTextWide = FOldCellText;
     FOldModifiedValue = FModified;
 }
 
@@ -65,6 +66,50 @@ bool TExtStringGrid::ValidateValue(Integer ARealCol, const String& NewValue)
         RefuseValue(ARealCol, NewValue, value);
     }
     FOldCellText = GetGridCell(ARealCol, FOldRow);
+    return valid;
+}
+
+// The wide form: the footer first and whatever the answer, no checker, no undo, no balloon; the
+// row is marked only where modified rows show. Texts are UTF-16 throughout, so a wide cell is
+// stored like any other.
+bool TExtStringGrid::ValidateCellWide(const String& NewValue)
+{
+    if (!FEditing || FValidating) return true;
+    FEditing = false;
+    FValidating = true;
+    const TScopeExit done([this] { FValidating = false; });
+    bool valid = true;
+    const Integer real = RealColIndex(FOldCol);
+    FNewCellText = NewValue;
+    if (NewValue != FOldCellTextWide || AlwaysValidate) {
+        const bool changed = NewValue != FOldCellTextWide;
+        String value = NewValue;
+        if (FloatingFooter()) ColumnCalcChanged();
+        if (OnCellValidateWide) OnCellValidateWide(this, real, FOldRow, value, valid);
+        if (changed) {
+            Modified = true;
+            if (ShowModified()->Enabled && FixedCols() > 0) {
+                SetRowModified(FOldRow, true);
+                RepaintCell(0, FOldRow);
+            }
+        }
+        if (valid && changed) NotifyCellsChanged(TGridRect{real, FOldRow, real, FOldRow});
+        FNewCellText = value;
+        if (valid) {
+            SetCellEx(real, FOldRow, value);
+        } else {
+            const bool replaced = value != NewValue;
+            HideEditor();
+            SetCellEx(real, FOldRow, replaced ? value : FOldCellTextWide);
+            MoveColRow(FOldCol, FOldRow, true, true);
+            FValidating = false;
+            FEditing = true;
+            ShowInplaceEdit();
+            FModified = FOldModifiedValue;
+        }
+        FOldCellTextWide = GetGridCell(real, FOldRow);
+    }
+    TakeEditSnapshot(Col(), GetRowEx());
     return valid;
 }
 

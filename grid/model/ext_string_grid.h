@@ -609,6 +609,7 @@ public:
     String EditMask;
     bool EditWithTags = false;
     TCellValidateEvent OnCellValidate;
+    TCellValidateEvent OnCellValidateWide;
     TCellsChangedEvent OnCellsChanged;
     TNotifyEvent OnEditingDone;
     TCellNotifyEvent OnEditCellDone;
@@ -1001,6 +1002,8 @@ protected:
     void WMEditChange(TMessage& Message);
     void WMChar(TMessage& Message);
     void WMSetCursorCell(TMessage& Message);
+    void WMKillFocus(TMessage& Message);
+    void WMSetFocus(TMessage& Message);
     // The disjunct cell selection's entry of a cell.
     void SelectDisjunctCell(Integer ACol, Integer ARow, bool Selected);
 
@@ -1094,6 +1097,7 @@ protected:
     Integer FAERow = -1;
     Integer FAdvanceSteps = 0;
     String FOldCellText;
+    String FOldCellTextWide;
     String FEditText;
     String SearchInc;
     TWinControl* EditCtrl = nullptr;

@@ -431,6 +431,5 @@ void TExtStringGrid::ApplyFilterCheckList(Integer /*ItemIndex*/) { NotBuiltYet("
 void TExtStringGrid::PasteStarting() { NotBuiltYet("PasteStarting"); }
 void TExtStringGrid::PasteFinished() { NotBuiltYet("PasteFinished"); }
 void TExtStringGrid::MarkPastedRowsModified(const TGridRect& /*R*/) { NotBuiltYet("MarkPastedRowsModified"); }
-bool TExtStringGrid::ValidateCellWide(const String& /*NewValue*/) { NotBuiltYet("ValidateCellWide"); }
 
 }  // namespace gw

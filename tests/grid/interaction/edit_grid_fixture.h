@@ -43,6 +43,7 @@ class TEditTestGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::AdvanceToNextCell;
     using TExtStringGrid::EditControl;
+    using TExtStringGrid::FBlockKill;
     using TExtStringGrid::FEditing;
     using TExtStringGrid::FOldCellText;
     using TExtStringGrid::FValidating;
@@ -51,6 +52,7 @@ public:
     using TExtStringGrid::ShowEditor;
     using TExtStringGrid::TExtStringGrid;
     using TExtStringGrid::ValidateCell;
+    using TExtStringGrid::ValidateCellWide;
 
     Integer FullInvalidations = 0;
     void Invalidate() override

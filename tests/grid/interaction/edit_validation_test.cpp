@@ -190,3 +190,65 @@ TEST_F(EditGridTest, AnEditAfterAMoveByTheProgramValidatesTheCellItEdits)
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST_F(EditGridTest, TheWideValidationRegistersNoUndoAndMarksByTheTypedValue)
+{
+    auto* undo = new TNotingUndo(form);
+    grid->SetUndoRedo(undo);
+    std::vector<std::string> changed;
+    grid->OnCellsChanged = [&](TObject*, const TGridRect& R) {
+        changed.push_back(std::to_string(R.Left) + "," + std::to_string(R.Top));
+    };
+    bool narrowCalled = false;
+    grid->OnCellValidate = [&](TObject*, Integer, Integer, String&, bool&) { narrowCalled = true; };
+    grid->OnCellValidateWide = [](TObject*, Integer, Integer, String& Value, bool&) { Value = u"10.0.0.1"; };
+    h.Type(u"\u0436");
+    EXPECT_TRUE(grid->ValidateCellWide(Editor()->Text()));
+    EXPECT_FALSE(narrowCalled);
+    EXPECT_EQ(grid->GetCellEx(1, 1), u"10.0.0.1") << "the handler's value is stored";
+    EXPECT_TRUE(grid->Modified) << "the typed value differed from the snapshot, whatever the handler made of it";
+    EXPECT_TRUE(undo->Changes.empty());
+    EXPECT_EQ(changed, std::vector<std::string>{"1,1"});
+
+    grid->OnCellValidateWide = [](TObject*, Integer, Integer, String&, bool& Valid) { Valid = false; };
+    grid->FEditing = true;  // the next edit, still in the open editor
+    Editor()->SetText(u"\u0437");
+    EXPECT_FALSE(grid->ValidateCellWide(Editor()->Text()));
+    EXPECT_TRUE(EditorShown()) << "a refusal reopens the editor";
+    EXPECT_EQ(grid->GetCellEx(1, 1), u"10.0.0.1");
+    EXPECT_TRUE(grid->FEditing);
+}
+
+TEST_F(EditGridTest, WhileACommitHoldsTheGuardTheGridKeepsTheFocus)
+{
+    grid->FBlockKill = true;
+    EXPECT_EQ(grid->Perform(WM_KILLFOCUS, 0, 0), 1);
+    grid->FBlockKill = false;
+    std::vector<std::string> log;
+    grid->OnExit = [&](TObject*) { log.push_back("exit"); };
+    grid->FBlockKill = true;
+    other->SetFocus();
+    h.ProcessMessages();
+    EXPECT_TRUE(log.empty()) << "no exit while the guard holds";
+    grid->FBlockKill = false;
+}
+
+TEST_F(EditGridTest, WithAlwaysEditTheEditorComesBackWithTheFocus)
+{
+    h.Type(u"a");
+    h.Press(VK_ESCAPE);  // the editor exists, closed
+    grid->Navigation()->AlwaysEdit = true;
+    other->SetFocus();
+    h.ProcessMessages();
+    ASSERT_FALSE(EditorShown());
+    grid->SetFocus();
+    h.ProcessMessages();
+    EXPECT_TRUE(EditorShown());
+    EXPECT_TRUE(Editor()->Focused());
+}
+
+}  // namespace
+}  // namespace gw::test
