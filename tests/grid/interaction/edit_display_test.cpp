@@ -47,21 +47,12 @@ TEST(StringGridOnTheGtkBackEnd, AClickedTextCellTakesTheTypedAddressAndReturnMov
         auto* form = new TForm(Application);
         form->SetCaption(u"Slaves");
         form->SetBounds(100, 100, 560, 300);
-        auto* grid = new TEditTestGrid(form);
-        grid->SetColCount(5);
-        grid->SetRowCount(6);
-        grid->SetFixedCols(0);
-        grid->SetOptions(grid->Options() | goEditing);
-        grid->OnGetEditorType = [](TObject*, Integer ACol, Integer, TEditorType& AEditor) {
-            if (ACol == 0) AEditor = edDataCheckBox;
-            if (ACol == 2) AEditor = edComboEdit;
-        };
+        TEditTestGrid* grid = MakeSlavesGrid(form);
         grid->OnKeyPress = [grid](TObject*, Char& Key) {
             if (Key != VK_RETURN) return;
             grid->SetCol(std::min(grid->Col() + 1, grid->ColCount() - 1));
             Key = 0;
         };
-        grid->SetParent(form);
         grid->SetBounds(8, 8, 520, 240);
         form->Show();
         grid->SetFocus();

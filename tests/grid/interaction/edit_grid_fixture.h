@@ -108,6 +108,23 @@ protected:
     }
 };
 
+// The grid with the slaves table's editors on a form: 5 columns, row 0 the headers and rows 1 to 5
+// data, no fixed column, editing on.
+inline TEditTestGrid* MakeSlavesGrid(TForm* Form)
+{
+    auto* grid = new TEditTestGrid(Form);
+    grid->SetParent(Form);
+    grid->SetColCount(5);
+    grid->SetRowCount(6);
+    grid->SetFixedCols(0);
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->OnGetEditorType = [](TObject*, Integer ACol, Integer, TEditorType& AEditor) {
+        if (ACol == 0) AEditor = edDataCheckBox;
+        if (ACol == 2) AEditor = edComboEdit;
+    };
+    return grid;
+}
+
 // Columns: 0 Enable (data check box), 1 IP address (text), 2 Mnemonic (editable combo), 3 and 4
 // further text columns; row 0 the headers, rows 1 to 5 data. No fixed column: the row-number
 // column's modified mark comes with the rows room.
@@ -117,17 +134,8 @@ protected:
     {
         form = new TForm(Application);
         form->SetBounds(100, 100, 640, 480);
-        grid = new TEditTestGrid(form);
-        grid->SetParent(form);
+        grid = MakeSlavesGrid(form);
         grid->SetBounds(10, 10, 500, 300);
-        grid->SetColCount(5);
-        grid->SetRowCount(6);
-        grid->SetFixedCols(0);
-        grid->SetOptions(grid->Options() | goEditing);
-        grid->OnGetEditorType = [](TObject*, Integer ACol, Integer, TEditorType& AEditor) {
-            if (ACol == 0) AEditor = edDataCheckBox;
-            if (ACol == 2) AEditor = edComboEdit;
-        };
         for (Integer r = 1; r < 6; ++r) {
             grid->SetCellEx(0, r, u"Y");
             grid->SetCellEx(1, r, u"10.0.0." + IntToStr(r));
