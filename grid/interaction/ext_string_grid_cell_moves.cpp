@@ -244,7 +244,8 @@ bool TExtStringGrid::AdvanceTarget(Integer ACol, Integer ARow, bool Forward, TGr
             DoCanAddRow(canAdd);
             c = first;
             if (canAdd) {
-                SetRowCount(RowCount() + 1);
+                // The new data row goes before the fixed footer rows.
+                TBaseGrid::InsertRows(RowCount() - FFixedFooters, 1);
                 ++r;
                 if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
                 if (!RowHasEditableCell(r)) return false;

@@ -51,6 +51,23 @@ const TAdvanceCase AdvanceCases[] = {
     {"right at the last cell without insert or loop: stays", adLeftRight, true, false, false, {4, 5}, {4, 5}},
     {"right at the last cell with loop: the first data cell", adLeftRight, true, false, true, {4, 5}, {0, 1}},
     {"right at the last cell with insert: a new row", adLeftRight, true, true, false, {4, 5}, {0, 6}, 7},
+    {"insert with a footer row: the new row goes before it",
+     adLeftRight,
+     true,
+     true,
+     false,
+     {4, 4},
+     {0, 5},
+     7,
+     5,
+     [](TEditTestGrid& G) {
+         G.SetFixedFooters(1);
+         G.SetCellEx(1, 5, u"total");
+         G.OnAutoAddRow = [](TObject* Sender, Integer ARow) {
+             EXPECT_EQ(static_cast<TEditTestGrid*>(Sender)->GetCellEx(1, ARow + 1), u"total")
+                 << "the footer moved down";
+         };
+     }},
     {"insert refused by OnCanAddRow: the first column of the same row",
      adLeftRight,
      true,
