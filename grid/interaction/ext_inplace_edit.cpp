@@ -251,9 +251,48 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
 
 void TExtInplaceEdit::KeyUp(Word& Key, TShiftState Shift)
 {
-    if (Key == VK_LEFT || Key == VK_RIGHT) return;
+    const bool plain = !(Shift & (ssShift | ssCtrl | ssAlt));
+    if (m_grid->Navigation()->CursorWalkEditor && plain && NothingSelected()) {
+        if (Key == VK_LEFT && m_selKeyDown == 0 && SelStart() == 0)
+            WalkOut(Key, false);
+        else if (Key == VK_RIGHT && Integer(EditText().size()) == m_oldSelStart)
+            WalkOut(Key, true);
+    }
+    if (Key == 0 || Key == VK_LEFT || Key == VK_RIGHT) return;
     TInplaceEdit::KeyUp(Key, Shift);
     DoChange();
+}
+
+// Left at the start or Right at the end of the text walks to the neighbour cell: onto a control
+// graphic directly after a validation, else by an advance (validating first only leftwards).
+void TExtInplaceEdit::WalkOut(Word& Key, bool Forward)
+{
+    TExtStringGrid& g = *m_grid;
+    TNavigation& nav = *g.Navigation();
+    Key = 0;
+    const Integer row = g.GetRowEx();
+    const Integer span = g.CellSpan(g.RealColIndex(g.Col()), row).X;
+    const Integer neighbour = Forward ? g.Col() + span + 1 : g.Col() - 1;
+    const bool inside = Forward ? g.Col() < g.ColCount() - g.FFixedRightCols - 1 : g.Col() > g.FixedCols();
+    const Integer real = inside ? g.RealColIndex(neighbour) : -1;
+    if (inside && g.CellHasProperties(real, row) && g.HasControlGraphic(real, row)) {
+        if (g.ValidateCell(Text())) {
+            g.HideInplaceEdit();
+            g.SetCol(neighbour);
+        }
+        return;
+    }
+    if (!Forward && g.ValidateCell(Text())) g.HideInplaceEdit();
+    {
+        const TAdvanceDirection direction = nav.AdvanceDirection();
+        const TScopeExit restore([&] { nav.SetAdvanceDirection(direction); });
+        nav.SetAdvanceDirection(adLeftRight);
+        g.AdvanceToNextCell(g.Col(), row, true, true, Forward, false, true);
+    }
+    if (nav.CursorWalkAlwaysEdit)
+        Key = VK_RETURN;
+    else
+        g.HideInplaceEdit();
 }
 
 void TExtInplaceEdit::KeyPress(Char& Key)

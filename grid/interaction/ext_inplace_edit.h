@@ -51,6 +51,8 @@ private:
     bool ValidatingKeyDown(Word Key, TShiftState Shift);
     // After a refused value: the text validation left, selected or with the caret at the end.
     void ShowRefusedText(const String& OldCellText);
+    // Left at the start or Right at the end of the text: on to the neighbour cell.
+    void WalkOut(Word& Key, bool Forward);
     void CaretToEnd();
     bool NothingSelected() const { return SelLength() == 0; }
 

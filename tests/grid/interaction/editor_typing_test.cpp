@@ -132,3 +132,31 @@ TEST_F(EditGridTest, LookupHistoryKeepsWhatWasTyped)
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST_F(EditGridTest, TheCursorWalksOutOfTheTextIntoTheNeighbourCells)
+{
+    grid->OnGetEditorType = nullptr;
+    grid->Navigation()->CursorWalkEditor = true;
+    h.Type(u"ab");
+    h.Press(VK_LEFT);
+    EXPECT_EQ(grid->Col(), 1) << "the caret was not at the start";
+    h.Press(VK_RIGHT);  // back at the end
+    h.Press(VK_RIGHT);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->GetCellEx(1, 1), u"ab");
+    ASSERT_TRUE(EditorShown()) << "the walk opens the editor on the new cell";
+    EXPECT_TRUE(Editor()->Focused());
+    h.Press(VK_LEFT);  // an empty text: the caret is at its start
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_TRUE(EditorShown());
+    grid->Navigation()->CursorWalkEditor = false;
+    h.Press(VK_HOME);
+    h.Press(VK_LEFT);
+    EXPECT_EQ(grid->Col(), 1) << "without CursorWalkEditor the caret stays in the text";
+}
+
+}  // namespace
+}  // namespace gw::test
