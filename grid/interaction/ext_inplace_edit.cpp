@@ -183,6 +183,25 @@ bool TExtInplaceEdit::ValidatingKeyDown(Word Key, TShiftState Shift)
         }
         return false;
     }
+    const bool shiftOnly = (Shift & (ssShift | ssCtrl | ssAlt)) == ssShift;
+    const Integer length = Integer(EditText().size());
+    if (nav.CursorWalkEditor && shiftOnly && NothingSelected() &&
+        ((Key == VK_LEFT && m_oldSelStart == 0) || (Key == VK_RIGHT && m_oldSelStart == length))) {
+        // Shift at an end of the text leaves the editor for the grid, the value validated.
+        {
+            const TTemporaryChange writing(m_grid->FValidating, true);
+            m_grid->SetCurrentCell(text);
+        }
+        if (m_grid->ValidateCell(text)) {
+            SetText(m_grid->FNewCellText);
+            m_grid->HideInplaceEdit();
+            if (m_grid->CanFocus()) m_grid->SetFocus();
+        } else {
+            ShowRefusedText(old);
+            Invalidate();
+        }
+        return true;
+    }
     const bool up = Key == VK_UP && CaretLine() == 0;
     const bool down = Key == VK_DOWN && CaretLine() == Integer(Perform(EM_GETLINECOUNT)) - 1;
     if (up || down) {

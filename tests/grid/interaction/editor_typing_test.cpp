@@ -160,3 +160,25 @@ TEST_F(EditGridTest, TheCursorWalksOutOfTheTextIntoTheNeighbourCells)
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+TEST_F(EditGridTest, ShiftAtAnEndOfTheTextValidatesAndLeavesTheEditorForTheGrid)
+{
+    std::vector<std::string> changed;
+    grid->OnCellsChanged = [&](TObject*, const TGridRect& R) {
+        changed.push_back(std::to_string(R.Left) + "," + std::to_string(R.Top));
+    };
+    grid->Navigation()->CursorWalkEditor = true;
+    h.Type(u"ab");
+    h.Press(VK_RIGHT, ssShift);
+    EXPECT_EQ(changed, std::vector<std::string>{"1,1"});
+    EXPECT_FALSE(EditorShown());
+    EXPECT_TRUE(grid->Focused());
+    EXPECT_EQ(grid->Col(), 1) << "the key was the editor's: the grid did not move";
+    EXPECT_EQ(grid->GetCellEx(1, 1), u"ab");
+}
+
+}  // namespace
+}  // namespace gw::test
