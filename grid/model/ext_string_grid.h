@@ -27,6 +27,7 @@
 #include "platform/ui/forms.h"
 
 #include <array>
+#include <bitset>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -233,8 +234,25 @@ using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas
                                                 TGridDrawState AState, TRect ARect, bool Printing)>;
 using TGridBorderPropEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, TPen* LeftPen,
                                                 TPen* TopPen, TPen* RightPen, TPen* BottomPen)>;
+using TCellValidateEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value, bool& Valid)>;
+using TCellsChangedEvent = std::function<void(TObject* Sender, const TGridRect& R)>;
+using TCellNotifyEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow)>;
+using TAutoAdvanceEvent = std::function<void(TObject* Sender, Integer OldRow, Integer OldCol, Integer& NewRow,
+                                             Integer& NewCol, bool& Allow)>;
+using TCellChangingEvent =
+    std::function<void(TObject* Sender, Integer OldRow, Integer OldCol, Integer NewRow, Integer NewCol, bool& Allow)>;
+using TIndexChangingEvent = std::function<void(TObject* Sender, Integer OldIndex, Integer NewIndex, bool& Allow)>;
+using TAutoAddEvent = std::function<void(TObject* Sender, Integer AIndex)>;
+using TClipboardAllowEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TClipboardBeforePasteCellEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value, bool& Allow)>;
+using TClipboardAfterPasteCellEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& Value)>;
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
+    friend class TExtInplaceEdit;
+
 public:
     // ===== life cycle ===========================================================================
     explicit TExtStringGrid(TComponent* AOwner);
@@ -1042,6 +1060,42 @@ public:
     TInplaceEdit* NormalEdit();
     TExtRichEdit* RichEdit();
     TGridDateTimePicker* DateAndTimePicker();
+    // The edit life cycle (grid/interaction/): moving on after an edit, a special editor's end
+    // by a key, the end-of-edit report, and the settings and events of typing into a cell.
+    void AdvanceToNextCell(Integer ACol, Integer ARow, bool Force, bool AutoEdit, bool Forward, bool Repeated,
+                           bool EditAfter);
+    void DoneInplaceEdit(Word Key, TShiftState Shift);
+    void DoEditingDone(Integer ACol, Integer ARow);
+    bool IsEditableCell(Integer ACol, Integer ARow);
+    String OriginalCellValue() const { return FCellCache; }
+    // A validation changed a cell.
+    bool Modified = false;
+    bool AlwaysValidate = false;
+    // The text editor's length limit, 0 for none.
+    Integer MaxEditLength = 0;
+    bool ExcelStyleDecimalSeparator = false;
+    String ValidChars;
+    std::bitset<256> ValidCharSet;
+    String EditMask;
+    bool EditWithTags = false;
+    TCellValidateEvent OnCellValidate;
+    TCellValidateEvent OnCellValidateWide;
+    TCellsChangedEvent OnCellsChanged;
+    TNotifyEvent OnEditingDone;
+    TCellNotifyEvent OnEditCellDone;
+    TCellNotifyEvent OnGetEditorProp;
+    TCellValueEvent OnEllipsClick;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TCellChangingEvent OnCellChanging;
+    TIndexChangingEvent OnRowChanging;
+    TIndexChangingEvent OnColChanging;
+    TAutoAddEvent OnAutoAddRow;
+    TAutoAddEvent OnAutoInsertCol;
+    TClipboardAllowEvent OnClipboardCopy;
+    TClipboardAllowEvent OnClipboardCut;
+    TClipboardAllowEvent OnClipboardPaste;
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
 
     // ===== exchange: clipboard, streams, column persistence =====================================
     void CopySelectionToClipboard();
@@ -1425,6 +1479,48 @@ protected:
     virtual void SaveEditSnapshot();
     virtual bool ValidateCell(const String& NewValue);
     virtual bool ValidateCellWide(const String& NewValue);
+    // The edit life cycle's hooks of the base grid and its own steps (grid/interaction/).
+    void KeyPress(Char& Key) override;
+    String GetEditText(Integer ACol, Integer ARow) override;
+    void SetEditText(Integer ACol, Integer ARow, const String& Value) override;
+    String GetEditMask(Integer ACol, Integer ARow) override;
+    Integer GetEditLimit() override;
+    void DoEnter() override;
+    void DoExit() override;
+    void Click() override;
+    void TopLeftChanged() override;
+    void KeyUp(Word& Key, TShiftState Shift) override;
+    // An editor link's edit control asks through this first: with goTabs its dialog code also
+    // takes characters, Tab and the arrows; every other message goes to Saved, its own procedure.
+    void ControlDlgCodeFilter(TMessage& Message, const TWndMethod& Saved);
+    // The disjunct cell selection: one entry per cell, the row in the high 16 bits.
+    const TIntList& DisjunctCellList() const { return *m_selectedCells; }
+    // The alignment the text editor takes for a cell (the cell's horizontal alignment).
+    virtual TAlignment EditAlignment(Integer ACol, Integer ARow);
+    // The opening and the commit of a special editor, ACol a displayed column.
+    void OpenCellEditor(Integer ACol, Integer ARow);
+    void CloseCellEditor(Integer ACol, Integer ARow);
+    void TakeEditSnapshot(Integer ACol, Integer ARow);
+    // ValidateCell's steps for a value to judge: the handler, the records of the change, the store.
+    bool ValidateValue(Integer ARealCol, const String& NewValue);
+    void MarkEdited(Integer ARow);
+    void RefuseValue(Integer ARealCol, const String& NewValue, const String& Value);
+    void ShowRefusalBalloon();
+    // SelectCell's steps for a cell that may become current, and the advance's.
+    bool SelectEditableCell(Integer ACol, Integer ARow);
+    bool SwitchEditingFor(Integer ACol, Integer ARow);
+    bool AdvanceTarget(Integer ACol, Integer ARow, bool Forward, TGridCoord& Target);
+    void MoveAdvanced(Integer FromCol, Integer FromRow, Integer ACol, Integer ARow);
+    bool RowHasEditableCell(Integer ARow);
+    // The window messages of editing.
+    void WMGridEditDone(TMessage& Message);
+    void WMEditChange(TMessage& Message);
+    void WMChar(TMessage& Message);
+    void WMSetCursorCell(TMessage& Message);
+    void WMKillFocus(TMessage& Message);
+    void WMSetFocus(TMessage& Message);
+    // The disjunct cell selection's entry of a cell.
+    void SelectDisjunctCell(Integer ACol, Integer ARow, bool Selected);
 
     // ===== state other rooms read and write =====================================================
     // Environment, computed in the constructor and at CreateWnd.
@@ -1536,6 +1632,32 @@ protected:
     void GotoFoundCell(TPoint Cell, TFindParams FindParams);
     void KeepFoundRowAboveFooter();
     TDateTime FOriginalDateTime = 0;
+    // The edit life cycle's state (grid/interaction/).
+    bool FEditMode = false;
+    bool FValidating = false;
+    bool FShowEditProcess = false;
+    bool FNoEditChange = false;
+    bool FBlockKill = false;
+    bool FBlockFocus = false;
+    bool FEntered = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FLastValidation = true;
+    bool FModified = false;
+    bool FOldModifiedValue = false;
+    bool FDisableChange = false;
+    bool FForceSel = false;
+    Char FStartEditChar = 0;
+    Integer FOldCol = -1;
+    Integer FOldRow = -1;
+    Integer FAECol = -1;
+    Integer FAERow = -1;
+    Integer FAdvanceSteps = 0;
+    String FOldCellText;
+    String FOldCellTextWide;
+    String FEditText;
+    String SearchInc;
+    TWinControl* EditCtrl = nullptr;
     Integer FTimerTicks = 0;
     TCursor FLoadedCursor = crDefault;
     // Wheel: the message and the lines per notch chosen at CreateWnd.

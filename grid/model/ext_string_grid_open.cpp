@@ -12,7 +12,6 @@ void TExtStringGrid::NotBuiltYet(const char* Member)
 }
 
 // --- overrides of the base grid's hooks: the base grid's behaviour until their room builds them ---
-void TExtStringGrid::WndProc(TMessage& Message) { TBaseGrid::WndProc(Message); }
 void TExtStringGrid::CellChanged(Integer ACol, Integer ARow) { TBaseGrid::CellChanged(ACol, ARow); }
 bool TExtStringGrid::HasCustomBorders() const { return TBaseGrid::HasCustomBorders(); }
 void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
@@ -25,9 +24,6 @@ void TExtStringGrid::SizeChanged(Integer OldColCount, Integer OldRowCount)
 {
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
 }
-bool TExtStringGrid::SelectCell(Integer ACol, Integer ARow) { return TBaseGrid::SelectCell(ACol, ARow); }
-TInplaceEdit* TExtStringGrid::CreateEditor() { return TBaseGrid::CreateEditor(); }
-bool TExtStringGrid::CanEditShow() const { return TBaseGrid::CanEditShow(); }
 void TExtStringGrid::KeyDown(Word& Key, TShiftState Shift) { TBaseGrid::KeyDown(Key, Shift); }
 void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
@@ -58,10 +54,6 @@ void TExtStringGrid::Group(Integer /*ColIndex*/) { NotBuiltYet("Group"); }
 void TExtStringGrid::UnGroup() { NotBuiltYet("UnGroup"); }
 void TExtStringGrid::HideSelection() { NotBuiltYet("HideSelection"); }
 void TExtStringGrid::UnHideSelection() { NotBuiltYet("UnHideSelection"); }
-void TExtStringGrid::ShowInplaceEdit() { NotBuiltYet("ShowInplaceEdit"); }
-void TExtStringGrid::HideInplaceEdit() { NotBuiltYet("HideInplaceEdit"); }
-bool TExtStringGrid::EditMode() const { NotBuiltYet("EditMode"); }
-bool TExtStringGrid::IsEditable(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsEditable"); }
 void TExtStringGrid::BuildSearchFooter() { NotBuiltYet("BuildSearchFooter"); }
 void TExtStringGrid::ShowFocusWindow() { NotBuiltYet("ShowFocusWindow"); }
 void TExtStringGrid::HideFocusWindow() { NotBuiltYet("HideFocusWindow"); }
@@ -100,17 +92,10 @@ void TExtStringGrid::DoCheckBoxClick(Integer /*ACol*/, Integer /*ARow*/, bool /*
     NotBuiltYet("DoCheckBoxClick");
 }
 void TExtStringGrid::DoClickSort(Integer /*ACol*/) { NotBuiltYet("DoClickSort"); }
-void TExtStringGrid::DoEllipsClick(Integer /*ACol*/, Integer /*ARow*/, String& /*S*/) { NotBuiltYet("DoEllipsClick"); }
-void TExtStringGrid::DoCellChanging(Integer /*OldRow*/, Integer /*OldCol*/, Integer /*NewRow*/, Integer /*NewCol*/,
-                                    bool& /*Allow*/)
-{
-    NotBuiltYet("DoCellChanging");
-}
 bool TExtStringGrid::CanShowFixedDropDown(Integer /*ACol*/) { NotBuiltYet("CanShowFixedDropDown"); }
 void TExtStringGrid::DoStartBlockFocus() { NotBuiltYet("DoStartBlockFocus"); }
 void TExtStringGrid::DoEndBlockFocus() { NotBuiltYet("DoEndBlockFocus"); }
 void TExtStringGrid::DoPrintGetPageNum(Integer /*APage*/, String& /*PageNumStr*/) { NotBuiltYet("DoPrintGetPageNum"); }
-void TExtStringGrid::DoGetEditorProp(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("DoGetEditorProp"); }
 void TExtStringGrid::PaintDesignHelper() { NotBuiltYet("PaintDesignHelper"); }
 void TExtStringGrid::DesignHelperClick(Integer /*Item*/) { NotBuiltYet("DesignHelperClick"); }
 Integer TExtStringGrid::DesignHelperHitTest(Integer /*X*/, Integer /*Y*/) { NotBuiltYet("DesignHelperHitTest"); }
@@ -121,23 +106,15 @@ void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const S
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
 void TExtStringGrid::SubGroup(Integer /*ColIndex*/) { NotBuiltYet("SubGroup"); }
 void TExtStringGrid::SubUnGroup() { NotBuiltYet("SubUnGroup"); }
-void TExtStringGrid::WriteEditedCell(const String& /*Value*/) { NotBuiltYet("WriteEditedCell"); }
 void TExtStringGrid::AdjustSelectAllRect(TGridRect& /*R*/) { NotBuiltYet("AdjustSelectAllRect"); }
-void TExtStringGrid::RestoreCellCache() { NotBuiltYet("RestoreCellCache"); }
 void TExtStringGrid::WheelRowMoved() { NotBuiltYet("WheelRowMoved"); }
 void TExtStringGrid::CellSelectorClick(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellSelectorClick"); }
-bool TExtStringGrid::EditorFormulaMode() { NotBuiltYet("EditorFormulaMode"); }
 void TExtStringGrid::AdjustClickSelection(TGridRect& /*R*/) { NotBuiltYet("AdjustClickSelection"); }
-void TExtStringGrid::EditorKeyDownHook(Word& /*Key*/, TShiftState /*Shift*/) { NotBuiltYet("EditorKeyDownHook"); }
-bool TExtStringGrid::EditorWantsTab() { NotBuiltYet("EditorWantsTab"); }
 void TExtStringGrid::GoToFirstRow() { NotBuiltYet("GoToFirstRow"); }
 bool TExtStringGrid::UseFormattedClipboard() { NotBuiltYet("UseFormattedClipboard"); }
 void TExtStringGrid::ApplyFilterCheckList(Integer /*ItemIndex*/) { NotBuiltYet("ApplyFilterCheckList"); }
 void TExtStringGrid::PasteStarting() { NotBuiltYet("PasteStarting"); }
 void TExtStringGrid::PasteFinished() { NotBuiltYet("PasteFinished"); }
 void TExtStringGrid::MarkPastedRowsModified(const TGridRect& /*R*/) { NotBuiltYet("MarkPastedRowsModified"); }
-void TExtStringGrid::SaveEditSnapshot() { NotBuiltYet("SaveEditSnapshot"); }
-bool TExtStringGrid::ValidateCell(const String& /*NewValue*/) { NotBuiltYet("ValidateCell"); }
-bool TExtStringGrid::ValidateCellWide(const String& /*NewValue*/) { NotBuiltYet("ValidateCellWide"); }
 
 }  // namespace gw
