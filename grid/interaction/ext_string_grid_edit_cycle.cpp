@@ -180,9 +180,4 @@ void TExtStringGrid::DoEllipsClick(Integer ACol, Integer ARow, String& S)
     if (OnEllipsClick) OnEllipsClick(this, ACol, ARow, S);
 }
 
-void TExtStringGrid::UnitEditorChanged(TObject* /*Sender*/, const String& AUnit)
-{
-    if (OnUnitChanged) OnUnitChanged(this, Col(), GetRowEx(), AUnit);
-}
-
 }  // namespace gw

@@ -1080,7 +1080,6 @@ public:
     bool EditWithTags = false;
     TCellValidateEvent OnCellValidate;
     TCellValidateEvent OnCellValidateWide;
-    TCellsChangedEvent OnCellsChanged;
     TNotifyEvent OnEditingDone;
     TCellNotifyEvent OnEditCellDone;
     TCellNotifyEvent OnGetEditorProp;
