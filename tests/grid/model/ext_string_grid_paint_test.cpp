@@ -433,9 +433,9 @@ public:
     std::vector<std::string> Calls;
 };
 
-class ExtStringGridGraphics : public ExtStringGridPaint {};
+class ExtStringGridGraphicPaint : public ExtStringGridPaint {};
 
-TEST_F(ExtStringGridGraphics, ValueGraphicsOfTextThatIsNoNumberPaintAsZero)
+TEST_F(ExtStringGridGraphicPaint, ValueGraphicsOfTextThatIsNoNumberPaintAsZero)
 {
     // Painting raises nothing, whatever the cell holds.
     for (TCellType type : {ctProgress, ctRating, ctRangeIndicator, ctXPProgress, ctProgressPie}) {
@@ -459,7 +459,7 @@ TEST_F(ExtStringGridGraphics, ValueGraphicsOfTextThatIsNoNumberPaintAsZero)
     EXPECT_EQ(Named(Paint(2, 2), "TextOut").at(0).Text, u"50%");
 }
 
-TEST_F(ExtStringGridGraphics, RatingsShowFullHalfAndEmptyStars)
+TEST_F(ExtStringGridGraphicPaint, RatingsShowFullHalfAndEmptyStars)
 {
     g->SetCells(2, 2, u"2.7");
     TCellGraphic& gr = g->AddGraphic(2, 2, ctRating);
@@ -474,7 +474,7 @@ TEST_F(ExtStringGridGraphics, RatingsShowFullHalfAndEmptyStars)
     EXPECT_TRUE(Named(Paint(2, 2), "DrawText").empty()) << "a rating shows no text";
 }
 
-TEST_F(ExtStringGridGraphics, RadioGroupItemsSideBySideOrStacked)
+TEST_F(ExtStringGridGraphicPaint, RadioGroupItemsSideBySideOrStacked)
 {
     auto* items = new TStringList;
     items->Add(u"one");
@@ -516,7 +516,7 @@ TEST_F(ExtStringGridGraphics, RadioGroupItemsSideBySideOrStacked)
     EXPECT_EQ(row[2], "three@" + std::to_string(left + 34 + w1 + w2 + 16) + "," + std::to_string(y));
 }
 
-TEST_F(ExtStringGridGraphics, ButtonsRememberTheirPlaceAndSelfPaintingCellsDrawThemselves)
+TEST_F(ExtStringGridGraphicPaint, ButtonsRememberTheirPlaceAndSelfPaintingCellsDrawThemselves)
 {
     g->SetOptions(g->Options() | goEditing);
     TCellGraphic& b = g->AddGraphic(2, 2, ctButton);
