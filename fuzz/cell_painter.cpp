@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     g.SetWordWrap(switches & 2);
     g.Multilinecells = switches & 4;
     g.EnhTextSize = switches & 8;
-    g.URLShow = switches & 16;
+    g.SetURLShow(switches & 16);
     g.SetDefaultAlignment(TAlignment(data[2] % 3));
     g.VAlignment = TVAlignment((data[2] / 3) % 3);
     g.FLook = TGridLook(data[3] % 10);
