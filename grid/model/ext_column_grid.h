@@ -44,18 +44,18 @@ public:
     Integer GetAllColWidths(Integer ACol) const;
     void SetAllColWidths(Integer ACol, Integer Value);
 
-    void InsertCols(Integer ColIndex, Integer CCount);
-    void RemoveCols(Integer ColIndex, Integer CCount);
-    void Group(Integer ColIndex);
-    void UnGroup();
+    void InsertCols(Integer ColIndex, Integer CCount) override;
+    void RemoveCols(Integer ColIndex, Integer CCount) override;
+    void Group(Integer ColIndex) override;
+    void UnGroup() override;
     void ChangeScale(Integer M, Integer D) override;
 
     // Column order in an INI file: "CP" + item index = the item's DefIdx. A file is taken only
     // when its values are a permutation of the item indexes.
     void SaveColumnPositions(const String& Key, const String& Section);
     void LoadColumnPositions(const String& Key, const String& Section);
-    void SaveColPositions();
-    void LoadColPositions();
+    void SaveColPositions() override;
+    void LoadColPositions() override;
     // The column definitions (column_stream.h). A stream that cannot be read raises EReadError
     // and leaves Columns as they were; ColCount is not changed by loading.
     void SaveColumnsToStream(TStream* Stream) const;

@@ -827,8 +827,9 @@ public:
     void GroupStdDev(Integer ColIndex) { GroupCalc(ColIndex, 8); }
     void GroupCalc(Integer ACol, Integer Method);
     bool IsOnNodeGlyph(Integer ARow, Integer X);
-    void Group(Integer ColIndex);
-    void UnGroup();
+    // Virtual: the column grid moves its column items along.
+    virtual void Group(Integer ColIndex);
+    virtual void UnGroup();
     void InsertNormalRow(Integer ARow);
     void InsertChildRow(Integer ARow, Integer InsertAt);
     void RemoveNormalRow(Integer ARow);
@@ -838,8 +839,9 @@ public:
     void InsertRows(Integer ARow, Integer ACount, bool Update);
     void RemoveRows(Integer ARow, Integer ACount);
     void RemoveRowsEx(Integer ARow, Integer ACount);
-    void InsertCols(Integer ACol, Integer ACount);
-    void RemoveCols(Integer ACol, Integer ACount);
+    // Virtual: the column grid keeps one column item per real column.
+    virtual void InsertCols(Integer ACol, Integer ACount);
+    virtual void RemoveCols(Integer ACol, Integer ACount);
     void ClearRows(Integer ARow, Integer ACount);
     void ClearCols(Integer ACol, Integer ACount);
     void Clear();

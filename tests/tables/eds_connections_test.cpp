@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
+#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -304,11 +304,16 @@ TEST(EdsDecoder, FewerFieldsLeaveNoPathAndCommasInQuotesStillSeparate)
 double ReadSeconds(const TStringList& lines)
 {
     double best = 1e9;
+    // The thread's processor time: other programs on a busy machine do not count against it.
+    const auto now = [] {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+    };
     for (int i = 0; i < 7; ++i) {
-        const auto start = std::chrono::steady_clock::now();
+        const double start = now();
         const TConnList list = Read_Connection_Manager(lines);
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
+        best = std::min(best, now() - start);
     }
     return best;
 }
