@@ -283,6 +283,23 @@ TEST_F(ExtColumnGrid, AddingAndDeletingItemsChangesColCountButNeverToFixedCols)
     EXPECT_EQ(g.Columns()->Count(), 1);
 }
 
+// Code that holds the grid as a string grid (the table windows' common operations) inserts and
+// removes columns through it: the items still follow, each with its column.
+TEST_F(ExtColumnGrid, ColumnsInsertedOrRemovedThroughAStringGridKeepTheirItems)
+{
+    g.SetColCount(3);
+    Item(2)->Name = u"last";
+    TExtStringGrid& grid = g;
+    grid.InsertCols(1, 2);
+    ASSERT_EQ(g.ColCount(), 5);
+    ASSERT_EQ(g.Columns()->Count(), 5);
+    EXPECT_EQ(Item(4)->Name, u"last");
+    grid.RemoveCols(1, 3);  // the two inserted and the old second one
+    ASSERT_EQ(g.Columns()->Count(), 2);
+    EXPECT_EQ(Item(1)->Name, u"last");
+    EXPECT_EQ(g.ColCount(), 2);
+}
+
 TEST_F(ExtColumnGrid, AHiddenColumnKeepsItsItem)
 {
     g.SetColCount(4);
