@@ -1941,6 +1941,20 @@ private:
     bool FScrollHintShow = false;
     // A stretch is running.
     bool FIsColChanging = false;
+    // A stretch has run once: later width changes stretch again.
+    bool ColchgFlg = false;
+    // The user is resizing (pressed on a sizing edge) and has finished (released): the column or
+    // row and its size before. A size change reported while finished is the user's.
+    bool ColSized = false;
+    bool Rowsized = false;
+    Integer Colclicked = -1;
+    Integer Rowclicked = -1;
+    Integer Colclickedsize = 0;
+    Integer Rowclickedsize = 0;
+    void NoteSizingPress(TMessage& Message);
+    void NoteSizingRelease(TMessage& Message);
+    void EndUserColSize();
+    void EndUserRowSize();
     THintWindow* m_scrollHintWindow = nullptr;
     std::unique_ptr<TTimer> FDragTmr;
     TDragScrollDirections FDragScrollDirection = 0;

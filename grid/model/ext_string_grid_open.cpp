@@ -18,12 +18,6 @@ void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
 {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
 }
-void TExtStringGrid::ColWidthsChanged() { TBaseGrid::ColWidthsChanged(); }
-void TExtStringGrid::RowHeightsChanged() { TBaseGrid::RowHeightsChanged(); }
-void TExtStringGrid::SizeChanged(Integer OldColCount, Integer OldRowCount)
-{
-    TBaseGrid::SizeChanged(OldColCount, OldRowCount);
-}
 void TExtStringGrid::KeyDown(Word& Key, TShiftState Shift) { TBaseGrid::KeyDown(Key, Shift); }
 void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {

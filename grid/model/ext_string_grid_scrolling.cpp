@@ -4,16 +4,21 @@
 // conversion, the keys the grid asks for and the column-move arrows' colour. The arithmetic is
 // scroll_arithmetic.h's.
 #include "grid/foundation/arrow_window.h"
+#include "grid/foundation/control_list.h"
+#include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/navigation.h"
 #include "grid/foundation/search_footer.h"
 #include "grid/model/background.h"
 #include "grid/model/column_size.h"
 #include "grid/model/drag_scroll_options.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/floating_footer.h"
 #include "grid/model/scroll_arithmetic.h"
 #include "platform/controls/scroll_bar.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/runtime/convert.h"
+#include "platform/runtime/scope.h"
+#include "platform/ui/application.h"
 #include "platform/ui/hint_window.h"
 #include "platform/ui/message_records.h"
 #include "platform/ui/timer.h"
@@ -197,6 +202,8 @@ void TExtStringGrid::Dispatch(TMessage& Message)
     case WM_HSCROLL: HorzScroll(Message); return;
     case WM_VSCROLL: VertScroll(Message); return;
     case WM_SIZE: Resized(Message); return;
+    case WM_LBUTTONDOWN: NoteSizingPress(Message); return;
+    case WM_LBUTTONUP: NoteSizingRelease(Message); return;
     default: TBaseGrid::Dispatch(Message); return;
     }
 }
@@ -435,6 +442,119 @@ LRESULT TExtStringGrid::DialogCode() const
 void TExtStringGrid::UpdateColSize(Integer ACol, Integer& AWidth)
 {
     if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
+}
+
+// --- the size hooks ---------------------------------------------------------------------------
+
+// A press on a sizing edge starts a user resize: the item and its size before are kept for the
+// width and height hooks.
+void TExtStringGrid::NoteSizingPress(TMessage& Message)
+{
+    const TWMMouse mouse(Message);
+    Integer index = -1, offset = 0;
+    const TGridState sizing =
+        GridState() == gsNormal ? TBaseGrid::CalcSizingState(mouse.Pos.X, mouse.Pos.Y, index, offset) : gsNormal;
+    TBaseGrid::Dispatch(Message);
+    if (sizing == gsColSizing && GridState() == gsColSizing) {
+        Colclicked = index;
+        Colclickedsize = ColWidths(index);
+    } else if (sizing == gsRowSizing && GridState() == gsRowSizing) {
+        Rowclicked = index;
+        Rowclickedsize = RowHeights(index);
+    }
+}
+
+// The release ends the resize: the size it sets is the user's. A release that changed nothing
+// leaves no resize pending for a later change made by code.
+void TExtStringGrid::NoteSizingRelease(TMessage& Message)
+{
+    ColSized = GridState() == gsColSizing && Colclicked >= 0;
+    Rowsized = GridState() == gsRowSizing && Rowclicked >= 0;
+    TBaseGrid::Dispatch(Message);
+    if (ColSized || Rowsized) {
+        ColSized = Rowsized = false;
+        Colclicked = Rowclicked = -1;
+    }
+}
+
+void TExtStringGrid::SizeChanged(Integer OldColCount, Integer OldRowCount)
+{
+    const bool active =
+        Parent() && !(ComponentState() & (csLoading | csReading)) && !(Application && Application->Terminated());
+    if (active && m_columnSize->Stretch()) StretchColumnToClient(m_columnSize->StretchColumn);
+    TBaseGrid::SizeChanged(OldColCount, OldRowCount);
+    if (!active) return;
+    ShowFlatScrollBar(SB_VERT, VisibleRowCount() + FixedRows() < RowCount());
+    SyncFlatVertScrollBar();
+    ShowFlatScrollBar(SB_HORZ, VisibleColCount() + FixedCols() < ColCount());
+    SyncFlatHorzScrollBar();
+}
+
+void TExtStringGrid::ColWidthsChanged()
+{
+    if (ColchgFlg) StretchColumnToClient(m_columnSize->StretchColumn);
+    if (IsDesigning()) ReleaseScrollHint();
+    TBaseGrid::ColWidthsChanged();
+    if (ColSized) EndUserColSize();
+    if (EditorMode() && HasCheckBox(Col(), Row())) HideInplaceEdit();
+    if (FFooterPanel) FFooterPanel->Invalidate();
+    if (m_controlList->Count() > 0) CellControlsUpdate(false);
+    if (m_columnSize->Stretch() && m_scrollProportional) UpdateVertProportionalScroll();
+}
+
+void TExtStringGrid::RowHeightsChanged()
+{
+    if (IsDesigning()) ReleaseScrollHint();
+    TBaseGrid::RowHeightsChanged();
+    if (Rowsized) EndUserRowSize();
+    if (EditorMode() && HasCheckBox(Col(), Row())) HideInplaceEdit();
+    if (m_controlList->Count() > 0) CellControlsUpdate(false);
+}
+
+namespace {
+
+// The sizes of Count items, scaled with the resized one, applied where they changed.
+template <typename Get, typename Set>
+void ScaleOthers(Integer Count, Integer FirstScaled, Integer Resized, Integer OldSize, Get SizeOf, Set Apply)
+{
+    std::vector<Integer> sizes(size_t(std::max(Count, 0)));
+    for (Integer i = 0; i < Count; ++i) sizes[size_t(i)] = SizeOf(i);
+    const std::vector<Integer> scaled = ScaleWithResized(sizes, FirstScaled, Resized, OldSize);
+    for (Integer i = 0; i < Count; ++i)
+        if (scaled[size_t(i)] != sizes[size_t(i)]) Apply(i, scaled[size_t(i)]);
+}
+
+}  // namespace
+
+// The end of a user column resize. The resize is forgotten first: the widths set here report
+// changes of their own, which are not the user's.
+void TExtStringGrid::EndUserColSize()
+{
+    const Integer col = Colclicked, oldWidth = Colclickedsize;
+    ColSized = false;
+    Colclicked = Rowclicked = -1;
+    if (col < 0 || col >= ColCount()) return;
+    if (m_mouseActions->AllColumnSize && oldWidth > 0)
+        ScaleOthers(
+            ColCount(), FixedCols(), col, oldWidth, [this](Integer c) { return ColWidths(c); },
+            [this](Integer c, Integer w) { SetColWidths(c, w); });
+    if (OnEndColumnSize) OnEndColumnSize(this, col);
+    Integer width = ColWidths(col);
+    UpdateColSize(col, width);
+    if (width != ColWidths(col)) SetColWidths(col, width);
+}
+
+void TExtStringGrid::EndUserRowSize()
+{
+    const Integer row = Rowclicked, oldHeight = Rowclickedsize;
+    Rowsized = false;
+    Colclicked = Rowclicked = -1;
+    if (row < 0 || row >= RowCount()) return;
+    if (m_mouseActions->AllRowSize && oldHeight > 0)
+        ScaleOthers(
+            RowCount(), FixedRows(), row, oldHeight, [this](Integer r) { return RowHeights(r); },
+            [this](Integer r, Integer h) { SetRowHeights(r, h); });
+    if (OnEndRowSize) OnEndRowSize(this, row);
 }
 
 }  // namespace gw

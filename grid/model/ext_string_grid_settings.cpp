@@ -144,6 +144,7 @@ void TExtStringGrid::StretchColumnToClient(Integer ACol)
     if (ColCount() == 0 || !m_columnSize->Stretch() || FIsColChanging) return;
     // The width set below reports a width change, which may stretch again.
     TTemporaryChange stretching(FIsColChanging, true);
+    ColchgFlg = true;
     Int64 total = 0;
     for (Integer c = 0; c < ColCount(); ++c) total += ColWidths(c);
     const std::optional<Integer> width = StretchedWidth({.ColCount = ColCount(),
