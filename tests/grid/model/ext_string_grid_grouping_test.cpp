@@ -1,6 +1,7 @@
 // The string grid's grouping: header nodes and summary rows by the values of one column, the
 // group calculations landing in them, sub-groups, and ungrouping restoring the table.
 #include "grid/model/cell_graphic.h"
+#include "grid/model/cell_node.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/grouping.h"
 #include "grid/model/sort_settings.h"
@@ -127,6 +128,71 @@ TEST_F(ExtStringGridGrouping, GroupingTheFirstColumnLeavesTheHeadersInColumnOne)
     EXPECT_EQ(g.GetGridCell(1, 2), u"X");
     EXPECT_EQ(g.GetGridCell(1, 4), u"b");
     EXPECT_EQ(g.GetGridCell(1, 0), u"City");
+}
+
+TEST_F(ExtStringGridGrouping, HeaderAndSummaryRowsTakeTheirLookWholeOrMerged)
+{
+    for (const bool merged : {false, true}) {
+        SCOPED_TRACE(merged);
+        FillCities();
+        g.Grouping()->Summary = true;
+        g.Grouping()->MergeHeader = merged;
+        g.Grouping()->MergeSummary = merged;
+        g.Grouping()->HeaderColor = clYellow;
+        g.Grouping()->SummaryColor = clLime;
+        g.Group(2);
+        // Rows: X, a, b, summary, Y, c, summary.
+        for (Integer r : {1, 5}) {
+            EXPECT_EQ(g.GetColors(1, r), clYellow) << r;
+            EXPECT_EQ(g.IsMergedCell(1, r), merged) << r;
+        }
+        for (Integer r : {4, 7}) {
+            EXPECT_EQ(g.GetColors(1, r), clLime) << r;
+            EXPECT_EQ(g.IsMergedCell(1, r), merged) << r;
+        }
+        for (Integer r : {2, 3, 6}) {
+            EXPECT_NE(g.GetColors(1, r), clYellow) << r;
+            EXPECT_NE(g.GetColors(1, r), clLime) << r;
+            EXPECT_FALSE(g.IsMergedCell(1, r)) << r;
+        }
+        g.UnGroup();
+        for (Integer r = 1; r < g.RowCount(); ++r) {
+            EXPECT_NE(g.GetColors(1, r), clYellow) << r;
+            EXPECT_NE(g.GetColors(1, r), clLime) << r;
+        }
+    }
+}
+
+TEST_F(ExtStringGridGrouping, AFooterRowStaysBelowTheGroupsAndGetsItsTextBack)
+{
+    FillCities();
+    g.SetRowCount(g.RowCount() + 1);
+    g.SetGridCell(1, 4, u"Total");
+    g.SetGridCell(2, 4, u"cities");
+    g.SetFixedFooters(1);
+    g.Grouping()->Summary = true;
+    const Table before = Texts();
+    g.Group(2);
+    EXPECT_EQ(NodeRows(), (Nodes{{1, 3}, {5, 2}}));
+    EXPECT_EQ(SummaryRows(), (std::vector<Integer>{4, 7}));
+    EXPECT_EQ(g.GetGridCell(1, g.RowCount() - 1), u"Total");
+    g.UnGroup();
+    EXPECT_EQ(Texts(), before);
+}
+
+TEST_F(ExtStringGridGrouping, WithExpandOneOnlyTheFirstGroupStaysOpen)
+{
+    FillCities();
+    g.CellNode()->ExpandOne = true;
+    g.Group(2);
+    EXPECT_FALSE(g.GetNodeState(1));
+    EXPECT_TRUE(g.GetNodeState(4));
+    EXPECT_EQ(g.RowCount(), 5) << "Y's data row is hidden";
+    g.UnGroup();
+    EXPECT_EQ(g.RowCount(), 4);
+    EXPECT_EQ(g.GetGridCell(2, 3), u"Y");
+    EXPECT_TRUE(g.CellNode()->ExpandOne) << "switched back on";
+    EXPECT_EQ(g.FNumNodes, 0);
 }
 
 TEST_F(ExtStringGridGrouping, UnGroupRestoresTheTable)
