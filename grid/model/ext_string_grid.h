@@ -1583,6 +1583,8 @@ protected:
     String FGroupFooter;
     // The column SubGroup took out (-1: none), kept apart so UnGroup still restores the group column.
     Integer FSubGroupColumn = -1;
+    // Whether SubGroup added its summary row (the last row above the footers), for SubUnGroup.
+    bool FSubGroupSummary = false;
     // Grouping's steps (ext_string_grid_grouping.cpp).
     void CloseGroup(Integer& HeaderRow, Integer& ARow);
     void ApplyGroupRowLook(Integer ARow, TColor Color, TColor ColorTo, TColor FontColor);

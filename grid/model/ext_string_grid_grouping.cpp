@@ -237,6 +237,7 @@ void TExtStringGrid::SubGroup(Integer ColIndex)
     r = std::min(r, RowCount() - FixedFooters());
     if (look.Summary && header >= 0) {
         InsertRows(r, 1, true);
+        FSubGroupSummary = true;
         MarkSummaryRow(r);
         if (look.MergeSummary) {
             MergeCells(c + 1, r, ColCount() - c - 1, 1);
@@ -271,6 +272,10 @@ void TExtStringGrid::SubUnGroup()
         if (!node && !IsSummary(r)) SetGridCell(c, r, value);
         ++r;
     }
+    const Integer last = RowCount() - FixedFooters() - 1;
+    if (FSubGroupSummary && last >= FixedRows() && IsSummary(last))
+        RemoveGroupRow(last, look.MergeSummary && look.Summary, look.SummaryColor, look.SummaryColorTo);
+    FSubGroupSummary = false;
     FSubGroupColumn = -1;
 }
 

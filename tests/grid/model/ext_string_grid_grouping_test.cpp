@@ -296,16 +296,20 @@ TEST_F(ExtStringGridGrouping, SubGroupNestsNodesAndSubUnGroupTakesThemBack)
     EXPECT_EQ(g.FNumNodes, 0);
 }
 
-TEST_F(ExtStringGridGrouping, SubGroupWithSummaryAddsOneSummaryRowAfterTheLastSubGroup)
+TEST_F(ExtStringGridGrouping, SubGroupWithSummaryAddsOneSummaryRowAfterTheLastSubGroupAndSubUnGroupRemovesIt)
 {
     Fill({{u"a", u"X", u"p", u"k1"}, {u"b", u"X", u"q", u"k2"}, {u"c", u"Y", u"q", u"k3"}});
     g.Grouping()->Summary = true;
     g.Group(2);
+    const Table grouped = Texts();
     const auto before = SummaryRows();
     g.SubGroup(2);
     const auto after = SummaryRows();
     ASSERT_EQ(after.size(), before.size() + 1);
     EXPECT_EQ(after.back(), g.RowCount() - 1);
+    g.SubUnGroup();
+    EXPECT_EQ(SummaryRows(), before) << "the sub-groups' summary row goes with them";
+    EXPECT_EQ(Texts(), grouped);
 }
 
 }  // namespace
