@@ -1579,6 +1579,21 @@ protected:
     Integer FNumNodes = 0;
     bool FGrouped = false;
     Integer FGroupColumn = -1;
+    // The grouped column's width, caption and footer text, kept from Group to UnGroup.
+    Integer FGroupWidth = 0;
+    String FGroupCaption;
+    String FGroupFooter;
+    // The column SubGroup took out (-1: none), kept apart so UnGroup still restores the group column.
+    Integer FSubGroupColumn = -1;
+    // Whether SubGroup added its summary row (the last row above the footers), for SubUnGroup.
+    bool FSubGroupSummary = false;
+    // Grouping's steps (ext_string_grid_grouping.cpp).
+    void CloseGroup(Integer& HeaderRow, Integer& ARow);
+    void ApplyGroupRowLook(Integer ARow, TColor Color, TColor ColorTo, TColor FontColor);
+    void ApplyGroupCellLook(Integer ACol, Integer ARow, TColor Color, TColor ColorTo, TColor FontColor);
+    void ResetGroupRowLook(Integer ARow, TColor Color, TColor ColorTo);
+    void MergeGroupRows();
+    void RemoveGroupRow(Integer ARow, bool Merged, TColor Color, TColor ColorTo);
     Integer FFilterCol = -1;
     // Dimensions.
     Integer FFixedFooters = 0;

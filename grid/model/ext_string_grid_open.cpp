@@ -44,8 +44,6 @@ void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
 void TExtStringGrid::AppendRow() { NotBuiltYet("AppendRow"); }
 void TExtStringGrid::KeepLastRowAboveSearchPanel() { NotBuiltYet("KeepLastRowAboveSearchPanel"); }
-void TExtStringGrid::Group(Integer /*ColIndex*/) { NotBuiltYet("Group"); }
-void TExtStringGrid::UnGroup() { NotBuiltYet("UnGroup"); }
 void TExtStringGrid::HideSelection() { NotBuiltYet("HideSelection"); }
 void TExtStringGrid::UnHideSelection() { NotBuiltYet("UnHideSelection"); }
 void TExtStringGrid::BuildSearchFooter() { NotBuiltYet("BuildSearchFooter"); }
@@ -98,8 +96,6 @@ void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const S
     NotBuiltYet("SetCellWithUndo");
 }
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
-void TExtStringGrid::SubGroup(Integer /*ColIndex*/) { NotBuiltYet("SubGroup"); }
-void TExtStringGrid::SubUnGroup() { NotBuiltYet("SubUnGroup"); }
 void TExtStringGrid::AdjustSelectAllRect(TGridRect& /*R*/) { NotBuiltYet("AdjustSelectAllRect"); }
 void TExtStringGrid::WheelRowMoved() { NotBuiltYet("WheelRowMoved"); }
 void TExtStringGrid::CellSelectorClick(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellSelectorClick"); }

@@ -304,10 +304,10 @@ TEST_F(ExtStringGridTest, AMemberNotBuiltYetSaysSoByName)
 {
     TTestGrid g(nullptr);
     try {
-        g.Group(1);
+        g.CopySelectionToClipboard();
         FAIL() << "no error";
     } catch (const ENotBuiltYet& e) {
-        EXPECT_EQ(StringToUtf8(e.Message()), "TExtStringGrid.Group is not built yet");
+        EXPECT_EQ(StringToUtf8(e.Message()), "TExtStringGrid.CopySelectionToClipboard is not built yet");
     }
 }
 
