@@ -8,6 +8,7 @@
 // reports the bare canvas frame measured alongside ("canvas_ms") and the ratio ("x_canvas"), and
 // the time per painted cell. BM_GridPaint_Canvas is that bare frame alone: for each visible cell
 // its background, its text in a single-line rectangle, then the grid lines.
+#include "bench/cell_figures.h"
 #include "bench/grid_rows.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/backends/headless/harness.h"
@@ -20,7 +21,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <map>
 #include <memory>
 #include <vector>
@@ -121,9 +121,10 @@ void RepaintAndPage(TExtStringGrid& G, F&& Frame)
 template <class F>
 double MillisecondsPer(F&& Run, Integer Times = 20)
 {
-    const auto start = std::chrono::steady_clock::now();
-    for (Integer i = 0; i < Times; ++i) Run();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() / Times;
+    return bench::Milliseconds([&] {
+               for (Integer i = 0; i < Times; ++i) Run();
+           }) /
+        Times;
 }
 
 TGridWorld& World(Integer RowCount)
