@@ -5,6 +5,7 @@
 #include "grid/foundation/navigation.h"
 #include "grid/interaction/edit_done_message.h"
 #include "grid/interaction/edit_text_rules.h"
+#include "grid/interaction/grid_combo.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/grids/inplace_edit.h"
 #include "platform/runtime/format_settings.h"
@@ -31,6 +32,10 @@ void TExtStringGrid::WndProc(TMessage& Message)
     case WM_COMMAND:
         if (TWMCommand(Message).NotifyCode == EN_CHANGE && TWMCommand(Message).Ctl != HandleIfAllocated()) {
             WMEditChange(Message);
+            return;
+        }
+        if (IsComboNotification(TWMCommand(Message).NotifyCode)) {
+            WMComboCommand(Message);
             return;
         }
         break;

@@ -198,6 +198,16 @@ using TImageSelectEvent = std::function<void(TObject* Sender, Integer ACol, Inte
 using TRatingChangeEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer& NewRate, bool& Allow)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
+// The combo and spin editors' reports.
+using TComboChangeEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AItemIndex, const String& ASelection)>;
+using TComboObjectChangeEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AItemIndex,
+                                                   const String& ASelection, TObject* AObject)>;
+using TSpinClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AValue, bool UpDown)>;
+using TFloatSpinClickEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, double AValue, bool UpDown)>;
+using TDateTimeSpinClickEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, TDateTime AValue, bool UpDown)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& AUnit)>;
 // ARow is the column or row number the dragged thumb stands for.
 using TScrollHintEvent = std::function<void(TObject* Sender, Integer ARow, String& HintStr)>;
@@ -252,6 +262,13 @@ using TClipboardAfterPasteCellEvent =
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
     friend class TExtInplaceEdit;
+    friend class TGridCombo;
+    friend class TGridSpin;
+    friend class TGridCheckBox;
+    friend class TControlEdit;
+    friend class TControlCombo;
+    friend class TGridTransEdit;
+    friend class TGridTransCombo;
 
 public:
     // ===== life cycle ===========================================================================
@@ -1056,6 +1073,30 @@ public:
     Integer FindCol = 0;
     Integer FindRow = 0;
     TGridCombo* Combobox() const { return EditCombo; }
+    // Made on first use.
+    TGridSpin* SpinEdit();
+    // The combo item API: every combo cell shares the one combo editor, so the items are set for
+    // the cell about to be edited (typically in OnGetEditorProp). The preset index of
+    // SetComboSelection holds for every later combo edit until it is set again.
+    void ClearComboString();
+    void AddComboString(const String& S);
+    void AddComboStringObject(const String& S, TObject* AObject);
+    bool RemoveComboString(const String& S);
+    bool SetComboSelectionString(const String& S);
+    void SetComboSelection(Integer Index);
+    Integer GetComboCount() const;
+    // The items of the cell (through OnGetEditorProp) decide: item Index into the cell, and the
+    // index of the cell's text among them (-1 when absent).
+    void SetComboIndex(Integer ACol, Integer ARow, Integer Index);
+    Integer GetComboIndex(Integer ACol, Integer ARow);
+    // The editable combo's length limit, 0 for none.
+    Integer MaxComboLength = 0;
+    TComboChangeEvent OnComboChange;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
     TGridEditBtn* BtnEdit() const { return EditBtn; }
     TGridUnitEditBtn* BtnUnitEdit() const { return UnitEditBtn; }
     TGridButton* Btn() const { return GridButton; }
@@ -1501,6 +1542,17 @@ protected:
     // The opening and the commit of a special editor, ACol a displayed column.
     void OpenCellEditor(Integer ACol, Integer ARow);
     void CloseCellEditor(Integer ACol, Integer ARow);
+    // The combo, spin and check-box families of those two (grid/interaction/).
+    void OpenComboEditor(Integer ACol, Integer ARow, const TRect& R, TColor Colour);
+    void OpenSpinEditor(Integer ACol, Integer ARow, const TRect& R, TColor Colour);
+    void OpenCheckEditor(Integer ACol, Integer ARow, const TRect& R);
+    void CloseComboSpinCheck(Integer ARealCol, Integer ARow);
+    TColor EditorColour(Integer ACol, Integer ARow);
+    // The combo editor's change reports, and its notifications relayed by the grid.
+    void ReportComboChange(Integer ACol, Integer ARow, Integer AIndex, const String& AText);
+    void WMComboCommand(TMessage& Message);
+    // Set by an editor's Escape: the commit stores the text the cell had when the edit began.
+    bool FEditCancelled = false;
     void TakeEditSnapshot(Integer ACol, Integer ARow);
     // ValidateCell's steps for a value to judge: the handler, the records of the change, the store.
     bool ValidateValue(Integer ARealCol, const String& NewValue);

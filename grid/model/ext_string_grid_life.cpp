@@ -11,6 +11,9 @@
 #include "grid/foundation/search_footer.h"
 #include "grid/foundation/sync_grid.h"
 #include "grid/foundation/theme_detection.h"
+#include "grid/interaction/grid_check_box.h"
+#include "grid/interaction/grid_combo.h"
+#include "grid/interaction/grid_spin.h"
 #include "grid/model/background.h"
 #include "grid/model/balloon_settings.h"
 #include "grid/model/cell_node.h"
@@ -190,14 +193,32 @@ void TExtStringGrid::ReadEnvironment()
     m_zeqGradientTo = ColorToRGB(clBtnFace);
 }
 
+// The hidden editors are the grid's children, hidden and disabled until an edit shows them.
+template <class T>
+static T* HiddenChild(T* Control, TWinControl* Parent)
+{
+    Control->SetVisible(false);
+    Control->SetEnabled(false);
+    Control->SetParent(Parent);
+    return Control;
+}
+
+template <class T>
+static void FreeChild(T*& Control)
+{
+    delete Control;
+    Control = nullptr;
+}
+
 void TExtStringGrid::CreateHiddenControls()
 {
     FFocusWindow = new TGridFocusWindow(this);
     for (Integer d = arrUp; d <= arrRight; ++d) ArrowWindows[d] = new TArrowWindow(this, TArrowDirection(d));
-    // Here come, in this order, the hidden editors of the editing room: EditCombo, EditTrans,
-    // ComboTrans, EditCheck, EditBtn, UnitEditBtn (its unit change to UnitChangedRelay),
-    // GridButton (its click to GridButtonClick), HeaderDragButton, ControlEdit, ControlCombo
-    // and the two cell scroll bars.
+    EditCombo = HiddenChild(new TGridCombo(this), this);
+    EditCheck = HiddenChild(new TGridCheckBox(this), this);
+    // Here come, in this order, the hidden editors of the editing room: EditTrans, ComboTrans,
+    // EditBtn, UnitEditBtn (its unit change to UnitChangedRelay), GridButton (its click to
+    // GridButtonClick), HeaderDragButton, ControlEdit, ControlCombo and the two cell scroll bars.
     FComboIdx = -1;
 }
 
@@ -296,6 +317,9 @@ void TExtStringGrid::FreeHiddenControls()
 {
     delete FFocusWindow;
     FFocusWindow = nullptr;
+    FreeChild(EditCombo);
+    FreeChild(EditSpin);
+    FreeChild(EditCheck);
     // Here go, in this order, the combo editor, the fixed-cell edit and combo, each lazily made
     // editor that exists, then the check box, the two edit-with-button editors, the cell
     // button, the header drag button, the control edit and combo and the two cell scroll bars.
