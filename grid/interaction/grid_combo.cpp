@@ -259,8 +259,9 @@ void TGridCombo::DoChange()
     const TTypeAheadResult r =
         CompleteTypeAhead(Text(), SelStart(), *Items(), grid.LookupItems(), grid.LookupCaseSensitive);
     if (!r.Found) return;
-    SetText(r.Text);
+    // Selecting the item shows it as stored; the text keeps the letters as typed.
     if (r.ItemIndex >= 0) SetItemIndex(r.ItemIndex);
+    SetText(r.Text);
     SetSelStart(r.SelStart);
     SetSelLength(r.SelLength);
 }
