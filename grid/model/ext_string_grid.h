@@ -269,6 +269,7 @@ class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
     friend class TControlCombo;
     friend class TGridTransEdit;
     friend class TGridTransCombo;
+    friend bool MarkupEditorEndKey(TWinControl& Editor, Char& Key);
 
 public:
     // ===== life cycle ===========================================================================
@@ -1553,6 +1554,11 @@ protected:
     void WMComboCommand(TMessage& Message);
     // Set by an editor's Escape: the commit stores the text the cell had when the edit began.
     bool FEditCancelled = false;
+    // The mark-up control being edited, and the step to the next edit-type control of a cell's
+    // mark-up after the one with ID (the first for an empty ID); the grid takes the focus when
+    // there is none.
+    String FCtrlID;
+    virtual void ShowNextControlEditor(Integer ACol, Integer ARow, const String& ID);
     void TakeEditSnapshot(Integer ACol, Integer ARow);
     // ValidateCell's steps for a value to judge: the handler, the records of the change, the store.
     bool ValidateValue(Integer ARealCol, const String& NewValue);

@@ -11,9 +11,11 @@
 #include "grid/foundation/search_footer.h"
 #include "grid/foundation/sync_grid.h"
 #include "grid/foundation/theme_detection.h"
+#include "grid/interaction/fixed_cell_editors.h"
 #include "grid/interaction/grid_check_box.h"
 #include "grid/interaction/grid_combo.h"
 #include "grid/interaction/grid_spin.h"
+#include "grid/interaction/markup_control_editors.h"
 #include "grid/model/background.h"
 #include "grid/model/balloon_settings.h"
 #include "grid/model/cell_node.h"
@@ -215,10 +217,14 @@ void TExtStringGrid::CreateHiddenControls()
     FFocusWindow = new TGridFocusWindow(this);
     for (Integer d = arrUp; d <= arrRight; ++d) ArrowWindows[d] = new TArrowWindow(this, TArrowDirection(d));
     EditCombo = HiddenChild(new TGridCombo(this), this);
+    EditTrans = HiddenChild(new TGridTransEdit(this), this);
+    ComboTrans = HiddenChild(new TGridTransCombo(this), this);
     EditCheck = HiddenChild(new TGridCheckBox(this), this);
-    // Here come, in this order, the hidden editors of the editing room: EditTrans, ComboTrans,
-    // EditBtn, UnitEditBtn (its unit change to UnitChangedRelay), GridButton (its click to
-    // GridButtonClick), HeaderDragButton, ControlEdit, ControlCombo and the two cell scroll bars.
+    // Here come, in this order, the hidden editors of the editing room: EditBtn, UnitEditBtn
+    // (its unit change to UnitChangedRelay), GridButton (its click to GridButtonClick) and
+    // HeaderDragButton; then ControlEdit and ControlCombo; then the two cell scroll bars.
+    ControlEdit = HiddenChild(new TControlEdit(this), this);
+    ControlCombo = HiddenChild(new TControlCombo(this), this);
     FComboIdx = -1;
 }
 
@@ -318,11 +324,15 @@ void TExtStringGrid::FreeHiddenControls()
     delete FFocusWindow;
     FFocusWindow = nullptr;
     FreeChild(EditCombo);
+    FreeChild(EditTrans);
+    FreeChild(ComboTrans);
     FreeChild(EditSpin);
+    // Here go the other lazily made editors that exist.
     FreeChild(EditCheck);
-    // Here go, in this order, the combo editor, the fixed-cell edit and combo, each lazily made
-    // editor that exists, then the check box, the two edit-with-button editors, the cell
-    // button, the header drag button, the control edit and combo and the two cell scroll bars.
+    // Here go the two edit-with-button editors, the cell button and the header drag button.
+    FreeChild(ControlEdit);
+    FreeChild(ControlCombo);
+    // Here go the two cell scroll bars.
 }
 
 void TExtStringGrid::CreateWnd()
