@@ -122,14 +122,7 @@ TFEtherNetIP_Master_Access::~TFEtherNetIP_Master_Access()
 
 void TFEtherNetIP_Master_Access::Build_Buttons_Panel()
 {
-    P_Button = new TPanel(this);
-    P_Button->SetName(u"P_Button");
-    P_Button->SetParent(this);
-    P_Button->SetAlign(alBottom);
-    P_Button->SetHeight(Button_Panel_Height);
-    P_Button->SetBevelOuter(bvNone);
-    P_Button->SetShowCaption(false);
-    P_Button->SetColor(Configurator_Face_Color);
+    P_Button = New_Button_Panel(Button_Panel_Height);
     const Integer top = (Button_Panel_Height - Button_Height) / 2;
     for (size_t k = 0; k < Row_Buttons.size(); ++k) {
         const Integer left = 16 + static_cast<Integer>(k) * (Button_Width + 8);
