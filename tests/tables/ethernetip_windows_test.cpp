@@ -2,6 +2,7 @@
 // saving the slaves file, the row buttons, the header hints and the import through the chooser.
 #include "core/program_state.h"
 #include "core/slaves_file.h"
+#include "grid/foundation/search_footer.h"
 #include "grid/model/ext_column_grid.h"
 #include "imagebutton/img_button.h"
 #include "platform/backends/headless/harness.h"
@@ -96,6 +97,22 @@ TEST_F(SlavesWindowTest, WindowIsLaidOutAsTheTableOfSlaves)
     EXPECT_EQ(win->Caption(), u"Set EtherNet/IP Slaves Access");
     EXPECT_EQ(win->ACG->GetCellEx(scDim_Header_T_O, 0), u"Dim Header T > O");
     EXPECT_EQ(win->Hint.Count(), 14);
+}
+
+TEST_F(SlavesWindowTest, BothGridsCarryTheSearchFooterTextsAndHideIt)
+{
+    for (TExtColumnGrid* grid : {win->ACG, FEtherNEtIP_EDS->ACG}) {
+        const TSearchFooter* footer = grid->SearchFooter();
+        EXPECT_FALSE(footer->Visible());
+        EXPECT_EQ(footer->FindNextCaption(), u"Find &next");
+        EXPECT_EQ(footer->FindPrevCaption(), u"Find &previous");
+        EXPECT_EQ(footer->HighLightCaption(), u"Highlight");
+        EXPECT_EQ(footer->MatchCaseCaption(), u"Match case");
+        EXPECT_EQ(footer->HintFindNext(), u"Find next occurrence");
+        EXPECT_EQ(footer->HintFindPrev(), u"Find previous occurrence");
+        EXPECT_EQ(footer->HintHighlight(), u"Highlight occurrences");
+        EXPECT_EQ(footer->HintClose(), u"Close");
+    }
 }
 
 TEST_F(SlavesWindowTest, ShowingLoadsTheFileWithDefaultsForMissingAttributes)
