@@ -13,6 +13,7 @@
 #include "grid/foundation/editor_types.h"
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/theme_style.h"
+#include "grid/interaction/pointer_rules.h"
 #include "grid/model/cell_graphic.h"
 #include "grid/model/cell_highlight.h"
 #include "grid/model/column_visibility.h"
@@ -101,6 +102,7 @@ class TGridButton;
 class THeaderDragButton;
 class TControlEdit;
 class TControlCombo;
+struct TMarkupDrawResult;
 class TGridSpin;
 class TGridDatePicker;
 class TGridDateTimePicker;
@@ -196,7 +198,15 @@ using TColorSelectEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, TColor Color, const String& Value)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer Index)>;
 using TRatingChangeEvent =
-    std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer& NewRate, bool& Allow)>;
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, double& NewRate, bool& Allow)>;
+// The pointer's press on cells and their controls.
+using TCanClickCellEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, bool& Allow)>;
+using TCheckBoxClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool State)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIdx)>;
+using TAnchorClickEvent =
+    std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& Anchor, bool& AutoHandle)>;
+using TControlClickEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& CtrlID,
+                                              const String& CtrlType, const String& CtrlVal)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
 // The combo and spin editors' reports.
 using TComboChangeEvent =
@@ -1053,6 +1063,15 @@ public:
     bool IsHoverFixedCell(Integer ACol, Integer ARow);
     void ScreenToCell(TPoint P, Integer& ACol, Integer& ARow);
     void Zoom(Integer Factor);
+    // The sum of the zoom steps applied, within -10 .. 10.
+    Integer ZoomFactor() const { return FZoomFactor; }
+    // Selects the item of a radio-group cell (real column) under a point relative to the cell.
+    void HitCellRadio(Integer ACol, Integer ARow, Integer X, Integer Y);
+    // Middle-button panning: its directions (ipNone: none), whether it runs and the cursor
+    // number showing its direction (8000 still).
+    TIntelliPan IntelliPan = ipBoth;
+    bool Panning() const { return wheelpan; }
+    Integer PanCursorNumber() const { return FPanCursor; }
     void BalloonInit();
     void BalloonDone();
     // Find and replace: cells as (column, row), (-1, -1) for none; StartCell (-1, -1) starts at
@@ -1299,6 +1318,12 @@ public:
     TCanAddRowEvent OnCanAddRow;
     TCanInsertRowEvent OnCanInsertRow;
     TRatingChangeEvent OnRatingChange;
+    TCanClickCellEvent OnCanClickCell;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TRadioClickEvent OnRadioClick;
+    TButtonClickEvent OnRadioButtonClick;
+    TAnchorClickEvent OnAnchorClick;
+    TControlClickEvent OnControlClick;
     TCheckBoxChangeEvent OnCheckBoxChange;
     TColorSelectEvent OnColorSelect;
     TImageSelectEvent OnImageSelect;
@@ -1390,7 +1415,7 @@ protected:
     virtual void DoComboDropDown(Integer ARow, Integer ACol);
     virtual void DoCanAddRow(bool& CanAdd);
     virtual void DoCanInsertRow(Integer ARow, bool& CanInsert);
-    virtual bool DoRatingChange(Integer ACol, Integer ARow, Integer& NewRate);
+    virtual bool DoRatingChange(Integer ACol, Integer ARow, double& NewRate);
     virtual void DoCheckBoxChange(Integer ACol, Integer ARow, bool State);
     virtual void DoCheckBoxClick(Integer ACol, Integer ARow, bool State);
     virtual void DoColorSelect(Integer ACol, Integer ARow, TColor AColor);
@@ -1506,7 +1531,7 @@ protected:
     // FromUser: asks CanEditCell first unless ControlLook.CheckAlwaysActive.
     virtual bool ToggleCellCheckBox(Integer ACol, Integer ARow, bool FromUser);
     virtual bool ToggleCellRadioButton(Integer ACol, Integer ARow, bool FromUser);
-    virtual void WheelRowMoved();
+    virtual void WheelRowMoved(Integer Delta, bool& Handled);
     virtual void CellSelectorClick(Integer ACol, Integer ARow);
     virtual bool EditorFormulaMode();
     virtual void AdjustClickSelection(TGridRect& R);
@@ -1578,6 +1603,26 @@ protected:
     void WMSetCursorCell(TMessage& Message);
     void WMKillFocus(TMessage& Message);
     void WMSetFocus(TMessage& Message);
+    // The pointer's messages: the left press on cells and their controls, the wheel, panning.
+    void WMLButtonDown(TMessage& Message);
+    void WMWheel(TMessage& Message);
+    void WMMButtonDown(TMessage& Message);
+    bool PanningMessage(TMessage& Message);
+    // The press's steps (grid/interaction/ext_string_grid_press.cpp).
+    bool PressCellGraphic(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R, TMessage& Message);
+    bool PressMarkup(Integer PressCol, Integer PressRow, Integer ACol, Integer ARow, Integer X, Integer Y);
+    void FollowAnchor(Integer ARow, Integer ACol, const String& Anchor);
+    bool PressControl(Integer ACol, Integer ARealCol, Integer ARow, const TMarkupDrawResult& Hit);
+    bool PressCheckBox(Integer ACol, Integer ARow, Integer X, Integer Y);
+    void PressCell(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R, TMessage& Message);
+    // The wheel's steps and panning's (grid/interaction/ext_string_grid_wheel.cpp).
+    void WheelMoveRow(Integer Target);
+    bool BaseWheelStep(bool Down, TShiftState Shift, TPoint MousePos);
+    void ReportSelectionChange(const TGridRect& Before);
+    void PanStep();
+    void StopPanning();
+    void DrawPanIndicator();
+    void ErasePanIndicator();
     // The disjunct cell selection's entry of a cell.
     void SelectDisjunctCell(Integer ACol, Integer ARow, bool Selected);
 
@@ -1738,6 +1783,20 @@ protected:
     Integer wheelmsg = 0;
     Integer wheelscrl = 0;
     bool wheelpan = false;
+    TPoint wheelpanpos{0, 0};
+    TCursor prevcurs = crDefault;
+    Integer FPanCursor = 8000;
+    static constexpr uintptr_t PanTimerIdentifier = 999;
+    // The press: the state the move and release handling continue from.
+    bool FDoOnClick = false;
+    bool FMouseKeepDown = false;
+    bool FSelectionClick = false;
+    bool FCtrlEditing = false;
+    TPoint FCtrlXY{-1, -1};
+    String FCtrlID;
+    String FCtrlType;
+    Integer Clickposx = 0;
+    Integer Clickposy = 0;
     // The grid timer (id 111, 500 ms) while the window exists.
     static constexpr uintptr_t GridTimerIdentifier = 111;
     uintptr_t FGridTimerID = 0;

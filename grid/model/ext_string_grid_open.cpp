@@ -19,22 +19,10 @@ void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
     TBaseGrid::GetDisplText(ACol, ARow, Value);
 }
 void TExtStringGrid::KeyDown(Word& Key, TShiftState Shift) { TBaseGrid::KeyDown(Key, Shift); }
-void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
-{
-    TBaseGrid::MouseDown(Button, Shift, X, Y);
-}
 void TExtStringGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) { TBaseGrid::MouseMove(Shift, X, Y); }
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     TBaseGrid::MouseUp(Button, Shift, X, Y);
-}
-bool TExtStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
-{
-    return TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-}
-bool TExtStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
-{
-    return TBaseGrid::DoMouseWheelUp(Shift, MousePos);
 }
 
 // --- not built yet ----------------------------------------------------------------------------
@@ -51,8 +39,6 @@ void TExtStringGrid::ShowFocusWindow() { NotBuiltYet("ShowFocusWindow"); }
 void TExtStringGrid::HideFocusWindow() { NotBuiltYet("HideFocusWindow"); }
 void TExtStringGrid::MoveFocusWindow() { NotBuiltYet("MoveFocusWindow"); }
 void TExtStringGrid::CellControlsUpdate(bool /*Force*/) { NotBuiltYet("CellControlsUpdate"); }
-bool TExtStringGrid::IsHoverFixedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsHoverFixedCell"); }
-void TExtStringGrid::Zoom(Integer /*Factor*/) { NotBuiltYet("Zoom"); }
 void TExtStringGrid::BalloonInit() { NotBuiltYet("BalloonInit"); }
 void TExtStringGrid::BalloonDone() { NotBuiltYet("BalloonDone"); }
 TInplaceEdit* TExtStringGrid::NormalEdit() { NotBuiltYet("NormalEdit"); }
@@ -79,10 +65,6 @@ void TExtStringGrid::SearchBackwardClick(TObject* /*Sender*/) { NotBuiltYet("Sea
 void TExtStringGrid::SearchForwardClick(TObject* /*Sender*/) { NotBuiltYet("SearchForwardClick"); }
 void TExtStringGrid::SearchCloseClick(TObject* /*Sender*/) { NotBuiltYet("SearchCloseClick"); }
 void TExtStringGrid::SearchHighlightClick(TObject* /*Sender*/) { NotBuiltYet("SearchHighlightClick"); }
-void TExtStringGrid::DoCheckBoxClick(Integer /*ACol*/, Integer /*ARow*/, bool /*State*/)
-{
-    NotBuiltYet("DoCheckBoxClick");
-}
 void TExtStringGrid::DoClickSort(Integer /*ACol*/) { NotBuiltYet("DoClickSort"); }
 bool TExtStringGrid::CanShowFixedDropDown(Integer /*ACol*/) { NotBuiltYet("CanShowFixedDropDown"); }
 void TExtStringGrid::DoStartBlockFocus() { NotBuiltYet("DoStartBlockFocus"); }
@@ -97,9 +79,6 @@ void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const S
 }
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
 void TExtStringGrid::AdjustSelectAllRect(TGridRect& /*R*/) { NotBuiltYet("AdjustSelectAllRect"); }
-void TExtStringGrid::WheelRowMoved() { NotBuiltYet("WheelRowMoved"); }
-void TExtStringGrid::CellSelectorClick(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellSelectorClick"); }
-void TExtStringGrid::AdjustClickSelection(TGridRect& /*R*/) { NotBuiltYet("AdjustClickSelection"); }
 void TExtStringGrid::GoToFirstRow() { NotBuiltYet("GoToFirstRow"); }
 bool TExtStringGrid::UseFormattedClipboard() { NotBuiltYet("UseFormattedClipboard"); }
 void TExtStringGrid::ApplyFilterCheckList(Integer /*ItemIndex*/) { NotBuiltYet("ApplyFilterCheckList"); }
