@@ -28,6 +28,9 @@ void TExtStringGrid::WndProc(TMessage& Message)
     case WM_SETCURSOR: WMSetCursorCell(Message); return;
     case WM_KILLFOCUS: WMKillFocus(Message); return;
     case WM_SETFOCUS: WMSetFocus(Message); return;
+    case WM_LBUTTONDBLCLK: WMLButtonDblClk(Message); return;
+    case WM_RBUTTONDOWN: WMRButtonDown(Message); return;
+    case WM_RBUTTONUP: WMRButtonUp(Message); return;
     case WM_COMMAND:
         if (TWMCommand(Message).NotifyCode == EN_CHANGE && TWMCommand(Message).Ctl != HandleIfAllocated()) {
             WMEditChange(Message);

@@ -23,11 +23,6 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
 {
     TBaseGrid::MouseDown(Button, Shift, X, Y);
 }
-void TExtStringGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) { TBaseGrid::MouseMove(Shift, X, Y); }
-void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
-{
-    TBaseGrid::MouseUp(Button, Shift, X, Y);
-}
 bool TExtStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
 {
     return TBaseGrid::DoMouseWheelDown(Shift, MousePos);
@@ -83,8 +78,6 @@ void TExtStringGrid::DoCheckBoxClick(Integer /*ACol*/, Integer /*ARow*/, bool /*
 {
     NotBuiltYet("DoCheckBoxClick");
 }
-void TExtStringGrid::DoClickSort(Integer /*ACol*/) { NotBuiltYet("DoClickSort"); }
-bool TExtStringGrid::CanShowFixedDropDown(Integer /*ACol*/) { NotBuiltYet("CanShowFixedDropDown"); }
 void TExtStringGrid::DoStartBlockFocus() { NotBuiltYet("DoStartBlockFocus"); }
 void TExtStringGrid::DoEndBlockFocus() { NotBuiltYet("DoEndBlockFocus"); }
 void TExtStringGrid::DoPrintGetPageNum(Integer /*APage*/, String& /*PageNumStr*/) { NotBuiltYet("DoPrintGetPageNum"); }
