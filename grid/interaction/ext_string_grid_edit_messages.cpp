@@ -36,6 +36,9 @@ void TExtStringGrid::WndProc(TMessage& Message)
     case WM_SETFOCUS: WMSetFocus(Message); return;
     case WM_LBUTTONDOWN: WMLButtonDown(Message); return;
     case WM_MBUTTONDOWN: WMMButtonDown(Message); return;
+    case WM_LBUTTONDBLCLK: WMLButtonDblClk(Message); return;
+    case WM_RBUTTONDOWN: WMRButtonDown(Message); return;
+    case WM_RBUTTONUP: WMRButtonUp(Message); return;
     case WM_COMMAND:
         if (TWMCommand(Message).NotifyCode == EN_CHANGE && TWMCommand(Message).Ctl != HandleIfAllocated()) {
             WMEditChange(Message);

@@ -224,6 +224,12 @@ using TScrollHintEvent = std::function<void(TObject* Sender, Integer ARow, Strin
 using TDragScrollEvent = std::function<void(TObject* Sender, Integer TopRow, Integer LeftCol,
                                             TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
 using TEndSizeEvent = std::function<void(TObject* Sender, Integer Index)>;
+// The mouse's release, double click and right click (grid/interaction/ext_string_grid_mouse_*.cpp).
+using TCanSortEvent = std::function<void(TObject* Sender, Integer ACol, bool& DoSort)>;
+using TClickSortEvent = std::function<void(TObject* Sender, Integer ACol)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIdx)>;
+using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, Integer ACol, bool& CanShow)>;
+using TColumnSizingEvent = std::function<void(TObject* Sender, Integer ACol, Integer ColumnSize)>;
 using TScrollCellEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer Position, Integer Min, Integer Max)>;
 using TGroupCalcEvent =
@@ -1059,6 +1065,12 @@ public:
     void MoveFocusWindow();
     void CellControlsUpdate(bool Force);
     void InitOrigColSizes();
+    // A new form owned by the grid, neither shown nor placed, showing the cells of ARect as the
+    // grid paints them, 192 of 255 opaque, never activated: the drag image of moved cells.
+    TForm* SelectionToForm(const TGridRect& ARect);
+    std::unique_ptr<TBitmap> SelectionPicture(const TGridRect& ARect);
+    // The hint of the cell under HintInfo's cursor: text, position, colour (CM_HINTSHOW's answer).
+    void BuildCellHint(String& HintStr, THintInfo& HintInfo);
     bool IsOnSizingEdge(TPoint MousePos);
     bool IsHoverFixedCell(Integer ACol, Integer ARow);
     void ScreenToCell(TPoint P, Integer& ACol, Integer& ARow);
@@ -1338,6 +1350,21 @@ public:
     TEndSizeEvent OnEndRowSize;
     TScrollCellEvent OnScrollCell;
     TNotifyEvent OnRichEditSelectionChange;
+    // The mouse's release, double click, right click and the sizing hint.
+    TCanSortEvent OnCanSort;
+    TClickSortEvent OnClickSort;
+    TCheckBoxChangeEvent OnCheckBoxMouseUp;
+    TRadioClickEvent OnRadioMouseUp;
+    TClickCellEvent OnRightClickCell;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+    TColumnSizingEvent OnColumnSizing;
+    TColumnSizingEvent OnRowSizing;
+    // Cell hints: every normal cell's text, a text cut by its cell, the size while sizing.
+    bool HintShowCells = false;
+    bool HintShowLargeText = false;
+    bool HintShowSizing = false;
+    // How long the last click sort took, in milliseconds.
+    Cardinal SortTime = 0;
 
     // ===== unit routines ========================================================================
     // The file version's high 32 bits (major above, minor below), -1 without one.
@@ -1523,6 +1550,25 @@ protected:
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept) override;
+    // The mouse's release, double click and right click (grid/interaction/ext_string_grid_mouse_*.cpp).
+    void WMLButtonDblClk(TMessage& Message);
+    void WMRButtonDown(TMessage& Message);
+    void WMRButtonUp(TMessage& Message);
+    void ClickToSort(Integer ACol, Integer ARow, Integer X, Integer Y, TShiftState Shift);
+    void SortByClick(Integer RealCol, TShiftState Shift);
+    void SortIndexedByClick(Integer RealCol, bool Modifier);
+    void SortSingleByClick(Integer RealCol);
+    bool AutoSizeFromBorder(Integer ACol);
+    void RightClickSelect(Integer ACol, Integer ARow, TPoint At, TShiftState Shift);
+    void RightClickMarks(Integer ARow, bool Ctrl);
+    bool EnhancedMoveUnderWay() const;
+    // The window that follows the mouse while a column or row moves, and its end.
+    void EndMoveVisuals();
+    void FollowMove(Integer X, Integer Y, Integer ACol, Integer ARow);
+    void PlaceMoveArrows(TArrowWindow* First, TArrowWindow* Second, Integer Index, bool Columns);
+    void ShowSizing(Integer X, Integer Y);
+    void ReleaseSizingHint();
+    String CellHintText(const String& Text, bool Raw) const;
     virtual bool CalcSizingState(Integer X, Integer Y);
     virtual void F2KeyHook() {}
     virtual void WriteEditedCell(const String& Value);
@@ -1737,6 +1783,24 @@ protected:
     bool FNoAutoAdvance = false;
     bool LButFlg = false;
     bool ColSizeFlg = false;
+    // A column or row moved during the current release; the last double click auto-sized a column.
+    bool ColMoveFlg = false;
+    bool FDblClk = false;
+    // The press's point, which the release's click sort finds its cell from again.
+    Integer Clickposx = 0;
+    Integer Clickposy = 0;
+    // The column or row an enhanced move drags, where in its header cell it was taken, and the
+    // drag image following the mouse.
+    Integer Movecell = -1;
+    Integer MoveOfsX = 0;
+    Integer MoveOfsY = 0;
+    TForm* MoveForm = nullptr;
+    // The mouse is on a fixed column's (row's) sizing edge; the hint of the size while sizing.
+    bool FSizeFixed = false;
+    bool FSizeFixedR = false;
+    THintWindow* FSizingHintWnd = nullptr;
+    // A synchronised grid follows this grid's move and must not move back.
+    bool FSyncedMove = false;
     TEditorType EditControl = edNormal;
     String FNewCellText;
     String FCellCache;

@@ -451,6 +451,9 @@ void TExtStringGrid::UpdateColSize(Integer ACol, Integer& AWidth)
 void TExtStringGrid::NoteSizingPress(TMessage& Message)
 {
     const TWMMouse mouse(Message);
+    // The release's click sort finds the pressed cell again from here.
+    Clickposx = mouse.Pos.X;
+    Clickposy = mouse.Pos.Y;
     Integer index = -1, offset = 0;
     const TGridState sizing =
         GridState() == gsNormal ? TBaseGrid::CalcSizingState(mouse.Pos.X, mouse.Pos.Y, index, offset) : gsNormal;
