@@ -115,7 +115,7 @@ class TGridDetailPickerDropDown;
 class TGridGridDropDown;
 class TGridColorDropDown;
 class TGridImageDropDown;
-class TMetroScrollBar;
+class TScrollControl;
 class THintWindow;
 class TTimer;
 struct TVisualProps;
@@ -1060,6 +1060,8 @@ public:
     bool IsEditable(Integer ACol, Integer ARow);
     bool IsPasswordCell(Integer ACol, Integer ARow);
     void BuildSearchFooter();
+    // Shows the search footer and gives its edit the focus (the Ctrl+F of the tables).
+    void ShowSearchFooter();
     void ShowFocusWindow();
     void HideFocusWindow();
     void MoveFocusWindow();
@@ -1913,8 +1915,8 @@ protected:
     TGridColorDropDown* ColorDropDown = nullptr;
     TGridImageDropDown* ImageDropDown = nullptr;
     // The metro scroll bars of ScrollType ssMetro, made at CreateWnd.
-    TMetroScrollBar* FVertMetroScroll = nullptr;
-    TMetroScrollBar* FHorzMetroScroll = nullptr;
+    TScrollControl* FVertMetroScroll = nullptr;
+    TScrollControl* FHorzMetroScroll = nullptr;
     THTMLHintWindow* FScrollHintWnd = nullptr;
     TDropList* FFilterDropList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
@@ -1942,6 +1944,9 @@ private:
     void PutFooterRow(TFooterRow Row);
     // Scroll bars and scrolling.
     void InitFlatScrollBars();
+    // The metro type's two thin bars, made when missing; freed with the window bars given back.
+    void CreateScrollControls();
+    void FreeScrollControls();
     void UninitFlatScrollBars();
     void SetFlatScrollProp(Integer Index, Integer Value);
     void ApplyFlatScrollSettings();
@@ -1953,6 +1958,16 @@ private:
     bool CellScrollBarScrolled(TMessage& Message);
     // The search footer shows and the last row ends above its panel.
     bool LastRowAboveSearchPanel() const;
+    // The search room's steps: the panel made with its events, the find parameters of the
+    // footer's settings, its highlights, the edit's colour, the row nudge of find next.
+    void CreateSearchPanel();
+    TFindParams SearchFooterParams(bool Typing, bool Backward);
+    bool SearchHighlighting() const;
+    void HighlightSearchText(const String& Text);
+    void RemoveSearchHighlights();
+    void SetSearchEditColour(TColor Value);
+    void NudgeTopRowForSearch();
+    void SearchFooterStep(bool Backward);
     TRect FixedBackGroundCellRect() const;
     void RepaintMovedBackGround(const TRect& Before, Word Code);
     void DragScrollTick(TObject* Sender);
