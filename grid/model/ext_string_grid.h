@@ -138,7 +138,7 @@ enum THintShowLargeTextPos : uint8_t { hpCell, hpMouse };
 enum TInvalidEntryIcon : uint8_t { ieNone, ieInfo, ieWarning, ieError };
 enum TFilterDropDownColumns : uint8_t { fdNormal, fdAll };
 enum THoverFixedCells : uint8_t { hfNone, hfFixedRows, hfFixedColumns, hfAll };
-enum TMouseSelectMode : uint8_t { msNormal, msExcel };
+enum TMouseSelectMode : uint8_t { msNormal, msColumn, msRow, msAll, msURL, msResize };
 enum TGridExportState : uint8_t {
     esExportStart,
     esExportNewRow,
@@ -1671,6 +1671,8 @@ protected:
     void StopPanning();
     void DrawPanIndicator();
     void ErasePanIndicator();
+    bool CurrentCellInView() const;
+    bool CanEditCurrentCell();
     // The disjunct cell selection's entry of a cell.
     void SelectDisjunctCell(Integer ACol, Integer ARow, bool Selected);
 
@@ -1773,6 +1775,13 @@ protected:
     TPoint FClipTopLeft{-1, -1};
     TPoint FLastHintPos{-1, -1};
     Integer FComboIdx = -1;
+    // What the pointer is over or doing, as the mouse handling notes it: the cell selector, a
+    // fixed column's (fixed row's) sizing edge under the pointer, and such a sizing under way.
+    bool FCellSelectorMode = false;
+    bool FSizeFixed = false;
+    bool FSizingFixed = false;
+    bool FSizeFixedR = false;
+    bool FSizingFixedR = false;
     bool FEditChange = false;
     bool FEditing = false;
     bool FEditDisable = false;
@@ -1832,6 +1841,8 @@ protected:
     bool FOldModifiedValue = false;
     bool FDisableChange = false;
     bool FForceSel = false;
+    // An editor link's pop-up gave the focus back: that one focus gain is not the user's.
+    bool InvokedFocusChange = false;
     Char FStartEditChar = 0;
     Integer FOldCol = -1;
     Integer FOldRow = -1;
