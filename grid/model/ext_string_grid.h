@@ -1806,9 +1806,7 @@ protected:
     Integer MoveOfsX = 0;
     Integer MoveOfsY = 0;
     TForm* MoveForm = nullptr;
-    // The mouse is on a fixed column's (row's) sizing edge; the hint of the size while sizing.
-    bool FSizeFixed = false;
-    bool FSizeFixedR = false;
+    // The hint of the size while sizing.
     THintWindow* FSizingHintWnd = nullptr;
     // A synchronised grid follows this grid's move and must not move back.
     bool FSyncedMove = false;
@@ -1870,10 +1868,7 @@ protected:
     bool FSelectionClick = false;
     bool FCtrlEditing = false;
     TPoint FCtrlXY{-1, -1};
-    String FCtrlID;
     String FCtrlType;
-    Integer Clickposx = 0;
-    Integer Clickposy = 0;
     // The grid timer (id 111, 500 ms) while the window exists.
     static constexpr uintptr_t GridTimerIdentifier = 111;
     uintptr_t FGridTimerID = 0;
