@@ -290,7 +290,7 @@ protected:
             Set_Row(1, kGood);
             if (Before) Before();
             h.AnswerFileDialog(S(FileName));
-            win->Btn_Import_EDSClick();
+            h.Click(win->Btn_Import_EDS);
             h.Log.Add("dialogs " + std::to_string(h.FileDialogsShown().size()));
             for (Integer r = 1; r <= 3; ++r) rows.push_back(Row(r));
         });
@@ -307,6 +307,17 @@ TEST_F(ImportTest, ChosenConnectionFillsTheSixCellsOfTheFirstFreeRow)
     EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"chooser " + Data("DEVICE.EDS") + " rows 3", "dialogs 1"}));
     EXPECT_EQ(rows, (std::vector<std::string>{kGoodRow, "Y|||||||6|113|5|112|2|3|", kResetRow}));
     EXPECT_EQ(h.FileDialogsShown().front().Filter, u"EtherNet/IP EDS (*.eds)|*.eds");
+}
+
+TEST_F(ImportTest, ConnectionChosenWithTheMouse)
+{
+    const auto rows = Import(Data("DEVICE.EDS"), [this](TFEtherNEtIP_EDS& C) {
+        h.ProcessMessages();
+        const TRect cell = C.ACG->CellRect(ecConnection_Name, 2);
+        h.Click(C.ACG, {(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2});
+        h.Click(C.Btn_OK);
+    });
+    EXPECT_EQ(rows[1], "Y|||||||6|113|5|112|2|3|");
 }
 
 TEST_F(ImportTest, FirstConnectionCopiesDefaultAsShown)
