@@ -250,6 +250,29 @@ TEST_F(SlavesWindowTest, DeleteAsksWithTheRowNumberAndCopyLastsOneShowing)
     EXPECT_EQ(StringToUtf8(h.MessagesShown().back()), "Error!!! Copy a valid row before Paste it");
 }
 
+TEST_F(SlavesWindowTest, EnterTypedInTheGridGoesToTheNextCellWithTheSwitchOn)
+{
+    struct TCase {
+        bool Switch;
+        Integer Col;
+    };
+    for (const TCase& c : {TCase{true, 3}, TCase{false, 2}}) {
+        ProgramState.Jump_Field_Enabled = c.Switch;
+        Integer col = -1, row = -1;
+        Show([&] {
+            win->ACG->SetFocus();
+            win->ACG->SetCol(2);
+            win->ACG->SetRowEx(4);
+            h.Press(VK_RETURN);
+            col = win->ACG->Col();
+            row = win->ACG->GetRowEx();
+        });
+        ProgramState.Jump_Field_Enabled = false;
+        EXPECT_EQ(col, c.Col) << c.Switch;
+        EXPECT_EQ(row, 4) << c.Switch;
+    }
+}
+
 TEST_F(SlavesWindowTest, HeaderCellsShowTheirColumnHint)
 {
     struct TCase {
