@@ -161,6 +161,18 @@ protected:
 
     void Key(const std::string& Name) { ASSERT_EQ(RunTool({"xdotool", "key", Name}, m_x.Display()), 0); }
 
+    // A new configuration made as a person makes it: the New button, the name typed, Enter; true
+    // once the main window is back (active for the second time).
+    bool Make_Configuration(TPoint NewButton, const std::string& Name)
+    {
+        Click(NewButton);
+        TShownWindow dialog, back;
+        if (!WaitForActive("TFNew_Project", 1, dialog)) return false;
+        if (RunTool({"xdotool", "type", "--delay", "40", Name}, m_x.Display()) != 0) return false;
+        Key("Return");
+        return WaitForActive("TFPlenatoreFirmWare", 2, back);
+    }
+
     // Where the parameter window's fields and OK button are, from its client origin; asked of
     // the window built headless (call it with the program created in a harness).
     struct TParGenPoints {
@@ -318,13 +330,8 @@ TEST_F(ProgramOnDisplay, AnUpdateRunsFromTheStepButtonToTheUpdateProgram)
     }
 
     // A new configuration, made as a person makes it.
-    Click(newButton);
-    TShownWindow dialog;
-    ASSERT_TRUE(WaitForActive("TFNew_Project", 1, dialog)) << Output();
-    ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "40", "Anlage 1"}, m_x.Display()), 0);
-    Key("Return");
+    ASSERT_TRUE(Make_Configuration(newButton, "Anlage 1")) << Output();
     TShownWindow back;
-    ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 2, back)) << Output();
     const fs::path conf = m_dir / "PROJECTS" / "Anlage 1";
     ASSERT_TRUE(fs::is_directory(conf / "bin"));
 
@@ -489,13 +496,8 @@ TEST_F(ProgramOnDisplay, ASlaveImportedFromAnEdsFileReachesTheImage)
     }
 
     // A configuration with its parameters saved.
-    Click(newButton);
-    TShownWindow dialog;
-    ASSERT_TRUE(WaitForActive("TFNew_Project", 1, dialog)) << Output();
-    ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "40", "Plant"}, m_x.Display()), 0);
-    Key("Return");
+    ASSERT_TRUE(Make_Configuration(newButton, "Plant")) << Output();
     TShownWindow back;
-    ASSERT_TRUE(WaitForActive("TFPlenatoreFirmWare", 2, back)) << Output();
     const fs::path conf = m_dir / "PROJECTS" / "Plant";
     Click(setButton);
     TShownWindow parameters;
