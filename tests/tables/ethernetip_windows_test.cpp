@@ -387,20 +387,26 @@ TEST_F(ImportTest, NothingChangesWithoutAChosenConnectionOrAFreeRow)
 
 TEST_F(ImportTest, FileWithoutUsableConnectionClosesTheChooserWithAMessage)
 {
-    Cardinal paints = 0;
+    Cardinal before = 0, shown = 0;
     bool timerOn = false;
     h.AnswerMessage(u"No Valid Connection", mrOk);
-    const auto rows = Import(Data("nothing_usable.eds"), [&](TFEtherNEtIP_EDS& C) {
-        h.ProcessMessages();
-        paints = h.Paints();
-        timerOn = C.TClose->Enabled();
-        EXPECT_EQ(C.ACG->RowCount(), 2);
-        EXPECT_EQ(C.ACG->GetCellEx(ecConnection, 1), u"");
-        h.Advance(TFEtherNEtIP_EDS::Close_Interval_Ms);
-        EXPECT_EQ(C.ModalResult, mrCancel);
-        EXPECT_FALSE(C.TClose->Enabled());
-    });
-    EXPECT_GT(paints, 0u);
+    const auto rows = Import(
+        Data("nothing_usable.eds"),
+        [&](TFEtherNEtIP_EDS& C) {
+            h.ProcessMessages();
+            shown = h.Paints();
+            timerOn = C.TClose->Enabled();
+            EXPECT_EQ(C.ACG->RowCount(), 2);
+            EXPECT_EQ(C.ACG->GetCellEx(ecConnection, 1), u"");
+            h.Advance(TFEtherNEtIP_EDS::Close_Interval_Ms);
+            EXPECT_EQ(C.ModalResult, mrCancel);
+            EXPECT_FALSE(C.TClose->Enabled());
+        },
+        [&] {
+            h.ProcessMessages();
+            before = h.Paints();
+        });
+    EXPECT_GT(shown, before) << "the empty chooser is painted before it closes";
     EXPECT_TRUE(timerOn);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Error!! No Valid Connection found"});
     EXPECT_EQ(rows, (std::vector<std::string>{kGoodRow, kResetRow, kResetRow}));
