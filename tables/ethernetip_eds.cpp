@@ -109,6 +109,8 @@ void TFEtherNEtIP_EDS::FormShow()
 {
     List_Conn = Load_EDS_Connections(EDS_FileName);
     ShowDatainGrid();
+    // The list has the keyboard: the arrows pick a connection, Enter is OK's.
+    SetActiveControl(ACG);
 }
 
 void TFEtherNEtIP_EDS::ShowDatainGrid()

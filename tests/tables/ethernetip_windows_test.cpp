@@ -250,6 +250,29 @@ TEST_F(SlavesWindowTest, DeleteAsksWithTheRowNumberAndCopyLastsOneShowing)
     EXPECT_EQ(StringToUtf8(h.MessagesShown().back()), "Error!!! Copy a valid row before Paste it");
 }
 
+TEST_F(SlavesWindowTest, EnterTypedInTheGridGoesToTheNextCellWithTheSwitchOn)
+{
+    struct TCase {
+        bool Switch;
+        Integer Col;
+    };
+    for (const TCase& c : {TCase{true, 3}, TCase{false, 2}}) {
+        ProgramState.Jump_Field_Enabled = c.Switch;
+        Integer col = -1, row = -1;
+        Show([&] {
+            win->ACG->SetFocus();
+            win->ACG->SetCol(2);
+            win->ACG->SetRowEx(4);
+            h.Press(VK_RETURN);
+            col = win->ACG->Col();
+            row = win->ACG->GetRowEx();
+        });
+        ProgramState.Jump_Field_Enabled = false;
+        EXPECT_EQ(col, c.Col) << c.Switch;
+        EXPECT_EQ(row, 4) << c.Switch;
+    }
+}
+
 TEST_F(SlavesWindowTest, HeaderCellsShowTheirColumnHint)
 {
     struct TCase {
@@ -290,7 +313,7 @@ protected:
             Set_Row(1, kGood);
             if (Before) Before();
             h.AnswerFileDialog(S(FileName));
-            win->Btn_Import_EDSClick();
+            h.Click(win->Btn_Import_EDS);
             h.Log.Add("dialogs " + std::to_string(h.FileDialogsShown().size()));
             for (Integer r = 1; r <= 3; ++r) rows.push_back(Row(r));
         });
@@ -307,6 +330,17 @@ TEST_F(ImportTest, ChosenConnectionFillsTheSixCellsOfTheFirstFreeRow)
     EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"chooser " + Data("DEVICE.EDS") + " rows 3", "dialogs 1"}));
     EXPECT_EQ(rows, (std::vector<std::string>{kGoodRow, "Y|||||||6|113|5|112|2|3|", kResetRow}));
     EXPECT_EQ(h.FileDialogsShown().front().Filter, u"EtherNet/IP EDS (*.eds)|*.eds");
+}
+
+TEST_F(ImportTest, ConnectionChosenWithTheMouse)
+{
+    const auto rows = Import(Data("DEVICE.EDS"), [this](TFEtherNEtIP_EDS& C) {
+        h.ProcessMessages();
+        const TRect cell = C.ACG->CellRect(ecConnection_Name, 2);
+        h.Click(C.ACG, {(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2});
+        h.Click(C.Btn_OK);
+    });
+    EXPECT_EQ(rows[1], "Y|||||||6|113|5|112|2|3|");
 }
 
 TEST_F(ImportTest, FirstConnectionCopiesDefaultAsShown)
@@ -353,20 +387,26 @@ TEST_F(ImportTest, NothingChangesWithoutAChosenConnectionOrAFreeRow)
 
 TEST_F(ImportTest, FileWithoutUsableConnectionClosesTheChooserWithAMessage)
 {
-    Cardinal paints = 0;
+    Cardinal before = 0, shown = 0;
     bool timerOn = false;
     h.AnswerMessage(u"No Valid Connection", mrOk);
-    const auto rows = Import(Data("nothing_usable.eds"), [&](TFEtherNEtIP_EDS& C) {
-        h.ProcessMessages();
-        paints = h.Paints();
-        timerOn = C.TClose->Enabled();
-        EXPECT_EQ(C.ACG->RowCount(), 2);
-        EXPECT_EQ(C.ACG->GetCellEx(ecConnection, 1), u"");
-        h.Advance(TFEtherNEtIP_EDS::Close_Interval_Ms);
-        EXPECT_EQ(C.ModalResult, mrCancel);
-        EXPECT_FALSE(C.TClose->Enabled());
-    });
-    EXPECT_GT(paints, 0u);
+    const auto rows = Import(
+        Data("nothing_usable.eds"),
+        [&](TFEtherNEtIP_EDS& C) {
+            h.ProcessMessages();
+            shown = h.Paints();
+            timerOn = C.TClose->Enabled();
+            EXPECT_EQ(C.ACG->RowCount(), 2);
+            EXPECT_EQ(C.ACG->GetCellEx(ecConnection, 1), u"");
+            h.Advance(TFEtherNEtIP_EDS::Close_Interval_Ms);
+            EXPECT_EQ(C.ModalResult, mrCancel);
+            EXPECT_FALSE(C.TClose->Enabled());
+        },
+        [&] {
+            h.ProcessMessages();
+            before = h.Paints();
+        });
+    EXPECT_GT(shown, before) << "the empty chooser is painted before it closes";
     EXPECT_TRUE(timerOn);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Error!! No Valid Connection found"});
     EXPECT_EQ(rows, (std::vector<std::string>{kGoodRow, kResetRow, kResetRow}));
