@@ -18,7 +18,6 @@ void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
 {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
 }
-void TExtStringGrid::KeyDown(Word& Key, TShiftState Shift) { TBaseGrid::KeyDown(Key, Shift); }
 void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     TBaseGrid::MouseDown(Button, Shift, X, Y);
@@ -42,7 +41,6 @@ TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet
 bool TExtStringGrid::RegisterDropTarget() { NotBuiltYet("RegisterDropTarget"); }
 void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
-void TExtStringGrid::AppendRow() { NotBuiltYet("AppendRow"); }
 void TExtStringGrid::KeepLastRowAboveSearchPanel() { NotBuiltYet("KeepLastRowAboveSearchPanel"); }
 void TExtStringGrid::HideSelection() { NotBuiltYet("HideSelection"); }
 void TExtStringGrid::UnHideSelection() { NotBuiltYet("UnHideSelection"); }
@@ -51,7 +49,6 @@ void TExtStringGrid::ShowFocusWindow() { NotBuiltYet("ShowFocusWindow"); }
 void TExtStringGrid::HideFocusWindow() { NotBuiltYet("HideFocusWindow"); }
 void TExtStringGrid::MoveFocusWindow() { NotBuiltYet("MoveFocusWindow"); }
 void TExtStringGrid::CellControlsUpdate(bool /*Force*/) { NotBuiltYet("CellControlsUpdate"); }
-bool TExtStringGrid::IsHoverFixedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsHoverFixedCell"); }
 void TExtStringGrid::Zoom(Integer /*Factor*/) { NotBuiltYet("Zoom"); }
 void TExtStringGrid::BalloonInit() { NotBuiltYet("BalloonInit"); }
 void TExtStringGrid::BalloonDone() { NotBuiltYet("BalloonDone"); }
@@ -96,11 +93,9 @@ void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const S
     NotBuiltYet("SetCellWithUndo");
 }
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
-void TExtStringGrid::AdjustSelectAllRect(TGridRect& /*R*/) { NotBuiltYet("AdjustSelectAllRect"); }
 void TExtStringGrid::WheelRowMoved() { NotBuiltYet("WheelRowMoved"); }
 void TExtStringGrid::CellSelectorClick(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellSelectorClick"); }
 void TExtStringGrid::AdjustClickSelection(TGridRect& /*R*/) { NotBuiltYet("AdjustClickSelection"); }
-void TExtStringGrid::GoToFirstRow() { NotBuiltYet("GoToFirstRow"); }
 bool TExtStringGrid::UseFormattedClipboard() { NotBuiltYet("UseFormattedClipboard"); }
 void TExtStringGrid::ApplyFilterCheckList(Integer /*ItemIndex*/) { NotBuiltYet("ApplyFilterCheckList"); }
 void TExtStringGrid::PasteStarting() { NotBuiltYet("PasteStarting"); }
