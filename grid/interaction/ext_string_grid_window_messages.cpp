@@ -87,7 +87,8 @@ void TExtStringGrid::WMSize(TMessage& Message)
     TColumnSize& size = *ColumnSize();
     if (FOldSize > 0 && size.SynchWithGrid) {
         HideInplaceEdit();
-        const double factor = double(width) / FOldSize;
+        // A single border takes a pixel on each side of the client width.
+        const double factor = double(BorderStyle == bsSingle ? width + 2 : width) / FOldSize;
         const Integer from = size.SynchNormalCellsOnly ? FixedCols() : 0;
         const Integer to = size.SynchNormalCellsOnly ? ColCount() - FFixedRightCols - 1 : ColCount() - 1;
         for (Integer i = from; i <= to && i < m_origColSizes->Count(); ++i)
