@@ -3,6 +3,7 @@
 // Space and the clipboard keys, driven as key presses on the headless back end.
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/navigation.h"
+#include "grid/foundation/search_footer.h"
 #include "grid/foundation/sync_grid.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/floating_footer.h"
@@ -469,6 +470,37 @@ TEST_F(KeyGridTest, ClipboardKeysAskTheirEventThenReachTheClipboard)
     grid->Navigation()->AllowClipboardShortCuts = false;
     EXPECT_NO_THROW(h.Press('C', ssCtrl));
     EXPECT_TRUE(h.Log.Items().empty());
+}
+
+TEST_F(KeyGridTest, ArrowsJumpOverFixedCellsInsideTheDataArea)
+{
+    grid->OnIsFixedCell = [](TObject*, Integer ARow, Integer ACol, bool& IsFixed) {
+        IsFixed = IsFixed || ACol == 2 || ARow == 3;
+    };
+    struct Case {
+        TPoint Start;
+        Word Key;
+        std::string Current;
+    };
+    const Case cases[] = {
+        {{1, 4}, VK_RIGHT, "3,4"},
+        {{3, 4}, VK_LEFT, "1,4"},
+        {{1, 4}, VK_UP, "1,2"},
+        {{1, 2}, VK_DOWN, "1,4"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("key " + std::to_string(c.Key) + " from " + Cell(c.Start.X, c.Start.Y));
+        grid->FocusCell(c.Start.X, c.Start.Y);
+        h.Press(c.Key);
+        EXPECT_EQ(Current(), c.Current);
+    }
+}
+
+TEST_F(KeyGridTest, CtrlFShowsTheSearchFooter)
+{
+    ASSERT_FALSE(grid->SearchFooter()->Visible());
+    h.Press('F', ssCtrl);
+    EXPECT_TRUE(grid->SearchFooter()->Visible());
 }
 
 TEST_F(KeyGridTest, ASynchronisedGridFollowsTheKeys)
