@@ -172,6 +172,15 @@ bool TExtStringGrid::EditStartKey(TMessage& Message, Word Key, TShiftState Shift
         }
         SetOptions(Options() | goEditing);
         ShowInplaceEdit();
+        if (Key == VK_F2) {
+            // The base grid's F2 switches the editor over: passed on, it would close it again.
+            FireKeyDown(Key, Shift);
+            SaveEditSnapshot();
+            F2KeyHook();
+            Message.WParam = 0;
+            Message.Result = 0;
+            return true;
+        }
     }
     if ((Options() & goEditing) && !IsEditable(real, Row())) {
         FireKeyDown(Key, Shift);

@@ -425,6 +425,33 @@ TEST_F(KeyGridTest, EnterOnACellThatMayNotBeEditedOnlyReportsTheKey)
     EXPECT_FALSE(grid->EditMode());
 }
 
+TEST_F(KeyGridTest, EnterAndF2StartEditingUnderTheEditingStartModes)
+{
+    grid->OnKeyDown = [this](TObject*, Word& Key, TShiftState) { h.Log.Add("keydown " + std::to_string(Key)); };
+    grid->OnCanEditCell = [](TObject*, Integer ARow, Integer, bool& CanEdit) { CanEdit = CanEdit && ARow != 2; };
+    grid->MouseActions()->RangeSelectAndEdit = true;
+    ASSERT_FALSE(grid->Options() & goEditing);
+    grid->FocusCell(3, 2);
+    h.Press(VK_F2);
+    EXPECT_FALSE(grid->Options() & goEditing) << "a cell that may not be edited";
+    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"keydown 113"}));
+    grid->FocusCell(3, 4);
+    h.Press(VK_F2);
+    EXPECT_TRUE(grid->Options() & goEditing);
+    EXPECT_TRUE(grid->EditMode()) << "range-select-and-edit opens the editor";
+
+    grid->MouseActions()->RangeSelectAndEdit = false;
+    grid->HideInplaceEdit();
+    grid->SetOptions(grid->Options() & ~TGridOptions(goEditing));
+    grid->MouseActions()->SetEditOnDblClickOnly(true);
+    grid->FocusCell(3, 2);
+    h.Press(VK_RETURN);
+    EXPECT_FALSE(grid->Options() & goEditing);
+    grid->FocusCell(3, 4);
+    h.Press(VK_RETURN);
+    EXPECT_TRUE(grid->Options() & goEditing) << "double-click-only editing takes Enter as its start";
+}
+
 TEST_F(KeyGridTest, ClipboardKeysAskTheirEventThenReachTheClipboard)
 {
     struct Case {
