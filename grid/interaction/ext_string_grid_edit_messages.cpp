@@ -39,6 +39,11 @@ void TExtStringGrid::WndProc(TMessage& Message)
     case WM_LBUTTONDBLCLK: WMLButtonDblClk(Message); return;
     case WM_RBUTTONDOWN: WMRButtonDown(Message); return;
     case WM_RBUTTONUP: WMRButtonUp(Message); return;
+    case WM_KEYDOWN: WMKeyDown(Message); return;
+    case WM_TIMER: WMTimer(Message); return;
+    case WM_SIZE: WMSize(Message); return;
+    case CM_ENABLEDCHANGED: CMEnabledChanged(Message); return;
+    case CM_COLORCHANGED: CMColorChanged(Message); return;
     case WM_COMMAND:
         if (TWMCommand(Message).NotifyCode == EN_CHANGE && TWMCommand(Message).Ctl != HandleIfAllocated()) {
             WMEditChange(Message);

@@ -323,17 +323,6 @@ void TExtStringGrid::AdjustClickSelection(TGridRect& /*R*/) {}
 
 // --- the mouse-down override -------------------------------------------------------------------
 
-bool TExtStringGrid::IsHoverFixedCell(Integer ACol, Integer ARow)
-{
-    switch (HoverFixedCells) {
-    case hfAll: return ACol < FixedCols() || ARow < FixedRows();
-    case hfFixedRows: return ARow < FixedRows();
-    case hfFixedColumns: return ACol < FixedCols();
-    case hfNone: break;
-    }
-    return false;
-}
-
 void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     Integer col = -1, row = -1;

@@ -193,6 +193,8 @@ using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, Integer ACol,
 using TMovedEvent = std::function<void(TObject* Sender, Integer FromIndex, Integer ToIndex)>;
 using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
 using TCanInsertRowEvent = std::function<void(TObject* Sender, Integer ARow, bool& CanInsert)>;
+using TCanDeleteRowEvent = std::function<void(TObject* Sender, Integer ARow, bool& CanDelete)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIdx)>;
 using TCheckBoxChangeEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool State)>;
 using TColorSelectEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, TColor Color, const String& Value)>;
@@ -1088,6 +1090,31 @@ public:
     Integer PanCursorNumber() const { return FPanCursor; }
     void BalloonInit();
     void BalloonDone();
+    // Keyboard navigation (grid/interaction/ext_string_grid_keys.cpp): the Tab walk (true when the
+    // grid kept the Tab, false when it handed it to its parent), a row appended below the last
+    // data row, and whether the current row is the last data row.
+    bool TabToNextCell(bool Backward);
+    void AutoAppendRow();
+    bool IsOnLastRow() const;
+    // The cell tests of navigation (grid/interaction/ext_string_grid_navigable.cpp); columns are
+    // displayed ones, -1 when no column of the row may be selected.
+    Integer FirstNavigableCol() const;
+    Integer VisibleFixedRightCols() const;
+    bool IsSelectableCell(Integer ACol, Integer ARow);
+    Integer FirstSelectableCol(Integer ARow);
+    Integer LastSelectableCol(Integer ARow);
+    // The update lock beyond Begin/EndUpdate: a level without switching the redraw, all levels
+    // dropped at once, and the lock as a property.
+    void StartUpdate() { ++FUpdateCount; }
+    void ResetUpdate() { FUpdateCount = 0; }
+    bool LockUpdate() const { return FUpdateCount != 0; }
+    void SetLockUpdate(bool Value);
+    // The incremental search text typed so far.
+    String IncrSearchText() const { return SearchInc; }
+    TCanDeleteRowEvent OnCanDeleteRow;
+    TAutoAddEvent OnAutoInsertRow;
+    TRadioClickEvent OnRadioClick;
+    TButtonClickEvent OnRadioButtonClick;
     // Find and replace: cells as (column, row), (-1, -1) for none; StartCell (-1, -1) starts at
     // the range's beginning (its end when backward), any other cell continues after it.
     TPoint Find(TPoint StartCell, const String& S, TFindParams FindParams);
@@ -1673,6 +1700,43 @@ protected:
     void ErasePanIndicator();
     bool CurrentCellInView() const;
     bool CanEditCurrentCell();
+    // The keys (ext_string_grid_keys.cpp): the WM_KEYDOWN handler and its steps.
+    void WMKeyDown(TMessage& Message);
+    bool ScrollOnlyKey(Word Key);
+    bool EditStartKey(TMessage& Message, Word Key, TShiftState Shift);
+    void ControlCellKey(Word Key);
+    bool HomeEndKey(TMessage& Message, Word Key, TShiftState Shift);
+    void HomeEndRowSelection(Integer StartRow, TShiftState Shift);
+    bool RowSelectScrollKey(TMessage& Message, Word Key, TShiftState Shift);
+    bool SkipFixedCellsKey(TMessage& Message, Word Key, TShiftState Shift);
+    bool SearchFooterKeyBefore(TMessage& Message, Word Key, TShiftState Shift, bool& Locked);
+    void SearchFooterKeyAfter(Word Key, Integer OldTopRow, bool Locked);
+    bool ClipboardKey(Word Key, TShiftState Shift);
+    void InsertRowKey();
+    void DeleteRowKey();
+    void SelectAllKey();
+    void DisjunctSelectionKey(Word Key, TShiftState Shift);
+    void ReportMovedSelection();
+    void FireKeyDown(Word Key, TShiftState Shift);
+    bool TabWalk(bool Backward);
+    void TabBackwardInRow();
+    bool TabForwardInRow();
+    bool TabEndOfWalk();
+    bool TabPastLastCell();
+    // The key-down override's steps.
+    void MoveSelectedRows(Word Key);
+    void WrapAround(Word Key);
+    void SkipDisabledRow(Word Key, Integer StartRow);
+    // The window and component messages (ext_string_grid_window_messages.cpp).
+    void WMTimer(TMessage& Message);
+    void BlinkCells();
+    void HoverCellUnderMouse();
+    void WMPaint(TMessage& Message) override;
+    void WMEraseBkgnd(TMessage& Message) override;
+    void WMSize(TMessage& Message);
+    bool StretchOnSize();
+    void CMEnabledChanged(TMessage& Message);
+    void CMColorChanged(TMessage& Message);
     // The disjunct cell selection's entry of a cell.
     void SelectDisjunctCell(Integer ACol, Integer ARow, bool Selected);
 
@@ -1853,6 +1917,14 @@ protected:
     String SearchInc;
     TWinControl* EditCtrl = nullptr;
     Integer FTimerTicks = 0;
+    // The keys' state: the cell before the last key, the selection before it (or as reported
+    // since), timer ticks since the last search key, the depth of a Tab walk, the guard of the
+    // size handler's scroll-bar step.
+    TPoint FLastKeyCell{-1, -1};
+    TGridRect FMoveSelection;
+    Integer SearchTics = 0;
+    Integer FTabVisits = 0;
+    bool FDisableSize = false;
     TCursor FLoadedCursor = crDefault;
     // Wheel: the message and the lines per notch chosen at CreateWnd.
     Integer wheelmsg = 0;

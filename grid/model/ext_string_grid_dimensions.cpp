@@ -179,12 +179,24 @@ void TExtStringGrid::SetTopRowEx(Integer Value)
     if (Value >= FixedRows() && Value <= RowCount() - 1) TBaseGrid::SetTopRow(Value);
 }
 
-void TExtStringGrid::BeginUpdate() { ++FUpdateCount; }
+// A hidden grid paints nothing anyway: its lock stays as it is.
+void TExtStringGrid::BeginUpdate()
+{
+    if (!Visible()) return;
+    ++FUpdateCount;
+    if (HandleAllocated()) SendMessage(Handle(), WM_SETREDRAW, 0, 0);
+}
 
+// An unmatched EndUpdate repaints too; a grid being destroyed only lowers the count.
 void TExtStringGrid::EndUpdate()
 {
-    if (FUpdateCount == 0) return;
-    if (--FUpdateCount == 0) Invalidate();
+    if (!Visible()) return;
+    if (FUpdateCount > 0) --FUpdateCount;
+    if (FUpdateCount != 0 || FDestroying) return;
+    FSelChange = false;
+    if (HandleAllocated()) SendMessage(Handle(), WM_SETREDRAW, 1, 0);
+    Invalidate();
+    PaintColoredBorder();
 }
 
 Integer TExtStringGrid::TotalColCount() const { return ColCount() + NumHiddenColumns(); }

@@ -487,9 +487,13 @@ void TExtStringGrid::FormResize(TObject* Sender)
     if (SizeWithForm && form) {
         const Integer w = Width() + form->Width() - PrevSizeX;
         const Integer h = Height() + form->Height() - PrevSizeY;
-        if (w > 0 && h > 0) SetBounds(Left(), Top(), w, h);
-        PrevSizeX = form->Width();
-        PrevSizeY = form->Height();
+        // A size that would leave the grid nothing is ignored, and the form's last size stays the
+        // reference, so growing the form back restores the grid.
+        if (w > 0 && h > 0) {
+            SetBounds(Left(), Top(), w, h);
+            PrevSizeX = form->Width();
+            PrevSizeY = form->Height();
+        }
     }
     // The form's own handler must not stop the grid from following the form.
     if (ResizeAssigned) {
