@@ -213,6 +213,8 @@ using TGridProgressEvent = std::function<void(TObject* Sender, int16_t Progress)
 using TGetColumnFilterEvent = std::function<void(TObject* Sender, Integer Column, TStrings* Filter)>;
 using TFilterSelectEvent = std::function<void(TObject* Sender, Integer Column, Integer ItemIndex,
                                               const String& FriendlyName, String& FilterCondition)>;
+using TFilterCheckEvent = std::function<void(TObject* Sender, Integer Column, Integer ItemIndex, const String& FriendlyName,
+                                             String& FilterCondition, TDropCheckList* CheckList)>;
 
 // A selection listener: told the column and row of each new current cell.
 class ITExtStringGridSelect {
@@ -1151,6 +1153,10 @@ public:
     String FilterDropDownClear = u"(All)";
     TFilterDropDownColumns FilterDropDownColumns = fdNormal;
     bool FilterDropDownAuto = false;
+    // The header drop-down shows ticks (a check list) rather than a single choice.
+    bool FilterDropDownCheck = false;
+    // The row whose cells show the filter glyph.
+    Integer FilterDropDownRow = 0;
     bool FilterNormalCellsOnly = true;
     bool AutoFilterUpdate = true;
     bool FilterIncremental = false;
@@ -1249,6 +1255,7 @@ public:
     TGridProgressEvent OnFilterProgress;
     TGetColumnFilterEvent OnGetColumnFilter;
     TFilterSelectEvent OnFilterSelect;
+    TFilterCheckEvent OnFilterCheck;
     TGroupCalcEvent OnGroupCalc;
     TNotifyEvent OnPainted;
     TColumnSizeEvent OnColumnSize;
@@ -1476,6 +1483,11 @@ protected:
     virtual bool UseFormattedClipboard();
     virtual void ApplyFilterListChoice(Integer ItemIndex);
     virtual void ApplyFilterCheckList(Integer ItemIndex);
+    // The mouse release's step for the filter glyph: a release on the glyph of a column with filter
+    // values opens that column's list (true); any other release closes the single-choice list.
+    bool FilterDropDownMouseUp(Integer X, Integer Y);
+    void CreateFilterLists();
+    void OpenFilterList(Integer ACol, Integer ARow, Integer RealCol);
     virtual void PasteStarting();
     virtual void PasteFinished();
     virtual void MarkPastedRowsModified(const TGridRect& R);
