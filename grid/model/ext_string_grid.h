@@ -1749,6 +1749,9 @@ protected:
     TScrollControl* FVertMetroScroll = nullptr;
     TScrollControl* FHorzMetroScroll = nullptr;
     THTMLHintWindow* FScrollHintWnd = nullptr;
+    // The balloon tooltip window while balloons are initialised.
+    HWND FBalloonTip = 0;
+    bool FBalloonInit = false;
     TDropList* FFilterDropList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
 

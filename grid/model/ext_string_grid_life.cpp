@@ -210,6 +210,7 @@ TExtStringGrid::~TExtStringGrid()
     FHorzMetroScroll = nullptr;
     if (!IsDesigning()) GiveBackFormResize();
     SaveColSizesOnDestroy();
+    BalloonDone();
     ClearTextOnly = false;
     SaveHiddenCells = false;
     FreeSettings();

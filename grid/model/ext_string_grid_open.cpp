@@ -51,8 +51,6 @@ void TExtStringGrid::MoveFocusWindow() { NotBuiltYet("MoveFocusWindow"); }
 void TExtStringGrid::CellControlsUpdate(bool /*Force*/) { NotBuiltYet("CellControlsUpdate"); }
 bool TExtStringGrid::IsHoverFixedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsHoverFixedCell"); }
 void TExtStringGrid::Zoom(Integer /*Factor*/) { NotBuiltYet("Zoom"); }
-void TExtStringGrid::BalloonInit() { NotBuiltYet("BalloonInit"); }
-void TExtStringGrid::BalloonDone() { NotBuiltYet("BalloonDone"); }
 TInplaceEdit* TExtStringGrid::NormalEdit() { NotBuiltYet("NormalEdit"); }
 TExtRichEdit* TExtStringGrid::RichEdit() { NotBuiltYet("RichEdit"); }
 TGridDateTimePicker* TExtStringGrid::DateAndTimePicker() { NotBuiltYet("DateAndTimePicker"); }
