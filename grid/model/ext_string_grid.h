@@ -1041,6 +1041,8 @@ public:
     void Zoom(Integer Factor);
     void BalloonInit();
     void BalloonDone();
+    // True: every hint of the application is shown by the mark-up hint window; false: the plain one.
+    void SetUseHTMLHints(bool Value);
     // Find and replace: cells as (column, row), (-1, -1) for none; StartCell (-1, -1) starts at
     // the range's beginning (its end when backward), any other cell continues after it.
     TPoint Find(TPoint StartCell, const String& S, TFindParams FindParams);
