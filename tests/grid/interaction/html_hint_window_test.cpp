@@ -1,5 +1,6 @@
 // The mark-up hint window: kept on the monitor (table), its window without a border and with a
 // shadow, plain and mark-up texts measured and drawn by the renderer, the application-wide swap.
+#include "grid/foundation/csv_utils.h"
 #include "grid/interaction/html_hint_window.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/backends/headless/harness.h"
@@ -86,6 +87,34 @@ TEST_F(HTMLHintWindowTest, AHintPastTheScreensEdgeMovesLeft)
     const TRect screen = Screen->Monitors(0).BoundsRect;
     hint->ActivateHint(TRect(screen.Right - 10, 100, screen.Right, 110), u"a hint that is wide enough");
     EXPECT_EQ(hint->Left() + hint->Width(), screen.Right - 2);
+}
+
+TEST_F(HTMLHintWindowTest, FrameAndTheCentredTextRectangle)
+{
+    HTMLHintFontName() = u"Tahoma";
+    hint->ActivateHint(TRect(50, 60, 51, 61), EncodeWideCellText(u"wide"));
+    hint->SetBounds(hint->Left(), hint->Top(), 80, 30);
+    const Integer w = 80, hgt = 30, top = (hgt - hint->TextHeight()) / 2;
+    const std::vector<std::string> drawn = Drawn();
+    const std::vector<std::string> frame = {
+        "MoveTo(0," + std::to_string(hgt - 2) + ")",
+        "LineTo(0,0)",
+        "LineTo(" + std::to_string(w - 1) + ",0)",
+        "MoveTo(0," + std::to_string(hgt - 1) + ")",
+        "LineTo(" + std::to_string(w - 1) + "," + std::to_string(hgt - 1) + ")",
+        "LineTo(" + std::to_string(w - 1) + ",-1)",
+    };
+    std::vector<std::string> lines;
+    for (const std::string& s : drawn)
+        if (s.rfind("MoveTo", 0) == 0 || s.rfind("LineTo", 0) == 0) lines.push_back(s);
+    EXPECT_EQ(lines, frame);
+    const std::string text = drawn.back();
+    EXPECT_NE(text.find("wide"), std::string::npos) << text;
+    EXPECT_NE(text.find("4," + std::to_string(top) + "," + std::to_string(w - 4) + "," +
+                        std::to_string(top + hint->TextHeight() + 8)),
+              std::string::npos)
+        << text;
+    HTMLHintFontName().clear();
 }
 
 TEST(HTMLHints, TheGridSwapsTheApplicationsHintWindow)
