@@ -241,6 +241,8 @@ using TGridProgressEvent = std::function<void(TObject* Sender, int16_t Progress)
 using TGetColumnFilterEvent = std::function<void(TObject* Sender, Integer Column, TStrings* Filter)>;
 using TFilterSelectEvent = std::function<void(TObject* Sender, Integer Column, Integer ItemIndex,
                                               const String& FriendlyName, String& FilterCondition)>;
+using TFilterCheckEvent = std::function<void(TObject* Sender, Integer Column, Integer ItemIndex, const String& FriendlyName,
+                                             String& FilterCondition, TDropCheckList* CheckList)>;
 
 // A selection listener: told the column and row of each new current cell.
 class ITExtStringGridSelect {
@@ -1115,6 +1117,8 @@ public:
     TAutoAddEvent OnAutoInsertRow;
     TRadioClickEvent OnRadioClick;
     TButtonClickEvent OnRadioButtonClick;
+    // True: every hint of the application is shown by the mark-up hint window; false: the plain one.
+    void SetUseHTMLHints(bool Value);
     // Find and replace: cells as (column, row), (-1, -1) for none; StartCell (-1, -1) starts at
     // the range's beginning (its end when backward), any other cell continues after it.
     TPoint Find(TPoint StartCell, const String& S, TFindParams FindParams);
@@ -1251,6 +1255,10 @@ public:
     String FilterDropDownClear = u"(All)";
     TFilterDropDownColumns FilterDropDownColumns = fdNormal;
     bool FilterDropDownAuto = false;
+    // The header drop-down shows ticks (a check list) rather than a single choice.
+    bool FilterDropDownCheck = false;
+    // The row whose cells show the filter glyph.
+    Integer FilterDropDownRow = 0;
     bool FilterNormalCellsOnly = true;
     bool AutoFilterUpdate = true;
     bool FilterIncremental = false;
@@ -1349,6 +1357,7 @@ public:
     TGridProgressEvent OnFilterProgress;
     TGetColumnFilterEvent OnGetColumnFilter;
     TFilterSelectEvent OnFilterSelect;
+    TFilterCheckEvent OnFilterCheck;
     TGroupCalcEvent OnGroupCalc;
     TNotifyEvent OnPainted;
     TColumnSizeEvent OnColumnSize;
@@ -1616,6 +1625,11 @@ protected:
     virtual bool UseFormattedClipboard();
     virtual void ApplyFilterListChoice(Integer ItemIndex);
     virtual void ApplyFilterCheckList(Integer ItemIndex);
+    // The mouse release's step for the filter glyph: a release on the glyph of a column with filter
+    // values opens that column's list (true); any other release closes the single-choice list.
+    bool FilterDropDownMouseUp(Integer X, Integer Y);
+    void CreateFilterLists();
+    void OpenFilterList(Integer ACol, Integer ARow, Integer RealCol);
     virtual void PasteStarting();
     virtual void PasteFinished();
     virtual void MarkPastedRowsModified(const TGridRect& R);
@@ -1996,6 +2010,9 @@ protected:
     TScrollControl* FVertMetroScroll = nullptr;
     TScrollControl* FHorzMetroScroll = nullptr;
     THTMLHintWindow* FScrollHintWnd = nullptr;
+    // The balloon tooltip window while balloons are initialised.
+    HWND FBalloonTip = 0;
+    bool FBalloonInit = false;
     TDropList* FFilterDropList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
 

@@ -156,7 +156,7 @@ void TExtStringGrid::CreateSettings()
     m_ignoreColumns = std::make_unique<TIntList>(0, 0);
     m_filterDropDown = std::make_unique<TFilterDropDown>();
     m_filterDropDown->OnChange = [this](TObject* Sender) { FilterDropDownChanged(Sender); };
-    // FFilterDropList and FFilterCheckList: their classes come with the filter drop-down room.
+    CreateFilterLists();
     m_filterList = std::make_unique<TStringList>();
     m_filterList->Duplicates = dupIgnore;
     m_filterList->SetSorted(true);
@@ -237,6 +237,7 @@ TExtStringGrid::~TExtStringGrid()
     FHorzMetroScroll = nullptr;
     if (!IsDesigning()) GiveBackFormResize();
     SaveColSizesOnDestroy();
+    BalloonDone();
     ClearTextOnly = false;
     SaveHiddenCells = false;
     FreeSettings();

@@ -30,8 +30,6 @@ void TExtStringGrid::ShowFocusWindow() { NotBuiltYet("ShowFocusWindow"); }
 void TExtStringGrid::HideFocusWindow() { NotBuiltYet("HideFocusWindow"); }
 void TExtStringGrid::MoveFocusWindow() { NotBuiltYet("MoveFocusWindow"); }
 void TExtStringGrid::CellControlsUpdate(bool /*Force*/) { NotBuiltYet("CellControlsUpdate"); }
-void TExtStringGrid::BalloonInit() { NotBuiltYet("BalloonInit"); }
-void TExtStringGrid::BalloonDone() { NotBuiltYet("BalloonDone"); }
 TInplaceEdit* TExtStringGrid::NormalEdit() { NotBuiltYet("NormalEdit"); }
 TExtRichEdit* TExtStringGrid::RichEdit() { NotBuiltYet("RichEdit"); }
 TGridDateTimePicker* TExtStringGrid::DateAndTimePicker() { NotBuiltYet("DateAndTimePicker"); }
@@ -60,7 +58,6 @@ void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const S
 }
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
 bool TExtStringGrid::UseFormattedClipboard() { NotBuiltYet("UseFormattedClipboard"); }
-void TExtStringGrid::ApplyFilterCheckList(Integer /*ItemIndex*/) { NotBuiltYet("ApplyFilterCheckList"); }
 void TExtStringGrid::PasteStarting() { NotBuiltYet("PasteStarting"); }
 void TExtStringGrid::PasteFinished() { NotBuiltYet("PasteFinished"); }
 void TExtStringGrid::MarkPastedRowsModified(const TGridRect& /*R*/) { NotBuiltYet("MarkPastedRowsModified"); }

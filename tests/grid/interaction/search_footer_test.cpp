@@ -6,6 +6,7 @@
 #include "grid/foundation/grid_button.h"
 #include "grid/foundation/search_footer.h"
 #include "grid/interaction/search_panel.h"
+#include "grid/model/control_look.h"
 #include "platform/controls/message_beep.h"
 #include "platform/graphics/recording_canvas.h"
 
@@ -101,6 +102,39 @@ TEST_F(SearchFooterTest, HiddenUntilOpenedThenLaidOutFromTheSettings)
     EXPECT_EQ(p->MatchCase()->Height(), 0);
     EXPECT_EQ(p->ForwardButton()->Height(), 23);
     EXPECT_FALSE(p->ForwardButton()->ShowHint()) << "an empty hint is not shown";
+}
+
+TEST_F(SearchFooterTest, ButtonLookFollowsTheControlStyle)
+{
+    struct Case {
+        const char* Name;
+        TControlStyle Style;
+        bool Adapts;
+        bool Flat, AutoXP, ThemeAdapt;
+    };
+    const Case cases[] = {
+        {"classic", csClassic, false, false, false, false},
+        {"flat", csFlat, false, true, false, false},
+        {"XP", csWinXP, false, false, true, false},
+        {"theme", csTheme, false, false, true, false},
+        {"the grid adapts to the theme", csTheme, true, true, false, true},
+    };
+    for (const Case& c : cases) {
+        TSearchPanel* p = Panel();
+        for (TExtGridButton* b : {p->ForwardButton(), p->BackwardButton(), p->HiliteButton()}) {
+            b->AutoXPStyle = false;
+            b->SetAutoThemeAdapt(false);
+        }
+        grid->AutoThemeAdapt = c.Adapts;
+        grid->ControlLook()->SetControlStyle(c.Style);
+        grid->SearchFooter()->SetColor(clWhite);  // lays the footer out again
+        for (TExtGridButton* b : {p->ForwardButton(), p->BackwardButton(), p->HiliteButton()}) {
+            EXPECT_EQ(b->Flat(), c.Flat) << c.Name;
+            EXPECT_EQ(b->AutoXPStyle, c.AutoXP) << c.Name;
+            EXPECT_EQ(b->AutoThemeAdapt(), c.ThemeAdapt) << c.Name;
+        }
+        EXPECT_FALSE(p->ExitButton()->AutoXPStyle) << "the close button keeps its look";
+    }
 }
 
 TEST_F(SearchFooterTest, TypingFindsMarksTheEditAndEnablesTheButtons)
