@@ -1037,6 +1037,9 @@ public:
     void MoveFocusWindow();
     void CellControlsUpdate(bool Force);
     void InitOrigColSizes();
+    // A left click 2 pixels inside the cell's top-left corner through the grid's own press and
+    // release handling, without OnMouseDown and OnMouseUp: the editor opens as on a click.
+    void SimulateCellClick(Integer ACol, Integer ARow);
     // A new form owned by the grid, neither shown nor placed, showing the cells of ARect as the
     // grid paints them, 192 of 255 opaque, never activated: the drag image of moved cells.
     TForm* SelectionToForm(const TGridRect& ARect);
@@ -1495,6 +1498,9 @@ protected:
     void RightClickSelect(Integer ACol, Integer ARow, TPoint At, TShiftState Shift);
     void RightClickMarks(Integer ARow, bool Ctrl);
     bool EnhancedMoveUnderWay() const;
+    // The release of a held cell button: OnButtonClick (and an expand button's flip) only when
+    // released on it; false when the release ends there.
+    bool ReleaseCellButton(Integer ACol, Integer ARow, Integer X, Integer Y);
     // The window that follows the mouse while a column or row moves, and its end.
     void EndMoveVisuals();
     void FollowMove(Integer X, Integer Y, Integer ACol, Integer ARow);

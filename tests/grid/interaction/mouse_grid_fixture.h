@@ -13,9 +13,12 @@ namespace gw::test {
 class TMouseGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::FLastHintPos;
+    using TExtStringGrid::FPushedCellButton;
     using TExtStringGrid::FSizeFixed;
     using TExtStringGrid::FSizeFixedR;
     using TExtStringGrid::FSizingHintWnd;
+    using TExtStringGrid::GridState;
+    using TExtStringGrid::HideEditor;
     using TExtStringGrid::MoveForm;
     using TExtStringGrid::TExtStringGrid;
     Integer BlockFocusStarts = 0;
