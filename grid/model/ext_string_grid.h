@@ -1702,6 +1702,12 @@ protected:
     bool FSizeFixed = false;
     bool FSizeFixedR = false;
     THintWindow* FSizingHintWnd = nullptr;
+    // The selection at the start of the grid's own cell drag, and where a drop on this same grid
+    // wrote the cells (Left -1: the drop went elsewhere), which the drop side records.
+    TGridRect FDropSelection{};
+    TGridRect FDroppedBlock{-1, -1, -1, -1};
+    // After a move the dragged cells are emptied, except those a drop on this grid wrote.
+    void ClearDraggedCells();
     // A synchronised grid follows this grid's move and must not move back.
     bool FSyncedMove = false;
     TEditorType EditControl = edNormal;

@@ -12,6 +12,9 @@ namespace gw::test {
 // only noted.
 class TMouseGrid : public TExtStringGrid {
 public:
+    using TExtStringGrid::ClearDraggedCells;
+    using TExtStringGrid::FDroppedBlock;
+    using TExtStringGrid::FDropSelection;
     using TExtStringGrid::FLastHintPos;
     using TExtStringGrid::FPushedCellButton;
     using TExtStringGrid::FSizeFixed;
