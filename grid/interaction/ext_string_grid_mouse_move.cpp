@@ -171,6 +171,15 @@ void TExtStringGrid::EndMoveVisuals()
     if (Screen) Screen->SetCursor(crDefault);
 }
 
+void TExtStringGrid::ClearDraggedCells()
+{
+    const std::vector<TGridRect> cleared = FDroppedBlock.Left < 0
+        ? std::vector<TGridRect>{FDropSelection}
+        : CellsClearedAfterMove(FDropSelection, FDroppedBlock);
+    for (const TGridRect& r : cleared) ClearRect(r.Left, r.Top, r.Right, r.Bottom);
+    FDroppedBlock = {-1, -1, -1, -1};
+}
+
 // --- the picture of a block of cells ------------------------------------------------------------
 
 std::unique_ptr<TBitmap> TExtStringGrid::SelectionPicture(const TGridRect& ARect)

@@ -8,6 +8,7 @@
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/sort_settings.h"
 #include "platform/runtime/clock.h"
+#include "platform/runtime/scope.h"
 #include "platform/ui/message_records.h"
 
 namespace gw {
@@ -46,6 +47,7 @@ void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
     const bool sizing = GridState() == gsColSizing || GridState() == gsRowSizing;
     const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
     if (moving) EndMoveVisuals();
+    if (FPushedCellButton.X >= 0 && !ReleaseCellButton(ACol, ARow, X, Y)) return;
     if (FScrollHintShow && (IsDesigning() || HintShowSizing)) ReleaseSizingHint();
     // The base grid ends a sizing or a move here: its width change or MoveColumn sets the flags.
     TBaseGrid::MouseUp(Button, Shift, X, Y);
@@ -53,6 +55,42 @@ void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
     Movecell = -1;
     if (ColMoveFlg || ColSizeFlg || moving || ACol < 0 || ARow < 0) return;
     if (ACol >= FixedCols() || SortSettings()->FixedCols) ClickToSort(ACol, ARow, X, Y, Shift);
+}
+
+bool TExtStringGrid::ReleaseCellButton(Integer ACol, Integer ARow, Integer X, Integer Y)
+{
+    const TPoint held = FPushedCellButton;
+    FPushedCellButton = {-1, -1};
+    SetMouseCapture(false);
+    const bool onCell = ACol >= 0 && ARow >= 0;
+    const bool noDisabledLook = ControlLook()->NoDisabledButtonLook();
+    const bool enabled = onCell && !noDisabledLook ? IsEditableCell(ACol, ARow) : (Options() & goEditing) != 0;
+    const bool fixedCol = held.X < FixedCols(), fixedRow = held.Y < FixedRows();
+    if (!enabled && !noDisabledLook && !fixedCol && !fixedRow) return true;
+    if (!IsNode(held.Y)) PushButton(held.X, held.Y, false);
+    if (!onCell) return true;
+    const TPoint base = BaseCell(ACol, ARow);
+    const TPoint at{X, Y};
+    // A fixed cell acts as a whole button.
+    const bool whole = (FixedAsButtons && fixedCol) || fixedRow;
+    const bool onButton = HasButton(base.X, base.Y) && PtInRect(CellButtonRect(base.X, base.Y), at);
+    const bool onExpand = HasExpand(base.X, base.Y) && PtInRect(CellExpandRect(base.X, base.Y), at);
+    if (onButton || whole) DoButtonClick(held.X, held.Y);
+    if (HasExpand(base.X, base.Y) && (onExpand || whole)) {
+        ToggleExpand(held.X, held.Y);
+        DoExpandClick(held.X, held.Y, GetExpandState(held.X, held.Y));
+    }
+    return !onButton && !onExpand;
+}
+
+void TExtStringGrid::SimulateCellClick(Integer ACol, Integer ARow)
+{
+    const TRect r = CellRect(ACol, ARow);
+    const TTemporaryChange forced(FForceSel, true);
+    const TTemporaryChange down(OnMouseDown, TMouseEvent{});
+    const TTemporaryChange up(OnMouseUp, TMouseEvent{});
+    MouseDown(mbLeft, 0, r.Left + 2, r.Top + 2);
+    MouseUp(mbLeft, 0, r.Left + 2, r.Top + 2);
 }
 
 void TExtStringGrid::ClickToSort(Integer ACol, Integer ARow, Integer X, Integer Y, TShiftState Shift)
@@ -205,7 +243,10 @@ void TExtStringGrid::WMLButtonDblClk(TMessage& Message)
     }
     TBaseGrid::WndProc(Message);
     if (OnDblClickCell) OnDblClickCell(this, ARow, ACol);
-    if (MouseActions()->EditOnDblClickOnly() && ACol >= 0 && ARow >= 0 && IsEditable(ACol, ARow)) {
+    if (!MouseActions()->EditOnDblClickOnly() || ACol < 0 || ARow < 0) return;
+    // Editing is off between double clicks: the cell's own permission decides.
+    const TTemporaryChange rangeEdit(MouseActions()->RangeSelectAndEdit, true);
+    if (IsEditable(ACol, ARow)) {
         SetOptions(Options() | goEditing);
         FOldCol = ACol;
         FOldRow = ARow;

@@ -1071,6 +1071,9 @@ public:
     void MoveFocusWindow();
     void CellControlsUpdate(bool Force);
     void InitOrigColSizes();
+    // A left click 2 pixels inside the cell's top-left corner through the grid's own press and
+    // release handling, without OnMouseDown and OnMouseUp: the editor opens as on a click.
+    void SimulateCellClick(Integer ACol, Integer ARow);
     // A new form owned by the grid, neither shown nor placed, showing the cells of ARect as the
     // grid paints them, 192 of 255 opaque, never activated: the drag image of moved cells.
     TForm* SelectionToForm(const TGridRect& ARect);
@@ -1600,6 +1603,9 @@ protected:
     void RightClickSelect(Integer ACol, Integer ARow, TPoint At, TShiftState Shift);
     void RightClickMarks(Integer ARow, bool Ctrl);
     bool EnhancedMoveUnderWay() const;
+    // The release of a held cell button: OnButtonClick (and an expand button's flip) only when
+    // released on it; false when the release ends there.
+    bool ReleaseCellButton(Integer ACol, Integer ARow, Integer X, Integer Y);
     // The window that follows the mouse while a column or row moves, and its end.
     void EndMoveVisuals();
     void FollowMove(Integer X, Integer Y, Integer ACol, Integer ARow);
@@ -1886,6 +1892,12 @@ protected:
     TForm* MoveForm = nullptr;
     // The hint of the size while sizing.
     THintWindow* FSizingHintWnd = nullptr;
+    // The selection at the start of the grid's own cell drag, and where a drop on this same grid
+    // wrote the cells (Left -1: the drop went elsewhere), which the drop side records.
+    TGridRect FDropSelection{};
+    TGridRect FDroppedBlock{-1, -1, -1, -1};
+    // After a move the dragged cells are emptied, except those a drop on this grid wrote.
+    void ClearDraggedCells();
     // A synchronised grid follows this grid's move and must not move back.
     bool FSyncedMove = false;
     TEditorType EditControl = edNormal;

@@ -12,10 +12,16 @@ namespace gw::test {
 // only noted.
 class TMouseGrid : public TExtStringGrid {
 public:
+    using TExtStringGrid::ClearDraggedCells;
+    using TExtStringGrid::FDroppedBlock;
+    using TExtStringGrid::FDropSelection;
     using TExtStringGrid::FLastHintPos;
+    using TExtStringGrid::FPushedCellButton;
     using TExtStringGrid::FSizeFixed;
     using TExtStringGrid::FSizeFixedR;
     using TExtStringGrid::FSizingHintWnd;
+    using TExtStringGrid::GridState;
+    using TExtStringGrid::HideEditor;
     using TExtStringGrid::MoveForm;
     using TExtStringGrid::TExtStringGrid;
     Integer BlockFocusStarts = 0;

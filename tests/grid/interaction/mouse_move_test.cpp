@@ -59,6 +59,22 @@ TEST(DragGeometry, AMoveWithinTheGridClearsOnlySourceCellsOutsideTheDroppedBlock
     }
 }
 
+TEST_F(MouseGridTest, AMoveWithinTheGridKeepsTheDroppedCellsItOverlaps)
+{
+    // Column 1 rows 1-2 ("c", "a") moved one row down onto rows 2-3, as the drop wrote them.
+    grid->SetCellEx(1, 2, u"c");
+    grid->SetCellEx(1, 3, u"a");
+    grid->FDropSelection = TGridRect{1, 1, 1, 2};
+    grid->FDroppedBlock = TGridRect{1, 2, 1, 3};
+    grid->ClearDraggedCells();
+    EXPECT_EQ(Column(1), "cab") << "only the source cell outside the dropped block is emptied";
+    EXPECT_EQ(grid->FDroppedBlock.Left, -1) << "the drop is forgotten";
+    // A drop elsewhere: the whole source goes.
+    grid->FDropSelection = TGridRect{2, 1, 2, 2};
+    grid->ClearDraggedCells();
+    EXPECT_EQ(Column(2), "76");
+}
+
 // --- sizing -------------------------------------------------------------------------------------
 
 TEST_F(MouseGridTest, OnlyTheTwoPixelsEachSideOfAFixedColumnsEdgeSizeIt)

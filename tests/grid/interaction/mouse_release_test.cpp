@@ -3,6 +3,7 @@
 // with row marks and a pop-up menu, and the bookkeeping of a moved column.
 #include "grid/foundation/int_list.h"
 #include "grid/foundation/sync_grid.h"
+#include "grid/model/floating_footer.h"
 #include "grid/model/sort_settings.h"
 #include "platform/ui/menus.h"
 #include "tests/grid/interaction/mouse_grid_fixture.h"
@@ -218,6 +219,99 @@ TEST_F(MouseGridTest, ARightClickOnAHeaderOnlyReportsIt)
     h.Click(grid, Centre(3, 0), mbRight);
     EXPECT_EQ(clicks, (Log{"3,0"}));
     EXPECT_EQ(grid->Row(), row);
+}
+
+TEST_F(MouseGridTest, WithEditOnDblClickOnlyADoubleClickOpensTheEditor)
+{
+    grid->MouseActions()->SetEditOnDblClickOnly(true);
+    Log cells;
+    grid->OnDblClickCell = [&](TObject*, Integer ARow, Integer ACol) {
+        cells.push_back(std::to_string(ACol) + "," + std::to_string(ARow));
+    };
+    h.Advance(1000);
+    h.DoubleClick(grid, Centre(1, 2));
+    EXPECT_EQ(cells, (Log{"1,2"}));
+    EXPECT_TRUE(grid->EditorMode());
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 2);
+}
+
+// --- held cell buttons, the simulated click, the right release during a move --------------------
+
+TEST_F(MouseGridTest, AHeldCellButtonClicksOnlyWhenReleasedOnIt)
+{
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->AddButton(2, 2, 24, 16, u"...", haRight, vaCenter);
+    h.ProcessMessages();  // painting places the button in its cell
+    Log clicks;
+    grid->OnButtonClick = [&](TObject*, Integer ACol, Integer ARow) {
+        clicks.push_back(std::to_string(ACol) + "," + std::to_string(ARow));
+    };
+    const TRect button = grid->CellButtonRect(2, 2);
+    struct TCase {
+        const char* Name;
+        TPoint At;
+        Log Clicks;
+    };
+    const TCase cases[] = {
+        {"on the button", {(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2}, {"2,2"}},
+        {"in the cell beside it", {grid->CellRect(2, 2).Left + 2, (button.Top + button.Bottom) / 2}, {}},
+        {"in another cell", Centre(4, 3), {}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        clicks.clear();
+        grid->FPushedCellButton = {2, 2};
+        h.Advance(1000);
+        h.MouseUp(grid, c.At);
+        EXPECT_EQ(clicks, c.Clicks);
+        EXPECT_EQ(grid->FPushedCellButton, (TPoint{-1, -1})) << "the release always lets it go";
+    }
+}
+
+TEST_F(MouseGridTest, ASimulatedClickOpensTheEditorWithoutTheMouseEvents)
+{
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->FocusCell(1, 2);
+    Log events;
+    grid->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, Integer, Integer) { events.push_back("down"); };
+    grid->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, Integer, Integer) { events.push_back("up"); };
+    grid->SimulateCellClick(1, 2);
+    EXPECT_TRUE(grid->EditorMode());
+    EXPECT_TRUE(events.empty());
+    grid->HideEditor();
+    h.Advance(1000);
+    h.Click(grid, Centre(3, 3));
+    EXPECT_EQ(events, (Log{"down", "up"})) << "the events are back afterwards";
+}
+
+TEST_F(MouseGridTest, TheRightReleaseDuringAColumnMoveOpensNoMenu)
+{
+    grid->SetOptions(grid->Options() | goColMoving);
+    TPopupMenu menu(form);
+    auto* item = new TMenuItem(&menu);
+    item->Caption = u"Copy";
+    menu.Items()->Add(item);
+    grid->SetPopupMenu(&menu);
+    h.MouseDown(grid, Centre(1, 0));
+    h.MoveTo(grid, Centre(2, 0));
+    ASSERT_EQ(grid->GridState(), gsColMoving);
+    grid->Perform(WM_RBUTTONUP, 0, MakeLParam(Centre(2, 0).X, Centre(2, 0).Y));
+    h.ProcessMessages();
+    EXPECT_TRUE(h.MenusShown().empty());
+    h.MouseUp(grid, Centre(2, 0));
+    grid->SetPopupMenu(nullptr);
+}
+
+TEST_F(MouseGridTest, ARowMoveOntoTheFloatingFootersRowIsIgnored)
+{
+    for (Integer r = 1; r < 5; ++r) grid->SetCellEx(4, r, u"r" + IntToStr(r));
+    grid->FloatingFooter()->SetVisible(true);
+    grid->MoveRow(1, 4);
+    EXPECT_EQ(Utf8(grid->GetCellEx(4, 1)), "r1") << "the footer row stays the last one";
+    grid->FloatingFooter()->SetVisible(false);
+    grid->MoveRow(1, 3);
+    EXPECT_EQ(Utf8(grid->GetCellEx(4, 3)), "r1");
 }
 
 }  // namespace
