@@ -20,6 +20,8 @@ static bool HoldsControlGraphic(TExtStringGrid& Grid, Integer ACol, Integer ARow
 
 TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this); }
 
+TInplaceEdit* TExtStringGrid::NormalEdit() { return InplaceEditor(); }
+
 bool TExtStringGrid::EditMode() const { return FEditMode; }
 
 // The base grid asks this whenever it would show its editor; the answer opens a special editor
@@ -58,7 +60,7 @@ bool TExtStringGrid::CanEditShow() const
 }
 
 // The steps every special editor shares; each family's control comes with that family's room.
-void TExtStringGrid::OpenCellEditor(Integer /*ACol*/, Integer /*ARow*/)
+void TExtStringGrid::OpenCellEditor(Integer ACol, Integer ARow)
 {
     FEditing = true;
     FSpecialEditor = true;
@@ -66,6 +68,7 @@ void TExtStringGrid::OpenCellEditor(Integer /*ACol*/, Integer /*ARow*/)
     SetGridState(gsNormal);
     EditCtrl = nullptr;
     if (EditControl != edCustom) FLastValidation = true;
+    OpenDateButtonOrRichEditor(ACol, ARow);
     FStartEditChar = 0;
 }
 
@@ -76,6 +79,7 @@ void TExtStringGrid::CloseCellEditor(Integer ACol, Integer ARow)
     FBlockKill = true;
     const Integer real = RealColIndex(ACol);
     FStartEditChar = 0;
+    CommitDateButtonOrRichEditor();
     if (EditControl != edNormal && FEditActive) DoEditingDone(real, ARow);
     FBlockKill = false;
     FEditActive = false;

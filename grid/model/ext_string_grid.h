@@ -252,6 +252,7 @@ using TClipboardAfterPasteCellEvent =
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
     friend class TExtInplaceEdit;
+    friend struct TSpecialEditorAccess;
 
 public:
     // ===== life cycle ===========================================================================
@@ -1062,6 +1063,9 @@ public:
     TInplaceEdit* NormalEdit();
     TExtRichEdit* RichEdit();
     TGridDateTimePicker* DateAndTimePicker();
+    // The date editor and the rich-text cells' in-place editor, made on first use.
+    TGridDatePicker* DatePicker();
+    TExtRichEdit* InplaceRichEditor();
     // The edit life cycle (grid/interaction/): moving on after an edit, a special editor's end
     // by a key, the end-of-edit report, and the settings and events of typing into a cell.
     void AdvanceToNextCell(Integer ACol, Integer ARow, bool Force, bool AutoEdit, bool Forward, bool Repeated,
@@ -1117,6 +1121,9 @@ public:
     void SavePrintSettings(const String& Key, const String& Section);
     void LoadPrintSettings(const String& Key, const String& Section);
     void CellToRich(Integer ACol, Integer ARow, TExtRichEdit* Richeditor);
+    // The rich edit's document as cell text (empty while the grid is destroyed), into a cell.
+    String RichToString(TExtRichEdit* Richeditor);
+    void RichToCell(Integer ACol, Integer ARow, TExtRichEdit* Richeditor);
 
     // ===== published settings that only store ==================================================
     // Defaults as a new grid has them; the grid reads them where it acts.
@@ -1501,6 +1508,23 @@ protected:
     // The opening and the commit of a special editor, ACol a displayed column.
     void OpenCellEditor(Integer ACol, Integer ARow);
     void CloseCellEditor(Integer ACol, Integer ARow);
+    // The date, time, button-edit, unit, button and rich-text editors: made with the grid or on
+    // first use, opened over a cell and committed; false for a type of another family.
+    void CreateButtonEditors();
+    void FreeButtonEditors();
+    bool OpenDateButtonOrRichEditor(Integer ACol, Integer ARow);
+    bool CommitDateButtonOrRichEditor();
+    void OpenEditBtn(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour);
+    void OpenUnitEditBtn(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour);
+    void OpenDatePicker(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour);
+    void OpenDateTimePicker(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour);
+    void OpenGridButton(Integer ACol, Integer ARow, const TRect& Cell);
+    void OpenRichEditor(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour);
+    // The character that opened the edit goes to the editor, which becomes EditCtrl.
+    void PostStartChar(TWinControl& Editor);
+    void CommitDatePicker();
+    void CommitDateTimePicker();
+    void CommitRichEditor();
     void TakeEditSnapshot(Integer ACol, Integer ARow);
     // ValidateCell's steps for a value to judge: the handler, the records of the change, the store.
     bool ValidateValue(Integer ARealCol, const String& NewValue);

@@ -198,6 +198,7 @@ void TExtStringGrid::CreateHiddenControls()
     // ComboTrans, EditCheck, EditBtn, UnitEditBtn (its unit change to UnitChangedRelay),
     // GridButton (its click to GridButtonClick), HeaderDragButton, ControlEdit, ControlCombo
     // and the two cell scroll bars.
+    CreateButtonEditors();
     FComboIdx = -1;
 }
 
@@ -299,6 +300,7 @@ void TExtStringGrid::FreeHiddenControls()
     // Here go, in this order, the combo editor, the fixed-cell edit and combo, each lazily made
     // editor that exists, then the check box, the two edit-with-button editors, the cell
     // button, the header drag button, the control edit and combo and the two cell scroll bars.
+    FreeButtonEditors();
 }
 
 void TExtStringGrid::CreateWnd()

@@ -55,9 +55,6 @@ bool TExtStringGrid::IsHoverFixedCell(Integer /*ACol*/, Integer /*ARow*/) { NotB
 void TExtStringGrid::Zoom(Integer /*Factor*/) { NotBuiltYet("Zoom"); }
 void TExtStringGrid::BalloonInit() { NotBuiltYet("BalloonInit"); }
 void TExtStringGrid::BalloonDone() { NotBuiltYet("BalloonDone"); }
-TInplaceEdit* TExtStringGrid::NormalEdit() { NotBuiltYet("NormalEdit"); }
-TExtRichEdit* TExtStringGrid::RichEdit() { NotBuiltYet("RichEdit"); }
-TGridDateTimePicker* TExtStringGrid::DateAndTimePicker() { NotBuiltYet("DateAndTimePicker"); }
 void TExtStringGrid::CopySelectionToClipboard() { NotBuiltYet("CopySelectionToClipboard"); }
 void TExtStringGrid::CutSelectionToClipboard() { NotBuiltYet("CutSelectionToClipboard"); }
 void TExtStringGrid::PasteSelectionFromClipboard() { NotBuiltYet("PasteSelectionFromClipboard"); }
@@ -66,10 +63,6 @@ void TExtStringGrid::LoadFromStream(TStream* /*Stream*/) { NotBuiltYet("LoadFrom
 void TExtStringGrid::SaveRectToBinStream(const TGridRect& /*R*/, TStream* /*Stream*/)
 {
     NotBuiltYet("SaveRectToBinStream");
-}
-void TExtStringGrid::CellToRich(Integer /*ACol*/, Integer /*ARow*/, TExtRichEdit* /*Richeditor*/)
-{
-    NotBuiltYet("CellToRich");
 }
 void TExtStringGrid::SearchEditChanged(TObject* /*Sender*/, const String& /*Value*/)
 {
