@@ -56,6 +56,13 @@ void TExtRichEdit::KeyDown(Word& Key, TShiftState Shift)
 {
     TRichEdit::KeyDown(Key, Shift);
     if (!FGrid) return;
+    if (Key == VK_ESCAPE && this == Access::InplaceRichEdit(*FGrid)) {
+        // Escape ends the edit without storing, as in every other editor of the grid.
+        MarkEscaped();
+        Key = 0;
+        FGrid->HideInplaceEdit();
+        return;
+    }
     if (Key == VK_TAB && (FGrid->Options() & goTabs)) {
         Access::FocusGrid(*FGrid);
         Access::GridKeyDown(*FGrid, Key, Shift);

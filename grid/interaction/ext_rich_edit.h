@@ -3,13 +3,14 @@
 // arrows handed to the grid, and the row grown to the content while typing.
 #pragma once
 
+#include "grid/interaction/special_editor_access.h"
 #include "platform/controls/rich_edit.h"
 
 namespace gw {
 
 class TExtStringGrid;
 
-class TExtRichEdit : public TRichEdit {
+class TExtRichEdit : public TRichEdit, public TEscapeMark {
 public:
     explicit TExtRichEdit(TComponent* AOwner);
     String ClassName() const override { return u"TExtRichEdit"; }

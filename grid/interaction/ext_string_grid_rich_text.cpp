@@ -66,6 +66,7 @@ void TExtStringGrid::OpenRichEditor(Integer ACol, Integer ARow, const TRect& Cel
     FEditMode = true;
     TExtRichEdit& editor = *InplaceRichEditor();
     editor.ReCreate();
+    editor.ResetEscaped();
     editor.SetBorderStyle(bsNone);
     editor.SetHideSelection(false);
     editor.SetBounds(Cell.Left, Cell.Top, Cell.Right - Cell.Left, Cell.Bottom - Cell.Top);
@@ -87,7 +88,7 @@ void TExtStringGrid::OpenRichEditor(Integer ACol, Integer ARow, const TRect& Cel
 void TExtStringGrid::CommitRichEditor()
 {
     TExtRichEdit& editor = *InplaceRichEditor();
-    WriteEditedCell(RichToString(&editor));
+    WriteEditedCell(editor.Escaped() ? FCellCache : RichToString(&editor));
     if (editor.Focused() && CanFocus()) SetFocus();
     editor.SetEnabled(false);
     editor.SetVisible(false);

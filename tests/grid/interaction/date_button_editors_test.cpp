@@ -167,6 +167,8 @@ TEST_F(SpecialEditorTest, EscapeLeavesTheCellAsTheEditFoundIt)
         {edDateTimeEdit, u"", [] {}},
         {edDateTimeEdit, u"05/03/2024 13:45", [this] { DateTimePicker()->SetDateTime(Day2024_06_30); }},
         {edButton, u"Go", [] {}},
+        // A plain cell would come back as a rich-text document.
+        {edRichEdit, u"plain", [this] { h.Type(u"x"); }},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(Utf8(EditorTypeNames[c.Type]) + " '" + Utf8(c.In) + "'");
