@@ -137,6 +137,9 @@ bool TExtStringGrid::OpenDateButtonOrRichEditor(Integer ACol, Integer ARow)
         return true;
     case edButton: OpenGridButton(ACol, ARow, cell); return true;
     case edRichEdit: OpenRichEditor(ACol, ARow, cell, colour); return true;
+    case edCustom:
+        if (EditLink) OpenEditLink(ACol, ARow, CellRect(ACol, ARow), colour, font);
+        return true;
     default: return false;
     }
 }
@@ -260,6 +263,7 @@ bool TExtStringGrid::CommitDateButtonOrRichEditor()
         FEditMode = false;
         return true;
     case edRichEdit: CommitRichEditor(); return true;
+    case edCustom: CommitEditLink(); return true;
     default: return false;
     }
 }

@@ -57,6 +57,22 @@ TExtRichEdit* TSpecialEditorAccess::InplaceRichEdit(const TExtStringGrid& Grid) 
 
 TExtRichEdit* TSpecialEditorAccess::HiddenRichEdit(const TExtStringGrid& Grid) { return Grid.HiddenRichEdit; }
 
+void TSpecialEditorAccess::WriteEditedCell(TExtStringGrid& Grid, const String& Value) { Grid.WriteEditedCell(Value); }
+
+bool TSpecialEditorAccess::TakeLastValidationRefusal(TExtStringGrid& Grid)
+{
+    if (Grid.FLastValidation) return false;
+    Grid.FLastValidation = true;
+    return true;
+}
+
+void TSpecialEditorAccess::SelectCurrentCell(TExtStringGrid& Grid) { Grid.SelectCell(Grid.Col(), Grid.GetRowEx()); }
+
+void TSpecialEditorAccess::DialogCodeFilter(TExtStringGrid& Grid, TMessage& Message, const TWndMethod& Saved)
+{
+    Grid.ControlDlgCodeFilter(Message, Saved);
+}
+
 void TSpecialEditorAccess::FocusGrid(TExtStringGrid& Grid)
 {
     if (Grid.CanFocus()) Grid.SetFocus();

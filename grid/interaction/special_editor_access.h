@@ -5,6 +5,7 @@
 
 #include "grid/foundation/editor_types.h"
 #include "platform/runtime/types.h"
+#include "platform/ui/control.h"
 #include "platform/ui/messages.h"
 
 namespace gw {
@@ -47,6 +48,12 @@ struct TSpecialEditorAccess {
     static TDateTime OriginalDateTime(const TExtStringGrid& Grid);
     static void ClearEditMode(TExtStringGrid& Grid);
     static void FocusGrid(TExtStringGrid& Grid);
+    // What an editor link asks: the cell written as an edit, the last validation's outcome, the
+    // selection of the current cell, the dialog-code filter its control is redirected through.
+    static void WriteEditedCell(TExtStringGrid& Grid, const String& Value);
+    static bool TakeLastValidationRefusal(TExtStringGrid& Grid);
+    static void SelectCurrentCell(TExtStringGrid& Grid);
+    static void DialogCodeFilter(TExtStringGrid& Grid, TMessage& Message, const TWndMethod& Saved);
     // The rich edits as made so far (nullptr before their first use).
     static TExtRichEdit* InplaceRichEdit(const TExtStringGrid& Grid);
     static TExtRichEdit* HiddenRichEdit(const TExtStringGrid& Grid);

@@ -105,6 +105,7 @@ class TGridSpin;
 class TGridDatePicker;
 class TGridDateTimePicker;
 class TExtRichEdit;
+class TEditLink;
 class TGridTrackbarDropDown;
 class TGridMemoDropDown;
 class TGridCalculatorDropDown;
@@ -1063,6 +1064,8 @@ public:
     TInplaceEdit* NormalEdit();
     TExtRichEdit* RichEdit();
     TGridDateTimePicker* DateAndTimePicker();
+    // The editor of edCustom cells, the host's; nullptr: such cells open nothing.
+    TEditLink* EditLink = nullptr;
     // The date editor and the rich-text cells' in-place editor, made on first use.
     TGridDatePicker* DatePicker();
     TExtRichEdit* InplaceRichEditor();
@@ -1523,6 +1526,9 @@ protected:
     // The character that opened the edit goes to the editor, which becomes EditCtrl.
     void PostStartChar(TWinControl& Editor);
     void CommitDatePicker();
+    void OpenEditLink(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour, TFont& Font);
+    void CommitEditLink();
+    TForm* MakeLinkPopupForm(TPoint At);
     void CommitDateTimePicker();
     void CommitRichEditor();
     void TakeEditSnapshot(Integer ACol, Integer ARow);
