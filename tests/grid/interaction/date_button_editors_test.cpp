@@ -483,5 +483,34 @@ TEST_F(SpecialEditorTest, TheCellButtonExchangesItsCaptionAndGivesArrowsAndEscap
     EXPECT_EQ(log, (std::vector<std::string>{"ellips Go", "click 3,1"}));
 }
 
+TEST_F(SpecialEditorTest, OutsideTextCommittedUnchangedTwiceGivesTheSameTextTheSecondTime)
+{
+    UnitBtn()->Units()->Add(u"mm");
+    UnitBtn()->Units()->Add(u"m");
+    const TEditorType types[] = {edEditBtn,      edNumericEditBtn, edFloatEditBtn,   edMaskEditBtn,
+                                 edUnitEditBtn,  edDateEdit,       edDateEditUpDown, edTimeEdit,
+                                 edDateTimeEdit, edButton,         edRichEdit};
+    const String texts[] = {u"",
+                            u"a\r\nb\r\n",
+                            String(1, Char(0)) + u"x\t\x1b",
+                            u"\u0100\u4e2d\U0001F600",
+                            u"5mmm",
+                            u"31/02/2024",
+                            u"99:99",
+                            u"{\\rtf1 {\\b bold}}",
+                            u"{\\rtf1 {"};
+    for (const TEditorType t : types) {
+        for (const String& text : texts) {
+            SCOPED_TRACE(Utf8(EditorTypeNames[t]) + " '" + Utf8(text) + "'");
+            Open(t, text);
+            grid->HideInplaceEdit();
+            const String first = Cell();
+            Open(t, first);
+            grid->HideInplaceEdit();
+            EXPECT_EQ(Cell(), first);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace gw::test
