@@ -22,6 +22,8 @@ static bool HoldsControlGraphic(TExtStringGrid& Grid, Integer ACol, Integer ARow
 
 TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this); }
 
+TInplaceEdit* TExtStringGrid::NormalEdit() { return InplaceEditor(); }
+
 bool TExtStringGrid::EditMode() const { return FEditMode; }
 
 // The base grid asks this whenever it would show its editor; the answer opens a special editor
@@ -79,6 +81,7 @@ void TExtStringGrid::OpenCellEditor(Integer ACol, Integer ARow)
         if (EditControl == edCheckBox) OpenCheckEditor(ACol, ARow, r);
         break;
     }
+    OpenDateButtonOrRichEditor(ACol, ARow);
     FStartEditChar = 0;
 }
 
@@ -102,6 +105,7 @@ void TExtStringGrid::CloseCellEditor(Integer ACol, Integer ARow)
     FStartEditChar = 0;
     CloseComboSpinCheck(real, ARow);
     FEditCancelled = false;
+    CommitDateButtonOrRichEditor();
     if (EditControl != edNormal && FEditActive) DoEditingDone(real, ARow);
     FBlockKill = false;
     FEditActive = false;

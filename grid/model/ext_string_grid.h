@@ -107,6 +107,7 @@ class TGridSpin;
 class TGridDatePicker;
 class TGridDateTimePicker;
 class TExtRichEdit;
+class TEditLink;
 class TGridTrackbarDropDown;
 class TGridMemoDropDown;
 class TGridCalculatorDropDown;
@@ -290,6 +291,7 @@ class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
     friend class TGridTransEdit;
     friend class TGridTransCombo;
     friend bool MarkupEditorEndKey(TWinControl& Editor, Char& Key);
+    friend struct TSpecialEditorAccess;
 
 public:
     // ===== life cycle ===========================================================================
@@ -1171,6 +1173,11 @@ public:
     TInplaceEdit* NormalEdit();
     TExtRichEdit* RichEdit();
     TGridDateTimePicker* DateAndTimePicker();
+    // The editor of edCustom cells, the host's; nullptr: such cells open nothing.
+    TEditLink* EditLink = nullptr;
+    // The date editor and the rich-text cells' in-place editor, made on first use.
+    TGridDatePicker* DatePicker();
+    TExtRichEdit* InplaceRichEditor();
     // The edit life cycle (grid/interaction/): moving on after an edit, a special editor's end
     // by a key, the end-of-edit report, and the settings and events of typing into a cell.
     void AdvanceToNextCell(Integer ACol, Integer ARow, bool Force, bool AutoEdit, bool Forward, bool Repeated,
@@ -1226,6 +1233,9 @@ public:
     void SavePrintSettings(const String& Key, const String& Section);
     void LoadPrintSettings(const String& Key, const String& Section);
     void CellToRich(Integer ACol, Integer ARow, TExtRichEdit* Richeditor);
+    // The rich edit's document as cell text (empty while the grid is destroyed), into a cell.
+    String RichToString(TExtRichEdit* Richeditor);
+    void RichToCell(Integer ACol, Integer ARow, TExtRichEdit* Richeditor);
 
     // ===== published settings that only store ==================================================
     // Defaults as a new grid has them; the grid reads them where it acts.
@@ -1679,6 +1689,26 @@ protected:
     // there is none.
     String FCtrlID;
     virtual void ShowNextControlEditor(Integer ACol, Integer ARow, const String& ID);
+    // The date, time, button-edit, unit, button and rich-text editors: made with the grid or on
+    // first use, opened over a cell and committed; false for a type of another family.
+    void CreateButtonEditors();
+    void FreeButtonEditors();
+    bool OpenDateButtonOrRichEditor(Integer ACol, Integer ARow);
+    bool CommitDateButtonOrRichEditor();
+    void OpenEditBtn(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour);
+    void OpenUnitEditBtn(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour);
+    void OpenDatePicker(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour);
+    void OpenDateTimePicker(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour);
+    void OpenGridButton(Integer ACol, Integer ARow, const TRect& Cell);
+    void OpenRichEditor(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour);
+    // The character that opened the edit goes to the editor, which becomes EditCtrl.
+    void PostStartChar(TWinControl& Editor);
+    void CommitDatePicker();
+    void OpenEditLink(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour, TFont& Font);
+    void CommitEditLink();
+    TForm* MakeLinkPopupForm(TPoint At);
+    void CommitDateTimePicker();
+    void CommitRichEditor();
     void TakeEditSnapshot(Integer ACol, Integer ARow);
     // ValidateCell's steps for a value to judge: the handler, the records of the change, the store.
     bool ValidateValue(Integer ARealCol, const String& NewValue);

@@ -225,6 +225,7 @@ void TExtStringGrid::CreateHiddenControls()
     // HeaderDragButton; then ControlEdit and ControlCombo; then the two cell scroll bars.
     ControlEdit = HiddenChild(new TControlEdit(this), this);
     ControlCombo = HiddenChild(new TControlCombo(this), this);
+    CreateButtonEditors();
     FComboIdx = -1;
 }
 
@@ -334,6 +335,7 @@ void TExtStringGrid::FreeHiddenControls()
     FreeChild(ControlEdit);
     FreeChild(ControlCombo);
     // Here go the two cell scroll bars.
+    FreeButtonEditors();
 }
 
 void TExtStringGrid::CreateWnd()

@@ -30,9 +30,6 @@ void TExtStringGrid::ShowFocusWindow() { NotBuiltYet("ShowFocusWindow"); }
 void TExtStringGrid::HideFocusWindow() { NotBuiltYet("HideFocusWindow"); }
 void TExtStringGrid::MoveFocusWindow() { NotBuiltYet("MoveFocusWindow"); }
 void TExtStringGrid::CellControlsUpdate(bool /*Force*/) { NotBuiltYet("CellControlsUpdate"); }
-TInplaceEdit* TExtStringGrid::NormalEdit() { NotBuiltYet("NormalEdit"); }
-TExtRichEdit* TExtStringGrid::RichEdit() { NotBuiltYet("RichEdit"); }
-TGridDateTimePicker* TExtStringGrid::DateAndTimePicker() { NotBuiltYet("DateAndTimePicker"); }
 void TExtStringGrid::CopySelectionToClipboard() { NotBuiltYet("CopySelectionToClipboard"); }
 void TExtStringGrid::CutSelectionToClipboard() { NotBuiltYet("CutSelectionToClipboard"); }
 void TExtStringGrid::PasteSelectionFromClipboard() { NotBuiltYet("PasteSelectionFromClipboard"); }
@@ -41,10 +38,6 @@ void TExtStringGrid::LoadFromStream(TStream* /*Stream*/) { NotBuiltYet("LoadFrom
 void TExtStringGrid::SaveRectToBinStream(const TGridRect& /*R*/, TStream* /*Stream*/)
 {
     NotBuiltYet("SaveRectToBinStream");
-}
-void TExtStringGrid::CellToRich(Integer /*ACol*/, Integer /*ARow*/, TExtRichEdit* /*Richeditor*/)
-{
-    NotBuiltYet("CellToRich");
 }
 void TExtStringGrid::DoStartBlockFocus() { NotBuiltYet("DoStartBlockFocus"); }
 void TExtStringGrid::DoEndBlockFocus() { NotBuiltYet("DoEndBlockFocus"); }
