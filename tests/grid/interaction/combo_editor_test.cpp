@@ -268,6 +268,15 @@ TEST_F(ComboEditorTest, AnEditChangeFromAnotherChildRaisesNoComboChange)
     grid->OnComboChange = [&](TObject*, Integer, Integer, Integer i, const String& s) {
         reports.push_back(std::to_string(i) + " " + Utf8(s));
     };
+    other->Items()->SetCommaText(u"Alpha,Beta");
+    OpenAt(2, 1, u"Stale");
+    ASSERT_TRUE(ComboShown());
+    reports.clear();
+    other->SetFocus();  // the cell's combo commits and closes; typing goes to the header combo
+    h.Type(u"Be");
+    h.Press(VK_DOWN);
+    h.ProcessMessages();
+    EXPECT_EQ(grid->GetCellEx(2, 1), u"Stale");
     for (const Word code : {Word(CBN_EDITCHANGE), Word(CBN_SELCHANGE)})
         grid->Perform(WM_COMMAND, MakeWParam(0, code), LPARAM(other->Handle()));
     EXPECT_TRUE(reports.empty()) << testing::PrintToString(reports);
@@ -538,6 +547,114 @@ TEST_F(ComboEditorTest, PicturesOfTheComboSpinAndCheckBoxEditorsOpenOverTheirCel
         h.ProcessMessages();
     }
 }
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// Left at the start and Right at the end of an editable combo's text walk to the neighbour cell
+// (CursorWalkEditor), opening its editor with CursorWalkAlwaysEdit; Shift keeps the caret walk.
+struct WalkCase {
+    const char* Name;
+    Word Key;
+    TShiftState Shift;
+    bool AlwaysEdit;
+    Integer Col;
+    bool EditorOpen;
+};
+
+class ComboWalk : public ComboEditorTest, public ::testing::WithParamInterface<WalkCase> {};
+
+TEST_P(ComboWalk, LeavesTheComboAtAnEndOfItsText)
+{
+    const WalkCase& c = GetParam();
+    grid->Navigation()->CursorWalkEditor = true;
+    grid->Navigation()->CursorWalkAlwaysEdit = c.AlwaysEdit;
+    grid->Navigation()->EditSelectAll = false;
+    grid->SetCellEx(2, 2, u"ab");
+    grid->FocusCell(2, 2);
+    h.ProcessMessages();
+    h.Press(VK_F2);
+    ASSERT_TRUE(ComboShown());
+    Combo()->SetSelStart(c.Key == VK_LEFT ? 0 : 2);
+    h.Press(c.Key, c.Shift);
+    h.ProcessMessages();
+    EXPECT_EQ(grid->Col(), c.Col);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->EditMode(), c.EditorOpen);
+    EXPECT_EQ(grid->GetCellEx(2, 2), u"ab");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ComboWalk,
+                         ::testing::Values(WalkCase{"LeftOpensThePreviousCell", VK_LEFT, 0, true, 1, true},
+                                           WalkCase{"RightOpensTheNextCell", VK_RIGHT, 0, true, 3, true},
+                                           WalkCase{"LeftWithoutAlwaysEditOnlyMoves", VK_LEFT, 0, false, 1, false},
+                                           WalkCase{"ShiftLeftStaysInTheText", VK_LEFT, ssShift, true, 2, true}),
+                         [](const auto& I) { return std::string(I.param.Name); });
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// One key in a combo opened on "Dim Header" at (2, 2): where the grid's cursor ends, whether an
+// editor is open, what the cell holds.
+struct KeyCase {
+    const char* Name;
+    Word Key;
+    TEditorType Style;
+    bool GoTabs;
+    bool AdvanceOnEnter;  // with AdvanceAutoEdit
+    bool ComboGetUpDown;
+    Integer Col, Row;
+    bool EditorOpen;
+};
+
+class ComboKeys : public ComboEditorTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(ComboKeys, MoveTheCursorAndEndOrKeepTheEdit)
+{
+    const KeyCase& c = GetParam();
+    grid->OnGetEditorType = [&](TObject*, Integer ACol, Integer, TEditorType& AEditor) {
+        if (ACol == 2) AEditor = c.Style;
+    };
+    if (c.GoTabs) grid->SetOptions(grid->Options() | goTabs);
+    grid->Navigation()->AdvanceOnEnter = c.AdvanceOnEnter;
+    grid->Navigation()->AdvanceAutoEdit = c.AdvanceOnEnter;
+    grid->Navigation()->ComboGetUpDown = c.ComboGetUpDown;
+    grid->SetCellEx(2, 2, u"Dim Header");
+    grid->FocusCell(2, 2);
+    h.ProcessMessages();
+    h.Press(VK_F2);
+    ASSERT_TRUE(ComboShown());
+    h.Press(c.Key);
+    h.ProcessMessages();
+    EXPECT_EQ(grid->Col(), c.Col);
+    EXPECT_EQ(grid->Row(), c.Row);
+    EXPECT_EQ(grid->EditMode(), c.EditorOpen);
+    EXPECT_EQ(grid->GetCellEx(2, 2), u"Dim Header");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ComboKeys,
+    ::testing::Values(KeyCase{"EnterEditable", VK_RETURN, edComboEdit, false, false, true, 2, 2, false},
+                      KeyCase{"EnterPickList", VK_RETURN, edComboList, false, false, true, 2, 2, false},
+                      KeyCase{"EnterAdvancesAndEdits", VK_RETURN, edComboEdit, false, true, true, 3, 2, true},
+                      KeyCase{"EnterPickListAdvances", VK_RETURN, edComboList, false, true, true, 3, 2, true},
+                      KeyCase{"TabWithGoTabs", VK_TAB, edComboEdit, true, false, true, 3, 2, false},
+                      KeyCase{"EscapeEditable", VK_ESCAPE, edComboEdit, false, true, true, 2, 2, false},
+                      KeyCase{"PageDownClosedEditable", VK_NEXT, edComboEdit, false, false, true, 2, 2, false},
+                      KeyCase{"RightInTheEditableText", VK_RIGHT, edComboEdit, false, false, true, 2, 2, true},
+                      KeyCase{"RightLeavesAPickList", VK_RIGHT, edComboList, false, false, true, 3, 2, false},
+                      KeyCase{"EndInTheEditableText", VK_END, edComboEdit, false, false, true, 2, 2, true},
+                      KeyCase{"DownStepsAPickList", VK_DOWN, edComboList, false, false, true, 2, 2, true},
+                      KeyCase{"DownToTheGridWithoutComboGetUpDown", VK_DOWN, edComboList, false, false, false, 2, 3,
+                              false},
+                      KeyCase{"DownCommitsAClosedEditable", VK_DOWN, edComboEdit, false, false, true, 2, 3, false}),
+    [](const auto& I) { return std::string(I.param.Name); });
 
 }  // namespace
 }  // namespace gw::test
