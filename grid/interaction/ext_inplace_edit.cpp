@@ -1,10 +1,13 @@
 // TExtInplaceEdit: the string grid's text editor - typing, validating keys, focus, clipboard.
 #include "grid/interaction/ext_inplace_edit.h"
 
+#include "grid/foundation/csv_utils.h"
 #include "grid/foundation/navigation.h"
 #include "grid/foundation/text_utils.h"
 #include "grid/interaction/edit_text_rules.h"
+#include "grid/model/column_size.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/size_while_typing.h"
 #include "platform/controls/edit_messages.h"
 #include "platform/controls/message_beep.h"
 #include "platform/runtime/format_settings.h"
@@ -107,7 +110,7 @@ void TExtInplaceEdit::WMChar(TMessage& M)
     Char c = KeypadDecimal(TWMChar(M).CharCode, TWMChar(M).KeyData, m_grid->ExcelStyleDecimalSeparator,
                            FormatSettings.DecimalSeparator);
     if (c == 1 && ctrl) return;  // Ctrl+A: the key-down selected all
-    if (c == 10 && ctrl && !(nav.AllowCtrlEnter && m_grid->WordWrap())) return;
+    if (c == 10 && ctrl && !TakesCtrlEnter()) return;
     const TEditorType type = m_grid->EditControl;
     if (c == VK_RETURN && nav.LineFeedOnEnter && TakesLineFeed(type)) {
         DefaultHandler(M);
@@ -158,8 +161,7 @@ void TExtInplaceEdit::WMKeyDown(TMessage& M)
         SelectAll();
         return;
     }
-    const TNavigation& nav = *m_grid->Navigation();
-    if (key == VK_RETURN && ctrl && !(nav.AllowCtrlEnter && m_grid->WordWrap())) return;
+    if (key == VK_RETURN && ctrl && !TakesCtrlEnter()) return;
     if (ValidatingKeyDown(key, shift)) return;
     TInplaceEdit::Dispatch(M);
 }
@@ -247,6 +249,12 @@ void TExtInplaceEdit::ShowRefusedText(const String& OldCellText)
     m_grid->FOldCellText = OldCellText;
 }
 
+// Ctrl+Enter types a line break only where lines can show: wrapped or multi-line cells.
+bool TExtInplaceEdit::TakesCtrlEnter() const
+{
+    return m_grid->Navigation()->AllowCtrlEnter && (m_grid->WordWrap() || m_grid->Multilinecells);
+}
+
 void TExtInplaceEdit::CaretToEnd()
 {
     const WPARAM end = EditText().size();
@@ -262,10 +270,43 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
         return;  // the caret moves between the lines
     } else if (Key == VK_DOWN && CaretLine() < Integer(Perform(EM_GETLINECOUNT)) - 1) {
         return;
-    } else if (Key != VK_RETURN) {
+    } else if (Key == VK_RETURN) {
+        if ((Shift & (ssCtrl | ssShift)) && m_grid->SizeWhileTyping()->Height && m_grid->Multilinecells)
+            GrowRowForNewLine();
+    } else {
         m_workmode = true;
     }
     TInplaceEdit::KeyDown(Key, Shift);
+}
+
+// Shift+Enter or Ctrl+Enter is about to add a line: the row makes room for it now.
+void TExtInplaceEdit::GrowRowForNewLine()
+{
+    TExtStringGrid& g = *m_grid;
+    const Integer row = g.Row();
+    const Integer lines = CountLines(Text() + u"\r\n ", true);
+    {
+        const TTemporaryChange unsynched(g.ColumnSize()->SynchWithGrid, false);
+        if (lines < g.MaxLinesInRow(row))
+            g.AutoSizeRow(row);
+        else
+            g.SetRowHeightForLines(row, lines, g.TotalYOffset());
+    }
+    if (g.OnEndRowSize) g.OnEndRowSize(&g, row);
+}
+
+// The edited column, and with word wrap the edited row, follow the text typed so far.
+void TExtInplaceEdit::SizeToTypedText()
+{
+    TExtStringGrid& g = *m_grid;
+    if (g.SizeWhileTyping()->Width) g.CalcAutoColWidth(g.Col(), true);
+    if (!g.SizeWhileTyping()->Height || !g.WordWrap()) return;
+    const Integer row = g.Row();
+    {
+        const TTemporaryChange unsynched(g.ColumnSize()->SynchWithGrid, false);
+        g.AutoSizeRow(row);
+    }
+    if (g.OnEndRowSize) g.OnEndRowSize(&g, row);
 }
 
 void TExtInplaceEdit::KeyUp(Word& Key, TShiftState Shift)
@@ -280,6 +321,7 @@ void TExtInplaceEdit::KeyUp(Word& Key, TShiftState Shift)
     if (Key == 0 || Key == VK_LEFT || Key == VK_RIGHT) return;
     TInplaceEdit::KeyUp(Key, Shift);
     DoChange();
+    SizeToTypedText();
 }
 
 // Left at the start or Right at the end of the text walks to the neighbour cell: onto a control

@@ -54,6 +54,10 @@ private:
     // Left at the start or Right at the end of the text: on to the neighbour cell.
     void WalkOut(Word& Key, bool Forward);
     void CaretToEnd();
+    bool TakesCtrlEnter() const;
+    // The sizes that follow the typed text (the grid's SizeWhileTyping).
+    void GrowRowForNewLine();
+    void SizeToTypedText();
     bool NothingSelected() const { return SelLength() == 0; }
 
     TExtStringGrid* m_grid;

@@ -24,11 +24,21 @@ void TExtStringGrid::WndProc(TMessage& Message)
         WMGridEditDone(Message);
         return;
     }
+    if (wheelpan && PanningMessage(Message)) return;
+    if (wheelmsg != 0 && Message.Msg == UINT(wheelmsg) && !wheelpan) {
+        WMWheel(Message);
+        return;
+    }
     switch (Message.Msg) {
     case WM_CHAR: WMChar(Message); return;
     case WM_SETCURSOR: WMSetCursorCell(Message); return;
     case WM_KILLFOCUS: WMKillFocus(Message); return;
     case WM_SETFOCUS: WMSetFocus(Message); return;
+    case WM_LBUTTONDOWN: WMLButtonDown(Message); return;
+    case WM_MBUTTONDOWN: WMMButtonDown(Message); return;
+    case WM_LBUTTONDBLCLK: WMLButtonDblClk(Message); return;
+    case WM_RBUTTONDOWN: WMRButtonDown(Message); return;
+    case WM_RBUTTONUP: WMRButtonUp(Message); return;
     case WM_COMMAND:
         if (TWMCommand(Message).NotifyCode == EN_CHANGE && TWMCommand(Message).Ctl != HandleIfAllocated()) {
             WMEditChange(Message);

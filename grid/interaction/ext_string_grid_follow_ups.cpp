@@ -1,11 +1,11 @@
-// TExtStringGrid: what follows a scroll, a key release or the pointer's move over the grid while
-// editing - the open special editor closed by a scroll, the linked grid kept in step, the
-// always-edit editor reopened, the disjunct cell selection, the cell's cursor - and the dialog
-// code filter of an editor link's control.
+// TExtStringGrid: what follows a scroll or a key release while editing - the open special editor
+// closed by a scroll, the linked grid kept in step, the always-edit editor reopened, the disjunct
+// cell selection - and the dialog code filter of an editor link's control.
 #include "grid/foundation/int_list.h"
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/navigation.h"
 #include "grid/foundation/sync_grid.h"
+#include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/grids/inplace_edit.h"
 #include "platform/ui/message_records.h"
@@ -104,16 +104,6 @@ void TExtStringGrid::SelectDisjunctCell(Integer ACol, Integer ARow, bool Selecte
         m_selectedCells->DeleteValue(key);
 }
 
-// After the base grid's cursor, the application's cursor for the cell under the pointer.
-void TExtStringGrid::WMSetCursorCell(TMessage& Message)
-{
-    TBaseGrid::WndProc(Message);
-    const TPoint p = ScreenToClient(GetCursorPos());
-    Integer col = -1, row = -1;
-    MouseToCell(p.X, p.Y, col, row);
-    if (col >= 0 && row >= 0) DoGetCellCursor(col, row, p.X, p.Y);
-}
-
 void TExtStringGrid::ControlDlgCodeFilter(TMessage& Message, const TWndMethod& Saved)
 {
     if (Message.Msg == WM_GETDLGCODE && (Options() & goTabs)) {
@@ -143,27 +133,47 @@ void TExtStringGrid::WMKillFocus(TMessage& Message)
     }
 }
 
-// With AlwaysEdit the text editor comes back with the focus, unless the focus comes from it.
+// With AlwaysEdit the text editor comes back with the focus, unless the focus comes from it; a
+// cell whose combo opens at once gets it even before the text editor was ever made.
 void TExtStringGrid::WMSetFocus(TMessage& Message)
 {
+    if (InvokedFocusChange) {
+        // The gain an editor link's pop-up causes as it closes. Left set, the flag would swallow
+        // every later focus gain too, so it covers this one only.
+        InvokedFocusChange = false;
+        return;
+    }
     const HWND from = TWMFocus(Message).Other;
     TBaseGrid::WndProc(Message);
     const Integer row = GetRowEx();
     const Integer real = RealColIndex(Col());
-    if (CellHasProperties(real, row) && HasControlGraphic(real, row)) return;
-    const bool inView = Col() >= LeftCol() && Col() < LeftCol() + VisibleColCount() && row >= TopRow() &&
-        row < TopRow() + VisibleRowCount();
+    if (HasCheckBox(real, row)) return;
     if (InplaceEditor() && Navigation()->AlwaysEdit && EditControl == edNormal &&
         from != InplaceEditor()->HandleIfAllocated() && GridState() == gsNormal) {
-        bool canEdit = true;
-        CanEditCell(real, row, canEdit);
-        if (inView && canEdit) {
+        if (CurrentCellInView() && CanEditCurrentCell()) {
             ShowInplaceEdit();
             Message.Result = 0;
             return;
         }
+    } else if (!InplaceEditor() && Navigation()->AlwaysEdit && CanEditCurrentCell() && CurrentCellInView() &&
+               !MouseActions()->DirectEdit && !ControlLook()->DropDownAlwaysVisible() && HasComboBox(real, row)) {
+        ShowInplaceEdit();
     }
     if (IsMergedCell(real, row)) RepaintCell(Col(), row);
+}
+
+bool TExtStringGrid::CurrentCellInView() const
+{
+    const Integer row = GetRowEx();
+    return Col() >= LeftCol() && Col() < LeftCol() + VisibleColCount() && row >= TopRow() &&
+        row < TopRow() + VisibleRowCount();
+}
+
+bool TExtStringGrid::CanEditCurrentCell()
+{
+    bool canEdit = true;
+    CanEditCell(RealColIndex(Col()), GetRowEx(), canEdit);
+    return canEdit;
 }
 
 }  // namespace gw

@@ -96,6 +96,7 @@ bool TExtStringGrid::ValidateCellWide(const String& NewValue)
         if (valid && changed) NotifyCellsChanged(TGridRect{real, FOldRow, real, FOldRow});
         FNewCellText = value;
         if (valid) {
+            if (IsMergedNonBaseCell(real, FOldRow)) SetGridCell(real, FOldRow, value);
             SetCellEx(real, FOldRow, value);
         } else {
             const bool replaced = value != NewValue;

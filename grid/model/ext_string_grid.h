@@ -13,6 +13,7 @@
 #include "grid/foundation/editor_types.h"
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/theme_style.h"
+#include "grid/interaction/pointer_rules.h"
 #include "grid/model/cell_graphic.h"
 #include "grid/model/cell_highlight.h"
 #include "grid/model/column_visibility.h"
@@ -101,6 +102,7 @@ class TGridButton;
 class THeaderDragButton;
 class TControlEdit;
 class TControlCombo;
+struct TMarkupDrawResult;
 class TGridSpin;
 class TGridDatePicker;
 class TGridDateTimePicker;
@@ -113,7 +115,7 @@ class TGridDetailPickerDropDown;
 class TGridGridDropDown;
 class TGridColorDropDown;
 class TGridImageDropDown;
-class TMetroScrollBar;
+class TScrollControl;
 class THintWindow;
 class TTimer;
 struct TVisualProps;
@@ -136,7 +138,7 @@ enum THintShowLargeTextPos : uint8_t { hpCell, hpMouse };
 enum TInvalidEntryIcon : uint8_t { ieNone, ieInfo, ieWarning, ieError };
 enum TFilterDropDownColumns : uint8_t { fdNormal, fdAll };
 enum THoverFixedCells : uint8_t { hfNone, hfFixedRows, hfFixedColumns, hfAll };
-enum TMouseSelectMode : uint8_t { msNormal, msExcel };
+enum TMouseSelectMode : uint8_t { msNormal, msColumn, msRow, msAll, msURL, msResize };
 enum TGridExportState : uint8_t {
     esExportStart,
     esExportNewRow,
@@ -196,7 +198,15 @@ using TColorSelectEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, TColor Color, const String& Value)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer Index)>;
 using TRatingChangeEvent =
-    std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer& NewRate, bool& Allow)>;
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, double& NewRate, bool& Allow)>;
+// The pointer's press on cells and their controls.
+using TCanClickCellEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, bool& Allow)>;
+using TCheckBoxClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool State)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIdx)>;
+using TAnchorClickEvent =
+    std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& Anchor, bool& AutoHandle)>;
+using TControlClickEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& CtrlID,
+                                              const String& CtrlType, const String& CtrlVal)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
 // The combo and spin editors' reports.
 using TComboChangeEvent =
@@ -214,6 +224,12 @@ using TScrollHintEvent = std::function<void(TObject* Sender, Integer ARow, Strin
 using TDragScrollEvent = std::function<void(TObject* Sender, Integer TopRow, Integer LeftCol,
                                             TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
 using TEndSizeEvent = std::function<void(TObject* Sender, Integer Index)>;
+// The mouse's release, double click and right click (grid/interaction/ext_string_grid_mouse_*.cpp).
+using TCanSortEvent = std::function<void(TObject* Sender, Integer ACol, bool& DoSort)>;
+using TClickSortEvent = std::function<void(TObject* Sender, Integer ACol)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIdx)>;
+using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, Integer ACol, bool& CanShow)>;
+using TColumnSizingEvent = std::function<void(TObject* Sender, Integer ACol, Integer ColumnSize)>;
 using TScrollCellEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer Position, Integer Min, Integer Max)>;
 using TGroupCalcEvent =
@@ -1044,15 +1060,32 @@ public:
     bool IsEditable(Integer ACol, Integer ARow);
     bool IsPasswordCell(Integer ACol, Integer ARow);
     void BuildSearchFooter();
+    // Shows the search footer and gives its edit the focus (the Ctrl+F of the tables).
+    void ShowSearchFooter();
     void ShowFocusWindow();
     void HideFocusWindow();
     void MoveFocusWindow();
     void CellControlsUpdate(bool Force);
     void InitOrigColSizes();
+    // A new form owned by the grid, neither shown nor placed, showing the cells of ARect as the
+    // grid paints them, 192 of 255 opaque, never activated: the drag image of moved cells.
+    TForm* SelectionToForm(const TGridRect& ARect);
+    std::unique_ptr<TBitmap> SelectionPicture(const TGridRect& ARect);
+    // The hint of the cell under HintInfo's cursor: text, position, colour (CM_HINTSHOW's answer).
+    void BuildCellHint(String& HintStr, THintInfo& HintInfo);
     bool IsOnSizingEdge(TPoint MousePos);
     bool IsHoverFixedCell(Integer ACol, Integer ARow);
     void ScreenToCell(TPoint P, Integer& ACol, Integer& ARow);
     void Zoom(Integer Factor);
+    // The sum of the zoom steps applied, within -10 .. 10.
+    Integer ZoomFactor() const { return FZoomFactor; }
+    // Selects the item of a radio-group cell (real column) under a point relative to the cell.
+    void HitCellRadio(Integer ACol, Integer ARow, Integer X, Integer Y);
+    // Middle-button panning: its directions (ipNone: none), whether it runs and the cursor
+    // number showing its direction (8000 still).
+    TIntelliPan IntelliPan = ipBoth;
+    bool Panning() const { return wheelpan; }
+    Integer PanCursorNumber() const { return FPanCursor; }
     void BalloonInit();
     void BalloonDone();
     // Find and replace: cells as (column, row), (-1, -1) for none; StartCell (-1, -1) starts at
@@ -1299,6 +1332,12 @@ public:
     TCanAddRowEvent OnCanAddRow;
     TCanInsertRowEvent OnCanInsertRow;
     TRatingChangeEvent OnRatingChange;
+    TCanClickCellEvent OnCanClickCell;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TRadioClickEvent OnRadioClick;
+    TButtonClickEvent OnRadioButtonClick;
+    TAnchorClickEvent OnAnchorClick;
+    TControlClickEvent OnControlClick;
     TCheckBoxChangeEvent OnCheckBoxChange;
     TColorSelectEvent OnColorSelect;
     TImageSelectEvent OnImageSelect;
@@ -1313,6 +1352,21 @@ public:
     TEndSizeEvent OnEndRowSize;
     TScrollCellEvent OnScrollCell;
     TNotifyEvent OnRichEditSelectionChange;
+    // The mouse's release, double click, right click and the sizing hint.
+    TCanSortEvent OnCanSort;
+    TClickSortEvent OnClickSort;
+    TCheckBoxChangeEvent OnCheckBoxMouseUp;
+    TRadioClickEvent OnRadioMouseUp;
+    TClickCellEvent OnRightClickCell;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+    TColumnSizingEvent OnColumnSizing;
+    TColumnSizingEvent OnRowSizing;
+    // Cell hints: every normal cell's text, a text cut by its cell, the size while sizing.
+    bool HintShowCells = false;
+    bool HintShowLargeText = false;
+    bool HintShowSizing = false;
+    // How long the last click sort took, in milliseconds.
+    Cardinal SortTime = 0;
 
     // ===== unit routines ========================================================================
     // The file version's high 32 bits (major above, minor below), -1 without one.
@@ -1390,7 +1444,7 @@ protected:
     virtual void DoComboDropDown(Integer ARow, Integer ACol);
     virtual void DoCanAddRow(bool& CanAdd);
     virtual void DoCanInsertRow(Integer ARow, bool& CanInsert);
-    virtual bool DoRatingChange(Integer ACol, Integer ARow, Integer& NewRate);
+    virtual bool DoRatingChange(Integer ACol, Integer ARow, double& NewRate);
     virtual void DoCheckBoxChange(Integer ACol, Integer ARow, bool State);
     virtual void DoCheckBoxClick(Integer ACol, Integer ARow, bool State);
     virtual void DoColorSelect(Integer ACol, Integer ARow, TColor AColor);
@@ -1498,6 +1552,25 @@ protected:
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept) override;
+    // The mouse's release, double click and right click (grid/interaction/ext_string_grid_mouse_*.cpp).
+    void WMLButtonDblClk(TMessage& Message);
+    void WMRButtonDown(TMessage& Message);
+    void WMRButtonUp(TMessage& Message);
+    void ClickToSort(Integer ACol, Integer ARow, Integer X, Integer Y, TShiftState Shift);
+    void SortByClick(Integer RealCol, TShiftState Shift);
+    void SortIndexedByClick(Integer RealCol, bool Modifier);
+    void SortSingleByClick(Integer RealCol);
+    bool AutoSizeFromBorder(Integer ACol);
+    void RightClickSelect(Integer ACol, Integer ARow, TPoint At, TShiftState Shift);
+    void RightClickMarks(Integer ARow, bool Ctrl);
+    bool EnhancedMoveUnderWay() const;
+    // The window that follows the mouse while a column or row moves, and its end.
+    void EndMoveVisuals();
+    void FollowMove(Integer X, Integer Y, Integer ACol, Integer ARow);
+    void PlaceMoveArrows(TArrowWindow* First, TArrowWindow* Second, Integer Index, bool Columns);
+    void ShowSizing(Integer X, Integer Y);
+    void ReleaseSizingHint();
+    String CellHintText(const String& Text, bool Raw) const;
     virtual bool CalcSizingState(Integer X, Integer Y);
     virtual void F2KeyHook() {}
     virtual void WriteEditedCell(const String& Value);
@@ -1506,7 +1579,7 @@ protected:
     // FromUser: asks CanEditCell first unless ControlLook.CheckAlwaysActive.
     virtual bool ToggleCellCheckBox(Integer ACol, Integer ARow, bool FromUser);
     virtual bool ToggleCellRadioButton(Integer ACol, Integer ARow, bool FromUser);
-    virtual void WheelRowMoved();
+    virtual void WheelRowMoved(Integer Delta, bool& Handled);
     virtual void CellSelectorClick(Integer ACol, Integer ARow);
     virtual bool EditorFormulaMode();
     virtual void AdjustClickSelection(TGridRect& R);
@@ -1554,10 +1627,8 @@ protected:
     void WMComboCommand(TMessage& Message);
     // Set by an editor's Escape: the commit stores the text the cell had when the edit began.
     bool FEditCancelled = false;
-    // The mark-up control being edited, and the step to the next edit-type control of a cell's
-    // mark-up after the one with ID (the first for an empty ID); the grid takes the focus when
-    // there is none.
-    String FCtrlID;
+    // The step to the next edit-type control of a cell's mark-up after the one with ID (the first
+    // for an empty ID); the grid takes the focus when there is none.
     virtual void ShowNextControlEditor(Integer ACol, Integer ARow, const String& ID);
     void TakeEditSnapshot(Integer ACol, Integer ARow);
     // ValidateCell's steps for a value to judge: the handler, the records of the change, the store.
@@ -1578,6 +1649,28 @@ protected:
     void WMSetCursorCell(TMessage& Message);
     void WMKillFocus(TMessage& Message);
     void WMSetFocus(TMessage& Message);
+    // The pointer's messages: the left press on cells and their controls, the wheel, panning.
+    void WMLButtonDown(TMessage& Message);
+    void WMWheel(TMessage& Message);
+    void WMMButtonDown(TMessage& Message);
+    bool PanningMessage(TMessage& Message);
+    // The press's steps (grid/interaction/ext_string_grid_press.cpp).
+    bool PressCellGraphic(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R, TMessage& Message);
+    bool PressMarkup(Integer PressCol, Integer PressRow, Integer ACol, Integer ARow, Integer X, Integer Y);
+    void FollowAnchor(Integer ARow, Integer ACol, const String& Anchor);
+    bool PressControl(Integer ACol, Integer ARealCol, Integer ARow, const TMarkupDrawResult& Hit);
+    bool PressCheckBox(Integer ACol, Integer ARow, Integer X, Integer Y);
+    void PressCell(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R, TMessage& Message);
+    // The wheel's steps and panning's (grid/interaction/ext_string_grid_wheel.cpp).
+    void WheelMoveRow(Integer Target);
+    bool BaseWheelStep(bool Down, TShiftState Shift, TPoint MousePos);
+    void ReportSelectionChange(const TGridRect& Before);
+    void PanStep();
+    void StopPanning();
+    void DrawPanIndicator();
+    void ErasePanIndicator();
+    bool CurrentCellInView() const;
+    bool CanEditCurrentCell();
     // The disjunct cell selection's entry of a cell.
     void SelectDisjunctCell(Integer ACol, Integer ARow, bool Selected);
 
@@ -1680,6 +1773,13 @@ protected:
     TPoint FClipTopLeft{-1, -1};
     TPoint FLastHintPos{-1, -1};
     Integer FComboIdx = -1;
+    // What the pointer is over or doing, as the mouse handling notes it: the cell selector, a
+    // fixed column's (fixed row's) sizing edge under the pointer, and such a sizing under way.
+    bool FCellSelectorMode = false;
+    bool FSizeFixed = false;
+    bool FSizingFixed = false;
+    bool FSizeFixedR = false;
+    bool FSizingFixedR = false;
     bool FEditChange = false;
     bool FEditing = false;
     bool FEditDisable = false;
@@ -1692,6 +1792,22 @@ protected:
     bool FNoAutoAdvance = false;
     bool LButFlg = false;
     bool ColSizeFlg = false;
+    // A column or row moved during the current release; the last double click auto-sized a column.
+    bool ColMoveFlg = false;
+    bool FDblClk = false;
+    // The press's point, which the release's click sort finds its cell from again.
+    Integer Clickposx = 0;
+    Integer Clickposy = 0;
+    // The column or row an enhanced move drags, where in its header cell it was taken, and the
+    // drag image following the mouse.
+    Integer Movecell = -1;
+    Integer MoveOfsX = 0;
+    Integer MoveOfsY = 0;
+    TForm* MoveForm = nullptr;
+    // The hint of the size while a fixed column or row is sized (the edge flags are above).
+    THintWindow* FSizingHintWnd = nullptr;
+    // A synchronised grid follows this grid's move and must not move back.
+    bool FSyncedMove = false;
     TEditorType EditControl = edNormal;
     String FNewCellText;
     String FCellCache;
@@ -1721,6 +1837,8 @@ protected:
     bool FOldModifiedValue = false;
     bool FDisableChange = false;
     bool FForceSel = false;
+    // An editor link's pop-up gave the focus back: that one focus gain is not the user's.
+    bool InvokedFocusChange = false;
     Char FStartEditChar = 0;
     Integer FOldCol = -1;
     Integer FOldRow = -1;
@@ -1738,6 +1856,18 @@ protected:
     Integer wheelmsg = 0;
     Integer wheelscrl = 0;
     bool wheelpan = false;
+    TPoint wheelpanpos{0, 0};
+    TCursor prevcurs = crDefault;
+    Integer FPanCursor = 8000;
+    static constexpr uintptr_t PanTimerIdentifier = 999;
+    // The press: the state the move and release handling continue from.
+    bool FDoOnClick = false;
+    bool FMouseKeepDown = false;
+    bool FSelectionClick = false;
+    bool FCtrlEditing = false;
+    TPoint FCtrlXY{-1, -1};
+    String FCtrlID;
+    String FCtrlType;
     // The grid timer (id 111, 500 ms) while the window exists.
     static constexpr uintptr_t GridTimerIdentifier = 111;
     uintptr_t FGridTimerID = 0;
@@ -1790,8 +1920,8 @@ protected:
     TGridColorDropDown* ColorDropDown = nullptr;
     TGridImageDropDown* ImageDropDown = nullptr;
     // The metro scroll bars of ScrollType ssMetro, made at CreateWnd.
-    TMetroScrollBar* FVertMetroScroll = nullptr;
-    TMetroScrollBar* FHorzMetroScroll = nullptr;
+    TScrollControl* FVertMetroScroll = nullptr;
+    TScrollControl* FHorzMetroScroll = nullptr;
     THTMLHintWindow* FScrollHintWnd = nullptr;
     TDropList* FFilterDropList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
@@ -1819,6 +1949,9 @@ private:
     void PutFooterRow(TFooterRow Row);
     // Scroll bars and scrolling.
     void InitFlatScrollBars();
+    // The metro type's two thin bars, made when missing; freed with the window bars given back.
+    void CreateScrollControls();
+    void FreeScrollControls();
     void UninitFlatScrollBars();
     void SetFlatScrollProp(Integer Index, Integer Value);
     void ApplyFlatScrollSettings();
@@ -1830,6 +1963,16 @@ private:
     bool CellScrollBarScrolled(TMessage& Message);
     // The search footer shows and the last row ends above its panel.
     bool LastRowAboveSearchPanel() const;
+    // The search room's steps: the panel made with its events, the find parameters of the
+    // footer's settings, its highlights, the edit's colour, the row nudge of find next.
+    void CreateSearchPanel();
+    TFindParams SearchFooterParams(bool Typing, bool Backward);
+    bool SearchHighlighting() const;
+    void HighlightSearchText(const String& Text);
+    void RemoveSearchHighlights();
+    void SetSearchEditColour(TColor Value);
+    void NudgeTopRowForSearch();
+    void SearchFooterStep(bool Backward);
     TRect FixedBackGroundCellRect() const;
     void RepaintMovedBackGround(const TRect& Before, Word Code);
     void DragScrollTick(TObject* Sender);

@@ -75,7 +75,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
 void TExtStringGrid::CreateSettings()
 {
     FFooterPanel = new TFooterPanel(this);
-    // SearchPanel comes here; its class comes with the search room.
+    CreateSearchPanel();
     FCellFont = std::make_unique<TFont>();
     m_focusHelper = std::make_unique<TFocusHelper>();
     const bool placedInDesigner = IsDesigning() && !(Owner() && (Owner()->ComponentState() & (csReading | csLoading)));
@@ -340,7 +340,8 @@ void TExtStringGrid::CreateWnd()
     if (FDestroying) return;
     TBaseGrid::CreateWnd();
     if (!Parent()) return;
-    // The metro scroll bars, the cell scroll bars and balloon hints belong to rooms to come.
+    // The cell scroll bars belong to a room to come.
+    if (!IsDesigning() && m_scrollType == ssMetro) CreateScrollControls();
     if (!IsDesigning() && m_balloon->Enable()) BalloonInit();
     FFooterPanel->SetParent(this);
     FFooterPanel->SetVisible(m_floatingFooter->Visible());

@@ -44,11 +44,18 @@ public:
     using TExtStringGrid::AdvanceToNextCell;
     using TExtStringGrid::EditControl;
     using TExtStringGrid::FBlockKill;
+    using TExtStringGrid::FCellSelectorMode;
     using TExtStringGrid::FEditing;
     using TExtStringGrid::FOldCellText;
+    using TExtStringGrid::FSizeFixed;
+    using TExtStringGrid::FSizeFixedR;
+    using TExtStringGrid::FSizingFixed;
+    using TExtStringGrid::FSizingFixedR;
     using TExtStringGrid::FValidating;
+    using TExtStringGrid::InvokedFocusChange;
     using TExtStringGrid::KeyPress;
     using TExtStringGrid::SelectCell;
+    using TExtStringGrid::SetGridState;
     using TExtStringGrid::ShowEditor;
     using TExtStringGrid::TExtStringGrid;
     using TExtStringGrid::ValidateCell;
