@@ -1627,8 +1627,10 @@ protected:
     void WMComboCommand(TMessage& Message);
     // Set by an editor's Escape: the commit stores the text the cell had when the edit began.
     bool FEditCancelled = false;
-    // The step to the next edit-type control of a cell's mark-up after the one with ID (the first
-    // for an empty ID); the grid takes the focus when there is none.
+    // The mark-up control being edited, and the step to the next edit-type control of a cell's
+    // mark-up after the one with ID (the first for an empty ID); the grid takes the focus when
+    // there is none.
+    String FCtrlID;
     virtual void ShowNextControlEditor(Integer ACol, Integer ARow, const String& ID);
     void TakeEditSnapshot(Integer ACol, Integer ARow);
     // ValidateCell's steps for a value to judge: the handler, the records of the change, the store.
@@ -1804,7 +1806,7 @@ protected:
     Integer MoveOfsX = 0;
     Integer MoveOfsY = 0;
     TForm* MoveForm = nullptr;
-    // The hint of the size while a fixed column or row is sized (the edge flags are above).
+    // The hint of the size while sizing.
     THintWindow* FSizingHintWnd = nullptr;
     // A synchronised grid follows this grid's move and must not move back.
     bool FSyncedMove = false;
@@ -1866,7 +1868,6 @@ protected:
     bool FSelectionClick = false;
     bool FCtrlEditing = false;
     TPoint FCtrlXY{-1, -1};
-    String FCtrlID;
     String FCtrlType;
     // The grid timer (id 111, 500 ms) while the window exists.
     static constexpr uintptr_t GridTimerIdentifier = 111;
