@@ -249,7 +249,11 @@ void TGridCombo::WalkToNeighbour(bool Forward)
     nav.SetAdvanceDirection(adLeftRight);
     const TScopeExit restore([&] { nav.SetAdvanceDirection(direction); });
     grid.AdvanceToNextCell(grid.Col(), grid.GetRowEx(), true, true, Forward, false, true);
-    if (nav.CursorWalkAlwaysEdit) grid.ShowInplaceEdit();
+    // The advance opened the new cell's editor; it stays open only with CursorWalkAlwaysEdit.
+    if (nav.CursorWalkAlwaysEdit)
+        grid.ShowInplaceEdit();
+    else
+        grid.HideInplaceEdit();
 }
 
 void TGridCombo::DoChange()

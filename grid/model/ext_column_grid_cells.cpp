@@ -2,6 +2,8 @@
 // (whose events see, and may change, the column's answer).
 #include "grid/foundation/bands.h"
 #include "grid/foundation/cell_properties.h"
+#include "grid/interaction/grid_combo.h"
+#include "grid/interaction/grid_spin.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_column_grid.h"
 #include "grid/model/print_settings.h"
@@ -144,6 +146,16 @@ void TExtColumnGrid::GetEditorType(Integer ACol, Integer ARow, TEditorType& AEdi
         if (ACol >= FixedCols() && ARow >= FixedRows()) {
             AEditor = item->Editor();
             ControlLook()->DropDownCount = item->DropDownCount;
+            // The one combo and the one spin editor of the grid take the column's items and limits.
+            if (Combobox()) {
+                Combobox()->Items()->Assign(item->ComboItems());
+                Combobox()->DropDownCount = item->DropDownCount;
+            }
+            if (EditorFamily(AEditor) == efSpin && !IsDesigning()) {
+                SpinEdit()->MinValue = item->SpinMin;
+                SpinEdit()->MaxValue = item->SpinMax;
+                SpinEdit()->Increment = item->SpinStep;
+            }
         }
         if (!item->FloatFormat().empty()) FloatFormat = item->FloatFormat();
     }

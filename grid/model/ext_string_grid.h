@@ -1120,8 +1120,6 @@ public:
     String IncrSearchText() const { return SearchInc; }
     TCanDeleteRowEvent OnCanDeleteRow;
     TAutoAddEvent OnAutoInsertRow;
-    TRadioClickEvent OnRadioClick;
-    TButtonClickEvent OnRadioButtonClick;
     // True: every hint of the application is shown by the mark-up hint window; false: the plain one.
     void SetUseHTMLHints(bool Value);
     // Find and replace: cells as (column, row), (-1, -1) for none; StartCell (-1, -1) starts at

@@ -41,6 +41,11 @@ protected:
 TEST_F(ComboEditorTest, DimHeaderScriptOpensPicksCommitsAndMovesOn)
 {
     EnterMovesOn();
+    TObject* enterSender = nullptr;
+    grid->OnKeyPress = [&enterSender, moveOn = grid->OnKeyPress](TObject* Sender, Char& Key) {
+        if (Key == VK_RETURN) enterSender = Sender;
+        moveOn(Sender, Key);
+    };
     grid->SetCellEx(2, 1, u"Dim Header");
     grid->FocusCell(2, 1);
     h.ProcessMessages();
@@ -80,6 +85,7 @@ TEST_F(ComboEditorTest, DimHeaderScriptOpensPicksCommitsAndMovesOn)
     EXPECT_EQ(grid->GetCellEx(2, 1), u"DefaulT");
     EXPECT_FALSE(ComboShown());
     EXPECT_EQ(grid->Col(), 3) << "the posted Enter character reaches the table's key handler";
+    EXPECT_EQ(enterSender, Combo()) << "the character arrives at the hidden combo, which hands it on";
     const Log done = h.Log.Take();
     ASSERT_FALSE(done.empty());
     EXPECT_EQ(done.back(), "edit cell done 2,1") << testing::PrintToString(done);
@@ -262,6 +268,15 @@ TEST_F(ComboEditorTest, AnEditChangeFromAnotherChildRaisesNoComboChange)
     grid->OnComboChange = [&](TObject*, Integer, Integer, Integer i, const String& s) {
         reports.push_back(std::to_string(i) + " " + Utf8(s));
     };
+    other->Items()->SetCommaText(u"Alpha,Beta");
+    OpenAt(2, 1, u"Stale");
+    ASSERT_TRUE(ComboShown());
+    reports.clear();
+    other->SetFocus();  // the cell's combo commits and closes; typing goes to the header combo
+    h.Type(u"Be");
+    h.Press(VK_DOWN);
+    h.ProcessMessages();
+    EXPECT_EQ(grid->GetCellEx(2, 1), u"Stale");
     for (const Word code : {Word(CBN_EDITCHANGE), Word(CBN_SELCHANGE)})
         grid->Perform(WM_COMMAND, MakeWParam(0, code), LPARAM(other->Handle()));
     EXPECT_TRUE(reports.empty()) << testing::PrintToString(reports);
@@ -427,6 +442,219 @@ TEST_F(ComboEditorTest, EnterWithAdvanceOnEnterRunsCommitStoreAdvanceAndReportIn
     EXPECT_EQ(grid->Col(), 3);
     EXPECT_FALSE(ComboShown());
 }
+
+}  // namespace
+}  // namespace gw::test
+
+#include "grid/interaction/grid_spin.h"
+#include "grid/model/ext_column_grid.h"
+#include "grid/model/grid_column_item.h"
+
+namespace gw::test {
+namespace {
+
+// A column grid's combo and spin columns hand their items and limits to the grid's one combo
+// and one spin editor as the cell's editor type is asked.
+TEST(ColumnGridEditors, TheColumnsItemsAndSpinLimitsReachTheEditorsOfTheirCells)
+{
+    THarness h;
+    auto* form = new TForm(Application);
+    form->SetBounds(100, 100, 640, 480);
+    auto* grid = new TExtColumnGrid(form);
+    grid->SetParent(form);
+    grid->SetBounds(10, 10, 500, 300);
+    grid->SetColCount(4);
+    grid->SetRowCount(4);
+    grid->SetOptions(grid->Options() | goEditing);
+    TGridColumnItem& combo = *grid->Columns()->Items(1);
+    combo.SetEditor(edComboList);
+    combo.ComboItems()->SetCommaText(u"RTU,ASCII,TCP");
+    combo.DropDownCount = 3;
+    TGridColumnItem& spin = *grid->Columns()->Items(2);
+    spin.SetEditor(edSpinEdit);
+    spin.SpinMin = 1;
+    spin.SpinMax = 247;
+    spin.SpinStep = 5;
+    grid->SetCellEx(1, 1, u"ASCII");
+    grid->SetCellEx(2, 1, u"10");
+    form->Show();
+    grid->SetFocus();
+
+    grid->FocusCell(1, 1);
+    h.Press(VK_F2);
+    ASSERT_TRUE(grid->Combobox()->Visible());
+    EXPECT_EQ(grid->Combobox()->Items()->CommaText(), u"RTU,ASCII,TCP");
+    EXPECT_EQ(grid->Combobox()->DropDownCount, 3);
+    EXPECT_EQ(grid->Combobox()->ItemIndex(), 1);
+    h.Press(VK_DOWN, ssAlt);
+    h.Press(VK_DOWN);
+    h.Press(VK_RETURN);  // closes the list on TCP
+    h.Press(VK_RETURN);  // commits
+    h.ProcessMessages();
+    EXPECT_EQ(grid->GetCellEx(1, 1), u"TCP");
+
+    grid->FocusCell(2, 1);
+    h.Press(VK_F2);
+    ASSERT_TRUE(grid->SpinEdit()->Visible());
+    EXPECT_EQ(grid->SpinEdit()->MinValue, 1);
+    EXPECT_EQ(grid->SpinEdit()->MaxValue, 247);
+    h.Press(VK_UP);
+    EXPECT_EQ(grid->SpinEdit()->Text(), u"15") << "stepped by the column's increment";
+    h.Press(VK_HOME);
+    h.Press(VK_RETURN);
+    h.ProcessMessages();
+    EXPECT_EQ(grid->GetCellEx(2, 1), u"247");
+    delete form;
+}
+
+}  // namespace
+}  // namespace gw::test
+
+#include "tests/support/test_support.h"
+
+#include <filesystem>
+
+namespace gw::test {
+namespace {
+
+// Pictures for a person to look at: each editor of this room open over its cell, the combo with
+// its list down.
+TEST_F(ComboEditorTest, PicturesOfTheComboSpinAndCheckBoxEditorsOpenOverTheirCells)
+{
+    for (Integer c = 0; c < 5; ++c)
+        grid->SetCellEx(c, 0, std::vector<String>{u"Enable", u"IP Address", u"Dim Header", u"Time Poll", u"Note"}[c]);
+    struct Shot {
+        TEditorType Type;
+        const char* File;
+    };
+    for (const Shot& shot :
+         {Shot{edComboList, "grid_interaction_combo_open.png"}, Shot{edSpinEdit, "grid_interaction_spin_open.png"},
+          Shot{edCheckBox, "grid_interaction_check_box_open.png"}}) {
+        grid->OnGetEditorType = [&](TObject*, Integer ACol, Integer, TEditorType& AEditor) {
+            if (ACol == 2) AEditor = shot.Type;
+        };
+        grid->SetCellEx(2, 2, u"Dim Header");
+        grid->FocusCell(2, 2);
+        h.ProcessMessages();
+        h.Press(VK_F2);
+        if (shot.Type == edComboList) h.Press(VK_DOWN, ssAlt);
+        h.ProcessMessages();
+        ASSERT_TRUE(grid->EditMode()) << shot.File;
+        const auto path = picturePath(shot.File);
+        h.Display().SaveScreenToPng(form->BoundsRect(), String(path.u16string()));
+        EXPECT_TRUE(std::filesystem::exists(path));
+        h.Press(VK_ESCAPE);
+        h.ProcessMessages();
+    }
+}
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// Left at the start and Right at the end of an editable combo's text walk to the neighbour cell
+// (CursorWalkEditor), opening its editor with CursorWalkAlwaysEdit; Shift keeps the caret walk.
+struct WalkCase {
+    const char* Name;
+    Word Key;
+    TShiftState Shift;
+    bool AlwaysEdit;
+    Integer Col;
+    bool EditorOpen;
+};
+
+class ComboWalk : public ComboEditorTest, public ::testing::WithParamInterface<WalkCase> {};
+
+TEST_P(ComboWalk, LeavesTheComboAtAnEndOfItsText)
+{
+    const WalkCase& c = GetParam();
+    grid->Navigation()->CursorWalkEditor = true;
+    grid->Navigation()->CursorWalkAlwaysEdit = c.AlwaysEdit;
+    grid->Navigation()->EditSelectAll = false;
+    grid->SetCellEx(2, 2, u"ab");
+    grid->FocusCell(2, 2);
+    h.ProcessMessages();
+    h.Press(VK_F2);
+    ASSERT_TRUE(ComboShown());
+    Combo()->SetSelStart(c.Key == VK_LEFT ? 0 : 2);
+    h.Press(c.Key, c.Shift);
+    h.ProcessMessages();
+    EXPECT_EQ(grid->Col(), c.Col);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->EditMode(), c.EditorOpen);
+    EXPECT_EQ(grid->GetCellEx(2, 2), u"ab");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ComboWalk,
+                         ::testing::Values(WalkCase{"LeftOpensThePreviousCell", VK_LEFT, 0, true, 1, true},
+                                           WalkCase{"RightOpensTheNextCell", VK_RIGHT, 0, true, 3, true},
+                                           WalkCase{"LeftWithoutAlwaysEditOnlyMoves", VK_LEFT, 0, false, 1, false},
+                                           WalkCase{"ShiftLeftStaysInTheText", VK_LEFT, ssShift, true, 2, true}),
+                         [](const auto& I) { return std::string(I.param.Name); });
+
+}  // namespace
+}  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// One key in a combo opened on "Dim Header" at (2, 2): where the grid's cursor ends, whether an
+// editor is open, what the cell holds.
+struct KeyCase {
+    const char* Name;
+    Word Key;
+    TEditorType Style;
+    bool GoTabs;
+    bool AdvanceOnEnter;  // with AdvanceAutoEdit
+    bool ComboGetUpDown;
+    Integer Col, Row;
+    bool EditorOpen;
+};
+
+class ComboKeys : public ComboEditorTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(ComboKeys, MoveTheCursorAndEndOrKeepTheEdit)
+{
+    const KeyCase& c = GetParam();
+    grid->OnGetEditorType = [&](TObject*, Integer ACol, Integer, TEditorType& AEditor) {
+        if (ACol == 2) AEditor = c.Style;
+    };
+    if (c.GoTabs) grid->SetOptions(grid->Options() | goTabs);
+    grid->Navigation()->AdvanceOnEnter = c.AdvanceOnEnter;
+    grid->Navigation()->AdvanceAutoEdit = c.AdvanceOnEnter;
+    grid->Navigation()->ComboGetUpDown = c.ComboGetUpDown;
+    grid->SetCellEx(2, 2, u"Dim Header");
+    grid->FocusCell(2, 2);
+    h.ProcessMessages();
+    h.Press(VK_F2);
+    ASSERT_TRUE(ComboShown());
+    h.Press(c.Key);
+    h.ProcessMessages();
+    EXPECT_EQ(grid->Col(), c.Col);
+    EXPECT_EQ(grid->Row(), c.Row);
+    EXPECT_EQ(grid->EditMode(), c.EditorOpen);
+    EXPECT_EQ(grid->GetCellEx(2, 2), u"Dim Header");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ComboKeys,
+    ::testing::Values(KeyCase{"EnterEditable", VK_RETURN, edComboEdit, false, false, true, 2, 2, false},
+                      KeyCase{"EnterPickList", VK_RETURN, edComboList, false, false, true, 2, 2, false},
+                      KeyCase{"EnterAdvancesAndEdits", VK_RETURN, edComboEdit, false, true, true, 3, 2, true},
+                      KeyCase{"EnterPickListAdvances", VK_RETURN, edComboList, false, true, true, 3, 2, true},
+                      KeyCase{"TabWithGoTabs", VK_TAB, edComboEdit, true, false, true, 3, 2, false},
+                      KeyCase{"EscapeEditable", VK_ESCAPE, edComboEdit, false, true, true, 2, 2, false},
+                      KeyCase{"PageDownClosedEditable", VK_NEXT, edComboEdit, false, false, true, 2, 2, false},
+                      KeyCase{"RightInTheEditableText", VK_RIGHT, edComboEdit, false, false, true, 2, 2, true},
+                      KeyCase{"RightLeavesAPickList", VK_RIGHT, edComboList, false, false, true, 3, 2, false},
+                      KeyCase{"EndInTheEditableText", VK_END, edComboEdit, false, false, true, 2, 2, true},
+                      KeyCase{"DownStepsAPickList", VK_DOWN, edComboList, false, false, true, 2, 2, true},
+                      KeyCase{"DownToTheGridWithoutComboGetUpDown", VK_DOWN, edComboList, false, false, false, 2, 3,
+                              false},
+                      KeyCase{"DownCommitsAClosedEditable", VK_DOWN, edComboEdit, false, false, true, 2, 3, false}),
+    [](const auto& I) { return std::string(I.param.Name); });
 
 }  // namespace
 }  // namespace gw::test

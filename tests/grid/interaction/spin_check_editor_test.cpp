@@ -238,3 +238,39 @@ INSTANTIATE_TEST_SUITE_P(Cases, CheckKeys,
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// Every family opened on outside text and committed unchanged twice: the first commit settles
+// the value, the second keeps it (what the fuzz target checks on random text).
+TEST_F(SpinEditorTest, ASecondUnchangedCommitKeepsWhatTheFirstStored)
+{
+    grid->OnGetEditorProp = [this](TObject*, Integer ACol, Integer) {
+        if (ACol != 3) return;
+        grid->ClearComboString();
+        for (const char16_t* item : {u"Default", u"12", u""}) grid->AddComboString(item);
+    };
+    const std::vector<String> texts{u"12abc",      u"",         u"  ",          u"-",
+                                    u"1,5",        u"1e400",    u"99999999999", u"Default",
+                                    u"31.12.2024", u"25:61:61", u"<b>x</b>",    String(300, u'9')};
+    for (const TEditorType type :
+         {edComboEdit, edComboList, edSpinEdit, edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit, edCheckBox}) {
+        UseEditor(type);
+        for (const String& text : texts) {
+            SCOPED_TRACE(Utf8(EditorTypeNames[type]) + " on '" + Utf8(text) + "'");
+            OpenAt(1, text);
+            ASSERT_TRUE(grid->EditMode());
+            grid->HideInplaceEdit();
+            h.ProcessMessages();
+            const String once = grid->GetCellEx(3, 1);
+            OpenAt(1, once);
+            grid->HideInplaceEdit();
+            h.ProcessMessages();
+            EXPECT_EQ(Utf8(grid->GetCellEx(3, 1)), Utf8(once));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace gw::test
