@@ -47,9 +47,6 @@ void TExtStringGrid::KeepLastRowAboveSearchPanel() { NotBuiltYet("KeepLastRowAbo
 void TExtStringGrid::HideSelection() { NotBuiltYet("HideSelection"); }
 void TExtStringGrid::UnHideSelection() { NotBuiltYet("UnHideSelection"); }
 void TExtStringGrid::BuildSearchFooter() { NotBuiltYet("BuildSearchFooter"); }
-void TExtStringGrid::ShowFocusWindow() { NotBuiltYet("ShowFocusWindow"); }
-void TExtStringGrid::HideFocusWindow() { NotBuiltYet("HideFocusWindow"); }
-void TExtStringGrid::MoveFocusWindow() { NotBuiltYet("MoveFocusWindow"); }
 void TExtStringGrid::CellControlsUpdate(bool /*Force*/) { NotBuiltYet("CellControlsUpdate"); }
 bool TExtStringGrid::IsHoverFixedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsHoverFixedCell"); }
 void TExtStringGrid::Zoom(Integer /*Factor*/) { NotBuiltYet("Zoom"); }
