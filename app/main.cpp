@@ -7,6 +7,7 @@
 #include "platform/controls/label.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/application.h"
+#include "tables/table_windows.h"
 
 #include <cstdio>
 #include <cstring>
@@ -54,6 +55,7 @@ int Run([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
 #endif
     // Said here, not by static initialisers: the linker would drop those with their object files.
     RegisterGridDropDownEditors();
+    RegisterTableWindows();
     TGtkBackend display;
     // Forms and windows go before the display does, however the run ends.
     // The grid unit starts before the first window and shuts down after the last.

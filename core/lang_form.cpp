@@ -81,16 +81,22 @@ void TLangForm::Build_Title(TPanel*& P_Title, TLabel*& L_SW_Code, TLabel*& L_SW_
     L_SW_Desc->Font()->SetColor(clGray);
 }
 
+TPanel* TLangForm::New_Button_Panel(Integer Height)
+{
+    auto* panel = new TPanel(this);
+    panel->SetName(u"P_Button");
+    panel->SetParent(this);
+    panel->SetAlign(alBottom);
+    panel->SetHeight(Height);
+    panel->SetBevelOuter(bvNone);
+    panel->SetShowCaption(false);
+    panel->SetColor(Configurator_Face_Color);
+    return panel;
+}
+
 void TLangForm::Build_Buttons(TPanel*& P_Button, TImgButton*& Btn_OK, TImgButton*& Btn_Cancel, TModalResult OKResult)
 {
-    P_Button = new TPanel(this);
-    P_Button->SetName(u"P_Button");
-    P_Button->SetParent(this);
-    P_Button->SetAlign(alBottom);
-    P_Button->SetHeight(Button_Panel_Height);
-    P_Button->SetBevelOuter(bvNone);
-    P_Button->SetShowCaption(false);
-    P_Button->SetColor(Configurator_Face_Color);
+    P_Button = New_Button_Panel(Button_Panel_Height);
     const Integer top = (Button_Panel_Height - Dialog_Button_Height) / 2;
     const Integer right = ClientWidth() - 10;
     Btn_Cancel = New_Img_Button(this, P_Button, u"Btn_Cancel",

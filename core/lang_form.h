@@ -44,6 +44,8 @@ protected:
     // The panel along the bottom with the OK and Cancel buttons at its right; Cancel closes with
     // mrCancel, OK has the result OKResult.
     void Build_Buttons(TPanel*& P_Button, TImgButton*& Btn_OK, TImgButton*& Btn_Cancel, TModalResult OKResult);
+    // The empty panel along the bottom that holds a window's buttons.
+    TPanel* New_Button_Panel(Integer Height);
 };
 
 }  // namespace gw

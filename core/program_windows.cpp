@@ -15,14 +15,6 @@ namespace gw {
 
 namespace {
 
-// Creates a window of class T as the application's, in its global instance.
-template <class T, T** Global>
-TForm* Create_Window()
-{
-    Application->CreateForm(*Global);
-    return *Global;
-}
-
 constexpr std::array<StringView, Program_Window_Count> Class_Names = {
     u"TFNew_Project",
     u"TFOpenConf",
@@ -50,9 +42,11 @@ constexpr std::array<StringView, Program_Window_Count> Class_Names = {
 
 StringView Program_Window_Class(TProgramWindow Window) { return Class_Names.at(static_cast<size_t>(Window)); }
 
-const TWindowFactories& Program_Window_Factories()
+namespace {
+
+TWindowFactories& Factories()
 {
-    static const TWindowFactories factories = {
+    static TWindowFactories factories = {
         Create_Window<TFNew_Project, &FNew_Project>,  // pwNew_Project
         Create_Window<TFOpenConf, &FOpenConf>,  // pwOpenConf
         Create_Window<TFAbout, &FAbout>,  // pwAbout
@@ -75,6 +69,15 @@ const TWindowFactories& Program_Window_Factories()
         nullptr,  // pwEtherNEtIP_EDS
     };
     return factories;
+}
+
+}  // namespace
+
+const TWindowFactories& Program_Window_Factories() { return Factories(); }
+
+void Register_Program_Window(TProgramWindow Window, TWindowFactory Factory)
+{
+    Factories().at(static_cast<size_t>(Window)) = std::move(Factory);
 }
 
 const std::array<TProgramWindow, Program_Window_Count - 1> Language_Order = {

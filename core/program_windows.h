@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/runtime/types.h"
+#include "platform/ui/application.h"
 
 #include <array>
 #include <functional>
@@ -49,6 +50,16 @@ using TWindowFactories = std::array<TWindowFactory, Program_Window_Count>;
 // The windows of this build. A new window joins the program with its line here: created at
 // start, re-labelled on a language change and shown by its step button.
 const TWindowFactories& Program_Window_Factories();
+// The factory of a window of class T, created as the application's in its global instance.
+template <class T, T** Global>
+TForm* Create_Window()
+{
+    Application->CreateForm(*Global);
+    return *Global;
+}
+// Fills the slot of a window that a library above this one builds (the table windows); its
+// registration is called by the program's main before start-up, never by a static initialiser.
+void Register_Program_Window(TProgramWindow Window, TWindowFactory Factory);
 
 // The order in which a language change re-labels the windows after the main one (the About
 // window keeps its English captions and is not in it).

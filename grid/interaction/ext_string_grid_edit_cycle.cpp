@@ -8,6 +8,8 @@
 #include "grid/interaction/edit_done_message.h"
 #include "grid/interaction/ext_inplace_edit.h"
 #include "grid/model/ext_string_grid.h"
+#include "platform/graphics/brush.h"
+#include "platform/graphics/font.h"
 #include "platform/ui/window_system.h"
 
 namespace gw {
@@ -58,15 +60,37 @@ bool TExtStringGrid::CanEditShow() const
 }
 
 // The steps every special editor shares; each family's control comes with that family's room.
-void TExtStringGrid::OpenCellEditor(Integer /*ACol*/, Integer /*ARow*/)
+void TExtStringGrid::OpenCellEditor(Integer ACol, Integer ARow)
 {
     FEditing = true;
     FSpecialEditor = true;
     FEditActive = true;
+    TRect r = CellRect(ACol, ARow);
+    r.Right = r.Left + (r.Right - r.Left - 1);
+    r.Bottom = r.Top + (r.Bottom - r.Top - 1);
+    const TColor colour = EditorColour(ACol, ARow);
     SetGridState(gsNormal);
     EditCtrl = nullptr;
     if (EditControl != edCustom) FLastValidation = true;
+    switch (EditorFamily(EditControl)) {
+    case efCombo: OpenComboEditor(ACol, ARow, r, colour); break;
+    case efSpin: OpenSpinEditor(ACol, ARow, r, colour); break;
+    default:
+        if (EditControl == edCheckBox) OpenCheckEditor(ACol, ARow, r);
+        break;
+    }
     FStartEditChar = 0;
+}
+
+// The colour the cell paints with: the special editors take it over.
+TColor TExtStringGrid::EditorColour(Integer ACol, Integer ARow)
+{
+    TFont font;
+    TBrush brush;
+    brush.SetColor(Color());
+    TGridDrawState state = 0;
+    GetFontProperties(ACol, RealColIndex(ACol), ARow, state, font, brush, true);
+    return brush.Color();
 }
 
 void TExtStringGrid::CloseCellEditor(Integer ACol, Integer ARow)
@@ -76,6 +100,8 @@ void TExtStringGrid::CloseCellEditor(Integer ACol, Integer ARow)
     FBlockKill = true;
     const Integer real = RealColIndex(ACol);
     FStartEditChar = 0;
+    CloseComboSpinCheck(real, ARow);
+    FEditCancelled = false;
     if (EditControl != edNormal && FEditActive) DoEditingDone(real, ARow);
     FBlockKill = false;
     FEditActive = false;

@@ -5,6 +5,7 @@
 #include "grid/foundation/navigation.h"
 #include "grid/interaction/edit_done_message.h"
 #include "grid/interaction/edit_text_rules.h"
+#include "grid/interaction/grid_combo.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/grids/inplace_edit.h"
 #include "platform/runtime/format_settings.h"
@@ -23,14 +24,28 @@ void TExtStringGrid::WndProc(TMessage& Message)
         WMGridEditDone(Message);
         return;
     }
+    if (wheelpan && PanningMessage(Message)) return;
+    if (wheelmsg != 0 && Message.Msg == UINT(wheelmsg) && !wheelpan) {
+        WMWheel(Message);
+        return;
+    }
     switch (Message.Msg) {
     case WM_CHAR: WMChar(Message); return;
     case WM_SETCURSOR: WMSetCursorCell(Message); return;
     case WM_KILLFOCUS: WMKillFocus(Message); return;
     case WM_SETFOCUS: WMSetFocus(Message); return;
+    case WM_LBUTTONDOWN: WMLButtonDown(Message); return;
+    case WM_MBUTTONDOWN: WMMButtonDown(Message); return;
+    case WM_LBUTTONDBLCLK: WMLButtonDblClk(Message); return;
+    case WM_RBUTTONDOWN: WMRButtonDown(Message); return;
+    case WM_RBUTTONUP: WMRButtonUp(Message); return;
     case WM_COMMAND:
         if (TWMCommand(Message).NotifyCode == EN_CHANGE && TWMCommand(Message).Ctl != HandleIfAllocated()) {
             WMEditChange(Message);
+            return;
+        }
+        if (IsComboNotification(TWMCommand(Message).NotifyCode)) {
+            WMComboCommand(Message);
             return;
         }
         break;

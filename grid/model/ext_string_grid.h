@@ -13,6 +13,7 @@
 #include "grid/foundation/editor_types.h"
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/theme_style.h"
+#include "grid/interaction/pointer_rules.h"
 #include "grid/model/cell_graphic.h"
 #include "grid/model/cell_highlight.h"
 #include "grid/model/column_visibility.h"
@@ -101,6 +102,7 @@ class TGridButton;
 class THeaderDragButton;
 class TControlEdit;
 class TControlCombo;
+struct TMarkupDrawResult;
 class TGridSpin;
 class TGridDatePicker;
 class TGridDateTimePicker;
@@ -113,7 +115,7 @@ class TGridDetailPickerDropDown;
 class TGridGridDropDown;
 class TGridColorDropDown;
 class TGridImageDropDown;
-class TMetroScrollBar;
+class TScrollControl;
 class THintWindow;
 class TTimer;
 struct TVisualProps;
@@ -196,14 +198,38 @@ using TColorSelectEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, TColor Color, const String& Value)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer Index)>;
 using TRatingChangeEvent =
-    std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer& NewRate, bool& Allow)>;
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, double& NewRate, bool& Allow)>;
+// The pointer's press on cells and their controls.
+using TCanClickCellEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, bool& Allow)>;
+using TCheckBoxClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool State)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIdx)>;
+using TAnchorClickEvent =
+    std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& Anchor, bool& AutoHandle)>;
+using TControlClickEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& CtrlID,
+                                              const String& CtrlType, const String& CtrlVal)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
+// The combo and spin editors' reports.
+using TComboChangeEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AItemIndex, const String& ASelection)>;
+using TComboObjectChangeEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AItemIndex,
+                                                   const String& ASelection, TObject* AObject)>;
+using TSpinClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AValue, bool UpDown)>;
+using TFloatSpinClickEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, double AValue, bool UpDown)>;
+using TDateTimeSpinClickEvent =
+    std::function<void(TObject* Sender, Integer ACol, Integer ARow, TDateTime AValue, bool UpDown)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& AUnit)>;
 // ARow is the column or row number the dragged thumb stands for.
 using TScrollHintEvent = std::function<void(TObject* Sender, Integer ARow, String& HintStr)>;
 using TDragScrollEvent = std::function<void(TObject* Sender, Integer TopRow, Integer LeftCol,
                                             TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
 using TEndSizeEvent = std::function<void(TObject* Sender, Integer Index)>;
+// The mouse's release, double click and right click (grid/interaction/ext_string_grid_mouse_*.cpp).
+using TCanSortEvent = std::function<void(TObject* Sender, Integer ACol, bool& DoSort)>;
+using TClickSortEvent = std::function<void(TObject* Sender, Integer ACol)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIdx)>;
+using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, Integer ACol, bool& CanShow)>;
+using TColumnSizingEvent = std::function<void(TObject* Sender, Integer ACol, Integer ColumnSize)>;
 using TScrollCellEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer Position, Integer Min, Integer Max)>;
 using TGroupCalcEvent =
@@ -252,6 +278,14 @@ using TClipboardAfterPasteCellEvent =
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
     friend class TExtInplaceEdit;
+    friend class TGridCombo;
+    friend class TGridSpin;
+    friend class TGridCheckBox;
+    friend class TControlEdit;
+    friend class TControlCombo;
+    friend class TGridTransEdit;
+    friend class TGridTransCombo;
+    friend bool MarkupEditorEndKey(TWinControl& Editor, Char& Key);
 
 public:
     // ===== life cycle ===========================================================================
@@ -1039,15 +1073,32 @@ public:
     bool IsEditable(Integer ACol, Integer ARow);
     bool IsPasswordCell(Integer ACol, Integer ARow);
     void BuildSearchFooter();
+    // Shows the search footer and gives its edit the focus (the Ctrl+F of the tables).
+    void ShowSearchFooter();
     void ShowFocusWindow();
     void HideFocusWindow();
     void MoveFocusWindow();
     void CellControlsUpdate(bool Force);
     void InitOrigColSizes();
+    // A new form owned by the grid, neither shown nor placed, showing the cells of ARect as the
+    // grid paints them, 192 of 255 opaque, never activated: the drag image of moved cells.
+    TForm* SelectionToForm(const TGridRect& ARect);
+    std::unique_ptr<TBitmap> SelectionPicture(const TGridRect& ARect);
+    // The hint of the cell under HintInfo's cursor: text, position, colour (CM_HINTSHOW's answer).
+    void BuildCellHint(String& HintStr, THintInfo& HintInfo);
     bool IsOnSizingEdge(TPoint MousePos);
     bool IsHoverFixedCell(Integer ACol, Integer ARow);
     void ScreenToCell(TPoint P, Integer& ACol, Integer& ARow);
     void Zoom(Integer Factor);
+    // The sum of the zoom steps applied, within -10 .. 10.
+    Integer ZoomFactor() const { return FZoomFactor; }
+    // Selects the item of a radio-group cell (real column) under a point relative to the cell.
+    void HitCellRadio(Integer ACol, Integer ARow, Integer X, Integer Y);
+    // Middle-button panning: its directions (ipNone: none), whether it runs and the cursor
+    // number showing its direction (8000 still).
+    TIntelliPan IntelliPan = ipBoth;
+    bool Panning() const { return wheelpan; }
+    Integer PanCursorNumber() const { return FPanCursor; }
     void BalloonInit();
     void BalloonDone();
     // Find and replace: cells as (column, row), (-1, -1) for none; StartCell (-1, -1) starts at
@@ -1069,6 +1120,30 @@ public:
     Integer FindCol = 0;
     Integer FindRow = 0;
     TGridCombo* Combobox() const { return EditCombo; }
+    // Made on first use.
+    TGridSpin* SpinEdit();
+    // The combo item API: every combo cell shares the one combo editor, so the items are set for
+    // the cell about to be edited (typically in OnGetEditorProp). The preset index of
+    // SetComboSelection holds for every later combo edit until it is set again.
+    void ClearComboString();
+    void AddComboString(const String& S);
+    void AddComboStringObject(const String& S, TObject* AObject);
+    bool RemoveComboString(const String& S);
+    bool SetComboSelectionString(const String& S);
+    void SetComboSelection(Integer Index);
+    Integer GetComboCount() const;
+    // The items of the cell (through OnGetEditorProp) decide: item Index into the cell, and the
+    // index of the cell's text among them (-1 when absent).
+    void SetComboIndex(Integer ACol, Integer ARow, Integer Index);
+    Integer GetComboIndex(Integer ACol, Integer ARow);
+    // The editable combo's length limit, 0 for none.
+    Integer MaxComboLength = 0;
+    TComboChangeEvent OnComboChange;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
     TGridEditBtn* BtnEdit() const { return EditBtn; }
     TGridUnitEditBtn* BtnUnitEdit() const { return UnitEditBtn; }
     TGridButton* Btn() const { return GridButton; }
@@ -1270,6 +1345,12 @@ public:
     TCanAddRowEvent OnCanAddRow;
     TCanInsertRowEvent OnCanInsertRow;
     TRatingChangeEvent OnRatingChange;
+    TCanClickCellEvent OnCanClickCell;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TRadioClickEvent OnRadioClick;
+    TButtonClickEvent OnRadioButtonClick;
+    TAnchorClickEvent OnAnchorClick;
+    TControlClickEvent OnControlClick;
     TCheckBoxChangeEvent OnCheckBoxChange;
     TColorSelectEvent OnColorSelect;
     TImageSelectEvent OnImageSelect;
@@ -1284,6 +1365,21 @@ public:
     TEndSizeEvent OnEndRowSize;
     TScrollCellEvent OnScrollCell;
     TNotifyEvent OnRichEditSelectionChange;
+    // The mouse's release, double click, right click and the sizing hint.
+    TCanSortEvent OnCanSort;
+    TClickSortEvent OnClickSort;
+    TCheckBoxChangeEvent OnCheckBoxMouseUp;
+    TRadioClickEvent OnRadioMouseUp;
+    TClickCellEvent OnRightClickCell;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+    TColumnSizingEvent OnColumnSizing;
+    TColumnSizingEvent OnRowSizing;
+    // Cell hints: every normal cell's text, a text cut by its cell, the size while sizing.
+    bool HintShowCells = false;
+    bool HintShowLargeText = false;
+    bool HintShowSizing = false;
+    // How long the last click sort took, in milliseconds.
+    Cardinal SortTime = 0;
 
     // ===== unit routines ========================================================================
     // The file version's high 32 bits (major above, minor below), -1 without one.
@@ -1361,7 +1457,7 @@ protected:
     virtual void DoComboDropDown(Integer ARow, Integer ACol);
     virtual void DoCanAddRow(bool& CanAdd);
     virtual void DoCanInsertRow(Integer ARow, bool& CanInsert);
-    virtual bool DoRatingChange(Integer ACol, Integer ARow, Integer& NewRate);
+    virtual bool DoRatingChange(Integer ACol, Integer ARow, double& NewRate);
     virtual void DoCheckBoxChange(Integer ACol, Integer ARow, bool State);
     virtual void DoCheckBoxClick(Integer ACol, Integer ARow, bool State);
     virtual void DoColorSelect(Integer ACol, Integer ARow, TColor AColor);
@@ -1469,6 +1565,25 @@ protected:
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept) override;
+    // The mouse's release, double click and right click (grid/interaction/ext_string_grid_mouse_*.cpp).
+    void WMLButtonDblClk(TMessage& Message);
+    void WMRButtonDown(TMessage& Message);
+    void WMRButtonUp(TMessage& Message);
+    void ClickToSort(Integer ACol, Integer ARow, Integer X, Integer Y, TShiftState Shift);
+    void SortByClick(Integer RealCol, TShiftState Shift);
+    void SortIndexedByClick(Integer RealCol, bool Modifier);
+    void SortSingleByClick(Integer RealCol);
+    bool AutoSizeFromBorder(Integer ACol);
+    void RightClickSelect(Integer ACol, Integer ARow, TPoint At, TShiftState Shift);
+    void RightClickMarks(Integer ARow, bool Ctrl);
+    bool EnhancedMoveUnderWay() const;
+    // The window that follows the mouse while a column or row moves, and its end.
+    void EndMoveVisuals();
+    void FollowMove(Integer X, Integer Y, Integer ACol, Integer ARow);
+    void PlaceMoveArrows(TArrowWindow* First, TArrowWindow* Second, Integer Index, bool Columns);
+    void ShowSizing(Integer X, Integer Y);
+    void ReleaseSizingHint();
+    String CellHintText(const String& Text, bool Raw) const;
     virtual bool CalcSizingState(Integer X, Integer Y);
     virtual void F2KeyHook() {}
     virtual void WriteEditedCell(const String& Value);
@@ -1477,7 +1592,7 @@ protected:
     // FromUser: asks CanEditCell first unless ControlLook.CheckAlwaysActive.
     virtual bool ToggleCellCheckBox(Integer ACol, Integer ARow, bool FromUser);
     virtual bool ToggleCellRadioButton(Integer ACol, Integer ARow, bool FromUser);
-    virtual void WheelRowMoved();
+    virtual void WheelRowMoved(Integer Delta, bool& Handled);
     virtual void CellSelectorClick(Integer ACol, Integer ARow);
     virtual bool EditorFormulaMode();
     virtual void AdjustClickSelection(TGridRect& R);
@@ -1514,6 +1629,22 @@ protected:
     // The opening and the commit of a special editor, ACol a displayed column.
     void OpenCellEditor(Integer ACol, Integer ARow);
     void CloseCellEditor(Integer ACol, Integer ARow);
+    // The combo, spin and check-box families of those two (grid/interaction/).
+    void OpenComboEditor(Integer ACol, Integer ARow, const TRect& R, TColor Colour);
+    void OpenSpinEditor(Integer ACol, Integer ARow, const TRect& R, TColor Colour);
+    void OpenCheckEditor(Integer ACol, Integer ARow, const TRect& R);
+    void CloseComboSpinCheck(Integer ARealCol, Integer ARow);
+    TColor EditorColour(Integer ACol, Integer ARow);
+    // The combo editor's change reports, and its notifications relayed by the grid.
+    void ReportComboChange(Integer ACol, Integer ARow, Integer AIndex, const String& AText);
+    void WMComboCommand(TMessage& Message);
+    // Set by an editor's Escape: the commit stores the text the cell had when the edit began.
+    bool FEditCancelled = false;
+    // The mark-up control being edited, and the step to the next edit-type control of a cell's
+    // mark-up after the one with ID (the first for an empty ID); the grid takes the focus when
+    // there is none.
+    String FCtrlID;
+    virtual void ShowNextControlEditor(Integer ACol, Integer ARow, const String& ID);
     void TakeEditSnapshot(Integer ACol, Integer ARow);
     // ValidateCell's steps for a value to judge: the handler, the records of the change, the store.
     bool ValidateValue(Integer ARealCol, const String& NewValue);
@@ -1533,6 +1664,26 @@ protected:
     void WMSetCursorCell(TMessage& Message);
     void WMKillFocus(TMessage& Message);
     void WMSetFocus(TMessage& Message);
+    // The pointer's messages: the left press on cells and their controls, the wheel, panning.
+    void WMLButtonDown(TMessage& Message);
+    void WMWheel(TMessage& Message);
+    void WMMButtonDown(TMessage& Message);
+    bool PanningMessage(TMessage& Message);
+    // The press's steps (grid/interaction/ext_string_grid_press.cpp).
+    bool PressCellGraphic(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R, TMessage& Message);
+    bool PressMarkup(Integer PressCol, Integer PressRow, Integer ACol, Integer ARow, Integer X, Integer Y);
+    void FollowAnchor(Integer ARow, Integer ACol, const String& Anchor);
+    bool PressControl(Integer ACol, Integer ARealCol, Integer ARow, const TMarkupDrawResult& Hit);
+    bool PressCheckBox(Integer ACol, Integer ARow, Integer X, Integer Y);
+    void PressCell(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R, TMessage& Message);
+    // The wheel's steps and panning's (grid/interaction/ext_string_grid_wheel.cpp).
+    void WheelMoveRow(Integer Target);
+    bool BaseWheelStep(bool Down, TShiftState Shift, TPoint MousePos);
+    void ReportSelectionChange(const TGridRect& Before);
+    void PanStep();
+    void StopPanning();
+    void DrawPanIndicator();
+    void ErasePanIndicator();
     bool CurrentCellInView() const;
     bool CanEditCurrentCell();
     // The disjunct cell selection's entry of a cell.
@@ -1656,6 +1807,22 @@ protected:
     bool FNoAutoAdvance = false;
     bool LButFlg = false;
     bool ColSizeFlg = false;
+    // A column or row moved during the current release; the last double click auto-sized a column.
+    bool ColMoveFlg = false;
+    bool FDblClk = false;
+    // The press's point, which the release's click sort finds its cell from again.
+    Integer Clickposx = 0;
+    Integer Clickposy = 0;
+    // The column or row an enhanced move drags, where in its header cell it was taken, and the
+    // drag image following the mouse.
+    Integer Movecell = -1;
+    Integer MoveOfsX = 0;
+    Integer MoveOfsY = 0;
+    TForm* MoveForm = nullptr;
+    // The hint of the size while a fixed column or row is sized.
+    THintWindow* FSizingHintWnd = nullptr;
+    // A synchronised grid follows this grid's move and must not move back.
+    bool FSyncedMove = false;
     TEditorType EditControl = edNormal;
     String FNewCellText;
     String FCellCache;
@@ -1704,6 +1871,20 @@ protected:
     Integer wheelmsg = 0;
     Integer wheelscrl = 0;
     bool wheelpan = false;
+    TPoint wheelpanpos{0, 0};
+    TCursor prevcurs = crDefault;
+    Integer FPanCursor = 8000;
+    static constexpr uintptr_t PanTimerIdentifier = 999;
+    // The press: the state the move and release handling continue from.
+    bool FDoOnClick = false;
+    bool FMouseKeepDown = false;
+    bool FSelectionClick = false;
+    bool FCtrlEditing = false;
+    TPoint FCtrlXY{-1, -1};
+    String FCtrlID;
+    String FCtrlType;
+    Integer Clickposx = 0;
+    Integer Clickposy = 0;
     // The grid timer (id 111, 500 ms) while the window exists.
     static constexpr uintptr_t GridTimerIdentifier = 111;
     uintptr_t FGridTimerID = 0;
@@ -1756,8 +1937,8 @@ protected:
     TGridColorDropDown* ColorDropDown = nullptr;
     TGridImageDropDown* ImageDropDown = nullptr;
     // The metro scroll bars of ScrollType ssMetro, made at CreateWnd.
-    TMetroScrollBar* FVertMetroScroll = nullptr;
-    TMetroScrollBar* FHorzMetroScroll = nullptr;
+    TScrollControl* FVertMetroScroll = nullptr;
+    TScrollControl* FHorzMetroScroll = nullptr;
     THTMLHintWindow* FScrollHintWnd = nullptr;
     TDropList* FFilterDropList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
@@ -1785,6 +1966,9 @@ private:
     void PutFooterRow(TFooterRow Row);
     // Scroll bars and scrolling.
     void InitFlatScrollBars();
+    // The metro type's two thin bars, made when missing; freed with the window bars given back.
+    void CreateScrollControls();
+    void FreeScrollControls();
     void UninitFlatScrollBars();
     void SetFlatScrollProp(Integer Index, Integer Value);
     void ApplyFlatScrollSettings();
@@ -1796,6 +1980,16 @@ private:
     bool CellScrollBarScrolled(TMessage& Message);
     // The search footer shows and the last row ends above its panel.
     bool LastRowAboveSearchPanel() const;
+    // The search room's steps: the panel made with its events, the find parameters of the
+    // footer's settings, its highlights, the edit's colour, the row nudge of find next.
+    void CreateSearchPanel();
+    TFindParams SearchFooterParams(bool Typing, bool Backward);
+    bool SearchHighlighting() const;
+    void HighlightSearchText(const String& Text);
+    void RemoveSearchHighlights();
+    void SetSearchEditColour(TColor Value);
+    void NudgeTopRowForSearch();
+    void SearchFooterStep(bool Backward);
     TRect FixedBackGroundCellRect() const;
     void RepaintMovedBackGround(const TRect& Before, Word Code);
     void DragScrollTick(TObject* Sender);

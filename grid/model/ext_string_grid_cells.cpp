@@ -7,6 +7,11 @@
 #include "grid/foundation/mouse_actions.h"
 #include "grid/model/cell_graphic.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/floating_footer.h"
+#include "grid/model/row_block_move.h"
+#include "grid/model/sort_settings.h"
+#include "grid/foundation/sync_grid.h"
+#include "platform/runtime/scope.h"
 #include "platform/graphics/font.h"
 #include "platform/runtime/list.h"
 #include "platform/runtime/strings.h"
@@ -594,12 +599,35 @@ void TExtStringGrid::ColumnMoved(Integer FromIndex, Integer ToIndex)
         cells.SetStrings(realTo, std::move(text));
         cells.SetObjects(realTo, std::move(object));
     }
+    ColMoveFlg = true;
+    // The sort column and the index list's columns stay with their cells (a column standing at
+    // the target of a move to the right moves one left with the others). The base grid's move
+    // has already taken the current column along.
+    TSortSettings& sort = *m_sortSettings;
+    if (sort.Column >= 0) sort.Column = MovedIndex(sort.Column, realFrom, realTo);
+    for (Integer i = 0; i < m_sortIndexes->Count(); ++i)
+        m_sortIndexes->SetSortColumns(i, MovedIndex(m_sortIndexes->GetSortColumns(i), realFrom, realTo));
+    if (FFooterPanel && FloatingFooter()->Visible()) FFooterPanel->Invalidate();
+    TExtStringGrid* other = m_syncGrid->Grid();
+    if (other && m_syncGrid->MoveColumn && !FSyncedMove) {
+        TTemporaryChange following(other->FSyncedMove, true);
+        other->MoveColumn(FromIndex, ToIndex);
+    }
 }
 
 void TExtStringGrid::RowMoved(Integer FromIndex, Integer ToIndex)
 {
+    // The floating footer's row stays the last one.
+    const bool footerRow = FloatingFooter()->Visible() && FloatingFooter()->FooterStyle() == fsFixedLastRow;
+    if (footerRow && ToIndex == RowCount() - 1) return;
     TBaseGrid::RowMoved(FromIndex, ToIndex);
+    ColMoveFlg = true;
     if (OnRowMove) OnRowMove(this, FromIndex, ToIndex);
+    TExtStringGrid* other = m_syncGrid->Grid();
+    if (other && m_syncGrid->MoveRow && !FSyncedMove) {
+        TTemporaryChange following(other->FSyncedMove, true);
+        other->MoveRow(FromIndex, ToIndex);
+    }
 }
 
 Integer TExtStringGrid::ColumnByHeader(const String& AValue)

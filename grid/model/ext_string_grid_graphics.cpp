@@ -738,7 +738,7 @@ Integer TExtStringGrid::GetGraphicSortKey(Integer ACol, Integer ARow)
 
 // --- hooks of this group -----------------------------------------------------------------------
 
-bool TExtStringGrid::DoRatingChange(Integer ACol, Integer ARow, Integer& NewRate)
+bool TExtStringGrid::DoRatingChange(Integer ACol, Integer ARow, double& NewRate)
 {
     bool allow = true;
     if (OnRatingChange) OnRatingChange(this, ACol, ARow, NewRate, allow);

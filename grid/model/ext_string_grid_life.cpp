@@ -11,6 +11,11 @@
 #include "grid/foundation/search_footer.h"
 #include "grid/foundation/sync_grid.h"
 #include "grid/foundation/theme_detection.h"
+#include "grid/interaction/fixed_cell_editors.h"
+#include "grid/interaction/grid_check_box.h"
+#include "grid/interaction/grid_combo.h"
+#include "grid/interaction/grid_spin.h"
+#include "grid/interaction/markup_control_editors.h"
 #include "grid/model/background.h"
 #include "grid/model/balloon_settings.h"
 #include "grid/model/cell_node.h"
@@ -70,7 +75,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
 void TExtStringGrid::CreateSettings()
 {
     FFooterPanel = new TFooterPanel(this);
-    // SearchPanel comes here; its class comes with the search room.
+    CreateSearchPanel();
     FCellFont = std::make_unique<TFont>();
     m_focusHelper = std::make_unique<TFocusHelper>();
     const bool placedInDesigner = IsDesigning() && !(Owner() && (Owner()->ComponentState() & (csReading | csLoading)));
@@ -190,14 +195,36 @@ void TExtStringGrid::ReadEnvironment()
     m_zeqGradientTo = ColorToRGB(clBtnFace);
 }
 
+// The hidden editors are the grid's children, hidden and disabled until an edit shows them.
+template <class T>
+static T* HiddenChild(T* Control, TWinControl* Parent)
+{
+    Control->SetVisible(false);
+    Control->SetEnabled(false);
+    Control->SetParent(Parent);
+    return Control;
+}
+
+template <class T>
+static void FreeChild(T*& Control)
+{
+    delete Control;
+    Control = nullptr;
+}
+
 void TExtStringGrid::CreateHiddenControls()
 {
     FFocusWindow = new TGridFocusWindow(this);
     for (Integer d = arrUp; d <= arrRight; ++d) ArrowWindows[d] = new TArrowWindow(this, TArrowDirection(d));
-    // Here come, in this order, the hidden editors of the editing room: EditCombo, EditTrans,
-    // ComboTrans, EditCheck, EditBtn, UnitEditBtn (its unit change to UnitChangedRelay),
-    // GridButton (its click to GridButtonClick), HeaderDragButton, ControlEdit, ControlCombo
-    // and the two cell scroll bars.
+    EditCombo = HiddenChild(new TGridCombo(this), this);
+    EditTrans = HiddenChild(new TGridTransEdit(this), this);
+    ComboTrans = HiddenChild(new TGridTransCombo(this), this);
+    EditCheck = HiddenChild(new TGridCheckBox(this), this);
+    // Here come, in this order, the hidden editors of the editing room: EditBtn, UnitEditBtn
+    // (its unit change to UnitChangedRelay), GridButton (its click to GridButtonClick) and
+    // HeaderDragButton; then ControlEdit and ControlCombo; then the two cell scroll bars.
+    ControlEdit = HiddenChild(new TControlEdit(this), this);
+    ControlCombo = HiddenChild(new TControlCombo(this), this);
     FComboIdx = -1;
 }
 
@@ -296,9 +323,16 @@ void TExtStringGrid::FreeHiddenControls()
 {
     delete FFocusWindow;
     FFocusWindow = nullptr;
-    // Here go, in this order, the combo editor, the fixed-cell edit and combo, each lazily made
-    // editor that exists, then the check box, the two edit-with-button editors, the cell
-    // button, the header drag button, the control edit and combo and the two cell scroll bars.
+    FreeChild(EditCombo);
+    FreeChild(EditTrans);
+    FreeChild(ComboTrans);
+    FreeChild(EditSpin);
+    // Here go the other lazily made editors that exist.
+    FreeChild(EditCheck);
+    // Here go the two edit-with-button editors, the cell button and the header drag button.
+    FreeChild(ControlEdit);
+    FreeChild(ControlCombo);
+    // Here go the two cell scroll bars.
 }
 
 void TExtStringGrid::CreateWnd()
@@ -306,7 +340,8 @@ void TExtStringGrid::CreateWnd()
     if (FDestroying) return;
     TBaseGrid::CreateWnd();
     if (!Parent()) return;
-    // The metro scroll bars, the cell scroll bars and balloon hints belong to rooms to come.
+    // The cell scroll bars belong to a room to come.
+    if (!IsDesigning() && m_scrollType == ssMetro) CreateScrollControls();
     if (!IsDesigning() && m_balloon->Enable()) BalloonInit();
     FFooterPanel->SetParent(this);
     FFooterPanel->SetVisible(m_floatingFooter->Visible());

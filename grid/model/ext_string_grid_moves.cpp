@@ -10,19 +10,6 @@
 
 namespace gw {
 
-namespace {
-
-// Where an index goes when the item at From moves to To, the items between closing up.
-Integer MovedIndex(Integer Index, Integer From, Integer To)
-{
-    if (Index == From) return To;
-    if (To < From && Index >= To && Index < From) return Index + 1;
-    if (To > From && Index > From && Index <= To) return Index - 1;
-    return Index;
-}
-
-}  // namespace
-
 void TExtStringGrid::RemapCellControls(const std::function<void(Integer& X, Integer& Y)>& Remap)
 {
     if (m_controlList->Count() == 0) return;

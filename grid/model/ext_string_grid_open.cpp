@@ -19,23 +19,6 @@ void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
     TBaseGrid::GetDisplText(ACol, ARow, Value);
 }
 void TExtStringGrid::KeyDown(Word& Key, TShiftState Shift) { TBaseGrid::KeyDown(Key, Shift); }
-void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
-{
-    TBaseGrid::MouseDown(Button, Shift, X, Y);
-}
-void TExtStringGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) { TBaseGrid::MouseMove(Shift, X, Y); }
-void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
-{
-    TBaseGrid::MouseUp(Button, Shift, X, Y);
-}
-bool TExtStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
-{
-    return TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-}
-bool TExtStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
-{
-    return TBaseGrid::DoMouseWheelUp(Shift, MousePos);
-}
 
 // --- not built yet ----------------------------------------------------------------------------
 TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet("FindParentForm"); }
@@ -43,13 +26,9 @@ bool TExtStringGrid::RegisterDropTarget() { NotBuiltYet("RegisterDropTarget"); }
 void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
 void TExtStringGrid::AppendRow() { NotBuiltYet("AppendRow"); }
-void TExtStringGrid::KeepLastRowAboveSearchPanel() { NotBuiltYet("KeepLastRowAboveSearchPanel"); }
 void TExtStringGrid::HideSelection() { NotBuiltYet("HideSelection"); }
 void TExtStringGrid::UnHideSelection() { NotBuiltYet("UnHideSelection"); }
-void TExtStringGrid::BuildSearchFooter() { NotBuiltYet("BuildSearchFooter"); }
 void TExtStringGrid::CellControlsUpdate(bool /*Force*/) { NotBuiltYet("CellControlsUpdate"); }
-bool TExtStringGrid::IsHoverFixedCell(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("IsHoverFixedCell"); }
-void TExtStringGrid::Zoom(Integer /*Factor*/) { NotBuiltYet("Zoom"); }
 void TExtStringGrid::BalloonInit() { NotBuiltYet("BalloonInit"); }
 void TExtStringGrid::BalloonDone() { NotBuiltYet("BalloonDone"); }
 TInplaceEdit* TExtStringGrid::NormalEdit() { NotBuiltYet("NormalEdit"); }
@@ -68,20 +47,6 @@ void TExtStringGrid::CellToRich(Integer /*ACol*/, Integer /*ARow*/, TExtRichEdit
 {
     NotBuiltYet("CellToRich");
 }
-void TExtStringGrid::SearchEditChanged(TObject* /*Sender*/, const String& /*Value*/)
-{
-    NotBuiltYet("SearchEditChanged");
-}
-void TExtStringGrid::SearchBackwardClick(TObject* /*Sender*/) { NotBuiltYet("SearchBackwardClick"); }
-void TExtStringGrid::SearchForwardClick(TObject* /*Sender*/) { NotBuiltYet("SearchForwardClick"); }
-void TExtStringGrid::SearchCloseClick(TObject* /*Sender*/) { NotBuiltYet("SearchCloseClick"); }
-void TExtStringGrid::SearchHighlightClick(TObject* /*Sender*/) { NotBuiltYet("SearchHighlightClick"); }
-void TExtStringGrid::DoCheckBoxClick(Integer /*ACol*/, Integer /*ARow*/, bool /*State*/)
-{
-    NotBuiltYet("DoCheckBoxClick");
-}
-void TExtStringGrid::DoClickSort(Integer /*ACol*/) { NotBuiltYet("DoClickSort"); }
-bool TExtStringGrid::CanShowFixedDropDown(Integer /*ACol*/) { NotBuiltYet("CanShowFixedDropDown"); }
 void TExtStringGrid::DoStartBlockFocus() { NotBuiltYet("DoStartBlockFocus"); }
 void TExtStringGrid::DoEndBlockFocus() { NotBuiltYet("DoEndBlockFocus"); }
 void TExtStringGrid::DoPrintGetPageNum(Integer /*APage*/, String& /*PageNumStr*/) { NotBuiltYet("DoPrintGetPageNum"); }
@@ -94,14 +59,15 @@ void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const S
 }
 void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
 void TExtStringGrid::AdjustSelectAllRect(TGridRect& /*R*/) { NotBuiltYet("AdjustSelectAllRect"); }
-void TExtStringGrid::WheelRowMoved() { NotBuiltYet("WheelRowMoved"); }
-void TExtStringGrid::CellSelectorClick(Integer /*ACol*/, Integer /*ARow*/) { NotBuiltYet("CellSelectorClick"); }
-void TExtStringGrid::AdjustClickSelection(TGridRect& /*R*/) { NotBuiltYet("AdjustClickSelection"); }
 void TExtStringGrid::GoToFirstRow() { NotBuiltYet("GoToFirstRow"); }
 bool TExtStringGrid::UseFormattedClipboard() { NotBuiltYet("UseFormattedClipboard"); }
 void TExtStringGrid::ApplyFilterCheckList(Integer /*ItemIndex*/) { NotBuiltYet("ApplyFilterCheckList"); }
 void TExtStringGrid::PasteStarting() { NotBuiltYet("PasteStarting"); }
 void TExtStringGrid::PasteFinished() { NotBuiltYet("PasteFinished"); }
 void TExtStringGrid::MarkPastedRowsModified(const TGridRect& /*R*/) { NotBuiltYet("MarkPastedRowsModified"); }
+void TExtStringGrid::ShowNextControlEditor(Integer /*ACol*/, Integer /*ARow*/, const String& /*ID*/)
+{
+    NotBuiltYet("ShowNextControlEditor");
+}
 
 }  // namespace gw

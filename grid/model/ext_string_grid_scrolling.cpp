@@ -8,6 +8,7 @@
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/navigation.h"
 #include "grid/foundation/search_footer.h"
+#include "grid/interaction/search_panel.h"
 #include "grid/model/background.h"
 #include "grid/model/column_size.h"
 #include "grid/model/drag_scroll_options.h"
@@ -63,8 +64,13 @@ void TExtStringGrid::SetScrollType(TScrollType Value)
         } else {
             UninitFlatScrollBars();
         }
-        // The metro overlay bars come with their class (the look room); until then ssMetro keeps
-        // the window's own bars.
+        if (HandleAllocated() && Value == ssMetro) {
+            CreateScrollControls();
+            SetScrollBars(ssNone);
+        } else if (HandleAllocated() && FVertMetroScroll) {
+            FreeScrollControls();
+            SetScrollBars(ssBoth);
+        }
     }
     ApplyFlatScrollSettings();
 }
@@ -312,8 +318,7 @@ void TExtStringGrid::VertScroll(TMessage& Message)
 bool TExtStringGrid::LastRowAboveSearchPanel() const
 {
     if (!m_searchFooter->Visible() || TopRow() + VisibleRowCount() < RowCount() - 1) return false;
-    // The search room's panel is not made yet: until then it takes no height.
-    const Integer panelHeight = 0;
+    const Integer panelHeight = SearchPanel ? SearchPanel->Height() : 0;
     return CellRect(0, RowCount() - 1).Bottom < ClientHeight() - panelHeight + 2;
 }
 
@@ -451,6 +456,9 @@ void TExtStringGrid::UpdateColSize(Integer ACol, Integer& AWidth)
 void TExtStringGrid::NoteSizingPress(TMessage& Message)
 {
     const TWMMouse mouse(Message);
+    // The release's click sort finds the pressed cell again from here.
+    Clickposx = mouse.Pos.X;
+    Clickposy = mouse.Pos.Y;
     Integer index = -1, offset = 0;
     const TGridState sizing =
         GridState() == gsNormal ? TBaseGrid::CalcSizingState(mouse.Pos.X, mouse.Pos.Y, index, offset) : gsNormal;

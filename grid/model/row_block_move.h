@@ -1,5 +1,5 @@
-// Where a block of rows lands when it is moved: the target named before the block leaves, taken
-// to the place it has once the block is out.
+// Where moved rows and columns land: a block's target named before the block leaves, taken to
+// the place it has once the block is out; an index after one item moved.
 #pragma once
 
 #include "platform/runtime/types.h"
@@ -11,6 +11,15 @@ namespace gw {
 constexpr Integer MovedRowsTarget(Integer From, Integer To, Integer Count)
 {
     return From + Count <= To ? To - Count : To;
+}
+
+// Where the item at Index stands after the item at From moved to To, those between closing up.
+constexpr Integer MovedIndex(Integer Index, Integer From, Integer To)
+{
+    if (Index == From) return To;
+    if (To < From && Index >= To && Index < From) return Index + 1;
+    if (To > From && Index > From && Index <= To) return Index - 1;
+    return Index;
 }
 
 }  // namespace gw

@@ -357,15 +357,15 @@ TEST_F(ExtStringGridGraphics, ButtonAndExpandRectanglesSitInTheCell)
 
 TEST_F(ExtStringGridGraphics, HooksFireTheirEvents)
 {
-    Integer rate = 3;
+    double rate = 3;
     EXPECT_TRUE(g.DoRatingChange(1, 2, rate)) << "allowed without a handler";
-    g.OnRatingChange = [](TObject*, Integer ACol, Integer ARow, Integer& NewRate, bool& Allow) {
+    g.OnRatingChange = [](TObject*, Integer ACol, Integer ARow, double& NewRate, bool& Allow) {
         EXPECT_TRUE(Allow) << "allowed beforehand";
-        NewRate = ACol * 10 + ARow;
+        NewRate = ACol * 10 + ARow + 0.5;
         Allow = false;
     };
     EXPECT_FALSE(g.DoRatingChange(1, 2, rate));
-    EXPECT_EQ(rate, 12);
+    EXPECT_EQ(rate, 12.5) << "half stars pass through";
 
     std::vector<std::string> seen;
     g.OnColorSelect = [&](TObject* Sender, Integer ACol, Integer ARow, TColor Color, const String& Value) {

@@ -1,0 +1,68 @@
+// TExtStringGrid: the hint of the cell under the mouse - a comment at the cell's top-right
+// corner, else below the cell at the mouse's X; the cell's whole text with HintShowCells, a text
+// cut by its cell with HintShowLargeText; OnGridHint has the last word.
+#include "grid/foundation/csv_utils.h"
+#include "grid/foundation/markup_text.h"
+#include "grid/model/control_look.h"
+#include "grid/model/ext_string_grid.h"
+#include "grid/model/floating_footer.h"
+
+namespace gw {
+
+namespace {
+
+// A plain cell hint stands this far below its cell.
+constexpr Integer HintBelowCell = 6;
+
+}  // namespace
+
+void TExtStringGrid::BuildCellHint(String& HintStr, THintInfo& HintInfo)
+{
+    Integer ACol = -1, ARow = -1;
+    MouseToCell(HintInfo.CursorPos.X, HintInfo.CursorPos.Y, ACol, ARow);
+    if (ControlLook()->HintMaxWidth > 0) HintInfo.HintMaxWidth = ControlLook()->HintMaxWidth;
+    TPoint pos = HintInfo.CursorPos;
+    if (ACol >= 0 && ARow >= 0) {
+        const TPoint base = BaseCell(ACol, ARow);
+        FLastHintPos = base;
+        const TRect r = CellRect(base.X, base.Y);
+        const Integer c = RealColIndex(base.X);
+        String comment;
+        if (IsComment(c, base.Y, comment)) {
+            HintStr = comment;
+            pos = {r.Right, r.Top};
+        } else {
+            pos = {HintInfo.CursorPos.X, r.Bottom + HintBelowCell};
+        }
+        const bool normal = base.X >= FixedCols() && base.Y >= FixedRows() && base.X < ColCount() - FixedRightCols() &&
+            base.Y < RowCount() - FixedFooters();
+        const String text = GetGridCell(c, base.Y);
+        if (HintShowCells && normal) {
+            pos.Y = r.Top;
+            HintStr = CellHintText(text, false);
+        }
+        if (HintShowLargeText) {
+            const TSize size = GetCellTextSize(c, base.Y, false, false);
+            if (size.cx > r.Width() || size.cy > r.Height()) {
+                if (HintShowLargeTextPos != hpMouse) pos = {r.Left, r.Top};
+                HintStr = CellHintText(text, true);
+            }
+        }
+        const bool footerRow = FloatingFooter()->Visible() && base.Y == RowCount() - 1;
+        String wide;
+        if (!footerRow) DoGridHint(c, base.Y, HintStr, wide);
+    }
+    HintInfo.HintPos = ClientToScreen(pos);
+    HintInfo.HintColor = HintColor;
+}
+
+// Mark-up shows without its tags; wide-encoded text decoded, or kept encoded (Raw) for the hint
+// window that decodes it.
+String TExtStringGrid::CellHintText(const String& Text, bool Raw) const
+{
+    const TCellTextKind kind = ClassifyCellText(Text, EnableHTML);
+    if (kind == ctkWideEncoded) return Raw ? Text : DecodeWideCellText(Text);
+    return kind == ctkMarkup ? StripMarkupTags(Text) : Text;
+}
+
+}  // namespace gw

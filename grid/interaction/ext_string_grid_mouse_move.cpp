@@ -1,0 +1,217 @@
+// TExtStringGrid: the mouse moving over the grid - the fixed cells' sizing edges, the size hint
+// while a column or row is sized, the drag image and the arrows of a column or row move, the
+// cell hint forgotten when the mouse leaves its cell - and the picture of a block of cells.
+#include "grid/foundation/arrow_window.h"
+#include "grid/foundation/mouse_actions.h"
+#include "grid/interaction/drag_geometry.h"
+#include "grid/interaction/no_active_form.h"
+#include "grid/model/drag_drop_settings.h"
+#include "grid/model/ext_string_grid.h"
+#include "platform/controls/image.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/pen.h"
+#include "platform/runtime/convert.h"
+#include "platform/ui/application.h"
+#include "platform/ui/hint_window.h"
+
+#include <cstdlib>
+
+namespace gw {
+
+namespace {
+
+// The mouse this near a fixed column's (row's) right (bottom) edge can size it.
+constexpr Integer FixedSizingZone = 3;
+// The drag image is this opaque, of 255.
+constexpr Byte DragImageAlpha = 192;
+// The sizing hint is at most this wide.
+constexpr Integer SizingHintMaxWidth = 200;
+// The arrows stand this far left of (above) the edge they point at.
+constexpr Integer ArrowOffset = 5;
+constexpr Integer ArrowHeight = 8;
+
+// Whether P lies near the end of one of the first Count items, their sizes from Size and a
+// grid line after each.
+template <class SizeOf>
+bool NearFixedEdge(Integer P, Integer Count, SizeOf Size)
+{
+    Integer start = 0;
+    for (Integer i = 0; i < Count; ++i) {
+        if (std::abs(P - (start + Size(i))) < FixedSizingZone) return true;
+        start += Size(i) + 1;
+    }
+    return false;
+}
+
+}  // namespace
+
+void TExtStringGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
+{
+    Integer ACol = -1, ARow = -1;
+    MouseToCell(X, Y, ACol, ARow);
+    const TGridRect before = Selection();
+    const bool valid = ACol >= 0 && ARow >= 0 && !IsDesigning();
+    FSizeFixed = valid && MouseActions()->SizeFixedCol &&
+        NearFixedEdge(X, FixedCols(), [this](Integer c) { return ColWidths(c); });
+    FSizeFixedR = valid && MouseActions()->SizeFixedRow &&
+        NearFixedEdge(Y, FixedRows(), [this](Integer r) { return RowHeights(r); });
+    if (EnhancedMoveUnderWay() && (X != Clickposx || Y != Clickposy)) FollowMove(X, Y, ACol, ARow);
+    // A cell hint belongs to its cell: leaving the cell takes it away.
+    if (FLastHintPos.X >= 0 && (ACol < 0 || ARow < 0 || BaseCell(ACol, ARow) != FLastHintPos)) {
+        Application->CancelHint();
+        FLastHintPos = {-1, -1};
+    }
+    TBaseGrid::MouseMove(Shift, X, Y);
+    ShowSizing(X, Y);
+    const TGridRect after = Selection();
+    if (after.Left != before.Left || after.Top != before.Top || after.Right != before.Right ||
+        after.Bottom != before.Bottom)
+        DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+}
+
+// --- sizing -------------------------------------------------------------------------------------
+
+// While a column (row) is sized: OnColumnSizing (OnRowSizing) with the size it would take, and
+// with HintShowSizing that size in a hint at the sized cell's top-left corner.
+void TExtStringGrid::ShowSizing(Integer X, Integer Y)
+{
+    const bool columns = GridState() == gsColSizing;
+    if (!columns && GridState() != gsRowSizing) return;
+    const Integer index = columns ? Colclicked : Rowclicked;
+    if (index < 0) return;
+    const Integer size = columns ? Colclickedsize + X - Clickposx : Rowclickedsize + Y - Clickposy;
+    if (columns && OnColumnSizing) OnColumnSizing(this, index, size);
+    if (!columns && OnRowSizing) OnRowSizing(this, index, size);
+    if (!IsDesigning() && !HintShowSizing) return;
+    const String text = (columns ? u"cw=<b>" : u"rh=<b>") + IntToStr(size) + u"</b>";
+    if (!FSizingHintWnd) FSizingHintWnd = new THintWindow(this);
+    TRect r = FSizingHintWnd->CalcHintRect(SizingHintMaxWidth, text, nullptr);
+    const TRect cell = columns ? CellRect(index, 0) : CellRect(0, index);
+    const TPoint at = ClientToScreen({cell.Left, cell.Top});
+    OffsetRect(r, at.X, at.Y);
+    FSizingHintWnd->SetColor(HintColor);
+    FSizingHintWnd->ActivateHint(r, text);
+    FScrollHintShow = true;
+}
+
+void TExtStringGrid::ReleaseSizingHint()
+{
+    if (FSizingHintWnd) FSizingHintWnd->ReleaseHandle();
+    FScrollHintShow = false;
+}
+
+// --- column and row moves -----------------------------------------------------------------------
+
+// The drag image (with ShowCells) follows the mouse, and the arrows point at the gap the column
+// (row) would land in.
+void TExtStringGrid::FollowMove(Integer X, Integer Y, Integer ACol, Integer ARow)
+{
+    const bool columns = GridState() == gsColMoving;
+    if (Movecell < 0) {
+        Integer c = -1, r = -1;
+        MouseToCell(Clickposx, Clickposy, c, r);
+        Movecell = columns ? c : r;
+        if (Movecell < 0) return;
+        const TRect moved = CellRect(columns ? Movecell : 0, columns ? 0 : Movecell);
+        MoveOfsX = Clickposx - moved.Left;
+        MoveOfsY = Clickposy - moved.Top;
+        DoStartBlockFocus();
+        if (DragDropSettings()->ShowCells && !MoveForm) {
+            const TGridRect block = columns
+                ? TGridRect{Movecell, 0, Movecell, TopRow() + VisibleRowCount() - FixedRows()}
+                : TGridRect{0, Movecell, LeftCol() + VisibleColCount() - FixedCols(), Movecell};
+            MoveForm = SelectionToForm(block);
+            MoveForm->SetVisible(true);
+        }
+    }
+    if (MoveForm) {
+        const TPoint at = ClientToScreen({X - MoveOfsX, Y - MoveOfsY});
+        MoveForm->SetBounds(at.X, at.Y, MoveForm->Width(), MoveForm->Height());
+    }
+    if (columns && ACol >= FixedCols())
+        PlaceMoveArrows(ArrowWindows[arrUp], ArrowWindows[arrDown], ACol, true);
+    else if (!columns && ARow >= FixedRows())
+        PlaceMoveArrows(ArrowWindows[arrLeft], ArrowWindows[arrRight], ARow, false);
+    if (Screen) Screen->SetCursor(crDrag);
+}
+
+// A pair of arrows at the edge of the header cell of Index that the moved item would land by:
+// its left (top) edge when moving towards the start, its right (bottom) edge otherwise.
+void TExtStringGrid::PlaceMoveArrows(TArrowWindow* First, TArrowWindow* Second, Integer Index, bool Columns)
+{
+    if (!First || !Second) return;
+    const TRect cell = Columns ? CellRect(Index, 0) : CellRect(0, Index);
+    const TPoint topLeft = ClientToScreen({cell.Left, cell.Top});
+    const TPoint bottomRight = ClientToScreen({cell.Right, cell.Bottom});
+    if (Columns) {
+        const Integer left = (Index < Movecell ? topLeft.X : topLeft.X + ColWidths(Index)) - ArrowOffset;
+        First->SetBounds(left, bottomRight.Y, First->Width(), First->Height());
+        Second->SetBounds(left, topLeft.Y - ArrowHeight, Second->Width(), Second->Height());
+    } else {
+        const Integer top = (Index < Movecell ? topLeft.Y : topLeft.Y + RowHeights(Index)) - ArrowOffset;
+        First->SetBounds(topLeft.X - 2 * ArrowOffset, top, First->Width(), First->Height());
+        Second->SetBounds(bottomRight.X, top, Second->Width(), Second->Height());
+    }
+    const bool shown = Index != Movecell;
+    First->SetVisible(shown);
+    Second->SetVisible(shown);
+}
+
+void TExtStringGrid::EndMoveVisuals()
+{
+    if (!IsDesigning())
+        for (TArrowWindow* w : ArrowWindows)
+            if (w) w->SetVisible(false);
+    if (MoveForm) {
+        delete MoveForm;
+        MoveForm = nullptr;
+    }
+    if (Movecell >= 0) DoEndBlockFocus();
+    if (Screen) Screen->SetCursor(crDefault);
+}
+
+// --- the picture of a block of cells ------------------------------------------------------------
+
+std::unique_ptr<TBitmap> TExtStringGrid::SelectionPicture(const TGridRect& ARect)
+{
+    TBitmap control;
+    control.SetSize(Width(), Height());
+    PaintTo(*control.Canvas(), 0, 0);
+    const TRect source =
+        DragImageSource(VirtualCellRect(ARect.Left, ARect.Top), VirtualCellRect(ARect.Right, ARect.Bottom));
+    auto picture = std::make_unique<TBitmap>();
+    picture->SetSize(source.Width(), source.Height());
+    TCanvas& canvas = *picture->Canvas();
+    canvas.CopyRect(Rect(0, 0, source.Width(), source.Height()), control.Canvas(), source);
+    // The block's outer edges on the fixed cells' side: the left edge follows the horizontal
+    // fixed lines option and the top edge the vertical one.
+    canvas.Pen()->SetColor(GridFixedLineColor());
+    if (ARect.Left == 0 && FixedCols() > 0 && (Options() & goFixedHorzLine)) {
+        canvas.MoveTo(0, 0);
+        canvas.LineTo(0, picture->Height());
+    }
+    if (ARect.Top == 0 && FixedRows() > 0 && (Options() & goFixedVertLine)) {
+        canvas.MoveTo(0, 0);
+        canvas.LineTo(picture->Width(), 0);
+    }
+    return picture;
+}
+
+TForm* TExtStringGrid::SelectionToForm(const TGridRect& ARect)
+{
+    const std::unique_ptr<TBitmap> picture = SelectionPicture(ARect);
+    auto* form = new TNoActiveForm(this);
+    form->SetBorderStyle(bsNone);
+    form->FormStyle = fsStayOnTop;
+    form->SetBounds(0, 0, picture->Width(), picture->Height());
+    auto* image = new TImage(form);
+    image->SetParent(form);
+    image->SetAlign(alClient);
+    image->Picture()->Assign(picture.get());
+    form->SetAlphaBlendValue(DragImageAlpha);
+    form->SetAlphaBlend(true);
+    return form;
+}
+
+}  // namespace gw

@@ -1,0 +1,244 @@
+// The search footer: its layout as a table, the panel the grid lays out from its settings, and
+// the search actions driven as a person would on the slaves-table fixture (typing, Enter and
+// Ctrl+Enter, the accelerator, highlighting and closing, the last row above the panel).
+#include "edit_grid_fixture.h"
+#include "grid/foundation/ext_check_box.h"
+#include "grid/foundation/grid_button.h"
+#include "grid/foundation/search_footer.h"
+#include "grid/interaction/search_panel.h"
+#include "platform/controls/message_beep.h"
+#include "platform/graphics/recording_canvas.h"
+
+namespace gw::test {
+namespace {
+
+TEST(SearchPanelLayout, PlacesMirroringAndTheMatchCaseBox)
+{
+    struct Case {
+        const char* Name;
+        bool Mirrored, Highlight;
+        TSearchPanelPart Part;
+        TSearchPanelPlace Place;
+    };
+    const Case cases[] = {
+        {"edit", false, true, spEdit, {25, 6, 110, 0}},
+        {"forward", false, true, spForward, {140, 5, 90, 23}},
+        {"backward", false, true, spBackward, {235, 5, 90, 23}},
+        {"close", false, true, spClose, {5, 7, 14, 14}},
+        {"highlight", false, true, spHighlight, {330, 5, 90, 23}},
+        {"match case beside the highlight button", false, true, spMatchCase, {425, 8, 0, 0}},
+        {"match case in the hidden highlight's place", false, false, spMatchCase, {330, 8, 0, 0}},
+        {"mirrored edit", true, true, spEdit, {400 - 110 - 25, 6, 110, 0}},
+        {"mirrored forward", true, true, spForward, {400 - 90 - 140, 5, 90, 23}},
+        {"mirrored close", true, true, spClose, {400 - 14 - 5, 7, 14, 14}},
+        {"mirrored highlight", true, true, spHighlight, {400 - 90 - 330, 5, 90, 23}},
+        {"the box is not mirrored", true, false, spMatchCase, {330, 8, 0, 0}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(SearchPanelLayout(400, c.Mirrored, c.Highlight)[c.Part], c.Place) << c.Name;
+}
+
+// The slaves table with the footer texts every form sets.
+class SearchFooterTest : public EditGridTest {
+protected:
+    void BeforeShow() override
+    {
+        TSearchFooter& f = *grid->SearchFooter();
+        f.SetFindNextCaption(u"Find &next");
+        f.SetFindPrevCaption(u"Find &previous");
+        f.SetHighLightCaption(u"Highlight");
+        f.SetMatchCaseCaption(u"Match case");
+        f.SetHintFindNext(u"Find next occurrence");
+        f.SetHintFindPrev(u"Find previous occurrence");
+        f.SetHintHighlight(u"Highlight occurrences");
+        f.SetHintClose(u"Close");
+        grid->OnSearchFooterAction = [this](TObject*, const String& V, Integer C, Integer R, TSearchAction A) {
+            h.Log.Add("action " + std::to_string(A) + " " + Utf8(V) + " " + std::to_string(C) + "," +
+                      std::to_string(R));
+        };
+    }
+    TSearchPanel* Panel() const
+    {
+        for (Integer i = 0; i < grid->ControlCount(); ++i)
+            if (auto* p = dynamic_cast<TSearchPanel*>(grid->Controls(i))) return p;
+        return nullptr;
+    }
+    TRetEdit* SearchEdit() const { return Panel()->Edit(); }
+    void Open()
+    {
+        grid->ShowSearchFooter();
+        h.ProcessMessages();
+    }
+    std::vector<bool> ButtonsEnabled() const
+    {
+        return {Panel()->ForwardButton()->Enabled(), Panel()->BackwardButton()->Enabled(),
+                Panel()->HiliteButton()->Enabled()};
+    }
+    TPoint Current() const { return {grid->Col(), grid->Row()}; }
+};
+
+TEST_F(SearchFooterTest, HiddenUntilOpenedThenLaidOutFromTheSettings)
+{
+    TSearchPanel* p = Panel();
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->Height(), 0);
+    Open();
+    EXPECT_TRUE(grid->SearchFooter()->Visible());
+    EXPECT_TRUE(SearchEdit()->Focused());
+    EXPECT_EQ(p->Height(), 32);
+    EXPECT_EQ(p->Top(), grid->ClientHeight() - 32);
+    EXPECT_EQ(p->ForwardButton()->Caption(), u"Find &next");
+    EXPECT_EQ(p->ForwardButton()->Hint, u"Find next occurrence");
+    EXPECT_TRUE(p->ForwardButton()->ShowHint());
+    EXPECT_EQ(p->MatchCase()->Left(), 425);
+    EXPECT_EQ(p->MatchCase()->Height(), 18);
+    EXPECT_EQ(ButtonsEnabled(), (std::vector<bool>{false, false, false}));
+
+    grid->SearchFooter()->SetShowHighLight(false);
+    grid->SearchFooter()->SetShowMatchCase(false);
+    grid->SearchFooter()->SetHintFindNext(u"");
+    EXPECT_EQ(p->MatchCase()->Left(), 330);
+    EXPECT_EQ(p->HiliteButton()->Height(), 0);
+    EXPECT_EQ(p->MatchCase()->Height(), 0);
+    EXPECT_EQ(p->ForwardButton()->Height(), 23);
+    EXPECT_FALSE(p->ForwardButton()->ShowHint()) << "an empty hint is not shown";
+}
+
+TEST_F(SearchFooterTest, TypingFindsMarksTheEditAndEnablesTheButtons)
+{
+    Open();
+    h.Type(u"10.0.0.3");
+    EXPECT_EQ(Current(), (TPoint{1, 3}));
+    EXPECT_EQ(SearchEdit()->Color(), clWindow);
+    EXPECT_EQ(ButtonsEnabled(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(h.Log.Items().back(), "action 0 10.0.0.3 1,3");
+    h.Type(u"9");
+    EXPECT_EQ(SearchEdit()->Color(), TColor(255)) << "found nowhere: red";
+    EXPECT_EQ(h.Log.Items().back(), "action 0 10.0.0.39 -1,-1");
+    for (int i = 0; i < 9; ++i) h.Press(VK_BACK);
+    EXPECT_EQ(SearchEdit()->Text(), u"");
+    EXPECT_EQ(SearchEdit()->Color(), clWindow);
+    EXPECT_EQ(ButtonsEnabled(), (std::vector<bool>{false, false, false}));
+}
+
+TEST_F(SearchFooterTest, EnterFindsNextCtrlEnterPreviousWithoutLineBreakOrBeep)
+{
+    Open();
+    h.Type(u"10.0.0.");
+    EXPECT_EQ(Current(), (TPoint{1, 1}));
+    const Cardinal beeps = BeepCount();
+    h.Log.Clear();
+    h.Press(VK_RETURN);
+    EXPECT_EQ(Current(), (TPoint{1, 2}));
+    h.Press(VK_RETURN);
+    EXPECT_EQ(Current(), (TPoint{1, 3}));
+    h.Press(VK_RETURN, ssCtrl);
+    EXPECT_EQ(Current(), (TPoint{1, 2}));
+    EXPECT_EQ(h.Log.Items(),
+              (std::vector<std::string>{"action 2 10.0.0. 1,2", "action 2 10.0.0. 1,3", "action 1 10.0.0. 1,2"}));
+    EXPECT_EQ(SearchEdit()->Text(), u"10.0.0.");
+    EXPECT_EQ(BeepCount(), beeps);
+    EXPECT_TRUE(SearchEdit()->Focused());
+}
+
+TEST_F(SearchFooterTest, TheAcceleratorRunsFindNextOnce)
+{
+    Open();
+    h.Type(u"10.0.0.");
+    h.Log.Clear();
+    h.Press('N', ssAlt);
+    EXPECT_EQ(h.Log.Items(), (std::vector<std::string>{"action 2 10.0.0. 1,2"}));
+    EXPECT_EQ(SearchEdit()->Text(), u"10.0.0.");
+}
+
+TEST_F(SearchFooterTest, WithoutAutoSearchEnterStartsOverForANewText)
+{
+    grid->SearchFooter()->AutoSearch = false;
+    grid->SetCellEx(3, 4, u"abc");
+    grid->SetCellEx(3, 5, u"abd");
+    Open();
+    h.Type(u"10.0.0.");
+    EXPECT_EQ(Current(), (TPoint{1, 1})) << "typing does not search";
+    h.Press(VK_RETURN);
+    EXPECT_EQ(Current(), (TPoint{1, 1}));
+    h.Press(VK_RETURN);
+    EXPECT_EQ(Current(), (TPoint{1, 2}));
+    SearchEdit()->SetText(u"ab");
+    h.Press(VK_RETURN);
+    EXPECT_EQ(Current(), (TPoint{3, 4})) << "a new text starts at the top";
+    h.Press(VK_RETURN);
+    EXPECT_EQ(Current(), (TPoint{3, 5}));
+}
+
+TEST_F(SearchFooterTest, SearchColumnOutsideTheGridSearchesEveryColumn)
+{
+    grid->SetCellEx(3, 2, u"gamma");
+    grid->SetCellEx(4, 4, u"gamma");
+    grid->SearchFooter()->SearchColumn = 9;
+    Open();
+    h.Type(u"gamma");
+    EXPECT_EQ(Current(), (TPoint{3, 2}));
+    grid->SearchFooter()->SearchColumn = 4;
+    SearchEdit()->SetText(u"gamm");
+    EXPECT_EQ(Current(), (TPoint{4, 4})) << "a column of the grid limits the search to it";
+}
+
+TEST_F(SearchFooterTest, ClosingWhileHighlightingRemovesTheHighlights)
+{
+    bool closed = false;
+    grid->OnSearchFooterClose = [&](TObject*) { closed = true; };
+    Open();
+    h.Type(u"10.0.0.3");
+    h.Click(Panel()->HiliteButton());
+    ASSERT_TRUE(Panel()->HiliteButton()->Down());
+    EXPECT_NE(grid->GetCellEx(1, 3), u"10.0.0.3") << "highlighted";
+    EXPECT_EQ(grid->GetCellEx(1, 2), u"10.0.0.2");
+    h.Click(Panel()->ExitButton());
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(grid->SearchFooter()->Visible());
+    EXPECT_EQ(Panel()->Height(), 0);
+    EXPECT_EQ(grid->GetCellEx(1, 3), u"10.0.0.3");
+}
+
+TEST_F(SearchFooterTest, TheLastRowStaysAboveThePanel)
+{
+    grid->SetRowCount(40);
+    grid->SetRowEx(39);
+    Open();
+    const Integer limit = grid->ClientHeight() - Panel()->Height() + 2;
+    EXPECT_LE(grid->CellRect(0, 39).Bottom, limit);
+    EXPECT_GT(grid->CellRect(0, 39).Bottom, 0) << "still shown";
+    // Finding a row near the end leaves it above the panel too.
+    grid->SetCellEx(3, 38, u"near the end");
+    grid->SetRowEx(1);
+    SearchEdit()->SetText(u"near");
+    h.Press(VK_RETURN, ssCtrl);
+    EXPECT_EQ(grid->Row(), 38);
+    EXPECT_LE(grid->CellRect(0, 38).Bottom, limit);
+}
+
+TEST_F(SearchFooterTest, PanelPaintsItsColourOrGradientAndTheTopLine)
+{
+    grid->SetGridLineColor(TColor(0x123456));
+    grid->SearchFooter()->SetColor(TColor(0xFFFFFF));
+    grid->SearchFooter()->SetColorTo(TColor(TSearchPanel::NoColorTo));
+    Open();
+    TRecordingCanvas c;
+    Panel()->DrawPanel(c);
+    std::vector<std::string> log = c.Log();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& s) { return s.rfind("FillRect", 0) == 0; }),
+              1);
+    EXPECT_EQ(log.back(), "LineTo(" + std::to_string(Panel()->Width()) + ",0)");
+    grid->SearchFooter()->SetColorTo(TColor(0x808080));
+    c.ClearCalls();
+    Panel()->DrawPanel(c);
+    log = c.Log();
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& s) { return s.rfind("Rectangle", 0) == 0; }),
+              32)
+        << "32 bands";
+    EXPECT_EQ(log.back(), "LineTo(" + std::to_string(Panel()->Width()) + ",0)") << "the line over the bands";
+    h.SavePng(form, u"search_footer.png");
+}
+
+}  // namespace
+}  // namespace gw::test
