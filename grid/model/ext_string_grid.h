@@ -1881,10 +1881,7 @@ protected:
     bool FSelectionClick = false;
     bool FCtrlEditing = false;
     TPoint FCtrlXY{-1, -1};
-    String FCtrlID;
     String FCtrlType;
-    Integer Clickposx = 0;
-    Integer Clickposy = 0;
     // The grid timer (id 111, 500 ms) while the window exists.
     static constexpr uintptr_t GridTimerIdentifier = 111;
     uintptr_t FGridTimerID = 0;
