@@ -664,6 +664,15 @@ public:
     Integer GetAllColWidths(Integer ACol) const;
     String GetOriginalCells(Integer ACol, Integer ARow);
     void SetOriginalCells(Integer ACol, Integer ARow, const String& Value);
+    // By the row order before the sorts (the sort cross-reference): row ARow of that order,
+    // wherever the sorts put it; rows past the cross-reference are taken as they are.
+    String GetUnSortedCells(Integer ACol, Integer ARow);
+    void SetUnSortedCells(Integer ACol, Integer ARow, const String& Value);
+    // The real row of the row the sorts put at ARow in the order before them.
+    Integer SortedRowIndex(Integer ARow);
+    // Where the sorts put row ARow of the order before them; the cross-reference's length when
+    // it holds no such row, ARow itself before any sort.
+    Integer UnSortedRowIndex(Integer ARow);
     Integer LinesInCell(Integer ACol, Integer ARow);
     // By real column and real row: a hidden row answers from its hidden-row item.
     String GetAllGridCells(Integer ACol, Integer ARow);
@@ -870,6 +879,10 @@ public:
     // Virtual: the column grid moves its column items along.
     virtual void Group(Integer ColIndex);
     virtual void UnGroup();
+    // The grouped column, -1 when not grouped. Setting -1 ungroups, a column above 0 groups by
+    // it; 0 is ignored.
+    Integer GroupColumn() const { return FGroupColumn; }
+    void SetGroupColumn(Integer Value);
     void InsertNormalRow(Integer ARow);
     void InsertChildRow(Integer ARow, Integer InsertAt);
     void RemoveNormalRow(Integer ARow);
@@ -1918,7 +1931,7 @@ protected:
     Integer MoveOfsX = 0;
     Integer MoveOfsY = 0;
     TForm* MoveForm = nullptr;
-    // The hint of the size while sizing.
+    // The hint of the size while a fixed column or row is sized.
     THintWindow* FSizingHintWnd = nullptr;
     // The selection at the start of the grid's own cell drag, and where a drop on this same grid
     // wrote the cells (Left -1: the drop went elsewhere), which the drop side records.
@@ -2129,6 +2142,8 @@ private:
     void RunSortFrame(Body SortBody);
     void SortGroupRows(bool Indexed);
     void RestoreRowAfterSort(Integer OldRow);
+    // The row now showing row ARow of the order before the sorts.
+    Integer SortedPosition(Integer ARow) const;
     // The text a comparison reads; the stored one in place when nothing can change it.
     StringView SortCellText(Integer ACol, Integer ARow, String& Buffer);
     bool SortIgnoresColumn(Integer ACol) const;

@@ -144,6 +144,14 @@ void TExtStringGrid::RemoveGroupRow(Integer ARow, bool Merged, TColor Color, TCo
     RemoveRowRange(ARow, 1, false);
 }
 
+void TExtStringGrid::SetGroupColumn(Integer Value)
+{
+    if (Value == -1)
+        UnGroup();
+    else if (Value > 0)
+        Group(Value);
+}
+
 void TExtStringGrid::UnGroup()
 {
     if (FGroupColumn <= 0) return;

@@ -26,9 +26,6 @@ void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
 void TExtStringGrid::HideSelection() { NotBuiltYet("HideSelection"); }
 void TExtStringGrid::UnHideSelection() { NotBuiltYet("UnHideSelection"); }
-void TExtStringGrid::ShowFocusWindow() { NotBuiltYet("ShowFocusWindow"); }
-void TExtStringGrid::HideFocusWindow() { NotBuiltYet("HideFocusWindow"); }
-void TExtStringGrid::MoveFocusWindow() { NotBuiltYet("MoveFocusWindow"); }
 void TExtStringGrid::CellControlsUpdate(bool /*Force*/) { NotBuiltYet("CellControlsUpdate"); }
 void TExtStringGrid::CopySelectionToClipboard() { NotBuiltYet("CopySelectionToClipboard"); }
 void TExtStringGrid::CutSelectionToClipboard() { NotBuiltYet("CutSelectionToClipboard"); }

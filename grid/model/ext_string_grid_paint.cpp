@@ -417,7 +417,13 @@ void TExtStringGrid::DrawCellBody(TCellPaint& P)
             P.URLColor = URLColor;
         }
     }
-    String text = GetFormattedCell(P.RealCol, P.ARow);
+    String text;
+    try {
+        text = GetFormattedCell(P.RealCol, P.ARow);
+    } catch (const Exception&) {
+        // A column format that does not fit the cell (or is no format) shows the cell as it is.
+        text = GetCellEx(P.RealCol, P.ARow);
+    }
     if (IsPasswordCell(P.RealCol, P.ARow)) FillWithChar(text, PasswordChar);
 
     PaintCellBackground(P);

@@ -249,6 +249,37 @@ void TExtStringGrid::InitSortXRef()
     for (Integer r = 0; r < RowCount(); ++r) m_sortedRows->Insert(r, r);
 }
 
+// --- rows by the order before the sorts ------------------------------------------------------------
+
+String TExtStringGrid::GetUnSortedCells(Integer ACol, Integer ARow) { return GetCellEx(ACol, SortedPosition(ARow)); }
+
+void TExtStringGrid::SetUnSortedCells(Integer ACol, Integer ARow, const String& Value)
+{
+    SetCellEx(ACol, SortedPosition(ARow), Value);
+}
+
+Integer TExtStringGrid::SortedPosition(Integer ARow) const
+{
+    if (ARow < 0 || ARow >= m_sortedRows->Count()) return ARow;
+    const Integer at = m_sortedRows->IndexOf(ARow);
+    return at >= 0 ? at : ARow;
+}
+
+Integer TExtStringGrid::SortedRowIndex(Integer ARow)
+{
+    if (ARow < 0) return ARow;
+    const TIntList& xref = *m_sortedRows;
+    return MapDisplToRealRow(ARow < xref.Count() ? xref.GetInteger(ARow) : ARow);
+}
+
+Integer TExtStringGrid::UnSortedRowIndex(Integer ARow)
+{
+    const TIntList& xref = *m_sortedRows;
+    if (xref.Count() == 0) return ARow;
+    const Integer at = xref.IndexOf(ARow);
+    return at >= 0 ? at : xref.Count();
+}
+
 // --- the sort frame -------------------------------------------------------------------------------
 
 template <class Body>

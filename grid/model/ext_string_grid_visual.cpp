@@ -215,7 +215,12 @@ void TExtStringGrid::CellAlignment(Integer ACol, Integer ARow, TAlignment& HA, T
 
 TSize TExtStringGrid::GetCellTextSize(Integer ACol, Integer ARow, bool VS, bool SB)
 {
-    String text = GetFormattedCell(ACol, ARow);
+    String text;
+    try {
+        text = GetFormattedCell(ACol, ARow);
+    } catch (const Exception&) {
+        text = GetCellEx(ACol, ARow);  // measured as the painter shows it
+    }
     TCellTextKind kind = ClassifyCellText(text, EnableHTML);
     TCanvas& c = *Canvas();
     TGridDrawState state = 0;

@@ -46,6 +46,7 @@ public:
     using TExtStringGrid::FBlockKill;
     using TExtStringGrid::FCellSelectorMode;
     using TExtStringGrid::FEditing;
+    using TExtStringGrid::FFocusWindow;
     using TExtStringGrid::FOldCellText;
     using TExtStringGrid::FSizeFixed;
     using TExtStringGrid::FSizeFixedR;

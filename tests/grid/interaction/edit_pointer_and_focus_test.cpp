@@ -1,5 +1,6 @@
 // The string grid's pointer shapes (selection modes, cell selector, fixed sizing edges), its own
 // focus gain, and the sizes that follow the text typed into the text editor.
+#include "grid/foundation/focus_window.h"
 #include "grid/foundation/mouse_actions.h"
 #include "grid/model/column_size.h"
 #include "grid/model/size_while_typing.h"
@@ -189,6 +190,37 @@ TEST_F(EditGridTest, FirstFocusGainOpensAComboCellsEditor)
         h.ProcessMessages();
         EXPECT_EQ(EditorShown(), c.Opens);
     }
+}
+
+// --- the focus frame ----------------------------------------------------------------------------
+
+TEST_F(EditGridTest, TheFocusFrameFollowsTheEditedCellUntilTheValueIsAccepted)
+{
+    grid->FocusHelper()->Enabled = true;
+    const auto screenCell = [&] {
+        const TRect r = grid->CellRect(1, 1);
+        const TPoint p = grid->ClientToScreen({r.Left, r.Top});
+        return Bounds(p.X, p.Y, r.Width(), r.Height());
+    };
+    h.Type(u"1");
+    ASSERT_TRUE(EditorShown());
+    ASSERT_NE(grid->FFocusWindow, nullptr);
+    EXPECT_TRUE(grid->FFocusWindow->Visible());
+    EXPECT_EQ(grid->FFocusWindow->BoundsRect(), FocusFrameBounds(screenCell()));
+    EXPECT_EQ(TExtStringGrid::FocusFrameGrid(), grid);
+
+    form->SetBounds(form->Left() + 30, form->Top() + 20, form->Width(), form->Height());
+    h.ProcessMessages();
+    EXPECT_EQ(grid->FFocusWindow->BoundsRect(), FocusFrameBounds(screenCell())) << "kept on the cell";
+
+    // Another grid hiding its frame leaves this one's frame following its cell.
+    auto* second = MakeSlavesGrid(form);
+    second->HideFocusWindow();
+    EXPECT_EQ(TExtStringGrid::FocusFrameGrid(), grid);
+
+    h.Press(VK_RETURN);
+    EXPECT_FALSE(grid->FFocusWindow->Visible()) << "an accepted value hides the frame";
+    EXPECT_EQ(TExtStringGrid::FocusFrameGrid(), nullptr);
 }
 
 // --- sizes while typing ---------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "platform/graphics/brush.h"
 #include "platform/graphics/font.h"
 #include "platform/graphics/pen.h"
+#include "platform/graphics/recording_canvas.h"
 #include "platform/runtime/streams.h"
 #include "platform/runtime/string_list.h"
 #include "platform/ui/menus.h"
@@ -949,6 +950,40 @@ TEST_F(ExtColumnGrid, FormattedCellsUseTheColumnsFloatFormatOnNumbersOnly)
     g.OnGetFloatFormat = [](TObject*, Integer, Integer, bool&, String& F) { F.clear(); };
     g.SetGridCell(1, 1, u"3");
     EXPECT_EQ(g.GetFormattedCell(1, 1), u"3");
+}
+
+// The painter and the measuring keep a cell's own text where the column's format fails on it.
+TEST_F(ExtColumnGrid, PaintingKeepsTheRawTextWhereTheColumnFormatFails)
+{
+    auto* form = new TForm(Application);
+    form->SetBounds(0, 0, 400, 300);
+    g.SetParent(form);
+    g.SetBounds(0, 0, 300, 200);
+    g.SetColCount(2);
+    g.SetRowCount(2);
+    struct Case {
+        const char16_t* Format;
+        bool ForceFloat;
+        const char16_t* Text;
+    };
+    for (const Case c : {Case{u"%d", false, u"2"}, Case{u"%.1f", true, u"abc"}, Case{u"%.1f", false, u"2"}}) {
+        SCOPED_TRACE(StringToUtf8(c.Format) + " " + StringToUtf8(c.Text));
+        Item(1)->SetFloatFormat(c.Format);
+        g.OnGetFloatFormat = [&](TObject*, Integer, Integer, bool& IsFloat, String&) {
+            IsFloat = IsFloat || c.ForceFloat;
+        };
+        g.SetGridCell(1, 1, c.Text);
+        TRecordingCanvas canvas;
+        EXPECT_NO_THROW(g.PaintCell(canvas, 1, 1, g.CellRect(1, 1), 0));
+        String drawn;
+        for (const TCanvasCall& k : canvas.Calls())
+            if (k.Name == "DrawText" && !(k.Args[4] & DT_CALCRECT)) drawn = k.Text;
+        const bool formats = String(c.Text) == u"2" && String(c.Format) == u"%.1f";
+        EXPECT_EQ(drawn, formats ? String(u"2.0") : String(c.Text));
+        EXPECT_NO_THROW(g.CalcAutoColWidth(1, false));
+    }
+    g.SetParent(nullptr);
+    delete form;
 }
 
 // ---- column positions in an INI file ----

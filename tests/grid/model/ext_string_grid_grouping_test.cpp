@@ -260,6 +260,26 @@ TEST_F(ExtStringGridGrouping, NothingHappensForAFixedColumnOrWhenUngrouped)
     EXPECT_EQ(g.FNumNodes, 0);
 }
 
+TEST_F(ExtStringGridGrouping, TheGroupColumnPropertyGroupsAndUngroups)
+{
+    FillCities();
+    const Table before = Texts();
+    g.SetGroupColumn(0);
+    EXPECT_EQ(g.GroupColumn(), -1) << "0 is ignored";
+    EXPECT_EQ(Texts(), before);
+    g.SetGroupColumn(2);
+    EXPECT_EQ(g.GroupColumn(), 2);
+    EXPECT_EQ(NodeRows(), (Nodes{{1, 3}, {4, 2}}));
+    g.SetGroupColumn(0);
+    EXPECT_EQ(g.GroupColumn(), 2) << "0 leaves the grouping alone";
+    EXPECT_EQ(NodeRows(), (Nodes{{1, 3}, {4, 2}}));
+    g.SetGroupColumn(-1);
+    EXPECT_EQ(g.GroupColumn(), -1);
+    EXPECT_EQ(Texts(), before);
+    g.SetGroupColumn(-1);
+    EXPECT_EQ(Texts(), before) << "ungrouping an ungrouped grid does nothing";
+}
+
 TEST_F(ExtStringGridGrouping, GroupingAgainUngroupsFirst)
 {
     FillCities();

@@ -160,6 +160,50 @@ TEST_F(ExtStringGridSort, TheCrossReferenceFollowsEveryExchange)
     EXPECT_EQ(Column(0), (std::vector<String>{u"", u"d", u"b", u"a", u"c"}));
 }
 
+// Rows by the order before the sorts: labels L1 .. L5 on keys e .. a, sorted to a .. e.
+TEST_F(ExtStringGridSort, RowsAreFoundByTheirOrderBeforeTheSorts)
+{
+    g.SetColCount(2);
+    g.SetRowCount(6);
+    g.SetFixedRows(1);
+    const std::vector<const char16_t*> keys = {u"", u"e", u"d", u"c", u"b", u"a"};
+    for (Integer r = 0; r < 6; ++r) {
+        g.SetGridCell(0, r, keys[size_t(r)]);
+        g.SetGridCell(1, r, u"L" + IntToStr(r));
+    }
+    // Before any sort every row is where it was.
+    EXPECT_EQ(g.UnSortedRowIndex(3), 3);
+    EXPECT_EQ(g.SortedRowIndex(3), 3);
+    EXPECT_EQ(g.GetUnSortedCells(1, 3), u"L3");
+
+    g.SortByColumn(0);
+    ASSERT_EQ(Column(1), (std::vector<String>{u"L0", u"L5", u"L4", u"L3", u"L2", u"L1"}));
+    struct TCase {
+        Integer Row;
+        Integer Unsorted;  // where the row of the old order is now
+        Integer Sorted;  // which row of the old order is here
+    };
+    const TCase cases[] = {{0, 0, 0}, {1, 5, 5}, {2, 4, 4}, {3, 3, 3}, {5, 1, 1}, {6, 6, 6}, {40, 6, 40}};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Row);
+        EXPECT_EQ(g.UnSortedRowIndex(c.Row), c.Unsorted) << "past the rows: the cross-reference's length";
+        EXPECT_EQ(g.SortedRowIndex(c.Row), c.Sorted);
+        if (c.Row < 6) {
+            EXPECT_EQ(g.GetUnSortedCells(1, c.Row), u"L" + IntToStr(c.Row));
+        }
+    }
+    EXPECT_EQ(g.UnSortedRowIndex(-1), 6);
+    EXPECT_EQ(g.SortedRowIndex(-1), -1);
+
+    g.SetUnSortedCells(1, 2, u"x");
+    EXPECT_EQ(g.GetGridCell(1, 4), u"x") << "old row 2 sits at row 4";
+
+    // The sorted index is a real row: with row 1 hidden, displayed row 1 is real row 2.
+    g.HideRow(1);
+    EXPECT_EQ(g.SortedRowIndex(5), 2);
+    EXPECT_EQ(g.SortedRowIndex(4), 3);
+}
+
 TEST_F(ExtStringGridSort, AnUnsortWithoutACrossReferenceForEveryRowMovesNothing)
 {
     g.SetColCount(1);
