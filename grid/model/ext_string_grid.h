@@ -44,6 +44,7 @@ class TBands;
 class TBitmap;
 class TCellNode;
 class TColumnSize;
+class TControlItem;
 class TControlList;
 class TControlLook;
 class TCustomImageList;
@@ -1282,6 +1283,9 @@ public:
     TButtonClickEvent OnRadioButtonClick;
     TAnchorClickEvent OnAnchorClick;
     TControlClickEvent OnControlClick;
+    // A block of cells takes the focus beyond the grid (a drag, a move) and gives it back.
+    TNotifyEvent OnStartBlockFocus;
+    TNotifyEvent OnEndBlockFocus;
     TCheckBoxChangeEvent OnCheckBoxChange;
     TColorSelectEvent OnColorSelect;
     TImageSelectEvent OnImageSelect;
@@ -1565,6 +1569,10 @@ protected:
     void StopPanning();
     void DrawPanIndicator();
     void ErasePanIndicator();
+    // The cell controls' placing (grid/interaction/ext_string_grid_cell_controls.cpp).
+    bool CellControlInView(const TControlItem& Item) const;
+    void PlaceCellControl(const TControlItem& Item);
+    void PlaceCellScrollBar();
     // The disjunct cell selection's entry of a cell.
     void SelectDisjunctCell(Integer ACol, Integer ARow, bool Selected);
 

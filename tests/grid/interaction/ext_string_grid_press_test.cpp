@@ -125,6 +125,19 @@ TEST_F(GridPress, AnOrdinaryClickMovesTheCurrentCellAndReportsTheCell)
     EXPECT_EQ(h.Log.Items(), (std::vector<std::string>{"mouse down", "click cell 3,2"}));
 }
 
+TEST_F(GridPress, RangeSelectAndEditEditsTheCurrentCellAndSelectsFromOthers)
+{
+    grid->MouseActions()->RangeSelectAndEdit = true;
+    grid->SetOptions(grid->Options() & ~TGridOptions(goEditing));
+    Press(CellCentre(3, 2));
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_FALSE(EditorShown()) << "another cell only becomes current";
+    Press(CellCentre(3, 2));
+    EXPECT_TRUE(grid->Options() & goEditing) << "a press on the current cell edits it";
+    EXPECT_TRUE(EditorShown());
+}
+
 TEST_F(GridPress, ARatingTakesHalfAStarPerNinePixels)
 {
     grid->AddRating(3, 2, 5, clYellow, clGray);
