@@ -11,6 +11,7 @@
 #include "platform/net/shell_open.h"
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/strings.h"
+#include "platform/runtime/unicode.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/message_records.h"
 
@@ -48,11 +49,20 @@ TWorld& World()
     return world;
 }
 
+// The CONTROL elements as the mark-up reads them: one runs from "<CONTROL " to the first ">"
+// after it (so a "<CONTROL " inside it is no element of its own), or, with no ">" left, to the
+// next "<".
 size_t ControlCount(const String& Text)
 {
     const String upper = UpperCase(Text);
     size_t n = 0;
-    for (size_t at = upper.find(u"<CONTROL "); at != String::npos; at = upper.find(u"<CONTROL ", at + 1)) ++n;
+    for (size_t at = upper.find(u"<CONTROL "); at != String::npos;) {
+        ++n;
+        size_t end = Text.find(u'>', at + 1);
+        if (end == String::npos) end = Text.find(u'<', at + 1);
+        if (end == String::npos) break;
+        at = upper.find(u"<CONTROL ", end);
+    }
     return n;
 }
 
