@@ -206,6 +206,8 @@ using TCheckBoxClickEvent = std::function<void(TObject* Sender, Integer ACol, In
 using TRadioClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIdx)>;
 using TAnchorClickEvent =
     std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& Anchor, bool& AutoHandle)>;
+using TNodeAllowEvent = std::function<void(TObject* Sender, Integer ARow, Integer ARowReal, bool& Allow)>;
+using TNodeEvent = std::function<void(TObject* Sender, Integer ARow, Integer ARowReal)>;
 using TControlClickEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& CtrlID,
                                               const String& CtrlType, const String& CtrlVal)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
@@ -1283,6 +1285,10 @@ public:
     TButtonClickEvent OnRadioButtonClick;
     TAnchorClickEvent OnAnchorClick;
     TControlClickEvent OnControlClick;
+    TNodeAllowEvent OnBeforeExpandNode;
+    TNodeAllowEvent OnBeforeContractNode;
+    TNodeEvent OnExpandNode;
+    TNodeEvent OnContractNode;
     // A block of cells takes the focus beyond the grid (a drag, a move) and gives it back.
     TNotifyEvent OnStartBlockFocus;
     TNotifyEvent OnEndBlockFocus;
@@ -1555,6 +1561,7 @@ protected:
     void WMMButtonDown(TMessage& Message);
     bool PanningMessage(TMessage& Message);
     // The press's steps (grid/interaction/ext_string_grid_press.cpp).
+    bool PressNodeGlyph(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R);
     bool PressCellGraphic(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R, TMessage& Message);
     bool PressMarkup(Integer PressCol, Integer PressRow, Integer ACol, Integer ARow, Integer X, Integer Y);
     void FollowAnchor(Integer ARow, Integer ACol, const String& Anchor);
