@@ -92,6 +92,7 @@ bool TExtStringGrid::PressCellGraphic(Integer ACol, Integer ARow, Integer X, Int
                                       TMessage& /*Message*/)
 {
     const Integer real = RealColIndex(ACol);
+    if (!IsDesigning() && PressNodeGlyph(ACol, ARow, X, Y, R)) return true;
     if (!IsDesigning() && IsRadio(real, ARow) && (IsEditable(ACol, ARow) || ControlLook()->RadioAlwaysActive)) {
         HideInplaceEdit();
         HitCellRadio(real, ARow, X - R.Left, Y - R.Top);
@@ -120,6 +121,30 @@ bool TExtStringGrid::PressCellGraphic(Integer ACol, Integer ARow, Integer X, Int
     FPushedCellButton = {ACol, ARow};
     SetCapture(Handle());
     if (OnClickCell) OnClickCell(this, ARow, ACol);
+    return true;
+}
+
+// A press on a data row's node glyph expands or contracts its node, when the handlers allow.
+bool TExtStringGrid::PressNodeGlyph(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R)
+{
+    if (RealColIndex(ACol) != 0 || ARow < FixedRows() || !IsNode(ARow) || !IsOnNodeGlyph(ARow, X - R.Left))
+        return false;
+    if (OnMouseDown) OnMouseDown(this, mbLeft, PressShift(), X, Y);
+    if (OnClickCell) OnClickCell(this, ARow, ACol);
+    const Integer realRow = RealRowIndex(ARow);
+    const bool contracted = GetNodeState(ARow);
+    bool allow = true;
+    const TNodeAllowEvent& before = contracted ? OnBeforeExpandNode : OnBeforeContractNode;
+    if (before) before(this, ARow, realRow, allow);
+    if (allow) {
+        if (contracted)
+            ExpandNode(realRow);
+        else
+            ContractNode(realRow);
+        const TNodeEvent& after = contracted ? OnExpandNode : OnContractNode;
+        if (after) after(this, ARow, realRow);
+    }
+    if (MouseActions()->MoveRowOnNodeClick) SetRowEx(ARow);
     return true;
 }
 

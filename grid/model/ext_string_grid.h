@@ -44,6 +44,7 @@ class TBands;
 class TBitmap;
 class TCellNode;
 class TColumnSize;
+class TControlItem;
 class TControlList;
 class TControlLook;
 class TCustomImageList;
@@ -208,6 +209,8 @@ using TCheckBoxClickEvent = std::function<void(TObject* Sender, Integer ACol, In
 using TRadioClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIdx)>;
 using TAnchorClickEvent =
     std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& Anchor, bool& AutoHandle)>;
+using TNodeAllowEvent = std::function<void(TObject* Sender, Integer ARow, Integer ARowReal, bool& Allow)>;
+using TNodeEvent = std::function<void(TObject* Sender, Integer ARow, Integer ARowReal)>;
 using TControlClickEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& CtrlID,
                                               const String& CtrlType, const String& CtrlVal)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
@@ -1398,6 +1401,13 @@ public:
     TButtonClickEvent OnRadioButtonClick;
     TAnchorClickEvent OnAnchorClick;
     TControlClickEvent OnControlClick;
+    TNodeAllowEvent OnBeforeExpandNode;
+    TNodeAllowEvent OnBeforeContractNode;
+    TNodeEvent OnExpandNode;
+    TNodeEvent OnContractNode;
+    // A block of cells takes the focus beyond the grid (a drag, a move) and gives it back.
+    TNotifyEvent OnStartBlockFocus;
+    TNotifyEvent OnEndBlockFocus;
     TCheckBoxChangeEvent OnCheckBoxChange;
     TColorSelectEvent OnColorSelect;
     TImageSelectEvent OnImageSelect;
@@ -1745,6 +1755,7 @@ protected:
     void WMMButtonDown(TMessage& Message);
     bool PanningMessage(TMessage& Message);
     // The press's steps (grid/interaction/ext_string_grid_press.cpp).
+    bool PressNodeGlyph(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R);
     bool PressCellGraphic(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R, TMessage& Message);
     bool PressMarkup(Integer PressCol, Integer PressRow, Integer ACol, Integer ARow, Integer X, Integer Y);
     void FollowAnchor(Integer ARow, Integer ACol, const String& Anchor);
@@ -1798,6 +1809,10 @@ protected:
     bool StretchOnSize();
     void CMEnabledChanged(TMessage& Message);
     void CMColorChanged(TMessage& Message);
+    // The cell controls' placing (grid/interaction/ext_string_grid_cell_controls.cpp).
+    bool CellControlInView(const TControlItem& Item) const;
+    void PlaceCellControl(const TControlItem& Item);
+    void PlaceCellScrollBar();
     // The disjunct cell selection's entry of a cell.
     void SelectDisjunctCell(Integer ACol, Integer ARow, bool Selected);
 

@@ -82,6 +82,7 @@ protected:
     }
 
     std::vector<std::string> opened;
+    Integer refuse = 0;
 };
 
 TEST_F(GridPress, AClickOnEnableTogglesItMakesTheCellCurrentAndReports)
@@ -123,6 +124,50 @@ TEST_F(GridPress, AnOrdinaryClickMovesTheCurrentCellAndReportsTheCell)
     EXPECT_EQ(grid->Col(), 3);
     EXPECT_EQ(grid->Row(), 2);
     EXPECT_EQ(h.Log.Items(), (std::vector<std::string>{"mouse down", "click cell 3,2"}));
+}
+
+TEST_F(GridPress, RangeSelectAndEditEditsTheCurrentCellAndSelectsFromOthers)
+{
+    grid->MouseActions()->RangeSelectAndEdit = true;
+    grid->SetOptions(grid->Options() & ~TGridOptions(goEditing));
+    Press(CellCentre(3, 2));
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_FALSE(EditorShown()) << "another cell only becomes current";
+    Press(CellCentre(3, 2));
+    EXPECT_TRUE(grid->Options() & goEditing) << "a press on the current cell edits it";
+    EXPECT_TRUE(EditorShown());
+}
+
+TEST_F(GridPress, ANodeGlyphContractsAndExpandsItsRowsWhenAllowed)
+{
+    LogPresses();
+    grid->AddNode(1, 3);
+    const TRect r = grid->CellRect(0, 1);
+    Integer x = 0;
+    while (x < r.Right - r.Left && !grid->IsOnNodeGlyph(1, x)) ++x;
+    ASSERT_LT(x, r.Right - r.Left) << "the glyph lies in the cell";
+    grid->OnBeforeContractNode = [this](TObject*, Integer ARow, Integer ARowReal, bool& Allow) {
+        h.Log.Add("before contract " + std::to_string(ARow) + " " + std::to_string(ARowReal));
+        Allow = refuse == 0;
+        refuse = refuse > 0 ? refuse - 1 : 0;
+    };
+    grid->OnContractNode = [this](TObject*, Integer ARow, Integer) { h.Log.Add("contract " + std::to_string(ARow)); };
+    grid->OnExpandNode = [this](TObject*, Integer ARow, Integer) { h.Log.Add("expand " + std::to_string(ARow)); };
+    const Integer rows = grid->RowCount();
+    refuse = 1;
+    Press({r.Left + x + 1, (r.Top + r.Bottom) / 2});
+    EXPECT_EQ(grid->RowCount(), rows) << "refused: the node stays open";
+    Press({r.Left + x + 1, (r.Top + r.Bottom) / 2});
+    EXPECT_EQ(grid->RowCount(), rows - 2) << "the two rows under the node are hidden";
+    EXPECT_TRUE(grid->GetNodeState(1));
+    Press({r.Left + x + 1, (r.Top + r.Bottom) / 2});
+    EXPECT_EQ(grid->RowCount(), rows);
+    EXPECT_EQ(Utf8(grid->GetCellEx(0, 1)), "Y") << "the node glyph is no check box press";
+    EXPECT_EQ(
+        h.Log.Items(),
+        (std::vector<std::string>{"mouse down", "click cell 0,1", "before contract 1 1", "mouse down", "click cell 0,1",
+                                  "before contract 1 1", "contract 1", "mouse down", "click cell 0,1", "expand 1"}));
 }
 
 TEST_F(GridPress, ARatingTakesHalfAStarPerNinePixels)
