@@ -1113,8 +1113,6 @@ public:
     String IncrSearchText() const { return SearchInc; }
     TCanDeleteRowEvent OnCanDeleteRow;
     TAutoAddEvent OnAutoInsertRow;
-    TRadioClickEvent OnRadioClick;
-    TButtonClickEvent OnRadioButtonClick;
     // Find and replace: cells as (column, row), (-1, -1) for none; StartCell (-1, -1) starts at
     // the range's beginning (its end when backward), any other cell continues after it.
     TPoint Find(TPoint StartCell, const String& S, TFindParams FindParams);
