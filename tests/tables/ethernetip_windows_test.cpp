@@ -3,6 +3,7 @@
 #include "core/program_state.h"
 #include "core/slaves_file.h"
 #include "grid/foundation/search_footer.h"
+#include "grid/interaction/grid_combo.h"
 #include "grid/model/ext_column_grid.h"
 #include "imagebutton/img_button.h"
 #include "platform/backends/headless/harness.h"
@@ -270,6 +271,44 @@ TEST_F(SlavesWindowTest, EnterTypedInTheGridGoesToTheNextCellWithTheSwitchOn)
         ProgramState.Jump_Field_Enabled = false;
         EXPECT_EQ(col, c.Col) << c.Switch;
         EXPECT_EQ(row, 4) << c.Switch;
+    }
+}
+
+// Both "Dim Header" columns open the combo editor with the column's one item: picked from the
+// list it is stored as shown, and a typed value is kept as typed (the combo takes free text).
+TEST_F(SlavesWindowTest, DimHeaderColumnsPickDefaultFromTheComboOrTakeTypedText)
+{
+    for (Integer col : {scDim_Header_T_O, scDim_Header_O_T}) {
+        std::vector<String> items;
+        String picked, typed;
+        Show([&] {
+            win->ACG->SetFocus();
+            win->ACG->FocusCell(col, 2);
+            h.ProcessMessages();
+            h.Type(u"x");
+            h.ProcessMessages();
+            TGridCombo* combo = win->ACG->Combobox();
+            ASSERT_TRUE(combo->Visible()) << col;
+            for (Integer i = 0; i < combo->Items()->Count(); ++i) items.push_back(combo->Items()->Strings(i));
+            h.Press(VK_DOWN, ssAlt);
+            ASSERT_TRUE(combo->DroppedDown()) << col;
+            const TRect item = combo->ListPopup()->ItemRect(0);
+            h.Click(combo->ListPopup(), TPoint{item.Left + 4, (item.Top + item.Bottom) / 2});
+            h.ProcessMessages();
+            h.Press(VK_RETURN);
+            h.ProcessMessages();
+            picked = win->ACG->GetCellEx(col, 2);
+
+            win->ACG->FocusCell(col, 3);
+            h.ProcessMessages();
+            h.Type(u"Custom");
+            h.Press(VK_RETURN);
+            h.ProcessMessages();
+            typed = win->ACG->GetCellEx(col, 3);
+        });
+        EXPECT_EQ(items, std::vector<String>{u"Default"}) << col;
+        EXPECT_EQ(picked, u"Default") << col;
+        EXPECT_EQ(typed, u"Custom") << col;
     }
 }
 
