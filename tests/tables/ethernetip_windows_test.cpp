@@ -312,6 +312,32 @@ TEST_F(SlavesWindowTest, DimHeaderColumnsPickDefaultFromTheComboOrTakeTypedText)
     }
 }
 
+// Ctrl+F in the slaves grid opens its search footer; typing a slave's address moves to that cell.
+TEST_F(SlavesWindowTest, CtrlFFindsASlaveByItsAddress)
+{
+    bool shown = false;
+    TPoint found{-1, -1};
+    Show([&] {
+        Set_Row(1, kGood);
+        std::vector<const char*> other = kGood;
+        other[1] = "192.168.1.11";
+        Set_Row(2, other);
+        other[1] = "192.168.1.12";
+        Set_Row(3, other);
+        win->ACG->SetFocus();
+        win->ACG->FocusCell(1, 1);
+        h.ProcessMessages();
+        h.Press('F', ssCtrl);
+        h.ProcessMessages();
+        shown = win->ACG->SearchFooter()->Visible();
+        h.Type(u"192.168.1.12");
+        h.ProcessMessages();
+        found = TPoint{win->ACG->Col(), win->ACG->GetRowEx()};
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(found, (TPoint{2, 3}));
+}
+
 TEST_F(SlavesWindowTest, HeaderCellsShowTheirColumnHint)
 {
     struct TCase {
