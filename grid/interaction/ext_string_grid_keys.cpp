@@ -66,7 +66,8 @@ void TExtStringGrid::WMKeyDown(TMessage& Message)
         return;
     }
     if (EditStartKey(Message, key, shift)) return;
-    if (key == 'F' && (shift & ssCtrl)) SearchFooter()->SetVisible(true);
+    // Ctrl+F opens the search footer with its edit focused, so the text typed next is searched.
+    if (key == 'F' && (shift & ssCtrl)) ShowSearchFooter();
     if (IsEditKey(key) || key == VK_SPACE) ControlCellKey(key);
     if (HomeEndKey(Message, key, shift)) return;
     if ((key == VK_LEFT || key == VK_RIGHT) && IsNode(RealRowIndex(Row())) &&

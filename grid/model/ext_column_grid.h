@@ -82,6 +82,7 @@ protected:
     void GetCellAlign(Integer ACol, Integer ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
     void GetSortFormat(Integer ACol, TSortStyle& AStyle, String& APrefix, String& ASuffix) override;
     void GetEditorType(Integer ACol, Integer ARow, TEditorType& AEditor) override;
+    void DoGetEditorProp(Integer ACol, Integer ARow) override;
     void IsFixedCell(Integer ACol, Integer ARow, bool& IsFixed) override;
     void CanEditCell(Integer ACol, Integer ARow, bool& CanEdit) override;
     void DoIsPasswordCell(Integer ACol, Integer ARow, bool& IsPassword) override;

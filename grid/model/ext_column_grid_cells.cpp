@@ -162,6 +162,16 @@ void TExtColumnGrid::GetEditorType(Integer ACol, Integer ARow, TEditorType& AEdi
     TExtStringGrid::GetEditorType(ACol, ARow, AEditor);
 }
 
+// A column's own combo items fill the combo editor's list; the event may still change them.
+void TExtColumnGrid::DoGetEditorProp(Integer ACol, Integer ARow)
+{
+    if (const TGridColumnItem* item = ItemOf(ACol); item != nullptr && item->ComboItems()->Count() > 0) {
+        ClearComboString();
+        for (Integer i = 0; i < item->ComboItems()->Count(); ++i) AddComboString(item->ComboItems()->Strings(i));
+    }
+    TExtStringGrid::DoGetEditorProp(ACol, ARow);
+}
+
 // ACol is a displayed column.
 void TExtColumnGrid::IsFixedCell(Integer ACol, Integer ARow, bool& IsFixed)
 {
