@@ -43,6 +43,9 @@ void TExtStringGrid::CreateSearchPanel()
 {
     SearchPanel = new TSearchPanel(this);
     SearchPanel->SetBevelOuter(bvNone);
+    // Hidden until the footer is shown: a visible panel of height 0 would still take the focus
+    // when Tab leaves the grid.
+    SearchPanel->SetVisible(false);
     SearchPanel->SetHeight(0);
     SearchPanel->SetAlign(alBottom);
     SearchPanel->SetParent(this);
