@@ -33,6 +33,8 @@ bool TExtStringGrid::EnhancedMoveUnderWay() const
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
+    // A release on a header's filter glyph opens its list; any other release closes it.
+    FilterDropDownMouseUp(X, Y);
     if (Button != mbLeft) {
         TBaseGrid::MouseUp(Button, Shift, X, Y);
         return;

@@ -102,6 +102,18 @@ TEST_F(FilterDropListsTest, OpensOnlyOnTheGlyphOfAColumnWithValues)
     EXPECT_FALSE(OpenAt(1)) << "the glyph row moved";
 }
 
+TEST_F(FilterDropListsTest, AClickOnTheGlyphOpensTheListAndAClickOnACellClosesIt)
+{
+    h.Click(grid, Glyph(1));
+    EXPECT_TRUE(grid->FFilterDropList->Visible());
+    EXPECT_EQ(grid->FFilterCol, 1);
+    EXPECT_EQ(Items(grid->FFilterDropList), (std::vector<std::string>{"(All)", "dark blue", "green", "red"}));
+    const TRect cell = grid->CellRect(2, 3);
+    h.Click(grid, {cell.Left + 5, cell.Top + 5});
+    EXPECT_FALSE(grid->FFilterDropList->Visible());
+    EXPECT_EQ(grid->FFilterCol, -1);
+}
+
 TEST_F(FilterDropListsTest, SizeAndPlaceUnderTheHeader)
 {
     TFilterDropDown& fd = *grid->FilterDropDown();
