@@ -3,6 +3,7 @@
 // of 1,000 rows and of 1,000,000, in the same run; goal: within 1.2x (nothing in a combo edit
 // costs by the number of rows).
 #include "bench/cell_figures.h"
+#include "bench/grid_pair.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/ui/forms.h"
@@ -21,7 +22,7 @@ constexpr Integer kComboCol = 2;
 constexpr Integer kRow = 500;
 constexpr int kEdits = 200;
 
-TExtStringGrid* MakeGrid(TForm* Form, Integer Rows, Integer Top)
+TExtStringGrid* MakeGrid(TForm* Form, Integer Rows)
 {
     auto* g = new TExtStringGrid(Form);
     g->SetColCount(kCols);
@@ -36,8 +37,6 @@ TExtStringGrid* MakeGrid(TForm* Form, Integer Rows, Integer Top)
         for (const char16_t* item : {u"Default", u"Dim Header", u"Disabled"}) g->AddComboString(item);
     };
     for (Integer r = 1; r <= Rows; r += 997) g->SetCellEx(kComboCol, r, u"Default");
-    g->SetParent(Form);
-    g->SetBounds(0, Top, 600, 300);
     return g;
 }
 
@@ -64,26 +63,16 @@ double MillisecondsPerEdit(THarness& H, TExtStringGrid* Grid)
 
 void BM_Grid_ComboEdit(benchmark::State& state)
 {
-    THarness h;
-    auto* form = new TForm(Application);
-    form->SetBounds(0, 0, 700, 700);
-    TExtStringGrid* small = MakeGrid(form, 1000, 0);
-    TExtStringGrid* large = MakeGrid(form, 1000000, 320);
-    form->Show();
-    h.ProcessMessages();
+    bench::TGridPair grids(MakeGrid);
+    TExtStringGrid* small = grids.Small();
+    TExtStringGrid* large = grids.Large();
     double s = 1e300, l = 1e300;
-    for (auto _ : state) {
-        for (int round = 0; round < 3; ++round) {
-            s = std::min(s, MillisecondsPerEdit(h, small));
-            l = std::min(l, MillisecondsPerEdit(h, large));
-        }
-    }
+    for (auto _ : state) grids.Measure(MillisecondsPerEdit, s, l);
     if (small->GetCellEx(kComboCol, kRow) != u"D" || large->GetCellEx(kComboCol, kRow) != u"D")
         state.SkipWithError("the combo's text did not reach the cell");
     state.counters["combo_ms_1k"] = s;
     state.counters["combo_ms_1m"] = l;
     state.counters["combo_x"] = l / s;
-    delete form;
 }
 BENCHMARK(BM_Grid_ComboEdit)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -2,6 +2,7 @@
 // Tab, Home and End (and their way back), 10,000 keys around the middle row of 1,000 rows and of
 // 1,000,000 rows, in the same run; goal: within 1.2x (nothing done per key costs by the rows).
 #include "bench/cell_figures.h"
+#include "bench/grid_pair.h"
 #include "grid/foundation/navigation.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/backends/headless/harness.h"
@@ -21,7 +22,7 @@ constexpr int kKeys = 10000;
 constexpr std::array<Word, 10> kCycle = {VK_DOWN, VK_RIGHT, VK_NEXT, VK_TAB,   VK_HOME,
                                          VK_END,  VK_UP,    VK_LEFT, VK_PRIOR, VK_HOME};
 
-TExtStringGrid* MakeGrid(TForm* Form, Integer Rows, Integer Top)
+TExtStringGrid* MakeGrid(TForm* Form, Integer Rows)
 {
     auto* g = new TExtStringGrid(Form);
     g->SetColCount(8);
@@ -29,8 +30,6 @@ TExtStringGrid* MakeGrid(TForm* Form, Integer Rows, Integer Top)
     g->SetOptions(g->Options() | goTabs);
     g->Navigation()->AdvanceAutoEdit = false;
     for (Integer r = 1; r <= Rows; r += 997) g->SetCellEx(1, r, u"10.0.0.1");
-    g->SetParent(Form);
-    g->SetBounds(0, Top, 600, 300);
     return g;
 }
 
@@ -54,25 +53,14 @@ double MillisecondsPerThousandKeys(THarness& H, TExtStringGrid* Grid)
 
 void BM_Grid_Keys(benchmark::State& state)
 {
-    THarness h;
-    auto* form = new TForm(Application);
-    form->SetBounds(0, 0, 700, 700);
-    TExtStringGrid* small = MakeGrid(form, 1000, 0);
-    TExtStringGrid* large = MakeGrid(form, 1000000, 320);
-    form->Show();
-    h.ProcessMessages();
+    bench::TGridPair grids(MakeGrid);
+    TExtStringGrid* large = grids.Large();
     double s = 1e300, l = 1e300;
-    for (auto _ : state) {
-        for (int round = 0; round < 3; ++round) {
-            s = std::min(s, MillisecondsPerThousandKeys(h, small));
-            l = std::min(l, MillisecondsPerThousandKeys(h, large));
-        }
-    }
+    for (auto _ : state) grids.Measure(MillisecondsPerThousandKeys, s, l);
     if (large->Row() < 400000 || large->Row() > 600000) state.SkipWithError("the keys left the middle rows");
     state.counters["keys_ms_per_1000_1k"] = s;
     state.counters["keys_ms_per_1000_1m"] = l;
     state.counters["keys_x"] = l / s;
-    delete form;
 }
 BENCHMARK(BM_Grid_Keys)->Iterations(1)->Unit(benchmark::kMillisecond);
 

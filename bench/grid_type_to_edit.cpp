@@ -3,6 +3,7 @@
 // of 1,000 rows and at row 500,000 of 1,000,000, in the same run; goal: within 1.2x (nothing in
 // an edit costs by the number of rows).
 #include "bench/cell_figures.h"
+#include "bench/grid_pair.h"
 #include "grid/foundation/navigation.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/backends/headless/harness.h"
@@ -53,7 +54,7 @@ protected:
 };
 constexpr int kEdits = 200;
 
-TExtStringGrid* MakeGrid(TForm* Form, Integer Rows, Integer Top)
+TExtStringGrid* MakeGrid(TForm* Form, Integer Rows)
 {
     auto* g = new TBenchGrid(Form);
     g->SetColCount(kCols);
@@ -63,8 +64,6 @@ TExtStringGrid* MakeGrid(TForm* Form, Integer Rows, Integer Top)
     g->Navigation()->AdvanceOnEnter = true;
     g->Navigation()->AdvanceAutoEdit = false;
     for (Integer r = 1; r <= Rows; r += 997) g->SetCellEx(1, r, u"10.0.0.1");
-    g->SetParent(Form);
-    g->SetBounds(0, Top, 600, 300);
     return g;
 }
 
@@ -90,25 +89,14 @@ double MillisecondsPerEdit(THarness& H, TExtStringGrid* Grid)
 
 void BM_Grid_TypeToEdit(benchmark::State& state)
 {
-    THarness h;
-    auto* form = new TForm(Application);
-    form->SetBounds(0, 0, 700, 700);
-    TExtStringGrid* small = MakeGrid(form, 1000, 0);
-    TExtStringGrid* large = MakeGrid(form, 1000000, 320);
-    form->Show();
-    h.ProcessMessages();
+    bench::TGridPair grids(MakeGrid);
+    TExtStringGrid* small = grids.Small();
     double s = 1e300, l = 1e300;
-    for (auto _ : state) {
-        for (int round = 0; round < 3; ++round) {
-            s = std::min(s, MillisecondsPerEdit(h, small));
-            l = std::min(l, MillisecondsPerEdit(h, large));
-        }
-    }
+    for (auto _ : state) grids.Measure(MillisecondsPerEdit, s, l);
     if (small->GetCellEx(1, 500) != u"192.168.07") state.SkipWithError("the typed text did not reach the cell");
     state.counters["edit_ms_1k"] = s;
     state.counters["edit_ms_1m"] = l;
     state.counters["edit_x"] = l / s;
-    delete form;
 }
 BENCHMARK(BM_Grid_TypeToEdit)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -84,11 +84,11 @@ TSize THTMLHintWindow::Measure(TCanvas& Canvas, const String& Hint, Integer MaxW
     if (IsWide(Hint)) {
         FWideCaption = DecodeWideCellText(Hint);
         Canvas.Font()->SetName(HTMLHintFontName());
-        TRect r(0, 0, MaxWidth, 0);
+        TRect r{0, 0, MaxWidth, 0};
         Canvas.DrawText(FWideCaption, r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
         return {r.Right, r.Height()};
     }
-    TMarkupDrawArgs a = MarkupArgs(Canvas, Hint, TRect(0, 0, MaxWidth, 0), FImages, FPictureContainer);
+    TMarkupDrawArgs a = MarkupArgs(Canvas, Hint, Rect(0, 0, MaxWidth, 0), FImages, FPictureContainer);
     a.MeasureOnly = true;
     const TMarkupDrawResult m = DrawMarkupText(a);
     return {m.UsedWidth, m.UsedHeight};
@@ -97,7 +97,7 @@ TSize THTMLHintWindow::Measure(TCanvas& Canvas, const String& Hint, Integer MaxW
 TRect THTMLHintWindow::CalcHintRect(Integer MaxWidth, const String& Hint, void* /*Data*/)
 {
     const TSize s = Measure(*Canvas(), Hint, MaxWidth);
-    return TRect(0, 0, s.cx, s.cy);
+    return Rect(0, 0, s.cx, s.cy);
 }
 
 void THTMLHintWindow::ActivateHintData(const TRect& Rect, const String& Hint, void* Data)
@@ -113,7 +113,7 @@ void THTMLHintWindow::ActivateHint(const TRect& Rect, const String& Hint)
     const Integer extra = IsWide(Hint) ? WideExtraWidth : MarkupExtraWidth;
     FTextWidth = s.cx;
     FTextHeight = s.cy;
-    const TRect r(Rect.Left, Rect.Top, Rect.Left + s.cx + extra, Rect.Top + s.cy + ExtraHeight);
+    const TRect r{Rect.Left, Rect.Top, Rect.Left + s.cx + extra, Rect.Top + s.cy + ExtraHeight};
     THintWindow::ActivateHint(ClampHintRect(r, Screen->Monitors(0).BoundsRect, FTextHeight), Hint);
 }
 
@@ -130,7 +130,7 @@ void THTMLHintWindow::DrawHint(TCanvas& Canvas)
     Canvas.MoveTo(c.Left, c.Bottom - 1);
     Canvas.LineTo(c.Right - 1, c.Bottom - 1);
     Canvas.LineTo(c.Right - 1, c.Top - 1);
-    TRect text(c.Left + TextInset, c.Top + (c.Height() - FTextHeight) / 2, c.Right - TextInset, 0);
+    TRect text{c.Left + TextInset, c.Top + (c.Height() - FTextHeight) / 2, c.Right - TextInset, 0};
     text.Bottom = text.Top + FTextHeight + 8;
     Canvas.Brush()->SetStyle(bsClear);
     if (IsWide(Caption())) {

@@ -334,12 +334,13 @@ TEST(Gif, HugeFrameWithEmptyStreamDecodesQuickly)
                             "\x02\x01\x2c\x00\x3b",  // clear code, end code, trailer
                             34);
     // Processor time, not wall time, so that a loaded machine does not fail the test; decoding
-    // pixel by pixel took well over ten seconds here.
+    // pixel by pixel took well over ten seconds here; filling the 39 million pixels takes about two
+    // under the sanitizers, and up to four with the page faults of a machine short of memory.
     const std::clock_t start = std::clock();
     TGIFImage gif;
     gif.LoadFromBytes(bytes);
     const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-    EXPECT_LT(seconds, 4.0);
+    EXPECT_LT(seconds, 8.0);
     ASSERT_EQ(gif.FrameCount(), 1);
     EXPECT_EQ(gif.LogicalWidth(), 14648);
     EXPECT_EQ(gif.LogicalHeight(), 2657);
