@@ -70,22 +70,22 @@ void TDateTimePicker::SetDateTime(TDateTime Value)
 {
     if (std::isnan(Value)) throw EDateTimeError(u"Invalid date");
     const bool byDay = m_kind == dtkDate;
-    if ((byDay ? std::floor(Value) < std::floor(m_minDate) : Value < m_minDate))
+    if ((byDay ? DateOf(Value) < DateOf(m_minDate) : Value < m_minDate))
         throw EDateTimeError(u"Date is less than minimum of " + DateToStr(m_minDate));
-    if ((byDay ? std::floor(Value) > std::floor(m_maxDate) : Value > m_maxDate))
+    if ((byDay ? DateOf(Value) > DateOf(m_maxDate) : Value > m_maxDate))
         throw EDateTimeError(u"Date exceeds maximum of " + DateToStr(m_maxDate));
     m_value = Value;
     m_pending.clear();
     Invalidate();
 }
 
-TDateTime TDateTimePicker::Date() const { return std::floor(m_value); }
+TDateTime TDateTimePicker::Date() const { return DateOf(m_value); }
 
-void TDateTimePicker::SetDate(TDateTime Value) { SetDateTime(std::floor(Value) + (m_value - std::floor(m_value))); }
+void TDateTimePicker::SetDate(TDateTime Value) { SetDateTime(ComposeDateTime(Value, m_value)); }
 
-TDateTime TDateTimePicker::Time() const { return m_value - std::floor(m_value); }
+TDateTime TDateTimePicker::Time() const { return TimeOf(m_value); }
 
-void TDateTimePicker::SetTime(TDateTime Value) { SetDateTime(std::floor(m_value) + (Value - std::floor(Value))); }
+void TDateTimePicker::SetTime(TDateTime Value) { SetDateTime(ComposeDateTime(m_value, Value)); }
 
 void TDateTimePicker::SetMinDate(TDateTime Value)
 {
@@ -249,7 +249,7 @@ void TDateTimePicker::CalendarNotify(UINT Code)
     if (Code != MCN_SELECT) return;
     // The day chosen, with the time of day kept.
     const TDateTime day = m_calendar->Date();
-    UserChange(day + (m_value - std::floor(m_value)));
+    UserChange(ComposeDateTime(day, m_value));
     if (!m_checked) {
         m_checked = true;
         NotifyParent(DTN_DATETIMECHANGE);

@@ -110,7 +110,7 @@ void TMonthCalendar::ShowMonth(Word Year, Word Month)
 
 void TMonthCalendar::SetDate(TDateTime Value)
 {
-    Value = std::floor(Value);
+    Value = DateOf(Value);
     if (Value < std::floor(m_minDate)) throw EDateTimeError(u"Date is less than minimum of " + DateToStr(m_minDate));
     if (Value > std::floor(m_maxDate)) throw EDateTimeError(u"Date exceeds maximum of " + DateToStr(m_maxDate));
     m_date = Value;

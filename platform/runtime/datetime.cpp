@@ -451,6 +451,12 @@ void DecodeTime(TDateTime Time, Word& Hour, Word& Min, Word& Sec, Word& MSec)
     Hour = static_cast<Word>(ms / 60);
 }
 
+TDateTime DateOf(TDateTime Value) { return static_cast<double>(split(Value).days); }
+
+TDateTime TimeOf(TDateTime Value) { return timeOf(Value); }
+
+TDateTime ComposeDateTime(TDateTime Date, TDateTime Time) { return combine(DateOf(Date), TimeOf(Time)); }
+
 TDateTime Now()
 {
     const auto now = std::chrono::system_clock::now();

@@ -19,6 +19,13 @@ TDateTime EncodeTime(Word Hour, Word Min, Word Sec, Word MSec);
 bool TryEncodeTime(Word Hour, Word Min, Word Sec, Word MSec, TDateTime& Time);
 void DecodeTime(TDateTime Time, Word& Hour, Word& Min, Word& Sec, Word& MSec);
 
+// The whole days and the time of day of a value as DecodeDate and DecodeTime split it, and a
+// date and a time joined: before the epoch the time counts forward from midnight, so joining is
+// no plain sum (-1 day at 06:00 is -1.25).
+TDateTime DateOf(TDateTime Value);
+TDateTime TimeOf(TDateTime Value);
+TDateTime ComposeDateTime(TDateTime Date, TDateTime Time);
+
 // The local wall clock: date and time, and the date alone.
 TDateTime Now();
 TDateTime Date();

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace gw::test {
 namespace {
 
@@ -115,6 +117,30 @@ TEST_F(PickerTest, ArrowsAndDigitsEditFieldByField)
     h.Press(VK_LEFT);
     h.Press(VK_END);
     EXPECT_EQ(picker->DisplayText(), u"30/11/2030");
+}
+
+// Before 30 Dec 1899 a date and a time are not simply added: a new date keeps its day and the
+// time of day, on both sides of that day (a plain sum moved 5 March 0024 to the 6th).
+TEST_F(PickerTest, ADateSetKeepsItsDayAndTheTimeOfDayBeforeAndAfterTheEpoch)
+{
+    struct TCase {
+        Word Year, Month, Day;
+    };
+    for (const TCase c : {TCase{24, 3, 5}, TCase{1899, 12, 29}, TCase{1899, 12, 30}, TCase{2024, 3, 5}}) {
+        SCOPED_TRACE(std::to_string(c.Year) + "-" + std::to_string(c.Month) + "-" + std::to_string(c.Day));
+        picker->SetMinDate(EncodeDate(1, 1, 1));
+        picker->SetDateTime(EncodeDate(2024, 3, 15) + EncodeTime(10, 30, 0, 0));
+        picker->SetDate(EncodeDate(c.Year, c.Month, c.Day));
+        Word y = 0, m = 0, d = 0, hh = 0, mm = 0, ss = 0, ms = 0;
+        DecodeDate(picker->DateTime(), y, m, d);
+        DecodeTime(picker->DateTime(), hh, mm, ss, ms);
+        EXPECT_EQ((std::array<Word, 5>{y, m, d, hh, mm}), (std::array<Word, 5>{c.Year, c.Month, c.Day, 10, 30}));
+        EXPECT_EQ(picker->Date(), EncodeDate(c.Year, c.Month, c.Day));
+        EXPECT_EQ(picker->Time(), EncodeTime(10, 30, 0, 0));
+        picker->SetTime(EncodeTime(6, 0, 0, 0));
+        DecodeDate(picker->DateTime(), y, m, d);
+        EXPECT_EQ(d, c.Day) << "a new time keeps the day";
+    }
 }
 
 TEST_F(PickerTest, TheTimeKindEditsHoursMinutesAndSeconds)

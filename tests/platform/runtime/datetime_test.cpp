@@ -41,6 +41,24 @@ TEST(DateTime, EncodeAndDecodeMatchPythonSerials)
     }
 }
 
+// Joining and splitting agree with DecodeDate/DecodeTime on both sides of the epoch.
+TEST(DateTime, DatesAndTimesJoinAndSplitAsTheyDecode)
+{
+    struct TCase {
+        TDateTime Value, Date, Time;
+    };
+    for (const TCase c : {TCase{-1.25, -1, 0.25}, TCase{-693519.5, -693519, 0.5}, TCase{1.75, 1, 0.75},
+                          TCase{0.5, 0, 0.5}, TCase{-2.0, -2, 0}}) {
+        SCOPED_TRACE(c.Value);
+        EXPECT_EQ(DateOf(c.Value), c.Date);
+        EXPECT_EQ(TimeOf(c.Value), c.Time);
+        EXPECT_EQ(ComposeDateTime(c.Date, c.Time), c.Value);
+    }
+    // A date with a time of its own takes only its day; a time only its time of day.
+    EXPECT_EQ(ComposeDateTime(-1.9, 2.25), -1.25);
+    EXPECT_EQ(ComposeDateTime(3.1, -5.5), 3.5);
+}
+
 TEST(DateTime, ImpossibleDatesAndTimesRaise)
 {
     struct Case {
