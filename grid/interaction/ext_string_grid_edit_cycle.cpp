@@ -14,10 +14,11 @@
 
 namespace gw {
 
-// A cell without properties holds no graphic: the test then never asks the graphics room.
-static bool HoldsControlGraphic(TExtStringGrid& Grid, Integer ACol, Integer ARow, bool HasProperties)
+// A cell without properties may still show a control: the column grid's data check box is its
+// column's, not the cell's.
+static bool HoldsControlGraphic(TExtStringGrid& Grid, Integer ACol, Integer ARow, bool /*HasProperties*/)
 {
-    return HasProperties && Grid.HasControlGraphic(ACol, ARow);
+    return Grid.HasControlGraphic(ACol, ARow);
 }
 
 TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this); }

@@ -108,7 +108,7 @@ void TExtStringGrid::WMChar(TMessage& Message)
     if ((Options() & goEditing) && (c == VK_BACK || (c >= 32 && c <= 255))) {
         if (OnKeyPress) OnKeyPress(this, c);
         FStartEditChar = c;
-        if (c == 0 || (CellHasProperties(real, row) && HasControlGraphic(real, row))) return;
+        if (c == 0 || HasControlGraphic(real, row)) return;
         ShowEditorChar(c);
         return;
     }

@@ -209,7 +209,7 @@ bool TExtStringGrid::EditStartKey(TMessage& Message, Word Key, TShiftState Shift
 void TExtStringGrid::ControlCellKey(Word Key)
 {
     const Integer real = RealColIndex(Col()), row = Row();
-    if (!CellHasProperties(real, row) || !HasControlGraphic(real, row)) return;
+    if (!HasControlGraphic(real, row)) return;
     bool canEdit = (Options() & goEditing) || MouseActions()->RangeSelectAndEdit;
     CanEditCell(real, row, canEdit);
     const TControlLook& look = *ControlLook();

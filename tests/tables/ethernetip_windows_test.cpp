@@ -279,6 +279,38 @@ TEST_F(SlavesWindowTest, EnterTypedInTheGridGoesToTheNextCellWithTheSwitchOn)
     }
 }
 
+// Space on Enable toggles the box through the grid's own key handling, before the key events,
+// and opens no editor; a second Space toggles it back.
+TEST_F(SlavesWindowTest, SpaceOnEnableTogglesItBeforeTheKeyEventsAndOpensNoEditor)
+{
+    std::vector<std::string> log;
+    std::vector<String> texts;
+    bool editor = true;
+    Show([&] {
+        TExtColumnGrid* g = win->ACG;
+        g->OnCheckBoxClick = [&](TObject*, Integer ACol, Integer ARow, bool State) {
+            log.push_back("check box click " + std::to_string(ACol) + "," + std::to_string(ARow) + (State ? " on" : " off"));
+        };
+        g->OnKeyDown = [&](TObject*, Word& Key, TShiftState) { log.push_back("keydown " + std::to_string(Key)); };
+        g->OnKeyPress = [&](TObject*, Char& Key) { log.push_back("keypress " + std::to_string(Key)); };
+        g->SetCellEx(scEnable, 3, u"N");
+        g->SetFocus();
+        g->FocusCell(scEnable, 3);
+        h.ProcessMessages();
+        for (int i = 0; i < 2; ++i) {
+            h.Press(VK_SPACE);
+            h.ProcessMessages();
+            texts.push_back(g->GetCellEx(scEnable, 3));
+        }
+        editor = g->EditorMode();
+    });
+    EXPECT_EQ(texts, (std::vector<String>{u"Y", u"N"}));
+    EXPECT_FALSE(editor) << "a check box opens no editor";
+    const std::string col = std::to_string(scEnable);
+    EXPECT_EQ(log, (std::vector<std::string>{"check box click " + col + ",3 on", "keydown 32", "keypress 32",
+                                             "check box click " + col + ",3 off", "keydown 32", "keypress 32"}));
+}
+
 // Both "Dim Header" columns open the combo editor with the column's one item: picked from the
 // list it is stored as shown, and a typed value is kept as typed (the combo takes free text).
 TEST_F(SlavesWindowTest, DimHeaderColumnsPickDefaultFromTheComboOrTakeTypedText)
