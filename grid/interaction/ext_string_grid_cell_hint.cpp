@@ -65,4 +65,11 @@ String TExtStringGrid::CellHintText(const String& Text, bool Raw) const
     return kind == ctkMarkup ? StripMarkupTags(Text) : Text;
 }
 
+void TExtStringGrid::CMHintShow(TMessage& Message)
+{
+    auto* info = reinterpret_cast<THintInfo*>(Message.LParam);
+    BuildCellHint(info->HintStr, *info);
+    Message.Result = 0;
+}
+
 }  // namespace gw

@@ -42,6 +42,7 @@ void TExtStringGrid::WndProc(TMessage& Message)
     case WM_KEYDOWN: WMKeyDown(Message); return;
     case WM_TIMER: WMTimer(Message); return;
     case WM_SIZE: WMSize(Message); return;
+    case CM_HINTSHOW: CMHintShow(Message); return;
     case CM_ENABLEDCHANGED: CMEnabledChanged(Message); return;
     case CM_COLORCHANGED: CMColorChanged(Message); return;
     case WM_COMMAND:

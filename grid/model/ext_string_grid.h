@@ -1098,6 +1098,8 @@ public:
     std::unique_ptr<TBitmap> SelectionPicture(const TGridRect& ARect);
     // The hint of the cell under HintInfo's cursor: text, position, colour (CM_HINTSHOW's answer).
     void BuildCellHint(String& HintStr, THintInfo& HintInfo);
+    // CM_HINTSHOW: the hint the application is about to show is the cell's (BuildCellHint).
+    void CMHintShow(TMessage& Message);
     bool IsOnSizingEdge(TPoint MousePos);
     bool IsHoverFixedCell(Integer ACol, Integer ARow);
     void ScreenToCell(TPoint P, Integer& ACol, Integer& ARow);

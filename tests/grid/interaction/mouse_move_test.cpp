@@ -249,6 +249,26 @@ TEST_F(MouseGridTest, ACellHintStandsBelowTheCellAtTheMouseOrAtACommentsCorner)
     EXPECT_EQ(grid->FLastHintPos, (TPoint{-1, -1})) << "leaving the cell forgets its hint";
 }
 
+// Resting on a header: the application's hint asks the grid (CM_HINTSHOW) and shows the
+// OnGridHint text at the mouse's X, 6 pixels below the cell.
+TEST_F(MouseGridTest, RestingOnAHeaderShowsItsGridHintBelowTheCell)
+{
+    grid->OnGridHint = [](TObject*, Integer ARow, Integer ACol, String& Hint) {
+        if (ARow == 0) Hint = u"Header " + IntToStr(ACol);
+    };
+    grid->SetShowHint(true);
+    const TRect r = grid->CellRect(3, 0);
+    const TPoint at{r.Left + 7, r.Top + 4};
+    h.MoveTo(grid, at);
+    h.Advance(Application->HintPause + 50);
+    h.ProcessMessages();
+    THintWindow* hint = Application->HintWindow();
+    ASSERT_NE(hint, nullptr);
+    ASSERT_TRUE(hint->Visible() || IsWindowVisible(hint->Handle()));
+    EXPECT_EQ(Utf8(hint->Caption()), "Header 3");
+    EXPECT_EQ(hint->BoundsRect().TopLeft(), grid->ClientToScreen({at.X, r.Bottom + 6}));
+}
+
 TEST_F(MouseGridTest, CellTextHintsNeedTheirOptions)
 {
     grid->SetColWidths(1, 30);
