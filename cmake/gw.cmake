@@ -105,7 +105,7 @@ endfunction()
 # GoogleTest's main with a library that brings its own (gw_testmain_grid: the grid's drop-down
 # editors registered first, as the program does).
 function(gw_tests name)
-  cmake_parse_arguments(ARG "" "DIR;MAIN" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "DIR;MAIN" "LIBS" ${ARGN})
   set(dir ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_DIR})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT sources)
@@ -118,7 +118,13 @@ function(gw_tests name)
   target_link_libraries(test_${name} PRIVATE ${ARG_LIBS} gw_testsupport GTest::gtest GTest::gmock ${ARG_MAIN})
   target_compile_definitions(test_${name} PRIVATE
     GW_TEST_DATA="${dir}/data")
-  gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  # SERIAL: tests that drive a real display with xdotool run alone, so that a loaded machine
+  # cannot make them miss a window or a key.
+  set(serial FALSE)
+  if(ARG_SERIAL)
+    set(serial TRUE)
+  endif()
+  gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 RUN_SERIAL ${serial})
 endfunction()
 
 # gw_bench(<name> LIBS <targets...>): one Google Benchmark program from bench/<name>.cpp.

@@ -517,6 +517,7 @@ TEST_F(ProgramOnDisplay, ASlaveImportedFromAnEdsFileReachesTheImage)
     // Without a window manager the dialog gets the keyboard when it is given it.
     RunTool({"xdotool", "search", "--onlyvisible", "--name", "Open", "windowfocus"}, m_x.Display(), 5000);
     Key("ctrl+l");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     ASSERT_EQ(RunTool({"xdotool", "type", "--delay", "20", (m_dir / "eds" / "DEVICE.EDS").string()}, m_x.Display()), 0);
     Screenshot(m_x.Display(), picturePath("configurator_eds_file_dialog.png").string());
     Key("Return");
