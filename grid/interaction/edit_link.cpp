@@ -3,7 +3,7 @@
 #include "grid/interaction/edit_link.h"
 
 #include "grid/foundation/navigation.h"
-#include "grid/interaction/special_editor_access.h"
+#include "grid/interaction/editor_grid_access.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/grids/inplace_edit.h"
 #include "platform/runtime/scope.h"

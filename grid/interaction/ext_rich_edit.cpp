@@ -2,7 +2,7 @@
 // typing.
 #include "grid/interaction/ext_rich_edit.h"
 
-#include "grid/interaction/special_editor_access.h"
+#include "grid/interaction/editor_grid_access.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/size_while_typing.h"
 #include "platform/controls/edit_messages.h"

@@ -3,7 +3,7 @@
 // arrows handed to the grid, and the row grown to the content while typing.
 #pragma once
 
-#include "grid/interaction/special_editor_access.h"
+#include "grid/interaction/editor_grid_access.h"
 #include "platform/controls/rich_edit.h"
 
 namespace gw {

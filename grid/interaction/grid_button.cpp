@@ -1,7 +1,7 @@
 // TGridButton: the cell button's release, Space, arrows and Esc.
 #include "grid/interaction/grid_button.h"
 
-#include "grid/interaction/special_editor_access.h"
+#include "grid/interaction/editor_grid_access.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/ui/message_records.h"
 #include "platform/ui/window_system.h"

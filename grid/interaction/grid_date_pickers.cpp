@@ -2,7 +2,7 @@
 #include "grid/interaction/grid_date_pickers.h"
 
 #include "grid/foundation/navigation.h"
-#include "grid/interaction/special_editor_access.h"
+#include "grid/interaction/editor_grid_access.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/controls/edit_messages.h"
 #include "platform/graphics/canvas.h"

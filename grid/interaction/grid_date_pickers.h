@@ -5,7 +5,7 @@
 
 #include "grid/foundation/date_time_pickers.h"
 #include "grid/interaction/date_part_advance.h"
-#include "grid/interaction/special_editor_access.h"
+#include "grid/interaction/editor_grid_access.h"
 #include "grid/model/date_drop_options.h"
 
 namespace gw {

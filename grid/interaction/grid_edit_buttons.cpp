@@ -3,7 +3,7 @@
 
 #include "grid/foundation/navigation.h"
 #include "grid/interaction/edit_text_rules.h"
-#include "grid/interaction/special_editor_access.h"
+#include "grid/interaction/editor_grid_access.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/controls/message_beep.h"
 #include "platform/runtime/format_settings.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "grid/foundation/unit_edit_button.h"
-#include "grid/interaction/special_editor_access.h"
+#include "grid/interaction/editor_grid_access.h"
 
 namespace gw {
 

@@ -1,5 +1,5 @@
 // The grid's side of what its date, button and rich-text editors ask of it.
-#include "grid/interaction/special_editor_access.h"
+#include "grid/interaction/editor_grid_access.h"
 
 #include "grid/model/ext_string_grid.h"
 #include "platform/runtime/scope.h"
