@@ -5,8 +5,12 @@
 8011 column selection: the same arrow pointing down, hot spot (13, 26) just below its tip.
 8012 whole grid and selection resizing: a black plus, white outline, hot spot (16, 16).
 8014 cell selector: a white plus, black outline, hot spot (16, 16).
+8000 panning at rest: a black dot with four arrow heads around it, white outline, hot spot (16, 16).
+8001 to 8008 panning under way: a black arrow from the centre in the direction of the pan (down,
+left, right, up, up-right, up-left, down-right, down-left), white outline, hot spot (16, 16).
 Run from this folder; the .cur files are kept in the repository.
 """
+import math
 import struct
 
 SIZE = 32
@@ -27,6 +31,29 @@ def plus(half_length, half_thickness):
         dx, dy = abs(x - 16), abs(y - 16)
         return max(dx, dy) <= half_length and min(dx, dy) <= half_thickness
     return inside
+
+
+def pan_arrow(dx, dy):
+    """An arrow from the centre towards (dx, dy): a shaft, then a head whose tip is 12 pixels out."""
+    length = math.hypot(dx, dy)
+    ux, uy = dx / length, dy / length
+
+    def inside(x, y):
+        px, py = x - 16, y - 16
+        along, across = px * ux + py * uy, abs(px * uy - py * ux)
+        return (5 <= along <= 12 and across <= 12 - along) or (-1 <= along <= 5 and across <= 1.5)
+    return inside
+
+
+def pan_rest(x, y):
+    px, py = x - 16, y - 16
+    if px * px + py * py <= 5:
+        return True
+    for ux, uy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
+        along, across = px * ux + py * uy, abs(px * uy - py * ux)
+        if 7 <= along <= 12 and across <= 12 - along:
+            return True
+    return False
 
 
 def cursor(outer, fill_black, hot):
@@ -61,6 +88,15 @@ CURSORS = {
     8011: (down_arrow, True, (13, 26)),
     8012: (plus(6, 2), True, (16, 16)),
     8014: (plus(8, 3), False, (16, 16)),
+    8000: (pan_rest, True, (16, 16)),
+    8001: (pan_arrow(0, 1), True, (16, 16)),
+    8002: (pan_arrow(-1, 0), True, (16, 16)),
+    8003: (pan_arrow(1, 0), True, (16, 16)),
+    8004: (pan_arrow(0, -1), True, (16, 16)),
+    8005: (pan_arrow(1, -1), True, (16, 16)),
+    8006: (pan_arrow(-1, -1), True, (16, 16)),
+    8007: (pan_arrow(1, 1), True, (16, 16)),
+    8008: (pan_arrow(-1, 1), True, (16, 16)),
 }
 
 if __name__ == '__main__':

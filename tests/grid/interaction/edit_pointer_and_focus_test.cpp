@@ -21,6 +21,7 @@ struct TCursorCase {
     TPoint Hot;
     TPoint Black;  // a pixel of the black part
     TPoint White;  // a pixel of the white part
+    TPoint Clear{0, 0};  // a pixel left transparent
 };
 
 TEST(GridCursors, ShapesAndHotSpots)
@@ -30,6 +31,17 @@ TEST(GridCursors, ShapesAndHotSpots)
         {8011, {13, 26}, {13, 20}, {13, 25}},  // down arrow, hot spot just below the tip
         {8012, {16, 16}, {16, 16}, {16, 10}},  // black plus: centre black, bar end white
         {8014, {16, 16}, {16, 8}, {16, 16}},  // white plus: bar end black, centre white
+        // Panning: at rest a dot with four heads; under way an arrow from the hot spot outwards,
+        // tip white, nothing behind the centre.
+        {8000, {16, 16}, {16, 16}, {16, 28}, {22, 22}},
+        {8001, {16, 16}, {16, 22}, {16, 28}, {16, 8}},  // down
+        {8002, {16, 16}, {10, 16}, {4, 16}, {24, 16}},  // left
+        {8003, {16, 16}, {22, 16}, {28, 16}, {8, 16}},  // right
+        {8004, {16, 16}, {16, 10}, {16, 4}, {16, 24}},  // up
+        {8005, {16, 16}, {20, 12}, {24, 8}, {10, 22}},  // up-right
+        {8006, {16, 16}, {12, 12}, {8, 8}, {22, 22}},  // up-left
+        {8007, {16, 16}, {20, 20}, {24, 24}, {10, 10}},  // down-right
+        {8008, {16, 16}, {12, 20}, {8, 24}, {22, 10}},  // down-left
     };
     for (const TCursorCase& c : cases) {
         SCOPED_TRACE(c.Number);
@@ -46,6 +58,7 @@ TEST(GridCursors, ShapesAndHotSpots)
         const auto pixel = [&](TPoint P) { return image.ScanLine(P.Y) + 4 * P.X; };
         EXPECT_EQ(pixel({0, 0})[3], 0) << "transparent around the shape";
         EXPECT_EQ(pixel({31, 31})[3], 0);
+        EXPECT_EQ(pixel(c.Clear)[3], 0);
         EXPECT_EQ(pixel(c.Black)[3], 255);
         EXPECT_EQ(pixel(c.Black)[0], 0);
         EXPECT_EQ(pixel(c.White)[3], 255);

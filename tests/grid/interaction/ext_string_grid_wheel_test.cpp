@@ -208,9 +208,11 @@ TEST_F(GridPanning, ThePointerOffsetSteersRowsAndColumnsPerTick)
         const TPoint start{120, 100};
         StartAt(start);
         EXPECT_EQ(grid->PanCursorNumber(), 8000);
+        EXPECT_EQ(grid->Cursor(), TCursor(8000)) << "the program's own picture, not a stock arrow";
         h.MoveTo(grid, {start.X + c.Offset.X, start.Y + c.Offset.Y});
         h.Advance(10);
         EXPECT_EQ(grid->PanCursorNumber(), c.Cursor) << int(c.Pan);
+        EXPECT_EQ(grid->Cursor(), TCursor(c.Cursor)) << int(c.Pan);
         EXPECT_EQ(grid->Col(), c.Col) << int(c.Pan);
         EXPECT_EQ(grid->Row(), c.Row) << int(c.Pan);
         EXPECT_EQ(grid->LeftCol(), c.LeftCol) << int(c.Pan);
