@@ -56,7 +56,10 @@ void TExtStringGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
         NearFixedEdge(X, FixedCols(), [this](Integer c) { return ColWidths(c); });
     FSizeFixedR = valid && MouseActions()->SizeFixedRow &&
         NearFixedEdge(Y, FixedRows(), [this](Integer r) { return RowHeights(r); });
+    HoverMove(ACol, ARow);
+    DragSelectHeaders(ACol, ARow, Y);
     if (EnhancedMoveUnderWay() && (X != Clickposx || Y != Clickposy)) FollowMove(X, Y, ACol, ARow);
+    NoteSelectMode(ACol, ARow, X, Y);
     // A cell hint belongs to its cell: leaving the cell takes it away.
     if (FLastHintPos.X >= 0 && (ACol < 0 || ARow < 0 || BaseCell(ACol, ARow) != FLastHintPos)) {
         Application->CancelHint();

@@ -45,12 +45,15 @@ void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
     ColSizeFlg = false;
     FMouseDown = false;
     FMouseDownMove = false;
+    MouseSelectMode = msNormal;
+    FMouseSelectStart = -1;
     FCtrlDown = false;
     const bool sizing = GridState() == gsColSizing || GridState() == gsRowSizing;
     const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
     if (moving) EndMoveVisuals();
     if (FPushedCellButton.X >= 0 && !ReleaseCellButton(ACol, ARow, X, Y)) return;
     if (FScrollHintShow && (IsDesigning() || HintShowSizing)) ReleaseSizingHint();
+    ReleaseDisjunct(ACol, ARow);
     // The base grid ends a sizing or a move here: its width change or MoveColumn sets the flags.
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     ColSizeFlg = ColSizeFlg || sizing;

@@ -49,6 +49,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& Message)
 {
     const TPoint at = TWMMouse(Message).Pos;
     FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
+    const TGridRect before = Selection();
     Integer col = -1, row = -1;
     MouseToCell(at.X, at.Y, col, row);
     if ((Options() & goEditing) && MouseActions()->RangeSelectAndEdit && !InsideSelectionOpen(Selection(), col, row))
@@ -82,7 +83,10 @@ void TExtStringGrid::WMLButtonDown(TMessage& Message)
         TBaseGrid::WndProc(Message);
         return;
     }
+    const TShiftState shift = TWMMouse(Message).Shift() | (GetKeyState(VK_MENU) < 0 ? ssAlt : 0);
+    if (PressDisjunct(baseCol, baseRow, shift, before, Message)) return;
     if (PressMarkup(col, row, baseCol, baseRow, at.X, at.Y)) return;
+    PressHeaderSelect(baseCol, baseRow, shift);
     if (PressCheckBox(baseCol, baseRow, at.X, at.Y)) return;
     PressCell(baseCol, baseRow, at.X, at.Y, r, Message);
 }

@@ -1764,6 +1764,16 @@ protected:
     bool PressControl(Integer ACol, Integer ARealCol, Integer ARow, const TMarkupDrawResult& Hit);
     bool PressCheckBox(Integer ACol, Integer ARow, Integer X, Integer Y);
     void PressCell(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R, TMessage& Message);
+    // Whole rows and columns by their headers, and the disjunct row and column marks
+    // (grid/interaction/ext_string_grid_header_select.cpp).
+    bool PressDisjunct(Integer ACol, Integer ARow, TShiftState Shift, const TGridRect& Before, TMessage& Message);
+    void PressHeaderSelect(Integer ACol, Integer ARow, TShiftState Shift);
+    void DragSelectHeaders(Integer ACol, Integer ARow, Integer Y);
+    void NoteSelectMode(Integer ACol, Integer ARow, Integer X, Integer Y);
+    void ReleaseDisjunct(Integer ACol, Integer ARow);
+    // The hover looks under the pointer and their end when it leaves (ext_string_grid_hover.cpp).
+    void HoverMove(Integer ACol, Integer ARow);
+    void CMMouseLeave(TMessage& Message);
     // The wheel's steps and panning's (grid/interaction/ext_string_grid_wheel.cpp).
     void WheelMoveRow(Integer Target);
     bool BaseWheelStep(bool Down, TShiftState Shift, TPoint MousePos);
@@ -2025,6 +2035,12 @@ protected:
     bool FCtrlEditing = false;
     TPoint FCtrlXY{-1, -1};
     String FCtrlType;
+    // Where a drag over the row (column) headers began (-1: none), and a Ctrl press on a marked
+    // row or column, which the release unmarks.
+    Integer FMouseSelectStart = -1;
+    bool FDeselectState = false;
+    // The pointer left the grid while a header's drop-down menu is up: the header keeps its look.
+    bool FNoMouseLeave = false;
     // The grid timer (id 111, 500 ms) while the window exists.
     static constexpr uintptr_t GridTimerIdentifier = 111;
     uintptr_t FGridTimerID = 0;

@@ -115,8 +115,8 @@ TEST_F(GridPointer, ShapeBySelectModeSelectorAndFixedSizingEdges)
 
 TEST_F(GridPointer, LinkModeKeepsTheShapeAndNormalModeAsksTheApplication)
 {
-    grid->MouseSelectMode = msURL;
     h.MoveTo(grid, CellCentre(3, 3));
+    grid->MouseSelectMode = msURL;  // the move notes the mode from what lies under the pointer
     h.Display().SetCursorShape(crHandPoint);  // as the mouse move over a link sets it
     grid->Perform(WM_SETCURSOR, grid->Handle(), MakeLParam(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(h.Display().CursorShape(), crHandPoint);

@@ -1,0 +1,48 @@
+// TExtStringGrid: the hover looks the pointer gives - the row under it with HoverRow, the fixed
+// cell under it with HoverFixedCells - and their end when the pointer leaves the grid.
+#include "grid/model/ext_string_grid.h"
+#include "platform/ui/message_records.h"
+
+namespace gw {
+
+// Repaints only the cells whose look changes: the old and the new hover row, the old and the
+// new hover fixed cell.
+void TExtStringGrid::HoverMove(Integer ACol, Integer ARow)
+{
+    if (ACol < 0 || ARow < 0 || IsDesigning()) return;
+    if (HoverRow && ARow != FHoverRowIdx) {
+        const Integer old = FHoverRowIdx;
+        FHoverRowIdx = ARow;
+        RepaintRow(ARow);
+        if (old >= 0 && old < RowCount()) RepaintRow(old);
+    }
+    if (HoverFixedCells == hfNone || FNoMouseLeave || (ACol == FHoverFixedX && ARow == FHoverFixedY)) return;
+    const Integer oldX = FHoverFixedX, oldY = FHoverFixedY;
+    FHoverFixedX = ACol;
+    FHoverFixedY = ARow;
+    const auto inFixed = [this](Integer C, Integer R) {
+        return C >= 0 && R >= 0 && C < ColCount() && R < RowCount() && (C < FixedCols() || R < FixedRows());
+    };
+    if (inFixed(oldX, oldY)) RepaintCell(oldX, oldY);
+    if (inFixed(ACol, ARow)) RepaintCell(ACol, ARow);
+}
+
+void TExtStringGrid::CMMouseLeave(TMessage& Message)
+{
+    TBaseGrid::WndProc(Message);
+    if (TCMMouseEnterLeave(Message).Child) return;
+    MouseSelectMode = msNormal;
+    FSizeFixed = FSizeFixedR = false;
+    if (!FNoMouseLeave && HoverFixedCells != hfNone && FHoverFixedX >= 0) {
+        const Integer oldX = FHoverFixedX, oldY = FHoverFixedY;
+        FHoverFixedX = FHoverFixedY = -1;
+        if (oldX < ColCount() && oldY < RowCount()) RepaintCell(oldX, oldY);
+    }
+    if (HoverRow && FHoverRowIdx >= 0) {
+        const Integer old = FHoverRowIdx;
+        FHoverRowIdx = -1;
+        if (old < RowCount()) RepaintRow(old);
+    }
+}
+
+}  // namespace gw
