@@ -96,9 +96,10 @@ TPoint TBaseGrid::CellSize(Integer ACol, Integer ARow) const
     return Point(r.Right - r.Left, r.Bottom - r.Top);
 }
 
+// Under an update lock (redraw off) nothing is gathered: the lock's end repaints the grid whole.
 void TBaseGrid::RepaintCell(Integer ACol, Integer ARow)
 {
-    if (!HandleAllocated()) return;
+    if (!HandleAllocated() || !IsRedrawEnabled(HandleIfAllocated())) return;
     const TRect r = CellRect(ACol, ARow);
     if (!IsRectEmpty(r)) ::gw::InvalidateRect(HandleIfAllocated(), &r, true);
 }

@@ -509,9 +509,12 @@ TGridCoord TCustomGrid::MouseCoord(Integer X, Integer Y) const
     return {at(m_cols, HorzView(), X), at(m_rows, VertView(), Y)};
 }
 
+// A grid whose redraw is off (an update lock) gathers nothing: whoever turns redraw on again
+// repaints it whole, and finding the rectangle of every written cell would cost more than the
+// writes themselves.
 void TCustomGrid::InvalidateCells(const TGridRect& Cells)
 {
-    if (!HandleAllocated()) return;
+    if (!HandleAllocated() || !IsRedrawEnabled(HandleIfAllocated())) return;
     const TRect r = BoxRect(Cells);
     if (!IsRectEmpty(r)) ::gw::InvalidateRect(HandleIfAllocated(), &r, false);
 }

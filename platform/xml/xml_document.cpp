@@ -2,6 +2,7 @@
 #include "platform/xml/xml_document.h"
 
 #include "platform/runtime/atomic_file.h"
+#include "platform/runtime/convert.h"
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/files.h"
 #include "platform/runtime/unicode.h"
@@ -9,6 +10,7 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <atomic>
 
 namespace gw {
@@ -200,12 +202,24 @@ String TXMLNode::Text() const
 
 namespace {
 
-// A NUL cannot be stored in XML at all (not even as a reference): the value would be saved cut
-// short at it and read back as something else, so it is refused before the document changes.
-void CheckNoNul(StringView value, const char16_t* what)
+// XML 1.0 has no way to carry a NUL, the control characters other than tab, LF and CR, or
+// U+FFFE and U+FFFF, not even as references: a conforming reader (xmllint, a peer's parser)
+// refuses the whole file. A typed cell never holds them (the editors take no control
+// characters); they come only with pasted or loaded text, so the value is refused with the
+// character named, the document unchanged, and the caller shows why nothing was saved.
+bool IsStorable(char16_t C)
 {
-    if (value.find(u'\0') != StringView::npos)
-        throw EXmlError(String(u"The ") + what + u" holds a NUL character, which an XML file cannot store");
+    if (C < 0x20) return C == u'\t' || C == u'\n' || C == u'\r';
+    return C != 0xFFFE && C != 0xFFFF;
+}
+
+void CheckStorable(StringView value, const char16_t* what)
+{
+    const auto bad = std::find_if_not(value.begin(), value.end(), IsStorable);
+    if (bad == value.end()) return;
+    if (*bad == 0) throw EXmlError(String(u"The ") + what + u" holds a NUL character, which an XML file cannot store");
+    throw EXmlError(String(u"The ") + what + u" holds the control character U+" + IntToHex(Integer(*bad), 4) +
+                    u", which an XML file cannot store");
 }
 
 }  // namespace
@@ -214,7 +228,7 @@ void TXMLNode::SetText(StringView text)
 {
     pugi::xml_node node = Wrap(m_node);
     if (node.type() != pugi::node_element) throw EXmlError(u"Only an element can hold text");
-    CheckNoNul(text, u"text");
+    CheckStorable(text, u"text");
     Touch();
     node.remove_children();
     if (!text.empty()) node.append_child(pugi::node_pcdata).set_value(Utf8(text).c_str());
@@ -241,7 +255,7 @@ void TXMLNode::SetAttribute(StringView name, StringView value)
     pugi::xml_node node = Wrap(m_node);
     if (node.type() != pugi::node_element) throw EXmlError(u"Only an element has attributes");
     std::string key = CheckedName(name, "attribute");
-    CheckNoNul(value, u"attribute value");
+    CheckStorable(value, u"attribute value");
     pugi::xml_attribute attribute = node.attribute(key.c_str());
     if (!attribute) attribute = node.append_attribute(key.c_str());
     attribute.set_value(Utf8(value).c_str());

@@ -63,7 +63,8 @@ public:
     // As TryGetText, raising EXmlError where it would answer false.
     String Text() const;
     // Replaces every child of the element with one text node (none for empty text). Text or a
-    // value holding a NUL is refused with EXmlError (XML cannot store one).
+    // value holding a character XML cannot store (NUL, a control character other than tab, LF
+    // and CR, U+FFFE, U+FFFF) is refused with EXmlError naming it; the node keeps its value.
     void SetText(StringView text);
 
     // Attribute by exact name: false when the node is not an element or has no such attribute.

@@ -189,11 +189,13 @@ TEST_F(SlavesWindowTest, FailedCheckOrWriteKeepsTheWindowOpenWithTheEdits)
         std::string Message;
         String Comment = u" slave one ";
     };
-    // An XML file cannot hold a NUL: the write is refused with the reason, never saved cut short.
+    // An XML file cannot hold a NUL or another control character (a pasted one): the write is
+    // refused with the reason, never saved cut short or as a file other readers refuse.
     const std::vector<TCase> cases = {
         {"poll time 0 in row 2", "0", false, "Error row 2!! Poll Time must be between 1 and 100000000"},
         {"folder missing", "1000", true, ""},
         {"NUL in the comment", "1000", false, "NUL", String(u"slave") + u'\0' + u"one"},
+        {"control character in the comment", "1000", false, "control character U+0007", u"slave\u0007one"},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -289,7 +291,8 @@ TEST_F(SlavesWindowTest, SpaceOnEnableTogglesItBeforeTheKeyEventsAndOpensNoEdito
     Show([&] {
         TExtColumnGrid* g = win->ACG;
         g->OnCheckBoxClick = [&](TObject*, Integer ACol, Integer ARow, bool State) {
-            log.push_back("check box click " + std::to_string(ACol) + "," + std::to_string(ARow) + (State ? " on" : " off"));
+            log.push_back("check box click " + std::to_string(ACol) + "," + std::to_string(ARow) +
+                          (State ? " on" : " off"));
         };
         g->OnKeyDown = [&](TObject*, Word& Key, TShiftState) { log.push_back("keydown " + std::to_string(Key)); };
         g->OnKeyPress = [&](TObject*, Char& Key) { log.push_back("keypress " + std::to_string(Key)); };
@@ -307,8 +310,9 @@ TEST_F(SlavesWindowTest, SpaceOnEnableTogglesItBeforeTheKeyEventsAndOpensNoEdito
     EXPECT_EQ(texts, (std::vector<String>{u"Y", u"N"}));
     EXPECT_FALSE(editor) << "a check box opens no editor";
     const std::string col = std::to_string(scEnable);
-    EXPECT_EQ(log, (std::vector<std::string>{"check box click " + col + ",3 on", "keydown 32", "keypress 32",
-                                             "check box click " + col + ",3 off", "keydown 32", "keypress 32"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"check box click " + col + ",3 on", "keydown 32", "keypress 32",
+                                        "check box click " + col + ",3 off", "keydown 32", "keypress 32"}));
 }
 
 // Both "Dim Header" columns open the combo editor with the column's one item: picked from the

@@ -10,8 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
 #include <set>
 #include <string>
+#include <vector>
 
 namespace gw::test {
 namespace {
@@ -169,6 +172,50 @@ TEST_F(GridMessagesTest, TheUpdateLockPaintsOnceWhenItsLastLevelEnds)
     EXPECT_EQ(grid->Paints, 2);
     grid->ResetUpdate();
     EXPECT_FALSE(grid->LockUpdate());
+}
+
+// The grid's pixels on its form's picture, row by row.
+std::vector<uint32_t> GridPixels(THarness& H, TForm* Form, TControl* Grid)
+{
+    cairo_surface_t* s = H.Display().NativeWindow(Form->Handle())->Surface.get();
+    cairo_surface_flush(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    std::vector<uint32_t> pixels;
+    for (Integer y = Grid->Top(); y < Grid->Top() + Grid->Height(); ++y)
+        for (Integer x = Grid->Left(); x < Grid->Left() + Grid->Width(); ++x)
+            pixels.push_back(*reinterpret_cast<const uint32_t*>(data + y * stride + x * 4));
+    return pixels;
+}
+
+// Cells written under the lock mark nothing one by one (a table's row moves write thousands);
+// the lock's end repaints the grid whole, so the screen equals a full repaint of the new text.
+TEST_F(GridMessagesTest, CellsWrittenUnderTheLockShowWhenItEnds)
+{
+    const std::vector<uint32_t> before = GridPixels(h, form, grid);
+    const Cardinal invalidations = h.Invalidations();
+    grid->Paints = 0;
+    grid->BeginUpdate();
+    for (Integer r = 1; r < 19; ++r)
+        for (Integer c = 0; c < 6; ++c) grid->SetCellEx(c, r, u"W" + IntToStr(c * 100 + r));
+    EXPECT_EQ(h.Invalidations(), invalidations) << "no cell is marked while the lock holds";
+    h.ProcessMessages();
+    EXPECT_EQ(grid->Paints, 0);
+    grid->EndUpdate();
+    h.ProcessMessages();
+    EXPECT_EQ(grid->Paints, 1);
+    const std::vector<uint32_t> shown = GridPixels(h, form, grid);
+    EXPECT_NE(shown, before) << "the new text is on the screen";
+    grid->Invalidate();
+    h.ProcessMessages();
+    EXPECT_EQ(shown, GridPixels(h, form, grid)) << "what the lock's end showed is the whole new picture";
+
+    // Without the lock a write marks its cell at once.
+    const Cardinal unlocked = h.Invalidations();
+    grid->SetCellEx(2, 3, u"Z");
+    EXPECT_GT(h.Invalidations(), unlocked);
+    h.ProcessMessages();
+    EXPECT_EQ(grid->Paints, 3);
 }
 
 TEST_F(GridMessagesTest, AHiddenGridTakesNoUpdateLock)
