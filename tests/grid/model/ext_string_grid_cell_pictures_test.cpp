@@ -2,6 +2,7 @@
 // value, several in a row or column), pictures held by the cell and read from files, the outline
 // nodes' glyphs, rich-text cells and the cell's own scroll bar; painted on a recording canvas
 // over a bitmap, so that both the calls and the pixels can be checked.
+#include "grid/foundation/cell_checker.h"
 #include "grid/foundation/file_picture.h"
 #include "grid/foundation/int_list.h"
 #include "grid/model/cell_node.h"
@@ -276,13 +277,18 @@ TEST_F(ExtStringGridCellPictures, AFilePictureIsReadAtEachPaintAndAGoneFileDraws
     EXPECT_TRUE(Named(calls, "StretchDraw").empty());
 }
 
-TEST_F(ExtStringGridCellPictures, TheGridForgetsItsImageListWhenTheListGoes)
+TEST_F(ExtStringGridCellPictures, TheGridForgetsItsImageListAndCellCheckerWhenTheyGo)
 {
+    auto* checker = new TExtStringGridCheck(form);
+    g->CellChecker = checker;
     g->AddImageIdx(1, 1, 0, haLeft, vaTop);
     delete images;
     images = nullptr;
     EXPECT_EQ(g->GridImages, nullptr);
+    EXPECT_EQ(g->CellChecker, checker);
     EXPECT_NO_THROW(Paint(1, 1));
+    delete checker;
+    EXPECT_EQ(g->CellChecker, nullptr);
 }
 
 // The node glyphs: a grid whose rows 1 to 3 are one node's block.
