@@ -1,10 +1,16 @@
-// TExtStringGrid: the rich edits - the hidden converter between cell text and rich text, and the
-// in-place editor of rich-text cells with its opening and commit.
+// TExtStringGrid: the rich edits - the hidden converter between cell text and rich text (which
+// also renders rich-text cells), and the in-place editor of rich-text cells with its opening and
+// commit.
+#include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/navigation.h"
+#include "grid/foundation/text_utils.h"
 #include "grid/interaction/ext_rich_edit.h"
+#include "grid/model/cell_paint_geometry.h"
 #include "grid/model/cell_rich_text.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/controls/edit_messages.h"
+#include "platform/controls/rich_edit.h"
+#include "platform/graphics/canvas.h"
 #include "platform/runtime/streams.h"
 #include "platform/ui/window_system.h"
 
@@ -59,6 +65,30 @@ String TExtStringGrid::RichToString(TExtRichEdit* Richeditor)
 void TExtStringGrid::RichToCell(Integer ACol, Integer ARow, TExtRichEdit* Richeditor)
 {
     SetCellEx(ACol, ARow, RichToString(Richeditor));
+}
+
+void TExtStringGrid::DrawRichCell(Integer ACol, Integer ARow, const TRect& ARect, TCanvas& ACanvas)
+{
+    if (IsDesigning()) return;
+    TExtRichEdit& rich = *RichEdit();
+    CellToRich(ACol, ARow, &rich);
+    const TMouseActions& mouse = *m_mouseActions;
+    const Integer selRow = mouse.RowSelectPersistent ? RealRowIndex(ARow) : ARow;
+    const bool focusedCurrent = ARow == Row() && ACol == Col() && Focused() && !(Options() & goDrawFocusSelected);
+    const bool selected = (CellInGridRect(Selection(), ACol, ARow) && !focusedCurrent && !mouse.DisjunctRowSelect()) ||
+        (mouse.DisjunctRowSelect() && GetRowSelect(selRow)) || (mouse.DisjunctColSelect() && GetColSelect(ACol));
+    if (selected && !SelectionRTFKeep && m_selectionTextColor != clNone) {
+        rich.SelectAll();
+        rich.SelAttributes()->SetColor(m_selectionTextColor);
+    }
+    TFormatRange range;
+    range.hdc = &ACanvas;
+    range.hdcTarget = &ACanvas;
+    range.rc = RichFormatRect(ARect, GetDeviceCaps(ACanvas, LOGPIXELSX), GetDeviceCaps(ACanvas, LOGPIXELSY), XYOffset);
+    range.rcPage = range.rc;
+    range.chrg = {0, -1};
+    rich.Perform(EM_FORMATRANGE, 1, LPARAM(&range));
+    rich.Perform(EM_FORMATRANGE, 0, 0);
 }
 
 void TExtStringGrid::OpenRichEditor(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour)

@@ -1252,6 +1252,10 @@ public:
     // The rich edit's document as cell text (empty while the grid is destroyed), into a cell.
     String RichToString(TExtRichEdit* Richeditor);
     void RichToCell(Integer ACol, Integer ARow, TExtRichEdit* Richeditor);
+    // Renders the rich-text cell into ARect of any canvas through the hidden rich edit.
+    void DrawRichCell(Integer ACol, Integer ARow, const TRect& ARect, TCanvas& ACanvas);
+    // A selected rich-text cell keeps its document's own colours.
+    bool SelectionRTFKeep = false;
 
     // ===== published settings that only store ==================================================
     // Defaults as a new grid has them; the grid reads them where it acts.
@@ -2247,6 +2251,13 @@ private:
     void DrawCheckTypeGraphic(TCellPaint& P, const TRect& R);
     void DrawRotatedText(TCellPaint& P, TRect R);
     void DrawButtonGraphic(TCellPaint& P, TRect At, bool Enabled);
+    // Pictures and image-list images of a cell, in the place At the layout gave them.
+    void DrawImageGraphic(TCanvas& ACanvas, const TCellGraphic& G, Integer RealCol, Integer ARow, const TRect& At);
+    // The node's expand/contract glyph in column 0 of R and its short tree lines.
+    void DrawNodeGlyph(TCanvas& ACanvas, Integer RealCol, Integer ARow, TGridDrawState State, Integer SelectRow,
+                       TRect R);
+    // The cell's own scroll bar at the cell's right edge; how far the text scrolled up.
+    Integer PaintCellScrollBar(TCellPaint& P);
     // The cell's value for a graphic: a text that is no number counts as 0.
     double PaintedFloat(Integer RealCol, Integer ARow);
     Integer PaintedInt(Integer RealCol, Integer ARow);

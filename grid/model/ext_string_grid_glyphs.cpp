@@ -1,7 +1,10 @@
 // The string grid's small pictures inside cells: check boxes in every control style, the sort
-// indicator of header cells, and the dotted lines that follow a column or row being sized.
+// indicator of header cells, the outline nodes' expand and contract glyphs, and the dotted lines
+// that follow a column or row being sized.
 #include "grid/foundation/bitmap_drawing.h"
 #include "grid/foundation/int_list.h"
+#include "grid/foundation/mouse_actions.h"
+#include "grid/model/cell_node.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/sort_settings.h"
@@ -303,6 +306,85 @@ void TExtStringGrid::DrawSizingLine(TCanvas& ACanvas, TPoint From, TPoint To)
     c.Pen()->SetWidth(1);
     Line(c, From.X, From.Y, To.X, To.Y);
     c.SetPen(&saved);
+}
+
+namespace {
+
+// The glyph of the program's resources at (X, Y), its key colour turned into Background.
+void DrawNodeResource(TCanvas& C, StringView Name, Integer X, Integer Y, TColor Background)
+{
+    if (const TBitmap* g = GridGlyph(Name))
+        DrawTransparentBitmap(C, g, Background, Bounds(X, Y, g->Width(), g->Height()));
+}
+
+}  // namespace
+
+void TExtStringGrid::DrawNodeGlyph(TCanvas& ACanvas, Integer RealCol, Integer ARow, TGridDrawState State,
+                                   Integer SelectRow, TRect R)
+{
+    const TCellNode& node = *m_cellNode;
+    const Integer indent = node.NodeIndent(), own = RowNodeIndent(ARow);
+    const bool collapsed = GetNodeState(ARow);
+    const Integer height = R.Bottom - R.Top;
+    if (node.ShowTree() && ARow >= FixedRows()) {
+        // The stubs that join the node's box to the branch above and to its children below.
+        const Integer x = own - indent + indent / 2 + 2;
+        ACanvas.Pen()->SetColor(node.TreeColor());
+        const Integer next = ARow + 1 < RowCount() ? RowNodeIndent(ARow + 1) : 0;
+        if (next > 0 && !(collapsed && next < own)) Line(ACanvas, x, R.Top + height / 2, x, R.Bottom);
+        if (ARow > 0 && RowNodeIndent(ARow - 1) >= own) Line(ACanvas, x, R.Top, x, R.Top + 6);
+    }
+    R.Left = own - indent / 2 - 4;
+    TColor back = ACanvas.Brush()->Color();
+    if (back == clNone) back = FixedCols() >= 1 ? FixedColor() : Color();
+    if (ShowSelection) {
+        const bool disjunctRows = m_mouseActions->DisjunctRowSelect();
+        const bool selectedRow = (Options() & goRowSelect) && RealCol >= FixedCols() && GetRowSelect(SelectRow);
+        if (disjunctRows ? selectedRow : (State & gdSelected) != 0) back = m_selectionColor;
+    }
+    const TCellNodeType type = node.NodeType();
+    if (type == cnLeaf) {
+        DrawNodeResource(ACanvas, collapsed ? u"ESGLEAFCLOSE" : u"ESGLEAFOPEN", R.Left, R.Top + (height - 12) / 2,
+                         back);
+        return;
+    }
+    if (type == cnXP) {
+        DrawNodeResource(ACanvas, collapsed ? u"XPNODEC" : u"XPNODEO", R.Left + 4, R.Top + (height - 10) / 2, back);
+        return;
+    }
+    const TBitmap* expand = node.ExpandGlyph();
+    const TBitmap* contract = node.ContractGlyph();
+    if (type == cnGlyph && expand && !expand->Empty() && contract && !contract->Empty()) {
+        const TBitmap* glyph = collapsed ? contract : expand;
+        DrawTransparentBitmap(ACanvas, glyph, back,
+                              Bounds(R.Left, R.Top + (height - glyph->Height()) / 2, glyph->Width(), glyph->Height()));
+        return;
+    }
+    // The box: raised while collapsed and sunken while open, or flat with a plus or minus.
+    const Integer x = R.Left + 4, y = R.Top + std::max(0, height - 8) / 2;
+    ACanvas.Brush()->SetColor(node.Color);
+    if (type == cn3D) {
+        // A raised square round the box, lit from the top left.
+        const TRect frame = Rect(x - 2, y - 2, x + 10, y + 10);
+        ACanvas.Pen()->SetColor(node.Color);
+        ACanvas.Rectangle(frame);
+        ACanvas.Pen()->SetColor(clWhite);
+        Line(ACanvas, frame.Left, frame.Bottom - 1, frame.Left, frame.Top);
+        ACanvas.LineTo(frame.Right - 1, frame.Top);
+        ACanvas.Pen()->SetColor(TColor(0x808080));
+        ACanvas.LineTo(frame.Right - 1, frame.Bottom - 1);
+        ACanvas.LineTo(frame.Left - 1, frame.Bottom - 1);
+    }
+    if (type != cnFlat) {
+        TRect box = Bounds(x, y, 8, 8);
+        ACanvas.FillRect(box);
+        DrawEdge(ACanvas, box, collapsed ? EDGE_RAISED : EDGE_SUNKEN, BF_RECT | BF_SOFT);
+        return;
+    }
+    ACanvas.Pen()->SetColor(node.NodeColor);
+    ACanvas.Rectangle(x, y, x + 9, y + 9);
+    Line(ACanvas, x + 2, y + 4, x + 7, y + 4);
+    if (collapsed) Line(ACanvas, x + 4, y + 2, x + 4, y + 7);
 }
 
 }  // namespace gw

@@ -2,6 +2,7 @@
 // window creation, loading, bounds, resizing and repainting, and the owner form's resize handler.
 #include "grid/foundation/arrow_window.h"
 #include "grid/foundation/bands.h"
+#include "grid/foundation/cell_checker.h"
 #include "grid/foundation/control_list.h"
 #include "grid/foundation/focus_window.h"
 #include "grid/foundation/int_list.h"
@@ -37,6 +38,7 @@
 #include "grid/model/sort_settings.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/font.h"
+#include "platform/graphics/image_list.h"
 #include "platform/runtime/list.h"
 #include "platform/runtime/scope.h"
 #include "platform/runtime/string_list.h"
@@ -510,6 +512,11 @@ void TExtStringGrid::FormResize(TObject* Sender)
 
 void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
 {
+    // A component that goes away is forgotten wherever the grid refers to it.
+    if (Operation == opRemove && AComponent) {
+        if (AComponent == GridImages) GridImages = nullptr;
+        if (AComponent == CellChecker) CellChecker = nullptr;
+    }
     if (Operation == opRemove && !FDestroying && m_syncGrid && AComponent == m_syncGrid->Grid())
         m_syncGrid->SetGrid(nullptr);
     TBaseGrid::Notification(AComponent, Operation);

@@ -36,9 +36,6 @@ void TExtStringGrid::SaveRectToBinStream(const TGridRect& /*R*/, TStream* /*Stre
     NotBuiltYet("SaveRectToBinStream");
 }
 void TExtStringGrid::DoPrintGetPageNum(Integer /*APage*/, String& /*PageNumStr*/) { NotBuiltYet("DoPrintGetPageNum"); }
-void TExtStringGrid::PaintDesignHelper() { NotBuiltYet("PaintDesignHelper"); }
-void TExtStringGrid::DesignHelperClick(Integer /*Item*/) { NotBuiltYet("DesignHelperClick"); }
-Integer TExtStringGrid::DesignHelperHitTest(Integer /*X*/, Integer /*Y*/) { NotBuiltYet("DesignHelperHitTest"); }
 void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
 {
     NotBuiltYet("SetCellWithUndo");

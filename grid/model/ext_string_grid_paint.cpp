@@ -1,12 +1,14 @@
-// The string grid's cell painter: the looks of fixed cells, the modified mark, buttons that are
-// always shown, text (plain or mark-up), the selection rectangle, borders, the cell graphic, the
-// custom-draw events and the focus rectangle, one cell at a time, in that order.
+// The string grid's cell painter: the cell's own scroll bar, the looks of fixed cells, the
+// modified mark, buttons that are always shown, text (plain, mark-up or rich), the selection
+// rectangle, borders, the cell graphic, the custom-draw events and the focus rectangle, one cell
+// at a time, in that order.
 #include "grid/foundation/bitmap_drawing.h"
 #include "grid/foundation/cell_button_faces.h"
 #include "grid/foundation/cell_shapes.h"
 #include "grid/foundation/colour_arithmetic.h"
 #include "grid/foundation/csv_utils.h"
 #include "grid/foundation/gradients.h"
+#include "grid/foundation/int_list.h"
 #include "grid/foundation/markup_renderer.h"
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/progress_drawing.h"
@@ -19,11 +21,13 @@
 #include "grid/model/progress_appearance.h"
 #include "grid/model/show_modified.h"
 #include "grid/model/sort_settings.h"
+#include "platform/controls/scroll_bar.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/brush.h"
 #include "platform/graphics/font.h"
 #include "platform/graphics/frame_controls.h"
 #include "platform/graphics/image_formats.h"
+#include "platform/graphics/image_list.h"
 #include "platform/graphics/pen.h"
 
 #include <algorithm>
@@ -56,6 +60,7 @@ struct TExtStringGrid::TCellPaint {
     Integer TextWidth = 0;
     Integer SortGlyphOffset = 0;
     TColor URLColor = clNone;
+    Integer ScrollPos = 0;
 };
 
 namespace {
@@ -134,6 +139,7 @@ void TExtStringGrid::PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow,
     p.SelectRow =
         m_mouseActions->DisjunctRowSelect() && m_mouseActions->RowSelectPersistent ? MapDisplToRealRow(ARow) : ARow;
     p.URLColor = URLColor;
+    if (HasScrollBar(p.RealCol, ARow)) p.ScrollPos = PaintCellScrollBar(p);
 
     // The visual properties, then the graphic's layout.
     p.Look.WW = m_wordWrap;
@@ -190,6 +196,27 @@ void TExtStringGrid::PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow,
     }
     if (OnCustomCellDraw) OnCustomCellDraw(this, &ACanvas, p.RealCol, ARow, p.State, p.R, false);
     PaintFocusRect(p);
+}
+
+Integer TExtStringGrid::PaintCellScrollBar(TCellPaint& P)
+{
+    if (!FCellPaintScrollBar) {
+        // Never shown: it only lays out and paints the bars of the cells.
+        FCellPaintScrollBar = new TScrollBar(this);
+        FCellPaintScrollBar->SetVisible(false);
+        FCellPaintScrollBar->SetKind(sbVertical);
+    }
+    TScrollBar& bar = *FCellPaintScrollBar;
+    const TPoint prop = GetScrollProp(P.RealCol, P.ARow);
+    const Integer page = prop.X, range = prop.Y;
+    if (range <= page) return 0;
+    bar.SetParams(0, 0, range);
+    bar.SetPageSize(page);
+    bar.SetPosition(GetScrollPosition(P.RealCol, P.ARow));
+    bar.SetHeight(P.R.Bottom - P.R.Top);
+    P.R.Right -= bar.Width();
+    DrawScrollBar(P.Canvas, Bounds(P.R.Right, P.R.Top, bar.Width(), bar.Height()), sbVertical, bar.Layout(), true);
+    return bar.Position();
 }
 
 Integer TExtStringGrid::PaintRowIndicator(TCellPaint& P)
@@ -452,7 +479,14 @@ void TExtStringGrid::DrawCellBody(TCellPaint& P)
         textRect.Left += GridLineWidth();
         textRect.Top += GridLineWidth();
     }
+    // A scrolled cell shows its text moved up, cut at the cell's edges.
+    const Integer saved = P.ScrollPos > 0 ? c.SaveDC() : 0;
+    if (P.ScrollPos > 0) {
+        c.IntersectClipRect(P.R);
+        textRect.Top -= P.ScrollPos;
+    }
     if (P.DrawText) DrawCellText(P, textRect, std::move(text));
+    if (P.ScrollPos > 0) c.RestoreDC(saved);
 }
 
 void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
@@ -478,7 +512,18 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
         return Cell.Top + 8;
     };
 
-    if (ClassifyCellText(Text, EnableHTML) == ctkMarkup) {
+    const TCellTextKind kind = ClassifyCellText(Text, EnableHTML);
+    if (kind == ctkRichText) {
+        c.Pen()->SetColor(c.Brush()->Color());
+        const bool unfocusedSelection = (P.State & gdSelected) && !(P.State & gdFocused) && m_selectionColor == clNone;
+        if (!unfocusedSelection) c.Rectangle(R);
+        c.Brush()->SetStyle(bsClear);
+        DrawRichCell(P.RealCol, P.ARow, R, c);
+        c.Brush()->SetStyle(bsSolid);
+        c.Font()->SetColor(clBlack);
+        return;
+    }
+    if (kind == ctkMarkup) {
         R.Left -= 1;
         if (sortCell) R.Right -= 10;
         TMarkupDrawArgs args;
@@ -610,8 +655,7 @@ void TExtStringGrid::CellGraphicLayout(TCellPaint& P)
     case ctRadio:
     case ctProgress:
     case ctRangeIndicator:
-    case ctXPProgress:
-    case ctDataImage: P.DrawText = false; break;
+    case ctXPProgress: P.DrawText = false; break;
     case ctButton:
     case ctBitButton: size(g.CellIndex & 0xFFFF, (g.CellIndex >> 16) & 0xFFFF); break;
     case ctProgressPie: size(20, 20); break;
@@ -628,6 +672,28 @@ void TExtStringGrid::CellGraphicLayout(TCellPaint& P)
         size(g.CellAngle * 18, 16);
         P.DrawText = false;
         break;
+    case ctImageList:
+    case ctDataImage:
+        if (const TCustomImageList* list = GetCellImageList(P.RealCol, P.ARow)) {
+            size(list->Width(), list->Height());
+            P.DrawText = g.CellType == ctImageList;
+        }
+        break;
+    case ctImages:
+        if (const TCustomImageList* list = GetCellImageList(P.RealCol, P.ARow)) {
+            const Integer count = g.IntList() ? g.IntList()->Count() : 0;
+            if (g.CellBoolean)
+                size(count * list->Width(), list->Height());
+            else
+                size(list->Width(), count * list->Height());
+        }
+        break;
+    case ctPicture:
+    case ctFilePicture: {
+        const TPoint fitted = g.GetPictureSize(P.R.Right - P.R.Left, P.R.Bottom - P.R.Top, true);
+        size(fitted.X, fitted.Y);
+        break;
+    }
     default: break;
     }
     if (P.RealCol == 0 && HasNodes() && IsNode(P.ARow)) P.GraphicW = GetNodeLevel(P.ARow) * 12 + 4;
@@ -682,6 +748,12 @@ void TExtStringGrid::DrawCellGraphic(TCellPaint& P, TRect R)
         if (TIcon* i = gr.CellIcon()) c.Draw(at.Left, at.Top, i);
         break;
     case ctRotated: DrawRotatedText(P, R); break;
+    case ctNode: DrawNodeGlyph(c, P.RealCol, P.ARow, P.State, P.SelectRow, R); break;
+    case ctImageList:
+    case ctDataImage:
+    case ctImages:
+    case ctPicture:
+    case ctFilePicture: DrawImageGraphic(c, gr, P.RealCol, P.ARow, at); break;
     case ctRadio:
         DrawRadioGlyph(c, R, gr.CellAngle, gr.CellIndex, gr.CellBoolean, !enabled, gr.Strings(),
                        (P.State & gdSelected) != 0, P.RealCol, P.ARow, look.ControlStyle(), 1.0, false);
@@ -897,6 +969,7 @@ void TExtStringGrid::Paint()
     c.Pen()->SetColor(clBlack);
     const TBitmap* bitmap = m_backGround->Bitmap();
     if ((bitmap && !bitmap->Empty()) || m_backGround->ColorTo() != clNone) PaintBackgroundOutsideCells();
+    PaintDesignHelper();
     if (OnPainted) OnPainted(this);
 }
 

@@ -65,24 +65,6 @@ void FillGrid(TPaintGrid& G)
     G.ControlLook()->SetDropDownAlwaysVisible(true);
 }
 
-void PaintGrid(TPaintGrid& G, TCanvas& C, Integer X, Integer Y, const String& Title)
-{
-    C.SetOrigin(Point(X, Y + 14));
-    for (Integer r = 0; r < G.RowCount(); ++r)
-        for (Integer c = 0; c < G.ColCount(); ++c) {
-            const TRect cell = G.CellRect(c, r);
-            if (!IsRectEmpty(cell)) G.PaintCell(C, c, r, cell, 0);
-        }
-    C.SetOrigin(Point(X, Y));
-    C.Font()->SetColor(clBlack);
-    C.Font()->SetSize(8);
-    C.Font()->SetStyle(0);
-    C.Brush()->SetStyle(bsClear);
-    C.TextOut(0, 0, Title);
-    C.Brush()->SetStyle(bsSolid);
-    C.SetOrigin(Point(0, 0));
-}
-
 TEST(ExtStringGridPicture, EveryLookAndStyle)
 {
     THarness h;
@@ -98,7 +80,7 @@ TEST(ExtStringGridPicture, EveryLookAndStyle)
         g->SetParent(form);
         FillGrid(*g);
         Setup(*g);
-        PaintGrid(*g, *bmp.Canvas(), (slot % cols) * (GridW + 10), (slot / cols) * (GridH + 24), Title);
+        PaintWholeGrid(*g, *bmp.Canvas(), (slot % cols) * (GridW + 10), (slot / cols) * (GridH + 24), Title);
         ++slot;
     };
     for (TGridLook look : {glStandard, glSoft, glClassic, glZEQ, glXP, glListView, glVista, glWin7, glOffice2007})

@@ -4,6 +4,8 @@
 
 #include "grid/model/cell_graphic.h"
 #include "grid/model/ext_string_grid.h"
+#include "platform/graphics/brush.h"
+#include "platform/graphics/font.h"
 
 namespace gw::test {
 
@@ -44,5 +46,24 @@ public:
         TCustomGrid::SetSelection(sel);
     }
 };
+
+// Every cell of G painted onto C with the grid's top left at (X, Y + 14), and Title above it.
+inline void PaintWholeGrid(TExtStringGrid& G, TCanvas& C, Integer X, Integer Y, const String& Title)
+{
+    C.SetOrigin(Point(X, Y + 14));
+    for (Integer r = 0; r < G.RowCount(); ++r)
+        for (Integer c = 0; c < G.ColCount(); ++c) {
+            const TRect cell = G.CellRect(c, r);
+            if (!IsRectEmpty(cell)) G.PaintCell(C, c, r, cell, 0);
+        }
+    C.SetOrigin(Point(X, Y));
+    C.Font()->SetColor(clBlack);
+    C.Font()->SetSize(8);
+    C.Font()->SetStyle(0);
+    C.Brush()->SetStyle(bsClear);
+    C.TextOut(0, 0, Title);
+    C.Brush()->SetStyle(bsSolid);
+    C.SetOrigin(Point(0, 0));
+}
 
 }  // namespace gw::test
