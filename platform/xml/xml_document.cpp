@@ -200,25 +200,29 @@ String TXMLNode::Text() const
     return text;
 }
 
-namespace {
-
-// XML 1.0 has no way to carry a NUL, the control characters other than tab, LF and CR, or
-// U+FFFE and U+FFFF, not even as references: a conforming reader (xmllint, a peer's parser)
-// refuses the whole file. A typed cell never holds them (the editors take no control
-// characters); they come only with pasted or loaded text, so the value is refused with the
-// character named, the document unchanged, and the caller shows why nothing was saved.
-bool IsStorable(char16_t C)
+bool XmlCanStore(Char C)
 {
     if (C < 0x20) return C == u'\t' || C == u'\n' || C == u'\r';
     return C != 0xFFFE && C != 0xFFFF;
 }
 
-void CheckStorable(StringView value, const char16_t* what)
+bool XmlCanStore(StringView Text)
 {
-    const auto bad = std::find_if_not(value.begin(), value.end(), IsStorable);
+    return std::all_of(Text.begin(), Text.end(), [](Char C) { return XmlCanStore(C); });
+}
+
+namespace {
+
+// A typed cell never holds the characters XML cannot carry (the editors take no control
+// characters); they come only with pasted or loaded text. Written as references they would make
+// a file that conforming readers (xmllint, a peer's parser) refuse whole, so the value is refused
+// with the character named, the document unchanged, and the caller shows why nothing was saved.
+void CheckStorable(StringView value, const String& what)
+{
+    const auto bad = std::find_if_not(value.begin(), value.end(), [](Char C) { return XmlCanStore(C); });
     if (bad == value.end()) return;
-    if (*bad == 0) throw EXmlError(String(u"The ") + what + u" holds a NUL character, which an XML file cannot store");
-    throw EXmlError(String(u"The ") + what + u" holds the control character U+" + IntToHex(Integer(*bad), 4) +
+    if (*bad == 0) throw EXmlError(u"The " + what + u" holds a NUL character, which an XML file cannot store");
+    throw EXmlError(u"The " + what + u" holds the control character U+" + IntToHex(Integer(*bad), 4) +
                     u", which an XML file cannot store");
 }
 
@@ -255,7 +259,7 @@ void TXMLNode::SetAttribute(StringView name, StringView value)
     pugi::xml_node node = Wrap(m_node);
     if (node.type() != pugi::node_element) throw EXmlError(u"Only an element has attributes");
     std::string key = CheckedName(name, "attribute");
-    CheckStorable(value, u"attribute value");
+    CheckStorable(value, u"attribute \"" + String(name) + u"\"");
     pugi::xml_attribute attribute = node.attribute(key.c_str());
     if (!attribute) attribute = node.append_attribute(key.c_str());
     attribute.set_value(Utf8(value).c_str());

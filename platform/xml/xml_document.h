@@ -27,6 +27,11 @@ enum TNodeType {
     ntDocType
 };
 
+// True for a character an XML file can hold: tab, LF, CR and U+0020 on, but U+FFFE and U+FFFF
+// (NUL and the other control characters it cannot carry, not even as references).
+bool XmlCanStore(Char C);
+bool XmlCanStore(StringView Text);
+
 // A light, copyable handle on a node of a TXMLDocument; it does not own the node and is valid
 // while the node is in its document (Clear and loading drop every node). A null handle
 // (IsNull()) answers every query with "nothing": no name, no children, no text, no attributes.
