@@ -83,6 +83,7 @@ bool TExtStringGrid::SelectEditableCell(Integer ACol, Integer ARow)
         if (answer) answer = TBaseGrid::SelectCell(ACol, ARow);
         if (!answer) newText = kept;
     }
+    if (FISelect) FISelect->SelectionChanged(Col(), ARow);
     if (ActiveRowShow()) RepaintRow(ARow);
     if (!(ComponentState() & csLoading) && ARow != FOldRowSel && OnRowChanged) {
         const Integer reported = FOldRowSel;

@@ -3,6 +3,7 @@
 // of an ended edit. Every other message goes to the base grid.
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/navigation.h"
+#include "grid/foundation/theme_style.h"
 #include "grid/interaction/edit_done_message.h"
 #include "grid/interaction/edit_text_rules.h"
 #include "grid/interaction/grid_combo.h"
@@ -56,6 +57,9 @@ void TExtStringGrid::WndProc(TMessage& Message)
             return;
         }
         break;
+    case WM_OFFICETHEMECHANGE: WMThemeChanged(Message); break;
+    case WM_THEMECHANGED: WMThemeChanged(Message); break;
+    case WM_DESTROY: WMDestroyTheme(Message); break;
     default: break;
     }
     TBaseGrid::WndProc(Message);

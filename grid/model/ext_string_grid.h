@@ -266,6 +266,8 @@ using TFloatFormatEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, bool& IsFloat, String& FloatFormat)>;
 using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow,
                                                 TGridDrawState AState, TRect ARect, bool Printing)>;
+// Paints a footer cell (or, with fsCustomPaint, the whole footer); Sender is the footer's panel.
+using TFooterPaintEvent = std::function<void(TObject* Sender, Integer AColumn, TCanvas* Canvas, TRect ARect)>;
 using TGridBorderPropEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, TPen* LeftPen,
                                                 TPen* TopPen, TPen* RightPen, TPen* BottomPen)>;
 using TCellValidateEvent =
@@ -373,6 +375,25 @@ public:
     void RegisterSelListener(ITExtStringGridSelect* Listener) { FISelect = Listener; }
     void UnRegisterSelListener(ITExtStringGridSelect* /*Listener*/) { FISelect = nullptr; }
     ITExtStringGridSelect* SelListener() const { return FISelect; }
+    // Display settings with effects (ext_string_grid_settings.cpp); read through the views, set
+    // through the setters.
+    // The space between a cell's edge and its text; repaints. UpdateXYOffset stores only.
+    const TPoint& XYOffset = m_xyOffset;
+    void SetXYOffset(TPoint Value);
+    void UpdateXYOffset(Integer X, Integer Y) { m_xyOffset = TPoint{X, Y}; }
+    // The mark-up's highlight pair, program-wide: the last grid to change either sets both for
+    // every grid.
+    const TColor& HighlightColor = m_highlightColor;
+    void SetHighlightColor(TColor Value);
+    const TColor& HighlightTextColor = m_highlightTextColor;
+    void SetHighlightTextColor(TColor Value);
+    // Stores, then shows or disables the scroll bars at once.
+    const TScrollBarAlways& ScrollBarAlways = m_scrollBarAlways;
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    // Follows the office theme: applied at once when switched on, and again on each theme
+    // change the window hears; the search footer's buttons follow the switch.
+    const bool& AutoThemeAdapt = m_autoThemeAdapt;
+    void SetAutoThemeAdapt(bool Value);
 
     // ===== what the settings objects ask (TSettingsGrid) ========================================
     void Repaint() override;
@@ -522,6 +543,8 @@ public:
     void FocusCell(Integer ACol, Integer ARow);
     void ScrollInView(Integer ACol, Integer ARow);
     void KeepLastRowAboveSearchPanel();
+    // ScrollInView's last step: the row it showed kept above a visible search panel.
+    void ScrollAboveSearchPanel(Integer ARow);
 
     // ===== hidden columns and rows, index mapping ===============================================
     Integer TotalColCount() const override;
@@ -1264,15 +1287,12 @@ public:
     TEditorType DefaultEditor = edNormal;
     TColor DisabledFontColor = TColor(0xC0C0C0);
     bool UseDisabledFont = true;
-    TPoint XYOffset{2, 2};
     TColor SelectionMirrorColor = clNone;
     TColor SelectionMirrorColorTo = clNone;
     TColor SelectionRectangleColor = TColor(0x000000);
     Integer SelectionColorMixerFactor = 50;
     bool ShowSelection = true;
     TColor HintColor = clInfoBk;
-    TColor HighlightColor = clHighlight;
-    TColor HighlightTextColor = clHighlightText;
     THintShowLargeTextPos HintShowLargeTextPos = hpCell;
     TColor URLColor = TColor(0xFF0000);
     TVAlignment VAlignment = vtaTop;
@@ -1331,10 +1351,8 @@ public:
     bool FixedColAlways = false;
     bool AnchorHint = false;
     bool AutoNumAlign = false;
-    bool AutoThemeAdapt = false;
     bool ScrollSynch = false;
     TScrollHintType ScrollHints = shNone;
-    TScrollBarAlways ScrollBarAlways = saNone;
     bool Lookup = false;
     bool LookupCaseSensitive = false;
     bool LookupHistory = false;
@@ -1421,6 +1439,7 @@ public:
     TNotifyEvent OnSearchFooterClose;
     TNotifyEvent OnCreatedSearchFooter;
     TNotifyEvent OnCreatedFloatingFooter;
+    TFooterPaintEvent OnPaintFooter;
     TUnitChangedEvent OnUnitChanged;
     TScrollHintEvent OnScrollHint;
     TDragScrollEvent OnDragScroll;
@@ -2384,6 +2403,15 @@ private:
     bool m_filterActive = false;
     bool m_autoSize = false;
     ITExtStringGridSelect* FISelect = nullptr;
+    // A theme change re-applies the office theme while AutoThemeAdapt is on; the window leaves
+    // the theme notifier when destroyed.
+    void WMThemeChanged(TMessage& Message);
+    void WMDestroyTheme(TMessage& Message);
+    TPoint m_xyOffset{2, 2};
+    TColor m_highlightColor = clHighlight;
+    TColor m_highlightTextColor = clHighlightText;
+    TScrollBarAlways m_scrollBarAlways = saNone;
+    bool m_autoThemeAdapt = false;
     // While a sort orders its rows: the key column's texts of the rows from m_sortKeyFirst on.
     std::vector<String> m_sortKeys;
     Integer m_sortKeyCol = -1;

@@ -49,7 +49,7 @@ void TExtStringGrid::AssignLook(const TExtStringGrid& Source)
     AnchorHint = Source.AnchorHint;
     AutoNumAlign = Source.AutoNumAlign;
     m_autoSize = Source.m_autoSize;  // the flag only: no columns are sized here
-    AutoThemeAdapt = Source.AutoThemeAdapt;
+    m_autoThemeAdapt = Source.m_autoThemeAdapt;
     AutoFilterUpdate = Source.AutoFilterUpdate;
 }
 
@@ -97,7 +97,7 @@ void TExtStringGrid::AssignScrolling(const TExtStringGrid& Source)
     SetScrollProportional(Source.ScrollProportional());
     ScrollSynch = Source.ScrollSynch;
     ScrollHints = Source.ScrollHints;
-    ScrollBarAlways = Source.ScrollBarAlways;
+    m_scrollBarAlways = Source.m_scrollBarAlways;
     SetScrollBars(Source.ScrollBars());
     // The scroll look's setters apply the flat bars' settings; a value the grid has already
     // leaves them as they are.

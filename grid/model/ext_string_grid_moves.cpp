@@ -87,6 +87,7 @@ void TExtStringGrid::ScrollInView(Integer ACol, Integer ARow)
     top = std::min(top, RowCount() - VisibleRowCount() + 1);
     if (FixedRows() + VisibleRowCount() >= RowCount()) return;
     SetTopRowEx(top);
+    ScrollAboveSearchPanel(ARow);
 }
 
 }  // namespace gw

@@ -12,6 +12,7 @@
 #include "grid/model/column_store.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/floating_footer.h"
 #include "grid/model/grouping.h"
 #include "grid/model/print_settings_file.h"
 #include "grid/model/sort_settings.h"
@@ -174,7 +175,7 @@ TVisualProps TExtStringGrid::CurrentVisualProps() const
     p.Balloon = {m_balloon->BackgroundColor, m_balloon->TextColor, m_balloon->Transparency};
     p.Bands = {m_bands->PrimaryColor(), m_bands->SecondaryColor(), m_bands->Active()};
     p.SortSettings.IndexColor = m_sortSettings->IndexColor;
-    // FloatingFooter.Color keeps the record's default until the footer room adds its class.
+    p.FloatingFooter.Color = m_floatingFooter->Color();
     const TControlLook& look = *m_controlLook;
     p.ControlLook = {look.CheckSize(),           look.Color(),           look.CommentColor(), look.ControlStyle(),
                      look.FixedGradientFrom(),   look.FixedGradientTo(), look.RadioSize(),    look.FlatButton(),
@@ -220,6 +221,7 @@ void TExtStringGrid::ApplyVisualProps(const TVisualProps& p)
     m_bands->SetSecondaryColor(p.Bands.SecondaryColor);
     m_bands->SetActive(p.Bands.Active);
     m_sortSettings->IndexColor = p.SortSettings.IndexColor;
+    m_floatingFooter->SetColor(p.FloatingFooter.Color);
     TControlLook& look = *m_controlLook;
     look.SetCheckSize(p.ControlLook.CheckSize);
     look.SetColor(p.ControlLook.Color);

@@ -8,6 +8,7 @@
 #include "grid/foundation/int_list.h"
 #include "grid/foundation/mouse_actions.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/floating_footer.h"
 #include "grid/model/grid_change_notifier.h"
 #include "grid/model/show_modified.h"
 #include "platform/runtime/list.h"
@@ -251,8 +252,17 @@ void TExtStringGrid::InsertRowRange(Integer ARow, Integer ACount, bool Flag)
     if (ARow < 0 || ARow > RowCount() || ACount <= 0) return;
     if (FSelHidden) UnHideSelection();
     const Integer realAt = RealRowIndex(ARow);
+    // Rows inserted before a visible footer's row push it to the new end themselves: the count
+    // setter must not move it once more (it would put an empty row over it). Hidden meanwhile,
+    // the footer is shown and calculated again after.
+    const bool footerShown = m_floatingFooter->Visible() && ARow < RowCount();
+    if (footerShown) m_floatingFooter->SetVisible(false);
     CellStore().InsertRows(ARow, ACount);
     SetRowCount(RowCount() + ACount);
+    if (footerShown) {
+        m_floatingFooter->SetVisible(true);
+        CalcFooter(-1);
+    }
     for (Integer r = RowCount() - 1; r >= ARow + ACount; --r) CopyRowHeight(r - ACount, r);
     for (Integer r = ARow; r < ARow + ACount; ++r)
         if (RowHeights(r) != DefaultRowHeight()) SetRowHeights(r, DefaultRowHeight());
@@ -274,6 +284,12 @@ void TExtStringGrid::InsertRowRange(Integer ARow, Integer ACount, bool Flag)
 
 void TExtStringGrid::AddRow()
 {
+    // Under a visible footer the new row goes before the footer's row.
+    if (m_floatingFooter->Visible()) {
+        InsertRows(RowCount() - 1, 1, true);
+        if (m_floatingFooter->FooterStyle() == fsFixedLastRow) ClearRows(RowCount() - 2, 1);
+        return;
+    }
     InsertRows(RowCount(), 1, true);
     ClearRows(RowCount() - 1, 1);
 }

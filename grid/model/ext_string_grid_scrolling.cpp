@@ -22,6 +22,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/hint_window.h"
 #include "platform/ui/message_records.h"
+#include "platform/ui/system_metrics.h"
 #include "platform/ui/timer.h"
 #include "platform/ui/window_system.h"
 
@@ -320,6 +321,20 @@ bool TExtStringGrid::LastRowAboveSearchPanel() const
     if (!m_searchFooter->Visible() || TopRow() + VisibleRowCount() < RowCount() - 1) return false;
     const Integer panelHeight = SearchPanel ? SearchPanel->Height() : 0;
     return CellRect(0, RowCount() - 1).Bottom < ClientHeight() - panelHeight + 2;
+}
+
+// VisibleRowCount counts the rows under the search panel too: the row scrolls on until its
+// bottom lies above the panel (and above the horizontal bar while columns are cut off).
+void TExtStringGrid::ScrollAboveSearchPanel(Integer ARow)
+{
+    if (!m_searchFooter->Visible() || !SearchPanel) return;
+    Integer usable = Height() - SearchPanel->Height();
+    if (VisibleColCount() < ColCount()) usable -= GetSystemMetrics(SM_CYHSCROLL);
+    while (CellRect(0, ARow).Bottom > usable && TopRow() < RowCount() - 1) {
+        const Integer before = TopRow();
+        SetTopRow(before + 1);
+        if (TopRow() == before) break;
+    }
 }
 
 // A message from the scroll bar shown in a cell moves that bar, not the grid.

@@ -1,6 +1,9 @@
 // The string grid's settings side: what its settings objects ask of it (repaints, the sort
 // lists, the fixed-cell gradient colours), its notifiers, the colour properties and the version.
 #include "grid/foundation/int_list.h"
+#include "grid/foundation/markup_language.h"
+#include "grid/foundation/search_footer.h"
+#include "grid/foundation/theme_notifier.h"
 #include "grid/model/column_size.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/grid_change_notifier.h"
@@ -103,6 +106,60 @@ void TExtStringGrid::SetSelectionTextColor(TColor Value)
 void TExtStringGrid::SetShowDesignHelper(bool Value)
 {
     if (Change(m_showDesignHelper, Value)) Invalidate();
+}
+
+void TExtStringGrid::SetXYOffset(TPoint Value)
+{
+    m_xyOffset = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetHighlightColor(TColor Value)
+{
+    if (!Change(m_highlightColor, Value)) return;
+    SetMarkupHighlightColors(m_highlightColor, m_highlightTextColor);
+    Invalidate();
+}
+
+void TExtStringGrid::SetHighlightTextColor(TColor Value)
+{
+    if (!Change(m_highlightTextColor, Value)) return;
+    SetMarkupHighlightColors(m_highlightColor, m_highlightTextColor);
+    Invalidate();
+}
+
+void TExtStringGrid::SetScrollBarAlways(TScrollBarAlways Value)
+{
+    m_scrollBarAlways = Value;
+    ApplyScrollBarAlways(true);
+}
+
+void TExtStringGrid::SetAutoThemeAdapt(bool Value)
+{
+    if (!Change(m_autoThemeAdapt, Value)) return;
+    m_searchFooter->SetAutoThemeAdapt(Value);
+    if (Value) {
+        AdaptToOfficeTheme();
+        Invalidate();
+    }
+    // A window being designed or loaded hears no theme change; it registers once it runs.
+    if (IsDesigning() || !HandleAllocated() || (ComponentState() & csLoading)) return;
+    TThemeNotifier* notifier = GetThemeNotifier(Application);
+    if (Value)
+        notifier->RegisterWindow(Handle());
+    else
+        notifier->UnRegisterWindow(Handle());
+}
+
+void TExtStringGrid::WMThemeChanged(TMessage& /*Message*/)
+{
+    if (m_autoThemeAdapt) AdaptToOfficeTheme();
+}
+
+void TExtStringGrid::WMDestroyTheme(TMessage& /*Message*/)
+{
+    const HWND wnd = HandleIfAllocated();
+    if (m_autoThemeAdapt && wnd && !IsDesigning()) GetThemeNotifier(Application)->UnRegisterWindow(wnd);
 }
 
 void TExtStringGrid::SetBorderColor(TColor Value)

@@ -83,11 +83,17 @@ public:
     // The grid column under X: the widths are added from the left edge over the fixed columns,
     // then from LeftCol on, until they reach X; -1 beyond the last column.
     Integer ColumnAt(Integer X) const;
+    // Paints the footer by its style on Canvas (the panel's client area), then the top border
+    // line in BorderColor unless that is clNone.
+    void PaintFooter(TCanvas& Canvas);
+    // The fixed columns' widths plus those from LeftCol to the last column.
+    Integer VisibleColumnsWidth() const;
 
 protected:
     // The window takes the footer's panel height while it is visible (else 0); then the grid's
     // OnCreatedFloatingFooter.
     void CreateWnd() override;
+    void Paint() override;
     // After the panel's own handling: the grid's OnClick, then its OnClickCell on the footer row
     // and the column under the pointer (-1 for none).
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
@@ -97,6 +103,20 @@ protected:
     void Dispatch(TMessage& Message) override;
 
 private:
+    // The painters of the four styles; each answers the right edge of what it drew.
+    Integer PaintFixedLastRow(TCanvas& C);
+    Integer PaintColumnPreview(TCanvas& C);
+    Integer PaintCustomPreview(TCanvas& C);
+    Integer PaintCustom(TCanvas& C);
+    // The column lines of the fixed last row; the cells of the fixed and the scrolled columns.
+    void PaintColumnLines(TCanvas& C);
+    void PaintFooterCell(TCanvas& C, Integer ACol, const TRect& R, bool Fixed);
+    // The preview styles' background (FloatingFooter.Color, framed) of the given width, the
+    // rest in the grid's colour.
+    TRect PaintPreviewBackground(TCanvas& C, Integer Width);
+    // The raised looks draw a white line at each fixed column's left edge.
+    bool RaisedLook() const;
+
     // The column's hint from the grid's OnGridHint; shown only with the footer's ShowHint.
     void HintShow(TMessage& Message);
     void PointerLeft(TMessage& Message);

@@ -125,7 +125,7 @@ TEST_F(SearchFooterTest, ButtonLookFollowsTheControlStyle)
             b->AutoXPStyle = false;
             b->SetAutoThemeAdapt(false);
         }
-        grid->AutoThemeAdapt = c.Adapts;
+        grid->SetAutoThemeAdapt(c.Adapts);
         grid->ControlLook()->SetControlStyle(c.Style);
         grid->SearchFooter()->SetColor(clWhite);  // lays the footer out again
         for (TExtGridButton* b : {p->ForwardButton(), p->BackwardButton(), p->HiliteButton()}) {

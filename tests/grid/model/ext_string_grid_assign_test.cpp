@@ -79,7 +79,7 @@ void MakeDistinct(TExtStringGrid& S)
     S.FilterDropDown()->Height = 77;
     S.AnchorHint = true;
     S.AutoNumAlign = true;
-    S.AutoThemeAdapt = true;
+    S.SetAutoThemeAdapt(true);
     S.AutoFilterUpdate = false;
     S.MouseActions()->DirectDateClose = true;
     S.Navigation()->AlwaysEdit = true;
@@ -106,7 +106,7 @@ void MakeDistinct(TExtStringGrid& S)
     S.SetScrollProportional(true);
     S.ScrollSynch = true;
     S.ScrollHints = shBoth;
-    S.ScrollBarAlways = saVert;
+    S.SetScrollBarAlways(saVert);
     S.SetScrollBars(ssVertical);
 }
 

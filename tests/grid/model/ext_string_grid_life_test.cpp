@@ -424,7 +424,7 @@ TEST_F(ExtStringGridTest, ScrollBarAlwaysShowsGreyedBarsWhileEverythingFits)
         g->SetColCount(c.ColsOverflow ? 30 : 3);
         form->Show();
         h.ProcessMessages();
-        g->ScrollBarAlways = c.Always;
+        g->SetScrollBarAlways(c.Always);
         g->ApplyScrollBarAlways(false);
         const Cardinal style = GetWindowStyle(g->Handle());
         EXPECT_EQ((style & WS_VSCROLL) != 0, c.Vert.Visible) << c.Name;
@@ -443,7 +443,7 @@ TEST_F(ExtStringGridTest, ScrollBarAlwaysFollowsTheRowCount)
     auto* g = new TTestGrid(form);
     g->SetParent(form);
     g->SetRowCount(5);
-    g->ScrollBarAlways = saVert;
+    g->SetScrollBarAlways(saVert);
     form->Show();
     h.ProcessMessages();
     g->ApplyScrollBarAlways(false);

@@ -116,7 +116,7 @@ TEST_F(ExtStringGridPaint, TextRectangleMovesInByTheOffsets)
     EXPECT_EQ(t.Args[1], cell.Top + lw + 2);
     EXPECT_EQ(t.Args[2], cell.Right - lw - 2);
     g->XYOffsetTopLeftOnly = true;
-    g->XYOffset = Point(5, 4);
+    g->SetXYOffset(Point(5, 4));
     t = TextCall(Paint(2, 2));
     EXPECT_EQ(t.Args[0], cell.Left + lw + 5);
     EXPECT_EQ(t.Args[1], cell.Top + lw + 4);

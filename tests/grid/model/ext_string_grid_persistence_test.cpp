@@ -8,6 +8,7 @@
 #include "grid/model/column_size.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/floating_footer.h"
 #include "grid/model/grouping.h"
 #include "grid/model/print_settings.h"
 #include "platform/backends/headless/harness.h"
@@ -231,6 +232,10 @@ TEST_F(ExtStringGridPersistence, TheVisualPropertiesFileRoundTripsThroughTheGrid
     const std::string from = "Look=glOffice2007\r\n";
     ASSERT_NE(golden.find(from), std::string::npos);
     golden.replace(golden.find(from), from.size(), "Look=glXP\r\n");
+    // The footer's colour, not its default, goes out again.
+    const std::string footer = "FloatingFooter.Color=clBtnFace\r\n";
+    ASSERT_NE(golden.find(footer), std::string::npos);
+    golden.replace(golden.find(footer), footer.size(), "FloatingFooter.Color=clInfoBk\r\n");
     writeBytes(dir / "in.txt", golden);
     g.LoadVisualProps(File("in.txt"));
     EXPECT_EQ(g.Color(), clWhite);
@@ -249,6 +254,7 @@ TEST_F(ExtStringGridPersistence, TheVisualPropertiesFileRoundTripsThroughTheGrid
     EXPECT_EQ(g.ControlLook()->ControlStyle(), csGlyph);
     EXPECT_EQ(g.ControlLook()->RadioSize(), 11);
     EXPECT_EQ(g.SearchFooter()->Color(), TColor(0x00F0E0D0));
+    EXPECT_EQ(g.FloatingFooter()->Color(), clInfoBk);
     EXPECT_TRUE(g.Grouping()->HeaderUnderline);
     EXPECT_EQ(g.Grouping()->SummaryLineWidth, 3);
     EXPECT_EQ(g.GridFixedLineColor(), clBtnShadow);

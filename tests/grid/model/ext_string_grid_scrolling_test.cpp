@@ -205,7 +205,7 @@ TEST_F(ExtStringGridScrolling, FittingColumnsHideTheHorizontalBar)
 {
     Make(1000, 3);
     for (const auto& [always, shown] : {std::pair{saNone, false}, {saHorz, true}}) {
-        g->ScrollBarAlways = always;
+        g->SetScrollBarAlways(always);
         ShowScrollBar(g->Handle(), SB_HORZ, true);
         g->SetScrollProportional(true);
         EXPECT_EQ((GetWindowStyle(g->Handle()) & WS_HSCROLL) != 0, shown) << always;
@@ -415,6 +415,26 @@ TEST_F(ExtStringGridScrolling, ScrollInView)
     EXPECT_EQ(g->TopRow(), 1);
     g->ScrollInView(1, 1000);  // beyond the rows: nothing
     EXPECT_EQ(g->Row(), 5);
+}
+
+// Under a shown search footer the row brought into view ends above the panel, also the last
+// row, which the rows counted as visible would leave under it.
+TEST_F(ExtStringGridScrolling, ScrollInViewKeepsTheRowAboveTheSearchPanel)
+{
+    Make(100);
+    g->SearchFooter()->SetVisible(true);
+    h.ProcessMessages();
+    Integer panel = 0;
+    for (Integer i = 0; i < g->ControlCount(); ++i)
+        if (g->Controls(i)->Visible() && g->Controls(i)->Align() == alBottom) panel = g->Controls(i)->Height();
+    ASSERT_GT(panel, 0);
+    for (Integer row : {99, 60, 98}) {
+        g->ScrollInView(1, row);
+        const TRect r = g->CellRect(0, row);
+        EXPECT_GT(r.Bottom, r.Top) << "row " << row << " is shown";
+        EXPECT_LE(r.Bottom, g->Height() - panel) << "row " << row;
+    }
+    EXPECT_EQ(g->Row(), 98);
 }
 
 // The column-move arrows take one colour; the width hooks give the event the last word.

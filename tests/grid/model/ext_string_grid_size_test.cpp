@@ -108,7 +108,7 @@ TEST_F(ExtStringGridSize, AutoFitSpreadsTheColumnsOverTheControl)
     g.AutoFitColumns(false);
     EXPECT_EQ(g.ColWidths(1) + g.ColWidths(2), 400 - 100 - 4 - sb);
     g.SetRowCount(2);
-    g.ScrollBarAlways = saVert;
+    g.SetScrollBarAlways(saVert);
     SetWidths({10});
     g.AutoFitColumns(false);
     EXPECT_EQ(g.ColWidths(0), 400 - sb - 5) << "one column";

@@ -6,6 +6,7 @@
 #include "grid/model/floating_footer.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/font.h"
+#include "platform/runtime/convert.h"
 #include "platform/ui/forms.h"
 #include "tests/grid/model/defaults_table.h"
 
@@ -159,6 +160,31 @@ TEST_F(FloatingFooter, TheFooterRowMovesWithTheEndOfTheGrid)
     g.SetRowCount(8);
     EXPECT_EQ(StringToUtf8(g.Cells(1, 5)), "45") << "without a visible footer rows stay where they are";
     EXPECT_EQ(g.Calcs.size(), 2u);
+}
+
+// A row added under a visible footer goes before the footer row, empty; the footer keeps its
+// text. Without a visible footer it is the last row.
+TEST_F(FloatingFooter, AnAddedRowGoesBeforeTheFooterRow)
+{
+    for (const TFooterStyle style : {fsFixedLastRow, fsColumnPreview}) {
+        g.SetRowCount(5);
+        for (Integer r = 0; r < 5; ++r) g.SetCells(1, r, u"r" + IntToStr(r));
+        f.SetFooterStyle(style);
+        f.SetVisible(true);
+        g.AddRow();
+        ASSERT_EQ(g.RowCount(), 6) << style;
+        EXPECT_EQ(StringToUtf8(g.Cells(1, 5)), "r4") << "the footer row stays last, style " << style;
+        EXPECT_EQ(StringToUtf8(g.Cells(1, 3)), "r3") << style;
+        if (style == fsFixedLastRow) {
+            EXPECT_EQ(StringToUtf8(g.Cells(1, 4)), "") << "the new row is empty";
+        }
+        f.SetVisible(false);
+    }
+    g.SetRowCount(3);
+    g.SetCells(1, 2, u"last");
+    g.AddRow();
+    EXPECT_EQ(StringToUtf8(g.Cells(1, 2)), "last");
+    EXPECT_EQ(StringToUtf8(g.Cells(1, 3)), "");
 }
 
 TEST_F(FloatingFooter, TheDefaultRowHeightIsTheFootersHeight)
