@@ -45,6 +45,8 @@ void TExtStringGrid::WndProc(TMessage& Message)
     case CM_HINTSHOW: CMHintShow(Message); return;
     case CM_ENABLEDCHANGED: CMEnabledChanged(Message); return;
     case CM_COLORCHANGED: CMColorChanged(Message); return;
+    case CM_DIALOGCHAR: CMDialogChar(Message); return;
+    case CM_CURSORCHANGED: CMCursorChanged(Message); return;
     case WM_COMMAND:
         if (TWMCommand(Message).NotifyCode == EN_CHANGE && TWMCommand(Message).Ctl != HandleIfAllocated()) {
             WMEditChange(Message);

@@ -5,6 +5,7 @@
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/navigation.h"
 #include "grid/foundation/sync_grid.h"
+#include "grid/interaction/ext_rich_edit.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/grids/inplace_edit.h"
@@ -148,6 +149,8 @@ void TExtStringGrid::WMSetFocus(TMessage& Message)
     const Integer row = GetRowEx();
     const Integer real = RealColIndex(Col());
     if (HasCheckBox(real, row)) return;
+    // A rich-text edit left open while another control had the focus ends as the grid takes it.
+    if (InplaceRichEdit && InplaceRichEdit->Visible()) HideInplaceEdit();
     if (InplaceEditor() && Navigation()->AlwaysEdit && EditControl == edNormal &&
         from != InplaceEditor()->HandleIfAllocated() && GridState() == gsNormal) {
         if (CurrentCellInView() && CanEditCurrentCell()) {

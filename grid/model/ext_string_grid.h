@@ -1102,6 +1102,8 @@ public:
     void CMHintShow(TMessage& Message);
     bool IsOnSizingEdge(TPoint MousePos);
     bool IsHoverFixedCell(Integer ACol, Integer ARow);
+    // Ends the fixed cells' sizing-edge and hover marks; the hover cell is repainted plain.
+    void ResetFixedCellHighlight();
     void ScreenToCell(TPoint P, Integer& ACol, Integer& ARow);
     void Zoom(Integer Factor);
     // The sum of the zoom steps applied, within -10 .. 10.
@@ -1659,6 +1661,9 @@ protected:
     virtual bool EditorFormulaMode();
     virtual void AdjustClickSelection(TGridRect& R);
     virtual void EditorKeyDownHook(Word& Key, TShiftState Shift);
+    // The text editor's key, after its own line and look-up steps and before the edit control
+    // acts on it: a descendant may change it (0 swallows it).
+    virtual void EditorKeyHook(Word& Key, TShiftState Shift);
     virtual bool EditorWantsTab();
     virtual void GoToFirstRow();
     virtual bool UseFormattedClipboard();
@@ -1811,6 +1816,8 @@ protected:
     bool StretchOnSize();
     void CMEnabledChanged(TMessage& Message);
     void CMColorChanged(TMessage& Message);
+    void CMDialogChar(TMessage& Message);
+    void CMCursorChanged(TMessage& Message);
     // The cell controls' placing (grid/interaction/ext_string_grid_cell_controls.cpp).
     bool CellControlInView(const TControlItem& Item) const;
     void PlaceCellControl(const TControlItem& Item);
@@ -1924,6 +1931,10 @@ protected:
     bool FSizingFixed = false;
     bool FSizeFixedR = false;
     bool FSizingFixedR = false;
+    // The mouse leaving the grid keeps the header's hover look (its drop-down menu is open).
+    bool FNoMouseLeave = false;
+    // The next cursor change is the mouse-move handling's own: it keeps the header select mode.
+    bool Invokedchange = false;
     bool FEditChange = false;
     bool FEditing = false;
     bool FEditDisable = false;
@@ -2126,6 +2137,10 @@ private:
     // The search room's steps: the panel made with its events, the find parameters of the
     // footer's settings, its highlights, the edit's colour, the row nudge of find next.
     void CreateSearchPanel();
+    // After the grid's size changed: the shown panel is laid out along the new bottom edge.
+    void RealignSearchPanel();
+    // The first shown, enabled button whose caption has Key as accelerator acts; false for none.
+    bool SearchPanelAccelerator(Char Key);
     TFindParams SearchFooterParams(bool Typing, bool Backward);
     bool SearchHighlighting() const;
     void HighlightSearchText(const String& Text);
