@@ -29,6 +29,8 @@ void TExtStringGrid::WndProc(TMessage& Message)
         WMWheel(Message);
         return;
     }
+    // The release reports the selection against the one its press found.
+    if (Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_RBUTTONDOWN) FPressSelection = Selection();
     switch (Message.Msg) {
     case WM_CHAR: WMChar(Message); return;
     case WM_SETCURSOR: WMSetCursorCell(Message); return;

@@ -1824,6 +1824,16 @@ protected:
     void PlaceCellScrollBar();
     // The disjunct cell selection's entry of a cell.
     void SelectDisjunctCell(Integer ACol, Integer ARow, bool Selected);
+    void ChooseDisjunctCell(Integer BaseCol, Integer BaseRow, bool Toggle);
+    void AddSelectionToDisjunctCells(const TGridRect& S, Integer BaseCol, Integer BaseRow);
+    void RepaintDisjunctCells();
+    // A release's disjunct cell choice; false when OnSelectCell refused the cell.
+    bool DisjunctCellClick(Integer ACol, Integer ARow, TShiftState Shift);
+    // The release's steps before the base grid's; false when the release ends there.
+    bool ReleaseSteps(TMouseButton Button, TShiftState Shift, Integer X, Integer Y, const TGridRect& Taken);
+    void InheritedMouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+    // The selection when the last button went down, which the release reports against.
+    TGridRect FPressSelection{-1, -1, -1, -1};
 
     // ===== state other rooms read and write =====================================================
     // Environment, computed in the constructor and at CreateWnd.
