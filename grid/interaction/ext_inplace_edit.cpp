@@ -276,6 +276,7 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
     } else {
         m_workmode = true;
     }
+    m_grid->EditorKeyHook(Key, Shift);
     TInplaceEdit::KeyDown(Key, Shift);
 }
 
@@ -408,6 +409,18 @@ void TExtInplaceEdit::WMSetFocus(TMessage& M)
         return;
     }
     if (!nav.EditSelectAll) CaretToEnd();
+    if (m_grid->LButFlg) CaretToPointer();
+}
+
+// An edit a click started puts the caret on the character under the pointer.
+void TExtInplaceEdit::CaretToPointer()
+{
+    const TPoint p = ScreenToClient(GetCursorPos());
+    if (p.X < 0 || p.X > Width() || p.Y < 0 || p.Y > Height()) return;
+    const LRESULT at = Perform(EM_CHARFROMPOS, 0, MakeLParam(p.X, p.Y));
+    if (at == -1) return;
+    Perform(EM_SETSEL, WPARAM(at & 0xFFFF), LPARAM(at & 0xFFFF));
+    m_grid->LButFlg = false;
 }
 
 // Leaving for another window validates and ends the edit; leaving for the grid only reports

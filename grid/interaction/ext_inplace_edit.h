@@ -49,6 +49,7 @@ private:
     void WMLButtonDblClk(TMessage& Message);
     // WM_KEYDOWN's validating keys; true when the key is done with.
     bool ValidatingKeyDown(Word Key, TShiftState Shift);
+    void CaretToPointer();
     // After a refused value: the text validation left, selected or with the caret at the end.
     void ShowRefusedText(const String& OldCellText);
     // Left at the start or Right at the end of the text: on to the neighbour cell.

@@ -199,6 +199,8 @@ bool TExtStringGrid::EditorWantsTab() { return (Options() & goTabs) || OnCellVal
 
 void TExtStringGrid::EditorKeyDownHook(Word& /*Key*/, TShiftState /*Shift*/) {}
 
+void TExtStringGrid::EditorKeyHook(Word& /*Key*/, TShiftState /*Shift*/) {}
+
 bool TExtStringGrid::EditorFormulaMode() { return false; }
 
 void TExtStringGrid::DoGetEditorProp(Integer ACol, Integer ARow)

@@ -30,6 +30,8 @@ void TExtStringGrid::WndProc(TMessage& Message)
         WMWheel(Message);
         return;
     }
+    // The release reports the selection against the one its press found.
+    if (Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_RBUTTONDOWN) FPressSelection = Selection();
     switch (Message.Msg) {
     case WM_CHAR: WMChar(Message); return;
     case WM_SETCURSOR: WMSetCursorCell(Message); return;
@@ -47,6 +49,8 @@ void TExtStringGrid::WndProc(TMessage& Message)
     case CM_ENABLEDCHANGED: CMEnabledChanged(Message); return;
     case CM_COLORCHANGED: CMColorChanged(Message); return;
     case CM_MOUSELEAVE: CMMouseLeave(Message); return;
+    case CM_DIALOGCHAR: CMDialogChar(Message); return;
+    case CM_CURSORCHANGED: CMCursorChanged(Message); return;
     case WM_COMMAND:
         if (TWMCommand(Message).NotifyCode == EN_CHANGE && TWMCommand(Message).Ctl != HandleIfAllocated()) {
             WMEditChange(Message);

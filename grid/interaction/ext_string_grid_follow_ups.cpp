@@ -5,6 +5,7 @@
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/navigation.h"
 #include "grid/foundation/sync_grid.h"
+#include "grid/interaction/ext_rich_edit.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/grids/inplace_edit.h"
@@ -76,23 +77,65 @@ void TExtStringGrid::KeyUp(Word& Key, TShiftState Shift)
     bool allow = true;
     if (OnSelectCell) OnSelectCell(this, baseCol, base.Y, allow);
     if (!allow) return;
-    TIntList& cells = *m_selectedCells;
-    if (Shift & ssCtrl) {
-        SelectDisjunctCell(baseCol, base.Y, !cells.HasValue(DisjunctKey(baseCol, base.Y)));
-    } else {
-        for (Integer i = 0; i < cells.Count(); ++i)
-            RepaintCell(cells.GetInteger(i) & 0xFFFF, Integer(uint32_t(cells.GetInteger(i)) >> 16));
-        cells.Clear();
-        SelectDisjunctCell(baseCol, base.Y, true);
-    }
-    if (now.Left != now.Right || now.Top != now.Bottom) {
-        for (Integer r = now.Top; r <= now.Bottom; ++r)
-            for (Integer c = now.Left; c <= now.Right; ++c)
-                if (c != baseCol || r != base.Y) SelectDisjunctCell(c, r, true);
-        for (Integer i = 0; i < cells.Count(); ++i)
-            RepaintCell(cells.GetInteger(i) & 0xFFFF, Integer(uint32_t(cells.GetInteger(i)) >> 16));
-    }
+    ChooseDisjunctCell(baseCol, base.Y, (Shift & ssCtrl) != 0);
+    if (now.Left != now.Right || now.Top != now.Bottom) AddSelectionToDisjunctCells(now, baseCol, base.Y);
     RepaintCell(Col(), row);
+}
+
+// Ctrl toggles the base cell; otherwise it alone stays in the disjunct cell list.
+void TExtStringGrid::ChooseDisjunctCell(Integer BaseCol, Integer BaseRow, bool Toggle)
+{
+    TIntList& cells = *m_selectedCells;
+    if (Toggle) {
+        SelectDisjunctCell(BaseCol, BaseRow, !cells.HasValue(DisjunctKey(BaseCol, BaseRow)));
+        return;
+    }
+    RepaintDisjunctCells();
+    cells.Clear();
+    SelectDisjunctCell(BaseCol, BaseRow, true);
+}
+
+// A range selection's cells other than the base cell join the list; every listed cell repaints.
+void TExtStringGrid::AddSelectionToDisjunctCells(const TGridRect& S, Integer BaseCol, Integer BaseRow)
+{
+    for (Integer r = S.Top; r <= S.Bottom; ++r)
+        for (Integer c = S.Left; c <= S.Right; ++c)
+            if (c != BaseCol || r != BaseRow) SelectDisjunctCell(c, r, true);
+    RepaintDisjunctCells();
+}
+
+void TExtStringGrid::RepaintDisjunctCells()
+{
+    const TIntList& cells = *m_selectedCells;
+    for (Integer i = 0; i < cells.Count(); ++i)
+        RepaintCell(cells.GetInteger(i) & 0xFFFF, Integer(uint32_t(cells.GetInteger(i)) >> 16));
+}
+
+bool TExtStringGrid::DisjunctCellClick(Integer ACol, Integer ARow, TShiftState Shift)
+{
+    const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+    const Integer baseCol = DisplColIndex(base.X);
+    if (!IsFixed(baseCol, base.Y)) {
+        bool allow = true;
+        if (OnSelectCell) OnSelectCell(this, baseCol, base.Y, allow);
+        if (!allow) return false;
+        // Shift adds the clicked cell itself, also inside a merged block.
+        if (Shift & ssShift)
+            SelectDisjunctCell(ACol, ARow, true);
+        else
+            ChooseDisjunctCell(baseCol, base.Y, (Shift & ssCtrl) != 0);
+    } else if (!(Shift & ssCtrl) && !IsFixed(ACol, ARow)) {
+        m_selectedCells->Clear();
+        Invalidate();
+    }
+    const TGridRect s = Normalised(Selection());
+    if (s.Left == s.Right && s.Top == s.Bottom) {
+        RepaintCell(s.Left, s.Top);
+        return true;
+    }
+    AddSelectionToDisjunctCells(s, baseCol, base.Y);
+    RepaintCell(ACol, ARow);
+    return true;
 }
 
 void TExtStringGrid::SelectDisjunctCell(Integer ACol, Integer ARow, bool Selected)
@@ -148,6 +191,8 @@ void TExtStringGrid::WMSetFocus(TMessage& Message)
     const Integer row = GetRowEx();
     const Integer real = RealColIndex(Col());
     if (HasCheckBox(real, row)) return;
+    // A rich-text edit left open while another control had the focus ends as the grid takes it.
+    if (InplaceRichEdit && InplaceRichEdit->Visible()) HideInplaceEdit();
     if (InplaceEditor() && Navigation()->AlwaysEdit && EditControl == edNormal &&
         from != InplaceEditor()->HandleIfAllocated() && GridState() == gsNormal) {
         if (CurrentCellInView() && CanEditCurrentCell()) {

@@ -1,6 +1,7 @@
 // TExtStringGrid: the keys - the grid's own WM_KEYDOWN handling before the key-down chain, the
 // key-down override inside it (row moving, wrap-around, disabled rows, a synchronised grid) and
 // the rows a key appends, inserts and deletes. The Tab walk is in ext_string_grid_tab_walk.cpp.
+#include "grid/foundation/markup_text.h"
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/navigation.h"
 #include "grid/foundation/search_footer.h"
@@ -124,6 +125,8 @@ void TExtStringGrid::WMKeyDown(TMessage& Message)
     }
     if (IsEditKey(key)) {
         SaveEditSnapshot();
+        // Mark-up with controls (shown as text here) edits its first edit-type control inline.
+        if (HasControlTags(GetGridCell(RealColIndex(Col()), Row()))) ShowNextControlEditor(Col(), Row(), String());
         if (key == VK_F2) F2KeyHook();
     }
     ReportMovedSelection();

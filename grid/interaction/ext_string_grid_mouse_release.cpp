@@ -33,10 +33,13 @@ bool TExtStringGrid::EnhancedMoveUnderWay() const
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
+    const TGridRect taken = Selection();
     // A release on a header's filter glyph opens its list; any other release closes it.
     FilterDropDownMouseUp(X, Y);
+    FDropDownDown = false;
     if (Button != mbLeft) {
-        TBaseGrid::MouseUp(Button, Shift, X, Y);
+        if (ReleaseSteps(Button, Shift, X, Y, taken) && !(Button == mbRight && EnhancedMoveUnderWay()))
+            InheritedMouseUp(Button, Shift, X, Y);
         return;
     }
     Integer ACol = -1, ARow = -1;
@@ -53,13 +56,49 @@ void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
     if (moving) EndMoveVisuals();
     if (FPushedCellButton.X >= 0 && !ReleaseCellButton(ACol, ARow, X, Y)) return;
     if (FScrollHintShow && (IsDesigning() || HintShowSizing)) ReleaseSizingHint();
+    if (!ReleaseSteps(Button, Shift, X, Y, taken)) return;
     ReleaseDisjunct(ACol, ARow);
     // The base grid ends a sizing or a move here: its width change or MoveColumn sets the flags.
-    TBaseGrid::MouseUp(Button, Shift, X, Y);
+    InheritedMouseUp(Button, Shift, X, Y);
     ColSizeFlg = ColSizeFlg || sizing;
     Movecell = -1;
     if (ColMoveFlg || ColSizeFlg || moving || ACol < 0 || ARow < 0) return;
     if (ACol >= FixedCols() || SortSettings()->FixedCols) ClickToSort(ACol, ARow, X, Y, Shift);
+}
+
+bool TExtStringGrid::ReleaseSteps(TMouseButton Button, TShiftState Shift, Integer X, Integer Y, const TGridRect& Taken)
+{
+    if ((GridState() == gsColSizing && X > Width()) || (GridState() == gsRowSizing && Y > Height())) {
+        // A sizing let go outside the grid is cancelled: the width or height stays.
+        SetGridState(gsNormal);
+        SetMouseCapture(false);
+        Invalidate();
+        return false;
+    }
+    Integer ACol = -1, ARow = -1;
+    MouseToCell(X, Y, ACol, ARow);
+    if (Button == mbLeft && ACol >= 0 && ARow >= 0 && MouseActions()->DisjunctCellSelect() &&
+        !DisjunctCellClick(ACol, ARow, Shift))
+        return false;
+    if ((Button == mbLeft || (Button == mbRight && MouseActions()->SelectOnRightClick)) &&
+        !(Taken == FPressSelection)) {
+        DoSelectionChanged(Taken.Left, Taken.Top, Taken.Right, Taken.Bottom);
+        FPressSelection = Taken;
+    }
+    return true;
+}
+
+// The base grid's release; a pressed header cell repaints, and a selection it changed is reported.
+void TExtStringGrid::InheritedMouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    const TGridRect before = Selection();
+    TBaseGrid::MouseUp(Button, Shift, X, Y);
+    Integer ACol = -1, ARow = -1;
+    MouseToCell(X, Y, ACol, ARow);
+    if (ACol >= 0 && ARow == FixedRows() - 1 && IsHoverFixedCell(ACol, ARow) &&
+        ControlLook()->FixedGradientDownFrom() != TColor(0x1FFFFFFF))
+        RepaintCell(ACol, ARow);
+    ReportSelectionChange(before);
 }
 
 bool TExtStringGrid::ReleaseCellButton(Integer ACol, Integer ARow, Integer X, Integer Y)

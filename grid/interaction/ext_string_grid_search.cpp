@@ -8,6 +8,7 @@
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/floating_footer.h"
+#include "platform/controls/accelerator.h"
 
 namespace gw {
 
@@ -57,6 +58,33 @@ void TExtStringGrid::CreateSearchPanel()
     SearchPanel->OnCreated = [this](TObject*) {
         if (OnCreatedSearchFooter) OnCreatedSearchFooter(this);
     };
+}
+
+void TExtStringGrid::RealignSearchPanel()
+{
+    if (!SearchPanel || !SearchPanel->Visible()) return;
+    // A height that changes makes the alignment run again over the grid's new client area.
+    SearchPanel->SetHeight(SearchPanelHeight + 1);
+    SearchPanel->SetHeight(SearchPanelHeight);
+    SearchPanel->SetAlign(alBottom);
+}
+
+bool TExtStringGrid::SearchPanelAccelerator(Char Key)
+{
+    if (!SearchPanel) return false;
+    TSearchPanel& p = *SearchPanel;
+    const std::pair<TExtGridButton*, void (TExtStringGrid::*)(TObject*)> buttons[] = {
+        {p.ForwardButton(), &TExtStringGrid::SearchForwardClick},
+        {p.BackwardButton(), &TExtStringGrid::SearchBackwardClick},
+        {p.HiliteButton(), &TExtStringGrid::SearchHighlightClick},
+    };
+    for (const auto& [button, action] : buttons) {
+        if (!IsAccel(Key, button->Caption()) || !button->Visible() || !button->Enabled()) continue;
+        // The highlight works with the button's state as it is: the key does not toggle it.
+        (this->*action)(button);
+        return true;
+    }
+    return false;
 }
 
 void TExtStringGrid::BuildSearchFooter()

@@ -27,8 +27,7 @@ bool TExtStringGrid::TabToNextCell(bool Backward)
     const Integer real = RealColIndex(Col());
     const bool control = CellHasProperties(real, Row()) && HasControlGraphic(real, Row());
     // The editor opens as a click on the new cell would open it.
-    if (Navigation()->AdvanceAutoEdit && !control && (Options() & goEditing) && IsEditable(real, Row()))
-        ShowInplaceEdit();
+    if (Navigation()->AdvanceAutoEdit && !control) SimulateCellClick(Col(), Row());
     FLastTabCell = {-1, -1};
     if (Navigation()->AlwaysEdit && CanFocus()) SetFocus();
     return kept;

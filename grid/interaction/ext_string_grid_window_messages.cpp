@@ -3,6 +3,7 @@
 // and the enabled and colour changes.
 #include "grid/foundation/int_list.h"
 #include "grid/foundation/navigation.h"
+#include "grid/foundation/search_footer.h"
 #include "grid/model/column_size.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/floating_footer.h"
@@ -84,6 +85,7 @@ void TExtStringGrid::WMEraseBkgnd(TMessage& Message) { Message.Result = 0; }
 void TExtStringGrid::WMSize(TMessage& Message)
 {
     const Integer width = Integer(Message.LParam & 0xFFFF);
+    RealignSearchPanel();
     TColumnSize& size = *ColumnSize();
     if (FOldSize > 0 && size.SynchWithGrid) {
         HideInplaceEdit();
@@ -150,6 +152,35 @@ void TExtStringGrid::CMColorChanged(TMessage& Message)
 {
     TBaseGrid::WndProc(Message);
     if (m_floatingFooter->Visible()) FFooterPanel->Invalidate();
+}
+
+// Accelerators of the search footer's buttons; with the footer hidden the character is nobody's
+// here and does not go on to the grid's children.
+void TExtStringGrid::CMDialogChar(TMessage& Message)
+{
+    Message.Result = 0;
+    if (!m_searchFooter->Visible()) return;
+    if (SearchPanelAccelerator(Char(TWMChar(Message).CharCode))) Message.Result = 1;
+}
+
+// A cursor change the mouse-move handling did not announce ends a header select mode.
+void TExtStringGrid::CMCursorChanged(TMessage& Message)
+{
+    TBaseGrid::WndProc(Message);
+    if (!Invokedchange) MouseSelectMode = msNormal;
+    Invokedchange = false;
+}
+
+void TExtStringGrid::ResetFixedCellHighlight()
+{
+    FSizeFixed = false;
+    FSizeFixedR = false;
+    FNoMouseLeave = false;
+    if (HoverFixedCells == hfNone || (FHoverFixedX == -1 && FHoverFixedY == -1)) return;
+    const Integer col = FHoverFixedX, row = FHoverFixedY;
+    FHoverFixedX = -1;
+    FHoverFixedY = -1;
+    RepaintCell(col, row);
 }
 
 void TExtStringGrid::SetLockUpdate(bool Value)

@@ -1125,6 +1125,8 @@ public:
     void CMHintShow(TMessage& Message);
     bool IsOnSizingEdge(TPoint MousePos);
     bool IsHoverFixedCell(Integer ACol, Integer ARow);
+    // Ends the fixed cells' sizing-edge and hover marks; the hover cell is repainted plain.
+    void ResetFixedCellHighlight();
     void ScreenToCell(TPoint P, Integer& ACol, Integer& ARow);
     void Zoom(Integer Factor);
     // The sum of the zoom steps applied, within -10 .. 10.
@@ -1682,6 +1684,9 @@ protected:
     virtual bool EditorFormulaMode();
     virtual void AdjustClickSelection(TGridRect& R);
     virtual void EditorKeyDownHook(Word& Key, TShiftState Shift);
+    // The text editor's key, after its own line and look-up steps and before the edit control
+    // acts on it: a descendant may change it (0 swallows it).
+    virtual void EditorKeyHook(Word& Key, TShiftState Shift);
     virtual bool EditorWantsTab();
     virtual void GoToFirstRow();
     virtual bool UseFormattedClipboard();
@@ -1844,12 +1849,24 @@ protected:
     bool StretchOnSize();
     void CMEnabledChanged(TMessage& Message);
     void CMColorChanged(TMessage& Message);
+    void CMDialogChar(TMessage& Message);
+    void CMCursorChanged(TMessage& Message);
     // The cell controls' placing (grid/interaction/ext_string_grid_cell_controls.cpp).
     bool CellControlInView(const TControlItem& Item) const;
     void PlaceCellControl(const TControlItem& Item);
     void PlaceCellScrollBar();
     // The disjunct cell selection's entry of a cell.
     void SelectDisjunctCell(Integer ACol, Integer ARow, bool Selected);
+    void ChooseDisjunctCell(Integer BaseCol, Integer BaseRow, bool Toggle);
+    void AddSelectionToDisjunctCells(const TGridRect& S, Integer BaseCol, Integer BaseRow);
+    void RepaintDisjunctCells();
+    // A release's disjunct cell choice; false when OnSelectCell refused the cell.
+    bool DisjunctCellClick(Integer ACol, Integer ARow, TShiftState Shift);
+    // The release's steps before the base grid's; false when the release ends there.
+    bool ReleaseSteps(TMouseButton Button, TShiftState Shift, Integer X, Integer Y, const TGridRect& Taken);
+    void InheritedMouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+    // The selection when the last button went down, which the release reports against.
+    TGridRect FPressSelection{-1, -1, -1, -1};
 
     // ===== state other rooms read and write =====================================================
     // Environment, computed in the constructor and at CreateWnd.
@@ -1957,6 +1974,10 @@ protected:
     bool FSizingFixed = false;
     bool FSizeFixedR = false;
     bool FSizingFixedR = false;
+    // The mouse leaving the grid keeps the header's hover look (its drop-down menu is open).
+    bool FNoMouseLeave = false;
+    // The next cursor change is the mouse-move handling's own: it keeps the header select mode.
+    bool Invokedchange = false;
     bool FEditChange = false;
     bool FEditing = false;
     bool FEditDisable = false;
@@ -2165,6 +2186,10 @@ private:
     // The search room's steps: the panel made with its events, the find parameters of the
     // footer's settings, its highlights, the edit's colour, the row nudge of find next.
     void CreateSearchPanel();
+    // After the grid's size changed: the shown panel is laid out along the new bottom edge.
+    void RealignSearchPanel();
+    // The first shown, enabled button whose caption has Key as accelerator acts; false for none.
+    bool SearchPanelAccelerator(Char Key);
     TFindParams SearchFooterParams(bool Typing, bool Backward);
     bool SearchHighlighting() const;
     void HighlightSearchText(const String& Text);

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace gw::test {
@@ -63,6 +64,12 @@ public:
     using TExtStringGrid::ValidateCellWide;
 
     Integer FullInvalidations = 0;
+    // Stands in for a descendant's use of the text editor's key hook.
+    std::function<void(Word& Key, TShiftState Shift)> KeyHook;
+    void EditorKeyHook(Word& Key, TShiftState Shift) override
+    {
+        if (KeyHook) KeyHook(Key, Shift);
+    }
     void Invalidate() override
     {
         if (!FEditChange) ++FullInvalidations;

@@ -238,6 +238,41 @@ TEST_F(EditGridTest, TheFocusFrameFollowsTheEditedCellUntilTheValueIsAccepted)
 
 // --- sizes while typing ---------------------------------------------------------------------------
 
+TEST_F(EditGridTest, AClickThatStartsAnEditPutsTheCaretUnderThePointer)
+{
+    const String text = u"abcdefghijkl";
+    grid->SetCellEx(3, 2, text);
+    grid->Navigation()->EditSelectAll = false;
+    grid->SetColWidths(3, 240);  // the whole text in view: the editor never scrolls it
+    // Where the sixth character lies once the editor shows the text.
+    grid->FocusCell(3, 2);
+    h.Press(VK_F2);
+    ASSERT_TRUE(EditorShown());
+    const LRESULT sixth = Editor()->Perform(EM_POSFROMCHAR, 6, 0);
+    const TRect cell = grid->CellRect(3, 2);
+    const TPoint at{grid->ScreenToClient(Editor()->ClientToScreen({Integer(sixth & 0xFFFF) + 2, 0})).X,
+                    (cell.Top + cell.Bottom) / 2};
+    grid->HideInplaceEdit();
+    for (const bool positioning : {true, false}) {
+        SCOPED_TRACE(positioning);
+        grid->MouseActions()->CaretPositioning = positioning;
+        grid->FocusCell(1, 1);
+        h.ProcessMessages();
+        h.Click(grid, at);
+        h.Click(grid, at);
+        h.ProcessMessages();
+        ASSERT_TRUE(EditorShown());
+        const TPoint inEditor = Editor()->ScreenToClient(grid->ClientToScreen(at));
+        const Integer under = Integer(Editor()->Perform(EM_CHARFROMPOS, 0, PointToLParam(inEditor)) & 0xFFFF);
+        ASSERT_GT(under, 0);
+        ASSERT_LT(under, Integer(text.size()));
+        EXPECT_EQ(Editor()->SelStart(), positioning ? under : Integer(text.size()));
+        if (positioning) {
+            EXPECT_EQ(Editor()->SelLength(), 0);
+        }
+    }
+}
+
 TEST_F(EditGridTest, TheColumnGrowsWithTheTypedText)
 {
     grid->SizeWhileTyping()->Width = true;

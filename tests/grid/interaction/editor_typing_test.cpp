@@ -76,6 +76,26 @@ TEST_F(EditGridTest, TheKeypadsDecimalKeyTypesTheLocaleSeparator)
     FormatSettings = saved;
 }
 
+// A descendant's key hook sees the editor's keys before the edit control acts on them.
+TEST_F(EditGridTest, TheKeyHookSeesEveryKeyAndCanSwallowIt)
+{
+    std::vector<Word> seen;
+    grid->KeyHook = [&](Word& Key, TShiftState) {
+        seen.push_back(Key);
+        if (Key == VK_DELETE) Key = 0;
+    };
+    grid->SetCellEx(3, 2, u"abc");
+    grid->FocusCell(3, 2);
+    h.Press(VK_F2);
+    ASSERT_TRUE(EditorShown());
+    Editor()->SetSelStart(1);
+    h.Press(VK_DELETE);
+    EXPECT_EQ(Editor()->Text(), u"abc") << "swallowed";
+    h.Press(VK_BACK);
+    EXPECT_EQ(Editor()->Text(), u"bc");
+    EXPECT_EQ(seen, (std::vector<Word>{VK_DELETE, VK_BACK}));
+}
+
 TEST_F(EditGridTest, APasteMergesByTheTypeAndWritesTheCell)
 {
     std::vector<std::string> log;

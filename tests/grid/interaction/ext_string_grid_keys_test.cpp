@@ -32,6 +32,11 @@ protected:
     {
         if (Log) Log->Add("check box click " + Cell(ACol, ARow) + (State ? " on" : " off"));
     }
+    // Stands in for the inline editors of mark-up controls.
+    void ShowNextControlEditor(Integer ACol, Integer ARow, const String& ID) override
+    {
+        if (Log) Log->Add("next control " + Cell(ACol, ARow) + " after '" + StringToUtf8(ID) + "'");
+    }
 };
 
 // 6 columns (column 0 fixed, column 5 fixed right) by 8 rows (row 0 fixed, row 7 a footer):
@@ -450,6 +455,53 @@ TEST_F(KeyGridTest, EnterAndF2StartEditingUnderTheEditingStartModes)
     grid->FocusCell(3, 4);
     h.Press(VK_RETURN);
     EXPECT_TRUE(grid->Options() & goEditing) << "double-click-only editing takes Enter as its start";
+}
+
+TEST_F(KeyGridTest, EnterAndF2OnMarkupControlsShownAsTextStartTheFirstControlsEditor)
+{
+    grid->SetOptions(grid->Options() | goEditing);
+    const String controls = u"IP <control type=\"EDIT\" id=\"ip\" value=\"1\"> mask";
+    const struct {
+        const char* Name;
+        bool Html;
+        String Text;
+        Word Key;
+        std::vector<std::string> Log;
+    } cases[] = {
+        {"Enter", false, controls, VK_RETURN, {"next control 3,4 after ''"}},
+        {"F2", false, controls, VK_F2, {"next control 3,4 after ''"}},
+        {"shown as mark-up the key stops at the cell", true, controls, VK_RETURN, {}},
+        {"no control", false, u"<b>bold</b>", VK_F2, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        grid->HideInplaceEdit();
+        grid->EnableHTML = c.Html;
+        grid->SetCellEx(3, 4, c.Text);
+        grid->FocusCell(3, 4);
+        h.Log.Clear();
+        h.Press(c.Key);
+        EXPECT_EQ(h.Log.Take(), c.Log);
+    }
+}
+
+TEST_F(KeyGridTest, TabWithAutoEditOpensTheEditorAsAClickOnTheCellWould)
+{
+    grid->SetOptions(grid->Options() | goTabs);
+    grid->Navigation()->AdvanceAutoEdit = true;
+    // A click on the current cell switches editing on under range-select-and-edit; a Tab that
+    // only showed the editor would find editing off and open nothing.
+    grid->MouseActions()->RangeSelectAndEdit = true;
+    ASSERT_FALSE(grid->Options() & goEditing);
+    h.Press(VK_TAB);
+    EXPECT_EQ(Current(), "4,4");
+    EXPECT_TRUE(grid->Options() & goEditing);
+    EXPECT_TRUE(grid->EditMode());
+    grid->HideInplaceEdit();
+    grid->Navigation()->AdvanceAutoEdit = false;
+    h.Press(VK_TAB, ssShift);
+    EXPECT_EQ(Current(), "3,4");
+    EXPECT_FALSE(grid->EditMode()) << "without AdvanceAutoEdit";
 }
 
 TEST_F(KeyGridTest, ClipboardKeysAskTheirEventThenReachTheClipboard)

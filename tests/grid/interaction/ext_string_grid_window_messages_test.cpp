@@ -33,6 +33,19 @@ public:
         SearchTics = 0;
     }
     Integer Ticks() const { return FTimerTicks; }
+    void AnnounceCursorChange() { Invokedchange = true; }
+    void MarkFixedCellHover(Integer ACol, Integer ARow)
+    {
+        FHoverFixedX = ACol;
+        FHoverFixedY = ARow;
+        FSizeFixed = FSizeFixedR = FNoMouseLeave = true;
+    }
+    // The hover cell and the three edge flags, as "col,row edge-flags".
+    std::string FixedCellMarks() const
+    {
+        return Cell(FHoverFixedX, FHoverFixedY) + " " + std::to_string(FSizeFixed) + std::to_string(FSizeFixedR) +
+            std::to_string(FNoMouseLeave);
+    }
     bool Blink() const { return FGridBlink; }
     void RepaintCell(Integer ACol, Integer ARow) override
     {
@@ -319,6 +332,43 @@ TEST_F(GridMessagesTest, SelectableCellsSkipFixedReadOnlyAndRefusedCells)
     grid->SetOptions(grid->Options() | goEditing);
     grid->OnCanEditCell = [](TObject*, Integer, Integer ACol, bool& CanEdit) { CanEdit = ACol >= 3; };
     EXPECT_EQ(grid->FirstSelectableCol(3), 3);
+}
+
+TEST_F(GridMessagesTest, OnlyACursorChangeTheMouseMoveAnnouncedKeepsTheHeaderSelectMode)
+{
+    grid->MouseSelectMode = msColumn;
+    grid->AnnounceCursorChange();
+    grid->SetCursor(crHandPoint);
+    EXPECT_EQ(grid->MouseSelectMode, msColumn);
+    grid->SetCursor(crDefault);
+    EXPECT_EQ(grid->MouseSelectMode, msNormal) << "the announcement covered one change only";
+
+    grid->MouseSelectMode = msRow;
+    grid->SetCursor(crHandPoint);
+    EXPECT_EQ(grid->MouseSelectMode, msNormal);
+}
+
+TEST_F(GridMessagesTest, ResettingTheFixedCellHighlightUnmarksAndRepaintsTheHoverCell)
+{
+    const struct {
+        THoverFixedCells Setting;
+        TPoint Hover;
+        std::string Marks;
+        std::multiset<std::string> Repainted;
+    } cases[] = {
+        {hfAll, {2, 0}, "-1,-1 000", {"2,0"}},
+        {hfFixedRows, {-1, 0}, "-1,-1 000", {"-1,0"}},
+        {hfNone, {2, 0}, "2,0 000", {}},  // no hover look to end: only the edge flags go
+        {hfAll, {-1, -1}, "-1,-1 000", {}},
+    };
+    for (const auto& c : cases) {
+        grid->HoverFixedCells = c.Setting;
+        grid->MarkFixedCellHover(c.Hover.X, c.Hover.Y);
+        grid->Repainted.clear();
+        grid->ResetFixedCellHighlight();
+        EXPECT_EQ(grid->FixedCellMarks(), c.Marks) << int(c.Setting);
+        EXPECT_EQ(grid->Repainted, c.Repainted) << int(c.Setting);
+    }
 }
 
 TEST_F(GridMessagesTest, VisibleFixedRightColumnsLeaveHiddenOnesOut)

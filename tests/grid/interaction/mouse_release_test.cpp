@@ -238,6 +238,62 @@ TEST_F(MouseGridTest, WithEditOnDblClickOnlyADoubleClickOpensTheEditor)
 
 // --- held cell buttons, the simulated click, the right release during a move --------------------
 
+// --- the release's own steps ------------------------------------------------------------------------
+
+TEST_F(MouseGridTest, AColumnSizingLetGoOutsideTheGridIsCancelled)
+{
+    grid->SetOptions(grid->Options() | goColSizing);
+    const TRect header = grid->CellRect(4, 0);
+    const TPoint edge{header.Right - 1, (header.Top + header.Bottom) / 2};
+    const Integer width = grid->ColWidths(4);
+    h.Drag(grid, edge, {grid->Width() + 30, edge.Y});
+    EXPECT_EQ(grid->ColWidths(4), width);
+    EXPECT_EQ(grid->GridState(), gsNormal);
+    h.Advance(1000);
+    h.Drag(grid, edge, {edge.X + 20, edge.Y});
+    EXPECT_EQ(grid->ColWidths(4), width + 20) << "inside the grid the sizing takes";
+}
+
+TEST_F(MouseGridTest, ClicksChooseDisjunctCellsAndReportTheSelectionOnce)
+{
+    grid->MouseActions()->SetDisjunctCellSelect(true);
+    Log reports;
+    grid->OnSelectionChanged = [&](TObject*, Integer L, Integer T, Integer R, Integer B) {
+        reports.push_back(std::to_string(L) + "," + std::to_string(T) + "-" + std::to_string(R) + "," +
+                          std::to_string(B));
+    };
+    grid->OnSelectCell = [](TObject*, Integer ACol, Integer, bool& CanSelect) { CanSelect = ACol != 4; };
+    const auto listed = [this] {
+        std::string s;
+        for (Integer i = 0; i < grid->SelectedCellsCount(); ++i) {
+            const TGridCoord c = grid->SelectedCell(i);
+            s += (s.empty() ? "" : " ") + std::to_string(c.X) + "," + std::to_string(c.Y);
+        }
+        return s;
+    };
+    const struct {
+        TPoint Cell;
+        TShiftState Shift;
+        std::string Listed;
+        Log Reports;
+    } steps[] = {
+        {{1, 1},
+         0,
+         "1,1",
+         {}},  // already the current cell: listed, nothing to report      {{2, 2}, ssCtrl, "1,1 2,2", {"2,2-2,2"}},
+        {{3, 3}, 0, "3,3", {"3,3-3,3"}},
+        {{4, 2}, ssCtrl, "3,3", {}},  // refused by OnSelectCell: the release ends
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(std::to_string(s.Cell.X) + "," + std::to_string(s.Cell.Y));
+        reports.clear();
+        h.Advance(1000);
+        h.Click(grid, Centre(s.Cell.X, s.Cell.Y), mbLeft, s.Shift);
+        EXPECT_EQ(listed(), s.Listed);
+        EXPECT_EQ(reports, s.Reports);
+    }
+}
+
 TEST_F(MouseGridTest, AHeldCellButtonClicksOnlyWhenReleasedOnIt)
 {
     grid->SetOptions(grid->Options() | goEditing);

@@ -112,6 +112,20 @@ TEST_F(RichEditorTest, TabMovesToTheNextCellAndOpensItsEditorWithGoTabs)
     EXPECT_EQ(RichCellPlainText(grid->GetCellEx(3, 1)), u"x");
 }
 
+TEST_F(RichEditorTest, AnEditLeftOpenForAnotherControlEndsWhenTheGridTakesTheFocus)
+{
+    Open(u"");
+    h.Type(u"kept");
+    other->SetFocus();
+    h.ProcessMessages();
+    ASSERT_TRUE(Editor()->Visible()) << "another control's focus leaves the edit open";
+    grid->SetFocus();
+    h.ProcessMessages();
+    EXPECT_FALSE(Editor()->Visible());
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(RichCellPlainText(grid->GetCellEx(3, 1)), u"kept");
+}
+
 TEST_F(RichEditorTest, TypingLinesGrowsTheRowUntilItWouldPassTheGridsBottom)
 {
     grid->SizeWhileTyping()->Height = true;

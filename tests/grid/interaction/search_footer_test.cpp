@@ -10,6 +10,8 @@
 #include "platform/controls/message_beep.h"
 #include "platform/graphics/recording_canvas.h"
 
+#include <functional>
+
 namespace gw::test {
 namespace {
 
@@ -182,6 +184,74 @@ TEST_F(SearchFooterTest, TheAcceleratorRunsFindNextOnce)
     h.Press('N', ssAlt);
     EXPECT_EQ(h.Log.Items(), (std::vector<std::string>{"action 2 10.0.0. 1,2"}));
     EXPECT_EQ(SearchEdit()->Text(), u"10.0.0.");
+}
+
+TEST_F(SearchFooterTest, AcceleratorsActThroughShownEnabledButtonsOnly)
+{
+    const struct {
+        const char* Name;
+        std::function<void()> Prepare;
+        Word Key;
+        std::vector<std::string> Log;
+    } cases[] = {
+        {"find previous", [] {}, 'P', {"action 1"}},
+        {"letters without case", [] {}, 'n', {"action 2"}},
+        {"a disabled button is passed over", [this] { Panel()->ForwardButton()->SetEnabled(false); }, 'N', {}},
+        {"a hidden button is passed over", [this] { grid->SearchFooter()->SetShowFindNext(false); }, 'N', {}},
+        {"no button has the key", [] {}, 'X', {}},
+        {"the footer closed", [this] { grid->SearchFooter()->SetVisible(false); }, 'N', {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        grid->SearchFooter()->SetShowFindNext(true);
+        Open();
+        SearchEdit()->SetText(u"10.0.0.");
+        grid->FocusCell(1, 1);
+        c.Prepare();
+        h.Log.Clear();
+        EXPECT_EQ(grid->Perform(CM_DIALOGCHAR, c.Key, 0), c.Log.empty() ? 0 : 1);
+        std::vector<std::string> actions;  // which action ran; where it landed is the search's business
+        for (const std::string& line : h.Log.Items()) actions.push_back(line.substr(0, 8));
+        EXPECT_EQ(actions, c.Log);
+    }
+}
+
+// The highlight accelerator works with the button's state as it is: it never toggles it.
+TEST_F(SearchFooterTest, TheHighlightAcceleratorKeepsTheButtonState)
+{
+    grid->SearchFooter()->SetHighLightCaption(u"&Highlight");
+    Open();
+    h.Type(u"10.0.0.3");
+    TExtGridButton& hilite = *Panel()->HiliteButton();
+    hilite.SetDown(true);
+    h.Press('H', ssAlt);
+    EXPECT_TRUE(hilite.Down());
+    EXPECT_NE(grid->GetCellEx(1, 3), u"10.0.0.3") << "highlighted";
+    hilite.SetDown(false);
+    h.Press('H', ssAlt);
+    EXPECT_FALSE(hilite.Down());
+    EXPECT_EQ(grid->GetCellEx(1, 3), u"10.0.0.3") << "the highlights removed";
+
+    // A later button with the same key acts when the earlier one cannot.
+    grid->SearchFooter()->SetHighLightCaption(u"&Next marks");
+    Panel()->ForwardButton()->SetEnabled(false);
+    hilite.SetDown(true);
+    h.Log.Clear();
+    h.Press('N', ssAlt);
+    EXPECT_TRUE(h.Log.Items().empty()) << "no find";
+    EXPECT_NE(grid->GetCellEx(1, 3), u"10.0.0.3");
+}
+
+TEST_F(SearchFooterTest, AResizedGridLaysThePanelAlongItsNewBottom)
+{
+    Open();
+    TSearchPanel& p = *Panel();
+    p.SetHeight(10);
+    grid->SetHeight(grid->Height() + 40);
+    h.ProcessMessages();
+    EXPECT_EQ(p.Height(), 32);
+    EXPECT_EQ(p.Top(), grid->ClientHeight() - 32);
+    EXPECT_EQ(p.Width(), grid->ClientWidth());
 }
 
 TEST_F(SearchFooterTest, WithoutAutoSearchEnterStartsOverForANewText)
