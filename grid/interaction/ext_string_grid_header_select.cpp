@@ -1,9 +1,14 @@
 // TExtStringGrid: selecting whole rows and columns with the mouse - a press on the top-left
 // corner, a row header or a column header, dragging on over the headers, the select mode the
 // pointer's place gives - and the disjunct row and column marks a press and release keep.
+#include "grid/foundation/csv_utils.h"
 #include "grid/foundation/mouse_actions.h"
+#include "grid/foundation/text_utils.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/floating_footer.h"
+#include "platform/ui/application.h"
+#include "platform/ui/backend.h"
+#include "platform/ui/cursors.h"
 #include "platform/ui/window_system.h"
 
 #include <algorithm>
@@ -125,7 +130,7 @@ void TExtStringGrid::DragSelectHeaders(Integer ACol, Integer ARow, Integer Y)
 }
 
 // What a press here would select: every cell from the top-left corner, a column from a column
-// header, a row from a row header; off the sizing edges and node glyphs only.
+// header, a row from a row header; off the sizing edges and node glyphs only. Over a link: msURL.
 void TExtStringGrid::NoteSelectMode(Integer ACol, Integer ARow, Integer X, Integer Y)
 {
     if (IsDesigning() || FMouseSelectStart >= 0) return;
@@ -144,6 +149,14 @@ void TExtStringGrid::NoteSelectMode(Integer ACol, Integer ARow, Integer X, Integ
         const TRect r = CellRect(ACol, ARow);
         const bool onGlyph = ACol == 0 && IsNode(ARow) && IsOnNodeGlyph(ARow, X - r.Left);
         if (actions.RowSelect && !onEdge && !onGlyph) MouseSelectMode = msRow;
+    }
+    if (MouseSelectMode == msNormal && URLShow()) {
+        // A plain text that is a link shows the hand; msURL keeps it when the cursor is asked for.
+        const String text = GetCellEx(RealColIndex(ACol), ARow);
+        if (ClassifyCellText(text, EnableHTML) != ctkMarkup && IsURL(text)) {
+            MouseSelectMode = msURL;
+            if (HasBackend()) Backend().SetCursorShape(Screen ? Screen->Cursors(crHandPoint) : crHandPoint);
+        }
     }
 }
 

@@ -51,12 +51,15 @@ void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
     MouseSelectMode = msNormal;
     FMouseSelectStart = -1;
     FCtrlDown = false;
+    FDropDownDown = false;
+    ReleaseFixedCellButton();
     const bool sizing = GridState() == gsColSizing || GridState() == gsRowSizing;
     const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
     if (moving) EndMoveVisuals();
     if (FPushedCellButton.X >= 0 && !ReleaseCellButton(ACol, ARow, X, Y)) return;
     if (FScrollHintShow && (IsDesigning() || HintShowSizing)) ReleaseSizingHint();
     if (!ReleaseSteps(Button, Shift, X, Y, taken)) return;
+    ReleaseSelectionClick(ACol, ARow);
     ReleaseDisjunct(ACol, ARow);
     // The base grid ends a sizing or a move here: its width change or MoveColumn sets the flags.
     InheritedMouseUp(Button, Shift, X, Y);
@@ -287,6 +290,7 @@ void TExtStringGrid::WMLButtonDblClk(TMessage& Message)
     }
     TBaseGrid::WndProc(Message);
     if (OnDblClickCell) OnDblClickCell(this, ARow, ACol);
+    DblClickFixedCellEdit(ACol, ARow);
     if (!MouseActions()->EditOnDblClickOnly() || ACol < 0 || ARow < 0) return;
     // Editing is off between double clicks: the cell's own permission decides.
     const TTemporaryChange rangeEdit(MouseActions()->RangeSelectAndEdit, true);

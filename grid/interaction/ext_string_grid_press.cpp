@@ -77,6 +77,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& Message)
     const Integer baseCol = DisplColIndex(base.X), baseRow = base.Y;
     if (MouseActions()->CaretPositioning) LButFlg = true;
     if (baseCol < FixedCols() || baseRow < FixedRows() || IsFixed(baseCol, baseRow)) HideInplaceEdit();
+    PressFixedCellButton(baseCol, baseRow, at.X, col < FixedCols() || row < FixedRows());
     const TRect r = CellRect(baseCol, baseRow);
     if (PressCellGraphic(baseCol, baseRow, at.X, at.Y, r, Message)) return;
     if (baseCol >= ColCount() || baseRow >= RowCount()) {
@@ -103,6 +104,7 @@ bool TExtStringGrid::PressCellGraphic(Integer ACol, Integer ARow, Integer X, Int
         if (CanFocus()) SetFocus();
         return true;
     }
+    if (!IsDesigning() && PressSelectionForDrag(ACol, ARow, X, Y, R)) return true;
     if (HasRating(real, ARow) && IsEditable(ACol, ARow)) {
         HideInplaceEdit();
         double rate = RatingAtOffset(X - R.Left);
@@ -370,11 +372,13 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
             return;
         }
     }
+    if (Button == mbLeft && PressFixedDropDown(col, row, X)) return;
     const bool pressedHeader = col >= 0 && row == FixedRows() - 1 && IsHoverFixedCell(col, row) &&
         ControlLook()->FixedGradientDownFrom() != TColor(0x1FFFFFFF);
     if (pressedHeader) RepaintCell(col, row);
     TBaseGrid::MouseDown(Button, Shift, X, Y);
     if ((Shift & ssShift) && SelectionRectangle) Invalidate();
+    if (ClickFixedCellEdit(Button, col, row, X, Y)) return;
     TExtStringGrid* other = SyncGrid()->Grid();
     if (!other) return;
     if (SyncGrid()->SelectionColumn) other->SetCol(Col());

@@ -235,6 +235,11 @@ using TCanSortEvent = std::function<void(TObject* Sender, Integer ACol, bool& Do
 using TClickSortEvent = std::function<void(TObject* Sender, Integer ACol)>;
 using TRadioClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIdx)>;
 using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, Integer ACol, bool& CanShow)>;
+using TOleDragEvent =
+    std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& Data, bool& Allow)>;
+using TOleDragStopEvent = std::function<void(TObject* Sender, Integer OLEEffect)>;
+using TFixedDropDownClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, TPopupMenu*& Menu,
+                                                    bool& KeepFixedCellHighlighted)>;
 using TColumnSizingEvent = std::function<void(TObject* Sender, Integer ACol, Integer ColumnSize)>;
 using TScrollCellEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer Position, Integer Min, Integer Max)>;
@@ -1456,6 +1461,13 @@ public:
     TRadioClickEvent OnRadioMouseUp;
     TClickCellEvent OnRightClickCell;
     TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+    // The menu of a header's drop-down button (not owned; its Tag is set to the column before it
+    // drops down); the handler may replace it and keep the header lit after it closes.
+    TPopupMenu* FixedDropDownMenu = nullptr;
+    TFixedDropDownClickEvent OnFixedDropDownClick;
+    TOleDragEvent OnOleDrag;
+    TClickCellEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
     TColumnSizingEvent OnColumnSizing;
     TColumnSizingEvent OnRowSizing;
     // Cell hints: every normal cell's text, a text cut by its cell, the size while sizing.
@@ -1802,6 +1814,27 @@ protected:
     // The hover looks under the pointer and their end when it leaves (ext_string_grid_hover.cpp).
     void HoverMove(Integer ACol, Integer ARow);
     void CMMouseLeave(TMessage& Message);
+    // Fixed cells under the mouse: as buttons, the header's drop-down button, the fixed-cell
+    // editor on a click (ext_string_grid_fixed_cells.cpp).
+    void PressFixedCellButton(Integer ACol, Integer ARow, Integer X, bool FixedPress);
+    void ReleaseFixedCellButton();
+    void DrawPushedFixedCellEdge(Cardinal Edge);
+    bool PressFixedDropDown(Integer ACol, Integer ARow, Integer X);
+    bool ClickFixedCellEdit(TMouseButton Button, Integer ACol, Integer ARow, Integer X, Integer Y);
+    void DblClickFixedCellEdit(Integer ACol, Integer ARow);
+    void ShowFixedCellCombo(Integer ACol, Integer ARow);
+    // The start of a drag of cells to another window (ext_string_grid_cell_drag.cpp). The drag
+    // itself is the data exchange's: Run*Drag answer whether it was cancelled and the effect.
+    struct TCellDragResult {
+        bool Cancelled = true;
+        Integer Effect = 0;
+    };
+    bool PressSelectionForDrag(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R);
+    void StartCellDrag(Integer ACol, Integer ARow, Integer X, Integer Y);
+    void RemoveDraggedCells();
+    void ReleaseSelectionClick(Integer ACol, Integer ARow);
+    virtual TCellDragResult RunCellDrag(const String& Text, const String& RichText);
+    virtual TCellDragResult RunColumnDrag(Integer RealCol);
     // The wheel's steps and panning's (grid/interaction/ext_string_grid_wheel.cpp).
     void WheelMoveRow(Integer Target);
     bool BaseWheelStep(bool Down, TShiftState Shift, TPoint MousePos);
@@ -2085,6 +2118,12 @@ protected:
     bool FDeselectState = false;
     // The pointer left the grid while a header's drop-down menu is up: the header keeps its look.
     bool FNoMouseLeave = false;
+    // A fixed cell pressed as a button, drawn sunken until the release; the fixed cell the
+    // fixed-cell editor edits.
+    bool FFixedCellPushed = false;
+    TRect FPushedFixedCell{};
+    Integer FFixedColEdit = -1;
+    Integer FFixedRowEdit = -1;
     // The grid timer (id 111, 500 ms) while the window exists.
     static constexpr uintptr_t GridTimerIdentifier = 111;
     uintptr_t FGridTimerID = 0;

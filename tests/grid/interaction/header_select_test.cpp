@@ -93,6 +93,32 @@ TEST_F(HeaderSelectTest, ThePointersPlaceGivesTheSelectModeItsOptionsAllow)
     }
 }
 
+TEST_F(HeaderSelectTest, APlainLinkShowsTheHandAndOnlyWithURLShow)
+{
+    grid->SetCellEx(2, 3, u"http://example.org/a");
+    grid->SetCellEx(3, 3, u"mailto:someone@example.org");
+    grid->SetCellEx(4, 3, u"example.org");
+    struct TCase {
+        const char* Name;
+        Integer Col;
+        bool URLShow;
+        bool Hand;
+    };
+    const TCase cases[] = {
+        {"web link", 2, true, true},    {"mail link", 3, true, true},         {"no scheme", 4, true, false},
+        {"plain text", 1, true, false}, {"without URLShow", 2, false, false},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        grid->SetURLShow(c.URLShow);
+        h.MoveTo(grid, Centre(1, 1));
+        h.Display().SetCursorShape(crDefault);
+        h.MoveTo(grid, Centre(c.Col, 3));
+        EXPECT_EQ(grid->MouseSelectMode == msURL, c.Hand);
+        EXPECT_EQ(h.Display().CursorShape() == crHandPoint, c.Hand);
+    }
+}
+
 TEST_F(HeaderSelectTest, PressingAndDraggingOverRowHeadersSelectsWholeRowsEitherWay)
 {
     grid->MouseActions()->RowSelect = true;

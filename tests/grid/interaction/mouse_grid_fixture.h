@@ -13,9 +13,13 @@ namespace gw::test {
 class TMouseGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::ClearDraggedCells;
+    using TExtStringGrid::ComboTrans;
+    using TExtStringGrid::EditTrans;
     using TExtStringGrid::FDroppedBlock;
     using TExtStringGrid::FDropSelection;
+    using TExtStringGrid::FFixedCellPushed;
     using TExtStringGrid::FLastHintPos;
+    using TExtStringGrid::FNoMouseLeave;
     using TExtStringGrid::FPushedCellButton;
     using TExtStringGrid::FSizeFixed;
     using TExtStringGrid::FSizeFixedR;
