@@ -112,6 +112,8 @@ void TExtStringGrid::StoreCellControlValue()
 {
     if (!FCtrlEditing) return;
     FCtrlEditing = false;
+    // A grid being freed takes no value (its editors may be going already).
+    if (FDestroying) return;
     String value;
     TWinControl* editor = nullptr;
     if (IsEditElement(FCtrlType)) {
@@ -122,10 +124,15 @@ void TExtStringGrid::StoreCellControlValue()
         editor = ControlCombo;
     }
     if (editor) {
+        editor->SetVisible(false);
+        // A cell removed while its element was edited takes no value either.
+        if (FCtrlXY.Y >= RowCount() || FCtrlXY.X >= TotalColCount()) {
+            FCtrlType.clear();
+            return;
+        }
         String text = GetCellEx(FCtrlXY.X, FCtrlXY.Y);
         SetControlTagValue(text, FCtrlID, value);
         SetCellEx(FCtrlXY.X, FCtrlXY.Y, text);
-        editor->SetVisible(false);
     }
     if (OnControlEditDone) OnControlEditDone(this, FCtrlXY.Y, FCtrlXY.X, FCtrlID, FCtrlType, value);
     FCtrlType.clear();

@@ -217,6 +217,30 @@ TEST_F(MarkupControlWalk, APressOnAnotherElementStoresTheOpenEditFirst)
     EXPECT_EQ(h.Log.Items(), std::vector<std::string>{"done 3,2 user EDIT abc!"});
 }
 
+// The edited cell gone before the editor loses the focus (rows removed, or the window closed):
+// nothing is written anywhere and nothing is read outside the grid.
+TEST_F(MarkupControlWalk, AnElementEditWhoseCellIsGoneWritesNothing)
+{
+    PressElement(3, 2, u"user");
+    ASSERT_TRUE(Edit()->Visible());
+    h.Type(u"lost");
+    grid->SetRowCount(2);
+    other->SetFocus();
+    h.ProcessMessages();
+    EXPECT_FALSE(Edit()->Visible());
+    EXPECT_EQ(grid->RowCount(), 2);
+    grid->SetRowCount(6);
+    EXPECT_EQ(Value(3, 2, u"user"), u"abc") << "the edit never reached the row as it comes back";
+    EXPECT_TRUE(h.Log.Items().empty());
+
+    PressElement(3, 2, u"user");
+    ASSERT_TRUE(Edit()->Visible());
+    h.Type(u"closing");
+    delete form;
+    form = nullptr;
+    h.ProcessMessages();
+}
+
 // Elements of other types open no inline editor and leave nothing half-open.
 TEST_F(MarkupControlWalk, OnlyEditAndComboTypesOpenAnEditor)
 {
