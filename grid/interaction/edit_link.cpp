@@ -111,6 +111,9 @@ void TEditLink::FormExit(TObject* Sender)
         return;
     }
     EditExit(Sender);
+    // The grid's next focus gain is the pop-up's closing, not the user's: it must not reopen an
+    // editor. Once the grid holds the focus already, that gain has passed.
+    if (!FOwner->Focused()) Access::SkipNextFocusGain(*FOwner);
 }
 
 void TEditLink::FocusGridForced()

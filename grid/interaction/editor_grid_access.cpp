@@ -30,8 +30,7 @@ bool TSpecialEditorAccess::EditorWantsTab(TExtStringGrid& Grid) { return Grid.Ed
 void TSpecialEditorAccess::TabToNextCell(TExtStringGrid& Grid, TShiftState Shift)
 {
     FocusGrid(Grid);
-    Word key = VK_TAB;
-    Grid.KeyDown(key, Shift & ssShift);
+    Grid.TabToNextCell((Shift & ssShift) != 0);
 }
 
 void TSpecialEditorAccess::GridKeyDown(TExtStringGrid& Grid, Word& Key, TShiftState Shift) { Grid.KeyDown(Key, Shift); }
@@ -77,5 +76,7 @@ void TSpecialEditorAccess::FocusGrid(TExtStringGrid& Grid)
 {
     if (Grid.CanFocus()) Grid.SetFocus();
 }
+
+void TSpecialEditorAccess::SkipNextFocusGain(TExtStringGrid& Grid) { Grid.InvokedFocusChange = true; }
 
 }  // namespace gw

@@ -48,6 +48,8 @@ struct TSpecialEditorAccess {
     static TDateTime OriginalDateTime(const TExtStringGrid& Grid);
     static void ClearEditMode(TExtStringGrid& Grid);
     static void FocusGrid(TExtStringGrid& Grid);
+    // The grid's next focus gain comes from an editor link's pop-up closing, not from the user.
+    static void SkipNextFocusGain(TExtStringGrid& Grid);
     // What an editor link asks: the cell written as an edit, the last validation's outcome, the
     // selection of the current cell, the dialog-code filter its control is redirected through.
     static void WriteEditedCell(TExtStringGrid& Grid, const String& Value);

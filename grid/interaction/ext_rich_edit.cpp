@@ -2,6 +2,7 @@
 // typing.
 #include "grid/interaction/ext_rich_edit.h"
 
+#include "grid/interaction/cell_editor_owner.h"
 #include "grid/interaction/editor_grid_access.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/size_while_typing.h"
@@ -13,7 +14,7 @@ namespace gw {
 
 using Access = TSpecialEditorAccess;
 
-TExtRichEdit::TExtRichEdit(TComponent* AOwner) : TRichEdit(AOwner), FGrid(dynamic_cast<TExtStringGrid*>(AOwner)) {}
+TExtRichEdit::TExtRichEdit(TComponent* AOwner) : TRichEdit(AOwner), FGrid(OwningGrid(AOwner, u"TExtRichEdit")) {}
 
 void TExtRichEdit::ReCreate()
 {

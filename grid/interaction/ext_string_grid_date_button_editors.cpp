@@ -29,9 +29,16 @@ T* MakeHidden(TExtStringGrid* Grid)
 }
 
 // A date as the date editor opens it: the current date and time for an empty or unreadable
-// text, kept one day inside a set MaxDate and MinDate.
-TDateTime OpeningDate(const String& Text, TDateTime MinDate, TDateTime MaxDate)
+// text, kept one day inside a set MaxDate and MinDate. A host's own reading of the text starts
+// from the current date and time and is taken as it is.
+TDateTime OpeningDate(const String& Text, TDateTime MinDate, TDateTime MaxDate,
+                      const std::function<void(TObject*, const String&, TDateTime&)>& CustomStrToDate, TObject* Sender)
 {
+    if (CustomStrToDate) {
+        TDateTime custom = Now();
+        CustomStrToDate(Sender, Text, custom);
+        return custom;
+    }
     TDateTime value = 0;
     if (Text.empty() || !TryStrToDateTime(Text, value)) return Now();
     if (MaxDate != 0 && MaxDate < value) value = MaxDate - 1;
@@ -192,7 +199,7 @@ void TExtStringGrid::OpenDatePicker(Integer ACol, Integer ARow, const TRect& Cel
         TDateTime value = 0;
         picker.SetTime(TryStrToTime(text, value) ? value : Now());
     } else {
-        picker.SetDate(OpeningDate(text, picker.MinDate(), picker.MaxDate()));
+        picker.SetDate(OpeningDate(text, picker.MinDate(), picker.MaxDate(), OnCustomStrToDate, this));
         picker.SetDateMode(EditControl == edDateEditUpDown ? dmUpDown : dmComboBox);
     }
     DoGetEditorProp(RealColIndex(ACol), ARow);

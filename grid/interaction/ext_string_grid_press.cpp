@@ -197,13 +197,9 @@ bool TExtStringGrid::PressMarkup(Integer PressCol, Integer PressRow, Integer ACo
         TCanvas& canvas = *Canvas();
         TGridDrawState state = 0;
         GetFontProperties(ACol, real, ARow, state, *canvas.Font(), *canvas.Brush(), false);
-        TRect r = CellRect(ACol, ARow);
-        r.Left += XYOffset.X + 1 + (HasCheckBox(real, ARow) ? ControlLook()->CheckSize() : 0);
-        r.Top += XYOffset.Y + 1;
-        r.Right -= XYOffset.X;
         hit = DrawMarkupText({.Canvas = &canvas,
                               .Text = text,
-                              .Rect = r,
+                              .Rect = MarkupControlArea(ACol, real, ARow),
                               .MouseX = X,
                               .MouseY = Y,
                               .HitTest = true,
@@ -247,6 +243,8 @@ void TExtStringGrid::FollowAnchor(Integer /*ARow*/, Integer /*ACol*/, const Stri
 // a radio button becomes the text's only one set. The handler hears the value before the press.
 bool TExtStringGrid::PressControl(Integer ACol, Integer ARealCol, Integer ARow, const TMarkupDrawResult& Hit)
 {
+    // An element still being edited is written back first, so the text read next holds it.
+    StoreCellControlValue();
     String text = GetCellEx(ARealCol, ARow);
     const String type = UpperCase(Hit.ControlType);
     if (type == u"BUTTON") {
@@ -262,6 +260,7 @@ bool TExtStringGrid::PressControl(Integer ACol, Integer ARealCol, Integer ARow, 
         SetCellEx(ARealCol, ARow, text);
     }
     if (OnControlClick) OnControlClick(this, ARow, ACol, Hit.ControlID, type, Hit.ControlValue);
+    ShowCellControlEditor(text, type, Hit.ControlID, Hit.ControlValue, Hit.ControlRect, ACol, ARealCol, ARow);
     return true;
 }
 

@@ -18,6 +18,8 @@ bool IsArrow(Word Key) { return Key == VK_LEFT || Key == VK_RIGHT || Key == VK_U
 
 TGridButton::TGridButton(TComponent* AOwner) : TButton(AOwner), FGrid(dynamic_cast<TExtStringGrid*>(AOwner)) {}
 
+void TGridButton::CreateParams(TCreateParams& Params) { TButton::CreateParams(Params); }
+
 void TGridButton::ReCreate()
 {
     if (HandleAllocated()) RecreateWnd();

@@ -16,6 +16,8 @@ public:
     void ReCreate();
 
 protected:
+    // The platform button's window as it is: the grid's button asks nothing more of it.
+    void CreateParams(TCreateParams& Params) override;
     void DoExit() override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void KeyDown(Word& Key, TShiftState Shift) override;

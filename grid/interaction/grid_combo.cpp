@@ -5,6 +5,7 @@
 #include "grid/foundation/navigation.h"
 #include "grid/interaction/cell_editor_owner.h"
 #include "grid/interaction/combo_type_ahead.h"
+#include "grid/interaction/editor_grid_access.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/controls/edit_messages.h"
 #include "platform/runtime/scope.h"
@@ -155,10 +156,8 @@ bool TGridCombo::TabKey(Word& Key, TShiftState Shift)
         return false;
     }
     grid.HideInplaceEdit();
-    if (grid.CanFocus()) grid.SetFocus();
-    // The grid's Tab with goTabs moves to the next cell (backwards with Shift held down now).
-    Word tab = VK_TAB;
-    grid.KeyDown(tab, KeyboardStateToShiftState() & ssShift);
+    // The grid's Tab walk (backwards with Shift held down now), over read-only and merged cells.
+    TSpecialEditorAccess::TabToNextCell(grid, KeyboardStateToShiftState());
     (void)Shift;
     Key = 0;
     return true;

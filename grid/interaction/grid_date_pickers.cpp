@@ -2,6 +2,7 @@
 #include "grid/interaction/grid_date_pickers.h"
 
 #include "grid/foundation/navigation.h"
+#include "grid/interaction/cell_editor_owner.h"
 #include "grid/interaction/editor_grid_access.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/controls/edit_messages.h"
@@ -26,7 +27,7 @@ bool ClaimedKey(TExtStringGrid& Grid, Word Key)
 // --- TGridDatePicker ---------------------------------------------------------------------------
 
 TGridDatePicker::TGridDatePicker(TComponent* AOwner)
-    : TEsgDateTimePicker(AOwner), FGrid(dynamic_cast<TExtStringGrid*>(AOwner))
+    : TEsgDateTimePicker(AOwner), FGrid(OwningGrid(AOwner, u"TGridDatePicker"))
 {
 }
 

@@ -3,6 +3,7 @@
 
 #include "grid/foundation/navigation.h"
 #include "grid/interaction/cell_editor_owner.h"
+#include "grid/interaction/editor_grid_access.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/runtime/scope.h"
 #include "platform/ui/window_system.h"
@@ -40,10 +41,8 @@ void TGridSpin::KeyDown(Word& Key, TShiftState Shift)
     TExtStringGrid& grid = Grid();
     if (Key == VK_TAB && (grid.Options() & goTabs)) {
         grid.HideInplaceEdit();
-        if (grid.CanFocus()) grid.SetFocus();
-        // The grid's Tab with goTabs moves to the next cell (backwards with Shift held down now).
-        Word tab = VK_TAB;
-        grid.KeyDown(tab, KeyboardStateToShiftState() & ssShift);
+        // The grid's Tab walk (backwards with Shift held down now), over read-only and merged cells.
+        TSpecialEditorAccess::TabToNextCell(grid, KeyboardStateToShiftState());
         Key = 0;
         return;
     }

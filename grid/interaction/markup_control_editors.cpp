@@ -35,10 +35,13 @@ bool MarkupEditorEndKey(TWinControl& Editor, Char& Key)
         if (grid->CanFocus()) grid->SetFocus();
         return true;
     }
-    if (grid->Navigation()->AdvanceAuto())
+    if (grid->Navigation()->AdvanceAuto()) {
         grid->AdvanceToNextCell(grid->Col(), grid->GetRowEx(), true, false, true, false, true);
-    else
-        grid->ShowNextControlEditor(grid->Col(), grid->GetRowEx(), grid->FCtrlID);
+        return true;
+    }
+    // The element's own cell, which a press on it does not make current.
+    const TPoint cell = grid->FCtrlXY;
+    grid->ShowNextControlEditor(grid->DisplColIndex(cell.X), cell.Y, grid->FCtrlID);
     return true;
 }
 

@@ -213,6 +213,13 @@ using TNodeAllowEvent = std::function<void(TObject* Sender, Integer ARow, Intege
 using TNodeEvent = std::function<void(TObject* Sender, Integer ARow, Integer ARowReal)>;
 using TControlClickEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& CtrlID,
                                               const String& CtrlType, const String& CtrlVal)>;
+// A mark-up element's inline editors: a combo's list filled before it drops, its choice, and
+// the value written back into the cell's mark-up.
+using TControlComboListEvent =
+    std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& CtrlID, const String& CtrlType,
+                       const String& CtrlVal, TStrings* Values, bool& Edit, Integer& DropCount)>;
+using TControlComboSelectEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, Integer ItemIndex,
+                                                    const String& CtrlID, const String& CtrlValue)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)>;
 // The combo and spin editors' reports.
 using TComboChangeEvent =
@@ -1209,6 +1216,8 @@ public:
     Integer MaxComboLength = 0;
     TComboChangeEvent OnComboChange;
     TComboObjectChangeEvent OnComboObjectChange;
+    // Reads a date cell's text as the date editor opens (ADate starts as the current date).
+    std::function<void(TObject* Sender, const String& Value, TDateTime& ADate)> OnCustomStrToDate;
     TSpinClickEvent OnSpinClick;
     TFloatSpinClickEvent OnFloatSpinClick;
     TDateTimeSpinClickEvent OnDateSpinClick;
@@ -1432,6 +1441,9 @@ public:
     TButtonClickEvent OnRadioButtonClick;
     TAnchorClickEvent OnAnchorClick;
     TControlClickEvent OnControlClick;
+    TControlComboListEvent OnControlComboList;
+    TControlComboSelectEvent OnControlComboSelect;
+    TControlClickEvent OnControlEditDone;
     TNodeAllowEvent OnBeforeExpandNode;
     TNodeAllowEvent OnBeforeContractNode;
     TNodeEvent OnExpandNode;
@@ -1752,6 +1764,15 @@ protected:
     // there is none.
     String FCtrlID;
     virtual void ShowNextControlEditor(Integer ACol, Integer ARow, const String& ID);
+    // The inline editor of one mark-up element over its rectangle (EDIT, PASSWORD, MASK, COMBO;
+    // other types open nothing), its value written back into the tag, and the combo's choice.
+    void ShowCellControlEditor(const String& Text, const String& CtrlType, const String& CtrlID,
+                               const String& CtrlValue, const TRect& CtrlRect, Integer ACol, Integer ARealCol,
+                               Integer ARow);
+    void StoreCellControlValue();
+    void CellControlComboSelect(TObject* Sender);
+    // Where a cell's mark-up is laid out for its controls: inside the offsets and a check box.
+    TRect MarkupControlArea(Integer ACol, Integer ARealCol, Integer ARow);
     // The date, time, button-edit, unit, button and rich-text editors: made with the grid or on
     // first use, opened over a cell and committed; false for a type of another family.
     void CreateButtonEditors();

@@ -45,9 +45,5 @@ bool TExtStringGrid::UseFormattedClipboard() { NotBuiltYet("UseFormattedClipboar
 void TExtStringGrid::PasteStarting() { NotBuiltYet("PasteStarting"); }
 void TExtStringGrid::PasteFinished() { NotBuiltYet("PasteFinished"); }
 void TExtStringGrid::MarkPastedRowsModified(const TGridRect& /*R*/) { NotBuiltYet("MarkPastedRowsModified"); }
-void TExtStringGrid::ShowNextControlEditor(Integer /*ACol*/, Integer /*ARow*/, const String& /*ID*/)
-{
-    NotBuiltYet("ShowNextControlEditor");
-}
 
 }  // namespace gw

@@ -18,6 +18,7 @@ public:
     using TExtStringGrid::ControlEdit;
     using TExtStringGrid::EditTrans;
     using TExtStringGrid::FCtrlID;
+    using TExtStringGrid::FCtrlXY;
     Log NextControl;
 
 protected:
@@ -53,6 +54,7 @@ protected:
     T* Open(T* Editor, const String& ID)
     {
         grid->FCtrlID = ID;
+        grid->FCtrlXY = {2, 2};
         Editor->OnExit = [this, ID](TObject*) { h.Log.Add("exit " + Utf8(ID)); };
         Editor->SetBounds(100, 40, 60, 18);
         Editor->SetEnabled(true);

@@ -296,7 +296,73 @@ TEST_F(ComboEditorTest, TabWithGoTabsCommitsAndMovesToTheNextCellWithoutPostingA
     EXPECT_FALSE(ComboShown());
     EXPECT_EQ(grid->GetCellEx(2, 1), u"Tabbed");
     EXPECT_EQ(grid->Col(), 3) << "one cell on, not two";
-    EXPECT_TRUE(grid->Focused());
+    EXPECT_TRUE(EditorShown()) << "the grid's Tab walk opens the next cell's editor (AdvanceAutoEdit)";
+    EXPECT_TRUE(Editor()->Focused());
+}
+
+// The editor's Tab is the grid's Tab walk: a read-only cell is passed over, Shift+Tab walks back.
+TEST_F(ComboEditorTest, TabFromTheComboWalksOverReadOnlyCellsBothWays)
+{
+    grid->SetOptions(grid->Options() | goTabs);
+    grid->SetReadOnly(3, 1, true);
+    grid->SetReadOnly(1, 2, true);
+    OpenAt(2, 1, u"Fwd");
+    ASSERT_TRUE(ComboShown());
+    h.Press(VK_TAB);
+    h.ProcessMessages();
+    EXPECT_EQ(grid->GetCellEx(2, 1), u"Fwd");
+    EXPECT_EQ(grid->Col(), 4) << "the read-only cell is passed over";
+    OpenAt(2, 2, u"Back");
+    ASSERT_TRUE(ComboShown());
+    h.Press(VK_TAB, ssShift);
+    h.ProcessMessages();
+    EXPECT_EQ(grid->GetCellEx(2, 2), u"Back");
+    EXPECT_EQ(grid->Col(), 0);
+    EXPECT_EQ(grid->Row(), 2);
+}
+
+// A refused commit shows the grid's balloon on the combo itself, with the host's title, text and
+// icon, for Enter and for Tab; without a title or text nothing is shown.
+TEST_F(ComboEditorTest, ARefusedCommitShowsTheBalloonOnTheCombo)
+{
+    grid->SetOptions(grid->Options() | goTabs);
+    grid->OnCellValidate = [](TObject*, Integer, Integer, String& Value, bool& Valid) { Valid = Value != u"bad"; };
+    grid->InvalidEntryIcon = ieWarning;
+    std::vector<std::string> balloons;
+    const TWndMethod saved = Combo()->WindowProc;
+    Combo()->WindowProc = [&balloons, saved](TMessage& M) {
+        saved(M);
+        if (M.Msg != EM_SHOWBALLOONTIP) return;
+        const auto* tip = reinterpret_cast<const TEditBalloonTip*>(M.LParam);
+        balloons.push_back(Utf8(tip->pszTitle) + "|" + Utf8(tip->pszText) + "|" + std::to_string(tip->ttiIcon) +
+                           (M.Result ? " shown" : " not shown"));
+    };
+    const struct {
+        Word Key;
+        const char16_t* Title;
+        const char16_t* Text;
+        std::vector<std::string> Balloons;
+    } cases[] = {
+        {VK_RETURN, u"Invalid mnemonic", u"Pick one of the list", {"Invalid mnemonic|Pick one of the list|2 shown"}},
+        {VK_TAB, u"Invalid mnemonic", u"", {"Invalid mnemonic||2 shown"}},
+        {VK_RETURN, u"", u"", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Key) + " " + Utf8(c.Title));
+        grid->InvalidEntryTitle = c.Title;
+        grid->InvalidEntryText = c.Text;
+        balloons.clear();
+        OpenAt(2, 3, u"bad");
+        ASSERT_TRUE(ComboShown());
+        h.Press(c.Key);
+        h.ProcessMessages();
+        EXPECT_EQ(balloons, c.Balloons);
+        EXPECT_TRUE(ComboShown()) << "the refused text stays in the editor";
+        EXPECT_EQ(grid->Col(), 2);
+        h.Press(VK_ESCAPE);
+        h.ProcessMessages();
+    }
+    Combo()->WindowProc = saved;
 }
 
 struct UpDownCase {

@@ -1,13 +1,19 @@
 // The date, time, date-and-time, button-edit, unit and button editors over a cell of the slaves
 // table: what each opens with, what an unchanged commit stores, Escape, and their keys.
+#include "grid/interaction/ext_rich_edit.h"
 #include "grid/interaction/grid_button.h"
+#include "grid/interaction/grid_check_box.h"
+#include "grid/interaction/grid_combo.h"
 #include "grid/interaction/grid_date_pickers.h"
 #include "grid/interaction/grid_edit_buttons.h"
+#include "grid/interaction/grid_spin.h"
 #include "tests/grid/interaction/edit_grid_fixture.h"
 #include "tests/support/format_settings.h"
 
 #include "platform/runtime/datetime.h"
 #include "platform/ui/clipboard.h"
+
+#include <cmath>
 
 namespace gw::test {
 namespace {
@@ -129,6 +135,47 @@ TEST_F(SpecialEditorTest, ADateOutsideASetRangeOpensOneDayInsideIt)
         grid->HideInplaceEdit();
         EXPECT_EQ(Cell(), DateToStr(c.Opened));
     }
+}
+
+// A host's own date reading: it gets the cell text and a date starting as now; what it leaves
+// there is the opening date, also for a text the grid itself cannot read.
+TEST_F(SpecialEditorTest, OnCustomStrToDateReadsTheTextTheDateEditorOpensWith)
+{
+    std::vector<std::string> texts;
+    double startOffset = 1;
+    grid->OnCustomStrToDate = [&](TObject* Sender, const String& Value, TDateTime& ADate) {
+        EXPECT_EQ(Sender, grid);
+        texts.push_back(Utf8(Value));
+        startOffset = std::abs(ADate - Now());
+        if (Value == u"2024.03.05") ADate = Day2024_03_05;
+    };
+    Open(edDateEdit, u"2024.03.05");
+    EXPECT_EQ(Picker()->Date(), Day2024_03_05);
+    EXPECT_LT(startOffset, 2.0 / 86400) << "the date handed over starts as now";
+    grid->HideInplaceEdit();
+    EXPECT_EQ(Cell(), DateToStr(Day2024_03_05));
+    Open(edDateEdit, u"05/03/2024", 2);
+    EXPECT_EQ(std::floor(Picker()->Date()), std::floor(Now())) << "left alone by the handler: today";
+    grid->HideInplaceEdit();
+    EXPECT_EQ(texts, (std::vector<std::string>{"2024.03.05", "05/03/2024"}));
+}
+
+// The editors that read their grid from their owner refuse any other owner at once.
+TEST_F(SpecialEditorTest, EditorsThatNeedTheGridAsOwnerRefuseAnother)
+{
+    const std::pair<const char*, std::function<void()>> needGrid[] = {
+        {"combo", [this] { delete new TGridCombo(form); }},
+        {"spin", [this] { delete new TGridSpin(form); }},
+        {"check box", [this] { delete new TGridCheckBox(form); }},
+        {"date picker", [this] { delete new TGridDatePicker(form); }},
+        {"rich edit", [this] { delete new TExtRichEdit(form); }},
+    };
+    for (const auto& [name, make] : needGrid) {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(make(), EInvalidCast);
+    }
+    EXPECT_NO_THROW(delete new TGridDateTimePicker(form)) << "this one takes any owner";
+    EXPECT_NO_THROW(delete new TGridDatePicker(grid));
 }
 
 TEST_F(SpecialEditorTest, AnUncheckedOrUnreadableDateStoresNothingOrTheOpeningDay)
@@ -341,7 +388,8 @@ TEST_F(SpecialEditorTest, TabInAButtonEditorMovesOnWithGoTabsAndIsPostedToTheGri
         h.Type(u"v");
         h.Press(VK_TAB);
         h.ProcessMessages();
-        EXPECT_FALSE(grid->EditMode());
+        // With goTabs the grid's Tab walk opens the next cell's editor (AdvanceAutoEdit).
+        EXPECT_EQ(grid->EditMode(), tabs);
         EXPECT_EQ(Cell(), u"v");
         EXPECT_EQ(grid->Col(), tabs ? 4 : 3);
         // Without goTabs the grid does not take the posted Tab: the form moves on to its next
@@ -415,7 +463,8 @@ TEST_F(SpecialEditorTest, AnUncheckedDateAndTimeEditorStoresNothingOnTabAsOnEnte
         DateTimePicker()->SetChecked(false);
         h.Press(key);
         h.ProcessMessages();
-        EXPECT_FALSE(grid->EditMode());
+        // Tab walks on and opens the next cell's editor (AdvanceAutoEdit); Enter only ends.
+        EXPECT_EQ(grid->EditMode(), key == VK_TAB);
         EXPECT_EQ(Cell(), u"");
         EXPECT_EQ(grid->Col(), key == VK_TAB ? 4 : 3);
     }

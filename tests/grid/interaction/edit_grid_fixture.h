@@ -58,7 +58,10 @@ public:
     using TExtStringGrid::KeyPress;
     using TExtStringGrid::SelectCell;
     using TExtStringGrid::SetGridState;
+    using TExtStringGrid::ShowCellControlEditor;
     using TExtStringGrid::ShowEditor;
+    using TExtStringGrid::ShowNextControlEditor;
+    using TExtStringGrid::StoreCellControlValue;
     using TExtStringGrid::TExtStringGrid;
     using TExtStringGrid::ValidateCell;
     using TExtStringGrid::ValidateCellWide;

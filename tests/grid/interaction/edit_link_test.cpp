@@ -161,6 +161,51 @@ TEST_F(EditLinkTest, DeactivatingThePopupWritesTheValueAndEndsTheEdit)
     EXPECT_FALSE(link->Edit->Visible());
 }
 
+// The pop-up loses the activation both ways: when the link itself moves the focus to the grid
+// (Enter), the deactivation only writes the value and the edit goes on to its own end; when the
+// user leaves it, the edit ends and the grid skips the one focus gain the closing causes.
+TEST_F(EditLinkTest, APopupDeactivatedByTheLinkOnlyWritesAndOneLeftByTheUserEndsTheEdit)
+{
+    link->EditStyle = esPopup;
+    Open();
+    TForm* popup = link->PopupForm();
+    ASSERT_NE(popup, nullptr);
+    std::vector<std::string> deactivations;
+    popup->OnDeactivate = [this, &deactivations, exit = popup->OnDeactivate](TObject* Sender) {
+        deactivations.push_back(std::string(link->ForcedExit() ? "forced" : "user") + " " +
+                                Utf8(link->GetEditorValue()) + " cell " + Utf8(grid->GetCellEx(3, 1)));
+        exit(Sender);
+    };
+    link->Edit->SetText(u"by Enter");
+    h.Press(VK_RETURN);
+    h.ProcessMessages();
+    for (const std::string& d : deactivations) EXPECT_EQ(d.substr(0, 6), "forced") << d;
+    EXPECT_EQ(grid->GetCellEx(3, 1), u"by Enter");
+    EXPECT_FALSE(grid->InvokedFocusChange) << "a focus move of the link's own skips nothing";
+    EXPECT_TRUE(grid->Focused());
+
+    // Left by the user for another control: the next focus gain of the grid is the closing's.
+    Open(2);
+    link->Edit->SetText(u"left");
+    other->SetFocus();
+    h.ProcessMessages();
+    link->FormExit(popup);
+    EXPECT_EQ(grid->GetCellEx(3, 2), u"left");
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_FALSE(popup->Visible());
+    EXPECT_TRUE(grid->InvokedFocusChange);
+    grid->SetFocus();
+    h.ProcessMessages();
+    EXPECT_FALSE(grid->InvokedFocusChange) << "one gain only";
+
+    // Left while the grid holds the focus already: that gain has passed, nothing is skipped.
+    Open(3);
+    grid->SetFocus();
+    h.ProcessMessages();
+    link->FormExit(popup);
+    EXPECT_FALSE(grid->InvokedFocusChange);
+}
+
 TEST_F(EditLinkTest, WithoutALinkAnEdCustomCellOpensNothing)
 {
     grid->EditLink = nullptr;
