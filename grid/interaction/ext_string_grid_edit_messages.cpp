@@ -45,6 +45,7 @@ void TExtStringGrid::WndProc(TMessage& Message)
     case CM_HINTSHOW: CMHintShow(Message); return;
     case CM_ENABLEDCHANGED: CMEnabledChanged(Message); return;
     case CM_COLORCHANGED: CMColorChanged(Message); return;
+    case WM_NOTIFY: WMNotify(Message); return;
     case WM_COMMAND:
         if (TWMCommand(Message).NotifyCode == EN_CHANGE && TWMCommand(Message).Ctl != HandleIfAllocated()) {
             WMEditChange(Message);
