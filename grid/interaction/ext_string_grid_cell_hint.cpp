@@ -1,11 +1,14 @@
 // TExtStringGrid: the hint of the cell under the mouse - a comment at the cell's top-right
 // corner, else below the cell at the mouse's X; the cell's whole text with HintShowCells, a text
-// cut by its cell with HintShowLargeText; OnGridHint has the last word.
+// cut by its cell with HintShowLargeText; OnGridHint has the last word. A hint in mark-up or the
+// wide encoding is shown by the mark-up hint window.
 #include "grid/foundation/csv_utils.h"
 #include "grid/foundation/markup_text.h"
+#include "grid/interaction/html_hint_window.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/floating_footer.h"
+#include "platform/graphics/font.h"
 
 namespace gw {
 
@@ -21,6 +24,7 @@ void TExtStringGrid::BuildCellHint(String& HintStr, THintInfo& HintInfo)
     Integer ACol = -1, ARow = -1;
     MouseToCell(HintInfo.CursorPos.X, HintInfo.CursorPos.Y, ACol, ARow);
     if (ControlLook()->HintMaxWidth > 0) HintInfo.HintMaxWidth = ControlLook()->HintMaxWidth;
+    HTMLHintFontName() = Font()->Name();
     TPoint pos = HintInfo.CursorPos;
     if (ACol >= 0 && ARow >= 0) {
         const TPoint base = BaseCell(ACol, ARow);
@@ -51,6 +55,11 @@ void TExtStringGrid::BuildCellHint(String& HintStr, THintInfo& HintInfo)
         const bool footerRow = FloatingFooter()->Visible() && base.Y == RowCount() - 1;
         String wide;
         if (!footerRow) DoGridHint(c, base.Y, HintStr, wide);
+    }
+    const TCellTextKind kind = ClassifyCellText(HintStr, EnableHTML);
+    if (UseInternalHintClass && (kind == ctkMarkup || kind == ctkWideEncoded)) {
+        HintInfo.HintWindowClass = &MakeHintWindow<THTMLHintWindow>;
+        HintInfo.HintData = static_cast<TObject*>(this);
     }
     HintInfo.HintPos = ClientToScreen(pos);
     HintInfo.HintColor = HintColor;

@@ -51,6 +51,7 @@ void TExtStringGrid::WndProc(TMessage& Message)
     case CM_MOUSELEAVE: CMMouseLeave(Message); return;
     case CM_DIALOGCHAR: CMDialogChar(Message); return;
     case CM_CURSORCHANGED: CMCursorChanged(Message); return;
+    case WM_NOTIFY: WMNotify(Message); return;
     case WM_COMMAND:
         if (TWMCommand(Message).NotifyCode == EN_CHANGE && TWMCommand(Message).Ctl != HandleIfAllocated()) {
             WMEditChange(Message);

@@ -4,6 +4,7 @@
 #include "grid/foundation/arrow_window.h"
 #include "grid/foundation/mouse_actions.h"
 #include "grid/interaction/drag_geometry.h"
+#include "grid/interaction/html_hint_window.h"
 #include "grid/interaction/no_active_form.h"
 #include "grid/model/drag_drop_settings.h"
 #include "grid/model/ext_string_grid.h"
@@ -66,6 +67,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
         Application->CancelHint();
         FLastHintPos = {-1, -1};
     }
+    CloseBalloonOffCell(ACol, ARow);
     TBaseGrid::MouseMove(Shift, X, Y);
     ShowSizing(X, Y);
     const TGridRect after = Selection();
@@ -89,7 +91,7 @@ void TExtStringGrid::ShowSizing(Integer X, Integer Y)
     if (!columns && OnRowSizing) OnRowSizing(this, index, size);
     if (!IsDesigning() && !HintShowSizing) return;
     const String text = (columns ? u"cw=<b>" : u"rh=<b>") + IntToStr(size) + u"</b>";
-    if (!FSizingHintWnd) FSizingHintWnd = new THintWindow(this);
+    if (!FSizingHintWnd) FSizingHintWnd = new THTMLHintWindow(this);
     TRect r = FSizingHintWnd->CalcHintRect(SizingHintMaxWidth, text, nullptr);
     const TRect cell = columns ? CellRect(index, 0) : CellRect(0, index);
     const TPoint at = ClientToScreen({cell.Left, cell.Top});

@@ -153,6 +153,8 @@ enum TGridImportState : uint8_t { isImportStart, isImportNewRow, isImportDone, i
 
 // Event types keep their argument order: many put the row first.
 using TGridHintEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, String& HintStr)>;
+using TCellBalloonEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& ATitle, String& AText,
+                                             TBalloonIcon& AIcon)>;
 using TGridColorEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, TGridDrawState AState,
                                            TBrush* ABrush, TFont* AFont)>;
 using TGridBorderEvent =
@@ -1152,6 +1154,12 @@ public:
     Integer PanCursorNumber() const { return FPanCursor; }
     void BalloonInit();
     void BalloonDone();
+    // WM_NOTIFY (grid/interaction/ext_string_grid_balloons.cpp): the balloon's text request is
+    // answered with the text of the cell under the mouse; a balloon closes when the mouse leaves
+    // its cell.
+    void WMNotify(TMessage& Message);
+    void AnswerBalloonText(TMessage& Message);
+    void CloseBalloonOffCell(Integer ACol, Integer ARow);
     // Keyboard navigation (grid/interaction/ext_string_grid_keys.cpp): the Tab walk (true when the
     // grid kept the Tab, false when it handed it to its parent), a row appended below the last
     // data row, and whether the current row is the last data row.
@@ -1385,6 +1393,8 @@ public:
     // ===== events ===============================================================================
     TGridHintEvent OnGridHint;
     TGridHintEvent OnGridWideHint;
+    // The balloon of the cell under the mouse may change its title, text and icon here.
+    TCellBalloonEvent OnCellBalloon;
     TGridColorEvent OnGetCellColor;
     TGridColorEvent OnGetCellPrintColor;
     TGridBorderEvent OnGetCellBorder;
@@ -2203,6 +2213,9 @@ protected:
     // The balloon tooltip window while balloons are initialised.
     HWND FBalloonTip = 0;
     bool FBalloonInit = false;
+    // The base cell whose balloon shows ((-1, -1): none), and the text the tooltip was given.
+    TPoint FLastBalloonPos{-1, -1};
+    String FBalloonText;
     TDropList* FFilterDropList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
 
@@ -2374,6 +2387,10 @@ private:
     void PaintFocusRect(TCellPaint& P);
     // The sort indicator's own cells: the sort row's header of the sorted column(s).
     bool ShowsSortIndicator(Integer RealCol, Integer ARow);
+    // The filter glyph's own cells: those of the filter drop-down row whose column offers a
+    // filter list; the glyph at the cell's top-right corner (grid/model/ext_string_grid_glyphs.cpp).
+    bool ShowsFilterGlyph(Integer RealCol, Integer ARow);
+    void DrawFilterGlyph(TCanvas& ACanvas, const TRect& CellRect, Integer RealCol);
     void PaintBackgroundOutsideCells();
     void DrawSizingLine(TCanvas& ACanvas, TPoint From, TPoint To);
 

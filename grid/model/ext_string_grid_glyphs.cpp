@@ -1,12 +1,14 @@
 // The string grid's small pictures inside cells: check boxes in every control style, the sort
-// indicator of header cells, the outline nodes' expand and contract glyphs, and the dotted lines
-// that follow a column or row being sized.
+// indicator and the filter glyph of header cells, the outline nodes' expand and contract glyphs,
+// and the dotted lines that follow a column or row being sized.
 #include "grid/foundation/bitmap_drawing.h"
 #include "grid/foundation/int_list.h"
 #include "grid/foundation/mouse_actions.h"
 #include "grid/model/cell_node.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/filter.h"
+#include "grid/model/filter_drop_down.h"
 #include "grid/model/sort_settings.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/brush.h"
@@ -26,6 +28,9 @@
 namespace gw {
 
 namespace {
+
+// The filter glyph stands this far left of its cell's right edge.
+constexpr Integer FilterGlyphWidth = 16;
 
 // A glyph of the program's resources, loaded at its first use and kept; nullptr without one.
 const TBitmap* GridGlyph(StringView Name)
@@ -279,6 +284,30 @@ void TExtStringGrid::DrawSortIndicator(TCanvas& ACanvas, Integer ACol, Integer Y
         c.LineTo(X - 4, Y + 4);
     }
     c.Pen()->SetColor(clBlack);
+}
+
+bool TExtStringGrid::ShowsFilterGlyph(Integer RealCol, Integer ARow)
+{
+    if (ARow != FilterDropDownRow) return false;
+    // A program's own list is only known by asking for it; the collected one is not empty when
+    // the column has rows to collect from or the clear entry heads it, so painting never walks
+    // the rows.
+    if (OnGetColumnFilter) return GetColumnFilter(RealCol);
+    if (!FilterDropDownAuto || (RealCol < FixedCols() && FilterDropDownColumns != fdAll)) return false;
+    const bool rows = RowCount() - FFixedFooters > FixedRows() || (!FilterIncremental && FHiddenRows.Count() > 0);
+    return rows || !FilterDropDownClear.empty();
+}
+
+// The column's own glyph (the active one while a filter holds the column), drawn transparently;
+// without one, the program's glyph over the fixed colour. Either way at the cell's top-right.
+void TExtStringGrid::DrawFilterGlyph(TCanvas& ACanvas, const TRect& CellRect, Integer RealCol)
+{
+    const TBitmap* own = m_filter->HasFilter(RealCol) ? m_filterDropDown->GlyphActive() : m_filterDropDown->Glyph();
+    const TRect at = Bounds(CellRect.Right - FilterGlyphWidth, CellRect.Top, 0, 0);
+    if (own && !own->Empty())
+        DrawTransparentBitmap(ACanvas, own, clNone, at);
+    else if (const TBitmap* g = GridGlyph(u"ESGFILT"))
+        DrawTransparentBitmap(ACanvas, g, FixedColor(), at);
 }
 
 void TExtStringGrid::DrawColSizingLine(Integer X, TCanvas* ACanvas)

@@ -61,9 +61,14 @@ struct TExtStringGrid::TCellPaint {
     Integer SortGlyphOffset = 0;
     TColor URLColor = clNone;
     Integer ScrollPos = 0;
+    bool FilterGlyph = false;
 };
 
 namespace {
+
+// What the filter glyph takes of a cell's right side from its plain text, and from mark-up.
+constexpr Integer FilterGlyphRoom = 16;
+constexpr Integer MarkupFilterGlyphRoom = 18;
 
 // The fixed-cell looks whose header the grid paints itself, as a gradient.
 bool PaintsGradientHeader(TGridLook L)
@@ -140,6 +145,7 @@ void TExtStringGrid::PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow,
         m_mouseActions->DisjunctRowSelect() && m_mouseActions->RowSelectPersistent ? MapDisplToRealRow(ARow) : ARow;
     p.URLColor = URLColor;
     if (HasScrollBar(p.RealCol, ARow)) p.ScrollPos = PaintCellScrollBar(p);
+    p.FilterGlyph = ShowsFilterGlyph(p.RealCol, ARow);
 
     // The visual properties, then the graphic's layout.
     p.Look.WW = m_wordWrap;
@@ -453,6 +459,7 @@ void TExtStringGrid::DrawCellBody(TCellPaint& P)
     }
     if (IsPasswordCell(P.RealCol, P.ARow)) FillWithChar(text, PasswordChar);
 
+    if (P.FilterGlyph) DrawFilterGlyph(c, P.R, P.RealCol);
     PaintCellBackground(P);
     if (SelectionRectangle && !IsFixed(P.ACol, P.ARow) && CellInGridRect(Selection(), P.ACol, P.ARow)) {
         const TGridRect sel = Selection();
@@ -523,7 +530,9 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
         c.Font()->SetColor(clBlack);
         return;
     }
+    // The filter glyph keeps its corner free of text.
     if (kind == ctkMarkup) {
+        if (P.FilterGlyph) R.Right -= MarkupFilterGlyphRoom;
         R.Left -= 1;
         if (sortCell) R.Right -= 10;
         TMarkupDrawArgs args;
@@ -560,6 +569,7 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
     flags |= DT_EXPANDTABS | DT_NOPREFIX | HorizontalFlag(ha) | VerticalFlag(P.Look.VA);
     flags |= (P.Look.WW || Multilinecells) ? (DT_WORDBREAK | DT_EDITCONTROL) : DT_SINGLELINE;
     c.SetBkMode(TRANSPARENT);
+    if (P.FilterGlyph) R.Right -= FilterGlyphRoom;
     if (P.Graphic && !Text.empty()) {
         TRect m = R;
         c.DrawText(Text, m, flags | DT_CALCRECT);
@@ -567,7 +577,8 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
     }
     c.DrawText(Text, R, flags);
     if (sortCell) {
-        const TRect cell = P.R;
+        TRect cell = P.R;
+        if (P.FilterGlyph) cell.Right -= FilterGlyphRoom;
         const Integer q = std::max(0, std::min(cell.Right - cell.Left - 16, c.TextWidth(Text)));
         Integer x = cell.Left + 8;
         if (ha == taLeftJustify) x = cell.Left + q + P.SortGlyphOffset + 10;

@@ -8,6 +8,7 @@
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/navigation.h"
 #include "grid/foundation/search_footer.h"
+#include "grid/interaction/html_hint_window.h"
 #include "grid/interaction/search_panel.h"
 #include "grid/model/background.h"
 #include "grid/model/column_size.h"
@@ -230,7 +231,8 @@ void TExtStringGrid::ShowScrollHint(bool Vertical, Integer Position)
                                    : ScrollPositionToIndex(Position, ColCount(), VisibleColCount(), FixedCols());
     String text = ScrollHintText(Vertical ? TScrollAxis::Vertical : TScrollAxis::Horizontal, index);
     if (OnScrollHint) OnScrollHint(this, index, text);
-    if (!m_scrollHintWindow) m_scrollHintWindow = new THintWindow(this);
+    // The program's own text may carry mark-up: the mark-up hint window shows it.
+    if (!m_scrollHintWindow) m_scrollHintWindow = new THTMLHintWindow(this);
     TRect r = m_scrollHintWindow->CalcHintRect(ScrollHintMaxWidth, text, nullptr);
     m_scrollHintWindow->SetColor(HintColor);
     const TPoint mouse = GetCursorPos();
