@@ -280,6 +280,7 @@ bool TExtStringGrid::PressCheckBox(Integer ACol, Integer ARow, Integer X, Intege
         if (OnRadioButtonClick) OnRadioButtonClick(this, real, ARow);
     } else {
         ToggleCellCheckBox(real, ARow, true);
+        if (real == 0 && MouseActions()->HotmailRowSelect()) SelectCheckedRow(ARow);
     }
     if (ShowModified()->Enabled) {
         SetRowModified(ARow, true);

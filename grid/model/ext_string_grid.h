@@ -2003,6 +2003,8 @@ protected:
     void ResetGroupRowLook(Integer ARow, TColor Color, TColor ColorTo);
     void MergeGroupRows();
     void RemoveGroupRow(Integer ARow, bool Merged, TColor Color, TColor ColorTo);
+    // After Group: a shown search panel is docked and laid out again for the grid's new client area.
+    void RelayoutSearchPanel();
     Integer FFilterCol = -1;
     // Dimensions.
     Integer FFixedFooters = 0;
@@ -2047,6 +2049,11 @@ protected:
     bool FEditDisable = false;
     bool FSelChange = false;
     bool FSelHidden = false;
+    // The anchor (TopLeft) and current cell (BottomRight) HideSelection took away.
+    TGridRect FHiddenSelection{};
+    // A press on a data row's check box under HotmailRowSelect, its mark flipped already: the row
+    // becomes the selection; when its mark went off nothing stays selected.
+    void SelectCheckedRow(Integer ARow);
     bool FCtrlDown = false;
     bool FMouseDown = false;
     bool FMouseDownMove = false;

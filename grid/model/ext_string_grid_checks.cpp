@@ -269,6 +269,14 @@ bool TExtStringGrid::ToggleCellCheckBox(Integer ACol, Integer ARow, bool FromUse
         else
             s = s == cbUnchecked ? cbGrayed : s == cbGrayed ? cbChecked : cbUnchecked;
         state = s == cbChecked;
+    } else if (g->CellType == ctRowCheckBox) {
+        // The state is the row's selection mark, never the cell text (column 0 keeps its data,
+        // the header its caption). The header's box shows whether all rows are marked; its own
+        // mark carries the new state to the press, which sets every row's.
+        const Integer real = RealRowIndex(ARow);
+        const bool was = ARow < FixedRows() ? g->CellBoolean : GetRowSelect(real);
+        SetRowSelect(real, !was);
+        state = GetRowSelect(real);  // the selection event may have refused the change
     } else {
         // The kinds whose state is the cell text; only they have a text change to undo.
         String checkTrue;

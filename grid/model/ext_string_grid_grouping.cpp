@@ -4,6 +4,8 @@
 //
 // Every group node spans its header and its data rows only - never the summary row that follows -
 // so that the group calculations (target r + span) and UnGroup (summary at r + span) find it.
+#include "grid/foundation/search_footer.h"
+#include "grid/interaction/search_panel.h"
 #include "grid/model/cell_graphic.h"
 #include "grid/model/cell_node.h"
 #include "grid/model/ext_string_grid.h"
@@ -83,6 +85,7 @@ void TExtStringGrid::Group(Integer ColIndex)
     const TScopeExit done([this] {
         FGrouped = false;
         EndUpdate();
+        RelayoutSearchPanel();
     });
     FGroupColumn = c;
     FGroupWidth = ColWidths(DisplColIndex(c));
@@ -131,6 +134,16 @@ void TExtStringGrid::Group(Integer ColIndex)
     }
     if (Col() >= ColCount()) SetCol(FixedCols());
     if (FixedRows() < RowCount()) SetRow(FixedRows());
+}
+
+// Grouping adds rows and takes a column away, so the scroll bars and with them the client area
+// may change: the width nudge docks the panel at the bottom again, the controls follow its width.
+void TExtStringGrid::RelayoutSearchPanel()
+{
+    if (!SearchPanel || !m_searchFooter->Visible()) return;
+    SearchPanel->SetWidth(SearchPanel->Width() + 1);
+    SearchPanel->SetWidth(SearchPanel->Width() - 1);
+    SearchPanel->PlaceControls();
 }
 
 // Clears and removes one header or summary row, its merge split or its row colours reset first.

@@ -63,6 +63,10 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
     ControlStyle |= csAcceptsControls;
     CreateSettings();
     SetRowCount(10);
+    // The fixed counts the grid is made with are the ones asked for until the program sets
+    // others: FixedRowAlways (FixedColAlways) brings them back, never 0.
+    FMinFixedRows = TBaseGrid::FixedRows();
+    FMinFixedCols = TBaseGrid::FixedCols();
     SetBounds(Left(), Top(), 400, 250);
     TakeOverFormResize();
     SetDefaultRowHeight(22);

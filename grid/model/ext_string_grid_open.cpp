@@ -24,8 +24,6 @@ TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet
 bool TExtStringGrid::RegisterDropTarget() { NotBuiltYet("RegisterDropTarget"); }
 void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
-void TExtStringGrid::HideSelection() { NotBuiltYet("HideSelection"); }
-void TExtStringGrid::UnHideSelection() { NotBuiltYet("UnHideSelection"); }
 void TExtStringGrid::CopySelectionToClipboard() { NotBuiltYet("CopySelectionToClipboard"); }
 void TExtStringGrid::CutSelectionToClipboard() { NotBuiltYet("CutSelectionToClipboard"); }
 void TExtStringGrid::PasteSelectionFromClipboard() { NotBuiltYet("PasteSelectionFromClipboard"); }

@@ -62,6 +62,42 @@ TPoint TExtStringGrid::MergeSpan(Integer ACol, Integer ARow) const
 
 void TExtStringGrid::SetSelection(const TGridRect& Value) { TBaseGrid::SetSelection(Value); }
 
+// The selection goes past the last cell, where nothing paints it as selected (a grid left with
+// only its header row must not show that row as current); its two corners are kept.
+void TExtStringGrid::HideSelection()
+{
+    if (!FSelHidden) FHiddenSelection = {Anchor().X, Anchor().Y, Col(), Row()};
+    ParkSelectionOutside();
+    FSelHidden = true;
+}
+
+void TExtStringGrid::SelectCheckedRow(Integer ARow)
+{
+    if (ARow < FixedRows() || ARow >= RowCount()) return;
+    SetSelection({FixedCols(), ARow, ColCount() - 1, ARow});
+    const Integer real = RealRowIndex(ARow);
+    if (real != ARow) RepaintCell(0, ARow);
+    if (Row() == ARow && !GetRowSelect(real)) HideSelection();
+}
+
+// The kept selection comes back when its top-left cell still exists, cut to the grid (rows or
+// columns may have gone meanwhile); otherwise the first normal cell, or the header cell when
+// the grid has nothing but its fixed row (column), becomes the selection.
+void TExtStringGrid::UnHideSelection()
+{
+    FSelHidden = false;
+    const TGridRect& kept = FHiddenSelection;
+    const Integer lastCol = ColCount() - 1, lastRow = RowCount() - 1;
+    if (std::min(kept.Top, kept.Bottom) <= lastRow && std::min(kept.Left, kept.Right) <= lastCol) {
+        SetSelection({std::min(kept.Left, lastCol), std::min(kept.Top, lastRow), std::min(kept.Right, lastCol),
+                      std::min(kept.Bottom, lastRow)});
+        return;
+    }
+    const Integer row = FixedRowAlways && FixedRows() == RowCount() ? 0 : FixedRows();
+    const Integer col = FixedColAlways && FixedCols() == ColCount() ? 0 : FixedCols();
+    SetSelection({col, row, col, row});
+}
+
 bool TExtStringGrid::StoredRowSelect(Integer ARow) const { return ListFlag(*m_rowSelectList, ARow); }
 
 Integer TExtStringGrid::SelectionRow(Integer ARow) const

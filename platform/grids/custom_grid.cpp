@@ -344,6 +344,17 @@ void TCustomGrid::SetSelection(const TGridRect& Value)
     UpdateEdit();
 }
 
+void TCustomGrid::ParkSelectionOutside()
+{
+    const TGridRect oldSelection = Selection();
+    const TGridCoord oldCurrent = m_current;
+    // The editor gives its text back and hides; its mode stays for the next current cell.
+    HideEdit();
+    m_current = {ColCount(), RowCount()};
+    m_anchor = m_current;
+    SelectionMoved(oldSelection, oldCurrent);
+}
+
 void TCustomGrid::SelectionMoved(const TGridRect& OldSelection, TGridCoord OldCurrent)
 {
     const TGridRect now = Selection();

@@ -158,6 +158,10 @@ protected:
     // Moves a column (row) with its size; the current cell and the anchor follow.
     void MoveColumn(Integer FromIndex, Integer ToIndex);
     void MoveRow(Integer FromIndex, Integer ToIndex);
+    // Puts the anchor and the current cell on (ColCount, RowCount), past the last cell, without
+    // asking SelectCell or scrolling: no cell is current or selected and the editor is closed.
+    // The next move, or a change of the counts, brings the current cell back into the grid.
+    void ParkSelectionOutside();
 
     // What the mouse is doing. Setting gsNormal ends a state (as WM_CANCELMODE does); setting
     // gsSelecting starts one as a press on a cell would (capture and the auto-scroll timer).

@@ -7,6 +7,7 @@
 #include "grid/foundation/search_footer.h"
 #include "grid/interaction/search_panel.h"
 #include "grid/model/control_look.h"
+#include "grid/model/grouping.h"
 #include "platform/controls/message_beep.h"
 #include "platform/graphics/recording_canvas.h"
 
@@ -104,6 +105,21 @@ TEST_F(SearchFooterTest, HiddenUntilOpenedThenLaidOutFromTheSettings)
     EXPECT_EQ(p->MatchCase()->Height(), 0);
     EXPECT_EQ(p->ForwardButton()->Height(), 23);
     EXPECT_FALSE(p->ForwardButton()->ShowHint()) << "an empty hint is not shown";
+}
+
+TEST_F(SearchFooterTest, GroupingDocksAndLaysOutTheShownPanelAgain)
+{
+    Open();
+    TSearchPanel* p = Panel();
+    p->RightToLeft = true;  // mirrored controls are placed from the panel's right edge
+    grid->Grouping()->Summary = true;
+    const Integer widthBefore = grid->ClientWidth();
+    grid->Group(1);
+    h.ProcessMessages();
+    ASSERT_LT(grid->ClientWidth(), widthBefore) << "the group rows brought the vertical scroll bar";
+    EXPECT_EQ(p->Width(), grid->ClientWidth());
+    EXPECT_EQ(p->Top() + p->Height(), grid->ClientHeight());
+    EXPECT_EQ(p->Edit()->Left(), p->Width() - 110 - 25);
 }
 
 TEST_F(SearchFooterTest, ButtonLookFollowsTheControlStyle)

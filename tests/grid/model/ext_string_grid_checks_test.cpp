@@ -6,6 +6,7 @@
 #include "grid/model/check_box_place.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/grouping.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/runtime/string_list.h"
@@ -360,6 +361,35 @@ TEST_F(ExtStringGridChecks, ClickInACheckBoxCell)
     EXPECT_TRUE(g.IsInCheckBox(3, 1, 0, 0));
     EXPECT_FALSE(g.IsInCheckBox(2, 1, 0, 0));
     EXPECT_FALSE(g.IsInCheckBox(4, 1, 0, 0));
+}
+
+TEST_F(ExtStringGridChecks, ACheckBoxColumnOverGroupsGivesHeadersTriStateBoxesAndSkipsSummaries)
+{
+    g.SetColCount(3);
+    g.SetRowCount(6);
+    g.SetFixedRows(1);
+    const char16_t* values[] = {u"a", u"a", u"b", u"c", u"c"};
+    for (Integer r = 1; r <= 5; ++r) g.SetCellEx(2, r, values[r - 1]);
+    g.Grouping()->Summary = true;
+    g.Group(2);
+    for (const bool allRows : {false, true}) {
+        g.MouseActions()->CheckAllCheck = allRows;
+        g.AddCheckBoxColumn(1, true, false);
+        std::string kinds;  // per row: h header, s summary, d data, - none
+        for (Integer r = 0; r < g.RowCount(); ++r) {
+            TCheckBoxState state = cbGrayed;
+            const bool box = g.GetCheckBoxState(1, r, state);
+            if (g.GetCellType(1, r) == ctTriStateCheckBox)
+                kinds += state == cbUnchecked ? 'h' : '?';
+            else if (box)
+                kinds += state == cbChecked ? 'd' : '?';
+            else
+                kinds += g.IsSummary(r) ? 's' : '-';
+        }
+        EXPECT_EQ(kinds, std::string(allRows ? "d" : "-") + "hddshdshdds") << "row 0 only with CheckAllCheck";
+        g.RemoveCheckBoxColumn(1);
+        for (Integer r = 0; r < g.RowCount(); ++r) EXPECT_FALSE(g.HasCheckBox(1, r)) << r;
+    }
 }
 
 TEST_F(ExtStringGridChecks, AnExpandClickSetsTheRowHeightAfterTheEvent)

@@ -262,6 +262,33 @@ TEST_F(ExtStringGridFilter, DropDownValuesArePickedLiterally)
     EXPECT_EQ(Shown().size(), values.size());
 }
 
+// A grid as made, its fixed row never set by the program: a choice that switches FixedRowAlways
+// on must not let a later row count take that row's fixing away (the header and its filter
+// glyph would scroll away); nor may a column count with FixedColAlways.
+TEST(ExtStringGridFilterHeader, AChoiceKeepsTheMadeHeaderFixedThroughLaterCounts)
+{
+    THarness h;
+    TFilterGrid g{nullptr};
+    g.SetColCount(3);
+    for (Integer r = 1; r < g.RowCount(); ++r) g.SetCellEx(1, r, r % 2 ? u"odd" : u"even");
+    g.AutoFilterUpdate = true;
+    g.FilterDropDownAuto = true;
+    ASSERT_TRUE(g.GetColumnFilter(1));
+    g.FFilterCol = 1;
+    g.ApplyFilterListChoice(g.FilterList()->IndexOf(u"odd"));
+    ASSERT_TRUE(g.FixedRowAlways);
+    EXPECT_EQ(g.RowCount(), 6);
+    EXPECT_EQ(g.TCustomGrid::FixedRows(), 1);
+    g.FixedColAlways = true;
+    for (const Integer count : {40, 2, 1, 12}) {
+        g.SetRowCount(count);
+        g.SetColCount(count + 1);
+        EXPECT_EQ(g.TCustomGrid::FixedRows(), count > 1 ? 1 : 0) << count << " rows";
+        EXPECT_EQ(g.FixedRows(), 1) << count << " rows";
+        EXPECT_EQ(g.TCustomGrid::FixedCols(), 1) << count + 1 << " columns";
+    }
+}
+
 TEST_F(ExtStringGridFilter, ProgramEntriesStayExpressionsAndHiddenRowsOfferTheirValues)
 {
     Fill({{u"3"}, {u"12"}, {u"40"}});

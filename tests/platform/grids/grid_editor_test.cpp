@@ -5,6 +5,7 @@
 #include "tests/platform/grids/grid_fixture.h"
 
 #include <functional>
+#include <vector>
 
 namespace gw::test {
 namespace {
@@ -83,6 +84,31 @@ const TLifeCase LifeCases[] = {
      {1, 1},
      false,
      true},
+    {"parking the selection past the last cell gives the text back and hides the editor unasked",
+     0,
+     [](G& t) {
+         t.H().Type(u"q");
+         t.Grid()->ParkSelectionOutside();
+         const TGridRect s = t.Grid()->Selection();
+         EXPECT_EQ((std::vector<Integer>{s.Left, s.Top, s.Right, s.Bottom}), (std::vector<Integer>{5, 5, 5, 5}));
+     },
+     {"get 1,1", "set 1,1 q"},
+     u"q",
+     {5, 5},
+     false,
+     true},
+    {"from past the last cell an arrow comes back to the nearest cell, typing edits there",
+     0,
+     [](G& t) {
+         t.Grid()->ParkSelectionOutside();
+         t.H().Press(VK_UP);
+         t.H().Type(u"z");
+     },
+     {"select 4,4", "get 4,4"},
+     u"old",
+     {4, 4},
+     true,
+     false},
     {"F2 opens and closes; nothing typed, nothing given back",
      0,
      [](G& t) {

@@ -20,6 +20,7 @@ public:
     using TCustomGrid::MoveColRow;
     using TCustomGrid::MoveColumn;
     using TCustomGrid::MoveRow;
+    using TCustomGrid::ParkSelectionOutside;
     using TCustomGrid::SetGridState;
     using TCustomGrid::ShowEditor;
     using TStringGrid::TStringGrid;
