@@ -2154,8 +2154,6 @@ protected:
     // row or column, which the release unmarks.
     Integer FMouseSelectStart = -1;
     bool FDeselectState = false;
-    // The pointer left the grid while a header's drop-down menu is up: the header keeps its look.
-    bool FNoMouseLeave = false;
     // A fixed cell pressed as a button, drawn sunken until the release; the fixed cell the
     // fixed-cell editor edits.
     bool FFixedCellPushed = false;
