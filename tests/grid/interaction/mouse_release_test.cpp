@@ -277,15 +277,20 @@ TEST_F(MouseGridTest, ClicksChooseDisjunctCellsAndReportTheSelectionOnce)
         std::string Listed;
         Log Reports;
     } steps[] = {
-        {{1, 1},
-         0,
-         "1,1",
-         {}},  // already the current cell: listed, nothing to report      {{2, 2}, ssCtrl, "1,1 2,2", {"2,2-2,2"}},
+        // already the current cell: listed, nothing to report
+        {{1, 1}, 0, "1,1", {}},
+        {{2, 2}, ssCtrl, "1,1 2,2", {"2,2-2,2"}},
+        // Ctrl on a listed cell, the current one or another, takes only that cell out
+        {{2, 2}, ssCtrl, "1,1", {}},
+        {{2, 2}, ssCtrl, "1,1 2,2", {}},
+        {{1, 1}, ssCtrl, "2,2", {"1,1-1,1"}},
+        {{2, 2}, ssCtrl, "", {"2,2-2,2"}},
         {{3, 3}, 0, "3,3", {"3,3-3,3"}},
         {{4, 2}, ssCtrl, "3,3", {}},  // refused by OnSelectCell: the release ends
     };
+    Integer step = 0;
     for (const auto& s : steps) {
-        SCOPED_TRACE(std::to_string(s.Cell.X) + "," + std::to_string(s.Cell.Y));
+        SCOPED_TRACE("step " + std::to_string(step++));
         reports.clear();
         h.Advance(1000);
         h.Click(grid, Centre(s.Cell.X, s.Cell.Y), mbLeft, s.Shift);
