@@ -91,6 +91,7 @@ protected:
     void GetCheckFalse(Integer ACol, Integer ARow, String& Value) override;
     TCellType GetCellType(Integer ACol, Integer ARow) override;
     TCellGraphic* GetCellGraphic(Integer ACol, Integer ARow) override;
+    TCellGraphic* PaintedGraphic(Integer RealCol, Integer ARow) override;
     String GetColumnFloatFormat(Integer ACol, Integer ARow) override;
     void UpdateColSize(Integer ACol, Integer& AWidth) override;
     void UpdateAutoColSize(Integer ACol, Integer& AWidth) override;

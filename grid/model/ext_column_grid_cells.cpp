@@ -238,6 +238,10 @@ TCellGraphic* TExtColumnGrid::GetCellGraphic(Integer ACol, Integer ARow)
     return ColumnCellGraphic(ACol, ARow, TExtStringGrid::GetCellGraphic(ACol, ARow));
 }
 
+// A column's data check box lives in the column, not in the cell's properties: the painter must
+// ask for it even where the cell has none.
+TCellGraphic* TExtColumnGrid::PaintedGraphic(Integer RealCol, Integer ARow) { return GetCellGraphic(RealCol, ARow); }
+
 // One graphic serves every virtual check box; no cell stores or frees it.
 TCellGraphic* TExtColumnGrid::ColumnCellGraphic(Integer ACol, Integer ARow, TCellGraphic* GridGraphic)
 {

@@ -2355,7 +2355,8 @@ private:
     void SetStyleColours(const TStyleColours& S);
     void CellAlignment(Integer ACol, Integer ARow, TAlignment& HA, TVAlignment& VA);
     bool PaintsSelected(Integer ACol, Integer ARow);
-    TCellGraphic* PaintedGraphic(Integer RealCol, Integer ARow);
+    // The graphic a cell paints; a derived grid whose graphics need no cell properties widens it.
+    virtual TCellGraphic* PaintedGraphic(Integer RealCol, Integer ARow);
     // The row indicator in column 0 of the current row; how far the cell's left edge moved.
     Integer PaintRowIndicator(TCellPaint& P);
     void PaintFixedBackground(TCellPaint& P);

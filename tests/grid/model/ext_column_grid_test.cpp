@@ -7,18 +7,23 @@
 #include "grid/model/filter.h"
 #include "grid/model/print_settings.h"
 #include "platform/backends/headless/harness.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/graphics/brush.h"
 #include "platform/graphics/font.h"
 #include "platform/graphics/pen.h"
 #include "platform/graphics/recording_canvas.h"
+#include "platform/runtime/convert.h"
 #include "platform/runtime/streams.h"
 #include "platform/runtime/string_list.h"
+#include "platform/runtime/unicode.h"
 #include "platform/ui/menus.h"
+#include "tests/grid/model/paint_grid.h"
 #include "tests/grid/model/python_ini.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -656,8 +661,8 @@ TEST_F(ColumnGridCells, ANewCellsPropertiesStartFromItsColumn)
         TColor Brush;
         TAlignment HA;
     };
-    for (const Case c : {Case{1, 2, false, TColor(0x00AA00), taRightJustify},
-                         Case{1, 0, false, clNone, taCenter}, Case{1, 2, true, clNone, taRightJustify}}) {
+    for (const Case c : {Case{1, 2, false, TColor(0x00AA00), taRightJustify}, Case{1, 0, false, clNone, taCenter},
+                         Case{1, 2, true, clNone, taRightJustify}}) {
         Item(1)->SetShowBands(c.Bands);
         g.Bands()->SetActive(c.Bands);
         TFont font;
@@ -1076,6 +1081,51 @@ TEST_F(ExtColumnGrid, ABadColumnStreamRaisesAndLeavesTheColumns)
         ASSERT_EQ(g.Columns()->Count(), 2);
         EXPECT_EQ(Item(1)->Name, u"kept");
     }
+}
+
+// The data check boxes as painted: the picture keeps the look; the pixels show a checked box
+// differs from an unchecked one while boxes of the same state look alike, in every control style
+// that draws its own square.
+TEST_F(ColumnGridCells, PictureOfTheDataCheckBoxesCheckedAndUnchecked)
+{
+    g.SetBounds(0, 0, 300, 150);
+    g.SetDefaultColWidth(46);
+    g.SetDefaultRowHeight(22);
+    g.SetColor(clWhite);
+    for (Integer c = 1; c < 5; ++c) g.SetCells(c, 0, u"Col " + IntToStr(c));
+    for (Integer r = 1; r < 5; ++r) g.SetCells(4, r, r % 2 ? u"Y" : u"N");
+    // The current cell away from the boxes, so that each shows its own colours.
+    g.SetCol(1);
+    g.SetRow(4);
+    const std::vector<TControlStyle> styles{csClassic, csFlat, csWinXP};
+    constexpr Integer W = 300, H = 150;
+    TBitmap out;
+    out.SetSize(Integer(styles.size()) * (W + 10), H + 14);
+    out.Canvas()->Brush()->SetColor(TColor(0xF8F7ED));
+    out.Canvas()->FillRect(Rect(0, 0, out.Width(), out.Height()));
+    // The pixels of body cell (4, ARow) of the grid painted at X.
+    const auto cellPixels = [&](Integer X, Integer ARow) {
+        const TRect cell = g.CellRect(4, ARow);
+        std::vector<TColor> px;
+        for (Integer y = cell.Top; y < cell.Bottom; ++y)
+            for (Integer x = cell.Left; x < cell.Right; ++x) px.push_back(out.Canvas()->Pixels(X + x, 14 + y));
+        return px;
+    };
+    for (size_t i = 0; i < styles.size(); ++i) {
+        g.ControlLook()->SetControlStyle(styles[i]);
+        const Integer x = Integer(i) * (W + 10);
+        PaintWholeGrid(g, *out.Canvas(), x, 0, u"Style " + IntToStr(Integer(styles[i])));
+        ASSERT_FALSE(IsRectEmpty(g.CellRect(4, 1)));
+        EXPECT_EQ(cellPixels(x, 1), cellPixels(x, 3)) << "two checked boxes alike, style " << i;
+        EXPECT_EQ(cellPixels(x, 2), cellPixels(x, 4)) << "two unchecked boxes alike, style " << i;
+        EXPECT_NE(cellPixels(x, 1), cellPixels(x, 2)) << "checked differs from unchecked, style " << i;
+        const std::vector<TColor> blank(cellPixels(x, 2).size(), clWhite);
+        EXPECT_NE(cellPixels(x, 2), blank) << "the unchecked box is drawn, style " << i;
+    }
+    const std::filesystem::path file = picturePath("ext_column_grid_check_boxes.png");
+    SaveSurfaceToPng(out.Surface(), Utf8ToString(file.string()));
+    ASSERT_TRUE(std::filesystem::exists(file));
+    EXPECT_GT(std::filesystem::file_size(file), 1000u);
 }
 
 }  // namespace
