@@ -48,26 +48,27 @@ TExtStringGrid* OwningGrid(TComponent* AOwner, const String& EditorClass)
 
 // ---- the combo item API --------------------------------------------------------------------
 
-void TExtStringGrid::ClearComboString() { EditCombo->Items()->Clear(); }
+void TExtStringGrid::ClearComboString() { ComboEditor()->Items()->Clear(); }
 
-void TExtStringGrid::AddComboString(const String& S) { EditCombo->Items()->Add(S); }
+void TExtStringGrid::AddComboString(const String& S) { ComboEditor()->Items()->Add(S); }
 
 void TExtStringGrid::AddComboStringObject(const String& S, TObject* AObject)
 {
-    EditCombo->Items()->AddObject(S, AObject);
+    ComboEditor()->Items()->AddObject(S, AObject);
 }
 
 bool TExtStringGrid::RemoveComboString(const String& S)
 {
-    const Integer i = EditCombo->Items()->IndexOf(S);
+    TStrings& items = *ComboEditor()->Items();
+    const Integer i = items.IndexOf(S);
     if (i < 0) return false;
-    EditCombo->Items()->Delete(i);
+    items.Delete(i);
     return true;
 }
 
 bool TExtStringGrid::SetComboSelectionString(const String& S)
 {
-    const Integer i = EditCombo->Items()->IndexOf(S);
+    const Integer i = ComboEditor()->Items()->IndexOf(S);
     if (i < 0) return false;
     FComboIdx = i;
     return true;
@@ -75,18 +76,18 @@ bool TExtStringGrid::SetComboSelectionString(const String& S)
 
 void TExtStringGrid::SetComboSelection(Integer Index) { FComboIdx = Index; }
 
-Integer TExtStringGrid::GetComboCount() const { return EditCombo->Items()->Count(); }
+Integer TExtStringGrid::GetComboCount() const { return EditCombo ? EditCombo->Items()->Count() : 0; }
 
 void TExtStringGrid::SetComboIndex(Integer ACol, Integer ARow, Integer Index)
 {
     DoGetEditorProp(ACol, ARow);
-    SetCellEx(ACol, ARow, EditCombo->Items()->Get(Index));
+    SetCellEx(ACol, ARow, ComboEditor()->Items()->Get(Index));
 }
 
 Integer TExtStringGrid::GetComboIndex(Integer ACol, Integer ARow)
 {
     DoGetEditorProp(ACol, ARow);
-    return EditCombo->Items()->IndexOf(GetCellEx(ACol, ARow));
+    return ComboEditor()->Items()->IndexOf(GetCellEx(ACol, ARow));
 }
 
 TGridSpin* TExtStringGrid::SpinEdit()
@@ -154,7 +155,7 @@ void TExtStringGrid::OpenSpinEditor(Integer ACol, Integer ARow, const TRect& R, 
 
 void TExtStringGrid::OpenComboEditor(Integer ACol, Integer ARow, const TRect& R, TColor Colour)
 {
-    TGridCombo& combo = *EditCombo;
+    TGridCombo& combo = *ComboEditor();
     const Integer real = RealColIndex(ACol);
     combo.DropDownCount = ControlLook()->DropDownCount;
     DoGetEditorProp(real, ARow);
@@ -199,7 +200,7 @@ void TExtStringGrid::OpenComboEditor(Integer ACol, Integer ARow, const TRect& R,
 
 void TExtStringGrid::OpenCheckEditor(Integer ACol, Integer ARow, const TRect& R)
 {
-    TGridCheckBox& check = *EditCheck;
+    TGridCheckBox& check = *CheckEditor();
     check.ReCreate();
     check.SetBounds(R.Left, R.Top, R.Width(), R.Height());
     check.SetCaption(GetEditText(ACol, ARow));
@@ -215,7 +216,7 @@ void TExtStringGrid::CloseComboSpinCheck(Integer ARealCol, Integer ARow)
 {
     const bool cancelled = FEditCancelled;
     // An editor closed while it has the focus hands it back to the grid, not to the form.
-    const bool editorFocused = EditCtrl ? EditCtrl->Focused() : EditCheck->Focused();
+    const bool editorFocused = EditCtrl ? EditCtrl->Focused() : EditCheck && EditCheck->Focused();
     const TScopeExit refocus([&] {
         if (editorFocused && CanFocus()) SetFocus();
     });
@@ -239,12 +240,14 @@ void TExtStringGrid::CloseComboSpinCheck(Integer ARealCol, Integer ARow)
         spin.SetVisible(false);
     } else if (EditorFamily(EditControl) == efCombo && FEditMode) {
         FEditMode = false;
-        WriteEditedCell(cancelled ? FCellCache : EditCombo->Text());
-        EditCombo->SetVisible(false);
-        EditCombo->SetEnabled(false);
+        TGridCombo& combo = *ComboEditor();
+        WriteEditedCell(cancelled ? FCellCache : combo.Text());
+        combo.SetVisible(false);
+        combo.SetEnabled(false);
     } else if (EditControl == edCheckBox) {
-        EditCheck->SetEnabled(false);
-        EditCheck->SetVisible(false);
+        TGridCheckBox& check = *CheckEditor();
+        check.SetEnabled(false);
+        check.SetVisible(false);
         FEditMode = false;
     }
 }
@@ -254,7 +257,7 @@ void TExtStringGrid::CloseComboSpinCheck(Integer ARealCol, Integer ARow)
 void TExtStringGrid::ReportComboChange(Integer ACol, Integer ARow, Integer AIndex, const String& AText)
 {
     if (OnComboChange) OnComboChange(this, ACol, ARow, AIndex, AText);
-    TStrings& items = *EditCombo->Items();
+    TStrings& items = *ComboEditor()->Items();
     TObject* object = AIndex >= 0 && AIndex < items.Count() ? items.Objects(AIndex) : nullptr;
     if (OnComboObjectChange) OnComboObjectChange(this, ACol, ARow, AIndex, AText, object);
 }

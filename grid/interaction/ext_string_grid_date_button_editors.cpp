@@ -70,13 +70,27 @@ void Conceal(TWinControl& Control)
 
 }  // namespace
 
-void TExtStringGrid::CreateButtonEditors()
+// The edit-with-button editors and the cell button are made on first use, like the pickers.
+TGridEditBtn* TExtStringGrid::ButtonEditor()
 {
-    EditBtn = MakeHidden<TGridEditBtn>(this);
+    if (!EditBtn) EditBtn = MakeHidden<TGridEditBtn>(this);
+    return EditBtn;
+}
+
+TGridUnitEditBtn* TExtStringGrid::UnitButtonEditor()
+{
+    if (UnitEditBtn) return UnitEditBtn;
     UnitEditBtn = MakeHidden<TGridUnitEditBtn>(this);
     UnitEditBtn->OnUnitChanged = [this](TObject* Sender, const String& AUnit) { UnitChangedRelay(Sender, AUnit); };
+    return UnitEditBtn;
+}
+
+TGridButton* TExtStringGrid::CellButton()
+{
+    if (GridButton) return GridButton;
     GridButton = MakeHidden<TGridButton>(this);
     GridButton->OnClick = [this](TObject* Sender) { GridButtonClick(Sender); };
+    return GridButton;
 }
 
 void TExtStringGrid::FreeButtonEditors()
@@ -160,28 +174,30 @@ void TExtStringGrid::PostStartChar(TWinControl& Editor)
 void TExtStringGrid::OpenEditBtn(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour)
 {
     FEditMode = true;
-    EditBtn->ReCreate();
-    EditBtn->SetBounds(Cell.Left, Cell.Top, Cell.Right - Cell.Left, EditBtn->Height());
-    EditBtn->SetText(GetEditText(ACol, ARow));
-    EditBtn->SetMaxLength(GetEditLimit());
-    ShowFocused(*EditBtn, Colour);
-    EditBtn->SetHeight(Cell.Bottom - Cell.Top);
-    EditBtn->SetEditMask(EditControl == edMaskEditBtn ? GetEditMask(RealColIndex(ACol), ARow) : String());
-    PostStartChar(*EditBtn);
+    TGridEditBtn& edit = *ButtonEditor();
+    edit.ReCreate();
+    edit.SetBounds(Cell.Left, Cell.Top, Cell.Right - Cell.Left, edit.Height());
+    edit.SetText(GetEditText(ACol, ARow));
+    edit.SetMaxLength(GetEditLimit());
+    ShowFocused(edit, Colour);
+    edit.SetHeight(Cell.Bottom - Cell.Top);
+    edit.SetEditMask(EditControl == edMaskEditBtn ? GetEditMask(RealColIndex(ACol), ARow) : String());
+    PostStartChar(edit);
 }
 
 void TExtStringGrid::OpenUnitEditBtn(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour)
 {
     FEditMode = true;
-    UnitEditBtn->ReCreate();
-    UnitEditBtn->ResetEscaped();
-    UnitEditBtn->SetBounds(Cell.Left, Cell.Top, Cell.Right - Cell.Left, UnitEditBtn->Height());
-    UnitEditBtn->SetMaxLength(GetEditLimit());
-    UnitEditBtn->LoadValue(GetEditText(ACol, ARow));
+    TGridUnitEditBtn& edit = *UnitButtonEditor();
+    edit.ReCreate();
+    edit.ResetEscaped();
+    edit.SetBounds(Cell.Left, Cell.Top, Cell.Right - Cell.Left, edit.Height());
+    edit.SetMaxLength(GetEditLimit());
+    edit.LoadValue(GetEditText(ACol, ARow));
     DoGetEditorProp(RealColIndex(ACol), ARow);
-    ShowFocused(*UnitEditBtn, Colour);
-    UnitEditBtn->SetHeight(Cell.Bottom - Cell.Top);
-    PostStartChar(*UnitEditBtn);
+    ShowFocused(edit, Colour);
+    edit.SetHeight(Cell.Bottom - Cell.Top);
+    PostStartChar(edit);
 }
 
 void TExtStringGrid::OpenDatePicker(Integer ACol, Integer ARow, const TRect& Cell, TColor Colour)
@@ -233,12 +249,13 @@ void TExtStringGrid::OpenDateTimePicker(Integer ACol, Integer ARow, const TRect&
 void TExtStringGrid::OpenGridButton(Integer ACol, Integer ARow, const TRect& Cell)
 {
     FEditMode = true;
-    GridButton->ReCreate();
-    GridButton->SetBounds(Cell.Left - 1, Cell.Top - 1, Cell.Right - Cell.Left + 2, Cell.Bottom - Cell.Top + 2);
-    GridButton->SetCaption(GetEditText(ACol, ARow));
-    GridButton->SetVisible(true);
-    GridButton->SetEnabled(true);
-    if (GridButton->CanFocus()) GridButton->SetFocus();
+    TGridButton& button = *CellButton();
+    button.ReCreate();
+    button.SetBounds(Cell.Left - 1, Cell.Top - 1, Cell.Right - Cell.Left + 2, Cell.Bottom - Cell.Top + 2);
+    button.SetCaption(GetEditText(ACol, ARow));
+    button.SetVisible(true);
+    button.SetEnabled(true);
+    if (button.CanFocus()) button.SetFocus();
 }
 
 bool TExtStringGrid::CommitDateButtonOrRichEditor()
@@ -250,23 +267,25 @@ bool TExtStringGrid::CommitDateButtonOrRichEditor()
     case edMaskEditBtn:
         if (FEditMode) {
             FEditMode = false;
-            WriteEditedCell(EditBtn->Text());
-            Conceal(*EditBtn);
+            WriteEditedCell(ButtonEditor()->Text());
+            Conceal(*ButtonEditor());
         }
         return true;
     case edUnitEditBtn:
     case edNumericUnitEditBtn:
-    case edFloatUnitEditBtn:
-        WriteEditedCell(UnitEditBtn->Escaped() ? FCellCache : UnitEditBtn->TextAndUnit());
-        Conceal(*UnitEditBtn);
+    case edFloatUnitEditBtn: {
+        TGridUnitEditBtn& edit = *UnitButtonEditor();
+        WriteEditedCell(edit.Escaped() ? FCellCache : edit.TextAndUnit());
+        Conceal(edit);
         FEditMode = false;
         return true;
+    }
     case edDateEdit:
     case edDateEditUpDown:
     case edTimeEdit: CommitDatePicker(); return true;
     case edDateTimeEdit: CommitDateTimePicker(); return true;
     case edButton:
-        Conceal(*GridButton);
+        Conceal(*CellButton());
         FEditMode = false;
         return true;
     case edRichEdit: CommitRichEditor(); return true;

@@ -124,8 +124,8 @@ void TExtStringGrid::DblClickFixedCellEdit(Integer ACol, Integer ARow)
 // focus leaves it. An open one that refuses to close keeps the focus.
 void TExtStringGrid::ShowFixedCellCombo(Integer ACol, Integer ARow)
 {
-    if (EditTrans->Visible() && !EditTrans->StopEdit()) return;
-    if (ComboTrans->Visible() && !ComboTrans->StopEdit()) return;
+    if (EditTrans && EditTrans->Visible() && !EditTrans->StopEdit()) return;
+    if (ComboTrans && ComboTrans->Visible() && !ComboTrans->StopEdit()) return;
     bool canEdit = true;
     if (OnCanEditCell) OnCanEditCell(this, ARow, ACol, canEdit);
     if (!canEdit) return;
@@ -145,23 +145,25 @@ void TExtStringGrid::ShowFixedCellCombo(Integer ACol, Integer ARow)
     };
     TWinControl* editor = nullptr;
     if (kind == fceEdit) {
-        EditTrans->OnChange = nullptr;
-        EditTrans->SetBounds(r.Left, r.Top, r.Width(), r.Height());
-        EditTrans->SetText(GetCellEx(real, ARow));
-        EditTrans->OnChange = changed;
-        EditTrans->SetCol(real);
-        EditTrans->SetRow(ARow);
-        editor = EditTrans;
+        TGridTransEdit& edit = *FixedCellEdit();
+        edit.OnChange = nullptr;
+        edit.SetBounds(r.Left, r.Top, r.Width(), r.Height());
+        edit.SetText(GetCellEx(real, ARow));
+        edit.OnChange = changed;
+        edit.SetCol(real);
+        edit.SetRow(ARow);
+        editor = &edit;
     } else {
-        ComboTrans->OnChange = nullptr;
-        ComboTrans->SetStyle(kind == fceComboEdit ? csDropDown : csDropDownList);
-        ComboTrans->Items()->Assign(&values);
-        ComboTrans->SetBounds(r.Left - 1, r.Top - 1, r.Width() + 1, r.Height());
-        ComboTrans->SetText(GetCellEx(real, ARow));
-        ComboTrans->OnChange = changed;
-        ComboTrans->SetCol(real);
-        ComboTrans->SetRow(ARow);
-        editor = ComboTrans;
+        TGridTransCombo& combo = *FixedCellCombo();
+        combo.OnChange = nullptr;
+        combo.SetStyle(kind == fceComboEdit ? csDropDown : csDropDownList);
+        combo.Items()->Assign(&values);
+        combo.SetBounds(r.Left - 1, r.Top - 1, r.Width() + 1, r.Height());
+        combo.SetText(GetCellEx(real, ARow));
+        combo.OnChange = changed;
+        combo.SetCol(real);
+        combo.SetRow(ARow);
+        editor = &combo;
     }
     editor->SetEnabled(true);
     editor->SetVisible(true);

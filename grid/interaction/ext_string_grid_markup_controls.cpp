@@ -66,7 +66,7 @@ void TExtStringGrid::ShowCellControlEditor(const String& Text, const String& Ctr
     FCtrlEditing = true;
     const Integer maxLength = GetControlMaxLen(Text, CtrlID);
     if (IsEditElement(type)) {
-        TControlEdit& edit = *ControlEdit;
+        TControlEdit& edit = *MarkupEdit();
         edit.SetWidth(0);
         edit.SetPasswordChar(type == u"PASSWORD" ? u'*' : Char(0));
         edit.SetEditMask(type == u"MASK" ? GetControlProp(Text, CtrlID) : String());
@@ -82,7 +82,7 @@ void TExtStringGrid::ShowCellControlEditor(const String& Text, const String& Ctr
         if (edit.CanFocus()) edit.SetFocus();
         return;
     }
-    TControlCombo& combo = *ControlCombo;
+    TControlCombo& combo = *MarkupCombo();
     combo.IsWinXP = FIsWinXP;
     combo.SetWidth(0);
     combo.SetFlat(false);
@@ -117,11 +117,11 @@ void TExtStringGrid::StoreCellControlValue()
     String value;
     TWinControl* editor = nullptr;
     if (IsEditElement(FCtrlType)) {
-        value = ControlEdit->Text();
-        editor = ControlEdit;
+        editor = MarkupEdit();
+        value = editor->Text();
     } else if (FCtrlType == u"COMBO") {
-        value = ControlCombo->Text();
-        editor = ControlCombo;
+        editor = MarkupCombo();
+        value = editor->Text();
     }
     if (editor) {
         editor->SetVisible(false);
@@ -141,9 +141,9 @@ void TExtStringGrid::StoreCellControlValue()
 void TExtStringGrid::CellControlComboSelect(TObject* /*Sender*/)
 {
     if (!OnControlComboSelect) return;
-    const Integer index = ControlCombo->ItemIndex();
-    const String item =
-        index >= 0 && index < ControlCombo->Items()->Count() ? ControlCombo->Items()->Strings(index) : String();
+    TControlCombo& combo = *MarkupCombo();
+    const Integer index = combo.ItemIndex();
+    const String item = index >= 0 && index < combo.Items()->Count() ? combo.Items()->Strings(index) : String();
     OnControlComboSelect(this, FCtrlXY.Y, FCtrlXY.X, index, FCtrlID, item);
 }
 

@@ -1203,7 +1203,7 @@ public:
     // The column and row of fnFindInPresetCol and fnFindInPresetRow.
     Integer FindCol = 0;
     Integer FindRow = 0;
-    TGridCombo* Combobox() const { return EditCombo; }
+    TGridCombo* Combobox() { return ComboEditor(); }
     // Made on first use.
     TGridSpin* SpinEdit();
     // The combo item API: every combo cell shares the one combo editor, so the items are set for
@@ -1230,9 +1230,9 @@ public:
     TFloatSpinClickEvent OnFloatSpinClick;
     TDateTimeSpinClickEvent OnDateSpinClick;
     TDateTimeSpinClickEvent OnTimeSpinClick;
-    TGridEditBtn* BtnEdit() const { return EditBtn; }
-    TGridUnitEditBtn* BtnUnitEdit() const { return UnitEditBtn; }
-    TGridButton* Btn() const { return GridButton; }
+    TGridEditBtn* BtnEdit() { return ButtonEditor(); }
+    TGridUnitEditBtn* BtnUnitEdit() { return UnitButtonEditor(); }
+    TGridButton* Btn() { return CellButton(); }
     TInplaceEdit* NormalEdit();
     TExtRichEdit* RichEdit();
     TGridDateTimePicker* DateAndTimePicker();
@@ -1785,7 +1785,6 @@ protected:
     TRect MarkupControlArea(Integer ACol, Integer ARealCol, Integer ARow);
     // The date, time, button-edit, unit, button and rich-text editors: made with the grid or on
     // first use, opened over a cell and committed; false for a type of another family.
-    void CreateButtonEditors();
     void FreeButtonEditors();
     bool OpenDateButtonOrRichEditor(Integer ACol, Integer ARow);
     bool CommitDateButtonOrRichEditor();
@@ -2192,6 +2191,16 @@ protected:
     THeaderDragButton* HeaderDragButton = nullptr;
     TControlEdit* ControlEdit = nullptr;
     TControlCombo* ControlCombo = nullptr;
+    // The accessors the editing paths go through: each makes its editor on first use.
+    TGridCombo* ComboEditor();
+    TGridTransEdit* FixedCellEdit();
+    TGridTransCombo* FixedCellCombo();
+    TGridCheckBox* CheckEditor();
+    TControlEdit* MarkupEdit();
+    TControlCombo* MarkupCombo();
+    TGridEditBtn* ButtonEditor();
+    TGridUnitEditBtn* UnitButtonEditor();
+    TGridButton* CellButton();
     TScrollBar* FCellScrollBar = nullptr;
     // The cell the cell scroll bar is shown in.
     Integer FScrollCol = -1;

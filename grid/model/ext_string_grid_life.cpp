@@ -222,18 +222,26 @@ void TExtStringGrid::CreateHiddenControls()
 {
     FFocusWindow = new TGridFocusWindow(this);
     for (Integer d = arrUp; d <= arrRight; ++d) ArrowWindows[d] = new TArrowWindow(this, TArrowDirection(d));
-    EditCombo = HiddenChild(new TGridCombo(this), this);
-    EditTrans = HiddenChild(new TGridTransEdit(this), this);
-    ComboTrans = HiddenChild(new TGridTransCombo(this), this);
-    EditCheck = HiddenChild(new TGridCheckBox(this), this);
-    // Here come, in this order, the hidden editors of the editing room: EditBtn, UnitEditBtn
-    // (its unit change to UnitChangedRelay), GridButton (its click to GridButtonClick) and
-    // HeaderDragButton; then ControlEdit and ControlCombo; then the two cell scroll bars.
-    ControlEdit = HiddenChild(new TControlEdit(this), this);
-    ControlCombo = HiddenChild(new TControlCombo(this), this);
-    CreateButtonEditors();
+    // The in-place editors are made on first use, through their accessors: most grids never
+    // show most of them, and making them all would weigh on every grid's creation.
     FComboIdx = -1;
 }
+
+// One accessor per hidden editor: the editor is made, hidden and disabled, the first time an
+// editing path asks for it, and lives until the grid goes.
+template <class T>
+static T* HiddenOnDemand(T*& Control, TExtStringGrid* Parent)
+{
+    if (!Control) Control = HiddenChild(new T(Parent), Parent);
+    return Control;
+}
+
+TGridCombo* TExtStringGrid::ComboEditor() { return HiddenOnDemand(EditCombo, this); }
+TGridTransEdit* TExtStringGrid::FixedCellEdit() { return HiddenOnDemand(EditTrans, this); }
+TGridTransCombo* TExtStringGrid::FixedCellCombo() { return HiddenOnDemand(ComboTrans, this); }
+TGridCheckBox* TExtStringGrid::CheckEditor() { return HiddenOnDemand(EditCheck, this); }
+TControlEdit* TExtStringGrid::MarkupEdit() { return HiddenOnDemand(ControlEdit, this); }
+TControlCombo* TExtStringGrid::MarkupCombo() { return HiddenOnDemand(ControlCombo, this); }
 
 TExtStringGrid::~TExtStringGrid()
 {

@@ -13,12 +13,12 @@ using Log = std::vector<std::string>;
 class TControlTestGrid : public TEditTestGrid {
 public:
     using TEditTestGrid::TEditTestGrid;
-    using TExtStringGrid::ComboTrans;
-    using TExtStringGrid::ControlCombo;
-    using TExtStringGrid::ControlEdit;
-    using TExtStringGrid::EditTrans;
     using TExtStringGrid::FCtrlID;
     using TExtStringGrid::FCtrlXY;
+    using TExtStringGrid::FixedCellCombo;
+    using TExtStringGrid::FixedCellEdit;
+    using TExtStringGrid::MarkupCombo;
+    using TExtStringGrid::MarkupEdit;
     Log NextControl;
 
 protected:
@@ -73,7 +73,7 @@ protected:
 TEST_F(CellControlEditorTest, EnterStoresThroughTheExitHandlingAndGivesTheGridTheFocus)
 {
     for (TWinControl* editor :
-         {static_cast<TWinControl*>(grid->ControlEdit), static_cast<TWinControl*>(grid->ControlCombo)}) {
+         {static_cast<TWinControl*>(grid->MarkupEdit()), static_cast<TWinControl*>(grid->MarkupCombo())}) {
         SCOPED_TRACE(Utf8(editor->ClassName()));
         Open(editor, u"name");
         h.Log.Clear();
@@ -94,7 +94,7 @@ TEST_F(CellControlEditorTest, EnterStoresThroughTheExitHandlingAndGivesTheGridTh
 TEST_F(CellControlEditorTest, TabStepsToTheNextElementOrWithAdvanceAutoToTheNextCell)
 {
     for (TWinControl* editor :
-         {static_cast<TWinControl*>(grid->ControlEdit), static_cast<TWinControl*>(grid->ControlCombo)}) {
+         {static_cast<TWinControl*>(grid->MarkupEdit()), static_cast<TWinControl*>(grid->MarkupCombo())}) {
         SCOPED_TRACE(Utf8(editor->ClassName()));
         grid->FocusCell(2, 2);
         grid->Navigation()->SetAdvanceAuto(false);
@@ -159,7 +159,7 @@ TEST_P(HeaderEdit, IsStoredReplacedOrRefusedByOnCellValidate)
     };
     grid->OnEditingDone = [&](TObject*) { events.push_back("editing done"); };
     for (TWinControl* editor :
-         {static_cast<TWinControl*>(grid->EditTrans), static_cast<TWinControl*>(grid->ComboTrans)}) {
+         {static_cast<TWinControl*>(grid->FixedCellEdit()), static_cast<TWinControl*>(grid->FixedCellCombo())}) {
         SCOPED_TRACE(Utf8(editor->ClassName()));
         events.clear();
         grid->SetCellEx(3, 0, u"Old");

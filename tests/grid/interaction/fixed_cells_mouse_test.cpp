@@ -142,22 +142,22 @@ TEST_F(FixedCellsMouseTest, AClickOpensTheHeaderEditorWellInsideTheCellWhenSizin
     const Integer y = (r.Top + r.Bottom) / 2;
     h.Advance(1000);
     h.Click(grid, {r.Right - 4, y});
-    EXPECT_FALSE(grid->EditTrans->Visible()) << "4 pixels from the edge sizes";
+    EXPECT_FALSE(grid->FixedCellEdit()->Visible()) << "4 pixels from the edge sizes";
     h.Advance(1000);
     h.Click(grid, {r.Right - 6, y});
-    ASSERT_TRUE(grid->EditTrans->Visible());
-    EXPECT_EQ(Utf8(grid->EditTrans->Text()), "Head 2");
-    EXPECT_TRUE(grid->EditTrans->Focused());
+    ASSERT_TRUE(grid->FixedCellEdit()->Visible());
+    EXPECT_EQ(Utf8(grid->FixedCellEdit()->Text()), "Head 2");
+    EXPECT_TRUE(grid->FixedCellEdit()->Focused());
     std::vector<std::string> changes;
     grid->OnEditChange = [&](TObject*, Integer ACol, Integer ARow, const String& Value) {
         changes.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + "=" + Utf8(Value));
     };
-    grid->EditTrans->SetText(u"Name");
+    grid->FixedCellEdit()->SetText(u"Name");
     EXPECT_EQ(changes, std::vector<std::string>{"2,0=Name"});
     grid->SetFocus();
     h.ProcessMessages();
     EXPECT_EQ(Utf8(grid->GetCellEx(2, 0)), "Name") << "leaving the editor stores its text";
-    EXPECT_FALSE(grid->EditTrans->Visible());
+    EXPECT_FALSE(grid->FixedCellEdit()->Visible());
 }
 
 TEST_F(FixedCellsMouseTest, TheFixedCellEditorFollowsItsModeKindAndRefusals)
@@ -191,10 +191,10 @@ TEST_F(FixedCellsMouseTest, TheFixedCellEditorFollowsItsModeKindAndRefusals)
             h.DoubleClick(grid, c.At);
         else
             h.Click(grid, c.At, c.Button);
-        EXPECT_EQ(grid->EditTrans->Visible(), c.Opens);
+        EXPECT_EQ(grid->FixedCellEdit()->Visible(), c.Opens);
         grid->SetFocus();
         h.ProcessMessages();
-        ASSERT_FALSE(grid->EditTrans->Visible());
+        ASSERT_FALSE(grid->FixedCellEdit()->Visible());
     }
 }
 
@@ -209,9 +209,9 @@ TEST_F(FixedCellsMouseTest, TheHandlerChoosesTheComboAndItsValuesOrEditingIsRefu
     a.FixedRowsEditor = fceComboList;
     h.Advance(1000);
     h.Click(grid, Centre(2, 0));
-    ASSERT_TRUE(grid->ComboTrans->Visible());
-    EXPECT_EQ(grid->ComboTrans->Items()->Count(), 2);
-    EXPECT_EQ(grid->ComboTrans->Style(), csDropDownList);
+    ASSERT_TRUE(grid->FixedCellCombo()->Visible());
+    EXPECT_EQ(grid->FixedCellCombo()->Items()->Count(), 2);
+    EXPECT_EQ(grid->FixedCellCombo()->Style(), csDropDownList);
     grid->SetFocus();
     h.ProcessMessages();
     grid->OnFixedEdit = [](TObject*, Integer, Integer, TGridFixedCellEditor& Kind, TStrings* Values) {
@@ -220,10 +220,10 @@ TEST_F(FixedCellsMouseTest, TheHandlerChoosesTheComboAndItsValuesOrEditingIsRefu
     };
     h.Advance(1000);
     h.Click(grid, Centre(3, 0));
-    ASSERT_TRUE(grid->ComboTrans->Visible());
-    EXPECT_EQ(grid->ComboTrans->Items()->Count(), 3);
-    EXPECT_EQ(grid->ComboTrans->Style(), csDropDown);
-    EXPECT_EQ(Utf8(grid->ComboTrans->Text()), "Head 3");
+    ASSERT_TRUE(grid->FixedCellCombo()->Visible());
+    EXPECT_EQ(grid->FixedCellCombo()->Items()->Count(), 3);
+    EXPECT_EQ(grid->FixedCellCombo()->Style(), csDropDown);
+    EXPECT_EQ(Utf8(grid->FixedCellCombo()->Text()), "Head 3");
     grid->SetFocus();
     h.ProcessMessages();
     std::vector<std::string> asked;
@@ -233,8 +233,8 @@ TEST_F(FixedCellsMouseTest, TheHandlerChoosesTheComboAndItsValuesOrEditingIsRefu
     };
     h.Advance(1000);
     h.Click(grid, Centre(4, 0));
-    EXPECT_FALSE(grid->ComboTrans->Visible());
-    EXPECT_FALSE(grid->EditTrans->Visible());
+    EXPECT_FALSE(grid->FixedCellCombo()->Visible());
+    EXPECT_FALSE(grid->FixedCellEdit()->Visible());
     ASSERT_FALSE(asked.empty());
     EXPECT_EQ(asked.back(), "4,0");
 }

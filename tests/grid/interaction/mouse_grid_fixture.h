@@ -13,11 +13,11 @@ namespace gw::test {
 class TMouseGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::ClearDraggedCells;
-    using TExtStringGrid::ComboTrans;
-    using TExtStringGrid::EditTrans;
     using TExtStringGrid::FDroppedBlock;
     using TExtStringGrid::FDropSelection;
     using TExtStringGrid::FFixedCellPushed;
+    using TExtStringGrid::FixedCellCombo;
+    using TExtStringGrid::FixedCellEdit;
     using TExtStringGrid::FLastHintPos;
     using TExtStringGrid::FNoMouseLeave;
     using TExtStringGrid::FPushedCellButton;
