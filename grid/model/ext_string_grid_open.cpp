@@ -27,18 +27,11 @@ void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRt
 void TExtStringGrid::CopySelectionToClipboard() { NotBuiltYet("CopySelectionToClipboard"); }
 void TExtStringGrid::CutSelectionToClipboard() { NotBuiltYet("CutSelectionToClipboard"); }
 void TExtStringGrid::PasteSelectionFromClipboard() { NotBuiltYet("PasteSelectionFromClipboard"); }
-void TExtStringGrid::SaveToStream(TStream* /*Stream*/) { NotBuiltYet("SaveToStream"); }
-void TExtStringGrid::LoadFromStream(TStream* /*Stream*/) { NotBuiltYet("LoadFromStream"); }
-void TExtStringGrid::SaveRectToBinStream(const TGridRect& /*R*/, TStream* /*Stream*/)
-{
-    NotBuiltYet("SaveRectToBinStream");
-}
 void TExtStringGrid::DoPrintGetPageNum(Integer /*APage*/, String& /*PageNumStr*/) { NotBuiltYet("DoPrintGetPageNum"); }
 void TExtStringGrid::SetCellWithUndo(Integer /*ACol*/, Integer /*ARow*/, const String& /*Value*/)
 {
     NotBuiltYet("SetCellWithUndo");
 }
-void TExtStringGrid::AllCellsChanged() { NotBuiltYet("AllCellsChanged"); }
 bool TExtStringGrid::UseFormattedClipboard() { NotBuiltYet("UseFormattedClipboard"); }
 void TExtStringGrid::PasteStarting() { NotBuiltYet("PasteStarting"); }
 void TExtStringGrid::PasteFinished() { NotBuiltYet("PasteFinished"); }
