@@ -33,4 +33,11 @@ std::vector<TGridRect> CellsClearedAfterMove(const TGridRect& Source, const TGri
     return cleared;
 }
 
+TRect SelectionResizeHandle(const TRect& Cell, bool RightToLeft)
+{
+    constexpr Integer Side = 6;
+    const Integer left = RightToLeft ? Cell.Left : Cell.Right - Side;
+    return {left, Cell.Bottom - Side, left + Side, Cell.Bottom};
+}
+
 }  // namespace gw

@@ -1,5 +1,6 @@
 // The window-free arithmetic of dragging cells: which part of the grid's picture a block of
-// cells shows as its drag image, and which source cells a move within one grid clears.
+// cells shows as its drag image, which source cells a move within one grid clears, and where
+// the selection's resize handle lies.
 #pragma once
 
 #include "grid/model/grid_rect.h"
@@ -19,5 +20,10 @@ TRect DragImageSource(TRect First, TRect Last);
 // of the same size): the source cells outside the dropped block, as at most four rectangles
 // (the rows above and below the dropped block, then the columns left and right of it).
 std::vector<TGridRect> CellsClearedAfterMove(const TGridRect& Source, const TGridRect& Drop);
+
+// The selection's resize handle: the 6 x 6 square at the outer bottom corner of Cell, the client
+// rectangle of the selection's bottom-right cell - its bottom-right corner, or its bottom-left
+// one with right-to-left alignment, where the columns run leftwards and the selection ends.
+TRect SelectionResizeHandle(const TRect& Cell, bool RightToLeft);
 
 }  // namespace gw

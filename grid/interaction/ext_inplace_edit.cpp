@@ -64,6 +64,11 @@ void TExtInplaceEdit::SetVAlign(bool Value)
     SetAlignment(Value ? taRightJustify : taLeftJustify);
 }
 
+void TExtInplaceEdit::BoundsChanged()
+{
+    if (m_grid->UseRightToLeftReading()) SetBounds(Left() + 1, Top(), Width() - 1, Height());
+}
+
 void TExtInplaceEdit::UpdateContents()
 {
     m_grid->FNoEditChange = true;

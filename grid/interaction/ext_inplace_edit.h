@@ -30,6 +30,9 @@ public:
     void DoChange();
 
 protected:
+    // With right-to-left reading the editor stands one pixel right of the cell's left edge (its
+    // right edge kept), as the special editors do.
+    void BoundsChanged() override;
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
     void KeyDown(Word& Key, TShiftState Shift) override;

@@ -69,6 +69,8 @@ void TExtStringGrid::OpenCellEditor(Integer ACol, Integer ARow)
     FSpecialEditor = true;
     FEditActive = true;
     TRect r = CellRect(ACol, ARow);
+    // Right-to-left reading moves the editor one pixel off the cell's left edge.
+    if (UseRightToLeftReading()) ++r.Left;
     r.Right = r.Left + (r.Right - r.Left - 1);
     r.Bottom = r.Top + (r.Bottom - r.Top - 1);
     const TColor colour = EditorColour(ACol, ARow);

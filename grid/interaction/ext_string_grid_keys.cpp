@@ -340,18 +340,21 @@ bool TExtStringGrid::RowSelectScrollKey(TMessage& Message, Word Key, TShiftState
     return true;
 }
 
-// Arrows jump over fixed cells inside the data area; the key then goes on as no key.
+// Arrows jump over fixed cells inside the data area; the key then goes on as no key. With
+// right-to-left alignment the columns run leftwards, so Right goes back and Left on.
 bool TExtStringGrid::SkipFixedCellsKey(TMessage& Message, Word Key, TShiftState Shift)
 {
     const Integer c = Col(), r = Row();
     const Integer endCol = ColCount() - FFixedRightCols, lastData = RowCount() - FFixedFooters - 1;
+    const bool rtl = UseRightToLeftAlignment();
+    const Word back = rtl ? VK_RIGHT : VK_LEFT, onward = rtl ? VK_LEFT : VK_RIGHT;
     bool jumped = false;
-    if (Key == VK_LEFT && c > FixedCols() && IsFixed(c - 1, r)) {
+    if (Key == back && c > FixedCols() && IsFixed(c - 1, r)) {
         Integer to = c - 1;
         while (to >= FixedCols() && IsFixed(to, r)) --to;
         if (to >= FixedCols()) SetCol(to);
         jumped = true;
-    } else if (Key == VK_RIGHT && c + 1 < endCol && IsFixed(c + 1, r)) {
+    } else if (Key == onward && c + 1 < endCol && IsFixed(c + 1, r)) {
         Integer to = c + 1;
         while (to < endCol && IsFixed(to, r)) ++to;
         if (to < endCol) SetCol(to);

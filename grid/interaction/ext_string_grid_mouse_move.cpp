@@ -120,7 +120,8 @@ void TExtStringGrid::FollowMove(Integer X, Integer Y, Integer ACol, Integer ARow
         Movecell = columns ? c : r;
         if (Movecell < 0) return;
         const TRect moved = CellRect(columns ? Movecell : 0, columns ? 0 : Movecell);
-        MoveOfsX = Clickposx - moved.Left;
+        // Right to left the columns run leftwards: the offset counts from the cell's right edge.
+        MoveOfsX = UseRightToLeftAlignment() ? moved.Right - Clickposx : Clickposx - moved.Left;
         MoveOfsY = Clickposy - moved.Top;
         DoStartBlockFocus();
         if (DragDropSettings()->ShowCells && !MoveForm) {
@@ -132,7 +133,10 @@ void TExtStringGrid::FollowMove(Integer X, Integer Y, Integer ACol, Integer ARow
         }
     }
     if (MoveForm) {
-        const TPoint at = ClientToScreen({X - MoveOfsX, Y - MoveOfsY});
+        // The image keeps the place under the mouse the dragged cells had: its left edge, or
+        // right to left its right edge, follows theirs.
+        const Integer left = UseRightToLeftAlignment() ? X + MoveOfsX - MoveForm->Width() : X - MoveOfsX;
+        const TPoint at = ClientToScreen({left, Y - MoveOfsY});
         MoveForm->SetBounds(at.X, at.Y, MoveForm->Width(), MoveForm->Height());
     }
     if (columns && ACol >= FixedCols())

@@ -43,6 +43,25 @@ bool InsideSelectionOpen(const TGridRect& S, Integer ACol, Integer ARow)
 
 bool IsControlAnchor(const TMarkupDrawResult& Hit) { return !Hit.ControlID.empty(); }
 
+// A press on a merged cell that is not fixed, while OnMouseDown is not assigned, is moved into
+// the base cell, 2 pixels inside its top-left corner, so that the base grid's press selects the
+// base cell. Right to left the columns run leftwards: the point moves right by the extents of
+// the columns from the base column to the pressed one, the same distance from the base column's
+// right edge as it had from the pressed one's.
+void MovePressIntoBaseCell(const TBaseGrid& G, TMessage& Message, Integer ACol, Integer RealCol, Integer ARow,
+                           Integer BaseCol, const TRect& BaseRect)
+{
+    const bool fixed = ACol < G.FixedCols() || ARow < G.FixedRows() || G.IsFixed(ACol, ARow);
+    const TPoint base = G.BaseCell(RealCol, ARow);
+    if (G.OnMouseDown || fixed || !G.IsMergedCell(base.X, base.Y)) return;
+    TPoint at{BaseRect.Left + 2, BaseRect.Top + 2};
+    if (G.UseRightToLeftAlignment()) {
+        at.X = TWMMouse(Message).Pos.X;
+        for (Integer c = BaseCol; c < ACol; ++c) at.X += G.ColWidths(c) + G.GridLineWidth();
+    }
+    Message.LParam = PointToLParam(at);
+}
+
 }  // namespace
 
 void TExtStringGrid::WMLButtonDown(TMessage& Message)
@@ -80,6 +99,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& Message)
     PressFixedCellButton(baseCol, baseRow, at.X, col < FixedCols() || row < FixedRows());
     const TRect r = CellRect(baseCol, baseRow);
     if (PressCellGraphic(baseCol, baseRow, at.X, at.Y, r, Message)) return;
+    MovePressIntoBaseCell(*this, Message, col, RealColIndex(col), row, baseCol, r);
     if (baseCol >= ColCount() || baseRow >= RowCount()) {
         TBaseGrid::WndProc(Message);
         return;

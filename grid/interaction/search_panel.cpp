@@ -127,7 +127,7 @@ void TSearchPanel::SetColorTo(TColor Value)
 
 void TSearchPanel::PlaceControls()
 {
-    const TSearchPanelLayout l = SearchPanelLayout(Width(), RightToLeft, FHiliteButton->Visible());
+    const TSearchPanelLayout l = SearchPanelLayout(Width(), UseRightToLeftAlignment(), FHiliteButton->Visible());
     Place(FEdit, l[spEdit]);
     Place(FForwardButton, l[spForward]);
     Place(FBackwardButton, l[spBackward]);
@@ -143,6 +143,25 @@ void TSearchPanel::PlaceControls()
     SetButtonHint(FBackwardButton, HintFindPrev);
     SetButtonHint(FExitButton, HintClose);
     SetButtonHint(FHiliteButton, HintHighlight);
+}
+
+void TSearchPanel::Dispatch(TMessage& Message)
+{
+    switch (Message.Msg) {
+    case CM_BIDIMODECHANGED: ReadingOrderChanged(Message); return;
+    default: TPanel::Dispatch(Message); return;
+    }
+}
+
+void TSearchPanel::ReadingOrderChanged(TMessage& Message)
+{
+    TPanel::Dispatch(Message);
+    const TSearchPanelLayout l = SearchPanelLayout(Width(), UseRightToLeftAlignment(), FHiliteButton->Visible());
+    FEdit->SetLeft(l[spEdit].Left);
+    FForwardButton->SetLeft(l[spForward].Left);
+    FBackwardButton->SetLeft(l[spBackward].Left);
+    FExitButton->SetLeft(l[spClose].Left);
+    FHiliteButton->SetLeft(l[spHighlight].Left);
 }
 
 void TSearchPanel::CreateWnd()

@@ -63,13 +63,13 @@ public:
     void SetColorTo(TColor Value);
     // The colour of the line along the top edge (the grid's grid-line colour).
     TColor LineColor = clSilver;
-    // The panel runs right to left: the controls are mirrored when placed.
-    bool RightToLeft = false;
 
     String FindNextCaption, FindPrevCaption, MatchCaseCaption, HighLightCaption;
     String HintFindNext, HintFindPrev, HintClose, HintHighlight;
 
-    // Places the controls and gives them their captions, hints and glyphs.
+    // Places the controls and gives them their captions, hints and glyphs. With right-to-left
+    // alignment (the panel takes the grid's reading order as its parent's) the edit and the four
+    // buttons are mirrored; a change of reading order moves them to the other side.
     void PlaceControls();
     // The edit's text changed: the three wide buttons are enabled exactly when it holds text.
     void EditChanged();
@@ -87,8 +87,12 @@ public:
 protected:
     void CreateWnd() override;
     void Paint() override;
+    void Dispatch(TMessage& Message) override;
 
 private:
+    // The edit and the buttons move to the side the reading order puts them on; sizes stay.
+    void ReadingOrderChanged(TMessage& Message);
+
     TRetEdit* FEdit;
     TExtGridButton* FExitButton;
     TExtGridButton* FForwardButton;

@@ -80,11 +80,15 @@ public:
     TExtStringGrid* Grid() const { return FGrid; }
     // The column whose hint is shown, -1 for none.
     Integer FLastHintX = -1;
-    // The grid column under X: the widths are added from the left edge over the fixed columns,
-    // then from LeftCol on, until they reach X; -1 beyond the last column.
+    // The grid column under X: the widths are added from the edge the columns start at (the
+    // right one with right-to-left alignment) over the fixed columns, then from LeftCol on, until
+    // they reach X; -1 beyond the last column.
     Integer ColumnAt(Integer X) const;
     // Paints the footer by its style on Canvas (the panel's client area), then the top border
-    // line in BorderColor unless that is clNone.
+    // line in BorderColor unless that is clNone. The panel first takes the grid's reading order;
+    // with right-to-left alignment the picture is the mirror image of the left-to-right one (the
+    // cells' contents excepted: each is painted in its mirrored place with the grid's cell
+    // orientation suspended, FNoRTLOrientation).
     void PaintFooter(TCanvas& Canvas);
     // The fixed columns' widths plus those from LeftCol to the last column.
     Integer VisibleColumnsWidth() const;
@@ -116,6 +120,12 @@ private:
     TRect PaintPreviewBackground(TCanvas& C, Integer Width);
     // The raised looks draw a white line at each fixed column's left edge.
     bool RaisedLook() const;
+    // A rectangle and an x measured from the edge the columns start at, as client ones: mirrored
+    // across the client width with right-to-left alignment, else unchanged. A line from Line lands
+    // on the exact mirror image of its left-to-right pixels.
+    TRect Placed(const TRect& R) const;
+    Integer PlacedX(Integer X) const;
+    void Line(TCanvas& C, TColor Color, Integer X1, Integer Y1, Integer X2, Integer Y2) const;
 
     // The column's hint from the grid's OnGridHint; shown only with the footer's ShowHint.
     void HintShow(TMessage& Message);

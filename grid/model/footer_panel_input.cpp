@@ -10,10 +10,11 @@ namespace gw {
 Integer TFooterPanel::ColumnAt(Integer X) const
 {
     const TExtStringGrid& grid = *FGrid;
+    const Integer x = PlacedX(X);
     Integer right = 0;
     auto reaches = [&](Integer ACol) {
         right += grid.ColWidths(ACol);
-        return right >= X;
+        return right >= x;
     };
     for (Integer c = 0; c < grid.FixedCols(); ++c)
         if (reaches(c)) return c;

@@ -1,6 +1,7 @@
 // The footer panel's painting: the grid's last row as a fixed summary row, a preview of one
 // column of the current row, the current row through a mark-up template, or the application's
-// own painting, then the top border line.
+// own painting, then the top border line. With the grid's right-to-left alignment the whole
+// picture is the mirror image of the left-to-right one: the columns start at the right edge.
 #include "grid/foundation/markup_renderer.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/floating_footer.h"
@@ -24,7 +25,7 @@ void FillArea(TCanvas& C, const TRect& R, TColor Color)
     C.FillRect(R);
 }
 
-void Line(TCanvas& C, TColor Color, Integer X1, Integer Y1, Integer X2, Integer Y2)
+void DrawLine(TCanvas& C, TColor Color, Integer X1, Integer Y1, Integer X2, Integer Y2)
 {
     C.Pen()->SetColor(Color);
     C.MoveTo(X1, Y1);
@@ -38,8 +39,27 @@ void TFooterPanel::Paint()
     if (TCanvas* c = Canvas()) PaintFooter(*c);
 }
 
+TRect TFooterPanel::Placed(const TRect& R) const
+{
+    if (!FGrid->UseRightToLeftAlignment()) return R;
+    const Integer w = ClientWidth();
+    return {w - R.Right, R.Top, w - R.Left, R.Bottom};
+}
+
+Integer TFooterPanel::PlacedX(Integer X) const
+{
+    return FGrid->UseRightToLeftAlignment() ? ClientWidth() - 1 - X : X;
+}
+
+void TFooterPanel::Line(TCanvas& C, TColor Color, Integer X1, Integer Y1, Integer X2, Integer Y2) const
+{
+    DrawLine(C, Color, PlacedX(X1), Y1, PlacedX(X2), Y2);
+}
+
 void TFooterPanel::PaintFooter(TCanvas& Canvas)
 {
+    // The panel reads as the grid does (it may have been given a reading order of its own).
+    if (BiDiMode() != FGrid->BiDiMode()) SetBiDiMode(FGrid->BiDiMode());
     const TFloatingFooter& footer = *FGrid->FloatingFooter();
     Integer right = 0;
     switch (footer.FooterStyle()) {
@@ -69,9 +89,11 @@ bool TFooterPanel::RaisedLook() const
 Integer TFooterPanel::PaintFixedLastRow(TCanvas& C)
 {
     const Integer w = VisibleColumnsWidth();
-    FillArea(C, TRect{0, 0, w, ClientHeight()}, FGrid->FloatingFooter()->Color());
-    FillArea(C, TRect{w, 0, ClientWidth(), ClientHeight()}, FGrid->Color());
+    FillArea(C, Placed(TRect{0, 0, w, ClientHeight()}), FGrid->FloatingFooter()->Color());
+    FillArea(C, Placed(TRect{w, 0, ClientWidth(), ClientHeight()}), FGrid->Color());
     PaintColumnLines(C);
+    // The cells are placed here already: the grid must not mirror them again.
+    const TTemporaryChange<bool> placed(FGrid->FNoRTLOrientation, FGrid->UseRightToLeftAlignment());
 
     const bool horz = (FGrid->Options() & goFixedHorzLine) != 0;
     const Integer top = horz ? 1 : 0;
@@ -88,7 +110,7 @@ Integer TFooterPanel::PaintFixedLastRow(TCanvas& C)
                 for (Integer m = c + 1; m <= c + span.X && m < FGrid->ColCount(); ++m) r.Right += FGrid->ColWidths(m);
             }
             if (horz && RaisedLook()) ++r.Left;
-            PaintFooterCell(C, c, r, Fixed);
+            PaintFooterCell(C, c, Placed(r), Fixed);
             left += width;
         }
     };
@@ -142,13 +164,14 @@ void TFooterPanel::PaintFooterCell(TCanvas& C, Integer ACol, const TRect& R, boo
 
 TRect TFooterPanel::PaintPreviewBackground(TCanvas& C, Integer Width)
 {
-    const TRect area{0, 0, Width, ClientHeight()};
+    const TRect area = Placed(TRect{0, 0, Width, ClientHeight()});
     FillArea(C, area, FGrid->FloatingFooter()->Color());
-    Line(C, ShadowGray, 0, area.Bottom - 1, area.Right - 1, area.Bottom - 1);
-    Line(C, ShadowGray, area.Right - 1, area.Bottom - 1, area.Right - 1, 0);
-    Line(C, clWhite, area.Right - 1, 0, 0, 0);
-    Line(C, clWhite, 0, 0, 0, area.Bottom - 1);
-    FillArea(C, TRect{Width, 0, ClientWidth(), ClientHeight()}, FGrid->Color());
+    // The frame keeps its light from the top left on either side.
+    DrawLine(C, ShadowGray, area.Left, area.Bottom - 1, area.Right - 1, area.Bottom - 1);
+    DrawLine(C, ShadowGray, area.Right - 1, area.Bottom - 1, area.Right - 1, area.Top);
+    DrawLine(C, clWhite, area.Right - 1, area.Top, area.Left, area.Top);
+    DrawLine(C, clWhite, area.Left, area.Top, area.Left, area.Bottom - 1);
+    FillArea(C, Placed(TRect{Width, 0, ClientWidth(), ClientHeight()}), FGrid->Color());
     return area;
 }
 
@@ -162,6 +185,7 @@ Integer TFooterPanel::PaintColumnPreview(TCanvas& C)
     const TColor selectionText = g.m_selectionTextColor;
     g.m_selectionTextColor = clBlack;
     TScopeExit restore{[&] { g.m_selectionTextColor = selectionText; }};
+    const TTemporaryChange<bool> placed(g.FNoRTLOrientation, g.UseRightToLeftAlignment());
     if (g.OnPaintFooter)
         g.OnPaintFooter(this, column, &C, area);
     else if (column >= 0 && column < g.ColCount())

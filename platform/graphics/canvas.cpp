@@ -308,11 +308,28 @@ void TCanvas::SelectClipRgn(const TRegion* Region)
     m_impl->ClipChanged();
 }
 
+void TCanvas::SetRightToLeftOrientation(bool Value, Integer Width)
+{
+    m_rightToLeft = Value;
+    m_mirrorWidth = Width;
+}
+
+TRect TCanvas::LogicalToDevice(const TRect& R) const
+{
+    if (!m_rightToLeft) return {R.Left + m_origin.X, R.Top + m_origin.Y, R.Right + m_origin.X, R.Bottom + m_origin.Y};
+    return {LogicalToDeviceX(R.Right), R.Top + m_origin.Y, LogicalToDeviceX(R.Left), R.Bottom + m_origin.Y};
+}
+
+TRect TCanvas::DeviceToLogical(const TRect& R) const
+{
+    if (!m_rightToLeft) return {R.Left - m_origin.X, R.Top - m_origin.Y, R.Right - m_origin.X, R.Bottom - m_origin.Y};
+    const Integer edge = m_origin.X + m_mirrorWidth;
+    return {edge - R.Right, R.Top - m_origin.Y, edge - R.Left, R.Bottom - m_origin.Y};
+}
+
 void TCanvas::IntersectClipRect(const TRect& R)
 {
-    TRect d = R;
-    OffsetRect(d, m_origin.X, m_origin.Y);
-    TRegion r(d);
+    TRegion r(LogicalToDevice(R));
     if (m_impl->appClip) r.Combine(*m_impl->appClip, r, RGN_AND);
     m_impl->appClip = std::move(r);
     m_impl->ClipChanged();
@@ -320,8 +337,7 @@ void TCanvas::IntersectClipRect(const TRect& R)
 
 void TCanvas::ExcludeClipRect(const TRect& R)
 {
-    TRect d = R;
-    OffsetRect(d, m_origin.X, m_origin.Y);
+    const TRect d = LogicalToDevice(R);
     TRegion base = m_impl->appClip ? *m_impl->appClip : TRegion(Rect(-0x3FFFFFFF, -0x3FFFFFFF, 0x3FFFFFFF, 0x3FFFFFFF));
     base.Combine(base, TRegion(d), RGN_DIFF);
     m_impl->appClip = std::move(base);
@@ -337,14 +353,14 @@ bool TCanvas::GetClipRgn(TRegion& Region) const
 
 TRect TCanvas::ClipRect() const
 {
-    TRect r = m_impl->Clip(*this).Bounds();
-    OffsetRect(r, -m_origin.X, -m_origin.Y);
-    return r;
+    return DeviceToLogical(m_impl->Clip(*this).Bounds());
 }
 
 Integer TCanvas::SaveDC()
 {
     Impl::Saved s{m_origin,
+                  m_rightToLeft,
+                  m_mirrorWidth,
                   m_impl->appClip,
                   m_bkMode,
                   CopyMode,
@@ -367,6 +383,8 @@ void TCanvas::RestoreDC(Integer Saved)
     Impl::Saved s = std::move(stack[Saved - 1]);
     stack.resize(Saved - 1);
     m_origin = s.origin;
+    m_rightToLeft = s.rightToLeft;
+    m_mirrorWidth = s.mirrorWidth;
     m_impl->appClip = std::move(s.appClip);
     m_impl->ClipChanged();
     m_font->Assign(s.font.get());
@@ -441,12 +459,12 @@ void StrokePoints(const TCanvas& canvas, std::span<const TPoint> pts, bool close
     }
 }
 
-std::vector<TPoint> ToDevice(std::span<const TPoint> pts, TPoint origin)
+std::vector<TPoint> ToDevice(const TCanvas& canvas, std::span<const TPoint> pts)
 {
     std::vector<TPoint> out(pts.begin(), pts.end());
     for (auto& p : out) {
-        p.X += origin.X;
-        p.Y += origin.Y;
+        p.X = canvas.LogicalToDeviceX(p.X);
+        p.Y += canvas.Origin().Y;
     }
     return out;
 }
@@ -457,7 +475,8 @@ void TCanvas::LineTo(Integer X, Integer Y)
 {
     if (m_surface) {
         Changing();
-        const TPoint ends[] = {{m_penPos.X + m_origin.X, m_penPos.Y + m_origin.Y}, {X + m_origin.X, Y + m_origin.Y}};
+        const TPoint ends[] = {{LogicalToDeviceX(m_penPos.X), m_penPos.Y + m_origin.Y},
+                               {LogicalToDeviceX(X), Y + m_origin.Y}};
         StrokePoints(*this, ends, false);
         Changed();
     }
@@ -468,7 +487,7 @@ void TCanvas::Polyline(std::span<const TPoint> Points)
 {
     if (!m_surface || Points.size() < 2) return;
     Changing();
-    StrokePoints(*this, ToDevice(Points, m_origin), false);
+    StrokePoints(*this, ToDevice(*this, Points), false);
     Changed();
 }
 
@@ -476,7 +495,7 @@ void TCanvas::Polygon(std::span<const TPoint> Points)
 {
     if (!m_surface || Points.size() < 2) return;
     Changing();
-    auto pts = ToDevice(Points, m_origin);
+    auto pts = ToDevice(*this, Points);
     if (BrushVisible(*m_brush) && pts.size() >= 3) {
         TRect limit = m_impl->Clip(*this).Bounds();
         TRegion area = TRegion::FromPolygon(pts, ALTERNATE, &limit);
@@ -493,8 +512,8 @@ void TCanvas::Rectangle(Integer X1, Integer Y1, Integer X2, Integer Y2)
 {
     if (!m_surface) return;
     Changing();
-    TRect r{std::min(X1, X2) + m_origin.X, std::min(Y1, Y2) + m_origin.Y, std::max(X1, X2) + m_origin.X,
-            std::max(Y1, Y2) + m_origin.Y};
+    const Integer dx1 = LogicalToDeviceX(X1), dx2 = LogicalToDeviceX(X2);
+    TRect r{std::min(dx1, dx2), std::min(Y1, Y2) + m_origin.Y, std::max(dx1, dx2), std::max(Y1, Y2) + m_origin.Y};
     const TRegion& clip = m_impl->Clip(*this);
     bool pen = PenVisible(*m_pen);
     if (BrushVisible(*m_brush)) {
@@ -728,7 +747,7 @@ void TCanvas::RoundRect(Integer X1, Integer Y1, Integer X2, Integer Y2, Integer 
 {
     if (!m_surface) return;
     Changing();
-    TRect r{X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y};
+    TRect r = LogicalToDevice(Rect(X1, Y1, X2, Y2));
     if (!PaintStepped(*this, r, X3, Y3)) PaintRounded(*this, r, X3 / 2.0, Y3 / 2.0);
     Changed();
 }
@@ -737,7 +756,7 @@ void TCanvas::Ellipse(Integer X1, Integer Y1, Integer X2, Integer Y2)
 {
     if (!m_surface) return;
     Changing();
-    TRect r{X1 + m_origin.X, Y1 + m_origin.Y, X2 + m_origin.X, Y2 + m_origin.Y};
+    TRect r = LogicalToDevice(Rect(X1, Y1, X2, Y2));
     if (!PaintStepped(*this, r, std::abs(X2 - X1), std::abs(Y2 - Y1))) PaintRounded(*this, r, 1e9, 1e9);
     Changed();
 }
@@ -746,8 +765,7 @@ void TCanvas::FillRect(const TRect& R)
 {
     if (!m_surface || !BrushVisible(*m_brush)) return;
     Changing();
-    TRect r = R;
-    OffsetRect(r, m_origin.X, m_origin.Y);
+    TRect r = LogicalToDevice(R);
     Painter p(*this, m_impl->Clip(*this));
     p.Fill(r, Rgb(m_brush->Color()), pmCopy, m_brush->Style());
     Changed();
@@ -757,8 +775,7 @@ void TCanvas::FrameRect(const TRect& R)
 {
     if (!m_surface || IsRectEmpty(R)) return;
     Changing();
-    TRect r = R;
-    OffsetRect(r, m_origin.X, m_origin.Y);
+    TRect r = LogicalToDevice(R);
     Painter p(*this, m_impl->Clip(*this));
     uint32_t c = Rgb(m_brush->Color());
     p.Fill({r.Left, r.Top, r.Right, r.Top + 1}, c, pmCopy, bsSolid);
@@ -772,8 +789,7 @@ void TCanvas::DrawFocusRect(const TRect& R)
 {
     if (!m_surface || IsRectEmpty(R)) return;
     Changing();
-    TRect r = R;
-    OffsetRect(r, m_origin.X, m_origin.Y);
+    TRect r = LogicalToDevice(R);
     Painter p(*this, m_impl->Clip(*this));
     // Every pixel of the outline with an even x + y is inverted; each pixel once.
     auto dot = [&](Integer x, Integer y) {
@@ -793,7 +809,7 @@ void TCanvas::DrawFocusRect(const TRect& R)
 TColor TCanvas::Pixels(Integer X, Integer Y) const
 {
     if (!m_surface) return clNone;
-    Integer x = X + m_origin.X, y = Y + m_origin.Y;
+    Integer x = LogicalToDeviceX(X), y = Y + m_origin.Y;
     detail::Pixels px(m_surface);
     if (!px.Inside(x, y) || !m_impl->Clip(*this).Contains(x, y)) return clNone;
     return static_cast<TColor>(FromPixel(px.Row(y)[x]));
@@ -804,14 +820,14 @@ void TCanvas::SetPixel(Integer X, Integer Y, TColor Color)
     if (!m_surface) return;
     Changing();
     Painter p(*this, m_impl->Clip(*this));
-    p.Put(X + m_origin.X, Y + m_origin.Y, Rgb(Color), pmCopy);
+    p.Put(LogicalToDeviceX(X), Y + m_origin.Y, Rgb(Color), pmCopy);
     Changed();
 }
 
 void TCanvas::FloodFill(Integer X, Integer Y, TColor Color, TFillStyle FillStyle)
 {
     if (!m_surface) return;
-    Integer sx = X + m_origin.X, sy = Y + m_origin.Y;
+    Integer sx = LogicalToDeviceX(X), sy = Y + m_origin.Y;
     const TRegion& clip = m_impl->Clip(*this);
     if (!clip.Contains(sx, sy)) return;
     Changing();

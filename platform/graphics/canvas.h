@@ -136,6 +136,21 @@ public:
         m_origin.Y += dy;
     }
 
+    // Right-to-left orientation, as the platform maps a mirrored device context: logical x runs
+    // leftwards from device x Origin.X + Width, a point x landing on Origin.X + Width - x. A
+    // rectangle [L, R) so covers exactly the mirror image of its left-to-right pixels, while a
+    // one-pixel line or point lands one pixel right of its mirror image (a painter that wants the
+    // exact mirror of a line draws it a pixel further right). Text and pictures keep their
+    // direction: each is placed where its logical extent maps, never drawn mirror-image.
+    // TCanvasOrientationScope switches it for a block; SaveDC and RestoreDC keep it.
+    bool RightToLeftOrientation() const { return m_rightToLeft; }
+    Integer MirrorWidth() const { return m_mirrorWidth; }
+    void SetRightToLeftOrientation(bool Value, Integer Width);
+    // Logical to device pixels and back (origin and orientation); rectangles stay ordered.
+    Integer LogicalToDeviceX(Integer X) const { return m_origin.X + (m_rightToLeft ? m_mirrorWidth - X : X); }
+    TRect LogicalToDevice(const TRect& R) const;
+    TRect DeviceToLogical(const TRect& R) const;
+
     // Clipping. The device clip is the back end's (a window's visible part), in device pixels;
     // the clip region is the program's, in device pixels too, as the platform keeps it; the
     // rectangles of IntersectClipRect/ExcludeClipRect are logical. Drawing covers both.
@@ -222,8 +237,13 @@ private:
     std::unique_ptr<TPen> m_pen;
     std::unique_ptr<TBrush> m_brush;
     std::unique_ptr<Impl> m_impl;
+    // The device x where a text or picture Width wide starts when its logical extent starts at X.
+    Integer DeviceLeft(Integer X, Integer Width) const { return LogicalToDeviceX(X) - (m_rightToLeft ? Width : 0); }
+
     TPoint m_penPos;
     TPoint m_origin;
+    bool m_rightToLeft = false;
+    Integer m_mirrorWidth = 0;
     TBkMode m_bkMode = OPAQUE;
     Integer m_lockCount = 0;
 };
@@ -248,6 +268,25 @@ public:
 
 private:
     TCanvas& m_canvas;
+};
+
+// Switches a canvas's orientation for a block (right to left across Width, or back to left to
+// right) and puts the one it had back when the block ends.
+class TCanvasOrientationScope {
+public:
+    TCanvasOrientationScope(TCanvas& Canvas, bool RightToLeft, Integer Width)
+        : m_canvas(Canvas), m_rightToLeft(Canvas.RightToLeftOrientation()), m_width(Canvas.MirrorWidth())
+    {
+        m_canvas.SetRightToLeftOrientation(RightToLeft, Width);
+    }
+    ~TCanvasOrientationScope() { m_canvas.SetRightToLeftOrientation(m_rightToLeft, m_width); }
+    TCanvasOrientationScope(const TCanvasOrientationScope&) = delete;
+    TCanvasOrientationScope& operator=(const TCanvasOrientationScope&) = delete;
+
+private:
+    TCanvas& m_canvas;
+    bool m_rightToLeft;
+    Integer m_width;
 };
 
 // Writes the surface to a PNG file (for tests and for a person to look at); EFCreateError on

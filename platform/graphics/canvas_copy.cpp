@@ -32,8 +32,7 @@ void Blit(TCanvas& canvas, const TRect& dest, const Pixels& source, const TRect&
           int64_t transparentColour, bool useAlpha)
 {
     if (!canvas.Handle() || IsRectEmpty(dest) || IsRectEmpty(src)) return;
-    TRect d = dest;
-    OffsetRect(d, canvas.Origin().X, canvas.Origin().Y);
+    const TRect d = canvas.LogicalToDevice(dest);
     const TRegion& clip = canvas.Internals().Clip(canvas);
     TRect visible;
     if (!IntersectRect(visible, d, clip.Bounds())) return;
@@ -105,8 +104,7 @@ void TCanvas::CopyRect(const TRect& Dest, TCanvas* Source, const TRect& SourceRe
 {
     if (!Source || !Source->Handle() || !m_surface) return;
     Changing();
-    TRect src = SourceRect;
-    OffsetRect(src, Source->Origin().X, Source->Origin().Y);
+    const TRect src = Source->LogicalToDevice(SourceRect);
     detail::Pixels px(Source->Handle());
     detail::Blit(*this, Dest, px, src, CopyMode, -1, false);
     Changed();

@@ -135,6 +135,8 @@ namespace gw {
 struct TCanvas::Impl {
     struct Saved {
         TPoint origin;
+        bool rightToLeft = false;
+        Integer mirrorWidth = 0;
         std::optional<TRegion> appClip;
         TBkMode bkMode;
         TCopyMode copyMode;

@@ -210,11 +210,9 @@ TTextMetric TCanvas::GetTextMetrics() const
 namespace {
 
 // R in device pixels, empty when R is inverted.
-TRect DeviceRect(const TRect& R, TPoint origin)
+TRect DeviceRect(const TCanvas& canvas, const TRect& R)
 {
-    TRect d{R.Left, R.Top, R.Left + std::max(0, R.Width()), R.Top + std::max(0, R.Height())};
-    OffsetRect(d, origin.X, origin.Y);
-    return d;
+    return canvas.LogicalToDevice({R.Left, R.Top, R.Left + std::max(0, R.Width()), R.Top + std::max(0, R.Height())});
 }
 
 }  // namespace
@@ -226,13 +224,14 @@ void TCanvas::TextOut(Integer X, Integer Y, StringView Text)
     Changing();
     const FontFace& face = m_impl->Face(*m_font);
     detail::DrawScope c(*this);
-    cairo_translate(c.cr, m_origin.X, m_origin.Y);
+    cairo_translate(c.cr, 0, m_origin.Y);
+    const Integer width = MeasureText(face, Text), x = DeviceLeft(X, width);
     if (m_bkMode == OPAQUE && m_font->Orientation() == 0) {
         detail::SetSourceRgb(c.cr, Rgb(m_brush->Color()));
-        cairo_rectangle(c.cr, X, Y, MeasureText(face, Text), face.ascent + face.descent);
+        cairo_rectangle(c.cr, x, Y, width, face.ascent + face.descent);
         cairo_fill(c.cr);
     }
-    detail::ShowText(c.cr, face, Rgb(m_font->Color()), X, Y, Text, -1, m_font->Orientation());
+    detail::ShowText(c.cr, face, Rgb(m_font->Color()), x, Y, Text, -1, m_font->Orientation());
     Changed();
 }
 
@@ -241,13 +240,14 @@ void TCanvas::TextRect(const TRect& R, Integer X, Integer Y, StringView Text)
     if (!m_surface) return;
     Changing();
     const FontFace& face = m_impl->Face(*m_font);
-    detail::DrawScope c(*this, DeviceRect(R, m_origin));
-    cairo_translate(c.cr, m_origin.X, m_origin.Y);
+    detail::DrawScope c(*this, DeviceRect(*this, R));
+    cairo_translate(c.cr, 0, m_origin.Y);
     if (m_brush->Style() != bsClear) {
         detail::SetSourceRgb(c.cr, Rgb(m_brush->Color()));
         cairo_paint(c.cr);
     }
-    detail::ShowText(c.cr, face, Rgb(m_font->Color()), X, Y, Text, -1, m_font->Orientation());
+    const Integer x = m_rightToLeft ? DeviceLeft(X, MeasureText(face, Text)) : LogicalToDeviceX(X);
+    detail::ShowText(c.cr, face, Rgb(m_font->Color()), x, Y, Text, -1, m_font->Orientation());
     Changed();
 }
 
@@ -333,9 +333,9 @@ Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
 
     Changing();
     std::optional<TRect> within;
-    if (!(Format & DT_NOCLIP)) within = DeviceRect(R, m_origin);
+    if (!(Format & DT_NOCLIP)) within = DeviceRect(*this, R);
     detail::DrawScope c(*this, within);
-    cairo_translate(c.cr, m_origin.X, m_origin.Y);
+    cairo_translate(c.cr, 0, m_origin.Y);
     uint32_t textColour = Rgb(m_font->Color());
     uint32_t bk = Rgb(m_brush->Color());
     for (size_t i = 0; i < lines.size(); ++i, y += lineHeight) {
@@ -344,6 +344,7 @@ Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
             x = R.Left + (width - lines[i].Width) / 2;
         else if (Format & DT_RIGHT)
             x = R.Right - lines[i].Width;
+        x = DeviceLeft(x, lines[i].Width);
         if (m_bkMode == OPAQUE && lines[i].Width > 0) {
             detail::SetSourceRgb(c.cr, bk);
             cairo_rectangle(c.cr, x, y, lines[i].Width, lineHeight);

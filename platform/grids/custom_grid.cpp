@@ -48,6 +48,7 @@ void TCustomGrid::Dispatch(TMessage& M)
     case CM_CANCELMODE: WMCancelMode(M); return;
     case WM_CAPTURECHANGED: WMCaptureChanged(M); return;
     case CM_WANTSPECIALKEY: CMWantSpecialKey(M); return;
+    case CM_BIDIMODECHANGED: CMBiDiModeChanged(M); return;
     default: TCustomControl::Dispatch(M); return;
     }
 }
@@ -85,6 +86,14 @@ void TCustomGrid::WMCancelMode(TMessage& M)
 {
     CancelMode();
     TCustomControl::Dispatch(M);
+}
+
+// The columns change sides: the scroll bar's position and the editor follow.
+void TCustomGrid::CMBiDiModeChanged(TMessage& M)
+{
+    TCustomControl::Dispatch(M);
+    UpdateScrollPos();
+    PlaceEditor();
 }
 
 void TCustomGrid::WMCaptureChanged(TMessage& M)
@@ -500,7 +509,14 @@ TRect TCustomGrid::CellRect(Integer ACol, Integer ARow) const
     if (!shown(h, ACol) || !shown(v, ARow)) return {};
     const int64_t x = h.PixelOf(m_cols, ACol), y = v.PixelOf(m_rows, ARow);
     if (x >= h.Client || y >= v.Client) return {};
-    return Bounds(Integer(x), Integer(y), m_cols.Size(ACol), m_rows.Size(ARow));
+    return MirrorClientRect(Bounds(Integer(x), Integer(y), m_cols.Size(ACol), m_rows.Size(ARow)));
+}
+
+TRect TCustomGrid::MirrorClientRect(const TRect& R) const
+{
+    if (!UseRightToLeftAlignment()) return R;
+    const Integer w = ClientWidth();
+    return {w - R.Right, R.Top, w - R.Left, R.Bottom};
 }
 
 void TCustomGrid::MouseToCell(Integer X, Integer Y, Integer& ACol, Integer& ARow) const
@@ -517,7 +533,7 @@ TGridCoord TCustomGrid::MouseCoord(Integer X, Integer Y) const
         Integer i = P < V.FixedExtent ? Axis.IndexAt(P) : Axis.IndexAt(V.FirstStart + P - V.FixedExtent);
         return i >= 0 && i < Axis.Count() ? i : -1;
     };
-    return {at(m_cols, HorzView(), X), at(m_rows, VertView(), Y)};
+    return {at(m_cols, HorzView(), MirrorClientX(X)), at(m_rows, VertView(), Y)};
 }
 
 // A grid whose redraw is off (an update lock) gathers nothing: whoever turns redraw on again
@@ -526,7 +542,7 @@ TGridCoord TCustomGrid::MouseCoord(Integer X, Integer Y) const
 void TCustomGrid::InvalidateCells(const TGridRect& Cells)
 {
     if (!HandleAllocated() || !IsRedrawEnabled(HandleIfAllocated())) return;
-    const TRect r = BoxRect(Cells);
+    const TRect r = MirrorClientRect(BoxRect(Cells));
     if (!IsRectEmpty(r)) ::gw::InvalidateRect(HandleIfAllocated(), &r, false);
 }
 

@@ -13,7 +13,10 @@ namespace gw {
 class TInplaceEdit;
 
 // Coordinates: columns and rows count from 0, fixed ones first; the rows from TopRow and the
-// columns from LeftCol scroll. Sizes are a default plus exceptions (TGridAxis), so a grid of ten
+// columns from LeftCol scroll. With right-to-left alignment (BiDiMode bdRightToLeft) the columns
+// are laid out from the client's right edge: CellRect, MouseToCell and the invalidations speak
+// client coordinates, while painting runs on a canvas in right-to-left orientation, so DrawCell
+// gets each cell's rectangle as measured from the right edge and draws as it would left to right. Sizes are a default plus exceptions (TGridAxis), so a grid of ten
 // million rows lays out, scrolls and paints as fast as one of a thousand.
 //
 // Editing (with goEditing): the editor opens on F2, Enter, a typed character or a press on the
@@ -92,6 +95,11 @@ public:
     // the sum of the extents before it, found without walking them.
     int64_t ColStart(Integer Index) const { return m_cols.Start(Index); }
     int64_t RowStart(Integer Index) const { return m_rows.Start(Index); }
+    // A rectangle measured from the edge the columns start at, as a client rectangle, and back
+    // (mirrored across the client width with right-to-left alignment, else unchanged).
+    TRect MirrorClientRect(const TRect& R) const;
+    // A client x measured from the edge the columns start at, and back.
+    Integer MirrorClientX(Integer X) const { return UseRightToLeftAlignment() ? ClientWidth() - 1 - X : X; }
     // The cell under a client point; -1 for a column (row) outside the cells.
     void MouseToCell(Integer X, Integer Y, Integer& ACol, Integer& ARow) const;
     TGridCoord MouseCoord(Integer X, Integer Y) const;
@@ -168,7 +176,8 @@ protected:
     TGridState GridState() const { return m_gridState; }
     void SetGridState(TGridState Value);
     // The sizing state a press at a client point would start (gsNormal when none), the column
-    // (row) it sizes and the distance of the point from that one's grid line.
+    // (row) it sizes and the distance of the point from that one's grid line (measured from the
+    // edge the columns start at).
     TGridState CalcSizingState(Integer X, Integer Y, Integer& Index, Integer& Offset) const;
 
     // --- control hooks -------------------------------------------------------------------------------
@@ -236,6 +245,7 @@ private:
     void WMSetFocus(TMessage& Message);
     void WMCancelMode(TMessage& Message);
     void WMCaptureChanged(TMessage& Message);
+    void CMBiDiModeChanged(TMessage& Message);
 
     // grid_scrolling.cpp
     void MoveTopLeft(Integer ALeft, Integer ATop);
@@ -245,6 +255,8 @@ private:
     void ScrollMessage(bool Vertical, Word Code, Integer Pos);
     Integer ScrollPosToFirst(bool Vertical, Integer Pos) const;
     Integer FirstToScrollPos(bool Vertical) const;
+    Integer HorzBarPos(Integer Pos) const;
+    Word HorzBarCode(Word Code) const;
     void TimedScroll();
     void WMSize(TMessage& Message);
 
@@ -256,6 +268,10 @@ private:
 
     // grid_mouse.cpp
     void WMSetCursor(TMessage& Message) override;
+    // CalcSizingState for an x measured from the edge the columns start at.
+    TGridState SizingStateAt(Integer X, Integer Y, Integer& Index, Integer& Offset) const;
+    // Invalidates a rectangle measured from the edge the columns start at.
+    void InvalidateMirrored(const TRect& R);
     void CancelMode();
     void StartSelecting();
     // The scrolling item shown at a client position, held to those shown.

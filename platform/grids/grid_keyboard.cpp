@@ -54,7 +54,9 @@ void TCustomGrid::KeyDown(Word& Key, TShiftState Shift)
         break;
     case VK_LEFT:
     case VK_RIGHT: {
-        const Integer step = (Key == VK_LEFT ? -1 : 1) * (ctrl ? pageCols : 1);
+        // With right-to-left alignment the columns run leftwards: Left goes to the next one.
+        const bool back = (Key == VK_LEFT) != UseRightToLeftAlignment();
+        const Integer step = (back ? -1 : 1) * (ctrl ? pageCols : 1);
         if (!rowSelect) cell.X += step;
         // A selected row stays; the columns scroll under it.
         if (rowSelect || ctrl) topLeft.X += step;

@@ -23,6 +23,11 @@ constexpr Integer MarkWidth = 2;
 
 TGridState TCustomGrid::CalcSizingState(Integer X, Integer Y, Integer& Index, Integer& Offset) const
 {
+    return SizingStateAt(MirrorClientX(X), Y, Index, Offset);
+}
+
+TGridState TCustomGrid::SizingStateAt(Integer X, Integer Y, Integer& Index, Integer& Offset) const
+{
     const TAxisView h = HorzView(), v = VertView();
     // The last line near the point wins, so that a column sized to nothing can be grown again.
     auto nearLine = [](const TGridAxis& Axis, const TAxisView& V, Integer P, Integer& I, Integer& Ofs) {
@@ -51,19 +56,17 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, I
     if (Shift & ssDouble) DblClick();
     if (Button == mbLeft && m_gridState == gsNormal) {
         Integer index = 0, offset = 0;
-        const TGridState sizing = CalcSizingState(X, Y, index, offset);
+        const Integer x = MirrorClientX(X);
+        const TGridState sizing = SizingStateAt(x, Y, index, offset);
         const TGridCoord cell = MouseCoord(X, Y);
         const bool headerRow = cell.Y >= 0 && cell.Y < m_fixedRows, headerCol = cell.X >= 0 && cell.X < m_fixedCols;
         if (sizing != gsNormal) {
             m_gridState = sizing;
             m_sizingIndex = index;
             m_sizingOfs = offset;
-            m_sizingPos = (sizing == gsColSizing ? X : Y) - offset;
+            m_sizingPos = (sizing == gsColSizing ? x : Y) - offset;
             SetMouseCapture(true);
-            if (const HWND h = HandleIfAllocated()) {
-                const TRect line = SizingLineRect();
-                InvalidateRect(h, &line, false);
-            }
+            InvalidateMirrored(SizingLineRect());
         } else if ((m_options & goColMoving) && headerRow && cell.X >= m_fixedCols) {
             m_gridState = gsColMoving;
             m_moveIndex = m_movePos = cell.X;
@@ -94,12 +97,13 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, I
 
 void TCustomGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
 {
+    const Integer x = MirrorClientX(X);
     switch (m_gridState) {
-    case gsSelecting: SelectAt(X, Y); break;
+    case gsSelecting: SelectAt(x, Y); break;
     case gsColSizing:
-    case gsRowSizing: SizingMoved(X, Y); break;
+    case gsRowSizing: SizingMoved(x, Y); break;
     case gsColMoving:
-    case gsRowMoving: MovingMoved(X, Y); break;
+    case gsRowMoving: MovingMoved(x, Y); break;
     case gsNormal: break;
     }
     TCustomControl::MouseMove(Shift, X, Y);
@@ -110,12 +114,12 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Int
     if (Button == mbLeft) {
         switch (m_gridState) {
         case gsSelecting:
-            SelectAt(X, Y);
+            SelectAt(MirrorClientX(X), Y);
             SetGridState(gsNormal);
             Click();
             break;
         case gsColSizing:
-        case gsRowSizing: EndSizing(X, Y); break;
+        case gsRowSizing: EndSizing(MirrorClientX(X), Y); break;
         case gsColMoving:
         case gsRowMoving: EndMoving(); break;
         case gsNormal: break;
@@ -139,8 +143,8 @@ void TCustomGrid::StartSelecting()
     SetTimer(HandleIfAllocated(), AutoScrollTimer, AutoScrollInterval);
 }
 
-// The cell under the point, held to the scrolling cells shown, becomes the current one; with
-// goRangeSelect the anchor stays where the press was.
+// The cell under the point (x from the edge the columns start at), held to the scrolling cells
+// shown, becomes the current one; with goRangeSelect the anchor stays where the press was.
 void TCustomGrid::SelectAt(Integer X, Integer Y)
 {
     const Integer col = ShownItemAt(m_cols, HorzView(), X), row = ShownItemAt(m_rows, VertView(), Y);
@@ -160,12 +164,17 @@ void TCustomGrid::SizingMoved(Integer X, Integer Y)
 {
     const Integer pos = (m_gridState == gsColSizing ? X : Y) - m_sizingOfs;
     if (pos == m_sizingPos) return;
-    const HWND h = HandleIfAllocated();
-    TRect r = SizingLineRect();
-    InvalidateRect(h, &r, false);
+    InvalidateMirrored(SizingLineRect());
     m_sizingPos = pos;
-    r = SizingLineRect();
-    InvalidateRect(h, &r, false);
+    InvalidateMirrored(SizingLineRect());
+}
+
+void TCustomGrid::InvalidateMirrored(const TRect& R)
+{
+    if (const HWND h = HandleIfAllocated()) {
+        const TRect r = MirrorClientRect(R);
+        InvalidateRect(h, &r, false);
+    }
 }
 
 void TCustomGrid::EndSizing(Integer X, Integer Y)
@@ -204,12 +213,9 @@ void TCustomGrid::MovingMoved(Integer X, Integer Y)
     const TGridAxis& axis = columns ? m_cols : m_rows;
     const Integer target = ShownItemAt(axis, view, columns ? X : Y);
     if (target == m_movePos) return;
-    const HWND h = HandleIfAllocated();
-    TRect r = MovingMarkRect();
-    InvalidateRect(h, &r, false);
+    InvalidateMirrored(MovingMarkRect());
     m_movePos = target;
-    r = MovingMarkRect();
-    InvalidateRect(h, &r, false);
+    InvalidateMirrored(MovingMarkRect());
 }
 
 void TCustomGrid::EndMoving()
@@ -241,17 +247,9 @@ void TCustomGrid::CancelMode()
     const HWND h = HandleIfAllocated();
     switch (m_gridState) {
     case gsColSizing:
-    case gsRowSizing: {
-        const TRect r = SizingLineRect();
-        if (h) InvalidateRect(h, &r, false);
-        break;
-    }
+    case gsRowSizing: InvalidateMirrored(SizingLineRect()); break;
     case gsColMoving:
-    case gsRowMoving: {
-        const TRect r = MovingMarkRect();
-        if (h) InvalidateRect(h, &r, false);
-        break;
-    }
+    case gsRowMoving: InvalidateMirrored(MovingMarkRect()); break;
     case gsSelecting:
     case gsNormal: break;
     }

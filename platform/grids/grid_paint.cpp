@@ -1,5 +1,6 @@
 // TCustomGrid: painting - the shown cells only, each through DrawCell with its draw state, the
-// grid lines as strips, the focus rectangle and the marks of a sizing or a move.
+// grid lines as strips, the focus rectangle and the marks of a sizing or a move; mirrored as a
+// whole with right-to-left alignment.
 #include "platform/grids/custom_grid.h"
 
 #include "platform/graphics/canvas.h"
@@ -37,6 +38,9 @@ TGridDrawState TCustomGrid::DrawStateOf(Integer ACol, Integer ARow, const TGridR
 void TCustomGrid::Paint()
 {
     TCanvas& c = *Canvas();
+    // Right-to-left, every cell is drawn as left to right on a canvas whose x runs from the
+    // client's right edge.
+    const TCanvasOrientationScope orientation(c, UseRightToLeftAlignment(), ClientWidth());
     TRect clip;
     if (!IntersectRect(clip, c.ClipRect(), ClientRect())) return;
     const TAxisView h = HorzView(), v = VertView();

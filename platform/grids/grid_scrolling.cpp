@@ -50,8 +50,8 @@ void TCustomGrid::MoveTopLeft(Integer ALeft, Integer ATop)
             ::gw::InvalidateRect(h, &r, false);
         }
         if (ALeft != old.X) {
-            const TRect r = Rect(Integer(std::min<int64_t>(m_cols.Start(m_fixedCols), client.Right)), 0, client.Right,
-                                 client.Bottom);
+            const TRect r = MirrorClientRect(Rect(Integer(std::min<int64_t>(m_cols.Start(m_fixedCols), client.Right)),
+                                                  0, client.Right, client.Bottom));
             ::gw::InvalidateRect(h, &r, false);
         }
     }
@@ -137,11 +137,33 @@ void TCustomGrid::UpdateScrollPos()
     if (!h) return;
     const Cardinal style = GetWindowStyle(h);
     if (style & WS_VSCROLL) SetScrollPos(h, SB_VERT, FirstToScrollPos(true), true);
-    if (style & WS_HSCROLL) SetScrollPos(h, SB_HORZ, FirstToScrollPos(false), true);
+    if (style & WS_HSCROLL) SetScrollPos(h, SB_HORZ, HorzBarPos(FirstToScrollPos(false)), true);
+}
+
+// With right-to-left alignment the horizontal bar runs the other way: its right end shows the
+// first columns, so its position and its steps are mirrored.
+Integer TCustomGrid::HorzBarPos(Integer Pos) const { return UseRightToLeftAlignment() ? ScrollRange - Pos : Pos; }
+
+Word TCustomGrid::HorzBarCode(Word Code) const
+{
+    if (!UseRightToLeftAlignment()) return Code;
+    switch (Code) {
+    case SB_LINEUP: return SB_LINEDOWN;
+    case SB_LINEDOWN: return SB_LINEUP;
+    case SB_PAGEUP: return SB_PAGEDOWN;
+    case SB_PAGEDOWN: return SB_PAGEUP;
+    case SB_TOP: return SB_BOTTOM;
+    case SB_BOTTOM: return SB_TOP;
+    default: return Code;
+    }
 }
 
 void TCustomGrid::ScrollMessage(bool Vertical, Word Code, Integer Pos)
 {
+    if (!Vertical) {
+        Code = HorzBarCode(Code);
+        Pos = HorzBarPos(Pos);
+    }
     const TGridAxis& axis = Vertical ? m_rows : m_cols;
     const Integer fixed = Vertical ? m_fixedRows : m_fixedCols;
     const Integer client = Vertical ? ClientHeight() : ClientWidth();
@@ -200,7 +222,8 @@ void TCustomGrid::TimedScroll()
         KillTimer(HandleIfAllocated(), AutoScrollTimer);
         return;
     }
-    const TPoint p = ScreenToClient(GetCursorPos());
+    TPoint p = ScreenToClient(GetCursorPos());
+    p.X = MirrorClientX(p.X);
     const TAxisView h = HorzView(), v = VertView();
     auto step = [](const TAxisView& V, Integer P, Integer Last) -> Integer {
         if (P < V.FixedExtent && V.First > V.Fixed) return -1;

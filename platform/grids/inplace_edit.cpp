@@ -40,6 +40,7 @@ void TInplaceEdit::UpdateContents()
 void TInplaceEdit::Move(const TRect& Loc)
 {
     SetBounds(Loc.Left, Loc.Top, Loc.Width(), Loc.Height());
+    BoundsChanged();
     Show();
 }
 

@@ -21,12 +21,15 @@ public:
     TCustomGrid* Grid() const { return m_grid; }
     // Takes the current cell's text (GetEditText), mask and length limit, and selects it all.
     virtual void UpdateContents();
-    // Lays the editor over a cell rectangle and shows it.
+    // Lays the editor over a cell rectangle (then BoundsChanged) and shows it.
     void Move(const TRect& Loc);
     // Puts the caret at the end of the text, selecting nothing.
     void Deselect();
 
 protected:
+    // Runs each time Move laid the editor over its cell, before it shows: a descendant may adjust
+    // its place on the cell.
+    virtual void BoundsChanged() {}
     void CreateParams(TCreateParams& Params) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyPress(Char& Key) override;

@@ -1,6 +1,7 @@
 // TControl: geometry, alignment requests, colours and fonts from the parent, mouse messages.
 #include "platform/ui/control.h"
 
+#include "platform/graphics/canvas.h"
 #include "platform/runtime/exceptions.h"
 #include "platform/runtime/scope.h"
 #include "platform/ui/application.h"
@@ -140,11 +141,13 @@ void TControl::Dispatch(TMessage& M)
     case CM_ENABLEDCHANGED:
     case CM_COLORCHANGED:
     case CM_FONTCHANGED:
-    case CM_TEXTCHANGED: Invalidate(); break;
+    case CM_TEXTCHANGED:
+    case CM_BIDIMODECHANGED: Invalidate(); break;
     case CM_VISIBLECHANGED: InvalidateControl(true, false); break;
     case CM_PARENTCOLORCHANGED: CMParentColorChanged(M); break;
     case CM_PARENTFONTCHANGED: CMParentFontChanged(M); break;
     case CM_PARENTSHOWHINTCHANGED: CMParentShowHintChanged(M); break;
+    case CM_PARENTBIDIMODECHANGED: CMParentBiDiModeChanged(M); break;
     default: DefaultHandler(M); break;
     }
 }
@@ -375,6 +378,42 @@ void TControl::CMParentShowHintChanged(TMessage& /*M*/)
         Perform(CM_SHOWHINTCHANGED, 0, 0);
     }
 }
+
+void TControl::SetBiDiMode(TBiDiMode Value)
+{
+    m_parentBiDiMode = false;
+    if (m_biDiMode == Value) return;
+    m_biDiMode = Value;
+    Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::SetParentBiDiMode(bool Value)
+{
+    if (m_parentBiDiMode == Value) return;
+    m_parentBiDiMode = Value;
+    if (Value) Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage& /*M*/)
+{
+    if (!m_parentBiDiMode || !m_parent || m_biDiMode == m_parent->BiDiMode()) return;
+    m_biDiMode = m_parent->BiDiMode();
+    Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+Cardinal TControl::DrawTextBiDiModeFlags(Cardinal Flags) const
+{
+    Cardinal result = Flags;
+    if (UseRightToLeftAlignment() && !(Flags & DT_CENTER)) {
+        if (Flags & DT_RIGHT)
+            result &= ~DT_RIGHT;
+        else
+            result |= DT_RIGHT;
+    }
+    return result | DrawTextBiDiModeFlagsReadingOnly();
+}
+
+Cardinal TControl::DrawTextBiDiModeFlagsReadingOnly() const { return UseRightToLeftReading() ? DT_RTLREADING : 0; }
 
 void TControl::SetCursor(TCursor Value)
 {

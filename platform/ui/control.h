@@ -32,6 +32,10 @@ THintWindow* MakeHintWindow(TComponent* AOwner)
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 
+// Reading order of a control: right-to-left text reading, right-aligned layout (mirrored
+// controls, columns from the right) and the vertical scroll bar on the left, together or in part.
+enum TBiDiMode : Byte { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+
 enum TAnchorKind : uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 using TAnchors = uint8_t;
 
@@ -177,6 +181,28 @@ public:
     void SetShowHint(bool Value);
     bool ParentShowHint() const { return m_parentShowHint; }
     void SetParentShowHint(bool Value);
+    // Setting the reading order clears ParentBiDiMode; with ParentBiDiMode the control takes its
+    // parent's and follows its changes. A change sends CM_BIDIMODECHANGED.
+    TBiDiMode BiDiMode() const { return m_biDiMode; }
+    void SetBiDiMode(TBiDiMode Value);
+    bool ParentBiDiMode() const { return m_parentBiDiMode; }
+    void SetParentBiDiMode(bool Value);
+    // The layout is mirrored: columns, alignments and positions count from the right edge.
+    bool UseRightToLeftAlignment() const { return m_biDiMode == bdRightToLeft; }
+    // Text reads from right to left.
+    bool UseRightToLeftReading() const { return m_biDiMode != bdLeftToRight; }
+    // The vertical scroll bar stands at the left edge.
+    bool UseRightToLeftScrollBar() const
+    {
+        return m_biDiMode == bdRightToLeft || m_biDiMode == bdRightToLeftNoAlign;
+    }
+    // Any part of the reading order is right to left.
+    bool IsRightToLeft() const { return m_biDiMode != bdLeftToRight; }
+    // Text-drawing flags for this control's reading order: a mirrored layout swaps left and right
+    // alignment (centred stays), right-to-left reading adds DT_RTLREADING.
+    Cardinal DrawTextBiDiModeFlags(Cardinal Flags) const;
+    // Only the reading flag: DT_RTLREADING with right-to-left reading.
+    Cardinal DrawTextBiDiModeFlagsReadingOnly() const;
     TCursor Cursor() const { return m_cursor; }
     void SetCursor(TCursor Value);
     // The menu shown on a context-menu request nobody handled (not owned).
@@ -267,6 +293,7 @@ protected:
     virtual void CMParentColorChanged(TMessage& Message);
     virtual void CMParentFontChanged(TMessage& Message);
     virtual void CMParentShowHintChanged(TMessage& Message);
+    virtual void CMParentBiDiModeChanged(TMessage& Message);
 
     Integer m_left = 0, m_top = 0, m_width = 0, m_height = 0;
 
@@ -290,6 +317,8 @@ private:
     bool m_parentFont = true;
     bool m_showHint = false;
     bool m_parentShowHint = true;
+    TBiDiMode m_biDiMode = bdLeftToRight;
+    bool m_parentBiDiMode = true;
     TCursor m_cursor = crDefault;
     TPopupMenu* m_popupMenu = nullptr;
     // The part of a wheel notch not yet turned into a down or up step.

@@ -165,6 +165,8 @@ constexpr int32_t GetYLParam(LPARAM l) { return int16_t((uintptr_t(l) >> 16) & 0
     X(CM_CONTROLCHANGE, CM_BASE + 54)                                                                                  \
     X(CM_CHANGED, CM_BASE + 55)                                                                                        \
     X(CM_BORDERCHANGED, CM_BASE + 59)                                                                                  \
+    X(CM_BIDIMODECHANGED, CM_BASE + 60)                                                                                \
+    X(CM_PARENTBIDIMODECHANGED, CM_BASE + 61)                                                                          \
     X(CM_ACTIONUPDATE, CM_BASE + 63)                                                                                   \
     X(CM_ACTIONEXECUTE, CM_BASE + 64)                                                                                  \
     X(CM_HINTSHOWPAUSE, CM_BASE + 65)                                                                                  \

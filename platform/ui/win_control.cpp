@@ -138,6 +138,7 @@ void TWinControl::Dispatch(TMessage& M)
     case CM_COLORCHANGED: TellChildren(CM_PARENTCOLORCHANGED, true); return;
     case CM_FONTCHANGED: TellChildren(CM_PARENTFONTCHANGED, true); return;
     case CM_SHOWHINTCHANGED: TellChildren(CM_PARENTSHOWHINTCHANGED, false); return;
+    case CM_BIDIMODECHANGED: TellChildren(CM_PARENTBIDIMODECHANGED, true); return;
     default: TControl::Dispatch(M); return;
     }
 }
@@ -544,6 +545,7 @@ void TWinControl::InsertControl(TControl* Control)
     if (Control->ParentColor()) Control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     if (Control->ParentFont()) Control->Perform(CM_PARENTFONTCHANGED, 0, 0);
     if (Control->ParentShowHint()) Control->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    if (Control->ParentBiDiMode()) Control->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
     Control->UpdateAnchorRules();
     if (auto* w = WindowedControl(Control); w && m_handle) w->CreateHandle();
     Control->Invalidate();

@@ -560,15 +560,27 @@ TEST_F(KeyGridTest, ArrowsJumpOverFixedCellsInsideTheDataArea)
         TPoint Start;
         Word Key;
         std::string Current;
+        TBiDiMode Mode = bdLeftToRight;
     };
     const Case cases[] = {
         {{1, 4}, VK_RIGHT, "3,4"},
         {{3, 4}, VK_LEFT, "1,4"},
         {{1, 4}, VK_UP, "1,2"},
         {{1, 2}, VK_DOWN, "1,4"},
+        // With right-to-left alignment the columns run leftwards: Left jumps on, Right back.
+        {{1, 4}, VK_LEFT, "3,4", bdRightToLeft},
+        {{3, 4}, VK_RIGHT, "1,4", bdRightToLeft},
+        // No fixed cell that way: the ordinary step, which runs leftwards too.
+        {{3, 4}, VK_LEFT, "4,4", bdRightToLeft},
+        {{4, 4}, VK_RIGHT, "3,4", bdRightToLeft},
+        {{1, 4}, VK_UP, "1,2", bdRightToLeft},
+        // Right-to-left reading alone keeps the layout, and so the arrows.
+        {{1, 4}, VK_RIGHT, "3,4", bdRightToLeftNoAlign},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE("key " + std::to_string(c.Key) + " from " + Cell(c.Start.X, c.Start.Y));
+        SCOPED_TRACE("key " + std::to_string(c.Key) + " from " + Cell(c.Start.X, c.Start.Y) + " mode " +
+                     std::to_string(c.Mode));
+        grid->SetBiDiMode(c.Mode);
         grid->FocusCell(c.Start.X, c.Start.Y);
         h.Press(c.Key);
         EXPECT_EQ(Current(), c.Current);

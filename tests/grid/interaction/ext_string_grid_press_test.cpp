@@ -2,6 +2,7 @@
 // groups, the CONTROL tags and anchors of mark-up cells (cell anchors, links handed to the shell
 // only when they are web or mail links or documents), and a press a handler refuses.
 #include "edit_grid_fixture.h"
+#include "mouse_grid_fixture.h"
 
 #include "grid/foundation/markup_renderer.h"
 #include "grid/foundation/markup_text.h"
@@ -347,6 +348,59 @@ TEST_F(GridPress, APlainLinkOpensWithURLShow)
     grid->SetURLShow(true);
     Press(CellCentre(3, 2));
     EXPECT_EQ(opened, std::vector<std::string>{"http://example.com/plain"});
+}
+
+// A press on any piece of a merged cell selects its base cell (the release is the base grid's
+// selecting drag, which is not looked at here): the press is moved into it, right
+// to left by the columns' extents, which keeps it inside the base column however near the
+// pressed piece's far edge it was.
+TEST_F(MouseGridTest, APressOnAMergedCellsPieceSelectsItsBaseCellInEitherReadingOrder)
+{
+    grid->MergeCells(1, 1, 3, 2);
+    struct TCase {
+        const char* Name;
+        TBiDiMode Mode;
+        Integer Col, Row;
+        Integer FromLeft;  // pixels right of the pressed cell's left edge, -1 for its centre
+        std::string Current;
+    };
+    const TCase cases[] = {
+        {"the last piece", bdLeftToRight, 3, 2, -1, "1,1"},
+        {"a piece of the first row", bdLeftToRight, 2, 1, 1, "1,1"},
+        {"right to left, the last piece", bdRightToLeft, 3, 2, -1, "1,1"},
+        {"right to left, at the piece's far edge", bdRightToLeft, 3, 1, 1, "1,1"},
+        {"right to left, at the piece's near edge", bdRightToLeft, 2, 2, grid->ColWidths(2) - 2, "1,1"},
+        {"right to left, the base itself", bdRightToLeft, 1, 2, -1, "1,1"},
+        {"an unmerged cell", bdRightToLeft, 4, 3, -1, "4,3"},
+        {"reading only", bdRightToLeftReadingOnly, 3, 2, 1, "1,1"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        grid->SetBiDiMode(c.Mode);
+        grid->FocusCell(5, 4);
+        // The piece's own rectangle, not the merged cell's.
+        const TRect r = grid->TCustomGrid::CellRect(c.Col, c.Row);
+        ASSERT_LT(r.Left, r.Right);
+        const TPoint at{c.FromLeft < 0 ? (r.Left + r.Right) / 2 : r.Left + c.FromLeft, r.Top + 3};
+        h.Advance(1000);
+        h.MoveTo(grid, at);
+        h.MouseDown(grid, at);
+        EXPECT_EQ(std::to_string(grid->Col()) + "," + std::to_string(grid->Row()), c.Current);
+        h.MouseUp(grid, at);
+    }
+}
+
+TEST_F(MouseGridTest, AnOnMouseDownHandlerGetsThePressWhereItWas)
+{
+    grid->MergeCells(1, 1, 3, 2);
+    std::vector<TPoint> downs;
+    grid->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, Integer X, Integer Y) { downs.push_back({X, Y}); };
+    const TRect piece = grid->TCustomGrid::CellRect(3, 2);
+    const TPoint at{(piece.Left + piece.Right) / 2, piece.Top + 3};
+    h.Advance(1000);
+    h.Click(grid, at);
+    ASSERT_FALSE(downs.empty());
+    EXPECT_EQ(downs.back(), at);
 }
 
 }  // namespace

@@ -29,6 +29,28 @@ TEST(DragGeometry, TheImageTakesTheBlocksRightAndBottomEdgesInEitherOrder)
     EXPECT_EQ(DragImageSource(a, a), (TRect{11, 21, 52, 42})) << "one cell: one pixel more each way";
 }
 
+TEST(DragGeometry, TheResizeHandleSitsAtTheSelectionsOuterBottomCorner)
+{
+    struct TCase {
+        TRect Cell;
+        bool RightToLeft;
+        TRect Handle;
+    };
+    const TCase cases[] = {
+        {{100, 40, 164, 58}, false, {158, 52, 164, 58}},
+        // Right to left the selection ends at the cell's left edge.
+        {{100, 40, 164, 58}, true, {100, 52, 106, 58}},
+        {{0, 0, 6, 6}, true, {0, 0, 6, 6}},
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(SelectionResizeHandle(c.Cell, c.RightToLeft), c.Handle) << (c.RightToLeft ? "right to left" : "");
+        // Six by six, inside the cell.
+        const TRect h = SelectionResizeHandle(c.Cell, c.RightToLeft);
+        EXPECT_EQ(h.Width(), 6);
+        EXPECT_EQ(h.Height(), 6);
+    }
+}
+
 TEST(DragGeometry, AMoveWithinTheGridClearsOnlySourceCellsOutsideTheDroppedBlock)
 {
     struct TCase {
@@ -208,6 +230,29 @@ TEST_F(MouseGridTest, AColumnMoveUnderWayShowsItsImageAndArrowsAtTheMouse)
     h.MouseUp(grid, to);
     EXPECT_EQ(grid->MoveForm, nullptr);
     EXPECT_EQ(Utf8(grid->GetCellEx(3, 0)), "Column 1");
+}
+
+TEST_F(MouseGridTest, RightToLeftTheMovedColumnsImageKeepsItsRightEdgeUnderTheMouse)
+{
+    grid->SetBiDiMode(bdRightToLeft);
+    grid->SetOptions(grid->Options() | goColMoving);
+    grid->DragDropSettings()->ShowCells = true;
+    // Pressed near the header's left edge, so that an offset from the wrong edge shows.
+    const TRect header = grid->CellRect(1, 0);
+    ASSERT_LT(header.Left, header.Right);
+    ASSERT_GT(header.Left, grid->CellRect(2, 0).Left) << "the columns run leftwards";
+    const TPoint from{header.Left + 10, (header.Top + header.Bottom) / 2}, to = Centre(3, 0);
+    h.MouseDown(grid, from);
+    h.MoveTo(grid, {from.X - 20, from.Y});
+    h.MoveTo(grid, to);
+    ASSERT_NE(grid->MoveForm, nullptr);
+    const TRect image = grid->MoveForm->BoundsRect();
+    const TPoint right = grid->ClientToScreen({to.X + (header.Right - from.X), to.Y - (from.Y - header.Top)});
+    EXPECT_EQ(image.Right, right.X);
+    EXPECT_EQ(image.Top, right.Y);
+    EXPECT_EQ(image.Width(), grid->ColWidths(1) + 1);
+    h.MouseUp(grid, to);
+    EXPECT_EQ(grid->MoveForm, nullptr);
 }
 
 // --- cell hints -------------------------------------------------------------------------------------

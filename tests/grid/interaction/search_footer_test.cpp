@@ -111,7 +111,7 @@ TEST_F(SearchFooterTest, GroupingDocksAndLaysOutTheShownPanelAgain)
 {
     Open();
     TSearchPanel* p = Panel();
-    p->RightToLeft = true;  // mirrored controls are placed from the panel's right edge
+    grid->SetBiDiMode(bdRightToLeft);  // mirrored controls are placed from the panel's right edge
     grid->Grouping()->Summary = true;
     const Integer widthBefore = grid->ClientWidth();
     grid->Group(1);
@@ -120,6 +120,40 @@ TEST_F(SearchFooterTest, GroupingDocksAndLaysOutTheShownPanelAgain)
     EXPECT_EQ(p->Width(), grid->ClientWidth());
     EXPECT_EQ(p->Top() + p->Height(), grid->ClientHeight());
     EXPECT_EQ(p->Edit()->Left(), p->Width() - 110 - 25);
+}
+
+// The panel reads as the grid does: mirrored exactly under right-to-left alignment, back again
+// when the grid turns back, and not for right-to-left reading alone; hidden buttons stay 0 high.
+TEST_F(SearchFooterTest, ThePanelMirrorsWithTheGridsReadingOrder)
+{
+    grid->SearchFooter()->SetShowHighLight(false);
+    Open();
+    TSearchPanel* p = Panel();
+    const Integer w = p->Width();
+    const auto lefts = [&] {
+        return std::vector<Integer>{p->Edit()->Left(), p->ForwardButton()->Left(), p->BackwardButton()->Left(),
+                                    p->ExitButton()->Left(), p->MatchCase()->Left()};
+    };
+    const std::vector<Integer> ltr{25, 140, 235, 5, 330};
+    const std::vector<Integer> mirrored{w - 110 - 25, w - 90 - 140, w - 90 - 235, w - 14 - 5, 330};
+    struct Case {
+        TBiDiMode Mode;
+        const std::vector<Integer>& Lefts;
+    };
+    EXPECT_EQ(lefts(), ltr);
+    for (const Case& c : {Case{bdRightToLeft, mirrored}, Case{bdRightToLeftNoAlign, ltr}, Case{bdRightToLeft, mirrored},
+                          Case{bdLeftToRight, ltr}, Case{bdRightToLeftReadingOnly, ltr}}) {
+        grid->SetBiDiMode(c.Mode);
+        EXPECT_EQ(p->BiDiMode(), c.Mode);
+        EXPECT_EQ(lefts(), c.Lefts) << "mode " << c.Mode;
+        EXPECT_EQ(p->HiliteButton()->Height(), 0) << "the hidden button stays hidden";
+        EXPECT_EQ(p->ForwardButton()->Height(), 23);
+    }
+    // Built again while right to left, the panel places its controls mirrored from the start.
+    grid->SetBiDiMode(bdRightToLeft);
+    grid->SearchFooter()->SetShowHighLight(true);
+    EXPECT_EQ(p->Edit()->Left(), w - 110 - 25);
+    EXPECT_EQ(p->HiliteButton()->Left(), w - 90 - 330);
 }
 
 TEST_F(SearchFooterTest, ButtonLookFollowsTheControlStyle)

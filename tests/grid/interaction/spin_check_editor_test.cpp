@@ -67,6 +67,36 @@ TEST_P(SpinRoundTrip, LoadsTheCellCommitsItsValueAndEscapeKeepsTheCell)
     EXPECT_TRUE(grid->Focused());
 }
 
+// With right-to-left reading, in any of its forms, the text editor and the special editors stand
+// one pixel right of the cell's left edge, their right edges where they were.
+TEST_F(SpinEditorTest, RightToLeftReadingMovesTheEditorsOnePixelRight)
+{
+    UseEditor(edSpinEdit);
+    struct Case {
+        TBiDiMode Mode;
+        Integer Shift;
+    };
+    for (const Case& c : {Case{bdLeftToRight, 0}, Case{bdRightToLeft, 1}, Case{bdRightToLeftNoAlign, 1},
+                          Case{bdRightToLeftReadingOnly, 1}}) {
+        SCOPED_TRACE("mode " + std::to_string(c.Mode));
+        grid->SetBiDiMode(c.Mode);
+        grid->FocusCell(1, 2);
+        h.ProcessMessages();
+        h.Press(VK_F2);
+        h.ProcessMessages();
+        const TRect text = grid->CellRect(1, 2);
+        ASSERT_TRUE(EditorShown());
+        EXPECT_EQ(Editor()->BoundsRect(), (TRect{text.Left + c.Shift, text.Top, text.Right, text.Bottom}));
+        h.Press(VK_ESCAPE);
+        OpenAt(2, u"5");
+        ASSERT_TRUE(Spin()->Visible());
+        const TRect cell = grid->CellRect(3, 2);
+        EXPECT_EQ(Spin()->BoundsRect(), (TRect{cell.Left + c.Shift, cell.Top, cell.Right - 1, cell.Bottom - 1}));
+        h.Press(VK_ESCAPE);
+        h.ProcessMessages();
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, SpinRoundTrip,
                          ::testing::Values(SpinCase{"IntegerTrailingLetters", edSpinEdit, u"12abc", u"12", u"12"},
                                            SpinCase{"IntegerEmpty", edSpinEdit, u"", u"0", u"0"},

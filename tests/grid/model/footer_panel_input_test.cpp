@@ -64,6 +64,22 @@ TEST_F(FooterPanelInput, TheColumnUnderThePointerCountsTheFixedColumnsThenTheScr
     }
 }
 
+TEST_F(FooterPanelInput, RightToLeftTheColumnsAreCountedFromTheRightEdge)
+{
+    std::unique_ptr<TForm> form;
+    TPanelGrid& g = *ShownGrid(form);
+    g.SetBiDiMode(bdRightToLeft);
+    const TFooterPanel& panel = *g.FFooterPanel;
+    const Integer w = panel.ClientWidth();
+    ASSERT_GT(w, 150);
+    struct Case {
+        Integer FromRight;  // pixels left of the right edge
+        Integer Column;
+    };
+    for (const Case& c : {Case{0, 0}, Case{49, 0}, Case{51, 1}, Case{99, 1}, Case{101, 2}, Case{149, 2}, Case{151, -1}})
+        EXPECT_EQ(panel.ColumnAt(w - 1 - c.FromRight), c.Column) << c.FromRight << " from the right";
+}
+
 TEST_F(FooterPanelInput, AClickIsTheGridsClickOnTheFooterRow)
 {
     std::unique_ptr<TForm> form;

@@ -28,17 +28,19 @@ namespace {
 class TFooterPaintGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::FFooterPanel;
+    using TExtStringGrid::FNoRTLOrientation;
     using TExtStringGrid::TExtStringGrid;
     struct TBodyCall {
         Integer Col, Row;
         TRect R;
         TGridDrawState State;
         TColor SelectionText;
+        bool NoOrientation;
     };
     void PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override
     {
         if (!Record) return TExtStringGrid::PaintCellBody(ACanvas, ACol, ARow, ARect, AState);
-        Bodies.push_back({ACol, ARow, ARect, AState, SelectionTextColor()});
+        Bodies.push_back({ACol, ARow, ARect, AState, SelectionTextColor(), FNoRTLOrientation});
     }
     bool Record = true;
     std::vector<TBodyCall> Bodies;
@@ -303,6 +305,109 @@ TEST_F(FooterPanelPaint, CustomPaintingTakesTheClientAreaAndTheBorderRunsToTheRi
     }
     g->FloatingFooter()->SetBorderColor(clNone);
     for (const std::string& l : Lines()) EXPECT_NE(l.substr(0, 7), "0000C0:");
+}
+
+// Right to left, the footer is the mirror image of the left-to-right one, pixel for pixel (the
+// cells' contents are the grid's: recorded, not painted, here), for a border, for the raised and
+// the flat look and with the columns scrolled. (The preview's frame keeps its light from the top
+// left: see the next test.)
+TEST_F(FooterPanelPaint, RightToLeftEveryStyleIsTheMirrorImageOfLeftToRight)
+{
+    const Integer w = Panel().ClientWidth(), hgt = Panel().ClientHeight();
+    ASSERT_GT(w, 160);
+    const auto picture = [&](TBiDiMode Mode) {
+        g->SetBiDiMode(Mode);
+        TBitmap bmp;
+        bmp.SetSize(w, hgt);
+        bmp.Canvas()->Brush()->SetColor(TColor(0x123456));
+        bmp.Canvas()->FillRect(Rect(0, 0, w, hgt));
+        Panel().PaintFooter(*bmp.Canvas());
+        std::vector<TColor> px;
+        for (Integer y = 0; y < hgt; ++y)
+            for (Integer x = 0; x < w; ++x) px.push_back(bmp.Canvas()->Pixels(x, y));
+        return px;
+    };
+    struct Case {
+        TFooterStyle Style;
+        TGridLook Look;
+        bool Flat;
+        Integer LeftCol;
+        TColor Border;
+    };
+    // A cell of its own colour, so that a cell put in the wrong place shows.
+    g->SetColors(2, 4, TColor(0x00A000));
+    for (const Case& c : {Case{fsFixedLastRow, glXP, false, 1, clNone}, Case{fsFixedLastRow, glStandard, true, 2, TColor(0x0000C0)},
+                          Case{fsCustomPaint, glXP, false, 1, TColor(0x0000C0)}}) {
+        g->FloatingFooter()->SetFooterStyle(c.Style);
+        g->FloatingFooter()->SetBorderColor(c.Border);
+        g->SetLook(c.Look);
+        g->SetFlat(c.Flat);
+        g->SetBiDiMode(bdLeftToRight);
+        g->SetLeftCol(c.LeftCol);
+        const std::vector<TColor> ltr = picture(bdLeftToRight), rtl = picture(bdRightToLeft);
+        Integer differing = 0, firstX = -1, firstY = -1;
+        for (Integer y = 0; y < hgt; ++y)
+            for (Integer x = 0; x < w; ++x)
+                if (rtl[size_t(y * w + x)] != ltr[size_t(y * w + (w - 1 - x))] && differing++ == 0) {
+                    firstX = x;
+                    firstY = y;
+                }
+        EXPECT_EQ(differing, 0) << "style " << int(c.Style) << " look " << int(c.Look) << ": first at " << firstX << "," << firstY;
+        // Not trivially symmetric: the left-to-right picture differs from its mirror image.
+        Integer asymmetric = 0;
+        for (Integer x = 0; x < w; ++x) asymmetric += ltr[size_t(x + w)] != ltr[size_t(w - 1 - x + w)];
+        if (c.Style != fsCustomPaint) {
+            EXPECT_GT(asymmetric, 0) << "style " << int(c.Style);
+        }
+    }
+}
+
+TEST_F(FooterPanelPaint, RightToLeftTheCellsGetMirroredRectanglesWithTheGridsOrientationSuspended)
+{
+    const Integer w = Panel().ClientWidth();
+    g->SetBiDiMode(bdRightToLeft);
+    std::vector<std::string> painted;
+    g->OnPaintFooter = [&](TObject*, Integer AColumn, TCanvas*, TRect ARect) {
+        painted.push_back(std::to_string(AColumn) + " at " + Rect4(ARect) + (g->FNoRTLOrientation ? " placed" : ""));
+    };
+    PaintCalls();
+    const auto mirrored = [&](Integer L, Integer R) { return std::to_string(w - R) + ",1," + std::to_string(w - L) + ",24"; };
+    ASSERT_EQ(g->Bodies.size(), 1u);
+    EXPECT_EQ(Rect4(g->Bodies[0].R), mirrored(1, 39));
+    EXPECT_TRUE(g->Bodies[0].NoOrientation);
+    EXPECT_EQ(painted, (std::vector<std::string>{"1 at " + mirrored(41, 79) + " placed", "2 at " + mirrored(81, 119) + " placed",
+                                                 "3 at " + mirrored(121, 159) + " placed"}));
+    EXPECT_FALSE(g->FNoRTLOrientation) << "the orientation comes back after painting";
+    // The preview's cell spans the area at the right edge, framed grey at the bottom and right and
+    // white at the top and left as left to right; left to right nothing is suspended.
+    g->OnPaintFooter = nullptr;
+    g->FloatingFooter()->SetFooterStyle(fsColumnPreview);
+    const std::string l = std::to_string(w - 160), r = std::to_string(w - 1);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"808080:" + l + ",23-" + r + ",23", "808080:" + r + ",23-" + r + ",0",
+                                                 "FFFFFF:" + r + ",0-" + l + ",0", "FFFFFF:" + l + ",0-" + l + ",23"}));
+    ASSERT_EQ(g->Bodies.size(), 1u);
+    EXPECT_EQ(Rect4(g->Bodies[0].R), std::to_string(w - 160) + ",0," + std::to_string(w) + ",24");
+    EXPECT_TRUE(g->Bodies[0].NoOrientation);
+    g->SetBiDiMode(bdLeftToRight);
+    PaintCalls();
+    EXPECT_EQ(Rect4(g->Bodies[0].R), "0,0,160,24");
+    EXPECT_FALSE(g->Bodies[0].NoOrientation);
+}
+
+TEST_F(FooterPanelPaint, ThePanelTakesTheGridsReadingOrderWhenItPaints)
+{
+    EXPECT_EQ(Panel().BiDiMode(), bdLeftToRight);
+    g->SetBiDiMode(bdRightToLeft);
+    EXPECT_EQ(Panel().BiDiMode(), bdRightToLeft) << "a child follows its parent";
+    // Given one of its own, the panel still paints as the grid reads.
+    Panel().SetBiDiMode(bdLeftToRight);
+    PaintCalls();
+    EXPECT_EQ(Panel().BiDiMode(), bdRightToLeft);
+    g->SetBiDiMode(bdRightToLeftNoAlign);
+    PaintCalls();
+    EXPECT_EQ(Panel().BiDiMode(), bdRightToLeftNoAlign);
+    // Reading right to left without the mirrored layout keeps the columns at the left.
+    EXPECT_EQ(Fills(PaintCalls())[0], "E0E0E0:0,0,160,24");
 }
 
 TEST_F(FooterPanelPaint, PictureOfTheFourStyles)
