@@ -2,6 +2,7 @@
 #include "core/main_window.h"
 #include "core/program_state.h"
 #include "dropdown/grid_drop_down_editors.h"
+#include "grid/model/ext_column_grid.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/backends/gtk/gtk_backend.h"
 #include "platform/controls/label.h"
@@ -64,10 +65,12 @@ int Run([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
         {
             InitializeUI();
             TExtStringGrid::StartUp();
+            TExtColumnGrid::StartUp();
         }
         ~TUiSession()
         {
             FinalizeUI();
+            TExtColumnGrid::ShutDown();
             TExtStringGrid::ShutDown();
         }
     } session;

@@ -1,14 +1,26 @@
 // The string grid object's own costs, each beside its floor measured in the same run:
 //
 // BM_Grid_CreateDestroy: creating and destroying a string grid on a shown form (window made),
-// against creating and destroying the hidden controls it makes (focus window, four arrow
-// windows) in a plain windowed control on the same form (goal: within 3x).
+// against creating and destroying the hidden in-place editors the grid can own - one of each
+// class, the text edit, combo, spin, check box, date and date-and-time pickers, edit-with-button
+// and unit editors, cell button, rich edit, fixed-cell edit and combo, mark-up edit and combo -
+// alone, made as the grid makes them (hidden, disabled, children of a grid made beforehand on
+// the same form) (goal: within 3x). Also reported: a grid made, every one of those editors made by
+// its first use, and destroyed ("grid_all_editors_ms").
 // BM_Grid_RowCount: RowCount from 10 to 100,000 and back, through the string grid's setter and
 // through the base grid's own setter on a base grid of the same shape (goal: within 1.5x).
 #include "bench/cell_figures.h"
-#include "grid/foundation/arrow_window.h"
 #include "grid/foundation/base_grid.h"
-#include "grid/foundation/focus_window.h"
+#include "grid/interaction/ext_inplace_edit.h"
+#include "grid/interaction/ext_rich_edit.h"
+#include "grid/interaction/fixed_cell_editors.h"
+#include "grid/interaction/grid_button.h"
+#include "grid/interaction/grid_check_box.h"
+#include "grid/interaction/grid_combo.h"
+#include "grid/interaction/grid_date_pickers.h"
+#include "grid/interaction/grid_edit_buttons.h"
+#include "grid/interaction/grid_spin.h"
+#include "grid/interaction/markup_control_editors.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/ui/forms.h"
@@ -16,8 +28,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <array>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -43,22 +55,73 @@ TForm* ShownForm()
     return form;
 }
 
+// A grid whose in-place editors are all made, each by the accessor its editing path uses.
+class TEveryEditorGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::TExtStringGrid;
+    // The count of editors made (children the grid gained).
+    Integer UseEveryEditor()
+    {
+        const Integer before = ControlCount();
+        SetOptions(Options() | goEditing);
+        SetFocus();
+        ShowEditor();  // the text edit
+        HideEditor();
+        ComboEditor();
+        SpinEdit();
+        CheckEditor();
+        DatePicker();
+        DateAndTimePicker();
+        ButtonEditor();
+        UnitButtonEditor();
+        CellButton();
+        InplaceRichEditor();
+        FixedCellEdit();
+        FixedCellCombo();
+        MarkupEdit();
+        MarkupCombo();
+        return ControlCount() - before;
+    }
+};
+
+// Made as the grid makes them: hidden, disabled, a child of the grid.
+template <class T>
+TWinControl* Hidden(TExtStringGrid* Grid)
+{
+    auto* control = new T(Grid);
+    control->SetVisible(false);
+    control->SetEnabled(false);
+    control->SetParent(Grid);
+    return control;
+}
+
+// One in-place editor of each class the grid makes, in Grid: the editors talk to the grid that
+// owns them, so one is there already, made before the stopwatch starts.
+std::vector<TWinControl*> MakeEditors(TExtStringGrid* Grid)
+{
+    return {Hidden<TExtInplaceEdit>(Grid), Hidden<TGridCombo>(Grid),       Hidden<TGridSpin>(Grid),
+            Hidden<TGridCheckBox>(Grid),   Hidden<TGridDatePicker>(Grid),  Hidden<TGridDateTimePicker>(Grid),
+            Hidden<TGridEditBtn>(Grid),    Hidden<TGridUnitEditBtn>(Grid), Hidden<TGridButton>(Grid),
+            Hidden<TExtRichEdit>(Grid),    Hidden<TGridTransEdit>(Grid),   Hidden<TGridTransCombo>(Grid),
+            Hidden<TControlEdit>(Grid),    Hidden<TControlCombo>(Grid)};
+}
+
 void BM_Grid_CreateDestroy(benchmark::State& state)
 {
     THarness h;
     TForm* form = ShownForm();
-    auto* host = new TWinControl(form);
-    host->SetParent(form);
-    host->HandleNeeded();
-    double grid = 0, floor = 0;
+    auto* editorGrid = new TExtStringGrid(form);
+    editorGrid->SetParent(form);
+    editorGrid->HandleNeeded();
+    double grid = 0, floor = 0, allEditors = 0;
+    size_t editors = 0;
+    Integer firstUsed = 0;
     for (auto _ : state) {
         floor = Best([&] {
             for (int i = 0; i < kGrids; ++i) {
-                auto* focus = new TGridFocusWindow(host);
-                std::array<TArrowWindow*, 4> arrows{};
-                for (Integer d = arrUp; d <= arrRight; ++d) arrows[d] = new TArrowWindow(host, TArrowDirection(d));
-                for (TArrowWindow* a : arrows) delete a;
-                delete focus;
+                std::vector<TWinControl*> made = MakeEditors(editorGrid);
+                editors = made.size();
+                for (auto it = made.rbegin(); it != made.rend(); ++it) delete *it;
             }
         });
         grid = Best([&] {
@@ -69,10 +132,23 @@ void BM_Grid_CreateDestroy(benchmark::State& state)
                 delete g;
             }
         });
+        allEditors = Best([&] {
+            for (int i = 0; i < kGrids; ++i) {
+                auto* g = new TEveryEditorGrid(form);
+                g->SetParent(form);
+                g->HandleNeeded();
+                firstUsed = g->UseEveryEditor();
+                delete g;
+            }
+        });
     }
+    state.counters["editor_classes"] = double(editors);
     state.counters["floor_ms"] = floor;
     state.counters["grid_ms"] = grid;
     state.counters["x"] = grid / floor;
+    state.counters["editors_first_used"] = firstUsed;
+    state.counters["grid_all_editors_ms"] = allEditors;
+    state.counters["x_all_editors"] = allEditors / floor;
 }
 BENCHMARK(BM_Grid_CreateDestroy)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -28,6 +28,11 @@ public:
     ~TExtColumnGrid() override;
     String ClassName() const override { return u"TExtColumnGrid"; }
     void Loaded() override;
+    // The column grid unit's start-up registers TExtColumnGrid, TGridColumnItem and
+    // TGridColumnCollection by name, once however often it is called; its shut-down takes them
+    // back. They run beside the grid unit's own (TExtStringGrid::StartUp, ShutDown).
+    static void StartUp();
+    static void ShutDown();
 
     TGridColumnCollection* Columns() const { return FColumnCollection.get(); }
     void SetColumns(TGridColumnCollection* Value) { FColumnCollection->Assign(Value); }
