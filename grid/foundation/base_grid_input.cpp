@@ -8,6 +8,12 @@ namespace gw {
 
 bool TBaseGrid::SelectCell(Integer ACol, Integer ARow)
 {
+    if (UseRightToLeftAlignment()) {
+        // Mirrored, the merged cells' pieces are found again by a whole repaint.
+        const bool allowed = TStringGrid::SelectCell(ACol, ARow);
+        Invalidate();
+        return allowed;
+    }
     RepaintCell(Col(), Row());
     const bool allowed = TStringGrid::SelectCell(ACol, ARow);
     RepaintCell(ACol, ARow);
@@ -19,7 +25,10 @@ void TBaseGrid::KeyDown(Word& Key, TShiftState Shift)
     const TCellProperties* here = Props(Col(), Row());
     const TPoint base = BaseCell(Col(), Row());
     const TCellProperties* baseProps = here ? Props(base.X, base.Y) : nullptr;
-    switch (Key) {
+    // With right-to-left alignment Left steps on to the next column and Right back.
+    const bool rtl = UseRightToLeftAlignment();
+    const Word onward = rtl && (Key == VK_LEFT || Key == VK_RIGHT) ? Word(Key == VK_LEFT ? VK_RIGHT : VK_LEFT) : Key;
+    switch (onward) {
     case VK_NEXT:
         if (VisibleRowCount() + TopRow() - FixedRows() == RowCount() - 1 && FHideLastRow && RowCount() > 1)
             SetRow(RowCount() - 2);

@@ -55,7 +55,7 @@ TRect TBaseGrid::VirtualCellRect(Integer ACol, Integer ARow) const
 {
     // The base grid's own lines are 0 wide, so a start is the sum of the sizes before it.
     int64_t x = ColStart(ACol), y = RowStart(ARow);
-    const TRect topLeft = TCustomGrid::CellRect(LeftCol(), TopRow());
+    const TRect topLeft = MirrorClientRect(TCustomGrid::CellRect(LeftCol(), TopRow()));
     if (ACol >= FixedCols()) x += topLeft.Left - ColStart(LeftCol());
     if (ARow >= FixedRows()) y += topLeft.Top - RowStart(TopRow());
     return Bounds(Integer(x), Integer(y), ColWidths(ACol), RowHeights(ARow));
@@ -72,10 +72,10 @@ TRect TBaseGrid::CellRect(Integer ACol, Integer ARow) const
             TRect last =
                 VirtualCellRect(base.X + std::max(baseProps->CellSpanX, 0), base.Y + std::max(baseProps->CellSpanY, 0));
             if (last.Right == last.Left) --last.Left;
-            return Union(first, last);
+            return MirrorClientRect(Union(first, last));
         }
     }
-    if (props && props->Control) return VirtualCellRect(ACol, ARow);
+    if (props && props->Control) return MirrorClientRect(VirtualCellRect(ACol, ARow));
     // A cell not shown has no client rectangle (the base grid's answer, empty).
     const TRect shown = TCustomGrid::CellRect(ACol, ARow);
     if (IsRectEmpty(shown)) return shown;
@@ -161,7 +161,8 @@ void TBaseGrid::PaintCellCore(TCanvas& ACanvas, Integer ACol, Integer ARow, bool
         return;
     }
     if (Full && IsFixed(ACol, ARow)) AState = TGridDrawState((AState | gdFixed) & ~gdSelected);
-    const TRect r = Full ? CellRect(ACol, ARow) : ARect;
+    // Painting measures from the edge the columns start at (the canvas mirrors right to left).
+    const TRect r = Full ? MirrorClientRect(CellRect(ACol, ARow)) : ARect;
 
     const Integer fw = ACol >= FixedCols() ? Integer(ColStart(FixedCols())) : 0;
     const Integer fh = ARow >= FixedRows() ? Integer(RowStart(FixedRows())) : 0;
@@ -247,6 +248,8 @@ void TBaseGrid::PaintGridLines(TCanvas& ACanvas, Integer ACol, const TRect& R, T
         w = (FGridLineWidth + 1) / 2;
     }
     const TGridOptions o = Options();
+    // Right to left the canvas puts each line on the mirror image of its place (one mapped as a
+    // mirrored device context would need a pixel's correction here).
     if (!(ACol == 0 && HasNodes()) && ((o & goHorzLine && !fixed) || (o & goFixedHorzLine && fixed))) {
         ACanvas.MoveTo(R.Left - w + 1, R.Bottom - w);
         ACanvas.LineTo(R.Right - w + 1, R.Bottom - w);

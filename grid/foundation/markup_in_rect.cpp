@@ -33,7 +33,8 @@ void DrawMarkupTextInRect(TCanvas& Canvas, StringView Text, const TRect& R, TIma
                                                      .AnchorColor = call.AnchorColor,
                                                      .HoverColor = call.HoverColor,
                                                      .HoverFontColor = call.HoverFontColor,
-                                                     .ShadowColor = call.ShadowColor});
+                                                     .ShadowColor = call.ShadowColor,
+                                                     .BiDiMode = call.BiDiMode});
     Size = MarkupInRectSize(Text, result.UsedWidth, result.UsedHeight);
 }
 

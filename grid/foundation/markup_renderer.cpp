@@ -126,6 +126,8 @@ TMarkupRenderer::TMarkupRenderer(const TMarkupDrawArgs& Args, TMarkupDrawResult&
     m_canvas.Brush()->SetStyle(bsClear);  // text is drawn transparent until a tag sets a colour
     m_format = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | DT_EXTERNALLEADING;
     if (!m_args.WordWrap) m_format |= DT_END_ELLIPSIS;
+    if (m_args.BiDiMode != 0) m_format |= DT_RTLREADING;
+    if (m_args.BiDiMode == 1) m_format |= DT_RIGHT;  // the left alignment of the runs, turned
     if (m_args.HitTest) m_result.ControlID = String(m_args.ControlID);
 }
 
@@ -306,7 +308,8 @@ void TMarkupRenderer::TestAnchorHit(TPass& P, Integer Start)
 {
     TPassState& st = *P.State;
     if (!st.InAnchor) return;
-    const Integer offset = m_args.MouseX - P.Rect.Left;
+    // Right to left the runs are laid from the right edge, so the mouse is measured from there.
+    const Integer offset = m_args.BiDiMode == 1 ? P.Rect.Right - m_args.MouseX : m_args.MouseX - P.Rect.Left;
     if (offset < Start || offset > P.Used) return;
     P.AnchorHit = true;
     if (m_args.MouseY <= P.Rect.Top) return;
@@ -332,7 +335,10 @@ void TMarkupRenderer::DrawRun(TPass& P, StringView Run, Integer Width)
 {
     TPassState& st = *P.State;
     const TLineMetrics& line = *P.Line;
-    TRect r{P.X(), P.Rect.Top, P.Rect.Right, P.Rect.Bottom};
+    // Right to left each run ends where the previous one began, counted from the right edge.
+    const bool rightToLeft = m_args.BiDiMode == 1;
+    TRect r = rightToLeft ? TRect{P.Rect.Left, P.Rect.Top, P.Rect.Right - P.Used, P.Rect.Bottom}
+                          : TRect{P.X(), P.Rect.Top, P.Rect.Right, P.Rect.Bottom};
     if (st.Superscript) r.Bottom -= line.SupHeight;
     if (st.Subscript) r.Bottom += line.SubDepth;
     r.Bottom -= line.Raise;
@@ -356,7 +362,7 @@ void TMarkupRenderer::DrawRun(TPass& P, StringView Run, Integer Width)
     }
     draw(r);
     if (st.InAnchor && st.AnchorCount - 1 == m_args.FocusAnchor) m_result.FocusAnchorValue = st.AnchorValue;
-    if (st.ErrorMarking) DrawErrorMarks(P, r.Left, r.Left + Width);
+    if (st.ErrorMarking) DrawErrorMarks(P, rightToLeft ? r.Right - Width : r.Left, rightToLeft ? r.Right : r.Left + Width);
 }
 
 // A red zig-zag along the line's bottom, starting below it on x multiples of 4, up 2 pixels on.

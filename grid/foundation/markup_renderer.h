@@ -59,6 +59,10 @@ struct TMarkupDrawArgs {
     THTMLPictureCache* PictureCache = nullptr;
     // Named pictures (sources without ":").
     TPictureContainer* PictureContainer = nullptr;
+    // Reading order: 0 left to right; 1 right to left (each line's text runs from the right edge
+    // leftwards, right-aligned, and the mouse is measured from the right edge); 2 and 3 right-to-
+    // left reading only (the text is drawn with right-to-left reading, placed as left to right).
+    Byte BiDiMode = 0;
 };
 
 // What the call found. Outputs that nothing hit keep these values.

@@ -2379,6 +2379,11 @@ private:
     void PaintTreeLines(TCellPaint& P);
     void DrawCellBody(TCellPaint& P);
     void DrawCellText(TCellPaint& P, TRect R, String Text);
+    // Where a drawing that must not show mirror-image (text, glyphs) goes when the canvas is
+    // switched back to left to right: on a canvas in right-to-left orientation R's mirror image
+    // across its width; with FNoRTLOrientation (the grid right to left on a canvas that is not)
+    // R moved left by XYOffset.X, the inset going over to the side the text starts at; else R.
+    TRect UnmirroredRect(const TCanvas& ACanvas, const TRect& R) const;
     void DrawCellBorders(TCellPaint& P, TRect R);
     void CellGraphicLayout(TCellPaint& P);
     void DrawCellGraphic(TCellPaint& P, TRect R);

@@ -88,8 +88,11 @@ void DrawBevelCheck(TCanvas& C, const TRect& R, bool Checked, bool Enabled, TCol
 
 }  // namespace
 
-void TExtStringGrid::DrawCheckGlyph(TCanvas& ACanvas, const TRect& R, bool Checked, bool Enabled, bool Grayed)
+void TExtStringGrid::DrawCheckGlyph(TCanvas& ACanvas, const TRect& ARect, bool Checked, bool Enabled, bool Grayed)
 {
+    // Right to left the box takes its mirrored place but its tick is not drawn mirror-image.
+    const TRect R = UnmirroredRect(ACanvas, ARect);
+    const TCanvasOrientationScope leftToRight(ACanvas, false, 0);
     const TControlLook& look = *m_controlLook;
     if (look.NoDisabledCheckRadioLook() || look.CheckAlwaysActive) Enabled = true;
     const Integer size = look.CheckSize();
@@ -228,9 +231,14 @@ void TExtStringGrid::DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, Integer Co
     }
 }
 
-void TExtStringGrid::DrawSortIndicator(TCanvas& ACanvas, Integer ACol, Integer Y, Integer X)
+void TExtStringGrid::DrawSortIndicator(TCanvas& ACanvas, Integer ACol, Integer Y, Integer AX)
 {
     TCanvas& c = ACanvas;
+    // Right to left the indicator stands at the mirror image of its centre, drawn as left to
+    // right so that its light and dark sides and its number keep their look.
+    const bool mirrored = UseRightToLeftAlignment() && c.RightToLeftOrientation();
+    const Integer X = mirrored ? c.MirrorWidth() - 1 - AX : AX;
+    const TCanvasOrientationScope leftToRight(c, false, 0);
     const TSortSettings& s = *m_sortSettings;
     if (s.IndexShow) {
         const Integer k = SortIndexes().FindIndex(ACol);

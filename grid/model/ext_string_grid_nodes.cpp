@@ -9,6 +9,8 @@
 #include "grid/model/cell_node.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/ui/system_metrics.h"
+#include "platform/ui/window_system.h"
 
 #include <utility>
 
@@ -221,7 +223,13 @@ bool TExtStringGrid::IsOnNodeGlyph(Integer ARow, Integer X)
     const Integer level = RowNodeLevel(ARow);
     const Integer indent = m_cellNode->NodeIndent();
     const TGlyphPlace glyph = GlyphPlace(*m_cellNode);
-    return glyph.Offset + (level - 1) * indent < X && X < glyph.Width + level * indent;
+    if (BiDiMode() != bdRightToLeft) return glyph.Offset + (level - 1) * indent < X && X < glyph.Width + level * indent;
+    // Right to left the glyph stands at column 0's right edge, by the grid's width less the
+    // vertical bar's when that takes room: X (from the cell's left) becomes a client x first.
+    const HWND h = HandleIfAllocated();
+    const Integer bar = h && (GetWindowStyle(h) & WS_VSCROLL) ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+    const Integer x = X + CellRect(0, ARow).Left, w = Width();
+    return w - 2 - level * indent - glyph.Width <= x + bar && x + bar < w - (level - 1) * indent;
 }
 
 }  // namespace gw

@@ -538,14 +538,18 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
         TMarkupDrawArgs args;
         args.Canvas = &c;
         args.Text = Text;
-        args.Rect = R;
+        args.Rect = UnmirroredRect(c, R);
         args.ShadowColor = TColor(0x808080);
         args.AnchorColor = P.URLColor;
         args.BlinkOn = !FGridBlink;
         args.PictureCache = m_imageCache.get();
         args.Selected = (P.State & gdSelected) != 0;
         args.WordWrap = P.Look.WW;
-        P.TextWidth = DrawMarkupText(args).UsedWidth + 2;
+        args.BiDiMode = Byte(BiDiMode());
+        {
+            const TCanvasOrientationScope leftToRight(c, false, 0);
+            P.TextWidth = DrawMarkupText(args).UsedWidth + 2;
+        }
         if (sortCell) DrawSortIndicator(c, P.RealCol, sortY(P.R), R.Right + 2);
         return;
     }
@@ -568,6 +572,7 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
     if (P.Look.WW && !Multilinecells && EnhTextSize) flags |= DT_END_ELLIPSIS;
     flags |= DT_EXPANDTABS | DT_NOPREFIX | HorizontalFlag(ha) | VerticalFlag(P.Look.VA);
     flags |= (P.Look.WW || Multilinecells) ? (DT_WORDBREAK | DT_EDITCONTROL) : DT_SINGLELINE;
+    flags = DrawTextBiDiModeFlags(flags);
     c.SetBkMode(TRANSPARENT);
     if (P.FilterGlyph) R.Right -= FilterGlyphRoom;
     if (P.Graphic && !Text.empty()) {
@@ -575,7 +580,12 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
         c.DrawText(Text, m, flags | DT_CALCRECT);
         P.TextWidth = m.Right - m.Left + 2;
     }
-    c.DrawText(Text, R, flags);
+    {
+        // Right to left the text reads from its mirrored place, not mirror-image.
+        TRect at = UnmirroredRect(c, R);
+        const TCanvasOrientationScope leftToRight(c, false, 0);
+        c.DrawText(Text, at, flags);
+    }
     if (sortCell) {
         TRect cell = P.R;
         if (P.FilterGlyph) cell.Right -= FilterGlyphRoom;
@@ -587,6 +597,19 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
         if (pos < 1 || m_sortSettings->IndexShow) DrawSortIndicator(c, P.RealCol, sortY(cell), x);
     }
     if (url) c.Font()->SetStyle(c.Font()->Style() & ~fsUnderline);
+}
+
+TRect TExtStringGrid::UnmirroredRect(const TCanvas& ACanvas, const TRect& R) const
+{
+    if (!UseRightToLeftAlignment()) return R;
+    if (FNoRTLOrientation) {
+        TRect r = R;
+        OffsetRect(r, -XYOffset.X, 0);
+        return r;
+    }
+    if (!ACanvas.RightToLeftOrientation()) return R;
+    const Integer w = ACanvas.MirrorWidth();
+    return {w - R.Right, R.Top, w - R.Left, R.Bottom};
 }
 
 bool TExtStringGrid::ShowsSortIndicator(Integer RealCol, Integer ARow)

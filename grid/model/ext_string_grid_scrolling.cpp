@@ -276,7 +276,10 @@ void TExtStringGrid::HorzScroll(TMessage& Message)
     const TRect background = FixedBackGroundCellRect();
     if (FixedCols() == 0 && c >= Col() && EditorMode()) HideInplaceEdit();
     TBaseGrid::Dispatch(Message);
-    if (ColCount() == 1 && scroll.Code == SB_ENDSCROLL) Invalidate();
+    // Mirrored merged cells are pieced together from several columns: all of them are painted
+    // again once the scroll ends, as a grid of one column is.
+    const bool mergedMirrored = UseRightToLeftAlignment() && MergeCount() > 0;
+    if ((mergedMirrored || ColCount() == 1) && scroll.Code == SB_ENDSCROLL) Invalidate();
     SyncFlatHorzScrollBar();
     SyncFlatVertScrollBar();
     if (EditorMode() && HasCheckBox(Col(), Row())) HideInplaceEdit();

@@ -459,11 +459,19 @@ void StrokePoints(const TCanvas& canvas, std::span<const TPoint> pts, bool close
     }
 }
 
-std::vector<TPoint> ToDevice(const TCanvas& canvas, std::span<const TPoint> pts)
+// The device column of a logical pixel column: right to left a pixel's square [x, x + 1) lands
+// on [Width - x - 1, Width - x), so lines and points mirror exactly, as areas do.
+Integer PixelToDevice(const TCanvas& canvas, Integer X)
+{
+    return canvas.LogicalToDeviceX(X) - (canvas.RightToLeftOrientation() ? 1 : 0);
+}
+
+// Points as pixels (the ends of lines), or as the corners of an area (a polygon's fill).
+std::vector<TPoint> ToDevice(const TCanvas& canvas, std::span<const TPoint> pts, bool Pixels = true)
 {
     std::vector<TPoint> out(pts.begin(), pts.end());
     for (auto& p : out) {
-        p.X = canvas.LogicalToDeviceX(p.X);
+        p.X = Pixels ? PixelToDevice(canvas, p.X) : canvas.LogicalToDeviceX(p.X);
         p.Y += canvas.Origin().Y;
     }
     return out;
@@ -475,8 +483,8 @@ void TCanvas::LineTo(Integer X, Integer Y)
 {
     if (m_surface) {
         Changing();
-        const TPoint ends[] = {{LogicalToDeviceX(m_penPos.X), m_penPos.Y + m_origin.Y},
-                               {LogicalToDeviceX(X), Y + m_origin.Y}};
+        const TPoint ends[] = {{PixelToDevice(*this, m_penPos.X), m_penPos.Y + m_origin.Y},
+                               {PixelToDevice(*this, X), Y + m_origin.Y}};
         StrokePoints(*this, ends, false);
         Changed();
     }
@@ -497,8 +505,9 @@ void TCanvas::Polygon(std::span<const TPoint> Points)
     Changing();
     auto pts = ToDevice(*this, Points);
     if (BrushVisible(*m_brush) && pts.size() >= 3) {
+        const auto corners = ToDevice(*this, Points, false);
         TRect limit = m_impl->Clip(*this).Bounds();
-        TRegion area = TRegion::FromPolygon(pts, ALTERNATE, &limit);
+        TRegion area = TRegion::FromPolygon(corners, ALTERNATE, &limit);
         area.Combine(area, m_impl->Clip(*this), RGN_AND);
         Painter p(*this, area);
         for (Integer i = 0; i < area.RectCount(); ++i)
@@ -809,7 +818,7 @@ void TCanvas::DrawFocusRect(const TRect& R)
 TColor TCanvas::Pixels(Integer X, Integer Y) const
 {
     if (!m_surface) return clNone;
-    Integer x = LogicalToDeviceX(X), y = Y + m_origin.Y;
+    Integer x = PixelToDevice(*this, X), y = Y + m_origin.Y;
     detail::Pixels px(m_surface);
     if (!px.Inside(x, y) || !m_impl->Clip(*this).Contains(x, y)) return clNone;
     return static_cast<TColor>(FromPixel(px.Row(y)[x]));
@@ -820,14 +829,14 @@ void TCanvas::SetPixel(Integer X, Integer Y, TColor Color)
     if (!m_surface) return;
     Changing();
     Painter p(*this, m_impl->Clip(*this));
-    p.Put(LogicalToDeviceX(X), Y + m_origin.Y, Rgb(Color), pmCopy);
+    p.Put(PixelToDevice(*this, X), Y + m_origin.Y, Rgb(Color), pmCopy);
     Changed();
 }
 
 void TCanvas::FloodFill(Integer X, Integer Y, TColor Color, TFillStyle FillStyle)
 {
     if (!m_surface) return;
-    Integer sx = LogicalToDeviceX(X), sy = Y + m_origin.Y;
+    Integer sx = PixelToDevice(*this, X), sy = Y + m_origin.Y;
     const TRegion& clip = m_impl->Clip(*this);
     if (!clip.Contains(sx, sy)) return;
     Changing();

@@ -136,17 +136,18 @@ public:
         m_origin.Y += dy;
     }
 
-    // Right-to-left orientation, as the platform maps a mirrored device context: logical x runs
-    // leftwards from device x Origin.X + Width, a point x landing on Origin.X + Width - x. A
-    // rectangle [L, R) so covers exactly the mirror image of its left-to-right pixels, while a
-    // one-pixel line or point lands one pixel right of its mirror image (a painter that wants the
-    // exact mirror of a line draws it a pixel further right). Text and pictures keep their
-    // direction: each is placed where its logical extent maps, never drawn mirror-image.
+    // Right-to-left orientation: logical x runs leftwards from device x Origin.X + Width. An
+    // edge x lands on Origin.X + Width - x, so a rectangle [L, R) covers exactly the mirror image
+    // of its left-to-right pixels; a pixel x (a point, a line's pixels) lands on the mirror of its
+    // square, Origin.X + Width - x - 1, so lines mirror exactly too (a mirrored device context of
+    // the platform puts them a pixel right of that; painting here needs no such correction).
+    // Text and pictures keep their direction: each is placed where its logical extent maps, never
+    // drawn mirror-image.
     // TCanvasOrientationScope switches it for a block; SaveDC and RestoreDC keep it.
     bool RightToLeftOrientation() const { return m_rightToLeft; }
     Integer MirrorWidth() const { return m_mirrorWidth; }
     void SetRightToLeftOrientation(bool Value, Integer Width);
-    // Logical to device pixels and back (origin and orientation); rectangles stay ordered.
+    // Logical to device edges and back (origin and orientation); rectangles stay ordered.
     Integer LogicalToDeviceX(Integer X) const { return m_origin.X + (m_rightToLeft ? m_mirrorWidth - X : X); }
     TRect LogicalToDevice(const TRect& R) const;
     TRect DeviceToLogical(const TRect& R) const;

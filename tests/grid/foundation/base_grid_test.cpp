@@ -680,5 +680,39 @@ TEST_F(BaseGridTest, KeysStepOverMergedCellsAndLandOnBaseCells)
     EXPECT_EQ(Point(grid->Col(), grid->Row()), Point(1, 0));
 }
 
+TEST_F(BaseGridTest, RightToLeftTheArrowsTurnOverMergesToo)
+{
+    grid->SetFocus();
+    h.ProcessMessages();
+    grid->SetBiDiMode(bdRightToLeft);
+    grid->MergeCells(1, 1, 3, 2);
+    grid->SetCol(1);
+    grid->SetRow(1);
+    h.Press(VK_LEFT);
+    EXPECT_EQ(Point(grid->Col(), grid->Row()), Point(4, 1)) << "Left goes on past the merge";
+    h.Press(VK_RIGHT);
+    EXPECT_EQ(Point(grid->Col(), grid->Row()), Point(1, 1)) << "Right comes back onto the base cell";
+}
+
+// Right to left a merged cell's rectangle is the mirror of its left-to-right one, also when it
+// starts in a column scrolled out of view, and painting it covers the inner rectangle.
+TEST_F(BaseGridTest, RightToLeftMergedRectanglesMirror)
+{
+    grid->SetColCount(12);
+    grid->SetFixedCols(1);
+    grid->MergeCells(2, 1, 3, 2);
+    grid->SetLeftCol(3);
+    for (const TPoint cell : {Point(2, 1), Point(4, 2), Point(0, 3), Point(5, 4)}) {
+        grid->SetBiDiMode(bdLeftToRight);
+        const TRect ltr = grid->CellRect(cell.X, cell.Y);
+        const TRect inner = grid->VirtualCellRect(cell.X, cell.Y);
+        grid->SetBiDiMode(bdRightToLeft);
+        const Integer w = grid->ClientWidth();
+        EXPECT_EQ(grid->CellRect(cell.X, cell.Y), Rect(w - ltr.Right, ltr.Top, w - ltr.Left, ltr.Bottom))
+            << cell.X << "," << cell.Y;
+        EXPECT_EQ(grid->VirtualCellRect(cell.X, cell.Y), inner) << "measured from the edge the columns start at";
+    }
+}
+
 }  // namespace
 }  // namespace gw::test

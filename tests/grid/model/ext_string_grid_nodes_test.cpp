@@ -10,6 +10,7 @@
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/runtime/convert.h"
+#include "platform/ui/forms.h"
 
 #include <gtest/gtest.h>
 
@@ -427,6 +428,58 @@ TEST_F(ExtStringGridNodes, RandomOutlineAndFilterCallsKeepEveryRowInPlace)
     check("all shown");
     g.ContractNode(15);
     g.ApplyFilter();
+}
+
+// Right to left the glyph stands at column 0's right edge: the x positions that hit it, as client
+// x, by level, with and without the vertical bar taking room.
+TEST_F(ExtStringGridNodes, RightToLeftTheGlyphIsHitAtTheRightEdge)
+{
+    struct Case {
+        Integer Row;
+        Integer First, Last;  // client x from the client's right edge: first and last that hit
+    };
+    const Case cases[] = {{1, -18, -1}, {2, -30, -13}};
+    auto check = [&](TNodeGrid& G, const char* Label) {
+        const Integer right = G.ClientWidth();
+        for (const Case& k : cases) {
+            const Integer left = G.CellRect(0, k.Row).Left;
+            auto hit = [&](Integer FromRight) { return G.IsOnNodeGlyph(k.Row, right + FromRight - left); };
+            EXPECT_FALSE(hit(k.First - 1)) << Label << " row " << k.Row;
+            EXPECT_TRUE(hit(k.First)) << Label << " row " << k.Row;
+            EXPECT_TRUE(hit(k.Last)) << Label << " row " << k.Row;
+            EXPECT_FALSE(hit(k.Last + 1)) << Label << " row " << k.Row;
+        }
+    };
+    Fill(6);
+    MakeNode(1, 4);
+    MakeNode(2, 2);
+    g.CellNode()->SetNodeIndent(12);
+    g.CellNode()->SetNodeType(cnXP);
+    g.SetBiDiMode(bdRightToLeft);
+    check(g, "no window");
+    EXPECT_FALSE(g.IsOnNodeGlyph(1, 5)) << "left-to-right places mean nothing here";
+    g.SetBiDiMode(bdRightToLeftNoAlign);
+    EXPECT_TRUE(g.IsOnNodeGlyph(1, 5)) << "only a mirrored layout moves the glyph";
+    EXPECT_FALSE(g.IsOnNodeGlyph(1, 16));
+
+    // On a shown form with more rows than room the vertical bar narrows the client.
+    auto* form = new TForm(Application);
+    form->SetBounds(0, 0, 500, 400);
+    auto* shown = new TNodeGrid(form);
+    shown->SetParent(form);
+    shown->SetBounds(0, 0, 300, 120);
+    shown->SetColCount(3);
+    shown->SetRowCount(30);
+    shown->SetFixedRows(1);
+    shown->GetCellProperties(0, 1)->NodeLevel = 1;
+    shown->GetCellProperties(0, 2)->NodeLevel = 2;
+    shown->CellNode()->SetNodeIndent(12);
+    shown->SetBiDiMode(bdRightToLeft);
+    form->Show();
+    h.ProcessMessages();
+    ASSERT_LT(shown->ClientWidth(), shown->Width()) << "the bar takes room";
+    check(*shown, "with the bar");
+    delete form;
 }
 
 }  // namespace

@@ -488,5 +488,51 @@ TEST_F(ExtStringGridScrolling, TheCellScrollBarTakesItsOwnMessages)
     EXPECT_EQ(g->TopRow(), 1);
 }
 
+
+// Right to left with merged cells the end of a horizontal scroll paints the grid whole, as the
+// pieces of a mirrored merge come from several columns; nothing else does.
+TEST_F(ExtStringGridScrolling, RightToLeftMergesRepaintWholeWhenTheScrollEnds)
+{
+    class TCountingGrid : public TScrollGrid {
+    public:
+        using TScrollGrid::TScrollGrid;
+        int Invalidations = 0;
+        void Invalidate() override
+        {
+            ++Invalidations;
+            TScrollGrid::Invalidate();
+        }
+    };
+    struct Case {
+        TBiDiMode Mode;
+        bool Merged;
+        Word Code;
+        int Whole;
+    };
+    const Case cases[] = {
+        {bdRightToLeft, true, SB_ENDSCROLL, 1},      {bdRightToLeft, true, SB_LINEDOWN, 0},
+        {bdRightToLeft, false, SB_ENDSCROLL, 0},     {bdLeftToRight, true, SB_ENDSCROLL, 0},
+        {bdRightToLeftNoAlign, true, SB_ENDSCROLL, 0},
+    };
+    for (const Case& k : cases) {
+        form = new TForm(Application);
+        form->SetBounds(0, 0, 600, 400);
+        auto* grid = new TCountingGrid(form);
+        grid->SetColCount(20);
+        grid->SetRowCount(30);
+        grid->SetParent(form);
+        grid->SetBounds(0, 0, 300, 200);
+        if (k.Merged) grid->MergeCells(2, 2, 3, 2);
+        grid->SetBiDiMode(k.Mode);
+        form->Show();
+        h.ProcessMessages();
+        grid->Invalidations = 0;
+        SendMessage(grid->Handle(), WM_HSCROLL, MakeWParam(k.Code, 0), 0);
+        EXPECT_EQ(grid->Invalidations, k.Whole) << int(k.Mode) << " merged " << k.Merged << " code " << k.Code;
+        delete form;
+        form = nullptr;
+    }
+}
+
 }  // namespace
 }  // namespace gw::test

@@ -1,5 +1,5 @@
-// Right-to-left orientation of the canvas: shapes land on the mirror image of their left-to-right
-// pixels (one-pixel lines and points one pixel right of it), while text and pictures keep their
+// Right-to-left orientation of the canvas: shapes, lines and points land on the mirror image of
+// their left-to-right pixels, while text and pictures keep their
 // direction at their mirrored place; clipping, saving and the scope follow the orientation.
 #include "pixel_map.h"
 
@@ -46,7 +46,7 @@ Rows Drawn(bool RightToLeft, const std::function<void(TCanvas&)>& Paint)
 struct ShapeCase {
     const char* Name;
     std::function<void(TCanvas&)> Paint;
-    // 0: areas mirror exactly; 1: one-pixel lines and points land a pixel right of the mirror.
+    // How far right of the mirror image it lands (0: exactly on it).
     int Shift;
 };
 
@@ -78,13 +78,26 @@ TEST(CanvasOrientation, ShapesLandOnTheMirrorImageOfTheirLeftToRightPixels)
              c.LineTo(6, 5);
              c.LineTo(2, 3);
          },
-         1},
+         0},
         {"pixels",
          [](TCanvas& c) {
              c.SetPixel(0, 0, clBlue);
              c.SetPixel(3, 2, clLime);
          },
-         1},
+         0},
+        {"outlined polygon",
+         [](TCanvas& c) {
+             c.Brush()->SetStyle(bsClear);
+             const TPoint p[] = {{0, 0}, {6, 0}, {6, 4}, {0, 4}};
+             c.Polygon(p);
+         },
+         0},
+        {"pixels read back",
+         [](TCanvas& c) {
+             c.SetPixel(2, 1, clBlue);
+             if (c.Pixels(2, 1) == clBlue) c.SetPixel(2, 3, clLime);
+         },
+         0},
     };
     for (const ShapeCase& k : cases) {
         const Rows ltr = Drawn(false, k.Paint), rtl = Drawn(true, k.Paint);
