@@ -76,6 +76,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& Message)
     const TPoint base = BaseCell(RealColIndex(col), row);
     const Integer baseCol = DisplColIndex(base.X), baseRow = base.Y;
     if (MouseActions()->CaretPositioning) LButFlg = true;
+    if (PressFixedSizing(at.X, at.Y)) return;
     if (baseCol < FixedCols() || baseRow < FixedRows() || IsFixed(baseCol, baseRow)) HideInplaceEdit();
     PressFixedCellButton(baseCol, baseRow, at.X, col < FixedCols() || row < FixedRows());
     const TRect r = CellRect(baseCol, baseRow);

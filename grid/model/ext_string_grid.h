@@ -1703,7 +1703,15 @@ protected:
     void FollowMove(Integer X, Integer Y, Integer ACol, Integer ARow);
     void PlaceMoveArrows(TArrowWindow* First, TArrowWindow* Second, Integer Index, bool Columns);
     void ShowSizing(Integer X, Integer Y);
+    void ShowSizingHint(bool Columns, Integer Index, Integer Size);
     void ReleaseSizingHint();
+    // Fixed columns and rows sized by their edge in any row (column)
+    // (grid/interaction/ext_string_grid_fixed_sizing.cpp).
+    void NoteFixedSizingEdges(Integer X, Integer Y, bool ValidCell);
+    bool PressFixedSizing(Integer X, Integer Y);
+    void FollowFixedSizing(Integer X, Integer Y);
+    void ReleaseFixedSizing(Integer X, Integer Y);
+    Integer FixedSizingSize(Integer X, Integer Y) const;
     String CellHintText(const String& Text, bool Raw) const;
     virtual bool CalcSizingState(Integer X, Integer Y);
     virtual void F2KeyHook() {}
@@ -2039,6 +2047,13 @@ protected:
     bool FSizingFixed = false;
     bool FSizeFixedR = false;
     bool FSizingFixedR = false;
+    // The fixed column (row) being sized, where its sizing line stands, and how far from its
+    // edge the press took it, so that a press let go where it was leaves the size alone.
+    Integer FSizingFixedCol = -1;
+    Integer FSizingFixedRow = -1;
+    Integer FSizeFixedX = 0;
+    Integer FSizeFixedY = 0;
+    Integer FSizeFixedOfs = 0;
     // The mouse leaving the grid keeps the header's hover look (its drop-down menu is open).
     bool FNoMouseLeave = false;
     // The next cursor change is the mouse-move handling's own: it keeps the header select mode.
