@@ -33,6 +33,9 @@ void TExtStringGrid::CMMouseLeave(TMessage& Message)
     if (TCMMouseEnterLeave(Message).Child) return;
     MouseSelectMode = msNormal;
     FSizeFixed = FSizeFixedR = false;
+    // Leaving the grid leaves the anchor under the pointer too.
+    LeaveAnchor();
+    SetHoverLink({-1, -1}, -1);
     if (!FNoMouseLeave && HoverFixedCells != hfNone && FHoverFixedX >= 0) {
         const Integer oldX = FHoverFixedX, oldY = FHoverFixedY;
         FHoverFixedX = FHoverFixedY = -1;

@@ -40,6 +40,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
     FollowFixedSizing(X, Y);
     if (EnhancedMoveUnderWay() && (X != Clickposx || Y != Clickposy)) FollowMove(X, Y, ACol, ARow);
     NoteSelectMode(ACol, ARow, X, Y);
+    AnchorMove(ACol, ARow, X, Y);
     StartCellDrag(ACol, ARow, X, Y);
     // A cell hint belongs to its cell: leaving the cell takes it away.
     if (FLastHintPos.X >= 0 && (ACol < 0 || ARow < 0 || BaseCell(ACol, ARow) != FLastHintPos)) {

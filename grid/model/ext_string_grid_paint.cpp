@@ -542,6 +542,8 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
         args.ShadowColor = TColor(0x808080);
         args.AnchorColor = P.URLColor;
         args.BlinkOn = !FGridBlink;
+        args.HoverMode = URLUnderlineOnHover;
+        args.HoverAnchor = FHoverCell.X == P.ACol && FHoverCell.Y == P.ARow ? FHoverlink : -1;
         args.PictureCache = m_imageCache.get();
         args.Selected = (P.State & gdSelected) != 0;
         args.WordWrap = P.Look.WW;
