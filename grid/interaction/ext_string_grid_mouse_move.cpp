@@ -3,6 +3,7 @@
 // leaves its cell - and the picture of a block of cells.
 #include "grid/foundation/arrow_window.h"
 #include "grid/interaction/drag_geometry.h"
+#include "grid/interaction/header_drag_button.h"
 #include "grid/interaction/html_hint_window.h"
 #include "grid/interaction/no_active_form.h"
 #include "grid/model/drag_drop_settings.h"
@@ -121,9 +122,27 @@ void TExtStringGrid::FollowMove(Integer X, Integer Y, Integer ACol, Integer ARow
             MoveForm->SetVisible(true);
         }
     }
+    // Without the cells' picture the header drag button carries the moved header's caption.
+    const TPoint at = ClientToScreen({X - MoveOfsX, Y - MoveOfsY});
     if (MoveForm) {
-        const TPoint at = ClientToScreen({X - MoveOfsX, Y - MoveOfsY});
         MoveForm->SetBounds(at.X, at.Y, MoveForm->Width(), MoveForm->Height());
+    } else if (!DragDropSettings()->ShowCells) {
+        // As wide as the moved column and as high as the row under the mouse (a moved row: as
+        // high as it and as wide as the column under the mouse), with the header text of what
+        // moves.
+        if (!HeaderDragButton) {
+            HeaderDragButton = new THeaderDragButton(this);
+            HeaderDragButton->Grid = this;
+            HeaderDragButton->SetParent(this);
+        }
+        THeaderDragButton& b = *HeaderDragButton;
+        const Integer width = columns ? ColWidths(Movecell) : ColWidths(ACol >= 0 ? ACol : 0);
+        const Integer height = columns ? RowHeights(ARow >= 0 ? ARow : 0) : RowHeights(Movecell);
+        b.SetCaption(columns ? GetCellEx(RealColIndex(Movecell), 0) : GetCellEx(0, Movecell));
+        b.SetBounds(at.X, at.Y, width, height);
+        b.SetEnabled(true);
+        if (!b.Visible()) b.SetVisible(true);
+        b.Invalidate();
     }
     if (columns && ACol >= FixedCols())
         PlaceMoveArrows(ArrowWindows[arrUp], ArrowWindows[arrDown], ACol, true);
@@ -162,6 +181,10 @@ void TExtStringGrid::EndMoveVisuals()
     if (MoveForm) {
         delete MoveForm;
         MoveForm = nullptr;
+    }
+    if (HeaderDragButton) {
+        HeaderDragButton->SetEnabled(false);
+        HeaderDragButton->SetVisible(false);
     }
     if (Movecell >= 0) DoEndBlockFocus();
     if (Screen) Screen->SetCursor(crDefault);

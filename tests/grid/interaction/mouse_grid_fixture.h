@@ -25,6 +25,7 @@ public:
     using TExtStringGrid::FSizeFixedR;
     using TExtStringGrid::FSizingHintWnd;
     using TExtStringGrid::GridState;
+    using TExtStringGrid::HeaderDragButton;
     using TExtStringGrid::HideEditor;
     using TExtStringGrid::MoveForm;
     using TExtStringGrid::TExtStringGrid;

@@ -3,6 +3,7 @@
 // and that it never takes the focus), cell hints and where they stand, and the double click on
 // the slaves table's headers.
 #include "grid/interaction/drag_geometry.h"
+#include "grid/interaction/header_drag_button.h"
 #include "grid/model/drag_drop_settings.h"
 #include "grid/model/sort_settings.h"
 #include "platform/graphics/bitmap.h"
@@ -208,6 +209,37 @@ TEST_F(MouseGridTest, AColumnMoveUnderWayShowsItsImageAndArrowsAtTheMouse)
     h.MouseUp(grid, to);
     EXPECT_EQ(grid->MoveForm, nullptr);
     EXPECT_EQ(Utf8(grid->GetCellEx(3, 0)), "Column 1");
+}
+
+// Without the cells' picture the header drag button follows the mouse, keeping where the header
+// was taken, as wide as the moved column, with its caption; the release hides it.
+TEST_F(MouseGridTest, WithoutTheCellsPictureTheHeaderButtonFollowsAColumnMove)
+{
+    grid->SetOptions(grid->Options() | goColMoving);
+    grid->DragDropSettings()->ShowCells = false;
+    grid->SetColWidths(1, 90);
+    for (Integer c = 0; c < 6; ++c) grid->SetCellEx(c, 0, u"Column " + IntToStr(c));
+    const TPoint from = Centre(1, 0);
+    const TRect header = grid->CellRect(1, 0);
+    h.MouseDown(grid, from);
+    for (const TPoint to : {TPoint{from.X + 20, from.Y}, Centre(3, 0), TPoint{Centre(4, 0).X, Centre(4, 2).Y}}) {
+        SCOPED_TRACE(to.X);
+        h.MoveTo(grid, to);
+        EXPECT_EQ(grid->MoveForm, nullptr);
+        ASSERT_NE(grid->HeaderDragButton, nullptr);
+        const THeaderDragButton& b = *grid->HeaderDragButton;
+        EXPECT_TRUE(b.Visible());
+        EXPECT_TRUE(b.Enabled());
+        EXPECT_EQ(Utf8(b.Caption()), "Column 1");
+        EXPECT_EQ(b.BoundsRect().TopLeft(),
+                  grid->ClientToScreen({to.X - (from.X - header.Left), to.Y - (from.Y - header.Top)}));
+        EXPECT_EQ(b.Width(), 90);
+        EXPECT_EQ(b.Height(), grid->RowHeights(0));
+    }
+    h.MouseUp(grid, Centre(4, 0));
+    EXPECT_FALSE(grid->HeaderDragButton->Visible()) << "the release hides it";
+    EXPECT_FALSE(grid->HeaderDragButton->Enabled());
+    EXPECT_EQ(Utf8(grid->GetCellEx(4, 0)), "Column 1");
 }
 
 // --- cell hints -------------------------------------------------------------------------------------
