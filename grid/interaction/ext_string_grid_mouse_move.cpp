@@ -36,6 +36,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
     MouseToCell(X, Y, ACol, ARow);
     const TGridRect before = Selection();
     HoverMove(ACol, ARow);
+    HoverButtonMove(ACol, ARow, X, Y);
     DragSelectHeaders(ACol, ARow, Y);
     NoteFixedSizingEdges(X, Y, ACol >= 0 && ARow >= 0 && !IsDesigning());
     FollowFixedSizing(X, Y);

@@ -1861,6 +1861,9 @@ protected:
     // the anchor the pointer is over (its cell, number and value) and the hint last given for it.
     TPoint FHoverCell{-1, -1};
     Integer FHoverlink = -1;
+    // The cell whose button or expand glyph is under the pointer, drawn hot; (-1, -1) none.
+    TPoint FHoverButton{-1, -1};
+    void HoverButtonMove(Integer ACol, Integer ARow, Integer X, Integer Y);
     TPoint FAnchorCell{-1, -1};
     Integer FAnchorLink = -1;
     String FAnchor;

@@ -923,6 +923,7 @@ void TExtStringGrid::DrawButtonGraphic(TCellPaint& P, TRect At, bool Enabled)
     gr.CellValue = Point(At.Left - cell.Left, At.Top - cell.Top);
     const TColor savedBrush = c.Brush()->Color();
     TCellButtonState state = gr.CellBoolean ? TCellButtonState::Pressed : TCellButtonState::Normal;
+    if (!gr.CellBoolean && FHoverButton.X == P.ACol && FHoverButton.Y == P.ARow) state = TCellButtonState::Hot;
     if (!Enabled && gr.CellType != ctExpand) state = TCellButtonState::Disabled;
     DrawCellButtonFace(c, HandleIfAllocated(), At, ButtonLook(), state, FTones);
     if (gr.CellBoolean) OffsetRect(At, 1, 1);

@@ -242,6 +242,39 @@ TEST_F(MouseGridTest, WithoutTheCellsPictureTheHeaderButtonFollowsAColumnMove)
     EXPECT_EQ(Utf8(grid->GetCellEx(4, 0)), "Column 1");
 }
 
+// --- the hover cell button -------------------------------------------------------------------------
+
+TEST_F(MouseGridTest, ACellButtonUnderThePointerIsHotUntilThePointerLeavesIt)
+{
+    grid->AddButton(2, 2, 24, 16, u"...", haRight, vaCenter);
+    h.ProcessMessages();  // painting places the button in its cell
+    const TRect button = grid->CellButtonRect(2, 2);
+    const TPoint on{(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2};
+    struct TStep {
+        const char* Name;
+        TPoint To;
+        TPoint Hot;
+        bool Repaints;
+    };
+    const TStep steps[] = {
+        {"another cell", Centre(4, 3), {-1, -1}, false},
+        {"onto the button", on, {2, 2}, true},
+        {"along the button", {on.X + 1, on.Y}, {2, 2}, false},
+        {"the cell beside the button", {grid->CellRect(2, 2).Left + 2, on.Y}, {-1, -1}, true},
+        {"still beside it", {grid->CellRect(2, 2).Left + 3, on.Y}, {-1, -1}, false},
+        {"back onto it", on, {2, 2}, true},
+    };
+    for (const TStep& s : steps) {
+        SCOPED_TRACE(s.Name);
+        const Cardinal before = h.Invalidations();
+        h.MoveTo(grid, s.To);
+        EXPECT_EQ(grid->FHoverButton, s.Hot);
+        EXPECT_EQ(h.Invalidations() > before, s.Repaints);
+    }
+    h.MoveTo(form, {form->ClientWidth() - 5, form->ClientHeight() - 5});
+    EXPECT_EQ(grid->FHoverButton, (TPoint{-1, -1})) << "leaving the grid leaves the button";
+}
+
 // --- cell hints -------------------------------------------------------------------------------------
 
 TEST_F(MouseGridTest, ACellHintStandsBelowTheCellAtTheMouseOrAtACommentsCorner)
