@@ -1,8 +1,9 @@
 // TExtStringGrid: the hint of the cell under the mouse - a comment at the cell's top-right
-// corner, else below the cell at the mouse's X; the cell's whole text with HintShowCells, a text
-// cut by its cell with HintShowLargeText; OnGridHint has the last word. A hint in mark-up or the
-// wide encoding is shown by the mark-up hint window.
+// corner, else below the cell at the mouse's X; an anchor's title up and right of the mouse; the
+// cell's whole text with HintShowCells, a text cut by its cell with HintShowLargeText; OnGridHint
+// has the last word. A hint in mark-up or the wide encoding is shown by the mark-up hint window.
 #include "grid/foundation/csv_utils.h"
+#include "grid/foundation/markup_renderer.h"
 #include "grid/foundation/markup_text.h"
 #include "grid/interaction/html_hint_window.h"
 #include "grid/model/control_look.h"
@@ -16,6 +17,9 @@ namespace {
 
 // A plain cell hint stands this far below its cell.
 constexpr Integer HintBelowCell = 6;
+// An anchor's hint stands this far right of and above the pointer.
+constexpr Integer AnchorHintOffsetX = 8;
+constexpr Integer AnchorHintAbove = 16;
 
 }  // namespace
 
@@ -38,6 +42,7 @@ void TExtStringGrid::BuildCellHint(String& HintStr, THintInfo& HintInfo)
         } else {
             pos = {HintInfo.CursorPos.X, r.Bottom + HintBelowCell};
         }
+        if (AnchorHint) AnchorCellHint(base, HintInfo.CursorPos, HintStr, pos);
         const bool normal = base.X >= FixedCols() && base.Y >= FixedRows() && base.X < ColCount() - FixedRightCols() &&
             base.Y < RowCount() - FixedFooters();
         const String text = GetGridCell(c, base.Y);
@@ -63,6 +68,18 @@ void TExtStringGrid::BuildCellHint(String& HintStr, THintInfo& HintInfo)
     }
     HintInfo.HintPos = ClientToScreen(pos);
     HintInfo.HintColor = HintColor;
+}
+
+// Over an anchor of a mark-up cell: its hint, up and right of the pointer.
+void TExtStringGrid::AnchorCellHint(TPoint Base, TPoint Cursor, String& HintStr, TPoint& Pos)
+{
+    const String text = GetCellEx(RealColIndex(Base.X), Base.Y);
+    if (ClassifyCellText(text, EnableHTML) != ctkMarkup) return;
+    const TMarkupDrawResult hit = MarkupHitAt(Base.X, Base.Y, Cursor.X, Cursor.Y, text);
+    if (!hit.Hit || !hit.ControlID.empty() || hit.AnchorValue.empty()) return;
+    HintStr = AnchorHintText(Base.Y, RealColIndex(Base.X), hit);
+    FLastAnchorHint = HintStr;
+    Pos = {Cursor.X + AnchorHintOffsetX, Cursor.Y - AnchorHintAbove};
 }
 
 // Mark-up shows without its tags; wide-encoded text decoded, or kept encoded (Raw) for the hint

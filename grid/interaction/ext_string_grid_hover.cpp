@@ -27,12 +27,35 @@ void TExtStringGrid::HoverMove(Integer ACol, Integer ARow)
     if (inFixed(ACol, ARow)) RepaintCell(ACol, ARow);
 }
 
+// A cell's button (or expand glyph) under the pointer is drawn hot; moving off it, or off the
+// grid, draws it plain again.
+void TExtStringGrid::HoverButtonMove(Integer ACol, Integer ARow, Integer X, Integer Y)
+{
+    TPoint cell{-1, -1};
+    if (ACol >= 0 && ARow >= 0) {
+        const TPoint at{X, Y};
+        const TPoint base = BaseCell(ACol, ARow);
+        if ((HasButton(base.X, base.Y) && PtInRect(CellButtonRect(base.X, base.Y), at)) ||
+            (HasExpand(base.X, base.Y) && PtInRect(CellExpandRect(base.X, base.Y), at)))
+            cell = base;
+    }
+    if (cell == FHoverButton) return;
+    const TPoint old = FHoverButton;
+    FHoverButton = cell;
+    if (old.X >= 0 && old.X < ColCount() && old.Y < RowCount()) RepaintCell(old.X, old.Y);
+    if (cell.X >= 0) RepaintCell(cell.X, cell.Y);
+}
+
 void TExtStringGrid::CMMouseLeave(TMessage& Message)
 {
     TBaseGrid::WndProc(Message);
     if (TCMMouseEnterLeave(Message).Child) return;
     MouseSelectMode = msNormal;
     FSizeFixed = FSizeFixedR = false;
+    // Leaving the grid leaves the anchor under the pointer too.
+    LeaveAnchor();
+    SetHoverLink({-1, -1}, -1);
+    HoverButtonMove(-1, -1, 0, 0);
     if (!FNoMouseLeave && HoverFixedCells != hfNone && FHoverFixedX >= 0) {
         const Integer oldX = FHoverFixedX, oldY = FHoverFixedY;
         FHoverFixedX = FHoverFixedY = -1;

@@ -1,9 +1,9 @@
-// TExtStringGrid: the mouse moving over the grid - the fixed cells' sizing edges, the size hint
-// while a column or row is sized, the drag image and the arrows of a column or row move, the
-// cell hint forgotten when the mouse leaves its cell - and the picture of a block of cells.
+// TExtStringGrid: the mouse moving over the grid - the size hint while a column or row is sized,
+// the drag image and the arrows of a column or row move, the cell hint forgotten when the mouse
+// leaves its cell - and the picture of a block of cells.
 #include "grid/foundation/arrow_window.h"
-#include "grid/foundation/mouse_actions.h"
 #include "grid/interaction/drag_geometry.h"
+#include "grid/interaction/header_drag_button.h"
 #include "grid/interaction/html_hint_window.h"
 #include "grid/interaction/no_active_form.h"
 #include "grid/model/drag_drop_settings.h"
@@ -16,14 +16,10 @@
 #include "platform/ui/application.h"
 #include "platform/ui/hint_window.h"
 
-#include <cstdlib>
-
 namespace gw {
 
 namespace {
 
-// The mouse this near a fixed column's (row's) right (bottom) edge can size it.
-constexpr Integer FixedSizingZone = 3;
 // The drag image is this opaque, of 255.
 constexpr Byte DragImageAlpha = 192;
 // The sizing hint is at most this wide.
@@ -32,19 +28,6 @@ constexpr Integer SizingHintMaxWidth = 200;
 constexpr Integer ArrowOffset = 5;
 constexpr Integer ArrowHeight = 8;
 
-// Whether P lies near the end of one of the first Count items, their sizes from Size and a
-// grid line after each.
-template <class SizeOf>
-bool NearFixedEdge(Integer P, Integer Count, SizeOf Size)
-{
-    Integer start = 0;
-    for (Integer i = 0; i < Count; ++i) {
-        if (std::abs(P - (start + Size(i))) < FixedSizingZone) return true;
-        start += Size(i) + 1;
-    }
-    return false;
-}
-
 }  // namespace
 
 void TExtStringGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
@@ -52,15 +35,14 @@ void TExtStringGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
     Integer ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
     const TGridRect before = Selection();
-    const bool valid = ACol >= 0 && ARow >= 0 && !IsDesigning();
-    FSizeFixed = valid && MouseActions()->SizeFixedCol &&
-        NearFixedEdge(X, FixedCols(), [this](Integer c) { return ColWidths(c); });
-    FSizeFixedR = valid && MouseActions()->SizeFixedRow &&
-        NearFixedEdge(Y, FixedRows(), [this](Integer r) { return RowHeights(r); });
     HoverMove(ACol, ARow);
+    HoverButtonMove(ACol, ARow, X, Y);
     DragSelectHeaders(ACol, ARow, Y);
+    NoteFixedSizingEdges(X, Y, ACol >= 0 && ARow >= 0 && !IsDesigning());
+    FollowFixedSizing(X, Y);
     if (EnhancedMoveUnderWay() && (X != Clickposx || Y != Clickposy)) FollowMove(X, Y, ACol, ARow);
     NoteSelectMode(ACol, ARow, X, Y);
+    AnchorMove(ACol, ARow, X, Y);
     StartCellDrag(ACol, ARow, X, Y);
     // A cell hint belongs to its cell: leaving the cell takes it away.
     if (FLastHintPos.X >= 0 && (ACol < 0 || ARow < 0 || BaseCell(ACol, ARow) != FLastHintPos)) {
@@ -82,18 +64,28 @@ void TExtStringGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
 // with HintShowSizing that size in a hint at the sized cell's top-left corner.
 void TExtStringGrid::ShowSizing(Integer X, Integer Y)
 {
-    const bool columns = GridState() == gsColSizing;
-    if (!columns && GridState() != gsRowSizing) return;
-    const Integer index = columns ? Colclicked : Rowclicked;
+    bool columns = FSizingFixed;
+    Integer index = -1, size = 0;
+    if (FSizingFixed || FSizingFixedR) {
+        index = columns ? FSizingFixedCol : FSizingFixedRow;
+        size = FixedSizingSize(X, Y);
+    } else if (GridState() == gsColSizing || GridState() == gsRowSizing) {
+        columns = GridState() == gsColSizing;
+        index = columns ? Colclicked : Rowclicked;
+        size = columns ? Colclickedsize + X - Clickposx : Rowclickedsize + Y - Clickposy;
+    }
     if (index < 0) return;
-    const Integer size = columns ? Colclickedsize + X - Clickposx : Rowclickedsize + Y - Clickposy;
     if (columns && OnColumnSizing) OnColumnSizing(this, index, size);
     if (!columns && OnRowSizing) OnRowSizing(this, index, size);
-    if (!IsDesigning() && !HintShowSizing) return;
-    const String text = (columns ? u"cw=<b>" : u"rh=<b>") + IntToStr(size) + u"</b>";
+    if (IsDesigning() || HintShowSizing) ShowSizingHint(columns, index, size);
+}
+
+void TExtStringGrid::ShowSizingHint(bool Columns, Integer Index, Integer Size)
+{
+    const String text = (Columns ? u"cw=<b>" : u"rh=<b>") + IntToStr(Size) + u"</b>";
     if (!FSizingHintWnd) FSizingHintWnd = new THTMLHintWindow(this);
     TRect r = FSizingHintWnd->CalcHintRect(SizingHintMaxWidth, text, nullptr);
-    const TRect cell = columns ? CellRect(index, 0) : CellRect(0, index);
+    const TRect cell = Columns ? CellRect(Index, 0) : CellRect(0, Index);
     const TPoint at = ClientToScreen({cell.Left, cell.Top});
     OffsetRect(r, at.X, at.Y);
     FSizingHintWnd->SetColor(HintColor);
@@ -132,12 +124,31 @@ void TExtStringGrid::FollowMove(Integer X, Integer Y, Integer ACol, Integer ARow
             MoveForm->SetVisible(true);
         }
     }
+    // Without the cells' picture the header drag button carries the moved header's caption.
+    const TPoint at = ClientToScreen({X - MoveOfsX, Y - MoveOfsY});
     if (MoveForm) {
         // The image keeps the place under the mouse the dragged cells had: its left edge, or
         // right to left its right edge, follows theirs.
         const Integer left = UseRightToLeftAlignment() ? X + MoveOfsX - MoveForm->Width() : X - MoveOfsX;
-        const TPoint at = ClientToScreen({left, Y - MoveOfsY});
-        MoveForm->SetBounds(at.X, at.Y, MoveForm->Width(), MoveForm->Height());
+        const TPoint image = ClientToScreen({left, Y - MoveOfsY});
+        MoveForm->SetBounds(image.X, image.Y, MoveForm->Width(), MoveForm->Height());
+    } else if (!DragDropSettings()->ShowCells) {
+        // As wide as the moved column and as high as the row under the mouse (a moved row: as
+        // high as it and as wide as the column under the mouse), with the header text of what
+        // moves.
+        if (!HeaderDragButton) {
+            HeaderDragButton = new THeaderDragButton(this);
+            HeaderDragButton->Grid = this;
+            HeaderDragButton->SetParent(this);
+        }
+        THeaderDragButton& b = *HeaderDragButton;
+        const Integer width = columns ? ColWidths(Movecell) : ColWidths(ACol >= 0 ? ACol : 0);
+        const Integer height = columns ? RowHeights(ARow >= 0 ? ARow : 0) : RowHeights(Movecell);
+        b.SetCaption(columns ? GetCellEx(RealColIndex(Movecell), 0) : GetCellEx(0, Movecell));
+        b.SetBounds(at.X, at.Y, width, height);
+        b.SetEnabled(true);
+        if (!b.Visible()) b.SetVisible(true);
+        b.Invalidate();
     }
     if (columns && ACol >= FixedCols())
         PlaceMoveArrows(ArrowWindows[arrUp], ArrowWindows[arrDown], ACol, true);
@@ -176,6 +187,10 @@ void TExtStringGrid::EndMoveVisuals()
     if (MoveForm) {
         delete MoveForm;
         MoveForm = nullptr;
+    }
+    if (HeaderDragButton) {
+        HeaderDragButton->SetEnabled(false);
+        HeaderDragButton->SetVisible(false);
     }
     if (Movecell >= 0) DoEndBlockFocus();
     if (Screen) Screen->SetCursor(crDefault);

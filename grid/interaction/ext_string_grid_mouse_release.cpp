@@ -52,8 +52,10 @@ void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
     FMouseSelectStart = -1;
     FCtrlDown = false;
     FDropDownDown = false;
+    const bool sizing =
+        GridState() == gsColSizing || GridState() == gsRowSizing || FSizingFixed || FSizingFixedR;
+    ReleaseFixedSizing(X, Y);
     ReleaseFixedCellButton();
-    const bool sizing = GridState() == gsColSizing || GridState() == gsRowSizing;
     const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
     if (moving) EndMoveVisuals();
     if (FPushedCellButton.X >= 0 && !ReleaseCellButton(ACol, ARow, X, Y)) return;

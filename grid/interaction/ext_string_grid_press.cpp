@@ -95,6 +95,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& Message)
     const TPoint base = BaseCell(RealColIndex(col), row);
     const Integer baseCol = DisplColIndex(base.X), baseRow = base.Y;
     if (MouseActions()->CaretPositioning) LButFlg = true;
+    if (PressFixedSizing(at.X, at.Y)) return;
     if (baseCol < FixedCols() || baseRow < FixedRows() || IsFixed(baseCol, baseRow)) HideInplaceEdit();
     PressFixedCellButton(baseCol, baseRow, at.X, col < FixedCols() || row < FixedRows());
     const TRect r = CellRect(baseCol, baseRow);
@@ -214,18 +215,7 @@ bool TExtStringGrid::PressMarkup(Integer PressCol, Integer PressRow, Integer ACo
     if (!markup) {
         if (IsURL(text)) hit.AnchorValue = text;
     } else {
-        TCanvas& canvas = *Canvas();
-        TGridDrawState state = 0;
-        GetFontProperties(ACol, real, ARow, state, *canvas.Font(), *canvas.Brush(), false);
-        hit = DrawMarkupText({.Canvas = &canvas,
-                              .Text = text,
-                              .Rect = MarkupControlArea(ACol, real, ARow),
-                              .MouseX = X,
-                              .MouseY = Y,
-                              .HitTest = true,
-                              .AnchorColor = URLColor,
-                              .PictureCache = m_imageCache.get()});
-        if (!hit.Hit) hit.AnchorValue.clear();
+        hit = MarkupHitAt(ACol, ARow, X, Y, text);
     }
     if (hit.AnchorValue.empty()) {
         if (!markup || UpperCase(text).find(u"<CONTROL") == String::npos) return false;

@@ -211,6 +211,9 @@ using TCheckBoxClickEvent = std::function<void(TObject* Sender, Integer ACol, In
 using TRadioClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer AIdx)>;
 using TAnchorClickEvent =
     std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& Anchor, bool& AutoHandle)>;
+// The pointer entering and leaving a mark-up anchor, and the hint text shown for it.
+using TAnchorEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& Anchor)>;
+using TAnchorHintEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, String& Anchor)>;
 using TNodeAllowEvent = std::function<void(TObject* Sender, Integer ARow, Integer ARowReal, bool& Allow)>;
 using TNodeEvent = std::function<void(TObject* Sender, Integer ARow, Integer ARowReal)>;
 using TControlClickEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& CtrlID,
@@ -1374,6 +1377,8 @@ public:
     bool FixedRowAlways = false;
     bool FixedColAlways = false;
     bool AnchorHint = false;
+    // Only the mark-up anchor under the pointer is underlined.
+    bool URLUnderlineOnHover = false;
     bool AutoNumAlign = false;
     bool ScrollSynch = false;
     TScrollHintType ScrollHints = shNone;
@@ -1452,6 +1457,9 @@ public:
     TRadioClickEvent OnRadioClick;
     TButtonClickEvent OnRadioButtonClick;
     TAnchorClickEvent OnAnchorClick;
+    TAnchorEvent OnAnchorEnter;
+    TAnchorEvent OnAnchorExit;
+    TAnchorHintEvent OnAnchorHint;
     TControlClickEvent OnControlClick;
     TControlComboListEvent OnControlComboList;
     TControlComboSelectEvent OnControlComboSelect;
@@ -1705,7 +1713,15 @@ protected:
     void FollowMove(Integer X, Integer Y, Integer ACol, Integer ARow);
     void PlaceMoveArrows(TArrowWindow* First, TArrowWindow* Second, Integer Index, bool Columns);
     void ShowSizing(Integer X, Integer Y);
+    void ShowSizingHint(bool Columns, Integer Index, Integer Size);
     void ReleaseSizingHint();
+    // Fixed columns and rows sized by their edge in any row (column)
+    // (grid/interaction/ext_string_grid_fixed_sizing.cpp).
+    void NoteFixedSizingEdges(Integer X, Integer Y, bool ValidCell);
+    bool PressFixedSizing(Integer X, Integer Y);
+    void FollowFixedSizing(Integer X, Integer Y);
+    void ReleaseFixedSizing(Integer X, Integer Y);
+    Integer FixedSizingSize(Integer X, Integer Y) const;
     String CellHintText(const String& Text, bool Raw) const;
     virtual bool CalcSizingState(Integer X, Integer Y);
     virtual void F2KeyHook() {}
@@ -1832,6 +1848,28 @@ protected:
     bool PressNodeGlyph(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R);
     bool PressCellGraphic(Integer ACol, Integer ARow, Integer X, Integer Y, const TRect& R, TMessage& Message);
     bool PressMarkup(Integer PressCol, Integer PressRow, Integer ACol, Integer ARow, Integer X, Integer Y);
+    // The mark-up of a cell hit-tested at a point as the cell lays it out; no anchor when the
+    // point is on none (grid/interaction/ext_string_grid_anchor_hover.cpp).
+    TMarkupDrawResult MarkupHitAt(Integer ACol, Integer ARow, Integer X, Integer Y, const String& Text);
+    // The pointer over anchors: the hand, the hover underline, the enter and exit events, and
+    // the hint text of an anchor (its title or itself, as OnAnchorHint leaves it).
+    void AnchorMove(Integer ACol, Integer ARow, Integer X, Integer Y);
+    void SetHoverLink(TPoint Cell, Integer Link);
+    void EnterAnchor(TPoint Cell, Integer Link, const String& Anchor);
+    void LeaveAnchor();
+    String AnchorHintText(Integer ARow, Integer ACol, const TMarkupDrawResult& Hit);
+    void AnchorCellHint(TPoint Base, TPoint Cursor, String& HintStr, TPoint& Pos);
+    // The mark-up cell whose anchor Link (from 1) is under the pointer and drawn underlined;
+    // the anchor the pointer is over (its cell, number and value) and the hint last given for it.
+    TPoint FHoverCell{-1, -1};
+    Integer FHoverlink = -1;
+    // The cell whose button or expand glyph is under the pointer, drawn hot; (-1, -1) none.
+    TPoint FHoverButton{-1, -1};
+    void HoverButtonMove(Integer ACol, Integer ARow, Integer X, Integer Y);
+    TPoint FAnchorCell{-1, -1};
+    Integer FAnchorLink = -1;
+    String FAnchor;
+    String FLastAnchorHint;
     void FollowAnchor(Integer ARow, Integer ACol, const String& Anchor);
     bool PressControl(Integer ACol, Integer ARealCol, Integer ARow, const TMarkupDrawResult& Hit);
     bool PressCheckBox(Integer ACol, Integer ARow, Integer X, Integer Y);
@@ -2041,6 +2079,13 @@ protected:
     bool FSizingFixed = false;
     bool FSizeFixedR = false;
     bool FSizingFixedR = false;
+    // The fixed column (row) being sized, where its sizing line stands, and how far from its
+    // edge the press took it, so that a press let go where it was leaves the size alone.
+    Integer FSizingFixedCol = -1;
+    Integer FSizingFixedRow = -1;
+    Integer FSizeFixedX = 0;
+    Integer FSizeFixedY = 0;
+    Integer FSizeFixedOfs = 0;
     // The mouse leaving the grid keeps the header's hover look (its drop-down menu is open).
     bool FNoMouseLeave = false;
     // The next cursor change is the mouse-move handling's own: it keeps the header select mode.

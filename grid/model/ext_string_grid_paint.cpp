@@ -542,6 +542,8 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
         args.ShadowColor = TColor(0x808080);
         args.AnchorColor = P.URLColor;
         args.BlinkOn = !FGridBlink;
+        args.HoverMode = URLUnderlineOnHover;
+        args.HoverAnchor = FHoverCell.X == P.ACol && FHoverCell.Y == P.ARow ? FHoverlink : -1;
         args.PictureCache = m_imageCache.get();
         args.Selected = (P.State & gdSelected) != 0;
         args.WordWrap = P.Look.WW;
@@ -944,6 +946,7 @@ void TExtStringGrid::DrawButtonGraphic(TCellPaint& P, TRect At, bool Enabled)
     gr.CellValue = Point(At.Left - cell.Left, At.Top - cell.Top);
     const TColor savedBrush = c.Brush()->Color();
     TCellButtonState state = gr.CellBoolean ? TCellButtonState::Pressed : TCellButtonState::Normal;
+    if (!gr.CellBoolean && FHoverButton.X == P.ACol && FHoverButton.Y == P.ARow) state = TCellButtonState::Hot;
     if (!Enabled && gr.CellType != ctExpand) state = TCellButtonState::Disabled;
     DrawCellButtonFace(c, HandleIfAllocated(), At, ButtonLook(), state, FTones);
     if (gr.CellBoolean) OffsetRect(At, 1, 1);

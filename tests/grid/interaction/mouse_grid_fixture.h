@@ -25,6 +25,8 @@ public:
     using TExtStringGrid::FSizeFixedR;
     using TExtStringGrid::FSizingHintWnd;
     using TExtStringGrid::GridState;
+    using TExtStringGrid::FHoverButton;
+    using TExtStringGrid::HeaderDragButton;
     using TExtStringGrid::HideEditor;
     using TExtStringGrid::MoveForm;
     using TExtStringGrid::TExtStringGrid;

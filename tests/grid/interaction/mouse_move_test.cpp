@@ -3,6 +3,7 @@
 // and that it never takes the focus), cell hints and where they stand, and the double click on
 // the slaves table's headers.
 #include "grid/interaction/drag_geometry.h"
+#include "grid/interaction/header_drag_button.h"
 #include "grid/model/drag_drop_settings.h"
 #include "grid/model/sort_settings.h"
 #include "platform/graphics/bitmap.h"
@@ -253,6 +254,70 @@ TEST_F(MouseGridTest, RightToLeftTheMovedColumnsImageKeepsItsRightEdgeUnderTheMo
     EXPECT_EQ(image.Width(), grid->ColWidths(1) + 1);
     h.MouseUp(grid, to);
     EXPECT_EQ(grid->MoveForm, nullptr);
+}
+
+// Without the cells' picture the header drag button follows the mouse, keeping where the header
+// was taken, as wide as the moved column, with its caption; the release hides it.
+TEST_F(MouseGridTest, WithoutTheCellsPictureTheHeaderButtonFollowsAColumnMove)
+{
+    grid->SetOptions(grid->Options() | goColMoving);
+    grid->DragDropSettings()->ShowCells = false;
+    grid->SetColWidths(1, 90);
+    for (Integer c = 0; c < 6; ++c) grid->SetCellEx(c, 0, u"Column " + IntToStr(c));
+    const TPoint from = Centre(1, 0);
+    const TRect header = grid->CellRect(1, 0);
+    h.MouseDown(grid, from);
+    for (const TPoint to : {TPoint{from.X + 20, from.Y}, Centre(3, 0), TPoint{Centre(4, 0).X, Centre(4, 2).Y}}) {
+        SCOPED_TRACE(to.X);
+        h.MoveTo(grid, to);
+        EXPECT_EQ(grid->MoveForm, nullptr);
+        ASSERT_NE(grid->HeaderDragButton, nullptr);
+        const THeaderDragButton& b = *grid->HeaderDragButton;
+        EXPECT_TRUE(b.Visible());
+        EXPECT_TRUE(b.Enabled());
+        EXPECT_EQ(Utf8(b.Caption()), "Column 1");
+        EXPECT_EQ(b.BoundsRect().TopLeft(),
+                  grid->ClientToScreen({to.X - (from.X - header.Left), to.Y - (from.Y - header.Top)}));
+        EXPECT_EQ(b.Width(), 90);
+        EXPECT_EQ(b.Height(), grid->RowHeights(0));
+    }
+    h.MouseUp(grid, Centre(4, 0));
+    EXPECT_FALSE(grid->HeaderDragButton->Visible()) << "the release hides it";
+    EXPECT_FALSE(grid->HeaderDragButton->Enabled());
+    EXPECT_EQ(Utf8(grid->GetCellEx(4, 0)), "Column 1");
+}
+
+// --- the hover cell button -------------------------------------------------------------------------
+
+TEST_F(MouseGridTest, ACellButtonUnderThePointerIsHotUntilThePointerLeavesIt)
+{
+    grid->AddButton(2, 2, 24, 16, u"...", haRight, vaCenter);
+    h.ProcessMessages();  // painting places the button in its cell
+    const TRect button = grid->CellButtonRect(2, 2);
+    const TPoint on{(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2};
+    struct TStep {
+        const char* Name;
+        TPoint To;
+        TPoint Hot;
+        bool Repaints;
+    };
+    const TStep steps[] = {
+        {"another cell", Centre(4, 3), {-1, -1}, false},
+        {"onto the button", on, {2, 2}, true},
+        {"along the button", {on.X + 1, on.Y}, {2, 2}, false},
+        {"the cell beside the button", {grid->CellRect(2, 2).Left + 2, on.Y}, {-1, -1}, true},
+        {"still beside it", {grid->CellRect(2, 2).Left + 3, on.Y}, {-1, -1}, false},
+        {"back onto it", on, {2, 2}, true},
+    };
+    for (const TStep& s : steps) {
+        SCOPED_TRACE(s.Name);
+        const Cardinal before = h.Invalidations();
+        h.MoveTo(grid, s.To);
+        EXPECT_EQ(grid->FHoverButton, s.Hot);
+        EXPECT_EQ(h.Invalidations() > before, s.Repaints);
+    }
+    h.MoveTo(form, {form->ClientWidth() - 5, form->ClientHeight() - 5});
+    EXPECT_EQ(grid->FHoverButton, (TPoint{-1, -1})) << "leaving the grid leaves the button";
 }
 
 // --- cell hints -------------------------------------------------------------------------------------
