@@ -2380,7 +2380,18 @@ private:
     void DrawCellBorders(TCellPaint& P, TRect R);
     void CellGraphicLayout(TCellPaint& P);
     void DrawCellGraphic(TCellPaint& P, TRect R);
-    void DrawCheckTypeGraphic(TCellPaint& P, const TRect& R);
+    void DrawCheckTypeGraphic(TCellPaint& P, const TRect& Area);
+    // The square of a cell's check box or radio button G when the cell's graphic is drawn in
+    // Area: the painter draws the glyph there and a click is tested against it.
+    TRect CheckBoxBounds(Integer RealCol, Integer ARow, const TCellGraphic& G, const TRect& Area);
+    // The square DrawRadioGlyph draws one radio button without caption in when handed R: what a
+    // click on a radio button cell is tested against.
+    TRect LoneRadioSquare(const TRect& R);
+    // The rectangle the painter draws the graphic of the displayed cell in.
+    TRect CellGraphicArea(Integer ACol, Integer ARow);
+    // A cell the painter paints as fixed: the fixed rows and columns, unless the hovered row
+    // takes them in.
+    bool PaintsAsFixedCell(Integer ACol, Integer ARow);
     void DrawRotatedText(TCellPaint& P, TRect R);
     void DrawButtonGraphic(TCellPaint& P, TRect At, bool Enabled);
     // Pictures and image-list images of a cell, in the place At the layout gave them.
