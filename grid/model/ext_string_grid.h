@@ -42,6 +42,7 @@ class TBackGround;
 class TBalloonSettings;
 class TBands;
 class TBitmap;
+class TPictureContainer;
 class TCellNode;
 class TColumnSize;
 class TControlItem;
@@ -1387,6 +1388,10 @@ public:
     Integer PrintPageTo = 1;
     Integer PrintNrOfPages = 0;
     TCustomImageList* GridImages = nullptr;
+    // Named pictures for the mark-up's <IMG SRC="name">: cells, the footer and hints draw from it;
+    // forgotten when it is freed.
+    TPictureContainer* PictureContainer() const { return m_pictureContainer; }
+    void SetPictureContainer(TPictureContainer* Value);
     TExtStringGridCheck* CellChecker = nullptr;
     TColor ColorsDefault = clNone;
 
@@ -2420,6 +2425,7 @@ private:
     void PaintBackgroundOutsideCells();
     void DrawSizingLine(TCanvas& ACanvas, TPoint From, TPoint To);
 
+    TPictureContainer* m_pictureContainer = nullptr;
     std::unique_ptr<TFocusHelper> m_focusHelper;
     std::unique_ptr<TSearchFooter> m_searchFooter;
     std::unique_ptr<TFloatingFooter> m_floatingFooter;

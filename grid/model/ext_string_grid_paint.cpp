@@ -543,6 +543,7 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
         args.AnchorColor = P.URLColor;
         args.BlinkOn = !FGridBlink;
         args.PictureCache = m_imageCache.get();
+        args.PictureContainer = m_pictureContainer;
         args.Selected = (P.State & gdSelected) != 0;
         args.WordWrap = P.Look.WW;
         P.TextWidth = DrawMarkupText(args).UsedWidth + 2;
