@@ -155,6 +155,8 @@ public:
     virtual Integer DisplColIndex(Integer ACol) const { return ACol; }
     // ColCount plus the hidden columns a descendant keeps.
     virtual Integer TotalColCount() const { return ColCount(); }
+    // The part of a cell's rectangle that its body is painted in, inside the grid lines.
+    TRect CellBodyRect(const TRect& Cell, bool Fixed) const;
     // The body of the cell under the frame: here its text, centred on one line.
     virtual void PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState);
     // Fills every argument with the cell's brush, font and look (here: nothing).

@@ -133,6 +133,18 @@ void TBaseGrid::GetVisualProperties(Integer /*ACol*/, Integer /*ARow*/, TGridDra
 {
 }
 
+TRect TBaseGrid::CellBodyRect(const TRect& Cell, bool Fixed) const
+{
+    TRect body = Cell;
+    if (Fixed) {
+        body.Right -= 1;
+        body.Bottom -= 2;
+    } else {
+        InflateRect(body, -FGridLineWidth, -FGridLineWidth);
+    }
+    return body;
+}
+
 void TBaseGrid::PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow, const TRect& ARect,
                               TGridDrawState /*AState*/)
 {
@@ -199,14 +211,7 @@ void TBaseGrid::PaintCellCore(TCanvas& ACanvas, Integer ACol, Integer ARow, bool
     PaintBackground(ACanvas, ACol, r, AState, brush.Color(), look);
     PaintGridLines(ACanvas, ACol, r, AState);
 
-    TRect body = r;
-    if (fixed) {
-        body.Right -= 1;
-        body.Bottom -= 2;
-    } else {
-        InflateRect(body, -FGridLineWidth, -FGridLineWidth);
-    }
-    if (Full) PaintCellBody(ACanvas, ACol, ARow, body, AState);
+    if (Full) PaintCellBody(ACanvas, ACol, ARow, CellBodyRect(r, fixed), AState);
 
     if (clip) ACanvas.RestoreDC(saved);
     ACanvas.Brush()->SetStyle(bsSolid);

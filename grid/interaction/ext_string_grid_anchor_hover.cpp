@@ -32,7 +32,8 @@ TMarkupDrawResult TExtStringGrid::MarkupHitAt(Integer ACol, Integer ARow, Intege
                                             .MouseY = Y,
                                             .HitTest = true,
                                             .AnchorColor = URLColor,
-                                            .PictureCache = m_imageCache.get()});
+                                            .PictureCache = m_imageCache.get(),
+                                            .PictureContainer = m_pictureContainer});
     if (!hit.Hit) hit.AnchorValue.clear();
     return hit;
 }

@@ -44,7 +44,8 @@ void TExtStringGrid::ShowNextControlEditor(Integer ACol, Integer ARow, const Str
                                                     .HitTest = true,
                                                     .AnchorColor = URLColor,
                                                     .ControlID = next,
-                                                    .PictureCache = m_imageCache.get()});
+                                                    .PictureCache = m_imageCache.get(),
+                              .PictureContainer = m_pictureContainer});
     // An element the cell is too narrow to lay out has no place to open an editor over.
     if (found.ControlType.empty()) {
         if (CanFocus()) SetFocus();

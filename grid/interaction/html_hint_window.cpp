@@ -102,7 +102,10 @@ TRect THTMLHintWindow::CalcHintRect(Integer MaxWidth, const String& Hint, void* 
 
 void THTMLHintWindow::ActivateHintData(const TRect& Rect, const String& Hint, void* Data)
 {
-    if (auto* grid = dynamic_cast<TExtStringGrid*>(static_cast<TObject*>(Data))) FImages = grid->GridImages;
+    if (auto* grid = dynamic_cast<TExtStringGrid*>(static_cast<TObject*>(Data))) {
+        FImages = grid->GridImages;
+        FPictureContainer = grid->PictureContainer();
+    }
     THintWindow::ActivateHintData(Rect, Hint, Data);
 }
 

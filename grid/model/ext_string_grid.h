@@ -42,6 +42,7 @@ class TBackGround;
 class TBalloonSettings;
 class TBands;
 class TBitmap;
+class TPictureContainer;
 class TCellNode;
 class TColumnSize;
 class TControlItem;
@@ -1392,6 +1393,10 @@ public:
     Integer PrintPageTo = 1;
     Integer PrintNrOfPages = 0;
     TCustomImageList* GridImages = nullptr;
+    // Named pictures for the mark-up's <IMG SRC="name">: cells, the footer and hints draw from it;
+    // forgotten when it is freed.
+    TPictureContainer* PictureContainer() const { return m_pictureContainer; }
+    void SetPictureContainer(TPictureContainer* Value);
     TExtStringGridCheck* CellChecker = nullptr;
     TColor ColorsDefault = clNone;
 
@@ -2432,7 +2437,18 @@ private:
     void DrawCellBorders(TCellPaint& P, TRect R);
     void CellGraphicLayout(TCellPaint& P);
     void DrawCellGraphic(TCellPaint& P, TRect R);
-    void DrawCheckTypeGraphic(TCellPaint& P, const TRect& R);
+    void DrawCheckTypeGraphic(TCellPaint& P, const TRect& Area);
+    // The square of a cell's check box or radio button G when the cell's graphic is drawn in
+    // Area: the painter draws the glyph there and a click is tested against it.
+    TRect CheckBoxBounds(Integer RealCol, Integer ARow, const TCellGraphic& G, const TRect& Area);
+    // The square DrawRadioGlyph draws one radio button without caption in when handed R: what a
+    // click on a radio button cell is tested against.
+    TRect LoneRadioSquare(const TRect& R);
+    // The rectangle the painter draws the graphic of the displayed cell in.
+    TRect CellGraphicArea(Integer ACol, Integer ARow);
+    // A cell the painter paints as fixed: the fixed rows and columns, unless the hovered row
+    // takes them in.
+    bool PaintsAsFixedCell(Integer ACol, Integer ARow);
     void DrawRotatedText(TCellPaint& P, TRect R);
     void DrawButtonGraphic(TCellPaint& P, TRect At, bool Enabled);
     // Pictures and image-list images of a cell, in the place At the layout gave them.
@@ -2461,6 +2477,7 @@ private:
     void PaintBackgroundOutsideCells();
     void DrawSizingLine(TCanvas& ACanvas, TPoint From, TPoint To);
 
+    TPictureContainer* m_pictureContainer = nullptr;
     std::unique_ptr<TFocusHelper> m_focusHelper;
     std::unique_ptr<TSearchFooter> m_searchFooter;
     std::unique_ptr<TFloatingFooter> m_floatingFooter;

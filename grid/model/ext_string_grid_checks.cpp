@@ -322,13 +322,10 @@ bool TExtStringGrid::IsInCheckBox(Integer ACol, Integer ARow, Integer X, Integer
     const TCellGraphic* g = GetCellGraphic(ACol, ARow);
     if (!g || (!IsToggledCheckBox(g->CellType) && g->CellType != ctRadioButton)) return false;
     if (!m_mouseActions->PreciseCheckBoxCheck) return true;
-    const TAlignment align = GetCellAlignment(ACol, ARow);
-    Integer textWidth = 0;
-    if (align == taRightJustify && !GetCellEx(ACol, ARow).empty())
-        textWidth = GetCellTextSize(ACol, ARow, false, false).cx;
-    const TRect box =
-        CheckBoxPlace(CellRect(DisplColIndex(ACol), ARow), m_controlLook->CheckSize(), g->CellVAlign, align, textWidth);
-    return PointInCheckBox(box, X, Y);
+    // The square the painter draws the glyph in; a radio button's glyph drawer places its circle
+    // inside the square it is handed.
+    const TRect box = CheckBoxBounds(ACol, ARow, *g, CellGraphicArea(DisplColIndex(ACol), ARow));
+    return PointInCheckBox(g->CellType == ctRadioButton ? LoneRadioSquare(box) : box, X, Y);
 }
 
 // --- radio buttons -----------------------------------------------------------------------------

@@ -131,6 +131,14 @@ const char16_t* RadioResource(TControlStyle Style, bool Checked, bool Enabled)
 // Halves to even, as the runtime rounds.
 Integer RoundScaled(double Scale, Integer Size) { return Integer(std::nearbyint(Scale * Size)); }
 
+// Where a vertical list puts the glyph of item I (1-based) of Size, its items Step apart: beside
+// its caption, or centred without one.
+TPoint VerticalItemOrigin(const TRect& R, Integer I, Integer Step, Integer Size, bool HasCaption)
+{
+    const Integer x = HasCaption ? R.Left + 2 : R.Left + (R.Right - R.Left - Size) / 2;
+    return {x, R.Top + Step * (I - 1) + 2};
+}
+
 void DrawBevelRadio(TCanvas& C, Integer X, Integer Y, bool Checked, TColor DotColor)
 {
     const TColor saved = C.Brush()->Color();
@@ -169,7 +177,7 @@ void TExtStringGrid::DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, Integer Co
     const Integer d = Upward ? -1 : 1;
     const Integer s = look.RadioSize();
     const Integer hg = c.TextHeight(u"gh");
-    const Integer width = R.Right - R.Left, height = R.Bottom - R.Top;
+    const Integer height = R.Bottom - R.Top;
     const bool classic = Style == csClassic || Style == csFlat;
     const bool bitmapStyle = Style == csWinXP || Style == csZEQ || Style == csGlyph;
     Integer w = 0;
@@ -189,8 +197,9 @@ void TExtStringGrid::DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, Integer Co
                 y = R.Top + (height - s) / 2;
                 at = Point(x + RoundScaled(Scale, s), y - 2);
             } else {
-                x = hasCaption ? R.Left + 2 : R.Left + (width - RoundScaled(Scale, s)) / 2;
-                y = R.Top + hg * (i - 1) * d + 2;
+                const TPoint o = VerticalItemOrigin(R, i, hg * d, RoundScaled(Scale, s), hasCaption);
+                x = o.X;
+                y = o.Y;
                 at = Point(x + RoundScaled(Scale, s + 4), y - 2);
             }
         } else {
@@ -200,8 +209,9 @@ void TExtStringGrid::DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, Integer Co
                 y = R.Top + (height - 16) / 2;
                 at = Point(x + 16, bitmapStyle ? y + 1 : y - 2);
             } else {
-                x = hasCaption ? R.Left + 2 : R.Left + (width - 16) / 2;
-                y = R.Top + h16 * (i - 1) * d + 2;
+                const TPoint o = VerticalItemOrigin(R, i, h16 * d, 16, hasCaption);
+                x = o.X;
+                y = o.Y;
                 at = Point(bitmapStyle ? R.Left + 18 : R.Left + 20, bitmapStyle ? y + 1 : y - 2);
             }
         }
@@ -229,6 +239,17 @@ void TExtStringGrid::DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, Integer Co
             if (Horizontal) w += c.TextWidth(caption);
         }
     }
+}
+
+TRect TExtStringGrid::LoneRadioSquare(const TRect& R)
+{
+    const TControlLook& look = *m_controlLook;
+    const TControlStyle style = look.ControlStyle();
+    const bool classic = style == csClassic || style == csFlat || style == csTheme;
+    const Integer s = look.RadioSize();
+    const Integer drawn = classic ? (style == csFlat ? s + 2 : s) : 16;
+    const TPoint o = VerticalItemOrigin(R, 1, 0, classic ? s : 16, false);
+    return Bounds(o.X, o.Y, drawn, drawn);
 }
 
 void TExtStringGrid::DrawSortIndicator(TCanvas& ACanvas, Integer ACol, Integer Y, Integer AX)

@@ -9,6 +9,7 @@
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/navigation.h"
 #include "grid/foundation/picture_cache.h"
+#include "grid/foundation/picture_container.h"
 #include "grid/foundation/search_footer.h"
 #include "grid/foundation/sync_grid.h"
 #include "grid/foundation/theme_detection.h"
@@ -527,11 +528,21 @@ void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
     // A component that goes away is forgotten wherever the grid refers to it.
     if (Operation == opRemove && AComponent) {
         if (AComponent == GridImages) GridImages = nullptr;
+        if (AComponent == m_pictureContainer) m_pictureContainer = nullptr;
         if (AComponent == CellChecker) CellChecker = nullptr;
     }
     if (Operation == opRemove && !FDestroying && m_syncGrid && AComponent == m_syncGrid->Grid())
         m_syncGrid->SetGrid(nullptr);
     TBaseGrid::Notification(AComponent, Operation);
+}
+
+void TExtStringGrid::SetPictureContainer(TPictureContainer* Value)
+{
+    if (Value == m_pictureContainer) return;
+    if (m_pictureContainer) m_pictureContainer->RemoveFreeNotification(this);
+    m_pictureContainer = Value;
+    if (Value) Value->FreeNotification(this);
+    Invalidate();
 }
 
 bool TExtStringGrid::IsDesigning() const { return ComponentState() & csDesigning; }

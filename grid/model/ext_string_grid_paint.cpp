@@ -16,6 +16,7 @@
 #include "grid/model/background.h"
 #include "grid/model/cell_node.h"
 #include "grid/model/cell_paint_geometry.h"
+#include "grid/model/check_box_place.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/progress_appearance.h"
@@ -157,8 +158,7 @@ void TExtStringGrid::PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow,
     if (FZoomFactor != 0) ACanvas.Font()->SetSize(ACanvas.Font()->Size() + FZoomFactor);
     p.SavedBrush = ACanvas.Brush()->Color();
     p.SavedFont = ACanvas.Font()->Color();
-    p.FixedCell = (IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows()) &&
-        !(HoverRow && ARow == FHoverRowIdx && (HoverRowCells & hcFixed));
+    p.FixedCell = PaintsAsFixedCell(ACol, ARow);
 
     if (p.FixedCell) PaintFixedBackground(p);
     const Integer indicator = PaintRowIndicator(p);
@@ -545,6 +545,7 @@ void TExtStringGrid::DrawCellText(TCellPaint& P, TRect R, String Text)
         args.HoverMode = URLUnderlineOnHover;
         args.HoverAnchor = FHoverCell.X == P.ACol && FHoverCell.Y == P.ARow ? FHoverlink : -1;
         args.PictureCache = m_imageCache.get();
+        args.PictureContainer = m_pictureContainer;
         args.Selected = (P.State & gdSelected) != 0;
         args.WordWrap = P.Look.WW;
         args.BiDiMode = Byte(BiDiMode());
@@ -760,6 +761,7 @@ void TExtStringGrid::DrawCellGraphic(TCellPaint& P, TRect R)
     const TCellType type = gr.CellType;
     TCanvas& c = P.Canvas;
     const TControlLook& look = *m_controlLook;
+    const TRect area = R;
     if (type != ctNode && type != ctProgress && type != ctRangeIndicator && type != ctXPProgress)
         InflateRect(R, -(XYOffset.X - 1), -(XYOffset.Y - 1));
     TRect at = PlaceCellGraphic(R, P.GraphicW, P.GraphicH, P.GH, P.GV, P.Look.HA, P.TextWidth);
@@ -771,7 +773,7 @@ void TExtStringGrid::DrawCellGraphic(TCellPaint& P, TRect R)
     case ctVirtCheckBox:
     case ctRowCheckBox:
     case ctTriStateCheckBox:
-    case ctRadioButton: DrawCheckTypeGraphic(P, R); break;
+    case ctRadioButton: DrawCheckTypeGraphic(P, area); break;
     case ctBitmap:
         if (TBitmap* b = gr.Bitmap()) {
             if (gr.CellTransparent)
@@ -880,27 +882,59 @@ void TExtStringGrid::DrawCellGraphic(TCellPaint& P, TRect R)
     }
 }
 
-void TExtStringGrid::DrawCheckTypeGraphic(TCellPaint& P, const TRect& R)
+bool TExtStringGrid::PaintsAsFixedCell(Integer ACol, Integer ARow)
+{
+    return (IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows()) &&
+        !(HoverRow && ARow == FHoverRowIdx && (HoverRowCells & hcFixed));
+}
+
+TRect TExtStringGrid::CellGraphicArea(Integer ACol, Integer ARow)
+{
+    // The body the base grid hands the painter, which widens it by a pixel each way for the
+    // graphic; a fixed cell's graphic starts a pixel lower.
+    const bool fixedBody = ACol < FixedCols() || ARow < FixedRows() || IsFixed(ACol, ARow);
+    TRect r = CellBodyRect(CellRect(ACol, ARow), fixedBody);
+    InflateRect(r, 1, 1);
+    if (PaintsAsFixedCell(ACol, ARow)) ++r.Top;
+    return r;
+}
+
+TRect TExtStringGrid::CheckBoxBounds(Integer RealCol, Integer ARow, const TCellGraphic& G, const TRect& Area)
+{
+    TCheckBoxPlacement p;
+    p.Area = Area;
+    p.Offset = XYOffset;
+    p.Kind = G.CellType;
+    p.Size = G.CellType == ctRadioButton ? m_controlLook->RadioSize() : m_controlLook->CheckSize();
+    TVAlignment va = VAlignment;
+    CellAlignment(RealCol, ARow, p.HAlign, va);
+    p.VAlign = G.CellVAlign;
+    // A cell aligned apart from the grid takes its box along.
+    if (va != VAlignment) p.VAlign = va == vtaCenter ? vaCenter : va == vtaBottom ? vaBottom : vaTop;
+    // Only a box beside right-aligned or centred text moves with the text's width.
+    const bool besideText = G.CellType == ctCheckBox || G.CellType == ctTriStateCheckBox || G.CellType == ctRadioButton;
+    if (besideText && p.HAlign != taLeftJustify) {
+        // Measuring sets the grid canvas's font and brush, which a paint in progress may be using.
+        TFont font;
+        TBrush brush;
+        font.Assign(Canvas()->Font());
+        brush.Assign(Canvas()->Brush());
+        const Integer width = GetCellTextSize(RealCol, ARow, false, false).cx;
+        Canvas()->SetFont(&font);
+        Canvas()->SetBrush(&brush);
+        p.TextWidth = width > 0 ? width + 2 : 0;
+    }
+    return CheckBoxPlace(p);
+}
+
+void TExtStringGrid::DrawCheckTypeGraphic(TCellPaint& P, const TRect& Area)
 {
     const TCellGraphic& gr = *P.Graphic;
     const TCellType type = gr.CellType;
-    const Integer w = type == ctRadioButton ? m_controlLook->RadioSize() : P.GraphicW;
-    const Integer hgt = type == ctRadioButton ? m_controlLook->RadioSize() : P.GraphicH;
-    const Integer tw = P.TextWidth > 0 ? P.TextWidth + 2 : 0;
-    const bool besideText = type == ctCheckBox || type == ctRadioButton || type == ctTriStateCheckBox;
-    Integer l = R.Left + 1;
-    if (P.Look.HA == taRightJustify) l = (besideText ? R.Right - tw : R.Right) - w - 1;
-    if (P.Look.HA == taCenter)
-        l = besideText && tw >= 1 ? R.Left + std::max(0, R.Right - tw - R.Left) / 2 - w
-                                  : R.Left + std::max(0, R.Right - w - R.Left) / 2;
-    if (l < R.Left) l = R.Left + 1;
-    TCellVAlign va = P.GV;
-    if (P.Look.VA != VAlignment) va = P.Look.VA == vtaCenter ? vaCenter : P.Look.VA == vtaBottom ? vaBottom : vaTop;
-    const Integer t = PlaceCellGraphic(R, w, hgt, haLeft, va, P.Look.HA, 0).Top;
+    const TRect box = CheckBoxBounds(P.RealCol, P.ARow, gr, Area);
     bool enabled = true;
     CanEditCell(P.RealCol, P.ARow, enabled);
     if (type == ctRadioButton) {
-        const TRect box = Bounds(l + XYOffset.X, t, w, hgt);
         DrawRadioGlyph(P.Canvas, box, 1, gr.CellBoolean ? 0 : -2, false, !enabled, nullptr, false, P.RealCol, P.ARow,
                        m_controlLook->ControlStyle(), 1.0, false);
         return;
@@ -916,7 +950,7 @@ void TExtStringGrid::DrawCheckTypeGraphic(TCellPaint& P, const TRect& R)
         checked = gr.CellCheckBoxState == cbChecked;
         grayed = grayed || gr.CellCheckBoxState == cbGrayed;
     }
-    DrawCheckGlyph(P.Canvas, Bounds(l, t, w, hgt), checked, enabled, grayed);
+    DrawCheckGlyph(P.Canvas, box, checked, enabled, grayed);
 }
 
 void TExtStringGrid::DrawRotatedText(TCellPaint& P, TRect R)

@@ -78,6 +78,22 @@ void ShiftControls(TControlList& List, Integer FromRow, Integer Delta)
     for (const TItem& item : items) List.AddControl(item.X, item.Y, item.Control);
 }
 
+// A visible floating footer stands aside while rows are removed: the removal moves the footer's
+// row up itself, and the row-count setter must not move it once more (it would put an emptied row
+// over it). The footer comes back, with the fixed footers it had, when the scope ends.
+[[nodiscard]] auto FooterAside(TExtStringGrid& Grid)
+{
+    TFloatingFooter& footer = *Grid.FloatingFooter();
+    const bool shown = footer.Visible();
+    const Integer footers = Grid.FixedFooters();
+    if (shown) footer.SetVisible(false);
+    return TScopeExit{[&Grid, &footer, shown, footers] {
+        if (!shown) return;
+        footer.SetVisible(true);
+        Grid.SetFixedFooters(footers);
+    }};
+}
+
 }  // namespace
 
 // --- change notification -------------------------------------------------------------------------
@@ -122,9 +138,13 @@ void TExtStringGrid::RemoveRows(Integer ARow, Integer ACount)
     FreeCellPropertiesRange(0, ARow, AllStored, ARow + ACount - 1);
     const Integer oldRow = Row();
     const Integer oldTop = TopRow();
+    // The bounds of the normal rows come from the fixed footers as they were before the footer
+    // stood aside: hidden, it counts none.
+    const Integer footers = FixedFooters();
     BeginUpdate();
     {
         TScopeExit endUpdate([this] { EndUpdate(); });
+        const auto footerAside = FooterAside(*this);
         FHiddenRows.ShiftForRemovedRows(DispRow(ARow), ACount);
         if (m_showModified->Enabled) DeleteEntries(*m_modifiedRows, ARow, ACount);
         if (FUseEnabledRows) DeleteEntries(*m_enabledRows, ARow, ACount);
@@ -139,7 +159,7 @@ void TExtStringGrid::RemoveRows(Integer ARow, Integer ACount)
         for (Integer r = newCount; r < CellStore().RowExtent(); ++r) EmptyRowCells(r);
         SetRowCount(newCount);
         FMaxRowCount = std::max(FMaxRowCount - ACount, RowCount());
-        const Integer lastNormal = RowCount() - FixedFooters() - 1;
+        const Integer lastNormal = RowCount() - footers - 1;
         if (oldRow <= lastNormal) {
             if (!m_mouseActions->DisjunctRowSelect()) MoveCurrentRow(oldRow);
             SetTopRowEx(oldTop);
@@ -164,6 +184,7 @@ void TExtStringGrid::RemoveRowsEx(Integer ARow, Integer ACount)
     BeginUpdate();
     {
         TScopeExit endUpdate([this] { EndUpdate(); });
+        const auto footerAside = FooterAside(*this);
         // The removed rows' objects still in their slots belong to nobody else: free them rather
         // than losing them.
         FreeCellPropertiesRange(0, ARow, AllStored, ARow + ACount - 1);
@@ -210,14 +231,18 @@ void TExtStringGrid::RemoveRowRange(Integer ARow, Integer ACount, bool Flag)
         ShiftControls(*m_controlList, to + 1, -ACount);
     }
     const bool disjunct = m_mouseActions->DisjunctRowSelect();
-    TScopeExit restoreDisjunct([this, disjunct] { m_mouseActions->SetDisjunctRowSelectDirect(disjunct); });
-    m_mouseActions->SetDisjunctRowSelectDirect(false);
-    TTemporaryChange<Integer> footers(FFixedFooters, 0);
+    const Integer footers = FixedFooters();
     const Integer oldRow = Row();
     const Integer oldTop = TopRow();
-    BeginUpdate();
+    // Everything set aside here is back before the change is announced, so that the footer is
+    // calculated over the rows that remain.
     {
+        TScopeExit restoreDisjunct([this, disjunct] { m_mouseActions->SetDisjunctRowSelectDirect(disjunct); });
+        m_mouseActions->SetDisjunctRowSelectDirect(false);
+        BeginUpdate();
         TScopeExit endUpdate([this] { EndUpdate(); });
+        const auto footerAside = FooterAside(*this);
+        TTemporaryChange<Integer> noFooters(FFixedFooters, 0);
         std::vector<Integer> heights;
         for (Integer r = 0; r < RowCount(); ++r) heights.push_back(RowHeights(r));
         heights.erase(heights.begin() + ARow, heights.begin() + ARow + ACount);
@@ -229,11 +254,12 @@ void TExtStringGrid::RemoveRowRange(Integer ARow, Integer ACount, bool Flag)
         // The row deletion of the base grid: the rows after the range move up in one step.
         TBaseGrid::DeleteRows(ARow, ACount);
         FNormalRowCount = RowCount();
-        if (oldRow < RowCount()) {
+        const Integer lastNormal = RowCount() - footers - 1;
+        if (oldRow <= lastNormal) {
             MoveCurrentRow(oldRow);
             SetTopRowEx(oldTop);
-        } else if (FixedRows() < RowCount()) {
-            MoveCurrentRow(RowCount() - 1);
+        } else if (lastNormal >= FixedRows()) {
+            MoveCurrentRow(lastNormal);
         } else {
             HideSelection();
         }

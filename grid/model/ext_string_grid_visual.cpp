@@ -250,6 +250,8 @@ TSize TExtStringGrid::GetCellTextSize(Integer ACol, Integer ARow, bool VS, bool 
         args.Rect = r;
         args.MeasureOnly = true;
         args.AnchorColor = URLColor;
+        args.PictureCache = m_imageCache.get();
+        args.PictureContainer = m_pictureContainer;
         args.WordWrap = SB;
         const TMarkupDrawResult m = DrawMarkupText(args);
         return TSize{m.UsedWidth + 2, m.UsedHeight + 2};

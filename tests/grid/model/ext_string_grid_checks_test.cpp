@@ -409,29 +409,52 @@ TEST_F(ExtStringGridChecks, AnExpandClickSetsTheRowHeightAfterTheEvent)
     EXPECT_EQ(heightsSeen, (std::vector<Integer>{22, 70})) << "the event comes before the new height";
 }
 
-TEST(CheckBoxPlace, TheSquareFollowsPlacementAndAlignment)
+TEST(CheckBoxPlace, TheSquareFollowsPlacementAlignmentKindAndText)
 {
-    const TRect cell{0, 0, 100, 20};
     struct Case {
         TCellVAlign V;
         TAlignment H;
+        TCellType Kind;
         Integer TextWidth;
+        TPoint Offset;
         TRect Expected;
     };
+    const TPoint usual{2, 2};
     for (const Case& c : {
-             Case{vaCenter, taLeftJustify, 0, {2, 2, 17, 17}},
-             Case{vaTop, taLeftJustify, 0, {2, 2, 17, 17}},
-             Case{vaBottom, taLeftJustify, 0, {2, 3, 17, 18}},
-             Case{vaCenter, taRightJustify, 0, {83, 2, 98, 17}},
-             Case{vaCenter, taRightJustify, 30, {53, 2, 68, 17}},
-             Case{vaCenter, taCenter, 0, {42, 2, 57, 17}},
-             Case{vaUnderText, taLeftJustify, 0, {2, 0, 17, 15}},
-         })
-        EXPECT_EQ(CheckBoxPlace(cell, 15, c.V, c.H, c.TextWidth), c.Expected) << int(c.V) << "/" << int(c.H);
-
-    const TRect tall = CheckBoxPlace({0, 0, 100, 40}, 15, vaCenter, taLeftJustify, 0);
-    EXPECT_EQ(tall.Top, 12) << "half of the room left";
-    const TRect box = CheckBoxPlace(cell, 15, vaCenter, taLeftJustify, 0);
+             Case{vaCenter, taLeftJustify, ctCheckBox, 0, usual, {2, 2, 17, 17}},
+             Case{vaTop, taLeftJustify, ctCheckBox, 0, usual, {2, 2, 17, 17}},
+             Case{vaBottom, taLeftJustify, ctCheckBox, 0, usual, {2, 3, 17, 18}},
+             Case{vaUnderText, taLeftJustify, ctCheckBox, 0, usual, {2, 4, 17, 19}},
+             Case{vaCenter, taRightJustify, ctCheckBox, 0, usual, {83, 2, 98, 17}},
+             Case{vaCenter, taRightJustify, ctCheckBox, 30, usual, {51, 2, 66, 17}},
+             Case{vaCenter, taRightJustify, ctDataCheckBox, 30, usual, {83, 2, 98, 17}},
+             Case{vaCenter, taCenter, ctCheckBox, 0, usual, {42, 2, 57, 17}},
+             Case{vaCenter, taCenter, ctTriStateCheckBox, 30, usual, {19, 2, 34, 17}},
+             Case{vaCenter, taCenter, ctVirtCheckBox, 30, usual, {42, 2, 57, 17}},
+             Case{vaCenter, taLeftJustify, ctRadioButton, 0, usual, {4, 2, 19, 17}},
+             Case{vaCenter, taRightJustify, ctRadioButton, 30, usual, {53, 2, 68, 17}},
+             Case{vaCenter, taLeftJustify, ctCheckBox, 0, {4, 4}, {4, 4, 19, 19}},
+             Case{vaBottom, taRightJustify, ctRowCheckBox, 0, {4, 4}, {81, 1, 96, 16}},
+             Case{vaCenter, taRightJustify, ctCheckBox, 200, usual, {2, 2, 17, 17}},
+         }) {
+        TCheckBoxPlacement p;
+        p.Area = {0, 0, 100, 20};
+        p.Offset = c.Offset;
+        p.Size = 15;
+        p.Kind = c.Kind;
+        p.HAlign = c.H;
+        p.VAlign = c.V;
+        p.TextWidth = c.TextWidth;
+        EXPECT_EQ(CheckBoxPlace(p), c.Expected) << int(c.V) << "/" << int(c.H) << " kind " << int(c.Kind) << " text "
+                                                << c.TextWidth << " offset " << c.Offset.X;
+    }
+    TCheckBoxPlacement tall;
+    tall.Area = {0, 0, 100, 40};
+    tall.Offset = usual;
+    tall.Size = 15;
+    tall.VAlign = vaCenter;
+    EXPECT_EQ(CheckBoxPlace(tall).Top, 12) << "half of the room left";
+    const TRect box{2, 2, 17, 17};
     EXPECT_TRUE(PointInCheckBox(box, 10, 10));
     EXPECT_FALSE(PointInCheckBox(box, 20, 10));
     EXPECT_TRUE(PointInCheckBox(box, 2, 2));
