@@ -16,19 +16,11 @@ constexpr Integer kRowUsed = 1100;
 constexpr Integer kOtherColumnCount = 1101;
 constexpr Integer kNothingCopied = 1102;
 constexpr Char kEnter = 13;
+// Column 0 holds the row number, which row moves leave in place.
+constexpr Integer kFirstDataColumn = 1;
 
 // n: the visible plus the hidden columns; the data columns are 1 .. n - 1.
 Integer All_Columns(const TExtColumnGrid& Grid) { return Grid.ColCount() + Grid.NumHiddenColumns(); }
-
-void Copy_Cells(TExtColumnGrid& Grid, Integer From, Integer To)
-{
-    for (Integer c = 1; c < All_Columns(Grid); ++c) Grid.SetCellEx(c, To, Grid.GetCellEx(c, From));
-}
-
-void Empty_Cells(TExtColumnGrid& Grid, Integer ARow)
-{
-    for (Integer c = 1; c < All_Columns(Grid); ++c) Grid.SetCellEx(c, ARow, u"");
-}
 
 bool Is_Check_Box_Column(const TExtColumnGrid& Grid, Integer ACol)
 {
@@ -48,21 +40,23 @@ bool Row_Used(TExtColumnGrid& Grid, Integer ARow)
 
 void Grid_Del_Row(TExtColumnGrid& Grid, Integer ARow)
 {
-    // The moves of a whole table, painted once.
+    // The moves of a whole table, painted once. The rows' data cells move whole (hidden
+    // columns and cell properties with them), the row numbers stay.
     Grid.BeginUpdate();
     const TScopeExit unlock([&Grid] { Grid.EndUpdate(); });
     const Integer last = Grid.RowCount() - 1;
-    for (Integer r = ARow; r < last; ++r) Copy_Cells(Grid, r + 1, r);
-    Empty_Cells(Grid, last);
+    if (ARow >= 0 && ARow < last) Grid.MoveRowCells(ARow, last, kFirstDataColumn);
+    Grid.ClearRowCells(last, kFirstDataColumn);
 }
 
 void Grid_Ins_Row(TExtColumnGrid& Grid, Integer ARow, bool Enable_Y)
 {
-    // The moves of a whole table, painted once.
+    // The moves of a whole table, painted once; the last row's cells come round to ARow, emptied.
     Grid.BeginUpdate();
     const TScopeExit unlock([&Grid] { Grid.EndUpdate(); });
-    for (Integer r = Grid.RowCount() - 2; r >= ARow; --r) Copy_Cells(Grid, r, r + 1);
-    Empty_Cells(Grid, ARow);
+    const Integer last = Grid.RowCount() - 1;
+    if (ARow >= 0 && ARow < last) Grid.MoveRowCells(last, ARow, kFirstDataColumn);
+    Grid.ClearRowCells(ARow, kFirstDataColumn);
     if (Enable_Y && All_Columns(Grid) > 1) Grid.SetCellEx(1, ARow, u"Y");
 }
 

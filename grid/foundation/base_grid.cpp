@@ -280,6 +280,30 @@ void TBaseGrid::DeleteCols(Integer At, Integer Count)
     SetColCount(std::max(ColCount() - Count, FixedCols() + 1));
 }
 
+void TBaseGrid::MoveRowCells(Integer From, Integer To, Integer FirstCol)
+{
+    if (From < 0 || From >= RowCount() || To < 0 || To >= RowCount())
+        throw EInvalidGridOperation(u"MoveRowCells: row " + IntToStr(From < 0 || From >= RowCount() ? From : To) +
+                                    u" outside the grid");
+    if (From == To) return;
+    CellStore().MoveRow(From, To, std::max(FirstCol, 0));
+    // An editor open in a row that moved shows what its cell holds now.
+    const Integer low = std::min(From, To);
+    const Integer high = std::max(From, To);
+    if (EditorHolds(Col(), Row()) && Row() >= low && Row() <= high) UpdateEditor();
+    if (FHideLastRow && high == RowCount() - 1) HiddenLastRowChanged();
+    Invalidate();
+}
+
+void TBaseGrid::ClearRowCells(Integer ARow, Integer FirstCol)
+{
+    if (ARow < 0 || ARow >= RowCount()) return;
+    FirstCol = std::max(FirstCol, 0);
+    FreeSlots(FirstCol, ARow, AllCells, ARow);
+    for (Integer c = FirstCol; c < CellStore().ColumnExtent(ARow); ++c) SetCells(c, ARow, u"");
+    if (FHideLastRow && ARow == RowCount() - 1) HiddenLastRowChanged();
+}
+
 // --- merged cells ------------------------------------------------------------------------------------
 
 void TBaseGrid::MergeCells(Integer ACol, Integer ARow, Integer SpanX, Integer SpanY)

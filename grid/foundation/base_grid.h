@@ -78,6 +78,13 @@ public:
     void DeleteCols(Integer At, Integer Count);
     using TCustomGrid::MoveColumn;
     using TCustomGrid::MoveRow;
+    // The cells of row From from column FirstCol on (texts and properties, hidden columns
+    // included) move whole to row To, the rows between closing up by one: no cell is copied or
+    // made. Row heights, the current cell and the cells before FirstCol stay where they are. Both
+    // rows must lie inside the grid.
+    void MoveRowCells(Integer From, Integer To, Integer FirstCol);
+    // Empties row ARow from column FirstCol on: texts cleared, properties freed.
+    void ClearRowCells(Integer ARow, Integer FirstCol);
 
     // --- merged cells --------------------------------------------------------------------------
     // Cells c .. c + SpanX - 1, r .. r + SpanY - 1 become one cell based at (c, r); an earlier

@@ -20,11 +20,24 @@ void SolidPenAndBrush(TCanvas& Canvas, TColor Color)
     Canvas.Brush()->SetColor(Color);
 }
 
-// Channel by channel First + Round(Index * (Second - First) / Count).
+// Num / Den (Den > 0) rounded, halves to the even neighbour: Round of the quotient, in integers.
+Int64 RoundedQuotient(Int64 Num, Int64 Den)
+{
+    Int64 q = Num / Den, r = Num % Den;
+    if (r < 0) {
+        r += Den;
+        --q;
+    }
+    if (2 * r > Den || (2 * r == Den && (q & 1) != 0)) ++q;
+    return q;
+}
+
+// Channel by channel First + Round(Index * (Second - First) / Count). A gradient asks this for
+// every band of every cell it paints, so the quotient is rounded in integers.
 TColor StepColor(TColor First, TColor Second, Integer Index, Integer Count)
 {
     auto channel = [&](Byte f, Byte s) {
-        return Byte(std::clamp<Int64>(f + Round(double(Int64(Index) * (Int64(s) - f)) / Count), 0, 255));
+        return Byte(std::clamp<Int64>(f + RoundedQuotient(Int64(Index) * (Int64(s) - f), Count), 0, 255));
     };
     return RGB(channel(GetRValue(First), GetRValue(Second)), channel(GetGValue(First), GetGValue(Second)),
                channel(GetBValue(First), GetBValue(Second)));

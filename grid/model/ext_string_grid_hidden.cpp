@@ -181,16 +181,8 @@ void TExtStringGrid::TakeRowsOut(const std::vector<THiddenRow>& Rows)
         const Integer d = hidden.Shown.Value();
         TGridItem& item = *hidden.Item;
         item.Height = RowHeights(d);
-        const Integer extent = store.ColumnExtent(d);
-        item.Items.SetCount(extent);
-        // The emptied row keeps its room: it ends up below the display, where showing rows
-        // fills it again.
-        for (Integer c = 0; c < extent; ++c) {
-            item.Items.SetStrings(c, String(store.Text(c, d)));
-            item.Items.SetObjects(c, std::unique_ptr<TCellProperties>(GetGridObject(c, d)));
-            store.SetText(c, d, StringView());
-            store.SetObject(c, d, nullptr);
-        }
+        // The row's cells go over whole; the emptied row ends up below the display.
+        item.Items.Adopt(store.TakeRow(d));
     }
     // Close the display up: each shown row moves up to the next free place with its height;
     // the emptied rows end up below the new last row.
@@ -223,10 +215,11 @@ void TExtStringGrid::PutRowsBack(std::vector<TShownRow> Rows)
     for (Integer p = RowCount() - 1; p >= 0 && next != Rows.rend(); --p) {
         if (next->Shown.Value() == p) {
             TGridItem& item = *next->Item;
-            for (Integer c = 0; c < item.Items.Count(); ++c) {
-                store.SetText(c, p, item.Items.ExtractString(c));
-                SetGridObject(c, p, item.Items.ExtractObject(c).release());
-            }
+            // The row comes back whole into an emptied row (what stood there moved down); a
+            // leftover beyond the old count is dropped with its properties.
+            TGridItemCells leftover;
+            leftover.Adopt(store.PutRow(p, item.Items.Release()));
+            if (store.RowHasObjects(p)) FHasCellProps = true;
             if (RowHeights(p) != item.Height) SetRowHeights(p, item.Height);
             ++next;
         } else {

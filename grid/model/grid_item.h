@@ -2,32 +2,42 @@
 // and its cells, held outside the cell store while the row is hidden.
 //
 // Ownership follows the cell store's one rule: a cell's `TCellProperties` belongs to the one slot
-// that holds it. While the row is hidden that slot is the item's: the grid moves each cell's text
-// and properties out of the store into the item when it hides the row and back when it shows it,
-// never copying, and an item dropped with the grid frees the properties it still holds (and with
+// that holds it. While the row is hidden that slot is the item's: the grid hands the store's row
+// over to the item whole when it hides the row and takes it back whole when it shows it, never
+// copying, and an item dropped with the grid frees the properties it still holds (and with
 // them their cell graphics). `CellObject` and `Control` inside stay references, as in the store.
 #pragma once
 
 #include "grid/foundation/cell_properties.h"
 #include "grid/model/grid_indexes.h"
+#include "platform/grids/cell_store.h"
 
 #include <cstdint>
 #include <memory>
-#include <vector>
+#include <utility>
 
 namespace gw {
 
 // The cells of one hidden row by real column (hidden columns included), in the shape of the
 // row's `Items` list: a text and an object per cell. Reads outside the row answer an empty text
 // and no object; writes past the end lengthen the row with empty cells.
+//
+// The cells are the cell store's own row, handed over whole when the row is hidden (`Adopt`) and
+// handed back whole when it is shown (`Release`): hiding and showing move no cell. The objects in
+// it are the cells' `TCellProperties`, which the item owns while it holds the row.
 class TGridItemCells {
 public:
-    Integer Count() const { return static_cast<Integer>(m_cells.size()); }
+    TGridItemCells() = default;
+    TGridItemCells(const TGridItemCells&) = delete;
+    TGridItemCells& operator=(const TGridItemCells&) = delete;
+    ~TGridItemCells() { FreeObjects(0); }
+
+    Integer Count() const { return m_row.Size(); }
     // Shortening frees the properties of the cells cut off.
     void SetCount(Integer Value);
 
-    const String& Strings(Integer Col) const;
-    void SetStrings(Integer Col, String Value);
+    String Strings(Integer Col) const;
+    void SetStrings(Integer Col, StringView Value);
     // Moves the text out, leaving the cell empty.
     String ExtractString(Integer Col);
 
@@ -37,15 +47,19 @@ public:
     // Hands the cell's properties over, leaving the cell without.
     std::unique_ptr<TCellProperties> ExtractObject(Integer Col);
 
-private:
-    struct TCell {
-        String Text;
-        std::unique_ptr<TCellProperties> Object;
-    };
-    // The cell Col, the row lengthened to it; a negative Col raises EListError.
-    TCell& Cell(Integer Col);
+    // Takes a store row whole, with the ownership of the properties in it; what the item held
+    // before is freed.
+    void Adopt(TGridCellRow Row);
+    // Hands the row back whole, with the ownership of its properties; the item is left empty.
+    [[nodiscard]] TGridCellRow Release() { return std::exchange(m_row, TGridCellRow()); }
 
-    std::vector<TCell> m_cells;
+private:
+    // Frees the properties of the cells from From on.
+    void FreeObjects(Integer From);
+    // Room for cell Col; a negative Col raises EListError.
+    void Reach(Integer Col);
+
+    TGridCellRow m_row;
 };
 
 // By index (`HideRow`, `HideRows`, `HideRowsEx`: outline nodes and code) or as a filter level

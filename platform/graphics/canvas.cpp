@@ -244,6 +244,13 @@ void PaintMask(const TCanvas& canvas, const TRegion& clip, const std::function<v
 bool PenVisible(const TPen& pen) { return pen.Style() != psClear; }
 bool BrushVisible(const TBrush& brush) { return brush.Style() != bsClear; }
 
+// A plain one-pixel pen of the solid brush's own colour, copied onto the surface.
+bool OutlineMatchesFill(const TPen& pen, const TBrush& brush)
+{
+    return pen.Style() == psSolid && pen.Width() <= 1 && pen.Mode() == pmCopy && brush.Style() == bsSolid &&
+           pen.Color() == brush.Color();
+}
+
 }  // namespace
 
 TCanvas::TCanvas()
@@ -525,6 +532,16 @@ void TCanvas::Rectangle(Integer X1, Integer Y1, Integer X2, Integer Y2)
     TRect r{std::min(dx1, dx2), std::min(Y1, Y2) + m_origin.Y, std::max(dx1, dx2), std::max(Y1, Y2) + m_origin.Y};
     const TRegion& clip = m_impl->Clip(*this);
     bool pen = PenVisible(*m_pen);
+    if (OutlineMatchesFill(*m_pen, *m_brush) && r.Right > r.Left && r.Bottom > r.Top &&
+        r.Right - r.Left + r.Bottom - r.Top > 2) {
+        // The one-pixel ring in the fill's colour and the fill inside it cover the rectangle
+        // exactly: one fill paints it (gradient bands are thousands of these). A single pixel's
+        // outline stops short of itself and paints nothing, so it keeps the outline's way.
+        Painter p(*this, clip);
+        p.Fill(r, Rgb(m_brush->Color()), pmCopy, bsSolid);
+        Changed();
+        return;
+    }
     if (BrushVisible(*m_brush)) {
         // With a pen the outline covers the outer ring; without one the area is a pixel smaller.
         TRect inner = pen ? TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iterator>
 #include <new>
+#include <utility>
 
 namespace gw {
 
@@ -76,9 +77,9 @@ void TCellText::Assign(StringView Value)
     m_bits = reinterpret_cast<uintptr_t>(block);
 }
 
-// --- TRow -----------------------------------------------------------------------------------------
+// --- TGridCellRow ----------------------------------------------------------------------------------
 
-TGridCellStore::TRow::TRow(TRow&& Other) noexcept
+TGridCellRow::TGridCellRow(TGridCellRow&& Other) noexcept
     : m_texts(Other.m_texts), m_objects(Other.m_objects), m_size(Other.m_size)
 {
     Other.m_texts = nullptr;
@@ -86,7 +87,7 @@ TGridCellStore::TRow::TRow(TRow&& Other) noexcept
     Other.m_size = 0;
 }
 
-TGridCellStore::TRow& TGridCellStore::TRow::operator=(TRow&& Other) noexcept
+TGridCellRow& TGridCellRow::operator=(TGridCellRow&& Other) noexcept
 {
     if (this != &Other) {
         Release();
@@ -100,7 +101,7 @@ TGridCellStore::TRow& TGridCellStore::TRow::operator=(TRow&& Other) noexcept
     return *this;
 }
 
-void TGridCellStore::TRow::Release()
+void TGridCellRow::Release()
 {
     delete[] m_texts;
     delete[] m_objects;
@@ -109,7 +110,7 @@ void TGridCellStore::TRow::Release()
     m_size = 0;
 }
 
-void TGridCellStore::TRow::Reserve(Integer Count)
+void TGridCellRow::Reserve(Integer Count)
 {
     if (Count <= Size()) return;
     auto* texts = new TCellText[std::size_t(Count)];
@@ -126,7 +127,43 @@ void TGridCellStore::TRow::Reserve(Integer Count)
     m_size = uint32_t(Count);
 }
 
-void TGridCellStore::TRow::SetObject(Integer I, TObject* Value)
+void TGridCellRow::Resize(Integer Count)
+{
+    Count = std::max(Count, 0);
+    if (Count >= Size()) {
+        Reserve(Count);
+        return;
+    }
+    if (Count == 0) {
+        Release();
+        return;
+    }
+    auto* texts = new TCellText[std::size_t(Count)];
+    std::move(m_texts, m_texts + Count, texts);
+    TObject** objects = nullptr;
+    if (m_objects) {
+        objects = new TObject*[std::size_t(Count)];
+        std::copy(m_objects, m_objects + Count, objects);
+    }
+    delete[] m_texts;
+    delete[] m_objects;
+    m_texts = texts;
+    m_objects = objects;
+    m_size = uint32_t(Count);
+}
+
+void TGridCellRow::ExchangeCell(TGridCellRow& Other, Integer I)
+{
+    if (I < 0 || (!Holds(I) && !Other.Holds(I))) return;
+    Reserve(I + 1);
+    Other.Reserve(I + 1);
+    std::swap(m_texts[I], Other.m_texts[I]);
+    TObject* mine = Object(I);
+    SetObject(I, Other.Object(I));
+    Other.SetObject(I, mine);
+}
+
+void TGridCellRow::SetObject(Integer I, TObject* Value)
 {
     if (!m_objects) {
         if (!Value) return;
@@ -135,7 +172,7 @@ void TGridCellStore::TRow::SetObject(Integer I, TObject* Value)
     m_objects[I] = Value;
 }
 
-void TGridCellStore::TRow::Move(Integer From, Integer To)
+void TGridCellRow::Move(Integer From, Integer To)
 {
     Reserve(std::max(From, To) + 1);
     auto rotate = [&](auto* Items) {
@@ -148,7 +185,7 @@ void TGridCellStore::TRow::Move(Integer From, Integer To)
     if (m_objects) rotate(m_objects);
 }
 
-void TGridCellStore::TRow::Insert(Integer At, Integer Count)
+void TGridCellRow::Insert(Integer At, Integer Count)
 {
     if (At >= Size()) return;  // nothing stands there to move
     const Integer old = Size();
@@ -160,7 +197,7 @@ void TGridCellStore::TRow::Insert(Integer At, Integer Count)
     }
 }
 
-void TGridCellStore::TRow::Erase(Integer At, Integer Count)
+void TGridCellRow::Erase(Integer At, Integer Count)
 {
     if (At >= Size()) return;
     const Integer end = std::min(Size(), At + Count);
@@ -176,12 +213,12 @@ void TGridCellStore::TRow::Erase(Integer At, Integer Count)
 
 TGridCellStore::~TGridCellStore() = default;
 
-const TGridCellStore::TRow* TGridCellStore::Row(Integer ARow) const
+const TGridCellRow* TGridCellStore::Row(Integer ARow) const
 {
     return ARow >= 0 && ARow < RowExtent() ? &m_rows[std::size_t(ARow)] : nullptr;
 }
 
-TGridCellStore::TRow* TGridCellStore::Row(Integer ARow)
+TGridCellRow* TGridCellStore::Row(Integer ARow)
 {
     if (ARow < 0) return nullptr;
     if (ARow >= RowExtent()) m_rows.resize(std::size_t(ARow) + 1);
@@ -190,7 +227,7 @@ TGridCellStore::TRow* TGridCellStore::Row(Integer ARow)
 
 StringView TGridCellStore::Text(Integer ACol, Integer ARow) const
 {
-    const TRow* row = Row(ARow);
+    const TGridCellRow* row = Row(ARow);
     return row && ACol >= 0 && ACol < row->Size() ? row->Text(ACol).View() : StringView();
 }
 
@@ -202,7 +239,7 @@ void TGridCellStore::SetText(Integer ACol, Integer ARow, StringView Value)
         if (ARow < RowExtent() && ACol < m_rows[std::size_t(ARow)].Size()) m_rows[std::size_t(ARow)].Text(ACol).Clear();
         return;
     }
-    TRow* row = Row(ARow);
+    TGridCellRow* row = Row(ARow);
     if (ACol >= row->Size()) {
         // Value may view a short text held in this row's cells, which growing moves.
         const String kept(Value);
@@ -215,7 +252,7 @@ void TGridCellStore::SetText(Integer ACol, Integer ARow, StringView Value)
 
 TObject* TGridCellStore::Object(Integer ACol, Integer ARow) const
 {
-    const TRow* row = Row(ARow);
+    const TGridCellRow* row = Row(ARow);
     return row && ACol >= 0 && ACol < row->Size() ? row->Object(ACol) : nullptr;
 }
 
@@ -223,7 +260,7 @@ void TGridCellStore::SetObject(Integer ACol, Integer ARow, TObject* Value)
 {
     if (ACol < 0 || ARow < 0) return;
     if (!Value && (ARow >= RowExtent() || ACol >= m_rows[std::size_t(ARow)].Size())) return;
-    TRow* row = Row(ARow);
+    TGridCellRow* row = Row(ARow);
     if (ACol >= row->Size()) row->Reserve(std::max(ACol + 1, ColumnHint));
     row->SetObject(ACol, Value);
 }
@@ -231,7 +268,7 @@ void TGridCellStore::SetObject(Integer ACol, Integer ARow, TObject* Value)
 void TGridCellStore::InsertRows(Integer At, Integer Count)
 {
     if (At < 0 || Count <= 0 || At >= RowExtent()) return;  // below the rows there is nothing to move
-    std::vector<TRow> fresh(static_cast<std::size_t>(Count));
+    std::vector<TGridCellRow> fresh(static_cast<std::size_t>(Count));
     m_rows.insert(m_rows.begin() + At, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
 }
 
@@ -242,7 +279,7 @@ void TGridCellStore::DeleteRows(Integer At, Integer Count)
     m_rows.erase(m_rows.begin() + At, m_rows.begin() + end);
 }
 
-void TGridCellStore::MoveRow(Integer From, Integer To)
+void TGridCellStore::MoveRow(Integer From, Integer To, Integer FirstCol)
 {
     if (From == To || From < 0 || To < 0) return;
     Row(std::max(From, To));  // both rows exist from here on
@@ -251,6 +288,13 @@ void TGridCellStore::MoveRow(Integer From, Integer To)
         std::rotate(rows + From, rows + From + 1, rows + To + 1);
     else
         std::rotate(rows + To, rows + From, rows + From + 1);
+    // The kept cells went along: walk them back, one exchange per row passed.
+    for (Integer c = 0; c < FirstCol; ++c) {
+        if (From < To)
+            for (Integer r = To; r > From; --r) m_rows[std::size_t(r)].ExchangeCell(m_rows[std::size_t(r) - 1], c);
+        else
+            for (Integer r = To; r < From; ++r) m_rows[std::size_t(r)].ExchangeCell(m_rows[std::size_t(r) + 1], c);
+    }
 }
 
 void TGridCellStore::ExchangeRows(Integer A, Integer B)
@@ -265,31 +309,50 @@ void TGridCellStore::MoveColumn(Integer From, Integer To)
     if (From == To || From < 0 || To < 0) return;
     const Integer low = std::min(From, To);
     // Only rows that reach into the moved range change.
-    for (TRow& row : m_rows)
+    for (TGridCellRow& row : m_rows)
         if (row.Size() > low) row.Move(From, To);
 }
 
 void TGridCellStore::InsertColumns(Integer At, Integer Count)
 {
     if (At < 0 || Count <= 0) return;
-    for (TRow& row : m_rows) row.Insert(At, Count);
+    for (TGridCellRow& row : m_rows) row.Insert(At, Count);
 }
 
 void TGridCellStore::DeleteColumns(Integer At, Integer Count)
 {
     if (At < 0 || Count <= 0) return;
-    for (TRow& row : m_rows) row.Erase(At, Count);
+    for (TGridCellRow& row : m_rows) row.Erase(At, Count);
 }
 
 Integer TGridCellStore::ColumnExtent(Integer ARow) const
 {
-    const TRow* row = Row(ARow);
+    const TGridCellRow* row = Row(ARow);
     return row ? row->Size() : 0;
+}
+
+bool TGridCellStore::RowHasObjects(Integer ARow) const
+{
+    const TGridCellRow* row = Row(ARow);
+    return row && row->HasObjects();
 }
 
 void TGridCellStore::ClearRow(Integer ARow)
 {
-    if (ARow >= 0 && ARow < RowExtent()) m_rows[std::size_t(ARow)] = TRow();
+    if (ARow >= 0 && ARow < RowExtent()) m_rows[std::size_t(ARow)] = TGridCellRow();
+}
+
+TGridCellRow TGridCellStore::TakeRow(Integer ARow)
+{
+    if (ARow < 0 || ARow >= RowExtent()) return {};
+    return std::exchange(m_rows[std::size_t(ARow)], TGridCellRow());
+}
+
+TGridCellRow TGridCellStore::PutRow(Integer ARow, TGridCellRow Row)
+{
+    if (ARow < 0) return Row;
+    if (Row.Size() == 0 && ARow >= RowExtent()) return {};  // an empty row there is what the store answers already
+    return std::exchange(*this->Row(ARow), std::move(Row));
 }
 
 }  // namespace gw

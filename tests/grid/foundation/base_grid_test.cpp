@@ -378,6 +378,71 @@ TEST_F(BaseGridTest, RowsAndColumnsCarryTheirPropertiesAndFreeTheDeletedOnes)
     }
 }
 
+TEST_F(BaseGridTest, RowCellsMoveWholeWithTheirPropertiesAndMergesPastAKeptColumn)
+{
+    struct Case {
+        const char* Name;
+        Integer From, To;
+        std::vector<std::string> Rows;  // rows 0..4, columns 0..3
+        Integer MovedTo;                // where row 1's data (its mark and merge) went
+    };
+    const std::vector<Case> cases = {
+        {"down", 1, 3, {"0,0|1,0|2,0|3,0", "0,1|1,2|2,2|3,2", "0,2|1,3|2,3|3,3", "0,3|1,1|2,1|3,1", "0,4|1,4|2,4|3,4"}, 3},
+        {"up", 3, 1, {"0,0|1,0|2,0|3,0", "0,1|1,3|2,3|3,3", "0,2|1,1|2,1|3,1", "0,3|1,2|2,2|3,2", "0,4|1,4|2,4|3,4"}, 2},
+        {"to the next row", 1, 2, {"0,0|1,0|2,0|3,0", "0,1|1,2|2,2|3,2", "0,2|1,1|2,1|3,1", "0,3|1,3|2,3|3,3", "0,4|1,4|2,4|3,4"}, 2},
+        {"to the last row", 0, 4, {"0,0|1,1|2,1|3,1", "0,1|1,2|2,2|3,2", "0,2|1,3|2,3|3,3", "0,3|1,4|2,4|3,4", "0,4|1,0|2,0|3,0"}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        g_graphicsFreed = 0;
+        grid->SetColCount(6);
+        grid->SetRowCount(5);
+        Fill();
+        Mark(0, 1);                   // the kept column's properties stay in row 1
+        Mark(2, 1);                   // the data's properties go with it
+        grid->MergeCells(3, 1, 2, 1); // and so does a merge inside the row
+        grid->MoveRowCells(c.From, c.To, 1);
+        for (Integer r = 0; r < 5; ++r) EXPECT_EQ(RowText(r).substr(0, c.Rows[std::size_t(r)].size()), c.Rows[std::size_t(r)]) << "row " << r;
+        const Integer to = c.MovedTo;
+        EXPECT_TRUE(Marked(2, to));
+        EXPECT_TRUE(grid->IsMergedCell(4, to));
+        EXPECT_EQ(grid->BaseCell(4, to), Point(3, to));
+        EXPECT_FALSE(grid->IsMergedCell(4, 1)) << "the merge left row 1";
+        EXPECT_TRUE(Marked(0, 1)) << "column 0 stays";
+        std::vector<TCellProperties*> seen;
+        for (Integer r = 0; r < grid->RowCount(); ++r)
+            for (Integer col = 0; col < grid->ColCount(); ++col)
+                if (TCellProperties* p = grid->GetGridObject(col, r)) seen.push_back(p);
+        std::sort(seen.begin(), seen.end());
+        EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end()) << "no properties in two cells";
+        EXPECT_EQ(seen.size(), 4u) << "two marks and the two cells of the merge";
+        EXPECT_EQ(g_graphicsFreed, 0);
+        grid->FreeCellPropertiesRange(0, 0, 20, 20);
+    }
+}
+
+TEST_F(BaseGridTest, RowCellsRefuseRowsOutsideAndClearingFreesWhatItEmpties)
+{
+    Fill();
+    Mark(0, 2);
+    Mark(3, 2);
+    EXPECT_THROW(grid->MoveRowCells(1, 5, 1), EInvalidGridOperation) << "past RowCount";
+    EXPECT_THROW(grid->MoveRowCells(-1, 2, 1), EInvalidGridOperation);
+    EXPECT_EQ(RowText(2), "0,2|1,2|2,2|3,2|4,2|5,2") << "a refused move changes nothing";
+    grid->ClearRowCells(2, 1);
+    EXPECT_EQ(RowText(2), "0,2|||||");
+    EXPECT_EQ(g_graphicsFreed, 1);
+    EXPECT_TRUE(Marked(0, 2));
+    EXPECT_EQ(RowText(3), "0,3|1,3|2,3|3,3|4,3|5,3");
+    // The floating footer is told when the hidden last row changes.
+    grid->FHideLastRow = true;
+    grid->MoveRowCells(1, 4, 1);
+    grid->ClearRowCells(4, 1);
+    EXPECT_EQ(grid->HiddenChanges, 2);
+    grid->MoveRowCells(1, 2, 1);
+    EXPECT_EQ(grid->HiddenChanges, 2);
+}
+
 TEST_F(BaseGridTest, CountsFollowInsertedAndDeletedRowsAndColumns)
 {
     grid->InsertRows(5, 3);

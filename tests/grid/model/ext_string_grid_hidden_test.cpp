@@ -162,6 +162,40 @@ TEST_F(ExtStringGridHidden, HiddenRowsLeaveTheDisplayAndComeBackWithTheirCells)
     ExpectEveryRowInPlace(10, "shown again");
 }
 
+TEST_F(ExtStringGridHidden, RowsHandedOverWholeAtTheEdgesComeBackToTheirOwnPlaces)
+{
+    struct Case {
+        const char* Name;
+        std::vector<Integer> Rows;  // displayed rows hidden as one list
+    };
+    const Case cases[] = {
+        {"the first row", {0}},
+        {"the last row", {9}},
+        {"first and last", {0, 9}},
+        {"two neighbours", {4, 5}},
+        {"every other row", {1, 3, 5, 7, 9}},
+        {"all but the first", {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Fill(4, 10);
+        TIntList list(0, 0);
+        for (Integer r : c.Rows) list.Add(r);
+        g.HideRowList(list);
+        ExpectEveryRowInPlace(10, "hidden");
+        // The rows vacated below the display hold nothing: no text, no properties.
+        for (Integer d = g.RowCount(); d < 10; ++d)
+            for (Integer col = 0; col < 4; ++col) {
+                EXPECT_EQ(g.GetGridCell(col, d), u"") << "vacated row " << d;
+                EXPECT_EQ(g.GetGridObject(col, d), nullptr) << "vacated row " << d;
+            }
+        g.UnHideRowList();
+        EXPECT_EQ(g.RowCount(), 10);
+        ExpectEveryRowInPlace(10, "shown");
+        g.RemoveLastFilter();
+    }
+}
+
 TEST_F(ExtStringGridHidden, HidingAndShowingRangesThatOverlapHiddenRows)
 {
     Fill(4, 10);

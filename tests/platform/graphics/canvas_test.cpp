@@ -24,6 +24,30 @@ TEST(Canvas, RectangleOutlinesItsEdgePixelsAndFillsTheInside)
     EXPECT_EQ(PixelMap(*bmp, kLegend), (Rows{"####..", "#rr#..", "#rr#..", "####..", "......", "......"}));
 }
 
+TEST(Canvas, ARectangleOutlinedInItsFillColourCoversExactlyTheOutlineAndTheFill)
+{
+    // Drawn in one go (pen and brush alike) against the outline alone plus the fill inside it.
+    const TRect rects[] = {Rect(1, 1, 2, 2), Rect(1, 1, 6, 2), Rect(1, 1, 2, 5), Rect(1, 1, 3, 3),
+                           Rect(0, 1, 7, 5)};
+    for (const TRect& r : rects) {
+        SCOPED_TRACE(testing::Message() << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom);
+        auto whole = WhiteBitmap(8, 6);
+        whole->Canvas()->Pen()->SetColor(clRed);
+        whole->Canvas()->Brush()->SetColor(clRed);
+        whole->Canvas()->Rectangle(r);
+        auto parts = WhiteBitmap(8, 6);
+        TCanvas* c = parts->Canvas();
+        c->Pen()->SetColor(clRed);
+        c->Brush()->SetStyle(bsClear);
+        c->Rectangle(r);
+        c->Brush()->SetStyle(bsSolid);
+        c->Brush()->SetColor(clRed);
+        c->Pen()->SetStyle(psClear);
+        c->Rectangle(r.Left + 1, r.Top + 1, r.Right, r.Bottom);
+        EXPECT_EQ(PixelMap(*whole, kLegend), PixelMap(*parts, kLegend));
+    }
+}
+
 TEST(Canvas, RectangleWithoutPenIsOnePixelSmaller)
 {
     auto bmp = WhiteBitmap(5, 5);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace gw::test {
@@ -120,6 +121,156 @@ TEST(CellStore, RowsMoveAsAWholeWithTheirObjects)
         EXPECT_EQ(Texts(*s, Integer(k.Expected.size())), k.Expected);
         for (Integer r = 0; r < 8; ++r) EXPECT_EQ(s->Object(1, r), r == k.ObjectRow ? &o : nullptr) << "row " << r;
     }
+}
+
+// Rows "a".."f" of cells "a0 a1 a2"; two objects in row b, one in column 0 and one in column 2.
+struct TLetteredStore {
+    TGridCellStore Store;
+    TObject Kept, Moved;
+    TLetteredStore()
+    {
+        for (Integer r = 0; r < 6; ++r)
+            for (Integer c = 0; c < 3; ++c) Store.SetText(c, r, String(1, char16_t(u'a' + r)) + String(1, char16_t(u'0' + c)));
+        Store.SetObject(0, 1, &Kept);
+        Store.SetObject(2, 1, &Moved);
+    }
+    // Each row as "a0 a1 a2", "-" for an empty cell.
+    std::vector<String> Rows(Integer Count) const
+    {
+        std::vector<String> out;
+        for (Integer r = 0; r < Count; ++r) {
+            String row;
+            for (Integer c = 0; c < 3; ++c) {
+                const StringView t = Store.Text(c, r);
+                row += (c ? u" " : u"") + (t.empty() ? String(u"-") : String(t));
+            }
+            out.push_back(row);
+        }
+        return out;
+    }
+    // Every cell of the first Rows rows that references O (column, row).
+    std::vector<std::pair<Integer, Integer>> Places(const TObject* O, Integer Rows) const
+    {
+        std::vector<std::pair<Integer, Integer>> out;
+        for (Integer r = 0; r < Rows; ++r)
+            for (Integer c = 0; c < Store.ColumnExtent(r); ++c)
+                if (Store.Object(c, r) == O) out.emplace_back(c, r);
+        return out;
+    }
+};
+
+TEST(CellStore, MovingRowsKeepsTheCellsBeforeTheFirstMovedColumnInTheirRows)
+{
+    using Places = std::vector<std::pair<Integer, Integer>>;
+    struct Case {
+        const char* What;
+        Integer From, To, FirstCol;
+        std::vector<String> Rows;
+        Places Kept, Moved;  // where the objects of row b stand afterwards
+    };
+    const Case cases[] = {
+        {"down, the row number kept",
+         1, 4, 1,
+         {u"a0 a1 a2", u"b0 c1 c2", u"c0 d1 d2", u"d0 e1 e2", u"e0 b1 b2", u"f0 f1 f2"},
+         {{0, 1}}, {{2, 4}}},
+        {"up, the row number kept",
+         4, 1, 1,
+         {u"a0 a1 a2", u"b0 e1 e2", u"c0 b1 b2", u"d0 c1 c2", u"e0 d1 d2", u"f0 f1 f2"},
+         {{0, 1}}, {{2, 2}}},
+        {"to the next row", 2, 3, 1,
+         {u"a0 a1 a2", u"b0 b1 b2", u"c0 d1 d2", u"d0 c1 c2", u"e0 e1 e2", u"f0 f1 f2"},
+         {{0, 1}}, {{2, 1}}},
+        {"from the next row", 3, 2, 1,
+         {u"a0 a1 a2", u"b0 b1 b2", u"c0 d1 d2", u"d0 c1 c2", u"e0 e1 e2", u"f0 f1 f2"},
+         {{0, 1}}, {{2, 1}}},
+        {"first to last, two columns kept", 0, 5, 2,
+         {u"a0 a1 b2", u"b0 b1 c2", u"c0 c1 d2", u"d0 d1 e2", u"e0 e1 f2", u"f0 f1 a2"},
+         {{0, 1}}, {{2, 0}}},
+        {"nothing kept: the whole row", 1, 4, 0,
+         {u"a0 a1 a2", u"c0 c1 c2", u"d0 d1 d2", u"e0 e1 e2", u"b0 b1 b2", u"f0 f1 f2"},
+         {{0, 4}}, {{2, 4}}},
+        {"beyond the rows, through rows never written", 1, 7, 1,
+         {u"a0 a1 a2", u"b0 c1 c2", u"c0 d1 d2", u"d0 e1 e2", u"e0 f1 f2", u"f0 - -", u"- - -", u"- b1 b2"},
+         {{0, 1}}, {{2, 7}}},
+        {"from beyond the rows", 7, 0, 1,
+         {u"a0 - -", u"b0 a1 a2", u"c0 b1 b2", u"d0 c1 c2", u"e0 d1 d2", u"f0 e1 e2", u"- f1 f2", u"- - -"},
+         {{0, 1}}, {{2, 2}}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.What);
+        TLetteredStore s;
+        s.Store.MoveRow(k.From, k.To, k.FirstCol);
+        EXPECT_EQ(s.Rows(Integer(k.Rows.size())), k.Rows);
+        EXPECT_EQ(s.Places(&s.Kept, 10), k.Kept);
+        EXPECT_EQ(s.Places(&s.Moved, 10), k.Moved) << "every object in exactly one cell";
+    }
+}
+
+TEST(CellStore, ARowIsHandedOverAndTakenBackWhole)
+{
+    TLetteredStore s;
+    // Taken out: the row's cells and objects leave, the row stays in place empty.
+    TGridCellRow b = s.Store.TakeRow(1);
+    ASSERT_EQ(b.Size(), 3);
+    EXPECT_EQ(String(b.Text(1).View()), u"b1");
+    EXPECT_EQ(b.Object(0), &s.Kept);
+    EXPECT_EQ(b.Object(2), &s.Moved);
+    EXPECT_EQ(s.Store.RowExtent(), 6);
+    EXPECT_EQ(s.Store.ColumnExtent(1), 0) << "the vacated row holds no storage";
+    EXPECT_FALSE(s.Store.RowHasObjects(1));
+    EXPECT_EQ(s.Rows(3), (std::vector<String>{u"a0 a1 a2", u"- - -", u"c0 c1 c2"}));
+    EXPECT_TRUE(s.Places(&s.Kept, 6).empty());
+
+    // Put where a row stands: that row comes back to the caller, nothing is dropped or doubled.
+    TGridCellRow d = s.Store.PutRow(3, std::move(b));
+    EXPECT_EQ(String(d.Text(0).View()), u"d0");
+    EXPECT_EQ(s.Rows(4), (std::vector<String>{u"a0 a1 a2", u"- - -", u"c0 c1 c2", u"b0 b1 b2"}));
+    EXPECT_EQ(s.Places(&s.Moved, 6), (std::vector<std::pair<Integer, Integer>>{{2, 3}}));
+    EXPECT_TRUE(s.Store.RowHasObjects(3));
+
+    // Put into the vacated row: it hands back an empty row.
+    TGridCellRow vacated = s.Store.PutRow(1, std::move(d));
+    EXPECT_EQ(vacated.Size(), 0);
+    EXPECT_EQ(s.Store.Text(0, 1), u"d0");
+
+    // Past the rows: taking hands over nothing and makes no row; putting makes the rows up to it.
+    EXPECT_EQ(s.Store.TakeRow(9).Size(), 0);
+    EXPECT_EQ(s.Store.TakeRow(-1).Size(), 0);
+    EXPECT_EQ(s.Store.RowExtent(), 6);
+    TGridCellRow far = s.Store.TakeRow(5);
+    EXPECT_EQ(s.Store.PutRow(8, std::move(far)).Size(), 0);
+    EXPECT_EQ(s.Store.RowExtent(), 9);
+    EXPECT_EQ(s.Store.Text(2, 8), u"f2");
+    EXPECT_EQ(s.Store.Text(2, 7), u"");
+    EXPECT_EQ(s.Store.Text(2, 5), u"");
+    // A negative row takes nothing: the row comes back as it was.
+    TGridCellRow back = s.Store.PutRow(-1, s.Store.TakeRow(8));
+    EXPECT_EQ(String(back.Text(2).View()), u"f2");
+}
+
+TEST(CellStore, ADetachedRowResizesAndExchangesCellsWithoutLosingAny)
+{
+    TObject o;
+    TGridCellStore s;
+    s.SetText(0, 0, u"kept");
+    s.SetText(4, 0, u"cut off");
+    s.SetObject(1, 0, &o);
+    TGridCellRow row = s.TakeRow(0);
+    row.Resize(2);
+    ASSERT_EQ(row.Size(), 2);
+    EXPECT_EQ(String(row.Text(0).View()), u"kept");
+    EXPECT_EQ(row.Object(1), &o);
+    row.Resize(5);
+    EXPECT_TRUE(row.Text(4).Empty()) << "the cut cell does not come back";
+    // Exchanging with a row that has no room for the cell makes room for it there only.
+    TGridCellRow empty;
+    empty.ExchangeCell(row, 3);
+    EXPECT_EQ(empty.Size(), 0) << "two empty cells exchange nothing";
+    empty.ExchangeCell(row, 1);
+    EXPECT_EQ(empty.Object(1), &o);
+    EXPECT_EQ(row.Object(1), nullptr);
+    row.Resize(0);
+    EXPECT_EQ(row.Size(), 0);
 }
 
 TEST(CellStore, MovingAColumnMovesItInEveryRowThatReachesIt)
