@@ -96,9 +96,6 @@ void TExtStringGrid::SetCellWithUndo(Integer ACol, Integer ARow, const String& V
     if (real != ACol) RepaintCell(ACol, ARow);
 }
 
-// Fills, loads and pastes change many cells at once: the footer follows them.
-void TExtStringGrid::AllCellsChanged() { CalcFooter(-1); }
-
 // --- the journal --------------------------------------------------------------------------------
 
 void TExtStringGrid::PasteWrite(Integer ACol, Integer ARow, const String& Value)

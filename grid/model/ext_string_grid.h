@@ -1456,6 +1456,8 @@ public:
     TNotifyEvent OnFilterDone;
     TCustomFilterEvent OnCustomFilter;
     TGridProgressEvent OnFilterProgress;
+    // Long saves and loads of cells: the percentage done, told only when it changes.
+    TGridProgressEvent OnFileProgress;
     TGetColumnFilterEvent OnGetColumnFilter;
     TFilterSelectEvent OnFilterSelect;
     TFilterCheckEvent OnFilterCheck;

@@ -24,12 +24,6 @@ TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet
 bool TExtStringGrid::RegisterDropTarget() { NotBuiltYet("RegisterDropTarget"); }
 void TExtStringGrid::RevokeDropTarget() { NotBuiltYet("RevokeDropTarget"); }
 void TExtStringGrid::SetOleRtfAcceptFlag(bool /*Value*/) { NotBuiltYet("SetOleRtfAcceptFlag"); }
-void TExtStringGrid::SaveToStream(TStream* /*Stream*/) { NotBuiltYet("SaveToStream"); }
-void TExtStringGrid::LoadFromStream(TStream* /*Stream*/) { NotBuiltYet("LoadFromStream"); }
-void TExtStringGrid::SaveRectToBinStream(const TGridRect& /*R*/, TStream* /*Stream*/)
-{
-    NotBuiltYet("SaveRectToBinStream");
-}
 void TExtStringGrid::DoPrintGetPageNum(Integer /*APage*/, String& /*PageNumStr*/) { NotBuiltYet("DoPrintGetPageNum"); }
 
 }  // namespace gw

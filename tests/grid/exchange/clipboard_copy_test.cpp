@@ -3,6 +3,7 @@
 #include "grid/foundation/csv_utils.h"
 #include "grid/foundation/undo_redo.h"
 #include "grid/model/show_modified.h"
+#include "platform/runtime/streams.h"
 #include "platform/runtime/text_encoding.h"
 #include "tests/grid/exchange/clipboard_grid.h"
 
@@ -162,6 +163,34 @@ TEST_F(ClipboardGridTest, ASelectionCutEmptiesTheEditableCellsAsOneUndoStep)
     g.CutSelectionToClipboard();
     EXPECT_EQ(Cells(1, 1, 2, 2), "|/|") << "with AllowClipboardAlways the read-only cell goes too";
     g.SetUndoRedo(nullptr);
+}
+
+TEST_F(ClipboardGridTest, TheCellStreamGoesBesideTheTextAndACutOfItTakesThePropertiesAlong)
+{
+    Fill(1, 1, 4, 5);
+    g.SetColors(1, 1, TColor(0x0000FF));
+    g.SetColors(3, 1, TColor(0x0000FF));
+    Select(1, 1, 2, 2);
+    g.CopySelectionToClipboard();
+    EXPECT_FALSE(Clipboard()->HasFormat(TExtStringGrid::CellClipboardFormat())) << "not allowed";
+
+    g.Navigation()->AllowFmtClipboard = true;
+    g.CopySelectionToClipboard();
+    TMemoryStream expected;
+    g.SaveRectToBinStream({1, 1, 2, 2}, &expected);
+    std::string bytes;
+    ASSERT_TRUE(Clipboard()->GetBuffer(TExtStringGrid::CellClipboardFormat(), bytes));
+    EXPECT_EQ(bytes, std::string(expected.Memory(), static_cast<size_t>(expected.Size()))) << "exactly the stream";
+    EXPECT_EQ(Text(), "11\t21\r\n12\t22\r\n") << "the text stays beside it";
+
+    g.Navigation()->AllowFmtClipboard = false;
+    Select(1, 1, 2, 1);
+    g.CutSelectionToClipboard();
+    EXPECT_TRUE(g.CellHasProperties(1, 1)) << "a text cut leaves the colours";
+    g.Navigation()->AllowFmtClipboard = true;
+    g.CutSelectionToClipboard();
+    EXPECT_FALSE(g.CellHasProperties(1, 1));
+    EXPECT_TRUE(g.CellHasProperties(3, 1)) << "outside the selection";
 }
 
 TEST_F(ClipboardGridTest, TheSaveRangeCutEmptiesWithoutUndoOrNotice)
