@@ -134,8 +134,8 @@ void TExtStringGrid::DragSelectHeaders(Integer ACol, Integer ARow, Integer Y)
 void TExtStringGrid::NoteSelectMode(Integer ACol, Integer ARow, Integer X, Integer Y)
 {
     if (IsDesigning() || FMouseSelectStart >= 0) return;
-    MouseSelectMode = msNormal;
-    if (ACol < 0 || ARow < 0) return;
+    MouseSelectMode = OnSelectionResizer(X, Y) ? msResize : msNormal;
+    if (ACol < 0 || ARow < 0 || MouseSelectMode == msResize) return;
     TMouseActions& actions = *MouseActions();
     const bool onEdge = IsOnSizingEdge({X, Y});
     const bool floating =

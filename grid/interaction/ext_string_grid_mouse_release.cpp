@@ -65,6 +65,7 @@ void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
     ReleaseDisjunct(ACol, ARow);
     // The base grid ends a sizing or a move here: its width change or MoveColumn sets the flags.
     InheritedMouseUp(Button, Shift, X, Y);
+    ReleaseSelectionResizer();
     ColSizeFlg = ColSizeFlg || sizing;
     Movecell = -1;
     if (ColMoveFlg || ColSizeFlg || moving || ACol < 0 || ARow < 0) return;

@@ -71,11 +71,19 @@ void TExtStringGrid::WMLButtonDown(TMessage& Message)
     const TGridRect before = Selection();
     Integer col = -1, row = -1;
     MouseToCell(at.X, at.Y, col, row);
+    if (OnSelectionResizer(at.X, at.Y)) {
+        StartSelectionResize(Message, before, true);
+        return;
+    }
     if ((Options() & goEditing) && MouseActions()->RangeSelectAndEdit && !InsideSelectionOpen(Selection(), col, row))
         SetOptions(Options() & ~TGridOptions(goEditing));
     bool allow = true;
     if (OnCanClickCell) OnCanClickCell(this, row, col, allow);
     if (!allow) return;
+    if (MouseSelectMode == msResize) {
+        StartSelectionResize(Message, before, false);
+        return;
+    }
     if (MouseActions()->DisjunctCellSelect() && PressShift() != ssCtrl && col >= 0 && row >= 0 && !IsFixed(col, row)) {
         m_selectedCells->Clear();
         Invalidate();

@@ -151,6 +151,8 @@ enum TGridExportState : uint8_t {
     esExportNextRow
 };
 enum TGridImportState : uint8_t { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+// The last clipboard operation that took cells away or copied them, for a paste's descendants.
+enum TClipOperation : uint8_t { coCut, coCopy };
 
 // Event types keep their argument order: many put the row first.
 using TGridHintEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, String& HintStr)>;
@@ -303,6 +305,10 @@ using TClipboardBeforePasteCellEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, String& Value, bool& Allow)>;
 using TClipboardAfterPasteCellEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& Value)>;
+using TSelectionResizeEvent =
+    std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
+
+struct TPasteJournal;
 
 class TExtStringGrid : public TBaseGrid, public TSettingsGrid {
     friend class TExtInplaceEdit;
@@ -1280,11 +1286,29 @@ public:
     TClipboardAllowEvent OnClipboardPaste;
     TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
     TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+    // For a pasted field in the wide-text form, instead of the two above: its decoded text.
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteWideCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteWideCell;
+    // Around the paste that ends a drag of the selection's resize handle.
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
 
     // ===== exchange: clipboard, streams, column persistence =====================================
+    // The selection (or the save range) as tab and line-break text, with the cell stream and a
+    // cell's rich text beside it by Navigation's options; cut empties what it copied.
     void CopySelectionToClipboard();
     void CutSelectionToClipboard();
+    void CopyToClipBoard();
+    void CutToClipboard();
+    // At the selection, then with AllowSmartClipboard the fill of the selection; at the save
+    // range's top-left cell without a fill.
     void PasteSelectionFromClipboard();
+    void PasteFromClipboard();
+    // The clipboard text of the selection, without the clipboard.
+    String GetSelectionAsText();
+    // Tab and line-break text stored raw from the selection's top-left cell, the grid growing to
+    // hold it; no permission, event or undo.
+    void SetSelectionAsText(const String& Value);
     void SaveToStream(TStream* Stream);
     void LoadFromStream(TStream* Stream);
     void SaveRectToBinStream(const TGridRect& R, TStream* Stream);
@@ -1754,9 +1778,48 @@ protected:
     bool FilterDropDownMouseUp(Integer X, Integer Y);
     void CreateFilterLists();
     void OpenFilterList(Integer ACol, Integer ARow, Integer RealCol);
+    // Empty hooks around a cell-stream paste and a fill's single-value step.
     virtual void PasteStarting();
     virtual void PasteFinished();
-    virtual void MarkPastedRowsModified(const TGridRect& R);
+    // With ShowModified the rows of R are marked modified; the source's top-left cell ((-1, -1)
+    // for cells from another grid) and the operation are for descendants.
+    virtual void MarkPastedRowsModified(TPoint SourceTopLeft, const TGridRect& R, TClipOperation Operation);
+    // The clipboard's steps (grid/exchange/): the text of a range, the formats put, the selection
+    // widened over merged cells, the paste dispatcher and the text parser (counts of fields met;
+    // Cols and Rows receive what was pasted), the fill after a selection paste.
+    String SelectionToText(const TGridRect& R, bool Disjunct);
+    String ClipboardCellText(Integer ACol, Integer ARow);
+    void CopyToClipboardFormats(const TGridRect& R, bool Disjunct);
+    void PutRtfOnClipboard(Integer ACol, Integer ARow);
+    void PutCellsOnClipboard(const TGridRect& R);
+    void NormalizeMergedSelection();
+    void ClearCutCells(const TGridRect& R, bool Properties);
+    Integer PasteClipboardAt(Integer ACol, Integer ARow, Integer& Cols, Integer& Rows);
+    Integer PasteTextAt(Integer ACol, Integer ARow, Integer& Cols, Integer& Rows, const String& Text);
+    bool PasteCellAllowed(Integer ACol, Integer ARow, String& Value, bool Wide);
+    void PastedCell(Integer ACol, Integer ARow, const String& Value, bool Wide);
+    bool ClipboardMayWrite(Integer ACol, Integer ARow);
+    void SmartFill(const TGridRect& S, Integer Count, Integer Cols, Integer Rows);
+    void FillSingleValue(const TGridRect& S);
+    bool FillSeries(const TGridRect& S, Integer Count);
+    void FillPattern(const TGridRect& S, Integer Count);
+    void RepeatPaste(const TGridRect& S, Integer Cols, Integer Rows);
+    bool WriteFilledCell(Integer ACol, Integer ARow, String Value, bool Events);
+    // Every cell a paste writes, row it inserts and count it grows goes through these, so that a
+    // paste ended by an error is taken back whole (PasteJournal: the paste under way).
+    void PasteWrite(Integer ACol, Integer ARow, const String& Value);
+    void PasteInsertRow(Integer ARow);
+    void PasteGrow(Integer Cols, Integer Rows);
+    TPasteJournal* FPasteJournal = nullptr;
+    // The last text paste ended with a line break: its count holds one field more than cells.
+    bool FPasteTrailingBreak = false;
+    // The press on the selection's resize handle and the release that pastes into the new one.
+    bool OnSelectionResizer(Integer X, Integer Y) const;
+    void StartSelectionResize(TMessage& Message, const TGridRect& Before, bool FromHandle);
+    void ReleaseSelectionResizer();
+    TClipOperation FClipLastOp = coCut;
+    bool FPasteAll = false;
+    bool FMouseResize = false;
     virtual void SaveEditSnapshot();
     virtual bool ValidateCell(const String& NewValue);
     virtual bool ValidateCellWide(const String& NewValue);
@@ -2074,7 +2137,7 @@ protected:
     Integer FClickCol = -1;
     Integer FClickRow = -1;
     TPoint FPushedCellButton{-1, -1};
-    TPoint FClipTopLeft{-1, -1};
+    TPoint FClipTopLeft{0, 0};
     TPoint FLastHintPos{-1, -1};
     Integer FComboIdx = -1;
     // What the pointer is over or doing, as the mouse handling notes it: the cell selector, a

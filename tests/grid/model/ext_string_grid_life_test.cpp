@@ -204,7 +204,7 @@ TEST_F(ExtStringGridTest, ANewGridHasEveryDefault)
         {"clicked row", I(g.FClickRow), I(-1)},
         {"old row of the row event", I(g.FOldRowSel), I(-1)},
         {"pushed cell button", P(g.FPushedCellButton), P({-1, -1})},
-        {"clipboard top-left", P(g.FClipTopLeft), P({-1, -1})},
+        {"clipboard top-left", P(g.FClipTopLeft), P({0, 0})},
         {"last hint position", P(g.FLastHintPos), P({-1, -1})},
         {"combo item index", I(g.FComboIdx), I(-1)},
         {"office theme", I(g.FOfficeTheme), I(otUnknown)},
@@ -304,10 +304,10 @@ TEST_F(ExtStringGridTest, AMemberNotBuiltYetSaysSoByName)
 {
     TTestGrid g(nullptr);
     try {
-        g.CopySelectionToClipboard();
+        g.FindParentForm(&g);
         FAIL() << "no error";
     } catch (const ENotBuiltYet& e) {
-        EXPECT_EQ(StringToUtf8(e.Message()), "TExtStringGrid.CopySelectionToClipboard is not built yet");
+        EXPECT_EQ(StringToUtf8(e.Message()), "TExtStringGrid.FindParentForm is not built yet");
     }
 }
 
