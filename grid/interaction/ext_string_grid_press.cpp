@@ -224,7 +224,8 @@ bool TExtStringGrid::PressMarkup(Integer PressCol, Integer PressRow, Integer ACo
                               .MouseY = Y,
                               .HitTest = true,
                               .AnchorColor = URLColor,
-                              .PictureCache = m_imageCache.get()});
+                              .PictureCache = m_imageCache.get(),
+                              .BiDiMode = Byte(BiDiMode())});
         if (!hit.Hit) hit.AnchorValue.clear();
     }
     if (hit.AnchorValue.empty()) {

@@ -217,6 +217,7 @@ Integer TFooterPanel::PaintCustomPreview(TCanvas& C)
     args.Rect = area;
     args.AnchorColor = g.URLColor;
     args.PictureCache = g.ImageCache();
+    args.BiDiMode = Byte(g.BiDiMode());
     DrawMarkupText(args);
     return w;
 }
