@@ -33,7 +33,8 @@ TMarkupDrawResult TExtStringGrid::MarkupHitAt(Integer ACol, Integer ARow, Intege
                                             .HitTest = true,
                                             .AnchorColor = URLColor,
                                             .PictureCache = m_imageCache.get(),
-                                            .PictureContainer = m_pictureContainer});
+                                            .PictureContainer = m_pictureContainer,
+                                            .BiDiMode = Byte(BiDiMode())});
     if (!hit.Hit) hit.AnchorValue.clear();
     return hit;
 }

@@ -18,10 +18,15 @@ bool IsEditElement(const String& Type) { return Type == u"EDIT" || Type == u"PAS
 
 TRect TExtStringGrid::MarkupControlArea(Integer ACol, Integer ARealCol, Integer ARow)
 {
+    // The check box and the wider offset stand on the side the text starts at: the right one
+    // with right-to-left alignment, where the cell painter puts them.
+    const Integer leading = XYOffset.X + 1 + (HasCheckBox(ARealCol, ARow) ? ControlLook()->CheckSize() : 0);
+    const Integer trailing = XYOffset.X;
+    const bool rightToLeft = UseRightToLeftAlignment();
     TRect r = CellRect(ACol, ARow);
-    r.Left += XYOffset.X + 1 + (HasCheckBox(ARealCol, ARow) ? ControlLook()->CheckSize() : 0);
+    r.Left += rightToLeft ? trailing : leading;
+    r.Right -= rightToLeft ? leading : trailing;
     r.Top += XYOffset.Y + 1;
-    r.Right -= XYOffset.X;
     return r;
 }
 
@@ -45,7 +50,8 @@ void TExtStringGrid::ShowNextControlEditor(Integer ACol, Integer ARow, const Str
                                                     .AnchorColor = URLColor,
                                                     .ControlID = next,
                                                     .PictureCache = m_imageCache.get(),
-                              .PictureContainer = m_pictureContainer});
+                              .PictureContainer = m_pictureContainer,
+                              .BiDiMode = Byte(BiDiMode())});
     // An element the cell is too narrow to lay out has no place to open an editor over.
     if (found.ControlType.empty()) {
         if (CanFocus()) SetFocus();

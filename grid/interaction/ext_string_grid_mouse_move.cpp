@@ -212,18 +212,22 @@ std::unique_ptr<TBitmap> TExtStringGrid::SelectionPicture(const TGridRect& ARect
     TBitmap control;
     control.SetSize(Width(), Height());
     PaintTo(*control.Canvas(), 0, 0);
-    const TRect source =
-        DragImageSource(VirtualCellRect(ARect.Left, ARect.Top), VirtualCellRect(ARect.Right, ARect.Bottom));
+    // The cells' rectangles are measured from the edge the columns start at; right to left the
+    // picture is taken from their mirror image on the client, so it shows what is painted there.
+    const TRect source = MirrorClientRect(
+        DragImageSource(VirtualCellRect(ARect.Left, ARect.Top), VirtualCellRect(ARect.Right, ARect.Bottom)));
     auto picture = std::make_unique<TBitmap>();
     picture->SetSize(source.Width(), source.Height());
     TCanvas& canvas = *picture->Canvas();
     canvas.CopyRect(Rect(0, 0, source.Width(), source.Height()), control.Canvas(), source);
-    // The block's outer edges on the fixed cells' side: the left edge follows the horizontal
-    // fixed lines option and the top edge the vertical one.
+    // The block's outer edges on the fixed cells' side: the side edge (the right one with
+    // right-to-left alignment) follows the horizontal fixed lines option and the top edge the
+    // vertical one.
     canvas.Pen()->SetColor(GridFixedLineColor());
     if (ARect.Left == 0 && FixedCols() > 0 && (Options() & goFixedHorzLine)) {
-        canvas.MoveTo(0, 0);
-        canvas.LineTo(0, picture->Height());
+        const Integer x = UseRightToLeftAlignment() ? picture->Width() - 1 : 0;
+        canvas.MoveTo(x, 0);
+        canvas.LineTo(x, picture->Height());
     }
     if (ARect.Top == 0 && FixedRows() > 0 && (Options() & goFixedVertLine)) {
         canvas.MoveTo(0, 0);

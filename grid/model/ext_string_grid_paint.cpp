@@ -1058,16 +1058,22 @@ void TExtStringGrid::PaintBackgroundOutsideCells()
     InflateRect(lastCol, g, g);
     TRect lastRow = CellRect(LeftCol(), RowCount() - 1);
     InflateRect(lastRow, g, g);
-    const bool right = !colsRight && !IsRectEmpty(lastCol) && lastCol.Right < client.Right;
+    // Right to left the columns end at their left edge, so the area beyond them is at the left.
+    const bool rightToLeft = UseRightToLeftAlignment();
+    const bool right = !colsRight && !IsRectEmpty(lastCol) &&
+        (rightToLeft ? lastCol.Left > client.Left : lastCol.Right < client.Right);
     const bool below = !rowsBelow && !IsRectEmpty(lastRow) && lastRow.Bottom < client.Bottom;
     if (!right && !below) return;
-    const TRect a = Rect(lastCol.Right, 0, client.Right, client.Bottom);
+    const TRect a = rightToLeft ? Rect(client.Left, 0, lastCol.Left, client.Bottom)
+                                : Rect(lastCol.Right, 0, client.Right, client.Bottom);
     const TRect b = Rect(0, lastRow.Bottom, client.Right, client.Bottom);
     TRegion region(right ? a : b);
     if (right && below) region.Combine(TRegion(a), TRegion(b), RGN_OR);
     TCanvas& c = *Canvas();
     const Integer saved = c.SaveDC();
     c.SelectClipRgn(&region);
+    // Drawn as the cells are: gradients and bitmap places mirrored with right-to-left alignment.
+    const TCanvasOrientationScope orientation(c, rightToLeft, client.Width());
     TBitmap* bitmap = bg.Bitmap();
     if (!(bitmap && !bitmap->Empty())) {
         if (gradient) PaintGradientBands(c, bg.Color(), bg.ColorTo(), 128, client, bg.Display() == bdGradientHorz);
@@ -1076,7 +1082,7 @@ void TExtStringGrid::PaintBackgroundOutsideCells()
     } else if (bg.Cells() != bcFixed) {
         TRect r = client;
         if (bg.Cells() == bcNormal) {
-            const TRect first = CellRect(FixedCols(), FixedRows());
+            const TRect first = MirrorClientRect(CellRect(FixedCols(), FixedRows()));
             r.Left = first.Left;
             r.Top = first.Top;
         }

@@ -218,6 +218,7 @@ Integer TFooterPanel::PaintCustomPreview(TCanvas& C)
     args.AnchorColor = g.URLColor;
     args.PictureCache = g.ImageCache();
     args.PictureContainer = g.PictureContainer();
+    args.BiDiMode = Byte(g.BiDiMode());
     DrawMarkupText(args);
     return w;
 }

@@ -10,6 +10,7 @@
 #include "platform/net/shell_open.h"
 #include "platform/runtime/string_list.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -304,6 +305,38 @@ TEST_F(GridPress, ACellAnchorMakesItsCellCurrent)
     EXPECT_EQ(h.Log.Items(),
               (std::vector<std::string>{"anchor click 3,3 cell://nowhere", "anchor click 3,2 CELL://R4C2"}));
     EXPECT_TRUE(opened.empty());
+}
+
+// The anchor is laid from the edge the text reads from: right to left at the cell's right edge,
+// where a press follows it and the left end of the cell holds nothing; reading only keeps the
+// left-to-right place.
+TEST_F(GridPress, AnAnchorIsHitWhereTheReadingOrderLaysItOut)
+{
+    LogPresses();
+    grid->SetColWidths(3, 200);
+    grid->SetCellEx(3, 2, u"<A HREF=\"CELL://R4C2\">to the mnemonic</A>");
+    struct Case {
+        TBiDiMode Mode;
+        bool AtRightEnd;
+        bool Followed;
+    };
+    const Case cases[] = {
+        {bdLeftToRight, false, true},       {bdLeftToRight, true, false},
+        {bdRightToLeft, true, true},        {bdRightToLeft, false, false},
+        {bdRightToLeftNoAlign, false, true}, {bdRightToLeftNoAlign, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(int(c.Mode)) + (c.AtRightEnd ? " right end" : " left end"));
+        grid->SetBiDiMode(c.Mode);
+        grid->FocusCell(1, 1);
+        h.Log.Clear();
+        const TRect cell = grid->CellRect(3, 2);
+        Press({c.AtRightEnd ? cell.Right - grid->XYOffset.X - 6 : cell.Left + grid->XYOffset.X + 6, cell.Top + 6});
+        const std::vector<std::string> log = h.Log.Items();
+        const bool followed = std::find(log.begin(), log.end(), "anchor click 3,2 CELL://R4C2") != log.end();
+        EXPECT_EQ(followed, c.Followed);
+        EXPECT_EQ(grid->Col() == 2 && grid->Row() == 4, c.Followed);
+    }
 }
 
 // Anchors come from table files and imports: only web and mail links and documents are opened,

@@ -6,6 +6,7 @@
 #include "grid/foundation/markup_renderer.h"
 #include "grid/foundation/markup_text.h"
 #include "grid/interaction/markup_control_editors.h"
+#include "grid/model/control_look.h"
 #include "platform/runtime/string_list.h"
 
 namespace gw::test {
@@ -139,6 +140,45 @@ TEST_F(MarkupControlWalk, TheNextElementAfterAnIdIsTheOneOpened)
         }
     }
     edit->SetVisible(false);
+}
+
+// Right to left the cell's check box and the wider offset stand at the cell's right edge, and the
+// text reads from there: a press on an element and the walk on with Tab open the editor over the
+// element where it is laid out in what is left of the cell.
+TEST_F(MarkupControlWalk, RightToLeftTheEditorsOpenOverTheElementsLeftOfTheCheckBox)
+{
+    grid->AddCheckBox(3, 2, false, false);
+    grid->SetBiDiMode(bdRightToLeft);
+    h.ProcessMessages();
+    const TRect cell = grid->CellRect(3, 2);
+    const TRect area{cell.Left + grid->XYOffset.X, cell.Top + grid->XYOffset.Y + 1,
+                     cell.Right - grid->XYOffset.X - 1 - grid->ControlLook()->CheckSize(), cell.Bottom};
+    const String text = grid->GetCellEx(3, 2);
+    const auto element = [&](const String& ID) {
+        return DrawMarkupText(
+                   {.Canvas = grid->Canvas(), .Text = text, .Rect = area, .HitTest = true, .ControlID = ID, .BiDiMode = 1})
+            .ControlRect;
+    };
+    const TRect user = element(u"user");
+    ASSERT_FALSE(IsRectEmpty(user));
+    ASSERT_LE(user.Right, area.Right);
+    h.Advance(1000);
+    h.Click(grid, {(user.Left + user.Right) / 2, (user.Top + user.Bottom) / 2});
+    h.ProcessMessages();
+    TControlEdit* edit = Edit();
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(edit->Visible());
+    EXPECT_EQ(edit->Text(), u"abc");
+    EXPECT_EQ(edit->BoundsRect(), Rect(user.Left + 1, user.Top + 8, user.Right - 3, user.Top + 22));
+    h.Press(VK_TAB);
+    h.ProcessMessages();
+    ASSERT_TRUE(edit->Visible());
+    EXPECT_EQ(edit->Text(), u"x");
+    EXPECT_EQ(edit->Left(), element(u"pw").Left + 1);
+    EXPECT_EQ(Value(3, 2, u"keep"), u"FALSE") << "the walk passes the check element";
+    bool checked = true;
+    ASSERT_TRUE(grid->GetCheckBoxState(3, 2, checked));
+    EXPECT_FALSE(checked) << "the press never reached the cell's check box";
 }
 
 // A MASK element takes its PROP as the edit mask; a later EDIT element has none.

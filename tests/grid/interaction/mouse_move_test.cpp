@@ -192,6 +192,38 @@ TEST_F(MouseGridTest, TheDragImagesEdgeLinesFollowTheCrossedFixedLineOptions)
     }
 }
 
+// Right to left the block is painted as the mirror image, so its picture is too: taken from where
+// the cells are shown, with the fixed side's edge line at the picture's right edge.
+TEST_F(MouseGridTest, RightToLeftTheDragImageIsTheMirrorImageOfTheLeftToRightOne)
+{
+    grid->SetFixedCols(1);
+    grid->SetColWidths(3, 40);  // no block below is its own mirror image
+    grid->SetGridFixedLineColor(clRed);
+    grid->SetOptions(grid->Options() | goFixedHorzLine | goFixedVertLine);
+    // Empty data cells: texts and the header row's dotted lines are not drawn mirror-image.
+    for (const TGridRect& block : {TGridRect{3, 1, 4, 2}, TGridRect{3, 3, 5, 4}}) {
+        SCOPED_TRACE(block.Left);
+        grid->SetBiDiMode(bdLeftToRight);
+        const std::unique_ptr<TBitmap> ltr = grid->SelectionPicture(block);
+        grid->SetBiDiMode(bdRightToLeft);
+        const std::unique_ptr<TBitmap> rtl = grid->SelectionPicture(block);
+        ASSERT_EQ(rtl->Width(), ltr->Width());
+        ASSERT_EQ(rtl->Height(), ltr->Height());
+        const Integer w = ltr->Width();
+        Integer differing = 0, asymmetric = 0;
+        for (Integer y = 0; y < ltr->Height(); ++y)
+            for (Integer x = 0; x < w; ++x) {
+                differing += rtl->Canvas()->Pixels(x, y) != ltr->Canvas()->Pixels(w - 1 - x, y);
+                asymmetric += ltr->Canvas()->Pixels(x, y) != ltr->Canvas()->Pixels(w - 1 - x, y);
+            }
+        EXPECT_EQ(differing, 0);
+        EXPECT_GT(asymmetric, 0);
+    }
+    const std::unique_ptr<TBitmap> fixedSide = grid->SelectionPicture(TGridRect{0, 0, 1, 0});
+    EXPECT_EQ(fixedSide->Canvas()->Pixels(fixedSide->Width() - 1, fixedSide->Height() / 2), clRed);
+    EXPECT_NE(fixedSide->Canvas()->Pixels(0, fixedSide->Height() / 2), clRed);
+}
+
 TEST_F(MouseGridTest, TheDragImageFormIsTranslucentAndAClickOnItLeavesTheFocusOnTheGrid)
 {
     TForm* image = grid->SelectionToForm(TGridRect{1, 0, 1, 3});

@@ -1,8 +1,10 @@
 // The string grid right to left: the cells' frames paint as the mirror image of the
 // left-to-right grid, while texts, check boxes, pictures and the sort indicator take their
-// mirrored places without being drawn mirror-image; the text flags turn; a move of the current
-// cell repaints the whole grid; and a picture of such a grid for a person to look at.
+// mirrored places without being drawn mirror-image; the background beyond the cells lies on the
+// left; the text flags turn; a move of the current cell repaints the whole grid; and a picture
+// of such a grid for a person to look at.
 #include "grid/foundation/cell_properties.h"
+#include "grid/model/background.h"
 #include "grid/model/control_look.h"
 #include "grid/model/sort_settings.h"
 #include "platform/backends/headless/harness.h"
@@ -96,6 +98,26 @@ TEST_F(ExtStringGridRightToLeft, TheFramesOfTheCellsAreTheMirrorImage)
             for (Integer x = 0; x < W(); ++x) differences += rtl->PixelColor(x, y) != ltr->PixelColor(W() - 1 - x, y);
         EXPECT_EQ(differences, 0);
     }
+}
+
+// The background beyond the last column is on the left right to left; a horizontal gradient
+// there runs as the mirror image of the left-to-right one.
+TEST_F(ExtStringGridRightToLeft, TheBackgroundOutsideTheCellsIsTheMirrorImage)
+{
+    g->BackGround()->SetDisplay(bdGradientHorz);
+    g->BackGround()->SetColor(TColor(0x00FFFF));
+    g->BackGround()->SetColorTo(TColor(0xFF0000));
+    const Integer outside = W() - g->CellRect(4, 0).Right - 1;
+    ASSERT_GT(outside, 10) << "room beyond the last column";
+    const auto ltr = Picture(bdLeftToRight), rtl = Picture(bdRightToLeft);
+    Integer differing = 0;
+    for (Integer y = 0; y < g->Height(); ++y)
+        for (Integer x = 0; x < W(); ++x) differing += rtl->PixelColor(x, y) != ltr->PixelColor(W() - 1 - x, y);
+    EXPECT_EQ(differing, 0);
+    // The strip at the left holds the gradient, changing across it, not the grid's colour.
+    const Integer y = 10;
+    EXPECT_NE(rtl->PixelColor(0, y), clWhite);
+    EXPECT_NE(rtl->PixelColor(0, y), rtl->PixelColor(outside - 2, y));
 }
 
 TEST_F(ExtStringGridRightToLeft, TextGlyphsAndPicturesTakeTheirMirroredPlacesUnmirrored)

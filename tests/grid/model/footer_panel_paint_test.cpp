@@ -279,6 +279,40 @@ TEST_F(FooterPanelPaint, TheCustomPreviewDrawsTheTemplateWithTheCurrentRowsCells
     EXPECT_EQ(StringToUtf8(drawn), "Pump at 42 bar");
 }
 
+// The custom preview reads as the grid does: right to left its text runs from the right edge of
+// the area, now at the panel's right, with right-to-left reading; reading only keeps the place.
+TEST_F(FooterPanelPaint, TheCustomPreviewReadsAsTheGridDoes)
+{
+    g->SetCells(1, 2, u"Pump");
+    g->SetRow(2);
+    g->FloatingFooter()->SetFooterStyle(fsCustomPreview);
+    g->FloatingFooter()->SetCustomTemplate(u"<b><#1></b> on");
+    const Integer w = Panel().ClientWidth();
+    struct Case {
+        TBiDiMode Mode;
+        Cardinal Flags;
+        Integer Left, Right;  // the first run's rectangle
+    };
+    const Case cases[] = {
+        {bdLeftToRight, 0, 0, 160},
+        {bdRightToLeft, DT_RIGHT | DT_RTLREADING, w - 160, w},
+        {bdRightToLeftNoAlign, DT_RTLREADING, 0, 160},
+        {bdRightToLeftReadingOnly, DT_RTLREADING, 0, 160},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.Mode));
+        g->SetBiDiMode(c.Mode);
+        std::vector<TCanvasCall> runs;
+        for (const TCanvasCall& call : PaintCalls())
+            if (call.Name == "DrawText" && !(call.Args[4] & DT_CALCRECT)) runs.push_back(call);
+        ASSERT_EQ(runs.size(), 2u);
+        EXPECT_EQ(StringToUtf8(runs[0].Text), "Pump");
+        EXPECT_EQ(Cardinal(runs[0].Args[4]) & (DT_RIGHT | DT_CENTER | DT_RTLREADING), c.Flags);
+        EXPECT_GE(runs[0].Args[0], c.Left);
+        EXPECT_EQ(runs[0].Args[2], c.Right);
+    }
+}
+
 TEST_F(FooterPanelPaint, CustomPaintingTakesTheClientAreaAndTheBorderRunsToTheRightEdge)
 {
     g->FloatingFooter()->SetFooterStyle(fsCustomPaint);
