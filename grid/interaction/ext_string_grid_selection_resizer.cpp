@@ -2,18 +2,12 @@
 // the selection. A press on it copies the selection; dragging widens the selection; the release
 // pastes into the new selection, so that the smart paste fills it.
 #include "grid/foundation/mouse_actions.h"
+#include "grid/interaction/drag_geometry.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/runtime/scope.h"
 #include "platform/ui/message_records.h"
 
 namespace gw {
-
-namespace {
-
-// The handle's side, in pixels, inside the corner of the selection's bottom-right cell.
-constexpr Integer ResizeHandleSize = 6;
-
-}  // namespace
 
 bool TExtStringGrid::OnSelectionResizer(Integer X, Integer Y) const
 {
@@ -21,8 +15,8 @@ bool TExtStringGrid::OnSelectionResizer(Integer X, Integer Y) const
     const TGridRect s = Selection();
     const TRect cell = CellRect(s.Right, s.Bottom);
     if (cell.Right <= cell.Left || cell.Bottom <= cell.Top) return false;
-    const TRect handle{cell.Right - ResizeHandleSize, cell.Bottom - ResizeHandleSize, cell.Right, cell.Bottom};
-    return PtInRect(handle, {X, Y});
+    // Right to left the handle sits in the cell's bottom-left corner, where the selection ends.
+    return PtInRect(SelectionResizeHandle(cell, UseRightToLeftAlignment()), {X, Y});
 }
 
 // The press copies the selection and starts a drag that moves only the selection's far corner.

@@ -57,6 +57,25 @@ TEST_F(SelectionResizerTest, DraggingTheHandleDownContinuesTheSeries)
     EXPECT_EQ(Rect(s), "3,1-3,4");
 }
 
+// Right to left the handle is the cell's bottom-left corner; the bottom-right one is an ordinary
+// press there.
+TEST_F(SelectionResizerTest, RightToLeftTheHandleIsTheBottomLeftCorner)
+{
+    grid->SetBiDiMode(bdRightToLeft);
+    grid->SetSelection({3, 1, 3, 2});
+    const TRect r = grid->CellRect(3, 2);
+    ASSERT_LT(r.Left, r.Right);
+    h.Drag(grid, {r.Right - 2, r.Bottom - 2}, Centre(3, 4));
+    EXPECT_EQ(Column(3, 1, 4), "1/3//") << "the left-to-right corner is no handle here";
+    EXPECT_TRUE(h.Log.Take().empty());
+    grid->SetSelection({3, 1, 3, 2});
+    h.Advance(1000);
+    h.Drag(grid, {r.Left + 2, r.Bottom - 2}, Centre(3, 4));
+    EXPECT_EQ(Column(3, 1, 4), "1/3/5/7");
+    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"resize 3,1-3,2 to 3,1-3,4 clipboard 1\r\n3\r\n",
+                                                      "resized 3,1-3,2 to 3,1-3,4"}));
+}
+
 TEST_F(SelectionResizerTest, DraggingRightRepeatsTheCopiedCellInAnEditingGrid)
 {
     grid->SetOptions(grid->Options() | goEditing);
