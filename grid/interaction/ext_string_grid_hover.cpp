@@ -46,6 +46,34 @@ void TExtStringGrid::HoverButtonMove(Integer ACol, Integer ARow, Integer X, Inte
     if (cell.X >= 0) RepaintCell(cell.X, cell.Y);
 }
 
+// In the list-view look the fixed cell under the pointer is drawn hot (pressed while a button is
+// held): a move onto another cell repaints the fixed cell left and the fixed cell entered.
+void TExtStringGrid::HotFixedCellMove(Integer ACol, Integer ARow)
+{
+    if (Look() != glListView) return;
+    const TPoint cell{ACol, ARow};
+    if (cell == FHotFixedCell) return;
+    RepaintHotFixedCell();
+    FHotFixedCell = cell;
+    RepaintHotFixedCell();
+}
+
+void TExtStringGrid::RepaintHotFixedCell()
+{
+    const TPoint c = FHotFixedCell;
+    if (c.X < 0 || c.Y < 0 || c.X >= ColCount() || c.Y >= RowCount()) return;
+    if (c.X < FixedCols() || c.Y < FixedRows()) RepaintCell(c.X, c.Y);
+}
+
+// A release ends any pressed look of the list-view headers: row 0 and, with fixed columns,
+// column 0 are drawn again.
+void TExtStringGrid::RepaintListViewHeaders()
+{
+    if (Look() != glListView) return;
+    RepaintRow(0);
+    if (FixedCols() > 0) RepaintCol(0);
+}
+
 void TExtStringGrid::CMMouseLeave(TMessage& Message)
 {
     TBaseGrid::WndProc(Message);
@@ -56,6 +84,7 @@ void TExtStringGrid::CMMouseLeave(TMessage& Message)
     LeaveAnchor();
     SetHoverLink({-1, -1}, -1);
     HoverButtonMove(-1, -1, 0, 0);
+    if (Look() == glListView) RepaintHotFixedCell();
     if (!FNoMouseLeave && HoverFixedCells != hfNone && FHoverFixedX >= 0) {
         const Integer oldX = FHoverFixedX, oldY = FHoverFixedY;
         FHoverFixedX = FHoverFixedY = -1;

@@ -37,6 +37,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, Integer X, Integer Y)
     const TGridRect before = Selection();
     HoverMove(ACol, ARow);
     HoverButtonMove(ACol, ARow, X, Y);
+    HotFixedCellMove(ACol, ARow);
     DragSelectHeaders(ACol, ARow, Y);
     NoteFixedSizingEdges(X, Y, ACol >= 0 && ARow >= 0 && !IsDesigning());
     FollowFixedSizing(X, Y);

@@ -52,6 +52,7 @@ void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
     FMouseSelectStart = -1;
     FCtrlDown = false;
     FDropDownDown = false;
+    RepaintListViewHeaders();
     const bool sizing =
         GridState() == gsColSizing || GridState() == gsRowSizing || FSizingFixed || FSizingFixedR;
     ReleaseFixedSizing(X, Y);

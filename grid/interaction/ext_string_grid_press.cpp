@@ -93,6 +93,8 @@ void TExtStringGrid::WMLButtonDown(TMessage& Message)
     FPushedCellButton = {-1, -1};
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();
+    // The hot header is drawn pressed from now on.
+    if (Look() == glListView) RepaintHotFixedCell();
     Clickposx = at.X;
     Clickposy = at.Y;
     if (col < 0 || row < 0) {

@@ -1934,6 +1934,11 @@ protected:
     // The cell whose button or expand glyph is under the pointer, drawn hot; (-1, -1) none.
     TPoint FHoverButton{-1, -1};
     void HoverButtonMove(Integer ACol, Integer ARow, Integer X, Integer Y);
+    // The cell under the pointer in the list-view look, drawn hot when it is a fixed cell.
+    TPoint FHotFixedCell{-1, -1};
+    void HotFixedCellMove(Integer ACol, Integer ARow);
+    void RepaintHotFixedCell();
+    void RepaintListViewHeaders();
     TPoint FAnchorCell{-1, -1};
     Integer FAnchorLink = -1;
     String FAnchor;

@@ -26,6 +26,7 @@ public:
     using TExtStringGrid::FSizingHintWnd;
     using TExtStringGrid::GridState;
     using TExtStringGrid::FHoverButton;
+    using TExtStringGrid::FHotFixedCell;
     using TExtStringGrid::HeaderDragButton;
     using TExtStringGrid::HideEditor;
     using TExtStringGrid::MoveForm;

@@ -352,6 +352,39 @@ TEST_F(MouseGridTest, ACellButtonUnderThePointerIsHotUntilThePointerLeavesIt)
     EXPECT_EQ(grid->FHoverButton, (TPoint{-1, -1})) << "leaving the grid leaves the button";
 }
 
+// In the list-view look the cell under the pointer is the hot cell; only fixed cells show it, so
+// only moves onto or off a fixed cell repaint. Other looks keep no hot cell.
+TEST_F(MouseGridTest, InTheListViewLookTheFixedCellUnderThePointerIsHot)
+{
+    grid->SetLook(glListView);
+    h.ProcessMessages();
+    struct TStep {
+        const char* Name;
+        TPoint To;
+        TPoint Hot;
+        bool Repaints;
+    };
+    const TStep steps[] = {
+        {"a body cell", Centre(3, 2), {3, 2}, false},
+        {"another body cell", Centre(4, 3), {4, 3}, false},
+        {"onto a header", Centre(1, 0), {1, 0}, true},
+        {"along the header", {Centre(1, 0).X + 1, Centre(1, 0).Y}, {1, 0}, false},
+        {"the next header", Centre(2, 0), {2, 0}, true},
+        {"off the headers", Centre(2, 1), {2, 1}, true},
+    };
+    for (const TStep& s : steps) {
+        SCOPED_TRACE(s.Name);
+        const Cardinal before = h.Invalidations();
+        h.MoveTo(grid, s.To);
+        EXPECT_EQ(grid->FHotFixedCell, s.Hot);
+        EXPECT_EQ(h.Invalidations() > before, s.Repaints);
+    }
+    grid->SetLook(glXP);
+    grid->FHotFixedCell = {-1, -1};
+    h.MoveTo(grid, Centre(3, 0));
+    EXPECT_EQ(grid->FHotFixedCell, (TPoint{-1, -1})) << "only the list-view look keeps a hot cell";
+}
+
 // --- cell hints -------------------------------------------------------------------------------------
 
 TEST_F(MouseGridTest, ACellHintStandsBelowTheCellAtTheMouseOrAtACommentsCorner)
