@@ -321,19 +321,37 @@ TEST_F(MouseGridTest, WithoutTheCellsPictureTheHeaderButtonFollowsAColumnMove)
 
 // --- the hover cell button -------------------------------------------------------------------------
 
-TEST_F(MouseGridTest, ACellButtonUnderThePointerIsHotUntilThePointerLeavesIt)
+// One move of a walk: where the pointer goes, the cell that is hot afterwards, whether the move
+// repainted anything.
+struct THotStep {
+    const char* Name;
+    TPoint To;
+    TPoint Hot;
+    bool Repaints;
+};
+
+class HotCellWalkTest : public MouseGridTest {
+protected:
+    template <size_t N>
+    void WalkHot(const THotStep (&Steps)[N], const TPoint& Hot)
+    {
+        for (const THotStep& s : Steps) {
+            SCOPED_TRACE(s.Name);
+            const Cardinal before = h.Invalidations();
+            h.MoveTo(grid, s.To);
+            EXPECT_EQ(Hot, s.Hot);
+            EXPECT_EQ(h.Invalidations() > before, s.Repaints);
+        }
+    }
+};
+
+TEST_F(HotCellWalkTest, ACellButtonUnderThePointerIsHotUntilThePointerLeavesIt)
 {
     grid->AddButton(2, 2, 24, 16, u"...", haRight, vaCenter);
     h.ProcessMessages();  // painting places the button in its cell
     const TRect button = grid->CellButtonRect(2, 2);
     const TPoint on{(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2};
-    struct TStep {
-        const char* Name;
-        TPoint To;
-        TPoint Hot;
-        bool Repaints;
-    };
-    const TStep steps[] = {
+    const THotStep steps[] = {
         {"another cell", Centre(4, 3), {-1, -1}, false},
         {"onto the button", on, {2, 2}, true},
         {"along the button", {on.X + 1, on.Y}, {2, 2}, false},
@@ -341,30 +359,18 @@ TEST_F(MouseGridTest, ACellButtonUnderThePointerIsHotUntilThePointerLeavesIt)
         {"still beside it", {grid->CellRect(2, 2).Left + 3, on.Y}, {-1, -1}, false},
         {"back onto it", on, {2, 2}, true},
     };
-    for (const TStep& s : steps) {
-        SCOPED_TRACE(s.Name);
-        const Cardinal before = h.Invalidations();
-        h.MoveTo(grid, s.To);
-        EXPECT_EQ(grid->FHoverButton, s.Hot);
-        EXPECT_EQ(h.Invalidations() > before, s.Repaints);
-    }
+    WalkHot(steps, grid->FHoverButton);
     h.MoveTo(form, {form->ClientWidth() - 5, form->ClientHeight() - 5});
     EXPECT_EQ(grid->FHoverButton, (TPoint{-1, -1})) << "leaving the grid leaves the button";
 }
 
 // In the list-view look the cell under the pointer is the hot cell; only fixed cells show it, so
 // only moves onto or off a fixed cell repaint. Other looks keep no hot cell.
-TEST_F(MouseGridTest, InTheListViewLookTheFixedCellUnderThePointerIsHot)
+TEST_F(HotCellWalkTest, InTheListViewLookTheFixedCellUnderThePointerIsHot)
 {
     grid->SetLook(glListView);
     h.ProcessMessages();
-    struct TStep {
-        const char* Name;
-        TPoint To;
-        TPoint Hot;
-        bool Repaints;
-    };
-    const TStep steps[] = {
+    const THotStep steps[] = {
         {"a body cell", Centre(3, 2), {3, 2}, false},
         {"another body cell", Centre(4, 3), {4, 3}, false},
         {"onto a header", Centre(1, 0), {1, 0}, true},
@@ -372,13 +378,7 @@ TEST_F(MouseGridTest, InTheListViewLookTheFixedCellUnderThePointerIsHot)
         {"the next header", Centre(2, 0), {2, 0}, true},
         {"off the headers", Centre(2, 1), {2, 1}, true},
     };
-    for (const TStep& s : steps) {
-        SCOPED_TRACE(s.Name);
-        const Cardinal before = h.Invalidations();
-        h.MoveTo(grid, s.To);
-        EXPECT_EQ(grid->FHotFixedCell, s.Hot);
-        EXPECT_EQ(h.Invalidations() > before, s.Repaints);
-    }
+    WalkHot(steps, grid->FHotFixedCell);
     grid->SetLook(glXP);
     grid->FHotFixedCell = {-1, -1};
     h.MoveTo(grid, Centre(3, 0));
