@@ -35,27 +35,45 @@ TBaseGrid::~TBaseGrid()
 
 // --- cell text ---------------------------------------------------------------------------------------
 
-String TBaseGrid::GetCellEx(Integer ACol, Integer ARow)
+String TBaseGrid::GetCellEx(Integer ACol, Integer ARow) { return DisplayText(BaseCell(ACol, ARow)); }
+
+void TBaseGrid::SetCellEx(Integer ACol, Integer ARow, StringView Value)
 {
-    const TPoint base = BaseCell(ACol, ARow);
-    String text = Cells(base.X, base.Y);
-    if (base.Y < FNormalRowCount) {
-        GetDisplText(base.X, base.Y, text);
+    const TCellProperties* props = Props(ACol, ARow);
+    WriteCell(ACol, ARow, props ? props->GetBaseCell(ACol, ARow) : Point(ACol, ARow), props != nullptr, Value);
+}
+
+String TBaseGrid::ExchangeCellEx(Integer ACol, Integer ARow, const String& Value)
+{
+    // The cell's slot is found once for both halves; only its base cell and whether it has
+    // properties are kept across the display hooks, never the slot itself.
+    const TCellProperties* props = Props(ACol, ARow);
+    const TPoint base = props ? props->GetBaseCell(ACol, ARow) : Point(ACol, ARow);
+    const bool hasProps = props != nullptr;
+    String old = DisplayText(base);
+    WriteCell(ACol, ARow, base, hasProps, Value);
+    return old;
+}
+
+String TBaseGrid::DisplayText(TPoint Base)
+{
+    String text = Cells(Base.X, Base.Y);
+    if (Base.Y < FNormalRowCount) {
+        GetDisplText(Base.X, Base.Y, text);
         if (OnGetDisplWideText) {
             String wide = DecodeWideCellText(text);
-            GetDisplWideText(base.X, base.Y, wide);
+            GetDisplWideText(Base.X, Base.Y, wide);
             text = EncodeWideCellText(wide);
         }
     }
     return text;
 }
 
-void TBaseGrid::SetCellEx(Integer ACol, Integer ARow, StringView Value)
+void TBaseGrid::WriteCell(Integer ACol, Integer ARow, TPoint Base, bool HasProps, StringView Value)
 {
-    if (CellHasProperties(ACol, ARow)) {
-        const TPoint base = BaseCell(ACol, ARow);
-        SetCells(base.X, base.Y, Value);
-        CellChanged(base.X, base.Y);
+    if (HasProps) {
+        SetCells(Base.X, Base.Y, Value);
+        CellChanged(Base.X, Base.Y);
         if (Parent()) RepaintCell(ACol, ARow);
     } else {
         SetCells(ACol, ARow, Value);

@@ -49,6 +49,10 @@ public:
     // merged cell); a plain cell directly. A write into the hidden last row tells
     // HiddenLastRowChanged.
     void SetCellEx(Integer ACol, Integer ARow, StringView Value);
+    // GetCellEx then SetCellEx of the same cell, the store searched once: answers the display
+    // text the cell had, hooks asked as GetCellEx asks them, before Value is written. Value is
+    // read only after the hooks ran, so a string a hook may reassign stays safe to pass.
+    String ExchangeCellEx(Integer ACol, Integer ARow, const String& Value);
     // Exactly that cell's stored text, without base-cell resolution or hooks.
     String GetGridCell(Integer ACol, Integer ARow) const { return Cells(ACol, ARow); }
     void SetGridCell(Integer ACol, Integer ARow, StringView Value) { SetCells(ACol, ARow, Value); }
@@ -229,6 +233,9 @@ private:
     using TStringGrid::SetRows;
 
     TCellProperties* Props(Integer ACol, Integer ARow) const;
+    // The halves of GetCellEx and SetCellEx once the base cell is known.
+    String DisplayText(TPoint Base);
+    void WriteCell(Integer ACol, Integer ARow, TPoint Base, bool HasProps, StringView Value);
     TCellProperties* NewCellProperties(Integer ACol, Integer ARow);
     void CheckCell(Integer ACol, Integer ARow, const char* What) const;
     // Text set to " " around a change of the properties of an empty cell.

@@ -94,6 +94,8 @@ protected:
     bool HasComboBox(Integer ACol, Integer ARow) override;
     void GetCheckTrue(Integer ACol, Integer ARow, String& Value) override;
     void GetCheckFalse(Integer ACol, Integer ARow, String& Value) override;
+    // The body cells answer their column's texts.
+    bool CheckTextsPerCell() const override { return true; }
     TCellType GetCellType(Integer ACol, Integer ARow) override;
     TCellGraphic* GetCellGraphic(Integer ACol, Integer ARow) override;
     TCellGraphic* PaintedGraphic(Integer RealCol, Integer ARow) override;

@@ -1606,6 +1606,10 @@ protected:
     virtual void DoGetWordWrap(Integer ACol, Integer ARow, bool& WordWrap);
     virtual void GetCheckTrue(Integer ACol, Integer ARow, String& Value);
     virtual void GetCheckFalse(Integer ACol, Integer ARow, String& Value);
+    // Whether GetCheckTrue and GetCheckFalse may answer other than the grid's CheckTrue and
+    // CheckFalse: an event is assigned, or (in a class that overrides them) always. Where not,
+    // the state changes read the two fields without asking.
+    virtual bool CheckTextsPerCell() const { return OnGetCheckTrue || OnGetCheckFalse; }
     virtual void DoGetCellCursor(Integer ACol, Integer ARow, Integer X, Integer Y);
     virtual void DoSearchFooterAction(const String& Value, Integer ACol, Integer ARow, TSearchAction SearchAction);
     virtual void DoButtonClick(Integer ACol, Integer ARow);
@@ -2448,6 +2452,9 @@ private:
     TCellGraphic* BaseCellGraphic(Integer ACol, Integer ARow);
     // The record of a check box looked up by real row (hidden rows included).
     TCellGraphic* RealRowCheckGraphic(Integer ACol, Integer ARow);
+    // GetCheckTrue (Checked) or GetCheckFalse of the cell: the grid's field itself when the texts
+    // do not vary per cell, else the answer, put into Fetched.
+    const String& CheckText(Integer ACol, Integer ARow, bool Checked, String& Fetched);
     void CheckAddedCell(Integer ACol, Integer ARow) const;
     // The first row the check box columns cover: 0 under CheckAllCheck, else the first normal row.
     Integer FirstCheckRow() const;

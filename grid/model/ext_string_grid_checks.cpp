@@ -178,6 +178,13 @@ bool TExtStringGrid::SetCheckBoxState(Integer ACol, Integer ARow, bool State)
     return false;
 }
 
+const String& TExtStringGrid::CheckText(Integer ACol, Integer ARow, bool Checked, String& Fetched)
+{
+    if (!CheckTextsPerCell()) return Checked ? CheckTrue : CheckFalse;
+    Checked ? GetCheckTrue(ACol, ARow, Fetched) : GetCheckFalse(ACol, ARow, Fetched);
+    return Fetched;
+}
+
 bool TExtStringGrid::ChangeCheckBoxState(Integer ACol, Integer ARow, bool Value)
 {
     TCellGraphic* g = NumHiddenRows() > 0 ? RealRowCheckGraphic(ACol, RealRowIndex(ARow)) : GetCellGraphic(ACol, ARow);
@@ -191,16 +198,13 @@ bool TExtStringGrid::ChangeCheckBoxState(Integer ACol, Integer ARow, bool Value)
         return true;
     }
     if (IsTextCheckBox(g->CellType)) {
-        String checkTrue;
-        GetCheckTrue(ACol, ARow, checkTrue);
-        const bool was = GetCellEx(ACol, ARow) == checkTrue;
-        if (Value) {
-            SetCellEx(ACol, ARow, checkTrue);
-        } else {
-            String checkFalse;
-            GetCheckFalse(ACol, ARow, checkFalse);
-            SetCellEx(ACol, ARow, checkFalse);
-        }
+        // CheckAll asks this of every row: the state read and the write share one search of the
+        // store, and texts that do not vary per cell are not copied.
+        String fetchedTrue;
+        String fetchedFalse;
+        const String& checkTrue = CheckText(ACol, ARow, true, fetchedTrue);
+        const String& written = Value ? checkTrue : CheckText(ACol, ARow, false, fetchedFalse);
+        const bool was = ExchangeCellEx(ACol, ARow, written) == checkTrue;
         if (was != Value) DoCheckBoxChange(ACol, ARow, Value);
         return true;
     }

@@ -178,6 +178,58 @@ TEST_F(BaseGridTest, DisplayHooksRunForNormalRowsOnly)
     EXPECT_EQ(wideSeen, u"ab!") << "the wide hook sees the decoded text after the plain hook";
 }
 
+// ExchangeCellEx must do what GetCellEx then SetCellEx do, on every kind of cell.
+TEST_F(BaseGridTest, ExchangeIsAReadThenAWriteOfTheSameCell)
+{
+    grid->MergeCells(1, 1, 3, 2);
+    Mark(5, 0);
+    grid->FNormalRowCount = 3;
+    grid->FHideLastRow = true;
+    std::vector<std::string> asked;
+    grid->OnGetDisplText = [&](TObject*, Integer c, Integer r, String& v) {
+        asked.push_back(std::to_string(c) + "," + std::to_string(r));
+        v += u"!";
+    };
+    struct Outcome {
+        std::string Old, Rows, Changed, Asked;
+        Integer Hidden = 0;
+        bool operator==(const Outcome&) const = default;
+    };
+    auto run = [&](Integer ACol, Integer ARow, bool Exchange) {
+        Fill();
+        grid->Changed.clear();
+        grid->HiddenChanges = 0;
+        asked.clear();
+        Outcome o;
+        if (Exchange) {
+            o.Old = Utf8(grid->ExchangeCellEx(ACol, ARow, u"new"));
+        } else {
+            o.Old = Utf8(grid->GetCellEx(ACol, ARow));
+            grid->SetCellEx(ACol, ARow, u"new");
+        }
+        for (Integer r = 0; r < grid->RowCount(); ++r) o.Rows += RowText(r) + "/";
+        for (const std::string& c : grid->Changed) o.Changed += c + ";";
+        for (const std::string& a : asked) o.Asked += a + ";";
+        o.Hidden = grid->HiddenChanges;
+        return o;
+    };
+    struct Case {
+        const char* Kind;
+        Integer Col, Row;
+        const char* Old;
+        const char* Changed;
+    };
+    for (const Case c : {Case{"plain, normal row", 0, 2, "0,2!", ""}, Case{"merge, other cell", 3, 2, "1,1!", "1,1;"},
+                         Case{"merge, base cell", 1, 1, "1,1!", "1,1;"}, Case{"properties, plain", 5, 0, "5,0!", "5,0;"},
+                         Case{"beyond the normal rows", 4, 3, "4,3", ""}, Case{"hidden last row", 2, 4, "2,4", ""}}) {
+        const Outcome exchanged = run(c.Col, c.Row, true);
+        EXPECT_EQ(exchanged, run(c.Col, c.Row, false)) << c.Kind;
+        EXPECT_EQ(exchanged.Old, c.Old) << c.Kind;
+        EXPECT_EQ(exchanged.Changed, c.Changed) << c.Kind;
+        EXPECT_EQ(exchanged.Hidden, c.Row == 4 ? 1 : 0) << c.Kind;
+    }
+}
+
 TEST_F(BaseGridTest, PropertiesAreMadeOnDemandFromTheCellDefaults)
 {
     grid->Font()->SetName(u"Sans");

@@ -582,6 +582,21 @@ TEST_F(ColumnGridCells, TheColumnsCheckTextsWinInBodyCells)
     EXPECT_EQ(v, g.CheckFalse);
 }
 
+TEST_F(ColumnGridCells, CheckAllWritesTheColumnsTextsWithoutAnEvent)
+{
+    // No event assigned: the grid-wide texts would do for a plain grid, not for a column's boxes.
+    Item(4)->CheckTrue = u"on";
+    Item(4)->CheckFalse = u"off";
+    g.SetCellEx(4, 2, u"on");
+    std::vector<Integer> changed;
+    g.OnCheckBoxChange = [&](TObject*, Integer, Integer ARow, bool) { changed.push_back(ARow); };
+    g.CheckAll(4);
+    for (Integer r = 1; r < 5; ++r) EXPECT_EQ(g.GetCellEx(4, r), u"on") << r;
+    EXPECT_EQ(changed, (std::vector<Integer>{1, 3, 4})) << "the footer row has no box";
+    g.UnCheckAll(4);
+    EXPECT_EQ(g.GetCellEx(4, 3), u"off");
+}
+
 TEST_F(ColumnGridCells, ColoursFontsAlignmentBordersAndFormatsComeFromTheColumn)
 {
     Item(1)->SetColor(TColor(0x0000AA));

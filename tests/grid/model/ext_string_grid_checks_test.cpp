@@ -9,6 +9,7 @@
 #include "grid/model/grouping.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/runtime/convert.h"
 #include "platform/runtime/string_list.h"
 #include "platform/runtime/unicode.h"
 
@@ -235,6 +236,81 @@ TEST_F(ExtStringGridChecks, CheckAllReportsOnlyChangedRows)
     EXPECT_TRUE(g.HasCheckBox(4, 0)) << "CheckAllCheck takes in row 0";
     g.RemoveCheckBoxColumn(4);
     EXPECT_FALSE(g.HasCheckBox(4, 0));
+}
+
+// A column walk reads each state and writes each text through one search of the store; what it
+// asks of the hooks and what it reports stays per row.
+TEST_F(ExtStringGridChecks, CheckAllAsksThePerCellTextsOfEveryRow)
+{
+    g.SetRowCount(5);
+    for (Integer r = 1; r < 5; ++r) g.AddCheckBox(1, r, false, true);
+    // Row-dependent texts: a grid-wide text written instead, or compared, would show.
+    g.OnGetCheckTrue = [](TObject*, Integer, Integer ARow, String& V) { V = u"on" + IntToStr(ARow); };
+    g.OnGetCheckFalse = [](TObject*, Integer, Integer ARow, String& V) { V = u"off" + IntToStr(ARow); };
+    g.SetCellEx(1, 2, u"on2");
+    g.SetCellEx(1, 3, u"on2");  // another row's true text leaves row 3 unchecked
+    g.CheckAll(1);
+    for (Integer r = 1; r < 5; ++r) EXPECT_EQ(g.GetCellEx(1, r), u"on" + IntToStr(r)) << r;
+    EXPECT_EQ(events, (std::vector<std::string>{"1,1+", "1,3+", "1,4+"}));
+    events.clear();
+    g.SetCellEx(1, 4, u"off4");
+    g.UnCheckAll(1);
+    for (Integer r = 1; r < 5; ++r) EXPECT_EQ(g.GetCellEx(1, r), u"off" + IntToStr(r)) << r;
+    EXPECT_EQ(events, (std::vector<std::string>{"1,1-", "1,2-", "1,3-"}));
+
+    // Without the events the grid's own texts count, changed ones too.
+    g.OnGetCheckTrue = nullptr;
+    g.OnGetCheckFalse = nullptr;
+    g.CheckTrue = u"yes";
+    g.CheckFalse = u"no";
+    g.SetCellEx(1, 2, u"yes");
+    events.clear();
+    g.CheckAll(1);
+    for (Integer r = 1; r < 5; ++r) EXPECT_EQ(g.GetCellEx(1, r), u"yes") << r;
+    EXPECT_EQ(events, (std::vector<std::string>{"1,1+", "1,3+", "1,4+"}));
+    events.clear();
+    g.UnCheckAll(1);
+    EXPECT_EQ(g.GetCellEx(1, 4), u"no");
+    EXPECT_EQ(events.size(), 4u);
+}
+
+TEST_F(ExtStringGridChecks, CheckAllReadsTheStateThroughTheDisplayHookAndWritesTheStore)
+{
+    g.SetRowCount(4);
+    for (Integer r = 1; r < 4; ++r) g.AddCheckBox(1, r, false, true);
+    g.SetGridCell(1, 2, u"1");
+    // The hook shows a stored "1" as checked: row 2 reads checked, so only rows 1 and 3 change.
+    std::vector<std::string> asked;
+    g.OnGetDisplText = [&](TObject*, Integer ACol, Integer ARow, String& V) {
+        asked.push_back(std::to_string(ACol) + "," + std::to_string(ARow));
+        if (V == u"1") V = u"Y";
+    };
+    g.CheckAll(1);
+    EXPECT_EQ(events, (std::vector<std::string>{"1,1+", "1,3+"}));
+    EXPECT_EQ(asked, (std::vector<std::string>{"1,1", "1,2", "1,3"})) << "asked once per row";
+    for (Integer r = 1; r < 4; ++r) EXPECT_EQ(g.GetGridCell(1, r), u"Y") << "the store gets the text itself";
+}
+
+TEST_F(ExtStringGridChecks, CheckAllOverAHiddenColumnAndHiddenRows)
+{
+    g.SetColCount(4);
+    g.SetRowCount(5);
+    for (Integer r = 1; r < 5; ++r) g.AddCheckBox(3, r, false, true);
+    g.HideColumn(1);
+    // Real column 3 stands at display column 2 now; the boxes follow their real column.
+    g.CheckAll(3);
+    for (Integer r = 1; r < 5; ++r) EXPECT_EQ(g.GetGridCell(3, r), u"Y") << r;
+    EXPECT_EQ(events.size(), 4u);
+    EXPECT_EQ(g.GetGridCell(2, 1), u"") << "the displayed neighbour is left alone";
+    g.UnHideColumnsAll();
+
+    events.clear();
+    g.HideRow(2);
+    g.UnCheckAll(3);
+    EXPECT_EQ(events, (std::vector<std::string>{"3,1-", "3,2-", "3,3-"})) << "displayed rows, by displayed index";
+    g.UnHideRowsAll();
+    for (const Integer r : {1, 3, 4}) EXPECT_EQ(g.GetGridCell(3, r), u"N") << r;
+    EXPECT_EQ(g.GetGridCell(3, 2), u"Y") << "the hidden row keeps its state";
 }
 
 TEST_F(ExtStringGridChecks, UserTogglesAskWhetherTheCellMayChange)
