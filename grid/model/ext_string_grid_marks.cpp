@@ -6,8 +6,29 @@
 #include "platform/runtime/format.h"
 
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace gw {
+
+namespace {
+
+// The real columns under the displayed columns From..To, as runs of neighbours: cells are
+// addressed by real column, and a hidden column between two shown ones splits a run.
+std::vector<std::pair<Integer, Integer>> ShownColumnRuns(const TExtStringGrid& G, Integer From, Integer To)
+{
+    std::vector<std::pair<Integer, Integer>> runs;
+    for (Integer d = From; d <= To; ++d) {
+        const Integer c = G.RealColIndex(d);
+        if (!runs.empty() && runs.back().second + 1 == c)
+            runs.back().second = c;
+        else
+            runs.push_back({c, c});
+    }
+    return runs;
+}
+
+}  // namespace
 
 // --- highlighting and marking ------------------------------------------------------------------
 
@@ -59,14 +80,22 @@ void TExtStringGrid::HilightInCol(bool DoFixed, bool DoCase, Integer ACol, const
 void TExtStringGrid::HilightInRow(bool DoFixed, bool DoCase, Integer ARow, const String& HiText)
 {
     const TGridRect r = NormalCells(DoFixed, 0);
-    MarkCells(TCellMark::Highlight, DoCase, HiText, r.Left, ARow, r.Right, ARow);
+    for (const auto& [from, to] : ShownColumnRuns(*this, r.Left, r.Right))
+        MarkCells(TCellMark::Highlight, DoCase, HiText, from, ARow, to, ARow);
 }
 
 void TExtStringGrid::HilightInGrid(bool DoFixed, bool DoCase, const String& HiText)
 {
-    // The hidden columns are highlighted too (not with DoFixed), so they show it when shown.
-    const TGridRect r = NormalCells(DoFixed, DoFixed ? 0 : NumHiddenColumns());
-    MarkCells(TCellMark::Highlight, DoCase, HiText, r.Left, r.Top, r.Right, r.Bottom);
+    // The hidden columns are highlighted too (not with DoFixed), so they show it when shown: the
+    // real columns from the first normal one on, hidden ones included.
+    if (!DoFixed) {
+        const TGridRect r = NormalCells(false, NumHiddenColumns());
+        MarkCells(TCellMark::Highlight, DoCase, HiText, r.Left, r.Top, r.Right, r.Bottom);
+        return;
+    }
+    const TGridRect r = NormalCells(true, 0);
+    for (const auto& [from, to] : ShownColumnRuns(*this, r.Left, r.Right))
+        MarkCells(TCellMark::Highlight, DoCase, HiText, from, r.Top, to, r.Bottom);
 }
 
 void TExtStringGrid::HilightInGrid(bool CaseSensitive, const String& Text)
@@ -93,13 +122,16 @@ void TExtStringGrid::MarkInCol(bool DoFixed, bool DoCase, Integer ACol, const St
 void TExtStringGrid::MarkInRow(bool DoFixed, bool DoCase, Integer ARow, const String& HiText)
 {
     const TGridRect r = NormalCells(DoFixed, 0);
-    MarkCells(TCellMark::Error, DoCase, HiText, r.Left, ARow, r.Right, ARow);
+    for (const auto& [from, to] : ShownColumnRuns(*this, r.Left, r.Right))
+        MarkCells(TCellMark::Error, DoCase, HiText, from, ARow, to, ARow);
 }
 
 void TExtStringGrid::MarkInGrid(bool DoFixed, bool DoCase, const String& HiText)
 {
+    // The shown columns only: a hidden column is neither marked nor in the way of a shown one.
     const TGridRect r = NormalCells(DoFixed, 0);
-    MarkCells(TCellMark::Error, DoCase, HiText, r.Left, r.Top, r.Right, r.Bottom);
+    for (const auto& [from, to] : ShownColumnRuns(*this, r.Left, r.Right))
+        MarkCells(TCellMark::Error, DoCase, HiText, from, r.Top, to, r.Bottom);
 }
 
 void TExtStringGrid::UnHilightInCell(Integer ACol, Integer ARow)
@@ -202,8 +234,10 @@ template <class Fill>
 void TExtStringGrid::FillCells(bool DoFixed, Fill&& Write)
 {
     const TGridRect r = NormalCells(DoFixed, 0);
+    const auto runs = ShownColumnRuns(*this, r.Left, r.Right);
     for (Integer row = r.Top; row <= r.Bottom; ++row)
-        for (Integer col = r.Left; col <= r.Right; ++col) Write(col, row);
+        for (const auto& [from, to] : runs)
+            for (Integer col = from; col <= to; ++col) Write(col, row);
     AllCellsChanged();
 }
 
