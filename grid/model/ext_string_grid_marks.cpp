@@ -5,6 +5,7 @@
 #include "platform/runtime/convert.h"
 #include "platform/runtime/format.h"
 
+#include <functional>
 #include <random>
 #include <utility>
 #include <vector>
@@ -195,19 +196,32 @@ bool TExtStringGrid::CheckCell(Integer ACol, Integer ARow)
     return result == unmarked;
 }
 
+namespace {
+
+// The checker's run over the rows by the runs of columns: started and stopped once, whatever the
+// runs; Restore brings the current cell back when the checker went to each cell.
+bool RunChecker(TExtStringGrid& G, const std::vector<std::pair<Integer, Integer>>& Runs, Integer FromRow,
+                Integer ToRow, const std::function<void()>& Restore)
+{
+    G.CellChecker->StartCheck();
+    bool unchanged = true;
+    for (Integer r = FromRow; r <= ToRow; ++r)
+        for (const auto& [from, to] : Runs)
+            for (Integer c = from; c <= to; ++c)
+                if (!G.CheckCell(c, r)) unchanged = false;
+    G.CellChecker->StopCheck();
+    if (G.CellChecker->GotoCell) Restore();
+    return unchanged;
+}
+
+}  // namespace
+
 bool TExtStringGrid::CheckCells(Integer FromCol, Integer FromRow, Integer ToCol, Integer ToRow)
 {
     if (!CellChecker) return true;
-    CellChecker->StartCheck();
     const Integer oldRow = Row();
     const Integer oldCol = Col();
-    bool unchanged = true;
-    for (Integer r = FromRow; r <= ToRow; ++r)
-        for (Integer c = FromCol; c <= ToCol; ++c)
-            if (!CheckCell(c, r)) unchanged = false;
-    CellChecker->StopCheck();
-    if (CellChecker->GotoCell) MoveColRow(oldCol, oldRow, true, true);
-    return unchanged;
+    return RunChecker(*this, {{FromCol, ToCol}}, FromRow, ToRow, [&] { MoveColRow(oldCol, oldRow, true, true); });
 }
 
 bool TExtStringGrid::CheckCol(bool DoFixed, Integer ACol)
@@ -218,14 +232,22 @@ bool TExtStringGrid::CheckCol(bool DoFixed, Integer ACol)
 
 bool TExtStringGrid::CheckRow(bool DoFixed, Integer ARow)
 {
+    if (!CellChecker) return true;
     const TGridRect r = NormalCells(DoFixed, 0);
-    return CheckCells(r.Left, ARow, r.Right, ARow);
+    const Integer oldRow = Row();
+    const Integer oldCol = Col();
+    return RunChecker(*this, ShownColumnRuns(*this, r.Left, r.Right), ARow, ARow,
+                      [&] { MoveColRow(oldCol, oldRow, true, true); });
 }
 
 bool TExtStringGrid::CheckGrid(bool DoFixed)
 {
+    if (!CellChecker) return true;
     const TGridRect r = NormalCells(DoFixed, 0);
-    return CheckCells(r.Left, r.Top, r.Right, r.Bottom);
+    const Integer oldRow = Row();
+    const Integer oldCol = Col();
+    return RunChecker(*this, ShownColumnRuns(*this, r.Left, r.Right), r.Top, r.Bottom,
+                      [&] { MoveColRow(oldCol, oldRow, true, true); });
 }
 
 // --- fills -------------------------------------------------------------------------------------

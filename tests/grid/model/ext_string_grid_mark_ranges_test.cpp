@@ -2,6 +2,7 @@
 // addressed by real column, so a walk of the shown columns maps each to its real one. A search
 // highlight of the grid takes in the hidden columns too (they show it when shown again), an error
 // mark and a fill do not, and the removals reach every column a highlight may have reached.
+#include "grid/foundation/cell_checker.h"
 #include "grid/model/ext_string_grid.h"
 #include "platform/backends/headless/harness.h"
 #include "platform/runtime/unicode.h"
@@ -14,6 +15,20 @@
 
 namespace gw::test {
 namespace {
+
+class TUpperChecker : public TExtStringGridCheck {
+public:
+    using TExtStringGridCheck::TExtStringGridCheck;
+    String Correct(Integer, Integer, const String& s) override
+    {
+        String r = s;
+        for (Char& c : r) c = (c >= u'a' && c <= u'z') ? Char(c - 32) : c;
+        return r;
+    }
+    void StartCheck() override { Runs += "("; }
+    void StopCheck() override { Runs += ")"; }
+    std::string Runs;
+};
 
 class ExtStringGridMarkRanges : public ::testing::Test {
 protected:
@@ -28,16 +43,27 @@ protected:
         g.HideColumns(2, 3);
     }
     // Row 1 by real column once every column shows again: "h" highlighted, "e" marked, "t"
-    // filled, "b" as it was.
+    // filled, "B" corrected by the checker, "b" as it was.
     std::string RowOne()
     {
         g.UnHideColumnsAll();
         std::string s;
         for (Integer c = 0; c < 6; ++c) {
             const String t = g.GetCellEx(c, 1);
-            s += t == u"b" ? 'b' : t == u"<hi>b</hi>" ? 'h' : t == u"<e>b</e>" ? 'e' : t == u"t" ? 't' : '?';
+            s += t == u"b" ? 'b' : t == u"<hi>b</hi>" ? 'h' : t == u"<e>b</e>" ? 'e' : t == u"t" ? 't' : t == u"B" ? 'B' : '?';
         }
         return s;
+    }
+
+    // Runs Walk with a checker that upper-cases every text it corrects, started and stopped once.
+    void Check(const std::function<void()>& Walk)
+    {
+        TUpperChecker checker(nullptr);
+        checker.UseCorrect = true;
+        g.CellChecker = &checker;
+        Walk();
+        g.CellChecker = nullptr;
+        EXPECT_EQ(checker.Runs, "()");
     }
 
     THarness h;
@@ -72,6 +98,9 @@ TEST_F(ExtStringGridMarkRanges, AHighlightReachesTheHiddenColumnsAndTheShownOnes
              g.UnHilightInRow(false, 1);
          }, "bbbbbb"},
         {"a fill writes the shown columns", [&] { g.TextFill(false, u"t"); }, "btbbtt"},
+        {"the checker of a row corrects the shown columns", [&] { Check([&] { g.CheckRow(false, 1); }); }, "bBbbBB"},
+        {"the checker of the grid corrects the shown columns", [&] { Check([&] { g.CheckGrid(false); }); },
+         "bBbbBB"},
         {"marks made while shown are all removed while hidden", [&] {
              g.UnHideColumnsAll();
              g.MarkInGrid(false, true, u"b");
