@@ -904,6 +904,8 @@ public:
     bool IsNode(Integer ARow);
     Integer GetNodeLevel(Integer ARow);
     Integer GetNodeSpan(Integer ARow);
+    // The node's count of nodes below it in its block; 0 for a row that is no node.
+    Integer GetSubNodeCount(Integer ARow);
     bool GetNodeState(Integer ARow);
     Integer GetParentRow(Integer ARow);
     void ExpandNode(Integer ARow);

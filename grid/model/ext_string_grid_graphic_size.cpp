@@ -1,14 +1,19 @@
 // How much room a cell's graphic takes beside its text, on screen (the painter and the automatic
-// sizes ask) and in print; what else the painter asks of a cell: the sort indicator's row, the
-// web-address settings; and the repaint of the active cell's headers.
+// sizes ask) and in print; what else the painter asks of a cell: the text it shows (links, group
+// counts), the sort indicator's row, the web-address settings; and the repaint of the active
+// cell's headers.
 #include "grid/foundation/file_picture.h"
+#include "grid/foundation/text_utils.h"
 #include "grid/model/control_look.h"
 #include "grid/model/ext_string_grid.h"
+#include "grid/model/grouping.h"
 #include "grid/model/sort_settings.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/image_formats.h"
 #include "platform/graphics/image_list.h"
+#include "platform/runtime/convert.h"
+#include "platform/runtime/format.h"
 #include "platform/runtime/string_list.h"
 
 #include <algorithm>
@@ -199,6 +204,36 @@ bool TExtStringGrid::IsSortIndicatorCell(Integer ACol, Integer ARow)
 {
     const Integer lastRow = ARow + CellSpan(ACol, ARow).Y;
     return lastRow == m_sortSettings->Row() && m_sortSettings->Show() && RowCount() > FixedRows() + 1;
+}
+
+// --- the text a cell shows ----------------------------------------------------------------------
+
+namespace {
+
+// Tried in this order; the first that makes a link of an address in the text wins.
+constexpr const char16_t* Link_Prefixes[] = {u"HTTP://",  u"WWW.",    u"MAILTO:", u"HTTPS://",
+                                             u"NNTP://", u"FILE://", u"FTP://"};
+
+}  // namespace
+
+void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
+{
+    TBaseGrid::GetDisplText(ACol, ARow, Value);
+    if (m_urlShowInText) {
+        String linked;
+        for (const char16_t* prefix : Link_Prefixes)
+            if (AutoLinkURL(Value, prefix, linked) != 0) {
+                Value = linked;
+                break;
+            }
+    }
+    if (m_grouping->ShowGroupCount && ACol == 1 && IsNode(ARow)) {
+        // The rows of the group that are data rows: the node's own row and its sub-nodes are not.
+        const Integer count = GetNodeSpan(ARow) - GetSubNodeCount(ARow) - 1;
+        // A user format goes through the runtime's Format, which raises on a mismatch.
+        Value += m_grouping->GroupCountFormat.empty() ? u" (" + IntToStr(count) + u")"
+                                                      : Format(m_grouping->GroupCountFormat, {count});
+    }
 }
 
 void TExtStringGrid::SetURLShow(bool Value)

@@ -5,9 +5,31 @@
 #include "platform/runtime/convert.h"
 #include "platform/runtime/format.h"
 
+#include <functional>
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace gw {
+
+namespace {
+
+// The real columns under the displayed columns From..To, as runs of neighbours: cells are
+// addressed by real column, and a hidden column between two shown ones splits a run.
+std::vector<std::pair<Integer, Integer>> ShownColumnRuns(const TExtStringGrid& G, Integer From, Integer To)
+{
+    std::vector<std::pair<Integer, Integer>> runs;
+    for (Integer d = From; d <= To; ++d) {
+        const Integer c = G.RealColIndex(d);
+        if (!runs.empty() && runs.back().second + 1 == c)
+            runs.back().second = c;
+        else
+            runs.push_back({c, c});
+    }
+    return runs;
+}
+
+}  // namespace
 
 // --- highlighting and marking ------------------------------------------------------------------
 
@@ -59,14 +81,22 @@ void TExtStringGrid::HilightInCol(bool DoFixed, bool DoCase, Integer ACol, const
 void TExtStringGrid::HilightInRow(bool DoFixed, bool DoCase, Integer ARow, const String& HiText)
 {
     const TGridRect r = NormalCells(DoFixed, 0);
-    MarkCells(TCellMark::Highlight, DoCase, HiText, r.Left, ARow, r.Right, ARow);
+    for (const auto& [from, to] : ShownColumnRuns(*this, r.Left, r.Right))
+        MarkCells(TCellMark::Highlight, DoCase, HiText, from, ARow, to, ARow);
 }
 
 void TExtStringGrid::HilightInGrid(bool DoFixed, bool DoCase, const String& HiText)
 {
-    // The hidden columns are highlighted too (not with DoFixed), so they show it when shown.
-    const TGridRect r = NormalCells(DoFixed, DoFixed ? 0 : NumHiddenColumns());
-    MarkCells(TCellMark::Highlight, DoCase, HiText, r.Left, r.Top, r.Right, r.Bottom);
+    // The hidden columns are highlighted too (not with DoFixed), so they show it when shown: the
+    // real columns from the first normal one on, hidden ones included.
+    if (!DoFixed) {
+        const TGridRect r = NormalCells(false, NumHiddenColumns());
+        MarkCells(TCellMark::Highlight, DoCase, HiText, r.Left, r.Top, r.Right, r.Bottom);
+        return;
+    }
+    const TGridRect r = NormalCells(true, 0);
+    for (const auto& [from, to] : ShownColumnRuns(*this, r.Left, r.Right))
+        MarkCells(TCellMark::Highlight, DoCase, HiText, from, r.Top, to, r.Bottom);
 }
 
 void TExtStringGrid::HilightInGrid(bool CaseSensitive, const String& Text)
@@ -93,13 +123,16 @@ void TExtStringGrid::MarkInCol(bool DoFixed, bool DoCase, Integer ACol, const St
 void TExtStringGrid::MarkInRow(bool DoFixed, bool DoCase, Integer ARow, const String& HiText)
 {
     const TGridRect r = NormalCells(DoFixed, 0);
-    MarkCells(TCellMark::Error, DoCase, HiText, r.Left, ARow, r.Right, ARow);
+    for (const auto& [from, to] : ShownColumnRuns(*this, r.Left, r.Right))
+        MarkCells(TCellMark::Error, DoCase, HiText, from, ARow, to, ARow);
 }
 
 void TExtStringGrid::MarkInGrid(bool DoFixed, bool DoCase, const String& HiText)
 {
+    // The shown columns only: a hidden column is neither marked nor in the way of a shown one.
     const TGridRect r = NormalCells(DoFixed, 0);
-    MarkCells(TCellMark::Error, DoCase, HiText, r.Left, r.Top, r.Right, r.Bottom);
+    for (const auto& [from, to] : ShownColumnRuns(*this, r.Left, r.Right))
+        MarkCells(TCellMark::Error, DoCase, HiText, from, r.Top, to, r.Bottom);
 }
 
 void TExtStringGrid::UnHilightInCell(Integer ACol, Integer ARow)
@@ -163,19 +196,32 @@ bool TExtStringGrid::CheckCell(Integer ACol, Integer ARow)
     return result == unmarked;
 }
 
+namespace {
+
+// The checker's run over the rows by the runs of columns: started and stopped once, whatever the
+// runs; Restore brings the current cell back when the checker went to each cell.
+bool RunChecker(TExtStringGrid& G, const std::vector<std::pair<Integer, Integer>>& Runs, Integer FromRow,
+                Integer ToRow, const std::function<void()>& Restore)
+{
+    G.CellChecker->StartCheck();
+    bool unchanged = true;
+    for (Integer r = FromRow; r <= ToRow; ++r)
+        for (const auto& [from, to] : Runs)
+            for (Integer c = from; c <= to; ++c)
+                if (!G.CheckCell(c, r)) unchanged = false;
+    G.CellChecker->StopCheck();
+    if (G.CellChecker->GotoCell) Restore();
+    return unchanged;
+}
+
+}  // namespace
+
 bool TExtStringGrid::CheckCells(Integer FromCol, Integer FromRow, Integer ToCol, Integer ToRow)
 {
     if (!CellChecker) return true;
-    CellChecker->StartCheck();
     const Integer oldRow = Row();
     const Integer oldCol = Col();
-    bool unchanged = true;
-    for (Integer r = FromRow; r <= ToRow; ++r)
-        for (Integer c = FromCol; c <= ToCol; ++c)
-            if (!CheckCell(c, r)) unchanged = false;
-    CellChecker->StopCheck();
-    if (CellChecker->GotoCell) MoveColRow(oldCol, oldRow, true, true);
-    return unchanged;
+    return RunChecker(*this, {{FromCol, ToCol}}, FromRow, ToRow, [&] { MoveColRow(oldCol, oldRow, true, true); });
 }
 
 bool TExtStringGrid::CheckCol(bool DoFixed, Integer ACol)
@@ -186,14 +232,22 @@ bool TExtStringGrid::CheckCol(bool DoFixed, Integer ACol)
 
 bool TExtStringGrid::CheckRow(bool DoFixed, Integer ARow)
 {
+    if (!CellChecker) return true;
     const TGridRect r = NormalCells(DoFixed, 0);
-    return CheckCells(r.Left, ARow, r.Right, ARow);
+    const Integer oldRow = Row();
+    const Integer oldCol = Col();
+    return RunChecker(*this, ShownColumnRuns(*this, r.Left, r.Right), ARow, ARow,
+                      [&] { MoveColRow(oldCol, oldRow, true, true); });
 }
 
 bool TExtStringGrid::CheckGrid(bool DoFixed)
 {
+    if (!CellChecker) return true;
     const TGridRect r = NormalCells(DoFixed, 0);
-    return CheckCells(r.Left, r.Top, r.Right, r.Bottom);
+    const Integer oldRow = Row();
+    const Integer oldCol = Col();
+    return RunChecker(*this, ShownColumnRuns(*this, r.Left, r.Right), r.Top, r.Bottom,
+                      [&] { MoveColRow(oldCol, oldRow, true, true); });
 }
 
 // --- fills -------------------------------------------------------------------------------------
@@ -202,8 +256,10 @@ template <class Fill>
 void TExtStringGrid::FillCells(bool DoFixed, Fill&& Write)
 {
     const TGridRect r = NormalCells(DoFixed, 0);
+    const auto runs = ShownColumnRuns(*this, r.Left, r.Right);
     for (Integer row = r.Top; row <= r.Bottom; ++row)
-        for (Integer col = r.Left; col <= r.Right; ++col) Write(col, row);
+        for (const auto& [from, to] : runs)
+            for (Integer col = from; col <= to; ++col) Write(col, row);
     AllCellsChanged();
 }
 

@@ -80,6 +80,12 @@ Integer TExtStringGrid::GetNodeSpan(Integer ARow)
     return node ? node->CellIndex : -1;
 }
 
+Integer TExtStringGrid::GetSubNodeCount(Integer ARow)
+{
+    const TCellGraphic* node = NodeGraphic(ARow);
+    return node ? node->CellErrFrom : 0;
+}
+
 bool TExtStringGrid::HasNodes() const { return FNumNodes > 0; }
 
 Integer TExtStringGrid::RowNodeIndent(Integer ARow) const

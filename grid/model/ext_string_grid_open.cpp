@@ -14,10 +14,6 @@ void TExtStringGrid::NotBuiltYet(const char* Member)
 // --- overrides of the base grid's hooks: the base grid's behaviour until their room builds them ---
 void TExtStringGrid::CellChanged(Integer ACol, Integer ARow) { TBaseGrid::CellChanged(ACol, ARow); }
 bool TExtStringGrid::HasCustomBorders() const { return TBaseGrid::HasCustomBorders(); }
-void TExtStringGrid::GetDisplText(Integer ACol, Integer ARow, String& Value)
-{
-    TBaseGrid::GetDisplText(ACol, ARow, Value);
-}
 
 // --- not built yet ----------------------------------------------------------------------------
 TForm* TExtStringGrid::FindParentForm(TControl* /*Control*/) const { NotBuiltYet("FindParentForm"); }
