@@ -141,7 +141,7 @@ TWindowPixels PixelsFor(HWND Wnd, const TRect& Clip)
     TRect vis;
     if (!IntersectRect(vis, VisibleClientRect(Wnd), Clip)) return px;
     px.Surface = Backend().WindowSurface(GetTopLevelWindow(Wnd));
-    px.Origin = OffsetInTopLevel(Wnd);
+    px.Origin = ClientOffsetInTopLevel(Wnd);
     px.Clip = vis;
     OffsetRect(px.Clip, px.Origin.X, px.Origin.Y);
     return px;

@@ -13,6 +13,7 @@
 #include "platform/runtime/convert.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/scroll_bar_side.h"
 #include "platform/ui/window_system.h"
 #include "tests/grid/model/paint_grid.h"
 #include "tests/support/test_support.h"
@@ -278,6 +279,33 @@ TEST_F(ExtStringGridRightToLeft, AMoveOfTheCurrentCellRepaintsTheWholeGrid)
         else
             EXPECT_LT(dirty.Width(), g->ClientWidth()) << "left to right the two cells alone";
     }
+}
+
+// Right to left the grid's vertical scroll bar stands at its left edge: the columns start at the
+// client's right edge beside nothing, the bar scrolls the rows, and the client keeps its width.
+TEST_F(ExtStringGridRightToLeft, TheVerticalScrollBarStandsAtTheLeft)
+{
+    g->SetRowCount(40);
+    g->SetScrollBars(ssVertical);
+    form->Show();
+    h.ProcessMessages();
+    const Integer width = g->ClientWidth();
+    ASSERT_LT(width, g->Width()) << "the bar shows";
+    const TPoint leftToRight = g->ClientToScreen({0, 0});
+    g->SetBiDiMode(bdRightToLeft);
+    h.ProcessMessages();
+    EXPECT_TRUE(GetWindowExStyle(g->Handle()) & WS_EX_LEFTSCROLLBAR);
+    EXPECT_EQ(g->ClientWidth(), width);
+    EXPECT_EQ(g->ClientToScreen({0, 0}).X, leftToRight.X + g->Width() - width);
+    EXPECT_EQ(g->CellRect(0, 0).Right, width) << "the first column at the client's right edge";
+    const Integer top = g->TopRow();
+    h.Click(g, {-(g->Width() - width) / 2, g->ClientHeight() - 4});
+    h.ProcessMessages();
+    EXPECT_EQ(g->TopRow(), top + 1) << "the bar's down arrow, at the bottom left";
+    g->SetBiDiMode(bdLeftToRight);
+    h.ProcessMessages();
+    EXPECT_FALSE(GetWindowExStyle(g->Handle()) & WS_EX_LEFTSCROLLBAR);
+    EXPECT_EQ(g->ClientToScreen({0, 0}), leftToRight);
 }
 
 TEST_F(ExtStringGridRightToLeft, PictureOfAGridBothWays)
