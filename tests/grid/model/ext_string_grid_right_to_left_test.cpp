@@ -325,6 +325,8 @@ TEST_F(ExtStringGridRightToLeft, PictureOfAGridBothWays)
             G.AddGraphic(2, r, ctDataCheckBox);
             G.SetCells(3, r, IntToStr(r * 17));
         }
+        // Mark-up with a control: laid out from the cell's right edge right to left.
+        G.SetCells(3, 6, u"<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"16\"><B>102</B>");
         G.AddNode(1, 3);
         G.AddNode(4, 2);
         G.SortSettings()->SetShow(true);
