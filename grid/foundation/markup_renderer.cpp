@@ -147,7 +147,11 @@ void TMarkupRenderer::Run()
     measure.Font = m_base;
     TPassState draw = measure;
     TRect lineRect = m_args.Rect;
-    lineRect.Left += 1;
+    // One pixel in from the edge the lines start at.
+    if (RightToLeft())
+        lineRect.Right -= 1;
+    else
+        lineRect.Left += 1;
     size_t pos = 0;
     for (Integer line = 0; pos < m_text.size(); ++line) {
         const size_t start = pos;
@@ -194,15 +198,46 @@ void TMarkupRenderer::Run()
     }
 }
 
+// Right to left the line moves the other way: its far side is the left.
 TRect TMarkupRenderer::PositionedLine(const TRect& LineRect, const TPassState& State, Integer Used) const
 {
     TRect r = LineRect;
+    Integer shift = State.Indent;
     if (State.Alignment == 1 && r.Width() > Used)
-        r.Left = r.Right - Used;
+        shift += r.Width() - Used;
     else if (State.Alignment == 2 && r.Width() - Used > 0)
-        r.Left += (r.Width() - Used) / 2;
-    r.Left += State.Indent;
+        shift += (r.Width() - Used) / 2;
+    if (RightToLeft())
+        r.Right -= shift;
+    else
+        r.Left += shift;
     return r;
+}
+
+Integer TMarkupRenderer::PlaceLeft(const TPass& P, Integer From, Integer Width) const
+{
+    return RightToLeft() ? P.Rect.Right - From - Width : P.Rect.Left + From;
+}
+
+Integer TMarkupRenderer::EdgeX(const TPass& P) const { return RightToLeft() ? P.Rect.Right : P.Rect.Left; }
+
+Integer TMarkupRenderer::DrawingX(const TPass& P) const
+{
+    return RightToLeft() ? P.Rect.Right - P.Used : P.Rect.Left + P.Used;
+}
+
+// FocusRect.Left holds the x where the focused anchor's part on this line began.
+TRect TMarkupRenderer::FocusPart(const TPass& P, Integer Widen) const
+{
+    const Integer start = P.State->FocusRect.Left, top = P.State->FocusRect.Top;
+    if (RightToLeft()) return {DrawingX(P) - Widen, top, start + Widen, P.Rect.Bottom};
+    return {start - Widen, top, DrawingX(P) + Widen, P.Rect.Bottom};
+}
+
+// Right to left the line's first pixel is the one left of its right edge.
+Integer TMarkupRenderer::MouseOffset(const TPass& P) const
+{
+    return RightToLeft() ? P.Rect.Right - 1 - m_args.MouseX : m_args.MouseX - P.Rect.Left;
 }
 
 // A layout pass takes what fits from Pos on and leaves Pos after it; a replay goes over the
@@ -308,8 +343,7 @@ void TMarkupRenderer::TestAnchorHit(TPass& P, Integer Start)
 {
     TPassState& st = *P.State;
     if (!st.InAnchor) return;
-    // Right to left the runs are laid from the right edge, so the mouse is measured from there.
-    const Integer offset = m_args.BiDiMode == 1 ? P.Rect.Right - m_args.MouseX : m_args.MouseX - P.Rect.Left;
+    const Integer offset = MouseOffset(P);
     if (offset < Start || offset > P.Used) return;
     P.AnchorHit = true;
     if (m_args.MouseY <= P.Rect.Top) return;
@@ -336,7 +370,7 @@ void TMarkupRenderer::DrawRun(TPass& P, StringView Run, Integer Width)
     TPassState& st = *P.State;
     const TLineMetrics& line = *P.Line;
     // Right to left each run ends where the previous one began, counted from the right edge.
-    const bool rightToLeft = m_args.BiDiMode == 1;
+    const bool rightToLeft = RightToLeft();
     TRect r = rightToLeft ? TRect{P.Rect.Left, P.Rect.Top, P.Rect.Right - P.Used, P.Rect.Bottom}
                           : TRect{P.X(), P.Rect.Top, P.Rect.Right, P.Rect.Bottom};
     if (st.Superscript) r.Bottom -= line.SupHeight;
@@ -385,9 +419,11 @@ void TMarkupRenderer::EndPass(TPass& P)
     P.Used -= P.TrailingBlank;
     m_result.UsedWidth = std::max(m_result.UsedWidth, P.Used);
     if (P.Drawing() && st.FocusOpen) {
-        // The focused anchor goes on: this line's part is framed, the next starts at its left.
-        m_canvas.DrawFocusRect(Rect(st.FocusRect.Left, st.FocusRect.Top, P.X(), P.Rect.Bottom));
-        st.FocusRect = {P.Rect.Left + 1, P.Rect.Bottom, 0, 0};
+        // The focused anchor goes on: this line's part is framed, the next starts one pixel in
+        // from the edge its line starts at.
+        m_canvas.DrawFocusRect(FocusPart(P, 0));
+        const Integer inset = RightToLeft() ? -1 : 1;
+        st.FocusRect = {EdgeX(P) + inset, P.Rect.Bottom, 0, 0};
     }
 }
 

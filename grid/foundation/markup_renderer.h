@@ -59,9 +59,12 @@ struct TMarkupDrawArgs {
     THTMLPictureCache* PictureCache = nullptr;
     // Named pictures (sources without ":").
     TPictureContainer* PictureContainer = nullptr;
-    // Reading order: 0 left to right; 1 right to left (each line's text runs from the right edge
-    // leftwards, right-aligned, and the mouse is measured from the right edge); 2 and 3 right-to-
-    // left reading only (the text is drawn with right-to-left reading, placed as left to right).
+    // Reading order: 0 left to right; 1 right to left (each line is laid out from the right edge
+    // leftwards: its text runs right-aligned, its pictures, controls and bullets, its alignment,
+    // indent, anchor and focus frames at the mirror image of their left-to-right places, and the
+    // mouse measured from there; pictures and what a control shows inside keep their direction);
+    // 2 and 3 right-to-left reading only (the text is drawn with right-to-left reading, placed as
+    // left to right).
     Byte BiDiMode = 0;
 };
 

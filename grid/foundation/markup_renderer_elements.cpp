@@ -76,7 +76,7 @@ void TMarkupRenderer::AdvanceElement(TPass& P, Integer Width, Integer Height)
 
 bool TMarkupRenderer::MouseOverElement(const TPass& P, Integer Width, Integer Height) const
 {
-    const Integer offset = m_args.MouseX - P.Rect.Left;
+    const Integer offset = MouseOffset(P);
     return offset > P.Used && offset < P.Used + Width && m_args.MouseY > P.Rect.Top &&
         m_args.MouseY < P.Rect.Top + Height;
 }
@@ -121,7 +121,7 @@ void TMarkupRenderer::OnImage(TPass& P, StringView Upper)
         m_result.AnchorTitle = st.AnchorTitle;
     }
     if (P.Drawing()) {
-        const Integer x = P.X(), y = P.Rect.Top;
+        const Integer x = PlaceLeft(P, P.Used, elementWidth), y = P.Rect.Top;
         if (images && !m_args.Printing) {
             images->Draw(&m_canvas, x, y, index, true);
         } else if (images) {
@@ -163,7 +163,9 @@ void TMarkupRenderer::OnControl(TPass& P, StringView Tag)
         Integer height = 25;
         MarkupStrictNumber(control.Height, height);
         P.Line->Height = std::max(P.Line->Height, height > 25 ? height - 2 : (box ? 16 : 23));
-        if (P.Drawing()) DrawControl(P, control, elementWidth, elementHeight);
+        // Right to left the element stands where the width it advances by ends.
+        const Integer x = PlaceLeft(P, P.Used, box ? 16 : elementWidth);
+        if (P.Drawing()) DrawControl(P, control, x, elementWidth, elementHeight);
     }
     if (control.Type == u"BUTTON" || control.Type == u"COMBO") elementHeight = 25;
     if (box) elementWidth = elementHeight = 16;
@@ -172,7 +174,7 @@ void TMarkupRenderer::OnControl(TPass& P, StringView Tag)
     if (named || MouseOverElement(P, elementWidth, elementHeight)) {
         P.ElementHit = true;
         m_result.AnchorValue = u"ctrl";
-        m_result.ControlRect = Bounds(P.X(), P.Rect.Top, elementWidth, elementHeight);
+        m_result.ControlRect = Bounds(PlaceLeft(P, P.Used, elementWidth), P.Rect.Top, elementWidth, elementHeight);
         m_result.ControlValue = control.Value;
         m_result.ControlID = control.ID;
         m_result.ControlType = control.Type;
@@ -180,10 +182,12 @@ void TMarkupRenderer::OnControl(TPass& P, StringView Tag)
     AdvanceElement(P, elementWidth, elementHeight);
 }
 
-// The classic look of the platform: white boxes with a grey border, frame-control buttons.
-void TMarkupRenderer::DrawControl(TPass& P, const TControlTag& Control, Integer Width, Integer& ElementHeight)
+// The classic look of the platform: white boxes with a grey border, frame-control buttons. Right
+// to left an element takes the mirror image of its place; what is inside it keeps its direction.
+void TMarkupRenderer::DrawControl(TPass& P, const TControlTag& Control, Integer Left, Integer Width,
+                                  Integer& ElementHeight)
 {
-    const Integer x = P.X(), b = P.Rect.Bottom, h = P.Line->Height;
+    const Integer x = Left, b = P.Rect.Bottom, h = P.Line->Height;
     const TColor border = IsThemeActive() ? TColorOf(0xB99D7F) : TColorOf(0x808080);
     const bool checked = UpperCase(Control.Value) == u"TRUE";
     const Cardinal valueFormat = DT_SINGLELINE | DT_VCENTER;
@@ -207,7 +211,9 @@ void TMarkupRenderer::DrawControl(TPass& P, const TControlTag& Control, Integer 
         TRect arrow = Rect(x + Width - 18, b - h + 5, x + Width - 1, b + 1);
         DrawFrameControl(m_canvas, arrow, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
     } else if (type == u"CHECK") {
-        TRect r = Rect(x + 2, b - 15, x + 15, b);
+        // 13 pixels wide in 16: two pixels in from the side the line starts at.
+        const Integer left = RightToLeft() ? x + 1 : x + 2;
+        TRect r = Rect(left, b - 15, left + 13, b);
         DrawFrameControl(m_canvas, r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (checked ? DFCS_CHECKED : 0));
     } else if (type == u"RADIO") {
         TRect r = Rect(x + 2, b - 14, x + 14, b);
@@ -216,8 +222,9 @@ void TMarkupRenderer::DrawControl(TPass& P, const TControlTag& Control, Integer 
         ElementHeight = 24;
         Integer height = 25;
         MarkupStrictNumber(Control.Height, height);
-        const bool hot = m_args.MouseX > x - 2 && m_args.MouseX < x - 2 + Width &&
-            m_args.MouseY > b - ElementHeight - 2 && m_args.MouseY < b - 2;
+        const Integer along = MouseOffset(P);
+        const bool hot = along > P.Used - 2 && along < P.Used - 2 + Width && m_args.MouseY > b - ElementHeight - 2 &&
+            m_args.MouseY < b - 2;
         TRect face = Rect(x + 2, b - height, x + Width - 2, b);
         DrawFrameControl(m_canvas, face, DFC_BUTTON, DFCS_BUTTONPUSH | (hot && m_args.MouseDown ? DFCS_PUSHED : 0));
         TRect caption = Rect(x + 4, b - height + 2, x + Width - 4, b - 2);

@@ -90,7 +90,7 @@ struct TPass {
 
     bool Measuring() const { return Kind != TPassKind::Draw; }
     bool Drawing() const { return Kind == TPassKind::Draw; }
-    Integer X() const { return Rect.Left + Used; }  // the drawing position
+    Integer X() const { return Rect.Left + Used; }  // the drawing position, left to right
 };
 
 // The picture an IMG or BODY source names, found in the call's container or cache (loaded into
@@ -142,11 +142,26 @@ private:
     // Pictures and controls (markup_renderer_elements.cpp).
     void OnImage(TPass& P, StringView Upper);
     void OnControl(TPass& P, StringView Tag);
-    void DrawControl(TPass& P, const TControlTag& Control, Integer Width, Integer& ElementHeight);
+    void DrawControl(TPass& P, const TControlTag& Control, Integer Left, Integer Width, Integer& ElementHeight);
     void TileBackground(StringView Source);
     bool ElementFits(TPass& P, Integer Width);
     void AdvanceElement(TPass& P, Integer Width, Integer Height);
     bool MouseOverElement(const TPass& P, Integer Width, Integer Height) const;
+
+    // Right to left (BiDiMode 1) a line is laid out from its right edge: the line's offsets
+    // (used width, element widths) are counted from there and every place is the mirror image of
+    // its left-to-right place inside the line.
+    bool RightToLeft() const { return m_args.BiDiMode == 1; }
+    // The left edge of what spans the offsets From to From + Width of the line.
+    Integer PlaceLeft(const TPass& P, Integer From, Integer Width) const;
+    // The x of the edge the line is laid out from, and of the drawing position.
+    Integer EdgeX(const TPass& P) const;
+    Integer DrawingX(const TPass& P) const;
+    // The focused anchor's frame on this line, from where it began to the drawing position, down
+    // to the line's bottom, widened by Widen on both sides.
+    TRect FocusPart(const TPass& P, Integer Widen) const;
+    // The mouse as an offset along the line from the edge it is laid out from.
+    Integer MouseOffset(const TPass& P) const;
 
     // Canvas state.
     void ApplyFont(const TMarkupFont& Font, bool WithColour = true);

@@ -103,7 +103,7 @@ void TMarkupRenderer::OnAnchor(TPass& P, StringView Tag)
     TPassState& st = *P.State;
     if (P.Drawing() && st.AnchorCount == m_args.FocusAnchor) {
         st.FocusOpen = true;
-        st.FocusRect = {P.X(), P.Rect.Top, 0, 0};
+        st.FocusRect = {DrawingX(P), P.Rect.Top, 0, 0};
     }
     ++st.AnchorCount;
     const bool hovered = m_args.HoverAnchor == st.AnchorCount;
@@ -147,15 +147,19 @@ void TMarkupRenderer::OnAnchorOff(TPass& P)
     st.InAnchor = false;
     if (st.AnchorPending) {
         // The anchor's part on this line.
-        const Integer left = st.AnchorLine == P.LineIndex ? P.Rect.Left + st.AnchorStart : P.Rect.Left;
+        const Integer from = st.AnchorLine == P.LineIndex ? st.AnchorStart : 0;
+        const Integer left = PlaceLeft(P, from, P.Used - from);
         m_lineAnchor.Closed = true;
-        m_lineAnchor.HoverRect = Rect(left, P.Rect.Top, P.Rect.Left + P.Used, P.Rect.Bottom);
+        m_lineAnchor.HoverRect = Rect(left, P.Rect.Top, left + P.Used - from, P.Rect.Bottom);
         m_lineAnchor.Number = st.AnchorCount;
         st.AnchorPending = false;
     }
     if (P.Drawing() && st.FocusOpen && st.AnchorCount - 1 == m_args.FocusAnchor) {
         const Integer bottom = P.Rect.Bottom - P.Line->Raise;
-        m_canvas.DrawFocusRect(Rect(st.FocusRect.Left - 1, bottom - P.Line->GhHeight, P.X() + 1, bottom));
+        TRect frame = FocusPart(P, 1);
+        frame.Top = bottom - P.Line->GhHeight;
+        frame.Bottom = bottom;
+        m_canvas.DrawFocusRect(frame);
         st.FocusOpen = false;
     }
 }
@@ -206,8 +210,8 @@ void TMarkupRenderer::OnIndent(TPass& P, StringView Upper)
     if (GetMarkupAttribute(Upper, Upper, u"X", value) && MarkupStrictNumber(value, x) && x > P.Used) P.Used = x;
 }
 
-// A bullet at level n takes n × 12 pixels, drawn in the last 12; a second one on a line starts
-// the next line.
+// A bullet at level n takes n × 12 pixels, drawn in the last 12 (right to left at their far
+// side); a second one on a line starts the next line.
 void TMarkupRenderer::OnListItem(TPass& P)
 {
     TPassState& st = *P.State;
@@ -222,8 +226,10 @@ void TMarkupRenderer::OnListItem(TPass& P)
     symbol.Name = u"Symbol";
     ApplyFont(symbol);
     ApplyBrush(st.Brush);
-    TRect r = Rect(P.X() - 12, P.Rect.Top, P.X(), P.Rect.Bottom);
-    m_canvas.DrawText(st.ListLevel % 2 == 1 ? u"\u2022" : u"o", r, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP);
+    const Integer left = PlaceLeft(P, P.Used - 12, 12);
+    TRect r = Rect(left, P.Rect.Top, left + 12, P.Rect.Bottom);
+    const Cardinal side = RightToLeft() ? DT_RIGHT : DT_LEFT;
+    m_canvas.DrawText(st.ListLevel % 2 == 1 ? u"\u2022" : u"o", r, side | DT_TOP | DT_SINGLELINE | DT_NOCLIP);
     ApplyFont(st.Font);
 }
 

@@ -474,7 +474,8 @@ void TExtStringGrid::DrawCellBody(TCellPaint& P)
         if (P.ARow == sel.Bottom) Line(c, r.Left - g, r.Bottom, right, r.Bottom);
         if (SelectionResizer && P.ACol == sel.Right && P.ARow == sel.Bottom) {
             const TColor saved = c.Brush()->Color();
-            const TRect cell = CellRect(P.ACol, P.ARow);
+            // In the measure the cell is painted in: right to left the canvas mirrors it.
+            const TRect cell = MirrorClientRect(CellRect(P.ACol, P.ARow));
             c.Brush()->SetColor(SelectionRectangleColor);
             c.Rectangle(r.Right - 4, r.Bottom - 4, cell.Right, cell.Bottom);
             c.Brush()->SetColor(saved);

@@ -202,10 +202,11 @@ void BresenhamLine(Integer x0, Integer y0, Integer x1, Integer y1, bool includeL
 }
 
 // Paints the pixels covered by a cairo path (built in device space) through a mask, so that
-// every pen mode and hatch works the same way. Skip, when given, excludes pixels.
+// every pen mode and hatch works the same way. Skip, when given, excludes pixels. Mirrored: the
+// path was built mirrored across the clip's bounds, and its pixels are put back mirrored.
 void PaintMask(const TCanvas& canvas, const TRegion& clip, const std::function<void(cairo_t*)>& build, bool stroke,
                double lineWidth, uint32_t rgb, TPenMode mode, TBrushStyle style,
-               const std::function<bool(Integer, Integer)>& skip = nullptr)
+               const std::function<bool(Integer, Integer)>& skip = nullptr, bool mirrored = false)
 {
     TRect b = clip.Bounds();
     if (IsRectEmpty(b)) return;
@@ -232,7 +233,7 @@ void PaintMask(const TCanvas& canvas, const TRegion& clip, const std::function<v
     for (Integer y = 0; y < b.Height(); ++y) {
         for (Integer x = 0; x < b.Width(); ++x) {
             if (data[size_t(y) * stride + x] == 0) continue;
-            Integer dx = x + b.Left, dy = y + b.Top;
+            Integer dx = mirrored ? b.Right - 1 - x : x + b.Left, dy = y + b.Top;
             if (skip && skip(dx, dy)) continue;
             if (style != bsSolid && !HatchCovers(style, dx, dy)) continue;
             p.Put(dx, dy, rgb, mode);
@@ -424,14 +425,20 @@ void StrokePoints(const TCanvas& canvas, std::span<const TPoint> pts, bool close
     for (size_t i = 0; i < segments; ++i)
         huge = huge || std::max(std::abs(int64_t(end(i).X) - pts[i].X), std::abs(int64_t(end(i).Y) - pts[i].Y)) > 65536;
     if (pen.Width() > 1 || huge) {
+        // A wide pen's edges can run through pixel centres, which the rasteriser takes on one side
+        // only. Right to left the path is rasterised as drawn left to right and its pixels are put
+        // mirrored, so that they are the exact mirror image of the left-to-right ones.
+        const bool mirrored = canvas.RightToLeftOrientation();
+        const TRect b = clip.Bounds();
+        const auto x = [&](Integer X) { return (mirrored ? b.Left + b.Right - 1 - X : X) + 0.5; };
         PaintMask(
             canvas, clip,
             [&](cairo_t* cr) {
-                cairo_move_to(cr, pts[0].X + 0.5, pts[0].Y + 0.5);
-                for (size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].X + 0.5, pts[i].Y + 0.5);
+                cairo_move_to(cr, x(pts[0].X), pts[0].Y + 0.5);
+                for (size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, x(pts[i].X), pts[i].Y + 0.5);
                 if (closed) cairo_close_path(cr);
             },
-            true, pen.Width(), rgb, pen.Mode(), bsSolid);
+            true, pen.Width(), rgb, pen.Mode(), bsSolid, nullptr, mirrored);
         return;
     }
     auto dashes = DashPattern(pen.Style());
@@ -555,8 +562,10 @@ void TCanvas::Rectangle(Integer X1, Integer Y1, Integer X2, Integer Y2)
             Integer i = w / 2;
             InflateRect(r, -i, -i);
         }
-        const TPoint corners[] = {
-            {r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
+        // Right to left the corners go round as the mirror images of the left-to-right ones, so
+        // that a wide pen's outline is too (its joins are drawn in the order of the path).
+        const Integer first = m_rightToLeft ? r.Right - 1 : r.Left, second = m_rightToLeft ? r.Left : r.Right - 1;
+        const TPoint corners[] = {{first, r.Top}, {second, r.Top}, {second, r.Bottom - 1}, {first, r.Bottom - 1}};
         StrokePoints(*this, corners, true);
     }
     Changed();
@@ -817,9 +826,12 @@ void TCanvas::DrawFocusRect(const TRect& R)
     Changing();
     TRect r = LogicalToDevice(R);
     Painter p(*this, m_impl->Clip(*this));
-    // Every pixel of the outline with an even x + y is inverted; each pixel once.
+    // Every pixel of the outline with an even x + y is inverted; each pixel once. Right to left x
+    // is the column the pixel has left to right, so that the dots are the mirror image too.
+    const Integer mirror = m_rightToLeft ? m_mirrorWidth - 1 : 0;
     auto dot = [&](Integer x, Integer y) {
-        if (((x + y) & 1) == 0) p.Put(x, y, 0xFFFFFF, pmXor);
+        const Integer column = m_rightToLeft ? mirror - x : x;
+        if (((column + y) & 1) == 0) p.Put(x, y, 0xFFFFFF, pmXor);
     };
     for (Integer x = r.Left; x < r.Right; ++x) {
         dot(x, r.Top);

@@ -7,6 +7,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/scroll_bar_side.h"
 #include "platform/ui/win_control.h"
 
 #include <cstdlib>
@@ -185,11 +186,19 @@ void TControl::SetClientSize(Integer W, Integer H)
     SetBounds(m_left, m_top, m_width + (W - c.Width()), m_height + (H - c.Height()));
 }
 
+// A window's client area begins right of a vertical scroll bar standing at its left edge.
 TPoint TControl::ClientOrigin() const
 {
-    if (!m_parent) return {m_left, m_top};
-    TPoint p = m_parent->ClientOrigin();
-    return {p.X + m_left, p.Y + m_top};
+    TPoint p{m_left, m_top};
+    if (m_parent) {
+        const TPoint parent = m_parent->ClientOrigin();
+        p = {p.X + parent.X, p.Y + parent.Y};
+    }
+    if (IsWindowed()) {
+        const TPoint client = ClientOffset(static_cast<const TWinControl*>(this)->HandleIfAllocated());
+        p = {p.X + client.X, p.Y + client.Y};
+    }
+    return p;
 }
 
 TPoint TControl::ClientToScreen(TPoint P) const
@@ -379,11 +388,27 @@ void TControl::CMParentShowHintChanged(TMessage& /*M*/)
     }
 }
 
+namespace {
+
+// A window's vertical scroll bar stands on the side its reading order puts it (the window is
+// created so; a change moves it).
+void PlaceScrollBar(const TControl& C)
+{
+    if (!C.IsWindowed()) return;
+    const HWND wnd = static_cast<const TWinControl&>(C).HandleIfAllocated();
+    if (!wnd) return;
+    const Cardinal ex = GetWindowExStyle(wnd);
+    SetWindowExStyle(wnd, C.UseRightToLeftScrollBar() ? (ex | WS_EX_LEFTSCROLLBAR) : (ex & ~WS_EX_LEFTSCROLLBAR));
+}
+
+}  // namespace
+
 void TControl::SetBiDiMode(TBiDiMode Value)
 {
     m_parentBiDiMode = false;
     if (m_biDiMode == Value) return;
     m_biDiMode = Value;
+    PlaceScrollBar(*this);
     Perform(CM_BIDIMODECHANGED, 0, 0);
 }
 
@@ -398,6 +423,7 @@ void TControl::CMParentBiDiModeChanged(TMessage& /*M*/)
 {
     if (!m_parentBiDiMode || !m_parent || m_biDiMode == m_parent->BiDiMode()) return;
     m_biDiMode = m_parent->BiDiMode();
+    PlaceScrollBar(*this);
     Perform(CM_BIDIMODECHANGED, 0, 0);
 }
 

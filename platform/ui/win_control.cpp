@@ -8,6 +8,7 @@
 #include "platform/ui/backend.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/scroll_bar_side.h"
 #include "platform/ui/system_metrics.h"
 
 #include <algorithm>
@@ -377,6 +378,7 @@ void TWinControl::CreateParams(TCreateParams& P)
     if (Visible()) P.Style |= WS_VISIBLE;
     if (!Enabled()) P.Style |= WS_DISABLED;
     if (m_tabStop) P.Style |= WS_TABSTOP;
+    if (UseRightToLeftScrollBar()) P.ExStyle |= WS_EX_LEFTSCROLLBAR;
     // Without double clicks a quick second press is a press of its own.
     if (!(ControlStyle & csDoubleClicks)) P.ClassStyle &= ~CS_DBLCLKS;
     P.Bounds = BoundsRect();

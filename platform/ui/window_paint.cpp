@@ -141,7 +141,7 @@ TWindowPixels PixelsFor(HWND Wnd, const TRect& Clip)
     TRect vis;
     if (!IntersectRect(vis, VisibleClientRect(Wnd), Clip)) return px;
     px.Surface = Backend().WindowSurface(GetTopLevelWindow(Wnd));
-    px.Origin = OffsetInTopLevel(Wnd);
+    px.Origin = ClientOffsetInTopLevel(Wnd);
     px.Clip = vis;
     OffsetRect(px.Clip, px.Origin.X, px.Origin.Y);
     return px;
@@ -168,7 +168,8 @@ void BeginPaint(HWND Wnd, TPaintStruct& PS)
         TWindowRecord* cr = Find(c);
         TRect part;
         if (cr && (cr->Style & WS_VISIBLE) && IntersectRect(part, cr->Bounds, PS.Paint)) {
-            OffsetRect(part, -cr->Bounds.Left, -cr->Bounds.Top);
+            const TPoint client = ClientOffsetOf(*cr);
+            OffsetRect(part, -cr->Bounds.Left - client.X, -cr->Bounds.Top - client.Y);
             InvalidateRect(c, &part, false);
         }
     }

@@ -4,6 +4,7 @@
 #include "platform/graphics/region.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/scroll_bar_painter.h"
+#include "platform/ui/scroll_bar_side.h"
 #include "platform/ui/system_metrics.h"
 #include "platform/ui/window_system_state.h"
 
@@ -15,13 +16,32 @@ namespace detail {
 
 Integer BarSize() { return GetSystemMetrics(SM_CXVSCROLL); }
 
-// The rectangle of a scroll bar in window coordinates (empty when the window has none).
+// The rectangle of a scroll bar in window coordinates (empty when the window has none). The
+// vertical bar stands at the left edge with WS_EX_LEFTSCROLLBAR, the client area right of it.
 TRect BarRect(const TWindowRecord& r, Integer Bar)
 {
     TRect c = ClientOf(r);
-    if (Bar == SB_VERT && (r.Style & WS_VSCROLL)) return Rect(c.Right, 0, r.Bounds.Width(), c.Bottom);
-    if (Bar == SB_HORZ && (r.Style & WS_HSCROLL)) return Rect(0, c.Bottom, c.Right, r.Bounds.Height());
+    const TPoint client = ClientOffsetOf(r);
+    OffsetRect(c, client.X, client.Y);
+    const bool left = client.X > 0;
+    if (Bar == SB_VERT && (r.Style & WS_VSCROLL))
+        return left ? Rect(0, 0, c.Left, c.Bottom) : Rect(c.Right, 0, r.Bounds.Width(), c.Bottom);
+    if (Bar == SB_HORZ && (r.Style & WS_HSCROLL)) return Rect(c.Left, c.Bottom, c.Right, r.Bounds.Height());
     return {};
+}
+
+// The square where the two bars meet, in window coordinates.
+TRect BarCorner(const TWindowRecord& r)
+{
+    const TRect v = BarRect(r, SB_VERT), h = BarRect(r, SB_HORZ);
+    return Rect(v.Left, h.Top, v.Right, h.Bottom);
+}
+
+// Presses reach the bars in client coordinates, which do not begin at a left bar's edge.
+TPoint ClientToWindow(const TWindowRecord& r, TPoint P)
+{
+    const TPoint client = ClientOffsetOf(r);
+    return {P.X + client.X, P.Y + client.Y};
 }
 
 namespace {
@@ -56,10 +76,11 @@ TScrollBarLayout LayoutOf(const TWindowRecord& r, Integer Bar, Integer Pos)
     return l;
 }
 
-// The offset of a window point along a bar.
+// The offset of a client point along a bar.
 Integer AlongBar(const TWindowRecord& r, Integer Bar, TPoint P)
 {
     TRect rect = BarRect(r, Bar);
+    P = ClientToWindow(r, P);
     return Bar == SB_VERT ? P.Y - rect.Top : P.X - rect.Left;
 }
 
@@ -96,16 +117,16 @@ void DrawScrollBars(HWND Wnd)
               tracking ? TScrollBarPart::Thumb : TScrollBarPart::None);
     }
     if ((r->Style & WS_VSCROLL) && (r->Style & WS_HSCROLL)) {
-        TRect c = ClientOf(*r);
         canvas.Brush()->SetStyle(bsSolid);
         canvas.Brush()->SetColor(clBtnFace);
-        canvas.FillRect(Rect(c.Right, c.Bottom, r->Bounds.Width(), r->Bounds.Height()));
+        canvas.FillRect(BarCorner(*r));
     }
     Backend().WindowPainted(top, shown);
 }
 
 Integer BarAt(const TWindowRecord& r, TPoint P)
 {
+    P = ClientToWindow(r, P);
     for (Integer bar : {SB_VERT, SB_HORZ})
         if (PtInRect(BarRect(r, bar), P)) return bar;
     return -1;

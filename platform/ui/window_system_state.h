@@ -148,8 +148,12 @@ std::vector<HWND>& SiblingList(const TWindowRecord& r);
 bool IsWithin(HWND Wnd, HWND Ancestor);
 // Enabled itself and through all its ancestors.
 bool IsEnabledDeep(HWND Wnd);
-// The offset of a window's client area within its top-level window's client area.
+// Where the client area begins in the window: beside a vertical scroll bar at the left edge.
+TPoint ClientOffsetOf(const TWindowRecord& r);
+// The offset of a window's top-left corner within its top-level window (the top-level window's
+// surface), and of its client area.
 TPoint OffsetInTopLevel(HWND Wnd);
+TPoint ClientOffsetInTopLevel(HWND Wnd);
 // The part of the window (WholeWindow) or of its client area not cut off by its ancestors, in
 // its own coordinates.
 TRect VisibleClientRect(HWND Wnd, bool WholeWindow = false);
@@ -194,9 +198,10 @@ Integer BarSize();
 TRect BarRect(const TWindowRecord& r, Integer Bar);
 // Draws the window's scroll bars (and the corner between two) straight onto its pixels.
 void DrawScrollBars(HWND Wnd);
-// The scroll bar under a point in window coordinates, -1 for none.
+// The scroll bar under a point in client coordinates (left of the client area for a bar at
+// the left edge), -1 for none.
 Integer BarAt(const TWindowRecord& r, TPoint P);
-// A left press on a scroll bar.
+// A left press on a scroll bar, at a point in client coordinates.
 void PressBar(HWND Wnd, Integer Bar, TPoint P);
 // Mouse input while a scroll bar is held; true when it was taken.
 bool TrackBar(const TInputEvent& In);

@@ -2,6 +2,7 @@
 // text, visibility, enabling and geometry, and the state every component of the window system shares.
 #include "platform/runtime/exceptions.h"
 #include "platform/ui/backend.h"
+#include "platform/ui/scroll_bar_side.h"
 #include "platform/ui/window_system_state.h"
 
 #include <algorithm>
@@ -31,6 +32,12 @@ TRect ClientOf(const TWindowRecord& r)
     return Rect(0, 0, std::max(0, w), std::max(0, h));
 }
 
+TPoint ClientOffsetOf(const TWindowRecord& r)
+{
+    const bool left = (r.Style & WS_VSCROLL) && (r.ExStyle & WS_EX_LEFTSCROLLBAR);
+    return {left ? std::min(BarSize(), r.Bounds.Width()) : 0, 0};
+}
+
 std::vector<HWND>& SiblingList(const TWindowRecord& r)
 {
     if (r.Parent) return Find(r.Parent)->Children;
@@ -52,32 +59,42 @@ bool IsEnabledDeep(HWND Wnd)
     return Find(Wnd) != nullptr;
 }
 
+// A child's bounds are measured in its parent's client area.
 TPoint OffsetInTopLevel(HWND Wnd)
 {
     TPoint p;
     for (TWindowRecord* r = Find(Wnd); r && r->Parent; r = Find(r->Parent)) {
-        p.X += r->Bounds.Left;
-        p.Y += r->Bounds.Top;
+        const TPoint parent = ClientOffsetOf(*Find(r->Parent));
+        p.X += r->Bounds.Left + parent.X;
+        p.Y += r->Bounds.Top + parent.Y;
     }
     return p;
 }
 
-// The part of the window not cut off by its ancestors, in its own client coordinates.
+TPoint ClientOffsetInTopLevel(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    if (!r) return {};
+    const TPoint p = OffsetInTopLevel(Wnd), own = ClientOffsetOf(*r);
+    return {p.X + own.X, p.Y + own.Y};
+}
+
 // The part of the window (WholeWindow) or of its client area not cut off by its ancestors, in
-// its own coordinates.
+// its own coordinates (window or client ones); worked out in the top-level window's.
 TRect VisibleClientRect(HWND Wnd, bool WholeWindow)
 {
     TWindowRecord* r = Find(Wnd);
     if (!r) return {};
     TRect vis = WholeWindow ? Rect(0, 0, r->Bounds.Width(), r->Bounds.Height()) : ClientOf(*r);
-    TPoint off;
+    const TPoint own = WholeWindow ? OffsetInTopLevel(Wnd) : ClientOffsetInTopLevel(Wnd);
+    OffsetRect(vis, own.X, own.Y);
     for (TWindowRecord* c = r; c->Parent; c = Find(c->Parent)) {
-        off.X += c->Bounds.Left;
-        off.Y += c->Bounds.Top;
         TRect pc = ClientOf(*Find(c->Parent));
-        TRect pr = Rect(-off.X, -off.Y, -off.X + pc.Right, -off.Y + pc.Bottom);
-        if (!IntersectRect(vis, vis, pr)) return {};
+        const TPoint at = ClientOffsetInTopLevel(c->Parent);
+        OffsetRect(pc, at.X, at.Y);
+        if (!IntersectRect(vis, vis, pc)) return {};
     }
+    OffsetRect(vis, -own.X, -own.Y);
     return vis;
 }
 
@@ -295,6 +312,12 @@ void SetWindowExStyle(HWND Wnd, Cardinal ExStyle)
     const Cardinal old = r->ExStyle;
     r->ExStyle = ExStyle;
     LayeredStyleChanged(*r, old);
+    // The bar changes sides: the client area and the bar move over.
+    if (((old ^ ExStyle) & WS_EX_LEFTSCROLLBAR) && (r->Style & WS_VSCROLL)) {
+        InvalidateInParent(*r);
+        InvalidateRect(Wnd, nullptr, true);
+        DrawScrollBars(Wnd);
+    }
 }
 
 Cardinal GetClassStyle(HWND Wnd)
@@ -420,10 +443,17 @@ TRect GetClientRect(HWND Wnd)
 TPoint ClientToScreen(HWND Wnd, TPoint P)
 {
     for (TWindowRecord* r = Find(Wnd); r; r = Find(r->Parent)) {
-        P.X += r->Bounds.Left;
-        P.Y += r->Bounds.Top;
+        const TPoint client = ClientOffsetOf(*r);
+        P.X += r->Bounds.Left + client.X;
+        P.Y += r->Bounds.Top + client.Y;
     }
     return P;
+}
+
+TPoint ClientOffset(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r ? ClientOffsetOf(*r) : TPoint{};
 }
 
 TPoint ScreenToClient(HWND Wnd, TPoint P)
@@ -433,8 +463,11 @@ TPoint ScreenToClient(HWND Wnd, TPoint P)
 }
 
 namespace {
+// P in the window's own coordinates.
 HWND ChildAt(TWindowRecord& r, TPoint P)
 {
+    const TPoint client = ClientOffsetOf(r);
+    P = {P.X - client.X, P.Y - client.Y};
     if (!PtInRect(ClientOf(r), P)) return r.Handle;  // on its scroll bars
     for (HWND c : r.Children) {
         TWindowRecord* cr = Find(c);

@@ -200,8 +200,9 @@ TEST_F(MouseGridTest, RightToLeftTheDragImageIsTheMirrorImageOfTheLeftToRightOne
     grid->SetColWidths(3, 40);  // no block below is its own mirror image
     grid->SetGridFixedLineColor(clRed);
     grid->SetOptions(grid->Options() | goFixedHorzLine | goFixedVertLine);
-    // Empty data cells: texts and the header row's dotted lines are not drawn mirror-image.
-    for (const TGridRect& block : {TGridRect{3, 1, 4, 2}, TGridRect{3, 3, 5, 4}}) {
+    // Empty data cells (texts are not drawn mirror-image); the header row with its dotted focus
+    // line, dot for dot.
+    for (const TGridRect& block : {TGridRect{3, 1, 4, 2}, TGridRect{3, 3, 5, 4}, TGridRect{0, 0, 5, 0}}) {
         SCOPED_TRACE(block.Left);
         grid->SetBiDiMode(bdLeftToRight);
         const std::unique_ptr<TBitmap> ltr = grid->SelectionPicture(block);

@@ -13,6 +13,7 @@
 #include "platform/runtime/convert.h"
 #include "platform/runtime/unicode.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/scroll_bar_side.h"
 #include "platform/ui/window_system.h"
 #include "tests/grid/model/paint_grid.h"
 #include "tests/support/test_support.h"
@@ -54,6 +55,27 @@ protected:
     }
     Integer W() const { return g->ClientWidth(); }
     TRect Mirror(const TRect& R) const { return {W() - R.Right, R.Top, W() - R.Left, R.Bottom}; }
+    // The pixels of B that differ from the mirror image of A across the client width.
+    Integer MirrorDifferences(const TBitmap& A, const TBitmap& B) const
+    {
+        Integer n = 0;
+        for (Integer y = 0; y < g->Height(); ++y)
+            for (Integer x = 0; x < W(); ++x) n += B.PixelColor(x, y) != A.PixelColor(W() - 1 - x, y);
+        return n;
+    }
+    // The ink inside Cell of the left-to-right picture stands, right to left, at its mirrored place
+    // (up to Slack pixels) without being mirror-image, on the side the cell starts at.
+    void ExpectMirroredPlaceUnmirrored(const TBitmap& Ltr, const TBitmap& Rtl, const TRect& Cell, TColor Background,
+                                       Integer Slack, Integer NearStart)
+    {
+        const TRect a = Ink(Ltr, Cell, Background), b = Ink(Rtl, Mirror(Cell), Background);
+        ASSERT_FALSE(IsRectEmpty(a));
+        ASSERT_FALSE(IsRectEmpty(b));
+        EXPECT_LE(std::abs(b.Left - Mirror(a).Left), Slack);
+        EXPECT_EQ(b.Width(), a.Width());
+        EXPECT_EQ(Pixels(Rtl, b), Pixels(Ltr, a)) << "not mirror-image";
+        EXPECT_LE(Mirror(Cell).Right - b.Right, NearStart) << "on the side the cell starts at";
+    }
 
     // The bounding box of the pixels inside R that are not Background; empty when none.
     static TRect Ink(const TBitmap& B, const TRect& R, TColor Background)
@@ -93,10 +115,41 @@ TEST_F(ExtStringGridRightToLeft, TheFramesOfTheCellsAreTheMirrorImage)
         SCOPED_TRACE(int(look));
         g->FLook = look;
         const auto ltr = Picture(bdLeftToRight), rtl = Picture(bdRightToLeft);
-        Integer differences = 0;
-        for (Integer y = 0; y < g->Height(); ++y)
-            for (Integer x = 0; x < W(); ++x) differences += rtl->PixelColor(x, y) != ltr->PixelColor(W() - 1 - x, y);
-        EXPECT_EQ(differences, 0);
+        EXPECT_EQ(MirrorDifferences(*ltr, *rtl), 0);
+    }
+}
+
+// The selection's frame and the resize handle's square at its outer bottom corner: right to left
+// the bottom-left one, pixel for pixel the mirror image, for one cell and a block.
+TEST_F(ExtStringGridRightToLeft, TheSelectionFrameAndItsResizeHandleAreTheMirrorImage)
+{
+    g->SelectionRectangle = true;
+    g->SelectionResizer = true;
+    g->SelectionRectangleColor = clRed;
+    g->SetGridLineWidth(1);
+    for (const TGridRect& sel : {TGridRect{2, 2, 2, 2}, TGridRect{1, 1, 3, 3}}) {
+        SCOPED_TRACE(sel.Left);
+        g->Select(sel.Left, sel.Top, sel.Right, sel.Bottom);
+        const auto ltr = Picture(bdLeftToRight), rtl = Picture(bdRightToLeft);
+        EXPECT_EQ(MirrorDifferences(*ltr, *rtl), 0);
+    }
+}
+
+// The current cell's dotted focus rectangle of a focused grid, dot for dot, in every look.
+TEST_F(ExtStringGridRightToLeft, TheFocusRectangleIsTheMirrorImageDotForDot)
+{
+    form->Show();
+    h.ProcessMessages();
+    g->SetFocus();
+    ASSERT_TRUE(g->Focused());
+    g->SetFixedCols(1);
+    g->SetOptions(g->Options() | goFixedHorzLine | goFixedVertLine);
+    for (TGridLook look : {glClassic, glXP, glSoft, glVista}) {
+        SCOPED_TRACE(int(look));
+        g->FLook = look;
+        const auto ltr = Picture(bdLeftToRight), rtl = Picture(bdRightToLeft);
+        EXPECT_EQ(MirrorDifferences(*ltr, *rtl), 0);
+        EXPECT_GT(MirrorDifferences(*ltr, *ltr), 0) << "the picture is not its own mirror image";
     }
 }
 
@@ -110,10 +163,7 @@ TEST_F(ExtStringGridRightToLeft, TheBackgroundOutsideTheCellsIsTheMirrorImage)
     const Integer outside = W() - g->CellRect(4, 0).Right - 1;
     ASSERT_GT(outside, 10) << "room beyond the last column";
     const auto ltr = Picture(bdLeftToRight), rtl = Picture(bdRightToLeft);
-    Integer differing = 0;
-    for (Integer y = 0; y < g->Height(); ++y)
-        for (Integer x = 0; x < W(); ++x) differing += rtl->PixelColor(x, y) != ltr->PixelColor(W() - 1 - x, y);
-    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(MirrorDifferences(*ltr, *rtl), 0);
     // The strip at the left holds the gradient, changing across it, not the grid's colour.
     const Integer y = 10;
     EXPECT_NE(rtl->PixelColor(0, y), clWhite);
@@ -153,13 +203,33 @@ TEST_F(ExtStringGridRightToLeft, TextGlyphsAndPicturesTakeTheirMirroredPlacesUnm
         TRect cell = g->CellRect(k.Col, k.Row);
         InflateRect(cell, -2, -2);  // inside the grid lines and edges
         const TColor bg = ltr->PixelColor(cell.Left, cell.Bottom - 1);
-        const TRect a = Ink(*ltr, cell, bg), b = Ink(*rtl, Mirror(cell), bg);
-        ASSERT_FALSE(IsRectEmpty(a));
-        ASSERT_FALSE(IsRectEmpty(b));
-        EXPECT_LE(std::abs(b.Left - Mirror(a).Left), k.Slack);
-        EXPECT_EQ(b.Width(), a.Width());
-        EXPECT_EQ(Pixels(*rtl, b), Pixels(*ltr, a)) << "not mirror-image";
-        EXPECT_GT(b.Right, (Mirror(cell).Left + Mirror(cell).Right) / 2) << "on the side the cell starts at";
+        // In the half of the cell it starts at.
+        ExpectMirroredPlaceUnmirrored(*ltr, *rtl, cell, bg, k.Slack, (cell.Width() + 1) / 2 - 1);
+    }
+}
+
+// Controls inside a cell's mark-up stand at the mirror image of their left-to-right places in
+// the cell, drawn as they are left to right (a button's light stays top left).
+TEST_F(ExtStringGridRightToLeft, MarkupControlsTakeTheirMirroredPlacesUnmirrored)
+{
+    g->SetDefaultRowHeight(30);
+    g->SetCells(1, 1, u"<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"\" WIDTH=\"30\">");
+    g->SetCells(2, 1, u"<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"\" WIDTH=\"24\">");
+    g->SetCells(3, 1, u"<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"16\">");
+    const auto ltr = Picture(bdLeftToRight), rtl = Picture(bdRightToLeft);
+    struct Case {
+        const char* Name;
+        Integer Col;
+        Integer Slack;  // the check box's light right edge is no ink
+    };
+    const Case cases[] = {{"button", 1, 0}, {"edit", 2, 0}, {"check box", 3, 1}};
+    g->SetBiDiMode(bdLeftToRight);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.Name);
+        TRect cell = g->CellRect(k.Col, 1);
+        InflateRect(cell, -2, -2);
+        const TColor bg = ltr->PixelColor(cell.Right - 1, cell.Top);
+        ExpectMirroredPlaceUnmirrored(*ltr, *rtl, cell, bg, k.Slack, 8);
     }
 }
 
@@ -211,6 +281,33 @@ TEST_F(ExtStringGridRightToLeft, AMoveOfTheCurrentCellRepaintsTheWholeGrid)
     }
 }
 
+// Right to left the grid's vertical scroll bar stands at its left edge: the columns start at the
+// client's right edge beside nothing, the bar scrolls the rows, and the client keeps its width.
+TEST_F(ExtStringGridRightToLeft, TheVerticalScrollBarStandsAtTheLeft)
+{
+    g->SetRowCount(40);
+    g->SetScrollBars(ssVertical);
+    form->Show();
+    h.ProcessMessages();
+    const Integer width = g->ClientWidth();
+    ASSERT_LT(width, g->Width()) << "the bar shows";
+    const TPoint leftToRight = g->ClientToScreen({0, 0});
+    g->SetBiDiMode(bdRightToLeft);
+    h.ProcessMessages();
+    EXPECT_TRUE(GetWindowExStyle(g->Handle()) & WS_EX_LEFTSCROLLBAR);
+    EXPECT_EQ(g->ClientWidth(), width);
+    EXPECT_EQ(g->ClientToScreen({0, 0}).X, leftToRight.X + g->Width() - width);
+    EXPECT_EQ(g->CellRect(0, 0).Right, width) << "the first column at the client's right edge";
+    const Integer top = g->TopRow();
+    h.Click(g, {-(g->Width() - width) / 2, g->ClientHeight() - 4});
+    h.ProcessMessages();
+    EXPECT_EQ(g->TopRow(), top + 1) << "the bar's down arrow, at the bottom left";
+    g->SetBiDiMode(bdLeftToRight);
+    h.ProcessMessages();
+    EXPECT_FALSE(GetWindowExStyle(g->Handle()) & WS_EX_LEFTSCROLLBAR);
+    EXPECT_EQ(g->ClientToScreen({0, 0}), leftToRight);
+}
+
 TEST_F(ExtStringGridRightToLeft, PictureOfAGridBothWays)
 {
     auto setUp = [&](TPaintGrid& G) {
@@ -228,6 +325,8 @@ TEST_F(ExtStringGridRightToLeft, PictureOfAGridBothWays)
             G.AddGraphic(2, r, ctDataCheckBox);
             G.SetCells(3, r, IntToStr(r * 17));
         }
+        // Mark-up with a control: laid out from the cell's right edge right to left.
+        G.SetCells(3, 6, u"<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"16\"><B>102</B>");
         G.AddNode(1, 3);
         G.AddNode(4, 2);
         G.SortSettings()->SetShow(true);

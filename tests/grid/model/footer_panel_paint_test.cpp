@@ -295,7 +295,8 @@ TEST_F(FooterPanelPaint, TheCustomPreviewReadsAsTheGridDoes)
     };
     const Case cases[] = {
         {bdLeftToRight, 0, 0, 160},
-        {bdRightToLeft, DT_RIGHT | DT_RTLREADING, w - 160, w},
+        // one pixel in from the right edge: the mirror image of the left-to-right run's left edge
+        {bdRightToLeft, DT_RIGHT | DT_RTLREADING, w - 160, w - 1},
         {bdRightToLeftNoAlign, DT_RTLREADING, 0, 160},
         {bdRightToLeftReadingOnly, DT_RTLREADING, 0, 160},
     };

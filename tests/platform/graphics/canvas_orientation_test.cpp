@@ -92,6 +92,32 @@ TEST(CanvasOrientation, ShapesLandOnTheMirrorImageOfTheirLeftToRightPixels)
              c.Polygon(p);
          },
          0},
+        // Wide pens: an even width's edges run through pixel centres, which the rasteriser takes
+        // on one side only; and a rectangle's outline joins its corners in the order of the path.
+        {"lines of a 2-pixel pen",
+         [](TCanvas& c) {
+             c.Pen()->SetWidth(2);
+             c.MoveTo(1, 1);
+             c.LineTo(6, 1);
+             c.LineTo(6, 4);
+             c.LineTo(2, 3);
+         },
+         0},
+        {"Rectangle of a 2-pixel pen",
+         [](TCanvas& c) {
+             c.Pen()->SetWidth(2);
+             c.Pen()->SetColor(clBlue);
+             c.Rectangle(2, 1, 7, 5);
+         },
+         0},
+        {"Rectangle of a 3-pixel pen",
+         [](TCanvas& c) {
+             c.Pen()->SetWidth(3);
+             c.Rectangle(7, 4, 3, 1);
+         },
+         0},
+        // the dots keep their phase across the mirror: an odd-width rectangle at an even x
+        {"dotted focus rectangle", [](TCanvas& c) { c.DrawFocusRect(Rect(2, 1, 7, 5)); }, 0},
         {"pixels read back",
          [](TCanvas& c) {
              c.SetPixel(2, 1, clBlue);

@@ -3,6 +3,7 @@
 #include "test_controls.h"
 
 #include "platform/graphics/canvas.h"
+#include "platform/ui/scroll_bar_side.h"
 
 #include <gtest/gtest.h>
 
@@ -224,6 +225,76 @@ TEST_F(ScrollBars, OneArrowTurnedOffIsGreyedAndIgnoredWhileTheRestWorks)
         EXPECT_EQ(h.Log.Take(), c.Clicks) << c.Arrows;
         h.Click(s, {190, 70});
         EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"page down", "end"})) << "the track still pages";
+    }
+}
+
+// Right to left the vertical bar stands at the left edge: the client area begins beside it, keeps
+// its size, and holds its children; presses on the bar scroll; the bar looks as at the right.
+// Back to left to right it returns to the right edge.
+TEST_F(ScrollBars, RightToLeftTheBarStandsAtTheLeftAndTheClientBesideIt)
+{
+    auto* fill = new TCustomControl(form);
+    fill->SetAlign(alClient);
+    fill->SetParent(s);
+    fill->SetColor(clRed);
+    s->Repaint();
+    h.ProcessMessages();
+    std::vector<TColor> rightBar;
+    for (Integer y = 0; y < 100; ++y)
+        for (Integer x = 183; x < 200; ++x) rightBar.push_back(Pixel(x, y));
+    const TPoint window = ClientToScreen(form->Handle(), s->BoundsRect().TopLeft());
+
+    s->SetBiDiMode(bdRightToLeft);
+    h.ProcessMessages();
+    EXPECT_TRUE(GetWindowExStyle(s->Handle()) & WS_EX_LEFTSCROLLBAR);
+    EXPECT_EQ(s->ClientRect(), Rect(0, 0, 183, 100));
+    EXPECT_EQ(fill->BoundsRect(), Rect(0, 0, 183, 100));
+    EXPECT_EQ(s->ClientToScreen({0, 0}), (TPoint{window.X + 17, window.Y}));
+    EXPECT_EQ(ClientToScreen(s->Handle(), {0, 0}), s->ClientToScreen({0, 0}));
+    EXPECT_EQ(ClientToScreen(fill->Handle(), {0, 0}), s->ClientToScreen({0, 0}));
+    EXPECT_EQ(WindowFromPoint(s->ClientToScreen({-5, 50})), s->Handle()) << "the bar belongs to the window";
+    EXPECT_EQ(WindowFromPoint(s->ClientToScreen({2, 50})), fill->Handle());
+    // The child paints beside the bar, the bar as it looked at the right.
+    EXPECT_EQ(Pixel(0, 50), ColorToRGB(clRed));
+    EXPECT_EQ(Pixel(182, 50), ColorToRGB(clRed));
+    std::vector<TColor> leftBar;
+    for (Integer y = 0; y < 100; ++y)
+        for (Integer x = -17; x < 0; ++x) leftBar.push_back(Pixel(x, y));
+    EXPECT_EQ(leftBar, rightBar);
+    h.Click(s, {-8, 95});
+    h.Click(s, {-8, 60});
+    h.Click(s, {-8, 5});
+    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"line down", "end", "page down", "end", "line up", "end"}));
+    SetScrollPos(s->Handle(), SB_VERT, 0);
+    h.Drag(s, {-8, 20}, {-8, 60});
+    const std::vector<std::string> dragged = h.Log.Take();
+    ASSERT_GE(dragged.size(), 2u);
+    EXPECT_EQ(dragged[dragged.size() - 2], "thumb position 62") << "as the thumb at the right edge";
+
+    s->SetBiDiMode(bdLeftToRight);
+    h.ProcessMessages();
+    EXPECT_FALSE(GetWindowExStyle(s->Handle()) & WS_EX_LEFTSCROLLBAR);
+    EXPECT_EQ(s->ClientToScreen({0, 0}), window);
+    EXPECT_EQ(Pixel(0, 50), ColorToRGB(clRed));
+    h.Click(s, {190, 95});
+    EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"line down", "end"}));
+}
+
+// A window made right to left is created with its bar at the left; reading right to left only
+// keeps the mirrored layout off but the bar at the left all the same.
+TEST_F(ScrollBars, TheReadingOrderAtCreationPlacesTheBar)
+{
+    struct Case {
+        TBiDiMode Mode;
+        bool Left;
+    };
+    for (const Case& k : {Case{bdRightToLeft, true}, Case{bdRightToLeftNoAlign, true},
+                          Case{bdRightToLeftReadingOnly, false}, Case{bdLeftToRight, false}}) {
+        auto* other = new TScroller(form, nullptr, h.Log);
+        other->SetBiDiMode(k.Mode);
+        other->SetParent(form);
+        EXPECT_EQ((GetWindowExStyle(other->Handle()) & WS_EX_LEFTSCROLLBAR) != 0, k.Left) << int(k.Mode);
+        delete other;
     }
 }
 
