@@ -65,6 +65,7 @@ void TExtStringGrid::WndProc(TMessage& Message)
     case WM_OFFICETHEMECHANGE: WMThemeChanged(Message); break;
     case WM_THEMECHANGED: WMThemeChanged(Message); break;
     case WM_DESTROY: WMDestroyTheme(Message); break;
+    case WM_NCPAINT: WMNCPaint(Message); return;
     default: break;
     }
     TBaseGrid::WndProc(Message);

@@ -469,6 +469,14 @@ public:
     void SetSelectionTextColor(TColor Value);
     bool ShowDesignHelper() const { return m_showDesignHelper; }
     void SetShowDesignHelper(bool Value);
+    // Percent of the selection colour in a selected cell's own colour, kept within 0 .. 100.
+    Integer SelectionColorMixerFactor() const { return m_selectionColorMixerFactor; }
+    void SetSelectionColorMixerFactor(Integer Value);
+    // The spreadsheet way of working: a selection rectangle with its resize handle, smart
+    // clipboard, range selection and editing. Setting it applies them whatever the value; False
+    // does not take them back, so a caller's own choices made after it are kept.
+    bool SpreadSheet() const { return m_spreadSheet; }
+    void SetSpreadSheet(bool Value);
     TColor ZEQGradientFrom() const { return m_zeqGradientFrom; }
     void SetZEQGradientFrom(TColor Value) override;
     TColor ZEQGradientTo() const { return m_zeqGradientTo; }
@@ -517,6 +525,12 @@ public:
     void DrawColSizingLine(Integer X, TCanvas* ACanvas = nullptr);
     void DrawRowSizingLine(Integer Y, TCanvas* ACanvas = nullptr);
     void DrawSortIndicator(TCanvas& ACanvas, Integer ACol, Integer Y, Integer X);
+    // Count radio items with their captions (Items), the item Checked (0-based; -1: the item whose
+    // caption is the cell's text) drawn checked, on any canvas (the screen's or a printer's, at
+    // its Scale), stacked upward when Upward.
+    void DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, Integer Count, Integer Checked, bool Horizontal,
+                        bool Disabled, TStrings* Items, bool Selected, Integer ACol, Integer ARow,
+                        TControlStyle Style, double Scale, bool Upward);
     bool SelectionColorMixer = false;
     bool SelectionRectangle = false;
     bool SelectionResizer = false;
@@ -1344,7 +1358,6 @@ public:
     TColor SelectionMirrorColor = clNone;
     TColor SelectionMirrorColorTo = clNone;
     TColor SelectionRectangleColor = TColor(0x000000);
-    Integer SelectionColorMixerFactor = 50;
     bool ShowSelection = true;
     TColor HintColor = clInfoBk;
     THintShowLargeTextPos HintShowLargeTextPos = hpCell;
@@ -2539,11 +2552,6 @@ private:
     double PaintedFloat(Integer RealCol, Integer ARow);
     Integer PaintedInt(Integer RealCol, Integer ARow);
     void DrawCheckGlyph(TCanvas& ACanvas, const TRect& R, bool Checked, bool Enabled, bool Grayed);
-    // Count radio items with their captions (Items), the item Checked (0-based; -1: the item whose
-    // caption is the cell's text) drawn checked.
-    void DrawRadioGlyph(TCanvas& ACanvas, const TRect& R, Integer Count, Integer Checked, bool Horizontal,
-                        bool Disabled, TStrings* Items, bool Selected, Integer ACol, Integer ARow,
-                        TControlStyle Style, double Scale, bool Upward);
     void PaintFocusRect(TCellPaint& P);
     // The sort indicator's own cells: the sort row's header of the sorted column(s).
     bool ShowsSortIndicator(Integer RealCol, Integer ARow);
@@ -2646,6 +2654,8 @@ private:
     std::unique_ptr<TTimer> FDragTmr;
     TDragScrollDirections FDragScrollDirection = 0;
     bool m_showDesignHelper = true;
+    Integer m_selectionColorMixerFactor = 50;
+    bool m_spreadSheet = false;
     TColor m_zeqGradientFrom = TColor(0xFFFFFF);
     TColor m_zeqGradientTo = clBtnFace;
     TColor m_zeqGradientMirrorFrom = clNone;
@@ -2670,6 +2680,9 @@ private:
     // the theme notifier when destroyed.
     void WMThemeChanged(TMessage& Message);
     void WMDestroyTheme(TMessage& Message);
+    // The frame, painted after every client paint that reached the edge: the coloured border
+    // goes over it again, unless an update is in progress.
+    void WMNCPaint(TMessage& Message);
     TPoint m_xyOffset{2, 2};
     TColor m_highlightColor = clHighlight;
     TColor m_highlightTextColor = clHighlightText;

@@ -85,10 +85,11 @@ void TExtStringGrid::SetLook(TGridLook Value)
             }
         }
     }
-    m_scrollType = ssNormal;
+    SetScrollType(ssNormal);
     BorderStyle = bsSingle;
     SetBorderColor(TColor(0xB99D7F));
     Invalidate();
+    if (!loading) UpdateFooter();
 }
 
 String TExtStringGrid::GetLookName(TGridLook Value) const
@@ -189,7 +190,7 @@ void TExtStringGrid::SetColorTones(const TColorTones& ATones)
     const TColorTonesLook t = ColorTonesLook(ATones);
     FLook = glClassic;
     FFlat = true;
-    m_scrollType = ssMetro;
+    SetScrollType(ssMetro);
     SetFixedColor(t.FixedColor);
     m_fixedFont->SetColor(t.FixedFontColor);
     m_fixedFont->SetName(DefaultUIFontName());
@@ -224,7 +225,7 @@ void TExtStringGrid::SetComponentStyle(TZEQStyle AStyle)
 {
     FStyle = AStyle;
     SetStyle(AStyle);
-    if (AStyle != tsCustom && m_scrollType == ssMetro) m_scrollType = ssNormal;
+    if (AStyle != tsCustom && m_scrollType == ssMetro) SetScrollType(ssNormal);
 }
 
 void TExtStringGrid::AdaptToOfficeTheme()
@@ -240,6 +241,13 @@ void TExtStringGrid::SetFlat(bool Value)
 {
     FFlat = Value;
     if (!(ComponentState() & csLoading)) Invalidate();
+}
+
+void TExtStringGrid::WMNCPaint(TMessage& Message)
+{
+    TBaseGrid::WndProc(Message);
+    if (FUpdateCount == 0) PaintColoredBorder();
+    Message.Result = 0;
 }
 
 void TExtStringGrid::PaintColoredBorder()

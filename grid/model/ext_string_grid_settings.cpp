@@ -2,6 +2,8 @@
 // lists, the fixed-cell gradient colours), its notifiers, the colour properties and the version.
 #include "grid/foundation/int_list.h"
 #include "grid/foundation/markup_language.h"
+#include "grid/foundation/mouse_actions.h"
+#include "grid/foundation/navigation.h"
 #include "grid/foundation/search_footer.h"
 #include "grid/foundation/theme_notifier.h"
 #include "grid/model/column_size.h"
@@ -14,6 +16,8 @@
 #include "platform/runtime/string_list.h"
 #include "platform/runtime/strings.h"
 #include "platform/ui/application.h"
+
+#include <algorithm>
 
 namespace gw {
 
@@ -106,6 +110,22 @@ void TExtStringGrid::SetSelectionTextColor(TColor Value)
 void TExtStringGrid::SetShowDesignHelper(bool Value)
 {
     if (Change(m_showDesignHelper, Value)) Invalidate();
+}
+
+void TExtStringGrid::SetSelectionColorMixerFactor(Integer Value)
+{
+    if (Change(m_selectionColorMixerFactor, std::clamp(Value, Integer(0), Integer(100)))) Invalidate();
+}
+
+void TExtStringGrid::SetSpreadSheet(bool Value)
+{
+    m_spreadSheet = Value;
+    SelectionRectangle = true;
+    SelectionResizer = true;
+    m_navigation->AllowSmartClipboard = true;
+    SetOptions(Options() | goRangeSelect | goEditing);
+    m_mouseActions->RangeSelectAndEdit = true;
+    Invalidate();
 }
 
 void TExtStringGrid::SetXYOffset(TPoint Value)

@@ -125,7 +125,7 @@ void TExtStringGrid::GetVisualProperties(Integer ACol, Integer ARow, TGridDrawSt
         ((AState & gdSelected) && FMouseDown && ShowSelection)) {
         ABrush.SetColor(ABrush.Color() == Color() ? m_selectionColor
                                                   : MixColorIf(m_selectionColor, ABrush.Color(), SelectionColorMixer,
-                                                               SelectionColorMixerFactor));
+                                                               m_selectionColorMixerFactor));
         selectionColours();
         AState |= gdSelected;
     }

@@ -187,6 +187,20 @@ TEST_F(BalloonTextTest, ACellsOwnBalloonAndTheEventHaveTheLastWord)
     EXPECT_EQ(asked[0], TPoint(3, 2));
 }
 
+// A text of 3000 characters after a line break shows its first 2045 and "..."; a title of 120
+// characters, set by the event, its first 97 and "...".
+TEST_F(BalloonTextTest, ALongTextAndALongTitleAreCut)
+{
+    grid->SetCells(1, 1, u"\r\n" + String(3000, u'x'));
+    grid->OnCellBalloon = [](TObject*, Integer, Integer, String& ATitle, String&, TBalloonIcon&) {
+        ATitle = String(120, u't');
+    };
+    const TToolTipInfo i = RestOn(1, 1);
+    EXPECT_EQ(i.Text, String(2045, u'x') + u"...");
+    // The tooltip keeps 99 characters of a title, as the system's does: the grid's cut shows in them.
+    EXPECT_EQ(i.Title, String(97, u't') + u"..");
+}
+
 TEST_F(BalloonTextTest, ClosesWhenTheMouseLeavesItsCell)
 {
     grid->SetCells(1, 1, u"first");

@@ -121,7 +121,7 @@ TEST_F(ExtStringGridTest, ANewGridHasEveryDefault)
         {"SelectionMirrorColorTo", I(g.SelectionMirrorColorTo), I(0x1FFFFFFF)},
         {"SelectionTextColor", I(g.SelectionTextColor()), I(0x000000)},
         {"SelectionRectangleColor", I(g.SelectionRectangleColor), I(0x000000)},
-        {"SelectionColorMixerFactor", I(g.SelectionColorMixerFactor), I(50)},
+        {"SelectionColorMixerFactor", I(g.SelectionColorMixerFactor()), I(50)},
         {"ShowSelection", I(g.ShowSelection), I(true)},
         {"HintColor", I(Cardinal(g.HintColor)), I(0xFF000018)},
         {"HighlightColor", I(Cardinal(g.HighlightColor)), I(0xFF00000D)},

@@ -1,5 +1,5 @@
 // Paints string grids in every look and every colour style, with check boxes, combo buttons,
-// merged cells, rotated headers, a sort indicator, a selection and graphic cells, into one
+// merged cells, a node, rotated headers, a sort indicator, a selection and graphic cells, into one
 // picture (ext_string_grid_looks.png) for a person to look at.
 #include "grid/foundation/cell_properties.h"
 #include "grid/model/control_look.h"
@@ -56,6 +56,7 @@ void FillGrid(TPaintGrid& G)
     rating.CellAngle = 3;
     rating.CellIndex = Integer(TColor(0x00C0FF));
     rating.CellBitmapColor = TColor(0xD0D0D0);
+    G.AddNode(1, 3);  // an open node over the next two rows, its glyph in the fixed column
     G.MergeCells(3, 4, 2, 2);
     G.SetCells(3, 4, u"Merged two by two");
     G.SortSettings()->SetShow(true);

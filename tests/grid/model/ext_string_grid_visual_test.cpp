@@ -156,7 +156,7 @@ TEST_F(ExtStringGridVisual, SelectedCellsTakeTheSelectionColoursMixedByTheFactor
         g->SetSelectionColor(sel);
         g->SetSelectionTextColor(clYellow);
         g->SelectionColorMixer = c.Mixer;
-        g->SelectionColorMixerFactor = c.Factor;
+        g->SetSelectionColorMixerFactor(c.Factor);
         if (c.Bands) UseBands(*g);
         g->Select(2, 1, 3, 1);
         const auto l = Ask(*g, 2, 1);
