@@ -11,6 +11,7 @@
 #include "platform/graphics/font.h"
 #include "platform/graphics/pen.h"
 #include "platform/runtime/resources.h"
+#include "platform/ui/window_canvas.h"
 
 #include <memory>
 
@@ -254,7 +255,12 @@ void TExtStringGrid::PaintColoredBorder()
 {
     const bool colouredLook = FLook == glSoft || (FLook >= glZEQ && FLook <= glOffice2007);
     if (!colouredLook || BorderStyle != bsSingle || m_borderColor == clNone || FFlat) return;
-    TCanvas& c = *Canvas();
+    if (!HandleAllocated()) return;
+    // Drawn over the window's edge on its own pixels: a paint of the cells would cover it, so
+    // the frame handler draws it again after each.
+    TWindowCanvas frame(Handle(), true);
+    if (!frame.Canvas()) return;
+    TCanvas& c = *frame.Canvas();
     c.Pen()->SetColor(m_borderColor);
     const Integer w = Width(), h = Height();
     const auto outline = [&c](Integer L, Integer T, Integer R, Integer B) {

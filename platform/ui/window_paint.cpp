@@ -134,14 +134,15 @@ bool IsRedrawEnabled(HWND Wnd)
 }
 
 namespace {
-TWindowPixels PixelsFor(HWND Wnd, const TRect& Clip)
+// Clip is in the coordinates of the client area, or of the whole window when WholeWindow is set.
+TWindowPixels PixelsFor(HWND Wnd, const TRect& Clip, bool WholeWindow = false)
 {
     TWindowPixels px;
     if (!HasBackend() || !IsWindowVisible(Wnd)) return px;
     TRect vis;
-    if (!IntersectRect(vis, VisibleClientRect(Wnd), Clip)) return px;
+    if (!IntersectRect(vis, VisibleClientRect(Wnd, WholeWindow), Clip)) return px;
     px.Surface = Backend().WindowSurface(GetTopLevelWindow(Wnd));
-    px.Origin = ClientOffsetInTopLevel(Wnd);
+    px.Origin = WholeWindow ? OffsetInTopLevel(Wnd) : ClientOffsetInTopLevel(Wnd);
     px.Clip = vis;
     OffsetRect(px.Clip, px.Origin.X, px.Origin.Y);
     return px;
@@ -183,6 +184,12 @@ void EndPaint(HWND Wnd, TPaintStruct& PS)
 }
 
 TWindowPixels GetWindowPixels(HWND Wnd) { return PixelsFor(Wnd, GetClientRect(Wnd)); }
+
+TWindowPixels GetWholeWindowPixels(HWND Wnd)
+{
+    const TWindowRecord* r = Find(Wnd);
+    return r ? PixelsFor(Wnd, Rect(0, 0, r->Bounds.Width(), r->Bounds.Height()), true) : TWindowPixels{};
+}
 
 void ReleaseWindowPixels(HWND Wnd, const TWindowPixels& Pixels) { Present(Wnd, Pixels); }
 

@@ -6,6 +6,7 @@
 #include "platform/ui/scroll_bar_painter.h"
 #include "platform/ui/scroll_bar_side.h"
 #include "platform/ui/system_metrics.h"
+#include "platform/ui/window_canvas.h"
 #include "platform/ui/window_system_state.h"
 
 #include <algorithm>
@@ -94,18 +95,10 @@ void SendScroll(HWND Wnd, Integer Bar, Word Code, Integer Pos = 0)
 void DrawScrollBars(HWND Wnd)
 {
     TWindowRecord* r = Find(Wnd);
-    if (!r || !(r->Style & (WS_VSCROLL | WS_HSCROLL)) || !HasBackend() || !IsWindowVisible(Wnd)) return;
-    HWND top = GetTopLevelWindow(Wnd);
-    cairo_surface_t* surface = Backend().WindowSurface(top);
-    TRect vis = VisibleClientRect(Wnd, true);
-    if (!surface || IsRectEmpty(vis)) return;
-    TPoint off = OffsetInTopLevel(Wnd);
-    TRect shown = vis;
-    OffsetRect(shown, off.X, off.Y);
-    TCanvas canvas(surface);
-    TRegion clip(shown);
-    canvas.SetDeviceClip(&clip);
-    canvas.SetOrigin(off);
+    if (!r || !(r->Style & (WS_VSCROLL | WS_HSCROLL))) return;
+    TWindowCanvas window(Wnd, true);
+    if (!window.Canvas()) return;
+    TCanvas& canvas = *window.Canvas();
     const TScrollBarPaint& paint = r->ScrollBarPaint ? r->ScrollBarPaint : TScrollBarPaint(DrawScrollBar);
     const TBarTrack& t = State().Track;
     for (Integer bar : {SB_HORZ, SB_VERT}) {
@@ -121,7 +114,6 @@ void DrawScrollBars(HWND Wnd)
         canvas.Brush()->SetColor(clBtnFace);
         canvas.FillRect(BarCorner(*r));
     }
-    Backend().WindowPainted(top, shown);
 }
 
 Integer BarAt(const TWindowRecord& r, TPoint P)

@@ -219,6 +219,8 @@ void BeginPaint(HWND Wnd, TPaintStruct& PS);
 void EndPaint(HWND Wnd, TPaintStruct& PS);
 // The window's pixels outside a paint, for drawing at once; ReleaseWindowPixels shows them.
 TWindowPixels GetWindowPixels(HWND Wnd);
+// The same for the whole window, scroll bars included: Origin is the window's top-left corner.
+TWindowPixels GetWholeWindowPixels(HWND Wnd);
 void ReleaseWindowPixels(HWND Wnd, const TWindowPixels& Pixels);
 // Counters for tests: paints dispatched and invalidations recorded since the start.
 Cardinal PaintCount();

@@ -522,3 +522,42 @@ TEST_F(ExtStringGridLookSettings, TheBackgroundOutsideTheCellsFillsOnlyWhatTheCe
 
 }  // namespace
 }  // namespace gw::test
+
+namespace gw::test {
+namespace {
+
+// The coloured border of the looks that have one lies on the grid window's own pixels over the
+// cells' edge, with the parent's colour just outside it, and stays when the cells are painted
+// again; other looks, no colour or the flat switch draw none.
+TEST_F(ExtStringGridLookSettings, TheColouredBorderLiesOnTheWindowAndOutlivesRepaints)
+{
+    form->SetColor(clLime);
+    form->Show();
+    struct TCase {
+        const char* Name;
+        TGridLook Look;
+        TColor Border;
+        bool Flat;
+        bool Drawn;
+    };
+    for (const TCase& c : {TCase{"soft", glSoft, clRed, false, true}, TCase{"office 2007", glOffice2007, clBlue, false, true},
+                           TCase{"classic", glClassic, clRed, false, false}, TCase{"no colour", glSoft, clNone, false, false},
+                           TCase{"flat", glSoft, clRed, true, false}}) {
+        SCOPED_TRACE(c.Name);
+        g->SetLook(c.Look);
+        g->SetFlat(c.Flat);
+        g->SetBorderColor(c.Border);
+        const Integer w = g->Width(), mid = g->Height() / 2;
+        for (int repaint = 0; repaint < 2; ++repaint) {
+            g->Invalidate();
+            EXPECT_EQ(ScreenAt({1, mid}) == c.Border, c.Drawn) << "left edge, repaint " << repaint;
+            EXPECT_EQ(ScreenAt({w - 2, mid}) == c.Border, c.Drawn) << "right edge";
+            EXPECT_EQ(ScreenAt({mid, 1}) == c.Border, c.Drawn) << "top edge";
+            EXPECT_EQ(ScreenAt({0, mid}) == clLime, c.Drawn) << "the parent's colour outside";
+            EXPECT_NE(ScreenAt({5, mid}), c.Border) << "the cells inside are not touched";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace gw::test
