@@ -84,6 +84,9 @@ struct TextHash {
     size_t operator()(StringView s) const { return std::hash<StringView>()(s); }
 };
 
+// The glyphs of single characters of a face (the text engine's own).
+struct CharGlyphs;
+
 // One font as laid out: family, pixel size and its metrics.
 struct FontFace {
     String family;
@@ -103,6 +106,9 @@ struct FontFace {
     std::shared_ptr<PangoAttrList> attributes;
     // Texts shaped in this face, by text.
     mutable std::unordered_map<String, GlyphRun, TextHash, std::equal_to<>> runs;
+    // The characters below U+0300 each shaped on its own, made on first use: a text of them is
+    // put together from these glyphs instead of being shaped whole.
+    mutable std::shared_ptr<CharGlyphs> charGlyphs;
     FontFace() { advances.fill(-1); }
 };
 
@@ -118,7 +124,9 @@ Integer ShapedWidth(const FontFace& face, StringView text);
 Integer MeasureText(const FontFace& face, StringView text);
 // Width of one character below U+0300 (measured once per face).
 Integer CharWidth(const FontFace& face, Char c);
-// The text shaped in the face, kept for the next call.
+// The text shaped in the face, kept for the next call. A simple text whose characters all come
+// from one font is put together from its characters' glyphs, which is what shaping it whole gives
+// with kerning and ligatures off, without asking pango again.
 const GlyphRun& ShapedRun(const FontFace& face, StringView text);
 // Draws one line with the top of its cell at (x, y) (cairo user space); UnderlineAt is a
 // UTF-16 index to underline additionally (-1 none); Angle in tenths of a degree.

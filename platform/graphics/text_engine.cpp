@@ -7,7 +7,9 @@
 #include <pango/pangocairo.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -258,6 +260,95 @@ constexpr size_t kRunsPerFace = 16384;
 
 }  // namespace
 
+// Each character below U+0300 as pango shapes it alone. With kerning and ligatures off such a
+// character is shaped the same wherever it stands, so a text of them is its characters' glyphs
+// side by side. A character that does not shape to one glyph (or none) of one font is not
+// composed.
+struct CharGlyphs {
+    struct Glyph {
+        enum Kind : uint8_t { Unknown, Composed, Whole } kind = Unknown;
+        bool hasGlyph = false;  // false for a character pango draws as nothing
+        unsigned long index = 0;
+        int xOffset = 0;  // pango units
+        int yOffset = 0;
+        int advance = 0;
+        Integer width = 0;  // pixels, as measured
+        cairo_scaled_font_t* font = nullptr;  // referenced
+    };
+    std::array<Glyph, 0x300> glyphs;
+
+    CharGlyphs() = default;
+    ~CharGlyphs()
+    {
+        for (Glyph& g : glyphs)
+            if (g.font) cairo_scaled_font_destroy(g.font);
+    }
+    CharGlyphs(const CharGlyphs&) = delete;
+    CharGlyphs& operator=(const CharGlyphs&) = delete;
+};
+
+namespace {
+
+const CharGlyphs::Glyph& GlyphOf(const FontFace& face, Char c)
+{
+    if (!face.charGlyphs) face.charGlyphs = std::make_shared<CharGlyphs>();
+    CharGlyphs::Glyph& g = face.charGlyphs->glyphs[c];
+    if (g.kind != CharGlyphs::Glyph::Unknown) return g;
+    g.kind = CharGlyphs::Glyph::Whole;
+    if (c < 0x20) return g;
+    PangoLayout* layout = Prepare(face, StringView(&c, 1), -1);
+    PangoLayoutLine* line = pango_layout_get_line_readonly(layout, 0);
+    if (!line || !line->runs || line->runs->next) return g;
+    const auto* run = static_cast<const PangoLayoutRun*>(line->runs->data);
+    if (run->glyphs->num_glyphs != 1) return g;
+    const PangoGlyphInfo& gi = run->glyphs->glyphs[0];
+    if (gi.glyph & PANGO_GLYPH_UNKNOWN_FLAG) return g;
+    PangoRectangle logical;
+    pango_layout_get_pixel_extents(layout, nullptr, &logical);
+    g.hasGlyph = gi.glyph != PANGO_GLYPH_EMPTY;
+    g.index = gi.glyph;
+    g.xOffset = gi.geometry.x_offset;
+    g.yOffset = gi.geometry.y_offset;
+    g.advance = gi.geometry.width;
+    g.width = logical.width;
+    g.font = cairo_scaled_font_reference(pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(run->item->analysis.font)));
+    g.kind = CharGlyphs::Glyph::Composed;
+    return g;
+}
+
+// The text's glyphs from its characters' when they all compose and come from one font; false
+// (Run left without pieces) otherwise.
+bool ComposeRun(const FontFace& face, StringView text, GlyphRun& run)
+{
+    cairo_scaled_font_t* font = nullptr;
+    int x = 0;
+    Integer width = 0;
+    run.glyphs.reserve(text.size());
+    for (Char c : text) {
+        if (c >= 0x300) return false;
+        const CharGlyphs::Glyph& g = GlyphOf(face, c);
+        if (g.kind != CharGlyphs::Glyph::Composed || (font && g.font != font)) return false;
+        font = g.font;
+        if (g.hasGlyph)
+            run.glyphs.push_back({g.index, double(x + g.xOffset) / PANGO_SCALE, double(g.yOffset) / PANGO_SCALE});
+        x += g.advance;
+        width += g.width;
+    }
+    if (!font) return false;
+    run.pieces.push_back({cairo_scaled_font_reference(font), 0, run.glyphs.size()});
+    run.width = width;
+    return true;
+}
+
+GlyphRun ShapeRun(const FontFace& face, StringView text)
+{
+    GlyphRun run;
+    if (text.empty() || ComposeRun(face, text, run)) return run;
+    return RunOfLayout(Prepare(face, text, -1));
+}
+
+}  // namespace
+
 std::vector<std::string> InstalledFamilies()
 {
     PangoFontFamily** families = nullptr;
@@ -332,8 +423,7 @@ const GlyphRun& ShapedRun(const FontFace& face, StringView text)
 {
     if (auto it = face.runs.find(text); it != face.runs.end()) return it->second;
     if (face.runs.size() >= kRunsPerFace) face.runs.clear();
-    if (text.empty()) return face.runs.emplace(String(text), GlyphRun()).first->second;
-    return face.runs.emplace(String(text), RunOfLayout(Prepare(face, text, -1))).first->second;
+    return face.runs.emplace(String(text), ShapeRun(face, text)).first->second;
 }
 
 Integer CharWidth(const FontFace& face, Char c)

@@ -42,8 +42,11 @@ TEST_F(DrawTextTest, MeasurementIsFixedByTheSubstitutedFaces)
     EXPECT_EQ(canvas.TextHeight(u"x"), 20);
 }
 
-// Texts below U+0300 are drawn from glyphs shaped once and kept; they must be the pixels pango
-// draws, for every face, at whole and odd positions, and a second draw (from the cache) too.
+// Texts below U+0300 are drawn from glyphs shaped once and kept (put together from their
+// characters' glyphs where they all come from one font); they must be the pixels pango draws, for
+// every face, at whole and odd positions, and a second draw (from the cache) too. Among them: the
+// values a table shows, characters some faces take from another font (alone and between spaces),
+// and those pango draws by their neighbours (soft hyphen, no-break space, a control).
 TEST(TextRuns, CachedGlyphsDrawWhatPangoDraws)
 {
     const char16_t* texts[] = {u"Hello world",
@@ -51,7 +54,10 @@ TEST(TextRuns, CachedGlyphsDrawWhatPangoDraws)
                                u"fi fl ffi",
                                u"caf\u00e9 na\u00efve Z\u00fcrich",
                                u"\u0141\u00f3d\u017a \u0218tefan \u01c4",
-                               u"  (12,34) [x] {y} ~!@#$%^&*_+|"};
+                               u"  (12,34) [x] {y} ~!@#$%^&*_+|",
+                               u"-12.50 0.123456 31/12/2024 10.0.0.255 AB-1234",
+                               u"\u0237 \u0237j\u0237 \u01c4 \u02ea\u02eb x",
+                               u"co\u00adop a\u00a0b c\u007fd"};
     const std::pair<const char16_t*, Integer> fonts[] = {
         {u"Tahoma", -11}, {u"Arial", -13}, {u"Times New Roman", 16}, {u"Courier New", -12}, {u"Verdana", -20}};
     for (const auto& [name, height] : fonts) {
