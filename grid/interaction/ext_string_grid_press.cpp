@@ -64,6 +64,19 @@ void MovePressIntoBaseCell(const TBaseGrid& G, TMessage& Message, Integer ACol, 
 
 }  // namespace
 
+// The release (and every move of a selecting drag) over a piece of a merged cell whose base cell
+// is the current cell or the anchor stays on that base cell, where the press put them: the merged
+// cell is one cell to the pointer, also when a drag comes back to it. A piece of any other merged
+// cell is a cell of a range like any other.
+TGridCoord TExtStringGrid::PointedCell(Integer ACol, Integer ARow) const
+{
+    const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+    if (!IsMergedCell(base.X, base.Y)) return {ACol, ARow};
+    const TGridCoord at{DisplColIndex(base.X), base.Y};
+    if (at != Anchor() && at != TGridCoord{Col(), Row()}) return {ACol, ARow};
+    return at;
+}
+
 void TExtStringGrid::WMLButtonDown(TMessage& Message)
 {
     const TPoint at = TWMMouse(Message).Pos;

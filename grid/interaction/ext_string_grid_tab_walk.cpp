@@ -22,7 +22,10 @@ bool TExtStringGrid::TabToNextCell(bool Backward)
     if (++FTabVisits > ColCount() * RowCount()) return true;
     FLastTabCell = {Col(), Row()};
     bool kept = TabWalk(Backward);
-    if ((Options() & goEditing) && !IsEditable(RealColIndex(Col()), Row())) kept = TabToNextCell(Backward);
+    // Landing on a cell that may not be edited switches goEditing off for it (FEditDisable
+    // remembers that the grid edits); the walk goes on past it all the same.
+    const bool editing = (Options() & goEditing) || FEditDisable;
+    if (editing && !IsEditable(RealColIndex(Col()), Row())) kept = TabToNextCell(Backward);
     if (outermost) FTabVisits = 0;
     const Integer real = RealColIndex(Col());
     const bool control = CellHasProperties(real, Row()) && HasControlGraphic(real, Row());

@@ -1732,6 +1732,9 @@ protected:
 
     // ===== interaction hooks ====================================================================
     bool SelectCell(Integer ACol, Integer ARow) override;
+    // A piece of a merged cell whose base cell is the current cell or the anchor stands for that
+    // base cell, where the press put them (grid/interaction/ext_string_grid_press.cpp).
+    TGridCoord PointedCell(Integer ACol, Integer ARow) const override;
     TInplaceEdit* CreateEditor() override;
     bool CanEditShow() const override;
     void KeyDown(Word& Key, TShiftState Shift) override;

@@ -132,6 +132,9 @@ protected:
     // Whether a window scroll bar (SB_VERT or SB_HORZ) stays shown while it has nothing to
     // scroll (a descendant that greys it instead of hiding it); by default it is hidden.
     virtual bool KeepsIdleScrollBar(Integer /*Bar*/) const { return false; }
+    // The cell a selecting pointer over the cell (ACol, ARow) makes current: that cell, unless
+    // a descendant shows several cells as one.
+    virtual TGridCoord PointedCell(Integer ACol, Integer ARow) const { return {ACol, ARow}; }
 
     // --- the editor's hooks ----------------------------------------------------------------------
     virtual TInplaceEdit* CreateEditor();

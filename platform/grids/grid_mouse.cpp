@@ -144,12 +144,13 @@ void TCustomGrid::StartSelecting()
 }
 
 // The cell under the point (x from the edge the columns start at), held to the scrolling cells
-// shown, becomes the current one; with goRangeSelect the anchor stays where the press was.
+// shown, becomes the current one (as PointedCell answers for it); with goRangeSelect the anchor
+// stays where the press was.
 void TCustomGrid::SelectAt(Integer X, Integer Y)
 {
-    const Integer col = ShownItemAt(m_cols, HorzView(), X), row = ShownItemAt(m_rows, VertView(), Y);
-    if (col == m_current.X && row == m_current.Y) return;
-    MoveCurrent(col, row, !(m_options & goRangeSelect), false);
+    const TGridCoord cell = PointedCell(ShownItemAt(m_cols, HorzView(), X), ShownItemAt(m_rows, VertView(), Y));
+    if (cell == m_current) return;
+    MoveCurrent(cell.X, cell.Y, !(m_options & goRangeSelect), false);
 }
 
 TRect TCustomGrid::SizingLineRect() const

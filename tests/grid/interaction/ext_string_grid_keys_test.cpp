@@ -68,6 +68,10 @@ protected:
 
     std::string Current() const { return Cell(grid->Col(), grid->Row()); }
     std::string Text(Integer C, Integer R) const { return StringToUtf8(grid->GetCellEx(C, R)); }
+    void HideEditorIfShown()
+    {
+        if (grid->EditorMode()) grid->HideInplaceEdit();
+    }
 
     THarness h;
     TForm* form = nullptr;
@@ -100,6 +104,13 @@ TEST_F(KeyGridTest, HomeAndEndJumpByTheirSettingModifiersAndRowSelection)
         {heFirstLastColumn, VK_END, ssShift, false, "4,4", {3, 4, 4, 4}},
         // Under row selection the column variants are the base grid's: Home goes to the top.
         {heFirstLastColumn, VK_HOME, 0, true, "3,1", {1, 1, 4, 1}},
+        {heFirstLastColumn, VK_END, 0, true, "3,7", {}},
+        {heFirstLastRow, VK_END, 0, true, "3,6", {}},
+        {heFirstLastCell, VK_HOME, 0, true, "1,1", {}},
+        // Shift Home: from column 0 of the start row up to the last column of the first data row.
+        {heFirstLastRow, VK_HOME, ssShift, false, "5,1", {0, 1, 5, 4}},
+        // Ctrl with the row variant is the base grid's: the first data cell, not the column's top.
+        {heFirstLastRow, VK_HOME, ssCtrl, false, "1,1", {1, 1, 1, 1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.Action) + " key " + std::to_string(c.Key) + " shift " + std::to_string(c.Shift) +
@@ -125,14 +136,20 @@ TEST_F(KeyGridTest, HomeAndEndReportTheKeyOnceAndKeepTheRowSelection)
     EXPECT_EQ(Current(), "3,1");
 }
 
+// Each walk: where it ends, what TabToNextCell answers, whether the Tab went on to the parent
+// (the next control took the focus) and whether a row was appended above the footer.
 TEST_F(KeyGridTest, TabWalksOverMergedReadOnlyFixedRightAndFooterCellsBothWays)
 {
+    enum TEnd { eWrap, eAppend, eHandOver };
     struct Case {
         std::string Name;
         TAdvanceDirection Direction;
         bool Backward;
         TPoint Start;
         std::string Current;
+        Integer ReadOnlyCol = -1;  // with goEditing, the column OnCanEditCell refuses
+        TEnd End = eWrap;
+        bool Result = true, Posted = false, Appended = false;
     };
     const Case cases[] = {
         {"next column", adLeftRight, false, {1, 1}, "2,1"},
@@ -146,15 +163,40 @@ TEST_F(KeyGridTest, TabWalksOverMergedReadOnlyFixedRightAndFooterCellsBothWays)
         {"column end to the next column's top", adTopBottom, false, {1, 6}, "2,1"},
         {"up from the top to the previous column's last data row", adTopBottom, true, {2, 1}, "1,6"},
         {"in-row direction walks the column too", adLeftRightInRow, false, {1, 1}, "1,2"},
+        {"over a read-only cell", adLeftRight, false, {2, 3}, "4,3", 3},
+        {"back over a read-only cell", adLeftRight, true, {4, 3}, "2,3", 3},
+        {"read-only down the column: on to the next column", adTopBottom, false, {1, 6}, "3,1", 2},
+        {"last data cell appends a row above the footer", adLeftRight, false, {4, 6}, "1,7", -1, eAppend, true, false,
+         true},
+        {"last data cell hands the Tab on", adLeftRight, false, {4, 6}, "1,1", -1, eHandOver, false, true},
+        {"back from the first cell never hands on", adLeftRight, true, {1, 1}, "4,6", -1, eHandOver},
     };
+    auto* next = new TButton(form);
+    next->SetParent(form);
+    next->SetBounds(10, 420, 80, 24);
     grid->MergeCells(2, 2, 2, 1);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
+        grid->SetRowCount(8);
+        grid->SetOptions(c.ReadOnlyCol >= 0 ? grid->Options() | goEditing : grid->Options() & ~TGridOptions(goEditing));
+        grid->OnCanEditCell = [&c](TObject*, Integer, Integer ACol, bool& CanEdit) { CanEdit = ACol != c.ReadOnlyCol; };
+        grid->Navigation()->SetAdvanceInsert(c.End == eAppend);
+        grid->Navigation()->TabToNextAtEnd = c.End == eHandOver;
         grid->Navigation()->TabAdvanceDirection = c.Direction;
+        grid->SetFocus();
         grid->FocusCell(c.Start.X, c.Start.Y);
-        EXPECT_TRUE(grid->TabToNextCell(c.Backward));
+        h.ProcessMessages();
+        EXPECT_EQ(grid->TabToNextCell(c.Backward), c.Result);
+        h.ProcessMessages();
         EXPECT_EQ(Current(), c.Current);
+        EXPECT_EQ(next->Focused(), c.Posted);
+        EXPECT_EQ(grid->RowCount(), c.Appended ? 9 : 8);
+        if (c.Appended) {
+            EXPECT_EQ(Text(1, 8), "1,7") << "the footer row stays last";
+        }
+        HideEditorIfShown();
     }
+    grid->OnCanEditCell = nullptr;
 }
 
 TEST_F(KeyGridTest, TabSkipsCellsThatMayNotBeEditedAndEndsWhenNoneMay)

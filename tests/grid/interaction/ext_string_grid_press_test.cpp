@@ -7,6 +7,7 @@
 #include "grid/foundation/markup_renderer.h"
 #include "grid/foundation/markup_text.h"
 #include "grid/model/control_look.h"
+#include "grid/model/sort_settings.h"
 #include "platform/net/shell_open.h"
 #include "platform/runtime/string_list.h"
 
@@ -87,20 +88,30 @@ protected:
     Integer refuse = 0;
 };
 
+// The release reports the box's new state (OnCheckBoxMouseUp) and sorts nothing, though the
+// headers would sort on a click of their own.
 TEST_F(GridPress, AClickOnEnableTogglesItMakesTheCellCurrentAndReports)
 {
     LogPresses();
+    grid->SortSettings()->SetShow(true);
+    grid->OnCheckBoxMouseUp = [this](TObject*, Integer c, Integer r, bool State) {
+        h.Log.Add("check box mouse up " + std::to_string(c) + "," + std::to_string(r) + (State ? " on" : " off"));
+    };
+    grid->OnClickSort = [this](TObject*, Integer c) { h.Log.Add("sort " + std::to_string(c)); };
     grid->SetCellEx(0, 3, u"N");
     Press(CellCentre(0, 3));
     EXPECT_EQ(Utf8(grid->GetCellEx(0, 3)), "Y");
     EXPECT_EQ(grid->Col(), 0);
     EXPECT_EQ(grid->Row(), 3);
     EXPECT_FALSE(EditorShown()) << "a check box opens no editor";
-    EXPECT_EQ(h.Log.Items(), (std::vector<std::string>{"check box click 0,3 on", "mouse down"}));
+    EXPECT_EQ(h.Log.Items(),
+              (std::vector<std::string>{"check box click 0,3 on", "mouse down", "check box mouse up 0,3 on"}));
     h.Log.Clear();
     Press(CellCentre(0, 3));
     EXPECT_EQ(Utf8(grid->GetCellEx(0, 3)), "N");
-    EXPECT_EQ(h.Log.Items(), (std::vector<std::string>{"check box click 0,3 off", "mouse down"}));
+    EXPECT_EQ(h.Log.Items(),
+              (std::vector<std::string>{"check box click 0,3 off", "mouse down", "check box mouse up 0,3 off"}));
+    EXPECT_EQ(grid->SortSettings()->Column, -1);
 }
 
 TEST_F(GridPress, ARefusedPressDoesNothingAtAll)
@@ -383,10 +394,11 @@ TEST_F(GridPress, APlainLinkOpensWithURLShow)
     EXPECT_EQ(opened, std::vector<std::string>{"http://example.com/plain"});
 }
 
-// A press on any piece of a merged cell selects its base cell (the release is the base grid's
-// selecting drag, which is not looked at here): the press is moved into it, right
+// A press on any piece of a merged cell selects its base cell: the press is moved into it, right
 // to left by the columns' extents, which keeps it inside the base column however near the
-// pressed piece's far edge it was.
+// pressed piece's far edge it was. The release over a piece of that merged cell leaves it there,
+// also after a drag out and back, while a drag out of it to other cells still selects the range
+// from the base cell.
 TEST_F(MouseGridTest, APressOnAMergedCellsPieceSelectsItsBaseCellInEitherReadingOrder)
 {
     grid->MergeCells(1, 1, 3, 2);
@@ -396,20 +408,46 @@ TEST_F(MouseGridTest, APressOnAMergedCellsPieceSelectsItsBaseCellInEitherReading
         Integer Col, Row;
         Integer FromLeft;  // pixels right of the pressed cell's left edge, -1 for its centre
         std::string Current;
+        std::string Released;   // the current cell after the release
+        std::string Selection;  // left,top-right,bottom after the release
+        Integer ToCol = -1, ToRow = -1;  // where the pointer is dragged to before the release
+        bool RowSelect = false;
+        Integer ViaCol = -1, ViaRow = -1;  // a cell the drag passes on its way, else halfway
     };
     const TCase cases[] = {
-        {"the last piece", bdLeftToRight, 3, 2, -1, "1,1"},
-        {"a piece of the first row", bdLeftToRight, 2, 1, 1, "1,1"},
-        {"right to left, the last piece", bdRightToLeft, 3, 2, -1, "1,1"},
-        {"right to left, at the piece's far edge", bdRightToLeft, 3, 1, 1, "1,1"},
-        {"right to left, at the piece's near edge", bdRightToLeft, 2, 2, grid->ColWidths(2) - 2, "1,1"},
-        {"right to left, the base itself", bdRightToLeft, 1, 2, -1, "1,1"},
-        {"an unmerged cell", bdRightToLeft, 4, 3, -1, "4,3"},
-        {"reading only", bdRightToLeftReadingOnly, 3, 2, 1, "1,1"},
+        {"the last piece", bdLeftToRight, 3, 2, -1, "1,1", "1,1", "1,1-1,1"},
+        {"a piece of the first row", bdLeftToRight, 2, 1, 1, "1,1", "1,1", "1,1-1,1"},
+        {"the last piece of the first row", bdLeftToRight, 3, 1, -1, "1,1", "1,1", "1,1-1,1"},
+        {"the first piece of the second row", bdLeftToRight, 1, 2, -1, "1,1", "1,1", "1,1-1,1"},
+        {"the middle piece of the second row", bdLeftToRight, 2, 2, -1, "1,1", "1,1", "1,1-1,1"},
+        {"the base itself", bdLeftToRight, 1, 1, -1, "1,1", "1,1", "1,1-1,1"},
+        {"right to left, the last piece", bdRightToLeft, 3, 2, -1, "1,1", "1,1", "1,1-1,1"},
+        {"right to left, at the piece's far edge", bdRightToLeft, 3, 1, 1, "1,1", "1,1", "1,1-1,1"},
+        {"right to left, at the piece's near edge", bdRightToLeft, 2, 2, grid->ColWidths(2) - 2, "1,1", "1,1",
+         "1,1-1,1"},
+        {"right to left, the base itself", bdRightToLeft, 1, 2, -1, "1,1", "1,1", "1,1-1,1"},
+        {"right to left, a piece of the first row", bdRightToLeft, 2, 1, -1, "1,1", "1,1", "1,1-1,1"},
+        {"right to left, the base cell", bdRightToLeft, 1, 1, -1, "1,1", "1,1", "1,1-1,1"},
+        {"an unmerged cell", bdRightToLeft, 4, 3, -1, "4,3", "4,3", "4,3-4,3"},
+        {"reading only", bdRightToLeftReadingOnly, 3, 2, 1, "1,1", "1,1", "1,1-1,1"},
+        {"dragged out to a plain cell", bdLeftToRight, 3, 2, -1, "1,1", "4,3", "1,1-4,3", 4, 3},
+        {"dragged to another piece", bdLeftToRight, 2, 1, -1, "1,1", "1,1", "1,1-1,1", 3, 2},
+        {"dragged out and back onto a piece", bdLeftToRight, 2, 1, -1, "1,1", "1,1", "1,1-1,1", 2, 2, false, 4, 3},
+        {"right to left, dragged out and back", bdRightToLeft, 3, 2, -1, "1,1", "1,1", "1,1-1,1", 1, 2, false, 4, 3},
+        // From a plain cell into the merged cell: its pieces are cells of the range.
+        {"a plain cell dragged into the merged cell", bdLeftToRight, 4, 3, -1, "4,3", "2,2", "2,2-4,3", 2, 2},
+        {"right to left, a plain cell dragged into it", bdRightToLeft, 4, 3, -1, "4,3", "3,2", "3,2-4,3", 3, 2},
+        {"right to left, dragged out to a plain cell", bdRightToLeft, 3, 2, -1, "1,1", "4,3", "1,1-4,3", 4, 3},
+        {"right to left, dragged to a plain cell before it", bdRightToLeft, 2, 2, -1, "1,1", "0,3", "0,1-1,3", 0, 3},
+        {"row select, a piece of the second row", bdLeftToRight, 2, 2, -1, "1,1", "1,1", "0,1-5,1", -1, -1, true},
+        {"row select, dragged out to a plain row", bdLeftToRight, 3, 2, -1, "1,1", "4,3", "0,1-5,3", 4, 3, true},
+        {"right to left, row select, the last piece", bdRightToLeft, 3, 2, -1, "1,1", "1,1", "0,1-5,1", -1, -1, true},
     };
+    auto cell = [](Integer c, Integer r) { return std::to_string(c) + "," + std::to_string(r); };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
         grid->SetBiDiMode(c.Mode);
+        grid->SetOptions(c.RowSelect ? grid->Options() | goRowSelect : grid->Options() & ~TGridOptions(goRowSelect));
         grid->FocusCell(5, 4);
         // The piece's own rectangle, not the merged cell's.
         const TRect r = grid->TCustomGrid::CellRect(c.Col, c.Row);
@@ -418,8 +456,22 @@ TEST_F(MouseGridTest, APressOnAMergedCellsPieceSelectsItsBaseCellInEitherReading
         h.Advance(1000);
         h.MoveTo(grid, at);
         h.MouseDown(grid, at);
-        EXPECT_EQ(std::to_string(grid->Col()) + "," + std::to_string(grid->Row()), c.Current);
-        h.MouseUp(grid, at);
+        EXPECT_EQ(cell(grid->Col(), grid->Row()), c.Current);
+        TPoint to = at;
+        if (c.ToCol >= 0) {
+            // Through the next cells on the way, as a hand would move.
+            auto centre = [this](Integer ACol, Integer ARow) {
+                const TRect t = grid->TCustomGrid::CellRect(ACol, ARow);
+                return TPoint{(t.Left + t.Right) / 2, (t.Top + t.Bottom) / 2};
+            };
+            to = centre(c.ToCol, c.ToRow);
+            h.MoveTo(grid, c.ViaCol >= 0 ? centre(c.ViaCol, c.ViaRow) : TPoint{(at.X + to.X) / 2, (at.Y + to.Y) / 2});
+            h.MoveTo(grid, to);
+        }
+        h.MouseUp(grid, to);
+        EXPECT_EQ(cell(grid->Col(), grid->Row()), c.Released);
+        const TGridRect s = grid->Selection();
+        EXPECT_EQ(cell(s.Left, s.Top) + "-" + cell(s.Right, s.Bottom), c.Selection);
     }
 }
 

@@ -553,5 +553,36 @@ TEST_F(SlavesHeaderTest, ADoubleClickInsideAHeaderCellReportsItsCell)
               0);
 }
 
+// The tables' own double click (with their auto-size switch on) fits a header's column: the
+// grid reports the header cell once, and the fitted column is the one double-clicked, not its
+// neighbour and not the one of a body cell.
+TEST_F(SlavesHeaderTest, TheTablesDoubleClickOnAHeaderCellFitsThatColumn)
+{
+    grid->OnDblClickCell = [this](TObject*, Integer ARow, Integer ACol) {
+        h.Log.Add("dblclick cell " + std::to_string(ACol) + "," + std::to_string(ARow));
+        if (ARow == 0) grid->AutoSizeCol(ACol, 0);
+    };
+    struct TCase {
+        const char* Name;
+        Integer Col, Row;
+        bool Fitted;
+    };
+    const TCase cases[] = {
+        {"the header of the long address", 1, 0, true},
+        {"a body cell of it", 1, 3, false},
+        {"the header beside it", 2, 0, false},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        grid->SetColWidths(1, 40);
+        grid->SetColWidths(2, 40);
+        DoubleClickAt(CellCentre(c.Col, c.Row));
+        const std::string cell = std::to_string(c.Col) + "," + std::to_string(c.Row);
+        const Log log = h.Log.Take();
+        EXPECT_EQ(std::count(log.begin(), log.end(), "dblclick cell " + cell), 1);
+        EXPECT_EQ(grid->ColWidths(1) > 150, c.Fitted);
+    }
+}
+
 }  // namespace
 }  // namespace gw::test
