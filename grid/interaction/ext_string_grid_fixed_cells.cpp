@@ -44,12 +44,15 @@ void TExtStringGrid::ReleaseFixedCellButton()
     FFixedCellPushed = false;
 }
 
+// Drawn between paints: the next paint of the cell draws it raised as its look says.
 void TExtStringGrid::DrawPushedFixedCellEdge(Cardinal Edge)
 {
-    TRect r = FPushedFixedCell;
-    DrawEdge(*Canvas(), r, Edge, BF_BOTTOMRIGHT);
-    r = FPushedFixedCell;
-    DrawEdge(*Canvas(), r, Edge, BF_TOPLEFT);
+    DrawOnWindow(false, [this, Edge](TCanvas& c) {
+        TRect r = FPushedFixedCell;
+        DrawEdge(c, r, Edge, BF_BOTTOMRIGHT);
+        r = FPushedFixedCell;
+        DrawEdge(c, r, Edge, BF_TOPLEFT);
+    });
 }
 
 // --- the header's drop-down button ---------------------------------------------------------------

@@ -254,7 +254,7 @@ void TExtStringGrid::PanStep()
 
 void TExtStringGrid::DrawPanIndicator()
 {
-    if (HandleAllocated()) DrawPanIndicatorShape(*Canvas(), wheelpanpos, IntelliPan);
+    DrawOnWindow(false, [this](TCanvas& c) { DrawPanIndicatorShape(c, wheelpanpos, IntelliPan); });
 }
 
 void TExtStringGrid::ErasePanIndicator()

@@ -521,7 +521,7 @@ public:
     void PaintCellBody(TCanvas& ACanvas, Integer ACol, Integer ARow, const TRect& ARect,
                        TGridDrawState AState) override;
     // Dotted XOR lines while a column or row is sized: drawn twice, they are gone. On the grid's
-    // canvas unless another is given.
+    // canvas unless another is given: at once on the window's own pixels.
     void DrawColSizingLine(Integer X, TCanvas* ACanvas = nullptr);
     void DrawRowSizingLine(Integer Y, TCanvas* ACanvas = nullptr);
     void DrawSortIndicator(TCanvas& ACanvas, Integer ACol, Integer Y, Integer X);
@@ -1984,6 +1984,9 @@ protected:
     void PressFixedCellButton(Integer ACol, Integer ARow, Integer X, bool FixedPress);
     void ReleaseFixedCellButton();
     void DrawPushedFixedCellEdge(Cardinal Edge);
+    // Draws at once on the window's own pixels (the client area, or the whole window with its
+    // edge), between paints: the canvas of the grid draws only inside a paint.
+    void DrawOnWindow(bool WholeWindow, const std::function<void(TCanvas&)>& Draw);
     bool PressFixedDropDown(Integer ACol, Integer ARow, Integer X);
     bool ClickFixedCellEdit(TMouseButton Button, Integer ACol, Integer ARow, Integer X, Integer Y);
     void DblClickFixedCellEdit(Integer ACol, Integer ARow);

@@ -342,13 +342,19 @@ void TExtStringGrid::DrawFilterGlyph(TCanvas& ACanvas, const TRect& CellRect, In
 void TExtStringGrid::DrawColSizingLine(Integer X, TCanvas* ACanvas)
 {
     const Integer bottom = std::max(Height(), CellRect(0, RowCount() - 1).Bottom);
-    DrawSizingLine(ACanvas ? *ACanvas : *Canvas(), Point(X, 0), Point(X, bottom));
+    if (ACanvas)
+        DrawSizingLine(*ACanvas, Point(X, 0), Point(X, bottom));
+    else
+        DrawOnWindow(false, [&](TCanvas& c) { DrawSizingLine(c, Point(X, 0), Point(X, bottom)); });
 }
 
 void TExtStringGrid::DrawRowSizingLine(Integer Y, TCanvas* ACanvas)
 {
     const Integer right = std::max(Width(), CellRect(ColCount() - 1, 0).Right);
-    DrawSizingLine(ACanvas ? *ACanvas : *Canvas(), Point(0, Y), Point(right, Y));
+    if (ACanvas)
+        DrawSizingLine(*ACanvas, Point(0, Y), Point(right, Y));
+    else
+        DrawOnWindow(false, [&](TCanvas& c) { DrawSizingLine(c, Point(0, Y), Point(right, Y)); });
 }
 
 void TExtStringGrid::DrawSizingLine(TCanvas& ACanvas, TPoint From, TPoint To)

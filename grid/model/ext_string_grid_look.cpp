@@ -251,34 +251,39 @@ void TExtStringGrid::WMNCPaint(TMessage& Message)
     Message.Result = 0;
 }
 
+void TExtStringGrid::DrawOnWindow(bool WholeWindow, const std::function<void(TCanvas&)>& Draw)
+{
+    if (!HandleAllocated()) return;
+    TWindowCanvas window(Handle(), WholeWindow);
+    if (window.Canvas()) Draw(*window.Canvas());
+}
+
+// Drawn over the window's edge on its own pixels: a paint of the cells would cover it, so the
+// frame handler draws it again after each.
 void TExtStringGrid::PaintColoredBorder()
 {
     const bool colouredLook = FLook == glSoft || (FLook >= glZEQ && FLook <= glOffice2007);
     if (!colouredLook || BorderStyle != bsSingle || m_borderColor == clNone || FFlat) return;
-    if (!HandleAllocated()) return;
-    // Drawn over the window's edge on its own pixels: a paint of the cells would cover it, so
-    // the frame handler draws it again after each.
-    TWindowCanvas frame(Handle(), true);
-    if (!frame.Canvas()) return;
-    TCanvas& c = *frame.Canvas();
-    c.Pen()->SetColor(m_borderColor);
-    const Integer w = Width(), h = Height();
-    const auto outline = [&c](Integer L, Integer T, Integer R, Integer B) {
-        c.MoveTo(L, B);
-        c.LineTo(L, T);
-        c.LineTo(R, T);
-        c.LineTo(R, B);
-        c.LineTo(L, B);
-    };
-    if (FitCellsInGrid) {
-        outline(1, 1, w - 2, h - 2);
-        if (Parent()) {
-            c.Pen()->SetColor(Parent()->Color());
+    DrawOnWindow(true, [this](TCanvas& c) {
+        c.Pen()->SetColor(m_borderColor);
+        const Integer w = Width(), h = Height();
+        const auto outline = [&c](Integer L, Integer T, Integer R, Integer B) {
+            c.MoveTo(L, B);
+            c.LineTo(L, T);
+            c.LineTo(R, T);
+            c.LineTo(R, B);
+            c.LineTo(L, B);
+        };
+        if (FitCellsInGrid) {
+            outline(1, 1, w - 2, h - 2);
+            if (Parent()) {
+                c.Pen()->SetColor(Parent()->Color());
+                outline(0, 0, w - 1, h - 1);
+            }
+        } else if (FIsComCtl6) {
             outline(0, 0, w - 1, h - 1);
         }
-    } else if (FIsComCtl6) {
-        outline(0, 0, w - 1, h - 1);
-    }
+    });
 }
 
 }  // namespace gw

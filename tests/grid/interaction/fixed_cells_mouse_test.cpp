@@ -3,11 +3,18 @@
 #include "grid/foundation/mouse_actions.h"
 #include "grid/interaction/fixed_cell_editors.h"
 #include "grid/model/control_look.h"
+#include "platform/backends/headless/harness.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/frame_controls.h"
 #include "platform/ui/menus.h"
 #include "tests/grid/interaction/mouse_grid_fixture.h"
 #include "tests/support/test_support.h"
 
+#include <cairo.h>
+
+#include <cstring>
 #include <string>
+#include <utility>
 
 namespace gw::test {
 namespace {
@@ -40,6 +47,48 @@ protected:
         return menu;
     }
 };
+
+// What the screen shows at a client point of the grid, read without letting anything paint.
+TColor ScreenAt(THarness& H, TWinControl* Control, TPoint P)
+{
+    const TPoint s = Control->ClientToScreen(P);
+    const auto surface = H.Display().ComposeScreen(Rect(s.X, s.Y, s.X + 1, s.Y + 1));
+    cairo_surface_flush(surface.get());
+    uint32_t v = 0;
+    std::memcpy(&v, cairo_image_surface_get_data(surface.get()), 4);
+    return TColor(((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF));
+}
+
+// The colours an edge of that kind gives the left and right side of a cell.
+std::pair<TColor, TColor> EdgeSides(Cardinal Edge, const TRect& Cell)
+{
+    TBitmap b;
+    b.SetSize(Cell.Width(), Cell.Height());
+    TRect r = Rect(0, 0, Cell.Width(), Cell.Height());
+    DrawEdge(*b.Canvas(), r, Edge, BF_RECT);
+    return {b.Canvas()->Pixels(0, Cell.Height() / 2), b.Canvas()->Pixels(Cell.Width() - 1, Cell.Height() / 2)};
+}
+
+// Held, the pressed header shows sunken on the screen at once; released, raised.
+TEST_F(FixedCellsMouseTest, APressedFixedCellShowsSunkenOnTheScreenWhileHeld)
+{
+    grid->FixedAsButtons = true;
+    grid->SetOptions(grid->Options() | goFixedVertLine | goFixedHorzLine);
+    h.ProcessMessages();
+    const TRect r = grid->CellRect(2, 0);
+    const Integer mid = (r.Top + r.Bottom) / 2;
+    const auto sunken = EdgeSides(BDR_SUNKENINNER, r);
+    const auto raised = EdgeSides(BDR_RAISEDINNER, r);
+    ASSERT_NE(sunken, raised);
+    h.Advance(1000);
+    h.MoveTo(grid, Centre(2, 0));
+    h.MouseDown(grid, Centre(2, 0));
+    EXPECT_EQ(ScreenAt(h, grid, {r.Left, mid}), sunken.first);
+    EXPECT_EQ(ScreenAt(h, grid, {r.Right - 1, mid}), sunken.second);
+    h.MouseUp(grid, Centre(2, 0));
+    EXPECT_EQ(ScreenAt(h, grid, {r.Left, mid}), raised.first);
+    EXPECT_EQ(ScreenAt(h, grid, {r.Right - 1, mid}), raised.second);
+}
 
 TEST_F(FixedCellsMouseTest, AFixedCellActsAsAButtonOnlyWithButtonsAndBothFixedLines)
 {
