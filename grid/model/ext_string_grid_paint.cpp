@@ -12,12 +12,14 @@
 #include "grid/foundation/markup_renderer.h"
 #include "grid/foundation/mouse_actions.h"
 #include "grid/foundation/progress_drawing.h"
+#include "grid/foundation/search_footer.h"
 #include "grid/foundation/text_utils.h"
 #include "grid/model/background.h"
 #include "grid/model/cell_node.h"
 #include "grid/model/cell_paint_geometry.h"
 #include "grid/model/check_box_place.h"
 #include "grid/model/control_look.h"
+#include "grid/model/floating_footer.h"
 #include "grid/model/ext_string_grid.h"
 #include "grid/model/progress_appearance.h"
 #include "grid/model/show_modified.h"
@@ -1070,6 +1072,9 @@ void TExtStringGrid::PaintBackgroundOutsideCells()
     const TRect b = Rect(0, lastRow.Bottom, client.Right, client.Bottom);
     TRegion region(right ? a : b);
     if (right && below) region.Combine(TRegion(a), TRegion(b), RGN_OR);
+    // The footers cover the bottom strip: gradient and picture end above them.
+    if (m_searchFooter->Visible()) client.Bottom -= 32;
+    if (FFooterPanel && m_floatingFooter->Visible()) client.Bottom -= FFooterPanel->Height();
     TCanvas& c = *Canvas();
     const Integer saved = c.SaveDC();
     c.SelectClipRgn(&region);

@@ -503,6 +503,16 @@ TEST_F(ExtStringGridLookSettings, TheBackgroundOutsideTheCellsFillsOnlyWhatTheCe
     }
     g->SetColCount(5);
     g->SetRowCount(5);
+    // A vertical gradient from red to blue ends at the bottom of what shows: just above the
+    // search footer once it is, where it is blue but for a band's step (0x22 of red, had it run
+    // on under the footer).
+    g->BackGround()->SetColorTo(clBlue);
+    g->SearchFooter()->SetVisible(true);
+    g->Invalidate();
+    const TColor aboveFooter = ScreenAt({g->ClientRect().Right - 3, g->ClientRect().Bottom - 33});
+    EXPECT_LE(GetRValue(aboveFooter), 0x08) << std::hex << aboveFooter;
+    EXPECT_GE(GetBValue(aboveFooter), 0xF0) << std::hex << aboveFooter;
+    g->SearchFooter()->SetVisible(false);
     g->BackGround()->SetColorTo(clNone);
     g->Invalidate();
     EXPECT_NE(ScreenAt({g->ClientRect().Right - 3, 5}), clRed) << "a gradient without its end colour paints nothing";
