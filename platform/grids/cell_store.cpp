@@ -112,13 +112,19 @@ void TGridCellRow::Release()
 
 void TGridCellRow::Reserve(Integer Count)
 {
-    if (Count <= Size()) return;
+    if (Count > Size()) Reallocate(Count);
+}
+
+// New arrays of Count slots holding the first cells that fit; slots past the old size are empty.
+void TGridCellRow::Reallocate(Integer Count)
+{
+    const Integer kept = std::min(Count, Size());
     auto* texts = new TCellText[std::size_t(Count)];
-    for (Integer i = 0; i < Size(); ++i) texts[i] = std::move(m_texts[i]);
+    std::move(m_texts, m_texts + kept, texts);
     TObject** objects = nullptr;
     if (m_objects) {
         objects = new TObject*[std::size_t(Count)]();
-        std::copy(m_objects, m_objects + m_size, objects);
+        std::copy(m_objects, m_objects + kept, objects);
     }
     delete[] m_texts;
     delete[] m_objects;
@@ -138,18 +144,7 @@ void TGridCellRow::Resize(Integer Count)
         Release();
         return;
     }
-    auto* texts = new TCellText[std::size_t(Count)];
-    std::move(m_texts, m_texts + Count, texts);
-    TObject** objects = nullptr;
-    if (m_objects) {
-        objects = new TObject*[std::size_t(Count)];
-        std::copy(m_objects, m_objects + Count, objects);
-    }
-    delete[] m_texts;
-    delete[] m_objects;
-    m_texts = texts;
-    m_objects = objects;
-    m_size = uint32_t(Count);
+    Reallocate(Count);
 }
 
 void TGridCellRow::ExchangeCell(TGridCellRow& Other, Integer I)

@@ -86,6 +86,7 @@ public:
 
 private:
     void Release();
+    void Reallocate(Integer Count);
     bool Holds(Integer I) const { return I < Size() && (!m_texts[I].Empty() || Object(I)); }
     TCellText* m_texts = nullptr;
     TObject** m_objects = nullptr;  // only once the row holds an object
