@@ -5,7 +5,7 @@ namespace gw {
 
 void TBrush::Assign(TPersistent* Source)
 {
-    if (auto* brush = dynamic_cast<TBrush*>(Source)) {
+    if (auto* brush = SourceAs<TBrush>(Source)) {
         BeginUpdate();
         m_color = brush->m_color;
         m_style = brush->m_style;

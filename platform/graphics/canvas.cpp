@@ -43,6 +43,8 @@ const TRegion& TCanvas::Impl::Clip(const TCanvas& canvas) const
     TRegion r(Rect(0, 0, canvas.SurfaceWidth(), canvas.SurfaceHeight()));
     if (deviceClip) r.Combine(r, *deviceClip, RGN_AND);
     if (appClip) r.Combine(r, *appClip, RGN_AND);
+    clipBounds = r.Bounds();
+    clipSingle = r.RectCount() == 1;
     clipCache = std::move(r);
     return *clipCache;
 }
@@ -109,6 +111,12 @@ public:
     {
         single = clip.RectCount() == 1;
         bounds = clip.Bounds();
+    }
+    // Through the canvas's own clip, whose shape the canvas keeps.
+    explicit Painter(const TCanvas& canvas)
+        : px(canvas.Handle()), clip(canvas.Internals().Clip(canvas)), single(canvas.Internals().clipSingle),
+          bounds(canvas.Internals().clipBounds)
+    {
     }
     ~Painter() { px.MarkDirty(); }
     Painter(const Painter&) = delete;
@@ -447,7 +455,7 @@ void StrokePoints(const TCanvas& canvas, std::span<const TPoint> pts, bool close
     // In opaque mode the gaps of a styled pen take the background colour.
     bool opaqueGaps = canvas.BkMode() == OPAQUE;
     uint32_t gap = Rgb(canvas.Brush()->Color());
-    Painter p(canvas, clip);
+    Painter p(canvas);
     auto plot = [&](Integer x, Integer y) {
         bool on = dashes.empty() || dashIndex % 2 == 0;
         if (on)
@@ -537,14 +545,13 @@ void TCanvas::Rectangle(Integer X1, Integer Y1, Integer X2, Integer Y2)
     Changing();
     const Integer dx1 = LogicalToDeviceX(X1), dx2 = LogicalToDeviceX(X2);
     TRect r{std::min(dx1, dx2), std::min(Y1, Y2) + m_origin.Y, std::max(dx1, dx2), std::max(Y1, Y2) + m_origin.Y};
-    const TRegion& clip = m_impl->Clip(*this);
     bool pen = PenVisible(*m_pen);
     if (OutlineMatchesFill(*m_pen, *m_brush) && r.Right > r.Left && r.Bottom > r.Top &&
         r.Right - r.Left + r.Bottom - r.Top > 2) {
         // The one-pixel ring in the fill's colour and the fill inside it cover the rectangle
         // exactly: one fill paints it (gradient bands are thousands of these). A single pixel's
         // outline stops short of itself and paints nothing, so it keeps the outline's way.
-        Painter p(*this, clip);
+        Painter p(*this);
         p.Fill(r, Rgb(m_brush->Color()), pmCopy, bsSolid);
         Changed();
         return;
@@ -553,7 +560,7 @@ void TCanvas::Rectangle(Integer X1, Integer Y1, Integer X2, Integer Y2)
         // With a pen the outline covers the outer ring; without one the area is a pixel smaller.
         TRect inner = pen ? TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}
                           : TRect{r.Left, r.Top, r.Right - 1, r.Bottom - 1};
-        Painter p(*this, clip);
+        Painter p(*this);
         p.Fill(inner, Rgb(m_brush->Color()), m_pen->Mode(), m_brush->Style());
     }
     if (pen && r.Right > r.Left && r.Bottom > r.Top) {
@@ -678,7 +685,7 @@ bool PaintStepped(const TCanvas& canvas, TRect r, Integer cornerW, Integer corne
     const auto [sideX, sideY] = quarter.back();
     for (int sx : {-1, 1})
         for (Integer j = row(sideY, -1); j <= row(sideY, 1); ++j) mark(column(sideX, sx), j);
-    Painter p(canvas, canvas.Internals().Clip(canvas));
+    Painter p(canvas);
     uint32_t penRgb = Rgb(pen.Color()), brushRgb = Rgb(brush.Color());
     bool fills = BrushVisible(brush);
     for (Integer j = 0; j < h; ++j) {
@@ -766,7 +773,7 @@ void PaintRounded(const TCanvas& canvas, TRect r, double rx, double ry)
     if (BrushVisible(brush))
         PaintMask(canvas, clip, outline, false, 1, Rgb(brush.Color()), pen.Mode(), brush.Style(), onRing);
     if (ring.empty() || (!hasPen && !BrushVisible(brush))) return;
-    Painter p(canvas, clip);
+    Painter p(canvas);
     uint32_t rgb = Rgb(hasPen ? pen.Color() : brush.Color());
     for (Integer y = area.Top; y < area.Bottom; ++y)
         for (Integer x = area.Left; x < area.Right; ++x) {
@@ -801,7 +808,7 @@ void TCanvas::FillRect(const TRect& R)
     if (!m_surface || !BrushVisible(*m_brush)) return;
     Changing();
     TRect r = LogicalToDevice(R);
-    Painter p(*this, m_impl->Clip(*this));
+    Painter p(*this);
     p.Fill(r, Rgb(m_brush->Color()), pmCopy, m_brush->Style());
     Changed();
 }
@@ -811,7 +818,7 @@ void TCanvas::FrameRect(const TRect& R)
     if (!m_surface || IsRectEmpty(R)) return;
     Changing();
     TRect r = LogicalToDevice(R);
-    Painter p(*this, m_impl->Clip(*this));
+    Painter p(*this);
     uint32_t c = Rgb(m_brush->Color());
     p.Fill({r.Left, r.Top, r.Right, r.Top + 1}, c, pmCopy, bsSolid);
     p.Fill({r.Left, r.Bottom - 1, r.Right, r.Bottom}, c, pmCopy, bsSolid);
@@ -825,7 +832,7 @@ void TCanvas::DrawFocusRect(const TRect& R)
     if (!m_surface || IsRectEmpty(R)) return;
     Changing();
     TRect r = LogicalToDevice(R);
-    Painter p(*this, m_impl->Clip(*this));
+    Painter p(*this);
     // Every pixel of the outline with an even x + y is inverted; each pixel once. Right to left x
     // is the column the pixel has left to right, so that the dots are the mirror image too.
     const Integer mirror = m_rightToLeft ? m_mirrorWidth - 1 : 0;
@@ -857,7 +864,7 @@ void TCanvas::SetPixel(Integer X, Integer Y, TColor Color)
 {
     if (!m_surface) return;
     Changing();
-    Painter p(*this, m_impl->Clip(*this));
+    Painter p(*this);
     p.Put(PixelToDevice(*this, X), Y + m_origin.Y, Rgb(Color), pmCopy);
     Changed();
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -71,11 +72,27 @@ struct GlyphRun {
     GlyphRun& operator=(GlyphRun&&) = delete;
     GlyphRun(const GlyphRun&) = delete;
 
+    // The pixels cairo inks for the run with its start on the baseline at (0, 0), as spans of
+    // rows, made the first time the run is filled: a repeat text is then a few span fills.
+    struct Mask {
+        struct Span {
+            Integer y = 0;
+            Integer left = 0;
+            Integer right = 0;
+        };
+        std::vector<Span> spans;
+        TRect bounds{};
+        // False when cairo's pixels do not follow the run about whole pixels (a glyph at a
+        // fraction of a pixel, grey or coloured ink): then only cairo draws it.
+        bool exact = false;
+    };
+
     std::vector<cairo_glyph_t> glyphs;
     std::vector<Piece> pieces;
     Integer width = 0;
     // False when only pango can draw the text (a character it has no glyph for).
     bool drawable = true;
+    mutable std::optional<Mask> mask;
 };
 
 // Hashes texts and their views alike, so that a view finds its text without a copy.
@@ -132,6 +149,14 @@ const GlyphRun& ShapedRun(const FontFace& face, StringView text);
 // UTF-16 index to underline additionally (-1 none); Angle in tenths of a degree.
 void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,
               Integer underlineAt = -1, Integer angle = 0);
+// True for the surfaces whose pixels are written directly: images of 32 bits a pixel.
+bool FillableSurface(cairo_surface_t* surface);
+// Writes one line of text with the top of its cell at device (x, y) straight into the pixels,
+// inside Clip (device rectangles); false, drawing nothing, when only ShowText draws it exactly
+// (decorations, characters from U+0300, a glyph missing or not on whole pixels, a surface of
+// another format).
+bool FillText(const Pixels& px, std::span<const TRect> clip, const FontFace& face, uint32_t rgb, Integer x, Integer y,
+              StringView text);
 // The same through a pango layout, whatever the text: what ShowText falls back to.
 void ShowTextWithPango(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,
                        Integer underlineAt = -1, Integer angle = 0);
@@ -164,6 +189,9 @@ struct TCanvas::Impl {
     std::vector<Saved> saved;
 
     mutable std::optional<TRegion> clipCache;
+    // Of the clip cache: its bounds and whether it is one rectangle (asked by every fill).
+    mutable TRect clipBounds{};
+    mutable bool clipSingle = true;
     mutable const detail::FontFace* face = nullptr;
     mutable Integer faceChange = -1;
     // What the face was looked up by: a change of colour or angle keeps the face.

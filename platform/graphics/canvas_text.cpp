@@ -106,16 +106,24 @@ std::vector<Line> WrapLine(const Line& line, Integer width, const Typesetter& ts
 {
     std::vector<Line> out;
     const String& s = line.text;
+    // A text as wide as its characters is measured as it grows, not again from its start.
+    const bool perCharacter = ts.PerCharacter(s);
     size_t start = 0;
     while (start < s.size()) {
         size_t lastBreak = String::npos;
         size_t end = start;
+        Integer grown = 0;
         while (end < s.size()) {
             size_t next = end + 1;
             // Measure without the trailing spaces: they may hang over the edge.
-            size_t trimmed = next;
-            while (trimmed > start && s[trimmed - 1] == u' ') --trimmed;
-            if (trimmed > start && ts.Width(StringView(s).substr(start, trimmed - start)) > width) break;
+            if (perCharacter) {
+                grown += ts.CharWidth(s[end]);
+                if (s[end] != u' ' && grown > width) break;
+            } else {
+                size_t trimmed = next;
+                while (trimmed > start && s[trimmed - 1] == u' ') --trimmed;
+                if (trimmed > start && ts.Width(StringView(s).substr(start, trimmed - start)) > width) break;
+            }
             if (s[end] == u' ') lastBreak = next;
             end = next;
         }
@@ -209,6 +217,82 @@ TTextMetric TCanvas::GetTextMetrics() const
 
 namespace {
 
+// Draws the pieces of one text call in device space: text cairo would ink in whole pixels of
+// one colour, and plain boxes, are written straight into the pixels (a grid paints hundreds of
+// cell texts a frame, and cairo's per-call set-up dominates them); the rest goes through cairo.
+class TextPainter {
+public:
+    TextPainter(const TCanvas& canvas, const std::optional<TRect>& within)
+        : m_canvas(canvas), m_within(within), m_px(canvas.Handle())
+    {
+        const TRegion& clip = canvas.Internals().Clip(canvas);
+        for (Integer i = 0; i < clip.RectCount(); ++i) {
+            TRect r = clip.RectAt(i);
+            if (!within || IntersectRect(r, r, *within)) m_clip.push_back(r);
+        }
+    }
+    ~TextPainter() { Direct(false); }
+    TextPainter(const TextPainter&) = delete;
+    TextPainter& operator=(const TextPainter&) = delete;
+
+    void Fill(const TRect& R, uint32_t rgb)
+    {
+        if (!detail::FillableSurface(m_px.surface)) {
+            Direct(false);
+            cairo_t* cr = Cairo();
+            detail::SetSourceRgb(cr, rgb);
+            cairo_rectangle(cr, R.Left, R.Top, R.Width(), R.Height());
+            cairo_fill(cr);
+            return;
+        }
+        Direct(true);
+        const uint32_t pixel = detail::ToPixel(rgb);
+        for (const TRect& c : m_clip) {
+            TRect part;
+            if (!IntersectRect(part, R, c)) continue;
+            for (Integer y = part.Top; y < part.Bottom; ++y)
+                std::fill(m_px.Row(y) + part.Left, m_px.Row(y) + part.Right, pixel);
+        }
+    }
+
+    void Text(const FontFace& face, uint32_t rgb, Integer x, Integer y, StringView text, Integer underlineAt,
+              Integer angle)
+    {
+        if (angle == 0 && underlineAt < 0) {
+            Direct(true);
+            if (detail::FillText(m_px, m_clip, face, rgb, x, y, text)) return;
+        }
+        Direct(false);
+        detail::ShowText(Cairo(), face, rgb, x, y, text, underlineAt, angle);
+    }
+
+private:
+    cairo_t* Cairo()
+    {
+        if (!m_scope) m_scope.emplace(m_canvas, m_within);
+        m_cairoDrew = true;
+        return m_scope->cr;
+    }
+
+    // Direct writes and cairo's drawing meet on one surface: cairo is told of the pixels written
+    // behind its back before it draws again, and has finished its own before they are written.
+    void Direct(bool on)
+    {
+        if (on && m_cairoDrew) cairo_surface_flush(m_px.surface);
+        if (on) m_cairoDrew = false;
+        if (!on && m_written) m_px.MarkDirty();
+        m_written = on;
+    }
+
+    const TCanvas& m_canvas;
+    std::optional<TRect> m_within;
+    detail::Pixels m_px;
+    std::vector<TRect> m_clip;
+    std::optional<detail::DrawScope> m_scope;
+    bool m_written = false;
+    bool m_cairoDrew = false;
+};
+
 // R in device pixels, empty when R is inverted.
 TRect DeviceRect(const TCanvas& canvas, const TRect& R)
 {
@@ -223,15 +307,13 @@ void TCanvas::TextOut(Integer X, Integer Y, StringView Text)
     if (!m_surface) return;
     Changing();
     const FontFace& face = m_impl->Face(*m_font);
-    detail::DrawScope c(*this);
-    cairo_translate(c.cr, 0, m_origin.Y);
-    const Integer width = MeasureText(face, Text), x = DeviceLeft(X, width);
-    if (m_bkMode == OPAQUE && m_font->Orientation() == 0) {
-        detail::SetSourceRgb(c.cr, Rgb(m_brush->Color()));
-        cairo_rectangle(c.cr, x, Y, width, face.ascent + face.descent);
-        cairo_fill(c.cr);
+    {
+        TextPainter painter(*this, std::nullopt);
+        const Integer width = MeasureText(face, Text), x = DeviceLeft(X, width), y = Y + m_origin.Y;
+        if (m_bkMode == OPAQUE && m_font->Orientation() == 0)
+            painter.Fill({x, y, x + width, y + face.ascent + face.descent}, Rgb(m_brush->Color()));
+        painter.Text(face, Rgb(m_font->Color()), x, y, Text, -1, m_font->Orientation());
     }
-    detail::ShowText(c.cr, face, Rgb(m_font->Color()), x, Y, Text, -1, m_font->Orientation());
     Changed();
 }
 
@@ -240,14 +322,13 @@ void TCanvas::TextRect(const TRect& R, Integer X, Integer Y, StringView Text)
     if (!m_surface) return;
     Changing();
     const FontFace& face = m_impl->Face(*m_font);
-    detail::DrawScope c(*this, DeviceRect(*this, R));
-    cairo_translate(c.cr, 0, m_origin.Y);
-    if (m_brush->Style() != bsClear) {
-        detail::SetSourceRgb(c.cr, Rgb(m_brush->Color()));
-        cairo_paint(c.cr);
+    {
+        const TRect box = DeviceRect(*this, R);
+        TextPainter painter(*this, box);
+        if (m_brush->Style() != bsClear) painter.Fill(box, Rgb(m_brush->Color()));
+        const Integer x = m_rightToLeft ? DeviceLeft(X, MeasureText(face, Text)) : LogicalToDeviceX(X);
+        painter.Text(face, Rgb(m_font->Color()), x, Y + m_origin.Y, Text, -1, m_font->Orientation());
     }
-    const Integer x = m_rightToLeft ? DeviceLeft(X, MeasureText(face, Text)) : LogicalToDeviceX(X);
-    detail::ShowText(c.cr, face, Rgb(m_font->Color()), x, Y, Text, -1, m_font->Orientation());
     Changed();
 }
 
@@ -332,31 +413,29 @@ Integer TCanvas::DrawText(StringView Text, TRect& R, Cardinal Format)
     if (!m_surface) return result;
 
     Changing();
-    std::optional<TRect> within;
-    if (!(Format & DT_NOCLIP)) within = DeviceRect(*this, R);
-    detail::DrawScope c(*this, within);
-    cairo_translate(c.cr, 0, m_origin.Y);
-    uint32_t textColour = Rgb(m_font->Color());
-    uint32_t bk = Rgb(m_brush->Color());
-    for (size_t i = 0; i < lines.size(); ++i, y += lineHeight) {
-        Integer x = R.Left;
-        if (Format & DT_CENTER)
-            x = R.Left + (width - lines[i].Width) / 2;
-        else if (Format & DT_RIGHT)
-            x = R.Right - lines[i].Width;
-        x = DeviceLeft(x, lines[i].Width);
-        if (m_bkMode == OPAQUE && lines[i].Width > 0) {
-            detail::SetSourceRgb(c.cr, bk);
-            cairo_rectangle(c.cr, x, y, lines[i].Width, lineHeight);
-            cairo_fill(c.cr);
+    {
+        std::optional<TRect> within;
+        if (!(Format & DT_NOCLIP)) within = DeviceRect(*this, R);
+        TextPainter painter(*this, within);
+        const uint32_t textColour = Rgb(m_font->Color());
+        const uint32_t bk = Rgb(m_brush->Color());
+        for (size_t i = 0; i < lines.size(); ++i, y += lineHeight) {
+            Integer x = R.Left;
+            if (Format & DT_CENTER)
+                x = R.Left + (width - lines[i].Width) / 2;
+            else if (Format & DT_RIGHT)
+                x = R.Right - lines[i].Width;
+            x = DeviceLeft(x, lines[i].Width);
+            const Integer top = y + m_origin.Y;
+            if (m_bkMode == OPAQUE && lines[i].Width > 0) painter.Fill({x, top, x + lines[i].Width, top + lineHeight}, bk);
+            const TTextLine& l = lines[i];
+            ts.ForSegments(l.Text, [&](StringView seg, Integer start, Integer segX) {
+                Integer u = (l.Underline >= start && l.Underline < start + static_cast<Integer>(seg.size()))
+                    ? l.Underline - start
+                    : -1;
+                painter.Text(face, textColour, x + segX, top, seg, u, 0);
+            });
         }
-        const TTextLine& l = lines[i];
-        ts.ForSegments(l.Text, [&](StringView seg, Integer start, Integer segX) {
-            Integer u = (l.Underline >= start && l.Underline < start + static_cast<Integer>(seg.size()))
-                ? l.Underline - start
-                : -1;
-            detail::ShowText(c.cr, face, textColour, x + segX, y, seg, u, 0);
-        });
     }
     Changed();
     return result;

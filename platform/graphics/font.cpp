@@ -86,7 +86,7 @@ String ResolveFontFamily(StringView Name, TFontPitch Pitch)
 
 void TFont::Assign(TPersistent* Source)
 {
-    if (auto* font = dynamic_cast<TFont*>(Source)) {
+    if (auto* font = SourceAs<TFont>(Source)) {
         BeginUpdate();
         SetName(font->m_name);
         SetHeight(font->m_height);

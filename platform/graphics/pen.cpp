@@ -29,7 +29,7 @@ uint32_t ApplyPenMode(TPenMode Mode, uint32_t P, uint32_t D)
 
 void TPen::Assign(TPersistent* Source)
 {
-    if (auto* pen = dynamic_cast<TPen*>(Source)) {
+    if (auto* pen = SourceAs<TPen>(Source)) {
         BeginUpdate();
         SetColor(pen->m_color);
         SetWidth(pen->m_width);

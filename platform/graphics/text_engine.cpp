@@ -255,6 +255,84 @@ void ThickenDecorations(cairo_t* cr, PangoLayoutLine* line, double baseline)
     cairo_fill(cr);
 }
 
+bool Whole(double v) { return std::floor(v) == v; }
+
+// What cairo inks for the run, drawn once on a scratch mask. Cairo puts a glyph's picture at its
+// position rounded to the pixel, so with every glyph on a whole pixel the run's pixels move with
+// its start unchanged; ink that is not full (grey edges, a colour glyph) is left to cairo.
+GlyphRun::Mask MaskOf(const GlyphRun& run)
+{
+    GlyphRun::Mask m;
+    for (const cairo_glyph_t& g : run.glyphs)
+        if (!Whole(g.x) || !Whole(g.y)) return m;
+    double left = HUGE_VAL, top = HUGE_VAL, right = -HUGE_VAL, bottom = -HUGE_VAL;
+    for (const GlyphRun::Piece& p : run.pieces) {
+        if (p.count == 0) continue;
+        cairo_text_extents_t e;
+        cairo_scaled_font_glyph_extents(p.font, run.glyphs.data() + p.first, static_cast<int>(p.count), &e);
+        if (e.width <= 0 || e.height <= 0) continue;
+        left = std::min(left, e.x_bearing);
+        top = std::min(top, e.y_bearing);
+        right = std::max(right, e.x_bearing + e.width);
+        bottom = std::max(bottom, e.y_bearing + e.height);
+    }
+    m.exact = true;
+    if (left > right) return m;  // no ink (spaces)
+    // A margin round the extents: ink found on it means they were wrong, and the mask is not used.
+    constexpr Integer margin = 2;
+    const TRect box{Integer(std::floor(left)) - margin, Integer(std::floor(top)) - margin,
+                    Integer(std::ceil(right)) + margin, Integer(std::ceil(bottom)) + margin};
+    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(
+        cairo_image_surface_create(CAIRO_FORMAT_A8, box.Width(), box.Height()), cairo_surface_destroy);
+    {
+        Context c(cairo_create(surface.get()));
+        cairo_set_antialias(c.cr, CAIRO_ANTIALIAS_NONE);
+        cairo_translate(c.cr, -box.Left, -box.Top);
+        for (const GlyphRun::Piece& p : run.pieces) {
+            if (p.count == 0) continue;
+            cairo_set_scaled_font(c.cr, p.font);
+            cairo_show_glyphs(c.cr, run.glyphs.data() + p.first, static_cast<int>(p.count));
+        }
+    }
+    cairo_surface_flush(surface.get());
+    const unsigned char* data = cairo_image_surface_get_data(surface.get());
+    const Integer stride = cairo_image_surface_get_stride(surface.get());
+    m.bounds = {box.Right, box.Bottom, box.Left, box.Top};
+    for (Integer y = 0; y < box.Height(); ++y) {
+        const unsigned char* row = data + size_t(y) * stride;
+        for (Integer x = 0; x < box.Width();) {
+            if (row[x] == 0) {
+                ++x;
+                continue;
+            }
+            const bool edge = y < margin || y >= box.Height() - margin || x < margin;
+            Integer end = x;
+            while (end < box.Width() && row[end] == 0xFF) ++end;
+            if (edge || end == x || end > box.Width() - margin) {
+                m.exact = false;
+                return m;
+            }
+            m.spans.push_back({y + box.Top, x + box.Left, end + box.Left});
+            m.bounds = {std::min(m.bounds.Left, x + box.Left), std::min(m.bounds.Top, y + box.Top),
+                        std::max(m.bounds.Right, end + box.Left), std::max(m.bounds.Bottom, y + box.Top + 1)};
+            x = end;
+        }
+    }
+    if (m.spans.empty()) m.bounds = {};
+    return m;
+}
+
+}  // namespace
+
+bool FillableSurface(cairo_surface_t* s)
+{
+    if (!s || cairo_surface_get_type(s) != CAIRO_SURFACE_TYPE_IMAGE) return false;
+    const cairo_format_t f = cairo_image_surface_get_format(s);
+    return f == CAIRO_FORMAT_RGB24 || f == CAIRO_FORMAT_ARGB32;
+}
+
+namespace {
+
 // Texts kept per face before the cache starts anew (a grid's visible cells many times over).
 constexpr size_t kRunsPerFace = 16384;
 
@@ -399,7 +477,7 @@ GlyphRun::~GlyphRun()
 
 GlyphRun::GlyphRun(GlyphRun&& other) noexcept
     : glyphs(std::move(other.glyphs)), pieces(std::exchange(other.pieces, {})), width(other.width),
-      drawable(other.drawable)
+      drawable(other.drawable), mask(std::move(other.mask))
 {
 }
 
@@ -465,6 +543,33 @@ void ShowText(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double 
         }
     }
     ShowTextWithPango(cr, face, rgb, x, y, text, underlineAt, angle);
+}
+
+bool FillText(const Pixels& px, std::span<const TRect> clip, const FontFace& face, uint32_t rgb, Integer x, Integer y,
+              StringView text)
+{
+    if (text.empty()) return true;
+    if (face.underline || face.strikeOut || !IsSimpleText(text) || !FillableSurface(px.surface)) return false;
+    const GlyphRun& run = ShapedRun(face, text);
+    if (!run.drawable) return false;
+    if (!run.mask) run.mask = MaskOf(run);
+    const GlyphRun::Mask& m = *run.mask;
+    if (!m.exact) return false;
+    const Integer baseline = y + face.ascent;
+    const uint32_t pixel = ToPixel(rgb);
+    const TRect inked{m.bounds.Left + x, m.bounds.Top + baseline, m.bounds.Right + x, m.bounds.Bottom + baseline};
+    const TRect surface{0, 0, px.width, px.height};
+    for (const TRect& c : clip) {
+        TRect area;
+        if (!IntersectRect(area, c, inked) || !IntersectRect(area, area, surface)) continue;
+        for (const GlyphRun::Mask::Span& s : m.spans) {
+            const Integer row = s.y + baseline;
+            if (row < area.Top || row >= area.Bottom) continue;
+            const Integer from = std::max(s.left + x, area.Left), to = std::min(s.right + x, area.Right);
+            if (from < to) std::fill(px.Row(row) + from, px.Row(row) + to, pixel);
+        }
+    }
+    return true;
 }
 
 void ShowTextWithPango(cairo_t* cr, const FontFace& face, uint32_t rgb, double x, double y, StringView text,

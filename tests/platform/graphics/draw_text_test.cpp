@@ -42,51 +42,170 @@ TEST_F(DrawTextTest, MeasurementIsFixedByTheSubstitutedFaces)
     EXPECT_EQ(canvas.TextHeight(u"x"), 20);
 }
 
-// Texts below U+0300 are drawn from glyphs shaped once and kept (put together from their
-// characters' glyphs where they all come from one font); they must be the pixels pango draws, for
-// every face, at whole and odd positions, and a second draw (from the cache) too. Among them: the
-// values a table shows, characters some faces take from another font (alone and between spaces),
-// and those pango draws by their neighbours (soft hyphen, no-break space, a control).
-TEST(TextRuns, CachedGlyphsDrawWhatPangoDraws)
+// Texts of characters below U+0300 in faces of every kind the program uses. Among them: the values
+// a table shows, characters some faces take from another font (alone and between spaces), and
+// those pango draws by their neighbours (soft hyphen, no-break space, a control).
+const char16_t* const kSimpleTexts[] = {u"Hello world",
+                                        u"AVAWAY To",
+                                        u"fi fl ffi",
+                                        u"caf\u00e9 na\u00efve Z\u00fcrich",
+                                        u"\u0141\u00f3d\u017a \u0218tefan \u01c4",
+                                        u"  (12,34) [x] {y} ~!@#$%^&*_+|",
+                                        u"-12.50 0.123456 31/12/2024 10.0.0.255 AB-1234",
+                                        u"\u0237 \u0237j\u0237 \u01c4 \u02ea\u02eb x",
+                                        u"co\u00adop a\u00a0b c\u007fd"};
+const std::pair<const char16_t*, Integer> kFonts[] = {
+    {u"Tahoma", -11}, {u"Arial", -13}, {u"Times New Roman", 16}, {u"Courier New", -12}, {u"Verdana", -20}};
+
+// Calls Check(face, name) for every font of kFonts, plain and bold italic.
+template <class Check>
+void ForEachFace(Check check)
 {
-    const char16_t* texts[] = {u"Hello world",
-                               u"AVAWAY To",
-                               u"fi fl ffi",
-                               u"caf\u00e9 na\u00efve Z\u00fcrich",
-                               u"\u0141\u00f3d\u017a \u0218tefan \u01c4",
-                               u"  (12,34) [x] {y} ~!@#$%^&*_+|",
-                               u"-12.50 0.123456 31/12/2024 10.0.0.255 AB-1234",
-                               u"\u0237 \u0237j\u0237 \u01c4 \u02ea\u02eb x",
-                               u"co\u00adop a\u00a0b c\u007fd"};
-    const std::pair<const char16_t*, Integer> fonts[] = {
-        {u"Tahoma", -11}, {u"Arial", -13}, {u"Times New Roman", 16}, {u"Courier New", -12}, {u"Verdana", -20}};
-    for (const auto& [name, height] : fonts) {
+    for (const auto& [name, height] : kFonts) {
         for (TFontStyles style : {TFontStyles(0), TFontStyles(fsBold | fsItalic)}) {
             TFont font;
             font.SetName(name);
             font.SetHeight(height);
             font.SetStyle(style);
-            const detail::FontFace& face = detail::FaceOf(font);
-            for (const char16_t* t : texts) {
-                ASSERT_TRUE(detail::IsSimpleText(t));
-                std::vector<std::unique_ptr<TBitmap>> pictures;
-                for (int way = 0; way < 3; ++way) {
-                    pictures.push_back(std::make_unique<TBitmap>(320, 40));
-                    cairo_t* cr = cairo_create(pictures.back()->Surface());
-                    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-                    if (way == 0)
-                        detail::ShowTextWithPango(cr, face, 0xFFFFFF, 3, 7, t);
-                    else
-                        detail::ShowText(cr, face, 0xFFFFFF, 3, 7, t);
-                    cairo_destroy(cr);
-                }
-                for (int way = 1; way < 3; ++way)
-                    for (Integer y = 0; y < 40; ++y)
-                        for (Integer x = 0; x < 320; ++x)
-                            ASSERT_EQ(pictures[size_t(way)]->PixelColor(x, y), pictures[0]->PixelColor(x, y))
-                                << StringToUtf8(name) << " " << StringToUtf8(t) << " at " << x << "," << y;
-            }
+            check(detail::FaceOf(font), StringToUtf8(name));
         }
+    }
+}
+
+// The first pixel (x, y) where two surfaces of one size differ in any byte, or (-1, -1).
+TPoint FirstDifference(cairo_surface_t* a, cairo_surface_t* b)
+{
+    cairo_surface_flush(a);
+    cairo_surface_flush(b);
+    const Integer w = cairo_image_surface_get_width(a), h = cairo_image_surface_get_height(a);
+    for (Integer y = 0; y < h; ++y) {
+        auto rowA = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(a) + y * cairo_image_surface_get_stride(a));
+        auto rowB = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(b) + y * cairo_image_surface_get_stride(b));
+        for (Integer x = 0; x < w; ++x)
+            if (rowA[x] != rowB[x]) return {x, y};
+    }
+    return {-1, -1};
+}
+
+// Texts below U+0300 are drawn from glyphs shaped once and kept (put together from their
+// characters' glyphs where they all come from one font); they must be the pixels pango draws, for
+// every face, at whole and odd positions, and a second draw (from the cache) too.
+TEST(TextRuns, CachedGlyphsDrawWhatPangoDraws)
+{
+    ForEachFace([](const detail::FontFace& face, const std::string& name) {
+        for (const char16_t* t : kSimpleTexts) {
+            ASSERT_TRUE(detail::IsSimpleText(t));
+            std::vector<std::unique_ptr<TBitmap>> pictures;
+            for (int way = 0; way < 3; ++way) {
+                pictures.push_back(std::make_unique<TBitmap>(320, 40));
+                cairo_t* cr = cairo_create(pictures.back()->Surface());
+                cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+                if (way == 0)
+                    detail::ShowTextWithPango(cr, face, 0xFFFFFF, 3, 7, t);
+                else
+                    detail::ShowText(cr, face, 0xFFFFFF, 3, 7, t);
+                cairo_destroy(cr);
+            }
+            for (int way = 1; way < 3; ++way)
+                for (Integer y = 0; y < 40; ++y)
+                    for (Integer x = 0; x < 320; ++x)
+                        ASSERT_EQ(pictures[size_t(way)]->PixelColor(x, y), pictures[0]->PixelColor(x, y))
+                            << name << " " << StringToUtf8(t) << " at " << x << "," << y;
+        }
+    });
+}
+
+// Filling a text's pixels straight into the surface must give cairo's pixels byte for byte:
+// through a clip that cuts glyphs, one of two rectangles, partly off the surface, on surfaces
+// with and without alpha, the first time (the mask is made) and from the kept mask.
+TEST(TextRuns, FilledTextIsWhatCairoDrawsThroughTheSameClip)
+{
+    const std::vector<TRect> clips[] = {
+        {Rect(0, 0, 320, 40)}, {Rect(11, 9, 37, 16)}, {Rect(0, 0, 20, 12), Rect(25, 14, 200, 40)}};
+    const TPoint places[] = {{3, 7}, {-4, -5}, {290, 30}};
+    const uint32_t colour = 0x3060C0;
+    ForEachFace([&](const detail::FontFace& face, const std::string& name) {
+        for (const char16_t* t : kSimpleTexts)
+            for (TPixelFormat format : {pf24bit, pf32bit})
+                for (const auto& clip : clips)
+                    for (const TPoint& at : places)
+                        for (int time = 0; time < 2; ++time) {
+                            auto cairoDrawn = test::WhiteBitmap(320, 40);
+                            auto filled = test::WhiteBitmap(320, 40);
+                            cairoDrawn->SetPixelFormat(format);
+                            filled->SetPixelFormat(format);
+                            cairo_t* cr = cairo_create(cairoDrawn->Surface());
+                            for (const TRect& r : clip) cairo_rectangle(cr, r.Left, r.Top, r.Width(), r.Height());
+                            cairo_clip(cr);
+                            detail::ShowTextWithPango(cr, face, colour, at.X, at.Y, t);
+                            cairo_destroy(cr);
+                            detail::Pixels px(filled->Surface());
+                            ASSERT_TRUE(detail::FillText(px, clip, face, colour, at.X, at.Y, t)) << name;
+                            px.MarkDirty();
+                            const TPoint d = FirstDifference(filled->Surface(), cairoDrawn->Surface());
+                            ASSERT_EQ(d, (TPoint{-1, -1})) << name << " \"" << StringToUtf8(t) << "\" at " << at.X
+                                                           << "," << at.Y << " format " << format;
+                        }
+    });
+}
+
+// What only cairo draws exactly is declined, and nothing is written: decorations, characters from
+// U+0300 on, a surface of 8 bits a pixel.
+TEST(TextRuns, FillingDeclinesWhatOnlyCairoDraws)
+{
+    TFont font;
+    const detail::FontFace& plain = detail::FaceOf(font);
+    font.SetStyle(fsUnderline);
+    const detail::FontFace& underlined = detail::FaceOf(font);
+    font.SetStyle(fsStrikeOut);
+    const detail::FontFace& struck = detail::FaceOf(font);
+    const std::vector<TRect> all{Rect(0, 0, 100, 20)};
+    auto white = test::WhiteBitmap(100, 20);
+    detail::Pixels px(white->Surface());
+    struct TCase {
+        const detail::FontFace& face;
+        const char16_t* text;
+    };
+    for (const TCase& c : {TCase{underlined, u"Hello"}, TCase{struck, u"Hello"}, TCase{plain, u"c\u0301a"},
+                           TCase{plain, u"\u05e9\u05dc\u05d5\u05dd"}, TCase{plain, u"\u4e2d"}}) {
+        EXPECT_FALSE(detail::FillText(px, all, c.face, 0, 2, 2, c.text)) << StringToUtf8(c.text);
+    }
+    for (Integer y = 0; y < 20; ++y)
+        for (Integer x = 0; x < 100; ++x) ASSERT_EQ(white->PixelColor(x, y), clWhite);
+    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> grey(
+        cairo_image_surface_create(CAIRO_FORMAT_A8, 100, 20), cairo_surface_destroy);
+    detail::Pixels greyPixels(grey.get());
+    EXPECT_FALSE(detail::FillText(greyPixels, all, plain, 0, 2, 2, u"Hello"));
+    EXPECT_TRUE(detail::FillText(px, all, plain, 0, 2, 2, u""));
+}
+
+// A line whose tab-separated parts go different ways (one written straight into the pixels, one
+// with a combining mark through cairo) shows both, each where pango puts it.
+TEST(DrawTextPixels, PartsWrittenDirectlyAndThroughCairoMeet)
+{
+    auto drawn = test::WhiteBitmap(200, 30);
+    auto expected = test::WhiteBitmap(200, 30);
+    TCanvas& c = *drawn->Canvas();
+    c.Brush()->SetStyle(bsClear);
+    c.Font()->SetColor(clNavy);
+    TRect r = Rect(5, 4, 200, 30);
+    const String second = u"c\u0301d";
+    for (const String& first : {String(u"ab"), String(u"a\u0301b")}) {
+        for (auto* bmp : {drawn.get(), expected.get()}) {
+            bmp->Canvas()->Brush()->SetColor(clWhite);
+            bmp->Canvas()->Brush()->SetStyle(bsSolid);
+            bmp->Canvas()->FillRect(Rect(0, 0, 200, 30));
+        }
+        c.Brush()->SetStyle(bsClear);
+        c.DrawText(first + u"\t" + second + u"\tef", r, DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX);
+        const detail::FontFace& face = detail::FaceOf(*c.Font());
+        const Integer tab = 8 * c.GetTextMetrics().tmAveCharWidth;
+        cairo_t* cr = cairo_create(expected->Surface());
+        detail::ShowTextWithPango(cr, face, detail::Rgb(clNavy), 5, 4, first);
+        detail::ShowTextWithPango(cr, face, detail::Rgb(clNavy), 5 + tab, 4, second);
+        detail::ShowTextWithPango(cr, face, detail::Rgb(clNavy), 5 + 2 * tab, 4, u"ef");
+        cairo_destroy(cr);
+        EXPECT_EQ(FirstDifference(drawn->Surface(), expected->Surface()), (TPoint{-1, -1})) << StringToUtf8(first);
     }
 }
 
