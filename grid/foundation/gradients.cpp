@@ -79,6 +79,14 @@ void DrawGradientRect(TCanvas& Canvas, TColor First, TColor Second, Integer Step
     }
     const Integer span = (Across ? R.Width() : R.Height()) - 1;
     if (span < 0) return;
+    if (c1 == c2 && R.Width() >= 2 && R.Height() >= 2 && Canvas.Pen()->Mode() == pmCopy) {
+        // The bands lie edge to edge over the whole rectangle, so bands of one colour are one fill
+        // (a cell's background is often a "gradient" from its colour to the same). Bands overlap
+        // by a pixel, so under a pen that is not copied they keep their own way.
+        SolidPenAndBrush(Canvas, c1);
+        Canvas.Rectangle(R);
+        return;
+    }
     const Integer n = std::max(1, std::min(Steps, span));
     const Integer length = span / n + 1;  // Trunc(span / n + 1)
     const Integer edge = Across ? R.Left : R.Top, farEdge = Across ? R.Right : R.Bottom;

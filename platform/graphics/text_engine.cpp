@@ -265,6 +265,10 @@ GlyphRun::Mask MaskOf(const GlyphRun& run)
     GlyphRun::Mask m;
     for (const cairo_glyph_t& g : run.glyphs)
         if (!Whole(g.x) || !Whole(g.y)) return m;
+    // Glyphs a fallback font gives may be drawn other than the mask shows: only one font's runs
+    // are written straight into the pixels.
+    if (std::count_if(run.pieces.begin(), run.pieces.end(), [](const GlyphRun::Piece& p) { return p.count > 0; }) > 1)
+        return m;
     double left = HUGE_VAL, top = HUGE_VAL, right = -HUGE_VAL, bottom = -HUGE_VAL;
     for (const GlyphRun::Piece& p : run.pieces) {
         if (p.count == 0) continue;

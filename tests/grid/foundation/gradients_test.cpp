@@ -69,6 +69,48 @@ TEST(DrawGradientRect, EdgeRectanglesAndMissingColours)
     }
 }
 
+// A gradient from a colour to itself is drawn as one fill; on pixels it must be exactly its bands
+// drawn one by one (their places taken from a two-colour gradient of the same rectangle), also
+// where a band is a lone pixel, whose outline paints nothing, and under a pen that is not copied.
+TEST(DrawGradientRect, OneColourPaintsWhatItsBandsPaint)
+{
+    struct Case {
+        const char* what;
+        TRect r;
+        bool across;
+        TPenMode mode;
+    };
+    const Case cases[] = {
+        {"a cell, top to bottom", Rect(3, 2, 67, 26), false, pmCopy},
+        {"a cell, across", Rect(3, 2, 67, 26), true, pmCopy},
+        {"two by two", Rect(5, 5, 7, 7), false, pmCopy},
+        {"one pixel wide: lone-pixel bands", Rect(10, 0, 11, 24), false, pmCopy},
+        {"one pixel high across", Rect(0, 10, 40, 11), true, pmCopy},
+        {"bands under a xor pen", Rect(3, 2, 67, 26), false, pmXor},
+    };
+    const TColor colour = RGB(40, 90, 200);
+    for (const Case& k : cases) {
+        TRecordingCanvas recorded;
+        DrawGradientRect(recorded, colour, RGB(41, 90, 200), 64, k.r, k.across);
+        TBitmap bands{72, 30}, gradient{72, 30};
+        Clear(bands, clYellow);
+        Clear(gradient, clYellow);
+        TCanvas& b = *bands.Canvas();
+        b.Pen()->SetMode(k.mode);
+        b.Pen()->SetColor(colour);
+        b.Brush()->SetColor(colour);
+        for (const DrawnRect& d : RectsOf(recorded)) b.Rectangle(d.R);
+        gradient.Canvas()->Pen()->SetMode(k.mode);
+        DrawGradientRect(*gradient.Canvas(), colour, colour, 64, k.r, k.across);
+        for (Integer y = 0; y < 30; ++y)
+            for (Integer x = 0; x < 72; ++x)
+                ASSERT_EQ(gradient.PixelColor(x, y), bands.PixelColor(x, y)) << k.what << " at " << x << "," << y;
+    }
+    TRecordingCanvas c;
+    DrawGradientRect(c, colour, colour, 64, Rect(3, 2, 67, 26), false);
+    EXPECT_EQ(RectsOf(c), (Rects{Solid(3, 2, 67, 26, colour)}));
+}
+
 TEST(PaintGradientBands, BandsStopShortOfTheSecondColourAndAreNotCut)
 {
     TRecordingCanvas c;

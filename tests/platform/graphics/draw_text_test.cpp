@@ -57,6 +57,9 @@ const char16_t* const kSimpleTexts[] = {u"Hello world",
 const std::pair<const char16_t*, Integer> kFonts[] = {
     {u"Tahoma", -11}, {u"Arial", -13}, {u"Times New Roman", 16}, {u"Courier New", -12}, {u"Verdana", -20}};
 
+// The texts of kSimpleTexts whose characters some faces take from another font.
+bool MayComeFromAFallbackFont(const char16_t* Text) { return Text == kSimpleTexts[7] || Text == kSimpleTexts[8]; }
+
 // Calls Check(face, name) for every font of kFonts, plain and bold italic.
 template <class Check>
 void ForEachFace(Check check)
@@ -135,12 +138,21 @@ TEST(TextRuns, FilledTextIsWhatCairoDrawsThroughTheSameClip)
                             cairoDrawn->SetPixelFormat(format);
                             filled->SetPixelFormat(format);
                             cairo_t* cr = cairo_create(cairoDrawn->Surface());
+                            // As the canvas draws: glyphs a fallback font gives are not smoothed.
+                            cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
                             for (const TRect& r : clip) cairo_rectangle(cr, r.Left, r.Top, r.Width(), r.Height());
                             cairo_clip(cr);
                             detail::ShowTextWithPango(cr, face, colour, at.X, at.Y, t);
                             cairo_destroy(cr);
                             detail::Pixels px(filled->Surface());
-                            ASSERT_TRUE(detail::FillText(px, clip, face, colour, at.X, at.Y, t)) << name;
+                            if (!detail::FillText(px, clip, face, colour, at.X, at.Y, t)) {
+                                // Only a text with characters some faces take from another font
+                                // may be left to cairo; then nothing is written.
+                                ASSERT_TRUE(MayComeFromAFallbackFont(t)) << name << " \"" << StringToUtf8(t) << "\"";
+                                ASSERT_EQ(FirstDifference(filled->Surface(), test::WhiteBitmap(320, 40)->Surface()),
+                                          (TPoint{-1, -1}));
+                                continue;
+                            }
                             px.MarkDirty();
                             const TPoint d = FirstDifference(filled->Surface(), cairoDrawn->Surface());
                             ASSERT_EQ(d, (TPoint{-1, -1})) << name << " \"" << StringToUtf8(t) << "\" at " << at.X
