@@ -45,9 +45,14 @@ void TBaseGrid::SetCellEx(Integer ACol, Integer ARow, StringView Value)
 
 String TBaseGrid::ExchangeCellEx(Integer ACol, Integer ARow, const String& Value)
 {
+    return ExchangeCellEx(ACol, ARow, FHasCellProps ? GetGridObject(ACol, ARow) : nullptr, Value);
+}
+
+String TBaseGrid::ExchangeCellEx(Integer ACol, Integer ARow, const TCellProperties* Slot, const String& Value)
+{
     // The cell's slot is found once for both halves; only its base cell and whether it has
     // properties are kept across the display hooks, never the slot itself.
-    const TCellProperties* props = Props(ACol, ARow);
+    const TCellProperties* props = PropsInGrid(Slot, ACol, ARow) ? Slot : nullptr;
     const TPoint base = props ? props->GetBaseCell(ACol, ARow) : Point(ACol, ARow);
     const bool hasProps = props != nullptr;
     String old = DisplayText(base);
@@ -99,8 +104,12 @@ TCellProperties* TBaseGrid::Props(Integer ACol, Integer ARow) const
     // the (virtual) range test runs only for a slot that holds some.
     if (!FHasCellProps) return nullptr;
     auto* props = static_cast<TCellProperties*>(CellStore().Object(ACol, ARow));
-    if (!props || ACol >= TotalColCount() || ARow >= RowCount()) return nullptr;
-    return props;
+    return PropsInGrid(props, ACol, ARow) ? props : nullptr;
+}
+
+bool TBaseGrid::PropsInGrid(const TCellProperties* Slot, Integer ACol, Integer ARow) const
+{
+    return Slot && FHasCellProps && ACol < TotalColCount() && ARow < RowCount();
 }
 
 bool TBaseGrid::CellHasProperties(Integer ACol, Integer ARow) const { return Props(ACol, ARow) != nullptr; }

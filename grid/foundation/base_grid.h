@@ -53,6 +53,8 @@ public:
     // text the cell had, hooks asked as GetCellEx asks them, before Value is written. Value is
     // read only after the hooks ran, so a string a hook may reassign stays safe to pass.
     String ExchangeCellEx(Integer ACol, Integer ARow, const String& Value);
+    // The same for a caller that holds what the cell's slot holds (GetGridObject's answer).
+    String ExchangeCellEx(Integer ACol, Integer ARow, const TCellProperties* Slot, const String& Value);
     // Exactly that cell's stored text, without base-cell resolution or hooks.
     String GetGridCell(Integer ACol, Integer ARow) const { return Cells(ACol, ARow); }
     void SetGridCell(Integer ACol, Integer ARow, StringView Value) { SetCells(ACol, ARow, Value); }
@@ -233,6 +235,8 @@ private:
     using TStringGrid::SetRows;
 
     TCellProperties* Props(Integer ACol, Integer ARow) const;
+    // Whether Props answers Slot for a cell whose slot holds it.
+    bool PropsInGrid(const TCellProperties* Slot, Integer ACol, Integer ARow) const;
     // The halves of GetCellEx and SetCellEx once the base cell is known.
     String DisplayText(TPoint Base);
     void WriteCell(Integer ACol, Integer ARow, TPoint Base, bool HasProps, StringView Value);

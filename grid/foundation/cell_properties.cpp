@@ -15,6 +15,13 @@ TCellProperties::~TCellProperties()
     if (m_graphicObject && m_graphicObject->ClassName() == u"TCellGraphic") delete m_graphicObject;
 }
 
+void TCellProperties::SetGraphicObject(TObject* Value)
+{
+    m_graphicObject = Value;
+    auto* source = dynamic_cast<IGraphicKindSource*>(Value);
+    m_graphicKind.Connect(source ? &source->GraphicKindField() : nullptr);
+}
+
 void TCellProperties::Assign(TPersistent* Source)
 {
     auto* from = dynamic_cast<TCellProperties*>(Source);

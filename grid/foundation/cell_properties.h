@@ -5,6 +5,7 @@
 #pragma once
 
 #include "grid/foundation/editor_types.h"
+#include "grid/foundation/graphic_kind.h"
 #include "platform/graphics/brush.h"
 #include "platform/graphics/colour.h"
 #include "platform/graphics/font.h"
@@ -84,7 +85,10 @@ public:
     // Where the string grid keeps the cell's TCellGraphic; replacing it frees nothing, the
     // destructor frees a TCellGraphic still held.
     TObject* GraphicObject() const { return m_graphicObject; }
-    void SetGraphicObject(TObject* Value) { m_graphicObject = Value; }
+    void SetGraphicObject(TObject* Value);
+    // The kind of the record in the graphic slot, kept in step with it (an IGraphicKindSource);
+    // NoGraphicKind when the slot holds none.
+    uint8_t GraphicKind() const { return m_graphicKind.Kind(); }
     TBrushStyle BrushStyle = bsSolid;
     // The four setters below store the value and repaint the cell.
     TColor BrushColor() const { return m_brushColor; }
@@ -96,6 +100,13 @@ public:
     TFontStyles FontStyle = 0;
     Integer CellSpanY = -1;
     Integer CellSpanX = -1;
+
+private:
+    // Beside the merge fields a cell's text access reads anyway: the column walks that read the
+    // kind then touch no further memory of the cell.
+    TGraphicKindMirror m_graphicKind;
+
+public:
     Integer BorderWidth = 0;
     TColor BorderColor = 0;
     TAlignment Alignment = taLeftJustify;

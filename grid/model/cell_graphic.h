@@ -7,6 +7,7 @@
 #pragma once
 
 #include "grid/foundation/cell_shapes.h"
+#include "grid/foundation/graphic_kind.h"
 #include "grid/foundation/int_list.h"
 #include "platform/controls/check_box.h"
 #include "platform/graphics/colour.h"
@@ -85,7 +86,8 @@ protected:
 // Expand state (Boolean), last radio item chosen by keyboard (Integer) or node value (Integer).
 using TCellVar = std::variant<std::monostate, bool, Integer>;
 
-class TCellGraphic : public TPersistent {
+// Its CellType is mirrored into the properties whose graphic slot holds it (see graphic_kind.h).
+class TCellGraphic : public TPersistent, public IGraphicKindSource {
 public:
     TCellGraphic();
     ~TCellGraphic() override;
@@ -96,7 +98,7 @@ public:
     // CellCreated says. Any other source is the persistent default's (EConvertError).
     void Assign(TPersistent* Source) override;
 
-    TCellType CellType = ctNone;
+    TKindField<TCellType> CellType{ctNone};
     TCellVAlign CellVAlign = vaTop;
     TCellHAlign CellHAlign = haLeft;
     // By type: image index, padding, packed button size, colour, position, selected item, span.
@@ -175,6 +177,8 @@ public:
     // rh pixels, by its stretch mode (CellAngle) and padding (CellIndex). (0, 0) for other types.
     // hastext does not change the result.
     TPoint GetPictureSize(Integer cw, Integer rh, bool hastext) const;
+
+    TGraphicKindField& GraphicKindField() override { return CellType; }
 
 private:
     TObject* m_bitmap = nullptr;

@@ -1665,6 +1665,9 @@ protected:
     void DesignHelperClick(Integer Item);
     Integer DesignHelperHitTest(Integer X, Integer Y);
     virtual TCustomImageList* GetCellImageList(Integer ACol, Integer ARow);
+    // An override may answer a record for a cell whose own slot holds none (a column's virtual
+    // check boxes); a record stored in the slot stays the cell's answer, as the whole-column
+    // check walks read its kind from the cell's properties.
     virtual TCellGraphic* GetCellGraphic(Integer ACol, Integer ARow);
     virtual TCellType GetCellType(Integer ACol, Integer ARow);
     // The room (width, height) the cell's graphic takes beside its text; Reserve is height kept
@@ -2469,6 +2472,8 @@ private:
     friend class TGridCellCompare;
     // Cell graphics: the record of the cell's own slot; a type test on the base cell.
     TCellGraphic* OwnCellGraphic(Integer ACol, Integer ARow) const;
+    // The graphic slot's object as a record, nullptr when it is of another class.
+    static TCellGraphic* CellGraphicOf(TObject* Graphic);
     bool HasCellTypeIn(Integer ACol, Integer ARow, std::initializer_list<TCellType> Types);
     TCellGraphic* BaseCellGraphic(Integer ACol, Integer ARow);
     // The record of a check box looked up by real row (hidden rows included).
@@ -2476,6 +2481,10 @@ private:
     // GetCheckTrue (Checked) or GetCheckFalse of the cell: the grid's field itself when the texts
     // do not vary per cell, else the answer, put into Fetched.
     const String& CheckText(Integer ACol, Integer ARow, bool Checked, String& Fetched);
+    // ChangeCheckBoxState's halves: a box whose state is the cell text (Slot: what the cell's
+    // slot holds), and one whose state the record or the row selection keeps.
+    bool ChangeTextCheckBox(Integer ACol, Integer ARow, const TCellProperties* Slot, bool Value);
+    bool ChangeRecordCheckBox(Integer ACol, Integer ARow, TCellGraphic& Graphic, bool Value);
     void CheckAddedCell(Integer ACol, Integer ARow) const;
     // The first row the check box columns cover: 0 under CheckAllCheck, else the first normal row.
     Integer FirstCheckRow() const;

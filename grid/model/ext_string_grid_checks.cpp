@@ -187,28 +187,47 @@ const String& TExtStringGrid::CheckText(Integer ACol, Integer ARow, bool Checked
 
 bool TExtStringGrid::ChangeCheckBoxState(Integer ACol, Integer ARow, bool Value)
 {
+    // CheckAll asks this of every row. Where the cell's own record answers, the kind kept in the
+    // cell's properties decides: a data check box costs one search of the store and no read of
+    // its record. Elsewhere the record is the one GetCellGraphic gives (the shared row check box,
+    // a derived grid's column boxes) or, with hidden rows, the real row's.
+    const TCellProperties* slot = GetGridObject(ACol, ARow);
+    const bool ownRecord = NumHiddenRows() == 0 && !(ACol == 0 && m_mouseActions->HotmailRowSelect());
+    if (ownRecord && slot && slot->GraphicKind() != NoGraphicKind) {
+        if (IsTextCheckBox(TCellType(slot->GraphicKind()))) return ChangeTextCheckBox(ACol, ARow, slot, Value);
+        TCellGraphic* g = CellGraphicOf(slot->GraphicObject());
+        return g && ChangeRecordCheckBox(ACol, ARow, *g, Value);
+    }
     TCellGraphic* g = NumHiddenRows() > 0 ? RealRowCheckGraphic(ACol, RealRowIndex(ARow)) : GetCellGraphic(ACol, ARow);
     if (!g) return false;
-    if (g->CellType == ctCheckBox) {
-        if (g->CellBoolean != Value) {
-            g->CellBoolean = Value;
+    if (IsTextCheckBox(g->CellType)) return ChangeTextCheckBox(ACol, ARow, slot, Value);
+    return ChangeRecordCheckBox(ACol, ARow, *g, Value);
+}
+
+bool TExtStringGrid::ChangeTextCheckBox(Integer ACol, Integer ARow, const TCellProperties* Slot, bool Value)
+{
+    // The state read and the write share one search of the store, and texts that do not vary
+    // per cell are not copied.
+    String fetchedTrue;
+    String fetchedFalse;
+    const String& checkTrue = CheckText(ACol, ARow, true, fetchedTrue);
+    const String& written = Value ? checkTrue : CheckText(ACol, ARow, false, fetchedFalse);
+    const bool was = ExchangeCellEx(ACol, ARow, Slot, written) == checkTrue;
+    if (was != Value) DoCheckBoxChange(ACol, ARow, Value);
+    return true;
+}
+
+bool TExtStringGrid::ChangeRecordCheckBox(Integer ACol, Integer ARow, TCellGraphic& Graphic, bool Value)
+{
+    if (Graphic.CellType == ctCheckBox) {
+        if (Graphic.CellBoolean != Value) {
+            Graphic.CellBoolean = Value;
             DoCheckBoxChange(ACol, ARow, Value);
             RepaintCell(ACol, ARow);
         }
         return true;
     }
-    if (IsTextCheckBox(g->CellType)) {
-        // CheckAll asks this of every row: the state read and the write share one search of the
-        // store, and texts that do not vary per cell are not copied.
-        String fetchedTrue;
-        String fetchedFalse;
-        const String& checkTrue = CheckText(ACol, ARow, true, fetchedTrue);
-        const String& written = Value ? checkTrue : CheckText(ACol, ARow, false, fetchedFalse);
-        const bool was = ExchangeCellEx(ACol, ARow, written) == checkTrue;
-        if (was != Value) DoCheckBoxChange(ACol, ARow, Value);
-        return true;
-    }
-    if (g->CellType == ctRowCheckBox && ACol == 0) {
+    if (Graphic.CellType == ctRowCheckBox && ACol == 0) {
         if (GetRowSelect(ARow) != Value) {
             SetRowSelect(ARow, Value);
             DoCheckBoxChange(ACol, ARow, Value);

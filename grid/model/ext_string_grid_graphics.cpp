@@ -18,10 +18,14 @@ namespace gw {
 TCellGraphic* TExtStringGrid::OwnCellGraphic(Integer ACol, Integer ARow) const
 {
     if (ACol < 0 || ARow < 0) return nullptr;
-    TObject* slot = GetGraphicObjectEx(ACol, ARow);
+    return CellGraphicOf(GetGraphicObjectEx(ACol, ARow));
+}
+
+TCellGraphic* TExtStringGrid::CellGraphicOf(TObject* Graphic)
+{
     // The exact class first: whole-column walks ask this of every cell.
-    if (!slot || typeid(*slot) == typeid(TCellGraphic)) return static_cast<TCellGraphic*>(slot);
-    return dynamic_cast<TCellGraphic*>(slot);
+    if (!Graphic || typeid(*Graphic) == typeid(TCellGraphic)) return static_cast<TCellGraphic*>(Graphic);
+    return dynamic_cast<TCellGraphic*>(Graphic);
 }
 
 TCellGraphic* TExtStringGrid::GetCellGraphic(Integer ACol, Integer ARow)
