@@ -536,14 +536,32 @@ TGridCoord TCustomGrid::MouseCoord(Integer X, Integer Y) const
     return {at(m_cols, HorzView(), MirrorClientX(X)), at(m_rows, VertView(), Y)};
 }
 
-// A grid whose redraw is off (an update lock) gathers nothing: whoever turns redraw on again
-// repaints it whole, and finding the rectangle of every written cell would cost more than the
-// writes themselves.
+// With redraw off (an update lock) the cells are only gathered, as indexes: finding the
+// rectangle of every written cell would cost more than the writes themselves. Without a
+// gathering, whoever turns redraw on again repaints the grid whole.
 void TCustomGrid::InvalidateCells(const TGridRect& Cells)
 {
-    if (!HandleAllocated() || !IsRedrawEnabled(HandleIfAllocated())) return;
-    const TRect r = MirrorClientRect(BoxRect(Cells));
-    if (!IsRectEmpty(r)) ::gw::InvalidateRect(HandleIfAllocated(), &r, false);
+    const HWND h = HandleIfAllocated();
+    if (!h) return;
+    if (!IsRedrawEnabled(h)) {
+        GatherCells(Cells);
+        return;
+    }
+    const TRect r = MirrorClientRect(BoxRect(WholeCells(Cells)));
+    if (!IsRectEmpty(r)) ::gw::InvalidateRect(h, &r, false);
+}
+
+void TCustomGrid::GatherCells(const TGridRect& Cells)
+{
+    if (!m_gathered.Gathering) return;
+    // Nothing shows before the first column or row; past the last ones BoxRect cuts.
+    const TGridRect c{std::max(Cells.Left, 0), std::max(Cells.Top, 0), Cells.Right, Cells.Bottom};
+    if (c.Right < c.Left || c.Bottom < c.Top) return;
+    TGridRect& g = m_gathered.Cells;
+    g = m_gathered.Any ? TGridRect{std::min(g.Left, c.Left), std::min(g.Top, c.Top), std::max(g.Right, c.Right),
+                                   std::max(g.Bottom, c.Bottom)}
+                       : c;
+    m_gathered.Any = true;
 }
 
 void TCustomGrid::InvalidateCell(Integer ACol, Integer ARow) { InvalidateCells({ACol, ARow, ACol, ARow}); }
