@@ -205,7 +205,8 @@ void TExtStringGrid::EndUpdate()
         Invalidate();
     else if (changed.Any)
         InvalidateCells(changed.Cells);
-    PaintColoredBorder();
+    // A repaint that reaches the window's edge draws the border after it anyway.
+    if (!HandleAllocated() || !FramePaintPending(Handle())) PaintColoredBorder();
 }
 
 Integer TExtStringGrid::TotalColCount() const { return ColCount() + NumHiddenColumns(); }

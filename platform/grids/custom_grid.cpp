@@ -501,15 +501,25 @@ TRect TCustomGrid::BoxRect(const TGridRect& Cells) const
     return Rect(Integer(l), Integer(t), Integer(r), Integer(b));
 }
 
+// Painting asks for every cell it paints: no whole view is worked out for one cell.
 TRect TCustomGrid::CellRect(Integer ACol, Integer ARow) const
 {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return {};
-    const TAxisView h = HorzView(), v = VertView();
-    auto shown = [](const TAxisView& V, Integer I) { return I < V.Fixed || (I >= V.First && I <= V.LastPartial); };
-    if (!shown(h, ACol) || !shown(v, ARow)) return {};
-    const int64_t x = h.PixelOf(m_cols, ACol), y = v.PixelOf(m_rows, ARow);
-    if (x >= h.Client || y >= v.Client) return {};
+    int64_t x = 0, y = 0;
+    if (!ShownAt(m_cols, m_fixedCols, m_topLeft.X, ClientWidth(), ACol, x) ||
+        !ShownAt(m_rows, m_fixedRows, m_topLeft.Y, ClientHeight(), ARow, y))
+        return {};
     return MirrorClientRect(Bounds(Integer(x), Integer(y), m_cols.Size(ACol), m_rows.Size(ARow)));
+}
+
+bool TCustomGrid::ShownAt(const TGridAxis& Axis, Integer Fixed, Integer First, Integer Client, Integer Index,
+                          int64_t& Pixel)
+{
+    // A scrolling item before the first one shown is scrolled away; any other shows when it
+    // starts inside the client.
+    if (Index >= Fixed && Index < First) return false;
+    Pixel = Index < Fixed ? Axis.Start(Index) : Axis.Start(Fixed) + Axis.Start(Index) - Axis.Start(First);
+    return Pixel < Client;
 }
 
 TRect TCustomGrid::MirrorClientRect(const TRect& R) const

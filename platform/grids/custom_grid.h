@@ -246,6 +246,10 @@ private:
     // The first scrolling item that shows Index whole at the end (Index itself when it is
     // larger than the room).
     static Integer FirstShowing(const TGridAxis& Axis, Integer Fixed, Integer Client, Integer Index);
+    // Where item Index of an axis starts as shown (fixed ones from 0, scrolling ones from First
+    // after them); false when it does not show.
+    static bool ShownAt(const TGridAxis& Axis, Integer Fixed, Integer First, Integer Client, Integer Index,
+                        int64_t& Pixel);
     // The pixel span [Lo, Hi) of items A .. B as shown; false when none of them shows.
     bool AxisSpan(const TGridAxis& Axis, const TAxisView& V, Integer A, Integer B, int64_t& Lo, int64_t& Hi) const;
     // The client rectangle of a range of cells, grid lines included; empty when none shows.

@@ -202,5 +202,41 @@ TEST_F(ExtStringGridUpdate, TheLocksRepaintShowsWhatAFullRepaintShows)
     }
 }
 
+// Without a lock the same changes repaint their own cells at once: a write beside a hidden
+// column its own column, a cleared row the looks of its empty cells, a row move its rows only.
+TEST_F(ExtStringGridUpdate, ChangesWithoutALockRepaintTheirOwnCells)
+{
+    struct TCase {
+        const char* Name;
+        TStep Prepare;
+        TStep Change;
+    };
+    const TCase cases[] = {
+        {"a write beside a hidden column", [](TUpdateGrid& G) { G.HideColumn(2); },
+         [](TUpdateGrid& G) { G.SetCellEx(3, 4, u"after hidden"); }},
+        {"a coloured empty row cleared",
+         [](TUpdateGrid& G) {
+             for (Integer c = 1; c < kCols; ++c) G.SetCellEx(c, 5, u"");
+             G.SetColors(3, 5, clLime);
+         },
+         [](TUpdateGrid& G) { G.ClearRowCells(5, 1); }},
+        {"a row moved down", [](TUpdateGrid&) {}, [](TUpdateGrid& G) { G.MoveRowCells(2, 6, 1); }},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Make();
+        c.Prepare(*g);
+        h.ProcessMessages();
+        c.Change(*g);
+        TRect update, overlap;
+        EXPECT_TRUE(GetUpdateRect(g->Handle(), update));
+        EXPECT_FALSE(IntersectRect(overlap, update, HeaderRow()));
+        EXPECT_FALSE(IntersectRect(overlap, update, RightOfColumns()));
+        const TSurfaceRef changed = Screen();
+        g->Invalidate();
+        EXPECT_EQ(DifferingPixels(changed, Screen()), 0);
+    }
+}
+
 }  // namespace
 }  // namespace gw::test
