@@ -319,7 +319,8 @@ void TBaseGrid::MoveRowCells(Integer From, Integer To, Integer FirstCol)
     const Integer high = std::max(From, To);
     if (EditorHolds(Col(), Row()) && Row() >= low && Row() <= high) UpdateEditor();
     if (FHideLastRow && high == RowCount() - 1) HiddenLastRowChanged();
-    Invalidate();
+    // Only the moved cells change: the headers, the cells before FirstCol and the rest stay.
+    InvalidateCells({ShownColOf(std::max(FirstCol, 0)), low, ColCount() - 1, high});
 }
 
 void TBaseGrid::ClearRowCells(Integer ARow, Integer FirstCol)
@@ -329,6 +330,8 @@ void TBaseGrid::ClearRowCells(Integer ARow, Integer FirstCol)
     FreeSlots(FirstCol, ARow, AllCells, ARow);
     for (Integer c = FirstCol; c < CellStore().ColumnExtent(ARow); ++c) SetCells(c, ARow, u"");
     if (FHideLastRow && ARow == RowCount() - 1) HiddenLastRowChanged();
+    // Freed properties change the look of cells whose text was empty already.
+    InvalidateCells({ShownColOf(FirstCol), ARow, ColCount() - 1, ARow});
 }
 
 // --- merged cells ------------------------------------------------------------------------------------

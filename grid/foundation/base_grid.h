@@ -187,6 +187,10 @@ protected:
     virtual void GetCellDefaults(Integer ACol, Integer ARow, TFont& AFont, TBrush& ABrush, TCellLook& Look);
     // After SetCellEx wrote the base cell of a cell with properties.
     virtual void CellChanged(Integer /*ACol*/, Integer /*ARow*/) {}
+    // Stored cells are addressed by real column.
+    Integer ShownColOf(Integer StoreCol) const override { return DisplColIndex(StoreCol); }
+    // Cells widened to every merged cell that crosses their edge, as often as that widens them.
+    TGridRect WholeCells(const TGridRect& Cells) const override;
     virtual bool HasCustomBorders() const { return false; }
     virtual bool UsesAppStyles() const { return false; }
 

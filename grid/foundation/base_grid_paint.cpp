@@ -96,12 +96,48 @@ TPoint TBaseGrid::CellSize(Integer ACol, Integer ARow) const
     return Point(r.Right - r.Left, r.Bottom - r.Top);
 }
 
-// Under an update lock (redraw off) nothing is gathered: the lock's end repaints the grid whole.
+// Under an update lock (redraw off) the cell is gathered, to be repainted whole at the lock's end.
 void TBaseGrid::RepaintCell(Integer ACol, Integer ARow)
 {
-    if (!HandleAllocated() || !IsRedrawEnabled(HandleIfAllocated())) return;
+    if (!HandleAllocated()) return;
+    if (!IsRedrawEnabled(HandleIfAllocated())) {
+        InvalidateCells({ACol, ARow, ACol, ARow});
+        return;
+    }
     const TRect r = CellRect(ACol, ARow);
     if (!IsRectEmpty(r)) ::gw::InvalidateRect(HandleIfAllocated(), &r, true);
+}
+
+TGridRect TBaseGrid::WholeCells(const TGridRect& Cells) const
+{
+    if (!FHasCellProps) return Cells;
+    TGridRect w = Cells;
+    // The merged cells that cross an edge: those of the cells on it (each edge's cells inside
+    // the store only; a widened range is looked at again).
+    auto take = [&](Integer C, Integer R) {
+        const TCellProperties* props = Props(C, R);
+        if (!props || (props->CellSpanX <= 0 && props->CellSpanY <= 0 && props->IsBaseCell)) return;
+        const TRect full = FullCell(C, R);
+        // A merge whose base moved away names cells outside the grid: none of those shows.
+        w = {std::max(std::min(w.Left, full.Left), 0), std::max(std::min(w.Top, full.Top), 0),
+             std::max(w.Right, full.Right), std::max(w.Bottom, full.Bottom)};
+    };
+    for (TGridRect seen{-1, -1, -2, -2}; !(seen == w);) {
+        seen = w;
+        const Integer left = std::max(w.Left, 0), top = std::max(w.Top, 0);
+        const Integer right = std::min(w.Right, TotalColCount() - 1), bottom = std::min(w.Bottom, RowCount() - 1);
+        if (right < left || bottom < top) break;
+        for (Integer r = top; r <= bottom; ++r) {
+            if (!CellStore().RowHasObjects(r)) continue;
+            take(left, r);
+            take(right, r);
+        }
+        for (Integer c = left; c <= right; ++c) {
+            take(c, top);
+            take(c, bottom);
+        }
+    }
+    return w;
 }
 
 // --- painting ----------------------------------------------------------------------------------------

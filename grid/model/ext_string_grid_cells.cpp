@@ -279,7 +279,7 @@ void TExtStringGrid::SetFonts(Integer ACol, Integer ARow, TFont* Value)
     props->FontSize = Value->Size();
     props->FontStyle = Value->Style();
     props->FontColor = Value->Color();
-    if (FUpdateCount == 0) RepaintCell(DisplColIndex(ACol), ARow);
+    RepaintCell(DisplColIndex(ACol), ARow);
 }
 
 // --- cell controls -------------------------------------------------------------------------------------

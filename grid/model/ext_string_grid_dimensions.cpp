@@ -143,8 +143,9 @@ void TExtStringGrid::SetWordWrap(bool Value)
 {
     m_wordWrap = Value;
     TBaseGrid::WordWrap = Value;
-    // The in-place editor takes it too once the editing room builds it.
-    if (FUpdateCount == 0) Invalidate();
+    // The in-place editor takes it too once the editing room builds it. Under an update lock
+    // the window system keeps the invalidation until the lock ends.
+    Invalidate();
 }
 
 void TExtStringGrid::SetCol(Integer Value)
@@ -179,24 +180,33 @@ void TExtStringGrid::SetTopRowEx(Integer Value)
     if (Value >= FixedRows() && Value <= RowCount() - 1) TBaseGrid::SetTopRow(Value);
 }
 
-// A hidden grid paints nothing anyway: its lock stays as it is.
+// A hidden grid paints nothing anyway: its lock stays as it is. While the lock is on, the cells
+// the changes name are gathered; everything else is invalidated through the window system,
+// which keeps it while redraw is off. A window whose redraw someone else turned off gathers
+// nothing: what was dropped before is not known.
 void TExtStringGrid::BeginUpdate()
 {
     if (!Visible()) return;
-    ++FUpdateCount;
+    if (++FUpdateCount == 1 && HandleAllocated() && IsRedrawEnabled(Handle())) BeginGathering();
     if (HandleAllocated()) SendMessage(Handle(), WM_SETREDRAW, 0, 0);
 }
 
-// An unmatched EndUpdate repaints too; a grid being destroyed only lowers the count.
+// The outermost EndUpdate repaints what changed: the gathered cells, or all without a
+// gathering (an unmatched EndUpdate too); a grid being destroyed only lowers the count.
 void TExtStringGrid::EndUpdate()
 {
     if (!Visible()) return;
     if (FUpdateCount > 0) --FUpdateCount;
     if (FUpdateCount != 0 || FDestroying) return;
     FSelChange = false;
+    const TGatheredCells changed = EndGathering();
     if (HandleAllocated()) SendMessage(Handle(), WM_SETREDRAW, 1, 0);
-    Invalidate();
-    PaintColoredBorder();
+    if (!changed.Gathering)
+        Invalidate();
+    else if (changed.Any)
+        InvalidateCells(changed.Cells);
+    // A repaint that reaches the window's edge draws the border after it anyway.
+    if (!HandleAllocated() || !FramePaintPending(Handle())) PaintColoredBorder();
 }
 
 Integer TExtStringGrid::TotalColCount() const { return ColCount() + NumHiddenColumns(); }

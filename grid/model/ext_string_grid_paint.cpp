@@ -633,6 +633,11 @@ void TExtStringGrid::DrawCellBorders(TCellPaint& P, TRect R)
     saved.Assign(c.Pen());
     TCellBorders borders = 0;
     GetCellBorder(P.RealCol, P.ARow, c.Pen(), borders);
+    // Most cells have no border of their own: nothing to draw, only the pen to put back.
+    if (borders == 0 && !OnGetCellBorderProp) {
+        c.SetPen(&saved);
+        return;
+    }
     TPen left, top, right, bottom;
     left.Assign(c.Pen());
     top.Assign(c.Pen());

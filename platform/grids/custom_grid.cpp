@@ -501,15 +501,25 @@ TRect TCustomGrid::BoxRect(const TGridRect& Cells) const
     return Rect(Integer(l), Integer(t), Integer(r), Integer(b));
 }
 
+// Painting asks for every cell it paints: no whole view is worked out for one cell.
 TRect TCustomGrid::CellRect(Integer ACol, Integer ARow) const
 {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return {};
-    const TAxisView h = HorzView(), v = VertView();
-    auto shown = [](const TAxisView& V, Integer I) { return I < V.Fixed || (I >= V.First && I <= V.LastPartial); };
-    if (!shown(h, ACol) || !shown(v, ARow)) return {};
-    const int64_t x = h.PixelOf(m_cols, ACol), y = v.PixelOf(m_rows, ARow);
-    if (x >= h.Client || y >= v.Client) return {};
+    int64_t x = 0, y = 0;
+    if (!ShownAt(m_cols, m_fixedCols, m_topLeft.X, ClientWidth(), ACol, x) ||
+        !ShownAt(m_rows, m_fixedRows, m_topLeft.Y, ClientHeight(), ARow, y))
+        return {};
     return MirrorClientRect(Bounds(Integer(x), Integer(y), m_cols.Size(ACol), m_rows.Size(ARow)));
+}
+
+bool TCustomGrid::ShownAt(const TGridAxis& Axis, Integer Fixed, Integer First, Integer Client, Integer Index,
+                          int64_t& Pixel)
+{
+    // A scrolling item before the first one shown is scrolled away; any other shows when it
+    // starts inside the client.
+    if (Index >= Fixed && Index < First) return false;
+    Pixel = Index < Fixed ? Axis.Start(Index) : Axis.Start(Fixed) + Axis.Start(Index) - Axis.Start(First);
+    return Pixel < Client;
 }
 
 TRect TCustomGrid::MirrorClientRect(const TRect& R) const
@@ -536,14 +546,32 @@ TGridCoord TCustomGrid::MouseCoord(Integer X, Integer Y) const
     return {at(m_cols, HorzView(), MirrorClientX(X)), at(m_rows, VertView(), Y)};
 }
 
-// A grid whose redraw is off (an update lock) gathers nothing: whoever turns redraw on again
-// repaints it whole, and finding the rectangle of every written cell would cost more than the
-// writes themselves.
+// With redraw off (an update lock) the cells are only gathered, as indexes: finding the
+// rectangle of every written cell would cost more than the writes themselves. Without a
+// gathering, whoever turns redraw on again repaints the grid whole.
 void TCustomGrid::InvalidateCells(const TGridRect& Cells)
 {
-    if (!HandleAllocated() || !IsRedrawEnabled(HandleIfAllocated())) return;
-    const TRect r = MirrorClientRect(BoxRect(Cells));
-    if (!IsRectEmpty(r)) ::gw::InvalidateRect(HandleIfAllocated(), &r, false);
+    const HWND h = HandleIfAllocated();
+    if (!h) return;
+    if (!IsRedrawEnabled(h)) {
+        GatherCells(Cells);
+        return;
+    }
+    const TRect r = MirrorClientRect(BoxRect(WholeCells(Cells)));
+    if (!IsRectEmpty(r)) ::gw::InvalidateRect(h, &r, false);
+}
+
+void TCustomGrid::GatherCells(const TGridRect& Cells)
+{
+    if (!m_gathered.Gathering) return;
+    // Nothing shows before the first column or row; past the last ones BoxRect cuts.
+    const TGridRect c{std::max(Cells.Left, 0), std::max(Cells.Top, 0), Cells.Right, Cells.Bottom};
+    if (c.Right < c.Left || c.Bottom < c.Top) return;
+    TGridRect& g = m_gathered.Cells;
+    g = m_gathered.Any ? TGridRect{std::min(g.Left, c.Left), std::min(g.Top, c.Top), std::max(g.Right, c.Right),
+                                   std::max(g.Bottom, c.Bottom)}
+                       : c;
+    m_gathered.Any = true;
 }
 
 void TCustomGrid::InvalidateCell(Integer ACol, Integer ARow) { InvalidateCells({ACol, ARow, ACol, ARow}); }

@@ -8,6 +8,8 @@
 #include "platform/grids/grid_types.h"
 #include "platform/ui/win_control.h"
 
+#include <utility>
+
 namespace gw {
 
 class TInplaceEdit;
@@ -135,6 +137,27 @@ protected:
     // The cell a selecting pointer over the cell (ACol, ARow) makes current: that cell, unless
     // a descendant shows several cells as one.
     virtual TGridCoord PointedCell(Integer ACol, Integer ARow) const { return {ACol, ARow}; }
+    // The cells to repaint when Cells change: Cells themselves, unless a descendant shows
+    // several cells as one and one of those crosses their edge.
+    virtual TGridRect WholeCells(const TGridRect& Cells) const { return Cells; }
+
+    // --- repainting after redraw was off ------------------------------------------------------
+    // From BeginGathering until EndGathering, cells invalidated while redraw is off are gathered
+    // into one range instead of being dropped, so that the one who turns redraw on again can
+    // repaint only them (the window system keeps whatever else was invalidated meanwhile).
+    struct TGatheredCells {
+        bool Gathering = false;  // false: nothing is known of what changed
+        bool Any = false;
+        TGridRect Cells;
+    };
+    void BeginGathering()
+    {
+        m_gathered = {};
+        m_gathered.Gathering = true;
+    }
+    TGatheredCells EndGathering() { return std::exchange(m_gathered, TGatheredCells{}); }
+    // Repaints the cells as WholeCells widens them (with redraw off: gathers them).
+    void InvalidateCells(const TGridRect& Cells);
 
     // --- the editor's hooks ----------------------------------------------------------------------
     virtual TInplaceEdit* CreateEditor();
@@ -223,11 +246,16 @@ private:
     // The first scrolling item that shows Index whole at the end (Index itself when it is
     // larger than the room).
     static Integer FirstShowing(const TGridAxis& Axis, Integer Fixed, Integer Client, Integer Index);
+    // Where item Index of an axis starts as shown (fixed ones from 0, scrolling ones from First
+    // after them); false when it does not show.
+    static bool ShownAt(const TGridAxis& Axis, Integer Fixed, Integer First, Integer Client, Integer Index,
+                        int64_t& Pixel);
     // The pixel span [Lo, Hi) of items A .. B as shown; false when none of them shows.
     bool AxisSpan(const TGridAxis& Axis, const TAxisView& V, Integer A, Integer B, int64_t& Lo, int64_t& Hi) const;
     // The client rectangle of a range of cells, grid lines included; empty when none shows.
     TRect BoxRect(const TGridRect& Cells) const;
-    void InvalidateCells(const TGridRect& Cells);
+    // Adds Cells to what is gathered, when a gathering is on.
+    void GatherCells(const TGridRect& Cells);
     // The range the draw state calls selected: the selection, all columns with goRowSelect.
     TGridRect DrawnSelection() const;
     bool IsActiveControl() const;
@@ -331,6 +359,7 @@ private:
     Integer m_moveIndex = -1;
     Integer m_movePos = -1;
     bool m_updatingScrollBars = false;
+    TGatheredCells m_gathered;
 };
 
 }  // namespace gw

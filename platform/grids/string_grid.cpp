@@ -116,12 +116,12 @@ void TStringGrid::SetObjects(Integer ACol, Integer ARow, TObject* Value)
     if (ACol < 0 || ARow < 0) throw EInvalidGridOperation(IndexOutOfRange);
     m_cells.ColumnHint = ColCount();
     m_cells.SetObject(ACol, ARow, Value);
-    InvalidateCell(ACol, ARow);
+    InvalidateCell(ShownColOf(ACol), ARow);
 }
 
 void TStringGrid::CellWritten(Integer ACol, Integer ARow)
 {
-    InvalidateCell(ACol, ARow);
+    InvalidateCell(ShownColOf(ACol), ARow);
     if (!m_editorWriting && EditorHolds(ACol, ARow)) UpdateEditor();
 }
 

@@ -44,6 +44,10 @@ protected:
     void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
     void RowMoved(Integer FromIndex, Integer ToIndex) override;
 
+    // The column a stored cell shows in: the same one, unless a descendant keeps hidden columns
+    // among the stored ones.
+    virtual Integer ShownColOf(Integer StoreCol) const { return StoreCol; }
+
     // The cells themselves, for descendants that insert, delete and move rows in bulk.
     TGridCellStore& CellStore() { return m_cells; }
     const TGridCellStore& CellStore() const { return m_cells; }

@@ -133,6 +133,12 @@ bool IsRedrawEnabled(HWND Wnd)
     return r && r->Redraw;
 }
 
+bool FramePaintPending(HWND Wnd)
+{
+    TWindowRecord* r = Find(Wnd);
+    return r && r->HasUpdate && r->FrameDirty;
+}
+
 namespace {
 // Clip is in the coordinates of the client area, or of the whole window when WholeWindow is set.
 TWindowPixels PixelsFor(HWND Wnd, const TRect& Clip, bool WholeWindow = false)

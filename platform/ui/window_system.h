@@ -200,6 +200,8 @@ bool GetUpdateRect(HWND Wnd, TRect& Rect);
 // Paints the window at once when it is invalid (and then its invalid children).
 void UpdateWindow(HWND Wnd);
 bool IsRedrawEnabled(HWND Wnd);
+// Whether WM_NCPAINT will follow the window's next paint (its update region reached the edge).
+bool FramePaintPending(HWND Wnd);
 
 // Where a window's pixels are: a surface, the device position of the client's (0, 0), and the
 // device rectangle that may be drawn (the window's visible part, cut to what is painted).

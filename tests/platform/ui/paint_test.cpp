@@ -155,12 +155,25 @@ TEST_F(Painting, TheFramePaintsAfterTheClientWhenThePaintReachedTheEdge)
         old(M);
     };
     red->Invalidate();
+    EXPECT_TRUE(FramePaintPending(red->Handle()));
     h.ProcessMessages();
     EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"WM_PAINT", "WM_NCPAINT"}));
+    EXPECT_FALSE(FramePaintPending(red->Handle())) << "painted";
     TRect inner = Rect(10, 10, 20, 20);
     InvalidateRect(red->Handle(), &inner, false);
+    EXPECT_FALSE(FramePaintPending(red->Handle()));
     h.ProcessMessages();
     EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"WM_PAINT"}));
+    // Each edge on its own brings the frame.
+    const TRect client = red->ClientRect();
+    const TRect edges[] = {Rect(0, 10, 5, 20), Rect(10, 0, 20, 5), Rect(10, 10, client.Right, 20),
+                           Rect(10, 10, 20, client.Bottom)};
+    for (const TRect& e : edges) {
+        InvalidateRect(red->Handle(), &e, false);
+        EXPECT_TRUE(FramePaintPending(red->Handle())) << e.Left << "," << e.Top << "," << e.Right << "," << e.Bottom;
+        h.ProcessMessages();
+        EXPECT_EQ(h.Log.Take(), (std::vector<std::string>{"WM_PAINT", "WM_NCPAINT"}));
+    }
 }
 
 TEST_F(Painting, PaintToDrawsTheWholeControlIntoACanvas)
