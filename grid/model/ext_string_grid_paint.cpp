@@ -14,6 +14,7 @@
 #include "grid/foundation/progress_drawing.h"
 #include "grid/foundation/search_footer.h"
 #include "grid/foundation/text_utils.h"
+#include "grid/interaction/search_panel.h"
 #include "grid/model/background.h"
 #include "grid/model/cell_node.h"
 #include "grid/model/cell_paint_geometry.h"
@@ -1078,7 +1079,7 @@ void TExtStringGrid::PaintBackgroundOutsideCells()
     TRegion region(right ? a : b);
     if (right && below) region.Combine(TRegion(a), TRegion(b), RGN_OR);
     // The footers cover the bottom strip: gradient and picture end above them.
-    if (m_searchFooter->Visible()) client.Bottom -= 32;
+    if (m_searchFooter->Visible() && SearchPanel) client.Bottom -= SearchPanel->Height();
     if (FFooterPanel && m_floatingFooter->Visible()) client.Bottom -= FFooterPanel->Height();
     TCanvas& c = *Canvas();
     const Integer saved = c.SaveDC();
